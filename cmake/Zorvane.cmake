@@ -1,0 +1,55 @@
+# Build helpers shared by every folder.
+
+# GoogleTest, cross-built from the sources the host's googletest package installs.
+function(zv_add_googletest)
+  set(GTEST_SRC /usr/src/googletest CACHE PATH "GoogleTest sources")
+  set(BUILD_GMOCK ON CACHE BOOL "" FORCE)
+  set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+  set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)
+  add_subdirectory(${GTEST_SRC} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+endfunction()
+
+# zv_add_test(NAME name SOURCES ... [LIBS ...] [LABELS ...] [RESOURCES ...])
+# One test program per call; ctest runs it through Wine.
+# LABELS x11: the program needs a real X display (scripts/test provides Xvfb).
+function(zv_add_test)
+  cmake_parse_arguments(T "" "NAME;TIMEOUT" "SOURCES;LIBS;LABELS;RESOURCES" ${ARGN})
+  add_executable(${T_NAME} ${T_SOURCES} ${T_RESOURCES})
+  target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} gmock gtest_main)
+  add_test(NAME ${T_NAME} COMMAND ${T_NAME})
+  if(NOT T_TIMEOUT)
+    set(T_TIMEOUT 300)
+  endif()
+  set_tests_properties(${T_NAME} PROPERTIES TIMEOUT ${T_TIMEOUT})
+  if(T_LABELS)
+    set_tests_properties(${T_NAME} PROPERTIES LABELS "${T_LABELS}")
+  endif()
+endfunction()
+
+# zv_add_typelib(TARGET name IDL file [DEPENDS target...] [INCLUDES dir...] [LIBDIRS dir...])
+# Compiles an interface definition with widl into NAME.h, NAME_i.c and NAME.tlb in the
+# target's binary folder; the target is an interface library that carries the header path.
+function(zv_add_typelib)
+  cmake_parse_arguments(T "" "TARGET;IDL" "DEPENDS;INCLUDES;LIBDIRS" ${ARGN})
+  get_filename_component(base ${T_IDL} NAME_WE)
+  get_filename_component(idl ${T_IDL} ABSOLUTE)
+  set(out ${CMAKE_CURRENT_BINARY_DIR})
+  set(incs -I${CMAKE_CURRENT_SOURCE_DIR} -I${PROJECT_SOURCE_DIR}/idl)
+  foreach(dir IN LISTS T_INCLUDES)
+    list(APPEND incs -I${dir})
+  endforeach()
+  foreach(dir IN LISTS T_LIBDIRS)
+    list(APPEND incs -L${dir})
+  endforeach()
+  add_custom_command(
+    OUTPUT ${out}/${base}.h ${out}/${base}_i.c ${out}/${base}.tlb
+    COMMAND i686-w64-mingw32-widl -m32 ${incs} -L${out}
+            -h -H ${out}/${base}.h -u -U ${out}/${base}_i.c -t -T ${out}/${base}.tlb ${idl}
+    DEPENDS ${idl} ${PROJECT_SOURCE_DIR}/idl/automation.idl ${T_DEPENDS}
+    COMMENT "widl ${base}.idl")
+  add_custom_target(${T_TARGET}_gen DEPENDS ${out}/${base}.h ${out}/${base}_i.c ${out}/${base}.tlb)
+  add_library(${T_TARGET} STATIC ${out}/${base}_i.c)
+  add_dependencies(${T_TARGET} ${T_TARGET}_gen)
+  target_include_directories(${T_TARGET} PUBLIC ${out} ${PROJECT_SOURCE_DIR}/idl ${T_INCLUDES})
+  set_target_properties(${T_TARGET} PROPERTIES ZV_TLB ${out}/${base}.tlb LINKER_LANGUAGE C)
+endfunction()

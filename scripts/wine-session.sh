@@ -1,0 +1,31 @@
+# Sourced by scripts that run Wine programs: a persistent wine server for the run (services and
+# cross-process COM die with a server that exits after its last client), and Xvfb on demand.
+zv_wine_start() {
+  wineserver -p </dev/null >/dev/null 2>&1
+  wine wineboot </dev/null >/dev/null 2>&1 || true
+}
+zv_wine_stop() {
+  wineserver -k </dev/null >/dev/null 2>&1 || true
+  wineserver -w </dev/null >/dev/null 2>&1 || true
+}
+zv_set_graphics() {  # null | x11; takes effect with the next wine server
+  zv_wine_stop
+  wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /t REG_SZ /d "$1" /f </dev/null >/dev/null 2>&1
+  zv_wine_stop
+}
+zv_xvfb_start() {
+  local n
+  for n in $(seq 90 130); do
+    [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ] && continue
+    Xvfb :$n -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+    ZV_XVFB_PID=$!
+    export DISPLAY=:$n
+    for _ in $(seq 50); do [ -e /tmp/.X11-unix/X$n ] && return 0; sleep 0.1; done
+  done
+  echo "could not start Xvfb" >&2
+  return 1
+}
+zv_xvfb_stop() {
+  [ -n "${ZV_XVFB_PID:-}" ] && kill "$ZV_XVFB_PID" 2>/dev/null || true
+  ZV_XVFB_PID=
+}
