@@ -1,0 +1,58 @@
+// Counts keyboard and mouse input for the monitor through low-level hooks. The hooks run on
+// the thread that installed them, which must pump messages (the monitor's main thread does).
+// The counters live in a section shared by every process that loads the library, so any of
+// them reads the same values.
+#include <windows.h>
+
+extern "C" {
+__attribute__((section(".shr"), shared)) volatile LONG KeyEvents = 0;
+__attribute__((section(".shr"), shared)) volatile LONG MouseEvents = 0;
+__attribute__((section(".shr"), shared)) volatile DWORD LastInputTime = 0;
+}
+
+namespace {
+
+HINSTANCE moduleInstance = nullptr;
+HHOOK keyboardHook = nullptr;
+HHOOK mouseHook = nullptr;
+
+void NoteInput(volatile LONG& counter) {
+  InterlockedIncrement(&counter);
+  InterlockedExchange(reinterpret_cast<volatile LONG*>(&LastInputTime),
+                      static_cast<LONG>(GetTickCount()));
+}
+
+LRESULT CALLBACK KeyboardProc(int code, WPARAM message, LPARAM data) {
+  if (code == HC_ACTION) NoteInput(KeyEvents);
+  return CallNextHookEx(keyboardHook, code, message, data);
+}
+
+LRESULT CALLBACK MouseProc(int code, WPARAM message, LPARAM data) {
+  if (code == HC_ACTION) NoteInput(MouseEvents);
+  return CallNextHookEx(mouseHook, code, message, data);
+}
+
+void Unhook(HHOOK& hook) {
+  if (hook) UnhookWindowsHookEx(hook);
+  hook = nullptr;
+}
+
+}  // namespace
+
+extern "C" void ZorvaneHook() {
+  if (!keyboardHook) keyboardHook = SetWindowsHookExW(WH_KEYBOARD_LL, KeyboardProc, moduleInstance, 0);
+  if (!mouseHook) mouseHook = SetWindowsHookExW(WH_MOUSE_LL, MouseProc, moduleInstance, 0);
+}
+
+extern "C" void ZorvaneUnhook() {
+  Unhook(keyboardHook);
+  Unhook(mouseHook);
+}
+
+BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
+  if (reason == DLL_PROCESS_ATTACH) {
+    moduleInstance = instance;
+    DisableThreadLibraryCalls(instance);
+  }
+  return TRUE;
+}
