@@ -1,0 +1,68 @@
+#include <afx.h>
+
+IMPLEMENT_DYNAMIC(CSharedFile, CMemFile)
+
+CSharedFile::CSharedFile(UINT nAllocFlags, UINT nGrowBytes)
+    : CMemFile(nGrowBytes), m_nAllocFlags(nAllocFlags), m_hGlobalMemory(nullptr), m_bAllowGrow(TRUE)
+{
+}
+
+CSharedFile::~CSharedFile()
+{
+    if (m_lpBuffer != nullptr)
+        Close();
+}
+
+HGLOBAL CSharedFile::Detach()
+{
+    HGLOBAL hMem = m_hGlobalMemory;
+    if (hMem != nullptr)
+        GlobalUnlock(hMem);
+    m_hGlobalMemory = nullptr;
+    CMemFile::Detach();
+    return hMem;
+}
+
+void CSharedFile::SetHandle(HGLOBAL hGlobalMemory, BOOL bAllowGrow)
+{
+    if (m_lpBuffer != nullptr)
+        AfxThrowNotSupportedException();
+    m_hGlobalMemory = hGlobalMemory;
+    m_lpBuffer = static_cast<BYTE*>(GlobalLock(hGlobalMemory));
+    if (m_lpBuffer == nullptr)
+        AfxThrowMemoryException();
+    m_nBufferSize = m_nFileSize = GlobalSize(hGlobalMemory);
+    m_nPosition = 0;
+    m_bAllowGrow = bAllowGrow;
+    m_bAutoDelete = TRUE;
+    if (!bAllowGrow)
+        m_nGrowBytes = 0;
+}
+
+BYTE* CSharedFile::Alloc(SIZE_T nBytes)
+{
+    m_hGlobalMemory = GlobalAlloc(m_nAllocFlags, nBytes);
+    return m_hGlobalMemory == nullptr ? nullptr : static_cast<BYTE*>(GlobalLock(m_hGlobalMemory));
+}
+
+BYTE* CSharedFile::Realloc(BYTE*, SIZE_T nBytes)
+{
+    if (!m_bAllowGrow)
+        return nullptr;
+    GlobalUnlock(m_hGlobalMemory);
+    HGLOBAL hNew = GlobalReAlloc(m_hGlobalMemory, nBytes, m_nAllocFlags);
+    if (hNew == nullptr)
+    {
+        GlobalLock(m_hGlobalMemory);
+        return nullptr;
+    }
+    m_hGlobalMemory = hNew;
+    return static_cast<BYTE*>(GlobalLock(hNew));
+}
+
+void CSharedFile::Free(BYTE*)
+{
+    GlobalUnlock(m_hGlobalMemory);
+    GlobalFree(m_hGlobalMemory);
+    m_hGlobalMemory = nullptr;
+}
