@@ -1,0 +1,3 @@
+#include <csl/EPurecallException.h>
+
+EPurecallException::EPurecallException() : EGeneric(TNamedValue("Text", "Purecall")) {}

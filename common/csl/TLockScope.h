@@ -1,0 +1,18 @@
+#pragma once
+#include <csl/ILock.h>
+
+// Holds a lock for the life of the scope. The lock is forgotten before it is released,
+// so it is released at most once even when its Unlock throws.
+class TLockScope {
+public:
+    explicit TLockScope(ILock& iLock) : m_Lock(&iLock) { iLock.Lock(); }
+    TLockScope(const TLockScope&) = delete;
+    TLockScope& operator=(const TLockScope&) = delete;
+    // Never throws: a failed release is logged.
+    ~TLockScope();
+
+    void Unlock();
+
+private:
+    ILock* m_Lock;
+};

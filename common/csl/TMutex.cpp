@@ -1,0 +1,48 @@
+#include <csl/TMutex.h>
+#include <csl/ESystemException.h>
+
+TMutex::TMutex()
+{
+    TakeCreated(CreateMutexW(nullptr, FALSE, nullptr));
+}
+
+TMutex::TMutex(const std::string& iName)
+{
+    // Default security: a descriptor without an access list would let any account hold the
+    // name and keep the owning program from starting.
+    TakeCreated(CreateMutexA(nullptr, FALSE, iName.c_str()));
+}
+
+bool TMutex::Lock(DWORD iTimeout)
+{
+    switch (WaitForSingleObjectEx(m_Handle, iTimeout, TRUE)) {
+    case WAIT_OBJECT_0:
+    case WAIT_ABANDONED:
+        return true;
+    case WAIT_FAILED:
+        ThrowLastSystemError();
+    default:
+        return false;
+    }
+}
+
+void TMutex::Lock()
+{
+    for (;;) {
+        switch (WaitForSingleObjectEx(m_Handle, INFINITE, TRUE)) {
+        case WAIT_OBJECT_0:
+        case WAIT_ABANDONED:
+            return;
+        case WAIT_FAILED:
+            ThrowLastSystemError();
+        default:
+            break;
+        }
+    }
+}
+
+void TMutex::Unlock()
+{
+    if (!ReleaseMutex(m_Handle))
+        ThrowLastSystemError();
+}

@@ -1,0 +1,32 @@
+#include <csl/TSemaphore.h>
+#include <csl/ESystemException.h>
+
+TSemaphore::TSemaphore()
+{
+    TakeCreated(CreateSemaphoreW(nullptr, 0, kMaximumCount, nullptr));
+}
+
+bool TSemaphore::Lock(DWORD iTimeout)
+{
+    const DWORD result = WaitForSingleObjectEx(m_Handle, iTimeout, TRUE);
+    if (result == WAIT_FAILED)
+        ThrowLastSystemError();
+    return result == WAIT_OBJECT_0;
+}
+
+void TSemaphore::Lock()
+{
+    for (;;) {
+        const DWORD result = WaitForSingleObjectEx(m_Handle, INFINITE, TRUE);
+        if (result == WAIT_OBJECT_0)
+            return;
+        if (result == WAIT_FAILED)
+            ThrowLastSystemError();
+    }
+}
+
+void TSemaphore::Unlock()
+{
+    if (!ReleaseSemaphore(m_Handle, 1, nullptr))
+        ThrowLastSystemError();
+}
