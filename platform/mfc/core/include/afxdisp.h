@@ -42,7 +42,7 @@ public:
     bool operator<=(const COleDateTimeSpan& span) const noexcept { return m_span <= span.m_span; }
     bool operator>=(const COleDateTimeSpan& span) const noexcept { return m_span >= span.m_span; }
 
-    // An invalid operand makes the result invalid; else a null one makes it null.
+    // A null operand makes the result null; else an invalid one makes it invalid.
     COleDateTimeSpan operator+(const COleDateTimeSpan& span) const noexcept;
     COleDateTimeSpan operator-(const COleDateTimeSpan& span) const noexcept;
     COleDateTimeSpan& operator+=(const COleDateTimeSpan& span) noexcept { return *this = *this + span; }
@@ -191,7 +191,16 @@ CArchive& AFXAPI operator>>(CArchive& ar, COleDateTimeSpan& dateSpanSrc);
 CArchive& AFXAPI operator<<(CArchive& ar, const COleVariant& varSrc);
 CArchive& AFXAPI operator>>(CArchive& ar, COleVariant& varSrc);
 
-void AFXAPI SerializeElements(CArchive& ar, COleDateTime* pElements, INT_PTR nCount);
-void AFXAPI SerializeElements(CArchive& ar, COleDateTimeSpan* pElements, INT_PTR nCount);
-void AFXAPI SerializeElements(CArchive& ar, COleVariant* pElements, INT_PTR nCount);
+inline void AFXAPI SerializeElements(CArchive& ar, COleDateTime* pElements, INT_PTR nCount)
+{
+    SerializeEachElement(ar, pElements, nCount);
+}
+inline void AFXAPI SerializeElements(CArchive& ar, COleDateTimeSpan* pElements, INT_PTR nCount)
+{
+    SerializeEachElement(ar, pElements, nCount);
+}
+inline void AFXAPI SerializeElements(CArchive& ar, COleVariant* pElements, INT_PTR nCount)
+{
+    SerializeEachElement(ar, pElements, nCount);
+}
 UINT AFXAPI HashKey(const COleDateTime& key);

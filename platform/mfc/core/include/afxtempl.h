@@ -21,7 +21,22 @@ template <class TYPE> void AFXAPI SerializeElements(CArchive& ar, TYPE* pElement
         AfxThrowArchiveException(CArchiveException::endOfFile);
 }
 
-void AFXAPI SerializeElements(CArchive& ar, CString* pElements, INT_PTR nCount);
+// Elements with archive operators of their own, one after the other.
+template <class TYPE> void AFXAPI SerializeEachElement(CArchive& ar, TYPE* pElements, INT_PTR nCount)
+{
+    for (INT_PTR i = 0; i < nCount; ++i)
+    {
+        if (ar.IsStoring())
+            ar << pElements[i];
+        else
+            ar >> pElements[i];
+    }
+}
+
+inline void AFXAPI SerializeElements(CArchive& ar, CString* pElements, INT_PTR nCount)
+{
+    SerializeEachElement(ar, pElements, nCount);
+}
 
 template <class TYPE, class ARG_TYPE> BOOL AFXAPI CompareElements(const TYPE* pElement1, const ARG_TYPE* pElement2)
 {

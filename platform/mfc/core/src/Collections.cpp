@@ -13,16 +13,6 @@ IMPLEMENT_SERIAL(CObArray, CObject, 0)
 IMPLEMENT_DYNAMIC(CMapPtrToPtr, CObject)
 IMPLEMENT_DYNAMIC(CMapWordToPtr, CObject)
 
-void AFXAPI SerializeElements(CArchive& ar, CString* pElements, INT_PTR nCount)
-{
-    for (INT_PTR i = 0; i < nCount; ++i)
-    {
-        if (ar.IsStoring())
-            ar << pElements[i];
-        else
-            ar >> pElements[i];
-    }
-}
 
 UINT AFXAPI HashKey(LPCWSTR key)
 {
