@@ -1,0 +1,89 @@
+#include <csl/ExceptionDiagnostics.h>
+
+#include <csl/EGeneric.h>
+#include <csl/MiniDump.h>
+#include <csl/TDbgHelp.h>
+#include <csl/TStackCapture.h>
+
+namespace {
+
+// Frames of the capture itself and of the constructor steps (EGeneric's diagnostics step
+// reaches AttachCreationDiagnostics by a tail call, so it has no frame of its own).
+const unsigned kCreationFramesSkipped = 3;
+
+// An exception raised while diagnostics are being attached (a failing lock, a fault in the
+// debugging help library) is itself built without them: no endless recursion.
+thread_local bool tAttaching = false;
+
+class TAttachScope {
+public:
+    TAttachScope() : m_Entered(!tAttaching) { tAttaching = true; }
+    ~TAttachScope()
+    {
+        if (m_Entered)
+            tAttaching = false;
+    }
+    TAttachScope(const TAttachScope&) = delete;
+    TAttachScope& operator=(const TAttachScope&) = delete;
+
+    bool Entered() const { return m_Entered; }
+
+private:
+    bool m_Entered;
+};
+
+void SetStack(EGeneric& ioException, const TStackCapture& iCapture)
+{
+    if (iCapture.Count > 0)
+        ioException.SetProperty("Stack", FormatStackFrames(iCapture.Frames, iCapture.Count));
+}
+
+void SetDump(EGeneric& ioException, EXCEPTION_POINTERS* iPointers)
+{
+    std::string name = WriteExceptionMiniDump(iPointers);
+    if (!name.empty())
+        ioException.SetProperty("MiniDump", name);
+}
+
+const bool gInstalled = InstallExceptionDiagnostics();
+
+} // namespace
+
+void AttachCreationDiagnostics(EGeneric& ioException)
+{
+    TAttachScope scope;
+    if (!scope.Entered())
+        return;
+    TDbgHelpUse use;
+    if (!use.IsUsable())
+        return;
+    TStackCapture capture;
+    CaptureStack(capture, nullptr, GetCurrentThread(), kCreationFramesSkipped);
+    SetStack(ioException, capture);
+    // A throw never reaches a vectored handler with g++ (it unwinds without raising a
+    // structured exception), so the dump of a thrown object is written here.
+    if (DumpsEnabled)
+        SetDump(ioException, nullptr);
+}
+
+void AttachStructuredDiagnostics(EGeneric& ioException, EXCEPTION_POINTERS* iPointers)
+{
+    TAttachScope scope;
+    if (!scope.Entered())
+        return;
+    TDbgHelpUse use;
+    if (!use.IsUsable())
+        return;
+    TStackCapture capture;
+    CaptureStack(capture, iPointers->ContextRecord, GetCurrentThread(), 0);
+    if (iPointers->ContextRecord)
+        ioException.SetProperty("AddressName", FormatStackText(iPointers->ContextRecord->Eip));
+    SetStack(ioException, capture);
+    SetDump(ioException, iPointers);
+}
+
+bool InstallExceptionDiagnostics()
+{
+    SetExceptionDiagnostics({&AttachCreationDiagnostics, &AttachStructuredDiagnostics});
+    return true;
+}

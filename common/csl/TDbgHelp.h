@@ -1,0 +1,89 @@
+#pragma once
+#include <windows.h>
+#include <dbghelp.h>
+
+#include <string>
+
+class TMutex;
+
+// The process-wide state of the debugging help library, which is loaded on first need and
+// never unloaded. The library is single-threaded: every call into it is made under
+// DiagnosticsLock(). Symbols are initialised for each span of use (LoadDbgHelp taking
+// the user count from 0 to 1) and cleaned up when the count returns to 0.
+class TDbgHelp {
+public:
+    typedef BOOL(WINAPI* SymGetLineFromAddrFn)(HANDLE, DWORD, PDWORD, PIMAGEHLP_LINE);
+    typedef BOOL(WINAPI* SymGetModuleInfoFn)(HANDLE, DWORD, PIMAGEHLP_MODULE);
+    typedef BOOL(WINAPI* SymGetSymFromAddrFn)(HANDLE, DWORD, PDWORD, PIMAGEHLP_SYMBOL);
+    typedef BOOL(WINAPI* StackWalk64Fn)(DWORD, HANDLE, HANDLE, LPSTACKFRAME64, PVOID, PREAD_PROCESS_MEMORY_ROUTINE64,
+                                        PFUNCTION_TABLE_ACCESS_ROUTINE64, PGET_MODULE_BASE_ROUTINE64,
+                                        PTRANSLATE_ADDRESS_ROUTINE64);
+    typedef BOOL(WINAPI* MiniDumpWriteDumpFn)(HANDLE, DWORD, HANDLE, MINIDUMP_TYPE, PMINIDUMP_EXCEPTION_INFORMATION,
+                                              PMINIDUMP_USER_STREAM_INFORMATION, PMINIDUMP_CALLBACK_INFORMATION);
+
+    static TDbgHelp& Instance();
+
+    bool IsUsable() const { return m_Usable; }
+
+    SymGetLineFromAddrFn SymGetLineFromAddr() const { return Entry<SymGetLineFromAddrFn>(kSymGetLineFromAddr); }
+    SymGetModuleInfoFn SymGetModuleInfo() const { return Entry<SymGetModuleInfoFn>(kSymGetModuleInfo); }
+    SymGetSymFromAddrFn SymGetSymFromAddr() const { return Entry<SymGetSymFromAddrFn>(kSymGetSymFromAddr); }
+    StackWalk64Fn StackWalk64() const { return Entry<StackWalk64Fn>(kStackWalk64); }
+    MiniDumpWriteDumpFn MiniDumpWriteDump() const { return Entry<MiniDumpWriteDumpFn>(kMiniDumpWriteDump); }
+
+    // The toolhelp module list taken when symbols were initialised; TakeModuleSnapshot
+    // replaces it with a fresh one (for modules loaded since).
+    HANDLE ModuleSnapshot() const { return m_Snapshot; }
+    void TakeModuleSnapshot();
+
+private:
+    friend bool LoadDbgHelp();
+    friend void ReleaseDbgHelp();
+
+    enum EntryIndex {
+        kSymInitialize, kSymCleanup, kSymGetLineFromAddr, kSymGetModuleInfo, kSymGetSymFromAddr, kSymSetOptions,
+        kSymGetTypeInfo, kSymSetContext, kSymEnumSymbols, kSymFromAddr, kStackWalk64, kMiniDumpWriteDump,
+        kEntryCount
+    };
+
+    TDbgHelp() = default;
+    template <class Fn>
+    Fn Entry(EntryIndex iIndex) const { return reinterpret_cast<Fn>(reinterpret_cast<void*>(m_Entries[iIndex])); }
+
+    bool LoadLibraryAndEntries();
+    void InitializeSymbols();
+    void CleanupSymbols();
+
+    HMODULE m_Module = nullptr;
+    bool m_Usable = false;
+    LONG m_Users = 0;
+    FARPROC m_Entries[kEntryCount] = {};
+    HANDLE m_Snapshot = INVALID_HANDLE_VALUE;
+};
+
+// The one lock of every call into the debugging help library and of the dump writer.
+TMutex& DiagnosticsLock();
+
+// Brackets every use of the debugging help library. LoadDbgHelp answers whether it is
+// usable; only a successful call is paired with one ReleaseDbgHelp (a failed one has
+// taken its count back).
+bool LoadDbgHelp();
+void ReleaseDbgHelp();
+
+// Scope form of the bracket.
+class TDbgHelpUse {
+public:
+    TDbgHelpUse() : m_Usable(LoadDbgHelp()) {}
+    ~TDbgHelpUse()
+    {
+        if (m_Usable)
+            ReleaseDbgHelp();
+    }
+    TDbgHelpUse(const TDbgHelpUse&) = delete;
+    TDbgHelpUse& operator=(const TDbgHelpUse&) = delete;
+
+    bool IsUsable() const { return m_Usable; }
+
+private:
+    bool m_Usable;
+};

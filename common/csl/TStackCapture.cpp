@@ -1,0 +1,190 @@
+#include <csl/TStackCapture.h>
+
+#include <csl/TDbgHelp.h>
+#include <csl/TLockScope.h>
+#include <csl/TMutex.h>
+
+#include <tlhelp32.h>
+
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+const DWORD kSymbolNameLength = 1960;
+const size_t kLongFrame = 80;
+const size_t kFrameEnd = 40;
+
+std::string Hex(DWORD64 iValue)
+{
+    char text[24];
+    snprintf(text, sizeof(text), "%llx", static_cast<unsigned long long>(iValue));
+    return text;
+}
+
+// The module of the snapshot whose range holds the address: its file name up to the
+// first point, and its base.
+bool FindSnapshotModule(HANDLE iSnapshot, DWORD64 iAddress, std::string& oName, DWORD64& oBase)
+{
+    MODULEENTRY32 entry;
+    entry.dwSize = sizeof(entry);
+    if (iSnapshot == INVALID_HANDLE_VALUE || !Module32First(iSnapshot, &entry))
+        return false;
+    do {
+        DWORD64 base = reinterpret_cast<DWORD_PTR>(entry.modBaseAddr);
+        if (iAddress >= base && iAddress < base + entry.modBaseSize) {
+            char name[MAX_MODULE_NAME32 + 1];
+            WideCharToMultiByte(CP_ACP, 0, entry.szModule, -1, name, sizeof(name), nullptr, nullptr);
+            oName.assign(name, strcspn(name, "."));
+            oBase = base;
+            return true;
+        }
+    } while (Module32Next(iSnapshot, &entry));
+    return false;
+}
+
+// The module part of a frame; oBase is set only when the module came from the snapshot.
+std::string FrameModule(DWORD64 iAddress, DWORD64& oBase, bool& oHasBase)
+{
+    TDbgHelp& dbgHelp = TDbgHelp::Instance();
+    IMAGEHLP_MODULE module;
+    memset(&module, 0, sizeof(module));
+    module.SizeOfStruct = sizeof(module);
+    if (dbgHelp.SymGetModuleInfo()(GetCurrentProcess(), static_cast<DWORD>(iAddress), &module))
+        return module.ModuleName;
+    std::string name;
+    for (int pass = 0; pass < 2; ++pass) {
+        oHasBase = FindSnapshotModule(dbgHelp.ModuleSnapshot(), iAddress, name, oBase);
+        dbgHelp.TakeModuleSnapshot();
+        if (oHasBase)
+            break;
+    }
+    return name;
+}
+
+std::string Shortened(const std::string& iText)
+{
+    if (iText.size() <= kLongFrame)
+        return iText;
+    return iText.substr(0, kFrameEnd) + ".." + iText.substr(iText.size() - kFrameEnd);
+}
+
+} // namespace
+
+unsigned WalkStack(DWORD64* oFrames, const CONTEXT* iContext, HANDLE iThread, unsigned iSkip, unsigned iMaxFrames)
+{
+    TDbgHelpUse use;
+    if (!use.IsUsable())
+        return 0;
+    CONTEXT context;
+    if (iContext)
+        context = *iContext;
+    else
+        RtlCaptureContext(&context);
+    STACKFRAME64 frame;
+    memset(&frame, 0, sizeof(frame));
+    frame.AddrPC.Offset = context.Eip;
+    frame.AddrPC.Mode = AddrModeFlat;
+    frame.AddrFrame.Offset = context.Ebp;
+    frame.AddrFrame.Mode = AddrModeFlat;
+    frame.AddrStack.Offset = context.Esp;
+    frame.AddrStack.Mode = AddrModeFlat;
+    TDbgHelp& dbgHelp = TDbgHelp::Instance();
+    unsigned stored = 0;
+    for (unsigned call = 0; call < iSkip + iMaxFrames; ++call) {
+        BOOL walked;
+        {
+            TLockScope lock(DiagnosticsLock());
+            walked = dbgHelp.StackWalk64()(IMAGE_FILE_MACHINE_I386, GetCurrentProcess(), iThread, &frame, &context,
+                                           nullptr, nullptr, nullptr, nullptr);
+        }
+        if (!walked)
+            break;
+        if (call >= iSkip)
+            oFrames[stored++] = frame.AddrPC.Offset;
+    }
+    return stored;
+}
+
+void CaptureStack(TStackCapture& oCapture, const CONTEXT* iContext, HANDLE iThread, unsigned iSkip)
+{
+    oCapture.Count = WalkStack(oCapture.Frames, iContext, iThread, iSkip, TStackCapture::kMaxFrames);
+}
+
+std::string FormatStackFrame(DWORD64 iAddress)
+{
+    TDbgHelpUse use;
+    if (!use.IsUsable())
+        return std::string();
+    TLockScope lock(DiagnosticsLock());
+    DWORD64 base = 0;
+    bool hasBase = false;
+    std::string text = FrameModule(iAddress, base, hasBase) + "!";
+
+    union {
+        IMAGEHLP_SYMBOL symbol;
+        char room[sizeof(IMAGEHLP_SYMBOL) + kSymbolNameLength];
+    } buffer;
+    memset(&buffer, 0, sizeof(buffer));
+    buffer.symbol.SizeOfStruct = sizeof(IMAGEHLP_SYMBOL);
+    buffer.symbol.MaxNameLength = kSymbolNameLength;
+    DWORD displacement = 0;
+    if (TDbgHelp::Instance().SymGetSymFromAddr()(GetCurrentProcess(), static_cast<DWORD>(iAddress), &displacement,
+                                                 &buffer.symbol)) {
+        if (buffer.symbol.Flags & SYMFLAG_EXPORT)
+            return text + "+" + Hex(hasBase ? iAddress - base : iAddress) + "<" + buffer.symbol.Name + "+" +
+                   Hex(displacement) + ">";
+        text += buffer.symbol.Name;
+    } else if (hasBase) {
+        displacement = static_cast<DWORD>(iAddress - base);
+    } else {
+        text += "0x" + Hex(iAddress);
+    }
+    if (displacement)
+        text += "+" + Hex(displacement);
+    return text;
+}
+
+std::string FormatSourceLine(DWORD64 iAddress)
+{
+    TDbgHelpUse use;
+    if (!use.IsUsable())
+        return std::string();
+    TLockScope lock(DiagnosticsLock());
+    IMAGEHLP_LINE line;
+    memset(&line, 0, sizeof(line));
+    line.SizeOfStruct = sizeof(line);
+    DWORD displacement = 0;
+    if (!TDbgHelp::Instance().SymGetLineFromAddr()(GetCurrentProcess(), static_cast<DWORD>(iAddress), &displacement,
+                                                   &line) ||
+        !line.FileName)
+        return std::string();
+    const char* name = line.FileName;
+    for (const char* p = line.FileName; *p; ++p)
+        if (*p == '\\' || *p == '/')
+            name = p + 1;
+    return std::string(name) + "#" + std::to_string(line.LineNumber);
+}
+
+std::string FormatStackText(DWORD64 iAddress)
+{
+    std::string frame = FormatStackFrame(iAddress);
+    std::string line = FormatSourceLine(iAddress);
+    if (line.empty())
+        return frame;
+    return Shortened(frame) + "[" + line + "]";
+}
+
+std::string FormatStackFrames(const DWORD64* iFrames, unsigned iCount)
+{
+    TDbgHelpUse use;
+    std::string text;
+    if (!use.IsUsable())
+        return text;
+    try {
+        for (unsigned i = 0; i < iCount; ++i)
+            text.insert(0, "\n-> " + FormatStackText(iFrames[i]));
+    } catch (...) {
+    }
+    return text;
+}
