@@ -112,7 +112,7 @@ public: \
     CObject* PASCAL class_name::CreateObject() { return new class_name; } \
     IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, wSchema, class_name::CreateObject) \
     static const AFX_CLASSINIT _init_##class_name(RUNTIME_CLASS(class_name)); \
-    CArchive& AFXAPI operator>>(CArchive& ar, class_name*& pOb) \
+    [[maybe_unused]] CArchive& AFXAPI operator>>(CArchive& ar, class_name*& pOb) \
     { \
         pOb = static_cast<class_name*>(ar.ReadObject(RUNTIME_CLASS(class_name))); \
         return ar; \
