@@ -152,7 +152,7 @@ class _ml_free_signal_event : public Owners {
 public:
     enum { kFree = 2, kSingleOwner = 4, kDowngraded = 8 };
 
-    _ml_free_signal_event() : m_Signals(kFree), m_UpgradeWaiters(0) {}
+    _ml_free_signal_event() : m_UpgradeWaiters(0), m_Signals(kFree) {}
 
 protected:
     // Both give back the inner lock. The events change while it is still held, so an
