@@ -54,8 +54,7 @@ void AttachCreationDiagnostics(EGeneric& ioException)
     TAttachScope scope;
     if (!scope.Entered())
         return;
-    TDbgHelpUse use;
-    if (!use.IsUsable())
+    if (!LoadDbgHelp())
         return;
     TStackCapture capture;
     CaptureStack(capture, nullptr, GetCurrentThread(), kCreationFramesSkipped);
@@ -71,8 +70,7 @@ void AttachStructuredDiagnostics(EGeneric& ioException, EXCEPTION_POINTERS* iPoi
     TAttachScope scope;
     if (!scope.Entered())
         return;
-    TDbgHelpUse use;
-    if (!use.IsUsable())
+    if (!LoadDbgHelp())
         return;
     TStackCapture capture;
     CaptureStack(capture, iPointers->ContextRecord, GetCurrentThread(), 0);

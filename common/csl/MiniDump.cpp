@@ -73,8 +73,7 @@ bool WriteDump(HANDLE iFile, EXCEPTION_POINTERS* iPointers, MINIDUMP_TYPE iType)
 
 bool WriteMiniDumpFile(EXCEPTION_POINTERS* iPointers, const std::string& iFileName, MINIDUMP_TYPE iType)
 {
-    TDbgHelpUse use;
-    if (!use.IsUsable())
+    if (!LoadDbgHelp())
         return false;
     HANDLE file = CreateFileA(iFileName.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
                               FILE_ATTRIBUTE_NORMAL, nullptr);

@@ -32,8 +32,6 @@ TDbgHelp& TDbgHelp::Instance()
 
 bool TDbgHelp::LoadLibraryAndEntries()
 {
-    if (m_Usable)
-        return true;
     m_Module = LoadLibraryA("dbghelp.dll");
     if (!m_Module)
         return false;
@@ -57,14 +55,6 @@ void TDbgHelp::InitializeSymbols()
     m_Snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPMODULE, 0);
 }
 
-void TDbgHelp::CleanupSymbols()
-{
-    if (m_Snapshot != INVALID_HANDLE_VALUE)
-        CloseHandle(m_Snapshot);
-    m_Snapshot = INVALID_HANDLE_VALUE;
-    Entry<BOOL(WINAPI*)(HANDLE)>(kSymCleanup)(GetCurrentProcess());
-}
-
 void TDbgHelp::TakeModuleSnapshot()
 {
     HANDLE fresh = CreateToolhelp32Snapshot(TH32CS_SNAPMODULE, 0);
@@ -77,20 +67,10 @@ bool LoadDbgHelp()
 {
     TDbgHelp& dbgHelp = TDbgHelp::Instance();
     TLockScope lock(DiagnosticsLock());
-    if (InterlockedIncrement(&dbgHelp.m_Users) != 1)
+    if (dbgHelp.m_Usable)
         return true;
-    if (!dbgHelp.LoadLibraryAndEntries()) {
-        InterlockedDecrement(&dbgHelp.m_Users);
+    if (!dbgHelp.LoadLibraryAndEntries())
         return false;
-    }
     dbgHelp.InitializeSymbols();
     return true;
-}
-
-void ReleaseDbgHelp()
-{
-    TDbgHelp& dbgHelp = TDbgHelp::Instance();
-    TLockScope lock(DiagnosticsLock());
-    if (InterlockedDecrement(&dbgHelp.m_Users) == 0 && dbgHelp.m_Usable)
-        dbgHelp.CleanupSymbols();
 }

@@ -8,8 +8,9 @@ class TMutex;
 
 // The process-wide state of the debugging help library, which is loaded on first need and
 // never unloaded. The library is single-threaded: every call into it is made under
-// DiagnosticsLock(). Symbols are initialised for each span of use (LoadDbgHelp taking
-// the user count from 0 to 1) and cleaned up when the count returns to 0.
+// DiagnosticsLock(). Symbols are initialised once and kept for the life of the process:
+// initialising them reads every module's debugging information, which takes over a second
+// under Wine, far too long to pay for every exception that records its stack.
 class TDbgHelp {
 public:
     typedef BOOL(WINAPI* SymGetLineFromAddrFn)(HANDLE, DWORD, PDWORD, PIMAGEHLP_LINE);
@@ -38,7 +39,6 @@ public:
 
 private:
     friend bool LoadDbgHelp();
-    friend void ReleaseDbgHelp();
 
     enum EntryIndex {
         kSymInitialize, kSymCleanup, kSymGetLineFromAddr, kSymGetModuleInfo, kSymGetSymFromAddr, kSymSetOptions,
@@ -52,11 +52,9 @@ private:
 
     bool LoadLibraryAndEntries();
     void InitializeSymbols();
-    void CleanupSymbols();
 
     HMODULE m_Module = nullptr;
     bool m_Usable = false;
-    LONG m_Users = 0;
     FARPROC m_Entries[kEntryCount] = {};
     HANDLE m_Snapshot = INVALID_HANDLE_VALUE;
 };
@@ -64,26 +62,6 @@ private:
 // The one lock of every call into the debugging help library and of the dump writer.
 TMutex& DiagnosticsLock();
 
-// Brackets every use of the debugging help library. LoadDbgHelp answers whether it is
-// usable; only a successful call is paired with one ReleaseDbgHelp (a failed one has
-// taken its count back).
+// Loads the debugging help library and its symbols on first call; answers whether it is
+// usable. Every user of the library calls it first.
 bool LoadDbgHelp();
-void ReleaseDbgHelp();
-
-// Scope form of the bracket.
-class TDbgHelpUse {
-public:
-    TDbgHelpUse() : m_Usable(LoadDbgHelp()) {}
-    ~TDbgHelpUse()
-    {
-        if (m_Usable)
-            ReleaseDbgHelp();
-    }
-    TDbgHelpUse(const TDbgHelpUse&) = delete;
-    TDbgHelpUse& operator=(const TDbgHelpUse&) = delete;
-
-    bool IsUsable() const { return m_Usable; }
-
-private:
-    bool m_Usable;
-};

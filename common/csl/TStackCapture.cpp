@@ -73,8 +73,7 @@ std::string Shortened(const std::string& iText)
 
 unsigned WalkStack(DWORD64* oFrames, const CONTEXT* iContext, HANDLE iThread, unsigned iSkip, unsigned iMaxFrames)
 {
-    TDbgHelpUse use;
-    if (!use.IsUsable())
+    if (!LoadDbgHelp())
         return 0;
     CONTEXT context;
     if (iContext)
@@ -113,8 +112,7 @@ void CaptureStack(TStackCapture& oCapture, const CONTEXT* iContext, HANDLE iThre
 
 std::string FormatStackFrame(DWORD64 iAddress)
 {
-    TDbgHelpUse use;
-    if (!use.IsUsable())
+    if (!LoadDbgHelp())
         return std::string();
     TLockScope lock(DiagnosticsLock());
     DWORD64 base = 0;
@@ -147,8 +145,7 @@ std::string FormatStackFrame(DWORD64 iAddress)
 
 std::string FormatSourceLine(DWORD64 iAddress)
 {
-    TDbgHelpUse use;
-    if (!use.IsUsable())
+    if (!LoadDbgHelp())
         return std::string();
     TLockScope lock(DiagnosticsLock());
     IMAGEHLP_LINE line;
@@ -177,9 +174,8 @@ std::string FormatStackText(DWORD64 iAddress)
 
 std::string FormatStackFrames(const DWORD64* iFrames, unsigned iCount)
 {
-    TDbgHelpUse use;
     std::string text;
-    if (!use.IsUsable())
+    if (!LoadDbgHelp())
         return text;
     try {
         for (unsigned i = 0; i < iCount; ++i)
