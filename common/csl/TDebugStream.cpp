@@ -195,6 +195,11 @@ void DebugInsert(TDebugStream& ioStream, const std::string& iText)
     ioStream.Write(iText.data(), static_cast<int>(iText.size()));
 }
 
+void DebugInsert(TDebugStream& ioStream, const const_string& iText)
+{
+    ioStream.Write(iText.data(), iText.length());
+}
+
 void DebugInsert(TDebugStream& ioStream, const std::wstring& iText)
 {
     DebugInsert(ioStream, WideToMultiByte(iText.data(), static_cast<int>(iText.size()), CP_ACP));

@@ -3,6 +3,7 @@
 #include <csl/SmartPtr.h>
 #include <csl/TMutex.h>
 #include <csl/TStreamWriter.h>
+#include <csl/const_string.h>
 
 #include <comutil.h>
 
@@ -19,7 +20,7 @@ class TDebugStream {
 public:
     enum { kCategoryCount = 26 };
     // C, D, G, S and W: the categories that are on when a program configures none.
-    static const uint32_t kDefaultCategories = 0x44004C;
+    static constexpr uint32_t kDefaultCategories = 0x44004C;
 
     explicit TDebugStream(const SmartPtr<TStreamWriter>& iWriter = nullptr);
     TDebugStream(const SmartPtr<TStreamWriter>& iFirst, const SmartPtr<TStreamWriter>& iSecond,
@@ -93,6 +94,7 @@ class EGeneric;
 // The texts of the operands of <<.
 void DebugInsert(TDebugStream& ioStream, const char* iText);  // null: "<null>"
 void DebugInsert(TDebugStream& ioStream, const std::string& iText);
+void DebugInsert(TDebugStream& ioStream, const const_string& iText);
 void DebugInsert(TDebugStream& ioStream, const std::wstring& iText);
 void DebugInsert(TDebugStream& ioStream, const _bstr_t& iText);
 void DebugInsert(TDebugStream& ioStream, char iChar);
