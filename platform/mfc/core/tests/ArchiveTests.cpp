@@ -137,7 +137,9 @@ TEST(Archive, WritesStringsWithTheWideMarkerAndAGrowingLength)
         ASSERT_EQ(c.header.size() + 2 * c.length, bytes.size()) << c.length;
         EXPECT_EQ(c.header, Prefix(bytes, c.header.size())) << c.length;
         if (c.length > 0)
+        {
             EXPECT_EQ((Bytes{0x3A, 0x26}), Bytes(bytes.end() - 2, bytes.end()));
+        }
         Load(bytes, [&](CArchive& ar) {
             CString back;
             ar >> back;
