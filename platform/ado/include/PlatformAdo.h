@@ -1,0 +1,21 @@
+// Database access objects over ODBC: creation in this process and registration of the
+// in-process server that unmarshals recordsets.
+#pragma once
+#include <ado.h>
+
+namespace ado {
+
+// The in-process server: the recordset's unmarshal class and the type library.
+constexpr const wchar_t* kServerDll = L"platado.dll";
+
+// Creates a Connection, Command, Parameter or Recordset (CLSID_Connection, ...) in this
+// process, as CoCreateInstance would.
+HRESULT CreateInstance(REFCLSID classId, REFIID iid, void** object);
+
+// Registers the server DLL at dllPath (null: kServerDll beside the program): the Recordset
+// class as InprocServer32 with ThreadingModel Both, and the type library it carries.
+HRESULT RegisterServer(const wchar_t* dllPath = nullptr);
+// Removes what RegisterServer wrote; what is already absent is no error.
+HRESULT UnregisterServer();
+
+}  // namespace ado
