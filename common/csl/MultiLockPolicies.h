@@ -150,30 +150,25 @@ private:
 template <class Owners>
 class _ml_free_signal_event : public Owners {
 public:
+    // kDowngraded is set exactly while the lock is held shared, so that every thread
+    // waiting to share it comes in, and none is woken while it is exclusive.
     enum { kFree = 2, kSingleOwner = 4, kDowngraded = 8 };
 
     _ml_free_signal_event() : m_UpgradeWaiters(0), m_Signals(kFree) {}
 
 protected:
-    // Both give back the inner lock. The events change while it is still held, so an
-    // event never disagrees with its bit when another thread looks.
-    void ClearFlags(LONG iBits)
+    // Give back the inner lock. The events change while it is still held, so an event
+    // never disagrees with its bit when another thread looks.
+    void ChangeFlags(LONG iClear, LONG iSet)
     {
-        const bool done = m_Events.Reset(m_Signals & iBits);
-        m_Signals &= ~iBits;
+        const bool done = m_Events.Reset(m_Signals & iClear & ~iSet) && m_Events.Set(iSet & ~m_Signals);
+        m_Signals = (m_Signals & ~iClear) | iSet;
         this->InnerUnlock();
         if (!done)
             ThrowLastSystemError();
     }
-
-    void SetFlags(LONG iBits)
-    {
-        const bool done = m_Events.Set(iBits & ~m_Signals);
-        m_Signals |= iBits;
-        this->InnerUnlock();
-        if (!done)
-            ThrowLastSystemError();
-    }
+    void ClearFlags(LONG iBits) { ChangeFlags(iBits, 0); }
+    void SetFlags(LONG iBits) { ChangeFlags(0, iBits); }
 
     // Entered holding the inner lock, which it gives back. True when one of the bits
     // came (the caller tries again), false when the time ran out.

@@ -67,7 +67,7 @@ bool TMultiLockEx<Notify, WakeUp>::AcquireShared(DWORD iOwner, DWORD iTimeout)
         if (previous == kUnlocked) {
             AddHold(iOwner, false, kUnlocked);
             this->OnSharedFromFree();
-            this->ClearFlags(Signals::kFree);
+            this->ChangeFlags(Signals::kFree, Signals::kDowngraded);
             return true;
         }
         if (previous == kShared) {
@@ -97,7 +97,7 @@ bool TMultiLockEx<Notify, WakeUp>::AcquireExclusive(DWORD iOwner, DWORD iTimeout
         if (previous == kUnlocked) {
             AddHold(iOwner, true, kUnlocked);
             this->OnExclusiveFromFree();
-            this->ClearFlags(Signals::kFree);
+            this->ClearFlags(Signals::kFree | Signals::kDowngraded);
             return true;
         }
         const int mine = this->CountHolds(iOwner);
@@ -155,7 +155,7 @@ void TMultiLockEx<Notify, WakeUp>::Release(DWORD iOwner)
             this->OnExclusiveEnded();
         else
             this->OnSharedEnded();
-        this->SetFlags(Signals::kFree);
+        this->ChangeFlags(Signals::kDowngraded, Signals::kFree);
         return;
     }
     LONG bits = result.singleOwner ? Signals::kSingleOwner : 0;

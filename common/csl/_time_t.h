@@ -7,7 +7,7 @@
 // A point in time: whole seconds since 1970-01-01 00:00:00 UTC, or the invalid value.
 class _time_t {
 public:
-    static const __int64 Invalid = -1;
+    static constexpr __int64 Invalid = -1;
 
     _time_t() : m_Seconds(Invalid) {}
     explicit _time_t(__int64 iSeconds) : m_Seconds(iSeconds) {}

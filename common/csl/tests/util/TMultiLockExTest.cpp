@@ -169,6 +169,31 @@ TYPED_TEST(BothPolicies, ReleaseByAThreadThatHoldsNothingIsRefused)
     EXPECT_TRUE(OtherGetsExclusive(lock));
 }
 
+// Each waiter, once in, waits for the other to be in as well: only both holding together
+// lets either finish.
+TYPED_TEST(BothPolicies, EveryWaitingReaderComesInWhenTheLockTurnsShared)
+{
+    TypeParam lock;
+    TestWorker writer, firstReader, secondReader;
+    ASSERT_TRUE(writer.Run([&] { return lock.LockExclusive(0); }));
+    std::atomic<int> inside(0);
+    auto read = [&] {
+        lock.LockShared();
+        ++inside;
+        for (int i = 0; i < 5000 && inside < 2; ++i)
+            Sleep(1);
+        const bool together = inside == 2;
+        lock.Unlock();
+        return together;
+    };
+    auto first = firstReader.Post(read);
+    auto second = secondReader.Post(read);
+    Sleep(50);  // lets both readers start waiting
+    writer.Run([&] { lock.Unlock(); });
+    EXPECT_TRUE(first.get());
+    EXPECT_TRUE(second.get());
+}
+
 // Readers and writers on several threads: a writer is always alone, and nobody is left
 // waiting for a wake-up that never comes.
 TYPED_TEST(BothPolicies, WritersAreAloneUnderContention)
