@@ -44,7 +44,8 @@ void TConsoleWriter::Write(const char* iText, int iLength)
     WriteConsoleA(m_Output, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
 }
 
-void TDebugWriter::Write(const char* iText, int)
+// The debugger takes a NUL-terminated text; the given one need not be terminated.
+void TDebugWriter::Write(const char* iText, int iLength)
 {
-    OutputDebugStringA(iText);
+    OutputDebugStringA(std::string(iText, iLength).c_str());
 }

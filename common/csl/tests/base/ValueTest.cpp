@@ -69,6 +69,11 @@ TEST(Value, AppendGoesFromEmptyToSingleToList)
     EXPECT_EQ("class std::basic_string<wchar_t, std::char_traits<wchar_t>, std::allocator<wchar_t> > -> int",
               BadCast([&] { value.Append(L"text"); }));
     EXPECT_EQ((std::vector<int>{7, 2}), Ints(value));
+
+    value.MakeUnique()->AppendValue(List({8, 9}));  // a list appends the other's first element
+    EXPECT_EQ((std::vector<int>{7, 2, 8}), Ints(value));
+    EXPECT_EQ(kString + " -> int", BadCast([&] { value.MakeUnique()->AppendValue(_value_t("8")); }));
+    EXPECT_EQ("void -> int", BadCast([&] { value.MakeUnique()->AppendValue(_value_t()); }));
 }
 
 TEST(Value, AppendingToASharedValueLeavesTheOtherSharer)
