@@ -18,7 +18,8 @@ bool SameWord(const wchar_t* a, const wchar_t* b) {
 }
 
 // A message box only where someone can see it and nothing else would show the text: on the
-// interactive desktop, for a program started without a console or standard error.
+// interactive desktop, for a program started without a console or standard error (and never in
+// a service).
 bool CanShowMessageBox() {
   if (GetConsoleWindow()) return false;
   HANDLE error = GetStdHandle(STD_ERROR_HANDLE);
@@ -60,7 +61,7 @@ HRESULT CAtlServiceModule::Report(const CAtlException& failure) {
   const std::wstring line = failure.Message() + L"\n";
   LogMessage(line.c_str());
   WriteStandardError(line);
-  if (CanShowMessageBox())
+  if (!m_bService && CanShowMessageBox())
     MessageBoxW(nullptr, failure.Message().c_str(),
                 m_szServiceName[0] ? m_szServiceName : nullptr, MB_OK);
   return FAILED(failure.Result()) ? failure.Result() : E_FAIL;

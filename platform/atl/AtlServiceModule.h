@@ -47,9 +47,6 @@ public:
   LONG Lock() override;
   LONG Unlock() override;
 
-  const wchar_t* ServiceName() const { return m_szServiceName; }
-  bool IsService() const { return m_bService; }
-
 protected:
   virtual const GUID& GetAppId() const = 0;
   // The AppID key's text, e.g. "ProductServer".

@@ -9,13 +9,6 @@ public:
   static ULONG Decrement(volatile LONG* p) { return InterlockedDecrement(p); }
 };
 
-// Reference counting for objects that only their own apartment's thread calls.
-class CComSingleThreadModel {
-public:
-  static ULONG Increment(volatile LONG* p) { return ++*p; }
-  static ULONG Decrement(volatile LONG* p) { return --*p; }
-};
-
 // One row of an interface map: the interface and the offset of its vtable in the class.
 struct _ATL_INTMAP_ENTRY {
   const IID* piid;
@@ -27,8 +20,6 @@ struct _ATL_INTMAP_ENTRY {
 template <class ThreadModel>
 class CComObjectRootEx {
 public:
-  typedef ThreadModel _ThreadModel;
-
   // Runs once after construction; a failure keeps the object from clients.
   HRESULT FinalConstruct() { return S_OK; }
   // Runs once before destruction.

@@ -83,10 +83,11 @@ const VARIANT& Argument(const VARIANTARG& arg) {
   return V_VT(&arg) == (VT_VARIANT | VT_BYREF) && V_VARIANTREF(&arg) ? *V_VARIANTREF(&arg) : arg;
 }
 
-// The caller's record, when its record information comes with it, must be of the declared type.
+// The caller's record with its record information, which must name the declared type. (A
+// record that lost its information on the way, as Wine's marshaller loses it, is refused.)
 bool RecordMatches(const VARIANT& arg, const std::wstring& name) {
-  if ((V_VT(&arg) & ~VT_BYREF) != VT_RECORD || !V_RECORD(&arg)) return false;
-  if (!V_RECORDINFO(&arg)) return true;
+  if ((V_VT(&arg) & ~VT_BYREF) != VT_RECORD || !V_RECORD(&arg) || !V_RECORDINFO(&arg))
+    return false;
   BSTR given = nullptr;
   bool same = SUCCEEDED(V_RECORDINFO(&arg)->GetName(&given)) && given && name == given;
   SysFreeString(given);

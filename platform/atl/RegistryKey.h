@@ -19,7 +19,6 @@ public:
   ~CRegistryKey();
 
   explicit operator bool() const { return m_key != nullptr; }
-  HKEY Handle() const { return m_key; }
 
   // An empty name sets the key's default value.
   void SetString(const std::wstring& name, const std::wstring& value);
