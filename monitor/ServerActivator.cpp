@@ -2,8 +2,12 @@
 
 #include <zorvane.h>
 
-TComServerActivator::TComServerActivator(const std::wstring& computerName)
-    : computerName_(computerName) {}
+// Without its own name the monitor still knows "localhost".
+TComServerActivator::TComServerActivator() {
+  wchar_t name[MAX_COMPUTERNAME_LENGTH + 1];
+  DWORD length = MAX_COMPUTERNAME_LENGTH + 1;
+  if (GetComputerNameW(name, &length)) computerName_.assign(name, length);
+}
 
 HRESULT TComServerActivator::Activate(const CLSID& classId, const std::wstring& serverName,
                                       IUnknown** object) {

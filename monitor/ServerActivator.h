@@ -18,7 +18,7 @@ public:
 // computer: activation by name fails for a class on this one.
 class TComServerActivator : public IServerActivator {
 public:
-  explicit TComServerActivator(const std::wstring& computerName);
+  TComServerActivator();
   HRESULT Activate(const CLSID& classId, const std::wstring& serverName,
                    IUnknown** object) override;
 
