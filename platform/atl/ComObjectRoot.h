@@ -2,31 +2,21 @@
 
 #include <objbase.h>
 
-// Reference counting for objects that live in the multithreaded apartment.
-class CComMultiThreadModel {
-public:
-  static ULONG Increment(volatile LONG* p) { return InterlockedIncrement(p); }
-  static ULONG Decrement(volatile LONG* p) { return InterlockedDecrement(p); }
-};
-
 // One row of an interface map: the interface and the offset of its vtable in the class.
 struct _ATL_INTMAP_ENTRY {
   const IID* piid;
   DWORD_PTR offset;
 };
 
-// The base of every COM object: its reference count, the construction and release hooks, and
-// the lookup in the class's interface map.
-template <class ThreadModel>
-class CComObjectRootEx {
+// The base of every COM object: the construction and release hooks and the lookup in the
+// class's interface map. The objects live in the multithreaded apartment as long as their
+// module (see CComObjectGlobal), so they keep no reference count of their own.
+class CComObjectRoot {
 public:
   // Runs once after construction; a failure keeps the object from clients.
   HRESULT FinalConstruct() { return S_OK; }
   // Runs once before destruction.
   void FinalRelease() {}
-
-  ULONG InternalAddRef() { return ThreadModel::Increment(&m_dwRef); }
-  ULONG InternalRelease() { return ThreadModel::Decrement(&m_dwRef); }
 
   static HRESULT InternalQueryInterface(void* pThis, const _ATL_INTMAP_ENTRY* entries, REFIID iid,
                                         void** ppv) {
@@ -44,12 +34,7 @@ public:
     }
     return E_NOINTERFACE;
   }
-
-protected:
-  volatile LONG m_dwRef = 0;
 };
-
-typedef CComObjectRootEx<CComMultiThreadModel> CComObjectRoot;
 
 // The offset of a base class inside a derived one (any non-null address works; 8 keeps
 // clear of the null-pointer adjustment of static_cast).
