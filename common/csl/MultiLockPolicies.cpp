@@ -22,12 +22,12 @@ int _ml_signal_events::IndexOf(LONG iBit) { return iBit == 2 ? 0 : iBit == 4 ? 1
 
 // Only the event of the free bit wakes a single waiter; the others wake every waiter
 // until they are reset.
-HANDLE _ml_signal_events::Get(LONG iBit)
+HANDLE _ml_signal_events::Get(LONG iBit, bool iSignalled)
 {
     HANDLE& slot = m_Events[IndexOf(iBit)];
     if (slot)
         return slot;
-    HANDLE created = CreateEventW(nullptr, iBit != 2, FALSE, nullptr);
+    HANDLE created = CreateEventW(nullptr, iBit != 2, iSignalled, nullptr);
     if (!created)
         ThrowLastSystemError();
     if (InterlockedCompareExchangePointer(&slot, created, nullptr) != nullptr)

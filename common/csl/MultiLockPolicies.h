@@ -136,7 +136,8 @@ public:
     _ml_signal_events(const _ml_signal_events&) = delete;
     _ml_signal_events& operator=(const _ml_signal_events&) = delete;
 
-    HANDLE Get(LONG iBit);
+    // The bit's event, created in the given state when it does not exist yet.
+    HANDLE Get(LONG iBit, bool iSignalled);
     // Signal or reset the events of the bits that exist; false when the system refused.
     bool Set(LONG iBits);
     bool Reset(LONG iBits);
@@ -197,7 +198,7 @@ bool _ml_free_signal_event<Owners>::Wait(LONG iBits, DWORD iOwner, DWORD iTimeou
     try {
         for (LONG bit : order) {
             if (iBits & bit) {
-                handles[count] = m_Events.Get(bit);
+                handles[count] = m_Events.Get(bit, (m_Signals & bit) != 0);
                 handleBits[count++] = bit;
             }
         }
