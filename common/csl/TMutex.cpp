@@ -1,5 +1,6 @@
 #include <csl/TMutex.h>
 #include <csl/ESystemException.h>
+#include <csl/ThreadInterrupt.h>
 
 TMutex::TMutex()
 {
@@ -21,6 +22,9 @@ bool TMutex::Lock(DWORD iTimeout)
         return true;
     case WAIT_FAILED:
         ThrowLastSystemError();
+    case WAIT_IO_COMPLETION:
+        ThrowIfInterrupted();
+        return false;
     default:
         return false;
     }
@@ -35,6 +39,9 @@ void TMutex::Lock()
             return;
         case WAIT_FAILED:
             ThrowLastSystemError();
+        case WAIT_IO_COMPLETION:
+            ThrowIfInterrupted();
+            break;
         default:
             break;
         }

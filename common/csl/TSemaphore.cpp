@@ -1,5 +1,6 @@
 #include <csl/TSemaphore.h>
 #include <csl/ESystemException.h>
+#include <csl/ThreadInterrupt.h>
 
 TSemaphore::TSemaphore()
 {
@@ -11,6 +12,8 @@ bool TSemaphore::Lock(DWORD iTimeout)
     const DWORD result = WaitForSingleObjectEx(m_Handle, iTimeout, TRUE);
     if (result == WAIT_FAILED)
         ThrowLastSystemError();
+    if (result == WAIT_IO_COMPLETION)
+        ThrowIfInterrupted();
     return result == WAIT_OBJECT_0;
 }
 
@@ -22,6 +25,8 @@ void TSemaphore::Lock()
             return;
         if (result == WAIT_FAILED)
             ThrowLastSystemError();
+        if (result == WAIT_IO_COMPLETION)
+            ThrowIfInterrupted();
     }
 }
 

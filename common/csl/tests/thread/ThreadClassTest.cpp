@@ -30,7 +30,7 @@ struct TUnwound {
 
 // Enable once TSemaphore::Lock calls ThrowIfInterrupted when its wait is woken by an
 // asynchronous procedure call (an exception cannot leave the call itself on this platform).
-TEST(ThreadClassTest, DISABLED_InterruptEndsThreadBlockedOnSemaphoreQuietly)
+TEST(ThreadClassTest, InterruptEndsThreadBlockedOnSemaphoreQuietly)
 {
     TLogCapture log;
     TSemaphore never;
