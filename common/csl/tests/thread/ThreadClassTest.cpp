@@ -28,8 +28,6 @@ struct TUnwound {
     volatile bool& m_Flag;
 };
 
-// Enable once TSemaphore::Lock calls ThrowIfInterrupted when its wait is woken by an
-// asynchronous procedure call (an exception cannot leave the call itself on this platform).
 TEST(ThreadClassTest, InterruptEndsThreadBlockedOnSemaphoreQuietly)
 {
     TLogCapture log;
