@@ -220,8 +220,15 @@ void TZorvaneApplication::OnTimer(UINT_PTR timerId) {
 }
 
 // The quantum boundary: the quantum's records join those that wait, and all go to the server
-// while it takes them.
+// while it takes them. A call to the server lets the apartment dispatch messages, the timer's
+// among them; a boundary reached meanwhile is left to the report under way.
 void TZorvaneApplication::Report() {
+  if (reporting_) return;
+  struct TReporting {
+    bool& flag;
+    explicit TReporting(bool& f) : flag(f) { flag = true; }
+    ~TReporting() { flag = false; }
+  } reporting(reporting_);
   tracker_.CloseInterval();
   tracker_.Trim(quantum_.LengthMs());
   reporter_.Add(tracker_.TakeRecords(periodStart_));

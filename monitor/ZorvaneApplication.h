@@ -92,5 +92,6 @@ private:
   TQuantum quantum_;
   long long periodStart_ = 0;
   bool updateAllProcesses_ = false;
+  bool reporting_ = false;
   DWORD sessionId_ = 0;
 };

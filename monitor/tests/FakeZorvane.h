@@ -5,6 +5,7 @@
 #include <zorvane.h>
 
 #include <deque>
+#include <functional>
 #include <set>
 #include <string>
 #include <vector>
@@ -46,6 +47,7 @@ public:
   HRESULT STDMETHODCALLTYPE ReportActivity(DATE start, BSTR computer, BSTR user, BSTR process,
                                            LONG time, LONG keys, LONG mice, BSTR description,
                                            LONG* needMore) override {
+    if (duringReport) duringReport();
     HRESULT result = S_OK;
     if (!reportResults.empty()) {
       result = reportResults.front();
@@ -90,7 +92,8 @@ public:
   HRESULT quantumResult = S_OK;
   std::deque<HRESULT> reportResults;  // one per call, S_OK once used up
   HRESULT informationResult = S_OK;
-  std::set<std::wstring> askFor;  // processes the server wants to know more about
+  std::set<std::wstring> askFor;
+  std::function<void()> duringReport;  // what happens while the call is under way  // processes the server wants to know more about
   std::vector<Report> reports;
   std::vector<Information> information;
 };

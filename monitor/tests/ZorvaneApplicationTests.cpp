@@ -223,6 +223,21 @@ TEST_F(ZorvaneApplicationTest, RecordsWaitForTheServerWithTheirOwnPeriods) {
   application.Stop();
 }
 
+TEST_F(ZorvaneApplicationTest, BoundaryDuringAReportIsLeftToIt) {
+  TZorvaneApplication application(environment, testKey);
+  ASSERT_EQ(TZorvaneApplication::TStart::Started, application.Start(serverArguments));
+  application.OnForegroundChange(EVENT_SYSTEM_FOREGROUND, document);
+  WorkUntil(tenOClock + 60, 20000);
+  int nested = 0;
+  server.duringReport = [&] {
+    if (nested++ == 0) application.OnTimer(TZorvaneApplication::QuantumTimer);
+  };
+  application.OnTimer(TZorvaneApplication::QuantumTimer);
+  EXPECT_EQ(1u, server.reports.size());
+  EXPECT_TRUE(application.Reporter().Pending().empty());
+  application.Stop();
+}
+
 TEST_F(ZorvaneApplicationTest, OnlyAConsoleDisconnectOfThisSessionEndsTheMonitor) {
   DWORD session = 0;
   ProcessIdToSessionId(GetCurrentProcessId(), &session);
