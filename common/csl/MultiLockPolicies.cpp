@@ -1,10 +1,12 @@
 #include <csl/MultiLockPolicies.h>
 #include <csl/ESystemException.h>
+#include <csl/ThreadInterrupt.h>
 
 void _ml_interlocked_inner_lock::InnerLock()
 {
     while (InterlockedCompareExchange(&m_InnerLock, 1, 0) != 0)
-        SleepEx(10, TRUE);
+        if (SleepEx(10, TRUE) == WAIT_IO_COMPLETION)
+            ThrowIfInterrupted();
 }
 
 void _ml_interlocked_inner_lock::InnerUnlock() { InterlockedCompareExchange(&m_InnerLock, 0, 1); }
@@ -61,5 +63,6 @@ DWORD _ml_wait_any(const HANDLE* iHandles, DWORD iCount)
             ThrowLastSystemError();
         if (result != WAIT_IO_COMPLETION)
             return result - WAIT_OBJECT_0;
+        ThrowIfInterrupted();
     }
 }

@@ -185,7 +185,8 @@ private:
 };
 
 // Waits for any of the handles, alertable, until one of them is signalled; returns its
-// index. Wake-ups for asynchronous calls wait again; a failed wait throws.
+// index. Wake-ups for asynchronous calls wait again, unless the call interrupted the thread;
+// a failed wait throws.
 DWORD _ml_wait_any(const HANDLE* iHandles, DWORD iCount);
 
 template <class Owners>
