@@ -1,3 +1,4 @@
+#include "ForegroundSource.h"
 #include "ForegroundTracker.h"
 #include "MonitorFakes.h"
 
@@ -148,6 +149,36 @@ TEST_F(ForegroundTrackerTest, CheckingTheForegroundRaisesOnlyChanges) {
   Interval(100, 0, 0, 0);
   tracker.CheckForeground(first);
   EXPECT_EQ(300u, entry->time);
+}
+
+// The system's foreground window of another program, as the monitor's own check finds it.
+TEST_F(ForegroundTrackerTest, AnotherProgramInTheForegroundGetsItsOwnEntry) {
+  std::string path = ZV_FOREGROUND_HELPER;
+  STARTUPINFOA startup = {};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION helper = {};
+  ASSERT_TRUE(CreateProcessA(path.c_str(), nullptr, nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                             &startup, &helper));
+  TSystemForeground system;
+  HWND window = nullptr;
+  DWORD owner = 0;
+  for (int i = 0; i < 200 && owner != helper.dwProcessId; ++i) {
+    Sleep(50);
+    window = system.ForegroundWindow();
+    GetWindowThreadProcessId(window, &owner);
+  }
+  ASSERT_EQ(helper.dwProcessId, owner);
+  tracker.CheckForeground(window);
+  auto entry = tracker.Current();
+  EXPECT_EQ(helper.dwProcessId, entry->processId);
+  EXPECT_EQ(L"zvuser_fixture_ForegroundHelper.exe", entry->name);
+  EXPECT_NE(std::wstring::npos, entry->path.find(L"zvuser_fixture_ForegroundHelper.exe"));
+  EXPECT_EQ(L"Helper document - Helper", entry->title);
+  EXPECT_NE(std::wstring::npos, entry->owner.find(L'\\'));
+  PostMessageW(window, WM_CLOSE, 0, 0);
+  EXPECT_EQ(WAIT_OBJECT_0, WaitForSingleObject(helper.hProcess, 30000));
+  CloseHandle(helper.hProcess);
+  CloseHandle(helper.hThread);
 }
 
 class TrimTest : public ForegroundTrackerTest {
