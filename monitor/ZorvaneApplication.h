@@ -64,7 +64,6 @@ public:
   const TForegroundTracker& Tracker() const { return tracker_; }
   const TActivityReporter& Reporter() const { return reporter_; }
   IZorvane* Server() const { return connection_.Server(); }
-  const TQuantum& Quantum() const { return quantum_; }
   long long PeriodStart() const { return periodStart_; }
   const std::wstring& ComputerName() const { return computerName_; }
 
