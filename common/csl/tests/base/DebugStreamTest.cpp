@@ -194,6 +194,14 @@ TEST(PermanentFileWriter, AppendsWithCarriageReturns)
     }
     TPermanentFileWriter(path).Write("x\r\n", 3);
     EXPECT_EQ("one\r\ntwo\r\nx\r\r\n", FileContent(path));
+    {
+        // Two processes' monitors log to the same daily file at once.
+        TPermanentFileWriter first(path), second(path);
+        first.Write("a\n", 2);
+        second.Write("b\n", 2);
+        first.Write("c\n", 2);
+    }
+    EXPECT_EQ("one\r\ntwo\r\nx\r\r\na\r\nb\r\nc\r\n", FileContent(path));
     DeleteFileW(path.c_str());
 
     TPermanentFileWriter(L"Z:\\no\\such\\folder\\file.log").Write("lost\n", 5);
