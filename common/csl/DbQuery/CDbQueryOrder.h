@@ -1,0 +1,10 @@
+#pragma once
+#include <csl/DbQuery/CDbQueryList.h>
+
+// The ORDER BY clause.
+class CDbQueryOrder : public CDbQueryList {
+public:
+    void AddColumn(const std::string& iExpression) { m_Items.push_back(iExpression); }
+
+    bool RenderQuery(std::ostream& oText, TDbQueryValues& ioValues) const override;
+};
