@@ -1,0 +1,99 @@
+// CControlBar: the base of bars docked along a frame's edges. A bar takes its room in the
+// frame's layout (WM_SIZEPARENT), updates its items at idle time against its frame, and
+// hands commands and notifications of its controls to its owner.
+#pragma once
+#include "afxframe.h"
+
+// Bar styles (m_dwStyle)
+#define CBRS_ALIGN_LEFT 0x1000L
+#define CBRS_ALIGN_TOP 0x2000L
+#define CBRS_ALIGN_RIGHT 0x4000L
+#define CBRS_ALIGN_BOTTOM 0x8000L
+#define CBRS_ALIGN_ANY 0xF000L
+#define CBRS_BORDER_LEFT 0x0100L
+#define CBRS_BORDER_TOP 0x0200L
+#define CBRS_BORDER_RIGHT 0x0400L
+#define CBRS_BORDER_BOTTOM 0x0800L
+#define CBRS_BORDER_ANY 0x0F00L
+#define CBRS_TOOLTIPS 0x0010L
+#define CBRS_FLYBY 0x0020L
+#define CBRS_FLOAT_MULTI 0x0040L
+#define CBRS_BORDER_3D 0x0080L
+#define CBRS_HIDE_INPLACE 0x0008L
+#define CBRS_SIZE_DYNAMIC 0x0004L
+#define CBRS_SIZE_FIXED 0x0002L
+#define CBRS_FLOATING 0x0001L
+#define CBRS_GRIPPER 0x00400000L
+#define CBRS_ORIENT_HORZ (CBRS_ALIGN_TOP | CBRS_ALIGN_BOTTOM)
+#define CBRS_ORIENT_VERT (CBRS_ALIGN_LEFT | CBRS_ALIGN_RIGHT)
+#define CBRS_ORIENT_ANY (CBRS_ORIENT_HORZ | CBRS_ORIENT_VERT)
+#define CBRS_ALL 0x0040FFFFL
+#define CBRS_NOALIGN 0x00000000L
+#define CBRS_LEFT (CBRS_ALIGN_LEFT | CBRS_BORDER_RIGHT)
+#define CBRS_TOP (CBRS_ALIGN_TOP | CBRS_BORDER_BOTTOM)
+#define CBRS_RIGHT (CBRS_ALIGN_RIGHT | CBRS_BORDER_LEFT)
+#define CBRS_BOTTOM (CBRS_ALIGN_BOTTOM | CBRS_BORDER_TOP)
+
+// CalcDynamicLayout modes
+#define LM_STRETCH 0x01
+#define LM_HORZ 0x02
+#define LM_MRUWIDTH 0x04
+#define LM_HORZDOCK 0x08
+#define LM_VERTDOCK 0x10
+#define LM_LENGTHY 0x20
+#define LM_COMMIT 0x40
+
+class CControlBar : public CWnd
+{
+    DECLARE_DYNAMIC(CControlBar)
+public:
+    CControlBar();
+    ~CControlBar() override;
+
+    int m_cxLeftBorder, m_cxRightBorder;
+    int m_cyTopBorder, m_cyBottomBorder;
+    int m_cxDefaultGap;
+    UINT m_nMRUWidth;
+    BOOL m_bAutoDelete;       // the object deletes itself with its window
+    DWORD m_dwStyle;          // CBRS_ styles
+    DWORD m_dwDockStyle;      // sides the bar may dock to
+    CFrameWnd* m_pDockSite;   // the frame the bar belongs to
+    CWnd* m_pDockBar;         // the dock bar holding it, or null
+    void* m_pDockContext;
+    enum StateFlags { delayHide = 1, delayShow = 2, tempHide = 4, statusSet = 8 };
+    UINT m_nStateFlags;
+
+    virtual void SetBarStyle(DWORD dwStyle);
+    DWORD GetBarStyle() const { return m_dwStyle; }
+    void SetBorders(int cxLeft = 0, int cyTop = 0, int cxRight = 0, int cyBottom = 0);
+    void EnableDocking(DWORD dwDockStyle) { m_dwDockStyle = dwDockStyle; }
+    BOOL IsFloating() const;
+    virtual BOOL IsVisible() const;
+    CFrameWnd* GetDockingFrame() const;
+    virtual int GetCount() const { return 0; }
+
+    virtual CSize CalcFixedLayout(BOOL bStretch, BOOL bHorz);
+    virtual CSize CalcDynamicLayout(int nLength, DWORD nMode);
+    // Updates the bar's items against the frame (called at idle time).
+    virtual void OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler) = 0;
+    virtual void DoPaint(CDC* pDC);
+    virtual void DrawBorders(CDC* pDC, CRect& rect);
+    virtual void DrawGripper(CDC* pDC, const CRect& rect);
+    virtual void CalcInsideRect(CRect& rect, BOOL bHorz) const;
+    virtual void DelayShow(BOOL bShow);
+
+    LRESULT WindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam) override;
+    BOOL PreTranslateMessage(MSG* pMsg) override;
+    void PostNcDestroy() override;
+
+protected:
+    afx_msg int OnCreate(LPCREATESTRUCT lpcs);
+    afx_msg void OnDestroy();
+    afx_msg void OnPaint();
+    afx_msg BOOL OnEraseBkgnd(CDC* pDC);
+    afx_msg HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
+    afx_msg LRESULT OnSizeParent(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnIdleUpdateCmdUI(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnHelpHitTest(WPARAM wParam, LPARAM lParam);
+    DECLARE_MESSAGE_MAP()
+};

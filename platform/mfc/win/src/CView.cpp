@@ -1,0 +1,85 @@
+#include "afxstate.h"
+
+IMPLEMENT_DYNAMIC(CView, CWnd)
+
+BEGIN_MESSAGE_MAP(CView, CWnd)
+    ON_WM_CREATE()
+    ON_WM_DESTROY()
+    ON_WM_PAINT()
+    ON_WM_MOUSEACTIVATE()
+    ON_WM_SETFOCUS()
+    ON_MESSAGE(WM_INITIALUPDATE, &CView::OnInitialUpdateMsg)
+END_MESSAGE_MAP()
+
+CView::CView() : m_pDocument(nullptr) {}
+CView::~CView() = default;
+
+BOOL CView::PreCreateWindow(CREATESTRUCT& cs)
+{
+    if (cs.lpszClass == nullptr)
+    {
+        AfxEndDeferRegisterClass(_afxWndFrameOrView);
+        cs.lpszClass = _afxWndFrameOrView;
+    }
+    return TRUE;
+}
+
+void CView::PostNcDestroy() { delete this; }
+
+int CView::OnCreate(LPCREATESTRUCT lpcs)
+{
+    if (CWnd::OnCreate(lpcs) == -1)
+        return -1;
+    CCreateContext* pContext = (CCreateContext*)lpcs->lpCreateParams;
+    if (pContext != nullptr)
+        m_pDocument = pContext->m_pCurrentDoc;
+    return 0;
+}
+
+void CView::OnDestroy()
+{
+    CFrameWnd* pFrame = GetParentFrame();
+    if (pFrame != nullptr && pFrame->GetActiveView() == this)
+        pFrame->SetActiveView(nullptr, FALSE);
+    CWnd::OnDestroy();
+}
+
+void CView::OnPaint()
+{
+    CPaintDC dc(this);
+    OnDraw(&dc);
+}
+
+int CView::OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message)
+{
+    int nResult = CWnd::OnMouseActivate(pDesktopWnd, nHitTest, message);
+    if (nResult == MA_NOACTIVATE || nResult == MA_NOACTIVATEANDEAT)
+        return nResult;
+    CFrameWnd* pFrame = GetParentFrame();
+    if (pFrame != nullptr && pFrame->GetActiveView() != this)
+        pFrame->SetActiveView(this);
+    return nResult;
+}
+
+void CView::OnSetFocus(CWnd* pOldWnd)
+{
+    CWnd::OnSetFocus(pOldWnd);
+    CFrameWnd* pFrame = GetParentFrame();
+    if (pFrame != nullptr && pFrame->GetActiveView() != this)
+        pFrame->SetActiveView(this, FALSE);
+}
+
+void CView::OnActivateView(BOOL bActivate, CView* pActivateView, CView*)
+{
+    if (bActivate && pActivateView == this && ::GetFocus() != m_hWnd && IsWindowVisible())
+        SetFocus();
+}
+
+void CView::OnActivateFrame(UINT, CFrameWnd*) {}
+void CView::OnInitialUpdate() {}
+
+LRESULT CView::OnInitialUpdateMsg(WPARAM, LPARAM)
+{
+    OnInitialUpdate();
+    return 0;
+}

@@ -1,0 +1,110 @@
+// Modal dialogs from a template: data exchange in both directions, the end result, and
+// input that does not parse.
+#include <afxwin.h>
+#include <gtest/gtest.h>
+#include <functional>
+#include <vector>
+#include "test_resource.h"
+
+namespace
+{
+class CPromptApp : public CWinApp
+{
+public:
+    std::vector<CString> m_prompts;
+    int DoMessageBox(LPCWSTR lpszPrompt, UINT, UINT) override
+    {
+        m_prompts.push_back(lpszPrompt);
+        return IDOK;
+    }
+};
+
+class CExchangeDlg : public CDialog
+{
+public:
+    CExchangeDlg() : CDialog(IDD_TEST) {}
+
+    CString m_strName = L"initial";
+    int m_nCount = 5;
+    int m_nCheck = 1;
+    int m_nRadio = 2;
+    int m_nCombo = 1;
+    // What the controls showed after OnInitDialog, and what the "user" does then.
+    CString m_strShownName, m_strShownCount;
+    int m_nShownRadio = -1;
+    std::function<void(CExchangeDlg&)> m_user;
+
+    void DoDataExchange(CDataExchange* pDX) override
+    {
+        DDX_Text(pDX, IDC_NAME, m_strName);
+        DDX_Text(pDX, IDC_COUNT, m_nCount);
+        DDX_Check(pDX, IDC_CHECK, m_nCheck);
+        DDX_Radio(pDX, IDC_RADIO_A, m_nRadio);
+        DDX_CBIndex(pDX, IDC_COMBO, m_nCombo);
+    }
+    void PreInitDialog() override
+    {
+        for (LPCWSTR item : {L"zero", L"one", L"two"})
+            SendDlgItemMessage(IDC_COMBO, CB_ADDSTRING, 0, (LPARAM)item);
+    }
+    BOOL OnInitDialog() override
+    {
+        CDialog::OnInitDialog();
+        GetDlgItemText(IDC_NAME, m_strShownName);
+        GetDlgItemText(IDC_COUNT, m_strShownCount);
+        for (int i = 0; i < 3; i++)
+            if (IsDlgButtonChecked(IDC_RADIO_A + i))
+                m_nShownRadio = i;
+        m_user(*this);
+        return TRUE;
+    }
+};
+} // namespace
+
+TEST(Dialog, ModalDialogExchangesDataAndEndsWithItsId)
+{
+    CPromptApp app;
+    CExchangeDlg dlg;
+    dlg.m_user = [](CExchangeDlg& d) {
+        d.SetDlgItemText(IDC_NAME, L"changed");
+        d.SetDlgItemText(IDC_COUNT, L" 42 ");
+        d.CheckDlgButton(IDC_CHECK, BST_UNCHECKED);
+        d.CheckRadioButton(IDC_RADIO_A, IDC_RADIO_C, IDC_RADIO_A);
+        d.SendDlgItemMessage(IDC_COMBO, CB_SETCURSEL, 2);
+        d.PostMessage(WM_COMMAND, IDOK);
+    };
+    EXPECT_EQ(dlg.DoModal(), IDOK);
+    EXPECT_EQ(dlg.m_strShownName, CString(L"initial"));
+    EXPECT_EQ(dlg.m_strShownCount, CString(L"5"));
+    EXPECT_EQ(dlg.m_nShownRadio, 2);
+    EXPECT_EQ(dlg.m_strName, CString(L"changed"));
+    EXPECT_EQ(dlg.m_nCount, 42);
+    EXPECT_EQ(dlg.m_nCheck, 0);
+    EXPECT_EQ(dlg.m_nRadio, 0);
+    EXPECT_EQ(dlg.m_nCombo, 2);
+    EXPECT_EQ(dlg.m_hWnd, nullptr);
+    EXPECT_TRUE(app.m_prompts.empty());
+}
+
+TEST(Dialog, InputThatDoesNotParseKeepsTheDialogOpenAndTheMember)
+{
+    CPromptApp app;
+    CExchangeDlg dlg;
+    dlg.m_user = [](CExchangeDlg& d) {
+        d.SetDlgItemText(IDC_COUNT, L"12abc");
+        d.PostMessage(WM_COMMAND, IDOK);      // refused: the count does not parse
+        d.PostMessage(WM_COMMAND, IDCANCEL);
+    };
+    EXPECT_EQ(dlg.DoModal(), IDCANCEL);
+    EXPECT_EQ(dlg.m_nCount, 5);
+    ASSERT_EQ(app.m_prompts.size(), 1u);
+    EXPECT_EQ(app.m_prompts[0], CString(L"Please enter an integer."));
+}
+
+TEST(Dialog, EndDialogDuringInitialisationSkipsTheLoop)
+{
+    CPromptApp app;
+    CExchangeDlg dlg;
+    dlg.m_user = [](CExchangeDlg& d) { d.EndDialog(1234); };
+    EXPECT_EQ(dlg.DoModal(), 1234);
+}

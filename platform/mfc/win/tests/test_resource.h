@@ -1,0 +1,12 @@
+// Resource ids of the test program.
+#pragma once
+#define IDD_TEST 100
+#define IDR_TOOLBAR 101
+#define IDC_NAME 1001
+#define IDC_COUNT 1002
+#define IDC_CHECK 1003
+#define IDC_RADIO_A 1004
+#define IDC_RADIO_B 1005
+#define IDC_RADIO_C 1006
+#define IDC_COMBO 1007
+#define ID_TEST_PROMPT 0x8001
