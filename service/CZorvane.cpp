@@ -1,0 +1,288 @@
+#include "CZorvane.h"
+
+#include "ExceptionResult.h"
+#include "ServiceThreadPool.h"
+#include "TThreadTask_MemberCall0.h"
+
+#include <csl/EComException.h>
+#include <csl/StringUtils.h>
+#include <csl/TDebugStream.h>
+#include <csl/TLockScope.h>
+#include <csl/TMutex.h>
+#include <csl/TSeTranslatorGuard.h>
+#include <csl/TStreamWriter.h>
+#include <csl/_time_t.h>
+
+#include <ctime>
+#include <vector>
+
+namespace {
+
+// Held by the process whose object serves the computer, from its construction to the end.
+TMutex sSingleInstance("GlobalZorvaneServiceMutex");
+
+const DWORD kServerContext = CLSCTX_INPROC_SERVER | CLSCTX_INPROC_HANDLER | CLSCTX_LOCAL_SERVER | CLSCTX_REMOTE_SERVER;
+const DWORD kWindowTaskPatience = 1000;
+
+std::wstring Text(BSTR iText)
+{
+    return iText ? std::wstring(iText, SysStringLen(iText)) : std::wstring();
+}
+
+// The drive and directory of the running program, with the trailing backslash.
+std::wstring ProgramDirectory()
+{
+    wchar_t path[MAX_PATH];
+    DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH)
+        ThrowLastSystemError();
+    std::wstring text(path, length);
+    return text.substr(0, text.find_last_of(L'\\') + 1);
+}
+
+// The server is gone or faulted: the next call needs a new server object.
+bool IsRpcFailure(HRESULT iResult)
+{
+    return HRESULT_CODE(iResult) == RPC_S_SERVER_UNAVAILABLE || iResult == RPC_E_SERVERFAULT;
+}
+
+long ElementCount(SAFEARRAY* iArray)
+{
+    LONG lower = 0, upper = -1;
+    if (!iArray || FAILED(SafeArrayGetLBound(iArray, 1, &lower)) || FAILED(SafeArrayGetUBound(iArray, 1, &upper)))
+        return 0;
+    return upper - lower + 1;
+}
+
+} // namespace
+
+std::atomic<CZorvane*> CZorvane::s_Instance{nullptr};
+
+CZorvane::CZorvane(ISessionHost& iSessions)
+    : CRegistryConfig(ConfigurationKey), m_Sessions(iSessions), m_NotificationWindow(nullptr), m_StopEvent(true, false)
+{
+    TSeTranslatorGuard guard;
+    InstallComErrorHandler();
+    if (!sSingleInstance.Lock(0)) {
+        DebugLog() << "(!) ERROR: Another instance of ZorvaneService is running on this computer\n";
+        ComErrorHandler(E_FAIL);
+    }
+    PutValue(L"ServerName", std::wstring(L"localhost"));
+    Load();
+    m_ModuleDirectory = ProgramDirectory();
+    if (!SetCurrentDirectoryW(m_ModuleDirectory.c_str()))
+        ThrowLastSystemError();
+    ConfigureLog();
+    s_Instance = this;
+    DebugLog() << "--------------------- ZorvaneService started ---------------------\n";
+}
+
+CZorvane::~CZorvane()
+{
+    DebugLog() << "--------------------- ZorvaneService stopped ---------------------\n";
+    CZorvane* self = this;
+    s_Instance.compare_exchange_strong(self, nullptr);
+    SetServer(nullptr);
+}
+
+// A daily file in "Logs\" beside the program, or no log at all.
+void CZorvane::ConfigureLog()
+{
+    TDebugStream& log = DebugLog();
+    if (GetBool(L"MakeDebugLog", false)) {
+        std::wstring directory = m_ModuleDirectory + L"Logs\\";
+        CreateDirectoryW(directory.c_str(), nullptr);
+        time_t now = time(nullptr);
+        tm local;
+        localtime_s(&local, &now);
+        wchar_t path[MAX_PATH];
+        if (wcsftime(path, MAX_PATH, (directory + L"ZorvaneSvc_%Y_%m_%d.log").c_str(), &local))
+            log.AddWriter(new TPermanentFileWriter(path));
+        if (Get(L"DebugLogCategory").IsEmpty())
+            log.SetCategories(TDebugStream::kDefaultCategories);
+        else
+            log.SetCategoryLetters(WideToString(GetString(L"DebugLogCategory", L"").c_str()));
+    } else {
+        log.RemoveAllWriters();
+    }
+    log.StampLines = true;
+}
+
+HRESULT CZorvane::FinalConstruct()
+{
+    TSeTranslatorGuard guard;
+    try {
+        m_ServerName = GetString(L"ServerName", L"localhost");
+        try {
+            Connect();
+        } catch (const std::exception& failure) {
+            DebugLog() << "(!) CZorvane::FinalConstruct: exception " << failure << "\n";
+        }
+        m_WindowTask = AddMemberCallTask(GetThreadPool(), this, &CZorvane::RunNotificationWindow);
+        LaunchInActiveSessions();
+        return S_OK;
+    } catch (const std::exception& failure) {
+        DebugLog() << "(!) CZorvane::FinalConstruct: exception " << failure << "\n";
+        return E_FAIL;
+    }
+}
+
+// The window task is woken, never killed: its message loop ends on WM_QUIT, or on the
+// interrupt of Abort when the window was not there to receive it.
+void CZorvane::FinalRelease()
+{
+    TSeTranslatorGuard guard;
+    try {
+        DebugLog() << "Releasing...\n";
+        SetServer(nullptr);
+        if (HWND window = m_NotificationWindow)
+            PostMessageW(window, WM_QUIT, 0, 0);
+        if (m_WindowTask && !m_WindowTask->WaitFinished(kWindowTaskPatience))
+            m_WindowTask->Abort();
+        m_StopEvent.Set();
+        ShutdownProcessThreadPool();
+    } catch (const std::exception& failure) {
+        DebugLog() << "(!) CZorvane::FinalRelease: exception " << failure << "\n";
+    }
+}
+
+IZorvanePtr CZorvane::Server()
+{
+    TLockScope lock(m_ServerLock);
+    return m_Server;
+}
+
+// The old server goes after the lock is given back: releasing a proxy may call out.
+void CZorvane::SetServer(const IZorvanePtr& iServer)
+{
+    IZorvanePtr old;
+    {
+        TLockScope lock(m_ServerLock);
+        old = m_Server;
+        m_Server = iServer;
+    }
+}
+
+bool CZorvane::IsConnected()
+{
+    return Server() != nullptr;
+}
+
+IZorvanePtr CZorvane::Connect()
+{
+    TLockScope lock(m_ConnectLock);
+    try {
+        DebugLog() << "Connecting to " << m_ServerName << "...\n";
+        SetServer(nullptr);
+        COSERVERINFO server = {0, const_cast<wchar_t*>(m_ServerName.c_str()), nullptr, 0};
+        MULTI_QI query = {&IID_IZorvane, nullptr, S_OK};
+        HRESULT result = CoCreateInstanceEx(CLSID_ZorvaneServer, nullptr, kServerContext, &server, 1, &query);
+        IZorvanePtr created(static_cast<IZorvane*>(query.pItf), false);
+        if (SUCCEEDED(result))
+            result = query.hr;
+        if (FAILED(result) || !created)
+            ComErrorHandler(FAILED(result) ? result : E_NOINTERFACE);
+        SetServer(created);
+        DebugLog() << "Connected\n";
+        return created;
+    } catch (const std::exception& failure) {
+        DebugLog() << failure << "\n";
+        SetServer(nullptr);
+        throw;
+    }
+}
+
+// Every call goes to the server through a reference of its own, so that a reconnection on
+// another thread cannot release the server under it. A broken way to the server is mended
+// for the next call; this one answers what the server answered.
+template <class Call>
+HRESULT CZorvane::Forward(const char* iMethod, Call iCall)
+{
+    TSeTranslatorGuard guard;
+    try {
+        IZorvanePtr server = Server();
+        if (!server)
+            server = Connect();
+        const HRESULT result = iCall(server.GetInterfacePtr());
+        if (IsRpcFailure(result)) {
+            try {
+                Connect();
+            } catch (const std::exception& failure) {
+                DebugLog() << "(!) CZorvane::" << iMethod << ": exception " << failure << "\n";
+            }
+        }
+        return result;
+    } catch (const std::exception& failure) {
+        DebugLog() << "(!) CZorvane::" << iMethod << ": exception " << failure << "\n";
+        return ExceptionResult(failure);
+    } catch (...) {
+        DebugLog() << "(!) CZorvane::" << iMethod << ": unknown exception\n";
+        return E_FAIL;
+    }
+}
+
+STDMETHODIMP CZorvane::ReportActivity(DATE iStartTime, BSTR iComputer, BSTR iUser, BSTR iProcess, long iTimeSpent,
+                                      long iKeyboardEvents, long iMouseEvents, BSTR iDescription,
+                                      long* oNeedMoreInformation)
+{
+    if (!oNeedMoreInformation)
+        return E_POINTER;
+    *oNeedMoreInformation = 0;
+    if (DebugLog().HasWriters()) {
+        VARIANT start;
+        start.vt = VT_DATE;
+        start.date = iStartTime;
+        DebugLog() << _time_t(start).ToString() << " " << Text(iComputer) << " " << Text(iUser) << " "
+                   << Text(iProcess) << " Time:" << iTimeSpent << " Keyboard:" << iKeyboardEvents
+                   << " Mouse:" << iMouseEvents << " " << Text(iDescription) << "\n";
+    }
+    return Forward("ReportActivity", [&](IZorvane* iServer) {
+        const HRESULT result = iServer->ReportActivity(iStartTime, iComputer, iUser, iProcess, iTimeSpent,
+                                                       iKeyboardEvents, iMouseEvents, iDescription, oNeedMoreInformation);
+        // A record the server refused is logged as the failure it is.
+        if (FAILED(result)) {
+            try {
+                ComErrorHandler(result);
+            } catch (const std::exception& failure) {
+                DebugLog() << "(!) CZorvane::ReportActivity: exception " << failure << "\n";
+            }
+        }
+        return result;
+    });
+}
+
+STDMETHODIMP CZorvane::GetQuantum(unsigned long* oQuantum)
+{
+    if (!oQuantum)
+        return E_POINTER;
+    *oQuantum = 0;
+    return Forward("GetQuantum", [&](IZorvane* iServer) { return iServer->GetQuantum(oQuantum); });
+}
+
+STDMETHODIMP CZorvane::SendProcessInformation(BSTR iProcess, BSTR iDescription, SAFEARRAY* iIcon)
+{
+    DebugLog() << "SendProcessInformation( " << Text(iProcess) << ", " << Text(iDescription) << ", "
+               << ElementCount(iIcon) << " )\n";
+    return Forward("SendProcessInformation",
+                   [&](IZorvane* iServer) { return iServer->SendProcessInformation(iProcess, iDescription, iIcon); });
+}
+
+STDMETHODIMP CZorvane::GetSummaryActivityData(SummaryActivityRequest* ioActivityRequest, _Recordset** oData)
+{
+    if (!ioActivityRequest || !oData)
+        return E_POINTER;
+    *oData = nullptr;
+    DebugLog() << "CZorvane::GetSummaryActivityData()\n";
+    return Forward("GetSummaryActivityData",
+                   [&](IZorvane* iServer) { return iServer->GetSummaryActivityData(ioActivityRequest, oData); });
+}
+
+STDMETHODIMP CZorvane::GetSummaryObjectData(SummaryObjectRequest* ioObjectRequest, _Recordset** oData)
+{
+    if (!ioObjectRequest || !oData)
+        return E_POINTER;
+    *oData = nullptr;
+    DebugLog() << "CZorvane::GetSummaryObjectData()\n";
+    return Forward("GetSummaryObjectData",
+                   [&](IZorvane* iServer) { return iServer->GetSummaryObjectData(ioObjectRequest, oData); });
+}

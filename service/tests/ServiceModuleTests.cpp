@@ -1,0 +1,224 @@
+// zvservice.exe as the Windows service "Zorvane User Service", between a test client in
+// the monitor's place, a server object of the test's own and the stand-in monitor.
+#include "ServiceTestSupport.h"
+
+#include <AtlModule.h>
+#include <ComClassFactorySingleton71.h>
+#include <CZorvane.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+CAtlModule sModule;
+
+const wchar_t kServiceName[] = L"Zorvane User Service";
+const wchar_t kClassKey[] = L"CLSID\\{3103F609-0581-413E-A859-48693674DB26}";
+const wchar_t kAppIdKey[] = L"AppID\\{E13E56DE-A49A-47B2-983B-7E4E6874650B}";
+const DWORD kPatienceMs = 60000;
+
+std::wstring ServicePath()
+{
+    return TestFolder() + L"zvservice.exe";
+}
+
+DWORD RunProgram(const std::wstring& iCommandLine, HANDLE* oProcess = nullptr)
+{
+    std::wstring commandLine = iCommandLine;
+    STARTUPINFOW startup = {sizeof(startup)};
+    PROCESS_INFORMATION process = {};
+    if (!CreateProcessW(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+        return ~0u;
+    CloseHandle(process.hThread);
+    if (oProcess) {
+        *oProcess = process.hProcess;
+        return 0;
+    }
+    WaitForSingleObject(process.hProcess, INFINITE);
+    DWORD code = ~0u;
+    GetExitCodeProcess(process.hProcess, &code);
+    CloseHandle(process.hProcess);
+    return code;
+}
+
+DWORD RunService(const wchar_t* iSwitch)
+{
+    return RunProgram(L"\"" + ServicePath() + L"\" " + iSwitch);
+}
+
+std::wstring Value(HKEY iRoot, const std::wstring& iPath, const wchar_t* iName)
+{
+    wchar_t text[MAX_PATH] = L"";
+    DWORD size = sizeof(text);
+    if (RegGetValueW(iRoot, iPath.c_str(), iName, RRF_RT_REG_SZ | RRF_RT_REG_MULTI_SZ, nullptr, text, &size) !=
+        ERROR_SUCCESS)
+        return L"(missing)";
+    return text;
+}
+
+class TServiceHandle {
+public:
+    explicit TServiceHandle(SC_HANDLE iHandle) : handle(iHandle) {}
+    ~TServiceHandle()
+    {
+        if (handle)
+            CloseServiceHandle(handle);
+    }
+    SC_HANDLE handle;
+};
+
+DWORD WaitForState(SC_HANDLE iService, DWORD iState)
+{
+    SERVICE_STATUS status = {};
+    for (DWORD waited = 0; waited < kPatienceMs; waited += 100) {
+        if (!QueryServiceStatus(iService, &status))
+            return 0;
+        if (status.dwCurrentState == iState)
+            break;
+        Sleep(100);
+    }
+    return status.dwCurrentState;
+}
+
+class ServiceModuleTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(SUCCEEDED(CoInitializeEx(nullptr, COINIT_MULTITHREADED)));
+        // The recordsets' type library, which IZorvane refers to, for the marshalling.
+        HMODULE ado = LoadLibraryW(L"" ZV_ADO_SERVER_DLL);
+        ASSERT_NE(nullptr, ado);
+        auto registerServer = reinterpret_cast<HRESULT(WINAPI*)()>(GetProcAddress(ado, "DllRegisterServer"));
+        ASSERT_NE(nullptr, registerServer);
+        ASSERT_EQ(S_OK, registerServer());
+        ASSERT_EQ(0u, RunService(L"/UnregServer"));
+    }
+    void TearDown() override
+    {
+        EXPECT_EQ(0u, RunService(L"/UnregServer"));
+        for (HANDLE server : m_Servers) {
+            TerminateProcess(server, 0);
+            CloseHandle(server);
+        }
+        CoUninitialize();
+    }
+
+    // A server object in a process of its own that answers GetQuantum with the quantum.
+    HANDLE StartServer(unsigned long iQuantum)
+    {
+        const std::wstring event = L"ZorvaneServiceTestServer" + std::to_wstring(iQuantum);
+        HANDLE ready = CreateEventW(nullptr, TRUE, FALSE, event.c_str());
+        HANDLE process = nullptr;
+        RunProgram(L"\"" + TestFolder() + L"zvservice_fake_server.exe\" " + std::to_wstring(iQuantum) + L" " + event, &process);
+        EXPECT_NE(nullptr, process);
+        HANDLE objects[] = {ready, process};
+        EXPECT_EQ(WAIT_OBJECT_0, WaitForMultipleObjects(2, objects, FALSE, kPatienceMs));
+        CloseHandle(ready);
+        m_Servers.push_back(process);
+        return process;
+    }
+
+private:
+    std::vector<HANDLE> m_Servers;
+};
+
+TEST_F(ServiceModuleTest, ServiceSwitchInstallsTheUserServiceAndRegistersItsClass)
+{
+    ASSERT_EQ(0u, RunService(L"/Service"));
+    TServiceHandle manager(OpenSCManagerW(nullptr, nullptr, SC_MANAGER_ALL_ACCESS));
+    TServiceHandle service(OpenServiceW(manager.handle, kServiceName, SERVICE_QUERY_CONFIG));
+    ASSERT_NE(nullptr, service.handle);
+    std::vector<BYTE> buffer(8192);
+    QUERY_SERVICE_CONFIGW* config = reinterpret_cast<QUERY_SERVICE_CONFIGW*>(buffer.data());
+    DWORD needed = 0;
+    ASSERT_TRUE(QueryServiceConfigW(service.handle, config, static_cast<DWORD>(buffer.size()), &needed));
+    EXPECT_EQ(static_cast<DWORD>(SERVICE_WIN32_OWN_PROCESS), config->dwServiceType);
+    EXPECT_EQ(static_cast<DWORD>(SERVICE_AUTO_START), config->dwStartType);
+    EXPECT_EQ(L"\"" + ServicePath() + L"\"", std::wstring(config->lpBinaryPathName));
+    EXPECT_STREQ(kServiceName, config->lpDisplayName);
+    EXPECT_STREQ(L"LocalSystem", config->lpServiceStartName);
+    EXPECT_EQ(L"RPCSS", Value(HKEY_LOCAL_MACHINE, std::wstring(L"System\\CurrentControlSet\\Services\\") + kServiceName,
+                              L"DependOnService"));
+
+    const struct {
+        std::wstring path;
+        const wchar_t* name;
+        std::wstring expected;
+    } entries[] = {
+        {L"ZorvaneService.Zorvane.1\\CLSID", nullptr, L"{3103F609-0581-413E-A859-48693674DB26}"},
+        {L"ZorvaneService.Zorvane\\CurVer", nullptr, L"ZorvaneService.Zorvane.1"},
+        {kClassKey, nullptr, L"Zorvane Class"},
+        {std::wstring(kClassKey) + L"\\LocalServer32", nullptr, ServicePath()},
+        {std::wstring(kClassKey) + L"\\TypeLib", nullptr, L"{E7665CBA-FA65-4095-AFB9-DD9B05A43989}"},
+        {kClassKey, L"AppID", L"{E13E56DE-A49A-47B2-983B-7E4E6874650B}"},
+        {kAppIdKey, nullptr, L"ZorvaneService"},
+        {kAppIdKey, L"LocalService", kServiceName},
+        {L"AppID\\zvservice.exe", L"AppID", L"{E13E56DE-A49A-47B2-983B-7E4E6874650B}"},
+    };
+    for (const auto& entry : entries)
+        EXPECT_EQ(entry.expected, Value(HKEY_CLASSES_ROOT, entry.path, entry.name)) << entry.path;
+
+    ASSERT_EQ(0u, RunService(L"/UnregServer"));
+    EXPECT_EQ(nullptr, OpenServiceW(manager.handle, kServiceName, SERVICE_QUERY_STATUS));
+    EXPECT_EQ(L"(missing)", Value(HKEY_CLASSES_ROOT, kClassKey, nullptr));
+}
+
+// The service starts the monitor with no server arguments while it has its server, relays
+// to that server, moves to a new server after the old one died, keeps a second object from
+// being made anywhere else, and ends the monitor when it stops.
+TEST_F(ServiceModuleTest, TheRunningServiceRelaysAndEndsItsMonitorWhenStopped)
+{
+    ScriptStandIn("w");
+    HANDLE firstServer = StartServer(42);
+    ASSERT_EQ(0u, RunService(L"/Service"));
+    TServiceHandle manager(OpenSCManagerW(nullptr, nullptr, SC_MANAGER_ALL_ACCESS));
+    TServiceHandle service(OpenServiceW(manager.handle, kServiceName, SERVICE_ALL_ACCESS));
+    ASSERT_NE(nullptr, service.handle);
+    ASSERT_TRUE(StartServiceW(service.handle, 0, nullptr));
+    ASSERT_EQ(static_cast<DWORD>(SERVICE_RUNNING), WaitForState(service.handle, SERVICE_RUNNING));
+
+    ASSERT_TRUE(WaitUntil([] { return StandInLaunches().size() == 1; }));
+    const TLaunch launch = StandInLaunches()[0];
+    EXPECT_EQ("zvuser.exe", launch.commandLine);
+    HANDLE monitor = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, launch.processId);
+    ASSERT_NE(nullptr, monitor);
+
+    IZorvane* relay = nullptr;
+    ASSERT_EQ(S_OK, CoCreateInstance(CLSID_Zorvane, nullptr, CLSCTX_LOCAL_SERVER, IID_IZorvane,
+                                     reinterpret_cast<void**>(&relay)));
+    unsigned long quantum = 0;
+    EXPECT_EQ(S_OK, relay->GetQuantum(&quantum));
+    EXPECT_EQ(42u, quantum);
+    BSTR text = SysAllocString(L"x");
+    long needMore = 0;
+    EXPECT_EQ(S_OK, relay->ReportActivity(39000, text, text, text, 1, 2, 3, text, &needMore));
+    EXPECT_EQ(1, needMore);
+    SysFreeString(text);
+
+    TerminateProcess(firstServer, 1);
+    WaitForSingleObject(firstServer, kPatienceMs);
+    StartServer(43);
+    HRESULT broken = relay->GetQuantum(&quantum);
+    EXPECT_TRUE(FAILED(broken)) << std::hex << broken;
+    EXPECT_EQ(S_OK, relay->GetQuantum(&quantum)) << "after " << std::hex << broken;
+    EXPECT_EQ(43u, quantum);
+
+    IUnknown* second = nullptr;
+    EXPECT_EQ(E_OUTOFMEMORY, CComClassFactorySingleton71<CZorvane>::CreateClassObject(&second));
+    relay->Release();
+
+    SERVICE_STATUS stop = {};
+    ASSERT_TRUE(ControlService(service.handle, SERVICE_CONTROL_STOP, &stop));
+    EXPECT_EQ(static_cast<DWORD>(SERVICE_STOPPED), WaitForState(service.handle, SERVICE_STOPPED));
+    EXPECT_EQ(WAIT_OBJECT_0, WaitForSingleObject(monitor, kPatienceMs));
+    DWORD code = ~0u;
+    GetExitCodeProcess(monitor, &code);
+    EXPECT_EQ(0u, code);
+    CloseHandle(monitor);
+    EXPECT_EQ(1u, StandInLaunches().size());
+}
+
+} // namespace
