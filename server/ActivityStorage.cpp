@@ -1,0 +1,101 @@
+#include "ActivityStorage.h"
+
+#include "ColumnText.h"
+#include "DocumentName.h"
+#include "NameTables.h"
+
+#include <csl/DbQuery/TDbCommand.h>
+#include <csl/DbQuery/TDbTransaction.h>
+#include <csl/TDebugStream.h>
+#include <csl/_time_t.h>
+
+#include <comdef.h>
+
+namespace {
+
+_variant_t Null()
+{
+    _variant_t null;
+    null.vt = VT_NULL;
+    return null;
+}
+
+void LogActivity(const TActivityRecord& iRecord)
+{
+    DebugLog() << _time_t(_variant_t(iRecord.StartTime, VT_DATE)).ToString() << " " << iRecord.Computer << " "
+               << iRecord.User << " " << iRecord.Process << " Time:" << iRecord.TimeSpent
+               << " Keyboard:" << iRecord.KeyboardEvents << " Mouse:" << iRecord.MouseEvents << " "
+               << iRecord.Description << "\n";
+}
+
+// NULL when the title names no document.
+_variant_t DocumentId(const _bstr_t& iTitle)
+{
+    const std::wstring name = GetDocumentName(iTitle.length() ? static_cast<const wchar_t*>(iTitle) : L"");
+    return name.empty() ? Null() : _variant_t(GetDocumentId(_bstr_t(name.c_str())));
+}
+
+unsigned long ElementCount(SAFEARRAY* iArray)
+{
+    LONG lower = 0, upper = -1;
+    if (!iArray || FAILED(SafeArrayGetLBound(iArray, 1, &lower)) || FAILED(SafeArrayGetUBound(iArray, 1, &upper)))
+        return 0;
+    return static_cast<unsigned long>(upper - lower + 1);
+}
+
+// The icon bytes as a value to bind: a copy of the array, or NULL when it holds nothing.
+_variant_t IconValue(SAFEARRAY* iIcon)
+{
+    if (ElementCount(iIcon) == 0)
+        return Null();
+    VARTYPE type = VT_EMPTY;
+    if (SafeArrayGetDim(iIcon) != 1 || FAILED(SafeArrayGetVartype(iIcon, &type)) || type != VT_UI1)
+        _com_issue_error(E_INVALIDARG);
+    _variant_t icon;
+    if (FAILED(SafeArrayCopy(iIcon, &icon.GetVARIANT().parray)))
+        _com_issue_error(E_OUTOFMEMORY);
+    icon.GetVARIANT().vt = VT_ARRAY | VT_UI1;
+    return icon;
+}
+
+}  // namespace
+
+bool StoreActivity(DbConnection& iConnection, const TActivityRecord& iRecord)
+{
+    LogActivity(iRecord);
+    TDbTransaction transaction(iConnection);
+    bool newProcess = false;
+    const long processId = GetProcessId(iRecord.Process, &newProcess);
+    const _variant_t documentId = DocumentId(iRecord.Description);
+    const long userId = GetUserId(iRecord.User);
+    const long computerId = GetComputerId(iRecord.Computer);
+    TDbCommand insert(_bstr_t("INSERT INTO Activity(StartTime,ComputerID,UserID,ProcessID,DocumentID,TimeSpent,"
+                              "KeyboardEvents,MouseEvents,Description) VALUES (?,?,?,?,?,?,?,?,?)"));
+    insert.AddParameter(_variant_t(iRecord.StartTime, VT_DATE));
+    insert.AddParameter(computerId);
+    insert.AddParameter(userId);
+    insert.AddParameter(processId);
+    insert.AddParameter(documentId);
+    insert.AddParameter(iRecord.TimeSpent);
+    insert.AddParameter(iRecord.KeyboardEvents);
+    insert.AddParameter(iRecord.MouseEvents);
+    insert.AddParameter(FitColumn(iRecord.Description, kTextColumnWidth));
+    insert.Execute();
+    transaction.Commit();
+    return newProcess;
+}
+
+void StoreProcessInformation(DbConnection& iConnection, const _bstr_t& iProcess, const _bstr_t& iDescription,
+                             SAFEARRAY* iIcon)
+{
+    DebugLog() << "SendProcessInformation( " << iProcess << ", " << iDescription << ", " << ElementCount(iIcon)
+               << " )\n";
+    TDbTransaction transaction(iConnection);
+    const _variant_t icon = IconValue(iIcon);
+    DebugLog() << "Updating process info...\n";
+    const long processId = GetProcessId(iProcess);
+    TDbCommand(_bstr_t("UPDATE ProcessInfo SET Description=?, Icon=? WHERE ID=?"),
+               FitColumn(iDescription, kTextColumnWidth), icon, processId)
+        .Execute();
+    transaction.Commit();
+}

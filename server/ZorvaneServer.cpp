@@ -1,0 +1,191 @@
+#include "ZorvaneServer.h"
+
+#include "ComMethodResult.h"
+
+#include <csl/EComException.h>
+#include <csl/TDebugStream.h>
+#include <csl/TMutex.h>
+#include <csl/TSeTranslatorGuard.h>
+#include <csl/ValueConversions.h>
+
+#include <comdef.h>
+
+#include <cstdlib>
+#include <cwchar>
+
+namespace {
+
+const wchar_t kConfigKey[] = L"SOFTWARE\\Halvorn Software\\Zorvane\\ZorvaneServer";
+const unsigned long kDefaultQuantum = 60;
+const char kReportPrefix[] = "[SQL/SRV] ";
+const char kQueryPrefix[] = "[SQL/GUI] ";
+
+// One server per computer: the constructor takes it, FinalRelease gives it back.
+TMutex& InstanceMutex()
+{
+    static TMutex mutex("GlobalZorvaneServerMutex");
+    return mutex;
+}
+
+void TakeInstanceMutex()
+{
+    if (!InstanceMutex().Lock(0)) {
+        DebugLog() << "(!) ERROR: Another instance of ZorvaneServer is running on this computer\n";
+        _com_issue_error(E_FAIL);
+    }
+}
+
+PSID AllocateAdministratorsSid()
+{
+    SID_IDENTIFIER_AUTHORITY ntAuthority = SECURITY_NT_AUTHORITY;
+    PSID sid = nullptr;
+    if (!AllocateAndInitializeSid(&ntAuthority, 2, SECURITY_BUILTIN_DOMAIN_RID, DOMAIN_ALIAS_RID_ADMINS, 0, 0, 0, 0,
+                                  0, 0, &sid))
+        ThrowLastSystemError();
+    return sid;
+}
+
+std::wstring ProgramDirectory()
+{
+    wchar_t path[MAX_PATH];
+    const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH)
+        throw ESystemException(length ? ERROR_INSUFFICIENT_BUFFER : GetLastError());
+    wchar_t drive[_MAX_DRIVE], directory[_MAX_DIR];
+    if (_wsplitpath_s(path, drive, _MAX_DRIVE, directory, _MAX_DIR, nullptr, 0, nullptr, 0) != 0)
+        throw ESystemException(ERROR_BAD_PATHNAME);
+    return std::wstring(drive) + directory;
+}
+
+std::wstring DailyLogName()
+{
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    wchar_t name[64];
+    swprintf(name, 64, L"ZorvaneSrv_%04u_%02u_%02u.log", now.wYear, now.wMonth, now.wDay);
+    return name;
+}
+
+}  // namespace
+
+CZorvaneServer::CZorvaneServer()
+    : CRegistryConfig(kConfigKey),
+      m_StopEvent(true, false),
+      m_Quantum(kDefaultQuantum),
+      m_AdministratorsSid(nullptr, &FreeSid),
+      m_StartupIdle(true, true)
+{
+    InstallComErrorHandler();
+    TSeTranslatorGuard guard;
+    TakeInstanceMutex();
+    try {
+        Load();
+        m_ProgramDirectory = ProgramDirectory();
+        if (!SetCurrentDirectoryW(m_ProgramDirectory.c_str()))
+            ThrowLastSystemError();
+        ConfigureLog();
+        SetDbConnectionHost(this);
+        m_ReportConnection.SetLogPrefix(const_string(kReportPrefix, sizeof(kReportPrefix) - 1));
+        m_QueryConnection.SetLogPrefix(const_string(kQueryPrefix, sizeof(kQueryPrefix) - 1));
+        m_ThreadPool = TThreadPool::Create(10, 0);
+        DebugLog() << "---------------- ZorvaneServer started ----------------\n";
+        m_AdministratorsSid.reset(AllocateAdministratorsSid());
+    } catch (...) {
+        // No half-built server stays reachable: the object is not created at all.
+        try {
+            throw;
+        } catch (const std::exception& e) {
+            DebugLog() << e.what() << "\n";
+        } catch (...) {
+        }
+        SetDbConnectionHost(nullptr);
+        ReleaseMutex(InstanceMutex().GetHandle());
+        throw;
+    }
+}
+
+CZorvaneServer::~CZorvaneServer()
+{
+    DebugLog() << "---------------- ZorvaneServer stopped ----------------\n";
+    SetDbConnectionHost(nullptr);
+}
+
+void CZorvaneServer::ConfigureLog()
+{
+    TDebugStream& log = DebugLog();
+    if (GetBool("MakeDebugLog", false)) {
+        const std::wstring directory = m_ProgramDirectory + L"Logs\\";
+        CreateDirectoryW(directory.c_str(), nullptr);
+        log.AddWriter(new TPermanentFileWriter(directory + DailyLogName()));
+        const _value_t categories = Get("DebugLogCategory");
+        if (categories.IsEmpty())
+            log.SetCategories(TDebugStream::kDefaultCategories);
+        else
+            log.SetCategoryLetters(ValueToText(categories));
+    } else {
+        log.RemoveAllWriters();
+    }
+    log.StampLines = true;
+}
+
+HRESULT CZorvaneServer::FinalConstruct()
+{
+    TSeTranslatorGuard guard;
+    try {
+        QueueStartupJob(&CZorvaneServer::Initialize);
+        return S_OK;
+    } catch (...) {
+        return ComMethodResult("FinalConstruct");
+    }
+}
+
+// The start-up job ends at its next step once the stop event is set, so waiting for it is
+// short; then no pool thread holds a connection when the pool stops its workers.
+void CZorvaneServer::FinalRelease()
+{
+    TSeTranslatorGuard guard;
+    try {
+        m_StopEvent.Set();
+        WaitForStartupJob();
+        m_ThreadPool->Shutdown();
+        DisconnectFromDatabase();
+        InstanceMutex().Unlock();
+    } catch (const std::exception& e) {
+        DebugLog() << "(!) CZorvaneServer::FinalRelease: exception " << e.what() << "\n";
+    }
+}
+
+STDMETHODIMP CZorvaneServer::GetQuantum(unsigned long* oQuantum)
+{
+    if (!oQuantum)
+        return E_POINTER;
+    *oQuantum = m_Quantum;
+    return S_OK;
+}
+
+void CZorvaneServer::ReadQuantum()
+{
+    const unsigned long quantum = GetULong("Quantum", kDefaultQuantum);
+    if (quantum == 0 || quantum > 24 * 60 * 60) {
+        DebugLog() << "(!) Quantum " << quantum << " is out of range (1 to 86400 seconds); "
+                   << kDefaultQuantum << " is used\n";
+        return;
+    }
+    m_Quantum = quantum;
+}
+
+DbConnection& CZorvaneServer::GetThreadConnection()
+{
+    DbConnection* connection = GetThreadSlot();
+    return connection ? *connection : m_QueryConnection;
+}
+
+DbConnection* CZorvaneServer::GetThreadSlot()
+{
+    return static_cast<DbConnection*>(m_ConnectionSlot.Get());
+}
+
+void CZorvaneServer::SetThreadSlot(DbConnection* iConnection)
+{
+    m_ConnectionSlot.Set(iConnection);
+}

@@ -1,0 +1,14 @@
+#pragma once
+#include "resource.h"
+
+#include <AtlZorvaneModuleT.h>
+
+// The module of zvserver: registers the server class with its AppID and type library, installs
+// the service "Zorvane Server", and serves the class as that service or as a local server.
+class CZorvaneServerModule : public CAtlZorvaneModuleT<CZorvaneServerModule, IDS_SERVICENAME> {
+protected:
+    const GUID& GetAppId() const override;
+    const wchar_t* GetAppIdName() const override { return L"ZorvaneServer"; }
+    const _ATL_OBJMAP_ENTRY* GetObjectMap() const override;
+    void LogMessage(const wchar_t* iLine) override;
+};

@@ -1,0 +1,122 @@
+#include "ZorvaneServer.h"
+
+#include <csl/ESystemException.h>
+#include <csl/TComInitializer.h>
+#include <csl/TDebugStream.h>
+#include <csl/TLockScope.h>
+#include <csl/ThreadInterrupt.h>
+
+namespace {
+
+const wchar_t kDefaultConnectionString[] = L"Provider=SQLite;Data Source=zorvane.db";
+const DWORD kRetryDelay = 10000;
+
+}  // namespace
+
+// Marks the start-up chain ended when the job that holds it leaves, unless the job handed the
+// chain on (to the retry job it queued, or to the start-up run it makes itself).
+class TStartupChain {
+public:
+    explicit TStartupChain(CZorvaneServer& iServer) : m_Server(iServer), m_HandedOn(false) {}
+    ~TStartupChain()
+    {
+        if (!m_HandedOn)
+            SetEvent(m_Server.m_StartupIdle.GetHandle());
+    }
+    TStartupChain(const TStartupChain&) = delete;
+    TStartupChain& operator=(const TStartupChain&) = delete;
+
+    void HandOn() { m_HandedOn = true; }
+
+private:
+    CZorvaneServer& m_Server;
+    bool m_HandedOn;
+};
+
+void CZorvaneServer::QueueStartupJob(void (CZorvaneServer::*iJob)())
+{
+    m_StartupIdle.Reset();
+    try {
+        IThreadPool::AddMemberCallJob(SmartPtr<IThreadPool>(m_ThreadPool), this, iJob);
+    } catch (...) {
+        m_StartupIdle.Set();
+        throw;
+    }
+}
+
+void CZorvaneServer::WaitForStartupJob()
+{
+    if (WaitForSingleObject(m_StartupIdle.GetHandle(), INFINITE) == WAIT_FAILED)
+        ThrowLastSystemError();
+}
+
+bool CZorvaneServer::Stopping() const
+{
+    return WaitForSingleObject(m_StopEvent.GetHandle(), 0) == WAIT_OBJECT_0;
+}
+
+void CZorvaneServer::Initialize()
+{
+    TStartupChain chain(*this);
+    try {
+        TComInitializer apartment;
+        ReadQuantum();
+        if (Stopping())
+            return;
+        ConnectToDatabase();
+        if (Stopping())
+            return;
+        UpdateDateNames();
+    } catch (const std::exception& e) {
+        DebugLog() << "(!) Failed to connect: " << e.what() << "\n";
+        if (Stopping())
+            return;
+        QueueStartupJob(&CZorvaneServer::DelayedInitialize);
+        chain.HandOn();
+    }
+}
+
+void CZorvaneServer::DelayedInitialize()
+{
+    TStartupChain chain(*this);
+    DebugLog() << "Delaying initialization...\n";
+    switch (WaitForSingleObjectEx(m_StopEvent.GetHandle(), kRetryDelay, TRUE)) {
+    case WAIT_FAILED:
+        ThrowLastSystemError();
+    case WAIT_OBJECT_0:
+        return;
+    case WAIT_IO_COMPLETION:
+        ThrowIfInterrupted();
+        break;
+    default:
+        break;
+    }
+    chain.HandOn();
+    Initialize();
+}
+
+void CZorvaneServer::ConnectToDatabase()
+{
+    TLockScope reportLock(m_ReportConnection);
+    TLockScope queryLock(m_QueryConnection);
+    m_ReportConnection.Close();
+    m_QueryConnection.Close();
+    DebugLog() << "Connecting to DB...\n";
+    const _bstr_t connectionString(GetString("ConnectionString", kDefaultConnectionString).c_str());
+    m_ReportConnection.SetConnectionString(connectionString);
+    m_QueryConnection.SetConnectionString(connectionString);
+    m_ReportConnection.Open();
+    if (Stopping())
+        return;
+    CheckDatabaseVersion();
+    DebugLog() << "Successfully connected\n";
+}
+
+void CZorvaneServer::DisconnectFromDatabase()
+{
+    TLockScope reportLock(m_ReportConnection);
+    TLockScope queryLock(m_QueryConnection);
+    DebugLog() << "Disconnecting from DB...\n";
+    m_QueryConnection.Close();
+    m_ReportConnection.Close();
+}

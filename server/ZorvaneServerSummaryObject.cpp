@@ -1,0 +1,8 @@
+#include "ZorvaneServer.h"
+
+STDMETHODIMP CZorvaneServer::GetSummaryObjectData(SummaryObjectRequest*, _Recordset** oData)
+{
+    if (oData)
+        *oData = nullptr;
+    return E_NOTIMPL;
+}

@@ -1,0 +1,132 @@
+#include "ActivityTestSupport.h"
+
+#include <csl/DbQuery/AdoPtr.h>
+#include <csl/TDebugStream.h>
+
+#include <comdef.h>
+
+#include <memory>
+
+DATE Date(int iYear, int iMonth, int iDay, int iHour, int iMinute)
+{
+    SYSTEMTIME time = {};
+    time.wYear = static_cast<WORD>(iYear);
+    time.wMonth = static_cast<WORD>(iMonth);
+    time.wDay = static_cast<WORD>(iDay);
+    time.wHour = static_cast<WORD>(iHour);
+    time.wMinute = static_cast<WORD>(iMinute);
+    DATE date = 0;
+    SystemTimeToVariantTime(&time, &date);
+    return date;
+}
+
+namespace {
+
+std::string ValueText(const _variant_t& iValue)
+{
+    if (iValue.vt == VT_NULL || iValue.vt == VT_EMPTY)
+        return "NULL";
+    _variant_t value(iValue);
+    if (value.vt == VT_R8 || value.vt == VT_DECIMAL || value.vt == VT_I8)
+        value.ChangeType(VT_I4);
+    value.ChangeType(VT_BSTR);
+    return static_cast<const char*>(_bstr_t(value.bstrVal));
+}
+
+_variant_t FieldValue(_Recordset* iData, const wchar_t* iName)
+{
+    Fields* fields = nullptr;
+    AdoCheck(iData, iData->get_Fields(&fields));
+    const FieldsPtr owner(fields, false);
+    Field* field = nullptr;
+    AdoCheck(fields, fields->get_Item(_variant_t(iName), &field));
+    const FieldPtr fieldOwner(field, false);
+    _variant_t value;
+    AdoCheck(field, field->get_Value(value.GetAddress()));
+    return value;
+}
+
+}  // namespace
+
+std::vector<std::string> Rows(_Recordset* iData, std::initializer_list<const wchar_t*> iColumns)
+{
+    std::vector<std::string> rows;
+    for (VARIANT_BOOL atEnd = VARIANT_FALSE; iData->get_EOF(&atEnd) == S_OK && !atEnd; iData->MoveNext()) {
+        std::string row;
+        for (const wchar_t* column : iColumns)
+            row += (row.empty() ? "" : "|") + ValueText(FieldValue(iData, column));
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+HANDLE TTestCallerToken::OpenCallerToken()
+{
+    if (m_Kind == Unreadable)
+        throw ESystemException(ERROR_NO_TOKEN);
+    HANDLE process = nullptr, restricted = nullptr, token = nullptr;
+    EXPECT_TRUE(OpenProcessToken(GetCurrentProcess(), TOKEN_ALL_ACCESS, &process));
+    HANDLE source = process;
+    if (m_Kind == PlainUser) {
+        SID_IDENTIFIER_AUTHORITY nt = SECURITY_NT_AUTHORITY;
+        PSID administrators = nullptr;
+        AllocateAndInitializeSid(&nt, 2, SECURITY_BUILTIN_DOMAIN_RID, DOMAIN_ALIAS_RID_ADMINS, 0, 0, 0, 0, 0, 0,
+                                 &administrators);
+        SID_AND_ATTRIBUTES disabled = {administrators, 0};
+        EXPECT_TRUE(CreateRestrictedToken(process, 0, 1, &disabled, 0, nullptr, 0, nullptr, &restricted));
+        FreeSid(administrators);
+        source = restricted;
+    }
+    EXPECT_TRUE(DuplicateToken(source, SecurityIdentification, &token));
+    CloseHandle(process);
+    if (restricted)
+        CloseHandle(restricted);
+    return token;
+}
+
+void ActivityTest::SetUp()
+{
+    ASSERT_TRUE(SUCCEEDED(CoInitializeEx(nullptr, COINIT_MULTITHREADED)));
+    ServerConfig::Clear();
+    DebugLog().RemoveAllWriters();
+    log = new TLogCapture;
+    DebugLog().AddWriter(log);
+    ServerConfig::Set(L"MakeDebugLog", 1);
+    ServerConfig::Set(L"ConnectionString", SqliteConnectionString(FreshDatabase(L"activity.db")));
+    server.reset(new TServerInstance);
+    ASSERT_TRUE(log->WaitFor("Successfully connected\n")) << log->Text();
+    SetCaller(TTestCallerToken::Administrator);
+}
+
+void ActivityTest::TearDown()
+{
+    server.reset();
+    DebugLog().RemoveAllWriters();
+    ServerConfig::Clear();
+    CoUninitialize();
+}
+
+long ActivityTest::Report(DATE iStart, const wchar_t* iComputer, const wchar_t* iUser, const wchar_t* iProcess,
+                          long iTime, long iKeyboard, long iMouse, const wchar_t* iTitle)
+{
+    long needMore = -1;
+    EXPECT_EQ(S_OK, (*server)->ReportActivity(iStart, _bstr_t(iComputer), _bstr_t(iUser), _bstr_t(iProcess), iTime,
+                                              iKeyboard, iMouse, _bstr_t(iTitle), &needMore))
+        << log->Text();
+    return needMore;
+}
+
+HRESULT ActivityTest::Summary(SummaryActivityRequest& ioRequest, _Recordset** oData)
+{
+    return (*server)->GetSummaryActivityData(&ioRequest, oData);
+}
+
+HRESULT ActivityTest::Totals(SummaryObjectRequest& ioRequest, _Recordset** oData)
+{
+    return (*server)->GetSummaryObjectData(&ioRequest, oData);
+}
+
+void ActivityTest::SetCaller(TTestCallerToken::TKind iKind)
+{
+    (*server)->SetCallerToken(std::unique_ptr<ICallerToken>(new TTestCallerToken(iKind)));
+}

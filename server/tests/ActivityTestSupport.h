@@ -1,0 +1,46 @@
+#pragma once
+#include "ServerTestSupport.h"
+
+#include <ICallerToken.h>
+
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+// An automation date of the local clock.
+DATE Date(int iYear, int iMonth, int iDay, int iHour = 0, int iMinute = 0);
+
+// The rows of a result, one text per row: the named columns' values joined by "|", NULL as
+// "NULL" and whole numbers without decimals.
+std::vector<std::string> Rows(_Recordset* iData, std::initializer_list<const wchar_t*> iColumns);
+
+// A caller token for the caller check: the test process's own, with Administrators made
+// deny-only when the caller is to be a plain user; or none at all.
+class TTestCallerToken : public ICallerToken {
+public:
+    enum TKind { Administrator, PlainUser, Unreadable };
+    explicit TTestCallerToken(TKind iKind) : m_Kind(iKind) {}
+    HANDLE OpenCallerToken() override;
+
+private:
+    TKind m_Kind;
+};
+
+// A server connected to a fresh database, with the log captured.
+class ActivityTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // ReportActivity with a title, answering oNeedMoreInformation; fails the test on an error.
+    long Report(DATE iStart, const wchar_t* iComputer, const wchar_t* iUser, const wchar_t* iProcess, long iTime,
+                long iKeyboard, long iMouse, const wchar_t* iTitle);
+    HRESULT Summary(SummaryActivityRequest& ioRequest, _Recordset** oData);
+    HRESULT Totals(SummaryObjectRequest& ioRequest, _Recordset** oData);
+    void SetCaller(TTestCallerToken::TKind iKind);
+
+    std::unique_ptr<TServerInstance> server;
+    TLogCapture* log = nullptr;
+};

@@ -1,0 +1,99 @@
+#include "ServerTestSupport.h"
+
+#include <csl/DbQuery/TDbCommand.h>
+
+#include <windows.h>
+
+namespace {
+
+const wchar_t kConfigKey[] = L"SOFTWARE\\Halvorn Software\\Zorvane\\ZorvaneServer";
+
+std::wstring ProgramDirectory()
+{
+    wchar_t path[MAX_PATH];
+    const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
+    const std::wstring text(path, length);
+    return text.substr(0, text.rfind(L'\\') + 1);
+}
+
+}  // namespace
+
+void TLogCapture::Write(const char* iText, int iLength)
+{
+    std::lock_guard<std::mutex> lock(m_Lock);
+    m_Text.append(iText, iLength);
+}
+
+std::string TLogCapture::Text()
+{
+    std::lock_guard<std::mutex> lock(m_Lock);
+    return m_Text;
+}
+
+void TLogCapture::Clear()
+{
+    std::lock_guard<std::mutex> lock(m_Lock);
+    m_Text.clear();
+}
+
+int TLogCapture::Count(const std::string& iLine)
+{
+    const std::string text = Text();
+    int count = 0;
+    for (size_t at = text.find(iLine); at != std::string::npos; at = text.find(iLine, at + 1))
+        ++count;
+    return count;
+}
+
+bool TLogCapture::WaitFor(const std::string& iLine, int iTimes)
+{
+    for (int waited = 0; waited < 60000; waited += 50) {
+        if (Count(iLine) >= iTimes)
+            return true;
+        Sleep(50);
+    }
+    return false;
+}
+
+void ServerConfig::Clear()
+{
+    RegDeleteTreeW(HKEY_LOCAL_MACHINE, kConfigKey);
+}
+
+void ServerConfig::Set(const wchar_t* iName, DWORD iValue)
+{
+    RegSetKeyValueW(HKEY_LOCAL_MACHINE, kConfigKey, iName, REG_DWORD, &iValue, sizeof(iValue));
+}
+
+void ServerConfig::Set(const wchar_t* iName, const std::wstring& iValue)
+{
+    RegSetKeyValueW(HKEY_LOCAL_MACHINE, kConfigKey, iName, REG_SZ, iValue.c_str(),
+                    static_cast<DWORD>((iValue.size() + 1) * sizeof(wchar_t)));
+}
+
+std::wstring FreshDatabase(const std::wstring& iName)
+{
+    const std::wstring path = ProgramDirectory() + iName;
+    DeleteFileW(path.c_str());
+    return path;
+}
+
+std::wstring SqliteConnectionString(const std::wstring& iPath, const std::wstring& iOptions)
+{
+    return L"Provider=SQLite;Data Source=" + iPath + iOptions;
+}
+
+TServerInstance::TServerInstance() : m_Server(new CComObjectGlobal<CZorvaneServer>()) {}
+
+TServerInstance::~TServerInstance() = default;
+
+long ScalarLong(const char* iSql)
+{
+    return static_cast<long>(TDbCommand(_bstr_t(iSql)).ExecuteScalar());
+}
+
+std::wstring ScalarText(const char* iSql)
+{
+    const _variant_t value = TDbCommand(_bstr_t(iSql)).ExecuteScalar();
+    return value.vt == VT_BSTR ? std::wstring(value.bstrVal) : std::wstring(L"<not text>");
+}

@@ -1,0 +1,54 @@
+#pragma once
+#include <ComObjectGlobal.h>
+#include <ZorvaneServer.h>
+
+#include <csl/TStreamWriter.h>
+
+#include <memory>
+#include <mutex>
+#include <string>
+
+// Collects what the process's log writes.
+class TLogCapture : public TStreamWriter {
+public:
+    void Write(const char* iText, int iLength) override;
+    std::string Text();
+    void Clear();
+    int Count(const std::string& iLine);
+    // True once the line has been written iTimes times; gives up after a minute.
+    bool WaitFor(const std::string& iLine, int iTimes = 1);
+
+private:
+    std::mutex m_Lock;
+    std::string m_Text;
+};
+
+// The server's configuration key, emptied by Clear.
+namespace ServerConfig {
+void Clear();
+void Set(const wchar_t* iName, DWORD iValue);
+void Set(const wchar_t* iName, const std::wstring& iValue);
+}  // namespace ServerConfig
+
+// A database file beside the test program, deleted first, and its connection string.
+std::wstring FreshDatabase(const std::wstring& iName);
+std::wstring SqliteConnectionString(const std::wstring& iPath, const std::wstring& iOptions = L"");
+
+// One server object in this process, as the module's class object holds it.
+class TServerInstance {
+public:
+    TServerInstance();
+    ~TServerInstance();
+
+    CZorvaneServer& operator*() { return *m_Server; }
+    CZorvaneServer* operator->() { return m_Server.get(); }
+    HRESULT FinalConstructResult() const { return m_Server->m_hResFinalConstruct; }
+
+private:
+    CAtlModule m_Module;
+    std::unique_ptr<CComObjectGlobal<CZorvaneServer>> m_Server;
+};
+
+// Statements on the thread's current connection, for looking into the database.
+long ScalarLong(const char* iSql);
+std::wstring ScalarText(const char* iSql);
