@@ -1,9 +1,9 @@
 // Property sheets and pages over the common-controls property sheet, and the common
 // dialogs (file, colour, find/replace).
 #pragma once
+#include "afxdialog.h"
 #include <commdlg.h>
 #include <prsht.h>
-#include "afxdialog.h"
 #include "afxcmn.h"
 
 class CPropertySheet;

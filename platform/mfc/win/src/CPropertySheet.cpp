@@ -279,7 +279,11 @@ INT_PTR CPropertySheet::DoModal()
         ::EnableWindow(hWndParent, TRUE);
     if (hWndParent != nullptr && ::GetActiveWindow() == m_hWnd)
         ::SetActiveWindow(hWndParent);
+    // Buttons pressed by program do not pass through WM_COMMAND: the sheet's own result
+    // (positive once OK or Apply applied the pages) tells OK from Cancel.
     INT_PTR nResult = m_nModalResult;
+    if (nResult == IDCANCEL && m_hWnd != nullptr && SendMessage(PSM_GETRESULT) > 0)
+        nResult = IDOK;
     DestroyWindow();
     return nResult;
 }
