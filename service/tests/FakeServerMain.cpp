@@ -1,9 +1,11 @@
 // The activity server's class in a process of its own, for the service's tests:
-//   zvservice_fake_server.exe QUANTUM READY-EVENT
-// It serves until it is killed and sets the named event once its class is registered.
+//   zvservice_fake_server.exe QUANTUM EVENT
+// It sets the named event EVENT once its class is registered, and serves until the event
+// EVENT + "Stop" is set.
 #include "FakeServer.h"
 
 #include <cstdlib>
+#include <string>
 
 int main(int argc, char** argv)
 {
@@ -16,8 +18,11 @@ int main(int argc, char** argv)
     if (FAILED(CoRegisterClassObject(CLSID_ZorvaneServer, &factory, CLSCTX_LOCAL_SERVER, REGCLS_MULTIPLEUSE, &cookie)))
         return 1;
     HANDLE ready = OpenEventA(EVENT_MODIFY_STATE, FALSE, argv[2]);
-    if (!ready || !SetEvent(ready))
+    HANDLE stop = OpenEventA(SYNCHRONIZE, FALSE, (std::string(argv[2]) + "Stop").c_str());
+    if (!ready || !stop || !SetEvent(ready))
         return 1;
-    Sleep(INFINITE);
+    WaitForSingleObject(stop, INFINITE);
+    CoRevokeClassObject(cookie);
+    CoUninitialize();
     return 0;
 }

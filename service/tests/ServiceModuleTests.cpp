@@ -98,19 +98,20 @@ protected:
     }
     void TearDown() override
     {
+        if (service)
+            CloseServiceHandle(service);
         EXPECT_EQ(0u, RunService(L"/UnregServer"));
-        for (HANDLE server : m_Servers) {
-            TerminateProcess(server, 0);
-            CloseHandle(server);
-        }
+        for (size_t i = 0; i < m_Servers.size(); ++i)
+            StopServer(i);
         CoUninitialize();
     }
 
     // A server object in a process of its own that answers GetQuantum with the quantum.
-    HANDLE StartServer(unsigned long iQuantum)
+    void StartServer(unsigned long iQuantum)
     {
         const std::wstring event = L"ZorvaneServiceTestServer" + std::to_wstring(iQuantum);
         HANDLE ready = CreateEventW(nullptr, TRUE, FALSE, event.c_str());
+        m_Stops.push_back(CreateEventW(nullptr, TRUE, FALSE, (event + L"Stop").c_str()));
         HANDLE process = nullptr;
         RunProgram(L"\"" + TestFolder() + L"zvservice_fake_server.exe\" " + std::to_wstring(iQuantum) + L" " + event, &process);
         EXPECT_NE(nullptr, process);
@@ -118,23 +119,41 @@ protected:
         EXPECT_EQ(WAIT_OBJECT_0, WaitForMultipleObjects(2, objects, FALSE, kPatienceMs));
         CloseHandle(ready);
         m_Servers.push_back(process);
-        return process;
     }
+
+    // Ends the server that StartServer started as the index-th.
+    void StopServer(size_t iIndex)
+    {
+        if (!m_Stops[iIndex])
+            return;
+        SetEvent(m_Stops[iIndex]);
+        EXPECT_EQ(WAIT_OBJECT_0, WaitForSingleObject(m_Servers[iIndex], kPatienceMs));
+        CloseHandle(m_Stops[iIndex]);
+        CloseHandle(m_Servers[iIndex]);
+        m_Stops[iIndex] = nullptr;
+    }
+
+    // Closed before the service is removed: open handles keep it from being deleted.
+    SC_HANDLE service = nullptr;
 
 private:
     std::vector<HANDLE> m_Servers;
+    std::vector<HANDLE> m_Stops;
 };
 
 TEST_F(ServiceModuleTest, ServiceSwitchInstallsTheUserServiceAndRegistersItsClass)
 {
     ASSERT_EQ(0u, RunService(L"/Service"));
     TServiceHandle manager(OpenSCManagerW(nullptr, nullptr, SC_MANAGER_ALL_ACCESS));
-    TServiceHandle service(OpenServiceW(manager.handle, kServiceName, SERVICE_QUERY_CONFIG));
-    ASSERT_NE(nullptr, service.handle);
     std::vector<BYTE> buffer(8192);
     QUERY_SERVICE_CONFIGW* config = reinterpret_cast<QUERY_SERVICE_CONFIGW*>(buffer.data());
-    DWORD needed = 0;
-    ASSERT_TRUE(QueryServiceConfigW(service.handle, config, static_cast<DWORD>(buffer.size()), &needed));
+    {
+        // Open handles keep a service from being deleted.
+        TServiceHandle service(OpenServiceW(manager.handle, kServiceName, SERVICE_QUERY_CONFIG));
+        ASSERT_NE(nullptr, service.handle);
+        DWORD needed = 0;
+        ASSERT_TRUE(QueryServiceConfigW(service.handle, config, static_cast<DWORD>(buffer.size()), &needed));
+    }
     EXPECT_EQ(static_cast<DWORD>(SERVICE_WIN32_OWN_PROCESS), config->dwServiceType);
     EXPECT_EQ(static_cast<DWORD>(SERVICE_AUTO_START), config->dwStartType);
     EXPECT_EQ(L"\"" + ServicePath() + L"\"", std::wstring(config->lpBinaryPathName));
@@ -172,13 +191,13 @@ TEST_F(ServiceModuleTest, ServiceSwitchInstallsTheUserServiceAndRegistersItsClas
 TEST_F(ServiceModuleTest, TheRunningServiceRelaysAndEndsItsMonitorWhenStopped)
 {
     ScriptStandIn("w");
-    HANDLE firstServer = StartServer(42);
+    StartServer(42);
     ASSERT_EQ(0u, RunService(L"/Service"));
     TServiceHandle manager(OpenSCManagerW(nullptr, nullptr, SC_MANAGER_ALL_ACCESS));
-    TServiceHandle service(OpenServiceW(manager.handle, kServiceName, SERVICE_ALL_ACCESS));
-    ASSERT_NE(nullptr, service.handle);
-    ASSERT_TRUE(StartServiceW(service.handle, 0, nullptr));
-    ASSERT_EQ(static_cast<DWORD>(SERVICE_RUNNING), WaitForState(service.handle, SERVICE_RUNNING));
+    service = OpenServiceW(manager.handle, kServiceName, SERVICE_ALL_ACCESS);
+    ASSERT_NE(nullptr, service);
+    ASSERT_TRUE(StartServiceW(service, 0, nullptr));
+    ASSERT_EQ(static_cast<DWORD>(SERVICE_RUNNING), WaitForState(service, SERVICE_RUNNING));
 
     ASSERT_TRUE(WaitUntil([] { return StandInLaunches().size() == 1; }));
     const TLaunch launch = StandInLaunches()[0];
@@ -198,8 +217,7 @@ TEST_F(ServiceModuleTest, TheRunningServiceRelaysAndEndsItsMonitorWhenStopped)
     EXPECT_EQ(1, needMore);
     SysFreeString(text);
 
-    TerminateProcess(firstServer, 1);
-    WaitForSingleObject(firstServer, kPatienceMs);
+    StopServer(0);
     StartServer(43);
     HRESULT broken = relay->GetQuantum(&quantum);
     EXPECT_TRUE(FAILED(broken)) << std::hex << broken;
@@ -211,8 +229,8 @@ TEST_F(ServiceModuleTest, TheRunningServiceRelaysAndEndsItsMonitorWhenStopped)
     relay->Release();
 
     SERVICE_STATUS stop = {};
-    ASSERT_TRUE(ControlService(service.handle, SERVICE_CONTROL_STOP, &stop));
-    EXPECT_EQ(static_cast<DWORD>(SERVICE_STOPPED), WaitForState(service.handle, SERVICE_STOPPED));
+    ASSERT_TRUE(ControlService(service, SERVICE_CONTROL_STOP, &stop));
+    EXPECT_EQ(static_cast<DWORD>(SERVICE_STOPPED), WaitForState(service, SERVICE_STOPPED));
     EXPECT_EQ(WAIT_OBJECT_0, WaitForSingleObject(monitor, kPatienceMs));
     DWORD code = ~0u;
     GetExitCodeProcess(monitor, &code);
