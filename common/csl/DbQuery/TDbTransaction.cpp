@@ -1,0 +1,63 @@
+#include <csl/DbQuery/TDbTransaction.h>
+
+#include <csl/DbQuery/DbConnection.h>
+#include <csl/DbQuery/DbConnectionHost.h>
+#include <csl/EGeneric.h>
+#include <csl/TDebugStream.h>
+
+TDbTransaction::TDbTransaction(DbConnection& iConnection)
+    : m_Connection(iConnection), m_Previous(GetThreadConnection()), m_Committed(false)
+{
+    Begin();
+    if (&m_Connection != &m_Previous)
+        SetThreadConnection(&m_Connection);
+}
+
+TDbTransaction::TDbTransaction()
+    : m_Connection(GetThreadConnection()), m_Previous(m_Connection), m_Committed(false)
+{
+    Begin();
+}
+
+// A connection left closed by a failed reopen would otherwise refuse every later scope.
+void TDbTransaction::Begin()
+{
+    m_Connection.Lock();
+    try {
+        m_Connection.Open();
+        m_Connection.BeginTrans();
+    } catch (...) {
+        m_Connection.Unlock();
+        throw;
+    }
+}
+
+void TDbTransaction::Commit()
+{
+    if (m_Committed)
+        throw EGeneric({TNamedValue("Text", "Condition not meet"), TNamedValue("Condition", "!Committed"),
+                        TNamedValue("SourceFunction", "TDbTransaction::Commit")});
+    m_Connection.CommitTrans();
+    m_Committed = true;
+}
+
+// A commit here could throw during unwinding, and would keep half of the work of a scope
+// that an exception cut short.
+TDbTransaction::~TDbTransaction()
+{
+    try {
+        if (!m_Committed)
+            m_Connection.RollbackTrans();
+    } catch (const std::exception& e) {
+        DebugLog() << "(!) TDbTransaction::~TDbTransaction() rollback failed: " << e << "\n";
+    } catch (...) {
+        DebugLog() << "(!) TDbTransaction::~TDbTransaction() rollback failed\n";
+    }
+    try {
+        if (&m_Previous != &m_Connection)
+            SetThreadConnection(&m_Previous);
+        m_Connection.Unlock();
+    } catch (const std::exception& e) {
+        DebugLog() << "(!) TDbTransaction::~TDbTransaction() " << e << "\n";
+    }
+}
