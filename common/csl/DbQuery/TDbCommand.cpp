@@ -142,9 +142,9 @@ int FirstFieldAsInt(const TDbRecordset& iRecordset)
 }  // namespace
 
 TDbCommand::TDbCommand()
-    : m_SqlLogging(GetThreadConnection().IsSqlLogging()), m_Connection(&GetThreadConnection()),
-      m_Command(AdoCreate<_CommandPtr>(CLSID_Command))
+    : m_SqlLogging(false), m_Connection(&GetThreadConnection()), m_Command(AdoCreate<_CommandPtr>(CLSID_Command))
 {
+    m_SqlLogging = m_Connection->IsSqlLogging();
     _Command* command = AdoRequired(m_Command.GetInterfacePtr());
     AdoCheck(command, command->put_CommandType(adCmdText));
 }

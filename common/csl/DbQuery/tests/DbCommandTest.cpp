@@ -214,8 +214,10 @@ TEST_F(DbCommandTest, ReadsFieldsAsIntegers)
         {"SELECT R FROM V WHERE S='17'", -2}, {"SELECT R FROM V WHERE S='abc'", 2},
         {"SELECT S FROM V WHERE S='17'", 17},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(c.Expected, DbFieldToInt(TDbCommand(c.Sql).ExecuteRecordset().GetField(0))) << c.Sql;
+    for (const auto& c : cases) {
+        const TDbRecordset rows = TDbCommand(c.Sql).ExecuteRecordset();
+        EXPECT_EQ(c.Expected, DbFieldToInt(rows.GetField(0))) << c.Sql;
+    }
 
     try {
         DbFieldToInt(TDbCommand("SELECT S FROM V WHERE S='abc'").ExecuteRecordset().GetField(0));
