@@ -1,7 +1,11 @@
 # Sourced by scripts that run Wine programs: a persistent wine server for the run (services and
 # cross-process COM die with a server that exits after its last client), and Xvfb on demand.
 zv_wine_start() {
-  wineserver -p </dev/null >/dev/null 2>&1
+  # A server left from an earlier run cannot be made persistent: replace it.
+  if ! wineserver -p </dev/null >/dev/null 2>&1; then
+    zv_wine_stop
+    wineserver -p </dev/null >/dev/null 2>&1
+  fi
   wine wineboot </dev/null >/dev/null 2>&1 || true
 }
 zv_wine_stop() {
