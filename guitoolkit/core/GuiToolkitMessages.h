@@ -1,0 +1,23 @@
+// The registered window messages by which the toolkit's grid, tab windows, docking bars
+// and mini frames talk to their owners; each is registered under its own name.
+#pragma once
+#include <guitoolkit/core/CGTRegisteredMessage.h>
+
+// Grid to its owner.
+extern const CGTRegisteredMessage GTM_GRID_ITEM_CHANGED;
+extern const CGTRegisteredMessage GTM_GRID_ON_HIDE_COLUMNCHOOSER;
+// Tab windows to their parents (and frames).
+extern const CGTRegisteredMessage GTM_ON_HSCROLL;
+extern const CGTRegisteredMessage GTM_GETDRAGBOUNDS;
+extern const CGTRegisteredMessage GTM_ON_DRAGCOMPLETE;
+extern const CGTRegisteredMessage GTM_ON_TABGROUPMOUSEMOVE;
+extern const CGTRegisteredMessage GTM_ON_CANCELTABMOVE;
+extern const CGTRegisteredMessage GTM_ON_MOVETABCOMPLETE;
+extern const CGTRegisteredMessage GTM_ON_RENAME_TAB;
+extern const CGTRegisteredMessage GTM_ONCHANGE_ACTIVE_TAB;
+extern const CGTRegisteredMessage GTM_ON_MOVE_TAB;
+extern const CGTRegisteredMessage GTM_ON_CHANGING_ACTIVE_TAB;
+extern const CGTRegisteredMessage GTM_ON_GET_TAB_TOOLTIP;
+// Docking bars to their frames, and to mini frames.
+extern const CGTRegisteredMessage GTM_ON_PRESS_CLOSE_BUTTON;
+extern const CGTRegisteredMessage GTMSG_CHECKEMPTYMINIFRAME;
