@@ -272,6 +272,40 @@ TEST_F(ClassicLook, BarBorderDrawsTheSidesOfItsStyleAndShrinks)
     EXPECT_EQ(untouched, CRect(20, 20, 30, 30));
 }
 
+TEST_F(ClassicLook, TabsInTheirOwnColourOrWhiteWhenActiveInASpecialLook)
+{
+    FakeTabWnd tabs;
+    const CRect rect(0, 0, 20, 20);
+    struct Case
+    {
+        GTTabLook look;
+        BOOL active;
+        COLORREF expected;
+    } cases[] = {{GTTabLook::Flat, TRUE, white}, {GTTabLook::Flat, FALSE, barFace}, {GTTabLook::Plain3D, TRUE, barFace}};
+    for (const Case& c : cases)
+    {
+        tabs.look = c.look;
+        look.FillTab(&canvas.dc(), rect, &theGuiToolkitGlobals.brushBarFace, 0, c.active, &tabs);
+        EXPECT_EQ(canvas.Pixel(10, 10), c.expected) << static_cast<int>(c.look) << c.active;
+    }
+
+    canvas.Fill(background);
+    EXPECT_FALSE(look.FillTabBackground(&canvas.dc(), CRect(0, 0, 40, 40), CRect(0, 0, 40, 10), &tabs));
+    EXPECT_EQ(canvas.Pixel(20, 20), background);
+    tabs.tabColor = RGB(5, 150, 5);
+    EXPECT_TRUE(look.FillTabBackground(&canvas.dc(), CRect(0, 0, 40, 40), CRect(0, 0, 40, 10), &tabs));
+    EXPECT_EQ(canvas.Pixel(20, 20), tabs.tabColor);
+    EXPECT_EQ(canvas.Pixel(20, 5), background);
+
+    // A whole tab: its own colour inside the outline, the outline in the tab colours.
+    canvas.Fill(background);
+    tabs.look = GTTabLook::Plain3D;
+    look.DrawTab(&canvas.dc(), CRect(0, 0, 30, 20), 0, FALSE, &tabs);
+    EXPECT_EQ(canvas.Pixel(15, 10), tabs.tabColor);
+    EXPECT_EQ(canvas.Pixel(0, 10), barHighlight);
+    EXPECT_EQ(canvas.Pixel(29, 10), barDarkShadow);
+}
+
 TEST(MenuGlyphs, StylesPickTheirColoursAndSizesScale)
 {
     TestCanvas canvas(30, 30, RGB(1, 2, 3));

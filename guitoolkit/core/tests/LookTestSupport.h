@@ -79,3 +79,24 @@ struct FakeGrid : IGTLookGrid
     COLORREF GetMarkerColor() const override { return marker; }
     int GetMarkerMode() const override { return mode; }
 };
+
+struct FakeTabWnd : IGTLookTabWnd
+{
+    GTTabLook look = GTTabLook::Plain3D;
+    int active = 0;
+    COLORREF tabColor = static_cast<COLORREF>(-1);
+    BOOL UsesDialogColors() const override { return FALSE; }
+    GTTabLook GetTabLook() const override { return look; }
+    BOOL AreTabsOnTop() const override { return TRUE; }
+    int GetActiveTab() const override { return active; }
+    CString GetTabLabel(int) const override { return CString(); }
+    COLORREF GetTabBackgroundColor(int) const override { return tabColor; }
+    COLORREF GetTabTextColor(int) const override { return static_cast<COLORREF>(-1); }
+    BOOL DrawsColoredTabs() const override { return TRUE; }
+    CImageList* GetImageList() const override { return nullptr; }
+    int GetTabImage(int) const override { return -1; }
+    HICON GetTabIcon(int) const override { return nullptr; }
+    CSize GetImageSize() const override { return CSize(16, 16); }
+    int GetImageMargin() const override { return 4; }
+    BOOL DrawsLabelsWithoutPrefix() const override { return TRUE; }
+};
