@@ -16,11 +16,9 @@ SmartPtr<CDbQuery> NewActivitySums()
 SmartPtr<CDbQuery> BuildSummaryActivityQuery(const SummaryActivityRequest& iRequest, const TQueryDialect& iDialect)
 {
     const unsigned long type = static_cast<unsigned long>(iRequest.ObjectType);
-    if (type <= ZorvaneDocument)
-        return BuildObjectSummary(iRequest, iDialect);
-    if (type <= ZorvaneYearsDistribution)
-        return BuildDistribution(iRequest, iDialect);
-    _com_issue_error(E_NOTIMPL);
+    if (type > ZorvaneYearsDistribution)
+        _com_issue_error(E_NOTIMPL);
+    return type <= ZorvaneDocument ? BuildObjectSummary(iRequest, iDialect) : BuildDistribution(iRequest, iDialect);
 }
 
 TDbRecordset RunSummaryActivityQuery(const SummaryActivityRequest& iRequest)

@@ -1,0 +1,131 @@
+#include "ActivityTestSupport.h"
+
+#include <csl/DbQuery/TDbCommand.h>
+
+#include <string>
+
+namespace {
+
+const DATE kStart = Date(2007, 3, 9, 10, 0);
+
+void Execute(const char* iSql)
+{
+    TDbCommand(_bstr_t(iSql)).Execute();
+}
+
+long NameRows()
+{
+    return ScalarLong("SELECT (SELECT COUNT(*) FROM UserInfo)+(SELECT COUNT(*) FROM ComputerInfo)+"
+                      "(SELECT COUNT(*) FROM ProcessInfo)+(SELECT COUNT(*) FROM DocumentInfo)");
+}
+
+SAFEARRAY* Bytes(std::initializer_list<BYTE> iBytes)
+{
+    SAFEARRAY* array = SafeArrayCreateVector(VT_UI1, 0, static_cast<ULONG>(iBytes.size()));
+    std::copy(iBytes.begin(), iBytes.end(), static_cast<BYTE*>(array->pvData));
+    return array;
+}
+
+using ActivityStorageTest = ActivityTest;
+
+TEST_F(ActivityStorageTest, OnlyTheFirstReportOfAProgramAsksForItsInformation)
+{
+    EXPECT_EQ(1, Report(kStart, L"PC1", L"DOM\\alice", L"notepad.exe", 1000, 1, 2, L"a.txt - Notepad"));
+    EXPECT_EQ(0, Report(kStart, L"PC1", L"DOM\\alice", L"notepad.exe", 1000, 1, 2, L"a.txt - Notepad"));
+    EXPECT_EQ(0, Report(kStart, L"PC2", L"DOM\\bob", L"NOTEPAD.EXE", 1000, 1, 2, L"b.txt - Notepad"));
+    EXPECT_EQ(1, Report(kStart, L"PC1", L"DOM\\alice", L"calc.exe", 1000, 1, 2, L"Calculator"));
+    EXPECT_EQ(2, ScalarLong("SELECT COUNT(*) FROM ProcessInfo"));
+    EXPECT_EQ(0, ScalarLong("SELECT COUNT(*) FROM ProcessInfo WHERE Description IS NOT NULL OR Icon IS NOT NULL"));
+    EXPECT_EQ(4, ScalarLong("SELECT COUNT(*) FROM Activity"));
+}
+
+TEST_F(ActivityStorageTest, ARowKeepsWhatWasReported)
+{
+    Report(kStart, L"PC1", L"DOM\\alice", L"notepad.exe", 61000, 7, -3, L"a.txt - Notepad");
+    EXPECT_EQ(L"2007-03-09 10:00:00", ScalarText("SELECT substr(StartTime,1,19) FROM Activity"));
+    EXPECT_EQ(1, ScalarLong("SELECT COUNT(*) FROM Activity JOIN UserInfo ON UserID=UserInfo.ID JOIN ComputerInfo ON "
+                            "ComputerID=ComputerInfo.ID JOIN ProcessInfo ON ProcessID=ProcessInfo.ID WHERE "
+                            "UserName='DOM\\alice' AND ComputerName='PC1' AND ProcessName='notepad.exe' AND "
+                            "TimeSpent=61000 AND KeyboardEvents=7 AND MouseEvents=-3"));
+}
+
+TEST_F(ActivityStorageTest, TheTitlePartBeforeTheFirstDashNamesTheDocument)
+{
+    const struct {
+        const wchar_t* Title;
+        const wchar_t* Document;  // null: none
+    } cases[] = {
+        {L"Report.doc - Word", L"Report.doc"},
+        {L"Inbox - Mail - Client", L"Inbox"},
+        {L"Report.doc - Writer", L"Report.doc"},
+        {L"Calculator", nullptr},
+        {L"Half-done -Dash", nullptr},
+        {L" - Untitled", nullptr},
+        {L"", nullptr},
+    };
+    for (const auto& c : cases) {
+        Execute("DELETE FROM Activity");
+        Report(kStart, L"PC1", L"DOM\\alice", L"app.exe", 1000, 0, 0, c.Title);
+        const std::wstring document = ScalarText(
+            "SELECT COALESCE((SELECT DocumentName FROM DocumentInfo WHERE ID=DocumentID),'<none>') FROM Activity");
+        EXPECT_EQ(c.Document ? c.Document : L"<none>", document) << c.Title;
+        const std::wstring description = ScalarText("SELECT COALESCE(Description,'<null>') FROM Activity");
+        EXPECT_EQ(*c.Title ? c.Title : L"<null>", description) << c.Title;
+    }
+    EXPECT_EQ(2, ScalarLong("SELECT COUNT(*) FROM DocumentInfo"));
+}
+
+TEST_F(ActivityStorageTest, LongValuesAreStoredCutToTheirColumns)
+{
+    const std::wstring user = L"DOM\\" + std::wstring(100, L'u');
+    const std::wstring title = std::wstring(300, L'd') + L" - App";
+    for (int i = 0; i < 2; ++i)
+        Report(kStart, std::wstring(70, L'c').c_str(), user.c_str(), std::wstring(260, L'p').c_str(), 1000, 0, 0,
+               title.c_str());
+    EXPECT_EQ(64, ScalarLong("SELECT length(UserName) FROM UserInfo"));
+    EXPECT_EQ(64, ScalarLong("SELECT length(ComputerName) FROM ComputerInfo"));
+    EXPECT_EQ(255, ScalarLong("SELECT length(ProcessName) FROM ProcessInfo"));
+    EXPECT_EQ(255, ScalarLong("SELECT length(DocumentName) FROM DocumentInfo"));
+    EXPECT_EQ(2, ScalarLong("SELECT COUNT(*) FROM Activity WHERE length(Description)=255"));
+    EXPECT_EQ(4, NameRows());
+}
+
+TEST_F(ActivityStorageTest, AFailedReportLeavesNothingBehind)
+{
+    Execute("CREATE TRIGGER Refuse BEFORE INSERT ON Activity WHEN NEW.TimeSpent<0 BEGIN SELECT RAISE(ABORT,'refused'); "
+        "END");
+    const struct {
+        const wchar_t* User;
+        long Time;
+    } cases[] = {{L"DOM\\alice", -1}, {L"", 1000}};
+    for (const auto& c : cases) {
+        long needMore = -1;
+        EXPECT_EQ(E_FAIL, (*server)->ReportActivity(kStart, _bstr_t(L"PC1"), _bstr_t(c.User), _bstr_t(L"new.exe"),
+                                                    c.Time, 0, 0, _bstr_t(L"doc - App"), &needMore))
+            << c.User;
+        EXPECT_EQ(0, needMore);
+        EXPECT_EQ(0, NameRows());
+        EXPECT_EQ(0, ScalarLong("SELECT COUNT(*) FROM Activity"));
+    }
+    EXPECT_EQ(2, log->Count("(!) Exception in CZorvaneServer::ReportActivity() ")) << log->Text();
+}
+
+TEST_F(ActivityStorageTest, ProcessInformationIsStoredWithItsIconOrNull)
+{
+    Report(kStart, L"PC1", L"DOM\\alice", L"known.exe", 1000, 0, 0, L"");
+    SAFEARRAY* icon = Bytes({0, 0, 1, 0, 1});
+    SAFEARRAY* empty = Bytes({});
+    EXPECT_EQ(S_OK, (*server)->SendProcessInformation(_bstr_t(L"known.exe"), _bstr_t(L"Known program"), icon));
+    EXPECT_EQ(S_OK, (*server)->SendProcessInformation(_bstr_t(L"unknown.exe"), _bstr_t(L"Never reported"), empty));
+    EXPECT_EQ(S_OK, (*server)->SendProcessInformation(_bstr_t(L"bare.exe"), _bstr_t(L""), nullptr));
+    SafeArrayDestroy(icon);
+    SafeArrayDestroy(empty);
+    EXPECT_EQ(L"Known program|0000010001",
+              ScalarText("SELECT Description||'|'||hex(Icon) FROM ProcessInfo WHERE ProcessName='known.exe'"));
+    EXPECT_EQ(L"Never reported|<null>", ScalarText("SELECT Description||'|'||COALESCE(hex(Icon),'<null>') FROM "
+                                                   "ProcessInfo WHERE ProcessName='unknown.exe'"));
+    EXPECT_EQ(1, ScalarLong("SELECT COUNT(*) FROM ProcessInfo WHERE ProcessName='bare.exe' AND Icon IS NULL"));
+    EXPECT_EQ(3, ScalarLong("SELECT COUNT(*) FROM ProcessInfo"));
+}
+
+}  // namespace
