@@ -29,10 +29,9 @@ void PASCAL CDC::DeleteTempMap() { DCMap().DeleteTemp(); }
 
 BOOL CDC::Attach(HDC hDC)
 {
-    if (hDC == nullptr)
+    if (!DCMap().Attach(this, m_hDC, hDC))
         return FALSE;
-    m_hDC = m_hAttribDC = hDC;
-    DCMap().SetPermanent(hDC, this);
+    m_hAttribDC = hDC;
     return TRUE;
 }
 

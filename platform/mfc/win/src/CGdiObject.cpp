@@ -52,23 +52,9 @@ static CHandleMap<CGdiObject, HGDIOBJ>& GdiMap()
 CGdiObject* PASCAL CGdiObject::FromHandle(HGDIOBJ hObject) { return GdiMap().FromHandle(hObject); }
 void PASCAL CGdiObject::DeleteTempMap() { GdiMap().DeleteTemp(); }
 
-BOOL CGdiObject::Attach(HGDIOBJ hObject)
-{
-    if (hObject == nullptr)
-        return FALSE;
-    m_hObject = hObject;
-    GdiMap().SetPermanent(hObject, this);
-    return TRUE;
-}
+BOOL CGdiObject::Attach(HGDIOBJ hObject) { return GdiMap().Attach(this, m_hObject, hObject); }
 
-HGDIOBJ CGdiObject::Detach()
-{
-    HGDIOBJ hObject = m_hObject;
-    if (hObject != nullptr && GdiMap().LookupPermanent(hObject) == this)
-        GdiMap().RemoveHandle(hObject);
-    m_hObject = nullptr;
-    return hObject;
-}
+HGDIOBJ CGdiObject::Detach() { return GdiMap().Detach(this, m_hObject); }
 
 BOOL CGdiObject::DeleteObject()
 {

@@ -5,13 +5,7 @@ IMPLEMENT_DYNCREATE(CImageList, CObject)
 
 static CHandleMap<CImageList, HIMAGELIST>& ImageListMap()
 {
-    static thread_local CHandleMap<CImageList, HIMAGELIST> map(
-        [](HIMAGELIST h) {
-            CImageList* pList = new CImageList;
-            pList->m_hImageList = h;
-            return pList;
-        },
-        [](CImageList* pList) { pList->m_hImageList = nullptr; });
+    static thread_local CHandleMap<CImageList, HIMAGELIST> map(&CImageList::m_hImageList);
     return map;
 }
 
@@ -19,23 +13,9 @@ CImageList* PASCAL CImageList::FromHandle(HIMAGELIST h) { return ImageListMap().
 CImageList* PASCAL CImageList::FromHandlePermanent(HIMAGELIST h) { return ImageListMap().LookupPermanent(h); }
 void PASCAL CImageList::DeleteTempMap() { ImageListMap().DeleteTemp(); }
 
-BOOL CImageList::Attach(HIMAGELIST hImageList)
-{
-    if (hImageList == nullptr)
-        return FALSE;
-    m_hImageList = hImageList;
-    ImageListMap().SetPermanent(hImageList, this);
-    return TRUE;
-}
+BOOL CImageList::Attach(HIMAGELIST hImageList) { return ImageListMap().Attach(this, m_hImageList, hImageList); }
 
-HIMAGELIST CImageList::Detach()
-{
-    HIMAGELIST h = m_hImageList;
-    if (h != nullptr && ImageListMap().LookupPermanent(h) == this)
-        ImageListMap().RemoveHandle(h);
-    m_hImageList = nullptr;
-    return h;
-}
+HIMAGELIST CImageList::Detach() { return ImageListMap().Detach(this, m_hImageList); }
 
 BOOL CImageList::DeleteImageList()
 {

@@ -5,13 +5,7 @@ IMPLEMENT_DYNCREATE(CMenu, CObject)
 
 static CHandleMap<CMenu, HMENU>& MenuMap()
 {
-    static thread_local CHandleMap<CMenu, HMENU> map(
-        [](HMENU h) {
-            CMenu* pMenu = new CMenu;
-            pMenu->m_hMenu = h;
-            return pMenu;
-        },
-        [](CMenu* pMenu) { pMenu->m_hMenu = nullptr; });
+    static thread_local CHandleMap<CMenu, HMENU> map(&CMenu::m_hMenu);
     return map;
 }
 
@@ -19,23 +13,9 @@ CMenu* PASCAL CMenu::FromHandle(HMENU hMenu) { return MenuMap().FromHandle(hMenu
 CMenu* PASCAL CMenu::FromHandlePermanent(HMENU hMenu) { return MenuMap().LookupPermanent(hMenu); }
 void PASCAL CMenu::DeleteTempMap() { MenuMap().DeleteTemp(); }
 
-BOOL CMenu::Attach(HMENU hMenu)
-{
-    if (hMenu == nullptr)
-        return FALSE;
-    m_hMenu = hMenu;
-    MenuMap().SetPermanent(hMenu, this);
-    return TRUE;
-}
+BOOL CMenu::Attach(HMENU hMenu) { return MenuMap().Attach(this, m_hMenu, hMenu); }
 
-HMENU CMenu::Detach()
-{
-    HMENU hMenu = m_hMenu;
-    if (hMenu != nullptr && MenuMap().LookupPermanent(hMenu) == this)
-        MenuMap().RemoveHandle(hMenu);
-    m_hMenu = nullptr;
-    return hMenu;
-}
+HMENU CMenu::Detach() { return MenuMap().Detach(this, m_hMenu); }
 
 BOOL CMenu::DestroyMenu()
 {

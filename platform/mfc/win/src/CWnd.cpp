@@ -22,13 +22,7 @@ AFX_THREAD_STATE* AfxGetThreadState()
 
 static CHandleMap<CWnd, HWND>& WndMap()
 {
-    static thread_local CHandleMap<CWnd, HWND> map(
-        [](HWND h) {
-            CWnd* pWnd = new CWnd;
-            pWnd->m_hWnd = h;
-            return pWnd;
-        },
-        [](CWnd* pWnd) { pWnd->m_hWnd = nullptr; });
+    static thread_local CHandleMap<CWnd, HWND> map(&CWnd::m_hWnd);
     return map;
 }
 
@@ -47,23 +41,9 @@ CWnd* PASCAL CWnd::FromHandle(HWND hWnd) { return WndMap().FromHandle(hWnd); }
 CWnd* PASCAL CWnd::FromHandlePermanent(HWND hWnd) { return WndMap().LookupPermanent(hWnd); }
 void PASCAL CWnd::DeleteTempMap() { WndMap().DeleteTemp(); }
 
-BOOL CWnd::Attach(HWND hWndNew)
-{
-    if (hWndNew == nullptr)
-        return FALSE;
-    m_hWnd = hWndNew;
-    WndMap().SetPermanent(hWndNew, this);
-    return TRUE;
-}
+BOOL CWnd::Attach(HWND hWndNew) { return WndMap().Attach(this, m_hWnd, hWndNew); }
 
-HWND CWnd::Detach()
-{
-    HWND hWnd = m_hWnd;
-    if (hWnd != nullptr && WndMap().LookupPermanent(hWnd) == this)
-        WndMap().RemoveHandle(hWnd);
-    m_hWnd = nullptr;
-    return hWnd;
-}
+HWND CWnd::Detach() { return WndMap().Detach(this, m_hWnd); }
 
 // Puts the library's procedure in front of the window's own.
 static void InstallWndProc(CWnd* pWnd, HWND hWnd)

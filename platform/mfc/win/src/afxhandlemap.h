@@ -1,6 +1,7 @@
 // Handle-to-object maps of one thread: permanent entries for objects that own or have
 // attached a handle, temporary objects for foreign handles until the next idle time.
 #pragma once
+#include <functional>
 #include <unordered_map>
 #include <vector>
 
@@ -8,10 +9,21 @@ template <class TObject, class THandle>
 class CHandleMap
 {
 public:
-    typedef TObject* (*Factory)(THandle h);   // a new temporary object bound to h
-    typedef void (*Release)(TObject* pObject); // unbinds a temporary object before deletion
+    typedef std::function<TObject*(THandle h)> Factory;      // a new temporary object bound to h
+    typedef std::function<void(TObject* pObject)> Release;  // unbinds a temporary object before deletion
 
-    CHandleMap(Factory factory, Release release) : m_factory(factory), m_release(release) {}
+    CHandleMap(Factory factory, Release release) : m_factory(std::move(factory)), m_release(std::move(release)) {}
+    // Temporary objects are plain TObject that keep the handle in one member.
+    explicit CHandleMap(THandle TObject::*member)
+        : CHandleMap(
+              [member](THandle h) {
+                  TObject* pObject = new TObject;
+                  pObject->*member = h;
+                  return pObject;
+              },
+              [member](TObject* pObject) { pObject->*member = nullptr; })
+    {
+    }
     ~CHandleMap() { DeleteTemp(); }
 
     TObject* FromHandle(THandle h)
@@ -32,28 +44,36 @@ public:
         auto it = m_permanent.find(h);
         return it == m_permanent.end() ? nullptr : it->second;
     }
-    TObject* LookupTemporary(THandle h) const
-    {
-        auto it = m_temporary.find(h);
-        return it == m_temporary.end() ? nullptr : it->second;
-    }
     void SetPermanent(THandle h, TObject* pObject) { m_permanent[h] = pObject; }
     void RemoveHandle(THandle h) { m_permanent.erase(h); }
-    // Replaces the temporary object of h (kept alive until DeleteTemp: callers may hold it).
-    void ReplaceTemporary(THandle h, TObject* pObject)
+
+    // Binds h to pObject, whose member hMember holds its handle. A handle the object held
+    // before loses its entry: left behind, it would name the object after its death.
+    BOOL Attach(TObject* pObject, THandle& hMember, THandle h)
     {
-        auto it = m_temporary.find(h);
-        if (it != m_temporary.end())
-            m_retired.push_back(it->second);
-        m_temporary[h] = pObject;
+        if (h == nullptr)
+            return FALSE;
+        if (hMember != h)
+            Unbind(pObject, hMember);
+        hMember = h;
+        SetPermanent(h, pObject);
+        return TRUE;
     }
+    // Unbinds the object's handle and answers it.
+    THandle Detach(TObject* pObject, THandle& hMember)
+    {
+        THandle h = hMember;
+        Unbind(pObject, h);
+        hMember = nullptr;
+        return h;
+    }
+
     void DeleteTemp()
     {
-        std::vector<TObject*> doomed(m_retired);
+        std::vector<TObject*> doomed;
         for (auto& entry : m_temporary)
             doomed.push_back(entry.second);
         m_temporary.clear();
-        m_retired.clear();
         for (TObject* pObject : doomed)
         {
             m_release(pObject);
@@ -62,9 +82,14 @@ public:
     }
 
 private:
+    void Unbind(TObject* pObject, THandle h)
+    {
+        if (h != nullptr && LookupPermanent(h) == pObject)
+            RemoveHandle(h);
+    }
+
     Factory m_factory;
     Release m_release;
     std::unordered_map<THandle, TObject*> m_permanent;
     std::unordered_map<THandle, TObject*> m_temporary;
-    std::vector<TObject*> m_retired;
 };

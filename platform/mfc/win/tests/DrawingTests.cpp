@@ -90,3 +90,21 @@ TEST(Drawing, ImageListDrawsItsImages)
     EXPECT_TRUE(list.Draw(&canvas.dc, 0, CPoint(0, 0), ILD_NORMAL));
     EXPECT_EQ(canvas.Pixel(8, 8), 0x0080FFu);
 }
+
+TEST(Drawing, AnObjectGivenANewHandleNoLongerAnswersForItsOldOne)
+{
+    HBRUSH hFirst = ::CreateSolidBrush(RGB(1, 2, 3));
+    {
+        CBrush brush;
+        ASSERT_TRUE(brush.Attach(hFirst));
+        ASSERT_TRUE(brush.CreateSolidBrush(RGB(4, 5, 6)));
+        EXPECT_EQ(CGdiObject::FromHandle(brush.m_hObject), &brush);
+        CGdiObject* pOld = CGdiObject::FromHandle(hFirst);
+        EXPECT_NE(pOld, &brush);
+        EXPECT_EQ(pOld->m_hObject, hFirst);
+    }
+    // The brush is gone; its first handle must not lead to it.
+    EXPECT_EQ(CGdiObject::FromHandle(hFirst)->m_hObject, hFirst);
+    CGdiObject::DeleteTempMap();
+    ::DeleteObject(hFirst);
+}
