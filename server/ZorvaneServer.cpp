@@ -176,8 +176,7 @@ void CZorvaneServer::ReadQuantum()
 
 DbConnection& CZorvaneServer::GetThreadConnection()
 {
-    DbConnection* connection = GetThreadSlot();
-    return connection ? *connection : m_QueryConnection;
+    return ::GetThreadConnection();
 }
 
 DbConnection* CZorvaneServer::GetThreadSlot()

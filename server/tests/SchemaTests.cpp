@@ -35,12 +35,13 @@ protected:
         CoUninitialize();
     }
 
-    // Starts a server and waits until it has connected; the log then holds only this start.
+    // Starts a server and waits until its start-up job has written the last month name; the
+    // log then holds only this start.
     std::unique_ptr<TServerInstance> Start()
     {
         log->Clear();
         std::unique_ptr<TServerInstance> server(new TServerInstance);
-        EXPECT_TRUE(log->WaitFor("Successfully connected\n")) << log->Text();
+        EXPECT_TRUE(log->WaitFor("UPDATE DateNumbers SET AbbrevMonthName=? WHERE DateNumber=? {", 12)) << log->Text();
         return server;
     }
 
