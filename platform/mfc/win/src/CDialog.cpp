@@ -221,8 +221,11 @@ BOOL CDialog::PreTranslateMessage(MSG* pMsg)
 
 BOOL CDialog::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo)
 {
-    if (CWnd::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo))
-        return TRUE;
+    return CWnd::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo) || AfxRouteCommandToThread(nID, nCode, pExtra, pHandlerInfo);
+}
+
+BOOL AfxRouteCommandToThread(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo)
+{
     // Commands (not control notifications) may be the thread's.
     if ((nCode != CN_COMMAND && nCode != (int)CN_UPDATE_COMMAND_UI) || nID == 0 || nID >= 0xF000)
         return FALSE;

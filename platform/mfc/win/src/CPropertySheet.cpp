@@ -354,12 +354,7 @@ BOOL CPropertySheet::PreTranslateMessage(MSG* pMsg)
 
 BOOL CPropertySheet::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo)
 {
-    if (CWnd::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo))
-        return TRUE;
-    if ((nCode != CN_COMMAND && nCode != (int)CN_UPDATE_COMMAND_UI) || nID == 0 || nID >= 0xF000)
-        return FALSE;
-    CWinThread* pThread = AfxGetThread();
-    return pThread != nullptr && pThread->OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
+    return CWnd::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo) || AfxRouteCommandToThread(nID, nCode, pExtra, pHandlerInfo);
 }
 
 void CPropertySheet::AddPage(CPropertyPage* pPage)

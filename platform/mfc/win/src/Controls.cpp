@@ -8,6 +8,33 @@ IMPLEMENT_DYNAMIC(CListBox, CWnd)
 IMPLEMENT_DYNAMIC(CComboBox, CWnd)
 IMPLEMENT_DYNAMIC(CScrollBar, CWnd)
 
+namespace
+{
+// The owner-draw messages a list or combo box answers itself; false for any other message.
+template <class TBox>
+bool ReflectOwnerDraw(TBox* pBox, UINT message, LPARAM lParam, LRESULT* pResult)
+{
+    switch (message)
+    {
+    case WM_DRAWITEM:
+        pBox->DrawItem((LPDRAWITEMSTRUCT)lParam);
+        return true;
+    case WM_MEASUREITEM:
+        pBox->MeasureItem((LPMEASUREITEMSTRUCT)lParam);
+        return true;
+    case WM_COMPAREITEM:
+        if (pResult != nullptr)
+            *pResult = pBox->CompareItem((LPCOMPAREITEMSTRUCT)lParam);
+        return true;
+    case WM_DELETEITEM:
+        pBox->DeleteItem((LPDELETEITEMSTRUCT)lParam);
+        return true;
+    default:
+        return false;
+    }
+}
+} // namespace
+
 void CStatic::DrawItem(LPDRAWITEMSTRUCT) {}
 
 BOOL CStatic::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
@@ -64,33 +91,21 @@ int CListBox::CharToItem(UINT, UINT) { return -1; }
 
 BOOL CListBox::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
 {
+    if (ReflectOwnerDraw(this, message, lParam, pResult))
+        return TRUE;
     switch (message)
     {
-    case WM_DRAWITEM:
-        DrawItem((LPDRAWITEMSTRUCT)lParam);
-        break;
-    case WM_MEASUREITEM:
-        MeasureItem((LPMEASUREITEMSTRUCT)lParam);
-        break;
-    case WM_COMPAREITEM:
-        if (pResult != nullptr)
-            *pResult = CompareItem((LPCOMPAREITEMSTRUCT)lParam);
-        break;
-    case WM_DELETEITEM:
-        DeleteItem((LPDELETEITEMSTRUCT)lParam);
-        break;
     case WM_VKEYTOITEM:
         if (pResult != nullptr)
             *pResult = VKeyToItem(LOWORD(wParam), HIWORD(wParam));
-        break;
+        return TRUE;
     case WM_CHARTOITEM:
         if (pResult != nullptr)
             *pResult = CharToItem(LOWORD(wParam), HIWORD(wParam));
-        break;
+        return TRUE;
     default:
         return CWnd::OnChildNotify(message, wParam, lParam, pResult);
     }
-    return TRUE;
 }
 
 void CComboBox::GetLBText(int nIndex, CString& rString) const
@@ -112,25 +127,7 @@ void CComboBox::DeleteItem(LPDELETEITEMSTRUCT) {}
 
 BOOL CComboBox::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
 {
-    switch (message)
-    {
-    case WM_DRAWITEM:
-        DrawItem((LPDRAWITEMSTRUCT)lParam);
-        break;
-    case WM_MEASUREITEM:
-        MeasureItem((LPMEASUREITEMSTRUCT)lParam);
-        break;
-    case WM_COMPAREITEM:
-        if (pResult != nullptr)
-            *pResult = CompareItem((LPCOMPAREITEMSTRUCT)lParam);
-        break;
-    case WM_DELETEITEM:
-        DeleteItem((LPDELETEITEMSTRUCT)lParam);
-        break;
-    default:
-        return CWnd::OnChildNotify(message, wParam, lParam, pResult);
-    }
-    return TRUE;
+    return ReflectOwnerDraw(this, message, lParam, pResult) || CWnd::OnChildNotify(message, wParam, lParam, pResult);
 }
 
 BOOL CScrollBar::SetScrollInfo(LPSCROLLINFO lpScrollInfo, BOOL bRedraw)

@@ -29,6 +29,9 @@ AFX_THREAD_STATE* AfxGetThreadState();
 // Reports an exception caught at a window or dialog procedure; answers the message's result.
 LRESULT AfxProcessWndProcException(CException* e, const MSG* pMsg);
 
+// Offers a command that a dialog or property sheet did not handle to the thread.
+BOOL AfxRouteCommandToThread(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo);
+
 // Runs f() and catches everything it throws: nothing may cross a callback of the system.
 template <class F>
 LRESULT AfxGuardedCall(const MSG& msg, F f)
