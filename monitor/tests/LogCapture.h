@@ -1,25 +1,22 @@
 #pragma once
 
 #include <csl/TDebugStream.h>
+#include <csl/tests/TextCollector.h>
 
 #include <string>
 
 // Collects the monitor's log for the life of a test.
 class TLogCapture {
 public:
-  TLogCapture() : writer_(new TTextWriter) {
+  TLogCapture() : writer_(new TTextCollector) {
     DebugLog().RemoveAllWriters();
     DebugLog().AddWriter(writer_);
   }
   ~TLogCapture() { DebugLog().RemoveAllWriters(); }
 
-  const std::string& Text() const { return writer_->text; }
+  std::string Text() const { return writer_->Text(); }
   bool Contains(const std::string& line) const { return Text().find(line) != std::string::npos; }
 
 private:
-  struct TTextWriter : TStreamWriter {
-    void Write(const char* text, int length) override { this->text.append(text, length); }
-    std::string text;
-  };
-  SmartPtr<TTextWriter> writer_;
+  SmartPtr<TTextCollector> writer_;
 };

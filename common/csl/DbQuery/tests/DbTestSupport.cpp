@@ -3,7 +3,6 @@
 #include <csl/DbQuery/TDbCommand.h>
 #include <csl/EGeneric.h>
 #include <csl/TDebugStream.h>
-#include <csl/TLockScope.h>
 #include <csl/ValueConversions.h>
 
 #include <sstream>
@@ -20,30 +19,7 @@ const auto* const gCom = ::testing::AddGlobalTestEnvironment(new TComEnvironment
 
 }  // namespace
 
-class TDbLogCapture::TCollector : public TStreamWriter {
-public:
-    void Write(const char* iText, int iLength) override
-    {
-        TLockScope lock(m_Lock);
-        m_Text.append(iText, iLength);
-    }
-    std::string Text()
-    {
-        TLockScope lock(m_Lock);
-        return m_Text;
-    }
-    void Clear()
-    {
-        TLockScope lock(m_Lock);
-        m_Text.clear();
-    }
-
-private:
-    TMutex m_Lock;
-    std::string m_Text;
-};
-
-TDbLogCapture::TDbLogCapture() : m_Writer(new TCollector), m_Categories(DebugLog().GetCategories())
+TDbLogCapture::TDbLogCapture() : m_Writer(new TTextCollector), m_Categories(DebugLog().GetCategories())
 {
     DebugLog().AddWriter(m_Writer);
     DebugLog().SetCategories(TDebugStream::kDefaultCategories);

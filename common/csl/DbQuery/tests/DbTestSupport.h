@@ -1,8 +1,7 @@
 #pragma once
 #include <csl/DbQuery/DbConnection.h>
 #include <csl/DbQuery/DbConnectionHost.h>
-#include <csl/TMutex.h>
-#include <csl/TStreamWriter.h>
+#include <csl/tests/TextCollector.h>
 
 #include <gtest/gtest.h>
 
@@ -24,8 +23,7 @@ public:
     void Clear();
 
 private:
-    class TCollector;
-    SmartPtr<TCollector> m_Writer;
+    SmartPtr<TTextCollector> m_Writer;
     uint32_t m_Categories;
 };
 
