@@ -1,33 +1,12 @@
 #include <csl/CRegistryConfig.h>
 #include <csl/ESystemException.h>
+#include <csl/TSharedLockScope.h>
 #include <csl/ValueConversions.h>
 
 #include <cwchar>
 #include <vector>
 
 namespace {
-
-class TSharedScope {
-public:
-    explicit TSharedScope(IMultiLock& iLock) : m_Lock(iLock) { m_Lock.LockShared(); }
-    ~TSharedScope() { m_Lock.Unlock(); }
-    TSharedScope(const TSharedScope&) = delete;
-    TSharedScope& operator=(const TSharedScope&) = delete;
-
-private:
-    IMultiLock& m_Lock;
-};
-
-class TExclusiveScope {
-public:
-    explicit TExclusiveScope(IMultiLock& iLock) : m_Lock(iLock) { m_Lock.LockExclusive(); }
-    ~TExclusiveScope() { m_Lock.Unlock(); }
-    TExclusiveScope(const TExclusiveScope&) = delete;
-    TExclusiveScope& operator=(const TExclusiveScope&) = delete;
-
-private:
-    IMultiLock& m_Lock;
-};
 
 class TRegistryKey {
 public:
@@ -172,7 +151,7 @@ CRegistryConfig::CRegistryConfig(const _bstr_t& iKeyPath) : m_KeyPath(iKeyPath) 
 
 void CRegistryConfig::Load()
 {
-    TExclusiveScope exclusive(m_Lock);
+    TLockScope exclusive(m_Lock);
     TRegistryKey key;
     if (key.Open(m_KeyPath, KEY_READ) != ERROR_SUCCESS)
         return;
@@ -230,7 +209,7 @@ void CRegistryConfig::StoreValue(const _bstr_t& iName, DWORD iType, const BYTE* 
 
 _value_t CRegistryConfig::Get(const _bstr_t& iName, const _value_t& iDefault)
 {
-    TSharedScope shared(m_Lock);
+    TSharedLockScope shared(m_Lock);
     const auto found = m_Values.find(iName);
     return found == m_Values.end() ? iDefault : found->second;
 }
@@ -238,7 +217,7 @@ _value_t CRegistryConfig::Get(const _bstr_t& iName, const _value_t& iDefault)
 // The registry is written first, so a failure leaves memory and registry as they were.
 void CRegistryConfig::Save(const _bstr_t& iName, const _value_t& iValue)
 {
-    TExclusiveScope exclusive(m_Lock);
+    TLockScope exclusive(m_Lock);
     TRegistryKey key;
     ThrowIfFailed(key.Open(m_KeyPath, KEY_WRITE));
     if (iValue.IsEmpty()) {
@@ -268,6 +247,6 @@ std::wstring CRegistryConfig::GetString(const _bstr_t& iName, const std::wstring
 
 void CRegistryConfig::PutValue(const _bstr_t& iName, const _value_t& iValue)
 {
-    TExclusiveScope exclusive(m_Lock);
+    TLockScope exclusive(m_Lock);
     m_Values[iName] = iValue;
 }

@@ -13,6 +13,11 @@ public:
 
     void Unlock();
 
+protected:
+    struct TAdopt {};
+    // For scopes that take the lock their own way: the lock is held already.
+    TLockScope(ILock& iLock, TAdopt) : m_Lock(&iLock) {}
+
 private:
     ILock* m_Lock;
 };

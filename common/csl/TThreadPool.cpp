@@ -2,6 +2,7 @@
 
 #include <csl/EGeneric.h>
 #include <csl/TLockScope.h>
+#include <csl/TSharedLockScope.h>
 #include <csl/TThreadContext.h>
 #include <csl/ThreadInterrupt.h>
 
@@ -10,18 +11,6 @@
 namespace {
 
 const DWORD kIdleWait = 10000;
-
-// Holds a shared/exclusive lock shared for the life of the scope.
-class TSharedScope {
-public:
-    explicit TSharedScope(IMultiLock& iLock) : m_Lock(iLock) { iLock.LockShared(); }
-    ~TSharedScope() { m_Lock.Unlock(); }
-    TSharedScope(const TSharedScope&) = delete;
-    TSharedScope& operator=(const TSharedScope&) = delete;
-
-private:
-    IMultiLock& m_Lock;
-};
 
 // The lock objects are not changed by taking them; status texts are built from const.
 IMultiLock& Unconst(const TThreadContextLock& iLock)
@@ -83,7 +72,7 @@ SmartPtr<IThreadJob> TThreadPool::PopJob()
 
 bool TThreadPool::NeedMoreWorkers()
 {
-    TSharedScope lock(m_WorkersLock);
+    TSharedLockScope lock(m_WorkersLock);
     return static_cast<size_t>(m_IdleCount) < GetQueuedJobCount() && m_Workers.size() < m_MaxTotalThreads;
 }
 
@@ -163,13 +152,13 @@ void TThreadPool::Shutdown()
 
 size_t TThreadPool::GetWorkerCount()
 {
-    TSharedScope lock(m_WorkersLock);
+    TSharedLockScope lock(m_WorkersLock);
     return m_Workers.size();
 }
 
 size_t TThreadPool::GetQueuedJobCount()
 {
-    TSharedScope lock(m_JobsLock);
+    TSharedLockScope lock(m_JobsLock);
     return m_Jobs.size();
 }
 
@@ -179,12 +168,12 @@ std::string TThreadPool::GetDescription() const
     text << "Thread Pool 0x" << std::hex << reinterpret_cast<uintptr_t>(this) << std::dec
          << " MaxTotalThreads=" << m_MaxTotalThreads << " MinIdleThreads=" << m_MinIdleThreads << "\n";
     {
-        TSharedScope lock(Unconst(m_WorkersLock));
+        TSharedLockScope lock(Unconst(m_WorkersLock));
         text << "Threads: " << m_Workers.size() << " (" << m_IdleCount << " idle thread(s))\n";
         for (const SmartPtr<TThreadContext>& worker : m_Workers)
             text << worker->GetDescription() << "\n";
     }
-    TSharedScope lock(Unconst(m_JobsLock));
+    TSharedLockScope lock(Unconst(m_JobsLock));
     text << "Jobs: " << m_Jobs.size() << "\n";
     for (const SmartPtr<IThreadJob>& job : m_Jobs)
         text << job->GetDescription() << "\n";
