@@ -15,6 +15,8 @@ const unsigned kCreationFramesSkipped = 3;
 // debugging help library) is itself built without them: no endless recursion.
 thread_local bool tAttaching = false;
 
+// Diagnostics are attached when this thread is not attaching already and the debugging help
+// library is there.
 class TAttachScope {
 public:
     TAttachScope() : m_Entered(!tAttaching) { tAttaching = true; }
@@ -26,7 +28,7 @@ public:
     TAttachScope(const TAttachScope&) = delete;
     TAttachScope& operator=(const TAttachScope&) = delete;
 
-    bool Entered() const { return m_Entered; }
+    bool CanAttach() const { return m_Entered && LoadDbgHelp(); }
 
 private:
     bool m_Entered;
@@ -52,9 +54,7 @@ const bool gInstalled = InstallExceptionDiagnostics();
 void AttachCreationDiagnostics(EGeneric& ioException)
 {
     TAttachScope scope;
-    if (!scope.Entered())
-        return;
-    if (!LoadDbgHelp())
+    if (!scope.CanAttach())
         return;
     TStackCapture capture;
     CaptureStack(capture, nullptr, GetCurrentThread(), kCreationFramesSkipped);
@@ -68,9 +68,7 @@ void AttachCreationDiagnostics(EGeneric& ioException)
 void AttachStructuredDiagnostics(EGeneric& ioException, EXCEPTION_POINTERS* iPointers)
 {
     TAttachScope scope;
-    if (!scope.Entered())
-        return;
-    if (!LoadDbgHelp())
+    if (!scope.CanAttach())
         return;
     TStackCapture capture;
     CaptureStack(capture, iPointers->ContextRecord, GetCurrentThread(), 0);

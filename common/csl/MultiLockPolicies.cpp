@@ -37,21 +37,17 @@ HANDLE _ml_signal_events::Get(LONG iBit, bool iSignalled)
     return slot;
 }
 
-bool _ml_signal_events::Set(LONG iBits)
-{
-    bool done = true;
-    for (LONG bit = 2; bit <= 8; bit <<= 1)
-        if ((iBits & bit) && m_Events[IndexOf(bit)])
-            done = SetEvent(m_Events[IndexOf(bit)]) && done;
-    return done;
-}
+bool _ml_signal_events::Set(LONG iBits) { return Change(iBits, SetEvent); }
 
-bool _ml_signal_events::Reset(LONG iBits)
+bool _ml_signal_events::Reset(LONG iBits) { return Change(iBits, ResetEvent); }
+
+// Every existing event of the bits is changed, even after one refused.
+bool _ml_signal_events::Change(LONG iBits, BOOL(WINAPI* iChange)(HANDLE))
 {
     bool done = true;
     for (LONG bit = 2; bit <= 8; bit <<= 1)
         if ((iBits & bit) && m_Events[IndexOf(bit)])
-            done = ResetEvent(m_Events[IndexOf(bit)]) && done;
+            done = iChange(m_Events[IndexOf(bit)]) && done;
     return done;
 }
 

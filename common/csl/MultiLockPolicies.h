@@ -144,6 +144,8 @@ public:
 
 private:
     static int IndexOf(LONG iBit);
+    bool Change(LONG iBits, BOOL(WINAPI* iChange)(HANDLE));
+
     HANDLE m_Events[3];
 };
 
