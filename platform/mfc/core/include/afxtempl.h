@@ -144,13 +144,31 @@ public:
     void Serialize(CArchive& ar) override
     {
         if (ar.IsStoring())
+        {
             ar.WriteCount((DWORD_PTR)GetSize());
+            SerializeElements(ar, GetData(), GetSize());
+        }
         else
-            SetSize((INT_PTR)ar.ReadCount(), -1);
-        SerializeElements(ar, GetData(), GetSize());
+            LoadCounted(ar, [&ar](TYPE* pElements, INT_PTR nCount) { SerializeElements(ar, pElements, nCount); });
     }
 
 protected:
+    // Reads the count, then the elements batch by batch: a count beyond the archive's data
+    // ends at the end of the data instead of asking for the whole count's memory at once.
+    template <class LoadElements> void LoadCounted(CArchive& ar, LoadElements load)
+    {
+        const DWORD_PTR nBatch = 4096;
+        RemoveAll();
+        for (DWORD_PTR nLeft = ar.ReadCount(); nLeft > 0;)
+        {
+            INT_PTR nOld = GetSize();
+            INT_PTR nCount = (INT_PTR)std::min(nLeft, nBatch);
+            SetSize(nOld + nCount);
+            load(GetData() + nOld, nCount);
+            nLeft -= (DWORD_PTR)nCount;
+        }
+    }
+
     size_t Checked(INT_PTR nIndex) const
     {
         if (nIndex < 0 || nIndex >= GetSize())

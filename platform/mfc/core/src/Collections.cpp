@@ -50,7 +50,8 @@ void CObArray::Serialize(CArchive& ar)
             ar << GetAt(i);
         return;
     }
-    SetSize((INT_PTR)ar.ReadCount());
-    for (INT_PTR i = 0; i < GetSize(); ++i)
-        ar >> ElementAt(i);
+    LoadCounted(ar, [&ar](CObject** pElements, INT_PTR nCount) {
+        for (INT_PTR i = 0; i < nCount; ++i)
+            ar >> pElements[i];
+    });
 }

@@ -231,3 +231,21 @@ TEST(CollectionArchive, MapsWriteKeyValuePairsInIterationOrder)
         EXPECT_EQ(2, back.GetCount());
     });
 }
+
+TEST(CollectionArchive, ACountBeyondTheDataIsTheEndOfTheFile)
+{
+    // The escaped count 0x7FFFFFFF, then a single element.
+    Bytes bytes = {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x7F, 1, 0, 0, 0};
+    EXPECT_EQ(CArchiveException::endOfFile, LoadFailure(bytes, [](CArchive& ar) {
+                  CDWordArray values;
+                  values.Serialize(ar);
+              }));
+    EXPECT_EQ(CArchiveException::endOfFile, LoadFailure(bytes, [](CArchive& ar) {
+                  CStringArray texts;
+                  texts.Serialize(ar);
+              }));
+    EXPECT_EQ(CArchiveException::endOfFile, LoadFailure({0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x7F, 0, 0}, [](CArchive& ar) {
+                  CObArray objects;
+                  objects.Serialize(ar);
+              }));
+}
