@@ -1,5 +1,7 @@
 #include "RecordsetObject.h"
 
+#include <algorithm>
+
 #include "FieldObject.h"
 #include "RecordsetSort.h"
 
@@ -21,6 +23,19 @@ void ReadExactly(IStream* stream, void* buffer, ULONG size) {
     bytes += read;
     size -= read;
   }
+}
+
+// The data grows chunk by chunk as it arrives, so that a length beyond the stream's end is
+// found cut short instead of being allocated whole.
+std::vector<BYTE> ReadData(IStream* stream, uint32_t size) {
+  constexpr size_t kChunk = 1 << 16;
+  std::vector<BYTE> data;
+  while (data.size() < size) {
+    size_t read = data.size();
+    data.resize(read + std::min<size_t>(kChunk, size - read));
+    ReadExactly(stream, data.data() + read, static_cast<ULONG>(data.size() - read));
+  }
+  return data;
 }
 
 uint32_t ReadHeader(IStream* stream) {
@@ -157,8 +172,7 @@ HRESULT RecordsetObject::UnmarshalInterface(IStream* stream, REFIID iid, void** 
     CheckPointer(stream);
     CheckPointer(object);
     *object = nullptr;
-    std::vector<BYTE> data(ReadHeader(stream));
-    ReadExactly(stream, data.data(), static_cast<ULONG>(data.size()));
+    std::vector<BYTE> data = ReadData(stream, ReadHeader(stream));
     Load(ReadRecordset(data.data(), data.size()));
     CheckResult(QueryInterface(iid, object),
                 L"The recordset does not offer the interface asked for");

@@ -234,6 +234,17 @@ TEST_F(RecordsetTest, RefusesMalformedMarshalData) {
             receiver->UnmarshalInterface(stream.Get(), IID__Recordset,
                                          reinterpret_cast<void**>(copy.GetAddressOf())));
   EXPECT_FALSE(copy);
+
+  // A length far beyond the data that follows it.
+  ComPtr<IStream> huge;
+  CreateStreamOnHGlobal(nullptr, TRUE, &huge);
+  const uint32_t header[4] = {0x53524441, 0xFFFFFFF0, 1, 1};
+  huge->Write(header, sizeof header, nullptr);
+  huge->Seek({}, STREAM_SEEK_SET, nullptr);
+  EXPECT_EQ(RPC_E_INVALID_DATA,
+            receiver->UnmarshalInterface(huge.Get(), IID__Recordset,
+                                         reinterpret_cast<void**>(copy.GetAddressOf())));
+  EXPECT_FALSE(copy);
 }
 
 }  // namespace
