@@ -9,6 +9,12 @@ void _ml_interlocked_inner_lock::InnerLock()
             ThrowIfInterrupted();
 }
 
+void _ml_interlocked_inner_lock::InnerLockUninterrupted()
+{
+    while (InterlockedCompareExchange(&m_InnerLock, 1, 0) != 0)
+        Sleep(10);
+}
+
 void _ml_interlocked_inner_lock::InnerUnlock() { InterlockedCompareExchange(&m_InnerLock, 0, 1); }
 
 _ml_signal_events::_ml_signal_events() : m_Events() {}

@@ -16,6 +16,9 @@ public:
 
 protected:
     void InnerLock();
+    // For releases: an interrupt here would leave the hold in place for good, so it waits
+    // queued for the thread's next alertable wait.
+    void InnerLockUninterrupted();
     void InnerUnlock();
 
 private:

@@ -144,7 +144,7 @@ bool TMultiLockEx<Notify, WakeUp>::WaitToUpgrade(DWORD iOwner, DWORD iTimeout)
 template <class Notify, class WakeUp>
 void TMultiLockEx<Notify, WakeUp>::Release(DWORD iOwner)
 {
-    this->InnerLock();
+    this->InnerLockUninterrupted();
     const _ml_release_result result = this->RemoveHold(iOwner);
     if (!result.held) {
         this->InnerUnlock();

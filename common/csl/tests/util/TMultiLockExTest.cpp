@@ -1,5 +1,7 @@
 #include "TestWorker.h"
+#include <csl/EThreadInterrupt.h>
 #include <csl/TMultiLockEx.h>
+#include <csl/ThreadInterrupt.h>
 #include <gtest/gtest.h>
 
 #include <atomic>
@@ -37,6 +39,13 @@ bool OtherGetsExclusive(IMultiLockEx& ioLock)
 template <class Lock>
 struct Inspectable : Lock {
     LONG UpgradeWaiters() const { return this->m_UpgradeWaiters; }
+};
+
+// Holds the lock's bookkeeping from outside, as a thread in the middle of an acquisition does.
+template <class Lock>
+struct BookkeepingHolder : Lock {
+    void Hold() { this->InnerLock(); }
+    void Free() { this->InnerUnlock(); }
 };
 
 template <class Lock>
@@ -118,6 +127,39 @@ TEST(MultiLock, AnonymousHoldIsGivenBackByAnotherThread)
     EXPECT_TRUE(waited.get());
     ASSERT_TRUE(lock.LockSharedAnonymous(0));
     taker.Run([&] { lock.UnlockAnonymous(); });
+    EXPECT_TRUE(OtherGetsExclusive(lock));
+}
+
+// A release that has to wait for the bookkeeping must not end with the interrupt: the hold
+// would stay for good. The interrupt comes at the thread's next wait instead.
+TEST(MultiLock, InterruptDuringReleaseWaitsForTheNextWait)
+{
+    BookkeepingHolder<FullListLock> lock;
+    TestWorker holder;
+    ASSERT_TRUE(holder.Run([&] { return lock.LockExclusive(0); }));
+    std::atomic<bool> releasing(false);
+    lock.Hold();
+    auto released = holder.Post([&] {
+        QueueUserAPC(&ThreadInterruptCall, GetCurrentThread(), 0);
+        releasing = true;
+        try {
+            lock.Unlock();
+        } catch (const EThreadInterrupt&) {
+            return std::string("interrupted in the release");
+        }
+        try {
+            if (SleepEx(0, TRUE) == WAIT_IO_COMPLETION)
+                ThrowIfInterrupted();
+        } catch (const EThreadInterrupt&) {
+            return std::string("interrupted at the next wait");
+        }
+        return std::string("interrupt lost");
+    });
+    while (!releasing)
+        Sleep(1);
+    Sleep(50);  // lets the release find the bookkeeping held
+    lock.Free();
+    EXPECT_EQ("interrupted at the next wait", released.get());
     EXPECT_TRUE(OtherGetsExclusive(lock));
 }
 
