@@ -122,7 +122,7 @@ TEST_F(ActivityStorageTest, ProcessInformationIsStoredWithItsIconOrNull)
     SafeArrayDestroy(empty);
     EXPECT_EQ(L"Known program|0000010001",
               ScalarText("SELECT Description||'|'||hex(Icon) FROM ProcessInfo WHERE ProcessName='known.exe'"));
-    EXPECT_EQ(L"Never reported|<null>", ScalarText("SELECT Description||'|'||COALESCE(hex(Icon),'<null>') FROM "
+    EXPECT_EQ(L"Never reported|null", ScalarText("SELECT Description||'|'||typeof(Icon) FROM "
                                                    "ProcessInfo WHERE ProcessName='unknown.exe'"));
     EXPECT_EQ(1, ScalarLong("SELECT COUNT(*) FROM ProcessInfo WHERE ProcessName='bare.exe' AND Icon IS NULL"));
     EXPECT_EQ(3, ScalarLong("SELECT COUNT(*) FROM ProcessInfo"));

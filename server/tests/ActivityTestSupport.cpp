@@ -94,7 +94,8 @@ void ActivityTest::SetUp()
     ServerConfig::Set(L"MakeDebugLog", 1);
     ServerConfig::Set(L"ConnectionString", SqliteConnectionString(FreshDatabase(L"activity.db")));
     server.reset(new TServerInstance);
-    ASSERT_TRUE(log->WaitFor("Successfully connected\n")) << log->Text();
+    // The start-up job has ended once the month names are written.
+    ASSERT_TRUE(log->WaitFor("UPDATE DateNumbers SET AbbrevMonthName=? WHERE DateNumber=? {", 12)) << log->Text();
     SetCaller(TTestCallerToken::Administrator);
 }
 

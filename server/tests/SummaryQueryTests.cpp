@@ -215,7 +215,7 @@ TEST_F(SummaryQueryTest, ARestrictedCallerSeesOnlyHisOwnActivity)
     request = Request(ZorvaneProcess);
     EXPECT_EQ((std::vector<std::string>{"notepad.exe|700|1"}), Summary(request, {L"Name", L"TimeSpent", L"Users"}));
     EXPECT_EQ(self, request.UserId);
-    EXPECT_EQ(1, log->Count("GetSummaryActivityData() UserId restricted to " + std::to_string(self) + "\n"));
+    EXPECT_EQ(2, log->Count("GetSummaryActivityData() UserId restricted to " + std::to_string(self) + "\n"));
     EXPECT_EQ((std::vector<std::string>{"1|1|1|1|700"}),
               Totals({ZorvaneUser, 0, 0, 0},
                      {L"TotalUsers", L"TotalProcesses", L"TotalComputers", L"TotalDocuments", L"TotalTimeSpent"}));
