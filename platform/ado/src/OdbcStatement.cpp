@@ -156,39 +156,34 @@ bool OdbcStatement::ReadFixed(SQLUSMALLINT column, SQLSMALLINT cType, void* buff
   return indicator != SQL_NULL_DATA;
 }
 
-Variant OdbcStatement::ReadText(SQLUSMALLINT column) {
-  std::wstring text;
-  wchar_t chunk[kChunkBytes / sizeof(wchar_t)];
-  const size_t capacity = sizeof chunk / sizeof *chunk - 1;
+template <class Unit>
+bool OdbcStatement::ReadPieces(SQLUSMALLINT column, SQLSMALLINT cType, std::vector<Unit>& value) {
+  Unit chunk[kChunkBytes / sizeof(Unit)];
+  // The driver ends each piece of text with a terminator of its own.
+  const size_t capacity = sizeof chunk / sizeof *chunk - (cType == SQL_C_WCHAR ? 1 : 0);
   for (;;) {
     SQLLEN indicator = 0;
-    SQLRETURN rc = SQLGetData(handle_, column, SQL_C_WCHAR, chunk, sizeof chunk, &indicator);
-    if (rc == SQL_NO_DATA) break;
+    SQLRETURN rc = SQLGetData(handle_, column, cType, chunk, sizeof chunk, &indicator);
+    if (rc == SQL_NO_DATA) return true;
     Check(rc, L"Cannot read column " + std::to_wstring(column));
-    if (indicator == SQL_NULL_DATA) return Variant::Null();
+    if (indicator == SQL_NULL_DATA) return false;
     size_t got = indicator == SQL_NO_TOTAL
                      ? capacity
-                     : std::min<size_t>(indicator / sizeof(wchar_t), capacity);
-    text.append(chunk, got);
-    if (rc == SQL_SUCCESS) break;
+                     : std::min<size_t>(indicator / sizeof(Unit), capacity);
+    value.insert(value.end(), chunk, chunk + got);
+    if (rc == SQL_SUCCESS) return true;
   }
-  return Variant::Text(text);
+}
+
+Variant OdbcStatement::ReadText(SQLUSMALLINT column) {
+  std::vector<wchar_t> text;
+  if (!ReadPieces(column, SQL_C_WCHAR, text)) return Variant::Null();
+  return Variant::Text(std::wstring(text.begin(), text.end()));
 }
 
 Variant OdbcStatement::ReadBytes(SQLUSMALLINT column) {
   std::vector<BYTE> bytes;
-  BYTE chunk[kChunkBytes];
-  for (;;) {
-    SQLLEN indicator = 0;
-    SQLRETURN rc = SQLGetData(handle_, column, SQL_C_BINARY, chunk, sizeof chunk, &indicator);
-    if (rc == SQL_NO_DATA) break;
-    Check(rc, L"Cannot read column " + std::to_wstring(column));
-    if (indicator == SQL_NULL_DATA) return Variant::Null();
-    size_t got =
-        indicator == SQL_NO_TOTAL ? sizeof chunk : std::min<size_t>(indicator, sizeof chunk);
-    bytes.insert(bytes.end(), chunk, chunk + got);
-    if (rc == SQL_SUCCESS) break;
-  }
+  if (!ReadPieces(column, SQL_C_BINARY, bytes)) return Variant::Null();
   return Variant::Bytes(bytes.data(), bytes.size());
 }
 

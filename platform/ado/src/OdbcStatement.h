@@ -42,6 +42,9 @@ class OdbcStatement {
   Variant ReadBytes(SQLUSMALLINT column);
   // Reads a fixed-size value; false when it is NULL.
   bool ReadFixed(SQLUSMALLINT column, SQLSMALLINT cType, void* buffer, SQLLEN size);
+  // Reads a value of any length piece by piece into "value"; false when it is NULL.
+  template <class Unit>
+  bool ReadPieces(SQLUSMALLINT column, SQLSMALLINT cType, std::vector<Unit>& value);
 
   SQLHSTMT handle_ = nullptr;
   bool sqlite_;
