@@ -65,9 +65,16 @@ TDbRecordset& TDbRecordset::operator=(const TDbRecordset& iOther)
 {
     if (this == &iOther)
         return *this;
-    UnlockConnection();
+    // The other's connection is taken first: when that fails (an interrupt in the wait, say)
+    // this result still holds its own.
+    iOther.LockConnection();
+    try {
+        UnlockConnection();
+    } catch (...) {
+        iOther.UnlockConnection();
+        throw;
+    }
     m_Connection = iOther.m_Connection;
-    LockConnection();
     m_Recordset = iOther.m_Recordset;
     return *this;
 }

@@ -3,10 +3,13 @@
 #include <csl/DbQuery/TDbCommand.h>
 #include <csl/DbQuery/TDbTransaction.h>
 #include <csl/EGeneric.h>
+#include <csl/EThreadInterrupt.h>
 #include <csl/TDebugStream.h>
+#include <csl/ThreadInterrupt.h>
 
 #include <future>
 #include <stdexcept>
+#include <thread>
 
 namespace {
 
@@ -116,16 +119,19 @@ TEST_F(DbConnectionTest, ScopeEndsQuietlyWhenItsRollbackFailsAndTheNextOneReopen
     EXPECT_EQ(1, CountOn(*m_Query, "T"));
 }
 
+bool OtherThreadGetsLock(DbConnection& iConnection)
+{
+    return std::async(std::launch::async, [&iConnection] {
+               const bool locked = iConnection.Lock(0);
+               if (locked)
+                   iConnection.Unlock();
+               return locked;
+           }).get();
+}
+
 TEST_F(DbConnectionTest, ScopesAndResultsKeepTheirConnectionFromOtherThreads)
 {
-    auto otherThreadGetsLock = [this] {
-        return std::async(std::launch::async, [this] {
-                   const bool locked = m_Report->Lock(0);
-                   if (locked)
-                       m_Report->Unlock();
-                   return locked;
-               }).get();
-    };
+    auto otherThreadGetsLock = [this] { return OtherThreadGetsLock(*m_Report); };
     Run({"CREATE TABLE T(A INT)"});
     {
         TDbTransaction scope(*m_Report);
@@ -142,6 +148,27 @@ TEST_F(DbConnectionTest, ScopesAndResultsKeepTheirConnectionFromOtherThreads)
         EXPECT_FALSE(otherThreadGetsLock());
     }
     EXPECT_TRUE(otherThreadGetsLock());
+}
+
+TEST_F(DbConnectionTest, ResultAssignedWhileItsThreadIsInterruptedKeepsItsOwnConnection)
+{
+    const TDbRecordset onQuery(_RecordsetPtr(), m_Query.get(), false);
+    bool interrupted = false, reportStillHeld = false;
+    std::thread([&] {
+        TDbRecordset result(_RecordsetPtr(), m_Report.get(), false);
+        // Delivered by the wait for the query connection, which this thread holds.
+        QueueUserAPC(&ThreadInterruptCall, GetCurrentThread(), 0);
+        try {
+            result = onQuery;
+        } catch (const EThreadInterrupt&) {
+            interrupted = true;
+        }
+        reportStillHeld = !OtherThreadGetsLock(*m_Report);
+    }).join();
+    EXPECT_TRUE(interrupted);
+    EXPECT_TRUE(reportStillHeld);
+    EXPECT_TRUE(OtherThreadGetsLock(*m_Report));
+    EXPECT_EQ(std::string::npos, m_Log->Text().find("(!)")) << m_Log->Text();
 }
 
 }  // namespace
