@@ -99,6 +99,50 @@ void SetReference(VARIANT* slot, void* pointer) {
   V_BYREF(slot) = pointer;
 }
 
+// The arguments of one call in declaration order, as DispCallFunc takes them; cleared when the
+// call is over.
+struct CallArguments {
+  explicit CallArguments(UINT count)
+      : values(count), pointers(count), types(count, VT_BYREF | VT_UI1) {
+    for (UINT i = 0; i < count; ++i) {
+      VariantInit(&values[i]);
+      pointers[i] = &values[i];
+    }
+  }
+  ~CallArguments() {
+    for (VARIANT& value : values) VariantClear(&value);
+  }
+  CallArguments(const CallArguments&) = delete;
+  CallArguments& operator=(const CallArguments&) = delete;
+
+  std::vector<VARIANT> values;
+  std::vector<VARIANTARG*> pointers;
+  std::vector<VARTYPE> types;
+};
+
+// Puts the caller's argument into the slot as the parameter travels; false when it does not fit.
+bool BindArgument(const CRecordMethodInvoker::Parameter& parameter, const VARIANTARG& raw,
+                  VARIANT* slot, VARTYPE* type) {
+  const VARIANT& arg = Argument(raw);
+  switch (parameter.passing) {
+    case CRecordMethodInvoker::Passing::Record:
+      if (!RecordMatches(arg, parameter.recordName)) return false;
+      SetReference(slot, V_RECORD(&arg));
+      return true;
+    case CRecordMethodInvoker::Passing::Reference: {
+      const VARTYPE wanted = VT_BYREF | parameter.vt;
+      const VARIANT* given = V_VT(&raw) == wanted ? &raw : &arg;
+      if (V_VT(given) != wanted) return false;
+      SetReference(slot, V_BYREF(given));
+      return true;
+    }
+    case CRecordMethodInvoker::Passing::Value:
+      *type = parameter.vt;
+      return SUCCEEDED(VariantChangeType(slot, const_cast<VARIANT*>(&arg), 0, parameter.vt));
+  }
+  return false;
+}
+
 }  // namespace
 
 CRecordMethodInvoker::CRecordMethodInvoker(ITypeInfo* info, DISPID id) : m_info(info) {
@@ -150,55 +194,24 @@ HRESULT CRecordMethodInvoker::Invoke(void* object, WORD flags, DISPPARAMS* param
       count > 0 && (m_func->lprgelemdescParam[count - 1].paramdesc.wParamFlags & PARAMFLAG_FRETVAL);
   if (params->cArgs != count - (hasRetval ? 1 : 0)) return DISP_E_BADPARAMCOUNT;
 
-  std::vector<VARIANT> values(count);
-  std::vector<VARIANTARG*> pointers(count);
-  std::vector<VARTYPE> types(count, VT_BYREF | VT_UI1);
-  for (VARIANT& value : values) VariantInit(&value);
-  auto clear = [&values] {
-    for (VARIANT& value : values) VariantClear(&value);
-  };
+  CallArguments arguments(count);
   VARIANT retval;
   VariantInit(&retval);
   VARTYPE retvalType = VT_EMPTY;
-
   for (UINT i = 0; i < count; ++i) {
-    pointers[i] = &values[i];
     Parameter parameter{};
     HRESULT hr = Classify(m_func->lprgelemdescParam[i].tdesc, &parameter);
-    if (FAILED(hr)) {
-      clear();
-      return hr;
-    }
+    if (FAILED(hr)) return hr;
     if (hasRetval && i == count - 1) {
       retvalType = parameter.vt;
-      SetReference(&values[i], &V_BYREF(&retval));
+      SetReference(&arguments.values[i], &V_BYREF(&retval));
       continue;
     }
+    // The caller's arguments come last to first.
     const UINT index = params->cArgs - 1 - i;
-    const VARIANTARG& raw = params->rgvarg[index];
-    const VARIANT& arg = Argument(raw);
-    bool matches = true;
-    switch (parameter.passing) {
-      case Passing::Record:
-        matches = RecordMatches(arg, parameter.recordName);
-        if (matches) SetReference(&values[i], V_RECORD(&arg));
-        break;
-      case Passing::Reference: {
-        const VARTYPE wanted = VT_BYREF | parameter.vt;
-        const VARIANT* given = V_VT(&raw) == wanted ? &raw : &arg;
-        matches = V_VT(given) == wanted;
-        if (matches) SetReference(&values[i], V_BYREF(given));
-        break;
-      }
-      case Passing::Value:
-        matches = SUCCEEDED(VariantChangeType(&values[i], const_cast<VARIANT*>(&arg), 0,
-                                              parameter.vt));
-        types[i] = parameter.vt;
-        break;
-    }
-    if (!matches) {
+    if (!BindArgument(parameter, params->rgvarg[index], &arguments.values[i],
+                      &arguments.types[i])) {
       if (argError) *argError = index;
-      clear();
       return DISP_E_TYPEMISMATCH;
     }
   }
@@ -209,8 +222,7 @@ HRESULT CRecordMethodInvoker::Invoke(void* object, WORD flags, DISPPARAMS* param
   // The call itself answers the HRESULT as a plain error code.
   HRESULT hr = DispCallFunc(object, m_func->oVft, m_func->callconv,
                             returnType == VT_HRESULT ? VT_ERROR : returnType, count,
-                            types.data(), pointers.data(), &returned);
-  clear();
+                            arguments.types.data(), arguments.pointers.data(), &returned);
   if (FAILED(hr)) return hr;
   if (returnType == VT_HRESULT && FAILED(V_ERROR(&returned))) {
     if (exception) {
