@@ -136,12 +136,12 @@ std::wstring MultiByteToWide(const char* iText, int iCount, UINT iCodePage)
 
 std::string WideToString(const wchar_t* iText)
 {
-    return WideToMultiByte(iText, static_cast<int>(wcslen(iText)), CP_ACP);
+    return iText ? WideToMultiByte(iText, static_cast<int>(wcslen(iText)), CP_ACP) : std::string();
 }
 
 std::wstring StringToWide(const char* iText)
 {
-    return MultiByteToWide(iText, static_cast<int>(strlen(iText)), CP_ACP);
+    return iText ? MultiByteToWide(iText, static_cast<int>(strlen(iText)), CP_ACP) : std::wstring();
 }
 
 std::string StringFromBstr(const _bstr_t& iText)

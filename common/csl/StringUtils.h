@@ -27,6 +27,7 @@ char ToUpperChar(char iChar);
 
 std::string WideToMultiByte(const wchar_t* iText, int iCount, UINT iCodePage);
 std::wstring MultiByteToWide(const char* iText, int iCount, UINT iCodePage);
+// Null converts to an empty text, as a null BSTR is one.
 std::string WideToString(const wchar_t* iText);
 std::wstring StringToWide(const char* iText);
 std::string StringFromBstr(const _bstr_t& iText);

@@ -16,12 +16,10 @@ std::wstring TextOf(const _bstr_t& iText)
     return text ? std::wstring(text) : std::wstring();
 }
 
-// Takes ownership of the BSTR.
+// Takes ownership of the BSTR, also when the conversion fails.
 std::string Narrow(BSTR iText)
 {
-    const std::string text = iText ? WideToString(iText) : std::string();
-    SysFreeString(iText);
-    return text;
+    return StringFromBstr(_bstr_t(iText, false));
 }
 
 }  // namespace

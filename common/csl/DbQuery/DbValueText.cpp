@@ -14,13 +14,10 @@ const size_t kLongestLoggedText = 128;
 // The standard conversion to text; a value it cannot convert shows its type.
 std::string ConvertedText(const VARIANT& iValue)
 {
-    VARIANT text;
-    VariantInit(&text);
+    _variant_t text;
     if (FAILED(VariantChangeType(&text, const_cast<VARIANT*>(&iValue), 0, VT_BSTR)))
         return "unknown vt=#" + std::to_string(iValue.vt);
-    const std::string result = text.bstrVal ? WideToString(text.bstrVal) : std::string();
-    VariantClear(&text);
-    return result;
+    return WideToString(text.bstrVal);
 }
 
 std::string DateText(DATE iDate)
@@ -50,7 +47,7 @@ std::string BstrText(BSTR iText)
 {
     if (SysStringLen(iText) > kLongestLoggedText)
         return "<long string>";
-    return "'" + (iText ? WideToString(iText) : std::string()) + "'";
+    return "'" + WideToString(iText) + "'";
 }
 
 }  // namespace

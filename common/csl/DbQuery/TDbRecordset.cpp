@@ -15,8 +15,7 @@ std::string FieldName(Field& iField, long iIndex)
 {
     BSTR name = nullptr;
     AdoCheck(&iField, iField.get_Name(&name));
-    const std::string text = SysStringLen(name) ? WideToString(name) : std::string();
-    SysFreeString(name);
+    const std::string text = StringFromBstr(_bstr_t(name, false));
     return text.empty() ? "#" + std::to_string(iIndex) : text;
 }
 

@@ -87,6 +87,9 @@ TEST(CodePages, ConvertsWholeCountsBothWays)
     EXPECT_EQ("plain text", WideToString(L"plain text"));
     EXPECT_EQ(L"plain text", StringToWide("plain text"));
     EXPECT_EQ("", WideToString(L""));
+    // A null BSTR is an empty text.
+    EXPECT_EQ("", WideToString(nullptr));
+    EXPECT_EQ(L"", StringToWide(nullptr));
     EXPECT_EQ("bstr", StringFromBstr(_bstr_t(L"bstr")));
     EXPECT_EQ("", StringFromBstr(_bstr_t()));
 }
