@@ -323,7 +323,10 @@ void TDbCommand::LogCommand()
     BSTR text = nullptr;
     AdoCheck(command, command->get_CommandText(&text));
     const _bstr_t commandText(text, false);
-    DebugLog() << m_Connection->GetLogPrefix() << commandText << ParameterTexts() << "\n";
+    // The values are read before the log is taken: reading them may fail, and the log's lock
+    // comes after every other.
+    const std::string values = ParameterTexts();
+    DebugLog() << m_Connection->GetLogPrefix() << commandText << values << "\n";
 }
 
 // " {value,value}", or nothing when there are no parameters.
