@@ -2,7 +2,10 @@
 
 #include <csl/DbQuery/TDbCommand.h>
 
+#include <NameTables.h>
+
 #include <string>
+#include <thread>
 
 namespace {
 
@@ -108,6 +111,31 @@ TEST_F(ActivityStorageTest, AFailedReportLeavesNothingBehind)
         EXPECT_EQ(0, ScalarLong("SELECT COUNT(*) FROM Activity"));
     }
     EXPECT_EQ(2, log->Count("(!) Exception in CZorvaneServer::ReportActivity() ")) << log->Text();
+}
+
+// A caller check and a report that meet a new user at the same moment: whichever inserts the
+// name second finds the other's row instead of failing.
+TEST_F(ActivityStorageTest, ANameInsertedByAnotherCallMeanwhileServesBoth)
+{
+    const int kRounds = 20;
+    for (int round = 0; round < kRounds; ++round) {
+        const std::wstring user = L"DOM\\user" + std::to_wstring(round);
+        long checked = 0;
+        std::thread check([&] {
+            CoInitializeEx(nullptr, COINIT_MULTITHREADED);
+            try {
+                checked = GetUserId(_bstr_t(user.c_str()));
+            } catch (const std::exception& e) {
+                ADD_FAILURE() << e.what();
+            }
+            CoUninitialize();
+        });
+        Report(kStart, L"PC1", user.c_str(), L"app.exe", 1000, 0, 0, L"");
+        check.join();
+        EXPECT_EQ(ScalarLong(("SELECT UserID FROM Activity WHERE rowid=" + std::to_string(round + 1)).c_str()),
+                  checked);
+    }
+    EXPECT_EQ(kRounds, ScalarLong("SELECT COUNT(*) FROM UserInfo"));
 }
 
 TEST_F(ActivityStorageTest, ProcessInformationIsStoredWithItsIconOrNull)
