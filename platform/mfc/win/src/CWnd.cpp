@@ -94,7 +94,11 @@ static LRESULT CALLBACK AfxCbtFilterHook(int code, WPARAM wParam, LPARAM lParam)
         pState->pWndInit = nullptr;
         HWND hWnd = (HWND)wParam;
         pWnd->Attach(hWnd);
-        pWnd->PreSubclassWindow();
+        MSG msg = {hWnd, 0, 0, 0, 0, {0, 0}};
+        AfxGuardedCall(msg, [pWnd]() -> LRESULT {
+            pWnd->PreSubclassWindow();
+            return 0;
+        });
         InstallWndProc(pWnd, hWnd);
     }
     return ::CallNextHookEx(pState->hHookCbt, code, wParam, lParam);

@@ -103,6 +103,23 @@ TEST(Window, ExceptionsStayInsideTheWindowProcedure)
     EXPECT_TRUE(log.deleted);
 }
 
+namespace
+{
+class CThrowingSubclassWnd : public CWnd
+{
+protected:
+    void PreSubclassWindow() override { throw std::runtime_error("subclassing failed"); }
+};
+} // namespace
+
+TEST(Window, ExceptionsStayInsideTheCreationHook)
+{
+    CThrowingSubclassWnd wnd;
+    ASSERT_TRUE(wnd.CreateEx(0, AfxRegisterWndClass(0), L"hooked", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr));
+    EXPECT_EQ(CWnd::FromHandlePermanent(wnd.m_hWnd), &wnd);
+    EXPECT_TRUE(wnd.DestroyWindow());
+}
+
 TEST(Window, ForeignHandlesGetTemporaryObjectsUntilTheMapIsCleared)
 {
     HWND hWnd = ::CreateWindowExW(0, L"STATIC", L"foreign", WS_OVERLAPPED, 0, 0, 10, 10, nullptr, nullptr,
