@@ -13,6 +13,45 @@ static void RemoveLastTool(AFX_THREAD_STATE* pState)
     pState->pLastHit = nullptr;
 }
 
+// True when the nearest window up from the target that shows tooltips is hOwner.
+static bool IsNearestToolTipOwner(HWND hTarget, HWND hOwner)
+{
+    HWND hWnd = hTarget;
+    while (hWnd != nullptr && hWnd != hOwner)
+    {
+        CWnd* pWnd = CWnd::FromHandlePermanent(hWnd);
+        if (pWnd != nullptr && (pWnd->m_nFlags & WF_TOOLTIPS))
+            return false;
+        hWnd = ::GetParent(hWnd);
+    }
+    return hWnd != nullptr;
+}
+
+// The thread's tooltip control, made anew when the one there belongs to another window;
+// null when it cannot be created.
+static CToolTipCtrl* ThreadToolTipOf(CWnd* pOwner, AFX_THREAD_STATE* pState)
+{
+    CToolTipCtrl*& pToolTip = pState->pToolTip;
+    if (pToolTip != nullptr && (pToolTip->m_hWnd == nullptr || ::GetParent(pToolTip->m_hWnd) != pOwner->m_hWnd))
+    {
+        RemoveLastTool(pState);
+        delete pToolTip;
+        pToolTip = nullptr;
+    }
+    if (pToolTip == nullptr)
+    {
+        pToolTip = new CToolTipCtrl;
+        if (!pToolTip->Create(pOwner, TTS_ALWAYSTIP))
+        {
+            delete pToolTip;
+            pToolTip = nullptr;
+            return nullptr;
+        }
+        pToolTip->SendMessage(TTM_ACTIVATE, FALSE);
+    }
+    return pToolTip;
+}
+
 void PASCAL CWnd::CancelToolTips(BOOL)
 {
     AFX_THREAD_STATE* pState = AfxGetThreadState();
@@ -77,35 +116,11 @@ void CWnd::FilterToolTipMessage(MSG* pMsg)
             CancelToolTips();
         return;
     }
-    // The nearest window up from the target that shows tooltips must be this one.
-    HWND hWnd = pMsg->hwnd;
-    while (hWnd != nullptr && hWnd != m_hWnd)
-    {
-        CWnd* pWnd = FromHandlePermanent(hWnd);
-        if (pWnd != nullptr && (pWnd->m_nFlags & WF_TOOLTIPS))
-            return;
-        hWnd = ::GetParent(hWnd);
-    }
-    if (hWnd == nullptr)
+    if (!IsNearestToolTipOwner(pMsg->hwnd, m_hWnd))
         return;
-    CToolTipCtrl*& pToolTip = pState->pToolTip;
-    if (pToolTip != nullptr && (pToolTip->m_hWnd == nullptr || ::GetParent(pToolTip->m_hWnd) != m_hWnd))
-    {
-        RemoveLastTool(pState);
-        delete pToolTip;
-        pToolTip = nullptr;
-    }
+    CToolTipCtrl* pToolTip = ThreadToolTipOf(this, pState);
     if (pToolTip == nullptr)
-    {
-        pToolTip = new CToolTipCtrl;
-        if (!pToolTip->Create(this, TTS_ALWAYSTIP))
-        {
-            delete pToolTip;
-            pToolTip = nullptr;
-            return;
-        }
-        pToolTip->SendMessage(TTM_ACTIVATE, FALSE);
-    }
+        return;
     CPoint point = pMsg->pt;
     ScreenToClient(&point);
     TOOLINFOW ti = {};
