@@ -108,19 +108,3 @@ std::string WriteExceptionMiniDump(EXCEPTION_POINTERS* iPointers)
         return std::string();
     return name;
 }
-
-bool IsWindowsXPOrLater()
-{
-    OSVERSIONINFOA version;
-    memset(&version, 0, sizeof(version));
-    version.dwOSVersionInfoSize = sizeof(version);
-    if (!GetVersionExA(&version) || version.dwPlatformId != VER_PLATFORM_WIN32_NT)
-        return false;
-    return version.dwMajorVersion > 5 || (version.dwMajorVersion == 5 && version.dwMinorVersion != 0);
-}
-
-bool CachedIsWindowsXPOrLater()
-{
-    static const bool sAnswer = IsWindowsXPOrLater();
-    return sAnswer;
-}

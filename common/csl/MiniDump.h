@@ -2,6 +2,8 @@
 #include <windows.h>
 #include <dbghelp.h>
 
+#include <csl/SystemUtils.h>
+
 #include <string>
 
 // Dumps of thrown exception objects are written only while this is on; dumps of
@@ -15,6 +17,3 @@ extern MINIDUMP_TYPE DumpType;
 std::string WriteExceptionMiniDump(EXCEPTION_POINTERS* iPointers);
 // Writes a dump of this process into the named file; a dump that fails leaves no file.
 bool WriteMiniDumpFile(EXCEPTION_POINTERS* iPointers, const std::string& iFileName, MINIDUMP_TYPE iType);
-
-bool IsWindowsXPOrLater();
-bool CachedIsWindowsXPOrLater();

@@ -11,22 +11,24 @@ std::wstring GetLocalComputerName()
     return std::wstring(name, size);
 }
 
-namespace {
-
-bool IsXpOrLater()
+bool IsWindowsXPOrLater()
 {
     OSVERSIONINFOW version = {};
     version.dwOSVersionInfoSize = sizeof version;
-    if (!GetVersionExW(&version))
+    if (!GetVersionExW(&version) || version.dwPlatformId != VER_PLATFORM_WIN32_NT)
         return false;
     return version.dwMajorVersion > 5 || (version.dwMajorVersion == 5 && version.dwMinorVersion >= 1);
 }
 
-}  // namespace
+bool CachedIsWindowsXPOrLater()
+{
+    static const bool sAnswer = IsWindowsXPOrLater();
+    return sAnswer;
+}
 
 void EnableLowFragmentationHeap()
 {
-    if (!IsXpOrLater())
+    if (!CachedIsWindowsXPOrLater())
         return;
     // Looked up by name: where an entry point is missing, that step is skipped.
     typedef BOOL(WINAPI * HeapSetInformationFn)(HANDLE, HEAP_INFORMATION_CLASS, PVOID, SIZE_T);

@@ -2,7 +2,7 @@
 
 #include <csl/EStructuredException.h>
 #include <csl/ExceptionDiagnostics.h>
-#include <csl/MiniDump.h>
+#include <csl/SystemUtils.h>
 
 // g++ has no structured-exception translator. The vectored handler below sends a guarded
 // thread that faults in code with unwind information into a trampoline that looks as if
