@@ -76,12 +76,24 @@ bool IsProviderItem(const std::wstring& name) {
   return false;
 }
 
+// A value as an ODBC attribute: in braces (closing braces doubled) when it holds a separator, a
+// brace or outer blanks, so that a password such as "a;b" cannot end its attribute early.
+std::wstring AttributeValue(const std::wstring& value) {
+  if (value.find_first_of(L";{}") == std::wstring::npos && Trim(value) == value) return value;
+  std::wstring braced = L"{";
+  for (wchar_t c : value) {
+    braced += c;
+    if (c == L'}') braced += L'}';
+  }
+  return braced + L"}";
+}
+
 std::wstring Credentials(const std::vector<Item>& items, const ConnectionStringInput& input) {
   std::wstring user = input.user.empty() ? ValueOf(items, L"User ID") : input.user;
   std::wstring password = input.password.empty() ? ValueOf(items, L"Password") : input.password;
   std::wstring text;
-  if (!user.empty()) text += L";UID=" + user;
-  if (!password.empty()) text += L";PWD=" + password;
+  if (!user.empty()) text += L";UID=" + AttributeValue(user);
+  if (!password.empty()) text += L";PWD=" + AttributeValue(password);
   return text;
 }
 

@@ -30,6 +30,8 @@ TEST(ConnectionStringTest, MapsProvidersToOdbcDrivers) {
        L"Driver={SQL Server};Server=db1;UID=sa;PWD=pw"},
       {L"Provider=SQLOLEDB;Data Source=db1;User ID=sa", L"me", L"secret",
        L"Driver={SQL Server};Server=db1;UID=me;PWD=secret"},
+      {L"Provider=SQLOLEDB;Data Source=db1", L" me", L"p;w}d",
+       L"Driver={SQL Server};Server=db1;UID={ me};PWD={p;w}}d}"},
       {L"Provider=OraOLEDB.Oracle;Data Source=orcl", L"", L"",
        L"Driver={Microsoft ODBC for Oracle};Server=orcl"},
       {L"Provider=SQLite;Data Source=x.db;Timeout=5000", L"", L"",
