@@ -1,5 +1,6 @@
 // Summaries per user, computer, program or document.
 #include "ActivityFilter.h"
+#include "QuerySources.h"
 #include "SummaryActivityQuery.h"
 
 #include <string>
@@ -65,15 +66,8 @@ void JoinAllObjects(CDbQuery& ioQuery, const SummaryActivityRequest& iRequest, c
 void JoinJetCount(CDbQuery& ioQuery, const CDbQuery& iSources, const TObjectKind& iKind, const TCounted& iCounted,
                   const char* iJoinKind)
 {
-    SmartPtr<CDbQuery> pairs(new CDbQuery);
-    pairs->GetSelect().AddModifier("DISTINCT");
-    pairs->GetSelect().AddPlainColumn(iKind.Key);
-    pairs->GetSelect().AddPlainColumn(iCounted.Key);
-    pairs->GetFrom() = iSources.GetFrom();
-    pairs->GetWhere() = iSources.GetWhere();
-
     SmartPtr<CDbQuery> count(new CDbQuery);
-    count->GetFrom().AddSubQuery(pairs, "SubQuery");
+    count->GetFrom().AddSubQuery(SelectDistinct(iSources, {iKind.Key, iCounted.Key}), "SubQuery");
     count->AddGroupColumn(iKind.Key);
     count->GetSelect().AddColumn(std::string("COUNT(") + iCounted.Key + ")", iCounted.Count);
 
@@ -101,11 +95,9 @@ SmartPtr<CDbQuery> BuildObjectSummary(const SummaryActivityRequest& iRequest, co
         query->AddGroupColumn("ProcessInfo.Description", "Description");
 
     if (iDialect.Kind == dbJet) {
-        CDbQuery sources;
-        sources.GetFrom() = query->GetFrom();
-        sources.GetWhere() = query->GetWhere();
+        const SmartPtr<CDbQuery> sources = CopySources(*query);
         for (const TCounted* counted : kind.Counted)
-            JoinJetCount(*query, sources, kind, *counted, keepEmpty ? "LEFT OUTER" : "INNER");
+            JoinJetCount(*query, *sources, kind, *counted, keepEmpty ? "LEFT OUTER" : "INNER");
         for (const TCounted* counted : kind.Counted)
             query->AddGroupColumn(counted->Count);
     } else {

@@ -1,12 +1,12 @@
 #include "SummaryObjectQuery.h"
 
 #include "ActivityFilter.h"
+#include "QuerySources.h"
 
 #include <csl/DbQuery/TDbCommand.h>
 
 #include <comdef.h>
 
-#include <initializer_list>
 #include <string>
 
 namespace {
@@ -48,18 +48,6 @@ void AddDistinctCounts(CDbQuerySelect& ioSelect, const std::string& iPrefix)
         ioSelect.AddColumn(std::string("COUNT(DISTINCT ") + counted.Key + ")", iPrefix + counted.Name);
 }
 
-// A query over the distinct values of the columns, with the sources and filters of iBase.
-SmartPtr<CDbQuery> DistinctOf(const CDbQuery& iBase, std::initializer_list<std::string> iColumns)
-{
-    SmartPtr<CDbQuery> distinct(new CDbQuery);
-    distinct->GetSelect().AddModifier("DISTINCT");
-    for (const std::string& column : iColumns)
-        distinct->GetSelect().AddPlainColumn(column);
-    distinct->GetFrom() = iBase.GetFrom();
-    distinct->GetWhere() = iBase.GetWhere();
-    return distinct;
-}
-
 // Jet has no COUNT(DISTINCT ...): every count, and the sums, come from a one-row sub-query,
 // so that the totals are one row even when no activity matches.
 SmartPtr<CDbQuery> JetTotals(const CDbQuery& iBase)
@@ -67,15 +55,13 @@ SmartPtr<CDbQuery> JetTotals(const CDbQuery& iBase)
     SmartPtr<CDbQuery> totals(new CDbQuery);
     for (const TCounted& counted : kCounted) {
         SmartPtr<CDbQuery> count(new CDbQuery);
-        count->GetFrom().AddSubQuery(DistinctOf(iBase, {counted.Key}), "SubQuery");
+        count->GetFrom().AddSubQuery(SelectDistinct(iBase, {counted.Key}), "SubQuery");
         count->GetSelect().AddColumn(std::string("COUNT(") + counted.Key + ")", std::string("Total") + counted.Name);
         totals->GetFrom().AddSubQuery(count, std::string("SubQuery") + counted.Name);
         totals->GetSelect().AddPlainColumn(std::string("Total") + counted.Name);
     }
-    SmartPtr<CDbQuery> sums(new CDbQuery);
+    const SmartPtr<CDbQuery> sums = CopySources(iBase);
     AddSums(sums->GetSelect(), "Total");
-    sums->GetFrom() = iBase.GetFrom();
-    sums->GetWhere() = iBase.GetWhere();
     totals->GetFrom().AddSubQuery(sums, "SubQueryTotals");
     for (const char* column : {"TimeSpent", "KeyboardEvents", "MouseEvents", "MinDate", "MaxDate"})
         totals->GetSelect().AddPlainColumn(std::string("Total") + column);
@@ -91,16 +77,17 @@ SmartPtr<CDbQuery> Totals(const SmartPtr<CDbQuery>& iBase, DbType iKind)
     return iBase;
 }
 
+// The object's four counts on Jet, each from a sub-query over the distinct pairs of the object
+// and the counted kind.
 void JoinJetCounts(CDbQuery& ioQuery)
 {
-    CDbQuery sources;
-    sources.GetFrom() = ioQuery.GetFrom();
-    sources.GetWhere() = ioQuery.GetWhere();
+    const SmartPtr<CDbQuery> sources = CopySources(ioQuery);
     for (const TCounted& counted : kCounted) {
         const std::string key = std::string(counted.Name) + "ObjectID";
         const std::string alias = std::string(counted.Name) + "Table";
+        const SmartPtr<CDbQuery> pairs = SelectDistinct(*sources, {"ObjectData.ID AS " + key, counted.Key});
         SmartPtr<CDbQuery> count(new CDbQuery);
-        count->GetFrom().AddSubQuery(DistinctOf(sources, {"ObjectData.ID AS " + key, counted.Key}), "SubQuery");
+        count->GetFrom().AddSubQuery(pairs, "SubQuery");
         count->AddGroupColumn(key);
         count->GetSelect().AddColumn(std::string("COUNT(") + counted.Key + ")", counted.Name);
         ioQuery.GetFrom().JoinSubQuery(count, "ObjectData.ID=" + alias + "." + key, "INNER", alias);

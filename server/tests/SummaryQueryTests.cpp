@@ -186,7 +186,8 @@ TEST_F(SummaryQueryTest, TotalsOfAllActivityAndOfOneObject)
     const auto columns = {L"TotalUsers",          L"TotalProcesses",   L"TotalComputers",
                           L"TotalDocuments",      L"TotalTimeSpent",   L"TotalKeyboardEvents",
                           L"TotalMouseEvents"};
-    EXPECT_EQ((std::vector<std::string>{"2|3|2|3|15000|150|15"}), Totals({ZorvaneMonthsDistribution, 0, 0, 0}, columns));
+    EXPECT_EQ((std::vector<std::string>{"2|3|2|3|15000|150|15"}),
+              Totals({ZorvaneMonthsDistribution, 0, 0, 0}, columns));
     EXPECT_EQ((std::vector<std::string>{"0|0|0|0|NULL|NULL|NULL"}),
               Totals({ZorvaneUser, 0, Date(2009, 1, 1), Date(2009, 2, 1)}, columns));
     const std::vector<std::string> dates = Totals({ZorvaneUser, 0, 0, 0}, {L"TotalMinDate", L"TotalMaxDate"});
