@@ -22,6 +22,12 @@ BOOL CWnd::UpdateData(BOOL bSaveAndValidate)
     {
         e->Delete();  // already reported to the user
     }
+    catch (...)
+    {
+        // Any other failure goes on to the caller, but the controls may notify again.
+        pState->hLockoutNotifyWindow = hWndOldLockout;
+        throw;
+    }
     pState->hLockoutNotifyWindow = hWndOldLockout;
     return bOK;
 }

@@ -33,10 +33,11 @@ public:
     CString m_strShownName, m_strShownCount;
     int m_nShownRadio = -1;
     std::function<void(CExchangeDlg&)> m_user;
+    int m_nNameId = IDC_NAME;
 
     void DoDataExchange(CDataExchange* pDX) override
     {
-        DDX_Text(pDX, IDC_NAME, m_strName);
+        DDX_Text(pDX, m_nNameId, m_strName);
         DDX_Text(pDX, IDC_COUNT, m_nCount);
         DDX_Check(pDX, IDC_CHECK, m_nCheck);
         DDX_Radio(pDX, IDC_RADIO_A, m_nRadio);
@@ -107,4 +108,26 @@ TEST(Dialog, EndDialogDuringInitialisationSkipsTheLoop)
     CExchangeDlg dlg;
     dlg.m_user = [](CExchangeDlg& d) { d.EndDialog(1234); };
     EXPECT_EQ(dlg.DoModal(), 1234);
+}
+
+TEST(Dialog, AnExchangeThatThrowsLeavesControlNotificationsOn)
+{
+    CPromptApp app;
+    CExchangeDlg dlg;
+    dlg.m_user = [](CExchangeDlg& d) {
+        d.m_nNameId = 999;  // no such control
+        try
+        {
+            d.UpdateData(TRUE);
+            ADD_FAILURE() << "the exchange with a missing control succeeded";
+        }
+        catch (CException* e)
+        {
+            e->Delete();
+        }
+        d.m_nNameId = IDC_NAME;
+        d.PostMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), (LPARAM)d.GetDlgItem(IDOK)->m_hWnd);
+        d.PostMessage(WM_COMMAND, IDCANCEL);
+    };
+    EXPECT_EQ(dlg.DoModal(), IDOK);
 }
