@@ -1,5 +1,7 @@
 #include <csl/EComException.h>
 
+#include <comdef.h>
+
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -17,7 +19,10 @@ namespace {
 std::string ComErrorText(HRESULT iResult)
 {
     char* buffer = nullptr;
-    const DWORD length = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_MAX_WIDTH_MASK,
+    // Without arguments to fill in, places for them must be left as they are: filling them
+    // in would read arguments that were never given.
+    const DWORD length = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_MAX_WIDTH_MASK |
+                                            FORMAT_MESSAGE_IGNORE_INSERTS,
                                         nullptr, static_cast<DWORD>(iResult), 0x400, reinterpret_cast<char*>(&buffer), 0, nullptr);
     std::string text(buffer ? buffer : "", buffer ? length : 0);
     if (buffer)
@@ -28,16 +33,19 @@ std::string ComErrorText(HRESULT iResult)
 void AddErrorInfoText(EComException& ioError, const char* iName, HRESULT (STDMETHODCALLTYPE IErrorInfo::*iGet)(BSTR*), IErrorInfo* iInfo)
 {
     BSTR text = nullptr;
-    if (SUCCEEDED((iInfo->*iGet)(&text)) && text) {
+    if (FAILED((iInfo->*iGet)(&text)))
+        return;
+    const _bstr_t owned(text, false);
+    if (text)
         ioError.PropertyRef(iName) = std::wstring(text, SysStringLen(text));
-        SysFreeString(text);
-    }
 }
 
 }  // namespace
 
 void WINAPI ComErrorHandler(HRESULT iResult, IErrorInfo* iInfo)
 {
+    // Released however this ends.
+    const _com_ptr_t<_com_IIID<IErrorInfo, &IID_IErrorInfo>> info(iInfo, false);
     EComException error;
     error.PropertyRef("Code") = static_cast<int>(iResult);
     char digits[16];
@@ -49,7 +57,6 @@ void WINAPI ComErrorHandler(HRESULT iResult, IErrorInfo* iInfo)
     if (iInfo) {
         AddErrorInfoText(error, "Description", &IErrorInfo::GetDescription, iInfo);
         AddErrorInfoText(error, "Source", &IErrorInfo::GetSource, iInfo);
-        iInfo->Release();
     }
     throw error;
 }

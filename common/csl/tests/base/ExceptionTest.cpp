@@ -169,6 +169,18 @@ TEST(ComErrors, FailingSupportClassesThrowEComException)
     }
 }
 
+// The system's text of some codes has places for arguments that a COM failure never has.
+TEST(ComErrors, SystemTextWithArgumentPlacesIsTakenAsItStands)
+{
+    try {
+        ComErrorHandler(HRESULT_FROM_WIN32(ERROR_BAD_EXE_FORMAT));
+    } catch (const EComException& e) {
+        EXPECT_EQ(HRESULT_FROM_WIN32(ERROR_BAD_EXE_FORMAT), e.GetHResult());
+        std::string text;
+        EXPECT_NE(std::string::npos, e.GetProperty("Text").GetString(text).find("%1")) << e.what();
+    }
+}
+
 TEST(ComErrors, ErrorInformationGivesDescriptionAndSource)
 {
     ICreateErrorInfo* create = nullptr;
