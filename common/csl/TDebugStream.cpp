@@ -8,6 +8,23 @@
 #include <cstring>
 #include <stdexcept>
 
+namespace {
+
+// The stream's lock, taken as insertion chains take it.
+class TStreamLockScope : public TLockScope {
+public:
+    explicit TStreamLockScope(TMutex& iLock) : TLockScope(Take(iLock), TAdopt()) {}
+
+private:
+    static TMutex& Take(TMutex& iLock)
+    {
+        iLock.LockUninterrupted();
+        return iLock;
+    }
+};
+
+}  // namespace
+
 TDebugStream::TDebugStream(const SmartPtr<TStreamWriter>& iWriter)
     : StampLines(false), m_AtLineStart(true), m_Categories(0), m_Day(0), m_Clock(new TSystemLocalClock)
 {
@@ -26,14 +43,14 @@ TDebugStream::TDebugStream(const SmartPtr<TStreamWriter>& iFirst, const SmartPtr
 
 void TDebugStream::AddWriter(const SmartPtr<TStreamWriter>& iWriter)
 {
-    TLockScope scope(m_Lock);
+    TStreamLockScope scope(m_Lock);
     m_Writers.push_back(iWriter);
 }
 
 void TDebugStream::RemoveAllWriters()
 {
     std::vector<SmartPtr<TStreamWriter>> removed;
-    TLockScope scope(m_Lock);
+    TStreamLockScope scope(m_Lock);
     removed.swap(m_Writers);
 }
 
@@ -44,7 +61,7 @@ bool TDebugStream::HasWriters() const
 
 void TDebugStream::SetClock(const SmartPtr<ILocalClock>& iClock)
 {
-    TLockScope scope(m_Lock);
+    TStreamLockScope scope(m_Lock);
     m_Clock = iClock;
 }
 
@@ -90,7 +107,7 @@ void TDebugStream::Write(const char* iText, int iLength)
     if (!iText || iLength <= 0)
         return;
     std::vector<SmartPtr<TStreamWriter>> removed;
-    TLockScope scope(m_Lock);
+    TStreamLockScope scope(m_Lock);
     std::string stamped;
     if (StampLines) {
         stamped.assign(iText, iLength);

@@ -50,7 +50,9 @@ public:
 
     void SetClock(const SmartPtr<ILocalClock>& iClock);
 
-    // Held by an insertion chain from its first << to the end of the statement.
+    // Held by an insertion chain from its first << to the end of the statement. The stream
+    // takes it uninterrupted: log statements stand in catch blocks and destructors, where an
+    // interrupt thrown would end the program.
     TMutex& GetLock() { return m_Lock; }
 
     bool StampLines;
@@ -78,8 +80,11 @@ TDebugStream& ConsoleLog();
 // Keeps a stream's lock for the rest of one insertion chain.
 class TLockedDebugStream {
 public:
-    explicit TLockedDebugStream(TDebugStream& iStream) : m_Stream(&iStream) { iStream.GetLock().Lock(); }
-    TLockedDebugStream(const TLockedDebugStream& iOther) : m_Stream(iOther.m_Stream) { m_Stream->GetLock().Lock(); }
+    explicit TLockedDebugStream(TDebugStream& iStream) : m_Stream(&iStream) { iStream.GetLock().LockUninterrupted(); }
+    TLockedDebugStream(const TLockedDebugStream& iOther) : m_Stream(iOther.m_Stream)
+    {
+        m_Stream->GetLock().LockUninterrupted();
+    }
     TLockedDebugStream& operator=(const TLockedDebugStream&) = delete;
     ~TLockedDebugStream();
 

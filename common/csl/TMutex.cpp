@@ -48,6 +48,17 @@ void TMutex::Lock()
     }
 }
 
+void TMutex::LockUninterrupted()
+{
+    switch (WaitForSingleObject(m_Handle, INFINITE)) {
+    case WAIT_OBJECT_0:
+    case WAIT_ABANDONED:
+        return;
+    default:
+        ThrowLastSystemError();
+    }
+}
+
 void TMutex::Unlock()
 {
     if (!ReleaseMutex(m_Handle))

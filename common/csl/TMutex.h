@@ -13,5 +13,8 @@ public:
 
     bool Lock(DWORD iTimeout) override;
     void Lock() override;
+    // For holders that must not end because of an interrupt (log statements): the wait is not
+    // alertable, so an interrupt stays queued for the thread's next alertable wait.
+    void LockUninterrupted();
     void Unlock() override;
 };

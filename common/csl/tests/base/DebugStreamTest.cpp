@@ -1,9 +1,12 @@
 #include <csl/EGeneric.h>
 #include <csl/ESystemException.h>
+#include <csl/EThreadInterrupt.h>
 #include <csl/TDebugStream.h>
+#include <csl/ThreadInterrupt.h>
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <regex>
 #include <stdexcept>
 #include <string>
@@ -218,4 +221,38 @@ TEST(FileWriter, AppendsOrDropsSilently)
     DeleteFileW(wide.c_str());
 
     TFileWriter("Z:\\no\\such\\folder\\file.log").Write("lost", 4);
+}
+
+// Log statements stand in catch blocks and destructors, where an interrupt thrown would end
+// the program; it comes at the thread's next alertable wait instead.
+TEST_F(DebugStreamTest, InterruptWhileWaitingForTheLogComesAtTheNextWait)
+{
+    m_Stream.GetLock().Lock();
+    std::atomic<bool> logging(false);
+    std::string outcome;
+    std::thread writer([&] {
+        QueueUserAPC(&ThreadInterruptCall, GetCurrentThread(), 0);
+        logging = true;
+        try {
+            m_Stream << "line\n";
+            m_Stream.Printf("%s\n", "printed");
+        } catch (const EThreadInterrupt&) {
+            outcome = "interrupted in the log";
+            return;
+        }
+        try {
+            if (SleepEx(0, TRUE) == WAIT_IO_COMPLETION)
+                ThrowIfInterrupted();
+            outcome = "interrupt lost";
+        } catch (const EThreadInterrupt&) {
+            outcome = "interrupted at the next wait";
+        }
+    });
+    while (!logging)
+        Sleep(1);
+    Sleep(50);  // lets the writer find the log held
+    m_Stream.GetLock().Unlock();
+    writer.join();
+    EXPECT_EQ("interrupted at the next wait", outcome);
+    EXPECT_EQ("line\nprinted\n", Take());
 }
