@@ -11,17 +11,7 @@
 namespace {
 
 // The stream's lock, taken as insertion chains take it.
-class TStreamLockScope : public TLockScope {
-public:
-    explicit TStreamLockScope(TMutex& iLock) : TLockScope(Take(iLock), TAdopt()) {}
-
-private:
-    static TMutex& Take(TMutex& iLock)
-    {
-        iLock.LockUninterrupted();
-        return iLock;
-    }
-};
+using TStreamLockScope = TLockScopeTakenBy<TMutex, &TMutex::LockUninterrupted>;
 
 }  // namespace
 

@@ -21,3 +21,18 @@ protected:
 private:
     ILock* m_Lock;
 };
+
+// Holds a lock taken by another of its members than Lock() (shared, say, or uninterrupted)
+// for the life of the scope; released as TLockScope releases.
+template <class TLock, void (TLock::*Take)()>
+class TLockScopeTakenBy : public TLockScope {
+public:
+    explicit TLockScopeTakenBy(TLock& iLock) : TLockScope(Taken(iLock), TAdopt()) {}
+
+private:
+    static TLock& Taken(TLock& iLock)
+    {
+        (iLock.*Take)();
+        return iLock;
+    }
+};
