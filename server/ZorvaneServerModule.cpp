@@ -3,6 +3,7 @@
 #include "ZorvaneServer.h"
 
 #include <ObjectMap.h>
+#include <PlatformAdo.h>
 #include <csl/TDebugStream.h>
 
 namespace {
@@ -24,6 +25,13 @@ const GUID& CZorvaneServerModule::GetAppId() const
 const _ATL_OBJMAP_ENTRY* CZorvaneServerModule::GetObjectMap() const
 {
     return ObjectMap;
+}
+
+// Summary results are recordsets, which cross processes through the database objects' own
+// unmarshal class and type library.
+HRESULT CZorvaneServerModule::RegisterDependencies()
+{
+    return ado::RegisterServer();
 }
 
 void CZorvaneServerModule::LogMessage(const wchar_t* iLine)

@@ -3,6 +3,7 @@
 #include "CZorvane.h"
 
 #include <ObjectMap.h>
+#include <PlatformAdo.h>
 
 #include <csl/TDebugStream.h>
 
@@ -25,6 +26,13 @@ const GUID& CZorvaneServiceModule::GetAppId() const
 const _ATL_OBJMAP_ENTRY* CZorvaneServiceModule::GetObjectMap() const
 {
     return ObjectMap;
+}
+
+// IZorvane returns recordsets, which cross processes through the database objects' own
+// unmarshal class and type library.
+HRESULT CZorvaneServiceModule::RegisterDependencies()
+{
+    return ado::RegisterServer();
 }
 
 void CZorvaneServiceModule::LogMessage(const wchar_t* iLine)

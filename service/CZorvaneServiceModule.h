@@ -11,4 +11,5 @@ protected:
     const wchar_t* GetAppIdName() const override { return L"ZorvaneService"; }
     const _ATL_OBJMAP_ENTRY* GetObjectMap() const override;
     void LogMessage(const wchar_t* iLine) override;
+    HRESULT RegisterDependencies() override;
 };

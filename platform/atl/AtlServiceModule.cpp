@@ -150,6 +150,8 @@ HRESULT CAtlServiceModule::UnregisterAppId() {
 }
 
 HRESULT CAtlServiceModule::RegisterServer() {
+  const HRESULT dependencies = RegisterDependencies();
+  if (FAILED(dependencies)) return dependencies;
   try {
     const std::wstring path = ProgramPath();
     const GUID libId = CComRegistrar::RegisterTypeLib(path);

@@ -57,6 +57,9 @@ protected:
   // The program's own log: each failure the module reports arrives here as one line ending in
   // a line feed.
   virtual void LogMessage(const wchar_t* line);
+  // Registers the in-process servers the program's interfaces need to cross processes (they
+  // may be shared with other programs, so removing the program leaves them registered).
+  virtual HRESULT RegisterDependencies() { return S_OK; }
 
   // Delayed shutdown of a local server: how long the module waits for a new client after the
   // last one left, and how long it pauses after revoking its class objects.
