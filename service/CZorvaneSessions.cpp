@@ -179,6 +179,10 @@ void CZorvane::OnSessionConnected(DWORD iSession, DWORD iDelay)
     const std::wstring program = m_ModuleDirectory + MonitorProgram;
     STARTUPINFOW startup = {};
     startup.cb = sizeof(startup);
+    // The user's interactive desktop: left unnamed, the monitor would inherit the service's own,
+    // where it sees none of the user's windows.
+    wchar_t desktop[] = L"winsta0\\default";
+    startup.lpDesktop = desktop;
     PROCESS_INFORMATION process = {};
     if (!CreateProcessAsUserW(token, program.c_str(), &commandLine[0], nullptr, nullptr, FALSE, NORMAL_PRIORITY_CLASS,
                               nullptr, m_ModuleDirectory.c_str(), &startup, &process)) {

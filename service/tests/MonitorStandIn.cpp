@@ -1,7 +1,7 @@
 // Stands in for the monitor in the service's tests, under its name zvuser.exe. Each start
-// appends "<process id> <command line>" to launches.txt beside it and then does what the
-// next item of standin.txt says ("3,11": exit with 3 the first time, with 11 from then on;
-// "w": wait until killed).
+// appends "<process id> <window station>\\<desktop> <command line>" to launches.txt beside
+// it and then does what the next item of standin.txt says ("3,11": exit with 3 the first
+// time, with 11 from then on; "w": wait until killed).
 #include <windows.h>
 
 #include <fstream>
@@ -31,6 +31,13 @@ std::vector<std::string> ReadItems(const std::wstring& iPath)
     return items;
 }
 
+std::string ObjectName(HANDLE iObject)
+{
+    char name[256] = "";
+    GetUserObjectInformationA(iObject, UOI_NAME, name, sizeof(name), nullptr);
+    return name;
+}
+
 size_t AppendLaunch(const std::wstring& iPath)
 {
     size_t launches = 0;
@@ -41,7 +48,9 @@ size_t AppendLaunch(const std::wstring& iPath)
     }
     const std::wstring commandLine = GetCommandLineW();
     std::ofstream file(iPath.c_str(), std::ios::app);
-    file << GetCurrentProcessId() << " " << std::string(commandLine.begin(), commandLine.end()) << "\n";
+    file << GetCurrentProcessId() << " " << ObjectName(GetProcessWindowStation()) << "\\"
+         << ObjectName(GetThreadDesktop(GetCurrentThreadId())) << " "
+         << std::string(commandLine.begin(), commandLine.end()) << "\n";
     return launches;
 }
 

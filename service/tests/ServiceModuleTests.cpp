@@ -202,6 +202,7 @@ TEST_F(ServiceModuleTest, TheRunningServiceRelaysAndEndsItsMonitorWhenStopped)
     ASSERT_TRUE(WaitUntil([] { return StandInLaunches().size() == 1; }));
     const TLaunch launch = StandInLaunches()[0];
     EXPECT_EQ("zvuser.exe", launch.commandLine);
+    EXPECT_EQ("WinSta0\\Default", launch.desktop) << "the user's desktop, not the service's";
     HANDLE monitor = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, launch.processId);
     ASSERT_NE(nullptr, monitor);
 

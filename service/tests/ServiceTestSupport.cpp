@@ -46,7 +46,7 @@ std::vector<TLaunch> StandInLaunches()
     for (std::string line; std::getline(file, line);) {
         std::istringstream stream(line);
         TLaunch launch{};
-        stream >> launch.processId;
+        stream >> launch.processId >> launch.desktop;
         stream.get();
         std::getline(stream, launch.commandLine);
         launches.push_back(launch);

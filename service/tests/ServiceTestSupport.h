@@ -30,6 +30,7 @@ std::wstring TestFolder();
 
 struct TLaunch {
     DWORD processId;
+    std::string desktop;
     std::string commandLine;
 };
 
