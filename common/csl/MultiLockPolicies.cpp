@@ -1,12 +1,11 @@
 #include <csl/MultiLockPolicies.h>
+#include <csl/AlertableWait.h>
 #include <csl/ESystemException.h>
-#include <csl/ThreadInterrupt.h>
 
 void _ml_interlocked_inner_lock::InnerLock()
 {
     while (InterlockedCompareExchange(&m_InnerLock, 1, 0) != 0)
-        if (SleepEx(10, TRUE) == WAIT_IO_COMPLETION)
-            ThrowIfInterrupted();
+        CheckAlertableWait(SleepEx(10, TRUE));
 }
 
 void _ml_interlocked_inner_lock::InnerLockUninterrupted()
@@ -60,11 +59,8 @@ bool _ml_signal_events::Change(LONG iBits, BOOL(WINAPI* iChange)(HANDLE))
 DWORD _ml_wait_any(const HANDLE* iHandles, DWORD iCount)
 {
     for (;;) {
-        const DWORD result = WaitForMultipleObjectsEx(iCount, iHandles, FALSE, INFINITE, TRUE);
-        if (result == WAIT_FAILED)
-            ThrowLastSystemError();
+        const DWORD result = CheckAlertableWait(WaitForMultipleObjectsEx(iCount, iHandles, FALSE, INFINITE, TRUE));
         if (result != WAIT_IO_COMPLETION)
             return result - WAIT_OBJECT_0;
-        ThrowIfInterrupted();
     }
 }

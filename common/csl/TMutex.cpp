@@ -1,6 +1,6 @@
 #include <csl/TMutex.h>
+#include <csl/AlertableWait.h>
 #include <csl/ESystemException.h>
-#include <csl/ThreadInterrupt.h>
 
 TMutex::TMutex()
 {
@@ -16,35 +16,13 @@ TMutex::TMutex(const std::string& iName)
 
 bool TMutex::Lock(DWORD iTimeout)
 {
-    switch (WaitForSingleObjectEx(m_Handle, iTimeout, TRUE)) {
-    case WAIT_OBJECT_0:
-    case WAIT_ABANDONED:
-        return true;
-    case WAIT_FAILED:
-        ThrowLastSystemError();
-    case WAIT_IO_COMPLETION:
-        ThrowIfInterrupted();
-        return false;
-    default:
-        return false;
-    }
+    return WaitSignalled(m_Handle, iTimeout);
 }
 
+// A wake-up by a call other than an interrupt waits on.
 void TMutex::Lock()
 {
-    for (;;) {
-        switch (WaitForSingleObjectEx(m_Handle, INFINITE, TRUE)) {
-        case WAIT_OBJECT_0:
-        case WAIT_ABANDONED:
-            return;
-        case WAIT_FAILED:
-            ThrowLastSystemError();
-        case WAIT_IO_COMPLETION:
-            ThrowIfInterrupted();
-            break;
-        default:
-            break;
-        }
+    while (!WaitSignalled(m_Handle, INFINITE)) {
     }
 }
 

@@ -1,6 +1,6 @@
 #include <csl/TSemaphore.h>
+#include <csl/AlertableWait.h>
 #include <csl/ESystemException.h>
-#include <csl/ThreadInterrupt.h>
 
 TSemaphore::TSemaphore()
 {
@@ -9,24 +9,13 @@ TSemaphore::TSemaphore()
 
 bool TSemaphore::Lock(DWORD iTimeout)
 {
-    const DWORD result = WaitForSingleObjectEx(m_Handle, iTimeout, TRUE);
-    if (result == WAIT_FAILED)
-        ThrowLastSystemError();
-    if (result == WAIT_IO_COMPLETION)
-        ThrowIfInterrupted();
-    return result == WAIT_OBJECT_0;
+    return WaitSignalled(m_Handle, iTimeout);
 }
 
+// A wake-up by a call other than an interrupt waits on.
 void TSemaphore::Lock()
 {
-    for (;;) {
-        const DWORD result = WaitForSingleObjectEx(m_Handle, INFINITE, TRUE);
-        if (result == WAIT_OBJECT_0)
-            return;
-        if (result == WAIT_FAILED)
-            ThrowLastSystemError();
-        if (result == WAIT_IO_COMPLETION)
-            ThrowIfInterrupted();
+    while (!WaitSignalled(m_Handle, INFINITE)) {
     }
 }
 

@@ -1,5 +1,6 @@
 #include <csl/TThreadClass.h>
 
+#include <csl/AlertableWait.h>
 #include <csl/ESystemException.h>
 #include <csl/EThreadInterrupt.h>
 #include <csl/TDebugStream.h>
@@ -52,12 +53,9 @@ void TThreadClass::Start()
 bool TThreadClass::WaitForEnd(DWORD iMilliseconds)
 {
     for (;;) {
-        const DWORD result = WaitForSingleObjectEx(m_Handle, iMilliseconds, TRUE);
-        if (result == WAIT_FAILED)
-            ThrowLastSystemError();
-        if (result != WAIT_IO_COMPLETION)
-            return result == WAIT_OBJECT_0;
-        ThrowIfInterrupted();
+        const TWaitOutcome outcome = WaitAlertable(m_Handle, iMilliseconds);
+        if (outcome != TWaitOutcome::Woken)
+            return outcome == TWaitOutcome::Signalled;
     }
 }
 
