@@ -4,6 +4,7 @@
 
 #include "ServiceThreadPool.h"
 
+#include <csl/AlertableWait.h>
 #include <csl/ESystemException.h>
 #include <csl/TDebugStream.h>
 #include <csl/THandle.h>
@@ -99,15 +100,8 @@ void CZorvane::RunMessageLoop()
                 return;
             DispatchMessageW(&message);
         }
-        switch (MsgWaitForMultipleObjectsEx(0, nullptr, INFINITE, QS_ALLINPUT, MWMO_ALERTABLE | MWMO_INPUTAVAILABLE)) {
-        case WAIT_FAILED:
-            ThrowLastSystemError();
-        case WAIT_IO_COMPLETION:
-            ThrowIfInterrupted();
-            break;
-        default:
-            break;
-        }
+        CheckAlertableWait(
+            MsgWaitForMultipleObjectsEx(0, nullptr, INFINITE, QS_ALLINPUT, MWMO_ALERTABLE | MWMO_INPUTAVAILABLE));
     }
 }
 
@@ -146,13 +140,10 @@ std::wstring CZorvane::MonitorCommandLine()
 
 bool CZorvane::WaitForStop(DWORD iMilliseconds)
 {
-    switch (WaitForSingleObjectEx(m_StopEvent.GetHandle(), iMilliseconds, TRUE)) {
-    case WAIT_OBJECT_0:
+    switch (WaitAlertable(m_StopEvent.GetHandle(), iMilliseconds)) {
+    case TWaitOutcome::Signalled:
         return true;
-    case WAIT_FAILED:
-        ThrowLastSystemError();
-    case WAIT_IO_COMPLETION:
-        ThrowIfInterrupted();
+    case TWaitOutcome::Woken:
         return WaitForStop(0);
     default:
         return false;

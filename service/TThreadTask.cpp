@@ -1,29 +1,7 @@
 #include "TThreadTask.h"
 
-#include <csl/ESystemException.h>
+#include <csl/AlertableWait.h>
 #include <csl/TLockScope.h>
-#include <csl/ThreadInterrupt.h>
-
-namespace {
-
-// An alertable wait on one event; an I/O completion or a call that is not an interrupt
-// counts as not signalled.
-bool WaitSignalled(const TEvent& iEvent, DWORD iMilliseconds)
-{
-    switch (WaitForSingleObjectEx(iEvent.GetHandle(), iMilliseconds, TRUE)) {
-    case WAIT_OBJECT_0:
-        return true;
-    case WAIT_FAILED:
-        ThrowLastSystemError();
-    case WAIT_IO_COMPLETION:
-        ThrowIfInterrupted();
-        return false;
-    default:
-        return false;
-    }
-}
-
-} // namespace
 
 TThreadTask::TThreadTask() : m_Started(true, false), m_Finished(true, false) {}
 
@@ -34,22 +12,22 @@ TThreadTask::~TThreadTask()
 
 bool TThreadTask::IsStarted()
 {
-    return WaitSignalled(m_Started, 0);
+    return WaitSignalled(m_Started.GetHandle(), 0);
 }
 
 bool TThreadTask::IsFinished()
 {
-    return WaitSignalled(m_Finished, 0);
+    return WaitSignalled(m_Finished.GetHandle(), 0);
 }
 
 bool TThreadTask::WaitStarted(DWORD iMilliseconds)
 {
-    return WaitSignalled(m_Started, iMilliseconds);
+    return WaitSignalled(m_Started.GetHandle(), iMilliseconds);
 }
 
 bool TThreadTask::WaitFinished(DWORD iMilliseconds)
 {
-    return WaitSignalled(m_Finished, iMilliseconds);
+    return WaitSignalled(m_Finished.GetHandle(), iMilliseconds);
 }
 
 bool TThreadTask::IsRunning()
