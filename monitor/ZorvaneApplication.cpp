@@ -2,13 +2,12 @@
 
 #include "MonitorLog.h"
 
+#include <csl/DailyLog.h>
 #include <csl/StringUtils.h>
 #include <csl/SystemUtils.h>
-#include <csl/TStreamWriter.h>
 
 #include <wtsapi32.h>
 
-#include <ctime>
 #include <vector>
 
 namespace {
@@ -52,32 +51,10 @@ TZorvaneApplication::~TZorvaneApplication() {
 
 void TZorvaneApplication::Configure() {
   updateAllProcesses_ = GetBool(L"UpdateAllProcesses", false);
-  ConfigureLog();
+  ConfigureDailyLog(*this, DebugLog(), ProgramDirectory(), L"ZorvaneUserApp_%Y_%m_%d.log");
   if (LogOn()) DebugLog() << "TZorvaneApplication::TZorvaneApplication\n";
   computerName_ = GetLocalComputerName();
   if (LogOn()) DebugLog() << "ComputerName = '" << computerName_ << "'\n";
-}
-
-// A daily file beside the program, or no log at all.
-void TZorvaneApplication::ConfigureLog() {
-  TDebugStream& log = DebugLog();
-  if (GetBool(L"MakeDebugLog", false)) {
-    std::wstring directory = ProgramDirectory() + L"Logs\\";
-    CreateDirectoryW(directory.c_str(), nullptr);
-    time_t now = time(nullptr);
-    tm local;
-    localtime_s(&local, &now);
-    wchar_t name[MAX_PATH];
-    wcsftime(name, MAX_PATH, L"ZorvaneUserApp_%Y_%m_%d.log", &local);
-    log.AddWriter(new TPermanentFileWriter(directory + name));
-    if (Get(L"DebugLogCategory").IsEmpty())
-      log.SetCategories(TDebugStream::kDefaultCategories);
-    else
-      log.SetCategoryLetters(WideToString(GetString(L"DebugLogCategory", L"").c_str()));
-  } else {
-    log.RemoveAllWriters();
-  }
-  log.StampLines = true;
 }
 
 bool TZorvaneApplication::Main(const std::string& commandLine) {

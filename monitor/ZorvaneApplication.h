@@ -69,7 +69,6 @@ public:
 
 private:
   void Configure();
-  void ConfigureLog();
   void TakeServerArguments(const std::string& commandLine);
   bool CreateMonitorWindow();
   void ArmQuantumTimer(UINT elapse);

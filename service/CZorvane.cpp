@@ -4,17 +4,13 @@
 #include "ServiceThreadPool.h"
 #include "TThreadTask_MemberCall0.h"
 
+#include <csl/DailyLog.h>
 #include <csl/EComException.h>
-#include <csl/StringUtils.h>
 #include <csl/TDebugStream.h>
 #include <csl/TLockScope.h>
 #include <csl/TMutex.h>
 #include <csl/TSeTranslatorGuard.h>
-#include <csl/TStreamWriter.h>
 #include <csl/_time_t.h>
-
-#include <ctime>
-#include <vector>
 
 namespace {
 
@@ -72,7 +68,7 @@ CZorvane::CZorvane(ISessionHost& iSessions)
     m_ModuleDirectory = ProgramDirectory();
     if (!SetCurrentDirectoryW(m_ModuleDirectory.c_str()))
         ThrowLastSystemError();
-    ConfigureLog();
+    ConfigureDailyLog(*this, DebugLog(), m_ModuleDirectory, L"ZorvaneSvc_%Y_%m_%d.log");
     s_Instance = this;
     DebugLog() << "--------------------- ZorvaneService started ---------------------\n";
 }
@@ -83,29 +79,6 @@ CZorvane::~CZorvane()
     CZorvane* self = this;
     s_Instance.compare_exchange_strong(self, nullptr);
     SetServer(nullptr);
-}
-
-// A daily file in "Logs\" beside the program, or no log at all.
-void CZorvane::ConfigureLog()
-{
-    TDebugStream& log = DebugLog();
-    if (GetBool(L"MakeDebugLog", false)) {
-        std::wstring directory = m_ModuleDirectory + L"Logs\\";
-        CreateDirectoryW(directory.c_str(), nullptr);
-        time_t now = time(nullptr);
-        tm local;
-        localtime_s(&local, &now);
-        wchar_t path[MAX_PATH];
-        if (wcsftime(path, MAX_PATH, (directory + L"ZorvaneSvc_%Y_%m_%d.log").c_str(), &local))
-            log.AddWriter(new TPermanentFileWriter(path));
-        if (Get(L"DebugLogCategory").IsEmpty())
-            log.SetCategories(TDebugStream::kDefaultCategories);
-        else
-            log.SetCategoryLetters(WideToString(GetString(L"DebugLogCategory", L"").c_str()));
-    } else {
-        log.RemoveAllWriters();
-    }
-    log.StampLines = true;
 }
 
 HRESULT CZorvane::FinalConstruct()

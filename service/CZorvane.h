@@ -75,7 +75,6 @@ public:
     HWND NotificationWindow() const { return m_NotificationWindow; }
 
 private:
-    void ConfigureLog();
     IZorvanePtr Server();
     void SetServer(const IZorvanePtr& iServer);
     template <class Call>
