@@ -11,6 +11,7 @@
 #include <csl/TEvent.h>
 #include <csl/TThreadPool.h>
 
+#include "TComCallerToken.h"
 #include "TTlsSlot.h"
 
 #include <atomic>
@@ -70,6 +71,13 @@ public:
     void UpdateDateNames();
     void UpdateDateNames(const IDateNames& iNames);
 
+    // Where the caller check of the summary queries gets the caller's token: the client's of
+    // the current COM call, unless a test puts in its own.
+    void SetCallerToken(std::unique_ptr<ICallerToken> iTokens);
+    // True when the caller of the current call sees only his own activity; oUserId is then
+    // his UserInfo ID. Denies the call (E_ACCESSDENIED) when the caller cannot be identified.
+    bool CheckCaller(unsigned long& oUserId);
+
     // BUILTIN\Administrators, for the caller check of the summary queries.
     PSID GetAdministratorsSid() const { return m_AdministratorsSid.get(); }
 
@@ -99,6 +107,7 @@ private:
     TTlsSlot m_ConnectionSlot;
     // Set while no start-up or retry job is queued or running.
     TEvent m_StartupIdle;
+    std::unique_ptr<ICallerToken> m_CallerToken{new TComCallerToken};
 
     friend class TStartupChain;
 };

@@ -1,13 +1,32 @@
 #include "ZorvaneServer.h"
 
-STDMETHODIMP CZorvaneServer::ReportActivity(DATE, BSTR, BSTR, BSTR, long, long, long, BSTR, long* oNeedMoreInformation)
+#include "ActivityStorage.h"
+#include "ComMethodResult.h"
+
+STDMETHODIMP CZorvaneServer::ReportActivity(DATE iStartTime, BSTR iComputer, BSTR iUser, BSTR iProcess,
+                                            long iTimeSpent, long iKeyboardEvents, long iMouseEvents,
+                                            BSTR iDescription, long* oNeedMoreInformation)
 {
-    if (oNeedMoreInformation)
-        *oNeedMoreInformation = 0;
-    return E_NOTIMPL;
+    if (!oNeedMoreInformation)
+        return E_POINTER;
+    *oNeedMoreInformation = 0;
+    try {
+        const TActivityRecord record = {iStartTime,     _bstr_t(iComputer),    _bstr_t(iUser),
+                                        _bstr_t(iProcess), iTimeSpent,         iKeyboardEvents,
+                                        iMouseEvents,   _bstr_t(iDescription)};
+        *oNeedMoreInformation = StoreActivity(m_ReportConnection, record) ? 1 : 0;
+        return S_OK;
+    } catch (...) {
+        return ComMethodResult("ReportActivity");
+    }
 }
 
-STDMETHODIMP CZorvaneServer::SendProcessInformation(BSTR, BSTR, SAFEARRAY*)
+STDMETHODIMP CZorvaneServer::SendProcessInformation(BSTR iProcess, BSTR iDescription, SAFEARRAY* iIcon)
 {
-    return E_NOTIMPL;
+    try {
+        StoreProcessInformation(m_ReportConnection, _bstr_t(iProcess), _bstr_t(iDescription), iIcon);
+        return S_OK;
+    } catch (...) {
+        return ComMethodResult("SendProcessInformation");
+    }
 }

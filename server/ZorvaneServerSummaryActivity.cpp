@@ -1,8 +1,35 @@
 #include "ZorvaneServer.h"
 
-STDMETHODIMP CZorvaneServer::GetSummaryActivityData(SummaryActivityRequest*, _Recordset** oData)
+#include "CallerCheck.h"
+#include "CallerRestriction.h"
+#include "ComMethodResult.h"
+#include "SummaryActivityQuery.h"
+
+#include <csl/TSeTranslatorGuard.h>
+
+void CZorvaneServer::SetCallerToken(std::unique_ptr<ICallerToken> iTokens)
 {
-    if (oData)
-        *oData = nullptr;
-    return E_NOTIMPL;
+    m_CallerToken = std::move(iTokens);
+}
+
+bool CZorvaneServer::CheckCaller(unsigned long& oUserId)
+{
+    return TCallerCheck(*m_CallerToken, GetAdministratorsSid()).CheckCaller(oUserId);
+}
+
+STDMETHODIMP CZorvaneServer::GetSummaryActivityData(SummaryActivityRequest* ioActivityRequest, _Recordset** oData)
+{
+    TSeTranslatorGuard guard;
+    if (!ioActivityRequest || !oData)
+        return E_POINTER;
+    *oData = nullptr;
+    try {
+        unsigned long callerId = 0;
+        if (CheckCaller(callerId))
+            RestrictToCaller(*ioActivityRequest, callerId);
+        *oData = RunSummaryActivityQuery(*ioActivityRequest).GetRecordset().Detach();
+        return S_OK;
+    } catch (...) {
+        return ComMethodResult("GetSummaryActivityData");
+    }
 }

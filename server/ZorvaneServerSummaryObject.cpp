@@ -1,8 +1,25 @@
 #include "ZorvaneServer.h"
 
-STDMETHODIMP CZorvaneServer::GetSummaryObjectData(SummaryObjectRequest*, _Recordset** oData)
+#include "CallerRestriction.h"
+#include "ComMethodResult.h"
+#include "SummaryObjectQuery.h"
+
+#include <csl/TSeTranslatorGuard.h>
+
+STDMETHODIMP CZorvaneServer::GetSummaryObjectData(SummaryObjectRequest* ioObjectRequest, _Recordset** oData)
 {
-    if (oData)
-        *oData = nullptr;
-    return E_NOTIMPL;
+    TSeTranslatorGuard guard;
+    if (!ioObjectRequest || !oData)
+        return E_POINTER;
+    *oData = nullptr;
+    try {
+        unsigned long callerId = 0;
+        const bool restricted = CheckCaller(callerId);
+        if (restricted)
+            RestrictToCaller(*ioObjectRequest, callerId);
+        *oData = RunSummaryObjectQuery(*ioObjectRequest, restricted ? callerId : 0).GetRecordset().Detach();
+        return S_OK;
+    } catch (...) {
+        return ComMethodResult("GetSummaryObjectData");
+    }
 }
