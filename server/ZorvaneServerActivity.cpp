@@ -11,9 +11,8 @@ STDMETHODIMP CZorvaneServer::ReportActivity(DATE iStartTime, BSTR iComputer, BST
         return E_POINTER;
     *oNeedMoreInformation = 0;
     try {
-        const TActivityRecord record = {iStartTime,     _bstr_t(iComputer),    _bstr_t(iUser),
-                                        _bstr_t(iProcess), iTimeSpent,         iKeyboardEvents,
-                                        iMouseEvents,   _bstr_t(iDescription)};
+        const TActivityRecord record = {iStartTime, _bstr_t(iComputer), _bstr_t(iUser), _bstr_t(iProcess),
+                                        iTimeSpent, iKeyboardEvents, iMouseEvents, _bstr_t(iDescription)};
         *oNeedMoreInformation = StoreActivity(m_ReportConnection, record) ? 1 : 0;
         return S_OK;
     } catch (...) {
