@@ -1,6 +1,8 @@
 #include <guitoolkit/core/CGTToolBarImages.h>
 #include <guitoolkit/core/CGTDibSection.h>
 #include <guitoolkit/core/CGTDrawManager.h>
+#include <guitoolkit/core/CGTLocalResource.h>
+#include <guitoolkit/core/GuiToolkitResources.h>
 #include <guitoolkit/core/GuiToolkitGlobals.h>
 #include <algorithm>
 #include <vector>
@@ -77,6 +79,88 @@ HBITMAP CopyToDib32(HBITMAP source, CGTDibSection& dib)
 COLORREF PixelToColor(DWORD pixel)
 {
     return CGTDibSection::Swap(pixel & 0xFFFFFF);
+}
+
+// The pixels of a bitmap as 32-bit values: its own when it is a 32-bit DIB section, else
+// those of a copy made in copy (copied is then set). Null bits on failure.
+struct Pixels32
+{
+    DWORD* bits = nullptr;
+    int width = 0;
+    int height = 0;
+    bool copied = false;
+};
+
+Pixels32 AccessPixels32(HBITMAP bitmap, CGTDibSection& copy)
+{
+    Pixels32 pixels;
+    DIBSECTION section = {};
+    if (::GetObjectW(bitmap, sizeof(section), &section) == sizeof(section) && section.dsBm.bmBitsPixel == 32 &&
+        section.dsBm.bmBits != nullptr)
+    {
+        ::GdiFlush();
+        pixels.bits = static_cast<DWORD*>(section.dsBm.bmBits);
+        pixels.width = section.dsBm.bmWidth;
+        pixels.height = std::abs(section.dsBm.bmHeight);
+    }
+    else if (CopyToDib32(bitmap, copy) != nullptr)
+    {
+        pixels = {copy.Bits(), copy.Width(), copy.Height(), true};
+    }
+    return pixels;
+}
+
+// A premultiplied pixel recoloured as if it were opaque and premultiplied again, so that no
+// channel ends above its alpha; transparent pixels stay as they are.
+DWORD RecolorPremultiplied(DWORD pixel, const std::function<COLORREF(COLORREF)>& recolor)
+{
+    const DWORD alpha = pixel >> 24;
+    if (alpha == 0)
+        return pixel;
+    auto straight = [pixel, alpha](int shift) {
+        return static_cast<BYTE>(std::min<DWORD>(255, (((pixel >> shift) & 0xFF) * 255 + alpha / 2) / alpha));
+    };
+    const COLORREF color = recolor(RGB(straight(16), straight(8), straight(0)));
+    auto premultiplied = [alpha](BYTE channel) { return static_cast<DWORD>(channel) * alpha / 255; };
+    return (alpha << 24) | (premultiplied(GetRValue(color)) << 16) | (premultiplied(GetGValue(color)) << 8) |
+           premultiplied(GetBValue(color));
+}
+
+// A normal drawing pass, ended however the drawing in it ends.
+class DrawingPassScope
+{
+public:
+    explicit DrawingPassScope(CGTToolBarImages& images) : m_images(images), m_begun(images.BeginDrawing(m_pass)) {}
+    ~DrawingPassScope()
+    {
+        if (m_begun)
+            m_images.FinishDrawing(m_pass);
+    }
+    DrawingPassScope(const DrawingPassScope&) = delete;
+    DrawingPassScope& operator=(const DrawingPassScope&) = delete;
+    BOOL Begun() const { return m_begun; }
+
+private:
+    CGTToolBarImages& m_images;
+    CGTImageDrawPass m_pass;
+    BOOL m_begun;
+};
+
+// Hands the bitmap to the clipboard of the main window, which then owns it; the bitmap is
+// deleted when it cannot be handed over.
+BOOL PutBitmapOnClipboard(HBITMAP image)
+{
+    CWnd* mainWindow = AfxGetMainWnd();
+    if (!::OpenClipboard(mainWindow != nullptr ? mainWindow->GetSafeHwnd() : nullptr))
+    {
+        ::DeleteObject(image);
+        return FALSE;
+    }
+    const BOOL handed = ::EmptyClipboard() && ::SetClipboardData(CF_BITMAP, image) != nullptr;
+    ::CloseClipboard();
+    if (!handed)
+        ::DeleteObject(image);
+    return handed;
 }
 
 // The standard colours of classic button bitmaps and the system colours they stand for.
@@ -693,34 +777,17 @@ BOOL CGTToolBarImages::MirrorBitmap(HBITMAP& target, int imageWidth)
 {
     if (target == nullptr || imageWidth <= 0)
         return FALSE;
-    DIBSECTION section = {};
-    const bool inPlace = ::GetObjectW(target, sizeof(section), &section) == sizeof(section) &&
-                         section.dsBm.bmBitsPixel == 32 && section.dsBm.bmBits != nullptr;
     CGTDibSection copy;
-    DWORD* bits = nullptr;
-    int width = 0;
-    int height = 0;
-    if (inPlace)
-    {
-        bits = static_cast<DWORD*>(section.dsBm.bmBits);
-        width = section.dsBm.bmWidth;
-        height = std::abs(section.dsBm.bmHeight);
-    }
-    else
-    {
-        if (CopyToDib32(target, copy) == nullptr)
-            return FALSE;
-        bits = copy.Bits();
-        width = copy.Width();
-        height = copy.Height();
-    }
-    for (int cell = 0; cell + imageWidth <= width; cell += imageWidth)
-        for (int row = 0; row < height; ++row)
+    const Pixels32 pixels = AccessPixels32(target, copy);
+    if (pixels.bits == nullptr)
+        return FALSE;
+    for (int cell = 0; cell + imageWidth <= pixels.width; cell += imageWidth)
+        for (int row = 0; row < pixels.height; ++row)
         {
-            DWORD* line = bits + static_cast<size_t>(row) * width + cell;
+            DWORD* line = pixels.bits + static_cast<size_t>(row) * pixels.width + cell;
             std::reverse(line, line + imageWidth);
         }
-    if (!inPlace)
+    if (pixels.copied)
     {
         ::DeleteObject(target);
         target = copy.Detach();
@@ -735,6 +802,77 @@ BOOL CGTToolBarImages::Mirror()
     if (fadedBitmap != nullptr)
         MirrorBitmap(fadedBitmap, sizeImage.cx);
     return TRUE;
+}
+
+BOOL CGTToolBarImages::RecolorImages(const std::function<COLORREF(COLORREF)>& recolor)
+{
+    if (isTemporary || bitmap == nullptr)
+        return FALSE;
+    CGTDibSection copy;
+    const Pixels32 pixels = AccessPixels32(bitmap, copy);
+    if (pixels.bits == nullptr)
+        return FALSE;
+    const COLORREF transparent = MaskColor();
+    DWORD* pixel = pixels.bits;
+    for (size_t i = 0, n = static_cast<size_t>(pixels.width) * pixels.height; i < n; ++i, ++pixel)
+    {
+        if (bitsPerPixel == 32)
+            *pixel = RecolorPremultiplied(*pixel, recolor);
+        else if (PixelToColor(*pixel) != transparent)
+            *pixel = (*pixel & 0xFF000000) | CGTDibSection::Swap(recolor(PixelToColor(*pixel)));
+    }
+    if (pixels.copied)
+        ReplaceBitmap(copy.Detach());
+    DeleteFaded();
+    return TRUE;
+}
+
+HBITMAP CGTToolBarImages::DrawOnFace(int index)
+{
+    CBitmap image;
+    HDC screen = ::GetDC(nullptr);
+    image.Attach(::CreateCompatibleBitmap(screen, sizeImage.cx, sizeImage.cy));
+    ::ReleaseDC(nullptr, screen);
+    if (image.GetSafeHandle() == nullptr)
+        return nullptr;
+    {
+        SelectedBitmap target(static_cast<HBITMAP>(image.GetSafeHandle()));
+        if (!target.IsValid())
+            return nullptr;
+        RECT all = {0, 0, sizeImage.cx, sizeImage.cy};
+        ::FillRect(target.Dc(), &all, theGuiToolkitGlobals.brushBtnFace);
+        DrawingPassScope pass(*this);
+        if (!pass.Begun())
+            return nullptr;
+        CDC dc;
+        dc.Attach(target.Dc());
+        const BOOL drawn = DrawImage(&dc, 0, 0, index);
+        dc.Detach();
+        if (!drawn)
+            return nullptr;
+    }
+    return static_cast<HBITMAP>(image.Detach());
+}
+
+BOOL CGTToolBarImages::CopyImageToClipboard(int index)
+{
+    try
+    {
+        CGTLocalResource toolkitResources;
+        HBITMAP image = DrawOnFace(index);
+        if (image == nullptr || !PutBitmapOnClipboard(image))
+        {
+            AfxMessageBox(IDS_GT_CANNOT_COPY_IMAGE);
+            return FALSE;
+        }
+        return TRUE;
+    }
+    catch (CException* error)
+    {
+        error->Delete();
+        AfxMessageBox(IDS_GT_INTERNAL_ERROR);
+        return FALSE;
+    }
 }
 
 BOOL CGTToolBarImages::BeginDrawing(CGTImageDrawPass& pass, int destinationWidth, int destinationHeight, BOOL fade)

@@ -9,6 +9,7 @@
 // are shared by all strips, so only one pass may run at a time.
 #pragma once
 #include <afxwin.h>
+#include <functional>
 
 struct CGTImageDrawPass
 {
@@ -49,6 +50,14 @@ public:
     BOOL BuildFadedImage();
     BOOL ConvertTo32Bits(int percentage = 0);
     BOOL Mirror();
+    // Passes the colour of every image pixel through recolor: in place in a 32-bit DIB
+    // section, else through a 32-bit copy that replaces the strip. Transparent pixels stay as
+    // they are: alpha 0 in a 32-bit strip, else the transparent colour (the button face when
+    // there is none). Pixels with alpha are recoloured at full strength and premultiplied again.
+    BOOL RecolorImages(const std::function<COLORREF(COLORREF)>& recolor);
+    // One image on the button face, put on the main window's clipboard; failures are told to
+    // the user.
+    BOOL CopyImageToClipboard(int index);
 
     BOOL BeginDrawing(CGTImageDrawPass& pass, int destinationWidth = 0, int destinationHeight = 0,
                       BOOL fade = FALSE);
@@ -109,6 +118,7 @@ private:
     void DrawPlain(HDC target, int targetX, int targetY, int index, BOOL trueColorDisabled, BOOL inactive,
                    BOOL stretchedByAlpha);
     void DrawSilhouette(HDC target, int targetX, int targetY, int index, BOOL highlight, BOOL disabled, BOOL shadow);
+    HBITMAP DrawOnFace(int index);
     void DrawPattern(HDC target, int targetX, int targetY, int index, BOOL indeterminate, BOOL disabled);
     static void CreateSharedResources();
 

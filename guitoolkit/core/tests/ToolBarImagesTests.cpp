@@ -1,6 +1,7 @@
 #include "TestSupport.h"
 #include <guitoolkit/core/CGTToolBarImages.h>
 #include <gtest/gtest.h>
+#include <vector>
 
 namespace
 {
@@ -41,6 +42,31 @@ const GuiToolkitGlobals& Globals()
 {
     return theGuiToolkitGlobals;
 }
+
+// An application with a main window whose message boxes are recorded, not shown.
+class PromptRecordingApp : public CWinApp
+{
+public:
+    PromptRecordingApp() : CWinApp(L"Images")
+    {
+        m_window.CreateEx(0, L"STATIC", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr);
+        m_pMainWnd = &m_window;
+    }
+    ~PromptRecordingApp() override
+    {
+        m_pMainWnd = nullptr;
+        m_window.DestroyWindow();
+    }
+    int DoMessageBox(LPCWSTR prompt, UINT, UINT) override
+    {
+        prompts.push_back(prompt);
+        return IDOK;
+    }
+    std::vector<CString> prompts;
+
+private:
+    CWnd m_window;
+};
 }  // namespace
 
 TEST(ToolBarImages, LoadsStripsOfEachDepthInTheirStandardColours)
@@ -292,4 +318,34 @@ TEST(ToolBarImages, StretchedAndTransparentDrawingLeaveTheBackgroundAlone)
     Drawn transparent(four, 1);
     EXPECT_EQ(paper, transparent.surface.At(0, 0));
     EXPECT_EQ(RGB(255, 0, 0), transparent.surface.At(4, 4));
+}
+
+TEST(ToolBarImages, CopiesOneImageOnTheButtonFaceToTheClipboard)
+{
+    PromptRecordingApp app;
+    CGTToolBarImages images;
+    ASSERT_TRUE(images.LoadFromResource(strip32));
+    ASSERT_TRUE(images.CopyImageToClipboard(2));
+    EXPECT_TRUE(app.prompts.empty());
+
+    ASSERT_TRUE(::OpenClipboard(nullptr));
+    HBITMAP copied = static_cast<HBITMAP>(::GetClipboardData(CF_BITMAP));
+    ASSERT_NE(nullptr, copied);
+    BITMAP info = {};
+    ::GetObjectW(copied, sizeof(info), &info);
+    EXPECT_EQ(16, info.bmWidth);
+    EXPECT_EQ(15, info.bmHeight);
+    HDC dc = ::CreateCompatibleDC(nullptr);
+    HGDIOBJ previous = ::SelectObject(dc, copied);
+    EXPECT_EQ(RGB(0, 0, 255), ::GetPixel(dc, 11, 10));
+    EXPECT_EQ(Globals().colorBtnFace, ::GetPixel(dc, 0, 0));
+    ::SelectObject(dc, previous);
+    ::DeleteDC(dc);
+    ::CloseClipboard();
+
+    EXPECT_FALSE(images.CopyImageToClipboard(3));
+    ASSERT_EQ(1u, app.prompts.size());
+    EXPECT_STREQ(L"Can't copy bitmap image into the clipboard!", app.prompts[0]);
+    EXPECT_FALSE(CGTToolBarImages().CopyImageToClipboard(0));
+    EXPECT_EQ(2u, app.prompts.size());
 }

@@ -1,0 +1,9 @@
+/* Identifiers of the toolkit's own resources. A program that uses the toolkit builds them
+   in by including GuiToolkitResources.rc in its resource script. */
+#ifndef GUITOOLKIT_CORE_GUITOOLKITRESOURCES_H
+#define GUITOOLKIT_CORE_GUITOOLKITRESOURCES_H
+
+#define IDS_GT_INTERNAL_ERROR 16008
+#define IDS_GT_CANNOT_COPY_IMAGE 16010
+
+#endif
