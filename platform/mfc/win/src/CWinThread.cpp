@@ -7,8 +7,7 @@ IMPLEMENT_DYNAMIC(CWinThread, CCmdTarget)
 
 CWinThread* AFXAPI AfxGetThread()
 {
-    CWinThread* pThread = AfxGetThreadState()->pCurrentWinThread;
-    return pThread != nullptr ? pThread : nullptr;
+    return AfxGetThreadState()->pCurrentWinThread;
 }
 
 CWnd* AFXAPI AfxGetMainWnd()
