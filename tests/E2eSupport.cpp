@@ -42,19 +42,6 @@ DWORD ServiceState(SC_HANDLE iService)
     return QueryServiceStatus(iService, &status) ? status.dwCurrentState : 0;
 }
 
-// Wine puts a service that is not interactive on a window station of its own, so the monitors
-// that the user service starts would not see the user's windows.
-void LetReachTheDesktop(const wchar_t* iService)
-{
-    TServiceHandle manager(OpenSCManagerW(nullptr, nullptr, SC_MANAGER_ALL_ACCESS));
-    TServiceHandle service(OpenServiceW(manager.handle, iService, SERVICE_CHANGE_CONFIG));
-    EXPECT_TRUE(service.handle && ChangeServiceConfigW(service.handle,
-                                                       SERVICE_WIN32_OWN_PROCESS | SERVICE_INTERACTIVE_PROCESS,
-                                                       SERVICE_NO_CHANGE, SERVICE_NO_CHANGE, nullptr, nullptr,
-                                                       nullptr, nullptr, nullptr, nullptr, nullptr))
-        << GetLastError();
-}
-
 std::wstring Text(const VARIANT& iValue)
 {
     if (iValue.vt == VT_NULL || iValue.vt == VT_EMPTY)
@@ -163,14 +150,12 @@ void TConfiguration::Set(const wchar_t* iName, const std::wstring& iValue)
 TInstalledSystem::TInstalledSystem(DWORD iQuantum, const std::wstring& iDatabase) : m_Database(iDatabase)
 {
     DeleteFileW(m_Database.c_str());
-    EXPECT_EQ(S_OK, ado::RegisterServer((BinFolder() + ado::kServerDll).c_str()));
     m_Server.Set(L"Quantum", iQuantum);
     m_Server.Set(L"ConnectionString", L"Provider=SQLite;Data Source=" + m_Database);
     for (TConfiguration* configuration : {&m_Server, &m_Service, &m_Monitor})
         configuration->Set(L"MakeDebugLog", 1);
     EXPECT_EQ(0u, RunProgram(L"\"" + BinFolder() + L"zvserver.exe\" /Service"));
     EXPECT_EQ(0u, RunProgram(L"\"" + BinFolder() + L"zvservice.exe\" /Service"));
-    LetReachTheDesktop(kUserService);
 }
 
 TInstalledSystem::~TInstalledSystem()
@@ -235,6 +220,11 @@ void TDatabase::Execute(const std::wstring& iSql)
     VARIANT affected;
     VariantInit(&affected);
     EXPECT_EQ(S_OK, m_Connection->Execute(TText(iSql), &affected, 1, rows.GetAddressOf())) << iSql;
+}
+
+bool TDatabase::HasTable(const std::wstring& iTable)
+{
+    return Number(L"SELECT COUNT(*) FROM sqlite_master WHERE type='table' AND name='" + iTable + L"'") == 1;
 }
 
 std::vector<TRow> RecordsetRows(_Recordset* iRecordset)

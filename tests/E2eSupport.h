@@ -52,10 +52,9 @@ extern const wchar_t kMonitorKey[];
 extern const wchar_t kServerService[];
 extern const wchar_t kUserService[];
 
-// The collection side installed in the prefix as the computer runs it: the unmarshal DLL
-// registered, the server and the user service installed as services with the quantum and the
-// database given, the user service able to reach the user's desktop. Everything is removed
-// again when the object ends.
+// The collection side installed in the prefix as the computer runs it: the server and the user
+// service installed as services (which registers the recordsets' unmarshal DLL too) with the
+// quantum and the database given. Everything is removed again when the object ends.
 class TInstalledSystem {
 public:
     TInstalledSystem(DWORD iQuantum, const std::wstring& iDatabase);
@@ -86,6 +85,8 @@ public:
     std::wstring Scalar(const std::wstring& iSql);
     long long Number(const std::wstring& iSql) { return _wtoi64(Scalar(iSql).c_str()); }
     void Execute(const std::wstring& iSql);
+    // Whether the server has created the table yet.
+    bool HasTable(const std::wstring& iTable);
 
 private:
     ComPtr<_Connection> m_Connection;
