@@ -1,4 +1,5 @@
-// Faults on the collection road: a monitor killed, the service stopped.
+// Faults on the collection road: a monitor killed, the service stopped, the database locked by
+// another process.
 #include "E2eSupport.h"
 
 #include <gtest/gtest.h>
@@ -21,11 +22,35 @@ protected:
     }
     void TearDown() override
     {
+        StopDriver();
         system.reset();
         CoUninitialize();
     }
 
+    // A user at the desktop until StopDriver.
+    void StartDriver()
+    {
+        driverStop = CreateEventW(nullptr, TRUE, FALSE, kDriverStop);
+        driver = Launch(L"\"" + OwnFolder() + L"zvdriver.exe\" 600 " + kDriverStop);
+        ASSERT_NE(nullptr, driver);
+    }
+    void StopDriver()
+    {
+        if (!driver)
+            return;
+        SetEvent(driverStop);
+        EXPECT_EQ(WAIT_OBJECT_0, WaitForSingleObject(driver, 30000));
+        CloseHandle(driver);
+        CloseHandle(driverStop);
+        driver = driverStop = nullptr;
+    }
+
+    static long long Records(TDatabase& iDatabase) { return iDatabase.Number(L"SELECT COUNT(*) FROM Activity"); }
+
+    static constexpr const wchar_t* kDriverStop = L"zve2e_fault_driver_stop";
     std::unique_ptr<TInstalledSystem> system;
+    HANDLE driver = nullptr;
+    HANDLE driverStop = nullptr;
 };
 
 TEST_F(FaultTest, AKilledMonitorIsStartedAgainAndStoppingTheServiceEndsIt)
@@ -46,6 +71,26 @@ TEST_F(FaultTest, AKilledMonitorIsStartedAgainAndStoppingTheServiceEndsIt)
     GetExitCodeProcess(monitor, &code);
     EXPECT_EQ(0u, code) << "the service ends its monitor";
     CloseHandle(monitor);
+}
+
+TEST_F(FaultTest, ReportsResumeAfterTheDatabaseWasLockedAndTheServerLivesOn)
+{
+    StartDriver();
+    TDatabase database(system->Database());
+    ASSERT_TRUE(WaitUntil([&] { return database.HasTable(L"Activity") && Records(database) > 0; },
+                          20000 * kQuantumSeconds));
+    const std::vector<DWORD> servers = ProcessIds(L"zvserver.exe");
+    ASSERT_EQ(1u, servers.size());
+
+    {
+        TDatabase locker(system->Database());
+        locker.Execute(L"BEGIN EXCLUSIVE TRANSACTION");
+        Sleep(3000 * kQuantumSeconds);
+        locker.Execute(L"ROLLBACK TRANSACTION");
+    }
+    const long long afterLock = Records(database);
+    EXPECT_TRUE(WaitUntil([&] { return Records(database) > afterLock + 1; }, 20000 * kQuantumSeconds));
+    EXPECT_EQ(servers, ProcessIds(L"zvserver.exe"));
 }
 
 } // namespace
