@@ -2,7 +2,9 @@
 //   zvbench.exe report THREADS COUNT   ReportActivity records per second, straight to the
 //                                      server and through the user service, from THREADS
 //                                      client threads sending COUNT records in all
-//   zvbench.exe summary [REPEATS]      latency of each summary type, straight to the server
+//   zvbench.exe summary [REPEATS [FROM TO]]
+//                                      latency of each summary type, straight to the server,
+//                                      over everything or over the days FROM to TO (DATE numbers)
 // Each result is one line: a name, a tab and the number.
 #include "E2eSupport.h"
 
@@ -67,7 +69,7 @@ int Report(int iThreads, int iCount)
     return 0;
 }
 
-int Summaries(int iRepeats)
+int Summaries(int iRepeats, DATE iFrom, DATE iTo)
 {
     static const char* const names[] = {"user", "computer", "program", "document", "hours",
                                         "weekdays", "monthdays", "months", "years"};
@@ -76,14 +78,14 @@ int Summaries(int iRepeats)
         return 1;
     for (int type = 0; type <= ZorvaneYearsDistribution; ++type) {
         std::vector<TRow> rows;
-        if (FAILED(Summary(server.Get(), static_cast<ZorvaneObjectType>(type), rows))) {
+        if (FAILED(Summary(server.Get(), static_cast<ZorvaneObjectType>(type), rows, iFrom, iTo))) {
             std::fprintf(stderr, "zvbench: summary %s failed\n", names[type]);
             continue;
         }
         std::vector<double> times;
         for (int i = 0; i < iRepeats; ++i) {
             const TClock::time_point start = TClock::now();
-            Summary(server.Get(), static_cast<ZorvaneObjectType>(type), rows);
+            Summary(server.Get(), static_cast<ZorvaneObjectType>(type), rows, iFrom, iTo);
             times.push_back(Seconds(start) * 1000);
         }
         std::sort(times.begin(), times.end());
@@ -99,13 +101,14 @@ int main(int argc, char** argv)
 {
     const std::string command = argc > 1 ? argv[1] : "";
     if (command != "report" && command != "summary") {
-        std::fprintf(stderr, "usage: zvbench report THREADS COUNT | zvbench summary [REPEATS]\n");
+        std::fprintf(stderr, "usage: zvbench report THREADS COUNT | zvbench summary [REPEATS [FROM TO]]\n");
         return 2;
     }
     CoInitializeEx(nullptr, COINIT_MULTITHREADED);
     int status = command == "report"
                      ? Report(std::max(1, argc > 2 ? atoi(argv[2]) : 1), std::max(1, argc > 3 ? atoi(argv[3]) : 1000))
-                     : Summaries(std::max(1, argc > 2 ? atoi(argv[2]) : 3));
+                     : Summaries(std::max(1, argc > 2 ? atoi(argv[2]) : 3), argc > 4 ? atof(argv[3]) : 0,
+                                 argc > 4 ? atof(argv[4]) : 0);
     CoUninitialize();
     std::fflush(stdout);
     return status;
