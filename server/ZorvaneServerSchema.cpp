@@ -60,6 +60,14 @@ void InsertDateNumbers(long iFirst, long iLast)
         TDbCommand(_bstr_t("INSERT INTO DateNumbers(DateNumber) VALUES(?)"), number).Execute();
 }
 
+// Summaries are asked for a period: on SQLite the period's rows are found through an index on
+// their start time. Made where it is missing, so databases created before it get it as well.
+void IndexActivityStartTimes(DbType iKind)
+{
+    if (iKind == dbSqlite)
+        Run("CREATE INDEX IF NOT EXISTS ActivityStartTime ON Activity(StartTime)");
+}
+
 bool Contains(std::string iText, const char* iPart)
 {
     std::transform(iText.begin(), iText.end(), iText.begin(), [](unsigned char c) { return std::tolower(c); });
@@ -114,18 +122,19 @@ void CZorvaneServer::CheckDatabaseVersion()
 {
     DebugLog() << "Checking DB version...\n";
     int version = ReadDatabaseVersion();
-    if (version >= 2)
-        return;
-    TDbTransaction transaction;
-    if (version == 0) {
-        DebugLog() << "(!) Database structure not found\n";
-        CreateSchema();
-        version = 1;
+    if (version < 2) {
+        TDbTransaction transaction;
+        if (version == 0) {
+            DebugLog() << "(!) Database structure not found\n";
+            CreateSchema();
+            version = 1;
+        }
+        DebugLog() << "DB Version " << version << "\n";
+        if (version == 1)
+            UpgradeDB_1_to_2();
+        transaction.Commit();
     }
-    DebugLog() << "DB Version " << version << "\n";
-    if (version == 1)
-        UpgradeDB_1_to_2();
-    transaction.Commit();
+    IndexActivityStartTimes(GetThreadConnection().GetDbType());
 }
 
 void CZorvaneServer::CreateSchema()

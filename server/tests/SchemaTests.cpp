@@ -15,6 +15,8 @@ const char kTables[] =
     "SELECT COUNT(*) FROM sqlite_master WHERE type='table' AND name IN "
     "('Config','UserInfo','ComputerInfo','ProcessInfo','DocumentInfo','Activity','DateNumbers')";
 
+const char kTimeIndex[] = "SELECT COUNT(*) FROM sqlite_master WHERE type='index' AND name='ActivityStartTime'";
+
 class SchemaTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -64,6 +66,7 @@ protected:
         EXPECT_EQ(76, ScalarLong("SELECT COUNT(DISTINCT DateNumber) FROM DateNumbers"));
         EXPECT_EQ(32, ScalarLong("SELECT COUNT(*) FROM DateNumbers WHERE DateNumber BETWEEN 0 AND 31"));
         EXPECT_EQ(44, ScalarLong("SELECT COUNT(*) FROM DateNumbers WHERE DateNumber BETWEEN 1995 AND 2038"));
+        EXPECT_EQ(1, ScalarLong(kTimeIndex));
     }
 
     SmartPtr<TLogCapture> log;
@@ -164,11 +167,13 @@ TEST_F(SchemaTest, OlderDatabasesAreUpgradedAndKeepTheirData)
     }
 }
 
-TEST_F(SchemaTest, CurrentDatabaseIsOnlyReadApartFromTheNames)
+TEST_F(SchemaTest, CurrentDatabaseIsOnlyReadApartFromTheNamesAndTheTimeIndex)
 {
     Start().reset();
-    Change({"UPDATE DateNumbers SET AbbrevDayName='x' WHERE DateNumber=1", "DELETE FROM DateNumbers WHERE DateNumber=2038"});
+    Change({"UPDATE DateNumbers SET AbbrevDayName='x' WHERE DateNumber=1", "DELETE FROM DateNumbers WHERE DateNumber=2038",
+            "DROP INDEX ActivityStartTime"});
     auto server = Start();
+    EXPECT_EQ(1, ScalarLong(kTimeIndex));
     EXPECT_EQ(1, log->Count("Checking DB version...\n"));
     EXPECT_EQ(0, log->Count("DB Version"));
     EXPECT_EQ(0, log->Count("UpgradeDB_1_to_2"));
