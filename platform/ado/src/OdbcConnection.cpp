@@ -74,7 +74,13 @@ OdbcConnection::OdbcConnection(const std::wstring& odbcString) {
 }
 
 OdbcConnection::~OdbcConnection() {
-  if (level_ > 0) SQLEndTran(SQL_HANDLE_DBC, connection_, SQL_ROLLBACK);
+  if (level_ > 0) {
+    try {
+      EndOutermost(SQL_ROLLBACK);
+    } catch (const std::exception&) {
+      // Disconnecting discards the transaction all the same.
+    }
+  }
   SQLDisconnect(connection_);
   SQLFreeHandle(SQL_HANDLE_DBC, connection_);
   SQLFreeHandle(SQL_HANDLE_ENV, environment_);
@@ -86,9 +92,7 @@ void OdbcConnection::Check(SQLRETURN rc, const std::wstring& context) const {
 
 long OdbcConnection::BeginTransaction() {
   if (level_ == 0) {
-    Check(SQLSetConnectAttrW(connection_, SQL_ATTR_AUTOCOMMIT,
-                             reinterpret_cast<SQLPOINTER>(SQL_AUTOCOMMIT_OFF), 0),
-          L"Cannot begin a transaction");
+    BeginOutermost();
   } else {
     RunSavepointStatement(level_ + 1, L"SAVEPOINT ", L"SAVE TRANSACTION ", L"SAVEPOINT ");
   }
@@ -117,7 +121,24 @@ void OdbcConnection::RollbackTransaction() {
   --level_;
 }
 
+void OdbcConnection::BeginOutermost() {
+  // The SQLite driver would begin a deferred transaction, which asks for the write lock only at
+  // its first write: two connections that read and then write would each hold the read lock the
+  // other waits for, until one gives up. Taking the write lock first leaves only the wait for it.
+  if (sqlite_) {
+    Execute(L"BEGIN IMMEDIATE", {}, false);
+    return;
+  }
+  Check(SQLSetConnectAttrW(connection_, SQL_ATTR_AUTOCOMMIT,
+                           reinterpret_cast<SQLPOINTER>(SQL_AUTOCOMMIT_OFF), 0),
+        L"Cannot begin a transaction");
+}
+
 void OdbcConnection::EndOutermost(SQLSMALLINT completion) {
+  if (sqlite_) {
+    Execute(completion == SQL_COMMIT ? L"COMMIT" : L"ROLLBACK", {}, false);
+    return;
+  }
   Check(SQLEndTran(SQL_HANDLE_DBC, connection_, completion), L"Cannot end the transaction");
   Check(SQLSetConnectAttrW(connection_, SQL_ATTR_AUTOCOMMIT,
                            reinterpret_cast<SQLPOINTER>(SQL_AUTOCOMMIT_ON), 0),

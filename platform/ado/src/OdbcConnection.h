@@ -6,8 +6,9 @@
 
 namespace ado {
 
-// One open ODBC connection with its transactions: the outermost one is the driver's own,
-// nested ones are savepoints in the dialect of the database.
+// One open ODBC connection with its transactions: the outermost one is the driver's own, except
+// on SQLite, where it is begun by statement so as to hold the write lock from its start; nested
+// ones are savepoints in the dialect of the database.
 class OdbcConnection {
  public:
   // Connects; a driver that is not installed gives an error naming it.
@@ -32,6 +33,7 @@ class OdbcConnection {
   // Runs the dialect's savepoint statement (none when its verb is null) for that level.
   void RunSavepointStatement(long level, const wchar_t* standard, const wchar_t* sqlServer,
                              const wchar_t* oracle);
+  void BeginOutermost();
   void EndOutermost(SQLSMALLINT completion);
 
   SQLHENV environment_ = nullptr;

@@ -1,3 +1,5 @@
+#include <thread>
+
 #include "TestSupport.h"
 
 namespace ado::test {
@@ -162,6 +164,56 @@ TEST_F(ConnectionTest, NestedTransactionsCommitAndRollBackAtTheirLevel) {
   ASSERT_EQ(S_OK, connection_->RollbackTrans());
   EXPECT_EQ(3, Count(L"T"));
   EXPECT_EQ(adErrIllegalOperation, connection_->RollbackTrans());
+}
+
+// One transaction that reads T, signals that it has read, waits at most a moment for its cue,
+// then adds a row and commits. Returns the first failure.
+HRESULT ReadThenWrite(_Connection* connection, HANDLE hasRead, HANDLE cue) {
+  long level = 0;
+  ComPtr<_Recordset> rows;
+  HRESULT hr = connection->BeginTrans(&level);
+  if (SUCCEEDED(hr)) {
+    hr = connection->Execute(Text(L"SELECT COUNT(*) FROM T"), nullptr, adCmdText, &rows);
+  }
+  SetEvent(hasRead);
+  WaitForSingleObject(cue, 500);
+  if (SUCCEEDED(hr)) {
+    hr = connection->Execute(Text(L"INSERT INTO T VALUES (1)"), nullptr,
+                             adCmdText | adExecuteNoRecords, &rows);
+  }
+  if (SUCCEEDED(hr)) hr = connection->CommitTrans();
+  // A failed transaction lets go of its locks at once, so that the other one ends soon too.
+  if (FAILED(hr)) connection->RollbackTrans();
+  return hr;
+}
+
+TEST_F(ConnectionTest, TransactionsThatReadThenWriteTakeTurns) {
+  Execute(L"CREATE TABLE T(A INT)");
+  ComPtr<_Connection> first = Create<_Connection>(CLSID_Connection);
+  ComPtr<_Connection> second = Create<_Connection>(CLSID_Connection);
+  for (_Connection* connection : {first.Get(), second.Get()}) {
+    ASSERT_EQ(S_OK, connection->Open(Text(ConnectionString() + L";Timeout=5000"), nullptr, nullptr,
+                                     adConnectUnspecified))
+        << LastErrorText();
+  }
+  HANDLE firstRead = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+  HANDLE secondRead = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+  // The first waits, a moment at most, for the second to read too: transactions that each held
+  // a read lock would then wait on each other's lock to write.
+  HRESULT firstResult = E_FAIL, secondResult = E_FAIL;
+  std::thread firstThread(
+      [&] { firstResult = ReadThenWrite(first.Get(), firstRead, secondRead); });
+  std::thread secondThread([&] {
+    WaitForSingleObject(firstRead, INFINITE);
+    secondResult = ReadThenWrite(second.Get(), secondRead, firstRead);
+  });
+  firstThread.join();
+  secondThread.join();
+  CloseHandle(firstRead);
+  CloseHandle(secondRead);
+  EXPECT_EQ(S_OK, firstResult);
+  EXPECT_EQ(S_OK, secondResult);
+  EXPECT_EQ(2, Count(L"T", first.Get()));
 }
 
 TEST_F(ConnectionTest, CloseRollsBackAnOpenTransaction) {
