@@ -59,22 +59,12 @@ _variant_t IconValue(SAFEARRAY* iIcon)
     return icon;
 }
 
-// SQLite lets one connection write at a time. A transaction that reads first and then asks to
-// write can wait for another writer that waits for its read lock in turn, until both give up;
-// one that takes the write lock before anything else only ever waits for the lock itself.
-void TakeWriteLock(DbConnection& iConnection)
-{
-    if (iConnection.GetDbType() == dbSqlite)
-        TDbCommand(_bstr_t("UPDATE Config SET DbVersion=DbVersion WHERE 0=1")).Execute();
-}
-
 }  // namespace
 
 bool StoreActivity(DbConnection& iConnection, const TActivityRecord& iRecord)
 {
     LogActivity(iRecord);
     TDbTransaction transaction(iConnection);
-    TakeWriteLock(iConnection);
     bool newProcess = false;
     const long processId = GetProcessId(iRecord.Process, &newProcess);
     const _variant_t documentId = DocumentId(iRecord.Description);
@@ -102,7 +92,6 @@ void StoreProcessInformation(DbConnection& iConnection, const _bstr_t& iProcess,
     DebugLog() << "SendProcessInformation( " << iProcess << ", " << iDescription << ", " << ElementCount(iIcon)
                << " )\n";
     TDbTransaction transaction(iConnection);
-    TakeWriteLock(iConnection);
     const _variant_t icon = IconValue(iIcon);
     DebugLog() << "Updating process info...\n";
     const long processId = GetProcessId(iProcess);
