@@ -2,16 +2,15 @@
 
 #include "ComMethodResult.h"
 
+#include <csl/DailyLog.h>
 #include <csl/EComException.h>
 #include <csl/TDebugStream.h>
 #include <csl/TMutex.h>
 #include <csl/TSeTranslatorGuard.h>
-#include <csl/ValueConversions.h>
 
 #include <comdef.h>
 
 #include <cstdlib>
-#include <cwchar>
 
 namespace {
 
@@ -57,15 +56,6 @@ std::wstring ProgramDirectory()
     return std::wstring(drive) + directory;
 }
 
-std::wstring DailyLogName()
-{
-    SYSTEMTIME now;
-    GetLocalTime(&now);
-    wchar_t name[64];
-    swprintf(name, 64, L"ZorvaneSrv_%04u_%02u_%02u.log", now.wYear, now.wMonth, now.wDay);
-    return name;
-}
-
 }  // namespace
 
 CZorvaneServer::CZorvaneServer()
@@ -83,7 +73,7 @@ CZorvaneServer::CZorvaneServer()
         m_ProgramDirectory = ProgramDirectory();
         if (!SetCurrentDirectoryW(m_ProgramDirectory.c_str()))
             ThrowLastSystemError();
-        ConfigureLog();
+        ConfigureDailyLog(*this, DebugLog(), m_ProgramDirectory, L"ZorvaneSrv_%Y_%m_%d.log");
         SetDbConnectionHost(this);
         m_ReportConnection.SetLogPrefix(const_string(kReportPrefix, sizeof(kReportPrefix) - 1));
         m_QueryConnection.SetLogPrefix(const_string(kQueryPrefix, sizeof(kQueryPrefix) - 1));
@@ -108,24 +98,6 @@ CZorvaneServer::~CZorvaneServer()
 {
     DebugLog() << "---------------- ZorvaneServer stopped ----------------\n";
     SetDbConnectionHost(nullptr);
-}
-
-void CZorvaneServer::ConfigureLog()
-{
-    TDebugStream& log = DebugLog();
-    if (GetBool("MakeDebugLog", false)) {
-        const std::wstring directory = m_ProgramDirectory + L"Logs\\";
-        CreateDirectoryW(directory.c_str(), nullptr);
-        log.AddWriter(new TPermanentFileWriter(directory + DailyLogName()));
-        const _value_t categories = Get("DebugLogCategory");
-        if (categories.IsEmpty())
-            log.SetCategories(TDebugStream::kDefaultCategories);
-        else
-            log.SetCategoryLetters(ValueToText(categories));
-    } else {
-        log.RemoveAllWriters();
-    }
-    log.StampLines = true;
 }
 
 HRESULT CZorvaneServer::FinalConstruct()

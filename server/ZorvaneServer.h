@@ -87,7 +87,6 @@ public:
     DbConnection& GetQueryConnection() override { return m_QueryConnection; }
 
 private:
-    void ConfigureLog();
     void ReadQuantum();
     bool Stopping() const;
     void QueueStartupJob(void (CZorvaneServer::*iJob)());
