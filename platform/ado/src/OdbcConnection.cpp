@@ -112,12 +112,16 @@ void OdbcConnection::CommitTransaction() {
 void OdbcConnection::RollbackTransaction() {
   if (level_ == 0) throw AdoError(adErrIllegalOperation, L"No transaction is active to roll back");
   if (level_ == 1) {
+    // The outermost level ends even when its rollback fails: the database may have ended the
+    // transaction by itself (SQLite does after an I/O or disk-full error), and the next one must
+    // begin as a transaction of its own, not as a savepoint of a transaction that is gone.
+    level_ = 0;
     EndOutermost(SQL_ROLLBACK);
-  } else {
-    RunSavepointStatement(level_, L"ROLLBACK TO SAVEPOINT ", L"ROLLBACK TRANSACTION ",
-                          L"ROLLBACK TO SAVEPOINT ");
-    RunSavepointStatement(level_, L"RELEASE SAVEPOINT ", nullptr, nullptr);
+    return;
   }
+  RunSavepointStatement(level_, L"ROLLBACK TO SAVEPOINT ", L"ROLLBACK TRANSACTION ",
+                        L"ROLLBACK TO SAVEPOINT ");
+  RunSavepointStatement(level_, L"RELEASE SAVEPOINT ", nullptr, nullptr);
   --level_;
 }
 
@@ -139,10 +143,11 @@ void OdbcConnection::EndOutermost(SQLSMALLINT completion) {
     Execute(completion == SQL_COMMIT ? L"COMMIT" : L"ROLLBACK", {}, false);
     return;
   }
-  Check(SQLEndTran(SQL_HANDLE_DBC, connection_, completion), L"Cannot end the transaction");
+  const SQLRETURN ended = SQLEndTran(SQL_HANDLE_DBC, connection_, completion);
   Check(SQLSetConnectAttrW(connection_, SQL_ATTR_AUTOCOMMIT,
                            reinterpret_cast<SQLPOINTER>(SQL_AUTOCOMMIT_ON), 0),
         L"Cannot return to automatic commits");
+  Check(ended, L"Cannot end the transaction");
 }
 
 void OdbcConnection::RunSavepointStatement(long level, const wchar_t* standard,

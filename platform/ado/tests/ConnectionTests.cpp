@@ -216,6 +216,21 @@ TEST_F(ConnectionTest, TransactionsThatReadThenWriteTakeTurns) {
   EXPECT_EQ(2, Count(L"T", first.Get()));
 }
 
+TEST_F(ConnectionTest, ATransactionTheDatabaseEndedByItselfStillEndsItsLevel) {
+  Execute(L"CREATE TABLE T(A INT)");
+  long level = 0;
+  ASSERT_EQ(S_OK, connection_->BeginTrans(&level));
+  Execute(L"INSERT INTO T VALUES (1)");
+  Execute(L"ROLLBACK");  // as SQLite does by itself after an I/O error
+  EXPECT_NE(S_OK, connection_->RollbackTrans());
+  EXPECT_EQ(adErrIllegalOperation, connection_->RollbackTrans());
+  ASSERT_EQ(S_OK, connection_->BeginTrans(&level));
+  EXPECT_EQ(1, level);
+  Execute(L"INSERT INTO T VALUES (2)");
+  ASSERT_EQ(S_OK, connection_->CommitTrans()) << LastErrorText();
+  EXPECT_EQ(1, Count(L"T"));
+}
+
 TEST_F(ConnectionTest, CloseRollsBackAnOpenTransaction) {
   Execute(L"CREATE TABLE T(A INT)");
   long level = 0;
