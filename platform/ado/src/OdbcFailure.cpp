@@ -7,7 +7,10 @@ namespace {
 
 constexpr HRESULT kErrorsInCommand = static_cast<HRESULT>(0x80040E14);
 constexpr HRESULT kIntegrityViolation = static_cast<HRESULT>(0x80040E2F);
-// SQLite result codes for a database file that can no longer be read or written.
+// SQLite result codes for a database file that can no longer be read or written. A file
+// replaced under an open connection makes every write of that connection fail as read-only;
+// a new connection sees the new file.
+constexpr long kSqliteReadOnly = 8;
 constexpr long kSqliteIoError = 10;
 constexpr long kSqliteCannotOpen = 14;
 constexpr long kSqliteNotADatabase = 26;
@@ -38,8 +41,8 @@ std::vector<ErrorRecord> ReadRecords(SQLSMALLINT handleType, SQLHANDLE handle, b
 
 HRESULT ErrorNumberFor(const std::wstring& sqlState, long nativeError, bool sqlite) {
   if (sqlState.compare(0, 2, L"08") == 0 || sqlState == L"HYT01") return E_FAIL;
-  if (sqlite && (nativeError == kSqliteIoError || nativeError == kSqliteCannotOpen ||
-                 nativeError == kSqliteNotADatabase)) {
+  if (sqlite && (nativeError == kSqliteReadOnly || nativeError == kSqliteIoError ||
+                 nativeError == kSqliteCannotOpen || nativeError == kSqliteNotADatabase)) {
     return E_FAIL;
   }
   if (sqlState == L"IM002") return adErrProviderNotFound;

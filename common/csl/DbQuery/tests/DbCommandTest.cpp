@@ -97,7 +97,7 @@ TEST_F(DbCommandTest, NoRetryInsideATransaction)
             TDbCommand("INSERT INTO T VALUES (6)").Execute();
             ADD_FAILURE() << "no exception";
         } catch (const EGeneric& e) {
-            EXPECT_EQ(std::to_string(E_FAIL), PropertyText(e, "Code"));
+            EXPECT_EQ(std::to_string(E_FAIL), PropertyText(e, "Code")) << e.what();
         }
         EXPECT_EQ(TLines{"INSERT INTO T VALUES (6)"}, m_Log->Lines("[SQL/GUI] "));
     }
