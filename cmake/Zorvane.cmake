@@ -32,7 +32,8 @@ endfunction()
 
 # zv_add_typelib(TARGET name IDL file [DEPENDS target...] [INCLUDES dir...] [LIBDIRS dir...])
 # Compiles an interface definition with widl into NAME.h, NAME_i.c and NAME.tlb in the
-# target's binary folder; the target is an interface library that carries the header path.
+# target's binary folder; the target is a static library of the identifiers that carries the
+# header path and, as its ZV_TLB property, the type library's path.
 function(zv_add_typelib)
   cmake_parse_arguments(T "" "TARGET;IDL" "DEPENDS;INCLUDES;LIBDIRS" ${ARGN})
   get_filename_component(base ${T_IDL} NAME_WE)
