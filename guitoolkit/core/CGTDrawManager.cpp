@@ -283,9 +283,7 @@ COLORREF CGTDrawManager::BlendColorsHsv(COLORREF color1, COLORREF color2, double
 
 void CGTDrawManager::FillSolid(const CRect& rect, COLORREF color)
 {
-    HBRUSH brush = ::CreateSolidBrush(color);
-    ::FillRect(m_dc.GetSafeHdc(), &rect, brush);
-    ::DeleteObject(brush);
+    m_dc.FillSolidRect(&rect, color);
 }
 
 BOOL CGTDrawManager::DrawShadow(CRect rect, int depth, int minBrightness, int maxBrightness, CBitmap* saveBottom,
@@ -381,15 +379,11 @@ BOOL CGTDrawManager::BrightenRect(CRect rect, int percent, COLORREF transparentC
     const DWORD highlight = CGTDibSection::Swap(theGuiToolkitGlobals.colorBtnHighlight);
     const DWORD blend = CGTDibSection::Swap(blendColor);
     auto isTransparent = [&](DWORD pixel) {
-        if (tolerance > 0)
-        {
-            const int red = transparentColor != (COLORREF)-1 ? Red(transparent) : 255;
-            const int green = transparentColor != (COLORREF)-1 ? Green(transparent) : 255;
-            const int blue = transparentColor != (COLORREF)-1 ? Blue(transparent) : 255;
-            return std::abs(Red(pixel) - red) < tolerance && std::abs(Green(pixel) - green) < tolerance &&
-                   std::abs(Blue(pixel) - blue) < tolerance;
-        }
-        return pixel == transparent;
+        if (tolerance <= 0)
+            return pixel == transparent;
+        return std::abs(Red(pixel) - Red(transparent)) < tolerance &&
+               std::abs(Green(pixel) - Green(transparent)) < tolerance &&
+               std::abs(Blue(pixel) - Blue(transparent)) < tolerance;
     };
     const CGTDibSection& dib = frame.Dib();
     DWORD* pixel = dib.Bits();
