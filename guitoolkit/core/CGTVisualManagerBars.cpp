@@ -3,33 +3,20 @@
 #include <guitoolkit/core/CGTDrawManager.h>
 #include <guitoolkit/core/CGTMenuGlyphs.h>
 #include <guitoolkit/core/GuiToolkitGlobals.h>
+#include <guitoolkit/core/VisualManagerColors.h>
+
+using namespace VisualManagerColors;
 
 namespace
 {
-GuiToolkitGlobals& Globals()
-{
-    return theGuiToolkitGlobals;
-}
-
-BOOL DialogColors(const IGTLookControl* control)
-{
-    return control != nullptr && control->UsesDialogColors();
-}
-
 COLORREF LightColor(const IGTLookControl* control)
 {
-    return DialogColors(control) ? Globals().colorBtnHighlight : Globals().colorBarHighlight;
+    return DialogColors(control) ? theGuiToolkitGlobals.colorBtnHighlight : theGuiToolkitGlobals.colorBarHighlight;
 }
 
 COLORREF ShadowColor(const IGTLookControl* control)
 {
-    return DialogColors(control) ? Globals().colorBtnShadow : Globals().colorBarShadow;
-}
-
-void FillSolid(CDC* dc, const CRect& rect, COLORREF color)
-{
-    CBrush brush(color);
-    dc->FillRect(&rect, &brush);
+    return DialogColors(control) ? theGuiToolkitGlobals.colorBtnShadow : theGuiToolkitGlobals.colorBarShadow;
 }
 
 // One grip line of the gripper: 3 pixels across, a frame highlight, shadow.
@@ -49,12 +36,13 @@ void CGTVisualManager::DrawBarBackground(CDC* dc, IGTLookBar* bar, CRect rectCli
     if (kind == GTLookBarKind::CaptionBar)
     {
         const COLORREF own = bar->GetBackgroundColor();
-        FillSolid(dc, rectClient, own == static_cast<COLORREF>(-1) ? Globals().colorBarShadow : own);
+        dc->FillSolidRect(&rectClient, own == noColor ? theGuiToolkitGlobals.colorBarShadow : own);
         return;
     }
     if (rectClip.IsRectEmpty())
         rectClip = rectClient;
-    dc->FillRect(&rectClip, DialogColors(bar) ? &Globals().brushBtnFace : &Globals().brushBarFace);
+    dc->FillRect(&rectClip,
+                 DialogColors(bar) ? &theGuiToolkitGlobals.brushBtnFace : &theGuiToolkitGlobals.brushBarFace);
 }
 
 void CGTVisualManager::DrawBarBorder(CDC* dc, IGTLookBar* bar, CRect& rect)
@@ -91,9 +79,9 @@ void CGTVisualManager::DrawBarBorder(CDC* dc, IGTLookBar* bar, CRect& rect)
 
 void CGTVisualManager::DrawMenuBorder(CDC* dc, CWnd*, CRect rect)
 {
-    dc->Draw3dRect(&rect, Globals().colorBarLight, Globals().colorBarDarkShadow);
+    dc->Draw3dRect(&rect, theGuiToolkitGlobals.colorBarLight, theGuiToolkitGlobals.colorBarDarkShadow);
     rect.DeflateRect(1, 1);
-    dc->Draw3dRect(&rect, Globals().colorBarHighlight, Globals().colorBarShadow);
+    dc->Draw3dRect(&rect, theGuiToolkitGlobals.colorBarHighlight, theGuiToolkitGlobals.colorBarShadow);
 }
 
 void CGTVisualManager::DrawMenuShadow(CDC* dc, CRect rect, CRect, int depth, int darkestPercent, int lightestPercent,
@@ -101,7 +89,7 @@ void CGTVisualManager::DrawMenuShadow(CDC* dc, CRect rect, CRect, int depth, int
 {
     CGTDrawManager drawManager(*dc);
     drawManager.DrawShadow(rect, depth, darkestPercent, lightestPercent, saveBottom, saveSide,
-                           static_cast<COLORREF>(-1), !rightToLeft);
+                           noColor, !rightToLeft);
 }
 
 void CGTVisualManager::DrawGripper(CDC* dc, CRect rect, BOOL horizontal, IGTLookBar* bar)
@@ -147,8 +135,8 @@ void CGTVisualManager::DrawSeparator(CDC* dc, IGTLookBar* bar, CRect rect, BOOL 
 
 COLORREF CGTVisualManager::FillDockingCaption(CDC* dc, IGTLookBar*, BOOL active, CRect rect)
 {
-    dc->FillRect(&rect, active ? &Globals().brushActiveCaption : &Globals().brushInactiveCaption);
-    return active ? Globals().colorCaptionText : Globals().colorInactiveCaptionText;
+    dc->FillRect(&rect, active ? &theGuiToolkitGlobals.brushActiveCaption : &theGuiToolkitGlobals.brushInactiveCaption);
+    return active ? theGuiToolkitGlobals.colorCaptionText : theGuiToolkitGlobals.colorInactiveCaptionText;
 }
 
 int CGTVisualManager::CaptionGlyphStyle(const IGTLookCaptionButton& button, BOOL activeCaption, BOOL disabled)
@@ -156,7 +144,7 @@ int CGTVisualManager::CaptionGlyphStyle(const IGTLookCaptionButton& button, BOOL
     if (disabled)
         return CGTMenuGlyphs::Grey;
     const COLORREF own = button.GetForegroundColor();
-    if (own != static_cast<COLORREF>(-1))
+    if (own != noColor)
     {
         const BOOL light = GetRValue(own) >= 193 && GetGValue(own) >= 193 && GetBValue(own) >= 193;
         return light ? CGTMenuGlyphs::White : CGTMenuGlyphs::Black;
@@ -177,7 +165,7 @@ void CGTVisualManager::DrawCaptionButton(CDC* dc, IGTLookCaptionButton* button, 
     CGTMenuGlyphs::DrawCentered(dc, glyph, glyphRect, CaptionGlyphStyle(*button, activeCaption, disabled));
     if (disabled)
         return;
-    const GuiToolkitGlobals& g = Globals();
+    const GuiToolkitGlobals& g = theGuiToolkitGlobals;
     if (pushedAndHot)
     {
         dc->Draw3dRect(&rect, g.colorBarDarkShadow, g.colorBarLight);
@@ -216,9 +204,9 @@ void CGTVisualManager::DrawStatusPaneBorder(CDC* dc, IGTLookBar*, CRect rect, UI
     if (paneStyle & GTPaneNoBorders)
         return;
     if (paneStyle & GTPanePopOut)
-        dc->Draw3dRect(&rect, Globals().colorBarHighlight, Globals().colorBarShadow);
+        dc->Draw3dRect(&rect, theGuiToolkitGlobals.colorBarHighlight, theGuiToolkitGlobals.colorBarShadow);
     else
-        dc->Draw3dRect(&rect, Globals().colorBarShadow, Globals().colorBarHighlight);
+        dc->Draw3dRect(&rect, theGuiToolkitGlobals.colorBarShadow, theGuiToolkitGlobals.colorBarHighlight);
 }
 
 void CGTVisualManager::DrawStatusProgress(CDC* dc, IGTLookBar*, CRect rect, int total, int current,
@@ -229,8 +217,8 @@ void CGTVisualManager::DrawStatusProgress(CDC* dc, IGTLookBar*, CRect rect, int 
         return;
     CRect filled = rect;
     filled.right = filled.left + static_cast<int>(static_cast<long long>(rect.Width()) * current / total);
-    if (endColor == static_cast<COLORREF>(-1))
-        FillSolid(dc, filled, barColor);
+    if (endColor == noColor)
+        dc->FillSolidRect(&filled, barColor);
     else
         CGTDrawManager(*dc).FillGradient(filled, barColor, endColor, FALSE, 0, 0);
     if (!showPercent)
@@ -240,11 +228,11 @@ void CGTVisualManager::DrawStatusProgress(CDC* dc, IGTLookBar*, CRect rect, int 
     text.Format(L"%d%%", static_cast<int>(static_cast<long long>(current) * 100 / total));
     const UINT format = DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX;
     const int oldMode = dc->SetBkMode(TRANSPARENT);
-    const COLORREF oldText = dc->SetTextColor(Globals().colorBarText);
+    const COLORREF oldText = dc->SetTextColor(theGuiToolkitGlobals.colorBarText);
     dc->DrawText(text, &rect, format);
     const int saved = dc->SaveDC();
     dc->IntersectClipRect(&filled);
-    dc->SetTextColor(textColor == static_cast<COLORREF>(-1) ? Globals().colorHighlightText : textColor);
+    dc->SetTextColor(textColor == noColor ? theGuiToolkitGlobals.colorHighlightText : textColor);
     dc->DrawText(text, &rect, format);
     dc->RestoreDC(saved);
     dc->SetTextColor(oldText);
@@ -253,9 +241,9 @@ void CGTVisualManager::DrawStatusProgress(CDC* dc, IGTLookBar*, CRect rect, int 
 
 void CGTVisualManager::DrawStatusSizeGrip(CDC* dc, IGTLookBar*, CRect rect)
 {
-    CFont* oldFont = dc->SelectObject(&Globals().fontMarlett);
+    CFont* oldFont = dc->SelectObject(&theGuiToolkitGlobals.fontMarlett);
     const UINT oldAlign = dc->SetTextAlign(TA_RIGHT | TA_BOTTOM);
-    const COLORREF oldText = dc->SetTextColor(Globals().colorBarShadow);
+    const COLORREF oldText = dc->SetTextColor(theGuiToolkitGlobals.colorBarShadow);
     const int oldMode = dc->SetBkMode(TRANSPARENT);
     dc->ExtTextOut(rect.right, rect.bottom, ETO_CLIPPED, &rect, L"o", 1, nullptr);
     dc->SetBkMode(oldMode);
@@ -267,9 +255,9 @@ void CGTVisualManager::DrawStatusSizeGrip(CDC* dc, IGTLookBar*, CRect rect)
 void CGTVisualManager::DrawComboDropButton(CDC* dc, CRect rect, BOOL disabled, BOOL dropped, BOOL highlighted,
                                            IGTLookButton*)
 {
-    const GuiToolkitGlobals& g = Globals();
+    const GuiToolkitGlobals& g = theGuiToolkitGlobals;
     const COLORREF oldText = dc->GetTextColor();
-    dc->FillRect(&rect, &Globals().brushBarFace);
+    dc->FillRect(&rect, &theGuiToolkitGlobals.brushBarFace);
     dc->Draw3dRect(&rect, g.colorBarHighlight, g.colorBarHighlight);
     CRect glyphRect = rect;
     if (dropped)
@@ -291,10 +279,10 @@ void CGTVisualManager::DrawComboBorder(CDC* dc, CRect rect, BOOL, BOOL dropped, 
     if (FlatOpenMenuButtons)
     {
         rect.DeflateRect(1, 1);
-        dc->Draw3dRect(&rect, Globals().colorBarDarkShadow, Globals().colorBarDarkShadow);
+        dc->Draw3dRect(&rect, theGuiToolkitGlobals.colorBarDarkShadow, theGuiToolkitGlobals.colorBarDarkShadow);
     }
     else
-        dc->Draw3dRect(&rect, Globals().colorBarShadow, Globals().colorBarHighlight);
+        dc->Draw3dRect(&rect, theGuiToolkitGlobals.colorBarShadow, theGuiToolkitGlobals.colorBarHighlight);
 }
 
 void CGTVisualManager::DrawEditBorder(CDC* dc, CRect rect, BOOL, BOOL highlighted, IGTLookButton*)
@@ -305,9 +293,10 @@ void CGTVisualManager::DrawEditBorder(CDC* dc, CRect rect, BOOL, BOOL highlighte
 
 void CGTVisualManager::DrawTearOffCaption(CDC* dc, CRect rect, BOOL highlighted)
 {
-    dc->FillRect(&rect, &Globals().brushBarFace);
+    dc->FillRect(&rect, &theGuiToolkitGlobals.brushBarFace);
     rect.DeflateRect(2, 1);
-    dc->FillRect(&rect, highlighted ? &Globals().brushActiveCaption : &Globals().brushInactiveCaption);
+    dc->FillRect(&rect, highlighted ? &theGuiToolkitGlobals.brushActiveCaption
+                                    : &theGuiToolkitGlobals.brushInactiveCaption);
 }
 
 void CGTVisualManager::FillButtonInterior(CDC* dc, IGTLookButton* button, CRect rect, int state)
@@ -315,7 +304,7 @@ void CGTVisualManager::FillButtonInterior(CDC* dc, IGTLookButton* button, CRect 
     if (button->IsShowAllButton())
     {
         if (state == 2)
-            CGTDrawManager(*dc).BrightenRect(rect, -1, static_cast<COLORREF>(-1), 0, static_cast<COLORREF>(-1));
+            CGTDrawManager(*dc).BrightenRect(rect, -1, noColor, 0, noColor);
         return;
     }
     if (!FillCheckedButtons && !button->IsMenuItem())
@@ -326,16 +315,17 @@ void CGTVisualManager::FillButtonInterior(CDC* dc, IGTLookButton* button, CRect 
     if ((style & (GTButtonChecked | GTButtonIndeterminate)) == 0 || state == 2 || button->IsCustomizeMode())
         return;
     rect.DeflateRect(::GetSystemMetrics(SM_CXEDGE), ::GetSystemMetrics(SM_CYEDGE));
-    dc->FillRect(&rect, &Globals().brushLight);
+    dc->FillRect(&rect, &theGuiToolkitGlobals.brushLight);
 }
 
 void CGTVisualManager::DrawButtonBorder(CDC* dc, IGTLookButton* button, CRect rect, int state)
 {
-    const COLORREF dark = button->IsOutlookButton() ? Globals().colorBarDarkShadow : Globals().colorBarShadow;
+    const COLORREF dark =
+        button->IsOutlookButton() ? theGuiToolkitGlobals.colorBarDarkShadow : theGuiToolkitGlobals.colorBarShadow;
     if (state == 1)
-        dc->Draw3dRect(&rect, dark, Globals().colorBarHighlight);
+        dc->Draw3dRect(&rect, dark, theGuiToolkitGlobals.colorBarHighlight);
     else if (state == 2)
-        dc->Draw3dRect(&rect, Globals().colorBarHighlight, dark);
+        dc->Draw3dRect(&rect, theGuiToolkitGlobals.colorBarHighlight, dark);
 }
 
 void CGTVisualManager::DrawMenuButtonBorder(CDC* dc, IGTLookButton* button, CRect rect, int state)
@@ -347,7 +337,7 @@ void CGTVisualManager::DrawMenuButtonBorder(CDC* dc, IGTLookButton* button, CRec
 
 void CGTVisualManager::FillMenuHighlight(CDC* dc, IGTLookButton*, CRect rect, BOOL, BOOL, COLORREF&)
 {
-    dc->FillRect(&rect, &Globals().brushHighlight);
+    dc->FillRect(&rect, &theGuiToolkitGlobals.brushHighlight);
 }
 
 BOOL CGTVisualManager::HighlightsWholeMenuItem() const
@@ -358,14 +348,14 @@ BOOL CGTVisualManager::HighlightsWholeMenuItem() const
 COLORREF CGTVisualManager::GetMenuTextColor(BOOL highlighted, BOOL disabled) const
 {
     if (highlighted)
-        return disabled ? Globals().colorBtnFace : Globals().colorHighlightText;
-    return disabled ? Globals().colorGrayText : Globals().colorBtnText;
+        return disabled ? theGuiToolkitGlobals.colorBtnFace : theGuiToolkitGlobals.colorHighlightText;
+    return disabled ? theGuiToolkitGlobals.colorGrayText : theGuiToolkitGlobals.colorBtnText;
 }
 
 void CGTVisualManager::DrawRarelyUsedMenuArea(CDC* dc, CRect rect)
 {
-    CGTDrawManager(*dc).BrightenRect(rect, -1, static_cast<COLORREF>(-1), 0, static_cast<COLORREF>(-1));
-    dc->Draw3dRect(&rect, Globals().colorBarShadow, Globals().colorBarHighlight);
+    CGTDrawManager(*dc).BrightenRect(rect, -1, noColor, 0, noColor);
+    dc->Draw3dRect(&rect, theGuiToolkitGlobals.colorBarShadow, theGuiToolkitGlobals.colorBarHighlight);
 }
 
 void CGTVisualManager::DrawMenuCheck(CDC* dc, IGTLookButton* button, CRect rect, BOOL highlighted, BOOL radio)
@@ -384,41 +374,41 @@ COLORREF CGTVisualManager::GetToolbarButtonTextColor(IGTLookButton* button, int 
     const BOOL disabled = (button->GetStyle() & GTButtonDisabled) != 0 ||
                           (button->IsCustomizeMode() && !button->IsUsableInCustomizeMode());
     if (button->IsOutlookButton())
-        return disabled ? Globals().colorBarFace : Globals().colorWindow;
+        return disabled ? theGuiToolkitGlobals.colorBarFace : theGuiToolkitGlobals.colorWindow;
     if (disabled)
-        return Globals().colorGrayText;
-    return state == 2 ? button->GetHotTextColor() : Globals().colorBarText;
+        return theGuiToolkitGlobals.colorGrayText;
+    return state == 2 ? button->GetHotTextColor() : theGuiToolkitGlobals.colorBarText;
 }
 
 COLORREF CGTVisualManager::GetImageShadowColor() const
 {
-    return static_cast<COLORREF>(-1);
+    return noColor;
 }
 
 COLORREF CGTVisualManager::GetCaptionBarTextColor(IGTLookBar*) const
 {
-    return Globals().colorWindow;
+    return theGuiToolkitGlobals.colorWindow;
 }
 
 void CGTVisualManager::FillCaptionBarBackground(CDC* dc, IGTLookBar*, CRect rect, COLORREF background, BOOL flat)
 {
-    if (background == static_cast<COLORREF>(-1))
-        dc->FillRect(&rect, &Globals().brushBarFace);
+    if (background == noColor)
+        dc->FillRect(&rect, &theGuiToolkitGlobals.brushBarFace);
     else
-        FillSolid(dc, rect, background);
+        dc->FillSolidRect(&rect, background);
     if (!flat)
-        dc->Draw3dRect(&rect, Globals().colorBarHighlight, Globals().colorBarShadow);
+        dc->Draw3dRect(&rect, theGuiToolkitGlobals.colorBarHighlight, theGuiToolkitGlobals.colorBarShadow);
 }
 
 COLORREF CGTVisualManager::FillOutlookScrollButton(CDC* dc, CRect rect, BOOL, BOOL, BOOL)
 {
-    dc->FillRect(&rect, &Globals().brushBarFace);
-    return Globals().colorBarText;
+    dc->FillRect(&rect, &theGuiToolkitGlobals.brushBarFace);
+    return theGuiToolkitGlobals.colorBarText;
 }
 
 void CGTVisualManager::DrawOutlookScrollButtonBorder(CDC* dc, CRect& rect, BOOL highlighted, BOOL pressed)
 {
-    const GuiToolkitGlobals& g = Globals();
+    const GuiToolkitGlobals& g = theGuiToolkitGlobals;
     if (highlighted && pressed)
     {
         dc->Draw3dRect(&rect, g.colorBarDarkShadow, g.colorBarFace);
@@ -440,12 +430,12 @@ void CGTVisualManager::DrawOutlookBarStrip(CDC* dc, CRect rect)
 {
     if (rect.IsRectEmpty())
         return;
-    dc->FillRect(&rect, &Globals().brushBarFace);
-    dc->Draw3dRect(&rect, Globals().colorBarHighlight, Globals().colorBarShadow);
+    dc->FillRect(&rect, &theGuiToolkitGlobals.brushBarFace);
+    dc->Draw3dRect(&rect, theGuiToolkitGlobals.colorBarHighlight, theGuiToolkitGlobals.colorBarShadow);
 }
 
 COLORREF CGTVisualManager::FillOutlookBarCaption(CDC* dc, CRect rect)
 {
-    FillSolid(dc, rect, Globals().colorBarShadow);
-    return Globals().colorBarHighlight;
+    dc->FillSolidRect(&rect, theGuiToolkitGlobals.colorBarShadow);
+    return theGuiToolkitGlobals.colorBarHighlight;
 }

@@ -2,22 +2,13 @@
 #include <guitoolkit/core/CGTVisualManager.h>
 #include <guitoolkit/core/CGTMenuGlyphs.h>
 #include <guitoolkit/core/GuiToolkitGlobals.h>
+#include <guitoolkit/core/VisualManagerColors.h>
 #include <algorithm>
+
+using namespace VisualManagerColors;
 
 namespace
 {
-const COLORREF noColor = static_cast<COLORREF>(-1);
-
-GuiToolkitGlobals& Globals()
-{
-    return theGuiToolkitGlobals;
-}
-
-BOOL DialogColors(const IGTLookControl* control)
-{
-    return control != nullptr && control->UsesDialogColors();
-}
-
 // The frame between two rectangles painted with a brush.
 void PaintFrameStrips(CDC* dc, const CRect& outer, const CRect& inner, CBrush& brush)
 {
@@ -32,19 +23,19 @@ void PaintFrameStrips(CDC* dc, const CRect& outer, const CRect& inner, CBrush& b
 
 void CGTVisualManager::DrawSlider(CDC* dc, IGTLookBar* slider, CRect rect, BOOL border)
 {
-    rect.left = std::max(rect.left, Globals().rectWorkArea.left);
+    rect.left = std::max(rect.left, theGuiToolkitGlobals.rectWorkArea.left);
     DrawBarBackground(dc, slider, rect, rect);
     if (!border)
         return;
     const DWORD style = slider->GetBarStyle();
     if (style & CBRS_ALIGN_LEFT)
-        dc->FillSolidRect(rect.right - 1, rect.top, 1, rect.Height(), Globals().colorBarDarkShadow);
+        dc->FillSolidRect(rect.right - 1, rect.top, 1, rect.Height(), theGuiToolkitGlobals.colorBarDarkShadow);
     else if (style & CBRS_ALIGN_TOP)
-        dc->FillSolidRect(rect.left, rect.bottom - 1, rect.Width(), 1, Globals().colorBarDarkShadow);
+        dc->FillSolidRect(rect.left, rect.bottom - 1, rect.Width(), 1, theGuiToolkitGlobals.colorBarDarkShadow);
     else if (style & CBRS_ALIGN_RIGHT)
-        dc->FillSolidRect(rect.left, rect.top, 1, rect.Height(), Globals().colorBarHighlight);
+        dc->FillSolidRect(rect.left, rect.top, 1, rect.Height(), theGuiToolkitGlobals.colorBarHighlight);
     else if (style & CBRS_ALIGN_BOTTOM)
-        dc->FillSolidRect(rect.left, rect.top, rect.Width(), 1, Globals().colorBarHighlight);
+        dc->FillSolidRect(rect.left, rect.top, rect.Width(), 1, theGuiToolkitGlobals.colorBarHighlight);
 }
 
 void CGTVisualManager::DrawExpandBox(CDC* dc, CRect rect, BOOL expanded, COLORREF color)
@@ -52,56 +43,56 @@ void CGTVisualManager::DrawExpandBox(CDC* dc, CRect rect, BOOL expanded, COLORRE
     dc->Draw3dRect(&rect, color, color);
     rect.DeflateRect(2, 2);
     const CPoint centre = rect.CenterPoint();
-    dc->FillSolidRect(rect.left, centre.y, rect.Width(), 1, Globals().colorBarText);
+    dc->FillSolidRect(rect.left, centre.y, rect.Width(), 1, theGuiToolkitGlobals.colorBarText);
     if (!expanded)
-        dc->FillSolidRect(centre.x, rect.top, 1, rect.Height(), Globals().colorBarText);
+        dc->FillSolidRect(centre.x, rect.top, 1, rect.Height(), theGuiToolkitGlobals.colorBarText);
 }
 
 COLORREF CGTVisualManager::GetDialogFaceColor(IGTLookControl* control) const
 {
-    return DialogColors(control) ? Globals().colorBarFace : Globals().colorBtnFace;
+    return DialogColors(control) ? theGuiToolkitGlobals.colorBarFace : theGuiToolkitGlobals.colorBtnFace;
 }
 
 COLORREF CGTVisualManager::GetDialogDarkColor(IGTLookControl* control) const
 {
-    return DialogColors(control) ? Globals().colorBarDarkShadow : Globals().colorBtnDarkShadow;
+    return DialogColors(control) ? theGuiToolkitGlobals.colorBarDarkShadow : theGuiToolkitGlobals.colorBtnDarkShadow;
 }
 
 void CGTVisualManager::DrawControlBorder(CDC* dc, CRect rect, CWnd*)
 {
-    dc->Draw3dRect(&rect, Globals().colorBarShadow, Globals().colorBarHighlight);
+    dc->Draw3dRect(&rect, theGuiToolkitGlobals.colorBarShadow, theGuiToolkitGlobals.colorBarHighlight);
     rect.DeflateRect(1, 1);
-    dc->Draw3dRect(&rect, Globals().colorBarFace, Globals().colorBarFace);
+    dc->Draw3dRect(&rect, theGuiToolkitGlobals.colorBarFace, theGuiToolkitGlobals.colorBarFace);
 }
 
 void CGTVisualManager::DrawPanelFrame(CDC* dc, CRect rect)
 {
-    dc->Draw3dRect(&rect, Globals().colorBarFace, Globals().colorBarShadow);
+    dc->Draw3dRect(&rect, theGuiToolkitGlobals.colorBarFace, theGuiToolkitGlobals.colorBarShadow);
 }
 
 void CGTVisualManager::FillPanel(CDC* dc, CRect rect)
 {
-    dc->FillRect(&rect, &Globals().brushBarFace);
+    dc->FillRect(&rect, &theGuiToolkitGlobals.brushBarFace);
 }
 
 COLORREF CGTVisualManager::FillInactiveCaption(CDC* dc, CRect rect)
 {
-    dc->FillRect(&rect, &Globals().brushInactiveCaption);
-    dc->Draw3dRect(&rect, Globals().colorInactiveBorder, Globals().colorInactiveBorder);
-    return Globals().colorInactiveCaptionText;
+    dc->FillRect(&rect, &theGuiToolkitGlobals.brushInactiveCaption);
+    dc->Draw3dRect(&rect, theGuiToolkitGlobals.colorInactiveBorder, theGuiToolkitGlobals.colorInactiveBorder);
+    return theGuiToolkitGlobals.colorInactiveCaptionText;
 }
 
 void CGTVisualManager::GetCalendarColors(COLORREF& background, COLORREF& text, COLORREF& selectedBackground,
                                          COLORREF& selectedText, COLORREF& todayMarker) const
 {
-    background = selectedBackground = Globals().colorBtnFace;
-    text = selectedText = Globals().colorBtnText;
+    background = selectedBackground = theGuiToolkitGlobals.colorBtnFace;
+    text = selectedText = theGuiToolkitGlobals.colorBtnText;
     todayMarker = RGB(187, 85, 3);
 }
 
 void CGTVisualManager::DrawCheckBox(CDC* dc, CRect rect, BOOL focused, BOOL checked, BOOL enabled)
 {
-    const GuiToolkitGlobals& g = Globals();
+    const GuiToolkitGlobals& g = theGuiToolkitGlobals;
     if (focused)
         dc->DrawFocusRect(&rect);
     rect.DeflateRect(1, 1);
@@ -119,7 +110,7 @@ void CGTVisualManager::DrawWindowNcBorder(CWnd* window)
     CRect rect;
     window->GetWindowRect(&rect);
     rect.OffsetRect(-rect.left, -rect.top);
-    const GuiToolkitGlobals& g = Globals();
+    const GuiToolkitGlobals& g = theGuiToolkitGlobals;
     if (window->GetStyle() & WS_POPUP)
         dc.Draw3dRect(&rect, g.colorBarShadow, g.colorBarShadow);
     else
@@ -135,13 +126,13 @@ BOOL CGTVisualManager::HasAutoHideButtonBorder() const
 
 void CGTVisualManager::FillAutoHideButton(CDC* dc, CRect rect, IGTLookAutoHideButton*)
 {
-    dc->FillRect(&rect, &Globals().brushBarFace);
+    dc->FillRect(&rect, &theGuiToolkitGlobals.brushBarFace);
 }
 
 void CGTVisualManager::DrawAutoHideButtonBorder(CDC* dc, CRect rect, CRect widths, IGTLookAutoHideButton*)
 {
     const COLORREF oldText = dc->GetTextColor();
-    const COLORREF shadow = Globals().colorBarShadow;
+    const COLORREF shadow = theGuiToolkitGlobals.colorBarShadow;
     if (widths.left > 0)
         dc->FillSolidRect(rect.left, rect.top, widths.left, rect.Height(), shadow);
     if (widths.top > 0)
@@ -155,12 +146,12 @@ void CGTVisualManager::DrawAutoHideButtonBorder(CDC* dc, CRect rect, CRect width
 
 COLORREF CGTVisualManager::GetAutoHideButtonTextColor(IGTLookAutoHideButton*) const
 {
-    return Globals().colorBarText;
+    return theGuiToolkitGlobals.colorBarText;
 }
 
 BOOL CGTVisualManager::DrawCalculatorButton(CDC* dc, CRect rect, int state, CWnd*)
 {
-    const GuiToolkitGlobals& g = Globals();
+    const GuiToolkitGlobals& g = theGuiToolkitGlobals;
     if (state == 1 || state == 2)
         dc->FillRect(&rect, &theGuiToolkitGlobals.brushLight);
     if (state == 1)
@@ -172,23 +163,23 @@ BOOL CGTVisualManager::DrawCalculatorButton(CDC* dc, CRect rect, int state, CWnd
 
 BOOL CGTVisualManager::DrawCalculatorDisplay(CDC* dc, CRect rect, CWnd*)
 {
-    dc->FillRect(&rect, &Globals().brushWindow);
-    dc->Draw3dRect(&rect, Globals().colorBarShadow, Globals().colorBarHighlight);
+    dc->FillRect(&rect, &theGuiToolkitGlobals.brushWindow);
+    dc->Draw3dRect(&rect, theGuiToolkitGlobals.colorBarShadow, theGuiToolkitGlobals.colorBarHighlight);
     return TRUE;
 }
 
 BOOL CGTVisualManager::DrawBrowseButton(CDC* dc, CRect rect, BOOL pressed, CWnd*)
 {
-    dc->FillRect(&rect, &Globals().brushBtnFace);
+    dc->FillRect(&rect, &theGuiToolkitGlobals.brushBtnFace);
     CRect frame(rect.left, rect.top - 1, rect.right + 1, rect.bottom + 1);
-    dc->Draw3dRect(&frame, Globals().colorBtnDarkShadow, Globals().colorBtnDarkShadow);
+    dc->Draw3dRect(&frame, theGuiToolkitGlobals.colorBtnDarkShadow, theGuiToolkitGlobals.colorBtnDarkShadow);
     dc->DrawEdge(&rect, pressed ? BDR_SUNKENINNER : BDR_RAISEDINNER, BF_RECT);
     return TRUE;
 }
 
 void CGTVisualManager::DrawSpinButtons(CDC* dc, CRect rect, int state, BOOL horizontal, CWnd*)
 {
-    const GuiToolkitGlobals& g = Globals();
+    const GuiToolkitGlobals& g = theGuiToolkitGlobals;
     dc->FillRect(&rect, &theGuiToolkitGlobals.brushBarFace);
     dc->Draw3dRect(&rect, g.colorBarHighlight, g.colorBarHighlight);
     CRect halves[2] = {rect, rect};
@@ -218,9 +209,9 @@ void CGTVisualManager::DrawDragFrame(CDC* dc, CRect rectOuter, CRect rectInner, 
 
 void CGTVisualManager::DrawBarLabel(CDC* dc, CRect rect, const CString& text)
 {
-    dc->FillRect(&rect, &Globals().brushBarFace);
+    dc->FillRect(&rect, &theGuiToolkitGlobals.brushBarFace);
     CFont* oldFont = dc->SelectObject(&theGuiToolkitGlobals.fontBold);
-    const COLORREF oldText = dc->SetTextColor(Globals().colorBarText);
+    const COLORREF oldText = dc->SetTextColor(theGuiToolkitGlobals.colorBarText);
     const int oldMode = dc->SetBkMode(TRANSPARENT);
     rect.DeflateRect(2, 2);
     dc->DrawText(text, &rect, DT_SINGLELINE | DT_VCENTER);
@@ -257,9 +248,9 @@ BOOL CGTVisualManager::FillOwnerDrawButton(CDC* dc, CRect rect, IGTLookPushButto
 BOOL CGTVisualManager::DrawOwnerDrawButtonBorder(CDC* dc, CRect rect, IGTLookPushButton* button)
 {
     if (button->IsPushed())
-        dc->Draw3dRect(&rect, Globals().colorBarShadow, Globals().colorBarHighlight);
+        dc->Draw3dRect(&rect, theGuiToolkitGlobals.colorBarShadow, theGuiToolkitGlobals.colorBarHighlight);
     else if (button->IsHighlighted())
-        dc->Draw3dRect(&rect, Globals().colorBarHighlight, Globals().colorBarShadow);
+        dc->Draw3dRect(&rect, theGuiToolkitGlobals.colorBarHighlight, theGuiToolkitGlobals.colorBarShadow);
     return TRUE;
 }
 
@@ -267,48 +258,48 @@ void CGTVisualManager::DrawPushButtonBorder(CDC* dc, CRect& rect, IGTLookPushBut
 {
     if (button->IsPushed() || button->IsChecked())
     {
-        dc->Draw3dRect(&rect, Globals().colorBarDarkShadow, Globals().colorBarHighlight);
+        dc->Draw3dRect(&rect, theGuiToolkitGlobals.colorBarDarkShadow, theGuiToolkitGlobals.colorBarHighlight);
         rect.OffsetRect(2, 2);
     }
     else
-        dc->Draw3dRect(&rect, Globals().colorBarHighlight, Globals().colorBarDarkShadow);
+        dc->Draw3dRect(&rect, theGuiToolkitGlobals.colorBarHighlight, theGuiToolkitGlobals.colorBarDarkShadow);
     rect.DeflateRect(2, 2);
 }
 
 void CGTVisualManager::GetSmartDockingColors(COLORREF& base, COLORREF& shadow) const
 {
-    base = Globals().colorBarFace;
-    shadow = Globals().colorBarShadow;
+    base = theGuiToolkitGlobals.colorBarFace;
+    shadow = theGuiToolkitGlobals.colorBarShadow;
 }
 
 COLORREF CGTVisualManager::GetSmartDockingHighlightColor() const
 {
-    return Globals().colorActiveCaption;
+    return theGuiToolkitGlobals.colorActiveCaption;
 }
 
 void CGTVisualManager::FillToolBoxPage(CDC* dc, CRect rect)
 {
-    dc->FillRect(&rect, &Globals().brushBarFace);
+    dc->FillRect(&rect, &theGuiToolkitGlobals.brushBarFace);
 }
 
 void CGTVisualManager::DrawToolBoxButtonBorder(CDC* dc, CRect rect)
 {
-    dc->Draw3dRect(&rect, Globals().colorBarLight, Globals().colorBarDarkShadow);
+    dc->Draw3dRect(&rect, theGuiToolkitGlobals.colorBarLight, theGuiToolkitGlobals.colorBarDarkShadow);
     rect.DeflateRect(1, 1);
-    dc->Draw3dRect(&rect, Globals().colorBarHighlight, Globals().colorBarShadow);
+    dc->Draw3dRect(&rect, theGuiToolkitGlobals.colorBarHighlight, theGuiToolkitGlobals.colorBarShadow);
 }
 
 COLORREF CGTVisualManager::FillHeaderCaption(CDC* dc, CRect rect)
 {
-    dc->FillRect(&rect, &Globals().brushActiveCaption);
-    return Globals().colorCaptionText;
+    dc->FillRect(&rect, &theGuiToolkitGlobals.brushActiveCaption);
+    return theGuiToolkitGlobals.colorCaptionText;
 }
 
 void CGTVisualManager::FillTabPage(CDC* dc, IGTLookPropertyPage* page, CRect rect)
 {
     if (page->HasOwnBackground())
     {
-        dc->FillRect(&rect, &Globals().brushBtnFace);
+        dc->FillRect(&rect, &theGuiToolkitGlobals.brushBtnFace);
         return;
     }
     CWnd* window = page->GetPageWindow();
@@ -326,7 +317,7 @@ void CGTVisualManager::FillTabPage(CDC* dc, IGTLookPropertyPage* page, CRect rec
 
 void CGTVisualManager::DrawOwnerDrawButtonFrame(CDC* dc, CRect rect, IGTLookPushButton* button)
 {
-    const GuiToolkitGlobals& g = Globals();
+    const GuiToolkitGlobals& g = theGuiToolkitGlobals;
     if (button->IsPushed() && button->IsHighlighted())
     {
         dc->Draw3dRect(&rect, g.colorBarDarkShadow, g.colorBarLight);
@@ -348,7 +339,7 @@ BOOL CGTVisualManager::UsesWindowThemeForButton() const
 
 COLORREF CGTVisualManager::FillPropSheetListItem(CDC* dc, CRect rect, BOOL pushed, BOOL selected, BOOL noSeparator)
 {
-    const GuiToolkitGlobals& g = Globals();
+    const GuiToolkitGlobals& g = theGuiToolkitGlobals;
     rect.DeflateRect(1, 1);
     if (pushed)
     {
@@ -380,7 +371,7 @@ CBrush& CGTVisualManager::GetDitherBrush()
 void CGTVisualManager::FillGridArea(CDC* dc, CRect rect, IGTLookGrid* grid, BOOL active)
 {
     CBrush& dither = GetDitherBrush();
-    const COLORREF marker = Globals().isBlackHighContrast ? noColor : grid->GetMarkerColor();
+    const COLORREF marker = theGuiToolkitGlobals.isBlackHighContrast ? noColor : grid->GetMarkerColor();
     const int mode = grid->GetMarkerMode();
     if (mode == 0 || mode == 1)
     {
@@ -392,11 +383,11 @@ void CGTVisualManager::FillGridArea(CDC* dc, CRect rect, IGTLookGrid* grid, BOOL
         return;
     }
     if (!active)
-        dc->FillRect(&rect, &Globals().brushBtnFace);
+        dc->FillRect(&rect, &theGuiToolkitGlobals.brushBtnFace);
     else if (marker != noColor)
         dc->FillSolidRect(&rect, marker);
     else
-        dc->FillRect(&rect, &Globals().brushWindow);
+        dc->FillRect(&rect, &theGuiToolkitGlobals.brushWindow);
 }
 
 COLORREF CGTVisualManager::GetGridLineColor(IGTLookGrid*) const
@@ -406,8 +397,8 @@ COLORREF CGTVisualManager::GetGridLineColor(IGTLookGrid*) const
 
 void CGTVisualManager::DrawGridHeaderBar(CDC* dc, CRect rect, IGTLookGrid*)
 {
-    dc->FillRect(&rect, &Globals().brushActiveCaption);
-    dc->FillSolidRect(rect.left, rect.bottom - 1, rect.Width(), 1, Globals().colorBarShadow);
+    dc->FillRect(&rect, &theGuiToolkitGlobals.brushActiveCaption);
+    dc->FillSolidRect(rect.left, rect.bottom - 1, rect.Width(), 1, theGuiToolkitGlobals.colorBarShadow);
 }
 
 void CGTVisualManager::DrawGridExpandBox(CDC* dc, CRect rect, BOOL expanded, COLORREF color)
@@ -417,17 +408,17 @@ void CGTVisualManager::DrawGridExpandBox(CDC* dc, CRect rect, BOOL expanded, COL
 
 void CGTVisualManager::FillGridHeader(CDC* dc, CRect rect, IGTLookGrid*)
 {
-    dc->FillRect(&rect, &Globals().brushBtnFace);
+    dc->FillRect(&rect, &theGuiToolkitGlobals.brushBtnFace);
 }
 
 void CGTVisualManager::DrawGridHeaderItemBorder(CDC* dc, CRect rect, IGTLookGrid*, BOOL)
 {
-    dc->Draw3dRect(&rect, Globals().colorBtnHighlight, Globals().colorBtnDarkShadow);
+    dc->Draw3dRect(&rect, theGuiToolkitGlobals.colorBtnHighlight, theGuiToolkitGlobals.colorBtnDarkShadow);
 }
 
 COLORREF CGTVisualManager::GetGridLeftOffsetColor(IGTLookGrid*) const
 {
-    return Globals().colorBtnLight;
+    return theGuiToolkitGlobals.colorBtnLight;
 }
 
 int CGTVisualManager::GetMenuImageMargin() const

@@ -4,22 +4,13 @@
 #include <guitoolkit/core/CGTDrawManager.h>
 #include <guitoolkit/core/CGTMenuGlyphs.h>
 #include <guitoolkit/core/GuiToolkitGlobals.h>
+#include <guitoolkit/core/VisualManagerColors.h>
 #include <afxcmn.h>
+
+using namespace VisualManagerColors;
 
 namespace
 {
-const COLORREF noColor = static_cast<COLORREF>(-1);
-
-GuiToolkitGlobals& Globals()
-{
-    return theGuiToolkitGlobals;
-}
-
-BOOL DialogColors(const IGTLookControl* control)
-{
-    return control != nullptr && control->UsesDialogColors();
-}
-
 COLORREF Either(COLORREF color, COLORREF fallback)
 {
     return color == noColor ? fallback : color;
@@ -50,17 +41,17 @@ COLORREF CGTVisualManager::FillCommandListItem(CDC* dc, CRect rect, BOOL selecte
 {
     if (!selected)
     {
-        dc->FillRect(&rect, &Globals().brushBarFace);
-        return Globals().colorBarText;
+        dc->FillRect(&rect, &theGuiToolkitGlobals.brushBarFace);
+        return theGuiToolkitGlobals.colorBarText;
     }
-    dc->FillRect(&rect, &Globals().brushHighlight);
+    dc->FillRect(&rect, &theGuiToolkitGlobals.brushHighlight);
     CRect frame = rect;
     frame.DeflateRect(1, 1);
     dc->PatBlt(frame.left, frame.top, frame.Width(), 1, PATINVERT);
     dc->PatBlt(frame.left, frame.bottom - 1, frame.Width(), 1, PATINVERT);
     dc->PatBlt(frame.left, frame.top + 1, 1, frame.Height() - 2, PATINVERT);
     dc->PatBlt(frame.right - 1, frame.top + 1, 1, frame.Height() - 2, PATINVERT);
-    return Globals().colorHighlightText;
+    return theGuiToolkitGlobals.colorHighlightText;
 }
 
 void CGTVisualManager::DrawCommandListMenuArrow(CDC* dc, CRect rect, BOOL selected)
@@ -69,7 +60,7 @@ void CGTVisualManager::DrawCommandListMenuArrow(CDC* dc, CRect rect, BOOL select
     const CPoint at(rect.right - glyph.cx, rect.top + (rect.Height() - glyph.cy) / 2);
     CGTMenuGlyphs::Draw(dc, CGTMenuGlyphs::TriangleRight, at, selected ? CGTMenuGlyphs::White : CGTMenuGlyphs::Black);
     CRect separator(at.x - 1 - 2, rect.top + 2, at.x - 1, rect.bottom - 2);
-    dc->Draw3dRect(&separator, Globals().colorBtnShadow, Globals().colorBtnHighlight);
+    dc->Draw3dRect(&separator, theGuiToolkitGlobals.colorBtnShadow, theGuiToolkitGlobals.colorBtnHighlight);
 }
 
 CSize CGTVisualManager::GetButtonExtraSize() const
@@ -86,13 +77,13 @@ COLORREF CGTVisualManager::FillMiniFrameCaption(CDC* dc, CRect rect, BOOL active
 {
     if (floatingBar != nullptr && floatingBar->GetLookKind() == GTLookBarKind::Toolbar)
         active = TRUE;
-    dc->FillRect(&rect, active ? &Globals().brushActiveCaption : &Globals().brushInactiveCaption);
-    return active ? Globals().colorCaptionText : Globals().colorInactiveCaptionText;
+    dc->FillRect(&rect, active ? &theGuiToolkitGlobals.brushActiveCaption : &theGuiToolkitGlobals.brushInactiveCaption);
+    return active ? theGuiToolkitGlobals.colorCaptionText : theGuiToolkitGlobals.colorInactiveCaptionText;
 }
 
 void CGTVisualManager::DrawMiniFrameBorder(CDC* dc, IGTLookMiniFrame* frame, CRect rect, CRect borderSize)
 {
-    const GuiToolkitGlobals& g = Globals();
+    const GuiToolkitGlobals& g = theGuiToolkitGlobals;
     const int state = frame != nullptr ? frame->GetLookState() : 0;
     if (state == 1 || state == 2)
     {
@@ -115,7 +106,7 @@ void CGTVisualManager::DrawMiniFrameBorder(CDC* dc, IGTLookMiniFrame* frame, CRe
 
 void CGTVisualManager::DrawFloatingToolbarBorder(CDC* dc, CRect rect)
 {
-    const GuiToolkitGlobals& g = Globals();
+    const GuiToolkitGlobals& g = theGuiToolkitGlobals;
     dc->Draw3dRect(&rect, g.colorBarFace, g.colorBarDarkShadow);
     rect.DeflateRect(1, 1);
     dc->Draw3dRect(&rect, g.colorBarHighlight, g.colorBarShadow);
@@ -125,24 +116,26 @@ void CGTVisualManager::DrawFloatingToolbarBorder(CDC* dc, CRect rect)
 
 void CGTVisualManager::FillSliderArea(CDC* dc, IGTLookControl* owner, CRect rect)
 {
-    dc->FillRect(&rect, DialogColors(owner) ? &Globals().brushBtnFace : &Globals().brushBarFace);
+    dc->FillRect(&rect, DialogColors(owner) ? &theGuiToolkitGlobals.brushBtnFace : &theGuiToolkitGlobals.brushBarFace);
 }
 
 void CGTVisualManager::DrawHeaderItemBorder(CDC* dc, IGTLookControl* owner, CRect rect, BOOL pressed, BOOL)
 {
     const BOOL dialog = DialogColors(owner);
-    const COLORREF shadow = dialog ? Globals().colorBtnShadow : Globals().colorBarShadow;
+    const COLORREF shadow = dialog ? theGuiToolkitGlobals.colorBtnShadow : theGuiToolkitGlobals.colorBarShadow;
     if (pressed)
         dc->Draw3dRect(&rect, shadow, shadow);
     else
-        dc->Draw3dRect(&rect, dialog ? Globals().colorBtnHighlight : Globals().colorBarHighlight, shadow);
+        dc->Draw3dRect(&rect, dialog ? theGuiToolkitGlobals.colorBtnHighlight : theGuiToolkitGlobals.colorBarHighlight,
+                       shadow);
 }
 
 void CGTVisualManager::DrawSortArrow(CDC* dc, IGTLookControl* owner, CRect rect, BOOL up)
 {
     const BOOL dialog = DialogColors(owner);
-    CPen lightPen(PS_SOLID, 1, dialog ? Globals().colorBtnHighlight : Globals().colorBarHighlight);
-    CPen darkPen(PS_SOLID, 1, dialog ? Globals().colorBtnDarkShadow : Globals().colorBarDarkShadow);
+    const GuiToolkitGlobals& g = theGuiToolkitGlobals;
+    CPen lightPen(PS_SOLID, 1, dialog ? g.colorBtnHighlight : g.colorBarHighlight);
+    CPen darkPen(PS_SOLID, 1, dialog ? g.colorBtnDarkShadow : g.colorBarDarkShadow);
     const int apexX = rect.CenterPoint().x;
     const CPoint bottomLeft(rect.left, rect.bottom - 1), bottomRight(rect.right - 1, rect.bottom - 1);
     const CPoint topLeft(rect.left, rect.top), topRight(rect.right - 1, rect.top);
@@ -164,13 +157,13 @@ void CGTVisualManager::DrawSortArrow(CDC* dc, IGTLookControl* owner, CRect rect,
 
 void CGTVisualManager::FillTasksPane(CDC* dc, IGTLookTasksPane*, CRect rect)
 {
-    dc->FillRect(&rect, &Globals().brushWindow);
+    dc->FillRect(&rect, &theGuiToolkitGlobals.brushWindow);
 }
 
 void CGTVisualManager::DrawTasksGroupCaption(CDC* dc, IGTLookTasksGroup* group, BOOL highlighted, BOOL,
                                              BOOL canCollapse)
 {
-    const GuiToolkitGlobals& g = Globals();
+    const GuiToolkitGlobals& g = theGuiToolkitGlobals;
     IGTLookTasksPane* pane = group->GetPane();
     CRect rect = group->GetCaptionRect();
     CRect textRect = rect;
@@ -187,7 +180,8 @@ void CGTVisualManager::DrawTasksGroupCaption(CDC* dc, IGTLookTasksGroup* group, 
         }
     }
     else
-        dc->FillRect(&rect, group->IsSpecial() ? &theGuiToolkitGlobals.brushHighlight : &theGuiToolkitGlobals.brushBarFace);
+        dc->FillRect(&rect,
+                     group->IsSpecial() ? &theGuiToolkitGlobals.brushHighlight : &theGuiToolkitGlobals.brushBarFace);
 
     if (const HICON icon = group->GetIcon(); icon != nullptr)
     {
@@ -242,7 +236,7 @@ void CGTVisualManager::DrawTasksGroupBorder(CDC* dc, CRect rect, BOOL special, B
 
 void CGTVisualManager::DrawTask(CDC* dc, IGTLookTask* task, CImageList* images, BOOL highlighted, BOOL)
 {
-    GuiToolkitGlobals& g = Globals();
+    GuiToolkitGlobals& g = theGuiToolkitGlobals;
     CRect rect = task->GetRect();
     if (task->IsSeparator())
     {
@@ -290,11 +284,11 @@ void CGTVisualManager::DrawTasksScrollButton(CDC* dc, CRect rect, int topExtensi
 {
     CRect fill = rect;
     fill.top -= topExtension;
-    dc->FillRect(&fill, &Globals().brushBarFace);
+    dc->FillRect(&fill, &theGuiToolkitGlobals.brushBarFace);
     if (highlighted)
     {
         CGTDrawManager(*dc).BrightenRect(rect, -1, noColor, 0, noColor);
-        dc->Draw3dRect(&rect, Globals().colorBarHighlight, Globals().colorBarDarkShadow);
+        dc->Draw3dRect(&rect, theGuiToolkitGlobals.colorBarHighlight, theGuiToolkitGlobals.colorBarDarkShadow);
     }
     CGTMenuGlyphs::DrawCentered(dc, glyph, rect, CGTMenuGlyphs::Black);
 }

@@ -1,18 +1,14 @@
 // The classic look of tab windows.
 #include <guitoolkit/core/CGTVisualManager.h>
 #include <guitoolkit/core/GuiToolkitGlobals.h>
+#include <guitoolkit/core/VisualManagerColors.h>
 #include <afxcmn.h>
 #include <iterator>
 
+using namespace VisualManagerColors;
+
 namespace
 {
-const COLORREF noColor = static_cast<COLORREF>(-1);
-
-GuiToolkitGlobals& Globals()
-{
-    return theGuiToolkitGlobals;
-}
-
 BOOL IsSpecialLook(const IGTLookTabWnd& tabWnd)
 {
     return tabWnd.GetTabLook() != GTTabLook::Plain3D;
@@ -49,7 +45,7 @@ int BuildTabOutline(const CRect& rect, GTTabLook look, BOOL onTop, CPoint (&poin
 
 void CGTVisualManager::FillTabArea(CDC* dc, CRect rect, IGTLookTabWnd*)
 {
-    dc->FillRect(&rect, &Globals().brushBarFace);
+    dc->FillRect(&rect, &theGuiToolkitGlobals.brushBarFace);
 }
 
 void CGTVisualManager::DrawTab(CDC* dc, CRect rect, int tab, BOOL active, IGTLookTabWnd* tabWnd)
@@ -63,7 +59,7 @@ void CGTVisualManager::DrawTab(CDC* dc, CRect rect, int tab, BOOL active, IGTLoo
     dc->SelectClipRgn(&region, RGN_AND);
     const COLORREF own = tabWnd->GetTabBackgroundColor(tab);
     CBrush ownBrush;
-    CBrush* brush = &Globals().brushBarFace;
+    CBrush* brush = &theGuiToolkitGlobals.brushBarFace;
     if (own != noColor && ownBrush.CreateSolidBrush(own))
         brush = &ownBrush;
     FillTab(dc, rect, brush, tab, active, tabWnd);
@@ -99,7 +95,7 @@ void CGTVisualManager::DrawTabOutline(CDC* dc, const CPoint* points, int count, 
 
 void CGTVisualManager::FillTab(CDC* dc, CRect rect, CBrush* brush, int tab, BOOL active, IGTLookTabWnd* tabWnd)
 {
-    if (active && IsSpecialLook(*tabWnd) && !Globals().isBlackHighContrast &&
+    if (active && IsSpecialLook(*tabWnd) && !theGuiToolkitGlobals.isBlackHighContrast &&
         tabWnd->GetTabBackgroundColor(tab) == noColor)
     {
         dc->FillSolidRect(&rect, RGB(255, 255, 255));
@@ -145,14 +141,14 @@ void CGTVisualManager::DrawTabContent(CDC* dc, CRect rect, int tab, BOOL, IGTLoo
 
 void CGTVisualManager::FillTabButton(CDC* dc, CRect rect, IGTLookPushButton*, IGTLookTabWnd*)
 {
-    dc->FillRect(&rect, &Globals().brushBarFace);
+    dc->FillRect(&rect, &theGuiToolkitGlobals.brushBarFace);
 }
 
 void CGTVisualManager::GetTabColors(IGTLookTabWnd* tabWnd, COLORREF& dark, COLORREF& black, COLORREF& highlight,
                                     COLORREF& face, COLORREF& darkShadow, COLORREF& light, CBrush*& faceBrush,
                                     CBrush*& blackBrush)
 {
-    GuiToolkitGlobals& g = Globals();
+    GuiToolkitGlobals& g = theGuiToolkitGlobals;
     const BOOL dialog = tabWnd->UsesDialogColors();
     const int active = tabWnd->GetActiveTab();
     const COLORREF own = tabWnd->DrawsColoredTabs() && active >= 0 ? tabWnd->GetTabBackgroundColor(active) : noColor;
@@ -222,7 +218,7 @@ BOOL CGTVisualManager::UsesTabAutoColors() const
 void CGTVisualManager::DrawTabButtonBorder(CDC* dc, CRect rect, IGTLookPushButton* button, UINT, IGTLookTabWnd*)
 {
     if (button->IsPushed() && button->IsHighlighted())
-        dc->Draw3dRect(&rect, Globals().colorBarShadow, Globals().colorBarHighlight);
+        dc->Draw3dRect(&rect, theGuiToolkitGlobals.colorBarShadow, theGuiToolkitGlobals.colorBarHighlight);
     else if (button->IsPushed() || button->IsHighlighted())
-        dc->Draw3dRect(&rect, Globals().colorBarHighlight, Globals().colorBarShadow);
+        dc->Draw3dRect(&rect, theGuiToolkitGlobals.colorBarHighlight, theGuiToolkitGlobals.colorBarShadow);
 }
