@@ -146,11 +146,6 @@ void CZorvaneServer::ReadQuantum()
     m_Quantum = quantum;
 }
 
-DbConnection& CZorvaneServer::GetThreadConnection()
-{
-    return ::GetThreadConnection();
-}
-
 DbConnection* CZorvaneServer::GetThreadSlot()
 {
     return static_cast<DbConnection*>(m_ConnectionSlot.Get());

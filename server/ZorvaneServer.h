@@ -54,10 +54,6 @@ public:
     STDMETHOD(GetSummaryActivityData)(SummaryActivityRequest* ioActivityRequest, _Recordset** oData) override;
     STDMETHOD(GetSummaryObjectData)(SummaryObjectRequest* ioObjectRequest, _Recordset** oData) override;
 
-    // The connection of the calling thread's open transaction, else the query connection (the
-    // database layer's lookup through this host).
-    DbConnection& GetThreadConnection();
-
     // The start-up job and the retry job that repeats it.
     void Initialize();
     void DelayedInitialize();
