@@ -1,7 +1,6 @@
 #include "ActivityTestSupport.h"
 
 #include <csl/DbQuery/AdoPtr.h>
-#include <csl/TDebugStream.h>
 
 #include <comdef.h>
 
@@ -18,6 +17,15 @@ DATE Date(int iYear, int iMonth, int iDay, int iHour, int iMinute)
     DATE date = 0;
     SystemTimeToVariantTime(&time, &date);
     return date;
+}
+
+SummaryActivityRequest Request(ZorvaneObjectType iType, DATE iStart, DATE iEnd)
+{
+    SummaryActivityRequest request = {};
+    request.ObjectType = iType;
+    request.TimeStart = iStart;
+    request.TimeEnd = iEnd;
+    return request;
 }
 
 namespace {
@@ -86,25 +94,18 @@ HANDLE TTestCallerToken::OpenCallerToken()
 
 void ActivityTest::SetUp()
 {
-    ASSERT_TRUE(SUCCEEDED(CoInitializeEx(nullptr, COINIT_MULTITHREADED)));
-    ServerConfig::Clear();
-    DebugLog().RemoveAllWriters();
-    log = new TLogCapture;
-    DebugLog().AddWriter(log);
-    ServerConfig::Set(L"MakeDebugLog", 1);
-    ServerConfig::Set(L"ConnectionString", SqliteConnectionString(FreshDatabase(L"activity.db")));
-    server.reset(new TServerInstance);
-    // The start-up job has ended once the month names are written.
-    ASSERT_TRUE(log->WaitFor("UPDATE DateNumbers SET AbbrevMonthName=? WHERE DateNumber=? {", 12)) << log->Text();
+    ServerTest::SetUp();
+    if (HasFatalFailure())
+        return;
+    server = StartServer();
+    ASSERT_FALSE(HasFailure()) << "The server did not start";
     SetCaller(TTestCallerToken::Administrator);
 }
 
 void ActivityTest::TearDown()
 {
     server.reset();
-    DebugLog().RemoveAllWriters();
-    ServerConfig::Clear();
-    CoUninitialize();
+    ServerTest::TearDown();
 }
 
 long ActivityTest::Report(DATE iStart, const wchar_t* iComputer, const wchar_t* iUser, const wchar_t* iProcess,

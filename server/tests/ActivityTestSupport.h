@@ -12,6 +12,9 @@
 // An automation date of the local clock.
 DATE Date(int iYear, int iMonth, int iDay, int iHour = 0, int iMinute = 0);
 
+// A request for the summary of one kind of object over a period (0: open-ended).
+SummaryActivityRequest Request(ZorvaneObjectType iType, DATE iStart = 0, DATE iEnd = 0);
+
 // The rows of a result, one text per row: the named columns' values joined by "|", NULL as
 // "NULL" and whole numbers without decimals.
 std::vector<std::string> Rows(_Recordset* iData, std::initializer_list<const wchar_t*> iColumns);
@@ -29,8 +32,9 @@ private:
 };
 
 // A server connected to a fresh database, with the log captured.
-class ActivityTest : public ::testing::Test {
+class ActivityTest : public ServerTest {
 protected:
+    ActivityTest() : ServerTest(L"activity.db") {}
     void SetUp() override;
     void TearDown() override;
 
@@ -42,5 +46,4 @@ protected:
     void SetCaller(TTestCallerToken::TKind iKind);
 
     std::unique_ptr<TServerInstance> server;
-    TLogCapture* log = nullptr;
 };

@@ -17,35 +17,9 @@ const char kTables[] =
 
 const char kTimeIndex[] = "SELECT COUNT(*) FROM sqlite_master WHERE type='index' AND name='ActivityStartTime'";
 
-class SchemaTest : public ::testing::Test {
+class SchemaTest : public ServerTest {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(SUCCEEDED(CoInitializeEx(nullptr, COINIT_MULTITHREADED)));
-        ServerConfig::Clear();
-        DebugLog().RemoveAllWriters();
-        log = new TLogCapture;
-        DebugLog().AddWriter(log);
-        ServerConfig::Set(L"MakeDebugLog", 1);
-        database = FreshDatabase(L"schema.db");
-        ServerConfig::Set(L"ConnectionString", SqliteConnectionString(database));
-    }
-    void TearDown() override
-    {
-        DebugLog().RemoveAllWriters();
-        ServerConfig::Clear();
-        CoUninitialize();
-    }
-
-    // Starts a server and waits until its start-up job has written the last month name; the
-    // log then holds only this start.
-    std::unique_ptr<TServerInstance> Start()
-    {
-        log->Clear();
-        std::unique_ptr<TServerInstance> server(new TServerInstance);
-        EXPECT_TRUE(log->WaitFor("UPDATE DateNumbers SET AbbrevMonthName=? WHERE DateNumber=? {", 12)) << log->Text();
-        return server;
-    }
+    SchemaTest() : ServerTest(L"schema.db") {}
 
     // Runs statements on the database while no server is running.
     void Change(const std::vector<const char*>& iStatements)
@@ -69,8 +43,6 @@ protected:
         EXPECT_EQ(1, ScalarLong(kTimeIndex));
     }
 
-    SmartPtr<TLogCapture> log;
-    std::wstring database;
 };
 
 std::wstring LocaleText(LCTYPE iType)
@@ -82,7 +54,7 @@ std::wstring LocaleText(LCTYPE iType)
 
 TEST_F(SchemaTest, EmptyDatabaseGetsEveryTableAndTheLocaleNames)
 {
-    auto server = Start();
+    auto server = StartServer();
     ExpectVersion2();
     const std::string text = log->Text();
     const char* const lines[] = {"Checking DB version...\n", "(!) Database structure not found\n", "DB Version 1\n",
@@ -123,7 +95,7 @@ private:
 
 TEST_F(SchemaTest, DayNamesStartWithTheLocaleFirstDayOfTheWeek)
 {
-    auto server = Start();
+    auto server = StartServer();
     struct Case {
         int firstDay;
         const wchar_t* rows[7];
@@ -154,10 +126,10 @@ TEST_F(SchemaTest, OlderDatabasesAreUpgradedAndKeepTheirData)
     };
     for (const Case& c : cases) {
         database = FreshDatabase(L"schema.db");
-        Start().reset();
+        StartServer().reset();
         Change({"INSERT INTO UserInfo(UserName) VALUES ('HOST\\user')"});
         Change(c.downgrade);
-        auto server = Start();
+        auto server = StartServer();
         ExpectVersion2();
         EXPECT_EQ(1, log->Count("DB Version 1\n")) << c.name;
         EXPECT_EQ(1, log->Count("CZorvaneServer::UpgradeDB_1_to_2() - complete\n")) << c.name;
@@ -169,10 +141,10 @@ TEST_F(SchemaTest, OlderDatabasesAreUpgradedAndKeepTheirData)
 
 TEST_F(SchemaTest, CurrentDatabaseIsOnlyReadApartFromTheNamesAndTheTimeIndex)
 {
-    Start().reset();
+    StartServer().reset();
     Change({"UPDATE DateNumbers SET AbbrevDayName='x' WHERE DateNumber=1", "DELETE FROM DateNumbers WHERE DateNumber=2038",
             "DROP INDEX ActivityStartTime"});
-    auto server = Start();
+    auto server = StartServer();
     EXPECT_EQ(1, ScalarLong(kTimeIndex));
     EXPECT_EQ(1, log->Count("Checking DB version...\n"));
     EXPECT_EQ(0, log->Count("DB Version"));

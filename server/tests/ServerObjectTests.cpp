@@ -10,28 +10,14 @@
 
 namespace {
 
-class ServerObjectTest : public ::testing::Test {
+class ServerObjectTest : public ServerTest {
 protected:
+    ServerObjectTest() : ServerTest(L"server_object.db") {}
     void SetUp() override
     {
-        ASSERT_TRUE(SUCCEEDED(CoInitializeEx(nullptr, COINIT_MULTITHREADED)));
-        ServerConfig::Clear();
-        DebugLog().RemoveAllWriters();
+        ServerTest::SetUp();
         DebugLog().SetCategories(0);
-        log = new TLogCapture;
-        DebugLog().AddWriter(log);
-        database = FreshDatabase(L"server_object.db");
-        ServerConfig::Set(L"ConnectionString", SqliteConnectionString(database));
     }
-    void TearDown() override
-    {
-        DebugLog().RemoveAllWriters();
-        ServerConfig::Clear();
-        CoUninitialize();
-    }
-
-    SmartPtr<TLogCapture> log;
-    std::wstring database;
 };
 
 unsigned long Quantum(CZorvaneServer& iServer)

@@ -1,6 +1,7 @@
 #include "ServerTestSupport.h"
 
 #include <csl/DbQuery/TDbCommand.h>
+#include <csl/TDebugStream.h>
 
 #include <windows.h>
 
@@ -96,4 +97,31 @@ std::wstring ScalarText(const char* iSql)
 {
     const _variant_t value = TDbCommand(_bstr_t(iSql)).ExecuteScalar();
     return value.vt == VT_BSTR ? std::wstring(value.bstrVal) : std::wstring(L"<not text>");
+}
+
+void ServerTest::SetUp()
+{
+    ASSERT_TRUE(SUCCEEDED(CoInitializeEx(nullptr, COINIT_MULTITHREADED)));
+    ServerConfig::Clear();
+    DebugLog().RemoveAllWriters();
+    log = new TLogCapture;
+    DebugLog().AddWriter(log);
+    database = FreshDatabase(m_DatabaseName);
+    ServerConfig::Set(L"ConnectionString", SqliteConnectionString(database));
+}
+
+void ServerTest::TearDown()
+{
+    DebugLog().RemoveAllWriters();
+    ServerConfig::Clear();
+    CoUninitialize();
+}
+
+std::unique_ptr<TServerInstance> ServerTest::StartServer()
+{
+    ServerConfig::Set(L"MakeDebugLog", 1);
+    log->Clear();
+    std::unique_ptr<TServerInstance> server(new TServerInstance);
+    EXPECT_TRUE(log->WaitFor("UPDATE DateNumbers SET AbbrevMonthName=? WHERE DateNumber=? {", 12)) << log->Text();
+    return server;
 }

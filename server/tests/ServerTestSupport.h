@@ -2,7 +2,10 @@
 #include <ComObjectGlobal.h>
 #include <ZorvaneServer.h>
 
+#include <csl/SmartPtr.h>
 #include <csl/TStreamWriter.h>
+
+#include <gtest/gtest.h>
 
 #include <memory>
 #include <mutex>
@@ -52,3 +55,22 @@ private:
 // Statements on the thread's current connection, for looking into the database.
 long ScalarLong(const char* iSql);
 std::wstring ScalarText(const char* iSql);
+
+// A test of server objects in this process: COM for the thread, an empty configuration naming
+// a fresh SQLite database, and the log captured.
+class ServerTest : public ::testing::Test {
+protected:
+    explicit ServerTest(const wchar_t* iDatabaseName) : m_DatabaseName(iDatabaseName) {}
+    void SetUp() override;
+    void TearDown() override;
+
+    // Starts a server with the debug log on and waits until its start-up job has written the
+    // last month name; the log then holds only this start.
+    std::unique_ptr<TServerInstance> StartServer();
+
+    SmartPtr<TLogCapture> log;
+    std::wstring database;
+
+private:
+    const wchar_t* m_DatabaseName;
+};
