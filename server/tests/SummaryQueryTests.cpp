@@ -16,15 +16,6 @@ std::string Narrow(const std::wstring& iText)
     return static_cast<const char*>(_bstr_t(iText.c_str()));
 }
 
-SummaryActivityRequest Request(ZorvaneObjectType iType, DATE iStart = 0, DATE iEnd = 0)
-{
-    SummaryActivityRequest request = {};
-    request.ObjectType = iType;
-    request.TimeStart = iStart;
-    request.TimeEnd = iEnd;
-    return request;
-}
-
 class SummaryQueryTest : public ActivityTest {
 protected:
     // Alice works on two computers with two programs (one report without a document); Bob on

@@ -1,4 +1,6 @@
 // The SQL text of the summary statements, for each kind of database.
+#include "ActivityTestSupport.h"
+
 #include <SummaryActivityQuery.h>
 #include <SummaryObjectQuery.h>
 
@@ -41,15 +43,6 @@ TRendered Render(const SmartPtr<CDbQuery>& iQuery)
             rendered.Values.push_back("I" + std::to_string(static_cast<long>(value)));
     }
     return rendered;
-}
-
-SummaryActivityRequest Request(ZorvaneObjectType iType, DATE iStart = 0, DATE iEnd = 0)
-{
-    SummaryActivityRequest request = {};
-    request.ObjectType = iType;
-    request.TimeStart = iStart;
-    request.TimeEnd = iEnd;
-    return request;
 }
 
 TRendered Activity(const SummaryActivityRequest& iRequest, const TQueryDialect& iDialect)
