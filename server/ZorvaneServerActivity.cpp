@@ -3,6 +3,8 @@
 #include "ActivityStorage.h"
 #include "ComMethodResult.h"
 
+#include <csl/TSeTranslatorGuard.h>
+
 STDMETHODIMP CZorvaneServer::ReportActivity(DATE iStartTime, BSTR iComputer, BSTR iUser, BSTR iProcess,
                                             long iTimeSpent, long iKeyboardEvents, long iMouseEvents,
                                             BSTR iDescription, long* oNeedMoreInformation)
@@ -10,6 +12,7 @@ STDMETHODIMP CZorvaneServer::ReportActivity(DATE iStartTime, BSTR iComputer, BST
     if (!oNeedMoreInformation)
         return E_POINTER;
     *oNeedMoreInformation = 0;
+    TSeTranslatorGuard guard;
     try {
         const TActivityRecord record = {iStartTime, _bstr_t(iComputer), _bstr_t(iUser), _bstr_t(iProcess),
                                         iTimeSpent, iKeyboardEvents, iMouseEvents, _bstr_t(iDescription)};
@@ -22,6 +25,7 @@ STDMETHODIMP CZorvaneServer::ReportActivity(DATE iStartTime, BSTR iComputer, BST
 
 STDMETHODIMP CZorvaneServer::SendProcessInformation(BSTR iProcess, BSTR iDescription, SAFEARRAY* iIcon)
 {
+    TSeTranslatorGuard guard;
     try {
         StoreProcessInformation(m_ReportConnection, _bstr_t(iProcess), _bstr_t(iDescription), iIcon);
         return S_OK;
