@@ -25,23 +25,6 @@ std::wstring WindowsPath(const char* iPath)
     return path.back() == L'\\' ? path : path + L'\\';
 }
 
-class TServiceHandle {
-public:
-    explicit TServiceHandle(SC_HANDLE iHandle) : handle(iHandle) {}
-    ~TServiceHandle()
-    {
-        if (handle)
-            CloseServiceHandle(handle);
-    }
-    SC_HANDLE handle;
-};
-
-DWORD ServiceState(SC_HANDLE iService)
-{
-    SERVICE_STATUS status{};
-    return QueryServiceStatus(iService, &status) ? status.dwCurrentState : 0;
-}
-
 std::wstring Text(const VARIANT& iValue)
 {
     if (iValue.vt == VT_NULL || iValue.vt == VT_EMPTY)
@@ -60,36 +43,6 @@ std::wstring Text(const VARIANT& iValue)
 std::wstring BinFolder()
 {
     return WindowsPath(ZV_BIN_DIR);
-}
-
-std::wstring OwnFolder()
-{
-    wchar_t path[MAX_PATH];
-    std::wstring text(path, GetModuleFileNameW(nullptr, path, MAX_PATH));
-    return text.substr(0, text.find_last_of(L'\\') + 1);
-}
-
-HANDLE Launch(const std::wstring& iCommandLine)
-{
-    std::wstring commandLine = iCommandLine;
-    STARTUPINFOW startup{sizeof(startup)};
-    PROCESS_INFORMATION process{};
-    if (!CreateProcessW(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
-        return nullptr;
-    CloseHandle(process.hThread);
-    return process.hProcess;
-}
-
-DWORD RunProgram(const std::wstring& iCommandLine)
-{
-    HANDLE process = Launch(iCommandLine);
-    if (!process)
-        return ~0u;
-    WaitForSingleObject(process, INFINITE);
-    DWORD code = ~0u;
-    GetExitCodeProcess(process, &code);
-    CloseHandle(process);
-    return code;
 }
 
 std::vector<DWORD> ProcessIds(const wchar_t* iProgram)
@@ -112,16 +65,6 @@ void Kill(DWORD iProcessId)
     TerminateProcess(process, 1);
     WaitForSingleObject(process, 10000);
     CloseHandle(process);
-}
-
-bool WaitUntil(const std::function<bool()>& iCondition, DWORD iPatienceMs)
-{
-    for (DWORD waited = 0; waited < iPatienceMs; waited += 100) {
-        if (iCondition())
-            return true;
-        Sleep(100);
-    }
-    return iCondition();
 }
 
 TConfiguration::~TConfiguration()

@@ -1,12 +1,13 @@
 #pragma once
 // What the end-to-end tests and the benchmark share: the programs of bin/, processes, the
 // configuration in the registry, the Windows services, the database file and IZorvane clients.
+#include "ProgramControl.h"
+
 #include <zorvane.h>
 
 #include <windows.h>
 #include <wrl/client.h>
 
-#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -17,19 +18,10 @@ namespace e2e {
 
 // The folder of the programs under test, with a trailing backslash.
 std::wstring BinFolder();
-// The folder of the running test program, with a trailing backslash.
-std::wstring OwnFolder();
-
-// Runs the command line and answers its exit code (~0 when it cannot start).
-DWORD RunProgram(const std::wstring& iCommandLine);
-// Starts the command line; the caller closes the process handle.
-HANDLE Launch(const std::wstring& iCommandLine);
 // The ids of the running processes of the program file name (as "zvuser.exe").
 std::vector<DWORD> ProcessIds(const wchar_t* iProgram);
 // Ends the process with the id and waits for its end.
 void Kill(DWORD iProcessId);
-// Polls every 100 ms until the condition holds or the time is up; answers the condition.
-bool WaitUntil(const std::function<bool()>& iCondition, DWORD iPatienceMs = 60000);
 
 // Values set under an HKLM key for the life of the object; they are deleted afterwards.
 class TConfiguration {

@@ -22,26 +22,7 @@ const DWORD kPatienceMs = 60000;
 
 std::wstring ServicePath()
 {
-    return TestFolder() + L"zvservice.exe";
-}
-
-DWORD RunProgram(const std::wstring& iCommandLine, HANDLE* oProcess = nullptr)
-{
-    std::wstring commandLine = iCommandLine;
-    STARTUPINFOW startup = {sizeof(startup)};
-    PROCESS_INFORMATION process = {};
-    if (!CreateProcessW(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
-        return ~0u;
-    CloseHandle(process.hThread);
-    if (oProcess) {
-        *oProcess = process.hProcess;
-        return 0;
-    }
-    WaitForSingleObject(process.hProcess, INFINITE);
-    DWORD code = ~0u;
-    GetExitCodeProcess(process.hProcess, &code);
-    CloseHandle(process.hProcess);
-    return code;
+    return OwnFolder() + L"zvservice.exe";
 }
 
 DWORD RunService(const wchar_t* iSwitch)
@@ -59,28 +40,9 @@ std::wstring Value(HKEY iRoot, const std::wstring& iPath, const wchar_t* iName)
     return text;
 }
 
-class TServiceHandle {
-public:
-    explicit TServiceHandle(SC_HANDLE iHandle) : handle(iHandle) {}
-    ~TServiceHandle()
-    {
-        if (handle)
-            CloseServiceHandle(handle);
-    }
-    SC_HANDLE handle;
-};
-
-DWORD WaitForState(SC_HANDLE iService, DWORD iState)
+bool WaitForState(SC_HANDLE iService, DWORD iState)
 {
-    SERVICE_STATUS status = {};
-    for (DWORD waited = 0; waited < kPatienceMs; waited += 100) {
-        if (!QueryServiceStatus(iService, &status))
-            return 0;
-        if (status.dwCurrentState == iState)
-            break;
-        Sleep(100);
-    }
-    return status.dwCurrentState;
+    return WaitUntil([&] { return ServiceState(iService) == iState; });
 }
 
 class ServiceModuleTest : public ::testing::Test {
@@ -112,8 +74,8 @@ protected:
         const std::wstring event = L"ZorvaneServiceTestServer" + std::to_wstring(iQuantum);
         HANDLE ready = CreateEventW(nullptr, TRUE, FALSE, event.c_str());
         m_Stops.push_back(CreateEventW(nullptr, TRUE, FALSE, (event + L"Stop").c_str()));
-        HANDLE process = nullptr;
-        RunProgram(L"\"" + TestFolder() + L"zvservice_fake_server.exe\" " + std::to_wstring(iQuantum) + L" " + event, &process);
+        HANDLE process =
+            Launch(L"\"" + OwnFolder() + L"zvservice_fake_server.exe\" " + std::to_wstring(iQuantum) + L" " + event);
         EXPECT_NE(nullptr, process);
         HANDLE objects[] = {ready, process};
         EXPECT_EQ(WAIT_OBJECT_0, WaitForMultipleObjects(2, objects, FALSE, kPatienceMs));
@@ -197,7 +159,7 @@ TEST_F(ServiceModuleTest, TheRunningServiceRelaysAndEndsItsMonitorWhenStopped)
     service = OpenServiceW(manager.handle, kServiceName, SERVICE_ALL_ACCESS);
     ASSERT_NE(nullptr, service);
     ASSERT_TRUE(StartServiceW(service, 0, nullptr));
-    ASSERT_EQ(static_cast<DWORD>(SERVICE_RUNNING), WaitForState(service, SERVICE_RUNNING));
+    ASSERT_TRUE(WaitForState(service, SERVICE_RUNNING));
 
     ASSERT_TRUE(WaitUntil([] { return StandInLaunches().size() == 1; }));
     const TLaunch launch = StandInLaunches()[0];
@@ -231,7 +193,7 @@ TEST_F(ServiceModuleTest, TheRunningServiceRelaysAndEndsItsMonitorWhenStopped)
 
     SERVICE_STATUS stop = {};
     ASSERT_TRUE(ControlService(service, SERVICE_CONTROL_STOP, &stop));
-    EXPECT_EQ(static_cast<DWORD>(SERVICE_STOPPED), WaitForState(service, SERVICE_STOPPED));
+    EXPECT_TRUE(WaitForState(service, SERVICE_STOPPED));
     EXPECT_EQ(WAIT_OBJECT_0, WaitForSingleObject(monitor, kPatienceMs));
     DWORD code = ~0u;
     GetExitCodeProcess(monitor, &code);

@@ -15,34 +15,16 @@ std::string TLogCapture::Text()
     return m_Text;
 }
 
-bool WaitUntil(const std::function<bool()>& iCondition)
-{
-    for (int i = 0; i < 600; ++i) {
-        if (iCondition())
-            return true;
-        Sleep(100);
-    }
-    return iCondition();
-}
-
-std::wstring TestFolder()
-{
-    wchar_t path[MAX_PATH];
-    DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
-    std::wstring text(path, length);
-    return text.substr(0, text.find_last_of(L'\\') + 1);
-}
-
 void ScriptStandIn(const std::string& iItems)
 {
-    DeleteFileW((TestFolder() + L"launches.txt").c_str());
-    std::ofstream((TestFolder() + L"standin.txt").c_str()) << iItems << "\n";
+    DeleteFileW((OwnFolder() + L"launches.txt").c_str());
+    std::ofstream((OwnFolder() + L"standin.txt").c_str()) << iItems << "\n";
 }
 
 std::vector<TLaunch> StandInLaunches()
 {
     std::vector<TLaunch> launches;
-    std::ifstream file((TestFolder() + L"launches.txt").c_str());
+    std::ifstream file((OwnFolder() + L"launches.txt").c_str());
     for (std::string line; std::getline(file, line);) {
         std::istringstream stream(line);
         TLaunch launch{};

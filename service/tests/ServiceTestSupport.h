@@ -1,11 +1,11 @@
 #pragma once
-// What the service's tests share: the log as text, the stand-in monitor's files and waiting
-// for what other threads and processes do.
+// What the service's tests share: the log as text and the stand-in monitor's files.
+#include "ProgramControl.h"
+
 #include <csl/TStreamWriter.h>
 
 #include <windows.h>
 
-#include <functional>
 #include <mutex>
 #include <string>
 #include <vector>
@@ -21,12 +21,6 @@ private:
     std::mutex m_Lock;
     std::string m_Text;
 };
-
-// Polls until the condition holds or a minute has passed; answers the condition.
-bool WaitUntil(const std::function<bool()>& iCondition);
-
-// The folder of the running test program, with its trailing backslash.
-std::wstring TestFolder();
 
 struct TLaunch {
     DWORD processId;
