@@ -8,8 +8,6 @@
 // Each result is one line: a name, a tab and the number.
 #include "E2eSupport.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
