@@ -48,7 +48,7 @@ function(zv_add_typelib)
   endforeach()
   add_custom_command(
     OUTPUT ${out}/${base}.h ${out}/${base}_i.c ${out}/${base}.tlb
-    COMMAND i686-w64-mingw32-widl -m32 ${incs} -L${out}
+    COMMAND ${ZV_TRIPLE}-widl ${ZV_WIDL_MODE} ${incs} -L${out}
             -h -H ${out}/${base}.h -u -U ${out}/${base}_i.c -t -T ${out}/${base}.tlb ${idl}
     DEPENDS ${idl} ${PROJECT_SOURCE_DIR}/idl/automation.idl ${T_DEPENDS}
     COMMENT "widl ${base}.idl")

@@ -1,5 +1,10 @@
 # Sourced by scripts that run Wine programs: a persistent wine server for the run (services and
 # cross-process COM die with a server that exits after its last client), and Xvfb on demand.
+# The target's prefix exists only where the machine runs its programs.
+if [ ! -f "$WINEPREFIX/.zorvane-ready" ]; then
+  echo "this machine does not run 32-bit programs: the $ZV_ARCH target is built, not run" >&2
+  exit 1
+fi
 zv_wine_start() {
   # A server left from an earlier run cannot be made persistent: replace it.
   if ! wineserver -p </dev/null >/dev/null 2>&1; then

@@ -1,5 +1,6 @@
 #include <csl/ExceptionDiagnostics.h>
 
+#include <csl/ContextRegisters.h>
 #include <csl/EGeneric.h>
 #include <csl/MiniDump.h>
 #include <csl/TDbgHelp.h>
@@ -7,9 +8,9 @@
 
 namespace {
 
-// Frames of the capture itself and of the constructor steps (EGeneric's diagnostics step
-// reaches AttachCreationDiagnostics by a tail call, so it has no frame of its own).
-const unsigned kCreationFramesSkipped = 3;
+// This function's frame and the EGeneric constructor's (its diagnostics step is inlined or
+// reaches this function by a tail call, so it has no frame of its own).
+const unsigned kCreationFramesSkipped = 2;
 
 // An exception raised while diagnostics are being attached (a failing lock, a fault in the
 // debugging help library) is itself built without them: no endless recursion.
@@ -73,7 +74,7 @@ void AttachStructuredDiagnostics(EGeneric& ioException, EXCEPTION_POINTERS* iPoi
     TStackCapture capture;
     CaptureStack(capture, iPointers->ContextRecord, GetCurrentThread(), 0);
     if (iPointers->ContextRecord)
-        ioException.SetProperty("AddressName", FormatStackText(iPointers->ContextRecord->Eip));
+        ioException.SetProperty("AddressName", FormatStackText(InstructionPointer(*iPointers->ContextRecord)));
     SetStack(ioException, capture);
     SetDump(ioException, iPointers);
 }

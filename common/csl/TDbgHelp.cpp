@@ -8,8 +8,9 @@
 namespace {
 
 const char* const kEntryNames[] = {
-    "SymInitialize", "SymCleanup", "SymGetLineFromAddr", "SymGetModuleInfo", "SymGetSymFromAddr", "SymSetOptions",
-    "SymGetTypeInfo", "SymSetContext", "SymEnumSymbols", "SymFromAddr", "StackWalk64", "MiniDumpWriteDump"};
+    "SymInitialize", "SymCleanup", "SymGetLineFromAddr64", "SymGetModuleInfo64", "SymGetSymFromAddr64",
+    "SymSetOptions", "SymGetTypeInfo", "SymSetContext", "SymEnumSymbols", "SymFromAddr", "StackWalk64",
+    "MiniDumpWriteDump", "SymFunctionTableAccess64", "SymGetModuleBase64"};
 
 const DWORD kSymbolOptions = SYMOPT_UNDNAME | SYMOPT_DEFERRED_LOADS;
 

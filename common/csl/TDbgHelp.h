@@ -13,9 +13,9 @@ class TMutex;
 // under Wine, far too long to pay for every exception that records its stack.
 class TDbgHelp {
 public:
-    typedef BOOL(WINAPI* SymGetLineFromAddrFn)(HANDLE, DWORD, PDWORD, PIMAGEHLP_LINE);
-    typedef BOOL(WINAPI* SymGetModuleInfoFn)(HANDLE, DWORD, PIMAGEHLP_MODULE);
-    typedef BOOL(WINAPI* SymGetSymFromAddrFn)(HANDLE, DWORD, PDWORD, PIMAGEHLP_SYMBOL);
+    typedef BOOL(WINAPI* SymGetLineFromAddrFn)(HANDLE, DWORD64, PDWORD, PIMAGEHLP_LINE64);
+    typedef BOOL(WINAPI* SymGetModuleInfoFn)(HANDLE, DWORD64, PIMAGEHLP_MODULE64);
+    typedef BOOL(WINAPI* SymGetSymFromAddrFn)(HANDLE, DWORD64, PDWORD64, PIMAGEHLP_SYMBOL64);
     typedef BOOL(WINAPI* StackWalk64Fn)(DWORD, HANDLE, HANDLE, LPSTACKFRAME64, PVOID, PREAD_PROCESS_MEMORY_ROUTINE64,
                                         PFUNCTION_TABLE_ACCESS_ROUTINE64, PGET_MODULE_BASE_ROUTINE64,
                                         PTRANSLATE_ADDRESS_ROUTINE64);
@@ -30,6 +30,11 @@ public:
     SymGetModuleInfoFn SymGetModuleInfo() const { return Entry<SymGetModuleInfoFn>(kSymGetModuleInfo); }
     SymGetSymFromAddrFn SymGetSymFromAddr() const { return Entry<SymGetSymFromAddrFn>(kSymGetSymFromAddr); }
     StackWalk64Fn StackWalk64() const { return Entry<StackWalk64Fn>(kStackWalk64); }
+    PFUNCTION_TABLE_ACCESS_ROUTINE64 SymFunctionTableAccess() const
+    {
+        return Entry<PFUNCTION_TABLE_ACCESS_ROUTINE64>(kSymFunctionTableAccess);
+    }
+    PGET_MODULE_BASE_ROUTINE64 SymGetModuleBase() const { return Entry<PGET_MODULE_BASE_ROUTINE64>(kSymGetModuleBase); }
     MiniDumpWriteDumpFn MiniDumpWriteDump() const { return Entry<MiniDumpWriteDumpFn>(kMiniDumpWriteDump); }
 
     // The toolhelp module list taken when symbols were initialised; TakeModuleSnapshot
@@ -43,7 +48,7 @@ private:
     enum EntryIndex {
         kSymInitialize, kSymCleanup, kSymGetLineFromAddr, kSymGetModuleInfo, kSymGetSymFromAddr, kSymSetOptions,
         kSymGetTypeInfo, kSymSetContext, kSymEnumSymbols, kSymFromAddr, kStackWalk64, kMiniDumpWriteDump,
-        kEntryCount
+        kSymFunctionTableAccess, kSymGetModuleBase, kEntryCount
     };
 
     TDbgHelp() = default;

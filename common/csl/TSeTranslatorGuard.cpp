@@ -1,5 +1,6 @@
 #include <csl/TSeTranslatorGuard.h>
 
+#include <csl/ContextRegisters.h>
 #include <csl/EStructuredException.h>
 #include <csl/ExceptionDiagnostics.h>
 #include <csl/SystemUtils.h>
@@ -13,9 +14,31 @@
 extern "C" void csl_StructuredExceptionTrampoline();
 extern "C" void csl_ThrowStructuredException();
 
-// The faulting thread arrives with the faulting address + 1 in eax, which becomes its
-// return address: the unwinder looks up the caller at return address - 1, the faulting
-// instruction itself. The frame information starts after that push.
+// The faulting thread arrives with the faulting address + 1 in the accumulator, which the
+// trampoline pushes as its return address: the unwinder looks up the caller at return
+// address - 1, the faulting instruction itself. The unwind information starts after that push.
+#if defined(__x86_64__)
+// x86_64 unwinds through the Windows function tables: the body's prologue is described with
+// .seh_* directives, and the frame pointer lets the unwinder undo the alignment.
+asm("    .text\n"
+    "    .globl csl_StructuredExceptionTrampoline\n"
+    "csl_StructuredExceptionTrampoline:\n"
+    "    pushq %rax\n"
+    "    .def csl_StructuredExceptionTrampolineBody; .scl 3; .type 32; .endef\n"
+    "csl_StructuredExceptionTrampolineBody:\n"
+    "    .seh_proc csl_StructuredExceptionTrampolineBody\n"
+    "    pushq %rbp\n"
+    "    .seh_pushreg %rbp\n"
+    "    movq %rsp, %rbp\n"
+    "    .seh_setframe %rbp, 0\n"
+    "    .seh_endprologue\n"
+    "    andq $-16, %rsp\n"
+    "    subq $32, %rsp\n"
+    "    call csl_ThrowStructuredException\n"
+    "    ud2\n"
+    "    .seh_endproc\n");
+#else
+// i686 unwinds with the DWARF-2 tables: the body carries call-frame information.
 asm("    .text\n"
     "    .globl _csl_StructuredExceptionTrampoline\n"
     "_csl_StructuredExceptionTrampoline:\n"
@@ -30,16 +53,9 @@ asm("    .text\n"
     "    call _csl_ThrowStructuredException\n"
     "    ud2\n"
     "    .cfi_endproc\n");
+#endif
 
 namespace {
-
-// libgcc's own lookup of the unwind information that covers an address.
-struct TDwarfEhBases {
-    void* tbase;
-    void* dbase;
-    void* func;
-};
-extern "C" const void* _Unwind_Find_FDE(void* iPc, TDwarfEhBases* oBases);
 
 // What the handler saves for the trampoline: the dispatcher's record and context lie
 // below the faulting stack pointer, where the trampoline's own calls overwrite them.
@@ -84,11 +100,27 @@ bool IsHardwareCode(DWORD iCode)
 
 // Faults in code that the unwinder cannot leave (system libraries, other modules) are
 // left to their own handlers.
-bool HasUnwindInformation(DWORD iAddress)
+#if defined(__x86_64__)
+bool HasUnwindInformation(DWORD_PTR iAddress)
+{
+    DWORD64 imageBase = 0;
+    return RtlLookupFunctionEntry(iAddress, &imageBase, nullptr) != nullptr;
+}
+#else
+// libgcc's own lookup of the unwind information that covers an address.
+struct TDwarfEhBases {
+    void* tbase;
+    void* dbase;
+    void* func;
+};
+extern "C" const void* _Unwind_Find_FDE(void* iPc, TDwarfEhBases* oBases);
+
+bool HasUnwindInformation(DWORD_PTR iAddress)
 {
     TDwarfEhBases bases;
-    return _Unwind_Find_FDE(reinterpret_cast<void*>(static_cast<DWORD_PTR>(iAddress)), &bases) != nullptr;
+    return _Unwind_Find_FDE(reinterpret_cast<void*>(iAddress), &bases) != nullptr;
 }
+#endif
 
 LONG CALLBACK TranslatingHandler(EXCEPTION_POINTERS* iPointers)
 {
@@ -96,13 +128,13 @@ LONG CALLBACK TranslatingHandler(EXCEPTION_POINTERS* iPointers)
     EXCEPTION_RECORD* record = iPointers->ExceptionRecord;
     CONTEXT* context = iPointers->ContextRecord;
     if (!fault || !IsHardwareCode(record->ExceptionCode) || (record->ExceptionFlags & EXCEPTION_NONCONTINUABLE) ||
-        !HasUnwindInformation(context->Eip))
+        !HasUnwindInformation(InstructionPointer(*context)))
         return EXCEPTION_CONTINUE_SEARCH;
     fault->Record = *record;
     fault->Record.ExceptionRecord = nullptr;
     fault->Context = *context;
-    context->Eax = context->Eip + 1;
-    context->Eip = reinterpret_cast<DWORD_PTR>(&csl_StructuredExceptionTrampoline);
+    AccumulatorRegister(*context) = InstructionPointer(*context) + 1;
+    InstructionPointer(*context) = reinterpret_cast<DWORD_PTR>(&csl_StructuredExceptionTrampoline);
     return EXCEPTION_CONTINUE_EXECUTION;
 }
 

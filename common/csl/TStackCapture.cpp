@@ -1,11 +1,13 @@
 #include <csl/TStackCapture.h>
 
+#include <csl/ContextRegisters.h>
 #include <csl/TDbgHelp.h>
 #include <csl/TLockScope.h>
 #include <csl/TMutex.h>
 
 #include <tlhelp32.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 
@@ -47,10 +49,10 @@ bool FindSnapshotModule(HANDLE iSnapshot, DWORD64 iAddress, std::string& oName, 
 std::string FrameModule(DWORD64 iAddress, DWORD64& oBase, bool& oHasBase)
 {
     TDbgHelp& dbgHelp = TDbgHelp::Instance();
-    IMAGEHLP_MODULE module;
+    IMAGEHLP_MODULE64 module;
     memset(&module, 0, sizeof(module));
     module.SizeOfStruct = sizeof(module);
-    if (dbgHelp.SymGetModuleInfo()(GetCurrentProcess(), static_cast<DWORD>(iAddress), &module))
+    if (dbgHelp.SymGetModuleInfo()(GetCurrentProcess(), iAddress, &module))
         return module.ModuleName;
     std::string name;
     for (int pass = 0; pass < 2; ++pass) {
@@ -69,6 +71,49 @@ std::string Shortened(const std::string& iText)
     return iText.substr(0, kFrameEnd) + ".." + iText.substr(iText.size() - kFrameEnd);
 }
 
+// The frames of the capture itself that can precede its caller's: at most these many.
+const unsigned kOwnFramesLimit = 4;
+
+// Walks from the context; when iCallerPc is set, the frames before the one that returns to it
+// are dropped first. Those are the walk's own: their number depends on inlining and on how the
+// debugging help library reports the first frame, so they are found by address, not counted.
+unsigned Walk(DWORD64* oFrames, CONTEXT& ioContext, HANDLE iThread, DWORD64 iCallerPc, unsigned iSkip,
+              unsigned iMaxFrames)
+{
+    STACKFRAME64 frame;
+    memset(&frame, 0, sizeof(frame));
+    frame.AddrPC.Offset = InstructionPointer(ioContext);
+    frame.AddrPC.Mode = AddrModeFlat;
+    frame.AddrFrame.Offset = FramePointer(ioContext);
+    frame.AddrFrame.Mode = AddrModeFlat;
+    frame.AddrStack.Offset = StackPointer(ioContext);
+    frame.AddrStack.Mode = AddrModeFlat;
+    TDbgHelp& dbgHelp = TDbgHelp::Instance();
+    DWORD64 frames[kOwnFramesLimit + TStackCapture::kMaxFrames * 2];
+    const unsigned limit = std::min<unsigned>(iSkip + iMaxFrames + (iCallerPc ? kOwnFramesLimit : 0),
+                                              sizeof(frames) / sizeof(frames[0]));
+    unsigned walked = 0;
+    unsigned first = 0;
+    for (; walked < limit; ++walked) {
+        BOOL stepped;
+        {
+            TLockScope lock(DiagnosticsLock());
+            stepped = dbgHelp.StackWalk64()(kContextMachine, GetCurrentProcess(), iThread, &frame, &ioContext,
+                                            nullptr, dbgHelp.SymFunctionTableAccess(), dbgHelp.SymGetModuleBase(),
+                                            nullptr);
+        }
+        if (!stepped)
+            break;
+        frames[walked] = frame.AddrPC.Offset;
+        if (iCallerPc && walked < kOwnFramesLimit && frame.AddrPC.Offset == iCallerPc)
+            first = walked;
+    }
+    unsigned stored = 0;
+    for (unsigned i = first + iSkip; i < walked && stored < iMaxFrames; ++i)
+        oFrames[stored++] = frames[i];
+    return stored;
+}
+
 } // namespace
 
 unsigned WalkStack(DWORD64* oFrames, const CONTEXT* iContext, HANDLE iThread, unsigned iSkip, unsigned iMaxFrames)
@@ -80,34 +125,25 @@ unsigned WalkStack(DWORD64* oFrames, const CONTEXT* iContext, HANDLE iThread, un
         context = *iContext;
     else
         RtlCaptureContext(&context);
-    STACKFRAME64 frame;
-    memset(&frame, 0, sizeof(frame));
-    frame.AddrPC.Offset = context.Eip;
-    frame.AddrPC.Mode = AddrModeFlat;
-    frame.AddrFrame.Offset = context.Ebp;
-    frame.AddrFrame.Mode = AddrModeFlat;
-    frame.AddrStack.Offset = context.Esp;
-    frame.AddrStack.Mode = AddrModeFlat;
-    TDbgHelp& dbgHelp = TDbgHelp::Instance();
-    unsigned stored = 0;
-    for (unsigned call = 0; call < iSkip + iMaxFrames; ++call) {
-        BOOL walked;
-        {
-            TLockScope lock(DiagnosticsLock());
-            walked = dbgHelp.StackWalk64()(IMAGE_FILE_MACHINE_I386, GetCurrentProcess(), iThread, &frame, &context,
-                                           nullptr, nullptr, nullptr, nullptr);
-        }
-        if (!walked)
-            break;
-        if (call >= iSkip)
-            oFrames[stored++] = frame.AddrPC.Offset;
-    }
-    return stored;
+    return Walk(oFrames, context, iThread, 0, iSkip, iMaxFrames);
 }
 
-void CaptureStack(TStackCapture& oCapture, const CONTEXT* iContext, HANDLE iThread, unsigned iSkip)
+// Never inlined: its return address marks where its caller's frames begin.
+__attribute__((noinline)) void CaptureStack(TStackCapture& oCapture, const CONTEXT* iContext, HANDLE iThread,
+                                            unsigned iSkip)
 {
-    oCapture.Count = WalkStack(oCapture.Frames, iContext, iThread, iSkip, TStackCapture::kMaxFrames);
+    oCapture.Count = 0;
+    if (!LoadDbgHelp())
+        return;
+    CONTEXT context;
+    DWORD64 callerPc = 0;
+    if (iContext) {
+        context = *iContext;
+    } else {
+        RtlCaptureContext(&context);
+        callerPc = reinterpret_cast<DWORD_PTR>(__builtin_return_address(0));
+    }
+    oCapture.Count = Walk(oCapture.Frames, context, iThread, callerPc, iSkip, TStackCapture::kMaxFrames);
 }
 
 std::string FormatStackFrame(DWORD64 iAddress)
@@ -120,21 +156,20 @@ std::string FormatStackFrame(DWORD64 iAddress)
     std::string text = FrameModule(iAddress, base, hasBase) + "!";
 
     union {
-        IMAGEHLP_SYMBOL symbol;
-        char room[sizeof(IMAGEHLP_SYMBOL) + kSymbolNameLength];
+        IMAGEHLP_SYMBOL64 symbol;
+        char room[sizeof(IMAGEHLP_SYMBOL64) + kSymbolNameLength];
     } buffer;
     memset(&buffer, 0, sizeof(buffer));
-    buffer.symbol.SizeOfStruct = sizeof(IMAGEHLP_SYMBOL);
+    buffer.symbol.SizeOfStruct = sizeof(IMAGEHLP_SYMBOL64);
     buffer.symbol.MaxNameLength = kSymbolNameLength;
-    DWORD displacement = 0;
-    if (TDbgHelp::Instance().SymGetSymFromAddr()(GetCurrentProcess(), static_cast<DWORD>(iAddress), &displacement,
-                                                 &buffer.symbol)) {
+    DWORD64 displacement = 0;
+    if (TDbgHelp::Instance().SymGetSymFromAddr()(GetCurrentProcess(), iAddress, &displacement, &buffer.symbol)) {
         if (buffer.symbol.Flags & SYMFLAG_EXPORT)
             return text + "+" + Hex(hasBase ? iAddress - base : iAddress) + "<" + buffer.symbol.Name + "+" +
                    Hex(displacement) + ">";
         text += buffer.symbol.Name;
     } else if (hasBase) {
-        displacement = static_cast<DWORD>(iAddress - base);
+        displacement = iAddress - base;
     } else {
         text += "0x" + Hex(iAddress);
     }
@@ -148,12 +183,11 @@ std::string FormatSourceLine(DWORD64 iAddress)
     if (!LoadDbgHelp())
         return std::string();
     TLockScope lock(DiagnosticsLock());
-    IMAGEHLP_LINE line;
+    IMAGEHLP_LINE64 line;
     memset(&line, 0, sizeof(line));
     line.SizeOfStruct = sizeof(line);
     DWORD displacement = 0;
-    if (!TDbgHelp::Instance().SymGetLineFromAddr()(GetCurrentProcess(), static_cast<DWORD>(iAddress), &displacement,
-                                                   &line) ||
+    if (!TDbgHelp::Instance().SymGetLineFromAddr()(GetCurrentProcess(), iAddress, &displacement, &line) ||
         !line.FileName)
         return std::string();
     const char* name = line.FileName;

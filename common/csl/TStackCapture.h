@@ -12,7 +12,8 @@ struct TStackCapture {
 };
 
 // Walks a thread's stack into the capture: from the given context (a copy is walked), or,
-// without one, from the caller's own position. The first iSkip frames are dropped.
+// without one, from the caller's own position. The first iSkip frames are dropped; a walk from
+// the caller's position starts with the caller's frame.
 void CaptureStack(TStackCapture& oCapture, const CONTEXT* iContext, HANDLE iThread, unsigned iSkip);
 unsigned WalkStack(DWORD64* oFrames, const CONTEXT* iContext, HANDLE iThread, unsigned iSkip, unsigned iMaxFrames);
 

@@ -24,7 +24,7 @@ unsigned __stdcall ThreadEntry(void* iThread)
 std::string CurrentStackText()
 {
     TStackCapture capture;
-    CaptureStack(capture, nullptr, GetCurrentThread(), 1);
+    CaptureStack(capture, nullptr, GetCurrentThread(), 0);
     return FormatStackFrames(capture.Frames, capture.Count);
 }
 

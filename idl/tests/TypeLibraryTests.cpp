@@ -57,7 +57,7 @@ TEST_F(TypeLibraryTest, HeaderMatchesTheInterfaceContract) {
   EXPECT_EQ(1, attr->wMajorVerNum);
   EXPECT_EQ(0, attr->wMinorVerNum);
   EXPECT_EQ(0x409u, attr->lcid);
-  EXPECT_EQ(SYS_WIN32, attr->syskind);
+  EXPECT_EQ(sizeof(void*) == 8 ? SYS_WIN64 : SYS_WIN32, attr->syskind);
   lib->ReleaseTLibAttr(attr);
 
   BSTR name = nullptr, help = nullptr;

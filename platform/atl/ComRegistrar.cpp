@@ -128,10 +128,15 @@ static std::wstring NeutralTypeLibKey(const TypeLibAttributes& attr) {
   return L"TypeLib\\" + CComRegistrar::GuidText(attr.libId) + L"\\" + version + L"\\0";
 }
 
+// The platform's subkey of a library's file: the kind the library was compiled for.
+static const wchar_t* SysKindKey(SYSKIND kind) {
+  return kind == SYS_WIN64 ? L"\\win64" : L"\\win32";
+}
+
 GUID CComRegistrar::RegisterTypeLib(const std::wstring& path) {
   TypeLibAttributes attr = LoadTypeLibAttributes(path, REGKIND_REGISTER);
-  if (attr.lcid != 0 && attr.syskind == SYS_WIN32)
-    CRegistryKey::Create(HKEY_CLASSES_ROOT, NeutralTypeLibKey(attr) + L"\\win32")
+  if (attr.lcid != 0 && (attr.syskind == SYS_WIN32 || attr.syskind == SYS_WIN64))
+    CRegistryKey::Create(HKEY_CLASSES_ROOT, NeutralTypeLibKey(attr) + SysKindKey(attr.syskind))
         .SetString(L"", path);
   return attr.libId;
 }

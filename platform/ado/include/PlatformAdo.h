@@ -7,6 +7,8 @@ namespace ado {
 
 // The in-process server: the recordset's unmarshal class and the type library.
 constexpr const wchar_t* kServerDll = L"platado.dll";
+// Type libraries register under the kind of the program that registers them.
+constexpr SYSKIND kTypeLibKind = sizeof(void*) == 8 ? SYS_WIN64 : SYS_WIN32;
 
 // Creates a Connection, Command, Parameter or Recordset (CLSID_Connection, ...) in this
 // process, as CoCreateInstance would.

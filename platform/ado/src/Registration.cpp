@@ -60,7 +60,7 @@ HRESULT UnregisterServer() {
     if (status != ERROR_SUCCESS && status != ERROR_FILE_NOT_FOUND) {
       throw AdoError(HRESULT_FROM_WIN32(status), L"Cannot remove the registry key " + ClassKey());
     }
-    HRESULT hr = UnRegisterTypeLib(LIBID_PlatformADO, 1, 0, 0x409, SYS_WIN32);
+    HRESULT hr = UnRegisterTypeLib(LIBID_PlatformADO, 1, 0, 0x409, kTypeLibKind);
     if (FAILED(hr) && hr != TYPE_E_REGISTRYACCESS && hr != TYPE_E_LIBNOTREGISTERED) {
       throw AdoError(hr, L"Cannot remove the type library's registration");
     }

@@ -38,7 +38,7 @@ class RemoteRecordsetTest : public ::testing::Test {
   }
   static void TearDownTestSuite() {
     RegDeleteTreeW(HKEY_CLASSES_ROOT, (L"CLSID\\" + GuidText(CLSID_RecordsetSource)).c_str());
-    UnRegisterTypeLib(LIBID_RecordsetSourceLib, 1, 0, 0, SYS_WIN32);
+    UnRegisterTypeLib(LIBID_RecordsetSourceLib, 1, 0, 0, kTypeLibKind);
     EXPECT_EQ(S_OK, UnregisterServer());
     EXPECT_EQ(L"<absent>", ReadKey(L"CLSID\\" + GuidText(CLSID_Recordset), nullptr));
   }

@@ -1,3 +1,4 @@
+#include <csl/ContextRegisters.h>
 #include <csl/EGeneric.h>
 #include <csl/EStructuredException.h>
 #include <csl/TSeTranslatorGuard.h>
@@ -106,7 +107,7 @@ LONG CALLBACK CatchUntranslated(EXCEPTION_POINTERS* iPointers)
     if (GetCurrentThreadId() != gUnguardedThread ||
         iPointers->ExceptionRecord->ExceptionCode != EXCEPTION_ACCESS_VIOLATION)
         return EXCEPTION_CONTINUE_SEARCH;
-    iPointers->ContextRecord->Eip = reinterpret_cast<DWORD_PTR>(&EndThreadUntranslated);
+    InstructionPointer(*iPointers->ContextRecord) = reinterpret_cast<DWORD_PTR>(&EndThreadUntranslated);
     return EXCEPTION_CONTINUE_EXECUTION;
 }
 
