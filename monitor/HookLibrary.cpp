@@ -8,12 +8,27 @@ __declspec(dllimport) extern volatile LONG MouseEvents;
 __declspec(dllimport) extern volatile DWORD LastInputTime;
 }
 
-void THookLibrary::Hook() { ZorvaneHook(); }
+void THookLibrary::Hook()
+{
+    ZorvaneHook();
+}
 
-void THookLibrary::Unhook() { ZorvaneUnhook(); }
+void THookLibrary::Unhook()
+{
+    ZorvaneUnhook();
+}
 
-LONG THookLibrary::TakeKeyEvents() { return InterlockedExchange(&KeyEvents, 0); }
+LONG THookLibrary::TakeKeyEvents()
+{
+    return InterlockedExchange(&KeyEvents, 0);
+}
 
-LONG THookLibrary::TakeMouseEvents() { return InterlockedExchange(&MouseEvents, 0); }
+LONG THookLibrary::TakeMouseEvents()
+{
+    return InterlockedExchange(&MouseEvents, 0);
+}
 
-DWORD THookLibrary::LastInputTime() { return ::LastInputTime; }
+DWORD THookLibrary::LastInputTime()
+{
+    return ::LastInputTime;
+}

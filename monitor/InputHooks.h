@@ -6,10 +6,10 @@
 // session and are read and reset only in one atomic exchange.
 class IInputHooks {
 public:
-  virtual ~IInputHooks() = default;
-  virtual void Hook() = 0;
-  virtual void Unhook() = 0;
-  virtual LONG TakeKeyEvents() = 0;
-  virtual LONG TakeMouseEvents() = 0;
-  virtual DWORD LastInputTime() = 0;  // tick count of the last keyboard or mouse event
+    virtual ~IInputHooks() = default;
+    virtual void Hook() = 0;
+    virtual void Unhook() = 0;
+    virtual LONG TakeKeyEvents() = 0;
+    virtual LONG TakeMouseEvents() = 0;
+    virtual DWORD LastInputTime() = 0;  // tick count of the last keyboard or mouse event
 };

@@ -2,6 +2,12 @@
 
 #include <ctime>
 
-long long TSystemClock::Now() { return _time64(nullptr); }
+long long TSystemClock::Now()
+{
+    return _time64(nullptr);
+}
 
-DWORD TSystemClock::TickCount() { return GetTickCount(); }
+DWORD TSystemClock::TickCount()
+{
+    return GetTickCount();
+}

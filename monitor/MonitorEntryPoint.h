@@ -4,7 +4,11 @@
 
 class TZorvaneApplication;
 
-enum class TMonitorCommand { Install, Uninstall, Run };
+enum class TMonitorCommand {
+    Install,
+    Uninstall,
+    Run
+};
 
 // "/install" and "/uninstall" in any case of letters, and nothing else (no blanks around
 // them); any other text runs the monitor.

@@ -3,4 +3,7 @@
 #include <csl/TDebugStream.h>
 
 // Log statements format nothing when the monitor's log is off.
-inline bool LogOn() { return DebugLog().HasWriters(); }
+inline bool LogOn()
+{
+    return DebugLog().HasWriters();
+}

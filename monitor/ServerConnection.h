@@ -15,22 +15,21 @@ using IZorvanePtr = _com_ptr_t<_com_IIID<IZorvane, &IID_IZorvane>>;
 // finds the class, activates it and reads the quantum.
 class TServerConnection {
 public:
-  explicit TServerConnection(IServerActivator& activator);
+    explicit TServerConnection(IServerActivator& activator);
 
-  // Connects to serverClass (a ProgID, or a braced class id) on serverName; a ProgID that is
-  // not registered is tried as fallbackClass. True when an IZorvane is held and the quantum
-  // was read into quantum.
-  bool Connect(const std::wstring& serverClass, const std::wstring& fallbackClass,
-               const std::wstring& serverName, TQuantum& quantum);
-  void Drop() { server_ = nullptr; }
+    // Connects to serverClass (a ProgID, or a braced class id) on serverName; a ProgID that is
+    // not registered is tried as fallbackClass. True when an IZorvane is held and the quantum
+    // was read into quantum.
+    bool Connect(const std::wstring& serverClass, const std::wstring& fallbackClass, const std::wstring& serverName,
+                 TQuantum& quantum);
+    void Drop() { server_ = nullptr; }
 
-  IZorvane* Server() const { return server_; }
+    IZorvane* Server() const { return server_; }
 
 private:
-  bool ResolveClass(const std::wstring& serverClass, const std::wstring& fallbackClass,
-                    CLSID& classId);
-  void ReadQuantum(IUnknown* object, TQuantum& quantum);
+    bool ResolveClass(const std::wstring& serverClass, const std::wstring& fallbackClass, CLSID& classId);
+    void ReadQuantum(IUnknown* object, TQuantum& quantum);
 
-  IServerActivator& activator_;
-  IZorvanePtr server_;
+    IServerActivator& activator_;
+    IZorvanePtr server_;
 };

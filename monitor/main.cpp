@@ -20,12 +20,13 @@ TZorvaneApplication application({hooks, systemClock, activator, foreground});
 
 }  // namespace
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
-  TSeTranslatorGuard translator;
-  try {
-    TComInitializer apartment(COINIT_APARTMENTTHREADED);
-    return MonitorEntryPoint(application, commandLine ? commandLine : "");
-  } catch (...) {
-    return ExitFailed;
-  }
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int)
+{
+    TSeTranslatorGuard translator;
+    try {
+        TComInitializer apartment(COINIT_APARTMENTTHREADED);
+        return MonitorEntryPoint(application, commandLine ? commandLine : "");
+    } catch (...) {
+        return ExitFailed;
+    }
 }

@@ -19,8 +19,7 @@ struct TDatePart {
 };
 
 const TDatePart kDateParts[] = {
-    {"SubmitHour", "DATEPART(\"h\",Activity.StartTime)", "DATEPART(\"hh\",Activity.StartTime)", "%H", nullptr, 0,
-     23},
+    {"SubmitHour", "DATEPART(\"h\",Activity.StartTime)", "DATEPART(\"hh\",Activity.StartTime)", "%H", nullptr, 0, 23},
     {"SubmitWeekDay", "DATEPART(\"w\",Activity.StartTime,0)", "DATEPART(\"w\",Activity.StartTime)", nullptr,
      "DateNumbers.AbbrevDayName", 1, 7},
     {"SubmitMonthDay", "DATEPART(\"d\",Activity.StartTime)", "DATEPART(\"d\",Activity.StartTime)", "%d", nullptr, 1,

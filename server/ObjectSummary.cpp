@@ -28,14 +28,30 @@ struct TObjectKind {
 };
 
 const TObjectKind kObjectKinds[] = {
-    {"UserInfo", "UserName", "UserID", "Activity.UserID=UserInfo.ID", &SummaryActivityRequest::UserId,
+    {"UserInfo",
+     "UserName",
+     "UserID",
+     "Activity.UserID=UserInfo.ID",
+     &SummaryActivityRequest::UserId,
      {&kProcesses, &kComputers}},
-    {"ComputerInfo", "ComputerName", "ComputerID", "Activity.ComputerID=ComputerInfo.ID",
-     &SummaryActivityRequest::ComputerId, {&kProcesses, &kUsers}},
-    {"ProcessInfo", "ProcessName", "ProcessID", "Activity.ProcessID=ProcessInfo.ID",
-     &SummaryActivityRequest::ProcessId, {&kUsers, &kComputers}},
-    {"DocumentInfo", "DocumentName", "DocumentID", "Activity.DocumentID=DocumentInfo.ID",
-     &SummaryActivityRequest::DocumentId, {&kUsers, &kComputers}},
+    {"ComputerInfo",
+     "ComputerName",
+     "ComputerID",
+     "Activity.ComputerID=ComputerInfo.ID",
+     &SummaryActivityRequest::ComputerId,
+     {&kProcesses, &kUsers}},
+    {"ProcessInfo",
+     "ProcessName",
+     "ProcessID",
+     "Activity.ProcessID=ProcessInfo.ID",
+     &SummaryActivityRequest::ProcessId,
+     {&kUsers, &kComputers}},
+    {"DocumentInfo",
+     "DocumentName",
+     "DocumentID",
+     "Activity.DocumentID=DocumentInfo.ID",
+     &SummaryActivityRequest::DocumentId,
+     {&kUsers, &kComputers}},
 };
 
 std::string Column(const TObjectKind& iKind, const char* iColumn)

@@ -38,8 +38,8 @@ PSID AllocateAdministratorsSid()
 {
     SID_IDENTIFIER_AUTHORITY ntAuthority = SECURITY_NT_AUTHORITY;
     PSID sid = nullptr;
-    if (!AllocateAndInitializeSid(&ntAuthority, 2, SECURITY_BUILTIN_DOMAIN_RID, DOMAIN_ALIAS_RID_ADMINS, 0, 0, 0, 0,
-                                  0, 0, &sid))
+    if (!AllocateAndInitializeSid(&ntAuthority, 2, SECURITY_BUILTIN_DOMAIN_RID, DOMAIN_ALIAS_RID_ADMINS, 0, 0, 0, 0, 0,
+                                  0, &sid))
         ThrowLastSystemError();
     return sid;
 }
@@ -59,11 +59,8 @@ std::wstring ProgramDirectory()
 }  // namespace
 
 CZorvaneServer::CZorvaneServer()
-    : CRegistryConfig(kConfigKey),
-      m_StopEvent(true, false),
-      m_Quantum(kDefaultQuantum),
-      m_AdministratorsSid(nullptr, &FreeSid),
-      m_StartupIdle(true, true)
+    : CRegistryConfig(kConfigKey), m_StopEvent(true, false), m_Quantum(kDefaultQuantum),
+      m_AdministratorsSid(nullptr, &FreeSid), m_StartupIdle(true, true)
 {
     InstallComErrorHandler();
     TSeTranslatorGuard guard;
@@ -139,8 +136,8 @@ void CZorvaneServer::ReadQuantum()
 {
     const unsigned long quantum = GetULong("Quantum", kDefaultQuantum);
     if (quantum == 0 || quantum > 24 * 60 * 60) {
-        DebugLog() << "(!) Quantum " << quantum << " is out of range (1 to 86400 seconds); "
-                   << kDefaultQuantum << " is used\n";
+        DebugLog() << "(!) Quantum " << quantum << " is out of range (1 to 86400 seconds); " << kDefaultQuantum
+                   << " is used\n";
         return;
     }
     m_Quantum = quantum;

@@ -5,9 +5,9 @@
 
 #include <csl/TSeTranslatorGuard.h>
 
-STDMETHODIMP CZorvaneServer::ReportActivity(DATE iStartTime, BSTR iComputer, BSTR iUser, BSTR iProcess,
-                                            long iTimeSpent, long iKeyboardEvents, long iMouseEvents,
-                                            BSTR iDescription, long* oNeedMoreInformation)
+STDMETHODIMP CZorvaneServer::ReportActivity(DATE iStartTime, BSTR iComputer, BSTR iUser, BSTR iProcess, long iTimeSpent,
+                                            long iKeyboardEvents, long iMouseEvents, BSTR iDescription,
+                                            long* oNeedMoreInformation)
 {
     if (!oNeedMoreInformation)
         return E_POINTER;
@@ -15,7 +15,7 @@ STDMETHODIMP CZorvaneServer::ReportActivity(DATE iStartTime, BSTR iComputer, BST
     TSeTranslatorGuard guard;
     try {
         const TActivityRecord record = {iStartTime, _bstr_t(iComputer), _bstr_t(iUser), _bstr_t(iProcess),
-                                        iTimeSpent, iKeyboardEvents, iMouseEvents, _bstr_t(iDescription)};
+                                        iTimeSpent, iKeyboardEvents,    iMouseEvents,   _bstr_t(iDescription)};
         *oNeedMoreInformation = StoreActivity(m_ReportConnection, record) ? 1 : 0;
         return S_OK;
     } catch (...) {

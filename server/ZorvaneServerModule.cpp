@@ -12,7 +12,7 @@ namespace {
 const GUID APPID_ZorvaneServer = {0x5926d05d, 0xffa9, 0x4dc4, {0x85, 0xc6, 0xa7, 0xad, 0xd9, 0x2c, 0x8c, 0xd4}};
 
 BEGIN_OBJECT_MAP(ObjectMap)
-  OBJECT_ENTRY(CLSID_ZorvaneServer, CZorvaneServer)
+    OBJECT_ENTRY(CLSID_ZorvaneServer, CZorvaneServer)
 END_OBJECT_MAP()
 
 }  // namespace

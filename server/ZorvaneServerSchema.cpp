@@ -85,7 +85,7 @@ std::string PropertyText(const EGeneric& iException, const char* iName)
 bool IsMissingTable(const EGeneric& iFailure)
 {
     return PropertyText(iFailure, "SQLState") == "42S02" ||
-           Contains(PropertyText(iFailure, "Description"), "no such table");
+        Contains(PropertyText(iFailure, "Description"), "no such table");
 }
 
 }  // namespace

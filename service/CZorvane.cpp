@@ -50,7 +50,7 @@ long ElementCount(SAFEARRAY* iArray)
     return upper - lower + 1;
 }
 
-} // namespace
+}  // namespace
 
 std::atomic<CZorvane*> CZorvane::s_Instance{nullptr};
 
@@ -205,13 +205,14 @@ STDMETHODIMP CZorvane::ReportActivity(DATE iStartTime, BSTR iComputer, BSTR iUse
         VARIANT start;
         start.vt = VT_DATE;
         start.date = iStartTime;
-        DebugLog() << _time_t(start).ToString() << " " << Text(iComputer) << " " << Text(iUser) << " "
-                   << Text(iProcess) << " Time:" << iTimeSpent << " Keyboard:" << iKeyboardEvents
-                   << " Mouse:" << iMouseEvents << " " << Text(iDescription) << "\n";
+        DebugLog() << _time_t(start).ToString() << " " << Text(iComputer) << " " << Text(iUser) << " " << Text(iProcess)
+                   << " Time:" << iTimeSpent << " Keyboard:" << iKeyboardEvents << " Mouse:" << iMouseEvents << " "
+                   << Text(iDescription) << "\n";
     }
     return Forward("ReportActivity", [&](IZorvane* iServer) {
-        const HRESULT result = iServer->ReportActivity(iStartTime, iComputer, iUser, iProcess, iTimeSpent,
-                                                       iKeyboardEvents, iMouseEvents, iDescription, oNeedMoreInformation);
+        const HRESULT result =
+            iServer->ReportActivity(iStartTime, iComputer, iUser, iProcess, iTimeSpent, iKeyboardEvents, iMouseEvents,
+                                    iDescription, oNeedMoreInformation);
         // A record the server refused is logged as the failure it is.
         if (FAILED(result)) {
             try {

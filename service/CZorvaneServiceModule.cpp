@@ -16,7 +16,7 @@ BEGIN_OBJECT_MAP(ObjectMap)
     OBJECT_ENTRY(CLSID_Zorvane, CZorvane)
 END_OBJECT_MAP()
 
-} // namespace
+}  // namespace
 
 const GUID& CZorvaneServiceModule::GetAppId() const
 {

@@ -1,7 +1,9 @@
 #pragma once
 #include <AtlZorvaneModuleT.h>
 
-enum { IDS_SERVICENAME = 100 };
+enum {
+    IDS_SERVICENAME = 100
+};
 
 // The user service's module: a COM local server that runs as the LocalSystem service
 // "Zorvane User Service" and serves the one CZorvane object.

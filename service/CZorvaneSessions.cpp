@@ -54,7 +54,7 @@ private:
     std::atomic<HWND>& m_Window;
 };
 
-} // namespace
+}  // namespace
 
 LRESULT CALLBACK CZorvane::NotificationWindowProc(HWND iWindow, UINT iMessage, WPARAM iWParam, LPARAM iLParam)
 {
@@ -108,7 +108,8 @@ void CZorvane::RunMessageLoop()
 void CZorvane::OnSessionChange(DWORD iEvent, DWORD iSession)
 {
     DebugLog() << "CZorvane::OnSessionChange( " << iEvent << ", " << iSession << " )\n";
-    const bool named = iEvent < sizeof(kSessionEventNames) / sizeof(kSessionEventNames[0]) && kSessionEventNames[iEvent];
+    const bool named =
+        iEvent < sizeof(kSessionEventNames) / sizeof(kSessionEventNames[0]) && kSessionEventNames[iEvent];
     if (named)
         DebugLog() << "SESSION #" << iSession << " - " << kSessionEventNames[iEvent] << "\n";
     if (iEvent == WTS_CONSOLE_CONNECT || iEvent == WTS_SESSION_LOGON)
@@ -181,8 +182,8 @@ void CZorvane::OnSessionConnected(DWORD iSession, DWORD iDelay)
         return;
     }
     try {
-        IThreadPool::AddMemberCallJob5(GetThreadPool(), this, &CZorvane::WatchProcess, process.hProcess, process.hThread,
-                                       iSession, process.dwProcessId, process.dwThreadId);
+        IThreadPool::AddMemberCallJob5(GetThreadPool(), this, &CZorvane::WatchProcess, process.hProcess,
+                                       process.hThread, iSession, process.dwProcessId, process.dwThreadId);
     } catch (...) {
         CloseHandle(process.hThread);
         CloseHandle(process.hProcess);

@@ -4,7 +4,10 @@
 // The computer's Terminal Services sessions.
 class TTerminalSessions : public ISessionHost {
 public:
-    enum { kRestartDelay = 30000, kFirstStartDelay = 0 };
+    enum {
+        kRestartDelay = 30000,
+        kFirstStartDelay = 0
+    };
 
     static TTerminalSessions& Instance();
 

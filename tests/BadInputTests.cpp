@@ -12,8 +12,8 @@
 namespace e2e {
 namespace {
 
-const DATE kNoon2024 = 45292.5;     // 1 January 2024, 12:00
-const DATE kYear9999 = 2958465.5;   // 31 December 9999, 12:00
+const DATE kNoon2024 = 45292.5;    // 1 January 2024, 12:00
+const DATE kYear9999 = 2958465.5;  // 31 December 9999, 12:00
 // Titles and document names are stored cut to their columns' width.
 const size_t kTitleWidth = 255;
 
@@ -67,8 +67,10 @@ protected:
     {
         TText name(L"VM"), user(L"VM\\someone"), process(iProgram), title(L"Plain - Program");
         Report(kNoon2024, name, user, process, 1000, 1, 2, title);
-        return 1 == database->Number(L"SELECT COUNT(*) FROM Activity JOIN ProcessInfo ON Activity.ProcessID="
-                                     L"ProcessInfo.ID WHERE ProcessName='" + iProgram + L"'");
+        return 1 ==
+            database->Number(L"SELECT COUNT(*) FROM Activity JOIN ProcessInfo ON Activity.ProcessID="
+                             L"ProcessInfo.ID WHERE ProcessName='" +
+                             iProgram + L"'");
     }
 
     std::wstring Name(const wchar_t* iWhat) { return std::wstring(iWhat) + (GetParam() ? L"-relayed" : L"-direct"); }
@@ -91,12 +93,9 @@ TEST_P(BadInputTest, ReportsWithoutANameAreRefusedWhole)
         const wchar_t* what;
         BSTR computer, user, process;
     } cases[] = {
-        {L"null computer", TText::Null(), some, program},
-        {L"empty computer", empty, some, program},
-        {L"null user", some, TText::Null(), program},
-        {L"empty user", some, empty, program},
-        {L"null program", some, some, TText::Null()},
-        {L"empty program", some, some, empty},
+        {L"null computer", TText::Null(), some, program}, {L"empty computer", empty, some, program},
+        {L"null user", some, TText::Null(), program},     {L"empty user", some, empty, program},
+        {L"null program", some, some, TText::Null()},     {L"empty program", some, some, empty},
     };
     for (const auto& call : cases) {
         HRESULT result = Report(kNoon2024, call.computer, call.user, call.process, 1000, 1, 1, title);
@@ -134,7 +133,8 @@ TEST_P(BadInputTest, ExtremeValuesAreStoredAsTheyCame)
         const std::vector<TRow> rows = database->Rows(
             L"SELECT TimeSpent, KeyboardEvents, MouseEvents, length(Activity.Description) AS TitleLength, "
             L"julianday(StartTime) - 2415018.5 AS Start FROM Activity JOIN ProcessInfo ON "
-            L"Activity.ProcessID=ProcessInfo.ID WHERE ProcessName='" + program + L"'");
+            L"Activity.ProcessID=ProcessInfo.ID WHERE ProcessName='" +
+            program + L"'");
         if (!GetParam() && FAILED(result)) {
             EXPECT_TRUE(rows.empty()) << call.what;
             continue;
@@ -219,7 +219,9 @@ TEST_P(BadInputTest, ImpossibleRequestsAreAnsweredWithoutRows)
 }
 
 INSTANTIATE_TEST_SUITE_P(ServerAndService, BadInputTest, ::testing::Values(false, true),
-                         [](const ::testing::TestParamInfo<bool>& iInfo) { return iInfo.param ? "ThroughTheService" : "StraightToTheServer"; });
+                         [](const ::testing::TestParamInfo<bool>& iInfo) {
+                             return iInfo.param ? "ThroughTheService" : "StraightToTheServer";
+                         });
 
-} // namespace
-} // namespace e2e
+}  // namespace
+}  // namespace e2e

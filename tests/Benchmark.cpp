@@ -69,8 +69,8 @@ int Report(int iThreads, int iCount)
 
 int Summaries(int iRepeats, DATE iFrom, DATE iTo)
 {
-    static const char* const names[] = {"user", "computer", "program", "document", "hours",
-                                        "weekdays", "monthdays", "months", "years"};
+    static const char* const names[] = {"user",     "computer",  "program", "document", "hours",
+                                        "weekdays", "monthdays", "months",  "years"};
     ComPtr<IZorvane> server = ConnectServer();
     if (!server)
         return 1;
@@ -93,7 +93,7 @@ int Summaries(int iRepeats, DATE iFrom, DATE iTo)
     return 0;
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char** argv)
 {
@@ -104,9 +104,9 @@ int main(int argc, char** argv)
     }
     CoInitializeEx(nullptr, COINIT_MULTITHREADED);
     int status = command == "report"
-                     ? Report(std::max(1, argc > 2 ? atoi(argv[2]) : 1), std::max(1, argc > 3 ? atoi(argv[3]) : 1000))
-                     : Summaries(std::max(1, argc > 2 ? atoi(argv[2]) : 3), argc > 4 ? atof(argv[3]) : 0,
-                                 argc > 4 ? atof(argv[4]) : 0);
+        ? Report(std::max(1, argc > 2 ? atoi(argv[2]) : 1), std::max(1, argc > 3 ? atoi(argv[3]) : 1000))
+        : Summaries(std::max(1, argc > 2 ? atoi(argv[2]) : 3), argc > 4 ? atof(argv[3]) : 0,
+                    argc > 4 ? atof(argv[4]) : 0);
     CoUninitialize();
     std::fflush(stdout);
     return status;

@@ -51,8 +51,8 @@ bool Start(TProgram& ioProgram, HANDLE iJob)
     STARTUPINFOW startup{sizeof(startup)};
     startup.dwFlags = STARTF_USESHOWWINDOW;
     startup.wShowWindow = SW_SHOWNORMAL;
-    if (!CreateProcessW(nullptr, &commandLine[0], nullptr, nullptr, FALSE, CREATE_SUSPENDED, nullptr, nullptr,
-                        &startup, &ioProgram.process)) {
+    if (!CreateProcessW(nullptr, &commandLine[0], nullptr, nullptr, FALSE, CREATE_SUSPENDED, nullptr, nullptr, &startup,
+                        &ioProgram.process)) {
         std::fwprintf(stderr, L"zvdriver: cannot start %ls (%lu)\n", ioProgram.name, GetLastError());
         return false;
     }
@@ -95,7 +95,7 @@ unsigned Type(const std::wstring& iText, WORD iVirtualKey, int iStep)
     return SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT)) / 2;
 }
 
-} // namespace
+}  // namespace
 
 int wmain(int argc, wchar_t** argv)
 {

@@ -38,7 +38,7 @@ std::wstring Text(const VARIANT& iValue)
     return result;
 }
 
-} // namespace
+}  // namespace
 
 std::wstring BinFolder()
 {
@@ -79,14 +79,16 @@ TConfiguration::~TConfiguration()
 
 void TConfiguration::Set(const wchar_t* iName, DWORD iValue)
 {
-    EXPECT_EQ(ERROR_SUCCESS, RegSetKeyValueW(HKEY_LOCAL_MACHINE, m_Key.c_str(), iName, REG_DWORD, &iValue, sizeof(iValue)));
+    EXPECT_EQ(ERROR_SUCCESS,
+              RegSetKeyValueW(HKEY_LOCAL_MACHINE, m_Key.c_str(), iName, REG_DWORD, &iValue, sizeof(iValue)));
     m_Names.push_back(iName);
 }
 
 void TConfiguration::Set(const wchar_t* iName, const std::wstring& iValue)
 {
-    EXPECT_EQ(ERROR_SUCCESS, RegSetKeyValueW(HKEY_LOCAL_MACHINE, m_Key.c_str(), iName, REG_SZ, iValue.c_str(),
-                                             static_cast<DWORD>((iValue.size() + 1) * sizeof(wchar_t))));
+    EXPECT_EQ(ERROR_SUCCESS,
+              RegSetKeyValueW(HKEY_LOCAL_MACHINE, m_Key.c_str(), iName, REG_SZ, iValue.c_str(),
+                              static_cast<DWORD>((iValue.size() + 1) * sizeof(wchar_t))));
     m_Names.push_back(iName);
 }
 
@@ -135,8 +137,9 @@ bool TInstalledSystem::Stop(const wchar_t* iService)
 
 TDatabase::TDatabase(const std::wstring& iPath)
 {
-    EXPECT_EQ(S_OK, ado::CreateInstance(CLSID_Connection, IID__Connection,
-                                        reinterpret_cast<void**>(m_Connection.GetAddressOf())));
+    EXPECT_EQ(
+        S_OK,
+        ado::CreateInstance(CLSID_Connection, IID__Connection, reinterpret_cast<void**>(m_Connection.GetAddressOf())));
     TText connection(L"Provider=SQLite;Data Source=" + iPath), none(L"");
     EXPECT_EQ(S_OK, m_Connection->Open(connection, none, none, 0));
 }
@@ -205,8 +208,9 @@ std::vector<TRow> RecordsetRows(_Recordset* iRecordset)
 ComPtr<IZorvane> ConnectServer()
 {
     ComPtr<IZorvane> server;
-    EXPECT_EQ(S_OK, CoCreateInstance(CLSID_ZorvaneServer, nullptr, CLSCTX_LOCAL_SERVER, IID_IZorvane,
-                                     reinterpret_cast<void**>(server.GetAddressOf())));
+    EXPECT_EQ(S_OK,
+              CoCreateInstance(CLSID_ZorvaneServer, nullptr, CLSCTX_LOCAL_SERVER, IID_IZorvane,
+                               reinterpret_cast<void**>(server.GetAddressOf())));
     return server;
 }
 
@@ -215,8 +219,9 @@ ComPtr<IZorvane> ConnectService()
     CLSID classId{};
     EXPECT_EQ(S_OK, CLSIDFromProgID(L"ZorvaneService.Zorvane", &classId));
     ComPtr<IZorvane> service;
-    EXPECT_EQ(S_OK, CoCreateInstance(classId, nullptr, CLSCTX_LOCAL_SERVER, IID_IZorvane,
-                                     reinterpret_cast<void**>(service.GetAddressOf())));
+    EXPECT_EQ(S_OK,
+              CoCreateInstance(classId, nullptr, CLSCTX_LOCAL_SERVER, IID_IZorvane,
+                               reinterpret_cast<void**>(service.GetAddressOf())));
     return service;
 }
 
@@ -243,4 +248,4 @@ HRESULT Summary(IZorvane* iServer, ZorvaneObjectType iType, std::vector<TRow>& o
     return result;
 }
 
-} // namespace e2e
+}  // namespace e2e

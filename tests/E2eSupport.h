@@ -94,7 +94,10 @@ ComPtr<IZorvane> ConnectService();
 // A BSTR for the length of a call; an empty text gives an empty BSTR, Null() a null one.
 class TText {
 public:
-    explicit TText(const std::wstring& iText) : m_Value(SysAllocStringLen(iText.data(), static_cast<UINT>(iText.size()))) {}
+    explicit TText(const std::wstring& iText)
+        : m_Value(SysAllocStringLen(iText.data(), static_cast<UINT>(iText.size())))
+    {
+    }
     static TText Null() { return TText(); }
     ~TText() { SysFreeString(m_Value); }
     TText(TText&& iOther) noexcept : m_Value(iOther.m_Value) { iOther.m_Value = nullptr; }
@@ -111,4 +114,4 @@ SAFEARRAY* ByteArray(size_t iSize);
 // GetSummaryActivityData over everything recorded, of one object type.
 HRESULT Summary(IZorvane* iServer, ZorvaneObjectType iType, std::vector<TRow>& oRows, DATE iStart = 0, DATE iEnd = 0);
 
-} // namespace e2e
+}  // namespace e2e

@@ -58,10 +58,12 @@ TEST_F(FaultTest, AKilledMonitorIsStartedAgainAndStoppingTheServiceEndsIt)
     const DWORD killed = ProcessIds(L"zvuser.exe").at(0);
     Kill(killed);
     // The service waits half a minute before it starts the monitor again.
-    ASSERT_TRUE(WaitUntil([&] {
-        std::vector<DWORD> monitors = ProcessIds(L"zvuser.exe");
-        return monitors.size() == 1 && monitors[0] != killed;
-    }, 90000));
+    ASSERT_TRUE(WaitUntil(
+        [&] {
+            std::vector<DWORD> monitors = ProcessIds(L"zvuser.exe");
+            return monitors.size() == 1 && monitors[0] != killed;
+        },
+        90000));
 
     HANDLE monitor = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, ProcessIds(L"zvuser.exe").at(0));
     ASSERT_NE(nullptr, monitor);
@@ -77,8 +79,8 @@ TEST_F(FaultTest, ReportsResumeAfterTheDatabaseWasLockedAndTheServerLivesOn)
 {
     StartDriver();
     TDatabase database(system->Database());
-    ASSERT_TRUE(WaitUntil([&] { return database.HasTable(L"Activity") && Records(database) > 0; },
-                          20000 * kQuantumSeconds));
+    ASSERT_TRUE(
+        WaitUntil([&] { return database.HasTable(L"Activity") && Records(database) > 0; }, 20000 * kQuantumSeconds));
     const std::vector<DWORD> servers = ProcessIds(L"zvserver.exe");
     ASSERT_EQ(1u, servers.size());
 
@@ -93,5 +95,5 @@ TEST_F(FaultTest, ReportsResumeAfterTheDatabaseWasLockedAndTheServerLivesOn)
     EXPECT_EQ(servers, ProcessIds(L"zvserver.exe"));
 }
 
-} // namespace
-} // namespace e2e
+}  // namespace
+}  // namespace e2e

@@ -38,7 +38,7 @@ TEST_F(RoadTest, WhatTheUserDidIsStoredAndSummarisedThroughTheService)
     const std::wstring driven = L"ProcessInfo.ProcessName IN ('notepad.exe','regedit.exe')";
     const std::wstring perProgram = L"SELECT ProcessName, SUM(TimeSpent) AS TimeSpent, SUM(KeyboardEvents) AS Keys "
                                     L"FROM Activity JOIN ProcessInfo ON Activity.ProcessID=ProcessInfo.ID WHERE " +
-                                    driven + L" GROUP BY ProcessName ORDER BY ProcessName";
+        driven + L" GROUP BY ProcessName ORDER BY ProcessName";
     ASSERT_TRUE(WaitUntil([&] { return database.Rows(perProgram).size() == 2; }, 4000 * kQuantumSeconds));
     Sleep(2000 * kQuantumSeconds + 1000);
     const double elapsedMs = static_cast<double>(GetTickCount64() - start);
@@ -48,14 +48,16 @@ TEST_F(RoadTest, WhatTheUserDidIsStoredAndSummarisedThroughTheService)
     EXPECT_EQ(L"notepad.exe", programs[0].at(L"ProcessName"));
     EXPECT_GT(_wtoi64(programs[0].at(L"Keys").c_str()), 0) << "typing into notepad was counted";
     EXPECT_LE(database.Number(L"SELECT SUM(TimeSpent) FROM Activity"), elapsedMs);
-    for (const TRow& info : database.Rows(L"SELECT ProcessName, length(Icon) AS IconBytes FROM ProcessInfo WHERE " + driven))
+    for (const TRow& info :
+         database.Rows(L"SELECT ProcessName, length(Icon) AS IconBytes FROM ProcessInfo WHERE " + driven))
         EXPECT_GT(_wtoi64(info.at(L"IconBytes").c_str()), 6) << info.at(L"ProcessName");
     EXPECT_NE(L"NULL", database.Scalar(L"SELECT Description FROM ProcessInfo WHERE ProcessName='regedit.exe'"));
 
     // Everything up to the driven programs' last record is complete: later records start later.
-    const std::wstring lastStart = database.Scalar(
-        L"SELECT julianday(MAX(StartTime)) - 2415018.5 FROM Activity JOIN ProcessInfo ON "
-        L"Activity.ProcessID=ProcessInfo.ID WHERE " + driven);
+    const std::wstring lastStart =
+        database.Scalar(L"SELECT julianday(MAX(StartTime)) - 2415018.5 FROM Activity JOIN ProcessInfo ON "
+                        L"Activity.ProcessID=ProcessInfo.ID WHERE " +
+                        driven);
     // Half a second past it, so that the rounding of the day number as text leaves it inside.
     const DATE until = _wtof(lastStart.c_str()) + 0.5 / 86400;
     const std::wstring upToLast = L" WHERE julianday(StartTime) - 2415018.5 <= " + lastStart + L" + 0.5 / 86400";
@@ -80,8 +82,9 @@ TEST_F(RoadTest, WhatTheUserDidIsStoredAndSummarisedThroughTheService)
     EXPECT_EQ(total, hours);
 
     EXPECT_TRUE(system.Stop(kUserService));
-    EXPECT_TRUE(WaitUntil([] { return ProcessIds(L"zvuser.exe").empty(); }, 10000)) << "the monitor ended with the service";
+    EXPECT_TRUE(WaitUntil([] { return ProcessIds(L"zvuser.exe").empty(); }, 10000))
+        << "the monitor ended with the service";
 }
 
-} // namespace
-} // namespace e2e
+}  // namespace
+}  // namespace e2e

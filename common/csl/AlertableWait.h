@@ -9,7 +9,11 @@
 // for a wake-up by some other asynchronous call.
 DWORD CheckAlertableWait(DWORD iResult);
 
-enum class TWaitOutcome { Signalled, TimedOut, Woken };
+enum class TWaitOutcome {
+    Signalled,
+    TimedOut,
+    Woken
+};
 
 // One alertable wait on one handle. An abandoned mutex counts as signalled: its waiter owns it.
 TWaitOutcome WaitAlertable(HANDLE iHandle, DWORD iMilliseconds);

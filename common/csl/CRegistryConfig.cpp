@@ -147,7 +147,10 @@ bool CRegistryConfig::TNameLess::operator()(const _bstr_t& iLeft, const _bstr_t&
     return leftLength < rightLength;
 }
 
-CRegistryConfig::CRegistryConfig(const _bstr_t& iKeyPath) : m_KeyPath(iKeyPath) { Load(); }
+CRegistryConfig::CRegistryConfig(const _bstr_t& iKeyPath) : m_KeyPath(iKeyPath)
+{
+    Load();
+}
 
 void CRegistryConfig::Load()
 {
@@ -231,9 +234,15 @@ void CRegistryConfig::Save(const _bstr_t& iName, const _value_t& iValue)
     m_Values[iName] = iValue;
 }
 
-_value_t CRegistryConfig::Get(const _bstr_t& iName) { return Get(iName, _value_t()); }
+_value_t CRegistryConfig::Get(const _bstr_t& iName)
+{
+    return Get(iName, _value_t());
+}
 
-bool CRegistryConfig::GetBool(const _bstr_t& iName, bool iDefault) { return ParseBoolText(Get(iName, _value_t(iDefault))); }
+bool CRegistryConfig::GetBool(const _bstr_t& iName, bool iDefault)
+{
+    return ParseBoolText(Get(iName, _value_t(iDefault)));
+}
 
 unsigned long CRegistryConfig::GetULong(const _bstr_t& iName, unsigned long iDefault)
 {

@@ -20,7 +20,7 @@ void AddDailyWriter(TDebugStream& ioLog, const std::wstring& iDirectory, const w
         ioLog.AddWriter(new TPermanentFileWriter(folder + name));
 }
 
-} // namespace
+}  // namespace
 
 void ConfigureDailyLog(CRegistryConfig& iConfig, TDebugStream& ioLog, const std::wstring& iDirectory,
                        const wchar_t* iNamePattern)

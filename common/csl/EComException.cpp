@@ -21,16 +21,18 @@ std::string ComErrorText(HRESULT iResult)
     char* buffer = nullptr;
     // Without arguments to fill in, places for them must be left as they are: filling them
     // in would read arguments that were never given.
-    const DWORD length = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_MAX_WIDTH_MASK |
-                                            FORMAT_MESSAGE_IGNORE_INSERTS,
-                                        nullptr, static_cast<DWORD>(iResult), 0x400, reinterpret_cast<char*>(&buffer), 0, nullptr);
+    const DWORD length =
+        FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_MAX_WIDTH_MASK |
+                           FORMAT_MESSAGE_IGNORE_INSERTS,
+                       nullptr, static_cast<DWORD>(iResult), 0x400, reinterpret_cast<char*>(&buffer), 0, nullptr);
     std::string text(buffer ? buffer : "", buffer ? length : 0);
     if (buffer)
         LocalFree(buffer);
     return text;
 }
 
-void AddErrorInfoText(EComException& ioError, const char* iName, HRESULT (STDMETHODCALLTYPE IErrorInfo::*iGet)(BSTR*), IErrorInfo* iInfo)
+void AddErrorInfoText(EComException& ioError, const char* iName, HRESULT (STDMETHODCALLTYPE IErrorInfo::*iGet)(BSTR*),
+                      IErrorInfo* iInfo)
 {
     BSTR text = nullptr;
     if (FAILED((iInfo->*iGet)(&text)))

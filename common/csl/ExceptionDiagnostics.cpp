@@ -50,7 +50,7 @@ void SetDump(EGeneric& ioException, EXCEPTION_POINTERS* iPointers)
 
 const bool gInstalled = InstallExceptionDiagnostics();
 
-} // namespace
+}  // namespace
 
 void AttachCreationDiagnostics(EGeneric& ioException)
 {

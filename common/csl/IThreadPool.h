@@ -27,8 +27,7 @@ public:
     static bool AddMemberCallJob5(const SmartPtr<IThreadPool>& iPool, T* iObject,
                                   void (T::*iMember)(A1, A2, A3, A4, A5), A1 i1, A2 i2, A3 i3, A4 i4, A5 i5)
     {
-        return iPool->AddJob(
-            new TThreadJob_MemberCall5<T, A1, A2, A3, A4, A5>(iObject, iMember, i1, i2, i3, i4, i5));
+        return iPool->AddJob(new TThreadJob_MemberCall5<T, A1, A2, A3, A4, A5>(iObject, iMember, i1, i2, i3, i4, i5));
     }
 };
 

@@ -69,7 +69,7 @@ bool WriteDump(HANDLE iFile, EXCEPTION_POINTERS* iPointers, MINIDUMP_TYPE iType)
     }
 }
 
-} // namespace
+}  // namespace
 
 bool WriteMiniDumpFile(EXCEPTION_POINTERS* iPointers, const std::string& iFileName, MINIDUMP_TYPE iType)
 {

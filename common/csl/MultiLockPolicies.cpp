@@ -14,7 +14,10 @@ void _ml_interlocked_inner_lock::InnerLockUninterrupted()
         Sleep(10);
 }
 
-void _ml_interlocked_inner_lock::InnerUnlock() { InterlockedCompareExchange(&m_InnerLock, 0, 1); }
+void _ml_interlocked_inner_lock::InnerUnlock()
+{
+    InterlockedCompareExchange(&m_InnerLock, 0, 1);
+}
 
 _ml_signal_events::_ml_signal_events() : m_Events() {}
 
@@ -25,7 +28,10 @@ _ml_signal_events::~_ml_signal_events()
             CloseHandle(event);
 }
 
-int _ml_signal_events::IndexOf(LONG iBit) { return iBit == 2 ? 0 : iBit == 4 ? 1 : 2; }
+int _ml_signal_events::IndexOf(LONG iBit)
+{
+    return iBit == 2 ? 0 : iBit == 4 ? 1 : 2;
+}
 
 // Only the event of the free bit wakes a single waiter; the others wake every waiter
 // until they are reset.
@@ -42,9 +48,15 @@ HANDLE _ml_signal_events::Get(LONG iBit, bool iSignalled)
     return slot;
 }
 
-bool _ml_signal_events::Set(LONG iBits) { return Change(iBits, SetEvent); }
+bool _ml_signal_events::Set(LONG iBits)
+{
+    return Change(iBits, SetEvent);
+}
 
-bool _ml_signal_events::Reset(LONG iBits) { return Change(iBits, ResetEvent); }
+bool _ml_signal_events::Reset(LONG iBits)
+{
+    return Change(iBits, ResetEvent);
+}
 
 // Every existing event of the bits is changed, even after one refused.
 bool _ml_signal_events::Change(LONG iBits, BOOL(WINAPI* iChange)(HANDLE))

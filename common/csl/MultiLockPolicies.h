@@ -62,8 +62,8 @@ protected:
         result.held = true;
         result.empty = m_Entries.empty();
         result.singleOwner = !result.empty && CountHolds(OwnerOf(m_Entries.front())) == TotalHolds();
-        result.downgrade = wasExclusive && std::none_of(m_Entries.begin(), m_Entries.end(),
-                                                        [](DWORD entry) { return (entry & kExclusive) != 0; });
+        result.downgrade = wasExclusive &&
+            std::none_of(m_Entries.begin(), m_Entries.end(), [](DWORD entry) { return (entry & kExclusive) != 0; });
         return result;
     }
 
@@ -158,7 +158,11 @@ class _ml_free_signal_event : public Owners {
 public:
     // kDowngraded is set exactly while the lock is held shared, so that every thread
     // waiting to share it comes in, and none is woken while it is exclusive.
-    enum { kFree = 2, kSingleOwner = 4, kDowngraded = 8 };
+    enum {
+        kFree = 2,
+        kSingleOwner = 4,
+        kDowngraded = 8
+    };
 
     _ml_free_signal_event() : m_UpgradeWaiters(0), m_Signals(kFree) {}
 
@@ -183,7 +187,10 @@ protected:
     volatile LONG m_UpgradeWaiters;
 
 private:
-    bool OwnsAll(DWORD iOwner) const { return this->TotalHolds() > 0 && this->CountHolds(iOwner) == this->TotalHolds(); }
+    bool OwnsAll(DWORD iOwner) const
+    {
+        return this->TotalHolds() > 0 && this->CountHolds(iOwner) == this->TotalHolds();
+    }
 
     LONG m_Signals;
     _ml_signal_events m_Events;

@@ -37,16 +37,27 @@ public:
     SmartPtr(const SmartPtr& iOther) noexcept : m_Ptr(iOther.get()) { AddRefOf(m_Ptr.load()); }
     SmartPtr(SmartPtr&& iOther) noexcept : m_Ptr(iOther.m_Ptr.exchange(nullptr)) {}
     template <class U>
-    SmartPtr(const SmartPtr<U>& iOther) noexcept : m_Ptr(iOther.get()) { AddRefOf(m_Ptr.load()); }
+    SmartPtr(const SmartPtr<U>& iOther) noexcept : m_Ptr(iOther.get())
+    {
+        AddRefOf(m_Ptr.load());
+    }
     ~SmartPtr() { ReleaseOf(m_Ptr.exchange(nullptr)); }
 
-    SmartPtr& operator=(const SmartPtr& iOther) noexcept { Assign(iOther); return *this; }
+    SmartPtr& operator=(const SmartPtr& iOther) noexcept
+    {
+        Assign(iOther);
+        return *this;
+    }
     SmartPtr& operator=(SmartPtr&& iOther) noexcept
     {
         ReleaseOf(m_Ptr.exchange(iOther.m_Ptr.exchange(nullptr)));
         return *this;
     }
-    SmartPtr& operator=(T* iPtr) noexcept { Assign(SmartPtr(iPtr)); return *this; }
+    SmartPtr& operator=(T* iPtr) noexcept
+    {
+        Assign(SmartPtr(iPtr));
+        return *this;
+    }
 
     // The new object is counted before the old one is let go, so assigning a handle to
     // itself (or to another handle of the same object) never frees it.
@@ -80,6 +91,12 @@ private:
 };
 
 template <class T, class U>
-bool operator==(const SmartPtr<T>& iLeft, const SmartPtr<U>& iRight) noexcept { return iLeft.get() == iRight.get(); }
+bool operator==(const SmartPtr<T>& iLeft, const SmartPtr<U>& iRight) noexcept
+{
+    return iLeft.get() == iRight.get();
+}
 template <class T, class U>
-bool operator!=(const SmartPtr<T>& iLeft, const SmartPtr<U>& iRight) noexcept { return iLeft.get() != iRight.get(); }
+bool operator!=(const SmartPtr<T>& iLeft, const SmartPtr<U>& iRight) noexcept
+{
+    return iLeft.get() != iRight.get();
+}

@@ -18,9 +18,15 @@ std::locale BuildUserLocale()
     }
 }
 
-const std::ctype<char>& Ctype() { return std::use_facet<std::ctype<char>>(LibraryLocale()); }
+const std::ctype<char>& Ctype()
+{
+    return std::use_facet<std::ctype<char>>(LibraryLocale());
+}
 
-bool Contains(const std::string& iCharacters, char iChar) { return iCharacters.find(iChar) != std::string::npos; }
+bool Contains(const std::string& iCharacters, char iChar)
+{
+    return iCharacters.find(iChar) != std::string::npos;
+}
 
 // Every program expects both before main; this file is linked into every program.
 struct LibraryStartup {
@@ -105,8 +111,14 @@ std::string ToUpper(const std::string& iText)
     return result;
 }
 
-char ToLowerChar(char iChar) { return Ctype().tolower(iChar); }
-char ToUpperChar(char iChar) { return Ctype().toupper(iChar); }
+char ToLowerChar(char iChar)
+{
+    return Ctype().tolower(iChar);
+}
+char ToUpperChar(char iChar)
+{
+    return Ctype().toupper(iChar);
+}
 
 std::string WideToMultiByte(const wchar_t* iText, int iCount, UINT iCodePage)
 {

@@ -36,7 +36,8 @@ void EnableLowFragmentationHeap()
         auto heapSetInformation = reinterpret_cast<HeapSetInformationFn>(GetProcAddress(kernel, "HeapSetInformation"));
         if (heapSetInformation) {
             ULONG lowFragmentation = 2;
-            heapSetInformation(GetProcessHeap(), HeapCompatibilityInformation, &lowFragmentation, sizeof lowFragmentation);
+            heapSetInformation(GetProcessHeap(), HeapCompatibilityInformation, &lowFragmentation,
+                               sizeof lowFragmentation);
         }
     }
     typedef int(__cdecl * SetSbhThresholdFn)(size_t);

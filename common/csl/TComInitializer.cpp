@@ -8,4 +8,7 @@ TComInitializer::TComInitializer(DWORD iApartment)
         ComErrorHandler(hr);
 }
 
-TComInitializer::~TComInitializer() { CoUninitialize(); }
+TComInitializer::~TComInitializer()
+{
+    CoUninitialize();
+}

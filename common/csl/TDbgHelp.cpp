@@ -7,17 +7,27 @@
 
 namespace {
 
-const char* const kEntryNames[] = {
-    "SymInitialize", "SymCleanup", "SymGetLineFromAddr64", "SymGetModuleInfo64", "SymGetSymFromAddr64",
-    "SymSetOptions", "SymGetTypeInfo", "SymSetContext", "SymEnumSymbols", "SymFromAddr", "StackWalk64",
-    "MiniDumpWriteDump", "SymFunctionTableAccess64", "SymGetModuleBase64"};
+const char* const kEntryNames[] = {"SymInitialize",
+                                   "SymCleanup",
+                                   "SymGetLineFromAddr64",
+                                   "SymGetModuleInfo64",
+                                   "SymGetSymFromAddr64",
+                                   "SymSetOptions",
+                                   "SymGetTypeInfo",
+                                   "SymSetContext",
+                                   "SymEnumSymbols",
+                                   "SymFromAddr",
+                                   "StackWalk64",
+                                   "MiniDumpWriteDump",
+                                   "SymFunctionTableAccess64",
+                                   "SymGetModuleBase64"};
 
 const DWORD kSymbolOptions = SYMOPT_UNDNAME | SYMOPT_DEFERRED_LOADS;
 
 // Built by the static initialisers, before any thread of the program can throw.
 TMutex& gDiagnosticsLock = DiagnosticsLock();
 
-} // namespace
+}  // namespace
 
 TMutex& DiagnosticsLock()
 {

@@ -46,14 +46,29 @@ private:
     friend bool LoadDbgHelp();
 
     enum EntryIndex {
-        kSymInitialize, kSymCleanup, kSymGetLineFromAddr, kSymGetModuleInfo, kSymGetSymFromAddr, kSymSetOptions,
-        kSymGetTypeInfo, kSymSetContext, kSymEnumSymbols, kSymFromAddr, kStackWalk64, kMiniDumpWriteDump,
-        kSymFunctionTableAccess, kSymGetModuleBase, kEntryCount
+        kSymInitialize,
+        kSymCleanup,
+        kSymGetLineFromAddr,
+        kSymGetModuleInfo,
+        kSymGetSymFromAddr,
+        kSymSetOptions,
+        kSymGetTypeInfo,
+        kSymSetContext,
+        kSymEnumSymbols,
+        kSymFromAddr,
+        kStackWalk64,
+        kMiniDumpWriteDump,
+        kSymFunctionTableAccess,
+        kSymGetModuleBase,
+        kEntryCount
     };
 
     TDbgHelp() = default;
     template <class Fn>
-    Fn Entry(EntryIndex iIndex) const { return reinterpret_cast<Fn>(reinterpret_cast<void*>(m_Entries[iIndex])); }
+    Fn Entry(EntryIndex iIndex) const
+    {
+        return reinterpret_cast<Fn>(reinterpret_cast<void*>(m_Entries[iIndex]));
+    }
 
     bool LoadLibraryAndEntries();
     void InitializeSymbols();

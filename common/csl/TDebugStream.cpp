@@ -61,10 +61,11 @@ std::string TDebugStream::MakeStamp()
     m_Clock->GetLocalTime(now);
     char stamp[40];
     if (now.wDay == m_Day) {
-        std::snprintf(stamp, sizeof stamp, "%02hd:%02hd:%02hd.%03hd ", now.wHour, now.wMinute, now.wSecond, now.wMilliseconds);
+        std::snprintf(stamp, sizeof stamp, "%02hd:%02hd:%02hd.%03hd ", now.wHour, now.wMinute, now.wSecond,
+                      now.wMilliseconds);
     } else {
-        std::snprintf(stamp, sizeof stamp, "%02hd.%02hd.%04hd\n%02hd:%02hd:%02hd.%03hd ", now.wDay, now.wMonth, now.wYear, now.wHour,
-                      now.wMinute, now.wSecond, now.wMilliseconds);
+        std::snprintf(stamp, sizeof stamp, "%02hd.%02hd.%04hd\n%02hd:%02hd:%02hd.%03hd ", now.wDay, now.wMonth,
+                      now.wYear, now.wHour, now.wMinute, now.wSecond, now.wMilliseconds);
         m_Day = now.wDay;
     }
     return stamp;
@@ -81,7 +82,8 @@ void TDebugStream::StampInto(std::string& ioText)
         from = stamp.size();
         m_AtLineStart = false;
     }
-    for (std::string::size_type lineFeed = ioText.find('\n', from); lineFeed != std::string::npos; lineFeed = ioText.find('\n', from)) {
+    for (std::string::size_type lineFeed = ioText.find('\n', from); lineFeed != std::string::npos;
+         lineFeed = ioText.find('\n', from)) {
         if (lineFeed + 1 == ioText.size()) {
             m_AtLineStart = true;
             return;
@@ -157,7 +159,8 @@ TDebugStream& DebugLog()
 
 TDebugStream& ErrorLog()
 {
-    static TDebugStream* const sLog = new TDebugStream(new TDebugWriter, new TConsoleWriter, new TFileWriter("c:\\error.log"));
+    static TDebugStream* const sLog =
+        new TDebugStream(new TDebugWriter, new TConsoleWriter, new TFileWriter("c:\\error.log"));
     return *sLog;
 }
 
@@ -237,14 +240,30 @@ void WriteFormatted(TDebugStream& ioStream, const char* iFormat, ...)
 
 }  // namespace
 
-void DebugInsert(TDebugStream& ioStream, int iValue) { WriteFormatted(ioStream, "%d", iValue); }
-void DebugInsert(TDebugStream& ioStream, long iValue) { WriteFormatted(ioStream, "%ld", iValue); }
-void DebugInsert(TDebugStream& ioStream, unsigned short iValue) { WriteFormatted(ioStream, "%u", static_cast<unsigned>(iValue)); }
-void DebugInsert(TDebugStream& ioStream, unsigned int iValue) { WriteFormatted(ioStream, "%u", iValue); }
-void DebugInsert(TDebugStream& ioStream, unsigned long iValue) { WriteFormatted(ioStream, "%lu", iValue); }
+void DebugInsert(TDebugStream& ioStream, int iValue)
+{
+    WriteFormatted(ioStream, "%d", iValue);
+}
+void DebugInsert(TDebugStream& ioStream, long iValue)
+{
+    WriteFormatted(ioStream, "%ld", iValue);
+}
+void DebugInsert(TDebugStream& ioStream, unsigned short iValue)
+{
+    WriteFormatted(ioStream, "%u", static_cast<unsigned>(iValue));
+}
+void DebugInsert(TDebugStream& ioStream, unsigned int iValue)
+{
+    WriteFormatted(ioStream, "%u", iValue);
+}
+void DebugInsert(TDebugStream& ioStream, unsigned long iValue)
+{
+    WriteFormatted(ioStream, "%lu", iValue);
+}
 
 void DebugInsert(TDebugStream& ioStream, const std::exception& iException)
 {
     const std::string text = iException.what();
-    DebugInsert(ioStream, ReadableTypeName(typeid(iException)) + ":" + (text.find('\n') != std::string::npos ? "\n" : "") + text);
+    DebugInsert(ioStream,
+                ReadableTypeName(typeid(iException)) + ":" + (text.find('\n') != std::string::npos ? "\n" : "") + text);
 }

@@ -18,7 +18,9 @@
 // preceded by a date line.
 class TDebugStream {
 public:
-    enum { kCategoryCount = 26 };
+    enum {
+        kCategoryCount = 26
+    };
     // C, D, G, S and W: the categories that are on when a program configures none.
     static constexpr uint32_t kDefaultCategories = 0x44004C;
 
@@ -112,7 +114,8 @@ void DebugInsert(TDebugStream& ioStream, unsigned long iValue);
 void DebugInsert(TDebugStream& ioStream, const std::exception& iException);
 
 template <class T>
-auto operator<<(TDebugStream& ioStream, const T& iValue) -> decltype(DebugInsert(ioStream, iValue), TLockedDebugStream(ioStream))
+auto operator<<(TDebugStream& ioStream, const T& iValue)
+    -> decltype(DebugInsert(ioStream, iValue), TLockedDebugStream(ioStream))
 {
     TLockedDebugStream locked(ioStream);
     DebugInsert(ioStream, iValue);
@@ -120,7 +123,8 @@ auto operator<<(TDebugStream& ioStream, const T& iValue) -> decltype(DebugInsert
 }
 
 template <class T>
-auto operator<<(const TLockedDebugStream& iLocked, const T& iValue) -> decltype(DebugInsert(iLocked.Stream(), iValue), iLocked)
+auto operator<<(const TLockedDebugStream& iLocked, const T& iValue)
+    -> decltype(DebugInsert(iLocked.Stream(), iValue), iLocked)
 {
     DebugInsert(iLocked.Stream(), iValue);
     return iLocked;

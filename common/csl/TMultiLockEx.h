@@ -37,7 +37,11 @@ public:
     void Release(DWORD iOwner);
 
 private:
-    enum { kUnlocked = 0, kShared = 1, kExclusive = 2 };
+    enum {
+        kUnlocked = 0,
+        kShared = 1,
+        kExclusive = 2
+    };
     typedef WakeUp Signals;
 
     // Under the inner lock; a failure gives it back and restores the state.

@@ -22,8 +22,7 @@ bool TMutex::Lock(DWORD iTimeout)
 // A wake-up by a call other than an interrupt waits on.
 void TMutex::Lock()
 {
-    while (!WaitSignalled(m_Handle, INFINITE)) {
-    }
+    while (!WaitSignalled(m_Handle, INFINITE)) {}
 }
 
 void TMutex::LockUninterrupted()

@@ -174,7 +174,7 @@ const bool gHandlerInstalled = InstallVectoredHandler();
 // Every program guards its threads, so this is where the exceptions get their diagnostics.
 const bool gDiagnosticsInstalled = InstallExceptionDiagnostics();
 
-} // namespace
+}  // namespace
 
 extern "C" __attribute__((used)) void csl_ThrowStructuredException()
 {

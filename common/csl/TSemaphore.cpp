@@ -15,8 +15,7 @@ bool TSemaphore::Lock(DWORD iTimeout)
 // A wake-up by a call other than an interrupt waits on.
 void TSemaphore::Lock()
 {
-    while (!WaitSignalled(m_Handle, INFINITE)) {
-    }
+    while (!WaitSignalled(m_Handle, INFINITE)) {}
 }
 
 void TSemaphore::Unlock()

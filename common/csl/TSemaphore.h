@@ -6,7 +6,9 @@
 // thread. Waits are alertable.
 class TSemaphore : public THandle, public ILock {
 public:
-    enum { kMaximumCount = 1000 };
+    enum {
+        kMaximumCount = 1000
+    };
 
     TSemaphore();
 

@@ -90,17 +90,16 @@ unsigned Walk(DWORD64* oFrames, CONTEXT& ioContext, HANDLE iThread, DWORD64 iCal
     frame.AddrStack.Mode = AddrModeFlat;
     TDbgHelp& dbgHelp = TDbgHelp::Instance();
     DWORD64 frames[kOwnFramesLimit + TStackCapture::kMaxFrames * 2];
-    const unsigned limit = std::min<unsigned>(iSkip + iMaxFrames + (iCallerPc ? kOwnFramesLimit : 0),
-                                              sizeof(frames) / sizeof(frames[0]));
+    const unsigned limit =
+        std::min<unsigned>(iSkip + iMaxFrames + (iCallerPc ? kOwnFramesLimit : 0), sizeof(frames) / sizeof(frames[0]));
     unsigned walked = 0;
     unsigned first = 0;
     for (; walked < limit; ++walked) {
         BOOL stepped;
         {
             TLockScope lock(DiagnosticsLock());
-            stepped = dbgHelp.StackWalk64()(kContextMachine, GetCurrentProcess(), iThread, &frame, &ioContext,
-                                            nullptr, dbgHelp.SymFunctionTableAccess(), dbgHelp.SymGetModuleBase(),
-                                            nullptr);
+            stepped = dbgHelp.StackWalk64()(kContextMachine, GetCurrentProcess(), iThread, &frame, &ioContext, nullptr,
+                                            dbgHelp.SymFunctionTableAccess(), dbgHelp.SymGetModuleBase(), nullptr);
         }
         if (!stepped)
             break;
@@ -114,7 +113,7 @@ unsigned Walk(DWORD64* oFrames, CONTEXT& ioContext, HANDLE iThread, DWORD64 iCal
     return stored;
 }
 
-} // namespace
+}  // namespace
 
 unsigned WalkStack(DWORD64* oFrames, const CONTEXT* iContext, HANDLE iThread, unsigned iSkip, unsigned iMaxFrames)
 {
@@ -166,7 +165,7 @@ std::string FormatStackFrame(DWORD64 iAddress)
     if (TDbgHelp::Instance().SymGetSymFromAddr()(GetCurrentProcess(), iAddress, &displacement, &buffer.symbol)) {
         if (buffer.symbol.Flags & SYMFLAG_EXPORT)
             return text + "+" + Hex(hasBase ? iAddress - base : iAddress) + "<" + buffer.symbol.Name + "+" +
-                   Hex(displacement) + ">";
+                Hex(displacement) + ">";
         text += buffer.symbol.Name;
     } else if (hasBase) {
         displacement = iAddress - base;

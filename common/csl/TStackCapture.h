@@ -5,7 +5,9 @@
 
 // Return addresses of one call stack, innermost frame first.
 struct TStackCapture {
-    enum { kMaxFrames = 64 };
+    enum {
+        kMaxFrames = 64
+    };
 
     DWORD Count = 0;
     DWORD64 Frames[kMaxFrames] = {};

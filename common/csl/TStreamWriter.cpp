@@ -15,8 +15,7 @@ void TFileWriter::Write(const char* iText, int iLength)
 // appending writes never overwrite one another.
 TPermanentFileWriter::TPermanentFileWriter(const std::wstring& iFileName)
     : m_File(CreateFileW(iFileName.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                         nullptr, OPEN_ALWAYS,
-                         FILE_FLAG_SEQUENTIAL_SCAN | FILE_ATTRIBUTE_NORMAL, nullptr))
+                         nullptr, OPEN_ALWAYS, FILE_FLAG_SEQUENTIAL_SCAN | FILE_ATTRIBUTE_NORMAL, nullptr))
 {
     if (m_File.IsValid())
         SetFilePointer(m_File.GetHandle(), 0, nullptr, FILE_END);

@@ -28,7 +28,7 @@ std::string CurrentStackText()
     return FormatStackFrames(capture.Frames, capture.Count);
 }
 
-} // namespace
+}  // namespace
 
 TThreadClass::~TThreadClass()
 {

@@ -8,7 +8,7 @@ namespace {
 const DWORD kInterruptStop = 5000;
 const DWORD kDestroyWait = 2000;
 
-} // namespace
+}  // namespace
 
 TThreadContext::TThreadContext(const SmartPtr<IThreadOwner>& iOwner) : m_Owner(iOwner), m_StartHoldReleased(0)
 {

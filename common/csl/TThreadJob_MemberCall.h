@@ -19,7 +19,8 @@ public:
 
     std::string GetDescription() const override
     {
-        return FormatStackText(reinterpret_cast<uintptr_t>(MemberFunctionAddress(m_Object, &m_Member, sizeof(m_Member))));
+        return FormatStackText(
+            reinterpret_cast<uintptr_t>(MemberFunctionAddress(m_Object, &m_Member, sizeof(m_Member))));
     }
 
 protected:
@@ -30,7 +31,10 @@ protected:
 template <class T>
 class TThreadJob_MemberCall0 : public TThreadJob_MemberCallBase<T, void (T::*)()> {
 public:
-    TThreadJob_MemberCall0(T* iObject, void (T::*iMember)()) : TThreadJob_MemberCall0::TThreadJob_MemberCallBase(iObject, iMember) {}
+    TThreadJob_MemberCall0(T* iObject, void (T::*iMember)())
+        : TThreadJob_MemberCall0::TThreadJob_MemberCallBase(iObject, iMember)
+    {
+    }
 
     void Run(const SmartPtr<IThreadContext>&) override { (this->m_Object->*this->m_Member)(); }
 };

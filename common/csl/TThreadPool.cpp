@@ -18,7 +18,7 @@ IMultiLock& Unconst(const TThreadContextLock& iLock)
     return const_cast<TThreadContextLock&>(iLock);
 }
 
-} // namespace
+}  // namespace
 
 SmartPtr<TThreadPool> TThreadPool::Create(DWORD iMaxTotalThreads, DWORD iMinIdleThreads)
 {

@@ -13,7 +13,9 @@ class TThreadContext;
 // when they stay idle beyond MinIdleThreads. At most 1,000 jobs wait in its queue.
 class TThreadPool : public IThreadPool, public IThreadOwner {
 public:
-    enum { kQueueLimit = 1000 };
+    enum {
+        kQueueLimit = 1000
+    };
 
     static SmartPtr<TThreadPool> Create(DWORD iMaxTotalThreads, DWORD iMinIdleThreads);
     ~TThreadPool() override;

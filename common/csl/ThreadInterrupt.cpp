@@ -6,7 +6,7 @@ namespace {
 
 thread_local bool tInterrupted = false;
 
-} // namespace
+}  // namespace
 
 void CALLBACK ThreadInterruptCall(ULONG_PTR)
 {

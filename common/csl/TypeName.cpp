@@ -15,16 +15,18 @@ std::string Demangle(const char* iMangled)
 
 void ReplaceAll(std::string& ioText, const std::string& iFrom, const std::string& iTo)
 {
-    for (std::string::size_type at = ioText.find(iFrom); at != std::string::npos; at = ioText.find(iFrom, at + iTo.size()))
+    for (std::string::size_type at = ioText.find(iFrom); at != std::string::npos;
+         at = ioText.find(iFrom, at + iTo.size()))
         ioText.replace(at, iFrom.size(), iTo);
 }
 
 bool IsFundamental(const std::string& iName)
 {
-    static const char* const kNames[] = {
-        "void", "bool", "char", "signed char", "unsigned char", "wchar_t", "char16_t", "char32_t",
-        "short", "unsigned short", "int", "unsigned int", "long", "unsigned long",
-        "__int64", "unsigned __int64", "float", "double", "long double", "decltype(nullptr)"};
+    static const char* const kNames[] = {"void",          "bool",           "char",        "signed char",
+                                         "unsigned char", "wchar_t",        "char16_t",    "char32_t",
+                                         "short",         "unsigned short", "int",         "unsigned int",
+                                         "long",          "unsigned long",  "__int64",     "unsigned __int64",
+                                         "float",         "double",         "long double", "decltype(nullptr)"};
     for (const char* name : kNames)
         if (iName == name)
             return true;

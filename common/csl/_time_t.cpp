@@ -25,11 +25,12 @@ __int64 SecondsFromDate(DATE iDate)
     return (static_cast<__int64>(ticks.QuadPart) - kFileTimeOf1970) / kTicksPerSecond;
 }
 
-
 }  // namespace
 
 // A variant of another type holds no date to read.
-_time_t::_time_t(const VARIANT& iDate) : m_Seconds(V_VT(&iDate) == VT_DATE ? SecondsFromDate(V_DATE(&iDate)) : Invalid) {}
+_time_t::_time_t(const VARIANT& iDate) : m_Seconds(V_VT(&iDate) == VT_DATE ? SecondsFromDate(V_DATE(&iDate)) : Invalid)
+{
+}
 
 const _time_t& _time_t::Now()
 {
@@ -55,8 +56,8 @@ void _time_t::ToLocalTm(tm& oLocal) const
     const __time64_t seconds = m_Seconds;
     if (_localtime64_s(&oLocal, &seconds) != 0)
         throw EGeneric({TNamedValue("Text", "Condition not meet"),
-                       TNamedValue("Condition", "_localtime64_s( &Tm, &Time ) == 0"),
-                       TNamedValue("SourceFunction", "_time_t::ToLocalTm")});
+                        TNamedValue("Condition", "_localtime64_s( &Tm, &Time ) == 0"),
+                        TNamedValue("SourceFunction", "_time_t::ToLocalTm")});
 }
 
 DATE _time_t::localvarianttime() const
@@ -73,8 +74,8 @@ DATE _time_t::localvarianttime() const
     DATE VariantTime;
     if (SystemTimeToVariantTime(&SystemTime, &VariantTime) == 0)
         throw EGeneric({TNamedValue("Text", "Condition not meet"),
-                       TNamedValue("Condition", "SystemTimeToVariantTime( &SystemTime, &VariantTime ) != 0"),
-                       TNamedValue("SourceFile", ".\\Time"), TNamedValue("SourceLine", 202),
-                       TNamedValue("SourceFunction", "_time_t::localvarianttime")});
+                        TNamedValue("Condition", "SystemTimeToVariantTime( &SystemTime, &VariantTime ) != 0"),
+                        TNamedValue("SourceFile", ".\\Time"), TNamedValue("SourceLine", 202),
+                        TNamedValue("SourceFunction", "_time_t::localvarianttime")});
     return VariantTime;
 }

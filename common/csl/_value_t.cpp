@@ -2,14 +2,38 @@
 #include <csl/EBadCastException.h>
 #include <csl/_value_t_data_t.h>
 
-_value_t::_value_t(int iValue) : m_Data(nullptr) { Construct(iValue); }
-_value_t::_value_t(unsigned long iValue) : m_Data(nullptr) { Construct(iValue); }
-_value_t::_value_t(bool iValue) : m_Data(nullptr) { Construct(iValue); }
-_value_t::_value_t(const std::string& iValue) : m_Data(nullptr) { Construct(iValue); }
-_value_t::_value_t(const char* iValue) : m_Data(nullptr) { Construct(std::string(iValue)); }
-_value_t::_value_t(const std::wstring& iValue) : m_Data(nullptr) { Construct(iValue); }
-_value_t::_value_t(const wchar_t* iValue) : m_Data(nullptr) { Construct(std::wstring(iValue)); }
-_value_t::_value_t(const _bstr_t& iValue) : m_Data(nullptr) { Construct(iValue); }
+_value_t::_value_t(int iValue) : m_Data(nullptr)
+{
+    Construct(iValue);
+}
+_value_t::_value_t(unsigned long iValue) : m_Data(nullptr)
+{
+    Construct(iValue);
+}
+_value_t::_value_t(bool iValue) : m_Data(nullptr)
+{
+    Construct(iValue);
+}
+_value_t::_value_t(const std::string& iValue) : m_Data(nullptr)
+{
+    Construct(iValue);
+}
+_value_t::_value_t(const char* iValue) : m_Data(nullptr)
+{
+    Construct(std::string(iValue));
+}
+_value_t::_value_t(const std::wstring& iValue) : m_Data(nullptr)
+{
+    Construct(iValue);
+}
+_value_t::_value_t(const wchar_t* iValue) : m_Data(nullptr)
+{
+    Construct(std::wstring(iValue));
+}
+_value_t::_value_t(const _bstr_t& iValue) : m_Data(nullptr)
+{
+    Construct(iValue);
+}
 
 _value_t::_value_t(const _value_t_data* iData) noexcept : m_Data(const_cast<_value_t_data*>(iData))
 {
@@ -72,14 +96,38 @@ _value_t& _value_t::AssignValue(const T& iValue)
     return *this;
 }
 
-_value_t& _value_t::operator=(int iValue) { return AssignValue(iValue); }
-_value_t& _value_t::operator=(unsigned long iValue) { return AssignValue(iValue); }
-_value_t& _value_t::operator=(bool iValue) { return AssignValue(iValue); }
-_value_t& _value_t::operator=(const std::string& iValue) { return AssignValue(iValue); }
-_value_t& _value_t::operator=(const char* iValue) { return AssignValue(std::string(iValue)); }
-_value_t& _value_t::operator=(const std::wstring& iValue) { return AssignValue(iValue); }
-_value_t& _value_t::operator=(const wchar_t* iValue) { return AssignValue(std::wstring(iValue)); }
-_value_t& _value_t::operator=(const _bstr_t& iValue) { return AssignValue(iValue); }
+_value_t& _value_t::operator=(int iValue)
+{
+    return AssignValue(iValue);
+}
+_value_t& _value_t::operator=(unsigned long iValue)
+{
+    return AssignValue(iValue);
+}
+_value_t& _value_t::operator=(bool iValue)
+{
+    return AssignValue(iValue);
+}
+_value_t& _value_t::operator=(const std::string& iValue)
+{
+    return AssignValue(iValue);
+}
+_value_t& _value_t::operator=(const char* iValue)
+{
+    return AssignValue(std::string(iValue));
+}
+_value_t& _value_t::operator=(const std::wstring& iValue)
+{
+    return AssignValue(iValue);
+}
+_value_t& _value_t::operator=(const wchar_t* iValue)
+{
+    return AssignValue(std::wstring(iValue));
+}
+_value_t& _value_t::operator=(const _bstr_t& iValue)
+{
+    return AssignValue(iValue);
+}
 
 template <class T>
 void _value_t::AppendValue(const T& iValue)
@@ -96,14 +144,38 @@ void _value_t::AppendValue(const T& iValue)
     _value_detail::Slots<T>::Append(*MakeUnique(), iValue);
 }
 
-void _value_t::Append(int iValue) { AppendValue(iValue); }
-void _value_t::Append(unsigned long iValue) { AppendValue(iValue); }
-void _value_t::Append(bool iValue) { AppendValue(iValue); }
-void _value_t::Append(const std::string& iValue) { AppendValue(iValue); }
-void _value_t::Append(const char* iValue) { AppendValue(std::string(iValue)); }
-void _value_t::Append(const std::wstring& iValue) { AppendValue(iValue); }
-void _value_t::Append(const wchar_t* iValue) { AppendValue(std::wstring(iValue)); }
-void _value_t::Append(const _bstr_t& iValue) { AppendValue(iValue); }
+void _value_t::Append(int iValue)
+{
+    AppendValue(iValue);
+}
+void _value_t::Append(unsigned long iValue)
+{
+    AppendValue(iValue);
+}
+void _value_t::Append(bool iValue)
+{
+    AppendValue(iValue);
+}
+void _value_t::Append(const std::string& iValue)
+{
+    AppendValue(iValue);
+}
+void _value_t::Append(const char* iValue)
+{
+    AppendValue(std::string(iValue));
+}
+void _value_t::Append(const std::wstring& iValue)
+{
+    AppendValue(iValue);
+}
+void _value_t::Append(const wchar_t* iValue)
+{
+    AppendValue(std::wstring(iValue));
+}
+void _value_t::Append(const _bstr_t& iValue)
+{
+    AppendValue(iValue);
+}
 
 const _value_t_data& _value_t::Required(const std::string& iTypeName) const
 {
@@ -113,9 +185,18 @@ const _value_t_data& _value_t::Required(const std::string& iTypeName) const
     return *data;
 }
 
-int _value_t::GetInt() const { return Required(_value_detail::NameOf<int>()).GetInt(0); }
-unsigned long _value_t::GetULong() const { return Required(_value_detail::NameOf<unsigned long>()).GetULong(0); }
-bool _value_t::GetBool() const { return Required(_value_detail::NameOf<bool>()).GetBool(0); }
+int _value_t::GetInt() const
+{
+    return Required(_value_detail::NameOf<int>()).GetInt(0);
+}
+unsigned long _value_t::GetULong() const
+{
+    return Required(_value_detail::NameOf<unsigned long>()).GetULong(0);
+}
+bool _value_t::GetBool() const
+{
+    return Required(_value_detail::NameOf<bool>()).GetBool(0);
+}
 
 std::string& _value_t::GetString(std::string& oValue) const
 {

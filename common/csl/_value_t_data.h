@@ -100,8 +100,16 @@ public:
     // view into it hold references too but do not count as sharers: they write into it.
     bool IsUnique() const noexcept { return m_RefCount.load() - m_ViewCount.load() == 1; }
     bool HasViews() const noexcept { return m_ViewCount.load() != 0; }
-    void AddView() const noexcept { AddRef(); m_ViewCount.fetch_add(1); }
-    void ReleaseView() const noexcept { m_ViewCount.fetch_sub(1); Release(); }
+    void AddView() const noexcept
+    {
+        AddRef();
+        m_ViewCount.fetch_add(1);
+    }
+    void ReleaseView() const noexcept
+    {
+        m_ViewCount.fetch_sub(1);
+        Release();
+    }
 
 protected:
     // Throws EBadCastException naming both types.

@@ -15,27 +15,27 @@
 namespace _value_detail {
 
 template <class T>
-constexpr bool kIsText = std::is_same_v<T, std::string> || std::is_same_v<T, std::wstring> || std::is_same_v<T, _bstr_t>;
+constexpr bool kIsText =
+    std::is_same_v<T, std::string> || std::is_same_v<T, std::wstring> || std::is_same_v<T, _bstr_t>;
 template <class T>
 constexpr bool kIsWhole = std::is_same_v<T, int> || std::is_same_v<T, unsigned long>;
 
 // An element of type E answers a read as R.
 template <class E, class R>
 constexpr bool kReads = std::is_same_v<E, R> ||
-    (std::is_same_v<E, int> && (std::is_same_v<R, unsigned long> || std::is_same_v<R, int64_t> || std::is_same_v<R, double>)) ||
+    (std::is_same_v<E, int> &&
+     (std::is_same_v<R, unsigned long> || std::is_same_v<R, int64_t> || std::is_same_v<R, double>)) ||
     (std::is_same_v<E, unsigned long> && (std::is_same_v<R, int> || std::is_same_v<R, int64_t>)) ||
-    (std::is_same_v<E, bool> && kIsWhole<R>) ||
-    (kIsText<E> && kIsText<R>);
+    (std::is_same_v<E, bool> && kIsWhole<R>) || (kIsText<E> && kIsText<R>);
 
 // An element of type E takes a store of an argument of type A.
 template <class A, class E>
-constexpr bool kStores = std::is_same_v<A, E> ||
-    (kIsWhole<E> && (kIsWhole<A> || std::is_same_v<A, bool>)) ||
+constexpr bool kStores = std::is_same_v<A, E> || (kIsWhole<E> && (kIsWhole<A> || std::is_same_v<A, bool>)) ||
     (kIsText<E> && kIsText<A>);
 
 // Text conversions in the ANSI code page.
 void ConvertText(const std::string& iFrom, std::wstring& oTo);
-void ConvertText(const std::string& iFrom, _bstr_t& oTo);   // ends at the first NUL
+void ConvertText(const std::string& iFrom, _bstr_t& oTo);  // ends at the first NUL
 void ConvertText(const std::wstring& iFrom, std::string& oTo);
 void ConvertText(const std::wstring& iFrom, _bstr_t& oTo);  // keeps embedded NULs
 void ConvertText(const _bstr_t& iFrom, std::string& oTo);
@@ -64,27 +64,42 @@ int Compare(const T& iLeft, const T& iRight)
 }
 
 template <class T>
-std::string NameOf() { return ReadableTypeName(typeid(T)); }
+std::string NameOf()
+{
+    return ReadableTypeName(typeid(T));
+}
 // Times are only ever refused here, so their type need not be complete.
 template <>
-inline std::string NameOf<_time_t>() { return "class _time_t"; }
+inline std::string NameOf<_time_t>()
+{
+    return "class _time_t";
+}
 
 // The payload slots for one type: its read, append, store and pointer read.
 template <class T>
 struct Slots;
 
 template <class T>
-void CallRead(const _value_t_data& iData, T& oValue, void (_value_t_data::*iRead)(T&, int) const) { (iData.*iRead)(oValue, 0); }
+void CallRead(const _value_t_data& iData, T& oValue, void (_value_t_data::*iRead)(T&, int) const)
+{
+    (iData.*iRead)(oValue, 0);
+}
 template <class T>
-void CallRead(const _value_t_data& iData, T& oValue, T (_value_t_data::*iRead)(int) const) { oValue = (iData.*iRead)(0); }
+void CallRead(const _value_t_data& iData, T& oValue, T (_value_t_data::*iRead)(int) const)
+{
+    oValue = (iData.*iRead)(0);
+}
 
-#define CSL_VALUE_SLOTS(Type, Name)                                                                                  \
-    template <>                                                                                                     \
-    struct Slots<Type> {                                                                                            \
-        static void Read(const _value_t_data& iData, Type& oValue) { CallRead(iData, oValue, &_value_t_data::Get##Name); } \
-        static void Append(_value_t_data& iData, const Type& iValue) { iData.Append##Name(iValue); }               \
-        static void Store(_value_t_data& iData, const Type& iValue) { iData.Set##Name(iValue); }                   \
-        static const Type* Pointer(const _value_t_data& iData) { return iData.Get##Name##Ptr(); }                  \
+#define CSL_VALUE_SLOTS(Type, Name)                                                                  \
+    template <>                                                                                      \
+    struct Slots<Type> {                                                                             \
+        static void Read(const _value_t_data& iData, Type& oValue)                                   \
+        {                                                                                            \
+            CallRead(iData, oValue, &_value_t_data::Get##Name);                                      \
+        }                                                                                            \
+        static void Append(_value_t_data& iData, const Type& iValue) { iData.Append##Name(iValue); } \
+        static void Store(_value_t_data& iData, const Type& iValue) { iData.Set##Name(iValue); }     \
+        static const Type* Pointer(const _value_t_data& iData) { return iData.Get##Name##Ptr(); }    \
     };
 CSL_VALUE_SLOTS(_time_t, Time)
 CSL_VALUE_SLOTS(SmartPtr<const SmartPtrObj>, ConstObject)
@@ -100,7 +115,10 @@ CSL_VALUE_SLOTS(int, Int)
 #undef CSL_VALUE_SLOTS
 
 template <class T>
-constexpr VARTYPE kVarType = std::is_same_v<T, int> ? VT_INT : std::is_same_v<T, unsigned long> ? VT_UI4 : std::is_same_v<T, bool> ? VT_BOOL : VT_BSTR;
+constexpr VARTYPE kVarType = std::is_same_v<T, int> ? VT_INT
+    : std::is_same_v<T, unsigned long>              ? VT_UI4
+    : std::is_same_v<T, bool>                       ? VT_BOOL
+                                                    : VT_BSTR;
 
 // Bool lists keep one byte per element, never packed bits: element addresses are handed out.
 template <class T>
@@ -124,7 +142,10 @@ public:
     {
         return iOther.GetCount() == GetCount() && _value_detail::Compare(First(), ReadOf(iOther)) == 0;
     }
-    bool IsLess(const _value_t_data& iOther) const override { return _value_detail::Compare(First(), ReadOf(iOther)) < 0; }
+    bool IsLess(const _value_t_data& iOther) const override
+    {
+        return _value_detail::Compare(First(), ReadOf(iOther)) < 0;
+    }
 
     void GetTime(_time_t& oValue, int) const override { Read(oValue); }
     void GetConstObject(SmartPtr<const SmartPtrObj>& oValue, int) const override { Read(oValue); }
@@ -151,7 +172,10 @@ public:
     void SetInt(const int& iValue) override { Store(iValue); }
 
     const _time_t* GetTimePtr() const override { return PointerAs<_time_t>(); }
-    const SmartPtr<const SmartPtrObj>* GetConstObjectPtr() const override { return PointerAs<SmartPtr<const SmartPtrObj>>(); }
+    const SmartPtr<const SmartPtrObj>* GetConstObjectPtr() const override
+    {
+        return PointerAs<SmartPtr<const SmartPtrObj>>();
+    }
     const SmartPtr<SmartPtrObj>* GetObjectPtr() const override { return PointerAs<SmartPtr<SmartPtrObj>>(); }
     const _bstr_t* GetBstrPtr() const override { return PointerAs<_bstr_t>(); }
     const std::wstring* GetWStringPtr() const override { return PointerAs<std::wstring>(); }
@@ -408,12 +432,12 @@ _value_t_data* _value_t_elem_t<T>::GetValue(int iIndex)
     return new _value_t_pdata_t<T>(target.first, target.second);
 }
 
-#define CSL_VALUE_EXTERN(T)                        \
-    extern template class _value_t_elem_t<T>;      \
-    extern template class _value_t_data_t<T>;      \
-    extern template class _value_t_view_t<T>;      \
-    extern template class _value_t_pdata_t<T>;     \
-    extern template class _value_t_pcdata_t<T>;    \
+#define CSL_VALUE_EXTERN(T)                     \
+    extern template class _value_t_elem_t<T>;   \
+    extern template class _value_t_data_t<T>;   \
+    extern template class _value_t_view_t<T>;   \
+    extern template class _value_t_pdata_t<T>;  \
+    extern template class _value_t_pcdata_t<T>; \
     extern template class _value_t_cont_t<T>;
 CSL_VALUE_EXTERN(int)
 CSL_VALUE_EXTERN(unsigned long)

@@ -2,8 +2,7 @@
 #pragma once
 #include <afxwin.h>
 
-class CGTColorValues
-{
+class CGTColorValues {
 public:
     // Display names of colours; nothing adds names, so colour buttons describe every
     // colour by its hex form.

@@ -3,8 +3,7 @@
 #pragma once
 #include <afxwin.h>
 
-class CGTDibSection
-{
+class CGTDibSection {
 public:
     CGTDibSection() = default;
     ~CGTDibSection();

@@ -5,19 +5,18 @@
 #pragma once
 #include <guitoolkit/core/CGTToolBarImages.h>
 
-class CGTDockingValues
-{
+class CGTDockingValues {
 public:
     // Colours given to every tabbed bar's tab window while auto-colouring is on; empty:
     // each tab window keeps its own.
     static CArray<COLORREF, COLORREF>& TabAutoColors();
     // The live tabbed bars; a handle may outlive its window.
     static CList<HWND, HWND>& TabbedBarWindows();
-    static CString& DockManagerSection();       // "VADEDockManagers"
+    static CString& DockManagerSection();  // "VADEDockManagers"
     // Icons of the tab-list menu's commands while it is open.
     static CMap<UINT, UINT, HICON, HICON>& TabCommandIcons();
-    static CString& BaseControlBarSection();    // "VADEBaseControlBars"
-    static CString& ControlBarSection();        // "RIRControlBars"
+    static CString& BaseControlBarSection();  // "VADEBaseControlBars"
+    static CString& ControlBarSection();      // "RIRControlBars"
     // Control ID to window of the bars that float in mini frames.
     static CMap<UINT, UINT, HWND, HWND>& MiniFrameBarsById();
     static CList<HWND, HWND>& MiniFrameWindows();

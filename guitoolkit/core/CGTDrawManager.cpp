@@ -5,21 +5,18 @@
 #include <cmath>
 #include <cstdlib>
 
-namespace
-{
+namespace {
 const double pi = 3.1415926;
 const double degree = 0.017453292222222222;
 
 // A rectangle of the bound DC copied into a DIB section, worked on in memory and copied
 // back by Commit. Everything it made is released on every path.
-class ScreenFrame
-{
+class ScreenFrame {
 public:
     ScreenFrame(CDC& dc, const CRect& area) : m_dc(dc), m_area(area) {}
     ~ScreenFrame()
     {
-        if (m_memory != nullptr)
-        {
+        if (m_memory != nullptr) {
             ::SelectObject(m_memory, m_previous);
             ::DeleteDC(m_memory);
         }
@@ -38,8 +35,7 @@ public:
     }
     void Commit()
     {
-        ::BitBlt(m_dc.GetSafeHdc(), m_area.left, m_area.top, m_area.Width(), m_area.Height(), m_memory, 0, 0,
-                 SRCCOPY);
+        ::BitBlt(m_dc.GetSafeHdc(), m_area.left, m_area.top, m_area.Width(), m_area.Height(), m_memory, 0, 0, SRCCOPY);
     }
     const CGTDibSection& Dib() const { return m_dib; }
     HDC MemoryDC() const { return m_memory; }
@@ -58,9 +54,18 @@ int Clamp255(int value)
 }
 
 // Pixel channels: blue in the low byte.
-int Blue(DWORD pixel) { return pixel & 0xFF; }
-int Green(DWORD pixel) { return (pixel >> 8) & 0xFF; }
-int Red(DWORD pixel) { return (pixel >> 16) & 0xFF; }
+int Blue(DWORD pixel)
+{
+    return pixel & 0xFF;
+}
+int Green(DWORD pixel)
+{
+    return (pixel >> 8) & 0xFF;
+}
+int Red(DWORD pixel)
+{
+    return (pixel >> 16) & 0xFF;
+}
 DWORD Pixel(int red, int green, int blue)
 {
     return (static_cast<DWORD>(red) << 16) | (static_cast<DWORD>(green) << 8) | static_cast<DWORD>(blue);
@@ -147,8 +152,7 @@ void CGTDrawManager::RgbToHls(COLORREF color, double& hue, double& saturation, d
     const double max = std::max({r, g, b});
     const double min = std::min({r, g, b});
     lightness = (max + min) * 0.5;
-    if (max == min)
-    {
+    if (max == min) {
         saturation = 0;
         hue = 0;
         return;
@@ -169,14 +173,11 @@ void CGTDrawManager::RgbToHls(COLORREF color, double& hue, double& saturation, d
 COLORREF CGTDrawManager::HlsToRgb(double hue, double lightness, double saturation)
 {
     double red, green, blue;
-    if (saturation == 0)
-    {
+    if (saturation == 0) {
         red = green = blue = lightness;
-    }
-    else
-    {
-        const double m2 = lightness <= 0.5 ? lightness * (1.0 + saturation)
-                                           : lightness + saturation - lightness * saturation;
+    } else {
+        const double m2 =
+            lightness <= 0.5 ? lightness * (1.0 + saturation) : lightness + saturation - lightness * saturation;
         const double m1 = 2.0 * lightness - m2;
         red = HueToChannel(m1, m2, hue + 1.0 / 3.0);
         green = HueToChannel(m1, m2, hue);
@@ -187,8 +188,7 @@ COLORREF CGTDrawManager::HlsToRgb(double hue, double lightness, double saturatio
 
 COLORREF CGTDrawManager::HlsDegreesToRgb(double hue, double lightness, double saturation)
 {
-    if (saturation == 0)
-    {
+    if (saturation == 0) {
         const BYTE grey = static_cast<BYTE>(lightness * 255);
         return RGB(grey, grey, grey);
     }
@@ -211,8 +211,7 @@ void CGTDrawManager::RgbToHsv(COLORREF color, double& hue, double& saturation, d
     const double min = std::min({r, g, b});
     const double delta = max - min;
     value = max;
-    if (max == 0)
-    {
+    if (max == 0) {
         saturation = 0;
         hue = -1;
         return;
@@ -234,25 +233,45 @@ void CGTDrawManager::RgbToHsv(COLORREF color, double& hue, double& saturation, d
 COLORREF CGTDrawManager::HsvToRgb(double hue, double saturation, double value)
 {
     double red, green, blue;
-    if (saturation == 0)
-    {
+    if (saturation == 0) {
         red = green = blue = value;
-    }
-    else
-    {
+    } else {
         const int sector = static_cast<int>(std::floor(hue / 60));
         const double f = hue / 60 - sector;
         const double p = value * (1 - saturation);
         const double q = value * (1 - saturation * f);
         const double t = value * (1 - saturation * (1 - f));
-        switch (sector)
-        {
-        case 0: red = value; green = t; blue = p; break;
-        case 1: red = q; green = value; blue = p; break;
-        case 2: red = p; green = value; blue = t; break;
-        case 3: red = p; green = q; blue = value; break;
-        case 4: red = t; green = p; blue = value; break;
-        default: red = value; green = p; blue = q; break;
+        switch (sector) {
+        case 0:
+            red = value;
+            green = t;
+            blue = p;
+            break;
+        case 1:
+            red = q;
+            green = value;
+            blue = p;
+            break;
+        case 2:
+            red = p;
+            green = value;
+            blue = t;
+            break;
+        case 3:
+            red = p;
+            green = q;
+            blue = value;
+            break;
+        case 4:
+            red = t;
+            green = p;
+            blue = value;
+            break;
+        default:
+            red = value;
+            green = p;
+            blue = q;
+            break;
         }
     }
     auto channel = [](double x) { return static_cast<BYTE>(x * 255 + 0.5); };
@@ -272,8 +291,7 @@ COLORREF CGTDrawManager::BlendColorsHsv(COLORREF color1, COLORREF color2, double
     RgbToHsv(mixed, hueMix, saturationMix, valueMix);
     RgbToHsv(color2, hue2, saturation2, value2);
     COLORREF result = HsvToRgb(hueMix, (weight1 * saturationMix + weight2 * saturation2) / total, value2);
-    if (lightnessRatio != 1.0)
-    {
+    if (lightnessRatio != 1.0) {
         double hue, saturation, lightness;
         RgbToHls(result, hue, saturation, lightness);
         result = HlsToRgb(hue, std::min(1.0, lightness * lightnessRatio), saturation);
@@ -300,12 +318,11 @@ BOOL CGTDrawManager::DrawShadow(CRect rect, int depth, int minBrightness, int ma
     HDC dc = m_dc.GetSafeHdc();
 
     if (saveBottom != nullptr && saveSide != nullptr && saveBottom->GetSafeHandle() != nullptr &&
-        saveSide->GetSafeHandle() != nullptr)
-    {
+        saveSide->GetSafeHandle() != nullptr) {
         ::DrawStateW(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(saveSide->GetSafeHandle()), 0, sideX, rect.top,
                      depth, cy + depth, DST_BITMAP | DSS_NORMAL);
-        ::DrawStateW(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(saveBottom->GetSafeHandle()), 0, x0,
-                     rect.bottom, cx + depth, depth, DST_BITMAP | DSS_NORMAL);
+        ::DrawStateW(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(saveBottom->GetSafeHandle()), 0, x0, rect.bottom,
+                     cx + depth, depth, DST_BITMAP | DSS_NORMAL);
         return TRUE;
     }
 
@@ -321,8 +338,7 @@ BOOL CGTDrawManager::DrawShadow(CRect rect, int depth, int minBrightness, int ma
         int red = Clamp255(Red(*pixel) * percent / 100);
         int green = Clamp255(Green(*pixel) * percent / 100);
         int blue = Clamp255(Blue(*pixel) * percent / 100);
-        if (baseColor != (COLORREF)-1)
-        {
+        if (baseColor != (COLORREF)-1) {
             red = (3 * red + Red(base)) / 4;
             green = (3 * green + Green(base)) / 4;
             blue = (3 * blue + Blue(base)) / 4;
@@ -330,8 +346,7 @@ BOOL CGTDrawManager::DrawShadow(CRect rect, int depth, int minBrightness, int ma
         *pixel = Pixel(red, green, blue);
     };
     const int step = (maxBrightness - minBrightness) / depth;
-    for (int c = 0; c < depth; ++c)
-    {
+    for (int c = 0; c < depth; ++c) {
         const int low = maxBrightness - step * depth + c * step;
         const int high = maxBrightness - c * step;
         for (int y = cy; y <= cy + depth - c - 1; ++y)
@@ -365,8 +380,7 @@ BOOL CGTDrawManager::BrightenRect(CRect rect, int percent, COLORREF transparentC
 {
     if (percent == 100 || rect.Width() < 1 || rect.Height() < 1)
         return TRUE;
-    if (theGuiToolkitGlobals.bitsPerPixel <= 8)
-    {
+    if (theGuiToolkitGlobals.bitsPerPixel <= 8) {
         ::FillRect(m_dc.GetSafeHdc(), &rect, theGuiToolkitGlobals.brushLight);
         return TRUE;
     }
@@ -382,27 +396,21 @@ BOOL CGTDrawManager::BrightenRect(CRect rect, int percent, COLORREF transparentC
         if (tolerance <= 0)
             return pixel == transparent;
         return std::abs(Red(pixel) - Red(transparent)) < tolerance &&
-               std::abs(Green(pixel) - Green(transparent)) < tolerance &&
-               std::abs(Blue(pixel) - Blue(transparent)) < tolerance;
+            std::abs(Green(pixel) - Green(transparent)) < tolerance &&
+            std::abs(Blue(pixel) - Blue(transparent)) < tolerance;
     };
     const CGTDibSection& dib = frame.Dib();
     DWORD* pixel = dib.Bits();
-    for (int i = 0; i < dib.Width() * dib.Height(); ++i, ++pixel)
-    {
+    for (int i = 0; i < dib.Width() * dib.Height(); ++i, ++pixel) {
         if (isTransparent(*pixel))
             continue;
-        if (percent == -1)
-        {
+        if (percent == -1) {
             *pixel = Pixel((Red(highlight) + 2 * Red(*pixel)) / 3, (Green(highlight) + 2 * Green(*pixel)) / 3,
                            (Blue(highlight) + 2 * Blue(*pixel)) / 3);
-        }
-        else if (blendColor == (COLORREF)-1)
-        {
+        } else if (blendColor == (COLORREF)-1) {
             const double factor = percent / 100.0;
             *pixel = AdjustColorHls(*pixel, factor, factor, factor);
-        }
-        else
-        {
+        } else {
             auto toward = [percent](int channel, int target) {
                 return Clamp255(channel + ::MulDiv(target - channel, percent, 100));
             };
@@ -418,8 +426,7 @@ BOOL CGTDrawManager::GrayOutRect(CRect rect, int percent, COLORREF transparentCo
 {
     if (rect.Width() < 1 || rect.Height() < 1)
         return TRUE;
-    if (theGuiToolkitGlobals.bitsPerPixel <= 8)
-    {
+    if (theGuiToolkitGlobals.bitsPerPixel <= 8) {
         ::FillRect(m_dc.GetSafeHdc(), &rect, theGuiToolkitGlobals.brushLight);
         return TRUE;
     }
@@ -427,25 +434,21 @@ BOOL CGTDrawManager::GrayOutRect(CRect rect, int percent, COLORREF transparentCo
     if (!frame.Open())
         return FALSE;
     const DWORD transparent = CGTDibSection::Swap(transparentColor);
-    const DWORD disabled = CGTDibSection::Swap(disabledColor != (COLORREF)-1 ? disabledColor
-                                                                             : theGuiToolkitGlobals.colorBtnHighlight);
+    const DWORD disabled =
+        CGTDibSection::Swap(disabledColor != (COLORREF)-1 ? disabledColor : theGuiToolkitGlobals.colorBtnHighlight);
     const CGTDibSection& dib = frame.Dib();
     DWORD* pixel = dib.Bits();
-    for (int i = 0; i < dib.Width() * dib.Height(); ++i, ++pixel)
-    {
+    for (int i = 0; i < dib.Width() * dib.Height(); ++i, ++pixel) {
         if (transparentColor != (COLORREF)-1 && *pixel == transparent)
             continue;
         double hue, saturation, lightness;
         RgbToHls(*pixel, hue, saturation, lightness);
         const COLORREF grey = HlsToRgb(hue, lightness, 0);
-        if (percent == -1)
-        {
+        if (percent == -1) {
             auto halfway = [](int g, int d) { return Clamp255(g + (d - g) / 2); };
             *pixel = Pixel(halfway(GetRValue(grey), Red(disabled)), halfway(GetGValue(grey), Green(disabled)),
                            halfway(GetBValue(grey), Blue(disabled)));
-        }
-        else
-        {
+        } else {
             const double factor = percent / 100.0;
             *pixel = AdjustColorHls(grey, factor, factor, factor);
         }
@@ -464,14 +467,11 @@ void CGTDrawManager::MirrorArea(CRect rect, BOOL horizontal)
     const CGTDibSection& dib = frame.Dib();
     const int width = dib.Width();
     const int height = dib.Height();
-    if (horizontal)
-    {
+    if (horizontal) {
         for (int row = 0; row < height; ++row)
             for (int x = 0; x < width / 2; ++x)
                 std::swap(*dib.Pixel(x, row), *dib.Pixel(width - 1 - x, row));
-    }
-    else
-    {
+    } else {
         for (int row = 0; row < height / 2; ++row)
             std::swap_ranges(dib.Pixel(0, row), dib.Pixel(0, row) + width, dib.Pixel(0, height - 1 - row));
     }
@@ -481,38 +481,29 @@ void CGTDrawManager::MirrorArea(CRect rect, BOOL horizontal)
 void CGTDrawManager::FillGradient(CRect rect, COLORREF startColor, COLORREF finishColor, BOOL horizontal,
                                   int startFlatPercent, int endFlatPercent)
 {
-    if (startColor == finishColor)
-    {
+    if (startColor == finishColor) {
         FillSolid(rect, startColor);
         return;
     }
-    if (startFlatPercent > 0)
-    {
+    if (startFlatPercent > 0) {
         CRect flat = rect;
-        if (horizontal)
-        {
+        if (horizontal) {
             flat.bottom = flat.top + rect.Height() * startFlatPercent / 100;
             FillSolid(flat, finishColor);
             rect.top = flat.bottom;
-        }
-        else
-        {
+        } else {
             flat.right = flat.left + rect.Width() * startFlatPercent / 100;
             FillSolid(flat, startColor);
             rect.left = flat.right;
         }
     }
-    if (endFlatPercent > 0)
-    {
+    if (endFlatPercent > 0) {
         CRect flat = rect;
-        if (horizontal)
-        {
+        if (horizontal) {
             flat.top = flat.bottom - rect.Height() * endFlatPercent / 100;
             FillSolid(flat, startColor);
             rect.bottom = flat.top;
-        }
-        else
-        {
+        } else {
             flat.left = flat.right - rect.Width() * endFlatPercent / 100;
             FillSolid(flat, finishColor);
             rect.right = flat.left;
@@ -522,16 +513,12 @@ void CGTDrawManager::FillGradient(CRect rect, COLORREF startColor, COLORREF fini
         return;
     const int height = rect.Height();
     const int width = rect.Width();
-    for (int i = 0; i < 64; ++i)
-    {
+    for (int i = 0; i < 64; ++i) {
         CRect band = rect;
-        if (horizontal)
-        {
+        if (horizontal) {
             band.top = rect.bottom - ((height * (i + 1)) >> 6);
             band.bottom = rect.bottom - ((height * i) >> 6);
-        }
-        else
-        {
+        } else {
             band.left = rect.left + ((width * i) >> 6);
             band.right = rect.left + ((width * (i + 1)) >> 6);
         }
@@ -543,27 +530,33 @@ void CGTDrawManager::FillGradient(CRect rect, COLORREF startColor, COLORREF fini
 
 void CGTDrawManager::FillGradientRotated(CRect rect, COLORREF startColor, COLORREF finishColor, int angle)
 {
-    if (startColor == finishColor)
-    {
+    if (startColor == finishColor) {
         FillSolid(rect, startColor);
         return;
     }
-    switch (angle)
-    {
+    switch (angle) {
     case 0:
-    case 360: FillGradient(rect, startColor, finishColor, FALSE, 0, 0); return;
-    case 90: FillGradient(rect, startColor, finishColor, TRUE, 0, 0); return;
-    case 180: FillGradient(rect, finishColor, startColor, FALSE, 0, 0); return;
-    case 270: FillGradient(rect, finishColor, startColor, TRUE, 0, 0); return;
-    default: break;
+    case 360:
+        FillGradient(rect, startColor, finishColor, FALSE, 0, 0);
+        return;
+    case 90:
+        FillGradient(rect, startColor, finishColor, TRUE, 0, 0);
+        return;
+    case 180:
+        FillGradient(rect, finishColor, startColor, FALSE, 0, 0);
+        return;
+    case 270:
+        FillGradient(rect, finishColor, startColor, TRUE, 0, 0);
+        return;
+    default:
+        break;
     }
     const int width = rect.Width();
     const int height = rect.Height();
     HDC dc = m_dc.GetSafeHdc();
     HDC memory = ::CreateCompatibleDC(dc);
     HBITMAP bitmap = ::CreateCompatibleBitmap(dc, width, height);
-    if (memory == nullptr || bitmap == nullptr)
-    {
+    if (memory == nullptr || bitmap == nullptr) {
         if (memory != nullptr)
             ::DeleteDC(memory);
         if (bitmap != nullptr)
@@ -575,8 +568,7 @@ void CGTDrawManager::FillGradientRotated(CRect rect, COLORREF startColor, COLORR
     const int offset = static_cast<int>(std::cos((angle + 180) * pi / 180) * height);
     const int span = std::abs(offset) + width;
     const int xStart = offset > 0 ? -offset : 0;
-    for (int i = 0; i < 64; ++i)
-    {
+    for (int i = 0; i < 64; ++i) {
         const int x1 = xStart + ((i * span) >> 6);
         const int x2 = xStart + (((i + 1) * span) >> 6);
         if (x1 == x2)
@@ -616,32 +608,25 @@ BOOL CGTDrawManager::FillRingGradient(CRect rect, COLORREF startColor, COLORREF 
     const int startChannel[3] = {GetRValue(startColor), GetGValue(startColor), GetBValue(startColor)};
     auto setPixel = [&](int x, int y, COLORREF color) { SetDibPixel(bits, dibWidth, dibHeight, x, y, color); };
 
-    for (int i = 0; i < ringWidth; ++i)
-    {
+    for (int i = 0; i < ringWidth; ++i) {
         const int width = ring.Width();
         const int height = ring.Height();
         const int diff = width - height;
         const int radius = std::min(width, height) / 2;
         const int xc = (ring.left + ring.right) / 2;
         const int yc = (ring.top + ring.bottom) / 2;
-        if (i == 0 && faceColor != (COLORREF)-1)
-        {
+        if (i == 0 && faceColor != (COLORREF)-1) {
             HDC memory = frame.MemoryDC();
             HBRUSH brush = ::CreateSolidBrush(faceColor);
             HGDIOBJ previousBrush = ::SelectObject(memory, brush);
             HGDIOBJ previousPen = ::SelectObject(memory, ::GetStockObject(NULL_PEN));
-            if (diff == 0)
-            {
+            if (diff == 0) {
                 ::Ellipse(memory, ring.left, ring.top, ring.right, ring.bottom);
-            }
-            else if (diff < 0)
-            {
+            } else if (diff < 0) {
                 ::Ellipse(memory, ring.left, ring.top, ring.right, ring.top + width);
                 ::Ellipse(memory, ring.left, ring.bottom - width, ring.right, ring.bottom);
                 ::Rectangle(memory, ring.left, ring.top + width / 2, ring.right, ring.bottom - width / 2);
-            }
-            else
-            {
+            } else {
                 ::Ellipse(memory, ring.left, ring.top, ring.left + height, ring.bottom);
                 ::Ellipse(memory, ring.right - height, ring.top, ring.right, ring.bottom);
                 ::Rectangle(memory, ring.left + height / 2, ring.top, ring.right - height / 2, ring.bottom);
@@ -655,33 +640,26 @@ BOOL CGTDrawManager::FillRingGradient(CRect rect, COLORREF startColor, COLORREF 
         int previousX = 0;
         int previousY = 0;
         int k = 0;
-        for (double a = a0; a < aEnd + degree; a += degree, ++k)
-        {
+        for (double a = a0; a < aEnd + degree; a += degree, ++k) {
             const int pos = a <= (a0 + aEnd) / 2 ? k : 360 - k;
             COLORREF color;
-            if (i == 0 && borderColor != (COLORREF)-1)
-            {
+            if (i == 0 && borderColor != (COLORREF)-1) {
                 color = borderColor;
-            }
-            else
-            {
+            } else {
                 int channel[3];
                 for (int c = 0; c < 3; ++c)
-                    channel[c] = static_cast<int>(
-                        std::min(255.0, std::max(0.0, startChannel[c] + increment[c] * pos + 0.5)));
+                    channel[c] =
+                        static_cast<int>(std::min(255.0, std::max(0.0, startChannel[c] + increment[c] * pos + 0.5)));
                 color = RGB(channel[0], channel[1], channel[2]);
             }
             int x = static_cast<int>(std::cos(a) * radius) + xc;
             int y = static_cast<int>(std::sin(a) * radius) + yc;
-            if (diff > 0)
-            {
+            if (diff > 0) {
                 x += static_cast<int>(diff * (x > xc ? 0.5 : -0.5));
                 if (havePrevious && (previousX > xc) != (x > xc))
                     for (int fill = std::min(previousX, x); fill < std::max(previousX, x); ++fill)
                         setPixel(fill, y, color);
-            }
-            else if (diff < 0)
-            {
+            } else if (diff < 0) {
                 y += static_cast<int>(diff * (y > yc ? -0.5 : 0.5));
                 if (havePrevious && (previousY > yc) != (y > yc))
                     for (int fill = std::min(previousY, y); fill < std::max(previousY, y); ++fill)

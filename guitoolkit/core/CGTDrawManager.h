@@ -6,8 +6,7 @@
 #pragma once
 #include <afxwin.h>
 
-class CGTDrawManager : public CObject
-{
+class CGTDrawManager : public CObject {
 public:
     explicit CGTDrawManager(CDC& dc) : m_dc(dc) {}
 
@@ -27,8 +26,8 @@ public:
 
     // A soft drop shadow below and beside rect. With both save bitmaps already filled the
     // saved strips are painted back instead; given empty ones they receive the strips.
-    BOOL DrawShadow(CRect rect, int depth, int minBrightness, int maxBrightness, CBitmap* saveBottom,
-                    CBitmap* saveSide, COLORREF baseColor, BOOL rightShadow);
+    BOOL DrawShadow(CRect rect, int depth, int minBrightness, int maxBrightness, CBitmap* saveBottom, CBitmap* saveSide,
+                    COLORREF baseColor, BOOL rightShadow);
     // percent -1: a third of the way to the button highlight colour.
     BOOL BrightenRect(CRect rect, int percent, COLORREF transparentColor, int tolerance, COLORREF blendColor);
     // percent -1: half way from the grey to the disabled colour (-1: the button highlight).

@@ -4,10 +4,9 @@
 #pragma once
 #include <afxwin.h>
 
-class CGTFrameValues
-{
+class CGTFrameValues {
 public:
-    static CString& TearOffSection();       // "ControlBars-TearOff"
+    static CString& TearOffSection();  // "ControlBars-TearOff"
     static CMap<UINT, UINT, int, int>& CustomizeCommands();
     static CString& ControlBarsSuffix();    // "\ControlBars"
     static CString& WindowPlacementKey();   // "WindowPlacement"

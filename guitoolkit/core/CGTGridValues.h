@@ -4,8 +4,7 @@
 #pragma once
 #include <afxwin.h>
 
-class CGTGridValues
-{
+class CGTGridValues {
 public:
     static CString& StateSection();         // "VADEGrids"
     static CString& FormatShort();          // "%d": VT_I2

@@ -2,8 +2,7 @@
 // the application's own resources here, so the scope changes nothing.
 #pragma once
 
-class CGTLocalResource
-{
+class CGTLocalResource {
 public:
     CGTLocalResource() = default;
     CGTLocalResource(const CGTLocalResource&) = delete;

@@ -27,12 +27,11 @@ void CGTMemDC::Create()
 
 CGTMemDC::~CGTMemDC()
 {
-    if (IsMemDC)
-    {
+    if (IsMemDC) {
         CRect clip;
-        switch (Target.GetClipBox(&clip))
-        {
-        case NULLREGION: break;
+        switch (Target.GetClipBox(&clip)) {
+        case NULLREGION:
+            break;
         case SIMPLEREGION:
             Target.BitBlt(clip.left, clip.top, clip.Width(), clip.Height(), &MemDC, clip.left, clip.top, SRCCOPY);
             break;

@@ -4,8 +4,7 @@
 #pragma once
 #include <afxwin.h>
 
-class CGTMemDC
-{
+class CGTMemDC {
 public:
     // Off-screen drawing for the whole process; on by default.
     static BOOL UseMemoryDC;

@@ -1,8 +1,7 @@
 #include <guitoolkit/core/CGTMenuGlyphs.h>
 #include <guitoolkit/core/GuiToolkitHooks.h>
 
-namespace
-{
+namespace {
 const int glyphSize = 9;
 
 // The strip's glyphs, one per glyph number, drawn as 9 rows of 9 cells ('#' is ink).
@@ -127,8 +126,7 @@ BOOL BuildStrip()
     for (int glyph = 0; glyph < CGTMenuGlyphs::GlyphCount; ++glyph)
         for (int y = 0; y < glyphSize; ++y)
             for (int x = 0; x < glyphSize; ++x)
-                if (glyphArt[glyph][y][x] == '#')
-                {
+                if (glyphArt[glyph][y][x] == '#') {
                     const int column = glyph * glyphSize + x;
                     bits[y * stride + column / 8] &= static_cast<BYTE>(~(0x80 >> (column % 8)));
                 }
@@ -156,13 +154,17 @@ CSize CGTMenuGlyphs::GetSize()
 
 COLORREF CGTMenuGlyphs::StyleColor(int style)
 {
-    switch (style)
-    {
-    case Black: return RGB(0, 0, 0);
-    case Grey: return RGB(128, 128, 128);
-    case DarkGrey: return RGB(72, 72, 72);
-    case LightGrey: return RGB(192, 192, 192);
-    default: return RGB(255, 255, 255);
+    switch (style) {
+    case Black:
+        return RGB(0, 0, 0);
+    case Grey:
+        return RGB(128, 128, 128);
+    case DarkGrey:
+        return RGB(72, 72, 72);
+    case LightGrey:
+        return RGB(192, 192, 192);
+    default:
+        return RGB(255, 255, 255);
     }
 }
 
@@ -193,6 +195,5 @@ void CGTMenuGlyphs::Draw(CDC* dc, int glyph, CPoint point, int style, CSize size
 void CGTMenuGlyphs::DrawCentered(CDC* dc, int glyph, const CRect& rect, int style)
 {
     const CSize size = GetSize();
-    Draw(dc, glyph, CPoint(rect.left + (rect.Width() - size.cx) / 2, rect.top + (rect.Height() - size.cy) / 2),
-         style);
+    Draw(dc, glyph, CPoint(rect.left + (rect.Width() - size.cx) / 2, rect.top + (rect.Height() - size.cy) / 2), style);
 }

@@ -4,12 +4,10 @@
 #pragma once
 #include <afxwin.h>
 
-class CGTMenuGlyphs
-{
+class CGTMenuGlyphs {
 public:
     // Glyph numbers of the strip.
-    enum Glyph
-    {
+    enum Glyph {
         ArrowDown = 0,
         ArrowRight = 1,
         CheckMark = 2,
@@ -48,8 +46,7 @@ public:
     };
 
     // Colour styles.
-    enum Style
-    {
+    enum Style {
         Black = 0,
         Grey = 1,
         LightGrey = 2,

@@ -7,8 +7,7 @@
 #pragma once
 #include <afxwin.h>
 
-class CGTRegisteredMessage
-{
+class CGTRegisteredMessage {
 public:
     explicit constexpr CGTRegisteredMessage(LPCWSTR name) : m_name(name), m_registered(false), m_id(0), m_key(0) {}
     CGTRegisteredMessage(const CGTRegisteredMessage&) = delete;

@@ -6,8 +6,7 @@
 
 IMPLEMENT_DYNCREATE(CGTRegistry, CObject)
 
-namespace
-{
+namespace {
 // Read-only objects open keys for query, sub-key enumeration and notification only.
 const REGSAM readOnlyAccess = KEY_QUERY_VALUE | KEY_ENUMERATE_SUB_KEYS | KEY_NOTIFY;
 const DWORD nameBufferLength = 2048;
@@ -29,8 +28,7 @@ bool ReadArchiveCount(const BYTE* data, UINT size, ULONGLONG& count, UINT& heade
         return false;
     WORD shortCount;
     memcpy(&shortCount, data, 2);
-    if (shortCount != 0xFFFF)
-    {
+    if (shortCount != 0xFFFF) {
         count = shortCount;
         headerSize = 2;
         return true;
@@ -39,8 +37,7 @@ bool ReadArchiveCount(const BYTE* data, UINT size, ULONGLONG& count, UINT& heade
         return false;
     DWORD longCount;
     memcpy(&longCount, data + 2, 4);
-    if (longCount != 0xFFFFFFFF)
-    {
+    if (longCount != 0xFFFFFFFF) {
         count = longCount;
         headerSize = 6;
         return true;
@@ -109,8 +106,7 @@ void CGTRegistry::Descend(HKEY key)
 
 BOOL CGTRegistry::ReadValueNames(CStringArray& names)
 {
-    for (DWORD index = 0;; ++index)
-    {
+    for (DWORD index = 0;; ++index) {
         wchar_t name[nameBufferLength];
         DWORD length = nameBufferLength;
         LONG error = ::RegEnumValueW(currentKey, index, name, &length, nullptr, nullptr, nullptr, nullptr);
@@ -180,13 +176,11 @@ BOOL CGTRegistry::DeleteKey(LPCWSTR keyPath, BOOL admin)
     HKEY key = nullptr;
     if (::RegOpenKeyExW(root, trimmed, 0, KEY_ALL_ACCESS, &key) != ERROR_SUCCESS)
         return FALSE;
-    for (;;)
-    {
+    for (;;) {
         DWORD subKeys = 0;
         DWORD longest = 0;
-        if (::RegQueryInfoKeyW(key, nullptr, nullptr, nullptr, &subKeys, &longest, nullptr, nullptr, nullptr,
-                               nullptr, nullptr, nullptr) != ERROR_SUCCESS)
-        {
+        if (::RegQueryInfoKeyW(key, nullptr, nullptr, nullptr, &subKeys, &longest, nullptr, nullptr, nullptr, nullptr,
+                               nullptr, nullptr) != ERROR_SUCCESS) {
             ::RegCloseKey(key);
             return FALSE;
         }
@@ -194,8 +188,7 @@ BOOL CGTRegistry::DeleteKey(LPCWSTR keyPath, BOOL admin)
             break;
         std::unique_ptr<wchar_t[]> name(new wchar_t[longest + 1]);
         if (::RegEnumKeyW(key, 0, name.get(), longest + 1) != ERROR_SUCCESS ||
-            !DeleteKey(trimmed + L"\\" + name.get(), admin))
-        {
+            !DeleteKey(trimmed + L"\\" + name.get(), admin)) {
             ::RegCloseKey(key);
             return FALSE;
         }
@@ -210,22 +203,17 @@ BOOL CGTRegistry::WriteArchived(LPCWSTR name, const std::function<void(CArchive&
         return FALSE;
     BYTE* block = nullptr;
     UINT size = 0;
-    try
-    {
+    try {
         CMemFile file(1024);
         CArchive ar(&file, CArchive::store, 4096);
         write(ar);
         ar.Close();
         size = static_cast<UINT>(file.GetLength());
         block = file.Detach();
-    }
-    catch (CException* e)
-    {
+    } catch (CException* e) {
         e->Delete();
         return FALSE;
-    }
-    catch (const std::bad_alloc&)
-    {
+    } catch (const std::bad_alloc&) {
         return FALSE;
     }
     BOOL written = WriteBinary(name, block, size);
@@ -295,8 +283,7 @@ BOOL CGTRegistry::WriteWordArray(LPCWSTR name, CWordArray& array)
     const DWORD count = static_cast<DWORD>(array.GetSize());
     std::unique_ptr<BYTE[]> block(new BYTE[4 + 2 * count]);
     memcpy(block.get(), &count, 4);
-    for (DWORD i = 0; i < count; ++i)
-    {
+    for (DWORD i = 0; i < count; ++i) {
         WORD element = array[i];
         memcpy(block.get() + 4 + 2 * i, &element, 2);
     }
@@ -317,8 +304,7 @@ BOOL CGTRegistry::WriteDword(LPCWSTR name, DWORD value)
 {
     if (isReadOnly)
         return FALSE;
-    return ::RegSetValueExW(currentKey, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), 4) ==
-           ERROR_SUCCESS;
+    return ::RegSetValueExW(currentKey, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), 4) == ERROR_SUCCESS;
 }
 
 BOOL CGTRegistry::WriteInt(LPCWSTR name, int value)
@@ -338,8 +324,7 @@ BOOL CGTRegistry::ReadArchived(LPCWSTR name, const std::function<void(CArchive&)
     std::unique_ptr<BYTE[]> owned(bytes);
     if (minElementSize != 0 && !CountFits(bytes, size, minElementSize))
         return FALSE;
-    try
-    {
+    try {
         CMemFile file(bytes, size);
         CArchive ar(&file, CArchive::load, 4096);
         read(ar);
@@ -347,13 +332,9 @@ BOOL CGTRegistry::ReadArchived(LPCWSTR name, const std::function<void(CArchive&)
         // A counted collection takes the whole value; bytes left over mean a count that
         // does not match the value.
         return minElementSize == 0 || file.GetPosition() == size;
-    }
-    catch (CException* e)
-    {
+    } catch (CException* e) {
         e->Delete();
-    }
-    catch (const std::bad_alloc&)
-    {
+    } catch (const std::bad_alloc&) {
     }
     return FALSE;
 }
@@ -362,9 +343,9 @@ BOOL CGTRegistry::ReadObject(LPCWSTR name, CObject*& object, CRuntimeClass* expe
 {
     object = nullptr;
     CObject* loaded = nullptr;
-    BOOL read = ReadArchived(name, [&](CArchive& ar) { loaded = ar.ReadObject(expectedClass); }, 0);
-    if (!read || loaded == nullptr)
-    {
+    BOOL read = ReadArchived(
+        name, [&](CArchive& ar) { loaded = ar.ReadObject(expectedClass); }, 0);
+    if (!read || loaded == nullptr) {
         delete loaded;
         return FALSE;
     }
@@ -374,12 +355,14 @@ BOOL CGTRegistry::ReadObject(LPCWSTR name, CObject*& object, CRuntimeClass* expe
 
 BOOL CGTRegistry::ReadSerializable(LPCWSTR name, CObject& object)
 {
-    return ReadArchived(name, [&object](CArchive& ar) { object.Serialize(ar); }, 0);
+    return ReadArchived(
+        name, [&object](CArchive& ar) { object.Serialize(ar); }, 0);
 }
 
 BOOL CGTRegistry::ReadCollection(LPCWSTR name, CObject& collection, UINT minElementSize)
 {
-    return ReadArchived(name, [&collection](CArchive& ar) { collection.Serialize(ar); }, minElementSize);
+    return ReadArchived(
+        name, [&collection](CArchive& ar) { collection.Serialize(ar); }, minElementSize);
 }
 
 BOOL CGTRegistry::ReadObList(LPCWSTR name, CObList& list)
@@ -397,19 +380,15 @@ BOOL CGTRegistry::ReadBinary(LPCWSTR name, BYTE*& bytes, UINT& size)
     DWORD type = 0;
     DWORD length = 0;
     LONG error = ::RegQueryValueExW(currentKey, name, nullptr, &type, nullptr, &length);
-    if (error == ERROR_SUCCESS && length != 0)
-    {
+    if (error == ERROR_SUCCESS && length != 0) {
         bytes = new (std::nothrow) BYTE[length];
         if (bytes == nullptr)
             return SetStatus(ERROR_NOT_ENOUGH_MEMORY, REG_BINARY, length);
         error = ::RegQueryValueExW(currentKey, name, nullptr, &type, bytes, &length);
-        if (error != ERROR_SUCCESS)
-        {
+        if (error != ERROR_SUCCESS) {
             delete[] bytes;
             bytes = nullptr;
-        }
-        else
-        {
+        } else {
             size = length;
         }
     }
@@ -462,8 +441,7 @@ BOOL CGTRegistry::ReadWordArray(LPCWSTR name, CWordArray& array)
     if (count > (size - 4) / 2 || size != 4 + 2 * count)
         return FALSE;
     array.SetSize(count);
-    for (DWORD i = 0; i < count; ++i)
-    {
+    for (DWORD i = 0; i < count; ++i) {
         WORD element;
         memcpy(&element, bytes + 4 + 2 * i, 2);
         array[i] = element;
@@ -497,14 +475,12 @@ BOOL CGTRegistry::ReadString(LPCWSTR name, CString& text)
     LONG error = ::RegQueryValueExW(currentKey, name, nullptr, &type, nullptr, &size);
     const DWORD firstSize = size;
     text.Empty();
-    if (error == ERROR_SUCCESS && size != 0)
-    {
+    if (error == ERROR_SUCCESS && size != 0) {
         // Two spare bytes end the text even when the stored value is odd-sized or has no
         // terminator of its own.
         std::unique_ptr<BYTE[]> buffer(new BYTE[size + 2]);
         error = ::RegQueryValueExW(currentKey, name, nullptr, &type, buffer.get(), &size);
-        if (error == ERROR_SUCCESS)
-        {
+        if (error == ERROR_SUCCESS) {
             const wchar_t* chars = reinterpret_cast<const wchar_t*>(buffer.get());
             const size_t length = wcsnlen(chars, std::min(size, firstSize) / sizeof(wchar_t));
             text = CString(chars, static_cast<int>(length));
@@ -536,8 +512,7 @@ BOOL CGTRegistry::ReadInt(LPCWSTR name, int& value)
 
 BOOL CGTRegistry::ReadKeyNames(CStringArray& names)
 {
-    for (DWORD index = 0;; ++index)
-    {
+    for (DWORD index = 0;; ++index) {
         wchar_t name[nameBufferLength];
         DWORD length = nameBufferLength;
         LONG error = ::RegEnumKeyExW(currentKey, index, name, &length, nullptr, nullptr, nullptr, nullptr);

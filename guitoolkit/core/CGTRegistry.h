@@ -7,8 +7,7 @@
 #include <afx.h>
 #include <functional>
 
-class CGTRegistry : public CObject
-{
+class CGTRegistry : public CObject {
     DECLARE_DYNCREATE(CGTRegistry)
 public:
     // Fields left to the holder, which sets them at once.

@@ -2,8 +2,7 @@
 
 CGTRegistry& CGTRegistryHolder::Create(BOOL admin, BOOL readOnly)
 {
-    if (registry == nullptr)
-    {
+    if (registry == nullptr) {
         // Made by class, as the application may put its own registry class in place.
         registry = static_cast<CGTRegistry*>(RUNTIME_CLASS(CGTRegistry)->CreateObject());
         registry->isReadOnly = readOnly;

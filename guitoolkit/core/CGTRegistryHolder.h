@@ -3,8 +3,7 @@
 #pragma once
 #include <guitoolkit/core/CGTRegistry.h>
 
-class CGTRegistryHolder
-{
+class CGTRegistryHolder {
 public:
     CGTRegistryHolder() : registry(nullptr), flag(FALSE) {}
     ~CGTRegistryHolder() { delete registry; }

@@ -1,7 +1,6 @@
 #include <guitoolkit/core/CGTScreenInfo.h>
 
-namespace
-{
+namespace {
 CGTScreenInfo* selectedScreen = nullptr;
 }
 

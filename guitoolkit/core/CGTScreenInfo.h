@@ -4,8 +4,7 @@
 #pragma once
 #include <afxwin.h>
 
-class CGTScreenInfo
-{
+class CGTScreenInfo {
 public:
     virtual ~CGTScreenInfo() = default;
     virtual int BitsPerPixel() const;

@@ -4,8 +4,7 @@
 #include <algorithm>
 #include <vector>
 
-namespace
-{
+namespace {
 double ClampUnit(double value)
 {
     return std::clamp(value, 0.0, 1.0);
@@ -49,8 +48,7 @@ void CGTSmartDockingMarker::BuildShadowedImage(COLORREF baseColor, COLORREF tone
 HRGN CGTSmartDockingMarker::CreateRegionFromBitmap(HBITMAP bitmap, COLORREF transparentColor)
 {
     BITMAP info = {};
-    if (bitmap == nullptr || ::GetObjectW(bitmap, sizeof(info), &info) == 0 || info.bmWidth <= 0 ||
-        info.bmHeight <= 0)
+    if (bitmap == nullptr || ::GetObjectW(bitmap, sizeof(info), &info) == 0 || info.bmWidth <= 0 || info.bmHeight <= 0)
         return nullptr;
     const int width = info.bmWidth;
     const int height = info.bmHeight;
@@ -67,10 +65,8 @@ HRGN CGTSmartDockingMarker::CreateRegionFromBitmap(HBITMAP bitmap, COLORREF tran
     };
     // Each row's transparent runs are cut out at once rather than pixel by pixel.
     for (int y = 0; ok && y < height; ++y)
-        for (int x = 0; ok && x < width;)
-        {
-            if (!isTransparent(x, y))
-            {
+        for (int x = 0; ok && x < width;) {
+            if (!isTransparent(x, y)) {
                 ++x;
                 continue;
             }
@@ -81,8 +77,7 @@ HRGN CGTSmartDockingMarker::CreateRegionFromBitmap(HBITMAP bitmap, COLORREF tran
         }
     if (run != nullptr)
         ::DeleteObject(run);
-    if (!ok && region != nullptr)
-    {
+    if (!ok && region != nullptr) {
         ::DeleteObject(region);
         region = nullptr;
     }

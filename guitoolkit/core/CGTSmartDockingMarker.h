@@ -3,8 +3,7 @@
 #pragma once
 #include <guitoolkit/core/CGTToolBarImages.h>
 
-class CGTSmartDockingMarker : public CObject
-{
+class CGTSmartDockingMarker : public CObject {
 public:
     // Moves every picture by the hue and saturation that lead from baseColor to toneColor,
     // and by the lightness too when toneColor's hue is in the first half of the circle.

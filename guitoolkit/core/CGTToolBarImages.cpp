@@ -16,8 +16,7 @@ BOOL CGTToolBarImages::sharedReady = FALSE;
 CGTToolBarImages::DisabledColorQuery CGTToolBarImages::disabledColorQuery = nullptr;
 CGTToolBarImages::EmbossQuery CGTToolBarImages::embossQuery = nullptr;
 
-namespace
-{
+namespace {
 const COLORREF none = (COLORREF)-1;
 
 BITMAP BitmapOf(HBITMAP bitmap)
@@ -35,8 +34,7 @@ int BitsOf(HBITMAP bitmap)
 }
 
 // A memory DC with a bitmap selected for its lifetime.
-class SelectedBitmap
-{
+class SelectedBitmap {
 public:
     explicit SelectedBitmap(HBITMAP bitmap) : m_dc(::CreateCompatibleDC(nullptr))
     {
@@ -45,8 +43,7 @@ public:
     }
     ~SelectedBitmap()
     {
-        if (m_dc != nullptr)
-        {
+        if (m_dc != nullptr) {
             ::SelectObject(m_dc, m_previous);
             ::DeleteDC(m_dc);
         }
@@ -83,8 +80,7 @@ COLORREF PixelToColor(DWORD pixel)
 
 // The pixels of a bitmap as 32-bit values: its own when it is a 32-bit DIB section, else
 // those of a copy made in copy (copied is then set). Null bits on failure.
-struct Pixels32
-{
+struct Pixels32 {
     DWORD* bits = nullptr;
     int width = 0;
     int height = 0;
@@ -96,15 +92,12 @@ Pixels32 AccessPixels32(HBITMAP bitmap, CGTDibSection& copy)
     Pixels32 pixels;
     DIBSECTION section = {};
     if (::GetObjectW(bitmap, sizeof(section), &section) == sizeof(section) && section.dsBm.bmBitsPixel == 32 &&
-        section.dsBm.bmBits != nullptr)
-    {
+        section.dsBm.bmBits != nullptr) {
         ::GdiFlush();
         pixels.bits = static_cast<DWORD*>(section.dsBm.bmBits);
         pixels.width = section.dsBm.bmWidth;
         pixels.height = std::abs(section.dsBm.bmHeight);
-    }
-    else if (CopyToDib32(bitmap, copy) != nullptr)
-    {
+    } else if (CopyToDib32(bitmap, copy) != nullptr) {
         pixels = {copy.Bits(), copy.Width(), copy.Height(), true};
     }
     return pixels;
@@ -123,12 +116,11 @@ DWORD RecolorPremultiplied(DWORD pixel, const std::function<COLORREF(COLORREF)>&
     const COLORREF color = recolor(RGB(straight(16), straight(8), straight(0)));
     auto premultiplied = [alpha](BYTE channel) { return static_cast<DWORD>(channel) * alpha / 255; };
     return (alpha << 24) | (premultiplied(GetRValue(color)) << 16) | (premultiplied(GetGValue(color)) << 8) |
-           premultiplied(GetBValue(color));
+        premultiplied(GetBValue(color));
 }
 
 // A normal drawing pass, ended however the drawing in it ends.
-class DrawingPassScope
-{
+class DrawingPassScope {
 public:
     explicit DrawingPassScope(CGTToolBarImages& images) : m_images(images), m_begun(images.BeginDrawing(m_pass)) {}
     ~DrawingPassScope()
@@ -151,8 +143,7 @@ private:
 BOOL PutBitmapOnClipboard(HBITMAP image)
 {
     CWnd* mainWindow = AfxGetMainWnd();
-    if (!::OpenClipboard(mainWindow != nullptr ? mainWindow->GetSafeHwnd() : nullptr))
-    {
+    if (!::OpenClipboard(mainWindow != nullptr ? mainWindow->GetSafeHwnd() : nullptr)) {
         ::DeleteObject(image);
         return FALSE;
     }
@@ -164,8 +155,7 @@ BOOL PutBitmapOnClipboard(HBITMAP image)
 }
 
 // The standard colours of classic button bitmaps and the system colours they stand for.
-struct StandardColor
-{
+struct StandardColor {
     COLORREF standard;
     COLORREF GuiToolkitGlobals::*system;
 };
@@ -186,7 +176,7 @@ BOOL WriteDibFile(LPCWSTR path, const std::vector<BYTE>& dib, DWORD colorEntries
         return FALSE;
     DWORD written = 0;
     BOOL ok = ::WriteFile(file, &fileHeader, sizeof(fileHeader), &written, nullptr) &&
-              ::WriteFile(file, dib.data(), static_cast<DWORD>(dib.size()), &written, nullptr);
+        ::WriteFile(file, dib.data(), static_cast<DWORD>(dib.size()), &written, nullptr);
     ::CloseHandle(file);
     return ok;
 }
@@ -217,8 +207,7 @@ std::vector<BYTE> DdbToDib(HBITMAP bitmap, WORD bitCount, DWORD& colorEntries)
     if (lines != info.bmHeight)
         return {};
     RGBQUAD* colors = reinterpret_cast<RGBQUAD*>(dib.data() + header->biSize);
-    for (DWORD i = 0; i < colorEntries; ++i)
-    {
+    for (DWORD i = 0; i < colorEntries; ++i) {
         DWORD& entry = reinterpret_cast<DWORD&>(colors[i]);
         entry = CGTToolBarImages::MapSystemColorBack(entry & 0xFFFFFF, TRUE);
     }
@@ -236,12 +225,11 @@ void CGTToolBarImages::CreateSharedResources()
     version.dwOSVersionInfoSize = sizeof(version);
     ::GetVersionExW(&version);
     const BOOL nt = version.dwPlatformId == VER_PLATFORM_WIN32_NT;
-    if (version.dwMajorVersion >= 5 || (!nt && version.dwMajorVersion == 4 && version.dwMinorVersion > 0))
-    {
+    if (version.dwMajorVersion >= 5 || (!nt && version.dwMajorVersion == 4 && version.dwMinorVersion > 0)) {
         msimg32 = ::LoadLibraryW(L"msimg32.dll");
         if (msimg32 != nullptr)
-            alphaBlend = reinterpret_cast<AlphaBlendFunction>(
-                reinterpret_cast<void*>(::GetProcAddress(msimg32, "AlphaBlend")));
+            alphaBlend =
+                reinterpret_cast<AlphaBlendFunction>(reinterpret_cast<void*>(::GetProcAddress(msimg32, "AlphaBlend")));
     }
     sharedReady = TRUE;
 }
@@ -275,8 +263,8 @@ CGTToolBarImages::CGTToolBarImages()
     : sizeImage{16, 15}, sizeDestination{0, 0}, bitmap(nullptr), fadedBitmap(nullptr), isUserImages(FALSE),
       isModified(FALSE), count(0), resourceIds(10), resourceInstances(10), firstImageOfResource(10), isStretch(FALSE),
       colorTransparent(none), isReadOnly(FALSE), isTemporary(FALSE), colorImageShadow(0), fadeInactive(FALSE),
-      bitsPerPixel(0), isGrey(FALSE), greyPercentage(0), lightPercentage(130), mapTo3dColors(TRUE),
-      alwaysLight(FALSE), m_memoryDc(nullptr), m_memoryBitmap(nullptr), m_memoryPrevious(nullptr)
+      bitsPerPixel(0), isGrey(FALSE), greyPercentage(0), lightPercentage(130), mapTo3dColors(TRUE), alwaysLight(FALSE),
+      m_memoryDc(nullptr), m_memoryBitmap(nullptr), m_memoryPrevious(nullptr)
 {
     if (!sharedReady)
         CreateSharedResources();
@@ -285,14 +273,12 @@ CGTToolBarImages::CGTToolBarImages()
 
 CGTToolBarImages::~CGTToolBarImages()
 {
-    if (!isTemporary)
-    {
+    if (!isTemporary) {
         if (bitmap != nullptr)
             ::DeleteObject(bitmap);
         DeleteFaded();
     }
-    if (m_memoryDc != nullptr)
-    {
+    if (m_memoryDc != nullptr) {
         ::SelectObject(m_memoryDc, m_memoryPrevious);
         ::DeleteDC(m_memoryDc);
     }
@@ -355,7 +341,8 @@ BOOL CGTToolBarImages::LoadFromResource(UINT resourceId, HINSTANCE module, BOOL 
     UINT flags = LR_CREATEDIBSECTION;
     if (mapTo3dColors && !theGuiToolkitGlobals.isBlackHighContrast)
         flags |= LR_LOADMAP3DCOLORS;
-    HBITMAP loaded = static_cast<HBITMAP>(::LoadImageW(module, MAKEINTRESOURCEW(resourceId), IMAGE_BITMAP, 0, 0, flags));
+    HBITMAP loaded =
+        static_cast<HBITMAP>(::LoadImageW(module, MAKEINTRESOURCEW(resourceId), IMAGE_BITMAP, 0, 0, flags));
     if (loaded == nullptr)
         return FALSE;
     const int loadedBits = BitsOf(loaded);
@@ -365,22 +352,18 @@ BOOL CGTToolBarImages::LoadFromResource(UINT resourceId, HINSTANCE module, BOOL 
         MapBmpTo3dColors(loaded, FALSE, none, none);
     const int previousBits = bitsPerPixel;
     bitsPerPixel = std::max(bitsPerPixel, loadedBits);
-    if (append)
-    {
+    if (append) {
         const int first = count;
         const int added = AddImage(loaded, FALSE);
         ::DeleteObject(loaded);
-        if (added < 0)
-        {
+        if (added < 0) {
             bitsPerPixel = previousBits;
             return FALSE;
         }
         firstImageOfResource.SetAt(resourceId, first);
         resourceIds.AddTail(resourceId);
         resourceInstances.AddTail(module);
-    }
-    else
-    {
+    } else {
         resourceIds.RemoveAll();
         resourceInstances.RemoveAll();
         firstImageOfResource.RemoveAll();
@@ -396,8 +379,7 @@ BOOL CGTToolBarImages::LoadFromFile(LPCWSTR path)
     if (isTemporary)
         return FALSE;
     CString fullPath(path);
-    if (fullPath.FindOneOf(L"\\/:") < 0)
-    {
+    if (fullPath.FindOneOf(L"\\/:") < 0) {
         wchar_t program[MAX_PATH];
         const DWORD length = ::GetModuleFileNameW(nullptr, program, MAX_PATH);
         CString folder(program, static_cast<int>(length));
@@ -447,11 +429,9 @@ int CGTToolBarImages::AddImage(HBITMAP image, BOOL takeBitsPerPixel)
     if (isTemporary || image == nullptr)
         return -1;
     HBITMAP mirrored = nullptr;
-    if (rightToLeft)
-    {
+    if (rightToLeft) {
         mirrored = static_cast<HBITMAP>(::CopyImage(image, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
-        if (mirrored == nullptr || !MirrorBitmap(mirrored, sizeImage.cx))
-        {
+        if (mirrored == nullptr || !MirrorBitmap(mirrored, sizeImage.cx)) {
             if (mirrored != nullptr)
                 ::DeleteObject(mirrored);
             return -1;
@@ -467,17 +447,14 @@ int CGTToolBarImages::AddImage(HBITMAP image, BOOL takeBitsPerPixel)
     // A 32-bit DIB section keeps every image's colours and alpha whatever the screen.
     CGTDibSection strip;
     BOOL ok = strip.Create(width, height);
-    if (ok)
-    {
+    if (ok) {
         SelectedBitmap to(strip.Handle());
         SelectedBitmap from(image);
         ok = to.IsValid() && from.IsValid() &&
-             ::BitBlt(to.Dc(), old.bmWidth, 0, added.bmWidth, added.bmHeight, from.Dc(), 0, 0, SRCCOPY);
-        if (ok && bitmap != nullptr)
-        {
+            ::BitBlt(to.Dc(), old.bmWidth, 0, added.bmWidth, added.bmHeight, from.Dc(), 0, 0, SRCCOPY);
+        if (ok && bitmap != nullptr) {
             SelectedBitmap previous(bitmap);
-            ok = previous.IsValid() &&
-                 ::BitBlt(to.Dc(), 0, 0, old.bmWidth, old.bmHeight, previous.Dc(), 0, 0, SRCCOPY);
+            ok = previous.IsValid() && ::BitBlt(to.Dc(), 0, 0, old.bmWidth, old.bmHeight, previous.Dc(), 0, 0, SRCCOPY);
         }
     }
     if (mirrored != nullptr)
@@ -497,14 +474,11 @@ int CGTToolBarImages::AddIcon(HICON icon, BOOL alpha)
         return -1;
     CGTDibSection dib;
     HBITMAP image = nullptr;
-    if (alpha)
-    {
+    if (alpha) {
         if (!dib.Create(sizeImage.cx, sizeImage.cy))
             return -1;
         image = dib.Handle();
-    }
-    else
-    {
+    } else {
         HDC screen = ::GetDC(nullptr);
         image = ::CreateCompatibleBitmap(screen, sizeImage.cx, sizeImage.cy);
         ::ReleaseDC(nullptr, screen);
@@ -513,16 +487,14 @@ int CGTToolBarImages::AddIcon(HICON icon, BOOL alpha)
     }
     {
         SelectedBitmap target(image);
-        if (!alpha)
-        {
+        if (!alpha) {
             RECT all = {0, 0, sizeImage.cx, sizeImage.cy};
             ::FillRect(target.Dc(), &all, theGuiToolkitGlobals.brushBtnFace);
         }
-        ::DrawStateW(target.Dc(), nullptr, nullptr, reinterpret_cast<LPARAM>(icon), 0, 0, 0, sizeImage.cx,
-                     sizeImage.cy, DST_ICON);
+        ::DrawStateW(target.Dc(), nullptr, nullptr, reinterpret_cast<LPARAM>(icon), 0, 0, 0, sizeImage.cx, sizeImage.cy,
+                     DST_ICON);
     }
-    if (alpha)
-    {
+    if (alpha) {
         bitsPerPixel = 32;
         PreMultiplyAlpha(image);
     }
@@ -538,8 +510,7 @@ BOOL CGTToolBarImages::ReloadResources()
     rebuilt.sizeImage = sizeImage;
     rebuilt.mapTo3dColors = mapTo3dColors;
     POSITION instance = resourceInstances.GetHeadPosition();
-    for (POSITION id = resourceIds.GetHeadPosition(); id != nullptr;)
-    {
+    for (POSITION id = resourceIds.GetHeadPosition(); id != nullptr;) {
         if (!rebuilt.LoadFromResource(resourceIds.GetNext(id), resourceInstances.GetNext(instance), TRUE))
             return FALSE;
     }
@@ -552,10 +523,8 @@ void CGTToolBarImages::Reload()
 {
     if (isTemporary)
         return;
-    if (bitmap != nullptr)
-    {
-        if (isUserImages)
-        {
+    if (bitmap != nullptr) {
+        if (isUserImages) {
             CGTToolBarImages reloaded;
             reloaded.sizeImage = sizeImage;
             reloaded.mapTo3dColors = mapTo3dColors;
@@ -563,9 +532,7 @@ void CGTToolBarImages::Reload()
                 return;
             std::swap(bitmap, reloaded.bitmap);
             bitsPerPixel = reloaded.bitsPerPixel;
-        }
-        else if (resourceIds.IsEmpty() || !ReloadResources())
-        {
+        } else if (resourceIds.IsEmpty() || !ReloadResources()) {
             return;
         }
     }
@@ -600,8 +567,7 @@ BOOL CGTToolBarImages::CopyTo(CGTToolBarImages& target) const
     if (fadedBitmap != nullptr)
         target.fadedBitmap = static_cast<HBITMAP>(::CopyImage(fadedBitmap, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
     POSITION instance = resourceInstances.GetHeadPosition();
-    for (POSITION id = resourceIds.GetHeadPosition(); id != nullptr;)
-    {
+    for (POSITION id = resourceIds.GetHeadPosition(); id != nullptr;) {
         const UINT resourceId = resourceIds.GetNext(id);
         int first = 0;
         if (firstImageOfResource.Lookup(resourceId, first))
@@ -652,8 +618,7 @@ COLORREF CGTToolBarImages::MapStandardColor(COLORREF color, BOOL swapped)
 {
     const COLORREF plain = swapped ? CGTDibSection::Swap(color) : color;
     for (const StandardColor& entry : standardColors)
-        if (entry.standard == plain)
-        {
+        if (entry.standard == plain) {
             const COLORREF system = theGuiToolkitGlobals.*entry.system;
             return swapped ? CGTDibSection::Swap(system) : system;
         }
@@ -680,16 +645,12 @@ BOOL CGTToolBarImages::MapBmpTo3dColors(HBITMAP& target, BOOL pixelOrder, COLORR
     auto toColor = [pixelOrder](DWORD pixel) { return pixelOrder ? (pixel & 0xFFFFFF) : PixelToColor(pixel); };
     auto toPixel = [pixelOrder](COLORREF color) { return pixelOrder ? color : CGTDibSection::Swap(color); };
     DWORD* pixel = dib.Bits();
-    for (int i = 0; i < dib.Width() * dib.Height(); ++i, ++pixel)
-    {
+    for (int i = 0; i < dib.Width() * dib.Height(); ++i, ++pixel) {
         const COLORREF color = toColor(*pixel);
-        if (sourceColor != none)
-        {
+        if (sourceColor != none) {
             if (color == sourceColor)
                 *pixel = toPixel(destinationColor);
-        }
-        else
-        {
+        } else {
             const COLORREF mapped = MapStandardColor(color, pixelOrder);
             if (mapped != color)
                 *pixel = toPixel(mapped);
@@ -745,19 +706,15 @@ BOOL CGTToolBarImages::ConvertTo32Bits(int percentage)
     if (CopyToDib32(bitmap, dib) == nullptr)
         return FALSE;
     const int percent = percentage <= 0 ? 130 : percentage;
-    if (!IsAlphaPath())
-    {
+    if (!IsAlphaPath()) {
         SelectedBitmap selected(dib.Handle());
         CDC dc;
         dc.Attach(selected.Dc());
         CGTDrawManager(dc).GrayOutRect(CRect(0, 0, dib.Width(), dib.Height()), percent, MaskColor(), none);
         dc.Detach();
-    }
-    else
-    {
+    } else {
         DWORD* pixel = dib.Bits();
-        for (int i = 0; i < dib.Width() * dib.Height(); ++i, ++pixel)
-        {
+        for (int i = 0; i < dib.Width() * dib.Height(); ++i, ++pixel) {
             double hue, saturation, lightness;
             CGTDrawManager::RgbToHls(PixelToColor(*pixel), hue, saturation, lightness);
             const double factor = percent / 100.0;
@@ -782,13 +739,11 @@ BOOL CGTToolBarImages::MirrorBitmap(HBITMAP& target, int imageWidth)
     if (pixels.bits == nullptr)
         return FALSE;
     for (int cell = 0; cell + imageWidth <= pixels.width; cell += imageWidth)
-        for (int row = 0; row < pixels.height; ++row)
-        {
+        for (int row = 0; row < pixels.height; ++row) {
             DWORD* line = pixels.bits + static_cast<size_t>(row) * pixels.width + cell;
             std::reverse(line, line + imageWidth);
         }
-    if (pixels.copied)
-    {
+    if (pixels.copied) {
         ::DeleteObject(target);
         target = copy.Detach();
     }
@@ -814,8 +769,7 @@ BOOL CGTToolBarImages::RecolorImages(const std::function<COLORREF(COLORREF)>& re
         return FALSE;
     const COLORREF transparent = MaskColor();
     DWORD* pixel = pixels.bits;
-    for (size_t i = 0, n = static_cast<size_t>(pixels.width) * pixels.height; i < n; ++i, ++pixel)
-    {
+    for (size_t i = 0, n = static_cast<size_t>(pixels.width) * pixels.height; i < n; ++i, ++pixel) {
         if (bitsPerPixel == 32)
             *pixel = RecolorPremultiplied(*pixel, recolor);
         else if (PixelToColor(*pixel) != transparent)
@@ -856,19 +810,15 @@ HBITMAP CGTToolBarImages::DrawOnFace(int index)
 
 BOOL CGTToolBarImages::CopyImageToClipboard(int index)
 {
-    try
-    {
+    try {
         CGTLocalResource toolkitResources;
         HBITMAP image = DrawOnFace(index);
-        if (image == nullptr || !PutBitmapOnClipboard(image))
-        {
+        if (image == nullptr || !PutBitmapOnClipboard(image)) {
             AfxMessageBox(IDS_GT_CANNOT_COPY_IMAGE);
             return FALSE;
         }
         return TRUE;
-    }
-    catch (CException* error)
-    {
+    } catch (CException* error) {
         error->Delete();
         AfxMessageBox(IDS_GT_INTERNAL_ERROR);
         return FALSE;
@@ -886,8 +836,7 @@ BOOL CGTToolBarImages::BeginDrawing(CGTImageDrawPass& pass, int destinationWidth
     pass.glyphPrevious = ::SelectObject(glyphDc, fadeInactive && bitsPerPixel < 32 ? fadedBitmap : bitmap);
     pass.maskBitmap = ::CreateBitmap(sizeImage.cx + 2, sizeImage.cy + 2, 1, 1, nullptr);
     pass.maskPrevious = pass.maskBitmap != nullptr ? ::SelectObject(maskDc, pass.maskBitmap) : nullptr;
-    if (pass.glyphPrevious == nullptr || pass.maskPrevious == nullptr)
-    {
+    if (pass.glyphPrevious == nullptr || pass.maskPrevious == nullptr) {
         if (pass.glyphPrevious != nullptr)
             ::SelectObject(glyphDc, pass.glyphPrevious);
         if (pass.maskBitmap != nullptr)
@@ -895,8 +844,8 @@ BOOL CGTToolBarImages::BeginDrawing(CGTImageDrawPass& pass, int destinationWidth
         pass = CGTImageDrawPass();
         return FALSE;
     }
-    sizeDestination = (destinationWidth > 0 && destinationHeight > 0) ? SIZE{destinationWidth, destinationHeight}
-                                                                      : sizeImage;
+    sizeDestination =
+        (destinationWidth > 0 && destinationHeight > 0) ? SIZE{destinationWidth, destinationHeight} : sizeImage;
     const bool sameSize = sizeDestination.cx == sizeImage.cx && sizeDestination.cy == sizeImage.cy;
     if (sameSize && EffectiveTransparent() == none)
         return TRUE;
@@ -918,8 +867,7 @@ void CGTToolBarImages::FinishDrawing(CGTImageDrawPass& pass)
     pass = CGTImageDrawPass();
     sizeDestination = {0, 0};
     fadeInactive = FALSE;
-    if (m_memoryDc != nullptr)
-    {
+    if (m_memoryDc != nullptr) {
         ::SelectObject(m_memoryDc, m_memoryPrevious);
         ::DeleteDC(m_memoryDc);
         ::DeleteObject(m_memoryBitmap);
@@ -936,8 +884,7 @@ void CGTToolBarImages::CreateMask(int index, BOOL highlight, BOOL shifted)
     ::PatBlt(maskDc, 0, 0, width + 2, height + 2, WHITENESS);
     ::SetBkColor(glyphDc, MaskColor());
     ::BitBlt(maskDc, 0, 0, width, height, glyphDc, index * width, 0, SRCCOPY);
-    if (highlight)
-    {
+    if (highlight) {
         ::SetBkColor(glyphDc, theGuiToolkitGlobals.colorBtnHighlight);
         ::BitBlt(maskDc, 0, 0, width, height, glyphDc, index * width, 0, SRCPAINT);
     }
@@ -945,8 +892,8 @@ void CGTToolBarImages::CreateMask(int index, BOOL highlight, BOOL shifted)
         ::BitBlt(maskDc, 1, 1, width + 1, height + 1, maskDc, 0, 0, SRCAND);
 }
 
-BOOL CGTToolBarImages::DrawImage(CDC* dc, int x, int y, int index, BOOL highlight, BOOL disabled,
-                                 BOOL indeterminate, BOOL shadow, BOOL inactive)
+BOOL CGTToolBarImages::DrawImage(CDC* dc, int x, int y, int index, BOOL highlight, BOOL disabled, BOOL indeterminate,
+                                 BOOL shadow, BOOL inactive)
 {
     if (index < 0 || index >= count)
         return FALSE;
@@ -969,15 +916,11 @@ BOOL CGTToolBarImages::DrawImage(CDC* dc, int x, int y, int index, BOOL highligh
     const int targetX = intoMemory ? 0 : x;
     const int targetY = intoMemory ? 0 : y;
     COLORREF maskColor = MaskColor();
-    if (intoMemory)
-    {
+    if (intoMemory) {
         RECT area = {0, 0, sizeImage.cx + 2, sizeImage.cy + 2};
-        if (transparent == none || transparent == theGuiToolkitGlobals.colorBtnFace)
-        {
+        if (transparent == none || transparent == theGuiToolkitGlobals.colorBtnFace) {
             ::FillRect(target, &area, theGuiToolkitGlobals.brushBtnFace);
-        }
-        else
-        {
+        } else {
             HBRUSH brush = ::CreateSolidBrush(transparent);
             ::FillRect(target, &area, brush);
             ::DeleteObject(brush);
@@ -987,20 +930,16 @@ BOOL CGTToolBarImages::DrawImage(CDC* dc, int x, int y, int index, BOOL highligh
     }
 
     BOOL trueColorDisabled = FALSE;
-    if (disabled && bitsPerPixel >= 24)
-    {
+    if (disabled && bitsPerPixel >= 24) {
         trueColorDisabled = TRUE;
         disabled = FALSE;
     }
     if (alphaPath)
         shadow = FALSE;
 
-    if (!highlight && !disabled && !shadow)
-    {
+    if (!highlight && !disabled && !shadow) {
         DrawPlain(target, targetX, targetY, index, trueColorDisabled, inactive, stretchedByAlpha);
-    }
-    else if (disabled || shadow || (highlight && indeterminate))
-    {
+    } else if (disabled || shadow || (highlight && indeterminate)) {
         DrawSilhouette(target, targetX, targetY, index, highlight, disabled, shadow);
     }
     if (highlight || indeterminate)
@@ -1017,13 +956,12 @@ BOOL CGTToolBarImages::DrawImage(CDC* dc, int x, int y, int index, BOOL highligh
     return TRUE;
 }
 
-void CGTToolBarImages::DrawPlain(HDC target, int targetX, int targetY, int index, BOOL trueColorDisabled,
-                                 BOOL inactive, BOOL stretchedByAlpha)
+void CGTToolBarImages::DrawPlain(HDC target, int targetX, int targetY, int index, BOOL trueColorDisabled, BOOL inactive,
+                                 BOOL stretchedByAlpha)
 {
     const int width = sizeImage.cx;
     const int height = sizeImage.cy;
-    if (IsAlphaPath())
-    {
+    if (IsAlphaPath()) {
         BLENDFUNCTION blend = {AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
         if (trueColorDisabled)
             blend.SourceConstantAlpha = disabledAlpha;
@@ -1037,8 +975,7 @@ void CGTToolBarImages::DrawPlain(HDC target, int targetX, int targetY, int index
             return;
     }
     ::BitBlt(target, targetX, targetY, width, height, glyphDc, index * width, 0, SRCCOPY);
-    if (trueColorDisabled)
-    {
+    if (trueColorDisabled) {
         CDC dc;
         dc.Attach(target);
         const COLORREF disabledColor = disabledColorQuery != nullptr ? disabledColorQuery() : none;
@@ -1048,8 +985,8 @@ void CGTToolBarImages::DrawPlain(HDC target, int targetX, int targetY, int index
     }
 }
 
-void CGTToolBarImages::DrawSilhouette(HDC target, int targetX, int targetY, int index, BOOL highlight,
-                                      BOOL disabled, BOOL shadow)
+void CGTToolBarImages::DrawSilhouette(HDC target, int targetX, int targetY, int index, BOOL highlight, BOOL disabled,
+                                      BOOL shadow)
 {
     // Brush where the mask is black, destination where it is white.
     const DWORD brushOnBlack = 0x00B8074A;
@@ -1059,8 +996,7 @@ void CGTToolBarImages::DrawSilhouette(HDC target, int targetX, int targetY, int 
     const int width = sizeImage.cx + 2;
     const int height = sizeImage.cy + 2;
     const BOOL emboss = embossQuery != nullptr ? embossQuery() : TRUE;
-    if (disabled && emboss)
-    {
+    if (disabled && emboss) {
         HGDIOBJ previousBrush = ::SelectObject(target, theGuiToolkitGlobals.hbrBtnHighlight);
         ::BitBlt(target, targetX + 1, targetY + 1, width, height, maskDc, 0, 0, brushOnBlack);
         ::SelectObject(target, previousBrush);
@@ -1072,8 +1008,7 @@ void CGTToolBarImages::DrawSilhouette(HDC target, int targetX, int targetY, int 
     ::SetBkColor(target, previousBack);
 }
 
-void CGTToolBarImages::DrawPattern(HDC target, int targetX, int targetY, int index, BOOL indeterminate,
-                                   BOOL disabled)
+void CGTToolBarImages::DrawPattern(HDC target, int targetX, int targetY, int index, BOOL indeterminate, BOOL disabled)
 {
     // Brush where the mask is white, destination where it is black.
     const DWORD brushOnWhite = 0x00E20746;
@@ -1087,12 +1022,11 @@ void CGTToolBarImages::DrawPattern(HDC target, int targetX, int targetY, int ind
     ::SelectObject(target, previousBrush);
 }
 
-void CGTToolBarImages::StretchMonoMask(HDC destination, int x, int y, int width, int height, HDC source,
-                                       int sourceX, int sourceY, COLORREF transparentColor, int destinationWidth,
+void CGTToolBarImages::StretchMonoMask(HDC destination, int x, int y, int width, int height, HDC source, int sourceX,
+                                       int sourceY, COLORREF transparentColor, int destinationWidth,
                                        int destinationHeight)
 {
-    if (destinationWidth < 0 || destinationHeight < 0)
-    {
+    if (destinationWidth < 0 || destinationHeight < 0) {
         destinationWidth = width;
         destinationHeight = height;
     }
@@ -1100,8 +1034,7 @@ void CGTToolBarImages::StretchMonoMask(HDC destination, int x, int y, int width,
     HBITMAP copyBitmap = ::CreateCompatibleBitmap(screen, destinationWidth, destinationHeight);
     ::ReleaseDC(nullptr, screen);
     HBITMAP maskBitmap = ::CreateBitmap(destinationWidth, destinationHeight, 1, 1, nullptr);
-    if (copyBitmap == nullptr || maskBitmap == nullptr)
-    {
+    if (copyBitmap == nullptr || maskBitmap == nullptr) {
         if (copyBitmap != nullptr)
             ::DeleteObject(copyBitmap);
         if (maskBitmap != nullptr)
@@ -1114,8 +1047,8 @@ void CGTToolBarImages::StretchMonoMask(HDC destination, int x, int y, int width,
         if (destinationWidth == width && destinationHeight == height)
             ::BitBlt(copy.Dc(), 0, 0, width, height, source, sourceX, sourceY, SRCCOPY);
         else
-            ::StretchBlt(copy.Dc(), 0, 0, destinationWidth, destinationHeight, source, sourceX, sourceY, width,
-                         height, SRCCOPY);
+            ::StretchBlt(copy.Dc(), 0, 0, destinationWidth, destinationHeight, source, sourceX, sourceY, width, height,
+                         SRCCOPY);
         ::SetBkColor(copy.Dc(), transparentColor);
         ::BitBlt(mask.Dc(), 0, 0, destinationWidth, destinationHeight, copy.Dc(), 0, 0, SRCCOPY);
         ::SetTextColor(copy.Dc(), RGB(255, 255, 255));

@@ -11,15 +11,13 @@
 #include <afxwin.h>
 #include <functional>
 
-struct CGTImageDrawPass
-{
+struct CGTImageDrawPass {
     HBITMAP maskBitmap = nullptr;
     HGDIOBJ maskPrevious = nullptr;
     HGDIOBJ glyphPrevious = nullptr;
 };
 
-class CGTToolBarImages : public CObject
-{
+class CGTToolBarImages : public CObject {
 public:
     typedef BOOL(WINAPI* AlphaBlendFunction)(HDC, int, int, int, int, HDC, int, int, int, int, BLENDFUNCTION);
     // What the current look says about disabled images: the colour true-colour images are
@@ -59,8 +57,7 @@ public:
     // the user.
     BOOL CopyImageToClipboard(int index);
 
-    BOOL BeginDrawing(CGTImageDrawPass& pass, int destinationWidth = 0, int destinationHeight = 0,
-                      BOOL fade = FALSE);
+    BOOL BeginDrawing(CGTImageDrawPass& pass, int destinationWidth = 0, int destinationHeight = 0, BOOL fade = FALSE);
     BOOL DrawImage(CDC* dc, int x, int y, int index, BOOL highlight = FALSE, BOOL disabled = FALSE,
                    BOOL indeterminate = FALSE, BOOL shadow = FALSE, BOOL inactive = FALSE);
     void FinishDrawing(CGTImageDrawPass& pass);

@@ -5,8 +5,7 @@
 
 IMPLEMENT_DYNCREATE(CGTVisualManager, CObject)
 
-namespace
-{
+namespace {
 CGTVisualManager* theCurrentVisualManager = nullptr;
 CRuntimeClass* theVisualManagerClass = nullptr;
 
@@ -21,15 +20,14 @@ const UINT redrawAllFlags = RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_U
 }  // namespace
 
 CGTVisualManager::CGTVisualManager(BOOL isTemporary)
-    : IsLook2000(FALSE), MenuShadowDepth(6), FlatOpenMenuButtons(FALSE), RaiseHotImages(FALSE),
-      EmbossDisabled(TRUE), FadeImages(FALSE), FillCheckedButtons(TRUE), IsTemporary(isTemporary),
-      TasksPaneMetrics{12, 12, 15, 25, 13, 7, 12, 5, 4}, LookSwitchA(TRUE), MenuStyleFlag(FALSE),
-      MenuScrollPadding(2), LookSwitchB(FALSE), LookSwitchC(TRUE), LookColorA(RGB(255, 255, 0)),
+    : IsLook2000(FALSE), MenuShadowDepth(6), FlatOpenMenuButtons(FALSE), RaiseHotImages(FALSE), EmbossDisabled(TRUE),
+      FadeImages(FALSE), FillCheckedButtons(TRUE),
+      IsTemporary(isTemporary), TasksPaneMetrics{12, 12, 15, 25, 13, 7, 12, 5, 4}, LookSwitchA(TRUE),
+      MenuStyleFlag(FALSE), MenuScrollPadding(2), LookSwitchB(FALSE), LookSwitchC(TRUE), LookColorA(RGB(255, 255, 0)),
       LookColorB(RGB(128, 128, 128)), AutoDelete(FALSE)
 {
     (void)cleanUpInstalled;
-    if (!IsTemporary)
-    {
+    if (!IsTemporary) {
         if (theCurrentVisualManager == nullptr)
             theCurrentVisualManager = this;
         if (ClientHooks().resetDockingLookSwitches != nullptr)
@@ -60,8 +58,8 @@ CGTVisualManager* CGTVisualManager::GetCurrent()
     if (theCurrentVisualManager != nullptr)
         return theCurrentVisualManager;
     CGTVisualManager* manager = theVisualManagerClass != nullptr
-                                    ? static_cast<CGTVisualManager*>(theVisualManagerClass->CreateObject())
-                                    : new CGTVisualManager;
+        ? static_cast<CGTVisualManager*>(theVisualManagerClass->CreateObject())
+        : new CGTVisualManager;
     theCurrentVisualManager = manager;
     manager->AutoDelete = TRUE;
     manager->UpdateColors();

@@ -10,8 +10,7 @@
 // What choosing a look asks of the modules built on the core (docking, toolbars, mini
 // frames). Each module puts its functions in place at start-up; a missing one does
 // nothing.
-struct GTLookClientHooks
-{
+struct GTLookClientHooks {
     void (*setDockingMode)(int mode);
     void (*applyTabStyleToAll)();
     // Back to the classic look's docking switches: docking bars rebuild their caption
@@ -24,8 +23,7 @@ struct GTLookClientHooks
     void (*redrawAllMiniFrames)();
 };
 
-class CGTVisualManager : public CObject
-{
+class CGTVisualManager : public CObject {
     DECLARE_DYNCREATE(CGTVisualManager)
 public:
     explicit CGTVisualManager(BOOL isTemporary = FALSE);
@@ -228,8 +226,7 @@ public:
     virtual COLORREF GetToolbarDisabledColor() const;
     virtual int GetPopupMenuBorderSize() const;
     virtual void ResetAfterLookChange();
-    virtual void DrawTabButtonBorder(CDC* dc, CRect rect, IGTLookPushButton* button, UINT flags,
-                                     IGTLookTabWnd* tabWnd);
+    virtual void DrawTabButtonBorder(CDC* dc, CRect rect, IGTLookPushButton* button, UINT flags, IGTLookTabWnd* tabWnd);
     virtual void DrawMenuImageColumn(CDC* dc, CRect rect, IGTLookButton* button);
 
 protected:

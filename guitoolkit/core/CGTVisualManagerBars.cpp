@@ -7,8 +7,7 @@
 
 using namespace VisualManagerColors;
 
-namespace
-{
+namespace {
 COLORREF LightColor(const IGTLookControl* control)
 {
     return DialogColors(control) ? theGuiToolkitGlobals.colorBtnHighlight : theGuiToolkitGlobals.colorBarHighlight;
@@ -33,8 +32,7 @@ void CGTVisualManager::DrawBarBackground(CDC* dc, IGTLookBar* bar, CRect rectCli
     const GTLookBarKind kind = bar->GetLookKind();
     if (kind == GTLookBarKind::OutlookPane)
         return;
-    if (kind == GTLookBarKind::CaptionBar)
-    {
+    if (kind == GTLookBarKind::CaptionBar) {
         const COLORREF own = bar->GetBackgroundColor();
         dc->FillSolidRect(&rectClient, own == noColor ? theGuiToolkitGlobals.colorBarShadow : own);
         return;
@@ -61,8 +59,7 @@ void CGTVisualManager::DrawBarBorder(CDC* dc, IGTLookBar* bar, CRect& rect)
         dc->FillSolidRect(rect.right - 1, rect.top, 1, rect.Height(), dark);
     if (style & CBRS_BORDER_BOTTOM)
         dc->FillSolidRect(rect.left, rect.bottom - 1, rect.Width(), 1, dark);
-    if (!bar->KeepsTopEdgePlain())
-    {
+    if (!bar->KeepsTopEdgePlain()) {
         dc->FillSolidRect(rect.left, rect.top, rect.Width(), 1, dark);
         dc->FillSolidRect(rect.left, rect.top + 1, rect.Width(), 1, light);
     }
@@ -88,8 +85,7 @@ void CGTVisualManager::DrawMenuShadow(CDC* dc, CRect rect, CRect, int depth, int
                                       CBitmap* saveBottom, CBitmap* saveSide, BOOL rightToLeft)
 {
     CGTDrawManager drawManager(*dc);
-    drawManager.DrawShadow(rect, depth, darkestPercent, lightestPercent, saveBottom, saveSide,
-                           noColor, !rightToLeft);
+    drawManager.DrawShadow(rect, depth, darkestPercent, lightestPercent, saveBottom, saveSide, noColor, !rightToLeft);
 }
 
 void CGTVisualManager::DrawGripper(CDC* dc, CRect rect, BOOL horizontal, IGTLookBar* bar)
@@ -101,15 +97,12 @@ void CGTVisualManager::DrawGripper(CDC* dc, CRect rect, BOOL horizontal, IGTLook
     const int lineWidth = 3;
     const int lineStep = 4;
     // Grip lines run across the bar: vertical lines on a horizontal bar.
-    if (horizontal)
-    {
+    if (horizontal) {
         rect.DeflateRect(0, endInset);
         int x = rect.CenterPoint().x - (IsLook2000 ? 1 : 2);
         for (int line = 0; line < lines; ++line, x += lineStep)
             DrawGripLine(dc, CRect(x, rect.top, x + lineWidth, rect.bottom), TRUE, !IsLook2000, light, dark);
-    }
-    else
-    {
+    } else {
         rect.DeflateRect(endInset, 0);
         int y = rect.CenterPoint().y - (IsLook2000 ? 1 : 2);
         for (int line = 0; line < lines; ++line, y += lineStep)
@@ -120,13 +113,10 @@ void CGTVisualManager::DrawGripper(CDC* dc, CRect rect, BOOL horizontal, IGTLook
 void CGTVisualManager::DrawSeparator(CDC* dc, IGTLookBar* bar, CRect rect, BOOL horizontal)
 {
     CRect strip = rect;
-    if (horizontal)
-    {
+    if (horizontal) {
         strip.top = rect.CenterPoint().y - 1;
         strip.bottom = strip.top + 2;
-    }
-    else
-    {
+    } else {
         strip.left = rect.CenterPoint().x - 1;
         strip.right = strip.left + 2;
     }
@@ -144,16 +134,15 @@ int CGTVisualManager::CaptionGlyphStyle(const IGTLookCaptionButton& button, BOOL
     if (disabled)
         return CGTMenuGlyphs::Grey;
     const COLORREF own = button.GetForegroundColor();
-    if (own != noColor)
-    {
+    if (own != noColor) {
         const BOOL light = GetRValue(own) >= 193 && GetGValue(own) >= 193 && GetBValue(own) >= 193;
         return light ? CGTMenuGlyphs::White : CGTMenuGlyphs::Black;
     }
     return activeCaption ? CGTMenuGlyphs::White : CGTMenuGlyphs::Black;
 }
 
-void CGTVisualManager::DrawCaptionButton(CDC* dc, IGTLookCaptionButton* button, BOOL activeCaption,
-                                         BOOL horizontal, BOOL maximized, BOOL disabled, int glyph)
+void CGTVisualManager::DrawCaptionButton(CDC* dc, IGTLookCaptionButton* button, BOOL activeCaption, BOOL horizontal,
+                                         BOOL maximized, BOOL disabled, int glyph)
 {
     CRect rect = GetCaptionButtonRect(*button);
     const BOOL pushedAndHot = button->IsPushed() && button->IsHighlighted();
@@ -166,31 +155,33 @@ void CGTVisualManager::DrawCaptionButton(CDC* dc, IGTLookCaptionButton* button, 
     if (disabled)
         return;
     const GuiToolkitGlobals& g = theGuiToolkitGlobals;
-    if (pushedAndHot)
-    {
+    if (pushedAndHot) {
         dc->Draw3dRect(&rect, g.colorBarDarkShadow, g.colorBarLight);
         rect.DeflateRect(1, 1);
         dc->Draw3dRect(&rect, g.colorBarDarkShadow, g.colorBarHighlight);
-    }
-    else if (!IsLook2000)
-    {
+    } else if (!IsLook2000) {
         dc->Draw3dRect(&rect, g.colorBarLight, g.colorBarDarkShadow);
         rect.DeflateRect(1, 1);
         dc->Draw3dRect(&rect, g.colorBarHighlight, g.colorBarShadow);
-    }
-    else if (button->IsHighlighted() || button->IsPushed())
+    } else if (button->IsHighlighted() || button->IsPushed())
         dc->Draw3dRect(&rect, g.colorBarHighlight, g.colorBarShadow);
 }
 
 void CGTVisualManager::DrawMenuSystemButton(CDC* dc, CRect rect, IGTLookButton*, UINT command, UINT style, BOOL)
 {
     UINT kind;
-    switch (command)
-    {
-    case SC_MINIMIZE: kind = DFCS_CAPTIONMIN; break;
-    case SC_RESTORE: kind = DFCS_CAPTIONRESTORE; break;
-    case SC_CLOSE: kind = DFCS_CAPTIONCLOSE; break;
-    default: return;
+    switch (command) {
+    case SC_MINIMIZE:
+        kind = DFCS_CAPTIONMIN;
+        break;
+    case SC_RESTORE:
+        kind = DFCS_CAPTIONRESTORE;
+        break;
+    case SC_CLOSE:
+        kind = DFCS_CAPTIONCLOSE;
+        break;
+    default:
+        return;
     }
     if (style & GTButtonPressed)
         kind |= DFCS_PUSHED;
@@ -209,9 +200,8 @@ void CGTVisualManager::DrawStatusPaneBorder(CDC* dc, IGTLookBar*, CRect rect, UI
         dc->Draw3dRect(&rect, theGuiToolkitGlobals.colorBarShadow, theGuiToolkitGlobals.colorBarHighlight);
 }
 
-void CGTVisualManager::DrawStatusProgress(CDC* dc, IGTLookBar*, CRect rect, int total, int current,
-                                          COLORREF barColor, COLORREF endColor, COLORREF textColor,
-                                          BOOL showPercent)
+void CGTVisualManager::DrawStatusProgress(CDC* dc, IGTLookBar*, CRect rect, int total, int current, COLORREF barColor,
+                                          COLORREF endColor, COLORREF textColor, BOOL showPercent)
 {
     if (total == 0)
         return;
@@ -260,12 +250,10 @@ void CGTVisualManager::DrawComboDropButton(CDC* dc, CRect rect, BOOL disabled, B
     dc->FillRect(&rect, &theGuiToolkitGlobals.brushBarFace);
     dc->Draw3dRect(&rect, g.colorBarHighlight, g.colorBarHighlight);
     CRect glyphRect = rect;
-    if (dropped)
-    {
+    if (dropped) {
         glyphRect.OffsetRect(1, 1);
         dc->Draw3dRect(&rect, g.colorBarShadow, g.colorBarHighlight);
-    }
-    else if (highlighted)
+    } else if (highlighted)
         dc->Draw3dRect(&rect, g.colorBarHighlight, g.colorBarShadow);
     CGTMenuGlyphs::DrawCentered(dc, CGTMenuGlyphs::ArrowDown, glyphRect,
                                 disabled ? CGTMenuGlyphs::Grey : CGTMenuGlyphs::Black);
@@ -276,12 +264,10 @@ void CGTVisualManager::DrawComboBorder(CDC* dc, CRect rect, BOOL, BOOL dropped, 
 {
     if (!dropped && !highlighted)
         return;
-    if (FlatOpenMenuButtons)
-    {
+    if (FlatOpenMenuButtons) {
         rect.DeflateRect(1, 1);
         dc->Draw3dRect(&rect, theGuiToolkitGlobals.colorBarDarkShadow, theGuiToolkitGlobals.colorBarDarkShadow);
-    }
-    else
+    } else
         dc->Draw3dRect(&rect, theGuiToolkitGlobals.colorBarShadow, theGuiToolkitGlobals.colorBarHighlight);
 }
 
@@ -295,14 +281,13 @@ void CGTVisualManager::DrawTearOffCaption(CDC* dc, CRect rect, BOOL highlighted)
 {
     dc->FillRect(&rect, &theGuiToolkitGlobals.brushBarFace);
     rect.DeflateRect(2, 1);
-    dc->FillRect(&rect, highlighted ? &theGuiToolkitGlobals.brushActiveCaption
-                                    : &theGuiToolkitGlobals.brushInactiveCaption);
+    dc->FillRect(&rect,
+                 highlighted ? &theGuiToolkitGlobals.brushActiveCaption : &theGuiToolkitGlobals.brushInactiveCaption);
 }
 
 void CGTVisualManager::FillButtonInterior(CDC* dc, IGTLookButton* button, CRect rect, int state)
 {
-    if (button->IsShowAllButton())
-    {
+    if (button->IsShowAllButton()) {
         if (state == 2)
             CGTDrawManager(*dc).BrightenRect(rect, -1, noColor, 0, noColor);
         return;
@@ -372,7 +357,7 @@ void CGTVisualManager::DrawMenuCheck(CDC* dc, IGTLookButton* button, CRect rect,
 COLORREF CGTVisualManager::GetToolbarButtonTextColor(IGTLookButton* button, int state) const
 {
     const BOOL disabled = (button->GetStyle() & GTButtonDisabled) != 0 ||
-                          (button->IsCustomizeMode() && !button->IsUsableInCustomizeMode());
+        (button->IsCustomizeMode() && !button->IsUsableInCustomizeMode());
     if (button->IsOutlookButton())
         return disabled ? theGuiToolkitGlobals.colorBarFace : theGuiToolkitGlobals.colorWindow;
     if (disabled)
@@ -409,19 +394,15 @@ COLORREF CGTVisualManager::FillOutlookScrollButton(CDC* dc, CRect rect, BOOL, BO
 void CGTVisualManager::DrawOutlookScrollButtonBorder(CDC* dc, CRect& rect, BOOL highlighted, BOOL pressed)
 {
     const GuiToolkitGlobals& g = theGuiToolkitGlobals;
-    if (highlighted && pressed)
-    {
+    if (highlighted && pressed) {
         dc->Draw3dRect(&rect, g.colorBarDarkShadow, g.colorBarFace);
         rect.DeflateRect(1, 1);
         dc->Draw3dRect(&rect, g.colorBarShadow, g.colorBarHighlight);
-    }
-    else if (highlighted || pressed)
-    {
+    } else if (highlighted || pressed) {
         dc->Draw3dRect(&rect, g.colorBarFace, g.colorBarDarkShadow);
         rect.DeflateRect(1, 1);
         dc->Draw3dRect(&rect, g.colorBarHighlight, g.colorBarShadow);
-    }
-    else
+    } else
         dc->Draw3dRect(&rect, g.colorBarHighlight, g.colorBarShadow);
     rect.DeflateRect(1, 1);
 }

@@ -7,8 +7,7 @@
 
 using namespace VisualManagerColors;
 
-namespace
-{
+namespace {
 // The frame between two rectangles painted with a brush.
 void PaintFrameStrips(CDC* dc, const CRect& outer, const CRect& inner, CBrush& brush)
 {
@@ -190,8 +189,7 @@ void CGTVisualManager::DrawSpinButtons(CDC* dc, CRect rect, int state, BOOL hori
     const int glyphs[2] = {horizontal ? CGTMenuGlyphs::ArrowLeft : CGTMenuGlyphs::ArrowUp,
                            horizontal ? CGTMenuGlyphs::ArrowRight : CGTMenuGlyphs::ArrowDown};
     const int style = (state & 16) ? CGTMenuGlyphs::Grey : CGTMenuGlyphs::Black;
-    for (int half = 0; half < 2; ++half)
-    {
+    for (int half = 0; half < 2; ++half) {
         const BOOL pressed = (state & (1 << half)) != 0;
         dc->Draw3dRect(&halves[half], pressed ? g.colorBarShadow : g.colorBarHighlight,
                        pressed ? g.colorBarHighlight : g.colorBarShadow);
@@ -237,8 +235,7 @@ BOOL CGTVisualManager::DrawComboBorderThemed(CDC*, CRect, BOOL, BOOL, BOOL)
 
 BOOL CGTVisualManager::FillOwnerDrawButton(CDC* dc, CRect rect, IGTLookPushButton* button)
 {
-    if (button->IsChecked())
-    {
+    if (button->IsChecked()) {
         rect.DeflateRect(1, 1);
         dc->FillRect(&rect, &theGuiToolkitGlobals.brushLight);
     }
@@ -256,12 +253,10 @@ BOOL CGTVisualManager::DrawOwnerDrawButtonBorder(CDC* dc, CRect rect, IGTLookPus
 
 void CGTVisualManager::DrawPushButtonBorder(CDC* dc, CRect& rect, IGTLookPushButton* button)
 {
-    if (button->IsPushed() || button->IsChecked())
-    {
+    if (button->IsPushed() || button->IsChecked()) {
         dc->Draw3dRect(&rect, theGuiToolkitGlobals.colorBarDarkShadow, theGuiToolkitGlobals.colorBarHighlight);
         rect.OffsetRect(2, 2);
-    }
-    else
+    } else
         dc->Draw3dRect(&rect, theGuiToolkitGlobals.colorBarHighlight, theGuiToolkitGlobals.colorBarDarkShadow);
     rect.DeflateRect(2, 2);
 }
@@ -297,15 +292,13 @@ COLORREF CGTVisualManager::FillHeaderCaption(CDC* dc, CRect rect)
 
 void CGTVisualManager::FillTabPage(CDC* dc, IGTLookPropertyPage* page, CRect rect)
 {
-    if (page->HasOwnBackground())
-    {
+    if (page->HasOwnBackground()) {
         dc->FillRect(&rect, &theGuiToolkitGlobals.brushBtnFace);
         return;
     }
     CWnd* window = page->GetPageWindow();
     CWnd* parent = window->GetParent();
-    if (parent == nullptr)
-    {
+    if (parent == nullptr) {
         FillToolBoxPage(dc, rect);
         return;
     }
@@ -318,14 +311,11 @@ void CGTVisualManager::FillTabPage(CDC* dc, IGTLookPropertyPage* page, CRect rec
 void CGTVisualManager::DrawOwnerDrawButtonFrame(CDC* dc, CRect rect, IGTLookPushButton* button)
 {
     const GuiToolkitGlobals& g = theGuiToolkitGlobals;
-    if (button->IsPushed() && button->IsHighlighted())
-    {
+    if (button->IsPushed() && button->IsHighlighted()) {
         dc->Draw3dRect(&rect, g.colorBarDarkShadow, g.colorBarLight);
         rect.DeflateRect(1, 1);
         dc->Draw3dRect(&rect, g.colorBarShadow, g.colorBarHighlight);
-    }
-    else
-    {
+    } else {
         dc->Draw3dRect(&rect, g.colorBarLight, g.colorBarDarkShadow);
         rect.DeflateRect(1, 1);
         dc->Draw3dRect(&rect, g.colorBarHighlight, g.colorBarShadow);
@@ -341,14 +331,11 @@ COLORREF CGTVisualManager::FillPropSheetListItem(CDC* dc, CRect rect, BOOL pushe
 {
     const GuiToolkitGlobals& g = theGuiToolkitGlobals;
     rect.DeflateRect(1, 1);
-    if (pushed)
-    {
+    if (pushed) {
         dc->FillRect(&rect, &theGuiToolkitGlobals.brushBtnFace);
         dc->FillRect(&rect, &theGuiToolkitGlobals.brushLight);
         dc->FillSolidRect(rect.left, rect.bottom - 1, rect.Width(), 1, g.colorBarShadow);
-    }
-    else
-    {
+    } else {
         dc->FillRect(&rect, selected ? &theGuiToolkitGlobals.brushHighlight : &theGuiToolkitGlobals.brushBtnFace);
         if (!noSeparator)
             dc->FillSolidRect(rect.left, rect.bottom - 1, rect.Width(), 1, g.colorBtnShadow);
@@ -358,8 +345,7 @@ COLORREF CGTVisualManager::FillPropSheetListItem(CDC* dc, CRect rect, BOOL pushe
 
 CBrush& CGTVisualManager::GetDitherBrush()
 {
-    if (DitherBrush.GetSafeHandle() == nullptr)
-    {
+    if (DitherBrush.GetSafeHandle() == nullptr) {
         const WORD rows[8] = {0xAA, 0x55, 0xAA, 0x55, 0xAA, 0x55, 0xAA, 0x55};
         CBitmap pattern;
         if (pattern.CreateBitmap(8, 8, 1, 1, rows))
@@ -373,8 +359,7 @@ void CGTVisualManager::FillGridArea(CDC* dc, CRect rect, IGTLookGrid* grid, BOOL
     CBrush& dither = GetDitherBrush();
     const COLORREF marker = theGuiToolkitGlobals.isBlackHighContrast ? noColor : grid->GetMarkerColor();
     const int mode = grid->GetMarkerMode();
-    if (mode == 0 || mode == 1)
-    {
+    if (mode == 0 || mode == 1) {
         const COLORREF oldText = dc->SetTextColor(marker == noColor ? LookColorA : marker);
         const COLORREF oldBack = dc->SetBkColor(active ? RGB(255, 255, 255) : RGB(128, 128, 128));
         dc->FillRect(&rect, &dither);
@@ -477,10 +462,6 @@ int CGTVisualManager::GetPopupMenuBorderSize() const
     return 2;
 }
 
-void CGTVisualManager::ResetAfterLookChange()
-{
-}
+void CGTVisualManager::ResetAfterLookChange() {}
 
-void CGTVisualManager::DrawMenuImageColumn(CDC*, CRect, IGTLookButton*)
-{
-}
+void CGTVisualManager::DrawMenuImageColumn(CDC*, CRect, IGTLookButton*) {}

@@ -9,8 +9,7 @@
 
 using namespace VisualManagerColors;
 
-namespace
-{
+namespace {
 COLORREF Either(COLORREF color, COLORREF fallback)
 {
     return color == noColor ? fallback : color;
@@ -39,8 +38,7 @@ void DrawTextWith(CDC* dc, const CString& text, CRect rect, UINT format, CFont& 
 
 COLORREF CGTVisualManager::FillCommandListItem(CDC* dc, CRect rect, BOOL selected)
 {
-    if (!selected)
-    {
+    if (!selected) {
         dc->FillRect(&rect, &theGuiToolkitGlobals.brushBarFace);
         return theGuiToolkitGlobals.colorBarText;
     }
@@ -85,15 +83,12 @@ void CGTVisualManager::DrawMiniFrameBorder(CDC* dc, IGTLookMiniFrame* frame, CRe
 {
     const GuiToolkitGlobals& g = theGuiToolkitGlobals;
     const int state = frame != nullptr ? frame->GetLookState() : 0;
-    if (state == 1 || state == 2)
-    {
+    if (state == 1 || state == 2) {
         const COLORREF mark = state == 1 ? RGB(127, 0, 0) : RGB(0, 0, 127);
         dc->Draw3dRect(&rect, mark, g.colorBarDarkShadow);
         rect.DeflateRect(1, 1);
         dc->Draw3dRect(&rect, g.colorBarHighlight, mark);
-    }
-    else
-    {
+    } else {
         dc->Draw3dRect(&rect, g.colorBarFace, g.colorBarDarkShadow);
         rect.DeflateRect(1, 1);
         dc->Draw3dRect(&rect, g.colorBarHighlight, g.colorBarShadow);
@@ -139,15 +134,12 @@ void CGTVisualManager::DrawSortArrow(CDC* dc, IGTLookControl* owner, CRect rect,
     const int apexX = rect.CenterPoint().x;
     const CPoint bottomLeft(rect.left, rect.bottom - 1), bottomRight(rect.right - 1, rect.bottom - 1);
     const CPoint topLeft(rect.left, rect.top), topRight(rect.right - 1, rect.top);
-    if (up)
-    {
+    if (up) {
         const CPoint apex(apexX, rect.top);
         DrawLine(dc, lightPen, bottomLeft, bottomRight);
         DrawLine(dc, lightPen, bottomRight, apex);
         DrawLine(dc, darkPen, apex, bottomLeft);
-    }
-    else
-    {
+    } else {
         const CPoint apex(apexX, rect.bottom - 1);
         DrawLine(dc, lightPen, topRight, apex);
         DrawLine(dc, darkPen, apex, topLeft);
@@ -167,27 +159,22 @@ void CGTVisualManager::DrawTasksGroupCaption(CDC* dc, IGTLookTasksGroup* group, 
     IGTLookTasksPane* pane = group->GetPane();
     CRect rect = group->GetCaptionRect();
     CRect textRect = rect;
-    if (pane->IsToolBox())
-    {
+    if (pane->IsToolBox()) {
         CRect caption(rect.left + 1, rect.top, rect.right - 1, rect.bottom - 1);
         dc->FillSolidRect(&caption, g.colorBarShadow);
-        if (canCollapse)
-        {
+        if (canCollapse) {
             CRect box(CPoint(rect.left + 6, rect.top + (rect.Height() - 9) / 2), CSize(9, 9));
             dc->FillRect(&box, &theGuiToolkitGlobals.brushBarFace);
             DrawExpandBox(dc, box, !group->IsCollapsed(), g.colorBarText);
             textRect.left = box.right;
         }
-    }
-    else
+    } else
         dc->FillRect(&rect,
                      group->IsSpecial() ? &theGuiToolkitGlobals.brushHighlight : &theGuiToolkitGlobals.brushBarFace);
 
-    if (const HICON icon = group->GetIcon(); icon != nullptr)
-    {
+    if (const HICON icon = group->GetIcon(); icon != nullptr) {
         const CSize iconSize(::GetSystemMetrics(SM_CXSMICON), ::GetSystemMetrics(SM_CYSMICON));
-        if (iconSize.cx <= textRect.Width() && iconSize.cy <= textRect.Height())
-        {
+        if (iconSize.cx <= textRect.Width() && iconSize.cy <= textRect.Height()) {
             dc->DrawState(CPoint(textRect.left, textRect.top + (textRect.Height() - iconSize.cy) / 2), iconSize, icon,
                           DSS_NORMAL, static_cast<HBRUSH>(nullptr));
             textRect.left += iconSize.cx;
@@ -205,8 +192,7 @@ void CGTVisualManager::DrawTasksGroupCaption(CDC* dc, IGTLookTasksGroup* group, 
     DrawTextWith(dc, group->GetName(), textRect, DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS,
                  theGuiToolkitGlobals.fontBold, color);
 
-    if (canCollapse)
-    {
+    if (canCollapse) {
         const CSize glyph = CGTMenuGlyphs::GetSize();
         const CPoint at(rect.right - glyph.cx - 2, rect.top + (rect.Height() - glyph.cy) / 2);
         CGTMenuGlyphs::Draw(dc, group->IsCollapsed() ? CGTMenuGlyphs::DoubleArrowDown : CGTMenuGlyphs::DoubleArrowUp,
@@ -214,9 +200,7 @@ void CGTVisualManager::DrawTasksGroupCaption(CDC* dc, IGTLookTasksGroup* group, 
     }
 }
 
-void CGTVisualManager::FillTasksGroupInterior(CDC*, CRect, BOOL)
-{
-}
+void CGTVisualManager::FillTasksGroupInterior(CDC*, CRect, BOOL) {}
 
 void CGTVisualManager::DrawTasksGroupBorder(CDC* dc, CRect rect, BOOL special, BOOL closed)
 {
@@ -224,12 +208,10 @@ void CGTVisualManager::DrawTasksGroupBorder(CDC* dc, CRect rect, BOOL special, B
     dc->MoveTo(rect.left, rect.top);
     dc->LineTo(rect.left, rect.bottom - 1);
     dc->LineTo(rect.right - 1, rect.bottom - 1);
-    if (closed)
-    {
+    if (closed) {
         dc->LineTo(rect.right - 1, rect.top);
         dc->LineTo(rect.left, rect.top);
-    }
-    else
+    } else
         dc->LineTo(rect.right - 1, rect.top - 1);
     dc->SelectObject(oldPen);
 }
@@ -238,18 +220,15 @@ void CGTVisualManager::DrawTask(CDC* dc, IGTLookTask* task, CImageList* images, 
 {
     GuiToolkitGlobals& g = theGuiToolkitGlobals;
     CRect rect = task->GetRect();
-    if (task->IsSeparator())
-    {
+    if (task->IsSeparator()) {
         const int y = rect.CenterPoint().y;
         DrawLine(dc, g.penBarFace, CPoint(rect.left, y), CPoint(rect.right, y));
         return;
     }
     IGTLookTasksPane* pane = task->GetPane();
-    if (images != nullptr && task->GetImage() >= 0)
-    {
+    if (images != nullptr && task->GetImage() >= 0) {
         IMAGEINFO info;
-        if (images->GetImageInfo(task->GetImage(), &info))
-        {
+        if (images->GetImageInfo(task->GetImage(), &info)) {
             const CRect image(info.rcImage);
             images->Draw(dc, task->GetImage(), CPoint(rect.left, rect.top + (rect.Height() - image.Height()) / 2),
                          ILD_TRANSPARENT);
@@ -260,23 +239,19 @@ void CGTVisualManager::DrawTask(CDC* dc, IGTLookTask* task, CImageList* images, 
 
     CFont* font = &g.fontRegular;
     COLORREF color;
-    if (task->IsLabel())
-    {
+    if (task->IsLabel()) {
         if (task->IsBold())
             font = &g.fontBold;
         color = task->GetTextColor();
-    }
-    else if (!task->IsEnabled())
+    } else if (!task->IsEnabled())
         color = g.colorGrayText;
-    else if (highlighted)
-    {
+    else if (highlighted) {
         font = &g.fontUnderline;
         color = task->GetHotTextColor();
-    }
-    else
+    } else
         color = task->GetTextColor();
-    const UINT format = pane->WrapsTaskText(task->IsLabel()) ? DT_WORDBREAK
-                                                             : DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS;
+    const UINT format =
+        pane->WrapsTaskText(task->IsLabel()) ? DT_WORDBREAK : DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS;
     DrawTextWith(dc, task->GetName(), rect, format, *font, Either(color, g.colorWindowText));
 }
 
@@ -285,8 +260,7 @@ void CGTVisualManager::DrawTasksScrollButton(CDC* dc, CRect rect, int topExtensi
     CRect fill = rect;
     fill.top -= topExtension;
     dc->FillRect(&fill, &theGuiToolkitGlobals.brushBarFace);
-    if (highlighted)
-    {
+    if (highlighted) {
         CGTDrawManager(*dc).BrightenRect(rect, -1, noColor, 0, noColor);
         dc->Draw3dRect(&rect, theGuiToolkitGlobals.colorBarHighlight, theGuiToolkitGlobals.colorBarDarkShadow);
     }

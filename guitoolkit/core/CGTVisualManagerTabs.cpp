@@ -7,8 +7,7 @@
 
 using namespace VisualManagerColors;
 
-namespace
-{
+namespace {
 BOOL IsSpecialLook(const IGTLookTabWnd& tabWnd)
 {
     return tabWnd.GetTabLook() != GTTabLook::Plain3D;
@@ -23,17 +22,14 @@ int BuildTabOutline(const CRect& rect, GTTabLook look, BOOL onTop, CPoint (&poin
     const int edge = onTop ? rect.top : rect.bottom - 1;
     const int corner = onTop ? 2 : -2;
     int count = 0;
-    if (look == GTTabLook::Plain3D)
-    {
+    if (look == GTTabLook::Plain3D) {
         points[count++] = CPoint(rect.left, page);
         points[count++] = CPoint(rect.left, edge + corner);
         points[count++] = CPoint(rect.left + 2, edge);
         points[count++] = CPoint(rect.right - 3, edge);
         points[count++] = CPoint(rect.right - 1, edge + corner);
         points[count++] = CPoint(rect.right - 1, page);
-    }
-    else
-    {
+    } else {
         points[count++] = CPoint(rect.left, page);
         points[count++] = CPoint(rect.left + slope, edge);
         points[count++] = CPoint(rect.right - 1 - slope, edge);
@@ -84,8 +80,7 @@ void CGTVisualManager::DrawTabOutline(CDC* dc, const CPoint* points, int count, 
     dc->Polyline(points, lead + 1);
     dc->SelectObject(&darkPen);
     dc->Polyline(points + lead, count - lead);
-    if (!active)
-    {
+    if (!active) {
         dc->SelectObject(&lightPen);
         dc->MoveTo(points[0]);
         dc->LineTo(points[count - 1]);
@@ -96,8 +91,7 @@ void CGTVisualManager::DrawTabOutline(CDC* dc, const CPoint* points, int count, 
 void CGTVisualManager::FillTab(CDC* dc, CRect rect, CBrush* brush, int tab, BOOL active, IGTLookTabWnd* tabWnd)
 {
     if (active && IsSpecialLook(*tabWnd) && !theGuiToolkitGlobals.isBlackHighContrast &&
-        tabWnd->GetTabBackgroundColor(tab) == noColor)
-    {
+        tabWnd->GetTabBackgroundColor(tab) == noColor) {
         dc->FillSolidRect(&rect, RGB(255, 255, 255));
         return;
     }
@@ -109,15 +103,13 @@ void CGTVisualManager::DrawTabContent(CDC* dc, CRect rect, int tab, BOOL, IGTLoo
 {
     const CString label = tabWnd->GetTabLabel(tab);
     const GTTabLook look = tabWnd->GetTabLook();
-    if (look != GTTabLook::Flat)
-    {
+    if (look != GTTabLook::Flat) {
         const CSize imageSize = tabWnd->GetImageSize();
         CImageList* images = tabWnd->GetImageList();
         const int image = tabWnd->GetTabImage(tab);
         const HICON icon = tabWnd->GetTabIcon(tab);
         const BOOL hasImage = (images != nullptr && image >= 0) || icon != nullptr;
-        if (hasImage && imageSize.cx + tabWnd->GetImageMargin() <= rect.Width())
-        {
+        if (hasImage && imageSize.cx + tabWnd->GetImageMargin() <= rect.Width()) {
             const CPoint at(rect.left + 4, rect.top + (rect.Height() - imageSize.cy) / 2);
             if (images != nullptr && image >= 0)
                 images->Draw(dc, image, at, ILD_TRANSPARENT);
@@ -152,8 +144,7 @@ void CGTVisualManager::GetTabColors(IGTLookTabWnd* tabWnd, COLORREF& dark, COLOR
     const BOOL dialog = tabWnd->UsesDialogColors();
     const int active = tabWnd->GetActiveTab();
     const COLORREF own = tabWnd->DrawsColoredTabs() && active >= 0 ? tabWnd->GetTabBackgroundColor(active) : noColor;
-    if (dialog)
-    {
+    if (dialog) {
         face = g.colorBtnFace;
         dark = g.colorBtnShadow;
         black = g.colorBtnText;
@@ -161,9 +152,7 @@ void CGTVisualManager::GetTabColors(IGTLookTabWnd* tabWnd, COLORREF& dark, COLOR
         darkShadow = g.colorBtnDarkShadow;
         light = g.colorBtnLight;
         faceBrush = &g.brushBtnFace;
-    }
-    else
-    {
+    } else {
         face = g.colorBarFace;
         dark = g.colorBarShadow;
         black = g.colorBarText;

@@ -7,8 +7,7 @@
 class CImageList;
 
 // Toolbar-button style bits as the toolbar buttons keep them.
-enum : UINT
-{
+enum : UINT {
     GTButtonChecked = 0x10000,
     GTButtonPressed = 0x20000,
     GTButtonDisabled = 0x40000,
@@ -16,15 +15,13 @@ enum : UINT
 };
 
 // Status-bar pane styles.
-enum : UINT
-{
+enum : UINT {
     GTPaneNoBorders = 0x100,
     GTPanePopOut = 0x200,
 };
 
 // Any toolkit control whose colours a look picks.
-class IGTLookControl
-{
+class IGTLookControl {
 public:
     // Drawn in the button colours, as a dialog control (else in the bar colours).
     virtual BOOL UsesDialogColors() const = 0;
@@ -34,8 +31,7 @@ protected:
 };
 
 // The kinds of bars the looks tell apart.
-enum class GTLookBarKind
-{
+enum class GTLookBarKind {
     Other,
     Toolbar,
     MenuBar,
@@ -53,8 +49,7 @@ enum class GTLookBarKind
     CalendarBar,
 };
 
-class IGTLookBar : public IGTLookControl
-{
+class IGTLookBar : public IGTLookControl {
 public:
     virtual GTLookBarKind GetLookKind() const = 0;
     // CBRS_ border and alignment bits.
@@ -69,8 +64,7 @@ protected:
     ~IGTLookBar() = default;
 };
 
-class IGTLookButton
-{
+class IGTLookButton {
 public:
     // GTButton* style bits.
     virtual UINT GetStyle() const = 0;
@@ -93,8 +87,7 @@ protected:
 };
 
 // Owner-draw push buttons and the buttons on tab windows.
-class IGTLookPushButton
-{
+class IGTLookPushButton {
 public:
     virtual BOOL IsPushed() const = 0;
     virtual BOOL IsHighlighted() const = 0;
@@ -104,8 +97,7 @@ protected:
     ~IGTLookPushButton() = default;
 };
 
-class IGTLookCaptionButton
-{
+class IGTLookCaptionButton {
 public:
     virtual BOOL IsPushed() const = 0;
     virtual BOOL IsHighlighted() const = 0;
@@ -120,16 +112,14 @@ protected:
     ~IGTLookCaptionButton() = default;
 };
 
-enum class GTTabLook
-{
+enum class GTTabLook {
     Plain3D,
     Flat,
     Sloped,
     SlopedCompact,
 };
 
-class IGTLookTabWnd : public IGTLookControl
-{
+class IGTLookTabWnd : public IGTLookControl {
 public:
     virtual GTTabLook GetTabLook() const = 0;
     virtual BOOL AreTabsOnTop() const = 0;
@@ -151,8 +141,7 @@ protected:
     ~IGTLookTabWnd() = default;
 };
 
-class IGTLookTasksPane
-{
+class IGTLookTasksPane {
 public:
     virtual BOOL IsToolBox() const = 0;
     // Offsets of group captions and tasks; -1 takes the manager's metrics.
@@ -165,8 +154,7 @@ protected:
     ~IGTLookTasksPane() = default;
 };
 
-class IGTLookTasksGroup
-{
+class IGTLookTasksGroup {
 public:
     virtual IGTLookTasksPane* GetPane() const = 0;
     virtual CRect GetCaptionRect() const = 0;
@@ -182,8 +170,7 @@ protected:
     ~IGTLookTasksGroup() = default;
 };
 
-class IGTLookTask
-{
+class IGTLookTask {
 public:
     virtual IGTLookTasksPane* GetPane() const = 0;
     virtual CRect GetRect() const = 0;
@@ -202,8 +189,7 @@ protected:
     ~IGTLookTask() = default;
 };
 
-class IGTLookGrid : public IGTLookControl
-{
+class IGTLookGrid : public IGTLookControl {
 public:
     // -1 for none.
     virtual COLORREF GetMarkerColor() const = 0;
@@ -214,8 +200,7 @@ protected:
     ~IGTLookGrid() = default;
 };
 
-class IGTLookMiniFrame
-{
+class IGTLookMiniFrame {
 public:
     // 1 and 2 mark the frame in dark red and dark blue; anything else is the plain frame.
     virtual int GetLookState() const = 0;
@@ -224,8 +209,7 @@ protected:
     ~IGTLookMiniFrame() = default;
 };
 
-class IGTLookAutoHideButton
-{
+class IGTLookAutoHideButton {
 public:
     // CBRS_ALIGN_ bit of the side the button sits on.
     virtual DWORD GetAlignment() const = 0;
@@ -235,8 +219,7 @@ protected:
     ~IGTLookAutoHideButton() = default;
 };
 
-class IGTLookPropertyPage
-{
+class IGTLookPropertyPage {
 public:
     virtual BOOL HasOwnBackground() const = 0;
     virtual CWnd* GetPageWindow() = 0;

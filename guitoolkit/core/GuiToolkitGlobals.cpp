@@ -11,8 +11,7 @@ const wchar_t* const theFaceMsSansSerif = L"MS Sans Serif";
 const wchar_t* const theFaceArial = L"Arial";
 const wchar_t* const theFaceMarlett = L"Marlett";
 
-namespace
-{
+namespace {
 void RecreateBrush(CBrush& brush, COLORREF color)
 {
     brush.DeleteObject();
@@ -38,8 +37,8 @@ int CALLBACK StopAtFamily(const LOGFONTW* logFont, const TEXTMETRICW*, DWORD, LP
 {
     return ::CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE, logFont->lfFaceName, -1,
                             reinterpret_cast<LPCWSTR>(familyName), -1) == CSTR_EQUAL
-               ? 0
-               : 1;
+        ? 0
+        : 1;
 }
 
 BYTE Channel(int value)
@@ -51,8 +50,7 @@ BOOL CALLBACK WidenByMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM area)
 {
     MONITORINFO info;
     info.cbSize = sizeof(info);
-    if (::GetMonitorInfoW(monitor, &info))
-    {
+    if (::GetMonitorInfoW(monitor, &info)) {
         RECT& rect = *reinterpret_cast<RECT*>(area);
         rect.left = std::min(rect.left, info.rcWork.left);
         rect.top = std::min(rect.top, info.rcWork.top);
@@ -75,9 +73,9 @@ GuiToolkitGlobals::GuiToolkitGlobals()
       cursorMdiTabNoDrop(nullptr), cursorCalendar(nullptr), iconUserToolDefault(nullptr), sizeSmallIcon{0, 0},
       isWindowsNT4(FALSE), isWindows9x(FALSE), bitsPerPixel(0), isRemoteSession(FALSE), hasLayeredWindows(FALSE),
       dragFrameThicknessFloating(4), dragFrameThicknessDocked(3), autoHideButtonSpacing(14), autoHideButtonMargin(4),
-      maxDockedCoverPercent(50), maxTooltipWidth(-1), isBlackHighContrast(FALSE), allowHighColorImages(TRUE),
-      rectWorkArea{0, 0, 0, 0}, textHeightRegular(0), textHeightVert(0), moduleUxTheme(nullptr),
-      moduleUser32(nullptr), moduleSpare(nullptr), pfnSetLayeredWindowAttributes(nullptr),
+      maxDockedCoverPercent(50), maxTooltipWidth(-1), isBlackHighContrast(FALSE),
+      allowHighColorImages(TRUE), rectWorkArea{0, 0, 0, 0}, textHeightRegular(0), textHeightVert(0),
+      moduleUxTheme(nullptr), moduleUser32(nullptr), moduleSpare(nullptr), pfnSetLayeredWindowAttributes(nullptr),
       pfnAccessibilityEntry(nullptr), pfnNotifyWinEvent(nullptr), pfnDrawThemeParentBackground(nullptr)
 {
     UpdateSysColors();
@@ -116,8 +114,7 @@ void GuiToolkitGlobals::LoadOptionalEntries()
     if (moduleUxTheme != nullptr)
         pfnDrawThemeParentBackground = reinterpret_cast<DrawThemeParentBackgroundFunction>(
             reinterpret_cast<void*>(::GetProcAddress(moduleUxTheme, "DrawThemeParentBackground")));
-    if (hasLayeredWindows)
-    {
+    if (hasLayeredWindows) {
         moduleUser32 = ::LoadLibraryW(L"USER32.DLL");
         if (moduleUser32 != nullptr)
             pfnSetLayeredWindowAttributes = reinterpret_cast<SetLayeredWindowAttributesFunction>(
@@ -175,11 +172,9 @@ void GuiToolkitGlobals::UpdateSysColors()
 void GuiToolkitGlobals::CreateLightBrush(COLORREF highlight)
 {
     brushLight.DeleteObject();
-    if (bitsPerPixel < 9)
-    {
+    if (bitsPerPixel < 9) {
         // An 8 x 8 checkerboard of the face and highlight colours.
-        struct
-        {
+        struct {
             BITMAPINFOHEADER header;
             RGBQUAD colors[2];
         } info = {};
@@ -195,8 +190,8 @@ void GuiToolkitGlobals::CreateLightBrush(COLORREF highlight)
         for (int row = 0; row < 8; ++row)
             rows[row] = (row % 2 == 0) ? 0xAA : 0x55;
         HDC screenDc = ::GetDC(nullptr);
-        HBITMAP pattern = ::CreateDIBitmap(screenDc, &info.header, CBM_INIT, rows,
-                                           reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS);
+        HBITMAP pattern = ::CreateDIBitmap(screenDc, &info.header, CBM_INIT, rows, reinterpret_cast<BITMAPINFO*>(&info),
+                                           DIB_RGB_COLORS);
         ::ReleaseDC(nullptr, screenDc);
         brushLight.Attach(::CreatePatternBrush(pattern));
         ::DeleteObject(pattern);
@@ -293,8 +288,7 @@ void GuiToolkitGlobals::UpdateFonts()
 
     HGDIOBJ guiFont = ::GetStockObject(DEFAULT_GUI_FONT);
     LOGFONTW guiLogFont;
-    if (guiFont != nullptr && ::GetObjectW(guiFont, sizeof(guiLogFont), &guiLogFont) != 0)
-    {
+    if (guiFont != nullptr && ::GetObjectW(guiFont, sizeof(guiLogFont), &guiLogFont) != 0) {
         LOGFONTW vertical = guiLogFont;
         vertical.lfHeight = menuFont.lfHeight;
         vertical.lfWeight = menuFont.lfWeight;
@@ -330,28 +324,47 @@ void GuiToolkitGlobals::UpdateWorkArea()
 
 COLORREF GuiToolkitGlobals::GetSysColorCached(int index) const
 {
-    switch (index)
-    {
-    case COLOR_ACTIVECAPTION: return colorActiveCaption;
-    case COLOR_INACTIVECAPTION: return colorInactiveCaption;
-    case COLOR_WINDOW: return colorWindow;
-    case COLOR_WINDOWFRAME: return colorWindowFrame;
-    case COLOR_MENUTEXT: return colorMenuText;
-    case COLOR_WINDOWTEXT: return colorWindowText;
-    case COLOR_CAPTIONTEXT: return colorCaptionText;
-    case COLOR_ACTIVEBORDER: return colorActiveBorder;
-    case COLOR_INACTIVEBORDER: return colorInactiveBorder;
-    case COLOR_HIGHLIGHT: return colorHighlight;
-    case COLOR_HIGHLIGHTTEXT: return colorHighlightText;
-    case COLOR_BTNFACE: return colorBtnFace;
-    case COLOR_BTNSHADOW: return colorBtnShadow;
-    case COLOR_GRAYTEXT: return colorGrayText;
-    case COLOR_BTNTEXT: return colorBtnText;
-    case COLOR_INACTIVECAPTIONTEXT: return colorInactiveCaptionText;
-    case COLOR_BTNHIGHLIGHT: return colorBtnHighlight;
-    case COLOR_3DDKSHADOW: return colorBtnDarkShadow;
-    case COLOR_3DLIGHT: return colorBtnLight;
-    default: return CGTScreenInfo::Current().SysColor(index);
+    switch (index) {
+    case COLOR_ACTIVECAPTION:
+        return colorActiveCaption;
+    case COLOR_INACTIVECAPTION:
+        return colorInactiveCaption;
+    case COLOR_WINDOW:
+        return colorWindow;
+    case COLOR_WINDOWFRAME:
+        return colorWindowFrame;
+    case COLOR_MENUTEXT:
+        return colorMenuText;
+    case COLOR_WINDOWTEXT:
+        return colorWindowText;
+    case COLOR_CAPTIONTEXT:
+        return colorCaptionText;
+    case COLOR_ACTIVEBORDER:
+        return colorActiveBorder;
+    case COLOR_INACTIVEBORDER:
+        return colorInactiveBorder;
+    case COLOR_HIGHLIGHT:
+        return colorHighlight;
+    case COLOR_HIGHLIGHTTEXT:
+        return colorHighlightText;
+    case COLOR_BTNFACE:
+        return colorBtnFace;
+    case COLOR_BTNSHADOW:
+        return colorBtnShadow;
+    case COLOR_GRAYTEXT:
+        return colorGrayText;
+    case COLOR_BTNTEXT:
+        return colorBtnText;
+    case COLOR_INACTIVECAPTIONTEXT:
+        return colorInactiveCaptionText;
+    case COLOR_BTNHIGHLIGHT:
+        return colorBtnHighlight;
+    case COLOR_3DDKSHADOW:
+        return colorBtnDarkShadow;
+    case COLOR_3DLIGHT:
+        return colorBtnLight;
+    default:
+        return CGTScreenInfo::Current().SysColor(index);
     }
 }
 
@@ -376,19 +389,15 @@ BOOL GuiToolkitGlobals::DrawParentBackground(CWnd* window, CDC* dc, LPCRECT clip
 {
     HDC hdc = dc != nullptr ? dc->GetSafeHdc() : nullptr;
     HRGN clip = nullptr;
-    if (clipRect != nullptr && hdc != nullptr)
-    {
+    if (clipRect != nullptr && hdc != nullptr) {
         clip = ::CreateRectRgnIndirect(clipRect);
         ::SelectClipRgn(hdc, clip);
     }
     BOOL result = FALSE;
     if (pfnDrawThemeParentBackground != nullptr &&
-        pfnDrawThemeParentBackground(window->GetSafeHwnd(), hdc, clipRect) == S_OK)
-    {
+        pfnDrawThemeParentBackground(window->GetSafeHwnd(), hdc, clipRect) == S_OK) {
         result = TRUE;
-    }
-    else
-    {
+    } else {
         HWND hwnd = window->GetSafeHwnd();
         HWND parent = ::GetParent(hwnd);
         POINT origin = {0, 0};
@@ -415,8 +424,7 @@ void GuiToolkitGlobals::ReleaseResources()
     pfnSetLayeredWindowAttributes = nullptr;
     pfnAccessibilityEntry = nullptr;
     pfnNotifyWinEvent = nullptr;
-    for (HMODULE* module : {&moduleUxTheme, &moduleUser32, &moduleSpare})
-    {
+    for (HMODULE* module : {&moduleUxTheme, &moduleUser32, &moduleSpare}) {
         if (*module != nullptr)
             ::FreeLibrary(*module);
         *module = nullptr;

@@ -6,8 +6,7 @@
 #pragma once
 #include <afxwin.h>
 
-class GuiToolkitGlobals
-{
+class GuiToolkitGlobals {
 public:
     typedef BOOL(WINAPI* SetLayeredWindowAttributesFunction)(HWND, COLORREF, BYTE, DWORD);
     typedef LRESULT(__cdecl* TwoArgumentFunction)(WPARAM, LPARAM);

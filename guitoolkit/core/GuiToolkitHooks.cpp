@@ -1,7 +1,6 @@
 #include <guitoolkit/core/GuiToolkitHooks.h>
 
-namespace
-{
+namespace {
 GTModuleHookFunction hookFunctions[static_cast<int>(GTModuleHook::Count)] = {};
 }
 

@@ -4,15 +4,14 @@
 // set its function from any static initialiser.
 #pragma once
 
-enum class GTModuleHook
-{
-    MenuHashCleanUp,       // closes and empties the menu hash
-    ToolBarCleanUp,        // the toolbar module's shared strips, image map and counter
-    MenuGlyphsCleanUp,     // releases the menu glyph strips (loaded again in new colours)
-    CommandManagerCleanUp, // empties the command manager when it exists
-    KeyboardCleanUp,       // frees the keyboard manager's accelerator-text buffers
-    VisualManagerCleanUp,  // destroys the current visual manager when the toolkit made it
-    FontsChanged,          // tells every live toolbar that the toolkit fonts changed
+enum class GTModuleHook {
+    MenuHashCleanUp,        // closes and empties the menu hash
+    ToolBarCleanUp,         // the toolbar module's shared strips, image map and counter
+    MenuGlyphsCleanUp,      // releases the menu glyph strips (loaded again in new colours)
+    CommandManagerCleanUp,  // empties the command manager when it exists
+    KeyboardCleanUp,        // frees the keyboard manager's accelerator-text buffers
+    VisualManagerCleanUp,   // destroys the current visual manager when the toolkit made it
+    FontsChanged,           // tells every live toolbar that the toolkit fonts changed
     Count
 };
 

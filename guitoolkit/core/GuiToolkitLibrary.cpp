@@ -3,8 +3,7 @@
 #include <guitoolkit/core/GuiToolkitGlobals.h>
 #include <guitoolkit/core/GuiToolkitHooks.h>
 
-namespace
-{
+namespace {
 GTMiniFrameOwnerQuery miniFrameOwnerQuery = nullptr;
 
 CWnd* StepUp(CWnd* window)
@@ -52,8 +51,7 @@ CWnd* GetOwningFrameWindow(CWnd* window)
 {
     if (window == nullptr || window->GetSafeHwnd() == nullptr)
         return nullptr;
-    for (CWnd* current = StepUp(window); current != nullptr; current = StepUp(current))
-    {
+    for (CWnd* current = StepUp(window); current != nullptr; current = StepUp(current)) {
         if (current->IsFrameWnd())
             return current;
     }

@@ -8,8 +8,7 @@ CString BuildRegistrySectionPath(LPCWSTR section, LPCWSTR explicitPath)
     LPCWSTR registryKey = app != nullptr ? app->m_pszRegistryKey : nullptr;
     LPCWSTR profileName = app != nullptr ? app->m_pszProfileName : nullptr;
     CString path(L"SOFTWARE\\");
-    if (registryKey != nullptr && registryKey[0] != L'\0')
-    {
+    if (registryKey != nullptr && registryKey[0] != L'\0') {
         path += registryKey;
         path += L"\\";
     }

@@ -2,8 +2,7 @@
 #pragma once
 #include <guitoolkit/core/GTLookTargets.h>
 
-namespace VisualManagerColors
-{
+namespace VisualManagerColors {
 // A colour argument or answer of -1: none given.
 const COLORREF noColor = static_cast<COLORREF>(-1);
 

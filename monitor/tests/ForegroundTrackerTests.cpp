@@ -14,245 +14,259 @@ const DWORD thirdProcess = 0x7FFFFFF4;
 
 class ForegroundTrackerTest : public ::testing::Test {
 protected:
-  void SetUp() override {
-    WNDCLASSW wc = {};
-    wc.lpfnWndProc = DefWindowProcW;
-    wc.lpszClassName = L"ForegroundTrackerTest";
-    RegisterClassW(&wc);
-    first = Window(L"First document - Editor", WS_OVERLAPPEDWINDOW);
-    second = Window(L"Second document - Editor", WS_OVERLAPPEDWINDOW);
-  }
-  void TearDown() override {
-    for (HWND w : windows) DestroyWindow(w);
-  }
+    void SetUp() override
+    {
+        WNDCLASSW wc = {};
+        wc.lpfnWndProc = DefWindowProcW;
+        wc.lpszClassName = L"ForegroundTrackerTest";
+        RegisterClassW(&wc);
+        first = Window(L"First document - Editor", WS_OVERLAPPEDWINDOW);
+        second = Window(L"Second document - Editor", WS_OVERLAPPEDWINDOW);
+    }
+    void TearDown() override
+    {
+        for (HWND w : windows)
+            DestroyWindow(w);
+    }
 
-  HWND Window(const wchar_t* title, DWORD style, HWND parent = nullptr) {
-    HWND w = CreateWindowExW(0, L"ForegroundTrackerTest", title, style, 0, 0, 100, 100, parent,
-                             nullptr, nullptr, nullptr);
-    EXPECT_NE(nullptr, w);
-    windows.push_back(w);
-    return w;
-  }
+    HWND Window(const wchar_t* title, DWORD style, HWND parent = nullptr)
+    {
+        HWND w = CreateWindowExW(0, L"ForegroundTrackerTest", title, style, 0, 0, 100, 100, parent, nullptr, nullptr,
+                                 nullptr);
+        EXPECT_NE(nullptr, w);
+        windows.push_back(w);
+        return w;
+    }
 
-  // Input and time of one interval, then the switch that ends it.
-  void Interval(DWORD ms, LONG keys, LONG mice, DWORD idleAtEnd) {
-    clock.tick += ms;
-    hooks.keys = keys;
-    hooks.mice = mice;
-    hooks.lastInput = clock.tick - idleAtEnd;
-  }
+    // Input and time of one interval, then the switch that ends it.
+    void Interval(DWORD ms, LONG keys, LONG mice, DWORD idleAtEnd)
+    {
+        clock.tick += ms;
+        hooks.keys = keys;
+        hooks.mice = mice;
+        hooks.lastInput = clock.tick - idleAtEnd;
+    }
 
-  TFakeHooks hooks;
-  TFakeClock clock;
-  TForegroundTracker tracker{hooks, clock};
-  std::vector<HWND> windows;
-  HWND first = nullptr, second = nullptr;
+    TFakeHooks hooks;
+    TFakeClock clock;
+    TForegroundTracker tracker{hooks, clock};
+    std::vector<HWND> windows;
+    HWND first = nullptr, second = nullptr;
 };
 
-TEST_F(ForegroundTrackerTest, FirstSwitchCreditsNothingAndClearsTheCounters) {
-  hooks.keys = 5;
-  hooks.mice = 7;
-  tracker.OnForegroundChange(EVENT_SYSTEM_FOREGROUND, first);
-  auto entry = tracker.Current();
-  ASSERT_TRUE(entry);
-  EXPECT_EQ(0u, entry->time);
-  EXPECT_EQ(0, entry->keyEvents);
-  EXPECT_EQ(0, hooks.keys);
-  EXPECT_EQ(0, hooks.mice);
-  // The entry describes this test program and its window.
-  EXPECT_EQ(GetCurrentProcessId(), entry->processId);
-  EXPECT_EQ(L"zvuser_tests.exe", entry->name);
-  EXPECT_NE(std::wstring::npos, entry->path.find(L"zvuser_tests.exe"));
-  EXPECT_NE(std::wstring::npos, entry->owner.find(L'\\'));
-  EXPECT_FALSE(entry->ownerSid.empty());
-  EXPECT_EQ(first, entry->window);
-  EXPECT_EQ(L"First document - Editor", entry->title);
+TEST_F(ForegroundTrackerTest, FirstSwitchCreditsNothingAndClearsTheCounters)
+{
+    hooks.keys = 5;
+    hooks.mice = 7;
+    tracker.OnForegroundChange(EVENT_SYSTEM_FOREGROUND, first);
+    auto entry = tracker.Current();
+    ASSERT_TRUE(entry);
+    EXPECT_EQ(0u, entry->time);
+    EXPECT_EQ(0, entry->keyEvents);
+    EXPECT_EQ(0, hooks.keys);
+    EXPECT_EQ(0, hooks.mice);
+    // The entry describes this test program and its window.
+    EXPECT_EQ(GetCurrentProcessId(), entry->processId);
+    EXPECT_EQ(L"zvuser_tests.exe", entry->name);
+    EXPECT_NE(std::wstring::npos, entry->path.find(L"zvuser_tests.exe"));
+    EXPECT_NE(std::wstring::npos, entry->owner.find(L'\\'));
+    EXPECT_FALSE(entry->ownerSid.empty());
+    EXPECT_EQ(first, entry->window);
+    EXPECT_EQ(L"First document - Editor", entry->title);
 }
 
-TEST_F(ForegroundTrackerTest, IdleLimitDecidesWhetherTheIntervalCounts) {
-  struct Case {
-    DWORD idle;
-    DWORD time;
-    LONG keys;
-  } cases[] = {{0, 5000, 3}, {60000, 5000, 3}, {60001, 0, 0}};
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.idle);
-    TFakeHooks caseHooks;
-    TForegroundTracker caseTracker(caseHooks, clock);
-    caseTracker.OnForegroundChange(EVENT_SYSTEM_FOREGROUND, first);
-    clock.tick += 5000;
-    caseHooks.keys = 3;
-    caseHooks.mice = 4;
-    caseHooks.lastInput = clock.tick - c.idle;
-    caseTracker.GetProcessEntry(otherProcess, nullptr, true);
-    auto entry = caseTracker.Cache().at(GetCurrentProcessId());
-    EXPECT_EQ(c.time, entry->time);
-    EXPECT_EQ(c.keys, entry->keyEvents);
-    EXPECT_EQ(c.keys ? 4 : 0, entry->mouseEvents);
-    EXPECT_EQ(0, caseHooks.keys);  // cleared whether credited or not
-  }
+TEST_F(ForegroundTrackerTest, IdleLimitDecidesWhetherTheIntervalCounts)
+{
+    struct Case {
+        DWORD idle;
+        DWORD time;
+        LONG keys;
+    } cases[] = {{0, 5000, 3}, {60000, 5000, 3}, {60001, 0, 0}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.idle);
+        TFakeHooks caseHooks;
+        TForegroundTracker caseTracker(caseHooks, clock);
+        caseTracker.OnForegroundChange(EVENT_SYSTEM_FOREGROUND, first);
+        clock.tick += 5000;
+        caseHooks.keys = 3;
+        caseHooks.mice = 4;
+        caseHooks.lastInput = clock.tick - c.idle;
+        caseTracker.GetProcessEntry(otherProcess, nullptr, true);
+        auto entry = caseTracker.Cache().at(GetCurrentProcessId());
+        EXPECT_EQ(c.time, entry->time);
+        EXPECT_EQ(c.keys, entry->keyEvents);
+        EXPECT_EQ(c.keys ? 4 : 0, entry->mouseEvents);
+        EXPECT_EQ(0, caseHooks.keys);  // cleared whether credited or not
+    }
 }
 
-TEST_F(ForegroundTrackerTest, CreditsTheProgramThatHadTheForeground) {
-  tracker.OnForegroundChange(EVENT_SYSTEM_FOREGROUND, first);
-  Interval(1000, 2, 3, 0);
-  tracker.GetProcessEntry(otherProcess, nullptr, true);
-  Interval(250, 1, 0, 0);
-  tracker.OnForegroundChange(EVENT_SYSTEM_FOREGROUND, second);
-  Interval(400, 5, 6, 10);
-  tracker.CloseInterval();
+TEST_F(ForegroundTrackerTest, CreditsTheProgramThatHadTheForeground)
+{
+    tracker.OnForegroundChange(EVENT_SYSTEM_FOREGROUND, first);
+    Interval(1000, 2, 3, 0);
+    tracker.GetProcessEntry(otherProcess, nullptr, true);
+    Interval(250, 1, 0, 0);
+    tracker.OnForegroundChange(EVENT_SYSTEM_FOREGROUND, second);
+    Interval(400, 5, 6, 10);
+    tracker.CloseInterval();
 
-  auto own = tracker.Cache().at(GetCurrentProcessId());
-  auto other = tracker.Cache().at(otherProcess);
-  EXPECT_EQ(1400u, own->time);
-  EXPECT_EQ(7, own->keyEvents);
-  EXPECT_EQ(9, own->mouseEvents);
-  EXPECT_EQ(250u, other->time);
-  EXPECT_EQ(1, other->keyEvents);
-  EXPECT_TRUE(other->name.empty());
-  EXPECT_EQ(own, tracker.Current());
+    auto own = tracker.Cache().at(GetCurrentProcessId());
+    auto other = tracker.Cache().at(otherProcess);
+    EXPECT_EQ(1400u, own->time);
+    EXPECT_EQ(7, own->keyEvents);
+    EXPECT_EQ(9, own->mouseEvents);
+    EXPECT_EQ(250u, other->time);
+    EXPECT_EQ(1, other->keyEvents);
+    EXPECT_TRUE(other->name.empty());
+    EXPECT_EQ(own, tracker.Current());
 }
 
-TEST_F(ForegroundTrackerTest, ChildWindowsAndOtherEventsAreIgnored) {
-  HWND child = Window(L"Child", WS_CHILD, first);
-  tracker.OnForegroundChange(EVENT_SYSTEM_FOREGROUND, child);
-  tracker.OnForegroundChange(EVENT_OBJECT_FOCUS, first);
-  EXPECT_FALSE(tracker.Current());
-  EXPECT_TRUE(tracker.Cache().empty());
+TEST_F(ForegroundTrackerTest, ChildWindowsAndOtherEventsAreIgnored)
+{
+    HWND child = Window(L"Child", WS_CHILD, first);
+    tracker.OnForegroundChange(EVENT_SYSTEM_FOREGROUND, child);
+    tracker.OnForegroundChange(EVENT_OBJECT_FOCUS, first);
+    EXPECT_FALSE(tracker.Current());
+    EXPECT_TRUE(tracker.Cache().empty());
 }
 
-TEST_F(ForegroundTrackerTest, SwitchBackUpdatesTheTitleOnlyWhenTheWindowHasOne) {
-  HWND untitled = Window(L"", WS_OVERLAPPEDWINDOW);
-  tracker.OnForegroundChange(EVENT_SYSTEM_FOREGROUND, first);
-  tracker.GetProcessEntry(otherProcess, nullptr, true);
-  tracker.OnForegroundChange(EVENT_SYSTEM_FOREGROUND, second);
-  auto entry = tracker.Current();
-  EXPECT_EQ(L"Second document - Editor", entry->title);
-  tracker.OnForegroundChange(EVENT_SYSTEM_FOREGROUND, untitled);
-  EXPECT_EQ(L"Second document - Editor", entry->title);
-  EXPECT_EQ(first, entry->window);  // the window that brought the program in
-  EXPECT_EQ(2u, tracker.Cache().size());
+TEST_F(ForegroundTrackerTest, SwitchBackUpdatesTheTitleOnlyWhenTheWindowHasOne)
+{
+    HWND untitled = Window(L"", WS_OVERLAPPEDWINDOW);
+    tracker.OnForegroundChange(EVENT_SYSTEM_FOREGROUND, first);
+    tracker.GetProcessEntry(otherProcess, nullptr, true);
+    tracker.OnForegroundChange(EVENT_SYSTEM_FOREGROUND, second);
+    auto entry = tracker.Current();
+    EXPECT_EQ(L"Second document - Editor", entry->title);
+    tracker.OnForegroundChange(EVENT_SYSTEM_FOREGROUND, untitled);
+    EXPECT_EQ(L"Second document - Editor", entry->title);
+    EXPECT_EQ(first, entry->window);  // the window that brought the program in
+    EXPECT_EQ(2u, tracker.Cache().size());
 }
 
-TEST_F(ForegroundTrackerTest, CheckingTheForegroundRaisesOnlyChanges) {
-  tracker.CheckForeground(first);
-  auto entry = tracker.Current();
-  ASSERT_TRUE(entry);
-  Interval(300, 1, 1, 0);
-  tracker.CheckForeground(first);  // same window: the interval runs on
-  tracker.CheckForeground(nullptr);
-  EXPECT_EQ(0u, entry->time);
-  tracker.CheckForeground(second);
-  EXPECT_EQ(300u, entry->time);
-  // A change the foreground event already reported is not raised again.
-  tracker.OnForegroundChange(EVENT_SYSTEM_FOREGROUND, first);
-  Interval(100, 0, 0, 0);
-  tracker.CheckForeground(first);
-  EXPECT_EQ(300u, entry->time);
+TEST_F(ForegroundTrackerTest, CheckingTheForegroundRaisesOnlyChanges)
+{
+    tracker.CheckForeground(first);
+    auto entry = tracker.Current();
+    ASSERT_TRUE(entry);
+    Interval(300, 1, 1, 0);
+    tracker.CheckForeground(first);  // same window: the interval runs on
+    tracker.CheckForeground(nullptr);
+    EXPECT_EQ(0u, entry->time);
+    tracker.CheckForeground(second);
+    EXPECT_EQ(300u, entry->time);
+    // A change the foreground event already reported is not raised again.
+    tracker.OnForegroundChange(EVENT_SYSTEM_FOREGROUND, first);
+    Interval(100, 0, 0, 0);
+    tracker.CheckForeground(first);
+    EXPECT_EQ(300u, entry->time);
 }
 
 // The system's foreground window of another program, as the monitor's own check finds it.
-TEST_F(ForegroundTrackerTest, AnotherProgramInTheForegroundGetsItsOwnEntry) {
-  std::string path = ZV_FOREGROUND_HELPER;
-  STARTUPINFOA startup = {};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION helper = {};
-  ASSERT_TRUE(CreateProcessA(path.c_str(), nullptr, nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                             &startup, &helper));
-  TSystemForeground system;
-  HWND window = nullptr;
-  DWORD owner = 0;
-  for (int i = 0; i < 200 && owner != helper.dwProcessId; ++i) {
-    Sleep(50);
-    window = system.ForegroundWindow();
-    GetWindowThreadProcessId(window, &owner);
-  }
-  ASSERT_EQ(helper.dwProcessId, owner);
-  tracker.CheckForeground(window);
-  auto entry = tracker.Current();
-  EXPECT_EQ(helper.dwProcessId, entry->processId);
-  EXPECT_EQ(L"zvuser_fixture_ForegroundHelper.exe", entry->name);
-  EXPECT_NE(std::wstring::npos, entry->path.find(L"zvuser_fixture_ForegroundHelper.exe"));
-  EXPECT_EQ(L"Helper document - Helper", entry->title);
-  EXPECT_NE(std::wstring::npos, entry->owner.find(L'\\'));
-  PostMessageW(window, WM_CLOSE, 0, 0);
-  EXPECT_EQ(WAIT_OBJECT_0, WaitForSingleObject(helper.hProcess, 30000));
-  CloseHandle(helper.hProcess);
-  CloseHandle(helper.hThread);
+TEST_F(ForegroundTrackerTest, AnotherProgramInTheForegroundGetsItsOwnEntry)
+{
+    std::string path = ZV_FOREGROUND_HELPER;
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION helper = {};
+    ASSERT_TRUE(CreateProcessA(path.c_str(), nullptr, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &helper));
+    TSystemForeground system;
+    HWND window = nullptr;
+    DWORD owner = 0;
+    for (int i = 0; i < 200 && owner != helper.dwProcessId; ++i) {
+        Sleep(50);
+        window = system.ForegroundWindow();
+        GetWindowThreadProcessId(window, &owner);
+    }
+    ASSERT_EQ(helper.dwProcessId, owner);
+    tracker.CheckForeground(window);
+    auto entry = tracker.Current();
+    EXPECT_EQ(helper.dwProcessId, entry->processId);
+    EXPECT_EQ(L"zvuser_fixture_ForegroundHelper.exe", entry->name);
+    EXPECT_NE(std::wstring::npos, entry->path.find(L"zvuser_fixture_ForegroundHelper.exe"));
+    EXPECT_EQ(L"Helper document - Helper", entry->title);
+    EXPECT_NE(std::wstring::npos, entry->owner.find(L'\\'));
+    PostMessageW(window, WM_CLOSE, 0, 0);
+    EXPECT_EQ(WAIT_OBJECT_0, WaitForSingleObject(helper.hProcess, 30000));
+    CloseHandle(helper.hProcess);
+    CloseHandle(helper.hThread);
 }
 
 class TrimTest : public ForegroundTrackerTest {
 protected:
-  SmartPtr<TProcessCacheEntry> Entry(DWORD processId, DWORD time) {
-    auto entry = tracker.GetProcessEntry(processId, nullptr, false);
-    entry->time = time;
-    return entry;
-  }
+    SmartPtr<TProcessCacheEntry> Entry(DWORD processId, DWORD time)
+    {
+        auto entry = tracker.GetProcessEntry(processId, nullptr, false);
+        entry->time = time;
+        return entry;
+    }
 };
 
-TEST_F(TrimTest, TakesTheExcessOffTheSmallestEntryWhenItIsLarger) {
-  struct Case {
-    DWORD a, b, c, quantum;
-    DWORD a2, b2, c2;
-  } cases[] = {
-      {50000, 7000, 4000, 60000, 50000, 7000, 3000},  // 61000: 1000 off the smallest
-      {53200, 7000, 800, 60000, 53200, 7000, 800},    // smallest not above the excess
-      {30000, 4000, 4000, 60000, 30000, 4000, 4000},  // within the quantum
-      {30000, 4000, 4000, 30000, 30000, 4000, 4000},  // 38000 > 30000, but 4000 < 8000
-      {30000, 9000, 9000, 40000, 30000, 1000, 9000},  // equal times: the lower id is cut
-  };
-  for (const Case& c : cases) {
-    TFakeHooks caseHooks;
-    TForegroundTracker caseTracker(caseHooks, clock);
-    auto put = [&](DWORD id, DWORD time) {
-      auto entry = caseTracker.GetProcessEntry(id, nullptr, false);
-      entry->time = time;
-      return entry;
+TEST_F(TrimTest, TakesTheExcessOffTheSmallestEntryWhenItIsLarger)
+{
+    struct Case {
+        DWORD a, b, c, quantum;
+        DWORD a2, b2, c2;
+    } cases[] = {
+        {50000, 7000, 4000, 60000, 50000, 7000, 3000},  // 61000: 1000 off the smallest
+        {53200, 7000, 800, 60000, 53200, 7000, 800},    // smallest not above the excess
+        {30000, 4000, 4000, 60000, 30000, 4000, 4000},  // within the quantum
+        {30000, 4000, 4000, 30000, 30000, 4000, 4000},  // 38000 > 30000, but 4000 < 8000
+        {30000, 9000, 9000, 40000, 30000, 1000, 9000},  // equal times: the lower id is cut
     };
-    auto a = put(otherProcess - 8, c.a), b = put(otherProcess, c.b), d = put(thirdProcess, c.c);
-    caseTracker.Trim(c.quantum);
-    EXPECT_EQ(c.a2, a->time);
-    EXPECT_EQ(c.b2, b->time);
-    EXPECT_EQ(c.c2, d->time);
-  }
+    for (const Case& c : cases) {
+        TFakeHooks caseHooks;
+        TForegroundTracker caseTracker(caseHooks, clock);
+        auto put = [&](DWORD id, DWORD time) {
+            auto entry = caseTracker.GetProcessEntry(id, nullptr, false);
+            entry->time = time;
+            return entry;
+        };
+        auto a = put(otherProcess - 8, c.a), b = put(otherProcess, c.b), d = put(thirdProcess, c.c);
+        caseTracker.Trim(c.quantum);
+        EXPECT_EQ(c.a2, a->time);
+        EXPECT_EQ(c.b2, b->time);
+        EXPECT_EQ(c.c2, d->time);
+    }
 }
 
-TEST_F(TrimTest, RecordsTakeNamedTimedEntriesAndKeepOnlyTheCurrentOne) {
-  tracker.OnForegroundChange(EVENT_SYSTEM_FOREGROUND, first);
-  auto current = tracker.Current();
-  current->time = 1000;
-  current->keyEvents = 3;
-  auto named = Entry(otherProcess, 2000);
-  named->name = L"other.exe";
-  named->owner = L"DOMAIN\\user";
-  named->title = L"Other";
-  named->path = L"C:\\other.exe";
-  named->mouseEvents = 9;
-  Entry(thirdProcess, 500);  // no name: dropped unreported
-  auto idle = Entry(otherProcess - 8, 0);
-  idle->name = L"idle.exe";  // no time: dropped unreported
+TEST_F(TrimTest, RecordsTakeNamedTimedEntriesAndKeepOnlyTheCurrentOne)
+{
+    tracker.OnForegroundChange(EVENT_SYSTEM_FOREGROUND, first);
+    auto current = tracker.Current();
+    current->time = 1000;
+    current->keyEvents = 3;
+    auto named = Entry(otherProcess, 2000);
+    named->name = L"other.exe";
+    named->owner = L"DOMAIN\\user";
+    named->title = L"Other";
+    named->path = L"C:\\other.exe";
+    named->mouseEvents = 9;
+    Entry(thirdProcess, 500);  // no name: dropped unreported
+    auto idle = Entry(otherProcess - 8, 0);
+    idle->name = L"idle.exe";  // no time: dropped unreported
 
-  auto records = tracker.TakeRecords(1104573600);
-  ASSERT_EQ(2u, records.size());
-  // Ascending process id: this program's id is below the made-up ones.
-  EXPECT_EQ(L"zvuser_tests.exe", records[0].name);
-  EXPECT_EQ(1000u, records[0].time);
-  EXPECT_EQ(3, records[0].keyEvents);
-  EXPECT_EQ(L"other.exe", records[1].name);
-  EXPECT_EQ(L"DOMAIN\\user", records[1].owner);
-  EXPECT_EQ(L"Other", records[1].title);
-  EXPECT_EQ(L"C:\\other.exe", records[1].path);
-  EXPECT_EQ(2000u, records[1].time);
-  EXPECT_EQ(9, records[1].mouseEvents);
-  EXPECT_EQ(1104573600, records[1].periodStart);
+    auto records = tracker.TakeRecords(1104573600);
+    ASSERT_EQ(2u, records.size());
+    // Ascending process id: this program's id is below the made-up ones.
+    EXPECT_EQ(L"zvuser_tests.exe", records[0].name);
+    EXPECT_EQ(1000u, records[0].time);
+    EXPECT_EQ(3, records[0].keyEvents);
+    EXPECT_EQ(L"other.exe", records[1].name);
+    EXPECT_EQ(L"DOMAIN\\user", records[1].owner);
+    EXPECT_EQ(L"Other", records[1].title);
+    EXPECT_EQ(L"C:\\other.exe", records[1].path);
+    EXPECT_EQ(2000u, records[1].time);
+    EXPECT_EQ(9, records[1].mouseEvents);
+    EXPECT_EQ(1104573600, records[1].periodStart);
 
-  ASSERT_EQ(1u, tracker.Cache().size());
-  EXPECT_EQ(current, tracker.Cache().begin()->second);
-  EXPECT_EQ(0u, current->time);
-  EXPECT_EQ(0, current->keyEvents);
-  // A current entry without time stays too.
-  EXPECT_TRUE(tracker.TakeRecords(1104573660).empty());
-  EXPECT_EQ(1u, tracker.Cache().size());
+    ASSERT_EQ(1u, tracker.Cache().size());
+    EXPECT_EQ(current, tracker.Cache().begin()->second);
+    EXPECT_EQ(0u, current->time);
+    EXPECT_EQ(0, current->keyEvents);
+    // A current entry without time stays too.
+    EXPECT_TRUE(tracker.TakeRecords(1104573660).empty());
+    EXPECT_EQ(1u, tracker.Cache().size());
 }
 
 }  // namespace

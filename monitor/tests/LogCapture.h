@@ -8,15 +8,16 @@
 // Collects the monitor's log for the life of a test.
 class TLogCapture {
 public:
-  TLogCapture() : writer_(new TTextCollector) {
-    DebugLog().RemoveAllWriters();
-    DebugLog().AddWriter(writer_);
-  }
-  ~TLogCapture() { DebugLog().RemoveAllWriters(); }
+    TLogCapture() : writer_(new TTextCollector)
+    {
+        DebugLog().RemoveAllWriters();
+        DebugLog().AddWriter(writer_);
+    }
+    ~TLogCapture() { DebugLog().RemoveAllWriters(); }
 
-  std::string Text() const { return writer_->Text(); }
-  bool Contains(const std::string& line) const { return Text().find(line) != std::string::npos; }
+    std::string Text() const { return writer_->Text(); }
+    bool Contains(const std::string& line) const { return Text().find(line) != std::string::npos; }
 
 private:
-  SmartPtr<TTextCollector> writer_;
+    SmartPtr<TTextCollector> writer_;
 };

@@ -5,22 +5,32 @@
 
 // A hook library whose counters the test sets.
 struct TFakeHooks : IInputHooks {
-  void Hook() override { hooked = true; }
-  void Unhook() override { hooked = false; }
-  LONG TakeKeyEvents() override { LONG v = keys; keys = 0; return v; }
-  LONG TakeMouseEvents() override { LONG v = mice; mice = 0; return v; }
-  DWORD LastInputTime() override { return lastInput; }
+    void Hook() override { hooked = true; }
+    void Unhook() override { hooked = false; }
+    LONG TakeKeyEvents() override
+    {
+        LONG v = keys;
+        keys = 0;
+        return v;
+    }
+    LONG TakeMouseEvents() override
+    {
+        LONG v = mice;
+        mice = 0;
+        return v;
+    }
+    DWORD LastInputTime() override { return lastInput; }
 
-  bool hooked = false;
-  LONG keys = 0;
-  LONG mice = 0;
-  DWORD lastInput = 0;
+    bool hooked = false;
+    LONG keys = 0;
+    LONG mice = 0;
+    DWORD lastInput = 0;
 };
 
 struct TFakeClock : IMonitorClock {
-  long long Now() override { return now; }
-  DWORD TickCount() override { return tick; }
+    long long Now() override { return now; }
+    DWORD TickCount() override { return tick; }
 
-  long long now = 1104573600;  // 2005-01-01 10:00:00 UTC
-  DWORD tick = 1000000;
+    long long now = 1104573600;  // 2005-01-01 10:00:00 UTC
+    DWORD tick = 1000000;
 };

@@ -18,259 +18,282 @@ const char* const serverArguments = "{0FCD92BB-5964-42F6-BB3B-98D8B51B421D} repo
 const long long tenOClock = 1104573600;
 
 struct TFakeForeground : IForegroundSource {
-  HWND ForegroundWindow() override {
-    if (fail) throw std::runtime_error("no desktop");
-    return window;
-  }
-  HWND window = nullptr;
-  bool fail = false;
+    HWND ForegroundWindow() override
+    {
+        if (fail)
+            throw std::runtime_error("no desktop");
+        return window;
+    }
+    HWND window = nullptr;
+    bool fail = false;
 };
 
 class ZorvaneApplicationTest : public ::testing::Test {
 protected:
-  void SetUp() override {
-    RegDeleteTreeW(HKEY_LOCAL_MACHINE, testKey);
-    clock.now = tenOClock + 25;
-    WNDCLASSW wc = {};
-    wc.lpfnWndProc = DefWindowProcW;
-    wc.lpszClassName = L"ZorvaneApplicationTest";
-    RegisterClassW(&wc);
-    document = CreateWindowExW(0, L"ZorvaneApplicationTest", L"Report - Editor",
-                               WS_OVERLAPPEDWINDOW, 0, 0, 100, 100, nullptr, nullptr, nullptr,
-                               nullptr);
-  }
-  void TearDown() override {
-    DestroyWindow(document);
-    RegDeleteTreeW(HKEY_LOCAL_MACHINE, testKey);
-  }
+    void SetUp() override
+    {
+        RegDeleteTreeW(HKEY_LOCAL_MACHINE, testKey);
+        clock.now = tenOClock + 25;
+        WNDCLASSW wc = {};
+        wc.lpfnWndProc = DefWindowProcW;
+        wc.lpszClassName = L"ZorvaneApplicationTest";
+        RegisterClassW(&wc);
+        document = CreateWindowExW(0, L"ZorvaneApplicationTest", L"Report - Editor", WS_OVERLAPPEDWINDOW, 0, 0, 100,
+                                   100, nullptr, nullptr, nullptr, nullptr);
+    }
+    void TearDown() override
+    {
+        DestroyWindow(document);
+        RegDeleteTreeW(HKEY_LOCAL_MACHINE, testKey);
+    }
 
-  void SetValue(const wchar_t* name, DWORD value) {
-    HKEY key;
-    ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExW(HKEY_LOCAL_MACHINE, testKey, 0, nullptr, 0,
-                                             KEY_WRITE, nullptr, &key, nullptr));
-    RegSetValueExW(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof value);
-    RegCloseKey(key);
-  }
+    void SetValue(const wchar_t* name, DWORD value)
+    {
+        HKEY key;
+        ASSERT_EQ(ERROR_SUCCESS,
+                  RegCreateKeyExW(HKEY_LOCAL_MACHINE, testKey, 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr));
+        RegSetValueExW(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof value);
+        RegCloseKey(key);
+    }
 
-  // Foreground time of the test program, ending at a quantum boundary.
-  void WorkUntil(long long boundary, DWORD ms) {
-    clock.tick += ms;
-    hooks.keys = 4;
-    hooks.lastInput = clock.tick;
-    clock.now = boundary;
-  }
+    // Foreground time of the test program, ending at a quantum boundary.
+    void WorkUntil(long long boundary, DWORD ms)
+    {
+        clock.tick += ms;
+        hooks.keys = 4;
+        hooks.lastInput = clock.tick;
+        clock.now = boundary;
+    }
 
-  static bool QuitPosted() {
-    MSG message;
-    return PeekMessageW(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE) != 0;
-  }
+    static bool QuitPosted()
+    {
+        MSG message;
+        return PeekMessageW(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE) != 0;
+    }
 
-  TFakeHooks hooks;
-  TFakeClock clock;
-  TFakeZorvane server;
-  TFakeActivator activator{server};
-  TFakeForeground foreground;
-  TMonitorEnvironment environment{hooks, clock, activator, foreground};
-  HWND document = nullptr;
+    TFakeHooks hooks;
+    TFakeClock clock;
+    TFakeZorvane server;
+    TFakeActivator activator{server};
+    TFakeForeground foreground;
+    TMonitorEnvironment environment{hooks, clock, activator, foreground};
+    HWND document = nullptr;
 };
 
-TEST(MonitorCommandTest, OnlyTheExactSwitchesInAnyCaseAreCommands) {
-  struct Case {
-    const char* text;
-    TMonitorCommand command;
-  } cases[] = {
-      {"/install", TMonitorCommand::Install},    {"/INSTALL", TMonitorCommand::Install},
-      {"/InStAlL", TMonitorCommand::Install},    {"/Uninstall", TMonitorCommand::Uninstall},
-      {" /install", TMonitorCommand::Run},       {"/install ", TMonitorCommand::Run},
-      {"", TMonitorCommand::Run},                {"-install", TMonitorCommand::Run},
-      {"{clsid} host", TMonitorCommand::Run},
-  };
-  for (const Case& c : cases) EXPECT_EQ(c.command, ParseMonitorCommand(c.text)) << c.text;
+TEST(MonitorCommandTest, OnlyTheExactSwitchesInAnyCaseAreCommands)
+{
+    struct Case {
+        const char* text;
+        TMonitorCommand command;
+    } cases[] = {
+        {"/install", TMonitorCommand::Install},
+        {"/INSTALL", TMonitorCommand::Install},
+        {"/InStAlL", TMonitorCommand::Install},
+        {"/Uninstall", TMonitorCommand::Uninstall},
+        {" /install", TMonitorCommand::Run},
+        {"/install ", TMonitorCommand::Run},
+        {"", TMonitorCommand::Run},
+        {"-install", TMonitorCommand::Run},
+        {"{clsid} host", TMonitorCommand::Run},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(c.command, ParseMonitorCommand(c.text)) << c.text;
 }
 
-TEST_F(ZorvaneApplicationTest, StartConnectsHooksAndAlignsTheTimerOnTheQuantum) {
-  TZorvaneApplication application(environment, testKey);
-  TLogCapture log;
-  ASSERT_EQ(TZorvaneApplication::TStart::Started, application.Start(serverArguments));
-  EXPECT_TRUE(hooks.hooked);
-  EXPECT_EQ(application.Window(), FindWindowW(L"ZorvaneApplicationWndClass",
-                                              L"ZorvaneApplicationMainWindow"));
-  EXPECT_EQ(L"reporting-host", activator.lastServerName);
-  EXPECT_EQ(&server, application.Server());
-  EXPECT_TRUE(log.Contains("ServerClass = \"{0FCD92BB-5964-42F6-BB3B-98D8B51B421D}\"\n"));
-  EXPECT_TRUE(log.Contains("ServerName = \"reporting-host\"\n"));
-  // Started at 10:00:25 with a quantum of 60 s.
-  EXPECT_EQ(35000u, application.GetTimerInterval());
-  EXPECT_EQ(tenOClock, application.GetPeriodStart());
-  EXPECT_EQ(tenOClock, application.PeriodStart());
-  application.Stop();
-  EXPECT_FALSE(hooks.hooked);
-  EXPECT_EQ(nullptr, FindWindowW(L"ZorvaneApplicationWndClass", L"ZorvaneApplicationMainWindow"));
-}
-
-TEST_F(ZorvaneApplicationTest, OneServerTokenKeepsTheConfiguredServerName) {
-  TZorvaneApplication application(environment, testKey);
-  application.Start("{0FCD92BB-5964-42F6-BB3B-98D8B51B421D}");
-  EXPECT_EQ(L"localhost", activator.lastServerName);
-  application.Stop();
-}
-
-TEST_F(ZorvaneApplicationTest, SecondMonitorEndsByItselfAndFailedStartsDoNot) {
-  TZorvaneApplication first(environment, testKey);
-  ASSERT_EQ(TZorvaneApplication::TStart::Started, first.Start(serverArguments));
-  {
-    TZorvaneApplication second(environment, testKey);
+TEST_F(ZorvaneApplicationTest, StartConnectsHooksAndAlignsTheTimerOnTheQuantum)
+{
+    TZorvaneApplication application(environment, testKey);
     TLogCapture log;
-    EXPECT_EQ(ExitEndedByItself, MonitorEntryPoint(second, ""));
-    EXPECT_TRUE(log.Contains("Another ZorvaneApplication window detected!\n"));
-  }
-  first.Stop();
-
-  // The window class cannot be registered: the start failed, the service is to retry.
-  WNDCLASSW taken = {};
-  taken.lpfnWndProc = DefWindowProcW;
-  taken.hInstance = GetModuleHandleW(nullptr);
-  taken.lpszClassName = L"ZorvaneApplicationWndClass";
-  ASSERT_TRUE(RegisterClassW(&taken));
-  TZorvaneApplication third(environment, testKey);
-  EXPECT_EQ(ExitFailed, MonitorEntryPoint(third, ""));
-  UnregisterClassW(L"ZorvaneApplicationWndClass", GetModuleHandleW(nullptr));
+    ASSERT_EQ(TZorvaneApplication::TStart::Started, application.Start(serverArguments));
+    EXPECT_TRUE(hooks.hooked);
+    EXPECT_EQ(application.Window(), FindWindowW(L"ZorvaneApplicationWndClass", L"ZorvaneApplicationMainWindow"));
+    EXPECT_EQ(L"reporting-host", activator.lastServerName);
+    EXPECT_EQ(&server, application.Server());
+    EXPECT_TRUE(log.Contains("ServerClass = \"{0FCD92BB-5964-42F6-BB3B-98D8B51B421D}\"\n"));
+    EXPECT_TRUE(log.Contains("ServerName = \"reporting-host\"\n"));
+    // Started at 10:00:25 with a quantum of 60 s.
+    EXPECT_EQ(35000u, application.GetTimerInterval());
+    EXPECT_EQ(tenOClock, application.GetPeriodStart());
+    EXPECT_EQ(tenOClock, application.PeriodStart());
+    application.Stop();
+    EXPECT_FALSE(hooks.hooked);
+    EXPECT_EQ(nullptr, FindWindowW(L"ZorvaneApplicationWndClass", L"ZorvaneApplicationMainWindow"));
 }
 
-TEST_F(ZorvaneApplicationTest, ExceptionFromTheRunEndsWithAFailure) {
-  struct TThrowingActivator : IServerActivator {
-    HRESULT Activate(const CLSID&, const std::wstring&, IUnknown**) override {
-      throw std::runtime_error("activation broke");
+TEST_F(ZorvaneApplicationTest, OneServerTokenKeepsTheConfiguredServerName)
+{
+    TZorvaneApplication application(environment, testKey);
+    application.Start("{0FCD92BB-5964-42F6-BB3B-98D8B51B421D}");
+    EXPECT_EQ(L"localhost", activator.lastServerName);
+    application.Stop();
+}
+
+TEST_F(ZorvaneApplicationTest, SecondMonitorEndsByItselfAndFailedStartsDoNot)
+{
+    TZorvaneApplication first(environment, testKey);
+    ASSERT_EQ(TZorvaneApplication::TStart::Started, first.Start(serverArguments));
+    {
+        TZorvaneApplication second(environment, testKey);
+        TLogCapture log;
+        EXPECT_EQ(ExitEndedByItself, MonitorEntryPoint(second, ""));
+        EXPECT_TRUE(log.Contains("Another ZorvaneApplication window detected!\n"));
     }
-  } throwing;
-  TMonitorEnvironment broken{hooks, clock, throwing, foreground};
-  TZorvaneApplication application(broken, testKey);
-  TLogCapture log;
-  EXPECT_EQ(ExitFailed, MonitorEntryPoint(application, serverArguments));
-  EXPECT_TRUE(log.Contains("(!) WinMain: ")) << log.Text();
-  DestroyWindow(application.Window());
-  UnregisterClassW(L"ZorvaneApplicationWndClass", GetModuleHandleW(nullptr));
+    first.Stop();
+
+    // The window class cannot be registered: the start failed, the service is to retry.
+    WNDCLASSW taken = {};
+    taken.lpfnWndProc = DefWindowProcW;
+    taken.hInstance = GetModuleHandleW(nullptr);
+    taken.lpszClassName = L"ZorvaneApplicationWndClass";
+    ASSERT_TRUE(RegisterClassW(&taken));
+    TZorvaneApplication third(environment, testKey);
+    EXPECT_EQ(ExitFailed, MonitorEntryPoint(third, ""));
+    UnregisterClassW(L"ZorvaneApplicationWndClass", GetModuleHandleW(nullptr));
 }
 
-TEST_F(ZorvaneApplicationTest, UninstallClosesTheRunningMonitor) {
-  TZorvaneApplication running(environment, testKey);
-  ASSERT_EQ(TZorvaneApplication::TStart::Started, running.Start(serverArguments));
-  TZorvaneApplication uninstaller(environment, testKey);
-  EXPECT_EQ(0, MonitorEntryPoint(uninstaller, "/UNINSTALL"));
-  running.RunMessageLoop();  // returns once WM_CLOSE has quit it
-  running.Stop();
-  // With no monitor running it does nothing.
-  EXPECT_EQ(0, MonitorEntryPoint(uninstaller, "/uninstall"));
-  EXPECT_FALSE(QuitPosted());
+TEST_F(ZorvaneApplicationTest, ExceptionFromTheRunEndsWithAFailure)
+{
+    struct TThrowingActivator : IServerActivator {
+        HRESULT Activate(const CLSID&, const std::wstring&, IUnknown**) override
+        {
+            throw std::runtime_error("activation broke");
+        }
+    } throwing;
+    TMonitorEnvironment broken{hooks, clock, throwing, foreground};
+    TZorvaneApplication application(broken, testKey);
+    TLogCapture log;
+    EXPECT_EQ(ExitFailed, MonitorEntryPoint(application, serverArguments));
+    EXPECT_TRUE(log.Contains("(!) WinMain: ")) << log.Text();
+    DestroyWindow(application.Window());
+    UnregisterClassW(L"ZorvaneApplicationWndClass", GetModuleHandleW(nullptr));
 }
 
-TEST_F(ZorvaneApplicationTest, QuantumBoundaryReportsTheForegroundProgram) {
-  SetValue(L"UpdateAllProcesses", 1);
-  TZorvaneApplication application(environment, testKey);
-  ASSERT_EQ(TZorvaneApplication::TStart::Started, application.Start(serverArguments));
-  foreground.window = document;
-  application.OnTimer(TZorvaneApplication::ForegroundCheckTimer);
-  WorkUntil(tenOClock + 60, 30000);
-  application.OnTimer(TZorvaneApplication::QuantumTimer);
-
-  ASSERT_EQ(1u, server.reports.size());
-  const auto& report = server.reports[0];
-  EXPECT_EQ(_time_t(tenOClock).localvarianttime(), report.start);
-  EXPECT_EQ(application.ComputerName(), report.computer);
-  EXPECT_EQ(L"zvuser_tests.exe", report.process);
-  EXPECT_EQ(L"Report - Editor", report.description);
-  EXPECT_EQ(30000, report.time);
-  EXPECT_EQ(4, report.keys);
-  ASSERT_EQ(1u, server.information.size());
-  EXPECT_EQ(L"zvuser_tests.exe", server.information[0].process);
-  // The program keeps the foreground into the next quantum, counted from zero.
-  EXPECT_EQ(tenOClock + 60, application.PeriodStart());
-  EXPECT_EQ(0u, application.Tracker().Current()->time);
-  application.Stop();
+TEST_F(ZorvaneApplicationTest, UninstallClosesTheRunningMonitor)
+{
+    TZorvaneApplication running(environment, testKey);
+    ASSERT_EQ(TZorvaneApplication::TStart::Started, running.Start(serverArguments));
+    TZorvaneApplication uninstaller(environment, testKey);
+    EXPECT_EQ(0, MonitorEntryPoint(uninstaller, "/UNINSTALL"));
+    running.RunMessageLoop();  // returns once WM_CLOSE has quit it
+    running.Stop();
+    // With no monitor running it does nothing.
+    EXPECT_EQ(0, MonitorEntryPoint(uninstaller, "/uninstall"));
+    EXPECT_FALSE(QuitPosted());
 }
 
-TEST_F(ZorvaneApplicationTest, RecordsWaitForTheServerWithTheirOwnPeriods) {
-  activator.result = HRESULT_FROM_WIN32(RPC_S_SERVER_UNAVAILABLE);
-  TZorvaneApplication application(environment, testKey);
-  ASSERT_EQ(TZorvaneApplication::TStart::Started, application.Start(serverArguments));
-  EXPECT_EQ(nullptr, application.Server());
-  application.OnForegroundChange(EVENT_SYSTEM_FOREGROUND, document);
-  WorkUntil(tenOClock + 60, 20000);
-  application.OnTimer(TZorvaneApplication::QuantumTimer);
-  EXPECT_EQ(1u, application.Reporter().Pending().size());
-
-  activator.result = S_OK;
-  WorkUntil(tenOClock + 120, 40000);
-  application.OnTimer(TZorvaneApplication::QuantumTimer);
-  ASSERT_EQ(2u, server.reports.size());
-  EXPECT_EQ(_time_t(tenOClock).localvarianttime(), server.reports[0].start);
-  EXPECT_EQ(20000, server.reports[0].time);
-  EXPECT_EQ(_time_t(tenOClock + 60).localvarianttime(), server.reports[1].start);
-  EXPECT_EQ(40000, server.reports[1].time);
-  EXPECT_TRUE(application.Reporter().Pending().empty());
-
-  // A transport failure drops the connection; the next boundary connects anew.
-  server.reportResults = {HRESULT_FROM_WIN32(RPC_S_SERVER_UNAVAILABLE)};
-  WorkUntil(tenOClock + 180, 1000);
-  application.OnTimer(TZorvaneApplication::QuantumTimer);
-  EXPECT_EQ(nullptr, application.Server());
-  EXPECT_EQ(1u, application.Reporter().Pending().size());
-  WorkUntil(tenOClock + 240, 1000);
-  application.OnTimer(TZorvaneApplication::QuantumTimer);
-  EXPECT_EQ(&server, application.Server());
-  ASSERT_EQ(4u, server.reports.size());
-  EXPECT_EQ(_time_t(tenOClock + 120).localvarianttime(), server.reports[2].start);
-  application.Stop();
-}
-
-TEST_F(ZorvaneApplicationTest, BoundaryDuringAReportIsLeftToIt) {
-  TZorvaneApplication application(environment, testKey);
-  ASSERT_EQ(TZorvaneApplication::TStart::Started, application.Start(serverArguments));
-  application.OnForegroundChange(EVENT_SYSTEM_FOREGROUND, document);
-  WorkUntil(tenOClock + 60, 20000);
-  int nested = 0;
-  server.duringReport = [&] {
-    if (nested++ == 0) application.OnTimer(TZorvaneApplication::QuantumTimer);
-  };
-  application.OnTimer(TZorvaneApplication::QuantumTimer);
-  EXPECT_EQ(1u, server.reports.size());
-  EXPECT_TRUE(application.Reporter().Pending().empty());
-  application.Stop();
-}
-
-TEST_F(ZorvaneApplicationTest, OnlyAConsoleDisconnectOfThisSessionEndsTheMonitor) {
-  DWORD session = 0;
-  ProcessIdToSessionId(GetCurrentProcessId(), &session);
-  struct Case {
-    WPARAM event;
-    DWORD session;
-    bool quitOnDisconnect;
-    bool quits;
-  } cases[] = {
-      {WTS_CONSOLE_DISCONNECT, session, true, true},
-      {WTS_CONSOLE_DISCONNECT, session + 1, true, false},
-      {WTS_CONSOLE_DISCONNECT, session, false, false},
-      {WTS_SESSION_LOGOFF, session, true, false},
-  };
-  for (const Case& c : cases) {
-    SetValue(L"QuitOnDisconnect", c.quitOnDisconnect);
+TEST_F(ZorvaneApplicationTest, QuantumBoundaryReportsTheForegroundProgram)
+{
+    SetValue(L"UpdateAllProcesses", 1);
     TZorvaneApplication application(environment, testKey);
     ASSERT_EQ(TZorvaneApplication::TStart::Started, application.Start(serverArguments));
-    SendMessageW(application.Window(), WM_WTSSESSION_CHANGE, c.event, c.session);
-    EXPECT_EQ(c.quits, QuitPosted()) << c.event << " " << c.session;
+    foreground.window = document;
+    application.OnTimer(TZorvaneApplication::ForegroundCheckTimer);
+    WorkUntil(tenOClock + 60, 30000);
+    application.OnTimer(TZorvaneApplication::QuantumTimer);
+
+    ASSERT_EQ(1u, server.reports.size());
+    const auto& report = server.reports[0];
+    EXPECT_EQ(_time_t(tenOClock).localvarianttime(), report.start);
+    EXPECT_EQ(application.ComputerName(), report.computer);
+    EXPECT_EQ(L"zvuser_tests.exe", report.process);
+    EXPECT_EQ(L"Report - Editor", report.description);
+    EXPECT_EQ(30000, report.time);
+    EXPECT_EQ(4, report.keys);
+    ASSERT_EQ(1u, server.information.size());
+    EXPECT_EQ(L"zvuser_tests.exe", server.information[0].process);
+    // The program keeps the foreground into the next quantum, counted from zero.
+    EXPECT_EQ(tenOClock + 60, application.PeriodStart());
+    EXPECT_EQ(0u, application.Tracker().Current()->time);
     application.Stop();
-  }
 }
 
-TEST_F(ZorvaneApplicationTest, NothingEscapesTheWindowProcedure) {
-  TZorvaneApplication application(environment, testKey);
-  ASSERT_EQ(TZorvaneApplication::TStart::Started, application.Start(serverArguments));
-  TLogCapture log;
-  foreground.fail = true;
-  SendMessageW(application.Window(), WM_TIMER, TZorvaneApplication::ForegroundCheckTimer, 0);
-  EXPECT_TRUE(log.Contains("(!) Exception in TZorvaneApplication::WindowProc")) << log.Text();
-  EXPECT_TRUE(log.Contains("no desktop"));
-  application.Stop();
+TEST_F(ZorvaneApplicationTest, RecordsWaitForTheServerWithTheirOwnPeriods)
+{
+    activator.result = HRESULT_FROM_WIN32(RPC_S_SERVER_UNAVAILABLE);
+    TZorvaneApplication application(environment, testKey);
+    ASSERT_EQ(TZorvaneApplication::TStart::Started, application.Start(serverArguments));
+    EXPECT_EQ(nullptr, application.Server());
+    application.OnForegroundChange(EVENT_SYSTEM_FOREGROUND, document);
+    WorkUntil(tenOClock + 60, 20000);
+    application.OnTimer(TZorvaneApplication::QuantumTimer);
+    EXPECT_EQ(1u, application.Reporter().Pending().size());
+
+    activator.result = S_OK;
+    WorkUntil(tenOClock + 120, 40000);
+    application.OnTimer(TZorvaneApplication::QuantumTimer);
+    ASSERT_EQ(2u, server.reports.size());
+    EXPECT_EQ(_time_t(tenOClock).localvarianttime(), server.reports[0].start);
+    EXPECT_EQ(20000, server.reports[0].time);
+    EXPECT_EQ(_time_t(tenOClock + 60).localvarianttime(), server.reports[1].start);
+    EXPECT_EQ(40000, server.reports[1].time);
+    EXPECT_TRUE(application.Reporter().Pending().empty());
+
+    // A transport failure drops the connection; the next boundary connects anew.
+    server.reportResults = {HRESULT_FROM_WIN32(RPC_S_SERVER_UNAVAILABLE)};
+    WorkUntil(tenOClock + 180, 1000);
+    application.OnTimer(TZorvaneApplication::QuantumTimer);
+    EXPECT_EQ(nullptr, application.Server());
+    EXPECT_EQ(1u, application.Reporter().Pending().size());
+    WorkUntil(tenOClock + 240, 1000);
+    application.OnTimer(TZorvaneApplication::QuantumTimer);
+    EXPECT_EQ(&server, application.Server());
+    ASSERT_EQ(4u, server.reports.size());
+    EXPECT_EQ(_time_t(tenOClock + 120).localvarianttime(), server.reports[2].start);
+    application.Stop();
+}
+
+TEST_F(ZorvaneApplicationTest, BoundaryDuringAReportIsLeftToIt)
+{
+    TZorvaneApplication application(environment, testKey);
+    ASSERT_EQ(TZorvaneApplication::TStart::Started, application.Start(serverArguments));
+    application.OnForegroundChange(EVENT_SYSTEM_FOREGROUND, document);
+    WorkUntil(tenOClock + 60, 20000);
+    int nested = 0;
+    server.duringReport = [&] {
+        if (nested++ == 0)
+            application.OnTimer(TZorvaneApplication::QuantumTimer);
+    };
+    application.OnTimer(TZorvaneApplication::QuantumTimer);
+    EXPECT_EQ(1u, server.reports.size());
+    EXPECT_TRUE(application.Reporter().Pending().empty());
+    application.Stop();
+}
+
+TEST_F(ZorvaneApplicationTest, OnlyAConsoleDisconnectOfThisSessionEndsTheMonitor)
+{
+    DWORD session = 0;
+    ProcessIdToSessionId(GetCurrentProcessId(), &session);
+    struct Case {
+        WPARAM event;
+        DWORD session;
+        bool quitOnDisconnect;
+        bool quits;
+    } cases[] = {
+        {WTS_CONSOLE_DISCONNECT, session, true, true},
+        {WTS_CONSOLE_DISCONNECT, session + 1, true, false},
+        {WTS_CONSOLE_DISCONNECT, session, false, false},
+        {WTS_SESSION_LOGOFF, session, true, false},
+    };
+    for (const Case& c : cases) {
+        SetValue(L"QuitOnDisconnect", c.quitOnDisconnect);
+        TZorvaneApplication application(environment, testKey);
+        ASSERT_EQ(TZorvaneApplication::TStart::Started, application.Start(serverArguments));
+        SendMessageW(application.Window(), WM_WTSSESSION_CHANGE, c.event, c.session);
+        EXPECT_EQ(c.quits, QuitPosted()) << c.event << " " << c.session;
+        application.Stop();
+    }
+}
+
+TEST_F(ZorvaneApplicationTest, NothingEscapesTheWindowProcedure)
+{
+    TZorvaneApplication application(environment, testKey);
+    ASSERT_EQ(TZorvaneApplication::TStart::Started, application.Start(serverArguments));
+    TLogCapture log;
+    foreground.fail = true;
+    SendMessageW(application.Window(), WM_TIMER, TZorvaneApplication::ForegroundCheckTimer, 0);
+    EXPECT_TRUE(log.Contains("(!) Exception in TZorvaneApplication::WindowProc")) << log.Text();
+    EXPECT_TRUE(log.Contains("no desktop"));
+    application.Stop();
 }
 
 }  // namespace

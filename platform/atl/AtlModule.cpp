@@ -2,12 +2,23 @@
 
 CAtlModule* _pAtlModule = nullptr;
 
-CAtlModule::CAtlModule() { _pAtlModule = this; }
-
-CAtlModule::~CAtlModule() {
-  if (_pAtlModule == this) _pAtlModule = nullptr;
+CAtlModule::CAtlModule()
+{
+    _pAtlModule = this;
 }
 
-LONG CAtlModule::Lock() { return InterlockedIncrement(&m_nLockCnt); }
+CAtlModule::~CAtlModule()
+{
+    if (_pAtlModule == this)
+        _pAtlModule = nullptr;
+}
 
-LONG CAtlModule::Unlock() { return InterlockedDecrement(&m_nLockCnt); }
+LONG CAtlModule::Lock()
+{
+    return InterlockedIncrement(&m_nLockCnt);
+}
+
+LONG CAtlModule::Unlock()
+{
+    return InterlockedDecrement(&m_nLockCnt);
+}

@@ -7,17 +7,17 @@
 // it through _pAtlModule.
 class CAtlModule {
 public:
-  CAtlModule();
-  virtual ~CAtlModule();
-  CAtlModule(const CAtlModule&) = delete;
-  CAtlModule& operator=(const CAtlModule&) = delete;
+    CAtlModule();
+    virtual ~CAtlModule();
+    CAtlModule(const CAtlModule&) = delete;
+    CAtlModule& operator=(const CAtlModule&) = delete;
 
-  virtual LONG Lock();
-  virtual LONG Unlock();
-  LONG GetLockCount() const { return m_nLockCnt; }
+    virtual LONG Lock();
+    virtual LONG Unlock();
+    LONG GetLockCount() const { return m_nLockCnt; }
 
 protected:
-  volatile LONG m_nLockCnt = 0;
+    volatile LONG m_nLockCnt = 0;
 };
 
 extern CAtlModule* _pAtlModule;

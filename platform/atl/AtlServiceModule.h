@@ -17,88 +17,87 @@ class CAtlException;
 // account; the derived class supplies the values below.
 class CAtlServiceModule : public CAtlModule {
 public:
-  // The service name is the module's string resource of that id (at most 255 characters).
-  explicit CAtlServiceModule(UINT serviceNameId);
-  ~CAtlServiceModule() override;
+    // The service name is the module's string resource of that id (at most 255 characters).
+    explicit CAtlServiceModule(UINT serviceNameId);
+    ~CAtlServiceModule() override;
 
-  // The program's entry: answers -1 when the module cannot start (no service name, no COM),
-  // the result of a switch that ended the run, or else the result of StartModule.
-  int WinMain();
+    // The program's entry: answers -1 when the module cannot start (no service name, no COM),
+    // the result of a switch that ended the run, or else the result of StartModule.
+    int WinMain();
 
-  // Acts on the first switch ("-" or "/" and a word, any case) and answers false with its
-  // result; answers true when the module should start. "Embedding" and "Automation" (given by
-  // COM) start the module; any other word is an error.
-  bool ParseCommandLine(const wchar_t* commandLine, HRESULT* result);
+    // Acts on the first switch ("-" or "/" and a word, any case) and answers false with its
+    // result; answers true when the module should start. "Embedding" and "Automation" (given by
+    // COM) start the module; any other word is an error.
+    bool ParseCommandLine(const wchar_t* commandLine, HRESULT* result);
 
-  HRESULT RegisterAppId(bool asService);
-  HRESULT UnregisterAppId();
-  // Registers and removes the object map's classes and the program's type library.
-  HRESULT RegisterServer();
-  HRESULT UnregisterServer();
-  HRESULT Install();
+    HRESULT RegisterAppId(bool asService);
+    HRESULT UnregisterAppId();
+    // Registers and removes the object map's classes and the program's type library.
+    HRESULT RegisterServer();
+    HRESULT UnregisterServer();
+    HRESULT Install();
 
-  // Runs as a service when the AppID has "LocalService", else as a local server.
-  int StartModule();
-  void ServiceMain(DWORD argc, LPWSTR* argv);
-  HRESULT Run();
-  HRESULT PreMessageLoop();
-  void PostMessageLoop();
+    // Runs as a service when the AppID has "LocalService", else as a local server.
+    int StartModule();
+    void ServiceMain(DWORD argc, LPWSTR* argv);
+    HRESULT Run();
+    HRESULT PreMessageLoop();
+    void PostMessageLoop();
 
-  LONG Lock() override;
-  LONG Unlock() override;
+    LONG Lock() override;
+    LONG Unlock() override;
 
 protected:
-  virtual const GUID& GetAppId() const = 0;
-  // The AppID key's text, e.g. "ProductServer".
-  virtual const wchar_t* GetAppIdName() const = 0;
-  virtual const _ATL_OBJMAP_ENTRY* GetObjectMap() const = 0;
-  // The service's account; null for LocalSystem.
-  virtual const wchar_t* GetServiceAccount() const = 0;
-  // The program's own log: each failure the module reports arrives here as one line ending in
-  // a line feed.
-  virtual void LogMessage(const wchar_t* line);
-  // Registers the in-process servers the program's interfaces need to cross processes (they
-  // may be shared with other programs, so removing the program leaves them registered).
-  virtual HRESULT RegisterDependencies() { return S_OK; }
+    virtual const GUID& GetAppId() const = 0;
+    // The AppID key's text, e.g. "ProductServer".
+    virtual const wchar_t* GetAppIdName() const = 0;
+    virtual const _ATL_OBJMAP_ENTRY* GetObjectMap() const = 0;
+    // The service's account; null for LocalSystem.
+    virtual const wchar_t* GetServiceAccount() const = 0;
+    // The program's own log: each failure the module reports arrives here as one line ending in
+    // a line feed.
+    virtual void LogMessage(const wchar_t* line);
+    // Registers the in-process servers the program's interfaces need to cross processes (they
+    // may be shared with other programs, so removing the program leaves them registered).
+    virtual HRESULT RegisterDependencies() { return S_OK; }
 
-  // Delayed shutdown of a local server: how long the module waits for a new client after the
-  // last one left, and how long it pauses after revoking its class objects.
-  DWORD m_dwTimeOut = 5000;
-  DWORD m_dwPause = 1000;
+    // Delayed shutdown of a local server: how long the module waits for a new client after the
+    // last one left, and how long it pauses after revoking its class objects.
+    DWORD m_dwTimeOut = 5000;
+    DWORD m_dwPause = 1000;
 
 private:
-  struct ClassObject {
-    IUnknown* factory;
-    DWORD cookie;
-  };
+    struct ClassObject {
+        IUnknown* factory;
+        DWORD cookie;
+    };
 
-  static void WINAPI ServiceMainEntry(DWORD argc, LPWSTR* argv);
-  static void WINAPI HandlerEntry(DWORD control);
-  static DWORD WINAPI MonitorEntry(void* module);
+    static void WINAPI ServiceMainEntry(DWORD argc, LPWSTR* argv);
+    static void WINAPI HandlerEntry(DWORD control);
+    static DWORD WINAPI MonitorEntry(void* module);
 
-  HRESULT Report(const CAtlException& failure);
-  void Handler(DWORD control);
-  void SetServiceStatus(DWORD state);
-  HRESULT RegisterClassObjects(DWORD context, DWORD flags);
-  void RevokeClassObjects();
-  HRESULT StartMonitor();
-  void StopMonitor();
-  void MonitorShutdown();
-  void RunMessageLoop();
-  std::wstring ProgramPath() const;
-  std::wstring AppIdKey() const;
+    HRESULT Report(const CAtlException& failure);
+    void Handler(DWORD control);
+    void SetServiceStatus(DWORD state);
+    HRESULT RegisterClassObjects(DWORD context, DWORD flags);
+    void RevokeClassObjects();
+    HRESULT StartMonitor();
+    void StopMonitor();
+    void MonitorShutdown();
+    void RunMessageLoop();
+    std::wstring ProgramPath() const;
+    std::wstring AppIdKey() const;
 
-  wchar_t m_szServiceName[256] = {};
-  UINT m_serviceNameId;
-  bool m_bService = false;
-  bool m_bDelayShutdown = true;
-  DWORD m_dwThreadID;
-  SERVICE_STATUS_HANDLE m_hServiceStatus = nullptr;
-  SERVICE_STATUS m_status = {SERVICE_WIN32_OWN_PROCESS, SERVICE_STOPPED, SERVICE_ACCEPT_STOP, 0,
-                             0, 0, 0};
-  std::vector<ClassObject> m_classObjects;
-  HANDLE m_hEventShutdown = nullptr;
-  HANDLE m_hMonitor = nullptr;
-  volatile bool m_bActivity = false;
-  volatile bool m_bStopMonitor = false;
+    wchar_t m_szServiceName[256] = {};
+    UINT m_serviceNameId;
+    bool m_bService = false;
+    bool m_bDelayShutdown = true;
+    DWORD m_dwThreadID;
+    SERVICE_STATUS_HANDLE m_hServiceStatus = nullptr;
+    SERVICE_STATUS m_status = {SERVICE_WIN32_OWN_PROCESS, SERVICE_STOPPED, SERVICE_ACCEPT_STOP, 0, 0, 0, 0};
+    std::vector<ClassObject> m_classObjects;
+    HANDLE m_hEventShutdown = nullptr;
+    HANDLE m_hMonitor = nullptr;
+    volatile bool m_bActivity = false;
+    volatile bool m_bStopMonitor = false;
 };

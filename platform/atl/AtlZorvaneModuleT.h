@@ -10,23 +10,23 @@
 template <class T, UINT t_nServiceNameID>
 class CAtlZorvaneModuleT : public CAtlServiceModule {
 public:
-  CAtlZorvaneModuleT() : CAtlServiceModule(t_nServiceNameID) {}
+    CAtlZorvaneModuleT() : CAtlServiceModule(t_nServiceNameID) {}
 
 protected:
-  const wchar_t* GetServiceAccount() const override {
-    OSVERSIONINFOW version{};
-    version.dwOSVersionInfoSize = sizeof(version);
-    GetVersionExW(&version);
-    const bool hasNetworkService =
-        version.dwPlatformId == VER_PLATFORM_WIN32_NT &&
-        (version.dwMajorVersion > 5 || (version.dwMajorVersion == 5 && version.dwMinorVersion > 0));
-    return hasNetworkService ? L"NT AUTHORITY\\NetworkService" : nullptr;
-  }
+    const wchar_t* GetServiceAccount() const override
+    {
+        OSVERSIONINFOW version{};
+        version.dwOSVersionInfoSize = sizeof(version);
+        GetVersionExW(&version);
+        const bool hasNetworkService = version.dwPlatformId == VER_PLATFORM_WIN32_NT &&
+            (version.dwMajorVersion > 5 || (version.dwMajorVersion == 5 && version.dwMinorVersion > 0));
+        return hasNetworkService ? L"NT AUTHORITY\\NetworkService" : nullptr;
+    }
 };
 
 // The same module for a service that runs as LocalSystem.
 template <class T, UINT t_nServiceNameID>
 class CAtlZorvaneServiceModuleT : public CAtlZorvaneModuleT<T, t_nServiceNameID> {
 protected:
-  const wchar_t* GetServiceAccount() const override { return nullptr; }
+    const wchar_t* GetServiceAccount() const override { return nullptr; }
 };

@@ -11,60 +11,73 @@
 template <class T>
 class CComClassFactorySingleton71 : public IClassFactory {
 public:
-  CComClassFactorySingleton71() = default;
-  virtual ~CComClassFactorySingleton71() {
-    // Remote clients' stubs still hold references; cut them before the object is destroyed.
-    CoDisconnectObject(m_obj.GetUnknown(), 0);
-  }
-  CComClassFactorySingleton71(const CComClassFactorySingleton71&) = delete;
-  CComClassFactorySingleton71& operator=(const CComClassFactorySingleton71&) = delete;
-
-  // Builds the class object; any exception on the way (the object's constructor included)
-  // answers E_OUTOFMEMORY.
-  static HRESULT WINAPI CreateClassObject(IUnknown** ppFactory) {
-    if (!ppFactory) return E_POINTER;
-    *ppFactory = nullptr;
-    try {
-      CComClassFactorySingleton71* factory = new CComClassFactorySingleton71();
-      factory->AddRef();
-      *ppFactory = factory;
-      return S_OK;
-    } catch (...) {
-      return E_OUTOFMEMORY;
+    CComClassFactorySingleton71() = default;
+    virtual ~CComClassFactorySingleton71()
+    {
+        // Remote clients' stubs still hold references; cut them before the object is destroyed.
+        CoDisconnectObject(m_obj.GetUnknown(), 0);
     }
-  }
+    CComClassFactorySingleton71(const CComClassFactorySingleton71&) = delete;
+    CComClassFactorySingleton71& operator=(const CComClassFactorySingleton71&) = delete;
 
-  STDMETHOD_(ULONG, AddRef)() override { return InterlockedIncrement(&m_refs); }
-  STDMETHOD_(ULONG, Release)() override {
-    ULONG refs = InterlockedDecrement(&m_refs);
-    if (refs == 0) delete this;
-    return refs;
-  }
-  STDMETHOD(QueryInterface)(REFIID iid, void** ppv) override {
-    if (!ppv) return E_POINTER;
-    *ppv = nullptr;
-    if (iid != IID_IUnknown && iid != IID_IClassFactory) return E_NOINTERFACE;
-    AddRef();
-    *ppv = static_cast<IClassFactory*>(this);
-    return S_OK;
-  }
+    // Builds the class object; any exception on the way (the object's constructor included)
+    // answers E_OUTOFMEMORY.
+    static HRESULT WINAPI CreateClassObject(IUnknown** ppFactory)
+    {
+        if (!ppFactory)
+            return E_POINTER;
+        *ppFactory = nullptr;
+        try {
+            CComClassFactorySingleton71* factory = new CComClassFactorySingleton71();
+            factory->AddRef();
+            *ppFactory = factory;
+            return S_OK;
+        } catch (...) {
+            return E_OUTOFMEMORY;
+        }
+    }
 
-  STDMETHOD(CreateInstance)(IUnknown* outer, REFIID iid, void** ppv) override {
-    if (!ppv) return E_POINTER;
-    *ppv = nullptr;
-    if (outer) return CLASS_E_NOAGGREGATION;
-    if (FAILED(m_obj.m_hResFinalConstruct)) return m_obj.m_hResFinalConstruct;
-    return m_obj.QueryInterface(iid, ppv);
-  }
-  STDMETHOD(LockServer)(BOOL lock) override {
-    if (lock)
-      _pAtlModule->Lock();
-    else
-      _pAtlModule->Unlock();
-    return S_OK;
-  }
+    STDMETHOD_(ULONG, AddRef)() override { return InterlockedIncrement(&m_refs); }
+    STDMETHOD_(ULONG, Release)() override
+    {
+        ULONG refs = InterlockedDecrement(&m_refs);
+        if (refs == 0)
+            delete this;
+        return refs;
+    }
+    STDMETHOD(QueryInterface)(REFIID iid, void** ppv) override
+    {
+        if (!ppv)
+            return E_POINTER;
+        *ppv = nullptr;
+        if (iid != IID_IUnknown && iid != IID_IClassFactory)
+            return E_NOINTERFACE;
+        AddRef();
+        *ppv = static_cast<IClassFactory*>(this);
+        return S_OK;
+    }
+
+    STDMETHOD(CreateInstance)(IUnknown* outer, REFIID iid, void** ppv) override
+    {
+        if (!ppv)
+            return E_POINTER;
+        *ppv = nullptr;
+        if (outer)
+            return CLASS_E_NOAGGREGATION;
+        if (FAILED(m_obj.m_hResFinalConstruct))
+            return m_obj.m_hResFinalConstruct;
+        return m_obj.QueryInterface(iid, ppv);
+    }
+    STDMETHOD(LockServer)(BOOL lock) override
+    {
+        if (lock)
+            _pAtlModule->Lock();
+        else
+            _pAtlModule->Unlock();
+        return S_OK;
+    }
 
 private:
-  volatile LONG m_refs = 0;
-  CComObjectGlobal<T> m_obj;
+    volatile LONG m_refs = 0;
+    CComObjectGlobal<T> m_obj;
 };

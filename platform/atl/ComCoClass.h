@@ -4,9 +4,9 @@
 
 // What the registry says of a class besides its class id.
 struct CComClassRegistration {
-  const wchar_t* progId;                    // e.g. "Product.Class.1"
-  const wchar_t* versionIndependentProgId;  // e.g. "Product.Class"
-  const wchar_t* description;
+    const wchar_t* progId;                    // e.g. "Product.Class.1"
+    const wchar_t* versionIndependentProgId;  // e.g. "Product.Class"
+    const wchar_t* description;
 };
 
 // The class-object side of a creatable class: its class id and its class factory. Every class
@@ -14,13 +14,14 @@ struct CComClassRegistration {
 template <class T, const CLSID* pclsid>
 class CComCoClass {
 public:
-  typedef CComClassFactorySingleton71<T> _ClassFactoryClass;
+    typedef CComClassFactorySingleton71<T> _ClassFactoryClass;
 
-  static const CLSID& WINAPI GetObjectCLSID() { return *pclsid; }
+    static const CLSID& WINAPI GetObjectCLSID() { return *pclsid; }
 };
 
 // Inside the class: its program ids and description for registration.
-#define DECLARE_REGISTRY_CLASS(progId, versionIndependentProgId, description)                \
-  static CComClassRegistration GetRegistration() {                                            \
-    return {progId, versionIndependentProgId, description};                                   \
-  }
+#define DECLARE_REGISTRY_CLASS(progId, versionIndependentProgId, description) \
+    static CComClassRegistration GetRegistration()                            \
+    {                                                                         \
+        return {progId, versionIndependentProgId, description};               \
+    }

@@ -8,20 +8,18 @@
 template <class Base>
 class CComObjectGlobal : public Base {
 public:
-  CComObjectGlobal() { m_hResFinalConstruct = Base::FinalConstruct(); }
-  virtual ~CComObjectGlobal() { Base::FinalRelease(); }
+    CComObjectGlobal() { m_hResFinalConstruct = Base::FinalConstruct(); }
+    virtual ~CComObjectGlobal() { Base::FinalRelease(); }
 
-  STDMETHOD_(ULONG, AddRef)() override { return _pAtlModule->Lock(); }
-  STDMETHOD_(ULONG, Release)() override { return _pAtlModule->Unlock(); }
-  STDMETHOD(QueryInterface)(REFIID iid, void** ppv) override {
-    return Base::_InternalQueryInterface(iid, ppv);
-  }
+    STDMETHOD_(ULONG, AddRef)() override { return _pAtlModule->Lock(); }
+    STDMETHOD_(ULONG, Release)() override { return _pAtlModule->Unlock(); }
+    STDMETHOD(QueryInterface)(REFIID iid, void** ppv) override { return Base::_InternalQueryInterface(iid, ppv); }
 
-  // The object's identity: the first row of its interface map.
-  IUnknown* GetUnknown() {
-    return reinterpret_cast<IUnknown*>(reinterpret_cast<DWORD_PTR>(this) +
-                                       Base::_GetEntries()->offset);
-  }
+    // The object's identity: the first row of its interface map.
+    IUnknown* GetUnknown()
+    {
+        return reinterpret_cast<IUnknown*>(reinterpret_cast<DWORD_PTR>(this) + Base::_GetEntries()->offset);
+    }
 
-  HRESULT m_hResFinalConstruct;
+    HRESULT m_hResFinalConstruct;
 };

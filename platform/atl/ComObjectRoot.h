@@ -4,8 +4,8 @@
 
 // One row of an interface map: the interface and the offset of its vtable in the class.
 struct _ATL_INTMAP_ENTRY {
-  const IID* piid;
-  DWORD_PTR offset;
+    const IID* piid;
+    DWORD_PTR offset;
 };
 
 // The base of every COM object: the construction and release hooks and the lookup in the
@@ -13,56 +13,59 @@ struct _ATL_INTMAP_ENTRY {
 // module (see CComObjectGlobal), so they keep no reference count of their own.
 class CComObjectRoot {
 public:
-  // Runs once after construction; a failure keeps the object from clients.
-  HRESULT FinalConstruct() { return S_OK; }
-  // Runs once before destruction.
-  void FinalRelease() {}
+    // Runs once after construction; a failure keeps the object from clients.
+    HRESULT FinalConstruct() { return S_OK; }
+    // Runs once before destruction.
+    void FinalRelease() {}
 
-  static HRESULT InternalQueryInterface(void* pThis, const _ATL_INTMAP_ENTRY* entries, REFIID iid,
-                                        void** ppv) {
-    if (!ppv) return E_POINTER;
-    *ppv = nullptr;
-    // The first entry answers IUnknown: one identity whatever interface a client asks through.
-    for (const _ATL_INTMAP_ENTRY* entry = entries; entry->piid; ++entry) {
-      if (iid == IID_IUnknown || iid == *entry->piid) {
-        IUnknown* unknown =
-            reinterpret_cast<IUnknown*>(reinterpret_cast<DWORD_PTR>(pThis) + entry->offset);
-        unknown->AddRef();
-        *ppv = unknown;
-        return S_OK;
-      }
+    static HRESULT InternalQueryInterface(void* pThis, const _ATL_INTMAP_ENTRY* entries, REFIID iid, void** ppv)
+    {
+        if (!ppv)
+            return E_POINTER;
+        *ppv = nullptr;
+        // The first entry answers IUnknown: one identity whatever interface a client asks through.
+        for (const _ATL_INTMAP_ENTRY* entry = entries; entry->piid; ++entry) {
+            if (iid == IID_IUnknown || iid == *entry->piid) {
+                IUnknown* unknown = reinterpret_cast<IUnknown*>(reinterpret_cast<DWORD_PTR>(pThis) + entry->offset);
+                unknown->AddRef();
+                *ppv = unknown;
+                return S_OK;
+            }
+        }
+        return E_NOINTERFACE;
     }
-    return E_NOINTERFACE;
-  }
 };
 
 // The offset of a base class inside a derived one (any non-null address works; 8 keeps
 // clear of the null-pointer adjustment of static_cast).
-#define offsetofclass(base, derived)                                                          \
-  (reinterpret_cast<DWORD_PTR>(static_cast<base*>(reinterpret_cast<derived*>(8))) - 8)
+#define offsetofclass(base, derived) \
+    (reinterpret_cast<DWORD_PTR>(static_cast<base*>(reinterpret_cast<derived*>(8))) - 8)
 
 // The interface map. The class lists what QueryInterface answers; IUnknown is the first row.
-#define BEGIN_COM_MAP(x)                                                                      \
-public:                                                                                       \
-  typedef x _ComMapClass;                                                                     \
-  HRESULT _InternalQueryInterface(REFIID iid, void** ppv) {                                   \
-    return InternalQueryInterface(this, _GetEntries(), iid, ppv);                             \
-  }                                                                                           \
-  static const _ATL_INTMAP_ENTRY* _GetEntries() {                                             \
-    static const _ATL_INTMAP_ENTRY entries[] = {
+#define BEGIN_COM_MAP(x)                                              \
+public:                                                               \
+    typedef x _ComMapClass;                                           \
+    HRESULT _InternalQueryInterface(REFIID iid, void** ppv)           \
+    {                                                                 \
+        return InternalQueryInterface(this, _GetEntries(), iid, ppv); \
+    }                                                                 \
+    static const _ATL_INTMAP_ENTRY* _GetEntries()                     \
+    {                                                                 \
+        static const _ATL_INTMAP_ENTRY entries[] = {
 // The interface is a base class of the object.
 #define COM_INTERFACE_ENTRY(itf) {&__uuidof(itf), offsetofclass(itf, _ComMapClass)},
 // The interface is reached through the base class "via" (for IDispatch of dual interfaces).
-#define COM_INTERFACE_ENTRY2(itf, via)                                                        \
-  {&__uuidof(itf),                                                                            \
-   reinterpret_cast<DWORD_PTR>(static_cast<itf*>(                                             \
-       static_cast<via*>(reinterpret_cast<_ComMapClass*>(8)))) - 8},
-#define END_COM_MAP()                                                                         \
-  {nullptr, 0}                                                                                \
-  }                                                                                           \
-  ;                                                                                           \
-  return entries;                                                                             \
-  }                                                                                           \
-  STDMETHOD_(ULONG, AddRef)() override = 0;                                                   \
-  STDMETHOD_(ULONG, Release)() override = 0;                                                  \
-  STDMETHOD(QueryInterface)(REFIID, void**) override = 0;
+#define COM_INTERFACE_ENTRY2(itf, via) \
+    {&__uuidof(itf),                   \
+     reinterpret_cast<DWORD_PTR>(static_cast<itf*>(static_cast<via*>(reinterpret_cast<_ComMapClass*>(8)))) - 8},
+#define END_COM_MAP()                          \
+    {                                          \
+        nullptr, 0                             \
+    }                                          \
+    }                                          \
+    ;                                          \
+    return entries;                            \
+    }                                          \
+    STDMETHOD_(ULONG, AddRef)() override = 0;  \
+    STDMETHOD_(ULONG, Release)() override = 0; \
+    STDMETHOD(QueryInterface)(REFIID, void**) override = 0;

@@ -4,9 +4,9 @@
 
 // One class of the module: how to build its class object and how to register it.
 struct _ATL_OBJMAP_ENTRY {
-  const CLSID* pclsid;
-  HRESULT(WINAPI* pfnCreateClassObject)(IUnknown** ppFactory);
-  CComClassRegistration (*pfnGetRegistration)();
+    const CLSID* pclsid;
+    HRESULT(WINAPI* pfnCreateClassObject)(IUnknown** ppFactory);
+    CComClassRegistration (*pfnGetRegistration)();
 };
 
 // The module's classes, e.g.
@@ -14,9 +14,10 @@ struct _ATL_OBJMAP_ENTRY {
 //     OBJECT_ENTRY(CLSID_Thing, CThing)
 //   END_OBJECT_MAP()
 #define BEGIN_OBJECT_MAP(x) static const _ATL_OBJMAP_ENTRY x[] = {
-#define OBJECT_ENTRY(clsid, class)                                                            \
-  {&clsid, &class ::_ClassFactoryClass::CreateClassObject, &class ::GetRegistration},
-#define END_OBJECT_MAP()                                                                      \
-  { nullptr, nullptr, nullptr }                                                               \
-  }                                                                                           \
-  ;
+#define OBJECT_ENTRY(clsid, class) {&clsid, &class ::_ClassFactoryClass::CreateClassObject, &class ::GetRegistration},
+#define END_OBJECT_MAP()          \
+    {                             \
+        nullptr, nullptr, nullptr \
+    }                             \
+    }                             \
+    ;

@@ -11,31 +11,34 @@
 // arguments are converted to their declared types, and the retval comes back in the result.
 class CRecordMethodInvoker {
 public:
-  // "info" describes the interface's vtable; "id" is the member asked for.
-  CRecordMethodInvoker(ITypeInfo* info, DISPID id);
-  ~CRecordMethodInvoker();
-  CRecordMethodInvoker(const CRecordMethodInvoker&) = delete;
-  CRecordMethodInvoker& operator=(const CRecordMethodInvoker&) = delete;
+    // "info" describes the interface's vtable; "id" is the member asked for.
+    CRecordMethodInvoker(ITypeInfo* info, DISPID id);
+    ~CRecordMethodInvoker();
+    CRecordMethodInvoker(const CRecordMethodInvoker&) = delete;
+    CRecordMethodInvoker& operator=(const CRecordMethodInvoker&) = delete;
 
-  bool TakesRecords() const { return m_takesRecords; }
-  // Answers as IDispatch::Invoke does: DISP_E_BADPARAMCOUNT, DISP_E_TYPEMISMATCH (with the
-  // argument's index), DISP_E_NONAMEDARGS, or DISP_E_EXCEPTION with the method's failure.
-  HRESULT Invoke(void* object, WORD flags, DISPPARAMS* params, VARIANT* result,
-                 EXCEPINFO* exception, UINT* argError);
+    bool TakesRecords() const { return m_takesRecords; }
+    // Answers as IDispatch::Invoke does: DISP_E_BADPARAMCOUNT, DISP_E_TYPEMISMATCH (with the
+    // argument's index), DISP_E_NONAMEDARGS, or DISP_E_EXCEPTION with the method's failure.
+    HRESULT Invoke(void* object, WORD flags, DISPPARAMS* params, VARIANT* result, EXCEPINFO* exception, UINT* argError);
 
-  // How a parameter travels: converted to its type, as the caller's record, or as a pointer
-  // to the caller's value of its type.
-  enum class Passing { Value, Record, Reference };
-  struct Parameter {
-    Passing passing;
-    VARTYPE vt;
-    std::wstring recordName;
-  };
+    // How a parameter travels: converted to its type, as the caller's record, or as a pointer
+    // to the caller's value of its type.
+    enum class Passing {
+        Value,
+        Record,
+        Reference
+    };
+    struct Parameter {
+        Passing passing;
+        VARTYPE vt;
+        std::wstring recordName;
+    };
 
 private:
-  HRESULT Classify(const TYPEDESC& desc, Parameter* parameter) const;
+    HRESULT Classify(const TYPEDESC& desc, Parameter* parameter) const;
 
-  ITypeInfo* m_info;
-  FUNCDESC* m_func = nullptr;
-  bool m_takesRecords = false;
+    ITypeInfo* m_info;
+    FUNCDESC* m_func = nullptr;
+    bool m_takesRecords = false;
 };

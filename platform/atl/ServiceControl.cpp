@@ -12,79 +12,85 @@ const DWORD kStopPollMs = 100;
 
 class ServiceHandle {
 public:
-  explicit ServiceHandle(SC_HANDLE handle) : m_handle(handle) {}
-  ~ServiceHandle() {
-    if (m_handle) CloseServiceHandle(m_handle);
-  }
-  ServiceHandle(const ServiceHandle&) = delete;
-  ServiceHandle& operator=(const ServiceHandle&) = delete;
-  operator SC_HANDLE() const { return m_handle; }
+    explicit ServiceHandle(SC_HANDLE handle) : m_handle(handle) {}
+    ~ServiceHandle()
+    {
+        if (m_handle)
+            CloseServiceHandle(m_handle);
+    }
+    ServiceHandle(const ServiceHandle&) = delete;
+    ServiceHandle& operator=(const ServiceHandle&) = delete;
+    operator SC_HANDLE() const { return m_handle; }
 
 private:
-  SC_HANDLE m_handle;
+    SC_HANDLE m_handle;
 };
 
-std::wstring ModuleText(UINT id, const wchar_t* text) {
-  const wchar_t* resource = nullptr;
-  int length = LoadStringW(GetModuleHandleW(nullptr), id, reinterpret_cast<wchar_t*>(&resource), 0);
-  return length > 0 ? std::wstring(resource, length) : std::wstring(text);
+std::wstring ModuleText(UINT id, const wchar_t* text)
+{
+    const wchar_t* resource = nullptr;
+    int length = LoadStringW(GetModuleHandleW(nullptr), id, reinterpret_cast<wchar_t*>(&resource), 0);
+    return length > 0 ? std::wstring(resource, length) : std::wstring(text);
 }
 
-void WaitUntilStopped(SC_HANDLE service) {
-  SERVICE_STATUS status{};
-  for (DWORD waited = 0; waited < kStopWaitMs; waited += kStopPollMs) {
-    if (!QueryServiceStatus(service, &status) || status.dwCurrentState == SERVICE_STOPPED) return;
-    Sleep(kStopPollMs);
-  }
+void WaitUntilStopped(SC_HANDLE service)
+{
+    SERVICE_STATUS status{};
+    for (DWORD waited = 0; waited < kStopWaitMs; waited += kStopPollMs) {
+        if (!QueryServiceStatus(service, &status) || status.dwCurrentState == SERVICE_STOPPED)
+            return;
+        Sleep(kStopPollMs);
+    }
 }
 
 }  // namespace
 
-bool CServiceControl::IsInstalled(const std::wstring& name) {
-  ServiceHandle manager(OpenSCManagerW(nullptr, nullptr, SC_MANAGER_ALL_ACCESS));
-  if (!manager) return false;
-  ServiceHandle service(OpenServiceW(manager, name.c_str(), SERVICE_QUERY_CONFIG));
-  return service != nullptr;
+bool CServiceControl::IsInstalled(const std::wstring& name)
+{
+    ServiceHandle manager(OpenSCManagerW(nullptr, nullptr, SC_MANAGER_ALL_ACCESS));
+    if (!manager)
+        return false;
+    ServiceHandle service(OpenServiceW(manager, name.c_str(), SERVICE_QUERY_CONFIG));
+    return service != nullptr;
 }
 
-void CServiceControl::Install(const std::wstring& name, const std::wstring& programPath,
-                              const wchar_t* account) {
-  if (IsInstalled(name)) return;
-  const std::wstring quoted = L"\"" + programPath + L"\"";
-  ServiceHandle manager(OpenSCManagerW(nullptr, nullptr, SC_MANAGER_ALL_ACCESS));
-  if (!manager)
-    throw CAtlException::FromWin32(
-        GetLastError(), ModuleText(kIdsCouldNotOpenManager, L"Could not open Service Manager"));
-  ServiceHandle service(CreateServiceW(manager, name.c_str(), name.c_str(), SERVICE_ALL_ACCESS,
-                                       SERVICE_WIN32_OWN_PROCESS, SERVICE_AUTO_START,
-                                       SERVICE_ERROR_NORMAL, quoted.c_str(), nullptr, nullptr,
-                                       L"RPCSS\0", account, nullptr));
-  if (!service)
-    throw CAtlException::FromWin32(GetLastError(),
-                                   ModuleText(kIdsCouldNotInstall, L"Could not start service"));
+void CServiceControl::Install(const std::wstring& name, const std::wstring& programPath, const wchar_t* account)
+{
+    if (IsInstalled(name))
+        return;
+    const std::wstring quoted = L"\"" + programPath + L"\"";
+    ServiceHandle manager(OpenSCManagerW(nullptr, nullptr, SC_MANAGER_ALL_ACCESS));
+    if (!manager)
+        throw CAtlException::FromWin32(GetLastError(),
+                                       ModuleText(kIdsCouldNotOpenManager, L"Could not open Service Manager"));
+    ServiceHandle service(CreateServiceW(manager, name.c_str(), name.c_str(), SERVICE_ALL_ACCESS,
+                                         SERVICE_WIN32_OWN_PROCESS, SERVICE_AUTO_START, SERVICE_ERROR_NORMAL,
+                                         quoted.c_str(), nullptr, nullptr, L"RPCSS\0", account, nullptr));
+    if (!service)
+        throw CAtlException::FromWin32(GetLastError(), ModuleText(kIdsCouldNotInstall, L"Could not start service"));
 }
 
-void CServiceControl::Uninstall(const std::wstring& name,
-                                const std::function<void(const CAtlException&)>& warn) {
-  ServiceHandle manager(OpenSCManagerW(nullptr, nullptr, SC_MANAGER_ALL_ACCESS));
-  if (!manager)
-    throw CAtlException::FromWin32(
-        GetLastError(), ModuleText(kIdsCouldNotOpenManager, L"Could not open Service Manager"));
-  ServiceHandle service(
-      OpenServiceW(manager, name.c_str(), SERVICE_STOP | SERVICE_QUERY_STATUS | DELETE));
-  if (!service) {
-    DWORD error = GetLastError();
-    if (error == ERROR_SERVICE_DOES_NOT_EXIST) return;
-    throw CAtlException::FromWin32(error, L"Could not open the service " + name);
-  }
-  SERVICE_STATUS status{};
-  if (ControlService(service, SERVICE_CONTROL_STOP, &status)) {
-    WaitUntilStopped(service);
-  } else {
-    DWORD error = GetLastError();
-    if (error != ERROR_SERVICE_NOT_ACTIVE && error != ERROR_SERVICE_CANNOT_ACCEPT_CTRL)
-      warn(CAtlException::FromWin32(error, L"Could not stop service"));
-  }
-  if (!DeleteService(service))
-    throw CAtlException::FromWin32(GetLastError(), L"Could not delete the service " + name);
+void CServiceControl::Uninstall(const std::wstring& name, const std::function<void(const CAtlException&)>& warn)
+{
+    ServiceHandle manager(OpenSCManagerW(nullptr, nullptr, SC_MANAGER_ALL_ACCESS));
+    if (!manager)
+        throw CAtlException::FromWin32(GetLastError(),
+                                       ModuleText(kIdsCouldNotOpenManager, L"Could not open Service Manager"));
+    ServiceHandle service(OpenServiceW(manager, name.c_str(), SERVICE_STOP | SERVICE_QUERY_STATUS | DELETE));
+    if (!service) {
+        DWORD error = GetLastError();
+        if (error == ERROR_SERVICE_DOES_NOT_EXIST)
+            return;
+        throw CAtlException::FromWin32(error, L"Could not open the service " + name);
+    }
+    SERVICE_STATUS status{};
+    if (ControlService(service, SERVICE_CONTROL_STOP, &status)) {
+        WaitUntilStopped(service);
+    } else {
+        DWORD error = GetLastError();
+        if (error != ERROR_SERVICE_NOT_ACTIVE && error != ERROR_SERVICE_CANNOT_ACCEPT_CTRL)
+            warn(CAtlException::FromWin32(error, L"Could not stop service"));
+    }
+    if (!DeleteService(service))
+        throw CAtlException::FromWin32(GetLastError(), L"Could not delete the service " + name);
 }

@@ -16,43 +16,54 @@ HINSTANCE moduleInstance = nullptr;
 HHOOK keyboardHook = nullptr;
 HHOOK mouseHook = nullptr;
 
-void NoteInput(volatile LONG& counter) {
-  InterlockedIncrement(&counter);
-  InterlockedExchange(reinterpret_cast<volatile LONG*>(&LastInputTime),
-                      static_cast<LONG>(GetTickCount()));
+void NoteInput(volatile LONG& counter)
+{
+    InterlockedIncrement(&counter);
+    InterlockedExchange(reinterpret_cast<volatile LONG*>(&LastInputTime), static_cast<LONG>(GetTickCount()));
 }
 
-LRESULT CALLBACK KeyboardProc(int code, WPARAM message, LPARAM data) {
-  if (code == HC_ACTION) NoteInput(KeyEvents);
-  return CallNextHookEx(keyboardHook, code, message, data);
+LRESULT CALLBACK KeyboardProc(int code, WPARAM message, LPARAM data)
+{
+    if (code == HC_ACTION)
+        NoteInput(KeyEvents);
+    return CallNextHookEx(keyboardHook, code, message, data);
 }
 
-LRESULT CALLBACK MouseProc(int code, WPARAM message, LPARAM data) {
-  if (code == HC_ACTION) NoteInput(MouseEvents);
-  return CallNextHookEx(mouseHook, code, message, data);
+LRESULT CALLBACK MouseProc(int code, WPARAM message, LPARAM data)
+{
+    if (code == HC_ACTION)
+        NoteInput(MouseEvents);
+    return CallNextHookEx(mouseHook, code, message, data);
 }
 
-void Unhook(HHOOK& hook) {
-  if (hook) UnhookWindowsHookEx(hook);
-  hook = nullptr;
+void Unhook(HHOOK& hook)
+{
+    if (hook)
+        UnhookWindowsHookEx(hook);
+    hook = nullptr;
 }
 
 }  // namespace
 
-extern "C" void ZorvaneHook() {
-  if (!keyboardHook) keyboardHook = SetWindowsHookExW(WH_KEYBOARD_LL, KeyboardProc, moduleInstance, 0);
-  if (!mouseHook) mouseHook = SetWindowsHookExW(WH_MOUSE_LL, MouseProc, moduleInstance, 0);
+extern "C" void ZorvaneHook()
+{
+    if (!keyboardHook)
+        keyboardHook = SetWindowsHookExW(WH_KEYBOARD_LL, KeyboardProc, moduleInstance, 0);
+    if (!mouseHook)
+        mouseHook = SetWindowsHookExW(WH_MOUSE_LL, MouseProc, moduleInstance, 0);
 }
 
-extern "C" void ZorvaneUnhook() {
-  Unhook(keyboardHook);
-  Unhook(mouseHook);
+extern "C" void ZorvaneUnhook()
+{
+    Unhook(keyboardHook);
+    Unhook(mouseHook);
 }
 
-BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
-  if (reason == DLL_PROCESS_ATTACH) {
-    moduleInstance = instance;
-    DisableThreadLibraryCalls(instance);
-  }
-  return TRUE;
+BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID)
+{
+    if (reason == DLL_PROCESS_ATTACH) {
+        moduleInstance = instance;
+        DisableThreadLibraryCalls(instance);
+    }
+    return TRUE;
 }

@@ -46,10 +46,11 @@ TEST_F(ActivityStorageTest, ARowKeepsWhatWasReported)
 {
     Report(kStart, L"PC1", L"DOM\\alice", L"notepad.exe", 61000, 7, -3, L"a.txt - Notepad");
     EXPECT_EQ(L"2007-03-09 10:00:00", ScalarText("SELECT substr(StartTime,1,19) FROM Activity"));
-    EXPECT_EQ(1, ScalarLong("SELECT COUNT(*) FROM Activity JOIN UserInfo ON UserID=UserInfo.ID JOIN ComputerInfo ON "
-                            "ComputerID=ComputerInfo.ID JOIN ProcessInfo ON ProcessID=ProcessInfo.ID WHERE "
-                            "UserName='DOM\\alice' AND ComputerName='PC1' AND ProcessName='notepad.exe' AND "
-                            "TimeSpent=61000 AND KeyboardEvents=7 AND MouseEvents=-3"));
+    EXPECT_EQ(1,
+              ScalarLong("SELECT COUNT(*) FROM Activity JOIN UserInfo ON UserID=UserInfo.ID JOIN ComputerInfo ON "
+                         "ComputerID=ComputerInfo.ID JOIN ProcessInfo ON ProcessID=ProcessInfo.ID WHERE "
+                         "UserName='DOM\\alice' AND ComputerName='PC1' AND ProcessName='notepad.exe' AND "
+                         "TimeSpent=61000 AND KeyboardEvents=7 AND MouseEvents=-3"));
 }
 
 TEST_F(ActivityStorageTest, TheTitlePartBeforeTheFirstDashNamesTheDocument)
@@ -96,15 +97,16 @@ TEST_F(ActivityStorageTest, LongValuesAreStoredCutToTheirColumns)
 TEST_F(ActivityStorageTest, AFailedReportLeavesNothingBehind)
 {
     Execute("CREATE TRIGGER Refuse BEFORE INSERT ON Activity WHEN NEW.TimeSpent<0 BEGIN SELECT RAISE(ABORT,'refused'); "
-        "END");
+            "END");
     const struct {
         const wchar_t* User;
         long Time;
     } cases[] = {{L"DOM\\alice", -1}, {L"", 1000}};
     for (const auto& c : cases) {
         long needMore = -1;
-        EXPECT_EQ(E_FAIL, (*server)->ReportActivity(kStart, _bstr_t(L"PC1"), _bstr_t(c.User), _bstr_t(L"new.exe"),
-                                                    c.Time, 0, 0, _bstr_t(L"doc - App"), &needMore))
+        EXPECT_EQ(E_FAIL,
+                  (*server)->ReportActivity(kStart, _bstr_t(L"PC1"), _bstr_t(c.User), _bstr_t(L"new.exe"), c.Time, 0, 0,
+                                            _bstr_t(L"doc - App"), &needMore))
             << c.User;
         EXPECT_EQ(0, needMore);
         EXPECT_EQ(0, NameRows());
@@ -150,8 +152,9 @@ TEST_F(ActivityStorageTest, ProcessInformationIsStoredWithItsIconOrNull)
     SafeArrayDestroy(empty);
     EXPECT_EQ(L"Known program|0000010001",
               ScalarText("SELECT Description||'|'||hex(Icon) FROM ProcessInfo WHERE ProcessName='known.exe'"));
-    EXPECT_EQ(L"Never reported|null", ScalarText("SELECT Description||'|'||typeof(Icon) FROM "
-                                                   "ProcessInfo WHERE ProcessName='unknown.exe'"));
+    EXPECT_EQ(L"Never reported|null",
+              ScalarText("SELECT Description||'|'||typeof(Icon) FROM "
+                         "ProcessInfo WHERE ProcessName='unknown.exe'"));
     EXPECT_EQ(1, ScalarLong("SELECT COUNT(*) FROM ProcessInfo WHERE ProcessName='bare.exe' AND Icon IS NULL"));
     EXPECT_EQ(3, ScalarLong("SELECT COUNT(*) FROM ProcessInfo"));
 }

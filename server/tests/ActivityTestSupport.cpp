@@ -112,8 +112,9 @@ long ActivityTest::Report(DATE iStart, const wchar_t* iComputer, const wchar_t* 
                           long iTime, long iKeyboard, long iMouse, const wchar_t* iTitle)
 {
     long needMore = -1;
-    EXPECT_EQ(S_OK, (*server)->ReportActivity(iStart, _bstr_t(iComputer), _bstr_t(iUser), _bstr_t(iProcess), iTime,
-                                              iKeyboard, iMouse, _bstr_t(iTitle), &needMore))
+    EXPECT_EQ(S_OK,
+              (*server)->ReportActivity(iStart, _bstr_t(iComputer), _bstr_t(iUser), _bstr_t(iProcess), iTime, iKeyboard,
+                                        iMouse, _bstr_t(iTitle), &needMore))
         << log->Text();
     return needMore;
 }

@@ -23,7 +23,11 @@ std::vector<std::string> Rows(_Recordset* iData, std::initializer_list<const wch
 // deny-only when the caller is to be a plain user; or none at all.
 class TTestCallerToken : public ICallerToken {
 public:
-    enum TKind { Administrator, PlainUser, Unreadable };
+    enum TKind {
+        Administrator,
+        PlainUser,
+        Unreadable
+    };
     explicit TTestCallerToken(TKind iKind) : m_Kind(iKind) {}
     HANDLE OpenCallerToken() override;
 

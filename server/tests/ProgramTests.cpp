@@ -204,10 +204,10 @@ TEST_F(ProgramTest, ClientsOfOtherProcessesShareOneObjectThroughTheVtableAndDisp
     ASSERT_EQ(S_OK, CLSIDFromProgID(L"ZorvaneServer.Zorvane", &classId));
     IZorvane* first = nullptr;
     IZorvane* second = nullptr;
-    ASSERT_EQ(S_OK, CoCreateInstance(classId, nullptr, CLSCTX_LOCAL_SERVER, IID_IZorvane,
-                                     reinterpret_cast<void**>(&first)));
-    ASSERT_EQ(S_OK, CoCreateInstance(classId, nullptr, CLSCTX_LOCAL_SERVER, IID_IZorvane,
-                                     reinterpret_cast<void**>(&second)));
+    ASSERT_EQ(S_OK,
+              CoCreateInstance(classId, nullptr, CLSCTX_LOCAL_SERVER, IID_IZorvane, reinterpret_cast<void**>(&first)));
+    ASSERT_EQ(S_OK,
+              CoCreateInstance(classId, nullptr, CLSCTX_LOCAL_SERVER, IID_IZorvane, reinterpret_cast<void**>(&second)));
     IUnknown* firstIdentity = nullptr;
     IUnknown* secondIdentity = nullptr;
     ASSERT_EQ(S_OK, first->QueryInterface(IID_IUnknown, reinterpret_cast<void**>(&firstIdentity)));
@@ -258,16 +258,17 @@ TEST_F(ProgramTest, ServiceSwitchInstallsTheServiceThatServesClients)
     // Wine's service manager keeps the dependencies in the registry without reporting them.
     wchar_t dependencies[64] = {};
     DWORD size = sizeof(dependencies);
-    EXPECT_EQ(ERROR_SUCCESS, RegGetValueW(HKEY_LOCAL_MACHINE,
-                                          L"System\\CurrentControlSet\\Services\\Zorvane Server", L"DependOnService",
-                                          RRF_RT_REG_MULTI_SZ, nullptr, dependencies, &size));
+    EXPECT_EQ(ERROR_SUCCESS,
+              RegGetValueW(HKEY_LOCAL_MACHINE, L"System\\CurrentControlSet\\Services\\Zorvane Server",
+                           L"DependOnService", RRF_RT_REG_MULTI_SZ, nullptr, dependencies, &size));
     EXPECT_EQ(std::wstring(L"RPCSS\0", 7), std::wstring(dependencies, 7));
 
     ASSERT_TRUE(StartServiceW(service.handle, 0, nullptr));
     ASSERT_EQ(static_cast<DWORD>(SERVICE_RUNNING), WaitForState(service.handle, SERVICE_RUNNING));
     IZorvane* server = nullptr;
-    ASSERT_EQ(S_OK, CoCreateInstance(CLSID_ZorvaneServer, nullptr, CLSCTX_LOCAL_SERVER, IID_IZorvane,
-                                     reinterpret_cast<void**>(&server)));
+    ASSERT_EQ(S_OK,
+              CoCreateInstance(CLSID_ZorvaneServer, nullptr, CLSCTX_LOCAL_SERVER, IID_IZorvane,
+                               reinterpret_cast<void**>(&server)));
     EXPECT_EQ(45u, ConfiguredQuantum(server));
     server->Release();
     SERVICE_STATUS stop{};

@@ -11,9 +11,8 @@
 
 namespace {
 
-const char kTables[] =
-    "SELECT COUNT(*) FROM sqlite_master WHERE type='table' AND name IN "
-    "('Config','UserInfo','ComputerInfo','ProcessInfo','DocumentInfo','Activity','DateNumbers')";
+const char kTables[] = "SELECT COUNT(*) FROM sqlite_master WHERE type='table' AND name IN "
+                       "('Config','UserInfo','ComputerInfo','ProcessInfo','DocumentInfo','Activity','DateNumbers')";
 
 const char kTimeIndex[] = "SELECT COUNT(*) FROM sqlite_master WHERE type='index' AND name='ActivityStartTime'";
 
@@ -42,7 +41,6 @@ protected:
         EXPECT_EQ(44, ScalarLong("SELECT COUNT(*) FROM DateNumbers WHERE DateNumber BETWEEN 1995 AND 2038"));
         EXPECT_EQ(1, ScalarLong(kTimeIndex));
     }
-
 };
 
 std::wstring LocaleText(LCTYPE iType)
@@ -57,9 +55,12 @@ TEST_F(SchemaTest, EmptyDatabaseGetsEveryTableAndTheLocaleNames)
     auto server = StartServer();
     ExpectVersion2();
     const std::string text = log->Text();
-    const char* const lines[] = {"Checking DB version...\n", "(!) Database structure not found\n", "DB Version 1\n",
+    const char* const lines[] = {"Checking DB version...\n",
+                                 "(!) Database structure not found\n",
+                                 "DB Version 1\n",
                                  "CZorvaneServer::UpgradeDB_1_to_2()\n",
-                                 "CZorvaneServer::UpgradeDB_1_to_2() - complete\n", "Successfully connected\n"};
+                                 "CZorvaneServer::UpgradeDB_1_to_2() - complete\n",
+                                 "Successfully connected\n"};
     size_t at = 0;
     for (const char* line : lines) {
         at = text.find(line, at);
@@ -71,7 +72,8 @@ TEST_F(SchemaTest, EmptyDatabaseGetsEveryTableAndTheLocaleNames)
                    reinterpret_cast<LPWSTR>(&firstDay), 2);
     EXPECT_EQ(LocaleText(LOCALE_SABBREVDAYNAME1 + firstDay),
               ScalarText("SELECT AbbrevDayName FROM DateNumbers WHERE DateNumber=1"));
-    EXPECT_EQ(LocaleText(LOCALE_SABBREVMONTHNAME1), ScalarText("SELECT AbbrevMonthName FROM DateNumbers WHERE DateNumber=1"));
+    EXPECT_EQ(LocaleText(LOCALE_SABBREVMONTHNAME1),
+              ScalarText("SELECT AbbrevMonthName FROM DateNumbers WHERE DateNumber=1"));
     EXPECT_EQ(LocaleText(LOCALE_SABBREVMONTHNAME12),
               ScalarText("SELECT AbbrevMonthName FROM DateNumbers WHERE DateNumber=12"));
     EXPECT_EQ(7, ScalarLong("SELECT COUNT(AbbrevDayName) FROM DateNumbers"));
@@ -142,8 +144,8 @@ TEST_F(SchemaTest, OlderDatabasesAreUpgradedAndKeepTheirData)
 TEST_F(SchemaTest, CurrentDatabaseIsOnlyReadApartFromTheNamesAndTheTimeIndex)
 {
     StartServer().reset();
-    Change({"UPDATE DateNumbers SET AbbrevDayName='x' WHERE DateNumber=1", "DELETE FROM DateNumbers WHERE DateNumber=2038",
-            "DROP INDEX ActivityStartTime"});
+    Change({"UPDATE DateNumbers SET AbbrevDayName='x' WHERE DateNumber=1",
+            "DELETE FROM DateNumbers WHERE DateNumber=2038", "DROP INDEX ActivityStartTime"});
     auto server = StartServer();
     EXPECT_EQ(1, ScalarLong(kTimeIndex));
     EXPECT_EQ(1, log->Count("Checking DB version...\n"));

@@ -112,7 +112,8 @@ TEST_F(ServerObjectTest, LogFollowsMakeDebugLogAndDebugLogCategory)
             EXPECT_TRUE(DebugLog().StampLines);
         }
         const std::string written = FileText(DailyLogPath());
-        EXPECT_EQ(c.writes, written.find("---------------- ZorvaneServer started ----------------") != std::string::npos)
+        EXPECT_EQ(c.writes,
+                  written.find("---------------- ZorvaneServer started ----------------") != std::string::npos)
             << c.categories;
         DebugLog().RemoveAllWriters();
     }

@@ -77,16 +77,16 @@ TEST_F(SummaryQueryTest, ObjectsWithTheirSumsAndDistinctCounts)
 {
     Fill();
     SummaryActivityRequest users = Request(ZorvaneUser);
-    EXPECT_EQ((std::vector<std::string>{"DOM\\alice|6000|60|6|2|2", "DOM\\bob|9000|90|9|2|1"}),
-              Summary(users, {L"Name", L"TimeSpent", L"KeyboardEvents", L"MouseEvents", L"Processes", L"Computers"},
-                      true));
+    EXPECT_EQ(
+        (std::vector<std::string>{"DOM\\alice|6000|60|6|2|2", "DOM\\bob|9000|90|9|2|1"}),
+        Summary(users, {L"Name", L"TimeSpent", L"KeyboardEvents", L"MouseEvents", L"Processes", L"Computers"}, true));
     SummaryActivityRequest computers = Request(ZorvaneComputer);
     EXPECT_EQ((std::vector<std::string>{"PC1|3000|2|1", "PC2|12000|2|2"}),
               Summary(computers, {L"Name", L"TimeSpent", L"Processes", L"Users"}, true));
     SummaryActivityRequest programs = Request(ZorvaneProcess);
-    EXPECT_EQ((std::vector<std::string>{"calc.exe|NULL|2000|1|1", "notepad.exe|NULL|8000|2|2",
-                                        "winword.exe|NULL|5000|1|1"}),
-              Summary(programs, {L"Name", L"Description", L"TimeSpent", L"Users", L"Computers"}, true));
+    EXPECT_EQ(
+        (std::vector<std::string>{"calc.exe|NULL|2000|1|1", "notepad.exe|NULL|8000|2|2", "winword.exe|NULL|5000|1|1"}),
+        Summary(programs, {L"Name", L"Description", L"TimeSpent", L"Users", L"Computers"}, true));
     SummaryActivityRequest documents = Request(ZorvaneDocument, Date(2007, 3, 1), Date(2007, 3, 31));
     EXPECT_EQ((std::vector<std::string>{"a.txt|5000|2|2", "b.txt|3000|1|1"}),
               Summary(documents, {L"Name", L"TimeSpent", L"Users", L"Computers"}, true));
@@ -134,8 +134,8 @@ TEST_F(SummaryQueryTest, DistributionsOverHoursDaysMonthsAndYears)
     const TLocaleDateNames names;
     const int firstDay = names.FirstDayOfWeek();
     std::vector<std::string> weekDays(7);
-    const char* sums[7] = {"3000|30|3", "4000|40|4", "5000|50|5", "NULL|NULL|NULL", "NULL|NULL|NULL",
-                           "3000|30|3", "NULL|NULL|NULL"};  // Monday to Sunday
+    const char* sums[7] = {"3000|30|3",      "4000|40|4", "5000|50|5",     "NULL|NULL|NULL",
+                           "NULL|NULL|NULL", "3000|30|3", "NULL|NULL|NULL"};  // Monday to Sunday
     for (int day = 0; day < 7; ++day)
         weekDays[(day - firstDay + 7) % 7] = Narrow(names.AbbrevDayName(day)) + "|" + sums[day];
     EXPECT_EQ(weekDays, Distribution(ZorvaneWeekDaysDistribution));
@@ -174,9 +174,8 @@ TEST_F(SummaryQueryTest, UnknownObjectTypesAreNotImplemented)
 TEST_F(SummaryQueryTest, TotalsOfAllActivityAndOfOneObject)
 {
     Fill();
-    const auto columns = {L"TotalUsers",          L"TotalProcesses",   L"TotalComputers",
-                          L"TotalDocuments",      L"TotalTimeSpent",   L"TotalKeyboardEvents",
-                          L"TotalMouseEvents"};
+    const auto columns = {L"TotalUsers",     L"TotalProcesses",      L"TotalComputers",  L"TotalDocuments",
+                          L"TotalTimeSpent", L"TotalKeyboardEvents", L"TotalMouseEvents"};
     EXPECT_EQ((std::vector<std::string>{"2|3|2|3|15000|150|15"}),
               Totals({ZorvaneMonthsDistribution, 0, 0, 0}, columns));
     EXPECT_EQ((std::vector<std::string>{"0|0|0|0|NULL|NULL|NULL"}),
@@ -189,8 +188,8 @@ TEST_F(SummaryQueryTest, TotalsOfAllActivityAndOfOneObject)
     const unsigned long notepad = static_cast<unsigned long>(Id("ProcessInfo", "ProcessName", "notepad.exe"));
     EXPECT_EQ((std::vector<std::string>{std::to_string(notepad) + "|2|1|2|2|8000|80|8|notepad.exe"}),
               Totals({ZorvaneProcess, notepad, 0, 0},
-                     {L"ObjectID", L"Users", L"Processes", L"Computers", L"Documents", L"TimeSpent",
-                      L"KeyboardEvents", L"MouseEvents", L"ProcessName"}));
+                     {L"ObjectID", L"Users", L"Processes", L"Computers", L"Documents", L"TimeSpent", L"KeyboardEvents",
+                      L"MouseEvents", L"ProcessName"}));
     EXPECT_TRUE(Totals({ZorvaneProcess, notepad, Date(2009, 1, 1), 0}, {L"ObjectID"}).empty());
 }
 

@@ -85,8 +85,7 @@ TEST(SummaryActivitySqlTest, UsersCountDistinctlyOrThroughSubQueriesOnJet)
               "GROUP BY UserID) ComputersTable ON (UserInfo.ID=ComputersTable.UserID)) WHERE (Activity.StartTime "
               "BETWEEN ? AND ?) GROUP BY UserInfo.ID,UserInfo.UserName,Processes,Computers",
               jet.Text);
-    EXPECT_EQ((std::vector<std::string>{kStartText, kEndText, kStartText, kEndText, kStartText, kEndText}),
-              jet.Values);
+    EXPECT_EQ((std::vector<std::string>{kStartText, kEndText, kStartText, kEndText, kStartText, kEndText}), jet.Values);
 }
 
 TEST(SummaryActivitySqlTest, ObjectKindsNameTheirTablesAndCounts)
@@ -110,9 +109,10 @@ TEST(SummaryActivitySqlTest, ObjectKindsNameTheirTablesAndCounts)
     EXPECT_NE(std::string::npos, computers.find("ComputerInfo.ComputerName AS Name,Processes,Users FROM"));
     EXPECT_NE(std::string::npos, computers.find("ON (ComputerInfo.ID=UsersTable.ComputerID)"));
     const std::string documents = Activity(Request(ZorvaneDocument), kSqlite).Text;
-    EXPECT_NE(std::string::npos, documents.find("DocumentInfo.DocumentName AS Name,COUNT(DISTINCT UserID) AS Users,"
-                                                "COUNT(DISTINCT ComputerID) AS Computers FROM (DocumentInfo INNER "
-                                                "JOIN Activity ON (Activity.DocumentID=DocumentInfo.ID))"));
+    EXPECT_NE(std::string::npos,
+              documents.find("DocumentInfo.DocumentName AS Name,COUNT(DISTINCT UserID) AS Users,"
+                             "COUNT(DISTINCT ComputerID) AS Computers FROM (DocumentInfo INNER "
+                             "JOIN Activity ON (Activity.DocumentID=DocumentInfo.ID))"));
 }
 
 TEST(SummaryActivitySqlTest, EmptyObjectsKeepTheFiltersInTheirJoin)
@@ -134,9 +134,10 @@ TEST(SummaryActivitySqlTest, EmptyObjectsKeepTheFiltersInTheirJoin)
     request = Request(ZorvaneUser);
     request.ReturnEmptyObjects = 1;
     const std::string jet = Activity(request, kJet).Text;
-    EXPECT_NE(std::string::npos, jet.find("FROM (((UserInfo LEFT OUTER JOIN Activity ON (Activity.UserID=UserInfo.ID)) "
-                                          "LEFT OUTER JOIN (SELECT UserID,COUNT(ProcessID) AS Processes FROM (SELECT "
-                                          "DISTINCT UserID,ProcessID FROM (UserInfo LEFT OUTER JOIN Activity"))
+    EXPECT_NE(std::string::npos,
+              jet.find("FROM (((UserInfo LEFT OUTER JOIN Activity ON (Activity.UserID=UserInfo.ID)) "
+                       "LEFT OUTER JOIN (SELECT UserID,COUNT(ProcessID) AS Processes FROM (SELECT "
+                       "DISTINCT UserID,ProcessID FROM (UserInfo LEFT OUTER JOIN Activity"))
         << jet;
     EXPECT_EQ(std::string::npos, jet.find("INNER")) << jet;
     EXPECT_NE(std::string::npos, unfiltered.find("INNER")) << unfiltered;
@@ -175,8 +176,8 @@ TEST(SummaryActivitySqlTest, DatePartsAndRangesOfEachKind)
          "CAST(DateNumbers.DateNumber AS VARCHAR)", "I0", "I23"},
         {ZorvaneWeekDaysDistribution, kSqlite, 0, 0, "(CAST(strftime('%w',Activity.StartTime) AS INTEGER)+6)%7+1",
          "DateNumbers.AbbrevDayName", "I1", "I7"},
-        {ZorvaneWeekDaysDistribution, kSqliteSunday, 0, 0,
-         "(CAST(strftime('%w',Activity.StartTime) AS INTEGER)+0)%7+1", "DateNumbers.AbbrevDayName", "I1", "I7"},
+        {ZorvaneWeekDaysDistribution, kSqliteSunday, 0, 0, "(CAST(strftime('%w',Activity.StartTime) AS INTEGER)+0)%7+1",
+         "DateNumbers.AbbrevDayName", "I1", "I7"},
         {ZorvaneWeekDaysDistribution, kJet, 0, 0, "DATEPART(\"w\",Activity.StartTime,0)", "DateNumbers.AbbrevDayName",
          "I1", "I7"},
         {ZorvaneMonthDaysDistribution, kSqlite, kStart, kEnd, "CAST(strftime('%d',Activity.StartTime) AS INTEGER)",

@@ -108,4 +108,4 @@ TEST_F(MonitorLaunchTest, StoppingTerminatesTheMonitorsAndRestartsNone)
     EXPECT_EQ(2u, LaunchCount());
 }
 
-} // namespace
+}  // namespace

@@ -54,7 +54,7 @@ size_t AppendLaunch(const std::wstring& iPath)
     return launches;
 }
 
-} // namespace
+}  // namespace
 
 int main()
 {

@@ -68,9 +68,9 @@ TEST_F(RelayTest, ForwardsEveryCallWithItsArgumentsAndResults)
     EXPECT_EQ(7u, object.ObjectId);
     EXPECT_EQ(rows, objectRows);
 
-    const std::vector<std::wstring> expected = {
-        L"ReportActivity HOST DOM\\ann edit.exe 60000 12 34 a - Edit", L"GetQuantum",
-        L"SendProcessInformation edit.exe a - Edit", L"GetSummaryActivityData", L"GetSummaryObjectData"};
+    const std::vector<std::wstring> expected = {L"ReportActivity HOST DOM\\ann edit.exe 60000 12 34 a - Edit",
+                                                L"GetQuantum", L"SendProcessInformation edit.exe a - Edit",
+                                                L"GetSummaryActivityData", L"GetSummaryObjectData"};
     EXPECT_EQ(expected, Calls());
     EXPECT_EQ(1u, server.Count());
     EXPECT_TRUE(log->Contains(" HOST DOM\\ann edit.exe Time:60000 Keyboard:12 Mouse:34 a - Edit\n")) << log->Text();
@@ -196,4 +196,4 @@ TEST_F(RelayTest, ASecondObjectCannotBeCreatedWhileOneServes)
     EXPECT_TRUE(log->Contains("(!) ERROR: Another instance of ZorvaneService is running on this computer\n"));
 }
 
-} // namespace
+}  // namespace

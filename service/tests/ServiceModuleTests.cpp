@@ -121,8 +121,9 @@ TEST_F(ServiceModuleTest, ServiceSwitchInstallsTheUserServiceAndRegistersItsClas
     EXPECT_EQ(L"\"" + ServicePath() + L"\"", std::wstring(config->lpBinaryPathName));
     EXPECT_STREQ(kServiceName, config->lpDisplayName);
     EXPECT_STREQ(L"LocalSystem", config->lpServiceStartName);
-    EXPECT_EQ(L"RPCSS", Value(HKEY_LOCAL_MACHINE, std::wstring(L"System\\CurrentControlSet\\Services\\") + kServiceName,
-                              L"DependOnService"));
+    EXPECT_EQ(L"RPCSS",
+              Value(HKEY_LOCAL_MACHINE, std::wstring(L"System\\CurrentControlSet\\Services\\") + kServiceName,
+                    L"DependOnService"));
 
     const struct {
         std::wstring path;
@@ -169,8 +170,9 @@ TEST_F(ServiceModuleTest, TheRunningServiceRelaysAndEndsItsMonitorWhenStopped)
     ASSERT_NE(nullptr, monitor);
 
     IZorvane* relay = nullptr;
-    ASSERT_EQ(S_OK, CoCreateInstance(CLSID_Zorvane, nullptr, CLSCTX_LOCAL_SERVER, IID_IZorvane,
-                                     reinterpret_cast<void**>(&relay)));
+    ASSERT_EQ(
+        S_OK,
+        CoCreateInstance(CLSID_Zorvane, nullptr, CLSCTX_LOCAL_SERVER, IID_IZorvane, reinterpret_cast<void**>(&relay)));
     unsigned long quantum = 0;
     EXPECT_EQ(S_OK, relay->GetQuantum(&quantum));
     EXPECT_EQ(42u, quantum);
@@ -202,4 +204,4 @@ TEST_F(ServiceModuleTest, TheRunningServiceRelaysAndEndsItsMonitorWhenStopped)
     EXPECT_EQ(1u, StandInLaunches().size());
 }
 
-} // namespace
+}  // namespace

@@ -24,7 +24,7 @@ public:
     }
 };
 
-} // namespace
+}  // namespace
 
 bool TFakeSessions::EnumerateActiveSessions(std::vector<DWORD>& oSessions)
 {
@@ -67,8 +67,8 @@ void ServiceObjectTest::TearDown()
 
 void ServiceObjectTest::RegisterServer()
 {
-    ASSERT_EQ(S_OK, CoRegisterClassObject(CLSID_ZorvaneServer, &server, CLSCTX_INPROC_SERVER, REGCLS_MULTIPLEUSE,
-                                          &m_Cookie));
+    ASSERT_EQ(S_OK,
+              CoRegisterClassObject(CLSID_ZorvaneServer, &server, CLSCTX_INPROC_SERVER, REGCLS_MULTIPLEUSE, &m_Cookie));
 }
 
 void ServiceObjectTest::RevokeServer()
@@ -99,12 +99,13 @@ void ServiceObjectTest::Destroy()
 
 HRESULT CreateClassObjectOnAnotherThread()
 {
-    return std::async(std::launch::async, [] {
-               IUnknown* unknown = nullptr;
-               HRESULT result = CComClassFactorySingleton71<TTestZorvane>::CreateClassObject(&unknown);
-               if (unknown)
-                   unknown->Release();
-               return result;
-           })
+    return std::async(std::launch::async,
+                      [] {
+                          IUnknown* unknown = nullptr;
+                          HRESULT result = CComClassFactorySingleton71<TTestZorvane>::CreateClassObject(&unknown);
+                          if (unknown)
+                              unknown->Release();
+                          return result;
+                      })
         .get();
 }

@@ -109,4 +109,4 @@ TEST_F(ThreadTaskTest, AbortEndsARunningTaskAtItsAlertableWait)
     EXPECT_TRUE(next->WaitFinished(60000));
 }
 
-} // namespace
+}  // namespace

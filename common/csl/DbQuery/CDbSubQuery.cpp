@@ -2,7 +2,8 @@
 
 #include <csl/DbQuery/CDbQuery.h>
 
-CDbSubQuery::CDbSubQuery(const SmartPtr<IDbQuery>& iPrevious, const SmartPtr<CDbQuery>& iQuery, const std::string& iAlias)
+CDbSubQuery::CDbSubQuery(const SmartPtr<IDbQuery>& iPrevious, const SmartPtr<CDbQuery>& iQuery,
+                         const std::string& iAlias)
     : CDbQuerySource(iPrevious), m_Query(iQuery), m_Alias(iAlias)
 {
 }

@@ -30,7 +30,8 @@ DbType DetectDbType(const std::wstring& iConnectionString)
     static const struct {
         const wchar_t* Marker;
         DbType Type;
-    } kKinds[] = {{L"MICROSOFT.JET.OLEDB", dbJet}, {L"SQLOLEDB", dbSqlServer}, {L"ORAOLEDB", dbOracle}, {L"SQLITE", dbSqlite}};
+    } kKinds[] = {
+        {L"MICROSOFT.JET.OLEDB", dbJet}, {L"SQLOLEDB", dbSqlServer}, {L"ORAOLEDB", dbOracle}, {L"SQLITE", dbSqlite}};
     std::wstring provider;
     if (!FindProvider(iConnectionString, provider))
         return dbUnknown;

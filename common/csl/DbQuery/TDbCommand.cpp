@@ -170,8 +170,8 @@ _ParameterPtr TDbCommand::AddParameter(const _variant_t& iValue)
     const TBinding binding = BindingOf(iValue);
     _Command* command = AdoRequired(m_Command.GetInterfacePtr());
     _Parameter* created = nullptr;
-    AdoCheck(command, command->CreateParameter(_bstr_t(L""), binding.Type, adParamInput, binding.Size, binding.Value,
-                                               &created));
+    AdoCheck(command,
+             command->CreateParameter(_bstr_t(L""), binding.Type, adParamInput, binding.Size, binding.Value, &created));
     const _ParameterPtr parameter(AdoRequired(created), false);
     if (binding.Attributes)
         AdoCheck(created, created->put_Attributes(binding.Attributes));
@@ -251,8 +251,8 @@ _RecordsetPtr TDbCommand::ExecuteCommand(long iOptions, _variant_t* oRecordsAffe
 {
     _Command* command = AdoRequired(m_Command.GetInterfacePtr());
     _Recordset* result = nullptr;
-    AdoCheck(command, command->Execute(oRecordsAffected ? oRecordsAffected->GetAddress() : nullptr, nullptr, iOptions,
-                                       &result));
+    AdoCheck(command,
+             command->Execute(oRecordsAffected ? oRecordsAffected->GetAddress() : nullptr, nullptr, iOptions, &result));
     return _RecordsetPtr(result, false);
 }
 

@@ -13,8 +13,7 @@ TDbTransaction::TDbTransaction(DbConnection& iConnection)
         SetThreadConnection(&m_Connection);
 }
 
-TDbTransaction::TDbTransaction()
-    : m_Connection(GetThreadConnection()), m_Previous(m_Connection), m_Committed(false)
+TDbTransaction::TDbTransaction() : m_Connection(GetThreadConnection()), m_Previous(m_Connection), m_Committed(false)
 {
     Begin();
 }

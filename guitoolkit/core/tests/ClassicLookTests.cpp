@@ -4,8 +4,7 @@
 #include <guitoolkit/core/GuiToolkitGlobals.h>
 #include "LookTestSupport.h"
 
-namespace
-{
+namespace {
 const COLORREF background = RGB(1, 2, 3);
 const COLORREF barFace = RGB(10, 20, 30);
 const COLORREF barShadow = RGB(40, 50, 60);
@@ -20,8 +19,7 @@ const COLORREF white = RGB(255, 255, 255);
 const COLORREF grey = RGB(128, 128, 128);
 
 // The classic look drawing with distinct colours in the global record.
-class ClassicLook : public ::testing::Test
-{
+class ClassicLook : public ::testing::Test {
 protected:
     void SetUp() override
     {
@@ -65,12 +63,10 @@ TEST_F(ClassicLook, SeparatorIsATwoPixelEtchedStripThroughTheMiddle)
 TEST_F(ClassicLook, StatusProgressFillsItsShareOfTheWidth)
 {
     const COLORREF bar = RGB(0, 128, 0);
-    struct Case
-    {
+    struct Case {
         int total, current, filledWidth;
     } cases[] = {{4, 1, 10}, {3, 2, 26}, {7, 7, 40}, {0, 0, 0}};
-    for (const Case& c : cases)
-    {
+    for (const Case& c : cases) {
         canvas.Fill(background);
         look.DrawStatusProgress(&canvas.dc(), nullptr, CRect(0, 0, 40, 10), c.total, c.current, bar,
                                 static_cast<COLORREF>(-1), static_cast<COLORREF>(-1), FALSE);
@@ -98,21 +94,19 @@ TEST_F(ClassicLook, StatusProgressAtTheTotalShowsAHundredPercent)
 
 TEST_F(ClassicLook, CaptionButtonGlyphColourFollowsTheCaption)
 {
-    struct Case
-    {
+    struct Case {
         COLORREF foreground;
         BOOL active, disabled;
         COLORREF glyph;
     } cases[] = {
-        {RGB(200, 200, 200), FALSE, FALSE, white}, {RGB(192, 255, 255), TRUE, FALSE, black},
-        {RGB(193, 193, 193), FALSE, FALSE, white}, {static_cast<COLORREF>(-1), TRUE, FALSE, white},
+        {RGB(200, 200, 200), FALSE, FALSE, white},        {RGB(192, 255, 255), TRUE, FALSE, black},
+        {RGB(193, 193, 193), FALSE, FALSE, white},        {static_cast<COLORREF>(-1), TRUE, FALSE, white},
         {static_cast<COLORREF>(-1), FALSE, FALSE, black}, {RGB(255, 255, 255), TRUE, TRUE, grey},
     };
     FakeCaptionButton button;
     button.glyph = CGTMenuGlyphs::Close;
     const CSize size = look.GetCaptionButtonDefaultSize();
-    for (const Case& c : cases)
-    {
+    for (const Case& c : cases) {
         canvas.Fill(background);
         button.foreground = c.foreground;
         look.DrawCaptionButton(&canvas.dc(), &button, c.active, TRUE, FALSE, c.disabled);
@@ -124,21 +118,21 @@ TEST_F(ClassicLook, CaptionButtonGlyphColourFollowsTheCaption)
 
 TEST_F(ClassicLook, SliderBorderLineSitsOnTheEdgeFacingItsBar)
 {
-    struct Case
-    {
+    struct Case {
         DWORD alignment;
         CPoint onLine;
         COLORREF color;
     } cases[] = {
-        {CBRS_ALIGN_LEFT, CPoint(19, 5), barDarkShadow},   {CBRS_ALIGN_TOP, CPoint(5, 19), barDarkShadow},
-        {CBRS_ALIGN_RIGHT, CPoint(0, 5), barHighlight},    {CBRS_ALIGN_BOTTOM, CPoint(5, 0), barHighlight},
+        {CBRS_ALIGN_LEFT, CPoint(19, 5), barDarkShadow},
+        {CBRS_ALIGN_TOP, CPoint(5, 19), barDarkShadow},
+        {CBRS_ALIGN_RIGHT, CPoint(0, 5), barHighlight},
+        {CBRS_ALIGN_BOTTOM, CPoint(5, 0), barHighlight},
         {0, CPoint(19, 5), barFace},
     };
     FakeBar slider;
     slider.kind = GTLookBarKind::Slider;
     const CRect rect(0, 0, 20, 20);
-    for (const Case& c : cases)
-    {
+    for (const Case& c : cases) {
         canvas.Fill(background);
         slider.style = c.alignment;
         look.DrawSlider(&canvas.dc(), &slider, rect, TRUE);
@@ -152,8 +146,7 @@ TEST_F(ClassicLook, GridAreaModes)
     const COLORREF marker = RGB(9, 99, 199);
     FakeGrid grid;
     const CRect rect(0, 0, 8, 8);
-    struct Case
-    {
+    struct Case {
         int mode;
         COLORREF marker;
         BOOL active;
@@ -166,8 +159,7 @@ TEST_F(ClassicLook, GridAreaModes)
         {2, static_cast<COLORREF>(-1), TRUE, windowColor, windowColor},
         {2, marker, FALSE, theGuiToolkitGlobals.colorBtnFace, theGuiToolkitGlobals.colorBtnFace},
     };
-    for (const Case& c : cases)
-    {
+    for (const Case& c : cases) {
         canvas.Fill(background);
         grid.mode = c.mode;
         grid.marker = c.marker;
@@ -178,8 +170,7 @@ TEST_F(ClassicLook, GridAreaModes)
         const int firstCount = canvas.Count(rect, c.first);
         if (c.first == c.second)
             EXPECT_EQ(firstCount, 64) << c.mode;
-        else
-        {
+        else {
             EXPECT_EQ(firstCount, 32) << c.mode;
             EXPECT_EQ(canvas.Count(rect, c.second), 32) << c.mode;
             EXPECT_NE(canvas.Pixel(0, 0), canvas.Pixel(1, 0));
@@ -276,14 +267,13 @@ TEST_F(ClassicLook, TabsInTheirOwnColourOrWhiteWhenActiveInASpecialLook)
 {
     FakeTabWnd tabs;
     const CRect rect(0, 0, 20, 20);
-    struct Case
-    {
+    struct Case {
         GTTabLook look;
         BOOL active;
         COLORREF expected;
-    } cases[] = {{GTTabLook::Flat, TRUE, white}, {GTTabLook::Flat, FALSE, barFace}, {GTTabLook::Plain3D, TRUE, barFace}};
-    for (const Case& c : cases)
-    {
+    } cases[] = {
+        {GTTabLook::Flat, TRUE, white}, {GTTabLook::Flat, FALSE, barFace}, {GTTabLook::Plain3D, TRUE, barFace}};
+    for (const Case& c : cases) {
         tabs.look = c.look;
         look.FillTab(&canvas.dc(), rect, &theGuiToolkitGlobals.brushBarFace, 0, c.active, &tabs);
         EXPECT_EQ(canvas.Pixel(10, 10), c.expected) << static_cast<int>(c.look) << c.active;
@@ -309,14 +299,12 @@ TEST_F(ClassicLook, TabsInTheirOwnColourOrWhiteWhenActiveInASpecialLook)
 TEST(MenuGlyphs, StylesPickTheirColoursAndSizesScale)
 {
     TestCanvas canvas(30, 30, RGB(1, 2, 3));
-    struct Case
-    {
+    struct Case {
         int style;
         COLORREF color;
-    } cases[] = {{0, RGB(0, 0, 0)}, {1, RGB(128, 128, 128)}, {2, RGB(192, 192, 192)}, {3, RGB(255, 255, 255)},
-                 {4, RGB(72, 72, 72)}, {7, RGB(255, 255, 255)}};
-    for (const Case& c : cases)
-    {
+    } cases[] = {{0, RGB(0, 0, 0)},       {1, RGB(128, 128, 128)}, {2, RGB(192, 192, 192)},
+                 {3, RGB(255, 255, 255)}, {4, RGB(72, 72, 72)},    {7, RGB(255, 255, 255)}};
+    for (const Case& c : cases) {
         canvas.Fill(RGB(1, 2, 3));
         CGTMenuGlyphs::Draw(&canvas.dc(), CGTMenuGlyphs::RadioDot, CPoint(0, 0), c.style);
         // The radio dot is a 5 x 5 disc without its four corners.

@@ -17,14 +17,12 @@ TEST(DrawManagerColours, ChannelAndColourArithmetic)
 
 TEST(DrawManagerColours, HueConversions)
 {
-    struct Case
-    {
+    struct Case {
         COLORREF color;
         double hue, saturation, lightness;
     };
     for (const Case& c : {Case{RGB(255, 0, 0), 0.0, 1.0, 0.5}, Case{RGB(0, 255, 0), 1.0 / 3, 1.0, 0.5},
-                          Case{RGB(0, 0, 255), 2.0 / 3, 1.0, 0.5}, Case{RGB(128, 128, 128), 0.0, 0.0, 128 / 255.0}})
-    {
+                          Case{RGB(0, 0, 255), 2.0 / 3, 1.0, 0.5}, Case{RGB(128, 128, 128), 0.0, 0.0, 128 / 255.0}}) {
         double hue, saturation, lightness;
         CGTDrawManager::RgbToHls(c.color, hue, saturation, lightness);
         EXPECT_NEAR(c.hue, hue, 1e-9);

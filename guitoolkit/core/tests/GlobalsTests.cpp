@@ -4,8 +4,7 @@
 #include <gtest/gtest.h>
 #include <vector>
 
-namespace
-{
+namespace {
 std::map<int, COLORREF> DistinctColors()
 {
     std::map<int, COLORREF> colors;
@@ -60,8 +59,7 @@ TEST(GuiToolkitGlobals, LightBrushIsMidColourOnTrueColourAndCheckerboardOnEightB
         PixelSurface surface(8, 8);
         ::FillRect(surface.Dc(), CRect(0, 0, 8, 8), theGuiToolkitGlobals.brushLight);
         for (int y = 0; y < 8; ++y)
-            for (int x = 0; x < 8; ++x)
-            {
+            for (int x = 0; x < 8; ++x) {
                 const COLORREF expected = (x + y) % 2 == 0 ? surface.At(0, 0) : surface.At(1, 0);
                 EXPECT_EQ(expected, surface.At(x, y)) << x << "," << y;
             }
@@ -74,14 +72,12 @@ TEST(GuiToolkitGlobals, LightBrushIsMidColourOnTrueColourAndCheckerboardOnEightB
 
 TEST(GuiToolkitGlobals, HighContrastNeedsWhiteLightAndBlackFace)
 {
-    struct Case
-    {
+    struct Case {
         COLORREF light, face;
         BOOL expected;
     };
     for (const Case& c : {Case{RGB(255, 255, 255), 0, TRUE}, Case{RGB(255, 255, 254), 0, FALSE},
-                          Case{RGB(255, 255, 255), RGB(0, 0, 1), FALSE}})
-    {
+                          Case{RGB(255, 255, 255), RGB(0, 0, 1), FALSE}}) {
         FakeScreen screen(32, {{COLOR_3DLIGHT, c.light}, {COLOR_BTNFACE, c.face}});
         EXPECT_EQ(c.expected, theGuiToolkitGlobals.isBlackHighContrast);
     }
@@ -89,15 +85,15 @@ TEST(GuiToolkitGlobals, HighContrastNeedsWhiteLightAndBlackFace)
 
 TEST(GuiToolkitGlobals, FontFaceAndSmallHeightRules)
 {
-    struct FaceCase
-    {
+    struct FaceCase {
         BYTE charSet;
         BOOL tahoma;
         const wchar_t* face;
     };
-    for (const FaceCase& c : {FaceCase{ANSI_CHARSET, TRUE, L"Tahoma"}, FaceCase{DEFAULT_CHARSET, FALSE, L"MS Sans Serif"},
-                              FaceCase{SYMBOL_CHARSET, TRUE, L"Tahoma"}, FaceCase{SHIFTJIS_CHARSET, TRUE, L"Menu Face"},
-                              FaceCase{RUSSIAN_CHARSET, FALSE, L"Menu Face"}})
+    for (const FaceCase& c :
+         {FaceCase{ANSI_CHARSET, TRUE, L"Tahoma"}, FaceCase{DEFAULT_CHARSET, FALSE, L"MS Sans Serif"},
+          FaceCase{SYMBOL_CHARSET, TRUE, L"Tahoma"}, FaceCase{SHIFTJIS_CHARSET, TRUE, L"Menu Face"},
+          FaceCase{RUSSIAN_CHARSET, FALSE, L"Menu Face"}})
         EXPECT_STREQ(c.face, GuiToolkitGlobals::RegularFaceName(c.charSet, L"Menu Face", c.tahoma)) << c.charSet;
 
     EXPECT_EQ(-8, GuiToolkitGlobals::SmallFontHeight(-11));
@@ -132,14 +128,12 @@ TEST(GuiToolkitLibrary, WindowClassNameFollowsTheRuleAndRegistersOnce)
     EXPECT_EQ(reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1), info.hbrBackground);
 }
 
-namespace
-{
+namespace {
 POINT erasedOrigin;
 
 LRESULT CALLBACK ParentProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (message == WM_ERASEBKGND)
-    {
+    if (message == WM_ERASEBKGND) {
         ::GetWindowOrgEx(reinterpret_cast<HDC>(wParam), &erasedOrigin);
         return 7;
     }
@@ -183,10 +177,10 @@ TEST(GuiToolkitGlobals, ReleaseDropsEveryEntryWithItsModuleAndParentsThenEraseTh
     ::DestroyWindow(parent);
 }
 
-namespace
-{
+namespace {
 std::vector<int> cleanUpOrder;
-template <int N> void Record()
+template <int N>
+void Record()
 {
     cleanUpOrder.push_back(N);
 }
@@ -194,9 +188,9 @@ template <int N> void Record()
 
 TEST(GuiToolkitLibrary, CleanUpReleasesTheRecordThenRunsTheModulesInOrder)
 {
-    const GTModuleHook steps[] = {GTModuleHook::MenuHashCleanUp, GTModuleHook::ToolBarCleanUp,
+    const GTModuleHook steps[] = {GTModuleHook::MenuHashCleanUp,   GTModuleHook::ToolBarCleanUp,
                                   GTModuleHook::MenuGlyphsCleanUp, GTModuleHook::CommandManagerCleanUp,
-                                  GTModuleHook::KeyboardCleanUp, GTModuleHook::VisualManagerCleanUp};
+                                  GTModuleHook::KeyboardCleanUp,   GTModuleHook::VisualManagerCleanUp};
     const GTModuleHookFunction recorders[] = {Record<1>, Record<2>, Record<3>, Record<4>, Record<5>, Record<6>};
     GTModuleHookFunction previous[6];
     for (int i = 0; i < 6; ++i)
@@ -214,8 +208,7 @@ TEST(GuiToolkitLibrary, CleanUpReleasesTheRecordThenRunsTheModulesInOrder)
     theGuiToolkitGlobals.UpdateFonts();
 }
 
-namespace
-{
+namespace {
 HWND floatedFrom = nullptr;
 HWND miniFrame = nullptr;
 

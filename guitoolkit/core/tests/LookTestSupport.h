@@ -4,8 +4,7 @@
 #include <guitoolkit/core/GTLookTargets.h>
 
 // A 32-bit top-down DIB section selected into a memory DC, filled with one colour.
-class TestCanvas
-{
+class TestCanvas {
 public:
     TestCanvas(int width, int height, COLORREF background = RGB(1, 2, 3));
     ~TestCanvas();
@@ -24,8 +23,7 @@ private:
     int m_height;
 };
 
-struct FakeBar : IGTLookBar
-{
+struct FakeBar : IGTLookBar {
     GTLookBarKind kind = GTLookBarKind::Toolbar;
     DWORD style = 0;
     BOOL dialog = FALSE;
@@ -40,8 +38,7 @@ struct FakeBar : IGTLookBar
     COLORREF GetBackgroundColor() const override { return background; }
 };
 
-struct FakeButton : IGTLookButton
-{
+struct FakeButton : IGTLookButton {
     UINT style = 0;
     BOOL outlook = FALSE, showAll = FALSE, menuButton = FALSE, menuItem = FALSE;
     BOOL customizing = FALSE, usableWhileCustomizing = TRUE;
@@ -57,8 +54,7 @@ struct FakeButton : IGTLookButton
     COLORREF GetHotTextColor() const override { return hotText; }
 };
 
-struct FakeCaptionButton : IGTLookCaptionButton
-{
+struct FakeCaptionButton : IGTLookCaptionButton {
     BOOL pushed = FALSE, highlighted = FALSE, hidden = FALSE;
     COLORREF foreground = static_cast<COLORREF>(-1);
     int glyph = 5;
@@ -71,8 +67,7 @@ struct FakeCaptionButton : IGTLookCaptionButton
     CPoint GetPosition() const override { return position; }
 };
 
-struct FakeGrid : IGTLookGrid
-{
+struct FakeGrid : IGTLookGrid {
     COLORREF marker = static_cast<COLORREF>(-1);
     int mode = 2;
     BOOL UsesDialogColors() const override { return FALSE; }
@@ -80,8 +75,7 @@ struct FakeGrid : IGTLookGrid
     int GetMarkerMode() const override { return mode; }
 };
 
-struct FakeTabWnd : IGTLookTabWnd
-{
+struct FakeTabWnd : IGTLookTabWnd {
     GTTabLook look = GTTabLook::Plain3D;
     int active = 0;
     COLORREF tabColor = static_cast<COLORREF>(-1);

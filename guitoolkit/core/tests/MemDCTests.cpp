@@ -2,8 +2,7 @@
 #include <guitoolkit/core/CGTMemDC.h>
 #include "LookTestSupport.h"
 
-namespace
-{
+namespace {
 const COLORREF before = RGB(1, 2, 3);
 const COLORREF painted = RGB(200, 10, 20);
 

@@ -4,11 +4,9 @@
 #include <memory>
 #include <vector>
 
-namespace
-{
+namespace {
 // A serialisable object for the archived-object values.
-class StoredShape : public CObject
-{
+class StoredShape : public CObject {
     DECLARE_SERIAL(StoredShape)
 public:
     StoredShape() = default;
@@ -24,21 +22,18 @@ public:
 };
 IMPLEMENT_SERIAL(StoredShape, CObject, 1)
 
-class OtherShape : public StoredShape
-{
+class OtherShape : public StoredShape {
     DECLARE_SERIAL(OtherShape)
 };
 IMPLEMENT_SERIAL(OtherShape, StoredShape, 1)
 
-class UnrelatedThing : public CObject
-{
+class UnrelatedThing : public CObject {
     DECLARE_SERIAL(UnrelatedThing)
 };
 IMPLEMENT_SERIAL(UnrelatedThing, CObject, 1)
 
 // A scratch key under HKEY_CURRENT_USER, removed before and after each test.
-class RegistryTest : public ::testing::Test
-{
+class RegistryTest : public ::testing::Test {
 protected:
     const CString root = L"Software\\ZorvaneTests\\GtCoreRegistry";
 
@@ -279,8 +274,9 @@ TEST_F(RegistryTest, KeysOpenWithOrWithoutTrailingBackslashAndCloseWhatTheyRepla
     EXPECT_FALSE(reader.VerifyKey(L"Absent"));
     const HKEY left = reader.currentKey;
     ASSERT_TRUE(reader.Open(L"Sub"));
-    EXPECT_NE(ERROR_SUCCESS, ::RegQueryInfoKeyW(left, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
-                                                nullptr, nullptr, nullptr, nullptr));
+    EXPECT_NE(ERROR_SUCCESS,
+              ::RegQueryInfoKeyW(left, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+                                 nullptr, nullptr));
     EXPECT_TRUE(reader.VerifyValue(L"Value"));
     EXPECT_FALSE(reader.Open(L"Absent"));
     int value = 0;

@@ -3,16 +3,14 @@
 #include <gtest/gtest.h>
 #include <initializer_list>
 
-namespace
-{
+namespace {
 const COLORREF magenta = RGB(255, 0, 255);
 const COLORREF red = RGB(255, 0, 0);
 const COLORREF blue = RGB(0, 0, 255);
 const COLORREF white = RGB(255, 255, 255);
 
 // A 32-bit DIB of magenta with the listed pixels set (raw 0xAARRGGBB values).
-struct Pixel
-{
+struct Pixel {
     int x, y;
     DWORD raw;
 };
@@ -47,8 +45,7 @@ COLORREF ColorAt(HBITMAP bitmap, int x, int y)
 }
 
 // A marker whose strip holds the bitmap as its one image.
-struct Marker
-{
+struct Marker {
     Marker(HBITMAP bitmap, int bitsPerPixel)
     {
         BITMAP info = {};

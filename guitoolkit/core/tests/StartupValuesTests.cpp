@@ -14,8 +14,7 @@ TEST(StartupValues, EachRegisteredMessageIsRegisteredUnderItsName)
           std::cref(GTM_ON_CANCELTABMOVE), std::cref(GTM_ON_MOVETABCOMPLETE), std::cref(GTM_ON_RENAME_TAB),
           std::cref(GTM_ONCHANGE_ACTIVE_TAB), std::cref(GTM_ON_MOVE_TAB), std::cref(GTM_ON_CHANGING_ACTIVE_TAB),
           std::cref(GTM_ON_GET_TAB_TOOLTIP), std::cref(GTM_ON_PRESS_CLOSE_BUTTON),
-          std::cref(GTMSG_CHECKEMPTYMINIFRAME)})
-    {
+          std::cref(GTMSG_CHECKEMPTYMINIFRAME)}) {
         const UINT expected = ::RegisterWindowMessageW(message.Name());
         EXPECT_GE(expected, 0xC000u) << message.Name();
         EXPECT_EQ(expected, static_cast<UINT>(message)) << message.Name();
@@ -24,13 +23,11 @@ TEST(StartupValues, EachRegisteredMessageIsRegisteredUnderItsName)
     EXPECT_STREQ(L"GTM_ONCHANGE_ACTIVE_TAB", GTM_ONCHANGE_ACTIVE_TAB.Name());
 }
 
-namespace
-{
+namespace {
 // A message name the system refuses to register.
 const CGTRegisteredMessage unregistrable(L"");
 
-class RegisteredMessageWindow : public CWnd
-{
+class RegisteredMessageWindow : public CWnd {
 public:
     int received = 0;
     LRESULT OnUnregistrable(WPARAM, LPARAM)

@@ -6,8 +6,7 @@
 #include <map>
 
 // A memory DC over a 32-bit DIB section whose pixels the tests read.
-class PixelSurface
-{
+class PixelSurface {
 public:
     PixelSurface(int width, int height, COLORREF fill = RGB(1, 2, 3))
     {
@@ -53,8 +52,7 @@ private:
 
 // A screen of a chosen depth and chosen system colours, in place while the object lives;
 // the global record follows it in and out.
-class FakeScreen : public CGTScreenInfo
-{
+class FakeScreen : public CGTScreenInfo {
 public:
     explicit FakeScreen(int bits, std::map<int, COLORREF> colors = {}) : m_bits(bits), m_colors(std::move(colors))
     {

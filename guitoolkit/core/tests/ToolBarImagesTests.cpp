@@ -3,8 +3,7 @@
 #include <gtest/gtest.h>
 #include <vector>
 
-namespace
-{
+namespace {
 // Resources of the test program (see resources/make_bitmaps.py).
 const UINT strip4 = 101;
 const UINT strip24 = 102;
@@ -13,16 +12,14 @@ const UINT extra4 = 104;
 const COLORREF paper = RGB(1, 2, 3);
 
 // Draws one image at (0, 0) of a fresh surface in one pass.
-struct Drawn
-{
+struct Drawn {
     Drawn(CGTToolBarImages& images, int index, BOOL disabled = FALSE, BOOL inactive = FALSE, BOOL shadow = FALSE,
           BOOL fade = FALSE, int width = 0, int height = 0, COLORREF fill = paper)
         : surface(40, 40, fill)
     {
         CGTImageDrawPass pass;
         ok = images.BeginDrawing(pass, width, height, fade);
-        if (ok)
-        {
+        if (ok) {
             ok = images.DrawImage(&surface.Dc(), 0, 0, index, FALSE, disabled, FALSE, shadow, inactive);
             images.FinishDrawing(pass);
         }
@@ -44,8 +41,7 @@ const GuiToolkitGlobals& Globals()
 }
 
 // An application with a main window whose message boxes are recorded, not shown.
-class PromptRecordingApp : public CWinApp
-{
+class PromptRecordingApp : public CWinApp {
 public:
     PromptRecordingApp() : CWinApp(L"Images")
     {
@@ -195,8 +191,7 @@ TEST(ToolBarImages, UserStripsSaveAsBmpAndLoadBack)
     CGTToolBarImages reloaded;
     ASSERT_TRUE(reloaded.LoadFromFile(saved));
     EXPECT_EQ(5, reloaded.count);
-    for (int index = 0; index < 5; ++index)
-    {
+    for (int index = 0; index < 5; ++index) {
         Drawn before(images, index);
         Drawn after(reloaded, index);
         for (POINT p : {POINT{0, 0}, POINT{1, 1}, POINT{5, 5}, POINT{8, 8}})

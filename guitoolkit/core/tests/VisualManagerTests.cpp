@@ -3,10 +3,8 @@
 #include <guitoolkit/core/GuiToolkitHooks.h>
 #include <string>
 
-namespace
-{
-class TestLook : public CGTVisualManager
-{
+namespace {
+class TestLook : public CGTVisualManager {
     DECLARE_DYNCREATE(TestLook)
 public:
     TestLook() = default;
@@ -21,8 +19,7 @@ IMPLEMENT_DYNCREATE(TestLook, CGTVisualManager)
 
 std::string calls;
 
-class VisualManagerSelection : public ::testing::Test
-{
+class VisualManagerSelection : public ::testing::Test {
 protected:
     void SetUp() override
     {

@@ -9,38 +9,46 @@ namespace {
 
 HMODULE g_module = nullptr;
 
-std::wstring ModulePath() {
-  wchar_t path[MAX_PATH];
-  DWORD length = GetModuleFileNameW(g_module, path, MAX_PATH);
-  return std::wstring(path, length);
+std::wstring ModulePath()
+{
+    wchar_t path[MAX_PATH];
+    DWORD length = GetModuleFileNameW(g_module, path, MAX_PATH);
+    return std::wstring(path, length);
 }
 
 }  // namespace
 
-extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, void*) {
-  if (reason == DLL_PROCESS_ATTACH) {
-    g_module = instance;
-    DisableThreadLibraryCalls(instance);
-  }
-  return TRUE;
+extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, void*)
+{
+    if (reason == DLL_PROCESS_ATTACH) {
+        g_module = instance;
+        DisableThreadLibraryCalls(instance);
+    }
+    return TRUE;
 }
 
-STDAPI DllGetClassObject(REFCLSID classId, REFIID iid, void** object) {
-  if (!object) return E_POINTER;
-  *object = nullptr;
-  if (classId != CLSID_Recordset) return CLASS_E_CLASSNOTAVAILABLE;
-  static ado::ClassFactory factory(CLSID_Recordset);
-  return factory.QueryInterface(iid, object);
+STDAPI DllGetClassObject(REFCLSID classId, REFIID iid, void** object)
+{
+    if (!object)
+        return E_POINTER;
+    *object = nullptr;
+    if (classId != CLSID_Recordset)
+        return CLASS_E_CLASSNOTAVAILABLE;
+    static ado::ClassFactory factory(CLSID_Recordset);
+    return factory.QueryInterface(iid, object);
 }
 
-STDAPI DllCanUnloadNow() {
-  return ado::LiveObjects() == 0 && ado::ClassFactory::Locks() == 0 ? S_OK : S_FALSE;
+STDAPI DllCanUnloadNow()
+{
+    return ado::LiveObjects() == 0 && ado::ClassFactory::Locks() == 0 ? S_OK : S_FALSE;
 }
 
-STDAPI DllRegisterServer() {
-  return ado::RegisterServer(ModulePath().c_str());
+STDAPI DllRegisterServer()
+{
+    return ado::RegisterServer(ModulePath().c_str());
 }
 
-STDAPI DllUnregisterServer() {
-  return ado::UnregisterServer();
+STDAPI DllUnregisterServer()
+{
+    return ado::UnregisterServer();
 }

@@ -8,7 +8,6 @@ namespace ado {
 
 // The position an Item index names: a number (zero-based) or a name, which findByName looks
 // up (-1 when absent). Throws adErrItemNotFound for anything outside the collection.
-size_t ResolveIndex(const VARIANT& index, size_t count,
-                    const std::function<long(const std::wstring&)>& findByName);
+size_t ResolveIndex(const VARIANT& index, size_t count, const std::function<long(const std::wstring&)>& findByName);
 
 }  // namespace ado

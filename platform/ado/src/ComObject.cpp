@@ -2,16 +2,18 @@
 
 namespace ado {
 
-std::atomic<long>& LiveObjects() {
-  static std::atomic<long> count{0};
-  return count;
+std::atomic<long>& LiveObjects()
+{
+    static std::atomic<long> count{0};
+    return count;
 }
 
-HRESULT LoadTypeInfo(REFIID iid, ITypeInfo** info) {
-  // Loaded per call: the automation library keeps loaded type libraries cached itself.
-  ComPtr<ITypeLib> library;
-  HRESULT hr = LoadRegTypeLib(LIBID_PlatformADO, 1, 0, 0x409, &library);
-  return FAILED(hr) ? hr : library->GetTypeInfoOfGuid(iid, info);
+HRESULT LoadTypeInfo(REFIID iid, ITypeInfo** info)
+{
+    // Loaded per call: the automation library keeps loaded type libraries cached itself.
+    ComPtr<ITypeLib> library;
+    HRESULT hr = LoadRegTypeLib(LIBID_PlatformADO, 1, 0, 0x409, &library);
+    return FAILED(hr) ? hr : library->GetTypeInfoOfGuid(iid, info);
 }
 
 }  // namespace ado

@@ -10,13 +10,12 @@ namespace ado {
 // A string that names an ODBC "Driver=" already goes through unchanged. A user and password
 // given apart from the string are added as UID and PWD.
 struct ConnectionStringInput {
-  std::wstring text;
-  std::wstring user;
-  std::wstring password;
+    std::wstring text;
+    std::wstring user;
+    std::wstring password;
 };
-std::wstring ToOdbcConnectionString(
-    const ConnectionStringInput& input,
-    const std::function<std::wstring(const std::wstring&)>& resolveFile);
+std::wstring ToOdbcConnectionString(const ConnectionStringInput& input,
+                                    const std::function<std::wstring(const std::wstring&)>& resolveFile);
 
 // The driver an ODBC connection string names (without braces); empty when none.
 std::wstring DriverName(const std::wstring& odbcString);

@@ -11,11 +11,11 @@ namespace ado {
 
 // One diagnostic record of the driver, as the Errors collection shows it.
 struct ErrorRecord {
-  HRESULT number = 0;
-  long nativeError = 0;
-  std::wstring description;
-  std::wstring sqlState;
-  std::wstring source;
+    HRESULT number = 0;
+    long nativeError = 0;
+    std::wstring description;
+    std::wstring sqlState;
+    std::wstring source;
 };
 
 // The error number of a driver diagnostic: E_FAIL for a lost connection (SQLSTATE class 08,
@@ -25,17 +25,18 @@ HRESULT ErrorNumberFor(const std::wstring& sqlState, long nativeError, bool sqli
 
 // A failed driver call with the driver's diagnostic records.
 class OdbcFailure : public AdoError {
- public:
-  OdbcFailure(HRESULT code, std::wstring text, std::vector<ErrorRecord> records)
-      : AdoError(code, std::move(text)), records_(std::move(records)) {}
-  const std::vector<ErrorRecord>& Records() const { return records_; }
+public:
+    OdbcFailure(HRESULT code, std::wstring text, std::vector<ErrorRecord> records)
+        : AdoError(code, std::move(text)), records_(std::move(records))
+    {
+    }
+    const std::vector<ErrorRecord>& Records() const { return records_; }
 
- private:
-  std::vector<ErrorRecord> records_;
+private:
+    std::vector<ErrorRecord> records_;
 };
 
 // Reads the diagnostics of a handle and throws them; context names the failed step.
-[[noreturn]] void ThrowDiagnostics(SQLSMALLINT handleType, SQLHANDLE handle, bool sqlite,
-                                   const std::wstring& context);
+[[noreturn]] void ThrowDiagnostics(SQLSMALLINT handleType, SQLHANDLE handle, bool sqlite, const std::wstring& context);
 
 }  // namespace ado

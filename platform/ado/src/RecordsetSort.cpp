@@ -10,64 +10,73 @@ namespace ado {
 namespace {
 
 struct SortKey {
-  size_t column;
-  bool descending;
+    size_t column;
+    bool descending;
 };
 
-std::vector<SortKey> ParseKeys(const RecordTable& table, const std::wstring& sortText) {
-  std::vector<SortKey> keys;
-  std::wstringstream clauses(sortText);
-  std::wstring clause;
-  while (std::getline(clauses, clause, L',')) {
-    std::wstringstream words(clause);
-    std::wstring name, direction, extra;
-    words >> name >> direction >> extra;
-    if (name.empty()) continue;
-    if (name.size() > 2 && name.front() == L'[' && name.back() == L']') {
-      name = name.substr(1, name.size() - 2);
+std::vector<SortKey> ParseKeys(const RecordTable& table, const std::wstring& sortText)
+{
+    std::vector<SortKey> keys;
+    std::wstringstream clauses(sortText);
+    std::wstring clause;
+    while (std::getline(clauses, clause, L',')) {
+        std::wstringstream words(clause);
+        std::wstring name, direction, extra;
+        words >> name >> direction >> extra;
+        if (name.empty())
+            continue;
+        if (name.size() > 2 && name.front() == L'[' && name.back() == L']') {
+            name = name.substr(1, name.size() - 2);
+        }
+        bool descending = _wcsicmp(direction.c_str(), L"DESC") == 0;
+        if (!extra.empty() || (!direction.empty() && !descending && _wcsicmp(direction.c_str(), L"ASC") != 0)) {
+            throw AdoError(adErrInvalidArgument, L"Cannot read the sort clause \"" + clause + L"\"");
+        }
+        long column = table.ColumnIndex(name);
+        if (column < 0)
+            throw AdoError(adErrItemNotFound, L"The recordset has no field \"" + name + L"\" to sort by");
+        keys.push_back({static_cast<size_t>(column), descending});
     }
-    bool descending = _wcsicmp(direction.c_str(), L"DESC") == 0;
-    if (!extra.empty() ||
-        (!direction.empty() && !descending && _wcsicmp(direction.c_str(), L"ASC") != 0)) {
-      throw AdoError(adErrInvalidArgument, L"Cannot read the sort clause \"" + clause + L"\"");
-    }
-    long column = table.ColumnIndex(name);
-    if (column < 0)
-      throw AdoError(adErrItemNotFound, L"The recordset has no field \"" + name + L"\" to sort by");
-    keys.push_back({static_cast<size_t>(column), descending});
-  }
-  return keys;
+    return keys;
 }
 
-int Compare(const Variant& a, const Variant& b, const std::wstring& column) {
-  if (a.IsNull() || b.IsNull()) return a.IsNull() == b.IsNull() ? 0 : (a.IsNull() ? -1 : 1);
-  HRESULT result = VarCmp(const_cast<VARIANT*>(&a.Get()), const_cast<VARIANT*>(&b.Get()),
-                          LOCALE_USER_DEFAULT, NORM_IGNORECASE);
-  switch (result) {
-    case VARCMP_LT: return -1;
-    case VARCMP_GT: return 1;
-    case VARCMP_EQ: return 0;
+int Compare(const Variant& a, const Variant& b, const std::wstring& column)
+{
+    if (a.IsNull() || b.IsNull())
+        return a.IsNull() == b.IsNull() ? 0 : (a.IsNull() ? -1 : 1);
+    HRESULT result =
+        VarCmp(const_cast<VARIANT*>(&a.Get()), const_cast<VARIANT*>(&b.Get()), LOCALE_USER_DEFAULT, NORM_IGNORECASE);
+    switch (result) {
+    case VARCMP_LT:
+        return -1;
+    case VARCMP_GT:
+        return 1;
+    case VARCMP_EQ:
+        return 0;
     default:
-      throw AdoError(adErrFeatureNotAvailable, L"The field \"" + column + L"\" cannot be sorted");
-  }
+        throw AdoError(adErrFeatureNotAvailable, L"The field \"" + column + L"\" cannot be sorted");
+    }
 }
 
 }  // namespace
 
-std::vector<size_t> SortOrder(const RecordTable& table, const std::wstring& sortText) {
-  std::vector<size_t> order(table.RowCount());
-  std::iota(order.begin(), order.end(), size_t{0});
-  std::vector<SortKey> keys = ParseKeys(table, sortText);
-  if (keys.empty()) return order;
-  std::stable_sort(order.begin(), order.end(), [&](size_t left, size_t right) {
-    for (const SortKey& key : keys) {
-      int result = Compare(table.Value(left, key.column), table.Value(right, key.column),
-                           table.columns[key.column].name);
-      if (result != 0) return key.descending ? result > 0 : result < 0;
-    }
-    return false;
-  });
-  return order;
+std::vector<size_t> SortOrder(const RecordTable& table, const std::wstring& sortText)
+{
+    std::vector<size_t> order(table.RowCount());
+    std::iota(order.begin(), order.end(), size_t{0});
+    std::vector<SortKey> keys = ParseKeys(table, sortText);
+    if (keys.empty())
+        return order;
+    std::stable_sort(order.begin(), order.end(), [&](size_t left, size_t right) {
+        for (const SortKey& key : keys) {
+            int result =
+                Compare(table.Value(left, key.column), table.Value(right, key.column), table.columns[key.column].name);
+            if (result != 0)
+                return key.descending ? result > 0 : result < 0;
+        }
+        return false;
+    });
+    return order;
 }
 
 }  // namespace ado

@@ -9,9 +9,9 @@ namespace ado {
 
 // What travels when a recordset is marshalled by value: its rows and its reading state.
 struct RecordsetImage {
-  std::shared_ptr<const RecordTable> table;  // null for a closed recordset
-  std::wstring sort;
-  size_t position = 0;
+    std::shared_ptr<const RecordTable> table;  // null for a closed recordset
+    std::wstring sort;
+    size_t position = 0;
 };
 
 std::vector<BYTE> WriteRecordset(const RecordsetImage& image);

@@ -9,62 +9,70 @@ namespace {
 
 constexpr const wchar_t* kSource = L"PlatformADO registration";
 
-std::wstring ClassKey() {
-  wchar_t text[40] = {};
-  StringFromGUID2(CLSID_Recordset, text, 40);
-  return std::wstring(L"CLSID\\") + text;
+std::wstring ClassKey()
+{
+    wchar_t text[40] = {};
+    StringFromGUID2(CLSID_Recordset, text, 40);
+    return std::wstring(L"CLSID\\") + text;
 }
 
-std::wstring ServerPath(const wchar_t* dllPath) {
-  if (dllPath) return dllPath;
-  wchar_t program[MAX_PATH];
-  DWORD length = GetModuleFileNameW(nullptr, program, MAX_PATH);
-  std::wstring folder(program, length);
-  return folder.substr(0, folder.find_last_of(L"\\/") + 1) + kServerDll;
+std::wstring ServerPath(const wchar_t* dllPath)
+{
+    if (dllPath)
+        return dllPath;
+    wchar_t program[MAX_PATH];
+    DWORD length = GetModuleFileNameW(nullptr, program, MAX_PATH);
+    std::wstring folder(program, length);
+    return folder.substr(0, folder.find_last_of(L"\\/") + 1) + kServerDll;
 }
 
-void SetValue(const std::wstring& keyName, const wchar_t* name, const std::wstring& value) {
-  HKEY key = nullptr;
-  LONG status = RegCreateKeyExW(HKEY_CLASSES_ROOT, keyName.c_str(), 0, nullptr, 0, KEY_SET_VALUE,
-                                nullptr, &key, nullptr);
-  if (status == ERROR_SUCCESS) {
-    status = RegSetValueExW(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
-                            static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
-    RegCloseKey(key);
-  }
-  if (status != ERROR_SUCCESS) {
-    throw AdoError(HRESULT_FROM_WIN32(status), L"Cannot write the registry key " + keyName);
-  }
+void SetValue(const std::wstring& keyName, const wchar_t* name, const std::wstring& value)
+{
+    HKEY key = nullptr;
+    LONG status =
+        RegCreateKeyExW(HKEY_CLASSES_ROOT, keyName.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr);
+    if (status == ERROR_SUCCESS) {
+        status = RegSetValueExW(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+                                static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
+        RegCloseKey(key);
+    }
+    if (status != ERROR_SUCCESS) {
+        throw AdoError(HRESULT_FROM_WIN32(status), L"Cannot write the registry key " + keyName);
+    }
 }
 
 }  // namespace
 
-HRESULT RegisterServer(const wchar_t* dllPath) {
-  return Guard(kSource, [&] {
-    std::wstring path = ServerPath(dllPath);
-    ComPtr<ITypeLib> library;
-    HRESULT hr = LoadTypeLibEx(path.c_str(), REGKIND_NONE, &library);
-    if (FAILED(hr)) throw AdoError(hr, L"Cannot load the type library of " + path);
-    std::wstring key = ClassKey();
-    SetValue(key, nullptr, L"PlatformADO Recordset");
-    SetValue(key + L"\\InprocServer32", nullptr, path);
-    SetValue(key + L"\\InprocServer32", L"ThreadingModel", L"Both");
-    hr = RegisterTypeLib(library.Get(), const_cast<wchar_t*>(path.c_str()), nullptr);
-    if (FAILED(hr)) throw AdoError(hr, L"Cannot register the type library of " + path);
-  });
+HRESULT RegisterServer(const wchar_t* dllPath)
+{
+    return Guard(kSource, [&] {
+        std::wstring path = ServerPath(dllPath);
+        ComPtr<ITypeLib> library;
+        HRESULT hr = LoadTypeLibEx(path.c_str(), REGKIND_NONE, &library);
+        if (FAILED(hr))
+            throw AdoError(hr, L"Cannot load the type library of " + path);
+        std::wstring key = ClassKey();
+        SetValue(key, nullptr, L"PlatformADO Recordset");
+        SetValue(key + L"\\InprocServer32", nullptr, path);
+        SetValue(key + L"\\InprocServer32", L"ThreadingModel", L"Both");
+        hr = RegisterTypeLib(library.Get(), const_cast<wchar_t*>(path.c_str()), nullptr);
+        if (FAILED(hr))
+            throw AdoError(hr, L"Cannot register the type library of " + path);
+    });
 }
 
-HRESULT UnregisterServer() {
-  return Guard(kSource, [&] {
-    LONG status = RegDeleteTreeW(HKEY_CLASSES_ROOT, ClassKey().c_str());
-    if (status != ERROR_SUCCESS && status != ERROR_FILE_NOT_FOUND) {
-      throw AdoError(HRESULT_FROM_WIN32(status), L"Cannot remove the registry key " + ClassKey());
-    }
-    HRESULT hr = UnRegisterTypeLib(LIBID_PlatformADO, 1, 0, 0x409, kTypeLibKind);
-    if (FAILED(hr) && hr != TYPE_E_REGISTRYACCESS && hr != TYPE_E_LIBNOTREGISTERED) {
-      throw AdoError(hr, L"Cannot remove the type library's registration");
-    }
-  });
+HRESULT UnregisterServer()
+{
+    return Guard(kSource, [&] {
+        LONG status = RegDeleteTreeW(HKEY_CLASSES_ROOT, ClassKey().c_str());
+        if (status != ERROR_SUCCESS && status != ERROR_FILE_NOT_FOUND) {
+            throw AdoError(HRESULT_FROM_WIN32(status), L"Cannot remove the registry key " + ClassKey());
+        }
+        HRESULT hr = UnRegisterTypeLib(LIBID_PlatformADO, 1, 0, 0x409, kTypeLibKind);
+        if (FAILED(hr) && hr != TYPE_E_REGISTRYACCESS && hr != TYPE_E_LIBNOTREGISTERED) {
+            throw AdoError(hr, L"Cannot remove the type library's registration");
+        }
+    });
 }
 
 }  // namespace ado

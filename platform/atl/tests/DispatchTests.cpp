@@ -13,222 +13,244 @@ namespace {
 // Arguments in the order a script writes them; DISPPARAMS holds them last first.
 class Arguments {
 public:
-  explicit Arguments(std::vector<VARIANT> args) : m_args(args.rbegin(), args.rend()) {
-    m_params.rgvarg = m_args.data();
-    m_params.cArgs = static_cast<UINT>(m_args.size());
-  }
-  ~Arguments() {
-    for (VARIANT& arg : m_args) VariantClear(&arg);
-  }
-  DISPPARAMS* Params() { return &m_params; }
+    explicit Arguments(std::vector<VARIANT> args) : m_args(args.rbegin(), args.rend())
+    {
+        m_params.rgvarg = m_args.data();
+        m_params.cArgs = static_cast<UINT>(m_args.size());
+    }
+    ~Arguments()
+    {
+        for (VARIANT& arg : m_args)
+            VariantClear(&arg);
+    }
+    DISPPARAMS* Params() { return &m_params; }
 
 private:
-  std::vector<VARIANT> m_args;
-  DISPPARAMS m_params{};
+    std::vector<VARIANT> m_args;
+    DISPPARAMS m_params{};
 };
 
-VARIANT Long(long value) {
-  VARIANT v;
-  V_VT(&v) = VT_I4;
-  V_I4(&v) = value;
-  return v;
+VARIANT Long(long value)
+{
+    VARIANT v;
+    V_VT(&v) = VT_I4;
+    V_I4(&v) = value;
+    return v;
 }
 
-VARIANT Short(short value) {
-  VARIANT v;
-  V_VT(&v) = VT_I2;
-  V_I2(&v) = value;
-  return v;
+VARIANT Short(short value)
+{
+    VARIANT v;
+    V_VT(&v) = VT_I2;
+    V_I2(&v) = value;
+    return v;
 }
 
-VARIANT Text(const wchar_t* text) {
-  VARIANT v;
-  V_VT(&v) = VT_BSTR;
-  V_BSTR(&v) = SysAllocString(text);
-  return v;
+VARIANT Text(const wchar_t* text)
+{
+    VARIANT v;
+    V_VT(&v) = VT_BSTR;
+    V_BSTR(&v) = SysAllocString(text);
+    return v;
 }
 
-VARIANT RecordRef(AtlTestRecord* record, IRecordInfo* info) {
-  VARIANT v;
-  V_VT(&v) = VT_RECORD | VT_BYREF;
-  V_RECORD(&v) = record;
-  V_RECORDINFO(&v) = info;
-  if (info) info->AddRef();
-  return v;
+VARIANT RecordRef(AtlTestRecord* record, IRecordInfo* info)
+{
+    VARIANT v;
+    V_VT(&v) = VT_RECORD | VT_BYREF;
+    V_RECORD(&v) = record;
+    V_RECORDINFO(&v) = info;
+    if (info)
+        info->AddRef();
+    return v;
 }
 
 class DispatchTest : public ::testing::Test {
 protected:
-  void SetUp() override {
-    ASSERT_TRUE(SUCCEEDED(CoInitializeEx(nullptr, COINIT_MULTITHREADED)));
-    IUnknown* unknown = nullptr;
-    ASSERT_EQ(S_OK, CComClassFactorySingleton71<CAtlTestObject>::CreateClassObject(&unknown));
-    ASSERT_EQ(S_OK, unknown->QueryInterface(IID_IClassFactory, reinterpret_cast<void**>(&factory)));
-    unknown->Release();
-    ASSERT_EQ(S_OK, factory->CreateInstance(nullptr, IID_IDispatch, reinterpret_cast<void**>(&dispatch)));
-  }
-  void TearDown() override {
-    if (dispatch) dispatch->Release();
-    if (factory) factory->Release();
-    CoUninitialize();
-  }
-
-  DISPID Id(IDispatch* target, const wchar_t* name) {
-    LPOLESTR names[] = {const_cast<LPOLESTR>(name)};
-    DISPID id = DISPID_UNKNOWN;
-    EXPECT_EQ(S_OK, target->GetIDsOfNames(IID_NULL, names, 1, 0, &id)) << name;
-    return id;
-  }
-
-  HRESULT Call(const wchar_t* name, Arguments& args, VARIANT* result, UINT* argError = nullptr,
-               EXCEPINFO* exception = nullptr, WORD flags = DISPATCH_METHOD) {
-    return dispatch->Invoke(Id(dispatch, name), IID_NULL, 0, flags, args.Params(), result,
-                            exception, argError);
-  }
-
-  // A record type as a script engine gets it, from the type library.
-  IRecordInfo* RecordInfo(const wchar_t* name) {
-    ITypeInfo* method = nullptr;
-    EXPECT_EQ(S_OK, dispatch->GetTypeInfo(0, 0, &method));
-    ITypeLib* lib = nullptr;
-    UINT index = 0;
-    EXPECT_EQ(S_OK, method->GetContainingTypeLib(&lib, &index));
-    method->Release();
-    IRecordInfo* info = nullptr;
-    for (UINT i = 0; lib && i < lib->GetTypeInfoCount() && !info; ++i) {
-      TYPEKIND kind;
-      ITypeInfo* type = nullptr;
-      BSTR typeName = nullptr;
-      if (SUCCEEDED(lib->GetTypeInfoType(i, &kind)) && kind == TKIND_RECORD &&
-          SUCCEEDED(lib->GetDocumentation(i, &typeName, nullptr, nullptr, nullptr)) &&
-          std::wstring(typeName) == name && SUCCEEDED(lib->GetTypeInfo(i, &type))) {
-        EXPECT_EQ(S_OK, GetRecordInfoFromTypeInfo(type, &info));
-        type->Release();
-      }
-      SysFreeString(typeName);
+    void SetUp() override
+    {
+        ASSERT_TRUE(SUCCEEDED(CoInitializeEx(nullptr, COINIT_MULTITHREADED)));
+        IUnknown* unknown = nullptr;
+        ASSERT_EQ(S_OK, CComClassFactorySingleton71<CAtlTestObject>::CreateClassObject(&unknown));
+        ASSERT_EQ(S_OK, unknown->QueryInterface(IID_IClassFactory, reinterpret_cast<void**>(&factory)));
+        unknown->Release();
+        ASSERT_EQ(S_OK, factory->CreateInstance(nullptr, IID_IDispatch, reinterpret_cast<void**>(&dispatch)));
     }
-    if (lib) lib->Release();
-    return info;
-  }
+    void TearDown() override
+    {
+        if (dispatch)
+            dispatch->Release();
+        if (factory)
+            factory->Release();
+        CoUninitialize();
+    }
 
-  CAtlModule module;
-  IClassFactory* factory = nullptr;
-  IDispatch* dispatch = nullptr;
+    DISPID Id(IDispatch* target, const wchar_t* name)
+    {
+        LPOLESTR names[] = {const_cast<LPOLESTR>(name)};
+        DISPID id = DISPID_UNKNOWN;
+        EXPECT_EQ(S_OK, target->GetIDsOfNames(IID_NULL, names, 1, 0, &id)) << name;
+        return id;
+    }
+
+    HRESULT Call(const wchar_t* name, Arguments& args, VARIANT* result, UINT* argError = nullptr,
+                 EXCEPINFO* exception = nullptr, WORD flags = DISPATCH_METHOD)
+    {
+        return dispatch->Invoke(Id(dispatch, name), IID_NULL, 0, flags, args.Params(), result, exception, argError);
+    }
+
+    // A record type as a script engine gets it, from the type library.
+    IRecordInfo* RecordInfo(const wchar_t* name)
+    {
+        ITypeInfo* method = nullptr;
+        EXPECT_EQ(S_OK, dispatch->GetTypeInfo(0, 0, &method));
+        ITypeLib* lib = nullptr;
+        UINT index = 0;
+        EXPECT_EQ(S_OK, method->GetContainingTypeLib(&lib, &index));
+        method->Release();
+        IRecordInfo* info = nullptr;
+        for (UINT i = 0; lib && i < lib->GetTypeInfoCount() && !info; ++i) {
+            TYPEKIND kind;
+            ITypeInfo* type = nullptr;
+            BSTR typeName = nullptr;
+            if (SUCCEEDED(lib->GetTypeInfoType(i, &kind)) && kind == TKIND_RECORD &&
+                SUCCEEDED(lib->GetDocumentation(i, &typeName, nullptr, nullptr, nullptr)) &&
+                std::wstring(typeName) == name && SUCCEEDED(lib->GetTypeInfo(i, &type))) {
+                EXPECT_EQ(S_OK, GetRecordInfoFromTypeInfo(type, &info));
+                type->Release();
+            }
+            SysFreeString(typeName);
+        }
+        if (lib)
+            lib->Release();
+        return info;
+    }
+
+    CAtlModule module;
+    IClassFactory* factory = nullptr;
+    IDispatch* dispatch = nullptr;
 };
 
-TEST_F(DispatchTest, TypeInformationComesFromTheTypeLibrary) {
-  UINT count = 0;
-  EXPECT_EQ(S_OK, dispatch->GetTypeInfoCount(&count));
-  EXPECT_EQ(1u, count);
-  ITypeInfo* info = nullptr;
-  ASSERT_EQ(S_OK, dispatch->GetTypeInfo(0, 0, &info));
-  BSTR name = nullptr;
-  ASSERT_EQ(S_OK, info->GetDocumentation(MEMBERID_NIL, &name, nullptr, nullptr, nullptr));
-  EXPECT_STREQ(L"IAtlTest", name);
-  SysFreeString(name);
-  info->Release();
-  EXPECT_EQ(DISP_E_BADINDEX, dispatch->GetTypeInfo(1, 0, &info));
+TEST_F(DispatchTest, TypeInformationComesFromTheTypeLibrary)
+{
+    UINT count = 0;
+    EXPECT_EQ(S_OK, dispatch->GetTypeInfoCount(&count));
+    EXPECT_EQ(1u, count);
+    ITypeInfo* info = nullptr;
+    ASSERT_EQ(S_OK, dispatch->GetTypeInfo(0, 0, &info));
+    BSTR name = nullptr;
+    ASSERT_EQ(S_OK, info->GetDocumentation(MEMBERID_NIL, &name, nullptr, nullptr, nullptr));
+    EXPECT_STREQ(L"IAtlTest", name);
+    SysFreeString(name);
+    info->Release();
+    EXPECT_EQ(DISP_E_BADINDEX, dispatch->GetTypeInfo(1, 0, &info));
 
-  EXPECT_EQ(0x60020000, Id(dispatch, L"Add"));
-  EXPECT_EQ(0x60020002, Id(dispatch, L"scale"));
-  LPOLESTR unknown[] = {const_cast<LPOLESTR>(L"Subtract")};
-  DISPID id = 0;
-  EXPECT_EQ(DISP_E_UNKNOWNNAME, dispatch->GetIDsOfNames(IID_NULL, unknown, 1, 0, &id));
-  EXPECT_EQ(DISP_E_UNKNOWNINTERFACE, dispatch->GetIDsOfNames(IID_IAtlTest, unknown, 1, 0, &id));
+    EXPECT_EQ(0x60020000, Id(dispatch, L"Add"));
+    EXPECT_EQ(0x60020002, Id(dispatch, L"scale"));
+    LPOLESTR unknown[] = {const_cast<LPOLESTR>(L"Subtract")};
+    DISPID id = 0;
+    EXPECT_EQ(DISP_E_UNKNOWNNAME, dispatch->GetIDsOfNames(IID_NULL, unknown, 1, 0, &id));
+    EXPECT_EQ(DISP_E_UNKNOWNINTERFACE, dispatch->GetIDsOfNames(IID_IAtlTest, unknown, 1, 0, &id));
 }
 
-TEST_F(DispatchTest, InvokeConvertsPlainArgumentsToTheirTypes) {
-  Arguments args({Text(L"40"), Short(2)});
-  VARIANT result;
-  VariantInit(&result);
-  ASSERT_EQ(S_OK, Call(L"Add", args, &result));
-  EXPECT_EQ(VT_I4, V_VT(&result));
-  EXPECT_EQ(42, V_I4(&result));
-}
-
-TEST_F(DispatchTest, InvokePassesRecordsInPlaceAndAnswersTheRetval) {
-  IRecordInfo* info = RecordInfo(L"AtlTestRecord");
-  ASSERT_NE(nullptr, info);
-  {
-    AtlTestRecord record{7, 39000.5, 4};
-    Arguments args({RecordRef(&record, info), Short(3)});
+TEST_F(DispatchTest, InvokeConvertsPlainArgumentsToTheirTypes)
+{
+    Arguments args({Text(L"40"), Short(2)});
     VARIANT result;
     VariantInit(&result);
-    ASSERT_EQ(S_OK, Call(L"Scale", args, &result));
-    EXPECT_EQ(21, record.Count);
-    EXPECT_EQ(39000.5, record.When);
-    EXPECT_EQ(5u, record.Flags);
-
-    ASSERT_EQ(VT_DISPATCH, V_VT(&result));
-    IAtlTestItem* item = nullptr;
-    ASSERT_EQ(S_OK, V_DISPATCH(&result)->QueryInterface(IID_IAtlTestItem, reinterpret_cast<void**>(&item)));
-    long value = 0;
-    EXPECT_EQ(S_OK, item->Value(&value));
-    EXPECT_EQ(21, value);
-    // The second interface answers IDispatch from its own type information.
-    IDispatch* itemDispatch = item;
-    VARIANT itemValue;
-    VariantInit(&itemValue);
-    DISPPARAMS none{};
-    EXPECT_EQ(S_OK, itemDispatch->Invoke(Id(itemDispatch, L"Value"), IID_NULL, 0, DISPATCH_METHOD,
-                                         &none, &itemValue, nullptr, nullptr));
-    EXPECT_EQ(21, V_I4(&itemValue));
-    item->Release();
-    VariantClear(&result);
-  }
-  info->Release();
+    ASSERT_EQ(S_OK, Call(L"Add", args, &result));
+    EXPECT_EQ(VT_I4, V_VT(&result));
+    EXPECT_EQ(42, V_I4(&result));
 }
 
-TEST_F(DispatchTest, RecordMethodRefusesBadCallsWithTheirDispatchErrors) {
-  AtlTestRecord record{7, 0, 0};
-  IRecordInfo* info = RecordInfo(L"AtlTestRecord");
-  IRecordInfo* otherRecord = RecordInfo(L"_GUID");
-  ASSERT_NE(nullptr, info);
-  ASSERT_NE(nullptr, otherRecord);
-  struct Case {
-    const char* what;
-    std::vector<VARIANT> args;
-    WORD flags;
-    HRESULT expected;
-    UINT argError;
-  };
-  std::vector<Case> cases = {
-      {"one argument missing", {RecordRef(&record, info)}, DISPATCH_METHOD,
-       DISP_E_BADPARAMCOUNT, ~0u},
-      {"a number for the record", {Long(1), Long(2)}, DISPATCH_METHOD, DISP_E_TYPEMISMATCH, 1},
-      {"a record without its record information", {RecordRef(&record, nullptr), Long(2)},
-       DISPATCH_METHOD, DISP_E_TYPEMISMATCH, 1},
-      {"a record of another type", {RecordRef(&record, otherRecord), Long(2)}, DISPATCH_METHOD,
-       DISP_E_TYPEMISMATCH, 1},
-      {"text that is no number", {RecordRef(&record, info), Text(L"three")}, DISPATCH_METHOD,
-       DISP_E_TYPEMISMATCH, 0},
-      {"read as a property", {RecordRef(&record, info), Long(2)}, DISPATCH_PROPERTYGET,
-       DISP_E_MEMBERNOTFOUND, ~0u},
-      {"the method fails", {RecordRef(&record, info), Long(0)}, DISPATCH_METHOD,
-       DISP_E_EXCEPTION, ~0u},
-  };
-  for (Case& c : cases) {
-    Arguments args(c.args);
+TEST_F(DispatchTest, InvokePassesRecordsInPlaceAndAnswersTheRetval)
+{
+    IRecordInfo* info = RecordInfo(L"AtlTestRecord");
+    ASSERT_NE(nullptr, info);
+    {
+        AtlTestRecord record{7, 39000.5, 4};
+        Arguments args({RecordRef(&record, info), Short(3)});
+        VARIANT result;
+        VariantInit(&result);
+        ASSERT_EQ(S_OK, Call(L"Scale", args, &result));
+        EXPECT_EQ(21, record.Count);
+        EXPECT_EQ(39000.5, record.When);
+        EXPECT_EQ(5u, record.Flags);
+
+        ASSERT_EQ(VT_DISPATCH, V_VT(&result));
+        IAtlTestItem* item = nullptr;
+        ASSERT_EQ(S_OK, V_DISPATCH(&result)->QueryInterface(IID_IAtlTestItem, reinterpret_cast<void**>(&item)));
+        long value = 0;
+        EXPECT_EQ(S_OK, item->Value(&value));
+        EXPECT_EQ(21, value);
+        // The second interface answers IDispatch from its own type information.
+        IDispatch* itemDispatch = item;
+        VARIANT itemValue;
+        VariantInit(&itemValue);
+        DISPPARAMS none{};
+        EXPECT_EQ(S_OK,
+                  itemDispatch->Invoke(Id(itemDispatch, L"Value"), IID_NULL, 0, DISPATCH_METHOD, &none, &itemValue,
+                                       nullptr, nullptr));
+        EXPECT_EQ(21, V_I4(&itemValue));
+        item->Release();
+        VariantClear(&result);
+    }
+    info->Release();
+}
+
+TEST_F(DispatchTest, RecordMethodRefusesBadCallsWithTheirDispatchErrors)
+{
+    AtlTestRecord record{7, 0, 0};
+    IRecordInfo* info = RecordInfo(L"AtlTestRecord");
+    IRecordInfo* otherRecord = RecordInfo(L"_GUID");
+    ASSERT_NE(nullptr, info);
+    ASSERT_NE(nullptr, otherRecord);
+    struct Case {
+        const char* what;
+        std::vector<VARIANT> args;
+        WORD flags;
+        HRESULT expected;
+        UINT argError;
+    };
+    std::vector<Case> cases = {
+        {"one argument missing", {RecordRef(&record, info)}, DISPATCH_METHOD, DISP_E_BADPARAMCOUNT, ~0u},
+        {"a number for the record", {Long(1), Long(2)}, DISPATCH_METHOD, DISP_E_TYPEMISMATCH, 1},
+        {"a record without its record information",
+         {RecordRef(&record, nullptr), Long(2)},
+         DISPATCH_METHOD,
+         DISP_E_TYPEMISMATCH,
+         1},
+        {"a record of another type",
+         {RecordRef(&record, otherRecord), Long(2)},
+         DISPATCH_METHOD,
+         DISP_E_TYPEMISMATCH,
+         1},
+        {"text that is no number", {RecordRef(&record, info), Text(L"three")}, DISPATCH_METHOD, DISP_E_TYPEMISMATCH, 0},
+        {"read as a property", {RecordRef(&record, info), Long(2)}, DISPATCH_PROPERTYGET, DISP_E_MEMBERNOTFOUND, ~0u},
+        {"the method fails", {RecordRef(&record, info), Long(0)}, DISPATCH_METHOD, DISP_E_EXCEPTION, ~0u},
+    };
+    for (Case& c : cases) {
+        Arguments args(c.args);
+        VARIANT result;
+        VariantInit(&result);
+        UINT argError = ~0u;
+        EXCEPINFO exception{};
+        EXPECT_EQ(c.expected, Call(L"Scale", args, &result, &argError, &exception, c.flags)) << c.what;
+        EXPECT_EQ(c.argError, argError) << c.what;
+        EXPECT_EQ(VT_EMPTY, V_VT(&result)) << c.what;
+        EXPECT_EQ(c.expected == DISP_E_EXCEPTION ? E_INVALIDARG : S_OK, exception.scode) << c.what;
+    }
+    EXPECT_EQ(7, record.Count);
+    otherRecord->Release();
+    info->Release();
+
+    Arguments named({RecordRef(&record, nullptr), Long(2)});
+    named.Params()->cNamedArgs = 1;
+    DISPID names[1] = {0};
+    named.Params()->rgdispidNamedArgs = names;
     VARIANT result;
     VariantInit(&result);
-    UINT argError = ~0u;
-    EXCEPINFO exception{};
-    EXPECT_EQ(c.expected, Call(L"Scale", args, &result, &argError, &exception, c.flags)) << c.what;
-    EXPECT_EQ(c.argError, argError) << c.what;
-    EXPECT_EQ(VT_EMPTY, V_VT(&result)) << c.what;
-    EXPECT_EQ(c.expected == DISP_E_EXCEPTION ? E_INVALIDARG : S_OK, exception.scode) << c.what;
-  }
-  EXPECT_EQ(7, record.Count);
-  otherRecord->Release();
-  info->Release();
-
-  Arguments named({RecordRef(&record, nullptr), Long(2)});
-  named.Params()->cNamedArgs = 1;
-  DISPID names[1] = {0};
-  named.Params()->rgdispidNamedArgs = names;
-  VARIANT result;
-  VariantInit(&result);
-  EXPECT_EQ(DISP_E_NONAMEDARGS, Call(L"Scale", named, &result));
+    EXPECT_EQ(DISP_E_NONAMEDARGS, Call(L"Scale", named, &result));
 }
 
 }  // namespace

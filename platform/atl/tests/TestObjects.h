@@ -13,72 +13,82 @@ class CAtlTestObject : public CComObjectRoot,
                        public IDispatchImpl<IAtlTest, &IID_IAtlTest, &LIBID_AtlTestLib>,
                        public IDispatchImpl<IAtlTestItem, &IID_IAtlTestItem, &LIBID_AtlTestLib> {
 public:
-  DECLARE_REGISTRY_CLASS(L"AtlTest.Object.1", L"AtlTest.Object", L"Atl Test Class")
+    DECLARE_REGISTRY_CLASS(L"AtlTest.Object.1", L"AtlTest.Object", L"Atl Test Class")
 
-  BEGIN_COM_MAP(CAtlTestObject)
-    COM_INTERFACE_ENTRY(IAtlTest)
-    COM_INTERFACE_ENTRY(IAtlTestItem)
-    COM_INTERFACE_ENTRY2(IDispatch, IAtlTest)
-  END_COM_MAP()
+    BEGIN_COM_MAP(CAtlTestObject)
+        COM_INTERFACE_ENTRY(IAtlTest)
+        COM_INTERFACE_ENTRY(IAtlTestItem)
+        COM_INTERFACE_ENTRY2(IDispatch, IAtlTest)
+    END_COM_MAP()
 
-  static inline LONG constructions = 0;
-  static inline LONG releases = 0;
+    static inline LONG constructions = 0;
+    static inline LONG releases = 0;
 
-  HRESULT FinalConstruct() {
-    InterlockedIncrement(&constructions);
-    return S_OK;
-  }
-  void FinalRelease() { InterlockedIncrement(&releases); }
+    HRESULT FinalConstruct()
+    {
+        InterlockedIncrement(&constructions);
+        return S_OK;
+    }
+    void FinalRelease() { InterlockedIncrement(&releases); }
 
-  STDMETHOD(Add)(long first, long second, long* sum) override {
-    if (!sum) return E_POINTER;
-    *sum = first + second;
-    return S_OK;
-  }
-  STDMETHOD(GetProcessId)(unsigned long* id) override {
-    if (!id) return E_POINTER;
-    *id = GetCurrentProcessId();
-    return S_OK;
-  }
-  STDMETHOD(Scale)(AtlTestRecord* record, long factor, IAtlTestItem** item) override {
-    if (!record || !item) return E_POINTER;
-    *item = nullptr;
-    if (factor == 0) return E_INVALIDARG;
-    record->Count *= factor;
-    record->Flags |= 1;
-    m_value = record->Count;
-    return QueryInterface(IID_IAtlTestItem, reinterpret_cast<void**>(item));
-  }
-  STDMETHOD(Value)(long* value) override {
-    if (!value) return E_POINTER;
-    *value = m_value;
-    return S_OK;
-  }
+    STDMETHOD(Add)(long first, long second, long* sum) override
+    {
+        if (!sum)
+            return E_POINTER;
+        *sum = first + second;
+        return S_OK;
+    }
+    STDMETHOD(GetProcessId)(unsigned long* id) override
+    {
+        if (!id)
+            return E_POINTER;
+        *id = GetCurrentProcessId();
+        return S_OK;
+    }
+    STDMETHOD(Scale)(AtlTestRecord* record, long factor, IAtlTestItem** item) override
+    {
+        if (!record || !item)
+            return E_POINTER;
+        *item = nullptr;
+        if (factor == 0)
+            return E_INVALIDARG;
+        record->Count *= factor;
+        record->Flags |= 1;
+        m_value = record->Count;
+        return QueryInterface(IID_IAtlTestItem, reinterpret_cast<void**>(item));
+    }
+    STDMETHOD(Value)(long* value) override
+    {
+        if (!value)
+            return E_POINTER;
+        *value = m_value;
+        return S_OK;
+    }
 
 private:
-  long m_value = 0;
+    long m_value = 0;
 };
 
 // A class whose FinalConstruct fails.
 class CAtlFailingObject : public CComObjectRoot,
                           public IDispatchImpl<IAtlTestItem, &IID_IAtlTestItem, &LIBID_AtlTestLib> {
 public:
-  BEGIN_COM_MAP(CAtlFailingObject)
-    COM_INTERFACE_ENTRY(IAtlTestItem)
-  END_COM_MAP()
+    BEGIN_COM_MAP(CAtlFailingObject)
+        COM_INTERFACE_ENTRY(IAtlTestItem)
+    END_COM_MAP()
 
-  HRESULT FinalConstruct() { return E_ACCESSDENIED; }
-  STDMETHOD(Value)(long*) override { return E_UNEXPECTED; }
+    HRESULT FinalConstruct() { return E_ACCESSDENIED; }
+    STDMETHOD(Value)(long*) override { return E_UNEXPECTED; }
 };
 
 // A class whose constructor throws.
 class CAtlThrowingObject : public CComObjectRoot,
                            public IDispatchImpl<IAtlTestItem, &IID_IAtlTestItem, &LIBID_AtlTestLib> {
 public:
-  BEGIN_COM_MAP(CAtlThrowingObject)
-    COM_INTERFACE_ENTRY(IAtlTestItem)
-  END_COM_MAP()
+    BEGIN_COM_MAP(CAtlThrowingObject)
+        COM_INTERFACE_ENTRY(IAtlTestItem)
+    END_COM_MAP()
 
-  CAtlThrowingObject() { throw std::runtime_error("no instance"); }
-  STDMETHOD(Value)(long*) override { return E_UNEXPECTED; }
+    CAtlThrowingObject() { throw std::runtime_error("no instance"); }
+    STDMETHOD(Value)(long*) override { return E_UNEXPECTED; }
 };

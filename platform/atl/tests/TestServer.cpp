@@ -7,35 +7,39 @@
 #include <cstdio>
 
 // {64F60B98-B36A-427C-8088-D61E8A6DB2DC}
-static const GUID APPID_AtlTestServer = {
-    0x64f60b98, 0xb36a, 0x427c, {0x80, 0x88, 0xd6, 0x1e, 0x8a, 0x6d, 0xb2, 0xdc}};
+static const GUID APPID_AtlTestServer = {0x64f60b98, 0xb36a, 0x427c, {0x80, 0x88, 0xd6, 0x1e, 0x8a, 0x6d, 0xb2, 0xdc}};
 
 BEGIN_OBJECT_MAP(ObjectMap)
-  OBJECT_ENTRY(CLSID_AtlTest, CAtlTestObject)
+    OBJECT_ENTRY(CLSID_AtlTest, CAtlTestObject)
 END_OBJECT_MAP()
 
 class CAtlTestServerModule : public CAtlZorvaneModuleT<CAtlTestServerModule, 100> {
 public:
-  // The tests wait for the server to leave after its last client.
-  CAtlTestServerModule() { m_dwTimeOut = 500; }
+    // The tests wait for the server to leave after its last client.
+    CAtlTestServerModule() { m_dwTimeOut = 500; }
 
 protected:
-  const GUID& GetAppId() const override { return APPID_AtlTestServer; }
-  const wchar_t* GetAppIdName() const override { return L"AtlTestServer"; }
-  const _ATL_OBJMAP_ENTRY* GetObjectMap() const override { return ObjectMap; }
-  // The program's log: a file next to the program.
-  void LogMessage(const wchar_t* line) override {
-    wchar_t path[MAX_PATH];
-    DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH - 4) return;
-    wcscpy(path + length - 3, L"log");
-    if (FILE* file = _wfopen(path, L"a")) {
-      fputws(line, file);
-      fclose(file);
+    const GUID& GetAppId() const override { return APPID_AtlTestServer; }
+    const wchar_t* GetAppIdName() const override { return L"AtlTestServer"; }
+    const _ATL_OBJMAP_ENTRY* GetObjectMap() const override { return ObjectMap; }
+    // The program's log: a file next to the program.
+    void LogMessage(const wchar_t* line) override
+    {
+        wchar_t path[MAX_PATH];
+        DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
+        if (length == 0 || length >= MAX_PATH - 4)
+            return;
+        wcscpy(path + length - 3, L"log");
+        if (FILE* file = _wfopen(path, L"a")) {
+            fputws(line, file);
+            fclose(file);
+        }
     }
-  }
 };
 
 static CAtlTestServerModule _AtlModule;
 
-int main() { return _AtlModule.WinMain(); }
+int main()
+{
+    return _AtlModule.WinMain();
+}

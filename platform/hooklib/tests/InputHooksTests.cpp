@@ -7,86 +7,95 @@ namespace {
 // The library as the monitor uses it: loaded at run time, entry points and counters by name.
 class InputHooksTest : public ::testing::Test {
 protected:
-  void SetUp() override {
-    library = LoadLibraryA(ZV_HOOK_DLL);
-    ASSERT_NE(nullptr, library) << GetLastError();
-    hook = reinterpret_cast<void (*)()>(GetProcAddress(library, "ZorvaneHook"));
-    unhook = reinterpret_cast<void (*)()>(GetProcAddress(library, "ZorvaneUnhook"));
-    keys = reinterpret_cast<volatile LONG*>(GetProcAddress(library, "KeyEvents"));
-    mice = reinterpret_cast<volatile LONG*>(GetProcAddress(library, "MouseEvents"));
-    lastInput = reinterpret_cast<volatile DWORD*>(GetProcAddress(library, "LastInputTime"));
-    ASSERT_TRUE(hook && unhook && keys && mice && lastInput);
-  }
-  void TearDown() override {
-    if (library) FreeLibrary(library);
-  }
-
-  // Low-level hooks are called through the installing thread's message queue.
-  static void Pump() {
-    for (int i = 0; i < 20; ++i) {
-      MSG msg;
-      while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
-      Sleep(10);
+    void SetUp() override
+    {
+        library = LoadLibraryA(ZV_HOOK_DLL);
+        ASSERT_NE(nullptr, library) << GetLastError();
+        hook = reinterpret_cast<void (*)()>(GetProcAddress(library, "ZorvaneHook"));
+        unhook = reinterpret_cast<void (*)()>(GetProcAddress(library, "ZorvaneUnhook"));
+        keys = reinterpret_cast<volatile LONG*>(GetProcAddress(library, "KeyEvents"));
+        mice = reinterpret_cast<volatile LONG*>(GetProcAddress(library, "MouseEvents"));
+        lastInput = reinterpret_cast<volatile DWORD*>(GetProcAddress(library, "LastInputTime"));
+        ASSERT_TRUE(hook && unhook && keys && mice && lastInput);
     }
-  }
+    void TearDown() override
+    {
+        if (library)
+            FreeLibrary(library);
+    }
 
-  static void SendKey(WORD key, DWORD flags) {
-    INPUT input = {};
-    input.type = INPUT_KEYBOARD;
-    input.ki.wVk = key;
-    input.ki.dwFlags = flags;
-    ASSERT_EQ(1u, SendInput(1, &input, sizeof input));
-  }
+    // Low-level hooks are called through the installing thread's message queue.
+    static void Pump()
+    {
+        for (int i = 0; i < 20; ++i) {
+            MSG msg;
+            while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+                DispatchMessageW(&msg);
+            Sleep(10);
+        }
+    }
 
-  static void SendMouseMove(LONG dx, LONG dy) {
-    INPUT input = {};
-    input.type = INPUT_MOUSE;
-    input.mi.dx = dx;
-    input.mi.dy = dy;
-    input.mi.dwFlags = MOUSEEVENTF_MOVE;
-    ASSERT_EQ(1u, SendInput(1, &input, sizeof input));
-  }
+    static void SendKey(WORD key, DWORD flags)
+    {
+        INPUT input = {};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = key;
+        input.ki.dwFlags = flags;
+        ASSERT_EQ(1u, SendInput(1, &input, sizeof input));
+    }
 
-  HMODULE library = nullptr;
-  void (*hook)() = nullptr;
-  void (*unhook)() = nullptr;
-  volatile LONG* keys = nullptr;
-  volatile LONG* mice = nullptr;
-  volatile DWORD* lastInput = nullptr;
+    static void SendMouseMove(LONG dx, LONG dy)
+    {
+        INPUT input = {};
+        input.type = INPUT_MOUSE;
+        input.mi.dx = dx;
+        input.mi.dy = dy;
+        input.mi.dwFlags = MOUSEEVENTF_MOVE;
+        ASSERT_EQ(1u, SendInput(1, &input, sizeof input));
+    }
+
+    HMODULE library = nullptr;
+    void (*hook)() = nullptr;
+    void (*unhook)() = nullptr;
+    volatile LONG* keys = nullptr;
+    volatile LONG* mice = nullptr;
+    volatile DWORD* lastInput = nullptr;
 };
 
-TEST_F(InputHooksTest, CountsSyntheticInputWhileHooked) {
-  InterlockedExchange(keys, 0);
-  InterlockedExchange(mice, 0);
-  *lastInput = 0;
-  hook();
-  SendKey(VK_SHIFT, 0);
-  SendKey(VK_SHIFT, KEYEVENTF_KEYUP);
-  SendMouseMove(3, 4);
-  Pump();
-  EXPECT_EQ(2, *keys);
-  EXPECT_EQ(1, *mice);
-  EXPECT_NE(0u, *lastInput);
-  unhook();
+TEST_F(InputHooksTest, CountsSyntheticInputWhileHooked)
+{
+    InterlockedExchange(keys, 0);
+    InterlockedExchange(mice, 0);
+    *lastInput = 0;
+    hook();
+    SendKey(VK_SHIFT, 0);
+    SendKey(VK_SHIFT, KEYEVENTF_KEYUP);
+    SendMouseMove(3, 4);
+    Pump();
+    EXPECT_EQ(2, *keys);
+    EXPECT_EQ(1, *mice);
+    EXPECT_NE(0u, *lastInput);
+    unhook();
 
-  // Once unhooked, input is no longer counted; the monitor reads and resets by exchange.
-  EXPECT_EQ(2, InterlockedExchange(keys, 0));
-  SendKey(VK_SHIFT, 0);
-  SendKey(VK_SHIFT, KEYEVENTF_KEYUP);
-  Pump();
-  EXPECT_EQ(0, *keys);
+    // Once unhooked, input is no longer counted; the monitor reads and resets by exchange.
+    EXPECT_EQ(2, InterlockedExchange(keys, 0));
+    SendKey(VK_SHIFT, 0);
+    SendKey(VK_SHIFT, KEYEVENTF_KEYUP);
+    Pump();
+    EXPECT_EQ(0, *keys);
 }
 
-TEST_F(InputHooksTest, HookingTwiceInstallsOnce) {
-  InterlockedExchange(keys, 0);
-  hook();
-  hook();
-  SendKey(VK_CONTROL, 0);
-  Pump();
-  EXPECT_EQ(1, *keys);
-  unhook();
-  SendKey(VK_CONTROL, KEYEVENTF_KEYUP);
-  Pump();
+TEST_F(InputHooksTest, HookingTwiceInstallsOnce)
+{
+    InterlockedExchange(keys, 0);
+    hook();
+    hook();
+    SendKey(VK_CONTROL, 0);
+    Pump();
+    EXPECT_EQ(1, *keys);
+    unhook();
+    SendKey(VK_CONTROL, KEYEVENTF_KEYUP);
+    Pump();
 }
 
 }  // namespace

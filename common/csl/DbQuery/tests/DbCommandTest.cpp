@@ -119,9 +119,12 @@ TEST_F(DbCommandTest, LogsStatementsWithTheirValues)
         {"SELECT ?,?,?,?,?,?",
          {_variant_t(7L), _variant_t(2.5), _variant_t(L"abc"), _variant_t(L""), _variant_t(true), Null()},
          "SELECT ?,?,?,?,?,? {7,2.5,'abc',<null>,1,<null>}"},
-        {"SELECT ?,?", {_variant_t(text128.c_str()), _variant_t((text128 + "u").c_str())},
+        {"SELECT ?,?",
+         {_variant_t(text128.c_str()), _variant_t((text128 + "u").c_str())},
          "SELECT ?,? {'" + text128 + "',<long string>}"},
-        {"SELECT ?,?", {Date(2024, 1, 2, 3, 4, 5), Bytes("abc")}, "SELECT ?,? {'01/02/24 03:04:05',<blob 3 bytes long>}"},
+        {"SELECT ?,?",
+         {Date(2024, 1, 2, 3, 4, 5), Bytes("abc")},
+         "SELECT ?,? {'01/02/24 03:04:05',<blob 3 bytes long>}"},
     };
     for (const auto& c : cases) {
         TDbCommand command(c.Sql);

@@ -73,8 +73,9 @@ TEST_F(DbConnectionTest, NestedScopesCommitEachLevel)
         }
         outer.Commit();
     }
-    EXPECT_EQ((std::vector<std::string>{"CONNECTION OPENED", "BEGIN TRANSACTION", "INSERT INTO T VALUES (1)", "BEGIN TRANSACTION",
-                                        "INSERT INTO T VALUES (2)", "COMMIT TRANSACTION", "COMMIT TRANSACTION"}),
+    EXPECT_EQ((std::vector<std::string>{"CONNECTION OPENED", "BEGIN TRANSACTION", "INSERT INTO T VALUES (1)",
+                                        "BEGIN TRANSACTION", "INSERT INTO T VALUES (2)", "COMMIT TRANSACTION",
+                                        "COMMIT TRANSACTION"}),
               m_Log->Lines("[SQL/SRV] "));
     EXPECT_EQ(2, CountOn(*m_Query, "T"));
 }
@@ -121,12 +122,14 @@ TEST_F(DbConnectionTest, ScopeEndsQuietlyWhenItsRollbackFailsAndTheNextOneReopen
 
 bool OtherThreadGetsLock(DbConnection& iConnection)
 {
-    return std::async(std::launch::async, [&iConnection] {
-               const bool locked = iConnection.Lock(0);
-               if (locked)
-                   iConnection.Unlock();
-               return locked;
-           }).get();
+    return std::async(std::launch::async,
+                      [&iConnection] {
+                          const bool locked = iConnection.Lock(0);
+                          if (locked)
+                              iConnection.Unlock();
+                          return locked;
+                      })
+        .get();
 }
 
 TEST_F(DbConnectionTest, ScopesAndResultsKeepTheirConnectionFromOtherThreads)

@@ -51,7 +51,8 @@ TEST(QueryBuilderTest, RendersClausesWithSingleBlanksAndValuesInOrder)
              q.GetWhere().AddEqual("a", 1L);
              q.GetWhere().AddBetween("b", 2L, 3L);
          },
-         "SELECT * FROM T WHERE (a=?) AND (b BETWEEN ? AND ?)", {1, 2, 3}},
+         "SELECT * FROM T WHERE (a=?) AND (b BETWEEN ? AND ?)",
+         {1, 2, 3}},
         {"every clause",
          [](CDbQuery& q) {
              q.GetSelect().AddModifier("DISTINCT");
@@ -127,8 +128,8 @@ TEST(QueryBuilderTest, CopiesKeepTheStateOfTheirMoment)
 
 TEST(QueryBuilderTest, RefusesAJoinOrAStatementWithoutTables)
 {
-    const std::vector<std::string> expectedNames = {"Text", "Condition", "SourceFile", "SourceLine", "SourceFunction",
-                                                    "This"};
+    const std::vector<std::string> expectedNames = {"Text",       "Condition",      "SourceFile",
+                                                    "SourceLine", "SourceFunction", "This"};
     struct TCase {
         const char* Function;
         std::function<void(CDbQuery&)> Act;

@@ -66,8 +66,8 @@ std::wstring TempFile(const wchar_t* iName)
 std::string FileContent(const std::wstring& iPath)
 {
     std::string content;
-    HANDLE file = CreateFileW(iPath.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                              OPEN_EXISTING, 0, nullptr);
+    HANDLE file = CreateFileW(iPath.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                              nullptr, OPEN_EXISTING, 0, nullptr);
     char buffer[4096];
     DWORD read = 0;
     while (file != INVALID_HANDLE_VALUE && ReadFile(file, buffer, sizeof buffer, &read, nullptr) && read)
@@ -97,16 +97,17 @@ TEST_F(DebugStreamTest, StampsEveryLineWhenItBegins)
 
 TEST_F(DebugStreamTest, WritesTextUnstampedUntilStampingIsOn)
 {
-    m_Stream << "plain\n" << "text";
+    m_Stream << "plain\n"
+             << "text";
     EXPECT_EQ("plain\ntext", Take());
 }
 
 TEST_F(DebugStreamTest, OperandTexts)
 {
     const char* none = nullptr;
-    m_Stream << none << '|' << _bstr_t(L"") << _bstr_t() << '|' << std::string("a\0b", 3) << '|' << std::wstring(L"wide") << '|'
-             << const_string("viewed", 4) << '|' << -5 << '|' << static_cast<unsigned short>(65535) << '|' << 4294967295ul << '|'
-             << _bstr_t(L"bstr");
+    m_Stream << none << '|' << _bstr_t(L"") << _bstr_t() << '|' << std::string("a\0b", 3) << '|'
+             << std::wstring(L"wide") << '|' << const_string("viewed", 4) << '|' << -5 << '|'
+             << static_cast<unsigned short>(65535) << '|' << 4294967295ul << '|' << _bstr_t(L"bstr");
     EXPECT_EQ(std::string("<null>||a\0b|wide|view|-5|65535|4294967295|bstr", 46), Take());
 }
 

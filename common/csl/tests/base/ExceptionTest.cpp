@@ -123,8 +123,12 @@ TEST(EStructuredException, CodeNames)
     const struct {
         DWORD Code;
         const char* Name;
-    } cases[] = {{0x80000003, "Breakpoint"},      {0xC0000094, "Divide by Zero"},   {0xC000008D, "FPU Error"},
-                 {0xC00002B5, "FPU Error"},       {0xC00000FD, "Stack Overflow"},   {0xC0000017, "No Memory"},
+    } cases[] = {{0x80000003, "Breakpoint"},
+                 {0xC0000094, "Divide by Zero"},
+                 {0xC000008D, "FPU Error"},
+                 {0xC00002B5, "FPU Error"},
+                 {0xC00000FD, "Stack Overflow"},
+                 {0xC0000017, "No Memory"},
                  {0x12345678, ""}};
     for (const auto& c : cases)
         EXPECT_EQ(c.Name, StructuredExceptionName(c.Code)) << std::hex << c.Code;
@@ -151,7 +155,8 @@ TEST(ESystemException, CodeAndSystemText)
 
 TEST(EBadCastException, NamesBothTypes)
 {
-    EXPECT_STREQ("Text: Bad cast\nFrom: unsigned long\nTo: int", EBadCastException(typeid(int), typeid(unsigned long)).what());
+    EXPECT_STREQ("Text: Bad cast\nFrom: unsigned long\nTo: int",
+                 EBadCastException(typeid(int), typeid(unsigned long)).what());
     EXPECT_STREQ("Purecall", EPurecallException().what());
 }
 

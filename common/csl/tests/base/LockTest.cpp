@@ -94,7 +94,8 @@ TEST(CriticalSection, TimedLockIsNotImplemented)
         section.Lock(10);
         FAIL() << "a timed lock must throw";
     } catch (const ENotImplemented& e) {
-        EXPECT_STREQ("Text: Not implemented\nSourceFile: .\\CriticalSection\nSourceLine: 18 (0x12)\nFunction: TCriticalSection::Lock",
+        EXPECT_STREQ("Text: Not implemented\nSourceFile: .\\CriticalSection\nSourceLine: 18 (0x12)\nFunction: "
+                     "TCriticalSection::Lock",
                      e.what());
     }
     section.Lock();

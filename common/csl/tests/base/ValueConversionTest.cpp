@@ -39,14 +39,26 @@ const TRead kULong = [](const _value_t_data& d) { return std::to_string(d.GetULo
 const TRead kInt64 = [](const _value_t_data& d) { return std::to_string(d.GetInt64(0)); };
 const TRead kDouble = [](const _value_t_data& d) { return std::to_string(d.GetDouble(0)); };
 const TRead kBool = [](const _value_t_data& d) { return std::string(d.GetBool(0) ? "true" : "false"); };
-const TRead kString = [](const _value_t_data& d) { std::string s; d.GetString(s, 0); return Shown(s); };
-const TRead kWString = [](const _value_t_data& d) { std::wstring s; d.GetWString(s, 0); return Shown(s); };
+const TRead kString = [](const _value_t_data& d) {
+    std::string s;
+    d.GetString(s, 0);
+    return Shown(s);
+};
+const TRead kWString = [](const _value_t_data& d) {
+    std::wstring s;
+    d.GetWString(s, 0);
+    return Shown(s);
+};
 const TRead kBstr = [](const _value_t_data& d) {
     _bstr_t b;
     d.GetBstr(b, 0);
     return b.GetBSTR() ? "B" + Shown(std::wstring(b.GetBSTR(), b.length())) : std::string("null");
 };
-const TRead kTime = [](const _value_t_data& d) { _time_t t; d.GetTime(t, 0); return std::string("time"); };
+const TRead kTime = [](const _value_t_data& d) {
+    _time_t t;
+    d.GetTime(t, 0);
+    return std::string("time");
+};
 
 const std::string kNarrowType = "class std::basic_string<char, std::char_traits<char>, std::allocator<char> >";
 
@@ -98,7 +110,10 @@ TEST(ValueConversion, StoresConvertIntoTheElementType)
     EXPECT_EQ(1, number.GetInt());
 
     _value_t flag(false);
-    EXPECT_EQ("int -> bool", Outcome([&] { flag = 1; return std::string(); }));
+    EXPECT_EQ("int -> bool", Outcome([&] {
+                  flag = 1;
+                  return std::string();
+              }));
 
     _value_t bstr{_bstr_t(L"old")};
     bstr = std::string("new\0tail", 8);
@@ -150,12 +165,18 @@ TEST(ValueConversion, EmptyValuesAreBadCastsFromVoid)
     EXPECT_EQ("void -> int", Outcome([&] { return std::to_string(ValueToInt(empty)); }));
     EXPECT_EQ("void -> unsigned long", Outcome([&] { return std::to_string(ValueToULong(empty)); }));
     EXPECT_EQ("void -> bool", Outcome([&] { return std::to_string(ParseBoolText(empty)); }));
-    EXPECT_EQ("void -> class _time_t", Outcome([&] { ValueToTime(empty); return std::string(); }));
+    EXPECT_EQ("void -> class _time_t", Outcome([&] {
+                  ValueToTime(empty);
+                  return std::string();
+              }));
 }
 
 TEST(ValueConversion, NumbersAreSecondsSince1970)
 {
     EXPECT_EQ(86400, ValueToTime(_value_t(86400)).GetTime64());
     EXPECT_EQ(-1, ValueToTime(_value_t(4294967295ul)).GetTime64()) << "the top bit makes a time before 1970";
-    EXPECT_EQ("bool -> class _time_t", Outcome([&] { ValueToTime(_value_t(true)); return std::string(); }));
+    EXPECT_EQ("bool -> class _time_t", Outcome([&] {
+                  ValueToTime(_value_t(true));
+                  return std::string();
+              }));
 }

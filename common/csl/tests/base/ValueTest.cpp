@@ -186,8 +186,10 @@ TEST(Value, EqualityAndOrder)
         {_value_t(_bstr_t(L"ab")), _value_t(_bstr_t(L"abc")), false, true},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(c.Equal, c.Left.GetData()->IsEqual(*c.Right.GetData())) << ValueToText(c.Left) << " = " << ValueToText(c.Right);
-        EXPECT_EQ(c.Less, c.Left.GetData()->IsLess(*c.Right.GetData())) << ValueToText(c.Left) << " < " << ValueToText(c.Right);
+        EXPECT_EQ(c.Equal, c.Left.GetData()->IsEqual(*c.Right.GetData()))
+            << ValueToText(c.Left) << " = " << ValueToText(c.Right);
+        EXPECT_EQ(c.Less, c.Left.GetData()->IsLess(*c.Right.GetData()))
+            << ValueToText(c.Left) << " < " << ValueToText(c.Right);
     }
     EXPECT_EQ(kString + " -> int", BadCast([] { _value_t(1).GetData()->IsEqual(*_value_t("1").GetData()); }));
     EXPECT_EQ("int -> " + kString, BadCast([] { _value_t("1").GetData()->IsEqual(*List({1}).GetData()); }));

@@ -150,4 +150,4 @@ TEST_F(CrashDiagnosticsTest, ThrownExceptionRecordsStackButNoDump)
     }
 }
 
-} // namespace
+}  // namespace

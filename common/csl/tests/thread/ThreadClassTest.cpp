@@ -53,7 +53,9 @@ TEST(ThreadClassTest, EscapedExceptionsAreLoggedAsRunaways)
         std::function<void()> Body;
         const char* Line;
     } cases[] = {
-        {[] { throw EGeneric({TNamedValue("Text", "abc"), TNamedValue("Code", 5)}); },
+        {[] {
+             throw EGeneric({TNamedValue("Text", "abc"), TNamedValue("Code", 5)});
+         },
          "(!) Thread runaway with exception class EGeneric:\nText: abc\nCode: 5 (0x5)\nStack: \n-> "},
         {[] { throw std::runtime_error("one line"); },
          "(!) Thread runaway with exception class std::runtime_error:one line\n"},
@@ -86,4 +88,4 @@ TEST(ThreadClassTest, StackTextOfRunningThreadLeavesItRunning)
     release.Unlock();
 }
 
-} // namespace
+}  // namespace

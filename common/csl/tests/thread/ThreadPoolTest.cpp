@@ -125,9 +125,10 @@ TEST(ThreadPoolTest, StatusTextOfANewPool)
     SmartPtr<TThreadPool> pool = TThreadPool::Create(10, 0);
     char address[16];
     snprintf(address, sizeof(address), "%lx", static_cast<unsigned long>(reinterpret_cast<uintptr_t>(pool.get())));
-    EXPECT_EQ(std::string("Thread Pool 0x") + address + " MaxTotalThreads=10 MinIdleThreads=0\n"
-                                                         "Threads: 0 (0 idle thread(s))\nJobs: 0\n",
+    EXPECT_EQ(std::string("Thread Pool 0x") + address +
+                  " MaxTotalThreads=10 MinIdleThreads=0\n"
+                  "Threads: 0 (0 idle thread(s))\nJobs: 0\n",
               pool->GetDescription());
 }
 
-} // namespace
+}  // namespace

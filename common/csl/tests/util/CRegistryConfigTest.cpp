@@ -23,8 +23,9 @@ protected:
     void WriteRaw(const wchar_t* iName, DWORD iType, const void* iData, size_t iSize)
     {
         HKEY key;
-        ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExW(HKEY_LOCAL_MACHINE, m_Path.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr,
-                                                 &key, nullptr));
+        ASSERT_EQ(
+            ERROR_SUCCESS,
+            RegCreateKeyExW(HKEY_LOCAL_MACHINE, m_Path.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr));
         EXPECT_EQ(ERROR_SUCCESS,
                   RegSetValueExW(key, iName, 0, iType, static_cast<const BYTE*>(iData), static_cast<DWORD>(iSize)));
         RegCloseKey(key);
@@ -119,7 +120,8 @@ TEST_F(RegistryConfig, TypedGettersConvertStoredText)
         bool asBool;
         unsigned long asNumber;
     } cases[] = {
-        {L"0", false, 0}, {L"True", true, 0}, {L"1", true, 1}, {L"17", true, 17}, {L"letters", false, 0}, {L"", false, 0},
+        {L"0", false, 0},  {L"True", true, 0},     {L"1", true, 1},
+        {L"17", true, 17}, {L"letters", false, 0}, {L"", false, 0},
     };
     for (const auto& c : cases)
         WriteText(c.text[0] ? c.text : L"Empty", c.text);

@@ -47,7 +47,7 @@ protected:
     TDebugStream m_Log;
 };
 
-} // namespace
+}  // namespace
 
 TEST_F(DailyLog, OnOpensTheDaysFileInLogsOfTheFolderAsItStandsWithDefaultCategories)
 {

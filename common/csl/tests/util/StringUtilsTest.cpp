@@ -17,12 +17,8 @@ TEST(Trim, RemovesSetCharactersAtBothEndsOnly)
         const char* set;
         const char* expected;
     } cases[] = {
-        {"  a b  ", " ", "a b"},
-        {"   ", " ", ""},
-        {"", " ", ""},
-        {"\t\n a \n", " \t\n", "a"},
-        {"xyaxbyx", "xy", "axb"},
-        {"abc", "", "abc"},
+        {"  a b  ", " ", "a b"},     {"   ", " ", ""},         {"", " ", ""},
+        {"\t\n a \n", " \t\n", "a"}, {"xyaxbyx", "xy", "axb"}, {"abc", "", "abc"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(c.expected, Trim(c.text, c.set)) << "[" << c.text << "]";

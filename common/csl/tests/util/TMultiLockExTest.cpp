@@ -8,8 +8,10 @@
 #include <string>
 #include <vector>
 
-typedef TMultiLockEx<_ml_no_notify, _ml_free_signal_event<_ml_full_owners_list<_ml_interlocked_inner_lock>>> FullListLock;
-typedef TMultiLockEx<_ml_notify, _ml_free_signal_event<_ml_single_owners_list<_ml_interlocked_inner_lock>>> SingleOwnerLock;
+typedef TMultiLockEx<_ml_no_notify, _ml_free_signal_event<_ml_full_owners_list<_ml_interlocked_inner_lock>>>
+    FullListLock;
+typedef TMultiLockEx<_ml_notify, _ml_free_signal_event<_ml_single_owners_list<_ml_interlocked_inner_lock>>>
+    SingleOwnerLock;
 
 namespace {
 
@@ -164,7 +166,8 @@ TEST(MultiLock, InterruptDuringReleaseWaitsForTheNextWait)
 }
 
 template <class Lock>
-class BothPolicies : public ::testing::Test {};
+class BothPolicies : public ::testing::Test {
+};
 typedef ::testing::Types<FullListLock, SingleOwnerLock> LockTypes;
 TYPED_TEST_SUITE(BothPolicies, LockTypes);
 
@@ -315,8 +318,7 @@ TEST(SingleOwnerMultiLock, NotifiesBeginningsEndsAndUpgrades)
     lock.Unlock();
     lock.LockShared();
     lock.Unlock();
-    const std::vector<std::string> expected = {"shared begins",    "upgraded",       "exclusive ends",
-                                               "exclusive begins", "exclusive ends", "shared begins",
-                                               "shared ends"};
+    const std::vector<std::string> expected = {"shared begins",  "upgraded",      "exclusive ends", "exclusive begins",
+                                               "exclusive ends", "shared begins", "shared ends"};
     EXPECT_EQ(expected, lock.Events);
 }

@@ -26,7 +26,10 @@ VARIANT DateVariant(DATE iDate)
     return date;
 }
 
-__int64 SecondsOf(DATE iDate) { return _time_t(DateVariant(iDate)).GetTime64(); }
+__int64 SecondsOf(DATE iDate)
+{
+    return _time_t(DateVariant(iDate)).GetTime64();
+}
 
 // The fixed text form of a broken-down time, built apart from the runtime's own.
 std::string TextOf(const SYSTEMTIME& iClock)
@@ -148,8 +151,8 @@ DWORD RunInZone(const wchar_t* iZone, int iOffset)
     std::wstring commandLine = std::wstring(L"\"") + program + L"\" --gtest_filter=TimeInZone.*";
     STARTUPINFOW startup = {sizeof startup};
     PROCESS_INFORMATION process;
-    if (!CreateProcessW(program, &commandLine[0], nullptr, nullptr, FALSE, CREATE_UNICODE_ENVIRONMENT,
-                        &environment[0], nullptr, &startup, &process))
+    if (!CreateProcessW(program, &commandLine[0], nullptr, nullptr, FALSE, CREATE_UNICODE_ENVIRONMENT, &environment[0],
+                        nullptr, &startup, &process))
         return GetLastError();
     WaitForSingleObject(process.hProcess, INFINITE);
     DWORD exitCode = 1;

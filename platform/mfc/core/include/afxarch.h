@@ -8,11 +8,9 @@
 
 class CDocument;
 
-class CArchive
-{
+class CArchive {
 public:
-    enum Mode
-    {
+    enum Mode {
         store = 0,
         load = 1,
         bNoFlushOnDelete = 2,
@@ -70,7 +68,11 @@ public:
     CArchive& operator<<(ULONGLONG dwdw) { return WriteValue(dwdw); }
     CArchive& operator<<(float f) { return WriteValue(f); }
     CArchive& operator<<(double d) { return WriteValue(d); }
-    CArchive& operator<<(const CObject* pOb) { WriteObject(pOb); return *this; }
+    CArchive& operator<<(const CObject* pOb)
+    {
+        WriteObject(pOb);
+        return *this;
+    }
     // Text pointers are written as strings, never as the bool they would convert to.
     CArchive& operator<<(LPCWSTR psz);
     CArchive& operator<<(LPCSTR psz);
@@ -89,20 +91,30 @@ public:
     CArchive& operator>>(ULONGLONG& dwdw) { return ReadValue(dwdw); }
     CArchive& operator>>(float& f) { return ReadValue(f); }
     CArchive& operator>>(double& d) { return ReadValue(d); }
-    CArchive& operator>>(CObject*& pOb) { pOb = ReadObject(nullptr); return *this; }
-    CArchive& operator>>(const CObject*& pOb) { pOb = ReadObject(nullptr); return *this; }
+    CArchive& operator>>(CObject*& pOb)
+    {
+        pOb = ReadObject(nullptr);
+        return *this;
+    }
+    CArchive& operator>>(const CObject*& pOb)
+    {
+        pOb = ReadObject(nullptr);
+        return *this;
+    }
 
     // The document being serialized, for objects that need it while loading.
     CDocument* m_pDocument;
     CString m_strFileName;
 
 private:
-    template <class T> CArchive& WriteValue(T value)
+    template <class T>
+    CArchive& WriteValue(T value)
     {
         Write(&value, sizeof(value));
         return *this;
     }
-    template <class T> CArchive& ReadValue(T& value)
+    template <class T>
+    CArchive& ReadValue(T& value)
     {
         ReadExactly(&value, sizeof(value));
         return *this;

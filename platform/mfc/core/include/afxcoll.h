@@ -4,12 +4,11 @@
 #include "afxtempl.h"
 
 #define AFX_DECLARE_COLLECTION(class_name, declare, ...) \
-    class class_name : public __VA_ARGS__ \
-    { \
-        using CBase = __VA_ARGS__; \
-        declare(class_name) \
-    public: \
-        using CBase::CBase; \
+    class class_name : public __VA_ARGS__ {              \
+    public:                                              \
+        using CBase = __VA_ARGS__;                       \
+        using CBase::CBase;                              \
+        declare(class_name)                              \
     };
 
 AFX_DECLARE_COLLECTION(CPtrList, DECLARE_DYNAMIC, CList<void*, void*>)
@@ -25,16 +24,14 @@ AFX_DECLARE_COLLECTION(CMapWordToPtr, DECLARE_DYNAMIC, CMap<WORD, WORD, void*, v
 #undef AFX_DECLARE_COLLECTION
 
 // Object lists and arrays archive their elements as objects with class information.
-class CObList : public CList<CObject*, CObject*>
-{
+class CObList : public CList<CObject*, CObject*> {
     DECLARE_SERIAL(CObList)
 public:
     using CList::CList;
     void Serialize(CArchive& ar) override;
 };
 
-class CObArray : public CArray<CObject*, CObject*>
-{
+class CObArray : public CArray<CObject*, CObject*> {
     DECLARE_SERIAL(CObArray)
 public:
     void Serialize(CArchive& ar) override;

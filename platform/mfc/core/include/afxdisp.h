@@ -4,11 +4,9 @@
 #include "afx.h"
 #include <ctime>
 
-class COleDateTimeSpan
-{
+class COleDateTimeSpan {
 public:
-    enum DateTimeSpanStatus
-    {
+    enum DateTimeSpanStatus {
         valid = 0,
         invalid = 1,
         null = 2
@@ -59,11 +57,9 @@ public:
     DateTimeSpanStatus m_status;
 };
 
-class COleDateTime
-{
+class COleDateTime {
 public:
-    enum DateTimeStatus
-    {
+    enum DateTimeStatus {
         valid = 0,
         invalid = 1,
         null = 2
@@ -136,8 +132,7 @@ public:
 
 typedef const VARIANT* LPCVARIANT;
 
-class COleVariant : public tagVARIANT
-{
+class COleVariant : public tagVARIANT {
 public:
     COleVariant() noexcept { VariantInit(this); }
     ~COleVariant() { VariantClear(this); }
@@ -174,8 +169,8 @@ public:
 
     void Clear() { VariantClear(this); }
     void ChangeType(VARTYPE vartype, LPVARIANT pSrc = nullptr);  // throws COleException
-    void Attach(VARIANT& varSrc);  // takes the value; varSrc becomes VT_EMPTY
-    VARIANT Detach();              // gives the value away; this becomes VT_EMPTY
+    void Attach(VARIANT& varSrc);                                // takes the value; varSrc becomes VT_EMPTY
+    VARIANT Detach();                                            // gives the value away; this becomes VT_EMPTY
 
     operator LPVARIANT() { return this; }
     operator LPCVARIANT() const { return this; }

@@ -4,8 +4,7 @@
 #include "afxobj.h"
 #include "afxstr.h"
 
-class CException : public CObject
-{
+class CException : public CObject {
     DECLARE_DYNAMIC(CException)
 public:
     CException();
@@ -23,8 +22,7 @@ protected:
 };
 
 // An exception with a fixed message.
-class CSimpleException : public CException
-{
+class CSimpleException : public CException {
     DECLARE_DYNAMIC(CSimpleException)
 public:
     CSimpleException() = default;
@@ -35,15 +33,15 @@ protected:
     virtual LPCWSTR Message() const = 0;
 };
 
-#define AFX_DECLARE_SIMPLE_EXCEPTION(class_name) \
-    class class_name : public CSimpleException \
-    { \
-        DECLARE_DYNAMIC(class_name) \
-    public: \
-        class_name() = default; \
+#define AFX_DECLARE_SIMPLE_EXCEPTION(class_name)                                 \
+    class class_name : public CSimpleException {                                 \
+        DECLARE_DYNAMIC(class_name)                                              \
+    public:                                                                      \
+        class_name() = default;                                                  \
         explicit class_name(BOOL bAutoDelete) : CSimpleException(bAutoDelete) {} \
-    protected: \
-        LPCWSTR Message() const override; \
+                                                                                 \
+    protected:                                                                   \
+        LPCWSTR Message() const override;                                        \
     };
 
 AFX_DECLARE_SIMPLE_EXCEPTION(CMemoryException)
@@ -53,12 +51,10 @@ AFX_DECLARE_SIMPLE_EXCEPTION(CResourceException)
 AFX_DECLARE_SIMPLE_EXCEPTION(CUserException)
 #undef AFX_DECLARE_SIMPLE_EXCEPTION
 
-class CArchiveException : public CException
-{
+class CArchiveException : public CException {
     DECLARE_DYNAMIC(CArchiveException)
 public:
-    enum
-    {
+    enum {
         none,
         genericException,
         readOnly,
@@ -77,12 +73,10 @@ public:
     CString m_strFileName;
 };
 
-class CFileException : public CException
-{
+class CFileException : public CException {
     DECLARE_DYNAMIC(CFileException)
 public:
-    enum
-    {
+    enum {
         none,
         genericException,
         fileNotFound,
@@ -113,8 +107,7 @@ public:
     CString m_strFileName;
 };
 
-class COleException : public CException
-{
+class COleException : public CException {
     DECLARE_DYNAMIC(COleException)
 public:
     explicit COleException(SCODE sc = S_OK) : m_sc(sc) {}
@@ -126,8 +119,7 @@ public:
     SCODE m_sc;
 };
 
-class COleDispatchException : public CException
-{
+class COleDispatchException : public CException {
     DECLARE_DYNAMIC(COleDispatchException)
 public:
     COleDispatchException(LPCWSTR lpszDescription, UINT nHelpID, WORD wCode);

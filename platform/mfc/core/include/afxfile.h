@@ -3,12 +3,10 @@
 #pragma once
 #include "afxexcept.h"
 
-class CFile : public CObject
-{
+class CFile : public CObject {
     DECLARE_DYNAMIC(CFile)
 public:
-    enum OpenFlags : UINT
-    {
+    enum OpenFlags : UINT {
         modeRead = 0x0000,
         modeWrite = 0x0001,
         modeReadWrite = 0x0002,
@@ -27,8 +25,7 @@ public:
         osRandomAccess = 0x40000,
         osSequentialScan = 0x80000,
     };
-    enum SeekPosition
-    {
+    enum SeekPosition {
         begin = 0x0,
         current = 0x1,
         end = 0x2
@@ -69,8 +66,7 @@ protected:
     CString m_strFileName;
 };
 
-class CMemFile : public CFile
-{
+class CMemFile : public CFile {
     DECLARE_DYNAMIC(CMemFile)
 public:
     explicit CMemFile(UINT nGrowBytes = 1024);
@@ -108,8 +104,7 @@ protected:
     BOOL m_bAutoDelete;
 };
 
-class CSharedFile : public CMemFile
-{
+class CSharedFile : public CMemFile {
     DECLARE_DYNAMIC(CSharedFile)
 public:
     explicit CSharedFile(UINT nAllocFlags = GMEM_DDESHARE | GMEM_MOVEABLE, UINT nGrowBytes = 4096);

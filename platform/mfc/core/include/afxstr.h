@@ -12,16 +12,15 @@ namespace afx_detail {
 // a CString argument is passed as its character pointer, anything else must be a
 // plain value.
 inline LPCWSTR FormatArg(const CString& s);
-template <class T> inline T FormatArg(T value)
+template <class T>
+inline T FormatArg(T value)
 {
-    static_assert(std::is_trivially_copyable<T>::value,
-                  "a formatted argument must be a plain value or a CString");
+    static_assert(std::is_trivially_copyable<T>::value, "a formatted argument must be a plain value or a CString");
     return value;
 }
 }  // namespace afx_detail
 
-class CString
-{
+class CString {
 public:
     CString();
     CString(const CString& src);
@@ -91,11 +90,13 @@ public:
     // printf-style formatting with the C runtime's own wide printf: %s and %c take
     // wide text, %S and %C narrow text; infinities print as "1.#INF00", exponents
     // with three digits.
-    template <class... Args> void Format(LPCWSTR pszFormat, const Args&... args)
+    template <class... Args>
+    void Format(LPCWSTR pszFormat, const Args&... args)
     {
         FormatRaw(pszFormat, afx_detail::FormatArg(args)...);
     }
-    template <class... Args> void Format(UINT nFormatID, const Args&... args)
+    template <class... Args>
+    void Format(UINT nFormatID, const Args&... args)
     {
         CString format;
         format.LoadString(nFormatID);
@@ -116,8 +117,7 @@ public:
     BSTR SetSysString(BSTR* pbstr) const;
 
 private:
-    struct Data
-    {
+    struct Data {
         int nLength;
         int nAllocLength;
     };
@@ -134,7 +134,10 @@ private:
 };
 
 namespace afx_detail {
-inline LPCWSTR FormatArg(const CString& s) { return s; }
+inline LPCWSTR FormatArg(const CString& s)
+{
+    return s;
+}
 }  // namespace afx_detail
 
 CString AFXAPI operator+(const CString& s1, const CString& s2);
@@ -143,21 +146,75 @@ CString AFXAPI operator+(LPCWSTR psz, const CString& s);
 CString AFXAPI operator+(const CString& s, WCHAR ch);
 CString AFXAPI operator+(WCHAR ch, const CString& s);
 
-inline bool operator==(const CString& s1, const CString& s2) { return s1.Compare(s2) == 0; }
-inline bool operator==(const CString& s1, LPCWSTR s2) { return s1.Compare(s2) == 0; }
-inline bool operator==(LPCWSTR s1, const CString& s2) { return s2.Compare(s1) == 0; }
-inline bool operator!=(const CString& s1, const CString& s2) { return s1.Compare(s2) != 0; }
-inline bool operator!=(const CString& s1, LPCWSTR s2) { return s1.Compare(s2) != 0; }
-inline bool operator!=(LPCWSTR s1, const CString& s2) { return s2.Compare(s1) != 0; }
-inline bool operator<(const CString& s1, const CString& s2) { return s1.Compare(s2) < 0; }
-inline bool operator<(const CString& s1, LPCWSTR s2) { return s1.Compare(s2) < 0; }
-inline bool operator<(LPCWSTR s1, const CString& s2) { return s2.Compare(s1) > 0; }
-inline bool operator>(const CString& s1, const CString& s2) { return s1.Compare(s2) > 0; }
-inline bool operator>(const CString& s1, LPCWSTR s2) { return s1.Compare(s2) > 0; }
-inline bool operator>(LPCWSTR s1, const CString& s2) { return s2.Compare(s1) < 0; }
-inline bool operator<=(const CString& s1, const CString& s2) { return s1.Compare(s2) <= 0; }
-inline bool operator<=(const CString& s1, LPCWSTR s2) { return s1.Compare(s2) <= 0; }
-inline bool operator<=(LPCWSTR s1, const CString& s2) { return s2.Compare(s1) >= 0; }
-inline bool operator>=(const CString& s1, const CString& s2) { return s1.Compare(s2) >= 0; }
-inline bool operator>=(const CString& s1, LPCWSTR s2) { return s1.Compare(s2) >= 0; }
-inline bool operator>=(LPCWSTR s1, const CString& s2) { return s2.Compare(s1) <= 0; }
+inline bool operator==(const CString& s1, const CString& s2)
+{
+    return s1.Compare(s2) == 0;
+}
+inline bool operator==(const CString& s1, LPCWSTR s2)
+{
+    return s1.Compare(s2) == 0;
+}
+inline bool operator==(LPCWSTR s1, const CString& s2)
+{
+    return s2.Compare(s1) == 0;
+}
+inline bool operator!=(const CString& s1, const CString& s2)
+{
+    return s1.Compare(s2) != 0;
+}
+inline bool operator!=(const CString& s1, LPCWSTR s2)
+{
+    return s1.Compare(s2) != 0;
+}
+inline bool operator!=(LPCWSTR s1, const CString& s2)
+{
+    return s2.Compare(s1) != 0;
+}
+inline bool operator<(const CString& s1, const CString& s2)
+{
+    return s1.Compare(s2) < 0;
+}
+inline bool operator<(const CString& s1, LPCWSTR s2)
+{
+    return s1.Compare(s2) < 0;
+}
+inline bool operator<(LPCWSTR s1, const CString& s2)
+{
+    return s2.Compare(s1) > 0;
+}
+inline bool operator>(const CString& s1, const CString& s2)
+{
+    return s1.Compare(s2) > 0;
+}
+inline bool operator>(const CString& s1, LPCWSTR s2)
+{
+    return s1.Compare(s2) > 0;
+}
+inline bool operator>(LPCWSTR s1, const CString& s2)
+{
+    return s2.Compare(s1) < 0;
+}
+inline bool operator<=(const CString& s1, const CString& s2)
+{
+    return s1.Compare(s2) <= 0;
+}
+inline bool operator<=(const CString& s1, LPCWSTR s2)
+{
+    return s1.Compare(s2) <= 0;
+}
+inline bool operator<=(LPCWSTR s1, const CString& s2)
+{
+    return s2.Compare(s1) >= 0;
+}
+inline bool operator>=(const CString& s1, const CString& s2)
+{
+    return s1.Compare(s2) >= 0;
+}
+inline bool operator>=(const CString& s1, LPCWSTR s2)
+{
+    return s1.Compare(s2) >= 0;
+}
+inline bool operator>=(LPCWSTR s1, const CString& s2)
+{
+    return s2.Compare(s1) <= 0;
+}

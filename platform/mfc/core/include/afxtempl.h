@@ -9,7 +9,8 @@
 
 // Raw bytes for plain values; class types provide their own overload (CString,
 // the date and variant classes).
-template <class TYPE> void AFXAPI SerializeElements(CArchive& ar, TYPE* pElements, INT_PTR nCount)
+template <class TYPE>
+void AFXAPI SerializeElements(CArchive& ar, TYPE* pElements, INT_PTR nCount)
 {
     static_assert(std::is_trivially_copyable<TYPE>::value,
                   "this element type needs a SerializeElements overload of its own");
@@ -22,10 +23,10 @@ template <class TYPE> void AFXAPI SerializeElements(CArchive& ar, TYPE* pElement
 }
 
 // Elements with archive operators of their own, one after the other.
-template <class TYPE> void AFXAPI SerializeEachElement(CArchive& ar, TYPE* pElements, INT_PTR nCount)
+template <class TYPE>
+void AFXAPI SerializeEachElement(CArchive& ar, TYPE* pElements, INT_PTR nCount)
 {
-    for (INT_PTR i = 0; i < nCount; ++i)
-    {
+    for (INT_PTR i = 0; i < nCount; ++i) {
         if (ar.IsStoring())
             ar << pElements[i];
         else
@@ -38,22 +39,24 @@ inline void AFXAPI SerializeElements(CArchive& ar, CString* pElements, INT_PTR n
     SerializeEachElement(ar, pElements, nCount);
 }
 
-template <class TYPE, class ARG_TYPE> BOOL AFXAPI CompareElements(const TYPE* pElement1, const ARG_TYPE* pElement2)
+template <class TYPE, class ARG_TYPE>
+BOOL AFXAPI CompareElements(const TYPE* pElement1, const ARG_TYPE* pElement2)
 {
     return *pElement1 == *pElement2;
 }
 
 // Bucket of a key: integers, handles and pointers shifted right by four bits; texts
 // by the running hash h = h * 33 + c.
-template <class ARG_KEY> UINT AFXAPI HashKey(ARG_KEY key)
+template <class ARG_KEY>
+UINT AFXAPI HashKey(ARG_KEY key)
 {
     return (UINT)(((DWORD_PTR)key) >> 4);
 }
 UINT AFXAPI HashKey(LPCWSTR key);
 UINT AFXAPI HashKey(const CString& key);
 
-template <class TYPE, class ARG_TYPE = const TYPE&> class CArray : public CObject
-{
+template <class TYPE, class ARG_TYPE = const TYPE&>
+class CArray : public CObject {
 public:
     CArray() = default;
 
@@ -89,13 +92,11 @@ public:
     {
         if (nIndex < 0)
             AfxThrowInvalidArgException();
-        if (nIndex >= GetSize())
-        {
+        if (nIndex >= GetSize()) {
             TYPE copy(newElement);  // the argument may live in this array
             SetSize(nIndex + 1);
             m_data[(size_t)nIndex] = std::move(copy);
-        }
-        else
+        } else
             m_data[(size_t)nIndex] = newElement;
     }
     INT_PTR Add(ARG_TYPE newElement)
@@ -143,24 +144,22 @@ public:
 
     void Serialize(CArchive& ar) override
     {
-        if (ar.IsStoring())
-        {
+        if (ar.IsStoring()) {
             ar.WriteCount((DWORD_PTR)GetSize());
             SerializeElements(ar, GetData(), GetSize());
-        }
-        else
+        } else
             LoadCounted(ar, [&ar](TYPE* pElements, INT_PTR nCount) { SerializeElements(ar, pElements, nCount); });
     }
 
 protected:
     // Reads the count, then the elements batch by batch: a count beyond the archive's data
     // ends at the end of the data instead of asking for the whole count's memory at once.
-    template <class LoadElements> void LoadCounted(CArchive& ar, LoadElements load)
+    template <class LoadElements>
+    void LoadCounted(CArchive& ar, LoadElements load)
     {
         const DWORD_PTR nBatch = 4096;
         RemoveAll();
-        for (DWORD_PTR nLeft = ar.ReadCount(); nLeft > 0;)
-        {
+        for (DWORD_PTR nLeft = ar.ReadCount(); nLeft > 0;) {
             INT_PTR nOld = GetSize();
             INT_PTR nCount = (INT_PTR)std::min(nLeft, nBatch);
             SetSize(nOld + nCount);
@@ -180,11 +179,10 @@ protected:
     INT_PTR m_nGrowBy = 0;
 };
 
-template <class TYPE, class ARG_TYPE = const TYPE&> class CList : public CObject
-{
+template <class TYPE, class ARG_TYPE = const TYPE&>
+class CList : public CObject {
 protected:
-    struct CNode
-    {
+    struct CNode {
         CNode* pNext;
         CNode* pPrev;
         TYPE data;
@@ -293,15 +291,13 @@ public:
 
     void Serialize(CArchive& ar) override
     {
-        if (ar.IsStoring())
-        {
+        if (ar.IsStoring()) {
             ar.WriteCount((DWORD_PTR)m_nCount);
             for (CNode* pNode = m_pNodeHead; pNode != nullptr; pNode = pNode->pNext)
                 SerializeElements(ar, &pNode->data, 1);
             return;
         }
-        for (DWORD_PTR nNewCount = ar.ReadCount(); nNewCount > 0; --nNewCount)
-        {
+        for (DWORD_PTR nNewCount = ar.ReadCount(); nNewCount > 0; --nNewCount) {
             TYPE newData[1] = {};
             SerializeElements(ar, newData, 1);
             AddTail(newData[0]);
@@ -348,11 +344,10 @@ protected:
 // A hash map with chained buckets. The table (17 buckets unless InitHashTable says
 // otherwise) is made on the first insertion; a new key goes to the head of its
 // bucket, and iteration runs through the buckets in order.
-template <class KEY, class ARG_KEY, class VALUE, class ARG_VALUE> class CMap : public CObject
-{
+template <class KEY, class ARG_KEY, class VALUE, class ARG_VALUE>
+class CMap : public CObject {
 protected:
-    struct CAssoc
-    {
+    struct CAssoc {
         CAssoc* pNext;
         UINT nHashValue;
         KEY key;
@@ -397,11 +392,9 @@ public:
             return FALSE;
         UINT nHashValue = HashKey(key);
         for (CAssoc** ppPrev = &m_pHashTable[nHashValue % m_nHashTableSize]; *ppPrev != nullptr;
-             ppPrev = &(*ppPrev)->pNext)
-        {
+             ppPrev = &(*ppPrev)->pNext) {
             CAssoc* pAssoc = *ppPrev;
-            if (pAssoc->nHashValue == nHashValue && CompareElements(&pAssoc->key, &key))
-            {
+            if (pAssoc->nHashValue == nHashValue && CompareElements(&pAssoc->key, &key)) {
                 *ppPrev = pAssoc->pNext;
                 delete pAssoc;
                 --m_nCount;
@@ -413,8 +406,7 @@ public:
     void RemoveAll()
     {
         for (CAssoc*& pHead : m_pHashTable)
-            while (pHead != nullptr)
-            {
+            while (pHead != nullptr) {
                 CAssoc* pNext = pHead->pNext;
                 delete pHead;
                 pHead = pNext;
@@ -452,19 +444,16 @@ public:
 
     void Serialize(CArchive& ar) override
     {
-        if (ar.IsStoring())
-        {
+        if (ar.IsStoring()) {
             ar.WriteCount((DWORD_PTR)m_nCount);
             for (CAssoc* pHead : m_pHashTable)
-                for (CAssoc* pAssoc = pHead; pAssoc != nullptr; pAssoc = pAssoc->pNext)
-                {
+                for (CAssoc* pAssoc = pHead; pAssoc != nullptr; pAssoc = pAssoc->pNext) {
                     SerializeElements(ar, &pAssoc->key, 1);
                     SerializeElements(ar, &pAssoc->value, 1);
                 }
             return;
         }
-        for (DWORD_PTR nNewCount = ar.ReadCount(); nNewCount > 0; --nNewCount)
-        {
+        for (DWORD_PTR nNewCount = ar.ReadCount(); nNewCount > 0; --nNewCount) {
             KEY newKey[1] = {};
             VALUE newValue[1] = {};
             SerializeElements(ar, newKey, 1);
@@ -501,8 +490,8 @@ protected:
 
 // Lists and arrays of pointers that hand out the element type instead of the base's
 // CObject* or void*.
-template <class BASE_CLASS, class TYPE> class CTypedPtrList : public BASE_CLASS
-{
+template <class BASE_CLASS, class TYPE>
+class CTypedPtrList : public BASE_CLASS {
     using Base = BASE_CLASS;
 
 public:
@@ -529,8 +518,8 @@ public:
     POSITION InsertAfter(POSITION position, TYPE newElement) { return Base::InsertAfter(position, newElement); }
 };
 
-template <class BASE_CLASS, class TYPE> class CTypedPtrArray : public BASE_CLASS
-{
+template <class BASE_CLASS, class TYPE>
+class CTypedPtrArray : public BASE_CLASS {
     using Base = BASE_CLASS;
 
 public:

@@ -6,20 +6,47 @@
 class CPoint;
 class CRect;
 
-class CSize : public tagSIZE
-{
+class CSize : public tagSIZE {
 public:
     CSize() noexcept { cx = cy = 0; }
-    CSize(int initCX, int initCY) noexcept { cx = initCX; cy = initCY; }
-    CSize(SIZE initSize) noexcept { cx = initSize.cx; cy = initSize.cy; }
-    CSize(POINT initPt) noexcept { cx = initPt.x; cy = initPt.y; }
-    CSize(DWORD dwSize) noexcept { cx = (short)LOWORD(dwSize); cy = (short)HIWORD(dwSize); }
+    CSize(int initCX, int initCY) noexcept
+    {
+        cx = initCX;
+        cy = initCY;
+    }
+    CSize(SIZE initSize) noexcept
+    {
+        cx = initSize.cx;
+        cy = initSize.cy;
+    }
+    CSize(POINT initPt) noexcept
+    {
+        cx = initPt.x;
+        cy = initPt.y;
+    }
+    CSize(DWORD dwSize) noexcept
+    {
+        cx = (short)LOWORD(dwSize);
+        cy = (short)HIWORD(dwSize);
+    }
 
-    void SetSize(int CX, int CY) noexcept { cx = CX; cy = CY; }
+    void SetSize(int CX, int CY) noexcept
+    {
+        cx = CX;
+        cy = CY;
+    }
     bool operator==(SIZE size) const noexcept { return cx == size.cx && cy == size.cy; }
     bool operator!=(SIZE size) const noexcept { return !(*this == size); }
-    void operator+=(SIZE size) noexcept { cx += size.cx; cy += size.cy; }
-    void operator-=(SIZE size) noexcept { cx -= size.cx; cy -= size.cy; }
+    void operator+=(SIZE size) noexcept
+    {
+        cx += size.cx;
+        cy += size.cy;
+    }
+    void operator-=(SIZE size) noexcept
+    {
+        cx -= size.cx;
+        cy -= size.cy;
+    }
     CSize operator+(SIZE size) const noexcept { return CSize(cx + size.cx, cy + size.cy); }
     CSize operator-(SIZE size) const noexcept { return CSize(cx - size.cx, cy - size.cy); }
     CSize operator-() const noexcept { return CSize(-cx, -cy); }
@@ -29,20 +56,43 @@ public:
     inline CRect operator-(const RECT* lpRect) const noexcept;
 };
 
-class CPoint : public tagPOINT
-{
+class CPoint : public tagPOINT {
 public:
     CPoint() noexcept { x = y = 0; }
-    CPoint(int initX, int initY) noexcept { x = initX; y = initY; }
-    CPoint(POINT initPt) noexcept { x = initPt.x; y = initPt.y; }
-    CPoint(SIZE initSize) noexcept { x = initSize.cx; y = initSize.cy; }
+    CPoint(int initX, int initY) noexcept
+    {
+        x = initX;
+        y = initY;
+    }
+    CPoint(POINT initPt) noexcept
+    {
+        x = initPt.x;
+        y = initPt.y;
+    }
+    CPoint(SIZE initSize) noexcept
+    {
+        x = initSize.cx;
+        y = initSize.cy;
+    }
     // From a packed lParam: signed 16-bit x in the low word, y in the high word.
-    CPoint(LPARAM dwPoint) noexcept { x = (short)LOWORD(dwPoint); y = (short)HIWORD(dwPoint); }
+    CPoint(LPARAM dwPoint) noexcept
+    {
+        x = (short)LOWORD(dwPoint);
+        y = (short)HIWORD(dwPoint);
+    }
 
-    void Offset(int xOffset, int yOffset) noexcept { x += xOffset; y += yOffset; }
+    void Offset(int xOffset, int yOffset) noexcept
+    {
+        x += xOffset;
+        y += yOffset;
+    }
     void Offset(POINT point) noexcept { Offset(point.x, point.y); }
     void Offset(SIZE size) noexcept { Offset(size.cx, size.cy); }
-    void SetPoint(int X, int Y) noexcept { x = X; y = Y; }
+    void SetPoint(int X, int Y) noexcept
+    {
+        x = X;
+        y = Y;
+    }
 
     bool operator==(POINT point) const noexcept { return x == point.x && y == point.y; }
     bool operator!=(POINT point) const noexcept { return !(*this == point); }
@@ -59,8 +109,7 @@ public:
     inline CRect operator-(const RECT* lpRect) const noexcept;
 };
 
-class CRect : public tagRECT
-{
+class CRect : public tagRECT {
 public:
     CRect() noexcept { left = top = right = bottom = 0; }
     CRect(int l, int t, int r, int b) noexcept { SetRect(l, t, r, b); }
@@ -85,33 +134,75 @@ public:
     BOOL IsRectNull() const noexcept { return left == 0 && top == 0 && right == 0 && bottom == 0; }
     BOOL PtInRect(POINT point) const noexcept { return ::PtInRect(this, point); }
 
-    void SetRect(int x1, int y1, int x2, int y2) noexcept { left = x1; top = y1; right = x2; bottom = y2; }
-    void SetRect(POINT topLeft, POINT bottomRight) noexcept { SetRect(topLeft.x, topLeft.y, bottomRight.x, bottomRight.y); }
+    void SetRect(int x1, int y1, int x2, int y2) noexcept
+    {
+        left = x1;
+        top = y1;
+        right = x2;
+        bottom = y2;
+    }
+    void SetRect(POINT topLeft, POINT bottomRight) noexcept
+    {
+        SetRect(topLeft.x, topLeft.y, bottomRight.x, bottomRight.y);
+    }
     void SetRectEmpty() noexcept { SetRect(0, 0, 0, 0); }
-    void CopyRect(LPCRECT lpSrcRect) noexcept { SetRect(lpSrcRect->left, lpSrcRect->top, lpSrcRect->right, lpSrcRect->bottom); }
+    void CopyRect(LPCRECT lpSrcRect) noexcept
+    {
+        SetRect(lpSrcRect->left, lpSrcRect->top, lpSrcRect->right, lpSrcRect->bottom);
+    }
     BOOL EqualRect(LPCRECT lpRect) const noexcept { return ::EqualRect(this, lpRect); }
 
     void InflateRect(int x, int y) noexcept { InflateRect(x, y, x, y); }
     void InflateRect(SIZE size) noexcept { InflateRect(size.cx, size.cy); }
     void InflateRect(LPCRECT lpRect) noexcept { InflateRect(lpRect->left, lpRect->top, lpRect->right, lpRect->bottom); }
-    void InflateRect(int l, int t, int r, int b) noexcept { left -= l; top -= t; right += r; bottom += b; }
+    void InflateRect(int l, int t, int r, int b) noexcept
+    {
+        left -= l;
+        top -= t;
+        right += r;
+        bottom += b;
+    }
     void DeflateRect(int x, int y) noexcept { InflateRect(-x, -y); }
     void DeflateRect(SIZE size) noexcept { InflateRect(-size.cx, -size.cy); }
-    void DeflateRect(LPCRECT lpRect) noexcept { InflateRect(-lpRect->left, -lpRect->top, -lpRect->right, -lpRect->bottom); }
+    void DeflateRect(LPCRECT lpRect) noexcept
+    {
+        InflateRect(-lpRect->left, -lpRect->top, -lpRect->right, -lpRect->bottom);
+    }
     void DeflateRect(int l, int t, int r, int b) noexcept { InflateRect(-l, -t, -r, -b); }
 
-    void OffsetRect(int x, int y) noexcept { left += x; right += x; top += y; bottom += y; }
+    void OffsetRect(int x, int y) noexcept
+    {
+        left += x;
+        right += x;
+        top += y;
+        bottom += y;
+    }
     void OffsetRect(POINT point) noexcept { OffsetRect(point.x, point.y); }
     void OffsetRect(SIZE size) noexcept { OffsetRect(size.cx, size.cy); }
-    void MoveToX(int x) noexcept { right = Width() + x; left = x; }
-    void MoveToY(int y) noexcept { bottom = Height() + y; top = y; }
-    void MoveToXY(int x, int y) noexcept { MoveToX(x); MoveToY(y); }
+    void MoveToX(int x) noexcept
+    {
+        right = Width() + x;
+        left = x;
+    }
+    void MoveToY(int y) noexcept
+    {
+        bottom = Height() + y;
+        top = y;
+    }
+    void MoveToXY(int x, int y) noexcept
+    {
+        MoveToX(x);
+        MoveToY(y);
+    }
     void MoveToXY(POINT point) noexcept { MoveToXY(point.x, point.y); }
     void NormalizeRect() noexcept;
 
     BOOL IntersectRect(LPCRECT lpRect1, LPCRECT lpRect2) noexcept { return ::IntersectRect(this, lpRect1, lpRect2); }
     BOOL UnionRect(LPCRECT lpRect1, LPCRECT lpRect2) noexcept { return ::UnionRect(this, lpRect1, lpRect2); }
-    BOOL SubtractRect(LPCRECT lpRectSrc1, LPCRECT lpRectSrc2) noexcept { return ::SubtractRect(this, lpRectSrc1, lpRectSrc2); }
+    BOOL SubtractRect(LPCRECT lpRectSrc1, LPCRECT lpRectSrc2) noexcept
+    {
+        return ::SubtractRect(this, lpRectSrc1, lpRectSrc2);
+    }
 
     void operator=(const RECT& srcRect) noexcept { CopyRect(&srcRect); }
     bool operator==(const RECT& rect) const noexcept { return EqualRect(&rect) != FALSE; }
@@ -125,35 +216,91 @@ public:
     void operator&=(const RECT& rect) noexcept { IntersectRect(this, &rect); }
     void operator|=(const RECT& rect) noexcept { UnionRect(this, &rect); }
 
-    CRect operator+(POINT point) const noexcept { CRect r(*this); r.OffsetRect(point); return r; }
-    CRect operator-(POINT point) const noexcept { CRect r(*this); r.OffsetRect(-point.x, -point.y); return r; }
-    CRect operator+(SIZE size) const noexcept { CRect r(*this); r.OffsetRect(size); return r; }
-    CRect operator-(SIZE size) const noexcept { CRect r(*this); r.OffsetRect(-size.cx, -size.cy); return r; }
-    CRect operator+(LPCRECT lpRect) const noexcept { CRect r(*this); r.InflateRect(lpRect); return r; }
-    CRect operator-(LPCRECT lpRect) const noexcept { CRect r(*this); r.DeflateRect(lpRect); return r; }
-    CRect operator&(const RECT& rect2) const noexcept { CRect r; r.IntersectRect(this, &rect2); return r; }
-    CRect operator|(const RECT& rect2) const noexcept { CRect r; r.UnionRect(this, &rect2); return r; }
+    CRect operator+(POINT point) const noexcept
+    {
+        CRect r(*this);
+        r.OffsetRect(point);
+        return r;
+    }
+    CRect operator-(POINT point) const noexcept
+    {
+        CRect r(*this);
+        r.OffsetRect(-point.x, -point.y);
+        return r;
+    }
+    CRect operator+(SIZE size) const noexcept
+    {
+        CRect r(*this);
+        r.OffsetRect(size);
+        return r;
+    }
+    CRect operator-(SIZE size) const noexcept
+    {
+        CRect r(*this);
+        r.OffsetRect(-size.cx, -size.cy);
+        return r;
+    }
+    CRect operator+(LPCRECT lpRect) const noexcept
+    {
+        CRect r(*this);
+        r.InflateRect(lpRect);
+        return r;
+    }
+    CRect operator-(LPCRECT lpRect) const noexcept
+    {
+        CRect r(*this);
+        r.DeflateRect(lpRect);
+        return r;
+    }
+    CRect operator&(const RECT& rect2) const noexcept
+    {
+        CRect r;
+        r.IntersectRect(this, &rect2);
+        return r;
+    }
+    CRect operator|(const RECT& rect2) const noexcept
+    {
+        CRect r;
+        r.UnionRect(this, &rect2);
+        return r;
+    }
 };
 
 inline void CRect::NormalizeRect() noexcept
 {
-    if (left > right)
-    {
+    if (left > right) {
         LONG t = left;
         left = right;
         right = t;
     }
-    if (top > bottom)
-    {
+    if (top > bottom) {
         LONG t = top;
         top = bottom;
         bottom = t;
     }
 }
 
-inline CPoint CSize::operator+(POINT point) const noexcept { return CPoint(cx + point.x, cy + point.y); }
-inline CPoint CSize::operator-(POINT point) const noexcept { return CPoint(cx - point.x, cy - point.y); }
-inline CRect CSize::operator+(const RECT* lpRect) const noexcept { return CRect(lpRect) + *this; }
-inline CRect CSize::operator-(const RECT* lpRect) const noexcept { return CRect(lpRect) - *this; }
-inline CRect CPoint::operator+(const RECT* lpRect) const noexcept { return CRect(lpRect) + *this; }
-inline CRect CPoint::operator-(const RECT* lpRect) const noexcept { return CRect(lpRect) - *this; }
+inline CPoint CSize::operator+(POINT point) const noexcept
+{
+    return CPoint(cx + point.x, cy + point.y);
+}
+inline CPoint CSize::operator-(POINT point) const noexcept
+{
+    return CPoint(cx - point.x, cy - point.y);
+}
+inline CRect CSize::operator+(const RECT* lpRect) const noexcept
+{
+    return CRect(lpRect) + *this;
+}
+inline CRect CSize::operator-(const RECT* lpRect) const noexcept
+{
+    return CRect(lpRect) - *this;
+}
+inline CRect CPoint::operator+(const RECT* lpRect) const noexcept
+{
+    return CRect(lpRect) + *this;
+}
+inline CRect CPoint::operator-(const RECT* lpRect) const noexcept
+{
+    return CRect(lpRect) - *this;
+}

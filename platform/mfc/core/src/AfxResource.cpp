@@ -9,4 +9,7 @@ HINSTANCE AFXAPI AfxGetResourceHandle()
     return g_resourceHandle != nullptr ? g_resourceHandle : GetModuleHandleW(nullptr);
 }
 
-void AFXAPI AfxSetResourceHandle(HINSTANCE hInstResource) { g_resourceHandle = hInstResource; }
+void AFXAPI AfxSetResourceHandle(HINSTANCE hInstResource)
+{
+    g_resourceHandle = hInstResource;
+}

@@ -26,12 +26,9 @@ CArchive::~CArchive()
 {
     if (m_pFile == nullptr || (m_nMode & bNoFlushOnDelete))
         return;
-    try
-    {
+    try {
         Close();
-    }
-    catch (CException* e)
-    {
+    } catch (CException* e) {
         e->Delete();
     }
 }
@@ -52,8 +49,7 @@ void CArchive::Write(const void* lpBuf, UINT nMax)
 {
     CheckStoring();
     const BYTE* p = static_cast<const BYTE*>(lpBuf);
-    while (nMax > 0)
-    {
+    while (nMax > 0) {
         if (m_nCur == m_buffer.size())
             Flush();
         size_t n = std::min<size_t>(nMax, m_buffer.size() - m_nCur);
@@ -75,10 +71,8 @@ UINT CArchive::Read(void* lpBuf, UINT nMax)
     CheckLoading();
     BYTE* p = static_cast<BYTE*>(lpBuf);
     UINT nRead = 0;
-    while (nRead < nMax)
-    {
-        if (m_nCur == m_nMax)
-        {
+    while (nRead < nMax) {
+        if (m_nCur == m_nMax) {
             FillBuffer();
             if (m_nMax == 0)
                 break;
@@ -105,23 +99,26 @@ CArchive& CArchive::operator>>(bool& b)
     return *this;
 }
 
-CArchive& CArchive::operator<<(LPCWSTR psz) { return ::operator<<(*this, CString(psz)); }
+CArchive& CArchive::operator<<(LPCWSTR psz)
+{
+    return ::operator<<(*this, CString(psz));
+}
 
-CArchive& CArchive::operator<<(LPCSTR psz) { return ::operator<<(*this, CString(psz)); }
+CArchive& CArchive::operator<<(LPCSTR psz)
+{
+    return ::operator<<(*this, CString(psz));
+}
 
 void CArchive::Flush()
 {
     if (m_pFile == nullptr)
         return;
-    if (IsStoring())
-    {
+    if (IsStoring()) {
         if (m_nCur > 0)
             m_pFile->Write(m_buffer.data(), (UINT)m_nCur);
         m_nCur = 0;
         m_pFile->Flush();
-    }
-    else if (m_nCur != m_nMax)
-    {
+    } else if (m_nCur != m_nMax) {
         m_pFile->Seek(-(LONGLONG)(m_nMax - m_nCur), CFile::current);
         m_nCur = m_nMax = 0;
     }
@@ -133,14 +130,16 @@ void CArchive::Close()
     m_pFile = nullptr;
 }
 
-void CArchive::Abort() { m_pFile = nullptr; }
+void CArchive::Abort()
+{
+    m_pFile = nullptr;
+}
 
 void CArchive::WriteCount(DWORD_PTR dwCount)
 {
     if (dwCount < 0xFFFF)
         *this << (WORD)dwCount;
-    else
-    {
+    else {
         *this << (WORD)0xFFFF;
         *this << (DWORD)dwCount;
     }
@@ -180,13 +179,10 @@ void CArchive::MapObject(const CObject* pOb)
     if (pOb == nullptr)
         return;
     CheckCount();
-    if (IsStoring())
-    {
+    if (IsStoring()) {
         if (m_storeMap.emplace(pOb, m_nMapCount).second)
             ++m_nMapCount;
-    }
-    else
-    {
+    } else {
         m_loadArray.push_back(const_cast<CObject*>(pOb));
         ++m_nMapCount;
     }
@@ -199,13 +195,11 @@ void CArchive::WriteClass(const CRuntimeClass* pClassRef)
         AfxThrowNotSupportedException();
     InitMaps();
     auto found = m_storeMap.find(pClassRef);
-    if (found != m_storeMap.end())
-    {
+    if (found != m_storeMap.end()) {
         DWORD nClassIndex = found->second;
         if (nClassIndex < wBigObjectTag)
             *this << (WORD)(wClassTag | nClassIndex);
-        else
-        {
+        else {
             *this << wBigObjectTag;
             *this << (DWORD)(dwBigClassTag | nClassIndex);
         }
@@ -221,19 +215,16 @@ void CArchive::WriteObject(const CObject* pOb)
 {
     CheckStoring();
     InitMaps();
-    if (pOb == nullptr)
-    {
+    if (pOb == nullptr) {
         *this << wNullTag;
         return;
     }
     auto found = m_storeMap.find(pOb);
-    if (found != m_storeMap.end())
-    {
+    if (found != m_storeMap.end()) {
         DWORD nObIndex = found->second;
         if (nObIndex < wBigObjectTag)
             *this << (WORD)nObIndex;
-        else
-        {
+        else {
             *this << wBigObjectTag;
             *this << nObIndex;
         }
@@ -260,8 +251,7 @@ CRuntimeClass* CArchive::ReadClass(const CRuntimeClass* pClassRefRequested, UINT
     else
         obTag = ((DWORD)(wTag & wClassTag) << 16) | (wTag & ~wClassTag);
 
-    if (!(obTag & dwBigClassTag))
-    {
+    if (!(obTag & dwBigClassTag)) {
         // An object tag where a class was required.
         if (pObTag == nullptr)
             AfxThrowArchiveException(CArchiveException::badIndex, m_strFileName);
@@ -271,8 +261,7 @@ CRuntimeClass* CArchive::ReadClass(const CRuntimeClass* pClassRefRequested, UINT
 
     CRuntimeClass* pClassRef;
     UINT nSchema;
-    if (wTag == wNewClassTag)
-    {
+    if (wTag == wNewClassTag) {
         pClassRef = CRuntimeClass::Load(*this, &nSchema);
         if (pClassRef == nullptr)
             AfxThrowArchiveException(CArchiveException::badClass, m_strFileName);
@@ -283,9 +272,7 @@ CRuntimeClass* CArchive::ReadClass(const CRuntimeClass* pClassRefRequested, UINT
         CheckCount();
         m_loadArray.push_back(pClassRef);
         ++m_nMapCount;
-    }
-    else
-    {
+    } else {
         DWORD nClassIndex = obTag & ~dwBigClassTag;
         if (nClassIndex == 0 || nClassIndex >= m_loadArray.size())
             AfxThrowArchiveException(CArchiveException::badIndex, m_strFileName);
@@ -321,8 +308,7 @@ CObject* CArchive::ReadObject(const CRuntimeClass* pClassRefRequested)
     UINT nSchema;
     DWORD obTag;
     CRuntimeClass* pClassRef = ReadClass(pClassRefRequested, &nSchema, &obTag);
-    if (pClassRef == nullptr)
-    {
+    if (pClassRef == nullptr) {
         if (obTag >= m_loadArray.size())
             AfxThrowArchiveException(CArchiveException::badIndex, m_strFileName);
         // A back-reference may only name an object, never a class.
@@ -343,12 +329,9 @@ CObject* CArchive::ReadObject(const CRuntimeClass* pClassRefRequested)
     ++m_nMapCount;
     UINT nSchemaSave = m_nObjectSchema;
     m_nObjectSchema = nSchema;
-    try
-    {
+    try {
         pOb->Serialize(*this);
-    }
-    catch (...)
-    {
+    } catch (...) {
         m_nObjectSchema = nSchemaSave;
         throw;
     }
@@ -400,8 +383,17 @@ CArchive& AFXAPI operator<<(CArchive& ar, const RECT& rect)
     return ar;
 }
 
-CArchive& AFXAPI operator>>(CArchive& ar, SIZE& size) { return ar >> size.cx >> size.cy; }
+CArchive& AFXAPI operator>>(CArchive& ar, SIZE& size)
+{
+    return ar >> size.cx >> size.cy;
+}
 
-CArchive& AFXAPI operator>>(CArchive& ar, POINT& point) { return ar >> point.x >> point.y; }
+CArchive& AFXAPI operator>>(CArchive& ar, POINT& point)
+{
+    return ar >> point.x >> point.y;
+}
 
-CArchive& AFXAPI operator>>(CArchive& ar, RECT& rect) { return ar >> rect.left >> rect.top >> rect.right >> rect.bottom; }
+CArchive& AFXAPI operator>>(CArchive& ar, RECT& rect)
+{
+    return ar >> rect.left >> rect.top >> rect.right >> rect.bottom;
+}

@@ -44,14 +44,44 @@ BOOL CSimpleException::GetErrorMessage(LPWSTR lpszError, UINT nMaxError, PUINT p
     return CopyMessage(Message(), lpszError, nMaxError);
 }
 
-LPCWSTR CMemoryException::Message() const { return L"Out of memory."; }
-LPCWSTR CNotSupportedException::Message() const { return L"An unsupported operation was attempted."; }
-LPCWSTR CInvalidArgException::Message() const { return L"An invalid argument was encountered."; }
-LPCWSTR CResourceException::Message() const { return L"A required resource was unavailable."; }
-LPCWSTR CUserException::Message() const { return L"The operation was stopped."; }
+LPCWSTR CMemoryException::Message() const
+{
+    return L"Out of memory.";
+}
+LPCWSTR CNotSupportedException::Message() const
+{
+    return L"An unsupported operation was attempted.";
+}
+LPCWSTR CInvalidArgException::Message() const
+{
+    return L"An invalid argument was encountered.";
+}
+LPCWSTR CResourceException::Message() const
+{
+    return L"A required resource was unavailable.";
+}
+LPCWSTR CUserException::Message() const
+{
+    return L"The operation was stopped.";
+}
 
-void AFXAPI AfxThrowMemoryException() { throw new CMemoryException; }
-void AFXAPI AfxThrowNotSupportedException() { throw new CNotSupportedException; }
-void AFXAPI AfxThrowInvalidArgException() { throw new CInvalidArgException; }
-void AFXAPI AfxThrowResourceException() { throw new CResourceException; }
-void AFXAPI AfxThrowUserException() { throw new CUserException; }
+void AFXAPI AfxThrowMemoryException()
+{
+    throw new CMemoryException;
+}
+void AFXAPI AfxThrowNotSupportedException()
+{
+    throw new CNotSupportedException;
+}
+void AFXAPI AfxThrowInvalidArgException()
+{
+    throw new CInvalidArgException;
+}
+void AFXAPI AfxThrowResourceException()
+{
+    throw new CResourceException;
+}
+void AFXAPI AfxThrowUserException()
+{
+    throw new CUserException;
+}

@@ -24,8 +24,7 @@ CFile::~CFile()
 BOOL CFile::Open(LPCWSTR lpszFileName, UINT nOpenFlags, CFileException* pError)
 {
     DWORD access = GENERIC_READ;
-    switch (nOpenFlags & 3)
-    {
+    switch (nOpenFlags & 3) {
     case modeWrite:
         access = GENERIC_WRITE;
         break;
@@ -34,8 +33,7 @@ BOOL CFile::Open(LPCWSTR lpszFileName, UINT nOpenFlags, CFileException* pError)
         break;
     }
     DWORD share = 0;
-    switch (nOpenFlags & 0x70)
-    {
+    switch (nOpenFlags & 0x70) {
     case shareDenyWrite:
         share = FILE_SHARE_READ;
         break;
@@ -61,10 +59,8 @@ BOOL CFile::Open(LPCWSTR lpszFileName, UINT nOpenFlags, CFileException* pError)
     SECURITY_ATTRIBUTES security = {sizeof(security), nullptr, (nOpenFlags & modeNoInherit) ? FALSE : TRUE};
 
     HANDLE hFile = CreateFileW(lpszFileName, access, share, &security, creation, flags, nullptr);
-    if (hFile == INVALID_HANDLE_VALUE)
-    {
-        if (pError != nullptr)
-        {
+    if (hFile == INVALID_HANDLE_VALUE) {
+        if (pError != nullptr) {
             pError->m_lOsError = (LONG)GetLastError();
             pError->m_cause = CFileException::OsErrorToException(pError->m_lOsError);
             pError->m_strFileName = lpszFileName;
@@ -77,7 +73,10 @@ BOOL CFile::Open(LPCWSTR lpszFileName, UINT nOpenFlags, CFileException* pError)
     return TRUE;
 }
 
-void CFile::ThrowLastError() const { CFileException::ThrowOsError((LONG)GetLastError(), m_strFileName); }
+void CFile::ThrowLastError() const
+{
+    CFileException::ThrowOsError((LONG)GetLastError(), m_strFileName);
+}
 
 ULONGLONG CFile::GetPosition() const
 {

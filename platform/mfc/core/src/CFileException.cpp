@@ -15,13 +15,11 @@ BOOL CFileException::GetErrorMessage(LPWSTR lpszError, UINT nMaxError, PUINT pnH
     LPWSTR systemText = nullptr;
     if (m_lOsError > 0 &&
         FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-                       nullptr, (DWORD)m_lOsError, 0, reinterpret_cast<LPWSTR>(&systemText), 0, nullptr) != 0)
-    {
+                       nullptr, (DWORD)m_lOsError, 0, reinterpret_cast<LPWSTR>(&systemText), 0, nullptr) != 0) {
         message = systemText;
         LocalFree(systemText);
         message.TrimRight();
-    }
-    else
+    } else
         message.Format(L"A file error (cause %d) occurred.", m_cause);
     if (!m_strFileName.IsEmpty())
         message = m_strFileName + L": " + message;
@@ -30,8 +28,7 @@ BOOL CFileException::GetErrorMessage(LPWSTR lpszError, UINT nMaxError, PUINT pnH
 
 int PASCAL CFileException::OsErrorToException(LONG lOsError)
 {
-    switch (lOsError)
-    {
+    switch (lOsError) {
     case NO_ERROR:
         return none;
     case ERROR_FILE_NOT_FOUND:

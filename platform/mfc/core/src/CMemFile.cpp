@@ -41,11 +41,20 @@ BYTE* CMemFile::Detach()
     return lpBuffer;
 }
 
-BYTE* CMemFile::Alloc(SIZE_T nBytes) { return static_cast<BYTE*>(malloc(nBytes)); }
+BYTE* CMemFile::Alloc(SIZE_T nBytes)
+{
+    return static_cast<BYTE*>(malloc(nBytes));
+}
 
-BYTE* CMemFile::Realloc(BYTE* lpMem, SIZE_T nBytes) { return static_cast<BYTE*>(realloc(lpMem, nBytes)); }
+BYTE* CMemFile::Realloc(BYTE* lpMem, SIZE_T nBytes)
+{
+    return static_cast<BYTE*>(realloc(lpMem, nBytes));
+}
 
-void CMemFile::Free(BYTE* lpMem) { free(lpMem); }
+void CMemFile::Free(BYTE* lpMem)
+{
+    free(lpMem);
+}
 
 void CMemFile::GrowFile(SIZE_T dwNewLen)
 {

@@ -13,15 +13,30 @@ bool ValidParts(const COleDateTime& date, Parts& parts)
 
 }  // namespace
 
-COleDateTime PASCAL COleDateTime::GetCurrentTime() { return COleDateTime(_time64(nullptr)); }
+COleDateTime PASCAL COleDateTime::GetCurrentTime()
+{
+    return COleDateTime(_time64(nullptr));
+}
 
-COleDateTime::COleDateTime(const VARIANT& varSrc) : COleDateTime() { *this = varSrc; }
+COleDateTime::COleDateTime(const VARIANT& varSrc) : COleDateTime()
+{
+    *this = varSrc;
+}
 
-COleDateTime::COleDateTime(__time64_t timeSrc) : COleDateTime() { *this = timeSrc; }
+COleDateTime::COleDateTime(__time64_t timeSrc) : COleDateTime()
+{
+    *this = timeSrc;
+}
 
-COleDateTime::COleDateTime(const SYSTEMTIME& systimeSrc) : COleDateTime() { *this = systimeSrc; }
+COleDateTime::COleDateTime(const SYSTEMTIME& systimeSrc) : COleDateTime()
+{
+    *this = systimeSrc;
+}
 
-COleDateTime::COleDateTime(const FILETIME& filetimeSrc) : COleDateTime() { *this = filetimeSrc; }
+COleDateTime::COleDateTime(const FILETIME& filetimeSrc) : COleDateTime()
+{
+    *this = filetimeSrc;
+}
 
 COleDateTime::COleDateTime(int nYear, int nMonth, int nDay, int nHour, int nMin, int nSec) : COleDateTime()
 {
@@ -48,8 +63,7 @@ COleDateTime& COleDateTime::operator=(const VARIANT& varSrc)
     VariantInit(&converted);
     if (SUCCEEDED(VariantChangeType(&converted, const_cast<VARIANT*>(&varSrc), 0, VT_DATE)))
         *this = converted.date;
-    else
-    {
+    else {
         m_dt = 0;
         m_status = invalid;
     }
@@ -60,8 +74,7 @@ COleDateTime& COleDateTime::operator=(const VARIANT& varSrc)
 COleDateTime& COleDateTime::operator=(__time64_t timeSrc)
 {
     struct tm local;
-    if (_localtime64_s(&local, &timeSrc) != 0)
-    {
+    if (_localtime64_s(&local, &timeSrc) != 0) {
         m_dt = 0;
         m_status = invalid;
         return *this;
@@ -103,10 +116,10 @@ BOOL COleDateTime::GetAsSystemTime(SYSTEMTIME& sysTime) const
     return TRUE;
 }
 
-#define AFX_DATE_PART(name, field) \
-    int COleDateTime::name() const \
-    { \
-        Parts parts; \
+#define AFX_DATE_PART(name, field)                          \
+    int COleDateTime::name() const                          \
+    {                                                       \
+        Parts parts;                                        \
         return ValidParts(*this, parts) ? parts.field : -1; \
     }
 AFX_DATE_PART(GetYear, year)
@@ -121,8 +134,7 @@ AFX_DATE_PART(GetDayOfYear, dayOfYear)
 
 int COleDateTime::SetDateTime(int nYear, int nMonth, int nDay, int nHour, int nMin, int nSec)
 {
-    if (afx_date::DateFromParts(nYear, nMonth, nDay, nHour, nMin, nSec, m_dt))
-    {
+    if (afx_date::DateFromParts(nYear, nMonth, nDay, nHour, nMin, nSec, m_dt)) {
         m_status = valid;
         return 0;
     }
@@ -148,8 +160,7 @@ COleDateTime COleDateTime::operator+(COleDateTimeSpan dateSpan) const noexcept
         result.m_status = null;
     else if (m_status == invalid || dateSpan.m_status == COleDateTimeSpan::invalid)
         result.m_status = invalid;
-    else
-    {
+    else {
         result.m_dt = afx_date::DateFromLinear(afx_date::LinearFromDate(m_dt) + dateSpan.m_span);
         if (!(result.m_dt >= afx_date::kMinDate && result.m_dt < afx_date::kMaxDate + 1))
             result.m_status = invalid;
@@ -157,7 +168,10 @@ COleDateTime COleDateTime::operator+(COleDateTimeSpan dateSpan) const noexcept
     return result;
 }
 
-COleDateTime COleDateTime::operator-(COleDateTimeSpan dateSpan) const noexcept { return *this + (-dateSpan); }
+COleDateTime COleDateTime::operator-(COleDateTimeSpan dateSpan) const noexcept
+{
+    return *this + (-dateSpan);
+}
 
 COleDateTimeSpan COleDateTime::operator-(const COleDateTime& date) const noexcept
 {
@@ -189,11 +203,9 @@ CString COleDateTime::Format(LPCWSTR lpszFormat) const
     t.tm_yday = parts.dayOfYear - 1;
     t.tm_isdst = -1;
     CString result;
-    for (size_t nCapacity = 256; nCapacity <= 65536; nCapacity *= 4)
-    {
+    for (size_t nCapacity = 256; nCapacity <= 65536; nCapacity *= 4) {
         size_t n = wcsftime(result.GetBuffer((int)nCapacity), nCapacity, lpszFormat, &t);
-        if (n > 0 || lpszFormat[0] == 0)
-        {
+        if (n > 0 || lpszFormat[0] == 0) {
             result.ReleaseBuffer((int)n);
             return result;
         }
@@ -236,7 +248,6 @@ CArchive& AFXAPI operator>>(CArchive& ar, COleDateTime& dateSrc)
     dateSrc.m_status = (COleDateTime::DateTimeStatus)status;
     return ar;
 }
-
 
 UINT AFXAPI HashKey(const COleDateTime& key)
 {

@@ -5,7 +5,10 @@ namespace {
 
 // The span in whole seconds, rounded, so that a value a hair below a full minute
 // does not show as 59 seconds.
-long long TotalSeconds(double span) { return std::llround(span * 86400.0); }
+long long TotalSeconds(double span)
+{
+    return std::llround(span * 86400.0);
+}
 
 COleDateTimeSpan::DateTimeSpanStatus Combined(const COleDateTimeSpan& a, const COleDateTimeSpan& b)
 {
@@ -36,13 +39,34 @@ COleDateTimeSpan& COleDateTimeSpan::operator=(double dblSpanSrc) noexcept
     return *this;
 }
 
-double COleDateTimeSpan::GetTotalHours() const noexcept { return TotalSeconds(m_span) / 3600.0; }
-double COleDateTimeSpan::GetTotalMinutes() const noexcept { return TotalSeconds(m_span) / 60.0; }
-double COleDateTimeSpan::GetTotalSeconds() const noexcept { return (double)TotalSeconds(m_span); }
-LONG COleDateTimeSpan::GetDays() const noexcept { return (LONG)(TotalSeconds(m_span) / 86400); }
-LONG COleDateTimeSpan::GetHours() const noexcept { return (LONG)(TotalSeconds(m_span) % 86400 / 3600); }
-LONG COleDateTimeSpan::GetMinutes() const noexcept { return (LONG)(TotalSeconds(m_span) % 3600 / 60); }
-LONG COleDateTimeSpan::GetSeconds() const noexcept { return (LONG)(TotalSeconds(m_span) % 60); }
+double COleDateTimeSpan::GetTotalHours() const noexcept
+{
+    return TotalSeconds(m_span) / 3600.0;
+}
+double COleDateTimeSpan::GetTotalMinutes() const noexcept
+{
+    return TotalSeconds(m_span) / 60.0;
+}
+double COleDateTimeSpan::GetTotalSeconds() const noexcept
+{
+    return (double)TotalSeconds(m_span);
+}
+LONG COleDateTimeSpan::GetDays() const noexcept
+{
+    return (LONG)(TotalSeconds(m_span) / 86400);
+}
+LONG COleDateTimeSpan::GetHours() const noexcept
+{
+    return (LONG)(TotalSeconds(m_span) % 86400 / 3600);
+}
+LONG COleDateTimeSpan::GetMinutes() const noexcept
+{
+    return (LONG)(TotalSeconds(m_span) % 3600 / 60);
+}
+LONG COleDateTimeSpan::GetSeconds() const noexcept
+{
+    return (LONG)(TotalSeconds(m_span) % 60);
+}
 
 bool COleDateTimeSpan::operator==(const COleDateTimeSpan& span) const noexcept
 {
@@ -91,15 +115,12 @@ CString COleDateTimeSpan::Format(LPCWSTR pFormat) const
     if (m_status != valid)
         return CString(L"Invalid DateTimeSpan");
     CString result, part;
-    for (LPCWSTR p = pFormat; *p != 0; ++p)
-    {
-        if (*p != L'%' || p[1] == 0)
-        {
+    for (LPCWSTR p = pFormat; *p != 0; ++p) {
+        if (*p != L'%' || p[1] == 0) {
             result += *p;
             continue;
         }
-        switch (*++p)
-        {
+        switch (*++p) {
         case L'D':
             part.Format(L"%ld", GetDays());
             break;
@@ -141,4 +162,3 @@ CArchive& AFXAPI operator>>(CArchive& ar, COleDateTimeSpan& dateSpanSrc)
     dateSpanSrc.m_status = (COleDateTimeSpan::DateTimeSpanStatus)status;
     return ar;
 }
-

@@ -10,13 +10,11 @@ BOOL COleException::GetErrorMessage(LPWSTR lpszError, UINT nMaxError, PUINT pnHe
     CString message;
     LPWSTR systemText = nullptr;
     if (FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-                       nullptr, (DWORD)m_sc, 0, reinterpret_cast<LPWSTR>(&systemText), 0, nullptr) != 0)
-    {
+                       nullptr, (DWORD)m_sc, 0, reinterpret_cast<LPWSTR>(&systemText), 0, nullptr) != 0) {
         message = systemText;
         LocalFree(systemText);
         message.TrimRight();
-    }
-    else
+    } else
         message.Format(L"OLE error 0x%08lX.", (unsigned long)m_sc);
     return CopyMessage(message, lpszError, nMaxError);
 }
@@ -27,8 +25,7 @@ SCODE PASCAL COleException::Process(const CException* pAnyException)
         return E_UNEXPECTED;
     if (pAnyException->IsKindOf(RUNTIME_CLASS(COleException)))
         return static_cast<const COleException*>(pAnyException)->m_sc;
-    if (pAnyException->IsKindOf(RUNTIME_CLASS(COleDispatchException)))
-    {
+    if (pAnyException->IsKindOf(RUNTIME_CLASS(COleDispatchException))) {
         const COleDispatchException* e = static_cast<const COleDispatchException*>(pAnyException);
         return e->m_scError != S_OK ? e->m_scError : DISP_E_EXCEPTION;
     }
@@ -53,7 +50,10 @@ BOOL COleDispatchException::GetErrorMessage(LPWSTR lpszError, UINT nMaxError, PU
     return CopyMessage(m_strDescription, lpszError, nMaxError);
 }
 
-void AFXAPI AfxThrowOleException(SCODE sc) { throw new COleException(sc); }
+void AFXAPI AfxThrowOleException(SCODE sc)
+{
+    throw new COleException(sc);
+}
 
 void AFXAPI AfxThrowOleDispatchException(WORD wCode, LPCWSTR lpszDescription, UINT nHelpID)
 {

@@ -17,15 +17,42 @@ void COleVariant::Copy(const VARIANT& varSrc)
     CheckResult(VariantCopy(this, const_cast<VARIANT*>(&varSrc)));
 }
 
-COleVariant::COleVariant(const VARIANT& varSrc) : COleVariant() { Copy(varSrc); }
-COleVariant::COleVariant(const COleVariant& varSrc) : COleVariant() { Copy(varSrc); }
-COleVariant::COleVariant(LPCVARIANT pSrc) : COleVariant() { Copy(*pSrc); }
-COleVariant::COleVariant(LPCWSTR lpszSrc) : COleVariant() { *this = lpszSrc; }
-COleVariant::COleVariant(const CString& strSrc) : COleVariant() { *this = strSrc; }
-COleVariant::COleVariant(BYTE nSrc) : COleVariant() { *this = nSrc; }
-COleVariant::COleVariant(float fltSrc) : COleVariant() { *this = fltSrc; }
-COleVariant::COleVariant(double dblSrc) : COleVariant() { *this = dblSrc; }
-COleVariant::COleVariant(const COleDateTime& dateSrc) : COleVariant() { *this = dateSrc; }
+COleVariant::COleVariant(const VARIANT& varSrc) : COleVariant()
+{
+    Copy(varSrc);
+}
+COleVariant::COleVariant(const COleVariant& varSrc) : COleVariant()
+{
+    Copy(varSrc);
+}
+COleVariant::COleVariant(LPCVARIANT pSrc) : COleVariant()
+{
+    Copy(*pSrc);
+}
+COleVariant::COleVariant(LPCWSTR lpszSrc) : COleVariant()
+{
+    *this = lpszSrc;
+}
+COleVariant::COleVariant(const CString& strSrc) : COleVariant()
+{
+    *this = strSrc;
+}
+COleVariant::COleVariant(BYTE nSrc) : COleVariant()
+{
+    *this = nSrc;
+}
+COleVariant::COleVariant(float fltSrc) : COleVariant()
+{
+    *this = fltSrc;
+}
+COleVariant::COleVariant(double dblSrc) : COleVariant()
+{
+    *this = dblSrc;
+}
+COleVariant::COleVariant(const COleDateTime& dateSrc) : COleVariant()
+{
+    *this = dateSrc;
+}
 
 COleVariant::COleVariant(LPCWSTR lpszSrc, VARTYPE vtSrc) : COleVariant()
 {
@@ -36,12 +63,10 @@ COleVariant::COleVariant(LPCWSTR lpszSrc, VARTYPE vtSrc) : COleVariant()
 
 COleVariant::COleVariant(short nSrc, VARTYPE vtSrc) : COleVariant()
 {
-    if (vtSrc == VT_BOOL)
-    {
+    if (vtSrc == VT_BOOL) {
         vt = VT_BOOL;
         boolVal = nSrc ? VARIANT_TRUE : VARIANT_FALSE;
-    }
-    else if (vtSrc == VT_I2)
+    } else if (vtSrc == VT_I2)
         *this = nSrc;
     else
         AfxThrowInvalidArgException();
@@ -49,8 +74,7 @@ COleVariant::COleVariant(short nSrc, VARTYPE vtSrc) : COleVariant()
 
 COleVariant::COleVariant(long lSrc, VARTYPE vtSrc) : COleVariant()
 {
-    switch (vtSrc)
-    {
+    switch (vtSrc) {
     case VT_BOOL:
         vt = VT_BOOL;
         boolVal = lSrc ? VARIANT_TRUE : VARIANT_FALSE;
@@ -105,13 +129,13 @@ COleVariant& COleVariant::operator=(const CString& strSrc)
     return *this;
 }
 
-#define AFX_VARIANT_ASSIGN(type, vartype, field) \
+#define AFX_VARIANT_ASSIGN(type, vartype, field)    \
     COleVariant& COleVariant::operator=(type value) \
-    { \
-        Clear(); \
-        vt = vartype; \
-        field = value; \
-        return *this; \
+    {                                               \
+        Clear();                                    \
+        vt = vartype;                               \
+        field = value;                              \
+        return *this;                               \
     }
 AFX_VARIANT_ASSIGN(BYTE, VT_UI1, bVal)
 AFX_VARIANT_ASSIGN(short, VT_I2, iVal)
@@ -134,14 +158,13 @@ bool COleVariant::operator==(const VARIANT& varSrc) const
         return true;
     if (vt != varSrc.vt)
         return false;
-    switch (vt)
-    {
+    switch (vt) {
     case VT_EMPTY:
     case VT_NULL:
         return true;
     case VT_BSTR:
         return SysStringByteLen(bstrVal) == SysStringByteLen(varSrc.bstrVal) &&
-               memcmp(bstrVal, varSrc.bstrVal, SysStringByteLen(bstrVal)) == 0;
+            memcmp(bstrVal, varSrc.bstrVal, SysStringByteLen(bstrVal)) == 0;
     case VT_R4:
         return fltVal == varSrc.fltVal;
     case VT_R8:
@@ -149,7 +172,7 @@ bool COleVariant::operator==(const VARIANT& varSrc) const
         return dblVal == varSrc.dblVal;
     default:
         return VarCmp(const_cast<COleVariant*>(this), const_cast<VARIANT*>(&varSrc), LOCALE_USER_DEFAULT, 0) ==
-               VARCMP_EQ;
+            VARCMP_EQ;
     }
 }
 
@@ -182,8 +205,7 @@ VARIANT COleVariant::Detach()
 CArchive& AFXAPI operator<<(CArchive& ar, const COleVariant& varSrc)
 {
     ar << varSrc.vt;
-    switch (varSrc.vt)
-    {
+    switch (varSrc.vt) {
     case VT_EMPTY:
     case VT_NULL:
         break;
@@ -221,8 +243,7 @@ CArchive& AFXAPI operator<<(CArchive& ar, const COleVariant& varSrc)
     case VT_DATE:
         ar << varSrc.date;
         break;
-    case VT_BSTR:
-    {
+    case VT_BSTR: {
         DWORD nLen = SysStringByteLen(varSrc.bstrVal);
         ar << nLen;
         ar.Write(varSrc.bstrVal, nLen);
@@ -241,13 +262,11 @@ CArchive& AFXAPI operator>>(CArchive& ar, COleVariant& varSrc)
     ar >> type;
     VARIANT value;
     VariantInit(&value);
-    switch (type)
-    {
+    switch (type) {
     case VT_EMPTY:
     case VT_NULL:
         break;
-    case VT_BOOL:
-    {
+    case VT_BOOL: {
         WORD w;
         ar >> w;
         value.boolVal = (VARIANT_BOOL)w;
@@ -284,8 +303,7 @@ CArchive& AFXAPI operator>>(CArchive& ar, COleVariant& varSrc)
     case VT_DATE:
         ar >> value.date;
         break;
-    case VT_BSTR:
-    {
+    case VT_BSTR: {
         DWORD nLen;
         ar >> nLen;
         if (nLen > 0x7FFFFFF0)
@@ -293,8 +311,7 @@ CArchive& AFXAPI operator>>(CArchive& ar, COleVariant& varSrc)
         BSTR bstr = SysAllocStringByteLen(nullptr, nLen);
         if (bstr == nullptr)
             AfxThrowMemoryException();
-        if (ar.Read(bstr, nLen) != nLen)
-        {
+        if (ar.Read(bstr, nLen) != nLen) {
             SysFreeString(bstr);
             AfxThrowArchiveException(CArchiveException::endOfFile, ar.m_strFileName);
         }

@@ -5,8 +5,7 @@
 
 namespace {
 
-struct ClassList
-{
+struct ClassList {
     std::mutex lock;
     std::vector<CRuntimeClass*> classes;
 };
@@ -45,8 +44,7 @@ CRuntimeClass* PASCAL CRuntimeClass::FromName(LPCWSTR lpszClassName)
         return nullptr;
     // Class names are plain ASCII identifiers.
     std::string name;
-    for (LPCWSTR p = lpszClassName; *p != 0; ++p)
-    {
+    for (LPCWSTR p = lpszClassName; *p != 0; ++p) {
         if (*p > 0x7F)
             return nullptr;
         name += (char)*p;
@@ -80,4 +78,3 @@ BOOL CRuntimeClass::IsDerivedFrom(const CRuntimeClass* pBaseClass) const
             return TRUE;
     return FALSE;
 }
-

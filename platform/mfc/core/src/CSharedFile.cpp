@@ -51,8 +51,7 @@ BYTE* CSharedFile::Realloc(BYTE*, SIZE_T nBytes)
         return nullptr;
     GlobalUnlock(m_hGlobalMemory);
     HGLOBAL hNew = GlobalReAlloc(m_hGlobalMemory, nBytes, m_nAllocFlags);
-    if (hNew == nullptr)
-    {
+    if (hNew == nullptr) {
         GlobalLock(m_hGlobalMemory);
         return nullptr;
     }

@@ -7,26 +7,40 @@ namespace {
 
 // The empty string of every CString that holds nothing: a header with length 0 and
 // capacity 0, followed by the terminating zero.
-struct EmptyString
-{
+struct EmptyString {
     int nLength = 0;
     int nAllocLength = 0;
     wchar_t terminator = 0;
 } g_empty;
 
-LPWSTR EmptyData() { return &g_empty.terminator; }
+LPWSTR EmptyData()
+{
+    return &g_empty.terminator;
+}
 
-int SafeLength(LPCWSTR psz) { return psz == nullptr ? 0 : (int)wcslen(psz); }
+int SafeLength(LPCWSTR psz)
+{
+    return psz == nullptr ? 0 : (int)wcslen(psz);
+}
 
-BOOL IsWhiteSpace(WCHAR ch) { return iswspace(ch) != 0; }
+BOOL IsWhiteSpace(WCHAR ch)
+{
+    return iswspace(ch) != 0;
+}
 
 }  // namespace
 
 CString::CString() : m_pszData(EmptyData()) {}
 
-CString::CString(const CString& src) : CString() { Assign(src.m_pszData, src.GetLength()); }
+CString::CString(const CString& src) : CString()
+{
+    Assign(src.m_pszData, src.GetLength());
+}
 
-CString::CString(CString&& src) noexcept : m_pszData(src.m_pszData) { src.m_pszData = EmptyData(); }
+CString::CString(CString&& src) noexcept : m_pszData(src.m_pszData)
+{
+    src.m_pszData = EmptyData();
+}
 
 CString::CString(LPCWSTR psz) : CString()
 {
@@ -36,7 +50,10 @@ CString::CString(LPCWSTR psz) : CString()
         Assign(psz, SafeLength(psz));
 }
 
-CString::CString(LPCWSTR pch, int nLength) : CString() { Assign(pch, nLength); }
+CString::CString(LPCWSTR pch, int nLength) : CString()
+{
+    Assign(pch, nLength);
+}
 
 CString::CString(LPCSTR psz) : CString(psz, psz == nullptr ? 0 : (int)strlen(psz)) {}
 
@@ -59,7 +76,10 @@ CString::CString(WCHAR ch, int nRepeat) : CString()
     ReleaseBuffer(nRepeat);
 }
 
-CString::~CString() { Release(); }
+CString::~CString()
+{
+    Release();
+}
 
 CString& CString::operator=(const CString& src)
 {
@@ -70,8 +90,7 @@ CString& CString::operator=(const CString& src)
 
 CString& CString::operator=(CString&& src) noexcept
 {
-    if (this != &src)
-    {
+    if (this != &src) {
         Release();
         m_pszData = src.m_pszData;
         src.m_pszData = EmptyData();
@@ -85,7 +104,10 @@ CString& CString::operator=(LPCWSTR psz)
     return *this;
 }
 
-CString& CString::operator=(LPCSTR psz) { return *this = CString(psz); }
+CString& CString::operator=(LPCSTR psz)
+{
+    return *this = CString(psz);
+}
 
 CString& CString::operator=(WCHAR ch)
 {
@@ -127,13 +149,11 @@ void CString::SetLength(int nLength)
 
 void CString::Assign(LPCWSTR pch, int nLength)
 {
-    if (pch == nullptr || nLength <= 0)
-    {
+    if (pch == nullptr || nLength <= 0) {
         Empty();
         return;
     }
-    if (pch >= m_pszData && pch <= m_pszData + GetLength())
-    {
+    if (pch >= m_pszData && pch <= m_pszData + GetLength()) {
         // The source lies inside this string: copy it out first.
         CString copy(std::wstring(pch, nLength).c_str());
         *this = std::move(copy);
@@ -144,7 +164,10 @@ void CString::Assign(LPCWSTR pch, int nLength)
     SetLength(nLength);
 }
 
-void CString::Empty() { SetLength(0); }
+void CString::Empty()
+{
+    SetLength(0);
+}
 
 WCHAR CString::GetAt(int nIndex) const
 {
@@ -180,15 +203,30 @@ CString& CString::operator+=(const CString& src)
     return Append(src.m_pszData, src.GetLength());
 }
 
-CString& CString::operator+=(LPCWSTR psz) { return Append(psz, SafeLength(psz)); }
+CString& CString::operator+=(LPCWSTR psz)
+{
+    return Append(psz, SafeLength(psz));
+}
 
-CString& CString::operator+=(WCHAR ch) { return Append(&ch, 1); }
+CString& CString::operator+=(WCHAR ch)
+{
+    return Append(&ch, 1);
+}
 
-int CString::Compare(LPCWSTR psz) const { return wcscmp(m_pszData, psz == nullptr ? L"" : psz); }
+int CString::Compare(LPCWSTR psz) const
+{
+    return wcscmp(m_pszData, psz == nullptr ? L"" : psz);
+}
 
-int CString::CompareNoCase(LPCWSTR psz) const { return _wcsicmp(m_pszData, psz == nullptr ? L"" : psz); }
+int CString::CompareNoCase(LPCWSTR psz) const
+{
+    return _wcsicmp(m_pszData, psz == nullptr ? L"" : psz);
+}
 
-CString CString::Mid(int nFirst) const { return Mid(nFirst, GetLength() - std::max(nFirst, 0)); }
+CString CString::Mid(int nFirst) const
+{
+    return Mid(nFirst, GetLength() - std::max(nFirst, 0));
+}
 
 CString CString::Mid(int nFirst, int nCount) const
 {
@@ -197,7 +235,10 @@ CString CString::Mid(int nFirst, int nCount) const
     return CString(m_pszData + nFirst, nCount);
 }
 
-CString CString::Left(int nCount) const { return Mid(0, nCount); }
+CString CString::Left(int nCount) const
+{
+    return Mid(0, nCount);
+}
 
 CString CString::Right(int nCount) const
 {
@@ -239,8 +280,7 @@ int CString::Replace(WCHAR chOld, WCHAR chNew)
 {
     int nCount = 0;
     for (int i = 0; i < GetLength(); ++i)
-        if (m_pszData[i] == chOld)
-        {
+        if (m_pszData[i] == chOld) {
             m_pszData[i] = chNew;
             ++nCount;
         }
@@ -255,14 +295,12 @@ int CString::Replace(LPCWSTR pszOld, LPCWSTR pszNew)
     CString result;
     int nCount = 0;
     int nPos = 0;
-    for (int nFound; (nFound = Find(pszOld, nPos)) >= 0; nPos = nFound + nOldLength)
-    {
+    for (int nFound; (nFound = Find(pszOld, nPos)) >= 0; nPos = nFound + nOldLength) {
         result.Append(m_pszData + nPos, nFound - nPos);
         result += pszNew;
         ++nCount;
     }
-    if (nCount > 0)
-    {
+    if (nCount > 0) {
         result.Append(m_pszData + nPos, GetLength() - nPos);
         *this = std::move(result);
     }
@@ -280,7 +318,10 @@ int CString::Remove(WCHAR ch)
     return nRemoved;
 }
 
-int CString::Insert(int nIndex, WCHAR ch) { return Insert(nIndex, CString(ch)); }
+int CString::Insert(int nIndex, WCHAR ch)
+{
+    return Insert(nIndex, CString(ch));
+}
 
 int CString::Insert(int nIndex, LPCWSTR psz)
 {
@@ -295,8 +336,7 @@ int CString::Insert(int nIndex, LPCWSTR psz)
 int CString::Delete(int nIndex, int nCount)
 {
     nIndex = std::max(nIndex, 0);
-    if (nCount > 0 && nIndex < GetLength())
-    {
+    if (nCount > 0 && nIndex < GetLength()) {
         nCount = std::min(nCount, GetLength() - nIndex);
         wmemmove(m_pszData + nIndex, m_pszData + nIndex + nCount, GetLength() - nIndex - nCount);
         SetLength(GetLength() - nCount);
@@ -315,7 +355,8 @@ LPCWSTR CString::TrimLeftEnd(LPCWSTR pszTargets) const
 int CString::TrimRightLength(LPCWSTR pszTargets) const
 {
     int n = GetLength();
-    while (n > 0 && (pszTargets == nullptr ? IsWhiteSpace(m_pszData[n - 1]) : wcschr(pszTargets, m_pszData[n - 1]) != nullptr))
+    while (n > 0 &&
+           (pszTargets == nullptr ? IsWhiteSpace(m_pszData[n - 1]) : wcschr(pszTargets, m_pszData[n - 1]) != nullptr))
         --n;
     return n;
 }
@@ -332,13 +373,36 @@ CString& CString::TrimRight(LPCWSTR pszTargets)
     return *this;
 }
 
-CString& CString::TrimLeft() { return TrimLeft((LPCWSTR) nullptr); }
-CString& CString::TrimRight() { return TrimRight((LPCWSTR) nullptr); }
-CString& CString::Trim() { return TrimRight().TrimLeft(); }
-CString& CString::TrimLeft(WCHAR chTarget) { WCHAR set[2] = {chTarget, 0}; return TrimLeft(set); }
-CString& CString::TrimRight(WCHAR chTarget) { WCHAR set[2] = {chTarget, 0}; return TrimRight(set); }
-CString& CString::Trim(WCHAR chTarget) { return TrimRight(chTarget).TrimLeft(chTarget); }
-CString& CString::Trim(LPCWSTR pszTargets) { return TrimRight(pszTargets).TrimLeft(pszTargets); }
+CString& CString::TrimLeft()
+{
+    return TrimLeft((LPCWSTR) nullptr);
+}
+CString& CString::TrimRight()
+{
+    return TrimRight((LPCWSTR) nullptr);
+}
+CString& CString::Trim()
+{
+    return TrimRight().TrimLeft();
+}
+CString& CString::TrimLeft(WCHAR chTarget)
+{
+    WCHAR set[2] = {chTarget, 0};
+    return TrimLeft(set);
+}
+CString& CString::TrimRight(WCHAR chTarget)
+{
+    WCHAR set[2] = {chTarget, 0};
+    return TrimRight(set);
+}
+CString& CString::Trim(WCHAR chTarget)
+{
+    return TrimRight(chTarget).TrimLeft(chTarget);
+}
+CString& CString::Trim(LPCWSTR pszTargets)
+{
+    return TrimRight(pszTargets).TrimLeft(pszTargets);
+}
 
 CString& CString::MakeUpper()
 {
@@ -366,16 +430,14 @@ void CString::FormatV(LPCWSTR pszFormat, va_list args)
         AfxThrowInvalidArgException();
     // The C runtime's own printf (not the compiler's C99 one): the platform's forms of
     // %s, infinities and exponents.
-    for (int nCapacity = 256;; nCapacity *= 2)
-    {
+    for (int nCapacity = 256;; nCapacity *= 2) {
         CString result;
         LPWSTR p = result.GetBuffer(nCapacity);
         va_list copy;
         va_copy(copy, args);
         int n = _vsnwprintf(p, nCapacity, pszFormat, copy);
         va_end(copy);
-        if (n >= 0 && n < nCapacity)
-        {
+        if (n >= 0 && n < nCapacity) {
             result.ReleaseBuffer(n);
             *this = std::move(result);
             return;
@@ -385,15 +447,17 @@ void CString::FormatV(LPCWSTR pszFormat, va_list args)
     }
 }
 
-BOOL CString::LoadString(UINT nID) { return LoadString(AfxGetResourceHandle(), nID); }
+BOOL CString::LoadString(UINT nID)
+{
+    return LoadString(AfxGetResourceHandle(), nID);
+}
 
 BOOL CString::LoadString(HINSTANCE hInstance, UINT nID)
 {
     LPCWSTR pText = nullptr;
     // With a zero buffer size the function hands out the resource's own text.
     int nLength = ::LoadStringW(hInstance, nID, reinterpret_cast<LPWSTR>(&pText), 0);
-    if (nLength <= 0 || pText == nullptr)
-    {
+    if (nLength <= 0 || pText == nullptr) {
         Empty();
         return FALSE;
     }

@@ -22,16 +22,14 @@ void WriteStringLength(CArchive& ar, DWORD nLength)
 DWORD ReadStringLength(CArchive& ar, bool& bWide)
 {
     bWide = false;
-    for (;;)
-    {
+    for (;;) {
         BYTE bLen;
         ar >> bLen;
         if (bLen < 0xFF)
             return bLen;
         WORD wLen;
         ar >> wLen;
-        if (wLen == 0xFFFE)
-        {
+        if (wLen == 0xFFFE) {
             if (bWide)  // a second marker
                 AfxThrowArchiveException(CArchiveException::genericException);
             bWide = true;
@@ -60,8 +58,7 @@ CArchive& AFXAPI operator>>(CArchive& ar, CString& string)
     DWORD nLength = ReadStringLength(ar, bWide);
     if (nLength > 0x3FFFFFFF)
         AfxThrowArchiveException(CArchiveException::genericException);
-    if (bWide)
-    {
+    if (bWide) {
         CString text;
         UINT nBytes = nLength * sizeof(WCHAR);
         if (ar.Read(text.GetBuffer((int)nLength), nBytes) != nBytes)

@@ -13,7 +13,6 @@ IMPLEMENT_SERIAL(CObArray, CObject, 0)
 IMPLEMENT_DYNAMIC(CMapPtrToPtr, CObject)
 IMPLEMENT_DYNAMIC(CMapWordToPtr, CObject)
 
-
 UINT AFXAPI HashKey(LPCWSTR key)
 {
     UINT nHash = 0;
@@ -22,19 +21,20 @@ UINT AFXAPI HashKey(LPCWSTR key)
     return nHash;
 }
 
-UINT AFXAPI HashKey(const CString& key) { return HashKey((LPCWSTR)key); }
+UINT AFXAPI HashKey(const CString& key)
+{
+    return HashKey((LPCWSTR)key);
+}
 
 void CObList::Serialize(CArchive& ar)
 {
-    if (ar.IsStoring())
-    {
+    if (ar.IsStoring()) {
         ar.WriteCount((DWORD_PTR)GetCount());
         for (POSITION pos = GetHeadPosition(); pos != nullptr;)
             ar << GetNext(pos);
         return;
     }
-    for (DWORD_PTR nNewCount = ar.ReadCount(); nNewCount > 0; --nNewCount)
-    {
+    for (DWORD_PTR nNewCount = ar.ReadCount(); nNewCount > 0; --nNewCount) {
         CObject* newData;
         ar >> newData;
         AddTail(newData);
@@ -43,8 +43,7 @@ void CObList::Serialize(CArchive& ar)
 
 void CObArray::Serialize(CArchive& ar)
 {
-    if (ar.IsStoring())
-    {
+    if (ar.IsStoring()) {
         ar.WriteCount((DWORD_PTR)GetSize());
         for (INT_PTR i = 0; i < GetSize(); ++i)
             ar << GetAt(i);

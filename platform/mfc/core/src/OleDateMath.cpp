@@ -30,7 +30,10 @@ void CivilFromDays(long long z, int& year, int& month, int& day)
 
 const long long kEpoch = DaysFromCivil(1899, 12, 30);
 
-bool IsLeap(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
+bool IsLeap(int year)
+{
+    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
 
 int DaysInMonth(int year, int month)
 {
@@ -76,8 +79,8 @@ bool PartsFromDate(DATE dt, Parts& parts)
 
 bool DateFromParts(int year, int month, int day, int hour, int minute, int second, DATE& dt)
 {
-    if (year < 100 || year > 9999 || month < 1 || month > 12 || day < 1 || day > DaysInMonth(year, month) ||
-        hour < 0 || hour > 23 || minute < 0 || minute > 59 || second < 0 || second > 59)
+    if (year < 100 || year > 9999 || month < 1 || month > 12 || day < 1 || day > DaysInMonth(year, month) || hour < 0 ||
+        hour > 23 || minute < 0 || minute > 59 || second < 0 || second > 59)
         return false;
     long long days = DaysFromCivil(year, (unsigned)month, (unsigned)day) - kEpoch;
     dt = DateFromLinear((double)days + (hour * 3600 + minute * 60 + second) / 86400.0);

@@ -7,11 +7,10 @@
 
 namespace afx_date {
 
-const double kMinDate = -657434.0;   // 100-01-01
-const double kMaxDate = 2958465.0;   // 9999-12-31 (the whole day)
+const double kMinDate = -657434.0;  // 100-01-01
+const double kMaxDate = 2958465.0;  // 9999-12-31 (the whole day)
 
-struct Parts
-{
+struct Parts {
     int year, month, day, hour, minute, second;
     int dayOfWeek;  // 1 = Sunday
     int dayOfYear;  // 1 = January 1st

@@ -32,12 +32,9 @@ inline void Load(Bytes bytes, const std::function<void(CArchive&)>& read)
 // (-1 when it throws none).
 inline int LoadFailure(Bytes bytes, const std::function<void(CArchive&)>& read)
 {
-    try
-    {
+    try {
         Load(std::move(bytes), read);
-    }
-    catch (CArchiveException* e)
-    {
+    } catch (CArchiveException* e) {
         int cause = e->m_cause;
         e->Delete();
         return cause;

@@ -6,8 +6,7 @@
 
 namespace {
 
-class CNodeObj : public CObject
-{
+class CNodeObj : public CObject {
     DECLARE_SERIAL(CNodeObj)
 public:
     LONG m_value = 0;
@@ -22,8 +21,7 @@ public:
 };
 IMPLEMENT_SERIAL(CNodeObj, CObject, 1)
 
-class CVersioned : public CObject
-{
+class CVersioned : public CObject {
     DECLARE_SERIAL(CVersioned)
 public:
     UINT m_loadedSchema = 0;
@@ -35,20 +33,17 @@ public:
 };
 IMPLEMENT_SERIAL(CVersioned, CObject, VERSIONABLE_SCHEMA | 2)
 
-class CTiny : public CObject
-{
+class CTiny : public CObject {
     DECLARE_SERIAL(CTiny)
 };
 IMPLEMENT_SERIAL(CTiny, CObject, 0)
 
-class CTinier : public CObject
-{
+class CTinier : public CObject {
     DECLARE_SERIAL(CTinier)
 };
 IMPLEMENT_SERIAL(CTinier, CObject, 0)
 
-class CPlain : public CObject
-{
+class CPlain : public CObject {
     DECLARE_DYNCREATE(CPlain)
 };
 IMPLEMENT_DYNCREATE(CPlain, CObject)
@@ -61,9 +56,15 @@ Bytes Concat(std::initializer_list<Bytes> parts)
     return all;
 }
 
-Bytes Ascii(const char* text) { return Bytes(text, text + strlen(text)); }
+Bytes Ascii(const char* text)
+{
+    return Bytes(text, text + strlen(text));
+}
 
-Bytes Prefix(const Bytes& bytes, size_t n) { return Bytes(bytes.begin(), bytes.begin() + (long)std::min(n, bytes.size())); }
+Bytes Prefix(const Bytes& bytes, size_t n)
+{
+    return Bytes(bytes.begin(), bytes.begin() + (long)std::min(n, bytes.size()));
+}
 
 }  // namespace
 
@@ -74,9 +75,9 @@ TEST(Archive, WritesPlainValuesLittleEndian)
            << 1.0;
         ar << CRect(1, -2, 3, 4);
     });
-    Bytes expected = {0xAB, 0x34, 0x12, 0xFE, 0xFF, 0xFF, 0xFF, 0x07, 0, 0, 0, 0x04, 0x03, 0x02, 0x01,
-                      0xD0, 0xC0, 0xB0, 0xA0, 0x01, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0xF0, 0x3F,
-                      1, 0, 0, 0, 0xFE, 0xFF, 0xFF, 0xFF, 3, 0, 0, 0, 4, 0, 0, 0};
+    Bytes expected = {0xAB, 0x34, 0x12, 0xFE, 0xFF, 0xFF, 0xFF, 0x07, 0, 0, 0, 0x04, 0x03, 0x02, 0x01, 0xD0,
+                      0xC0, 0xB0, 0xA0, 0x01, 0,    0,    0,    0,    0, 0, 0, 0,    0,    0xF0, 0x3F, 1,
+                      0,    0,    0,    0xFE, 0xFF, 0xFF, 0xFF, 3,    0, 0, 0, 4,    0,    0,    0};
     EXPECT_EQ(expected, bytes);
 
     Load(bytes, [](CArchive& ar) {
@@ -99,8 +100,7 @@ TEST(Archive, WritesPlainValuesLittleEndian)
 
 TEST(Archive, WritesCountsAsWordOrEscapedDoubleWord)
 {
-    struct Case
-    {
+    struct Case {
         DWORD_PTR count;
         Bytes bytes;
     } cases[] = {
@@ -109,8 +109,7 @@ TEST(Archive, WritesCountsAsWordOrEscapedDoubleWord)
         {0xFFFF, {0xFF, 0xFF, 0xFF, 0xFF, 0, 0}},
         {70000, {0xFF, 0xFF, 0x70, 0x11, 0x01, 0}},
     };
-    for (const Case& c : cases)
-    {
+    for (const Case& c : cases) {
         EXPECT_EQ(c.bytes, Store([&](CArchive& ar) { ar.WriteCount(c.count); })) << c.count;
         Load(c.bytes, [&](CArchive& ar) { EXPECT_EQ(c.count, ar.ReadCount()); });
     }
@@ -118,8 +117,7 @@ TEST(Archive, WritesCountsAsWordOrEscapedDoubleWord)
 
 TEST(Archive, WritesStringsWithTheWideMarkerAndAGrowingLength)
 {
-    struct Case
-    {
+    struct Case {
         int length;
         Bytes header;
     } cases[] = {
@@ -130,14 +128,12 @@ TEST(Archive, WritesStringsWithTheWideMarkerAndAGrowingLength)
         {0xFFFD, {0xFF, 0xFE, 0xFF, 0xFF, 0xFD, 0xFF}},
         {0xFFFE, {0xFF, 0xFE, 0xFF, 0xFF, 0xFF, 0xFF, 0xFE, 0xFF, 0, 0}},
     };
-    for (const Case& c : cases)
-    {
+    for (const Case& c : cases) {
         CString text(L'\x263A', c.length);
         Bytes bytes = Store([&](CArchive& ar) { ar << text; });
         ASSERT_EQ(c.header.size() + 2 * c.length, bytes.size()) << c.length;
         EXPECT_EQ(c.header, Prefix(bytes, c.header.size())) << c.length;
-        if (c.length > 0)
-        {
+        if (c.length > 0) {
             EXPECT_EQ((Bytes{0x3A, 0x26}), Bytes(bytes.end() - 2, bytes.end()));
         }
         Load(bytes, [&](CArchive& ar) {
@@ -152,8 +148,7 @@ TEST(Archive, WritesStringsWithTheWideMarkerAndAGrowingLength)
 TEST(Archive, ReadsNarrowStringsOfEveryLengthForm)
 {
     std::string longText(300, 'n');
-    struct Case
-    {
+    struct Case {
         Bytes bytes;
         CString expected;
     } cases[] = {
@@ -180,11 +175,11 @@ TEST(Archive, WritesObjectGraphsWithClassAndObjectReferences)
     Bytes bytes = Store([&](CArchive& ar) { ar << &a << &b << &a << (CObject*)nullptr; });
     Bytes expected = Concat({{0xFF, 0xFF, 1, 0, 8, 0},
                              Ascii("CNodeObj"),
-                             {1, 0, 0, 0, 0, 0},      // a: value, null link
-                             {0x01, 0x80},            // class 1 again
-                             {2, 0, 0, 0, 0x02, 0},   // b: value, link to object 2 (a)
-                             {0x02, 0},               // a again
-                             {0, 0}});                // null
+                             {1, 0, 0, 0, 0, 0},     // a: value, null link
+                             {0x01, 0x80},           // class 1 again
+                             {2, 0, 0, 0, 0x02, 0},  // b: value, link to object 2 (a)
+                             {0x02, 0},              // a again
+                             {0, 0}});               // null
     EXPECT_EQ(expected, bytes);
 
     Load(bytes, [](CArchive& ar) {
@@ -222,8 +217,7 @@ TEST(Archive, EscapesIndexesFromTheBigTagOn)
 
     Load(bytes, [&](CArchive& ar) {
         std::vector<std::unique_ptr<CObject>> loaded;
-        for (int i = 0; i < count + 2; ++i)
-        {
+        for (int i = 0; i < count + 2; ++i) {
             CObject* p;
             ar >> p;
             if (i < count)
@@ -256,8 +250,7 @@ TEST(Archive, ChecksSchemasClassesAndIndexes)
     EXPECT_EQ(CArchiveException::endOfFile, LoadFailure({0xFF, 0xFF, 1, 0}, readNode));
     EXPECT_EQ(CArchiveException::badIndex, LoadFailure({2, 0}, [](CArchive& ar) { ar.ReadClass(); }));
     // A back-reference to a class where an object belongs.
-    EXPECT_EQ(CArchiveException::badIndex,
-              LoadFailure(Concat({node, {0x01, 0x00}}), [](CArchive& ar) {
+    EXPECT_EQ(CArchiveException::badIndex, LoadFailure(Concat({node, {0x01, 0x00}}), [](CArchive& ar) {
                   delete ar.ReadObject(nullptr);
                   ar.ReadObject(nullptr);
               }));
@@ -282,26 +275,20 @@ TEST(Archive, RefusesWrongDirectionsAndUnserializableClasses)
 {
     CMemFile file;
     CArchive storing(&file, CArchive::store);
-    try
-    {
+    try {
         BYTE b;
         storing >> b;
         FAIL();
-    }
-    catch (CArchiveException* e)
-    {
+    } catch (CArchiveException* e) {
         EXPECT_EQ(CArchiveException::writeOnly, e->m_cause);
         e->Delete();
     }
     CPlain plain;
     EXPECT_THROW(
         {
-            try
-            {
+            try {
                 storing << &plain;
-            }
-            catch (CNotSupportedException* e)
-            {
+            } catch (CNotSupportedException* e) {
                 e->Delete();
                 throw 1;
             }

@@ -4,8 +4,7 @@
 
 namespace {
 
-struct FormatCase
-{
+struct FormatCase {
     const wchar_t* expected;
     CString actual;
 };
@@ -30,7 +29,10 @@ TEST(CStringFormat, UsesTheRuntimePrintfForms)
         {L"1.000000e+023", f(L"%le", 1e23)},
         {L"1.#INF000000000000", f(L"%.16lf", inf)},
         {L"narrow", f(L"%S", "narrow")},
-        {L"\x01" L"12\x01" L"Text", f(L"%c%d%c%s", L'\x01', 12, L'\x01', L"Text")},
+        {L"\x01"
+         L"12\x01"
+         L"Text",
+         f(L"%c%d%c%s", L'\x01', 12, L'\x01', L"Text")},
         {L"50%", f(L"%d%%", 50)},
         {L"07:05:09.004 ", f(L"%02hd:%02hd:%02hd.%03hd ", (short)7, (short)5, (short)9, (short)4)},
         {L"Hex={0A,FF,00}", f(L"Hex={%02X,%02X,%02X}", 10, 255, 0)},

@@ -5,8 +5,7 @@
 
 namespace {
 
-class CItem : public CObject
-{
+class CItem : public CObject {
     DECLARE_SERIAL(CItem)
 public:
     CItem(int id = 0) : m_id(id) {}
@@ -21,7 +20,8 @@ public:
 };
 IMPLEMENT_SERIAL(CItem, CObject, 1)
 
-template <class LIST> std::vector<int> Ids(LIST& list)
+template <class LIST>
+std::vector<int> Ids(LIST& list)
 {
     std::vector<int> ids;
     for (POSITION pos = list.GetHeadPosition(); pos != nullptr;)
@@ -53,12 +53,9 @@ TEST(Array, GrowsInsertsAndRemoves)
     EXPECT_EQ(24, b.GetSize());
     EXPECT_THROW(
         {
-            try
-            {
+            try {
                 a.GetAt(99);
-            }
-            catch (CInvalidArgException* e)
-            {
+            } catch (CInvalidArgException* e) {
                 e->Delete();
                 throw 1;
             }
@@ -101,8 +98,7 @@ TEST(Map, HashesIntoSeventeenBucketsAndIteratesThemInOrder)
         map[key] = (int)key;
     EXPECT_EQ(17u, map.GetHashTableSize());
     std::vector<UINT> order;
-    for (POSITION pos = map.GetStartPosition(); pos != nullptr;)
-    {
+    for (POSITION pos = map.GetStartPosition(); pos != nullptr;) {
         UINT key;
         int value;
         map.GetNextAssoc(pos, key, value);
@@ -187,8 +183,7 @@ TEST(CollectionArchive, ObjectListsAndArraysArchiveObjects)
     list.AddTail(&two);
     list.AddTail(&one);
     Bytes bytes = Store([&](CArchive& ar) { list.Serialize(ar); });
-    Bytes expected = {3, 0, 0xFF, 0xFF, 1, 0, 5, 0, 'C', 'I', 't', 'e', 'm', 1, 0, 0, 0,
-                      0x01, 0x80, 2, 0, 0, 0, 2, 0};
+    Bytes expected = {3, 0, 0xFF, 0xFF, 1, 0, 5, 0, 'C', 'I', 't', 'e', 'm', 1, 0, 0, 0, 0x01, 0x80, 2, 0, 0, 0, 2, 0};
     EXPECT_EQ(expected, bytes);
 
     Load(bytes, [](CArchive& ar) {

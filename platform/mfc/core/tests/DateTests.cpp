@@ -5,21 +5,16 @@
 
 TEST(OleDateTime, ConvertsBetweenPartsAndDates)
 {
-    struct Case
-    {
+    struct Case {
         int y, mo, d, h, mi, s;
         double dt;
         int dayOfWeek, dayOfYear;
     } cases[] = {
-        {1899, 12, 30, 0, 0, 0, 0.0, 7, 364},
-        {1900, 1, 1, 12, 0, 0, 2.5, 2, 1},
-        {1899, 12, 29, 6, 0, 0, -1.25, 6, 363},
-        {2024, 2, 29, 18, 0, 0, 45351.75, 5, 60},
-        {100, 1, 1, 0, 0, 0, -657434.0, 6, 1},
-        {9999, 12, 31, 23, 59, 59, 2958465.0 + 86399.0 / 86400, 6, 365},
+        {1899, 12, 30, 0, 0, 0, 0.0, 7, 364},   {1900, 1, 1, 12, 0, 0, 2.5, 2, 1},
+        {1899, 12, 29, 6, 0, 0, -1.25, 6, 363}, {2024, 2, 29, 18, 0, 0, 45351.75, 5, 60},
+        {100, 1, 1, 0, 0, 0, -657434.0, 6, 1},  {9999, 12, 31, 23, 59, 59, 2958465.0 + 86399.0 / 86400, 6, 365},
     };
-    for (const Case& c : cases)
-    {
+    for (const Case& c : cases) {
         COleDateTime date(c.y, c.mo, c.d, c.h, c.mi, c.s);
         ASSERT_EQ(COleDateTime::valid, date.GetStatus());
         EXPECT_NEAR(c.dt, date.m_dt, 1e-9) << c.y;

@@ -43,13 +43,10 @@ TEST(MemFile, AttachedBlockWithoutGrowthIsTheWholeFile)
     BYTE two[2] = {9, 9};
     file.Write(two, 2);
     EXPECT_EQ(9, data[3]);
-    try
-    {
+    try {
         file.Write(two, 1);
         FAIL();
-    }
-    catch (CMemoryException* e)
-    {
+    } catch (CMemoryException* e) {
         e->Delete();
     }
     EXPECT_EQ(data, file.Detach());

@@ -4,22 +4,19 @@
 
 namespace {
 
-class CShape : public CObject
-{
+class CShape : public CObject {
     DECLARE_DYNAMIC(CShape)
 };
 IMPLEMENT_DYNAMIC(CShape, CObject)
 
-class CCircle : public CShape
-{
+class CCircle : public CShape {
     DECLARE_DYNCREATE(CCircle)
 public:
     int m_radius = 3;
 };
 IMPLEMENT_DYNCREATE(CCircle, CShape)
 
-class CLabel : public CObject
-{
+class CLabel : public CObject {
     DECLARE_SERIAL(CLabel)
 public:
     CString m_text;
@@ -81,12 +78,9 @@ TEST(ObjectModel, CreatesByClassAndByRegisteredName)
 
 TEST(ObjectModel, ExceptionsAreHeapObjectsWithTheirCause)
 {
-    try
-    {
+    try {
         AfxThrowArchiveException(CArchiveException::badSchema, L"state");
-    }
-    catch (CException* e)
-    {
+    } catch (CException* e) {
         ASSERT_TRUE(e->IsKindOf(RUNTIME_CLASS(CArchiveException)));
         EXPECT_EQ(CArchiveException::badSchema, static_cast<CArchiveException*>(e)->m_cause);
         wchar_t text[100];
@@ -94,12 +88,9 @@ TEST(ObjectModel, ExceptionsAreHeapObjectsWithTheirCause)
         EXPECT_STREQ(L"state contains an incorrect schema.", text);
         e->Delete();
     }
-    try
-    {
+    try {
         AfxThrowOleException(E_NOINTERFACE);
-    }
-    catch (COleException* e)
-    {
+    } catch (COleException* e) {
         EXPECT_EQ(E_NOINTERFACE, COleException::Process(e));
         e->Delete();
     }

@@ -15,13 +15,10 @@ TEST(OleVariant, HoldsAndConvertsValues)
     EXPECT_EQ(VARIANT_TRUE, flag.boolVal);
     COleVariant date(COleDateTime(2.5));
     EXPECT_EQ(VT_DATE, date.vt);
-    try
-    {
+    try {
         COleVariant(L"not a number").ChangeType(VT_I4);
         FAIL();
-    }
-    catch (COleException* e)
-    {
+    } catch (COleException* e) {
         EXPECT_EQ(DISP_E_TYPEMISMATCH, e->m_sc);
         e->Delete();
     }
@@ -29,8 +26,7 @@ TEST(OleVariant, HoldsAndConvertsValues)
 
 TEST(OleVariant, ArchivesTypeThenValue)
 {
-    struct Case
-    {
+    struct Case {
         COleVariant value;
         Bytes bytes;
     } cases[] = {
@@ -41,8 +37,7 @@ TEST(OleVariant, ArchivesTypeThenValue)
         {COleVariant(1.0), {5, 0, 0, 0, 0, 0, 0, 0, 0xF0, 0x3F}},
         {COleVariant((BYTE)7), {17, 0, 7}},
     };
-    for (const Case& c : cases)
-    {
+    for (const Case& c : cases) {
         Bytes bytes = Store([&](CArchive& ar) { ar << c.value; });
         EXPECT_EQ(c.bytes, bytes) << c.value.vt;
         Load(bytes, [&](CArchive& ar) {

@@ -6,11 +6,10 @@
 class CWinThread;
 class CWinApp;
 
-typedef UINT (AFX_CDECL* AFX_THREADPROC)(LPVOID);
+typedef UINT(AFX_CDECL* AFX_THREADPROC)(LPVOID);
 
 // Wraps an exception that is not a CException when a window procedure catches it.
-class CForeignException : public CException
-{
+class CForeignException : public CException {
     DECLARE_DYNAMIC(CForeignException)
 public:
     explicit CForeignException(const CString& strText) : CException(FALSE), m_strText(strText) {}
@@ -18,17 +17,16 @@ public:
     CString m_strText;
 };
 
-class CWinThread : public CCmdTarget
-{
+class CWinThread : public CCmdTarget {
     DECLARE_DYNAMIC(CWinThread)
 public:
     CWinThread();
     explicit CWinThread(AFX_THREADPROC pfnThreadProc, LPVOID pParam);
     ~CWinThread() override;
 
-    CWnd* m_pMainWnd;     // the thread ends when it is destroyed
+    CWnd* m_pMainWnd;  // the thread ends when it is destroyed
     CWnd* m_pActiveWnd;
-    BOOL m_bAutoDelete;   // deleted when the thread ends
+    BOOL m_bAutoDelete;  // deleted when the thread ends
     HANDLE m_hThread;
     DWORD m_nThreadID;
     MSG m_msgCur;
@@ -38,7 +36,9 @@ public:
     DWORD ResumeThread() { return ::ResumeThread(m_hThread); }
     DWORD SuspendThread() { return ::SuspendThread(m_hThread); }
     BOOL PostThreadMessage(UINT message, WPARAM wParam, LPARAM lParam)
-    { return ::PostThreadMessageW(m_nThreadID, message, wParam, lParam); }
+    {
+        return ::PostThreadMessageW(m_nThreadID, message, wParam, lParam);
+    }
     int GetThreadPriority() { return ::GetThreadPriority(m_hThread); }
     BOOL SetThreadPriority(int nPriority) { return ::SetThreadPriority(m_hThread, nPriority); }
 
@@ -74,8 +74,7 @@ void AFXAPI AfxEndThread(UINT nExitCode, BOOL bDelete = TRUE);
 // One message through the current thread's pre-translation; FALSE on WM_QUIT.
 BOOL AFXAPI AfxPumpMessage();
 
-class CWinApp : public CWinThread
-{
+class CWinApp : public CWinThread {
     DECLARE_DYNAMIC(CWinApp)
 public:
     explicit CWinApp(LPCWSTR lpszAppName = nullptr);
@@ -142,8 +141,7 @@ private:
     LPCWSTR IniFileName() const;
 };
 
-class CWaitCursor
-{
+class CWaitCursor {
 public:
     CWaitCursor();
     ~CWaitCursor();

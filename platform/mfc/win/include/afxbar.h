@@ -43,8 +43,7 @@
 #define LM_LENGTHY 0x20
 #define LM_COMMIT 0x40
 
-class CControlBar : public CWnd
-{
+class CControlBar : public CWnd {
     DECLARE_DYNAMIC(CControlBar)
 public:
     CControlBar();
@@ -54,13 +53,18 @@ public:
     int m_cyTopBorder, m_cyBottomBorder;
     int m_cxDefaultGap;
     UINT m_nMRUWidth;
-    BOOL m_bAutoDelete;       // the object deletes itself with its window
-    DWORD m_dwStyle;          // CBRS_ styles
-    DWORD m_dwDockStyle;      // sides the bar may dock to
-    CFrameWnd* m_pDockSite;   // the frame the bar belongs to
-    CWnd* m_pDockBar;         // the dock bar holding it, or null
+    BOOL m_bAutoDelete;      // the object deletes itself with its window
+    DWORD m_dwStyle;         // CBRS_ styles
+    DWORD m_dwDockStyle;     // sides the bar may dock to
+    CFrameWnd* m_pDockSite;  // the frame the bar belongs to
+    CWnd* m_pDockBar;        // the dock bar holding it, or null
     void* m_pDockContext;
-    enum StateFlags { delayHide = 1, delayShow = 2, tempHide = 4, statusSet = 8 };
+    enum StateFlags {
+        delayHide = 1,
+        delayShow = 2,
+        tempHide = 4,
+        statusSet = 8
+    };
     UINT m_nStateFlags;
 
     virtual void SetBarStyle(DWORD dwStyle);

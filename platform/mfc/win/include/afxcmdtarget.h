@@ -16,21 +16,19 @@ class CMenu;
 class CWnd;
 
 // The message or command being dispatched to one entry.
-struct AFX_MSGCALL
-{
+struct AFX_MSGCALL {
     UINT message;
     WPARAM wParam;
     LPARAM lParam;
-    UINT nID;       // command id (commands, notifications)
-    void* pExtra;   // CCmdUI* for updates, AFX_NOTIFY* for notifications
-    LRESULT result; // the window message's result
+    UINT nID;        // command id (commands, notifications)
+    void* pExtra;    // CCmdUI* for updates, AFX_NOTIFY* for notifications
+    LRESULT result;  // the window message's result
 };
 
 // Calls the handler; FALSE lets the search go on (the _EX forms and unhandled updates).
 typedef BOOL (*AFX_MSGTHUNK)(CCmdTarget* pTarget, AFX_MSGCALL& call);
 
-struct AFX_MSGMAP_ENTRY
-{
+struct AFX_MSGMAP_ENTRY {
     UINT nMessage;             // window message, WM_COMMAND, WM_NOTIFY or reflected base + message
     UINT nCode;                // control notification code (a WORD) or 0
     UINT nID;                  // first command or control id
@@ -39,15 +37,13 @@ struct AFX_MSGMAP_ENTRY
     AFX_MSGTHUNK pfn;          // null ends the table
 };
 
-struct AFX_MSGMAP
-{
-    const AFX_MSGMAP* (PASCAL* pfnGetBaseMap)();
+struct AFX_MSGMAP {
+    const AFX_MSGMAP*(PASCAL* pfnGetBaseMap)();
     const AFX_MSGMAP_ENTRY* lpEntries;
 };
 
 // Filled by OnCmdMsg instead of calling the handler: tells whether one exists.
-struct AFX_CMDHANDLERINFO
-{
+struct AFX_CMDHANDLERINFO {
     CCmdTarget* pTarget;
     const AFX_MSGMAP_ENTRY* pEntry;
 };
@@ -60,8 +56,7 @@ struct AFX_CMDHANDLERINFO
 #define afx_msg
 #endif
 
-class CCmdTarget : public CObject
-{
+class CCmdTarget : public CObject {
     DECLARE_DYNAMIC(CCmdTarget)
 public:
     CCmdTarget();
@@ -89,24 +84,23 @@ protected:
 
 // The state of one user-interface item (menu item, control, bar button) during a command
 // update. Derived classes update other kinds of items.
-class CCmdUI
-{
+class CCmdUI {
 public:
     CCmdUI();
     virtual ~CCmdUI() = default;
 
     UINT m_nID;
-    UINT m_nIndex;       // index of the menu item or bar button
-    CMenu* m_pMenu;      // the menu that holds the item, or null
-    CMenu* m_pSubMenu;   // the popup the item opens, or null
+    UINT m_nIndex;      // index of the menu item or bar button
+    CMenu* m_pMenu;     // the menu that holds the item, or null
+    CMenu* m_pSubMenu;  // the popup the item opens, or null
     CMenu* m_pParentMenu;
-    CWnd* m_pOther;      // the control (or bar) that holds the item, or null
+    CWnd* m_pOther;  // the control (or bar) that holds the item, or null
     BOOL m_bEnableChanged;
     BOOL m_bContinueRouting;
-    UINT m_nIndexMax;    // number of items of the menu or bar
+    UINT m_nIndexMax;  // number of items of the menu or bar
 
     virtual void Enable(BOOL bOn = TRUE);
-    virtual void SetCheck(int nCheck = 1); // 0 clear, 1 checked, 2 indeterminate
+    virtual void SetCheck(int nCheck = 1);  // 0 clear, 1 checked, 2 indeterminate
     virtual void SetRadio(BOOL bOn = TRUE);
     virtual void SetText(LPCWSTR lpszText);
 
@@ -119,11 +113,14 @@ public:
 };
 
 // Answers only whether a command is enabled.
-class CTestCmdUI : public CCmdUI
-{
+class CTestCmdUI : public CCmdUI {
 public:
     CTestCmdUI() { m_bEnabled = TRUE; }
-    void Enable(BOOL bOn) override { m_bEnabled = bOn; m_bEnableChanged = TRUE; }
+    void Enable(BOOL bOn) override
+    {
+        m_bEnabled = bOn;
+        m_bEnableChanged = TRUE;
+    }
     void SetCheck(int) override {}
     void SetRadio(BOOL) override {}
     void SetText(LPCWSTR) override {}
@@ -132,51 +129,60 @@ public:
 
 // --- Message map declaration -------------------------------------------------------------
 
-#define DECLARE_MESSAGE_MAP() \
-protected: \
+#define DECLARE_MESSAGE_MAP()                            \
+protected:                                               \
     static const AFX_MSGMAP* PASCAL GetThisMessageMap(); \
     const AFX_MSGMAP* GetMessageMap() const override;
 
 #define AFX_BEGIN_MESSAGE_MAP_BODY(theClass, baseClass) \
-    { \
-        typedef theClass ThisClass; \
-        typedef baseClass TheBaseClass; \
-        (void)sizeof(ThisClass*); \
+    {                                                   \
+        typedef theClass ThisClass;                     \
+        typedef baseClass TheBaseClass;                 \
+        (void)sizeof(ThisClass*);                       \
         static const AFX_MSGMAP_ENTRY _messageEntries[] = {
 
-#define BEGIN_MESSAGE_MAP(theClass, baseClass) \
-    const AFX_MSGMAP* theClass::GetMessageMap() const { return GetThisMessageMap(); } \
-    const AFX_MSGMAP* PASCAL theClass::GetThisMessageMap() \
-    AFX_BEGIN_MESSAGE_MAP_BODY(theClass, baseClass)
+#define BEGIN_MESSAGE_MAP(theClass, baseClass)        \
+    const AFX_MSGMAP* theClass::GetMessageMap() const \
+    {                                                 \
+        return GetThisMessageMap();                   \
+    }                                                 \
+    const AFX_MSGMAP* PASCAL theClass::GetThisMessageMap() AFX_BEGIN_MESSAGE_MAP_BODY(theClass, baseClass)
 
-#define BEGIN_TEMPLATE_MESSAGE_MAP(theClass, type_name, baseClass) \
-    template <typename type_name> \
-    const AFX_MSGMAP* theClass<type_name>::GetMessageMap() const { return GetThisMessageMap(); } \
-    template <typename type_name> \
+#define BEGIN_TEMPLATE_MESSAGE_MAP(theClass, type_name, baseClass)    \
+    template <typename type_name>                                     \
+    const AFX_MSGMAP* theClass<type_name>::GetMessageMap() const      \
+    {                                                                 \
+        return GetThisMessageMap();                                   \
+    }                                                                 \
+    template <typename type_name>                                     \
     const AFX_MSGMAP* PASCAL theClass<type_name>::GetThisMessageMap() \
-    AFX_BEGIN_MESSAGE_MAP_BODY(theClass<type_name>, baseClass)
+        AFX_BEGIN_MESSAGE_MAP_BODY(theClass<type_name>, baseClass)
 
-#define END_MESSAGE_MAP() \
-            {0, 0, 0, 0, nullptr, nullptr}}; \
-        static const AFX_MSGMAP messageMap = {&TheBaseClass::GetThisMessageMap, &_messageEntries[0]}; \
-        return &messageMap; \
+#define END_MESSAGE_MAP()                                                                         \
+    {                                                                                             \
+        0, 0, 0, 0, nullptr, nullptr                                                              \
+    }                                                                                             \
+    }                                                                                             \
+    ;                                                                                             \
+    static const AFX_MSGMAP messageMap = {&TheBaseClass::GetThisMessageMap, &_messageEntries[0]}; \
+    return &messageMap;                                                                           \
     }
 
 // The generated caller: p is the object as the map's class, c the call.
-#define AFX_THUNK(...) \
-    [](CCmdTarget* pTarget_, AFX_MSGCALL& c) -> BOOL { \
+#define AFX_THUNK(...)                                    \
+    [](CCmdTarget* pTarget_, AFX_MSGCALL& c) -> BOOL {    \
         ThisClass* p = static_cast<ThisClass*>(pTarget_); \
-        (void)p; \
-        (void)c; \
-        __VA_ARGS__; \
-        return TRUE; \
+        (void)p;                                          \
+        (void)c;                                          \
+        __VA_ARGS__;                                      \
+        return TRUE;                                      \
     }
-#define AFX_THUNK_EX(...) \
-    [](CCmdTarget* pTarget_, AFX_MSGCALL& c) -> BOOL { \
+#define AFX_THUNK_EX(...)                                 \
+    [](CCmdTarget* pTarget_, AFX_MSGCALL& c) -> BOOL {    \
         ThisClass* p = static_cast<ThisClass*>(pTarget_); \
-        (void)p; \
-        (void)c; \
-        return (__VA_ARGS__) ? TRUE : FALSE; \
+        (void)p;                                          \
+        (void)c;                                          \
+        return (__VA_ARGS__) ? TRUE : FALSE;              \
     }
 #define AFX_MSG_ENTRY(msg, ...) {(UINT)(msg), 0, 0, 0, nullptr, AFX_THUNK(__VA_ARGS__)},
 
@@ -192,12 +198,12 @@ protected: \
 #define ON_COMMAND_EX_RANGE(id, idLast, memberFxn) \
     {WM_COMMAND, CN_COMMAND, (UINT)(id), (UINT)(idLast), nullptr, AFX_THUNK_EX((p->*(memberFxn))(c.nID))},
 
-#define AFX_UPDATE_THUNK(...) \
-    [](CCmdTarget* pTarget_, AFX_MSGCALL& c) -> BOOL { \
-        CCmdUI* pCmdUI = static_cast<CCmdUI*>(c.pExtra); \
-        pCmdUI->m_bContinueRouting = FALSE; \
+#define AFX_UPDATE_THUNK(...)                                        \
+    [](CCmdTarget* pTarget_, AFX_MSGCALL& c) -> BOOL {               \
+        CCmdUI* pCmdUI = static_cast<CCmdUI*>(c.pExtra);             \
+        pCmdUI->m_bContinueRouting = FALSE;                          \
         (static_cast<ThisClass*>(pTarget_)->*(__VA_ARGS__))(pCmdUI); \
-        return !pCmdUI->m_bContinueRouting; \
+        return !pCmdUI->m_bContinueRouting;                          \
     }
 #define ON_UPDATE_COMMAND_UI(id, memberFxn) \
     {WM_COMMAND, 0xFFFF, (UINT)(id), (UINT)(id), nullptr, AFX_UPDATE_THUNK(memberFxn)},
@@ -210,44 +216,51 @@ protected: \
 #define ON_CONTROL(wNotifyCode, id, memberFxn) \
     {WM_COMMAND, (UINT)(WORD)(wNotifyCode), (UINT)(id), (UINT)(id), nullptr, AFX_THUNK((p->*(memberFxn))())},
 #define ON_CONTROL_RANGE(wNotifyCode, id, idLast, memberFxn) \
-    {WM_COMMAND, (UINT)(WORD)(wNotifyCode), (UINT)(id), (UINT)(idLast), nullptr, \
-     AFX_THUNK((p->*(memberFxn))(c.nID))},
+    {WM_COMMAND, (UINT)(WORD)(wNotifyCode), (UINT)(id), (UINT)(idLast), nullptr, AFX_THUNK((p->*(memberFxn))(c.nID))},
 #define ON_CONTROL_REFLECT(wNotifyCode, memberFxn) \
     {WM_REFLECT_BASE + WM_COMMAND, (UINT)(WORD)(wNotifyCode), 0, 0, nullptr, AFX_THUNK((p->*(memberFxn))())},
 #define ON_CONTROL_REFLECT_EX(wNotifyCode, memberFxn) \
     {WM_REFLECT_BASE + WM_COMMAND, (UINT)(WORD)(wNotifyCode), 0, 0, nullptr, AFX_THUNK_EX((p->*(memberFxn))())},
 
 // WM_NOTIFY notifications.
-#define AFX_NOTIFY_ARGS \
-    static_cast<AFX_NOTIFY*>(c.pExtra)->pNMHDR, static_cast<AFX_NOTIFY*>(c.pExtra)->pResult
+#define AFX_NOTIFY_ARGS static_cast<AFX_NOTIFY*>(c.pExtra)->pNMHDR, static_cast<AFX_NOTIFY*>(c.pExtra)->pResult
 #define ON_NOTIFY(wNotifyCode, id, memberFxn) \
-    {WM_NOTIFY, (UINT)(WORD)(wNotifyCode), (UINT)(id), (UINT)(id), nullptr, \
-     AFX_THUNK((p->*(memberFxn))(AFX_NOTIFY_ARGS))},
+    {WM_NOTIFY,  (UINT)(WORD)(wNotifyCode),   \
+     (UINT)(id), (UINT)(id),                  \
+     nullptr,    AFX_THUNK((p->*(memberFxn))(AFX_NOTIFY_ARGS))},
 #define ON_NOTIFY_RANGE(wNotifyCode, id, idLast, memberFxn) \
-    {WM_NOTIFY, (UINT)(WORD)(wNotifyCode), (UINT)(id), (UINT)(idLast), nullptr, \
-     AFX_THUNK((p->*(memberFxn))(c.nID, AFX_NOTIFY_ARGS))},
+    {WM_NOTIFY,  (UINT)(WORD)(wNotifyCode),                 \
+     (UINT)(id), (UINT)(idLast),                            \
+     nullptr,    AFX_THUNK((p->*(memberFxn))(c.nID, AFX_NOTIFY_ARGS))},
 #define ON_NOTIFY_EX(wNotifyCode, id, memberFxn) \
-    {WM_NOTIFY, (UINT)(WORD)(wNotifyCode), (UINT)(id), (UINT)(id), nullptr, \
-     AFX_THUNK_EX((p->*(memberFxn))(c.nID, AFX_NOTIFY_ARGS))},
+    {WM_NOTIFY,  (UINT)(WORD)(wNotifyCode),      \
+     (UINT)(id), (UINT)(id),                     \
+     nullptr,    AFX_THUNK_EX((p->*(memberFxn))(c.nID, AFX_NOTIFY_ARGS))},
 #define ON_NOTIFY_EX_RANGE(wNotifyCode, id, idLast, memberFxn) \
-    {WM_NOTIFY, (UINT)(WORD)(wNotifyCode), (UINT)(id), (UINT)(idLast), nullptr, \
-     AFX_THUNK_EX((p->*(memberFxn))(c.nID, AFX_NOTIFY_ARGS))},
+    {WM_NOTIFY,  (UINT)(WORD)(wNotifyCode),                    \
+     (UINT)(id), (UINT)(idLast),                               \
+     nullptr,    AFX_THUNK_EX((p->*(memberFxn))(c.nID, AFX_NOTIFY_ARGS))},
 #define ON_NOTIFY_REFLECT(wNotifyCode, memberFxn) \
-    {WM_REFLECT_BASE + WM_NOTIFY, (UINT)(WORD)(wNotifyCode), 0, 0, nullptr, \
+    {WM_REFLECT_BASE + WM_NOTIFY,                 \
+     (UINT)(WORD)(wNotifyCode),                   \
+     0,                                           \
+     0,                                           \
+     nullptr,                                     \
      AFX_THUNK((p->*(memberFxn))(AFX_NOTIFY_ARGS))},
 #define ON_NOTIFY_REFLECT_EX(wNotifyCode, memberFxn) \
-    {WM_REFLECT_BASE + WM_NOTIFY, (UINT)(WORD)(wNotifyCode), 0, 0, nullptr, \
+    {WM_REFLECT_BASE + WM_NOTIFY,                    \
+     (UINT)(WORD)(wNotifyCode),                      \
+     0,                                              \
+     0,                                              \
+     nullptr,                                        \
      AFX_THUNK_EX((p->*(memberFxn))(AFX_NOTIFY_ARGS))},
 
 // User and registered messages: LRESULT memberFxn(WPARAM, LPARAM).
 #define ON_MESSAGE_VOID(message, memberFxn) AFX_MSG_ENTRY(message, (p->*(memberFxn))())
-#define ON_MESSAGE(message, memberFxn) \
-    AFX_MSG_ENTRY(message, c.result = (p->*(memberFxn))(c.wParam, c.lParam))
+#define ON_MESSAGE(message, memberFxn) AFX_MSG_ENTRY(message, c.result = (p->*(memberFxn))(c.wParam, c.lParam))
 #define ON_REGISTERED_MESSAGE(nMessageVariable, memberFxn) \
-    {AFX_MSGMAP_REGISTERED, 0, 0, 0, &(nMessageVariable), \
-     AFX_THUNK(c.result = (p->*(memberFxn))(c.wParam, c.lParam))},
+    {AFX_MSGMAP_REGISTERED, 0, 0, 0, &(nMessageVariable), AFX_THUNK(c.result = (p->*(memberFxn))(c.wParam, c.lParam))},
 // Thread messages of a CWinThread: void memberFxn(WPARAM, LPARAM).
-#define ON_THREAD_MESSAGE(message, memberFxn) \
-    AFX_MSG_ENTRY(message, (p->*(memberFxn))(c.wParam, c.lParam))
+#define ON_THREAD_MESSAGE(message, memberFxn) AFX_MSG_ENTRY(message, (p->*(memberFxn))(c.wParam, c.lParam))
 #define ON_REGISTERED_THREAD_MESSAGE(nMessageVariable, memberFxn) \
     {AFX_MSGMAP_REGISTERED, 0, 0, 0, &(nMessageVariable), AFX_THUNK((p->*(memberFxn))(c.wParam, c.lParam))},

@@ -4,12 +4,13 @@
 #include "afximagelist.h"
 #include "afxctrls.h"
 
-class CListCtrl : public CWnd
-{
+class CListCtrl : public CWnd {
     DECLARE_DYNAMIC(CListCtrl)
 public:
     BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)
-    { return CWnd::Create(WC_LISTVIEWW, nullptr, dwStyle, rect, pParentWnd, nID); }
+    {
+        return CWnd::Create(WC_LISTVIEWW, nullptr, dwStyle, rect, pParentWnd, nID);
+    }
     BOOL CreateEx(DWORD dwExStyle, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
 
     int GetItemCount() const { return (int)SendMessage(LVM_GETITEMCOUNT); }
@@ -26,7 +27,10 @@ public:
     BOOL SetItemData(int nItem, DWORD_PTR dwData);
     UINT GetItemState(int nItem, UINT nMask) const { return (UINT)SendMessage(LVM_GETITEMSTATE, nItem, nMask); }
     BOOL SetItemState(int nItem, UINT nState, UINT nMask);
-    int GetNextItem(int nItem, int nFlags) const { return (int)SendMessage(LVM_GETNEXTITEM, nItem, MAKELPARAM(nFlags, 0)); }
+    int GetNextItem(int nItem, int nFlags) const
+    {
+        return (int)SendMessage(LVM_GETNEXTITEM, nItem, MAKELPARAM(nFlags, 0));
+    }
     UINT GetSelectedCount() const { return (UINT)SendMessage(LVM_GETSELECTEDCOUNT); }
     POSITION GetFirstSelectedItemPosition() const { return (POSITION)(INT_PTR)(GetNextItem(-1, LVNI_SELECTED) + 1); }
     int GetNextSelectedItem(POSITION& pos) const;
@@ -39,22 +43,39 @@ public:
     int GetTopIndex() const { return (int)SendMessage(LVM_GETTOPINDEX); }
     int GetCountPerPage() const { return (int)SendMessage(LVM_GETCOUNTPERPAGE); }
     int FindItem(LVFINDINFOW* pFindInfo, int nStart = -1) const
-    { return (int)SendMessage(LVM_FINDITEMW, nStart, (LPARAM)pFindInfo); }
-    BOOL SortItems(PFNLVCOMPARE pfnCompare, DWORD_PTR dwData) { return (BOOL)SendMessage(LVM_SORTITEMS, dwData, (LPARAM)pfnCompare); }
+    {
+        return (int)SendMessage(LVM_FINDITEMW, nStart, (LPARAM)pFindInfo);
+    }
+    BOOL SortItems(PFNLVCOMPARE pfnCompare, DWORD_PTR dwData)
+    {
+        return (BOOL)SendMessage(LVM_SORTITEMS, dwData, (LPARAM)pfnCompare);
+    }
     BOOL RedrawItems(int nFirst, int nLast) { return (BOOL)SendMessage(LVM_REDRAWITEMS, nFirst, nLast); }
     BOOL Update(int nItem) { return (BOOL)SendMessage(LVM_UPDATE, nItem); }
 
-    int InsertColumn(int nCol, const LVCOLUMNW* pColumn) { return (int)SendMessage(LVM_INSERTCOLUMNW, nCol, (LPARAM)pColumn); }
-    int InsertColumn(int nCol, LPCWSTR lpszColumnHeading, int nFormat = LVCFMT_LEFT, int nWidth = -1, int nSubItem = -1);
+    int InsertColumn(int nCol, const LVCOLUMNW* pColumn)
+    {
+        return (int)SendMessage(LVM_INSERTCOLUMNW, nCol, (LPARAM)pColumn);
+    }
+    int InsertColumn(int nCol, LPCWSTR lpszColumnHeading, int nFormat = LVCFMT_LEFT, int nWidth = -1,
+                     int nSubItem = -1);
     BOOL DeleteColumn(int nCol) { return (BOOL)SendMessage(LVM_DELETECOLUMN, nCol); }
-    BOOL GetColumn(int nCol, LVCOLUMNW* pColumn) const { return (BOOL)SendMessage(LVM_GETCOLUMNW, nCol, (LPARAM)pColumn); }
-    BOOL SetColumn(int nCol, const LVCOLUMNW* pColumn) { return (BOOL)SendMessage(LVM_SETCOLUMNW, nCol, (LPARAM)pColumn); }
+    BOOL GetColumn(int nCol, LVCOLUMNW* pColumn) const
+    {
+        return (BOOL)SendMessage(LVM_GETCOLUMNW, nCol, (LPARAM)pColumn);
+    }
+    BOOL SetColumn(int nCol, const LVCOLUMNW* pColumn)
+    {
+        return (BOOL)SendMessage(LVM_SETCOLUMNW, nCol, (LPARAM)pColumn);
+    }
     int GetColumnWidth(int nCol) const { return (int)SendMessage(LVM_GETCOLUMNWIDTH, nCol); }
     BOOL SetColumnWidth(int nCol, int cx) { return (BOOL)SendMessage(LVM_SETCOLUMNWIDTH, nCol, MAKELPARAM(cx, 0)); }
     CWnd* GetHeaderCtrl() const { return CWnd::FromHandle((HWND)SendMessage(LVM_GETHEADER)); }
 
     CImageList* GetImageList(int nImageList) const
-    { return CImageList::FromHandle((HIMAGELIST)SendMessage(LVM_GETIMAGELIST, nImageList)); }
+    {
+        return CImageList::FromHandle((HIMAGELIST)SendMessage(LVM_GETIMAGELIST, nImageList));
+    }
     CImageList* SetImageList(CImageList* pImageList, int nImageListType)
     {
         return CImageList::FromHandle(
@@ -73,14 +94,18 @@ public:
     BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
 };
 
-class CTreeCtrl : public CWnd
-{
+class CTreeCtrl : public CWnd {
     DECLARE_DYNAMIC(CTreeCtrl)
 public:
     BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)
-    { return CWnd::Create(WC_TREEVIEWW, nullptr, dwStyle, rect, pParentWnd, nID); }
+    {
+        return CWnd::Create(WC_TREEVIEWW, nullptr, dwStyle, rect, pParentWnd, nID);
+    }
 
-    HTREEITEM InsertItem(LPTVINSERTSTRUCTW lpInsertStruct) { return (HTREEITEM)SendMessage(TVM_INSERTITEMW, 0, (LPARAM)lpInsertStruct); }
+    HTREEITEM InsertItem(LPTVINSERTSTRUCTW lpInsertStruct)
+    {
+        return (HTREEITEM)SendMessage(TVM_INSERTITEMW, 0, (LPARAM)lpInsertStruct);
+    }
     HTREEITEM InsertItem(UINT nMask, LPCWSTR lpszItem, int nImage, int nSelectedImage, UINT nState, UINT nStateMask,
                          LPARAM lParam, HTREEITEM hParent, HTREEITEM hInsertAfter);
     HTREEITEM InsertItem(LPCWSTR lpszItem, HTREEITEM hParent = TVI_ROOT, HTREEITEM hInsertAfter = TVI_LAST);
@@ -90,7 +115,9 @@ public:
     BOOL DeleteAllItems() { return (BOOL)SendMessage(TVM_DELETEITEM, 0, (LPARAM)TVI_ROOT); }
     BOOL Expand(HTREEITEM hItem, UINT nCode) { return (BOOL)SendMessage(TVM_EXPAND, nCode, (LPARAM)hItem); }
     HTREEITEM GetNextItem(HTREEITEM hItem, UINT nCode) const
-    { return (HTREEITEM)SendMessage(TVM_GETNEXTITEM, nCode, (LPARAM)hItem); }
+    {
+        return (HTREEITEM)SendMessage(TVM_GETNEXTITEM, nCode, (LPARAM)hItem);
+    }
     HTREEITEM GetChildItem(HTREEITEM hItem) const { return GetNextItem(hItem, TVGN_CHILD); }
     HTREEITEM GetNextSiblingItem(HTREEITEM hItem) const { return GetNextItem(hItem, TVGN_NEXT); }
     HTREEITEM GetPrevSiblingItem(HTREEITEM hItem) const { return GetNextItem(hItem, TVGN_PREVIOUS); }
@@ -113,7 +140,9 @@ public:
     BOOL GetItemImage(HTREEITEM hItem, int& nImage, int& nSelectedImage) const;
     BOOL SetItemImage(HTREEITEM hItem, int nImage, int nSelectedImage);
     UINT GetItemState(HTREEITEM hItem, UINT nStateMask) const
-    { return (UINT)SendMessage(TVM_GETITEMSTATE, (WPARAM)hItem, nStateMask); }
+    {
+        return (UINT)SendMessage(TVM_GETITEMSTATE, (WPARAM)hItem, nStateMask);
+    }
     BOOL SetItemState(HTREEITEM hItem, UINT nState, UINT nStateMask);
     BOOL ItemHasChildren(HTREEITEM hItem) const;
     BOOL GetItemRect(HTREEITEM hItem, LPRECT lpRect, BOOL bTextOnly) const;
@@ -122,14 +151,22 @@ public:
     UINT GetIndent() const { return (UINT)SendMessage(TVM_GETINDENT); }
     void SetIndent(UINT nIndent) { SendMessage(TVM_SETINDENT, nIndent); }
     HTREEITEM HitTest(CPoint pt, UINT* pFlags = nullptr) const;
-    HTREEITEM HitTest(TVHITTESTINFO* pHitTestInfo) const { return (HTREEITEM)SendMessage(TVM_HITTEST, 0, (LPARAM)pHitTestInfo); }
+    HTREEITEM HitTest(TVHITTESTINFO* pHitTestInfo) const
+    {
+        return (HTREEITEM)SendMessage(TVM_HITTEST, 0, (LPARAM)pHitTestInfo);
+    }
     BOOL EnsureVisible(HTREEITEM hItem) { return (BOOL)SendMessage(TVM_ENSUREVISIBLE, 0, (LPARAM)hItem); }
     BOOL SortChildren(HTREEITEM hItem) { return (BOOL)SendMessage(TVM_SORTCHILDREN, 0, (LPARAM)hItem); }
     BOOL SortChildrenCB(LPTVSORTCB pSort) { return (BOOL)SendMessage(TVM_SORTCHILDRENCB, 0, (LPARAM)pSort); }
-    CEdit* EditLabel(HTREEITEM hItem) { return (CEdit*)CWnd::FromHandle((HWND)SendMessage(TVM_EDITLABELW, 0, (LPARAM)hItem)); }
+    CEdit* EditLabel(HTREEITEM hItem)
+    {
+        return (CEdit*)CWnd::FromHandle((HWND)SendMessage(TVM_EDITLABELW, 0, (LPARAM)hItem));
+    }
     CEdit* GetEditControl() const { return (CEdit*)CWnd::FromHandle((HWND)SendMessage(TVM_GETEDITCONTROL)); }
     CImageList* GetImageList(int nImageList) const
-    { return CImageList::FromHandle((HIMAGELIST)SendMessage(TVM_GETIMAGELIST, nImageList)); }
+    {
+        return CImageList::FromHandle((HIMAGELIST)SendMessage(TVM_GETIMAGELIST, nImageList));
+    }
     CImageList* SetImageList(CImageList* pImageList, int nImageListType)
     {
         return CImageList::FromHandle(
@@ -139,16 +176,26 @@ public:
     COLORREF SetTextColor(COLORREF clr) { return (COLORREF)SendMessage(TVM_SETTEXTCOLOR, 0, clr); }
 };
 
-class CTabCtrl : public CWnd
-{
+class CTabCtrl : public CWnd {
     DECLARE_DYNAMIC(CTabCtrl)
 public:
     BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)
-    { return CWnd::Create(WC_TABCONTROLW, nullptr, dwStyle, rect, pParentWnd, nID); }
+    {
+        return CWnd::Create(WC_TABCONTROLW, nullptr, dwStyle, rect, pParentWnd, nID);
+    }
     int GetItemCount() const { return (int)SendMessage(TCM_GETITEMCOUNT); }
-    BOOL GetItem(int nItem, TCITEMW* pTabCtrlItem) const { return (BOOL)SendMessage(TCM_GETITEMW, nItem, (LPARAM)pTabCtrlItem); }
-    BOOL SetItem(int nItem, TCITEMW* pTabCtrlItem) { return (BOOL)SendMessage(TCM_SETITEMW, nItem, (LPARAM)pTabCtrlItem); }
-    LONG InsertItem(int nItem, TCITEMW* pTabCtrlItem) { return (LONG)SendMessage(TCM_INSERTITEMW, nItem, (LPARAM)pTabCtrlItem); }
+    BOOL GetItem(int nItem, TCITEMW* pTabCtrlItem) const
+    {
+        return (BOOL)SendMessage(TCM_GETITEMW, nItem, (LPARAM)pTabCtrlItem);
+    }
+    BOOL SetItem(int nItem, TCITEMW* pTabCtrlItem)
+    {
+        return (BOOL)SendMessage(TCM_SETITEMW, nItem, (LPARAM)pTabCtrlItem);
+    }
+    LONG InsertItem(int nItem, TCITEMW* pTabCtrlItem)
+    {
+        return (LONG)SendMessage(TCM_INSERTITEMW, nItem, (LPARAM)pTabCtrlItem);
+    }
     LONG InsertItem(int nItem, LPCWSTR lpszItem, int nImage = -1);
     BOOL DeleteItem(int nItem) { return (BOOL)SendMessage(TCM_DELETEITEM, nItem); }
     BOOL DeleteAllItems() { return (BOOL)SendMessage(TCM_DELETEALLITEMS); }
@@ -156,29 +203,42 @@ public:
     int SetCurSel(int nItem) { return (int)SendMessage(TCM_SETCURSEL, nItem); }
     int GetCurFocus() const { return (int)SendMessage(TCM_GETCURFOCUS); }
     void SetCurFocus(int nItem) { SendMessage(TCM_SETCURFOCUS, nItem); }
-    BOOL GetItemRect(int nItem, LPRECT lpRect) const { return (BOOL)SendMessage(TCM_GETITEMRECT, nItem, (LPARAM)lpRect); }
+    BOOL GetItemRect(int nItem, LPRECT lpRect) const
+    {
+        return (BOOL)SendMessage(TCM_GETITEMRECT, nItem, (LPARAM)lpRect);
+    }
     void AdjustRect(BOOL bLarger, LPRECT lpRect) { SendMessage(TCM_ADJUSTRECT, bLarger, (LPARAM)lpRect); }
-    CSize SetItemSize(CSize size) { return CSize((DWORD)SendMessage(TCM_SETITEMSIZE, 0, MAKELPARAM(size.cx, size.cy))); }
+    CSize SetItemSize(CSize size)
+    {
+        return CSize((DWORD)SendMessage(TCM_SETITEMSIZE, 0, MAKELPARAM(size.cx, size.cy)));
+    }
     void SetPadding(CSize size) { SendMessage(TCM_SETPADDING, 0, MAKELPARAM(size.cx, size.cy)); }
     int SetMinTabWidth(int cx) { return (int)SendMessage(TCM_SETMINTABWIDTH, 0, cx); }
     int GetRowCount() const { return (int)SendMessage(TCM_GETROWCOUNT); }
     int HitTest(TCHITTESTINFO* pHitTestInfo) const { return (int)SendMessage(TCM_HITTEST, 0, (LPARAM)pHitTestInfo); }
     CImageList* GetImageList() const { return CImageList::FromHandle((HIMAGELIST)SendMessage(TCM_GETIMAGELIST)); }
     CImageList* SetImageList(CImageList* pImageList)
-    { return CImageList::FromHandle((HIMAGELIST)SendMessage(TCM_SETIMAGELIST, 0, (LPARAM)pImageList->GetSafeHandle())); }
+    {
+        return CImageList::FromHandle(
+            (HIMAGELIST)SendMessage(TCM_SETIMAGELIST, 0, (LPARAM)pImageList->GetSafeHandle()));
+    }
 };
 
-class CSpinButtonCtrl : public CWnd
-{
+class CSpinButtonCtrl : public CWnd {
     DECLARE_DYNAMIC(CSpinButtonCtrl)
 public:
     BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)
-    { return CWnd::Create(UPDOWN_CLASSW, nullptr, dwStyle, rect, pParentWnd, nID); }
+    {
+        return CWnd::Create(UPDOWN_CLASSW, nullptr, dwStyle, rect, pParentWnd, nID);
+    }
     BOOL SetAccel(int nAccel, UDACCEL* pAccel) { return (BOOL)SendMessage(UDM_SETACCEL, nAccel, (LPARAM)pAccel); }
     UINT GetAccel(int nAccel, UDACCEL* pAccel) const { return (UINT)SendMessage(UDM_GETACCEL, nAccel, (LPARAM)pAccel); }
     int SetBase(int nBase) { return (int)SendMessage(UDM_SETBASE, nBase); }
     UINT GetBase() const { return (UINT)SendMessage(UDM_GETBASE); }
-    CWnd* SetBuddy(CWnd* pWndBuddy) { return CWnd::FromHandle((HWND)SendMessage(UDM_SETBUDDY, (WPARAM)pWndBuddy->GetSafeHwnd())); }
+    CWnd* SetBuddy(CWnd* pWndBuddy)
+    {
+        return CWnd::FromHandle((HWND)SendMessage(UDM_SETBUDDY, (WPARAM)pWndBuddy->GetSafeHwnd()));
+    }
     CWnd* GetBuddy() const { return CWnd::FromHandle((HWND)SendMessage(UDM_GETBUDDY)); }
     int SetPos(int nPos) { return (int)(short)SendMessage(UDM_SETPOS, 0, MAKELPARAM(nPos, 0)); }
     int GetPos() const { return (int)SendMessage(UDM_GETPOS); }
@@ -191,14 +251,14 @@ public:
     void GetRange32(int& lower, int& upper) const { SendMessage(UDM_GETRANGE32, (WPARAM)&lower, (LPARAM)&upper); }
 };
 
-class CToolTipCtrl : public CWnd
-{
+class CToolTipCtrl : public CWnd {
     DECLARE_DYNAMIC(CToolTipCtrl)
 public:
     BOOL Create(CWnd* pParentWnd, DWORD dwStyle = 0);
     BOOL CreateEx(CWnd* pParentWnd, DWORD dwStyle = 0, DWORD dwStyleEx = 0);
     void Activate(BOOL bActivate) { SendMessage(TTM_ACTIVATE, bActivate); }
-    BOOL AddTool(CWnd* pWnd, LPCWSTR lpszText = LPSTR_TEXTCALLBACKW, LPCRECT lpRectTool = nullptr, UINT_PTR nIDTool = 0);
+    BOOL AddTool(CWnd* pWnd, LPCWSTR lpszText = LPSTR_TEXTCALLBACKW, LPCRECT lpRectTool = nullptr,
+                 UINT_PTR nIDTool = 0);
     BOOL AddTool(CWnd* pWnd, UINT nIDText, LPCRECT lpRectTool = nullptr, UINT_PTR nIDTool = 0);
     void DelTool(CWnd* pWnd, UINT_PTR nIDTool = 0);
     BOOL GetToolInfo(TOOLINFOW& ToolInfo, CWnd* pWnd, UINT_PTR nIDTool = 0) const;

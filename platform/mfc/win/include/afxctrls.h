@@ -4,16 +4,19 @@
 #include "afxwnd.h"
 #include "afxgdi.h"
 
-#define AFX_CTRL_CREATE(cls) \
+#define AFX_CTRL_CREATE(cls)                                                 \
     BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID) \
-    { return CWnd::Create(cls, nullptr, dwStyle, rect, pParentWnd, nID); }
+    {                                                                        \
+        return CWnd::Create(cls, nullptr, dwStyle, rect, pParentWnd, nID);   \
+    }
 
-class CStatic : public CWnd
-{
+class CStatic : public CWnd {
     DECLARE_DYNAMIC(CStatic)
 public:
     BOOL Create(LPCWSTR lpszText, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID = 0xFFFF)
-    { return CWnd::Create(L"STATIC", lpszText, dwStyle, rect, pParentWnd, nID); }
+    {
+        return CWnd::Create(L"STATIC", lpszText, dwStyle, rect, pParentWnd, nID);
+    }
     HICON SetIcon(HICON hIcon) { return (HICON)SendMessage(STM_SETICON, (WPARAM)hIcon); }
     HICON GetIcon() const { return (HICON)SendMessage(STM_GETICON); }
     HBITMAP SetBitmap(HBITMAP hBitmap) { return (HBITMAP)SendMessage(STM_SETIMAGE, IMAGE_BITMAP, (LPARAM)hBitmap); }
@@ -23,12 +26,13 @@ public:
     BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
 };
 
-class CButton : public CWnd
-{
+class CButton : public CWnd {
     DECLARE_DYNAMIC(CButton)
 public:
     BOOL Create(LPCWSTR lpszCaption, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)
-    { return CWnd::Create(L"BUTTON", lpszCaption, dwStyle, rect, pParentWnd, nID); }
+    {
+        return CWnd::Create(L"BUTTON", lpszCaption, dwStyle, rect, pParentWnd, nID);
+    }
     UINT GetState() const { return (UINT)SendMessage(BM_GETSTATE); }
     void SetState(BOOL bHighlight) { SendMessage(BM_SETSTATE, bHighlight); }
     int GetCheck() const { return (int)SendMessage(BM_GETCHECK); }
@@ -44,8 +48,7 @@ public:
     BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
 };
 
-class CEdit : public CWnd
-{
+class CEdit : public CWnd {
     DECLARE_DYNAMIC(CEdit)
 public:
     AFX_CTRL_CREATE(L"EDIT")
@@ -57,12 +60,23 @@ public:
     void SetRect(LPCRECT lpRect) { SendMessage(EM_SETRECT, 0, (LPARAM)lpRect); }
     DWORD GetSel() const { return (DWORD)SendMessage(EM_GETSEL); }
     void GetSel(int& nStartChar, int& nEndChar) const
-    { SendMessage(EM_GETSEL, (WPARAM)&nStartChar, (LPARAM)&nEndChar); }
+    {
+        SendMessage(EM_GETSEL, (WPARAM)&nStartChar, (LPARAM)&nEndChar);
+    }
     void SetSel(int nStartChar, int nEndChar, BOOL bNoScroll = FALSE)
-    { SendMessage(EM_SETSEL, nStartChar, nEndChar); if (!bNoScroll) SendMessage(EM_SCROLLCARET); }
+    {
+        SendMessage(EM_SETSEL, nStartChar, nEndChar);
+        if (!bNoScroll)
+            SendMessage(EM_SCROLLCARET);
+    }
     void SetSel(DWORD dwSelection, BOOL bNoScroll = FALSE)
-    { SetSel((short)LOWORD(dwSelection), (short)HIWORD(dwSelection), bNoScroll); }
-    void ReplaceSel(LPCWSTR lpszNewText, BOOL bCanUndo = FALSE) { SendMessage(EM_REPLACESEL, bCanUndo, (LPARAM)lpszNewText); }
+    {
+        SetSel((short)LOWORD(dwSelection), (short)HIWORD(dwSelection), bNoScroll);
+    }
+    void ReplaceSel(LPCWSTR lpszNewText, BOOL bCanUndo = FALSE)
+    {
+        SendMessage(EM_REPLACESEL, bCanUndo, (LPARAM)lpszNewText);
+    }
     int GetLine(int nIndex, LPWSTR lpszBuffer, int nMaxLength) const;
     int LineIndex(int nLine = -1) const { return (int)SendMessage(EM_LINEINDEX, nLine); }
     int LineLength(int nLine = -1) const { return (int)SendMessage(EM_LINELENGTH, nLine); }
@@ -74,7 +88,10 @@ public:
     UINT GetLimitText() const { return (UINT)SendMessage(EM_GETLIMITTEXT); }
     void SetPasswordChar(WCHAR ch) { SendMessage(EM_SETPASSWORDCHAR, ch); }
     BOOL SetReadOnly(BOOL bReadOnly = TRUE) { return (BOOL)SendMessage(EM_SETREADONLY, bReadOnly); }
-    void SetMargins(UINT nLeft, UINT nRight) { SendMessage(EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELONG(nLeft, nRight)); }
+    void SetMargins(UINT nLeft, UINT nRight)
+    {
+        SendMessage(EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELONG(nLeft, nRight));
+    }
     int CharFromPos(CPoint pt) const { return (int)SendMessage(EM_CHARFROMPOS, 0, MAKELPARAM(pt.x, pt.y)); }
     CPoint PosFromChar(UINT nChar) const { return CPoint((LPARAM)SendMessage(EM_POSFROMCHAR, nChar)); }
     BOOL Undo() { return (BOOL)SendMessage(EM_UNDO); }
@@ -85,8 +102,7 @@ public:
     void Paste() { SendMessage(WM_PASTE); }
 };
 
-class CListBox : public CWnd
-{
+class CListBox : public CWnd {
     DECLARE_DYNAMIC(CListBox)
 public:
     AFX_CTRL_CREATE(L"LISTBOX")
@@ -100,28 +116,53 @@ public:
     int GetSel(int nIndex) const { return (int)SendMessage(LB_GETSEL, nIndex); }
     int SetSel(int nIndex, BOOL bSelect = TRUE) { return (int)SendMessage(LB_SETSEL, bSelect, nIndex); }
     int GetSelCount() const { return (int)SendMessage(LB_GETSELCOUNT); }
-    int GetSelItems(int nMaxItems, LPINT rgIndex) const { return (int)SendMessage(LB_GETSELITEMS, nMaxItems, (LPARAM)rgIndex); }
+    int GetSelItems(int nMaxItems, LPINT rgIndex) const
+    {
+        return (int)SendMessage(LB_GETSELITEMS, nMaxItems, (LPARAM)rgIndex);
+    }
     int GetCaretIndex() const { return (int)SendMessage(LB_GETCARETINDEX); }
     int SetCaretIndex(int nIndex, BOOL bScroll = TRUE) { return (int)SendMessage(LB_SETCARETINDEX, nIndex, bScroll); }
     DWORD_PTR GetItemData(int nIndex) const { return (DWORD_PTR)SendMessage(LB_GETITEMDATA, nIndex); }
-    int SetItemData(int nIndex, DWORD_PTR dwItemData) { return (int)SendMessage(LB_SETITEMDATA, nIndex, (LPARAM)dwItemData); }
+    int SetItemData(int nIndex, DWORD_PTR dwItemData)
+    {
+        return (int)SendMessage(LB_SETITEMDATA, nIndex, (LPARAM)dwItemData);
+    }
     void* GetItemDataPtr(int nIndex) const { return (void*)GetItemData(nIndex); }
     int SetItemDataPtr(int nIndex, void* pData) { return SetItemData(nIndex, (DWORD_PTR)pData); }
-    int GetItemRect(int nIndex, LPRECT lpRect) const { return (int)SendMessage(LB_GETITEMRECT, nIndex, (LPARAM)lpRect); }
-    int GetText(int nIndex, LPWSTR lpszBuffer) const { return (int)SendMessage(LB_GETTEXT, nIndex, (LPARAM)lpszBuffer); }
+    int GetItemRect(int nIndex, LPRECT lpRect) const
+    {
+        return (int)SendMessage(LB_GETITEMRECT, nIndex, (LPARAM)lpRect);
+    }
+    int GetText(int nIndex, LPWSTR lpszBuffer) const
+    {
+        return (int)SendMessage(LB_GETTEXT, nIndex, (LPARAM)lpszBuffer);
+    }
     void GetText(int nIndex, CString& rString) const;
     int GetTextLen(int nIndex) const { return (int)SendMessage(LB_GETTEXTLEN, nIndex); }
-    int SetItemHeight(int nIndex, UINT cyItemHeight) { return (int)SendMessage(LB_SETITEMHEIGHT, nIndex, cyItemHeight); }
+    int SetItemHeight(int nIndex, UINT cyItemHeight)
+    {
+        return (int)SendMessage(LB_SETITEMHEIGHT, nIndex, cyItemHeight);
+    }
     int GetItemHeight(int nIndex) const { return (int)SendMessage(LB_GETITEMHEIGHT, nIndex); }
     int FindStringExact(int nIndexStart, LPCWSTR lpszFind) const
-    { return (int)SendMessage(LB_FINDSTRINGEXACT, nIndexStart, (LPARAM)lpszFind); }
+    {
+        return (int)SendMessage(LB_FINDSTRINGEXACT, nIndexStart, (LPARAM)lpszFind);
+    }
     int FindString(int nStartAfter, LPCWSTR lpszItem) const
-    { return (int)SendMessage(LB_FINDSTRING, nStartAfter, (LPARAM)lpszItem); }
-    int SelectString(int nStartAfter, LPCWSTR lpszItem) { return (int)SendMessage(LB_SELECTSTRING, nStartAfter, (LPARAM)lpszItem); }
+    {
+        return (int)SendMessage(LB_FINDSTRING, nStartAfter, (LPARAM)lpszItem);
+    }
+    int SelectString(int nStartAfter, LPCWSTR lpszItem)
+    {
+        return (int)SendMessage(LB_SELECTSTRING, nStartAfter, (LPARAM)lpszItem);
+    }
     UINT ItemFromPoint(CPoint pt, BOOL& bOutside) const;
     int AddString(LPCWSTR lpszItem) { return (int)SendMessage(LB_ADDSTRING, 0, (LPARAM)lpszItem); }
     int DeleteString(UINT nIndex) { return (int)SendMessage(LB_DELETESTRING, nIndex); }
-    int InsertString(int nIndex, LPCWSTR lpszItem) { return (int)SendMessage(LB_INSERTSTRING, nIndex, (LPARAM)lpszItem); }
+    int InsertString(int nIndex, LPCWSTR lpszItem)
+    {
+        return (int)SendMessage(LB_INSERTSTRING, nIndex, (LPARAM)lpszItem);
+    }
     void ResetContent() { SendMessage(LB_RESETCONTENT); }
     int Dir(UINT attr, LPCWSTR lpszWildCard) { return (int)SendMessage(LB_DIR, attr, (LPARAM)lpszWildCard); }
 
@@ -135,8 +176,7 @@ public:
 };
 
 // A list box whose items carry a check box (owner-drawn; item data stays the caller's).
-class CCheckListBox : public CListBox
-{
+class CCheckListBox : public CListBox {
     DECLARE_DYNAMIC(CCheckListBox)
 public:
     CCheckListBox();
@@ -164,8 +204,7 @@ protected:
     UINT m_nStyle;
 };
 
-class CComboBox : public CWnd
-{
+class CComboBox : public CWnd {
     DECLARE_DYNAMIC(CComboBox)
 public:
     AFX_CTRL_CREATE(L"COMBOBOX")
@@ -174,21 +213,40 @@ public:
     int SetCurSel(int nSelect) { return (int)SendMessage(CB_SETCURSEL, nSelect); }
     DWORD GetEditSel() const { return (DWORD)SendMessage(CB_GETEDITSEL); }
     BOOL LimitText(int nMaxChars) { return (BOOL)SendMessage(CB_LIMITTEXT, nMaxChars); }
-    BOOL SetEditSel(int nStartChar, int nEndChar) { return (BOOL)SendMessage(CB_SETEDITSEL, 0, MAKELONG(nStartChar, nEndChar)); }
+    BOOL SetEditSel(int nStartChar, int nEndChar)
+    {
+        return (BOOL)SendMessage(CB_SETEDITSEL, 0, MAKELONG(nStartChar, nEndChar));
+    }
     DWORD_PTR GetItemData(int nIndex) const { return (DWORD_PTR)SendMessage(CB_GETITEMDATA, nIndex); }
-    int SetItemData(int nIndex, DWORD_PTR dwItemData) { return (int)SendMessage(CB_SETITEMDATA, nIndex, (LPARAM)dwItemData); }
+    int SetItemData(int nIndex, DWORD_PTR dwItemData)
+    {
+        return (int)SendMessage(CB_SETITEMDATA, nIndex, (LPARAM)dwItemData);
+    }
     void* GetItemDataPtr(int nIndex) const { return (void*)GetItemData(nIndex); }
     int SetItemDataPtr(int nIndex, void* pData) { return SetItemData(nIndex, (DWORD_PTR)pData); }
-    int GetLBText(int nIndex, LPWSTR lpszText) const { return (int)SendMessage(CB_GETLBTEXT, nIndex, (LPARAM)lpszText); }
+    int GetLBText(int nIndex, LPWSTR lpszText) const
+    {
+        return (int)SendMessage(CB_GETLBTEXT, nIndex, (LPARAM)lpszText);
+    }
     void GetLBText(int nIndex, CString& rString) const;
     int GetLBTextLen(int nIndex) const { return (int)SendMessage(CB_GETLBTEXTLEN, nIndex); }
-    int SetItemHeight(int nIndex, UINT cyItemHeight) { return (int)SendMessage(CB_SETITEMHEIGHT, nIndex, cyItemHeight); }
+    int SetItemHeight(int nIndex, UINT cyItemHeight)
+    {
+        return (int)SendMessage(CB_SETITEMHEIGHT, nIndex, cyItemHeight);
+    }
     int GetItemHeight(int nIndex) const { return (int)SendMessage(CB_GETITEMHEIGHT, nIndex); }
     int FindStringExact(int nIndexStart, LPCWSTR lpszFind) const
-    { return (int)SendMessage(CB_FINDSTRINGEXACT, nIndexStart, (LPARAM)lpszFind); }
+    {
+        return (int)SendMessage(CB_FINDSTRINGEXACT, nIndexStart, (LPARAM)lpszFind);
+    }
     int FindString(int nStartAfter, LPCWSTR lpszString) const
-    { return (int)SendMessage(CB_FINDSTRING, nStartAfter, (LPARAM)lpszString); }
-    int SelectString(int nStartAfter, LPCWSTR lpszString) { return (int)SendMessage(CB_SELECTSTRING, nStartAfter, (LPARAM)lpszString); }
+    {
+        return (int)SendMessage(CB_FINDSTRING, nStartAfter, (LPARAM)lpszString);
+    }
+    int SelectString(int nStartAfter, LPCWSTR lpszString)
+    {
+        return (int)SendMessage(CB_SELECTSTRING, nStartAfter, (LPARAM)lpszString);
+    }
     int SetExtendedUI(BOOL bExtended = TRUE) { return (int)SendMessage(CB_SETEXTENDEDUI, bExtended); }
     BOOL GetExtendedUI() const { return (BOOL)SendMessage(CB_GETEXTENDEDUI); }
     void GetDroppedControlRect(LPRECT lprect) const { SendMessage(CB_GETDROPPEDCONTROLRECT, 0, (LPARAM)lprect); }
@@ -200,7 +258,10 @@ public:
     void ShowDropDown(BOOL bShowIt = TRUE) { SendMessage(CB_SHOWDROPDOWN, bShowIt); }
     int AddString(LPCWSTR lpszString) { return (int)SendMessage(CB_ADDSTRING, 0, (LPARAM)lpszString); }
     int DeleteString(UINT nIndex) { return (int)SendMessage(CB_DELETESTRING, nIndex); }
-    int InsertString(int nIndex, LPCWSTR lpszString) { return (int)SendMessage(CB_INSERTSTRING, nIndex, (LPARAM)lpszString); }
+    int InsertString(int nIndex, LPCWSTR lpszString)
+    {
+        return (int)SendMessage(CB_INSERTSTRING, nIndex, (LPARAM)lpszString);
+    }
     void ResetContent() { SendMessage(CB_RESETCONTENT); }
     int Dir(UINT attr, LPCWSTR lpszWildCard) { return (int)SendMessage(CB_DIR, attr, (LPARAM)lpszWildCard); }
     void Clear() { SendMessage(WM_CLEAR); }
@@ -215,8 +276,7 @@ public:
     BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
 };
 
-class CScrollBar : public CWnd
-{
+class CScrollBar : public CWnd {
     DECLARE_DYNAMIC(CScrollBar)
 public:
     AFX_CTRL_CREATE(L"SCROLLBAR")
@@ -224,7 +284,9 @@ public:
     int SetScrollPos(int nPos, BOOL bRedraw = TRUE) { return ::SetScrollPos(m_hWnd, SB_CTL, nPos, bRedraw); }
     void GetScrollRange(LPINT lpMinPos, LPINT lpMaxPos) const { ::GetScrollRange(m_hWnd, SB_CTL, lpMinPos, lpMaxPos); }
     void SetScrollRange(int nMinPos, int nMaxPos, BOOL bRedraw = TRUE)
-    { ::SetScrollRange(m_hWnd, SB_CTL, nMinPos, nMaxPos, bRedraw); }
+    {
+        ::SetScrollRange(m_hWnd, SB_CTL, nMinPos, nMaxPos, bRedraw);
+    }
     void ShowScrollBar(BOOL bShow = TRUE) { ::ShowScrollBar(m_hWnd, SB_CTL, bShow); }
     BOOL EnableScrollBar(UINT nArrowFlags = ESB_ENABLE_BOTH) { return ::EnableScrollBar(m_hWnd, SB_CTL, nArrowFlags); }
     BOOL SetScrollInfo(LPSCROLLINFO lpScrollInfo, BOOL bRedraw = TRUE);

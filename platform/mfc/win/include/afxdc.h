@@ -6,8 +6,7 @@
 
 class CWnd;
 
-class CDC : public CObject
-{
+class CDC : public CObject {
     DECLARE_DYNCREATE(CDC)
 public:
     CDC() : m_hDC(nullptr), m_hAttribDC(nullptr), m_bPrinting(FALSE) {}
@@ -30,24 +29,38 @@ public:
     BOOL IsPrinting() const { return m_bPrinting; }
 
     BOOL CreateDC(LPCWSTR lpszDriverName, LPCWSTR lpszDeviceName, LPCWSTR lpszOutput, const DEVMODEW* lpInitData)
-    { return Attach(::CreateDCW(lpszDriverName, lpszDeviceName, lpszOutput, lpInitData)); }
+    {
+        return Attach(::CreateDCW(lpszDriverName, lpszDeviceName, lpszOutput, lpInitData));
+    }
     BOOL CreateIC(LPCWSTR lpszDriverName, LPCWSTR lpszDeviceName, LPCWSTR lpszOutput, const DEVMODEW* lpInitData)
-    { return Attach(::CreateICW(lpszDriverName, lpszDeviceName, lpszOutput, lpInitData)); }
+    {
+        return Attach(::CreateICW(lpszDriverName, lpszDeviceName, lpszOutput, lpInitData));
+    }
     BOOL CreateCompatibleDC(CDC* pDC) { return Attach(::CreateCompatibleDC(pDC->GetSafeHdc())); }
     BOOL DeleteDC();
     CWnd* GetWindow() const;
 
     // --- Selection
     CPen* SelectObject(CPen* pPen) { return static_cast<CPen*>(SelectGdiObject(m_hDC, pPen->GetSafeHandle())); }
-    CBrush* SelectObject(CBrush* pBrush) { return static_cast<CBrush*>(SelectGdiObject(m_hDC, pBrush->GetSafeHandle())); }
-    virtual CFont* SelectObject(CFont* pFont) { return static_cast<CFont*>(SelectGdiObject(m_hDC, pFont->GetSafeHandle())); }
+    CBrush* SelectObject(CBrush* pBrush)
+    {
+        return static_cast<CBrush*>(SelectGdiObject(m_hDC, pBrush->GetSafeHandle()));
+    }
+    virtual CFont* SelectObject(CFont* pFont)
+    {
+        return static_cast<CFont*>(SelectGdiObject(m_hDC, pFont->GetSafeHandle()));
+    }
     CBitmap* SelectObject(CBitmap* pBitmap)
-    { return static_cast<CBitmap*>(SelectGdiObject(m_hDC, pBitmap->GetSafeHandle())); }
+    {
+        return static_cast<CBitmap*>(SelectGdiObject(m_hDC, pBitmap->GetSafeHandle()));
+    }
     int SelectObject(CRgn* pRgn) { return (int)(INT_PTR)::SelectObject(m_hDC, pRgn->GetSafeHandle()); }
     CGdiObject* SelectObject(HGDIOBJ hObject) { return SelectGdiObject(m_hDC, hObject); }
     virtual CGdiObject* SelectStockObject(int nIndex) { return SelectGdiObject(m_hDC, ::GetStockObject(nIndex)); }
     CPalette* SelectPalette(CPalette* pPalette, BOOL bForceBackground)
-    { return CPalette::FromHandle(::SelectPalette(m_hDC, (HPALETTE)pPalette->GetSafeHandle(), bForceBackground)); }
+    {
+        return CPalette::FromHandle(::SelectPalette(m_hDC, (HPALETTE)pPalette->GetSafeHandle(), bForceBackground));
+    }
     UINT RealizePalette() { return ::RealizePalette(m_hDC); }
     CPen* GetCurrentPen() const { return CPen::FromHandle((HPEN)::GetCurrentObject(m_hDC, OBJ_PEN)); }
     CBrush* GetCurrentBrush() const { return CBrush::FromHandle((HBRUSH)::GetCurrentObject(m_hDC, OBJ_BRUSH)); }
@@ -106,10 +119,15 @@ public:
     int SelectClipRgn(CRgn* pRgn) { return ::SelectClipRgn(m_hDC, (HRGN)pRgn->GetSafeHandle()); }
     int SelectClipRgn(CRgn* pRgn, int nMode) { return ::ExtSelectClipRgn(m_hDC, (HRGN)pRgn->GetSafeHandle(), nMode); }
     int ExcludeClipRect(int x1, int y1, int x2, int y2) { return ::ExcludeClipRect(m_hDC, x1, y1, x2, y2); }
-    int ExcludeClipRect(LPCRECT lpRect) { return ExcludeClipRect(lpRect->left, lpRect->top, lpRect->right, lpRect->bottom); }
+    int ExcludeClipRect(LPCRECT lpRect)
+    {
+        return ExcludeClipRect(lpRect->left, lpRect->top, lpRect->right, lpRect->bottom);
+    }
     int IntersectClipRect(int x1, int y1, int x2, int y2) { return ::IntersectClipRect(m_hDC, x1, y1, x2, y2); }
     int IntersectClipRect(LPCRECT lpRect)
-    { return IntersectClipRect(lpRect->left, lpRect->top, lpRect->right, lpRect->bottom); }
+    {
+        return IntersectClipRect(lpRect->left, lpRect->top, lpRect->right, lpRect->bottom);
+    }
     int OffsetClipRgn(int x, int y) { return ::OffsetClipRgn(m_hDC, x, y); }
     BOOL PtVisible(int x, int y) const { return ::PtVisible(m_hDC, x, y); }
     BOOL RectVisible(LPCRECT lpRect) const { return ::RectVisible(m_hDC, lpRect); }
@@ -123,20 +141,33 @@ public:
     CPoint GetCurrentPosition() const;
     BOOL Polyline(const POINT* lpPoints, int nCount) { return ::Polyline(m_hDC, lpPoints, nCount); }
     BOOL PolyPolyline(const POINT* lpPoints, const DWORD* lpPolyPoints, int nCount)
-    { return ::PolyPolyline(m_hDC, lpPoints, lpPolyPoints, nCount); }
+    {
+        return ::PolyPolyline(m_hDC, lpPoints, lpPolyPoints, nCount);
+    }
     BOOL Polygon(const POINT* lpPoints, int nCount) { return ::Polygon(m_hDC, lpPoints, nCount); }
     BOOL PolyPolygon(const POINT* lpPoints, const INT* lpPolyCounts, int nCount)
-    { return ::PolyPolygon(m_hDC, lpPoints, lpPolyCounts, nCount); }
+    {
+        return ::PolyPolygon(m_hDC, lpPoints, lpPolyCounts, nCount);
+    }
     BOOL PolyBezier(const POINT* lpPoints, int nCount) { return ::PolyBezier(m_hDC, lpPoints, nCount); }
     BOOL Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4)
-    { return ::Arc(m_hDC, x1, y1, x2, y2, x3, y3, x4, y4); }
+    {
+        return ::Arc(m_hDC, x1, y1, x2, y2, x3, y3, x4, y4);
+    }
     BOOL Pie(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4)
-    { return ::Pie(m_hDC, x1, y1, x2, y2, x3, y3, x4, y4); }
+    {
+        return ::Pie(m_hDC, x1, y1, x2, y2, x3, y3, x4, y4);
+    }
     BOOL Rectangle(int x1, int y1, int x2, int y2) { return ::Rectangle(m_hDC, x1, y1, x2, y2); }
     BOOL Rectangle(LPCRECT lpRect) { return Rectangle(lpRect->left, lpRect->top, lpRect->right, lpRect->bottom); }
-    BOOL RoundRect(int x1, int y1, int x2, int y2, int x3, int y3) { return ::RoundRect(m_hDC, x1, y1, x2, y2, x3, y3); }
+    BOOL RoundRect(int x1, int y1, int x2, int y2, int x3, int y3)
+    {
+        return ::RoundRect(m_hDC, x1, y1, x2, y2, x3, y3);
+    }
     BOOL RoundRect(LPCRECT lpRect, POINT point)
-    { return RoundRect(lpRect->left, lpRect->top, lpRect->right, lpRect->bottom, point.x, point.y); }
+    {
+        return RoundRect(lpRect->left, lpRect->top, lpRect->right, lpRect->bottom, point.x, point.y);
+    }
     BOOL Ellipse(int x1, int y1, int x2, int y2) { return ::Ellipse(m_hDC, x1, y1, x2, y2); }
     BOOL Ellipse(LPCRECT lpRect) { return Ellipse(lpRect->left, lpRect->top, lpRect->right, lpRect->bottom); }
 
@@ -150,7 +181,9 @@ public:
     void Draw3dRect(int x, int y, int cx, int cy, COLORREF clrTopLeft, COLORREF clrBottomRight);
     BOOL DrawEdge(LPRECT lpRect, UINT nEdge, UINT nFlags) { return ::DrawEdge(m_hDC, lpRect, nEdge, nFlags); }
     BOOL DrawFrameControl(LPRECT lpRect, UINT nType, UINT nState)
-    { return ::DrawFrameControl(m_hDC, lpRect, nType, nState); }
+    {
+        return ::DrawFrameControl(m_hDC, lpRect, nType, nState);
+    }
     void DrawFocusRect(LPCRECT lpRect) { ::DrawFocusRect(m_hDC, lpRect); }
     // Inverts the frame of the new drag rectangle and of the last one, painting only the
     // difference (sizes are the frame thicknesses).
@@ -158,9 +191,13 @@ public:
                       CBrush* pBrushLast = nullptr);
     static CBrush* PASCAL GetHalftoneBrush();
     BOOL FillRgn(CRgn* pRgn, CBrush* pBrush)
-    { return ::FillRgn(m_hDC, (HRGN)pRgn->GetSafeHandle(), (HBRUSH)pBrush->GetSafeHandle()); }
+    {
+        return ::FillRgn(m_hDC, (HRGN)pRgn->GetSafeHandle(), (HBRUSH)pBrush->GetSafeHandle());
+    }
     BOOL FrameRgn(CRgn* pRgn, CBrush* pBrush, int nWidth, int nHeight)
-    { return ::FrameRgn(m_hDC, (HRGN)pRgn->GetSafeHandle(), (HBRUSH)pBrush->GetSafeHandle(), nWidth, nHeight); }
+    {
+        return ::FrameRgn(m_hDC, (HRGN)pRgn->GetSafeHandle(), (HBRUSH)pBrush->GetSafeHandle(), nWidth, nHeight);
+    }
     BOOL InvertRgn(CRgn* pRgn) { return ::InvertRgn(m_hDC, (HRGN)pRgn->GetSafeHandle()); }
     BOOL PaintRgn(CRgn* pRgn) { return ::PaintRgn(m_hDC, (HRGN)pRgn->GetSafeHandle()); }
 
@@ -172,18 +209,25 @@ public:
     BOOL SetPixelV(int x, int y, COLORREF crColor) { return ::SetPixelV(m_hDC, x, y, crColor); }
     BOOL FloodFill(int x, int y, COLORREF crColor) { return ::FloodFill(m_hDC, x, y, crColor); }
     BOOL ExtFloodFill(int x, int y, COLORREF crColor, UINT nFillType)
-    { return ::ExtFloodFill(m_hDC, x, y, crColor, nFillType); }
-    BOOL PatBlt(int x, int y, int nWidth, int nHeight, DWORD dwRop) { return ::PatBlt(m_hDC, x, y, nWidth, nHeight, dwRop); }
+    {
+        return ::ExtFloodFill(m_hDC, x, y, crColor, nFillType);
+    }
+    BOOL PatBlt(int x, int y, int nWidth, int nHeight, DWORD dwRop)
+    {
+        return ::PatBlt(m_hDC, x, y, nWidth, nHeight, dwRop);
+    }
     BOOL BitBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc, DWORD dwRop)
-    { return ::BitBlt(m_hDC, x, y, nWidth, nHeight, pSrcDC->GetSafeHdc(), xSrc, ySrc, dwRop); }
+    {
+        return ::BitBlt(m_hDC, x, y, nWidth, nHeight, pSrcDC->GetSafeHdc(), xSrc, ySrc, dwRop);
+    }
     BOOL StretchBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc, int nSrcWidth,
                     int nSrcHeight, DWORD dwRop)
     {
         return ::StretchBlt(m_hDC, x, y, nWidth, nHeight, pSrcDC->GetSafeHdc(), xSrc, ySrc, nSrcWidth, nSrcHeight,
                             dwRop);
     }
-    BOOL MaskBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc, CBitmap& maskBitmap,
-                 int xMask, int yMask, DWORD dwRop)
+    BOOL MaskBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc, CBitmap& maskBitmap, int xMask,
+                 int yMask, DWORD dwRop)
     {
         return ::MaskBlt(m_hDC, x, y, nWidth, nHeight, pSrcDC->GetSafeHdc(), xSrc, ySrc, (HBITMAP)maskBitmap.m_hObject,
                          xMask, yMask, dwRop);
@@ -201,19 +245,31 @@ public:
 
     // --- Text
     virtual BOOL TextOut(int x, int y, LPCWSTR lpszString, int nCount)
-    { return ::TextOutW(m_hDC, x, y, lpszString, nCount); }
+    {
+        return ::TextOutW(m_hDC, x, y, lpszString, nCount);
+    }
     BOOL TextOut(int x, int y, const CString& str) { return TextOut(x, y, str, str.GetLength()); }
     virtual BOOL ExtTextOut(int x, int y, UINT nOptions, LPCRECT lpRect, LPCWSTR lpszString, UINT nCount,
                             LPINT lpDxWidths)
-    { return ::ExtTextOutW(m_hDC, x, y, nOptions, lpRect, lpszString, nCount, lpDxWidths); }
+    {
+        return ::ExtTextOutW(m_hDC, x, y, nOptions, lpRect, lpszString, nCount, lpDxWidths);
+    }
     BOOL ExtTextOut(int x, int y, UINT nOptions, LPCRECT lpRect, const CString& str, LPINT lpDxWidths)
-    { return ExtTextOut(x, y, nOptions, lpRect, str, str.GetLength(), lpDxWidths); }
+    {
+        return ExtTextOut(x, y, nOptions, lpRect, str, str.GetLength(), lpDxWidths);
+    }
     virtual int DrawText(LPCWSTR lpszString, int nCount, LPRECT lpRect, UINT nFormat)
-    { return ::DrawTextW(m_hDC, lpszString, nCount, lpRect, nFormat); }
+    {
+        return ::DrawTextW(m_hDC, lpszString, nCount, lpRect, nFormat);
+    }
     int DrawText(const CString& str, LPRECT lpRect, UINT nFormat)
-    { return DrawText((LPCWSTR)str, str.GetLength(), lpRect, nFormat); }
+    {
+        return DrawText((LPCWSTR)str, str.GetLength(), lpRect, nFormat);
+    }
     virtual int DrawTextEx(LPWSTR lpszString, int nCount, LPRECT lpRect, UINT nFormat, LPDRAWTEXTPARAMS lpDTParams)
-    { return ::DrawTextExW(m_hDC, lpszString, nCount, lpRect, nFormat, lpDTParams); }
+    {
+        return ::DrawTextExW(m_hDC, lpszString, nCount, lpRect, nFormat, lpDTParams);
+    }
     CSize GetTextExtent(LPCWSTR lpszString, int nCount) const;
     CSize GetTextExtent(const CString& str) const { return GetTextExtent(str, str.GetLength()); }
     CSize GetOutputTextExtent(LPCWSTR lpszString, int nCount) const;
@@ -223,18 +279,18 @@ public:
     BOOL GetOutputTextMetrics(LPTEXTMETRICW lpMetrics) const { return ::GetTextMetricsW(m_hDC, lpMetrics); }
     int GetTextFace(CString& rString) const;
     BOOL GetCharWidth(UINT nFirstChar, UINT nLastChar, LPINT lpBuffer) const
-    { return ::GetCharWidthW(m_hAttribDC, nFirstChar, nLastChar, lpBuffer); }
+    {
+        return ::GetCharWidthW(m_hAttribDC, nFirstChar, nLastChar, lpBuffer);
+    }
     BOOL GrayString(CBrush* pBrush, GRAYSTRINGPROC lpfnOutput, LPARAM lpData, int nCount, int x, int y, int nWidth,
                     int nHeight)
     {
-        return ::GrayStringW(m_hDC, (HBRUSH)pBrush->GetSafeHandle(), lpfnOutput, lpData, nCount, x, y, nWidth,
-                             nHeight);
+        return ::GrayStringW(m_hDC, (HBRUSH)pBrush->GetSafeHandle(), lpfnOutput, lpData, nCount, x, y, nWidth, nHeight);
     }
 };
 
 // Paints the window between BeginPaint and EndPaint.
-class CPaintDC : public CDC
-{
+class CPaintDC : public CDC {
     DECLARE_DYNAMIC(CPaintDC)
 public:
     explicit CPaintDC(CWnd* pWnd);
@@ -246,8 +302,7 @@ protected:
 };
 
 // The client area's DC, released when the object goes.
-class CClientDC : public CDC
-{
+class CClientDC : public CDC {
     DECLARE_DYNAMIC(CClientDC)
 public:
     explicit CClientDC(CWnd* pWnd);
@@ -258,8 +313,7 @@ protected:
 };
 
 // The whole window's DC, released when the object goes.
-class CWindowDC : public CDC
-{
+class CWindowDC : public CDC {
     DECLARE_DYNAMIC(CWindowDC)
 public:
     explicit CWindowDC(CWnd* pWnd);

@@ -4,8 +4,7 @@
 #pragma once
 #include "afxwnd.h"
 
-class CDialog : public CWnd
-{
+class CDialog : public CWnd {
     DECLARE_DYNAMIC(CDialog)
 public:
     CDialog();
@@ -16,7 +15,8 @@ public:
     // Modeless
     virtual BOOL Create(LPCWSTR lpszTemplateName, CWnd* pParentWnd = nullptr);
     virtual BOOL Create(UINT nIDTemplate, CWnd* pParentWnd = nullptr);
-    virtual BOOL CreateIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWnd = nullptr, void* lpDialogInit = nullptr);
+    virtual BOOL CreateIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWnd = nullptr,
+                                void* lpDialogInit = nullptr);
     // Modal: a template from the resources or one in memory (InitModalIndirect).
     BOOL InitModalIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWnd = nullptr, void* lpDialogInit = nullptr);
     virtual INT_PTR DoModal();
@@ -39,7 +39,7 @@ public:
     LPCDLGTEMPLATE m_lpDialogTemplate;
     void* m_lpDialogInit;
     CWnd* m_pParentWnd;
-    HWND m_hWndTop;        // the window disabled while modal
+    HWND m_hWndTop;  // the window disabled while modal
     UINT m_nIDHelp;
 
 protected:
@@ -59,8 +59,7 @@ protected:
 // window procedure that the creation hook installed.
 INT_PTR CALLBACK AfxDlgProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
 
-class CDataExchange
-{
+class CDataExchange {
 public:
     CDataExchange(CWnd* pDlgWnd, BOOL bSaveAndValidate);
     BOOL m_bSaveAndValidate;  // TRUE: controls to members

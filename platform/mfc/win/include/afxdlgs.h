@@ -14,8 +14,7 @@ class CPropertySheet;
 #define ID_WIZNEXT 0x3024
 #define ID_WIZFINISH 0x3025
 
-class CPropertyPage : public CDialog
-{
+class CPropertyPage : public CDialog {
     DECLARE_DYNAMIC(CPropertyPage)
 public:
     explicit CPropertyPage(UINT nIDTemplate, UINT nIDCaption = 0);
@@ -23,7 +22,7 @@ public:
     CPropertyPage();
     ~CPropertyPage() override;
 
-    PROPSHEETPAGEW m_psp;   // the page as the sheet builds it; lParam is this object
+    PROPSHEETPAGEW m_psp;  // the page as the sheet builds it; lParam is this object
 
     void SetModified(BOOL bChanged = TRUE);
     void CancelToClose();
@@ -53,8 +52,7 @@ protected:
     friend class CPropertySheet;
 };
 
-class CPropertySheet : public CWnd
-{
+class CPropertySheet : public CWnd {
     DECLARE_DYNAMIC(CPropertySheet)
 public:
     CPropertySheet();
@@ -62,7 +60,7 @@ public:
     explicit CPropertySheet(LPCWSTR pszCaption, CWnd* pParentWnd = nullptr, UINT iSelectPage = 0);
     ~CPropertySheet() override;
 
-    PROPSHEETHEADERW m_psh; // completed with the pages when the sheet is created
+    PROPSHEETHEADERW m_psh;  // completed with the pages when the sheet is created
 
     void Construct(UINT nIDCaption, CWnd* pParentWnd = nullptr, UINT iSelectPage = 0);
     void Construct(LPCWSTR pszCaption, CWnd* pParentWnd = nullptr, UINT iSelectPage = 0);
@@ -113,15 +111,13 @@ protected:
     DECLARE_MESSAGE_MAP()
 };
 
-class CCommonDialog : public CDialog
-{
+class CCommonDialog : public CDialog {
     DECLARE_DYNAMIC(CCommonDialog)
 public:
     explicit CCommonDialog(CWnd* pParentWnd) : CDialog((UINT)0, pParentWnd) {}
 };
 
-class CFileDialog : public CCommonDialog
-{
+class CFileDialog : public CCommonDialog {
     DECLARE_DYNAMIC(CFileDialog)
 public:
     // lpszFilter: "Text files (*.txt)|*.txt|All files (*.*)|*.*||"
@@ -148,8 +144,7 @@ protected:
     WCHAR m_szFileName[MAX_PATH * 8];
 };
 
-class CColorDialog : public CCommonDialog
-{
+class CColorDialog : public CCommonDialog {
     DECLARE_DYNAMIC(CColorDialog)
 public:
     explicit CColorDialog(COLORREF clrInit = 0, DWORD dwFlags = 0, CWnd* pParentWnd = nullptr);
@@ -160,8 +155,7 @@ public:
     static COLORREF* PASCAL GetSavedCustomColors();
 };
 
-class CFindReplaceDialog : public CCommonDialog
-{
+class CFindReplaceDialog : public CCommonDialog {
     DECLARE_DYNAMIC(CFindReplaceDialog)
 public:
     CFindReplaceDialog();

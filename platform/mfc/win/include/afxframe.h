@@ -10,8 +10,7 @@ class CDocTemplate;
 class CControlBar;
 
 // What a frame needs to create its view for a document.
-struct CCreateContext
-{
+struct CCreateContext {
     CRuntimeClass* m_pNewViewClass = nullptr;
     CDocument* m_pCurrentDoc = nullptr;
     CDocTemplate* m_pNewDocTemplate = nullptr;
@@ -33,8 +32,7 @@ struct CCreateContext
 
 #define AFX_WS_DEFAULT_VIEW (WS_CHILD | WS_VISIBLE | WS_BORDER)
 
-class CFrameWnd : public CWnd
-{
+class CFrameWnd : public CWnd {
     DECLARE_DYNCREATE(CFrameWnd)
 public:
     CFrameWnd();
@@ -42,20 +40,29 @@ public:
 
     static const CRect rectDefault;
 
-    BOOL m_bAutoMenuEnable;   // disable menu items that have no handler
+    BOOL m_bAutoMenuEnable;  // disable menu items that have no handler
     HACCEL m_hAccelTable;
     HMENU m_hMenuDefault;
     CString m_strTitle;
     UINT m_nIDHelp;
-    int m_nWindow;            // number shown after the title, -1 none
+    int m_nWindow;  // number shown after the title, -1 none
     CPtrList m_listControlBars;
     int m_nShowDelay;
-    enum { HELP_INACTIVE = 0, HELP_ACTIVE = 1, HELP_ENTERING = -1 };
+    enum {
+        HELP_INACTIVE = 0,
+        HELP_ACTIVE = 1,
+        HELP_ENTERING = -1
+    };
     int m_bHelpMode;
-    UINT m_nIDTracking;       // command whose prompt the status bar should show
-    UINT m_nIDLastMessage;    // prompt the status bar shows
-    CRect m_rectBorder;       // room that an in-place server takes
-    enum IdleFlags { idleMenu = 1, idleTitle = 2, idleNotify = 4, idleLayout = 8 };
+    UINT m_nIDTracking;     // command whose prompt the status bar should show
+    UINT m_nIDLastMessage;  // prompt the status bar shows
+    CRect m_rectBorder;     // room that an in-place server takes
+    enum IdleFlags {
+        idleMenu = 1,
+        idleTitle = 2,
+        idleNotify = 4,
+        idleLayout = 8
+    };
     UINT m_nIdleFlags;
     HMENU m_hMenuAlt;
 
@@ -69,7 +76,11 @@ public:
     // Lays out the control bars (WM_SIZEPARENT) and puts the pane AFX_IDW_PANE_FIRST in the rest.
     virtual void RecalcLayout(BOOL bNotify = TRUE);
     virtual void DelayRecalcLayout(BOOL bNotify = TRUE);
-    enum BorderCmd { borderGet = 1, borderRequest = 2, borderSet = 3 };
+    enum BorderCmd {
+        borderGet = 1,
+        borderRequest = 2,
+        borderSet = 3
+    };
     virtual BOOL NegotiateBorderSpace(UINT nBorderCmd, LPRECT lpRectBorder);
     virtual CFrameWnd* GetActiveFrame();
     CView* GetActiveView() const { return m_pViewActive; }
@@ -147,13 +158,12 @@ protected:
 #define MFS_MOVEFRAME 0x00000800L
 #define MFS_BLOCKSYSMENU 0x00001000L
 
-class CMiniFrameWnd : public CFrameWnd
-{
+class CMiniFrameWnd : public CFrameWnd {
     DECLARE_DYNCREATE(CMiniFrameWnd)
 public:
     CMiniFrameWnd();
-    BOOL Create(LPCWSTR lpClassName, LPCWSTR lpWindowName, DWORD dwStyle, const RECT& rect,
-                CWnd* pParentWnd = nullptr, UINT nID = 0);
+    BOOL Create(LPCWSTR lpClassName, LPCWSTR lpWindowName, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd = nullptr,
+                UINT nID = 0);
     BOOL CreateEx(DWORD dwExStyle, LPCWSTR lpClassName, LPCWSTR lpWindowName, DWORD dwStyle, const RECT& rect,
                   CWnd* pParentWnd = nullptr, UINT nID = 0);
     using CFrameWnd::CreateEx;

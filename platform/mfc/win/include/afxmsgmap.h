@@ -28,21 +28,24 @@
 #define ON_WM_SHOWWINDOW() AFX_MSG_ENTRY(WM_SHOWWINDOW, p->OnShowWindow((BOOL)c.wParam, (UINT)c.lParam))
 #define ON_WM_ENABLE() AFX_MSG_ENTRY(WM_ENABLE, p->OnEnable((BOOL)c.wParam))
 #define ON_WM_STYLECHANGED() AFX_MSG_ENTRY(WM_STYLECHANGED, p->OnStyleChanged((int)c.wParam, (LPSTYLESTRUCT)c.lParam))
-#define ON_WM_STYLECHANGING() AFX_MSG_ENTRY(WM_STYLECHANGING, p->OnStyleChanging((int)c.wParam, (LPSTYLESTRUCT)c.lParam))
+#define ON_WM_STYLECHANGING() \
+    AFX_MSG_ENTRY(WM_STYLECHANGING, p->OnStyleChanging((int)c.wParam, (LPSTYLESTRUCT)c.lParam))
 #define ON_WM_CHILDACTIVATE() AFX_MSG_ENTRY(WM_CHILDACTIVATE, p->OnChildActivate())
 
 // Activation and focus
 #define ON_WM_ACTIVATE() \
     AFX_MSG_ENTRY(WM_ACTIVATE, p->OnActivate(LOWORD(c.wParam), AFX_WND(c.lParam), (BOOL)HIWORD(c.wParam)))
 #define ON_WM_ACTIVATEAPP() AFX_MSG_ENTRY(WM_ACTIVATEAPP, p->OnActivateApp((BOOL)c.wParam, (DWORD)c.lParam))
-#define ON_WM_MOUSEACTIVATE() \
-    AFX_MSG_ENTRY(WM_MOUSEACTIVATE, c.result = p->OnMouseActivate(AFX_WND(c.wParam), LOWORD(c.lParam), HIWORD(c.lParam)))
+#define ON_WM_MOUSEACTIVATE()       \
+    AFX_MSG_ENTRY(WM_MOUSEACTIVATE, \
+                  c.result = p->OnMouseActivate(AFX_WND(c.wParam), LOWORD(c.lParam), HIWORD(c.lParam)))
 #define ON_WM_SETFOCUS() AFX_MSG_ENTRY(WM_SETFOCUS, p->OnSetFocus(AFX_WND(c.wParam)))
 #define ON_WM_KILLFOCUS() AFX_MSG_ENTRY(WM_KILLFOCUS, p->OnKillFocus(AFX_WND(c.wParam)))
 #define ON_WM_CAPTURECHANGED() AFX_MSG_ENTRY(WM_CAPTURECHANGED, p->OnCaptureChanged(AFX_WND(c.lParam)))
 #define ON_WM_CANCELMODE() AFX_MSG_ENTRY(WM_CANCELMODE, p->OnCancelMode())
-#define ON_WM_MDIACTIVATE() \
-    AFX_MSG_ENTRY(WM_MDIACTIVATE, p->OnMDIActivate((HWND)c.lParam == p->GetSafeHwnd(), AFX_WND(c.lParam), AFX_WND(c.wParam)))
+#define ON_WM_MDIACTIVATE()       \
+    AFX_MSG_ENTRY(WM_MDIACTIVATE, \
+                  p->OnMDIActivate((HWND)c.lParam == p->GetSafeHwnd(), AFX_WND(c.lParam), AFX_WND(c.wParam)))
 
 // Painting
 #define ON_WM_PAINT() AFX_MSG_ENTRY(WM_PAINT, p->OnPaint())
@@ -56,13 +59,13 @@
 #define ON_WM_PALETTECHANGED() AFX_MSG_ENTRY(WM_PALETTECHANGED, p->OnPaletteChanged(AFX_WND(c.wParam)))
 #define ON_WM_PALETTEISCHANGING() AFX_MSG_ENTRY(WM_PALETTEISCHANGING, p->OnPaletteIsChanging(AFX_WND(c.wParam)))
 #define ON_WM_QUERYDRAGICON() AFX_MSG_ENTRY(WM_QUERYDRAGICON, c.result = (LRESULT)p->OnQueryDragIcon())
-#define ON_WM_CTLCOLOR() \
-    AFX_MSG_ENTRY(AFX_WM_CTLCOLOR, c.result = (LRESULT)p->OnCtlColor(CDC::FromHandle((HDC)c.wParam), \
-                                       AFX_WND(c.lParam), c.message - WM_CTLCOLORMSGBOX))
+#define ON_WM_CTLCOLOR()                                                                               \
+    AFX_MSG_ENTRY(AFX_WM_CTLCOLOR,                                                                     \
+                  c.result = (LRESULT)p->OnCtlColor(CDC::FromHandle((HDC)c.wParam), AFX_WND(c.lParam), \
+                                                    c.message - WM_CTLCOLORMSGBOX))
 
 // Non-client area
-#define ON_WM_NCCALCSIZE() \
-    AFX_MSG_ENTRY(WM_NCCALCSIZE, p->OnNcCalcSize((BOOL)c.wParam, (NCCALCSIZE_PARAMS*)c.lParam))
+#define ON_WM_NCCALCSIZE() AFX_MSG_ENTRY(WM_NCCALCSIZE, p->OnNcCalcSize((BOOL)c.wParam, (NCCALCSIZE_PARAMS*)c.lParam))
 #define ON_WM_NCHITTEST() AFX_MSG_ENTRY(WM_NCHITTEST, c.result = p->OnNcHitTest(AFX_PT(c.lParam)))
 #define ON_WM_NCPAINT() AFX_MSG_ENTRY(WM_NCPAINT, p->OnNcPaint())
 #define ON_WM_NCACTIVATE() AFX_MSG_ENTRY(WM_NCACTIVATE, c.result = p->OnNcActivate((BOOL)c.wParam))
@@ -94,8 +97,9 @@
 #define ON_WM_MBUTTONDBLCLK() AFX_MOUSE(WM_MBUTTONDBLCLK, OnMButtonDblClk)
 #define ON_WM_MOUSEHOVER() AFX_MOUSE(WM_MOUSEHOVER, OnMouseHover)
 #define ON_WM_MOUSELEAVE() AFX_MSG_ENTRY(WM_MOUSELEAVE, p->OnMouseLeave())
-#define ON_WM_MOUSEWHEEL() \
-    AFX_MSG_ENTRY(WM_MOUSEWHEEL, c.result = p->OnMouseWheel(LOWORD(c.wParam), (short)HIWORD(c.wParam), AFX_PT(c.lParam)))
+#define ON_WM_MOUSEWHEEL()       \
+    AFX_MSG_ENTRY(WM_MOUSEWHEEL, \
+                  c.result = p->OnMouseWheel(LOWORD(c.wParam), (short)HIWORD(c.wParam), AFX_PT(c.lParam)))
 #define ON_WM_SETCURSOR() \
     AFX_MSG_ENTRY(WM_SETCURSOR, c.result = p->OnSetCursor(AFX_WND(c.wParam), LOWORD(c.lParam), HIWORD(c.lParam)))
 #define ON_WM_CONTEXTMENU() AFX_MSG_ENTRY(WM_CONTEXTMENU, p->OnContextMenu(AFX_WND(c.wParam), AFX_PT(c.lParam)))
@@ -126,38 +130,45 @@
 
 // Menus
 #define ON_WM_INITMENU() AFX_MSG_ENTRY(WM_INITMENU, p->OnInitMenu(CMenu::FromHandle((HMENU)c.wParam)))
-#define ON_WM_INITMENUPOPUP() \
-    AFX_MSG_ENTRY(WM_INITMENUPOPUP, p->OnInitMenuPopup(CMenu::FromHandle((HMENU)c.wParam), LOWORD(c.lParam), (BOOL)HIWORD(c.lParam)))
+#define ON_WM_INITMENUPOPUP()       \
+    AFX_MSG_ENTRY(WM_INITMENUPOPUP, \
+                  p->OnInitMenuPopup(CMenu::FromHandle((HMENU)c.wParam), LOWORD(c.lParam), (BOOL)HIWORD(c.lParam)))
 #define ON_WM_UNINITMENUPOPUP() \
     AFX_MSG_ENTRY(WM_UNINITMENUPOPUP, p->OnUnInitMenuPopup(CMenu::FromHandle((HMENU)c.wParam), (UINT)c.lParam))
 #define ON_WM_MENUSELECT() \
     AFX_MSG_ENTRY(WM_MENUSELECT, p->OnMenuSelect(LOWORD(c.wParam), HIWORD(c.wParam), (HMENU)c.lParam))
-#define ON_WM_MENUCHAR() \
-    AFX_MSG_ENTRY(WM_MENUCHAR, c.result = p->OnMenuChar(LOWORD(c.wParam), HIWORD(c.wParam), CMenu::FromHandle((HMENU)c.lParam)))
+#define ON_WM_MENUCHAR()       \
+    AFX_MSG_ENTRY(WM_MENUCHAR, \
+                  c.result = p->OnMenuChar(LOWORD(c.wParam), HIWORD(c.wParam), CMenu::FromHandle((HMENU)c.lParam)))
 #define ON_WM_ENTERIDLE() AFX_MSG_ENTRY(WM_ENTERIDLE, p->OnEnterIdle((UINT)c.wParam, AFX_WND(c.lParam)))
 #define ON_WM_ENTERMENULOOP() AFX_MSG_ENTRY(WM_ENTERMENULOOP, p->OnEnterMenuLoop((BOOL)c.wParam))
 #define ON_WM_EXITMENULOOP() AFX_MSG_ENTRY(WM_EXITMENULOOP, p->OnExitMenuLoop((BOOL)c.wParam))
 
 // Owner-drawn controls (parent side)
-#define ON_WM_DRAWITEM() AFX_MSG_ENTRY(WM_DRAWITEM, p->OnDrawItem((int)c.wParam, (LPDRAWITEMSTRUCT)c.lParam); c.result = TRUE)
+#define ON_WM_DRAWITEM() \
+    AFX_MSG_ENTRY(WM_DRAWITEM, p->OnDrawItem((int)c.wParam, (LPDRAWITEMSTRUCT)c.lParam); c.result = TRUE)
 #define ON_WM_MEASUREITEM() \
     AFX_MSG_ENTRY(WM_MEASUREITEM, p->OnMeasureItem((int)c.wParam, (LPMEASUREITEMSTRUCT)c.lParam); c.result = TRUE)
 #define ON_WM_DELETEITEM() \
     AFX_MSG_ENTRY(WM_DELETEITEM, p->OnDeleteItem((int)c.wParam, (LPDELETEITEMSTRUCT)c.lParam); c.result = TRUE)
 #define ON_WM_COMPAREITEM() \
     AFX_MSG_ENTRY(WM_COMPAREITEM, c.result = p->OnCompareItem((int)c.wParam, (LPCOMPAREITEMSTRUCT)c.lParam))
-#define ON_WM_VKEYTOITEM() \
-    AFX_MSG_ENTRY(WM_VKEYTOITEM, c.result = p->OnVKeyToItem(LOWORD(c.wParam), (CListBox*)AFX_WND(c.lParam), HIWORD(c.wParam)))
-#define ON_WM_CHARTOITEM() \
-    AFX_MSG_ENTRY(WM_CHARTOITEM, c.result = p->OnCharToItem(LOWORD(c.wParam), (CListBox*)AFX_WND(c.lParam), HIWORD(c.wParam)))
+#define ON_WM_VKEYTOITEM()       \
+    AFX_MSG_ENTRY(WM_VKEYTOITEM, \
+                  c.result = p->OnVKeyToItem(LOWORD(c.wParam), (CListBox*)AFX_WND(c.lParam), HIWORD(c.wParam)))
+#define ON_WM_CHARTOITEM()       \
+    AFX_MSG_ENTRY(WM_CHARTOITEM, \
+                  c.result = p->OnCharToItem(LOWORD(c.wParam), (CListBox*)AFX_WND(c.lParam), HIWORD(c.wParam)))
 
 // Messages reflected to the control that caused them (the control's own map).
 #define AFX_REFLECT_ENTRY(msg, ...) {WM_REFLECT_BASE + (msg), 0, 0, 0, nullptr, __VA_ARGS__},
-#define ON_WM_CTLCOLOR_REFLECT() \
-    AFX_REFLECT_ENTRY(AFX_WM_CTLCOLOR, [](CCmdTarget* t, AFX_MSGCALL& c) -> BOOL { \
-        HBRUSH hbr = static_cast<ThisClass*>(t)->CtlColor(CDC::FromHandle((HDC)c.wParam), c.message - WM_CTLCOLORMSGBOX); \
-        c.result = (LRESULT)hbr; \
-        return hbr != nullptr; })
+#define ON_WM_CTLCOLOR_REFLECT()                                                                                 \
+    AFX_REFLECT_ENTRY(AFX_WM_CTLCOLOR, [](CCmdTarget* t, AFX_MSGCALL& c) -> BOOL {                               \
+        HBRUSH hbr =                                                                                             \
+            static_cast<ThisClass*>(t)->CtlColor(CDC::FromHandle((HDC)c.wParam), c.message - WM_CTLCOLORMSGBOX); \
+        c.result = (LRESULT)hbr;                                                                                 \
+        return hbr != nullptr;                                                                                   \
+    })
 #define ON_WM_DRAWITEM_REFLECT() \
     AFX_REFLECT_ENTRY(WM_DRAWITEM, AFX_THUNK(p->DrawItem((LPDRAWITEMSTRUCT)c.lParam); c.result = TRUE))
 #define ON_WM_MEASUREITEM_REFLECT() \

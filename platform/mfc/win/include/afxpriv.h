@@ -2,19 +2,19 @@
 #pragma once
 #include <afxdefs.h>
 
-#define WM_SIZEPARENT 0x0361         // lParam: AFX_SIZEPARENTPARAMS*
-#define WM_SETMESSAGESTRING 0x0362   // wParam: string id or 0, lParam: text or 0
-#define WM_IDLEUPDATECMDUI 0x0363    // wParam: disable commands without handler
+#define WM_SIZEPARENT 0x0361        // lParam: AFX_SIZEPARENTPARAMS*
+#define WM_SETMESSAGESTRING 0x0362  // wParam: string id or 0, lParam: text or 0
+#define WM_IDLEUPDATECMDUI 0x0363   // wParam: disable commands without handler
 #define WM_INITIALUPDATE 0x0364
 #define WM_COMMANDHELP 0x0365
-#define WM_HELPHITTEST 0x0366        // lParam: client point; answers a help context
+#define WM_HELPHITTEST 0x0366  // lParam: client point; answers a help context
 #define WM_EXITHELPMODE 0x0367
 #define WM_RECALCPARENT 0x0368
 #define WM_SIZECHILD 0x0369
-#define WM_KICKIDLE 0x036A           // sent by modal loops while idle; lParam: idle count
+#define WM_KICKIDLE 0x036A  // sent by modal loops while idle; lParam: idle count
 #define WM_QUERYCENTERWND 0x036B
 #define WM_DISABLEMODAL 0x036C
-#define WM_FLOATSTATUS 0x036D        // wParam: FS_ flags
+#define WM_FLOATSTATUS 0x036D  // wParam: FS_ flags
 #define WM_ACTIVATETOPLEVEL 0x036E
 #define WM_POPMESSAGESTRING 0x0375
 #define WM_FORWARDMSG 0x037F
@@ -37,17 +37,15 @@
 #define CN_UPDATE_COMMAND_UI ((UINT)(-1))
 
 // Layout request passed with WM_SIZEPARENT: each bar takes its room from rect.
-struct AFX_SIZEPARENTPARAMS
-{
-    HDWP hDWP;      // deferred positions, or none for a query
-    RECT rect;      // the room left
-    SIZE sizeTotal; // the room the bars took
+struct AFX_SIZEPARENTPARAMS {
+    HDWP hDWP;       // deferred positions, or none for a query
+    RECT rect;       // the room left
+    SIZE sizeTotal;  // the room the bars took
     BOOL bStretch;
 };
 
 // Extra data of a WM_NOTIFY routed through OnCmdMsg.
-struct AFX_NOTIFY
-{
+struct AFX_NOTIFY {
     LRESULT* pResult;
     NMHDR* pNMHDR;
 };

@@ -13,8 +13,7 @@
 #include <afx.h>
 #include "afxres.h"
 
-class CToolBarResource
-{
+class CToolBarResource {
 public:
     CToolBarResource();
     // Loads the toolbar resource from the module that holds it; FALSE when it is missing
@@ -25,6 +24,6 @@ public:
     BOOL Parse(const void* pData, DWORD cbData);
 
     WORD m_wVersion;
-    CSize m_sizeButton;       // the image size of one button
-    CUIntArray m_arrItems;    // command ids, ID_SEPARATOR for separators
+    CSize m_sizeButton;     // the image size of one button
+    CUIntArray m_arrItems;  // command ids, ID_SEPARATOR for separators
 };

@@ -3,8 +3,7 @@
 #pragma once
 #include "afxframe.h"
 
-class CView : public CWnd
-{
+class CView : public CWnd {
     DECLARE_DYNAMIC(CView)
 public:
     CView();

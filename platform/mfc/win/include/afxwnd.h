@@ -30,7 +30,7 @@ struct CCreateContext;
 #define WF_STAYDISABLED 0x0004
 #define WF_MODALLOOP 0x0008
 #define WF_CONTINUEMODAL 0x0010
-#define WF_STAYACTIVE 0x0020        // a frame keeps its caption active (floating palettes)
+#define WF_STAYACTIVE 0x0020  // a frame keeps its caption active (floating palettes)
 #define WF_NOPOPMSG 0x0040
 #define WF_MODALDISABLE 0x0080
 #define WF_OLECTLCONTAINER 0x0100
@@ -47,8 +47,7 @@ struct CCreateContext;
 #define reposQuery 1
 #define reposExtra 2
 
-class CWnd : public CCmdTarget
-{
+class CWnd : public CCmdTarget {
     DECLARE_DYNCREATE(CWnd)
 public:
     CWnd();
@@ -57,9 +56,9 @@ public:
     ~CWnd() override;
 
     HWND m_hWnd;
-    UINT m_nFlags;          // WF_ flags
-    WNDPROC m_pfnSuper;     // the procedure the window had before the library's
-    int m_nModalResult;     // result of RunModalLoop, set by EndModalLoop
+    UINT m_nFlags;       // WF_ flags
+    WNDPROC m_pfnSuper;  // the procedure the window had before the library's
+    int m_nModalResult;  // result of RunModalLoop, set by EndModalLoop
 
     static const CWnd wndTop;
     static const CWnd wndBottom;
@@ -117,11 +116,17 @@ public:
     LRESULT Default();
     const MSG* GetCurrentMessage();
     LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const
-    { return ::SendMessageW(m_hWnd, message, wParam, lParam); }
+    {
+        return ::SendMessageW(m_hWnd, message, wParam, lParam);
+    }
     BOOL PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const
-    { return ::PostMessageW(m_hWnd, message, wParam, lParam); }
+    {
+        return ::PostMessageW(m_hWnd, message, wParam, lParam);
+    }
     BOOL SendNotifyMessage(UINT message, WPARAM wParam, LPARAM lParam) const
-    { return ::SendNotifyMessageW(m_hWnd, message, wParam, lParam); }
+    {
+        return ::SendNotifyMessageW(m_hWnd, message, wParam, lParam);
+    }
     // Library windows get the message straight through their procedure when bOnlyPerm.
     void SendMessageToDescendants(UINT message, WPARAM wParam = 0, LPARAM lParam = 0, BOOL bDeep = TRUE,
                                   BOOL bOnlyPerm = FALSE);
@@ -139,19 +144,29 @@ public:
     DWORD GetStyle() const { return (DWORD)::GetWindowLongW(m_hWnd, GWL_STYLE); }
     DWORD GetExStyle() const { return (DWORD)::GetWindowLongW(m_hWnd, GWL_EXSTYLE); }
     BOOL ModifyStyle(DWORD dwRemove, DWORD dwAdd, UINT nFlags = 0)
-    { return ModifyStyle(m_hWnd, dwRemove, dwAdd, nFlags); }
+    {
+        return ModifyStyle(m_hWnd, dwRemove, dwAdd, nFlags);
+    }
     BOOL ModifyStyleEx(DWORD dwRemove, DWORD dwAdd, UINT nFlags = 0)
-    { return ModifyStyleEx(m_hWnd, dwRemove, dwAdd, nFlags); }
+    {
+        return ModifyStyleEx(m_hWnd, dwRemove, dwAdd, nFlags);
+    }
     static BOOL PASCAL ModifyStyle(HWND hWnd, DWORD dwRemove, DWORD dwAdd, UINT nFlags);
     static BOOL PASCAL ModifyStyleEx(HWND hWnd, DWORD dwRemove, DWORD dwAdd, UINT nFlags);
 
     // --- Geometry
     BOOL SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int cy, UINT nFlags)
-    { return ::SetWindowPos(m_hWnd, pWndInsertAfter->GetSafeHwnd(), x, y, cx, cy, nFlags); }
+    {
+        return ::SetWindowPos(m_hWnd, pWndInsertAfter->GetSafeHwnd(), x, y, cx, cy, nFlags);
+    }
     void MoveWindow(int x, int y, int nWidth, int nHeight, BOOL bRepaint = TRUE)
-    { ::MoveWindow(m_hWnd, x, y, nWidth, nHeight, bRepaint); }
+    {
+        ::MoveWindow(m_hWnd, x, y, nWidth, nHeight, bRepaint);
+    }
     void MoveWindow(LPCRECT lpRect, BOOL bRepaint = TRUE)
-    { MoveWindow(lpRect->left, lpRect->top, lpRect->right - lpRect->left, lpRect->bottom - lpRect->top, bRepaint); }
+    {
+        MoveWindow(lpRect->left, lpRect->top, lpRect->right - lpRect->left, lpRect->bottom - lpRect->top, bRepaint);
+    }
     BOOL ShowWindow(int nCmdShow) { return ::ShowWindow(m_hWnd, nCmdShow); }
     void GetWindowRect(LPRECT lpRect) const { ::GetWindowRect(m_hWnd, lpRect); }
     void GetClientRect(LPRECT lpRect) const { ::GetClientRect(m_hWnd, lpRect); }
@@ -160,9 +175,13 @@ public:
     void ScreenToClient(LPPOINT lpPoint) const { ::ScreenToClient(m_hWnd, lpPoint); }
     void ScreenToClient(LPRECT lpRect) const;
     void MapWindowPoints(CWnd* pwndTo, LPPOINT lpPoint, UINT nCount) const
-    { ::MapWindowPoints(m_hWnd, pwndTo->GetSafeHwnd(), lpPoint, nCount); }
+    {
+        ::MapWindowPoints(m_hWnd, pwndTo->GetSafeHwnd(), lpPoint, nCount);
+    }
     void MapWindowPoints(CWnd* pwndTo, LPRECT lpRect) const
-    { ::MapWindowPoints(m_hWnd, pwndTo->GetSafeHwnd(), (LPPOINT)lpRect, 2); }
+    {
+        ::MapWindowPoints(m_hWnd, pwndTo->GetSafeHwnd(), (LPPOINT)lpRect, 2);
+    }
     BOOL GetWindowPlacement(WINDOWPLACEMENT* lpwndpl) const { return ::GetWindowPlacement(m_hWnd, lpwndpl); }
     BOOL SetWindowPlacement(const WINDOWPLACEMENT* lpwndpl) { return ::SetWindowPlacement(m_hWnd, lpwndpl); }
     void CenterWindow(CWnd* pAlternateOwner = nullptr);
@@ -196,17 +215,25 @@ public:
     static CWnd* PASCAL WindowFromPoint(POINT point) { return FromHandle(::WindowFromPoint(point)); }
     CWnd* ChildWindowFromPoint(POINT point) const { return FromHandle(::ChildWindowFromPoint(m_hWnd, point)); }
     CWnd* ChildWindowFromPoint(POINT point, UINT nFlags) const
-    { return FromHandle(::ChildWindowFromPointEx(m_hWnd, point, nFlags)); }
+    {
+        return FromHandle(::ChildWindowFromPointEx(m_hWnd, point, nFlags));
+    }
     static CWnd* PASCAL GetActiveWindow() { return FromHandle(::GetActiveWindow()); }
     CWnd* SetActiveWindow() { return FromHandle(::SetActiveWindow(m_hWnd)); }
     static CWnd* PASCAL GetForegroundWindow() { return FromHandle(::GetForegroundWindow()); }
     BOOL SetForegroundWindow() { return ::SetForegroundWindow(m_hWnd); }
     static CWnd* PASCAL FindWindow(LPCWSTR lpszClassName, LPCWSTR lpszWindowName)
-    { return FromHandle(::FindWindowW(lpszClassName, lpszWindowName)); }
+    {
+        return FromHandle(::FindWindowW(lpszClassName, lpszWindowName));
+    }
     CWnd* GetNextDlgTabItem(CWnd* pWndCtl, BOOL bPrevious = FALSE) const
-    { return FromHandle(::GetNextDlgTabItem(m_hWnd, pWndCtl->GetSafeHwnd(), bPrevious)); }
+    {
+        return FromHandle(::GetNextDlgTabItem(m_hWnd, pWndCtl->GetSafeHwnd(), bPrevious));
+    }
     CWnd* GetNextDlgGroupItem(CWnd* pWndCtl, BOOL bPrevious = FALSE) const
-    { return FromHandle(::GetNextDlgGroupItem(m_hWnd, pWndCtl->GetSafeHwnd(), bPrevious)); }
+    {
+        return FromHandle(::GetNextDlgGroupItem(m_hWnd, pWndCtl->GetSafeHwnd(), bPrevious));
+    }
 
     // --- State
     BOOL IsWindowVisible() const { return ::IsWindowVisible(m_hWnd); }
@@ -220,7 +247,9 @@ public:
     // --- Text and font
     void SetWindowText(LPCWSTR lpszString) { ::SetWindowTextW(m_hWnd, lpszString); }
     int GetWindowText(LPWSTR lpszStringBuf, int nMaxCount) const
-    { return ::GetWindowTextW(m_hWnd, lpszStringBuf, nMaxCount); }
+    {
+        return ::GetWindowTextW(m_hWnd, lpszStringBuf, nMaxCount);
+    }
     void GetWindowText(CString& rString) const;
     int GetWindowTextLength() const { return ::GetWindowTextLengthW(m_hWnd); }
     void SetFont(CFont* pFont, BOOL bRedraw = TRUE);
@@ -229,13 +258,19 @@ public:
     int GetDlgItemText(int nID, CString& rString) const;
     void SetDlgItemInt(int nID, UINT nValue, BOOL bSigned = TRUE) { ::SetDlgItemInt(m_hWnd, nID, nValue, bSigned); }
     UINT GetDlgItemInt(int nID, BOOL* lpTrans = nullptr, BOOL bSigned = TRUE) const
-    { return ::GetDlgItemInt(m_hWnd, nID, lpTrans, bSigned); }
+    {
+        return ::GetDlgItemInt(m_hWnd, nID, lpTrans, bSigned);
+    }
     void CheckDlgButton(int nIDButton, UINT nCheck) { ::CheckDlgButton(m_hWnd, nIDButton, nCheck); }
     UINT IsDlgButtonChecked(int nIDButton) const { return ::IsDlgButtonChecked(m_hWnd, nIDButton); }
     void CheckRadioButton(int nIDFirst, int nIDLast, int nIDCheck)
-    { ::CheckRadioButton(m_hWnd, nIDFirst, nIDLast, nIDCheck); }
+    {
+        ::CheckRadioButton(m_hWnd, nIDFirst, nIDLast, nIDCheck);
+    }
     LRESULT SendDlgItemMessage(int nID, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const
-    { return ::SendDlgItemMessageW(m_hWnd, nID, message, wParam, lParam); }
+    {
+        return ::SendDlgItemMessageW(m_hWnd, nID, message, wParam, lParam);
+    }
     int MessageBox(LPCWSTR lpszText, LPCWSTR lpszCaption = nullptr, UINT nType = MB_OK);
 
     // --- Capture, focus, timers
@@ -244,7 +279,9 @@ public:
     CWnd* SetFocus() { return FromHandle(::SetFocus(m_hWnd)); }
     static CWnd* PASCAL GetFocus() { return FromHandle(::GetFocus()); }
     UINT_PTR SetTimer(UINT_PTR nIDEvent, UINT nElapse, TIMERPROC lpfnTimer = nullptr)
-    { return ::SetTimer(m_hWnd, nIDEvent, nElapse, lpfnTimer); }
+    {
+        return ::SetTimer(m_hWnd, nIDEvent, nElapse, lpfnTimer);
+    }
     BOOL KillTimer(UINT_PTR nIDEvent) { return ::KillTimer(m_hWnd, nIDEvent); }
 
     // --- Painting
@@ -261,7 +298,9 @@ public:
     void UnlockWindowUpdate() { ::LockWindowUpdate(nullptr); }
     BOOL GetUpdateRect(LPRECT lpRect, BOOL bErase = FALSE) { return ::GetUpdateRect(m_hWnd, lpRect, bErase); }
     void ScrollWindow(int xAmount, int yAmount, LPCRECT lpRect = nullptr, LPCRECT lpClipRect = nullptr)
-    { ::ScrollWindow(m_hWnd, xAmount, yAmount, lpRect, lpClipRect); }
+    {
+        ::ScrollWindow(m_hWnd, xAmount, yAmount, lpRect, lpClipRect);
+    }
     int ScrollWindowEx(int dx, int dy, LPCRECT lpRectScroll, LPCRECT lpRectClip, CRgn* prgnUpdate, LPRECT lpRectUpdate,
                        UINT flags);
     int SetWindowRgn(HRGN hRgn, BOOL bRedraw) { return ::SetWindowRgn(m_hWnd, hRgn, bRedraw); }
@@ -277,13 +316,19 @@ public:
     int GetScrollPos(int nBar) const { return ::GetScrollPos(m_hWnd, nBar); }
     int SetScrollPos(int nBar, int nPos, BOOL bRedraw = TRUE) { return ::SetScrollPos(m_hWnd, nBar, nPos, bRedraw); }
     void GetScrollRange(int nBar, LPINT lpMinPos, LPINT lpMaxPos) const
-    { ::GetScrollRange(m_hWnd, nBar, lpMinPos, lpMaxPos); }
+    {
+        ::GetScrollRange(m_hWnd, nBar, lpMinPos, lpMaxPos);
+    }
     void SetScrollRange(int nBar, int nMinPos, int nMaxPos, BOOL bRedraw = TRUE)
-    { ::SetScrollRange(m_hWnd, nBar, nMinPos, nMaxPos, bRedraw); }
+    {
+        ::SetScrollRange(m_hWnd, nBar, nMinPos, nMaxPos, bRedraw);
+    }
     int GetScrollLimit(int nBar);
     void ShowScrollBar(UINT nBar, BOOL bShow = TRUE) { ::ShowScrollBar(m_hWnd, nBar, bShow); }
     BOOL EnableScrollBar(int nSBFlags, UINT nArrowFlags = ESB_ENABLE_BOTH)
-    { return ::EnableScrollBar(m_hWnd, nSBFlags, nArrowFlags); }
+    {
+        return ::EnableScrollBar(m_hWnd, nSBFlags, nArrowFlags);
+    }
 
     // --- Menus and icons
     CMenu* GetMenu() const;
@@ -291,7 +336,9 @@ public:
     void DrawMenuBar() { ::DrawMenuBar(m_hWnd); }
     CMenu* GetSystemMenu(BOOL bRevert) const;
     HICON SetIcon(HICON hIcon, BOOL bBigIcon)
-    { return (HICON)::SendMessageW(m_hWnd, WM_SETICON, bBigIcon, (LPARAM)hIcon); }
+    {
+        return (HICON)::SendMessageW(m_hWnd, WM_SETICON, bBigIcon, (LPARAM)hIcon);
+    }
     HICON GetIcon(BOOL bBigIcon) const { return (HICON)::SendMessageW(m_hWnd, WM_GETICON, bBigIcon, 0); }
 
     // --- Tooltips and command updates of child controls
@@ -302,7 +349,7 @@ public:
     void UpdateDialogControls(CCmdTarget* pTarget, BOOL bDisableIfNoHndler);
 
 protected:
-    HWND m_hWndOwner; // owner given with SetOwner, else the parent
+    HWND m_hWndOwner;  // owner given with SetOwner, else the parent
 
     // Default handlers: each passes the message on to the default procedure.
     afx_msg int OnCreate(LPCREATESTRUCT) { return (int)Default(); }

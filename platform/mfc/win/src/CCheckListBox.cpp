@@ -4,8 +4,7 @@
 
 IMPLEMENT_DYNAMIC(CCheckListBox, CListBox)
 
-struct CCheckListBox::ItemState
-{
+struct CCheckListBox::ItemState {
     DWORD_PTR dwUserData = 0;
     int nCheck = 0;
     BOOL bEnabled = TRUE;
@@ -33,23 +32,19 @@ CCheckListBox::ItemState* CCheckListBox::GetState(int nIndex) const
 
 LRESULT CCheckListBox::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    switch (message)
-    {
+    switch (message) {
     case LB_ADDSTRING:
-    case LB_INSERTSTRING:
-    {
+    case LB_INSERTSTRING: {
         LRESULT lResult = CListBox::WindowProc(message, wParam, lParam);
         if (lResult >= 0)
             DefWindowProc(LB_SETITEMDATA, lResult, (LPARAM) new ItemState);
         return lResult;
     }
-    case LB_GETITEMDATA:
-    {
+    case LB_GETITEMDATA: {
         ItemState* pState = GetState((int)wParam);
         return pState != nullptr ? (LRESULT)pState->dwUserData : LB_ERR;
     }
-    case LB_SETITEMDATA:
-    {
+    case LB_SETITEMDATA: {
         ItemState* pState = GetState((int)wParam);
         if (pState == nullptr)
             return LB_ERR;
@@ -57,8 +52,7 @@ LRESULT CCheckListBox::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     }
     case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK:
-    {
+    case WM_LBUTTONDBLCLK: {
         BOOL bOutside;
         UINT nIndex = ItemFromPoint(CPoint(lParam), bOutside);
         if (!bOutside && (short)LOWORD(lParam) < CheckBoxSize() + 2)
@@ -66,8 +60,7 @@ LRESULT CCheckListBox::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         break;
     }
     case WM_KEYDOWN:
-        if (wParam == VK_SPACE)
-        {
+        if (wParam == VK_SPACE) {
             int nIndex = GetCaretIndex();
             if (nIndex != LB_ERR)
                 ToggleCheck(nIndex);
@@ -99,8 +92,7 @@ void CCheckListBox::ToggleCheck(int nIndex)
 
 void CCheckListBox::SetCheck(int nIndex, int nCheck)
 {
-    if (ItemState* pState = GetState(nIndex))
-    {
+    if (ItemState* pState = GetState(nIndex)) {
         pState->nCheck = nCheck;
         CRect rect;
         if (GetItemRect(nIndex, &rect) != LB_ERR)
@@ -116,8 +108,7 @@ int CCheckListBox::GetCheck(int nIndex) const
 
 void CCheckListBox::Enable(int nIndex, BOOL bEnabled)
 {
-    if (ItemState* pState = GetState(nIndex))
-    {
+    if (ItemState* pState = GetState(nIndex)) {
         pState->bEnabled = bEnabled;
         CRect rect;
         if (GetItemRect(nIndex, &rect) != LB_ERR)
@@ -131,7 +122,10 @@ BOOL CCheckListBox::IsEnabled(int nIndex) const
     return pState != nullptr && pState->bEnabled;
 }
 
-int CCheckListBox::CheckBoxSize() const { return 13; }
+int CCheckListBox::CheckBoxSize() const
+{
+    return 13;
+}
 
 CRect CCheckListBox::OnGetCheckPosition(CRect rectItem, CRect rectCheckBox)
 {
@@ -162,8 +156,8 @@ void CCheckListBox::DrawItem(LPDRAWITEMSTRUCT lpDIS)
     int nCheck = pState != nullptr ? pState->nCheck : 0;
     BOOL bEnabled = IsWindowEnabled() && (pState == nullptr || pState->bEnabled);
     CRect rectCheck = OnGetCheckPosition(rectItem, CRect(0, 0, CheckBoxSize(), CheckBoxSize()));
-    UINT nState = DFCS_BUTTONCHECK | (nCheck == 1 ? DFCS_CHECKED : 0) | (nCheck == 2 ? DFCS_BUTTON3STATE | DFCS_CHECKED : 0) |
-                  (bEnabled ? 0 : DFCS_INACTIVE);
+    UINT nState = DFCS_BUTTONCHECK | (nCheck == 1 ? DFCS_CHECKED : 0) |
+        (nCheck == 2 ? DFCS_BUTTON3STATE | DFCS_CHECKED : 0) | (bEnabled ? 0 : DFCS_INACTIVE);
     pDC->FillSolidRect(rectItem.left, rectItem.top, rectCheck.right + 2 - rectItem.left, rectItem.Height(),
                        ::GetSysColor(COLOR_WINDOW));
     pDC->DrawFrameControl(&rectCheck, DFC_BUTTON, nState);
@@ -173,8 +167,8 @@ void CCheckListBox::DrawItem(LPDRAWITEMSTRUCT lpDIS)
     pDC->FillSolidRect(&rectText, ::GetSysColor(bSelected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
     CString strText;
     GetText((int)lpDIS->itemID, strText);
-    COLORREF clrText = !bEnabled ? ::GetSysColor(COLOR_GRAYTEXT)
-                                 : ::GetSysColor(bSelected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT);
+    COLORREF clrText =
+        !bEnabled ? ::GetSysColor(COLOR_GRAYTEXT) : ::GetSysColor(bSelected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT);
     COLORREF clrOld = pDC->SetTextColor(clrText);
     int nOldMode = pDC->SetBkMode(TRANSPARENT);
     rectText.left += 2;
@@ -192,8 +186,7 @@ void CCheckListBox::DeleteItem(LPDELETEITEMSTRUCT lpDeleteItemStruct)
 
 BOOL CCheckListBox::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
 {
-    if (message == WM_DELETEITEM)
-    {
+    if (message == WM_DELETEITEM) {
         // The system reports the raw item data: the state record.
         DeleteItem((LPDELETEITEMSTRUCT)lParam);
         return TRUE;

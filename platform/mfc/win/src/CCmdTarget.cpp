@@ -12,16 +12,17 @@ const AFX_MSGMAP* PASCAL CCmdTarget::GetThisMessageMap()
     return &map;
 }
 
-const AFX_MSGMAP* CCmdTarget::GetMessageMap() const { return GetThisMessageMap(); }
+const AFX_MSGMAP* CCmdTarget::GetMessageMap() const
+{
+    return GetThisMessageMap();
+}
 
 static bool EntryMatches(const AFX_MSGMAP_ENTRY& e, UINT nMessage, UINT nCode, UINT nID)
 {
-    if (e.pnRegistered != nullptr)
-    {
+    if (e.pnRegistered != nullptr) {
         if (nMessage < 0xC000 || *e.pnRegistered != nMessage)
             return false;
-    }
-    else if (e.nMessage != nMessage)
+    } else if (e.nMessage != nMessage)
         return false;
     return e.nCode == nCode && nID >= e.nID && nID <= e.nLastID;
 }
@@ -29,8 +30,7 @@ static bool EntryMatches(const AFX_MSGMAP_ENTRY& e, UINT nMessage, UINT nCode, U
 const AFX_MSGMAP_ENTRY* CCmdTarget::FindMessageEntry(UINT nMessage, UINT nCode, UINT nID) const
 {
     for (const AFX_MSGMAP* pMap = GetMessageMap(); pMap != nullptr;
-         pMap = pMap->pfnGetBaseMap ? pMap->pfnGetBaseMap() : nullptr)
-    {
+         pMap = pMap->pfnGetBaseMap ? pMap->pfnGetBaseMap() : nullptr) {
         for (const AFX_MSGMAP_ENTRY* e = pMap->lpEntries; e->pfn != nullptr; ++e)
             if (EntryMatches(*e, nMessage, nCode, nID))
                 return e;
@@ -41,8 +41,7 @@ const AFX_MSGMAP_ENTRY* CCmdTarget::FindMessageEntry(UINT nMessage, UINT nCode, 
 BOOL CCmdTarget::DispatchToEntries(UINT nMessage, UINT nCode, UINT nID, AFX_MSGCALL& call)
 {
     for (const AFX_MSGMAP* pMap = GetMessageMap(); pMap != nullptr;
-         pMap = pMap->pfnGetBaseMap ? pMap->pfnGetBaseMap() : nullptr)
-    {
+         pMap = pMap->pfnGetBaseMap ? pMap->pfnGetBaseMap() : nullptr) {
         for (const AFX_MSGMAP_ENTRY* e = pMap->lpEntries; e->pfn != nullptr; ++e)
             if (EntryMatches(*e, nMessage, nCode, nID) && e->pfn(this, call))
                 return TRUE;
@@ -54,13 +53,11 @@ BOOL CCmdTarget::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO*
 {
     UINT nMsg = WM_COMMAND;
     UINT nEntryCode = 0xFFFF;
-    if (nCode != (int)CN_UPDATE_COMMAND_UI)
-    {
+    if (nCode != (int)CN_UPDATE_COMMAND_UI) {
         nMsg = HIWORD(nCode) != 0 ? HIWORD(nCode) : WM_COMMAND;
         nEntryCode = LOWORD(nCode);
     }
-    if (pHandlerInfo != nullptr)
-    {
+    if (pHandlerInfo != nullptr) {
         const AFX_MSGMAP_ENTRY* pEntry = FindMessageEntry(nMsg, nEntryCode, nID);
         if (pEntry == nullptr)
             return FALSE;
@@ -74,9 +71,18 @@ BOOL CCmdTarget::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO*
 
 void AFXAPI AfxDoWaitCursor(int nCode);
 
-void CCmdTarget::BeginWaitCursor() { AfxDoWaitCursor(1); }
-void CCmdTarget::EndWaitCursor() { AfxDoWaitCursor(-1); }
-void CCmdTarget::RestoreWaitCursor() { AfxDoWaitCursor(0); }
+void CCmdTarget::BeginWaitCursor()
+{
+    AfxDoWaitCursor(1);
+}
+void CCmdTarget::EndWaitCursor()
+{
+    AfxDoWaitCursor(-1);
+}
+void CCmdTarget::RestoreWaitCursor()
+{
+    AfxDoWaitCursor(0);
+}
 
 // --- CCmdUI -------------------------------------------------------------------------------
 
@@ -88,17 +94,13 @@ CCmdUI::CCmdUI()
 
 void CCmdUI::Enable(BOOL bOn)
 {
-    if (m_pMenu != nullptr)
-    {
+    if (m_pMenu != nullptr) {
         if (m_pSubMenu != nullptr)
             return;  // popups stay as they are
         m_pMenu->EnableMenuItem(m_nIndex, MF_BYPOSITION | (bOn ? MF_ENABLED : (MF_DISABLED | MF_GRAYED)));
-    }
-    else if (m_pOther != nullptr)
-    {
+    } else if (m_pOther != nullptr) {
         // A control that loses its enabled state must not keep the focus.
-        if (!bOn && ::GetFocus() == m_pOther->m_hWnd)
-        {
+        if (!bOn && ::GetFocus() == m_pOther->m_hWnd) {
             HWND hParent = ::GetParent(m_pOther->m_hWnd);
             if (hParent != nullptr)
                 ::SendMessageW(hParent, WM_NEXTDLGCTL, 0, FALSE);
@@ -115,19 +117,16 @@ static BOOL IsButton(CWnd* pWnd)
 
 void CCmdUI::SetCheck(int nCheck)
 {
-    if (m_pMenu != nullptr)
-    {
+    if (m_pMenu != nullptr) {
         if (m_pSubMenu == nullptr)
             m_pMenu->CheckMenuItem(m_nIndex, MF_BYPOSITION | (nCheck ? MF_CHECKED : MF_UNCHECKED));
-    }
-    else if (m_pOther != nullptr && IsButton(m_pOther))
+    } else if (m_pOther != nullptr && IsButton(m_pOther))
         m_pOther->SendMessage(BM_SETCHECK, nCheck);
 }
 
 void CCmdUI::SetRadio(BOOL bOn)
 {
-    if (m_pMenu == nullptr)
-    {
+    if (m_pMenu == nullptr) {
         SetCheck(bOn ? 1 : 0);
         return;
     }
@@ -144,8 +143,7 @@ void CCmdUI::SetRadio(BOOL bOn)
 
 void CCmdUI::SetText(LPCWSTR lpszText)
 {
-    if (m_pMenu != nullptr)
-    {
+    if (m_pMenu != nullptr) {
         if (m_pSubMenu != nullptr)
             return;
         MENUITEMINFOW info = {};
@@ -153,9 +151,7 @@ void CCmdUI::SetText(LPCWSTR lpszText)
         info.fMask = MIIM_STRING;
         info.dwTypeData = const_cast<LPWSTR>(lpszText);
         m_pMenu->SetMenuItemInfo(m_nIndex, &info, TRUE);
-    }
-    else if (m_pOther != nullptr)
-    {
+    } else if (m_pOther != nullptr) {
         CString strOld;
         m_pOther->GetWindowText(strOld);
         if (strOld != lpszText)  // no repaint when nothing changes
@@ -169,8 +165,7 @@ BOOL CCmdUI::DoUpdate(CCmdTarget* pTarget, BOOL bDisableIfNoHndler)
         return TRUE;  // separators and items without command
     m_bEnableChanged = FALSE;
     BOOL bResult = pTarget->OnCmdMsg(m_nID, (int)CN_UPDATE_COMMAND_UI, this, nullptr);
-    if (bDisableIfNoHndler && !m_bEnableChanged)
-    {
+    if (bDisableIfNoHndler && !m_bEnableChanged) {
         AFX_CMDHANDLERINFO info = {nullptr, nullptr};
         Enable(pTarget->OnCmdMsg(m_nID, CN_COMMAND, this, &info));
     }

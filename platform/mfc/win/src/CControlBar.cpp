@@ -30,8 +30,7 @@ void CControlBar::PostNcDestroy()
 
 void CControlBar::SetBarStyle(DWORD dwStyle)
 {
-    if (m_dwStyle != dwStyle)
-    {
+    if (m_dwStyle != dwStyle) {
         m_dwStyle = dwStyle;
         if (m_hWnd != nullptr)
             Invalidate();
@@ -46,7 +45,10 @@ void CControlBar::SetBorders(int cxLeft, int cyTop, int cxRight, int cyBottom)
     m_cyBottomBorder = cyBottom;
 }
 
-BOOL CControlBar::IsFloating() const { return (m_dwStyle & CBRS_FLOATING) != 0; }
+BOOL CControlBar::IsFloating() const
+{
+    return (m_dwStyle & CBRS_FLOATING) != 0;
+}
 
 BOOL CControlBar::IsVisible() const
 {
@@ -93,15 +95,12 @@ void CControlBar::CalcInsideRect(CRect& rect, BOOL bHorz) const
         rect.right -= 1;
     if (m_dwStyle & CBRS_BORDER_BOTTOM)
         rect.bottom -= 1;
-    if (bHorz)
-    {
+    if (bHorz) {
         rect.left += m_cxLeftBorder;
         rect.top += m_cyTopBorder;
         rect.right -= m_cxRightBorder;
         rect.bottom -= m_cyBottomBorder;
-    }
-    else
-    {
+    } else {
         rect.left += m_cyTopBorder;
         rect.top += m_cxLeftBorder;
         rect.right -= m_cyBottomBorder;
@@ -116,8 +115,7 @@ int CControlBar::OnCreate(LPCREATESTRUCT lpcs)
     if (m_dwStyle & CBRS_TOOLTIPS)
         EnableToolTips();
     CFrameWnd* pFrame = GetParentFrame();
-    if (pFrame != nullptr)
-    {
+    if (pFrame != nullptr) {
         m_pDockSite = pFrame;
         pFrame->AddControlBar(this);
     }
@@ -126,8 +124,7 @@ int CControlBar::OnCreate(LPCREATESTRUCT lpcs)
 
 void CControlBar::OnDestroy()
 {
-    if (m_pDockSite != nullptr)
-    {
+    if (m_pDockSite != nullptr) {
         m_pDockSite->RemoveControlBar(this);
         m_pDockSite = nullptr;
     }
@@ -137,8 +134,7 @@ void CControlBar::OnDestroy()
 LRESULT CControlBar::WindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam)
 {
     // Commands and notifications of the bar's controls belong to its owner.
-    switch (nMsg)
-    {
+    switch (nMsg) {
     case WM_NOTIFY:
     case WM_COMMAND:
     case WM_DRAWITEM:
@@ -146,8 +142,7 @@ LRESULT CControlBar::WindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam)
     case WM_DELETEITEM:
     case WM_COMPAREITEM:
     case WM_VKEYTOITEM:
-    case WM_CHARTOITEM:
-    {
+    case WM_CHARTOITEM: {
         LRESULT lResult;
         HWND hWndChild = nMsg == WM_COMMAND ? (HWND)lParam : nMsg == WM_NOTIFY ? ((NMHDR*)lParam)->hwndFrom : nullptr;
         if (hWndChild != nullptr && ReflectLastMsg(hWndChild, &lResult))
@@ -168,8 +163,7 @@ BOOL CControlBar::PreTranslateMessage(MSG* pMsg)
     if (CWnd::PreTranslateMessage(pMsg))
         return TRUE;
     // Fly-by prompts: the command under the mouse is shown in the status bar.
-    if ((m_dwStyle & CBRS_FLYBY) && pMsg->message == WM_MOUSEMOVE)
-    {
+    if ((m_dwStyle & CBRS_FLYBY) && pMsg->message == WM_MOUSEMOVE) {
         CPoint point(pMsg->pt);
         ScreenToClient(&point);
         INT_PTR nHit = OnToolHitTest(point, nullptr);
@@ -191,26 +185,21 @@ LRESULT CControlBar::OnSizeParent(WPARAM, LPARAM lParam)
     CSize size = CalcFixedLayout(lpLayout->bStretch, (dwStyle & CBRS_ORIENT_HORZ) != 0);
     size.cx = std::min<int>(size.cx, sizeAvail.cx);
     size.cy = std::min<int>(size.cy, sizeAvail.cy);
-    if (dwStyle & CBRS_ORIENT_HORZ)
-    {
+    if (dwStyle & CBRS_ORIENT_HORZ) {
         lpLayout->sizeTotal.cy += size.cy;
         lpLayout->sizeTotal.cx = std::max<int>(lpLayout->sizeTotal.cx, size.cx);
         if (dwStyle & CBRS_ALIGN_TOP)
             lpLayout->rect.top += size.cy;
-        else
-        {
+        else {
             rect.top = rect.bottom - size.cy;
             lpLayout->rect.bottom -= size.cy;
         }
-    }
-    else if (dwStyle & CBRS_ORIENT_VERT)
-    {
+    } else if (dwStyle & CBRS_ORIENT_VERT) {
         lpLayout->sizeTotal.cx += size.cx;
         lpLayout->sizeTotal.cy = std::max<int>(lpLayout->sizeTotal.cy, size.cy);
         if (dwStyle & CBRS_ALIGN_LEFT)
             lpLayout->rect.left += size.cx;
-        else
-        {
+        else {
             rect.left = rect.right - size.cx;
             lpLayout->rect.right -= size.cx;
         }
@@ -234,11 +223,10 @@ LRESULT CControlBar::OnIdleUpdateCmdUI(WPARAM wParam, LPARAM)
     m_nStateFlags &= ~(delayShow | delayHide);
     if (swpFlags != 0)
         SetWindowPos(nullptr, 0, 0, 0, 0, swpFlags | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    if ((GetStyle() & WS_VISIBLE) && (m_pDockBar == nullptr || (m_pDockBar->GetStyle() & WS_VISIBLE)))
-    {
+    if ((GetStyle() & WS_VISIBLE) && (m_pDockBar == nullptr || (m_pDockBar->GetStyle() & WS_VISIBLE))) {
         CWnd* pOwner = GetOwner();
-        CFrameWnd* pTarget = (pOwner != nullptr && pOwner->IsFrameWnd()) ? static_cast<CFrameWnd*>(pOwner)
-                                                                          : GetParentFrame();
+        CFrameWnd* pTarget =
+            (pOwner != nullptr && pOwner->IsFrameWnd()) ? static_cast<CFrameWnd*>(pOwner) : GetParentFrame();
         if (pTarget != nullptr)
             OnUpdateCmdUI(pTarget, (BOOL)wParam);
     }
@@ -273,8 +261,7 @@ HBRUSH CControlBar::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor)
     LRESULT lResult;
     if (pWnd != nullptr && ReflectLastMsg(pWnd->m_hWnd, &lResult))
         return (HBRUSH)lResult;
-    if (nCtlColor == CTLCOLOR_STATIC || nCtlColor == CTLCOLOR_BTN)
-    {
+    if (nCtlColor == CTLCOLOR_STATIC || nCtlColor == CTLCOLOR_BTN) {
         pDC->SetBkColor(::GetSysColor(COLOR_BTNFACE));
         return ::GetSysColorBrush(COLOR_BTNFACE);
     }

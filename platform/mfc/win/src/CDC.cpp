@@ -24,8 +24,14 @@ CDC::~CDC()
         ::DeleteDC(Detach());
 }
 
-CDC* PASCAL CDC::FromHandle(HDC hDC) { return DCMap().FromHandle(hDC); }
-void PASCAL CDC::DeleteTempMap() { DCMap().DeleteTemp(); }
+CDC* PASCAL CDC::FromHandle(HDC hDC)
+{
+    return DCMap().FromHandle(hDC);
+}
+void PASCAL CDC::DeleteTempMap()
+{
+    DCMap().DeleteTemp();
+}
 
 BOOL CDC::Attach(HDC hDC)
 {
@@ -52,14 +58,20 @@ BOOL CDC::DeleteDC()
     return ::DeleteDC(Detach());
 }
 
-CWnd* CDC::GetWindow() const { return CWnd::FromHandle(::WindowFromDC(m_hDC)); }
+CWnd* CDC::GetWindow() const
+{
+    return CWnd::FromHandle(::WindowFromDC(m_hDC));
+}
 
 CGdiObject* PASCAL CDC::SelectGdiObject(HDC hDC, HGDIOBJ h)
 {
     return CGdiObject::FromHandle(h != nullptr && hDC != nullptr ? ::SelectObject(hDC, h) : nullptr);
 }
 
-int CDC::GetClipRgn(CRgn* pRgn) const { return ::GetClipRgn(m_hDC, (HRGN)pRgn->GetSafeHandle()); }
+int CDC::GetClipRgn(CRgn* pRgn) const
+{
+    return ::GetClipRgn(m_hDC, (HRGN)pRgn->GetSafeHandle());
+}
 
 CPoint CDC::SetViewportOrg(int x, int y)
 {
@@ -189,8 +201,7 @@ void CDC::Draw3dRect(int x, int y, int cx, int cy, COLORREF clrTopLeft, COLORREF
 CBrush* PASCAL CDC::GetHalftoneBrush()
 {
     static CBrush brush;
-    if (brush.m_hObject == nullptr)
-    {
+    if (brush.m_hObject == nullptr) {
         WORD grayPattern[8];
         for (int i = 0; i < 8; i++)
             grayPattern[i] = (WORD)(0x5555 << (i & 1));
@@ -201,8 +212,7 @@ CBrush* PASCAL CDC::GetHalftoneBrush()
     return &brush;
 }
 
-void CDC::DrawDragRect(LPCRECT lpRect, SIZE size, LPCRECT lpRectLast, SIZE sizeLast, CBrush* pBrush,
-                       CBrush* pBrushLast)
+void CDC::DrawDragRect(LPCRECT lpRect, SIZE size, LPCRECT lpRectLast, SIZE sizeLast, CBrush* pBrush, CBrush* pBrushLast)
 {
     // The frame of each rectangle as a region; XOR-painting both regions' difference
     // erases the old frame and draws the new one.
@@ -219,8 +229,7 @@ void CDC::DrawDragRect(LPCRECT lpRect, SIZE size, LPCRECT lpRectLast, SIZE sizeL
     if (pBrushLast == nullptr)
         pBrushLast = pBrush;
     CRgn rgnLast, rgnUpdate;
-    if (lpRectLast != nullptr)
-    {
+    if (lpRectLast != nullptr) {
         rgnLast.CreateRectRgn(0, 0, 0, 0);
         rgnOutside.SetRectRgn(lpRectLast);
         rect = *lpRectLast;
@@ -228,15 +237,13 @@ void CDC::DrawDragRect(LPCRECT lpRect, SIZE size, LPCRECT lpRectLast, SIZE sizeL
         rect.IntersectRect(rect, lpRectLast);
         rgnInside.SetRectRgn(rect);
         rgnLast.CombineRgn(&rgnOutside, &rgnInside, RGN_XOR);
-        if (pBrush->m_hObject == pBrushLast->m_hObject)
-        {
+        if (pBrush->m_hObject == pBrushLast->m_hObject) {
             rgnUpdate.CreateRectRgn(0, 0, 0, 0);
             rgnUpdate.CombineRgn(&rgnLast, &rgnNew, RGN_XOR);
         }
     }
     CBrush* pBrushOld = nullptr;
-    if (pBrush->m_hObject != pBrushLast->m_hObject && lpRectLast != nullptr)
-    {
+    if (pBrush->m_hObject != pBrushLast->m_hObject && lpRectLast != nullptr) {
         SelectClipRgn(&rgnLast);
         GetClipBox(&rect);
         pBrushOld = SelectObject(pBrushLast);
@@ -273,8 +280,7 @@ BOOL CDC::DrawState(CPoint pt, CSize size, HICON hIcon, UINT nFlags, CBrush* pBr
     return DrawState(pt, size, hIcon, nFlags, (HBRUSH)pBrush->GetSafeHandle());
 }
 
-BOOL CDC::DrawState(CPoint pt, CSize size, LPCWSTR lpszText, UINT nFlags, BOOL bPrefixText, int nTextLen,
-                    HBRUSH hBrush)
+BOOL CDC::DrawState(CPoint pt, CSize size, LPCWSTR lpszText, UINT nFlags, BOOL bPrefixText, int nTextLen, HBRUSH hBrush)
 {
     return ::DrawStateW(m_hDC, hBrush, nullptr, (LPARAM)lpszText, (WPARAM)nTextLen, pt.x, pt.y, size.cx, size.cy,
                         nFlags | (bPrefixText ? DST_PREFIXTEXT : DST_TEXT));
@@ -332,7 +338,10 @@ CClientDC::CClientDC(CWnd* pWnd) : m_hWnd(pWnd->GetSafeHwnd())
         AfxThrowResourceException();
 }
 
-CClientDC::~CClientDC() { ::ReleaseDC(m_hWnd, Detach()); }
+CClientDC::~CClientDC()
+{
+    ::ReleaseDC(m_hWnd, Detach());
+}
 
 CWindowDC::CWindowDC(CWnd* pWnd) : m_hWnd(pWnd->GetSafeHwnd())
 {
@@ -340,4 +349,7 @@ CWindowDC::CWindowDC(CWnd* pWnd) : m_hWnd(pWnd->GetSafeHwnd())
         AfxThrowResourceException();
 }
 
-CWindowDC::~CWindowDC() { ::ReleaseDC(m_hWnd, Detach()); }
+CWindowDC::~CWindowDC()
+{
+    ::ReleaseDC(m_hWnd, Detach());
+}

@@ -13,17 +13,12 @@ BOOL CWnd::UpdateData(BOOL bSaveAndValidate)
     HWND hWndOldLockout = pState->hLockoutNotifyWindow;
     pState->hLockoutNotifyWindow = m_hWnd;
     BOOL bOK = FALSE;
-    try
-    {
+    try {
         DoDataExchange(&dx);
         bOK = TRUE;
-    }
-    catch (CUserException* e)
-    {
+    } catch (CUserException* e) {
         e->Delete();  // already reported to the user
-    }
-    catch (...)
-    {
+    } catch (...) {
         // Any other failure goes on to the caller, but the controls may notify again.
         pState->hLockoutNotifyWindow = hWndOldLockout;
         throw;
@@ -57,8 +52,7 @@ HWND CDataExchange::PrepareEditCtrl(int nIDC)
 
 void CDataExchange::Fail()
 {
-    if (m_bSaveAndValidate && m_hWndLastControl != nullptr)
-    {
+    if (m_bSaveAndValidate && m_hWndLastControl != nullptr) {
         ::SetFocus(m_hWndLastControl);
         if (m_bEditLastControl)
             ::SendMessageW(m_hWndLastControl, EM_SETSEL, 0, -1);
@@ -96,16 +90,13 @@ template <class T>
 static void ExchangeInteger(CDataExchange* pDX, int nIDC, T& value, long long lMin, long long lMax, bool bUnsigned)
 {
     HWND hWndCtrl = pDX->PrepareEditCtrl(nIDC);
-    if (pDX->m_bSaveAndValidate)
-    {
+    if (pDX->m_bSaveAndValidate) {
         long long parsed = 0;
         if (!ParseSigned(WindowText(hWndCtrl), parsed) || parsed < lMin || parsed > lMax)
             FailWith(pDX, bUnsigned ? L"Please enter a positive integer." : L"Please enter an integer.",
                      bUnsigned ? AFX_IDP_PARSE_UINT : AFX_IDP_PARSE_INT);
         value = (T)parsed;
-    }
-    else
-    {
+    } else {
         WCHAR szT[32];
         if (bUnsigned)
             swprintf(szT, _countof(szT), L"%llu", (unsigned long long)value);
@@ -119,8 +110,7 @@ template <class T>
 static void ExchangeReal(CDataExchange* pDX, int nIDC, T& value, int nDigits)
 {
     HWND hWndCtrl = pDX->PrepareEditCtrl(nIDC);
-    if (pDX->m_bSaveAndValidate)
-    {
+    if (pDX->m_bSaveAndValidate) {
         CString s = WindowText(hWndCtrl);
         s.Trim();
         wchar_t* pEnd = nullptr;
@@ -129,9 +119,7 @@ static void ExchangeReal(CDataExchange* pDX, int nIDC, T& value, int nDigits)
         if (s.IsEmpty() || errno != 0 || *pEnd != L'\0')
             FailWith(pDX, L"Please enter a number.", AFX_IDP_PARSE_REAL);
         value = (T)d;
-    }
-    else
-    {
+    } else {
         WCHAR szT[64];
         swprintf(szT, _countof(szT), L"%.*g", nDigits, (double)value);
         ::SetWindowTextW(hWndCtrl, szT);
@@ -159,22 +147,33 @@ void AFXAPI DDX_Text(CDataExchange* pDX, int nIDC, short& value)
 {
     ExchangeInteger(pDX, nIDC, value, SHRT_MIN, SHRT_MAX, false);
 }
-void AFXAPI DDX_Text(CDataExchange* pDX, int nIDC, UINT& value) { ExchangeInteger(pDX, nIDC, value, 0, UINT_MAX, true); }
+void AFXAPI DDX_Text(CDataExchange* pDX, int nIDC, UINT& value)
+{
+    ExchangeInteger(pDX, nIDC, value, 0, UINT_MAX, true);
+}
 void AFXAPI DDX_Text(CDataExchange* pDX, int nIDC, DWORD& value)
 {
     ExchangeInteger(pDX, nIDC, value, 0, 0xFFFFFFFFLL, true);
 }
-void AFXAPI DDX_Text(CDataExchange* pDX, int nIDC, BYTE& value) { ExchangeInteger(pDX, nIDC, value, 0, 255, true); }
-void AFXAPI DDX_Text(CDataExchange* pDX, int nIDC, double& value) { ExchangeReal(pDX, nIDC, value, 15); }
-void AFXAPI DDX_Text(CDataExchange* pDX, int nIDC, float& value) { ExchangeReal(pDX, nIDC, value, 6); }
+void AFXAPI DDX_Text(CDataExchange* pDX, int nIDC, BYTE& value)
+{
+    ExchangeInteger(pDX, nIDC, value, 0, 255, true);
+}
+void AFXAPI DDX_Text(CDataExchange* pDX, int nIDC, double& value)
+{
+    ExchangeReal(pDX, nIDC, value, 15);
+}
+void AFXAPI DDX_Text(CDataExchange* pDX, int nIDC, float& value)
+{
+    ExchangeReal(pDX, nIDC, value, 6);
+}
 
 void AFXAPI DDX_Check(CDataExchange* pDX, int nIDC, int& value)
 {
     HWND hWndCtrl = pDX->PrepareCtrl(nIDC);
     if (pDX->m_bSaveAndValidate)
         value = (int)::SendMessageW(hWndCtrl, BM_GETCHECK, 0, 0);
-    else
-    {
+    else {
         if (value < 0 || value > 2)
             value = 0;  // not a check state
         ::SendMessageW(hWndCtrl, BM_SETCHECK, value, 0);
@@ -188,16 +187,12 @@ void AFXAPI DDX_Radio(CDataExchange* pDX, int nIDC, int& value)
     if (pDX->m_bSaveAndValidate)
         value = -1;
     int iButton = 0;
-    do
-    {
-        if (::SendMessageW(hWndCtrl, WM_GETDLGCODE, 0, 0) & DLGC_RADIOBUTTON)
-        {
-            if (pDX->m_bSaveAndValidate)
-            {
+    do {
+        if (::SendMessageW(hWndCtrl, WM_GETDLGCODE, 0, 0) & DLGC_RADIOBUTTON) {
+            if (pDX->m_bSaveAndValidate) {
                 if (::SendMessageW(hWndCtrl, BM_GETCHECK, 0, 0) != 0)
                     value = iButton;
-            }
-            else
+            } else
                 ::SendMessageW(hWndCtrl, BM_SETCHECK, iButton == value, 0);
             iButton++;
         }
@@ -235,15 +230,13 @@ void AFXAPI DDX_LBIndex(CDataExchange* pDX, int nIDC, int& index)
 void AFXAPI DDX_LBString(CDataExchange* pDX, int nIDC, CString& value)
 {
     HWND hWndCtrl = pDX->PrepareCtrl(nIDC);
-    if (pDX->m_bSaveAndValidate)
-    {
+    if (pDX->m_bSaveAndValidate) {
         int nIndex = (int)::SendMessageW(hWndCtrl, LB_GETCURSEL, 0, 0);
         if (nIndex == LB_ERR)
             value.Empty();
         else
             static_cast<CListBox*>(CWnd::FromHandle(hWndCtrl))->GetText(nIndex, value);
-    }
-    else if (::SendMessageW(hWndCtrl, LB_SELECTSTRING, (WPARAM)-1, (LPARAM)(LPCWSTR)value) == LB_ERR)
+    } else if (::SendMessageW(hWndCtrl, LB_SELECTSTRING, (WPARAM)-1, (LPARAM)(LPCWSTR)value) == LB_ERR)
         ::SendMessageW(hWndCtrl, LB_SETCURSEL, (WPARAM)-1, 0);
 }
 
@@ -258,20 +251,17 @@ void AFXAPI DDX_Control(CDataExchange* pDX, int nIDC, CWnd& rControl)
 
 void AFXAPI DDV_MaxChars(CDataExchange* pDX, const CString& value, int nChars)
 {
-    if (pDX->m_bSaveAndValidate && value.GetLength() > nChars)
-    {
+    if (pDX->m_bSaveAndValidate && value.GetLength() > nChars) {
         CString strPrompt;
         strPrompt.Format(L"Please enter no more than %d characters.", nChars);
         FailWith(pDX, strPrompt, AFX_IDP_PARSE_STRING_SIZE);
-    }
-    else if (!pDX->m_bSaveAndValidate && pDX->m_hWndLastControl != nullptr && pDX->m_bEditLastControl)
+    } else if (!pDX->m_bSaveAndValidate && pDX->m_hWndLastControl != nullptr && pDX->m_bEditLastControl)
         ::SendMessageW(pDX->m_hWndLastControl, EM_LIMITTEXT, nChars, 0);
 }
 
 void AFXAPI DDV_MinMaxInt(CDataExchange* pDX, int value, int minVal, int maxVal)
 {
-    if (pDX->m_bSaveAndValidate && (value < minVal || value > maxVal))
-    {
+    if (pDX->m_bSaveAndValidate && (value < minVal || value > maxVal)) {
         CString strPrompt;
         strPrompt.Format(L"Please enter an integer between %d and %d.", minVal, maxVal);
         FailWith(pDX, strPrompt, AFX_IDP_PARSE_INT_RANGE);

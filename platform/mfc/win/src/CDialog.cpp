@@ -44,12 +44,10 @@ INT_PTR CALLBACK AfxDlgProc(HWND hWnd, UINT message, WPARAM, LPARAM lParam)
     if (message != WM_INITDIALOG)
         return FALSE;
     CWnd* pWnd = CWnd::FromHandlePermanent(hWnd);
-    if (pWnd == nullptr && lParam != 0)
-    {
+    if (pWnd == nullptr && lParam != 0) {
         // A property page whose creation the hook did not see.
         PROPSHEETPAGEW* pPsp = (PROPSHEETPAGEW*)lParam;
-        if (pPsp->pfnDlgProc == AfxDlgProc && pPsp->lParam != 0)
-        {
+        if (pPsp->pfnDlgProc == AfxDlgProc && pPsp->lParam != 0) {
             CPropertyPage* pPage = (CPropertyPage*)pPsp->lParam;
             pPage->SubclassWindow(hWnd);
             pPage->PreInitDialog();
@@ -102,7 +100,10 @@ BOOL CDialog::Create(LPCWSTR lpszTemplateName, CWnd* pParentWnd)
     return lpTemplate != nullptr && CreateDlgIndirect(lpTemplate, pParentWnd, hInst);
 }
 
-BOOL CDialog::Create(UINT nIDTemplate, CWnd* pParentWnd) { return Create(MAKEINTRESOURCEW(nIDTemplate), pParentWnd); }
+BOOL CDialog::Create(UINT nIDTemplate, CWnd* pParentWnd)
+{
+    return Create(MAKEINTRESOURCEW(nIDTemplate), pParentWnd);
+}
 
 BOOL CDialog::CreateIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWnd, void* lpDialogInit)
 {
@@ -129,18 +130,15 @@ INT_PTR CDialog::DoModal()
         return -1;
     HWND hWndParent = CWnd::GetSafeOwner_(m_pParentWnd->GetSafeHwnd(), &m_hWndTop);
     BOOL bEnableParent = FALSE;
-    if (hWndParent != nullptr && hWndParent != ::GetDesktopWindow() && ::IsWindowEnabled(hWndParent))
-    {
+    if (hWndParent != nullptr && hWndParent != ::GetDesktopWindow() && ::IsWindowEnabled(hWndParent)) {
         ::EnableWindow(hWndParent, FALSE);
         bEnableParent = TRUE;
     }
     m_nModalResult = -1;
     m_nFlags |= WF_CONTINUEMODAL;
-    if (CreateDlgIndirect(lpTemplate, CWnd::FromHandle(hWndParent), hInst))
-    {
+    if (CreateDlgIndirect(lpTemplate, CWnd::FromHandle(hWndParent), hInst)) {
         // EndDialog during OnInitDialog ends the dialog before the loop starts.
-        if (m_nFlags & WF_CONTINUEMODAL)
-        {
+        if (m_nFlags & WF_CONTINUEMODAL) {
             DWORD dwFlags = MLF_SHOWONIDLE;
             if (GetStyle() & DS_NOIDLEMSG)
                 dwFlags |= MLF_NOIDLEMSG;
@@ -174,8 +172,7 @@ void CDialog::PreInitDialog() {}
 
 BOOL CDialog::OnInitDialog()
 {
-    if (!UpdateData(FALSE))
-    {
+    if (!UpdateData(FALSE)) {
         EndDialog(-1);
         return FALSE;
     }
@@ -191,15 +188,20 @@ void CDialog::OnOK()
     EndDialog(IDOK);
 }
 
-void CDialog::OnCancel() { EndDialog(IDCANCEL); }
-void CDialog::OnClose() { Default(); }
+void CDialog::OnCancel()
+{
+    EndDialog(IDCANCEL);
+}
+void CDialog::OnClose()
+{
+    Default();
+}
 
 LRESULT CDialog::OnCommandHelp(WPARAM, LPARAM lParam)
 {
     if (lParam == 0 && m_nIDHelp != 0)
         lParam = HID_BASE_RESOURCE + m_nIDHelp;
-    if (lParam != 0)
-    {
+    if (lParam != 0) {
         if (CWinApp* pApp = AfxGetApp())
             pApp->WinHelp(lParam);
         return TRUE;
@@ -215,13 +217,14 @@ BOOL CDialog::PreTranslateMessage(MSG* pMsg)
     if (pFrameWnd != nullptr && pFrameWnd->m_bHelpMode)
         return FALSE;
     bool bInput = (pMsg->message >= WM_KEYFIRST && pMsg->message <= WM_KEYLAST) ||
-                  (pMsg->message >= WM_MOUSEFIRST && pMsg->message <= WM_MOUSELAST);
+        (pMsg->message >= WM_MOUSEFIRST && pMsg->message <= WM_MOUSELAST);
     return bInput && ::IsDialogMessageW(m_hWnd, pMsg);
 }
 
 BOOL CDialog::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo)
 {
-    return CWnd::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo) || AfxRouteCommandToThread(nID, nCode, pExtra, pHandlerInfo);
+    return CWnd::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo) ||
+        AfxRouteCommandToThread(nID, nCode, pExtra, pHandlerInfo);
 }
 
 BOOL AfxRouteCommandToThread(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo)

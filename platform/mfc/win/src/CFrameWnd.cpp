@@ -17,8 +17,7 @@ static std::vector<CFrameWnd*>& FrameList()
 void AFXAPI AfxFrameListIdleUpdate(CWnd* pMainWnd)
 {
     std::vector<CFrameWnd*> frames = FrameList();
-    for (CFrameWnd* pFrame : frames)
-    {
+    for (CFrameWnd* pFrame : frames) {
         if (pFrame == pMainWnd || pFrame->m_hWnd == nullptr || !pFrame->IsWindowVisible())
             continue;
         if (std::find(FrameList().begin(), FrameList().end(), pFrame) == FrameList().end())
@@ -69,15 +68,20 @@ CFrameWnd::~CFrameWnd()
     frames.erase(std::remove(frames.begin(), frames.end(), this), frames.end());
 }
 
-BOOL CFrameWnd::IsFrameWnd() const { return TRUE; }
-void CFrameWnd::PostNcDestroy() { delete this; }
+BOOL CFrameWnd::IsFrameWnd() const
+{
+    return TRUE;
+}
+void CFrameWnd::PostNcDestroy()
+{
+    delete this;
+}
 
 // --- Creation ------------------------------------------------------------------------------
 
 BOOL CFrameWnd::PreCreateWindow(CREATESTRUCT& cs)
 {
-    if (cs.lpszClass == nullptr)
-    {
+    if (cs.lpszClass == nullptr) {
         AfxEndDeferRegisterClass(_afxWndFrameOrView);
         cs.lpszClass = _afxWndFrameOrView;
     }
@@ -86,15 +90,13 @@ BOOL CFrameWnd::PreCreateWindow(CREATESTRUCT& cs)
     return TRUE;
 }
 
-BOOL CFrameWnd::Create(LPCWSTR lpszClassName, LPCWSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
-                       CWnd* pParentWnd, LPCWSTR lpszMenuName, DWORD dwExStyle, CCreateContext* pContext)
+BOOL CFrameWnd::Create(LPCWSTR lpszClassName, LPCWSTR lpszWindowName, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd,
+                       LPCWSTR lpszMenuName, DWORD dwExStyle, CCreateContext* pContext)
 {
     HMENU hMenu = nullptr;
-    if (lpszMenuName != nullptr)
-    {
+    if (lpszMenuName != nullptr) {
         hMenu = ::LoadMenuW(AfxFindResourceHandle(lpszMenuName, (LPCWSTR)RT_MENU), lpszMenuName);
-        if (hMenu == nullptr)
-        {
+        if (hMenu == nullptr) {
             PostNcDestroy();
             return FALSE;
         }
@@ -102,8 +104,7 @@ BOOL CFrameWnd::Create(LPCWSTR lpszClassName, LPCWSTR lpszWindowName, DWORD dwSt
     m_strTitle = lpszWindowName;
     m_hMenuDefault = hMenu;
     if (!CreateEx(dwExStyle, lpszClassName, lpszWindowName, dwStyle, rect.left, rect.top, rect.right - rect.left,
-                  rect.bottom - rect.top, pParentWnd->GetSafeHwnd(), hMenu, (LPVOID)pContext))
-    {
+                  rect.bottom - rect.top, pParentWnd->GetSafeHwnd(), hMenu, (LPVOID)pContext)) {
         if (hMenu != nullptr)
             ::DestroyMenu(hMenu);
         return FALSE;
@@ -187,7 +188,10 @@ void CFrameWnd::OnDestroy()
     CWnd::OnDestroy();
 }
 
-void CFrameWnd::OnClose() { DestroyWindow(); }
+void CFrameWnd::OnClose()
+{
+    DestroyWindow();
+}
 
 void CFrameWnd::ActivateFrame(int nCmdShow)
 {
@@ -218,8 +222,7 @@ void CFrameWnd::DelayRecalcLayout(BOOL bNotify)
 BOOL CFrameWnd::NegotiateBorderSpace(UINT nBorderCmd, LPRECT lpRectBorder)
 {
     CRect border, request;
-    switch (nBorderCmd)
-    {
+    switch (nBorderCmd) {
     case borderGet:
         RepositionBars(0, 0xFFFF, AFX_IDW_PANE_FIRST, reposQuery, lpRectBorder);
         return TRUE;
@@ -228,16 +231,12 @@ BOOL CFrameWnd::NegotiateBorderSpace(UINT nBorderCmd, LPRECT lpRectBorder)
         request = *lpRectBorder;
         return request.left + request.right <= border.Width() && request.top + request.bottom <= border.Height();
     case borderSet:
-        if (lpRectBorder == nullptr)
-        {
-            if (!m_rectBorder.IsRectNull())
-            {
+        if (lpRectBorder == nullptr) {
+            if (!m_rectBorder.IsRectNull()) {
                 m_rectBorder.SetRectEmpty();
                 RecalcLayout();
             }
-        }
-        else if (m_rectBorder != *lpRectBorder)
-        {
+        } else if (m_rectBorder != *lpRectBorder) {
             m_rectBorder = *lpRectBorder;
             RecalcLayout();
         }
@@ -264,8 +263,14 @@ BOOL CFrameWnd::OnEraseBkgnd(CDC* pDC)
 
 // --- Views, routing --------------------------------------------------------------------------
 
-CFrameWnd* CFrameWnd::GetActiveFrame() { return this; }
-CDocument* CFrameWnd::GetActiveDocument() { return m_pViewActive != nullptr ? m_pViewActive->GetDocument() : nullptr; }
+CFrameWnd* CFrameWnd::GetActiveFrame()
+{
+    return this;
+}
+CDocument* CFrameWnd::GetActiveDocument()
+{
+    return m_pViewActive != nullptr ? m_pViewActive->GetDocument() : nullptr;
+}
 
 void CFrameWnd::SetActiveView(CView* pViewNew, BOOL bNotify)
 {
@@ -306,8 +311,7 @@ BOOL CFrameWnd::OnCommand(WPARAM wParam, LPARAM lParam)
     UINT nID = LOWORD(wParam);
     CFrameWnd* pFrameWnd = GetTopLevelFrame();
     if (pFrameWnd != nullptr && pFrameWnd->m_bHelpMode && hWndCtrl == nullptr && nID != ID_HELP &&
-        nID != ID_DEFAULT_HELP && nID != ID_CONTEXT_HELP)
-    {
+        nID != ID_DEFAULT_HELP && nID != ID_CONTEXT_HELP) {
         // In help mode a command asks for its help.
         if (!SendMessage(WM_COMMANDHELP, 0, HID_BASE_COMMAND + nID))
             SendMessage(WM_COMMAND, ID_DEFAULT_HELP);
@@ -316,14 +320,16 @@ BOOL CFrameWnd::OnCommand(WPARAM wParam, LPARAM lParam)
     return CWnd::OnCommand(wParam, lParam);
 }
 
-HACCEL CFrameWnd::GetDefaultAccelerator() { return m_hAccelTable; }
+HACCEL CFrameWnd::GetDefaultAccelerator()
+{
+    return m_hAccelTable;
+}
 
 BOOL CFrameWnd::PreTranslateMessage(MSG* pMsg)
 {
     if (CWnd::PreTranslateMessage(pMsg))
         return TRUE;
-    if (pMsg->message >= WM_KEYFIRST && pMsg->message <= WM_KEYLAST)
-    {
+    if (pMsg->message >= WM_KEYFIRST && pMsg->message <= WM_KEYLAST) {
         HACCEL hAccel = GetDefaultAccelerator();
         return hAccel != nullptr && ::TranslateAcceleratorW(m_hWnd, hAccel, pMsg);
     }
@@ -339,29 +345,24 @@ void CFrameWnd::OnInitMenuPopup(CMenu* pMenu, UINT, BOOL bSysMenu)
     CCmdUI state;
     state.m_pMenu = pMenu;
     state.m_nIndexMax = pMenu->GetMenuItemCount();
-    for (state.m_nIndex = 0; state.m_nIndex < state.m_nIndexMax; state.m_nIndex++)
-    {
+    for (state.m_nIndex = 0; state.m_nIndex < state.m_nIndexMax; state.m_nIndex++) {
         state.m_nID = pMenu->GetMenuItemID(state.m_nIndex);
         if (state.m_nID == 0)
             continue;  // separator
-        if (state.m_nID == (UINT)-1)
-        {
+        if (state.m_nID == (UINT)-1) {
             // A popup is updated through its first item, and never disabled for want of a handler.
             state.m_pSubMenu = pMenu->GetSubMenu(state.m_nIndex);
             if (state.m_pSubMenu == nullptr || (state.m_nID = state.m_pSubMenu->GetMenuItemID(0)) == 0 ||
                 state.m_nID == (UINT)-1)
                 continue;
             state.DoUpdate(this, FALSE);
-        }
-        else
-        {
+        } else {
             state.m_pSubMenu = nullptr;
             state.DoUpdate(this, m_bAutoMenuEnable && state.m_nID < 0xF000);
         }
         // Handlers may have added or removed items.
         UINT nCount = pMenu->GetMenuItemCount();
-        if (nCount < state.m_nIndexMax)
-        {
+        if (nCount < state.m_nIndexMax) {
             state.m_nIndex -= (state.m_nIndexMax - nCount);
             while (state.m_nIndex < nCount && pMenu->GetMenuItemID(state.m_nIndex) == state.m_nID)
                 state.m_nIndex++;
@@ -373,13 +374,12 @@ void CFrameWnd::OnInitMenuPopup(CMenu* pMenu, UINT, BOOL bSysMenu)
 void CFrameWnd::OnMenuSelect(UINT nItemID, UINT nFlags, HMENU)
 {
     CFrameWnd* pFrameWnd = GetTopLevelFrame();
-    if (nFlags == 0xFFFF)
-    {
+    if (nFlags == 0xFFFF) {
         m_nFlags &= ~WF_NOPOPMSG;
-        m_nIDTracking = (pFrameWnd != nullptr && pFrameWnd->m_bHelpMode) ? AFX_IDS_HELPMODEMESSAGE : AFX_IDS_IDLEMESSAGE;
+        m_nIDTracking =
+            (pFrameWnd != nullptr && pFrameWnd->m_bHelpMode) ? AFX_IDS_HELPMODEMESSAGE : AFX_IDS_IDLEMESSAGE;
         SendMessage(WM_SETMESSAGESTRING, (WPARAM)m_nIDTracking);
-    }
-    else if (nItemID == 0 || (nFlags & (MF_SEPARATOR | MF_POPUP)))
+    } else if (nItemID == 0 || (nFlags & (MF_SEPARATOR | MF_POPUP)))
         m_nIDTracking = 0;
     else if (nItemID >= 0xF000 && nItemID < 0xF1F0)
         m_nIDTracking = AFX_IDS_SCFIRST + (nItemID - 0xF000) / 16;
@@ -400,7 +400,10 @@ void CFrameWnd::OnEnterIdle(UINT nWhy, CWnd* pWho)
         SetMessageText(m_nIDTracking);
 }
 
-void CFrameWnd::OnUpdateFrameTitle(BOOL) { SetWindowText(m_strTitle); }
+void CFrameWnd::OnUpdateFrameTitle(BOOL)
+{
+    SetWindowText(m_strTitle);
+}
 
 void CFrameWnd::OnUpdateFrameMenu(HMENU hMenuAlt)
 {
@@ -418,15 +421,13 @@ void CFrameWnd::DelayUpdateFrameMenu(HMENU hMenuAlt)
 
 void CFrameWnd::OnIdleUpdateCmdUI()
 {
-    if (m_nIdleFlags & idleMenu)
-    {
+    if (m_nIdleFlags & idleMenu) {
         m_nIdleFlags &= ~idleMenu;
         OnUpdateFrameMenu(m_hMenuAlt);
     }
     if (m_nIdleFlags & idleTitle)
         OnUpdateFrameTitle(TRUE);
-    if (m_nIdleFlags & idleLayout)
-    {
+    if (m_nIdleFlags & idleLayout) {
         RecalcLayout(m_nIdleFlags & idleNotify);
         UpdateWindow();
     }
@@ -437,7 +438,10 @@ void CFrameWnd::OnIdleUpdateCmdUI()
 
 // --- Status prompts --------------------------------------------------------------------------
 
-CWnd* CFrameWnd::GetMessageBar() { return GetDescendantWindow(AFX_IDW_STATUS_BAR, TRUE); }
+CWnd* CFrameWnd::GetMessageBar()
+{
+    return GetDescendantWindow(AFX_IDW_STATUS_BAR, TRUE);
+}
 
 void CFrameWnd::GetMessageString(UINT nID, CString& rMessage) const
 {
@@ -448,19 +452,23 @@ void CFrameWnd::GetMessageString(UINT nID, CString& rMessage) const
         rMessage.Empty();
 }
 
-void CFrameWnd::SetMessageText(LPCWSTR lpszText) { SendMessage(WM_SETMESSAGESTRING, 0, (LPARAM)lpszText); }
-void CFrameWnd::SetMessageText(UINT nID) { SendMessage(WM_SETMESSAGESTRING, (WPARAM)nID); }
+void CFrameWnd::SetMessageText(LPCWSTR lpszText)
+{
+    SendMessage(WM_SETMESSAGESTRING, 0, (LPARAM)lpszText);
+}
+void CFrameWnd::SetMessageText(UINT nID)
+{
+    SendMessage(WM_SETMESSAGESTRING, (WPARAM)nID);
+}
 
 LRESULT CFrameWnd::OnSetMessageString(WPARAM wParam, LPARAM lParam)
 {
     UINT nIDLast = m_nIDLastMessage;
     m_nFlags &= ~WF_NOPOPMSG;
-    if (CWnd* pMessageBar = GetMessageBar())
-    {
+    if (CWnd* pMessageBar = GetMessageBar()) {
         CString strMessage;
         LPCWSTR lpsz = (LPCWSTR)lParam;
-        if (lpsz == nullptr && wParam != 0)
-        {
+        if (lpsz == nullptr && wParam != 0) {
             UINT nID = (UINT)wParam;
             CFrameWnd* pTop = GetTopLevelFrame();
             if (nID == AFX_IDS_IDLEMESSAGE && pTop != nullptr && pTop->m_bHelpMode)
@@ -497,7 +505,8 @@ BOOL CFrameWnd::OnToolTipText(UINT, NMHDR* pNMHDR, LRESULT* pResult)
         AfxExtractSubString(strTip, strFull, 1);
     lstrcpynW(pTTT->szText, strTip, _countof(pTTT->szText));
     *pResult = 0;
-    ::SetWindowPos(pNMHDR->hwndFrom, HWND_TOP, 0, 0, 0, 0, SWP_NOACTIVATE | SWP_NOSIZE | SWP_NOMOVE | SWP_NOOWNERZORDER);
+    ::SetWindowPos(pNMHDR->hwndFrom, HWND_TOP, 0, 0, 0, 0,
+                   SWP_NOACTIVATE | SWP_NOSIZE | SWP_NOMOVE | SWP_NOOWNERZORDER);
     return TRUE;
 }
 
@@ -505,8 +514,7 @@ BOOL CFrameWnd::OnToolTipText(UINT, NMHDR* pNMHDR, LRESULT* pResult)
 
 CControlBar* CFrameWnd::GetControlBar(UINT nID)
 {
-    for (POSITION pos = m_listControlBars.GetHeadPosition(); pos != nullptr;)
-    {
+    for (POSITION pos = m_listControlBars.GetHeadPosition(); pos != nullptr;) {
         CControlBar* pBar = static_cast<CControlBar*>(m_listControlBars.GetNext(pos));
         if ((UINT)pBar->GetDlgCtrlID() == nID)
             return pBar;
@@ -514,7 +522,10 @@ CControlBar* CFrameWnd::GetControlBar(UINT nID)
     return nullptr;
 }
 
-void CFrameWnd::AddControlBar(CControlBar* pBar) { m_listControlBars.AddTail(pBar); }
+void CFrameWnd::AddControlBar(CControlBar* pBar)
+{
+    m_listControlBars.AddTail(pBar);
+}
 
 void CFrameWnd::RemoveControlBar(CControlBar* pBar)
 {
@@ -525,8 +536,7 @@ void CFrameWnd::RemoveControlBar(CControlBar* pBar)
 void CFrameWnd::ShowControlBar(CControlBar* pBar, BOOL bShow, BOOL bDelay)
 {
     pBar->DelayShow(bShow);
-    if (!bDelay)
-    {
+    if (!bDelay) {
         pBar->SendMessage(WM_IDLEUPDATECMDUI, FALSE);
         RecalcLayout();
     }
@@ -535,8 +545,7 @@ void CFrameWnd::ShowControlBar(CControlBar* pBar, BOOL bShow, BOOL bDelay)
 void CFrameWnd::OnUpdateControlBarMenu(CCmdUI* pCmdUI)
 {
     CControlBar* pBar = GetControlBar(pCmdUI->m_nID);
-    if (pBar != nullptr)
-    {
+    if (pBar != nullptr) {
         pCmdUI->SetCheck((pBar->GetStyle() & WS_VISIBLE) != 0);
         return;
     }
@@ -557,21 +566,17 @@ BOOL CFrameWnd::OnBarCheck(UINT nID)
 void CFrameWnd::NotifyFloatingWindows(DWORD dwFlags)
 {
     CFrameWnd* pParent = (GetStyle() & WS_CHILD) ? this : GetTopLevelFrame();
-    if (dwFlags & (FS_DEACTIVATE | FS_ACTIVATE))
-    {
+    if (dwFlags & (FS_DEACTIVATE | FS_ACTIVATE)) {
         BOOL bActivate = !(dwFlags & FS_DEACTIVATE);
-        if (bActivate && pParent->IsWindowEnabled() && pParent != this)
-        {
+        if (bActivate && pParent->IsWindowEnabled() && pParent != this) {
             pParent->m_nFlags |= WF_KEEPMINIACTIVE;
             pParent->SendMessage(WM_NCACTIVATE, TRUE);
             pParent->m_nFlags &= ~WF_KEEPMINIACTIVE;
-        }
-        else
+        } else
             pParent->SendMessage(WM_NCACTIVATE, bActivate);
     }
     for (HWND hWnd = ::GetWindow(::GetDesktopWindow(), GW_CHILD); hWnd != nullptr;
-         hWnd = ::GetWindow(hWnd, GW_HWNDNEXT))
-    {
+         hWnd = ::GetWindow(hWnd, GW_HWNDNEXT)) {
         if (hWnd != pParent->m_hWnd && AfxIsDescendant(pParent->m_hWnd, hWnd))
             ::SendMessageW(hWnd, WM_FLOATSTATUS, dwFlags, 0);
     }
@@ -584,16 +589,14 @@ void CFrameWnd::OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized)
     // that answers FS_SYNCACTIVE) takes the activation.
     CFrameWnd* pTopLevel = (GetStyle() & WS_CHILD) ? this : GetTopLevelFrame();
     CWnd* pActive = nState == WA_INACTIVE ? pWndOther : this;
-    BOOL bStayActive =
-        pActive != nullptr &&
+    BOOL bStayActive = pActive != nullptr &&
         (pTopLevel == pActive ||
          (pTopLevel == pActive->GetTopLevelFrame() && pActive->SendMessage(WM_FLOATSTATUS, FS_SYNCACTIVE) != 0));
     pTopLevel->m_nFlags &= ~WF_STAYACTIVE;
     if (bStayActive)
         pTopLevel->m_nFlags |= WF_STAYACTIVE;
     NotifyFloatingWindows(bStayActive ? FS_ACTIVATE : FS_DEACTIVATE);
-    if (CView* pView = GetActiveView())
-    {
+    if (CView* pView = GetActiveView()) {
         if (nState != WA_INACTIVE && !bMinimized)
             pView->OnActivateView(TRUE, pView, pView);
         pView->OnActivateFrame(nState, this);
@@ -617,7 +620,10 @@ void CFrameWnd::OnEnable(BOOL bEnable)
 
 // --- Help mode -------------------------------------------------------------------------------
 
-BOOL CFrameWnd::CanEnterHelpMode() { return m_bHelpMode == HELP_INACTIVE; }
+BOOL CFrameWnd::CanEnterHelpMode()
+{
+    return m_bHelpMode == HELP_INACTIVE;
+}
 
 void CFrameWnd::ExitHelpMode()
 {
@@ -626,7 +632,10 @@ void CFrameWnd::ExitHelpMode()
     m_bHelpMode = HELP_INACTIVE;
 }
 
-LRESULT CFrameWnd::OnHelpHitTest(WPARAM, LPARAM) { return m_nIDHelp != 0 ? HID_BASE_RESOURCE + m_nIDHelp : 0; }
+LRESULT CFrameWnd::OnHelpHitTest(WPARAM, LPARAM)
+{
+    return m_nIDHelp != 0 ? HID_BASE_RESOURCE + m_nIDHelp : 0;
+}
 
 void CFrameWnd::OnContextHelp()
 {
@@ -639,30 +648,24 @@ void CFrameWnd::OnContextHelp()
     SetCapture();
     DWORD_PTR dwContext = 0;
     BOOL bDone = FALSE;
-    while (!bDone && pFrame->m_bHelpMode && ::GetCapture() == m_hWnd)
-    {
+    while (!bDone && pFrame->m_bHelpMode && ::GetCapture() == m_hWnd) {
         MSG msg;
-        if (!::GetMessageW(&msg, nullptr, 0, 0))
-        {
+        if (!::GetMessageW(&msg, nullptr, 0, 0)) {
             ::PostQuitMessage((int)msg.wParam);
             break;
         }
-        if (msg.message == WM_LBUTTONDOWN || msg.message == WM_NCLBUTTONDOWN)
-        {
+        if (msg.message == WM_LBUTTONDOWN || msg.message == WM_NCLBUTTONDOWN) {
             POINT pt = msg.pt;
             HWND hWndHit = ::WindowFromPoint(pt);
-            for (HWND h = hWndHit; h != nullptr && dwContext == 0; h = ::GetParent(h))
-            {
+            for (HWND h = hWndHit; h != nullptr && dwContext == 0; h = ::GetParent(h)) {
                 POINT ptClient = pt;
                 ::ScreenToClient(h, &ptClient);
                 dwContext = (DWORD_PTR)::SendMessageW(h, WM_HELPHITTEST, 0, MAKELPARAM(ptClient.x, ptClient.y));
             }
             bDone = TRUE;
-        }
-        else if (msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE)
+        } else if (msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE)
             bDone = TRUE;
-        else
-        {
+        else {
             ::TranslateMessage(&msg);
             ::DispatchMessageW(&msg);
         }
@@ -685,8 +688,8 @@ END_MESSAGE_MAP()
 
 CMiniFrameWnd::CMiniFrameWnd() = default;
 
-BOOL CMiniFrameWnd::Create(LPCWSTR lpClassName, LPCWSTR lpWindowName, DWORD dwStyle, const RECT& rect,
-                           CWnd* pParentWnd, UINT nID)
+BOOL CMiniFrameWnd::Create(LPCWSTR lpClassName, LPCWSTR lpWindowName, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd,
+                           UINT nID)
 {
     return CreateEx(0, lpClassName, lpWindowName, dwStyle, rect, pParentWnd, nID);
 }
@@ -717,12 +720,11 @@ LRESULT CMiniFrameWnd::OnFloatStatus(WPARAM wParam, LPARAM)
     BOOL bSync = (GetStyle() & MFS_SYNCACTIVE) != 0;
     if (wParam & (FS_SHOW | FS_HIDE))
         SetWindowPos(nullptr, 0, 0, 0, 0,
-                     ((wParam & FS_SHOW) ? SWP_SHOWWINDOW : SWP_HIDEWINDOW) | SWP_NOZORDER | SWP_NOMOVE |
-                         SWP_NOSIZE | SWP_NOACTIVATE);
+                     ((wParam & FS_SHOW) ? SWP_SHOWWINDOW : SWP_HIDEWINDOW) | SWP_NOZORDER | SWP_NOMOVE | SWP_NOSIZE |
+                         SWP_NOACTIVATE);
     if (wParam & (FS_ENABLE | FS_DISABLE))
         EnableWindow((wParam & FS_ENABLE) != 0);
-    if ((wParam & (FS_ACTIVATE | FS_DEACTIVATE)) && bSync)
-    {
+    if ((wParam & (FS_ACTIVATE | FS_DEACTIVATE)) && bSync) {
         ModifyStyle(MFS_SYNCACTIVE, 0);
         SendMessage(WM_NCACTIVATE, (wParam & FS_ACTIVATE) != 0);
         ModifyStyle(0, MFS_SYNCACTIVE);

@@ -13,8 +13,7 @@ IMPLEMENT_DYNAMIC(CPalette, CGdiObject)
 static CGdiObject* NewTempGdiObject(HGDIOBJ h)
 {
     CGdiObject* pObject;
-    switch (::GetObjectType(h))
-    {
+    switch (::GetObjectType(h)) {
     case OBJ_PEN:
     case OBJ_EXTPEN:
         pObject = new CPen;
@@ -49,12 +48,24 @@ static CHandleMap<CGdiObject, HGDIOBJ>& GdiMap()
     return map;
 }
 
-CGdiObject* PASCAL CGdiObject::FromHandle(HGDIOBJ hObject) { return GdiMap().FromHandle(hObject); }
-void PASCAL CGdiObject::DeleteTempMap() { GdiMap().DeleteTemp(); }
+CGdiObject* PASCAL CGdiObject::FromHandle(HGDIOBJ hObject)
+{
+    return GdiMap().FromHandle(hObject);
+}
+void PASCAL CGdiObject::DeleteTempMap()
+{
+    GdiMap().DeleteTemp();
+}
 
-BOOL CGdiObject::Attach(HGDIOBJ hObject) { return GdiMap().Attach(this, m_hObject, hObject); }
+BOOL CGdiObject::Attach(HGDIOBJ hObject)
+{
+    return GdiMap().Attach(this, m_hObject, hObject);
+}
 
-HGDIOBJ CGdiObject::Detach() { return GdiMap().Detach(this, m_hObject); }
+HGDIOBJ CGdiObject::Detach()
+{
+    return GdiMap().Detach(this, m_hObject);
+}
 
 BOOL CGdiObject::DeleteObject()
 {
@@ -63,7 +74,10 @@ BOOL CGdiObject::DeleteObject()
     return ::DeleteObject(Detach());
 }
 
-CBrush::CBrush(CBitmap* pBitmap) { CreatePatternBrush(pBitmap); }
+CBrush::CBrush(CBitmap* pBitmap)
+{
+    CreatePatternBrush(pBitmap);
+}
 
 BOOL CBrush::CreatePatternBrush(CBitmap* pBitmap)
 {
@@ -118,7 +132,10 @@ CSize CBitmap::GetBitmapDimension() const
     return size;
 }
 
-BOOL CPalette::CreateHalftonePalette(CDC* pDC) { return Attach(::CreateHalftonePalette(pDC->GetSafeHdc())); }
+BOOL CPalette::CreateHalftonePalette(CDC* pDC)
+{
+    return Attach(::CreateHalftonePalette(pDC->GetSafeHdc()));
+}
 
 int CPalette::GetEntryCount() const
 {

@@ -9,13 +9,28 @@ static CHandleMap<CImageList, HIMAGELIST>& ImageListMap()
     return map;
 }
 
-CImageList* PASCAL CImageList::FromHandle(HIMAGELIST h) { return ImageListMap().FromHandle(h); }
-CImageList* PASCAL CImageList::FromHandlePermanent(HIMAGELIST h) { return ImageListMap().LookupPermanent(h); }
-void PASCAL CImageList::DeleteTempMap() { ImageListMap().DeleteTemp(); }
+CImageList* PASCAL CImageList::FromHandle(HIMAGELIST h)
+{
+    return ImageListMap().FromHandle(h);
+}
+CImageList* PASCAL CImageList::FromHandlePermanent(HIMAGELIST h)
+{
+    return ImageListMap().LookupPermanent(h);
+}
+void PASCAL CImageList::DeleteTempMap()
+{
+    ImageListMap().DeleteTemp();
+}
 
-BOOL CImageList::Attach(HIMAGELIST hImageList) { return ImageListMap().Attach(this, m_hImageList, hImageList); }
+BOOL CImageList::Attach(HIMAGELIST hImageList)
+{
+    return ImageListMap().Attach(this, m_hImageList, hImageList);
+}
 
-HIMAGELIST CImageList::Detach() { return ImageListMap().Detach(this, m_hImageList); }
+HIMAGELIST CImageList::Detach()
+{
+    return ImageListMap().Detach(this, m_hImageList);
+}
 
 BOOL CImageList::DeleteImageList()
 {
@@ -47,4 +62,7 @@ BOOL PASCAL CImageList::DragEnter(CWnd* pWndLock, CPoint point)
     return ImageList_DragEnter(pWndLock->GetSafeHwnd(), point.x, point.y);
 }
 
-BOOL PASCAL CImageList::DragLeave(CWnd* pWndLock) { return ImageList_DragLeave(pWndLock->GetSafeHwnd()); }
+BOOL PASCAL CImageList::DragLeave(CWnd* pWndLock)
+{
+    return ImageList_DragLeave(pWndLock->GetSafeHwnd());
+}

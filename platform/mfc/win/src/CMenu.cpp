@@ -9,13 +9,28 @@ static CHandleMap<CMenu, HMENU>& MenuMap()
     return map;
 }
 
-CMenu* PASCAL CMenu::FromHandle(HMENU hMenu) { return MenuMap().FromHandle(hMenu); }
-CMenu* PASCAL CMenu::FromHandlePermanent(HMENU hMenu) { return MenuMap().LookupPermanent(hMenu); }
-void PASCAL CMenu::DeleteTempMap() { MenuMap().DeleteTemp(); }
+CMenu* PASCAL CMenu::FromHandle(HMENU hMenu)
+{
+    return MenuMap().FromHandle(hMenu);
+}
+CMenu* PASCAL CMenu::FromHandlePermanent(HMENU hMenu)
+{
+    return MenuMap().LookupPermanent(hMenu);
+}
+void PASCAL CMenu::DeleteTempMap()
+{
+    MenuMap().DeleteTemp();
+}
 
-BOOL CMenu::Attach(HMENU hMenu) { return MenuMap().Attach(this, m_hMenu, hMenu); }
+BOOL CMenu::Attach(HMENU hMenu)
+{
+    return MenuMap().Attach(this, m_hMenu, hMenu);
+}
 
-HMENU CMenu::Detach() { return MenuMap().Detach(this, m_hMenu); }
+HMENU CMenu::Detach()
+{
+    return MenuMap().Detach(this, m_hMenu);
+}
 
 BOOL CMenu::DestroyMenu()
 {
@@ -32,8 +47,7 @@ BOOL CMenu::LoadMenu(LPCWSTR lpszResourceName)
 int CMenu::GetMenuString(UINT nIDItem, CString& rString, UINT nFlags) const
 {
     int nLen = ::GetMenuStringW(m_hMenu, nIDItem, nullptr, 0, nFlags);
-    if (nLen <= 0)
-    {
+    if (nLen <= 0) {
         rString.Empty();
         return 0;
     }

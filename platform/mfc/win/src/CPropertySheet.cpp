@@ -8,9 +8,18 @@ IMPLEMENT_DYNAMIC(CPropertySheet, CWnd)
 
 // --- Pages ---------------------------------------------------------------------------------
 
-CPropertyPage::CPropertyPage() { CommonConstruct(nullptr, 0); }
-CPropertyPage::CPropertyPage(UINT nIDTemplate, UINT nIDCaption) { CommonConstruct(MAKEINTRESOURCEW(nIDTemplate), nIDCaption); }
-CPropertyPage::CPropertyPage(LPCWSTR lpszTemplateName, UINT nIDCaption) { CommonConstruct(lpszTemplateName, nIDCaption); }
+CPropertyPage::CPropertyPage()
+{
+    CommonConstruct(nullptr, 0);
+}
+CPropertyPage::CPropertyPage(UINT nIDTemplate, UINT nIDCaption)
+{
+    CommonConstruct(MAKEINTRESOURCEW(nIDTemplate), nIDCaption);
+}
+CPropertyPage::CPropertyPage(LPCWSTR lpszTemplateName, UINT nIDCaption)
+{
+    CommonConstruct(lpszTemplateName, nIDCaption);
+}
 CPropertyPage::~CPropertyPage() = default;
 
 void CPropertyPage::CommonConstruct(LPCWSTR lpszTemplateName, UINT nIDCaption)
@@ -19,8 +28,7 @@ void CPropertyPage::CommonConstruct(LPCWSTR lpszTemplateName, UINT nIDCaption)
     m_psp.dwSize = sizeof(m_psp);
     m_psp.dwFlags = PSP_USECALLBACK;
     m_lpszTemplateName = lpszTemplateName;
-    if (lpszTemplateName != nullptr)
-    {
+    if (lpszTemplateName != nullptr) {
         m_psp.hInstance = AfxFindResourceHandle(lpszTemplateName, (LPCWSTR)RT_DIALOG);
         if (IS_INTRESOURCE(lpszTemplateName))
             m_nIDHelp = LOWORD((UINT_PTR)lpszTemplateName);
@@ -29,8 +37,7 @@ void CPropertyPage::CommonConstruct(LPCWSTR lpszTemplateName, UINT nIDCaption)
     m_psp.pfnDlgProc = AfxDlgProc;
     m_psp.lParam = (LPARAM)this;
     m_psp.pfnCallback = PropPageCallback;
-    if (nIDCaption != 0 && m_strCaption.LoadString(nIDCaption))
-    {
+    if (nIDCaption != 0 && m_strCaption.LoadString(nIDCaption)) {
         m_psp.pszTitle = m_strCaption;
         m_psp.dwFlags |= PSP_USETITLE;
     }
@@ -61,7 +68,10 @@ void CPropertyPage::SetModified(BOOL bChanged)
     ::SendMessageW(::GetParent(m_hWnd), bChanged ? PSM_CHANGED : PSM_UNCHANGED, (WPARAM)m_hWnd, 0);
 }
 
-void CPropertyPage::CancelToClose() { ::SendMessageW(::GetParent(m_hWnd), PSM_CANCELTOCLOSE, 0, 0); }
+void CPropertyPage::CancelToClose()
+{
+    ::SendMessageW(::GetParent(m_hWnd), PSM_CANCELTOCLOSE, 0, 0);
+}
 
 LRESULT CPropertyPage::QuerySiblings(WPARAM wParam, LPARAM lParam)
 {
@@ -77,7 +87,10 @@ BOOL CPropertyPage::OnSetActive()
     return TRUE;
 }
 
-BOOL CPropertyPage::OnKillActive() { return UpdateData(TRUE); }
+BOOL CPropertyPage::OnKillActive()
+{
+    return UpdateData(TRUE);
+}
 
 BOOL CPropertyPage::OnApply()
 {
@@ -85,13 +98,28 @@ BOOL CPropertyPage::OnApply()
     return TRUE;
 }
 
-void CPropertyPage::OnReset() { OnCancel(); }
+void CPropertyPage::OnReset()
+{
+    OnCancel();
+}
 void CPropertyPage::OnOK() {}
 void CPropertyPage::OnCancel() {}
-BOOL CPropertyPage::OnQueryCancel() { return TRUE; }
-LRESULT CPropertyPage::OnWizardBack() { return 0; }
-LRESULT CPropertyPage::OnWizardNext() { return 0; }
-BOOL CPropertyPage::OnWizardFinish() { return TRUE; }
+BOOL CPropertyPage::OnQueryCancel()
+{
+    return TRUE;
+}
+LRESULT CPropertyPage::OnWizardBack()
+{
+    return 0;
+}
+LRESULT CPropertyPage::OnWizardNext()
+{
+    return 0;
+}
+BOOL CPropertyPage::OnWizardFinish()
+{
+    return TRUE;
+}
 
 BOOL CPropertyPage::PreTranslateMessage(MSG* pMsg)
 {
@@ -106,8 +134,7 @@ BOOL CPropertyPage::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult)
     NMHDR* pNMHDR = (NMHDR*)lParam;
     if (pNMHDR->hwndFrom != m_hWnd && pNMHDR->hwndFrom != ::GetParent(m_hWnd))
         return FALSE;
-    switch (pNMHDR->code)
-    {
+    switch (pNMHDR->code) {
     case PSN_SETACTIVE:
         *pResult = OnSetActive() ? 0 : -1;
         break;
@@ -150,7 +177,10 @@ END_MESSAGE_MAP()
 
 static thread_local CPropertySheet* s_pSheetInit = nullptr;  // the sheet being created
 
-CPropertySheet::CPropertySheet() { CommonConstruct(nullptr, 0); }
+CPropertySheet::CPropertySheet()
+{
+    CommonConstruct(nullptr, 0);
+}
 
 CPropertySheet::CPropertySheet(UINT nIDCaption, CWnd* pParentWnd, UINT iSelectPage)
 {
@@ -216,8 +246,7 @@ int CALLBACK CPropertySheet::PropSheetCallback(HWND, UINT message, LPARAM lParam
     DWORD* pExStyle = bEx ? (DWORD*)(pWords + 4) : (DWORD*)(pWords + 2);
     DWORD dwKeep = *pStyle & (DS_SETFONT | DS_3DLOOK | DS_CONTEXTHELP | DS_FIXEDSYS);
     *pStyle = pSheet->m_dwCreateStyle | dwKeep;
-    if (pSheet->m_dwCreateStyle & WS_CHILD)
-    {
+    if (pSheet->m_dwCreateStyle & WS_CHILD) {
         *pStyle |= DS_CONTROL;
         *pExStyle |= WS_EX_CONTROLPARENT;
     }
@@ -266,8 +295,7 @@ INT_PTR CPropertySheet::DoModal()
     HWND hWndTop;
     HWND hWndParent = CWnd::GetSafeOwner_(m_pParentWnd->GetSafeHwnd(), &hWndTop);
     BOOL bEnableParent = FALSE;
-    if (hWndParent != nullptr && ::IsWindowEnabled(hWndParent))
-    {
+    if (hWndParent != nullptr && ::IsWindowEnabled(hWndParent)) {
         ::EnableWindow(hWndParent, FALSE);
         bEnableParent = TRUE;
     }
@@ -323,13 +351,11 @@ BOOL CPropertySheet::OnInitDialog()
     if (!m_bStacked)
         if (CTabCtrl* pTab = GetTabControl())
             pTab->ModifyStyle(TCS_MULTILINE, TCS_SINGLELINE);
-    if (m_bModeless)
-    {
+    if (m_bModeless) {
         // Modeless and child sheets have no OK, Cancel, Apply or Help buttons.
         static const int buttons[] = {IDOK, IDCANCEL, ID_APPLY_NOW, IDHELP};
         for (int nID : buttons)
-            if (HWND hWnd = ::GetDlgItem(m_hWnd, nID))
-            {
+            if (HWND hWnd = ::GetDlgItem(m_hWnd, nID)) {
                 ::ShowWindow(hWnd, SW_HIDE);
                 ::EnableWindow(hWnd, FALSE);
             }
@@ -354,17 +380,16 @@ BOOL CPropertySheet::PreTranslateMessage(MSG* pMsg)
 
 BOOL CPropertySheet::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo)
 {
-    return CWnd::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo) || AfxRouteCommandToThread(nID, nCode, pExtra, pHandlerInfo);
+    return CWnd::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo) ||
+        AfxRouteCommandToThread(nID, nCode, pExtra, pHandlerInfo);
 }
 
 void CPropertySheet::AddPage(CPropertyPage* pPage)
 {
     m_pages.Add(pPage);
-    if (m_hWnd != nullptr)
-    {
+    if (m_hWnd != nullptr) {
         HPROPSHEETPAGE hPage = ::CreatePropertySheetPageW(&pPage->m_psp);
-        if (hPage == nullptr || !SendMessage(PSM_ADDPAGE, 0, (LPARAM)hPage))
-        {
+        if (hPage == nullptr || !SendMessage(PSM_ADDPAGE, 0, (LPARAM)hPage)) {
             if (hPage != nullptr)
                 ::DestroyPropertySheetPage(hPage);
             m_pages.RemoveAt(m_pages.GetSize() - 1);
@@ -389,7 +414,10 @@ void CPropertySheet::RemovePage(int nPage)
     m_pages.RemoveAt(nPage);
 }
 
-int CPropertySheet::GetPageCount() const { return (int)m_pages.GetSize(); }
+int CPropertySheet::GetPageCount() const
+{
+    return (int)m_pages.GetSize();
+}
 
 CPropertyPage* CPropertySheet::GetPage(int nPage) const
 {
@@ -414,21 +442,26 @@ int CPropertySheet::GetActiveIndex() const
     return (int)::SendMessageW(hTab, TCM_GETCURSEL, 0, 0);
 }
 
-CPropertyPage* CPropertySheet::GetActivePage() const { return GetPage(GetActiveIndex()); }
+CPropertyPage* CPropertySheet::GetActivePage() const
+{
+    return GetPage(GetActiveIndex());
+}
 
 BOOL CPropertySheet::SetActivePage(int nPage)
 {
     if (nPage < 0 || nPage >= GetPageCount())
         return FALSE;
-    if (m_hWnd == nullptr)
-    {
+    if (m_hWnd == nullptr) {
         m_psh.nStartPage = (UINT)nPage;
         return TRUE;
     }
     return (BOOL)SendMessage(PSM_SETCURSEL, nPage, 0);
 }
 
-BOOL CPropertySheet::SetActivePage(CPropertyPage* pPage) { return SetActivePage(GetPageIndex(pPage)); }
+BOOL CPropertySheet::SetActivePage(CPropertyPage* pPage)
+{
+    return SetActivePage(GetPageIndex(pPage));
+}
 
 CTabCtrl* CPropertySheet::GetTabControl() const
 {
@@ -437,12 +470,10 @@ CTabCtrl* CPropertySheet::GetTabControl() const
 
 void CPropertySheet::SetTitle(LPCWSTR lpszText, UINT nStyle)
 {
-    if (m_hWnd == nullptr)
-    {
+    if (m_hWnd == nullptr) {
         m_strCaption = lpszText;
         m_psh.pszCaption = m_strCaption;
         m_psh.dwFlags = (m_psh.dwFlags & ~PSH_PROPTITLE) | (nStyle & PSH_PROPTITLE);
-    }
-    else
+    } else
         SendMessage(PSM_SETTITLEW, nStyle, (LPARAM)lpszText);
 }

@@ -16,15 +16,17 @@ CView::~CView() = default;
 
 BOOL CView::PreCreateWindow(CREATESTRUCT& cs)
 {
-    if (cs.lpszClass == nullptr)
-    {
+    if (cs.lpszClass == nullptr) {
         AfxEndDeferRegisterClass(_afxWndFrameOrView);
         cs.lpszClass = _afxWndFrameOrView;
     }
     return TRUE;
 }
 
-void CView::PostNcDestroy() { delete this; }
+void CView::PostNcDestroy()
+{
+    delete this;
+}
 
 int CView::OnCreate(LPCREATESTRUCT lpcs)
 {

@@ -7,7 +7,10 @@ IMPLEMENT_DYNAMIC(CWinApp, CWinThread)
 static CWinApp* s_pApp = nullptr;
 static HINSTANCE s_hInstance = nullptr;
 
-CWinApp* AFXAPI AfxGetApp() { return s_pApp; }
+CWinApp* AFXAPI AfxGetApp()
+{
+    return s_pApp;
+}
 
 HINSTANCE AFXAPI AfxGetInstanceHandle()
 {
@@ -16,7 +19,10 @@ HINSTANCE AFXAPI AfxGetInstanceHandle()
     return ::GetModuleHandleW(nullptr);
 }
 
-void AFXAPI AfxSetInstanceHandle(HINSTANCE hInstance) { s_hInstance = hInstance; }
+void AFXAPI AfxSetInstanceHandle(HINSTANCE hInstance)
+{
+    s_hInstance = hInstance;
+}
 
 HINSTANCE AFXAPI AfxFindResourceHandle(LPCWSTR lpszName, LPCWSTR lpszType)
 {
@@ -30,9 +36,9 @@ BEGIN_MESSAGE_MAP(CWinApp, CWinThread)
 END_MESSAGE_MAP()
 
 CWinApp::CWinApp(LPCWSTR lpszAppName)
-    : m_hInstance(::GetModuleHandleW(nullptr)), m_lpCmdLine(nullptr), m_nCmdShow(SW_SHOWNORMAL),
-      m_pszAppName(nullptr), m_pszExeName(nullptr), m_pszHelpFilePath(nullptr), m_pszRegistryKey(nullptr),
-      m_pszProfileName(nullptr), m_nWaitCursorCount(0), m_hcurWaitCursorRestore(nullptr)
+    : m_hInstance(::GetModuleHandleW(nullptr)), m_lpCmdLine(nullptr), m_nCmdShow(SW_SHOWNORMAL), m_pszAppName(nullptr),
+      m_pszExeName(nullptr), m_pszHelpFilePath(nullptr), m_pszRegistryKey(nullptr), m_pszProfileName(nullptr),
+      m_nWaitCursorCount(0), m_hcurWaitCursorRestore(nullptr)
 {
     s_pApp = this;
     AfxGetThreadState()->pCurrentWinThread = this;
@@ -74,10 +80,22 @@ CWinApp::~CWinApp()
         s_pApp = nullptr;
 }
 
-BOOL CWinApp::InitInstance() { return TRUE; }
-int CWinApp::ExitInstance() { return (int)m_msgCur.wParam; }
-int CWinApp::Run() { return CWinThread::Run(); }
-BOOL CWinApp::PreTranslateMessage(MSG* pMsg) { return CWinThread::PreTranslateMessage(pMsg); }
+BOOL CWinApp::InitInstance()
+{
+    return TRUE;
+}
+int CWinApp::ExitInstance()
+{
+    return (int)m_msgCur.wParam;
+}
+int CWinApp::Run()
+{
+    return CWinThread::Run();
+}
+BOOL CWinApp::PreTranslateMessage(MSG* pMsg)
+{
+    return CWinThread::PreTranslateMessage(pMsg);
+}
 
 BOOL CWinApp::OnIdle(LONG lCount)
 {
@@ -92,9 +110,18 @@ void CWinApp::OnAppExit()
         m_pMainWnd->SendMessage(WM_CLOSE);
 }
 
-void CWinApp::OnHelp() { WinHelp(0, HELP_CONTENTS); }
-void CWinApp::OnHelpIndex() { WinHelp(0, HELP_INDEX); }
-void CWinApp::OnHelpFinder() { WinHelp(0, HELP_FINDER); }
+void CWinApp::OnHelp()
+{
+    WinHelp(0, HELP_CONTENTS);
+}
+void CWinApp::OnHelpIndex()
+{
+    WinHelp(0, HELP_INDEX);
+}
+void CWinApp::OnHelpFinder()
+{
+    WinHelp(0, HELP_FINDER);
+}
 void CWinApp::OnContextHelp()
 {
     if (m_pMainWnd != nullptr)
@@ -128,14 +155,11 @@ HCURSOR CWinApp::LoadCursor(LPCWSTR lpszResourceName) const
 void CWinApp::DoWaitCursor(int nCode)
 {
     m_nWaitCursorCount += nCode;
-    if (m_nWaitCursorCount > 0)
-    {
+    if (m_nWaitCursorCount > 0) {
         HCURSOR hcurPrev = ::SetCursor(::LoadCursorW(nullptr, (LPCWSTR)IDC_WAIT));
         if (nCode > 0 && m_nWaitCursorCount == 1)
             m_hcurWaitCursorRestore = hcurPrev;
-    }
-    else
-    {
+    } else {
         m_nWaitCursorCount = 0;
         ::SetCursor(m_hcurWaitCursorRestore);
     }
@@ -143,30 +167,35 @@ void CWinApp::DoWaitCursor(int nCode)
 
 void AFXAPI AfxDoWaitCursor(int nCode)
 {
-    if (CWinApp* pApp = AfxGetApp())
-    {
+    if (CWinApp* pApp = AfxGetApp()) {
         pApp->DoWaitCursor(nCode);
         return;
     }
     static thread_local int nCount = 0;
     static thread_local HCURSOR hcurRestore = nullptr;
     nCount += nCode;
-    if (nCount > 0)
-    {
+    if (nCount > 0) {
         HCURSOR hcurPrev = ::SetCursor(::LoadCursorW(nullptr, (LPCWSTR)IDC_WAIT));
         if (nCode > 0 && nCount == 1)
             hcurRestore = hcurPrev;
-    }
-    else
-    {
+    } else {
         nCount = 0;
         ::SetCursor(hcurRestore);
     }
 }
 
-CWaitCursor::CWaitCursor() { AfxDoWaitCursor(1); }
-CWaitCursor::~CWaitCursor() { AfxDoWaitCursor(-1); }
-void CWaitCursor::Restore() { AfxDoWaitCursor(0); }
+CWaitCursor::CWaitCursor()
+{
+    AfxDoWaitCursor(1);
+}
+CWaitCursor::~CWaitCursor()
+{
+    AfxDoWaitCursor(-1);
+}
+void CWaitCursor::Restore()
+{
+    AfxDoWaitCursor(0);
+}
 
 // --- Message boxes ---------------------------------------------------------------------------
 
@@ -207,19 +236,20 @@ void CWinApp::SetRegistryKey(UINT nIDRegistryKey)
     SetRegistryKey(strKey);
 }
 
-LPCWSTR CWinApp::IniFileName() const { return m_pszProfileName; }
+LPCWSTR CWinApp::IniFileName() const
+{
+    return m_pszProfileName;
+}
 
 HKEY CWinApp::GetAppRegistryKey()
 {
     HKEY hSoftKey = nullptr, hCompanyKey = nullptr, hAppKey = nullptr;
-    if (::RegOpenKeyExW(HKEY_CURRENT_USER, L"Software", 0, KEY_WRITE | KEY_READ, &hSoftKey) == ERROR_SUCCESS)
-    {
+    if (::RegOpenKeyExW(HKEY_CURRENT_USER, L"Software", 0, KEY_WRITE | KEY_READ, &hSoftKey) == ERROR_SUCCESS) {
         DWORD dw;
         if (::RegCreateKeyExW(hSoftKey, m_pszRegistryKey, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_WRITE | KEY_READ,
-                              nullptr, &hCompanyKey, &dw) == ERROR_SUCCESS)
-        {
-            ::RegCreateKeyExW(hCompanyKey, m_pszProfileName, 0, nullptr, REG_OPTION_NON_VOLATILE,
-                              KEY_WRITE | KEY_READ, nullptr, &hAppKey, &dw);
+                              nullptr, &hCompanyKey, &dw) == ERROR_SUCCESS) {
+            ::RegCreateKeyExW(hCompanyKey, m_pszProfileName, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_WRITE | KEY_READ,
+                              nullptr, &hAppKey, &dw);
             ::RegCloseKey(hCompanyKey);
         }
         ::RegCloseKey(hSoftKey);
@@ -255,8 +285,7 @@ UINT CWinApp::GetProfileInt(LPCWSTR lpszSection, LPCWSTR lpszEntry, int nDefault
 
 BOOL CWinApp::WriteProfileInt(LPCWSTR lpszSection, LPCWSTR lpszEntry, int nValue)
 {
-    if (m_pszRegistryKey == nullptr)
-    {
+    if (m_pszRegistryKey == nullptr) {
         WCHAR szT[16];
         wsprintfW(szT, L"%d", nValue);
         return ::WritePrivateProfileStringW(lpszSection, lpszEntry, szT, IniFileName());
@@ -272,10 +301,8 @@ BOOL CWinApp::WriteProfileInt(LPCWSTR lpszSection, LPCWSTR lpszEntry, int nValue
 CString CWinApp::GetProfileString(LPCWSTR lpszSection, LPCWSTR lpszEntry, LPCWSTR lpszDefault)
 {
     CString strDefault(lpszDefault != nullptr ? lpszDefault : L"");
-    if (m_pszRegistryKey == nullptr)
-    {
-        for (DWORD nSize = 256;; nSize *= 2)
-        {
+    if (m_pszRegistryKey == nullptr) {
+        for (DWORD nSize = 256;; nSize *= 2) {
             CString strValue;
             DWORD nLen = ::GetPrivateProfileStringW(lpszSection, lpszEntry, strDefault, strValue.GetBuffer(nSize),
                                                     nSize, IniFileName());
@@ -290,8 +317,7 @@ CString CWinApp::GetProfileString(LPCWSTR lpszSection, LPCWSTR lpszEntry, LPCWST
     CString strValue;
     DWORD dwType = 0, dwCount = 0;
     LONG lResult = ::RegQueryValueExW(hSecKey, lpszEntry, nullptr, &dwType, nullptr, &dwCount);
-    if (lResult == ERROR_SUCCESS && dwType == REG_SZ)
-    {
+    if (lResult == ERROR_SUCCESS && dwType == REG_SZ) {
         lResult = ::RegQueryValueExW(hSecKey, lpszEntry, nullptr, &dwType,
                                      (LPBYTE)strValue.GetBuffer(dwCount / sizeof(WCHAR) + 1), &dwCount);
         strValue.ReleaseBuffer();
@@ -305,8 +331,7 @@ BOOL CWinApp::WriteProfileString(LPCWSTR lpszSection, LPCWSTR lpszEntry, LPCWSTR
     if (m_pszRegistryKey == nullptr)
         return ::WritePrivateProfileStringW(lpszSection, lpszEntry, lpszValue, IniFileName());
     LONG lResult;
-    if (lpszEntry == nullptr)
-    {
+    if (lpszEntry == nullptr) {
         HKEY hAppKey = GetAppRegistryKey();
         if (hAppKey == nullptr)
             return FALSE;
@@ -330,8 +355,7 @@ BOOL CWinApp::GetProfileBinary(LPCWSTR lpszSection, LPCWSTR lpszEntry, LPBYTE* p
 {
     *ppData = nullptr;
     *pBytes = 0;
-    if (m_pszRegistryKey == nullptr)
-    {
+    if (m_pszRegistryKey == nullptr) {
         // INI files keep each byte as two letters 'A' + nibble.
         CString str = GetProfileString(lpszSection, lpszEntry, nullptr);
         int nLen = str.GetLength();
@@ -348,15 +372,13 @@ BOOL CWinApp::GetProfileBinary(LPCWSTR lpszSection, LPCWSTR lpszEntry, LPBYTE* p
         return FALSE;
     DWORD dwType = 0, dwCount = 0;
     LONG lResult = ::RegQueryValueExW(hSecKey, lpszEntry, nullptr, &dwType, nullptr, &dwCount);
-    if (lResult == ERROR_SUCCESS && dwType == REG_BINARY)
-    {
+    if (lResult == ERROR_SUCCESS && dwType == REG_BINARY) {
         *ppData = new BYTE[dwCount ? dwCount : 1];
         lResult = ::RegQueryValueExW(hSecKey, lpszEntry, nullptr, &dwType, *ppData, &dwCount);
         *pBytes = dwCount;
     }
     ::RegCloseKey(hSecKey);
-    if (lResult != ERROR_SUCCESS || dwType != REG_BINARY)
-    {
+    if (lResult != ERROR_SUCCESS || dwType != REG_BINARY) {
         delete[] * ppData;
         *ppData = nullptr;
         *pBytes = 0;
@@ -367,11 +389,9 @@ BOOL CWinApp::GetProfileBinary(LPCWSTR lpszSection, LPCWSTR lpszEntry, LPBYTE* p
 
 BOOL CWinApp::WriteProfileBinary(LPCWSTR lpszSection, LPCWSTR lpszEntry, LPBYTE pData, UINT nBytes)
 {
-    if (m_pszRegistryKey == nullptr)
-    {
+    if (m_pszRegistryKey == nullptr) {
         CString str;
-        for (UINT i = 0; i < nBytes; i++)
-        {
+        for (UINT i = 0; i < nBytes; i++) {
             str += (WCHAR)((pData[i] & 0x0F) + L'A');
             str += (WCHAR)(((pData[i] >> 4) & 0x0F) + L'A');
         }
@@ -399,8 +419,7 @@ int AFXAPI AfxWinMain(HINSTANCE hInstance, HINSTANCE, LPWSTR lpCmdLine, int nCmd
     pApp->m_nCmdShow = nCmdShow;
     INITCOMMONCONTROLSEX icc = {sizeof(icc), ICC_WIN95_CLASSES | ICC_DATE_CLASSES | ICC_TAB_CLASSES};
     ::InitCommonControlsEx(&icc);
-    if (!pThread->InitInstance())
-    {
+    if (!pThread->InitInstance()) {
         if (pThread->m_pMainWnd != nullptr)
             pThread->m_pMainWnd->DestroyWindow();
         return pThread->ExitInstance();

@@ -19,8 +19,8 @@ CWnd* AFXAPI AfxGetMainWnd()
 CWinThread::CWinThread() : CWinThread(nullptr, nullptr) {}
 
 CWinThread::CWinThread(AFX_THREADPROC pfnThreadProc, LPVOID pParam)
-    : m_pMainWnd(nullptr), m_pActiveWnd(nullptr), m_bAutoDelete(TRUE), m_hThread(nullptr), m_nThreadID(0),
-      m_msgCur(), m_pfnThreadProc(pfnThreadProc), m_pThreadParams(pParam)
+    : m_pMainWnd(nullptr), m_pActiveWnd(nullptr), m_bAutoDelete(TRUE), m_hThread(nullptr), m_nThreadID(0), m_msgCur(),
+      m_pfnThreadProc(pfnThreadProc), m_pThreadParams(pParam)
 {
 }
 
@@ -40,8 +40,14 @@ CWnd* CWinThread::GetMainWnd()
     return m_pMainWnd;
 }
 
-BOOL CWinThread::InitInstance() { return FALSE; }
-int CWinThread::ExitInstance() { return (int)m_msgCur.wParam; }
+BOOL CWinThread::InitInstance()
+{
+    return FALSE;
+}
+int CWinThread::ExitInstance()
+{
+    return (int)m_msgCur.wParam;
+}
 void CWinThread::Delete()
 {
     if (m_bAutoDelete)
@@ -77,8 +83,8 @@ void AFXAPI AfxEndThread(UINT nExitCode, BOOL bDelete)
 BOOL CWinThread::CreateThread(DWORD dwCreateFlags, UINT nStackSize, LPSECURITY_ATTRIBUTES lpSecurityAttrs)
 {
     unsigned nThreadID = 0;
-    m_hThread = (HANDLE)_beginthreadex(lpSecurityAttrs, nStackSize, ThreadEntry, this,
-                                       dwCreateFlags | CREATE_SUSPENDED, &nThreadID);
+    m_hThread = (HANDLE)_beginthreadex(lpSecurityAttrs, nStackSize, ThreadEntry, this, dwCreateFlags | CREATE_SUSPENDED,
+                                       &nThreadID);
     if (m_hThread == nullptr)
         return FALSE;
     m_nThreadID = nThreadID;
@@ -90,8 +96,7 @@ BOOL CWinThread::CreateThread(DWORD dwCreateFlags, UINT nStackSize, LPSECURITY_A
 static CWinThread* BeginThread(CWinThread* pThread, int nPriority, UINT nStackSize, DWORD dwCreateFlags,
                                LPSECURITY_ATTRIBUTES lpSecurityAttrs)
 {
-    if (!pThread->CreateThread(dwCreateFlags | CREATE_SUSPENDED, nStackSize, lpSecurityAttrs))
-    {
+    if (!pThread->CreateThread(dwCreateFlags | CREATE_SUSPENDED, nStackSize, lpSecurityAttrs)) {
         pThread->Delete();
         return nullptr;
     }
@@ -133,8 +138,7 @@ BOOL AFXAPI AfxPumpMessage()
     MSG& msg = s_msgNoThread;
     if (!::GetMessageW(&msg, nullptr, 0, 0))
         return FALSE;
-    if (msg.message != WM_KICKIDLE && !CWnd::WalkPreTranslateTree(nullptr, &msg))
-    {
+    if (msg.message != WM_KICKIDLE && !CWnd::WalkPreTranslateTree(nullptr, &msg)) {
         ::TranslateMessage(&msg);
         ::DispatchMessageW(&msg);
     }
@@ -144,8 +148,7 @@ BOOL AFXAPI AfxPumpMessage()
 static BOOL IsIdleMessageDefault(MSG* pMsg)
 {
     AFX_THREAD_STATE* pState = AfxGetThreadState();
-    if (pMsg->message == WM_MOUSEMOVE || pMsg->message == WM_NCMOUSEMOVE)
-    {
+    if (pMsg->message == WM_MOUSEMOVE || pMsg->message == WM_NCMOUSEMOVE) {
         // A mouse move to where the mouse already was is no reason for idle work.
         if (pState->ptCursorLast.x == pMsg->pt.x && pState->ptCursorLast.y == pMsg->pt.y &&
             pMsg->message == pState->nMsgLast)
@@ -163,14 +166,16 @@ BOOL AFXAPI AfxIsIdleMessage(MSG* pMsg)
     return pThread != nullptr ? pThread->IsIdleMessage(pMsg) : IsIdleMessageDefault(pMsg);
 }
 
-BOOL CWinThread::IsIdleMessage(MSG* pMsg) { return IsIdleMessageDefault(pMsg); }
+BOOL CWinThread::IsIdleMessage(MSG* pMsg)
+{
+    return IsIdleMessageDefault(pMsg);
+}
 
 BOOL CWinThread::PumpMessage()
 {
     if (!::GetMessageW(&m_msgCur, nullptr, 0, 0))
         return FALSE;
-    if (m_msgCur.message != WM_KICKIDLE && !PreTranslateMessage(&m_msgCur))
-    {
+    if (m_msgCur.message != WM_KICKIDLE && !PreTranslateMessage(&m_msgCur)) {
         ::TranslateMessage(&m_msgCur);
         ::DispatchMessageW(&m_msgCur);
     }
@@ -179,8 +184,7 @@ BOOL CWinThread::PumpMessage()
 
 BOOL CWinThread::PreTranslateMessage(MSG* pMsg)
 {
-    if (pMsg->hwnd == nullptr)
-    {
+    if (pMsg->hwnd == nullptr) {
         // Thread messages go to the thread's own map (ON_THREAD_MESSAGE).
         UINT nKey = pMsg->message;
         AFX_MSGCALL call = {pMsg->message, pMsg->wParam, pMsg->lParam, 0, nullptr, 0};
@@ -191,8 +195,7 @@ BOOL CWinThread::PreTranslateMessage(MSG* pMsg)
     if (CWnd::WalkPreTranslateTree(pMainWnd->GetSafeHwnd(), pMsg))
         return TRUE;
     // A modeless window outside the main window still gets the main window's accelerators.
-    if (pMainWnd != nullptr && pMsg->hwnd != nullptr)
-    {
+    if (pMainWnd != nullptr && pMsg->hwnd != nullptr) {
         CWnd* pWnd = CWnd::FromHandle(pMsg->hwnd);
         if (pWnd->GetTopLevelParent() != pMainWnd)
             return pMainWnd->PreTranslateMessage(pMsg);
@@ -205,19 +208,15 @@ int CWinThread::Run()
     BOOL bIdle = TRUE;
     LONG lIdleCount = 0;
     MSG msg;
-    for (;;)
-    {
-        while (bIdle && !::PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE))
-        {
+    for (;;) {
+        while (bIdle && !::PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
             if (!OnIdle(lIdleCount++))
                 bIdle = FALSE;
         }
-        do
-        {
+        do {
             if (!PumpMessage())
                 return ExitInstance();
-            if (IsIdleMessage(&m_msgCur))
-            {
+            if (IsIdleMessage(&m_msgCur)) {
                 bIdle = TRUE;
                 lIdleCount = 0;
             }
@@ -229,18 +228,14 @@ void AFXAPI AfxFrameListIdleUpdate(CWnd* pMainWnd);
 
 BOOL CWinThread::OnIdle(LONG lCount)
 {
-    if (lCount <= 0)
-    {
+    if (lCount <= 0) {
         CWnd* pMainWnd = m_pMainWnd;
-        if (pMainWnd != nullptr && pMainWnd->m_hWnd != nullptr && pMainWnd->IsWindowVisible())
-        {
+        if (pMainWnd != nullptr && pMainWnd->m_hWnd != nullptr && pMainWnd->IsWindowVisible()) {
             AfxCallWndProc(pMainWnd, pMainWnd->m_hWnd, WM_IDLEUPDATECMDUI, TRUE, 0);
             pMainWnd->SendMessageToDescendants(WM_IDLEUPDATECMDUI, TRUE, 0, TRUE, TRUE);
         }
         AfxFrameListIdleUpdate(pMainWnd);
-    }
-    else
-    {
+    } else {
         CWnd::DeleteTempMap();
         CDC::DeleteTempMap();
         CGdiObject::DeleteTempMap();
@@ -257,8 +252,7 @@ LRESULT CWinThread::ProcessWndProcException(CException* e, const MSG* pMsg)
         lResult = -1;
     else if (pMsg->message == WM_PAINT)
         ::ValidateRect(pMsg->hwnd, nullptr);
-    if (!e->IsKindOf(RUNTIME_CLASS(CUserException)))
-    {
+    if (!e->IsKindOf(RUNTIME_CLASS(CUserException))) {
         WCHAR szText[512] = L"";
         if (!e->GetErrorMessage(szText, _countof(szText)))
             lstrcpynW(szText, L"An internal application error occurred.", _countof(szText));
@@ -267,4 +261,7 @@ LRESULT CWinThread::ProcessWndProcException(CException* e, const MSG* pMsg)
     return lResult;
 }
 
-void AFXAPI AfxPostQuitMessage(int nExitCode) { ::PostQuitMessage(nExitCode); }
+void AFXAPI AfxPostQuitMessage(int nExitCode)
+{
+    ::PostQuitMessage(nExitCode);
+}

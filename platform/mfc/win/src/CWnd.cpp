@@ -37,20 +37,34 @@ CWnd::~CWnd()
         DestroyWindow();
 }
 
-CWnd* PASCAL CWnd::FromHandle(HWND hWnd) { return WndMap().FromHandle(hWnd); }
-CWnd* PASCAL CWnd::FromHandlePermanent(HWND hWnd) { return WndMap().LookupPermanent(hWnd); }
-void PASCAL CWnd::DeleteTempMap() { WndMap().DeleteTemp(); }
+CWnd* PASCAL CWnd::FromHandle(HWND hWnd)
+{
+    return WndMap().FromHandle(hWnd);
+}
+CWnd* PASCAL CWnd::FromHandlePermanent(HWND hWnd)
+{
+    return WndMap().LookupPermanent(hWnd);
+}
+void PASCAL CWnd::DeleteTempMap()
+{
+    WndMap().DeleteTemp();
+}
 
-BOOL CWnd::Attach(HWND hWndNew) { return WndMap().Attach(this, m_hWnd, hWndNew); }
+BOOL CWnd::Attach(HWND hWndNew)
+{
+    return WndMap().Attach(this, m_hWnd, hWndNew);
+}
 
-HWND CWnd::Detach() { return WndMap().Detach(this, m_hWnd); }
+HWND CWnd::Detach()
+{
+    return WndMap().Detach(this, m_hWnd);
+}
 
 // Puts the library's procedure in front of the window's own.
 static void InstallWndProc(CWnd* pWnd, HWND hWnd)
 {
     WNDPROC pfnOld = (WNDPROC)::SetWindowLongPtrW(hWnd, GWLP_WNDPROC, (LONG_PTR)AfxWndProc);
-    if (pfnOld != AfxWndProc)
-    {
+    if (pfnOld != AfxWndProc) {
         pWnd->m_pfnSuper = pfnOld;
         ::SetPropW(hWnd, kOldProcProp, (HANDLE)pfnOld);
     }
@@ -88,8 +102,7 @@ void CWnd::PreSubclassWindow() {}
 static LRESULT CALLBACK AfxCbtFilterHook(int code, WPARAM wParam, LPARAM lParam)
 {
     AFX_THREAD_STATE* pState = AfxGetThreadState();
-    if (code == HCBT_CREATEWND && pState->pWndInit != nullptr)
-    {
+    if (code == HCBT_CREATEWND && pState->pWndInit != nullptr) {
         CWnd* pWnd = pState->pWndInit;
         pState->pWndInit = nullptr;
         HWND hWnd = (HWND)wParam;
@@ -117,24 +130,22 @@ BOOL AFXAPI AfxUnhookWindowCreate()
     AFX_THREAD_STATE* pState = AfxGetThreadState();
     BOOL bAttached = pState->pWndInit == nullptr;
     pState->pWndInit = nullptr;
-    if (pState->hHookCbt != nullptr)
-    {
+    if (pState->hHookCbt != nullptr) {
         ::UnhookWindowsHookEx(pState->hHookCbt);
         pState->hHookCbt = nullptr;
     }
     return bAttached;
 }
 
-BOOL CWnd::Create(LPCWSTR lpszClassName, LPCWSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
-                  CWnd* pParentWnd, UINT nID, CCreateContext* pContext)
+BOOL CWnd::Create(LPCWSTR lpszClassName, LPCWSTR lpszWindowName, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd,
+                  UINT nID, CCreateContext* pContext)
 {
-    return CreateEx(0, lpszClassName, lpszWindowName, dwStyle | WS_CHILD, rect.left, rect.top,
-                    rect.right - rect.left, rect.bottom - rect.top, pParentWnd->GetSafeHwnd(),
-                    (HMENU)(UINT_PTR)nID, (LPVOID)pContext);
+    return CreateEx(0, lpszClassName, lpszWindowName, dwStyle | WS_CHILD, rect.left, rect.top, rect.right - rect.left,
+                    rect.bottom - rect.top, pParentWnd->GetSafeHwnd(), (HMENU)(UINT_PTR)nID, (LPVOID)pContext);
 }
 
-BOOL CWnd::CreateEx(DWORD dwExStyle, LPCWSTR lpszClassName, LPCWSTR lpszWindowName, DWORD dwStyle,
-                    const RECT& rect, CWnd* pParentWnd, UINT nID, LPVOID lpParam)
+BOOL CWnd::CreateEx(DWORD dwExStyle, LPCWSTR lpszClassName, LPCWSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
+                    CWnd* pParentWnd, UINT nID, LPVOID lpParam)
 {
     return CreateEx(dwExStyle, lpszClassName, lpszWindowName, dwStyle, rect.left, rect.top, rect.right - rect.left,
                     rect.bottom - rect.top, pParentWnd->GetSafeHwnd(), (HMENU)(UINT_PTR)nID, lpParam);
@@ -156,8 +167,7 @@ BOOL CWnd::CreateEx(DWORD dwExStyle, LPCWSTR lpszClassName, LPCWSTR lpszWindowNa
     cs.hMenu = nIDorHMenu;
     cs.hInstance = AfxGetInstanceHandle();
     cs.lpCreateParams = lpParam;
-    if (!PreCreateWindow(cs))
-    {
+    if (!PreCreateWindow(cs)) {
         PostNcDestroy();
         return FALSE;
     }
@@ -172,8 +182,7 @@ BOOL CWnd::CreateEx(DWORD dwExStyle, LPCWSTR lpszClassName, LPCWSTR lpszWindowNa
 
 BOOL CWnd::PreCreateWindow(CREATESTRUCT& cs)
 {
-    if (cs.lpszClass == nullptr)
-    {
+    if (cs.lpszClass == nullptr) {
         AfxEndDeferRegisterClass(_afxWnd);
         cs.lpszClass = _afxWnd;
     }
@@ -198,10 +207,8 @@ void CWnd::PostNcDestroy() {}
 void CWnd::OnNcDestroy()
 {
     CWinThread* pThread = AfxGetThread();
-    if (pThread != nullptr)
-    {
-        if (pThread->m_pMainWnd == this)
-        {
+    if (pThread != nullptr) {
+        if (pThread->m_pMainWnd == this) {
             AfxPostQuitMessage(0);
             pThread->m_pMainWnd = nullptr;
         }
@@ -209,8 +216,7 @@ void CWnd::OnNcDestroy()
             pThread->m_pActiveWnd = nullptr;
     }
     AFX_THREAD_STATE* pState = AfxGetThreadState();
-    if (pState->pLastHit == this)
-    {
+    if (pState->pLastHit == this) {
         pState->pLastHit = nullptr;
         pState->nLastHit = -1;
     }
@@ -223,8 +229,7 @@ void CWnd::OnNcDestroy()
 void CWnd::FinishNcDestroy()
 {
     HWND hWnd = m_hWnd;
-    if ((WNDPROC)::GetWindowLongPtrW(hWnd, GWLP_WNDPROC) == AfxWndProc)
-    {
+    if ((WNDPROC)::GetWindowLongPtrW(hWnd, GWLP_WNDPROC) == AfxWndProc) {
         WNDPROC pfnOld = m_pfnSuper ? m_pfnSuper : (WNDPROC)::GetPropW(hWnd, kOldProcProp);
         if (pfnOld != nullptr)
             ::SetWindowLongPtrW(hWnd, GWLP_WNDPROC, (LONG_PTR)pfnOld);
@@ -372,12 +377,10 @@ BOOL AFXAPI AfxEndDeferRegisterClass(LPCWSTR lpszClassName)
     wndcls.hCursor = ::LoadCursorW(nullptr, (LPCWSTR)IDC_ARROW);
     wndcls.lpszClassName = lpszClassName;
     wndcls.style = CS_DBLCLKS;
-    if (lstrcmpW(lpszClassName, _afxWndFrameOrView) == 0)
-    {
+    if (lstrcmpW(lpszClassName, _afxWndFrameOrView) == 0) {
         wndcls.style |= CS_HREDRAW | CS_VREDRAW;
         wndcls.hbrBackground = (HBRUSH)(COLOR_WINDOW + 1);
-    }
-    else if (lstrcmpW(lpszClassName, _afxWndControlBar) == 0)
+    } else if (lstrcmpW(lpszClassName, _afxWndControlBar) == 0)
         wndcls.hbrBackground = (HBRUSH)(COLOR_BTNFACE + 1);
     return AfxRegisterClass(&wndcls);
 }

@@ -83,8 +83,7 @@ CFrameWnd* CWnd::GetTopLevelFrame() const
     if (m_hWnd == nullptr)
         return nullptr;
     CFrameWnd* pFrame = IsFrameWnd() ? static_cast<CFrameWnd*>(const_cast<CWnd*>(this)) : GetParentFrame();
-    while (pFrame != nullptr)
-    {
+    while (pFrame != nullptr) {
         CFrameWnd* pParent = pFrame->GetParentFrame();
         if (pParent == nullptr)
             break;
@@ -115,17 +114,14 @@ CWnd* CWnd::GetTopLevelOwner() const
 
 CWnd* CWnd::GetDescendantWindow(int nID, BOOL bOnlyPerm) const
 {
-    for (HWND hChild = ::GetTopWindow(m_hWnd); hChild != nullptr; hChild = ::GetWindow(hChild, GW_HWNDNEXT))
-    {
-        if (::GetDlgCtrlID(hChild) == nID)
-        {
+    for (HWND hChild = ::GetTopWindow(m_hWnd); hChild != nullptr; hChild = ::GetWindow(hChild, GW_HWNDNEXT)) {
+        if (::GetDlgCtrlID(hChild) == nID) {
             CWnd* pWnd = bOnlyPerm ? FromHandlePermanent(hChild) : FromHandle(hChild);
             if (pWnd != nullptr)
                 return pWnd;
         }
     }
-    for (HWND hChild = ::GetTopWindow(m_hWnd); hChild != nullptr; hChild = ::GetWindow(hChild, GW_HWNDNEXT))
-    {
+    for (HWND hChild = ::GetTopWindow(m_hWnd); hChild != nullptr; hChild = ::GetWindow(hChild, GW_HWNDNEXT)) {
         if (::GetTopWindow(hChild) != nullptr)
             if (CWnd* pWnd = FromHandle(hChild)->GetDescendantWindow(nID, bOnlyPerm))
                 return pWnd;
@@ -136,8 +132,7 @@ CWnd* CWnd::GetDescendantWindow(int nID, BOOL bOnlyPerm) const
 HWND PASCAL CWnd::GetSafeOwner_(HWND hParent, HWND* pWndTop)
 {
     HWND hWnd = hParent;
-    if (hWnd == nullptr)
-    {
+    if (hWnd == nullptr) {
         CWnd* pMain = AfxGetMainWnd();
         hWnd = pMain->GetSafeHwnd();
     }
@@ -146,8 +141,7 @@ HWND PASCAL CWnd::GetSafeOwner_(HWND hParent, HWND* pWndTop)
     HWND hWndTop = hWnd;
     for (HWND h = hWndTop; h != nullptr; h = ParentOwner(h))
         hWndTop = h;
-    if (pWndTop != nullptr)
-    {
+    if (pWndTop != nullptr) {
         // The caller disables this window while its own window is up.
         *pWndTop = (hWndTop != nullptr && ::IsWindowEnabled(hWndTop) && hWndTop != hWnd) ? hWndTop : nullptr;
     }
@@ -170,14 +164,12 @@ void CWnd::CenterWindow(CWnd* pAlternateOwner)
     MONITORINFO mi = {sizeof(mi)};
     ::GetMonitorInfoW(hMonitor, &mi);
     rcArea = mi.rcWork;
-    if (GetStyle() & WS_CHILD)
-    {
+    if (GetStyle() & WS_CHILD) {
         HWND hParent = ::GetParent(m_hWnd);
         ::GetClientRect(hParent, &rcArea);
         ::GetClientRect(hWndCenter ? hWndCenter : hParent, &rcCenter);
         ::MapWindowPoints(hWndCenter ? hWndCenter : hParent, hParent, (LPPOINT)&rcCenter, 2);
-    }
-    else if (hWndCenter != nullptr && ::IsWindowVisible(hWndCenter) && !::IsIconic(hWndCenter))
+    } else if (hWndCenter != nullptr && ::IsWindowVisible(hWndCenter) && !::IsIconic(hWndCenter))
         ::GetWindowRect(hWndCenter, &rcCenter);
     else
         rcCenter = rcArea;
@@ -218,26 +210,22 @@ void CWnd::RepositionBars(UINT nIDFirst, UINT nIDLast, UINT nIDLeftOver, UINT nF
         ::GetClientRect(m_hWnd, &layout.rect);
     layout.hDWP = nFlags == reposQuery ? nullptr : ::BeginDeferWindowPos(8);
     HWND hWndLeftOver = nullptr;
-    for (HWND hChild = ::GetTopWindow(m_hWnd); hChild != nullptr; hChild = ::GetWindow(hChild, GW_HWNDNEXT))
-    {
+    for (HWND hChild = ::GetTopWindow(m_hWnd); hChild != nullptr; hChild = ::GetWindow(hChild, GW_HWNDNEXT)) {
         UINT nIDC = (UINT)::GetDlgCtrlID(hChild);
         if (nIDC == nIDLeftOver)
             hWndLeftOver = hChild;
         else if (nIDC >= nIDFirst && nIDC <= nIDLast && FromHandlePermanent(hChild) != nullptr)
             ::SendMessageW(hChild, WM_SIZEPARENT, 0, (LPARAM)&layout);
     }
-    if (nFlags == reposQuery)
-    {
+    if (nFlags == reposQuery) {
         if (bStretch)
             *lpRectParam = layout.rect;
         else
             ::SetRect(lpRectParam, 0, 0, layout.sizeTotal.cx, layout.sizeTotal.cy);
         return;
     }
-    if (nIDLeftOver != 0 && hWndLeftOver != nullptr)
-    {
-        if (nFlags == reposExtra && lpRectParam != nullptr)
-        {
+    if (nIDLeftOver != 0 && hWndLeftOver != nullptr) {
+        if (nFlags == reposExtra && lpRectParam != nullptr) {
             layout.rect.left += lpRectParam->left;
             layout.rect.top += lpRectParam->top;
             layout.rect.right -= lpRectParam->right;
@@ -288,8 +276,14 @@ int CWnd::MessageBox(LPCWSTR lpszText, LPCWSTR lpszCaption, UINT nType)
 
 // --- Painting ------------------------------------------------------------------------------
 
-void CWnd::InvalidateRgn(CRgn* pRgn, BOOL bErase) { ::InvalidateRgn(m_hWnd, (HRGN)pRgn->GetSafeHandle(), bErase); }
-void CWnd::ValidateRgn(CRgn* pRgn) { ::ValidateRgn(m_hWnd, (HRGN)pRgn->GetSafeHandle()); }
+void CWnd::InvalidateRgn(CRgn* pRgn, BOOL bErase)
+{
+    ::InvalidateRgn(m_hWnd, (HRGN)pRgn->GetSafeHandle(), bErase);
+}
+void CWnd::ValidateRgn(CRgn* pRgn)
+{
+    ::ValidateRgn(m_hWnd, (HRGN)pRgn->GetSafeHandle());
+}
 
 BOOL CWnd::RedrawWindow(LPCRECT lpRectUpdate, CRgn* prgnUpdate, UINT flags)
 {
@@ -299,21 +293,33 @@ BOOL CWnd::RedrawWindow(LPCRECT lpRectUpdate, CRgn* prgnUpdate, UINT flags)
 int CWnd::ScrollWindowEx(int dx, int dy, LPCRECT lpRectScroll, LPCRECT lpRectClip, CRgn* prgnUpdate,
                          LPRECT lpRectUpdate, UINT flags)
 {
-    return ::ScrollWindowEx(m_hWnd, dx, dy, lpRectScroll, lpRectClip, (HRGN)prgnUpdate->GetSafeHandle(),
-                            lpRectUpdate, flags);
+    return ::ScrollWindowEx(m_hWnd, dx, dy, lpRectScroll, lpRectClip, (HRGN)prgnUpdate->GetSafeHandle(), lpRectUpdate,
+                            flags);
 }
 
-CDC* CWnd::GetDC() { return CDC::FromHandle(::GetDC(m_hWnd)); }
-CDC* CWnd::GetWindowDC() { return CDC::FromHandle(::GetWindowDC(m_hWnd)); }
+CDC* CWnd::GetDC()
+{
+    return CDC::FromHandle(::GetDC(m_hWnd));
+}
+CDC* CWnd::GetWindowDC()
+{
+    return CDC::FromHandle(::GetWindowDC(m_hWnd));
+}
 CDC* CWnd::GetDCEx(CRgn* prgnClip, DWORD flags)
 {
     return CDC::FromHandle(::GetDCEx(m_hWnd, (HRGN)prgnClip->GetSafeHandle(), flags));
 }
-int CWnd::ReleaseDC(CDC* pDC) { return ::ReleaseDC(m_hWnd, pDC->GetSafeHdc()); }
+int CWnd::ReleaseDC(CDC* pDC)
+{
+    return ::ReleaseDC(m_hWnd, pDC->GetSafeHdc());
+}
 
 // --- Scrolling -------------------------------------------------------------------------------
 
-CScrollBar* CWnd::GetScrollBarCtrl(int) const { return nullptr; }
+CScrollBar* CWnd::GetScrollBarCtrl(int) const
+{
+    return nullptr;
+}
 
 BOOL CWnd::GetScrollInfo(int nBar, LPSCROLLINFO lpScrollInfo, UINT nMask)
 {
@@ -346,9 +352,18 @@ int CWnd::GetScrollLimit(int nBar)
 
 // --- Menus ---------------------------------------------------------------------------------
 
-CMenu* CWnd::GetMenu() const { return CMenu::FromHandle(::GetMenu(m_hWnd)); }
-BOOL CWnd::SetMenu(CMenu* pMenu) { return ::SetMenu(m_hWnd, pMenu->GetSafeHmenu()); }
-CMenu* CWnd::GetSystemMenu(BOOL bRevert) const { return CMenu::FromHandle(::GetSystemMenu(m_hWnd, bRevert)); }
+CMenu* CWnd::GetMenu() const
+{
+    return CMenu::FromHandle(::GetMenu(m_hWnd));
+}
+BOOL CWnd::SetMenu(CMenu* pMenu)
+{
+    return ::SetMenu(m_hWnd, pMenu->GetSafeHmenu());
+}
+CMenu* CWnd::GetSystemMenu(BOOL bRevert) const
+{
+    return CMenu::FromHandle(::GetSystemMenu(m_hWnd, bRevert));
+}
 
 // --- Help ------------------------------------------------------------------------------------
 
@@ -381,8 +396,7 @@ BOOL AFXAPI AfxExtractSubString(CString& rString, LPCWSTR lpszFullString, int iS
     rString.Empty();
     if (lpszFullString == nullptr)
         return FALSE;
-    for (; iSubString > 0; --iSubString)
-    {
+    for (; iSubString > 0; --iSubString) {
         lpszFullString = wcschr(lpszFullString, chSep);
         if (lpszFullString == nullptr)
             return FALSE;

@@ -24,20 +24,15 @@ BOOL CWnd::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHand
 BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
 {
     LRESULT lResult = 0;
-    if (message == WM_COMMAND)
-    {
+    if (message == WM_COMMAND) {
         if (!OnCommand(wParam, lParam))
             return FALSE;
         lResult = 1;
-    }
-    else if (message == WM_NOTIFY)
-    {
+    } else if (message == WM_NOTIFY) {
         NMHDR* pNMHDR = (NMHDR*)lParam;
         if (pNMHDR->hwndFrom == nullptr || !OnNotify(wParam, lParam, &lResult))
             return FALSE;
-    }
-    else
-    {
+    } else {
         // Every colour-of-control message has one entry.
         UINT nKey = (message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC) ? AFX_WM_CTLCOLOR : message;
         AFX_MSGCALL call = {message, wParam, lParam, 0, nullptr, 0};
@@ -55,8 +50,7 @@ BOOL CWnd::OnCommand(WPARAM wParam, LPARAM lParam)
     UINT nID = LOWORD(wParam);
     HWND hWndCtrl = (HWND)lParam;
     int nCode = HIWORD(wParam);
-    if (hWndCtrl == nullptr)
-    {
+    if (hWndCtrl == nullptr) {
         // A menu item or accelerator: a command that became disabled is not run.
         if (nID == 0)
             return FALSE;
@@ -66,9 +60,7 @@ BOOL CWnd::OnCommand(WPARAM wParam, LPARAM lParam)
         if (!state.m_bEnabled)
             return TRUE;
         nCode = CN_COMMAND;
-    }
-    else
-    {
+    } else {
         if (AfxGetThreadState()->hLockoutNotifyWindow == m_hWnd)
             return TRUE;  // no control notifications during UpdateData
         if (ReflectLastMsg(hWndCtrl))
@@ -116,14 +108,12 @@ BOOL CWnd::ReflectChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
     LRESULT lResult = 0;
     AFX_MSGCALL call = {message, wParam, lParam, 0, nullptr, 0};
     BOOL bHandled = FALSE;
-    switch (message)
-    {
+    switch (message) {
     case WM_COMMAND:
         bHandled = DispatchToEntries(WM_REFLECT_BASE + WM_COMMAND, HIWORD(wParam), 0, call);
         lResult = 1;
         break;
-    case WM_NOTIFY:
-    {
+    case WM_NOTIFY: {
         NMHDR* pNMHDR = (NMHDR*)lParam;
         AFX_NOTIFY notify = {&lResult, pNMHDR};
         call.pExtra = &notify;
@@ -143,8 +133,7 @@ BOOL CWnd::ReflectChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
         lResult = call.result;
         break;
     default:
-        if (message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC)
-        {
+        if (message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC) {
             bHandled = DispatchToEntries(WM_REFLECT_BASE + AFX_WM_CTLCOLOR, 0, 0, call);
             lResult = call.result;
         }
@@ -161,15 +150,12 @@ static CMenu* FindPopupMenuFromID(CMenu* pMenu, UINT nID)
     if (pMenu == nullptr)
         return nullptr;
     int nItems = (int)pMenu->GetMenuItemCount();
-    for (int i = 0; i < nItems; ++i)
-    {
+    for (int i = 0; i < nItems; ++i) {
         HMENU hPopup = ::GetSubMenu(pMenu->m_hMenu, i);
-        if (hPopup != nullptr)
-        {
+        if (hPopup != nullptr) {
             if (CMenu* pFound = FindPopupMenuFromID(CMenu::FromHandle(hPopup), nID))
                 return pFound;
-        }
-        else if (pMenu->GetMenuItemID(i) == nID)
+        } else if (pMenu->GetMenuItemID(i) == nID)
             return CMenu::FromHandlePermanent(pMenu->m_hMenu);
     }
     return nullptr;
@@ -177,33 +163,27 @@ static CMenu* FindPopupMenuFromID(CMenu* pMenu, UINT nID)
 
 void CWnd::OnDrawItem(int, LPDRAWITEMSTRUCT lpDrawItemStruct)
 {
-    if (lpDrawItemStruct->CtlType == ODT_MENU)
-    {
-        if (CMenu* pMenu = CMenu::FromHandlePermanent((HMENU)lpDrawItemStruct->hwndItem))
-        {
+    if (lpDrawItemStruct->CtlType == ODT_MENU) {
+        if (CMenu* pMenu = CMenu::FromHandlePermanent((HMENU)lpDrawItemStruct->hwndItem)) {
             pMenu->DrawItem(lpDrawItemStruct);
             return;
         }
-    }
-    else if (ReflectLastMsg(lpDrawItemStruct->hwndItem))
+    } else if (ReflectLastMsg(lpDrawItemStruct->hwndItem))
         return;
     Default();
 }
 
 void CWnd::OnMeasureItem(int nIDCtl, LPMEASUREITEMSTRUCT lpMeasureItemStruct)
 {
-    if (lpMeasureItemStruct->CtlType == ODT_MENU)
-    {
+    if (lpMeasureItemStruct->CtlType == ODT_MENU) {
         CMenu* pMenu = FindPopupMenuFromID(GetMenu(), lpMeasureItemStruct->itemID);
         if (pMenu == nullptr)
             pMenu = FindPopupMenuFromID(GetSystemMenu(FALSE), lpMeasureItemStruct->itemID);
-        if (pMenu != nullptr)
-        {
+        if (pMenu != nullptr) {
             pMenu->MeasureItem(lpMeasureItemStruct);
             return;
         }
-    }
-    else if (HWND hWndChild = ::GetDlgItem(m_hWnd, nIDCtl); hWndChild != nullptr && ReflectLastMsg(hWndChild))
+    } else if (HWND hWndChild = ::GetDlgItem(m_hWnd, nIDCtl); hWndChild != nullptr && ReflectLastMsg(hWndChild))
         return;
     Default();
 }
@@ -270,14 +250,11 @@ void CWnd::OnParentNotify(UINT message, LPARAM lParam)
 void PASCAL CWnd::SendMessageToDescendants(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam, BOOL bDeep,
                                            BOOL bOnlyPerm)
 {
-    for (HWND hChild = ::GetTopWindow(hWnd); hChild != nullptr; hChild = ::GetWindow(hChild, GW_HWNDNEXT))
-    {
-        if (bOnlyPerm)
-        {
+    for (HWND hChild = ::GetTopWindow(hWnd); hChild != nullptr; hChild = ::GetWindow(hChild, GW_HWNDNEXT)) {
+        if (bOnlyPerm) {
             if (CWnd* pWnd = FromHandlePermanent(hChild))
                 AfxCallWndProc(pWnd, hChild, message, wParam, lParam);
-        }
-        else
+        } else
             ::SendMessageW(hChild, message, wParam, lParam);
         if (bDeep && ::GetTopWindow(hChild) != nullptr)
             SendMessageToDescendants(hChild, message, wParam, lParam, bDeep, bOnlyPerm);
@@ -291,8 +268,7 @@ void CWnd::SendMessageToDescendants(UINT message, WPARAM wParam, LPARAM lParam, 
 
 BOOL PASCAL CWnd::WalkPreTranslateTree(HWND hWndStop, MSG* pMsg)
 {
-    for (HWND hWnd = pMsg->hwnd; hWnd != nullptr; hWnd = ::GetParent(hWnd))
-    {
+    for (HWND hWnd = pMsg->hwnd; hWnd != nullptr; hWnd = ::GetParent(hWnd)) {
         CWnd* pWnd = FromHandlePermanent(hWnd);
         if (pWnd != nullptr && pWnd->PreTranslateMessage(pMsg))
             return TRUE;
@@ -309,13 +285,15 @@ BOOL CWnd::PreTranslateMessage(MSG* pMsg)
     return FALSE;
 }
 
-BOOL CWnd::ContinueModal() { return (m_nFlags & WF_CONTINUEMODAL) != 0; }
+BOOL CWnd::ContinueModal()
+{
+    return (m_nFlags & WF_CONTINUEMODAL) != 0;
+}
 
 void CWnd::EndModalLoop(int nResult)
 {
     m_nModalResult = nResult;
-    if (m_nFlags & WF_CONTINUEMODAL)
-    {
+    if (m_nFlags & WF_CONTINUEMODAL) {
         m_nFlags &= ~WF_CONTINUEMODAL;
         PostMessage(WM_NULL);  // wakes the loop
     }
@@ -332,12 +310,9 @@ int CWnd::RunModalLoop(DWORD dwFlags)
     HWND hWndParent = ::GetParent(m_hWnd);
     m_nFlags |= (WF_MODALLOOP | WF_CONTINUEMODAL);
     MSG msg;
-    for (;;)
-    {
-        while (bIdle && !::PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE))
-        {
-            if (bShowIdle)
-            {
+    for (;;) {
+        while (bIdle && !::PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
+            if (bShowIdle) {
                 ShowWindow(SW_SHOWNORMAL);
                 UpdateWindow();
                 bShowIdle = FALSE;
@@ -347,27 +322,23 @@ int CWnd::RunModalLoop(DWORD dwFlags)
             if ((dwFlags & MLF_NOKICKIDLE) || !SendMessage(WM_KICKIDLE, MSGF_DIALOGBOX, lIdleCount++))
                 bIdle = FALSE;
         }
-        do
-        {
-            if (!AfxPumpMessage())
-            {
+        do {
+            if (!AfxPumpMessage()) {
                 AfxPostQuitMessage(0);
                 m_nFlags &= ~(WF_MODALLOOP | WF_CONTINUEMODAL);
                 return -1;
             }
-            if (bShowIdle && (AfxGetCurrentMessage()->message == 0x118 || AfxGetCurrentMessage()->message == WM_SYSKEYDOWN))
-            {
+            if (bShowIdle &&
+                (AfxGetCurrentMessage()->message == 0x118 || AfxGetCurrentMessage()->message == WM_SYSKEYDOWN)) {
                 ShowWindow(SW_SHOWNORMAL);
                 UpdateWindow();
                 bShowIdle = FALSE;
             }
-            if (!ContinueModal())
-            {
+            if (!ContinueModal()) {
                 m_nFlags &= ~(WF_MODALLOOP | WF_CONTINUEMODAL);
                 return m_nModalResult;
             }
-            if (AfxIsIdleMessage(const_cast<MSG*>(AfxGetCurrentMessage())))
-            {
+            if (AfxIsIdleMessage(const_cast<MSG*>(AfxGetCurrentMessage()))) {
                 bIdle = TRUE;
                 lIdleCount = 0;
             }
@@ -379,8 +350,7 @@ void CWnd::UpdateDialogControls(CCmdTarget* pTarget, BOOL bDisableIfNoHndler)
 {
     CCmdUI state;
     for (HWND hWndChild = ::GetTopWindow(m_hWnd); hWndChild != nullptr;
-         hWndChild = ::GetWindow(hWndChild, GW_HWNDNEXT))
-    {
+         hWndChild = ::GetWindow(hWndChild, GW_HWNDNEXT)) {
         state.m_pOther = FromHandle(hWndChild);
         state.m_nID = (UINT)::GetDlgCtrlID(hWndChild);
         // A control that updates itself (ON_UPDATE_COMMAND_UI_REFLECT) comes first.
@@ -390,15 +360,17 @@ void CWnd::UpdateDialogControls(CCmdTarget* pTarget, BOOL bDisableIfNoHndler)
             continue;
         // Buttons that change their own state never lose it for want of a handler.
         BOOL bAuto = FALSE;
-        if (::SendMessageW(hWndChild, WM_GETDLGCODE, 0, 0) & DLGC_BUTTON)
-        {
+        if (::SendMessageW(hWndChild, WM_GETDLGCODE, 0, 0) & DLGC_BUTTON) {
             UINT nStyle = (UINT)::GetWindowLongW(hWndChild, GWL_STYLE) & 0x0F;
             bAuto = nStyle == BS_AUTOCHECKBOX || nStyle == BS_AUTO3STATE || nStyle == BS_AUTORADIOBUTTON ||
-                    nStyle == BS_GROUPBOX;
+                nStyle == BS_GROUPBOX;
         }
         state.DoUpdate(pTarget, bDisableIfNoHndler && !bAuto);
     }
 }
 
 void CWnd::DoDataExchange(CDataExchange*) {}
-BOOL CWnd::IsFrameWnd() const { return FALSE; }
+BOOL CWnd::IsFrameWnd() const
+{
+    return FALSE;
+}

@@ -4,8 +4,7 @@
 
 static void RemoveLastTool(AFX_THREAD_STATE* pState)
 {
-    if (pState->nLastHit != -1 && pState->pToolTip != nullptr && pState->pToolTip->m_hWnd != nullptr)
-    {
+    if (pState->nLastHit != -1 && pState->pToolTip != nullptr && pState->pToolTip->m_hWnd != nullptr) {
         pState->pToolTip->SendMessage(TTM_ACTIVATE, FALSE);
         pState->pToolTip->SendMessage(TTM_DELTOOLW, 0, (LPARAM)&pState->lastInfo);
     }
@@ -17,8 +16,7 @@ static void RemoveLastTool(AFX_THREAD_STATE* pState)
 static bool IsNearestToolTipOwner(HWND hTarget, HWND hOwner)
 {
     HWND hWnd = hTarget;
-    while (hWnd != nullptr && hWnd != hOwner)
-    {
+    while (hWnd != nullptr && hWnd != hOwner) {
         CWnd* pWnd = CWnd::FromHandlePermanent(hWnd);
         if (pWnd != nullptr && (pWnd->m_nFlags & WF_TOOLTIPS))
             return false;
@@ -32,17 +30,14 @@ static bool IsNearestToolTipOwner(HWND hTarget, HWND hOwner)
 static CToolTipCtrl* ThreadToolTipOf(CWnd* pOwner, AFX_THREAD_STATE* pState)
 {
     CToolTipCtrl*& pToolTip = pState->pToolTip;
-    if (pToolTip != nullptr && (pToolTip->m_hWnd == nullptr || ::GetParent(pToolTip->m_hWnd) != pOwner->m_hWnd))
-    {
+    if (pToolTip != nullptr && (pToolTip->m_hWnd == nullptr || ::GetParent(pToolTip->m_hWnd) != pOwner->m_hWnd)) {
         RemoveLastTool(pState);
         delete pToolTip;
         pToolTip = nullptr;
     }
-    if (pToolTip == nullptr)
-    {
+    if (pToolTip == nullptr) {
         pToolTip = new CToolTipCtrl;
-        if (!pToolTip->Create(pOwner, TTS_ALWAYSTIP))
-        {
+        if (!pToolTip->Create(pOwner, TTS_ALWAYSTIP)) {
             delete pToolTip;
             pToolTip = nullptr;
             return nullptr;
@@ -64,8 +59,7 @@ BOOL CWnd::EnableToolTips(BOOL bEnable)
     BOOL bOld = (m_nFlags & WF_TOOLTIPS) != 0;
     if (bEnable)
         m_nFlags |= WF_TOOLTIPS;
-    else
-    {
+    else {
         m_nFlags &= ~WF_TOOLTIPS;
         AFX_THREAD_STATE* pState = AfxGetThreadState();
         if (pState->pLastHit == this)
@@ -93,8 +87,7 @@ INT_PTR CWnd::OnToolHitTest(CPoint point, TOOLINFO* pTI) const
     int nID = ::GetDlgCtrlID(hWndChild);
     if (nID == 0)
         return -1;
-    if (pTI != nullptr)
-    {
+    if (pTI != nullptr) {
         pTI->hwnd = m_hWnd;
         pTI->uId = (UINT_PTR)hWndChild;
         pTI->uFlags |= TTF_IDISHWND | TTF_CENTERTIP;
@@ -107,9 +100,8 @@ void CWnd::FilterToolTipMessage(MSG* pMsg)
 {
     UINT message = pMsg->message;
     AFX_THREAD_STATE* pState = AfxGetThreadState();
-    if (message != WM_MOUSEMOVE && message != WM_NCMOUSEMOVE && message != WM_LBUTTONUP &&
-        message != WM_RBUTTONUP && message != WM_MBUTTONUP)
-    {
+    if (message != WM_MOUSEMOVE && message != WM_NCMOUSEMOVE && message != WM_LBUTTONUP && message != WM_RBUTTONUP &&
+        message != WM_MBUTTONUP) {
         if ((message >= WM_KEYFIRST && message <= WM_KEYLAST) ||
             (message >= WM_SYSKEYDOWN && message <= WM_SYSDEADCHAR) || message == WM_LBUTTONDOWN ||
             message == WM_RBUTTONDOWN || message == WM_MBUTTONDOWN)
@@ -126,11 +118,9 @@ void CWnd::FilterToolTipMessage(MSG* pMsg)
     TOOLINFOW ti = {};
     ti.cbSize = sizeof(ti);
     INT_PTR nHit = OnToolHitTest(point, &ti);
-    if (pState->nLastHit != nHit || pState->pLastHit != this)
-    {
+    if (pState->nLastHit != nHit || pState->pLastHit != this) {
         RemoveLastTool(pState);
-        if (nHit != -1)
-        {
+        if (nHit != -1) {
             if (ti.hwnd == nullptr)
                 ti.hwnd = m_hWnd;
             pToolTip->SendMessage(TTM_ADDTOOLW, 0, (LPARAM)&ti);
@@ -141,8 +131,7 @@ void CWnd::FilterToolTipMessage(MSG* pMsg)
             pState->nLastHit = nHit;
         }
     }
-    if (nHit != -1)
-    {
+    if (nHit != -1) {
         MSG msg = *pMsg;
         msg.hwnd = m_hWnd;
         msg.lParam = MAKELPARAM(point.x, point.y);

@@ -37,8 +37,7 @@ CString CListCtrl::GetItemText(int nItem, int nSubItem) const
     LVITEMW item = {};
     item.iSubItem = nSubItem;
     CString str;
-    for (int nLen = 128;; nLen *= 2)
-    {
+    for (int nLen = 128;; nLen *= 2) {
         item.cchTextMax = nLen;
         item.pszText = str.GetBuffer(nLen);
         int nRes = (int)SendMessage(LVM_GETITEMTEXTW, nItem, (LPARAM)&item);
@@ -118,13 +117,11 @@ int CListCtrl::InsertColumn(int nCol, LPCWSTR lpszColumnHeading, int nFormat, in
     column.mask = LVCF_TEXT | LVCF_FMT;
     column.pszText = const_cast<LPWSTR>(lpszColumnHeading);
     column.fmt = nFormat;
-    if (nWidth != -1)
-    {
+    if (nWidth != -1) {
         column.mask |= LVCF_WIDTH;
         column.cx = nWidth;
     }
-    if (nSubItem != -1)
-    {
+    if (nSubItem != -1) {
         column.mask |= LVCF_SUBITEM;
         column.iSubItem = nSubItem;
     }
@@ -177,8 +174,7 @@ CString CTreeCtrl::GetItemText(HTREEITEM hItem) const
     item.hItem = hItem;
     item.mask = TVIF_TEXT;
     CString str;
-    for (int nLen = 128;; nLen *= 2)
-    {
+    for (int nLen = 128;; nLen *= 2) {
         item.pszText = str.GetBuffer(nLen);
         item.cchTextMax = nLen;
         GetItem(&item);
@@ -221,8 +217,7 @@ BOOL CTreeCtrl::GetItemImage(HTREEITEM hItem, int& nImage, int& nSelectedImage) 
     item.hItem = hItem;
     item.mask = TVIF_IMAGE | TVIF_SELECTEDIMAGE;
     BOOL bRes = GetItem(&item);
-    if (bRes)
-    {
+    if (bRes) {
         nImage = item.iImage;
         nSelectedImage = item.iSelectedImage;
     }
@@ -294,7 +289,10 @@ void CSpinButtonCtrl::GetRange(int& lower, int& upper) const
 
 // --- CToolTipCtrl ------------------------------------------------------------------------------
 
-BOOL CToolTipCtrl::Create(CWnd* pParentWnd, DWORD dwStyle) { return CreateEx(pParentWnd, dwStyle, 0); }
+BOOL CToolTipCtrl::Create(CWnd* pParentWnd, DWORD dwStyle)
+{
+    return CreateEx(pParentWnd, dwStyle, 0);
+}
 
 BOOL CToolTipCtrl::CreateEx(CWnd* pParentWnd, DWORD dwStyle, DWORD dwStyleEx)
 {
@@ -307,14 +305,12 @@ void CToolTipCtrl::FillInToolInfo(TOOLINFOW& ti, CWnd* pWnd, UINT_PTR nIDTool) c
     memset(&ti, 0, sizeof(ti));
     ti.cbSize = sizeof(ti);
     ti.hwnd = pWnd->GetSafeHwnd();
-    if (nIDTool == 0)
-    {
+    if (nIDTool == 0) {
         // The whole window is the tool.
         ti.hwnd = ::GetParent(pWnd->GetSafeHwnd());
         ti.uFlags = TTF_IDISHWND;
         ti.uId = (UINT_PTR)pWnd->GetSafeHwnd();
-    }
-    else
+    } else
         ti.uId = nIDTool;
 }
 

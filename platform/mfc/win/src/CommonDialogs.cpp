@@ -25,8 +25,7 @@ CFileDialog::CFileDialog(BOOL bOpenFileDialog, LPCWSTR lpszDefExt, LPCWSTR lpszF
     m_ofn.hInstance = AfxGetResourceHandle();
     if (lpszFileName != nullptr)
         lstrcpynW(m_szFileName, lpszFileName, _countof(m_szFileName));
-    if (lpszFilter != nullptr)
-    {
+    if (lpszFilter != nullptr) {
         // "Text (*.txt)|*.txt||": each '|' ends a part, as the NUL the dialog wants.
         m_strFilter = lpszFilter;
         LPWSTR pch = m_strFilter.GetBuffer(0);
@@ -47,8 +46,7 @@ INT_PTR CFileDialog::DoModal()
 
 CString CFileDialog::GetPathName() const
 {
-    if (m_ofn.Flags & OFN_ALLOWMULTISELECT)
-    {
+    if (m_ofn.Flags & OFN_ALLOWMULTISELECT) {
         POSITION pos = GetStartPosition();
         return pos != nullptr ? GetNextPathName(pos) : CString();
     }
@@ -89,8 +87,7 @@ CString CFileDialog::GetNextPathName(POSITION& pos) const
     LPCWSTR lpszFirst = m_ofn.lpstrFile;
     // One file: the buffer holds the whole path. Several: the folder, then each name.
     BOOL bMulti = (m_ofn.Flags & OFN_ALLOWMULTISELECT) && lpszFirst[lstrlenW(lpszFirst) + 1] != L'\0';
-    if (!bMulti)
-    {
+    if (!bMulti) {
         pos = nullptr;
         return lpszFirst;
     }
@@ -151,7 +148,10 @@ CFindReplaceDialog::CFindReplaceDialog() : CCommonDialog(nullptr)
     m_fr.wReplaceWithLen = _countof(m_szReplaceWith);
 }
 
-void CFindReplaceDialog::PostNcDestroy() { delete this; }
+void CFindReplaceDialog::PostNcDestroy()
+{
+    delete this;
+}
 
 BOOL CFindReplaceDialog::Create(BOOL bFindDialogOnly, LPCWSTR lpszFindWhat, LPCWSTR lpszReplaceWith, DWORD dwFlags,
                                 CWnd* pParentWnd)

@@ -8,14 +8,12 @@ IMPLEMENT_DYNAMIC(CListBox, CWnd)
 IMPLEMENT_DYNAMIC(CComboBox, CWnd)
 IMPLEMENT_DYNAMIC(CScrollBar, CWnd)
 
-namespace
-{
+namespace {
 // The owner-draw messages a list or combo box answers itself; false for any other message.
 template <class TBox>
 bool ReflectOwnerDraw(TBox* pBox, UINT message, LPARAM lParam, LRESULT* pResult)
 {
-    switch (message)
-    {
+    switch (message) {
     case WM_DRAWITEM:
         pBox->DrawItem((LPDRAWITEMSTRUCT)lParam);
         return true;
@@ -33,7 +31,7 @@ bool ReflectOwnerDraw(TBox* pBox, UINT message, LPARAM lParam, LRESULT* pResult)
         return false;
     }
 }
-} // namespace
+}  // namespace
 
 void CStatic::DrawItem(LPDRAWITEMSTRUCT) {}
 
@@ -66,8 +64,7 @@ int CEdit::GetLine(int nIndex, LPWSTR lpszBuffer, int nMaxLength) const
 void CListBox::GetText(int nIndex, CString& rString) const
 {
     int nLen = GetTextLen(nIndex);
-    if (nLen == LB_ERR)
-    {
+    if (nLen == LB_ERR) {
         rString.Empty();
         return;
     }
@@ -84,17 +81,25 @@ UINT CListBox::ItemFromPoint(CPoint pt, BOOL& bOutside) const
 
 void CListBox::DrawItem(LPDRAWITEMSTRUCT) {}
 void CListBox::MeasureItem(LPMEASUREITEMSTRUCT) {}
-int CListBox::CompareItem(LPCOMPAREITEMSTRUCT) { return 0; }
+int CListBox::CompareItem(LPCOMPAREITEMSTRUCT)
+{
+    return 0;
+}
 void CListBox::DeleteItem(LPDELETEITEMSTRUCT) {}
-int CListBox::VKeyToItem(UINT, UINT) { return -1; }
-int CListBox::CharToItem(UINT, UINT) { return -1; }
+int CListBox::VKeyToItem(UINT, UINT)
+{
+    return -1;
+}
+int CListBox::CharToItem(UINT, UINT)
+{
+    return -1;
+}
 
 BOOL CListBox::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
 {
     if (ReflectOwnerDraw(this, message, lParam, pResult))
         return TRUE;
-    switch (message)
-    {
+    switch (message) {
     case WM_VKEYTOITEM:
         if (pResult != nullptr)
             *pResult = VKeyToItem(LOWORD(wParam), HIWORD(wParam));
@@ -111,8 +116,7 @@ BOOL CListBox::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT
 void CComboBox::GetLBText(int nIndex, CString& rString) const
 {
     int nLen = GetLBTextLen(nIndex);
-    if (nLen == CB_ERR)
-    {
+    if (nLen == CB_ERR) {
         rString.Empty();
         return;
     }
@@ -122,7 +126,10 @@ void CComboBox::GetLBText(int nIndex, CString& rString) const
 
 void CComboBox::DrawItem(LPDRAWITEMSTRUCT) {}
 void CComboBox::MeasureItem(LPMEASUREITEMSTRUCT) {}
-int CComboBox::CompareItem(LPCOMPAREITEMSTRUCT) { return 0; }
+int CComboBox::CompareItem(LPCOMPAREITEMSTRUCT)
+{
+    return 0;
+}
 void CComboBox::DeleteItem(LPDELETEITEMSTRUCT) {}
 
 BOOL CComboBox::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)

@@ -6,10 +6,9 @@
 #include <vector>
 
 template <class TObject, class THandle>
-class CHandleMap
-{
+class CHandleMap {
 public:
-    typedef std::function<TObject*(THandle h)> Factory;      // a new temporary object bound to h
+    typedef std::function<TObject*(THandle h)> Factory;     // a new temporary object bound to h
     typedef std::function<void(TObject* pObject)> Release;  // unbinds a temporary object before deletion
 
     CHandleMap(Factory factory, Release release) : m_factory(std::move(factory)), m_release(std::move(release)) {}
@@ -74,8 +73,7 @@ public:
         for (auto& entry : m_temporary)
             doomed.push_back(entry.second);
         m_temporary.clear();
-        for (TObject* pObject : doomed)
-        {
+        for (TObject* pObject : doomed) {
             m_release(pObject);
             delete pObject;
         }

@@ -6,11 +6,10 @@
 #include "afxcmn.h"
 #include "afxdlgs.h"
 
-struct AFX_THREAD_STATE
-{
-    CWnd* pWndInit = nullptr;   // the object the next created window belongs to
+struct AFX_THREAD_STATE {
+    CWnd* pWndInit = nullptr;  // the object the next created window belongs to
     HHOOK hHookCbt = nullptr;
-    MSG lastSentMsg = {};       // the message being handled, for Default()
+    MSG lastSentMsg = {};  // the message being handled, for Default()
     CWinThread* pCurrentWinThread = nullptr;
     HWND hLockoutNotifyWindow = nullptr;
     // Tooltips of EnableToolTips.
@@ -36,23 +35,16 @@ BOOL AfxRouteCommandToThread(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERIN
 template <class F>
 LRESULT AfxGuardedCall(const MSG& msg, F f)
 {
-    try
-    {
+    try {
         return f();
-    }
-    catch (CException* e)
-    {
+    } catch (CException* e) {
         LRESULT lResult = AfxProcessWndProcException(e, &msg);
         e->Delete();
         return lResult;
-    }
-    catch (const std::exception& e)
-    {
+    } catch (const std::exception& e) {
         CForeignException ex(CString(e.what()));
         return AfxProcessWndProcException(&ex, &msg);
-    }
-    catch (...)
-    {
+    } catch (...) {
         CForeignException ex(L"An unknown exception occurred while a window handled a message.");
         return AfxProcessWndProcException(&ex, &msg);
     }

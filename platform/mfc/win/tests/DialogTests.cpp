@@ -6,10 +6,8 @@
 #include <vector>
 #include "test_resource.h"
 
-namespace
-{
-class CPromptApp : public CWinApp
-{
+namespace {
+class CPromptApp : public CWinApp {
 public:
     std::vector<CString> m_prompts;
     int DoMessageBox(LPCWSTR lpszPrompt, UINT, UINT) override
@@ -19,8 +17,7 @@ public:
     }
 };
 
-class CExchangeDlg : public CDialog
-{
+class CExchangeDlg : public CDialog {
 public:
     CExchangeDlg() : CDialog(IDD_TEST) {}
 
@@ -60,7 +57,7 @@ public:
         return TRUE;
     }
 };
-} // namespace
+}  // namespace
 
 TEST(Dialog, ModalDialogExchangesDataAndEndsWithItsId)
 {
@@ -93,7 +90,7 @@ TEST(Dialog, InputThatDoesNotParseKeepsTheDialogOpenAndTheMember)
     CExchangeDlg dlg;
     dlg.m_user = [](CExchangeDlg& d) {
         d.SetDlgItemText(IDC_COUNT, L"12abc");
-        d.PostMessage(WM_COMMAND, IDOK);      // refused: the count does not parse
+        d.PostMessage(WM_COMMAND, IDOK);  // refused: the count does not parse
         d.PostMessage(WM_COMMAND, IDCANCEL);
     };
     EXPECT_EQ(dlg.DoModal(), IDCANCEL);
@@ -116,13 +113,10 @@ TEST(Dialog, AnExchangeThatThrowsLeavesControlNotificationsOn)
     CExchangeDlg dlg;
     dlg.m_user = [](CExchangeDlg& d) {
         d.m_nNameId = 999;  // no such control
-        try
-        {
+        try {
             d.UpdateData(TRUE);
             ADD_FAILURE() << "the exchange with a missing control succeeded";
-        }
-        catch (CException* e)
-        {
+        } catch (CException* e) {
             e->Delete();
         }
         d.m_nNameId = IDC_NAME;

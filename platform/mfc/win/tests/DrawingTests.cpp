@@ -3,11 +3,9 @@
 #include <afxcmn.h>
 #include <gtest/gtest.h>
 
-namespace
-{
+namespace {
 // A top-down 32-bit DIB selected into a memory DC; Pixel answers 0x00RRGGBB.
-struct MemoryCanvas
-{
+struct MemoryCanvas {
     static const int kSize = 16;
     CDC dc;
     CBitmap bitmap;
@@ -34,7 +32,7 @@ struct MemoryCanvas
         return pBits[y * kSize + x] & 0x00FFFFFF;
     }
 };
-} // namespace
+}  // namespace
 
 TEST(Drawing, RectanglesLinesAndFramesGiveTheExpectedPixels)
 {

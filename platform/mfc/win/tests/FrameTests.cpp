@@ -5,21 +5,18 @@
 #include <string>
 #include <vector>
 
-namespace
-{
-enum : UINT
-{
-    ID_SHARED = 0x8100,   // every target has a handler that passes it on
+namespace {
+enum : UINT {
+    ID_SHARED = 0x8100,  // every target has a handler that passes it on
     ID_APP_ONLY = 0x8101,
     ID_CHECKED = 0x8102,  // the frame's update checks it
     ID_NO_HANDLER = 0x8103,
-    ID_DISABLED = 0x8104, // the update disables it; its handler must not run
+    ID_DISABLED = 0x8104,  // the update disables it; its handler must not run
 };
 
 std::vector<std::string> g_trace;
 
-class CTestApp : public CWinApp
-{
+class CTestApp : public CWinApp {
 public:
     CTestApp() : CWinApp(L"MfcWinTests") {}
     std::vector<CString> m_prompts;
@@ -40,8 +37,7 @@ BEGIN_MESSAGE_MAP(CTestApp, CWinApp)
     ON_COMMAND(ID_APP_ONLY, &CTestApp::OnAppOnly)
 END_MESSAGE_MAP()
 
-class CTestView : public CView
-{
+class CTestView : public CView {
     DECLARE_DYNCREATE(CTestView)
 public:
     void OnDraw(CDC*) override {}
@@ -60,8 +56,7 @@ BEGIN_MESSAGE_MAP(CTestView, CView)
     ON_COMMAND_EX(ID_SHARED, &CTestView::OnShared)
 END_MESSAGE_MAP()
 
-class CTestFrame : public CFrameWnd
-{
+class CTestFrame : public CFrameWnd {
 public:
     int m_nDisabledRuns = 0;
 
@@ -87,8 +82,7 @@ BEGIN_MESSAGE_MAP(CTestFrame, CFrameWnd)
 END_MESSAGE_MAP()
 
 // A bar of fixed thickness along one edge that counts its idle updates.
-class CTestBar : public CControlBar
-{
+class CTestBar : public CControlBar {
 public:
     CTestBar(DWORD dwAlign, int nThickness) : m_nThickness(nThickness) { m_dwStyle = dwAlign; }
     CSize CalcFixedLayout(BOOL, BOOL bHorz) override
@@ -112,8 +106,7 @@ private:
     int m_nThickness;
 };
 
-struct FrameFixture : public ::testing::Test
-{
+struct FrameFixture : public ::testing::Test {
     CTestApp app;
     CTestFrame* pFrame = nullptr;
     CTestView* pView = nullptr;
@@ -136,12 +129,10 @@ struct FrameFixture : public ::testing::Test
         if (app.m_pMainWnd != nullptr)
             pFrame->DestroyWindow();
         MSG msg;  // the quit message that the main window's end posted
-        while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
-        {
-        }
+        while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {}
     }
 };
-} // namespace
+}  // namespace
 
 TEST_F(FrameFixture, CommandsReachViewThenFrameThenApplication)
 {
@@ -210,13 +201,11 @@ TEST_F(FrameFixture, RecalcLayoutPlacesBarsAndPane)
     EXPECT_EQ(placed(pView), CRect(0, 0, client.right, client.bottom - 15));
 }
 
-namespace
-{
+namespace {
 int g_nHandled = 0;
 int g_nHandledAtIdle = -1;
 
-class CCountingWnd : public CWnd
-{
+class CCountingWnd : public CWnd {
 protected:
     afx_msg LRESULT OnCount(WPARAM, LPARAM)
     {
@@ -229,7 +218,7 @@ protected:
 BEGIN_MESSAGE_MAP(CCountingWnd, CWnd)
     ON_MESSAGE(WM_APP, &CCountingWnd::OnCount)
 END_MESSAGE_MAP()
-} // namespace
+}  // namespace
 
 TEST_F(FrameFixture, IdleUpdateRunsAfterTheQueueEmpties)
 {

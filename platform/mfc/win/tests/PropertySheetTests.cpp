@@ -4,10 +4,8 @@
 #include <gtest/gtest.h>
 #include "test_resource.h"
 
-namespace
-{
-class CTestPage : public CPropertyPage
-{
+namespace {
+class CTestPage : public CPropertyPage {
 public:
     CTestPage() : CPropertyPage(IDD_TEST) {}
     CPropertySheet* m_pSheetSeen = nullptr;
@@ -34,7 +32,7 @@ public:
         return CPropertyPage::OnApply();
     }
 };
-} // namespace
+}  // namespace
 
 TEST(Sheet, ModalSheetRunsItsPagesAndEndsWithOk)
 {

@@ -4,19 +4,16 @@
 #include <stdexcept>
 #include <vector>
 
-namespace
-{
+namespace {
 const UINT s_msgRegistered = ::RegisterWindowMessageW(L"MfcWinTests.Registered");
 
-struct WindowLog
-{
+struct WindowLog {
     std::vector<UINT> messages;
     int cx = -1;
     bool deleted = false;
 };
 
-class CLoggingWnd : public CWnd
-{
+class CLoggingWnd : public CWnd {
 public:
     explicit CLoggingWnd(WindowLog* pLog) : m_pLog(pLog) {}
     ~CLoggingWnd() override { m_pLog->deleted = true; }
@@ -67,7 +64,7 @@ CLoggingWnd* CreateLoggingWnd(WindowLog* pLog)
     EXPECT_TRUE(pWnd->CreateEx(0, AfxRegisterWndClass(0), L"log", WS_POPUP, 0, 0, 100, 80, nullptr, nullptr));
     return pWnd;
 }
-} // namespace
+}  // namespace
 
 TEST(Window, MessageMapReceivesMessagesAndObjectDeletesItselfAfterDestruction)
 {
@@ -103,14 +100,12 @@ TEST(Window, ExceptionsStayInsideTheWindowProcedure)
     EXPECT_TRUE(log.deleted);
 }
 
-namespace
-{
-class CThrowingSubclassWnd : public CWnd
-{
+namespace {
+class CThrowingSubclassWnd : public CWnd {
 protected:
     void PreSubclassWindow() override { throw std::runtime_error("subclassing failed"); }
 };
-} // namespace
+}  // namespace
 
 TEST(Window, ExceptionsStayInsideTheCreationHook)
 {
@@ -122,8 +117,8 @@ TEST(Window, ExceptionsStayInsideTheCreationHook)
 
 TEST(Window, ForeignHandlesGetTemporaryObjectsUntilTheMapIsCleared)
 {
-    HWND hWnd = ::CreateWindowExW(0, L"STATIC", L"foreign", WS_OVERLAPPED, 0, 0, 10, 10, nullptr, nullptr,
-                                  nullptr, nullptr);
+    HWND hWnd =
+        ::CreateWindowExW(0, L"STATIC", L"foreign", WS_OVERLAPPED, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
     ASSERT_NE(hWnd, nullptr);
     CWnd* pTemp = CWnd::FromHandle(hWnd);
     EXPECT_EQ(pTemp->m_hWnd, hWnd);
@@ -143,11 +138,9 @@ TEST(Window, ForeignHandlesGetTemporaryObjectsUntilTheMapIsCleared)
     ::DestroyWindow(hWnd);
 }
 
-namespace
-{
+namespace {
 // A button that takes its own click (reflection) unless told to let the parent have it.
-class CSelfClickButton : public CButton
-{
+class CSelfClickButton : public CButton {
 public:
     int m_nClicks = 0;
     BOOL m_bPassOn = FALSE;
@@ -165,8 +158,7 @@ BEGIN_MESSAGE_MAP(CSelfClickButton, CButton)
     ON_CONTROL_REFLECT_EX(BN_CLICKED, &CSelfClickButton::OnClicked)
 END_MESSAGE_MAP()
 
-class CButtonParent : public CWnd
-{
+class CButtonParent : public CWnd {
 public:
     int m_nClicks = 0;
 
@@ -178,7 +170,7 @@ protected:
 BEGIN_MESSAGE_MAP(CButtonParent, CWnd)
     ON_BN_CLICKED(10, &CButtonParent::OnButton)
 END_MESSAGE_MAP()
-} // namespace
+}  // namespace
 
 TEST(Window, ControlNotificationsAreReflectedToTheControlFirst)
 {
