@@ -1,8 +1,9 @@
 // Scope around loading the toolkit's own resources (dialogs, strings, bitmaps). They are
-// the application's own resources here, so the scope changes nothing.
+// the application's own resources here, so the scope changes nothing, and a scope that is
+// declared and never named is no mistake.
 #pragma once
 
-class CGTLocalResource {
+class [[maybe_unused]] CGTLocalResource {
 public:
     CGTLocalResource() = default;
     CGTLocalResource(const CGTLocalResource&) = delete;

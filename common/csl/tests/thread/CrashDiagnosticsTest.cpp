@@ -21,11 +21,12 @@ std::string Text(const _value_t& iValue)
     return text;
 }
 
-volatile int* const kLowAddress = reinterpret_cast<volatile int*>(16);
+// Read at run time, so that the compiler neither sees nor warns about the bad write.
+int* volatile gLowAddress = reinterpret_cast<int*>(16);
 
 __attribute__((noinline)) void WriteToLowAddress()
 {
-    *kLowAddress = 1;
+    *gLowAddress = 1;
 }
 
 __attribute__((noinline)) void ThrowFromNamedFunction()
