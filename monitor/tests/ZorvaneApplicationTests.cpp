@@ -207,6 +207,34 @@ TEST_F(ZorvaneApplicationTest, QuantumBoundaryReportsTheForegroundProgram)
     application.Stop();
 }
 
+// The program in front closes mid-quantum and no window takes its place.
+TEST_F(ZorvaneApplicationTest, ProgramClosedInFrontKeepsOnlyItsTimeInFront)
+{
+    TSystemForeground system;
+    TMonitorEnvironment polled{hooks, clock, activator, system};
+    TZorvaneApplication application(polled, testKey);
+    ASSERT_EQ(TZorvaneApplication::TStart::Started, application.Start(serverArguments));
+    HWND closing = CreateWindowExW(0, L"ZorvaneApplicationTest", L"Draft - Editor", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0,
+                                   0, 100, 100, nullptr, nullptr, nullptr, nullptr);
+    ASSERT_TRUE(SetForegroundWindow(closing));
+    application.OnTimer(TZorvaneApplication::ForegroundCheckTimer);
+    clock.tick += 20000;
+    hooks.keys = 3;
+    hooks.lastInput = clock.tick;
+    DestroyWindow(closing);
+    ASSERT_EQ(nullptr, GetForegroundWindow());
+    application.OnTimer(TZorvaneApplication::ForegroundCheckTimer);
+    WorkUntil(tenOClock + 60, 40000);
+    application.OnTimer(TZorvaneApplication::QuantumTimer);
+
+    ASSERT_EQ(1u, server.reports.size());
+    EXPECT_EQ(L"Draft - Editor", server.reports[0].description);
+    EXPECT_EQ(20000, server.reports[0].time);
+    EXPECT_EQ(3, server.reports[0].keys);
+    EXPECT_FALSE(application.Tracker().Current());
+    application.Stop();
+}
+
 TEST_F(ZorvaneApplicationTest, RecordsWaitForTheServerWithTheirOwnPeriods)
 {
     activator.result = HRESULT_FROM_WIN32(RPC_S_SERVER_UNAVAILABLE);
