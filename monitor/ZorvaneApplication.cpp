@@ -264,8 +264,10 @@ LRESULT TZorvaneApplication::OnMessage(UINT message, WPARAM wParam, LPARAM lPara
     case WM_CLOSE:
         Quit();
         return 0;
-    case WM_QUERYENDSESSION:
-        Quit();
+    // A logoff can still be cancelled after WM_QUERYENDSESSION: only this says that it happens.
+    case WM_ENDSESSION:
+        if (wParam)
+            Quit();
         break;
     case WM_TIMER:
         OnTimer(wParam);

@@ -312,6 +312,30 @@ TEST_F(ZorvaneApplicationTest, OnlyAConsoleDisconnectOfThisSessionEndsTheMonitor
     }
 }
 
+// A logoff that is cancelled after the query leaves the monitor running; one that happens ends it.
+TEST_F(ZorvaneApplicationTest, OnlyTheEndOfTheSessionEndsTheMonitor)
+{
+    TZorvaneApplication application(environment, testKey);
+    ASSERT_EQ(TZorvaneApplication::TStart::Started, application.Start(serverArguments));
+    struct Step {
+        UINT message;
+        WPARAM ending;
+        bool quits;
+    } logoffs[] = {
+        {WM_QUERYENDSESSION, 0, false},
+        {WM_ENDSESSION, FALSE, false},
+        {WM_QUERYENDSESSION, 0, false},
+        {WM_ENDSESSION, TRUE, true},
+    };
+    for (const Step& step : logoffs) {
+        LRESULT answer = SendMessageW(application.Window(), step.message, step.ending, ENDSESSION_LOGOFF);
+        if (step.message == WM_QUERYENDSESSION)
+            EXPECT_TRUE(answer);  // the monitor never holds a logoff up
+        EXPECT_EQ(step.quits, QuitPosted()) << step.message << " " << step.ending;
+    }
+    application.Stop();
+}
+
 TEST_F(ZorvaneApplicationTest, NothingEscapesTheWindowProcedure)
 {
     TZorvaneApplication application(environment, testKey);
