@@ -9,6 +9,8 @@
 #include <gtest/gtest.h>
 
 #include <stdexcept>
+#include <thread>
+#include <vector>
 #include <wtsapi32.h>
 
 namespace {
@@ -179,6 +181,43 @@ TEST_F(ZorvaneApplicationTest, UninstallClosesTheRunningMonitor)
     // With no monitor running it does nothing.
     EXPECT_EQ(0, MonitorEntryPoint(uninstaller, "/uninstall"));
     EXPECT_FALSE(QuitPosted());
+}
+
+// The server's proxy belongs to the apartment that the program leaves once the run is over.
+TEST_F(ZorvaneApplicationTest, EveryWayOutEndsByItselfAndReleasesTheServer)
+{
+    DWORD session = 0;
+    ProcessIdToSessionId(GetCurrentProcessId(), &session);
+    struct Message {
+        UINT message;
+        WPARAM wParam;
+        LPARAM lParam;
+    };
+    struct Exit {
+        const char* name;
+        std::vector<Message> messages;
+    } exits[] = {
+        {"uninstall", {{WM_CLOSE, 0, 0}}},
+        {"logoff", {{WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF}, {WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF}}},
+        {"console disconnect", {{WM_WTSSESSION_CHANGE, WTS_CONSOLE_DISCONNECT, static_cast<LPARAM>(session)}}},
+    };
+    for (const Exit& exit : exits) {
+        TZorvaneApplication application(environment, testKey);
+        std::thread outside([&] {
+            HWND window = nullptr;
+            for (int i = 0; i < 3000 && !window; ++i) {
+                Sleep(10);
+                window = FindWindowW(TZorvaneApplication::WindowClass, TZorvaneApplication::WindowTitle);
+            }
+            for (const Message& m : exit.messages)
+                SendMessageW(window, m.message, m.wParam, m.lParam);
+        });
+        EXPECT_EQ(ExitEndedByItself, MonitorEntryPoint(application, serverArguments)) << exit.name;
+        outside.join();
+        EXPECT_EQ(1, activator.calls);  // it was connected
+        EXPECT_EQ(1u, server.references) << exit.name;
+        activator.calls = 0;
+    }
 }
 
 TEST_F(ZorvaneApplicationTest, QuantumBoundaryReportsTheForegroundProgram)
