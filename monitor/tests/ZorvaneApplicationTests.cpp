@@ -188,6 +188,7 @@ TEST_F(ZorvaneApplicationTest, EveryWayOutEndsByItselfAndReleasesTheServer)
 {
     DWORD session = 0;
     ProcessIdToSessionId(GetCurrentProcessId(), &session);
+    const LPARAM logoff = static_cast<LPARAM>(ENDSESSION_LOGOFF);
     struct Message {
         UINT message;
         WPARAM wParam;
@@ -198,7 +199,7 @@ TEST_F(ZorvaneApplicationTest, EveryWayOutEndsByItselfAndReleasesTheServer)
         std::vector<Message> messages;
     } exits[] = {
         {"uninstall", {{WM_CLOSE, 0, 0}}},
-        {"logoff", {{WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF}, {WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF}}},
+        {"logoff", {{WM_QUERYENDSESSION, 0, logoff}, {WM_ENDSESSION, TRUE, logoff}}},
         {"console disconnect", {{WM_WTSSESSION_CHANGE, WTS_CONSOLE_DISCONNECT, static_cast<LPARAM>(session)}}},
     };
     for (const Exit& exit : exits) {
@@ -368,8 +369,9 @@ TEST_F(ZorvaneApplicationTest, OnlyTheEndOfTheSessionEndsTheMonitor)
     };
     for (const Step& step : logoffs) {
         LRESULT answer = SendMessageW(application.Window(), step.message, step.ending, ENDSESSION_LOGOFF);
-        if (step.message == WM_QUERYENDSESSION)
+        if (step.message == WM_QUERYENDSESSION) {
             EXPECT_TRUE(answer);  // the monitor never holds a logoff up
+        }
         EXPECT_EQ(step.quits, QuitPosted()) << step.message << " " << step.ending;
     }
     application.Stop();
