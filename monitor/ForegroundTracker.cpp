@@ -14,10 +14,19 @@ void TForegroundTracker::OnForegroundChange(DWORD event, HWND window)
     GetProcessEntry(processId, window, true);
 }
 
+// No window in front (the program in front closed and none took its place) is a change to
+// no program: the interval so far is the leaving program's, what follows nobody's.
 void TForegroundTracker::CheckForeground(HWND window)
 {
-    if (window && window != lastSeen_)
+    if (window == lastSeen_)
+        return;
+    if (window) {
         OnForegroundChange(EVENT_SYSTEM_FOREGROUND, window);
+        return;
+    }
+    lastSeen_ = nullptr;
+    Credit();
+    current_ = nullptr;
 }
 
 SmartPtr<TProcessCacheEntry> TForegroundTracker::GetProcessEntry(DWORD processId, HWND window, bool credit)

@@ -23,7 +23,8 @@ public:
     // passed over.
     void OnForegroundChange(DWORD event, HWND window);
     // Raises a foreground change when window differs from the last one seen (for systems whose
-    // foreground event never comes).
+    // foreground event never comes); a null window ends the running interval with no program
+    // after it.
     void CheckForeground(HWND window);
     // The entry of a process, created and filled on first sight. With credit, the running
     // interval ends here and the entry becomes the current one.

@@ -2,8 +2,8 @@
 
 #include <windows.h>
 
-// The input counters of the hook library. The counters are shared with every process of the
-// session and are read and reset only in one atomic exchange.
+// The input counters of the hook library: this session's input, counted by the hooks that
+// the monitor installs in its own thread. Read and reset only in one atomic exchange.
 class IInputHooks {
 public:
     virtual ~IInputHooks() = default;

@@ -152,6 +152,9 @@ void TZorvaneApplication::Stop()
     running_ = nullptr;
     UnregisterClassW(WindowClass, GetModuleHandleW(nullptr));
     environment_.hooks.Unhook();
+    // The server's proxy lives in the apartment that the program leaves right after the run;
+    // released later, it would be released into an apartment that is gone.
+    connection_.Drop();
 }
 
 // Started by its full path: a bare name would be looked for in the current folder.
@@ -264,8 +267,10 @@ LRESULT TZorvaneApplication::OnMessage(UINT message, WPARAM wParam, LPARAM lPara
     case WM_CLOSE:
         Quit();
         return 0;
-    case WM_QUERYENDSESSION:
-        Quit();
+    // A logoff can still be cancelled after WM_QUERYENDSESSION: only this says that it happens.
+    case WM_ENDSESSION:
+        if (wParam)
+            Quit();
         break;
     case WM_TIMER:
         OnTimer(wParam);

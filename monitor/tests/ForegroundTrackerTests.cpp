@@ -151,7 +151,6 @@ TEST_F(ForegroundTrackerTest, CheckingTheForegroundRaisesOnlyChanges)
     ASSERT_TRUE(entry);
     Interval(300, 1, 1, 0);
     tracker.CheckForeground(first);  // same window: the interval runs on
-    tracker.CheckForeground(nullptr);
     EXPECT_EQ(0u, entry->time);
     tracker.CheckForeground(second);
     EXPECT_EQ(300u, entry->time);
@@ -160,6 +159,26 @@ TEST_F(ForegroundTrackerTest, CheckingTheForegroundRaisesOnlyChanges)
     Interval(100, 0, 0, 0);
     tracker.CheckForeground(first);
     EXPECT_EQ(300u, entry->time);
+}
+
+TEST_F(ForegroundTrackerTest, NoWindowInFrontEndsTheIntervalWithNoProgramAfterIt)
+{
+    tracker.CheckForeground(first);
+    auto entry = tracker.Current();
+    Interval(300, 2, 1, 0);
+    tracker.CheckForeground(nullptr);
+    EXPECT_EQ(300u, entry->time);
+    EXPECT_EQ(2, entry->keyEvents);
+    EXPECT_FALSE(tracker.Current());
+    // Neither the time with nothing in front nor its input goes to anybody.
+    Interval(5000, 4, 4, 0);
+    tracker.CheckForeground(nullptr);
+    tracker.CloseInterval();
+    tracker.CheckForeground(first);  // the same window in front again is a change
+    EXPECT_EQ(entry, tracker.Current());
+    EXPECT_EQ(300u, entry->time);
+    EXPECT_EQ(2, entry->keyEvents);
+    EXPECT_EQ(0, hooks.keys);
 }
 
 // The system's foreground window of another program, as the monitor's own check finds it.

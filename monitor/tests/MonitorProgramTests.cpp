@@ -1,23 +1,34 @@
 // The monitor program itself, started as the user service and a user would start it.
+#include "FakeZorvane.h"
+
+#include <ComRegistrar.h>
+
 #include <windows.h>
+#include <wtsapi32.h>
 
 #include <gtest/gtest.h>
 
 #include <ctime>
+#include <functional>
 #include <string>
 
 namespace {
 
 const wchar_t* const configurationKey = L"SOFTWARE\\Halvorn Software\\Zorvane\\ZorvaneApplication";
 
-std::wstring MonitorPath()
+// A build path as Windows writes it.
+std::wstring WindowsPath(const char* path)
 {
-    const char* path = ZV_MONITOR_EXE;
     std::wstring wide(path, path + strlen(path));
     for (wchar_t& c : wide)
         if (c == L'/')
             c = L'\\';
     return wide;
+}
+
+std::wstring MonitorPath()
+{
+    return WindowsPath(ZV_MONITOR_EXE);
 }
 
 HWND MonitorWindow()
@@ -131,6 +142,77 @@ TEST_F(MonitorProgramTest, RunsOnceInstallsByFullPathAndUninstalls)
     EXPECT_EQ(11u, ExitCode(monitor));
 
     EXPECT_NE(std::string::npos, TodaysLog().find("TZorvaneApplication::Install\r\n"));
+}
+
+// A connected monitor: its server is an object of this test, served to it over COM.
+class ConnectedMonitorTest : public MonitorProgramTest {
+protected:
+    void SetUp() override
+    {
+        MonitorProgramTest::SetUp();
+        ASSERT_TRUE(SUCCEEDED(CoInitializeEx(nullptr, COINIT_MULTITHREADED)));
+        // The proxy of IZorvane is built from its type library, which refers to the recordsets'.
+        CComRegistrar::RegisterTypeLib(WindowsPath(ZV_ADO_TLB));
+        CComRegistrar::RegisterTypeLib(WindowsPath(ZV_ZORVANE_TLB));
+        ASSERT_EQ(S_OK, CoRegisterClassObject(servedClass, &factory, CLSCTX_LOCAL_SERVER, REGCLS_MULTIPLEUSE, &cookie));
+    }
+    void TearDown() override
+    {
+        CoRevokeClassObject(cookie);
+        CoUninitialize();
+        MonitorProgramTest::TearDown();
+    }
+
+    static constexpr CLSID servedClass = {0x6d1c0f52, 0x3e77, 0x4b8a, {0x9c, 0x51, 0x0a, 0x7d, 0x2b, 0x9e, 0x4f, 0x11}};
+
+    struct TFactory : IClassFactory {
+        HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override
+        {
+            *object = iid == IID_IUnknown || iid == IID_IClassFactory ? this : nullptr;
+            return *object ? S_OK : E_NOINTERFACE;
+        }
+        ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
+        ULONG STDMETHODCALLTYPE Release() override { return 1; }
+        HRESULT STDMETHODCALLTYPE CreateInstance(IUnknown*, REFIID iid, void** object) override
+        {
+            return server.QueryInterface(iid, object);
+        }
+        HRESULT STDMETHODCALLTYPE LockServer(BOOL) override { return S_OK; }
+
+        TFakeZorvane server;
+    } factory;
+    DWORD cookie = 0;
+};
+
+// Released after the program has left its apartment, the monitor's proxy can take the process
+// down on its way out, and the user service would start the monitor again.
+TEST_F(ConnectedMonitorTest, EveryWayOutEndsByItself)
+{
+    DWORD session = 0;
+    const struct {
+        const char* name;
+        std::function<void(HWND)> end;
+    } exits[] = {
+        {"uninstall", [](HWND) { EXPECT_EQ(0u, ExitCode(Start(L" /uninstall"))); }},
+        {"logoff",
+         [](HWND window) {
+             SendMessageW(window, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF);
+             SendMessageW(window, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
+         }},
+        {"console disconnect",
+         [&](HWND window) { SendMessageW(window, WM_WTSSESSION_CHANGE, WTS_CONSOLE_DISCONNECT, session); }},
+    };
+    for (const auto& exit : exits) {
+        HANDLE monitor = Start(L" " + CComRegistrar::GuidText(servedClass) + L" localhost");
+        HWND window = WaitForWindow();
+        for (int i = 0; i < 300 && factory.server.references == 1; ++i)
+            Sleep(100);
+        EXPECT_LT(1u, factory.server.references) << exit.name << ": not connected";
+        ProcessIdToSessionId(GetProcessId(monitor), &session);
+        exit.end(window);
+        EXPECT_EQ(11u, ExitCode(monitor)) << exit.name;
+        EXPECT_EQ(1u, factory.server.references) << exit.name;
+    }
 }
 
 }  // namespace

@@ -9,6 +9,8 @@
 #include <gtest/gtest.h>
 
 #include <stdexcept>
+#include <thread>
+#include <vector>
 #include <wtsapi32.h>
 
 namespace {
@@ -181,6 +183,44 @@ TEST_F(ZorvaneApplicationTest, UninstallClosesTheRunningMonitor)
     EXPECT_FALSE(QuitPosted());
 }
 
+// The server's proxy belongs to the apartment that the program leaves once the run is over.
+TEST_F(ZorvaneApplicationTest, EveryWayOutEndsByItselfAndReleasesTheServer)
+{
+    DWORD session = 0;
+    ProcessIdToSessionId(GetCurrentProcessId(), &session);
+    const LPARAM logoff = static_cast<LPARAM>(ENDSESSION_LOGOFF);
+    struct Message {
+        UINT message;
+        WPARAM wParam;
+        LPARAM lParam;
+    };
+    struct Exit {
+        const char* name;
+        std::vector<Message> messages;
+    } exits[] = {
+        {"uninstall", {{WM_CLOSE, 0, 0}}},
+        {"logoff", {{WM_QUERYENDSESSION, 0, logoff}, {WM_ENDSESSION, TRUE, logoff}}},
+        {"console disconnect", {{WM_WTSSESSION_CHANGE, WTS_CONSOLE_DISCONNECT, static_cast<LPARAM>(session)}}},
+    };
+    for (const Exit& exit : exits) {
+        TZorvaneApplication application(environment, testKey);
+        std::thread outside([&] {
+            HWND window = nullptr;
+            for (int i = 0; i < 3000 && !window; ++i) {
+                Sleep(10);
+                window = FindWindowW(TZorvaneApplication::WindowClass, TZorvaneApplication::WindowTitle);
+            }
+            for (const Message& m : exit.messages)
+                SendMessageW(window, m.message, m.wParam, m.lParam);
+        });
+        EXPECT_EQ(ExitEndedByItself, MonitorEntryPoint(application, serverArguments)) << exit.name;
+        outside.join();
+        EXPECT_EQ(1, activator.calls);  // it was connected
+        EXPECT_EQ(1u, server.references) << exit.name;
+        activator.calls = 0;
+    }
+}
+
 TEST_F(ZorvaneApplicationTest, QuantumBoundaryReportsTheForegroundProgram)
 {
     SetValue(L"UpdateAllProcesses", 1);
@@ -204,6 +244,34 @@ TEST_F(ZorvaneApplicationTest, QuantumBoundaryReportsTheForegroundProgram)
     // The program keeps the foreground into the next quantum, counted from zero.
     EXPECT_EQ(tenOClock + 60, application.PeriodStart());
     EXPECT_EQ(0u, application.Tracker().Current()->time);
+    application.Stop();
+}
+
+// The program in front closes mid-quantum and no window takes its place.
+TEST_F(ZorvaneApplicationTest, ProgramClosedInFrontKeepsOnlyItsTimeInFront)
+{
+    TSystemForeground system;
+    TMonitorEnvironment polled{hooks, clock, activator, system};
+    TZorvaneApplication application(polled, testKey);
+    ASSERT_EQ(TZorvaneApplication::TStart::Started, application.Start(serverArguments));
+    HWND closing = CreateWindowExW(0, L"ZorvaneApplicationTest", L"Draft - Editor", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0,
+                                   0, 100, 100, nullptr, nullptr, nullptr, nullptr);
+    ASSERT_TRUE(SetForegroundWindow(closing));
+    application.OnTimer(TZorvaneApplication::ForegroundCheckTimer);
+    clock.tick += 20000;
+    hooks.keys = 3;
+    hooks.lastInput = clock.tick;
+    DestroyWindow(closing);
+    ASSERT_EQ(nullptr, GetForegroundWindow());
+    application.OnTimer(TZorvaneApplication::ForegroundCheckTimer);
+    WorkUntil(tenOClock + 60, 40000);
+    application.OnTimer(TZorvaneApplication::QuantumTimer);
+
+    ASSERT_EQ(1u, server.reports.size());
+    EXPECT_EQ(L"Draft - Editor", server.reports[0].description);
+    EXPECT_EQ(20000, server.reports[0].time);
+    EXPECT_EQ(3, server.reports[0].keys);
+    EXPECT_FALSE(application.Tracker().Current());
     application.Stop();
 }
 
@@ -282,6 +350,31 @@ TEST_F(ZorvaneApplicationTest, OnlyAConsoleDisconnectOfThisSessionEndsTheMonitor
         EXPECT_EQ(c.quits, QuitPosted()) << c.event << " " << c.session;
         application.Stop();
     }
+}
+
+// A logoff that is cancelled after the query leaves the monitor running; one that happens ends it.
+TEST_F(ZorvaneApplicationTest, OnlyTheEndOfTheSessionEndsTheMonitor)
+{
+    TZorvaneApplication application(environment, testKey);
+    ASSERT_EQ(TZorvaneApplication::TStart::Started, application.Start(serverArguments));
+    struct Step {
+        UINT message;
+        WPARAM ending;
+        bool quits;
+    } logoffs[] = {
+        {WM_QUERYENDSESSION, 0, false},
+        {WM_ENDSESSION, FALSE, false},
+        {WM_QUERYENDSESSION, 0, false},
+        {WM_ENDSESSION, TRUE, true},
+    };
+    for (const Step& step : logoffs) {
+        LRESULT answer = SendMessageW(application.Window(), step.message, step.ending, ENDSESSION_LOGOFF);
+        if (step.message == WM_QUERYENDSESSION) {
+            EXPECT_TRUE(answer);  // the monitor never holds a logoff up
+        }
+        EXPECT_EQ(step.quits, QuitPosted()) << step.message << " " << step.ending;
+    }
+    application.Stop();
 }
 
 TEST_F(ZorvaneApplicationTest, NothingEscapesTheWindowProcedure)

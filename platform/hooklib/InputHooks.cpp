@@ -1,13 +1,14 @@
 // Counts keyboard and mouse input for the monitor through low-level hooks. The hooks run on
-// the thread that installed them, which must pump messages (the monitor's main thread does).
-// The counters live in a section shared by every process that loads the library, so any of
-// them reads the same values.
+// the thread that installed them, which must pump messages (the monitor's main thread does),
+// and see only the input of their own session. So the counters belong to the process that
+// hooked: shared between processes, they would add up the input of every session that runs
+// a monitor.
 #include <windows.h>
 
 extern "C" {
-__attribute__((section(".shr"), shared)) volatile LONG KeyEvents = 0;
-__attribute__((section(".shr"), shared)) volatile LONG MouseEvents = 0;
-__attribute__((section(".shr"), shared)) volatile DWORD LastInputTime = 0;
+volatile LONG KeyEvents = 0;
+volatile LONG MouseEvents = 0;
+volatile DWORD LastInputTime = 0;
 }
 
 namespace {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 namespace {
 
 // The library as the monitor uses it: loaded at run time, entry points and counters by name.
@@ -83,6 +85,33 @@ TEST_F(InputHooksTest, CountsSyntheticInputWhileHooked)
     SendKey(VK_SHIFT, KEYEVENTF_KEYUP);
     Pump();
     EXPECT_EQ(0, *keys);
+}
+
+// Low-level hooks see the input of their own session only, so each session's monitor counts
+// that session's input: another process that loads the library sees none of these counts.
+TEST_F(InputHooksTest, CountsBelongToTheProcessThatHooked)
+{
+    hook();
+    SendKey(VK_SHIFT, 0);
+    SendKey(VK_SHIFT, KEYEVENTF_KEYUP);
+    SendMouseMove(1, 1);
+    Pump();
+    unhook();
+    ASSERT_NE(0, *keys);
+    ASSERT_NE(0, *mice);
+
+    std::string commandLine = std::string("\"") + ZV_COUNTER_READER + "\" \"" + ZV_HOOK_DLL + "\"";
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION reader = {};
+    ASSERT_TRUE(
+        CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &reader));
+    ASSERT_EQ(WAIT_OBJECT_0, WaitForSingleObject(reader.hProcess, 30000));
+    DWORD counters = ~0u;
+    GetExitCodeProcess(reader.hProcess, &counters);
+    CloseHandle(reader.hProcess);
+    CloseHandle(reader.hThread);
+    EXPECT_EQ(0u, counters);  // 1 keys, 2 mice, 4 last input, 8 no library
 }
 
 TEST_F(InputHooksTest, HookingTwiceInstallsOnce)
