@@ -165,6 +165,20 @@ TEST_F(ServerObjectTest, UnreachableDatabaseIsTriedAgainUntilTheServerStops)
     EXPECT_NE(std::string::npos, text.find("---------------- ZorvaneServer stopped ----------------\n", disconnected));
 }
 
+// Without a provider the server would not know the SQL of its database, and would store nothing.
+TEST_F(ServerObjectTest, AConnectionStringWithoutAKnownProviderIsRefused)
+{
+    ServerConfig::Set(L"MakeDebugLog", 1);
+    ServerConfig::Set(L"ConnectionString", std::wstring(L"Driver={SQLite3};Database=:memory:"));
+    TServerInstance server;
+    ASSERT_TRUE(log->WaitFor("(!) Failed to connect: ")) << log->Text();
+    EXPECT_EQ(1,
+              log->Count("(!) Failed to connect: The ConnectionString names no Provider the server knows (SQLite, "
+                         "Microsoft.Jet.OLEDB, SQLOLEDB or OraOLEDB); it is not used\n"))
+        << log->Text();
+    EXPECT_EQ(0, log->Count("Checking DB version...")) << log->Text();
+}
+
 TEST_F(ServerObjectTest, LockedDatabaseIsNotTakenForAMissingSchema)
 {
     ServerConfig::Set(L"MakeDebugLog", 1);
