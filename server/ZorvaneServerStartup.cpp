@@ -56,10 +56,19 @@ void CZorvaneServer::QueueStartupJob(void (CZorvaneServer::*iJob)())
     }
 }
 
-void CZorvaneServer::WaitForStartupJob()
+// True when the start-up chain has ended.
+bool CZorvaneServer::WaitForStartupJob()
 {
-    if (WaitForSingleObject(m_StartupIdle.GetHandle(), INFINITE) == WAIT_FAILED)
+    switch (WaitForSingleObject(m_StartupIdle.GetHandle(), m_StartupJobWait)) {
+    case WAIT_OBJECT_0:
+        return true;
+    case WAIT_TIMEOUT:
+        DebugLog() << "(!) CZorvaneServer::FinalRelease: the start-up job has not ended within " << m_StartupJobWait
+                   << " ms; the server stops without it\n";
+        return false;
+    default:
         ThrowLastSystemError();
+    }
 }
 
 bool CZorvaneServer::Stopping() const

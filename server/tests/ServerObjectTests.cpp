@@ -179,6 +179,26 @@ TEST_F(ServerObjectTest, AConnectionStringWithoutAKnownProviderIsRefused)
     EXPECT_EQ(0, log->Count("Checking DB version...")) << log->Text();
 }
 
+TEST_F(ServerObjectTest, StoppingGivesUpWaitingForAStartUpJobHeldUpByTheDatabase)
+{
+    ServerConfig::Set(L"MakeDebugLog", 1);
+    const std::wstring connectionString = SqliteConnectionString(database, L";Timeout=10000");
+    ServerConfig::Set(L"ConnectionString", connectionString);
+    DbConnection locker(_bstr_t(connectionString.c_str()));
+    locker.Open();
+    locker.Execute(_bstr_t("BEGIN EXCLUSIVE TRANSACTION"));
+    TServerInstance server;
+    ASSERT_TRUE(log->WaitFor("Checking DB version...\n")) << log->Text();
+    server->SetStartupJobWait(200);
+    server->FinalRelease();
+    EXPECT_EQ(1, log->Count("(!) CZorvaneServer::FinalRelease: the start-up job has not ended within 200 ms"))
+        << log->Text();
+    EXPECT_EQ(0, log->Count("Disconnecting from DB...")) << log->Text();
+    // The job goes on once the database answers; the object waits for its end before it goes.
+    locker.Execute(_bstr_t("COMMIT"));
+    server->SetStartupJobWait(INFINITE);
+}
+
 TEST_F(ServerObjectTest, LockedDatabaseIsNotTakenForAMissingSchema)
 {
     ServerConfig::Set(L"MakeDebugLog", 1);
