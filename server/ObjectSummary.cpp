@@ -93,10 +93,13 @@ void JoinJetCount(CDbQuery& ioQuery, const CDbQuery& iSources, const TObjectKind
 
 }  // namespace
 
-SmartPtr<CDbQuery> BuildObjectSummary(const SummaryActivityRequest& iRequest, const TQueryDialect& iDialect)
+SmartPtr<CDbQuery> BuildObjectSummary(const SummaryActivityRequest& iRequest, bool iRestricted,
+                                      const TQueryDialect& iDialect)
 {
     const TObjectKind& kind = kObjectKinds[iRequest.ObjectType];
-    const bool keepEmpty = iRequest.ReturnEmptyObjects != 0;
+    // The objects kept without activity are everyone's: other users' computers, programs and
+    // documents would show a restricted caller their names.
+    const bool keepEmpty = iRequest.ReturnEmptyObjects != 0 && !iRestricted;
     SmartPtr<CDbQuery> query = NewActivitySums();
     query->GetFrom().AddTable(kind.Table);
     if (keepEmpty) {

@@ -13,16 +13,18 @@ SmartPtr<CDbQuery> NewActivitySums()
     return query;
 }
 
-SmartPtr<CDbQuery> BuildSummaryActivityQuery(const SummaryActivityRequest& iRequest, const TQueryDialect& iDialect)
+SmartPtr<CDbQuery> BuildSummaryActivityQuery(const SummaryActivityRequest& iRequest, bool iRestricted,
+                                             const TQueryDialect& iDialect)
 {
     const unsigned long type = static_cast<unsigned long>(iRequest.ObjectType);
     if (type > ZorvaneYearsDistribution)
         _com_issue_error(E_NOTIMPL);
-    return type <= ZorvaneDocument ? BuildObjectSummary(iRequest, iDialect) : BuildDistribution(iRequest, iDialect);
+    return type <= ZorvaneDocument ? BuildObjectSummary(iRequest, iRestricted, iDialect)
+                                   : BuildDistribution(iRequest, iDialect);
 }
 
-TDbRecordset RunSummaryActivityQuery(const SummaryActivityRequest& iRequest)
+TDbRecordset RunSummaryActivityQuery(const SummaryActivityRequest& iRequest, bool iRestricted)
 {
-    const SmartPtr<CDbQuery> query = BuildSummaryActivityQuery(iRequest, TQueryDialect::Current());
+    const SmartPtr<CDbQuery> query = BuildSummaryActivityQuery(iRequest, iRestricted, TQueryDialect::Current());
     return TDbCommand(*query).ExecuteRecordset();
 }

@@ -16,6 +16,8 @@ namespace {
 
 const wchar_t kConfigKey[] = L"SOFTWARE\\Halvorn Software\\Zorvane\\ZorvaneServer";
 const unsigned long kDefaultQuantum = 60;
+// Long enough for a database to answer a stop, short enough for the service manager.
+const DWORD kStartupJobWait = 15000;
 const char kReportPrefix[] = "[SQL/SRV] ";
 const char kQueryPrefix[] = "[SQL/GUI] ";
 
@@ -60,7 +62,7 @@ std::wstring ProgramDirectory()
 
 CZorvaneServer::CZorvaneServer()
     : CRegistryConfig(kConfigKey), m_StopEvent(true, false), m_Quantum(kDefaultQuantum),
-      m_AdministratorsSid(nullptr, &FreeSid), m_StartupIdle(true, true)
+      m_AdministratorsSid(nullptr, &FreeSid), m_StartupIdle(true, true), m_StartupJobWait(kStartupJobWait)
 {
     InstallComErrorHandler();
     TSeTranslatorGuard guard;
@@ -109,15 +111,19 @@ HRESULT CZorvaneServer::FinalConstruct()
 }
 
 // The start-up job ends at its next step once the stop event is set, so waiting for it is
-// short; then no pool thread holds a connection when the pool stops its workers.
+// usually short; then no pool thread holds a connection when the pool stops its workers. A job
+// held up inside a statement (a database that does not answer) is not waited for without end:
+// the server stops without it, leaving it its connections and its pool, whose shutdown would
+// end its thread by force; the process ends it soon after.
 void CZorvaneServer::FinalRelease()
 {
     TSeTranslatorGuard guard;
     try {
         m_StopEvent.Set();
-        WaitForStartupJob();
-        m_ThreadPool->Shutdown();
-        DisconnectFromDatabase();
+        if (WaitForStartupJob()) {
+            m_ThreadPool->Shutdown();
+            DisconnectFromDatabase();
+        }
         InstanceMutex().Unlock();
     } catch (const std::exception& e) {
         DebugLog() << "(!) CZorvaneServer::FinalRelease: exception " << e.what() << "\n";

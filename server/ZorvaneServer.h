@@ -74,6 +74,9 @@ public:
     // his UserInfo ID. Denies the call (E_ACCESSDENIED) when the caller cannot be identified.
     bool CheckCaller(unsigned long& oUserId);
 
+    // How long FinalRelease waits for a start-up job that has not ended.
+    void SetStartupJobWait(DWORD iMilliseconds) { m_StartupJobWait = iMilliseconds; }
+
     // BUILTIN\Administrators, for the caller check of the summary queries.
     PSID GetAdministratorsSid() const { return m_AdministratorsSid.get(); }
 
@@ -86,7 +89,7 @@ private:
     void ReadQuantum();
     bool Stopping() const;
     void QueueStartupJob(void (CZorvaneServer::*iJob)());
-    void WaitForStartupJob();
+    bool WaitForStartupJob();
     bool TableExists(const char* iTable);
     int ReadDatabaseVersion();
     void CreateSchema();
@@ -102,6 +105,7 @@ private:
     TTlsSlot m_ConnectionSlot;
     // Set while no start-up or retry job is queued or running.
     TEvent m_StartupIdle;
+    DWORD m_StartupJobWait;
     std::unique_ptr<ICallerToken> m_CallerToken{new TComCallerToken};
 
     friend class TStartupChain;

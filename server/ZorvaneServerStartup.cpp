@@ -1,15 +1,27 @@
 #include "ZorvaneServer.h"
 
+#include <csl/DbQuery/DbType.h>
 #include <csl/ESystemException.h>
 #include <csl/TComInitializer.h>
 #include <csl/TDebugStream.h>
 #include <csl/TLockScope.h>
 #include <csl/ThreadInterrupt.h>
 
+#include <stdexcept>
+
 namespace {
 
 const wchar_t kDefaultConnectionString[] = L"Provider=SQLite;Data Source=zorvane.db";
 const DWORD kRetryDelay = 10000;
+
+// The statements that differ between kinds of database take the kind from the provider: a
+// string without one (an ODBC Driver string) would connect and then store nothing.
+void RequireKnownKind(const std::wstring& iConnectionString)
+{
+    if (DetectDbType(iConnectionString) == dbUnknown)
+        throw std::invalid_argument("The ConnectionString names no Provider the server knows (SQLite, "
+                                    "Microsoft.Jet.OLEDB, SQLOLEDB or OraOLEDB); it is not used");
+}
 
 }  // namespace
 
@@ -44,10 +56,19 @@ void CZorvaneServer::QueueStartupJob(void (CZorvaneServer::*iJob)())
     }
 }
 
-void CZorvaneServer::WaitForStartupJob()
+// True when the start-up chain has ended.
+bool CZorvaneServer::WaitForStartupJob()
 {
-    if (WaitForSingleObject(m_StartupIdle.GetHandle(), INFINITE) == WAIT_FAILED)
+    switch (WaitForSingleObject(m_StartupIdle.GetHandle(), m_StartupJobWait)) {
+    case WAIT_OBJECT_0:
+        return true;
+    case WAIT_TIMEOUT:
+        DebugLog() << "(!) CZorvaneServer::FinalRelease: the start-up job has not ended within " << m_StartupJobWait
+                   << " ms; the server stops without it\n";
+        return false;
+    default:
         ThrowLastSystemError();
+    }
 }
 
 bool CZorvaneServer::Stopping() const
@@ -102,7 +123,9 @@ void CZorvaneServer::ConnectToDatabase()
     m_ReportConnection.Close();
     m_QueryConnection.Close();
     DebugLog() << "Connecting to DB...\n";
-    const _bstr_t connectionString(GetString("ConnectionString", kDefaultConnectionString).c_str());
+    const std::wstring text = GetString("ConnectionString", kDefaultConnectionString);
+    RequireKnownKind(text);
+    const _bstr_t connectionString(text.c_str());
     m_ReportConnection.SetConnectionString(connectionString);
     m_QueryConnection.SetConnectionString(connectionString);
     m_ReportConnection.Open();

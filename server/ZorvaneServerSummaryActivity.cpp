@@ -25,9 +25,10 @@ STDMETHODIMP CZorvaneServer::GetSummaryActivityData(SummaryActivityRequest* ioAc
     *oData = nullptr;
     try {
         unsigned long callerId = 0;
-        if (CheckCaller(callerId))
+        const bool restricted = CheckCaller(callerId);
+        if (restricted)
             RestrictToCaller(*ioActivityRequest, callerId);
-        *oData = RunSummaryActivityQuery(*ioActivityRequest).GetRecordset().Detach();
+        *oData = RunSummaryActivityQuery(*ioActivityRequest, restricted).GetRecordset().Detach();
         return S_OK;
     } catch (...) {
         return ComMethodResult("GetSummaryActivityData");

@@ -5,11 +5,13 @@
 
 namespace {
 
+using RecordType = CRecordMethodInvoker::RecordType;
+
 // What a type description stands for once aliases are followed.
 struct Resolved {
     TYPEKIND kind;  // TKIND_RECORD, TKIND_INTERFACE (any interface pointer) or TKIND_ALIAS (plain)
     VARTYPE vt;
-    std::wstring name;  // of a record
+    RecordType record;  // of a record
 };
 
 HRESULT Resolve(ITypeInfo* info, const TYPEDESC& desc, Resolved* resolved);
@@ -22,6 +24,31 @@ std::wstring Name(ITypeInfo* type)
     std::wstring text = name ? name : L"";
     SysFreeString(name);
     return text;
+}
+
+GUID LibraryGuid(ITypeInfo* type)
+{
+    ITypeLib* lib = nullptr;
+    UINT index = 0;
+    GUID guid = GUID_NULL;
+    if (FAILED(type->GetContainingTypeLib(&lib, &index)))
+        return guid;
+    TLIBATTR* attr = nullptr;
+    if (SUCCEEDED(lib->GetLibAttr(&attr))) {
+        guid = attr->guid;
+        lib->ReleaseTLibAttr(attr);
+    }
+    lib->Release();
+    return guid;
+}
+
+// A name alone would let a record of another library be taken for the declared one, and be
+// written as if it had the declared layout.
+RecordType RecordTypeOf(ITypeInfo* type, const GUID& guid)
+{
+    if (guid != GUID_NULL)
+        return {guid, GUID_NULL, L""};
+    return {GUID_NULL, LibraryGuid(type), Name(type)};
 }
 
 HRESULT ResolveUserDefined(ITypeInfo* info, HREFTYPE ref, Resolved* resolved)
@@ -38,16 +65,16 @@ HRESULT ResolveUserDefined(ITypeInfo* info, HREFTYPE ref, Resolved* resolved)
             hr = Resolve(type, attr->tdescAlias, resolved);
             break;
         case TKIND_ENUM:
-            *resolved = {TKIND_ALIAS, VT_I4, L""};
+            *resolved = {TKIND_ALIAS, VT_I4, {}};
             break;
         case TKIND_RECORD:
-            *resolved = {TKIND_RECORD, VT_RECORD, Name(type)};
+            *resolved = {TKIND_RECORD, VT_RECORD, RecordTypeOf(type, attr->guid)};
             break;
         case TKIND_DISPATCH:
-            *resolved = {TKIND_INTERFACE, VT_DISPATCH, L""};
+            *resolved = {TKIND_INTERFACE, VT_DISPATCH, {}};
             break;
         case TKIND_INTERFACE:
-            *resolved = {TKIND_INTERFACE, (attr->wTypeFlags & TYPEFLAG_FDISPATCHABLE) ? VT_DISPATCH : VT_UNKNOWN, L""};
+            *resolved = {TKIND_INTERFACE, (attr->wTypeFlags & TYPEFLAG_FDISPATCHABLE) ? VT_DISPATCH : VT_UNKNOWN, {}};
             break;
         default:
             hr = DISP_E_BADVARTYPE;
@@ -72,10 +99,10 @@ HRESULT Resolve(ITypeInfo* info, const TYPEDESC& desc, Resolved* resolved)
     if (desc.vt == VT_SAFEARRAY) {
         HRESULT hr = Resolve(info, *desc.lptdesc, resolved);
         if (SUCCEEDED(hr))
-            *resolved = {TKIND_ALIAS, static_cast<VARTYPE>(VT_ARRAY | resolved->vt), L""};
+            *resolved = {TKIND_ALIAS, static_cast<VARTYPE>(VT_ARRAY | resolved->vt), {}};
         return hr;
     }
-    *resolved = {TKIND_ALIAS, desc.vt, L""};
+    *resolved = {TKIND_ALIAS, desc.vt, {}};
     return S_OK;
 }
 
@@ -91,15 +118,19 @@ const VARIANT& Argument(const VARIANTARG& arg)
     return V_VT(&arg) == (VT_VARIANT | VT_BYREF) && V_VARIANTREF(&arg) ? *V_VARIANTREF(&arg) : arg;
 }
 
-// The caller's record with its record information, which must name the declared type. (A
+// The caller's record with its record information, which must be of the declared type. (A
 // record that lost its information on the way, as Wine's marshaller loses it, is refused.)
-bool RecordMatches(const VARIANT& arg, const std::wstring& name)
+bool RecordMatches(const VARIANT& arg, const RecordType& declared)
 {
     if ((V_VT(&arg) & ~VT_BYREF) != VT_RECORD || !V_RECORD(&arg) || !V_RECORDINFO(&arg))
         return false;
-    BSTR given = nullptr;
-    bool same = SUCCEEDED(V_RECORDINFO(&arg)->GetName(&given)) && given && name == given;
-    SysFreeString(given);
+    IRecordInfo* info = V_RECORDINFO(&arg);
+    GUID guid = GUID_NULL;
+    ITypeInfo* type = nullptr;
+    if (FAILED(info->GetGuid(&guid)) || FAILED(info->GetTypeInfo(&type)) || !type)
+        return false;
+    const bool same = RecordTypeOf(type, guid) == declared;
+    type->Release();
     return same;
 }
 
@@ -138,7 +169,7 @@ bool BindArgument(const CRecordMethodInvoker::Parameter& parameter, const VARIAN
     const VARIANT& arg = Argument(raw);
     switch (parameter.passing) {
     case CRecordMethodInvoker::Passing::Record:
-        if (!RecordMatches(arg, parameter.recordName))
+        if (!RecordMatches(arg, parameter.record))
             return false;
         SetReference(slot, V_RECORD(&arg));
         return true;
@@ -191,18 +222,18 @@ HRESULT CRecordMethodInvoker::Classify(const TYPEDESC& desc, Parameter* paramete
         HRESULT hr = Resolve(m_info, desc, &resolved);
         if (SUCCEEDED(hr) && resolved.kind == TKIND_RECORD)
             hr = DISP_E_BADVARTYPE;
-        *parameter = {Passing::Value, resolved.vt, L""};
+        *parameter = {Passing::Value, resolved.vt, {}};
         return hr;
     }
     HRESULT hr = Resolve(m_info, *desc.lptdesc, &resolved);
     if (FAILED(hr))
         return hr;
     if (resolved.kind == TKIND_RECORD)
-        *parameter = {Passing::Record, VT_RECORD, resolved.name};
+        *parameter = {Passing::Record, VT_RECORD, resolved.record};
     else if (resolved.kind == TKIND_INTERFACE && desc.lptdesc->vt == VT_USERDEFINED)
-        *parameter = {Passing::Value, resolved.vt, L""};
+        *parameter = {Passing::Value, resolved.vt, {}};
     else
-        *parameter = {Passing::Reference, resolved.vt, L""};
+        *parameter = {Passing::Reference, resolved.vt, {}};
     return S_OK;
 }
 

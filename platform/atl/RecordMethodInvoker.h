@@ -29,10 +29,21 @@ public:
         Record,
         Reference
     };
+    // What makes a record the declared type: its GUID; for a record without one, the GUID of
+    // its type library and its name.
+    struct RecordType {
+        GUID guid;
+        GUID library;
+        std::wstring name;
+        bool operator==(const RecordType& other) const
+        {
+            return guid == other.guid && library == other.library && name == other.name;
+        }
+    };
     struct Parameter {
         Passing passing;
         VARTYPE vt;
-        std::wstring recordName;
+        RecordType record;
     };
 
 private:

@@ -140,6 +140,24 @@ TEST_F(ActivityStorageTest, ANameInsertedByAnotherCallMeanwhileServesBoth)
     EXPECT_EQ(kRounds, ScalarLong("SELECT COUNT(*) FROM UserInfo"));
 }
 
+// Another program put a copy of the database in its place: the connection that had the file
+// open can no longer write to it.
+TEST_F(ActivityStorageTest, ReportingGoesOnAfterTheDatabaseFileWasReplaced)
+{
+    Report(kStart, L"PC1", L"DOM\\alice", L"notepad.exe", 1000, 1, 2, L"a.txt - Notepad");
+    const std::wstring copy = database + L".copy";
+    ASSERT_TRUE(CopyFileW(database.c_str(), copy.c_str(), FALSE));
+    ASSERT_TRUE(MoveFileExW(copy.c_str(), database.c_str(), MOVEFILE_REPLACE_EXISTING));
+    long needMore = -1;
+    EXPECT_EQ(E_FAIL,
+              (*server)->ReportActivity(kStart, _bstr_t(L"PC1"), _bstr_t(L"DOM\\alice"), _bstr_t(L"notepad.exe"), 1000,
+                                        1, 2, _bstr_t(L""), &needMore));
+    Report(kStart, L"PC2", L"DOM\\alice", L"notepad.exe", 1000, 1, 2, L"b.txt - Notepad");
+    (*server)->GetQueryConnection().Close();
+    EXPECT_EQ(2, ScalarLong("SELECT COUNT(*) FROM Activity"));
+    EXPECT_EQ(1, ScalarLong("SELECT COUNT(*) FROM ComputerInfo WHERE ComputerName='PC2'"));
+}
+
 TEST_F(ActivityStorageTest, ProcessInformationIsStoredWithItsIconOrNull)
 {
     Report(kStart, L"PC1", L"DOM\\alice", L"known.exe", 1000, 0, 0, L"");

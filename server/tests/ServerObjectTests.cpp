@@ -165,6 +165,40 @@ TEST_F(ServerObjectTest, UnreachableDatabaseIsTriedAgainUntilTheServerStops)
     EXPECT_NE(std::string::npos, text.find("---------------- ZorvaneServer stopped ----------------\n", disconnected));
 }
 
+// Without a provider the server would not know the SQL of its database, and would store nothing.
+TEST_F(ServerObjectTest, AConnectionStringWithoutAKnownProviderIsRefused)
+{
+    ServerConfig::Set(L"MakeDebugLog", 1);
+    ServerConfig::Set(L"ConnectionString", std::wstring(L"Driver={SQLite3};Database=:memory:"));
+    TServerInstance server;
+    ASSERT_TRUE(log->WaitFor("(!) Failed to connect: ")) << log->Text();
+    EXPECT_EQ(1,
+              log->Count("(!) Failed to connect: The ConnectionString names no Provider the server knows (SQLite, "
+                         "Microsoft.Jet.OLEDB, SQLOLEDB or OraOLEDB); it is not used\n"))
+        << log->Text();
+    EXPECT_EQ(0, log->Count("Checking DB version...")) << log->Text();
+}
+
+TEST_F(ServerObjectTest, StoppingGivesUpWaitingForAStartUpJobHeldUpByTheDatabase)
+{
+    ServerConfig::Set(L"MakeDebugLog", 1);
+    const std::wstring connectionString = SqliteConnectionString(database, L";Timeout=10000");
+    ServerConfig::Set(L"ConnectionString", connectionString);
+    DbConnection locker(_bstr_t(connectionString.c_str()));
+    locker.Open();
+    locker.Execute(_bstr_t("BEGIN EXCLUSIVE TRANSACTION"));
+    TServerInstance server;
+    ASSERT_TRUE(log->WaitFor("Checking DB version...\n")) << log->Text();
+    server->SetStartupJobWait(200);
+    server->FinalRelease();
+    EXPECT_EQ(1, log->Count("(!) CZorvaneServer::FinalRelease: the start-up job has not ended within 200 ms"))
+        << log->Text();
+    EXPECT_EQ(0, log->Count("Disconnecting from DB...")) << log->Text();
+    // The job goes on once the database answers; the object waits for its end before it goes.
+    locker.Execute(_bstr_t("COMMIT"));
+    server->SetStartupJobWait(INFINITE);
+}
+
 TEST_F(ServerObjectTest, LockedDatabaseIsNotTakenForAMissingSchema)
 {
     ServerConfig::Set(L"MakeDebugLog", 1);

@@ -225,6 +225,49 @@ TEST_F(SummaryQueryTest, ARestrictedCallerSeesOnlyHisOwnActivity)
     EXPECT_EQ(nullptr, data);
 }
 
+// Objects kept without activity would be everyone's; the totals of one object are his alone.
+TEST_F(SummaryQueryTest, ARestrictedCallerSeesTheNamesOfHisOwnObjectsOnly)
+{
+    Fill();
+    SetCaller(TTestCallerToken::PlainUser);
+    SummaryActivityRequest users = Request(ZorvaneUser);
+    Summary(users, {L"Name"});
+    const std::wstring self =
+        ScalarText(("SELECT UserName FROM UserInfo WHERE ID=" + std::to_string(users.UserId)).c_str());
+    Report(Date(2007, 3, 6, 10, 0), L"PC3", self.c_str(), L"notepad.exe", 700, 7, 0, L"c.txt - Notepad");
+    const struct {
+        ZorvaneObjectType Type;
+        const char* Table;
+        const char* Column;
+        std::string Own;
+        std::string OthersOnly;
+        HRESULT OthersTotals;
+    } cases[] = {
+        {ZorvaneUser, "UserInfo", "UserName", Narrow(self), "DOM\\alice", E_ACCESSDENIED},
+        {ZorvaneComputer, "ComputerInfo", "ComputerName", "PC3", "PC1", S_OK},
+        {ZorvaneProcess, "ProcessInfo", "ProcessName", "notepad.exe", "winword.exe", S_OK},
+        {ZorvaneDocument, "DocumentInfo", "DocumentName", "c.txt", "r.doc", S_OK},
+    };
+    for (const auto& c : cases) {
+        for (long keepEmpty : {0L, 1L}) {
+            SummaryActivityRequest request = Request(c.Type);
+            request.ReturnEmptyObjects = keepEmpty;
+            EXPECT_EQ(std::vector<std::string>{c.Own}, Summary(request, {L"Name"}, true)) << c.Table << keepEmpty;
+        }
+        const _bstr_t column(c.Column);
+        const unsigned long own = static_cast<unsigned long>(Id(c.Table, c.Column, c.Own.c_str()));
+        EXPECT_EQ(std::vector<std::string>{c.Own}, Totals({c.Type, own, 0, 0}, {column})) << c.Table;
+        SummaryObjectRequest others = {c.Type, static_cast<unsigned long>(Id(c.Table, c.Column, c.OthersOnly.c_str())),
+                                       0, 0};
+        _Recordset* data = nullptr;
+        EXPECT_EQ(c.OthersTotals, ActivityTest::Totals(others, &data)) << c.Table;
+        if (data) {
+            const _RecordsetPtr owner(data, false);
+            EXPECT_TRUE(Rows(data, {column}).empty()) << c.Table;
+        }
+    }
+}
+
 TEST_F(SummaryQueryTest, ACallerWhoCannotBeIdentifiedIsDenied)
 {
     Fill();

@@ -47,7 +47,7 @@ TRendered Render(const SmartPtr<CDbQuery>& iQuery)
 
 TRendered Activity(const SummaryActivityRequest& iRequest, const TQueryDialect& iDialect)
 {
-    return Render(BuildSummaryActivityQuery(iRequest, iDialect));
+    return Render(BuildSummaryActivityQuery(iRequest, false, iDialect));
 }
 
 TRendered Objects(ZorvaneObjectType iType, unsigned long iId, DATE iStart, DATE iEnd, unsigned long iUserId,
@@ -208,7 +208,7 @@ TEST(SummaryActivitySqlTest, UnknownObjectTypesAreNotImplemented)
 {
     for (int type : {9, -1}) {
         try {
-            BuildSummaryActivityQuery(Request(static_cast<ZorvaneObjectType>(type)), kSqlite);
+            BuildSummaryActivityQuery(Request(static_cast<ZorvaneObjectType>(type)), false, kSqlite);
             ADD_FAILURE() << type;
         } catch (const EComException& e) {
             EXPECT_EQ(E_NOTIMPL, e.GetHResult()) << type;

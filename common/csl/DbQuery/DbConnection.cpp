@@ -144,6 +144,18 @@ bool DbConnection::IsConnectionLost()
     return ScanErrors(nullptr);
 }
 
+bool DbConnection::CloseIfLost()
+{
+    try {
+        if (!IsConnectionLost())
+            return false;
+        Close();
+        return true;
+    } catch (...) {
+        return false;
+    }
+}
+
 bool DbConnection::ScanErrors(EGeneric* ioException)
 {
     _Connection* connection = GetAdoConnection();

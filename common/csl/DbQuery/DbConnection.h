@@ -48,6 +48,10 @@ public:
     // the connection failed (E_FAIL), which makes a statement worth one more try.
     bool ReportErrors(EGeneric& ioException);
     bool IsConnectionLost();
+    // Closes the connection when its errors say it was lost, so that the next statement opens
+    // it anew; true when it did. Never throws: errors that cannot be read, or a close that
+    // fails, leave the connection as it is.
+    bool CloseIfLost();
 
     DbType GetDbType() const { return m_DbType; }
     const const_string& GetLogPrefix() const { return m_LogPrefix; }

@@ -193,11 +193,11 @@ auto TDbCommand::Run(TStep iStep) -> decltype(iStep())
             PrepareAttempt();
             return iStep();
         } catch (EGeneric& e) {
-            const bool lost = ReportErrors(e);
-            if (!(lost && MayRetry(attempt) && CloseConnection()))
+            ReportErrors(e);
+            if (!(MayRetry(attempt) && m_Connection->CloseIfLost()))
                 throw EGeneric(e);
         } catch (...) {
-            if (!(MayRetry(attempt) && IsConnectionLost() && CloseConnection()))
+            if (!(MayRetry(attempt) && m_Connection->CloseIfLost()))
                 throw;
         }
     }
@@ -219,31 +219,11 @@ bool TDbCommand::MayRetry(int iAttempt) const
 }
 
 // The statement's own failure matters more than one in reading the details.
-bool TDbCommand::ReportErrors(EGeneric& ioException)
+void TDbCommand::ReportErrors(EGeneric& ioException)
 {
     try {
-        return m_Connection->ReportErrors(ioException);
+        m_Connection->ReportErrors(ioException);
     } catch (...) {
-        return false;
-    }
-}
-
-bool TDbCommand::IsConnectionLost()
-{
-    try {
-        return m_Connection->IsConnectionLost();
-    } catch (...) {
-        return false;
-    }
-}
-
-bool TDbCommand::CloseConnection()
-{
-    try {
-        m_Connection->Close();
-        return true;
-    } catch (...) {
-        return false;
     }
 }
 

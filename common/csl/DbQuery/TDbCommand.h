@@ -47,9 +47,7 @@ private:
     auto Run(TStep iStep) -> decltype(iStep());
     void PrepareAttempt();
     bool MayRetry(int iAttempt) const;
-    bool ReportErrors(EGeneric& ioException);
-    bool IsConnectionLost();
-    bool CloseConnection();
+    void ReportErrors(EGeneric& ioException);
     _RecordsetPtr ExecuteCommand(long iOptions, _variant_t* oRecordsAffected = nullptr);
     TDbRecordset Wrap(const _RecordsetPtr& iRecordset);
     std::string ParameterTexts();

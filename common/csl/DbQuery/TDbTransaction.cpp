@@ -6,14 +6,15 @@
 #include <csl/TDebugStream.h>
 
 TDbTransaction::TDbTransaction(DbConnection& iConnection)
-    : m_Connection(iConnection), m_Previous(GetThreadConnection()), m_Committed(false)
+    : m_Connection(iConnection), m_Previous(GetThreadConnection()), m_Committed(false), m_Outermost(false)
 {
     Begin();
     if (&m_Connection != &m_Previous)
         SetThreadConnection(&m_Connection);
 }
 
-TDbTransaction::TDbTransaction() : m_Connection(GetThreadConnection()), m_Previous(m_Connection), m_Committed(false)
+TDbTransaction::TDbTransaction()
+    : m_Connection(GetThreadConnection()), m_Previous(m_Connection), m_Committed(false), m_Outermost(false)
 {
     Begin();
 }
@@ -24,8 +25,10 @@ void TDbTransaction::Begin()
     m_Connection.Lock();
     try {
         m_Connection.Open();
+        m_Outermost = !m_Connection.InTransaction();
         m_Connection.BeginTrans();
     } catch (...) {
+        CloseIfLost();
         m_Connection.Unlock();
         throw;
     }
@@ -44,14 +47,8 @@ void TDbTransaction::Commit()
 // that an exception cut short.
 TDbTransaction::~TDbTransaction()
 {
-    try {
-        if (!m_Committed)
-            m_Connection.RollbackTrans();
-    } catch (const std::exception& e) {
-        DebugLog() << "(!) TDbTransaction::~TDbTransaction() rollback failed: " << e << "\n";
-    } catch (...) {
-        DebugLog() << "(!) TDbTransaction::~TDbTransaction() rollback failed\n";
-    }
+    if (!m_Committed)
+        Rollback();
     try {
         if (&m_Previous != &m_Connection)
             SetThreadConnection(&m_Previous);
@@ -59,4 +56,27 @@ TDbTransaction::~TDbTransaction()
     } catch (const std::exception& e) {
         DebugLog() << "(!) TDbTransaction::~TDbTransaction() " << e << "\n";
     }
+}
+
+// Closing a lost connection ends its transaction as well; the errors that tell it is lost are
+// those of the statement that failed, or else those of the rollback.
+void TDbTransaction::Rollback()
+{
+    if (CloseIfLost())
+        return;
+    try {
+        m_Connection.RollbackTrans();
+    } catch (const std::exception& e) {
+        DebugLog() << "(!) TDbTransaction::~TDbTransaction() rollback failed: " << e << "\n";
+        CloseIfLost();
+    } catch (...) {
+        DebugLog() << "(!) TDbTransaction::~TDbTransaction() rollback failed\n";
+        CloseIfLost();
+    }
+}
+
+// An inner scope leaves the connection to the scope around it.
+bool TDbTransaction::CloseIfLost()
+{
+    return m_Outermost && m_Connection.CloseIfLost();
 }

@@ -31,30 +31,47 @@ std::wstring Upper(std::wstring text)
     return text;
 }
 
-std::wstring Unquote(const std::wstring& value)
+// The value that starts at "at", up to the ";" that ends its item; "at" moves past that ";". A
+// value in single or double quotes may hold ";" (a doubled quote stands for one quote).
+std::wstring ReadValue(const std::wstring& text, size_t& at)
 {
-    if (value.size() >= 2 && (value.front() == L'"' || value.front() == L'\'') && value.back() == value.front()) {
-        return value.substr(1, value.size() - 2);
+    const size_t start = text.find_first_not_of(L" \t", at);
+    const bool quoted = start != std::wstring::npos && (text[start] == L'"' || text[start] == L'\'');
+    size_t end = at;
+    std::wstring value;
+    if (quoted) {
+        const wchar_t quote = text[start];
+        for (end = start + 1; end < text.size(); ++end) {
+            if (text[end] == quote && (end + 1 == text.size() || text[end + 1] != quote))
+                break;
+            if (text[end] == quote)
+                ++end;
+            value += text[end];
+        }
     }
+    end = text.find(L';', end);
+    if (end == std::wstring::npos)
+        end = text.size();
+    if (!quoted)
+        value = Trim(text.substr(at, end - at));
+    at = end + 1;
     return value;
 }
 
 std::vector<Item> Split(const std::wstring& text)
 {
     std::vector<Item> items;
-    size_t start = 0;
-    while (start <= text.size()) {
-        size_t end = text.find(L';', start);
+    size_t at = 0;
+    while (at < text.size()) {
+        size_t end = text.find_first_of(L";=", at);
         if (end == std::wstring::npos)
             end = text.size();
-        std::wstring part = text.substr(start, end - start);
-        size_t equals = part.find(L'=');
-        if (!Trim(part).empty()) {
-            items.push_back(equals == std::wstring::npos
-                                ? Item{Trim(part), std::wstring()}
-                                : Item{Trim(part.substr(0, equals)), Unquote(Trim(part.substr(equals + 1)))});
-        }
-        start = end + 1;
+        const std::wstring name = Trim(text.substr(at, end - at));
+        at = end + 1;
+        if (end < text.size() && text[end] == L'=')
+            items.push_back({name, ReadValue(text, at)});
+        else if (!name.empty())
+            items.push_back({name, std::wstring()});
     }
     return items;
 }
@@ -101,6 +118,25 @@ std::wstring AttributeValue(const std::wstring& value)
     return braced + L"}";
 }
 
+// The SQLite driver reads its Database attribute up to the next ";" and knows no braces; a path
+// that holds a ";" goes as a SQLite URI instead, whose percent escapes carry any character.
+std::wstring SqliteDatabase(const std::wstring& path)
+{
+    if (path.find(L';') == std::wstring::npos)
+        return path;
+    std::wstring uri = L"file:";
+    for (wchar_t c : path) {
+        if (c == L';' || c == L'%' || c == L'?' || c == L'#') {
+            wchar_t escape[4];
+            swprintf(escape, 4, L"%%%02X", static_cast<unsigned>(c));
+            uri += escape;
+        } else {
+            uri += c;
+        }
+    }
+    return uri;
+}
+
 std::wstring Credentials(const std::vector<Item>& items, const ConnectionStringInput& input)
 {
     std::wstring user = input.user.empty() ? ValueOf(items, L"User ID") : input.user;
@@ -140,9 +176,10 @@ std::wstring ToOdbcConnectionString(const ConnectionStringInput& input,
     std::wstring upper = Upper(provider);
     std::wstring text;
     if (upper.find(L"SQLITE") != std::wstring::npos) {
-        text = L"Driver={SQLite3};Database=" + resolveFile(RequiredDataSource(items, provider));
+        text = L"Driver={SQLite3};Database=" + SqliteDatabase(resolveFile(RequiredDataSource(items, provider)));
     } else if (upper.find(L"MICROSOFT.JET.OLEDB") != std::wstring::npos) {
-        text = L"Driver={Microsoft Access Driver (*.mdb)};DBQ=" + resolveFile(RequiredDataSource(items, provider));
+        text = L"Driver={Microsoft Access Driver (*.mdb)};DBQ=" +
+            AttributeValue(resolveFile(RequiredDataSource(items, provider)));
     } else if (upper.find(L"SQLOLEDB") != std::wstring::npos) {
         text = L"Driver={SQL Server};Server=" + RequiredDataSource(items, provider);
         std::wstring catalog = ValueOf(items, L"Initial Catalog");
@@ -158,7 +195,7 @@ std::wstring ToOdbcConnectionString(const ConnectionStringInput& input,
     }
     for (const Item& item : items) {
         if (!IsProviderItem(item.name))
-            text += L";" + item.name + L"=" + item.value;
+            text += L";" + item.name + L"=" + AttributeValue(item.value);
     }
     return text + Credentials(items, input);
 }

@@ -4,9 +4,10 @@
 
 namespace ado {
 
-// Turns a provider connection string ("Provider=...;Data Source=...") into an ODBC one.
-// SQLite takes the data source as its database file, Jet as its .mdb file (both through
-// resolveFile, which makes a relative path absolute); SQL Server and Oracle name a server.
+// Turns a provider connection string ("Provider=...;Data Source=...") into an ODBC one; a
+// value in quotes may hold ";". SQLite takes the data source as its database file, Jet as
+// its .mdb file (both through resolveFile, which makes a relative path absolute, and quoted
+// so that a ";" in the path cannot end the attribute); SQL Server and Oracle name a server.
 // A string that names an ODBC "Driver=" already goes through unchanged. A user and password
 // given apart from the string are added as UID and PWD.
 struct ConnectionStringInput {

@@ -64,6 +64,23 @@ TEST_F(ConnectionTest, TakesARelativeDatabaseFileFromTheProgramFolder)
     DeleteFileW(file.c_str());
 }
 
+TEST_F(ConnectionTest, OpensADatabaseWhosePathHoldsSeparatorsAndBraces)
+{
+    const std::wstring folder = path_ + L" a;b}c{";
+    const std::wstring file = folder + L"\\x;y}.db";
+    ASSERT_TRUE(CreateDirectoryW(folder.c_str(), nullptr));
+    const std::wstring connectionString = L"Provider=SQLite;Data Source=\"" + file + L"\"";
+    for (const wchar_t* sql : {L"CREATE TABLE T(A INT)", L"SELECT COUNT(*) FROM T"}) {
+        auto connection = Create<_Connection>(CLSID_Connection);
+        ASSERT_EQ(S_OK, connection->Open(Text(connectionString), nullptr, nullptr, adConnectUnspecified))
+            << LastErrorText();
+        Execute(sql, connection.Get());
+    }
+    EXPECT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesW(file.c_str()));
+    DeleteFileW(file.c_str());
+    RemoveDirectoryW(folder.c_str());
+}
+
 TEST_F(ConnectionTest, ReportsAMissingDriverByName)
 {
     auto connection = Create<_Connection>(CLSID_Connection);

@@ -35,6 +35,12 @@ TEST(ConnectionStringTest, MapsProvidersToOdbcDrivers)
          L"Driver={SQL Server};Server=db1;UID={ me};PWD={p;w}}d}"},
         {L"Provider=OraOLEDB.Oracle;Data Source=orcl", L"", L"", L"Driver={Microsoft ODBC for Oracle};Server=orcl"},
         {L"Provider=SQLite;Data Source=x.db;Timeout=5000", L"", L"", L"Driver={SQLite3};Database=<x.db>;Timeout=5000"},
+        // A quoted value may hold ";"; a file name that holds one goes to SQLite as a URI, to other
+        // drivers in braces.
+        {L"Provider=SQLite;Data Source=\"C:\\a;b}%\\x.db\";Timeout='5;0'", L"", L"",
+         L"Driver={SQLite3};Database=file:<C:\\a%3Bb}%25\\x.db>;Timeout={5;0}"},
+        {L"Provider=Microsoft.Jet.OLEDB.4.0;Data Source='C:\\it''s;}.mdb'", L"", L"",
+         L"Driver={Microsoft Access Driver (*.mdb)};DBQ={<C:\\it's;}}.mdb>}"},
         {L"Driver={PostgreSQL Unicode};Server=h;Database=d;", L"u", L"",
          L"Driver={PostgreSQL Unicode};Server=h;Database=d;UID=u"},
     };

@@ -126,6 +126,40 @@ protected:
         return info;
     }
 
+    // A record type named like AtlTestRecord, with the same fields, in another type library;
+    // with or without a GUID of its own.
+    IRecordInfo* ForeignRecordInfo(bool withGuid)
+    {
+        ICreateTypeLib2* lib = nullptr;
+        EXPECT_EQ(S_OK, CreateTypeLib2(sizeof(void*) == 8 ? SYS_WIN64 : SYS_WIN32, L"foreign.tlb", &lib));
+        const GUID libraryGuid = {0x5d0c9a41, 0x2b7e, 0x4f1a, {0x9c, 0x3e, 0x61, 0x0d, 0x8a, 0x47, 0x22, 0x19}};
+        const GUID recordGuid = {0x5d0c9a42, 0x2b7e, 0x4f1a, {0x9c, 0x3e, 0x61, 0x0d, 0x8a, 0x47, 0x22, 0x19}};
+        lib->SetGuid(libraryGuid);
+        ICreateTypeInfo* record = nullptr;
+        EXPECT_EQ(S_OK, lib->CreateTypeInfo(const_cast<LPOLESTR>(L"AtlTestRecord"), TKIND_RECORD, &record));
+        if (withGuid)
+            record->SetGuid(recordGuid);
+        const VARTYPE fields[] = {VT_I4, VT_DATE, VT_UI4};
+        const wchar_t* names[] = {L"Count", L"When", L"Flags"};
+        for (UINT i = 0; i < 3; ++i) {
+            VARDESC field{};
+            field.memid = 0x40000000 + i;
+            field.varkind = VAR_PERINSTANCE;
+            field.elemdescVar.tdesc.vt = fields[i];
+            EXPECT_EQ(S_OK, record->AddVarDesc(i, &field));
+            record->SetVarName(i, const_cast<LPOLESTR>(names[i]));
+        }
+        EXPECT_EQ(S_OK, record->LayOut());
+        ITypeInfo* type = nullptr;
+        EXPECT_EQ(S_OK, record->QueryInterface(IID_ITypeInfo, reinterpret_cast<void**>(&type)));
+        IRecordInfo* info = nullptr;
+        EXPECT_EQ(S_OK, GetRecordInfoFromTypeInfo(type, &info));
+        type->Release();
+        record->Release();
+        lib->Release();
+        return info;
+    }
+
     CAtlModule module;
     IClassFactory* factory = nullptr;
     IDispatch* dispatch = nullptr;
@@ -203,8 +237,12 @@ TEST_F(DispatchTest, RecordMethodRefusesBadCallsWithTheirDispatchErrors)
     AtlTestRecord record{7, 0, 0};
     IRecordInfo* info = RecordInfo(L"AtlTestRecord");
     IRecordInfo* otherRecord = RecordInfo(L"_GUID");
+    IRecordInfo* foreignRecord = ForeignRecordInfo(false);
+    IRecordInfo* foreignRecordWithGuid = ForeignRecordInfo(true);
     ASSERT_NE(nullptr, info);
     ASSERT_NE(nullptr, otherRecord);
+    ASSERT_NE(nullptr, foreignRecord);
+    ASSERT_NE(nullptr, foreignRecordWithGuid);
     struct Case {
         const char* what;
         std::vector<VARIANT> args;
@@ -225,6 +263,16 @@ TEST_F(DispatchTest, RecordMethodRefusesBadCallsWithTheirDispatchErrors)
          DISPATCH_METHOD,
          DISP_E_TYPEMISMATCH,
          1},
+        {"a record of another library under the same name",
+         {RecordRef(&record, foreignRecord), Long(2)},
+         DISPATCH_METHOD,
+         DISP_E_TYPEMISMATCH,
+         1},
+        {"a record with a GUID of its own under the same name",
+         {RecordRef(&record, foreignRecordWithGuid), Long(2)},
+         DISPATCH_METHOD,
+         DISP_E_TYPEMISMATCH,
+         1},
         {"text that is no number", {RecordRef(&record, info), Text(L"three")}, DISPATCH_METHOD, DISP_E_TYPEMISMATCH, 0},
         {"read as a property", {RecordRef(&record, info), Long(2)}, DISPATCH_PROPERTYGET, DISP_E_MEMBERNOTFOUND, ~0u},
         {"the method fails", {RecordRef(&record, info), Long(0)}, DISPATCH_METHOD, DISP_E_EXCEPTION, ~0u},
@@ -241,6 +289,8 @@ TEST_F(DispatchTest, RecordMethodRefusesBadCallsWithTheirDispatchErrors)
         EXPECT_EQ(c.expected == DISP_E_EXCEPTION ? E_INVALIDARG : S_OK, exception.scode) << c.what;
     }
     EXPECT_EQ(7, record.Count);
+    foreignRecordWithGuid->Release();
+    foreignRecord->Release();
     otherRecord->Release();
     info->Release();
 

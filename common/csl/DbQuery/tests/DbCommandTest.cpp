@@ -107,6 +107,43 @@ TEST_F(DbCommandTest, NoRetryInsideATransaction)
     EXPECT_EQ(1, std::count(lines.begin(), lines.end(), "CONNECTION OPENED")) << m_Log->Text();
 }
 
+TEST_F(DbCommandTest, AScopeThatFindsItsConnectionLostClosesIt)
+{
+    Run({"CREATE TABLE T(A INT NOT NULL)"});
+    enum TBreak {
+        Never,
+        BeforeTheScope,
+        InsideTheScope
+    };
+    const struct {
+        TBreak Break;
+        const char* Statement;
+        bool StaysOpen;
+    } cases[] = {
+        {Never, "INSERT INTO T VALUES (NULL)", true},
+        {BeforeTheScope, "INSERT INTO T VALUES (1)", false},
+        {InsideTheScope, "INSERT INTO T VALUES (1)", false},
+    };
+    for (const auto& c : cases) {
+        m_Report->Open();
+        try {
+            if (c.Break == BeforeTheScope)
+                BreakOpenDatabase(true);
+            TDbTransaction scope(*m_Report);
+            if (c.Break == InsideTheScope)
+                BreakOpenDatabase(true);
+            TDbCommand(c.Statement).Execute();
+            ADD_FAILURE() << "no exception";
+        } catch (const EGeneric&) {
+        }
+        EXPECT_EQ(c.StaysOpen, m_Report->IsOpen()) << c.Break;
+        TDbTransaction scope(*m_Report);
+        TDbCommand("INSERT INTO T VALUES (2)").Execute();
+        scope.Commit();
+    }
+    EXPECT_EQ(3, ToLong(TDbCommand("SELECT COUNT(*) AS N FROM T").ExecuteScalar()));
+}
+
 TEST_F(DbCommandTest, LogsStatementsWithTheirValues)
 {
     const std::string text128(128, 't');
