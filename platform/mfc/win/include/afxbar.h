@@ -43,6 +43,8 @@
 #define LM_LENGTHY 0x20
 #define LM_COMMIT 0x40
 
+class CDockBar;
+
 class CControlBar : public CWnd {
     DECLARE_DYNAMIC(CControlBar)
 public:
@@ -57,7 +59,7 @@ public:
     DWORD m_dwStyle;         // CBRS_ styles
     DWORD m_dwDockStyle;     // sides the bar may dock to
     CFrameWnd* m_pDockSite;  // the frame the bar belongs to
-    CWnd* m_pDockBar;        // the dock bar holding it, or null
+    CDockBar* m_pDockBar;    // the dock bar holding it, or null
     void* m_pDockContext;
     enum StateFlags {
         delayHide = 1,
@@ -100,4 +102,24 @@ protected:
     afx_msg LRESULT OnIdleUpdateCmdUI(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnHelpHitTest(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
+};
+
+// The bar a frame docks its platform bars in along one edge. The toolkit docks its own bars,
+// so this is a class record that code can test windows against.
+class CDockBar : public CControlBar {
+    DECLARE_DYNAMIC(CDockBar)
+public:
+    explicit CDockBar(BOOL bFloating = FALSE);
+    BOOL m_bFloating;
+    CPtrArray m_arrBars;  // the bars docked here
+    void OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler) override;
+};
+
+// The mini frame a floating dock bar lives in; a bar floating in one is owned by the mini
+// frame's parent frame.
+class CMiniDockFrameWnd : public CMiniFrameWnd {
+    DECLARE_DYNCREATE(CMiniDockFrameWnd)
+public:
+    CMiniDockFrameWnd();
+    CDockBar m_wndDockBar;
 };

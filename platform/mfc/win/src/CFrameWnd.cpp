@@ -64,6 +64,9 @@ CFrameWnd::CFrameWnd()
 
 CFrameWnd::~CFrameWnd()
 {
+    // Bars that outlive their frame (floating ones) must not reach back into it.
+    for (POSITION pos = m_listControlBars.GetHeadPosition(); pos != nullptr;)
+        static_cast<CControlBar*>(m_listControlBars.GetNext(pos))->m_pDockSite = nullptr;
     auto& frames = FrameList();
     frames.erase(std::remove(frames.begin(), frames.end(), this), frames.end());
 }

@@ -52,7 +52,7 @@ void PASCAL CWnd::DeleteTempMap()
 
 BOOL CWnd::Attach(HWND hWndNew)
 {
-    return WndMap().Attach(this, m_hWnd, hWndNew);
+    return WndMap().Attach(this, m_hWnd, hWndNew, [this] { Detach(); });
 }
 
 HWND CWnd::Detach()

@@ -127,10 +127,15 @@ TEST(Window, ForeignHandlesGetTemporaryObjectsUntilTheMapIsCleared)
     CWnd::DeleteTempMap();
     EXPECT_EQ(CWnd::FromHandle(nullptr), nullptr);
 
-    // Attached, then detached: the window itself outlives the object.
+    // Attached, then detached: the window itself outlives the object. While one object
+    // holds the window, no other may take it.
     {
-        CWnd wnd;
+        CWnd wnd, other;
         ASSERT_TRUE(wnd.Attach(hWnd));
+        EXPECT_EQ(CWnd::FromHandlePermanent(hWnd), &wnd);
+        EXPECT_FALSE(other.Attach(hWnd));
+        EXPECT_FALSE(other.SubclassWindow(hWnd));
+        EXPECT_EQ(other.m_hWnd, nullptr);
         EXPECT_EQ(CWnd::FromHandlePermanent(hWnd), &wnd);
         EXPECT_EQ(wnd.Detach(), hWnd);
     }
