@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
+#include "test_resource.h"
 
 namespace {
 enum : UINT {
@@ -73,6 +74,7 @@ protected:
     afx_msg void OnUpdateDisabled(CCmdUI* pCmdUI) { pCmdUI->Enable(FALSE); }
     afx_msg void OnDisabled() { m_nDisabledRuns++; }
     afx_msg void OnUpdateCombo(CCmdUI*) { m_nComboUpdates++; }
+    afx_msg void OnBarHandled() {}
     DECLARE_MESSAGE_MAP()
 };
 
@@ -83,6 +85,7 @@ BEGIN_MESSAGE_MAP(CTestFrame, CFrameWnd)
     ON_UPDATE_COMMAND_UI(ID_DISABLED, &CTestFrame::OnUpdateDisabled)
     ON_COMMAND(ID_DISABLED, &CTestFrame::OnDisabled)
     ON_UPDATE_COMMAND_UI(ID_COMBO_UPDATED, &CTestFrame::OnUpdateCombo)
+    ON_COMMAND(ID_BAR_HANDLED, &CTestFrame::OnBarHandled)
 END_MESSAGE_MAP()
 
 // A bar of fixed thickness along one edge that counts its idle updates.
@@ -311,4 +314,48 @@ TEST_F(FrameFixture, DestroyingTheMainWindowEndsTheMessageLoop)
     pFrame->PostMessage(WM_CLOSE);
     EXPECT_EQ(app.Run(), 0);
     EXPECT_EQ(app.m_pMainWnd, nullptr);
+}
+
+TEST_F(FrameFixture, ADialogBarTakesItsTemplateHeightAndUpdatesItsButtons)
+{
+    CDialogBar* pBar = new CDialogBar;
+    pBar->m_bAutoDelete = TRUE;
+    ASSERT_TRUE(pBar->Create(pFrame, IDD_BAR, WS_VISIBLE | CBRS_TOP, AFX_IDW_DIALOGBAR));
+    EXPECT_EQ(pFrame->GetControlBar(AFX_IDW_DIALOGBAR), pBar);
+    pFrame->RecalcLayout();
+    CRect client, placed;
+    pFrame->GetClientRect(&client);
+    pBar->GetWindowRect(&placed);
+    pFrame->ScreenToClient(&placed);
+    EXPECT_EQ(placed, CRect(0, 0, client.right, pBar->m_sizeDefault.cy));
+
+    pBar->SendMessage(WM_IDLEUPDATECMDUI, TRUE);
+    EXPECT_TRUE(pBar->GetDlgItem(ID_BAR_HANDLED)->IsWindowEnabled());
+    EXPECT_FALSE(pBar->GetDlgItem(ID_BAR_UNHANDLED)->IsWindowEnabled());
+}
+
+TEST_F(FrameFixture, TheDockStateKeepsThePlatformDockedBarsInTheProfile)
+{
+    CDockBar dockBar;
+    CTestBar docked(CBRS_ALIGN_TOP, 10), undocked(CBRS_ALIGN_BOTTOM, 10);
+    ASSERT_TRUE(docked.Create(pFrame, AFX_IDW_TOOLBAR));
+    ASSERT_TRUE(undocked.Create(pFrame, AFX_IDW_STATUS_BAR));
+    docked.m_pDockBar = &dockBar;  // the toolkit docks its own bars: only these count
+    CDockState state;
+    pFrame->GetDockState(state);
+    ASSERT_EQ(state.m_arrBarInfo.GetSize(), 1);
+    EXPECT_EQ(state.m_arrBarInfo[0]->m_nBarID, (UINT)AFX_IDW_TOOLBAR);
+    EXPECT_TRUE(state.m_arrBarInfo[0]->m_bVisible);
+    docked.m_pDockBar = nullptr;
+
+    const LPCWSTR kKey = L"Software\\ZorvaneTests\\MfcWinTests";
+    ::RegDeleteTreeW(HKEY_CURRENT_USER, kKey);
+    app.SetRegistryKey(L"ZorvaneTests");
+    state.SaveState(L"Frame");
+    CDockState loaded;
+    loaded.LoadState(L"Frame");
+    ASSERT_EQ(loaded.m_arrBarInfo.GetSize(), 1);
+    EXPECT_EQ(loaded.m_arrBarInfo[0]->m_nBarID, (UINT)AFX_IDW_TOOLBAR);
+    EXPECT_TRUE(loaded.m_arrBarInfo[0]->m_bVisible);
+    ::RegDeleteTreeW(HKEY_CURRENT_USER, kKey);
 }
