@@ -101,7 +101,11 @@
 #define ID_PREV_PANE 0xE151
 #define ID_FORMAT_FONT 0xE160
 
-// Print preview
+// Print preview: the commands of its bar, the bar's template and its strings
+#define AFX_IDD_PREVIEW_TOOLBAR 30721
+#define AFX_IDS_PREVIEWPAGEDESC 0xF0C0  // "Page %u\nPages %u-%u\n"
+#define AFX_IDS_ONEPAGE 0xF0C1
+#define AFX_IDS_TWOPAGE 0xF0C2
 #define AFX_ID_PREVIEW_CLOSE 0xE300
 #define AFX_ID_PREVIEW_NUMPAGE 0xE301
 #define AFX_ID_PREVIEW_NEXT 0xE302
@@ -153,6 +157,11 @@
 #define AFX_IDW_VSCROLL_FIRST 0xEA10
 #define AFX_IDW_SIZE_BOX 0xEA20
 #define AFX_IDW_PANE_SAVE 0xEA21
+
+// Cursors: moving a bar left and right, up and down, and where nothing may be dropped
+#define AFX_IDC_HSPLITBAR 30980
+#define AFX_IDC_VSPLITBAR 30981
+#define AFX_IDC_NODROPCRSR 30982
 
 // Prompts of the library's own failures
 #define AFX_IDP_INTERNAL_FAILURE 0xF108
