@@ -316,6 +316,14 @@ TEST_F(FrameFixture, DestroyingTheMainWindowEndsTheMessageLoop)
     EXPECT_EQ(app.m_pMainWnd, nullptr);
 }
 
+// The toolkit keeps these bits in its buttons and panes.
+static_assert(TBBS_SEPARATOR == 0x0001 && TBBS_CHECKED == 0x00010000 && TBBS_PRESSED == 0x00020000 &&
+                  TBBS_DISABLED == 0x00040000 && TBBS_INDETERMINATE == 0x00100000,
+              "toolbar button styles");
+static_assert(SBPS_NOBORDERS == 0x0100 && SBPS_POPOUT == 0x0200 && SBPS_DISABLED == 0x04000000 &&
+                  SBPS_STRETCH == 0x08000000,
+              "status pane styles");
+
 TEST_F(FrameFixture, ADialogBarTakesItsTemplateHeightAndUpdatesItsButtons)
 {
     CDialogBar* pBar = new CDialogBar;
