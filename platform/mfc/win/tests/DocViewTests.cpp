@@ -366,3 +366,67 @@ TEST_F(SdiFixture, ClosingAsksForAModifiedDocumentAndCancelKeepsEverything)
     EXPECT_EQ(Document(), nullptr);
     EXPECT_EQ(app.m_prompts.size(), 2u);
 }
+
+namespace {
+// Documents in frames of their own beside a main window of the program's.
+struct MultiFixture : public ::testing::Test {
+    CSdiApp app;
+    CMultiDocTemplate* pTemplate = nullptr;
+
+    void SetUp() override
+    {
+        app.m_nCmdShow = SW_SHOWNOACTIVATE;
+        CFrameWnd* pMain = new CFrameWnd;
+        ASSERT_TRUE(pMain->Create(nullptr, L"Main"));
+        app.m_pMainWnd = pMain;
+        pTemplate = new CMultiDocTemplate(IDR_SDI, RUNTIME_CLASS(CReportDoc), RUNTIME_CLASS(CSdiFrame),
+                                          RUNTIME_CLASS(CReportForm));
+        app.AddDocTemplate(pTemplate);
+    }
+    void TearDown() override
+    {
+        app.m_pMainWnd->DestroyWindow();
+        MSG msg;
+        while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {}
+        EXPECT_EQ(CReportDoc::s_nLive, 0);
+    }
+    CFrameWnd* FrameOf(CDocument* pDoc)
+    {
+        POSITION pos = pDoc->GetFirstViewPosition();
+        return pDoc->GetNextView(pos)->GetParentFrame();
+    }
+};
+}  // namespace
+
+TEST_F(MultiFixture, EachDocumentHasItsFrameAndTheLastViewClosesIt)
+{
+    EXPECT_NE(pTemplate->m_hMenuShared, nullptr);
+    CDocument* pFirst = pTemplate->OpenDocumentFile(nullptr);
+    CDocument* pSecond = pTemplate->OpenDocumentFile(nullptr);
+    ASSERT_NE(pFirst, nullptr);
+    ASSERT_NE(pSecond, nullptr);
+    EXPECT_EQ(pFirst->GetTitle(), CString(L"Report1"));
+    EXPECT_EQ(pSecond->GetTitle(), CString(L"Report2"));
+    EXPECT_NE(FrameOf(pFirst), FrameOf(pSecond));
+    EXPECT_EQ(app.GetOpenDocumentCount(), 2);
+
+    // Closing the frame of a modified document asks; Cancel keeps frame and document.
+    pFirst->SetModifiedFlag();
+    app.m_nAnswer = IDCANCEL;
+    FrameOf(pFirst)->SendMessage(WM_CLOSE);
+    EXPECT_EQ(app.GetOpenDocumentCount(), 2);
+    app.m_nAnswer = IDNO;
+    FrameOf(pFirst)->SendMessage(WM_CLOSE);
+    EXPECT_EQ(app.GetOpenDocumentCount(), 1);
+    EXPECT_EQ(app.m_prompts.size(), 2u);
+
+    // The main window asks every modified document before it closes them all.
+    pSecond->SetModifiedFlag();
+    app.m_nAnswer = IDCANCEL;
+    app.m_pMainWnd->SendMessage(WM_CLOSE);
+    EXPECT_EQ(app.GetOpenDocumentCount(), 1);
+    EXPECT_NE(app.m_pMainWnd, nullptr);
+    app.m_nAnswer = IDNO;
+    app.CloseAllDocuments(FALSE);
+    EXPECT_EQ(app.GetOpenDocumentCount(), 0);
+}
