@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <memory>
 #include <new>
+#include <set>
 
 IMPLEMENT_DYNCREATE(CGTRegistry, CObject)
 
@@ -365,12 +366,28 @@ BOOL CGTRegistry::ReadCollection(LPCWSTR name, CObject& collection, UINT minElem
         name, [&collection](CArchive& ar) { collection.Serialize(ar); }, minElementSize);
 }
 
+// Deletes each object of the list once (a list may hold an object twice).
+static void DeleteObjects(CObList& list)
+{
+    std::set<CObject*> objects;
+    while (!list.IsEmpty())
+        objects.insert(list.RemoveHead());
+    for (CObject* object : objects)
+        delete object;
+}
+
 BOOL CGTRegistry::ReadObList(LPCWSTR name, CObList& list)
 {
-    while (!list.IsEmpty())
-        delete list.RemoveHead();
+    // Read aside: a value that does not load leaves the caller's list as it was.
+    CObList loaded;
     // Each element takes at least its two-byte tag.
-    return ReadCollection(name, list, 2);
+    if (!ReadCollection(name, loaded, 2)) {
+        DeleteObjects(loaded);
+        return FALSE;
+    }
+    DeleteObjects(list);
+    list.AddTail(&loaded);
+    return TRUE;
 }
 
 BOOL CGTRegistry::ReadBinary(LPCWSTR name, BYTE*& bytes, UINT& size)

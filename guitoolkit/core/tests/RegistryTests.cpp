@@ -208,6 +208,25 @@ TEST_F(RegistryTest, CollectionsRoundTrip)
     delete readObjects.RemoveHead();
 }
 
+TEST_F(RegistryTest, AnObjectListThatDoesNotLoadLeavesTheListAsItWas)
+{
+    StoredShape first(1), second(2);
+    CObList objects;
+    objects.AddTail(&first);
+    objects.AddTail(&second);
+    ASSERT_TRUE(writer.WriteObList(L"Objects", objects));
+    std::vector<BYTE> bytes = Stored(L"Objects");
+    bytes.pop_back();
+    StoreRaw(L"Cut", REG_BINARY, bytes);
+
+    StoredShape kept(9);
+    CObList list;
+    list.AddTail(&kept);
+    EXPECT_FALSE(Reader()->ReadObList(L"Cut", list));
+    ASSERT_EQ(1, list.GetCount());
+    EXPECT_EQ(&kept, list.GetHead());
+}
+
 TEST_F(RegistryTest, ArrayReadsRefuseACountThatDoesNotMatchTheValue)
 {
     StoreRaw(L"Words", REG_BINARY, {5, 0, 0, 0, 1, 0, 2, 0});

@@ -41,6 +41,8 @@ public:
     // and then referred to by index.
     void WriteObject(const CObject* pOb);
     CObject* ReadObject(const CRuntimeClass* pClass);
+    // The same; rbCreated tells whether this read made the object (not a back-reference).
+    CObject* ReadObject(const CRuntimeClass* pClass, BOOL& rbCreated);
     void WriteClass(const CRuntimeClass* pClassRef);
     CRuntimeClass* ReadClass(const CRuntimeClass* pClassRefRequested = nullptr, UINT* pSchema = nullptr,
                              DWORD* pObTag = nullptr);

@@ -305,6 +305,13 @@ void CArchive::SerializeClass(const CRuntimeClass* pClassRef)
 
 CObject* CArchive::ReadObject(const CRuntimeClass* pClassRefRequested)
 {
+    BOOL bCreated;
+    return ReadObject(pClassRefRequested, bCreated);
+}
+
+CObject* CArchive::ReadObject(const CRuntimeClass* pClassRefRequested, BOOL& rbCreated)
+{
+    rbCreated = FALSE;
     UINT nSchema;
     DWORD obTag;
     CRuntimeClass* pClassRef = ReadClass(pClassRefRequested, &nSchema, &obTag);
@@ -323,8 +330,14 @@ CObject* CArchive::ReadObject(const CRuntimeClass* pClassRefRequested)
     CObject* pOb = pClassRef->CreateObject();
     if (pOb == nullptr)
         AfxThrowMemoryException();
-    CheckCount();
     // Entered before it loads, so that objects inside it can refer back to it.
+    size_t nIndex = m_loadArray.size();
+    try {
+        CheckCount();
+    } catch (...) {
+        delete pOb;
+        throw;
+    }
     m_loadArray.push_back(pOb);
     ++m_nMapCount;
     UINT nSchemaSave = m_nObjectSchema;
@@ -332,10 +345,14 @@ CObject* CArchive::ReadObject(const CRuntimeClass* pClassRefRequested)
     try {
         pOb->Serialize(*this);
     } catch (...) {
+        // Half read, it belongs to nobody: a later reference to it finds nothing.
         m_nObjectSchema = nSchemaSave;
+        m_loadArray[nIndex] = nullptr;
+        delete pOb;
         throw;
     }
     m_nObjectSchema = nSchemaSave;
+    rbCreated = TRUE;
     return pOb;
 }
 

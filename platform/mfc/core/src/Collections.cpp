@@ -1,4 +1,6 @@
 #include <afx.h>
+#include <unordered_set>
+#include <vector>
 
 IMPLEMENT_DYNAMIC(CPtrList, CObject)
 IMPLEMENT_SERIAL(CStringList, CObject, 0)
@@ -26,6 +28,29 @@ UINT AFXAPI HashKey(const CString& key)
     return HashKey((LPCWSTR)key);
 }
 
+// Reads a count and that many objects. When a read fails, the objects this load made are
+// deleted (once each; back-references belong to others) and the failure goes on, so that
+// the caller's collection can stay as it was.
+static std::vector<CObject*> LoadObjects(CArchive& ar)
+{
+    std::vector<CObject*> loaded;
+    std::unordered_set<CObject*> created;
+    try {
+        for (DWORD_PTR nLeft = ar.ReadCount(); nLeft > 0; --nLeft) {
+            BOOL bCreated;
+            CObject* pOb = ar.ReadObject(nullptr, bCreated);
+            if (bCreated)
+                created.insert(pOb);
+            loaded.push_back(pOb);
+        }
+    } catch (...) {
+        for (CObject* pOb : created)
+            delete pOb;
+        throw;
+    }
+    return loaded;
+}
+
 void CObList::Serialize(CArchive& ar)
 {
     if (ar.IsStoring()) {
@@ -34,11 +59,8 @@ void CObList::Serialize(CArchive& ar)
             ar << GetNext(pos);
         return;
     }
-    for (DWORD_PTR nNewCount = ar.ReadCount(); nNewCount > 0; --nNewCount) {
-        CObject* newData;
-        ar >> newData;
-        AddTail(newData);
-    }
+    for (CObject* pOb : LoadObjects(ar))
+        AddTail(pOb);
 }
 
 void CObArray::Serialize(CArchive& ar)
@@ -49,8 +71,8 @@ void CObArray::Serialize(CArchive& ar)
             ar << GetAt(i);
         return;
     }
-    LoadCounted(ar, [&ar](CObject** pElements, INT_PTR nCount) {
-        for (INT_PTR i = 0; i < nCount; ++i)
-            ar >> pElements[i];
-    });
+    std::vector<CObject*> loaded = LoadObjects(ar);
+    RemoveAll();
+    for (CObject* pOb : loaded)
+        Add(pOb);
 }

@@ -1,6 +1,7 @@
 // Helpers for archive tests: store with a callback and get the bytes, load from bytes.
 #pragma once
 #include <afx.h>
+#include <algorithm>
 #include <functional>
 #include <vector>
 
@@ -19,6 +20,12 @@ inline Bytes Store(const std::function<void(CArchive&)>& write)
     if (!bytes.empty())
         file.Read(bytes.data(), (UINT)bytes.size());
     return bytes;
+}
+
+// The first n bytes (all of them when there are fewer).
+inline Bytes Prefix(const Bytes& bytes, size_t n)
+{
+    return Bytes(bytes.begin(), bytes.begin() + (long)std::min(n, bytes.size()));
 }
 
 inline void Load(Bytes bytes, const std::function<void(CArchive&)>& read)

@@ -61,11 +61,6 @@ Bytes Ascii(const char* text)
     return Bytes(text, text + strlen(text));
 }
 
-Bytes Prefix(const Bytes& bytes, size_t n)
-{
-    return Bytes(bytes.begin(), bytes.begin() + (long)std::min(n, bytes.size()));
-}
-
 }  // namespace
 
 TEST(Archive, WritesPlainValuesLittleEndian)

@@ -20,6 +20,17 @@ public:
 };
 IMPLEMENT_SERIAL(CItem, CObject, 1)
 
+// An item that counts the live objects of its class.
+class CCountedItem : public CItem {
+    DECLARE_SERIAL(CCountedItem)
+public:
+    static int s_nLive;
+    CCountedItem(int id = 0) : CItem(id) { s_nLive++; }
+    ~CCountedItem() override { s_nLive--; }
+};
+IMPLEMENT_SERIAL(CCountedItem, CItem, 1)
+int CCountedItem::s_nLive = 0;
+
 template <class LIST>
 std::vector<int> Ids(LIST& list)
 {
@@ -243,4 +254,38 @@ TEST(CollectionArchive, ACountBeyondTheDataIsTheEndOfTheFile)
                   CObArray objects;
                   objects.Serialize(ar);
               }));
+}
+
+TEST(CollectionArchive, AFailedLoadLeavesNoObjectAliveAndTheCollectionAsItWas)
+{
+    CCountedItem one(1), two(2);
+    CObList stored;
+    stored.AddTail(&one);
+    stored.AddTail(&two);
+    stored.AddTail(&one);  // a back-reference: deleted once
+    Bytes bytes = Store([&](CArchive& ar) { stored.Serialize(ar); });
+    Bytes cut = Prefix(bytes, bytes.size() - 1);
+    CItem kept(7);
+
+    CTypedPtrList<CObList, CItem*> list;
+    list.AddTail(&kept);
+    EXPECT_EQ(CArchiveException::endOfFile, LoadFailure(cut, [&](CArchive& ar) { list.Serialize(ar); }));
+    EXPECT_EQ(2, CCountedItem::s_nLive);
+    EXPECT_EQ((std::vector<int>{7}), Ids(list));
+
+    CObArray array;
+    array.Add(&kept);
+    EXPECT_EQ(CArchiveException::endOfFile, LoadFailure(cut, [&](CArchive& ar) { array.Serialize(ar); }));
+    EXPECT_EQ(2, CCountedItem::s_nLive);
+    ASSERT_EQ(1, array.GetSize());
+    EXPECT_EQ(&kept, array[0]);
+}
+
+TEST(CollectionArchive, AnObjectWhoseLoadFailsIsDeletedAndForgotten)
+{
+    CCountedItem item(3);
+    Bytes bytes = Store([&](CArchive& ar) { ar << &item; });
+    EXPECT_EQ(CArchiveException::endOfFile,
+              LoadFailure(Prefix(bytes, bytes.size() - 1), [](CArchive& ar) { ar.ReadObject(nullptr); }));
+    EXPECT_EQ(1, CCountedItem::s_nLive);
 }

@@ -5,6 +5,11 @@
 
 class CWinThread;
 class CWinApp;
+class CDocument;
+class CDocTemplate;
+class CDocManager;
+class CRecentFileList;
+class CCommandLineInfo;
 
 typedef UINT(AFX_CDECL* AFX_THREADPROC)(LPVOID);
 
@@ -91,6 +96,26 @@ public:
     LPCWSTR m_pszProfileName;
     int m_nWaitCursorCount;
     HCURSOR m_hcurWaitCursorRestore;
+    CDocManager* m_pDocManager;          // made by the first AddDocTemplate
+    CRecentFileList* m_pRecentFileList;  // made by LoadStdProfileSettings
+
+    // Documents
+    void AddDocTemplate(CDocTemplate* pTemplate);
+    POSITION GetFirstDocTemplatePosition() const;
+    CDocTemplate* GetNextDocTemplate(POSITION& pos) const;
+    virtual CDocument* OpenDocumentFile(LPCWSTR lpszFileName);
+    virtual void AddToRecentFileList(LPCWSTR lpszPathName);
+    virtual BOOL SaveAllModified();
+    void CloseAllDocuments(BOOL bEndSession);
+    int GetOpenDocumentCount();
+    // The recent-file list of nMaxMRU entries (none for 0), read from the profile.
+    void LoadStdProfileSettings(UINT nMaxMRU = 4);
+    void SaveStdProfileSettings();
+
+    // The command line given to the program (m_lpCmdLine), and what it asks for.
+    void ParseCommandLine(CCommandLineInfo& rCmdInfo);
+    // FALSE ends the start-up: a switch not understood (reported), or no document.
+    BOOL ProcessShellCommand(CCommandLineInfo& rCmdInfo);
 
     // Settings under the profile: the registry once SetRegistryKey ran, else an INI file.
     void SetRegistryKey(LPCWSTR lpszRegistryKey);
@@ -133,6 +158,10 @@ public:
     afx_msg void OnHelpIndex();
     afx_msg void OnHelpFinder();
     afx_msg void OnContextHelp();
+    afx_msg void OnFileNew();
+    afx_msg void OnFileOpen();
+    afx_msg void OnUpdateRecentFileMenu(CCmdUI* pCmdUI);
+    afx_msg BOOL OnOpenRecentFile(UINT nID);
 
 protected:
     DECLARE_MESSAGE_MAP()

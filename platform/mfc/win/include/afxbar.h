@@ -43,6 +43,8 @@
 #define LM_LENGTHY 0x20
 #define LM_COMMIT 0x40
 
+class CDockBar;
+
 class CControlBar : public CWnd {
     DECLARE_DYNAMIC(CControlBar)
 public:
@@ -57,7 +59,7 @@ public:
     DWORD m_dwStyle;         // CBRS_ styles
     DWORD m_dwDockStyle;     // sides the bar may dock to
     CFrameWnd* m_pDockSite;  // the frame the bar belongs to
-    CWnd* m_pDockBar;        // the dock bar holding it, or null
+    CDockBar* m_pDockBar;    // the dock bar holding it, or null
     void* m_pDockContext;
     enum StateFlags {
         delayHide = 1,
@@ -100,4 +102,85 @@ protected:
     afx_msg LRESULT OnIdleUpdateCmdUI(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnHelpHitTest(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
+};
+
+// Toolbar button styles (low word) and states (high word).
+#define TBBS_BUTTON MAKELONG(TBSTYLE_BUTTON, 0)
+#define TBBS_SEPARATOR MAKELONG(TBSTYLE_SEP, 0)
+#define TBBS_CHECKBOX MAKELONG(TBSTYLE_CHECK, 0)
+#define TBBS_GROUP MAKELONG(TBSTYLE_GROUP, 0)
+#define TBBS_CHECKGROUP (TBBS_GROUP | TBBS_CHECKBOX)
+#define TBBS_DROPDOWN MAKELONG(TBSTYLE_DROPDOWN, 0)
+#define TBBS_AUTOSIZE MAKELONG(TBSTYLE_AUTOSIZE, 0)
+#define TBBS_NOPREFIX MAKELONG(TBSTYLE_NOPREFIX, 0)
+#define TBBS_CHECKED MAKELONG(0, TBSTATE_CHECKED)
+#define TBBS_PRESSED MAKELONG(0, TBSTATE_PRESSED)
+#define TBBS_DISABLED MAKELONG(0, TBSTATE_ENABLED)
+#define TBBS_INDETERMINATE MAKELONG(0, TBSTATE_INDETERMINATE)
+#define TBBS_HIDDEN MAKELONG(0, TBSTATE_HIDDEN)
+#define TBBS_WRAPPED MAKELONG(0, TBSTATE_WRAP)
+#define TBBS_ELLIPSES MAKELONG(0, TBSTATE_ELLIPSES)
+#define TBBS_MARKED MAKELONG(0, TBSTATE_MARKED)
+
+// Status-bar pane styles
+#define SBPS_NORMAL 0x0000
+#define SBPS_NOBORDERS SBT_NOBORDERS
+#define SBPS_POPOUT SBT_POPOUT
+#define SBPS_OWNERDRAW SBT_OWNERDRAW
+#define SBPS_DISABLED 0x04000000
+#define SBPS_STRETCH 0x08000000
+
+// A bar made from a child dialog template: its controls update against the frame at idle
+// time like the items of any bar, and it keeps the template's size along its edge.
+class CDialogBar : public CControlBar {
+    DECLARE_DYNAMIC(CDialogBar)
+public:
+    CDialogBar();
+    virtual BOOL Create(CWnd* pParentWnd, LPCWSTR lpszTemplateName, UINT nStyle, UINT nID);
+    virtual BOOL Create(CWnd* pParentWnd, UINT nIDTemplate, UINT nStyle, UINT nID)
+    {
+        return Create(pParentWnd, MAKEINTRESOURCEW(nIDTemplate), nStyle, nID);
+    }
+    CSize CalcFixedLayout(BOOL bStretch, BOOL bHorz) override;
+    void OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler) override;
+
+    CSize m_sizeDefault;  // the template's size
+};
+
+// Id and visibility of the frame's platform bars, kept in the program's profile.
+class CControlBarInfo {
+public:
+    UINT m_nBarID = 0;
+    BOOL m_bVisible = FALSE;
+};
+
+class CDockState : public CObject {
+    DECLARE_DYNAMIC(CDockState)
+public:
+    ~CDockState() override { Clear(); }
+    void Clear();
+    // Sections "<profile>-Summary" (the count) and "<profile>-Bar<n>" (each bar).
+    void SaveState(LPCWSTR lpszProfileName);
+    void LoadState(LPCWSTR lpszProfileName);
+    CTypedPtrArray<CPtrArray, CControlBarInfo*> m_arrBarInfo;
+};
+
+// The bar a frame docks its platform bars in along one edge. The toolkit docks its own bars,
+// so this is a class record that code can test windows against.
+class CDockBar : public CControlBar {
+    DECLARE_DYNAMIC(CDockBar)
+public:
+    explicit CDockBar(BOOL bFloating = FALSE);
+    BOOL m_bFloating;
+    CPtrArray m_arrBars;  // the bars docked here
+    void OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler) override;
+};
+
+// The mini frame a floating dock bar lives in; a bar floating in one is owned by the mini
+// frame's parent frame.
+class CMiniDockFrameWnd : public CMiniFrameWnd {
+    DECLARE_DYNCREATE(CMiniDockFrameWnd)
+public:
+    CMiniDockFrameWnd();
+    CDockBar m_wndDockBar;
 };

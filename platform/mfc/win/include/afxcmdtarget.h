@@ -30,7 +30,7 @@ typedef BOOL (*AFX_MSGTHUNK)(CCmdTarget* pTarget, AFX_MSGCALL& call);
 
 struct AFX_MSGMAP_ENTRY {
     UINT nMessage;             // window message, WM_COMMAND, WM_NOTIFY or reflected base + message
-    UINT nCode;                // control notification code (a WORD) or 0
+    UINT nCode;                // control notification code (a WORD), 0, or CN_UPDATE_COMMAND_UI
     UINT nID;                  // first command or control id
     UINT nLastID;              // last id of a range
     const UINT* pnRegistered;  // the variable of a registered message (nMessage is then 0xC000)
@@ -205,12 +205,14 @@ protected:                                               \
         (static_cast<ThisClass*>(pTarget_)->*(__VA_ARGS__))(pCmdUI); \
         return !pCmdUI->m_bContinueRouting;                          \
     }
+// Update entries carry CN_UPDATE_COMMAND_UI as their code, a value no control notification
+// (a WORD) can take: a combo box's CBN_ERRSPACE (0xFFFF) must not reach them.
 #define ON_UPDATE_COMMAND_UI(id, memberFxn) \
-    {WM_COMMAND, 0xFFFF, (UINT)(id), (UINT)(id), nullptr, AFX_UPDATE_THUNK(memberFxn)},
+    {WM_COMMAND, CN_UPDATE_COMMAND_UI, (UINT)(id), (UINT)(id), nullptr, AFX_UPDATE_THUNK(memberFxn)},
 #define ON_UPDATE_COMMAND_UI_RANGE(id, idLast, memberFxn) \
-    {WM_COMMAND, 0xFFFF, (UINT)(id), (UINT)(idLast), nullptr, AFX_UPDATE_THUNK(memberFxn)},
+    {WM_COMMAND, CN_UPDATE_COMMAND_UI, (UINT)(id), (UINT)(idLast), nullptr, AFX_UPDATE_THUNK(memberFxn)},
 #define ON_UPDATE_COMMAND_UI_REFLECT(memberFxn) \
-    {WM_REFLECT_BASE + WM_COMMAND, 0xFFFF, 0, 0, nullptr, AFX_UPDATE_THUNK(memberFxn)},
+    {WM_REFLECT_BASE + WM_COMMAND, CN_UPDATE_COMMAND_UI, 0, 0, nullptr, AFX_UPDATE_THUNK(memberFxn)},
 
 // Control notifications sent with WM_COMMAND.
 #define ON_CONTROL(wNotifyCode, id, memberFxn) \

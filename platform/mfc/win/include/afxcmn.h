@@ -1,5 +1,6 @@
-// Wrappers of the common controls: list view, tree view, tab, up-down and tooltip.
+// Wrappers of the common controls: list view, tree view, tab, up-down, tooltip and date picker.
 #pragma once
+#include <afxdisp.h>
 #include "afxwnd.h"
 #include "afximagelist.h"
 #include "afxctrls.h"
@@ -283,3 +284,26 @@ public:
 protected:
     void FillInToolInfo(TOOLINFOW& ti, CWnd* pWnd, UINT_PTR nIDTool) const;
 };
+
+// A date and time picker. A COleDateTime that is null shows no date (the picker needs
+// DTS_SHOWNONE for that); one that is invalid cannot be shown.
+class CDateTimeCtrl : public CWnd {
+    DECLARE_DYNAMIC(CDateTimeCtrl)
+public:
+    BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)
+    {
+        return CWnd::Create(DATETIMEPICK_CLASSW, nullptr, dwStyle, rect, pParentWnd, nID);
+    }
+    // GDT_VALID with the time, GDT_NONE when the picker shows no date.
+    DWORD GetTime(LPSYSTEMTIME pTimeDest) const { return (DWORD)SendMessage(DTM_GETSYSTEMTIME, 0, (LPARAM)pTimeDest); }
+    // Null: no date.
+    BOOL SetTime(LPSYSTEMTIME pTimeNew = nullptr);
+    BOOL GetTime(COleDateTime& timeDest) const;
+    BOOL SetTime(const COleDateTime& timeNew);
+    BOOL SetFormat(LPCWSTR pstrFormat) { return (BOOL)SendMessage(DTM_SETFORMATW, 0, (LPARAM)pstrFormat); }
+    BOOL SetRange(const COleDateTime* pMinRange, const COleDateTime* pMaxRange);
+};
+
+// Exchanges a picker's value with a COleDateTime: a null value shows no date, an invalid one
+// fails the exchange.
+void AFXAPI DDX_DateTimeCtrl(CDataExchange* pDX, int nIDC, COleDateTime& value);

@@ -1,6 +1,9 @@
 // Device contexts: CDC over an output DC (m_hDC) and an attribute DC (m_hAttribDC, the
 // same handle unless a derived class separates them), and the window DCs that release
-// themselves: CPaintDC, CClientDC, CWindowDC.
+// themselves: CPaintDC, CClientDC, CWindowDC. State that the attribute DC answers for
+// (mapping, selections, colours, modes, clipping, position) is set on both handles and
+// read from the attribute DC, so that measuring agrees with drawing. What a DC that
+// translates its output (a preview of a printer page) must see is virtual.
 #pragma once
 #include "afxgdi.h"
 
@@ -40,72 +43,108 @@ public:
     BOOL DeleteDC();
     CWnd* GetWindow() const;
 
-    // --- Selection
-    CPen* SelectObject(CPen* pPen) { return static_cast<CPen*>(SelectGdiObject(m_hDC, pPen->GetSafeHandle())); }
-    CBrush* SelectObject(CBrush* pBrush)
-    {
-        return static_cast<CBrush*>(SelectGdiObject(m_hDC, pBrush->GetSafeHandle()));
-    }
-    virtual CFont* SelectObject(CFont* pFont)
-    {
-        return static_cast<CFont*>(SelectGdiObject(m_hDC, pFont->GetSafeHandle()));
-    }
+    // --- Selection (a bitmap goes into the output DC only: it can be in one DC at a time)
+    CPen* SelectObject(CPen* pPen) { return static_cast<CPen*>(SelectObject(pPen->GetSafeHandle())); }
+    CBrush* SelectObject(CBrush* pBrush) { return static_cast<CBrush*>(SelectObject(pBrush->GetSafeHandle())); }
+    virtual CFont* SelectObject(CFont* pFont) { return static_cast<CFont*>(SelectObject(pFont->GetSafeHandle())); }
     CBitmap* SelectObject(CBitmap* pBitmap)
     {
         return static_cast<CBitmap*>(SelectGdiObject(m_hDC, pBitmap->GetSafeHandle()));
     }
-    int SelectObject(CRgn* pRgn) { return (int)(INT_PTR)::SelectObject(m_hDC, pRgn->GetSafeHandle()); }
-    CGdiObject* SelectObject(HGDIOBJ hObject) { return SelectGdiObject(m_hDC, hObject); }
-    virtual CGdiObject* SelectStockObject(int nIndex) { return SelectGdiObject(m_hDC, ::GetStockObject(nIndex)); }
+    int SelectObject(CRgn* pRgn) { return SelectClipRgn(pRgn); }
+    CGdiObject* SelectObject(HGDIOBJ hObject);
+    virtual CGdiObject* SelectStockObject(int nIndex) { return SelectObject(::GetStockObject(nIndex)); }
     CPalette* SelectPalette(CPalette* pPalette, BOOL bForceBackground)
     {
         return CPalette::FromHandle(::SelectPalette(m_hDC, (HPALETTE)pPalette->GetSafeHandle(), bForceBackground));
     }
     UINT RealizePalette() { return ::RealizePalette(m_hDC); }
-    CPen* GetCurrentPen() const { return CPen::FromHandle((HPEN)::GetCurrentObject(m_hDC, OBJ_PEN)); }
-    CBrush* GetCurrentBrush() const { return CBrush::FromHandle((HBRUSH)::GetCurrentObject(m_hDC, OBJ_BRUSH)); }
-    CFont* GetCurrentFont() const { return CFont::FromHandle((HFONT)::GetCurrentObject(m_hDC, OBJ_FONT)); }
+    CPen* GetCurrentPen() const { return CPen::FromHandle((HPEN)::GetCurrentObject(m_hAttribDC, OBJ_PEN)); }
+    CBrush* GetCurrentBrush() const { return CBrush::FromHandle((HBRUSH)::GetCurrentObject(m_hAttribDC, OBJ_BRUSH)); }
+    CFont* GetCurrentFont() const { return CFont::FromHandle((HFONT)::GetCurrentObject(m_hAttribDC, OBJ_FONT)); }
     CBitmap* GetCurrentBitmap() const { return CBitmap::FromHandle((HBITMAP)::GetCurrentObject(m_hDC, OBJ_BITMAP)); }
     static CGdiObject* PASCAL SelectGdiObject(HDC hDC, HGDIOBJ h);
 
-    virtual int SaveDC() { return ::SaveDC(m_hDC); }
-    virtual BOOL RestoreDC(int nSavedDC) { return ::RestoreDC(m_hDC, nSavedDC); }
-    int GetDeviceCaps(int nIndex) const { return ::GetDeviceCaps(m_hAttribDC, nIndex); }
+    // The two handles are saved and restored together; the number is the attribute DC's.
+    virtual int SaveDC()
+    {
+        return ForBoth([](HDC h) { return ::SaveDC(h); });
+    }
+    virtual BOOL RestoreDC(int nSavedDC)
+    {
+        return ForBoth([nSavedDC](HDC h) { return ::RestoreDC(h, nSavedDC); });
+    }
+    virtual int GetDeviceCaps(int nIndex) const { return ::GetDeviceCaps(m_hAttribDC, nIndex); }
 
     // --- Colours and modes
-    virtual COLORREF SetBkColor(COLORREF crColor) { return ::SetBkColor(m_hDC, crColor); }
+    virtual COLORREF SetBkColor(COLORREF crColor)
+    {
+        return ForBoth([crColor](HDC h) { return ::SetBkColor(h, crColor); });
+    }
     COLORREF GetBkColor() const { return ::GetBkColor(m_hAttribDC); }
-    int SetBkMode(int nBkMode) { return ::SetBkMode(m_hDC, nBkMode); }
+    int SetBkMode(int nBkMode)
+    {
+        return ForBoth([nBkMode](HDC h) { return ::SetBkMode(h, nBkMode); });
+    }
     int GetBkMode() const { return ::GetBkMode(m_hAttribDC); }
-    virtual COLORREF SetTextColor(COLORREF crColor) { return ::SetTextColor(m_hDC, crColor); }
+    virtual COLORREF SetTextColor(COLORREF crColor)
+    {
+        return ForBoth([crColor](HDC h) { return ::SetTextColor(h, crColor); });
+    }
     COLORREF GetTextColor() const { return ::GetTextColor(m_hAttribDC); }
-    int SetROP2(int nDrawMode) { return ::SetROP2(m_hDC, nDrawMode); }
+    int SetROP2(int nDrawMode)
+    {
+        return ForBoth([nDrawMode](HDC h) { return ::SetROP2(h, nDrawMode); });
+    }
     int GetROP2() const { return ::GetROP2(m_hAttribDC); }
-    int SetPolyFillMode(int nPolyFillMode) { return ::SetPolyFillMode(m_hDC, nPolyFillMode); }
-    int SetStretchBltMode(int nStretchMode) { return ::SetStretchBltMode(m_hDC, nStretchMode); }
+    int SetPolyFillMode(int nMode)
+    {
+        return ForBoth([nMode](HDC h) { return ::SetPolyFillMode(h, nMode); });
+    }
+    int GetPolyFillMode() const { return ::GetPolyFillMode(m_hAttribDC); }
+    int SetStretchBltMode(int nMode)
+    {
+        return ForBoth([nMode](HDC h) { return ::SetStretchBltMode(h, nMode); });
+    }
     int GetStretchBltMode() const { return ::GetStretchBltMode(m_hAttribDC); }
-    UINT SetTextAlign(UINT nFlags) { return ::SetTextAlign(m_hDC, nFlags); }
+    UINT SetTextAlign(UINT nFlags)
+    {
+        return ForBoth([nFlags](HDC h) { return ::SetTextAlign(h, nFlags); });
+    }
     UINT GetTextAlign() const { return ::GetTextAlign(m_hAttribDC); }
-    int SetMapMode(int nMapMode) { return ::SetMapMode(m_hDC, nMapMode); }
+    virtual int SetMapMode(int nMapMode)
+    {
+        return ForBoth([nMapMode](HDC h) { return ::SetMapMode(h, nMapMode); });
+    }
     int GetMapMode() const { return ::GetMapMode(m_hAttribDC); }
     COLORREF GetNearestColor(COLORREF crColor) const { return ::GetNearestColor(m_hAttribDC, crColor); }
-    int SetTextCharacterExtra(int nCharExtra) { return ::SetTextCharacterExtra(m_hDC, nCharExtra); }
-    DWORD SetLayout(DWORD dwLayout) { return ::SetLayout(m_hDC, dwLayout); }
-    DWORD GetLayout() const { return ::GetLayout(m_hDC); }
+    int SetTextCharacterExtra(int nCharExtra)
+    {
+        return ForBoth([nCharExtra](HDC h) { return ::SetTextCharacterExtra(h, nCharExtra); });
+    }
+    DWORD SetLayout(DWORD dwLayout)
+    {
+        return ForBoth([dwLayout](HDC h) { return ::SetLayout(h, dwLayout); });
+    }
+    DWORD GetLayout() const { return ::GetLayout(m_hAttribDC); }
 
     // --- Coordinates
-    CPoint SetViewportOrg(int x, int y);
+    virtual CPoint SetViewportOrg(int x, int y);
     CPoint SetViewportOrg(POINT point) { return SetViewportOrg(point.x, point.y); }
     CPoint GetViewportOrg() const;
-    CPoint OffsetViewportOrg(int nWidth, int nHeight);
-    CPoint SetWindowOrg(int x, int y);
+    virtual CPoint OffsetViewportOrg(int nWidth, int nHeight);
+    virtual CPoint SetWindowOrg(int x, int y);
     CPoint SetWindowOrg(POINT point) { return SetWindowOrg(point.x, point.y); }
     CPoint GetWindowOrg() const;
-    CPoint OffsetWindowOrg(int nWidth, int nHeight);
-    CSize SetViewportExt(int cx, int cy);
+    virtual CPoint OffsetWindowOrg(int nWidth, int nHeight);
+    virtual CSize SetViewportExt(int cx, int cy);
+    CSize SetViewportExt(SIZE size) { return SetViewportExt(size.cx, size.cy); }
     CSize GetViewportExt() const;
-    CSize SetWindowExt(int cx, int cy);
+    virtual CSize SetWindowExt(int cx, int cy);
+    CSize SetWindowExt(SIZE size) { return SetWindowExt(size.cx, size.cy); }
     CSize GetWindowExt() const;
+    virtual CSize ScaleViewportExt(int xNum, int xDenom, int yNum, int yDenom);
+    virtual CSize ScaleWindowExt(int xNum, int xDenom, int yNum, int yDenom);
     CPoint SetBrushOrg(int x, int y);
     CPoint SetBrushOrg(POINT point) { return SetBrushOrg(point.x, point.y); }
     CPoint GetBrushOrg() const;
@@ -115,28 +154,37 @@ public:
     void LPtoDP(LPRECT lpRect) const { ::LPtoDP(m_hAttribDC, (LPPOINT)lpRect, 2); }
 
     // --- Clipping
-    virtual int GetClipBox(LPRECT lpRect) const { return ::GetClipBox(m_hDC, lpRect); }
-    int SelectClipRgn(CRgn* pRgn) { return ::SelectClipRgn(m_hDC, (HRGN)pRgn->GetSafeHandle()); }
-    int SelectClipRgn(CRgn* pRgn, int nMode) { return ::ExtSelectClipRgn(m_hDC, (HRGN)pRgn->GetSafeHandle(), nMode); }
-    int ExcludeClipRect(int x1, int y1, int x2, int y2) { return ::ExcludeClipRect(m_hDC, x1, y1, x2, y2); }
+    virtual int GetClipBox(LPRECT lpRect) const { return ::GetClipBox(m_hAttribDC, lpRect); }
+    int SelectClipRgn(CRgn* pRgn) { return SelectClipRgn(pRgn, RGN_COPY); }
+    virtual int SelectClipRgn(CRgn* pRgn, int nMode);
+    virtual int ExcludeClipRect(int x1, int y1, int x2, int y2)
+    {
+        return ForBoth([=](HDC h) { return ::ExcludeClipRect(h, x1, y1, x2, y2); });
+    }
     int ExcludeClipRect(LPCRECT lpRect)
     {
         return ExcludeClipRect(lpRect->left, lpRect->top, lpRect->right, lpRect->bottom);
     }
-    int IntersectClipRect(int x1, int y1, int x2, int y2) { return ::IntersectClipRect(m_hDC, x1, y1, x2, y2); }
+    virtual int IntersectClipRect(int x1, int y1, int x2, int y2)
+    {
+        return ForBoth([=](HDC h) { return ::IntersectClipRect(h, x1, y1, x2, y2); });
+    }
     int IntersectClipRect(LPCRECT lpRect)
     {
         return IntersectClipRect(lpRect->left, lpRect->top, lpRect->right, lpRect->bottom);
     }
-    int OffsetClipRgn(int x, int y) { return ::OffsetClipRgn(m_hDC, x, y); }
-    BOOL PtVisible(int x, int y) const { return ::PtVisible(m_hDC, x, y); }
-    BOOL RectVisible(LPCRECT lpRect) const { return ::RectVisible(m_hDC, lpRect); }
+    virtual int OffsetClipRgn(int x, int y)
+    {
+        return ForBoth([=](HDC h) { return ::OffsetClipRgn(h, x, y); });
+    }
+    BOOL PtVisible(int x, int y) const { return ::PtVisible(m_hAttribDC, x, y); }
+    BOOL RectVisible(LPCRECT lpRect) const { return ::RectVisible(m_hAttribDC, lpRect); }
     int GetClipRgn(CRgn* pRgn) const;
 
     // --- Lines and shapes
     CPoint MoveTo(int x, int y);
     CPoint MoveTo(POINT point) { return MoveTo(point.x, point.y); }
-    BOOL LineTo(int x, int y) { return ::LineTo(m_hDC, x, y); }
+    BOOL LineTo(int x, int y);
     BOOL LineTo(POINT point) { return LineTo(point.x, point.y); }
     CPoint GetCurrentPosition() const;
     BOOL Polyline(const POINT* lpPoints, int nCount) { return ::Polyline(m_hDC, lpPoints, nCount); }
@@ -286,6 +334,20 @@ public:
                     int nHeight)
     {
         return ::GrayStringW(m_hDC, (HBRUSH)pBrush->GetSafeHandle(), lpfnOutput, lpData, nCount, x, y, nWidth, nHeight);
+    }
+
+protected:
+    // Applies a state change to the output DC and, when it is another handle, to the
+    // attribute DC; answers the attribute DC's result.
+    template <class F>
+    auto ForBoth(F f) -> decltype(f(m_hDC))
+    {
+        decltype(f(m_hDC)) result{};
+        if (m_hDC != nullptr && m_hDC != m_hAttribDC)
+            result = f(m_hDC);
+        if (m_hAttribDC != nullptr)
+            result = f(m_hAttribDC);
+        return result;
     }
 };
 

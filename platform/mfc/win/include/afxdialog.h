@@ -45,8 +45,6 @@ public:
 protected:
     virtual void OnOK();
     virtual void OnCancel();
-    // Creates the dialog window from the template (hooked: the window is this object's).
-    BOOL CreateDlgIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWnd, HINSTANCE hInst);
     LPCDLGTEMPLATE LoadTemplate(HINSTANCE* phInst) const;
 
     afx_msg LRESULT HandleInitDialog(WPARAM, LPARAM);

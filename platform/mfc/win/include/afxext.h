@@ -1,4 +1,5 @@
-// Extensions: control bars, mini-frames and toolbar resources.
+// Extensions: control bars, mini-frames, toolbar resources and splitter windows.
 #pragma once
 #include "afxwin.h"
 #include "afxtoolbarres.h"
+#include "afxsplitter.h"

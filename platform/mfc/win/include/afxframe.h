@@ -8,6 +8,7 @@ class CView;
 class CDocument;
 class CDocTemplate;
 class CControlBar;
+class CDockState;
 
 // What a frame needs to create its view for a document.
 struct CCreateContext {
@@ -91,7 +92,12 @@ public:
     void SetMessageText(LPCWSTR lpszText);
     void SetMessageText(UINT nID);
     virtual CWnd* GetMessageBar();
+    // With FWS_ADDTOTITLE: "document:n - title" (FWS_PREFIXTITLE) or "title - document:n".
     virtual void OnUpdateFrameTitle(BOOL bAddToTitle);
+    void UpdateFrameTitleForDocument(LPCWSTR lpszDocName);
+    // Makes the first pane the active view and, when bMakeVisible, sends the views their
+    // initial update and shows the frame (the main window with the program's show command).
+    void InitialUpdateFrame(CDocument* pDoc, BOOL bMakeVisible);
     virtual void OnUpdateFrameMenu(HMENU hMenuAlt);
     virtual void DelayUpdateFrameMenu(HMENU hMenuAlt);
     virtual HACCEL GetDefaultAccelerator();
@@ -103,6 +109,8 @@ public:
     void AddControlBar(CControlBar* pBar);
     void RemoveControlBar(CControlBar* pBar);
     void ShowControlBar(CControlBar* pBar, BOOL bShow, BOOL bDelay);
+    // Id and visibility of each bar docked in a platform dock bar.
+    void GetDockState(CDockState& state) const;
     // Sends WM_FLOATSTATUS to every top-level window this frame owns.
     void NotifyFloatingWindows(DWORD dwFlags);
 

@@ -48,6 +48,18 @@
 #define ID_FILE_MRU_FILE2 0xE111
 #define ID_FILE_MRU_FILE3 0xE112
 #define ID_FILE_MRU_FILE4 0xE113
+#define ID_FILE_MRU_FILE5 0xE114
+#define ID_FILE_MRU_FILE6 0xE115
+#define ID_FILE_MRU_FILE7 0xE116
+#define ID_FILE_MRU_FILE8 0xE117
+#define ID_FILE_MRU_FILE9 0xE118
+#define ID_FILE_MRU_FILE10 0xE119
+#define ID_FILE_MRU_FILE11 0xE11A
+#define ID_FILE_MRU_FILE12 0xE11B
+#define ID_FILE_MRU_FILE13 0xE11C
+#define ID_FILE_MRU_FILE14 0xE11D
+#define ID_FILE_MRU_FILE15 0xE11E
+#define ID_FILE_MRU_FILE16 0xE11F
 #define ID_FILE_MRU_LAST 0xE11F
 
 // Edit commands
@@ -89,7 +101,11 @@
 #define ID_PREV_PANE 0xE151
 #define ID_FORMAT_FONT 0xE160
 
-// Print preview
+// Print preview: the commands of its bar, the bar's template and its strings
+#define AFX_IDD_PREVIEW_TOOLBAR 30721
+#define AFX_IDS_PREVIEWPAGEDESC 0xF0C0  // "Page %u\nPages %u-%u\n"
+#define AFX_IDS_ONEPAGE 0xF0C1
+#define AFX_IDS_TWOPAGE 0xF0C2
 #define AFX_ID_PREVIEW_CLOSE 0xE300
 #define AFX_ID_PREVIEW_NUMPAGE 0xE301
 #define AFX_ID_PREVIEW_NEXT 0xE302
@@ -141,6 +157,11 @@
 #define AFX_IDW_VSCROLL_FIRST 0xEA10
 #define AFX_IDW_SIZE_BOX 0xEA20
 #define AFX_IDW_PANE_SAVE 0xEA21
+
+// Cursors: moving a bar left and right, up and down, and where nothing may be dropped
+#define AFX_IDC_HSPLITBAR 30980
+#define AFX_IDC_VSPLITBAR 30981
+#define AFX_IDC_NODROPCRSR 30982
 
 // Prompts of the library's own failures
 #define AFX_IDP_INTERNAL_FAILURE 0xF108

@@ -88,6 +88,15 @@ public:
     virtual BOOL CreateEx(DWORD dwExStyle, LPCWSTR lpszClassName, LPCWSTR lpszWindowName, DWORD dwStyle,
                           const RECT& rect, CWnd* pParentWnd, UINT nID, LPVOID lpParam = nullptr);
     virtual BOOL DestroyWindow();
+    // A window of this object from a dialog template: dialogs, form views and template bars
+    // all come through CreateDlgIndirect.
+    BOOL CreateDlg(LPCWSTR lpszTemplateName, CWnd* pParentWnd);
+    BOOL CreateDlgIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWnd, HINSTANCE hInst);
+    // Sends the controls the initial data of a template (the list items of combo and list
+    // boxes), from the resource of that name or from the data itself; FALSE when a control
+    // refused it.
+    BOOL ExecuteDlgInit(LPCWSTR lpszResourceName);
+    BOOL ExecuteDlgInit(LPVOID lpResource);
     virtual BOOL PreCreateWindow(CREATESTRUCT& cs);
     virtual void PreSubclassWindow();
     virtual void CalcWindowRect(LPRECT lpClientRect, UINT nAdjustType = 0);
@@ -97,6 +106,8 @@ public:
     virtual BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
     virtual LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
     virtual BOOL PreTranslateMessage(MSG* pMsg);
+    // Dialog keys and mouse input of this window and its controls (IsDialogMessage).
+    BOOL PreTranslateInput(LPMSG lpMsg);
     virtual BOOL OnCommand(WPARAM wParam, LPARAM lParam);
     virtual BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult);
     virtual BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
@@ -341,6 +352,20 @@ public:
     }
     HICON GetIcon(BOOL bBigIcon) const { return (HICON)::SendMessageW(m_hWnd, WM_GETICON, bBigIcon, 0); }
 
+    // --- Accessibility: the window's own object; a window with windowless controls overrides
+    // the Get... members to add them as children (by default it has none).
+    virtual HRESULT get_accChildCount(long* pcountChildren);
+    virtual HRESULT get_accChild(VARIANT varChild, IDispatch** ppdispChild);
+    virtual HRESULT get_accName(VARIANT varChild, BSTR* pszName);
+    virtual HRESULT accLocation(long* pxLeft, long* pyTop, long* pcxWidth, long* pcyHeight, VARIANT varChild);
+    virtual HRESULT accHitTest(long xLeft, long yTop, VARIANT* pvarChild);
+    virtual long GetAccessibleChildCount();
+    virtual HRESULT GetAccessibleChild(VARIANT varChild, IDispatch** ppdispChild);
+    virtual HRESULT GetAccessibleName(VARIANT varChild, BSTR* pszName);
+    virtual HRESULT GetAccessibilityLocation(VARIANT varChild, long* pxLeft, long* pyTop, long* pcxWidth,
+                                             long* pcyHeight);
+    virtual HRESULT GetAccessibilityHitTest(long xLeft, long yTop, VARIANT* pvarChild);
+
     // --- Tooltips and command updates of child controls
     BOOL EnableToolTips(BOOL bEnable = TRUE);
     BOOL EnableTrackingToolTips(BOOL bEnable = TRUE);
@@ -479,3 +504,25 @@ extern const WCHAR _afxWnd[];             // plain child windows
 extern const WCHAR _afxWndFrameOrView[];  // frames and views
 extern const WCHAR _afxWndControlBar[];   // control bars
 BOOL AFXAPI AfxEndDeferRegisterClass(LPCWSTR lpszClassName);
+// Registers the window classes of a set of AFX_WND*_REG flags: the library's own classes and
+// the common controls' (through InitCommonControlsEx). FALSE when one could not be registered.
+BOOL AFXAPI AfxEndDeferRegisterClass(LONG fToRegister);
+#define AFX_WND_REG 0x00001
+#define AFX_WNDCONTROLBAR_REG 0x00002
+#define AFX_WNDMDIFRAME_REG 0x00004
+#define AFX_WNDFRAMEORVIEW_REG 0x00008
+#define AFX_WNDCOMMCTLS_REG 0x00010  // the controls of the first common-controls version
+#define AFX_WNDOLECONTROL_REG 0x00020
+#define AFX_WNDCOMMCTL_UPDOWN_REG 0x00040
+#define AFX_WNDCOMMCTL_TREEVIEW_REG 0x00080
+#define AFX_WNDCOMMCTL_TAB_REG 0x00100
+#define AFX_WNDCOMMCTL_PROGRESS_REG 0x00200
+#define AFX_WNDCOMMCTL_LISTVIEW_REG 0x00400
+#define AFX_WNDCOMMCTL_HOTKEY_REG 0x00800
+#define AFX_WNDCOMMCTL_BAR_REG 0x01000
+#define AFX_WNDCOMMCTL_ANIMATE_REG 0x02000
+#define AFX_WNDCOMMCTL_INTERNET_REG 0x04000
+#define AFX_WNDCOMMCTL_COOL_REG 0x08000
+#define AFX_WNDCOMMCTL_USEREX_REG 0x10000
+#define AFX_WNDCOMMCTL_DATE_REG 0x20000
+#define AFX_WNDCOMMCTL_LINK_REG 0x40000

@@ -52,7 +52,7 @@ BOOL CCmdTarget::DispatchToEntries(UINT nMessage, UINT nCode, UINT nID, AFX_MSGC
 BOOL CCmdTarget::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo)
 {
     UINT nMsg = WM_COMMAND;
-    UINT nEntryCode = 0xFFFF;
+    UINT nEntryCode = CN_UPDATE_COMMAND_UI;
     if (nCode != (int)CN_UPDATE_COMMAND_UI) {
         nMsg = HIWORD(nCode) != 0 ? HIWORD(nCode) : WM_COMMAND;
         nEntryCode = LOWORD(nCode);

@@ -20,7 +20,13 @@ CControlBar::CControlBar()
 {
 }
 
-CControlBar::~CControlBar() = default;
+CControlBar::~CControlBar()
+{
+    // A bar deleted while its window lives never sees its own WM_DESTROY handler (the
+    // window dies in the base destructor): it leaves its frame's list here.
+    if (m_pDockSite != nullptr)
+        m_pDockSite->RemoveControlBar(this);
+}
 
 void CControlBar::PostNcDestroy()
 {

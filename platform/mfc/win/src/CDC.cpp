@@ -35,9 +35,15 @@ void PASCAL CDC::DeleteTempMap()
 
 BOOL CDC::Attach(HDC hDC)
 {
-    if (!DCMap().Attach(this, m_hDC, hDC))
+    if (hDC == nullptr)
         return FALSE;
-    m_hAttribDC = hDC;
+    if (hDC != m_hDC)
+        DeleteDC();
+    m_hDC = m_hAttribDC = hDC;
+    // A DC may be borrowed for a while (drawing helpers attach a caller's DC and detach it
+    // again): its owner goes on answering for it.
+    if (!DCMap().HeldByOther(this, hDC))
+        DCMap().SetPermanent(hDC, this);
     return TRUE;
 }
 
@@ -68,15 +74,29 @@ CGdiObject* PASCAL CDC::SelectGdiObject(HDC hDC, HGDIOBJ h)
     return CGdiObject::FromHandle(h != nullptr && hDC != nullptr ? ::SelectObject(hDC, h) : nullptr);
 }
 
-int CDC::GetClipRgn(CRgn* pRgn) const
+CGdiObject* CDC::SelectObject(HGDIOBJ hObject)
 {
-    return ::GetClipRgn(m_hDC, (HRGN)pRgn->GetSafeHandle());
+    if (hObject == nullptr)
+        return nullptr;
+    return CGdiObject::FromHandle(ForBoth([hObject](HDC h) { return ::SelectObject(h, hObject); }));
 }
 
+int CDC::SelectClipRgn(CRgn* pRgn, int nMode)
+{
+    HRGN hRgn = (HRGN)pRgn->GetSafeHandle();
+    return ForBoth([hRgn, nMode](HDC h) { return ::ExtSelectClipRgn(h, hRgn, nMode); });
+}
+
+int CDC::GetClipRgn(CRgn* pRgn) const
+{
+    return ::GetClipRgn(m_hAttribDC, (HRGN)pRgn->GetSafeHandle());
+}
+
+// The setters of points and sizes answer the attribute DC's old value.
 CPoint CDC::SetViewportOrg(int x, int y)
 {
-    POINT pt;
-    ::SetViewportOrgEx(m_hDC, x, y, &pt);
+    POINT pt = {};
+    ForBoth([&](HDC h) { return ::SetViewportOrgEx(h, x, y, &pt); });
     return pt;
 }
 
@@ -89,15 +109,15 @@ CPoint CDC::GetViewportOrg() const
 
 CPoint CDC::OffsetViewportOrg(int nWidth, int nHeight)
 {
-    POINT pt;
-    ::OffsetViewportOrgEx(m_hDC, nWidth, nHeight, &pt);
+    POINT pt = {};
+    ForBoth([&](HDC h) { return ::OffsetViewportOrgEx(h, nWidth, nHeight, &pt); });
     return pt;
 }
 
 CPoint CDC::SetWindowOrg(int x, int y)
 {
-    POINT pt;
-    ::SetWindowOrgEx(m_hDC, x, y, &pt);
+    POINT pt = {};
+    ForBoth([&](HDC h) { return ::SetWindowOrgEx(h, x, y, &pt); });
     return pt;
 }
 
@@ -110,15 +130,15 @@ CPoint CDC::GetWindowOrg() const
 
 CPoint CDC::OffsetWindowOrg(int nWidth, int nHeight)
 {
-    POINT pt;
-    ::OffsetWindowOrgEx(m_hDC, nWidth, nHeight, &pt);
+    POINT pt = {};
+    ForBoth([&](HDC h) { return ::OffsetWindowOrgEx(h, nWidth, nHeight, &pt); });
     return pt;
 }
 
 CSize CDC::SetViewportExt(int cx, int cy)
 {
-    SIZE size;
-    ::SetViewportExtEx(m_hDC, cx, cy, &size);
+    SIZE size = {};
+    ForBoth([&](HDC h) { return ::SetViewportExtEx(h, cx, cy, &size); });
     return size;
 }
 
@@ -131,8 +151,8 @@ CSize CDC::GetViewportExt() const
 
 CSize CDC::SetWindowExt(int cx, int cy)
 {
-    SIZE size;
-    ::SetWindowExtEx(m_hDC, cx, cy, &size);
+    SIZE size = {};
+    ForBoth([&](HDC h) { return ::SetWindowExtEx(h, cx, cy, &size); });
     return size;
 }
 
@@ -140,6 +160,20 @@ CSize CDC::GetWindowExt() const
 {
     SIZE size;
     ::GetWindowExtEx(m_hAttribDC, &size);
+    return size;
+}
+
+CSize CDC::ScaleViewportExt(int xNum, int xDenom, int yNum, int yDenom)
+{
+    SIZE size = {};
+    ForBoth([&](HDC h) { return ::ScaleViewportExtEx(h, xNum, xDenom, yNum, yDenom, &size); });
+    return size;
+}
+
+CSize CDC::ScaleWindowExt(int xNum, int xDenom, int yNum, int yDenom)
+{
+    SIZE size = {};
+    ForBoth([&](HDC h) { return ::ScaleWindowExtEx(h, xNum, xDenom, yNum, yDenom, &size); });
     return size;
 }
 
@@ -159,9 +193,17 @@ CPoint CDC::GetBrushOrg() const
 
 CPoint CDC::MoveTo(int x, int y)
 {
-    POINT pt;
-    ::MoveToEx(m_hDC, x, y, &pt);
+    POINT pt = {};
+    ForBoth([&](HDC h) { return ::MoveToEx(h, x, y, &pt); });
     return pt;
+}
+
+BOOL CDC::LineTo(int x, int y)
+{
+    // The attribute DC's position follows the pen.
+    if (m_hAttribDC != nullptr && m_hAttribDC != m_hDC)
+        ::MoveToEx(m_hAttribDC, x, y, nullptr);
+    return ::LineTo(m_hDC, x, y);
 }
 
 CPoint CDC::GetCurrentPosition() const

@@ -78,15 +78,6 @@ LPCDLGTEMPLATE CDialog::LoadTemplate(HINSTANCE* phInst) const
     return hTemplate != nullptr ? (LPCDLGTEMPLATE)::LockResource(hTemplate) : nullptr;
 }
 
-BOOL CDialog::CreateDlgIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWnd, HINSTANCE hInst)
-{
-    AfxHookWindowCreate(this);
-    HWND hWnd = ::CreateDialogIndirectParamW(hInst, lpDialogTemplate, pParentWnd->GetSafeHwnd(), AfxDlgProc, 0);
-    if (!AfxUnhookWindowCreate())
-        PostNcDestroy();
-    return hWnd != nullptr;
-}
-
 BOOL CDialog::Create(LPCWSTR lpszTemplateName, CWnd* pParentWnd)
 {
     m_lpszTemplateName = lpszTemplateName;
@@ -165,6 +156,11 @@ void CDialog::EndDialog(int nResult)
 LRESULT CDialog::HandleInitDialog(WPARAM, LPARAM)
 {
     PreInitDialog();
+    // The controls get their list items before the data exchange of OnInitDialog.
+    if (m_lpDialogInit != nullptr)
+        ExecuteDlgInit(m_lpDialogInit);
+    else if (m_lpDialogTemplate == nullptr && m_hDialogTemplate == nullptr)
+        ExecuteDlgInit(m_lpszTemplateName);
     return Default();  // the default dialog procedure calls OnInitDialog through AfxDlgProc
 }
 
@@ -216,9 +212,7 @@ BOOL CDialog::PreTranslateMessage(MSG* pMsg)
     CFrameWnd* pFrameWnd = GetTopLevelFrame();
     if (pFrameWnd != nullptr && pFrameWnd->m_bHelpMode)
         return FALSE;
-    bool bInput = (pMsg->message >= WM_KEYFIRST && pMsg->message <= WM_KEYLAST) ||
-        (pMsg->message >= WM_MOUSEFIRST && pMsg->message <= WM_MOUSELAST);
-    return bInput && ::IsDialogMessageW(m_hWnd, pMsg);
+    return PreTranslateInput(pMsg);
 }
 
 BOOL CDialog::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo)

@@ -64,6 +64,9 @@ CFrameWnd::CFrameWnd()
 
 CFrameWnd::~CFrameWnd()
 {
+    // Bars that outlive their frame (floating ones) must not reach back into it.
+    for (POSITION pos = m_listControlBars.GetHeadPosition(); pos != nullptr;)
+        static_cast<CControlBar*>(m_listControlBars.GetNext(pos))->m_pDockSite = nullptr;
     auto& frames = FrameList();
     frames.erase(std::remove(frames.begin(), frames.end(), this), frames.end());
 }
@@ -190,7 +193,56 @@ void CFrameWnd::OnDestroy()
 
 void CFrameWnd::OnClose()
 {
+    CDocument* pDocument = GetActiveDocument();
+    CWinApp* pApp = AfxGetApp();
+    if (pApp != nullptr && pApp->m_pMainWnd == this) {
+        // The main frame asks every modified document first, then closes them all.
+        if (!pApp->SaveAllModified())
+            return;
+        pApp->CloseAllDocuments(FALSE);
+        if (pApp->m_pMainWnd == nullptr)
+            return;  // closing the documents took this frame
+    } else if (pDocument != nullptr) {
+        if (!pDocument->CanCloseFrame(this))
+            return;
+        // The last frame of a document closes the document (and so itself).
+        BOOL bOtherFrame = FALSE;
+        for (POSITION pos = pDocument->GetFirstViewPosition(); pos != nullptr && !bOtherFrame;)
+            bOtherFrame = pDocument->GetNextView(pos)->GetParentFrame() != this;
+        if (!bOtherFrame && pDocument->m_bAutoDelete) {
+            pDocument->OnCloseDocument();
+            return;
+        }
+        pDocument->PreCloseFrame(this);
+    }
     DestroyWindow();
+}
+
+void CFrameWnd::InitialUpdateFrame(CDocument* pDoc, BOOL bMakeVisible)
+{
+    CView* pView = GetActiveView();
+    if (pView == nullptr) {
+        pView = DYNAMIC_DOWNCAST(CView, GetDescendantWindow(AFX_IDW_PANE_FIRST, TRUE));
+        if (pView != nullptr)
+            SetActiveView(pView, FALSE);
+    }
+    if (bMakeVisible) {
+        SendMessageToDescendants(WM_INITIALUPDATE, 0, 0, TRUE, TRUE);
+        if (pView != nullptr)
+            pView->OnActivateFrame(WA_INACTIVE, this);
+        int nCmdShow = -1;
+        CWinApp* pApp = AfxGetApp();
+        if (pApp != nullptr && pApp->m_pMainWnd == this) {
+            nCmdShow = pApp->m_nCmdShow;  // the program's show command serves once
+            pApp->m_nCmdShow = -1;
+        }
+        ActivateFrame(nCmdShow);
+        if (pView != nullptr)
+            pView->OnActivateView(TRUE, pView, pView);
+    }
+    if (pDoc != nullptr)
+        pDoc->UpdateFrameCounts();
+    OnUpdateFrameTitle(TRUE);
 }
 
 void CFrameWnd::ActivateFrame(int nCmdShow)
@@ -400,9 +452,30 @@ void CFrameWnd::OnEnterIdle(UINT nWhy, CWnd* pWho)
         SetMessageText(m_nIDTracking);
 }
 
-void CFrameWnd::OnUpdateFrameTitle(BOOL)
+void CFrameWnd::OnUpdateFrameTitle(BOOL bAddToTitle)
 {
-    SetWindowText(m_strTitle);
+    if (!(GetStyle() & FWS_ADDTOTITLE))
+        return;
+    CDocument* pDocument = GetActiveDocument();
+    UpdateFrameTitleForDocument(bAddToTitle && pDocument != nullptr ? (LPCWSTR)pDocument->GetTitle() : nullptr);
+}
+
+void CFrameWnd::UpdateFrameTitleForDocument(LPCWSTR lpszDocName)
+{
+    CString strText = m_strTitle;
+    if (lpszDocName != nullptr && *lpszDocName != 0) {
+        CString strDoc(lpszDocName);
+        if (m_nWindow > 0) {
+            CString strNumber;
+            strNumber.Format(L":%d", m_nWindow);
+            strDoc += strNumber;
+        }
+        strText = (GetStyle() & FWS_PREFIXTITLE) ? strDoc + L" - " + m_strTitle : m_strTitle + L" - " + strDoc;
+    }
+    CString strOld;
+    GetWindowText(strOld);
+    if (strOld != strText)  // no flicker when nothing changes
+        SetWindowText(strText);
 }
 
 void CFrameWnd::OnUpdateFrameMenu(HMENU hMenuAlt)
@@ -539,6 +612,20 @@ void CFrameWnd::ShowControlBar(CControlBar* pBar, BOOL bShow, BOOL bDelay)
     if (!bDelay) {
         pBar->SendMessage(WM_IDLEUPDATECMDUI, FALSE);
         RecalcLayout();
+    }
+}
+
+void CFrameWnd::GetDockState(CDockState& state) const
+{
+    state.Clear();
+    for (POSITION pos = m_listControlBars.GetHeadPosition(); pos != nullptr;) {
+        CControlBar* pBar = static_cast<CControlBar*>(m_listControlBars.GetNext(pos));
+        if (pBar->m_pDockBar == nullptr)
+            continue;  // not docked by the platform (the toolkit docks its own bars)
+        CControlBarInfo* pInfo = new CControlBarInfo;
+        pInfo->m_nBarID = (UINT)pBar->GetDlgCtrlID();
+        pInfo->m_bVisible = pBar->IsVisible();
+        state.m_arrBarInfo.Add(pInfo);
     }
 }
 

@@ -57,9 +57,28 @@ void PASCAL CGdiObject::DeleteTempMap()
     GdiMap().DeleteTemp();
 }
 
+// Stock objects and system-colour brushes belong to the system: any number of objects may
+// hold one, and deleting one does nothing.
+static bool IsSystemObject(HGDIOBJ h)
+{
+    if (h == nullptr)
+        return false;
+    for (int i = 0; i <= STOCK_LAST; i++)
+        if (::GetStockObject(i) == h)
+            return true;
+    for (int i = 0; i <= COLOR_MENUBAR; i++)
+        if (::GetSysColorBrush(i) == h)
+            return true;
+    return false;
+}
+
 BOOL CGdiObject::Attach(HGDIOBJ hObject)
 {
-    return GdiMap().Attach(this, m_hObject, hObject);
+    if (!IsSystemObject(hObject))
+        return GdiMap().Attach(this, m_hObject, hObject, [this] { DeleteObject(); });
+    DeleteObject();
+    m_hObject = hObject;
+    return TRUE;
 }
 
 HGDIOBJ CGdiObject::Detach()

@@ -24,7 +24,7 @@ void PASCAL CImageList::DeleteTempMap()
 
 BOOL CImageList::Attach(HIMAGELIST hImageList)
 {
-    return ImageListMap().Attach(this, m_hImageList, hImageList);
+    return ImageListMap().Attach(this, m_hImageList, hImageList, [this] { DeleteImageList(); });
 }
 
 HIMAGELIST CImageList::Detach()

@@ -24,7 +24,7 @@ void PASCAL CMenu::DeleteTempMap()
 
 BOOL CMenu::Attach(HMENU hMenu)
 {
-    return MenuMap().Attach(this, m_hMenu, hMenu);
+    return MenuMap().Attach(this, m_hMenu, hMenu, [this] { DestroyMenu(); });
 }
 
 HMENU CMenu::Detach()

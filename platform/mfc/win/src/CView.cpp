@@ -12,7 +12,12 @@ BEGIN_MESSAGE_MAP(CView, CWnd)
 END_MESSAGE_MAP()
 
 CView::CView() : m_pDocument(nullptr) {}
-CView::~CView() = default;
+
+CView::~CView()
+{
+    if (m_pDocument != nullptr)
+        m_pDocument->RemoveView(this);
+}
 
 BOOL CView::PreCreateWindow(CREATESTRUCT& cs)
 {
@@ -33,8 +38,8 @@ int CView::OnCreate(LPCREATESTRUCT lpcs)
     if (CWnd::OnCreate(lpcs) == -1)
         return -1;
     CCreateContext* pContext = (CCreateContext*)lpcs->lpCreateParams;
-    if (pContext != nullptr)
-        m_pDocument = pContext->m_pCurrentDoc;
+    if (pContext != nullptr && pContext->m_pCurrentDoc != nullptr)
+        pContext->m_pCurrentDoc->AddView(this);
     return 0;
 }
 
@@ -49,7 +54,22 @@ void CView::OnDestroy()
 void CView::OnPaint()
 {
     CPaintDC dc(this);
+    OnPrepareDC(&dc);
     OnDraw(&dc);
+}
+
+void CView::OnPrepareDC(CDC*, CPrintInfo*) {}
+
+void CView::OnUpdate(CView*, LPARAM, CObject*)
+{
+    Invalidate(TRUE);
+}
+
+BOOL CView::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo)
+{
+    if (CWnd::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo))
+        return TRUE;
+    return m_pDocument != nullptr && m_pDocument->OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
 }
 
 int CView::OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message)
@@ -78,7 +98,10 @@ void CView::OnActivateView(BOOL bActivate, CView* pActivateView, CView*)
 }
 
 void CView::OnActivateFrame(UINT, CFrameWnd*) {}
-void CView::OnInitialUpdate() {}
+void CView::OnInitialUpdate()
+{
+    OnUpdate(nullptr, 0, nullptr);
+}
 
 LRESULT CView::OnInitialUpdateMsg(WPARAM, LPARAM)
 {

@@ -33,12 +33,14 @@ HINSTANCE AFXAPI AfxFindResourceHandle(LPCWSTR lpszName, LPCWSTR lpszType)
 }
 
 BEGIN_MESSAGE_MAP(CWinApp, CWinThread)
+    ON_UPDATE_COMMAND_UI(ID_FILE_MRU_FILE1, &CWinApp::OnUpdateRecentFileMenu)
+    ON_COMMAND_EX_RANGE(ID_FILE_MRU_FILE1, ID_FILE_MRU_FILE16, &CWinApp::OnOpenRecentFile)
 END_MESSAGE_MAP()
 
 CWinApp::CWinApp(LPCWSTR lpszAppName)
     : m_hInstance(::GetModuleHandleW(nullptr)), m_lpCmdLine(nullptr), m_nCmdShow(SW_SHOWNORMAL), m_pszAppName(nullptr),
       m_pszExeName(nullptr), m_pszHelpFilePath(nullptr), m_pszRegistryKey(nullptr), m_pszProfileName(nullptr),
-      m_nWaitCursorCount(0), m_hcurWaitCursorRestore(nullptr)
+      m_nWaitCursorCount(0), m_hcurWaitCursorRestore(nullptr), m_pDocManager(nullptr), m_pRecentFileList(nullptr)
 {
     s_pApp = this;
     AfxGetThreadState()->pCurrentWinThread = this;
@@ -71,6 +73,8 @@ CWinApp::CWinApp(LPCWSTR lpszAppName)
 
 CWinApp::~CWinApp()
 {
+    delete m_pDocManager;
+    delete m_pRecentFileList;
     free((void*)m_pszAppName);
     free((void*)m_pszExeName);
     free((void*)m_pszHelpFilePath);
@@ -86,6 +90,7 @@ BOOL CWinApp::InitInstance()
 }
 int CWinApp::ExitInstance()
 {
+    SaveStdProfileSettings();
     return (int)m_msgCur.wParam;
 }
 int CWinApp::Run()

@@ -52,7 +52,7 @@ void PASCAL CWnd::DeleteTempMap()
 
 BOOL CWnd::Attach(HWND hWndNew)
 {
-    return WndMap().Attach(this, m_hWnd, hWndNew);
+    return WndMap().Attach(this, m_hWnd, hWndNew, [this] { Detach(); });
 }
 
 HWND CWnd::Detach()
@@ -383,4 +383,47 @@ BOOL AFXAPI AfxEndDeferRegisterClass(LPCWSTR lpszClassName)
     } else if (lstrcmpW(lpszClassName, _afxWndControlBar) == 0)
         wndcls.hbrBackground = (HBRUSH)(COLOR_BTNFACE + 1);
     return AfxRegisterClass(&wndcls);
+}
+
+BOOL AFXAPI AfxEndDeferRegisterClass(LONG fToRegister)
+{
+    static const struct {
+        LONG fClass;
+        LPCWSTR lpszClassName;
+    } libraryClasses[] = {
+        {AFX_WND_REG, _afxWnd},
+        {AFX_WNDCONTROLBAR_REG, _afxWndControlBar},
+        {AFX_WNDMDIFRAME_REG, _afxWndFrameOrView},
+        {AFX_WNDFRAMEORVIEW_REG, _afxWndFrameOrView},
+    };
+    static const struct {
+        LONG fClass;
+        DWORD dwICC;
+    } commonControls[] = {
+        {AFX_WNDCOMMCTLS_REG, ICC_WIN95_CLASSES},
+        {AFX_WNDCOMMCTL_UPDOWN_REG, ICC_UPDOWN_CLASS},
+        {AFX_WNDCOMMCTL_TREEVIEW_REG, ICC_TREEVIEW_CLASSES},
+        {AFX_WNDCOMMCTL_TAB_REG, ICC_TAB_CLASSES},
+        {AFX_WNDCOMMCTL_PROGRESS_REG, ICC_PROGRESS_CLASS},
+        {AFX_WNDCOMMCTL_LISTVIEW_REG, ICC_LISTVIEW_CLASSES},
+        {AFX_WNDCOMMCTL_HOTKEY_REG, ICC_HOTKEY_CLASS},
+        {AFX_WNDCOMMCTL_BAR_REG, ICC_BAR_CLASSES},
+        {AFX_WNDCOMMCTL_ANIMATE_REG, ICC_ANIMATE_CLASS},
+        {AFX_WNDCOMMCTL_INTERNET_REG, ICC_INTERNET_CLASSES},
+        {AFX_WNDCOMMCTL_COOL_REG, ICC_COOL_CLASSES},
+        {AFX_WNDCOMMCTL_USEREX_REG, ICC_USEREX_CLASSES},
+        {AFX_WNDCOMMCTL_DATE_REG, ICC_DATE_CLASSES},
+        {AFX_WNDCOMMCTL_LINK_REG, ICC_LINK_CLASS},
+    };
+    BOOL bResult = TRUE;
+    for (const auto& entry : libraryClasses)
+        if ((fToRegister & entry.fClass) && !AfxEndDeferRegisterClass(entry.lpszClassName))
+            bResult = FALSE;
+    INITCOMMONCONTROLSEX icc = {sizeof(icc), 0};
+    for (const auto& entry : commonControls)
+        if (fToRegister & entry.fClass)
+            icc.dwICC |= entry.dwICC;
+    if (icc.dwICC != 0 && !::InitCommonControlsEx(&icc))
+        bResult = FALSE;
+    return bResult;
 }

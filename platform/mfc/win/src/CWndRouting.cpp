@@ -355,8 +355,9 @@ void CWnd::UpdateDialogControls(CCmdTarget* pTarget, BOOL bDisableIfNoHndler)
         state.m_nID = (UINT)::GetDlgCtrlID(hWndChild);
         // A control that updates itself (ON_UPDATE_COMMAND_UI_REFLECT) comes first.
         CWnd* pPermanent = FromHandlePermanent(hWndChild);
+        AFX_MSGCALL call = {WM_COMMAND, 0, 0, 0, &state, 0};
         if (pPermanent != nullptr &&
-            pPermanent->OnCmdMsg(0, MAKELONG(0xFFFF, WM_REFLECT_BASE + WM_COMMAND), &state, nullptr))
+            pPermanent->DispatchToEntries(WM_REFLECT_BASE + WM_COMMAND, CN_UPDATE_COMMAND_UI, 0, call))
             continue;
         // Buttons that change their own state never lose it for want of a handler.
         BOOL bAuto = FALSE;

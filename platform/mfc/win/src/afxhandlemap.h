@@ -46,14 +46,22 @@ public:
     void SetPermanent(THandle h, TObject* pObject) { m_permanent[h] = pObject; }
     void RemoveHandle(THandle h) { m_permanent.erase(h); }
 
-    // Binds h to pObject, whose member hMember holds its handle. A handle the object held
-    // before loses its entry: left behind, it would name the object after its death.
-    BOOL Attach(TObject* pObject, THandle& hMember, THandle h)
+    // Whether an object other than pObject holds h.
+    bool HeldByOther(const TObject* pObject, THandle h) const
     {
-        if (h == nullptr)
+        TObject* pOwner = LookupPermanent(h);
+        return pOwner != nullptr && pOwner != pObject;
+    }
+    // Binds h to pObject, whose member hMember holds its handle. A handle that another
+    // object holds is refused: two owners would free it twice. The object's own earlier
+    // handle goes first through letGo, which must leave hMember empty (the owner frees it).
+    template <class LetGo>
+    BOOL Attach(TObject* pObject, THandle& hMember, THandle h, LetGo letGo)
+    {
+        if (h == nullptr || HeldByOther(pObject, h))
             return FALSE;
-        if (hMember != h)
-            Unbind(pObject, hMember);
+        if (hMember != nullptr && hMember != h)
+            letGo();
         hMember = h;
         SetPermanent(h, pObject);
         return TRUE;

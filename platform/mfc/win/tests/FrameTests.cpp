@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
+#include "test_resource.h"
 
 namespace {
 enum : UINT {
@@ -11,7 +12,8 @@ enum : UINT {
     ID_APP_ONLY = 0x8101,
     ID_CHECKED = 0x8102,  // the frame's update checks it
     ID_NO_HANDLER = 0x8103,
-    ID_DISABLED = 0x8104,  // the update disables it; its handler must not run
+    ID_DISABLED = 0x8104,       // the update disables it; its handler must not run
+    ID_COMBO_UPDATED = 0x8105,  // a combo box whose update the frame counts
 };
 
 std::vector<std::string> g_trace;
@@ -59,6 +61,7 @@ END_MESSAGE_MAP()
 class CTestFrame : public CFrameWnd {
 public:
     int m_nDisabledRuns = 0;
+    int m_nComboUpdates = 0;
 
 protected:
     afx_msg BOOL OnShared(UINT)
@@ -70,6 +73,8 @@ protected:
     afx_msg void OnChecked() {}
     afx_msg void OnUpdateDisabled(CCmdUI* pCmdUI) { pCmdUI->Enable(FALSE); }
     afx_msg void OnDisabled() { m_nDisabledRuns++; }
+    afx_msg void OnUpdateCombo(CCmdUI*) { m_nComboUpdates++; }
+    afx_msg void OnBarHandled() {}
     DECLARE_MESSAGE_MAP()
 };
 
@@ -79,6 +84,8 @@ BEGIN_MESSAGE_MAP(CTestFrame, CFrameWnd)
     ON_COMMAND(ID_CHECKED, &CTestFrame::OnChecked)
     ON_UPDATE_COMMAND_UI(ID_DISABLED, &CTestFrame::OnUpdateDisabled)
     ON_COMMAND(ID_DISABLED, &CTestFrame::OnDisabled)
+    ON_UPDATE_COMMAND_UI(ID_COMBO_UPDATED, &CTestFrame::OnUpdateCombo)
+    ON_COMMAND(ID_BAR_HANDLED, &CTestFrame::OnBarHandled)
 END_MESSAGE_MAP()
 
 // A bar of fixed thickness along one edge that counts its idle updates.
@@ -173,6 +180,61 @@ TEST_F(FrameFixture, CommandUpdatesSetMenuItemsAndControls)
     EXPECT_FALSE(push.IsWindowEnabled());
 }
 
+namespace {
+// A combo box that updates itself; counts what reaches its update.
+class CSelfUpdatingCombo : public CComboBox {
+public:
+    int m_nUpdates = 0;
+
+protected:
+    afx_msg void OnUpdateSelf(CCmdUI*) { m_nUpdates++; }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CSelfUpdatingCombo, CComboBox)
+    ON_UPDATE_COMMAND_UI_REFLECT(&CSelfUpdatingCombo::OnUpdateSelf)
+END_MESSAGE_MAP()
+}  // namespace
+
+TEST_F(FrameFixture, AComboBoxOutOfMemoryNotificationIsNoCommandUpdate)
+{
+    CComboBox combo;
+    ASSERT_TRUE(combo.Create(WS_CHILD | CBS_DROPDOWNLIST, CRect(0, 0, 50, 80), pFrame, ID_COMBO_UPDATED));
+    CSelfUpdatingCombo selfUpdating;
+    ASSERT_TRUE(selfUpdating.Create(WS_CHILD | CBS_DROPDOWNLIST, CRect(0, 0, 50, 80), pView, 10));
+    pFrame->SendMessage(WM_COMMAND, MAKEWPARAM(ID_COMBO_UPDATED, CBN_ERRSPACE), (LPARAM)combo.m_hWnd);
+    pView->SendMessage(WM_COMMAND, MAKEWPARAM(10, CBN_ERRSPACE), (LPARAM)selfUpdating.m_hWnd);
+    EXPECT_EQ(pFrame->m_nComboUpdates, 0);
+    EXPECT_EQ(selfUpdating.m_nUpdates, 0);
+
+    // The idle update still reaches both.
+    pFrame->UpdateDialogControls(pFrame, TRUE);
+    pView->UpdateDialogControls(pFrame, TRUE);
+    EXPECT_EQ(pFrame->m_nComboUpdates, 1);
+    EXPECT_EQ(selfUpdating.m_nUpdates, 1);
+}
+
+TEST_F(FrameFixture, BarsAndFramesForgetEachOtherWhicheverGoesFirst)
+{
+    CTestBar* pBar = new CTestBar(CBRS_ALIGN_TOP, 20);
+    ASSERT_TRUE(pBar->Create(pFrame, AFX_IDW_TOOLBAR));
+    ASSERT_EQ(pFrame->GetControlBar(AFX_IDW_TOOLBAR), pBar);
+    delete pBar;  // while its window lives
+    EXPECT_EQ(pFrame->m_listControlBars.Find(pBar), nullptr);
+    EXPECT_EQ(pFrame->GetControlBar(AFX_IDW_TOOLBAR), nullptr);
+
+    // A floating bar outlives its frame.
+    CWnd palette;
+    ASSERT_TRUE(palette.CreateEx(0, AfxRegisterWndClass(0), L"palette", WS_POPUP, 0, 0, 50, 50, nullptr, nullptr));
+    CTestBar floating(CBRS_ALIGN_TOP, 20);
+    ASSERT_TRUE(floating.Create(&palette, AFX_IDW_STATUS_BAR));
+    floating.m_pDockSite = pFrame;
+    pFrame->AddControlBar(&floating);
+    pFrame->DestroyWindow();
+    app.m_pMainWnd = nullptr;
+    EXPECT_EQ(floating.m_pDockSite, nullptr);
+}
+
 TEST_F(FrameFixture, RecalcLayoutPlacesBarsAndPane)
 {
     CTestBar* pTop = new CTestBar(CBRS_ALIGN_TOP, 20);
@@ -252,4 +314,56 @@ TEST_F(FrameFixture, DestroyingTheMainWindowEndsTheMessageLoop)
     pFrame->PostMessage(WM_CLOSE);
     EXPECT_EQ(app.Run(), 0);
     EXPECT_EQ(app.m_pMainWnd, nullptr);
+}
+
+// The toolkit keeps these bits in its buttons and panes.
+static_assert(TBBS_SEPARATOR == 0x0001 && TBBS_CHECKED == 0x00010000 && TBBS_PRESSED == 0x00020000 &&
+                  TBBS_DISABLED == 0x00040000 && TBBS_INDETERMINATE == 0x00100000,
+              "toolbar button styles");
+static_assert(SBPS_NOBORDERS == 0x0100 && SBPS_POPOUT == 0x0200 && SBPS_DISABLED == 0x04000000 &&
+                  SBPS_STRETCH == 0x08000000,
+              "status pane styles");
+
+TEST_F(FrameFixture, ADialogBarTakesItsTemplateHeightAndUpdatesItsButtons)
+{
+    CDialogBar* pBar = new CDialogBar;
+    pBar->m_bAutoDelete = TRUE;
+    ASSERT_TRUE(pBar->Create(pFrame, IDD_BAR, WS_VISIBLE | CBRS_TOP, AFX_IDW_DIALOGBAR));
+    EXPECT_EQ(pFrame->GetControlBar(AFX_IDW_DIALOGBAR), pBar);
+    pFrame->RecalcLayout();
+    CRect client, placed;
+    pFrame->GetClientRect(&client);
+    pBar->GetWindowRect(&placed);
+    pFrame->ScreenToClient(&placed);
+    EXPECT_EQ(placed, CRect(0, 0, client.right, pBar->m_sizeDefault.cy));
+
+    pBar->SendMessage(WM_IDLEUPDATECMDUI, TRUE);
+    EXPECT_TRUE(pBar->GetDlgItem(ID_BAR_HANDLED)->IsWindowEnabled());
+    EXPECT_FALSE(pBar->GetDlgItem(ID_BAR_UNHANDLED)->IsWindowEnabled());
+}
+
+TEST_F(FrameFixture, TheDockStateKeepsThePlatformDockedBarsInTheProfile)
+{
+    CDockBar dockBar;
+    CTestBar docked(CBRS_ALIGN_TOP, 10), undocked(CBRS_ALIGN_BOTTOM, 10);
+    ASSERT_TRUE(docked.Create(pFrame, AFX_IDW_TOOLBAR));
+    ASSERT_TRUE(undocked.Create(pFrame, AFX_IDW_STATUS_BAR));
+    docked.m_pDockBar = &dockBar;  // the toolkit docks its own bars: only these count
+    CDockState state;
+    pFrame->GetDockState(state);
+    ASSERT_EQ(state.m_arrBarInfo.GetSize(), 1);
+    EXPECT_EQ(state.m_arrBarInfo[0]->m_nBarID, (UINT)AFX_IDW_TOOLBAR);
+    EXPECT_TRUE(state.m_arrBarInfo[0]->m_bVisible);
+    docked.m_pDockBar = nullptr;
+
+    const LPCWSTR kKey = L"Software\\ZorvaneTests\\MfcWinTests";
+    ::RegDeleteTreeW(HKEY_CURRENT_USER, kKey);
+    app.SetRegistryKey(L"ZorvaneTests");
+    state.SaveState(L"Frame");
+    CDockState loaded;
+    loaded.LoadState(L"Frame");
+    ASSERT_EQ(loaded.m_arrBarInfo.GetSize(), 1);
+    EXPECT_EQ(loaded.m_arrBarInfo[0]->m_nBarID, (UINT)AFX_IDW_TOOLBAR);
+    EXPECT_TRUE(loaded.m_arrBarInfo[0]->m_bVisible);
+    ::RegDeleteTreeW(HKEY_CURRENT_USER, kKey);
 }

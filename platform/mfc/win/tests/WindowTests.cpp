@@ -1,6 +1,7 @@
 // Window objects: message maps, the handle map, self-deletion and exceptions in handlers.
 #include <afxwin.h>
 #include <gtest/gtest.h>
+#include <oleacc.h>
 #include <stdexcept>
 #include <vector>
 
@@ -127,10 +128,15 @@ TEST(Window, ForeignHandlesGetTemporaryObjectsUntilTheMapIsCleared)
     CWnd::DeleteTempMap();
     EXPECT_EQ(CWnd::FromHandle(nullptr), nullptr);
 
-    // Attached, then detached: the window itself outlives the object.
+    // Attached, then detached: the window itself outlives the object. While one object
+    // holds the window, no other may take it.
     {
-        CWnd wnd;
+        CWnd wnd, other;
         ASSERT_TRUE(wnd.Attach(hWnd));
+        EXPECT_EQ(CWnd::FromHandlePermanent(hWnd), &wnd);
+        EXPECT_FALSE(other.Attach(hWnd));
+        EXPECT_FALSE(other.SubclassWindow(hWnd));
+        EXPECT_EQ(other.m_hWnd, nullptr);
         EXPECT_EQ(CWnd::FromHandlePermanent(hWnd), &wnd);
         EXPECT_EQ(wnd.Detach(), hWnd);
     }
@@ -187,4 +193,44 @@ TEST(Window, ControlNotificationsAreReflectedToTheControlFirst)
     parent.SendMessage(WM_COMMAND, MAKEWPARAM(10, BN_CLICKED), (LPARAM)button.m_hWnd);
     EXPECT_EQ(button.m_nClicks, 2);
     EXPECT_EQ(parent.m_nClicks, 1);
+}
+
+TEST(Window, TheAccessibleObjectIsTheWindowWithoutWindowlessChildren)
+{
+    CWnd wnd;
+    ASSERT_TRUE(wnd.CreateEx(0, AfxRegisterWndClass(0), L"Hello", WS_POPUP, 10, 20, 100, 50, nullptr, nullptr));
+    VARIANT self;
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    long nCount = -1;
+    EXPECT_EQ(wnd.get_accChildCount(&nCount), S_OK);
+    EXPECT_EQ(nCount, 0);
+    BSTR bstrName = nullptr;
+    EXPECT_EQ(wnd.get_accName(self, &bstrName), S_OK);
+    EXPECT_STREQ(bstrName, L"Hello");
+    ::SysFreeString(bstrName);
+    long x, y, cx, cy;
+    EXPECT_EQ(wnd.accLocation(&x, &y, &cx, &cy, self), S_OK);
+    EXPECT_EQ(CRect(x, y, x + cx, y + cy), CRect(10, 20, 110, 70));
+    VARIANT hit;
+    EXPECT_EQ(wnd.accHitTest(50, 40, &hit), S_OK);
+    EXPECT_EQ(hit.vt, VT_I4);
+    EXPECT_EQ(hit.lVal, CHILDID_SELF);
+    EXPECT_EQ(wnd.accHitTest(500, 400, &hit), S_FALSE);
+    EXPECT_EQ(hit.vt, VT_EMPTY);
+    VARIANT child;
+    child.vt = VT_I4;
+    child.lVal = 1;
+    IDispatch* pChild = reinterpret_cast<IDispatch*>(1);
+    EXPECT_EQ(wnd.get_accChild(child, &pChild), E_INVALIDARG);
+    EXPECT_EQ(pChild, nullptr);
+    wnd.DestroyWindow();
+}
+
+TEST(Window, RegistrationFlagsRegisterTheLibrarysClasses)
+{
+    WNDCLASSW wndcls;
+    EXPECT_TRUE(AfxEndDeferRegisterClass(AFX_WNDCONTROLBAR_REG | AFX_WNDCOMMCTL_DATE_REG | AFX_WNDCOMMCTLS_REG));
+    EXPECT_TRUE(::GetClassInfoW(AfxGetInstanceHandle(), _afxWndControlBar, &wndcls));
+    EXPECT_TRUE(::GetClassInfoW(nullptr, DATETIMEPICK_CLASSW, &wndcls));
 }
