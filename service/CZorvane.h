@@ -77,6 +77,8 @@ public:
 private:
     IZorvanePtr Server();
     void SetServer(const IZorvanePtr& iServer);
+    // Connect for a call of the method: a failure is logged and gives no server.
+    IZorvanePtr TryConnect(const char* iMethod);
     template <class Call>
     HRESULT Forward(const char* iMethod, Call iCall);
     void LaunchInActiveSessions();
