@@ -1,6 +1,7 @@
 #include "ZorvaneApplication.h"
 
 #include "MonitorLog.h"
+#include "QuantumRecords.h"
 
 #include <csl/DailyLog.h>
 #include <csl/StringUtils.h>
@@ -247,10 +248,10 @@ void TZorvaneApplication::Report()
         explicit TReporting(bool& f) : flag(f) { flag = true; }
         ~TReporting() { flag = false; }
     } reporting(reporting_);
-    tracker_.CloseInterval();
-    tracker_.Trim(quantum_.LengthMs());
-    reporter_.Add(tracker_.TakeRecords(periodStart_), std::max(1ul, GetULong(L"BacklogQuanta", quantum_.PerDay())));
-    periodStart_ = GetPeriodStart();
+    const long long runningPeriod = GetPeriodStart();
+    reporter_.Add(TakeQuantumRecords(tracker_, quantum_, periodStart_, runningPeriod),
+                  std::max(1ul, GetULong(L"BacklogQuanta", quantum_.PerDay())));
+    periodStart_ = runningPeriod;
     if (!connection_.Server())
         Connect();
     auto sameQuantum = [this] { return GetPeriodStart() == periodStart_; };
