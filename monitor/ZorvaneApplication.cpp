@@ -229,6 +229,9 @@ void TZorvaneApplication::OnSessionChange(WPARAM event, DWORD sessionId)
 
 void TZorvaneApplication::OnTimer(UINT_PTR timerId)
 {
+    // Quanta that went by unwatched are closed before a foreground change can take their time.
+    if (timerId == ForegroundCheckTimer && GetPeriodStart() > periodStart_ + quantum_.Seconds())
+        Report();
     if (timerId == ForegroundCheckTimer)
         tracker_.CheckForeground(environment_.foreground.ForegroundWindow());
     else
@@ -243,12 +246,17 @@ void TZorvaneApplication::Report()
 {
     if (reporting_)
         return;
+    const long long runningPeriod = GetPeriodStart();
+    // The boundary was handled already, or this timer came early.
+    if (runningPeriod == periodStart_) {
+        ArmQuantumTimer(GetTimerInterval());
+        return;
+    }
     struct TReporting {
         bool& flag;
         explicit TReporting(bool& f) : flag(f) { flag = true; }
         ~TReporting() { flag = false; }
     } reporting(reporting_);
-    const long long runningPeriod = GetPeriodStart();
     reporter_.Add(TakeQuantumRecords(tracker_, quantum_, periodStart_, runningPeriod),
                   std::max(1ul, GetULong(L"BacklogQuanta", quantum_.PerDay())));
     periodStart_ = runningPeriod;

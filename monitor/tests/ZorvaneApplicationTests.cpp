@@ -282,6 +282,30 @@ TEST_F(ZorvaneApplicationTest, ABoundaryPassedWhileSendingKeepsItsPeriod)
     application.Stop();
 }
 
+// The first foreground check after quanta went by unwatched closes them before it credits a
+// change; a quantum timer that comes when its boundary was handled already does nothing.
+TEST_F(ZorvaneApplicationTest, UnwatchedQuantaAreClosedBeforeTheNextForegroundCheck)
+{
+    TZorvaneApplication application(environment, testKey);
+    ASSERT_EQ(TZorvaneApplication::TStart::Started, application.Start(serverArguments));
+    application.OnForegroundChange(EVENT_SYSTEM_FOREGROUND, document);
+    WorkUntil(tenOClock + 60, 20000);
+    application.OnTimer(TZorvaneApplication::ForegroundCheckTimer);
+    EXPECT_TRUE(server.reports.empty()) << "one boundary late is the quantum timer's";
+
+    WorkUntil(tenOClock + 130, 85000);
+    application.OnTimer(TZorvaneApplication::ForegroundCheckTimer);
+    ASSERT_EQ(2u, server.reports.size());
+    EXPECT_EQ(_time_t(tenOClock).localvarianttime(), server.reports[0].start);
+    EXPECT_EQ(_time_t(tenOClock + 60).localvarianttime(), server.reports[1].start);
+    EXPECT_EQ(tenOClock + 120, application.PeriodStart());
+
+    application.OnTimer(TZorvaneApplication::QuantumTimer);
+    EXPECT_EQ(2u, server.reports.size());
+    EXPECT_EQ(tenOClock + 120, application.PeriodStart());
+    application.Stop();
+}
+
 TEST_F(ZorvaneApplicationTest, TheBacklogHoldsTheConfiguredNumberOfQuanta)
 {
     SetValue(L"BacklogQuanta", 2);
