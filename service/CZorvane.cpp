@@ -157,9 +157,8 @@ IZorvanePtr CZorvane::Connect()
 }
 
 // Every call goes to the server through a reference of its own, so that a reconnection on
-// another thread cannot release the server under it. A broken way to the server is mended
-// here: a call that never ran goes at once to the new server object, and the caller learns
-// only what became of its call, never that its own proxy should go.
+// another thread cannot release the server under it. The caller learns only what became of
+// its call, never that its own proxy should go: the way to the server is the relay's to mend.
 template <class Call>
 HRESULT CZorvane::Forward(const char* iMethod, Call iCall)
 {
@@ -170,18 +169,8 @@ HRESULT CZorvane::Forward(const char* iMethod, Call iCall)
             server = TryConnect(iMethod);
         if (!server)
             return ZV_E_SERVER_NOT_REACHED;
-        HRESULT result = iCall(server.GetInterfacePtr());
-        if (FAILED(result)) {
-            const TCallFailure failure = ClassifyCallFailure(result);
-            if (failure.Reconnect) {
-                DebugLog().Printf("(!) CZorvane::%s: the server's call failed (0x%lx), connecting again\n", iMethod,
-                                  static_cast<unsigned long>(result));
-                server = TryConnect(iMethod);
-                if (failure.Fate == TCallFate::NotDelivered)
-                    result = server ? iCall(server.GetInterfacePtr()) : ZV_E_SERVER_NOT_REACHED;
-            }
-        }
-        return RelayedResult(result);
+        const HRESULT result = iCall(server.GetInterfacePtr());
+        return RelayedResult(FAILED(result) ? Mend(iMethod, result, iCall) : result);
     } catch (const std::exception& failure) {
         DebugLog() << "(!) CZorvane::" << iMethod << ": exception " << failure << "\n";
         return ExceptionResult(failure);
@@ -189,6 +178,22 @@ HRESULT CZorvane::Forward(const char* iMethod, Call iCall)
         DebugLog() << "(!) CZorvane::" << iMethod << ": unknown exception\n";
         return E_FAIL;
     }
+}
+
+// A broken way to the server gets a new server object at once; a call that never ran goes to
+// it, one that may have run does not.
+template <class Call>
+HRESULT CZorvane::Mend(const char* iMethod, HRESULT iResult, Call iCall)
+{
+    const TCallFailure failure = ClassifyCallFailure(iResult);
+    if (!failure.Reconnect)
+        return iResult;
+    DebugLog().Printf("(!) CZorvane::%s: the server's call failed (0x%lx), connecting again\n", iMethod,
+                      static_cast<unsigned long>(iResult));
+    const IZorvanePtr server = TryConnect(iMethod);
+    if (failure.Fate != TCallFate::NotDelivered)
+        return iResult;
+    return server ? iCall(server.GetInterfacePtr()) : ZV_E_SERVER_NOT_REACHED;
 }
 
 IZorvanePtr CZorvane::TryConnect(const char* iMethod)

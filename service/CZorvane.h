@@ -81,6 +81,8 @@ private:
     IZorvanePtr TryConnect(const char* iMethod);
     template <class Call>
     HRESULT Forward(const char* iMethod, Call iCall);
+    template <class Call>
+    HRESULT Mend(const char* iMethod, HRESULT iResult, Call iCall);
     void LaunchInActiveSessions();
     void RunMessageLoop();
     // True when the monitor is to be started again.
