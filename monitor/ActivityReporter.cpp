@@ -25,7 +25,7 @@ const char* FateText(TCallFate fate)
     case TCallFate::MayHaveRun:
         return "the call broke after it was sent: the record may have been stored, and is not sent again";
     default:
-        return "refused by the server, dropped";
+        return "refused, dropped";
     }
 }
 
