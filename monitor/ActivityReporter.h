@@ -5,6 +5,7 @@
 #include <zorvane.h>
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -12,18 +13,25 @@
 // it was collected, so a record that waited is still counted in its own period.
 class TActivityReporter {
 public:
-    void Add(std::vector<TActivityRecord> records);
+    // Queues the records of a quantum. A record of the same program, owner, title and period as
+    // one that waits is added to it. The queue keeps the records of at most maxQuanta periods:
+    // past that the oldest period's records are dropped, with a log line.
+    void Add(std::vector<TActivityRecord> records, size_t maxQuanta);
 
-    // Reports the waiting records in order, each followed by the program's description when the
-    // server asks for it or updateAll is set. A record the server refuses is logged and dropped;
-    // a transport failure stops the delivery and returns false (the connection is lost, the
-    // rest wait).
-    bool Deliver(IZorvane& server, const std::wstring& computer, bool updateAll);
+    // Reports the waiting records in order while goOn (when given) allows, each followed by the
+    // program's description when the server asks for it or updateAll is set. A failed call is
+    // read by the shared classification: a record that was not delivered waits, and stops the
+    // delivery; one that may have been stored, or that the server refused, is logged and
+    // dropped. False when the proxy is of no more use (the rest wait).
+    bool Deliver(IZorvane& server, const std::wstring& computer, bool updateAll,
+                 const std::function<bool()>& goOn = nullptr);
 
     const std::deque<TActivityRecord>& Pending() const { return pending_; }
 
 private:
-    LONG Report(IZorvane& server, const std::wstring& computer, const TActivityRecord& record);
+    bool Merge(const TActivityRecord& record);
+    void DropOldestQuanta(size_t maxQuanta);
+    HRESULT Report(IZorvane& server, const std::wstring& computer, const TActivityRecord& record, LONG& needMore);
 
     std::deque<TActivityRecord> pending_;
 };

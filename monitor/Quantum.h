@@ -10,6 +10,8 @@ public:
 
     unsigned long Seconds() const { return seconds_; }
     unsigned long LengthMs() const { return seconds_ * 1000; }
+    // The quanta of a day, at least one.
+    unsigned long PerDay() const { return MaximumSeconds / seconds_; }
 
     // Takes the quantum the server hands out. 0 cannot divide time: it is refused (false) and
     // the previous quantum stays; a very long one is clamped to the maximum.

@@ -1,6 +1,7 @@
 #include "ZorvaneApplication.h"
 
 #include "MonitorLog.h"
+#include "QuantumRecords.h"
 
 #include <csl/DailyLog.h>
 #include <csl/StringUtils.h>
@@ -8,6 +9,7 @@
 
 #include <wtsapi32.h>
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -85,11 +87,11 @@ TZorvaneApplication::TStart TZorvaneApplication::Start(const std::string& comman
     }
     if (!CreateMonitorWindow())
         return TStart::Failed;
-    periodStart_ = GetPeriodStart();
     ArmQuantumTimer(FirstQuantumMs);
     SetTimer(window_, ForegroundCheckTimer, ForegroundCheckMs, nullptr);
     TakeServerArguments(commandLine);
     Connect();
+    periodStart_ = GetPeriodStart();
     environment_.hooks.Hook();
     foregroundHook_ = SetWinEventHook(EVENT_SYSTEM_FOREGROUND, EVENT_SYSTEM_FOREGROUND, nullptr, ForegroundEvent, 0, 0,
                                       WINEVENT_OUTOFCONTEXT);
@@ -194,7 +196,6 @@ bool TZorvaneApplication::Connect()
                              GetString(L"ServerClass", L"ZorvaneServer.Zorvane"),
                              GetString(L"ServerName", L"localhost"), quantum_))
         return false;
-    periodStart_ = GetPeriodStart();
     ArmQuantumTimer(GetTimerInterval());
     return true;
 }
@@ -231,6 +232,9 @@ void TZorvaneApplication::OnSessionChange(WPARAM event, DWORD sessionId)
 
 void TZorvaneApplication::OnTimer(UINT_PTR timerId)
 {
+    // Quanta that went by unwatched are closed before a foreground change can take their time.
+    if (timerId == ForegroundCheckTimer && GetPeriodStart() > periodStart_ + quantum_.Seconds())
+        Report();
     if (timerId == ForegroundCheckTimer)
         tracker_.CheckForeground(environment_.foreground.ForegroundWindow());
     else
@@ -239,26 +243,33 @@ void TZorvaneApplication::OnTimer(UINT_PTR timerId)
 
 // The quantum boundary: the quantum's records join those that wait, and all go to the server
 // while it takes them. A call to the server lets the apartment dispatch messages, the timer's
-// among them; a boundary reached meanwhile is left to the report under way.
+// among them; a boundary reached meanwhile is left to the report under way, which stops
+// sending there and handles that boundary at once, so that the time since keeps its period.
 void TZorvaneApplication::Report()
 {
     if (reporting_)
         return;
+    const long long runningPeriod = GetPeriodStart();
+    // The boundary was handled already, or this timer came early.
+    if (runningPeriod == periodStart_) {
+        ArmQuantumTimer(GetTimerInterval());
+        return;
+    }
     struct TReporting {
         bool& flag;
         explicit TReporting(bool& f) : flag(f) { flag = true; }
         ~TReporting() { flag = false; }
     } reporting(reporting_);
-    tracker_.CloseInterval();
-    tracker_.Trim(quantum_.LengthMs());
-    reporter_.Add(tracker_.TakeRecords(periodStart_));
+    reporter_.Add(TakeQuantumRecords(tracker_, quantum_, periodStart_, runningPeriod),
+                  std::max(1ul, GetULong(L"BacklogQuanta", quantum_.PerDay())));
+    periodStart_ = runningPeriod;
     if (!connection_.Server())
         Connect();
+    auto sameQuantum = [this] { return GetPeriodStart() == periodStart_; };
     if (IZorvane* server = connection_.Server())
-        if (!reporter_.Deliver(*server, computerName_, updateAllProcesses_))
+        if (!reporter_.Deliver(*server, computerName_, updateAllProcesses_, sameQuantum))
             connection_.Drop();
-    periodStart_ = GetPeriodStart();
-    ArmQuantumTimer(GetTimerInterval());
+    ArmQuantumTimer(sameQuantum() ? GetTimerInterval() : USER_TIMER_MINIMUM);
 }
 
 LRESULT TZorvaneApplication::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)

@@ -4,6 +4,7 @@
 #include "ServiceThreadPool.h"
 #include "TThreadTask_MemberCall0.h"
 
+#include <csl/CallFailure.h>
 #include <csl/DailyLog.h>
 #include <csl/EComException.h>
 #include <csl/TDebugStream.h>
@@ -34,12 +35,6 @@ std::wstring ProgramDirectory()
         ThrowLastSystemError();
     std::wstring text(path, length);
     return text.substr(0, text.find_last_of(L'\\') + 1);
-}
-
-// The server is gone or faulted: the next call needs a new server object.
-bool IsRpcFailure(HRESULT iResult)
-{
-    return HRESULT_CODE(iResult) == RPC_S_SERVER_UNAVAILABLE || iResult == RPC_E_SERVERFAULT;
 }
 
 long ElementCount(SAFEARRAY* iArray)
@@ -86,11 +81,7 @@ HRESULT CZorvane::FinalConstruct()
     TSeTranslatorGuard guard;
     try {
         m_ServerName = GetString(L"ServerName", L"localhost");
-        try {
-            Connect();
-        } catch (const std::exception& failure) {
-            DebugLog() << "(!) CZorvane::FinalConstruct: exception " << failure << "\n";
-        }
+        TryConnect("FinalConstruct");
         m_WindowTask = AddMemberCallTask(GetThreadPool(), this, &CZorvane::RunNotificationWindow);
         LaunchInActiveSessions();
         return S_OK;
@@ -166,8 +157,8 @@ IZorvanePtr CZorvane::Connect()
 }
 
 // Every call goes to the server through a reference of its own, so that a reconnection on
-// another thread cannot release the server under it. A broken way to the server is mended
-// for the next call; this one answers what the server answered.
+// another thread cannot release the server under it. The caller learns only what became of
+// its call, never that its own proxy should go: the way to the server is the relay's to mend.
 template <class Call>
 HRESULT CZorvane::Forward(const char* iMethod, Call iCall)
 {
@@ -175,22 +166,43 @@ HRESULT CZorvane::Forward(const char* iMethod, Call iCall)
     try {
         IZorvanePtr server = Server();
         if (!server)
-            server = Connect();
+            server = TryConnect(iMethod);
+        if (!server)
+            return ZV_E_SERVER_NOT_REACHED;
         const HRESULT result = iCall(server.GetInterfacePtr());
-        if (IsRpcFailure(result)) {
-            try {
-                Connect();
-            } catch (const std::exception& failure) {
-                DebugLog() << "(!) CZorvane::" << iMethod << ": exception " << failure << "\n";
-            }
-        }
-        return result;
+        return RelayedResult(FAILED(result) ? Mend(iMethod, result, iCall) : result);
     } catch (const std::exception& failure) {
         DebugLog() << "(!) CZorvane::" << iMethod << ": exception " << failure << "\n";
         return ExceptionResult(failure);
     } catch (...) {
         DebugLog() << "(!) CZorvane::" << iMethod << ": unknown exception\n";
         return E_FAIL;
+    }
+}
+
+// A broken way to the server gets a new server object at once; a call that never ran goes to
+// it, one that may have run does not.
+template <class Call>
+HRESULT CZorvane::Mend(const char* iMethod, HRESULT iResult, Call iCall)
+{
+    const TCallFailure failure = ClassifyCallFailure(iResult);
+    if (!failure.Reconnect)
+        return iResult;
+    DebugLog().Printf("(!) CZorvane::%s: the server's call failed (0x%lx), connecting again\n", iMethod,
+                      static_cast<unsigned long>(iResult));
+    const IZorvanePtr server = TryConnect(iMethod);
+    if (failure.Fate != TCallFate::NotDelivered)
+        return iResult;
+    return server ? iCall(server.GetInterfacePtr()) : ZV_E_SERVER_NOT_REACHED;
+}
+
+IZorvanePtr CZorvane::TryConnect(const char* iMethod)
+{
+    try {
+        return Connect();
+    } catch (const std::exception& failure) {
+        DebugLog() << "(!) CZorvane::" << iMethod << ": exception " << failure << "\n";
+        return nullptr;
     }
 }
 

@@ -77,8 +77,12 @@ public:
 private:
     IZorvanePtr Server();
     void SetServer(const IZorvanePtr& iServer);
+    // Connect for a call of the method: a failure is logged and gives no server.
+    IZorvanePtr TryConnect(const char* iMethod);
     template <class Call>
     HRESULT Forward(const char* iMethod, Call iCall);
+    template <class Call>
+    HRESULT Mend(const char* iMethod, HRESULT iResult, Call iCall);
     void LaunchInActiveSessions();
     void RunMessageLoop();
     // True when the monitor is to be started again.

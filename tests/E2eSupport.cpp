@@ -6,6 +6,8 @@
 
 #include <tlhelp32.h>
 
+#include <cmath>
+
 namespace e2e {
 
 const wchar_t kServerKey[] = L"SOFTWARE\\Halvorn Software\\Zorvane\\ZorvaneServer";
@@ -135,6 +137,15 @@ bool TInstalledSystem::Stop(const wchar_t* iService)
     return WaitUntil([&] { return ServiceState(service.handle) == SERVICE_STOPPED; });
 }
 
+bool TInstalledSystem::SetStartType(const wchar_t* iService, DWORD iStartType)
+{
+    TServiceHandle manager(OpenSCManagerW(nullptr, nullptr, SC_MANAGER_ALL_ACCESS));
+    TServiceHandle service(OpenServiceW(manager.handle, iService, SERVICE_CHANGE_CONFIG));
+    return service.handle &&
+        ChangeServiceConfigW(service.handle, SERVICE_NO_CHANGE, iStartType, SERVICE_NO_CHANGE, nullptr, nullptr,
+                             nullptr, nullptr, nullptr, nullptr, nullptr);
+}
+
 TDatabase::TDatabase(const std::wstring& iPath)
 {
     EXPECT_EQ(
@@ -203,6 +214,15 @@ std::vector<TRow> RecordsetRows(_Recordset* iRecordset)
             break;
     }
     return rows;
+}
+
+long long DateSeconds(const std::wstring& iText)
+{
+    std::wstring text = iText;
+    DATE date = 0;
+    if (FAILED(VarDateFromStr(&text[0], 0x409, 0, &date)))
+        return -1;
+    return std::llround(date * 86400);
 }
 
 ComPtr<IZorvane> ConnectServer()

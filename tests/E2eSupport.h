@@ -56,6 +56,8 @@ public:
 
     bool Start(const wchar_t* iService);
     bool Stop(const wchar_t* iService);
+    // SERVICE_AUTO_START, SERVICE_DISABLED...
+    bool SetStartType(const wchar_t* iService, DWORD iStartType);
     const std::wstring& Database() const { return m_Database; }
 
 private:
@@ -86,6 +88,9 @@ private:
 
 // The rows of a recordset, each field as text.
 std::vector<TRow> RecordsetRows(_Recordset* iRecordset);
+// A date field's text in a row as whole seconds since the automation dates' day 0; -1 when it
+// reads as no date.
+long long DateSeconds(const std::wstring& iText);
 
 // An IZorvane client of the server's class or of the service's.
 ComPtr<IZorvane> ConnectServer();

@@ -48,6 +48,19 @@ TEST_F(RoadTest, WhatTheUserDidIsStoredAndSummarisedThroughTheService)
     EXPECT_EQ(L"notepad.exe", programs[0].at(L"ProcessName"));
     EXPECT_GT(_wtoi64(programs[0].at(L"Keys").c_str()), 0) << "typing into notepad was counted";
     EXPECT_LE(database.Number(L"SELECT SUM(TimeSpent) FROM Activity"), elapsedMs);
+    // Nothing was lost on the way: every quantum but the monitor's first (it started within
+    // that one) has records of most of its length. Timers come up to a second late, which
+    // moves time between neighbouring quanta.
+    const std::vector<TRow> quanta =
+        database.Rows(L"SELECT StartTime, SUM(TimeSpent) AS Spent FROM Activity GROUP BY StartTime ORDER BY StartTime");
+    ASSERT_GE(quanta.size(), 4u);
+    long long previous = DateSeconds(quanta[0].at(L"StartTime"));
+    for (size_t i = 1; i < quanta.size(); ++i) {
+        const long long start = DateSeconds(quanta[i].at(L"StartTime"));
+        EXPECT_EQ(previous + kQuantumSeconds, start) << "no quantum is missing";
+        EXPECT_GE(_wtoi64(quanta[i].at(L"Spent").c_str()), 500ll * kQuantumSeconds) << quanta[i].at(L"StartTime");
+        previous = start;
+    }
     for (const TRow& info :
          database.Rows(L"SELECT ProcessName, length(Icon) AS IconBytes FROM ProcessInfo WHERE " + driven))
         EXPECT_GT(_wtoi64(info.at(L"IconBytes").c_str()), 6) << info.at(L"ProcessName");

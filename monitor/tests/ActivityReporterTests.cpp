@@ -2,6 +2,7 @@
 #include "FakeZorvane.h"
 #include "LogCapture.h"
 
+#include <csl/CallFailure.h>
 #include <csl/_time_t.h>
 
 #include <gtest/gtest.h>
@@ -11,6 +12,7 @@
 namespace {
 
 const long long tenOClock = 1104573600;
+const size_t aDay = 1440;
 
 TActivityRecord Record(const wchar_t* name, DWORD time, long long start = tenOClock)
 {
@@ -35,7 +37,7 @@ protected:
 
 TEST_F(ActivityReporterTest, ReportsOneCallPerRecordWithItsOwnPeriod)
 {
-    reporter.Add({Record(L"a.exe", 1000, tenOClock - 60), Record(L"b.exe", 2000)});
+    reporter.Add({Record(L"a.exe", 1000, tenOClock - 60), Record(L"b.exe", 2000)}, aDay);
     ASSERT_TRUE(reporter.Deliver(server, L"DESK-07", false));
     ASSERT_EQ(2u, server.reports.size());
     const auto& first = server.reports[0];
@@ -58,7 +60,7 @@ TEST_F(ActivityReporterTest, SendsProcessInformationWhenAskedOrAlways)
     const char* fixture = ZV_FIXTURE_TWO_SIZES;
     described.path.assign(fixture, fixture + strlen(fixture));
     server.askFor = {L"described.exe"};
-    reporter.Add({Record(L"plain.exe", 100), described});
+    reporter.Add({Record(L"plain.exe", 100), described}, aDay);
     ASSERT_TRUE(reporter.Deliver(server, L"DESK-07", false));
     ASSERT_EQ(1u, server.information.size());
     EXPECT_EQ(L"described.exe", server.information[0].process);
@@ -68,7 +70,7 @@ TEST_F(ActivityReporterTest, SendsProcessInformationWhenAskedOrAlways)
     EXPECT_TRUE(log.Contains("Sending( \"described.exe\", \"Erste Beschreibung\", 122 bytes )\n"));
 
     // With every process updated, a program file that cannot be read still goes, empty.
-    reporter.Add({Record(L"plain.exe", 100)});
+    reporter.Add({Record(L"plain.exe", 100)}, aDay);
     ASSERT_TRUE(reporter.Deliver(server, L"DESK-07", true));
     ASSERT_EQ(2u, server.information.size());
     EXPECT_EQ(L"plain.exe", server.information[1].process);
@@ -79,47 +81,97 @@ TEST_F(ActivityReporterTest, SendsProcessInformationWhenAskedOrAlways)
 TEST_F(ActivityReporterTest, FailedInformationDoesNotStopTheReport)
 {
     server.informationResult = E_FAIL;
-    reporter.Add({Record(L"a.exe", 100), Record(L"b.exe", 100)});
+    reporter.Add({Record(L"a.exe", 100), Record(L"b.exe", 100)}, aDay);
     ASSERT_TRUE(reporter.Deliver(server, L"DESK-07", true));
     EXPECT_EQ(2u, server.reports.size());
     EXPECT_EQ(2u, server.information.size());
     EXPECT_TRUE(log.Contains("(!) TZorvaneApplication::SendProcessInformation: "));
 }
 
-TEST_F(ActivityReporterTest, TransportFailuresKeepRecordsAndRejectionsDropThem)
+// The second of three records fails: what becomes of it, of the rest and of the proxy.
+TEST_F(ActivityReporterTest, AFailedRecordFaresByTheSharedClassification)
 {
+    const std::vector<std::wstring> none, bc = {L"b.exe", L"c.exe"}, c = {L"c.exe"}, ac = {L"a.exe", L"c.exe"},
+                                          a = {L"a.exe"};
     struct Case {
         HRESULT failure;
-        bool transport;
+        bool proxyLives;
+        std::vector<std::wstring> pending, reported;
     } cases[] = {
-        {HRESULT_FROM_WIN32(RPC_S_SERVER_UNAVAILABLE), true},
-        {static_cast<HRESULT>(0x80010105), true},  // server fault
-        {static_cast<HRESULT>(0x80010108), true},  // disconnected
-        {E_FAIL, false},
-        {E_INVALIDARG, false},
+        // Not delivered: it waits with those after it.
+        {HRESULT_FROM_WIN32(RPC_S_SERVER_UNAVAILABLE), false, bc, a},
+        {RPC_E_DISCONNECTED, false, bc, a},
+        {CO_E_OBJNOTCONNECTED, false, bc, a},
+        {ZV_E_SERVER_NOT_REACHED, true, bc, a},  // the relay is there, its server is not
+        // May have been stored: not sent again.
+        {static_cast<HRESULT>(0x800706BE), false, c, a},
+        {ZV_E_SERVER_CALL_BROKEN, true, none, ac},  // the relay has mended its way already
+        // Refused by the server.
+        {E_FAIL, true, none, ac},
+        {E_INVALIDARG, true, none, ac},
     };
     for (const Case& c : cases) {
         TLogCapture caseLog;
         TFakeZorvane caseServer;
         TActivityReporter caseReporter;
         caseServer.reportResults = {S_OK, c.failure};
-        caseReporter.Add({Record(L"a.exe", 1), Record(L"b.exe", 2), Record(L"c.exe", 3)});
-        EXPECT_EQ(!c.transport, caseReporter.Deliver(caseServer, L"DESK-07", false)) << c.failure;
+        caseReporter.Add({Record(L"a.exe", 1), Record(L"b.exe", 2), Record(L"c.exe", 3)}, aDay);
+        EXPECT_EQ(c.proxyLives, caseReporter.Deliver(caseServer, L"DESK-07", false)) << std::hex << c.failure;
         EXPECT_TRUE(caseLog.Contains("(!) ReportActivity FAILED!\n"));
-        if (c.transport) {
-            ASSERT_EQ(1u, caseServer.reports.size());
-            ASSERT_EQ(2u, caseReporter.Pending().size());
-            EXPECT_EQ(L"b.exe", caseReporter.Pending().front().name);
-            // A later delivery sends them with their own period.
-            EXPECT_TRUE(caseReporter.Deliver(caseServer, L"DESK-07", false));
-            ASSERT_EQ(3u, caseServer.reports.size());
-            EXPECT_EQ(L"b.exe", caseServer.reports[1].process);
-        } else {
-            ASSERT_EQ(2u, caseServer.reports.size());
-            EXPECT_EQ(L"c.exe", caseServer.reports[1].process);
-            EXPECT_TRUE(caseReporter.Pending().empty());
-        }
+        std::vector<std::wstring> pending, reported;
+        for (const TActivityRecord& record : caseReporter.Pending())
+            pending.push_back(record.name);
+        for (const auto& report : caseServer.reports)
+            reported.push_back(report.process);
+        EXPECT_EQ(c.pending, pending) << std::hex << c.failure;
+        EXPECT_EQ(c.reported, reported) << std::hex << c.failure;
+        EXPECT_EQ(ClassifyCallFailure(c.failure).Fate == TCallFate::MayHaveRun,
+                  caseLog.Contains("(!) b.exe of " + _time_t(tenOClock).ToString() +
+                                   ": the call broke after it was "
+                                   "sent: the record may have been stored, and is not sent again\n"))
+            << std::hex << c.failure;
     }
+}
+
+TEST_F(ActivityReporterTest, RecordsOfOneProgramTitleAndPeriodAreSentAsOne)
+{
+    TActivityRecord otherTitle = Record(L"a.exe", 5);
+    otherTitle.title = L"Other - a";
+    reporter.Add({Record(L"a.exe", 1000), Record(L"b.exe", 10), otherTitle}, aDay);
+    reporter.Add({Record(L"a.exe", 500), Record(L"a.exe", 7, tenOClock + 60)}, aDay);
+    ASSERT_EQ(4u, reporter.Pending().size());
+    ASSERT_TRUE(reporter.Deliver(server, L"DESK-07", false));
+    ASSERT_EQ(4u, server.reports.size());
+    EXPECT_EQ(1500, server.reports[0].time);
+    EXPECT_EQ(4, server.reports[0].keys);
+    EXPECT_EQ(6, server.reports[0].mice);
+    EXPECT_EQ(L"Other - a", server.reports[2].description);
+    EXPECT_EQ(5, server.reports[2].time);
+    EXPECT_EQ(7, server.reports[3].time);
+}
+
+TEST_F(ActivityReporterTest, TheBacklogKeepsTheNewestQuantaAndLogsWhatItDrops)
+{
+    reporter.Add({Record(L"a.exe", 1, tenOClock), Record(L"b.exe", 2, tenOClock)}, 2);
+    reporter.Add({Record(L"a.exe", 3, tenOClock + 60)}, 2);
+    EXPECT_FALSE(log.Contains("Backlog full"));
+    reporter.Add({Record(L"a.exe", 4, tenOClock + 120), Record(L"c.exe", 5, tenOClock + 120)}, 2);
+    ASSERT_EQ(3u, reporter.Pending().size());
+    EXPECT_EQ(tenOClock + 60, reporter.Pending().front().periodStart);
+    EXPECT_TRUE(log.Contains("(!) Backlog full: 2 record(s) of the quantum starting " + _time_t(tenOClock).ToString() +
+                             " dropped\n"))
+        << log.Text();
+}
+
+TEST_F(ActivityReporterTest, DeliveryStopsWhenToldAndGoesOnLater)
+{
+    reporter.Add({Record(L"a.exe", 1), Record(L"b.exe", 2), Record(L"c.exe", 3)}, aDay);
+    int allowed = 1;
+    EXPECT_TRUE(reporter.Deliver(server, L"DESK-07", false, [&] { return allowed-- > 0; }));
+    EXPECT_EQ(1u, server.reports.size());
+    EXPECT_EQ(2u, reporter.Pending().size());
+    EXPECT_TRUE(reporter.Deliver(server, L"DESK-07", false));
+    EXPECT_EQ(3u, server.reports.size());
 }
 
 }  // namespace

@@ -310,6 +310,86 @@ TEST_F(ZorvaneApplicationTest, RecordsWaitForTheServerWithTheirOwnPeriods)
     application.Stop();
 }
 
+// Sending that outlasts a quantum stops at the boundary it passed, and that boundary is handled
+// at once: the quanta that went by unwatched keep their own periods.
+TEST_F(ZorvaneApplicationTest, ABoundaryPassedWhileSendingKeepsItsPeriod)
+{
+    activator.result = HRESULT_FROM_WIN32(RPC_S_SERVER_UNAVAILABLE);
+    TZorvaneApplication application(environment, testKey);
+    ASSERT_EQ(TZorvaneApplication::TStart::Started, application.Start(serverArguments));
+    application.OnForegroundChange(EVENT_SYSTEM_FOREGROUND, document);
+    WorkUntil(tenOClock + 60, 20000);
+    application.OnTimer(TZorvaneApplication::QuantumTimer);
+
+    activator.result = S_OK;
+    WorkUntil(tenOClock + 120, 30000);
+    server.duringReport = [&] {
+        if (server.reports.empty())
+            WorkUntil(tenOClock + 250, 130000);
+    };
+    application.OnTimer(TZorvaneApplication::QuantumTimer);
+    EXPECT_EQ(1u, server.reports.size());
+    EXPECT_EQ(tenOClock + 120, application.PeriodStart());
+
+    // The next boundary comes without waiting for the clock's next multiple of the quantum.
+    KillTimer(application.Window(), TZorvaneApplication::ForegroundCheckTimer);
+    MSG message = {};
+    ASSERT_EQ(WAIT_OBJECT_0, MsgWaitForMultipleObjects(0, nullptr, FALSE, 10000, QS_TIMER));
+    ASSERT_TRUE(PeekMessageW(&message, application.Window(), WM_TIMER, WM_TIMER, PM_REMOVE));
+    EXPECT_EQ(TZorvaneApplication::QuantumTimer, message.wParam);
+    DispatchMessageW(&message);
+    ASSERT_EQ(4u, server.reports.size());
+    const long long starts[] = {tenOClock, tenOClock + 60, tenOClock + 120, tenOClock + 180};
+    const LONG times[] = {20000, 30000, 60000, 60000};
+    for (size_t i = 0; i < 4; ++i) {
+        EXPECT_EQ(_time_t(starts[i]).localvarianttime(), server.reports[i].start) << i;
+        EXPECT_EQ(times[i], server.reports[i].time) << i;
+    }
+    EXPECT_EQ(tenOClock + 240, application.PeriodStart());
+    EXPECT_EQ(10000u, application.Tracker().Current()->time) << "the running quantum's own";
+    application.Stop();
+}
+
+// The first foreground check after quanta went by unwatched closes them before it credits a
+// change; a quantum timer that comes when its boundary was handled already does nothing.
+TEST_F(ZorvaneApplicationTest, UnwatchedQuantaAreClosedBeforeTheNextForegroundCheck)
+{
+    TZorvaneApplication application(environment, testKey);
+    ASSERT_EQ(TZorvaneApplication::TStart::Started, application.Start(serverArguments));
+    application.OnForegroundChange(EVENT_SYSTEM_FOREGROUND, document);
+    WorkUntil(tenOClock + 60, 20000);
+    application.OnTimer(TZorvaneApplication::ForegroundCheckTimer);
+    EXPECT_TRUE(server.reports.empty()) << "one boundary late is the quantum timer's";
+
+    WorkUntil(tenOClock + 130, 85000);
+    application.OnTimer(TZorvaneApplication::ForegroundCheckTimer);
+    ASSERT_EQ(2u, server.reports.size());
+    EXPECT_EQ(_time_t(tenOClock).localvarianttime(), server.reports[0].start);
+    EXPECT_EQ(_time_t(tenOClock + 60).localvarianttime(), server.reports[1].start);
+    EXPECT_EQ(tenOClock + 120, application.PeriodStart());
+
+    application.OnTimer(TZorvaneApplication::QuantumTimer);
+    EXPECT_EQ(2u, server.reports.size());
+    EXPECT_EQ(tenOClock + 120, application.PeriodStart());
+    application.Stop();
+}
+
+TEST_F(ZorvaneApplicationTest, TheBacklogHoldsTheConfiguredNumberOfQuanta)
+{
+    SetValue(L"BacklogQuanta", 2);
+    activator.result = HRESULT_FROM_WIN32(RPC_S_SERVER_UNAVAILABLE);
+    TZorvaneApplication application(environment, testKey);
+    ASSERT_EQ(TZorvaneApplication::TStart::Started, application.Start(serverArguments));
+    application.OnForegroundChange(EVENT_SYSTEM_FOREGROUND, document);
+    for (long long boundary = tenOClock + 60; boundary <= tenOClock + 180; boundary += 60) {
+        WorkUntil(boundary, 1000);
+        application.OnTimer(TZorvaneApplication::QuantumTimer);
+    }
+    ASSERT_EQ(2u, application.Reporter().Pending().size());
+    EXPECT_EQ(tenOClock + 60, application.Reporter().Pending().front().periodStart);
+    application.Stop();
+}
+
 TEST_F(ZorvaneApplicationTest, BoundaryDuringAReportIsLeftToIt)
 {
     TZorvaneApplication application(environment, testKey);

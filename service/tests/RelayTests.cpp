@@ -3,6 +3,8 @@
 
 #include <PlatformAdo.h>
 
+#include <csl/CallFailure.h>
+
 #include <csl/TDebugStream.h>
 
 #include <thread>
@@ -98,47 +100,59 @@ TEST_F(RelayTest, ForwardsEveryCallWithItsArgumentsAndResults)
         SysFreeString(text);
 }
 
-// A broken way to the server (1722 in the low word, or a server fault) makes the relay
-// connect again at once; the call answers what the server answered.
-TEST_F(RelayTest, AnswersTheServersFailureAndReconnectsOnlyAfterRpcFailures)
+// The relay mends a broken way to the server itself: a record that never arrived goes to a new
+// server object at once; one that may have been stored is not sent twice; a refusal is the
+// server's answer. Its caller is never told to reconnect.
+TEST_F(RelayTest, ARecordFaresByWhatBecameOfTheServersCall)
 {
     const struct {
-        HRESULT failure;
+        std::vector<HRESULT> results;
+        HRESULT answer;
         size_t reconnections;
+        size_t attempts;
     } cases[] = {
-        {static_cast<HRESULT>(0x800706BA), 1},
-        {RPC_E_SERVERFAULT, 1},
-        {RPC_E_DISCONNECTED, 0},
-        {E_INVALIDARG, 0},
+        {{static_cast<HRESULT>(0x800706BA)}, S_OK, 1, 2},
+        {{RPC_E_DISCONNECTED}, S_OK, 1, 2},
+        {{CO_E_OBJNOTCONNECTED}, S_OK, 1, 2},
+        {{static_cast<HRESULT>(0x800706BA), RPC_E_DISCONNECTED}, ZV_E_SERVER_NOT_REACHED, 1, 2},
+        {{static_cast<HRESULT>(0x800706BE)}, ZV_E_SERVER_CALL_BROKEN, 1, 1},
+        {{RPC_E_SERVERFAULT}, ZV_E_SERVER_CALL_BROKEN, 1, 1},
+        {{RPC_E_CALL_REJECTED}, RPC_E_CALL_REJECTED, 0, 1},
+        {{E_INVALIDARG}, E_INVALIDARG, 0, 1},
+        {{E_FAIL}, E_FAIL, 0, 1},
     };
     RegisterServer();
     Create();
+    BSTR text = SysAllocString(L"x");
     for (const auto& c : cases) {
-        const size_t before = server.Count();
-        server.script.results.push_back(c.failure);
-        unsigned long quantum = 99;
-        EXPECT_EQ(c.failure, relay->GetQuantum(&quantum)) << std::hex << c.failure;
-        EXPECT_EQ(0u, quantum);
-        EXPECT_EQ(before + c.reconnections, server.Count()) << std::hex << c.failure;
-        EXPECT_EQ(S_OK, relay->GetQuantum(&quantum));
-        EXPECT_EQ(42u, quantum);
+        const size_t objects = server.Count();
+        const size_t calls = Calls().size();
+        server.script.results.assign(c.results.begin(), c.results.end());
+        long needMore = -1;
+        EXPECT_EQ(c.answer, relay->ReportActivity(39000, text, text, text, 1, 2, 3, text, &needMore))
+            << std::hex << c.results[0];
+        EXPECT_EQ(objects + c.reconnections, server.Count()) << std::hex << c.results[0];
+        EXPECT_EQ(calls + c.attempts, Calls().size()) << std::hex << c.results[0];
+        EXPECT_FALSE(ClassifyCallFailure(c.answer).Reconnect) << std::hex << c.results[0];
+        server.script.results.clear();
     }
+    SysFreeString(text);
 }
 
-TEST_F(RelayTest, WithoutAServerAnswersTheConnectionsFailureAndConnectsWhenItIsBack)
+TEST_F(RelayTest, WithoutAServerAnswersThatItWasNotReachedAndConnectsWhenItIsBack)
 {
     Create();
     EXPECT_TRUE(log->Contains("(!) CZorvane::FinalConstruct: exception ")) << log->Text();
     unsigned long quantum = 99;
-    EXPECT_EQ(REGDB_E_CLASSNOTREG, relay->GetQuantum(&quantum));
+    EXPECT_EQ(ZV_E_SERVER_NOT_REACHED, relay->GetQuantum(&quantum));
     EXPECT_EQ(0u, quantum);
     long needMore = 99;
     BSTR text = SysAllocString(L"x");
-    EXPECT_EQ(REGDB_E_CLASSNOTREG, relay->ReportActivity(39000, text, text, text, 1, 2, 3, text, &needMore));
+    EXPECT_EQ(ZV_E_SERVER_NOT_REACHED, relay->ReportActivity(39000, text, text, text, 1, 2, 3, text, &needMore));
     EXPECT_EQ(0, needMore);
     SummaryActivityRequest request = {};
     _Recordset* rows = reinterpret_cast<_Recordset*>(0x1234);
-    EXPECT_EQ(REGDB_E_CLASSNOTREG, relay->GetSummaryActivityData(&request, &rows));
+    EXPECT_EQ(ZV_E_SERVER_NOT_REACHED, relay->GetSummaryActivityData(&request, &rows));
     EXPECT_EQ(nullptr, rows);
     EXPECT_TRUE(log->Contains("(!) CZorvane::GetQuantum: exception "));
     EXPECT_TRUE(log->Contains("(!) CZorvane::ReportActivity: exception "));
@@ -173,7 +187,7 @@ TEST_F(RelayTest, AReconnectionDoesNotReleaseTheServerUnderARunningCall)
     server.script.results.push_back(RPC_E_SERVERFAULT);
     long needMore = 0;
     BSTR text = SysAllocString(L"x");
-    EXPECT_EQ(RPC_E_SERVERFAULT, relay->ReportActivity(39000, text, text, text, 1, 2, 3, text, &needMore));
+    EXPECT_EQ(ZV_E_SERVER_CALL_BROKEN, relay->ReportActivity(39000, text, text, text, 1, 2, 3, text, &needMore));
     ASSERT_EQ(2u, server.Count());
     EXPECT_GE(server.Server(0).references.load(), 1);
 
