@@ -356,6 +356,7 @@ TEST_F(ZorvaneApplicationTest, UnwatchedQuantaAreClosedBeforeTheNextForegroundCh
 {
     TZorvaneApplication application(environment, testKey);
     ASSERT_EQ(TZorvaneApplication::TStart::Started, application.Start(serverArguments));
+    foreground.window = document;
     application.OnForegroundChange(EVENT_SYSTEM_FOREGROUND, document);
     WorkUntil(tenOClock + 60, 20000);
     application.OnTimer(TZorvaneApplication::ForegroundCheckTimer);
