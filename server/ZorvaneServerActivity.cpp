@@ -3,7 +3,25 @@
 #include "ActivityStorage.h"
 #include "ComMethodResult.h"
 
+#include <csl/CallFailure.h>
 #include <csl/TSeTranslatorGuard.h>
+
+namespace {
+
+// The answer to a failure while storing. A database that the server could not reach (its
+// connection is closed after the failure) stored nothing: the reporter is told so, and keeps
+// the record for a later call instead of taking the failure for a refusal of the record.
+HRESULT StoringResult(const char* iMethod, DbConnection& iConnection)
+{
+    const HRESULT result = ComMethodResult(iMethod);
+    try {
+        return iConnection.IsOpen() ? result : ZV_E_DATABASE_UNAVAILABLE;
+    } catch (...) {
+        return result;
+    }
+}
+
+}  // namespace
 
 STDMETHODIMP CZorvaneServer::ReportActivity(DATE iStartTime, BSTR iComputer, BSTR iUser, BSTR iProcess, long iTimeSpent,
                                             long iKeyboardEvents, long iMouseEvents, BSTR iDescription,
@@ -19,7 +37,7 @@ STDMETHODIMP CZorvaneServer::ReportActivity(DATE iStartTime, BSTR iComputer, BST
         *oNeedMoreInformation = StoreActivity(m_ReportConnection, record) ? 1 : 0;
         return S_OK;
     } catch (...) {
-        return ComMethodResult("ReportActivity");
+        return StoringResult("ReportActivity", m_ReportConnection);
     }
 }
 
@@ -30,6 +48,6 @@ STDMETHODIMP CZorvaneServer::SendProcessInformation(BSTR iProcess, BSTR iDescrip
         StoreProcessInformation(m_ReportConnection, _bstr_t(iProcess), _bstr_t(iDescription), iIcon);
         return S_OK;
     } catch (...) {
-        return ComMethodResult("SendProcessInformation");
+        return StoringResult("SendProcessInformation", m_ReportConnection);
     }
 }

@@ -21,6 +21,7 @@ const TKnownFailure kKnownFailures[] = {
     {RPC_E_SERVERCALL_RETRYLATER, {TCallFate::NotDelivered, false}},
     {E_ACCESSDENIED, {TCallFate::NotDelivered, false}},
     {ZV_E_SERVER_NOT_REACHED, {TCallFate::NotDelivered, false}},
+    {ZV_E_DATABASE_UNAVAILABLE, {TCallFate::NotDelivered, false}},
     // The call was sent and broke on its way back or in the server.
     {HRESULT_FROM_WIN32(RPC_S_CALL_FAILED), {TCallFate::MayHaveRun, true}},
     {RPC_E_SERVER_DIED, {TCallFate::MayHaveRun, true}},

@@ -26,6 +26,8 @@ struct TCallFailure {
 const HRESULT ZV_E_SERVER_NOT_REACHED = MAKE_HRESULT(SEVERITY_ERROR, FACILITY_ITF, 0xA001);
 // Answered by a relay when the server's call broke after it was sent: it may have run.
 const HRESULT ZV_E_SERVER_CALL_BROKEN = MAKE_HRESULT(SEVERITY_ERROR, FACILITY_ITF, 0xA002);
+// Answered by the server when it could not reach its database: nothing was stored.
+const HRESULT ZV_E_DATABASE_UNAVAILABLE = MAKE_HRESULT(SEVERITY_ERROR, FACILITY_ITF, 0xA003);
 
 // The meaning of a failed HRESULT; any code not known as a failure of the way to the server is
 // the server's refusal.

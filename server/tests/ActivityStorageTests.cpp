@@ -1,5 +1,6 @@
 #include "ActivityTestSupport.h"
 
+#include <csl/CallFailure.h>
 #include <csl/DbQuery/TDbCommand.h>
 
 #include <NameTables.h>
@@ -148,13 +149,17 @@ TEST_F(ActivityStorageTest, ReportingGoesOnAfterTheDatabaseFileWasReplaced)
     const std::wstring copy = database + L".copy";
     ASSERT_TRUE(CopyFileW(database.c_str(), copy.c_str(), FALSE));
     ASSERT_TRUE(MoveFileExW(copy.c_str(), database.c_str(), MOVEFILE_REPLACE_EXISTING));
+    // The record that meets the lost connection is not stored, and the answer says that it is
+    // worth sending again; so it is, and so is the next one.
     long needMore = -1;
-    EXPECT_EQ(E_FAIL,
-              (*server)->ReportActivity(kStart, _bstr_t(L"PC1"), _bstr_t(L"DOM\\alice"), _bstr_t(L"notepad.exe"), 1000,
-                                        1, 2, _bstr_t(L""), &needMore));
+    const HRESULT lost = (*server)->ReportActivity(kStart, _bstr_t(L"PC1"), _bstr_t(L"DOM\\alice"),
+                                                   _bstr_t(L"notepad.exe"), 1000, 1, 2, _bstr_t(L""), &needMore);
+    EXPECT_EQ(ZV_E_DATABASE_UNAVAILABLE, lost);
+    EXPECT_EQ(TCallFate::NotDelivered, ClassifyCallFailure(lost).Fate);
+    Report(kStart, L"PC1", L"DOM\\alice", L"notepad.exe", 1000, 1, 2, L"");
     Report(kStart, L"PC2", L"DOM\\alice", L"notepad.exe", 1000, 1, 2, L"b.txt - Notepad");
     (*server)->GetQueryConnection().Close();
-    EXPECT_EQ(2, ScalarLong("SELECT COUNT(*) FROM Activity"));
+    EXPECT_EQ(3, ScalarLong("SELECT COUNT(*) FROM Activity"));
     EXPECT_EQ(1, ScalarLong("SELECT COUNT(*) FROM ComputerInfo WHERE ComputerName='PC2'"));
 }
 

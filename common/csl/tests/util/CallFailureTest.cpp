@@ -19,6 +19,7 @@ const TCase kCases[] = {
     {RPC_E_CALL_REJECTED, TCallFate::NotDelivered, false},
     {E_ACCESSDENIED, TCallFate::NotDelivered, false},
     {ZV_E_SERVER_NOT_REACHED, TCallFate::NotDelivered, false},
+    {ZV_E_DATABASE_UNAVAILABLE, TCallFate::NotDelivered, false},
     {static_cast<HRESULT>(0x800706BE), TCallFate::MayHaveRun, true},  // call failed after it was sent
     {RPC_E_SERVER_DIED, TCallFate::MayHaveRun, true},
     {RPC_E_SERVERFAULT, TCallFate::MayHaveRun, true},
