@@ -78,7 +78,9 @@ BarPlace PlaceBar(const ChartCanvas& iCanvas, const RECT& iPlot, const ValueScal
     const int baseline = ValueY(iPlot, iScale, 0);
     const int end = ValueY(iPlot, iScale, iValue);
     const RECT bar = {slot.left + inset, std::min(end, baseline), slot.right - inset, std::max(end, baseline)};
-    const int depth = iCanvas.Settings().FlatBars ? 0 : std::min<int>((bar.right - bar.left) / 4, 2 * inset - 1);
+    const int depth = iCanvas.Settings().FlatBars
+        ? 0
+        : std::min<LONG>({(bar.right - bar.left) / 4, 2 * inset - 1, iCanvas.TextHeight()});
     return {slot, bar, std::max(0, depth)};
 }
 

@@ -25,18 +25,30 @@ std::shared_ptr<ChartSeries> Alive(const Chart& iChart, const Series& iSeries)
     return series;
 }
 
-DispatchMember Method(DISPID iId, std::vector<VARTYPE> iParameters, std::function<void(DispatchCall&)> iHandler)
+using Handler = std::function<void(DispatchCall&)>;
+
+DispatchMember Method(DISPID iId, std::vector<VARTYPE> iParameters, Handler iHandler)
 {
     return {iId, DISPATCH_METHOD, std::move(iParameters), std::move(iHandler)};
+}
+
+DispatchMember PropertyGet(DISPID iId, Handler iHandler)
+{
+    return {iId, DISPATCH_PROPERTYGET, {}, std::move(iHandler)};
+}
+
+DispatchMember PropertyPut(DISPID iId, VARTYPE iType, Handler iHandler)
+{
+    return {iId, DISPATCH_PROPERTYPUT, {iType}, std::move(iHandler)};
 }
 
 // A property get that hands out a further object of the chart.
 DispatchMember Object(DISPID iId, const Chart& iChart, ComPtr<IDispatch> (*iMake)(const Chart&))
 {
-    return {iId, DISPATCH_PROPERTYGET, {}, [=](DispatchCall& ioCall) {
-                Alive(iChart);
-                ioCall.Return(iMake(iChart));
-            }};
+    return PropertyGet(iId, [=](DispatchCall& ioCall) {
+        Alive(iChart);
+        ioCall.Return(iMake(iChart));
+    });
 }
 
 template <class T>
@@ -58,16 +70,15 @@ template <class T>
 void AddSetting(DispatchMembers& ioMembers, DISPID iId, const Chart& iChart, T ChartSettings::*iField,
                 Check<T> iCheck = nullptr)
 {
-    ioMembers.push_back({iId, DISPATCH_PROPERTYPUT, {DispatchType<T>::kType}, [=](DispatchCall& ioCall) {
-                             auto chart = Alive(iChart);
-                             T value = ioCall.Arg<T>(0);
-                             if (iCheck)
-                                 iCheck(value);
-                             chart->Set(iField, std::move(value));
-                         }});
-    ioMembers.push_back({iId, DISPATCH_PROPERTYGET, {}, [=](DispatchCall& ioCall) {
-                             ioCall.Return(Alive(iChart)->Settings().*iField);
-                         }});
+    ioMembers.push_back(PropertyPut(iId, DispatchType<T>::kType, [=](DispatchCall& ioCall) {
+        auto chart = Alive(iChart);
+        T value = ioCall.Arg<T>(0);
+        if (iCheck)
+            iCheck(value);
+        chart->Set(iField, std::move(value));
+    }));
+    ioMembers.push_back(
+        PropertyGet(iId, [=](DispatchCall& ioCall) { ioCall.Return(Alive(iChart)->Settings().*iField); }));
 }
 
 ComPtr<IDispatch> Bars(const Chart& iChart)
@@ -141,17 +152,12 @@ ComPtr<IDispatch> Data(const Chart& iChart)
 ComPtr<IDispatch> SeriesMarks(const Chart& iChart, const Series& iSeries)
 {
     return DispatchObject::Make({
-        {2,
-         DISPATCH_PROPERTYPUT,
-         {VT_I4},
-         [=](DispatchCall& ioCall) {
-             auto series = Alive(iChart, iSeries);
-             Alive(iChart)->SetMarks(*series, ioCall.Arg<LONG>(0));
-         }},
-        {2,
-         DISPATCH_PROPERTYGET,
-         {},
-         [=](DispatchCall& ioCall) { ioCall.Return(static_cast<LONG>(Alive(iChart, iSeries)->Marks)); }},
+        PropertyPut(2, VT_I4,
+                    [=](DispatchCall& ioCall) {
+                        auto series = Alive(iChart, iSeries);
+                        Alive(iChart)->SetMarks(*series, ioCall.Arg<LONG>(0));
+                    }),
+        PropertyGet(2, [=](DispatchCall& ioCall) { ioCall.Return(static_cast<LONG>(Alive(iChart, iSeries)->Marks)); }),
     });
 }
 
@@ -164,13 +170,11 @@ ComPtr<IDispatch> SeriesObject(const Chart& iChart, const Series& iSeries)
                    ioCall.Return(Alive(iChart)->AddPoint(*series, ioCall.Arg<double>(0), ioCall.Arg<std::wstring>(1),
                                                          ioCall.Arg<ULONG>(2)));
                }),
-        {30,
-         DISPATCH_PROPERTYGET,
-         {},
-         [=](DispatchCall& ioCall) {
-             Alive(iChart, iSeries);
-             ioCall.Return(SeriesMarks(iChart, iSeries));
-         }},
+        PropertyGet(30,
+                    [=](DispatchCall& ioCall) {
+                        Alive(iChart, iSeries);
+                        ioCall.Return(SeriesMarks(iChart, iSeries));
+                    }),
     });
 }
 

@@ -15,16 +15,16 @@ constexpr COLORREF kOthers = 0x00989898;
 constexpr int kWidth = 800;
 constexpr int kHeight = 400;
 
-struct Run {
+struct Stretch {
     int Left;
     int Right;  // last pixel
     COLORREF Colour;
 };
 
-// Runs of one colour other than the panel's along a row.
-std::vector<Run> RunsAlong(const Bitmap& iBitmap, int iY, int iFrom, int iTo)
+// Stretches of one colour other than the panel's along a row.
+std::vector<Stretch> RunsAlong(const Bitmap& iBitmap, int iY, int iFrom, int iTo)
 {
-    std::vector<Run> runs;
+    std::vector<Stretch> runs;
     for (int x = iFrom; x <= iTo; ++x) {
         const COLORREF colour = iBitmap.At(x, iY);
         if (colour == kPanel)
@@ -49,7 +49,7 @@ Plot FindPlot(const Bitmap& iBitmap)
 {
     Plot plot;
     for (int y = 2; y < iBitmap.Height() - 2; ++y) {
-        for (const Run& run : RunsAlong(iBitmap, y, 2, iBitmap.Width() - 3)) {
+        for (const Stretch& run : RunsAlong(iBitmap, y, 2, iBitmap.Width() - 3)) {
             if (run.Right - run.Left > plot.Right - plot.Left)
                 plot = {run.Left, run.Right, y};
         }
@@ -67,7 +67,7 @@ struct Bar {
 std::vector<Bar> BarsOn(const Bitmap& iBitmap, const Plot& iPlot, int iY)
 {
     std::vector<Bar> bars;
-    for (const Run& run : RunsAlong(iBitmap, iY, iPlot.Left + 1, iPlot.Right)) {
+    for (const Stretch& run : RunsAlong(iBitmap, iY, iPlot.Left + 1, iPlot.Right)) {
         if (run.Right - run.Left < 2)
             continue;  // the value axis
         const int x = (run.Left + run.Right) / 2;
@@ -101,12 +101,12 @@ std::vector<COLORREF> LegendColours(const Bitmap& iBitmap, const Plot& iPlot, co
     return swatches;
 }
 
-// The box around every pixel that is not the panel's in the rows, inside the border.
-RECT InkBox(const Bitmap& iBitmap, int iTop, int iBottom)
+// The box around every pixel in the area that is not the panel's.
+RECT InkBox(const Bitmap& iBitmap, const RECT& iArea)
 {
-    RECT box = {iBitmap.Width(), iBottom, -1, -1};
-    for (int y = iTop; y < iBottom; ++y) {
-        for (int x = 2; x < iBitmap.Width() - 2; ++x) {
+    RECT box = {iArea.right, iArea.bottom, -1, -1};
+    for (int y = iArea.top; y < iArea.bottom; ++y) {
+        for (int x = iArea.left; x < iArea.right; ++x) {
             if (iBitmap.At(x, y) != kPanel) {
                 box = {std::min<LONG>(box.left, x), std::min<LONG>(box.top, y), std::max<LONG>(box.right, x),
                        std::max<LONG>(box.bottom, y)};
@@ -114,6 +114,12 @@ RECT InkBox(const Bitmap& iBitmap, int iTop, int iBottom)
         }
     }
     return box;
+}
+
+// The same inside the border, for the rows.
+RECT InkBox(const Bitmap& iBitmap, int iTop, int iBottom)
+{
+    return InkBox(iBitmap, {2, iTop, iBitmap.Width() - 2, iBottom});
 }
 
 ChartPoints Descending(size_t iCount)
@@ -196,6 +202,46 @@ TEST(ChartRender, BarsBelowZeroHangUnderTheBaseline)
     EXPECT_EQ(RGB(200, 0, 0), above[0].Colour);
     EXPECT_EQ(RGB(0, 0, 200), below[0].Colour);
     EXPECT_NEAR(above[0].Height * 2.0 / 3.0, below[0].Height, 2.0);
+}
+
+TEST(ChartRender, ShadedBarsShowADarkerSideAndMarksShowAboveTheBar)
+{
+    const COLORREF colour = RGB(200, 100, 40);
+    const struct {
+        bool Shaded;
+        bool Marked;
+    } cases[] = {{false, false}, {false, true}, {true, false}};
+    for (const auto& test : cases) {
+        SCOPED_TRACE(testing::Message() << "shaded " << test.Shaded << ", marked " << test.Marked);
+        ComPtr<IDispatch> chart = NewChart();
+        Put(Get(chart.Get(), 3).Get(), 206, Bool(false));
+        Put(Get(chart.Get(), 15).Get(), 14, I4(0));
+        Put(Get(chart.Get(), 1).Get(), 30, Bool(!test.Shaded));
+        Method(chart.Get(), 28, {I4(5)});
+        ComPtr<IDispatch> series = SeriesAt(chart.Get(), 0);
+        Method(series.Get(), 46, {R8(7), Text(L"one"), UI4(colour)});
+        Method(series.Get(), 46, {R8(1), Text(L"two"), UI4(colour)});
+        Put(Get(series.Get(), 30).Get(), 2, I4(test.Marked ? 2 : 0));
+        Bitmap bitmap(kWidth, kHeight, kOutside);
+        ASSERT_EQ(S_OK, bitmap.Draw(chart.Get(), {0, 0, kWidth, kHeight}));
+
+        const Plot plot = FindPlot(bitmap);
+        const int row = plot.Baseline - 8;
+        const std::vector<Stretch> runs = RunsAlong(bitmap, row, plot.Left + 1, plot.Right);
+        auto bar = std::find_if(runs.begin(), runs.end(), [&](const Stretch& iRun) { return iRun.Colour == colour; });
+        ASSERT_NE(runs.end(), bar);
+        const COLORREF beside = bitmap.At(bar->Right + 1, row);
+        EXPECT_EQ(test.Shaded,
+                  GetRValue(beside) < GetRValue(colour) && GetGValue(beside) < GetGValue(colour) &&
+                      GetBValue(beside) < GetBValue(colour));
+        if (test.Shaded)
+            continue;
+        int top = row;
+        while (top > 0 && bitmap.At((bar->Left + bar->Right) / 2, top - 1) == colour)
+            --top;
+        const RECT above = InkBox(bitmap, {bar->Left - 10, std::max(2, top - 30), bar->Right + 10, top});
+        EXPECT_EQ(test.Marked, above.left <= above.right) << "the value as a mark";
+    }
 }
 
 TEST(ChartRender, PieShowsEachColourAtItsSliceMiddleAndSkipsValuesNotAboveZero)
