@@ -67,8 +67,7 @@ std::wstring CComRegistrar::GuidText(const GUID& guid)
     return text;
 }
 
-void CComRegistrar::RegisterClass(const CLSID& clsid, const CComClassRegistration& registration, const GUID& appId,
-                                  const GUID& libId, const std::wstring& serverPath)
+CRegistryKey CComRegistrar::RegisterClassKey(const CLSID& clsid, const CComClassRegistration& registration)
 {
     const std::wstring classId = GuidText(clsid);
     const std::wstring progId = registration.progId;
@@ -89,12 +88,27 @@ void CComRegistrar::RegisterClass(const CLSID& clsid, const CComClassRegistratio
     key.SetString(L"", registration.description);
     key.Subkey(L"ProgID").SetString(L"", progId);
     key.Subkey(L"VersionIndependentProgID").SetString(L"", independentId);
+    return key;
+}
+
+void CComRegistrar::RegisterClass(const CLSID& clsid, const CComClassRegistration& registration, const GUID& appId,
+                                  const GUID& libId, const std::wstring& serverPath)
+{
+    CRegistryKey key = RegisterClassKey(clsid, registration);
     key.Subkey(L"Programmable");
     // COM runs the command line as it stands: a path with blanks needs its quotes.
     key.Subkey(L"LocalServer32")
         .SetString(L"", serverPath.find(L' ') == std::wstring::npos ? serverPath : L"\"" + serverPath + L"\"");
     key.SetString(L"AppID", GuidText(appId));
     key.Subkey(L"TypeLib").SetString(L"", GuidText(libId));
+}
+
+void CComRegistrar::RegisterInprocClass(const CLSID& clsid, const CComClassRegistration& registration,
+                                        const std::wstring& dllPath, const std::wstring& threadingModel)
+{
+    CRegistryKey server = RegisterClassKey(clsid, registration).Subkey(L"InprocServer32");
+    server.SetString(L"", dllPath);
+    server.SetString(L"ThreadingModel", threadingModel);
 }
 
 void CComRegistrar::UnregisterClass(const CLSID& clsid, const CComClassRegistration& registration)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ComCoClass.h"
+#include "RegistryKey.h"
 
 #include <string>
 
@@ -12,6 +13,10 @@ public:
     // VersionIndependentProgID, Programmable, LocalServer32 (the server's path), AppID and TypeLib.
     static void RegisterClass(const CLSID& clsid, const CComClassRegistration& registration, const GUID& appId,
                               const GUID& libId, const std::wstring& serverPath);
+    // The same keys for a class served by a DLL: InprocServer32 (the DLL's path and threading model)
+    // in place of the server's entries.
+    static void RegisterInprocClass(const CLSID& clsid, const CComClassRegistration& registration,
+                                    const std::wstring& dllPath, const std::wstring& threadingModel);
     static void UnregisterClass(const CLSID& clsid, const CComClassRegistration& registration);
 
     // HKCR\AppID\{appId} with its name and its access and launch permissions (Everyone may
@@ -25,4 +30,8 @@ public:
     static void UnregisterTypeLib(const std::wstring& path);
 
     static std::wstring GuidText(const GUID& guid);
+
+private:
+    // The ProgID keys and the class key with what every kind of server writes there.
+    static CRegistryKey RegisterClassKey(const CLSID& clsid, const CComClassRegistration& registration);
 };
