@@ -5,24 +5,24 @@
 
 class CGTSelectedBitmap {
 public:
-    explicit CGTSelectedBitmap(HBITMAP iBitmap) : m_dc(::CreateCompatibleDC(nullptr))
+    explicit CGTSelectedBitmap(HBITMAP iBitmap) : m_Dc(::CreateCompatibleDC(nullptr))
     {
-        if (m_dc != nullptr)
-            m_previous = ::SelectObject(m_dc, iBitmap);
+        if (m_Dc != nullptr)
+            m_Previous = ::SelectObject(m_Dc, iBitmap);
     }
     ~CGTSelectedBitmap()
     {
-        if (m_dc != nullptr) {
-            ::SelectObject(m_dc, m_previous);
-            ::DeleteDC(m_dc);
+        if (m_Dc != nullptr) {
+            ::SelectObject(m_Dc, m_Previous);
+            ::DeleteDC(m_Dc);
         }
     }
     CGTSelectedBitmap(const CGTSelectedBitmap&) = delete;
     CGTSelectedBitmap& operator=(const CGTSelectedBitmap&) = delete;
-    HDC Dc() const { return m_dc; }
-    BOOL IsValid() const { return m_dc != nullptr && m_previous != nullptr && m_previous != HGDI_ERROR; }
+    HDC Dc() const { return m_Dc; }
+    BOOL IsValid() const { return m_Dc != nullptr && m_Previous != nullptr && m_Previous != HGDI_ERROR; }
 
 private:
-    HDC m_dc;
-    HGDIOBJ m_previous = nullptr;
+    HDC m_Dc;
+    HGDIOBJ m_Previous = nullptr;
 };

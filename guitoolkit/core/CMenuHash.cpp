@@ -3,13 +3,13 @@
 namespace {
 class BusyScope {
 public:
-    explicit BusyScope(BOOL& busy) : m_busy(busy) { m_busy = TRUE; }
-    ~BusyScope() { m_busy = FALSE; }
+    explicit BusyScope(BOOL& busy) : m_Busy(busy) { m_Busy = TRUE; }
+    ~BusyScope() { m_Busy = FALSE; }
     BusyScope(const BusyScope&) = delete;
     BusyScope& operator=(const BusyScope&) = delete;
 
 private:
-    BOOL& m_busy;
+    BOOL& m_Busy;
 };
 }  // namespace
 

@@ -8,25 +8,25 @@
 template <class Seam>
 class ScopedFake : public Seam {
 public:
-    ScopedFake() : m_previous(Seam::Select(this)) {}
-    ~ScopedFake() override { Seam::Select(m_previous); }
+    ScopedFake() : m_Previous(Seam::Select(this)) {}
+    ~ScopedFake() override { Seam::Select(m_Previous); }
     ScopedFake(const ScopedFake&) = delete;
     ScopedFake& operator=(const ScopedFake&) = delete;
 
 private:
-    Seam* m_previous;
+    Seam* m_Previous;
 };
 
 // Keys the test holds down; GetKeyState and GetAsyncKeyState agree.
 class FakeKeyState : public ScopedFake<CGTKeyState> {
 public:
-    SHORT GetKeyState(int iVirtualKey) const override { return m_down.count(iVirtualKey) ? SHORT(0x8000) : 0; }
+    SHORT GetKeyState(int iVirtualKey) const override { return m_Down.count(iVirtualKey) ? SHORT(0x8000) : 0; }
     SHORT GetAsyncKeyState(int iVirtualKey) const override { return GetKeyState(iVirtualKey); }
-    void Press(int iVirtualKey) { m_down.insert(iVirtualKey); }
-    void Release(int iVirtualKey) { m_down.erase(iVirtualKey); }
+    void Press(int iVirtualKey) { m_Down.insert(iVirtualKey); }
+    void Release(int iVirtualKey) { m_Down.erase(iVirtualKey); }
 
 private:
-    std::set<int> m_down;
+    std::set<int> m_Down;
 };
 
 class FakeCursor : public ScopedFake<CGTCursor> {

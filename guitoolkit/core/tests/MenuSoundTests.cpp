@@ -8,19 +8,19 @@ namespace {
 class FakeSoundDevice : public CGTMenuSoundDevice {
 public:
     FakeSoundDevice()
-        : m_playing(::CreateEventW(nullptr, FALSE, FALSE, nullptr)),
-          m_release(::CreateEventW(nullptr, TRUE, FALSE, nullptr))
+        : m_Playing(::CreateEventW(nullptr, FALSE, FALSE, nullptr)),
+          m_Release(::CreateEventW(nullptr, TRUE, FALSE, nullptr))
     {
     }
     ~FakeSoundDevice() override
     {
         Release();
-        if (m_thread != nullptr) {
-            ::WaitForSingleObject(m_thread, 10000);
-            ::CloseHandle(m_thread);
+        if (m_Thread != nullptr) {
+            ::WaitForSingleObject(m_Thread, 10000);
+            ::CloseHandle(m_Thread);
         }
-        ::CloseHandle(m_playing);
-        ::CloseHandle(m_release);
+        ::CloseHandle(m_Playing);
+        ::CloseHandle(m_Release);
     }
 
     BOOL StartThread(void (*iEntry)(void*), void* iArgument) override
@@ -30,29 +30,29 @@ public:
             --m_FailedStarts;
             return FALSE;
         }
-        m_entry = iEntry;
-        m_argument = iArgument;
-        m_thread = ::CreateThread(nullptr, 0, &Run, this, 0, nullptr);
-        return m_thread != nullptr;
+        m_Entry = iEntry;
+        m_Argument = iArgument;
+        m_Thread = ::CreateThread(nullptr, 0, &Run, this, 0, nullptr);
+        return m_Thread != nullptr;
     }
     void Play(LPCWSTR iAlias) override
     {
         {
-            std::lock_guard<std::mutex> lock(m_lock);
-            m_played.push_back(iAlias);
+            std::lock_guard<std::mutex> lock(m_Lock);
+            m_Played.push_back(iAlias);
         }
-        ::SetEvent(m_playing);
-        ::WaitForSingleObject(m_release, INFINITE);
+        ::SetEvent(m_Playing);
+        ::WaitForSingleObject(m_Release, INFINITE);
     }
     void Purge() override { ++m_Purges; }
 
-    BOOL WaitUntilPlaying() { return ::WaitForSingleObject(m_playing, 10000) == WAIT_OBJECT_0; }
-    void Release() { ::SetEvent(m_release); }
-    BOOL ThreadEnded() { return m_thread != nullptr && ::WaitForSingleObject(m_thread, 10000) == WAIT_OBJECT_0; }
+    BOOL WaitUntilPlaying() { return ::WaitForSingleObject(m_Playing, 10000) == WAIT_OBJECT_0; }
+    void Release() { ::SetEvent(m_Release); }
+    BOOL ThreadEnded() { return m_Thread != nullptr && ::WaitForSingleObject(m_Thread, 10000) == WAIT_OBJECT_0; }
     std::vector<CString> Played()
     {
-        std::lock_guard<std::mutex> lock(m_lock);
-        return m_played;
+        std::lock_guard<std::mutex> lock(m_Lock);
+        return m_Played;
     }
 
     int m_Starts = 0;
@@ -63,17 +63,17 @@ private:
     static DWORD WINAPI Run(void* iDevice)
     {
         FakeSoundDevice* device = static_cast<FakeSoundDevice*>(iDevice);
-        device->m_entry(device->m_argument);
+        device->m_Entry(device->m_Argument);
         return 0;
     }
 
-    HANDLE m_playing;
-    HANDLE m_release;
-    HANDLE m_thread = nullptr;
-    void (*m_entry)(void*) = nullptr;
-    void* m_argument = nullptr;
-    std::mutex m_lock;
-    std::vector<CString> m_played;
+    HANDLE m_Playing;
+    HANDLE m_Release;
+    HANDLE m_Thread = nullptr;
+    void (*m_Entry)(void*) = nullptr;
+    void* m_Argument = nullptr;
+    std::mutex m_Lock;
+    std::vector<CString> m_Played;
 };
 }  // namespace
 

@@ -6,15 +6,15 @@
 
 class ScratchRegistryKey {
 public:
-    explicit ScratchRegistryKey(LPCWSTR iName) : m_root(CString(L"Software\\ZorvaneTests\\") + iName)
+    explicit ScratchRegistryKey(LPCWSTR iName) : m_Root(CString(L"Software\\ZorvaneTests\\") + iName)
     {
-        ::RegDeleteTreeW(HKEY_CURRENT_USER, m_root);
+        ::RegDeleteTreeW(HKEY_CURRENT_USER, m_Root);
     }
-    ~ScratchRegistryKey() { ::RegDeleteTreeW(HKEY_CURRENT_USER, m_root); }
+    ~ScratchRegistryKey() { ::RegDeleteTreeW(HKEY_CURRENT_USER, m_Root); }
     ScratchRegistryKey(const ScratchRegistryKey&) = delete;
     ScratchRegistryKey& operator=(const ScratchRegistryKey&) = delete;
 
-    CString Path() const { return m_root + L"\\"; }
+    CString Path() const { return m_Root + L"\\"; }
     // The bytes of a value of a key below the scratch key; empty when there is none.
     std::vector<BYTE> Bytes(LPCWSTR iSubKey, LPCWSTR iName) const
     {
@@ -41,5 +41,5 @@ public:
     }
 
 private:
-    CString m_root;
+    CString m_Root;
 };

@@ -35,23 +35,23 @@ class PromptRecordingApp : public CWinApp {
 public:
     PromptRecordingApp() : CWinApp(L"Tools")
     {
-        m_window.CreateEx(0, L"STATIC", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr);
-        m_pMainWnd = &m_window;
+        m_Window.CreateEx(0, L"STATIC", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr);
+        m_pMainWnd = &m_Window;
     }
     ~PromptRecordingApp() override
     {
         m_pMainWnd = nullptr;
-        m_window.DestroyWindow();
+        m_Window.DestroyWindow();
     }
     int DoMessageBox(LPCWSTR prompt, UINT, UINT) override
     {
-        prompts.push_back(prompt);
+        m_Prompts.push_back(prompt);
         return IDOK;
     }
-    std::vector<CString> prompts;
+    std::vector<CString> m_Prompts;
 
 private:
-    CWnd m_window;
+    CWnd m_Window;
 };
 
 const COLORREF white = RGB(255, 255, 255);
@@ -152,7 +152,7 @@ TEST(UserTools, TheIconIsDrawnCentredAndCopiedOnTheButtonFace)
     EXPECT_EQ(RGB(1, 2, 3), surface.At(7 + 8, 1));
 
     ASSERT_TRUE(tool.CopyIconToClipboard());
-    EXPECT_TRUE(app.prompts.empty());
+    EXPECT_TRUE(app.m_Prompts.empty());
     ASSERT_TRUE(::OpenClipboard(nullptr));
     HBITMAP copied = static_cast<HBITMAP>(::GetClipboardData(CF_BITMAP));
     ASSERT_NE(nullptr, copied);

@@ -13,12 +13,12 @@ class RecordingBar : public CObject {
 public:
     void Serialize(CArchive&) override
     {
-        busyInside = CMenuHash::Instance().IsBusy();
-        if (fail)
+        m_BusyInside = CMenuHash::Instance().IsBusy();
+        if (m_Fail)
             AfxThrowArchiveException(CArchiveException::endOfFile);
     }
-    BOOL busyInside = FALSE;
-    bool fail = false;
+    BOOL m_BusyInside = FALSE;
+    bool m_Fail = false;
 };
 
 // A rebar of three bands whose children have the control ids 11, 12 and 13.
@@ -28,33 +28,33 @@ public:
     {
         INITCOMMONCONTROLSEX classes = {sizeof(classes), ICC_COOL_CLASSES};
         ::InitCommonControlsEx(&classes);
-        m_frame = ::CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 600, 200, nullptr, nullptr, nullptr, nullptr);
-        rebar = ::CreateWindowExW(0, REBARCLASSNAMEW, L"", WS_CHILD | WS_VISIBLE | RBS_VARHEIGHT, 0, 0, 600, 100,
-                                  m_frame, reinterpret_cast<HMENU>(59392), nullptr, nullptr);
+        m_Frame = ::CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 600, 200, nullptr, nullptr, nullptr, nullptr);
+        m_Rebar = ::CreateWindowExW(0, REBARCLASSNAMEW, L"", WS_CHILD | WS_VISIBLE | RBS_VARHEIGHT, 0, 0, 600, 100,
+                                    m_Frame, reinterpret_cast<HMENU>(59392), nullptr, nullptr);
         for (int id = 11; id <= 13; ++id) {
             REBARBANDINFOW band = {sizeof(band)};
             band.fMask = RBBIM_STYLE | RBBIM_CHILD | RBBIM_CHILDSIZE | RBBIM_SIZE | RBBIM_ID;
             band.fStyle = RBBS_GRIPPERALWAYS;
-            band.hwndChild = ::CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE, 0, 0, 50, 20, rebar,
+            band.hwndChild = ::CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE, 0, 0, 50, 20, m_Rebar,
                                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
             band.cxMinChild = 10 * id;
             band.cyMinChild = id;
             band.cx = 100;
             band.wID = 100 + id;
-            ::SendMessageW(rebar, RB_INSERTBANDW, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&band));
+            ::SendMessageW(m_Rebar, RB_INSERTBANDW, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&band));
         }
     }
-    ~ThreeBandRebar() { ::DestroyWindow(m_frame); }
+    ~ThreeBandRebar() { ::DestroyWindow(m_Frame); }
 
     // Per band in order: the child's control id, the minimum child width and height.
     std::vector<std::vector<UINT>> Bands() const
     {
         std::vector<std::vector<UINT>> bands;
-        const UINT count = static_cast<UINT>(::SendMessageW(rebar, RB_GETBANDCOUNT, 0, 0));
+        const UINT count = static_cast<UINT>(::SendMessageW(m_Rebar, RB_GETBANDCOUNT, 0, 0));
         for (UINT index = 0; index < count; ++index) {
             REBARBANDINFOW band = {sizeof(band)};
             band.fMask = RBBIM_CHILD | RBBIM_CHILDSIZE | RBBIM_ID;
-            ::SendMessageW(rebar, RB_GETBANDINFOW, index, reinterpret_cast<LPARAM>(&band));
+            ::SendMessageW(m_Rebar, RB_GETBANDINFOW, index, reinterpret_cast<LPARAM>(&band));
             bands.push_back(
                 {static_cast<UINT>(::GetDlgCtrlID(band.hwndChild)), band.cxMinChild, band.cyMinChild, band.wID});
         }
@@ -66,13 +66,13 @@ public:
         band.fMask = RBBIM_CHILDSIZE;
         band.cxMinChild = 5;
         band.cyMinChild = height;
-        ::SendMessageW(rebar, RB_SETBANDINFOW, index, reinterpret_cast<LPARAM>(&band));
+        ::SendMessageW(m_Rebar, RB_SETBANDINFOW, index, reinterpret_cast<LPARAM>(&band));
     }
 
-    HWND rebar;
+    HWND m_Rebar;
 
 private:
-    HWND m_frame;
+    HWND m_Frame;
 };
 
 const std::vector<std::vector<UINT>> savedBands = {{11, 110, 11, 111}, {12, 120, 12, 112}, {13, 130, 13, 113}};
@@ -94,11 +94,11 @@ TEST(MenuHash, BusyOnlyWhileABarSerialisesEvenWhenItFails)
     CArchive archive(&file, CArchive::store);
     EXPECT_FALSE(CMenuHash::Instance().IsBusy());
     CMenuHash::Instance().SerializeBar(bar, archive);
-    EXPECT_TRUE(bar.busyInside);
+    EXPECT_TRUE(bar.m_BusyInside);
     EXPECT_FALSE(CMenuHash::Instance().IsBusy());
 
-    bar.fail = true;
-    bar.busyInside = FALSE;
+    bar.m_Fail = true;
+    bar.m_BusyInside = FALSE;
     BOOL thrown = FALSE;
     try {
         CMenuHash::Instance().SerializeBar(bar, archive);
@@ -107,7 +107,7 @@ TEST(MenuHash, BusyOnlyWhileABarSerialisesEvenWhenItFails)
         error->Delete();
     }
     EXPECT_TRUE(thrown);
-    EXPECT_TRUE(bar.busyInside);
+    EXPECT_TRUE(bar.m_BusyInside);
     EXPECT_FALSE(CMenuHash::Instance().IsBusy());
     archive.Abort();
 }
@@ -117,7 +117,7 @@ TEST(RebarState, BandsComeBackInTheirStoredOrderAndSizes)
     ScratchRegistryKey scratch(L"GtRebar");
     ThreeBandRebar bar;
     ASSERT_EQ(savedBands, bar.Bands());
-    ASSERT_TRUE(SaveRebarWindowState(scratch.Path(), bar.rebar));
+    ASSERT_TRUE(SaveRebarWindowState(scratch.Path(), bar.m_Rebar));
     const std::vector<BYTE> ids = {11, 0, 0, 0, 12, 0, 0, 0, 13, 0, 0, 0};
     EXPECT_EQ(ids, scratch.Bytes(L"RIRRebar-59392", L"IDs"));
     const std::vector<BYTE> records = scratch.Bytes(L"RIRRebar-59392", L"RBI");
@@ -128,34 +128,34 @@ TEST(RebarState, BandsComeBackInTheirStoredOrderAndSizes)
     EXPECT_EQ(0u, first[8]);
     EXPECT_EQ(110u, first[9]);
 
-    ::SendMessageW(bar.rebar, RB_MOVEBAND, 0, 2);
+    ::SendMessageW(bar.m_Rebar, RB_MOVEBAND, 0, 2);
     bar.SetMinimumHeight(1, 30);
     ASSERT_NE(savedBands, bar.Bands());
-    ASSERT_TRUE(LoadRebarWindowState(scratch.Path(), bar.rebar));
+    ASSERT_TRUE(LoadRebarWindowState(scratch.Path(), bar.m_Rebar));
     EXPECT_EQ(savedBands, bar.Bands());
-    EXPECT_FALSE(LoadRebarWindowState(scratch.Path() + L"Elsewhere\\", bar.rebar));
+    EXPECT_FALSE(LoadRebarWindowState(scratch.Path() + L"Elsewhere\\", bar.m_Rebar));
 }
 
 TEST(RebarState, AStateThatDoesNotFitTheBandsChangesNothing)
 {
     ScratchRegistryKey scratch(L"GtRebar");
     ThreeBandRebar bar;
-    ASSERT_TRUE(SaveRebarWindowState(scratch.Path(), bar.rebar));
-    ::SendMessageW(bar.rebar, RB_MOVEBAND, 0, 2);
+    ASSERT_TRUE(SaveRebarWindowState(scratch.Path(), bar.m_Rebar));
+    ::SendMessageW(bar.m_Rebar, RB_MOVEBAND, 0, 2);
     const std::vector<std::vector<UINT>> moved = bar.Bands();
     ASSERT_NE(savedBands, moved);
 
     std::vector<BYTE> records = scratch.Bytes(L"RIRRebar-59392", L"RBI");
     records.pop_back();
     scratch.StoreBinary(L"RIRRebar-59392", L"RBI", records);
-    EXPECT_TRUE(LoadRebarWindowState(scratch.Path(), bar.rebar));
+    EXPECT_TRUE(LoadRebarWindowState(scratch.Path(), bar.m_Rebar));
     EXPECT_EQ(moved, bar.Bands());
 
-    ASSERT_TRUE(SaveRebarWindowState(scratch.Path(), bar.rebar));
-    ::SendMessageW(bar.rebar, RB_MOVEBAND, 0, 1);
-    ::SendMessageW(bar.rebar, RB_DELETEBAND, 2, 0);
+    ASSERT_TRUE(SaveRebarWindowState(scratch.Path(), bar.m_Rebar));
+    ::SendMessageW(bar.m_Rebar, RB_MOVEBAND, 0, 1);
+    ::SendMessageW(bar.m_Rebar, RB_DELETEBAND, 2, 0);
     const std::vector<std::vector<UINT>> fewer = bar.Bands();
-    EXPECT_TRUE(LoadRebarWindowState(scratch.Path(), bar.rebar));
+    EXPECT_TRUE(LoadRebarWindowState(scratch.Path(), bar.m_Rebar));
     EXPECT_EQ(fewer, bar.Bands());
 }
 
