@@ -1,8 +1,8 @@
 #include <guitoolkit/core/CGTToolBarImages.h>
 #include <guitoolkit/core/CGTDibSection.h>
 #include <guitoolkit/core/CGTDrawManager.h>
-#include <guitoolkit/core/CGTLocalResource.h>
-#include <guitoolkit/core/GuiToolkitResources.h>
+#include <guitoolkit/core/CGTSelectedBitmap.h>
+#include <guitoolkit/core/GTClipboardImage.h>
 #include <guitoolkit/core/GuiToolkitGlobals.h>
 #include <algorithm>
 #include <vector>
@@ -33,39 +33,14 @@ int BitsOf(HBITMAP bitmap)
     return info.bmPlanes * info.bmBitsPixel;
 }
 
-// A memory DC with a bitmap selected for its lifetime.
-class SelectedBitmap {
-public:
-    explicit SelectedBitmap(HBITMAP bitmap) : m_dc(::CreateCompatibleDC(nullptr))
-    {
-        if (m_dc != nullptr)
-            m_previous = ::SelectObject(m_dc, bitmap);
-    }
-    ~SelectedBitmap()
-    {
-        if (m_dc != nullptr) {
-            ::SelectObject(m_dc, m_previous);
-            ::DeleteDC(m_dc);
-        }
-    }
-    SelectedBitmap(const SelectedBitmap&) = delete;
-    SelectedBitmap& operator=(const SelectedBitmap&) = delete;
-    HDC Dc() const { return m_dc; }
-    BOOL IsValid() const { return m_dc != nullptr && m_previous != nullptr && m_previous != HGDI_ERROR; }
-
-private:
-    HDC m_dc;
-    HGDIOBJ m_previous = nullptr;
-};
-
 // A 32-bit DIB section holding a copy of the whole bitmap; null on failure.
 HBITMAP CopyToDib32(HBITMAP source, CGTDibSection& dib)
 {
     const BITMAP info = BitmapOf(source);
     if (!dib.Create(info.bmWidth, info.bmHeight))
         return nullptr;
-    SelectedBitmap from(source);
-    SelectedBitmap to(dib.Handle());
+    CGTSelectedBitmap from(source);
+    CGTSelectedBitmap to(dib.Handle());
     if (!from.IsValid() || !to.IsValid() ||
         !::BitBlt(to.Dc(), 0, 0, info.bmWidth, info.bmHeight, from.Dc(), 0, 0, SRCCOPY))
         return nullptr;
@@ -137,22 +112,6 @@ private:
     CGTImageDrawPass m_pass;
     BOOL m_begun;
 };
-
-// Hands the bitmap to the clipboard of the main window, which then owns it; the bitmap is
-// deleted when it cannot be handed over.
-BOOL PutBitmapOnClipboard(HBITMAP image)
-{
-    CWnd* mainWindow = AfxGetMainWnd();
-    if (!::OpenClipboard(mainWindow != nullptr ? mainWindow->GetSafeHwnd() : nullptr)) {
-        ::DeleteObject(image);
-        return FALSE;
-    }
-    const BOOL handed = ::EmptyClipboard() && ::SetClipboardData(CF_BITMAP, image) != nullptr;
-    ::CloseClipboard();
-    if (!handed)
-        ::DeleteObject(image);
-    return handed;
-}
 
 // The standard colours of classic button bitmaps and the system colours they stand for.
 struct StandardColor {
@@ -448,12 +407,12 @@ int CGTToolBarImages::AddImage(HBITMAP image, BOOL takeBitsPerPixel)
     CGTDibSection strip;
     BOOL ok = strip.Create(width, height);
     if (ok) {
-        SelectedBitmap to(strip.Handle());
-        SelectedBitmap from(image);
+        CGTSelectedBitmap to(strip.Handle());
+        CGTSelectedBitmap from(image);
         ok = to.IsValid() && from.IsValid() &&
             ::BitBlt(to.Dc(), old.bmWidth, 0, added.bmWidth, added.bmHeight, from.Dc(), 0, 0, SRCCOPY);
         if (ok && bitmap != nullptr) {
-            SelectedBitmap previous(bitmap);
+            CGTSelectedBitmap previous(bitmap);
             ok = previous.IsValid() && ::BitBlt(to.Dc(), 0, 0, old.bmWidth, old.bmHeight, previous.Dc(), 0, 0, SRCCOPY);
         }
     }
@@ -486,7 +445,7 @@ int CGTToolBarImages::AddIcon(HICON icon, BOOL alpha)
             return -1;
     }
     {
-        SelectedBitmap target(image);
+        CGTSelectedBitmap target(image);
         if (!alpha) {
             RECT all = {0, 0, sizeImage.cx, sizeImage.cy};
             ::FillRect(target.Dc(), &all, theGuiToolkitGlobals.brushBtnFace);
@@ -686,7 +645,7 @@ BOOL CGTToolBarImages::BuildFadedImage()
     if (CopyToDib32(bitmap, dib) == nullptr)
         return FALSE;
     {
-        SelectedBitmap selected(dib.Handle());
+        CGTSelectedBitmap selected(dib.Handle());
         CDC dc;
         dc.Attach(selected.Dc());
         CGTDrawManager(dc).BrightenRect(CRect(0, 0, dib.Width(), dib.Height()), lightPercentage, MaskColor(), 0, none);
@@ -707,7 +666,7 @@ BOOL CGTToolBarImages::ConvertTo32Bits(int percentage)
         return FALSE;
     const int percent = percentage <= 0 ? 130 : percentage;
     if (!IsAlphaPath()) {
-        SelectedBitmap selected(dib.Handle());
+        CGTSelectedBitmap selected(dib.Handle());
         CDC dc;
         dc.Attach(selected.Dc());
         CGTDrawManager(dc).GrayOutRect(CRect(0, 0, dib.Width(), dib.Height()), percent, MaskColor(), none);
@@ -781,48 +740,12 @@ BOOL CGTToolBarImages::RecolorImages(const std::function<COLORREF(COLORREF)>& re
     return TRUE;
 }
 
-HBITMAP CGTToolBarImages::DrawOnFace(int index)
-{
-    CBitmap image;
-    HDC screen = ::GetDC(nullptr);
-    image.Attach(::CreateCompatibleBitmap(screen, sizeImage.cx, sizeImage.cy));
-    ::ReleaseDC(nullptr, screen);
-    if (image.GetSafeHandle() == nullptr)
-        return nullptr;
-    {
-        SelectedBitmap target(static_cast<HBITMAP>(image.GetSafeHandle()));
-        if (!target.IsValid())
-            return nullptr;
-        RECT all = {0, 0, sizeImage.cx, sizeImage.cy};
-        ::FillRect(target.Dc(), &all, theGuiToolkitGlobals.brushBtnFace);
-        DrawingPassScope pass(*this);
-        if (!pass.Begun())
-            return nullptr;
-        CDC dc;
-        dc.Attach(target.Dc());
-        const BOOL drawn = DrawImage(&dc, 0, 0, index);
-        dc.Detach();
-        if (!drawn)
-            return nullptr;
-    }
-    return static_cast<HBITMAP>(image.Detach());
-}
-
 BOOL CGTToolBarImages::CopyImageToClipboard(int index)
 {
-    try {
-        CGTLocalResource toolkitResources;
-        HBITMAP image = DrawOnFace(index);
-        if (image == nullptr || !PutBitmapOnClipboard(image)) {
-            AfxMessageBox(IDS_GT_CANNOT_COPY_IMAGE);
-            return FALSE;
-        }
-        return TRUE;
-    } catch (CException* error) {
-        error->Delete();
-        AfxMessageBox(IDS_GT_INTERNAL_ERROR);
-        return FALSE;
-    }
+    return CopyDrawingToClipboard(sizeImage, [this, index](CDC& dc) {
+        DrawingPassScope pass(*this);
+        return pass.Begun() && DrawImage(&dc, 0, 0, index);
+    });
 }
 
 BOOL CGTToolBarImages::BeginDrawing(CGTImageDrawPass& pass, int destinationWidth, int destinationHeight, BOOL fade)
@@ -1042,8 +965,8 @@ void CGTToolBarImages::StretchMonoMask(HDC destination, int x, int y, int width,
         return;
     }
     {
-        SelectedBitmap copy(copyBitmap);
-        SelectedBitmap mask(maskBitmap);
+        CGTSelectedBitmap copy(copyBitmap);
+        CGTSelectedBitmap mask(maskBitmap);
         if (destinationWidth == width && destinationHeight == height)
             ::BitBlt(copy.Dc(), 0, 0, width, height, source, sourceX, sourceY, SRCCOPY);
         else

@@ -115,7 +115,6 @@ private:
     void DrawPlain(HDC target, int targetX, int targetY, int index, BOOL trueColorDisabled, BOOL inactive,
                    BOOL stretchedByAlpha);
     void DrawSilhouette(HDC target, int targetX, int targetY, int index, BOOL highlight, BOOL disabled, BOOL shadow);
-    HBITMAP DrawOnFace(int index);
     void DrawPattern(HDC target, int targetX, int targetY, int index, BOOL indeterminate, BOOL disabled);
     static void CreateSharedResources();
 

@@ -1,0 +1,40 @@
+// The user's external tools, each owning one command id of a range the application
+// reserves; the list is stored with the workspace's state under the section
+// "RIRUserToolsManager", value "Tools" (the list's object archive).
+#pragma once
+#include <guitoolkit/core/CGTUserTool.h>
+
+class CGTUserToolsManager {
+public:
+    // New tools are made of iToolClass (CGTUserTool or a class derived from it).
+    CGTUserToolsManager(UINT iFirstCommandId, UINT iLastCommandId,
+                        CRuntimeClass* iToolClass = RUNTIME_CLASS(CGTUserTool));
+    virtual ~CGTUserToolsManager();
+    CGTUserToolsManager(const CGTUserToolsManager&) = delete;
+    CGTUserToolsManager& operator=(const CGTUserToolsManager&) = delete;
+
+    BOOL SaveState(LPCWSTR iProfile = nullptr);
+    // The tools go first; what cannot be loaded leaves none.
+    BOOL LoadState(LPCWSTR iProfile = nullptr);
+
+    // A tool with the lowest free id of the range, appended; null when every id is taken.
+    CGTUserTool* CreateNewTool();
+    BOOL RemoveTool(CGTUserTool* iTool);
+    BOOL MoveToolUp(CGTUserTool* iTool);
+    BOOL MoveToolDown(CGTUserTool* iTool);
+    CGTUserTool* FindToolByCommand(UINT iCommandId) const;
+    BOOL InvokeToolByCommand(UINT iCommandId);
+
+    const CObList& GetTools() const { return m_Tools; }
+
+private:
+    void DeleteTools();
+    // One place before its predecessor or after its successor.
+    BOOL MoveTool(CGTUserTool* iTool, BOOL iUp);
+    BOOL IsInRange(UINT iCommandId) const { return iCommandId >= m_FirstCommandId && iCommandId <= m_LastCommandId; }
+
+    CObList m_Tools;
+    UINT m_FirstCommandId;
+    UINT m_LastCommandId;
+    CRuntimeClass* m_ToolClass;
+};

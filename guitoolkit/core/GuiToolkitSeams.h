@@ -1,0 +1,61 @@
+// What the toolkit asks of the system about the user's input and the passing of time: key
+// state, the cursor position, a millisecond clock and beeps. Each is a class whose own
+// operations ask the system; tests put an object of a derived class in place to play the
+// user and the clock.
+#pragma once
+#include <afxwin.h>
+
+template <class Seam>
+class CGTSeam {
+public:
+    virtual ~CGTSeam() = default;
+
+    // The one in use: the system until another one is selected.
+    static Seam& Current() { return s_selected != nullptr ? *s_selected : System(); }
+    // Puts one in place (null: the system); returns the one it replaces.
+    static Seam* Select(Seam* seam)
+    {
+        Seam* previous = s_selected;
+        s_selected = seam;
+        return previous;
+    }
+
+private:
+    static Seam& System()
+    {
+        static Seam system;
+        return system;
+    }
+    static inline Seam* s_selected = nullptr;
+};
+
+class CGTKeyState : public CGTSeam<CGTKeyState> {
+public:
+    // As the system's: the high bit is set while the key is down.
+    virtual SHORT GetKeyState(int iVirtualKey) const;
+    virtual SHORT GetAsyncKeyState(int iVirtualKey) const;
+    // Whether the key is down by GetKeyState.
+    BOOL IsDown(int iVirtualKey) const { return GetKeyState(iVirtualKey) < 0; }
+};
+
+// Where the cursor is and what lies under it (the null display driver here does not say
+// which window lies at a point).
+class CGTCursor : public CGTSeam<CGTCursor> {
+public:
+    // Screen coordinates.
+    virtual BOOL GetPosition(POINT& oPoint) const;
+    // The innermost visible window at a screen point.
+    virtual HWND WindowAt(POINT iPoint) const;
+};
+
+class CGTClock : public CGTSeam<CGTClock> {
+public:
+    // Milliseconds since an arbitrary start; wraps as the system's tick count does.
+    virtual DWORD Milliseconds() const;
+};
+
+class CGTBeeper : public CGTSeam<CGTBeeper> {
+public:
+    // A MessageBeep type (MB_OK, MB_ICONHAND, ..., or 0xFFFFFFFF for the speaker).
+    virtual void Beep(UINT iType) const;
+};

@@ -1,0 +1,55 @@
+// Test stand-ins for the toolkit's seams (GuiToolkitSeams.h): each is in place while it
+// lives. Tests of the toolkit's other folders include it too.
+#pragma once
+#include <guitoolkit/core/GuiToolkitSeams.h>
+#include <set>
+#include <vector>
+
+template <class Seam>
+class ScopedFake : public Seam {
+public:
+    ScopedFake() : m_Previous(Seam::Select(this)) {}
+    ~ScopedFake() override { Seam::Select(m_Previous); }
+    ScopedFake(const ScopedFake&) = delete;
+    ScopedFake& operator=(const ScopedFake&) = delete;
+
+private:
+    Seam* m_Previous;
+};
+
+// Keys the test holds down; GetKeyState and GetAsyncKeyState agree.
+class FakeKeyState : public ScopedFake<CGTKeyState> {
+public:
+    SHORT GetKeyState(int iVirtualKey) const override { return m_Down.count(iVirtualKey) ? SHORT(0x8000) : 0; }
+    SHORT GetAsyncKeyState(int iVirtualKey) const override { return GetKeyState(iVirtualKey); }
+    void Press(int iVirtualKey) { m_Down.insert(iVirtualKey); }
+    void Release(int iVirtualKey) { m_Down.erase(iVirtualKey); }
+
+private:
+    std::set<int> m_Down;
+};
+
+class FakeCursor : public ScopedFake<CGTCursor> {
+public:
+    BOOL GetPosition(POINT& oPoint) const override
+    {
+        oPoint = m_Position;
+        return TRUE;
+    }
+    HWND WindowAt(POINT) const override { return m_WindowUnder; }
+    POINT m_Position = {0, 0};
+    HWND m_WindowUnder = nullptr;
+};
+
+class FakeClock : public ScopedFake<CGTClock> {
+public:
+    DWORD Milliseconds() const override { return m_Now; }
+    void Advance(DWORD iMilliseconds) { m_Now += iMilliseconds; }
+    DWORD m_Now = 1000;
+};
+
+class FakeBeeper : public ScopedFake<CGTBeeper> {
+public:
+    void Beep(UINT iType) const override { m_Beeps.push_back(iType); }
+    mutable std::vector<UINT> m_Beeps;
+};
