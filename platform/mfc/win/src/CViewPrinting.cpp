@@ -63,8 +63,10 @@ void CView::OnFilePrint()
     DOCINFOW docInfo = {sizeof(docInfo), strTitle, nullptr, nullptr, 0};
 
     // The job ends as it began: a refused page or a throwing OnPrint aborts the document, and
-    // OnEndPrinting runs in every case.
+    // OnEndPrinting runs in every case, when the pages have let go of the objects they selected
+    // (a selected object cannot be deleted).
     OnBeginPrinting(pDC, &printInfo);
+    int nSaved = pDC->SaveDC();
     BOOL bStarted = FALSE, bPrinted = FALSE;
     try {
         bStarted = pDevice->StartDoc(*pDC, docInfo) > 0;
@@ -72,6 +74,7 @@ void CView::OnFilePrint()
     } catch (...) {
         if (bStarted)
             pDevice->AbortDoc(*pDC);
+        pDC->RestoreDC(nSaved);
         OnEndPrinting(pDC, &printInfo);
         throw;
     }
@@ -79,6 +82,7 @@ void CView::OnFilePrint()
         bPrinted = pDevice->EndDoc(*pDC) > 0;
     else if (bStarted)
         pDevice->AbortDoc(*pDC);
+    pDC->RestoreDC(nSaved);
     OnEndPrinting(pDC, &printInfo);
     if (!bPrinted) {
         CString strPrompt;
