@@ -1,9 +1,11 @@
 // Frames of several documents: two kinds of documents in child frames of one main frame,
 // activation, the window menu, more frames on one document, and closing.
 #include <afxwin.h>
+#include <afxext.h>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
+#include "MemoryPrinter.h"
 #include "test_resource.h"
 
 namespace {
@@ -85,6 +87,7 @@ IMPLEMENT_DYNCREATE(CPlotView, CScrollView)
 
 BEGIN_MESSAGE_MAP(CPlotView, CScrollView)
     ON_COMMAND(ID_PLOT_REFRESH, &CPlotView::OnRefresh)
+    ON_COMMAND(ID_FILE_PRINT_PREVIEW, &CView::OnFilePrintPreview)
 END_MESSAGE_MAP()
 
 class CTracingChild : public CMDIChildWnd {
@@ -255,4 +258,20 @@ TEST_F(MdiFixture, TheLastFrameDeletesItsDocumentOnceAndTheDefaultMenuReturns)
     EXPECT_EQ(app.GetOpenDocumentCount(), 0);
     EXPECT_EQ(::GetMenu(pMain->m_hWnd), pMain->m_hMenuDefault);
     EXPECT_EQ(TextOf(pMain), CString(L"Mdi"));
+}
+
+TEST_F(MdiFixture, ClosingTheMainFrameDuringAChildsPreviewEndsThePreviewOnly)
+{
+    CMemoryPrintDevice printer;
+    CStatic status;  // the main frame's message bar shows the child's page numbers
+    ASSERT_TRUE(status.Create(L"", WS_CHILD | WS_VISIBLE, CRect(0, 0, 200, 20), pMain, AFX_IDW_STATUS_BAR));
+    CMDIChildWnd* pChild = FrameOf(pPlots->OpenDocumentFile(nullptr));
+    pMain->SendMessage(WM_COMMAND, ID_FILE_PRINT_PREVIEW);
+    ASSERT_TRUE(pChild->GetActiveView()->IsKindOf(RUNTIME_CLASS(CPreviewView)));
+    EXPECT_EQ(TextOf(&status), CString(L"Page 1"));
+
+    pMain->SendMessage(WM_CLOSE);
+    EXPECT_EQ(app.m_pMainWnd, pMain);
+    EXPECT_TRUE(pChild->GetActiveView()->IsKindOf(RUNTIME_CLASS(CPlotView)));
+    EXPECT_EQ(app.GetOpenDocumentCount(), 1);
 }
