@@ -96,8 +96,6 @@ public:
     virtual void OnDisplayPageNumber(UINT nPage, UINT nPagesDisplayed);
     void SetZoomState(UINT nNewState);
     void SetCurrentPage(UINT nPage);
-    // Pages shown now: two side by side only while the second one exists.
-    UINT GetPagesShown();
 
     void OnDraw(CDC* pDC) override;
 
@@ -119,6 +117,8 @@ protected:
     CRect m_rectPages[2];     // where the pages stand, in the view's scrolled coordinates
 
     BOOL PageExists(UINT nPage);
+    // Pages shown now: two side by side only while the second one exists.
+    UINT GetPagesShown();
     // Scale and page rectangles for the zoom state and the view's size.
     void PositionPages();
     void DrawPage(CDC* pDC, UINT nIndex);

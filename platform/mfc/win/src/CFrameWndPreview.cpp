@@ -17,7 +17,7 @@ void CFrameWnd::OnSetPreviewMode(BOOL bPreview, CPrintPreviewState* pState)
             ::ShowWindow(hWndPane, SW_HIDE);
             ::SetWindowLongPtrW(hWndPane, GWLP_ID, AFX_IDW_PANE_SAVE);
         }
-        pState->hMenu = ::GetMenu(m_hWnd);
+        pState->hMenu = (GetStyle() & WS_CHILD) ? nullptr : ::GetMenu(m_hWnd);  // a child frame has none
         if (pState->hMenu != nullptr) {
             ::SetMenu(m_hWnd, nullptr);
             m_nIdleFlags &= ~idleMenu;

@@ -144,7 +144,6 @@ BOOL CView::DoPrintPreview(UINT nIDResource, CView* pPrintView, CRuntimeClass* p
     pFrame->SetActiveView(pView);
     pFrame->RecalcLayout();
     pView->SetFocus();
-    pView->OnDisplayPageNumber(pView->m_nCurrentPage, pView->GetPagesShown());
     pFrame->UpdateWindow();
     return TRUE;
 }

@@ -179,3 +179,25 @@ TEST_F(PreviewFixture, ThePageIsDrawnScaledOnAWhiteSheet)
     COLORREF clrDesk = ::GetSysColor(COLOR_APPWORKSPACE);
     EXPECT_EQ(canvas.Pixel(1, 1), (DWORD)((GetRValue(clrDesk) << 16) | (GetGValue(clrDesk) << 8) | GetBValue(clrDesk)));
 }
+
+TEST_F(PreviewFixture, ZoomedInAPageHasItsPrintedSizeAndScrolls)
+{
+    pFrame->SendMessage(WM_COMMAND, ID_FILE_PRINT_PREVIEW);
+    CPreviewView* pPreview = Preview();
+    ASSERT_NE(pPreview, nullptr);
+    EXPECT_FALSE(pPreview->GetStyle() & (WS_HSCROLL | WS_VSCROLL));
+
+    pFrame->SendMessage(WM_COMMAND, AFX_ID_PREVIEW_ZOOMIN);
+    pFrame->SendMessage(WM_COMMAND, AFX_ID_PREVIEW_ZOOMIN);
+    EXPECT_EQ(pPreview->m_nZoomState, (UINT)CPreviewView::ZOOM_IN);
+    int nDpi = CWindowDC(nullptr).GetDeviceCaps(LOGPIXELSX);
+    CSize sizeTotal = pPreview->GetTotalSize();  // the page (8 by 10 inches) and its margins
+    EXPECT_NEAR(sizeTotal.cx, 8 * nDpi, 20);
+    EXPECT_NEAR(sizeTotal.cy, 10 * nDpi, 20);
+    EXPECT_TRUE(pPreview->GetStyle() & WS_VSCROLL);
+
+    pFrame->SendMessage(WM_COMMAND, AFX_ID_PREVIEW_ZOOMOUT);
+    pFrame->SendMessage(WM_COMMAND, AFX_ID_PREVIEW_ZOOMOUT);
+    EXPECT_EQ(pPreview->m_nZoomState, (UINT)CPreviewView::ZOOM_OUT);
+    EXPECT_FALSE(pPreview->GetStyle() & (WS_HSCROLL | WS_VSCROLL));
+}
