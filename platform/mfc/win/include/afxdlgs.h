@@ -169,9 +169,6 @@ public:
     INT_PTR DoModal() override;
     // The default printer, without showing the dialog.
     BOOL GetDefaults();
-    HDC GetPrinterDC() const { return m_pd.hDC; }
-    int GetFromPage() const { return (m_pd.Flags & PD_PAGENUMS) ? m_pd.nFromPage : -1; }
-    int GetToPage() const { return (m_pd.Flags & PD_PAGENUMS) ? m_pd.nToPage : -1; }
 };
 
 class CFindReplaceDialog : public CCommonDialog {

@@ -22,9 +22,6 @@ public:
     CMDIChildWnd* MDIGetActive(BOOL* pbMaximized = nullptr) const;
     void MDIActivate(CWnd* pWndActivate);
     void MDINext() { ::SendMessageW(m_hWndMDIClient, WM_MDINEXT, 0, 0); }
-    void MDIPrev() { ::SendMessageW(m_hWndMDIClient, WM_MDINEXT, 0, 1); }
-    void MDIMaximize(CWnd* pWnd);
-    void MDIRestore(CWnd* pWnd);
     void MDICascade() { ::SendMessageW(m_hWndMDIClient, WM_MDICASCADE, 0, 0); }
     void MDITile(int nType = MDITILE_HORIZONTAL) { ::SendMessageW(m_hWndMDIClient, WM_MDITILE, nType, 0); }
     void MDIIconArrange() { ::SendMessageW(m_hWndMDIClient, WM_MDIICONARRANGE, 0, 0); }
@@ -70,8 +67,6 @@ public:
     CMDIFrameWnd* GetMDIFrame() const;
 
     void MDIActivate();
-    void MDIMaximize();
-    void MDIRestore();
     // The child goes through the MDI client, which activates the next one.
     void MDIDestroy();
     BOOL DestroyWindow() override;

@@ -72,16 +72,6 @@ void CMDIFrameWnd::MDIActivate(CWnd* pWndActivate)
     ::SendMessageW(m_hWndMDIClient, WM_MDIACTIVATE, (WPARAM)pWndActivate->GetSafeHwnd(), 0);
 }
 
-void CMDIFrameWnd::MDIMaximize(CWnd* pWnd)
-{
-    ::SendMessageW(m_hWndMDIClient, WM_MDIMAXIMIZE, (WPARAM)pWnd->GetSafeHwnd(), 0);
-}
-
-void CMDIFrameWnd::MDIRestore(CWnd* pWnd)
-{
-    ::SendMessageW(m_hWndMDIClient, WM_MDIRESTORE, (WPARAM)pWnd->GetSafeHwnd(), 0);
-}
-
 CMenu* CMDIFrameWnd::MDISetMenu(CMenu* pFrameMenu, CMenu* pWindowMenu)
 {
     HMENU hOld = (HMENU)::SendMessageW(m_hWndMDIClient, WM_MDISETMENU, (WPARAM)pFrameMenu->GetSafeHmenu(),
@@ -300,16 +290,6 @@ CMDIFrameWnd* CMDIChildWnd::GetMDIFrame() const
 void CMDIChildWnd::MDIActivate()
 {
     ::SendMessageW(::GetParent(m_hWnd), WM_MDIACTIVATE, (WPARAM)m_hWnd, 0);
-}
-
-void CMDIChildWnd::MDIMaximize()
-{
-    ::SendMessageW(::GetParent(m_hWnd), WM_MDIMAXIMIZE, (WPARAM)m_hWnd, 0);
-}
-
-void CMDIChildWnd::MDIRestore()
-{
-    ::SendMessageW(::GetParent(m_hWnd), WM_MDIRESTORE, (WPARAM)m_hWnd, 0);
 }
 
 void CMDIChildWnd::MDIDestroy()
