@@ -42,6 +42,7 @@ public:
     int m_nDpi = 300;
     CSize m_sizePage = CSize(2400, 3000);  // 8 by 10 inches
     UINT m_nFailingPage = 0;               // the page whose EndPage fails; 0: none
+    BOOL m_bHasPrinter = TRUE;             // FALSE: as a machine without printers
     std::vector<std::string> m_calls;
     HDC m_hLastDC = nullptr;  // the DC of the last job
 
@@ -51,6 +52,8 @@ public:
     CDC* CreatePrinterDC(CPrintDialog&, BOOL bShowDialog) override
     {
         m_calls.push_back(bShowDialog ? "print dialog" : "default printer");
+        if (!m_bHasPrinter)
+            return nullptr;
         CDC* pDC = new CMemoryPrinterDC(m_nDpi, m_sizePage);
         m_hLastDC = pDC->m_hDC;
         return pDC;

@@ -8,6 +8,16 @@
 #include "test_resource.h"
 
 namespace {
+class CPreviewApp : public CWinApp {
+public:
+    std::vector<CString> m_prompts;
+    int DoMessageBox(LPCWSTR lpszPrompt, UINT, UINT) override
+    {
+        m_prompts.push_back(lpszPrompt);
+        return IDOK;
+    }
+};
+
 // Three pages, each with a black block an inch from the top left, three inches wide and two
 // high.
 class CPagesView : public CView {
@@ -75,8 +85,23 @@ struct Canvas {
     }
 };
 
+// A preview view of the program's own, as a toolkit makes one: it shows the page numbers its
+// own way.
+class CBarPreview : public CPreviewView {
+    DECLARE_DYNCREATE(CBarPreview)
+public:
+    std::vector<CString> m_shown;
+    void OnDisplayPageNumber(UINT nPage, UINT nPagesDisplayed) override
+    {
+        CString str;
+        str.Format(L"%u+%u", nPage, nPagesDisplayed);
+        m_shown.push_back(str);
+    }
+};
+IMPLEMENT_DYNCREATE(CBarPreview, CPreviewView)
+
 struct PreviewFixture : public ::testing::Test {
-    CWinApp app;
+    CPreviewApp app;
     CMemoryPrintDevice printer;
     CFrameWnd* pFrame = nullptr;
     CPagesView* pView = nullptr;
@@ -200,4 +225,33 @@ TEST_F(PreviewFixture, ZoomedInAPageHasItsPrintedSizeAndScrolls)
     pFrame->SendMessage(WM_COMMAND, AFX_ID_PREVIEW_ZOOMOUT);
     EXPECT_EQ(pPreview->m_nZoomState, (UINT)CPreviewView::ZOOM_OUT);
     EXPECT_FALSE(pPreview->GetStyle() & (WS_HSCROLL | WS_VSCROLL));
+}
+
+TEST_F(PreviewFixture, ThePreviewIsAViewOfTheCallersClass)
+{
+    CPrintPreviewState* pState = new CPrintPreviewState;
+    ASSERT_TRUE(pView->DoPrintPreview(AFX_IDD_PREVIEW_TOOLBAR, pView, RUNTIME_CLASS(CBarPreview), pState));
+    CBarPreview* pPreview = DYNAMIC_DOWNCAST(CBarPreview, pFrame->GetActiveView());
+    ASSERT_NE(pPreview, nullptr);
+    EXPECT_EQ(pPreview->m_pPreviewState, pState);
+    EXPECT_EQ(pPreview->m_pPrintView, pView);
+    pFrame->SendMessage(WM_COMMAND, AFX_ID_PREVIEW_NEXT);
+    EXPECT_EQ(pPreview->m_shown, (std::vector<CString>{L"1+1", L"2+1"}));
+    EXPECT_EQ(Message(), CString(L""));
+}
+
+TEST_F(PreviewFixture, WithoutAPrinterThePreviewIsRefusedAndTheFrameStaysAsItWas)
+{
+    printer.m_bHasPrinter = FALSE;
+    HMENU hMenu = ::GetMenu(pFrame->m_hWnd);
+    pFrame->SendMessage(WM_COMMAND, ID_FILE_PRINT_PREVIEW);
+    EXPECT_EQ(pFrame->GetActiveView(), pView);
+    EXPECT_TRUE(pView->IsWindowVisible());
+    EXPECT_EQ(pView->GetDlgCtrlID(), AFX_IDW_PANE_FIRST);
+    EXPECT_TRUE(pBar->IsWindowVisible());
+    EXPECT_EQ(::GetMenu(pFrame->m_hWnd), hMenu);
+    EXPECT_EQ(pFrame->GetDlgItem(AFX_IDW_PREVIEW_BAR), nullptr);
+    EXPECT_EQ(pView->m_nBeginPrinting, 0);
+    ASSERT_EQ(app.m_prompts.size(), 1u);
+    EXPECT_NE(app.m_prompts[0].Find(L"no printer"), -1);
 }
