@@ -11,7 +11,6 @@ BOOL CView::DoPreparePrinting(CPrintInfo* pInfo)
     PRINTDLGW& pd = pInfo->m_pPD->m_pd;
     pd.nFromPage = (WORD)pInfo->GetMinPage();
     pd.nToPage = (WORD)pInfo->GetMaxPage();
-    pd.hwndOwner = GetSafeHwnd();
     // A preview asks nothing: it shows the pages of the default printer.
     CDC* pDC = AfxGetPrintDevice()->CreatePrinterDC(*pInfo->m_pPD, !pInfo->m_bPreview);
     if (pDC == nullptr)
