@@ -54,6 +54,8 @@ INT_PTR CALLBACK AfxDlgProc(HWND hWnd, UINT message, WPARAM, LPARAM lParam)
             pWnd = pPage;
         }
     }
+    if (!AfxCreateDlgControls(pWnd))
+        return TRUE;
     CDialog* pDlg = DYNAMIC_DOWNCAST(CDialog, pWnd);
     if (pDlg == nullptr)
         return TRUE;
