@@ -200,6 +200,9 @@ TEST_F(HostingFixture, ADialogsControlsExistBeforeOnInitDialogBindsThem)
     } dialog;
     ASSERT_TRUE(dialog.Create(IDD_HOSTED_DIALOG, m_pFrame));
     EXPECT_EQ(dialog.m_nSeen, 42);
+    // The template's own control is still there, behind the hosted one.
+    ASSERT_NE(dialog.GetDlgItem(IDOK), nullptr);
+    EXPECT_EQ(::GetWindow(dialog.m_wndHosted.m_hWnd, GW_HWNDNEXT), dialog.GetDlgItem(IDOK)->m_hWnd);
     EXPECT_TRUE(dialog.m_wndHosted.GetStyle() & WS_VISIBLE);
     dialog.DestroyWindow();
     EXPECT_EQ(TestControlLog::nLive, 0);

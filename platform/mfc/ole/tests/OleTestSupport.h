@@ -2,6 +2,7 @@
 // the lines a test writes to the debugger output.
 #pragma once
 #include <afxole.h>
+#include "DebugOutputCapture.h"
 #include <functional>
 #include <string>
 #include <vector>
@@ -71,21 +72,4 @@ public:
         m_calls.push_back(call);
         return m_answer ? m_answer(m_calls.back(), pResult, pExcepInfo) : S_OK;
     }
-};
-
-// The debugger output written while it lives (OutputDebugString raises an exception that a
-// vectored handler sees first).
-class CDebugOutputCapture {
-public:
-    CDebugOutputCapture();
-    ~CDebugOutputCapture();
-    CDebugOutputCapture(const CDebugOutputCapture&) = delete;
-    CDebugOutputCapture& operator=(const CDebugOutputCapture&) = delete;
-
-    std::wstring Text() const { return s_text; }
-
-private:
-    static LONG CALLBACK Handler(PEXCEPTION_POINTERS pInfo);
-    static std::wstring s_text;
-    void* m_hHandler;
 };

@@ -1,4 +1,4 @@
-#include "OleTestSupport.h"
+#include "DebugOutputCapture.h"
 
 #ifndef DBG_PRINTEXCEPTION_WIDE_C
 #define DBG_PRINTEXCEPTION_WIDE_C 0x4001000A
