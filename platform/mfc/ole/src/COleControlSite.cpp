@@ -111,6 +111,17 @@ void COleControlSite::Close()
     }
 }
 
+CRect COleControlSite::GetPosRect() const
+{
+    // The program may have moved the control's window since the control last heard of it.
+    if (m_hWndCtrl == nullptr || !::IsWindow(m_hWndCtrl))
+        return m_rect;
+    CRect rect;
+    ::GetWindowRect(m_hWndCtrl, &rect);
+    ::MapWindowPoints(nullptr, m_pContainer->GetContainerWindow(), (LPPOINT)&rect, 2);
+    return rect;
+}
+
 CRect COleControlSite::GetClipRect() const
 {
     CRect rect;
@@ -149,7 +160,7 @@ STDMETHODIMP COleControlSite::GetWindowContext(IOleInPlaceFrame** ppFrame, IOleI
         return E_UNEXPECTED;
     m_pContainer->AddRef();
     *ppFrame = m_pContainer;
-    *lprcPosRect = m_rect;
+    *lprcPosRect = GetPosRect();
     *lprcClipRect = GetClipRect();
     lpFrameInfo->fMDIApp = FALSE;
     lpFrameInfo->hwndFrame = ::GetAncestor(m_pContainer->GetContainerWindow(), GA_ROOT);

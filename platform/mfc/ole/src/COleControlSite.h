@@ -67,6 +67,7 @@ private:
     // The style bits of the template item that the container sets on the control's window.
     void ApplyStyle(DWORD dwStyle);
     HRESULT GetAmbientFont(VARIANT* pVarResult);
+    CRect GetPosRect() const;
     CRect GetClipRect() const;
 
     COleControlContainer* m_pContainer;  // a reference while the control is open

@@ -88,6 +88,17 @@ TEST_F(OleFixture, TheDataObjectSeesWhatTheSourceOffersAndGetsCopiesOfIt)
         formats.push_back(formatEtc.cfFormat);
     EXPECT_EQ(formats, (std::vector<CLIPFORMAT>{CF_UNICODETEXT, cfPrivate}));
 
+    // What a source puts on the clipboard is read the same way.
+    ASSERT_EQ(::OleSetClipboard((LPDATAOBJECT)source.GetInterface(&IID_IDataObject)), S_OK);
+    COleDataObject clipboard;
+    ASSERT_TRUE(clipboard.AttachClipboard());
+    HGLOBAL hText = clipboard.GetGlobalData(CF_UNICODETEXT);
+    ASSERT_NE(hText, nullptr);
+    EXPECT_EQ(TextOfGlobal(hText), CString(L"text"));
+    ::GlobalFree(hText);
+    clipboard.Release();
+    ::OleSetClipboard(nullptr);
+
     source.Empty();
     EXPECT_FALSE(dataObject.IsDataAvailable(cfPrivate));
     EXPECT_EQ(dataObject.GetGlobalData(CF_UNICODETEXT), nullptr);

@@ -173,6 +173,11 @@ TEST_F(HostingFixture, TheSiteServesAmbientsAndTheWrapperCallsTheControlByDispat
     long nSum = 0;
     wrapper.InvokeHelper(2, DISPATCH_METHOD, VT_I4, &nSum, params, 3L, 4L);
     EXPECT_EQ(nSum, 7);
+    // The site tells a control where it stands after the program moved it.
+    wrapper.MoveWindow(30, 40, 100, 80);
+    long nLeft = 0;
+    wrapper.InvokeHelper(4, DISPATCH_METHOD, VT_I4, &nLeft, nullptr);
+    EXPECT_EQ(nLeft, 30);
     try {
         wrapper.InvokeHelper(3, DISPATCH_METHOD, VT_EMPTY, nullptr, nullptr);
         ADD_FAILURE() << "no exception";

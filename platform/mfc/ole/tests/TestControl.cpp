@@ -189,6 +189,11 @@ public:
             pResult->lVal = pParams->rgvarg[0].lVal + pParams->rgvarg[1].lVal;
             return S_OK;
         }
+        if (dispid == 4) {
+            pResult->vt = VT_I4;
+            pResult->lVal = PositionLeft();
+            return S_OK;
+        }
         if (dispid == 3) {
             pExcepInfo->bstrDescription = ::SysAllocString(L"The test control refuses.");
             pExcepInfo->bstrSource = ::SysAllocString(L"TestControl");
@@ -235,6 +240,25 @@ private:
             return E_FAIL;
         ReadAmbients(pActiveSite);
         return S_OK;
+    }
+
+    // Where the site says the control stands now.
+    LONG PositionLeft()
+    {
+        IOleInPlaceSite* pInPlaceSite = nullptr;
+        if (m_pSite == nullptr || FAILED(m_pSite->QueryInterface(IID_IOleInPlaceSite, (void**)&pInPlaceSite)))
+            return -1;
+        IOleInPlaceFrame* pFrame = nullptr;
+        IOleInPlaceUIWindow* pDoc = nullptr;
+        RECT rectPos = {-1}, rectClip;
+        OLEINPLACEFRAMEINFO frameInfo = {sizeof(frameInfo)};
+        pInPlaceSite->GetWindowContext(&pFrame, &pDoc, &rectPos, &rectClip, &frameInfo);
+        if (pFrame != nullptr)
+            pFrame->Release();
+        if (pDoc != nullptr)
+            pDoc->Release();
+        pInPlaceSite->Release();
+        return rectPos.left;
     }
 
     void ReadAmbients(IOleClientSite* pSite)

@@ -1,6 +1,7 @@
 // A small windowed control of the tests, registered in this process: it activates in place in
 // a window of its own, reads its site's ambient properties and answers a few dispatch ids.
-//   get/put 1: a 32-bit value;  method 2 (a, b): a + b;  method 3: fails with an exception.
+//   get/put 1: a 32-bit value;  method 2 (a, b): a + b;  method 3: fails with an exception;
+//   method 4: the left edge of the position its site gives it now.
 // Objects of the failing class fail their in-place activation.
 #pragma once
 #include <afxole.h>
