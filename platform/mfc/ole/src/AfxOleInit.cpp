@@ -11,6 +11,7 @@ const WCHAR kAfxControlSiteProp[] = L"AfxOleControlSite";
 static thread_local BOOL t_bOleInit = FALSE;
 static std::atomic<bool> s_bContainerEnabled{false};
 
+// A program ends on the thread that started it: OLE is undone there, once.
 static void AfxOleTermAtExit()
 {
     if (t_bOleInit) {

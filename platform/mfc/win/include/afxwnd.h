@@ -373,9 +373,10 @@ public:
     static void PASCAL CancelToolTips(BOOL bKeys = FALSE);
     void UpdateDialogControls(CCmdTarget* pTarget, BOOL bDisableIfNoHndler);
 
-    // --- Hosted controls (the OLE part of the library, mfc_ole). The window becomes the
-    // object of a control that the program turned hosting on for (AfxEnableControlContainer),
-    // made from its class id or ProgID; the name is what the control's site calls it.
+    // --- Hosted controls: the OLE part of the library (mfc_ole), once the program turned
+    // hosting on (AfxEnableControlContainer). CreateControl makes this object the window
+    // object of a new control of the class (a class id, "{...}" or a ProgID); the name is what
+    // the control's site calls it.
     BOOL CreateControl(REFCLSID clsid, LPCWSTR lpszWindowName, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd,
                        UINT nID);
     BOOL CreateControl(LPCWSTR lpszClass, LPCWSTR lpszWindowName, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd,
