@@ -44,7 +44,7 @@ BOOL COleDispatchDriver::CreateDispatch(REFCLSID clsid, COleException* pError)
 BOOL COleDispatchDriver::CreateDispatch(LPCWSTR lpszProgID, COleException* pError)
 {
     CLSID clsid;
-    HRESULT hr = ::CLSIDFromString(lpszProgID, &clsid);
+    HRESULT hr = AfxOleClassIdFromName(lpszProgID, &clsid);
     if (FAILED(hr)) {
         if (pError != nullptr)
             pError->m_sc = hr;

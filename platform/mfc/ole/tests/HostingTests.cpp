@@ -247,3 +247,23 @@ TEST_F(HostingFixture, AControlThatCannotBeMadeFailsTheWindowAndLeavesNothingBeh
     EXPECT_EQ(wrapper.m_hWnd, nullptr);
     EXPECT_EQ(::GetWindow(m_pFrame->m_hWnd, GW_CHILD), nullptr);
 }
+
+TEST_F(HostingFixture, ADriverCreatesItsObjectByClassIdOrProgId)
+{
+    for (LPCWSTR lpszName : {kZvTestControlClsid, kZvTestControlProgID}) {
+        COleDispatchDriver driver;
+        ASSERT_TRUE(driver.CreateDispatch(lpszName)) << CString(lpszName);
+        driver.SetProperty(1, VT_I4, 5L);
+        long nValue = 0;
+        driver.GetProperty(1, VT_I4, &nValue);
+        EXPECT_EQ(nValue, 5);
+    }
+    EXPECT_EQ(TestControlLog::nLive, 0);
+    COleException error;
+    COleDispatchDriver driver;
+    EXPECT_FALSE(driver.CreateDispatch(L"ZvOleTests.Nobody", &error));
+    EXPECT_EQ(error.m_sc, CO_E_CLASSSTRING);
+    EXPECT_FALSE(driver.CreateDispatch(L"{0BADC1D5-0000-4000-8000-00000000D1E5}", &error));
+    EXPECT_EQ(error.m_sc, REGDB_E_CLASSNOTREG);
+    EXPECT_EQ(driver.m_lpDispatch, nullptr);
+}
