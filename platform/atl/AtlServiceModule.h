@@ -13,8 +13,7 @@ class CAtlException;
 // serves the classes of its object map in the multithreaded apartment until the service is
 // stopped or, as a local server, until its last client has gone.
 //
-// A program derives its module from CAtlZorvaneModuleT, which supplies the service name and
-// account; the derived class supplies the values below.
+// A program derives its module from this class and supplies the values below.
 class CAtlServiceModule : public CAtlModule {
 public:
     // The service name is the module's string resource of that id (at most 255 characters).
@@ -52,7 +51,7 @@ protected:
     // The AppID key's text, e.g. "ProductServer".
     virtual const wchar_t* GetAppIdName() const = 0;
     virtual const _ATL_OBJMAP_ENTRY* GetObjectMap() const = 0;
-    // The service's account; null for LocalSystem.
+    // The account the service runs as; null for LocalSystem.
     virtual const wchar_t* GetServiceAccount() const = 0;
     // The program's own log: each failure the module reports arrives here as one line ending in
     // a line feed.

@@ -9,7 +9,7 @@
 
 namespace {
 
-const wchar_t kServiceName[] = L"Zorvane Scaffolding Test Service";
+const wchar_t kServiceName[] = L"Scaffolding Test Service";
 const wchar_t kAppId[] = L"{64F60B98-B36A-427C-8088-D61E8A6DB2DC}";
 const wchar_t kClassId[] = L"{8371CD92-3C9B-4118-B5D3-0261E7C81475}";
 const wchar_t kLibId[] = L"{3B6EF7B6-EE63-47E7-9D78-28054BDE6FAC}";
