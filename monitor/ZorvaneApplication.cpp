@@ -16,15 +16,6 @@ namespace {
 
 const UINT FirstQuantumMs = 60000;
 
-// The folder of the running program, with its trailing backslash.
-std::wstring ProgramDirectory()
-{
-    std::vector<wchar_t> path(32768);
-    DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-    std::wstring text(path.data(), length < path.size() ? length : 0);
-    return text.substr(0, text.find_last_of(L'\\') + 1);
-}
-
 }  // namespace
 
 TZorvaneApplication* TZorvaneApplication::running_ = nullptr;
@@ -58,7 +49,7 @@ TZorvaneApplication::~TZorvaneApplication()
 void TZorvaneApplication::Configure()
 {
     updateAllProcesses_ = GetBool(L"UpdateAllProcesses", false);
-    ConfigureDailyLog(*this, DebugLog(), ProgramDirectory(), L"ZorvaneUserApp_%Y_%m_%d.log");
+    ConfigureDailyLog(*this, DebugLog(), GetProgramDirectory(), L"ZorvaneUserApp_%Y_%m_%d.log");
     if (LogOn())
         DebugLog() << "TZorvaneApplication::TZorvaneApplication\n";
     computerName_ = GetLocalComputerName();
@@ -164,14 +155,16 @@ void TZorvaneApplication::Install()
 {
     if (LogOn())
         DebugLog() << "TZorvaneApplication::Install\n";
-    std::vector<wchar_t> path(32768);
-    DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-    if (length == 0 || length >= path.size())
+    std::wstring path;
+    try {
+        path = GetProgramPath();
+    } catch (const std::exception&) {
         return;
+    }
     STARTUPINFOW startup = {};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process = {};
-    if (!CreateProcessW(path.data(), nullptr, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+    if (!CreateProcessW(path.c_str(), nullptr, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
         return;
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);

@@ -12,6 +12,7 @@
 #include <csl/TMutex.h>
 #include <csl/TSeTranslatorGuard.h>
 #include <csl/_time_t.h>
+#include <csl/SystemUtils.h>
 
 namespace {
 
@@ -24,17 +25,6 @@ const DWORD kWindowTaskPatience = 1000;
 std::wstring Text(BSTR iText)
 {
     return iText ? std::wstring(iText, SysStringLen(iText)) : std::wstring();
-}
-
-// The drive and directory of the running program, with the trailing backslash.
-std::wstring ProgramDirectory()
-{
-    wchar_t path[MAX_PATH];
-    DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH)
-        ThrowLastSystemError();
-    std::wstring text(path, length);
-    return text.substr(0, text.find_last_of(L'\\') + 1);
 }
 
 long ElementCount(SAFEARRAY* iArray)
@@ -60,7 +50,7 @@ CZorvane::CZorvane(ISessionHost& iSessions)
     }
     PutValue(L"ServerName", std::wstring(L"localhost"));
     Load();
-    m_ModuleDirectory = ProgramDirectory();
+    m_ModuleDirectory = GetProgramDirectory();
     if (!SetCurrentDirectoryW(m_ModuleDirectory.c_str()))
         ThrowLastSystemError();
     ConfigureDailyLog(*this, DebugLog(), m_ModuleDirectory, L"ZorvaneSvc_%Y_%m_%d.log");

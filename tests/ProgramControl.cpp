@@ -1,12 +1,5 @@
 #include "ProgramControl.h"
 
-std::wstring OwnFolder()
-{
-    wchar_t path[MAX_PATH];
-    std::wstring text(path, GetModuleFileNameW(nullptr, path, MAX_PATH));
-    return text.substr(0, text.find_last_of(L'\\') + 1);
-}
-
 HANDLE Launch(const std::wstring& iCommandLine)
 {
     std::wstring commandLine = iCommandLine;

@@ -1,13 +1,13 @@
 #pragma once
-// What every test that runs programs needs: the test program's folder, starting processes,
-// waiting for what other threads and processes do, and the service manager's handles.
+// What every test that runs programs needs: the test program's folder (GetProgramDirectory),
+// starting processes, waiting for what other threads and processes do, and the service
+// manager's handles.
+#include <csl/SystemUtils.h>
+
 #include <windows.h>
 
 #include <functional>
 #include <string>
-
-// The folder of the running test program, with a trailing backslash.
-std::wstring OwnFolder();
 
 // Starts the command line; the caller closes the process handle (null when it cannot start).
 HANDLE Launch(const std::wstring& iCommandLine);

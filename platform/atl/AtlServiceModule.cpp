@@ -5,6 +5,8 @@
 #include "RegistryKey.h"
 #include "ServiceControl.h"
 
+#include <ModulePath.h>
+
 #include <shellapi.h>
 
 namespace {
@@ -424,12 +426,10 @@ void CAtlServiceModule::MonitorShutdown()
 
 std::wstring CAtlServiceModule::ProgramPath() const
 {
-    wchar_t path[MAX_PATH];
-    DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH)
-        throw CAtlException::FromWin32(length ? ERROR_INSUFFICIENT_BUFFER : GetLastError(),
-                                       L"Could not get the program's path");
-    return std::wstring(path, length);
+    const std::wstring path = ModuleFilePath();
+    if (path.empty())
+        throw CAtlException::FromWin32(GetLastError(), L"Could not get the program's path");
+    return path;
 }
 
 std::wstring CAtlServiceModule::AppIdKey() const

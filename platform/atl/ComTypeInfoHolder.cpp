@@ -2,6 +2,8 @@
 
 #include "RecordMethodInvoker.h"
 
+#include <ModulePath.h>
+
 #include <string>
 #include <vector>
 
@@ -51,12 +53,11 @@ HRESULT CComTypeInfoHolder::LoadTypeLib(ITypeLib** lib) const
     HRESULT hr = LoadRegTypeLib(m_libId, m_major, m_minor, 0, lib);
     if (SUCCEEDED(hr))
         return hr;
-    wchar_t path[MAX_PATH];
-    DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH)
+    const std::wstring path = ModuleFilePath();
+    if (path.empty())
         return hr;
     for (const std::wstring& name : TypeLibResources(GetModuleHandleW(nullptr))) {
-        std::wstring resource = std::wstring(path) + L"\\" + name;
+        std::wstring resource = path + L"\\" + name;
         if (FAILED(LoadTypeLibEx(resource.c_str(), REGKIND_NONE, lib)))
             continue;
         if (HasLibId(*lib, m_libId))

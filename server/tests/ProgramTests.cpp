@@ -2,6 +2,7 @@
 // other processes.
 #include <PlatformAdo.h>
 #include <zorvane.h>
+#include <csl/SystemUtils.h>
 
 #include <gtest/gtest.h>
 
@@ -24,14 +25,6 @@ std::wstring ServerPath()
     wchar_t path[MAX_PATH];
     GetFullPathNameW(ZV_SERVER_EXE, MAX_PATH, path, nullptr);
     return path;
-}
-
-std::wstring TestDirectory()
-{
-    wchar_t path[MAX_PATH];
-    const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
-    const std::wstring text(path, length);
-    return text.substr(0, text.rfind(L'\\') + 1);
 }
 
 // Runs the server with the arguments and answers its exit code.
@@ -136,7 +129,7 @@ protected:
         RegDeleteTreeW(HKEY_LOCAL_MACHINE, kConfigKey);
         const DWORD quantum = 45;
         RegSetKeyValueW(HKEY_LOCAL_MACHINE, kConfigKey, L"Quantum", REG_DWORD, &quantum, sizeof(quantum));
-        const std::wstring database = L"Provider=SQLite;Data Source=" + TestDirectory() + L"program.db";
+        const std::wstring database = L"Provider=SQLite;Data Source=" + GetProgramDirectory() + L"program.db";
         RegSetKeyValueW(HKEY_LOCAL_MACHINE, kConfigKey, L"ConnectionString", REG_SZ, database.c_str(),
                         static_cast<DWORD>((database.size() + 1) * sizeof(wchar_t)));
         ASSERT_EQ(0u, RunServer(L"/UnregServer"));

@@ -1,6 +1,7 @@
 #include "ServerTestSupport.h"
 
 #include <csl/DbQuery/TDbCommand.h>
+#include <csl/SystemUtils.h>
 #include <csl/TDebugStream.h>
 
 #include <windows.h>
@@ -8,14 +9,6 @@
 namespace {
 
 const wchar_t kConfigKey[] = L"SOFTWARE\\Halvorn Software\\Zorvane\\ZorvaneServer";
-
-std::wstring ProgramDirectory()
-{
-    wchar_t path[MAX_PATH];
-    const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
-    const std::wstring text(path, length);
-    return text.substr(0, text.rfind(L'\\') + 1);
-}
 
 }  // namespace
 
@@ -74,7 +67,7 @@ void ServerConfig::Set(const wchar_t* iName, const std::wstring& iValue)
 
 std::wstring FreshDatabase(const std::wstring& iName)
 {
-    const std::wstring path = ProgramDirectory() + iName;
+    const std::wstring path = GetProgramDirectory() + iName;
     DeleteFileW(path.c_str());
     return path;
 }

@@ -22,7 +22,7 @@ const DWORD kPatienceMs = 60000;
 
 std::wstring ServicePath()
 {
-    return OwnFolder() + L"zvservice.exe";
+    return GetProgramDirectory() + L"zvservice.exe";
 }
 
 DWORD RunService(const wchar_t* iSwitch)
@@ -74,8 +74,8 @@ protected:
         const std::wstring event = L"ZorvaneServiceTestServer" + std::to_wstring(iQuantum);
         HANDLE ready = CreateEventW(nullptr, TRUE, FALSE, event.c_str());
         m_Stops.push_back(CreateEventW(nullptr, TRUE, FALSE, (event + L"Stop").c_str()));
-        HANDLE process =
-            Launch(L"\"" + OwnFolder() + L"zvservice_fake_server.exe\" " + std::to_wstring(iQuantum) + L" " + event);
+        HANDLE process = Launch(L"\"" + GetProgramDirectory() + L"zvservice_fake_server.exe\" " +
+                                std::to_wstring(iQuantum) + L" " + event);
         EXPECT_NE(nullptr, process);
         HANDLE objects[] = {ready, process};
         EXPECT_EQ(WAIT_OBJECT_0, WaitForMultipleObjects(2, objects, FALSE, kPatienceMs));

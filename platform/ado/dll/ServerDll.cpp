@@ -5,16 +5,11 @@
 #include "ComObject.h"
 #include "PlatformAdo.h"
 
+#include <ModulePath.h>
+
 namespace {
 
 HMODULE g_module = nullptr;
-
-std::wstring ModulePath()
-{
-    wchar_t path[MAX_PATH];
-    DWORD length = GetModuleFileNameW(g_module, path, MAX_PATH);
-    return std::wstring(path, length);
-}
 
 }  // namespace
 
@@ -45,7 +40,7 @@ STDAPI DllCanUnloadNow()
 
 STDAPI DllRegisterServer()
 {
-    return ado::RegisterServer(ModulePath().c_str());
+    return ado::RegisterServer(ModuleFilePath(g_module).c_str());
 }
 
 STDAPI DllUnregisterServer()

@@ -7,6 +7,8 @@
 
 #include "AdoError.h"
 
+#include <ModulePath.h>
+
 namespace ado {
 namespace {
 
@@ -214,10 +216,7 @@ std::wstring ResolveDatabaseFile(const std::wstring& path)
     std::wstring full = path;
     bool absolute = (path.size() >= 2 && path[1] == L':') || (!path.empty() && (path[0] == L'\\' || path[0] == L'/'));
     if (!absolute) {
-        wchar_t program[MAX_PATH];
-        DWORD length = GetModuleFileNameW(nullptr, program, MAX_PATH);
-        std::wstring folder(program, length);
-        full = folder.substr(0, folder.find_last_of(L"\\/") + 1) + path;
+        full = ProgramFolder() + path;
     }
     using UnixName = char*(CDECL*)(const wchar_t*);
     auto toUnix =

@@ -4,6 +4,8 @@
 #include "ComObject.h"
 #include "PlatformAdo.h"
 
+#include <ModulePath.h>
+
 namespace ado {
 namespace {
 
@@ -20,10 +22,7 @@ std::wstring ServerPath(const wchar_t* dllPath)
 {
     if (dllPath)
         return dllPath;
-    wchar_t program[MAX_PATH];
-    DWORD length = GetModuleFileNameW(nullptr, program, MAX_PATH);
-    std::wstring folder(program, length);
-    return folder.substr(0, folder.find_last_of(L"\\/") + 1) + kServerDll;
+    return ProgramFolder() + kServerDll;
 }
 
 void SetValue(const std::wstring& keyName, const wchar_t* name, const std::wstring& value)

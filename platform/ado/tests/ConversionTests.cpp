@@ -4,6 +4,8 @@
 #include "ConnectionString.h"
 #include "DateTime.h"
 
+#include <ModulePath.h>
+
 namespace ado {
 namespace {
 
@@ -79,9 +81,7 @@ TEST(ConnectionStringTest, NamesTheDriver)
 
 TEST(ConnectionStringTest, ResolvesRelativeFilesBesideTheProgram)
 {
-    wchar_t path[MAX_PATH];
-    std::wstring program(path, GetModuleFileNameW(nullptr, path, MAX_PATH));
-    std::wstring folder = program.substr(0, program.find_last_of(L'\\') + 1);
+    std::wstring folder = ProgramFolder();
     std::wstring resolved = ResolveDatabaseFile(L"some.db");
     // Under Wine the result is the host's path of the same file.
     std::wstring expected = folder + L"some.db";

@@ -25,13 +25,6 @@ std::wstring LastErrorText()
     return result;
 }
 
-std::wstring ProgramFolder()
-{
-    wchar_t path[MAX_PATH];
-    std::wstring program(path, GetModuleFileNameW(nullptr, path, MAX_PATH));
-    return program.substr(0, program.find_last_of(L'\\') + 1);
-}
-
 Variant FieldValue(_Recordset* recordset, const wchar_t* name)
 {
     ComPtr<Fields> fields;

@@ -7,6 +7,8 @@
 #include "PlatformAdo.h"
 #include "Variant.h"
 
+#include <ModulePath.h>
+
 namespace ado::test {
 
 // A BSTR argument for the duration of a call.
@@ -32,8 +34,6 @@ ComPtr<Interface> Create(REFCLSID classId)
 
 // The description the last failed call left in the thread's error info.
 std::wstring LastErrorText();
-
-std::wstring ProgramFolder();
 
 // The current value of a field of the recordset, by name.
 Variant FieldValue(_Recordset* recordset, const wchar_t* name);

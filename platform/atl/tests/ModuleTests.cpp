@@ -1,4 +1,5 @@
 #include <AtlTest.h>
+#include <ModulePath.h>
 
 #include <gtest/gtest.h>
 
@@ -15,21 +16,13 @@ const wchar_t kClassId[] = L"{8371CD92-3C9B-4118-B5D3-0261E7C81475}";
 const wchar_t kLibId[] = L"{3B6EF7B6-EE63-47E7-9D78-28054BDE6FAC}";
 const DWORD kPatienceMs = 60000;
 
-std::wstring ProgramDirectory()
-{
-    wchar_t path[MAX_PATH];
-    DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
-    std::wstring text(path, length);
-    return text.substr(0, text.rfind(L'\\') + 1);
-}
-
 std::wstring ServerPath()
 {
-    return ProgramDirectory() + L"atl_test_server.exe";
+    return ProgramFolder() + L"atl_test_server.exe";
 }
 std::wstring LogPath()
 {
-    return ProgramDirectory() + L"atl_test_server.log";
+    return ProgramFolder() + L"atl_test_server.log";
 }
 
 // Runs the test server with the arguments and answers its exit code and standard error.

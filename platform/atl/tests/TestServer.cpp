@@ -2,6 +2,7 @@
 #include "TestObjects.h"
 
 #include <AtlServiceModule.h>
+#include <ModulePath.h>
 #include <ObjectMap.h>
 
 #include <cstdio>
@@ -26,12 +27,11 @@ protected:
     // The program's log: a file next to the program.
     void LogMessage(const wchar_t* line) override
     {
-        wchar_t path[MAX_PATH];
-        DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
-        if (length == 0 || length >= MAX_PATH - 4)
+        std::wstring path = ModuleFilePath();
+        if (path.size() < 3)
             return;
-        wcscpy(path + length - 3, L"log");
-        if (FILE* file = _wfopen(path, L"a")) {
+        path.replace(path.size() - 3, 3, L"log");
+        if (FILE* file = _wfopen(path.c_str(), L"a")) {
             fputws(line, file);
             fclose(file);
         }
