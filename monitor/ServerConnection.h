@@ -3,13 +3,9 @@
 #include "Quantum.h"
 #include "ServerActivator.h"
 
-#include <zorvane.h>
-
-#include <comdef.h>
+#include <ZorvanePtr.h>
 
 #include <string>
-
-using IZorvanePtr = _com_ptr_t<_com_IIID<IZorvane, &IID_IZorvane>>;
 
 // The monitor's link to its server object (the user service's relay or the server itself):
 // finds the class, activates it and reads the quantum.
