@@ -7,6 +7,7 @@
 #include <csl/CallFailure.h>
 #include <csl/DailyLog.h>
 #include <csl/EComException.h>
+#include <csl/SafeArrayElements.h>
 #include <csl/TDebugStream.h>
 #include <csl/TLockScope.h>
 #include <csl/TMutex.h>
@@ -25,14 +26,6 @@ const DWORD kWindowTaskPatience = 1000;
 std::wstring Text(BSTR iText)
 {
     return iText ? std::wstring(iText, SysStringLen(iText)) : std::wstring();
-}
-
-long ElementCount(SAFEARRAY* iArray)
-{
-    LONG lower = 0, upper = -1;
-    if (!iArray || FAILED(SafeArrayGetLBound(iArray, 1, &lower)) || FAILED(SafeArrayGetUBound(iArray, 1, &upper)))
-        return 0;
-    return upper - lower + 1;
 }
 
 }  // namespace
@@ -238,7 +231,7 @@ STDMETHODIMP CZorvane::GetQuantum(unsigned long* oQuantum)
 STDMETHODIMP CZorvane::SendProcessInformation(BSTR iProcess, BSTR iDescription, SAFEARRAY* iIcon)
 {
     DebugLog() << "SendProcessInformation( " << Text(iProcess) << ", " << Text(iDescription) << ", "
-               << ElementCount(iIcon) << " )\n";
+               << SafeArrayElementCount(iIcon) << " )\n";
     return Forward("SendProcessInformation",
                    [&](IZorvane* iServer) { return iServer->SendProcessInformation(iProcess, iDescription, iIcon); });
 }
