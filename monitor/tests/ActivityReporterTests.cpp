@@ -1,6 +1,6 @@
 #include "ActivityReporter.h"
 #include "FakeZorvane.h"
-#include "LogCapture.h"
+#include <csl/tests/LogCapture.h>
 
 #include <csl/CallFailure.h>
 #include <csl/_time_t.h>

@@ -1,5 +1,5 @@
 #include "FakeZorvane.h"
-#include "LogCapture.h"
+#include <csl/tests/LogCapture.h>
 #include "ServerConnection.h"
 
 #include <gtest/gtest.h>

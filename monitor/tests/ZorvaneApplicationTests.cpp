@@ -1,5 +1,5 @@
 #include "FakeZorvane.h"
-#include "LogCapture.h"
+#include <csl/tests/LogCapture.h>
 #include "MonitorEntryPoint.h"
 #include "MonitorFakes.h"
 #include "ZorvaneApplication.h"

@@ -12,43 +12,6 @@ const wchar_t kConfigKey[] = L"SOFTWARE\\Halvorn Software\\Zorvane\\ZorvaneServe
 
 }  // namespace
 
-void TLogCapture::Write(const char* iText, int iLength)
-{
-    std::lock_guard<std::mutex> lock(m_Lock);
-    m_Text.append(iText, iLength);
-}
-
-std::string TLogCapture::Text()
-{
-    std::lock_guard<std::mutex> lock(m_Lock);
-    return m_Text;
-}
-
-void TLogCapture::Clear()
-{
-    std::lock_guard<std::mutex> lock(m_Lock);
-    m_Text.clear();
-}
-
-int TLogCapture::Count(const std::string& iLine)
-{
-    const std::string text = Text();
-    int count = 0;
-    for (size_t at = text.find(iLine); at != std::string::npos; at = text.find(iLine, at + 1))
-        ++count;
-    return count;
-}
-
-bool TLogCapture::WaitFor(const std::string& iLine, int iTimes)
-{
-    for (int waited = 0; waited < 60000; waited += 50) {
-        if (Count(iLine) >= iTimes)
-            return true;
-        Sleep(50);
-    }
-    return false;
-}
-
 void ServerConfig::Clear()
 {
     RegDeleteTreeW(HKEY_LOCAL_MACHINE, kConfigKey);
@@ -97,7 +60,7 @@ void ServerTest::SetUp()
     ASSERT_TRUE(SUCCEEDED(CoInitializeEx(nullptr, COINIT_MULTITHREADED)));
     ServerConfig::Clear();
     DebugLog().RemoveAllWriters();
-    log = new TLogCapture;
+    log = new TTextCollector;
     DebugLog().AddWriter(log);
     database = FreshDatabase(m_DatabaseName);
     ServerConfig::Set(L"ConnectionString", SqliteConnectionString(database));

@@ -11,7 +11,7 @@ namespace {
 
 CAtlModule sModule;
 TFakeSessions sSessions;
-SmartPtr<TLogCapture> sLog;
+SmartPtr<TTextCollector> sLog;
 
 // The object of the test: the service's object on the fake sessions, whose log the test
 // reads from its first line after the configuration.
@@ -52,7 +52,7 @@ void ServiceObjectTest::SetUp()
 
 void ServiceObjectTest::NewLog()
 {
-    log = new TLogCapture();
+    log = new TTextCollector();
     sLog = log;
 }
 

@@ -44,7 +44,7 @@ protected:
 
     TFakeSessions& sessions;
     TFakeServerFactory server;
-    SmartPtr<TLogCapture> log;
+    SmartPtr<TTextCollector> log;
     IClassFactory* factory = nullptr;
     IZorvane* relay = nullptr;
 

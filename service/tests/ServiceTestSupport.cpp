@@ -3,18 +3,6 @@
 #include <fstream>
 #include <sstream>
 
-void TLogCapture::Write(const char* iText, int iLength)
-{
-    std::lock_guard<std::mutex> guard(m_Lock);
-    m_Text.append(iText, iLength);
-}
-
-std::string TLogCapture::Text()
-{
-    std::lock_guard<std::mutex> guard(m_Lock);
-    return m_Text;
-}
-
 void ScriptStandIn(const std::string& iItems)
 {
     DeleteFileW((GetProgramDirectory() + L"launches.txt").c_str());
