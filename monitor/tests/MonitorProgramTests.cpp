@@ -1,5 +1,5 @@
 // The monitor program itself, started as the user service and a user would start it.
-#include "FakeZorvane.h"
+#include <FakeZorvane.h>
 
 #include <ComRegistrar.h>
 
@@ -207,11 +207,11 @@ TEST_F(ConnectedMonitorTest, EveryWayOutEndsByItself)
         HWND window = WaitForWindow();
         for (int i = 0; i < 300 && factory.server.references == 1; ++i)
             Sleep(100);
-        EXPECT_LT(1u, factory.server.references) << exit.name << ": not connected";
+        EXPECT_LT(1, factory.server.references.load()) << exit.name << ": not connected";
         ProcessIdToSessionId(GetProcessId(monitor), &session);
         exit.end(window);
         EXPECT_EQ(11u, ExitCode(monitor)) << exit.name;
-        EXPECT_EQ(1u, factory.server.references) << exit.name;
+        EXPECT_EQ(1, factory.server.references.load()) << exit.name;
     }
 }
 

@@ -41,7 +41,11 @@ bool TFakeSessions::QueryUserToken(DWORD iSession, HANDLE* oToken)
     return OpenProcessToken(GetCurrentProcess(), TOKEN_ALL_ACCESS, oToken) != FALSE;
 }
 
-ServiceObjectTest::ServiceObjectTest() : sessions(sSessions) {}
+// The server's quantum differs from the monitor's first one.
+ServiceObjectTest::ServiceObjectTest() : sessions(sSessions)
+{
+    server.script.quantum = 42;
+}
 
 void ServiceObjectTest::SetUp()
 {
