@@ -15,8 +15,6 @@ template <class T, const CLSID* pclsid>
 class CComCoClass {
 public:
     typedef CComClassFactorySingleton71<T> _ClassFactoryClass;
-
-    static const CLSID& WINAPI GetObjectCLSID() { return *pclsid; }
 };
 
 // Inside the class: its program ids and description for registration.

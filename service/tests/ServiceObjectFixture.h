@@ -24,7 +24,6 @@ public:
     bool RegisterSessionNotification(HWND) override { return true; }
     void UnregisterSessionNotification(HWND) override {}
     DWORD GetRestartDelay() override { return 200; }
-    DWORD GetFirstStartDelay() override { return 0; }
 };
 
 class ServiceObjectTest : public ::testing::Test {
