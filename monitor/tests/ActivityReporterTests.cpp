@@ -15,17 +15,17 @@ namespace {
 const long long tenOClock = 1104573600;
 const size_t aDay = 1440;
 
-TActivityRecord Record(const wchar_t* name, DWORD time, long long start = tenOClock)
+TActivityRecord Record(const wchar_t* iName, DWORD iTime, long long iStart = tenOClock)
 {
     TActivityRecord record;
-    record.periodStart = start;
-    record.name = name;
-    record.owner = L"DOMAIN\\user";
-    record.title = std::wstring(L"Title of ") + name;
-    record.path = L"Z:\\no\\such\\" + record.name;
-    record.time = time;
-    record.keyEvents = 2;
-    record.mouseEvents = 3;
+    record.PeriodStart = iStart;
+    record.Name = iName;
+    record.Owner = L"DOMAIN\\user";
+    record.Title = std::wstring(L"Title of ") + iName;
+    record.Path = L"Z:\\no\\such\\" + record.Name;
+    record.Time = iTime;
+    record.KeyEvents = 2;
+    record.MouseEvents = 3;
     return record;
 }
 
@@ -59,7 +59,7 @@ TEST_F(ActivityReporterTest, SendsProcessInformationWhenAskedOrAlways)
 {
     TActivityRecord described = Record(L"described.exe", 500);
     const char* fixture = ZV_FIXTURE_TWO_SIZES;
-    described.path.assign(fixture, fixture + strlen(fixture));
+    described.Path.assign(fixture, fixture + strlen(fixture));
     server.script.askFor = {L"described.exe"};
     reporter.Add({Record(L"plain.exe", 100), described}, aDay);
     ASSERT_TRUE(reporter.Deliver(server, L"DESK-07", false));
@@ -121,7 +121,7 @@ TEST_F(ActivityReporterTest, AFailedRecordFaresByTheSharedClassification)
         EXPECT_TRUE(caseLog.Contains("(!) ReportActivity FAILED!\n"));
         std::vector<std::wstring> pending, reported;
         for (const TActivityRecord& record : caseReporter.Pending())
-            pending.push_back(record.name);
+            pending.push_back(record.Name);
         for (const auto& report : caseServer.script.reports)
             reported.push_back(report.process);
         EXPECT_EQ(c.pending, pending) << std::hex << c.failure;
@@ -137,7 +137,7 @@ TEST_F(ActivityReporterTest, AFailedRecordFaresByTheSharedClassification)
 TEST_F(ActivityReporterTest, RecordsOfOneProgramTitleAndPeriodAreSentAsOne)
 {
     TActivityRecord otherTitle = Record(L"a.exe", 5);
-    otherTitle.title = L"Other - a";
+    otherTitle.Title = L"Other - a";
     reporter.Add({Record(L"a.exe", 1000), Record(L"b.exe", 10), otherTitle}, aDay);
     reporter.Add({Record(L"a.exe", 500), Record(L"a.exe", 7, tenOClock + 60)}, aDay);
     ASSERT_EQ(4u, reporter.Pending().size());
@@ -158,7 +158,7 @@ TEST_F(ActivityReporterTest, TheBacklogKeepsTheNewestQuantaAndLogsWhatItDrops)
     EXPECT_FALSE(log.Contains("Backlog full"));
     reporter.Add({Record(L"a.exe", 4, tenOClock + 120), Record(L"c.exe", 5, tenOClock + 120)}, 2);
     ASSERT_EQ(3u, reporter.Pending().size());
-    EXPECT_EQ(tenOClock + 60, reporter.Pending().front().periodStart);
+    EXPECT_EQ(tenOClock + 60, reporter.Pending().front().PeriodStart);
     EXPECT_TRUE(log.Contains("(!) Backlog full: 2 record(s) of the quantum starting " + _time_t(tenOClock).ToString() +
                              " dropped\n"))
         << log.Text();

@@ -43,17 +43,17 @@ struct TFakeClock : IMonitorClock {
 // Hands out the fake server object, or fails as told.
 class TFakeActivator : public IServerActivator {
 public:
-    explicit TFakeActivator(TFakeZorvane& server) : server_(server) {}
-    HRESULT Activate(const CLSID& classId, const std::wstring& serverName, IUnknown** object) override
+    explicit TFakeActivator(TFakeZorvane& iServer) : m_Server(iServer) {}
+    HRESULT Activate(const CLSID& iClassId, const std::wstring& iServerName, IUnknown** oObject) override
     {
         ++calls;
-        lastClass = classId;
-        lastServerName = serverName;
-        *object = nullptr;
+        lastClass = iClassId;
+        lastServerName = iServerName;
+        *oObject = nullptr;
         if (FAILED(result))
             return result;
-        server_.AddRef();
-        *object = &server_;
+        m_Server.AddRef();
+        *oObject = &m_Server;
         return result;
     }
 
@@ -63,5 +63,5 @@ public:
     std::wstring lastServerName;
 
 private:
-    TFakeZorvane& server_;
+    TFakeZorvane& m_Server;
 };

@@ -11,10 +11,10 @@ const wchar_t* const serverClassText = L"{0FCD92BB-5964-42F6-BB3B-98D8B51B421D}"
 
 class ServerConnectionTest : public ::testing::Test {
 protected:
-    bool Connect(const std::wstring& serverClass = serverClassText,
-                 const std::wstring& fallback = L"ZorvaneServer.Zorvane")
+    bool Connect(const std::wstring& iServerClass = serverClassText,
+                 const std::wstring& iFallback = L"ZorvaneServer.Zorvane")
     {
-        return connection.Connect(serverClass, fallback, L"reporting-host", quantum);
+        return connection.Connect(iServerClass, iFallback, L"reporting-host", quantum);
     }
 
     TLogCapture log;

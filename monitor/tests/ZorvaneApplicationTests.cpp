@@ -48,22 +48,22 @@ protected:
         RegDeleteTreeW(HKEY_LOCAL_MACHINE, testKey);
     }
 
-    void SetValue(const wchar_t* name, DWORD value)
+    void SetValue(const wchar_t* iName, DWORD iValue)
     {
         HKEY key;
         ASSERT_EQ(ERROR_SUCCESS,
                   RegCreateKeyExW(HKEY_LOCAL_MACHINE, testKey, 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr));
-        RegSetValueExW(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof value);
+        RegSetValueExW(key, iName, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&iValue), sizeof iValue);
         RegCloseKey(key);
     }
 
     // Foreground time of the test program, ending at a quantum boundary.
-    void WorkUntil(long long boundary, DWORD ms)
+    void WorkUntil(long long iBoundary, DWORD iMs)
     {
-        clock.tick += ms;
+        clock.tick += iMs;
         hooks.keys = 4;
         hooks.lastInput = clock.tick;
-        clock.now = boundary;
+        clock.now = iBoundary;
     }
 
     static bool QuitPosted()
@@ -242,7 +242,7 @@ TEST_F(ZorvaneApplicationTest, QuantumBoundaryReportsTheForegroundProgram)
     EXPECT_EQ(L"zvuser_tests.exe", server.script.information[0].process);
     // The program keeps the foreground into the next quantum, counted from zero.
     EXPECT_EQ(tenOClock + 60, application.PeriodStart());
-    EXPECT_EQ(0u, application.Tracker().Current()->time);
+    EXPECT_EQ(0u, application.Tracker().Current()->Time);
     application.Stop();
 }
 
@@ -345,7 +345,7 @@ TEST_F(ZorvaneApplicationTest, ABoundaryPassedWhileSendingKeepsItsPeriod)
         EXPECT_EQ(times[i], server.script.reports[i].time) << i;
     }
     EXPECT_EQ(tenOClock + 240, application.PeriodStart());
-    EXPECT_EQ(10000u, application.Tracker().Current()->time) << "the running quantum's own";
+    EXPECT_EQ(10000u, application.Tracker().Current()->Time) << "the running quantum's own";
     application.Stop();
 }
 
@@ -386,7 +386,7 @@ TEST_F(ZorvaneApplicationTest, TheBacklogHoldsTheConfiguredNumberOfQuanta)
         application.OnTimer(TZorvaneApplication::QuantumTimer);
     }
     ASSERT_EQ(2u, application.Reporter().Pending().size());
-    EXPECT_EQ(tenOClock + 60, application.Reporter().Pending().front().periodStart);
+    EXPECT_EQ(tenOClock + 60, application.Reporter().Pending().front().PeriodStart);
     application.Stop();
 }
 
