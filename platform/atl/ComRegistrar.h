@@ -10,19 +10,19 @@ class CComRegistrar {
 public:
     // The ProgID keys and HKCR\CLSID\{clsid}, which is replaced whole: description, ProgID,
     // VersionIndependentProgID, Programmable, LocalServer32 (the server's path), AppID and TypeLib.
-    static void RegisterClass(const CLSID& clsid, const CComClassRegistration& registration, const GUID& appId,
-                              const GUID& libId, const std::wstring& serverPath);
-    static void UnregisterClass(const CLSID& clsid, const CComClassRegistration& registration);
+    static void RegisterClass(const CLSID& iClsid, const CComClassRegistration& iRegistration, const GUID& iAppId,
+                              const GUID& iLibId, const std::wstring& iServerPath);
+    static void UnregisterClass(const CLSID& iClsid, const CComClassRegistration& iRegistration);
 
     // HKCR\AppID\{appId} with its name and its access and launch permissions (Everyone may
     // call, launch and activate, locally and remotely), and HKCR\AppID\exeName naming the AppID.
-    static void RegisterAppId(const GUID& appId, const std::wstring& name, const std::wstring& exeName);
+    static void RegisterAppId(const GUID& iAppId, const std::wstring& iName, const std::wstring& iExeName);
     // Removes both keys; HKCR\AppID itself stays.
-    static void UnregisterAppId(const GUID& appId, const std::wstring& exeName);
+    static void UnregisterAppId(const GUID& iAppId, const std::wstring& iExeName);
 
     // The type library that is resource 1 of the file; answers its library id.
-    static GUID RegisterTypeLib(const std::wstring& path);
-    static void UnregisterTypeLib(const std::wstring& path);
+    static GUID RegisterTypeLib(const std::wstring& iPath);
+    static void UnregisterTypeLib(const std::wstring& iPath);
 
-    static std::wstring GuidText(const GUID& guid);
+    static std::wstring GuidText(const GUID& iGuid);
 };

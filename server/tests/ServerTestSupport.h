@@ -29,7 +29,7 @@ public:
 
     CZorvaneServer& operator*() { return *m_Server; }
     CZorvaneServer* operator->() { return m_Server.get(); }
-    HRESULT FinalConstructResult() const { return m_Server->m_hResFinalConstruct; }
+    HRESULT FinalConstructResult() const { return m_Server->m_FinalConstructResult; }
 
 private:
     CAtlModule m_Module;

@@ -17,7 +17,7 @@ END_OBJECT_MAP()
 class CAtlTestServerModule : public CAtlServiceModule {
 public:
     // The tests wait for the server to leave after its last client.
-    CAtlTestServerModule() : CAtlServiceModule(100) { m_dwTimeOut = 500; }
+    CAtlTestServerModule() : CAtlServiceModule(100) { m_TimeOut = 500; }
 
 protected:
     const GUID& GetAppId() const override { return APPID_AtlTestServer; }
@@ -25,14 +25,14 @@ protected:
     const _ATL_OBJMAP_ENTRY* GetObjectMap() const override { return ObjectMap; }
     const wchar_t* GetServiceAccount() const override { return L"NT AUTHORITY\\NetworkService"; }
     // The program's log: a file next to the program.
-    void LogMessage(const wchar_t* line) override
+    void LogMessage(const wchar_t* iLine) override
     {
         std::wstring path = ModuleFilePath();
         if (path.size() < 3)
             return;
         path.replace(path.size() - 3, 3, L"log");
         if (FILE* file = _wfopen(path.c_str(), L"a")) {
-            fputws(line, file);
+            fputws(iLine, file);
             fclose(file);
         }
     }
