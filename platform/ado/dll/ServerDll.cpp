@@ -13,24 +13,24 @@ HMODULE g_module = nullptr;
 
 }  // namespace
 
-extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, void*)
+extern "C" BOOL WINAPI DllMain(HINSTANCE iInstance, DWORD iReason, void*)
 {
-    if (reason == DLL_PROCESS_ATTACH) {
-        g_module = instance;
-        DisableThreadLibraryCalls(instance);
+    if (iReason == DLL_PROCESS_ATTACH) {
+        g_module = iInstance;
+        DisableThreadLibraryCalls(iInstance);
     }
     return TRUE;
 }
 
-STDAPI DllGetClassObject(REFCLSID classId, REFIID iid, void** object)
+STDAPI DllGetClassObject(REFCLSID iClassId, REFIID iInterface, void** oObject)
 {
-    if (!object)
+    if (!oObject)
         return E_POINTER;
-    *object = nullptr;
-    if (classId != CLSID_Recordset)
+    *oObject = nullptr;
+    if (iClassId != CLSID_Recordset)
         return CLASS_E_CLASSNOTAVAILABLE;
     static ado::ClassFactory factory(CLSID_Recordset);
-    return factory.QueryInterface(iid, object);
+    return factory.QueryInterface(iInterface, oObject);
 }
 
 STDAPI DllCanUnloadNow()

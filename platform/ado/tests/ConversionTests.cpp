@@ -9,9 +9,9 @@
 namespace ado {
 namespace {
 
-std::wstring Resolved(const std::wstring& path)
+std::wstring Resolved(const std::wstring& iPath)
 {
-    return L"<" + path + L">";
+    return L"<" + iPath + L">";
 }
 
 TEST(ConnectionStringTest, MapsProvidersToOdbcDrivers)
