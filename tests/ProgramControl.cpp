@@ -1,5 +1,7 @@
 #include "ProgramControl.h"
 
+#include <tlhelp32.h>
+
 HANDLE Launch(const std::wstring& iCommandLine)
 {
     std::wstring commandLine = iCommandLine;
@@ -23,6 +25,18 @@ DWORD RunProgram(const std::wstring& iCommandLine)
     return code;
 }
 
+std::vector<DWORD> ProcessIds(const wchar_t* iProgram)
+{
+    std::vector<DWORD> ids;
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    PROCESSENTRY32W entry{sizeof(entry)};
+    for (BOOL more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry))
+        if (_wcsicmp(entry.szExeFile, iProgram) == 0)
+            ids.push_back(entry.th32ProcessID);
+    CloseHandle(snapshot);
+    return ids;
+}
+
 bool WaitUntil(const std::function<bool()>& iCondition, DWORD iPatienceMs)
 {
     for (DWORD waited = 0; waited < iPatienceMs; waited += 100) {
@@ -37,4 +51,9 @@ DWORD ServiceState(SC_HANDLE iService)
 {
     SERVICE_STATUS status{};
     return QueryServiceStatus(iService, &status) ? status.dwCurrentState : 0;
+}
+
+bool WaitForServiceState(SC_HANDLE iService, DWORD iState, DWORD iPatienceMs)
+{
+    return WaitUntil([&] { return ServiceState(iService) == iState; }, iPatienceMs);
 }

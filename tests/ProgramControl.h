@@ -8,11 +8,14 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 // Starts the command line; the caller closes the process handle (null when it cannot start).
 HANDLE Launch(const std::wstring& iCommandLine);
 // Runs the command line and answers its exit code (~0 when it cannot start).
 DWORD RunProgram(const std::wstring& iCommandLine);
+// The ids of the running processes of the program file name (as "zvuser.exe").
+std::vector<DWORD> ProcessIds(const wchar_t* iProgram);
 
 // Polls every 100 ms until the condition holds or the time is up; answers the condition.
 bool WaitUntil(const std::function<bool()>& iCondition, DWORD iPatienceMs = 60000);
@@ -34,3 +37,5 @@ public:
 
 // The service's current state (SERVICE_RUNNING...); 0 when it cannot be asked.
 DWORD ServiceState(SC_HANDLE iService);
+// Polls until the service is in the state; false when the patience runs out first.
+bool WaitForServiceState(SC_HANDLE iService, DWORD iState, DWORD iPatienceMs = 60000);

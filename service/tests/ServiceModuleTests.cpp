@@ -40,11 +40,6 @@ std::wstring Value(HKEY iRoot, const std::wstring& iPath, const wchar_t* iName)
     return text;
 }
 
-bool WaitForState(SC_HANDLE iService, DWORD iState)
-{
-    return WaitUntil([&] { return ServiceState(iService) == iState; });
-}
-
 class ServiceModuleTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -160,7 +155,7 @@ TEST_F(ServiceModuleTest, TheRunningServiceRelaysAndEndsItsMonitorWhenStopped)
     service = OpenServiceW(manager.handle, kServiceName, SERVICE_ALL_ACCESS);
     ASSERT_NE(nullptr, service);
     ASSERT_TRUE(StartServiceW(service, 0, nullptr));
-    ASSERT_TRUE(WaitForState(service, SERVICE_RUNNING));
+    ASSERT_TRUE(WaitForServiceState(service, SERVICE_RUNNING));
 
     ASSERT_TRUE(WaitUntil([] { return StandInLaunches().size() == 1; }));
     const TLaunch launch = StandInLaunches()[0];
@@ -194,7 +189,7 @@ TEST_F(ServiceModuleTest, TheRunningServiceRelaysAndEndsItsMonitorWhenStopped)
 
     SERVICE_STATUS stop = {};
     ASSERT_TRUE(ControlService(service, SERVICE_CONTROL_STOP, &stop));
-    EXPECT_TRUE(WaitForState(service, SERVICE_STOPPED));
+    EXPECT_TRUE(WaitForServiceState(service, SERVICE_STOPPED));
     EXPECT_EQ(WAIT_OBJECT_0, WaitForSingleObject(monitor, kPatienceMs));
     DWORD code = ~0u;
     GetExitCodeProcess(monitor, &code);
