@@ -55,15 +55,16 @@ TEST_F(RoadTest, WhatTheUserDidIsStoredAndSummarisedThroughTheService)
     // Timers come up to a second late, which moves time between neighbouring quanta.
     const std::vector<TRow> quanta =
         database.Rows(L"SELECT StartTime, SUM(TimeSpent) AS Spent FROM Activity GROUP BY StartTime ORDER BY StartTime");
-    ASSERT_GE(quanta.size(), 4u);
+    ASSERT_GE(quanta.size(), 3u) << "the programs ran for three quanta";
     const long long lastDriven = DateSeconds(database.Scalar(
         L"SELECT MAX(StartTime) FROM Activity JOIN ProcessInfo ON Activity.ProcessID=ProcessInfo.ID WHERE " + driven));
     long long previous = DateSeconds(quanta[0].at(L"StartTime"));
     for (size_t i = 1; i < quanta.size(); ++i) {
         const long long start = DateSeconds(quanta[i].at(L"StartTime"));
         EXPECT_EQ(previous + kQuantumSeconds, start) << "no quantum is missing";
-        if (start < lastDriven)
+        if (start < lastDriven) {
             EXPECT_GE(_wtoi64(quanta[i].at(L"Spent").c_str()), 500ll * kQuantumSeconds) << quanta[i].at(L"StartTime");
+        }
         previous = start;
     }
     for (const TRow& info :

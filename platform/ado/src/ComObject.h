@@ -104,12 +104,13 @@ private:
     std::atomic<ULONG> m_References{1};
 };
 
-// A new object that the returned pointer owns (objects start with one reference).
+// A new object that the returned pointer owns. Objects start with one reference, which the pointer takes
+// over as it stands: this toolchain's ComPtr::Attach adds a reference of its own.
 template <class T, class... Args>
 ComPtr<T> Make(Args&&... iArgs)
 {
     ComPtr<T> object;
-    object.Attach(new T(std::forward<Args>(iArgs)...));
+    *object.ReleaseAndGetAddressOf() = new T(std::forward<Args>(iArgs)...);
     return object;
 }
 

@@ -44,6 +44,23 @@ TEST_F(ConnectionTest, OpensAndClosesWithItsState)
     EXPECT_EQ(adStateOpen, State(connection.Get()));
 }
 
+TEST_F(ConnectionTest, FreesEveryObjectWithItsLastReference)
+{
+    const long before = LiveObjects();
+    {
+        auto connection = Create<_Connection>(CLSID_Connection);
+        ASSERT_EQ(S_OK, connection->Open(Text(ConnectionString()), nullptr, nullptr, adConnectUnspecified));
+        ComPtr<_Recordset> rows;
+        ASSERT_EQ(S_OK, connection->Execute(Text(L"SELECT 1 AS One"), nullptr, adCmdText, &rows));
+        EXPECT_FALSE(FieldValue(rows.Get(), L"One").IsNull());
+        ComPtr<_Recordset> none;
+        EXPECT_NE(S_OK, connection->Execute(Text(L"SELECT * FROM NoSuchTable"), nullptr, adCmdText, &none));
+        EXPECT_FALSE(ErrorsOf(connection.Get()).empty());
+        EXPECT_GT(LiveObjects(), before);
+    }
+    EXPECT_EQ(before, LiveObjects());
+}
+
 TEST_F(ConnectionTest, TakesARelativeDatabaseFileFromTheProgramFolder)
 {
     wchar_t previous[MAX_PATH];

@@ -8,7 +8,7 @@
 
 namespace {
 
-constexpr wchar_t kClassName[] = L"ZorvaneChart";
+constexpr wchar_t kClassName[] = L"ChartControlWindow";
 
 std::mutex g_ClassLock;
 bool g_ClassRegistered = false;

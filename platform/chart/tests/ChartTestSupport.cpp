@@ -11,7 +11,7 @@ public:
     void SetUp() override
     {
         ASSERT_EQ(S_OK, CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
-        s_Dll = LoadLibraryW(L"" ZV_CHART_DLL);
+        s_Dll = LoadLibraryW(L"" CHART_DLL);
         ASSERT_NE(nullptr, s_Dll);
         ASSERT_EQ(S_OK, CallDllEntry("DllRegisterServer"));
     }

@@ -47,7 +47,7 @@ std::wstring Normalised(std::wstring iPath)
 
 TEST(ChartRegistration, RegistersInItsOwnViewAndUnregistersThroughItsOwnEntries)
 {
-    EXPECT_EQ(Normalised(L"" ZV_CHART_DLL), Normalised(Value(kOwnView, ClassKey(L"\\InprocServer32"))));
+    EXPECT_EQ(Normalised(L"" CHART_DLL), Normalised(Value(kOwnView, ClassKey(L"\\InprocServer32"))));
     EXPECT_EQ(L"Apartment", Value(kOwnView, ClassKey(L"\\InprocServer32"), L"ThreadingModel"));
     EXPECT_EQ(kChartProgId, Value(kOwnView, ClassKey(L"\\ProgID")));
     EXPECT_EQ(L"(missing)", Value(kOtherView, ClassKey()));
