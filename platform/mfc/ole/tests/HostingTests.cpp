@@ -1,7 +1,7 @@
 // Hosted controls: a form view's template hosting a control by class id, the wrapper that
 // data exchange binds, CreateControl by class id and by ProgID, and templates whose control
 // cannot be made. The hosting cases run for each control in kHostedControls: the test
-// control of TestControl.h here; the chart control joins with its own template and class.
+// control of TestControl.h and the chart control of the chart DLL, each with its own template.
 #include "OleTestSupport.h"
 #include "TestControl.h"
 #include "test_resource.h"
@@ -23,9 +23,43 @@ void PrintTo(const HostedControl& control, std::ostream* os)
     *os << control.name;
 }
 
+// The chart DLL, loaded and registered through its own entry points while the tests run.
+class CChartRegistration {
+public:
+    CChartRegistration() : m_hDll(::LoadLibraryW(L"" CHART_DLL))
+    {
+        EXPECT_NE(m_hDll, nullptr);
+        EXPECT_EQ(Call("DllRegisterServer"), S_OK);
+    }
+    ~CChartRegistration()
+    {
+        EXPECT_EQ(Call("DllUnregisterServer"), S_OK);
+        ::FreeLibrary(m_hDll);
+    }
+    static HRESULT Call(const char* lpszEntry)
+    {
+        HMODULE hDll = ::GetModuleHandleW(L"chartctl.dll");
+        auto pfnEntry =
+            hDll != nullptr ? reinterpret_cast<HRESULT(WINAPI*)()>(::GetProcAddress(hDll, lpszEntry)) : nullptr;
+        return pfnEntry != nullptr ? pfnEntry() : E_UNEXPECTED;
+    }
+
+private:
+    HMODULE m_hDll;
+};
+
+CLSID ChartClassId()
+{
+    CLSID clsid = CLSID_NULL;
+    ::CLSIDFromString(L"{FAB9B41C-87D6-474D-AB7E-F07D78F2422E}", &clsid);
+    return clsid;
+}
+
 const HostedControl kHostedControls[] = {
     {"TestControl", CLSID_ZvTestControl, kZvTestControlProgID, IDD_HOSTED_FORM,
      [] { return TestControlLog::nLive == 0; }},
+    {"Chart", ChartClassId(), L"ChartControl.Chart.1", IDD_CHART_FORM,
+     [] { return CChartRegistration::Call("DllCanUnloadNow") == S_OK; }},
 };
 
 class CHostForm : public CFormView {
@@ -40,6 +74,7 @@ public:
 int CHostForm::s_nLive = 0;
 
 CTestControlRegistration* s_pRegistration = nullptr;
+CChartRegistration* s_pChartRegistration = nullptr;
 
 struct HostingFixture : public ::testing::Test {
     static void SetUpTestSuite()
@@ -47,9 +82,12 @@ struct HostingFixture : public ::testing::Test {
         ASSERT_TRUE(AfxOleInit());
         AfxEnableControlContainer();
         s_pRegistration = new CTestControlRegistration;
+        s_pChartRegistration = new CChartRegistration;
     }
     static void TearDownTestSuite()
     {
+        delete s_pChartRegistration;
+        s_pChartRegistration = nullptr;
         delete s_pRegistration;
         s_pRegistration = nullptr;
     }
