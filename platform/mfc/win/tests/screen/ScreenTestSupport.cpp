@@ -1,0 +1,53 @@
+#include "ScreenTestSupport.h"
+
+void LetItDraw(CWinApp& app)
+{
+    DWORD dwEnd = ::GetTickCount() + 1500;
+    while ((LONG)(dwEnd - ::GetTickCount()) > 0) {
+        MSG msg;
+        while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            ::TranslateMessage(&msg);
+            ::DispatchMessageW(&msg);
+        }
+        app.OnIdle(0);
+        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
+    }
+}
+
+Screenshot::Screenshot(const CRect& rectScreen) : rect(rectScreen), pixels((size_t)rect.Width() * rect.Height())
+{
+    BITMAPINFO bmi = {};
+    bmi.bmiHeader = {sizeof(BITMAPINFOHEADER), rect.Width(), -rect.Height(), 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* pBits = nullptr;
+    HBITMAP hBitmap = ::CreateDIBSection(nullptr, &bmi, DIB_RGB_COLORS, &pBits, nullptr, 0);
+    HDC hMemDC = ::CreateCompatibleDC(nullptr);
+    HGDIOBJ hOld = ::SelectObject(hMemDC, hBitmap);
+    HDC hScreenDC = ::GetDC(nullptr);
+    ::BitBlt(hMemDC, 0, 0, rect.Width(), rect.Height(), hScreenDC, rect.left, rect.top, SRCCOPY);
+    ::ReleaseDC(nullptr, hScreenDC);
+    ::GdiFlush();
+    memcpy(pixels.data(), pBits, pixels.size() * sizeof(DWORD));
+    ::SelectObject(hMemDC, hOld);
+    ::DeleteDC(hMemDC);
+    ::DeleteObject(hBitmap);
+}
+
+int Screenshot::Count(DWORD dwColor, const CRect& rectWithin) const
+{
+    int nCount = 0;
+    for (int y = rectWithin.top; y < rectWithin.bottom; y++)
+        for (int x = rectWithin.left; x < rectWithin.right; x++)
+            nCount += Pixel(x, y) == dwColor;
+    return nCount;
+}
+
+void Screenshot::Save(LPCWSTR lpszPath) const
+{
+    BITMAPINFOHEADER bi = {sizeof(bi), rect.Width(), -rect.Height(), 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    DWORD nBits = (DWORD)(pixels.size() * sizeof(DWORD));
+    BITMAPFILEHEADER bf = {0x4D42, (DWORD)(sizeof(bf) + sizeof(bi) + nBits), 0, 0, (DWORD)(sizeof(bf) + sizeof(bi))};
+    CFile file(lpszPath, CFile::modeCreate | CFile::modeWrite);
+    file.Write(&bf, sizeof(bf));
+    file.Write(&bi, sizeof(bi));
+    file.Write(pixels.data(), nBits);
+}

@@ -1,0 +1,30 @@
+// What on-screen tests share: letting a program draw on the X display, and reading back what
+// the screen shows.
+#pragma once
+#include <afxwin.h>
+
+#include <vector>
+
+// Lets the program and the X server draw: the messages of a while, and the idle updates.
+void LetItDraw(CWinApp& app);
+
+// The screen as the user sees it, in a DIB: Pixel answers 0x00RRGGBB.
+struct Screenshot {
+    CRect rect;  // on the screen
+    std::vector<DWORD> pixels;
+
+    explicit Screenshot(const CRect& rectScreen);
+    DWORD Pixel(int xScreen, int yScreen) const
+    {
+        return pixels[(size_t)(yScreen - rect.top) * rect.Width() + (xScreen - rect.left)] & 0x00FFFFFF;
+    }
+    int Count(DWORD dwColor, const CRect& rectWithin) const;
+    // Keeps the picture as a bitmap file for people to look at.
+    void Save(LPCWSTR lpszPath) const;
+};
+
+// A colour as Screenshot::Pixel answers it.
+inline DWORD ToPixel(COLORREF clr)
+{
+    return (DWORD)((GetRValue(clr) << 16) | (GetGValue(clr) << 8) | GetBValue(clr));
+}
