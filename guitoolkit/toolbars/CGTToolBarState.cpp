@@ -21,11 +21,10 @@ BOOL KeepsOriginalState()
     return workspace != nullptr && workspace->m_KeepOriginalState;
 }
 
-// Reads a stored object list, each object as the expected class, and keeps its buttons;
-// other objects are deleted as they come.
+// Reads a stored list of buttons. Each object is read as a button: the data of any other
+// class is refused before anything of it is made, and the list with it.
 class ButtonListReader : public CObject {
 public:
-    explicit ButtonListReader(CRuntimeClass* iExpected) : m_Expected(iExpected) {}
     ~ButtonListReader() override
     {
         while (!m_Buttons.IsEmpty())
@@ -35,18 +34,12 @@ public:
     void Serialize(CArchive& ioArchive) override
     {
         for (DWORD_PTR count = ioArchive.ReadCount(); count > 0; --count) {
-            CObject* object = ioArchive.ReadObject(m_Expected);
-            if (object != nullptr && object->IsKindOf(RUNTIME_CLASS(CGTToolbarButton)))
-                m_Buttons.AddTail(object);
-            else
-                delete object;
+            if (CObject* button = ioArchive.ReadObject(RUNTIME_CLASS(CGTToolbarButton)))
+                m_Buttons.AddTail(button);
         }
     }
 
     CObList m_Buttons;
-
-private:
-    CRuntimeClass* m_Expected;
 };
 }  // namespace
 
@@ -130,7 +123,7 @@ BOOL CGTToolBar::SaveState(LPCWSTR iProfile, int iIndex, UINT iId)
 
 BOOL CGTToolBar::LoadResetState(CGTRegistry& ioRegistry)
 {
-    ButtonListReader reader(RUNTIME_CLASS(CObject));
+    ButtonListReader reader;
     if (!ioRegistry.ReadSerializable(L"OrigResetItems", reader) || reader.m_Buttons.IsEmpty())
         return FALSE;
     DeleteButtons(m_ResetState);
@@ -154,7 +147,7 @@ BOOL CGTToolBar::LoadState(LPCWSTR iProfile, int iIndex, UINT iId)
     }
     LoadResetState(registry);
     if (loaded && KeepsOriginalState()) {
-        ButtonListReader original(RUNTIME_CLASS(CGTToolbarButton));
+        ButtonListReader original;
         if (registry.ReadSerializable(L"OriginalItems", original))
             MergeOriginalButtons(original.m_Buttons);
     }
