@@ -32,6 +32,18 @@ enum class GTToolBarImageKind {
     Count
 };
 
+// The resource ids of a bar's images, 0 for none: an eight-word block in this order.
+struct GTToolBarImageIds {
+    UINT cold;
+    UINT images;
+    UINT disabled;
+    UINT largeCold;
+    UINT large;
+    UINT largeDisabled;
+    UINT menu;
+    UINT disabledMenu;
+};
+
 class CGTToolBar : public CGTBaseToolBar {
     DECLARE_SERIAL(CGTToolBar)
 public:
@@ -112,9 +124,8 @@ public:
     void Serialize(CArchive& ioArchive) override;
     virtual BOOL Create(CWnd* iParent, DWORD iStyle = WS_CHILD | WS_VISIBLE | CBRS_ALIGN_TOP,
                         UINT iId = AFX_IDW_TOOLBAR);
-    // The resource ids of the eight strips, in GTToolBarImageKind order (0: none).
-    virtual BOOL LoadBitmapEx(const UINT (&iImageIds)[8], BOOL iLocked);
-    virtual BOOL LoadToolBarEx(UINT iResourceId, const UINT (&iImageIds)[8], BOOL iLocked);
+    virtual BOOL LoadBitmapEx(const GTToolBarImageIds& iImageIds, BOOL iLocked);
+    virtual BOOL LoadToolBarEx(UINT iResourceId, const GTToolBarImageIds& iImageIds, BOOL iLocked);
     // The bar takes the button; -1 (nothing inserted, the button still the caller's) for a
     // bad index. -1 or the count appends before the customize button.
     virtual int InsertButton(CGTToolbarButton* iButton, int iIndex = -1);
@@ -130,6 +141,11 @@ public:
 
     // --- Non-virtual operations ---
 
+    BOOL LoadBitmap(UINT iResourceId, UINT iColdId = 0, UINT iMenuId = 0, BOOL iLocked = FALSE, UINT iDisabledId = 0,
+                    UINT iMenuDisabledId = 0);
+    // iHotId: the images shown on hot buttons, the normal images of the bar.
+    BOOL LoadToolBar(UINT iResourceId, UINT iColdId = 0, UINT iMenuId = 0, BOOL iLocked = FALSE, UINT iDisabledId = 0,
+                     UINT iMenuDisabledId = 0, UINT iHotId = 0);
     int GetButtonCount() const { return static_cast<int>(m_Buttons.GetCount()); }
     // Null for a bad index.
     CGTToolbarButton* GetButton(int iIndex) const;

@@ -59,12 +59,26 @@ BOOL CGTToolBar::RemoveButton(int iIndex)
     return TRUE;
 }
 
-BOOL CGTToolBar::LoadBitmapEx(const UINT (&)[8], BOOL)
+BOOL CGTToolBar::LoadBitmap(UINT iResourceId, UINT iColdId, UINT iMenuId, BOOL iLocked, UINT iDisabledId,
+                            UINT iMenuDisabledId)
+{
+    const GTToolBarImageIds ids = {iColdId, iResourceId, iDisabledId, 0, 0, 0, iMenuId, iMenuDisabledId};
+    return LoadBitmapEx(ids, iLocked);
+}
+
+BOOL CGTToolBar::LoadToolBar(UINT iResourceId, UINT iColdId, UINT iMenuId, BOOL iLocked, UINT iDisabledId,
+                             UINT iMenuDisabledId, UINT iHotId)
+{
+    const GTToolBarImageIds ids = {iColdId, iHotId, iDisabledId, 0, 0, 0, iMenuId, iMenuDisabledId};
+    return LoadToolBarEx(iResourceId, ids, iLocked);
+}
+
+BOOL CGTToolBar::LoadBitmapEx(const GTToolBarImageIds&, BOOL)
 {
     return FALSE;
 }
 
-BOOL CGTToolBar::LoadToolBarEx(UINT, const UINT (&)[8], BOOL)
+BOOL CGTToolBar::LoadToolBarEx(UINT, const GTToolBarImageIds&, BOOL)
 {
     return FALSE;
 }
