@@ -66,11 +66,10 @@ BOOL IsLargeKind(GTToolBarImageKind kind)
 }  // namespace
 
 CGTToolBar::CGTToolBar()
-    : m_Locked(FALSE), m_LargeIconsAllowed(TRUE), m_LayoutOption(0), m_LockedButtonSize(23, 22),
-      m_LockedImageSize(16, 15), m_LockedCurrentButtonSize(23, 22), m_LockedCurrentImageSize(16, 15),
-      m_PressedIndex(-1), m_HotIndex(-1), m_SelectedIndex(-1), m_SpareIndex(-1), m_ResourceId(0), m_Floating(FALSE),
-      m_NoDropTarget(FALSE), m_InsertionIndex(-1), m_ImageOffset(-1), m_Restorable(FALSE), m_MenuMode(FALSE),
-      m_SavedFocus(nullptr), m_UpdateDialogControls(TRUE), m_CommandButtons(10), m_DrawBorder(TRUE),
+    : m_Locked(FALSE), m_LargeIconsAllowed(TRUE), m_LockedButtonSize(23, 22), m_LockedImageSize(16, 15),
+      m_LockedCurrentButtonSize(23, 22), m_LockedCurrentImageSize(16, 15), m_PressedIndex(-1), m_HotIndex(-1),
+      m_SelectedIndex(-1), m_ResourceId(0), m_Floating(FALSE), m_NoDropTarget(FALSE), m_InsertionIndex(-1),
+      m_Restorable(FALSE), m_MenuMode(FALSE), m_SavedFocus(nullptr), m_UpdateDialogControls(TRUE), m_DrawBorder(TRUE),
       m_GrayDisabled(TRUE), m_NoTextUpdate(FALSE), m_CustomizeButton(nullptr), m_TextLabels(FALSE), m_MruWidth(32767)
 {
     (void)hooksInstalled;
@@ -78,6 +77,9 @@ CGTToolBar::CGTToolBar()
 
 CGTToolBar::~CGTToolBar()
 {
+    // A bar whose window outlives it is no longer one of the process's toolbars.
+    if (POSITION position = s_AllToolbars.Find(this))
+        s_AllToolbars.RemoveAt(position);
     RemoveAllButtons();
     DeleteButtons(m_OriginalButtons);
     DeleteButtons(m_ResetState);

@@ -244,7 +244,6 @@ protected:
     CGTToolBarImages m_OwnImages[static_cast<int>(GTToolBarImageKind::Count)];
     BOOL m_Locked;
     BOOL m_LargeIconsAllowed;
-    UINT m_LayoutOption;
     CSize m_LockedButtonSize;
     CSize m_LockedImageSize;
     CSize m_LockedCurrentButtonSize;
@@ -252,7 +251,6 @@ protected:
     int m_PressedIndex;
     int m_HotIndex;
     int m_SelectedIndex;
-    int m_SpareIndex;
     CObList m_Buttons;
     CObList m_OriginalButtons;
     CObList m_ResetState;
@@ -264,12 +262,10 @@ protected:
     int m_InsertionIndex;
     CRect m_InsertionMark;
     CPen m_InsertionPen;
-    int m_ImageOffset;
     BOOL m_Restorable;
     BOOL m_MenuMode;
     HWND m_SavedFocus;
     BOOL m_UpdateDialogControls;
-    CMap<UINT, UINT, CGTToolbarButton*, CGTToolbarButton*> m_CommandButtons;
     BOOL m_DrawBorder;
     BOOL m_GrayDisabled;
     BOOL m_NoTextUpdate;

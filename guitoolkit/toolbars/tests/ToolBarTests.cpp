@@ -119,6 +119,19 @@ TEST(ToolBar, RemovingAButtonLeavesNoSeparatorsTogetherOrAtTheEnd)
     }
 }
 
+TEST(ToolBar, SizesAreSharedByTheUnlockedBars)
+{
+    CGTToolBar shared;
+    CGTToolBar::SetSizes(CSize(30, 28), CSize(20, 18));
+    EXPECT_EQ(CSize(30, 28), shared.GetButtonSize());
+    EXPECT_EQ(CSize(20, 18), shared.GetImageSize());
+    EXPECT_EQ(CSize(20, 18), CGTToolBar::GetMenuImageSize());
+    EXPECT_EQ(CSize(30, 28), CGTToolBar::GetMenuButtonSize());
+    EXPECT_EQ(CSize(20, 18), CSize(CGTToolBar::GetImages(GTToolBarImageKind::ColdImages).sizeImage));
+    EXPECT_EQ(CSize(40, 36), CSize(CGTToolBar::GetImages(GTToolBarImageKind::LargeImages).sizeImage));
+    CGTToolBar::SetSizes(CSize(23, 22), CSize(16, 15));
+}
+
 TEST(ToolBar, ButtonsOfACommandComeFromTheLiveBars)
 {
     TestParent parent;
