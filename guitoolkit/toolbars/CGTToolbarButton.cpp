@@ -10,6 +10,8 @@
 #include <guitoolkit/toolbars/GTCommandText.h>
 #include <guitoolkit/toolbars/IGTToolbarFrame.h>
 #include <algorithm>
+#include <memory>
+#include <new>
 
 IMPLEMENT_SERIAL(CGTToolbarButton, CObject, VERSIONABLE_SCHEMA | 1)
 
@@ -27,6 +29,19 @@ BOOL StoresVisibleFlag()
         return TRUE;
     const CGTWorkspace* workspace = CGTWorkspace::Current();
     return workspace != nullptr && workspace->GetDataVersion() >= visibleFlagVersion;
+}
+
+// The class is checked before anything is made: any process may offer the format.
+CGTToolbarButton* ReadButton(CFile& ioFile)
+{
+    CArchive archive(&ioFile, CArchive::load);
+    CRuntimeClass* buttonClass = archive.ReadClass(RUNTIME_CLASS(CGTToolbarButton));
+    std::unique_ptr<CGTToolbarButton> button(static_cast<CGTToolbarButton*>(buttonClass->CreateObject()));
+    if (button == nullptr)
+        AfxThrowNotSupportedException();
+    button->Serialize(archive);
+    archive.Close();
+    return button.release();
 }
 
 CGTUserTool* UserToolOf(UINT commandId)
@@ -107,8 +122,9 @@ BOOL CGTToolbarButton::PrepareDrag(COleDataSource& ioSource)
         return TRUE;
     } catch (CException* error) {
         error->Delete();
-        return FALSE;
+    } catch (const std::bad_alloc&) {
     }
+    return FALSE;
 }
 
 CString CGTToolbarButton::ClipboardFormatName(HINSTANCE iModule)
@@ -130,26 +146,16 @@ CGTToolbarButton* CGTToolbarButton::CreateFromOleData(COleDataObject* iData)
 {
     if (iData == nullptr)
         return nullptr;
-    CFile* file = iData->GetFileData(GetClipboardFormat());
+    std::unique_ptr<CFile> file(iData->GetFileData(GetClipboardFormat()));
     if (file == nullptr)
         return nullptr;
-    CGTToolbarButton* button = nullptr;
     try {
-        CArchive archive(file, CArchive::load);
-        // The class is checked before anything is made: any process may offer the format.
-        CRuntimeClass* buttonClass = archive.ReadClass(RUNTIME_CLASS(CGTToolbarButton));
-        button = static_cast<CGTToolbarButton*>(buttonClass->CreateObject());
-        if (button == nullptr)
-            AfxThrowNotSupportedException();
-        button->Serialize(archive);
-        archive.Close();
+        return ReadButton(*file);
     } catch (CException* error) {
         error->Delete();
-        delete button;
-        button = nullptr;
+    } catch (const std::bad_alloc&) {
     }
-    delete file;
-    return button;
+    return nullptr;
 }
 
 BOOL CGTToolbarButton::CanBeDropped(CGTToolBar*)
