@@ -117,6 +117,8 @@ public:
     // The bar's own tooltip for a button; FALSE leaves it to the command's texts.
     virtual BOOL OnUserToolTip(CGTToolbarButton* iButton, CString& oText) const;
     BOOL OnCommand(WPARAM iWParam, LPARAM iLParam) override;
+    // The command under the point, -1 for none; with oInfo, its tip (allocated with malloc,
+    // the caller's to free), rectangle and window.
     INT_PTR OnToolHitTest(CPoint iPoint, TOOLINFO* oInfo) const override;
 
     // --- Loading, inserting, removing, storing and resetting buttons ---
@@ -238,6 +240,9 @@ protected:
     BOOL IsLive() const;
     int KeyIndex(int iIndex) const;
     void DeleteButtons(CObList& ioList);
+    // The tip of a button without its shortcut: the bar's own, else the caption or the
+    // command's short name.
+    CString ButtonTooltip(CGTToolbarButton& iButton) const;
     void ReadButtons(CArchive& ioArchive);
     BOOL LoadResetState(class CGTRegistry& ioRegistry);
 

@@ -226,18 +226,8 @@ INT_PTR CGTToolBar::OnToolHitTest(CPoint iPoint, TOOLINFO* oInfo) const
         return -1;
     if (oInfo == nullptr)
         return button->m_CommandId;
-    CString tip;
     const UINT id = button->m_CommandId;
-    const CGTUserToolsManager* tools = CGTUserToolsManager::Current();
-    if (OnUserToolTip(button, tip)) {
-    } else if (id == 0 || id == static_cast<UINT>(-1) || (button->m_UserImage && !button->m_Text.IsEmpty())) {
-        tip = button->m_Text;
-        tip.Remove(L'&');
-    } else if (tools != nullptr && tools->FindToolByCommand(id) != nullptr) {
-        tip = button->m_Text;
-    } else {
-        tip = GetCommandText(id);
-    }
+    CString tip = ButtonTooltip(*button);
     if (tip.IsEmpty())
         return -1;
     ACCEL shortcut;
@@ -255,6 +245,23 @@ INT_PTR CGTToolBar::OnToolHitTest(CPoint iPoint, TOOLINFO* oInfo) const
     oInfo->uId = id == static_cast<UINT>(-1) ? 0 : id;
     oInfo->hwnd = m_hWnd;
     return static_cast<INT_PTR>(oInfo->uId);
+}
+
+CString CGTToolBar::ButtonTooltip(CGTToolbarButton& iButton) const
+{
+    CString tip;
+    if (OnUserToolTip(&iButton, tip))
+        return tip;
+    const UINT id = iButton.m_CommandId;
+    const CGTUserToolsManager* tools = CGTUserToolsManager::Current();
+    if (id == 0 || id == static_cast<UINT>(-1) || (iButton.m_UserImage && !iButton.m_Text.IsEmpty())) {
+        tip = iButton.m_Text;
+        tip.Remove(L'&');
+        return tip;
+    }
+    if (tools != nullptr && tools->FindToolByCommand(id) != nullptr)
+        return iButton.m_Text;
+    return GetCommandText(id);
 }
 
 LRESULT CGTToolBar::OnResetPrompt(WPARAM, LPARAM)
