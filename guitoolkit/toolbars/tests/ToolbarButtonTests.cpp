@@ -1,10 +1,12 @@
 #include <guitoolkit/core/CGTCommandManager.h>
+#include <guitoolkit/core/CGTUserToolsManager.h>
 #include <guitoolkit/core/CMenuHash.h>
 #include <guitoolkit/core/GuiToolkitGlobals.h>
 #include <guitoolkit/toolbars/CGTToolbarButton.h>
 #include <gtest/gtest.h>
 #include <functional>
 #include <memory>
+#include "GtToolbarsTestIds.h"
 #include "ToolbarTestSupport.h"
 
 namespace {
@@ -197,6 +199,37 @@ TEST(ToolbarButton, SetImageGoesThroughTheCommandManager)
     separator.SetImage(12);
     MeasuringDC dc;
     EXPECT_EQ(CSize(12, 22), separator.CalcSize(&dc, CSize(23, 22), TRUE));
+}
+
+TEST(ToolbarButton, DefaultImagesComeFromTheToolbarsResources)
+{
+    CGTUserToolsManager tools(0x7500, 0x7501);
+    const UINT toolCommand = tools.CreateNewTool()->m_CommandId;
+    CGTToolBar::SetDefaultImage(0x7401, 7);
+    const struct {
+        UINT id;
+        BOOL userImage;
+        int image;
+        BOOL showText;
+        LPCWSTR text;
+    } cases[] = {
+        {0x7401, FALSE, 7, FALSE, L""},
+        {ID_GT_TEST_OPEN, FALSE, 2, TRUE, L"Open Report"},  // no default: the button turns to text
+        {0x7402, TRUE, 2, FALSE, L""},                      // user images stay
+        {toolCommand, FALSE, 2, FALSE, L""},                // tools keep their icons
+    };
+    for (const auto& c : cases) {
+        CGTToolbarButton button(c.id, 2, nullptr, c.userImage, TRUE);
+        button.ResetImageToDefault();
+        EXPECT_EQ(c.image, button.GetImage()) << c.id;
+        EXPECT_EQ(c.showText, button.m_ShowText) << c.id;
+        EXPECT_EQ(CString(c.text), button.m_Text) << c.id;
+    }
+
+    CGTToolbarButton named(ID_GT_TEST_OPEN, 0, nullptr, FALSE, TRUE);
+    CGTToolbarButton target;
+    EXPECT_TRUE(named.ExportTo(target));
+    EXPECT_EQ(CString(L"Open Report"), target.m_Text);
 }
 
 TEST(ToolbarButton, MeasuresItsImageAndCaption)
