@@ -3,6 +3,8 @@
 #include <guitoolkit/core/RegistrySectionPath.h>
 
 namespace {
+CGTUserToolsManager* currentManager = nullptr;
+
 CString SectionPath(LPCWSTR profile)
 {
     return BuildRegistrySectionPath(L"RIRUserToolsManager", profile);
@@ -22,11 +24,19 @@ BOOL AllAreTools(const CObList& list)
 CGTUserToolsManager::CGTUserToolsManager(UINT iFirstCommandId, UINT iLastCommandId, CRuntimeClass* iToolClass)
     : m_FirstCommandId(iFirstCommandId), m_LastCommandId(iLastCommandId), m_ToolClass(iToolClass)
 {
+    currentManager = this;
 }
 
 CGTUserToolsManager::~CGTUserToolsManager()
 {
     DeleteTools();
+    if (currentManager == this)
+        currentManager = nullptr;
+}
+
+CGTUserToolsManager* CGTUserToolsManager::Current()
+{
+    return currentManager;
 }
 
 void CGTUserToolsManager::DeleteTools()

@@ -1,6 +1,7 @@
 // The user's external tools, each owning one command id of a range the application
 // reserves; the list is stored with the workspace's state under the section
-// "RIRUserToolsManager", value "Tools" (the list's object archive).
+// "RIRUserToolsManager", value "Tools" (the list's object archive). The newest manager is
+// the process's current one until it goes; toolbars and menus ask it about tool commands.
 #pragma once
 #include <guitoolkit/core/CGTUserTool.h>
 
@@ -12,6 +13,8 @@ public:
     virtual ~CGTUserToolsManager();
     CGTUserToolsManager(const CGTUserToolsManager&) = delete;
     CGTUserToolsManager& operator=(const CGTUserToolsManager&) = delete;
+    // Null when there is none.
+    static CGTUserToolsManager* Current();
 
     BOOL SaveState(LPCWSTR iProfile = nullptr);
     // The tools go first; what cannot be loaded leaves none.

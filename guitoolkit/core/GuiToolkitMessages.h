@@ -1,5 +1,5 @@
-// The registered window messages by which the toolkit's grid, tab windows, docking bars
-// and mini frames talk to their owners; each is registered under its own name.
+// The registered window messages by which the toolkit's grid, tab windows, docking bars,
+// mini frames and toolbars talk to their owners; each is registered under its own name.
 #pragma once
 #include <guitoolkit/core/CGTRegisteredMessage.h>
 
@@ -21,3 +21,15 @@ extern const CGTRegisteredMessage GTM_ON_GET_TAB_TOOLTIP;
 // Docking bars to their frames, and to mini frames.
 extern const CGTRegisteredMessage GTM_ON_PRESS_CLOSE_BUTTON;
 extern const CGTRegisteredMessage GTMSG_CHECKEMPTYMINIFRAME;
+// Toolbars and the customization sheet to their frame.
+extern const CGTRegisteredMessage GTTOOLBAR_CUSTOMIZE;
+extern const CGTRegisteredMessage GTTOOLBAR_CUSTOMIZEHELP;
+extern const CGTRegisteredMessage GTTOOLBAR_CREATE;
+extern const CGTRegisteredMessage GTTOOLBAR_DELETE;
+extern const CGTRegisteredMessage GTTOOLBAR_RESETMENU;
+extern const CGTRegisteredMessage GTTOOLBAR_RESETCONTEXTMENU;
+extern const CGTRegisteredMessage GTTOOLBAR_RESETKEYBOARD;
+extern const CGTRegisteredMessage GTTOOLBAR_POPUPMENU;
+extern const CGTRegisteredMessage GTTOOLBAR_RESETTOOLBAR;
+// Posted to a toolbar: ask the user, then reset the bar's buttons.
+extern const CGTRegisteredMessage GTTOOLBAR_RESETPROMPT;

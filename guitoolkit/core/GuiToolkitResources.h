@@ -5,6 +5,12 @@
 
 #define IDS_GT_INTERNAL_ERROR 16008
 #define IDS_GT_CANNOT_COPY_IMAGE 16010
+#define IDS_GT_UNTITLED 16104
+#define IDS_GT_RESET_TOOLBAR 16111
 #define IDI_GT_USER_TOOL 16931
+/* Cursors of a dragged toolbar button. */
+#define IDC_GT_COPY 16004
+#define IDC_GT_NODROP 16133
+#define IDC_GT_MOVE 16146
 
 #endif

@@ -84,6 +84,16 @@ TEST(UserTools, NewToolsTakeTheLowestFreeIdOfTheRange)
     EXPECT_EQ(nullptr, CGTUserToolsManager(5, 4).CreateNewTool());
 }
 
+TEST(UserTools, TheNewestManagerIsCurrentWhileItLives)
+{
+    EXPECT_EQ(nullptr, CGTUserToolsManager::Current());
+    {
+        CGTUserToolsManager manager(32768, 32770);
+        EXPECT_EQ(&manager, CGTUserToolsManager::Current());
+    }
+    EXPECT_EQ(nullptr, CGTUserToolsManager::Current());
+}
+
 TEST(UserTools, StoredToolsLoadInTheirOrderWithTheirIcons)
 {
     ScratchRegistryKey scratch(L"GtUserTools");

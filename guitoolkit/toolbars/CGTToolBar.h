@@ -1,0 +1,294 @@
+// The toolkit's toolbar window: an ordered list of owned buttons, the image strips they are
+// drawn from and their sizes, and a button layout that it stores in the registry so that a
+// user's customization survives restarts. The menu bar, popup menu bars, drop-down and
+// tabbed toolbars derive from it.
+//
+// Stored state, under the toolbar section of a profile ("RIRToolBars"), key
+// "RIRToolBar-<index>" or "RIRToolBar-<index><id in hex>": "Name" (the window text),
+// "Buttons" (the bar's Serialize), "OriginalItems" (when the workspace keeps original state)
+// and "OrigResetItems" (the buttons a reset restores), both object lists.
+//
+// Class-wide data is one per process and unlocked: everything runs on the GUI thread.
+#pragma once
+#include <afxole.h>
+#include <afxtempl.h>
+#include <guitoolkit/core/CGTToolBarImages.h>
+#include <guitoolkit/toolbars/CGTBaseToolBar.h>
+#include <guitoolkit/toolbars/CGTToolbarButton.h>
+#include <guitoolkit/toolbars/CGTToolbarDropTarget.h>
+
+class CCmdUsageCount;
+
+// The bar's eight image strips, in this order everywhere they are listed.
+enum class GTToolBarImageKind {
+    Images,
+    ColdImages,
+    DisabledImages,
+    LargeImages,
+    LargeColdImages,
+    LargeDisabledImages,
+    MenuImages,
+    DisabledMenuImages,
+    Count
+};
+
+// The resource ids of a bar's images, 0 for none: an eight-word block in this order.
+struct GTToolBarImageIds {
+    UINT cold;
+    UINT images;
+    UINT disabled;
+    UINT largeCold;
+    UINT large;
+    UINT largeDisabled;
+    UINT menu;
+    UINT disabledMenu;
+};
+
+class CGTToolBar : public CGTBaseToolBar {
+    DECLARE_SERIAL(CGTToolBar)
+public:
+    CGTToolBar();
+    ~CGTToolBar() override;
+
+    // --- Data, list operations, sizes, stored state and window ---
+
+    // A left or top border below 1 becomes 1.
+    virtual BOOL CreateEx(CWnd* iParent, DWORD iToolbarStyle = TBSTYLE_FLAT,
+                          DWORD iStyle = WS_CHILD | WS_VISIBLE | CBRS_ALIGN_TOP, CRect iBorders = CRect(1, 1, 1, 1),
+                          UINT iId = AFX_IDW_TOOLBAR);
+    // A copy of the button's class; -1 when it cannot be inserted.
+    virtual int InsertButtonCopy(const CGTToolbarButton& iButton, int iIndex = -1);
+    virtual void RemoveAllButtons();
+    // The command's short name as the button's text; FALSE when there is none.
+    virtual BOOL LoadButtonText(CGTToolbarButton& ioButton);
+    virtual void ResetImagesToDefault();
+    virtual void OnCustomizeMode(BOOL iCustomize);
+    // iIndex -1: the window's control id; iId -1: none in the key.
+    BOOL SaveState(LPCWSTR iProfile = nullptr, int iIndex = -1, UINT iId = static_cast<UINT>(-1)) override;
+    // A missing key or "Buttons" value answers FALSE and leaves the bar as it was.
+    BOOL LoadState(LPCWSTR iProfile = nullptr, int iIndex = -1, UINT iId = static_cast<UINT>(-1)) override;
+    virtual BOOL RemoveStateFromRegistry(LPCWSTR iProfile = nullptr, int iIndex = -1, UINT iId = static_cast<UINT>(-1));
+    void OnUpdateCmdUI(CFrameWnd* iTarget, BOOL iDisableIfNoHandler) override;
+    CSize CalcFixedLayout(BOOL iStretch, BOOL iHorizontal) override;
+
+    // --- Editing in customize mode ---
+
+    virtual DROPEFFECT OnDragEnter(COleDataObject* iData, DWORD iKeyState, CPoint iPoint);
+    virtual DROPEFFECT OnDragOver(COleDataObject* iData, DWORD iKeyState, CPoint iPoint);
+    virtual void OnDragLeave();
+    virtual BOOL OnDrop(COleDataObject* iData, DROPEFFECT iEffect, CPoint iPoint);
+    virtual CGTToolbarButton* CreateDroppedButton(COleDataObject* iData);
+    // The index before which a drop inserts, -1 for none; the mark's rectangle.
+    virtual int CalcInsertionMarkRect(CPoint iPoint, CRect& oMark);
+    virtual void DrawButtonItem(CDC* iDc, CGTToolbarButton* iButton, CGTToolBarImages* iImages, BOOL iHighlight,
+                                BOOL iGrayDisabled);
+
+    // --- Layout and drawing ---
+
+    virtual CSize CalcLengthLayout(int iLength, BOOL iVertical);
+    virtual void AdjustLayout();
+    void DoPaint(CDC* iDc) override;
+    virtual CSize CalcLayoutSize(BOOL iVertical);
+    virtual int GetRowHeight() const;
+    virtual int GetColumnWidth() const;
+    virtual void GetItemRect(int iIndex, LPRECT oRect) const;
+    virtual void GetInvalidateItemRect(int iIndex, LPRECT oRect) const;
+    virtual CSize CalcSize(DWORD iMode, int iLength);
+    virtual void RecalcButtonLayout();
+    virtual void DrawSeparator(CDC* iDc, const CRect& iRect, BOOL iHorizontal);
+    virtual CRect GetButtonDrawRect(const CGTToolbarButton& iButton, BOOL iHorizontal) const;
+    virtual int CalcMaxButtonHeight();
+    // Whether the bar's buttons take the look's extra size.
+    virtual BOOL IsButtonExtraSizeAvailable() const;
+
+    // --- Mouse, keyboard, tooltips and commands ---
+
+    virtual void ResetHotButton();
+    virtual void SetButtonStyle(int iIndex, UINT iStyle);
+    virtual BOOL ProcessAccessKey(UINT iCharacter);
+    virtual BOOL DropDownPrevMenu();
+    virtual BOOL DropDownNextMenu();
+    virtual void SetHot(int iIndex);
+    virtual CWnd* GetCommandTarget() const;
+    // A notification of a button's embedded control; TRUE when handled.
+    virtual BOOL PostButtonCommand(CGTToolbarButton* iButton, BOOL iFromKeyboard, UINT iNotifyCode, WPARAM iWParam,
+                                   LPARAM iLParam);
+    virtual void ShowCommandMessageString(UINT iCommandId);
+    // The bar's own tooltip for a button; FALSE leaves it to the command's texts.
+    virtual BOOL OnUserToolTip(CGTToolbarButton* iButton, CString& oText) const;
+    BOOL OnCommand(WPARAM iWParam, LPARAM iLParam) override;
+    // The command under the point, -1 for none; with oInfo, its tip (allocated with malloc,
+    // the caller's to free), rectangle and window.
+    INT_PTR OnToolHitTest(CPoint iPoint, TOOLINFO* oInfo) const override;
+
+    // --- Loading, inserting, removing, storing and resetting buttons ---
+
+    void Serialize(CArchive& ioArchive) override;
+    virtual BOOL Create(CWnd* iParent, DWORD iStyle = WS_CHILD | WS_VISIBLE | CBRS_ALIGN_TOP,
+                        UINT iId = AFX_IDW_TOOLBAR);
+    virtual BOOL LoadBitmapEx(const GTToolBarImageIds& iImageIds, BOOL iLocked);
+    virtual BOOL LoadToolBarEx(UINT iResourceId, const GTToolBarImageIds& iImageIds, BOOL iLocked);
+    // The bar takes the button; -1 (nothing inserted, the button still the caller's) for a
+    // bad index. -1 or the count appends before the customize button.
+    virtual int InsertButton(CGTToolbarButton* iButton, int iIndex = -1);
+    // FALSE for a bad index and for the customize button.
+    virtual BOOL RemoveButton(int iIndex);
+    virtual BOOL RestoreOriginalState();
+    virtual BOOL MergeOriginalButtons(const CObList& iStored);
+
+    // --- Customize-mode button commands ---
+
+    virtual BOOL UpdateMenuItemState(CGTToolbarButton* iButton, CMenu* iPopup);
+    virtual void AdjustGroupSeparator(CGTToolbarButton* iButton, POINT iStart, POINT iEnd);
+
+    // --- Non-virtual operations ---
+
+    BOOL LoadBitmap(UINT iResourceId, UINT iColdId = 0, UINT iMenuId = 0, BOOL iLocked = FALSE, UINT iDisabledId = 0,
+                    UINT iMenuDisabledId = 0);
+    // iHotId: the images shown on hot buttons, the normal images of the bar.
+    BOOL LoadToolBar(UINT iResourceId, UINT iColdId = 0, UINT iMenuId = 0, BOOL iLocked = FALSE, UINT iDisabledId = 0,
+                     UINT iMenuDisabledId = 0, UINT iHotId = 0);
+    int GetButtonCount() const { return static_cast<int>(m_Buttons.GetCount()); }
+    // Null for a bad index.
+    CGTToolbarButton* GetButton(int iIndex) const;
+    int CommandToIndex(UINT iCommandId, int iStart = 0) const;
+    int ButtonToIndex(const CGTToolbarButton* iButton) const;
+    // -1 over a separator, a button hidden by the layout or no button.
+    int HitTest(CPoint iPoint) const;
+    CGTToolbarButton* InvalidateButton(int iIndex);
+    // -1 without inserting on an empty bar or at index 0.
+    int InsertSeparator(int iIndex = -1);
+    const CObList& GetAllButtons() const { return m_Buttons; }
+    void ReplaceOriginalState(CObList& ioButtons);
+    // -1 for an index out of range.
+    int InsertResetStateButton(const CGTToolbarButton& iButton, int iIndex = -1);
+    BOOL RemoveResetStateButton(UINT iCommandId);
+    const CObList& GetResetStateButtons() const { return m_ResetState; }
+    BOOL IsButtonHot(int iIndex) const;
+    BOOL IsMenuMode() const { return m_MenuMode; }
+    UINT GetResourceId() const { return m_ResourceId; }
+    BOOL IsFloating() const { return m_Floating; }
+    BOOL CanBeRestored() const { return m_Restorable; }
+    BOOL IsLocked() const { return m_Locked; }
+    void RestoreFocus();
+    CSize GetButtonSize() const;
+    CSize GetImageSize() const;
+    void SetLockedSizes(CSize iButton, CSize iImage);
+    // A locked bar's own menu images (or its images); null for other bars.
+    CGTToolBarImages* GetLockedMenuImages();
+    void NotifyButtonsFontChanged();
+    CGTToolbarButton* GetCustomizeButton() const { return m_CustomizeButton; }
+    // Asks the user, then restores the buttons of the bar's resource.
+    void ResetWithPrompt();
+
+    // --- Class-wide ---
+
+    static const CObList& GetAllToolbars();
+    static BOOL IsSystemCommand(UINT iCommandId);
+    // Every button of the command on every toolbar whose window exists; the count.
+    static int GetCommandButtons(UINT iCommandId, CObList& oButtons);
+    static void SetSizes(CSize iButton, CSize iImage);
+    static CSize GetMenuImageSize();
+    static CSize GetMenuButtonSize();
+    // FALSE when the mode does not change; no bar is told then.
+    static BOOL SetCustomizeMode(BOOL iCustomize);
+    static BOOL IsCustomizeMode() { return s_CustomizeMode; }
+    static void AddCommandUsage(UINT iCommandId);
+    static CCmdUsageCount& GetCommandUsage();
+    // "LargeIcons" of the toolbar parameters; FALSE when they were never stored.
+    static BOOL LoadLargeIconsState(LPCWSTR iProfile = nullptr);
+    static BOOL IsLargeIcons() { return s_LargeIcons; }
+    static COLORREF GetTextColor();
+    static CGTToolBarImages& GetImages(GTToolBarImageKind iKind);
+    // The user's own images; the application owns the strip.
+    static void SetUserImages(CGTToolBarImages* iImages);
+    static CGTToolBarImages* GetUserImages() { return s_UserImages; }
+    // The strip a command-list row draws from: the user strip for user images, else the menu
+    // strip when it holds an image for every toolbar image, else the toolbar strip.
+    static CGTToolBarImages* CommandListImages(BOOL iUserImage);
+    // The image of a command among the images the toolbars loaded from their resources.
+    static BOOL GetDefaultImage(UINT iCommandId, int& oImage);
+    static void SetDefaultImage(UINT iCommandId, int iImage);
+    // The registry key of a bar's stored state.
+    static CString StateKeyName(LPCWSTR iSectionPath, int iIndex, UINT iId);
+    // Releases the strips, images map and counter the toolbars share.
+    static void CleanUp();
+    // Every live bar redrawn with the flags; every live bar re-laid out; every live bar's
+    // buttons told that the toolkit fonts changed.
+    static void RedrawAll(UINT iFlags);
+    static void ReapplyLook();
+    static void NotifyAllFontsChanged();
+
+    static BOOL s_ShowTooltips;
+    static BOOL s_ShowShortcutKeys;
+    // -1: the toolkit's text colour.
+    static COLORREF s_CustomTextColor;
+    static CGTToolBar* s_CustomizeSelectionBar;
+
+protected:
+    afx_msg int OnCreate(LPCREATESTRUCT iCreate);
+    afx_msg void OnDestroy();
+    afx_msg void OnSettingChange(UINT iFlags, LPCWSTR iSection);
+    afx_msg LRESULT OnButtonCount(WPARAM, LPARAM);
+    afx_msg LRESULT OnGetItemRect(WPARAM iIndex, LPARAM oRect);
+    afx_msg LRESULT OnResetPrompt(WPARAM, LPARAM);
+    DECLARE_MESSAGE_MAP()
+
+    // The strip of a kind this bar draws with: its own when locked, else the shared one.
+    CGTToolBarImages& ImagesOf(GTToolBarImageKind iKind);
+    // Whether a window still stands behind the bar object.
+    BOOL IsLive() const;
+    int KeyIndex(int iIndex) const;
+    void DeleteButtons(CObList& ioList);
+    // The tip of a button without its shortcut: the bar's own, else the caption or the
+    // command's short name.
+    CString ButtonTooltip(CGTToolbarButton& iButton) const;
+    void ReadButtons(CArchive& ioArchive);
+    BOOL LoadResetState(class CGTRegistry& ioRegistry);
+
+    CGTToolBarImages m_OwnImages[static_cast<int>(GTToolBarImageKind::Count)];
+    BOOL m_Locked;
+    BOOL m_LargeIconsAllowed;
+    CSize m_LockedButtonSize;
+    CSize m_LockedImageSize;
+    CSize m_LockedCurrentButtonSize;
+    CSize m_LockedCurrentImageSize;
+    int m_PressedIndex;
+    int m_HotIndex;
+    int m_SelectedIndex;
+    CObList m_Buttons;
+    CObList m_OriginalButtons;
+    CObList m_ResetState;
+    UINT m_ResourceId;
+    BOOL m_Floating;
+    CGTToolbarDropTarget m_DropTarget;
+    BOOL m_NoDropTarget;
+    CToolTipCtrl m_Tooltip;
+    int m_InsertionIndex;
+    CRect m_InsertionMark;
+    CPen m_InsertionPen;
+    BOOL m_Restorable;
+    BOOL m_MenuMode;
+    HWND m_SavedFocus;
+    BOOL m_UpdateDialogControls;
+    BOOL m_DrawBorder;
+    BOOL m_GrayDisabled;
+    BOOL m_NoTextUpdate;
+    CGTToolbarButton* m_CustomizeButton;
+    BOOL m_TextLabels;
+    int m_MruWidth;
+
+private:
+    static CObList s_AllToolbars;
+    static BOOL s_CustomizeMode;
+    static BOOL s_LargeIcons;
+    static CGTToolBarImages* s_UserImages;
+    static CSize s_ButtonSize;
+    static CSize s_ImageSize;
+    static CSize s_CurrentButtonSize;
+    static CSize s_CurrentImageSize;
+    static CSize s_MenuImageSize;
+    static CSize s_MenuButtonSize;
+    static double s_LargeScale;
+    static HCURSOR s_DragCursors[2];
+};

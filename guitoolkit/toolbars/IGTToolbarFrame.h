@@ -1,0 +1,38 @@
+// What toolbars, buttons and popup menus ask of the frame that owns them. The toolkit's
+// frames implement it; a frame without it answers 0 to every question and accepts every
+// popup menu.
+#pragma once
+#include <afxwin.h>
+#include <commctrl.h>
+
+class CGTPopupMenu;
+class CGTToolBar;
+class CGTToolbarButton;
+
+class IGTToolbarFrame {
+public:
+    // FALSE refuses the popup; on TRUE the frame keeps it as the process's active popup.
+    virtual BOOL OnShowPopupMenu(CGTPopupMenu* iPopup) = 0;
+    virtual void OnPopupMenuClosed(CGTPopupMenu* iPopup) = 0;
+    virtual void OnDrawMenuLogo(CDC* iDc, CGTPopupMenu* iPopup, const CRect& iRect) = 0;
+    // The torn-off bar with this identifier; null when there is none.
+    virtual CGTToolBar* FindTearOffBar(UINT iTearOffId) = 0;
+    virtual int OnButtonTooltip(CGTToolbarButton* iButton, TOOLINFO* ioInfo) = 0;
+    virtual LRESULT OnToolbarNotify(WPARAM iWParam, LPARAM iLParam) = 0;
+    // FALSE leaves the text alone.
+    virtual BOOL GetCommandDescription(UINT iCommandId, CString& oText) = 0;
+    virtual BOOL IsUserDefinedToolbar(const CGTToolBar* iBar) = 0;
+
+protected:
+    ~IGTToolbarFrame() = default;
+};
+
+// The frame's hooks; null for a frame without them or no frame.
+IGTToolbarFrame* AsToolbarFrame(CWnd* iFrame);
+// A frame without the hooks accepts the popup.
+BOOL FrameAcceptsPopupMenu(CWnd* iFrame, CGTPopupMenu* iPopup);
+
+// The in-place frame that is active in the process, or null; in-place frames set it.
+void SetActiveInPlaceFrame(CFrameWnd* iFrame);
+// The active in-place frame when there is one, else the window's top-level frame.
+CFrameWnd* GetActiveTopLevelFrame(CWnd* iWindow);
