@@ -1,6 +1,7 @@
 #include <guitoolkit/core/CGTUserToolsManager.h>
 #include <guitoolkit/core/CGTRegistryHolder.h>
 #include <guitoolkit/core/RegistrySectionPath.h>
+#include <guitoolkit/toolbars/CGTToolBar.h>
 
 namespace {
 CGTUserToolsManager* currentManager = nullptr;
@@ -8,6 +9,20 @@ CGTUserToolsManager* currentManager = nullptr;
 CString SectionPath(LPCWSTR profile)
 {
     return BuildRegistrySectionPath(L"RIRUserToolsManager", profile);
+}
+
+// A removed tool's command has nothing to run: no bar keeps a button for it.
+void RemoveCommandButtons(UINT commandId)
+{
+    const CObList& bars = CGTToolBar::GetAllToolbars();
+    for (POSITION position = bars.GetHeadPosition(); position != nullptr;) {
+        auto* bar = static_cast<CGTToolBar*>(bars.GetNext(position));
+        BOOL removed = FALSE;
+        for (int index; (index = bar->CommandToIndex(commandId)) >= 0 && bar->RemoveButton(index);)
+            removed = TRUE;
+        if (removed)
+            bar->AdjustLayout();
+    }
 }
 
 BOOL AllAreTools(const CObList& list)
@@ -87,7 +102,9 @@ BOOL CGTUserToolsManager::RemoveTool(CGTUserTool* iTool)
     if (position == nullptr)
         return FALSE;
     m_Tools.RemoveAt(position);
+    const UINT commandId = iTool->m_CommandId;
     delete iTool;
+    RemoveCommandButtons(commandId);
     return TRUE;
 }
 
