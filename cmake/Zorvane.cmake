@@ -9,12 +9,30 @@ function(zv_add_googletest)
   add_subdirectory(${GTEST_SRC} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
 endfunction()
 
+# zv_share_resources(file...): resource files a library offers to the programs' resource
+# scripts (its own script, its header of ids, the images the script names).
+function(zv_share_resources)
+  set_property(GLOBAL APPEND PROPERTY ZV_SHARED_RESOURCES ${ARGN})
+endfunction()
+
+# zv_resource_depends(script): windres reports nothing that a script includes, so a program's
+# script is made to depend on the shared resources and on the files beside it.
+function(zv_resource_depends rc)
+  get_property(shared GLOBAL PROPERTY ZV_SHARED_RESOURCES)
+  get_filename_component(dir ${rc} DIRECTORY)
+  file(GLOB beside CONFIGURE_DEPENDS ${dir}/*.h ${dir}/*.rc ${dir}/*.bmp ${dir}/*.ico ${dir}/*.cur)
+  set_property(SOURCE ${rc} APPEND PROPERTY OBJECT_DEPENDS ${shared} ${beside})
+endfunction()
+
 # zv_add_test(NAME name SOURCES ... [LIBS ...] [LABELS ...] [RESOURCES ...])
 # One test program per call; ctest runs it through Wine.
 # LABELS x11: the program needs a real X display (scripts/test provides Xvfb).
 function(zv_add_test)
   cmake_parse_arguments(T "" "NAME;TIMEOUT" "SOURCES;LIBS;LABELS;RESOURCES" ${ARGN})
   add_executable(${T_NAME} ${T_SOURCES} ${T_RESOURCES})
+  foreach(rc IN LISTS T_RESOURCES)
+    zv_resource_depends(${rc})
+  endforeach()
   target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} gmock gtest_main)
   add_test(NAME ${T_NAME} COMMAND ${T_NAME})
   if(NOT T_TIMEOUT)

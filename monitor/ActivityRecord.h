@@ -6,12 +6,12 @@
 
 // One program's activity in one quantum, as it is reported to the server.
 struct TActivityRecord {
-    long long periodStart = 0;  // seconds since 1970, UTC; a multiple of the quantum
-    std::wstring name;
-    std::wstring owner;
-    std::wstring title;
-    std::wstring path;
-    DWORD time = 0;  // ms
-    LONG keyEvents = 0;
-    LONG mouseEvents = 0;
+    long long PeriodStart = 0;  // seconds since 1970, UTC; a multiple of the quantum
+    std::wstring Name;
+    std::wstring Owner;
+    std::wstring Title;
+    std::wstring Path;
+    DWORD Time = 0;  // ms
+    LONG KeyEvents = 0;
+    LONG MouseEvents = 0;
 };

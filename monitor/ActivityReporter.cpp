@@ -12,14 +12,14 @@
 
 namespace {
 
-bool SameRecord(const TActivityRecord& a, const TActivityRecord& b)
+bool SameRecord(const TActivityRecord& iA, const TActivityRecord& iB)
 {
-    return a.periodStart == b.periodStart && a.name == b.name && a.owner == b.owner && a.title == b.title;
+    return iA.PeriodStart == iB.PeriodStart && iA.Name == iB.Name && iA.Owner == iB.Owner && iA.Title == iB.Title;
 }
 
-const char* FateText(TCallFate fate)
+const char* FateText(TCallFate iFate)
 {
-    switch (fate) {
+    switch (iFate) {
     case TCallFate::NotDelivered:
         return "not delivered, kept for a later quantum";
     case TCallFate::MayHaveRun:
@@ -31,21 +31,21 @@ const char* FateText(TCallFate fate)
 
 }  // namespace
 
-void TActivityReporter::Add(std::vector<TActivityRecord> records, size_t maxQuanta)
+void TActivityReporter::Add(std::vector<TActivityRecord> iRecords, size_t iMaxQuanta)
 {
-    for (TActivityRecord& record : records)
+    for (TActivityRecord& record : iRecords)
         if (!Merge(record))
-            pending_.push_back(std::move(record));
-    DropOldestQuanta(maxQuanta);
+            m_Pending.push_back(std::move(record));
+    DropOldestQuanta(iMaxQuanta);
 }
 
-bool TActivityReporter::Merge(const TActivityRecord& record)
+bool TActivityReporter::Merge(const TActivityRecord& iRecord)
 {
-    for (auto waiting = pending_.rbegin(); waiting != pending_.rend(); ++waiting) {
-        if (SameRecord(*waiting, record)) {
-            waiting->time += record.time;
-            waiting->keyEvents += record.keyEvents;
-            waiting->mouseEvents += record.mouseEvents;
+    for (auto waiting = m_Pending.rbegin(); waiting != m_Pending.rend(); ++waiting) {
+        if (SameRecord(*waiting, iRecord)) {
+            waiting->Time += iRecord.Time;
+            waiting->KeyEvents += iRecord.KeyEvents;
+            waiting->MouseEvents += iRecord.MouseEvents;
             return true;
         }
     }
@@ -53,43 +53,43 @@ bool TActivityReporter::Merge(const TActivityRecord& record)
 }
 
 // The records of one quantum are queued together, so each period is one run of the queue.
-void TActivityReporter::DropOldestQuanta(size_t maxQuanta)
+void TActivityReporter::DropOldestQuanta(size_t iMaxQuanta)
 {
     size_t quanta = 0;
-    for (size_t i = 0; i < pending_.size(); ++i)
-        if (i == 0 || pending_[i].periodStart != pending_[i - 1].periodStart)
+    for (size_t i = 0; i < m_Pending.size(); ++i)
+        if (i == 0 || m_Pending[i].PeriodStart != m_Pending[i - 1].PeriodStart)
             ++quanta;
-    for (; quanta > maxQuanta; --quanta) {
-        const long long oldest = pending_.front().periodStart;
+    for (; quanta > iMaxQuanta; --quanta) {
+        const long long oldest = m_Pending.front().PeriodStart;
         size_t dropped = 0;
-        for (; !pending_.empty() && pending_.front().periodStart == oldest; ++dropped)
-            pending_.pop_front();
+        for (; !m_Pending.empty() && m_Pending.front().PeriodStart == oldest; ++dropped)
+            m_Pending.pop_front();
         if (LogOn())
             DebugLog() << "(!) Backlog full: " << static_cast<unsigned long>(dropped)
                        << " record(s) of the quantum starting " << _time_t(oldest).ToString() << " dropped\n";
     }
 }
 
-bool TActivityReporter::Deliver(IZorvane& server, const std::wstring& computer, bool updateAll,
-                                const std::function<bool()>& goOn)
+bool TActivityReporter::Deliver(IZorvane& iServer, const std::wstring& iComputer, bool iUpdateAll,
+                                const std::function<bool()>& iGoOn)
 {
-    while (!pending_.empty() && (!goOn || goOn())) {
-        const TActivityRecord& record = pending_.front();
+    while (!m_Pending.empty() && (!iGoOn || iGoOn())) {
+        const TActivityRecord& record = m_Pending.front();
         LONG needMore = 0;
-        const HRESULT result = Report(server, computer, record, needMore);
+        const HRESULT result = Report(iServer, iComputer, record, needMore);
         if (SUCCEEDED(result)) {
-            if (needMore != 0 || updateAll)
-                SendProcessInformation(server, record.name, record.path);
-            pending_.pop_front();
+            if (needMore != 0 || iUpdateAll)
+                SendProcessInformation(iServer, record.Name, record.Path);
+            m_Pending.pop_front();
             continue;
         }
         const TCallFailure failure = ClassifyCallFailure(result);
         if (LogOn())
-            DebugLog() << "(!) " << record.name << " of " << _time_t(record.periodStart).ToString() << ": "
+            DebugLog() << "(!) " << record.Name << " of " << _time_t(record.PeriodStart).ToString() << ": "
                        << FateText(failure.Fate) << "\n";
         if (failure.Fate == TCallFate::NotDelivered)
             return !failure.Reconnect;
-        pending_.pop_front();
+        m_Pending.pop_front();
         if (failure.Reconnect)
             return false;
     }
@@ -98,14 +98,14 @@ bool TActivityReporter::Deliver(IZorvane& server, const std::wstring& computer, 
 
 // The failure's text goes to the log; its HRESULT is the answer. An exception that is no COM
 // error came from this side, before the call: a record the monitor cannot send is dropped.
-HRESULT TActivityReporter::Report(IZorvane& server, const std::wstring& computer, const TActivityRecord& record,
-                                  LONG& needMore)
+HRESULT TActivityReporter::Report(IZorvane& iServer, const std::wstring& iComputer, const TActivityRecord& iRecord,
+                                  LONG& oNeedMore)
 {
     try {
-        CheckComResult(server.ReportActivity(_time_t(record.periodStart).localvarianttime(), _bstr_t(computer.c_str()),
-                                             _bstr_t(record.owner.c_str()), _bstr_t(record.name.c_str()),
-                                             static_cast<LONG>(record.time), record.keyEvents, record.mouseEvents,
-                                             _bstr_t(record.title.c_str()), &needMore));
+        CheckComResult(iServer.ReportActivity(
+            _time_t(iRecord.PeriodStart).localvarianttime(), _bstr_t(iComputer.c_str()), _bstr_t(iRecord.Owner.c_str()),
+            _bstr_t(iRecord.Name.c_str()), static_cast<LONG>(iRecord.Time), iRecord.KeyEvents, iRecord.MouseEvents,
+            _bstr_t(iRecord.Title.c_str()), &oNeedMore));
         return S_OK;
     } catch (const std::exception& failure) {
         if (LogOn())

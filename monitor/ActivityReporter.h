@@ -14,24 +14,24 @@
 class TActivityReporter {
 public:
     // Queues the records of a quantum. A record of the same program, owner, title and period as
-    // one that waits is added to it. The queue keeps the records of at most maxQuanta periods:
+    // one that waits is added to it. The queue keeps the records of at most iMaxQuanta periods:
     // past that the oldest period's records are dropped, with a log line.
-    void Add(std::vector<TActivityRecord> records, size_t maxQuanta);
+    void Add(std::vector<TActivityRecord> iRecords, size_t iMaxQuanta);
 
-    // Reports the waiting records in order while goOn (when given) allows, each followed by the
-    // program's description when the server asks for it or updateAll is set. A failed call is
+    // Reports the waiting records in order while iGoOn (when given) allows, each followed by the
+    // program's description when the server asks for it or iUpdateAll is set. A failed call is
     // read by the shared classification: a record that was not delivered waits, and stops the
     // delivery; one that may have been stored, or that the server refused, is logged and
     // dropped. False when the proxy is of no more use (the rest wait).
-    bool Deliver(IZorvane& server, const std::wstring& computer, bool updateAll,
-                 const std::function<bool()>& goOn = nullptr);
+    bool Deliver(IZorvane& iServer, const std::wstring& iComputer, bool iUpdateAll,
+                 const std::function<bool()>& iGoOn = nullptr);
 
-    const std::deque<TActivityRecord>& Pending() const { return pending_; }
+    const std::deque<TActivityRecord>& Pending() const { return m_Pending; }
 
 private:
-    bool Merge(const TActivityRecord& record);
-    void DropOldestQuanta(size_t maxQuanta);
-    HRESULT Report(IZorvane& server, const std::wstring& computer, const TActivityRecord& record, LONG& needMore);
+    bool Merge(const TActivityRecord& iRecord);
+    void DropOldestQuanta(size_t iMaxQuanta);
+    HRESULT Report(IZorvane& iServer, const std::wstring& iComputer, const TActivityRecord& iRecord, LONG& oNeedMore);
 
-    std::deque<TActivityRecord> pending_;
+    std::deque<TActivityRecord> m_Pending;
 };

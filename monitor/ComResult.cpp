@@ -4,12 +4,12 @@
 
 #include <oleauto.h>
 
-void CheckComResult(HRESULT result)
+void CheckComResult(HRESULT iResult)
 {
-    if (SUCCEEDED(result))
+    if (SUCCEEDED(iResult))
         return;
     IErrorInfo* info = nullptr;
     if (GetErrorInfo(0, &info) != S_OK)
         info = nullptr;
-    ComErrorHandler(result, info);
+    ComErrorHandler(iResult, info);
 }

@@ -5,14 +5,14 @@
 #include <cwchar>
 #include <vector>
 
-void ReadFileDescription(const std::wstring& path, std::wstring& description)
+void ReadFileDescription(const std::wstring& iPath, std::wstring& oDescription)
 {
     DWORD ignored = 0;
-    DWORD size = GetFileVersionInfoSizeW(path.c_str(), &ignored);
+    DWORD size = GetFileVersionInfoSizeW(iPath.c_str(), &ignored);
     if (size == 0)
         return;
     std::vector<BYTE> block(size);
-    if (!GetFileVersionInfoW(path.c_str(), 0, size, block.data()))
+    if (!GetFileVersionInfoW(iPath.c_str(), 0, size, block.data()))
         return;
     void* value = nullptr;
     UINT length = 0;
@@ -24,5 +24,5 @@ void ReadFileDescription(const std::wstring& path, std::wstring& description)
     if (!VerQueryValueW(block.data(), query, &value, &length) || !value)
         return;
     const wchar_t* text = static_cast<const wchar_t*>(value);
-    description.assign(text, wcsnlen(text, length));
+    oDescription.assign(text, wcsnlen(text, length));
 }

@@ -1,102 +1,102 @@
 #include "ForegroundTracker.h"
 
-TForegroundTracker::TForegroundTracker(IInputHooks& hooks, IMonitorClock& clock) : hooks_(hooks), clock_(clock) {}
+TForegroundTracker::TForegroundTracker(IInputHooks& iHooks, IMonitorClock& iClock) : m_Hooks(iHooks), m_Clock(iClock) {}
 
-void TForegroundTracker::OnForegroundChange(DWORD event, HWND window)
+void TForegroundTracker::OnForegroundChange(DWORD iEvent, HWND iWindow)
 {
-    if (event != EVENT_SYSTEM_FOREGROUND)
+    if (iEvent != EVENT_SYSTEM_FOREGROUND)
         return;
-    lastSeen_ = window;
-    if (GetWindowLongW(window, GWL_STYLE) & WS_CHILD)
+    m_LastSeen = iWindow;
+    if (GetWindowLongW(iWindow, GWL_STYLE) & WS_CHILD)
         return;
     DWORD processId = 0;
-    GetWindowThreadProcessId(window, &processId);
-    GetProcessEntry(processId, window, true);
+    GetWindowThreadProcessId(iWindow, &processId);
+    GetProcessEntry(processId, iWindow, true);
 }
 
 // No window in front (the program in front closed and none took its place) is a change to
 // no program: the interval so far is the leaving program's, what follows nobody's.
-void TForegroundTracker::CheckForeground(HWND window)
+void TForegroundTracker::CheckForeground(HWND iWindow)
 {
-    if (window == lastSeen_)
+    if (iWindow == m_LastSeen)
         return;
-    if (window) {
-        OnForegroundChange(EVENT_SYSTEM_FOREGROUND, window);
+    if (iWindow) {
+        OnForegroundChange(EVENT_SYSTEM_FOREGROUND, iWindow);
         return;
     }
-    lastSeen_ = nullptr;
+    m_LastSeen = nullptr;
     Credit();
-    current_ = nullptr;
+    m_Current = nullptr;
 }
 
-SmartPtr<TProcessCacheEntry> TForegroundTracker::GetProcessEntry(DWORD processId, HWND window, bool credit)
+SmartPtr<TProcessCacheEntry> TForegroundTracker::GetProcessEntry(DWORD iProcessId, HWND iWindow, bool iCredit)
 {
-    if (credit)
+    if (iCredit)
         Credit();
-    SmartPtr<TProcessCacheEntry>& entry = cache_[processId];
+    SmartPtr<TProcessCacheEntry>& entry = m_Cache[iProcessId];
     if (!entry) {
         entry = new TProcessCacheEntry;
-        if (window)
-            entry->window = window;
+        if (iWindow)
+            entry->Window = iWindow;
     }
-    if (window)
-        entry->TakeTitle(window);
-    if (credit)
-        current_ = entry;
-    if (entry->name.empty())
-        entry->Fill(processId);
+    if (iWindow)
+        entry->TakeTitle(iWindow);
+    if (iCredit)
+        m_Current = entry;
+    if (entry->Name.empty())
+        entry->Fill(iProcessId);
     return entry;
 }
 
 // The counters are cleared at every interval end, whether the interval counts or not.
 void TForegroundTracker::Credit()
 {
-    DWORD now = clock_.TickCount();
-    LONG keys = hooks_.TakeKeyEvents();
-    LONG mice = hooks_.TakeMouseEvents();
-    if (current_ && now - hooks_.LastInputTime() <= IdleLimitMs) {
-        current_->keyEvents += keys;
-        current_->mouseEvents += mice;
-        current_->time += now - lastSwitch_;
+    DWORD now = m_Clock.TickCount();
+    LONG keys = m_Hooks.TakeKeyEvents();
+    LONG mice = m_Hooks.TakeMouseEvents();
+    if (m_Current && now - m_Hooks.LastInputTime() <= IdleLimitMs) {
+        m_Current->KeyEvents += keys;
+        m_Current->MouseEvents += mice;
+        m_Current->Time += now - m_LastSwitch;
     }
-    lastSwitch_ = now;
+    m_LastSwitch = now;
 }
 
 void TForegroundTracker::CloseInterval()
 {
-    if (current_)
-        GetProcessEntry(current_->processId, nullptr, true);
+    if (m_Current)
+        GetProcessEntry(m_Current->ProcessId, nullptr, true);
 }
 
-void TForegroundTracker::Trim(DWORD quantumMs)
+void TForegroundTracker::Trim(DWORD iQuantumMs)
 {
     DWORD total = 0;
     TProcessCacheEntry* smallest = nullptr;
-    for (auto& item : cache_) {
-        total += item.second->time;
-        if (!smallest || item.second->time < smallest->time)
+    for (auto& item : m_Cache) {
+        total += item.second->Time;
+        if (!smallest || item.second->Time < smallest->Time)
             smallest = item.second.get();
     }
-    if (total <= quantumMs)
+    if (total <= iQuantumMs)
         return;
-    DWORD excess = total - quantumMs;
-    if (smallest->time > excess)
-        smallest->time -= excess;
+    DWORD excess = total - iQuantumMs;
+    if (smallest->Time > excess)
+        smallest->Time -= excess;
 }
 
-std::vector<TActivityRecord> TForegroundTracker::TakeRecords(long long periodStart)
+std::vector<TActivityRecord> TForegroundTracker::TakeRecords(long long iPeriodStart)
 {
     std::vector<TActivityRecord> records;
-    for (auto item = cache_.begin(); item != cache_.end();) {
+    for (auto item = m_Cache.begin(); item != m_Cache.end();) {
         TProcessCacheEntry& entry = *item->second;
-        if (!entry.name.empty() && entry.time != 0)
-            records.push_back({periodStart, entry.name, entry.owner, entry.title, entry.path, entry.time,
-                               entry.keyEvents, entry.mouseEvents});
-        if (item->second == current_ && !entry.name.empty()) {
+        if (!entry.Name.empty() && entry.Time != 0)
+            records.push_back({iPeriodStart, entry.Name, entry.Owner, entry.Title, entry.Path, entry.Time,
+                               entry.KeyEvents, entry.MouseEvents});
+        if (item->second == m_Current && !entry.Name.empty()) {
             entry.ResetCounters();
             ++item;
         } else {
-            item = cache_.erase(item);
+            item = m_Cache.erase(item);
         }
     }
     return records;

@@ -6,9 +6,9 @@
 #include <algorithm>
 #include <cctype>
 
-TMonitorCommand ParseMonitorCommand(const std::string& commandLine)
+TMonitorCommand ParseMonitorCommand(const std::string& iCommandLine)
 {
-    std::string lower(commandLine);
+    std::string lower(iCommandLine);
     std::transform(lower.begin(), lower.end(), lower.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     if (lower == "/install")
@@ -18,18 +18,18 @@ TMonitorCommand ParseMonitorCommand(const std::string& commandLine)
     return TMonitorCommand::Run;
 }
 
-int MonitorEntryPoint(TZorvaneApplication& application, const std::string& commandLine)
+int MonitorEntryPoint(TZorvaneApplication& iApplication, const std::string& iCommandLine)
 {
     try {
-        switch (ParseMonitorCommand(commandLine)) {
+        switch (ParseMonitorCommand(iCommandLine)) {
         case TMonitorCommand::Install:
-            application.Install();
+            iApplication.Install();
             return 0;
         case TMonitorCommand::Uninstall:
-            application.Uninstall();
+            iApplication.Uninstall();
             return 0;
         case TMonitorCommand::Run:
-            return application.Main(commandLine) ? ExitEndedByItself : ExitFailed;
+            return iApplication.Main(iCommandLine) ? ExitEndedByItself : ExitFailed;
         }
     } catch (const std::exception& failure) {
         if (LogOn())

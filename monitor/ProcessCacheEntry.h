@@ -11,25 +11,25 @@
 // who runs it, its last window title, and the time and input credited to it.
 class TProcessCacheEntry : public virtual SmartPtrObj {
 public:
-    // Reads the title of window; an untitled window leaves the last title.
-    void TakeTitle(HWND window);
+    // Reads the title of iWindow; an untitled window leaves the last title.
+    void TakeTitle(HWND iWindow);
     // Looks up the program's name, path and owner from its process; leaves the name empty when
     // the process cannot be opened (another account's protected process).
-    void Fill(DWORD processId);
+    void Fill(DWORD iProcessId);
     void ResetCounters();
 
-    std::wstring name;
-    std::wstring owner;  // domain\user
-    std::wstring title;
-    std::wstring path;
-    std::vector<BYTE> ownerSid;
-    DWORD processId = 0;
-    HWND window = nullptr;
-    LONG keyEvents = 0;
-    LONG mouseEvents = 0;
-    DWORD time = 0;  // ms
+    std::wstring Name;
+    std::wstring Owner;  // domain\user
+    std::wstring Title;
+    std::wstring Path;
+    std::vector<BYTE> OwnerSid;
+    DWORD ProcessId = 0;
+    HWND Window = nullptr;
+    LONG KeyEvents = 0;
+    LONG MouseEvents = 0;
+    DWORD Time = 0;  // ms
 
 private:
-    void FillModule(HANDLE process);
-    void FillOwner(HANDLE process);
+    void FillModule(HANDLE iProcess);
+    void FillOwner(HANDLE iProcess);
 };

@@ -17,15 +17,15 @@ namespace {
 using TSafeArrayOwner = std::unique_ptr<SAFEARRAY, decltype(&SafeArrayDestroy)>;
 
 // One-dimensional, lower bound 0, one element per byte.
-TSafeArrayOwner ByteArray(const std::vector<BYTE>& bytes)
+TSafeArrayOwner ByteArray(const std::vector<BYTE>& iBytes)
 {
-    TSafeArrayOwner array(SafeArrayCreateVector(VT_UI1, 0, static_cast<ULONG>(bytes.size())), SafeArrayDestroy);
+    TSafeArrayOwner array(SafeArrayCreateVector(VT_UI1, 0, static_cast<ULONG>(iBytes.size())), SafeArrayDestroy);
     if (!array)
         ComErrorHandler(E_OUTOFMEMORY);
-    if (!bytes.empty()) {
+    if (!iBytes.empty()) {
         void* data = nullptr;
         CheckComResult(SafeArrayAccessData(array.get(), &data));
-        std::memcpy(data, bytes.data(), bytes.size());
+        std::memcpy(data, iBytes.data(), iBytes.size());
         SafeArrayUnaccessData(array.get());
     }
     return array;
@@ -35,21 +35,22 @@ const char* const functionName = "TZorvaneApplication::SendProcessInformation";
 
 }  // namespace
 
-void SendProcessInformation(IZorvane& server, const std::wstring& name, const std::wstring& path)
+void SendProcessInformation(IZorvane& iServer, const std::wstring& iName, const std::wstring& iPath)
 {
     try {
         if (LogOn())
-            DebugLog() << functionName << "( " << name << " )\n";
+            DebugLog() << functionName << "( " << iName << " )\n";
         if (LogOn())
-            DebugLog() << "Module \"" << path << "\"\n";
+            DebugLog() << "Module \"" << iPath << "\"\n";
         std::wstring description;
         std::vector<BYTE> icon;
-        ExtractProcessInfo(path, description, icon);
+        ExtractProcessInfo(iPath, description, icon);
         TSafeArrayOwner array = ByteArray(icon);
         if (LogOn())
-            DebugLog() << "Sending( \"" << name << "\", \"" << description << "\", "
+            DebugLog() << "Sending( \"" << iName << "\", \"" << description << "\", "
                        << static_cast<unsigned long>(icon.size()) << " bytes )\n";
-        CheckComResult(server.SendProcessInformation(_bstr_t(name.c_str()), _bstr_t(description.c_str()), array.get()));
+        CheckComResult(
+            iServer.SendProcessInformation(_bstr_t(iName.c_str()), _bstr_t(description.c_str()), array.get()));
     } catch (const std::exception& failure) {
         if (LogOn())
             DebugLog() << "(!) " << functionName << ": " << failure << "\n";

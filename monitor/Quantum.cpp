@@ -1,19 +1,19 @@
 #include "Quantum.h"
 
-bool TQuantum::Set(unsigned long seconds)
+bool TQuantum::Set(unsigned long iSeconds)
 {
-    if (seconds == 0)
+    if (iSeconds == 0)
         return false;
-    seconds_ = seconds > MaximumSeconds ? MaximumSeconds : seconds;
+    m_Seconds = iSeconds > MaximumSeconds ? MaximumSeconds : iSeconds;
     return true;
 }
 
-unsigned long TQuantum::TimerInterval(long long now) const
+unsigned long TQuantum::TimerInterval(long long iNow) const
 {
-    return static_cast<unsigned long>(seconds_ - now % seconds_) * 1000;
+    return static_cast<unsigned long>(m_Seconds - iNow % m_Seconds) * 1000;
 }
 
-long long TQuantum::PeriodStart(long long now) const
+long long TQuantum::PeriodStart(long long iNow) const
 {
-    return now - now % seconds_;
+    return iNow - iNow % m_Seconds;
 }

@@ -8,20 +8,20 @@ public:
     // A day; longer periods would overflow the timer's milliseconds and make no sense.
     static constexpr unsigned long MaximumSeconds = 86400;
 
-    unsigned long Seconds() const { return seconds_; }
-    unsigned long LengthMs() const { return seconds_ * 1000; }
+    unsigned long Seconds() const { return m_Seconds; }
+    unsigned long LengthMs() const { return m_Seconds * 1000; }
     // The quanta of a day, at least one.
-    unsigned long PerDay() const { return MaximumSeconds / seconds_; }
+    unsigned long PerDay() const { return MaximumSeconds / m_Seconds; }
 
     // Takes the quantum the server hands out. 0 cannot divide time: it is refused (false) and
     // the previous quantum stays; a very long one is clamped to the maximum.
-    bool Set(unsigned long seconds);
+    bool Set(unsigned long iSeconds);
 
-    // Milliseconds from now (seconds since 1970) to the next multiple of the quantum; never 0.
-    unsigned long TimerInterval(long long now) const;
+    // Milliseconds from iNow (seconds since 1970) to the next multiple of the quantum; never 0.
+    unsigned long TimerInterval(long long iNow) const;
     // Now rounded down to a multiple of the quantum.
-    long long PeriodStart(long long now) const;
+    long long PeriodStart(long long iNow) const;
 
 private:
-    unsigned long seconds_ = DefaultSeconds;
+    unsigned long m_Seconds = DefaultSeconds;
 };

@@ -12,5 +12,5 @@
 // to the program in front, and is spread over the quanta it spans, a quantum's length each,
 // so that each keeps a record of its own; what lies in the running quantum stays with the
 // program for that quantum.
-std::vector<TActivityRecord> TakeQuantumRecords(TForegroundTracker& tracker, const TQuantum& quantum,
-                                                long long periodStart, long long runningPeriod);
+std::vector<TActivityRecord> TakeQuantumRecords(TForegroundTracker& ioTracker, const TQuantum& iQuantum,
+                                                long long iPeriodStart, long long iRunningPeriod);

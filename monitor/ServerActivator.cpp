@@ -8,26 +8,26 @@ TComServerActivator::TComServerActivator()
     wchar_t name[MAX_COMPUTERNAME_LENGTH + 1];
     DWORD length = MAX_COMPUTERNAME_LENGTH + 1;
     if (GetComputerNameW(name, &length))
-        computerName_.assign(name, length);
+        m_ComputerName.assign(name, length);
 }
 
-HRESULT TComServerActivator::Activate(const CLSID& classId, const std::wstring& serverName, IUnknown** object)
+HRESULT TComServerActivator::Activate(const CLSID& iClassId, const std::wstring& iServerName, IUnknown** oObject)
 {
-    *object = nullptr;
+    *oObject = nullptr;
     COSERVERINFO server = {};
-    server.pwszName = const_cast<wchar_t*>(serverName.c_str());
+    server.pwszName = const_cast<wchar_t*>(iServerName.c_str());
     MULTI_QI query = {&IID_IZorvane, nullptr, S_OK};
-    HRESULT result = CoCreateInstanceEx(classId, nullptr, CLSCTX_LOCAL_SERVER | CLSCTX_REMOTE_SERVER,
-                                        IsThisComputer(serverName, computerName_) ? nullptr : &server, 1, &query);
+    HRESULT result = CoCreateInstanceEx(iClassId, nullptr, CLSCTX_LOCAL_SERVER | CLSCTX_REMOTE_SERVER,
+                                        IsThisComputer(iServerName, m_ComputerName) ? nullptr : &server, 1, &query);
     if (SUCCEEDED(result))
-        *object = query.pItf;
+        *oObject = query.pItf;
     return result;
 }
 
-bool TComServerActivator::IsThisComputer(const std::wstring& serverName, const std::wstring& computerName)
+bool TComServerActivator::IsThisComputer(const std::wstring& iServerName, const std::wstring& iComputerName)
 {
-    for (const wchar_t* local : {L"", L".", L"localhost", L"127.0.0.1", computerName.c_str()})
-        if (_wcsicmp(serverName.c_str(), local) == 0)
+    for (const wchar_t* local : {L"", L".", L"localhost", L"127.0.0.1", iComputerName.c_str()})
+        if (_wcsicmp(iServerName.c_str(), local) == 0)
             return true;
     return false;
 }

@@ -8,9 +8,9 @@
 class IServerActivator {
 public:
     virtual ~IServerActivator() = default;
-    // Activates classId on serverName asking for IZorvane; object gets what the activation
+    // Activates iClassId on iServerName asking for IZorvane; oObject gets what the activation
     // returned (possibly null when only that interface was refused).
-    virtual HRESULT Activate(const CLSID& classId, const std::wstring& serverName, IUnknown** object) = 0;
+    virtual HRESULT Activate(const CLSID& iClassId, const std::wstring& iServerName, IUnknown** oObject) = 0;
 };
 
 // COM activation as a local or remote server. The server's name is passed only for another
@@ -18,10 +18,10 @@ public:
 class TComServerActivator : public IServerActivator {
 public:
     TComServerActivator();
-    HRESULT Activate(const CLSID& classId, const std::wstring& serverName, IUnknown** object) override;
+    HRESULT Activate(const CLSID& iClassId, const std::wstring& iServerName, IUnknown** oObject) override;
 
-    static bool IsThisComputer(const std::wstring& serverName, const std::wstring& computerName);
+    static bool IsThisComputer(const std::wstring& iServerName, const std::wstring& iComputerName);
 
 private:
-    std::wstring computerName_;
+    std::wstring m_ComputerName;
 };

@@ -6,18 +6,18 @@
 #include <csl/EComException.h>
 #include <csl/EGeneric.h>
 
-TServerConnection::TServerConnection(IServerActivator& activator) : activator_(activator) {}
+TServerConnection::TServerConnection(IServerActivator& iActivator) : m_Activator(iActivator) {}
 
-bool TServerConnection::Connect(const std::wstring& serverClass, const std::wstring& fallbackClass,
-                                const std::wstring& serverName, TQuantum& quantum)
+bool TServerConnection::Connect(const std::wstring& iServerClass, const std::wstring& iFallbackClass,
+                                const std::wstring& iServerName, TQuantum& oQuantum)
 {
     CLSID classId;
-    if (!ResolveClass(serverClass, fallbackClass, classId))
+    if (!ResolveClass(iServerClass, iFallbackClass, classId))
         return false;
     if (LogOn())
-        DebugLog() << "Connecting to " << serverName << "...\n";
+        DebugLog() << "Connecting to " << iServerName << "...\n";
     IUnknown* object = nullptr;
-    HRESULT result = activator_.Activate(classId, serverName, &object);
+    HRESULT result = m_Activator.Activate(classId, iServerName, &object);
     if (FAILED(result)) {
         if (LogOn())
             DebugLog().Printf("CoCreateInstanceEx FAILED! (0x%lx)\n", result);
@@ -27,51 +27,52 @@ bool TServerConnection::Connect(const std::wstring& serverClass, const std::wstr
         DebugLog() << "Connected\n";
     _com_ptr_t<_com_IIID<IUnknown, &IID_IUnknown>> owned(object, false);
     try {
-        ReadQuantum(owned, quantum);
+        ReadQuantum(owned, oQuantum);
         return true;
     } catch (const std::exception& failure) {
         if (LogOn())
             DebugLog() << "(!) GetQuantum FAILED!\n" << failure << "\n";
-        server_ = nullptr;
+        m_Server = nullptr;
         return false;
     }
 }
 
-bool TServerConnection::ResolveClass(const std::wstring& serverClass, const std::wstring& fallbackClass, CLSID& classId)
+bool TServerConnection::ResolveClass(const std::wstring& iServerClass, const std::wstring& iFallbackClass,
+                                     CLSID& oClassId)
 {
-    if (!serverClass.empty() && serverClass[0] == L'{') {
-        HRESULT result = CLSIDFromString(serverClass.c_str(), &classId);
+    if (!iServerClass.empty() && iServerClass[0] == L'{') {
+        HRESULT result = CLSIDFromString(iServerClass.c_str(), &oClassId);
         if (SUCCEEDED(result))
             return true;
         if (LogOn())
-            DebugLog().Printf("CLSIDFromString FAILED! (0x%lx) (%ls)\n", result, serverClass.c_str());
+            DebugLog().Printf("CLSIDFromString FAILED! (0x%lx) (%ls)\n", result, iServerClass.c_str());
         return false;
     }
-    if (SUCCEEDED(CLSIDFromProgID(serverClass.c_str(), &classId)))
+    if (SUCCEEDED(CLSIDFromProgID(iServerClass.c_str(), &oClassId)))
         return true;
-    HRESULT result = CLSIDFromProgID(fallbackClass.c_str(), &classId);
+    HRESULT result = CLSIDFromProgID(iFallbackClass.c_str(), &oClassId);
     if (SUCCEEDED(result))
         return true;
     if (LogOn())
-        DebugLog().Printf("CLSIDFromProgID FAILED! (0x%lx) (%ls)\n", result, fallbackClass.c_str());
+        DebugLog().Printf("CLSIDFromProgID FAILED! (0x%lx) (%ls)\n", result, iFallbackClass.c_str());
     return false;
 }
 
 // Any failure here, a refused interface included, leaves the monitor unconnected.
-void TServerConnection::ReadQuantum(IUnknown* object, TQuantum& quantum)
+void TServerConnection::ReadQuantum(IUnknown* iObject, TQuantum& oQuantum)
 {
-    server_ = nullptr;
-    if (object) {
-        HRESULT result = object->QueryInterface(IID_IZorvane, reinterpret_cast<void**>(&server_));
+    m_Server = nullptr;
+    if (iObject) {
+        HRESULT result = iObject->QueryInterface(IID_IZorvane, reinterpret_cast<void**>(&m_Server));
         if (result != E_NOINTERFACE)
             CheckComResult(result);
     }
-    if (!server_)
+    if (!m_Server)
         ComErrorHandler(E_POINTER);
     unsigned long seconds = 0;
-    CheckComResult(server_->GetQuantum(&seconds));
-    if (!quantum.Set(seconds))
+    CheckComResult(m_Server->GetQuantum(&seconds));
+    if (!oQuantum.Set(seconds))
         throw EGeneric(TNamedValue("Text", "The server's quantum is 0"));
     if (LogOn())
-        DebugLog() << "Quantum = " << quantum.Seconds() << "\n";
+        DebugLog() << "Quantum = " << oQuantum.Seconds() << "\n";
 }

@@ -3,33 +3,29 @@
 #include "Quantum.h"
 #include "ServerActivator.h"
 
-#include <zorvane.h>
-
-#include <comdef.h>
+#include <ZorvanePtr.h>
 
 #include <string>
-
-using IZorvanePtr = _com_ptr_t<_com_IIID<IZorvane, &IID_IZorvane>>;
 
 // The monitor's link to its server object (the user service's relay or the server itself):
 // finds the class, activates it and reads the quantum.
 class TServerConnection {
 public:
-    explicit TServerConnection(IServerActivator& activator);
+    explicit TServerConnection(IServerActivator& iActivator);
 
-    // Connects to serverClass (a ProgID, or a braced class id) on serverName; a ProgID that is
-    // not registered is tried as fallbackClass. True when an IZorvane is held and the quantum
-    // was read into quantum.
-    bool Connect(const std::wstring& serverClass, const std::wstring& fallbackClass, const std::wstring& serverName,
-                 TQuantum& quantum);
-    void Drop() { server_ = nullptr; }
+    // Connects to iServerClass (a ProgID, or a braced class id) on iServerName; a ProgID that is
+    // not registered is tried as iFallbackClass. True when an IZorvane is held and the quantum
+    // was read into oQuantum.
+    bool Connect(const std::wstring& iServerClass, const std::wstring& iFallbackClass, const std::wstring& iServerName,
+                 TQuantum& oQuantum);
+    void Drop() { m_Server = nullptr; }
 
-    IZorvane* Server() const { return server_; }
+    IZorvane* Server() const { return m_Server; }
 
 private:
-    bool ResolveClass(const std::wstring& serverClass, const std::wstring& fallbackClass, CLSID& classId);
-    void ReadQuantum(IUnknown* object, TQuantum& quantum);
+    bool ResolveClass(const std::wstring& iServerClass, const std::wstring& iFallbackClass, CLSID& oClassId);
+    void ReadQuantum(IUnknown* iObject, TQuantum& oQuantum);
 
-    IServerActivator& activator_;
-    IZorvanePtr server_;
+    IServerActivator& m_Activator;
+    IZorvanePtr m_Server;
 };

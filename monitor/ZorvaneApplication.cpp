@@ -16,25 +16,16 @@ namespace {
 
 const UINT FirstQuantumMs = 60000;
 
-// The folder of the running program, with its trailing backslash.
-std::wstring ProgramDirectory()
-{
-    std::vector<wchar_t> path(32768);
-    DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-    std::wstring text(path.data(), length < path.size() ? length : 0);
-    return text.substr(0, text.find_last_of(L'\\') + 1);
-}
-
 }  // namespace
 
-TZorvaneApplication* TZorvaneApplication::running_ = nullptr;
+TZorvaneApplication* TZorvaneApplication::s_Running = nullptr;
 
-TZorvaneApplication::TZorvaneApplication(const TMonitorEnvironment& environment, const wchar_t* keyPath)
-    : CRegistryConfig(keyPath), environment_(environment), tracker_(environment.hooks, environment.clock),
-      connection_(environment.activator)
+TZorvaneApplication::TZorvaneApplication(const TMonitorEnvironment& iEnvironment, const wchar_t* iKeyPath)
+    : CRegistryConfig(iKeyPath), m_Environment(iEnvironment), m_Tracker(iEnvironment.Hooks, iEnvironment.Clock),
+      m_Connection(iEnvironment.Activator)
 {
-    if (!ProcessIdToSessionId(GetCurrentProcessId(), &sessionId_))
-        sessionId_ = 0;
+    if (!ProcessIdToSessionId(GetCurrentProcessId(), &m_SessionId))
+        m_SessionId = 0;
     try {
         Configure();
     } catch (const std::exception& failure) {
@@ -45,10 +36,10 @@ TZorvaneApplication::TZorvaneApplication(const TMonitorEnvironment& environment,
 
 TZorvaneApplication::~TZorvaneApplication()
 {
-    if (running_ == this)
-        running_ = nullptr;
+    if (s_Running == this)
+        s_Running = nullptr;
     try {
-        connection_.Drop();
+        m_Connection.Drop();
     } catch (...) {
     }
     if (LogOn())
@@ -57,18 +48,18 @@ TZorvaneApplication::~TZorvaneApplication()
 
 void TZorvaneApplication::Configure()
 {
-    updateAllProcesses_ = GetBool(L"UpdateAllProcesses", false);
-    ConfigureDailyLog(*this, DebugLog(), ProgramDirectory(), L"ZorvaneUserApp_%Y_%m_%d.log");
+    m_UpdateAllProcesses = GetBool(L"UpdateAllProcesses", false);
+    ConfigureDailyLog(*this, DebugLog(), GetProgramDirectory(), L"ZorvaneUserApp_%Y_%m_%d.log");
     if (LogOn())
         DebugLog() << "TZorvaneApplication::TZorvaneApplication\n";
-    computerName_ = GetLocalComputerName();
+    m_ComputerName = GetLocalComputerName();
     if (LogOn())
-        DebugLog() << "ComputerName = '" << computerName_ << "'\n";
+        DebugLog() << "ComputerName = '" << m_ComputerName << "'\n";
 }
 
-bool TZorvaneApplication::Main(const std::string& commandLine)
+bool TZorvaneApplication::Main(const std::string& iCommandLine)
 {
-    TStart start = Start(commandLine);
+    TStart start = Start(iCommandLine);
     if (start != TStart::Started)
         return start == TStart::AnotherRunning;
     RunMessageLoop();
@@ -76,7 +67,7 @@ bool TZorvaneApplication::Main(const std::string& commandLine)
     return true;
 }
 
-TZorvaneApplication::TStart TZorvaneApplication::Start(const std::string& commandLine)
+TZorvaneApplication::TStart TZorvaneApplication::Start(const std::string& iCommandLine)
 {
     if (LogOn())
         DebugLog() << "TZorvaneApplication::Main\n";
@@ -88,16 +79,16 @@ TZorvaneApplication::TStart TZorvaneApplication::Start(const std::string& comman
     if (!CreateMonitorWindow())
         return TStart::Failed;
     ArmQuantumTimer(FirstQuantumMs);
-    SetTimer(window_, ForegroundCheckTimer, ForegroundCheckMs, nullptr);
-    TakeServerArguments(commandLine);
+    SetTimer(m_Window, ForegroundCheckTimer, ForegroundCheckMs, nullptr);
+    TakeServerArguments(iCommandLine);
     Connect();
-    periodStart_ = GetPeriodStart();
-    environment_.hooks.Hook();
-    foregroundHook_ = SetWinEventHook(EVENT_SYSTEM_FOREGROUND, EVENT_SYSTEM_FOREGROUND, nullptr, ForegroundEvent, 0, 0,
-                                      WINEVENT_OUTOFCONTEXT);
-    if (!foregroundHook_ && LogOn())
+    m_PeriodStart = GetPeriodStart();
+    m_Environment.Hooks.Hook();
+    m_ForegroundHook = SetWinEventHook(EVENT_SYSTEM_FOREGROUND, EVENT_SYSTEM_FOREGROUND, nullptr, ForegroundEvent, 0, 0,
+                                       WINEVENT_OUTOFCONTEXT);
+    if (!m_ForegroundHook && LogOn())
         DebugLog().Printf("SetWinEventHook FAILED! (%lu)\n", GetLastError());
-    WTSRegisterSessionNotification(window_, NOTIFY_FOR_ALL_SESSIONS);
+    WTSRegisterSessionNotification(m_Window, NOTIFY_FOR_ALL_SESSIONS);
     return TStart::Started;
 }
 
@@ -110,20 +101,20 @@ bool TZorvaneApplication::CreateMonitorWindow()
     windowClass.lpszClassName = WindowClass;
     if (!RegisterClassW(&windowClass))
         return false;
-    running_ = this;
-    window_ = CreateWindowExW(WS_EX_NOACTIVATE, WindowClass, WindowTitle, WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
-                              CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, nullptr);
-    if (window_)
+    s_Running = this;
+    m_Window = CreateWindowExW(WS_EX_NOACTIVATE, WindowClass, WindowTitle, WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
+                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, nullptr);
+    if (m_Window)
         return true;
-    running_ = nullptr;
+    s_Running = nullptr;
     UnregisterClassW(WindowClass, instance);
     return false;
 }
 
-void TZorvaneApplication::TakeServerArguments(const std::string& commandLine)
+void TZorvaneApplication::TakeServerArguments(const std::string& iCommandLine)
 {
     std::vector<std::string> tokens;
-    Split(commandLine, " ", tokens);
+    Split(iCommandLine, " ", tokens);
     if (tokens.size() > 0) {
         PutValue(L"ServerClass", StringToWide(tokens[0].c_str()));
         if (LogOn())
@@ -145,18 +136,18 @@ void TZorvaneApplication::RunMessageLoop()
 
 void TZorvaneApplication::Stop()
 {
-    WTSUnRegisterSessionNotification(window_);
-    if (foregroundHook_)
-        UnhookWinEvent(foregroundHook_);
-    foregroundHook_ = nullptr;
-    DestroyWindow(window_);
-    window_ = nullptr;
-    running_ = nullptr;
+    WTSUnRegisterSessionNotification(m_Window);
+    if (m_ForegroundHook)
+        UnhookWinEvent(m_ForegroundHook);
+    m_ForegroundHook = nullptr;
+    DestroyWindow(m_Window);
+    m_Window = nullptr;
+    s_Running = nullptr;
     UnregisterClassW(WindowClass, GetModuleHandleW(nullptr));
-    environment_.hooks.Unhook();
+    m_Environment.Hooks.Unhook();
     // The server's proxy lives in the apartment that the program leaves right after the run;
     // released later, it would be released into an apartment that is gone.
-    connection_.Drop();
+    m_Connection.Drop();
 }
 
 // Started by its full path: a bare name would be looked for in the current folder.
@@ -164,14 +155,16 @@ void TZorvaneApplication::Install()
 {
     if (LogOn())
         DebugLog() << "TZorvaneApplication::Install\n";
-    std::vector<wchar_t> path(32768);
-    DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-    if (length == 0 || length >= path.size())
+    std::wstring path;
+    try {
+        path = GetProgramPath();
+    } catch (const std::exception&) {
         return;
+    }
     STARTUPINFOW startup = {};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process = {};
-    if (!CreateProcessW(path.data(), nullptr, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+    if (!CreateProcessW(path.c_str(), nullptr, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
         return;
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
@@ -187,14 +180,14 @@ void TZorvaneApplication::Uninstall()
 
 void TZorvaneApplication::Quit()
 {
-    PostMessageW(window_, WM_QUIT, 0, 0);
+    PostMessageW(m_Window, WM_QUIT, 0, 0);
 }
 
 bool TZorvaneApplication::Connect()
 {
-    if (!connection_.Connect(GetString(L"ServerClass", L"ZorvaneService.Zorvane"),
-                             GetString(L"ServerClass", L"ZorvaneServer.Zorvane"),
-                             GetString(L"ServerName", L"localhost"), quantum_))
+    if (!m_Connection.Connect(GetString(L"ServerClass", L"ZorvaneService.Zorvane"),
+                              GetString(L"ServerClass", L"ZorvaneServer.Zorvane"),
+                              GetString(L"ServerName", L"localhost"), m_Quantum))
         return false;
     ArmQuantumTimer(GetTimerInterval());
     return true;
@@ -202,41 +195,41 @@ bool TZorvaneApplication::Connect()
 
 unsigned long TZorvaneApplication::GetTimerInterval()
 {
-    return quantum_.TimerInterval(environment_.clock.Now());
+    return m_Quantum.TimerInterval(m_Environment.Clock.Now());
 }
 
 long long TZorvaneApplication::GetPeriodStart()
 {
-    return quantum_.PeriodStart(environment_.clock.Now());
+    return m_Quantum.PeriodStart(m_Environment.Clock.Now());
 }
 
-void TZorvaneApplication::ArmQuantumTimer(UINT elapse)
+void TZorvaneApplication::ArmQuantumTimer(UINT iElapse)
 {
-    KillTimer(window_, QuantumTimer);
-    SetTimer(window_, QuantumTimer, elapse, nullptr);
+    KillTimer(m_Window, QuantumTimer);
+    SetTimer(m_Window, QuantumTimer, iElapse, nullptr);
 }
 
-void TZorvaneApplication::OnForegroundChange(DWORD event, HWND window)
+void TZorvaneApplication::OnForegroundChange(DWORD iEvent, HWND iWindow)
 {
-    tracker_.OnForegroundChange(event, window);
+    m_Tracker.OnForegroundChange(iEvent, iWindow);
 }
 
 // A console disconnect of another user's session is none of this monitor's business.
-void TZorvaneApplication::OnSessionChange(WPARAM event, DWORD sessionId)
+void TZorvaneApplication::OnSessionChange(WPARAM iEvent, DWORD iSessionId)
 {
-    if (event != WTS_CONSOLE_DISCONNECT || sessionId != sessionId_)
+    if (iEvent != WTS_CONSOLE_DISCONNECT || iSessionId != m_SessionId)
         return;
     if (GetBool(L"QuitOnDisconnect", true))
         Quit();
 }
 
-void TZorvaneApplication::OnTimer(UINT_PTR timerId)
+void TZorvaneApplication::OnTimer(UINT_PTR iTimerId)
 {
     // Quanta that went by unwatched are closed before a foreground change can take their time.
-    if (timerId == ForegroundCheckTimer && GetPeriodStart() > periodStart_ + quantum_.Seconds())
+    if (iTimerId == ForegroundCheckTimer && GetPeriodStart() > m_PeriodStart + m_Quantum.Seconds())
         Report();
-    if (timerId == ForegroundCheckTimer)
-        tracker_.CheckForeground(environment_.foreground.ForegroundWindow());
+    if (iTimerId == ForegroundCheckTimer)
+        m_Tracker.CheckForeground(m_Environment.Foreground.ForegroundWindow());
     else
         Report();
 }
@@ -247,59 +240,59 @@ void TZorvaneApplication::OnTimer(UINT_PTR timerId)
 // sending there and handles that boundary at once, so that the time since keeps its period.
 void TZorvaneApplication::Report()
 {
-    if (reporting_)
+    if (m_Reporting)
         return;
     const long long runningPeriod = GetPeriodStart();
     // The boundary was handled already, or this timer came early.
-    if (runningPeriod == periodStart_) {
+    if (runningPeriod == m_PeriodStart) {
         ArmQuantumTimer(GetTimerInterval());
         return;
     }
     struct TReporting {
-        bool& flag;
-        explicit TReporting(bool& f) : flag(f) { flag = true; }
-        ~TReporting() { flag = false; }
-    } reporting(reporting_);
-    reporter_.Add(TakeQuantumRecords(tracker_, quantum_, periodStart_, runningPeriod),
-                  std::max(1ul, GetULong(L"BacklogQuanta", quantum_.PerDay())));
-    periodStart_ = runningPeriod;
-    if (!connection_.Server())
+        bool& Flag;
+        explicit TReporting(bool& ioFlag) : Flag(ioFlag) { Flag = true; }
+        ~TReporting() { Flag = false; }
+    } reporting(m_Reporting);
+    m_Reporter.Add(TakeQuantumRecords(m_Tracker, m_Quantum, m_PeriodStart, runningPeriod),
+                   std::max(1ul, GetULong(L"BacklogQuanta", m_Quantum.PerDay())));
+    m_PeriodStart = runningPeriod;
+    if (!m_Connection.Server())
         Connect();
-    auto sameQuantum = [this] { return GetPeriodStart() == periodStart_; };
-    if (IZorvane* server = connection_.Server())
-        if (!reporter_.Deliver(*server, computerName_, updateAllProcesses_, sameQuantum))
-            connection_.Drop();
+    auto sameQuantum = [this] { return GetPeriodStart() == m_PeriodStart; };
+    if (IZorvane* server = m_Connection.Server())
+        if (!m_Reporter.Deliver(*server, m_ComputerName, m_UpdateAllProcesses, sameQuantum))
+            m_Connection.Drop();
     ArmQuantumTimer(sameQuantum() ? GetTimerInterval() : USER_TIMER_MINIMUM);
 }
 
-LRESULT TZorvaneApplication::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
+LRESULT TZorvaneApplication::OnMessage(UINT iMessage, WPARAM iWParam, LPARAM iLParam)
 {
-    switch (message) {
+    switch (iMessage) {
     case WM_CLOSE:
         Quit();
         return 0;
     // A logoff can still be cancelled after WM_QUERYENDSESSION: only this says that it happens.
     case WM_ENDSESSION:
-        if (wParam)
+        if (iWParam)
             Quit();
         break;
     case WM_TIMER:
-        OnTimer(wParam);
+        OnTimer(iWParam);
         break;
     case WM_WTSSESSION_CHANGE:
-        OnSessionChange(wParam, static_cast<DWORD>(lParam));
+        OnSessionChange(iWParam, static_cast<DWORD>(iLParam));
         break;
     }
-    return DefWindowProcW(window_, message, wParam, lParam);
+    return DefWindowProcW(m_Window, iMessage, iWParam, iLParam);
 }
 
 // Nothing may leave a window procedure or an event callback: the system frames between
 // them and the message loop cannot pass an exception on.
-LRESULT CALLBACK TZorvaneApplication::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+LRESULT CALLBACK TZorvaneApplication::WindowProc(HWND iWindow, UINT iMessage, WPARAM iWParam, LPARAM iLParam)
 {
-    if (running_ && running_->window_ == window) {
+    if (s_Running && s_Running->m_Window == iWindow) {
         try {
-            return running_->OnMessage(message, wParam, lParam);
+            return s_Running->OnMessage(iMessage, iWParam, iLParam);
         } catch (const std::exception& failure) {
             if (LogOn())
                 DebugLog() << "(!) Exception in TZorvaneApplication::WindowProc " << failure << "\n";
@@ -308,15 +301,15 @@ LRESULT CALLBACK TZorvaneApplication::WindowProc(HWND window, UINT message, WPAR
                 DebugLog() << "(!) Unknown exception in TZorvaneApplication::WindowProc\n";
         }
     }
-    return DefWindowProcW(window, message, wParam, lParam);
+    return DefWindowProcW(iWindow, iMessage, iWParam, iLParam);
 }
 
-void CALLBACK TZorvaneApplication::ForegroundEvent(HWINEVENTHOOK, DWORD event, HWND window, LONG, LONG, DWORD, DWORD)
+void CALLBACK TZorvaneApplication::ForegroundEvent(HWINEVENTHOOK, DWORD iEvent, HWND iWindow, LONG, LONG, DWORD, DWORD)
 {
-    if (!running_)
+    if (!s_Running)
         return;
     try {
-        running_->OnForegroundChange(event, window);
+        s_Running->OnForegroundChange(iEvent, iWindow);
     } catch (const std::exception& failure) {
         if (LogOn())
             DebugLog() << "(!) Exception in TZorvaneApplication::OnForegroundChange " << failure << "\n";

@@ -18,10 +18,10 @@
 // What the monitor runs on: the hook library, the clocks, the way to the server and the
 // foreground window.
 struct TMonitorEnvironment {
-    IInputHooks& hooks;
-    IMonitorClock& clock;
-    IServerActivator& activator;
-    IForegroundSource& foreground;
+    IInputHooks& Hooks;
+    IMonitorClock& Clock;
+    IServerActivator& Activator;
+    IForegroundSource& Foreground;
 };
 
 // The monitor of one session: a hidden window whose timer reports the foreground programs'
@@ -41,13 +41,13 @@ public:
         Failed
     };
 
-    explicit TZorvaneApplication(const TMonitorEnvironment& environment, const wchar_t* keyPath = ConfigurationKey);
+    explicit TZorvaneApplication(const TMonitorEnvironment& iEnvironment, const wchar_t* iKeyPath = ConfigurationKey);
     ~TZorvaneApplication() override;
 
     // Runs the monitor until its message loop ends; false when it could not start.
-    bool Main(const std::string& commandLine);
+    bool Main(const std::string& iCommandLine);
     // The parts of Main: the window, timers, server and hooks; then the way back.
-    TStart Start(const std::string& commandLine);
+    TStart Start(const std::string& iCommandLine);
     void RunMessageLoop();
     void Stop();
 
@@ -58,40 +58,40 @@ public:
     bool Connect();
     unsigned long GetTimerInterval();
     long long GetPeriodStart();
-    void OnForegroundChange(DWORD event, HWND window);
-    void OnSessionChange(WPARAM event, DWORD sessionId);
-    void OnTimer(UINT_PTR timerId);
+    void OnForegroundChange(DWORD iEvent, HWND iWindow);
+    void OnSessionChange(WPARAM iEvent, DWORD iSessionId);
+    void OnTimer(UINT_PTR iTimerId);
 
-    HWND Window() const { return window_; }
-    const TForegroundTracker& Tracker() const { return tracker_; }
-    const TActivityReporter& Reporter() const { return reporter_; }
-    IZorvane* Server() const { return connection_.Server(); }
-    long long PeriodStart() const { return periodStart_; }
-    const std::wstring& ComputerName() const { return computerName_; }
+    HWND Window() const { return m_Window; }
+    const TForegroundTracker& Tracker() const { return m_Tracker; }
+    const TActivityReporter& Reporter() const { return m_Reporter; }
+    IZorvane* Server() const { return m_Connection.Server(); }
+    long long PeriodStart() const { return m_PeriodStart; }
+    const std::wstring& ComputerName() const { return m_ComputerName; }
 
 private:
     void Configure();
-    void TakeServerArguments(const std::string& commandLine);
+    void TakeServerArguments(const std::string& iCommandLine);
     bool CreateMonitorWindow();
-    void ArmQuantumTimer(UINT elapse);
+    void ArmQuantumTimer(UINT iElapse);
     void Report();
-    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT OnMessage(UINT iMessage, WPARAM iWParam, LPARAM iLParam);
 
-    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    static void CALLBACK ForegroundEvent(HWINEVENTHOOK hook, DWORD event, HWND window, LONG object, LONG child,
-                                         DWORD thread, DWORD time);
-    static TZorvaneApplication* running_;
+    static LRESULT CALLBACK WindowProc(HWND iWindow, UINT iMessage, WPARAM iWParam, LPARAM iLParam);
+    static void CALLBACK ForegroundEvent(HWINEVENTHOOK iHook, DWORD iEvent, HWND iWindow, LONG iObject, LONG iChild,
+                                         DWORD iThread, DWORD iTime);
+    static TZorvaneApplication* s_Running;
 
-    TMonitorEnvironment environment_;
-    HWND window_ = nullptr;
-    HWINEVENTHOOK foregroundHook_ = nullptr;
-    TForegroundTracker tracker_;
-    TServerConnection connection_;
-    TActivityReporter reporter_;
-    std::wstring computerName_;
-    TQuantum quantum_;
-    long long periodStart_ = 0;
-    bool updateAllProcesses_ = false;
-    bool reporting_ = false;
-    DWORD sessionId_ = 0;
+    TMonitorEnvironment m_Environment;
+    HWND m_Window = nullptr;
+    HWINEVENTHOOK m_ForegroundHook = nullptr;
+    TForegroundTracker m_Tracker;
+    TServerConnection m_Connection;
+    TActivityReporter m_Reporter;
+    std::wstring m_ComputerName;
+    TQuantum m_Quantum;
+    long long m_PeriodStart = 0;
+    bool m_UpdateAllProcesses = false;
+    bool m_Reporting = false;
+    DWORD m_SessionId = 0;
 };

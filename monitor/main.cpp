@@ -20,12 +20,12 @@ TZorvaneApplication application({hooks, systemClock, activator, foreground});
 
 }  // namespace
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int)
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR iCommandLine, int)
 {
     TSeTranslatorGuard translator;
     try {
         TComInitializer apartment(COINIT_APARTMENTTHREADED);
-        return MonitorEntryPoint(application, commandLine ? commandLine : "");
+        return MonitorEntryPoint(application, iCommandLine ? iCommandLine : "");
     } catch (...) {
         return ExitFailed;
     }

@@ -7,6 +7,7 @@
 #include <csl/DbQuery/DbConnection.h>
 #include <csl/DbQuery/TDbCommand.h>
 #include <csl/DbQuery/TDbTransaction.h>
+#include <csl/SafeArrayElements.h>
 #include <csl/TDebugStream.h>
 #include <csl/_time_t.h>
 
@@ -36,18 +37,10 @@ _variant_t DocumentId(const _bstr_t& iTitle)
     return name.empty() ? Null() : _variant_t(GetDocumentId(_bstr_t(name.c_str())));
 }
 
-unsigned long ElementCount(SAFEARRAY* iArray)
-{
-    LONG lower = 0, upper = -1;
-    if (!iArray || FAILED(SafeArrayGetLBound(iArray, 1, &lower)) || FAILED(SafeArrayGetUBound(iArray, 1, &upper)))
-        return 0;
-    return static_cast<unsigned long>(upper - lower + 1);
-}
-
 // The icon bytes as a value to bind: a copy of the array, or NULL when it holds nothing.
 _variant_t IconValue(SAFEARRAY* iIcon)
 {
-    if (ElementCount(iIcon) == 0)
+    if (SafeArrayElementCount(iIcon) == 0)
         return Null();
     VARTYPE type = VT_EMPTY;
     if (SafeArrayGetDim(iIcon) != 1 || FAILED(SafeArrayGetVartype(iIcon, &type)) || type != VT_UI1)
@@ -89,7 +82,7 @@ bool StoreActivity(DbConnection& iConnection, const TActivityRecord& iRecord)
 void StoreProcessInformation(DbConnection& iConnection, const _bstr_t& iProcess, const _bstr_t& iDescription,
                              SAFEARRAY* iIcon)
 {
-    DebugLog() << "SendProcessInformation( " << iProcess << ", " << iDescription << ", " << ElementCount(iIcon)
+    DebugLog() << "SendProcessInformation( " << iProcess << ", " << iDescription << ", " << SafeArrayElementCount(iIcon)
                << " )\n";
     TDbTransaction transaction(iConnection);
     const _variant_t icon = IconValue(iIcon);

@@ -2,6 +2,7 @@
 
 #include "ActivityFilter.h"
 #include "QuerySources.h"
+#include "SummaryObjects.h"
 
 #include <csl/DbQuery/TDbCommand.h>
 
@@ -11,26 +12,9 @@
 
 namespace {
 
-// A kind of object counted in the totals.
-struct TCounted {
-    const char* Key;
-    const char* Name;  // the count's name; "Total" + Name over all activity
-};
-
-const TCounted kCounted[] = {
-    {"UserID", "Users"}, {"ProcessID", "Processes"}, {"ComputerID", "Computers"}, {"DocumentID", "Documents"}};
-
-struct TInfoTable {
-    const char* Table;
-    const char* JoinCondition;
-};
-
-const TInfoTable kInfoTables[] = {
-    {"UserInfo", "Activity.UserID=ObjectData.ID"},
-    {"ComputerInfo", "Activity.ComputerID=ObjectData.ID"},
-    {"ProcessInfo", "Activity.ProcessID=ObjectData.ID"},
-    {"DocumentInfo", "Activity.DocumentID=ObjectData.ID"},
-};
+// The kinds of object counted in the totals, in the order of their columns; "Total" + Name
+// over all activity.
+const TCountedObject* const kCounted[] = {&kCountedUsers, &kCountedProcesses, &kCountedComputers, &kCountedDocuments};
 
 // The sums and the first and last start, each column named with the prefix.
 void AddSums(CDbQuerySelect& ioSelect, const std::string& iPrefix)
@@ -44,8 +28,8 @@ void AddSums(CDbQuerySelect& ioSelect, const std::string& iPrefix)
 
 void AddDistinctCounts(CDbQuerySelect& ioSelect, const std::string& iPrefix)
 {
-    for (const TCounted& counted : kCounted)
-        ioSelect.AddColumn(std::string("COUNT(DISTINCT ") + counted.Key + ")", iPrefix + counted.Name);
+    for (const TCountedObject* counted : kCounted)
+        ioSelect.AddColumn(std::string("COUNT(DISTINCT ") + counted->Key + ")", iPrefix + counted->Name);
 }
 
 // Jet has no COUNT(DISTINCT ...): every count, and the sums, come from a one-row sub-query,
@@ -53,12 +37,12 @@ void AddDistinctCounts(CDbQuerySelect& ioSelect, const std::string& iPrefix)
 SmartPtr<CDbQuery> JetTotals(const CDbQuery& iBase)
 {
     SmartPtr<CDbQuery> totals(new CDbQuery);
-    for (const TCounted& counted : kCounted) {
+    for (const TCountedObject* counted : kCounted) {
         SmartPtr<CDbQuery> count(new CDbQuery);
-        count->GetFrom().AddSubQuery(SelectDistinct(iBase, {counted.Key}), "SubQuery");
-        count->GetSelect().AddColumn(std::string("COUNT(") + counted.Key + ")", std::string("Total") + counted.Name);
-        totals->GetFrom().AddSubQuery(count, std::string("SubQuery") + counted.Name);
-        totals->GetSelect().AddPlainColumn(std::string("Total") + counted.Name);
+        count->GetFrom().AddSubQuery(SelectDistinct(iBase, {counted->Key}), "SubQuery");
+        count->GetSelect().AddColumn(std::string("COUNT(") + counted->Key + ")", std::string("Total") + counted->Name);
+        totals->GetFrom().AddSubQuery(count, std::string("SubQuery") + counted->Name);
+        totals->GetSelect().AddPlainColumn(std::string("Total") + counted->Name);
     }
     const SmartPtr<CDbQuery> sums = CopySources(iBase);
     AddSums(sums->GetSelect(), "Total");
@@ -77,27 +61,20 @@ SmartPtr<CDbQuery> Totals(const SmartPtr<CDbQuery>& iBase, DbType iKind)
     return iBase;
 }
 
-// The object's four counts on Jet, each from a sub-query over the distinct pairs of the object
-// and the counted kind.
+// The object's four counts on Jet.
 void JoinJetCounts(CDbQuery& ioQuery)
 {
     const SmartPtr<CDbQuery> sources = CopySources(ioQuery);
-    for (const TCounted& counted : kCounted) {
-        const std::string key = std::string(counted.Name) + "ObjectID";
-        const std::string alias = std::string(counted.Name) + "Table";
-        const SmartPtr<CDbQuery> pairs = SelectDistinct(*sources, {"ObjectData.ID AS " + key, counted.Key});
-        SmartPtr<CDbQuery> count(new CDbQuery);
-        count->GetFrom().AddSubQuery(pairs, "SubQuery");
-        count->AddGroupColumn(key);
-        count->GetSelect().AddColumn(std::string("COUNT(") + counted.Key + ")", counted.Name);
-        ioQuery.GetFrom().JoinSubQuery(count, "ObjectData.ID=" + alias + "." + key, "INNER", alias);
+    for (const TCountedObject* counted : kCounted) {
+        const std::string key = std::string(counted->Name) + "ObjectID";
+        JoinJetCount(ioQuery, *sources, "ObjectData.ID AS " + key, key, "ObjectData.ID", *counted, "INNER");
     }
-    for (const TCounted& counted : kCounted)
-        ioQuery.AddGroupColumn(counted.Name);
+    for (const TCountedObject* counted : kCounted)
+        ioQuery.AddGroupColumn(counted->Name);
 }
 
 // One object's totals, followed by its own row.
-SmartPtr<CDbQuery> ObjectTotals(const SmartPtr<CDbQuery>& iBase, const TInfoTable& iTable, DbType iKind)
+SmartPtr<CDbQuery> ObjectTotals(const SmartPtr<CDbQuery>& iBase, const TObjectTable& iTable, DbType iKind)
 {
     iBase->GetSelect().AddColumn("ObjectData.ID", "ObjectID");
     iBase->GetGroup().AddColumn("ObjectData.ID");
@@ -124,14 +101,14 @@ SmartPtr<CDbQuery> BuildSummaryObjectQuery(const SummaryObjectRequest& iRequest,
     SmartPtr<CDbQuery> base(new CDbQuery);
     base->GetFrom().AddTable("Activity");
     if (oneObject) {
-        const TInfoTable& table = kInfoTables[iRequest.ObjectType];
+        const TObjectTable& table = ObjectTable(iRequest.ObjectType);
         base->GetWhere().AddEqual("ObjectData.ID", _variant_t(iRequest.ObjectId));
-        base->GetFrom().JoinTable(table.Table, table.JoinCondition, "INNER", "ObjectData");
+        base->GetFrom().JoinTable(table.Table, ActivityJoin(table, "ObjectData.ID"), "INNER", "ObjectData");
     }
     AddPeriodFilter(base->GetWhere(), iRequest.TimeStart, iRequest.TimeEnd);
     if (iUserId != 0)
         base->GetWhere().AddEqual("Activity.UserID", _variant_t(iUserId));
-    return oneObject ? ObjectTotals(base, kInfoTables[iRequest.ObjectType], iDialect.Kind)
+    return oneObject ? ObjectTotals(base, ObjectTable(iRequest.ObjectType), iDialect.Kind)
                      : Totals(base, iDialect.Kind);
 }
 

@@ -7,10 +7,9 @@
 #include <csl/TDebugStream.h>
 #include <csl/TMutex.h>
 #include <csl/TSeTranslatorGuard.h>
+#include <csl/SystemUtils.h>
 
 #include <comdef.h>
-
-#include <cstdlib>
 
 namespace {
 
@@ -46,18 +45,6 @@ PSID AllocateAdministratorsSid()
     return sid;
 }
 
-std::wstring ProgramDirectory()
-{
-    wchar_t path[MAX_PATH];
-    const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH)
-        throw ESystemException(length ? ERROR_INSUFFICIENT_BUFFER : GetLastError());
-    wchar_t drive[_MAX_DRIVE], directory[_MAX_DIR];
-    if (_wsplitpath_s(path, drive, _MAX_DRIVE, directory, _MAX_DIR, nullptr, 0, nullptr, 0) != 0)
-        throw ESystemException(ERROR_BAD_PATHNAME);
-    return std::wstring(drive) + directory;
-}
-
 }  // namespace
 
 CZorvaneServer::CZorvaneServer()
@@ -69,7 +56,7 @@ CZorvaneServer::CZorvaneServer()
     TakeInstanceMutex();
     try {
         Load();
-        m_ProgramDirectory = ProgramDirectory();
+        m_ProgramDirectory = GetProgramDirectory();
         if (!SetCurrentDirectoryW(m_ProgramDirectory.c_str()))
             ThrowLastSystemError();
         ConfigureDailyLog(*this, DebugLog(), m_ProgramDirectory, L"ZorvaneSrv_%Y_%m_%d.log");

@@ -4,6 +4,7 @@
 
 #include <ObjectMap.h>
 #include <PlatformAdo.h>
+#include <csl/SystemUtils.h>
 #include <csl/TDebugStream.h>
 
 namespace {
@@ -25,6 +26,12 @@ const GUID& CZorvaneServerModule::GetAppId() const
 const _ATL_OBJMAP_ENTRY* CZorvaneServerModule::GetObjectMap() const
 {
     return ObjectMap;
+}
+
+// The network service account where the system has one, else LocalSystem.
+const wchar_t* CZorvaneServerModule::GetServiceAccount() const
+{
+    return IsWindowsXPOrLater() ? L"NT AUTHORITY\\NetworkService" : nullptr;
 }
 
 // Summary results are recordsets, which cross processes through the database objects' own

@@ -7,11 +7,13 @@
 #include <csl/CallFailure.h>
 #include <csl/DailyLog.h>
 #include <csl/EComException.h>
+#include <csl/SafeArrayElements.h>
 #include <csl/TDebugStream.h>
 #include <csl/TLockScope.h>
 #include <csl/TMutex.h>
 #include <csl/TSeTranslatorGuard.h>
 #include <csl/_time_t.h>
+#include <csl/SystemUtils.h>
 
 namespace {
 
@@ -24,25 +26,6 @@ const DWORD kWindowTaskPatience = 1000;
 std::wstring Text(BSTR iText)
 {
     return iText ? std::wstring(iText, SysStringLen(iText)) : std::wstring();
-}
-
-// The drive and directory of the running program, with the trailing backslash.
-std::wstring ProgramDirectory()
-{
-    wchar_t path[MAX_PATH];
-    DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH)
-        ThrowLastSystemError();
-    std::wstring text(path, length);
-    return text.substr(0, text.find_last_of(L'\\') + 1);
-}
-
-long ElementCount(SAFEARRAY* iArray)
-{
-    LONG lower = 0, upper = -1;
-    if (!iArray || FAILED(SafeArrayGetLBound(iArray, 1, &lower)) || FAILED(SafeArrayGetUBound(iArray, 1, &upper)))
-        return 0;
-    return upper - lower + 1;
 }
 
 }  // namespace
@@ -60,7 +43,7 @@ CZorvane::CZorvane(ISessionHost& iSessions)
     }
     PutValue(L"ServerName", std::wstring(L"localhost"));
     Load();
-    m_ModuleDirectory = ProgramDirectory();
+    m_ModuleDirectory = GetProgramDirectory();
     if (!SetCurrentDirectoryW(m_ModuleDirectory.c_str()))
         ThrowLastSystemError();
     ConfigureDailyLog(*this, DebugLog(), m_ModuleDirectory, L"ZorvaneSvc_%Y_%m_%d.log");
@@ -248,7 +231,7 @@ STDMETHODIMP CZorvane::GetQuantum(unsigned long* oQuantum)
 STDMETHODIMP CZorvane::SendProcessInformation(BSTR iProcess, BSTR iDescription, SAFEARRAY* iIcon)
 {
     DebugLog() << "SendProcessInformation( " << Text(iProcess) << ", " << Text(iDescription) << ", "
-               << ElementCount(iIcon) << " )\n";
+               << SafeArrayElementCount(iIcon) << " )\n";
     return Forward("SendProcessInformation",
                    [&](IZorvane* iServer) { return iServer->SendProcessInformation(iProcess, iDescription, iIcon); });
 }

@@ -7,18 +7,14 @@
 #include <ComObjectRoot.h>
 #include <IDispatchImpl.h>
 #include <ZorvaneService.h>
-#include <zorvane.h>
+#include <ZorvanePtr.h>
 
 #include <csl/CRegistryConfig.h>
 #include <csl/TCriticalSection.h>
 #include <csl/TEvent.h>
 
-#include <comdef.h>
-
 #include <atomic>
 #include <string>
-
-using IZorvanePtr = _com_ptr_t<_com_IIID<IZorvane, &IID_IZorvane>>;
 
 // The user service's one object. The monitors of the computer's sessions call it as their
 // IZorvane; it passes every call on to the activity server named by "ServerName" and

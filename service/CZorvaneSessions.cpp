@@ -16,6 +16,9 @@
 
 namespace {
 
+// A session's first monitor starts at once.
+const DWORD kFirstStartDelay = 0;
+
 // The names logged for the session changes, by event code.
 const char* const kSessionEventNames[] = {
     nullptr,
@@ -114,7 +117,7 @@ void CZorvane::OnSessionChange(DWORD iEvent, DWORD iSession)
         DebugLog() << "SESSION #" << iSession << " - " << kSessionEventNames[iEvent] << "\n";
     if (iEvent == WTS_CONSOLE_CONNECT || iEvent == WTS_SESSION_LOGON)
         IThreadPool::AddMemberCallJob2(GetThreadPool(), this, &CZorvane::OnSessionConnected, iSession,
-                                       m_Sessions.GetFirstStartDelay());
+                                       kFirstStartDelay);
 }
 
 // At start-up: a monitor in every active session; with none found (or none to be found), in
@@ -125,7 +128,7 @@ void CZorvane::LaunchInActiveSessions()
     if (!m_Sessions.EnumerateActiveSessions(sessions) || sessions.empty())
         sessions.assign(1, m_Sessions.GetActiveConsoleSession());
     for (DWORD session : sessions)
-        OnSessionConnected(session, m_Sessions.GetFirstStartDelay());
+        OnSessionConnected(session, kFirstStartDelay);
 }
 
 std::wstring CZorvane::MonitorCommandLine()

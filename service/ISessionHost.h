@@ -4,7 +4,7 @@
 #include <vector>
 
 // What the service needs of the computer's sessions: which are active, the user token of
-// one, and the delays before a monitor is started. The real sessions are TTerminalSessions;
+// one, and the delay before a monitor is started again. The real sessions are TTerminalSessions;
 // tests give their own.
 class ISessionHost {
 public:
@@ -22,6 +22,4 @@ public:
 
     // Before a monitor that ended with a failure is started again.
     virtual DWORD GetRestartDelay() = 0;
-    // Before the first monitor of a session is started.
-    virtual DWORD GetFirstStartDelay() = 0;
 };

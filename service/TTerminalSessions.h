@@ -5,8 +5,7 @@
 class TTerminalSessions : public ISessionHost {
 public:
     enum {
-        kRestartDelay = 30000,
-        kFirstStartDelay = 0
+        kRestartDelay = 30000
     };
 
     static TTerminalSessions& Instance();
@@ -17,5 +16,4 @@ public:
     bool RegisterSessionNotification(HWND iWindow) override;
     void UnregisterSessionNotification(HWND iWindow) override;
     DWORD GetRestartDelay() override { return kRestartDelay; }
-    DWORD GetFirstStartDelay() override { return kFirstStartDelay; }
 };

@@ -24,7 +24,7 @@ protected:
     static void SetUpTestSuite()
     {
         ASSERT_TRUE(SUCCEEDED(CoInitializeEx(nullptr, COINIT_MULTITHREADED)));
-        sSystem = new TInstalledSystem(3600, OwnFolder() + L"e2e_bad_input.db");
+        sSystem = new TInstalledSystem(3600, GetProgramDirectory() + L"e2e_bad_input.db");
         ASSERT_TRUE(sSystem->Start(kServerService));
         ASSERT_TRUE(sSystem->Start(kUserService));
         sServers = ProcessIds(L"zvserver.exe");

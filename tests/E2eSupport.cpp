@@ -4,8 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <tlhelp32.h>
-
 #include <cmath>
 
 namespace e2e {
@@ -45,18 +43,6 @@ std::wstring Text(const VARIANT& iValue)
 std::wstring BinFolder()
 {
     return WindowsPath(ZV_BIN_DIR);
-}
-
-std::vector<DWORD> ProcessIds(const wchar_t* iProgram)
-{
-    std::vector<DWORD> ids;
-    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-    PROCESSENTRY32W entry{sizeof(entry)};
-    for (BOOL more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry))
-        if (_wcsicmp(entry.szExeFile, iProgram) == 0)
-            ids.push_back(entry.th32ProcessID);
-    CloseHandle(snapshot);
-    return ids;
 }
 
 void Kill(DWORD iProcessId)
@@ -124,7 +110,7 @@ bool TInstalledSystem::Start(const wchar_t* iService)
     TServiceHandle service(OpenServiceW(manager.handle, iService, SERVICE_ALL_ACCESS));
     if (!service.handle || !StartServiceW(service.handle, 0, nullptr))
         return false;
-    return WaitUntil([&] { return ServiceState(service.handle) == SERVICE_RUNNING; });
+    return WaitForServiceState(service.handle, SERVICE_RUNNING);
 }
 
 bool TInstalledSystem::Stop(const wchar_t* iService)
@@ -134,7 +120,7 @@ bool TInstalledSystem::Stop(const wchar_t* iService)
     SERVICE_STATUS status{};
     if (!service.handle || !ControlService(service.handle, SERVICE_CONTROL_STOP, &status))
         return false;
-    return WaitUntil([&] { return ServiceState(service.handle) == SERVICE_STOPPED; });
+    return WaitForServiceState(service.handle, SERVICE_STOPPED);
 }
 
 bool TInstalledSystem::SetStartType(const wchar_t* iService, DWORD iStartType)

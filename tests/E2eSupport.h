@@ -18,8 +18,6 @@ namespace e2e {
 
 // The folder of the programs under test, with a trailing backslash.
 std::wstring BinFolder();
-// The ids of the running processes of the program file name (as "zvuser.exe").
-std::vector<DWORD> ProcessIds(const wchar_t* iProgram);
 // Ends the process with the id and waits for its end.
 void Kill(DWORD iProcessId);
 

@@ -19,7 +19,7 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(SUCCEEDED(CoInitializeEx(nullptr, COINIT_MULTITHREADED)));
-        system.reset(new TInstalledSystem(kQuantumSeconds, OwnFolder() + L"e2e_faults.db"));
+        system.reset(new TInstalledSystem(kQuantumSeconds, GetProgramDirectory() + L"e2e_faults.db"));
         ASSERT_TRUE(system->Start(kUserService));
         ASSERT_TRUE(WaitUntil([] { return ProcessIds(L"zvuser.exe").size() == 1; }));
     }
@@ -34,7 +34,7 @@ protected:
     void StartDriver()
     {
         driverStop = CreateEventW(nullptr, TRUE, FALSE, kDriverStop);
-        driver = Launch(L"\"" + OwnFolder() + L"zvdriver.exe\" 600 " + kDriverStop);
+        driver = Launch(L"\"" + GetProgramDirectory() + L"zvdriver.exe\" 600 " + kDriverStop);
         ASSERT_NE(nullptr, driver) << GetLastError();
     }
     void StopDriver()

@@ -1,11 +1,6 @@
 #include "ProgramControl.h"
 
-std::wstring OwnFolder()
-{
-    wchar_t path[MAX_PATH];
-    std::wstring text(path, GetModuleFileNameW(nullptr, path, MAX_PATH));
-    return text.substr(0, text.find_last_of(L'\\') + 1);
-}
+#include <tlhelp32.h>
 
 HANDLE Launch(const std::wstring& iCommandLine)
 {
@@ -30,6 +25,18 @@ DWORD RunProgram(const std::wstring& iCommandLine)
     return code;
 }
 
+std::vector<DWORD> ProcessIds(const wchar_t* iProgram)
+{
+    std::vector<DWORD> ids;
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    PROCESSENTRY32W entry{sizeof(entry)};
+    for (BOOL more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry))
+        if (_wcsicmp(entry.szExeFile, iProgram) == 0)
+            ids.push_back(entry.th32ProcessID);
+    CloseHandle(snapshot);
+    return ids;
+}
+
 bool WaitUntil(const std::function<bool()>& iCondition, DWORD iPatienceMs)
 {
     for (DWORD waited = 0; waited < iPatienceMs; waited += 100) {
@@ -44,4 +51,9 @@ DWORD ServiceState(SC_HANDLE iService)
 {
     SERVICE_STATUS status{};
     return QueryServiceStatus(iService, &status) ? status.dwCurrentState : 0;
+}
+
+bool WaitForServiceState(SC_HANDLE iService, DWORD iState, DWORD iPatienceMs)
+{
+    return WaitUntil([&] { return ServiceState(iService) == iState; }, iPatienceMs);
 }

@@ -27,12 +27,13 @@ long long SumByName(const std::vector<TRow>& iRows, const std::wstring& iName)
 
 TEST_F(RoadTest, WhatTheUserDidIsStoredAndSummarisedThroughTheService)
 {
-    TInstalledSystem system(kQuantumSeconds, OwnFolder() + L"e2e_road.db");
+    TInstalledSystem system(kQuantumSeconds, GetProgramDirectory() + L"e2e_road.db");
     const ULONGLONG start = GetTickCount64();
     ASSERT_TRUE(system.Start(kUserService));
     ASSERT_TRUE(WaitUntil([] { return ProcessIds(L"zvuser.exe").size() == 1; }));
 
-    ASSERT_EQ(0u, RunProgram(L"\"" + OwnFolder() + L"zvdriver.exe\" " + std::to_wstring(3 * kQuantumSeconds)));
+    ASSERT_EQ(0u,
+              RunProgram(L"\"" + GetProgramDirectory() + L"zvdriver.exe\" " + std::to_wstring(3 * kQuantumSeconds)));
     // The programs are closed now; their last records arrive at the next quantum boundary.
     TDatabase database(system.Database());
     const std::wstring driven = L"ProcessInfo.ProcessName IN ('notepad.exe','regedit.exe')";

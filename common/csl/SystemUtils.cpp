@@ -11,6 +11,24 @@ std::wstring GetLocalComputerName()
     return std::wstring(name, size);
 }
 
+std::wstring GetProgramPath()
+{
+    std::wstring path(32768, L'\0');
+    const DWORD length = GetModuleFileNameW(nullptr, &path[0], static_cast<DWORD>(path.size()));
+    if (length == 0)
+        ThrowLastSystemError();
+    if (length >= path.size())
+        throw ESystemException(ERROR_INSUFFICIENT_BUFFER);
+    path.resize(length);
+    return path;
+}
+
+std::wstring GetProgramDirectory()
+{
+    const std::wstring path = GetProgramPath();
+    return path.substr(0, path.rfind(L'\\') + 1);
+}
+
 bool IsWindowsXPOrLater()
 {
     OSVERSIONINFOW version = {};

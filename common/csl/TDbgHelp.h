@@ -24,8 +24,6 @@ public:
 
     static TDbgHelp& Instance();
 
-    bool IsUsable() const { return m_Usable; }
-
     SymGetLineFromAddrFn SymGetLineFromAddr() const { return Entry<SymGetLineFromAddrFn>(kSymGetLineFromAddr); }
     SymGetModuleInfoFn SymGetModuleInfo() const { return Entry<SymGetModuleInfoFn>(kSymGetModuleInfo); }
     SymGetSymFromAddrFn SymGetSymFromAddr() const { return Entry<SymGetSymFromAddrFn>(kSymGetSymFromAddr); }

@@ -1,9 +1,10 @@
 #include "ActivityReporter.h"
-#include "FakeZorvane.h"
-#include "LogCapture.h"
+
+#include <FakeZorvane.h>
 
 #include <csl/CallFailure.h>
 #include <csl/_time_t.h>
+#include <csl/tests/LogCapture.h>
 
 #include <gtest/gtest.h>
 
@@ -14,17 +15,17 @@ namespace {
 const long long tenOClock = 1104573600;
 const size_t aDay = 1440;
 
-TActivityRecord Record(const wchar_t* name, DWORD time, long long start = tenOClock)
+TActivityRecord Record(const wchar_t* iName, DWORD iTime, long long iStart = tenOClock)
 {
     TActivityRecord record;
-    record.periodStart = start;
-    record.name = name;
-    record.owner = L"DOMAIN\\user";
-    record.title = std::wstring(L"Title of ") + name;
-    record.path = L"Z:\\no\\such\\" + record.name;
-    record.time = time;
-    record.keyEvents = 2;
-    record.mouseEvents = 3;
+    record.PeriodStart = iStart;
+    record.Name = iName;
+    record.Owner = L"DOMAIN\\user";
+    record.Title = std::wstring(L"Title of ") + iName;
+    record.Path = L"Z:\\no\\such\\" + record.Name;
+    record.Time = iTime;
+    record.KeyEvents = 2;
+    record.MouseEvents = 3;
     return record;
 }
 
@@ -39,8 +40,8 @@ TEST_F(ActivityReporterTest, ReportsOneCallPerRecordWithItsOwnPeriod)
 {
     reporter.Add({Record(L"a.exe", 1000, tenOClock - 60), Record(L"b.exe", 2000)}, aDay);
     ASSERT_TRUE(reporter.Deliver(server, L"DESK-07", false));
-    ASSERT_EQ(2u, server.reports.size());
-    const auto& first = server.reports[0];
+    ASSERT_EQ(2u, server.script.reports.size());
+    const auto& first = server.script.reports[0];
     EXPECT_EQ(_time_t(tenOClock - 60).localvarianttime(), first.start);
     EXPECT_EQ(L"DESK-07", first.computer);
     EXPECT_EQ(L"DOMAIN\\user", first.user);
@@ -49,8 +50,8 @@ TEST_F(ActivityReporterTest, ReportsOneCallPerRecordWithItsOwnPeriod)
     EXPECT_EQ(1000, first.time);
     EXPECT_EQ(2, first.keys);
     EXPECT_EQ(3, first.mice);
-    EXPECT_EQ(_time_t(tenOClock).localvarianttime(), server.reports[1].start);
-    EXPECT_TRUE(server.information.empty());
+    EXPECT_EQ(_time_t(tenOClock).localvarianttime(), server.script.reports[1].start);
+    EXPECT_TRUE(server.script.information.empty());
     EXPECT_TRUE(reporter.Pending().empty());
 }
 
@@ -58,33 +59,33 @@ TEST_F(ActivityReporterTest, SendsProcessInformationWhenAskedOrAlways)
 {
     TActivityRecord described = Record(L"described.exe", 500);
     const char* fixture = ZV_FIXTURE_TWO_SIZES;
-    described.path.assign(fixture, fixture + strlen(fixture));
-    server.askFor = {L"described.exe"};
+    described.Path.assign(fixture, fixture + strlen(fixture));
+    server.script.askFor = {L"described.exe"};
     reporter.Add({Record(L"plain.exe", 100), described}, aDay);
     ASSERT_TRUE(reporter.Deliver(server, L"DESK-07", false));
-    ASSERT_EQ(1u, server.information.size());
-    EXPECT_EQ(L"described.exe", server.information[0].process);
-    EXPECT_EQ(L"Erste Beschreibung", server.information[0].description);
-    EXPECT_EQ(38u + 42 + 42, server.information[0].icon.size());
+    ASSERT_EQ(1u, server.script.information.size());
+    EXPECT_EQ(L"described.exe", server.script.information[0].process);
+    EXPECT_EQ(L"Erste Beschreibung", server.script.information[0].description);
+    EXPECT_EQ(38u + 42 + 42, server.script.information[0].icon.size());
     EXPECT_TRUE(log.Contains("TZorvaneApplication::SendProcessInformation( described.exe )\n"));
     EXPECT_TRUE(log.Contains("Sending( \"described.exe\", \"Erste Beschreibung\", 122 bytes )\n"));
 
     // With every process updated, a program file that cannot be read still goes, empty.
     reporter.Add({Record(L"plain.exe", 100)}, aDay);
     ASSERT_TRUE(reporter.Deliver(server, L"DESK-07", true));
-    ASSERT_EQ(2u, server.information.size());
-    EXPECT_EQ(L"plain.exe", server.information[1].process);
-    EXPECT_EQ(L"", server.information[1].description);
-    EXPECT_TRUE(server.information[1].icon.empty());
+    ASSERT_EQ(2u, server.script.information.size());
+    EXPECT_EQ(L"plain.exe", server.script.information[1].process);
+    EXPECT_EQ(L"", server.script.information[1].description);
+    EXPECT_TRUE(server.script.information[1].icon.empty());
 }
 
 TEST_F(ActivityReporterTest, FailedInformationDoesNotStopTheReport)
 {
-    server.informationResult = E_FAIL;
+    server.script.results[L"SendProcessInformation"] = {E_FAIL, E_FAIL};
     reporter.Add({Record(L"a.exe", 100), Record(L"b.exe", 100)}, aDay);
     ASSERT_TRUE(reporter.Deliver(server, L"DESK-07", true));
-    EXPECT_EQ(2u, server.reports.size());
-    EXPECT_EQ(2u, server.information.size());
+    EXPECT_EQ(2u, server.script.reports.size());
+    EXPECT_EQ(2u, server.script.information.size());
     EXPECT_TRUE(log.Contains("(!) TZorvaneApplication::SendProcessInformation: "));
 }
 
@@ -114,14 +115,14 @@ TEST_F(ActivityReporterTest, AFailedRecordFaresByTheSharedClassification)
         TLogCapture caseLog;
         TFakeZorvane caseServer;
         TActivityReporter caseReporter;
-        caseServer.reportResults = {S_OK, c.failure};
+        caseServer.script.results[L"ReportActivity"] = {S_OK, c.failure};
         caseReporter.Add({Record(L"a.exe", 1), Record(L"b.exe", 2), Record(L"c.exe", 3)}, aDay);
         EXPECT_EQ(c.proxyLives, caseReporter.Deliver(caseServer, L"DESK-07", false)) << std::hex << c.failure;
         EXPECT_TRUE(caseLog.Contains("(!) ReportActivity FAILED!\n"));
         std::vector<std::wstring> pending, reported;
         for (const TActivityRecord& record : caseReporter.Pending())
-            pending.push_back(record.name);
-        for (const auto& report : caseServer.reports)
+            pending.push_back(record.Name);
+        for (const auto& report : caseServer.script.reports)
             reported.push_back(report.process);
         EXPECT_EQ(c.pending, pending) << std::hex << c.failure;
         EXPECT_EQ(c.reported, reported) << std::hex << c.failure;
@@ -136,18 +137,18 @@ TEST_F(ActivityReporterTest, AFailedRecordFaresByTheSharedClassification)
 TEST_F(ActivityReporterTest, RecordsOfOneProgramTitleAndPeriodAreSentAsOne)
 {
     TActivityRecord otherTitle = Record(L"a.exe", 5);
-    otherTitle.title = L"Other - a";
+    otherTitle.Title = L"Other - a";
     reporter.Add({Record(L"a.exe", 1000), Record(L"b.exe", 10), otherTitle}, aDay);
     reporter.Add({Record(L"a.exe", 500), Record(L"a.exe", 7, tenOClock + 60)}, aDay);
     ASSERT_EQ(4u, reporter.Pending().size());
     ASSERT_TRUE(reporter.Deliver(server, L"DESK-07", false));
-    ASSERT_EQ(4u, server.reports.size());
-    EXPECT_EQ(1500, server.reports[0].time);
-    EXPECT_EQ(4, server.reports[0].keys);
-    EXPECT_EQ(6, server.reports[0].mice);
-    EXPECT_EQ(L"Other - a", server.reports[2].description);
-    EXPECT_EQ(5, server.reports[2].time);
-    EXPECT_EQ(7, server.reports[3].time);
+    ASSERT_EQ(4u, server.script.reports.size());
+    EXPECT_EQ(1500, server.script.reports[0].time);
+    EXPECT_EQ(4, server.script.reports[0].keys);
+    EXPECT_EQ(6, server.script.reports[0].mice);
+    EXPECT_EQ(L"Other - a", server.script.reports[2].description);
+    EXPECT_EQ(5, server.script.reports[2].time);
+    EXPECT_EQ(7, server.script.reports[3].time);
 }
 
 TEST_F(ActivityReporterTest, TheBacklogKeepsTheNewestQuantaAndLogsWhatItDrops)
@@ -157,7 +158,7 @@ TEST_F(ActivityReporterTest, TheBacklogKeepsTheNewestQuantaAndLogsWhatItDrops)
     EXPECT_FALSE(log.Contains("Backlog full"));
     reporter.Add({Record(L"a.exe", 4, tenOClock + 120), Record(L"c.exe", 5, tenOClock + 120)}, 2);
     ASSERT_EQ(3u, reporter.Pending().size());
-    EXPECT_EQ(tenOClock + 60, reporter.Pending().front().periodStart);
+    EXPECT_EQ(tenOClock + 60, reporter.Pending().front().PeriodStart);
     EXPECT_TRUE(log.Contains("(!) Backlog full: 2 record(s) of the quantum starting " + _time_t(tenOClock).ToString() +
                              " dropped\n"))
         << log.Text();
@@ -168,10 +169,10 @@ TEST_F(ActivityReporterTest, DeliveryStopsWhenToldAndGoesOnLater)
     reporter.Add({Record(L"a.exe", 1), Record(L"b.exe", 2), Record(L"c.exe", 3)}, aDay);
     int allowed = 1;
     EXPECT_TRUE(reporter.Deliver(server, L"DESK-07", false, [&] { return allowed-- > 0; }));
-    EXPECT_EQ(1u, server.reports.size());
+    EXPECT_EQ(1u, server.script.reports.size());
     EXPECT_EQ(2u, reporter.Pending().size());
     EXPECT_TRUE(reporter.Deliver(server, L"DESK-07", false));
-    EXPECT_EQ(3u, server.reports.size());
+    EXPECT_EQ(3u, server.script.reports.size());
 }
 
 }  // namespace

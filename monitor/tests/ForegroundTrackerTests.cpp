@@ -29,9 +29,9 @@ protected:
             DestroyWindow(w);
     }
 
-    HWND Window(const wchar_t* title, DWORD style, HWND parent = nullptr)
+    HWND Window(const wchar_t* iTitle, DWORD iStyle, HWND iParent = nullptr)
     {
-        HWND w = CreateWindowExW(0, L"ForegroundTrackerTest", title, style, 0, 0, 100, 100, parent, nullptr, nullptr,
+        HWND w = CreateWindowExW(0, L"ForegroundTrackerTest", iTitle, iStyle, 0, 0, 100, 100, iParent, nullptr, nullptr,
                                  nullptr);
         EXPECT_NE(nullptr, w);
         windows.push_back(w);
@@ -39,12 +39,12 @@ protected:
     }
 
     // Input and time of one interval, then the switch that ends it.
-    void Interval(DWORD ms, LONG keys, LONG mice, DWORD idleAtEnd)
+    void Interval(DWORD iMs, LONG iKeys, LONG iMice, DWORD iIdleAtEnd)
     {
-        clock.tick += ms;
-        hooks.keys = keys;
-        hooks.mice = mice;
-        hooks.lastInput = clock.tick - idleAtEnd;
+        clock.tick += iMs;
+        hooks.keys = iKeys;
+        hooks.mice = iMice;
+        hooks.lastInput = clock.tick - iIdleAtEnd;
     }
 
     TFakeHooks hooks;
@@ -61,18 +61,18 @@ TEST_F(ForegroundTrackerTest, FirstSwitchCreditsNothingAndClearsTheCounters)
     tracker.OnForegroundChange(EVENT_SYSTEM_FOREGROUND, first);
     auto entry = tracker.Current();
     ASSERT_TRUE(entry);
-    EXPECT_EQ(0u, entry->time);
-    EXPECT_EQ(0, entry->keyEvents);
+    EXPECT_EQ(0u, entry->Time);
+    EXPECT_EQ(0, entry->KeyEvents);
     EXPECT_EQ(0, hooks.keys);
     EXPECT_EQ(0, hooks.mice);
     // The entry describes this test program and its window.
-    EXPECT_EQ(GetCurrentProcessId(), entry->processId);
-    EXPECT_EQ(L"zvuser_tests.exe", entry->name);
-    EXPECT_NE(std::wstring::npos, entry->path.find(L"zvuser_tests.exe"));
-    EXPECT_NE(std::wstring::npos, entry->owner.find(L'\\'));
-    EXPECT_FALSE(entry->ownerSid.empty());
-    EXPECT_EQ(first, entry->window);
-    EXPECT_EQ(L"First document - Editor", entry->title);
+    EXPECT_EQ(GetCurrentProcessId(), entry->ProcessId);
+    EXPECT_EQ(L"zvuser_tests.exe", entry->Name);
+    EXPECT_NE(std::wstring::npos, entry->Path.find(L"zvuser_tests.exe"));
+    EXPECT_NE(std::wstring::npos, entry->Owner.find(L'\\'));
+    EXPECT_FALSE(entry->OwnerSid.empty());
+    EXPECT_EQ(first, entry->Window);
+    EXPECT_EQ(L"First document - Editor", entry->Title);
 }
 
 TEST_F(ForegroundTrackerTest, IdleLimitDecidesWhetherTheIntervalCounts)
@@ -93,9 +93,9 @@ TEST_F(ForegroundTrackerTest, IdleLimitDecidesWhetherTheIntervalCounts)
         caseHooks.lastInput = clock.tick - c.idle;
         caseTracker.GetProcessEntry(otherProcess, nullptr, true);
         auto entry = caseTracker.Cache().at(GetCurrentProcessId());
-        EXPECT_EQ(c.time, entry->time);
-        EXPECT_EQ(c.keys, entry->keyEvents);
-        EXPECT_EQ(c.keys ? 4 : 0, entry->mouseEvents);
+        EXPECT_EQ(c.time, entry->Time);
+        EXPECT_EQ(c.keys, entry->KeyEvents);
+        EXPECT_EQ(c.keys ? 4 : 0, entry->MouseEvents);
         EXPECT_EQ(0, caseHooks.keys);  // cleared whether credited or not
     }
 }
@@ -112,12 +112,12 @@ TEST_F(ForegroundTrackerTest, CreditsTheProgramThatHadTheForeground)
 
     auto own = tracker.Cache().at(GetCurrentProcessId());
     auto other = tracker.Cache().at(otherProcess);
-    EXPECT_EQ(1400u, own->time);
-    EXPECT_EQ(7, own->keyEvents);
-    EXPECT_EQ(9, own->mouseEvents);
-    EXPECT_EQ(250u, other->time);
-    EXPECT_EQ(1, other->keyEvents);
-    EXPECT_TRUE(other->name.empty());
+    EXPECT_EQ(1400u, own->Time);
+    EXPECT_EQ(7, own->KeyEvents);
+    EXPECT_EQ(9, own->MouseEvents);
+    EXPECT_EQ(250u, other->Time);
+    EXPECT_EQ(1, other->KeyEvents);
+    EXPECT_TRUE(other->Name.empty());
     EXPECT_EQ(own, tracker.Current());
 }
 
@@ -137,10 +137,10 @@ TEST_F(ForegroundTrackerTest, SwitchBackUpdatesTheTitleOnlyWhenTheWindowHasOne)
     tracker.GetProcessEntry(otherProcess, nullptr, true);
     tracker.OnForegroundChange(EVENT_SYSTEM_FOREGROUND, second);
     auto entry = tracker.Current();
-    EXPECT_EQ(L"Second document - Editor", entry->title);
+    EXPECT_EQ(L"Second document - Editor", entry->Title);
     tracker.OnForegroundChange(EVENT_SYSTEM_FOREGROUND, untitled);
-    EXPECT_EQ(L"Second document - Editor", entry->title);
-    EXPECT_EQ(first, entry->window);  // the window that brought the program in
+    EXPECT_EQ(L"Second document - Editor", entry->Title);
+    EXPECT_EQ(first, entry->Window);  // the window that brought the program in
     EXPECT_EQ(2u, tracker.Cache().size());
 }
 
@@ -151,14 +151,14 @@ TEST_F(ForegroundTrackerTest, CheckingTheForegroundRaisesOnlyChanges)
     ASSERT_TRUE(entry);
     Interval(300, 1, 1, 0);
     tracker.CheckForeground(first);  // same window: the interval runs on
-    EXPECT_EQ(0u, entry->time);
+    EXPECT_EQ(0u, entry->Time);
     tracker.CheckForeground(second);
-    EXPECT_EQ(300u, entry->time);
+    EXPECT_EQ(300u, entry->Time);
     // A change the foreground event already reported is not raised again.
     tracker.OnForegroundChange(EVENT_SYSTEM_FOREGROUND, first);
     Interval(100, 0, 0, 0);
     tracker.CheckForeground(first);
-    EXPECT_EQ(300u, entry->time);
+    EXPECT_EQ(300u, entry->Time);
 }
 
 TEST_F(ForegroundTrackerTest, NoWindowInFrontEndsTheIntervalWithNoProgramAfterIt)
@@ -167,8 +167,8 @@ TEST_F(ForegroundTrackerTest, NoWindowInFrontEndsTheIntervalWithNoProgramAfterIt
     auto entry = tracker.Current();
     Interval(300, 2, 1, 0);
     tracker.CheckForeground(nullptr);
-    EXPECT_EQ(300u, entry->time);
-    EXPECT_EQ(2, entry->keyEvents);
+    EXPECT_EQ(300u, entry->Time);
+    EXPECT_EQ(2, entry->KeyEvents);
     EXPECT_FALSE(tracker.Current());
     // Neither the time with nothing in front nor its input goes to anybody.
     Interval(5000, 4, 4, 0);
@@ -176,8 +176,8 @@ TEST_F(ForegroundTrackerTest, NoWindowInFrontEndsTheIntervalWithNoProgramAfterIt
     tracker.CloseInterval();
     tracker.CheckForeground(first);  // the same window in front again is a change
     EXPECT_EQ(entry, tracker.Current());
-    EXPECT_EQ(300u, entry->time);
-    EXPECT_EQ(2, entry->keyEvents);
+    EXPECT_EQ(300u, entry->Time);
+    EXPECT_EQ(2, entry->KeyEvents);
     EXPECT_EQ(0, hooks.keys);
 }
 
@@ -200,11 +200,11 @@ TEST_F(ForegroundTrackerTest, AnotherProgramInTheForegroundGetsItsOwnEntry)
     ASSERT_EQ(helper.dwProcessId, owner);
     tracker.CheckForeground(window);
     auto entry = tracker.Current();
-    EXPECT_EQ(helper.dwProcessId, entry->processId);
-    EXPECT_EQ(L"zvuser_fixture_ForegroundHelper.exe", entry->name);
-    EXPECT_NE(std::wstring::npos, entry->path.find(L"zvuser_fixture_ForegroundHelper.exe"));
-    EXPECT_EQ(L"Helper document - Helper", entry->title);
-    EXPECT_NE(std::wstring::npos, entry->owner.find(L'\\'));
+    EXPECT_EQ(helper.dwProcessId, entry->ProcessId);
+    EXPECT_EQ(L"zvuser_fixture_ForegroundHelper.exe", entry->Name);
+    EXPECT_NE(std::wstring::npos, entry->Path.find(L"zvuser_fixture_ForegroundHelper.exe"));
+    EXPECT_EQ(L"Helper document - Helper", entry->Title);
+    EXPECT_NE(std::wstring::npos, entry->Owner.find(L'\\'));
     PostMessageW(window, WM_CLOSE, 0, 0);
     EXPECT_EQ(WAIT_OBJECT_0, WaitForSingleObject(helper.hProcess, 30000));
     CloseHandle(helper.hProcess);
@@ -213,10 +213,10 @@ TEST_F(ForegroundTrackerTest, AnotherProgramInTheForegroundGetsItsOwnEntry)
 
 class TrimTest : public ForegroundTrackerTest {
 protected:
-    SmartPtr<TProcessCacheEntry> Entry(DWORD processId, DWORD time)
+    SmartPtr<TProcessCacheEntry> Entry(DWORD iProcessId, DWORD iTime)
     {
-        auto entry = tracker.GetProcessEntry(processId, nullptr, false);
-        entry->time = time;
+        auto entry = tracker.GetProcessEntry(iProcessId, nullptr, false);
+        entry->Time = iTime;
         return entry;
     }
 };
@@ -238,14 +238,14 @@ TEST_F(TrimTest, TakesTheExcessOffTheSmallestEntryWhenItIsLarger)
         TForegroundTracker caseTracker(caseHooks, clock);
         auto put = [&](DWORD id, DWORD time) {
             auto entry = caseTracker.GetProcessEntry(id, nullptr, false);
-            entry->time = time;
+            entry->Time = time;
             return entry;
         };
         auto a = put(otherProcess - 8, c.a), b = put(otherProcess, c.b), d = put(thirdProcess, c.c);
         caseTracker.Trim(c.quantum);
-        EXPECT_EQ(c.a2, a->time);
-        EXPECT_EQ(c.b2, b->time);
-        EXPECT_EQ(c.c2, d->time);
+        EXPECT_EQ(c.a2, a->Time);
+        EXPECT_EQ(c.b2, b->Time);
+        EXPECT_EQ(c.c2, d->Time);
     }
 }
 
@@ -253,36 +253,36 @@ TEST_F(TrimTest, RecordsTakeNamedTimedEntriesAndKeepOnlyTheCurrentOne)
 {
     tracker.OnForegroundChange(EVENT_SYSTEM_FOREGROUND, first);
     auto current = tracker.Current();
-    current->time = 1000;
-    current->keyEvents = 3;
+    current->Time = 1000;
+    current->KeyEvents = 3;
     auto named = Entry(otherProcess, 2000);
-    named->name = L"other.exe";
-    named->owner = L"DOMAIN\\user";
-    named->title = L"Other";
-    named->path = L"C:\\other.exe";
-    named->mouseEvents = 9;
+    named->Name = L"other.exe";
+    named->Owner = L"DOMAIN\\user";
+    named->Title = L"Other";
+    named->Path = L"C:\\other.exe";
+    named->MouseEvents = 9;
     Entry(thirdProcess, 500);  // no name: dropped unreported
     auto idle = Entry(otherProcess - 8, 0);
-    idle->name = L"idle.exe";  // no time: dropped unreported
+    idle->Name = L"idle.exe";  // no time: dropped unreported
 
     auto records = tracker.TakeRecords(1104573600);
     ASSERT_EQ(2u, records.size());
     // Ascending process id: this program's id is below the made-up ones.
-    EXPECT_EQ(L"zvuser_tests.exe", records[0].name);
-    EXPECT_EQ(1000u, records[0].time);
-    EXPECT_EQ(3, records[0].keyEvents);
-    EXPECT_EQ(L"other.exe", records[1].name);
-    EXPECT_EQ(L"DOMAIN\\user", records[1].owner);
-    EXPECT_EQ(L"Other", records[1].title);
-    EXPECT_EQ(L"C:\\other.exe", records[1].path);
-    EXPECT_EQ(2000u, records[1].time);
-    EXPECT_EQ(9, records[1].mouseEvents);
-    EXPECT_EQ(1104573600, records[1].periodStart);
+    EXPECT_EQ(L"zvuser_tests.exe", records[0].Name);
+    EXPECT_EQ(1000u, records[0].Time);
+    EXPECT_EQ(3, records[0].KeyEvents);
+    EXPECT_EQ(L"other.exe", records[1].Name);
+    EXPECT_EQ(L"DOMAIN\\user", records[1].Owner);
+    EXPECT_EQ(L"Other", records[1].Title);
+    EXPECT_EQ(L"C:\\other.exe", records[1].Path);
+    EXPECT_EQ(2000u, records[1].Time);
+    EXPECT_EQ(9, records[1].MouseEvents);
+    EXPECT_EQ(1104573600, records[1].PeriodStart);
 
     ASSERT_EQ(1u, tracker.Cache().size());
     EXPECT_EQ(current, tracker.Cache().begin()->second);
-    EXPECT_EQ(0u, current->time);
-    EXPECT_EQ(0, current->keyEvents);
+    EXPECT_EQ(0u, current->Time);
+    EXPECT_EQ(0, current->KeyEvents);
     // A current entry without time stays too.
     EXPECT_TRUE(tracker.TakeRecords(1104573660).empty());
     EXPECT_EQ(1u, tracker.Cache().size());

@@ -2,6 +2,11 @@
 
 #include "InputHooks.h"
 #include "MonitorClock.h"
+#include "ServerActivator.h"
+
+#include <FakeZorvane.h>
+
+#include <string>
 
 // A hook library whose counters the test sets.
 struct TFakeHooks : IInputHooks {
@@ -33,4 +38,30 @@ struct TFakeClock : IMonitorClock {
 
     long long now = 1104573600;  // 2005-01-01 10:00:00 UTC
     DWORD tick = 1000000;
+};
+
+// Hands out the fake server object, or fails as told.
+class TFakeActivator : public IServerActivator {
+public:
+    explicit TFakeActivator(TFakeZorvane& iServer) : m_Server(iServer) {}
+    HRESULT Activate(const CLSID& iClassId, const std::wstring& iServerName, IUnknown** oObject) override
+    {
+        ++calls;
+        lastClass = iClassId;
+        lastServerName = iServerName;
+        *oObject = nullptr;
+        if (FAILED(result))
+            return result;
+        m_Server.AddRef();
+        *oObject = &m_Server;
+        return result;
+    }
+
+    HRESULT result = S_OK;
+    int calls = 0;
+    CLSID lastClass = {};
+    std::wstring lastServerName;
+
+private:
+    TFakeZorvane& m_Server;
 };

@@ -1,5 +1,5 @@
 // The monitor program itself, started as the user service and a user would start it.
-#include "FakeZorvane.h"
+#include <FakeZorvane.h>
 
 #include <ComRegistrar.h>
 
@@ -17,9 +17,9 @@ namespace {
 const wchar_t* const configurationKey = L"SOFTWARE\\Halvorn Software\\Zorvane\\ZorvaneApplication";
 
 // A build path as Windows writes it.
-std::wstring WindowsPath(const char* path)
+std::wstring WindowsPath(const char* iPath)
 {
-    std::wstring wide(path, path + strlen(path));
+    std::wstring wide(iPath, iPath + strlen(iPath));
     for (wchar_t& c : wide)
         if (c == L'/')
             c = L'\\';
@@ -62,26 +62,26 @@ protected:
         }
     }
 
-    // Starts the monitor with arguments in folder (its own when null).
-    static HANDLE Start(const std::wstring& arguments, const wchar_t* folder = nullptr)
+    // Starts the monitor with iArguments in iFolder (its own when null).
+    static HANDLE Start(const std::wstring& iArguments, const wchar_t* iFolder = nullptr)
     {
-        std::wstring commandLine = L"\"" + MonitorPath() + L"\"" + arguments;
+        std::wstring commandLine = L"\"" + MonitorPath() + L"\"" + iArguments;
         STARTUPINFOW startup = {};
         startup.cb = sizeof startup;
         PROCESS_INFORMATION process = {};
-        EXPECT_TRUE(CreateProcessW(MonitorPath().c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, folder,
+        EXPECT_TRUE(CreateProcessW(MonitorPath().c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, iFolder,
                                    &startup, &process))
             << GetLastError();
         CloseHandle(process.hThread);
         return process.hProcess;
     }
 
-    static DWORD ExitCode(HANDLE process)
+    static DWORD ExitCode(HANDLE iProcess)
     {
-        EXPECT_EQ(WAIT_OBJECT_0, WaitForSingleObject(process, 30000));
+        EXPECT_EQ(WAIT_OBJECT_0, WaitForSingleObject(iProcess, 30000));
         DWORD code = 0xDEAD;
-        GetExitCodeProcess(process, &code);
-        CloseHandle(process);
+        GetExitCodeProcess(iProcess, &code);
+        CloseHandle(iProcess);
         return code;
     }
 
@@ -166,16 +166,16 @@ protected:
     static constexpr CLSID servedClass = {0x6d1c0f52, 0x3e77, 0x4b8a, {0x9c, 0x51, 0x0a, 0x7d, 0x2b, 0x9e, 0x4f, 0x11}};
 
     struct TFactory : IClassFactory {
-        HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override
+        HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iIid, void** oObject) override
         {
-            *object = iid == IID_IUnknown || iid == IID_IClassFactory ? this : nullptr;
-            return *object ? S_OK : E_NOINTERFACE;
+            *oObject = iIid == IID_IUnknown || iIid == IID_IClassFactory ? this : nullptr;
+            return *oObject ? S_OK : E_NOINTERFACE;
         }
         ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
         ULONG STDMETHODCALLTYPE Release() override { return 1; }
-        HRESULT STDMETHODCALLTYPE CreateInstance(IUnknown*, REFIID iid, void** object) override
+        HRESULT STDMETHODCALLTYPE CreateInstance(IUnknown*, REFIID iIid, void** oObject) override
         {
-            return server.QueryInterface(iid, object);
+            return server.QueryInterface(iIid, oObject);
         }
         HRESULT STDMETHODCALLTYPE LockServer(BOOL) override { return S_OK; }
 
@@ -207,11 +207,11 @@ TEST_F(ConnectedMonitorTest, EveryWayOutEndsByItself)
         HWND window = WaitForWindow();
         for (int i = 0; i < 300 && factory.server.references == 1; ++i)
             Sleep(100);
-        EXPECT_LT(1u, factory.server.references) << exit.name << ": not connected";
+        EXPECT_LT(1, factory.server.references.load()) << exit.name << ": not connected";
         ProcessIdToSessionId(GetProcessId(monitor), &session);
         exit.end(window);
         EXPECT_EQ(11u, ExitCode(monitor)) << exit.name;
-        EXPECT_EQ(1u, factory.server.references) << exit.name;
+        EXPECT_EQ(1, factory.server.references.load()) << exit.name;
     }
 }
 

@@ -12,36 +12,36 @@ struct DirectoryEntry {
     WORD marker;  // the last two bytes of the image the entry points at
 };
 
-WORD Word(const std::vector<BYTE>& bytes, size_t at)
+WORD Word(const std::vector<BYTE>& iBytes, size_t iAt)
 {
-    return static_cast<WORD>(bytes.at(at) | bytes.at(at + 1) << 8);
+    return static_cast<WORD>(iBytes.at(iAt) | iBytes.at(iAt + 1) << 8);
 }
 
-DWORD Dword(const std::vector<BYTE>& bytes, size_t at)
+DWORD Dword(const std::vector<BYTE>& iBytes, size_t iAt)
 {
-    return Word(bytes, at) | static_cast<DWORD>(Word(bytes, at + 2)) << 16;
+    return Word(iBytes, iAt) | static_cast<DWORD>(Word(iBytes, iAt + 2)) << 16;
 }
 
-DirectoryEntry Entry(const std::vector<BYTE>& icon, int index)
+DirectoryEntry Entry(const std::vector<BYTE>& iIcon, int iIndex)
 {
-    size_t at = 6 + 16 * index;
-    EXPECT_EQ(0, icon.at(at + 3));
-    DirectoryEntry entry{icon.at(at),        icon.at(at + 1),     icon.at(at + 2),      Word(icon, at + 4),
-                         Word(icon, at + 6), Dword(icon, at + 8), Dword(icon, at + 12), 0};
-    entry.marker = Word(icon, entry.offset + entry.size - 2);
+    size_t at = 6 + 16 * iIndex;
+    EXPECT_EQ(0, iIcon.at(at + 3));
+    DirectoryEntry entry{iIcon.at(at),        iIcon.at(at + 1),     iIcon.at(at + 2),      Word(iIcon, at + 4),
+                         Word(iIcon, at + 6), Dword(iIcon, at + 8), Dword(iIcon, at + 12), 0};
+    entry.marker = Word(iIcon, entry.offset + entry.size - 2);
     return entry;
 }
 
-void ExpectEntry(const DirectoryEntry& expected, const DirectoryEntry& actual)
+void ExpectEntry(const DirectoryEntry& iExpected, const DirectoryEntry& iActual)
 {
-    EXPECT_EQ(expected.width, actual.width);
-    EXPECT_EQ(expected.height, actual.height);
-    EXPECT_EQ(expected.colours, actual.colours);
-    EXPECT_EQ(expected.planes, actual.planes);
-    EXPECT_EQ(expected.bits, actual.bits);
-    EXPECT_EQ(expected.size, actual.size);
-    EXPECT_EQ(expected.offset, actual.offset);
-    EXPECT_EQ(expected.marker, actual.marker) << std::hex << actual.marker;
+    EXPECT_EQ(iExpected.width, iActual.width);
+    EXPECT_EQ(iExpected.height, iActual.height);
+    EXPECT_EQ(iExpected.colours, iActual.colours);
+    EXPECT_EQ(iExpected.planes, iActual.planes);
+    EXPECT_EQ(iExpected.bits, iActual.bits);
+    EXPECT_EQ(iExpected.size, iActual.size);
+    EXPECT_EQ(iExpected.offset, iActual.offset);
+    EXPECT_EQ(iExpected.marker, iActual.marker) << std::hex << iActual.marker;
 }
 
 struct IconCase {
@@ -77,9 +77,9 @@ TEST_P(IconFileImageTest, HoldsTheLargeImageThenTheSmallOne)
 
 INSTANTIATE_TEST_SUITE_P(Fixtures, IconFileImageTest, ::testing::ValuesIn(iconCases));
 
-std::wstring Wide(const char* text)
+std::wstring Wide(const char* iText)
 {
-    return std::wstring(text, text + strlen(text));
+    return std::wstring(iText, iText + strlen(iText));
 }
 
 TEST(ProcessFileInfoTest, DescriptionComesFromTheFirstTranslation)

@@ -50,16 +50,16 @@ TEST(QuantumRecordsTest, UnwatchedQuantaEachGetARecordOfTheProgramInFront)
             TakeQuantumRecords(tracker, quantum, tenOClock, tenOClock + c.runningPeriod);
         TPeriods periods;
         for (const TActivityRecord& record : records) {
-            periods.emplace_back(record.periodStart - tenOClock, record.time);
-            EXPECT_EQ(L"zvuser_tests.exe", record.name) << c.what;
-            EXPECT_EQ(L"Plan - Editor", record.title) << c.what;
+            periods.emplace_back(record.PeriodStart - tenOClock, record.Time);
+            EXPECT_EQ(L"zvuser_tests.exe", record.Name) << c.what;
+            EXPECT_EQ(L"Plan - Editor", record.Title) << c.what;
         }
         EXPECT_EQ(c.records, periods) << c.what;
         if (!records.empty()) {
-            EXPECT_EQ(c.idleMs ? 0 : 9, records[0].keyEvents) << "the input stays in the first quantum: " << c.what;
+            EXPECT_EQ(c.idleMs ? 0 : 9, records[0].KeyEvents) << "the input stays in the first quantum: " << c.what;
         }
         ASSERT_TRUE(tracker.Current()) << c.what;
-        EXPECT_EQ(c.keptForTheRunningQuantum, tracker.Current()->time) << c.what;
+        EXPECT_EQ(c.keptForTheRunningQuantum, tracker.Current()->Time) << c.what;
     }
     DestroyWindow(window);
 }

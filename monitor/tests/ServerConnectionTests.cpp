@@ -1,6 +1,7 @@
-#include "FakeZorvane.h"
-#include "LogCapture.h"
+#include "MonitorFakes.h"
 #include "ServerConnection.h"
+
+#include <csl/tests/LogCapture.h>
 
 #include <gtest/gtest.h>
 
@@ -10,10 +11,10 @@ const wchar_t* const serverClassText = L"{0FCD92BB-5964-42F6-BB3B-98D8B51B421D}"
 
 class ServerConnectionTest : public ::testing::Test {
 protected:
-    bool Connect(const std::wstring& serverClass = serverClassText,
-                 const std::wstring& fallback = L"ZorvaneServer.Zorvane")
+    bool Connect(const std::wstring& iServerClass = serverClassText,
+                 const std::wstring& iFallback = L"ZorvaneServer.Zorvane")
     {
-        return connection.Connect(serverClass, fallback, L"reporting-host", quantum);
+        return connection.Connect(iServerClass, iFallback, L"reporting-host", quantum);
     }
 
     TLogCapture log;
@@ -25,7 +26,7 @@ protected:
 
 TEST_F(ServerConnectionTest, BracedClassIsActivatedAndTheQuantumRead)
 {
-    server.quantum = 300;
+    server.script.quantum = 300;
     ASSERT_TRUE(Connect());
     EXPECT_EQ(&server, connection.Server());
     EXPECT_EQ(CLSID_ZorvaneServer, activator.lastClass);
@@ -35,7 +36,7 @@ TEST_F(ServerConnectionTest, BracedClassIsActivatedAndTheQuantumRead)
     EXPECT_TRUE(log.Contains("Connected\n"));
     EXPECT_TRUE(log.Contains("Quantum = 300\n"));
     connection.Drop();
-    EXPECT_EQ(1u, server.references);  // the connection holds no reference of its own now
+    EXPECT_EQ(1, server.references.load());  // the connection holds no reference of its own now
 }
 
 TEST_F(ServerConnectionTest, UnresolvableClassesAreLoggedAndNotActivated)
@@ -76,13 +77,13 @@ TEST_F(ServerConnectionTest, FailuresLeaveTheMonitorUnconnectedWithTheOldQuantum
         TLogCapture caseLog;
         activator.result = c.activation;
         server.refuseInterface = c.refuseInterface;
-        server.quantumResult = c.quantumResult;
-        server.quantum = c.quantum;
+        server.script.results[L"GetQuantum"] = {c.quantumResult};
+        server.script.quantum = c.quantum;
         EXPECT_FALSE(Connect());
         EXPECT_EQ(nullptr, connection.Server());
         EXPECT_EQ(60u, quantum.Seconds());
         EXPECT_TRUE(caseLog.Contains(c.line)) << caseLog.Text();
-        EXPECT_EQ(1u, server.references);
+        EXPECT_EQ(1, server.references.load());
     }
 }
 

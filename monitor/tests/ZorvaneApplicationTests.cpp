@@ -1,10 +1,9 @@
-#include "FakeZorvane.h"
-#include "LogCapture.h"
 #include "MonitorEntryPoint.h"
 #include "MonitorFakes.h"
 #include "ZorvaneApplication.h"
 
 #include <csl/_time_t.h>
+#include <csl/tests/LogCapture.h>
 
 #include <gtest/gtest.h>
 
@@ -49,22 +48,22 @@ protected:
         RegDeleteTreeW(HKEY_LOCAL_MACHINE, testKey);
     }
 
-    void SetValue(const wchar_t* name, DWORD value)
+    void SetValue(const wchar_t* iName, DWORD iValue)
     {
         HKEY key;
         ASSERT_EQ(ERROR_SUCCESS,
                   RegCreateKeyExW(HKEY_LOCAL_MACHINE, testKey, 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr));
-        RegSetValueExW(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof value);
+        RegSetValueExW(key, iName, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&iValue), sizeof iValue);
         RegCloseKey(key);
     }
 
     // Foreground time of the test program, ending at a quantum boundary.
-    void WorkUntil(long long boundary, DWORD ms)
+    void WorkUntil(long long iBoundary, DWORD iMs)
     {
-        clock.tick += ms;
+        clock.tick += iMs;
         hooks.keys = 4;
         hooks.lastInput = clock.tick;
-        clock.now = boundary;
+        clock.now = iBoundary;
     }
 
     static bool QuitPosted()
@@ -216,7 +215,7 @@ TEST_F(ZorvaneApplicationTest, EveryWayOutEndsByItselfAndReleasesTheServer)
         EXPECT_EQ(ExitEndedByItself, MonitorEntryPoint(application, serverArguments)) << exit.name;
         outside.join();
         EXPECT_EQ(1, activator.calls);  // it was connected
-        EXPECT_EQ(1u, server.references) << exit.name;
+        EXPECT_EQ(1, server.references.load()) << exit.name;
         activator.calls = 0;
     }
 }
@@ -231,19 +230,19 @@ TEST_F(ZorvaneApplicationTest, QuantumBoundaryReportsTheForegroundProgram)
     WorkUntil(tenOClock + 60, 30000);
     application.OnTimer(TZorvaneApplication::QuantumTimer);
 
-    ASSERT_EQ(1u, server.reports.size());
-    const auto& report = server.reports[0];
+    ASSERT_EQ(1u, server.script.reports.size());
+    const auto& report = server.script.reports[0];
     EXPECT_EQ(_time_t(tenOClock).localvarianttime(), report.start);
     EXPECT_EQ(application.ComputerName(), report.computer);
     EXPECT_EQ(L"zvuser_tests.exe", report.process);
     EXPECT_EQ(L"Report - Editor", report.description);
     EXPECT_EQ(30000, report.time);
     EXPECT_EQ(4, report.keys);
-    ASSERT_EQ(1u, server.information.size());
-    EXPECT_EQ(L"zvuser_tests.exe", server.information[0].process);
+    ASSERT_EQ(1u, server.script.information.size());
+    EXPECT_EQ(L"zvuser_tests.exe", server.script.information[0].process);
     // The program keeps the foreground into the next quantum, counted from zero.
     EXPECT_EQ(tenOClock + 60, application.PeriodStart());
-    EXPECT_EQ(0u, application.Tracker().Current()->time);
+    EXPECT_EQ(0u, application.Tracker().Current()->Time);
     application.Stop();
 }
 
@@ -267,10 +266,10 @@ TEST_F(ZorvaneApplicationTest, ProgramClosedInFrontKeepsOnlyItsTimeInFront)
     WorkUntil(tenOClock + 60, 40000);
     application.OnTimer(TZorvaneApplication::QuantumTimer);
 
-    ASSERT_EQ(1u, server.reports.size());
-    EXPECT_EQ(L"Draft - Editor", server.reports[0].description);
-    EXPECT_EQ(20000, server.reports[0].time);
-    EXPECT_EQ(3, server.reports[0].keys);
+    ASSERT_EQ(1u, server.script.reports.size());
+    EXPECT_EQ(L"Draft - Editor", server.script.reports[0].description);
+    EXPECT_EQ(20000, server.script.reports[0].time);
+    EXPECT_EQ(3, server.script.reports[0].keys);
     EXPECT_FALSE(application.Tracker().Current());
     application.Stop();
 }
@@ -289,15 +288,15 @@ TEST_F(ZorvaneApplicationTest, RecordsWaitForTheServerWithTheirOwnPeriods)
     activator.result = S_OK;
     WorkUntil(tenOClock + 120, 40000);
     application.OnTimer(TZorvaneApplication::QuantumTimer);
-    ASSERT_EQ(2u, server.reports.size());
-    EXPECT_EQ(_time_t(tenOClock).localvarianttime(), server.reports[0].start);
-    EXPECT_EQ(20000, server.reports[0].time);
-    EXPECT_EQ(_time_t(tenOClock + 60).localvarianttime(), server.reports[1].start);
-    EXPECT_EQ(40000, server.reports[1].time);
+    ASSERT_EQ(2u, server.script.reports.size());
+    EXPECT_EQ(_time_t(tenOClock).localvarianttime(), server.script.reports[0].start);
+    EXPECT_EQ(20000, server.script.reports[0].time);
+    EXPECT_EQ(_time_t(tenOClock + 60).localvarianttime(), server.script.reports[1].start);
+    EXPECT_EQ(40000, server.script.reports[1].time);
     EXPECT_TRUE(application.Reporter().Pending().empty());
 
     // A transport failure drops the connection; the next boundary connects anew.
-    server.reportResults = {HRESULT_FROM_WIN32(RPC_S_SERVER_UNAVAILABLE)};
+    server.script.results[L"ReportActivity"] = {HRESULT_FROM_WIN32(RPC_S_SERVER_UNAVAILABLE)};
     WorkUntil(tenOClock + 180, 1000);
     application.OnTimer(TZorvaneApplication::QuantumTimer);
     EXPECT_EQ(nullptr, application.Server());
@@ -305,8 +304,8 @@ TEST_F(ZorvaneApplicationTest, RecordsWaitForTheServerWithTheirOwnPeriods)
     WorkUntil(tenOClock + 240, 1000);
     application.OnTimer(TZorvaneApplication::QuantumTimer);
     EXPECT_EQ(&server, application.Server());
-    ASSERT_EQ(4u, server.reports.size());
-    EXPECT_EQ(_time_t(tenOClock + 120).localvarianttime(), server.reports[2].start);
+    ASSERT_EQ(4u, server.script.reports.size());
+    EXPECT_EQ(_time_t(tenOClock + 120).localvarianttime(), server.script.reports[2].start);
     application.Stop();
 }
 
@@ -323,12 +322,12 @@ TEST_F(ZorvaneApplicationTest, ABoundaryPassedWhileSendingKeepsItsPeriod)
 
     activator.result = S_OK;
     WorkUntil(tenOClock + 120, 30000);
-    server.duringReport = [&] {
-        if (server.reports.empty())
+    server.script.duringReport = [&] {
+        if (server.script.reports.empty())
             WorkUntil(tenOClock + 250, 130000);
     };
     application.OnTimer(TZorvaneApplication::QuantumTimer);
-    EXPECT_EQ(1u, server.reports.size());
+    EXPECT_EQ(1u, server.script.reports.size());
     EXPECT_EQ(tenOClock + 120, application.PeriodStart());
 
     // The next boundary comes without waiting for the clock's next multiple of the quantum.
@@ -338,15 +337,15 @@ TEST_F(ZorvaneApplicationTest, ABoundaryPassedWhileSendingKeepsItsPeriod)
     ASSERT_TRUE(PeekMessageW(&message, application.Window(), WM_TIMER, WM_TIMER, PM_REMOVE));
     EXPECT_EQ(TZorvaneApplication::QuantumTimer, message.wParam);
     DispatchMessageW(&message);
-    ASSERT_EQ(4u, server.reports.size());
+    ASSERT_EQ(4u, server.script.reports.size());
     const long long starts[] = {tenOClock, tenOClock + 60, tenOClock + 120, tenOClock + 180};
     const LONG times[] = {20000, 30000, 60000, 60000};
     for (size_t i = 0; i < 4; ++i) {
-        EXPECT_EQ(_time_t(starts[i]).localvarianttime(), server.reports[i].start) << i;
-        EXPECT_EQ(times[i], server.reports[i].time) << i;
+        EXPECT_EQ(_time_t(starts[i]).localvarianttime(), server.script.reports[i].start) << i;
+        EXPECT_EQ(times[i], server.script.reports[i].time) << i;
     }
     EXPECT_EQ(tenOClock + 240, application.PeriodStart());
-    EXPECT_EQ(10000u, application.Tracker().Current()->time) << "the running quantum's own";
+    EXPECT_EQ(10000u, application.Tracker().Current()->Time) << "the running quantum's own";
     application.Stop();
 }
 
@@ -360,17 +359,17 @@ TEST_F(ZorvaneApplicationTest, UnwatchedQuantaAreClosedBeforeTheNextForegroundCh
     application.OnForegroundChange(EVENT_SYSTEM_FOREGROUND, document);
     WorkUntil(tenOClock + 60, 20000);
     application.OnTimer(TZorvaneApplication::ForegroundCheckTimer);
-    EXPECT_TRUE(server.reports.empty()) << "one boundary late is the quantum timer's";
+    EXPECT_TRUE(server.script.reports.empty()) << "one boundary late is the quantum timer's";
 
     WorkUntil(tenOClock + 130, 85000);
     application.OnTimer(TZorvaneApplication::ForegroundCheckTimer);
-    ASSERT_EQ(2u, server.reports.size());
-    EXPECT_EQ(_time_t(tenOClock).localvarianttime(), server.reports[0].start);
-    EXPECT_EQ(_time_t(tenOClock + 60).localvarianttime(), server.reports[1].start);
+    ASSERT_EQ(2u, server.script.reports.size());
+    EXPECT_EQ(_time_t(tenOClock).localvarianttime(), server.script.reports[0].start);
+    EXPECT_EQ(_time_t(tenOClock + 60).localvarianttime(), server.script.reports[1].start);
     EXPECT_EQ(tenOClock + 120, application.PeriodStart());
 
     application.OnTimer(TZorvaneApplication::QuantumTimer);
-    EXPECT_EQ(2u, server.reports.size());
+    EXPECT_EQ(2u, server.script.reports.size());
     EXPECT_EQ(tenOClock + 120, application.PeriodStart());
     application.Stop();
 }
@@ -387,7 +386,7 @@ TEST_F(ZorvaneApplicationTest, TheBacklogHoldsTheConfiguredNumberOfQuanta)
         application.OnTimer(TZorvaneApplication::QuantumTimer);
     }
     ASSERT_EQ(2u, application.Reporter().Pending().size());
-    EXPECT_EQ(tenOClock + 60, application.Reporter().Pending().front().periodStart);
+    EXPECT_EQ(tenOClock + 60, application.Reporter().Pending().front().PeriodStart);
     application.Stop();
 }
 
@@ -398,12 +397,12 @@ TEST_F(ZorvaneApplicationTest, BoundaryDuringAReportIsLeftToIt)
     application.OnForegroundChange(EVENT_SYSTEM_FOREGROUND, document);
     WorkUntil(tenOClock + 60, 20000);
     int nested = 0;
-    server.duringReport = [&] {
+    server.script.duringReport = [&] {
         if (nested++ == 0)
             application.OnTimer(TZorvaneApplication::QuantumTimer);
     };
     application.OnTimer(TZorvaneApplication::QuantumTimer);
-    EXPECT_EQ(1u, server.reports.size());
+    EXPECT_EQ(1u, server.script.reports.size());
     EXPECT_TRUE(application.Reporter().Pending().empty());
     application.Stop();
 }

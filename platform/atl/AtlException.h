@@ -8,16 +8,16 @@
 // tells the operator what went wrong.
 class CAtlException {
 public:
-    CAtlException(HRESULT hr, std::wstring message) : m_hr(hr), m_message(std::move(message)) {}
+    CAtlException(HRESULT iHr, std::wstring iMessage) : m_Result(iHr), m_Message(std::move(iMessage)) {}
 
-    HRESULT Result() const { return m_hr; }
-    const std::wstring& Message() const { return m_message; }
+    HRESULT Result() const { return m_Result; }
+    const std::wstring& Message() const { return m_Message; }
 
     // A Win32 error code as the HRESULT, with the system's text for it after the message.
-    static CAtlException FromWin32(DWORD error, const std::wstring& message);
-    static CAtlException FromHResult(HRESULT hr, const std::wstring& message);
+    static CAtlException FromWin32(DWORD iError, const std::wstring& iMessage);
+    static CAtlException FromHResult(HRESULT iHr, const std::wstring& iMessage);
 
 private:
-    HRESULT m_hr;
-    std::wstring m_message;
+    HRESULT m_Result;
+    std::wstring m_Message;
 };

@@ -15,10 +15,10 @@ CAtlModule::~CAtlModule()
 
 LONG CAtlModule::Lock()
 {
-    return InterlockedIncrement(&m_nLockCnt);
+    return InterlockedIncrement(&m_LockCnt);
 }
 
 LONG CAtlModule::Unlock()
 {
-    return InterlockedDecrement(&m_nLockCnt);
+    return InterlockedDecrement(&m_LockCnt);
 }

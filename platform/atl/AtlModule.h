@@ -14,10 +14,10 @@ public:
 
     virtual LONG Lock();
     virtual LONG Unlock();
-    LONG GetLockCount() const { return m_nLockCnt; }
+    LONG GetLockCount() const { return m_LockCnt; }
 
 protected:
-    volatile LONG m_nLockCnt = 0;
+    volatile LONG m_LockCnt = 0;
 };
 
 extern CAtlModule* _pAtlModule;

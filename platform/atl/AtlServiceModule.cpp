@@ -5,6 +5,8 @@
 #include "RegistryKey.h"
 #include "ServiceControl.h"
 
+#include <ModulePath.h>
+
 #include <shellapi.h>
 
 namespace {
@@ -16,9 +18,9 @@ CAtlServiceModule* Module()
     return static_cast<CAtlServiceModule*>(_pAtlModule);
 }
 
-bool SameWord(const wchar_t* a, const wchar_t* b)
+bool SameWord(const wchar_t* iA, const wchar_t* iB)
 {
-    return CompareStringOrdinal(a, -1, b, -1, TRUE) == CSTR_EQUAL;
+    return CompareStringOrdinal(iA, -1, iB, -1, TRUE) == CSTR_EQUAL;
 }
 
 // A message box only where someone can see it and nothing else would show the text: on the
@@ -37,50 +39,50 @@ bool CanShowMessageBox()
         (flags.dwFlags & WSF_VISIBLE);
 }
 
-void WriteStandardError(const std::wstring& text)
+void WriteStandardError(const std::wstring& iText)
 {
     HANDLE error = GetStdHandle(STD_ERROR_HANDLE);
     if (!error || error == INVALID_HANDLE_VALUE)
         return;
     int size =
-        WideCharToMultiByte(CP_ACP, 0, text.c_str(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
+        WideCharToMultiByte(CP_ACP, 0, iText.c_str(), static_cast<int>(iText.size()), nullptr, 0, nullptr, nullptr);
     std::string narrow(size, '\0');
-    WideCharToMultiByte(CP_ACP, 0, text.c_str(), static_cast<int>(text.size()), &narrow[0], size, nullptr, nullptr);
+    WideCharToMultiByte(CP_ACP, 0, iText.c_str(), static_cast<int>(iText.size()), &narrow[0], size, nullptr, nullptr);
     DWORD written = 0;
     WriteFile(error, narrow.data(), static_cast<DWORD>(narrow.size()), &written, nullptr);
 }
 
 }  // namespace
 
-CAtlServiceModule::CAtlServiceModule(UINT serviceNameId)
-    : m_serviceNameId(serviceNameId), m_dwThreadID(GetCurrentThreadId())
+CAtlServiceModule::CAtlServiceModule(UINT iServiceNameId)
+    : m_ServiceNameId(iServiceNameId), m_ThreadID(GetCurrentThreadId())
 {
-    LoadStringW(GetModuleHandleW(nullptr), serviceNameId, m_szServiceName, 256);
+    LoadStringW(GetModuleHandleW(nullptr), iServiceNameId, m_ServiceName, 256);
 }
 
 CAtlServiceModule::~CAtlServiceModule()
 {
-    if (m_hEventShutdown)
-        CloseHandle(m_hEventShutdown);
+    if (m_EventShutdown)
+        CloseHandle(m_EventShutdown);
 }
 
 void CAtlServiceModule::LogMessage(const wchar_t*) {}
 
-HRESULT CAtlServiceModule::Report(const CAtlException& failure)
+HRESULT CAtlServiceModule::Report(const CAtlException& iFailure)
 {
-    const std::wstring line = failure.Message() + L"\n";
+    const std::wstring line = iFailure.Message() + L"\n";
     LogMessage(line.c_str());
     WriteStandardError(line);
-    if (!m_bService && CanShowMessageBox())
-        MessageBoxW(nullptr, failure.Message().c_str(), m_szServiceName[0] ? m_szServiceName : nullptr, MB_OK);
-    return FAILED(failure.Result()) ? failure.Result() : E_FAIL;
+    if (!m_RunsAsService && CanShowMessageBox())
+        MessageBoxW(nullptr, iFailure.Message().c_str(), m_ServiceName[0] ? m_ServiceName : nullptr, MB_OK);
+    return FAILED(iFailure.Result()) ? iFailure.Result() : E_FAIL;
 }
 
 int CAtlServiceModule::WinMain()
 {
-    if (!m_szServiceName[0]) {
+    if (!m_ServiceName[0]) {
         Report(CAtlException(
-            E_FAIL, L"The program has no service name (string resource " + std::to_wstring(m_serviceNameId) + L")"));
+            E_FAIL, L"The program has no service name (string resource " + std::to_wstring(m_ServiceNameId) + L")"));
         return -1;
     }
     HRESULT hr = CoInitializeEx(nullptr, COINIT_MULTITHREADED);
@@ -95,13 +97,13 @@ int CAtlServiceModule::WinMain()
     return result;
 }
 
-bool CAtlServiceModule::ParseCommandLine(const wchar_t* commandLine, HRESULT* result)
+bool CAtlServiceModule::ParseCommandLine(const wchar_t* iCommandLine, HRESULT* oResult)
 {
-    *result = S_OK;
+    *oResult = S_OK;
     int count = 0;
-    LPWSTR* args = CommandLineToArgvW(commandLine, &count);
+    LPWSTR* args = CommandLineToArgvW(iCommandLine, &count);
     if (!args) {
-        *result = Report(CAtlException::FromWin32(GetLastError(), L"Could not read the command line"));
+        *oResult = Report(CAtlException::FromWin32(GetLastError(), L"Could not read the command line"));
         return false;
     }
     bool start = true;
@@ -109,24 +111,24 @@ bool CAtlServiceModule::ParseCommandLine(const wchar_t* commandLine, HRESULT* re
         const wchar_t* arg = args[i];
         const wchar_t* word = (arg[0] == L'-' || arg[0] == L'/') ? arg + 1 : nullptr;
         if (word && SameWord(word, L"UnregServer")) {
-            *result = UnregisterServer();
-            if (SUCCEEDED(*result))
-                *result = UnregisterAppId();
+            *oResult = UnregisterServer();
+            if (SUCCEEDED(*oResult))
+                *oResult = UnregisterAppId();
             start = false;
         } else if (word && SameWord(word, L"RegServer")) {
-            *result = RegisterAppId(false);
-            if (SUCCEEDED(*result))
-                *result = RegisterServer();
+            *oResult = RegisterAppId(false);
+            if (SUCCEEDED(*oResult))
+                *oResult = RegisterServer();
             start = false;
         } else if (word && SameWord(word, L"Service")) {
-            *result = RegisterAppId(true);
-            if (SUCCEEDED(*result))
-                *result = RegisterServer();
+            *oResult = RegisterAppId(true);
+            if (SUCCEEDED(*oResult))
+                *oResult = RegisterServer();
             start = false;
         } else if (!word || !(SameWord(word, L"Embedding") || SameWord(word, L"Automation"))) {
-            *result = Report(CAtlException(E_INVALIDARG,
-                                           std::wstring(L"Unknown argument \"") + arg +
-                                               L"\"; use /RegServer, /UnregServer or /Service"));
+            *oResult = Report(CAtlException(E_INVALIDARG,
+                                            std::wstring(L"Unknown argument \"") + arg +
+                                                L"\"; use /RegServer, /UnregServer or /Service"));
             start = false;
         }
     }
@@ -134,17 +136,17 @@ bool CAtlServiceModule::ParseCommandLine(const wchar_t* commandLine, HRESULT* re
     return start;
 }
 
-HRESULT CAtlServiceModule::RegisterAppId(bool asService)
+HRESULT CAtlServiceModule::RegisterAppId(bool iAsService)
 {
     try {
-        CServiceControl::Uninstall(m_szServiceName, [this](const CAtlException& failure) { Report(failure); });
+        CServiceControl::Uninstall(m_ServiceName, [this](const CAtlException& failure) { Report(failure); });
         std::wstring path = ProgramPath();
         CComRegistrar::RegisterAppId(GetAppId(), GetAppIdName(), path.substr(path.rfind(L'\\') + 1));
         CRegistryKey key = CRegistryKey::Create(HKEY_CLASSES_ROOT, AppIdKey());
         key.DeleteValue(kLocalService);
-        if (!asService)
+        if (!iAsService)
             return S_OK;
-        key.SetString(kLocalService, m_szServiceName);
+        key.SetString(kLocalService, m_ServiceName);
     } catch (const CAtlException& failure) {
         return Report(failure);
     }
@@ -154,7 +156,7 @@ HRESULT CAtlServiceModule::RegisterAppId(bool asService)
 HRESULT CAtlServiceModule::UnregisterAppId()
 {
     try {
-        CServiceControl::Uninstall(m_szServiceName, [this](const CAtlException& failure) { Report(failure); });
+        CServiceControl::Uninstall(m_ServiceName, [this](const CAtlException& failure) { Report(failure); });
         if (CRegistryKey key = CRegistryKey::Open(HKEY_CLASSES_ROOT, AppIdKey(), KEY_READ | KEY_WRITE))
             key.DeleteValue(kLocalService);
         std::wstring path = ProgramPath();
@@ -173,8 +175,8 @@ HRESULT CAtlServiceModule::RegisterServer()
     try {
         const std::wstring path = ProgramPath();
         const GUID libId = CComRegistrar::RegisterTypeLib(path);
-        for (const _ATL_OBJMAP_ENTRY* entry = GetObjectMap(); entry->pclsid; ++entry)
-            CComRegistrar::RegisterClass(*entry->pclsid, entry->pfnGetRegistration(), GetAppId(), libId, path);
+        for (const _ATL_OBJMAP_ENTRY* entry = GetObjectMap(); entry->ClassId; ++entry)
+            CComRegistrar::RegisterClass(*entry->ClassId, entry->GetRegistration(), GetAppId(), libId, path);
         return S_OK;
     } catch (const CAtlException& failure) {
         return Report(failure);
@@ -184,8 +186,8 @@ HRESULT CAtlServiceModule::RegisterServer()
 HRESULT CAtlServiceModule::UnregisterServer()
 {
     try {
-        for (const _ATL_OBJMAP_ENTRY* entry = GetObjectMap(); entry->pclsid; ++entry)
-            CComRegistrar::UnregisterClass(*entry->pclsid, entry->pfnGetRegistration());
+        for (const _ATL_OBJMAP_ENTRY* entry = GetObjectMap(); entry->ClassId; ++entry)
+            CComRegistrar::UnregisterClass(*entry->ClassId, entry->GetRegistration());
         CComRegistrar::UnregisterTypeLib(ProgramPath());
         return S_OK;
     } catch (const CAtlException& failure) {
@@ -196,7 +198,7 @@ HRESULT CAtlServiceModule::UnregisterServer()
 HRESULT CAtlServiceModule::Install()
 {
     try {
-        CServiceControl::Install(m_szServiceName, ProgramPath(), GetServiceAccount());
+        CServiceControl::Install(m_ServiceName, ProgramPath(), GetServiceAccount());
         return S_OK;
     } catch (const CAtlException& failure) {
         return Report(failure);
@@ -213,65 +215,65 @@ int CAtlServiceModule::StartModule()
         if (!key)
             throw CAtlException::FromWin32(ERROR_FILE_NOT_FOUND,
                                            L"The program is not registered (run it with /RegServer or /Service)");
-        m_bService = key.QueryString(kLocalService, localService);
+        m_RunsAsService = key.QueryString(kLocalService, localService);
     } catch (const CAtlException& failure) {
         Report(failure);
         // The registry's own error code is the exit code.
         return HRESULT_FACILITY(failure.Result()) == FACILITY_WIN32 ? HRESULT_CODE(failure.Result()) : failure.Result();
     }
-    if (!m_bService)
+    if (!m_RunsAsService)
         return Run();
-    SERVICE_TABLE_ENTRYW table[] = {{m_szServiceName, ServiceMainEntry}, {nullptr, nullptr}};
+    SERVICE_TABLE_ENTRYW table[] = {{m_ServiceName, ServiceMainEntry}, {nullptr, nullptr}};
     if (StartServiceCtrlDispatcherW(table))
-        return m_status.dwWin32ExitCode;
+        return m_Status.dwWin32ExitCode;
     DWORD error = GetLastError();
-    Report(CAtlException::FromWin32(error, L"Could not start the service " + std::wstring(m_szServiceName)));
+    Report(CAtlException::FromWin32(error, L"Could not start the service " + std::wstring(m_ServiceName)));
     return error;
 }
 
-void WINAPI CAtlServiceModule::ServiceMainEntry(DWORD argc, LPWSTR* argv)
+void WINAPI CAtlServiceModule::ServiceMainEntry(DWORD iArgc, LPWSTR* iArgv)
 {
-    Module()->ServiceMain(argc, argv);
+    Module()->ServiceMain(iArgc, iArgv);
 }
 
-void WINAPI CAtlServiceModule::HandlerEntry(DWORD control)
+void WINAPI CAtlServiceModule::HandlerEntry(DWORD iControl)
 {
-    Module()->Handler(control);
+    Module()->Handler(iControl);
 }
 
 void CAtlServiceModule::ServiceMain(DWORD, LPWSTR*)
 {
-    m_status.dwCurrentState = SERVICE_START_PENDING;
-    m_hServiceStatus = RegisterServiceCtrlHandlerW(m_szServiceName, HandlerEntry);
-    if (!m_hServiceStatus) {
+    m_Status.dwCurrentState = SERVICE_START_PENDING;
+    m_ServiceStatus = RegisterServiceCtrlHandlerW(m_ServiceName, HandlerEntry);
+    if (!m_ServiceStatus) {
         Report(CAtlException::FromWin32(GetLastError(), L"Could not register the service's handler"));
         return;
     }
     SetServiceStatus(SERVICE_START_PENDING);
     HRESULT hr = CoInitializeEx(nullptr, COINIT_MULTITHREADED);
     if (SUCCEEDED(hr)) {
-        m_bDelayShutdown = false;
+        m_DelayShutdown = false;
         hr = Run();
         CoUninitialize();
     } else {
         Report(CAtlException::FromHResult(hr, L"Could not initialise COM"));
     }
-    m_status.dwWin32ExitCode = hr;
+    m_Status.dwWin32ExitCode = hr;
     SetServiceStatus(SERVICE_STOPPED);
 }
 
-void CAtlServiceModule::Handler(DWORD control)
+void CAtlServiceModule::Handler(DWORD iControl)
 {
-    if (control != SERVICE_CONTROL_STOP)
+    if (iControl != SERVICE_CONTROL_STOP)
         return;
     SetServiceStatus(SERVICE_STOP_PENDING);
-    PostThreadMessageW(m_dwThreadID, WM_QUIT, 0, 0);
+    PostThreadMessageW(m_ThreadID, WM_QUIT, 0, 0);
 }
 
-void CAtlServiceModule::SetServiceStatus(DWORD state)
+void CAtlServiceModule::SetServiceStatus(DWORD iState)
 {
-    m_status.dwCurrentState = state;
-    ::SetServiceStatus(m_hServiceStatus, &m_status);
+    m_Status.dwCurrentState = iState;
+    ::SetServiceStatus(m_ServiceStatus, &m_Status);
 }
 
 HRESULT CAtlServiceModule::Run()
@@ -279,7 +281,7 @@ HRESULT CAtlServiceModule::Run()
     HRESULT hr = PreMessageLoop();
     if (FAILED(hr))
         return hr;
-    if (m_bService)
+    if (m_RunsAsService)
         SetServiceStatus(SERVICE_RUNNING);
     RunMessageLoop();
     PostMessageLoop();
@@ -288,8 +290,8 @@ HRESULT CAtlServiceModule::Run()
 
 HRESULT CAtlServiceModule::PreMessageLoop()
 {
-    if (m_bService) {
-        m_dwThreadID = GetCurrentThreadId();
+    if (m_RunsAsService) {
+        m_ThreadID = GetCurrentThreadId();
         HRESULT hr = CoInitializeSecurity(nullptr, -1, nullptr, nullptr, RPC_C_AUTHN_LEVEL_PKT,
                                           RPC_C_IMP_LEVEL_IMPERSONATE, nullptr, EOAC_NONE, nullptr);
         if (FAILED(hr))
@@ -298,10 +300,10 @@ HRESULT CAtlServiceModule::PreMessageLoop()
     // The thread needs its message queue before anyone posts WM_QUIT to it.
     MSG msg;
     PeekMessageW(&msg, nullptr, WM_USER, WM_USER, PM_NOREMOVE);
-    const bool delayed = !m_bService && m_bDelayShutdown;
-    if (delayed && !m_hEventShutdown) {
-        m_hEventShutdown = CreateEventW(nullptr, FALSE, FALSE, nullptr);
-        if (!m_hEventShutdown)
+    const bool delayed = !m_RunsAsService && m_DelayShutdown;
+    if (delayed && !m_EventShutdown) {
+        m_EventShutdown = CreateEventW(nullptr, FALSE, FALSE, nullptr);
+        if (!m_EventShutdown)
             return Report(CAtlException::FromWin32(GetLastError(), L"Could not create an event"));
     }
     HRESULT hr = RegisterClassObjects(CLSCTX_LOCAL_SERVER, REGCLS_MULTIPLEUSE);
@@ -327,80 +329,80 @@ void CAtlServiceModule::PostMessageLoop()
 {
     StopMonitor();
     RevokeClassObjects();
-    if (!m_bService && m_bDelayShutdown)
-        Sleep(m_dwPause);
+    if (!m_RunsAsService && m_DelayShutdown)
+        Sleep(m_Pause);
 }
 
-HRESULT CAtlServiceModule::RegisterClassObjects(DWORD context, DWORD flags)
+HRESULT CAtlServiceModule::RegisterClassObjects(DWORD iContext, DWORD iFlags)
 {
-    for (const _ATL_OBJMAP_ENTRY* entry = GetObjectMap(); entry->pclsid; ++entry) {
+    for (const _ATL_OBJMAP_ENTRY* entry = GetObjectMap(); entry->ClassId; ++entry) {
         ClassObject object{nullptr, 0};
-        HRESULT hr = entry->pfnCreateClassObject(&object.factory);
+        HRESULT hr = entry->CreateClassObject(&object.Factory);
         if (SUCCEEDED(hr)) {
-            hr = CoRegisterClassObject(*entry->pclsid, object.factory, context, flags, &object.cookie);
+            hr = CoRegisterClassObject(*entry->ClassId, object.Factory, iContext, iFlags, &object.Cookie);
             if (FAILED(hr))
-                object.factory->Release();
+                object.Factory->Release();
         }
         if (FAILED(hr)) {
             RevokeClassObjects();
             return hr;
         }
-        m_classObjects.push_back(object);
+        m_ClassObjects.push_back(object);
     }
     return S_OK;
 }
 
 void CAtlServiceModule::RevokeClassObjects()
 {
-    for (const ClassObject& object : m_classObjects) {
-        CoRevokeClassObject(object.cookie);
+    for (const ClassObject& object : m_ClassObjects) {
+        CoRevokeClassObject(object.Cookie);
         // The last reference: a singleton class object takes its object with it.
-        object.factory->Release();
+        object.Factory->Release();
     }
-    m_classObjects.clear();
+    m_ClassObjects.clear();
 }
 
 LONG CAtlServiceModule::Lock()
 {
-    m_bActivity = true;
+    m_Activity = true;
     return CAtlModule::Lock();
 }
 
 LONG CAtlServiceModule::Unlock()
 {
     LONG count = CAtlModule::Unlock();
-    if (count == 0 && !m_bService) {
-        if (m_bDelayShutdown && m_hEventShutdown)
-            SetEvent(m_hEventShutdown);
+    if (count == 0 && !m_RunsAsService) {
+        if (m_DelayShutdown && m_EventShutdown)
+            SetEvent(m_EventShutdown);
         else
-            PostThreadMessageW(m_dwThreadID, WM_QUIT, 0, 0);
+            PostThreadMessageW(m_ThreadID, WM_QUIT, 0, 0);
     }
     return count;
 }
 
 HRESULT CAtlServiceModule::StartMonitor()
 {
-    m_bStopMonitor = false;
-    m_hMonitor = CreateThread(nullptr, 0, MonitorEntry, this, 0, nullptr);
-    if (!m_hMonitor)
+    m_StopMonitor = false;
+    m_Monitor = CreateThread(nullptr, 0, MonitorEntry, this, 0, nullptr);
+    if (!m_Monitor)
         return Report(CAtlException::FromWin32(GetLastError(), L"Could not start the shutdown monitor"));
     return S_OK;
 }
 
 void CAtlServiceModule::StopMonitor()
 {
-    if (!m_hMonitor)
+    if (!m_Monitor)
         return;
-    m_bStopMonitor = true;
-    SetEvent(m_hEventShutdown);
-    WaitForSingleObject(m_hMonitor, INFINITE);
-    CloseHandle(m_hMonitor);
-    m_hMonitor = nullptr;
+    m_StopMonitor = true;
+    SetEvent(m_EventShutdown);
+    WaitForSingleObject(m_Monitor, INFINITE);
+    CloseHandle(m_Monitor);
+    m_Monitor = nullptr;
 }
 
-DWORD WINAPI CAtlServiceModule::MonitorEntry(void* module)
+DWORD WINAPI CAtlServiceModule::MonitorEntry(void* iModule)
 {
-    static_cast<CAtlServiceModule*>(module)->MonitorShutdown();
+    static_cast<CAtlServiceModule*>(iModule)->MonitorShutdown();
     return 0;
 }
 
@@ -408,28 +410,26 @@ DWORD WINAPI CAtlServiceModule::MonitorEntry(void* module)
 void CAtlServiceModule::MonitorShutdown()
 {
     for (;;) {
-        WaitForSingleObject(m_hEventShutdown, INFINITE);
+        WaitForSingleObject(m_EventShutdown, INFINITE);
         DWORD wait;
         do {
-            if (m_bStopMonitor)
+            if (m_StopMonitor)
                 return;
-            m_bActivity = false;
-            wait = WaitForSingleObject(m_hEventShutdown, m_dwTimeOut);
+            m_Activity = false;
+            wait = WaitForSingleObject(m_EventShutdown, m_TimeOut);
         } while (wait == WAIT_OBJECT_0);
-        if (!m_bActivity && GetLockCount() == 0)
+        if (!m_Activity && GetLockCount() == 0)
             break;
     }
-    PostThreadMessageW(m_dwThreadID, WM_QUIT, 0, 0);
+    PostThreadMessageW(m_ThreadID, WM_QUIT, 0, 0);
 }
 
 std::wstring CAtlServiceModule::ProgramPath() const
 {
-    wchar_t path[MAX_PATH];
-    DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH)
-        throw CAtlException::FromWin32(length ? ERROR_INSUFFICIENT_BUFFER : GetLastError(),
-                                       L"Could not get the program's path");
-    return std::wstring(path, length);
+    const std::wstring path = ModuleFilePath();
+    if (path.empty())
+        throw CAtlException::FromWin32(GetLastError(), L"Could not get the program's path");
+    return path;
 }
 
 std::wstring CAtlServiceModule::AppIdKey() const

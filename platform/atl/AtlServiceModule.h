@@ -13,12 +13,11 @@ class CAtlException;
 // serves the classes of its object map in the multithreaded apartment until the service is
 // stopped or, as a local server, until its last client has gone.
 //
-// A program derives its module from CAtlZorvaneModuleT, which supplies the service name and
-// account; the derived class supplies the values below.
+// A program derives its module from this class and supplies the values below.
 class CAtlServiceModule : public CAtlModule {
 public:
     // The service name is the module's string resource of that id (at most 255 characters).
-    explicit CAtlServiceModule(UINT serviceNameId);
+    explicit CAtlServiceModule(UINT iServiceNameId);
     ~CAtlServiceModule() override;
 
     // The program's entry: answers -1 when the module cannot start (no service name, no COM),
@@ -26,11 +25,11 @@ public:
     int WinMain();
 
     // Acts on the first switch ("-" or "/" and a word, any case) and answers false with its
-    // result; answers true when the module should start. "Embedding" and "Automation" (given by
+    // result in oResult; answers true when the module should start. "Embedding" and "Automation" (given by
     // COM) start the module; any other word is an error.
-    bool ParseCommandLine(const wchar_t* commandLine, HRESULT* result);
+    bool ParseCommandLine(const wchar_t* iCommandLine, HRESULT* oResult);
 
-    HRESULT RegisterAppId(bool asService);
+    HRESULT RegisterAppId(bool iAsService);
     HRESULT UnregisterAppId();
     // Registers and removes the object map's classes and the program's type library.
     HRESULT RegisterServer();
@@ -39,7 +38,7 @@ public:
 
     // Runs as a service when the AppID has "LocalService", else as a local server.
     int StartModule();
-    void ServiceMain(DWORD argc, LPWSTR* argv);
+    void ServiceMain(DWORD iArgc, LPWSTR* iArgv);
     HRESULT Run();
     HRESULT PreMessageLoop();
     void PostMessageLoop();
@@ -52,34 +51,34 @@ protected:
     // The AppID key's text, e.g. "ProductServer".
     virtual const wchar_t* GetAppIdName() const = 0;
     virtual const _ATL_OBJMAP_ENTRY* GetObjectMap() const = 0;
-    // The service's account; null for LocalSystem.
+    // The account the service runs as; null for LocalSystem.
     virtual const wchar_t* GetServiceAccount() const = 0;
     // The program's own log: each failure the module reports arrives here as one line ending in
     // a line feed.
-    virtual void LogMessage(const wchar_t* line);
+    virtual void LogMessage(const wchar_t* iLine);
     // Registers the in-process servers the program's interfaces need to cross processes (they
     // may be shared with other programs, so removing the program leaves them registered).
     virtual HRESULT RegisterDependencies() { return S_OK; }
 
     // Delayed shutdown of a local server: how long the module waits for a new client after the
     // last one left, and how long it pauses after revoking its class objects.
-    DWORD m_dwTimeOut = 5000;
-    DWORD m_dwPause = 1000;
+    DWORD m_TimeOut = 5000;
+    DWORD m_Pause = 1000;
 
 private:
     struct ClassObject {
-        IUnknown* factory;
-        DWORD cookie;
+        IUnknown* Factory;
+        DWORD Cookie;
     };
 
-    static void WINAPI ServiceMainEntry(DWORD argc, LPWSTR* argv);
-    static void WINAPI HandlerEntry(DWORD control);
-    static DWORD WINAPI MonitorEntry(void* module);
+    static void WINAPI ServiceMainEntry(DWORD iArgc, LPWSTR* iArgv);
+    static void WINAPI HandlerEntry(DWORD iControl);
+    static DWORD WINAPI MonitorEntry(void* iModule);
 
-    HRESULT Report(const CAtlException& failure);
-    void Handler(DWORD control);
-    void SetServiceStatus(DWORD state);
-    HRESULT RegisterClassObjects(DWORD context, DWORD flags);
+    HRESULT Report(const CAtlException& iFailure);
+    void Handler(DWORD iControl);
+    void SetServiceStatus(DWORD iState);
+    HRESULT RegisterClassObjects(DWORD iContext, DWORD iFlags);
     void RevokeClassObjects();
     HRESULT StartMonitor();
     void StopMonitor();
@@ -88,16 +87,16 @@ private:
     std::wstring ProgramPath() const;
     std::wstring AppIdKey() const;
 
-    wchar_t m_szServiceName[256] = {};
-    UINT m_serviceNameId;
-    bool m_bService = false;
-    bool m_bDelayShutdown = true;
-    DWORD m_dwThreadID;
-    SERVICE_STATUS_HANDLE m_hServiceStatus = nullptr;
-    SERVICE_STATUS m_status = {SERVICE_WIN32_OWN_PROCESS, SERVICE_STOPPED, SERVICE_ACCEPT_STOP, 0, 0, 0, 0};
-    std::vector<ClassObject> m_classObjects;
-    HANDLE m_hEventShutdown = nullptr;
-    HANDLE m_hMonitor = nullptr;
-    volatile bool m_bActivity = false;
-    volatile bool m_bStopMonitor = false;
+    wchar_t m_ServiceName[256] = {};
+    UINT m_ServiceNameId;
+    bool m_RunsAsService = false;
+    bool m_DelayShutdown = true;
+    DWORD m_ThreadID;
+    SERVICE_STATUS_HANDLE m_ServiceStatus = nullptr;
+    SERVICE_STATUS m_Status = {SERVICE_WIN32_OWN_PROCESS, SERVICE_STOPPED, SERVICE_ACCEPT_STOP, 0, 0, 0, 0};
+    std::vector<ClassObject> m_ClassObjects;
+    HANDLE m_EventShutdown = nullptr;
+    HANDLE m_Monitor = nullptr;
+    volatile bool m_Activity = false;
+    volatile bool m_StopMonitor = false;
 };

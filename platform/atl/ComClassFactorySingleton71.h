@@ -15,62 +15,62 @@ public:
     virtual ~CComClassFactorySingleton71()
     {
         // Remote clients' stubs still hold references; cut them before the object is destroyed.
-        CoDisconnectObject(m_obj.GetUnknown(), 0);
+        CoDisconnectObject(m_Obj.GetUnknown(), 0);
     }
     CComClassFactorySingleton71(const CComClassFactorySingleton71&) = delete;
     CComClassFactorySingleton71& operator=(const CComClassFactorySingleton71&) = delete;
 
     // Builds the class object; any exception on the way (the object's constructor included)
     // answers E_OUTOFMEMORY.
-    static HRESULT WINAPI CreateClassObject(IUnknown** ppFactory)
+    static HRESULT WINAPI CreateClassObject(IUnknown** oFactory)
     {
-        if (!ppFactory)
+        if (!oFactory)
             return E_POINTER;
-        *ppFactory = nullptr;
+        *oFactory = nullptr;
         try {
             CComClassFactorySingleton71* factory = new CComClassFactorySingleton71();
             factory->AddRef();
-            *ppFactory = factory;
+            *oFactory = factory;
             return S_OK;
         } catch (...) {
             return E_OUTOFMEMORY;
         }
     }
 
-    STDMETHOD_(ULONG, AddRef)() override { return InterlockedIncrement(&m_refs); }
+    STDMETHOD_(ULONG, AddRef)() override { return InterlockedIncrement(&m_Refs); }
     STDMETHOD_(ULONG, Release)() override
     {
-        ULONG refs = InterlockedDecrement(&m_refs);
+        ULONG refs = InterlockedDecrement(&m_Refs);
         if (refs == 0)
             delete this;
         return refs;
     }
-    STDMETHOD(QueryInterface)(REFIID iid, void** ppv) override
+    STDMETHOD(QueryInterface)(REFIID iInterface, void** oObject) override
     {
-        if (!ppv)
+        if (!oObject)
             return E_POINTER;
-        *ppv = nullptr;
-        if (iid != IID_IUnknown && iid != IID_IClassFactory)
+        *oObject = nullptr;
+        if (iInterface != IID_IUnknown && iInterface != IID_IClassFactory)
             return E_NOINTERFACE;
         AddRef();
-        *ppv = static_cast<IClassFactory*>(this);
+        *oObject = static_cast<IClassFactory*>(this);
         return S_OK;
     }
 
-    STDMETHOD(CreateInstance)(IUnknown* outer, REFIID iid, void** ppv) override
+    STDMETHOD(CreateInstance)(IUnknown* iOuter, REFIID iInterface, void** oObject) override
     {
-        if (!ppv)
+        if (!oObject)
             return E_POINTER;
-        *ppv = nullptr;
-        if (outer)
+        *oObject = nullptr;
+        if (iOuter)
             return CLASS_E_NOAGGREGATION;
-        if (FAILED(m_obj.m_hResFinalConstruct))
-            return m_obj.m_hResFinalConstruct;
-        return m_obj.QueryInterface(iid, ppv);
+        if (FAILED(m_Obj.m_FinalConstructResult))
+            return m_Obj.m_FinalConstructResult;
+        return m_Obj.QueryInterface(iInterface, oObject);
     }
-    STDMETHOD(LockServer)(BOOL lock) override
+    STDMETHOD(LockServer)(BOOL iLock) override
     {
-        if (lock)
+        if (iLock)
             _pAtlModule->Lock();
         else
             _pAtlModule->Unlock();
@@ -78,6 +78,6 @@ public:
     }
 
 private:
-    volatile LONG m_refs = 0;
-    CComObjectGlobal<T> m_obj;
+    volatile LONG m_Refs = 0;
+    CComObjectGlobal<T> m_Obj;
 };

@@ -4,9 +4,9 @@
 
 // What the registry says of a class besides its class id.
 struct CComClassRegistration {
-    const wchar_t* progId;                    // e.g. "Product.Class.1"
-    const wchar_t* versionIndependentProgId;  // e.g. "Product.Class"
-    const wchar_t* description;
+    const wchar_t* ProgId;                    // e.g. "Product.Class.1"
+    const wchar_t* VersionIndependentProgId;  // e.g. "Product.Class"
+    const wchar_t* Description;
 };
 
 // The class-object side of a creatable class: its class id and its class factory. Every class
@@ -15,8 +15,6 @@ template <class T, const CLSID* pclsid>
 class CComCoClass {
 public:
     typedef CComClassFactorySingleton71<T> _ClassFactoryClass;
-
-    static const CLSID& WINAPI GetObjectCLSID() { return *pclsid; }
 };
 
 // Inside the class: its program ids and description for registration.

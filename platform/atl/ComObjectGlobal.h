@@ -8,18 +8,21 @@
 template <class Base>
 class CComObjectGlobal : public Base {
 public:
-    CComObjectGlobal() { m_hResFinalConstruct = Base::FinalConstruct(); }
+    CComObjectGlobal() { m_FinalConstructResult = Base::FinalConstruct(); }
     virtual ~CComObjectGlobal() { Base::FinalRelease(); }
 
     STDMETHOD_(ULONG, AddRef)() override { return _pAtlModule->Lock(); }
     STDMETHOD_(ULONG, Release)() override { return _pAtlModule->Unlock(); }
-    STDMETHOD(QueryInterface)(REFIID iid, void** ppv) override { return Base::_InternalQueryInterface(iid, ppv); }
+    STDMETHOD(QueryInterface)(REFIID iInterface, void** oObject) override
+    {
+        return Base::_InternalQueryInterface(iInterface, oObject);
+    }
 
     // The object's identity: the first row of its interface map.
     IUnknown* GetUnknown()
     {
-        return reinterpret_cast<IUnknown*>(reinterpret_cast<DWORD_PTR>(this) + Base::_GetEntries()->offset);
+        return reinterpret_cast<IUnknown*>(reinterpret_cast<DWORD_PTR>(this) + Base::_GetEntries()->Offset);
     }
 
-    HRESULT m_hResFinalConstruct;
+    HRESULT m_FinalConstructResult;
 };

@@ -4,8 +4,8 @@
 
 // One row of an interface map: the interface and the offset of its vtable in the class.
 struct _ATL_INTMAP_ENTRY {
-    const IID* piid;
-    DWORD_PTR offset;
+    const IID* Iid;
+    DWORD_PTR Offset;
 };
 
 // The base of every COM object: the construction and release hooks and the lookup in the
@@ -18,17 +18,18 @@ public:
     // Runs once before destruction.
     void FinalRelease() {}
 
-    static HRESULT InternalQueryInterface(void* pThis, const _ATL_INTMAP_ENTRY* entries, REFIID iid, void** ppv)
+    static HRESULT InternalQueryInterface(void* iThis, const _ATL_INTMAP_ENTRY* iEntries, REFIID iInterface,
+                                          void** oObject)
     {
-        if (!ppv)
+        if (!oObject)
             return E_POINTER;
-        *ppv = nullptr;
+        *oObject = nullptr;
         // The first entry answers IUnknown: one identity whatever interface a client asks through.
-        for (const _ATL_INTMAP_ENTRY* entry = entries; entry->piid; ++entry) {
-            if (iid == IID_IUnknown || iid == *entry->piid) {
-                IUnknown* unknown = reinterpret_cast<IUnknown*>(reinterpret_cast<DWORD_PTR>(pThis) + entry->offset);
+        for (const _ATL_INTMAP_ENTRY* entry = iEntries; entry->Iid; ++entry) {
+            if (iInterface == IID_IUnknown || iInterface == *entry->Iid) {
+                IUnknown* unknown = reinterpret_cast<IUnknown*>(reinterpret_cast<DWORD_PTR>(iThis) + entry->Offset);
                 unknown->AddRef();
-                *ppv = unknown;
+                *oObject = unknown;
                 return S_OK;
             }
         }
@@ -42,15 +43,15 @@ public:
     (reinterpret_cast<DWORD_PTR>(static_cast<base*>(reinterpret_cast<derived*>(8))) - 8)
 
 // The interface map. The class lists what QueryInterface answers; IUnknown is the first row.
-#define BEGIN_COM_MAP(x)                                              \
-public:                                                               \
-    typedef x _ComMapClass;                                           \
-    HRESULT _InternalQueryInterface(REFIID iid, void** ppv)           \
-    {                                                                 \
-        return InternalQueryInterface(this, _GetEntries(), iid, ppv); \
-    }                                                                 \
-    static const _ATL_INTMAP_ENTRY* _GetEntries()                     \
-    {                                                                 \
+#define BEGIN_COM_MAP(x)                                                         \
+public:                                                                          \
+    typedef x _ComMapClass;                                                      \
+    HRESULT _InternalQueryInterface(REFIID iInterface, void** oObject)           \
+    {                                                                            \
+        return InternalQueryInterface(this, _GetEntries(), iInterface, oObject); \
+    }                                                                            \
+    static const _ATL_INTMAP_ENTRY* _GetEntries()                                \
+    {                                                                            \
         static const _ATL_INTMAP_ENTRY entries[] = {
 // The interface is a base class of the object.
 #define COM_INTERFACE_ENTRY(itf) {&__uuidof(itf), offsetofclass(itf, _ComMapClass)},

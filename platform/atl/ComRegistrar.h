@@ -11,27 +11,27 @@ class CComRegistrar {
 public:
     // The ProgID keys and HKCR\CLSID\{clsid}, which is replaced whole: description, ProgID,
     // VersionIndependentProgID, Programmable, LocalServer32 (the server's path), AppID and TypeLib.
-    static void RegisterClass(const CLSID& clsid, const CComClassRegistration& registration, const GUID& appId,
-                              const GUID& libId, const std::wstring& serverPath);
+    static void RegisterClass(const CLSID& iClsid, const CComClassRegistration& iRegistration, const GUID& iAppId,
+                              const GUID& iLibId, const std::wstring& iServerPath);
     // The same keys for a class served by a DLL: InprocServer32 (the DLL's path and threading model)
     // in place of the server's entries.
-    static void RegisterInprocClass(const CLSID& clsid, const CComClassRegistration& registration,
-                                    const std::wstring& dllPath, const std::wstring& threadingModel);
-    static void UnregisterClass(const CLSID& clsid, const CComClassRegistration& registration);
+    static void RegisterInprocClass(const CLSID& iClsid, const CComClassRegistration& iRegistration,
+                                    const std::wstring& iDllPath, const std::wstring& iThreadingModel);
+    static void UnregisterClass(const CLSID& iClsid, const CComClassRegistration& iRegistration);
 
     // HKCR\AppID\{appId} with its name and its access and launch permissions (Everyone may
     // call, launch and activate, locally and remotely), and HKCR\AppID\exeName naming the AppID.
-    static void RegisterAppId(const GUID& appId, const std::wstring& name, const std::wstring& exeName);
+    static void RegisterAppId(const GUID& iAppId, const std::wstring& iName, const std::wstring& iExeName);
     // Removes both keys; HKCR\AppID itself stays.
-    static void UnregisterAppId(const GUID& appId, const std::wstring& exeName);
+    static void UnregisterAppId(const GUID& iAppId, const std::wstring& iExeName);
 
     // The type library that is resource 1 of the file; answers its library id.
-    static GUID RegisterTypeLib(const std::wstring& path);
-    static void UnregisterTypeLib(const std::wstring& path);
+    static GUID RegisterTypeLib(const std::wstring& iPath);
+    static void UnregisterTypeLib(const std::wstring& iPath);
 
-    static std::wstring GuidText(const GUID& guid);
+    static std::wstring GuidText(const GUID& iGuid);
 
 private:
     // The ProgID keys and the class key with what every kind of server writes there.
-    static CRegistryKey RegisterClassKey(const CLSID& clsid, const CComClassRegistration& registration);
+    static CRegistryKey RegisterClassKey(const CLSID& iClsid, const CComClassRegistration& iRegistration);
 };

@@ -2,82 +2,83 @@
 
 #include "RecordMethodInvoker.h"
 
+#include <ModulePath.h>
+
 #include <string>
 #include <vector>
 
 namespace {
 
-BOOL CALLBACK AddResourceName(HMODULE, LPCWSTR, LPWSTR name, LONG_PTR list)
+BOOL CALLBACK AddResourceName(HMODULE, LPCWSTR, LPWSTR iName, LONG_PTR iList)
 {
-    reinterpret_cast<std::vector<std::wstring>*>(list)->push_back(
-        IS_INTRESOURCE(name) ? std::to_wstring(reinterpret_cast<UINT_PTR>(name)) : std::wstring(name));
+    reinterpret_cast<std::vector<std::wstring>*>(iList)->push_back(
+        IS_INTRESOURCE(iName) ? std::to_wstring(reinterpret_cast<UINT_PTR>(iName)) : std::wstring(iName));
     return TRUE;
 }
 
-std::vector<std::wstring> TypeLibResources(HMODULE module)
+std::vector<std::wstring> TypeLibResources(HMODULE iModule)
 {
     std::vector<std::wstring> names;
-    EnumResourceNamesW(module, L"TYPELIB", AddResourceName, reinterpret_cast<LONG_PTR>(&names));
+    EnumResourceNamesW(iModule, L"TYPELIB", AddResourceName, reinterpret_cast<LONG_PTR>(&names));
     return names;
 }
 
-bool HasLibId(ITypeLib* lib, const GUID& libId)
+bool HasLibId(ITypeLib* iLib, const GUID& iLibId)
 {
     TLIBATTR* attr = nullptr;
-    if (FAILED(lib->GetLibAttr(&attr)))
+    if (FAILED(iLib->GetLibAttr(&attr)))
         return false;
-    bool same = attr->guid == libId;
-    lib->ReleaseTLibAttr(attr);
+    bool same = attr->guid == iLibId;
+    iLib->ReleaseTLibAttr(attr);
     return same;
 }
 
 }  // namespace
 
-CComTypeInfoHolder::CComTypeInfoHolder(const IID& iid, const GUID& libId, WORD major, WORD minor)
-    : m_iid(iid), m_libId(libId), m_major(major), m_minor(minor)
+CComTypeInfoHolder::CComTypeInfoHolder(const IID& iInterface, const GUID& iLibId, WORD iMajor, WORD iMinor)
+    : m_Iid(iInterface), m_LibId(iLibId), m_Major(iMajor), m_Minor(iMinor)
 {
 }
 
 CComTypeInfoHolder::~CComTypeInfoHolder()
 {
-    if (m_vtableInfo)
-        m_vtableInfo->Release();
-    if (m_info)
-        m_info->Release();
+    if (m_VtableInfo)
+        m_VtableInfo->Release();
+    if (m_Info)
+        m_Info->Release();
 }
 
-HRESULT CComTypeInfoHolder::LoadTypeLib(ITypeLib** lib) const
+HRESULT CComTypeInfoHolder::LoadTypeLib(ITypeLib** oLib) const
 {
-    HRESULT hr = LoadRegTypeLib(m_libId, m_major, m_minor, 0, lib);
+    HRESULT hr = LoadRegTypeLib(m_LibId, m_Major, m_Minor, 0, oLib);
     if (SUCCEEDED(hr))
         return hr;
-    wchar_t path[MAX_PATH];
-    DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH)
+    const std::wstring path = ModuleFilePath();
+    if (path.empty())
         return hr;
     for (const std::wstring& name : TypeLibResources(GetModuleHandleW(nullptr))) {
-        std::wstring resource = std::wstring(path) + L"\\" + name;
-        if (FAILED(LoadTypeLibEx(resource.c_str(), REGKIND_NONE, lib)))
+        std::wstring resource = path + L"\\" + name;
+        if (FAILED(LoadTypeLibEx(resource.c_str(), REGKIND_NONE, oLib)))
             continue;
-        if (HasLibId(*lib, m_libId))
+        if (HasLibId(*oLib, m_LibId))
             return S_OK;
-        (*lib)->Release();
-        *lib = nullptr;
+        (*oLib)->Release();
+        *oLib = nullptr;
     }
     return hr;
 }
 
 HRESULT CComTypeInfoHolder::Load()
 {
-    std::lock_guard<std::mutex> guard(m_lock);
-    if (m_info)
+    std::lock_guard<std::mutex> guard(m_Lock);
+    if (m_Info)
         return S_OK;
     ITypeLib* lib = nullptr;
     HRESULT hr = LoadTypeLib(&lib);
     if (FAILED(hr))
         return hr;
     ITypeInfo* info = nullptr;
-    hr = lib->GetTypeInfoOfGuid(m_iid, &info);
+    hr = lib->GetTypeInfoOfGuid(m_Iid, &info);
     lib->Release();
     if (FAILED(hr))
         return hr;
@@ -86,51 +87,51 @@ HRESULT CComTypeInfoHolder::Load()
     HREFTYPE ref = 0;
     if (SUCCEEDED(info->GetRefTypeOfImplType(static_cast<UINT>(-1), &ref)) &&
         SUCCEEDED(info->GetRefTypeInfo(ref, &vtable))) {
-        m_vtableInfo = vtable;
+        m_VtableInfo = vtable;
     } else {
         info->AddRef();
-        m_vtableInfo = info;
+        m_VtableInfo = info;
     }
-    m_info = info;
+    m_Info = info;
     return S_OK;
 }
 
-HRESULT CComTypeInfoHolder::GetTypeInfo(UINT index, LCID, ITypeInfo** info)
+HRESULT CComTypeInfoHolder::GetTypeInfo(UINT iIndex, LCID, ITypeInfo** oInfo)
 {
-    if (!info)
+    if (!oInfo)
         return E_POINTER;
-    *info = nullptr;
-    if (index != 0)
+    *oInfo = nullptr;
+    if (iIndex != 0)
         return DISP_E_BADINDEX;
     HRESULT hr = Load();
     if (FAILED(hr))
         return hr;
-    m_info->AddRef();
-    *info = m_info;
+    m_Info->AddRef();
+    *oInfo = m_Info;
     return S_OK;
 }
 
-HRESULT CComTypeInfoHolder::GetIDsOfNames(REFIID riid, LPOLESTR* names, UINT count, LCID, DISPID* ids)
+HRESULT CComTypeInfoHolder::GetIDsOfNames(REFIID iInterface, LPOLESTR* iNames, UINT iCount, LCID, DISPID* oIds)
 {
-    if (riid != IID_NULL)
+    if (iInterface != IID_NULL)
         return DISP_E_UNKNOWNINTERFACE;
     HRESULT hr = Load();
     if (FAILED(hr))
         return hr;
-    return m_info->GetIDsOfNames(names, count, ids);
+    return m_Info->GetIDsOfNames(iNames, iCount, oIds);
 }
 
-HRESULT CComTypeInfoHolder::Invoke(void* object, DISPID id, REFIID riid, LCID, WORD flags, DISPPARAMS* params,
-                                   VARIANT* result, EXCEPINFO* exception, UINT* argError)
+HRESULT CComTypeInfoHolder::Invoke(void* iObject, DISPID iId, REFIID iInterface, LCID, WORD iFlags, DISPPARAMS* iParams,
+                                   VARIANT* oResult, EXCEPINFO* oException, UINT* oArgError)
 {
-    if (riid != IID_NULL)
+    if (iInterface != IID_NULL)
         return DISP_E_UNKNOWNINTERFACE;
     HRESULT hr = Load();
     if (FAILED(hr))
         return hr;
     // The standard Invoke refuses record parameters; such methods are called here.
-    CRecordMethodInvoker method(m_vtableInfo, id);
+    CRecordMethodInvoker method(m_VtableInfo, iId);
     if (method.TakesRecords())
-        return method.Invoke(object, flags, params, result, exception, argError);
-    return m_vtableInfo->Invoke(object, id, flags, params, result, exception, argError);
+        return method.Invoke(iObject, iFlags, iParams, oResult, oException, oArgError);
+    return m_VtableInfo->Invoke(iObject, iId, iFlags, iParams, oResult, oException, oArgError);
 }

@@ -10,28 +10,28 @@
 // IDispatch operations answered from it.
 class CComTypeInfoHolder {
 public:
-    CComTypeInfoHolder(const IID& iid, const GUID& libId, WORD major, WORD minor);
+    CComTypeInfoHolder(const IID& iInterface, const GUID& iLibId, WORD iMajor, WORD iMinor);
     ~CComTypeInfoHolder();
     CComTypeInfoHolder(const CComTypeInfoHolder&) = delete;
     CComTypeInfoHolder& operator=(const CComTypeInfoHolder&) = delete;
 
-    HRESULT GetTypeInfo(UINT index, LCID lcid, ITypeInfo** info);
-    HRESULT GetIDsOfNames(REFIID riid, LPOLESTR* names, UINT count, LCID lcid, DISPID* ids);
-    // Calls the member on "object", the interface's pointer. Methods with record parameters are
+    HRESULT GetTypeInfo(UINT iIndex, LCID iLcid, ITypeInfo** oInfo);
+    HRESULT GetIDsOfNames(REFIID iInterface, LPOLESTR* iNames, UINT iCount, LCID iLcid, DISPID* oIds);
+    // Calls the member on iObject, the interface's pointer. Methods with record parameters are
     // called here; the rest goes through the type information's own Invoke.
-    HRESULT Invoke(void* object, DISPID id, REFIID riid, LCID lcid, WORD flags, DISPPARAMS* params, VARIANT* result,
-                   EXCEPINFO* exception, UINT* argError);
+    HRESULT Invoke(void* iObject, DISPID iId, REFIID iInterface, LCID iLcid, WORD iFlags, DISPPARAMS* iParams,
+                   VARIANT* oResult, EXCEPINFO* oException, UINT* oArgError);
 
 private:
     HRESULT Load();
-    HRESULT LoadTypeLib(ITypeLib** lib) const;
+    HRESULT LoadTypeLib(ITypeLib** oLib) const;
 
-    const IID& m_iid;
-    const GUID& m_libId;
-    WORD m_major, m_minor;
-    std::mutex m_lock;
+    const IID& m_Iid;
+    const GUID& m_LibId;
+    WORD m_Major, m_Minor;
+    std::mutex m_Lock;
     // What clients see: the dispatch view of a dual interface.
-    ITypeInfo* m_info = nullptr;
+    ITypeInfo* m_Info = nullptr;
     // The vtable view, whose functions the calls go to.
-    ITypeInfo* m_vtableInfo = nullptr;
+    ITypeInfo* m_VtableInfo = nullptr;
 };

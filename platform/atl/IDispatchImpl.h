@@ -8,25 +8,26 @@
 template <class T, const IID* piid, const GUID* plibid, WORD wMajor = 1, WORD wMinor = 0>
 class IDispatchImpl : public T {
 public:
-    STDMETHOD(GetTypeInfoCount)(UINT* count) override
+    STDMETHOD(GetTypeInfoCount)(UINT* oCount) override
     {
-        if (!count)
+        if (!oCount)
             return E_POINTER;
-        *count = 1;
+        *oCount = 1;
         return S_OK;
     }
-    STDMETHOD(GetTypeInfo)(UINT index, LCID lcid, ITypeInfo** info) override
+    STDMETHOD(GetTypeInfo)(UINT iIndex, LCID iLcid, ITypeInfo** oInfo) override
     {
-        return TypeInfo().GetTypeInfo(index, lcid, info);
+        return TypeInfo().GetTypeInfo(iIndex, iLcid, oInfo);
     }
-    STDMETHOD(GetIDsOfNames)(REFIID riid, LPOLESTR* names, UINT count, LCID lcid, DISPID* ids) override
+    STDMETHOD(GetIDsOfNames)(REFIID iInterface, LPOLESTR* iNames, UINT iCount, LCID iLcid, DISPID* oIds) override
     {
-        return TypeInfo().GetIDsOfNames(riid, names, count, lcid, ids);
+        return TypeInfo().GetIDsOfNames(iInterface, iNames, iCount, iLcid, oIds);
     }
-    STDMETHOD(Invoke)(DISPID id, REFIID riid, LCID lcid, WORD flags, DISPPARAMS* params, VARIANT* result,
-                      EXCEPINFO* exception, UINT* argError) override
+    STDMETHOD(Invoke)(DISPID iId, REFIID iInterface, LCID iLcid, WORD iFlags, DISPPARAMS* iParams, VARIANT* oResult,
+                      EXCEPINFO* oException, UINT* oArgError) override
     {
-        return TypeInfo().Invoke(static_cast<T*>(this), id, riid, lcid, flags, params, result, exception, argError);
+        return TypeInfo().Invoke(static_cast<T*>(this), iId, iInterface, iLcid, iFlags, iParams, oResult, oException,
+                                 oArgError);
     }
 
 private:

@@ -4,9 +4,9 @@
 
 // One class of the module: how to build its class object and how to register it.
 struct _ATL_OBJMAP_ENTRY {
-    const CLSID* pclsid;
-    HRESULT(WINAPI* pfnCreateClassObject)(IUnknown** ppFactory);
-    CComClassRegistration (*pfnGetRegistration)();
+    const CLSID* ClassId;
+    HRESULT(WINAPI* CreateClassObject)(IUnknown** ppFactory);
+    CComClassRegistration (*GetRegistration)();
 };
 
 // The module's classes, e.g.

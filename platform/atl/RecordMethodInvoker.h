@@ -11,16 +11,17 @@
 // arguments are converted to their declared types, and the retval comes back in the result.
 class CRecordMethodInvoker {
 public:
-    // "info" describes the interface's vtable; "id" is the member asked for.
-    CRecordMethodInvoker(ITypeInfo* info, DISPID id);
+    // iInfo describes the interface's vtable; iId is the member asked for.
+    CRecordMethodInvoker(ITypeInfo* iInfo, DISPID iId);
     ~CRecordMethodInvoker();
     CRecordMethodInvoker(const CRecordMethodInvoker&) = delete;
     CRecordMethodInvoker& operator=(const CRecordMethodInvoker&) = delete;
 
-    bool TakesRecords() const { return m_takesRecords; }
+    bool TakesRecords() const { return m_TakesRecords; }
     // Answers as IDispatch::Invoke does: DISP_E_BADPARAMCOUNT, DISP_E_TYPEMISMATCH (with the
     // argument's index), DISP_E_NONAMEDARGS, or DISP_E_EXCEPTION with the method's failure.
-    HRESULT Invoke(void* object, WORD flags, DISPPARAMS* params, VARIANT* result, EXCEPINFO* exception, UINT* argError);
+    HRESULT Invoke(void* iObject, WORD iFlags, DISPPARAMS* iParams, VARIANT* oResult, EXCEPINFO* oException,
+                   UINT* oArgError);
 
     // How a parameter travels: converted to its type, as the caller's record, or as a pointer
     // to the caller's value of its type.
@@ -32,24 +33,24 @@ public:
     // What makes a record the declared type: its GUID; for a record without one, the GUID of
     // its type library and its name.
     struct RecordType {
-        GUID guid;
-        GUID library;
-        std::wstring name;
-        bool operator==(const RecordType& other) const
+        GUID Guid;
+        GUID Library;
+        std::wstring Name;
+        bool operator==(const RecordType& iOther) const
         {
-            return guid == other.guid && library == other.library && name == other.name;
+            return Guid == iOther.Guid && Library == iOther.Library && Name == iOther.Name;
         }
     };
     struct Parameter {
-        Passing passing;
-        VARTYPE vt;
-        RecordType record;
+        Passing Passing;
+        VARTYPE Vt;
+        RecordType Record;
     };
 
 private:
-    HRESULT Classify(const TYPEDESC& desc, Parameter* parameter) const;
+    HRESULT Classify(const TYPEDESC& iDesc, Parameter* oParameter) const;
 
-    ITypeInfo* m_info;
-    FUNCDESC* m_func = nullptr;
-    bool m_takesRecords = false;
+    ITypeInfo* m_Info;
+    FUNCDESC* m_Func = nullptr;
+    bool m_TakesRecords = false;
 };

@@ -12,32 +12,32 @@ const DWORD kStopPollMs = 100;
 
 class ServiceHandle {
 public:
-    explicit ServiceHandle(SC_HANDLE handle) : m_handle(handle) {}
+    explicit ServiceHandle(SC_HANDLE iHandle) : m_Handle(iHandle) {}
     ~ServiceHandle()
     {
-        if (m_handle)
-            CloseServiceHandle(m_handle);
+        if (m_Handle)
+            CloseServiceHandle(m_Handle);
     }
     ServiceHandle(const ServiceHandle&) = delete;
     ServiceHandle& operator=(const ServiceHandle&) = delete;
-    operator SC_HANDLE() const { return m_handle; }
+    operator SC_HANDLE() const { return m_Handle; }
 
 private:
-    SC_HANDLE m_handle;
+    SC_HANDLE m_Handle;
 };
 
-std::wstring ModuleText(UINT id, const wchar_t* text)
+std::wstring ModuleText(UINT iId, const wchar_t* iText)
 {
     const wchar_t* resource = nullptr;
-    int length = LoadStringW(GetModuleHandleW(nullptr), id, reinterpret_cast<wchar_t*>(&resource), 0);
-    return length > 0 ? std::wstring(resource, length) : std::wstring(text);
+    int length = LoadStringW(GetModuleHandleW(nullptr), iId, reinterpret_cast<wchar_t*>(&resource), 0);
+    return length > 0 ? std::wstring(resource, length) : std::wstring(iText);
 }
 
-void WaitUntilStopped(SC_HANDLE service)
+void WaitUntilStopped(SC_HANDLE iService)
 {
     SERVICE_STATUS status{};
     for (DWORD waited = 0; waited < kStopWaitMs; waited += kStopPollMs) {
-        if (!QueryServiceStatus(service, &status) || status.dwCurrentState == SERVICE_STOPPED)
+        if (!QueryServiceStatus(iService, &status) || status.dwCurrentState == SERVICE_STOPPED)
             return;
         Sleep(kStopPollMs);
     }
@@ -45,43 +45,43 @@ void WaitUntilStopped(SC_HANDLE service)
 
 }  // namespace
 
-bool CServiceControl::IsInstalled(const std::wstring& name)
+bool CServiceControl::IsInstalled(const std::wstring& iName)
 {
     ServiceHandle manager(OpenSCManagerW(nullptr, nullptr, SC_MANAGER_ALL_ACCESS));
     if (!manager)
         return false;
-    ServiceHandle service(OpenServiceW(manager, name.c_str(), SERVICE_QUERY_CONFIG));
+    ServiceHandle service(OpenServiceW(manager, iName.c_str(), SERVICE_QUERY_CONFIG));
     return service != nullptr;
 }
 
-void CServiceControl::Install(const std::wstring& name, const std::wstring& programPath, const wchar_t* account)
+void CServiceControl::Install(const std::wstring& iName, const std::wstring& iProgramPath, const wchar_t* iAccount)
 {
-    if (IsInstalled(name))
+    if (IsInstalled(iName))
         return;
-    const std::wstring quoted = L"\"" + programPath + L"\"";
+    const std::wstring quoted = L"\"" + iProgramPath + L"\"";
     ServiceHandle manager(OpenSCManagerW(nullptr, nullptr, SC_MANAGER_ALL_ACCESS));
     if (!manager)
         throw CAtlException::FromWin32(GetLastError(),
                                        ModuleText(kIdsCouldNotOpenManager, L"Could not open Service Manager"));
-    ServiceHandle service(CreateServiceW(manager, name.c_str(), name.c_str(), SERVICE_ALL_ACCESS,
+    ServiceHandle service(CreateServiceW(manager, iName.c_str(), iName.c_str(), SERVICE_ALL_ACCESS,
                                          SERVICE_WIN32_OWN_PROCESS, SERVICE_AUTO_START, SERVICE_ERROR_NORMAL,
-                                         quoted.c_str(), nullptr, nullptr, L"RPCSS\0", account, nullptr));
+                                         quoted.c_str(), nullptr, nullptr, L"RPCSS\0", iAccount, nullptr));
     if (!service)
         throw CAtlException::FromWin32(GetLastError(), ModuleText(kIdsCouldNotInstall, L"Could not start service"));
 }
 
-void CServiceControl::Uninstall(const std::wstring& name, const std::function<void(const CAtlException&)>& warn)
+void CServiceControl::Uninstall(const std::wstring& iName, const std::function<void(const CAtlException&)>& iWarn)
 {
     ServiceHandle manager(OpenSCManagerW(nullptr, nullptr, SC_MANAGER_ALL_ACCESS));
     if (!manager)
         throw CAtlException::FromWin32(GetLastError(),
                                        ModuleText(kIdsCouldNotOpenManager, L"Could not open Service Manager"));
-    ServiceHandle service(OpenServiceW(manager, name.c_str(), SERVICE_STOP | SERVICE_QUERY_STATUS | DELETE));
+    ServiceHandle service(OpenServiceW(manager, iName.c_str(), SERVICE_STOP | SERVICE_QUERY_STATUS | DELETE));
     if (!service) {
         DWORD error = GetLastError();
         if (error == ERROR_SERVICE_DOES_NOT_EXIST)
             return;
-        throw CAtlException::FromWin32(error, L"Could not open the service " + name);
+        throw CAtlException::FromWin32(error, L"Could not open the service " + iName);
     }
     SERVICE_STATUS status{};
     if (ControlService(service, SERVICE_CONTROL_STOP, &status)) {
@@ -89,8 +89,8 @@ void CServiceControl::Uninstall(const std::wstring& name, const std::function<vo
     } else {
         DWORD error = GetLastError();
         if (error != ERROR_SERVICE_NOT_ACTIVE && error != ERROR_SERVICE_CANNOT_ACCEPT_CTRL)
-            warn(CAtlException::FromWin32(error, L"Could not stop service"));
+            iWarn(CAtlException::FromWin32(error, L"Could not stop service"));
     }
     if (!DeleteService(service))
-        throw CAtlException::FromWin32(GetLastError(), L"Could not delete the service " + name);
+        throw CAtlException::FromWin32(GetLastError(), L"Could not delete the service " + iName);
 }

@@ -13,58 +13,58 @@ volatile DWORD LastInputTime = 0;
 
 namespace {
 
-HINSTANCE moduleInstance = nullptr;
-HHOOK keyboardHook = nullptr;
-HHOOK mouseHook = nullptr;
+HINSTANCE sModuleInstance = nullptr;
+HHOOK sKeyboardHook = nullptr;
+HHOOK sMouseHook = nullptr;
 
-void NoteInput(volatile LONG& counter)
+void NoteInput(volatile LONG& ioCounter)
 {
-    InterlockedIncrement(&counter);
+    InterlockedIncrement(&ioCounter);
     InterlockedExchange(reinterpret_cast<volatile LONG*>(&LastInputTime), static_cast<LONG>(GetTickCount()));
 }
 
-LRESULT CALLBACK KeyboardProc(int code, WPARAM message, LPARAM data)
+LRESULT CALLBACK KeyboardProc(int iCode, WPARAM iMessage, LPARAM iData)
 {
-    if (code == HC_ACTION)
+    if (iCode == HC_ACTION)
         NoteInput(KeyEvents);
-    return CallNextHookEx(keyboardHook, code, message, data);
+    return CallNextHookEx(sKeyboardHook, iCode, iMessage, iData);
 }
 
-LRESULT CALLBACK MouseProc(int code, WPARAM message, LPARAM data)
+LRESULT CALLBACK MouseProc(int iCode, WPARAM iMessage, LPARAM iData)
 {
-    if (code == HC_ACTION)
+    if (iCode == HC_ACTION)
         NoteInput(MouseEvents);
-    return CallNextHookEx(mouseHook, code, message, data);
+    return CallNextHookEx(sMouseHook, iCode, iMessage, iData);
 }
 
-void Unhook(HHOOK& hook)
+void Unhook(HHOOK& ioHook)
 {
-    if (hook)
-        UnhookWindowsHookEx(hook);
-    hook = nullptr;
+    if (ioHook)
+        UnhookWindowsHookEx(ioHook);
+    ioHook = nullptr;
 }
 
 }  // namespace
 
 extern "C" void ZorvaneHook()
 {
-    if (!keyboardHook)
-        keyboardHook = SetWindowsHookExW(WH_KEYBOARD_LL, KeyboardProc, moduleInstance, 0);
-    if (!mouseHook)
-        mouseHook = SetWindowsHookExW(WH_MOUSE_LL, MouseProc, moduleInstance, 0);
+    if (!sKeyboardHook)
+        sKeyboardHook = SetWindowsHookExW(WH_KEYBOARD_LL, KeyboardProc, sModuleInstance, 0);
+    if (!sMouseHook)
+        sMouseHook = SetWindowsHookExW(WH_MOUSE_LL, MouseProc, sModuleInstance, 0);
 }
 
 extern "C" void ZorvaneUnhook()
 {
-    Unhook(keyboardHook);
-    Unhook(mouseHook);
+    Unhook(sKeyboardHook);
+    Unhook(sMouseHook);
 }
 
-BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID)
+BOOL WINAPI DllMain(HINSTANCE iInstance, DWORD iReason, LPVOID)
 {
-    if (reason == DLL_PROCESS_ATTACH) {
-        moduleInstance = instance;
-        DisableThreadLibraryCalls(instance);
+    if (iReason == DLL_PROCESS_ATTACH) {
+        sModuleInstance = iInstance;
+        DisableThreadLibraryCalls(iInstance);
     }
     return TRUE;
 }

@@ -25,7 +25,7 @@ HRESULT Answer(const std::function<void()>& iThrow)
 
 TEST(ComMethodResultTest, EveryExceptionAnswersAFailureAndIsLogged)
 {
-    SmartPtr<TLogCapture> log(new TLogCapture);
+    SmartPtr<TTextCollector> log(new TTextCollector);
     DebugLog().RemoveAllWriters();
     DebugLog().AddWriter(log);
     struct Case {

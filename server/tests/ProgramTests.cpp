@@ -1,11 +1,12 @@
 // zvserver.exe as the computer runs it: registration, the service, and activation by clients of
 // other processes.
 #include <PlatformAdo.h>
+#include <ProgramControl.h>
 #include <zorvane.h>
 
-#include <gtest/gtest.h>
+#include <csl/SystemUtils.h>
 
-#include <tlhelp32.h>
+#include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
@@ -26,28 +27,10 @@ std::wstring ServerPath()
     return path;
 }
 
-std::wstring TestDirectory()
-{
-    wchar_t path[MAX_PATH];
-    const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
-    const std::wstring text(path, length);
-    return text.substr(0, text.rfind(L'\\') + 1);
-}
-
 // Runs the server with the arguments and answers its exit code.
 DWORD RunServer(const std::wstring& iArgs)
 {
-    std::wstring commandLine = L"\"" + ServerPath() + L"\" " + iArgs;
-    STARTUPINFOW startup{sizeof(startup)};
-    PROCESS_INFORMATION process{};
-    if (!CreateProcessW(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
-        return ~0u;
-    WaitForSingleObject(process.hProcess, INFINITE);
-    DWORD code = ~0u;
-    GetExitCodeProcess(process.hProcess, &code);
-    CloseHandle(process.hProcess);
-    CloseHandle(process.hThread);
-    return code;
+    return RunProgram(L"\"" + ServerPath() + L"\" " + iArgs);
 }
 
 bool KeyExists(const std::wstring& iPath)
@@ -69,22 +52,9 @@ std::wstring Value(const std::wstring& iPath, const wchar_t* iName)
     return text;
 }
 
-// The running server processes.
-std::vector<DWORD> ServerProcesses()
-{
-    std::vector<DWORD> ids;
-    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-    PROCESSENTRY32W entry{sizeof(entry)};
-    for (BOOL more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry))
-        if (_wcsicmp(entry.szExeFile, L"zvserver.exe") == 0)
-            ids.push_back(entry.th32ProcessID);
-    CloseHandle(snapshot);
-    return ids;
-}
-
 bool WaitForServersToEnd()
 {
-    for (DWORD id : ServerProcesses()) {
+    for (DWORD id : ProcessIds(L"zvserver.exe")) {
         HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, id);
         if (process && WaitForSingleObject(process, kPatienceMs) != WAIT_OBJECT_0)
             return false;
@@ -92,30 +62,6 @@ bool WaitForServersToEnd()
             CloseHandle(process);
     }
     return true;
-}
-
-class ServiceHandle {
-public:
-    explicit ServiceHandle(SC_HANDLE iHandle) : handle(iHandle) {}
-    ~ServiceHandle()
-    {
-        if (handle)
-            CloseServiceHandle(handle);
-    }
-    SC_HANDLE handle;
-};
-
-DWORD WaitForState(SC_HANDLE iService, DWORD iState)
-{
-    SERVICE_STATUS status{};
-    for (DWORD waited = 0; waited < kPatienceMs; waited += 100) {
-        if (!QueryServiceStatus(iService, &status))
-            return 0;
-        if (status.dwCurrentState == iState)
-            break;
-        Sleep(100);
-    }
-    return status.dwCurrentState;
 }
 
 class ProgramTest : public ::testing::Test {
@@ -136,7 +82,7 @@ protected:
         RegDeleteTreeW(HKEY_LOCAL_MACHINE, kConfigKey);
         const DWORD quantum = 45;
         RegSetKeyValueW(HKEY_LOCAL_MACHINE, kConfigKey, L"Quantum", REG_DWORD, &quantum, sizeof(quantum));
-        const std::wstring database = L"Provider=SQLite;Data Source=" + TestDirectory() + L"program.db";
+        const std::wstring database = L"Provider=SQLite;Data Source=" + GetProgramDirectory() + L"program.db";
         RegSetKeyValueW(HKEY_LOCAL_MACHINE, kConfigKey, L"ConnectionString", REG_SZ, database.c_str(),
                         static_cast<DWORD>((database.size() + 1) * sizeof(wchar_t)));
         ASSERT_EQ(0u, RunServer(L"/UnregServer"));
@@ -215,7 +161,7 @@ TEST_F(ProgramTest, ClientsOfOtherProcessesShareOneObjectThroughTheVtableAndDisp
     EXPECT_EQ(firstIdentity, secondIdentity);
     firstIdentity->Release();
     secondIdentity->Release();
-    EXPECT_EQ(1u, ServerProcesses().size());
+    EXPECT_EQ(1u, ProcessIds(L"zvserver.exe").size());
 
     EXPECT_EQ(45u, ConfiguredQuantum(first));
 
@@ -242,9 +188,9 @@ TEST_F(ProgramTest, ServiceSwitchInstallsTheServiceThatServesClients)
 {
     ASSERT_EQ(0u, RunServer(L"/Service"));
     EXPECT_EQ(kServiceName, Value(std::wstring(L"AppID\\") + kAppId, L"LocalService"));
-    ServiceHandle manager(OpenSCManagerW(nullptr, nullptr, SC_MANAGER_ALL_ACCESS));
+    TServiceHandle manager(OpenSCManagerW(nullptr, nullptr, SC_MANAGER_ALL_ACCESS));
     ASSERT_NE(nullptr, manager.handle);
-    ServiceHandle service(OpenServiceW(manager.handle, kServiceName, SERVICE_ALL_ACCESS));
+    TServiceHandle service(OpenServiceW(manager.handle, kServiceName, SERVICE_ALL_ACCESS));
     ASSERT_NE(nullptr, service.handle);
     std::vector<BYTE> buffer(8192);
     QUERY_SERVICE_CONFIGW* config = reinterpret_cast<QUERY_SERVICE_CONFIGW*>(buffer.data());
@@ -264,7 +210,7 @@ TEST_F(ProgramTest, ServiceSwitchInstallsTheServiceThatServesClients)
     EXPECT_EQ(std::wstring(L"RPCSS\0", 7), std::wstring(dependencies, 7));
 
     ASSERT_TRUE(StartServiceW(service.handle, 0, nullptr));
-    ASSERT_EQ(static_cast<DWORD>(SERVICE_RUNNING), WaitForState(service.handle, SERVICE_RUNNING));
+    ASSERT_TRUE(WaitForServiceState(service.handle, SERVICE_RUNNING));
     IZorvane* server = nullptr;
     ASSERT_EQ(S_OK,
               CoCreateInstance(CLSID_ZorvaneServer, nullptr, CLSCTX_LOCAL_SERVER, IID_IZorvane,
@@ -273,7 +219,7 @@ TEST_F(ProgramTest, ServiceSwitchInstallsTheServiceThatServesClients)
     server->Release();
     SERVICE_STATUS stop{};
     ASSERT_TRUE(ControlService(service.handle, SERVICE_CONTROL_STOP, &stop));
-    EXPECT_EQ(static_cast<DWORD>(SERVICE_STOPPED), WaitForState(service.handle, SERVICE_STOPPED));
+    EXPECT_TRUE(WaitForServiceState(service.handle, SERVICE_STOPPED));
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "ServerTestSupport.h"
 
 #include <csl/DbQuery/DbConnection.h>
+#include <csl/SystemUtils.h>
 #include <csl/TDebugStream.h>
 
 #include <gtest/gtest.h>
@@ -53,15 +54,11 @@ TEST_F(ServerObjectTest, QuantumFollowsTheConfigurationWithinOneDay)
 
 std::wstring DailyLogPath()
 {
-    wchar_t path[MAX_PATH];
-    const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
-    std::wstring directory(path, length);
-    directory.resize(directory.rfind(L'\\') + 1);
     SYSTEMTIME now;
     GetLocalTime(&now);
     wchar_t name[64];
     swprintf(name, 64, L"Logs\\ZorvaneSrv_%04u_%02u_%02u.log", now.wYear, now.wMonth, now.wDay);
-    return directory + name;
+    return GetProgramDirectory() + name;
 }
 
 std::string FileText(const std::wstring& iPath)

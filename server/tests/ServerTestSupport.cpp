@@ -1,6 +1,7 @@
 #include "ServerTestSupport.h"
 
 #include <csl/DbQuery/TDbCommand.h>
+#include <csl/SystemUtils.h>
 #include <csl/TDebugStream.h>
 
 #include <windows.h>
@@ -9,52 +10,7 @@ namespace {
 
 const wchar_t kConfigKey[] = L"SOFTWARE\\Halvorn Software\\Zorvane\\ZorvaneServer";
 
-std::wstring ProgramDirectory()
-{
-    wchar_t path[MAX_PATH];
-    const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
-    const std::wstring text(path, length);
-    return text.substr(0, text.rfind(L'\\') + 1);
-}
-
 }  // namespace
-
-void TLogCapture::Write(const char* iText, int iLength)
-{
-    std::lock_guard<std::mutex> lock(m_Lock);
-    m_Text.append(iText, iLength);
-}
-
-std::string TLogCapture::Text()
-{
-    std::lock_guard<std::mutex> lock(m_Lock);
-    return m_Text;
-}
-
-void TLogCapture::Clear()
-{
-    std::lock_guard<std::mutex> lock(m_Lock);
-    m_Text.clear();
-}
-
-int TLogCapture::Count(const std::string& iLine)
-{
-    const std::string text = Text();
-    int count = 0;
-    for (size_t at = text.find(iLine); at != std::string::npos; at = text.find(iLine, at + 1))
-        ++count;
-    return count;
-}
-
-bool TLogCapture::WaitFor(const std::string& iLine, int iTimes)
-{
-    for (int waited = 0; waited < 60000; waited += 50) {
-        if (Count(iLine) >= iTimes)
-            return true;
-        Sleep(50);
-    }
-    return false;
-}
 
 void ServerConfig::Clear()
 {
@@ -74,7 +30,7 @@ void ServerConfig::Set(const wchar_t* iName, const std::wstring& iValue)
 
 std::wstring FreshDatabase(const std::wstring& iName)
 {
-    const std::wstring path = ProgramDirectory() + iName;
+    const std::wstring path = GetProgramDirectory() + iName;
     DeleteFileW(path.c_str());
     return path;
 }
@@ -104,7 +60,7 @@ void ServerTest::SetUp()
     ASSERT_TRUE(SUCCEEDED(CoInitializeEx(nullptr, COINIT_MULTITHREADED)));
     ServerConfig::Clear();
     DebugLog().RemoveAllWriters();
-    log = new TLogCapture;
+    log = new TTextCollector;
     DebugLog().AddWriter(log);
     database = FreshDatabase(m_DatabaseName);
     ServerConfig::Set(L"ConnectionString", SqliteConnectionString(database));

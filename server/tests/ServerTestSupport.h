@@ -3,28 +3,12 @@
 #include <ZorvaneServer.h>
 
 #include <csl/SmartPtr.h>
-#include <csl/TStreamWriter.h>
+#include <csl/tests/TextCollector.h>
 
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <mutex>
 #include <string>
-
-// Collects what the process's log writes.
-class TLogCapture : public TStreamWriter {
-public:
-    void Write(const char* iText, int iLength) override;
-    std::string Text();
-    void Clear();
-    int Count(const std::string& iLine);
-    // True once the line has been written iTimes times; gives up after a minute.
-    bool WaitFor(const std::string& iLine, int iTimes = 1);
-
-private:
-    std::mutex m_Lock;
-    std::string m_Text;
-};
 
 // The server's configuration key, emptied by Clear.
 namespace ServerConfig {
@@ -45,7 +29,7 @@ public:
 
     CZorvaneServer& operator*() { return *m_Server; }
     CZorvaneServer* operator->() { return m_Server.get(); }
-    HRESULT FinalConstructResult() const { return m_Server->m_hResFinalConstruct; }
+    HRESULT FinalConstructResult() const { return m_Server->m_FinalConstructResult; }
 
 private:
     CAtlModule m_Module;
@@ -68,7 +52,7 @@ protected:
     // last month name; the log then holds only this start.
     std::unique_ptr<TServerInstance> StartServer();
 
-    SmartPtr<TLogCapture> log;
+    SmartPtr<TTextCollector> log;
     std::wstring database;
 
 private:

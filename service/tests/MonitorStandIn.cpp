@@ -2,6 +2,8 @@
 // appends "<process id> <window station>\\<desktop> <command line>" to launches.txt beside
 // it and then does what the next item of standin.txt says ("3,11": exit with 3 the first
 // time, with 11 from then on; "w": wait until killed).
+#include <csl/SystemUtils.h>
+
 #include <windows.h>
 
 #include <fstream>
@@ -10,14 +12,6 @@
 #include <vector>
 
 namespace {
-
-std::wstring Folder()
-{
-    wchar_t path[MAX_PATH];
-    DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
-    std::wstring text(path, length);
-    return text.substr(0, text.find_last_of(L'\\') + 1);
-}
 
 std::vector<std::string> ReadItems(const std::wstring& iPath)
 {
@@ -60,8 +54,8 @@ int main()
 {
     HANDLE files = CreateMutexW(nullptr, FALSE, L"ZorvaneServiceStandInFiles");
     WaitForSingleObject(files, INFINITE);
-    const std::vector<std::string> items = ReadItems(Folder() + L"standin.txt");
-    const size_t launch = AppendLaunch(Folder() + L"launches.txt");
+    const std::vector<std::string> items = ReadItems(GetProgramDirectory() + L"standin.txt");
+    const size_t launch = AppendLaunch(GetProgramDirectory() + L"launches.txt");
     ReleaseMutex(files);
     const std::string item = items.empty() ? "0" : items[launch < items.size() ? launch : items.size() - 1];
     if (item == "w")

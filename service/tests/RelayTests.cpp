@@ -40,6 +40,7 @@ TEST_F(RelayTest, ForwardsEveryCallWithItsArgumentsAndResults)
     _Recordset* rows = nullptr;
     ASSERT_EQ(S_OK, ado::CreateInstance(CLSID_Recordset, IID__Recordset, reinterpret_cast<void**>(&rows)));
     server.script.recordset = rows;
+    server.script.askFor.insert(L"edit.exe");
 
     BSTR computer = Bstr(L"HOST"), user = Bstr(L"DOM\\ann"), process = Bstr(L"edit.exe"), title = Bstr(L"a - Edit");
     long needMore = -1;
@@ -52,7 +53,8 @@ TEST_F(RelayTest, ForwardsEveryCallWithItsArgumentsAndResults)
 
     SAFEARRAY* icon = SafeArrayCreateVector(VT_UI1, 0, 70);
     EXPECT_EQ(S_OK, relay->SendProcessInformation(process, title, icon));
-    EXPECT_EQ(70, server.script.iconElements);
+    ASSERT_EQ(1u, server.script.information.size());
+    EXPECT_EQ(70u, server.script.information[0].icon.size());
 
     SummaryActivityRequest activity = {};
     activity.ObjectType = ZorvaneProcess;
@@ -127,7 +129,7 @@ TEST_F(RelayTest, ARecordFaresByWhatBecameOfTheServersCall)
     for (const auto& c : cases) {
         const size_t objects = server.Count();
         const size_t calls = Calls().size();
-        server.script.results.assign(c.results.begin(), c.results.end());
+        server.script.results[L"ReportActivity"].assign(c.results.begin(), c.results.end());
         long needMore = -1;
         EXPECT_EQ(c.answer, relay->ReportActivity(39000, text, text, text, 1, 2, 3, text, &needMore))
             << std::hex << c.results[0];
@@ -184,7 +186,7 @@ TEST_F(RelayTest, AReconnectionDoesNotReleaseTheServerUnderARunningCall)
     HANDLE entered = server.script.entered;
     server.script.entered = nullptr;
 
-    server.script.results.push_back(RPC_E_SERVERFAULT);
+    server.script.results[L"ReportActivity"].push_back(RPC_E_SERVERFAULT);
     long needMore = 0;
     BSTR text = SysAllocString(L"x");
     EXPECT_EQ(ZV_E_SERVER_CALL_BROKEN, relay->ReportActivity(39000, text, text, text, 1, 2, 3, text, &needMore));

@@ -22,7 +22,7 @@ const DWORD kPatienceMs = 60000;
 
 std::wstring ServicePath()
 {
-    return OwnFolder() + L"zvservice.exe";
+    return GetProgramDirectory() + L"zvservice.exe";
 }
 
 DWORD RunService(const wchar_t* iSwitch)
@@ -38,11 +38,6 @@ std::wstring Value(HKEY iRoot, const std::wstring& iPath, const wchar_t* iName)
         ERROR_SUCCESS)
         return L"(missing)";
     return text;
-}
-
-bool WaitForState(SC_HANDLE iService, DWORD iState)
-{
-    return WaitUntil([&] { return ServiceState(iService) == iState; });
 }
 
 class ServiceModuleTest : public ::testing::Test {
@@ -74,8 +69,8 @@ protected:
         const std::wstring event = L"ZorvaneServiceTestServer" + std::to_wstring(iQuantum);
         HANDLE ready = CreateEventW(nullptr, TRUE, FALSE, event.c_str());
         m_Stops.push_back(CreateEventW(nullptr, TRUE, FALSE, (event + L"Stop").c_str()));
-        HANDLE process =
-            Launch(L"\"" + OwnFolder() + L"zvservice_fake_server.exe\" " + std::to_wstring(iQuantum) + L" " + event);
+        HANDLE process = Launch(L"\"" + GetProgramDirectory() + L"zvservice_fake_server.exe\" " +
+                                std::to_wstring(iQuantum) + L" " + event);
         EXPECT_NE(nullptr, process);
         HANDLE objects[] = {ready, process};
         EXPECT_EQ(WAIT_OBJECT_0, WaitForMultipleObjects(2, objects, FALSE, kPatienceMs));
@@ -160,7 +155,7 @@ TEST_F(ServiceModuleTest, TheRunningServiceRelaysAndEndsItsMonitorWhenStopped)
     service = OpenServiceW(manager.handle, kServiceName, SERVICE_ALL_ACCESS);
     ASSERT_NE(nullptr, service);
     ASSERT_TRUE(StartServiceW(service, 0, nullptr));
-    ASSERT_TRUE(WaitForState(service, SERVICE_RUNNING));
+    ASSERT_TRUE(WaitForServiceState(service, SERVICE_RUNNING));
 
     ASSERT_TRUE(WaitUntil([] { return StandInLaunches().size() == 1; }));
     const TLaunch launch = StandInLaunches()[0];
@@ -194,7 +189,7 @@ TEST_F(ServiceModuleTest, TheRunningServiceRelaysAndEndsItsMonitorWhenStopped)
 
     SERVICE_STATUS stop = {};
     ASSERT_TRUE(ControlService(service, SERVICE_CONTROL_STOP, &stop));
-    EXPECT_TRUE(WaitForState(service, SERVICE_STOPPED));
+    EXPECT_TRUE(WaitForServiceState(service, SERVICE_STOPPED));
     EXPECT_EQ(WAIT_OBJECT_0, WaitForSingleObject(monitor, kPatienceMs));
     DWORD code = ~0u;
     GetExitCodeProcess(monitor, &code);

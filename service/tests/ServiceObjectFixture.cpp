@@ -11,7 +11,7 @@ namespace {
 
 CAtlModule sModule;
 TFakeSessions sSessions;
-SmartPtr<TLogCapture> sLog;
+SmartPtr<TTextCollector> sLog;
 
 // The object of the test: the service's object on the fake sessions, whose log the test
 // reads from its first line after the configuration.
@@ -41,7 +41,11 @@ bool TFakeSessions::QueryUserToken(DWORD iSession, HANDLE* oToken)
     return OpenProcessToken(GetCurrentProcess(), TOKEN_ALL_ACCESS, oToken) != FALSE;
 }
 
-ServiceObjectTest::ServiceObjectTest() : sessions(sSessions) {}
+// The server's quantum differs from the monitor's first one.
+ServiceObjectTest::ServiceObjectTest() : sessions(sSessions)
+{
+    server.script.quantum = 42;
+}
 
 void ServiceObjectTest::SetUp()
 {
@@ -52,7 +56,7 @@ void ServiceObjectTest::SetUp()
 
 void ServiceObjectTest::NewLog()
 {
-    log = new TLogCapture();
+    log = new TTextCollector();
     sLog = log;
 }
 

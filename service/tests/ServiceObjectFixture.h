@@ -24,7 +24,6 @@ public:
     bool RegisterSessionNotification(HWND) override { return true; }
     void UnregisterSessionNotification(HWND) override {}
     DWORD GetRestartDelay() override { return 200; }
-    DWORD GetFirstStartDelay() override { return 0; }
 };
 
 class ServiceObjectTest : public ::testing::Test {
@@ -44,7 +43,7 @@ protected:
 
     TFakeSessions& sessions;
     TFakeServerFactory server;
-    SmartPtr<TLogCapture> log;
+    SmartPtr<TTextCollector> log;
     IClassFactory* factory = nullptr;
     IZorvane* relay = nullptr;
 

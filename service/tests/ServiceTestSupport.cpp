@@ -3,28 +3,16 @@
 #include <fstream>
 #include <sstream>
 
-void TLogCapture::Write(const char* iText, int iLength)
-{
-    std::lock_guard<std::mutex> guard(m_Lock);
-    m_Text.append(iText, iLength);
-}
-
-std::string TLogCapture::Text()
-{
-    std::lock_guard<std::mutex> guard(m_Lock);
-    return m_Text;
-}
-
 void ScriptStandIn(const std::string& iItems)
 {
-    DeleteFileW((OwnFolder() + L"launches.txt").c_str());
-    std::ofstream((OwnFolder() + L"standin.txt").c_str()) << iItems << "\n";
+    DeleteFileW((GetProgramDirectory() + L"launches.txt").c_str());
+    std::ofstream((GetProgramDirectory() + L"standin.txt").c_str()) << iItems << "\n";
 }
 
 std::vector<TLaunch> StandInLaunches()
 {
     std::vector<TLaunch> launches;
-    std::ifstream file((OwnFolder() + L"launches.txt").c_str());
+    std::ifstream file((GetProgramDirectory() + L"launches.txt").c_str());
     for (std::string line; std::getline(file, line);) {
         std::istringstream stream(line);
         TLaunch launch{};

@@ -2,25 +2,12 @@
 // What the service's tests share: the log as text and the stand-in monitor's files.
 #include "ProgramControl.h"
 
-#include <csl/TStreamWriter.h>
+#include <csl/tests/TextCollector.h>
 
 #include <windows.h>
 
-#include <mutex>
 #include <string>
 #include <vector>
-
-// Keeps what the debug log writes.
-class TLogCapture : public TStreamWriter {
-public:
-    void Write(const char* iText, int iLength) override;
-    std::string Text();
-    bool Contains(const std::string& iText) { return Text().find(iText) != std::string::npos; }
-
-private:
-    std::mutex m_Lock;
-    std::string m_Text;
-};
 
 struct TLaunch {
     DWORD processId;

@@ -7,6 +7,7 @@
 #include <csl/DbQuery/DbValueText.h>
 #include <csl/DbQuery/IDbQuery.h>
 #include <csl/EGeneric.h>
+#include <csl/SafeArrayElements.h>
 #include <csl/StringUtils.h>
 #include <csl/TDebugStream.h>
 #include <csl/TLockScope.h>
@@ -67,14 +68,6 @@ TBinding ObjectBinding(IUnknown* iObject)
     return NullBinding();
 }
 
-long ElementCount(SAFEARRAY* iArray)
-{
-    LONG lower = 0, upper = -1;
-    if (!iArray || FAILED(SafeArrayGetLBound(iArray, 1, &lower)) || FAILED(SafeArrayGetUBound(iArray, 1, &upper)))
-        return 0;
-    return upper - lower + 1;
-}
-
 TBinding BindingOf(const _variant_t& iValue)
 {
     switch (iValue.vt) {
@@ -94,7 +87,7 @@ TBinding BindingOf(const _variant_t& iValue)
     case VT_INT:
         return {adInteger, 4, iValue, 0, nullptr};
     case VT_ARRAY | VT_UI1:
-        return {adBinary, ElementCount(iValue.parray), iValue, 0, nullptr};
+        return {adBinary, SafeArrayElementCount(iValue.parray), iValue, 0, nullptr};
     case VT_UNKNOWN:
     case VT_DISPATCH:
         return ObjectBinding(iValue.punkVal);

@@ -4,32 +4,33 @@
 
 namespace ado {
 
-std::atomic<long> ClassFactory::locks_{0};
+std::atomic<long> ClassFactory::s_Locks{0};
 
-HRESULT ClassFactory::QueryInterface(REFIID iid, void** object)
+HRESULT ClassFactory::QueryInterface(REFIID iInterface, void** oObject)
 {
-    if (!object)
+    if (!oObject)
         return E_POINTER;
-    *object = iid == IID_IUnknown || iid == IID_IClassFactory ? static_cast<IClassFactory*>(this) : nullptr;
-    return *object ? S_OK : E_NOINTERFACE;
+    *oObject =
+        iInterface == IID_IUnknown || iInterface == IID_IClassFactory ? static_cast<IClassFactory*>(this) : nullptr;
+    return *oObject ? S_OK : E_NOINTERFACE;
 }
 
-HRESULT ClassFactory::CreateInstance(IUnknown* outer, REFIID iid, void** object)
+HRESULT ClassFactory::CreateInstance(IUnknown* iOuter, REFIID iInterface, void** oObject)
 {
-    if (!object)
+    if (!oObject)
         return E_POINTER;
-    *object = nullptr;
-    if (outer)
+    *oObject = nullptr;
+    if (iOuter)
         return CLASS_E_NOAGGREGATION;
-    return ado::CreateInstance(classId_, iid, object);
+    return ado::CreateInstance(m_ClassId, iInterface, oObject);
 }
 
-HRESULT ClassFactory::LockServer(BOOL lock)
+HRESULT ClassFactory::LockServer(BOOL iLock)
 {
-    if (lock) {
-        ++locks_;
+    if (iLock) {
+        ++s_Locks;
     } else {
-        --locks_;
+        --s_Locks;
     }
     return S_OK;
 }

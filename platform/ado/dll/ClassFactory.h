@@ -8,19 +8,19 @@ namespace ado {
 // The class object of one class of the DLL; it lives as long as the DLL.
 class ClassFactory : public IClassFactory {
 public:
-    explicit ClassFactory(REFCLSID classId) : classId_(classId) {}
+    explicit ClassFactory(REFCLSID iClassId) : m_ClassId(iClassId) {}
 
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override;
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iInterface, void** oObject) override;
     ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
     ULONG STDMETHODCALLTYPE Release() override { return 1; }
-    HRESULT STDMETHODCALLTYPE CreateInstance(IUnknown* outer, REFIID iid, void** object) override;
-    HRESULT STDMETHODCALLTYPE LockServer(BOOL lock) override;
+    HRESULT STDMETHODCALLTYPE CreateInstance(IUnknown* iOuter, REFIID iInterface, void** oObject) override;
+    HRESULT STDMETHODCALLTYPE LockServer(BOOL iLock) override;
 
-    static long Locks() { return locks_; }
+    static long Locks() { return s_Locks; }
 
 private:
-    CLSID classId_;
-    static std::atomic<long> locks_;
+    CLSID m_ClassId;
+    static std::atomic<long> s_Locks;
 };
 
 }  // namespace ado

@@ -5,37 +5,32 @@
 #include "ComObject.h"
 #include "PlatformAdo.h"
 
+#include <ModulePath.h>
+
 namespace {
 
 HMODULE g_module = nullptr;
 
-std::wstring ModulePath()
-{
-    wchar_t path[MAX_PATH];
-    DWORD length = GetModuleFileNameW(g_module, path, MAX_PATH);
-    return std::wstring(path, length);
-}
-
 }  // namespace
 
-extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, void*)
+extern "C" BOOL WINAPI DllMain(HINSTANCE iInstance, DWORD iReason, void*)
 {
-    if (reason == DLL_PROCESS_ATTACH) {
-        g_module = instance;
-        DisableThreadLibraryCalls(instance);
+    if (iReason == DLL_PROCESS_ATTACH) {
+        g_module = iInstance;
+        DisableThreadLibraryCalls(iInstance);
     }
     return TRUE;
 }
 
-STDAPI DllGetClassObject(REFCLSID classId, REFIID iid, void** object)
+STDAPI DllGetClassObject(REFCLSID iClassId, REFIID iInterface, void** oObject)
 {
-    if (!object)
+    if (!oObject)
         return E_POINTER;
-    *object = nullptr;
-    if (classId != CLSID_Recordset)
+    *oObject = nullptr;
+    if (iClassId != CLSID_Recordset)
         return CLASS_E_CLASSNOTAVAILABLE;
     static ado::ClassFactory factory(CLSID_Recordset);
-    return factory.QueryInterface(iid, object);
+    return factory.QueryInterface(iInterface, oObject);
 }
 
 STDAPI DllCanUnloadNow()
@@ -45,7 +40,7 @@ STDAPI DllCanUnloadNow()
 
 STDAPI DllRegisterServer()
 {
-    return ado::RegisterServer(ModulePath().c_str());
+    return ado::RegisterServer(ModuleFilePath(g_module).c_str());
 }
 
 STDAPI DllUnregisterServer()

@@ -12,11 +12,11 @@ constexpr SYSKIND kTypeLibKind = sizeof(void*) == 8 ? SYS_WIN64 : SYS_WIN32;
 
 // Creates a Connection, Command, Parameter or Recordset (CLSID_Connection, ...) in this
 // process, as CoCreateInstance would.
-HRESULT CreateInstance(REFCLSID classId, REFIID iid, void** object);
+HRESULT CreateInstance(REFCLSID iClassId, REFIID iInterface, void** oObject);
 
-// Registers the server DLL at dllPath (null: kServerDll beside the program): the Recordset
+// Registers the server DLL at iDllPath (null: kServerDll beside the program): the Recordset
 // class as InprocServer32 with ThreadingModel Both, and the type library it carries.
-HRESULT RegisterServer(const wchar_t* dllPath = nullptr);
+HRESULT RegisterServer(const wchar_t* iDllPath = nullptr);
 // Removes what RegisterServer wrote; what is already absent is no error.
 HRESULT UnregisterServer();
 

@@ -4,36 +4,36 @@
 
 namespace ado {
 
-AdoError::AdoError(HRESULT code, std::wstring text) : code_(code), text_(std::move(text))
+AdoError::AdoError(HRESULT iCode, std::wstring iText) : m_Code(iCode), m_Text(std::move(iText))
 {
-    narrow_.reserve(text_.size());
-    for (wchar_t c : text_)
-        narrow_ += c < 0x80 ? static_cast<char>(c) : '?';
+    m_Narrow.reserve(m_Text.size());
+    for (wchar_t c : m_Text)
+        m_Narrow += c < 0x80 ? static_cast<char>(c) : '?';
 }
 
-HRESULT ReportError(HRESULT code, const std::wstring& text, const wchar_t* source)
+HRESULT ReportError(HRESULT iCode, const std::wstring& iText, const wchar_t* iSource)
 {
     ComPtr<ICreateErrorInfo> create;
     if (SUCCEEDED(CreateErrorInfo(&create))) {
-        create->SetDescription(const_cast<wchar_t*>(text.c_str()));
-        create->SetSource(const_cast<wchar_t*>(source));
+        create->SetDescription(const_cast<wchar_t*>(iText.c_str()));
+        create->SetSource(const_cast<wchar_t*>(iSource));
         ComPtr<IErrorInfo> info;
         if (SUCCEEDED(create.As(&info)))
             SetErrorInfo(0, info.Get());
     }
-    return code;
+    return iCode;
 }
 
-void CheckPointer(const void* pointer)
+void CheckPointer(const void* iPointer)
 {
-    if (!pointer)
+    if (!iPointer)
         throw AdoError(E_POINTER, L"A required pointer argument is null");
 }
 
-void CheckResult(HRESULT hr, const wchar_t* what)
+void CheckResult(HRESULT iHr, const wchar_t* iWhat)
 {
-    if (FAILED(hr))
-        throw AdoError(hr, what);
+    if (FAILED(iHr))
+        throw AdoError(iHr, iWhat);
 }
 
 }  // namespace ado

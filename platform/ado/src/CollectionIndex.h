@@ -6,8 +6,8 @@
 
 namespace ado {
 
-// The position an Item index names: a number (zero-based) or a name, which findByName looks
+// The position an Item index names: a number (zero-based) or a name, which iFindByName looks
 // up (-1 when absent). Throws adErrItemNotFound for anything outside the collection.
-size_t ResolveIndex(const VARIANT& index, size_t count, const std::function<long(const std::wstring&)>& findByName);
+size_t ResolveIndex(const VARIANT& iIndex, size_t iCount, const std::function<long(const std::wstring&)>& iFindByName);
 
 }  // namespace ado

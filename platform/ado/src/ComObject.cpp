@@ -8,12 +8,12 @@ std::atomic<long>& LiveObjects()
     return count;
 }
 
-HRESULT LoadTypeInfo(REFIID iid, ITypeInfo** info)
+HRESULT LoadTypeInfo(REFIID iInterface, ITypeInfo** oInfo)
 {
     // Loaded per call: the automation library keeps loaded type libraries cached itself.
     ComPtr<ITypeLib> library;
     HRESULT hr = LoadRegTypeLib(LIBID_PlatformADO, 1, 0, 0x409, &library);
-    return FAILED(hr) ? hr : library->GetTypeInfoOfGuid(iid, info);
+    return FAILED(hr) ? hr : library->GetTypeInfoOfGuid(iInterface, oInfo);
 }
 
 }  // namespace ado

@@ -16,7 +16,7 @@ using ComPtr = Microsoft::WRL::ComPtr<T>;
 std::atomic<long>& LiveObjects();
 
 // The type information of one interface of the registered type library.
-HRESULT LoadTypeInfo(REFIID iid, ITypeInfo** info);
+HRESULT LoadTypeInfo(REFIID iInterface, ITypeInfo** oInfo);
 
 // Reference counting, QueryInterface, IDispatch from the type library and ISupportErrorInfo
 // for an object with one dual interface and, optionally, further plain interfaces.
@@ -26,90 +26,90 @@ public:
     DispatchObject(const DispatchObject&) = delete;
     DispatchObject& operator=(const DispatchObject&) = delete;
 
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** out) override
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iInterface, void** oObject) override
     {
-        if (!out)
+        if (!oObject)
             return E_POINTER;
-        *out = nullptr;
-        if (riid == IID_IUnknown || riid == IID_IDispatch || riid == __uuidof(Interface)) {
-            *out = static_cast<Interface*>(this);
-        } else if (riid == IID_ISupportErrorInfo) {
-            *out = static_cast<ISupportErrorInfo*>(this);
+        *oObject = nullptr;
+        if (iInterface == IID_IUnknown || iInterface == IID_IDispatch || iInterface == __uuidof(Interface)) {
+            *oObject = static_cast<Interface*>(this);
+        } else if (iInterface == IID_ISupportErrorInfo) {
+            *oObject = static_cast<ISupportErrorInfo*>(this);
         } else {
-            static_cast<void>((Offer<Extra>(riid, out) || ...));
+            static_cast<void>((Offer<Extra>(iInterface, oObject) || ...));
         }
-        if (!*out)
+        if (!*oObject)
             return E_NOINTERFACE;
         AddRef();
         return S_OK;
     }
-    ULONG STDMETHODCALLTYPE AddRef() override { return ++references_; }
+    ULONG STDMETHODCALLTYPE AddRef() override { return ++m_References; }
     ULONG STDMETHODCALLTYPE Release() override
     {
-        ULONG left = --references_;
+        ULONG left = --m_References;
         if (left == 0)
             delete this;
         return left;
     }
 
-    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override
+    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* oCount) override
     {
-        if (!count)
+        if (!oCount)
             return E_POINTER;
-        *count = 1;
+        *oCount = 1;
         return S_OK;
     }
-    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT index, LCID, ITypeInfo** info) override
+    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT iIndex, LCID, ITypeInfo** oInfo) override
     {
-        if (!info)
+        if (!oInfo)
             return E_POINTER;
-        *info = nullptr;
-        return index == 0 ? LoadTypeInfo(__uuidof(Interface), info) : DISP_E_BADINDEX;
+        *oInfo = nullptr;
+        return iIndex == 0 ? LoadTypeInfo(__uuidof(Interface), oInfo) : DISP_E_BADINDEX;
     }
-    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID, DISPID* ids) override
+    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR* iNames, UINT iCount, LCID, DISPID* oIds) override
     {
         ComPtr<ITypeInfo> info;
         HRESULT hr = LoadTypeInfo(__uuidof(Interface), &info);
-        return FAILED(hr) ? hr : info->GetIDsOfNames(names, count, ids);
+        return FAILED(hr) ? hr : info->GetIDsOfNames(iNames, iCount, oIds);
     }
-    HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* params, VARIANT* result,
-                                     EXCEPINFO* exception, UINT* argumentError) override
+    HRESULT STDMETHODCALLTYPE Invoke(DISPID iId, REFIID, LCID, WORD iFlags, DISPPARAMS* iParams, VARIANT* oResult,
+                                     EXCEPINFO* oException, UINT* oArgumentError) override
     {
         ComPtr<ITypeInfo> info;
         HRESULT hr = LoadTypeInfo(__uuidof(Interface), &info);
         if (FAILED(hr))
             return hr;
-        return info->Invoke(static_cast<Interface*>(this), id, flags, params, result, exception, argumentError);
+        return info->Invoke(static_cast<Interface*>(this), iId, iFlags, iParams, oResult, oException, oArgumentError);
     }
 
-    HRESULT STDMETHODCALLTYPE InterfaceSupportsErrorInfo(REFIID riid) override
+    HRESULT STDMETHODCALLTYPE InterfaceSupportsErrorInfo(REFIID iInterface) override
     {
-        return riid == __uuidof(Interface) ? S_OK : S_FALSE;
+        return iInterface == __uuidof(Interface) ? S_OK : S_FALSE;
     }
 
 protected:
     DispatchObject() { ++LiveObjects(); }
 
     template <class Offered>
-    bool Offer(REFIID riid, void** out)
+    bool Offer(REFIID iInterface, void** oObject)
     {
-        if (riid != __uuidof(Offered))
+        if (iInterface != __uuidof(Offered))
             return false;
-        *out = static_cast<Offered*>(this);
+        *oObject = static_cast<Offered*>(this);
         return true;
     }
     virtual ~DispatchObject() { --LiveObjects(); }
 
 private:
-    std::atomic<ULONG> references_{1};
+    std::atomic<ULONG> m_References{1};
 };
 
 // A new object that the returned pointer owns (objects start with one reference).
 template <class T, class... Args>
-ComPtr<T> Make(Args&&... args)
+ComPtr<T> Make(Args&&... iArgs)
 {
     ComPtr<T> object;
-    object.Attach(new T(std::forward<Args>(args)...));
+    object.Attach(new T(std::forward<Args>(iArgs)...));
     return object;
 }
 

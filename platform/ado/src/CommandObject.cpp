@@ -7,104 +7,104 @@ namespace {
 
 constexpr const wchar_t* kSource = L"PlatformADO.Command";
 
-BoundValue ValueOf(_Parameter* parameter)
+BoundValue ValueOf(_Parameter* iParameter)
 {
     BoundValue bound;
-    CheckResult(parameter->get_Type(&bound.type), L"Cannot read a parameter's type");
-    CheckResult(parameter->get_Value(bound.value.Receive()), L"Cannot read a parameter's value");
+    CheckResult(iParameter->get_Type(&bound.Type), L"Cannot read a parameter's type");
+    CheckResult(iParameter->get_Value(bound.Value.Receive()), L"Cannot read a parameter's value");
     return bound;
 }
 
 }  // namespace
 
-CommandObject::CommandObject() : parameters_(Make<ParametersCollection>()) {}
+CommandObject::CommandObject() : m_Parameters(Make<ParametersCollection>()) {}
 
-HRESULT CommandObject::get_ActiveConnection(_Connection** connection)
+HRESULT CommandObject::get_ActiveConnection(_Connection** oConnection)
 {
     return Guard(kSource, [&] {
-        CheckPointer(connection);
-        connection_.CopyTo(connection);
+        CheckPointer(oConnection);
+        m_Connection.CopyTo(oConnection);
     });
 }
 
-HRESULT CommandObject::putref_ActiveConnection(_Connection* connection)
+HRESULT CommandObject::putref_ActiveConnection(_Connection* iConnection)
 {
-    connection_ = connection;
+    m_Connection = iConnection;
     return S_OK;
 }
 
-HRESULT CommandObject::get_CommandText(BSTR* text)
+HRESULT CommandObject::get_CommandText(BSTR* oText)
 {
     return Guard(kSource, [&] {
-        CheckPointer(text);
-        *text = MakeBstr(text_);
+        CheckPointer(oText);
+        *oText = MakeBstr(m_Text);
     });
 }
 
-HRESULT CommandObject::put_CommandText(BSTR text)
+HRESULT CommandObject::put_CommandText(BSTR iText)
 {
-    return Guard(kSource, [&] { text_ = FromBstr(text); });
+    return Guard(kSource, [&] { m_Text = FromBstr(iText); });
 }
 
-HRESULT CommandObject::get_CommandType(CommandTypeEnum* type)
+HRESULT CommandObject::get_CommandType(CommandTypeEnum* oType)
 {
     return Guard(kSource, [&] {
-        CheckPointer(type);
-        *type = type_;
+        CheckPointer(oType);
+        *oType = m_Type;
     });
 }
 
-HRESULT CommandObject::put_CommandType(CommandTypeEnum type)
+HRESULT CommandObject::put_CommandType(CommandTypeEnum iType)
 {
     return Guard(kSource, [&] {
-        if (type != adCmdText && type != adCmdUnspecified) {
+        if (iType != adCmdText && iType != adCmdUnspecified) {
             throw AdoError(adErrFeatureNotAvailable,
-                           L"Only SQL text commands are supported, not command type " + std::to_wstring(type));
+                           L"Only SQL text commands are supported, not command type " + std::to_wstring(iType));
         }
-        type_ = type;
+        m_Type = iType;
     });
 }
 
-HRESULT CommandObject::get_Parameters(Parameters** parameters)
+HRESULT CommandObject::get_Parameters(Parameters** oParameters)
 {
     return Guard(kSource, [&] {
-        CheckPointer(parameters);
-        ComPtr<ParametersCollection>(parameters_).CopyTo(parameters);
+        CheckPointer(oParameters);
+        ComPtr<ParametersCollection>(m_Parameters).CopyTo(oParameters);
     });
 }
 
-HRESULT CommandObject::CreateParameter(BSTR name, DataTypeEnum type, ParameterDirectionEnum direction, long size,
-                                       VARIANT value, _Parameter** parameter)
+HRESULT CommandObject::CreateParameter(BSTR iName, DataTypeEnum iType, ParameterDirectionEnum iDirection, long iSize,
+                                       VARIANT iValue, _Parameter** oParameter)
 {
     return Guard(kSource, [&] {
-        CheckPointer(parameter);
-        *parameter = nullptr;
+        CheckPointer(oParameter);
+        *oParameter = nullptr;
         ComPtr<ParameterObject> created = Make<ParameterObject>();
-        CheckResult(created->put_Name(name), L"Cannot name the parameter");
-        CheckResult(created->put_Type(type), L"Cannot set the parameter's type");
-        CheckResult(created->put_Direction(direction), L"Cannot set the parameter's direction");
-        CheckResult(created->put_Size(size), L"Cannot set the parameter's size");
-        CheckResult(created->put_Value(value), L"Cannot set the parameter's value");
-        *parameter = created.Detach();
+        CheckResult(created->put_Name(iName), L"Cannot name the parameter");
+        CheckResult(created->put_Type(iType), L"Cannot set the parameter's type");
+        CheckResult(created->put_Direction(iDirection), L"Cannot set the parameter's direction");
+        CheckResult(created->put_Size(iSize), L"Cannot set the parameter's size");
+        CheckResult(created->put_Value(iValue), L"Cannot set the parameter's value");
+        *oParameter = created.Detach();
     });
 }
 
-HRESULT CommandObject::Execute(VARIANT* recordsAffected, VARIANT* parameters, long options, _Recordset** recordset)
+HRESULT CommandObject::Execute(VARIANT* oRecordsAffected, VARIANT* iParameters, long iOptions, _Recordset** oRecordset)
 {
     return Guard(kSource, [&] {
-        if (parameters && parameters->vt != VT_EMPTY && parameters->vt != VT_ERROR && parameters->vt != VT_NULL) {
+        if (iParameters && iParameters->vt != VT_EMPTY && iParameters->vt != VT_ERROR && iParameters->vt != VT_NULL) {
             throw AdoError(adErrFeatureNotAvailable, L"Parameter values are taken from the Parameters collection only");
         }
-        auto* connection = dynamic_cast<ConnectionObject*>(connection_.Get());
+        auto* connection = dynamic_cast<ConnectionObject*>(m_Connection.Get());
         if (!connection) {
             throw AdoError(adErrInvalidConnection,
-                           connection_ ? L"The active connection is not a connection of these objects"
-                                       : L"The command has no active connection");
+                           m_Connection ? L"The active connection is not a connection of these objects"
+                                        : L"The command has no active connection");
         }
         std::vector<BoundValue> values;
-        for (const ComPtr<_Parameter>& item : parameters_->Items())
+        for (const ComPtr<_Parameter>& item : m_Parameters->Items())
             values.push_back(ValueOf(item.Get()));
-        connection->ExecuteStatement(text_, values, options, recordsAffected, recordset);
+        connection->ExecuteStatement(m_Text, values, iOptions, oRecordsAffected, oRecordset);
     });
 }
 

@@ -12,23 +12,23 @@ class CommandObject : public DispatchObject<_Command> {
 public:
     CommandObject();
 
-    HRESULT STDMETHODCALLTYPE get_ActiveConnection(_Connection** connection) override;
-    HRESULT STDMETHODCALLTYPE putref_ActiveConnection(_Connection* connection) override;
-    HRESULT STDMETHODCALLTYPE get_CommandText(BSTR* text) override;
-    HRESULT STDMETHODCALLTYPE put_CommandText(BSTR text) override;
-    HRESULT STDMETHODCALLTYPE get_CommandType(CommandTypeEnum* type) override;
-    HRESULT STDMETHODCALLTYPE put_CommandType(CommandTypeEnum type) override;
-    HRESULT STDMETHODCALLTYPE get_Parameters(Parameters** parameters) override;
-    HRESULT STDMETHODCALLTYPE CreateParameter(BSTR name, DataTypeEnum type, ParameterDirectionEnum direction, long size,
-                                              VARIANT value, _Parameter** parameter) override;
-    HRESULT STDMETHODCALLTYPE Execute(VARIANT* recordsAffected, VARIANT* parameters, long options,
-                                      _Recordset** recordset) override;
+    HRESULT STDMETHODCALLTYPE get_ActiveConnection(_Connection** oConnection) override;
+    HRESULT STDMETHODCALLTYPE putref_ActiveConnection(_Connection* iConnection) override;
+    HRESULT STDMETHODCALLTYPE get_CommandText(BSTR* oText) override;
+    HRESULT STDMETHODCALLTYPE put_CommandText(BSTR iText) override;
+    HRESULT STDMETHODCALLTYPE get_CommandType(CommandTypeEnum* oType) override;
+    HRESULT STDMETHODCALLTYPE put_CommandType(CommandTypeEnum iType) override;
+    HRESULT STDMETHODCALLTYPE get_Parameters(Parameters** oParameters) override;
+    HRESULT STDMETHODCALLTYPE CreateParameter(BSTR iName, DataTypeEnum iType, ParameterDirectionEnum iDirection,
+                                              long iSize, VARIANT iValue, _Parameter** oParameter) override;
+    HRESULT STDMETHODCALLTYPE Execute(VARIANT* oRecordsAffected, VARIANT* iParameters, long iOptions,
+                                      _Recordset** oRecordset) override;
 
 private:
-    ComPtr<_Connection> connection_;
-    std::wstring text_;
-    CommandTypeEnum type_ = adCmdText;
-    ComPtr<ParametersCollection> parameters_;
+    ComPtr<_Connection> m_Connection;
+    std::wstring m_Text;
+    CommandTypeEnum m_Type = adCmdText;
+    ComPtr<ParametersCollection> m_Parameters;
 };
 
 }  // namespace ado

@@ -13,65 +13,65 @@ constexpr long kCommandKindBits = 0x30F;
 constexpr long kAsynchronousBits = 0x70;
 
 // True when the options ask for the rows; throws for options that are not supported.
-bool WantsRecords(long options)
+bool WantsRecords(long iOptions)
 {
-    if (options == adOptionUnspecified)
+    if (iOptions == adOptionUnspecified)
         return true;
-    long kind = options & kCommandKindBits;
-    long unknown = options & ~(kCommandKindBits | kAsynchronousBits | adExecuteNoRecords);
-    if ((kind != 0 && kind != adCmdText) || (options & kAsynchronousBits) || unknown) {
+    long kind = iOptions & kCommandKindBits;
+    long unknown = iOptions & ~(kCommandKindBits | kAsynchronousBits | adExecuteNoRecords);
+    if ((kind != 0 && kind != adCmdText) || (iOptions & kAsynchronousBits) || unknown) {
         throw AdoError(adErrFeatureNotAvailable,
-                       L"The options " + std::to_wstring(options) +
+                       L"The options " + std::to_wstring(iOptions) +
                            L" are not supported: only SQL text (adCmdText), optionally with "
                            L"adExecuteNoRecords, runs synchronously");
     }
-    return (options & adExecuteNoRecords) == 0;
+    return (iOptions & adExecuteNoRecords) == 0;
 }
 
 }  // namespace
 
-HRESULT ConnectionObject::get_CursorLocation(CursorLocationEnum* location)
+HRESULT ConnectionObject::get_CursorLocation(CursorLocationEnum* oLocation)
 {
     return Guard(kSource, [&] {
-        CheckPointer(location);
-        *location = location_;
+        CheckPointer(oLocation);
+        *oLocation = m_Location;
     });
 }
 
-HRESULT ConnectionObject::put_CursorLocation(CursorLocationEnum location)
+HRESULT ConnectionObject::put_CursorLocation(CursorLocationEnum iLocation)
 {
     return Guard(kSource, [&] {
-        if (location < adUseNone || location > adUseClient) {
+        if (iLocation < adUseNone || iLocation > adUseClient) {
             throw AdoError(adErrInvalidArgument,
-                           L"The cursor location " + std::to_wstring(location) + L" is not valid");
+                           L"The cursor location " + std::to_wstring(iLocation) + L" is not valid");
         }
-        location_ = location;
+        m_Location = iLocation;
     });
 }
 
-HRESULT ConnectionObject::get_State(long* state)
+HRESULT ConnectionObject::get_State(long* oState)
 {
     return Guard(kSource, [&] {
-        CheckPointer(state);
-        *state = odbc_ ? adStateOpen : adStateClosed;
+        CheckPointer(oState);
+        *oState = m_Odbc ? adStateOpen : adStateClosed;
     });
 }
 
-HRESULT ConnectionObject::Open(BSTR connectionString, BSTR user, BSTR password, long options)
+HRESULT ConnectionObject::Open(BSTR iConnectionString, BSTR iUser, BSTR iPassword, long iOptions)
 {
     return Guard(kSource, [&] {
-        errors_.clear();
-        if (odbc_)
+        m_Errors.clear();
+        if (m_Odbc)
             throw AdoError(adErrObjectOpen, L"The connection is already open");
-        if (options != adConnectUnspecified && options != 0) {
+        if (iOptions != adConnectUnspecified && iOptions != 0) {
             throw AdoError(adErrFeatureNotAvailable, L"Only synchronous connecting is supported");
         }
         std::wstring odbcString = ToOdbcConnectionString(
-            {FromBstr(connectionString), FromBstr(user), FromBstr(password)}, ResolveDatabaseFile);
+            {FromBstr(iConnectionString), FromBstr(iUser), FromBstr(iPassword)}, ResolveDatabaseFile);
         try {
-            odbc_ = std::make_unique<OdbcConnection>(odbcString);
+            m_Odbc = std::make_unique<OdbcConnection>(odbcString);
         } catch (const OdbcFailure& failure) {
-            errors_ = failure.Records();
+            m_Errors = failure.Records();
             throw;
         }
     });
@@ -80,19 +80,19 @@ HRESULT ConnectionObject::Open(BSTR connectionString, BSTR user, BSTR password, 
 HRESULT ConnectionObject::Close()
 {
     return Guard(kSource, [&] {
-        errors_.clear();
-        if (!odbc_)
+        m_Errors.clear();
+        if (!m_Odbc)
             throw AdoError(adErrObjectClosed, L"The connection is already closed");
-        odbc_.reset();
+        m_Odbc.reset();
     });
 }
 
-HRESULT ConnectionObject::BeginTrans(long* level)
+HRESULT ConnectionObject::BeginTrans(long* oLevel)
 {
     return Guard(kSource, [&] {
         long newLevel = OnDriver([](OdbcConnection& odbc) { return odbc.BeginTransaction(); });
-        if (level)
-            *level = newLevel;
+        if (oLevel)
+            *oLevel = newLevel;
     });
 }
 
@@ -106,38 +106,39 @@ HRESULT ConnectionObject::RollbackTrans()
     return Guard(kSource, [&] { OnDriver([](OdbcConnection& odbc) { odbc.RollbackTransaction(); }); });
 }
 
-HRESULT ConnectionObject::Execute(BSTR commandText, VARIANT* recordsAffected, long options, _Recordset** recordset)
+HRESULT ConnectionObject::Execute(BSTR iCommandText, VARIANT* oRecordsAffected, long iOptions, _Recordset** oRecordset)
 {
-    return Guard(kSource, [&] { ExecuteStatement(FromBstr(commandText), {}, options, recordsAffected, recordset); });
+    return Guard(kSource,
+                 [&] { ExecuteStatement(FromBstr(iCommandText), {}, iOptions, oRecordsAffected, oRecordset); });
 }
 
-HRESULT ConnectionObject::get_Errors(Errors** errors)
+HRESULT ConnectionObject::get_Errors(Errors** oErrors)
 {
     return Guard(kSource, [&] {
-        CheckPointer(errors);
-        *errors = Make<ErrorsCollection>(errors_).Detach();
+        CheckPointer(oErrors);
+        *oErrors = Make<ErrorsCollection>(m_Errors).Detach();
     });
 }
 
-void ConnectionObject::ExecuteStatement(const std::wstring& sql, const std::vector<BoundValue>& parameters,
-                                        long options, VARIANT* recordsAffected, _Recordset** recordset)
+void ConnectionObject::ExecuteStatement(const std::wstring& iSql, const std::vector<BoundValue>& iParameters,
+                                        long iOptions, VARIANT* oRecordsAffected, _Recordset** oRecordset)
 {
-    if (recordset)
-        *recordset = nullptr;
-    bool wantsRecords = WantsRecords(options);
-    if (sql.empty())
+    if (oRecordset)
+        *oRecordset = nullptr;
+    bool wantsRecords = WantsRecords(iOptions);
+    if (iSql.empty())
         throw AdoError(adErrInvalidArgument, L"The command text is empty");
     StatementResult result =
-        OnDriver([&](OdbcConnection& odbc) { return odbc.Execute(sql, parameters, wantsRecords); });
-    if (recordsAffected) {
-        VariantInit(recordsAffected);
-        recordsAffected->vt = VT_I4;
-        recordsAffected->lVal = result.recordsAffected;
+        OnDriver([&](OdbcConnection& odbc) { return odbc.Execute(iSql, iParameters, wantsRecords); });
+    if (oRecordsAffected) {
+        VariantInit(oRecordsAffected);
+        oRecordsAffected->vt = VT_I4;
+        oRecordsAffected->lVal = result.RecordsAffected;
     }
-    if (wantsRecords && recordset) {
+    if (wantsRecords && oRecordset) {
         ComPtr<RecordsetObject> rows = Make<RecordsetObject>();
-        rows->Load({result.table, std::wstring(), 0});
-        *recordset = rows.Detach();
+        rows->Load({result.Table, std::wstring(), 0});
+        *oRecordset = rows.Detach();
     }
 }
 

@@ -11,42 +11,42 @@ namespace ado {
 // last operation that reached the driver.
 class ConnectionObject : public DispatchObject<_Connection> {
 public:
-    HRESULT STDMETHODCALLTYPE get_CursorLocation(CursorLocationEnum* location) override;
-    HRESULT STDMETHODCALLTYPE put_CursorLocation(CursorLocationEnum location) override;
-    HRESULT STDMETHODCALLTYPE get_State(long* state) override;
-    HRESULT STDMETHODCALLTYPE Open(BSTR connectionString, BSTR user, BSTR password, long options) override;
+    HRESULT STDMETHODCALLTYPE get_CursorLocation(CursorLocationEnum* oLocation) override;
+    HRESULT STDMETHODCALLTYPE put_CursorLocation(CursorLocationEnum iLocation) override;
+    HRESULT STDMETHODCALLTYPE get_State(long* oState) override;
+    HRESULT STDMETHODCALLTYPE Open(BSTR iConnectionString, BSTR iUser, BSTR iPassword, long iOptions) override;
     HRESULT STDMETHODCALLTYPE Close() override;
-    HRESULT STDMETHODCALLTYPE BeginTrans(long* level) override;
+    HRESULT STDMETHODCALLTYPE BeginTrans(long* oLevel) override;
     HRESULT STDMETHODCALLTYPE CommitTrans() override;
     HRESULT STDMETHODCALLTYPE RollbackTrans() override;
-    HRESULT STDMETHODCALLTYPE Execute(BSTR commandText, VARIANT* recordsAffected, long options,
-                                      _Recordset** recordset) override;
-    HRESULT STDMETHODCALLTYPE get_Errors(Errors** errors) override;
+    HRESULT STDMETHODCALLTYPE Execute(BSTR iCommandText, VARIANT* oRecordsAffected, long iOptions,
+                                      _Recordset** oRecordset) override;
+    HRESULT STDMETHODCALLTYPE get_Errors(Errors** oErrors) override;
 
     // Runs a statement for this connection or a command on it. The options are adCmdText or
     // adCmdUnspecified, optionally with adExecuteNoRecords, which returns no recordset.
-    void ExecuteStatement(const std::wstring& sql, const std::vector<BoundValue>& parameters, long options,
-                          VARIANT* recordsAffected, _Recordset** recordset);
+    void ExecuteStatement(const std::wstring& iSql, const std::vector<BoundValue>& iParameters, long iOptions,
+                          VARIANT* oRecordsAffected, _Recordset** oRecordset);
 
 private:
     // Runs one step on the open connection, keeping the driver's diagnostics if it fails.
     template <class Step>
-    auto OnDriver(Step&& step)
+    auto OnDriver(Step&& iStep)
     {
-        errors_.clear();
-        if (!odbc_)
+        m_Errors.clear();
+        if (!m_Odbc)
             throw AdoError(adErrObjectClosed, L"The connection is closed");
         try {
-            return step(*odbc_);
+            return iStep(*m_Odbc);
         } catch (const OdbcFailure& failure) {
-            errors_ = failure.Records();
+            m_Errors = failure.Records();
             throw;
         }
     }
 
-    CursorLocationEnum location_ = adUseServer;
-    std::unique_ptr<OdbcConnection> odbc_;
-    std::vector<ErrorRecord> errors_;
+    CursorLocationEnum m_Location = adUseServer;
+    std::unique_ptr<OdbcConnection> m_Odbc;
+    std::vector<ErrorRecord> m_Errors;
 };
 
 }  // namespace ado

@@ -7,97 +7,99 @@
 
 #include "AdoError.h"
 
+#include <ModulePath.h>
+
 namespace ado {
 namespace {
 
 struct Item {
-    std::wstring name;
-    std::wstring value;
+    std::wstring Name;
+    std::wstring Value;
 };
 
-std::wstring Trim(const std::wstring& text)
+std::wstring Trim(const std::wstring& iText)
 {
-    size_t first = text.find_first_not_of(L" \t");
+    size_t first = iText.find_first_not_of(L" \t");
     if (first == std::wstring::npos)
         return std::wstring();
-    size_t last = text.find_last_not_of(L" \t");
-    return text.substr(first, last - first + 1);
+    size_t last = iText.find_last_not_of(L" \t");
+    return iText.substr(first, last - first + 1);
 }
 
-std::wstring Upper(std::wstring text)
+std::wstring Upper(std::wstring iText)
 {
-    for (wchar_t& c : text)
+    for (wchar_t& c : iText)
         c = static_cast<wchar_t>(std::towupper(c));
-    return text;
+    return iText;
 }
 
 // The value that starts at "at", up to the ";" that ends its item; "at" moves past that ";". A
 // value in single or double quotes may hold ";" (a doubled quote stands for one quote).
-std::wstring ReadValue(const std::wstring& text, size_t& at)
+std::wstring ReadValue(const std::wstring& iText, size_t& ioAt)
 {
-    const size_t start = text.find_first_not_of(L" \t", at);
-    const bool quoted = start != std::wstring::npos && (text[start] == L'"' || text[start] == L'\'');
-    size_t end = at;
+    const size_t start = iText.find_first_not_of(L" \t", ioAt);
+    const bool quoted = start != std::wstring::npos && (iText[start] == L'"' || iText[start] == L'\'');
+    size_t end = ioAt;
     std::wstring value;
     if (quoted) {
-        const wchar_t quote = text[start];
-        for (end = start + 1; end < text.size(); ++end) {
-            if (text[end] == quote && (end + 1 == text.size() || text[end + 1] != quote))
+        const wchar_t quote = iText[start];
+        for (end = start + 1; end < iText.size(); ++end) {
+            if (iText[end] == quote && (end + 1 == iText.size() || iText[end + 1] != quote))
                 break;
-            if (text[end] == quote)
+            if (iText[end] == quote)
                 ++end;
-            value += text[end];
+            value += iText[end];
         }
     }
-    end = text.find(L';', end);
+    end = iText.find(L';', end);
     if (end == std::wstring::npos)
-        end = text.size();
+        end = iText.size();
     if (!quoted)
-        value = Trim(text.substr(at, end - at));
-    at = end + 1;
+        value = Trim(iText.substr(ioAt, end - ioAt));
+    ioAt = end + 1;
     return value;
 }
 
-std::vector<Item> Split(const std::wstring& text)
+std::vector<Item> Split(const std::wstring& iText)
 {
     std::vector<Item> items;
     size_t at = 0;
-    while (at < text.size()) {
-        size_t end = text.find_first_of(L";=", at);
+    while (at < iText.size()) {
+        size_t end = iText.find_first_of(L";=", at);
         if (end == std::wstring::npos)
-            end = text.size();
-        const std::wstring name = Trim(text.substr(at, end - at));
+            end = iText.size();
+        const std::wstring name = Trim(iText.substr(at, end - at));
         at = end + 1;
-        if (end < text.size() && text[end] == L'=')
-            items.push_back({name, ReadValue(text, at)});
+        if (end < iText.size() && iText[end] == L'=')
+            items.push_back({name, ReadValue(iText, at)});
         else if (!name.empty())
             items.push_back({name, std::wstring()});
     }
     return items;
 }
 
-const Item* Find(const std::vector<Item>& items, const wchar_t* name)
+const Item* Find(const std::vector<Item>& iItems, const wchar_t* iName)
 {
-    for (const Item& item : items) {
-        if (_wcsicmp(item.name.c_str(), name) == 0)
+    for (const Item& item : iItems) {
+        if (_wcsicmp(item.Name.c_str(), iName) == 0)
             return &item;
     }
     return nullptr;
 }
 
-std::wstring ValueOf(const std::vector<Item>& items, const wchar_t* name)
+std::wstring ValueOf(const std::vector<Item>& iItems, const wchar_t* iName)
 {
-    const Item* item = Find(items, name);
-    return item ? item->value : std::wstring();
+    const Item* item = Find(iItems, iName);
+    return item ? item->Value : std::wstring();
 }
 
 // Items of the provider string that an ODBC driver does not know; the rest go through.
-bool IsProviderItem(const std::wstring& name)
+bool IsProviderItem(const std::wstring& iName)
 {
     static const wchar_t* const kNames[] = {L"Provider", L"Data Source",         L"Initial Catalog",      L"User ID",
                                             L"Password", L"Integrated Security", L"Persist Security Info"};
     for (const wchar_t* known : kNames) {
-        if (_wcsicmp(name.c_str(), known) == 0)
+        if (_wcsicmp(iName.c_str(), known) == 0)
             return true;
     }
     return false;
@@ -105,12 +107,12 @@ bool IsProviderItem(const std::wstring& name)
 
 // A value as an ODBC attribute: in braces (closing braces doubled) when it holds a separator, a
 // brace or outer blanks, so that a password such as "a;b" cannot end its attribute early.
-std::wstring AttributeValue(const std::wstring& value)
+std::wstring AttributeValue(const std::wstring& iValue)
 {
-    if (value.find_first_of(L";{}") == std::wstring::npos && Trim(value) == value)
-        return value;
+    if (iValue.find_first_of(L";{}") == std::wstring::npos && Trim(iValue) == iValue)
+        return iValue;
     std::wstring braced = L"{";
-    for (wchar_t c : value) {
+    for (wchar_t c : iValue) {
         braced += c;
         if (c == L'}')
             braced += L'}';
@@ -120,12 +122,12 @@ std::wstring AttributeValue(const std::wstring& value)
 
 // The SQLite driver reads its Database attribute up to the next ";" and knows no braces; a path
 // that holds a ";" goes as a SQLite URI instead, whose percent escapes carry any character.
-std::wstring SqliteDatabase(const std::wstring& path)
+std::wstring SqliteDatabase(const std::wstring& iPath)
 {
-    if (path.find(L';') == std::wstring::npos)
-        return path;
+    if (iPath.find(L';') == std::wstring::npos)
+        return iPath;
     std::wstring uri = L"file:";
-    for (wchar_t c : path) {
+    for (wchar_t c : iPath) {
         if (c == L';' || c == L'%' || c == L'?' || c == L'#') {
             wchar_t escape[4];
             swprintf(escape, 4, L"%%%02X", static_cast<unsigned>(c));
@@ -137,10 +139,10 @@ std::wstring SqliteDatabase(const std::wstring& path)
     return uri;
 }
 
-std::wstring Credentials(const std::vector<Item>& items, const ConnectionStringInput& input)
+std::wstring Credentials(const std::vector<Item>& iItems, const ConnectionStringInput& iInput)
 {
-    std::wstring user = input.user.empty() ? ValueOf(items, L"User ID") : input.user;
-    std::wstring password = input.password.empty() ? ValueOf(items, L"Password") : input.password;
+    std::wstring user = iInput.User.empty() ? ValueOf(iItems, L"User ID") : iInput.User;
+    std::wstring password = iInput.Password.empty() ? ValueOf(iItems, L"Password") : iInput.Password;
     std::wstring text;
     if (!user.empty())
         text += L";UID=" + AttributeValue(user);
@@ -149,37 +151,37 @@ std::wstring Credentials(const std::vector<Item>& items, const ConnectionStringI
     return text;
 }
 
-std::wstring RequiredDataSource(const std::vector<Item>& items, const std::wstring& provider)
+std::wstring RequiredDataSource(const std::vector<Item>& iItems, const std::wstring& iProvider)
 {
-    std::wstring source = ValueOf(items, L"Data Source");
+    std::wstring source = ValueOf(iItems, L"Data Source");
     if (source.empty()) {
         throw AdoError(adErrInvalidArgument,
-                       L"The connection string for provider \"" + provider + L"\" has no Data Source");
+                       L"The connection string for provider \"" + iProvider + L"\" has no Data Source");
     }
     return source;
 }
 
 }  // namespace
 
-std::wstring ToOdbcConnectionString(const ConnectionStringInput& input,
-                                    const std::function<std::wstring(const std::wstring&)>& resolveFile)
+std::wstring ToOdbcConnectionString(const ConnectionStringInput& iInput,
+                                    const std::function<std::wstring(const std::wstring&)>& iResolveFile)
 {
-    std::vector<Item> items = Split(input.text);
+    std::vector<Item> items = Split(iInput.Text);
     if (Find(items, L"Driver")) {
-        return input.text.substr(0, input.text.find_last_not_of(L"; ") + 1) + Credentials({}, input);
+        return iInput.Text.substr(0, iInput.Text.find_last_not_of(L"; ") + 1) + Credentials({}, iInput);
     }
     const Item* providerItem = Find(items, L"Provider");
     if (!providerItem) {
         throw AdoError(adErrProviderNotFound, L"The connection string names neither a Provider nor an ODBC Driver");
     }
-    const std::wstring& provider = providerItem->value;
+    const std::wstring& provider = providerItem->Value;
     std::wstring upper = Upper(provider);
     std::wstring text;
     if (upper.find(L"SQLITE") != std::wstring::npos) {
-        text = L"Driver={SQLite3};Database=" + SqliteDatabase(resolveFile(RequiredDataSource(items, provider)));
+        text = L"Driver={SQLite3};Database=" + SqliteDatabase(iResolveFile(RequiredDataSource(items, provider)));
     } else if (upper.find(L"MICROSOFT.JET.OLEDB") != std::wstring::npos) {
         text = L"Driver={Microsoft Access Driver (*.mdb)};DBQ=" +
-            AttributeValue(resolveFile(RequiredDataSource(items, provider)));
+            AttributeValue(iResolveFile(RequiredDataSource(items, provider)));
     } else if (upper.find(L"SQLOLEDB") != std::wstring::npos) {
         text = L"Driver={SQL Server};Server=" + RequiredDataSource(items, provider);
         std::wstring catalog = ValueOf(items, L"Initial Catalog");
@@ -194,30 +196,28 @@ std::wstring ToOdbcConnectionString(const ConnectionStringInput& input,
         throw AdoError(adErrProviderNotFound, L"The provider \"" + provider + L"\" is not supported");
     }
     for (const Item& item : items) {
-        if (!IsProviderItem(item.name))
-            text += L";" + item.name + L"=" + AttributeValue(item.value);
+        if (!IsProviderItem(item.Name))
+            text += L";" + item.Name + L"=" + AttributeValue(item.Value);
     }
-    return text + Credentials(items, input);
+    return text + Credentials(items, iInput);
 }
 
-std::wstring DriverName(const std::wstring& odbcString)
+std::wstring DriverName(const std::wstring& iOdbcString)
 {
-    std::wstring name = ValueOf(Split(odbcString), L"Driver");
+    std::wstring name = ValueOf(Split(iOdbcString), L"Driver");
     if (name.size() >= 2 && name.front() == L'{' && name.back() == L'}') {
         name = name.substr(1, name.size() - 2);
     }
     return name;
 }
 
-std::wstring ResolveDatabaseFile(const std::wstring& path)
+std::wstring ResolveDatabaseFile(const std::wstring& iPath)
 {
-    std::wstring full = path;
-    bool absolute = (path.size() >= 2 && path[1] == L':') || (!path.empty() && (path[0] == L'\\' || path[0] == L'/'));
+    std::wstring full = iPath;
+    bool absolute =
+        (iPath.size() >= 2 && iPath[1] == L':') || (!iPath.empty() && (iPath[0] == L'\\' || iPath[0] == L'/'));
     if (!absolute) {
-        wchar_t program[MAX_PATH];
-        DWORD length = GetModuleFileNameW(nullptr, program, MAX_PATH);
-        std::wstring folder(program, length);
-        full = folder.substr(0, folder.find_last_of(L"\\/") + 1) + path;
+        full = ProgramFolder() + iPath;
     }
     using UnixName = char*(CDECL*)(const wchar_t*);
     auto toUnix =

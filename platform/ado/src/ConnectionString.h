@@ -11,18 +11,18 @@ namespace ado {
 // A string that names an ODBC "Driver=" already goes through unchanged. A user and password
 // given apart from the string are added as UID and PWD.
 struct ConnectionStringInput {
-    std::wstring text;
-    std::wstring user;
-    std::wstring password;
+    std::wstring Text;
+    std::wstring User;
+    std::wstring Password;
 };
-std::wstring ToOdbcConnectionString(const ConnectionStringInput& input,
-                                    const std::function<std::wstring(const std::wstring&)>& resolveFile);
+std::wstring ToOdbcConnectionString(const ConnectionStringInput& iInput,
+                                    const std::function<std::wstring(const std::wstring&)>& iResolveFile);
 
 // The driver an ODBC connection string names (without braces); empty when none.
-std::wstring DriverName(const std::wstring& odbcString);
+std::wstring DriverName(const std::wstring& iOdbcString);
 
 // A relative path taken relative to the program's own folder, then, under Wine, turned into
 // the host's path: the SQLite driver is a host library that opens host paths.
-std::wstring ResolveDatabaseFile(const std::wstring& path);
+std::wstring ResolveDatabaseFile(const std::wstring& iPath);
 
 }  // namespace ado

@@ -14,39 +14,39 @@ constexpr long kEpochDays = 693899;
 constexpr double kFirstDate = -657434.0;
 constexpr double kLastDate = 2958466.0;
 
-long DaysFromCivil(long year, long month, long day)
+long DaysFromCivil(long iYear, long iMonth, long iDay)
 {
-    year -= month <= 2;
-    long era = (year >= 0 ? year : year - 399) / 400;
-    long yearOfEra = year - era * 400;
-    long dayOfYear = (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5 + day - 1;
+    iYear -= iMonth <= 2;
+    long era = (iYear >= 0 ? iYear : iYear - 399) / 400;
+    long yearOfEra = iYear - era * 400;
+    long dayOfYear = (153 * (iMonth + (iMonth > 2 ? -3 : 9)) + 2) / 5 + iDay - 1;
     long dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
     return era * 146097 + dayOfEra - kEpochDays;
 }
 
-void CivilFromDays(long days, SQL_TIMESTAMP_STRUCT& out)
+void CivilFromDays(long iDays, SQL_TIMESTAMP_STRUCT& oTimestamp)
 {
-    days += kEpochDays;
-    long era = (days >= 0 ? days : days - 146096) / 146097;
-    long dayOfEra = days - era * 146097;
+    iDays += kEpochDays;
+    long era = (iDays >= 0 ? iDays : iDays - 146096) / 146097;
+    long dayOfEra = iDays - era * 146097;
     long yearOfEra = (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
     long dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
     long monthIndex = (5 * dayOfYear + 2) / 153;
-    out.day = static_cast<SQLUSMALLINT>(dayOfYear - (153 * monthIndex + 2) / 5 + 1);
-    out.month = static_cast<SQLUSMALLINT>(monthIndex < 10 ? monthIndex + 3 : monthIndex - 9);
-    out.year = static_cast<SQLSMALLINT>(yearOfEra + era * 400 + (out.month <= 2));
+    oTimestamp.day = static_cast<SQLUSMALLINT>(dayOfYear - (153 * monthIndex + 2) / 5 + 1);
+    oTimestamp.month = static_cast<SQLUSMALLINT>(monthIndex < 10 ? monthIndex + 3 : monthIndex - 9);
+    oTimestamp.year = static_cast<SQLSMALLINT>(yearOfEra + era * 400 + (oTimestamp.month <= 2));
 }
 
 }  // namespace
 
-SQL_TIMESTAMP_STRUCT ToTimestamp(DATE date)
+SQL_TIMESTAMP_STRUCT ToTimestamp(DATE iDate)
 {
-    if (!(date >= kFirstDate && date < kLastDate)) {
-        throw AdoError(DISP_E_OVERFLOW, L"The date " + std::to_wstring(date) + L" is out of range");
+    if (!(iDate >= kFirstDate && iDate < kLastDate)) {
+        throw AdoError(DISP_E_OVERFLOW, L"The date " + std::to_wstring(iDate) + L" is out of range");
     }
-    double whole = std::trunc(date);
+    double whole = std::trunc(iDate);
     long days = static_cast<long>(whole);
-    long long milliseconds = std::llround(std::fabs(date - whole) * kMillisecondsPerDay);
+    long long milliseconds = std::llround(std::fabs(iDate - whole) * kMillisecondsPerDay);
     if (milliseconds >= kMillisecondsPerDay) {
         milliseconds -= kMillisecondsPerDay;
         ++days;
@@ -60,10 +60,10 @@ SQL_TIMESTAMP_STRUCT ToTimestamp(DATE date)
     return out;
 }
 
-DATE FromTimestamp(const SQL_TIMESTAMP_STRUCT& t)
+DATE FromTimestamp(const SQL_TIMESTAMP_STRUCT& iT)
 {
-    long days = DaysFromCivil(t.year, t.month, t.day);
-    long long milliseconds = ((t.hour * 60LL + t.minute) * 60 + t.second) * 1000 + (t.fraction + 500000) / 1000000;
+    long days = DaysFromCivil(iT.year, iT.month, iT.day);
+    long long milliseconds = ((iT.hour * 60LL + iT.minute) * 60 + iT.second) * 1000 + (iT.fraction + 500000) / 1000000;
     double time = static_cast<double>(milliseconds) / kMillisecondsPerDay;
     return days < 0 ? days - time : days + time;
 }

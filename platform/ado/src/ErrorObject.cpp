@@ -8,65 +8,65 @@ namespace {
 
 constexpr const wchar_t* kSource = L"PlatformADO.Error";
 
-HRESULT TextOut(const std::wstring& text, BSTR* out)
+HRESULT TextOut(const std::wstring& iText, BSTR* oTo)
 {
     return Guard(kSource, [&] {
-        CheckPointer(out);
-        *out = MakeBstr(text);
+        CheckPointer(oTo);
+        *oTo = MakeBstr(iText);
     });
 }
 
-HRESULT NumberOut(long number, long* out)
+HRESULT NumberOut(long iNumber, long* oTo)
 {
     return Guard(kSource, [&] {
-        CheckPointer(out);
-        *out = number;
+        CheckPointer(oTo);
+        *oTo = iNumber;
     });
 }
 
 }  // namespace
 
-HRESULT ErrorObject::get_Number(long* number)
+HRESULT ErrorObject::get_Number(long* oNumber)
 {
-    return NumberOut(record_.number, number);
+    return NumberOut(m_Record.Number, oNumber);
 }
-HRESULT ErrorObject::get_Source(BSTR* source)
+HRESULT ErrorObject::get_Source(BSTR* oSource)
 {
-    return TextOut(record_.source, source);
+    return TextOut(m_Record.Source, oSource);
 }
-HRESULT ErrorObject::get_Description(BSTR* description)
+HRESULT ErrorObject::get_Description(BSTR* oDescription)
 {
-    return TextOut(record_.description, description);
+    return TextOut(m_Record.Description, oDescription);
 }
-HRESULT ErrorObject::get_HelpFile(BSTR* file)
+HRESULT ErrorObject::get_HelpFile(BSTR* oFile)
 {
-    return TextOut(std::wstring(), file);
+    return TextOut(std::wstring(), oFile);
 }
-HRESULT ErrorObject::get_HelpContext(long* context)
+HRESULT ErrorObject::get_HelpContext(long* oContext)
 {
-    return NumberOut(0, context);
+    return NumberOut(0, oContext);
 }
-HRESULT ErrorObject::get_SQLState(BSTR* state)
+HRESULT ErrorObject::get_SQLState(BSTR* oState)
 {
-    return TextOut(record_.sqlState, state);
+    return TextOut(m_Record.SqlState, oState);
 }
-HRESULT ErrorObject::get_NativeError(long* error)
+HRESULT ErrorObject::get_NativeError(long* oError)
 {
-    return NumberOut(record_.nativeError, error);
-}
-
-HRESULT ErrorsCollection::get_Count(long* count)
-{
-    return NumberOut(static_cast<long>(records_.size()), count);
+    return NumberOut(m_Record.NativeError, oError);
 }
 
-HRESULT ErrorsCollection::get_Item(VARIANT index, Error** error)
+HRESULT ErrorsCollection::get_Count(long* oCount)
+{
+    return NumberOut(static_cast<long>(m_Records.size()), oCount);
+}
+
+HRESULT ErrorsCollection::get_Item(VARIANT iIndex, Error** oError)
 {
     return Guard(L"PlatformADO.Errors", [&] {
-        CheckPointer(error);
-        *error = nullptr;
-        size_t position = ResolveIndex(index, records_.size(), [](const std::wstring&) { return -1L; });
-        *error = Make<ErrorObject>(records_[position]).Detach();
+        CheckPointer(oError);
+        *oError = nullptr;
+        size_t position = ResolveIndex(iIndex, m_Records.size(), [](const std::wstring&) { return -1L; });
+        *oError = Make<ErrorObject>(m_Records[position]).Detach();
     });
 }
 

@@ -7,30 +7,30 @@ namespace ado {
 // One driver diagnostic of a connection's Errors collection.
 class ErrorObject : public DispatchObject<Error> {
 public:
-    explicit ErrorObject(ErrorRecord record) : record_(std::move(record)) {}
+    explicit ErrorObject(ErrorRecord iRecord) : m_Record(std::move(iRecord)) {}
 
-    HRESULT STDMETHODCALLTYPE get_Number(long* number) override;
-    HRESULT STDMETHODCALLTYPE get_Source(BSTR* source) override;
-    HRESULT STDMETHODCALLTYPE get_Description(BSTR* description) override;
-    HRESULT STDMETHODCALLTYPE get_HelpFile(BSTR* file) override;
-    HRESULT STDMETHODCALLTYPE get_HelpContext(long* context) override;
-    HRESULT STDMETHODCALLTYPE get_SQLState(BSTR* state) override;
-    HRESULT STDMETHODCALLTYPE get_NativeError(long* error) override;
+    HRESULT STDMETHODCALLTYPE get_Number(long* oNumber) override;
+    HRESULT STDMETHODCALLTYPE get_Source(BSTR* oSource) override;
+    HRESULT STDMETHODCALLTYPE get_Description(BSTR* oDescription) override;
+    HRESULT STDMETHODCALLTYPE get_HelpFile(BSTR* oFile) override;
+    HRESULT STDMETHODCALLTYPE get_HelpContext(long* oContext) override;
+    HRESULT STDMETHODCALLTYPE get_SQLState(BSTR* oState) override;
+    HRESULT STDMETHODCALLTYPE get_NativeError(long* oError) override;
 
 private:
-    ErrorRecord record_;
+    ErrorRecord m_Record;
 };
 
 // A connection's errors, as they were when the collection was asked for.
 class ErrorsCollection : public DispatchObject<Errors> {
 public:
-    explicit ErrorsCollection(std::vector<ErrorRecord> records) : records_(std::move(records)) {}
+    explicit ErrorsCollection(std::vector<ErrorRecord> iRecords) : m_Records(std::move(iRecords)) {}
 
-    HRESULT STDMETHODCALLTYPE get_Count(long* count) override;
-    HRESULT STDMETHODCALLTYPE get_Item(VARIANT index, Error** error) override;
+    HRESULT STDMETHODCALLTYPE get_Count(long* oCount) override;
+    HRESULT STDMETHODCALLTYPE get_Item(VARIANT iIndex, Error** oError) override;
 
 private:
-    std::vector<ErrorRecord> records_;
+    std::vector<ErrorRecord> m_Records;
 };
 
 }  // namespace ado

@@ -9,68 +9,68 @@ constexpr const wchar_t* kSource = L"PlatformADO.Field";
 
 }  // namespace
 
-HRESULT FieldObject::get_Name(BSTR* name)
+HRESULT FieldObject::get_Name(BSTR* oName)
 {
     return Guard(kSource, [&] {
-        CheckPointer(name);
-        *name = MakeBstr(Column().name);
+        CheckPointer(oName);
+        *oName = MakeBstr(Column().Name);
     });
 }
 
-HRESULT FieldObject::get_Value(VARIANT* value)
+HRESULT FieldObject::get_Value(VARIANT* oValue)
 {
-    return Guard(kSource, [&] { recordset_->CurrentValue(column_).CopyTo(value); });
+    return Guard(kSource, [&] { m_Recordset->CurrentValue(m_Column).CopyTo(oValue); });
 }
 
-HRESULT FieldObject::get_Type(DataTypeEnum* type)
+HRESULT FieldObject::get_Type(DataTypeEnum* oType)
 {
     return Guard(kSource, [&] {
-        CheckPointer(type);
-        *type = Column().type;
+        CheckPointer(oType);
+        *oType = Column().Type;
     });
 }
 
-HRESULT FieldObject::get_ActualSize(long* size)
+HRESULT FieldObject::get_ActualSize(long* oSize)
 {
     return Guard(kSource, [&] {
-        CheckPointer(size);
-        *size = DataSize(recordset_->CurrentValue(column_).Get());
+        CheckPointer(oSize);
+        *oSize = DataSize(m_Recordset->CurrentValue(m_Column).Get());
     });
 }
 
-HRESULT FieldObject::get_DefinedSize(long* size)
+HRESULT FieldObject::get_DefinedSize(long* oSize)
 {
     return Guard(kSource, [&] {
-        CheckPointer(size);
-        *size = Column().definedSize;
+        CheckPointer(oSize);
+        *oSize = Column().DefinedSize;
     });
 }
 
-HRESULT FieldObject::get_Attributes(long* attributes)
+HRESULT FieldObject::get_Attributes(long* oAttributes)
 {
     return Guard(kSource, [&] {
-        CheckPointer(attributes);
-        *attributes = Column().attributes;
+        CheckPointer(oAttributes);
+        *oAttributes = Column().Attributes;
     });
 }
 
-HRESULT FieldsCollection::get_Count(long* count)
+HRESULT FieldsCollection::get_Count(long* oCount)
 {
     return Guard(L"PlatformADO.Fields", [&] {
-        CheckPointer(count);
-        *count = static_cast<long>(recordset_->Table().columns.size());
+        CheckPointer(oCount);
+        *oCount = static_cast<long>(m_Recordset->Table().Columns.size());
     });
 }
 
-HRESULT FieldsCollection::get_Item(VARIANT index, Field** field)
+HRESULT FieldsCollection::get_Item(VARIANT iIndex, Field** oField)
 {
     return Guard(L"PlatformADO.Fields", [&] {
-        CheckPointer(field);
-        *field = nullptr;
-        const RecordTable& table = recordset_->Table();
-        size_t column = ResolveIndex(index, table.columns.size(),
+        CheckPointer(oField);
+        *oField = nullptr;
+        const RecordTable& table = m_Recordset->Table();
+        size_t column = ResolveIndex(iIndex, table.Columns.size(),
                                      [&](const std::wstring& name) { return table.ColumnIndex(name); });
-        *field = Make<FieldObject>(recordset_, column).Detach();
+        *oField = Make<FieldObject>(m_Recordset, column).Detach();
     });
 }
 

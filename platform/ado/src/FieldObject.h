@@ -6,32 +6,35 @@ namespace ado {
 // One column of a recordset; its value follows the recordset's current row.
 class FieldObject : public DispatchObject<Field> {
 public:
-    FieldObject(ComPtr<RecordsetObject> recordset, size_t column) : recordset_(std::move(recordset)), column_(column) {}
+    FieldObject(ComPtr<RecordsetObject> iRecordset, size_t iColumn)
+        : m_Recordset(std::move(iRecordset)), m_Column(iColumn)
+    {
+    }
 
-    HRESULT STDMETHODCALLTYPE get_Name(BSTR* name) override;
-    HRESULT STDMETHODCALLTYPE get_Value(VARIANT* value) override;
-    HRESULT STDMETHODCALLTYPE get_Type(DataTypeEnum* type) override;
-    HRESULT STDMETHODCALLTYPE get_ActualSize(long* size) override;
-    HRESULT STDMETHODCALLTYPE get_DefinedSize(long* size) override;
-    HRESULT STDMETHODCALLTYPE get_Attributes(long* attributes) override;
+    HRESULT STDMETHODCALLTYPE get_Name(BSTR* oName) override;
+    HRESULT STDMETHODCALLTYPE get_Value(VARIANT* oValue) override;
+    HRESULT STDMETHODCALLTYPE get_Type(DataTypeEnum* oType) override;
+    HRESULT STDMETHODCALLTYPE get_ActualSize(long* oSize) override;
+    HRESULT STDMETHODCALLTYPE get_DefinedSize(long* oSize) override;
+    HRESULT STDMETHODCALLTYPE get_Attributes(long* oAttributes) override;
 
 private:
-    const ColumnInfo& Column() const { return recordset_->Table().columns[column_]; }
+    const ColumnInfo& Column() const { return m_Recordset->Table().Columns[m_Column]; }
 
-    ComPtr<RecordsetObject> recordset_;
-    size_t column_;
+    ComPtr<RecordsetObject> m_Recordset;
+    size_t m_Column;
 };
 
 // The columns of a recordset, by position or by name (without regard to case).
 class FieldsCollection : public DispatchObject<Fields> {
 public:
-    explicit FieldsCollection(ComPtr<RecordsetObject> recordset) : recordset_(std::move(recordset)) {}
+    explicit FieldsCollection(ComPtr<RecordsetObject> iRecordset) : m_Recordset(std::move(iRecordset)) {}
 
-    HRESULT STDMETHODCALLTYPE get_Count(long* count) override;
-    HRESULT STDMETHODCALLTYPE get_Item(VARIANT index, Field** field) override;
+    HRESULT STDMETHODCALLTYPE get_Count(long* oCount) override;
+    HRESULT STDMETHODCALLTYPE get_Item(VARIANT iIndex, Field** oField) override;
 
 private:
-    ComPtr<RecordsetObject> recordset_;
+    ComPtr<RecordsetObject> m_Recordset;
 };
 
 }  // namespace ado

@@ -9,26 +9,26 @@ namespace ado {
 namespace {
 
 template <class T>
-void Create(REFIID iid, void** object)
+void Create(REFIID iInterface, void** oObject)
 {
-    CheckResult(Make<T>()->QueryInterface(iid, object), L"The object does not offer that interface");
+    CheckResult(Make<T>()->QueryInterface(iInterface, oObject), L"The object does not offer that interface");
 }
 
 }  // namespace
 
-HRESULT CreateInstance(REFCLSID classId, REFIID iid, void** object)
+HRESULT CreateInstance(REFCLSID iClassId, REFIID iInterface, void** oObject)
 {
     return Guard(L"PlatformADO", [&] {
-        CheckPointer(object);
-        *object = nullptr;
-        if (classId == CLSID_Connection) {
-            Create<ConnectionObject>(iid, object);
-        } else if (classId == CLSID_Command) {
-            Create<CommandObject>(iid, object);
-        } else if (classId == CLSID_Parameter) {
-            Create<ParameterObject>(iid, object);
-        } else if (classId == CLSID_Recordset) {
-            Create<RecordsetObject>(iid, object);
+        CheckPointer(oObject);
+        *oObject = nullptr;
+        if (iClassId == CLSID_Connection) {
+            Create<ConnectionObject>(iInterface, oObject);
+        } else if (iClassId == CLSID_Command) {
+            Create<CommandObject>(iInterface, oObject);
+        } else if (iClassId == CLSID_Parameter) {
+            Create<ParameterObject>(iInterface, oObject);
+        } else if (iClassId == CLSID_Recordset) {
+            Create<RecordsetObject>(iInterface, oObject);
         } else {
             throw AdoError(CLASS_E_CLASSNOTAVAILABLE, L"The class is not one of the database objects");
         }

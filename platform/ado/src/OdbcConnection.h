@@ -12,7 +12,7 @@ namespace ado {
 class OdbcConnection {
 public:
     // Connects; a driver that is not installed gives an error naming it.
-    explicit OdbcConnection(const std::wstring& odbcString);
+    explicit OdbcConnection(const std::wstring& iOdbcString);
     // Rolls back an open transaction and disconnects.
     ~OdbcConnection();
     OdbcConnection(const OdbcConnection&) = delete;
@@ -23,7 +23,7 @@ public:
     void CommitTransaction();
     void RollbackTransaction();
 
-    StatementResult Execute(const std::wstring& sql, const std::vector<BoundValue>& parameters, bool readRecords);
+    StatementResult Execute(const std::wstring& iSql, const std::vector<BoundValue>& iParameters, bool iReadRecords);
 
 private:
     enum class Dialect {
@@ -32,17 +32,18 @@ private:
         Oracle
     };
 
-    void Check(SQLRETURN rc, const std::wstring& context) const;
+    void Check(SQLRETURN iRc, const std::wstring& iContext) const;
     // Runs the dialect's savepoint statement (none when its verb is null) for that level.
-    void RunSavepointStatement(long level, const wchar_t* standard, const wchar_t* sqlServer, const wchar_t* oracle);
+    void RunSavepointStatement(long iLevel, const wchar_t* iStandard, const wchar_t* iSqlServer,
+                               const wchar_t* iOracle);
     void BeginOutermost();
-    void EndOutermost(SQLSMALLINT completion);
+    void EndOutermost(SQLSMALLINT iCompletion);
 
-    SQLHENV environment_ = nullptr;
-    SQLHDBC connection_ = nullptr;
-    bool sqlite_ = false;
-    Dialect dialect_ = Dialect::Standard;
-    long level_ = 0;
+    SQLHENV m_Environment = nullptr;
+    SQLHDBC m_Connection = nullptr;
+    bool m_Sqlite = false;
+    Dialect m_Dialect = Dialect::Standard;
+    long m_Level = 0;
 };
 
 }  // namespace ado

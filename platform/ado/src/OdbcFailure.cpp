@@ -16,7 +16,7 @@ constexpr long kSqliteCannotOpen = 14;
 constexpr long kSqliteNotADatabase = 26;
 constexpr long kSqliteConstraint = 19;
 
-std::vector<ErrorRecord> ReadRecords(SQLSMALLINT handleType, SQLHANDLE handle, bool sqlite)
+std::vector<ErrorRecord> ReadRecords(SQLSMALLINT iHandleType, SQLHANDLE iHandle, bool iSqlite)
 {
     std::vector<ErrorRecord> records;
     for (SQLSMALLINT index = 1;; ++index) {
@@ -24,16 +24,16 @@ std::vector<ErrorRecord> ReadRecords(SQLSMALLINT handleType, SQLHANDLE handle, b
         SQLINTEGER native = 0;
         SQLWCHAR message[1024] = {};
         SQLSMALLINT length = 0;
-        SQLRETURN rc = SQLGetDiagRecW(handleType, handle, index, state, &native, message,
+        SQLRETURN rc = SQLGetDiagRecW(iHandleType, iHandle, index, state, &native, message,
                                       sizeof message / sizeof *message, &length);
         if (!SQL_SUCCEEDED(rc))
             break;
         ErrorRecord record;
-        record.sqlState = reinterpret_cast<wchar_t*>(state);
-        record.nativeError = native;
-        record.description = reinterpret_cast<wchar_t*>(message);
-        record.source = L"ODBC";
-        record.number = ErrorNumberFor(record.sqlState, native, sqlite);
+        record.SqlState = reinterpret_cast<wchar_t*>(state);
+        record.NativeError = native;
+        record.Description = reinterpret_cast<wchar_t*>(message);
+        record.Source = L"ODBC";
+        record.Number = ErrorNumberFor(record.SqlState, native, iSqlite);
         records.push_back(record);
     }
     return records;
@@ -41,35 +41,35 @@ std::vector<ErrorRecord> ReadRecords(SQLSMALLINT handleType, SQLHANDLE handle, b
 
 }  // namespace
 
-HRESULT ErrorNumberFor(const std::wstring& sqlState, long nativeError, bool sqlite)
+HRESULT ErrorNumberFor(const std::wstring& iSqlState, long iNativeError, bool iSqlite)
 {
-    if (sqlState.compare(0, 2, L"08") == 0 || sqlState == L"HYT01")
+    if (iSqlState.compare(0, 2, L"08") == 0 || iSqlState == L"HYT01")
         return E_FAIL;
-    if (sqlite &&
-        (nativeError == kSqliteReadOnly || nativeError == kSqliteIoError || nativeError == kSqliteCannotOpen ||
-         nativeError == kSqliteNotADatabase)) {
+    if (iSqlite &&
+        (iNativeError == kSqliteReadOnly || iNativeError == kSqliteIoError || iNativeError == kSqliteCannotOpen ||
+         iNativeError == kSqliteNotADatabase)) {
         return E_FAIL;
     }
-    if (sqlState == L"IM002")
+    if (iSqlState == L"IM002")
         return adErrProviderNotFound;
-    if (sqlState.compare(0, 2, L"23") == 0 || (sqlite && nativeError == kSqliteConstraint)) {
+    if (iSqlState.compare(0, 2, L"23") == 0 || (iSqlite && iNativeError == kSqliteConstraint)) {
         return kIntegrityViolation;
     }
     return kErrorsInCommand;
 }
 
-void ThrowDiagnostics(SQLSMALLINT handleType, SQLHANDLE handle, bool sqlite, const std::wstring& context)
+void ThrowDiagnostics(SQLSMALLINT iHandleType, SQLHANDLE iHandle, bool iSqlite, const std::wstring& iContext)
 {
-    std::vector<ErrorRecord> records = ReadRecords(handleType, handle, sqlite);
+    std::vector<ErrorRecord> records = ReadRecords(iHandleType, iHandle, iSqlite);
     if (records.empty()) {
-        throw OdbcFailure(kErrorsInCommand, context + L": the driver gave no details", {});
+        throw OdbcFailure(kErrorsInCommand, iContext + L": the driver gave no details", {});
     }
-    HRESULT code = records.front().number;
+    HRESULT code = records.front().Number;
     for (const ErrorRecord& record : records) {
-        if (record.number == E_FAIL)
+        if (record.Number == E_FAIL)
             code = E_FAIL;
     }
-    std::wstring text = context + L": " + records.front().description;
+    std::wstring text = iContext + L": " + records.front().Description;
     throw OdbcFailure(code, std::move(text), std::move(records));
 }
 

@@ -10,13 +10,13 @@ namespace {
 constexpr SQLLEN kChunkBytes = 8192;
 
 struct ColumnKind {
-    DataTypeEnum type;
-    long attributes;
+    DataTypeEnum Type;
+    long Attributes;
 };
 
-ColumnKind KindOf(SQLSMALLINT sqlType)
+ColumnKind KindOf(SQLSMALLINT iSqlType)
 {
-    switch (sqlType) {
+    switch (iSqlType) {
     case SQL_INTEGER:
     case SQL_SMALLINT:
     case SQL_TINYINT:
@@ -55,103 +55,103 @@ ColumnKind KindOf(SQLSMALLINT sqlType)
 
 }  // namespace
 
-OdbcStatement::OdbcStatement(SQLHDBC connection, bool sqlite) : sqlite_(sqlite)
+OdbcStatement::OdbcStatement(SQLHDBC iConnection, bool iSqlite) : m_Sqlite(iSqlite)
 {
-    if (!SQL_SUCCEEDED(SQLAllocHandle(SQL_HANDLE_STMT, connection, &handle_))) {
-        ThrowDiagnostics(SQL_HANDLE_DBC, connection, sqlite, L"Cannot create a statement");
+    if (!SQL_SUCCEEDED(SQLAllocHandle(SQL_HANDLE_STMT, iConnection, &m_Handle))) {
+        ThrowDiagnostics(SQL_HANDLE_DBC, iConnection, iSqlite, L"Cannot create a statement");
     }
 }
 
 OdbcStatement::~OdbcStatement()
 {
-    SQLFreeHandle(SQL_HANDLE_STMT, handle_);
+    SQLFreeHandle(SQL_HANDLE_STMT, m_Handle);
 }
 
-void OdbcStatement::Check(SQLRETURN rc, const std::wstring& context) const
+void OdbcStatement::Check(SQLRETURN iRc, const std::wstring& iContext) const
 {
-    if (!SQL_SUCCEEDED(rc))
-        ThrowDiagnostics(SQL_HANDLE_STMT, handle_, sqlite_, context);
+    if (!SQL_SUCCEEDED(iRc))
+        ThrowDiagnostics(SQL_HANDLE_STMT, m_Handle, m_Sqlite, iContext);
 }
 
-StatementResult OdbcStatement::Execute(const std::wstring& sql, const std::vector<BoundValue>& parameters,
-                                       bool readRecords)
+StatementResult OdbcStatement::Execute(const std::wstring& iSql, const std::vector<BoundValue>& iParameters,
+                                       bool iReadRecords)
 {
     ParameterBuffers buffers;
-    buffers.Bind(handle_, parameters, sqlite_);
-    SQLRETURN rc = SQLExecDirectW(handle_, reinterpret_cast<SQLWCHAR*>(const_cast<wchar_t*>(sql.c_str())), SQL_NTS);
+    buffers.Bind(m_Handle, iParameters, m_Sqlite);
+    SQLRETURN rc = SQLExecDirectW(m_Handle, reinterpret_cast<SQLWCHAR*>(const_cast<wchar_t*>(iSql.c_str())), SQL_NTS);
     StatementResult result;
     if (rc == SQL_NO_DATA) {
-        result.recordsAffected = 0;
+        result.RecordsAffected = 0;
         return result;
     }
     Check(rc, L"The statement failed");
     SQLLEN rows = -1;
-    Check(SQLRowCount(handle_, &rows), L"Cannot read the number of records affected");
-    result.recordsAffected = static_cast<long>(rows);
+    Check(SQLRowCount(m_Handle, &rows), L"Cannot read the number of records affected");
+    result.RecordsAffected = static_cast<long>(rows);
     SQLSMALLINT columns = 0;
-    Check(SQLNumResultCols(handle_, &columns), L"Cannot read the result's columns");
-    if (readRecords && columns > 0)
-        result.table = ReadTable(columns);
+    Check(SQLNumResultCols(m_Handle, &columns), L"Cannot read the result's columns");
+    if (iReadRecords && columns > 0)
+        result.Table = ReadTable(columns);
     return result;
 }
 
-std::shared_ptr<RecordTable> OdbcStatement::ReadTable(SQLSMALLINT columnCount)
+std::shared_ptr<RecordTable> OdbcStatement::ReadTable(SQLSMALLINT iColumnCount)
 {
     auto table = std::make_shared<RecordTable>();
-    for (SQLUSMALLINT i = 1; i <= columnCount; ++i) {
+    for (SQLUSMALLINT i = 1; i <= iColumnCount; ++i) {
         SQLWCHAR name[256] = {};
         SQLSMALLINT nameLength = 0, sqlType = 0, digits = 0, nullable = 0;
         SQLULEN size = 0;
-        Check(SQLDescribeColW(handle_, i, name, sizeof name / sizeof *name, &nameLength, &sqlType, &size, &digits,
+        Check(SQLDescribeColW(m_Handle, i, name, sizeof name / sizeof *name, &nameLength, &sqlType, &size, &digits,
                               &nullable),
               L"Cannot describe column " + std::to_wstring(i));
         ColumnKind kind = KindOf(sqlType);
         ColumnInfo column;
-        column.name = reinterpret_cast<wchar_t*>(name);
-        column.type = kind.type;
-        column.definedSize = static_cast<long>(size);
-        column.attributes = kind.attributes;
+        column.Name = reinterpret_cast<wchar_t*>(name);
+        column.Type = kind.Type;
+        column.DefinedSize = static_cast<long>(size);
+        column.Attributes = kind.Attributes;
         if (nullable != SQL_NO_NULLS)
-            column.attributes |= adFldIsNullable | adFldMayBeNull;
-        table->columns.push_back(column);
+            column.Attributes |= adFldIsNullable | adFldMayBeNull;
+        table->Columns.push_back(column);
     }
     for (;;) {
-        SQLRETURN rc = SQLFetch(handle_);
+        SQLRETURN rc = SQLFetch(m_Handle);
         if (rc == SQL_NO_DATA)
             break;
         Check(rc, L"Cannot read the next record");
-        for (SQLUSMALLINT i = 1; i <= columnCount; ++i) {
-            table->values.push_back(ReadValue(i, table->columns[i - 1].type));
+        for (SQLUSMALLINT i = 1; i <= iColumnCount; ++i) {
+            table->Values.push_back(ReadValue(i, table->Columns[i - 1].Type));
         }
     }
     return table;
 }
 
-Variant OdbcStatement::ReadValue(SQLUSMALLINT column, DataTypeEnum type)
+Variant OdbcStatement::ReadValue(SQLUSMALLINT iColumn, DataTypeEnum iType)
 {
-    switch (type) {
+    switch (iType) {
     case adInteger:
     case adBoolean: {
         SQLINTEGER value = 0;
-        if (!ReadFixed(column, SQL_C_SLONG, &value, sizeof value))
+        if (!ReadFixed(iColumn, SQL_C_SLONG, &value, sizeof value))
             return Variant::Null();
-        return type == adBoolean ? Variant::Bool(value != 0) : Variant::Int(value);
+        return iType == adBoolean ? Variant::Bool(value != 0) : Variant::Int(value);
     }
     case adBigInt: {
         SQLBIGINT value = 0;
-        return ReadFixed(column, SQL_C_SBIGINT, &value, sizeof value) ? Variant::Int64(value) : Variant::Null();
+        return ReadFixed(iColumn, SQL_C_SBIGINT, &value, sizeof value) ? Variant::Int64(value) : Variant::Null();
     }
     case adDouble: {
         double value = 0;
-        return ReadFixed(column, SQL_C_DOUBLE, &value, sizeof value) ? Variant::Double(value) : Variant::Null();
+        return ReadFixed(iColumn, SQL_C_DOUBLE, &value, sizeof value) ? Variant::Double(value) : Variant::Null();
     }
     case adDate: {
         SQL_TIMESTAMP_STRUCT value{};
-        return ReadFixed(column, SQL_C_TYPE_TIMESTAMP, &value, sizeof value) ? Variant::Date(FromTimestamp(value))
-                                                                             : Variant::Null();
+        return ReadFixed(iColumn, SQL_C_TYPE_TIMESTAMP, &value, sizeof value) ? Variant::Date(FromTimestamp(value))
+                                                                              : Variant::Null();
     }
     case adNumeric: {
-        Variant text = ReadText(column);
+        Variant text = ReadText(iColumn);
         if (text.IsNull())
             return text;
         Variant number;
@@ -164,53 +164,53 @@ Variant OdbcStatement::ReadValue(SQLUSMALLINT column, DataTypeEnum type)
     case adBinary:
     case adVarBinary:
     case adLongVarBinary:
-        return ReadBytes(column);
+        return ReadBytes(iColumn);
     default:
-        return ReadText(column);
+        return ReadText(iColumn);
     }
 }
 
-bool OdbcStatement::ReadFixed(SQLUSMALLINT column, SQLSMALLINT cType, void* buffer, SQLLEN size)
+bool OdbcStatement::ReadFixed(SQLUSMALLINT iColumn, SQLSMALLINT iCType, void* oBuffer, SQLLEN iSize)
 {
     SQLLEN indicator = 0;
-    Check(SQLGetData(handle_, column, cType, buffer, size, &indicator),
-          L"Cannot read column " + std::to_wstring(column));
+    Check(SQLGetData(m_Handle, iColumn, iCType, oBuffer, iSize, &indicator),
+          L"Cannot read column " + std::to_wstring(iColumn));
     return indicator != SQL_NULL_DATA;
 }
 
 template <class Unit>
-bool OdbcStatement::ReadPieces(SQLUSMALLINT column, SQLSMALLINT cType, std::vector<Unit>& value)
+bool OdbcStatement::ReadPieces(SQLUSMALLINT iColumn, SQLSMALLINT iCType, std::vector<Unit>& oValue)
 {
     Unit chunk[kChunkBytes / sizeof(Unit)];
     // The driver ends each piece of text with a terminator of its own.
-    const size_t capacity = sizeof chunk / sizeof *chunk - (cType == SQL_C_WCHAR ? 1 : 0);
+    const size_t capacity = sizeof chunk / sizeof *chunk - (iCType == SQL_C_WCHAR ? 1 : 0);
     for (;;) {
         SQLLEN indicator = 0;
-        SQLRETURN rc = SQLGetData(handle_, column, cType, chunk, sizeof chunk, &indicator);
+        SQLRETURN rc = SQLGetData(m_Handle, iColumn, iCType, chunk, sizeof chunk, &indicator);
         if (rc == SQL_NO_DATA)
             return true;
-        Check(rc, L"Cannot read column " + std::to_wstring(column));
+        Check(rc, L"Cannot read column " + std::to_wstring(iColumn));
         if (indicator == SQL_NULL_DATA)
             return false;
         size_t got = indicator == SQL_NO_TOTAL ? capacity : std::min<size_t>(indicator / sizeof(Unit), capacity);
-        value.insert(value.end(), chunk, chunk + got);
+        oValue.insert(oValue.end(), chunk, chunk + got);
         if (rc == SQL_SUCCESS)
             return true;
     }
 }
 
-Variant OdbcStatement::ReadText(SQLUSMALLINT column)
+Variant OdbcStatement::ReadText(SQLUSMALLINT iColumn)
 {
     std::vector<wchar_t> text;
-    if (!ReadPieces(column, SQL_C_WCHAR, text))
+    if (!ReadPieces(iColumn, SQL_C_WCHAR, text))
         return Variant::Null();
     return Variant::Text(std::wstring(text.begin(), text.end()));
 }
 
-Variant OdbcStatement::ReadBytes(SQLUSMALLINT column)
+Variant OdbcStatement::ReadBytes(SQLUSMALLINT iColumn)
 {
     std::vector<BYTE> bytes;
-    if (!ReadPieces(column, SQL_C_BINARY, bytes))
+    if (!ReadPieces(iColumn, SQL_C_BINARY, bytes))
         return Variant::Null();
     return Variant::Bytes(bytes.data(), bytes.size());
 }

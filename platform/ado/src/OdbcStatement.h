@@ -13,40 +13,40 @@ namespace ado {
 
 // A parameter value as the statement binds it.
 struct BoundValue {
-    DataTypeEnum type = adEmpty;
-    Variant value;
+    DataTypeEnum Type = adEmpty;
+    Variant Value;
 };
 
 struct StatementResult {
     // The rows, when the statement gave a result and they were asked for.
-    std::shared_ptr<RecordTable> table;
-    long recordsAffected = -1;
+    std::shared_ptr<RecordTable> Table;
+    long RecordsAffected = -1;
 };
 
 // One statement handle: binds the parameters, runs the text and reads the whole result.
 class OdbcStatement {
 public:
-    OdbcStatement(SQLHDBC connection, bool sqlite);
+    OdbcStatement(SQLHDBC iConnection, bool iSqlite);
     ~OdbcStatement();
     OdbcStatement(const OdbcStatement&) = delete;
     OdbcStatement& operator=(const OdbcStatement&) = delete;
 
-    StatementResult Execute(const std::wstring& sql, const std::vector<BoundValue>& parameters, bool readRecords);
+    StatementResult Execute(const std::wstring& iSql, const std::vector<BoundValue>& iParameters, bool iReadRecords);
 
 private:
-    void Check(SQLRETURN rc, const std::wstring& context) const;
-    std::shared_ptr<RecordTable> ReadTable(SQLSMALLINT columnCount);
-    Variant ReadValue(SQLUSMALLINT column, DataTypeEnum type);
-    Variant ReadText(SQLUSMALLINT column);
-    Variant ReadBytes(SQLUSMALLINT column);
+    void Check(SQLRETURN iRc, const std::wstring& iContext) const;
+    std::shared_ptr<RecordTable> ReadTable(SQLSMALLINT iColumnCount);
+    Variant ReadValue(SQLUSMALLINT iColumn, DataTypeEnum iType);
+    Variant ReadText(SQLUSMALLINT iColumn);
+    Variant ReadBytes(SQLUSMALLINT iColumn);
     // Reads a fixed-size value; false when it is NULL.
-    bool ReadFixed(SQLUSMALLINT column, SQLSMALLINT cType, void* buffer, SQLLEN size);
+    bool ReadFixed(SQLUSMALLINT iColumn, SQLSMALLINT iCType, void* oBuffer, SQLLEN iSize);
     // Reads a value of any length piece by piece into "value"; false when it is NULL.
     template <class Unit>
-    bool ReadPieces(SQLUSMALLINT column, SQLSMALLINT cType, std::vector<Unit>& value);
+    bool ReadPieces(SQLUSMALLINT iColumn, SQLSMALLINT iCType, std::vector<Unit>& oValue);
 
-    SQLHSTMT handle_ = nullptr;
-    bool sqlite_;
+    SQLHSTMT m_Handle = nullptr;
+    bool m_Sqlite;
 };
 
 }  // namespace ado

@@ -9,94 +9,94 @@ namespace {
 // Longer text and binary values go as long data types, which every driver takes at any size.
 constexpr size_t kLongDataSize = 4000;
 
-bool IsMissing(const Variant& value)
+bool IsMissing(const Variant& iValue)
 {
-    return value.IsNull() || value.Type() == VT_ERROR;
+    return iValue.IsNull() || iValue.Type() == VT_ERROR;
 }
 
-std::wstring Position(size_t index)
+std::wstring Position(size_t iIndex)
 {
-    return L"Parameter " + std::to_wstring(index + 1);
+    return L"Parameter " + std::to_wstring(iIndex + 1);
 }
 
 }  // namespace
 
-ParameterBuffers::Binding ParameterBuffers::Prepare(const BoundValue& parameter, Buffer& buffer)
+ParameterBuffers::Binding ParameterBuffers::Prepare(const BoundValue& iParameter, Buffer& ioBuffer)
 {
-    bool null = IsMissing(parameter.value);
+    bool null = IsMissing(iParameter.Value);
     Binding binding{};
-    switch (parameter.type) {
+    switch (iParameter.Type) {
     case adInteger: {
         if (!null) {
-            const VARIANT& v = parameter.value.Get();
-            buffer.integer =
-                v.vt == VT_UI4 ? static_cast<long>(v.ulVal) : parameter.value.ConvertedTo(VT_I4).Get().lVal;
+            const VARIANT& v = iParameter.Value.Get();
+            ioBuffer.Integer =
+                v.vt == VT_UI4 ? static_cast<long>(v.ulVal) : iParameter.Value.ConvertedTo(VT_I4).Get().lVal;
         }
-        binding = {SQL_C_SLONG, SQL_INTEGER, 10, 0, &buffer.integer, sizeof buffer.integer};
+        binding = {SQL_C_SLONG, SQL_INTEGER, 10, 0, &ioBuffer.Integer, sizeof ioBuffer.Integer};
         break;
     }
     case adDouble:
         if (!null)
-            buffer.number = parameter.value.ConvertedTo(VT_R8).Get().dblVal;
-        binding = {SQL_C_DOUBLE, SQL_DOUBLE, 15, 0, &buffer.number, sizeof buffer.number};
+            ioBuffer.Number = iParameter.Value.ConvertedTo(VT_R8).Get().dblVal;
+        binding = {SQL_C_DOUBLE, SQL_DOUBLE, 15, 0, &ioBuffer.Number, sizeof ioBuffer.Number};
         break;
     case adDate:
         if (!null)
-            buffer.timestamp = ToTimestamp(parameter.value.ConvertedTo(VT_DATE).Get().date);
-        binding = {SQL_C_TYPE_TIMESTAMP, SQL_TYPE_TIMESTAMP, 23, 3, &buffer.timestamp, sizeof buffer.timestamp};
+            ioBuffer.Timestamp = ToTimestamp(iParameter.Value.ConvertedTo(VT_DATE).Get().date);
+        binding = {SQL_C_TYPE_TIMESTAMP, SQL_TYPE_TIMESTAMP, 23, 3, &ioBuffer.Timestamp, sizeof ioBuffer.Timestamp};
         break;
     case adBSTR:
     case adVarWChar:
     case adLongVarWChar: {
         if (!null)
-            buffer.text = FromBstr(parameter.value.ConvertedTo(VT_BSTR).Get().bstrVal);
-        bool isLong = parameter.type == adLongVarWChar || buffer.text.size() > kLongDataSize;
+            ioBuffer.Text = FromBstr(iParameter.Value.ConvertedTo(VT_BSTR).Get().bstrVal);
+        bool isLong = iParameter.Type == adLongVarWChar || ioBuffer.Text.size() > kLongDataSize;
         binding = {SQL_C_WCHAR,
                    static_cast<SQLSMALLINT>(isLong ? SQL_WLONGVARCHAR : SQL_WVARCHAR),
-                   std::max<SQLULEN>(buffer.text.size(), 1),
+                   std::max<SQLULEN>(ioBuffer.Text.size(), 1),
                    0,
-                   &buffer.text[0],
-                   static_cast<SQLLEN>(buffer.text.size() * sizeof(wchar_t))};
+                   &ioBuffer.Text[0],
+                   static_cast<SQLLEN>(ioBuffer.Text.size() * sizeof(wchar_t))};
         break;
     }
     case adBinary:
     case adVarBinary:
     case adLongVarBinary: {
         if (!null)
-            buffer.bytes = BytesOf(parameter.value.Get());
-        bool isLong = parameter.type == adLongVarBinary || buffer.bytes.size() > kLongDataSize;
+            ioBuffer.Bytes = BytesOf(iParameter.Value.Get());
+        bool isLong = iParameter.Type == adLongVarBinary || ioBuffer.Bytes.size() > kLongDataSize;
         binding = {SQL_C_BINARY,
                    static_cast<SQLSMALLINT>(isLong ? SQL_LONGVARBINARY : SQL_VARBINARY),
-                   std::max<SQLULEN>(buffer.bytes.size(), 1),
+                   std::max<SQLULEN>(ioBuffer.Bytes.size(), 1),
                    0,
-                   buffer.bytes.data(),
-                   static_cast<SQLLEN>(buffer.bytes.size())};
+                   ioBuffer.Bytes.data(),
+                   static_cast<SQLLEN>(ioBuffer.Bytes.size())};
         break;
     }
     default:
-        throw AdoError(adErrFeatureNotAvailable, L"the type " + std::to_wstring(parameter.type) + L" cannot be bound");
+        throw AdoError(adErrFeatureNotAvailable, L"the type " + std::to_wstring(iParameter.Type) + L" cannot be bound");
     }
-    buffer.indicator = null ? SQL_NULL_DATA : binding.length;
+    ioBuffer.Indicator = null ? SQL_NULL_DATA : binding.Length;
     return binding;
 }
 
-void ParameterBuffers::Bind(SQLHSTMT statement, const std::vector<BoundValue>& values, bool sqlite)
+void ParameterBuffers::Bind(SQLHSTMT iStatement, const std::vector<BoundValue>& iValues, bool iSqlite)
 {
-    buffers_.clear();
-    buffers_.resize(values.size());
-    for (size_t i = 0; i < values.size(); ++i) {
-        Buffer& buffer = buffers_[i];
+    m_Buffers.clear();
+    m_Buffers.resize(iValues.size());
+    for (size_t i = 0; i < iValues.size(); ++i) {
+        Buffer& buffer = m_Buffers[i];
         Binding binding{};
         try {
-            binding = Prepare(values[i], buffer);
+            binding = Prepare(iValues[i], buffer);
         } catch (const AdoError& e) {
             throw AdoError(e.Code(), Position(i) + L": " + e.Text());
         }
-        SQLRETURN rc = SQLBindParameter(statement, static_cast<SQLUSMALLINT>(i + 1), SQL_PARAM_INPUT, binding.cType,
-                                        binding.sqlType, binding.columnSize, binding.digits, binding.data,
-                                        binding.length, &buffer.indicator);
+        SQLRETURN rc = SQLBindParameter(iStatement, static_cast<SQLUSMALLINT>(i + 1), SQL_PARAM_INPUT, binding.CType,
+                                        binding.SqlType, binding.ColumnSize, binding.Digits, binding.Data,
+                                        binding.Length, &buffer.Indicator);
         if (!SQL_SUCCEEDED(rc))
-            ThrowDiagnostics(SQL_HANDLE_STMT, statement, sqlite, Position(i));
+            ThrowDiagnostics(SQL_HANDLE_STMT, iStatement, iSqlite, Position(i));
     }
 }
 

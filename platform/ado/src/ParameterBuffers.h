@@ -9,29 +9,29 @@ namespace ado {
 class ParameterBuffers {
 public:
     // Binds every value to the statement in order; throws for a type that cannot be bound.
-    void Bind(SQLHSTMT statement, const std::vector<BoundValue>& values, bool sqlite);
+    void Bind(SQLHSTMT iStatement, const std::vector<BoundValue>& iValues, bool iSqlite);
 
 private:
     struct Buffer {
-        long integer = 0;
-        double number = 0;
-        SQL_TIMESTAMP_STRUCT timestamp{};
-        std::wstring text;
-        std::vector<BYTE> bytes;
-        SQLLEN indicator = 0;
+        long Integer = 0;
+        double Number = 0;
+        SQL_TIMESTAMP_STRUCT Timestamp{};
+        std::wstring Text;
+        std::vector<BYTE> Bytes;
+        SQLLEN Indicator = 0;
     };
     struct Binding {
-        SQLSMALLINT cType;
-        SQLSMALLINT sqlType;
-        SQLULEN columnSize;
-        SQLSMALLINT digits;
-        SQLPOINTER data;
-        SQLLEN length;
+        SQLSMALLINT CType;
+        SQLSMALLINT SqlType;
+        SQLULEN ColumnSize;
+        SQLSMALLINT Digits;
+        SQLPOINTER Data;
+        SQLLEN Length;
     };
     // Converts the value into the buffer and says how to bind it.
-    static Binding Prepare(const BoundValue& parameter, Buffer& buffer);
+    static Binding Prepare(const BoundValue& iParameter, Buffer& ioBuffer);
 
-    std::vector<Buffer> buffers_;
+    std::vector<Buffer> m_Buffers;
 };
 
 }  // namespace ado

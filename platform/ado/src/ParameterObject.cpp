@@ -11,107 +11,107 @@ namespace {
 constexpr const wchar_t* kSource = L"PlatformADO.Parameter";
 
 template <class T>
-HRESULT Out(T value, T* out)
+HRESULT Out(T iValue, T* oTo)
 {
     return Guard(kSource, [&] {
-        CheckPointer(out);
-        *out = value;
+        CheckPointer(oTo);
+        *oTo = iValue;
     });
 }
 
 template <class T>
-HRESULT In(T value, T& field)
+HRESULT In(T iValue, T& oField)
 {
-    field = value;
+    oField = iValue;
     return S_OK;
 }
 
 }  // namespace
 
-HRESULT ParameterObject::get_Name(BSTR* name)
+HRESULT ParameterObject::get_Name(BSTR* oName)
 {
     return Guard(kSource, [&] {
-        CheckPointer(name);
-        *name = MakeBstr(name_);
+        CheckPointer(oName);
+        *oName = MakeBstr(m_Name);
     });
 }
-HRESULT ParameterObject::put_Name(BSTR name)
+HRESULT ParameterObject::put_Name(BSTR iName)
 {
-    return Guard(kSource, [&] { name_ = FromBstr(name); });
+    return Guard(kSource, [&] { m_Name = FromBstr(iName); });
 }
-HRESULT ParameterObject::get_Value(VARIANT* value)
+HRESULT ParameterObject::get_Value(VARIANT* oValue)
 {
-    return Guard(kSource, [&] { value_.CopyTo(value); });
+    return Guard(kSource, [&] { m_Value.CopyTo(oValue); });
 }
-HRESULT ParameterObject::put_Value(VARIANT value)
+HRESULT ParameterObject::put_Value(VARIANT iValue)
 {
-    return Guard(kSource, [&] { value_ = Variant(value); });
+    return Guard(kSource, [&] { m_Value = Variant(iValue); });
 }
-HRESULT ParameterObject::get_Type(DataTypeEnum* type)
+HRESULT ParameterObject::get_Type(DataTypeEnum* oType)
 {
-    return Out(type_, type);
+    return Out(m_Type, oType);
 }
-HRESULT ParameterObject::put_Type(DataTypeEnum type)
+HRESULT ParameterObject::put_Type(DataTypeEnum iType)
 {
-    return In(type, type_);
+    return In(iType, m_Type);
 }
-HRESULT ParameterObject::get_Direction(ParameterDirectionEnum* direction)
+HRESULT ParameterObject::get_Direction(ParameterDirectionEnum* oDirection)
 {
-    return Out(adParamInput, direction);
+    return Out(adParamInput, oDirection);
 }
-HRESULT ParameterObject::put_Direction(ParameterDirectionEnum direction)
+HRESULT ParameterObject::put_Direction(ParameterDirectionEnum iDirection)
 {
     return Guard(kSource, [&] {
-        if (direction != adParamInput) {
+        if (iDirection != adParamInput) {
             throw AdoError(adErrFeatureNotAvailable,
-                           L"Only input parameters are supported, not direction " + std::to_wstring(direction));
+                           L"Only input parameters are supported, not direction " + std::to_wstring(iDirection));
         }
     });
 }
-HRESULT ParameterObject::get_Size(long* size)
+HRESULT ParameterObject::get_Size(long* oSize)
 {
-    return Out(size_, size);
+    return Out(m_Size, oSize);
 }
-HRESULT ParameterObject::put_Size(long size)
+HRESULT ParameterObject::put_Size(long iSize)
 {
-    return In(size, size_);
+    return In(iSize, m_Size);
 }
-HRESULT ParameterObject::get_Attributes(long* attributes)
+HRESULT ParameterObject::get_Attributes(long* oAttributes)
 {
-    return Out(attributes_, attributes);
+    return Out(m_Attributes, oAttributes);
 }
-HRESULT ParameterObject::put_Attributes(long attributes)
+HRESULT ParameterObject::put_Attributes(long iAttributes)
 {
-    return In(attributes, attributes_);
+    return In(iAttributes, m_Attributes);
 }
 
-HRESULT ParameterObject::AppendChunk(VARIANT data)
+HRESULT ParameterObject::AppendChunk(VARIANT iData)
 {
     return Guard(kSource, [&] {
-        std::vector<BYTE> chunk = BytesOf(data);
-        std::vector<BYTE> bytes = value_.Type() == (VT_ARRAY | VT_UI1) ? BytesOf(value_.Get()) : std::vector<BYTE>();
+        std::vector<BYTE> chunk = BytesOf(iData);
+        std::vector<BYTE> bytes = m_Value.Type() == (VT_ARRAY | VT_UI1) ? BytesOf(m_Value.Get()) : std::vector<BYTE>();
         bytes.insert(bytes.end(), chunk.begin(), chunk.end());
-        value_ = Variant::Bytes(bytes.data(), bytes.size());
+        m_Value = Variant::Bytes(bytes.data(), bytes.size());
     });
 }
 
-HRESULT ParametersCollection::get_Count(long* count)
+HRESULT ParametersCollection::get_Count(long* oCount)
 {
     return Guard(L"PlatformADO.Parameters", [&] {
-        CheckPointer(count);
-        *count = static_cast<long>(items_.size());
+        CheckPointer(oCount);
+        *oCount = static_cast<long>(m_Items.size());
     });
 }
 
-HRESULT ParametersCollection::get_Item(VARIANT index, _Parameter** parameter)
+HRESULT ParametersCollection::get_Item(VARIANT iIndex, _Parameter** oParameter)
 {
     return Guard(L"PlatformADO.Parameters", [&] {
-        CheckPointer(parameter);
-        *parameter = nullptr;
-        size_t position = ResolveIndex(index, items_.size(), [&](const std::wstring& name) {
-            for (size_t i = 0; i < items_.size(); ++i) {
+        CheckPointer(oParameter);
+        *oParameter = nullptr;
+        size_t position = ResolveIndex(iIndex, m_Items.size(), [&](const std::wstring& name) {
+            for (size_t i = 0; i < m_Items.size(); ++i) {
                 BSTR itemName = nullptr;
-                items_[i]->get_Name(&itemName);
+                m_Items[i]->get_Name(&itemName);
                 bool same = _wcsicmp(FromBstr(itemName).c_str(), name.c_str()) == 0;
                 SysFreeString(itemName);
                 if (same)
@@ -119,19 +119,19 @@ HRESULT ParametersCollection::get_Item(VARIANT index, _Parameter** parameter)
             }
             return -1L;
         });
-        items_[position].CopyTo(parameter);
+        m_Items[position].CopyTo(oParameter);
     });
 }
 
-HRESULT ParametersCollection::Append(IDispatch* parameter)
+HRESULT ParametersCollection::Append(IDispatch* iParameter)
 {
     return Guard(L"PlatformADO.Parameters", [&] {
         ComPtr<_Parameter> item;
-        if (!parameter ||
-            FAILED(parameter->QueryInterface(IID__Parameter, reinterpret_cast<void**>(item.GetAddressOf())))) {
+        if (!iParameter ||
+            FAILED(iParameter->QueryInterface(IID__Parameter, reinterpret_cast<void**>(item.GetAddressOf())))) {
             throw AdoError(adErrInvalidArgument, L"Only Parameter objects can be appended");
         }
-        items_.push_back(item);
+        m_Items.push_back(item);
     });
 }
 

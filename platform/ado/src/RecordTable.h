@@ -7,22 +7,22 @@
 namespace ado {
 
 struct ColumnInfo {
-    std::wstring name;
-    DataTypeEnum type = adEmpty;
-    long definedSize = 0;
-    long attributes = 0;
+    std::wstring Name;
+    DataTypeEnum Type = adEmpty;
+    long DefinedSize = 0;
+    long Attributes = 0;
 };
 
 // A fully read result: its columns and its rows of values, row after row.
 class RecordTable {
 public:
-    std::vector<ColumnInfo> columns;
-    std::vector<Variant> values;
+    std::vector<ColumnInfo> Columns;
+    std::vector<Variant> Values;
 
-    size_t RowCount() const { return columns.empty() ? 0 : values.size() / columns.size(); }
-    const Variant& Value(size_t row, size_t column) const { return values[row * columns.size() + column]; }
+    size_t RowCount() const { return Columns.empty() ? 0 : Values.size() / Columns.size(); }
+    const Variant& Value(size_t iRow, size_t iColumn) const { return Values[iRow * Columns.size() + iColumn]; }
     // The column of that name, compared without regard to case; -1 when there is none.
-    long ColumnIndex(const std::wstring& name) const;
+    long ColumnIndex(const std::wstring& iName) const;
 };
 
 }  // namespace ado

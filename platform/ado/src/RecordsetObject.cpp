@@ -12,38 +12,38 @@ constexpr const wchar_t* kSource = L"PlatformADO.Recordset";
 // Marks the start of a recordset in a marshalling stream, followed by the data's length.
 constexpr uint32_t kStreamMark = 0x53524441;
 
-void ReadExactly(IStream* stream, void* buffer, ULONG size)
+void ReadExactly(IStream* iStream, void* oBuffer, ULONG iSize)
 {
-    BYTE* bytes = static_cast<BYTE*>(buffer);
-    while (size > 0) {
+    BYTE* bytes = static_cast<BYTE*>(oBuffer);
+    while (iSize > 0) {
         ULONG read = 0;
-        HRESULT hr = stream->Read(bytes, size, &read);
+        HRESULT hr = iStream->Read(bytes, iSize, &read);
         CheckResult(hr, L"Cannot read the marshalled recordset");
         if (read == 0)
             throw AdoError(RPC_E_INVALID_DATA, L"The marshalled recordset data is cut short");
         bytes += read;
-        size -= read;
+        iSize -= read;
     }
 }
 
 // The data grows chunk by chunk as it arrives, so that a length beyond the stream's end is
 // found cut short instead of being allocated whole.
-std::vector<BYTE> ReadData(IStream* stream, uint32_t size)
+std::vector<BYTE> ReadData(IStream* iStream, uint32_t iSize)
 {
     constexpr size_t kChunk = 1 << 16;
     std::vector<BYTE> data;
-    while (data.size() < size) {
+    while (data.size() < iSize) {
         size_t read = data.size();
-        data.resize(read + std::min<size_t>(kChunk, size - read));
-        ReadExactly(stream, data.data() + read, static_cast<ULONG>(data.size() - read));
+        data.resize(read + std::min<size_t>(kChunk, iSize - read));
+        ReadExactly(iStream, data.data() + read, static_cast<ULONG>(data.size() - read));
     }
     return data;
 }
 
-uint32_t ReadHeader(IStream* stream)
+uint32_t ReadHeader(IStream* iStream)
 {
     uint32_t header[2] = {};
-    ReadExactly(stream, header, sizeof header);
+    ReadExactly(iStream, header, sizeof header);
     if (header[0] != kStreamMark) {
         throw AdoError(RPC_E_INVALID_DATA, L"The stream holds no marshalled recordset");
     }
@@ -52,54 +52,54 @@ uint32_t ReadHeader(IStream* stream)
 
 }  // namespace
 
-void RecordsetObject::Load(const RecordsetImage& image)
+void RecordsetObject::Load(const RecordsetImage& iImage)
 {
-    std::vector<size_t> order = image.table ? SortOrder(*image.table, image.sort) : std::vector<size_t>();
-    table_ = image.table;
-    order_ = std::move(order);
-    sort_ = image.sort;
-    position_ = image.position;
+    std::vector<size_t> order = iImage.Table ? SortOrder(*iImage.Table, iImage.Sort) : std::vector<size_t>();
+    m_Table = iImage.Table;
+    m_Order = std::move(order);
+    m_Sort = iImage.Sort;
+    m_Position = iImage.Position;
 }
 
 const RecordTable& RecordsetObject::Table() const
 {
-    if (!table_)
+    if (!m_Table)
         throw AdoError(adErrObjectClosed, L"The recordset is closed");
-    return *table_;
+    return *m_Table;
 }
 
-const Variant& RecordsetObject::CurrentValue(size_t column) const
+const Variant& RecordsetObject::CurrentValue(size_t iColumn) const
 {
     const RecordTable& table = Table();
     if (AtEnd()) {
         throw AdoError(adErrNoCurrentRecord, L"There is no current record: the recordset is at its end");
     }
-    return table.Value(order_[position_], column);
+    return table.Value(m_Order[m_Position], iColumn);
 }
 
-HRESULT RecordsetObject::get_RecordCount(long* count)
+HRESULT RecordsetObject::get_RecordCount(long* oCount)
 {
     return Guard(kSource, [&] {
-        CheckPointer(count);
-        *count = static_cast<long>(Table().RowCount());
+        CheckPointer(oCount);
+        *oCount = static_cast<long>(Table().RowCount());
     });
 }
 
-HRESULT RecordsetObject::get_EOF(VARIANT_BOOL* eof)
+HRESULT RecordsetObject::get_EOF(VARIANT_BOOL* oEof)
 {
     return Guard(kSource, [&] {
-        CheckPointer(eof);
+        CheckPointer(oEof);
         Table();
-        *eof = AtEnd() ? VARIANT_TRUE : VARIANT_FALSE;
+        *oEof = AtEnd() ? VARIANT_TRUE : VARIANT_FALSE;
     });
 }
 
-HRESULT RecordsetObject::get_BOF(VARIANT_BOOL* bof)
+HRESULT RecordsetObject::get_BOF(VARIANT_BOOL* oBof)
 {
     return Guard(kSource, [&] {
-        CheckPointer(bof);
+        CheckPointer(oBof);
         Table();
-        *bof = order_.empty() ? VARIANT_TRUE : VARIANT_FALSE;
+        *oBof = m_Order.empty() ? VARIANT_TRUE : VARIANT_FALSE;
     });
 }
 
@@ -107,7 +107,7 @@ HRESULT RecordsetObject::MoveFirst()
 {
     return Guard(kSource, [&] {
         Table();
-        position_ = 0;
+        m_Position = 0;
     });
 }
 
@@ -117,91 +117,91 @@ HRESULT RecordsetObject::MoveNext()
         Table();
         if (AtEnd())
             throw AdoError(adErrNoCurrentRecord, L"The recordset is already at its end");
-        ++position_;
+        ++m_Position;
     });
 }
 
-HRESULT RecordsetObject::get_State(long* state)
+HRESULT RecordsetObject::get_State(long* oState)
 {
     return Guard(kSource, [&] {
-        CheckPointer(state);
-        *state = table_ ? adStateOpen : adStateClosed;
+        CheckPointer(oState);
+        *oState = m_Table ? adStateOpen : adStateClosed;
     });
 }
 
-HRESULT RecordsetObject::get_Sort(BSTR* sort)
+HRESULT RecordsetObject::get_Sort(BSTR* oSort)
 {
     return Guard(kSource, [&] {
-        CheckPointer(sort);
-        *sort = MakeBstr(sort_);
+        CheckPointer(oSort);
+        *oSort = MakeBstr(m_Sort);
     });
 }
 
-HRESULT RecordsetObject::put_Sort(BSTR sort)
+HRESULT RecordsetObject::put_Sort(BSTR iSort)
 {
     return Guard(kSource, [&] {
         Table();
-        Load({table_, FromBstr(sort), 0});
+        Load({m_Table, FromBstr(iSort), 0});
     });
 }
 
-HRESULT RecordsetObject::get_Fields(Fields** fields)
+HRESULT RecordsetObject::get_Fields(Fields** oFields)
 {
     return Guard(kSource, [&] {
-        CheckPointer(fields);
-        *fields = nullptr;
+        CheckPointer(oFields);
+        *oFields = nullptr;
         Table();
-        *fields = Make<FieldsCollection>(ComPtr<RecordsetObject>(this)).Detach();
+        *oFields = Make<FieldsCollection>(ComPtr<RecordsetObject>(this)).Detach();
     });
 }
 
-HRESULT RecordsetObject::GetUnmarshalClass(REFIID, void*, DWORD, void*, DWORD, CLSID* unmarshaller)
+HRESULT RecordsetObject::GetUnmarshalClass(REFIID, void*, DWORD, void*, DWORD, CLSID* oUnmarshaller)
 {
     return Guard(kSource, [&] {
-        CheckPointer(unmarshaller);
-        *unmarshaller = CLSID_Recordset;
+        CheckPointer(oUnmarshaller);
+        *oUnmarshaller = CLSID_Recordset;
     });
 }
 
-HRESULT RecordsetObject::GetMarshalSizeMax(REFIID, void*, DWORD, void*, DWORD, DWORD* size)
+HRESULT RecordsetObject::GetMarshalSizeMax(REFIID, void*, DWORD, void*, DWORD, DWORD* oSize)
 {
     return Guard(kSource, [&] {
-        CheckPointer(size);
-        *size = static_cast<DWORD>(2 * sizeof(uint32_t) + WriteRecordset({table_, sort_, position_}).size());
+        CheckPointer(oSize);
+        *oSize = static_cast<DWORD>(2 * sizeof(uint32_t) + WriteRecordset({m_Table, m_Sort, m_Position}).size());
     });
 }
 
-HRESULT RecordsetObject::MarshalInterface(IStream* stream, REFIID, void*, DWORD, void*, DWORD)
+HRESULT RecordsetObject::MarshalInterface(IStream* iStream, REFIID, void*, DWORD, void*, DWORD)
 {
     return Guard(kSource, [&] {
-        CheckPointer(stream);
-        std::vector<BYTE> data = WriteRecordset({table_, sort_, position_});
+        CheckPointer(iStream);
+        std::vector<BYTE> data = WriteRecordset({m_Table, m_Sort, m_Position});
         uint32_t header[2] = {kStreamMark, static_cast<uint32_t>(data.size())};
-        CheckResult(stream->Write(header, sizeof header, nullptr), L"Cannot write the recordset");
-        CheckResult(stream->Write(data.data(), static_cast<ULONG>(data.size()), nullptr),
+        CheckResult(iStream->Write(header, sizeof header, nullptr), L"Cannot write the recordset");
+        CheckResult(iStream->Write(data.data(), static_cast<ULONG>(data.size()), nullptr),
                     L"Cannot write the recordset");
     });
 }
 
-HRESULT RecordsetObject::UnmarshalInterface(IStream* stream, REFIID iid, void** object)
+HRESULT RecordsetObject::UnmarshalInterface(IStream* iStream, REFIID iInterface, void** oObject)
 {
     return Guard(kSource, [&] {
-        CheckPointer(stream);
-        CheckPointer(object);
-        *object = nullptr;
-        std::vector<BYTE> data = ReadData(stream, ReadHeader(stream));
+        CheckPointer(iStream);
+        CheckPointer(oObject);
+        *oObject = nullptr;
+        std::vector<BYTE> data = ReadData(iStream, ReadHeader(iStream));
         Load(ReadRecordset(data.data(), data.size()));
-        CheckResult(QueryInterface(iid, object), L"The recordset does not offer the interface asked for");
+        CheckResult(QueryInterface(iInterface, oObject), L"The recordset does not offer the interface asked for");
     });
 }
 
-HRESULT RecordsetObject::ReleaseMarshalData(IStream* stream)
+HRESULT RecordsetObject::ReleaseMarshalData(IStream* iStream)
 {
     return Guard(kSource, [&] {
-        CheckPointer(stream);
+        CheckPointer(iStream);
         LARGE_INTEGER skip;
-        skip.QuadPart = ReadHeader(stream);
-        CheckResult(stream->Seek(skip, STREAM_SEEK_CUR, nullptr), L"Cannot skip the recordset data");
+        skip.QuadPart = ReadHeader(iStream);
+        CheckResult(iStream->Seek(skip, STREAM_SEEK_CUR, nullptr), L"Cannot skip the recordset data");
     });
 }
 

@@ -10,14 +10,14 @@ namespace ado {
 namespace {
 
 struct SortKey {
-    size_t column;
-    bool descending;
+    size_t Column;
+    bool Descending;
 };
 
-std::vector<SortKey> ParseKeys(const RecordTable& table, const std::wstring& sortText)
+std::vector<SortKey> ParseKeys(const RecordTable& iTable, const std::wstring& iSortText)
 {
     std::vector<SortKey> keys;
-    std::wstringstream clauses(sortText);
+    std::wstringstream clauses(iSortText);
     std::wstring clause;
     while (std::getline(clauses, clause, L',')) {
         std::wstringstream words(clause);
@@ -32,7 +32,7 @@ std::vector<SortKey> ParseKeys(const RecordTable& table, const std::wstring& sor
         if (!extra.empty() || (!direction.empty() && !descending && _wcsicmp(direction.c_str(), L"ASC") != 0)) {
             throw AdoError(adErrInvalidArgument, L"Cannot read the sort clause \"" + clause + L"\"");
         }
-        long column = table.ColumnIndex(name);
+        long column = iTable.ColumnIndex(name);
         if (column < 0)
             throw AdoError(adErrItemNotFound, L"The recordset has no field \"" + name + L"\" to sort by");
         keys.push_back({static_cast<size_t>(column), descending});
@@ -40,12 +40,12 @@ std::vector<SortKey> ParseKeys(const RecordTable& table, const std::wstring& sor
     return keys;
 }
 
-int Compare(const Variant& a, const Variant& b, const std::wstring& column)
+int Compare(const Variant& iA, const Variant& iB, const std::wstring& iColumn)
 {
-    if (a.IsNull() || b.IsNull())
-        return a.IsNull() == b.IsNull() ? 0 : (a.IsNull() ? -1 : 1);
+    if (iA.IsNull() || iB.IsNull())
+        return iA.IsNull() == iB.IsNull() ? 0 : (iA.IsNull() ? -1 : 1);
     HRESULT result =
-        VarCmp(const_cast<VARIANT*>(&a.Get()), const_cast<VARIANT*>(&b.Get()), LOCALE_USER_DEFAULT, NORM_IGNORECASE);
+        VarCmp(const_cast<VARIANT*>(&iA.Get()), const_cast<VARIANT*>(&iB.Get()), LOCALE_USER_DEFAULT, NORM_IGNORECASE);
     switch (result) {
     case VARCMP_LT:
         return -1;
@@ -54,25 +54,25 @@ int Compare(const Variant& a, const Variant& b, const std::wstring& column)
     case VARCMP_EQ:
         return 0;
     default:
-        throw AdoError(adErrFeatureNotAvailable, L"The field \"" + column + L"\" cannot be sorted");
+        throw AdoError(adErrFeatureNotAvailable, L"The field \"" + iColumn + L"\" cannot be sorted");
     }
 }
 
 }  // namespace
 
-std::vector<size_t> SortOrder(const RecordTable& table, const std::wstring& sortText)
+std::vector<size_t> SortOrder(const RecordTable& iTable, const std::wstring& iSortText)
 {
-    std::vector<size_t> order(table.RowCount());
+    std::vector<size_t> order(iTable.RowCount());
     std::iota(order.begin(), order.end(), size_t{0});
-    std::vector<SortKey> keys = ParseKeys(table, sortText);
+    std::vector<SortKey> keys = ParseKeys(iTable, iSortText);
     if (keys.empty())
         return order;
     std::stable_sort(order.begin(), order.end(), [&](size_t left, size_t right) {
         for (const SortKey& key : keys) {
-            int result =
-                Compare(table.Value(left, key.column), table.Value(right, key.column), table.columns[key.column].name);
+            int result = Compare(iTable.Value(left, key.Column), iTable.Value(right, key.Column),
+                                 iTable.Columns[key.Column].Name);
             if (result != 0)
-                return key.descending ? result > 0 : result < 0;
+                return key.Descending ? result > 0 : result < 0;
         }
         return false;
     });

@@ -10,6 +10,6 @@ namespace ado {
 // ASC or DESC, separated by commas ("TimeSpent Desc"). Names ignore case; NULL sorts lowest;
 // text compares without regard to case; equal rows keep their order. An empty text gives
 // the table's own order.
-std::vector<size_t> SortOrder(const RecordTable& table, const std::wstring& sortText);
+std::vector<size_t> SortOrder(const RecordTable& iTable, const std::wstring& iSortText);
 
 }  // namespace ado

@@ -12,27 +12,27 @@ constexpr uint32_t kVersion = 1;
 class Writer {
 public:
     template <class T>
-    void Put(const T& value)
+    void Put(const T& iValue)
     {
-        const BYTE* bytes = reinterpret_cast<const BYTE*>(&value);
-        data_.insert(data_.end(), bytes, bytes + sizeof value);
+        const BYTE* bytes = reinterpret_cast<const BYTE*>(&iValue);
+        m_Data.insert(m_Data.end(), bytes, bytes + sizeof iValue);
     }
-    void PutBytes(const void* bytes, size_t size)
+    void PutBytes(const void* iBytes, size_t iSize)
     {
-        Put(static_cast<uint32_t>(size));
-        data_.insert(data_.end(), static_cast<const BYTE*>(bytes), static_cast<const BYTE*>(bytes) + size);
+        Put(static_cast<uint32_t>(iSize));
+        m_Data.insert(m_Data.end(), static_cast<const BYTE*>(iBytes), static_cast<const BYTE*>(iBytes) + iSize);
     }
-    void PutText(const std::wstring& text) { PutBytes(text.data(), text.size() * sizeof(wchar_t)); }
-    void PutValue(const VARIANT& value);
-    std::vector<BYTE> Take() { return std::move(data_); }
+    void PutText(const std::wstring& iText) { PutBytes(iText.data(), iText.size() * sizeof(wchar_t)); }
+    void PutValue(const VARIANT& iValue);
+    std::vector<BYTE> Take() { return std::move(m_Data); }
 
 private:
-    std::vector<BYTE> data_;
+    std::vector<BYTE> m_Data;
 };
 
 class Reader {
 public:
-    Reader(const BYTE* data, size_t size) : data_(data), left_(size) {}
+    Reader(const BYTE* iData, size_t iSize) : m_Data(iData), m_Left(iSize) {}
     template <class T>
     T Get()
     {
@@ -55,62 +55,62 @@ public:
         return std::wstring(reinterpret_cast<const wchar_t*>(bytes), size / sizeof(wchar_t));
     }
     Variant GetValue();
-    size_t Left() const { return left_; }
+    size_t Left() const { return m_Left; }
     [[noreturn]] static void Fail()
     {
         throw AdoError(RPC_E_INVALID_DATA, L"The marshalled recordset data is malformed");
     }
 
 private:
-    const BYTE* Take(size_t size)
+    const BYTE* Take(size_t iSize)
     {
-        if (size > left_)
+        if (iSize > m_Left)
             Fail();
-        const BYTE* bytes = data_;
-        data_ += size;
-        left_ -= size;
+        const BYTE* bytes = m_Data;
+        m_Data += iSize;
+        m_Left -= iSize;
         return bytes;
     }
-    const BYTE* data_;
-    size_t left_;
+    const BYTE* m_Data;
+    size_t m_Left;
 };
 
-void Writer::PutValue(const VARIANT& value)
+void Writer::PutValue(const VARIANT& iValue)
 {
-    Put(value.vt);
-    switch (value.vt) {
+    Put(iValue.vt);
+    switch (iValue.vt) {
     case VT_EMPTY:
     case VT_NULL:
         break;
     case VT_BOOL:
-        Put(value.boolVal);
+        Put(iValue.boolVal);
         break;
     case VT_I4:
-        Put(value.lVal);
+        Put(iValue.lVal);
         break;
     case VT_I8:
-        Put(value.llVal);
+        Put(iValue.llVal);
         break;
     case VT_R8:
-        Put(value.dblVal);
+        Put(iValue.dblVal);
         break;
     case VT_DATE:
-        Put(value.date);
+        Put(iValue.date);
         break;
     case VT_DECIMAL:
-        Put(value.decVal);
+        Put(iValue.decVal);
         break;
     case VT_BSTR:
-        PutText(FromBstr(value.bstrVal));
+        PutText(FromBstr(iValue.bstrVal));
         break;
     case VT_ARRAY | VT_UI1: {
-        std::vector<BYTE> bytes = BytesOf(value);
+        std::vector<BYTE> bytes = BytesOf(iValue);
         PutBytes(bytes.data(), bytes.size());
         break;
     }
     default:
         throw AdoError(DISP_E_BADVARTYPE,
-                       L"A value of variant type " + std::to_wstring(value.vt) + L" cannot be marshalled");
+                       L"A value of variant type " + std::to_wstring(iValue.vt) + L" cannot be marshalled");
     }
 }
 
@@ -152,60 +152,60 @@ Variant Reader::GetValue()
 
 }  // namespace
 
-std::vector<BYTE> WriteRecordset(const RecordsetImage& image)
+std::vector<BYTE> WriteRecordset(const RecordsetImage& iImage)
 {
     Writer writer;
     writer.Put(kVersion);
-    writer.Put(static_cast<uint32_t>(image.table ? 1 : 0));
-    if (!image.table)
+    writer.Put(static_cast<uint32_t>(iImage.Table ? 1 : 0));
+    if (!iImage.Table)
         return writer.Take();
-    const RecordTable& table = *image.table;
-    writer.PutText(image.sort);
-    writer.Put(static_cast<uint32_t>(image.position));
-    writer.Put(static_cast<uint32_t>(table.columns.size()));
-    for (const ColumnInfo& column : table.columns) {
-        writer.PutText(column.name);
-        writer.Put(static_cast<int32_t>(column.type));
-        writer.Put(static_cast<int32_t>(column.definedSize));
-        writer.Put(static_cast<int32_t>(column.attributes));
+    const RecordTable& table = *iImage.Table;
+    writer.PutText(iImage.Sort);
+    writer.Put(static_cast<uint32_t>(iImage.Position));
+    writer.Put(static_cast<uint32_t>(table.Columns.size()));
+    for (const ColumnInfo& column : table.Columns) {
+        writer.PutText(column.Name);
+        writer.Put(static_cast<int32_t>(column.Type));
+        writer.Put(static_cast<int32_t>(column.DefinedSize));
+        writer.Put(static_cast<int32_t>(column.Attributes));
     }
     writer.Put(static_cast<uint32_t>(table.RowCount()));
-    for (const Variant& value : table.values)
+    for (const Variant& value : table.Values)
         writer.PutValue(value.Get());
     return writer.Take();
 }
 
-RecordsetImage ReadRecordset(const BYTE* data, size_t size)
+RecordsetImage ReadRecordset(const BYTE* iData, size_t iSize)
 {
-    Reader reader(data, size);
+    Reader reader(iData, iSize);
     if (reader.Get<uint32_t>() != kVersion)
         Reader::Fail();
     RecordsetImage image;
     if (reader.Get<uint32_t>() == 0)
         return image;
     auto table = std::make_shared<RecordTable>();
-    image.sort = reader.GetText();
-    image.position = reader.Get<uint32_t>();
+    image.Sort = reader.GetText();
+    image.Position = reader.Get<uint32_t>();
     uint32_t columns = reader.Get<uint32_t>();
     for (uint32_t i = 0; i < columns; ++i) {
         ColumnInfo column;
-        column.name = reader.GetText();
-        column.type = static_cast<DataTypeEnum>(reader.Get<int32_t>());
-        column.definedSize = reader.Get<int32_t>();
-        column.attributes = reader.Get<int32_t>();
-        table->columns.push_back(column);
+        column.Name = reader.GetText();
+        column.Type = static_cast<DataTypeEnum>(reader.Get<int32_t>());
+        column.DefinedSize = reader.Get<int32_t>();
+        column.Attributes = reader.Get<int32_t>();
+        table->Columns.push_back(column);
     }
     uint32_t rows = reader.Get<uint32_t>();
     // Every value takes at least its type tag: a count beyond the data is malformed.
     if (static_cast<uint64_t>(rows) * columns > reader.Left() / sizeof(VARTYPE))
         Reader::Fail();
-    table->values.reserve(static_cast<size_t>(rows) * columns);
+    table->Values.reserve(static_cast<size_t>(rows) * columns);
     for (uint64_t i = 0; i < static_cast<uint64_t>(rows) * columns; ++i) {
-        table->values.push_back(reader.GetValue());
+        table->Values.push_back(reader.GetValue());
     }
-    if (reader.Left() != 0 || image.position > table->RowCount())
+    if (reader.Left() != 0 || image.Position > table->RowCount())
         Reader::Fail();
-    image.table = table;
+    image.Table = table;
     return image;
 }
 

@@ -4,6 +4,8 @@
 #include "ComObject.h"
 #include "PlatformAdo.h"
 
+#include <ModulePath.h>
+
 namespace ado {
 namespace {
 
@@ -16,37 +18,34 @@ std::wstring ClassKey()
     return std::wstring(L"CLSID\\") + text;
 }
 
-std::wstring ServerPath(const wchar_t* dllPath)
+std::wstring ServerPath(const wchar_t* iDllPath)
 {
-    if (dllPath)
-        return dllPath;
-    wchar_t program[MAX_PATH];
-    DWORD length = GetModuleFileNameW(nullptr, program, MAX_PATH);
-    std::wstring folder(program, length);
-    return folder.substr(0, folder.find_last_of(L"\\/") + 1) + kServerDll;
+    if (iDllPath)
+        return iDllPath;
+    return ProgramFolder() + kServerDll;
 }
 
-void SetValue(const std::wstring& keyName, const wchar_t* name, const std::wstring& value)
+void SetValue(const std::wstring& iKeyName, const wchar_t* iName, const std::wstring& iValue)
 {
     HKEY key = nullptr;
     LONG status =
-        RegCreateKeyExW(HKEY_CLASSES_ROOT, keyName.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr);
+        RegCreateKeyExW(HKEY_CLASSES_ROOT, iKeyName.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr);
     if (status == ERROR_SUCCESS) {
-        status = RegSetValueExW(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
-                                static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
+        status = RegSetValueExW(key, iName, 0, REG_SZ, reinterpret_cast<const BYTE*>(iValue.c_str()),
+                                static_cast<DWORD>((iValue.size() + 1) * sizeof(wchar_t)));
         RegCloseKey(key);
     }
     if (status != ERROR_SUCCESS) {
-        throw AdoError(HRESULT_FROM_WIN32(status), L"Cannot write the registry key " + keyName);
+        throw AdoError(HRESULT_FROM_WIN32(status), L"Cannot write the registry key " + iKeyName);
     }
 }
 
 }  // namespace
 
-HRESULT RegisterServer(const wchar_t* dllPath)
+HRESULT RegisterServer(const wchar_t* iDllPath)
 {
     return Guard(kSource, [&] {
-        std::wstring path = ServerPath(dllPath);
+        std::wstring path = ServerPath(iDllPath);
         ComPtr<ITypeLib> library;
         HRESULT hr = LoadTypeLibEx(path.c_str(), REGKIND_NONE, &library);
         if (FAILED(hr))

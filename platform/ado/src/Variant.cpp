@@ -6,121 +6,121 @@
 
 namespace ado {
 
-Variant::Variant(const VARIANT& value)
+Variant::Variant(const VARIANT& iValue)
 {
-    VariantInit(&value_);
-    CheckResult(VariantCopyInd(&value_, const_cast<VARIANT*>(&value)), L"Cannot copy the value");
+    VariantInit(&m_Value);
+    CheckResult(VariantCopyInd(&m_Value, const_cast<VARIANT*>(&iValue)), L"Cannot copy the value");
 }
 
 Variant Variant::Null()
 {
     Variant v;
-    v.value_.vt = VT_NULL;
+    v.m_Value.vt = VT_NULL;
     return v;
 }
 
-Variant Variant::Int(long value)
+Variant Variant::Int(long iValue)
 {
     Variant v;
-    v.value_.vt = VT_I4;
-    v.value_.lVal = value;
+    v.m_Value.vt = VT_I4;
+    v.m_Value.lVal = iValue;
     return v;
 }
 
-Variant Variant::Int64(LONGLONG value)
+Variant Variant::Int64(LONGLONG iValue)
 {
     Variant v;
-    v.value_.vt = VT_I8;
-    v.value_.llVal = value;
+    v.m_Value.vt = VT_I8;
+    v.m_Value.llVal = iValue;
     return v;
 }
 
-Variant Variant::Double(double value)
+Variant Variant::Double(double iValue)
 {
     Variant v;
-    v.value_.vt = VT_R8;
-    v.value_.dblVal = value;
+    v.m_Value.vt = VT_R8;
+    v.m_Value.dblVal = iValue;
     return v;
 }
 
-Variant Variant::Date(DATE value)
+Variant Variant::Date(DATE iValue)
 {
     Variant v;
-    v.value_.vt = VT_DATE;
-    v.value_.date = value;
+    v.m_Value.vt = VT_DATE;
+    v.m_Value.date = iValue;
     return v;
 }
 
-Variant Variant::Bool(bool value)
+Variant Variant::Bool(bool iValue)
 {
     Variant v;
-    v.value_.vt = VT_BOOL;
-    v.value_.boolVal = value ? VARIANT_TRUE : VARIANT_FALSE;
+    v.m_Value.vt = VT_BOOL;
+    v.m_Value.boolVal = iValue ? VARIANT_TRUE : VARIANT_FALSE;
     return v;
 }
 
-Variant Variant::Text(const std::wstring& text)
+Variant Variant::Text(const std::wstring& iText)
 {
     Variant v;
-    v.value_.bstrVal = MakeBstr(text);
-    v.value_.vt = VT_BSTR;
+    v.m_Value.bstrVal = MakeBstr(iText);
+    v.m_Value.vt = VT_BSTR;
     return v;
 }
 
-Variant Variant::Bytes(const BYTE* data, size_t size)
+Variant Variant::Bytes(const BYTE* iData, size_t iSize)
 {
-    SAFEARRAY* array = SafeArrayCreateVector(VT_UI1, 0, static_cast<ULONG>(size));
+    SAFEARRAY* array = SafeArrayCreateVector(VT_UI1, 0, static_cast<ULONG>(iSize));
     if (!array)
         throw std::bad_alloc();
-    if (size)
-        memcpy(array->pvData, data, size);
+    if (iSize)
+        memcpy(array->pvData, iData, iSize);
     Variant v;
-    v.value_.vt = VT_ARRAY | VT_UI1;
-    v.value_.parray = array;
+    v.m_Value.vt = VT_ARRAY | VT_UI1;
+    v.m_Value.parray = array;
     return v;
 }
 
 VARIANT* Variant::Receive()
 {
-    VariantClear(&value_);
-    return &value_;
+    VariantClear(&m_Value);
+    return &m_Value;
 }
 
-void Variant::CopyTo(VARIANT* out) const
+void Variant::CopyTo(VARIANT* oTo) const
 {
-    CheckPointer(out);
-    VariantInit(out);
-    CheckResult(VariantCopy(out, const_cast<VARIANT*>(&value_)), L"Cannot copy the value");
+    CheckPointer(oTo);
+    VariantInit(oTo);
+    CheckResult(VariantCopy(oTo, const_cast<VARIANT*>(&m_Value)), L"Cannot copy the value");
 }
 
-Variant Variant::ConvertedTo(VARTYPE type) const
+Variant Variant::ConvertedTo(VARTYPE iType) const
 {
     Variant result;
-    HRESULT hr = VariantChangeTypeEx(result.Receive(), const_cast<VARIANT*>(&value_), LOCALE_USER_DEFAULT, 0, type);
+    HRESULT hr = VariantChangeTypeEx(result.Receive(), const_cast<VARIANT*>(&m_Value), LOCALE_USER_DEFAULT, 0, iType);
     if (FAILED(hr)) {
         throw AdoError(hr,
-                       L"Cannot convert a value of variant type " + std::to_wstring(value_.vt) + L" to variant type " +
-                           std::to_wstring(type));
+                       L"Cannot convert a value of variant type " + std::to_wstring(m_Value.vt) + L" to variant type " +
+                           std::to_wstring(iType));
     }
     return result;
 }
 
-BSTR MakeBstr(const std::wstring& text)
+BSTR MakeBstr(const std::wstring& iText)
 {
-    BSTR result = SysAllocStringLen(text.data(), static_cast<UINT>(text.size()));
+    BSTR result = SysAllocStringLen(iText.data(), static_cast<UINT>(iText.size()));
     if (!result)
         throw std::bad_alloc();
     return result;
 }
 
-std::wstring FromBstr(BSTR text)
+std::wstring FromBstr(BSTR iText)
 {
-    return text ? std::wstring(text, SysStringLen(text)) : std::wstring();
+    return iText ? std::wstring(iText, SysStringLen(iText)) : std::wstring();
 }
 
-std::vector<BYTE> BytesOf(const VARIANT& value)
+std::vector<BYTE> BytesOf(const VARIANT& iValue)
 {
-    const VARIANT& v = value.vt == (VT_BYREF | VT_VARIANT) ? *value.pvarVal : value;
+    const VARIANT& v = iValue.vt == (VT_BYREF | VT_VARIANT) ? *iValue.pvarVal : iValue;
     SAFEARRAY* array = v.vt == (VT_ARRAY | VT_UI1) ? v.parray
         : v.vt == (VT_ARRAY | VT_UI1 | VT_BYREF)   ? *v.pparray
                                                    : nullptr;
@@ -133,16 +133,16 @@ std::vector<BYTE> BytesOf(const VARIANT& value)
     return std::vector<BYTE>(data, data + array->rgsabound[0].cElements);
 }
 
-long DataSize(const VARIANT& value)
+long DataSize(const VARIANT& iValue)
 {
-    switch (value.vt) {
+    switch (iValue.vt) {
     case VT_EMPTY:
     case VT_NULL:
         return 0;
     case VT_BSTR:
-        return static_cast<long>(SysStringByteLen(value.bstrVal));
+        return static_cast<long>(SysStringByteLen(iValue.bstrVal));
     case VT_ARRAY | VT_UI1:
-        return static_cast<long>(value.parray->rgsabound[0].cElements);
+        return static_cast<long>(iValue.parray->rgsabound[0].cElements);
     case VT_DECIMAL:
         return sizeof(DECIMAL);
     case VT_BOOL:

@@ -13,37 +13,37 @@ protected:
         Execute(L"CREATE TABLE T(I INT, R DOUBLE, D DATETIME, S TEXT, B BLOB)");
     }
 
-    ComPtr<_Command> NewCommand(const std::wstring& sql)
+    ComPtr<_Command> NewCommand(const std::wstring& iSql)
     {
         auto command = Create<_Command>(CLSID_Command);
-        EXPECT_EQ(S_OK, command->putref_ActiveConnection(connection_.Get()));
+        EXPECT_EQ(S_OK, command->putref_ActiveConnection(m_Connection.Get()));
         EXPECT_EQ(S_OK, command->put_CommandType(adCmdText));
-        EXPECT_EQ(S_OK, command->put_CommandText(Text(sql)));
+        EXPECT_EQ(S_OK, command->put_CommandText(Text(iSql)));
         return command;
     }
 
-    ComPtr<_Parameter> Append(_Command* command, DataTypeEnum type, long size, const Variant& value)
+    ComPtr<_Parameter> Append(_Command* iCommand, DataTypeEnum iType, long iSize, const Variant& iValue)
     {
         ComPtr<_Parameter> parameter;
-        EXPECT_EQ(S_OK, command->CreateParameter(Text(L""), type, adParamInput, size, value.Get(), &parameter));
+        EXPECT_EQ(S_OK, iCommand->CreateParameter(Text(L""), iType, adParamInput, iSize, iValue.Get(), &parameter));
         ComPtr<Parameters> parameters;
-        EXPECT_EQ(S_OK, command->get_Parameters(&parameters));
+        EXPECT_EQ(S_OK, iCommand->get_Parameters(&parameters));
         EXPECT_EQ(S_OK, parameters->Append(parameter.Get()));
         return parameter;
     }
 
-    long Run(_Command* command, long options = adCmdText | adExecuteNoRecords)
+    long Run(_Command* iCommand, long iOptions = adCmdText | adExecuteNoRecords)
     {
         Variant affected;
         ComPtr<_Recordset> rows;
-        EXPECT_EQ(S_OK, command->Execute(affected.Receive(), nullptr, options, &rows)) << LastErrorText();
+        EXPECT_EQ(S_OK, iCommand->Execute(affected.Receive(), nullptr, iOptions, &rows)) << LastErrorText();
         return affected.Type() == VT_I4 ? affected.Get().lVal : -100;
     }
 };
 
-std::vector<BYTE> Bytes(const Variant& value)
+std::vector<BYTE> Bytes(const Variant& iValue)
 {
-    return BytesOf(value.Get());
+    return BytesOf(iValue.Get());
 }
 
 TEST_F(CommandTest, BindsEveryParameterTypeAndReadsItBack)

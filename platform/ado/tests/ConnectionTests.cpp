@@ -7,17 +7,17 @@ namespace {
 
 using ConnectionTest = SqliteTest;
 
-long State(_Connection* connection)
+long State(_Connection* iConnection)
 {
     long state = -1;
-    EXPECT_EQ(S_OK, connection->get_State(&state));
+    EXPECT_EQ(S_OK, iConnection->get_State(&state));
     return state;
 }
 
-std::vector<ComPtr<Error>> ErrorsOf(_Connection* connection)
+std::vector<ComPtr<Error>> ErrorsOf(_Connection* iConnection)
 {
     ComPtr<Errors> errors;
-    EXPECT_EQ(S_OK, connection->get_Errors(&errors));
+    EXPECT_EQ(S_OK, iConnection->get_Errors(&errors));
     long count = 0;
     EXPECT_EQ(S_OK, errors->get_Count(&count));
     std::vector<ComPtr<Error>> items(count);
@@ -66,7 +66,7 @@ TEST_F(ConnectionTest, TakesARelativeDatabaseFileFromTheProgramFolder)
 
 TEST_F(ConnectionTest, OpensADatabaseWhosePathHoldsSeparatorsAndBraces)
 {
-    const std::wstring folder = path_ + L" a;b}c{";
+    const std::wstring folder = m_Path + L" a;b}c{";
     const std::wstring file = folder + L"\\x;y}.db";
     ASSERT_TRUE(CreateDirectoryW(folder.c_str(), nullptr));
     const std::wstring connectionString = L"Provider=SQLite;Data Source=\"" + file + L"\"";
@@ -107,9 +107,9 @@ TEST_F(ConnectionTest, FailedStatementFillsErrorsAndTheNextStatementClearsThem)
     };
     for (const Case& c : cases) {
         ComPtr<_Recordset> rows;
-        EXPECT_EQ(c.number, connection_->Execute(Text(c.sql), nullptr, adCmdText, &rows)) << c.sql;
+        EXPECT_EQ(c.number, m_Connection->Execute(Text(c.sql), nullptr, adCmdText, &rows)) << c.sql;
         EXPECT_NE(std::wstring::npos, LastErrorText().find(c.text)) << LastErrorText();
-        auto errors = ErrorsOf(connection_.Get());
+        auto errors = ErrorsOf(m_Connection.Get());
         ASSERT_EQ(1u, errors.size()) << c.sql;
         long number = 0, native = 0;
         BSTR state = nullptr, description = nullptr;
@@ -125,7 +125,7 @@ TEST_F(ConnectionTest, FailedStatementFillsErrorsAndTheNextStatementClearsThem)
         SysFreeString(description);
     }
     Execute(L"DELETE FROM T");
-    EXPECT_TRUE(ErrorsOf(connection_.Get()).empty());
+    EXPECT_TRUE(ErrorsOf(m_Connection.Get()).empty());
 }
 
 TEST_F(ConnectionTest, LostDatabaseReportsEFail)
@@ -133,7 +133,7 @@ TEST_F(ConnectionTest, LostDatabaseReportsEFail)
     Execute(L"CREATE TABLE T(A INT)");
     EXPECT_EQ(0, Count(L"T"));
     // Another program overwrites the file: the driver can no longer read its database.
-    HANDLE file = CreateFileW(path_.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+    HANDLE file = CreateFileW(m_Path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
                               0, nullptr);
     ASSERT_NE(INVALID_HANDLE_VALUE, file);
     std::string garbage(4096, 'x');
@@ -142,8 +142,8 @@ TEST_F(ConnectionTest, LostDatabaseReportsEFail)
     CloseHandle(file);
 
     ComPtr<_Recordset> rows;
-    EXPECT_EQ(E_FAIL, connection_->Execute(Text(L"SELECT * FROM T"), nullptr, adCmdText, &rows));
-    auto errors = ErrorsOf(connection_.Get());
+    EXPECT_EQ(E_FAIL, m_Connection->Execute(Text(L"SELECT * FROM T"), nullptr, adCmdText, &rows));
+    auto errors = ErrorsOf(m_Connection.Get());
     ASSERT_FALSE(errors.empty());
     long number = 0;
     errors[0]->get_Number(&number);
@@ -155,58 +155,58 @@ TEST_F(ConnectionTest, NestedTransactionsCommitAndRollBackAtTheirLevel)
     Execute(L"CREATE TABLE T(A TEXT)");
     auto other = OpenConnection();
     long level = 0;
-    ASSERT_EQ(S_OK, connection_->BeginTrans(&level));
+    ASSERT_EQ(S_OK, m_Connection->BeginTrans(&level));
     EXPECT_EQ(1, level);
     Execute(L"INSERT INTO T VALUES ('outer')");
-    ASSERT_EQ(S_OK, connection_->BeginTrans(&level));
+    ASSERT_EQ(S_OK, m_Connection->BeginTrans(&level));
     EXPECT_EQ(2, level);
     Execute(L"INSERT INTO T VALUES ('rolled back')");
-    ASSERT_EQ(S_OK, connection_->RollbackTrans()) << LastErrorText();
+    ASSERT_EQ(S_OK, m_Connection->RollbackTrans()) << LastErrorText();
     EXPECT_EQ(1, Count(L"T"));
-    ASSERT_EQ(S_OK, connection_->BeginTrans(&level));
+    ASSERT_EQ(S_OK, m_Connection->BeginTrans(&level));
     EXPECT_EQ(2, level);
     Execute(L"INSERT INTO T VALUES ('inner')");
-    ASSERT_EQ(S_OK, connection_->BeginTrans(&level));
+    ASSERT_EQ(S_OK, m_Connection->BeginTrans(&level));
     EXPECT_EQ(3, level);
     Execute(L"INSERT INTO T VALUES ('innermost')");
-    ASSERT_EQ(S_OK, connection_->CommitTrans()) << LastErrorText();
-    ASSERT_EQ(S_OK, connection_->CommitTrans()) << LastErrorText();
+    ASSERT_EQ(S_OK, m_Connection->CommitTrans()) << LastErrorText();
+    ASSERT_EQ(S_OK, m_Connection->CommitTrans()) << LastErrorText();
     EXPECT_EQ(3, Count(L"T"));
-    ASSERT_EQ(S_OK, connection_->CommitTrans()) << LastErrorText();
+    ASSERT_EQ(S_OK, m_Connection->CommitTrans()) << LastErrorText();
     EXPECT_EQ(3, Count(L"T", other.Get()));
-    EXPECT_EQ(adErrIllegalOperation, connection_->CommitTrans());
+    EXPECT_EQ(adErrIllegalOperation, m_Connection->CommitTrans());
 
-    ASSERT_EQ(S_OK, connection_->BeginTrans(&level));
+    ASSERT_EQ(S_OK, m_Connection->BeginTrans(&level));
     EXPECT_EQ(1, level);
     Execute(L"DELETE FROM T");
-    ASSERT_EQ(S_OK, connection_->BeginTrans(&level));
+    ASSERT_EQ(S_OK, m_Connection->BeginTrans(&level));
     Execute(L"INSERT INTO T VALUES ('gone')");
-    ASSERT_EQ(S_OK, connection_->CommitTrans());
-    ASSERT_EQ(S_OK, connection_->RollbackTrans());
+    ASSERT_EQ(S_OK, m_Connection->CommitTrans());
+    ASSERT_EQ(S_OK, m_Connection->RollbackTrans());
     EXPECT_EQ(3, Count(L"T"));
-    EXPECT_EQ(adErrIllegalOperation, connection_->RollbackTrans());
+    EXPECT_EQ(adErrIllegalOperation, m_Connection->RollbackTrans());
 }
 
 // One transaction that reads T, signals that it has read, waits at most a moment for its cue,
 // then adds a row and commits. Returns the first failure.
-HRESULT ReadThenWrite(_Connection* connection, HANDLE hasRead, HANDLE cue)
+HRESULT ReadThenWrite(_Connection* iConnection, HANDLE iHasRead, HANDLE iCue)
 {
     long level = 0;
     ComPtr<_Recordset> rows;
-    HRESULT hr = connection->BeginTrans(&level);
+    HRESULT hr = iConnection->BeginTrans(&level);
     if (SUCCEEDED(hr)) {
-        hr = connection->Execute(Text(L"SELECT COUNT(*) FROM T"), nullptr, adCmdText, &rows);
+        hr = iConnection->Execute(Text(L"SELECT COUNT(*) FROM T"), nullptr, adCmdText, &rows);
     }
-    SetEvent(hasRead);
-    WaitForSingleObject(cue, 500);
+    SetEvent(iHasRead);
+    WaitForSingleObject(iCue, 500);
     if (SUCCEEDED(hr)) {
-        hr = connection->Execute(Text(L"INSERT INTO T VALUES (1)"), nullptr, adCmdText | adExecuteNoRecords, &rows);
+        hr = iConnection->Execute(Text(L"INSERT INTO T VALUES (1)"), nullptr, adCmdText | adExecuteNoRecords, &rows);
     }
     if (SUCCEEDED(hr))
-        hr = connection->CommitTrans();
+        hr = iConnection->CommitTrans();
     // A failed transaction lets go of its locks at once, so that the other one ends soon too.
     if (FAILED(hr))
-        connection->RollbackTrans();
+        iConnection->RollbackTrans();
     return hr;
 }
 
@@ -243,15 +243,15 @@ TEST_F(ConnectionTest, ATransactionTheDatabaseEndedByItselfStillEndsItsLevel)
 {
     Execute(L"CREATE TABLE T(A INT)");
     long level = 0;
-    ASSERT_EQ(S_OK, connection_->BeginTrans(&level));
+    ASSERT_EQ(S_OK, m_Connection->BeginTrans(&level));
     Execute(L"INSERT INTO T VALUES (1)");
     Execute(L"ROLLBACK");  // as SQLite does by itself after an I/O error
-    EXPECT_NE(S_OK, connection_->RollbackTrans());
-    EXPECT_EQ(adErrIllegalOperation, connection_->RollbackTrans());
-    ASSERT_EQ(S_OK, connection_->BeginTrans(&level));
+    EXPECT_NE(S_OK, m_Connection->RollbackTrans());
+    EXPECT_EQ(adErrIllegalOperation, m_Connection->RollbackTrans());
+    ASSERT_EQ(S_OK, m_Connection->BeginTrans(&level));
     EXPECT_EQ(1, level);
     Execute(L"INSERT INTO T VALUES (2)");
-    ASSERT_EQ(S_OK, connection_->CommitTrans()) << LastErrorText();
+    ASSERT_EQ(S_OK, m_Connection->CommitTrans()) << LastErrorText();
     EXPECT_EQ(1, Count(L"T"));
 }
 
@@ -259,12 +259,12 @@ TEST_F(ConnectionTest, CloseRollsBackAnOpenTransaction)
 {
     Execute(L"CREATE TABLE T(A INT)");
     long level = 0;
-    ASSERT_EQ(S_OK, connection_->BeginTrans(&level));
+    ASSERT_EQ(S_OK, m_Connection->BeginTrans(&level));
     Execute(L"INSERT INTO T VALUES (1)");
-    ASSERT_EQ(S_OK, connection_->Close());
-    ASSERT_EQ(S_OK, connection_->Open(Text(ConnectionString()), nullptr, nullptr, adConnectUnspecified));
+    ASSERT_EQ(S_OK, m_Connection->Close());
+    ASSERT_EQ(S_OK, m_Connection->Open(Text(ConnectionString()), nullptr, nullptr, adConnectUnspecified));
     EXPECT_EQ(0, Count(L"T"));
-    ASSERT_EQ(S_OK, connection_->BeginTrans(&level));
+    ASSERT_EQ(S_OK, m_Connection->BeginTrans(&level));
     EXPECT_EQ(1, level);
 }
 

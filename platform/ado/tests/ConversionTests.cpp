@@ -4,12 +4,14 @@
 #include "ConnectionString.h"
 #include "DateTime.h"
 
+#include <ModulePath.h>
+
 namespace ado {
 namespace {
 
-std::wstring Resolved(const std::wstring& path)
+std::wstring Resolved(const std::wstring& iPath)
 {
-    return L"<" + path + L">";
+    return L"<" + iPath + L">";
 }
 
 TEST(ConnectionStringTest, MapsProvidersToOdbcDrivers)
@@ -20,13 +22,13 @@ TEST(ConnectionStringTest, MapsProvidersToOdbcDrivers)
         const wchar_t* password;
         const wchar_t* expected;
     } cases[] = {
-        {L"Provider=SQLite;Data Source=zorvane.db", L"", L"", L"Driver={SQLite3};Database=<zorvane.db>"},
+        {L"Provider=SQLite;Data Source=app.db", L"", L"", L"Driver={SQLite3};Database=<app.db>"},
         {L"provider = sqlite ; data source = \"C:\\a b\\x.db\" ;", L"", L"",
          L"Driver={SQLite3};Database=<C:\\a b\\x.db>"},
-        {L"Provider=Microsoft.Jet.OLEDB.4.0;Data Source=zorvane.mdb", L"", L"",
-         L"Driver={Microsoft Access Driver (*.mdb)};DBQ=<zorvane.mdb>"},
-        {L"Provider=SQLOLEDB.1;Data Source=db1;Initial Catalog=Zv;Integrated Security=SSPI", L"", L"",
-         L"Driver={SQL Server};Server=db1;Database=Zv;Trusted_Connection=Yes"},
+        {L"Provider=Microsoft.Jet.OLEDB.4.0;Data Source=app.mdb", L"", L"",
+         L"Driver={Microsoft Access Driver (*.mdb)};DBQ=<app.mdb>"},
+        {L"Provider=SQLOLEDB.1;Data Source=db1;Initial Catalog=Sales;Integrated Security=SSPI", L"", L"",
+         L"Driver={SQL Server};Server=db1;Database=Sales;Trusted_Connection=Yes"},
         {L"Provider=SQLOLEDB;Data Source=db1;User ID=sa;Password=pw", L"", L"",
          L"Driver={SQL Server};Server=db1;UID=sa;PWD=pw"},
         {L"Provider=SQLOLEDB;Data Source=db1;User ID=sa", L"me", L"secret",
@@ -79,9 +81,7 @@ TEST(ConnectionStringTest, NamesTheDriver)
 
 TEST(ConnectionStringTest, ResolvesRelativeFilesBesideTheProgram)
 {
-    wchar_t path[MAX_PATH];
-    std::wstring program(path, GetModuleFileNameW(nullptr, path, MAX_PATH));
-    std::wstring folder = program.substr(0, program.find_last_of(L'\\') + 1);
+    std::wstring folder = ProgramFolder();
     std::wstring resolved = ResolveDatabaseFile(L"some.db");
     // Under Wine the result is the host's path of the same file.
     std::wstring expected = folder + L"some.db";

@@ -14,7 +14,7 @@ using ado::ComPtr;
 
 HANDLE g_released = nullptr;
 
-ComPtr<_Recordset> ReadRows(long count)
+ComPtr<_Recordset> ReadRows(long iCount)
 {
     wchar_t folder[MAX_PATH], file[MAX_PATH];
     GetTempPathW(MAX_PATH, folder);
@@ -35,7 +35,7 @@ ComPtr<_Recordset> ReadRows(long count)
     SysFreeString(text);
     ComPtr<_Parameter> parameter;
     text = ado::MakeBstr(L"");
-    command->CreateParameter(text, adInteger, adParamInput, 4, ado::Variant::Int(count).Get(), &parameter);
+    command->CreateParameter(text, adInteger, adParamInput, 4, ado::Variant::Int(iCount).Get(), &parameter);
     SysFreeString(text);
     ComPtr<Parameters> parameters;
     command->get_Parameters(&parameters);
@@ -49,22 +49,22 @@ ComPtr<_Recordset> ReadRows(long count)
 
 class Source : public IRecordsetSource {
 public:
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iInterface, void** oObject) override
     {
-        if (!object)
+        if (!oObject)
             return E_POINTER;
-        *object = iid == IID_IUnknown || iid == IID_IDispatch || iid == IID_IRecordsetSource
+        *oObject = iInterface == IID_IUnknown || iInterface == IID_IDispatch || iInterface == IID_IRecordsetSource
             ? static_cast<IRecordsetSource*>(this)
             : nullptr;
-        if (!*object)
+        if (!*oObject)
             return E_NOINTERFACE;
         AddRef();
         return S_OK;
     }
-    ULONG STDMETHODCALLTYPE AddRef() override { return ++references_; }
+    ULONG STDMETHODCALLTYPE AddRef() override { return ++m_References; }
     ULONG STDMETHODCALLTYPE Release() override
     {
-        ULONG left = --references_;
+        ULONG left = --m_References;
         if (left == 0)
             SetEvent(g_released);
         return left;
@@ -76,43 +76,43 @@ public:
     {
         return E_NOTIMPL;
     }
-    HRESULT STDMETHODCALLTYPE GetRows(long count, _Recordset** rows) override
+    HRESULT STDMETHODCALLTYPE GetRows(long iCount, _Recordset** oRows) override
     {
-        if (!rows)
+        if (!oRows)
             return E_POINTER;
-        *rows = ReadRows(count).Detach();
-        return *rows ? S_OK : E_FAIL;
+        *oRows = ReadRows(iCount).Detach();
+        return *oRows ? S_OK : E_FAIL;
     }
-    HRESULT STDMETHODCALLTYPE GetProcessId(long* id) override
+    HRESULT STDMETHODCALLTYPE GetProcessId(long* oId) override
     {
-        if (!id)
+        if (!oId)
             return E_POINTER;
-        *id = static_cast<long>(GetCurrentProcessId());
+        *oId = static_cast<long>(GetCurrentProcessId());
         return S_OK;
     }
 
 private:
-    std::atomic<ULONG> references_{0};
+    std::atomic<ULONG> m_References{0};
 };
 
 class Factory : public IClassFactory {
 public:
-    explicit Factory(Source& source) : source_(source) {}
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override
+    explicit Factory(Source& iSource) : m_Source(iSource) {}
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iInterface, void** oObject) override
     {
-        *object = iid == IID_IUnknown || iid == IID_IClassFactory ? this : nullptr;
-        return *object ? S_OK : E_NOINTERFACE;
+        *oObject = iInterface == IID_IUnknown || iInterface == IID_IClassFactory ? this : nullptr;
+        return *oObject ? S_OK : E_NOINTERFACE;
     }
     ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
     ULONG STDMETHODCALLTYPE Release() override { return 1; }
-    HRESULT STDMETHODCALLTYPE CreateInstance(IUnknown* outer, REFIID iid, void** object) override
+    HRESULT STDMETHODCALLTYPE CreateInstance(IUnknown* iOuter, REFIID iInterface, void** oObject) override
     {
-        return outer ? CLASS_E_NOAGGREGATION : source_.QueryInterface(iid, object);
+        return iOuter ? CLASS_E_NOAGGREGATION : m_Source.QueryInterface(iInterface, oObject);
     }
     HRESULT STDMETHODCALLTYPE LockServer(BOOL) override { return S_OK; }
 
 private:
-    Source& source_;
+    Source& m_Source;
 };
 
 }  // namespace

@@ -18,14 +18,14 @@ protected:
     }
 
     // The values of one column in the recordset's order, from its current row on.
-    std::vector<std::wstring> Column(_Recordset* rows, const wchar_t* name)
+    std::vector<std::wstring> Column(_Recordset* iRows, const wchar_t* iName)
     {
         ComPtr<Fields> fields;
-        EXPECT_EQ(S_OK, rows->get_Fields(&fields));
+        EXPECT_EQ(S_OK, iRows->get_Fields(&fields));
         ComPtr<Field> field;
-        EXPECT_EQ(S_OK, fields->get_Item(Variant::Text(name).Get(), &field));
+        EXPECT_EQ(S_OK, fields->get_Item(Variant::Text(iName).Get(), &field));
         std::vector<std::wstring> values;
-        for (VARIANT_BOOL eof = VARIANT_FALSE; rows->get_EOF(&eof) == S_OK && !eof; rows->MoveNext()) {
+        for (VARIANT_BOOL eof = VARIANT_FALSE; iRows->get_EOF(&eof) == S_OK && !eof; iRows->MoveNext()) {
             Variant value;
             EXPECT_EQ(S_OK, field->get_Value(value.Receive()));
             values.push_back(value.IsNull() ? L"null" : FromBstr(value.ConvertedTo(VT_BSTR).Get().bstrVal));
@@ -33,10 +33,10 @@ protected:
         return values;
     }
 
-    std::vector<std::wstring> Sorted(const wchar_t* sort)
+    std::vector<std::wstring> Sorted(const wchar_t* iSort)
     {
         auto rows = Query(L"SELECT * FROM Activity");
-        EXPECT_EQ(S_OK, rows->put_Sort(Text(sort))) << LastErrorText();
+        EXPECT_EQ(S_OK, rows->put_Sort(Text(iSort))) << LastErrorText();
         return Column(rows.Get(), L"ID");
     }
 };
@@ -157,20 +157,21 @@ TEST_F(RecordsetTest, RefusesABadSortAndKeepsTheOrder)
 }
 
 // Marshals through the recordset's own IMarshal and builds the copy as COM would.
-ComPtr<_Recordset> CopyByValue(_Recordset* rows)
+ComPtr<_Recordset> CopyByValue(_Recordset* iRows)
 {
     ComPtr<IMarshal> marshal;
-    EXPECT_EQ(S_OK, rows->QueryInterface(IID_IMarshal, reinterpret_cast<void**>(marshal.GetAddressOf())));
+    EXPECT_EQ(S_OK, iRows->QueryInterface(IID_IMarshal, reinterpret_cast<void**>(marshal.GetAddressOf())));
     CLSID unmarshaller;
-    EXPECT_EQ(S_OK,
-              marshal->GetUnmarshalClass(IID__Recordset, rows, MSHCTX_LOCAL, nullptr, MSHLFLAGS_NORMAL, &unmarshaller));
+    EXPECT_EQ(
+        S_OK,
+        marshal->GetUnmarshalClass(IID__Recordset, iRows, MSHCTX_LOCAL, nullptr, MSHLFLAGS_NORMAL, &unmarshaller));
     EXPECT_EQ(CLSID_Recordset, unmarshaller);
     DWORD size = 0;
-    EXPECT_EQ(S_OK, marshal->GetMarshalSizeMax(IID__Recordset, rows, MSHCTX_LOCAL, nullptr, MSHLFLAGS_NORMAL, &size));
+    EXPECT_EQ(S_OK, marshal->GetMarshalSizeMax(IID__Recordset, iRows, MSHCTX_LOCAL, nullptr, MSHLFLAGS_NORMAL, &size));
     ComPtr<IStream> stream;
     CreateStreamOnHGlobal(nullptr, TRUE, &stream);
     EXPECT_EQ(S_OK,
-              marshal->MarshalInterface(stream.Get(), IID__Recordset, rows, MSHCTX_LOCAL, nullptr, MSHLFLAGS_NORMAL));
+              marshal->MarshalInterface(stream.Get(), IID__Recordset, iRows, MSHCTX_LOCAL, nullptr, MSHLFLAGS_NORMAL));
     ULARGE_INTEGER end;
     stream->Seek({}, STREAM_SEEK_CUR, &end);
     EXPECT_EQ(size, end.QuadPart);
@@ -212,7 +213,7 @@ TEST_F(RecordsetTest, TravelsByValueWithItsSortAndPosition)
 TEST_F(RecordsetTest, ClosedRecordsetTravelsClosed)
 {
     ComPtr<_Recordset> closed;
-    ASSERT_EQ(S_OK, connection_->Execute(Text(L"DELETE FROM Activity WHERE ID = 2"), nullptr, adCmdText, &closed));
+    ASSERT_EQ(S_OK, m_Connection->Execute(Text(L"DELETE FROM Activity WHERE ID = 2"), nullptr, adCmdText, &closed));
     auto copy = CopyByValue(closed.Get());
     long state = -1;
     copy->get_State(&state);

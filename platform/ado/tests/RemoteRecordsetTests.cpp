@@ -5,18 +5,18 @@
 namespace ado::test {
 namespace {
 
-std::wstring ReadKey(const std::wstring& key, const wchar_t* name)
+std::wstring ReadKey(const std::wstring& iKey, const wchar_t* iName)
 {
     wchar_t value[MAX_PATH] = {};
     DWORD size = sizeof value;
-    LONG status = RegGetValueW(HKEY_CLASSES_ROOT, key.c_str(), name, RRF_RT_REG_SZ, nullptr, value, &size);
+    LONG status = RegGetValueW(HKEY_CLASSES_ROOT, iKey.c_str(), iName, RRF_RT_REG_SZ, nullptr, value, &size);
     return status == ERROR_SUCCESS ? value : L"<absent>";
 }
 
-std::wstring GuidText(REFGUID guid)
+std::wstring GuidText(REFGUID iGuid)
 {
     wchar_t text[40];
-    StringFromGUID2(guid, text, 40);
+    StringFromGUID2(iGuid, text, 40);
     return text;
 }
 

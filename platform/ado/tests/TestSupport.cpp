@@ -25,23 +25,16 @@ std::wstring LastErrorText()
     return result;
 }
 
-std::wstring ProgramFolder()
-{
-    wchar_t path[MAX_PATH];
-    std::wstring program(path, GetModuleFileNameW(nullptr, path, MAX_PATH));
-    return program.substr(0, program.find_last_of(L'\\') + 1);
-}
-
-Variant FieldValue(_Recordset* recordset, const wchar_t* name)
+Variant FieldValue(_Recordset* iRecordset, const wchar_t* iName)
 {
     ComPtr<Fields> fields;
-    EXPECT_EQ(S_OK, recordset->get_Fields(&fields));
+    EXPECT_EQ(S_OK, iRecordset->get_Fields(&fields));
     ComPtr<Field> field;
-    Variant index = Variant::Text(name);
-    EXPECT_EQ(S_OK, fields->get_Item(index.Get(), &field)) << name;
+    Variant index = Variant::Text(iName);
+    EXPECT_EQ(S_OK, fields->get_Item(index.Get(), &field)) << iName;
     Variant value;
     if (field) {
-        EXPECT_EQ(S_OK, field->get_Value(value.Receive())) << name;
+        EXPECT_EQ(S_OK, field->get_Value(value.Receive())) << iName;
     }
     return value;
 }
@@ -51,15 +44,15 @@ void SqliteTest::SetUp()
     wchar_t folder[MAX_PATH], file[MAX_PATH];
     GetTempPathW(MAX_PATH, folder);
     GetTempFileNameW(folder, L"ado", 0, file);
-    path_ = file;
+    m_Path = file;
     DeleteFileW(file);
-    connection_ = OpenConnection();
+    m_Connection = OpenConnection();
 }
 
 void SqliteTest::TearDown()
 {
-    connection_.Reset();
-    DeleteFileW(path_.c_str());
+    m_Connection.Reset();
+    DeleteFileW(m_Path.c_str());
 }
 
 ComPtr<_Connection> SqliteTest::OpenConnection()
@@ -71,26 +64,26 @@ ComPtr<_Connection> SqliteTest::OpenConnection()
     return connection;
 }
 
-void SqliteTest::Execute(const std::wstring& sql, _Connection* connection)
+void SqliteTest::Execute(const std::wstring& iSql, _Connection* iConnection)
 {
     ComPtr<_Recordset> ignored;
     ASSERT_EQ(S_OK,
-              (connection ? connection : connection_.Get())
-                  ->Execute(Text(sql), nullptr, adCmdText | adExecuteNoRecords, &ignored))
+              (iConnection ? iConnection : m_Connection.Get())
+                  ->Execute(Text(iSql), nullptr, adCmdText | adExecuteNoRecords, &ignored))
         << LastErrorText();
 }
 
-ComPtr<_Recordset> SqliteTest::Query(const std::wstring& sql, _Connection* connection)
+ComPtr<_Recordset> SqliteTest::Query(const std::wstring& iSql, _Connection* iConnection)
 {
     ComPtr<_Recordset> rows;
-    EXPECT_EQ(S_OK, (connection ? connection : connection_.Get())->Execute(Text(sql), nullptr, adCmdText, &rows))
+    EXPECT_EQ(S_OK, (iConnection ? iConnection : m_Connection.Get())->Execute(Text(iSql), nullptr, adCmdText, &rows))
         << LastErrorText();
     return rows;
 }
 
-long SqliteTest::Count(const std::wstring& table, _Connection* connection)
+long SqliteTest::Count(const std::wstring& iTable, _Connection* iConnection)
 {
-    ComPtr<_Recordset> rows = Query(L"SELECT COUNT(*) AS N FROM " + table, connection);
+    ComPtr<_Recordset> rows = Query(L"SELECT COUNT(*) AS N FROM " + iTable, iConnection);
     return rows ? FieldValue(rows.Get(), L"N").ConvertedTo(VT_I4).Get().lVal : -1;
 }
 

@@ -7,36 +7,36 @@
 #include "PlatformAdo.h"
 #include "Variant.h"
 
+#include <ModulePath.h>
+
 namespace ado::test {
 
 // A BSTR argument for the duration of a call.
 class Text {
 public:
-    Text(const std::wstring& text) : value_(MakeBstr(text)) {}
-    ~Text() { SysFreeString(value_); }
+    Text(const std::wstring& iText) : m_Value(MakeBstr(iText)) {}
+    ~Text() { SysFreeString(m_Value); }
     Text(const Text&) = delete;
     Text& operator=(const Text&) = delete;
-    operator BSTR() const { return value_; }
+    operator BSTR() const { return m_Value; }
 
 private:
-    BSTR value_;
+    BSTR m_Value;
 };
 
 template <class Interface>
-ComPtr<Interface> Create(REFCLSID classId)
+ComPtr<Interface> Create(REFCLSID iClassId)
 {
     ComPtr<Interface> object;
-    EXPECT_EQ(S_OK, CreateInstance(classId, __uuidof(Interface), reinterpret_cast<void**>(object.GetAddressOf())));
+    EXPECT_EQ(S_OK, CreateInstance(iClassId, __uuidof(Interface), reinterpret_cast<void**>(object.GetAddressOf())));
     return object;
 }
 
 // The description the last failed call left in the thread's error info.
 std::wstring LastErrorText();
 
-std::wstring ProgramFolder();
-
 // The current value of a field of the recordset, by name.
-Variant FieldValue(_Recordset* recordset, const wchar_t* name);
+Variant FieldValue(_Recordset* iRecordset, const wchar_t* iName);
 
 // A fresh SQLite database file in the temporary folder, with one open connection to it.
 class SqliteTest : public ::testing::Test {
@@ -44,14 +44,14 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
-    std::wstring ConnectionString() const { return L"Provider=SQLite;Data Source=" + path_; }
+    std::wstring ConnectionString() const { return L"Provider=SQLite;Data Source=" + m_Path; }
     ComPtr<_Connection> OpenConnection();
-    void Execute(const std::wstring& sql, _Connection* connection = nullptr);
-    ComPtr<_Recordset> Query(const std::wstring& sql, _Connection* connection = nullptr);
-    long Count(const std::wstring& table, _Connection* connection = nullptr);
+    void Execute(const std::wstring& iSql, _Connection* iConnection = nullptr);
+    ComPtr<_Recordset> Query(const std::wstring& iSql, _Connection* iConnection = nullptr);
+    long Count(const std::wstring& iTable, _Connection* iConnection = nullptr);
 
-    std::wstring path_;
-    ComPtr<_Connection> connection_;
+    std::wstring m_Path;
+    ComPtr<_Connection> m_Connection;
 };
 
 }  // namespace ado::test

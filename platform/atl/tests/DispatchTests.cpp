@@ -13,55 +13,55 @@ namespace {
 // Arguments in the order a script writes them; DISPPARAMS holds them last first.
 class Arguments {
 public:
-    explicit Arguments(std::vector<VARIANT> args) : m_args(args.rbegin(), args.rend())
+    explicit Arguments(std::vector<VARIANT> iArgs) : m_Args(iArgs.rbegin(), iArgs.rend())
     {
-        m_params.rgvarg = m_args.data();
-        m_params.cArgs = static_cast<UINT>(m_args.size());
+        m_Params.rgvarg = m_Args.data();
+        m_Params.cArgs = static_cast<UINT>(m_Args.size());
     }
     ~Arguments()
     {
-        for (VARIANT& arg : m_args)
+        for (VARIANT& arg : m_Args)
             VariantClear(&arg);
     }
-    DISPPARAMS* Params() { return &m_params; }
+    DISPPARAMS* Params() { return &m_Params; }
 
 private:
-    std::vector<VARIANT> m_args;
-    DISPPARAMS m_params{};
+    std::vector<VARIANT> m_Args;
+    DISPPARAMS m_Params{};
 };
 
-VARIANT Long(long value)
+VARIANT Long(long iValue)
 {
     VARIANT v;
     V_VT(&v) = VT_I4;
-    V_I4(&v) = value;
+    V_I4(&v) = iValue;
     return v;
 }
 
-VARIANT Short(short value)
+VARIANT Short(short iValue)
 {
     VARIANT v;
     V_VT(&v) = VT_I2;
-    V_I2(&v) = value;
+    V_I2(&v) = iValue;
     return v;
 }
 
-VARIANT Text(const wchar_t* text)
+VARIANT Text(const wchar_t* iText)
 {
     VARIANT v;
     V_VT(&v) = VT_BSTR;
-    V_BSTR(&v) = SysAllocString(text);
+    V_BSTR(&v) = SysAllocString(iText);
     return v;
 }
 
-VARIANT RecordRef(AtlTestRecord* record, IRecordInfo* info)
+VARIANT RecordRef(AtlTestRecord* iRecord, IRecordInfo* iInfo)
 {
     VARIANT v;
     V_VT(&v) = VT_RECORD | VT_BYREF;
-    V_RECORD(&v) = record;
-    V_RECORDINFO(&v) = info;
-    if (info)
-        info->AddRef();
+    V_RECORD(&v) = iRecord;
+    V_RECORDINFO(&v) = iInfo;
+    if (iInfo)
+        iInfo->AddRef();
     return v;
 }
 
@@ -85,22 +85,23 @@ protected:
         CoUninitialize();
     }
 
-    DISPID Id(IDispatch* target, const wchar_t* name)
+    DISPID Id(IDispatch* iTarget, const wchar_t* iName)
     {
-        LPOLESTR names[] = {const_cast<LPOLESTR>(name)};
+        LPOLESTR names[] = {const_cast<LPOLESTR>(iName)};
         DISPID id = DISPID_UNKNOWN;
-        EXPECT_EQ(S_OK, target->GetIDsOfNames(IID_NULL, names, 1, 0, &id)) << name;
+        EXPECT_EQ(S_OK, iTarget->GetIDsOfNames(IID_NULL, names, 1, 0, &id)) << iName;
         return id;
     }
 
-    HRESULT Call(const wchar_t* name, Arguments& args, VARIANT* result, UINT* argError = nullptr,
-                 EXCEPINFO* exception = nullptr, WORD flags = DISPATCH_METHOD)
+    HRESULT Call(const wchar_t* iName, Arguments& iArgs, VARIANT* oResult, UINT* oArgError = nullptr,
+                 EXCEPINFO* oException = nullptr, WORD iFlags = DISPATCH_METHOD)
     {
-        return dispatch->Invoke(Id(dispatch, name), IID_NULL, 0, flags, args.Params(), result, exception, argError);
+        return dispatch->Invoke(Id(dispatch, iName), IID_NULL, 0, iFlags, iArgs.Params(), oResult, oException,
+                                oArgError);
     }
 
     // A record type as a script engine gets it, from the type library.
-    IRecordInfo* RecordInfo(const wchar_t* name)
+    IRecordInfo* RecordInfo(const wchar_t* iName)
     {
         ITypeInfo* method = nullptr;
         EXPECT_EQ(S_OK, dispatch->GetTypeInfo(0, 0, &method));
@@ -115,7 +116,7 @@ protected:
             BSTR typeName = nullptr;
             if (SUCCEEDED(lib->GetTypeInfoType(i, &kind)) && kind == TKIND_RECORD &&
                 SUCCEEDED(lib->GetDocumentation(i, &typeName, nullptr, nullptr, nullptr)) &&
-                std::wstring(typeName) == name && SUCCEEDED(lib->GetTypeInfo(i, &type))) {
+                std::wstring(typeName) == iName && SUCCEEDED(lib->GetTypeInfo(i, &type))) {
                 EXPECT_EQ(S_OK, GetRecordInfoFromTypeInfo(type, &info));
                 type->Release();
             }
@@ -128,7 +129,7 @@ protected:
 
     // A record type named like AtlTestRecord, with the same fields, in another type library;
     // with or without a GUID of its own.
-    IRecordInfo* ForeignRecordInfo(bool withGuid)
+    IRecordInfo* ForeignRecordInfo(bool iWithGuid)
     {
         ICreateTypeLib2* lib = nullptr;
         EXPECT_EQ(S_OK, CreateTypeLib2(sizeof(void*) == 8 ? SYS_WIN64 : SYS_WIN32, L"foreign.tlb", &lib));
@@ -137,7 +138,7 @@ protected:
         lib->SetGuid(libraryGuid);
         ICreateTypeInfo* record = nullptr;
         EXPECT_EQ(S_OK, lib->CreateTypeInfo(const_cast<LPOLESTR>(L"AtlTestRecord"), TKIND_RECORD, &record));
-        if (withGuid)
+        if (iWithGuid)
             record->SetGuid(recordGuid);
         const VARTYPE fields[] = {VT_I4, VT_DATE, VT_UI4};
         const wchar_t* names[] = {L"Count", L"When", L"Flags"};

@@ -1,4 +1,5 @@
 #include <AtlTest.h>
+#include <ModulePath.h>
 
 #include <gtest/gtest.h>
 
@@ -9,31 +10,23 @@
 
 namespace {
 
-const wchar_t kServiceName[] = L"Zorvane Scaffolding Test Service";
+const wchar_t kServiceName[] = L"Scaffolding Test Service";
 const wchar_t kAppId[] = L"{64F60B98-B36A-427C-8088-D61E8A6DB2DC}";
 const wchar_t kClassId[] = L"{8371CD92-3C9B-4118-B5D3-0261E7C81475}";
 const wchar_t kLibId[] = L"{3B6EF7B6-EE63-47E7-9D78-28054BDE6FAC}";
 const DWORD kPatienceMs = 60000;
 
-std::wstring ProgramDirectory()
-{
-    wchar_t path[MAX_PATH];
-    DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
-    std::wstring text(path, length);
-    return text.substr(0, text.rfind(L'\\') + 1);
-}
-
 std::wstring ServerPath()
 {
-    return ProgramDirectory() + L"atl_test_server.exe";
+    return ProgramFolder() + L"atl_test_server.exe";
 }
 std::wstring LogPath()
 {
-    return ProgramDirectory() + L"atl_test_server.log";
+    return ProgramFolder() + L"atl_test_server.log";
 }
 
 // Runs the test server with the arguments and answers its exit code and standard error.
-DWORD RunServer(const std::wstring& args, std::string* errors = nullptr)
+DWORD RunServer(const std::wstring& iArgs, std::string* oErrors = nullptr)
 {
     SECURITY_ATTRIBUTES inherit{sizeof(inherit), nullptr, TRUE};
     HANDLE readEnd = nullptr, writeEnd = nullptr;
@@ -43,7 +36,7 @@ DWORD RunServer(const std::wstring& args, std::string* errors = nullptr)
     startup.dwFlags = STARTF_USESTDHANDLES;
     startup.hStdError = writeEnd;
     startup.hStdOutput = writeEnd;
-    std::wstring commandLine = L"\"" + ServerPath() + L"\" " + args;
+    std::wstring commandLine = L"\"" + ServerPath() + L"\" " + iArgs;
     PROCESS_INFORMATION process{};
     BOOL started =
         CreateProcessW(nullptr, &commandLine[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &process);
@@ -55,8 +48,8 @@ DWORD RunServer(const std::wstring& args, std::string* errors = nullptr)
     while (started && ReadFile(readEnd, buffer, sizeof(buffer), &read, nullptr) && read)
         text.append(buffer, read);
     CloseHandle(readEnd);
-    if (errors)
-        *errors = text;
+    if (oErrors)
+        *oErrors = text;
     if (!started)
         return ~0u;
     WaitForSingleObject(process.hProcess, INFINITE);
@@ -67,30 +60,30 @@ DWORD RunServer(const std::wstring& args, std::string* errors = nullptr)
     return code;
 }
 
-bool KeyExists(const std::wstring& path)
+bool KeyExists(const std::wstring& iPath)
 {
     HKEY key = nullptr;
-    if (RegOpenKeyExW(HKEY_CLASSES_ROOT, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
+    if (RegOpenKeyExW(HKEY_CLASSES_ROOT, iPath.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
         return false;
     RegCloseKey(key);
     return true;
 }
 
 // The value's text, or "(missing)".
-std::wstring Value(const std::wstring& path, const wchar_t* name)
+std::wstring Value(const std::wstring& iPath, const wchar_t* iName)
 {
     wchar_t text[MAX_PATH] = L"";
     DWORD size = sizeof(text);
-    if (RegGetValueW(HKEY_CLASSES_ROOT, path.c_str(), name, RRF_RT_REG_SZ, nullptr, text, &size) != ERROR_SUCCESS)
+    if (RegGetValueW(HKEY_CLASSES_ROOT, iPath.c_str(), iName, RRF_RT_REG_SZ, nullptr, text, &size) != ERROR_SUCCESS)
         return L"(missing)";
     return text;
 }
 
-std::vector<BYTE> Binary(const std::wstring& path, const wchar_t* name)
+std::vector<BYTE> Binary(const std::wstring& iPath, const wchar_t* iName)
 {
     std::vector<BYTE> data(1024);
     DWORD size = static_cast<DWORD>(data.size());
-    if (RegGetValueW(HKEY_CLASSES_ROOT, path.c_str(), name, RRF_RT_REG_BINARY, nullptr, data.data(), &size) !=
+    if (RegGetValueW(HKEY_CLASSES_ROOT, iPath.c_str(), iName, RRF_RT_REG_BINARY, nullptr, data.data(), &size) !=
         ERROR_SUCCESS)
         size = 0;
     data.resize(size);
@@ -98,13 +91,13 @@ std::vector<BYTE> Binary(const std::wstring& path, const wchar_t* name)
 }
 
 // A permission value: owner and group as expected, one ACE that allows Everyone the rights.
-void ExpectPermission(const std::vector<BYTE>& data, const wchar_t* owner, DWORD rights)
+void ExpectPermission(const std::vector<BYTE>& iData, const wchar_t* iOwner, DWORD iRights)
 {
-    ASSERT_FALSE(data.empty());
-    PSECURITY_DESCRIPTOR descriptor = const_cast<BYTE*>(data.data());
+    ASSERT_FALSE(iData.empty());
+    PSECURITY_DESCRIPTOR descriptor = const_cast<BYTE*>(iData.data());
     ASSERT_TRUE(IsValidSecurityDescriptor(descriptor));
     PSID expectedOwner = nullptr, everyone = nullptr, sid = nullptr;
-    ASSERT_TRUE(ConvertStringSidToSidW(owner, &expectedOwner));
+    ASSERT_TRUE(ConvertStringSidToSidW(iOwner, &expectedOwner));
     ASSERT_TRUE(ConvertStringSidToSidW(L"S-1-1-0", &everyone));
     BOOL defaulted = FALSE, present = FALSE;
     ASSERT_TRUE(GetSecurityDescriptorOwner(descriptor, &sid, &defaulted));
@@ -118,7 +111,7 @@ void ExpectPermission(const std::vector<BYTE>& data, const wchar_t* owner, DWORD
     ACCESS_ALLOWED_ACE* ace = nullptr;
     ASSERT_TRUE(GetAce(acl, 0, reinterpret_cast<void**>(&ace)));
     EXPECT_EQ(ACCESS_ALLOWED_ACE_TYPE, ace->Header.AceType);
-    EXPECT_EQ(rights, ace->Mask);
+    EXPECT_EQ(iRights, ace->Mask);
     EXPECT_TRUE(EqualSid(&ace->SidStart, everyone));
     LocalFree(expectedOwner);
     LocalFree(everyone);
@@ -141,7 +134,7 @@ std::wstring LocalAdministrator()
 
 class ServiceHandle {
 public:
-    explicit ServiceHandle(SC_HANDLE handle) : handle(handle) {}
+    explicit ServiceHandle(SC_HANDLE iHandle) : handle(iHandle) {}
     ~ServiceHandle()
     {
         if (handle)
@@ -150,18 +143,18 @@ public:
     SC_HANDLE handle;
 };
 
-DWORD WaitForState(SC_HANDLE service, DWORD state, SERVICE_STATUS_PROCESS* status)
+DWORD WaitForState(SC_HANDLE iService, DWORD iState, SERVICE_STATUS_PROCESS* oStatus)
 {
     DWORD needed = 0;
     for (DWORD waited = 0; waited < kPatienceMs; waited += 100) {
-        if (!QueryServiceStatusEx(service, SC_STATUS_PROCESS_INFO, reinterpret_cast<BYTE*>(status), sizeof(*status),
+        if (!QueryServiceStatusEx(iService, SC_STATUS_PROCESS_INFO, reinterpret_cast<BYTE*>(oStatus), sizeof(*oStatus),
                                   &needed))
             return 0;
-        if (status->dwCurrentState == state)
+        if (oStatus->dwCurrentState == iState)
             break;
         Sleep(100);
     }
-    return status->dwCurrentState;
+    return oStatus->dwCurrentState;
 }
 
 class ModuleTest : public ::testing::Test {

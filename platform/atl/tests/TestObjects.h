@@ -31,42 +31,42 @@ public:
     }
     void FinalRelease() { InterlockedIncrement(&releases); }
 
-    STDMETHOD(Add)(long first, long second, long* sum) override
+    STDMETHOD(Add)(long iFirst, long iSecond, long* oSum) override
     {
-        if (!sum)
+        if (!oSum)
             return E_POINTER;
-        *sum = first + second;
+        *oSum = iFirst + iSecond;
         return S_OK;
     }
-    STDMETHOD(GetProcessId)(unsigned long* id) override
+    STDMETHOD(GetProcessId)(unsigned long* oId) override
     {
-        if (!id)
+        if (!oId)
             return E_POINTER;
-        *id = GetCurrentProcessId();
+        *oId = GetCurrentProcessId();
         return S_OK;
     }
-    STDMETHOD(Scale)(AtlTestRecord* record, long factor, IAtlTestItem** item) override
+    STDMETHOD(Scale)(AtlTestRecord* ioRecord, long iFactor, IAtlTestItem** oItem) override
     {
-        if (!record || !item)
+        if (!ioRecord || !oItem)
             return E_POINTER;
-        *item = nullptr;
-        if (factor == 0)
+        *oItem = nullptr;
+        if (iFactor == 0)
             return E_INVALIDARG;
-        record->Count *= factor;
-        record->Flags |= 1;
-        m_value = record->Count;
-        return QueryInterface(IID_IAtlTestItem, reinterpret_cast<void**>(item));
+        ioRecord->Count *= iFactor;
+        ioRecord->Flags |= 1;
+        m_Value = ioRecord->Count;
+        return QueryInterface(IID_IAtlTestItem, reinterpret_cast<void**>(oItem));
     }
-    STDMETHOD(Value)(long* value) override
+    STDMETHOD(Value)(long* oValue) override
     {
-        if (!value)
+        if (!oValue)
             return E_POINTER;
-        *value = m_value;
+        *oValue = m_Value;
         return S_OK;
     }
 
 private:
-    long m_value = 0;
+    long m_Value = 0;
 };
 
 // A class whose FinalConstruct fails.

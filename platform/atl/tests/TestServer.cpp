@@ -1,7 +1,8 @@
 // A local server and service that serves the scratch class, for the module tests.
 #include "TestObjects.h"
 
-#include <AtlZorvaneModuleT.h>
+#include <AtlServiceModule.h>
+#include <ModulePath.h>
 #include <ObjectMap.h>
 
 #include <cstdio>
@@ -13,25 +14,25 @@ BEGIN_OBJECT_MAP(ObjectMap)
     OBJECT_ENTRY(CLSID_AtlTest, CAtlTestObject)
 END_OBJECT_MAP()
 
-class CAtlTestServerModule : public CAtlZorvaneModuleT<CAtlTestServerModule, 100> {
+class CAtlTestServerModule : public CAtlServiceModule {
 public:
     // The tests wait for the server to leave after its last client.
-    CAtlTestServerModule() { m_dwTimeOut = 500; }
+    CAtlTestServerModule() : CAtlServiceModule(100) { m_TimeOut = 500; }
 
 protected:
     const GUID& GetAppId() const override { return APPID_AtlTestServer; }
     const wchar_t* GetAppIdName() const override { return L"AtlTestServer"; }
     const _ATL_OBJMAP_ENTRY* GetObjectMap() const override { return ObjectMap; }
+    const wchar_t* GetServiceAccount() const override { return L"NT AUTHORITY\\NetworkService"; }
     // The program's log: a file next to the program.
-    void LogMessage(const wchar_t* line) override
+    void LogMessage(const wchar_t* iLine) override
     {
-        wchar_t path[MAX_PATH];
-        DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
-        if (length == 0 || length >= MAX_PATH - 4)
+        std::wstring path = ModuleFilePath();
+        if (path.size() < 3)
             return;
-        wcscpy(path + length - 3, L"log");
-        if (FILE* file = _wfopen(path, L"a")) {
-            fputws(line, file);
+        path.replace(path.size() - 3, 3, L"log");
+        if (FILE* file = _wfopen(path.c_str(), L"a")) {
+            fputws(iLine, file);
             fclose(file);
         }
     }

@@ -37,21 +37,21 @@ protected:
         }
     }
 
-    static void SendKey(WORD key, DWORD flags)
+    static void SendKey(WORD iKey, DWORD iFlags)
     {
         INPUT input = {};
         input.type = INPUT_KEYBOARD;
-        input.ki.wVk = key;
-        input.ki.dwFlags = flags;
+        input.ki.wVk = iKey;
+        input.ki.dwFlags = iFlags;
         ASSERT_EQ(1u, SendInput(1, &input, sizeof input));
     }
 
-    static void SendMouseMove(LONG dx, LONG dy)
+    static void SendMouseMove(LONG iDx, LONG iDy)
     {
         INPUT input = {};
         input.type = INPUT_MOUSE;
-        input.mi.dx = dx;
-        input.mi.dy = dy;
+        input.mi.dx = iDx;
+        input.mi.dy = iDy;
         input.mi.dwFlags = MOUSEEVENTF_MOVE;
         ASSERT_EQ(1u, SendInput(1, &input, sizeof input));
     }

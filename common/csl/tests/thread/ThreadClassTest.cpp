@@ -1,4 +1,4 @@
-#include "LogCapture.h"
+#include <csl/tests/LogCapture.h>
 
 #include <csl/EGeneric.h>
 #include <csl/TSemaphore.h>

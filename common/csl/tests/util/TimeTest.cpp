@@ -1,4 +1,5 @@
 #include <csl/EGeneric.h>
+#include <csl/SystemUtils.h>
 #include <csl/_time_t.h>
 #include <gtest/gtest.h>
 
@@ -146,13 +147,12 @@ DWORD RunInZone(const wchar_t* iZone, int iOffset)
     environment.append(L"ZV_ZONE_OFFSET=").append(std::to_wstring(iOffset)).push_back(L'\0');
     environment.push_back(L'\0');
 
-    wchar_t program[MAX_PATH];
-    GetModuleFileNameW(nullptr, program, MAX_PATH);
-    std::wstring commandLine = std::wstring(L"\"") + program + L"\" --gtest_filter=TimeInZone.*";
+    const std::wstring program = GetProgramPath();
+    std::wstring commandLine = L"\"" + program + L"\" --gtest_filter=TimeInZone.*";
     STARTUPINFOW startup = {sizeof startup};
     PROCESS_INFORMATION process;
-    if (!CreateProcessW(program, &commandLine[0], nullptr, nullptr, FALSE, CREATE_UNICODE_ENVIRONMENT, &environment[0],
-                        nullptr, &startup, &process))
+    if (!CreateProcessW(program.c_str(), &commandLine[0], nullptr, nullptr, FALSE, CREATE_UNICODE_ENVIRONMENT,
+                        &environment[0], nullptr, &startup, &process))
         return GetLastError();
     WaitForSingleObject(process.hProcess, INFINITE);
     DWORD exitCode = 1;

@@ -76,6 +76,13 @@ public:
     }
     virtual int GetDeviceCaps(int nIndex) const { return ::GetDeviceCaps(m_hAttribDC, nIndex); }
 
+    // --- Print jobs of a printer DC (the print loop runs them through its IPrintDevice)
+    int StartDoc(const DOCINFOW* lpDocInfo) { return ::StartDocW(m_hDC, lpDocInfo); }
+    int StartPage() { return ::StartPage(m_hDC); }
+    int EndPage() { return ::EndPage(m_hDC); }
+    int EndDoc() { return ::EndDoc(m_hDC); }
+    int AbortDoc() { return ::AbortDoc(m_hDC); }
+
     // --- Colours and modes
     virtual COLORREF SetBkColor(COLORREF crColor)
     {

@@ -1,5 +1,5 @@
 // Property sheets and pages over the common-controls property sheet, and the common
-// dialogs (file, colour, find/replace).
+// dialogs (file, colour, print, find/replace).
 #pragma once
 #include "afxdialog.h"
 #include <commdlg.h>
@@ -153,6 +153,22 @@ public:
     COLORREF GetColor() const { return m_cc.rgbResult; }
     void SetCurrentColor(COLORREF clr);
     static COLORREF* PASCAL GetSavedCustomColors();
+};
+
+// The print dialog: printer, pages and copies. The DC it returns (PD_RETURNDC) belongs to
+// the caller.
+class CPrintDialog : public CCommonDialog {
+    DECLARE_DYNAMIC(CPrintDialog)
+public:
+    explicit CPrintDialog(BOOL bPrintSetupOnly,
+                          DWORD dwFlags = PD_ALLPAGES | PD_USEDEVMODECOPIES | PD_NOSELECTION | PD_HIDEPRINTTOFILE,
+                          CWnd* pParentWnd = nullptr);
+    ~CPrintDialog() override;
+    PRINTDLGW m_pd;
+
+    INT_PTR DoModal() override;
+    // The default printer, without showing the dialog.
+    BOOL GetDefaults();
 };
 
 class CFindReplaceDialog : public CCommonDialog {

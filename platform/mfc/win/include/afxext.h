@@ -1,5 +1,7 @@
-// Extensions: control bars, mini-frames, toolbar resources and splitter windows.
+// Extensions: control bars, mini-frames, toolbar resources, splitter windows and print
+// preview.
 #pragma once
 #include "afxwin.h"
 #include "afxtoolbarres.h"
 #include "afxsplitter.h"
+#include "afxpreview.h"

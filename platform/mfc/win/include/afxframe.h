@@ -9,6 +9,7 @@ class CDocument;
 class CDocTemplate;
 class CControlBar;
 class CDockState;
+class CMDIFrameWnd;
 
 // What a frame needs to create its view for a document.
 struct CCreateContext {
@@ -32,6 +33,19 @@ struct CCreateContext {
 #define HID_BASE_CONTROL 0x00050000UL
 
 #define AFX_WS_DEFAULT_VIEW (WS_CHILD | WS_VISIBLE | WS_BORDER)
+
+// What a frame puts aside while it lends its client area to a print preview, and gets back
+// when the preview ends.
+struct CPrintPreviewState {
+    CPrintPreviewState();
+    UINT nIDMainPane;    // the pane that makes way for the preview
+    HMENU hMenu;         // the frame's menu
+    DWORD dwStates;      // the bars that were visible: bit n for the bar AFX_IDW_CONTROLBAR_FIRST + n
+    HWND hWndFocus;      // the window that had the focus
+    HACCEL hAccelTable;  // the frame's accelerators
+    // What closing the frame does during the preview: by default it ends the preview.
+    BOOL(CALLBACK* lpfnCloseProc)(CFrameWnd* pFrameWnd);
+};
 
 class CFrameWnd : public CWnd {
     DECLARE_DYNCREATE(CFrameWnd)
@@ -98,8 +112,15 @@ public:
     // Makes the first pane the active view and, when bMakeVisible, sends the views their
     // initial update and shows the frame (the main window with the program's show command).
     void InitialUpdateFrame(CDocument* pDoc, BOOL bMakeVisible);
+    // The menu to show (the default menu for null); none while in print preview.
     virtual void OnUpdateFrameMenu(HMENU hMenuAlt);
     virtual void DelayUpdateFrameMenu(HMENU hMenuAlt);
+    // Entering print preview hides the main pane, the menu, the accelerators and every bar but
+    // the status bar (which shows the page numbers), keeping them in pState; leaving puts them
+    // back and makes the pane the active view again, with the focus where it was.
+    virtual void OnSetPreviewMode(BOOL bPreview, CPrintPreviewState* pState);
+    // Set during print preview: closing the frame calls it instead of closing.
+    BOOL(CALLBACK* m_lpfnCloseProc)(CFrameWnd* pFrameWnd);
     virtual HACCEL GetDefaultAccelerator();
     void SetTitle(LPCWSTR lpszTitle) { m_strTitle = lpszTitle; }
     CString GetTitle() const { return m_strTitle; }
@@ -134,6 +155,10 @@ public:
 protected:
     CView* m_pViewActive;
     BOOL m_bInRecalcLayout;
+    // Set while an MDI frame routes a command through this child: the frame, not the child,
+    // passes it on to the application.
+    BOOL m_bRoutedByParent;
+    friend class CMDIFrameWnd;
 
     virtual BOOL OnCreateClient(LPCREATESTRUCT lpcs, CCreateContext* pContext);
     CWnd* CreateView(CCreateContext* pContext, UINT nID = AFX_IDW_PANE_FIRST);
@@ -141,6 +166,12 @@ protected:
     LPCWSTR GetIconWndClass(DWORD dwDefaultStyle, UINT nIDResource);
 
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
+    // WM_CREATE with the context the frame was created with.
+    int OnCreateHelper(LPCREATESTRUCT lpcs, CCreateContext* pContext);
+    // The document's title with the frame's number ("Report1:2") when it has several frames.
+    CString NumberedTitle(LPCWSTR lpszDocName) const;
+    // FALSE when the window has that text already.
+    BOOL SetTitleText(const CString& strText);
     afx_msg void OnDestroy();
     afx_msg void OnClose();
     afx_msg void OnSize(UINT nType, int cx, int cy);

@@ -6,6 +6,7 @@
 #include "afxframe.h"
 
 class CPrintInfo;
+class CPreviewView;
 
 class CView : public CWnd {
     DECLARE_DYNAMIC(CView)
@@ -17,7 +18,8 @@ public:
     CFrameWnd* GetParentFrame() const { return CWnd::GetParentFrame(); }
 
     virtual void OnDraw(CDC* pDC) = 0;
-    // Sets up the DC before drawing (a scrolling view moves the origin); pInfo when printing.
+    // Sets up the DC before drawing (a scrolling view moves the origin); pInfo when printing,
+    // where the default ends a job of unknown length after page 1.
     virtual void OnPrepareDC(CDC* pDC, CPrintInfo* pInfo = nullptr);
     // The document changed (pSender: the view that changed it); the default redraws.
     virtual void OnUpdate(CView* pSender, LPARAM lHint, CObject* pHint);
@@ -25,6 +27,29 @@ public:
     virtual void OnActivateFrame(UINT nState, CFrameWnd* pFrameWnd);
     // The first showing of the view for its document; the default runs OnUpdate.
     virtual void OnInitialUpdate();
+
+    // Printing. A job asks for the pages and the printer (OnPreparePrinting: the default
+    // calls DoPreparePrinting, which shows the print dialog), lets the view make what it
+    // prints with (OnBeginPrinting), prints page after page (OnPrepareDC, then OnPrint, whose
+    // default is OnDraw) while m_bContinuePrinting holds, and ends (OnEndPrinting): always,
+    // also when a page fails or OnPrint throws.
+    virtual BOOL OnPreparePrinting(CPrintInfo* pInfo);
+    // The printer's DC into pInfo: through the print dialog, or the default printer for a
+    // preview. FALSE when the user cancels or there is no printer.
+    BOOL DoPreparePrinting(CPrintInfo* pInfo);
+    virtual void OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo);
+    virtual void OnPrint(CDC* pDC, CPrintInfo* pInfo);
+    virtual void OnEndPrinting(CDC* pDC, CPrintInfo* pInfo);
+    // Shows pPrintView's pages in a view of pPreviewViewClass (a CPreviewView) in place of
+    // this view, with the bar of dialog template nIDResource. It owns pState once it
+    // succeeds; FALSE (nothing changed) when the view cannot print.
+    BOOL DoPrintPreview(UINT nIDResource, CView* pPrintView, CRuntimeClass* pPreviewViewClass,
+                        CPrintPreviewState* pState);
+    // The preview pView ends: printing ends and the frame gets its pane back.
+    virtual void OnEndPrintPreview(CDC* pDC, CPrintInfo* pInfo, POINT point, CPreviewView* pView);
+    // ID_FILE_PRINT and ID_FILE_PRINT_PREVIEW, for a view's map to name.
+    afx_msg void OnFilePrint();
+    afx_msg void OnFilePrintPreview();
 
     BOOL PreCreateWindow(CREATESTRUCT& cs) override;
     void PostNcDestroy() override;

@@ -1,5 +1,6 @@
-// The window side of the class library: windows and messages, drawing, menus, frames,
-// views, control bars, the application, standard controls and dialogs.
+// The window side of the class library: windows and messages, drawing, menus, frames (of
+// one document and of several), views, printing, control bars, the application, standard
+// controls and dialogs.
 #pragma once
 #include <afx.h>
 #include "afxres.h"
@@ -14,7 +15,9 @@
 #include "afxframe.h"
 #include "afxdoc.h"
 #include "afxdoctempl.h"
+#include "afxmdi.h"
 #include "afxview.h"
+#include "afxprint.h"
 #include "afxcmdline.h"
 #include "afxrecent.h"
 #include "afxbar.h"

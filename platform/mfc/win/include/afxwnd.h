@@ -125,7 +125,7 @@ public:
 
     // Calls the default procedure with the message being handled.
     LRESULT Default();
-    const MSG* GetCurrentMessage();
+    static const MSG* PASCAL GetCurrentMessage();
     LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const
     {
         return ::SendMessageW(m_hWnd, message, wParam, lParam);
@@ -372,6 +372,22 @@ public:
     void FilterToolTipMessage(MSG* pMsg);
     static void PASCAL CancelToolTips(BOOL bKeys = FALSE);
     void UpdateDialogControls(CCmdTarget* pTarget, BOOL bDisableIfNoHndler);
+
+    // --- Hosted controls: the OLE part of the library (mfc_ole), once the program turned
+    // hosting on (AfxEnableControlContainer). CreateControl makes this object the window
+    // object of a new control of the class (a class id, "{...}" or a ProgID); the name is what
+    // the control's site calls it.
+    BOOL CreateControl(REFCLSID clsid, LPCWSTR lpszWindowName, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd,
+                       UINT nID);
+    BOOL CreateControl(LPCWSTR lpszClass, LPCWSTR lpszWindowName, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd,
+                       UINT nID);
+    // The hosted control behind this window (no reference added), or null.
+    LPUNKNOWN GetControlUnknown();
+    // Calls on the hosted control's IDispatch as COleDispatchDriver does; a window that is no
+    // hosted control throws COleException (E_POINTER).
+    void AFX_CDECL InvokeHelper(DISPID dwDispID, WORD wFlags, VARTYPE vtRet, void* pvRet, const BYTE* pbParamInfo, ...);
+    void GetProperty(DISPID dwDispID, VARTYPE vtProp, void* pvProp) const;
+    void AFX_CDECL SetProperty(DISPID dwDispID, VARTYPE vtProp, ...);
 
 protected:
     HWND m_hWndOwner;  // owner given with SetOwner, else the parent

@@ -54,6 +54,9 @@ INT_PTR CALLBACK AfxDlgProc(HWND hWnd, UINT message, WPARAM, LPARAM lParam)
             pWnd = pPage;
         }
     }
+    // Controls named by class id come first: OnInitDialog's data exchange binds them.
+    if (!AfxCreateDlgControls(pWnd))
+        return TRUE;
     CDialog* pDlg = DYNAMIC_DOWNCAST(CDialog, pWnd);
     if (pDlg == nullptr)
         return TRUE;

@@ -17,7 +17,10 @@ BOOL CDialogBar::Create(CWnd* pParentWnd, LPCWSTR lpszTemplateName, UINT nStyle,
     GetWindowRect(&rect);
     m_sizeDefault = rect.Size();
     SetDlgCtrlID((int)nID);
-    ModifyStyle(0, WS_CLIPSIBLINGS | ((nStyle & WS_VISIBLE) ? WS_VISIBLE : 0));
+    ModifyStyle(0, WS_CLIPSIBLINGS);
+    // Shown as a window is shown: a style bit alone would leave it unpainted on the screen.
+    if (nStyle & WS_VISIBLE)
+        SetWindowPos(nullptr, 0, 0, 0, 0, SWP_NOZORDER | SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
     UpdateData(FALSE);
     return TRUE;
 }

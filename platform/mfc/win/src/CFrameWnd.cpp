@@ -57,7 +57,8 @@ END_MESSAGE_MAP()
 CFrameWnd::CFrameWnd()
     : m_bAutoMenuEnable(TRUE), m_hAccelTable(nullptr), m_hMenuDefault(nullptr), m_nIDHelp(0), m_nWindow(-1),
       m_nShowDelay(-1), m_bHelpMode(HELP_INACTIVE), m_nIDTracking(0), m_nIDLastMessage(0), m_nIdleFlags(0),
-      m_hMenuAlt(nullptr), m_pViewActive(nullptr), m_bInRecalcLayout(FALSE)
+      m_hMenuAlt(nullptr), m_lpfnCloseProc(nullptr), m_pViewActive(nullptr), m_bInRecalcLayout(FALSE),
+      m_bRoutedByParent(FALSE)
 {
     FrameList().push_back(this);
 }
@@ -156,9 +157,14 @@ BOOL CFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentW
 
 int CFrameWnd::OnCreate(LPCREATESTRUCT lpcs)
 {
+    return OnCreateHelper(lpcs, (CCreateContext*)lpcs->lpCreateParams);
+}
+
+int CFrameWnd::OnCreateHelper(LPCREATESTRUCT lpcs, CCreateContext* pContext)
+{
     if (CWnd::OnCreate(lpcs) == -1)
         return -1;
-    if (!OnCreateClient(lpcs, (CCreateContext*)lpcs->lpCreateParams))
+    if (!OnCreateClient(lpcs, pContext))
         return -1;
     PostMessage(WM_SETMESSAGESTRING, AFX_IDS_IDLEMESSAGE);
     RecalcLayout();
@@ -193,6 +199,11 @@ void CFrameWnd::OnDestroy()
 
 void CFrameWnd::OnClose()
 {
+    // Closing a frame that shows a print preview ends the preview only.
+    if (m_lpfnCloseProc != nullptr) {
+        (*m_lpfnCloseProc)(this);
+        return;
+    }
     CDocument* pDocument = GetActiveDocument();
     CWinApp* pApp = AfxGetApp();
     if (pApp != nullptr && pApp->m_pMainWnd == this) {
@@ -348,11 +359,15 @@ void CFrameWnd::OnSetFocus(CWnd* pOldWnd)
 BOOL CFrameWnd::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo)
 {
     // The active view first (it passes on to its document), then the frame, then the application.
+    BOOL bToApp = !m_bRoutedByParent;
+    m_bRoutedByParent = FALSE;  // commands that its handlers send go the whole way
     CView* pView = GetActiveView();
     if (pView != nullptr && pView->OnCmdMsg(nID, nCode, pExtra, pHandlerInfo))
         return TRUE;
     if (CWnd::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo))
         return TRUE;
+    if (!bToApp)
+        return FALSE;
     CWinApp* pApp = AfxGetApp();
     return pApp != nullptr && pApp->OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
 }
@@ -464,22 +479,37 @@ void CFrameWnd::UpdateFrameTitleForDocument(LPCWSTR lpszDocName)
 {
     CString strText = m_strTitle;
     if (lpszDocName != nullptr && *lpszDocName != 0) {
-        CString strDoc(lpszDocName);
-        if (m_nWindow > 0) {
-            CString strNumber;
-            strNumber.Format(L":%d", m_nWindow);
-            strDoc += strNumber;
-        }
+        CString strDoc = NumberedTitle(lpszDocName);
         strText = (GetStyle() & FWS_PREFIXTITLE) ? strDoc + L" - " + m_strTitle : m_strTitle + L" - " + strDoc;
     }
+    SetTitleText(strText);
+}
+
+CString CFrameWnd::NumberedTitle(LPCWSTR lpszDocName) const
+{
+    CString strDoc(lpszDocName);
+    if (m_nWindow > 0) {
+        CString strNumber;
+        strNumber.Format(L":%d", m_nWindow);
+        strDoc += strNumber;
+    }
+    return strDoc;
+}
+
+BOOL CFrameWnd::SetTitleText(const CString& strText)
+{
     CString strOld;
     GetWindowText(strOld);
-    if (strOld != strText)  // no flicker when nothing changes
-        SetWindowText(strText);
+    if (strOld == strText)
+        return FALSE;  // no flicker when nothing changes
+    SetWindowText(strText);
+    return TRUE;
 }
 
 void CFrameWnd::OnUpdateFrameMenu(HMENU hMenuAlt)
 {
+    if (m_lpfnCloseProc != nullptr)
+        return;  // a print preview has no menu
     if (hMenuAlt == nullptr)
         hMenuAlt = m_hMenuDefault;
     if (hMenuAlt != nullptr && ::GetMenu(m_hWnd) != hMenuAlt)

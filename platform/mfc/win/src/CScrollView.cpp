@@ -74,7 +74,8 @@ CPoint CScrollView::GetScrollPosition() const
 void CScrollView::OnPrepareDC(CDC* pDC, CPrintInfo* pInfo)
 {
     pDC->SetMapMode(m_nMapMode);
-    CPoint pt = GetDeviceScrollPosition();
+    // A printed page starts at the drawing's origin, wherever the pane is scrolled to.
+    CPoint pt = pDC->IsPrinting() ? CPoint(0, 0) : GetDeviceScrollPosition();
     pDC->SetViewportOrg(-pt.x, -pt.y);
     CView::OnPrepareDC(pDC, pInfo);
 }

@@ -58,7 +58,12 @@ void CView::OnPaint()
     OnDraw(&dc);
 }
 
-void CView::OnPrepareDC(CDC*, CPrintInfo*) {}
+void CView::OnPrepareDC(CDC*, CPrintInfo* pInfo)
+{
+    // A job of unknown length prints page 1 only, unless a view says more.
+    if (pInfo != nullptr)
+        pInfo->m_bContinuePrinting = pInfo->GetMaxPage() != 0xFFFF || pInfo->m_nCurPage == 1;
+}
 
 void CView::OnUpdate(CView*, LPARAM, CObject*)
 {

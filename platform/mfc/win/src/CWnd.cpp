@@ -2,6 +2,8 @@
 // procedure and the end of a window's life.
 #include "afxstate.h"
 #include "afxhandlemap.h"
+#include "afxolewnd.h"
+#include <atomic>
 #include <set>
 #include <string>
 
@@ -193,6 +195,10 @@ BOOL CWnd::DestroyWindow()
 {
     if (m_hWnd == nullptr)
         return FALSE;
+    // A hosted control is closed, not torn down under its object's feet.
+    COleWndSupport* pOleSupport = AfxGetOleWndSupport();
+    if (pOleSupport != nullptr && pOleSupport->DestroyControl(this))
+        return TRUE;
     HWND hWnd = m_hWnd;
     BOOL bPermanent = WndMap().LookupPermanent(hWnd) == this;
     BOOL bResult = ::DestroyWindow(hWnd);
@@ -283,6 +289,10 @@ LRESULT AFXAPI AfxCallWndProc(CWnd* pWnd, HWND hWnd, UINT nMsg, WPARAM wParam, L
     MSG msgCaught = pState->lastSentMsg;
     LRESULT lResult = AfxGuardedCall(msgCaught, [&]() -> LRESULT {
         LRESULT lr = pWnd->WindowProc(nMsg, wParam, lParam);
+        // After the window's own handler, while its children still exist.
+        COleWndSupport* pOleSupport = AfxGetOleWndSupport();
+        if (nMsg == WM_DESTROY && pOleSupport != nullptr)
+            pOleSupport->OnDestroy(hWnd);
         // A class whose WM_NCDESTROY handler did not reach the base still lets go here.
         if (nMsg == WM_NCDESTROY && CWnd::FromHandlePermanent(hWnd) == pWnd)
             pWnd->FinishNcDestroy();
@@ -325,7 +335,7 @@ LRESULT CWnd::Default()
     return DefWindowProc(msg.message, msg.wParam, msg.lParam);
 }
 
-const MSG* CWnd::GetCurrentMessage()
+const MSG* PASCAL CWnd::GetCurrentMessage()
 {
     MSG* pMsg = &AfxGetThreadState()->lastSentMsg;
     pMsg->time = ::GetMessageTime();
@@ -333,6 +343,20 @@ const MSG* CWnd::GetCurrentMessage()
     pMsg->pt.x = (short)LOWORD(dwPos);
     pMsg->pt.y = (short)HIWORD(dwPos);
     return pMsg;
+}
+
+// --- The OLE part of the library ------------------------------------------------------------
+
+static std::atomic<COleWndSupport*> s_pOleWndSupport{nullptr};
+
+void AFXAPI AfxSetOleWndSupport(COleWndSupport* pSupport)
+{
+    s_pOleWndSupport = pSupport;
+}
+
+COleWndSupport* AFXAPI AfxGetOleWndSupport()
+{
+    return s_pOleWndSupport;
 }
 
 // --- Window classes ----------------------------------------------------------------------

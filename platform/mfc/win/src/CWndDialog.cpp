@@ -1,6 +1,6 @@
 // Windows from dialog templates: the one creation path of dialogs, form views and template
 // bars, the initial data of their controls, and dialog keys.
-#include "afxstate.h"
+#include "CDlgControls.h"
 
 #ifndef RT_DLGINIT
 #define RT_DLGINIT MAKEINTRESOURCEW(240)
@@ -18,11 +18,25 @@ BOOL CWnd::CreateDlg(LPCWSTR lpszTemplateName, CWnd* pParentWnd)
 
 BOOL CWnd::CreateDlgIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWnd, HINSTANCE hInst)
 {
+    CDlgControls controls(lpDialogTemplate);
+    AFX_THREAD_STATE* pState = AfxGetThreadState();
+    CDlgControls* pOuterControls = pState->pDlgControls;
+    if (controls.HasControls()) {
+        controls.m_pWnd = this;
+        pState->pDlgControls = &controls;
+    }
     AfxHookWindowCreate(this);
-    HWND hWnd = ::CreateDialogIndirectParamW(hInst, lpDialogTemplate, pParentWnd->GetSafeHwnd(), AfxDlgProc, 0);
+    HWND hWnd = ::CreateDialogIndirectParamW(hInst, controls.GetTemplate(), pParentWnd->GetSafeHwnd(), AfxDlgProc, 0);
+    pState->pDlgControls = pOuterControls;
     // The object may be gone when its creation failed after the hook (PostNcDestroy).
     if (!AfxUnhookWindowCreate())
         PostNcDestroy();
+    // A hosted control that could not be made fails the window: it goes, and with it the
+    // controls made before and, through PostNcDestroy, an object that deletes itself.
+    if (hWnd != nullptr && controls.m_bFailed) {
+        ::DestroyWindow(hWnd);
+        return FALSE;
+    }
     return hWnd != nullptr;
 }
 

@@ -1,9 +1,10 @@
-// The common dialogs: file open/save, colour and find/replace.
+// The common dialogs: file open/save, colour, print and find/replace.
 #include "afxstate.h"
 
 IMPLEMENT_DYNAMIC(CCommonDialog, CDialog)
 IMPLEMENT_DYNAMIC(CFileDialog, CCommonDialog)
 IMPLEMENT_DYNAMIC(CColorDialog, CCommonDialog)
+IMPLEMENT_DYNAMIC(CPrintDialog, CCommonDialog)
 IMPLEMENT_DYNAMIC(CFindReplaceDialog, CCommonDialog)
 
 // --- Files ---------------------------------------------------------------------------------
@@ -133,6 +134,45 @@ void CColorDialog::SetCurrentColor(COLORREF clr)
 {
     m_cc.rgbResult = clr;
     m_cc.Flags |= CC_RGBINIT;
+}
+
+// --- Printers ------------------------------------------------------------------------------
+
+CPrintDialog::CPrintDialog(BOOL bPrintSetupOnly, DWORD dwFlags, CWnd* pParentWnd) : CCommonDialog(pParentWnd)
+{
+    memset(&m_pd, 0, sizeof(m_pd));
+    m_pd.lStructSize = sizeof(m_pd);
+    m_pd.Flags = dwFlags | PD_RETURNDC | (bPrintSetupOnly ? PD_PRINTSETUP : 0);
+    m_pd.nCopies = 1;
+}
+
+CPrintDialog::~CPrintDialog()
+{
+    if (m_pd.hDevMode != nullptr)
+        ::GlobalFree(m_pd.hDevMode);
+    if (m_pd.hDevNames != nullptr)
+        ::GlobalFree(m_pd.hDevNames);
+}
+
+INT_PTR CPrintDialog::DoModal()
+{
+    m_pd.hwndOwner = CWnd::GetSafeOwner_(m_pParentWnd->GetSafeHwnd(), nullptr);
+    return ::PrintDlgW(&m_pd) ? IDOK : IDCANCEL;
+}
+
+BOOL CPrintDialog::GetDefaults()
+{
+    // The system fills the printer's settings only into empty handles.
+    if (m_pd.hDevMode != nullptr)
+        ::GlobalFree(m_pd.hDevMode);
+    if (m_pd.hDevNames != nullptr)
+        ::GlobalFree(m_pd.hDevNames);
+    m_pd.hDevMode = m_pd.hDevNames = nullptr;
+    DWORD dwFlags = m_pd.Flags;
+    m_pd.Flags |= PD_RETURNDEFAULT;
+    BOOL bResult = ::PrintDlgW(&m_pd);
+    m_pd.Flags = dwFlags;
+    return bResult;
 }
 
 // --- Find and replace --------------------------------------------------------------------------

@@ -6,10 +6,13 @@
 #include "afxcmn.h"
 #include "afxdlgs.h"
 
+class CDlgControls;
+
 struct AFX_THREAD_STATE {
     CWnd* pWndInit = nullptr;  // the object the next created window belongs to
     HHOOK hHookCbt = nullptr;
-    MSG lastSentMsg = {};  // the message being handled, for Default()
+    CDlgControls* pDlgControls = nullptr;  // hosted controls of the template window being created
+    MSG lastSentMsg = {};                  // the message being handled, for Default()
     CWinThread* pCurrentWinThread = nullptr;
     HWND hLockoutNotifyWindow = nullptr;
     // Tooltips of EnableToolTips.
@@ -24,6 +27,10 @@ struct AFX_THREAD_STATE {
 };
 
 AFX_THREAD_STATE* AfxGetThreadState();
+
+// Creates the hosted controls of pWnd's template at WM_INITDIALOG, before OnInitDialog
+// exchanges data with them; FALSE when one failed, which fails the window.
+BOOL AfxCreateDlgControls(CWnd* pWnd);
 
 // Reports an exception caught at a window or dialog procedure; answers the message's result.
 LRESULT AfxProcessWndProcException(CException* e, const MSG* pMsg);

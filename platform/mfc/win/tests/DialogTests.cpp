@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <functional>
 #include <vector>
+#include "DebugOutputCapture.h"
 #include "test_resource.h"
 
 namespace {
@@ -124,4 +125,19 @@ TEST(Dialog, AnExchangeThatThrowsLeavesControlNotificationsOn)
         d.PostMessage(WM_COMMAND, IDCANCEL);
     };
     EXPECT_EQ(dlg.DoModal(), IDOK);
+}
+
+TEST(Dialog, ATemplateThatHostsAControlFailsWithoutControlHostingAndSaysWhy)
+{
+    CWnd parent;
+    ASSERT_TRUE(parent.CreateEx(0, AfxRegisterWndClass(0), L"parent", WS_POPUP, CRect(0, 0, 300, 200), nullptr, 0));
+    CDebugOutputCapture output;
+    CDialog dialog;
+    EXPECT_FALSE(dialog.Create(IDD_HOSTING, &parent));
+    EXPECT_EQ(dialog.m_hWnd, nullptr);
+    EXPECT_EQ(::GetWindow(parent.m_hWnd, GW_CHILD), nullptr);
+    std::wstring text = output.Text();
+    EXPECT_NE(text.find(L"1049"), std::wstring::npos) << text;
+    EXPECT_NE(text.find(L"{FAB9B41C-87D6-474D-AB7E-F07D78F2422E}"), std::wstring::npos) << text;
+    EXPECT_NE(text.find(L"0x80004001"), std::wstring::npos) << text;
 }

@@ -1,6 +1,7 @@
 // Drawing through the device-context and GDI wrappers into a 32-bit DIB section.
 #include <afxwin.h>
 #include <afxcmn.h>
+#include <afxext.h>
 #include <gtest/gtest.h>
 #include <functional>
 #include <type_traits>
@@ -346,14 +347,6 @@ TEST(Drawing, ADCWithTwoHandlesSetsStateOnBothAndReadsTheAttributeDC)
 }
 
 namespace {
-// A DC that shows everything at half size, as a preview shows a printer page.
-class CHalfScaleDC : public CDC {
-public:
-    int SetMapMode(int) override { return CDC::SetMapMode(MM_ANISOTROPIC); }
-    CSize SetWindowExt(int, int) override { return CDC::SetWindowExt(2, 2); }
-    CSize SetViewportExt(int, int) override { return CDC::SetViewportExt(1, 1); }
-};
-
 // What a view's drawing code does: it sets its own mapping through the base class.
 void DrawSquare(CDC* pDC)
 {
@@ -364,15 +357,52 @@ void DrawSquare(CDC* pDC)
 }
 }  // namespace
 
-TEST(Drawing, ADCThatTranslatesMappingDrawsAtItsOwnScale)
+TEST(Drawing, APreviewDCAtOneToTwoDrawsAtHalfSize)
 {
     MemoryCanvas canvas;
     canvas.dc.FillSolidRect(0, 0, 16, 16, RGB(255, 255, 255));
-    CHalfScaleDC half;
-    half.m_hDC = half.m_hAttribDC = canvas.dc.m_hDC;
-    DrawSquare(&half);
-    half.m_hDC = half.m_hAttribDC = nullptr;
+    CDC printer;
+    ASSERT_TRUE(printer.CreateCompatibleDC(nullptr));
+    CPreviewDC preview;
+    preview.SetAttribDC(printer.m_hDC);
+    preview.SetOutputDC(canvas.dc.m_hDC);
+    preview.SetScaleRatio(1, 2);
+    DrawSquare(&preview);
+    preview.ReleaseOutputDC();
     EXPECT_EQ(canvas.Pixel(3, 3), 0x0000FFu);
     EXPECT_EQ(canvas.Pixel(5, 5), 0xFFFFFFu);
     EXPECT_EQ(canvas.Pixel(7, 0), 0xFFFFFFu);
+    // The printer keeps its own mapping.
+    EXPECT_EQ(printer.GetViewportExt(), CSize(1, 1));
+}
+
+TEST(Drawing, APreviewDCPlacesThePageAndClipsToItAndToScaledRegions)
+{
+    MemoryCanvas canvas;
+    canvas.dc.FillSolidRect(0, 0, 16, 16, RGB(255, 255, 255));
+    CDC printer;
+    ASSERT_TRUE(printer.CreateCompatibleDC(nullptr));
+    CPreviewDC preview;
+    preview.SetAttribDC(printer.m_hDC);
+    preview.SetOutputDC(canvas.dc.m_hDC);
+    preview.SetScaleRatio(1, 2);
+    preview.SetTopLeftOffset(CSize(4, 4));
+    CRect page(4, 4, 12, 12);
+    preview.ClipToPage(&page);
+
+    // Drawing past the page's edge stops there.
+    preview.FillSolidRect(0, 0, 100, 100, RGB(0, 0, 255));
+    EXPECT_EQ(canvas.Pixel(3, 3), 0xFFFFFFu);
+    EXPECT_EQ(canvas.Pixel(4, 4), 0x0000FFu);
+    EXPECT_EQ(canvas.Pixel(11, 11), 0x0000FFu);
+    EXPECT_EQ(canvas.Pixel(12, 12), 0xFFFFFFu);
+
+    // A clip region in printer pixels clips the output at the scale, on the page.
+    CRgn region;
+    region.CreateRectRgn(0, 0, 4, 4);
+    preview.SelectClipRgn(&region);
+    preview.FillSolidRect(0, 0, 100, 100, RGB(255, 0, 0));
+    preview.ReleaseOutputDC();
+    EXPECT_EQ(canvas.Pixel(5, 5), 0xFF0000u);
+    EXPECT_EQ(canvas.Pixel(7, 7), 0x0000FFu);
 }
