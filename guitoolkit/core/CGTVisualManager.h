@@ -238,6 +238,10 @@ public:
     virtual void DrawMenuImageColumn(CDC* dc, CRect rect, IGTLookButton* button);
 
 protected:
+    // A task in the classic manner, enabled commands in commandColor when they have no
+    // colour of their own, unwrapped text in singleLineFormat.
+    void DrawTaskInColors(CDC* dc, IGTLookTask* task, CImageList* images, BOOL highlighted, COLORREF commandColor,
+                          UINT singleLineFormat);
     // The glyph colour style for a caption button.
     static int CaptionGlyphStyle(const IGTLookCaptionButton& button, BOOL activeCaption, BOOL disabled);
 

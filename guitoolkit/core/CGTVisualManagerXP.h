@@ -134,6 +134,10 @@ public:
 protected:
     // Width of a popup menu's image column.
     int GetMenuImageColumnWidth(IGTLookBar* popupMenuBar) const;
+    // A docking bar's title, a blank on each side, over its gripper: down the gripper of
+    // a bar docked at the top or bottom, across it otherwise.
+    static void DrawDockingBarGripperText(CDC* dc, CRect rect, BOOL horizontal, IGTLookBar* bar, COLORREF textColor,
+                                          int backgroundMode);
 
 private:
     void CreateColorBrushes();
@@ -142,5 +146,4 @@ private:
     // The brush the button-state rule picks; null when the button is not filled.
     CBrush* PickButtonBrush(IGTLookButton* button, int state, CRect& rect);
     void DrawOpenMenuButtonBorder(CDC* dc, IGTLookButton* button, IGTLookPopupMenu* menu, CRect rect);
-    void DrawDockingBarGripperText(CDC* dc, CRect rect, BOOL horizontal, IGTLookBar* bar);
 };

@@ -59,21 +59,23 @@ void CGTVisualManagerXP::DrawGripper(CDC* dc, CRect rect, BOOL horizontal, IGTLo
         CRect band = rect;
         band.DeflateRect(4, 0);
         dc->FillRect(&band, horizontal ? &brushPatternVertical : &brushPatternHorizontal);
-        DrawDockingBarGripperText(dc, rect, horizontal, bar);
+        // Opaque: the title's cells show the bar face over the pattern.
+        DrawDockingBarGripperText(dc, rect, horizontal, bar, theGuiToolkitGlobals.colorBarText, OPAQUE);
     }
     dc->SetBkColor(oldBack);
     dc->SetTextColor(oldText);
 }
 
-void CGTVisualManagerXP::DrawDockingBarGripperText(CDC* dc, CRect rect, BOOL horizontal, IGTLookBar* bar)
+void CGTVisualManagerXP::DrawDockingBarGripperText(CDC* dc, CRect rect, BOOL horizontal, IGTLookBar* bar,
+                                                   COLORREF textColor, int backgroundMode)
 {
     GuiToolkitGlobals& g = theGuiToolkitGlobals;
     CString title;
     if (CWnd* window = bar->GetControlWindow())
         window->GetWindowText(title);
     const CString text = L" " + title + L" ";
-    const int oldMode = dc->SetBkMode(OPAQUE);
-    const COLORREF oldText = dc->SetTextColor(g.colorBarText);
+    const int oldMode = dc->SetBkMode(backgroundMode);
+    const COLORREF oldText = dc->SetTextColor(textColor);
     CFont* oldFont = dc->SelectObject(horizontal ? &g.fontVert : &g.fontRegular);
     TEXTMETRIC metrics = {};
     dc->GetTextMetrics(&metrics);
