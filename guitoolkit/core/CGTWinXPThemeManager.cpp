@@ -75,6 +75,13 @@ BOOL CGTWinXPThemeManager::GetThemePartColor(GTThemeClass iClass, int iPart, int
     return TRUE;
 }
 
+COLORREF CGTWinXPThemeManager::GetThemeSysColorOrDefault(GTThemeClass iClass, int iIndex) const
+{
+    if (IsThemeOpen(iClass) && m_Api.HasEntry(CGTThemeApi::GetThemeSysColorEntry))
+        return m_Api.GetThemeSysColor(GetTheme(iClass), iIndex);
+    return ::GetSysColor(iIndex);
+}
+
 void CGTWinXPThemeManager::DrawButtonParent(CDC* iDC, const CRect& iRect, IGTLookPushButton* iButton)
 {
     if (CWnd* window = iButton->GetButtonWindow())

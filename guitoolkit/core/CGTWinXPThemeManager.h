@@ -61,6 +61,9 @@ protected:
     BOOL DrawThemePart(GTThemeClass iClass, CDC* iDC, const CRect& iRect, int iPart, int iState);
     // A colour property of a part; FALSE when the class, the entry or the property is missing.
     BOOL GetThemePartColor(GTThemeClass iClass, int iPart, int iState, int iProperty, COLORREF& oColor);
+    // GetThemeSysColor of the class where both it and the entry point are there, else the
+    // system colour.
+    COLORREF GetThemeSysColorOrDefault(GTThemeClass iClass, int iIndex) const;
     // The parent's background under a button's window (nothing for a button without one).
     static void DrawButtonParent(CDC* iDC, const CRect& iRect, IGTLookPushButton* iButton);
     // The theme state of a push button: disabled, pressed (or checked), hot or normal.
