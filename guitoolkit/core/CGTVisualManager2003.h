@@ -147,6 +147,8 @@ protected:
     static BOOL ThirdSpecial(const IGTLookTabWnd& tabWnd);
     // Tab windows drawn in this look's manner (not flat, no flat frame, normal colours).
     static BOOL DrawsOwnTabs(const IGTLookTabWnd& tabWnd);
+    // Shortens a strip along a toolbar by half the room its buttons leave round images.
+    static void ShortenForButtons(CRect& rect, IGTLookBar* bar, BOOL alongY);
 
 private:
     void UpdateSchemeColors();
@@ -154,8 +156,6 @@ private:
     void UpdatePens();
     void DrawRoundedToolbar(CDC* dc, IGTLookBar* bar, const CRect& rect, BOOL horizontal);
     void DrawChevron(CDC* dc, IGTLookBar* bar, const CRect& rectClient, BOOL horizontal);
-    // Shortens a strip along a toolbar by half the room its buttons leave round images.
-    static void ShortenForButtons(CRect& rect, IGTLookBar* bar, BOOL alongY);
     void DrawHeaderCell(CDC* dc, CRect rect);
     CRect ImageColumn(const CRect& rect, int extra) const;
 };
