@@ -236,3 +236,33 @@ TEST_F(Office2003Look, BarsOneAboveTheOtherContinueOneGradient)
     EXPECT_NE(canvas.Pixel(0, 5), canvas.Pixel(299, 5));
     EXPECT_EQ(canvas.Pixel(300, 5), background);
 }
+
+TEST(LookSettings, EachLookSetsTheBaseSettingsByName)
+{
+    FakeThemeApi api;
+    CGTVisualManagerXP office(TRUE);
+    CGTVisualManager2003 look(TRUE);
+    struct Case {
+        const CGTVisualManager* look;
+        BOOL look2000;
+        int shadowDepth;
+        BOOL raiseHotImages, fadeImages, switchA;
+        int metrics[9];
+    } cases[] = {
+        {&office, TRUE, 4, TRUE, TRUE, FALSE, {4, 4, 4, 0, 0, 0, 12, 5, 4}},
+        {&look, TRUE, 3, FALSE, FALSE, TRUE, {8, 8, 8, 18, 3, 3, 8, 5, 4}},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(c.look->IsLook2000, c.look2000);
+        EXPECT_EQ(c.look->MenuShadowDepth, c.shadowDepth);
+        EXPECT_EQ(c.look->RaiseHotImages, c.raiseHotImages);
+        EXPECT_EQ(c.look->FadeImages, c.fadeImages);
+        EXPECT_EQ(c.look->LookSwitchA, c.switchA);
+        EXPECT_FALSE(c.look->EmbossDisabled);
+        EXPECT_TRUE(c.look->MenuStyleFlag);
+        EXPECT_EQ(c.look->MenuScrollPadding, 1);
+        for (int i = 0; i < 9; ++i)
+            EXPECT_EQ(c.look->TasksPaneMetrics[i], c.metrics[i]) << i;
+    }
+    theGuiToolkitGlobals.UpdateSysColors();
+}

@@ -2,6 +2,7 @@
 #include <guitoolkit/core/CGTDockingValues.h>
 #include <guitoolkit/core/CGTVisualManagerVS2005.h>
 #include <guitoolkit/core/GuiToolkitGlobals.h>
+#include <string>
 #include "FakeThemeApi.h"
 #include "LookTestSupport.h"
 
@@ -110,4 +111,28 @@ TEST_F(VS2005Look, FloatingToolbarCaptionIsTheShadowColour)
     canvas.Fill(background);
     look.FillMiniFrameCaption(&canvas.dc(), CRect(0, 0, 40, 20), TRUE, &pane);
     EXPECT_EQ(canvas.Pixel(20, 10), theGuiToolkitGlobals.colorActiveCaption);
+}
+
+namespace {
+std::string lookCalls;
+}
+
+TEST(VS2005Selection, ChoosingTheLookTurnsOnSmartDockingAndItsDockingSwitches)
+{
+    FakeThemeApi api;
+    GTLookClientHooks& hooks = CGTVisualManager::ClientHooks();
+    hooks.setDockingMode = [](int mode) { lookCalls += "docking" + std::to_string(mode) + " "; };
+    hooks.setDockingLookSwitches = [](BOOL rebuild, BOOL second, BOOL borders) {
+        lookCalls += "switches" + std::to_string(rebuild) + std::to_string(second) + std::to_string(borders) + " ";
+    };
+    CGTVisualManager::SelectManagerClass(RUNTIME_CLASS(CGTVisualManagerVS2005));
+    lookCalls.clear();
+    CGTVisualManager* look = CGTVisualManager::GetCurrent();
+    EXPECT_EQ(look->GetRuntimeClass(), RUNTIME_CLASS(CGTVisualManagerVS2005));
+    EXPECT_EQ(lookCalls, "switches101 switches110 docking128 ");
+    EXPECT_TRUE(look->LookSwitchB);
+    EXPECT_FALSE(look->LookSwitchC);
+    hooks = GTLookClientHooks{};
+    CGTVisualManager::SelectManagerClass(nullptr);
+    theGuiToolkitGlobals.UpdateSysColors();
 }
