@@ -187,3 +187,49 @@ struct FakeTabWnd : IGTLookTabWnd {
     BOOL DrawsLabelsWithoutPrefix() const override { return TRUE; }
     IGTLookBar* GetParentBar() const override { return parent; }
 };
+
+struct FakeTasksPane : IGTLookTasksPane {
+    BOOL toolBox = FALSE;
+    int captionOffsetX = -1, captionOffsetY = -1, taskOffset = -1;
+    BOOL IsToolBox() const override { return toolBox; }
+    int GetCaptionOffsetX() const override { return captionOffsetX; }
+    int GetCaptionOffsetY() const override { return captionOffsetY; }
+    int GetTaskOffset() const override { return taskOffset; }
+    BOOL WrapsTaskText(BOOL) const override { return FALSE; }
+};
+
+struct FakeTasksGroup : IGTLookTasksGroup {
+    IGTLookTasksPane* pane = nullptr;
+    CRect caption = CRect(0, 0, 0, 0);
+    CString name;
+    BOOL special = FALSE, collapsed = FALSE;
+    COLORREF text = RGB(0, 0, 0), hotText = RGB(0, 0, 0);
+    IGTLookTasksPane* GetPane() const override { return pane; }
+    CRect GetCaptionRect() const override { return caption; }
+    CString GetName() const override { return name; }
+    HICON GetIcon() const override { return nullptr; }
+    CSize GetIconSize() const override { return CSize(0, 0); }
+    BOOL IsSpecial() const override { return special; }
+    BOOL IsCollapsed() const override { return collapsed; }
+    COLORREF GetTextColor() const override { return text; }
+    COLORREF GetHotTextColor() const override { return hotText; }
+};
+
+struct FakeTask : IGTLookTask {
+    IGTLookTasksPane* pane = nullptr;
+    CRect rect = CRect(0, 0, 0, 0);
+    CString name;
+    int image = -1;
+    BOOL separator = FALSE, enabled = TRUE, label = FALSE, bold = FALSE;
+    COLORREF text = RGB(0, 0, 0), hotText = RGB(0, 0, 0);
+    IGTLookTasksPane* GetPane() const override { return pane; }
+    CRect GetRect() const override { return rect; }
+    CString GetName() const override { return name; }
+    int GetImage() const override { return image; }
+    BOOL IsSeparator() const override { return separator; }
+    BOOL IsEnabled() const override { return enabled; }
+    BOOL IsLabel() const override { return label; }
+    BOOL IsBold() const override { return bold; }
+    COLORREF GetTextColor() const override { return text; }
+    COLORREF GetHotTextColor() const override { return hotText; }
+};

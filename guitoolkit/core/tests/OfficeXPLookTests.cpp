@@ -195,3 +195,73 @@ TEST_F(OfficeXPLook, ToolbarGripperIsAThreePixelBandOfRowLines)
         for (int y = 0; y < 30; ++y)
             ASSERT_EQ(canvas.Pixel(x, y), classic.Pixel(x, y)) << x << "," << y;
 }
+
+TEST_F(OfficeXPLook, CaptionButtonFillFollowsItsState)
+{
+    struct Case {
+        BOOL pushed, highlighted, disabled;
+        COLORREF fill;
+        int glyphStyle;
+    } cases[] = {
+        {FALSE, FALSE, FALSE, background, -1},
+        {TRUE, TRUE, FALSE, look.colorPressedFill, -1},
+        // Pushed while the mouse has left: the hot fill.
+        {TRUE, FALSE, FALSE, look.colorHotFill, -1},
+        {FALSE, TRUE, FALSE, look.colorHotFill, -1},
+        {FALSE, TRUE, TRUE, background, CGTMenuGlyphs::Grey},
+    };
+    const CSize size = look.GetCaptionButtonDefaultSize();
+    const CSize glyph = CGTMenuGlyphs::GetSize();
+    for (const Case& c : cases) {
+        canvas.Fill(background);
+        FakeCaptionButton button;
+        button.glyph = CGTMenuGlyphs::Close;
+        button.pushed = c.pushed;
+        button.highlighted = c.highlighted;
+        look.DrawCaptionButton(&canvas.dc(), &button, FALSE, TRUE, FALSE, c.disabled);
+        EXPECT_EQ(canvas.Pixel(1, 1), c.fill) << c.pushed << c.highlighted << c.disabled;
+        const BOOL framed = (c.pushed || c.highlighted) && !c.disabled;
+        EXPECT_EQ(canvas.Pixel(0, 0) == theGuiToolkitGlobals.colorBarDarkShadow, framed);
+        if (c.glyphStyle == CGTMenuGlyphs::Grey) {
+            // The glyph alone, in grey.
+            TestCanvas expected(60, 40, background);
+            CGTMenuGlyphs::Draw(&expected.dc(), CGTMenuGlyphs::Close,
+                                CPoint((size.cx - glyph.cx) / 2, (size.cy - glyph.cy) / 2), CGTMenuGlyphs::Grey);
+            for (int x = 0; x < size.cx; ++x)
+                for (int y = 0; y < size.cy; ++y)
+                    ASSERT_EQ(canvas.Pixel(x, y), expected.Pixel(x, y)) << x << "," << y;
+        }
+    }
+}
+
+TEST_F(OfficeXPLook, TaskWithoutImageIsStillIndented)
+{
+    FakeTasksPane pane;
+    FakeTask task;
+    task.pane = &pane;
+    task.rect = CRect(0, 0, 60, 20);
+    task.name = L"WWW";
+    task.text = RGB(0, 0, 0);
+    look.DrawTask(&canvas.dc(), &task, nullptr, FALSE, FALSE);
+    EXPECT_EQ(canvas.Count(CRect(0, 0, 5, 20), background), 5 * 20);
+    EXPECT_GT(canvas.Count(CRect(5, 0, 60, 20), RGB(0, 0, 0)), 0);
+}
+
+TEST_F(OfficeXPLook, NarrowCollapsibleCaptionShowsNoGlyph)
+{
+    FakeTasksPane pane;
+    FakeTasksGroup group;
+    group.pane = &pane;
+    group.name = L"G";
+    group.text = RGB(0, 0, 0);
+    const CSize glyph = CGTMenuGlyphs::GetSize();
+    // Lower than a glyph: the name only.
+    group.caption = CRect(0, 0, 60, glyph.cy - 1);
+    look.DrawTasksGroupCaption(&canvas.dc(), &group, TRUE, FALSE, TRUE);
+    EXPECT_EQ(canvas.Count(CRect(60 - glyph.cx, 0, 60, 40), background), glyph.cx * 40);
+    // High enough: the up arrow of an expanded group in its hot square.
+    canvas.Fill(background);
+    group.caption = CRect(0, 0, 60, 20);
+    look.DrawTasksGroupCaption(&canvas.dc(), &group, TRUE, FALSE, TRUE);
+    EXPECT_GT(canvas.Count(CRect(60 - glyph.cx, 20 - glyph.cy, 60, 20), look.colorHotFill), 0);
+}
