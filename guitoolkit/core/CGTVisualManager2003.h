@@ -157,5 +157,4 @@ private:
     void DrawRoundedToolbar(CDC* dc, IGTLookBar* bar, const CRect& rect, BOOL horizontal);
     void DrawChevron(CDC* dc, IGTLookBar* bar, const CRect& rectClient, BOOL horizontal);
     void DrawHeaderCell(CDC* dc, CRect rect);
-    CRect ImageColumn(const CRect& rect, int extra) const;
 };
