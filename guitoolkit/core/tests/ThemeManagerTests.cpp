@@ -128,8 +128,9 @@ TEST(ThemeManager, TheSystemTableFindsEveryEntryPoint)
     wchar_t file[MAX_PATH] = {}, color[MAX_PATH] = {};
     const BOOL named = SUCCEEDED(library.GetCurrentThemeName(file, MAX_PATH, color, MAX_PATH));
     const int scheme = manager.GetXPColorScheme();
-    if (!named)
+    if (!named) {
         EXPECT_EQ(scheme, -1);
-    else if (CString(file).MakeLower().Find(L"luna") < 0)
+    } else if (CString(file).MakeLower().Find(L"luna") < 0) {
         EXPECT_EQ(scheme, 0) << file;
+    }
 }
