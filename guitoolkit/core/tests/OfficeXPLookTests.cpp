@@ -265,3 +265,36 @@ TEST_F(OfficeXPLook, NarrowCollapsibleCaptionShowsNoGlyph)
     look.DrawTasksGroupCaption(&canvas.dc(), &group, TRUE, FALSE, TRUE);
     EXPECT_GT(canvas.Count(CRect(60 - glyph.cx, 20 - glyph.cy, 60, 20), look.colorHotFill), 0);
 }
+
+TEST(OfficeXPDockingGripper, BandShowsTheBarTitleOnTheBarFace)
+{
+    GuiToolkitGlobals& g = theGuiToolkitGlobals;
+    CGTVisualManagerXP look(TRUE);
+    CWnd window;
+    ASSERT_TRUE(window.CreateEx(0, L"STATIC", L"Pane", WS_POPUP, CRect(0, 0, 10, 10), nullptr, 0));
+    FakeBar pane;
+    pane.kind = GTLookBarKind::DockingPane;
+    pane.window = &window;
+    TestCanvas canvas(120, 20, background);
+    look.DrawGripper(&canvas.dc(), CRect(0, 0, 120, 20), FALSE, &pane);
+
+    // The title alone, as the band shows it.
+    TestCanvas title(120, 20, background);
+    CFont* oldFont = title.dc().SelectObject(&g.fontRegular);
+    TEXTMETRIC metrics = {};
+    title.dc().GetTextMetrics(&metrics);
+    title.dc().SetBkMode(OPAQUE);
+    title.dc().SetBkColor(g.colorBarFace);
+    title.dc().SetTextColor(g.colorBarText);
+    CRect at(0, (20 - metrics.tmHeight - 1) / 2, 120, 20);
+    title.dc().DrawText(CString(L" Pane "), &at, 0);
+    title.dc().SelectObject(oldFont);
+
+    const CRect all(0, 0, 120, 20);
+    EXPECT_GT(canvas.Count(all, g.colorBarFace), 0);
+    EXPECT_EQ(canvas.Count(all, g.colorBarText), title.Count(all, g.colorBarText));
+    // The pattern fills the band beyond the title, four pixels in from each end.
+    EXPECT_EQ(canvas.Count(CRect(116, 0, 120, 20), background), 4 * 20);
+    EXPECT_GT(canvas.Count(CRect(100, 0, 116, 20), look.colorSeparatorDark), 0);
+    window.DestroyWindow();
+}
