@@ -71,3 +71,15 @@ const SIZE& CGTDockingValues::DragThreshold()
     static const SIZE threshold = {::GetSystemMetrics(SM_CXDRAG), ::GetSystemMetrics(SM_CYDRAG)};
     return threshold;
 }
+
+BOOL& CGTDockingValues::TabsUseTheme()
+{
+    static BOOL value = TRUE;
+    return value;
+}
+
+int& CGTDockingValues::TabbedBarStyle()
+{
+    static int value = 0;
+    return value;
+}

@@ -23,6 +23,10 @@ public:
     static CGTToolBarImages& OutlookPaneImages();
     static CString& OutlookBarSection();        // "VADEOutlookBars"
     static CString& OutlookCustomPagesValue();  // "VADEOutlookCustomPages"
+    // Whether tab windows draw with the Windows theme where it is open.
+    static BOOL& TabsUseTheme();
+    // The look of tabbed bars' tab windows that the application chose (6: the VS2005 one).
+    static int& TabbedBarStyle();
     // How far the cursor must leave the press point (horizontally or vertically) before a
     // drag begins; read from the system once.
     static const SIZE& DragThreshold();

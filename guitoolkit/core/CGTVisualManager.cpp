@@ -24,14 +24,14 @@ CGTVisualManager::CGTVisualManager(BOOL isTemporary)
       FadeImages(FALSE), FillCheckedButtons(TRUE),
       IsTemporary(isTemporary), TasksPaneMetrics{12, 12, 15, 25, 13, 7, 12, 5, 4}, LookSwitchA(TRUE),
       MenuStyleFlag(FALSE), MenuScrollPadding(2), LookSwitchB(FALSE), LookSwitchC(TRUE), LookColorA(RGB(255, 255, 0)),
-      LookColorB(RGB(128, 128, 128)), AutoDelete(FALSE)
+      LookColorB(RGB(128, 128, 128)), AutoDelete(FALSE), DefaultItemColor(static_cast<COLORREF>(-1))
 {
     (void)cleanUpInstalled;
     if (!IsTemporary) {
         if (theCurrentVisualManager == nullptr)
             theCurrentVisualManager = this;
-        if (ClientHooks().resetDockingLookSwitches != nullptr)
-            ClientHooks().resetDockingLookSwitches();
+        if (ClientHooks().setDockingLookSwitches != nullptr)
+            ClientHooks().setDockingLookSwitches(TRUE, FALSE, TRUE);
         theGuiToolkitGlobals.UpdateSysColors();
     }
     theToolkitAppearanceChanged = TRUE;
@@ -127,6 +127,11 @@ CSize CGTVisualManager::GetMenuImageSize() const
 {
     CGTMenuGlyphs::Initialize();
     return CGTMenuGlyphs::GetSize();
+}
+
+CSize CGTVisualManager::GetMenuItemImageSize()
+{
+    return ClientHooks().menuImageSize != nullptr ? ClientHooks().menuImageSize() : CSize(16, 15);
 }
 
 CSize CGTVisualManager::GetCaptionButtonDefaultSize()

@@ -13,14 +13,16 @@
 struct GTLookClientHooks {
     void (*setDockingMode)(int mode);
     void (*applyTabStyleToAll)();
-    // Back to the classic look's docking switches: docking bars rebuild their caption
-    // buttons, the second docking switch off, auto-hide buttons with borders.
-    void (*resetDockingLookSwitches)();
+    // The docking look's switches: docking bars rebuild their caption buttons, the second
+    // docking switch, auto-hide buttons with borders. The classic look sets TRUE, FALSE, TRUE.
+    void (*setDockingLookSwitches)(BOOL rebuildCaptionButtons, BOOL secondSwitch, BOOL autoHideButtonBorders);
     // Redraws every toolbar of the process whose window exists, with these flags.
     void (*redrawAllToolbars)(UINT redrawFlags);
     // Every toolbar whose window exists and that takes part recomputes its layout.
     void (*reapplyToolbarLook)();
     void (*redrawAllMiniFrames)();
+    // The size of item images in menus, as the toolbars keep it.
+    CSize (*menuImageSize)();
 };
 
 class CGTVisualManager : public CObject {
@@ -41,7 +43,10 @@ public:
     static GTLookClientHooks& ClientHooks();
 
     void SetLook2000(BOOL look2000);
+    // The size of the menu glyphs.
     CSize GetMenuImageSize() const;
+    // The size of item images in menus (16 x 15 until the toolbars tell).
+    static CSize GetMenuItemImageSize();
     // Caption buttons of docking bars and mini frames.
     CSize GetCaptionButtonDefaultSize();
     CRect GetCaptionButtonRect(const IGTLookCaptionButton& button);
@@ -64,6 +69,8 @@ public:
     COLORREF LookColorB;
     CBrush DitherBrush;
     BOOL AutoDelete;
+    // The fill of grid items without a colour of their own; -1 for none.
+    COLORREF DefaultItemColor;
 
     // Slots 5 and 6.
     virtual BOOL IsThemed() const;
@@ -73,7 +80,7 @@ public:
     virtual void DrawBarBackground(CDC* dc, IGTLookBar* bar, CRect rectClient, CRect rectClip);
     // Shrinks rect by the sides it drew.
     virtual void DrawBarBorder(CDC* dc, IGTLookBar* bar, CRect& rect);
-    virtual void DrawMenuBorder(CDC* dc, CWnd* popupMenu, CRect rect);
+    virtual void DrawMenuBorder(CDC* dc, IGTLookPopupMenu* popupMenu, CRect rect);
     // rectExclude: the part that must stay uncovered (the button the menu drops from).
     virtual void DrawMenuShadow(CDC* dc, CRect rect, CRect rectExclude, int depth, int darkestPercent,
                                 int lightestPercent, CBitmap* saveBottom, CBitmap* saveSide, BOOL rightToLeft);
@@ -177,9 +184,10 @@ public:
     // widths: the strip widths of the left, top, right and bottom sides.
     virtual void DrawAutoHideButtonBorder(CDC* dc, CRect rect, CRect widths, IGTLookAutoHideButton* button);
     virtual COLORREF GetAutoHideButtonTextColor(IGTLookAutoHideButton* button) const;
-    virtual BOOL DrawCalculatorButton(CDC* dc, CRect rect, int state, CWnd* calculator);
+    virtual BOOL DrawCalculatorButton(CDC* dc, CRect rect, int state, IGTLookCalculator* calculator);
     virtual BOOL DrawCalculatorDisplay(CDC* dc, CRect rect, CWnd* calculator);
-    virtual BOOL DrawBrowseButton(CDC* dc, CRect rect, BOOL pressed, CWnd* edit);
+    // state: 0 normal, 1 pressed, 2 highlighted.
+    virtual BOOL DrawBrowseButton(CDC* dc, CRect rect, int state, CWnd* edit);
     // state bits: 1 first half pressed, 2 second half pressed, 4 and 8 hot, 16 disabled.
     virtual void DrawSpinButtons(CDC* dc, CRect rect, int state, BOOL horizontal, CWnd* spin);
     virtual void DrawDragFrame(CDC* dc, CRect rectOuter, CRect rectInner, int oldSize, int newSize);
@@ -198,7 +206,7 @@ public:
     virtual COLORREF FillHeaderCaption(CDC* dc, CRect rect);
     virtual void FillTabPage(CDC* dc, IGTLookPropertyPage* page, CRect rect);
     virtual void DrawOwnerDrawButtonFrame(CDC* dc, CRect rect, IGTLookPushButton* button);
-    virtual BOOL UsesWindowThemeForButton() const;
+    virtual BOOL UsesWindowThemeForButton(IGTLookPushButton* button) const;
     virtual COLORREF FillPropSheetListItem(CDC* dc, CRect rect, BOOL pushed, BOOL selected, BOOL noSeparator);
 
     // Grid (slots 103 to 109).
@@ -230,6 +238,10 @@ public:
     virtual void DrawMenuImageColumn(CDC* dc, CRect rect, IGTLookButton* button);
 
 protected:
+    // A task in the classic manner, enabled commands in commandColor when they have no
+    // colour of their own, unwrapped text in singleLineFormat.
+    void DrawTaskInColors(CDC* dc, IGTLookTask* task, CImageList* images, BOOL highlighted, COLORREF commandColor,
+                          UINT singleLineFormat);
     // The glyph colour style for a caption button.
     static int CaptionGlyphStyle(const IGTLookCaptionButton& button, BOOL activeCaption, BOOL disabled);
 

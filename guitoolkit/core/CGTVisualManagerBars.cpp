@@ -74,7 +74,7 @@ void CGTVisualManager::DrawBarBorder(CDC* dc, IGTLookBar* bar, CRect& rect)
     dc->SetBkColor(oldBack);
 }
 
-void CGTVisualManager::DrawMenuBorder(CDC* dc, CWnd*, CRect rect)
+void CGTVisualManager::DrawMenuBorder(CDC* dc, IGTLookPopupMenu*, CRect rect)
 {
     dc->Draw3dRect(&rect, theGuiToolkitGlobals.colorBarLight, theGuiToolkitGlobals.colorBarDarkShadow);
     rect.DeflateRect(1, 1);

@@ -148,7 +148,7 @@ COLORREF CGTVisualManager::GetAutoHideButtonTextColor(IGTLookAutoHideButton*) co
     return theGuiToolkitGlobals.colorBarText;
 }
 
-BOOL CGTVisualManager::DrawCalculatorButton(CDC* dc, CRect rect, int state, CWnd*)
+BOOL CGTVisualManager::DrawCalculatorButton(CDC* dc, CRect rect, int state, IGTLookCalculator*)
 {
     const GuiToolkitGlobals& g = theGuiToolkitGlobals;
     if (state == 1 || state == 2)
@@ -167,12 +167,12 @@ BOOL CGTVisualManager::DrawCalculatorDisplay(CDC* dc, CRect rect, CWnd*)
     return TRUE;
 }
 
-BOOL CGTVisualManager::DrawBrowseButton(CDC* dc, CRect rect, BOOL pressed, CWnd*)
+BOOL CGTVisualManager::DrawBrowseButton(CDC* dc, CRect rect, int state, CWnd*)
 {
     dc->FillRect(&rect, &theGuiToolkitGlobals.brushBtnFace);
     CRect frame(rect.left, rect.top - 1, rect.right + 1, rect.bottom + 1);
     dc->Draw3dRect(&frame, theGuiToolkitGlobals.colorBtnDarkShadow, theGuiToolkitGlobals.colorBtnDarkShadow);
-    dc->DrawEdge(&rect, pressed ? BDR_SUNKENINNER : BDR_RAISEDINNER, BF_RECT);
+    dc->DrawEdge(&rect, state == 1 ? BDR_SUNKENINNER : BDR_RAISEDINNER, BF_RECT);
     return TRUE;
 }
 
@@ -322,7 +322,7 @@ void CGTVisualManager::DrawOwnerDrawButtonFrame(CDC* dc, CRect rect, IGTLookPush
     }
 }
 
-BOOL CGTVisualManager::UsesWindowThemeForButton() const
+BOOL CGTVisualManager::UsesWindowThemeForButton(IGTLookPushButton*) const
 {
     return FALSE;
 }

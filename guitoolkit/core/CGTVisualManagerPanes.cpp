@@ -218,6 +218,13 @@ void CGTVisualManager::DrawTasksGroupBorder(CDC* dc, CRect rect, BOOL special, B
 
 void CGTVisualManager::DrawTask(CDC* dc, IGTLookTask* task, CImageList* images, BOOL highlighted, BOOL)
 {
+    DrawTaskInColors(dc, task, images, highlighted, theGuiToolkitGlobals.colorWindowText,
+                     DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS);
+}
+
+void CGTVisualManager::DrawTaskInColors(CDC* dc, IGTLookTask* task, CImageList* images, BOOL highlighted,
+                                        COLORREF commandColor, UINT singleLineFormat)
+{
     GuiToolkitGlobals& g = theGuiToolkitGlobals;
     CRect rect = task->GetRect();
     if (task->IsSeparator()) {
@@ -242,17 +249,16 @@ void CGTVisualManager::DrawTask(CDC* dc, IGTLookTask* task, CImageList* images, 
     if (task->IsLabel()) {
         if (task->IsBold())
             font = &g.fontBold;
-        color = task->GetTextColor();
+        color = Either(task->GetTextColor(), g.colorWindowText);
     } else if (!task->IsEnabled())
         color = g.colorGrayText;
     else if (highlighted) {
         font = &g.fontUnderline;
-        color = task->GetHotTextColor();
+        color = Either(task->GetHotTextColor(), commandColor);
     } else
-        color = task->GetTextColor();
-    const UINT format =
-        pane->WrapsTaskText(task->IsLabel()) ? DT_WORDBREAK : DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS;
-    DrawTextWith(dc, task->GetName(), rect, format, *font, Either(color, g.colorWindowText));
+        color = Either(task->GetTextColor(), commandColor);
+    const UINT format = pane->WrapsTaskText(task->IsLabel()) ? DT_WORDBREAK : singleLineFormat;
+    DrawTextWith(dc, task->GetName(), rect, format, *font, color);
 }
 
 void CGTVisualManager::DrawTasksScrollButton(CDC* dc, CRect rect, int topExtension, int glyph, BOOL highlighted)

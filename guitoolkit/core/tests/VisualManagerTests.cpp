@@ -83,7 +83,7 @@ TEST_F(VisualManagerSelection, SelectingALookTellsTheModulesInOrder)
 TEST_F(VisualManagerSelection, TemporaryManagersNeverTouchTheCurrentOne)
 {
     CGTVisualManager* current = CGTVisualManager::GetCurrent();
-    CGTVisualManager::ClientHooks().resetDockingLookSwitches = [] { calls += "reset "; };
+    CGTVisualManager::ClientHooks().setDockingLookSwitches = [](BOOL, BOOL, BOOL) { calls += "switches "; };
     {
         CGTVisualManager temporary(TRUE);
         EXPECT_EQ(CGTVisualManager::GetCurrent(), current);
