@@ -148,6 +148,25 @@ BOOL CGTMaskEdit::GetGroupBounds(int iPosition, int& oStart, int& oEnd, BOOL iFo
     return oStart >= 0;
 }
 
+BOOL CGTMaskEdit::GetNeighbourGroup(int iPosition, BOOL iNext, int& oStart, int& oEnd) const
+{
+    BOOL found = FALSE;
+    for (int start = 0; start < m_Template.GetLength();) {
+        int end = start;
+        while (end < m_Template.GetLength() && m_Template[end] == L'_')
+            ++end;
+        if (end > start && (iNext ? start > iPosition : end < iPosition)) {
+            oStart = start;
+            oEnd = end;
+            found = TRUE;
+            if (iNext)
+                return TRUE;
+        }
+        start = std::max(end, start + 1);
+    }
+    return found;
+}
+
 BOOL CGTMaskEdit::GetRunBounds(int iPosition, int& oStart, int& oEnd) const
 {
     if (iPosition < 0 || iPosition >= m_Template.GetLength() || m_Template[iPosition] != L'_')
@@ -338,9 +357,7 @@ void CGTMaskEdit::MoveLeft(int iStart, int iEnd)
     const CGTKeyState& keys = CGTKeyState::Current();
     int groupStart, groupEnd;
     if (keys.IsDown(VK_CONTROL)) {
-        if (GetGroupBounds(iStart, groupStart, groupEnd, FALSE) && groupStart < iStart)
-            SetSel(groupStart, groupEnd);
-        else if (iStart > 0 && GetGroupBounds(iStart - 1, groupStart, groupEnd, FALSE) && groupEnd < iStart)
+        if (GetNeighbourGroup(iStart, FALSE, groupStart, groupEnd))
             SetSel(groupStart, groupEnd);
         else
             Beep();
@@ -371,7 +388,7 @@ void CGTMaskEdit::MoveRight(int iStart, int iEnd)
     const CGTKeyState& keys = CGTKeyState::Current();
     int groupStart, groupEnd;
     if (keys.IsDown(VK_CONTROL)) {
-        if (GetGroupBounds(iEnd + 1, groupStart, groupEnd) && groupStart > iEnd)
+        if (GetNeighbourGroup(iEnd, TRUE, groupStart, groupEnd))
             SetSel(groupStart, groupEnd);
         else
             Beep();

@@ -46,6 +46,8 @@ private:
     void InsertChar(WCHAR iChar);
     void InsertIntoSelection(WCHAR iChar, int iStart, int iEnd);
     void InsertAtCaret(WCHAR iChar, int iPosition);
+    // The first group that starts after the position, or the last that ends before it.
+    BOOL GetNeighbourGroup(int iPosition, BOOL iNext, int& oStart, int& oEnd) const;
     // The run of input places with the position's mask letter.
     BOOL GetRunBounds(int iPosition, int& oStart, int& oEnd) const;
     // Removes [start, end) from its run: the run's later characters move left and fill
