@@ -1,6 +1,7 @@
 #include <guitoolkit/controls/CGTButton.h>
 #include <guitoolkit/controls/CGTActivePopupMenu.h>
 #include <guitoolkit/core/GuiToolkitGlobals.h>
+#include <guitoolkit/core/GuiToolkitResources.h>
 
 IMPLEMENT_DYNCREATE(CGTButton, CButton)
 
@@ -387,6 +388,6 @@ void CGTButton::UseHandCursor()
 {
     GuiToolkitGlobals& globals = theGuiToolkitGlobals;
     if (globals.cursorHand == nullptr)
-        globals.cursorHand = ::LoadCursorW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(16919));
+        globals.cursorHand = ::LoadCursorW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDC_GT_HAND));
     m_Cursor = globals.cursorHand;
 }

@@ -49,3 +49,36 @@ protected:
         return CWnd::WindowProc(iMessage, iWParam, iLParam);
     }
 };
+
+#include <guitoolkit/core/CGTVisualManager.h>
+
+// A look that records what the controls ask of it; in place while a RecordingLookScope lives.
+class RecordingLook : public CGTVisualManager {
+    DECLARE_DYNCREATE(RecordingLook)
+public:
+    BOOL DrawPushButtonThemed(CDC* iDc, CRect iRect, IGTLookPushButton* iButton, UINT iState) override
+    {
+        ++s_ThemedCalls;
+        return s_ThemedAnswer;
+    }
+    void DrawSpinButtons(CDC* iDc, CRect iRect, int iState, BOOL iHorizontal, CWnd* iSpin) override
+    {
+        s_SpinStates.push_back(iState);
+        CGTVisualManager::DrawSpinButtons(iDc, iRect, iState, iHorizontal, iSpin);
+    }
+
+    static inline BOOL s_ThemedAnswer = FALSE;
+    static inline int s_ThemedCalls = 0;
+    static inline std::vector<int> s_SpinStates;
+};
+
+struct RecordingLookScope {
+    RecordingLookScope()
+    {
+        RecordingLook::s_ThemedAnswer = FALSE;
+        RecordingLook::s_ThemedCalls = 0;
+        RecordingLook::s_SpinStates.clear();
+        CGTVisualManager::SelectManagerClass(RUNTIME_CLASS(RecordingLook));
+    }
+    ~RecordingLookScope() { CGTVisualManager::SelectManagerClass(nullptr); }
+};
