@@ -1,3 +1,4 @@
+#include <guitoolkit/controls/CGTGridColorItem.h>
 #include <guitoolkit/controls/CGTGridCtrl.h>
 #include <guitoolkit/controls/CGTGridItem.h>
 #include <guitoolkit/controls/CGTGridRow.h>
@@ -257,4 +258,24 @@ TEST(GridCtrl, FactoriesMakeCellsOfTheColumnsClass)
     EXPECT_EQ(VT_BSTR, caption->GetItem(0)->GetValue().vt);
     EXPECT_FALSE(caption->GetItem(0)->IsEnabled());
     EXPECT_STREQ(L"Europe", caption->GetItem(0)->FormatItem());
+}
+
+TEST(GridCells, AColourCellStoresTheColourAsANumberAndReportsChanges)
+{
+    struct Grid : CGTGridCtrl {
+        void OnItemChanged(CGTGridItem*, int, int) override { ++m_Changes; }
+        int m_Changes = 0;
+    } grid;
+    CGTGridRow row(1, 0);
+    row.SetOwnerList(&grid);
+    CGTGridColorItem* item = new CGTGridColorItem(RGB(1, 2, 3));
+    row.AddItem(item);
+    EXPECT_TRUE(item->IsKindOf(RUNTIME_CLASS(CGTGridColorItem)));
+    item->SetColor(RGB(4, 5, 6));
+    EXPECT_EQ(RGB(4, 5, 6), item->GetColor());
+    EXPECT_EQ(VT_I4, item->GetValue().vt);
+    EXPECT_EQ((LONG)RGB(4, 5, 6), item->GetValue().lVal);
+    EXPECT_EQ(1, grid.m_Changes);
+    item->SetColor(RGB(4, 5, 6));
+    EXPECT_EQ(1, grid.m_Changes) << "the same colour is no change";
 }
