@@ -191,9 +191,12 @@ TEST_F(Buttons, ImagesFallBackFromDisabledToHotToNormal)
 TEST_F(Buttons, ThemedDrawingGoesThroughTheLookFirst)
 {
     RecordingLookScope look;
+    struct ThemedScope {
+        ThemedScope() { CGTButton::EnableThemedButtons(TRUE); }
+        ~ThemedScope() { CGTButton::EnableThemedButtons(FALSE); }
+    } themed;
     TestButton button;
     Make(button, L"", 0, 10);
-    CGTButton::EnableThemedButtons(TRUE);
     RecordingLook::s_ThemedAnswer = TRUE;
     Paint(button);
     EXPECT_EQ(1, RecordingLook::s_ThemedCalls);
@@ -204,7 +207,6 @@ TEST_F(Buttons, ThemedDrawingGoesThroughTheLookFirst)
     button.m_NoTheme = TRUE;
     Paint(button);
     EXPECT_EQ(2, RecordingLook::s_ThemedCalls);
-    CGTButton::EnableThemedButtons(FALSE);
 }
 
 TEST_F(Buttons, HoverAndPushTable)

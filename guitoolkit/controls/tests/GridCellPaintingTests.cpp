@@ -150,3 +150,24 @@ TEST(GridCellPainting, ATextTooWideIsCutAndBecomesTheTooltip)
     EXPECT_FALSE(narrow.m_Item->IsValueTruncated());
     EXPECT_STREQ(L"", narrow.m_Item->GetValueTooltip());
 }
+
+TEST(GridRowPainting, MarkerAndExpandBox)
+{
+    auto marked = [](PixelSurface& iSurface, const CRect& iRect) {
+        int count = 0;
+        for (int y = iRect.top; y < iRect.bottom; ++y)
+            for (int x = iRect.left; x < iRect.right; ++x)
+                count += iSurface.At(x, y) != Untouched;
+        return count;
+    };
+    PaintedCell cell;
+    cell.m_Surface.Dc().SetTextColor(RGB(0, 0, 0));
+    cell.m_Row.OnDrawRowMarker(&cell.m_Surface.Dc(), CRect(0, 0, 20, 20));
+    EXPECT_GT(marked(cell.m_Surface, CRect(6, 6, 14, 14)), 0) << "a glyph of at most 9 pixels, centred";
+    EXPECT_EQ(0, marked(cell.m_Surface, CRect(0, 0, 20, 5)));
+
+    PixelSurface box(20, 20, Untouched);
+    cell.m_Row.OnDrawExpandBox(&box.Dc(), CRect(0, 0, 20, 20));
+    EXPECT_EQ(theGuiToolkitGlobals.colorBtnText, box.At(6, 6)) << "the box's frame";
+    EXPECT_EQ(Untouched, box.At(2, 2));
+}
