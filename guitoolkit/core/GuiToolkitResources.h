@@ -12,5 +12,7 @@
 #define IDC_GT_COPY 16004
 #define IDC_GT_NODROP 16133
 #define IDC_GT_MOVE 16146
+/* The link buttons' hand. */
+#define IDC_GT_HAND 16919
 
 #endif

@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
-"""Writes the drag cursors of toolbar buttons: the arrow with a small button below it
-(move.cur), the same with a plus sign (copy.cur), and a barred circle (nodrop.cur). Each is
-32 x 32, monochrome, with its hot spot at the arrow's tip (the circle's centre).
+"""Writes the toolkit's cursors: the drag cursors of toolbar buttons, the arrow with a small
+button below it (move.cur), the same with a plus sign (copy.cur) and a barred circle
+(nodrop.cur), and the link buttons' hand with a raised index finger (hand.cur). Each is
+32 x 32, monochrome, with its hot spot at the arrow's tip (the circle's centre, the finger tip).
 Run it in this folder: python3 make_cursors.py
 """
 import struct
@@ -27,13 +28,36 @@ ARROW = [
     "      XX",
 ]
 
+# The hand: 'X' outline, '.' white inside; the finger tip is at (5, 0).
+HAND = [
+    "    XX",
+    "   X..X",
+    "   X..X",
+    "   X..X",
+    "   X..X",
+    "   X..XXX",
+    "   X..X..XXX",
+    "   X..X..X..XX",
+    "XX X..X..X..X.X",
+    "X..X........X.X",
+    "X...X.........X",
+    " X............X",
+    " X............X",
+    "  X...........X",
+    "  X..........X",
+    "   X.........X",
+    "   X........X",
+    "    X.......X",
+    "    XXXXXXXXX",
+]
+
 
 def blank():
     return [[' '] * SIZE for _ in range(SIZE)]
 
 
-def draw_arrow(grid):
-    for y, row in enumerate(ARROW):
+def draw_shape(grid, shape):
+    for y, row in enumerate(shape):
         for x, c in enumerate(row):
             grid[y][x] = c
 
@@ -95,12 +119,12 @@ def write(name, grid, hotspot=(0, 0)):
 
 
 move = blank()
-draw_arrow(move)
+draw_shape(move, ARROW)
 draw_box(move, 10, 19, 12, 9)
 write('move.cur', move)
 
 copy = blank()
-draw_arrow(copy)
+draw_shape(copy, ARROW)
 draw_box(copy, 10, 19, 12, 9)
 draw_plus(copy, 22, 22)
 write('copy.cur', copy)
@@ -108,3 +132,7 @@ write('copy.cur', copy)
 nodrop = blank()
 draw_nodrop(nodrop)
 write('nodrop.cur', nodrop, (15, 15))
+
+hand = blank()
+draw_shape(hand, HAND)
+write('hand.cur', hand, (5, 0))

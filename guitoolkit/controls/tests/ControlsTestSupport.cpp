@@ -1,0 +1,3 @@
+#include "ControlsTestSupport.h"
+
+IMPLEMENT_DYNCREATE(RecordingLook, CGTVisualManager)

@@ -1,0 +1,179 @@
+#include "ControlsTestSupport.h"
+#include <guitoolkit/controls/CGTActivePopupMenu.h>
+#include <guitoolkit/controls/CGTDialog.h>
+#include <guitoolkit/controls/CGTShellOpener.h>
+#include <guitoolkit/controls/CGTSpinButtonCtrl.h>
+#include <guitoolkit/controls/CGTURLLinkButton.h>
+#include <guitoolkit/core/tests/FakeSeams.h>
+#include <guitoolkit/core/tests/TestSupport.h>
+#include <gtest/gtest.h>
+#include <string>
+
+namespace {
+
+class RecordingShell : public ScopedFake<CGTShellOpener> {
+public:
+    void Open(LPCWSTR iTarget) const override { m_Opened.push_back(iTarget); }
+    mutable std::vector<std::wstring> m_Opened;
+};
+
+class Links : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_Link.Create(L"example.org", WS_CHILD | WS_VISIBLE, CRect(0, 0, 100, 20), &m_Parent, 5));
+    }
+    void Click() { m_Parent.SendMessage(WM_COMMAND, MAKEWPARAM(5, BN_CLICKED), (LPARAM)m_Link.m_hWnd); }
+    BOOL Key(UINT iMessage, UINT iKey)
+    {
+        MSG message = {m_Link.m_hWnd, iMessage, iKey, 0};
+        return m_Link.PreTranslateMessage(&message);
+    }
+
+    RecordingShell m_Shell;
+    ParentWindow m_Parent;
+    CGTURLLinkButton m_Link;
+};
+
+}  // namespace
+
+TEST_F(Links, AnEmptyLinkOpensTheWindowTextWithThePrefix)
+{
+    m_Link.SetURLPrefix(L"http://");
+    Click();
+    EXPECT_EQ(std::vector<std::wstring>{L"http://example.org"}, m_Shell.m_Opened);
+    m_Link.SetURL(L"www.example.com/help");
+    Click();
+    EXPECT_EQ(L"http://www.example.com/help", m_Shell.m_Opened.back());
+}
+
+TEST_F(Links, ADisabledLinkSwallowsItsClick)
+{
+    m_Link.EnableWindow(FALSE);
+    Click();
+    EXPECT_TRUE(m_Shell.m_Opened.empty());
+}
+
+TEST_F(Links, DefaultClickProcessingLeavesTheClickToTheParent)
+{
+    m_Link.SetDefaultClickProcessing();
+    Click();
+    EXPECT_TRUE(m_Shell.m_Opened.empty());
+    EXPECT_EQ(std::vector<WPARAM>{MAKEWPARAM(5, BN_CLICKED)}, m_Parent.Commands());
+}
+
+TEST_F(Links, EnterOpensOnKeyUpAndSpaceNever)
+{
+    EXPECT_TRUE(Key(WM_KEYDOWN, VK_RETURN));
+    EXPECT_TRUE(m_Shell.m_Opened.empty());
+    EXPECT_TRUE(Key(WM_KEYUP, VK_RETURN));
+    EXPECT_EQ(1u, m_Shell.m_Opened.size());
+    EXPECT_TRUE(Key(WM_KEYDOWN, VK_SPACE));
+    EXPECT_TRUE(Key(WM_KEYUP, VK_SPACE));
+    EXPECT_EQ(1u, m_Shell.m_Opened.size());
+}
+
+namespace {
+
+// A borderless dialog made from a template in memory.
+struct DialogTemplate {
+    DLGTEMPLATE m_Header;
+    WORD m_Menu = 0;
+    WORD m_Class = 0;
+    WORD m_Title = 0;
+};
+
+class TestDialog : public CGTDialog {
+public:
+    TestDialog()
+    {
+        alignas(4) static DialogTemplate s_Template = {{WS_POPUP, 0, 0, 0, 0, 50, 40}};
+        CreateIndirect(&s_Template.m_Header);
+        MoveWindow(0, 0, 100, 80);
+    }
+    ~TestDialog() override { DestroyWindow(); }
+};
+
+}  // namespace
+
+TEST(Dialogs, BackgroundBitmapAtItsLocation)
+{
+    const COLORREF red = RGB(200, 0, 0), back = RGB(0, 0, 100);
+    auto bitmap = [&] {
+        CGTDibSection dib;
+        dib.Create(10, 10);
+        for (int y = 0; y < 10; ++y)
+            for (int x = 0; x < 10; ++x)
+                *dib.PixelAt(x, y) = CGTDibSection::Swap(red);
+        return (HBITMAP)::CopyImage(dib.Handle(), IMAGE_BITMAP, 0, 0, 0);
+    };
+    struct Case {
+        int location;
+        std::vector<CPoint> red;
+        std::vector<CPoint> background;
+    };
+    const Case cases[] = {
+        {CGTDialog::BackgroundBottomRight, {{99, 79}, {90, 70}}, {{89, 79}, {99, 69}, {0, 0}}},
+        {CGTDialog::BackgroundTile, {{0, 0}, {15, 15}, {99, 79}, {55, 35}}, {}},
+        {CGTDialog::BackgroundTopLeft, {{0, 0}, {9, 9}}, {{10, 0}, {99, 79}}},
+        {7, {{0, 0}}, {{10, 10}}},
+    };
+    for (const Case& test : cases) {
+        SCOPED_TRACE(test.location);
+        TestDialog dialog;
+        dialog.SetBackgroundColor(back, FALSE);
+        dialog.SetBackgroundImage(bitmap(), test.location, TRUE, FALSE);
+        PixelSurface surface(100, 80);
+        dialog.SendMessage(WM_ERASEBKGND, (WPARAM)surface.Dc().m_hDC);
+        for (CPoint point : test.red)
+            EXPECT_EQ(red, surface.At(point.x, point.y)) << point.x << "," << point.y;
+        for (CPoint point : test.background)
+            EXPECT_EQ(back, surface.At(point.x, point.y)) << point.x << "," << point.y;
+    }
+}
+
+TEST(Dialogs, TheMouseHookLivesExactlyWhileAPopupMenuIsActive)
+{
+    ParentWindow menu;
+    menu.m_Watched = {WM_KEYDOWN, WM_CLOSE};
+    TestDialog dialog;
+    EXPECT_EQ(nullptr, CGTDlgImpl::GetMouseHook());
+    dialog.SetActivePopupMenu(&menu);
+    EXPECT_NE(nullptr, CGTDlgImpl::GetMouseHook());
+    EXPECT_EQ(&menu, CGTActivePopupMenu::Get());
+
+    MSG key = {dialog.m_hWnd, WM_KEYDOWN, VK_DOWN, 0};
+    EXPECT_TRUE(dialog.PreTranslateMessage(&key)) << "keys go to the open menu";
+    ASSERT_EQ(1u, menu.Of(WM_KEYDOWN).size());
+    EXPECT_EQ((WPARAM)VK_DOWN, menu.Of(WM_KEYDOWN)[0].m_WParam);
+    MSG altKey = {dialog.m_hWnd, WM_SYSKEYDOWN, VK_MENU, 0};
+    EXPECT_TRUE(dialog.PreTranslateMessage(&altKey));
+    EXPECT_EQ(1u, menu.Of(WM_CLOSE).size());
+
+    dialog.SetActivePopupMenu(nullptr);
+    EXPECT_EQ(nullptr, CGTDlgImpl::GetMouseHook());
+    EXPECT_EQ(nullptr, CGTActivePopupMenu::Get());
+    dialog.PreTranslateMessage(&key);
+    EXPECT_EQ(1u, menu.Of(WM_KEYDOWN).size()) << "keys stay with the dialog";
+}
+
+TEST(SpinButtons, DraggingFromTheUpperHalfDownPressesTheLowerHalf)
+{
+    RecordingLookScope look;
+    ParentWindow parent(CRect(0, 0, 100, 100), WS_POPUP | WS_VISIBLE);
+    CGTSpinButtonCtrl spin;
+    ASSERT_TRUE(spin.Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 20, 40), &parent, 3));
+    spin.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 5));
+    EXPECT_TRUE(spin.IsUpPressed());
+    EXPECT_FALSE(spin.IsDownPressed());
+    RecordingLook::s_SpinStates.clear();
+    spin.SendMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(10, 30));
+    EXPECT_FALSE(spin.IsUpPressed());
+    EXPECT_TRUE(spin.IsDownPressed());
+    ASSERT_FALSE(RecordingLook::s_SpinStates.empty());
+    EXPECT_EQ(2 | 8, RecordingLook::s_SpinStates.back()) << "drawn: the lower half pressed and hot";
+    spin.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(10, 30));
+    EXPECT_EQ(0, spin.GetDrawState());
+    spin.EnableWindow(FALSE);
+    EXPECT_EQ(16, spin.GetDrawState());
+}

@@ -1,0 +1,186 @@
+// What a user sees, on a real X display: a toolkit dialog with each kind of button, a link,
+// a masked date edit with a spin button and a row of typed grid cells. The screenshot is
+// checked and kept as controls-demo.bmp beside the test for people to look at.
+#include <guitoolkit/controls/CGTButton.h>
+#include <guitoolkit/controls/CGTDialog.h>
+#include <guitoolkit/controls/CGTGridCtrl.h>
+#include <guitoolkit/controls/CGTGridItem.h>
+#include <guitoolkit/controls/CGTGridRow.h>
+#include <guitoolkit/controls/CGTMaskEdit.h>
+#include <guitoolkit/controls/CGTSpinButtonCtrl.h>
+#include <guitoolkit/controls/CGTURLLinkButton.h>
+#include <guitoolkit/core/CGTDibSection.h>
+#include <guitoolkit/core/CGTMenuGlyphs.h>
+#include <guitoolkit/core/GuiToolkitGlobals.h>
+#include <gtest/gtest.h>
+#include <memory>
+#include <cstdio>
+#include <set>
+
+namespace {
+
+// A grid that shows its one row: the grid window's own painting is not the point here.
+class OneRowGrid : public CGTGridCtrl {
+public:
+    OneRowGrid()
+    {
+        const wchar_t* captions[] = {L"Program", L"Hours", L"Share", L"Active"};
+        for (int column = 0; column < 4; ++column)
+            m_Columns.InsertColumn(column, captions[column], 90);
+        m_Columns.SetColumnAlign(1, 1);
+        m_Row.SetOwnerList(this);
+        m_Row.SetRowId(1);
+        VARIANT value;
+        value.vt = VT_BSTR;
+        value.bstrVal = ::SysAllocString(L"Spreadsheet");
+        m_Row.AddItem(new CGTGridItem(value));
+        ::VariantClear(&value);
+        value.vt = VT_I4;
+        value.lVal = 37;
+        m_Row.AddItem(new CGTGridItem(value));
+        value.vt = VT_R8;
+        value.dblVal = 0.25;
+        m_Row.AddItem(new CGTGridItem(value));
+        value.vt = VT_BOOL;
+        value.boolVal = VARIANT_TRUE;
+        m_Row.AddItem(new CGTGridItem(value));
+        CGTGridColorTheme theme;
+        theme.m_OddRows.m_Fill = RGB(230, 240, 255);
+        SetColorTheme(theme, FALSE);
+    }
+
+protected:
+    afx_msg BOOL OnEraseBkgnd(CDC*) { return TRUE; }
+    afx_msg void OnPaint()
+    {
+        CPaintDC dc(this);
+        CRect client;
+        GetClientRect(client);
+        dc.FillRect(client, &theGuiToolkitGlobals.brushWindow);
+        const int height = GetRowHeight();
+        CFont* oldFont = dc.SelectObject(GetCellFont());
+        dc.SetBkMode(TRANSPARENT);
+        for (int column = 0, left = 0; column < 4; left += 90, ++column) {
+            CRect header(left, 0, left + 90, height + 2);
+            dc.FillRect(header, &theGuiToolkitGlobals.brushBtnFace);
+            m_Columns.DrawColumn(&dc, column, header, 4, 3, FALSE, column != 1, FALSE);
+            m_Row.GetItem(column)->SetRect(CRect(left, height + 2, left + 90, 2 * height + 4));
+        }
+        m_Row.SetRect(CRect(0, height + 2, 360, 2 * height + 4));
+        m_Row.OnDrawItems(&dc, client);
+        dc.SelectObject(oldFont);
+    }
+    DECLARE_MESSAGE_MAP()
+
+    CGTGridRow m_Row{4, 0};
+};
+
+BEGIN_MESSAGE_MAP(OneRowGrid, CGTGridCtrl)
+    ON_WM_ERASEBKGND()
+    ON_WM_PAINT()
+END_MESSAGE_MAP()
+
+struct DialogTemplate {
+    DLGTEMPLATE m_Header;
+    WORD m_Menu = 0;
+    WORD m_Class = 0;
+    WCHAR m_Title[14] = L"Toolkit demo";
+};
+
+class DemoDialog : public CGTDialog {
+public:
+    DemoDialog()
+    {
+        alignas(4) static DialogTemplate s_Template = {{WS_POPUP | WS_CAPTION | WS_SYSMENU, 0, 0, 0, 0, 260, 160}};
+        CreateIndirect(&s_Template.m_Header);
+        MoveWindow(40, 40, 420, 300);
+        const wchar_t* captions[] = {L"3D", L"Flat", L"Semi-flat", L"No border"};
+        for (int i = 0; i < 4; ++i) {
+            m_Buttons[i].Create(captions[i], WS_CHILD | WS_VISIBLE, CRect(10 + i * 98, 10, 100 + i * 98, 36), this,
+                                100 + i);
+            m_Buttons[i].SetBorderStyle(i);
+        }
+        m_Buttons[1].SetStdGlyphImage(CGTMenuGlyphs::ArrowRight);
+        m_Check.Create(L"Checked", WS_CHILD | WS_VISIBLE | BS_AUTOCHECKBOX, CRect(10, 46, 100, 72), this, 110);
+        m_Check.SetCheck(BST_CHECKED);
+        m_Link.Create(L"www.example.org", WS_CHILD | WS_VISIBLE, CRect(120, 50, 280, 70), this, 111);
+        m_Date.EnableMask(L"DD DD DDDD", L"__/__/____", L'_');
+        m_Date.SetValue(L"24/12/2026");
+        m_Date.CreateEx(WS_EX_CLIENTEDGE, L"EDIT", L"", WS_CHILD | WS_VISIBLE, CRect(10, 84, 110, 106), this, 112);
+        m_Spin.Create(WS_CHILD | WS_VISIBLE, CRect(110, 84, 128, 106), this, 113);
+        m_Grid.CreateEx(WS_EX_CLIENTEDGE, AfxRegisterWndClass(CS_DBLCLKS), L"", WS_CHILD | WS_VISIBLE,
+                        CRect(10, 120, 374, 200), this, 114);
+        ShowWindow(SW_SHOWNORMAL);
+    }
+    ~DemoDialog() override { DestroyWindow(); }
+
+    CGTButton m_Buttons[4];
+    CGTButton m_Check;
+    CGTURLLinkButton m_Link;
+    CGTMaskEdit m_Date;
+    CGTSpinButtonCtrl m_Spin;
+    OneRowGrid m_Grid;
+};
+
+BOOL SaveBitmap(const CGTDibSection& iShot, LPCWSTR iPath)
+{
+    const BITMAPINFOHEADER header = CGTDibSection::Header(iShot.Width(), iShot.Height());
+    const DWORD bits = header.biSizeImage;
+    const BITMAPFILEHEADER file = {0x4D42, (DWORD)(sizeof(file) + sizeof(header) + bits), 0, 0,
+                                   (DWORD)(sizeof(file) + sizeof(header))};
+    FILE* out = _wfopen(iPath, L"wb");
+    if (out == nullptr)
+        return FALSE;
+    fwrite(&file, sizeof(file), 1, out);
+    fwrite(&header, sizeof(header), 1, out);
+    fwrite(iShot.Bits(), bits, 1, out);
+    return fclose(out) == 0;
+}
+
+void LetItDraw()
+{
+    for (int round = 0; round < 30; ++round) {
+        MSG message;
+        while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            ::TranslateMessage(&message);
+            ::DispatchMessageW(&message);
+        }
+        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
+    }
+}
+
+}  // namespace
+
+TEST(ControlsDemo, TheDialogShowsItsControls)
+{
+    DemoDialog dialog;
+    dialog.UpdateWindow();
+    LetItDraw();
+    CRect window;
+    dialog.GetWindowRect(window);
+    CGTDibSection shot;
+    ASSERT_TRUE(shot.Create(window.Width(), window.Height()));
+    HDC memory = ::CreateCompatibleDC(nullptr);
+    HGDIOBJ old = ::SelectObject(memory, shot.Handle());
+    HDC screen = ::GetDC(nullptr);
+    ::BitBlt(memory, 0, 0, window.Width(), window.Height(), screen, window.left, window.top, SRCCOPY);
+    ::ReleaseDC(nullptr, screen);
+    ::GdiFlush();
+    ::SelectObject(memory, old);
+    ::DeleteDC(memory);
+    ASSERT_TRUE(SaveBitmap(shot, L"controls-demo.bmp"));
+
+    std::set<DWORD> colors;
+    for (int y = 0; y < window.Height(); ++y)
+        for (int x = 0; x < window.Width(); ++x)
+            colors.insert(*shot.PixelAt(x, y) & 0xFFFFFF);
+    EXPECT_GT(colors.size(), 8u) << "not blank";
+    CRect cells;
+    dialog.m_Grid.GetWindowRect(cells);
+    const DWORD rowTint = CGTDibSection::Swap(RGB(230, 240, 255));
+    int tinted = 0;
+    for (int y = cells.top - window.top; y < cells.bottom - window.top; ++y)
+        for (int x = cells.left - window.left; x < cells.right - window.left; ++x)
+            tinted += (*shot.PixelAt(x, y) & 0xFFFFFF) == rowTint;
+    EXPECT_GT(tinted, 100) << "the row of cells";
+}
