@@ -12,6 +12,7 @@
 #pragma once
 #include <afxole.h>
 #include <afxtempl.h>
+#include <memory>
 #include <guitoolkit/core/CGTToolBarImages.h>
 #include <guitoolkit/toolbars/CGTBaseToolBar.h>
 #include <guitoolkit/toolbars/CGTToolbarButton.h>
@@ -136,6 +137,16 @@ public:
     virtual BOOL RestoreOriginalState();
     virtual BOOL MergeOriginalButtons(const CObList& iStored);
 
+    // Without ids, iCount separators. iRemapImages: the buttons take consecutive images from
+    // the bar's first image on; else only commands with a known image get a button.
+    BOOL SetButtons(const UINT* iIds, int iCount, BOOL iRemapImages = TRUE);
+    // 0 for a bad index.
+    UINT GetItemID(int iIndex) const;
+    BOOL SetButtonText(int iIndex, LPCWSTR iText);
+    CString GetButtonText(int iIndex) const;
+    // Without text the command's short name is shown.
+    void SetButtonTextOptions(int iIndex, LPCWSTR iText, BOOL iShowText, BOOL iShowImage);
+
     // --- Customize-mode button commands ---
 
     virtual BOOL UpdateMenuItemState(CGTToolbarButton* iButton, CMenu* iPopup);
@@ -168,7 +179,7 @@ public:
     BOOL IsMenuMode() const { return m_MenuMode; }
     UINT GetResourceId() const { return m_ResourceId; }
     BOOL IsFloating() const { return m_Floating; }
-    BOOL CanBeRestored() const { return m_Restorable; }
+    BOOL CanBeRestored() const { return m_ResourceId != 0; }
     BOOL IsLocked() const { return m_Locked; }
     void RestoreFocus();
     CSize GetButtonSize() const;
@@ -211,8 +222,28 @@ public:
     static void SetDefaultImage(UINT iCommandId, int iImage);
     // The registry key of a bar's stored state.
     static CString StateKeyName(LPCWSTR iSectionPath, int iIndex, UINT iId);
-    // Releases the strips, images map and counter the toolbars share.
-    static void CleanUp();
+    // Releases the strips, images map and counter the toolbars share, and the strips' shared
+    // drawing resources.
+    static void CleanUpGlobals();
+
+    // --- Options the user sets for all bars and menus, stored in one registry key ---
+
+    // An empty path: the application's own section. FALSE when the key cannot be written or
+    // any value failed.
+    static BOOL SaveParameters(LPCWSTR iRegistryPath);
+    // FALSE without the key (nothing changes) or when a value is missing: the values read up
+    // to there are kept, the menu animation and the 2000 look fall back to none.
+    static BOOL LoadParameters(LPCWSTR iRegistryPath);
+    static void ApplyLargeIcons(BOOL iOn);
+    // Whether a personalised menu hides the command.
+    static BOOL IsCommandRarelyUsed(UINT iCommandId);
+    static BOOL IsCommandPermitted(UINT iCommandId);
+    static BOOL IsBasicCommand(UINT iCommandId);
+    static void AddCoreCommand(UINT iCommandId);
+    static void SetCoreCommands(const CList<UINT, UINT>& iCommands);
+
+    // Commands no bar may hold; the application fills it before it creates its bars.
+    static CList<UINT, UINT> s_ExcludedCommands;
     // Every live bar redrawn with the flags; every live bar re-laid out; every live bar's
     // buttons told that the toolkit fonts changed.
     static void RedrawAll(UINT iFlags);
@@ -243,8 +274,14 @@ protected:
     // The tip of a button without its shortcut: the bar's own, else the caption or the
     // command's short name.
     CString ButtonTooltip(CGTToolbarButton& iButton) const;
-    void ReadButtons(CArchive& ioArchive);
+    // FALSE at a null entry or an object of another class.
+    BOOL ReadButtons(CArchive& ioArchive);
     BOOL LoadResetState(class CGTRegistry& ioRegistry);
+    std::unique_ptr<CGTToolbarButton> CopyOfCustomizeButton() const;
+    // -1 when refused; the separator is then deleted.
+    int InsertNewSeparator(int iIndex);
+    // The character after each shown caption's "&", upper-cased, names its button.
+    void RebuildAccessKeys();
 
     CGTToolBarImages m_OwnImages[static_cast<int>(GTToolBarImageKind::Count)];
     BOOL m_Locked;
@@ -267,7 +304,8 @@ protected:
     int m_InsertionIndex;
     CRect m_InsertionMark;
     CPen m_InsertionPen;
-    BOOL m_Restorable;
+    // Where the bar's images begin in the shared strip, -1 when unknown.
+    int m_FirstImage;
     BOOL m_MenuMode;
     HWND m_SavedFocus;
     BOOL m_UpdateDialogControls;
@@ -277,6 +315,7 @@ protected:
     CGTToolbarButton* m_CustomizeButton;
     BOOL m_TextLabels;
     int m_MruWidth;
+    CMap<UINT, UINT, CGTToolbarButton*, CGTToolbarButton*> m_AccessKeys;
 
 private:
     static CObList s_AllToolbars;

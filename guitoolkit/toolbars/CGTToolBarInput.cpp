@@ -56,3 +56,19 @@ BOOL CGTToolBar::OnUserToolTip(CGTToolbarButton*, CString&) const
 {
     return FALSE;
 }
+
+void CGTToolBar::RebuildAccessKeys()
+{
+    m_AccessKeys.RemoveAll();
+    for (POSITION position = m_Buttons.GetHeadPosition(); position != nullptr;) {
+        auto* button = static_cast<CGTToolbarButton*>(m_Buttons.GetNext(position));
+        if (button->IsSeparator() || !button->m_ShowText)
+            continue;
+        const int amp = button->m_Text.Find(L'&');
+        if (amp < 0 || amp == button->m_Text.GetLength() - 1)
+            continue;
+        wchar_t key[2] = {button->m_Text[amp + 1], 0};
+        ::CharUpperW(key);
+        m_AccessKeys[key[0]] = button;
+    }
+}

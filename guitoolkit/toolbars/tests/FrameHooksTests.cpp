@@ -2,10 +2,11 @@
 #include <guitoolkit/toolbars/IGTToolbarFrame.h>
 #include <gtest/gtest.h>
 #include <vector>
+#include "ToolbarTestSupport.h"
 
 namespace {
 // A frame with the toolbar hooks: it answers every tooltip with 42 and refuses popups.
-class HookedFrame : public CFrameWnd, public IGTToolbarFrame {
+class HookedFrame : public StackFrame, public IGTToolbarFrame {
 public:
     BOOL OnShowPopupMenu(CGTPopupMenu*) override { return FALSE; }
     void OnPopupMenuClosed(CGTPopupMenu*) override {}
@@ -43,7 +44,7 @@ public:
 TEST(ToolbarFrame, ButtonsAskTheFrameThatHasTheHooks)
 {
     HookedFrame hooked;
-    CFrameWnd plain;
+    StackFrame plain;
     ASSERT_TRUE(hooked.Create(nullptr, L"Hooked", WS_OVERLAPPEDWINDOW));
     ASSERT_TRUE(plain.Create(nullptr, L"Plain", WS_OVERLAPPEDWINDOW));
     CGTToolBar hookedBar;

@@ -305,7 +305,7 @@ TEST(ToolBarState, LargeIconsComeFromTheToolbarParameters)
 
 TEST(ToolBarTooltips, TheShortcutFollowsTheCommandsName)
 {
-    CFrameWnd frame;
+    StackFrame frame;
     ASSERT_TRUE(frame.Create(nullptr, L"Frame", WS_OVERLAPPEDWINDOW));
     const ACCEL shortcuts[] = {{FCONTROL | FVIRTKEY, 'N', 0xE100}};
     frame.m_hAccelTable = ::CreateAcceleratorTableW(const_cast<ACCEL*>(shortcuts), 1);

@@ -101,6 +101,12 @@ public:
     std::vector<std::string> m_Calls;
 };
 
+// A frame that lives on the stack: its window's end does not delete it, as a frame's would.
+class StackFrame : public CFrameWnd {
+protected:
+    void PostNcDestroy() override {}
+};
+
 // A popup window standing in for the frame a bar sits in.
 class TestParent : public CWnd {
 public:
