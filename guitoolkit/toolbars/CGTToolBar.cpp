@@ -26,6 +26,9 @@ BOOL CGTToolBar::s_ShowShortcutKeys = TRUE;
 COLORREF CGTToolBar::s_CustomTextColor = static_cast<COLORREF>(-1);
 CGTToolBar* CGTToolBar::s_CustomizeSelectionBar = nullptr;
 HCURSOR CGTToolBar::s_DragCursors[2] = {};
+HHOOK CGTToolBar::s_MouseHook = nullptr;
+CGTToolBar* CGTToolBar::s_MouseHookBar = nullptr;
+CString CGTToolBar::s_TooltipText;
 
 namespace {
 // The images of each command as the toolbars loaded them from their resources.
@@ -73,7 +76,9 @@ CGTToolBar::CGTToolBar()
       m_LockedCurrentButtonSize(23, 22), m_LockedCurrentImageSize(16, 15), m_PressedIndex(-1), m_HotIndex(-1),
       m_SelectedIndex(-1), m_ResourceId(0), m_Floating(FALSE), m_NoDropTarget(FALSE), m_InsertionIndex(-1),
       m_FirstImage(-1), m_MenuMode(FALSE), m_SavedFocus(nullptr), m_UpdateDialogControls(TRUE), m_DrawBorder(TRUE),
-      m_GrayDisabled(TRUE), m_NoTextUpdate(FALSE), m_CustomizeButton(nullptr), m_TextLabels(FALSE), m_MruWidth(32767)
+      m_GrayDisabled(TRUE), m_NoTextUpdate(FALSE), m_CustomizeButton(nullptr), m_TextLabels(FALSE), m_MruWidth(32767),
+      m_LabelsTaller(FALSE), m_LabelHeight(0), m_MenuSelection(-1), m_LastPoint(-1, -1), m_Tracking(FALSE),
+      m_SavedCapture(nullptr), m_ResizedButton(nullptr)
 {
     (void)hooksInstalled;
 }

@@ -99,11 +99,31 @@ public:
     virtual void DrawSeparator(CDC* iDc, const CRect& iRect, BOOL iHorizontal);
     virtual CRect GetButtonDrawRect(const CGTToolbarButton& iButton, BOOL iHorizontal) const;
     virtual int CalcMaxButtonHeight();
+    // Sets the buttons' wrap flags so that each row fits the width; the number of rows.
+    int WrapButtons(int iWidth, int iHeight = 32767, CDC* iDc = nullptr, int iColumnWidth = -1, int iRowHeight = -1);
+    // Wraps to the narrowest width that keeps the rows the length gives (horizontal), or to
+    // the fewest columns whose height fits the length (vertical).
+    void SizeToLength(int iLength, BOOL iVertical);
+    void AdjustSize();
+    // The buttons a docked bar has no room for; its customize button offers them.
+    const CObList& GetOverflowButtons() const { return m_OverflowButtons; }
+    // The font captions are measured and drawn in.
+    CFont* BarFont(BOOL iHorizontal) const;
     // Whether the bar's buttons take the look's extra size.
     virtual BOOL IsButtonExtraSizeAvailable() const;
 
     // --- Mouse, keyboard, tooltips and commands ---
 
+    // Registers each button's rectangle with the tooltip control.
+    void UpdateTooltips();
+    CGTToolbarButton* GetHotButton() const;
+    // 0 for a bad index.
+    UINT GetButtonStyle(int iIndex) const;
+    // Posts the command to the owner and counts it; FALSE for 0 and -1.
+    BOOL SendButtonCommandById(UINT iCommandId);
+    // A thread mouse hook that tracks the mouse over every bar while a popup has the capture.
+    static void InstallMouseHook(BOOL iOn);
+    static BOOL IsMouseHookInstalled() { return s_MouseHook != nullptr; }
     virtual void ResetHotButton();
     virtual void SetButtonStyle(int iIndex, UINT iStyle);
     virtual BOOL ProcessAccessKey(UINT iCharacter);
@@ -263,6 +283,15 @@ protected:
     afx_msg LRESULT OnButtonCount(WPARAM, LPARAM);
     afx_msg LRESULT OnGetItemRect(WPARAM iIndex, LPARAM oRect);
     afx_msg LRESULT OnResetPrompt(WPARAM, LPARAM);
+    afx_msg void OnLButtonDown(UINT iFlags, CPoint iPoint);
+    afx_msg void OnLButtonUp(UINT iFlags, CPoint iPoint);
+    afx_msg void OnMouseMove(UINT iFlags, CPoint iPoint);
+    afx_msg LRESULT OnMouseLeave(WPARAM, LPARAM);
+    afx_msg LRESULT OnNcHitTest(CPoint);
+    afx_msg LRESULT OnGetButton(WPARAM iIndex, LPARAM oButton);
+    // A null buffer asks the length only.
+    afx_msg LRESULT OnGetButtonText(WPARAM iCommandId, LPARAM oText);
+    afx_msg BOOL OnNeedToolText(UINT, NMHDR* iHeader, LRESULT* oResult);
     DECLARE_MESSAGE_MAP()
 
     // The strip of a kind this bar draws with: its own when locked, else the shared one.
@@ -280,6 +309,16 @@ protected:
     std::unique_ptr<CGTToolbarButton> CopyOfCustomizeButton() const;
     // -1 when refused; the separator is then deleted.
     int InsertNewSeparator(int iIndex);
+    void ShowButton(CGTToolbarButton& ioButton, BOOL iVisible);
+    CWnd* OwnerOrParent() const;
+    // Gives the capture back to the window that had it before a press.
+    void ReleaseMouse();
+    void BeginCustomizeResize(int iIndex, CPoint iPoint);
+    void TrackCustomizeResize(CPoint iPoint);
+    void EndCustomizeResize(CPoint iPoint);
+    void PlaceCustomizeButton(const CRect& iClient, BOOL iHorizontal, CSize iSize);
+    // The large strip of a kind when large icons are on and it has images.
+    CGTToolBarImages& PaintImages(GTToolBarImageKind iKind, GTToolBarImageKind iLargeKind);
     // The character after each shown caption's "&", upper-cased, names its button.
     void RebuildAccessKeys();
 
@@ -316,6 +355,15 @@ protected:
     BOOL m_TextLabels;
     int m_MruWidth;
     CMap<UINT, UINT, CGTToolbarButton*, CGTToolbarButton*> m_AccessKeys;
+    BOOL m_LabelsTaller;
+    int m_LabelHeight;
+    CObList m_OverflowButtons;
+    int m_MenuSelection;
+    CPoint m_LastPoint;
+    BOOL m_Tracking;
+    HWND m_SavedCapture;
+    CGTToolbarButton* m_ResizedButton;
+    CRect m_ResizeRect;
 
 private:
     static CObList s_AllToolbars;
@@ -330,4 +378,9 @@ private:
     static CSize s_MenuButtonSize;
     static double s_LargeScale;
     static HCURSOR s_DragCursors[2];
+    static HHOOK s_MouseHook;
+    static CGTToolBar* s_MouseHookBar;
+    // Lives for the rest of the program: the tooltip control reads it after the notification.
+    static CString s_TooltipText;
+    static LRESULT CALLBACK MouseHookProc(int iCode, WPARAM iWParam, LPARAM iLParam);
 };
