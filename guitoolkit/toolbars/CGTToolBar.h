@@ -291,7 +291,9 @@ protected:
     afx_msg LRESULT OnGetButton(WPARAM iIndex, LPARAM oButton);
     // A null buffer asks the length only.
     afx_msg LRESULT OnGetButtonText(WPARAM iCommandId, LPARAM oText);
-    afx_msg BOOL OnNeedToolText(UINT, NMHDR* iHeader, LRESULT* oResult);
+    // The bar answers its own tooltip control; every other notification goes to the owner.
+    LRESULT WindowProc(UINT iMessage, WPARAM iWParam, LPARAM iLParam) override;
+    BOOL OnNeedToolText(NMHDR* iHeader);
     DECLARE_MESSAGE_MAP()
 
     // The strip of a kind this bar draws with: its own when locked, else the shared one.

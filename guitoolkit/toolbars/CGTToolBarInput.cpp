@@ -390,9 +390,17 @@ LRESULT CGTToolBar::OnGetButtonText(WPARAM iCommandId, LPARAM oText)
     return text.GetLength();
 }
 
-BOOL CGTToolBar::OnNeedToolText(UINT, NMHDR* iHeader, LRESULT* oResult)
+LRESULT CGTToolBar::WindowProc(UINT iMessage, WPARAM iWParam, LPARAM iLParam)
 {
-    if (m_Tooltip.GetSafeHwnd() == nullptr || iHeader->hwndFrom != m_Tooltip.GetSafeHwnd())
+    if (iMessage == WM_NOTIFY && OnNeedToolText(reinterpret_cast<NMHDR*>(iLParam)))
+        return 0;
+    return CGTBaseToolBar::WindowProc(iMessage, iWParam, iLParam);
+}
+
+BOOL CGTToolBar::OnNeedToolText(NMHDR* iHeader)
+{
+    if (iHeader->code != TTN_NEEDTEXTW || m_Tooltip.GetSafeHwnd() == nullptr ||
+        iHeader->hwndFrom != m_Tooltip.GetSafeHwnd())
         return FALSE;
     CPoint cursor;
     ::GetCursorPos(&cursor);
@@ -407,7 +415,6 @@ BOOL CGTToolBar::OnNeedToolText(UINT, NMHDR* iHeader, LRESULT* oResult)
     ::free(info.lpszText);
     reinterpret_cast<NMTTDISPINFOW*>(iHeader)->lpszText = const_cast<LPWSTR>(static_cast<LPCWSTR>(s_TooltipText));
     m_Tooltip.SetFont(&theGuiToolkitGlobals.fontRegular, FALSE);
-    *oResult = 0;
     return TRUE;
 }
 

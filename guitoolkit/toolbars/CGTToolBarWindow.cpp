@@ -26,7 +26,6 @@ BEGIN_MESSAGE_MAP(CGTToolBar, CGTBaseToolBar)
     ON_MESSAGE(WM_MOUSELEAVE, &CGTToolBar::OnMouseLeave)
     ON_MESSAGE(TB_GETBUTTON, &CGTToolBar::OnGetButton)
     ON_MESSAGE(TB_GETBUTTONTEXTW, &CGTToolBar::OnGetButtonText)
-    ON_NOTIFY_EX_RANGE(TTN_NEEDTEXTW, 0, 0xFFFF, &CGTToolBar::OnNeedToolText)
 END_MESSAGE_MAP()
 
 namespace {
