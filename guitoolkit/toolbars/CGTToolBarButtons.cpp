@@ -158,7 +158,8 @@ BOOL CGTToolBar::SetButtons(const UINT* iIds, int iCount, BOOL iRemapImages)
         for (int i = 0; i < iCount; ++i)
             InsertNewSeparator(-1);
     } else {
-        int image = m_FirstImage;
+        // A locked bar draws from its own strips, whose first image is its first button's.
+        int image = m_Locked ? 0 : m_FirstImage;
         for (int i = 0; i < iCount; ++i) {
             const UINT id = iIds[i];
             m_OriginalButtons.AddTail(new CGTToolbarButton(id, -1, nullptr, FALSE, TRUE));

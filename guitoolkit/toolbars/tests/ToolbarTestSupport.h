@@ -162,6 +162,7 @@ public:
     int MenuSelection() const { return m_MenuSelection; }
     int Pressed() const { return m_PressedIndex; }
     HWND Tooltip() const { return m_Tooltip.GetSafeHwnd(); }
+    using CGTToolBar::ImagesOf;
     int ClientWidth() const
     {
         CRect client;
