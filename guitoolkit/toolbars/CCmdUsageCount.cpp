@@ -21,7 +21,7 @@ void CCmdUsageCount::Serialize(CArchive& ioArchive)
 void CCmdUsageCount::AddCommand(UINT iCommandId)
 {
     if (CGTToolBar::IsCustomizeMode() || iCommandId == 0 || iCommandId == static_cast<UINT>(-1) ||
-        CGTToolBar::IsSystemCommand(iCommandId))
+        CGTToolBar::IsBasicCommand(iCommandId) || CGTToolBar::IsSystemCommand(iCommandId))
         return;
     UINT count = 0;
     m_Usage.Lookup(iCommandId, count);
@@ -33,6 +33,18 @@ void CCmdUsageCount::Reset()
 {
     m_Usage.RemoveAll();
     m_Total = 0;
+}
+
+void CCmdUsageCount::CopyFrom(const CCmdUsageCount& iOther)
+{
+    m_Usage.RemoveAll();
+    for (POSITION position = iOther.m_Usage.GetStartPosition(); position != nullptr;) {
+        UINT command = 0;
+        UINT count = 0;
+        iOther.m_Usage.GetNextAssoc(position, command, count);
+        m_Usage[command] = count;
+    }
+    m_Total = iOther.m_Total;
 }
 
 UINT CCmdUsageCount::GetCount(UINT iCommandId) const

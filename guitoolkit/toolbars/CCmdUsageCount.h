@@ -13,10 +13,11 @@ public:
 
     void Serialize(CArchive& ioArchive) override;
 
-    // Not counted: separators, sub-menu items, system commands and anything used while the
-    // toolbars are being customized.
+    // Not counted: separators, sub-menu items, the basic commands, system commands and anything
+    // used while the toolbars are being customized.
     void AddCommand(UINT iCommandId);
     void Reset();
+    void CopyFrom(const CCmdUsageCount& iOther);
     UINT GetCount(UINT iCommandId) const;
     // More than the threshold's share of all counted uses.
     BOOL IsFrequentlyUsedCmd(UINT iCommandId) const;

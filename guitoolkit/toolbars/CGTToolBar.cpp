@@ -1,4 +1,5 @@
 #include <guitoolkit/toolbars/CGTToolBar.h>
+#include <guitoolkit/core/CGTKeyboardManager.h>
 #include <guitoolkit/core/CGTVisualManager.h>
 #include <guitoolkit/core/GuiToolkitGlobals.h>
 #include <guitoolkit/core/GuiToolkitHooks.h>
@@ -25,6 +26,9 @@ BOOL CGTToolBar::s_ShowShortcutKeys = TRUE;
 COLORREF CGTToolBar::s_CustomTextColor = static_cast<COLORREF>(-1);
 CGTToolBar* CGTToolBar::s_CustomizeSelectionBar = nullptr;
 HCURSOR CGTToolBar::s_DragCursors[2] = {};
+HHOOK CGTToolBar::s_MouseHook = nullptr;
+CGTToolBar* CGTToolBar::s_MouseHookBar = nullptr;
+CString CGTToolBar::s_TooltipText;
 
 namespace {
 // The images of each command as the toolbars loaded them from their resources.
@@ -48,10 +52,12 @@ CSize Scaled(CSize size, double scale)
 BOOL InstallHooks()
 {
     SetGuiToolkitHook(GTModuleHook::FontsChanged, &CGTToolBar::NotifyAllFontsChanged);
-    SetGuiToolkitHook(GTModuleHook::ToolBarCleanUp, &CGTToolBar::CleanUp);
+    SetGuiToolkitHook(GTModuleHook::ToolBarCleanUp, &CGTToolBar::CleanUpGlobals);
     GTLookClientHooks& hooks = CGTVisualManager::ClientHooks();
     hooks.redrawAllToolbars = &CGTToolBar::RedrawAll;
     hooks.reapplyToolbarLook = &CGTToolBar::ReapplyLook;
+    CGTKeyboardManager::SetExcludedCommandQuery(
+        [](UINT iCommand) -> BOOL { return !CGTToolBar::IsCommandPermitted(iCommand); });
     return TRUE;
 }
 
@@ -69,8 +75,10 @@ CGTToolBar::CGTToolBar()
     : m_Locked(FALSE), m_LargeIconsAllowed(TRUE), m_LockedButtonSize(23, 22), m_LockedImageSize(16, 15),
       m_LockedCurrentButtonSize(23, 22), m_LockedCurrentImageSize(16, 15), m_PressedIndex(-1), m_HotIndex(-1),
       m_SelectedIndex(-1), m_ResourceId(0), m_Floating(FALSE), m_NoDropTarget(FALSE), m_InsertionIndex(-1),
-      m_Restorable(FALSE), m_MenuMode(FALSE), m_SavedFocus(nullptr), m_UpdateDialogControls(TRUE), m_DrawBorder(TRUE),
-      m_GrayDisabled(TRUE), m_NoTextUpdate(FALSE), m_CustomizeButton(nullptr), m_TextLabels(FALSE), m_MruWidth(32767)
+      m_FirstImage(-1), m_MenuMode(FALSE), m_SavedFocus(nullptr), m_UpdateDialogControls(TRUE), m_DrawBorder(TRUE),
+      m_GrayDisabled(TRUE), m_NoTextUpdate(FALSE), m_CustomizeButton(nullptr), m_TextLabels(FALSE), m_MruWidth(32767),
+      m_LabelsTaller(FALSE), m_LabelHeight(0), m_MenuSelection(-1), m_LastPoint(-1, -1), m_Tracking(FALSE),
+      m_SavedCapture(nullptr), m_ResizedButton(nullptr)
 {
     (void)hooksInstalled;
 }
@@ -170,12 +178,7 @@ int CGTToolBar::InsertSeparator(int iIndex)
 {
     if (GetButtonCount() == 0 || iIndex == 0)
         return -1;
-    auto* separator = new CGTToolbarButton;
-    separator->m_Style = TBBS_SEPARATOR;
-    const int index = InsertButton(separator, iIndex);
-    if (index < 0)
-        delete separator;
-    return index;
+    return InsertNewSeparator(iIndex);
 }
 
 void CGTToolBar::RemoveAllButtons()
@@ -321,6 +324,27 @@ void CGTToolBar::SetSizes(CSize iButton, CSize iImage)
     if (s_LargeIcons) {
         s_CurrentButtonSize = Scaled(iButton, s_LargeScale);
         s_CurrentImageSize = largeImage;
+    }
+}
+
+void CGTToolBar::ApplyLargeIcons(BOOL iOn)
+{
+    s_LargeIcons = iOn ? TRUE : FALSE;
+    s_CurrentButtonSize = s_LargeIcons ? Scaled(s_ButtonSize, s_LargeScale) : s_ButtonSize;
+    s_CurrentImageSize = s_LargeIcons ? Scaled(s_ImageSize, s_LargeScale) : s_ImageSize;
+    for (POSITION position = s_AllToolbars.GetHeadPosition(); position != nullptr;) {
+        auto* bar = static_cast<CGTToolBar*>(s_AllToolbars.GetNext(position));
+        if (!bar->IsLive())
+            continue;
+        if (bar->m_Locked) {
+            const CSize button = s_LargeIcons ? Scaled(bar->m_LockedButtonSize, s_LargeScale) : bar->m_LockedButtonSize;
+            const CSize image = s_LargeIcons ? Scaled(bar->m_LockedImageSize, s_LargeScale) : bar->m_LockedImageSize;
+            if (button == bar->m_LockedCurrentButtonSize && image == bar->m_LockedCurrentImageSize)
+                continue;
+            bar->m_LockedCurrentButtonSize = button;
+            bar->m_LockedCurrentImageSize = image;
+        }
+        bar->AdjustLayout();
     }
 }
 
@@ -498,10 +522,11 @@ void CGTToolBar::NotifyAllFontsChanged()
     }
 }
 
-void CGTToolBar::CleanUp()
+void CGTToolBar::CleanUpGlobals()
 {
     for (int kind = 0; kind < static_cast<int>(GTToolBarImageKind::Count); ++kind)
         GetImages(static_cast<GTToolBarImageKind>(kind)).Clear();
     DefaultImages().RemoveAll();
     UsageCounter().reset();
+    CGTToolBarImages::ReleaseSharedResources();
 }

@@ -12,6 +12,7 @@
 #pragma once
 #include <afxole.h>
 #include <afxtempl.h>
+#include <memory>
 #include <guitoolkit/core/CGTToolBarImages.h>
 #include <guitoolkit/toolbars/CGTBaseToolBar.h>
 #include <guitoolkit/toolbars/CGTToolbarButton.h>
@@ -98,11 +99,31 @@ public:
     virtual void DrawSeparator(CDC* iDc, const CRect& iRect, BOOL iHorizontal);
     virtual CRect GetButtonDrawRect(const CGTToolbarButton& iButton, BOOL iHorizontal) const;
     virtual int CalcMaxButtonHeight();
+    // Sets the buttons' wrap flags so that each row fits the width; the number of rows.
+    int WrapButtons(int iWidth, int iHeight = 32767, CDC* iDc = nullptr, int iColumnWidth = -1, int iRowHeight = -1);
+    // Wraps to the narrowest width that keeps the rows the length gives (horizontal), or to
+    // the fewest columns whose height fits the length (vertical).
+    void SizeToLength(int iLength, BOOL iVertical);
+    void AdjustSize();
+    // The buttons a docked bar has no room for; its customize button offers them.
+    const CObList& GetOverflowButtons() const { return m_OverflowButtons; }
+    // The font captions are measured and drawn in.
+    CFont* BarFont(BOOL iHorizontal) const;
     // Whether the bar's buttons take the look's extra size.
     virtual BOOL IsButtonExtraSizeAvailable() const;
 
     // --- Mouse, keyboard, tooltips and commands ---
 
+    // Registers each button's rectangle with the tooltip control.
+    void UpdateTooltips();
+    CGTToolbarButton* GetHotButton() const;
+    // 0 for a bad index.
+    UINT GetButtonStyle(int iIndex) const;
+    // Posts the command to the owner and counts it; FALSE for 0 and -1.
+    BOOL SendButtonCommandById(UINT iCommandId);
+    // A thread mouse hook that tracks the mouse over every bar while a popup has the capture.
+    static void InstallMouseHook(BOOL iOn);
+    static BOOL IsMouseHookInstalled() { return s_MouseHook != nullptr; }
     virtual void ResetHotButton();
     virtual void SetButtonStyle(int iIndex, UINT iStyle);
     virtual BOOL ProcessAccessKey(UINT iCharacter);
@@ -136,6 +157,16 @@ public:
     virtual BOOL RestoreOriginalState();
     virtual BOOL MergeOriginalButtons(const CObList& iStored);
 
+    // Without ids, iCount separators. iRemapImages: the buttons take consecutive images from
+    // the bar's first image on; else only commands with a known image get a button.
+    BOOL SetButtons(const UINT* iIds, int iCount, BOOL iRemapImages = TRUE);
+    // 0 for a bad index.
+    UINT GetItemID(int iIndex) const;
+    BOOL SetButtonText(int iIndex, LPCWSTR iText);
+    CString GetButtonText(int iIndex) const;
+    // Without text the command's short name is shown.
+    void SetButtonTextOptions(int iIndex, LPCWSTR iText, BOOL iShowText, BOOL iShowImage);
+
     // --- Customize-mode button commands ---
 
     virtual BOOL UpdateMenuItemState(CGTToolbarButton* iButton, CMenu* iPopup);
@@ -168,7 +199,7 @@ public:
     BOOL IsMenuMode() const { return m_MenuMode; }
     UINT GetResourceId() const { return m_ResourceId; }
     BOOL IsFloating() const { return m_Floating; }
-    BOOL CanBeRestored() const { return m_Restorable; }
+    BOOL CanBeRestored() const { return m_ResourceId != 0; }
     BOOL IsLocked() const { return m_Locked; }
     void RestoreFocus();
     CSize GetButtonSize() const;
@@ -211,8 +242,28 @@ public:
     static void SetDefaultImage(UINT iCommandId, int iImage);
     // The registry key of a bar's stored state.
     static CString StateKeyName(LPCWSTR iSectionPath, int iIndex, UINT iId);
-    // Releases the strips, images map and counter the toolbars share.
-    static void CleanUp();
+    // Releases the strips, images map and counter the toolbars share, and the strips' shared
+    // drawing resources.
+    static void CleanUpGlobals();
+
+    // --- Options the user sets for all bars and menus, stored in one registry key ---
+
+    // An empty path: the application's own section. FALSE when the key cannot be written or
+    // any value failed.
+    static BOOL SaveParameters(LPCWSTR iRegistryPath);
+    // FALSE without the key (nothing changes) or when a value is missing: the values read up
+    // to there are kept, the menu animation and the 2000 look fall back to none.
+    static BOOL LoadParameters(LPCWSTR iRegistryPath);
+    static void ApplyLargeIcons(BOOL iOn);
+    // Whether a personalised menu hides the command.
+    static BOOL IsCommandRarelyUsed(UINT iCommandId);
+    static BOOL IsCommandPermitted(UINT iCommandId);
+    static BOOL IsBasicCommand(UINT iCommandId);
+    static void AddCoreCommand(UINT iCommandId);
+    static void SetCoreCommands(const CList<UINT, UINT>& iCommands);
+
+    // Commands no bar may hold; the application fills it before it creates its bars.
+    static CList<UINT, UINT> s_ExcludedCommands;
     // Every live bar redrawn with the flags; every live bar re-laid out; every live bar's
     // buttons told that the toolkit fonts changed.
     static void RedrawAll(UINT iFlags);
@@ -232,6 +283,17 @@ protected:
     afx_msg LRESULT OnButtonCount(WPARAM, LPARAM);
     afx_msg LRESULT OnGetItemRect(WPARAM iIndex, LPARAM oRect);
     afx_msg LRESULT OnResetPrompt(WPARAM, LPARAM);
+    afx_msg void OnLButtonDown(UINT iFlags, CPoint iPoint);
+    afx_msg void OnLButtonUp(UINT iFlags, CPoint iPoint);
+    afx_msg void OnMouseMove(UINT iFlags, CPoint iPoint);
+    afx_msg LRESULT OnMouseLeave(WPARAM, LPARAM);
+    afx_msg LRESULT OnNcHitTest(CPoint);
+    afx_msg LRESULT OnGetButton(WPARAM iIndex, LPARAM oButton);
+    // A null buffer asks the length only.
+    afx_msg LRESULT OnGetButtonText(WPARAM iCommandId, LPARAM oText);
+    // The bar answers its own tooltip control; every other notification goes to the owner.
+    LRESULT WindowProc(UINT iMessage, WPARAM iWParam, LPARAM iLParam) override;
+    BOOL OnNeedToolText(NMHDR* iHeader);
     DECLARE_MESSAGE_MAP()
 
     // The strip of a kind this bar draws with: its own when locked, else the shared one.
@@ -243,8 +305,24 @@ protected:
     // The tip of a button without its shortcut: the bar's own, else the caption or the
     // command's short name.
     CString ButtonTooltip(CGTToolbarButton& iButton) const;
-    void ReadButtons(CArchive& ioArchive);
+    // FALSE at a null entry or an object of another class.
+    BOOL ReadButtons(CArchive& ioArchive);
     BOOL LoadResetState(class CGTRegistry& ioRegistry);
+    std::unique_ptr<CGTToolbarButton> CopyOfCustomizeButton() const;
+    // -1 when refused; the separator is then deleted.
+    int InsertNewSeparator(int iIndex);
+    void ShowButton(CGTToolbarButton& ioButton, BOOL iVisible);
+    CWnd* OwnerOrParent() const;
+    // Gives the capture back to the window that had it before a press.
+    void ReleaseMouse();
+    void BeginCustomizeResize(int iIndex, CPoint iPoint);
+    void TrackCustomizeResize(CPoint iPoint);
+    void EndCustomizeResize(CPoint iPoint);
+    void PlaceCustomizeButton(const CRect& iClient, BOOL iHorizontal, CSize iSize);
+    // The large strip of a kind when large icons are on and it has images.
+    CGTToolBarImages& PaintImages(GTToolBarImageKind iKind, GTToolBarImageKind iLargeKind);
+    // The character after each shown caption's "&", upper-cased, names its button.
+    void RebuildAccessKeys();
 
     CGTToolBarImages m_OwnImages[static_cast<int>(GTToolBarImageKind::Count)];
     BOOL m_Locked;
@@ -267,7 +345,8 @@ protected:
     int m_InsertionIndex;
     CRect m_InsertionMark;
     CPen m_InsertionPen;
-    BOOL m_Restorable;
+    // Where the bar's images begin in the shared strip, -1 when unknown.
+    int m_FirstImage;
     BOOL m_MenuMode;
     HWND m_SavedFocus;
     BOOL m_UpdateDialogControls;
@@ -277,6 +356,16 @@ protected:
     CGTToolbarButton* m_CustomizeButton;
     BOOL m_TextLabels;
     int m_MruWidth;
+    CMap<UINT, UINT, CGTToolbarButton*, CGTToolbarButton*> m_AccessKeys;
+    BOOL m_LabelsTaller;
+    int m_LabelHeight;
+    CObList m_OverflowButtons;
+    int m_MenuSelection;
+    CPoint m_LastPoint;
+    BOOL m_Tracking;
+    HWND m_SavedCapture;
+    CGTToolbarButton* m_ResizedButton;
+    CRect m_ResizeRect;
 
 private:
     static CObList s_AllToolbars;
@@ -291,4 +380,9 @@ private:
     static CSize s_MenuButtonSize;
     static double s_LargeScale;
     static HCURSOR s_DragCursors[2];
+    static HHOOK s_MouseHook;
+    static CGTToolBar* s_MouseHookBar;
+    // Lives for the rest of the program: the tooltip control reads it after the notification.
+    static CString s_TooltipText;
+    static LRESULT CALLBACK MouseHookProc(int iCode, WPARAM iWParam, LPARAM iLParam);
 };

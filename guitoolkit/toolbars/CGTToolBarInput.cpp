@@ -1,9 +1,32 @@
-// The toolbar's answers to the mouse and the keyboard.
+// The toolbar's answers to the mouse and the keyboard: hot tracking, pressed looks, commands
+// sent to the owner, status-bar prompts, access keys and tooltips.
+#include <guitoolkit/core/CGTMenuSound.h>
+#include <guitoolkit/core/CGTUserToolsManager.h>
+#include <guitoolkit/core/GuiToolkitGlobals.h>
 #include <guitoolkit/toolbars/CGTToolBar.h>
+#include <cstdlib>
+
+namespace {
+const UINT setMessageString = 0x0362;
+const UINT idleMessage = 0xE001;
+const CPoint noPoint(-1, -1);
+
+BOOL IsSystemMenuRange(UINT iCommandId)
+{
+    return iCommandId >= 0xF000 && iCommandId <= 0xF1EF;
+}
+}  // namespace
 
 void CGTToolBar::ResetHotButton()
 {
-    SetHot(-1);
+    if (GetButton(m_HotIndex) != nullptr) {
+        const int hot = m_HotIndex;
+        m_HotIndex = m_MenuSelection = -1;
+        InvalidateButton(hot);
+        UpdateWindow();
+        ShowCommandMessageString(static_cast<UINT>(-1));
+    }
+    RestoreFocus();
 }
 
 void CGTToolBar::SetButtonStyle(int iIndex, UINT iStyle)
@@ -11,13 +34,36 @@ void CGTToolBar::SetButtonStyle(int iIndex, UINT iStyle)
     CGTToolbarButton* button = GetButton(iIndex);
     if (button == nullptr || button->m_Style == iStyle)
         return;
+    if (iStyle & TBBS_DISABLED)
+        iStyle &= ~TBBS_PRESSED;
+    const BOOL wasPressed = (button->m_Style & TBBS_PRESSED) != 0;
     button->SetStyle(iStyle);
-    InvalidateButton(iIndex);
+    if (!(wasPressed && (iStyle & TBBS_PRESSED)))
+        InvalidateButton(iIndex);
 }
 
-BOOL CGTToolBar::ProcessAccessKey(UINT)
+UINT CGTToolBar::GetButtonStyle(int iIndex) const
 {
-    return FALSE;
+    const CGTToolbarButton* button = GetButton(iIndex);
+    return button != nullptr ? button->m_Style : 0;
+}
+
+CGTToolbarButton* CGTToolBar::GetHotButton() const
+{
+    return GetButton(m_HotIndex);
+}
+
+BOOL CGTToolBar::ProcessAccessKey(UINT iCharacter)
+{
+    const UINT mapped = ::MapVirtualKeyW(iCharacter, MAPVK_VK_TO_CHAR) & 0xFFFF;
+    if (mapped == 0)
+        return FALSE;
+    wchar_t key[2] = {static_cast<wchar_t>(mapped), 0};
+    ::CharUpperW(key);
+    CGTToolbarButton* button = nullptr;
+    if (!m_AccessKeys.Lookup(key[0], button))
+        return FALSE;
+    return SendButtonCommandById(button->m_CommandId);
 }
 
 BOOL CGTToolBar::DropDownPrevMenu()
@@ -32,27 +78,415 @@ BOOL CGTToolBar::DropDownNextMenu()
 
 void CGTToolBar::SetHot(int iIndex)
 {
-    if (iIndex == m_HotIndex)
+    if (iIndex == m_MenuSelection)
+        iIndex = -1;
+    m_MenuSelection = iIndex;
+    if (!s_CustomizeMode)
         return;
+    if (GetButton(iIndex) == nullptr) {
+        m_MenuSelection = -1;
+        return;
+    }
     const int previous = m_HotIndex;
     m_HotIndex = iIndex;
     InvalidateButton(previous);
     InvalidateButton(iIndex);
+    UpdateWindow();
 }
 
 CWnd* CGTToolBar::GetCommandTarget() const
 {
-    return GetOwner();
+    CWnd* target = GetOwner();
+    if (target == nullptr)
+        target = GetParent();
+    if (target != nullptr && !target->IsFrameWnd())
+        if (CFrameWnd* frame = GetParentFrame())
+            return frame;
+    return target;
 }
 
-BOOL CGTToolBar::PostButtonCommand(CGTToolbarButton* iButton, BOOL, UINT iNotifyCode, WPARAM, LPARAM)
+BOOL CGTToolBar::PostButtonCommand(CGTToolbarButton* iButton, BOOL iSkipCheck, UINT iNotifyCode, WPARAM, LPARAM iLParam)
 {
-    return iButton->NotifyCommand(static_cast<int>(iNotifyCode));
+    if (!iSkipCheck && !iButton->NotifyCommand(static_cast<int>(iNotifyCode)))
+        return FALSE;
+    if (CWnd* target = OwnerOrParent())
+        target->PostMessage(WM_COMMAND, MAKEWPARAM(iButton->m_CommandId, iNotifyCode), iLParam);
+    return TRUE;
 }
 
-void CGTToolBar::ShowCommandMessageString(UINT) {}
+BOOL CGTToolBar::SendButtonCommandById(UINT iCommandId)
+{
+    if (iCommandId == 0 || iCommandId == static_cast<UINT>(-1))
+        return FALSE;
+    PlayMenuSound(1);
+    AddCommandUsage(iCommandId);
+    if (CWnd* target = OwnerOrParent())
+        target->PostMessage(WM_COMMAND, iCommandId, 0);
+    return TRUE;
+}
+
+CWnd* CGTToolBar::OwnerOrParent() const
+{
+    CWnd* owner = GetOwner();
+    return owner != nullptr ? owner : GetParent();
+}
+
+void CGTToolBar::ShowCommandMessageString(UINT iCommandId)
+{
+    if (IsMouseHookInstalled())
+        return;
+    CWnd* target = OwnerOrParent();
+    if (target == nullptr)
+        return;
+    UINT prompt = iCommandId;
+    if (iCommandId == static_cast<UINT>(-1) || iCommandId == static_cast<UINT>(-20))
+        prompt = idleMessage;
+    else if (IsSystemMenuRange(iCommandId))
+        prompt = 0xEF00 + (iCommandId - 0xF000) / 16;
+    else if (static_cast<int>(iCommandId) < 0 || iCommandId > 0xFEFF)
+        prompt = 0xEF1F;
+    target->SendMessage(setMessageString, prompt);
+}
 
 BOOL CGTToolBar::OnUserToolTip(CGTToolbarButton*, CString&) const
 {
     return FALSE;
+}
+
+void CGTToolBar::RebuildAccessKeys()
+{
+    m_AccessKeys.RemoveAll();
+    for (POSITION position = m_Buttons.GetHeadPosition(); position != nullptr;) {
+        auto* button = static_cast<CGTToolbarButton*>(m_Buttons.GetNext(position));
+        if (button->IsSeparator() || !button->m_ShowText)
+            continue;
+        const int amp = button->m_Text.Find(L'&');
+        if (amp < 0 || amp == button->m_Text.GetLength() - 1)
+            continue;
+        wchar_t key[2] = {button->m_Text[amp + 1], 0};
+        ::CharUpperW(key);
+        m_AccessKeys[key[0]] = button;
+    }
+}
+
+// --- Mouse ---
+
+void CGTToolBar::OnLButtonDown(UINT iFlags, CPoint iPoint)
+{
+    const int index = HitTest(iPoint);
+    CGTToolbarButton* button = GetButton(index);
+    if (button == nullptr) {
+        m_PressedIndex = -1;
+        CGTBaseToolBar::OnLButtonDown(iFlags, iPoint);
+        return;
+    }
+    if (s_CustomizeMode && !m_Locked) {
+        BeginCustomizeResize(index, iPoint);
+        return;
+    }
+    m_PressedIndex = index;
+    if (button->m_Style & TBBS_DISABLED) {
+        m_PressedIndex = -1;
+        return;
+    }
+    button->m_Style |= TBBS_PRESSED;
+    InvalidateButton(index);
+    UpdateWindow();
+    ShowCommandMessageString(button->m_CommandId);
+    if (button->OnClick(this, FALSE)) {
+        if (ButtonToIndex(button) >= 0)
+            button->m_Style &= ~TBBS_PRESSED;
+        m_PressedIndex = m_HotIndex = -1;
+        SetHot(-1);
+        InvalidateButton(index);
+        return;
+    }
+    m_SavedCapture = ::SetCapture(m_hWnd);
+}
+
+void CGTToolBar::OnMouseMove(UINT iFlags, CPoint iPoint)
+{
+    if (s_CustomizeMode && !m_Locked) {
+        TrackCustomizeResize(iPoint);
+        return;
+    }
+    if (iPoint == m_LastPoint)
+        return;
+    m_LastPoint = iPoint;
+    int hot = HitTest(iPoint);
+    const CGTToolbarButton* hotButton = GetButton(hot);
+    if (hotButton != nullptr && (hotButton->IsSeparator() || (hotButton->m_Style & TBBS_DISABLED)))
+        hot = -1;
+    if (!m_Tracking) {
+        TRACKMOUSEEVENT track = {sizeof(track), TME_LEAVE, m_hWnd, HOVER_DEFAULT};
+        m_Tracking = ::TrackMouseEvent(&track);
+    }
+    if (hot != m_HotIndex) {
+        if (hot == -1 && m_PressedIndex == -1)
+            ShowCommandMessageString(static_cast<UINT>(-1));
+        else if (hot != -1)
+            ShowCommandMessageString(m_PressedIndex == -1 || m_PressedIndex == hot ? GetButton(hot)->m_CommandId
+                                                                                   : static_cast<UINT>(-1));
+        if (CGTToolbarButton* pressed = GetButton(m_PressedIndex)) {
+            const UINT style =
+                hot == m_PressedIndex ? pressed->m_Style | TBBS_PRESSED : pressed->m_Style & ~TBBS_PRESSED;
+            SetButtonStyle(m_PressedIndex, style);
+        }
+        const int previous = m_HotIndex;
+        m_HotIndex = hot;
+        if (m_PressedIndex == -1 || previous == m_PressedIndex)
+            InvalidateButton(previous);
+        if (m_PressedIndex == -1)
+            InvalidateButton(hot);
+        UpdateWindow();
+    }
+    CGTBaseToolBar::OnMouseMove(iFlags, iPoint);
+}
+
+void CGTToolBar::OnLButtonUp(UINT iFlags, CPoint iPoint)
+{
+    if (s_CustomizeMode && !m_Locked) {
+        EndCustomizeResize(iPoint);
+        CGTBaseToolBar::OnLButtonUp(iFlags, iPoint);
+        return;
+    }
+    const int index = m_PressedIndex;
+    CGTToolbarButton* button = GetButton(index);
+    if (button == nullptr) {
+        if (HitTest(iPoint) < 0)
+            CGTBaseToolBar::OnLButtonUp(iFlags, iPoint);
+        m_LastPoint = noPoint;
+        OnMouseMove(0, iPoint);
+        return;
+    }
+    ReleaseMouse();
+    const BOOL over = HitTest(iPoint) == index;
+    UINT style = button->m_Style & ~TBBS_PRESSED;
+    UINT command = 0;
+    if (over && !(button->m_Style & TBBS_DISABLED)) {
+        command = button->m_CommandId;
+        if (button->m_Style & TBBS_CHECKBOX) {
+            if (style & TBBS_INDETERMINATE)
+                style = (style & ~TBBS_INDETERMINATE) | TBBS_CHECKED;
+            else
+                style ^= TBBS_CHECKED;
+        }
+    }
+    ShowCommandMessageString(static_cast<UINT>(-1));
+    m_PressedIndex = m_HotIndex = -1;
+    RestoreFocus();
+    const HWND window = m_hWnd;
+    if (command != 0 && command != static_cast<UINT>(-1)) {
+        InvalidateButton(index);
+        UpdateWindow();
+        AddCommandUsage(command);
+        const CGTUserToolsManager* tools = CGTUserToolsManager::Current();
+        const BOOL ranTool = tools != nullptr && const_cast<CGTUserToolsManager*>(tools)->InvokeToolByCommand(command);
+        if (!button->OnCancelDropDownDelay() && !ranTool)
+            OwnerOrParent()->SendMessage(WM_COMMAND, command, 0);
+    }
+    if (::IsWindow(window) && GetButton(index) == button) {
+        SetButtonStyle(index, style);
+        InvalidateButton(index);
+        m_LastPoint = noPoint;
+        OnMouseMove(0, iPoint);
+    }
+}
+
+LRESULT CGTToolBar::OnMouseLeave(WPARAM, LPARAM)
+{
+    if (IsMouseHookInstalled())
+        return 0;
+    m_Tracking = FALSE;
+    m_LastPoint = noPoint;
+    if (m_HotIndex == -1) {
+        ShowCommandMessageString(static_cast<UINT>(-1));
+        return 0;
+    }
+    if (::GetFocus() != m_hWnd) {
+        const int previous = m_HotIndex;
+        m_HotIndex = -1;
+        SetHot(-1);
+        CGTToolbarButton* button = InvalidateButton(previous);
+        if (button != nullptr && !button->IsDroppedDown())
+            ShowCommandMessageString(static_cast<UINT>(-1));
+    }
+    return 0;
+}
+
+void CGTToolBar::ReleaseMouse()
+{
+    if (::GetCapture() == m_hWnd)
+        ::ReleaseCapture();
+    if (m_SavedCapture != nullptr && ::IsWindow(m_SavedCapture))
+        ::SetCapture(m_SavedCapture);
+    m_SavedCapture = nullptr;
+}
+
+// --- Resizing a control button in customize mode ---
+
+void CGTToolBar::BeginCustomizeResize(int iIndex, CPoint iPoint)
+{
+    CGTToolbarButton* button = GetButton(iIndex);
+    const int previous = m_SelectedIndex;
+    m_SelectedIndex = iIndex;
+    s_CustomizeSelectionBar = this;
+    InvalidateButton(previous);
+    InvalidateButton(iIndex);
+    if (!button->IsControlButton() || button->Rect().right - iPoint.x >= 7)
+        return;
+    m_ResizedButton = button;
+    m_ResizeRect = button->Rect();
+    m_SavedCapture = ::SetCapture(m_hWnd);
+}
+
+void CGTToolBar::TrackCustomizeResize(CPoint iPoint)
+{
+    if (m_ResizedButton != nullptr && iPoint.x - m_ResizedButton->Rect().left >= 5)
+        m_ResizeRect.right = iPoint.x;
+}
+
+void CGTToolBar::EndCustomizeResize(CPoint iPoint)
+{
+    if (m_ResizedButton == nullptr)
+        return;
+    const CRect old = m_ResizedButton->Rect();
+    const int width = iPoint.x - old.left;
+    if (width >= 5 && std::abs(iPoint.x - old.right) > 6) {
+        m_ResizedButton->OnSize(width);
+        AdjustLayout();
+    }
+    m_ResizedButton = nullptr;
+    ReleaseMouse();
+    Invalidate();
+}
+
+// --- Messages ---
+
+LRESULT CGTToolBar::OnNcHitTest(CPoint)
+{
+    return HTCLIENT;
+}
+
+LRESULT CGTToolBar::OnGetButton(WPARAM iIndex, LPARAM oButton)
+{
+    const CGTToolbarButton* button = GetButton(static_cast<int>(iIndex));
+    auto* info = reinterpret_cast<TBBUTTON*>(oButton);
+    if (button == nullptr || info == nullptr)
+        return FALSE;
+    *info = TBBUTTON{};
+    info->idCommand = static_cast<int>(button->m_CommandId);
+    info->fsState = static_cast<BYTE>(button->m_Style >> 16);
+    info->fsStyle = static_cast<BYTE>(button->m_Style);
+    return TRUE;
+}
+
+LRESULT CGTToolBar::OnGetButtonText(WPARAM iCommandId, LPARAM oText)
+{
+    const int index = CommandToIndex(static_cast<UINT>(iCommandId));
+    const CString text = index >= 0 ? GetButton(index)->m_Text : CString();
+    if (oText != 0)
+        wcscpy(reinterpret_cast<LPWSTR>(oText), text);
+    return text.GetLength();
+}
+
+LRESULT CGTToolBar::WindowProc(UINT iMessage, WPARAM iWParam, LPARAM iLParam)
+{
+    if (iMessage == WM_NOTIFY && OnNeedToolText(reinterpret_cast<NMHDR*>(iLParam)))
+        return 0;
+    return CGTBaseToolBar::WindowProc(iMessage, iWParam, iLParam);
+}
+
+BOOL CGTToolBar::OnNeedToolText(NMHDR* iHeader)
+{
+    if (iHeader->code != TTN_NEEDTEXTW || m_Tooltip.GetSafeHwnd() == nullptr ||
+        iHeader->hwndFrom != m_Tooltip.GetSafeHwnd())
+        return FALSE;
+    CPoint cursor;
+    ::GetCursorPos(&cursor);
+    ScreenToClient(&cursor);
+    TOOLINFO info = {};
+    info.cbSize = sizeof(info);
+    if (OnToolHitTest(cursor, &info) == -1 || info.lpszText == nullptr) {
+        ::free(info.lpszText);
+        return FALSE;
+    }
+    s_TooltipText = info.lpszText;
+    ::free(info.lpszText);
+    reinterpret_cast<NMTTDISPINFOW*>(iHeader)->lpszText = const_cast<LPWSTR>(static_cast<LPCWSTR>(s_TooltipText));
+    m_Tooltip.SetFont(&theGuiToolkitGlobals.fontRegular, FALSE);
+    return TRUE;
+}
+
+void CGTToolBar::UpdateTooltips()
+{
+    if (m_Tooltip.GetSafeHwnd() == nullptr)
+        return;
+    while (m_Tooltip.GetToolCount() > 0) {
+        TOOLINFO info = {};
+        info.cbSize = sizeof(info);
+        m_Tooltip.SendMessage(TTM_ENUMTOOLS, 0, reinterpret_cast<LPARAM>(&info));
+        m_Tooltip.SendMessage(TTM_DELTOOL, 0, reinterpret_cast<LPARAM>(&info));
+    }
+    for (int index = 0; index < GetButtonCount(); ++index) {
+        CGTToolbarButton* button = GetButton(index);
+        if (button->m_Style == TBBS_SEPARATOR)
+            continue;
+        CString text;
+        if (!button->OnUpdateToolTip(this, index, m_Tooltip, text))
+            m_Tooltip.AddTool(this, LPSTR_TEXTCALLBACK, button->Rect(), index + 1);
+    }
+}
+
+// --- Mouse hook ---
+
+void CGTToolBar::InstallMouseHook(BOOL iOn)
+{
+    if (iOn) {
+        if (s_MouseHook == nullptr)
+            s_MouseHook = ::SetWindowsHookExW(WH_MOUSE, &MouseHookProc, nullptr, ::GetCurrentThreadId());
+        return;
+    }
+    if (s_MouseHook == nullptr)
+        return;
+    ::UnhookWindowsHookEx(s_MouseHook);
+    s_MouseHook = nullptr;
+    s_MouseHookBar = nullptr;
+    for (POSITION position = s_AllToolbars.GetHeadPosition(); position != nullptr;) {
+        auto* bar = static_cast<CGTToolBar*>(s_AllToolbars.GetNext(position));
+        if (bar->IsLive())
+            bar->SendMessage(WM_CANCELMODE);
+    }
+}
+
+LRESULT CALLBACK CGTToolBar::MouseHookProc(int iCode, WPARAM iWParam, LPARAM iLParam)
+{
+    if (iCode != HC_ACTION)
+        return ::CallNextHookEx(s_MouseHook, iCode, iWParam, iLParam);
+    if (iWParam != WM_MOUSEMOVE)
+        return 0;
+    const CPoint point = reinterpret_cast<MOUSEHOOKSTRUCT*>(iLParam)->pt;
+    CGTToolBar* bar = nullptr;
+    for (POSITION position = s_AllToolbars.GetHeadPosition(); position != nullptr && bar == nullptr;) {
+        auto* candidate = static_cast<CGTToolBar*>(s_AllToolbars.GetNext(position));
+        CRect window;
+        if (candidate->IsLive() && candidate->IsWindowVisible() &&
+            (candidate->GetWindowRect(&window), window.PtInRect(point)))
+            bar = candidate;
+    }
+    if (bar != nullptr) {
+        CPoint client = point;
+        bar->ScreenToClient(&client);
+        bar->OnMouseMove(0, client);
+    }
+    if (s_MouseHookBar != nullptr && s_MouseHookBar != bar && s_MouseHookBar->IsLive()) {
+        s_MouseHookBar->m_Tracking = FALSE;
+        s_MouseHookBar->m_LastPoint = noPoint;
+        const int hot = s_MouseHookBar->m_HotIndex;
+        s_MouseHookBar->m_HotIndex = -1;
+        s_MouseHookBar->SetHot(-1);
+        s_MouseHookBar->InvalidateButton(hot);
+    }
+    s_MouseHookBar = bar;
+    return 0;
 }

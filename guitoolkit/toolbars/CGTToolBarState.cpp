@@ -79,27 +79,49 @@ void CGTToolBar::Serialize(CArchive& ioArchive)
             ioArchive << m_MruWidth;
         return;
     }
+    std::unique_ptr<CGTToolbarButton> customize = CopyOfCustomizeButton();
     RemoveAllButtons();
-    ReadButtons(ioArchive);
+    if (!ReadButtons(ioArchive)) {
+        RemoveAllButtons();
+        RestoreOriginalState();
+        RecalcButtonLayout();
+        return;
+    }
+    ioArchive >> m_TextLabels;
+    if (customize != nullptr && InsertButton(customize.get()) >= 0)
+        m_CustomizeButton = customize.release();
+    RecalcButtonLayout();
     CString name;
-    ioArchive >> m_TextLabels >> name;
+    ioArchive >> name;
     if (GetSafeHwnd() != nullptr)
         SetWindowText(name);
+    for (int index = GetButtonCount() - 1; index >= 0; --index) {
+        if (!IsCommandPermitted(GetButton(index)->m_CommandId))
+            RemoveButton(index);
+    }
     if (StoresMruWidth())
         ioArchive >> m_MruWidth;
-    RecalcButtonLayout();
 }
 
-void CGTToolBar::ReadButtons(CArchive& ioArchive)
+BOOL CGTToolBar::ReadButtons(CArchive& ioArchive)
 {
     for (DWORD_PTR count = ioArchive.ReadCount(); count > 0; --count) {
-        auto* button = static_cast<CGTToolbarButton*>(ioArchive.ReadObject(RUNTIME_CLASS(CGTToolbarButton)));
+        CGTToolbarButton* button = nullptr;
+        try {
+            button = static_cast<CGTToolbarButton*>(ioArchive.ReadObject(RUNTIME_CLASS(CGTToolbarButton)));
+        } catch (CArchiveException* error) {
+            // An object of another class stands where a button should: the list is unusable.
+            if (error->m_cause != CArchiveException::badClass)
+                throw;
+            error->Delete();
+        }
         if (button == nullptr)
-            AfxThrowArchiveException(CArchiveException::badIndex);
+            return FALSE;
         button->m_Style &= ~(TBBS_CHECKED | TBBS_PRESSED);
         m_Buttons.AddTail(button);
         button->OnChangeParent(this);
     }
+    return TRUE;
 }
 
 BOOL CGTToolBar::SaveState(LPCWSTR iProfile, int iIndex, UINT iId)
@@ -142,8 +164,7 @@ BOOL CGTToolBar::LoadState(LPCWSTR iProfile, int iIndex, UINT iId)
     const BOOL loaded = registry.ReadSerializable(L"Buttons", *this);
     if (!loaded) {
         RemoveAllButtons();
-        if (m_Restorable)
-            RestoreOriginalState();
+        RestoreOriginalState();
     }
     LoadResetState(registry);
     if (loaded && KeepsOriginalState()) {

@@ -19,6 +19,13 @@ BEGIN_MESSAGE_MAP(CGTToolBar, CGTBaseToolBar)
     ON_MESSAGE(TB_BUTTONCOUNT, &CGTToolBar::OnButtonCount)
     ON_MESSAGE(TB_GETITEMRECT, &CGTToolBar::OnGetItemRect)
     ON_REGISTERED_MESSAGE(GTTOOLBAR_RESETPROMPT, &CGTToolBar::OnResetPrompt)
+    ON_WM_LBUTTONDOWN()
+    ON_WM_LBUTTONUP()
+    ON_WM_MOUSEMOVE()
+    ON_WM_NCHITTEST()
+    ON_MESSAGE(WM_MOUSELEAVE, &CGTToolBar::OnMouseLeave)
+    ON_MESSAGE(TB_GETBUTTON, &CGTToolBar::OnGetButton)
+    ON_MESSAGE(TB_GETBUTTONTEXTW, &CGTToolBar::OnGetButtonText)
 END_MESSAGE_MAP()
 
 namespace {
@@ -48,7 +55,9 @@ public:
     }
     void SetCheck(int iCheck) override
     {
-        UINT style = Button()->m_Style & ~(TBBS_CHECKED | TBBS_INDETERMINATE);
+        UINT style = (Button()->m_Style & ~(TBBS_CHECKED | TBBS_INDETERMINATE)) | TBBS_CHECKBOX;
+        if (iCheck >= 3)
+            iCheck = 1;
         if (iCheck == 1)
             style |= TBBS_CHECKED;
         else if (iCheck == 2)

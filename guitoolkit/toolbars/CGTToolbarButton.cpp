@@ -83,6 +83,7 @@ void CGTToolbarButton::Reset()
     m_Locked = FALSE;
     m_HiddenByLayout = FALSE;
     m_TextBelow = FALSE;
+    m_Wrap = FALSE;
     m_Rect.SetRectEmpty();
     m_NoFrame = FALSE;
     m_ExtraSize = FALSE;

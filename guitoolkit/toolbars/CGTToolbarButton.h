@@ -139,6 +139,8 @@ public:
     BOOL m_Copied;
     BOOL m_SecondFlag;
     BOOL m_TextBelow;
+    // The row ends after this button; set by the bar's wrapping.
+    BOOL m_Wrap;
     CString m_SecondText;
     BOOL m_FromCommandList;
 

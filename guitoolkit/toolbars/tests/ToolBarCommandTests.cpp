@@ -7,6 +7,8 @@ namespace {
 // 503; 502 has no handler at all.
 class UpdatingFrame : public CFrameWnd {
 public:
+    // It lives on the stack.
+    void PostNcDestroy() override {}
     void OnUpdateDisabled(CCmdUI* ioState) { ioState->Enable(FALSE); }
     void OnUpdateRenamed(CCmdUI* ioState)
     {
@@ -61,8 +63,8 @@ TEST(ToolBarCommands, ButtonsFollowTheFramesCommandHandlers)
         LPCWSTR text;
     } expected[] = {
         {TBBS_DISABLED, L"Old\tF1"},
-        {TBBS_CHECKED, L"Go"},
-        {TBBS_DISABLED, L"Old\tF1"},  // no handler
+        {TBBS_CHECKED | TBBS_CHECKBOX, L"Go"},  // a checked button becomes a check box
+        {TBBS_DISABLED, L"Old\tF1"},            // no handler
         {0, L"Old\tF1"},
         {0, L"Old\tF1"},  // the system menu's commands are left alone
     };

@@ -101,7 +101,7 @@ public:
     std::vector<std::string> m_Calls;
 };
 
-// A frame that lives on the stack: its window's end does not delete it.
+// A frame that lives on the stack: its window's end does not delete it, as a frame's would.
 class StackFrame : public CFrameWnd {
 protected:
     void PostNcDestroy() override {}
@@ -112,4 +112,61 @@ class TestParent : public CWnd {
 public:
     TestParent() { CreateEx(0, L"STATIC", L"", WS_POPUP, 0, 0, 400, 100, nullptr, nullptr); }
     ~TestParent() override { DestroyWindow(); }
+};
+
+// A button of a fixed width, as tall as the bar's rows.
+class FixedButton : public CGTToolbarButton {
+public:
+    FixedButton(UINT iCommandId, int iWidth) : CGTToolbarButton(iCommandId, 0, nullptr, FALSE, TRUE), m_Width(iWidth) {}
+    CSize CalcSize(CDC*, const CSize& iDefaultSize, BOOL iHorizontal) override
+    {
+        return iHorizontal ? CSize(m_Width, iDefaultSize.cy) : CSize(iDefaultSize.cx, m_Width);
+    }
+    BOOL IsControlButton() const override { return m_Control; }
+    void OnSize(int iWidth) override { m_Sizes.push_back(iWidth); }
+    int m_Width;
+    BOOL m_Control = FALSE;
+    std::vector<int> m_Sizes;
+};
+
+// A bar that lays out in a window of a given client size and shows its layout state.
+class LayoutBar : public CGTToolBar {
+public:
+    LayoutBar(CWnd& iParent, int iWidth, const std::vector<int>& iWidths)
+    {
+        CreateEx(&iParent);
+        // The client area takes the width; the borders come on top.
+        SetWindowPos(nullptr, 0, 0, iWidth, 40, SWP_NOZORDER | SWP_NOACTIVATE);
+        SetWindowPos(nullptr, 0, 0, 2 * iWidth - ClientWidth(), 40, SWP_NOZORDER | SWP_NOACTIVATE);
+        UINT id = 100;
+        for (int width : iWidths) {
+            auto* button = new FixedButton(width == 0 ? 0 : id++, width == 0 ? 8 : width);
+            if (width == 0)
+                button->m_Style = TBBS_SEPARATOR;
+            InsertButton(button);
+        }
+    }
+    ~LayoutBar() override { DestroyWindow(); }
+    void AddCustomizeButton(int iWidth)
+    {
+        auto* button = new FixedButton(0, iWidth);
+        InsertButton(button);
+        m_CustomizeButton = button;
+    }
+    void SetFloating(BOOL iFloating, BOOL iLabels)
+    {
+        m_Floating = iFloating;
+        m_TextLabels = iLabels;
+    }
+    FixedButton* Button(int iIndex) const { return static_cast<FixedButton*>(GetButton(iIndex)); }
+    int MenuSelection() const { return m_MenuSelection; }
+    int Pressed() const { return m_PressedIndex; }
+    HWND Tooltip() const { return m_Tooltip.GetSafeHwnd(); }
+    using CGTToolBar::ImagesOf;
+    int ClientWidth() const
+    {
+        CRect client;
+        GetClientRect(&client);
+        return client.Width();
+    }
 };

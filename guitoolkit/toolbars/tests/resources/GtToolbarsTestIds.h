@@ -1,2 +1,9 @@
 /* Identifiers of the toolbar tests' resources. */
 #define ID_GT_TEST_OPEN 0x7F00
+/* A toolbar of three commands and a separator, its 16 x 15 images, and a toolbar resource
+   that announces more commands than it holds. */
+#define IDR_GT_TEST_BAR 0x7F10
+#define IDR_GT_TEST_SHORT_BAR 0x7F11
+#define ID_GT_TEST_FIRST 0x7F20
+#define ID_GT_TEST_SECOND 0x7F21
+#define ID_GT_TEST_THIRD 0x7F22
