@@ -75,6 +75,11 @@ public:
     BOOL IsPushed() const override { return m_Pushed; }
     BOOL IsHighlighted() const override { return m_Highlighted; }
     BOOL IsChecked() const override { return m_Checked; }
+    BOOL IsEnabled() const override { return IsWindowEnabled(); }
+    BOOL HasFocus() const override { return GetSafeHwnd() != nullptr && ::GetFocus() == m_hWnd; }
+    // Plain buttons never ask for the caption look; a caption's close button does.
+    BOOL HasCaptionLook() const override { return FALSE; }
+    CWnd* GetButtonWindow() const override { return const_cast<CGTButton*>(this); }
     BOOL IsCheckBox() const { return m_CheckBox; }
     BOOL IsRadioButton() const { return m_RadioButton; }
     CSize GetImageSize() const { return m_ImageSize; }

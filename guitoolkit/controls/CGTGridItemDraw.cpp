@@ -20,6 +20,11 @@ public:
     BOOL IsUsableInCustomizeMode() const override { return FALSE; }
     BOOL IsCustomizeMode() const override { return FALSE; }
     COLORREF GetHotTextColor() const override { return (COLORREF)-1; }
+    BOOL IsBeingCustomized() const override { return FALSE; }
+    IGTLookBar* GetParentBar() const override { return nullptr; }
+    IGTLookPopupMenu* GetOpenMenu() const override { return nullptr; }
+    CRect GetScreenRect() const override { return CRect(); }
+    IGTLookCustomizeButton* AsCustomizeButton() override { return nullptr; }
 };
 
 }  // namespace

@@ -135,7 +135,7 @@ void CGTVisualManager2003::DrawRoundedToolbar(CDC* dc, IGTLookBar* bar, const CR
 
 void CGTVisualManager2003::DrawChevron(CDC* dc, IGTLookBar* bar, const CRect& rectClient, BOOL horizontal)
 {
-    IGTLookCustomizeButton* chevron = bar->GetCustomizeButton();
+    IGTLookCustomizeButton* chevron = bar->GetLookCustomizeButton();
     if (chevron == nullptr || !chevron->IsChevron() || chevron->GetRect().IsRectEmpty())
         return;
     CRect rect = chevron->GetRect();

@@ -73,7 +73,7 @@ public:
     // A docked toolbar drawn with cut corners.
     virtual BOOL IsRounded() const = 0;
     // The toolbar's customize button when it is its last button; null for none.
-    virtual IGTLookCustomizeButton* GetCustomizeButton() const = 0;
+    virtual IGTLookCustomizeButton* GetLookCustomizeButton() const = 0;
     // Popup menu bars: the menu that holds them (null for other bars), and whether they
     // show the column of item images (a palette does not).
     virtual IGTLookPopupMenu* GetPopupMenu() const = 0;

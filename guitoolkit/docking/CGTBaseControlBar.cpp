@@ -12,3 +12,8 @@ BOOL CGTBaseControlBar::IsHorizontal() const
 }
 
 void CGTBaseControlBar::OnUpdateCmdUI(CFrameWnd*, BOOL) {}
+
+IGTLookBar* CGTBaseControlBar::GetParentBar() const
+{
+    return DYNAMIC_DOWNCAST(CGTBaseControlBar, GetParent());
+}

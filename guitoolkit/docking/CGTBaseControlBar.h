@@ -26,6 +26,14 @@ public:
     BOOL DrawsOwnBorder() const override { return FALSE; }
     BOOL KeepsTopEdgePlain() const override { return TRUE; }
     COLORREF GetBackgroundColor() const override { return static_cast<COLORREF>(-1); }
+    CWnd* GetControlWindow() const override { return const_cast<CGTBaseControlBar*>(this); }
+    IGTLookBar* GetParentBar() const override;
+    CSize GetButtonSize() const override { return CSize(0, 0); }
+    CSize GetImageSize() const override { return CSize(0, 0); }
+    BOOL IsRounded() const override { return FALSE; }
+    IGTLookCustomizeButton* GetLookCustomizeButton() const override { return nullptr; }
+    IGTLookPopupMenu* GetPopupMenu() const override { return nullptr; }
+    BOOL ShowsImageColumn() const override { return FALSE; }
 
     // Drawn in the dialog colours and with the dialog font.
     BOOL m_DialogControl;

@@ -294,6 +294,11 @@ CSize CGTToolBar::GetButtonSize() const
     return size;
 }
 
+IGTLookCustomizeButton* CGTToolBar::GetLookCustomizeButton() const
+{
+    return m_CustomizeButton != nullptr ? m_CustomizeButton->AsCustomizeButton() : nullptr;
+}
+
 CSize CGTToolBar::GetImageSize() const
 {
     if (m_Locked)

@@ -202,8 +202,9 @@ public:
     BOOL CanBeRestored() const { return m_ResourceId != 0; }
     BOOL IsLocked() const { return m_Locked; }
     void RestoreFocus();
-    CSize GetButtonSize() const;
-    CSize GetImageSize() const;
+    CSize GetButtonSize() const override;
+    CSize GetImageSize() const override;
+    IGTLookCustomizeButton* GetLookCustomizeButton() const override;
     void SetLockedSizes(CSize iButton, CSize iImage);
     // A locked bar's own menu images (or its images); null for other bars.
     CGTToolBarImages* GetLockedMenuImages();

@@ -87,6 +87,7 @@ void CGTToolbarButton::Reset()
     m_Rect.SetRectEmpty();
     m_NoFrame = FALSE;
     m_ExtraSize = FALSE;
+    m_ParentBar = nullptr;
     m_Horizontal = TRUE;
     m_Visible = TRUE;
     m_TextSize = CSize(0, 0);
@@ -419,6 +420,7 @@ BOOL CGTToolbarButton::ExportTo(CGTToolbarButton& oTarget)
 void CGTToolbarButton::OnChangeParent(CWnd* iOwner)
 {
     CGTToolBar* bar = DYNAMIC_DOWNCAST(CGTToolBar, iOwner);
+    m_ParentBar = bar;
     m_ExtraSize = bar != nullptr && bar->IsButtonExtraSizeAvailable();
 }
 
@@ -566,4 +568,22 @@ void CGTToolbarButton::SetRadio() {}
 BOOL CGTToolbarButton::IsExtraSize() const
 {
     return m_ExtraSize;
+}
+
+BOOL CGTToolbarButton::IsBeingCustomized() const
+{
+    return CGTToolBar::IsCustomizeMode() && !m_Locked;
+}
+
+IGTLookBar* CGTToolbarButton::GetParentBar() const
+{
+    return m_ParentBar;
+}
+
+CRect CGTToolbarButton::GetScreenRect() const
+{
+    CRect rect = m_Rect;
+    if (m_ParentBar != nullptr && m_ParentBar->GetSafeHwnd() != nullptr)
+        m_ParentBar->ClientToScreen(&rect);
+    return rect;
 }

@@ -125,6 +125,11 @@ public:
     BOOL IsUsableInCustomizeMode() const override { return TRUE; }
     BOOL IsCustomizeMode() const override;
     COLORREF GetHotTextColor() const override;
+    BOOL IsBeingCustomized() const override;
+    IGTLookBar* GetParentBar() const override;
+    IGTLookPopupMenu* GetOpenMenu() const override { return nullptr; }
+    CRect GetScreenRect() const override;
+    IGTLookCustomizeButton* AsCustomizeButton() override { return nullptr; }
 
     // Off while the workspace loads its stored state: standard images are then not recorded
     // with the command manager.
@@ -165,6 +170,8 @@ protected:
     BOOL m_ExtraSize;
     BOOL m_Horizontal;
     BOOL m_Visible;
+    // The bar the button was last put on; null for none.
+    CGTToolBar* m_ParentBar;
 
 private:
     static CLIPFORMAT s_ClipboardFormat;

@@ -48,7 +48,7 @@ struct FakeBar : IGTLookBar {
     CSize GetButtonSize() const override { return buttonSize; }
     CSize GetImageSize() const override { return imageSize; }
     BOOL IsRounded() const override { return rounded; }
-    IGTLookCustomizeButton* GetCustomizeButton() const override { return customizeButton; }
+    IGTLookCustomizeButton* GetLookCustomizeButton() const override { return customizeButton; }
     IGTLookPopupMenu* GetPopupMenu() const override { return popupMenu; }
     BOOL ShowsImageColumn() const override { return imageColumn; }
 };
