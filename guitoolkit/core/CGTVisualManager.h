@@ -238,6 +238,9 @@ public:
     virtual void DrawMenuImageColumn(CDC* dc, CRect rect, IGTLookButton* button);
 
 protected:
+    // The one-pixel edges of a bar's CBRS_BORDER_ sides, light on the left and top, dark on the
+    // right and bottom, with an etched line along the top when asked; the rectangle loses them.
+    static void DrawBorderEdges(CDC* dc, DWORD style, CRect& rect, COLORREF light, COLORREF dark, BOOL etchedTop);
     // A task in the classic manner, enabled commands in commandColor when they have no
     // colour of their own, unwrapped text in singleLineFormat.
     void DrawTaskInColors(CDC* dc, IGTLookTask* task, CImageList* images, BOOL highlighted, COLORREF commandColor,

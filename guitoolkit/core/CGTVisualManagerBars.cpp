@@ -48,8 +48,11 @@ void CGTVisualManager::DrawBarBorder(CDC* dc, IGTLookBar* bar, CRect& rect)
     const DWORD style = bar->GetBarStyle();
     if (bar->DrawsOwnBorder() || (style & CBRS_BORDER_ANY) == 0)
         return;
-    const COLORREF light = LightColor(bar);
-    const COLORREF dark = ShadowColor(bar);
+    DrawBorderEdges(dc, style, rect, LightColor(bar), ShadowColor(bar), !bar->KeepsTopEdgePlain());
+}
+
+void CGTVisualManager::DrawBorderEdges(CDC* dc, DWORD style, CRect& rect, COLORREF light, COLORREF dark, BOOL etchedTop)
+{
     const COLORREF oldBack = dc->GetBkColor();
     if (style & CBRS_BORDER_LEFT)
         dc->FillSolidRect(rect.left, rect.top, 1, rect.Height(), light);
@@ -59,7 +62,7 @@ void CGTVisualManager::DrawBarBorder(CDC* dc, IGTLookBar* bar, CRect& rect)
         dc->FillSolidRect(rect.right - 1, rect.top, 1, rect.Height(), dark);
     if (style & CBRS_BORDER_BOTTOM)
         dc->FillSolidRect(rect.left, rect.bottom - 1, rect.Width(), 1, dark);
-    if (!bar->KeepsTopEdgePlain()) {
+    if (etchedTop) {
         dc->FillSolidRect(rect.left, rect.top, rect.Width(), 1, dark);
         dc->FillSolidRect(rect.left, rect.top + 1, rect.Width(), 1, light);
     }

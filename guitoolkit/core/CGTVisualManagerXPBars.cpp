@@ -81,24 +81,7 @@ void CGTVisualManagerXP::DrawBarBorder(CDC* dc, IGTLookBar* bar, CRect& rect)
     if (bar->DrawsOwnBorder() || (style & CBRS_BORDER_ANY) == 0)
         return;
     const COLORREF face = theGuiToolkitGlobals.colorBarFace;
-    const COLORREF oldBack = dc->GetBkColor();
-    if (style & CBRS_BORDER_LEFT)
-        dc->FillSolidRect(rect.left, rect.top, 1, rect.Height(), face);
-    if (style & CBRS_BORDER_TOP)
-        dc->FillSolidRect(rect.left, rect.top, rect.Width(), 1, face);
-    if (style & CBRS_BORDER_RIGHT)
-        dc->FillSolidRect(rect.right - 1, rect.top, 1, rect.Height(), face);
-    if (style & CBRS_BORDER_BOTTOM)
-        dc->FillSolidRect(rect.left, rect.bottom - 1, rect.Width(), 1, face);
-    if (style & CBRS_BORDER_LEFT)
-        ++rect.left;
-    if (style & CBRS_BORDER_TOP)
-        ++rect.top;
-    if (style & CBRS_BORDER_RIGHT)
-        --rect.right;
-    if (style & CBRS_BORDER_BOTTOM)
-        --rect.bottom;
-    dc->SetBkColor(oldBack);
+    DrawBorderEdges(dc, style, rect, face, face, FALSE);
 }
 
 void CGTVisualManagerXP::DrawMenuBorder(CDC* dc, IGTLookPopupMenu* popupMenu, CRect rect)
