@@ -94,7 +94,7 @@ private:
     }
 };
 
-class TFakeZorvane : public IZorvane, public ISupportErrorInfo {
+class TFakeZorvane : public IZorvane {
 public:
     // With a script of its own, or with one it shares.
     TFakeZorvane() : script(m_OwnScript) {}
@@ -111,7 +111,7 @@ public:
             return E_POINTER;
         *object = nullptr;
         if (iid == IID_ISupportErrorInfo) {
-            *object = static_cast<ISupportErrorInfo*>(this);
+            *object = &m_ErrorInfoSupport;
             AddRef();
             return S_OK;
         }
@@ -123,10 +123,6 @@ public:
     }
     ULONG STDMETHODCALLTYPE AddRef() override { return ++references; }
     ULONG STDMETHODCALLTYPE Release() override { return --references; }
-    HRESULT STDMETHODCALLTYPE InterfaceSupportsErrorInfo(REFIID iid) override
-    {
-        return iid == IID_IZorvane ? S_OK : S_FALSE;
-    }
     HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT*) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
@@ -228,5 +224,25 @@ private:
             (*oData)->AddRef();
     }
 
+    // Says that IZorvane's failures carry error information; it lives inside its server.
+    class TErrorInfoSupport : public ISupportErrorInfo {
+    public:
+        explicit TErrorInfoSupport(TFakeZorvane& iServer) : m_Server(iServer) {}
+        HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override
+        {
+            return m_Server.QueryInterface(iid, object);
+        }
+        ULONG STDMETHODCALLTYPE AddRef() override { return m_Server.AddRef(); }
+        ULONG STDMETHODCALLTYPE Release() override { return m_Server.Release(); }
+        HRESULT STDMETHODCALLTYPE InterfaceSupportsErrorInfo(REFIID iid) override
+        {
+            return iid == IID_IZorvane ? S_OK : S_FALSE;
+        }
+
+    private:
+        TFakeZorvane& m_Server;
+    };
+
     TFakeZorvaneScript m_OwnScript;
+    TErrorInfoSupport m_ErrorInfoSupport{*this};
 };

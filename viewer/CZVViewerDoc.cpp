@@ -179,13 +179,13 @@ int CZVViewerDoc::IconIndex(HIMAGELIST iList, std::map<UINT, int>& ioIndexes, UI
 
 BOOL CZVViewerDoc::GetProcessInfo(ProcessInfoRecord& ioRecord)
 {
-    const auto known = m_Processes.find(ioRecord.id);
+    const auto known = m_Processes.find(ioRecord.Id);
     if (known != m_Processes.end()) {
         ioRecord = known->second;
         return TRUE;
     }
     try {
-        SummaryObjectRequest request = {ZorvaneProcess, ioRecord.id, 0, 0};
+        SummaryObjectRequest request = {ZorvaneProcess, ioRecord.Id, 0, 0};
         _Recordset* answer = nullptr;
         IZorvane* server = AdoRequired(GetServer());
         const HRESULT result = server->GetSummaryObjectData(&request, &answer);
@@ -205,13 +205,13 @@ BOOL CZVViewerDoc::GetProcessInfo(ProcessInfoRecord& ioRecord)
         OnServerError(e.GetHResult());
         return FALSE;
     }
-    m_Processes[ioRecord.id] = ioRecord;
+    m_Processes[ioRecord.Id] = ioRecord;
     return TRUE;
 }
 
 void CZVViewerDoc::ReadProcessIcons(const _variant_t& iIcon, ProcessInfoRecord& ioRecord)
 {
-    ioRecord.smallImage = ioRecord.largeImage = -1;
+    ioRecord.SmallImage = ioRecord.LargeImage = -1;
     if (iIcon.vt == (VT_ARRAY | VT_UI1) && SafeArrayGetDim(iIcon.parray) == 1) {
         BYTE* bytes = nullptr;
         const DWORD size = iIcon.parray->rgsabound[0].cElements;
@@ -226,17 +226,17 @@ void CZVViewerDoc::ReadProcessIcons(const _variant_t& iIcon, ProcessInfoRecord& 
         }
         SafeArrayUnaccessData(iIcon.parray);
         if (large && small) {
-            ioRecord.largeImage = ImageList_ReplaceIcon(m_LargeImages, -1, large);
-            ioRecord.smallImage = ImageList_ReplaceIcon(m_SmallImages, -1, small);
+            ioRecord.LargeImage = ImageList_ReplaceIcon(m_LargeImages, -1, large);
+            ioRecord.SmallImage = ImageList_ReplaceIcon(m_SmallImages, -1, small);
         }
         if (large)
             DestroyIcon(large);
         if (small)
             DestroyIcon(small);
     }
-    if (ioRecord.smallImage < 0 || ioRecord.largeImage < 0) {
-        ioRecord.smallImage = GetSmallIconIndex(IDI_PROGRAM);
-        ioRecord.largeImage = GetLargeIconIndex(IDI_PROGRAM);
+    if (ioRecord.SmallImage < 0 || ioRecord.LargeImage < 0) {
+        ioRecord.SmallImage = GetSmallIconIndex(IDI_PROGRAM);
+        ioRecord.LargeImage = GetLargeIconIndex(IDI_PROGRAM);
     }
 }
 

@@ -10,11 +10,11 @@
 #include <map>
 
 struct ProcessInfoRecord {
-    ULONG id;
+    ULONG Id;
     CString ProcessName;
     CString Description;
-    int smallImage;
-    int largeImage;
+    int SmallImage;
+    int LargeImage;
 };
 
 // The viewer's one document: the connection to the server, the image lists the trees draw
@@ -33,7 +33,7 @@ public:
 
     int GetSmallIconIndex(UINT iIcon);
     int GetLargeIconIndex(UINT iIcon);
-    // Fills the record of iRecord.id, asking the server once per program.
+    // Fills the record of iRecord.Id, asking the server once per program.
     BOOL GetProcessInfo(ProcessInfoRecord& ioRecord);
 
     // The root levels of the three trees.

@@ -12,15 +12,15 @@
 #include <memory>
 
 struct CZVViewerDoc::Loader {
-    ViewerTree tree;
-    ZorvaneObjectType type;
+    ViewerTree Tree;
+    ZorvaneObjectType Type;
     // The ids of the request that come from the parent item's object.
-    void (*fill)(const CTreeObject& iParent, SummaryActivityRequest& ioRequest);
-    CTreeObject* (*make)(ULONG iId, LPCWSTR iName, CTreeObject* iParent);
+    void (*Fill)(const CTreeObject& iParent, SummaryActivityRequest& ioRequest);
+    CTreeObject* (*Make)(ULONG iId, LPCWSTR iName, CTreeObject* iParent);
     // 0: the program's own icon.
-    UINT icon;
+    UINT Icon;
     // The column that counts the row's children; null: the rows have none.
-    const wchar_t* childCount;
+    const wchar_t* ChildCount;
 };
 
 namespace {
@@ -122,7 +122,7 @@ BOOL CZVViewerDoc::Load(const Loader& iLoader, HTREEITEM iParent)
     IViewerTrees* trees = GetViewerTrees();
     if (!trees || m_ServerBusy)
         return FALSE;
-    CTreeCtrl& tree = *trees->GetViewerTree(iLoader.tree);
+    CTreeCtrl& tree = *trees->GetViewerTree(iLoader.Tree);
     CTreeObject* parent = iParent == TVI_ROOT ? nullptr : reinterpret_cast<CTreeObject*>(tree.GetItemData(iParent));
     if (iParent != TVI_ROOT && !parent)
         return FALSE;
@@ -139,9 +139,9 @@ BOOL CZVViewerDoc::Load(const Loader& iLoader, HTREEITEM iParent)
 void CZVViewerDoc::LoadRows(const Loader& iLoader, CTreeCtrl& ioTree, HTREEITEM iParent, CTreeObject* iParentObject)
 {
     SummaryActivityRequest request = {};
-    request.ObjectType = iLoader.type;
+    request.ObjectType = iLoader.Type;
     if (iParentObject)
-        iLoader.fill(*iParentObject, request);
+        iLoader.Fill(*iParentObject, request);
     IZorvane* server = AdoRequired(GetServer());
     _Recordset* answer = nullptr;
     const HRESULT result = server->GetSummaryActivityData(&request, &answer);
@@ -155,15 +155,15 @@ void CZVViewerDoc::LoadRows(const Loader& iLoader, CTreeCtrl& ioTree, HTREEITEM 
         CString caption;
         int image = -1;
         ProcessInfoRecord program = {id};
-        if (iLoader.icon == 0 && GetProcessInfo(program)) {
+        if (iLoader.Icon == 0 && GetProcessInfo(program)) {
             caption = program.Description;
-            image = program.smallImage;
+            image = program.SmallImage;
         } else {
             caption = static_cast<LPCWSTR>(DbFieldAsText(DbGetField(recordset, L"Name")));
-            image = GetSmallIconIndex(iLoader.icon ? iLoader.icon : IDI_PROGRAM);
+            image = GetSmallIconIndex(iLoader.Icon ? iLoader.Icon : IDI_PROGRAM);
         }
-        const ULONG children = iLoader.childCount ? DbFieldAsULong(DbGetField(recordset, iLoader.childCount)) : 0;
-        std::unique_ptr<CTreeObject> object(iLoader.make(id, caption, iParentObject));
+        const ULONG children = iLoader.ChildCount ? DbFieldAsULong(DbGetField(recordset, iLoader.ChildCount)) : 0;
+        std::unique_ptr<CTreeObject> object(iLoader.Make(id, caption, iParentObject));
         HTREEITEM item = ioTree.InsertItem(TVIF_TEXT, caption, 0, 0, 0, 0, 0, iParent, TVI_LAST);
         if (!item)
             continue;

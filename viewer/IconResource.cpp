@@ -63,20 +63,20 @@ bool ReadImage(const BYTE* iBytes, DWORD iSize, const BYTE* iEntry, IconImage& o
     std::memcpy(&header, iBytes + offset, sizeof header);
     if (!UsableHeader(header, imageSize))
         return false;
-    oImage.width = header.biWidth;
-    oImage.depth = header.biPlanes * header.biBitCount;
-    oImage.bytes.assign(iBytes + offset, iBytes + offset + imageSize);
+    oImage.Width = header.biWidth;
+    oImage.Depth = header.biPlanes * header.biBitCount;
+    oImage.Bytes.assign(iBytes + offset, iBytes + offset + imageSize);
     return true;
 }
 
 const IconImage* BestImage(const IconResource& iResource, int iSize)
 {
     const IconImage* best = nullptr;
-    for (const IconImage& image : iResource.images) {
-        if (image.width == iSize && (!best || image.depth > best->depth))
+    for (const IconImage& image : iResource.Images) {
+        if (image.Width == iSize && (!best || image.Depth > best->Depth))
             best = &image;
     }
-    return best ? best : &iResource.images.front();
+    return best ? best : &iResource.Images.front();
 }
 
 }  // namespace
@@ -92,20 +92,20 @@ IconResource* ReadIconResource(const BYTE* iBytes, DWORD iSize)
     for (DWORD i = 0; i < count; ++i) {
         IconImage image;
         if (ReadImage(iBytes, iSize, iBytes + kHeaderSize + i * kEntrySize, image))
-            resource->images.push_back(std::move(image));
+            resource->Images.push_back(std::move(image));
     }
     return resource.release();
 }
 
 HICON CreateIconOfSize(const IconResource* iResource, int iSize)
 {
-    if (!iResource || iResource->images.empty())
+    if (!iResource || iResource->Images.empty())
         return nullptr;
     const IconImage& image = *BestImage(*iResource, iSize);
     BITMAPINFOHEADER header;
-    std::memcpy(&header, image.bytes.data(), sizeof header);
-    BYTE* bytes = const_cast<BYTE*>(image.bytes.data());
-    const DWORD size = static_cast<DWORD>(image.bytes.size());
+    std::memcpy(&header, image.Bytes.data(), sizeof header);
+    BYTE* bytes = const_cast<BYTE*>(image.Bytes.data());
+    const DWORD size = static_cast<DWORD>(image.Bytes.size());
     HICON icon = CreateIconFromResourceEx(bytes, size, TRUE, kIconFormat, header.biWidth, header.biHeight / 2, 0);
     return icon ? icon : CreateIconFromResource(bytes, size, TRUE, kIconFormat);
 }

@@ -6,17 +6,17 @@
 
 struct IconImage {
     // From the image's bitmap header, not from the directory.
-    int width;
+    int Width;
     // Planes times bits per pixel.
-    int depth;
+    int Depth;
     // A copy of the image: bitmap header, colour table, colour bits and mask bits.
-    std::vector<BYTE> bytes;
+    std::vector<BYTE> Bytes;
 };
 
 struct IconResource {
     // In directory order; entries that do not describe a whole image inside the buffer are
     // left out.
-    std::vector<IconImage> images;
+    std::vector<IconImage> Images;
 };
 
 // Throws CInvalidArgException for a null buffer, a reserved field that is not 0, a type that

@@ -44,7 +44,7 @@ bool UpdateReportPeriod(ReportPeriod& ioPeriod, ILocalClock& iClock)
     default:
         return false;
     }
-    ioPeriod.start = start;
-    ioPeriod.end = now;
+    ioPeriod.Start = start;
+    ioPeriod.End = now;
     return true;
 }

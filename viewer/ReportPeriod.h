@@ -13,8 +13,8 @@ struct ReportPeriod {
         Custom = 4
     };
 
-    COleDateTime start;
-    COleDateTime end;
+    COleDateTime Start;
+    COleDateTime End;
     // Any value outside Today to ThisYear is a custom period.
     int PeriodType;
 };

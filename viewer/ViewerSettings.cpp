@@ -68,8 +68,8 @@ BOOL CPeriodSettings::LoadPeriodSettings()
     CGTRegistry registry(FALSE, FALSE);
     if (!OpenKey(registry, m_Key))
         return FALSE;
-    ReadDate(registry, kStartDate, m_Period.start);
-    ReadDate(registry, kEndDate, m_Period.end);
+    ReadDate(registry, kStartDate, m_Period.Start);
+    ReadDate(registry, kEndDate, m_Period.End);
     DWORD type = 0;
     if (registry.ReadDword(kPeriodType, type) && registry.lastSize == sizeof type)
         m_Period.PeriodType = static_cast<int>(type);
@@ -81,8 +81,8 @@ BOOL CPeriodSettings::SavePeriodSettings() const
     CGTRegistry registry(FALSE, FALSE);
     if (!OpenKey(registry, m_Key))
         return FALSE;
-    WriteDate(registry, kStartDate, m_Period.start);
-    WriteDate(registry, kEndDate, m_Period.end);
+    WriteDate(registry, kStartDate, m_Period.Start);
+    WriteDate(registry, kEndDate, m_Period.End);
     registry.WriteDword(kPeriodType, static_cast<DWORD>(m_Period.PeriodType));
     return TRUE;
 }

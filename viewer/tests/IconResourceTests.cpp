@@ -72,9 +72,9 @@ TEST(IconResourceTest, PicksTheDeepestImageOfTheSizeElseTheFirst)
 {
     const std::vector<BYTE> file = IconFile({Image(16, 4, kGreen), Image(16, 8, kRed), Image(32, 8, kBlue)});
     IconResource* resource = ReadIconResource(file.data(), static_cast<DWORD>(file.size()));
-    ASSERT_EQ(3u, resource->images.size());
-    EXPECT_EQ(16, resource->images[1].width);
-    EXPECT_EQ(8, resource->images[1].depth);
+    ASSERT_EQ(3u, resource->Images.size());
+    EXPECT_EQ(16, resource->Images[1].Width);
+    EXPECT_EQ(8, resource->Images[1].Depth);
     const struct {
         int Size;
         int Width;
@@ -132,7 +132,7 @@ TEST(IconResourceTest, MalformedFilesAreReadWithinTheirBytes)
             continue;
         }
         IconResource* resource = ReadIconResource(buffer.Start(), size);
-        EXPECT_EQ(static_cast<size_t>(c.Images), resource->images.size()) << c.Name;
+        EXPECT_EQ(static_cast<size_t>(c.Images), resource->Images.size()) << c.Name;
         HICON icon = CreateIconOfSize(resource, 16);
         EXPECT_EQ(c.Images > 0, icon != nullptr) << c.Name;
         if (icon)

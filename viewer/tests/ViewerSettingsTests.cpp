@@ -67,10 +67,10 @@ TEST_F(ViewerSettingsTest, NamedPeriodsStartAtMidnightAndEndNow)
         settings.SetPeriod({COleDateTime(), COleDateTime(), c.Type});
         ReportPeriod period{};
         settings.ComputePeriod(period);
-        EXPECT_EQ(c.Start, Text(period.start)) << c.End << " type " << c.Type;
-        EXPECT_EQ(c.End, Text(period.end)) << c.End << " type " << c.Type;
+        EXPECT_EQ(c.Start, Text(period.Start)) << c.End << " type " << c.Type;
+        EXPECT_EQ(c.End, Text(period.End)) << c.End << " type " << c.Type;
         EXPECT_EQ(c.Type, period.PeriodType);
-        EXPECT_EQ(Text(period.start), Text(settings.GetPeriod().start));
+        EXPECT_EQ(Text(period.Start), Text(settings.GetPeriod().Start));
     }
 }
 
@@ -82,10 +82,10 @@ TEST_F(ViewerSettingsTest, CustomPeriodIsLeftAsItIs)
     settings.SetPeriod(custom);
     ReportPeriod period{};
     settings.ComputePeriod(period);
-    EXPECT_EQ(L"2026-03-04 05:06:07", Text(period.start));
-    EXPECT_EQ(L"2026-04-05 06:07:08", Text(period.end));
+    EXPECT_EQ(L"2026-03-04 05:06:07", Text(period.Start));
+    EXPECT_EQ(L"2026-04-05 06:07:08", Text(period.End));
     EXPECT_EQ(ReportPeriod::Custom, period.PeriodType);
-    EXPECT_EQ(custom.end.m_dt, settings.GetPeriod().end.m_dt);
+    EXPECT_EQ(custom.End.m_dt, settings.GetPeriod().End.m_dt);
 }
 
 TEST_F(ViewerSettingsTest, FirstStartCreatesTheKeyAndKeepsThisYear)
@@ -98,7 +98,7 @@ TEST_F(ViewerSettingsTest, FirstStartCreatesTheKeyAndKeepsThisYear)
     ReportPeriod period{};
     settings.ComputePeriod(period);
     EXPECT_EQ(ReportPeriod::ThisYear, period.PeriodType);
-    EXPECT_EQ(L"2026-01-01 00:00:00", Text(period.start));
+    EXPECT_EQ(L"2026-01-01 00:00:00", Text(period.Start));
 }
 
 TEST_F(ViewerSettingsTest, StoresRawDatesAndTheTypeAndReadsThemBack)
@@ -121,8 +121,8 @@ TEST_F(ViewerSettingsTest, StoresRawDatesAndTheTypeAndReadsThemBack)
     ReportPeriod period{};
     second.ComputePeriod(period);
     EXPECT_EQ(ReportPeriod::Custom, period.PeriodType);
-    EXPECT_EQ(L"2026-03-04 05:06:07", Text(period.start));
-    EXPECT_EQ(L"2026-04-05 06:07:08", Text(period.end));
+    EXPECT_EQ(L"2026-03-04 05:06:07", Text(period.Start));
+    EXPECT_EQ(L"2026-04-05 06:07:08", Text(period.End));
 }
 
 TEST_F(ViewerSettingsTest, IgnoresValuesOfTheWrongSizeOrNoFiniteDate)
@@ -137,12 +137,12 @@ TEST_F(ViewerSettingsTest, IgnoresValuesOfTheWrongSizeOrNoFiniteDate)
     CPeriodSettings settings(m_Clock, kScratchKey);
     const ReportPeriod before = settings.GetPeriod();
     EXPECT_TRUE(settings.LoadPeriodSettings());
-    EXPECT_EQ(before.start.m_dt, settings.GetPeriod().start.m_dt);
-    EXPECT_EQ(before.end.m_dt, settings.GetPeriod().end.m_dt);
+    EXPECT_EQ(before.Start.m_dt, settings.GetPeriod().Start.m_dt);
+    EXPECT_EQ(before.End.m_dt, settings.GetPeriod().End.m_dt);
     EXPECT_EQ(ReportPeriod::ThisYear, settings.GetPeriod().PeriodType);
     WriteRaw(L"EndDate", REG_BINARY, &infinite, sizeof infinite);
     EXPECT_TRUE(settings.LoadPeriodSettings());
-    EXPECT_EQ(before.end.m_dt, settings.GetPeriod().end.m_dt);
+    EXPECT_EQ(before.End.m_dt, settings.GetPeriod().End.m_dt);
 }
 
 TEST_F(ViewerSettingsTest, ServerNameIsEmptyUntilWritten)
