@@ -53,6 +53,12 @@ BOOL CWaitingTreeCtrl::OnChildNotify(UINT iMessage, WPARAM iWParam, LPARAM iLPar
 {
     if (iMessage == WM_NOTIFY) {
         const NMTREEVIEWW* notify = reinterpret_cast<const NMTREEVIEWW*>(iLParam);
+        if (notify->hdr.code == TVN_ITEMEXPANDINGW && m_LoadingItem) {
+            // One load at a time: COM's modal loop lets input in while the server is asked.
+            if (oResult)
+                *oResult = TRUE;
+            return TRUE;
+        }
         if (notify->hdr.code == TVN_ITEMEXPANDINGW || notify->hdr.code == TVN_ITEMEXPANDEDW) {
             HTREEITEM item = notify->itemNew.hItem;
             if (notify->hdr.code == TVN_ITEMEXPANDINGW && (notify->action & TVE_EXPAND))
@@ -153,13 +159,19 @@ void CWaitingTreeCtrl::PaintPlaceholderIcon()
 {
     const CRect cell = GetItemIconRect(m_Placeholder);
     HDC dc = ::GetDC(m_hWnd);
-    HBRUSH background = CreateSolidBrush(static_cast<COLORREF>(SendMessage(TVM_GETBKCOLOR)) & 0xFFFFFF);
+    HBRUSH background = CreateSolidBrush(GetBackgroundColor());
     if (m_PlaceholderIcon)
         DrawIconEx(dc, cell.left, cell.top, m_PlaceholderIcon, cell.Width(), cell.Height(), 0, background, DI_NORMAL);
     else
         FillRect(dc, &cell, background);
     DeleteObject(background);
     ::ReleaseDC(m_hWnd, dc);
+}
+
+COLORREF CWaitingTreeCtrl::GetBackgroundColor()
+{
+    const COLORREF colour = static_cast<COLORREF>(SendMessage(TVM_GETBKCOLOR));
+    return colour == CLR_NONE ? GetSysColor(COLOR_WINDOW) : colour & 0xFFFFFF;
 }
 
 CRect CWaitingTreeCtrl::GetItemIconRect(HTREEITEM iItem)

@@ -31,6 +31,8 @@ protected:
 
     // Where an item's icon is drawn; empty without a normal image list.
     CRect GetItemIconRect(HTREEITEM iItem);
+    // The tree's own background, or the window colour when it has none.
+    COLORREF GetBackgroundColor();
 
     // Milliseconds between frames; 0: no timer.
     UINT m_TimerPeriod;

@@ -9,5 +9,7 @@
 #define IDI_USER 154
 #define IDI_COMPUTER 155
 #define IDI_PROGRAM 157
+// The ten frames of the tree's loading animation, an animated cursor.
+#define IDC_LOADING 160
 // The Options command, which the frame carries.
 #define ID_VIEW_OPTIONS 32850

@@ -1,3 +1,5 @@
+#include <CHourglassFX.h>
+#include <CVSTreeCtrl.h>
 #include <CWaitingTreeCtrl.h>
 
 #include <afxwin.h>
@@ -120,6 +122,26 @@ TEST_F(WaitingTreeCtrlTest, ALoaderThatThrowsStillEndsTheAnimationAndRedraws)
     EXPECT_EQ(L"bob", std::wstring(m_Tree.GetItemText(m_Tree.GetRootItem())));
 }
 
+TEST_F(WaitingTreeCtrlTest, NoOtherItemOpensWhileALoadRuns)
+{
+    HTREEITEM other = m_Tree.InsertItem(L"bob");
+    TVITEMW item = {TVIF_HANDLE | TVIF_CHILDREN, other};
+    item.cChildren = 1;
+    m_Tree.SetItem(&item);
+    m_Tree.load = [&](HTREEITEM iItem) {
+        m_Tree.SelectItem(other);
+        Press(VK_ADD);
+        m_Tree.InsertItem(L"ws-1", iItem);
+        return TRUE;
+    };
+    m_Tree.SelectItem(m_Item);
+    Press(VK_ADD);
+    EXPECT_EQ(1, m_Tree.loads);
+    EXPECT_EQ(Texts{L"ws-1"}, Children());
+    EXPECT_EQ(0u, m_Tree.GetItemState(other, TVIS_EXPANDED) & TVIS_EXPANDED);
+    EXPECT_EQ(nullptr, m_Tree.GetChildItem(other));
+}
+
 TEST_F(WaitingTreeCtrlTest, ManyExpansionsLeaveNoHandlesBehind)
 {
     Press(VK_ADD);
@@ -151,6 +173,69 @@ TEST_F(WaitingTreeCtrlTest, ReloadingTheRootLoadsTheRootLevel)
     EXPECT_EQ(Texts{L"Loading..."}, m_Tree.placeholders);
     EXPECT_EQ(1u, m_Tree.GetCount());
     EXPECT_EQ(L"bob", std::wstring(m_Tree.GetItemText(m_Tree.GetRootItem())));
+}
+
+// The busy animation, counted; a load waits until it has seen a few frames.
+class CCountedHourglass : public CHourglassFX<CVSTreeCtrl> {
+public:
+    CCountedHourglass() : ticked(CreateEventW(nullptr, TRUE, FALSE, nullptr)) {}
+    ~CCountedHourglass() override { CloseHandle(ticked); }
+    bool HasCursor() const { return m_Cursor != nullptr; }
+
+    volatile LONG ticks = 0;
+    HANDLE ticked;
+
+protected:
+    void OnAnimationFrame(BOOL iTimerTick, int& ioState1, int& ioState2) override
+    {
+        CHourglassFX<CVSTreeCtrl>::OnAnimationFrame(iTimerTick, ioState1, ioState2);
+        if (iTimerTick && InterlockedIncrement(&ticks) >= 3)
+            SetEvent(ticked);
+    }
+};
+
+// The bar a navigation tree stands in: it loads a root item and gives it one child.
+class CTreeHost : public CFrameWnd, public IWorkSpaceTreeHost {
+public:
+    CCountedHourglass tree;
+    int rootLoads = 0;
+    DWORD waited = WAIT_FAILED;
+
+    void LoadRootList() override
+    {
+        ++rootLoads;
+        tree.InsertItem(L"alice");
+    }
+    BOOL ExpandItem(HTREEITEM iItem) override
+    {
+        // A server call that blocks the GUI thread while the animation goes on.
+        waited = WaitForSingleObject(tree.ticked, 10000);
+        tree.InsertItem(L"ws-1", iItem);
+        return TRUE;
+    }
+};
+
+TEST(HourglassTreeTest, AnimatesWhileTheBarLoadsAnItem)
+{
+    CWinApp app(L"HourglassTests");
+    CTreeHost* host = new CTreeHost;
+    ASSERT_TRUE(host->Create(nullptr, L"Bar"));
+    app.m_pMainWnd = host;
+    ASSERT_TRUE(host->tree.Create(WS_CHILD | WS_VISIBLE | TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT,
+                                  CRect(0, 0, 200, 300), host, 101));
+    EXPECT_TRUE(host->tree.HasCursor());
+    host->tree.ReloadRoot();
+    EXPECT_EQ(1, host->rootLoads);
+    const HTREEITEM alice = host->tree.GetRootItem();
+    TVITEMW item = {TVIF_HANDLE | TVIF_CHILDREN, alice};
+    item.cChildren = 1;
+    host->tree.SetItem(&item);
+    host->tree.SelectItem(alice);
+    host->tree.SendMessage(WM_KEYDOWN, VK_ADD, 0);
+    EXPECT_EQ(WAIT_OBJECT_0, host->waited);
+    EXPECT_GE(host->tree.ticks, 3);
+    EXPECT_EQ(L"ws-1", std::wstring(host->tree.GetItemText(host->tree.GetChildItem(alice))));
+    host->DestroyWindow();
 }
 
 }  // namespace
