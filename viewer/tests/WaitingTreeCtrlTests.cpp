@@ -1,6 +1,7 @@
 #include <CHourglassFX.h>
 #include <CVSTreeCtrl.h>
 #include <CWaitingTreeCtrl.h>
+#include <TreeObject.h>
 
 #include <afxwin.h>
 #include <gtest/gtest.h>
@@ -194,6 +195,16 @@ protected:
     }
 };
 
+// Counts the objects alive.
+class CCountedObject : public CTreeObject {
+public:
+    static int s_Live;
+    CCountedObject(ULONG iId) : CTreeObject(iId, L"", nullptr) { ++s_Live; }
+    ~CCountedObject() override { --s_Live; }
+    BOOL LoadChildren(HTREEITEM) override { return TRUE; }
+};
+int CCountedObject::s_Live = 0;
+
 // The bar a navigation tree stands in: it loads a root item and gives it one child.
 class CTreeHost : public CFrameWnd, public IWorkSpaceTreeHost {
 public:
@@ -204,13 +215,15 @@ public:
     void LoadRootList() override
     {
         ++rootLoads;
-        tree.InsertItem(L"alice");
+        HTREEITEM item = tree.InsertItem(L"alice");
+        tree.SetItemData(item, reinterpret_cast<DWORD_PTR>(new CCountedObject(1)));
     }
     BOOL ExpandItem(HTREEITEM iItem) override
     {
         // A server call that blocks the GUI thread while the animation goes on.
         waited = WaitForSingleObject(tree.ticked, 10000);
-        tree.InsertItem(L"ws-1", iItem);
+        HTREEITEM item = tree.InsertItem(L"ws-1", iItem);
+        tree.SetItemData(item, reinterpret_cast<DWORD_PTR>(new CCountedObject(2)));
         return TRUE;
     }
 };
@@ -235,7 +248,32 @@ TEST(HourglassTreeTest, AnimatesWhileTheBarLoadsAnItem)
     EXPECT_EQ(WAIT_OBJECT_0, host->waited);
     EXPECT_GE(host->tree.ticks, 3);
     EXPECT_EQ(L"ws-1", std::wstring(host->tree.GetItemText(host->tree.GetChildItem(alice))));
+    EXPECT_EQ(2, CCountedObject::s_Live);
     host->DestroyWindow();
+}
+
+TEST(HourglassTreeTest, DeletingItemsDeletesTheirObjects)
+{
+    CWinApp app(L"HourglassTests");
+    CTreeHost* host = new CTreeHost;
+    ASSERT_TRUE(host->Create(nullptr, L"Bar"));
+    app.m_pMainWnd = host;
+    ASSERT_TRUE(host->tree.Create(WS_CHILD | WS_VISIBLE | TVS_HASBUTTONS, CRect(0, 0, 200, 300), host, 101));
+    SetEvent(host->tree.ticked);
+    host->tree.ReloadRoot();
+    host->tree.ReloadRoot();
+    EXPECT_EQ(1, CCountedObject::s_Live);
+    const HTREEITEM alice = host->tree.GetRootItem();
+    host->tree.SelectItem(alice);
+    TVITEMW item = {TVIF_HANDLE | TVIF_CHILDREN, alice};
+    item.cChildren = 1;
+    host->tree.SetItem(&item);
+    host->tree.SendMessage(WM_KEYDOWN, VK_ADD, 0);
+    EXPECT_EQ(2, CCountedObject::s_Live);
+    host->tree.SendMessage(WM_KEYDOWN, VK_SUBTRACT, 0);
+    EXPECT_EQ(1, CCountedObject::s_Live);
+    host->DestroyWindow();
+    EXPECT_EQ(0, CCountedObject::s_Live);
 }
 
 }  // namespace
