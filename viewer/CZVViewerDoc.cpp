@@ -97,23 +97,22 @@ void CZVViewerDoc::ConnectToServer()
         if (SUCCEEDED(result))
             m_Server.Attach(server);
     }
-    switch (static_cast<unsigned long>(result)) {
-    case S_OK:
+    if (SUCCEEDED(result))
         trees->ReloadTrees();
-        break;
-    case 0x8001011B:  // RPC_E_ACCESS_DENIED
+    else
+        ShowActivationFailure(result);
+}
+
+void CZVViewerDoc::ShowActivationFailure(HRESULT iFailure)
+{
+    if (iFailure == RPC_E_ACCESS_DENIED)
         ShowServerMessage(IDS_ACCESS_DENIED, MB_ICONSTOP);
-        break;
-    case 0x80040154:  // REGDB_E_CLASSNOTREG
+    else if (iFailure == REGDB_E_CLASSNOTREG)
         ShowServerMessage(IDS_SERVICE_NOT_INSTALLED, MB_ICONSTOP);
-        break;
-    case 0x800706BA:  // RPC_S_SERVER_UNAVAILABLE
+    else if (iFailure == HRESULT_FROM_WIN32(RPC_S_SERVER_UNAVAILABLE))
         ShowServerMessage(IDS_SERVER_NOT_AVAILABLE, MB_ICONSTOP);
-        break;
-    default:
-        ShowServerMessage(IDS_CONNECT_FAILED, MB_ICONSTOP, SystemMessage(result));
-        break;
-    }
+    else
+        ShowServerMessage(IDS_CONNECT_FAILED, MB_ICONSTOP, SystemMessage(iFailure));
 }
 
 void CZVViewerDoc::ShowServerMessage(UINT iText, UINT iType, LPCWSTR iDetail)
