@@ -209,6 +209,30 @@ TEST_F(ViewerDocTest, ConnectingFillsTheRootsOfTheThreeTrees)
               ImageList_GetImageCount(m_Document->GetLargeImageList()) + 2);
 }
 
+TEST_F(ViewerDocTest, ResetForgetsProgramsIconsAndTrees)
+{
+    Script(Objects(L"Computers", {{1, L"alice"}}));
+    Script(Objects(L"Users", {}));
+    Script(Objects(L"Users", {{6, L"calc.exe"}}));
+    Script(Program(L"Calculator", L"calc.exe", Null()));
+    m_Document->ConnectToServer();
+    ASSERT_EQ(1u, m_Server.script.objectRequests.size());
+
+    m_Document->ResetCaches();
+    EXPECT_EQ(nullptr, m_Document->GetSmallImageList());
+    EXPECT_TRUE(ItemTexts(Tree(ViewerTree::Users)).empty());
+    EXPECT_TRUE(ItemTexts(Tree(ViewerTree::Applications)).empty());
+
+    Script(Objects(L"Computers", {}));
+    Script(Objects(L"Users", {}));
+    Script(Objects(L"Users", {{6, L"calc.exe"}}));
+    Script(Program(L"Calculator", L"calc.exe", Null()));
+    m_Document->ConnectToServer();
+    EXPECT_EQ(2u, m_Server.script.objectRequests.size());
+    EXPECT_EQ(std::vector<std::wstring>{L"Calculator"}, ItemTexts(Tree(ViewerTree::Applications)));
+    EXPECT_EQ(1, ImageList_GetImageCount(m_Document->GetSmallImageList()));
+}
+
 TEST_F(ViewerDocTest, ChildLoadersAskForTheParentsChildren)
 {
     Connect();
