@@ -38,11 +38,30 @@ struct TFakeZorvaneScript {
     // Written into the summary requests and handed out as their recordset.
     unsigned long userId = 7;
     _Recordset* recordset = nullptr;
+    // Handed out before recordset, one per summary call; each holds the reference it hands over.
+    std::deque<_Recordset*> recordsets;
+    // The summary requests as they arrived, every byte.
+    std::vector<SummaryActivityRequest> activityRequests;
+    std::vector<SummaryObjectRequest> objectRequests;
+    // Set as the thread's error information with each failed answer, when not empty.
+    std::wstring errorDescription;
+    // Runs inside every summary call before it answers: a slow server, or one that is called
+    // again meanwhile.
+    std::function<void()> duringSummary;
     // Runs while ReportActivity is under way.
     std::function<void()> duringReport;
     // When set, GetQuantum waits for proceed (after setting entered).
     HANDLE entered = nullptr;
     HANDLE proceed = nullptr;
+
+    TFakeZorvaneScript() = default;
+    TFakeZorvaneScript(const TFakeZorvaneScript&) = delete;
+    TFakeZorvaneScript& operator=(const TFakeZorvaneScript&) = delete;
+    ~TFakeZorvaneScript()
+    {
+        for (_Recordset* answer : recordsets)
+            answer->Release();
+    }
 
     HRESULT Next(const std::wstring& iMethod, const std::wstring& iArguments = std::wstring())
     {
@@ -53,7 +72,25 @@ struct TFakeZorvaneScript {
             return S_OK;
         const HRESULT result = answers.front();
         answers.pop_front();
+        if (FAILED(result) && !errorDescription.empty())
+            SetError();
         return result;
+    }
+
+private:
+    void SetError() const
+    {
+        ICreateErrorInfo* create = nullptr;
+        if (FAILED(CreateErrorInfo(&create)))
+            return;
+        create->SetDescription(const_cast<LPOLESTR>(errorDescription.c_str()));
+        create->SetGUID(IID_IZorvane);
+        IErrorInfo* info = nullptr;
+        if (SUCCEEDED(create->QueryInterface(IID_IErrorInfo, reinterpret_cast<void**>(&info)))) {
+            SetErrorInfo(0, info);
+            info->Release();
+        }
+        create->Release();
     }
 };
 
@@ -73,6 +110,11 @@ public:
         if (!object)
             return E_POINTER;
         *object = nullptr;
+        if (iid == IID_ISupportErrorInfo) {
+            *object = &m_ErrorInfoSupport;
+            AddRef();
+            return S_OK;
+        }
         if (iid != IID_IUnknown && iid != IID_IDispatch && (iid != IID_IZorvane || refuseInterface))
             return E_NOINTERFACE;
         *object = static_cast<IZorvane*>(this);
@@ -140,6 +182,12 @@ public:
     }
     HRESULT STDMETHODCALLTYPE GetSummaryActivityData(SummaryActivityRequest* ioRequest, _Recordset** oData) override
     {
+        {
+            std::lock_guard<std::mutex> guard(script.lock);
+            script.activityRequests.push_back(*ioRequest);
+        }
+        if (script.duringSummary)
+            script.duringSummary();
         const HRESULT result = script.Next(L"GetSummaryActivityData");
         if (SUCCEEDED(result))
             HandOut(&ioRequest->UserId, oData);
@@ -147,6 +195,12 @@ public:
     }
     HRESULT STDMETHODCALLTYPE GetSummaryObjectData(SummaryObjectRequest* ioRequest, _Recordset** oData) override
     {
+        {
+            std::lock_guard<std::mutex> guard(script.lock);
+            script.objectRequests.push_back(*ioRequest);
+        }
+        if (script.duringSummary)
+            script.duringSummary();
         const HRESULT result = script.Next(L"GetSummaryObjectData");
         if (SUCCEEDED(result))
             HandOut(&ioRequest->ObjectId, oData);
@@ -159,10 +213,36 @@ private:
     void HandOut(unsigned long* oId, _Recordset** oData)
     {
         *oId = script.userId;
+        std::lock_guard<std::mutex> guard(script.lock);
+        if (!script.recordsets.empty()) {
+            *oData = script.recordsets.front();
+            script.recordsets.pop_front();
+            return;
+        }
         *oData = script.recordset;
         if (*oData)
             (*oData)->AddRef();
     }
 
+    // Says that IZorvane's failures carry error information; it lives inside its server.
+    class TErrorInfoSupport : public ISupportErrorInfo {
+    public:
+        explicit TErrorInfoSupport(TFakeZorvane& iServer) : m_Server(iServer) {}
+        HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override
+        {
+            return m_Server.QueryInterface(iid, object);
+        }
+        ULONG STDMETHODCALLTYPE AddRef() override { return m_Server.AddRef(); }
+        ULONG STDMETHODCALLTYPE Release() override { return m_Server.Release(); }
+        HRESULT STDMETHODCALLTYPE InterfaceSupportsErrorInfo(REFIID iid) override
+        {
+            return iid == IID_IZorvane ? S_OK : S_FALSE;
+        }
+
+    private:
+        TFakeZorvane& m_Server;
+    };
+
     TFakeZorvaneScript m_OwnScript;
+    TErrorInfoSupport m_ErrorInfoSupport{*this};
 };

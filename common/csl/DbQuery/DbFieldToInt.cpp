@@ -3,6 +3,7 @@
 #include <csl/EGeneric.h>
 #include <csl/StringUtils.h>
 
+#include <cstdint>
 #include <cstdlib>
 
 namespace {
@@ -12,32 +13,38 @@ bool TryChangeType(_variant_t& ioValue, VARTYPE iType)
     return SUCCEEDED(VariantChangeType(&ioValue, &ioValue, 0, iType));
 }
 
-// Unsigned first, then floating point, then the leading digits of its text.
-int DecimalToInt(_variant_t& ioValue)
+uint32_t Truncated(double iValue)
 {
-    if (TryChangeType(ioValue, VT_UI4))
-        return static_cast<int>(ioValue.ulVal);
-    if (TryChangeType(ioValue, VT_R8))
-        return static_cast<int>(ioValue.dblVal);
-    ioValue.ChangeType(VT_BSTR);
-    return static_cast<int>(std::strtol(StringFromBstr(ioValue.bstrVal).c_str(), nullptr, 10));
+    return static_cast<uint32_t>(static_cast<int64_t>(iValue));
 }
 
-int ValueToInt(_variant_t& ioValue)
+// Unsigned first, then floating point, then the leading digits of its text.
+uint32_t DecimalBits(_variant_t& ioValue)
+{
+    if (TryChangeType(ioValue, VT_UI4))
+        return ioValue.ulVal;
+    if (TryChangeType(ioValue, VT_R8))
+        return Truncated(ioValue.dblVal);
+    ioValue.ChangeType(VT_BSTR);
+    return static_cast<uint32_t>(std::strtol(StringFromBstr(ioValue.bstrVal).c_str(), nullptr, 10));
+}
+
+// The 32 bits of the value; iOtherType (VT_I4 or VT_UI4) takes the types not named here.
+uint32_t ValueBits(_variant_t& ioValue, VARTYPE iOtherType)
 {
     switch (ioValue.vt) {
     case VT_EMPTY:
     case VT_NULL:
         return 0;
     case VT_I4:
-        return ioValue.lVal;
+        return static_cast<uint32_t>(ioValue.lVal);
     case VT_R8:
-        return static_cast<int>(ioValue.dblVal);
+        return Truncated(ioValue.dblVal);
     case VT_DECIMAL:
-        return DecimalToInt(ioValue);
+        return DecimalBits(ioValue);
     default:
-        ioValue.ChangeType(VT_I4);
-        return ioValue.lVal;
+        ioValue.ChangeType(iOtherType);
+        return ioValue.ulVal;
     }
 }
 
@@ -49,15 +56,13 @@ std::string TextOf(const _variant_t& iValue)
     return StringFromBstr(text.bstrVal);
 }
 
-}  // namespace
-
-int DbFieldToInt(Field* iField)
+uint32_t FieldBits(Field* iField, VARTYPE iOtherType)
 {
     Field* field = AdoRequired(iField);
     _variant_t value;
     AdoCheck(field, field->get_Value(value.GetAddress()));
     try {
-        return ValueToInt(value);
+        return ValueBits(value, iOtherType);
     } catch (EGeneric& e) {
         BSTR name = nullptr;
         field->get_Name(&name);
@@ -67,4 +72,16 @@ int DbFieldToInt(Field* iField)
         e.SetProperty("ConvertToType", static_cast<int>(VT_UI4));
         throw EGeneric(e);
     }
+}
+
+}  // namespace
+
+int DbFieldToInt(Field* iField)
+{
+    return static_cast<int>(FieldBits(iField, VT_I4));
+}
+
+unsigned long DbFieldAsULong(Field* iField)
+{
+    return FieldBits(iField, VT_UI4);
 }

@@ -53,6 +53,10 @@ TDbRecordset::TDbRecordset(const _RecordsetPtr& iRecordset, DbConnection* iConne
     }
 }
 
+TDbRecordset::TDbRecordset(const _RecordsetPtr& iRecordset) : TDbRecordset(iRecordset, nullptr, DebugLog().HasWriters())
+{
+}
+
 TDbRecordset::TDbRecordset(const TDbRecordset& iOther)
     : m_Recordset(iOther.m_Recordset), m_Connection(iOther.m_Connection), m_SqlLogging(iOther.m_SqlLogging),
       m_LogPrefix(iOther.m_LogPrefix)
@@ -113,6 +117,28 @@ FieldPtr TDbRecordset::GetField(long iIndex) const
         e.SetProperty("Field", static_cast<int>(iIndex));
         throw EGeneric(e);
     }
+}
+
+bool TDbRecordset::IsEOF() const
+{
+    _Recordset* recordset = AdoRequired(m_Recordset.GetInterfacePtr());
+    VARIANT_BOOL atEnd = VARIANT_FALSE;
+    AdoCheck(recordset, recordset->get_EOF(&atEnd));
+    return atEnd != VARIANT_FALSE;
+}
+
+void TDbRecordset::MoveNext()
+{
+    _Recordset* recordset = AdoRequired(m_Recordset.GetInterfacePtr());
+    AdoCheck(recordset, recordset->MoveNext());
+    if (DbLogApplies(m_SqlLogging))
+        DumpCurrentRow();
+}
+
+void TDbRecordset::SetSort(const wchar_t* iSort)
+{
+    _Recordset* recordset = AdoRequired(m_Recordset.GetInterfacePtr());
+    AdoCheck(recordset, recordset->put_Sort(_bstr_t(iSort)));
 }
 
 void TDbRecordset::DumpCurrentRow() const

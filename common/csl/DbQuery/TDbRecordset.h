@@ -13,6 +13,9 @@ public:
     // the debug log has a writer now.
     TDbRecordset();
     TDbRecordset(const _RecordsetPtr& iRecordset, DbConnection* iConnection, bool iSqlLogging);
+    // A result that arrived without a connection (from a server's interface): it logs under
+    // "[SQL] " when the debug log has a writer now.
+    explicit TDbRecordset(const _RecordsetPtr& iRecordset);
     TDbRecordset(const TDbRecordset& iOther);
     // Takes the other's result and a hold on its connection; keeps its own logging and prefix.
     TDbRecordset& operator=(const TDbRecordset& iOther);
@@ -20,6 +23,11 @@ public:
 
     // The field of the current row by zero-based index.
     FieldPtr GetField(long iIndex) const;
+    bool IsEOF() const;
+    // Moves to the next row and logs it as the constructor logs the first.
+    void MoveNext();
+    // The recordset's Sort property, such as "Name Asc".
+    void SetSort(const wchar_t* iSort);
     // For handing the result out: the pointer counts one reference of its own.
     _RecordsetPtr GetRecordset() const { return m_Recordset; }
 

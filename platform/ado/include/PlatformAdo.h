@@ -14,6 +14,19 @@ constexpr SYSKIND kTypeLibKind = sizeof(void*) == 8 ? SYS_WIN64 : SYS_WIN32;
 // process, as CoCreateInstance would.
 HRESULT CreateInstance(REFCLSID iClassId, REFIID iInterface, void** oObject);
 
+// A column of a recordset made in memory.
+struct ColumnDefinition {
+    const wchar_t* Name;
+    DataTypeEnum Type;
+    long DefinedSize;
+};
+
+// An open client-side recordset on its first row, made from columns and their values row
+// after row, as appending fields, opening and adding rows would make it. E_INVALIDARG when
+// there are no columns or the values do not fill whole rows.
+HRESULT CreateRecordset(const ColumnDefinition* iColumns, size_t iColumnCount, const VARIANT* iValues,
+                        size_t iValueCount, _Recordset** oRecordset);
+
 // Registers the server DLL at iDllPath (null: kServerDll beside the program): the Recordset
 // class as InprocServer32 with ThreadingModel Both, and the type library it carries.
 HRESULT RegisterServer(const wchar_t* iDllPath = nullptr);

@@ -254,3 +254,44 @@ TEST_F(RecordsetTest, RefusesMalformedMarshalData)
 
 }  // namespace
 }  // namespace ado::test
+
+namespace ado::test {
+namespace {
+
+TEST(RecordsetBuilderTest, BuildsAnOpenRecordsetThatSortsAndWalks)
+{
+    const ColumnDefinition columns[] = {{L"ID", adInteger, 4}, {L"Name", adVarWChar, 64}};
+    const Variant values[] = {Variant::Int(2), Variant::Text(L"word"), Variant::Int(1), Variant::Null()};
+    std::vector<VARIANT> raw;
+    for (const Variant& value : values)
+        raw.push_back(value.Get());
+    ComPtr<_Recordset> rows;
+    ASSERT_EQ(S_OK, CreateRecordset(columns, 2, raw.data(), raw.size(), &rows));
+    long state = adStateClosed, count = 0;
+    EXPECT_EQ(S_OK, rows->get_State(&state));
+    EXPECT_EQ(adStateOpen, state);
+    EXPECT_EQ(S_OK, rows->get_RecordCount(&count));
+    EXPECT_EQ(2, count);
+    ASSERT_EQ(S_OK, rows->put_Sort(Text(L"ID Asc")));
+    EXPECT_EQ(VT_NULL, FieldValue(rows.Get(), L"Name").Type());
+    ASSERT_EQ(S_OK, rows->MoveNext());
+    EXPECT_EQ(L"word", FromBstr(FieldValue(rows.Get(), L"Name").Get().bstrVal));
+    ASSERT_EQ(S_OK, rows->MoveNext());
+    VARIANT_BOOL eof = VARIANT_FALSE;
+    EXPECT_EQ(S_OK, rows->get_EOF(&eof));
+    EXPECT_TRUE(eof);
+}
+
+TEST(RecordsetBuilderTest, RefusesValuesThatDoNotFillWholeRows)
+{
+    const ColumnDefinition columns[] = {{L"ID", adInteger, 4}, {L"Name", adVarWChar, 64}};
+    const VARIANT one = Variant::Int(1).Get();
+    _Recordset* rows = reinterpret_cast<_Recordset*>(1);
+    EXPECT_EQ(E_INVALIDARG, CreateRecordset(columns, 2, &one, 1, &rows));
+    EXPECT_EQ(nullptr, rows);
+    EXPECT_EQ(E_INVALIDARG, CreateRecordset(columns, 0, nullptr, 0, &rows));
+    EXPECT_EQ(E_POINTER, CreateRecordset(columns, 2, nullptr, 0, nullptr));
+}
+
+}  // namespace
+}  // namespace ado::test

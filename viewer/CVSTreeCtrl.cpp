@@ -1,0 +1,25 @@
+#include "CVSTreeCtrl.h"
+
+#include "TreeObject.h"
+
+BOOL CVSTreeCtrl::LoadItemChildren(HTREEITEM iItem)
+{
+    IWorkSpaceTreeHost* host = dynamic_cast<IWorkSpaceTreeHost*>(GetParent());
+    if (!host)
+        return FALSE;
+    if (iItem != TVI_ROOT)
+        return host->ExpandItem(iItem);
+    host->LoadRootList();
+    return TRUE;
+}
+
+BOOL CVSTreeCtrl::OnChildNotify(UINT iMessage, WPARAM iWParam, LPARAM iLParam, LRESULT* oResult)
+{
+    const NMTREEVIEWW* notify = reinterpret_cast<const NMTREEVIEWW*>(iLParam);
+    if (iMessage != WM_NOTIFY || notify->hdr.code != TVN_DELETEITEMW)
+        return CWaitingTreeCtrl::OnChildNotify(iMessage, iWParam, iLParam, oResult);
+    delete reinterpret_cast<CTreeObject*>(notify->itemOld.lParam);
+    if (oResult)
+        *oResult = 0;
+    return TRUE;
+}

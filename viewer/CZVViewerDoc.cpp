@@ -1,0 +1,258 @@
+#include "CZVViewerDoc.h"
+
+#include "IconResource.h"
+#include "ServerActivation.h"
+#include "ViewerResources.h"
+#include "ViewerSettings.h"
+
+#include <csl/DbQuery/DbFieldValues.h>
+#include <csl/DbQuery/TDbRecordset.h>
+#include <csl/EComException.h>
+
+#include <memory>
+
+IMPLEMENT_DYNCREATE(CZVViewerDoc, CDocument)
+
+namespace {
+
+const int kSmallIcon = 16;
+const int kLargeIcon = 32;
+
+// Failures that say the server or the way to it is gone.
+bool IsTransportFailure(HRESULT iError)
+{
+    switch (static_cast<unsigned long>(iError)) {
+    case 0x800706BA:  // the RPC server is unavailable
+    case 0x800706BE:  // the remote procedure call failed
+    case 0x800706BF:  // ... and did not execute
+    case 0x80010105:  // the server threw an exception
+    case 0x80010108:  // the object invoked has disconnected from its clients
+        return true;
+    default:
+        return false;
+    }
+}
+
+CString SystemMessage(HRESULT iError)
+{
+    LPWSTR text = nullptr;
+    FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
+                   static_cast<DWORD>(iError), 0, reinterpret_cast<LPWSTR>(&text), 0, nullptr);
+    CString message(text ? text : L"");
+    LocalFree(text);
+    message.TrimRight();
+    return message;
+}
+
+struct TIconResourceHolder {
+    IconResource* resource;
+    ~TIconResourceHolder() { FreeIconResource(resource); }
+};
+
+}  // namespace
+
+CZVViewerDoc* GetViewerDocument()
+{
+    CFrameWnd* frame = DYNAMIC_DOWNCAST(CFrameWnd, AfxGetMainWnd());
+    return frame ? DYNAMIC_DOWNCAST(CZVViewerDoc, frame->GetActiveDocument()) : nullptr;
+}
+
+CZVViewerDoc::CZVViewerDoc() : m_SmallImages(nullptr), m_LargeImages(nullptr), m_ServerBusy(false) {}
+
+CZVViewerDoc::~CZVViewerDoc()
+{
+    m_Server = nullptr;
+    DestroyImageLists();
+}
+
+BOOL CZVViewerDoc::OnNewDocument()
+{
+    if (!CDocument::OnNewDocument() || !AfxGetMainWnd())
+        return FALSE;
+    ConnectToServer();
+    return TRUE;
+}
+
+void CZVViewerDoc::ConnectToServer()
+{
+    IViewerTrees* trees = GetViewerTrees();
+    if (!trees)
+        return;
+    m_Server = nullptr;
+    m_ServerName = ReadServerName();
+    if (m_ServerName.IsEmpty()) {
+        AfxMessageBox(IDS_SERVER_NAME_NOT_SET, MB_ICONEXCLAMATION);
+        AfxGetMainWnd()->PostMessage(WM_COMMAND, ID_VIEW_OPTIONS);
+        return;
+    }
+    CreateImageLists();
+    for (ViewerTree tree : {ViewerTree::Users, ViewerTree::Computers, ViewerTree::Applications})
+        trees->GetViewerTree(tree)->SendMessage(TVM_SETIMAGELIST, TVSIL_NORMAL,
+                                                reinterpret_cast<LPARAM>(m_SmallImages));
+    HRESULT result = S_OK;
+    {
+        CWaitCursor wait;
+        IZorvane* server = nullptr;
+        result = ServerActivation().Activate(m_ServerName, &server);
+        if (SUCCEEDED(result))
+            m_Server.Attach(server);
+    }
+    if (SUCCEEDED(result))
+        trees->ReloadTrees();
+    else
+        ShowActivationFailure(result);
+}
+
+void CZVViewerDoc::ShowActivationFailure(HRESULT iFailure)
+{
+    if (iFailure == RPC_E_ACCESS_DENIED)
+        ShowServerMessage(IDS_ACCESS_DENIED, MB_ICONSTOP);
+    else if (iFailure == REGDB_E_CLASSNOTREG)
+        ShowServerMessage(IDS_SERVICE_NOT_INSTALLED, MB_ICONSTOP);
+    else if (iFailure == HRESULT_FROM_WIN32(RPC_S_SERVER_UNAVAILABLE))
+        ShowServerMessage(IDS_SERVER_NOT_AVAILABLE, MB_ICONSTOP);
+    else
+        ShowServerMessage(IDS_CONNECT_FAILED, MB_ICONSTOP, SystemMessage(iFailure));
+}
+
+void CZVViewerDoc::ShowServerMessage(UINT iText, UINT iType, LPCWSTR iDetail)
+{
+    CString format;
+    format.LoadString(iText);
+    CString text;
+    text.Format(format, static_cast<LPCWSTR>(m_ServerName), iDetail ? iDetail : L"");
+    AfxMessageBox(text, iType);
+}
+
+void CZVViewerDoc::ResetCaches()
+{
+    DestroyImageLists();
+    m_SmallIcons.clear();
+    m_LargeIcons.clear();
+    m_Processes.clear();
+    if (IViewerTrees* trees = GetViewerTrees())
+        trees->ClearTrees();
+}
+
+void CZVViewerDoc::CreateImageLists()
+{
+    if (!m_SmallImages)
+        m_SmallImages = ImageList_Create(kSmallIcon, kSmallIcon, ILC_COLOR24 | ILC_MASK, 0, 0);
+    if (!m_LargeImages)
+        m_LargeImages = ImageList_Create(kLargeIcon, kLargeIcon, ILC_COLOR24 | ILC_MASK, 0, 0);
+}
+
+void CZVViewerDoc::DestroyImageLists()
+{
+    if (m_SmallImages)
+        ImageList_Destroy(m_SmallImages);
+    if (m_LargeImages)
+        ImageList_Destroy(m_LargeImages);
+    m_SmallImages = m_LargeImages = nullptr;
+}
+
+int CZVViewerDoc::GetSmallIconIndex(UINT iIcon)
+{
+    return IconIndex(m_SmallImages, m_SmallIcons, iIcon, kSmallIcon);
+}
+
+int CZVViewerDoc::GetLargeIconIndex(UINT iIcon)
+{
+    return IconIndex(m_LargeImages, m_LargeIcons, iIcon, kLargeIcon);
+}
+
+int CZVViewerDoc::IconIndex(HIMAGELIST iList, std::map<UINT, int>& ioIndexes, UINT iIcon, int iSize)
+{
+    const auto known = ioIndexes.find(iIcon);
+    if (known != ioIndexes.end())
+        return known->second;
+    HICON icon = static_cast<HICON>(
+        LoadImageW(AfxGetResourceHandle(), MAKEINTRESOURCEW(iIcon), IMAGE_ICON, iSize, iSize, LR_DEFAULTCOLOR));
+    const int index = ImageList_ReplaceIcon(iList, -1, icon);
+    if (icon)
+        DestroyIcon(icon);
+    if (index >= 0)
+        ioIndexes[iIcon] = index;
+    return index;
+}
+
+BOOL CZVViewerDoc::GetProcessInfo(ProcessInfoRecord& ioRecord)
+{
+    const auto known = m_Processes.find(ioRecord.Id);
+    if (known != m_Processes.end()) {
+        ioRecord = known->second;
+        return TRUE;
+    }
+    try {
+        SummaryObjectRequest request = {ZorvaneProcess, ioRecord.Id, 0, 0};
+        _Recordset* answer = nullptr;
+        IZorvane* server = AdoRequired(GetServer());
+        const HRESULT result = server->GetSummaryObjectData(&request, &answer);
+        if (FAILED(result))
+            _com_issue_errorex(result, server, IID_IZorvane);
+        const TDbRecordset rows((_RecordsetPtr(answer, false)));
+        _Recordset* recordset = rows.GetRecordset();
+        ioRecord.Description = static_cast<LPCWSTR>(DbFieldAsText(DbGetField(recordset, L"Description")));
+        ioRecord.ProcessName = static_cast<LPCWSTR>(DbFieldAsText(DbGetField(recordset, L"ProcessName")));
+        if (ioRecord.Description.IsEmpty())
+            ioRecord.Description = ioRecord.ProcessName;
+        _variant_t icon;
+        const FieldPtr iconField = DbGetField(recordset, L"Icon");
+        AdoCheck(iconField.GetInterfacePtr(), iconField->get_Value(icon.GetAddress()));
+        ReadProcessIcons(icon, ioRecord);
+    } catch (const EComException& e) {
+        OnServerError(e.GetHResult());
+        return FALSE;
+    }
+    m_Processes[ioRecord.Id] = ioRecord;
+    return TRUE;
+}
+
+void CZVViewerDoc::ReadProcessIcons(const _variant_t& iIcon, ProcessInfoRecord& ioRecord)
+{
+    ioRecord.SmallImage = ioRecord.LargeImage = -1;
+    if (iIcon.vt == (VT_ARRAY | VT_UI1) && SafeArrayGetDim(iIcon.parray) == 1) {
+        BYTE* bytes = nullptr;
+        const DWORD size = iIcon.parray->rgsabound[0].cElements;
+        SafeArrayAccessData(iIcon.parray, reinterpret_cast<void**>(&bytes));
+        HICON large = nullptr, small = nullptr;
+        try {
+            const TIconResourceHolder icons{ReadIconResource(bytes, size)};
+            large = CreateIconOfSize(icons.resource, kLargeIcon);
+            small = CreateIconOfSize(icons.resource, kSmallIcon);
+        } catch (CException* e) {
+            e->Delete();
+        }
+        SafeArrayUnaccessData(iIcon.parray);
+        if (large && small) {
+            ioRecord.LargeImage = ImageList_ReplaceIcon(m_LargeImages, -1, large);
+            ioRecord.SmallImage = ImageList_ReplaceIcon(m_SmallImages, -1, small);
+        }
+        if (large)
+            DestroyIcon(large);
+        if (small)
+            DestroyIcon(small);
+    }
+    if (ioRecord.SmallImage < 0 || ioRecord.LargeImage < 0) {
+        ioRecord.SmallImage = GetSmallIconIndex(IDI_PROGRAM);
+        ioRecord.LargeImage = GetLargeIconIndex(IDI_PROGRAM);
+    }
+}
+
+void CZVViewerDoc::OnServerError(HRESULT iError)
+{
+    if (!IsTransportFailure(iError))
+        return;
+    m_Server = nullptr;
+    ShowServerMessage(IDS_SERVER_NOT_AVAILABLE, MB_ICONSTOP);
+}
+
+void CZVViewerDoc::DeleteTreeItems(CTreeCtrl& ioTree, HTREEITEM iFirst)
+{
+    for (HTREEITEM item = iFirst; item; item = ioTree.GetNextSiblingItem(item)) {
+        if (HTREEITEM child = ioTree.GetChildItem(item))
+            DeleteTreeItems(ioTree, child);
+        delete reinterpret_cast<CTreeObject*>(ioTree.GetItemData(item));
+        ioTree.SetItemData(item, 0);
+    }
+}

@@ -1,0 +1,6 @@
+#include "ViewerTrees.h"
+
+IViewerTrees* GetViewerTrees()
+{
+    return dynamic_cast<IViewerTrees*>(AfxGetMainWnd());
+}

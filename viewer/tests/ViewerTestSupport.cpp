@@ -1,0 +1,53 @@
+#include "ViewerTestSupport.h"
+
+#include <gtest/gtest.h>
+
+CTreesFrame::CTreesFrame()
+{
+    Create(nullptr, L"Viewer");
+    for (int i = 0; i < 3; ++i)
+        m_Trees[i].Create(WS_CHILD | WS_VISIBLE | TVS_HASBUTTONS, CRect(0, 0, 200, 300), this, 101 + i);
+}
+
+void CTreesFrame::ReloadTrees()
+{
+    if (!document)
+        return;
+    document->LoadUsers();
+    document->LoadComputers();
+    document->LoadPrograms();
+}
+
+void CTreesFrame::ClearTrees()
+{
+    for (CTreeCtrl& tree : m_Trees) {
+        CZVViewerDoc::DeleteTreeItems(tree, tree.GetRootItem());
+        tree.DeleteAllItems();
+    }
+}
+
+HRESULT TFakeActivation::Activate(LPCWSTR iComputer, IZorvane** oServer)
+{
+    computers.push_back(iComputer);
+    *oServer = nullptr;
+    if (FAILED(failure))
+        return failure;
+    m_Server.AddRef();
+    *oServer = &m_Server;
+    return S_OK;
+}
+
+_Recordset* MakeRecordset(const std::vector<ado::ColumnDefinition>& iColumns, const std::vector<_variant_t>& iValues)
+{
+    _Recordset* rows = nullptr;
+    EXPECT_EQ(S_OK, ado::CreateRecordset(iColumns.data(), iColumns.size(), iValues.data(), iValues.size(), &rows));
+    return rows;
+}
+
+std::vector<std::wstring> ItemTexts(CTreeCtrl& iTree, HTREEITEM iParent)
+{
+    std::vector<std::wstring> texts;
+    for (HTREEITEM item = iTree.GetChildItem(iParent); item; item = iTree.GetNextSiblingItem(item))
+        texts.push_back(static_cast<LPCWSTR>(iTree.GetItemText(item)));
+    return texts;
+}
