@@ -2,6 +2,7 @@
 #include <guitoolkit/core/CGTRegistryHolder.h>
 #include <guitoolkit/core/GuiToolkitHooks.h>
 #include <guitoolkit/core/RegistrySectionPath.h>
+#include <guitoolkit/toolbars/CGTKeyHelper.h>
 #include <afxdoc.h>
 #include <afxview.h>
 #include <vector>
@@ -219,6 +220,17 @@ BOOL CGTKeyboardManager::FindCommandShortcut(UINT iCommand, ACCEL& oShortcut, CF
         }
     }
     return FALSE;
+}
+
+BOOL CGTKeyboardManager::FormatCommandShortcut(UINT iCommand, CString& oText, CFrameWnd* iFrame,
+                                               BOOL iUseAlternateCache)
+{
+    oText.Empty();
+    ACCEL shortcut = {};
+    if (!FindCommandShortcut(iCommand, shortcut, iFrame, iUseAlternateCache))
+        return FALSE;
+    CGTKeyHelper(&shortcut).Format(oText);
+    return TRUE;
 }
 
 BOOL CGTKeyboardManager::FindAccelerator(WORD iKey, BYTE iFlags, CFrameWnd* iFrame, BOOL iUseAlternateCache)

@@ -43,6 +43,10 @@ public:
     // The first record for the command in the frame's default table.
     static BOOL FindCommandShortcut(UINT iCommand, ACCEL& oShortcut, CFrameWnd* iFrame,
                                     BOOL iUseAlternateCache = FALSE);
+    // That shortcut as menus and tooltips show it ("Ctrl+S"); FALSE and an empty text
+    // without one.
+    static BOOL FormatCommandShortcut(UINT iCommand, CString& oText, CFrameWnd* iFrame,
+                                      BOOL iUseAlternateCache = FALSE);
     // Whether the frame's default table has a record of exactly this key and these flags.
     static BOOL FindAccelerator(WORD iKey, BYTE iFlags, CFrameWnd* iFrame, BOOL iUseAlternateCache = FALSE);
     // Forgets the copies of the tables that the two questions above keep.

@@ -7,7 +7,6 @@
 #include <guitoolkit/core/GuiToolkitLibrary.h>
 #include <guitoolkit/core/GuiToolkitMessages.h>
 #include <guitoolkit/core/GuiToolkitResources.h>
-#include <guitoolkit/toolbars/CGTKeyHelper.h>
 #include <guitoolkit/toolbars/GTCommandText.h>
 #include <guitoolkit/toolbars/IGTToolbarFrame.h>
 #include <algorithm>
@@ -239,13 +238,10 @@ INT_PTR CGTToolBar::OnToolHitTest(CPoint iPoint, TOOLINFO* oInfo) const
     CString tip = ButtonTooltip(*button);
     if (tip.IsEmpty())
         return -1;
-    ACCEL shortcut;
+    CString keys;
     if (s_ShowShortcutKeys && id != 0 && id != static_cast<UINT>(-1) &&
-        CGTKeyboardManager::FindCommandShortcut(id, shortcut, GetActiveTopLevelFrame(const_cast<CGTToolBar*>(this)))) {
-        CString keys;
-        CGTKeyHelper(&shortcut).Format(keys);
+        CGTKeyboardManager::FormatCommandShortcut(id, keys, GetActiveTopLevelFrame(const_cast<CGTToolBar*>(this))))
         tip += L" (" + keys + L")";
-    }
     const size_t length = static_cast<size_t>(tip.GetLength()) + 1;
     oInfo->lpszText = static_cast<LPWSTR>(::malloc(length * sizeof(wchar_t)));
     if (oInfo->lpszText != nullptr)

@@ -121,6 +121,11 @@ TEST(KeyboardManager, ShortcutQuestionsReadTheFramesTableAsItIsNow)
     EXPECT_EQ(ctrl, shortcut.fVirt);
     EXPECT_EQ('S', shortcut.key);
     EXPECT_FALSE(CGTKeyboardManager::FindCommandShortcut(102, shortcut, &frame));
+    CString text = L"stale";
+    EXPECT_TRUE(CGTKeyboardManager::FormatCommandShortcut(100, text, &frame));
+    EXPECT_STREQ(L"Ctrl+S", text);
+    EXPECT_FALSE(CGTKeyboardManager::FormatCommandShortcut(102, text, &frame));
+    EXPECT_STREQ(L"", text);
 
     const ACCEL reordered[] = {{FVIRTKEY, VK_F2, 100}, {ctrl, 'S', 100}};
     ASSERT_TRUE(CGTKeyboardManager::ReplaceAcceleratorTable(nullptr, reordered, 2, &frame));
