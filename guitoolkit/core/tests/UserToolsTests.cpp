@@ -1,5 +1,6 @@
 #include <guitoolkit/core/CGTRegistry.h>
 #include <guitoolkit/core/CGTUserToolsManager.h>
+#include <guitoolkit/core/GTClipboardImage.h>
 #include <guitoolkit/core/GuiToolkitGlobals.h>
 #include <gtest/gtest.h>
 #include <vector>
@@ -174,4 +175,26 @@ TEST(UserTools, TheIconIsDrawnCentredAndCopiedOnTheButtonFace)
     ::SelectObject(dc, previous);
     ::DeleteDC(dc);
     ::CloseClipboard();
+}
+
+TEST(UserTools, AnIconTheClipboardRefusesIsToldAndItsBitmapDeleted)
+{
+    PromptRecordingApp app;
+    CGTUserTool tool;
+    tool.SetCommand(L"no-such-program.exe");
+    CWnd holder;
+    ASSERT_TRUE(holder.CreateEx(0, L"STATIC", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr));
+    ASSERT_TRUE(::OpenClipboard(holder.m_hWnd));  // another window has the clipboard open
+
+    EXPECT_FALSE(tool.CopyIconToClipboard());
+    EXPECT_EQ(std::vector<CString>{L"Can't copy bitmap image into the clipboard!"}, app.m_Prompts);
+    HGDIOBJ drawnOn = nullptr;
+    EXPECT_FALSE(CopyDrawingToClipboard(SIZE{16, 16}, [&drawnOn](CDC& dc) {
+        drawnOn = ::GetCurrentObject(dc.GetSafeHdc(), OBJ_BITMAP);
+        return TRUE;
+    }));
+    ASSERT_NE(nullptr, drawnOn);
+    EXPECT_EQ(0u, ::GetObjectType(drawnOn));
+    ::CloseClipboard();
+    holder.DestroyWindow();
 }
