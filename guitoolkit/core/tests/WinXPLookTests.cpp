@@ -75,7 +75,7 @@ std::vector<std::string> OperationsUnlikeTheirFallback(BOOL themed)
         {"gripper", &office,
          [&](CGTVisualManager& l, CDC* dc) { l.DrawGripper(dc, CRect(0, 0, 8, 30), TRUE, &toolbar); }},
         {"separator", &office,
-         [&](CGTVisualManager& l, CDC* dc) { l.DrawSeparator(dc, &toolbar, CRect(0, 0, 8, 30), FALSE); }},
+         [&](CGTVisualManager& l, CDC* dc) { l.DrawSeparator(dc, &toolbar, CRect(0, 0, 8, 30), TRUE); }},
         {"toolbar buttons", &office,
          [&](CGTVisualManager& l, CDC* dc) {
              l.FillButtonInterior(dc, &hot, CRect(0, 0, 23, 22), 2);
