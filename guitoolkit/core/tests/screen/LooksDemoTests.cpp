@@ -86,9 +86,17 @@ TEST(LooksDemo, TheLookMenuRedrawsTheToolbarInEachLook)
 
         const GuiToolkitGlobals& g = theGuiToolkitGlobals;
         switch (look) {
-        case 0:
+        case 0: {
             EXPECT_EQ(shownTop, ToPixel(g.colorBarFace));
+            // The separator runs across the bar: an etched vertical line.
+            CRect separator;
+            frame.m_Bar.GetItemRect(1, &separator);
+            frame.m_Bar.ClientToScreen(&separator);
+            const CPoint middle = separator.CenterPoint();
+            for (int y : {middle.y - 4, middle.y, middle.y + 4})
+                EXPECT_EQ(shot.Pixel(middle.x - 1, y), ToPixel(g.colorBarShadow)) << y - middle.y;
             break;
+        }
         case 1: {
             const CGTVisualManagerXP* office = static_cast<CGTVisualManagerXP*>(current);
             EXPECT_EQ(shownTop, ToPixel(office->colorBarBackground));
