@@ -236,6 +236,8 @@ public:
     virtual void ResetAfterLookChange();
     virtual void DrawTabButtonBorder(CDC* dc, CRect rect, IGTLookPushButton* button, UINT flags, IGTLookTabWnd* tabWnd);
     virtual void DrawMenuImageColumn(CDC* dc, CRect rect, IGTLookButton* button);
+    // Rows of auto-hide toolbars pull their bars back by half a length and redraw them at once.
+    virtual BOOL GetAutoHideLayoutFlag() const;
 
 protected:
     // The one-pixel edges of a bar's CBRS_BORDER_ sides, light on the left and top, dark on the

@@ -11,7 +11,7 @@ CGTToolBarImages& CGTToolBar::PaintImages(GTToolBarImageKind iKind, GTToolBarIma
     return s_LargeIcons && !m_MenuMode && large.count > 0 ? large : ImagesOf(iKind);
 }
 
-void CGTToolBar::DoPaint(CDC* iPaintDc)
+void CGTToolBar::DrawBackground(CDC* iPaintDc)
 {
     CRect clip;
     iPaintDc->GetClipBox(&clip);

@@ -107,8 +107,13 @@ BOOL CGTToolBar::CreateEx(CWnd* iParent, DWORD iToolbarStyle, DWORD iStyle, CRec
         barStyle |= CBRS_HIDE_INPLACE;
     const DWORD windowStyle =
         ((iStyle & ~barStyleMask) | iToolbarStyle | CCS_NORESIZE | CCS_NOPARENTALIGN | CCS_NODIVIDER) & ~0x2;
-    return CGTControlBar::Create(RegisterLibraryWindowClass(L"VADEToolBar"), windowStyle, CRect(0, 0, 0, 0), iParent,
-                                 iId, barStyle);
+    if (!CGTControlBar::CreateEx(0, RegisterLibraryWindowClass(L"VADEToolBar"), windowStyle, CRect(0, 0, 0, 0), iParent,
+                                 iId, 0))
+        return FALSE;
+    // The style word is the bar style alone: the window style's own bits are the toolbar's.
+    SetStyleWord(barStyle);
+    SetWindowPos(nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    return TRUE;
 }
 
 int CGTToolBar::OnCreate(LPCREATESTRUCT iCreate)
@@ -169,7 +174,7 @@ LRESULT CGTToolBar::OnGetItemRect(WPARAM iIndex, LPARAM oRect)
     return TRUE;
 }
 
-CSize CGTToolBar::CalcFixedLayout(BOOL iStretch, BOOL iHorizontal)
+CSize CGTToolBar::GetStretchLimit(BOOL iStretch, BOOL iHorizontal)
 {
     return CalcSize((iStretch ? LM_STRETCH : 0) | (iHorizontal ? LM_HORZ : 0), -1);
 }

@@ -55,7 +55,7 @@ TEST(ToolBarPaint, TheBackgroundComesFirstThenEachButtonFromItsStrip)
     bitmap.CreateCompatibleBitmap(&screen, 300, 40);
     CBitmap* previous = memory.SelectObject(&bitmap);
     PaintLog().clear();
-    bar.DoPaint(&memory);
+    bar.DrawBackground(&memory);
     memory.SelectObject(previous);
     CGTVisualManager::SelectManagerClass(nullptr);
     // The first button is cold, the second disabled, the third hot.

@@ -35,6 +35,18 @@ public:
 
     CGTToolBar m_Bar;
 
+    // The toolbar takes the top of the client area at the height it asks for.
+    void RecalcLayout(BOOL iNotify = TRUE) override
+    {
+        CFrameWnd::RecalcLayout(iNotify);
+        if (m_Bar.GetSafeHwnd() == nullptr)
+            return;
+        CRect client;
+        GetClientRect(&client);
+        m_Bar.SetWindowPos(nullptr, 0, 0, client.Width(), m_Bar.CalcFixedLayout(FALSE, TRUE).cy,
+                           SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+
 protected:
     void PostNcDestroy() override {}
     afx_msg void OnLook(UINT iId) { CGTVisualManager::SelectManagerClass(looks[iId - ID_LOOK_CLASSIC]); }
