@@ -470,3 +470,8 @@ BOOL CGTVisualManager::GetAutoHideLayoutFlag() const
 {
     return FALSE;
 }
+
+int CGTVisualManager::GetMDITabBorderSize() const
+{
+    return -1;
+}

@@ -365,12 +365,11 @@ BOOL CGTBaseControlBar::SaveState(LPCWSTR iProfile, int iIndex, UINT iSubId)
 
 HDWP CGTBaseControlBar::MoveToRectInParent(const CRect& iRect, BOOL iRepaint, HDWP iDefer)
 {
-    CWnd* container = IsOnlyBarInMiniFrame() ? static_cast<CWnd*>(GetParentMiniFrame()) : FindOwnerFrame();
+    // Compared and moved in the parent's client coordinates, where the window lies: a docked
+    // bar's parent is its dock bar, a floating one's its mini frame.
     CRect current;
     GetWindowRect(&current);
-    if (container != nullptr)
-        container->ScreenToClient(&current);
-    else if (CWnd* parent = GetParent())
+    if (CWnd* parent = GetParent())
         parent->ScreenToClient(&current);
     if (current == iRect)
         return iDefer;

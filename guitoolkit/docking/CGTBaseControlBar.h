@@ -98,7 +98,7 @@ public:
     virtual BOOL LoadState(LPCWSTR iProfile = nullptr, int iIndex = -1, UINT iSubId = static_cast<UINT>(-1));
     // FALSE when the key cannot be created or a value not written.
     virtual BOOL SaveState(LPCWSTR iProfile = nullptr, int iIndex = -1, UINT iSubId = static_cast<UINT>(-1));
-    // iRect in the client coordinates of the frame or mini frame that holds the bar; with a
+    // iRect in the client coordinates of the bar's parent (dock bar, frame or mini frame); with a
     // deferred-position handle the move joins it (the new handle is answered).
     virtual HDWP MoveToRectInParent(const CRect& iRect, BOOL iRepaint = TRUE, HDWP iDefer = nullptr);
     virtual HDWP MoveBarWindow(const CWnd* iInsertAfter, int iX, int iY, int iWidth, int iHeight, UINT iFlags,
