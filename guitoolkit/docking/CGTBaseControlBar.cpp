@@ -329,23 +329,24 @@ CGTMiniFrameWnd* CGTBaseControlBar::GetParentMiniFrame() const
     return nullptr;
 }
 
-CString CGTBaseControlBar::StateKey(LPCWSTR iWord, LPCWSTR iProfile, int iIndex, UINT iSubId) const
+CString CGTBaseControlBar::StateKey(LPCWSTR iSection, LPCWSTR iWord, LPCWSTR iProfile, int iIndex, UINT iSubId) const
 {
+    const CString path = BuildRegistrySectionPath(iSection, iProfile);
     const int number = iIndex == -1 ? static_cast<int>(GetDlgCtrlID()) : iIndex;
     CString key;
     if (iSubId == static_cast<UINT>(-1))
-        key.Format(L"%s%s-%d", static_cast<LPCWSTR>(iProfile), iWord, number);
+        key.Format(L"%s%s-%d", static_cast<LPCWSTR>(path), iWord, number);
     else
-        key.Format(L"%s%s-%d%x", static_cast<LPCWSTR>(iProfile), iWord, number, iSubId);
+        key.Format(L"%s%s-%d%x", static_cast<LPCWSTR>(path), iWord, number, iSubId);
     return key;
 }
 
 BOOL CGTBaseControlBar::LoadState(LPCWSTR iProfile, int iIndex, UINT iSubId)
 {
-    const CString path = BuildRegistrySectionPath(CGTDockingValues::BaseControlBarSection(), iProfile);
     CGTRegistryHolder holder;
     CGTRegistry& registry = holder.Create(FALSE, TRUE);
-    if (!registry.Open(StateKey(L"VADEBaseControlBar", path, iIndex, iSubId)))
+    if (!registry.Open(
+            StateKey(CGTDockingValues::BaseControlBarSection(), L"VADEBaseControlBar", iProfile, iIndex, iSubId)))
         return FALSE;
     DWORD visible = 0;
     if (registry.ReadDword(L"IsVisible", visible))
@@ -356,10 +357,10 @@ BOOL CGTBaseControlBar::LoadState(LPCWSTR iProfile, int iIndex, UINT iSubId)
 
 BOOL CGTBaseControlBar::SaveState(LPCWSTR iProfile, int iIndex, UINT iSubId)
 {
-    const CString path = BuildRegistrySectionPath(CGTDockingValues::BaseControlBarSection(), iProfile);
     CGTRegistryHolder holder;
     CGTRegistry& registry = holder.Create(FALSE, FALSE);
-    return registry.CreateKey(StateKey(L"VADEBaseControlBar", path, iIndex, iSubId)) &&
+    return registry.CreateKey(
+               StateKey(CGTDockingValues::BaseControlBarSection(), L"VADEBaseControlBar", iProfile, iIndex, iSubId)) &&
         registry.WriteDword(L"IsVisible", IsVisible() ? 1 : 0);
 }
 

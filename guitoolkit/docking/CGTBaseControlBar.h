@@ -173,8 +173,8 @@ public:
     static CCriticalSection s_PaintLock;
 
 protected:
-    // The registry key of the bar's own values.
-    CString StateKey(LPCWSTR iWord, LPCWSTR iProfile, int iIndex, UINT iSubId) const;
+    // The registry key of the bar's own values: "<section path>Word-<number>[<sub-id in hex>]".
+    CString StateKey(LPCWSTR iSection, LPCWSTR iWord, LPCWSTR iProfile, int iIndex, UINT iSubId) const;
 
     afx_msg void OnPaint();
     afx_msg BOOL OnEraseBkgnd(CDC* iDc);

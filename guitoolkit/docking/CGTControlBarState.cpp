@@ -1,17 +1,16 @@
 #include <guitoolkit/docking/CGTControlBar.h>
 #include <guitoolkit/core/CGTDockingValues.h>
 #include <guitoolkit/core/CGTRegistryHolder.h>
-#include <guitoolkit/core/RegistrySectionPath.h>
 #include <guitoolkit/docking/CGTDockBar.h>
 #include <guitoolkit/docking/CGTMiniFrameWnd.h>
 
 BOOL CGTControlBar::LoadState(LPCWSTR iProfile, int iIndex, UINT iSubId)
 {
-    const CString path = BuildRegistrySectionPath(CGTDockingValues::ControlBarSection(), iProfile);
     {
         CGTRegistryHolder holder;
         CGTRegistry& registry = holder.Create(FALSE, TRUE);
-        if (!registry.Open(StateKey(L"VADEControlBar", path, iIndex, iSubId)))
+        if (!registry.Open(
+                StateKey(CGTDockingValues::ControlBarSection(), L"VADEControlBar", iProfile, iIndex, iSubId)))
             return FALSE;
         ReadPlacement(registry);
     }
@@ -38,12 +37,12 @@ BOOL CGTControlBar::ReadPlacement(CGTRegistry& ioRegistry)
 
 BOOL CGTControlBar::SaveState(LPCWSTR iProfile, int iIndex, UINT iSubId)
 {
-    const CString path = BuildRegistrySectionPath(CGTDockingValues::ControlBarSection(), iProfile);
     BOOL saved = FALSE;
     {
         CGTRegistryHolder holder;
         CGTRegistry& registry = holder.Create(FALSE, FALSE);
-        if (registry.CreateKey(StateKey(L"VADEControlBar", path, iIndex, iSubId))) {
+        if (registry.CreateKey(
+                StateKey(CGTDockingValues::ControlBarSection(), L"VADEControlBar", iProfile, iIndex, iSubId))) {
             const BOOL floating = IsOnlyBarInMiniFrame();
             if (floating) {
                 GetParentMiniFrame()->GetWindowRect(&m_RecentDockInfo.m_rectRecentFloat);

@@ -1,6 +1,5 @@
 #include <guitoolkit/docking/CGTDockBarRow.h>
 #include <gtest/gtest.h>
-#include <memory>
 #include "DockingTestSupport.h"
 
 namespace {
@@ -11,32 +10,6 @@ struct PlacedBar {
     int shortest = 1;
 };
 
-// A top dock bar of a given length in a frame, and bars docked in its first row.
-struct TopRow {
-    explicit TopRow(int iLength) : dockBar(*frame.AddDockBar(GTSideTop))
-    {
-        dockBar.MoveToRect(CRect(0, 0, iLength, 0));
-    }
-    FixedBar& Dock(int iLength, int iAt, int iThickness = 20, int iShortest = 1)
-    {
-        bars.push_back(std::make_unique<FixedBar>(frame, CSize(iLength, iThickness), 200 + int(bars.size())));
-        FixedBar& bar = *bars.back();
-        bar.SetStoredSize(CSize(iShortest, 1));
-        const CRect target(iAt, 0, iAt + iLength, iThickness);
-        EXPECT_NE(0, bar.DockToTarget(&dockBar, &target, GTDockByRect));
-        return bar;
-    }
-    int Thickness() const
-    {
-        CRect window;
-        dockBar.GetWindowRect(&window);
-        return window.Height();
-    }
-
-    TestDockingFrame frame;
-    CGTDockBar& dockBar;
-    std::vector<std::unique_ptr<FixedBar>> bars;
-};
 }  // namespace
 
 TEST(DockBarRow, BarsArePlacedWithoutOverlapWithinTheRow)
@@ -57,9 +30,9 @@ TEST(DockBarRow, BarsArePlacedWithoutOverlapWithinTheRow)
          {{0, 100}, {100, 170}, {170, 250}}},
     };
     for (const auto& c : cases) {
-        TopRow row(c.rowLength);
+        TopDockBar row(c.rowLength);
         for (const PlacedBar& bar : c.bars)
-            row.Dock(bar.length, bar.at, 20, bar.shortest);
+            row.Dock(bar.at, 0, bar.length, 20, bar.shortest);
         for (size_t i = 0; i < c.places.size(); ++i) {
             const CRect place = row.bars[i]->Place();
             EXPECT_EQ(c.places[i], std::make_pair(place.left, place.right)) << c.name << ", bar " << i;
@@ -70,10 +43,10 @@ TEST(DockBarRow, BarsArePlacedWithoutOverlapWithinTheRow)
 
 TEST(DockBarRow, TheRowThickensForAThickerBarAndShrinksBackWhenItLeaves)
 {
-    TopRow row(400);
-    FixedBar& thin = row.Dock(100, 0, 20);
+    TopDockBar row(400);
+    FixedBar& thin = row.Dock(0, 0, 100, 20);
     EXPECT_EQ(20, row.Thickness());
-    FixedBar& thick = row.Dock(100, 150, 40);
+    FixedBar& thick = row.Dock(150, 0, 100, 40);
     auto* only = static_cast<CGTDockBarRow*>(row.dockBar.GetRows().GetHead());
     EXPECT_EQ(1, row.dockBar.GetRows().GetCount());
     EXPECT_EQ(40, only->GetThickness());
@@ -92,10 +65,10 @@ TEST(DockBarRow, TheRowThickensForAThickerBarAndShrinksBackWhenItLeaves)
 
 TEST(DockBarRow, ABarThatLeavesGivesItsRoomBackToTheShrunkenOnes)
 {
-    TopRow row(250);
-    FixedBar& first = row.Dock(100, 0);
-    FixedBar& second = row.Dock(100, 100);
-    FixedBar& third = row.Dock(100, 200, 20, 80);
+    TopDockBar row(250);
+    FixedBar& first = row.Dock(0, 0);
+    FixedBar& second = row.Dock(100, 0);
+    FixedBar& third = row.Dock(200, 0, 100, 20, 80);
     ASSERT_EQ(CRect(100, 0, 170, 20), second.Place());
     row.dockBar.RemoveControlBar(&third);
     EXPECT_EQ(CRect(0, 0, 100, 20), first.Place());
@@ -104,8 +77,8 @@ TEST(DockBarRow, ABarThatLeavesGivesItsRoomBackToTheShrunkenOnes)
 
 TEST(DockBarRow, AnInvisibleRowAsksForTheWholeLengthAndNoThickness)
 {
-    TopRow row(400);
-    FixedBar& bar = row.Dock(100, 0);
+    TopDockBar row(400);
+    FixedBar& bar = row.Dock(0, 0);
     auto* only = static_cast<CGTDockBarRow*>(row.dockBar.GetRows().GetHead());
     EXPECT_EQ(CSize(100, 20), only->CalcRowSize(FALSE, TRUE));
     only->ShowBarInRow(&bar, FALSE, TRUE);

@@ -1,46 +1,6 @@
-#include <guitoolkit/core/tests/FakeSeams.h>
 #include <guitoolkit/docking/CGTDockBarRow.h>
 #include <gtest/gtest.h>
-#include <memory>
 #include "DockingTestSupport.h"
-
-namespace {
-// A frame with a top dock bar 400 pixels long.
-struct TopDockBar {
-    TopDockBar() : dockBar(*frame.AddDockBar(GTSideTop)) { dockBar.MoveToRect(CRect(0, 0, 400, 0)); }
-    FixedBar& NewBar(int iLength = 100, int iThickness = 20)
-    {
-        bars.push_back(std::make_unique<FixedBar>(frame, CSize(iLength, iThickness), 300 + int(bars.size())));
-        return *bars.back();
-    }
-    // Docks a new bar at a place in the dock bar's client coordinates.
-    FixedBar& Dock(int iAt, int iAcross, int iLength = 100, int iThickness = 20)
-    {
-        FixedBar& bar = NewBar(iLength, iThickness);
-        const CRect target(iAt, iAcross, iAt + iLength, iAcross + iThickness);
-        EXPECT_NE(0, bar.DockToTarget(&dockBar, &target, GTDockByRect));
-        return bar;
-    }
-    int Thickness() const
-    {
-        CRect window;
-        dockBar.GetWindowRect(&window);
-        return window.Height();
-    }
-    int RowOf(const CGTControlBar& iBar) const { return dockBar.GetRowIndex(iBar.GetDockRow()); }
-    // Puts the fake cursor at a point of the dock bar's client area.
-    void CursorAt(CPoint iPoint)
-    {
-        dockBar.ClientToScreen(&iPoint);
-        cursor.m_Position = iPoint;
-    }
-
-    TestDockingFrame frame;
-    CGTDockBar& dockBar;
-    std::vector<std::unique_ptr<FixedBar>> bars;
-    FakeCursor cursor;
-};
-}  // namespace
 
 TEST(DockBar, TheFirstBarMakesARowAsThickAsItNeeds)
 {

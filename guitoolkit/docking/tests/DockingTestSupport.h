@@ -4,6 +4,7 @@
 // keys, clock, drag rectangles on the screen) are in <guitoolkit/core/tests/FakeSeams.h>.
 #pragma once
 #include <guitoolkit/core/GuiToolkitGlobals.h>
+#include <guitoolkit/core/tests/FakeSeams.h>
 #include <guitoolkit/core/GuiToolkitMessages.h>
 #include <guitoolkit/docking/CGTControlBar.h>
 #include <guitoolkit/docking/CGTDockBar.h>
@@ -11,6 +12,7 @@
 #include <guitoolkit/docking/CGTMiniFrameWnd.h>
 #include <guitoolkit/docking/CGTSlider.h>
 #include <guitoolkit/docking/IGTDockingFrame.h>
+#include <memory>
 #include <vector>
 
 // Dispatches every message posted to the thread so far.
@@ -140,4 +142,45 @@ public:
 
     int m_Bars;
     int m_Checks = 0;
+};
+
+// A frame with a top dock bar of a given length, the bars made for it and a fake cursor.
+struct TopDockBar {
+    explicit TopDockBar(int iLength = 400) : dockBar(*frame.AddDockBar(GTSideTop))
+    {
+        dockBar.MoveToRect(CRect(0, 0, iLength, 0));
+    }
+    FixedBar& NewBar(int iLength = 100, int iThickness = 20)
+    {
+        bars.push_back(std::make_unique<FixedBar>(frame, CSize(iLength, iThickness), 300 + int(bars.size())));
+        return *bars.back();
+    }
+    // Docks a new bar at a place in the dock bar's client coordinates; iShortest is the
+    // shortest it may get.
+    FixedBar& Dock(int iAt, int iAcross, int iLength = 100, int iThickness = 20, int iShortest = 1)
+    {
+        FixedBar& bar = NewBar(iLength, iThickness);
+        bar.SetStoredSize(CSize(iShortest, 1));
+        const CRect target(iAt, iAcross, iAt + iLength, iAcross + iThickness);
+        bar.DockToTarget(&dockBar, &target, GTDockByRect);
+        return bar;
+    }
+    int Thickness() const
+    {
+        CRect window;
+        dockBar.GetWindowRect(&window);
+        return window.Height();
+    }
+    int RowOf(const CGTControlBar& iBar) const { return dockBar.GetRowIndex(iBar.GetDockRow()); }
+    // Puts the fake cursor at a point of the dock bar's client area.
+    void CursorAt(CPoint iPoint)
+    {
+        dockBar.ClientToScreen(&iPoint);
+        cursor.m_Position = iPoint;
+    }
+
+    TestDockingFrame frame;
+    CGTDockBar& dockBar;
+    std::vector<std::unique_ptr<FixedBar>> bars;
+    FakeCursor cursor;
 };
