@@ -209,6 +209,16 @@ TEST_F(Buttons, ThemedDrawingGoesThroughTheLookFirst)
     EXPECT_EQ(2, RecordingLook::s_ThemedCalls);
 }
 
+TEST(ButtonLook, OnlyBothCaptionFlagsAskForTheCaptionLook)
+{
+    for (int flags = 0; flags < 4; ++flags) {
+        CGTButton button;
+        button.m_OnCaption = (flags & 1) != 0;
+        button.m_CaptionClose = (flags & 2) != 0;
+        EXPECT_EQ(flags == 3, button.HasCaptionLook()) << flags;
+    }
+}
+
 TEST_F(Buttons, HoverAndPushTable)
 {
     struct Step {
