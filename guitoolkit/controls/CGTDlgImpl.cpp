@@ -1,6 +1,8 @@
 #include <guitoolkit/controls/CGTDlgImpl.h>
 #include <guitoolkit/controls/CGTActivePopupMenu.h>
+#include <guitoolkit/core/CGTUserToolsManager.h>
 #include <guitoolkit/core/GuiToolkitSeams.h>
+#include <guitoolkit/toolbars/CGTToolBar.h>
 #include <afxpriv.h>
 
 namespace {
@@ -134,11 +136,14 @@ BOOL CGTDlgImpl::ProcessAccelCommand(WPARAM iWParam, LPARAM)
 {
     if (HIWORD(iWParam) != 1)
         return FALSE;
-    CWnd* menu = ActiveMenuWindow();
-    if (menu == nullptr)
-        return FALSE;
-    menu->SendMessage(WM_KEYDOWN, VK_ESCAPE);
-    return TRUE;
+    const UINT command = LOWORD(iWParam);
+    CGTToolBar::AddCommandUsage(command);
+    if (CWnd* menu = ActiveMenuWindow()) {
+        menu->SendMessage(WM_KEYDOWN, VK_ESCAPE);
+        return TRUE;
+    }
+    CGTUserToolsManager* tools = CGTUserToolsManager::Current();
+    return tools != nullptr && tools->InvokeToolByCommand(command);
 }
 
 void CGTDlgImpl::OnActivate(UINT iState, CWnd* iOther)

@@ -4,8 +4,12 @@
 #include <guitoolkit/controls/CGTShellOpener.h>
 #include <guitoolkit/controls/CGTSpinButtonCtrl.h>
 #include <guitoolkit/controls/CGTURLLinkButton.h>
+#include <guitoolkit/core/CGTUserToolsManager.h>
 #include <guitoolkit/core/tests/FakeSeams.h>
+#include <guitoolkit/toolbars/CCmdUsageCount.h>
+#include <guitoolkit/toolbars/CGTToolBar.h>
 #include <guitoolkit/core/tests/TestSupport.h>
+#include <afxpriv.h>
 #include <gtest/gtest.h>
 #include <string>
 
@@ -155,6 +159,99 @@ TEST(Dialogs, TheMouseHookLivesExactlyWhileAPopupMenuIsActive)
     EXPECT_EQ(nullptr, CGTActivePopupMenu::Get());
     dialog.PreTranslateMessage(&key);
     EXPECT_EQ(1u, menu.Of(WM_KEYDOWN).size()) << "keys stay with the dialog";
+}
+
+namespace {
+
+// Answers WM_FLOATSTATUS as one of the dialog's own floating windows does, or as a stranger.
+class FloatingWindow : public ParentWindow {
+public:
+    explicit FloatingWindow(BOOL iOwn) : m_Own(iOwn) {}
+
+protected:
+    LRESULT WindowProc(UINT iMessage, WPARAM iWParam, LPARAM iLParam) override
+    {
+        if (iMessage == WM_FLOATSTATUS && (iWParam & FS_SYNCACTIVE))
+            return m_Own;
+        return ParentWindow::WindowProc(iMessage, iWParam, iLParam);
+    }
+    BOOL m_Own;
+};
+
+// Keeps the activation state its caption is finally drawn with.
+class CaptionDialog : public TestDialog {
+public:
+    LRESULT DefWindowProc(UINT iMessage, WPARAM iWParam, LPARAM iLParam) override
+    {
+        if (iMessage == WM_NCACTIVATE)
+            m_Captions.push_back(iWParam != FALSE);
+        return TestDialog::DefWindowProc(iMessage, iWParam, iLParam);
+    }
+    std::vector<bool> m_Captions;
+};
+
+}  // namespace
+
+TEST(Dialogs, TheCaptionStaysActiveWhileItsOwnFloatingWindowIsActive)
+{
+    FloatingWindow own(TRUE), stranger(FALSE);
+    CaptionDialog dialog;
+    struct Case {
+        const char* name;
+        CWnd* gaining;  // null: no window
+        BOOL disabled;
+        std::vector<bool> captions;  // after WM_ACTIVATE, then after WM_NCACTIVATE(FALSE)
+    };
+    const Case cases[] = {
+        {"its own floating window", &own, FALSE, {true}},
+        {"another window", &stranger, FALSE, {false}},
+        {"its own floating window while disabled", &own, TRUE, {false}},
+        {"no window at all", nullptr, FALSE, {true, false}},
+    };
+    for (const Case& test : cases) {
+        SCOPED_TRACE(test.name);
+        dialog.EnableWindow(!test.disabled);
+        dialog.m_Captions.clear();
+        dialog.SendMessage(WM_ACTIVATE, WA_INACTIVE, (LPARAM)test.gaining->GetSafeHwnd());
+        dialog.SendMessage(WM_NCACTIVATE, FALSE);
+        EXPECT_EQ(test.captions, dialog.m_Captions);
+    }
+}
+
+TEST(Dialogs, AcceleratorCommandsAreCountedAndCloseAMenuOrRunAUserTool)
+{
+    TestDialog dialog;
+    CGTDlgImpl impl(dialog);
+    CGTUserToolsManager tools(32768, 32770);
+    CGTUserTool* tool = tools.CreateNewTool();
+    tool->SetCommand(L"cmd.exe");
+    tool->m_Arguments = L"/c exit";
+    ParentWindow menu;
+    menu.m_Watched = {WM_KEYDOWN};
+    struct Case {
+        const char* name;
+        WPARAM command;
+        CWnd* activeMenu;
+        BOOL handled;
+        UINT counted;
+    };
+    const Case cases[] = {
+        {"a menu command is left alone", MAKEWPARAM(32768, 0), nullptr, FALSE, 0},
+        {"an accelerator runs the user tool", MAKEWPARAM(32768, 1), nullptr, TRUE, 1},
+        {"an accelerator without a tool", MAKEWPARAM(32769, 1), nullptr, FALSE, 1},
+        {"an accelerator closes the open menu", MAKEWPARAM(32769, 1), &menu, TRUE, 1},
+    };
+    for (const Case& test : cases) {
+        SCOPED_TRACE(test.name);
+        const UINT before = CGTToolBar::GetCommandUsage().GetCount(LOWORD(test.command));
+        menu.m_Recorded.clear();
+        CGTActivePopupMenu::Set(test.activeMenu);
+        EXPECT_EQ(test.handled, impl.ProcessAccelCommand(test.command, 0));
+        CGTActivePopupMenu::Set(nullptr);
+        EXPECT_EQ(before + test.counted, CGTToolBar::GetCommandUsage().GetCount(LOWORD(test.command)));
+        const std::vector<RecordedMessage> keys = menu.Of(WM_KEYDOWN);
+        EXPECT_EQ(test.activeMenu != nullptr, keys.size() == 1 && keys[0].m_WParam == VK_ESCAPE);
+    }
 }
 
 TEST(SpinButtons, DraggingFromTheUpperHalfDownPressesTheLowerHalf)
