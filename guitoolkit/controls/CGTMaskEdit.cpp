@@ -260,7 +260,7 @@ void CGTMaskEdit::InsertIntoSelection(WCHAR iChar, int iStart, int iEnd)
         return;
     if (iEnd > runEnd) {
         Beep();
-        SetSel(iStart, runEnd);
+        SetSel(runStart, runEnd);
         return;
     }
     CString run = CString(iChar) + m_Value.Mid(iEnd, runEnd - iEnd);
@@ -300,22 +300,23 @@ void CGTMaskEdit::InsertAtCaret(WCHAR iChar, int iPosition)
     ShowRange(iPosition, iPosition + 1, caret);
 }
 
-BOOL CGTMaskEdit::RemoveFromRun(int iStart, int iEnd)
+void CGTMaskEdit::RemoveFromRun(int iStart, int iEnd)
 {
     int runStart, runEnd;
-    if (!GetRunBounds(iStart, runStart, runEnd))
-        return FALSE;
+    if (!GetRunBounds(iStart, runStart, runEnd)) {
+        Beep();
+        return;
+    }
     if (iEnd > runEnd) {
         Beep();
         SetSel(runStart, runEnd);
-        return FALSE;
+        return;
     }
     CString run = m_Value.Mid(iEnd, runEnd - iEnd);
     while (run.GetLength() < runEnd - iStart)
         run += m_FillChar;
     m_Value = m_Value.Left(iStart) + run + m_Value.Mid(runEnd);
     ShowRange(iStart, runEnd, iStart);
-    return TRUE;
 }
 
 void CGTMaskEdit::OnBackspace(int iStart, int iEnd)
@@ -342,14 +343,7 @@ void CGTMaskEdit::OnBackspace(int iStart, int iEnd)
 
 void CGTMaskEdit::OnDelete(int iStart, int iEnd)
 {
-    if (iStart == iEnd)
-        ++iEnd;
-    int runStart, runEnd;
-    if (!GetRunBounds(iStart, runStart, runEnd)) {
-        Beep();
-        return;
-    }
-    RemoveFromRun(iStart, iEnd);
+    RemoveFromRun(iStart, iStart == iEnd ? iEnd + 1 : iEnd);
 }
 
 void CGTMaskEdit::MoveLeft(int iStart, int iEnd)
