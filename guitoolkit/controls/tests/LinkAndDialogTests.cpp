@@ -77,6 +77,58 @@ TEST_F(Links, EnterOpensOnKeyUpAndSpaceNever)
     EXPECT_EQ(1u, m_Shell.m_Opened.size());
 }
 
+TEST_F(Links, WithoutAlwaysUnderlineOnlyTheHoveredTextIsUnderlined)
+{
+    const COLORREF ink = RGB(0, 0, 200);
+    m_Link.SetTextColor(ink);
+    m_Link.SetHoverTextColor(ink);
+    m_Link.SetAlwaysUnderlineText(FALSE);
+    auto inked = [&] {
+        PixelSurface surface(100, 20);
+        DRAWITEMSTRUCT item = {ODT_BUTTON,      5, 0, ODA_DRAWENTIRE, 0, m_Link.m_hWnd, surface.Dc().m_hDC,
+                               {0, 0, 100, 20}, 0};
+        m_Link.DrawItem(&item);
+        int count = 0;
+        for (int y = 0; y < 20; ++y)
+            for (int x = 0; x < 100; ++x)
+                count += surface.At(x, y) == ink;
+        return count;
+    };
+    const int plain = inked();
+    EXPECT_GT(plain, 0);
+    m_Link.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(10, 10));
+    const int hovered = inked();
+    EXPECT_GT(hovered, plain + 20) << "an underline as long as the text";
+    m_Link.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(300, 10));
+    EXPECT_EQ(plain, inked());
+    m_Link.SetAlwaysUnderlineText(TRUE);
+    EXPECT_EQ(hovered, inked());
+}
+
+TEST_F(Links, FitToTextTakesTheUnderlinedTextAndKeepsTheCentre)
+{
+    CSize text;
+    {
+        CClientDC dc(&m_Link);
+        CFont* old = dc.SelectObject(&theGuiToolkitGlobals.fontDefaultGuiUnderline);
+        text = dc.GetTextExtent(L"example.org");
+        dc.SelectObject(old);
+    }
+    m_Link.MoveWindow(10, 10, 200, 40);
+    const CSize size = m_Link.FitToText(TRUE, TRUE);
+    EXPECT_EQ(CSize(text.cx + 6, text.cy + 6), size);
+    CRect placed;
+    m_Link.GetWindowRect(placed);
+    m_Parent.ScreenToClient(placed);
+    EXPECT_EQ(CRect(CPoint(10 + (200 - size.cx) / 2, 10 + (40 - size.cy) / 2), size), placed);
+
+    m_Link.MoveWindow(10, 10, 200, 40);
+    m_Link.FitToText();
+    m_Link.GetWindowRect(placed);
+    m_Parent.ScreenToClient(placed);
+    EXPECT_EQ(CRect(CPoint(10, 10), size), placed) << "without centring the top-left stays";
+}
+
 namespace {
 
 // A borderless dialog made from a template in memory.
