@@ -56,6 +56,11 @@ BOOL CGTMaskEdit::IsMaskChar(WCHAR iChar, WCHAR iMaskLetter) const
     }
 }
 
+WCHAR CGTMaskEdit::MaskLetter(int iPosition) const
+{
+    return iPosition >= 0 && iPosition < m_Mask.GetLength() ? m_Mask[iPosition] : 0;
+}
+
 BOOL CGTMaskEdit::IsValidInputChar(WCHAR iChar, int iPosition) const
 {
     const BOOL inSet = m_ValidChars.IsEmpty() || m_ValidChars.Find(iChar) >= 0;
@@ -63,7 +68,7 @@ BOOL CGTMaskEdit::IsValidInputChar(WCHAR iChar, int iPosition) const
         return inSet;
     if (iPosition < 0 || iPosition >= m_Template.GetLength() || m_Template[iPosition] != L'_')
         return FALSE;
-    return iPosition < m_Mask.GetLength() && IsMaskChar(iChar, m_Mask[iPosition]) && inSet;
+    return IsMaskChar(iChar, MaskLetter(iPosition)) && inSet;
 }
 
 BOOL CGTMaskEdit::SetValue(LPCWSTR iText, BOOL iWithSeparators)
@@ -92,7 +97,7 @@ BOOL CGTMaskEdit::SetValue(LPCWSTR iText, BOOL iWithSeparators)
     for (int place = 0, next = 0; place < m_Template.GetLength() && next < text.GetLength(); ++place) {
         if (m_Template[place] == L'_') {
             const WCHAR c = text[next++];
-            if (c != m_FillChar && !IsMaskChar(c, m_Mask[place]))
+            if (c != m_FillChar && !IsMaskChar(c, MaskLetter(place)))
                 return FALSE;
             result.SetAt(place, c);
         } else if (iWithSeparators && text[next++] != m_Template[place]) {
@@ -171,8 +176,8 @@ BOOL CGTMaskEdit::GetRunBounds(int iPosition, int& oStart, int& oEnd) const
 {
     if (iPosition < 0 || iPosition >= m_Template.GetLength() || m_Template[iPosition] != L'_')
         return FALSE;
-    const WCHAR letter = iPosition < m_Mask.GetLength() ? m_Mask[iPosition] : 0;
-    auto same = [&](int i) { return m_Template[i] == L'_' && (i < m_Mask.GetLength() ? m_Mask[i] : 0) == letter; };
+    const WCHAR letter = MaskLetter(iPosition);
+    auto same = [&](int i) { return m_Template[i] == L'_' && MaskLetter(i) == letter; };
     oStart = iPosition;
     while (oStart > 0 && same(oStart - 1))
         --oStart;

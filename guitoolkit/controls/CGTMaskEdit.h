@@ -43,6 +43,9 @@ protected:
 
 private:
     BOOL HasGroups() const;
+    // The mask letter of a place; 0 (which accepts nothing) where the mask is shorter than
+    // the template.
+    WCHAR MaskLetter(int iPosition) const;
     void InsertChar(WCHAR iChar);
     void InsertIntoSelection(WCHAR iChar, int iStart, int iEnd);
     void InsertAtCaret(WCHAR iChar, int iPosition);

@@ -79,6 +79,13 @@ TEST(MaskEdit, ValidInputCharacters)
     };
     for (const Case& test : cases)
         EXPECT_EQ(test.valid, edit.IsValidInputChar(test.c, test.position)) << test.position << " " << (char)test.c;
+
+    CGTMaskEdit shortMask;
+    shortMask.EnableMask(L"D", L"___", L'_');
+    EXPECT_FALSE(shortMask.IsValidInputChar(L'3', 2)) << "a place the mask does not reach takes nothing";
+    EXPECT_FALSE(shortMask.SetValue(L"1_3", FALSE));
+    EXPECT_TRUE(shortMask.SetValue(L"1__", FALSE));
+    EXPECT_STREQ(L"1__", shortMask.GetText());
 }
 
 TEST(MaskEdit, GroupBounds)
