@@ -161,7 +161,11 @@ TEST(GridRows, ReplaceItemOutOfRangeFreesNothing)
     std::unique_ptr<TestItem> stray(new TestItem(Long(2)));
     EXPECT_FALSE(row.ReplaceItem(1, stray.get()));
     EXPECT_FALSE(row.ReplaceItem(-1, stray.get()));
+    EXPECT_FALSE(row.ReplaceItem(0, nullptr));
+    EXPECT_TRUE(row.ReplaceItem(0, row.GetItem(0))) << "a cell in its own place";
     EXPECT_EQ(0, TestItem::s_Deleted);
+    EXPECT_STREQ(L"1", row.GetItem(0)->FormatItem());
+    grid.SetLastChangedRow(-1);
     EXPECT_EQ(-1, grid.GetLastChangedRow());
 
     row.GetItem(0)->SetRect(CRect(5, 0, 50, 20));
