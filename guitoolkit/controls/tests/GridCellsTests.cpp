@@ -2,6 +2,7 @@
 #include <guitoolkit/controls/CGTGridCtrl.h>
 #include <guitoolkit/controls/CGTGridItem.h>
 #include <guitoolkit/controls/CGTGridRow.h>
+#include <afxexcept.h>
 #include <gtest/gtest.h>
 #include <memory>
 #include <string>
@@ -88,6 +89,28 @@ TEST(GridCells, TextToValueAndBackOverEveryType)
             EXPECT_STREQ(test.shown, item->FormatItem());
         }
     }
+}
+
+TEST(GridCells, AValueThatCannotBeCopiedIsRefusedAndTheOldOneKept)
+{
+    VARIANT bad;
+    ::VariantInit(&bad);
+    bad.vt = 0x0FFF;
+    auto refused = [](auto iAttempt) {
+        try {
+            iAttempt();
+        } catch (COleException* error) {
+            const SCODE code = error->m_sc;
+            error->Delete();
+            return code;
+        }
+        return S_OK;
+    };
+    EXPECT_EQ(DISP_E_BADVARTYPE, refused([&] { CGTGridItem made(bad); }));
+    CGTGridItem item(Long(42));
+    EXPECT_EQ(DISP_E_BADVARTYPE, refused([&] { item.SetValue(bad); }));
+    EXPECT_EQ(VT_I4, item.GetValue().vt);
+    EXPECT_EQ(42, item.GetValue().lVal);
 }
 
 TEST(GridCells, ABooleanCellShowsTheGridsTextsAndOpensNoEditor)
