@@ -153,6 +153,9 @@ protected:
 
 private:
     void ReadButtonStyle(DWORD& ioStyle);
+    // The normal (0) or checked (3) set is emptied (the image size goes with the normal
+    // one); images take the place of a glyph.
+    void ClearImageSet(int iFirst);
     void SetImageSet(int iFirst, HBITMAP iNormal, BOOL iAutoDestroy, HBITMAP iHot, BOOL iMapToLightGrey,
                      HBITMAP iDisabled);
     void SetIconSet(int iFirst, HICON iNormal, BOOL iAutoDestroy, HICON iHot, HICON iDisabled, BOOL iAlpha);

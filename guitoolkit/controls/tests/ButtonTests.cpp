@@ -186,6 +186,12 @@ TEST_F(Buttons, ImagesFallBackFromDisabledToHotToNormal)
     button.m_HighlightChecked = FALSE;
     Paint(button);
     EXPECT_EQ(green, m_Surface.At(centre.x, centre.y));
+    button.SetImage(SolidBitmap(blue));
+    Paint(button);
+    EXPECT_EQ(green, m_Surface.At(centre.x, centre.y)) << "new normal images keep the checked set";
+    button.SetChecked(FALSE);
+    Paint(button);
+    EXPECT_EQ(blue, m_Surface.At(centre.x, centre.y));
 }
 
 TEST_F(Buttons, ThemedDrawingGoesThroughTheLookFirst)
