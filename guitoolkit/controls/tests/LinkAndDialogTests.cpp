@@ -186,6 +186,13 @@ TEST(Dialogs, BackgroundBitmapAtItsLocation)
         for (CPoint point : test.background)
             EXPECT_EQ(back, surface.At(point.x, point.y)) << point.x << "," << point.y;
     }
+    TestDialog dialog;
+    const HBITMAP shown = bitmap();
+    dialog.SetBackgroundImage(shown, CGTDialog::BackgroundTopLeft, TRUE, FALSE);
+    dialog.SetBackgroundImage(shown, CGTDialog::BackgroundTile, TRUE, FALSE);
+    PixelSurface surface(100, 80);
+    dialog.SendMessage(WM_ERASEBKGND, (WPARAM)surface.Dc().m_hDC);
+    EXPECT_EQ(red, surface.At(55, 35)) << "the same bitmap moved to another place is kept";
 }
 
 TEST(Dialogs, TheMouseHookLivesExactlyWhileAPopupMenuIsActive)
