@@ -75,8 +75,13 @@ BOOL CGTDlgImpl::ProcessMouseClick(CPoint iScreenPoint)
         return FALSE;
     CRect menuRect;
     menu->GetWindowRect(menuRect);
-    if (!menuRect.PtInRect(iScreenPoint))
-        menu->SendMessage(WM_CLOSE);
+    if (menuRect.PtInRect(iScreenPoint))
+        return FALSE;
+    menu->SendMessage(WM_CLOSE);
+    // A menu of a toolbar may have left the focus on the bar.
+    CWnd* focus = CWnd::GetFocus();
+    if (m_Dialog != nullptr && focus != nullptr && focus->IsKindOf(RUNTIME_CLASS(CGTToolBar)))
+        m_Dialog->SetFocus();
     return FALSE;
 }
 

@@ -222,6 +222,73 @@ TEST(Dialogs, TheMouseHookLivesExactlyWhileAPopupMenuIsActive)
 
 namespace {
 
+// An open popup menu: it notes WM_CLOSE and stays.
+class OpenMenu : public ParentWindow {
+public:
+    explicit OpenMenu(const CRect& iRect) : ParentWindow(iRect) { m_Watched = {WM_CLOSE}; }
+    int Closes() const { return (int)Of(WM_CLOSE).size(); }
+
+protected:
+    LRESULT WindowProc(UINT iMessage, WPARAM iWParam, LPARAM iLParam) override
+    {
+        if (iMessage != WM_CLOSE)
+            return ParentWindow::WindowProc(iMessage, iWParam, iLParam);
+        m_Recorded.push_back({iMessage, iWParam, iLParam});
+        return 0;
+    }
+};
+
+}  // namespace
+
+TEST(Dialogs, ClicksOutsideTheOpenMenuCloseItAndMovesThereAreSwallowed)
+{
+    TestDialog dialog;
+    dialog.ShowWindow(SW_SHOWNA);
+    OpenMenu menu(CRect(200, 200, 300, 300));
+    // The dialog's client area starts at the screen's origin.
+    struct Case {
+        const char* name;
+        UINT message;
+        CPoint point;
+        BOOL consumed;
+        int closes;
+    };
+    const Case cases[] = {
+        {"a click beside the menu", WM_LBUTTONDOWN, {10, 10}, FALSE, 1},
+        {"a click in the menu", WM_RBUTTONDOWN, {250, 250}, FALSE, 0},
+        {"a click on the dialog's frame", WM_NCLBUTTONDOWN, {10, 10}, FALSE, 1},
+        {"a release is the dialog's", WM_LBUTTONUP, {10, 10}, FALSE, 0},
+        {"a move beside the menu", WM_MOUSEMOVE, {10, 10}, TRUE, 0},
+        {"a move over the menu", WM_MOUSEMOVE, {250, 250}, FALSE, 0},
+    };
+    CGTDlgImpl impl(dialog);
+    impl.SetActivePopupMenu(&menu);
+    for (const Case& test : cases) {
+        SCOPED_TRACE(test.name);
+        menu.m_Recorded.clear();
+        MSG message = {dialog.m_hWnd, test.message, 0, MAKELPARAM(test.point.x, test.point.y)};
+        EXPECT_EQ(test.consumed, impl.PreTranslateMessage(&message));
+        EXPECT_EQ(test.closes, menu.Closes());
+    }
+
+    CButton field;
+    ASSERT_TRUE(field.Create(L"Field", WS_CHILD | WS_VISIBLE | WS_TABSTOP, CRect(0, 40, 50, 60), &dialog, 7));
+    CGTToolBar bar;
+    ASSERT_TRUE(bar.CreateEx(&dialog));
+    bar.SetFocus();
+    ASSERT_EQ(&bar, CWnd::GetFocus());
+    MSG click = {dialog.m_hWnd, WM_LBUTTONDOWN, 0, MAKELPARAM(10, 10)};
+    impl.PreTranslateMessage(&click);
+    EXPECT_EQ(&field, CWnd::GetFocus()) << "the dialog takes the focus back from a toolbar";
+
+    impl.SetActivePopupMenu(nullptr);
+    menu.m_Recorded.clear();
+    EXPECT_FALSE(impl.PreTranslateMessage(&click));
+    EXPECT_EQ(0, menu.Closes()) << "no menu, no routing";
+}
+
+namespace {
+
 // Answers WM_FLOATSTATUS as one of the dialog's own floating windows does, or as a stranger.
 class FloatingWindow : public ParentWindow {
 public:
