@@ -302,6 +302,17 @@ TEST_F(ViewerDocTest, LostConnectionIsDroppedOnceOtherErrorsKeepIt)
     EXPECT_EQ(nullptr, Tree(ViewerTree::Users).GetChildItem(item));
 }
 
+TEST_F(ViewerDocTest, ARowThatCannotBeReadFailsTheLoadAndKeepsTheServer)
+{
+    Connect();
+    const HTREEITEM item = AddObject(ViewerTree::Users, new CUserObject(3, L"alice", nullptr));
+    Script(MakeRecordset({{L"ID", adInteger, 4}, {L"Name", adVarWChar, 64}, {L"Processes", adVarWChar, 8}},
+                         {_variant_t(8L), _variant_t(L"ws-8"), _variant_t(L"many")}));
+    EXPECT_FALSE(m_Document->LoadUserComputers(item));
+    EXPECT_NE(nullptr, m_Document->GetServer());
+    EXPECT_TRUE(m_App.boxes.empty());
+}
+
 TEST_F(ViewerDocTest, ANewServerNameDropsTheOldServer)
 {
     Connect();
