@@ -89,18 +89,33 @@ void CZVViewerDoc::ConnectToServer()
     for (ViewerTree tree : {ViewerTree::Users, ViewerTree::Computers, ViewerTree::Applications})
         trees->GetViewerTree(tree)->SendMessage(TVM_SETIMAGELIST, TVSIL_NORMAL,
                                                 reinterpret_cast<LPARAM>(m_SmallImages));
-    HRESULT result = S_OK;
     {
         CWaitCursor wait;
         IZorvane* server = nullptr;
-        result = ServerActivation().Activate(m_ServerName, &server);
-        if (SUCCEEDED(result))
-            m_Server.Attach(server);
+        const HRESULT result = ServerActivation().Activate(m_ServerName, &server);
+        if (FAILED(result)) {
+            ShowActivationFailure(result);
+            return;
+        }
+        if (!TakeServer(server)) {
+            ShowServerMessage(IDS_CANNOT_CONNECT, MB_ICONEXCLAMATION);
+            return;
+        }
     }
-    if (SUCCEEDED(result))
-        trees->ReloadTrees();
-    else
-        ShowActivationFailure(result);
+    trees->ReloadTrees();
+}
+
+// The object that activation handed over is asked for the interface once more: an object
+// that refuses it is no server of ours.
+bool CZVViewerDoc::TakeServer(IZorvane* iActivated)
+{
+    IZorvane* server = nullptr;
+    const HRESULT result = iActivated->QueryInterface(IID_IZorvane, reinterpret_cast<void**>(&server));
+    iActivated->Release();
+    if (FAILED(result) || !server)
+        return false;
+    m_Server.Attach(server);
+    return true;
 }
 
 void CZVViewerDoc::ShowActivationFailure(HRESULT iFailure)

@@ -2,6 +2,7 @@
 // Resource ids of the viewer's library: its strings and its tree icons.
 #define IDS_OLE_INIT_FAILED 100
 #define IDS_SERVER_NAME_NOT_SET 103
+#define IDS_CANNOT_CONNECT 109
 #define IDS_ACCESS_DENIED 110
 #define IDS_SERVICE_NOT_INSTALLED 111
 #define IDS_SERVER_NOT_AVAILABLE 112

@@ -161,6 +161,18 @@ TEST_F(ViewerDocTest, ActivationFailuresSayWhy)
     EXPECT_TRUE(m_Server.script.calls.empty());
 }
 
+TEST_F(ViewerDocTest, AnActivatedObjectWithoutTheInterfaceIsDropped)
+{
+    m_Server.refuseInterface = true;
+    m_Document->ConnectToServer();
+    ASSERT_EQ(1u, m_App.boxes.size());
+    EXPECT_EQ(L"Cannot connect to - 'reports01'", m_App.boxes[0].text);
+    EXPECT_EQ(static_cast<UINT>(MB_ICONEXCLAMATION), m_App.boxes[0].type);
+    EXPECT_EQ(nullptr, m_Document->GetServer());
+    EXPECT_EQ(1, m_Server.references.load());
+    EXPECT_TRUE(m_Server.script.calls.empty());
+}
+
 TEST_F(ViewerDocTest, ConnectingFillsTheRootsOfTheThreeTrees)
 {
     Script(Objects(L"Computers", {{2, L"bob"}, {1, L"alice"}}));
