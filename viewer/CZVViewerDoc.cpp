@@ -86,9 +86,7 @@ void CZVViewerDoc::ConnectToServer()
         return;
     }
     CreateImageLists();
-    for (ViewerTree tree : {ViewerTree::Users, ViewerTree::Computers, ViewerTree::Applications})
-        trees->GetViewerTree(tree)->SendMessage(TVM_SETIMAGELIST, TVSIL_NORMAL,
-                                                reinterpret_cast<LPARAM>(m_SmallImages));
+    GiveTreesImages(*trees, m_SmallImages);
     {
         CWaitCursor wait;
         IZorvane* server = nullptr;
@@ -139,14 +137,25 @@ void CZVViewerDoc::ShowServerMessage(UINT iText, UINT iType, LPCWSTR iDetail)
     AfxMessageBox(text, iType);
 }
 
+// The trees let go of the image lists before they are destroyed: they keep no handle to a
+// list that no longer exists.
 void CZVViewerDoc::ResetCaches()
 {
+    IViewerTrees* trees = GetViewerTrees();
+    if (trees) {
+        trees->ClearTrees();
+        GiveTreesImages(*trees, nullptr);
+    }
     DestroyImageLists();
     m_SmallIcons.clear();
     m_LargeIcons.clear();
     m_Processes.clear();
-    if (IViewerTrees* trees = GetViewerTrees())
-        trees->ClearTrees();
+}
+
+void CZVViewerDoc::GiveTreesImages(IViewerTrees& ioTrees, HIMAGELIST iImages)
+{
+    for (ViewerTree tree : {ViewerTree::Users, ViewerTree::Computers, ViewerTree::Applications})
+        ioTrees.GetViewerTree(tree)->SendMessage(TVM_SETIMAGELIST, TVSIL_NORMAL, reinterpret_cast<LPARAM>(iImages));
 }
 
 void CZVViewerDoc::CreateImageLists()

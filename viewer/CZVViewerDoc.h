@@ -69,6 +69,7 @@ private:
     bool TakeServer(IZorvane* iActivated);
     void ShowActivationFailure(HRESULT iFailure);
     void ShowServerMessage(UINT iText, UINT iType, LPCWSTR iDetail = nullptr);
+    static void GiveTreesImages(IViewerTrees& ioTrees, HIMAGELIST iImages);
     void CreateImageLists();
     void DestroyImageLists();
 

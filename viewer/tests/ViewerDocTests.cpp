@@ -230,8 +230,12 @@ TEST_F(ViewerDocTest, ResetForgetsProgramsIconsAndTrees)
     m_Document->ConnectToServer();
     ASSERT_EQ(1u, m_Server.script.objectRequests.size());
 
+    EXPECT_EQ(reinterpret_cast<LRESULT>(m_Document->GetSmallImageList()),
+              Tree(ViewerTree::Users).SendMessage(TVM_GETIMAGELIST, TVSIL_NORMAL));
     m_Document->ResetCaches();
     EXPECT_EQ(nullptr, m_Document->GetSmallImageList());
+    for (ViewerTree tree : {ViewerTree::Users, ViewerTree::Computers, ViewerTree::Applications})
+        EXPECT_EQ(0, Tree(tree).SendMessage(TVM_GETIMAGELIST, TVSIL_NORMAL));
     EXPECT_TRUE(ItemTexts(Tree(ViewerTree::Users)).empty());
     EXPECT_TRUE(ItemTexts(Tree(ViewerTree::Applications)).empty());
 
