@@ -9,12 +9,13 @@
 #include "GtToolbarsTestIds.h"
 #include "ToolbarTestSupport.h"
 
-namespace {
 // A button kind whose class data may name but which cannot be made by class.
 class UncreatableButton : public CGTToolbarButton {
     DECLARE_DYNAMIC(UncreatableButton)
 };
 IMPLEMENT_RUNTIMECLASS(UncreatableButton, CGTToolbarButton, VERSIONABLE_SCHEMA | 1, nullptr)
+
+namespace {
 const AFX_CLASSINIT uncreatableInit(RUNTIME_CLASS(UncreatableButton));
 
 // A button stored with every field set apart from its defaults.
