@@ -85,6 +85,11 @@ TEST(ToolBarPaint, TheBackgroundComesFirstThenEachButtonFromItsStrip)
     PaintedBitmap painted(bar);
     // The first button is cold, the second disabled, the third hot.
     EXPECT_EQ((std::vector<std::string>{"background", "0cold", "1disabled-gray", "2normal"}), PaintLog());
+    // The separator stands upright across the bar.
+    const CRect separator = bar.GetButton(1)->Rect();
+    const COLORREF shadow = theGuiToolkitGlobals.colorBarShadow;
+    EXPECT_EQ(shadow, painted.Pixel(separator.CenterPoint().x - 1, separator.top + 2));
+    EXPECT_NE(shadow, painted.Pixel(separator.left, separator.CenterPoint().y - 1));
 }
 
 TEST(ToolBarPaint, MenusAndUserImagesHaveStripsOfTheirOwn)
