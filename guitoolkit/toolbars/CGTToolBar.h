@@ -65,6 +65,9 @@ public:
     // The command's short name as the button's text; FALSE when there is none.
     virtual BOOL LoadButtonText(CGTToolbarButton& ioButton);
     virtual void ResetImagesToDefault();
+    // After a look change: the toolkit's colours, the look's own state and every strip of the
+    // bars loaded again, every bar redrawn.
+    static void ResetAllImages();
     virtual void OnCustomizeMode(BOOL iCustomize);
     // iIndex -1: the window's control id; iId -1: none in the key.
     BOOL SaveState(LPCWSTR iProfile = nullptr, int iIndex = -1, UINT iId = static_cast<UINT>(-1)) override;
@@ -120,6 +123,8 @@ public:
     // Registers each button's rectangle with the tooltip control.
     void UpdateTooltips();
     CGTToolbarButton* GetHotButton() const;
+    // Null clears the menu selection; FALSE for a button that is not on the bar.
+    BOOL SetHotButton(CGTToolbarButton* iButton);
     // 0 for a bad index.
     UINT GetButtonStyle(int iIndex) const;
     // Posts the command to the owner and counts it; FALSE for 0 and -1.
@@ -221,6 +226,12 @@ public:
     CGTToolBarImages* GetLockedMenuImages();
     void NotifyButtonsFontChanged();
     CGTToolbarButton* GetCustomizeButton() const { return m_CustomizeButton; }
+    // Puts a customize button (of s_CustomizeButtonClass) at the end of the bar, or updates
+    // the one there; iEnable FALSE takes it away. FALSE when none can be made.
+    BOOL SetCustomizeButton(BOOL iEnable, UINT iCommandId = 0, LPCWSTR iLabel = nullptr, BOOL iQuickCustomize = TRUE);
+    // The class of the buttons that offer what a docked bar has no room for; their module
+    // puts it in place.
+    static CRuntimeClass* s_CustomizeButtonClass;
     // Asks the user, then restores the buttons of the bar's resource.
     void ResetWithPrompt();
 
@@ -395,6 +406,7 @@ protected:
     BOOL m_GrayDisabled;
     BOOL m_NoTextUpdate;
     CGTToolbarButton* m_CustomizeButton;
+    BOOL m_QuickCustomize;
     BOOL m_TextLabels;
     int m_MruWidth;
     CMap<UINT, UINT, CGTToolbarButton*, CGTToolbarButton*> m_AccessKeys;

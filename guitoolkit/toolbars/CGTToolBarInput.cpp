@@ -55,6 +55,20 @@ CGTToolbarButton* CGTToolBar::GetHotButton() const
     return GetButton(m_HotIndex);
 }
 
+BOOL CGTToolBar::SetHotButton(CGTToolbarButton* iButton)
+{
+    if (iButton == nullptr) {
+        m_MenuSelection = -1;
+        return TRUE;
+    }
+    const int index = ButtonToIndex(iButton);
+    if (index < 0)
+        return FALSE;
+    if (index != m_MenuSelection)
+        SetHot(index);
+    return TRUE;
+}
+
 BOOL CGTToolBar::ProcessAccessKey(UINT iCharacter)
 {
     if (!VirtualKeyProducesChar(iCharacter))

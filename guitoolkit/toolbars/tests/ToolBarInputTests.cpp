@@ -93,6 +93,14 @@ TEST(ToolBarInput, SettingTheSameHotButtonTwiceClearsIt)
     EXPECT_EQ(1, bar.MenuSelection());
     bar.SetHot(1);
     EXPECT_EQ(-1, bar.MenuSelection());
+    EXPECT_TRUE(bar.SetHotButton(bar.GetButton(0)));
+    EXPECT_EQ(0, bar.MenuSelection());
+    EXPECT_TRUE(bar.SetHotButton(bar.GetButton(0)));
+    EXPECT_EQ(0, bar.MenuSelection());
+    CGTToolbarButton stranger;
+    EXPECT_FALSE(bar.SetHotButton(&stranger));
+    EXPECT_TRUE(bar.SetHotButton(nullptr));
+    EXPECT_EQ(-1, bar.MenuSelection());
 }
 
 TEST(ToolBarInput, PromptsNameTheCommandsOrTheirSystemRange)
