@@ -128,4 +128,5 @@ TEST(ToolBarPaint, TheButtonChosenForCustomizingIsFramedInTheTextColour)
     EXPECT_NE(text, painted.Pixel(selected.left + 2, selected.top + 2));
     const CRect other = bar.GetButton(0)->Rect();
     EXPECT_NE(text, painted.Pixel(other.left, other.top));
+    CGTToolBar::SetSizes(CSize(23, 22), CSize(16, 15));
 }

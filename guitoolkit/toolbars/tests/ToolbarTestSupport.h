@@ -155,6 +155,8 @@ public:
         InsertButton(button);
         m_CustomizeButton = button;
     }
+    int MruWidth() const { return m_MruWidth; }
+    void SetMruWidth(int iWidth) { m_MruWidth = iWidth; }
     void SetFloating(BOOL iFloating, BOOL iLabels)
     {
         m_Floating = iFloating;
