@@ -102,6 +102,11 @@ TEST(ToolBarLoading, AToolbarResourceGivesButtonsSizesAndDefaultImages)
     EXPECT_FALSE(bar.LoadToolBar(0x7FFF));
     EXPECT_EQ(IDR_GT_TEST_BAR, bar.GetResourceId());
     EXPECT_EQ(4, bar.GetButtonCount());
+    // Without its images a resource makes no buttons, and says so.
+    CGTToolBar imageless;
+    EXPECT_FALSE(imageless.LoadToolBar(IDR_GT_TEST_NO_IMAGES));
+    EXPECT_EQ(0, imageless.GetButtonCount());
+    EXPECT_FALSE(imageless.CanBeRestored());
     bar.DestroyWindow();
     CGTToolBar::SetSizes(CSize(23, 22), CSize(16, 15));
 }
