@@ -101,7 +101,7 @@ public:
     virtual void GetInvalidateItemRect(int iIndex, LPRECT oRect) const;
     virtual CSize CalcSize(DWORD iMode, int iLength);
     virtual void RecalcButtonLayout();
-    // iHorizontal: the line lies along the rectangle's width.
+    // iHorizontal: the bar the separator stands in is horizontal.
     virtual void DrawSeparator(CDC* iDc, const CRect& iRect, BOOL iHorizontal);
     virtual CRect GetButtonDrawRect(const CGTToolbarButton& iButton, BOOL iHorizontal) const;
     virtual int CalcMaxButtonHeight();

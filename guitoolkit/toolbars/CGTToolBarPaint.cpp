@@ -78,10 +78,10 @@ void CGTToolBar::DoPaint(CDC* iPaintDc)
             CGTToolbarButton* button = GetButton(index);
             if (button->IsSeparator()) {
                 const CRect rect = GetButtonDrawRect(*button, horizontal);
-                // The look's flag names the line's direction: across a horizontal bar a separator
-                // stands upright, and one that ends a row lies under it.
+                // The look's flag names the bar's direction: across a horizontal bar a separator
+                // stands upright, and one that ends a row lies under it as on a vertical bar.
                 if (CRect().IntersectRect(rect, clip) && !button->IsHiddenByLayout())
-                    DrawSeparator(dc, rect, !horizontal || button->m_Wrap);
+                    DrawSeparator(dc, rect, horizontal && !button->m_Wrap);
                 continue;
             }
             if (!CRect().IntersectRect(button->Rect(), clip) || button->IsHiddenByLayout())
