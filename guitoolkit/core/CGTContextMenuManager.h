@@ -19,7 +19,11 @@ public:
     // Null for an unknown name; oResourceId (when given) gets the menu's id.
     HMENU LookupMenuByName(LPCWSTR iName, UINT* oResourceId = nullptr) const;
 
+    // The command chosen in the popup TrackPopupMenu shows; the popup stores it.
+    void SetLastCommand(UINT iCommandId) { m_LastCommand = iCommandId; }
+
 private:
     CMap<UINT, UINT, HMENU, HMENU> m_MenusById;
     CMap<CString, LPCWSTR, HMENU, HMENU> m_MenusByName;
+    UINT m_LastCommand = 0;
 };
