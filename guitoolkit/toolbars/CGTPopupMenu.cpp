@@ -330,15 +330,16 @@ void CGTPopupMenu::OnDestroy()
     m_Closing = TRUE;
     if (m_ShowFull)
         GTMenuOptions::s_RecentlyUsed = s_SavedRecentlyUsed;
+    CGTPopupMenu* parent = GetParentPopup();
     if (m_ParentButton != nullptr) {
         m_ParentButton->OnPopupDestroyed();
         m_ParentButton->m_Style &= ~TBBS_PRESSED;
-        CGTPopupMenu* parent = GetParentPopup();
         if (parent != nullptr && m_CloseParent && !CGTToolBar::IsCustomizeMode())
             parent->PostMessage(WM_CLOSE);
-    } else {
-        GTMenuOptions::s_ShowAllCommands = FALSE;
     }
+    // An expanded menu stays expanded while the user goes along the menu bar, and no longer.
+    if (parent == nullptr && !DropsFromMenuBar())
+        GTMenuOptions::s_ShowAllCommands = FALSE;
     if (IGTPopupMenuHost* host = HostOf(m_MessageTarget))
         host->SetActivePopupMenu(nullptr);
     if (IGTToolbarFrame* hooks = AsToolbarFrame(HostFrame()))
@@ -482,7 +483,7 @@ void CGTPopupMenu::OnRightKey()
     CGTToolbarMenuButton* item = GetSelItem();
     const BOOL opensSubMenu = item != nullptr && !(item->m_Style & TBBS_DISABLED) &&
         (item->m_CommandId == GTSubMenuCommand || item->IsEmptyMenuAllowed());
-    if (opensSubMenu && item->OpenPopupForParent(&m_MenuBar)) {
+    if (opensSubMenu && !item->IsDroppedDown() && item->OpenPopupForParent(&m_MenuBar)) {
         if (GetSelItem() == item && item->GetPopupMenu() != nullptr)
             item->GetPopupMenu()->SendMessage(WM_KEYDOWN, VK_HOME);
     } else if (CGTPopupMenu* parent = GetParentPopup()) {

@@ -46,8 +46,17 @@ void PumpMessages()
     }
 }
 
+LRESULT CommandRecorder::WindowProc(UINT iMessage, WPARAM iWParam, LPARAM iLParam)
+{
+    if (iMessage == WM_COMMAND)
+        m_Commands.push_back(LOWORD(iWParam));
+    return TestParent::WindowProc(iMessage, iWParam, iLParam);
+}
+
 MenuFrame::MenuFrame()
 {
+    // Its commands have no handlers; its menus keep them enabled all the same.
+    m_bAutoMenuEnable = FALSE;
     Create(nullptr, L"Menus", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(100, 100, 600, 450));
 }
 

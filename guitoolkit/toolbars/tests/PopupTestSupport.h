@@ -26,7 +26,16 @@ std::string DescribeMenu(HMENU iMenu);
 // The messages waiting on the thread, dispatched.
 void PumpMessages();
 
-// A frame on the screen that records the commands it gets and hands keys to the open popup.
+// A window that records the commands it gets.
+class CommandRecorder : public TestParent {
+public:
+    LRESULT WindowProc(UINT iMessage, WPARAM iWParam, LPARAM iLParam) override;
+
+    std::vector<UINT> m_Commands;
+};
+
+// A frame on the screen that records the commands it gets (leaving its menu items enabled) and
+// hands keys to the open popup.
 class MenuFrame : public StackFrame {
 public:
     MenuFrame();
