@@ -154,6 +154,16 @@ void CGTPopupMenuBar::OnNcPaint() {}
 
 void CGTPopupMenuBar::OnNcCalcSize(BOOL, NCCALCSIZE_PARAMS*) {}
 
+void CGTPopupMenuBar::RemoveAllButtons()
+{
+    if (GetSafeHwnd() != nullptr) {
+        KillTimer(1);
+        KillTimer(2);
+    }
+    m_DelayedOpen = m_DelayedClose = nullptr;
+    CGTToolBar::RemoveAllButtons();
+}
+
 // --- Windows menus ---
 
 BOOL CGTPopupMenuBar::ImportFromMenu(HMENU iMenu, BOOL iShowAllCommands)

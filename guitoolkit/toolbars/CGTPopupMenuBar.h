@@ -66,6 +66,8 @@ public:
     static int GetLastInvokedItem() { return s_LastInvokedItem; }
 
     // CGTToolBar.
+    // The delayed sub-menus go with the items.
+    void RemoveAllButtons() override;
     CSize CalcFixedLayout(BOOL iStretch, BOOL iHorizontal) override;
     void RecalcButtonLayout() override;
     void AdjustLayout() override;

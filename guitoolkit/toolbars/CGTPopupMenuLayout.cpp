@@ -207,6 +207,8 @@ BOOL CGTPopupMenu::RecalcScrollLayout(BOOL iForce)
         }
     }
     content.top += m_TearOffRect.Height();
+    // The arrows follow where the items are for the first visible row now.
+    m_MenuBar.RecalcButtonLayout();
     const CRect oldUp = m_ScrollUpRect;
     const CRect oldDown = m_ScrollDownRect;
     m_ScrollUpRect.SetRectEmpty();
