@@ -51,6 +51,8 @@ public:
     void SetTrackMode(BOOL iTrackMode) { m_TrackMode = iTrackMode; }
     void SetPalette(int iRows);
     const CUIntArray& GetColumnWidths() const { return m_ColumnWidths; }
+    // The items the menu's resource defines (LoadFromResource).
+    const CObList& GetOriginalItems() const { return m_OriginalButtons; }
     // The command of an item that ImportFromMenu left out, by its access key; 0 for none.
     UINT FindHiddenAccessKey(UINT iKey) const;
     // Forgets the highlighted item, with no repainting and no delayed sub-menus.
