@@ -65,7 +65,7 @@ void CGTPopupMenuBar::SetHot(int iIndex)
         }
         if (item != nullptr && item->IsShowAllButton())
             item->OnClick(this, TRUE);
-        else if (CGTToolbarMenuButton* subMenu = AsSubMenuItem(item))
+        else if (CGTToolbarMenuButton* subMenu = AsSubMenuItem(item); subMenu != nullptr && !subMenu->IsDroppedDown())
             subMenu->OnClick(this, TRUE);
         CGTPopupMenu* popup = GetParentPopup();
         CGTPopupMenu* parent = popup != nullptr ? popup->GetParentPopup() : nullptr;

@@ -373,6 +373,9 @@ BOOL CGTToolbarMenuButton::OnClick(CWnd* iOwner, BOOL iDelay)
         if (m_Popup->GetSafeHwnd() != nullptr)
             m_Popup->DestroyWindow();
         m_Popup = nullptr;
+        // The menu that holds the item takes the keys again.
+        if (CGTPopupMenu* holder = popupBar != nullptr ? popupBar->GetParentPopup() : nullptr)
+            CGTPopupMenu::ActivatePopupMenu(holder->HostFrame(), holder);
     } else if (!iDelay || popupBar == nullptr || CGTToolBar::IsCustomizeMode()) {
         if (!OpenPopupForParent(iOwner))
             return FALSE;

@@ -1,6 +1,7 @@
 #include <guitoolkit/controls/CGTActivePopupMenu.h>
 #include <guitoolkit/core/tests/FakeSeams.h>
 #include <guitoolkit/toolbars/CCmdUsageCount.h>
+#include <guitoolkit/toolbars/IGTToolbarFrame.h>
 #include <gtest/gtest.h>
 #include <afxrecent.h>
 #include "PopupTestSupport.h"
@@ -166,5 +167,135 @@ TEST(PopupMenu, TheRecentFilePlaceholderBecomesTheFiles)
     EXPECT_EQ(CString(L"&2 C:\\reports\\june.zvr"), popup->GetMenuItem(3)->m_Text);
     EXPECT_EQ(0xE111u, popup->GetMenuItem(3)->m_CommandId);
     EXPECT_TRUE(popup->GetMenuItem(4)->IsSeparator());
+    popup->DestroyWindow();
+}
+
+namespace {
+// A frame with the toolbar hooks that keeps one torn-off bar and accepts every popup.
+class TearOffFrame : public MenuFrame, public IGTToolbarFrame {
+public:
+    BOOL OnShowPopupMenu(CGTPopupMenu* iPopup) override
+    {
+        CGTActivePopupMenu::Set(iPopup);
+        return TRUE;
+    }
+    void OnPopupMenuClosed(CGTPopupMenu*) override {}
+    void OnDrawMenuLogo(CDC*, CGTPopupMenu*, const CRect&) override {}
+    CGTToolBar* FindTearOffBar(UINT iTearOffId) override
+    {
+        m_Asked.push_back(iTearOffId);
+        return m_TornOff;
+    }
+    int OnButtonTooltip(CGTToolbarButton*, TOOLINFO*) override { return 0; }
+    LRESULT OnToolbarNotify(WPARAM, LPARAM) override { return 0; }
+    BOOL GetCommandDescription(UINT, CString&) override { return FALSE; }
+    BOOL IsUserDefinedToolbar(const CGTToolBar*) override { return FALSE; }
+    std::vector<UINT> m_Asked;
+    CGTToolBar* m_TornOff = nullptr;
+};
+}  // namespace
+
+TEST(PopupMenu, ATearOffBarHoldsTheMenusItems)
+{
+    PlainMenuOptions options;
+    MenuFrame frame;
+    MenuToolBar bar(frame,
+                    {{L"&Open\tCtrl+O", 100},
+                     {L"", 0},
+                     {L"&More\tF2", 0, 0, {{L"&Daily", 201}}},
+                     {L"&Restore", SC_RESTORE},
+                     {L"", 0},
+                     {L"E&xit", 101}});
+    CGTPopupMenu* popup = bar.Open();
+    ASSERT_NE(nullptr, popup);
+    CGTToolBar* tornOff = popup->CreateTearOffBar(&frame, 0xE900, L"Report");
+    ASSERT_NE(nullptr, tornOff);
+    EXPECT_EQ(0xE900, tornOff->GetDlgCtrlID());
+    CString name;
+    tornOff->GetWindowText(name);
+    EXPECT_EQ(CString(L"Report"), name);
+    ASSERT_EQ(5, tornOff->GetButtonCount());
+    EXPECT_EQ(CString(L"&Open"), tornOff->GetButton(0)->m_Text);
+    EXPECT_TRUE(tornOff->GetButton(0)->m_ShowText);
+    EXPECT_TRUE(tornOff->GetButton(1)->IsSeparator());
+    auto* more = dynamic_cast<CGTToolbarMenuButton*>(tornOff->GetButton(2));
+    ASSERT_NE(nullptr, more);
+    EXPECT_EQ(CString(L"&More"), more->m_Text);
+    EXPECT_EQ(1, more->GetSubItems().GetCount());
+    EXPECT_TRUE(tornOff->GetButton(3)->IsSeparator()) << "the system command is left out";
+    EXPECT_EQ(101u, tornOff->GetButton(4)->m_CommandId);
+    const DWORD wanted = CBRS_TOOLTIPS | CBRS_FLYBY | CBRS_SIZE_DYNAMIC;
+    EXPECT_EQ(wanted, tornOff->GetBarStyle() & wanted);
+    EXPECT_EQ(static_cast<DWORD>(CBRS_ALIGN_ANY), tornOff->m_dwDockStyle);
+    tornOff->DestroyWindow();
+    popup->DestroyWindow();
+}
+
+TEST(PopupMenu, TearingOffShowsTheFramesBarForTheMenu)
+{
+    PlainMenuOptions options;
+    TearOffFrame frame;
+    MenuToolBar bar(frame, {{L"&Open", 100}});
+    CGTToolBar tornOff;
+    tornOff.CreateEx(&frame, TBSTYLE_FLAT, WS_CHILD | CBRS_ALIGN_TOP);
+    frame.m_TornOff = &tornOff;
+
+    // Without a tear-off id nothing is asked.
+    CGTPopupMenu* popup = bar.Open();
+    ASSERT_NE(nullptr, popup);
+    popup->TearOff(CPoint(5, 5));
+    EXPECT_TRUE(frame.m_Asked.empty());
+    popup->DestroyWindow();
+
+    bar.MenuButton().SetTearOff(9);
+    popup = bar.Open();
+    ASSERT_NE(nullptr, popup);
+    const HWND window = popup->GetSafeHwnd();
+    popup->TearOff(CPoint(5, 5));
+    EXPECT_EQ((std::vector<UINT>{9}), frame.m_Asked);
+    EXPECT_TRUE(tornOff.IsWindowVisible());
+    EXPECT_FALSE(::IsWindow(window));
+    tornOff.DestroyWindow();
+}
+
+TEST(PopupMenu, SubMenusOpenAndCloseAfterTheDelayAndStayWhenTheMouseComesBack)
+{
+    PlainMenuOptions options;
+    MenuFrame frame;
+    MenuToolBar bar(frame, fileMenu);
+    CGTPopupMenu* popup = bar.Open();
+    ASSERT_NE(nullptr, popup);
+    CGTPopupMenuBar& menu = *popup->GetMenuBar();
+    auto& more = static_cast<CGTToolbarMenuButton&>(*popup->GetMenuItem(1));
+    FakeCursor cursor;
+    const auto pointAt = [&](int iItem) {
+        CPoint point = popup->GetMenuItem(iItem)->Rect().CenterPoint();
+        menu.ClientToScreen(&point);
+        cursor.m_Position = point;
+        menu.SetHot(iItem);
+    };
+    pointAt(1);
+    EXPECT_FALSE(more.IsDroppedDown()) << "not before the delay";
+    menu.SendMessage(WM_TIMER, 1);
+    ASSERT_TRUE(more.IsDroppedDown());
+
+    pointAt(0);
+    EXPECT_TRUE(more.IsDroppedDown()) << "the sub-menu waits before it closes";
+    pointAt(1);
+    menu.SendMessage(WM_TIMER, 2);
+    EXPECT_TRUE(more.IsDroppedDown()) << "back in time, it stays";
+    EXPECT_EQ(1, menu.GetHotIndex());
+
+    pointAt(3);
+    menu.SendMessage(WM_TIMER, 2);
+    EXPECT_FALSE(more.IsDroppedDown());
+    EXPECT_EQ(popup, CGTPopupMenu::GetActiveMenu());
+
+    // Keys close an open sub-menu at once.
+    pointAt(1);
+    menu.SendMessage(WM_TIMER, 1);
+    ASSERT_TRUE(more.IsDroppedDown());
+    Key(popup, VK_UP);
+    EXPECT_FALSE(more.IsDroppedDown());
     popup->DestroyWindow();
 }
