@@ -429,8 +429,9 @@ void CGTPopupMenuBar::DrawContent(CDC* iDc, const CRect& iClip)
     for (int index = 0; index < GetButtonCount(); ++index) {
         CGTToolbarButton* item = GetButton(index);
         if (item->IsSeparator()) {
+            // The look's flag names the line's direction: across the menu.
             if (CRect().IntersectRect(item->Rect(), iClip))
-                DrawSeparator(iDc, item->Rect(), FALSE);
+                DrawSeparator(iDc, item->Rect(), TRUE);
             continue;
         }
         if (CRect().IntersectRect(item->Rect(), iClip))

@@ -105,6 +105,8 @@ protected:
     void AppendShortcut();
     CRect ArrowRect(const CRect& iRect) const;
     void DrawMenuImage(CDC* iDc, const CRect& iColumn, BOOL iHighlight, BOOL iDisabled);
+    // The sub-menu arrow at the end of a menu row.
+    void DrawSubMenuArrow(CDC* iDc, const CRect& iRect, BOOL iHighlight, BOOL iDisabled) const;
     // The arrow glyph of a drop-down button.
     void DrawDropDownArrow(CDC* iDc, CRect iArrow, BOOL iDisabled) const;
     void InvalidateWithShadow() const;

@@ -222,16 +222,22 @@ void CGTToolbarMenuButton::DrawMenuItem(CDC* iDc, const CRect& iRect, BOOL iCust
     if (previousFont != nullptr)
         iDc->SelectObject(previousFont);
 
-    if (m_CommandId == 0 || m_DrawArrow || m_MenuOnly) {
-        CString arrow = m_ParentBar != nullptr && (m_ParentBar->GetExStyle() & rightToLeftLayout) ? L"3" : L"4";
-        if (m_RightArrow)
-            arrow += L"6";
-        CFont* font = iDc->SelectObject(&theGuiToolkitGlobals.fontMarlett);
-        CRect arrowRect = iRect;
-        arrowRect.right -= 2;
-        iDc->DrawText(arrow, &arrowRect, DT_SINGLELINE | DT_VCENTER | DT_RIGHT);
-        iDc->SelectObject(font);
+    if (m_CommandId == 0 || m_DrawArrow || m_MenuOnly)
+        DrawSubMenuArrow(iDc, iRect, iHighlight, disabled);
+}
+
+void CGTToolbarMenuButton::DrawSubMenuArrow(CDC* iDc, const CRect& iRect, BOOL iHighlight, BOOL iDisabled) const
+{
+    // The toolkit's own glyphs: the symbol font is not installed everywhere.
+    const BOOL rightToLeft = m_ParentBar != nullptr && (m_ParentBar->GetExStyle() & rightToLeftLayout);
+    const int style = iDisabled ? CGTMenuGlyphs::Grey : iHighlight ? CGTMenuGlyphs::White : CGTMenuGlyphs::Black;
+    const CSize glyph = CGTMenuGlyphs::GetSize();
+    CRect arrow(iRect.right - 2 - glyph.cx, iRect.top, iRect.right - 2, iRect.bottom);
+    if (m_RightArrow) {
+        CGTMenuGlyphs::DrawCentered(iDc, CGTMenuGlyphs::ArrowDown, arrow, style);
+        arrow.OffsetRect(-glyph.cx, 0);
     }
+    CGTMenuGlyphs::DrawCentered(iDc, rightToLeft ? CGTMenuGlyphs::ArrowLeft : CGTMenuGlyphs::ArrowRight, arrow, style);
 }
 
 int CGTToolbarMenuButton::DrawInCommandList(CDC* iDc, const CRect& iRect, BOOL iSelected)
