@@ -494,23 +494,32 @@ void CGTPopupMenu::OnRightKey()
     GTMenuOptions::s_Animation = animation;
 }
 
+int CGTPopupMenu::FirstRowShowing(int iFirstRow, const CRect& iItem, const CRect& iClient, int iRowHeight, int iCount,
+                                  int iMenuHeight)
+{
+    if (iRowHeight <= 0)
+        return iFirstRow;
+    int rows = 0;
+    if (iItem.top < iClient.top)
+        rows = (iItem.top - iClient.top) / iRowHeight - 1;
+    else if (iItem.bottom > iClient.bottom)
+        rows = (iItem.bottom - iClient.bottom) / iRowHeight + 1;
+    const int last = std::max(0, iCount - (iMenuHeight / iRowHeight - 2) - 1);
+    return std::clamp(iFirstRow + rows, 0, last);
+}
+
 void CGTPopupMenu::ScrollToHotItem()
 {
     const CGTToolbarButton* item = m_MenuBar.GetHotButton();
-    const int rowHeight = m_MenuBar.GetRowHeight();
-    if (item == nullptr || rowHeight <= 0)
+    if (item == nullptr)
         return;
     CRect client;
     m_MenuBar.GetClientRect(&client);
-    int rows = 0;
-    if (item->Rect().top < client.top)
-        rows = (item->Rect().top - client.top) / rowHeight - 1;
-    else if (item->Rect().bottom > client.bottom)
-        rows = (item->Rect().bottom - client.bottom) / rowHeight + 1;
-    if (rows == 0)
+    const int first = FirstRowShowing(m_MenuBar.GetFirstVisibleRow(), item->Rect(), client, m_MenuBar.GetRowHeight(),
+                                      m_MenuBar.GetButtonCount(), m_FinalSize.cy);
+    if (first == m_MenuBar.GetFirstVisibleRow())
         return;
-    const int last = std::max(0, m_MenuBar.GetButtonCount() - static_cast<int>(m_FinalSize.cy / rowHeight - 2) - 1);
-    m_MenuBar.SetFirstVisibleRow(std::clamp(m_MenuBar.GetFirstVisibleRow() + rows, 0, last));
+    m_MenuBar.SetFirstVisibleRow(first);
     RecalcScrollLayout();
 }
 

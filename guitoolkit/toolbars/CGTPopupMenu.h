@@ -95,6 +95,11 @@ public:
     // One fade frame: each channel (background x (100 - p) + menu x p) / 100.
     static void BlendFadeFrame(const CGTDibSection& iBackground, const CGTDibSection& iMenu, CGTDibSection& oBlend,
                                int iPercent);
+    // The first visible row that brings the item (in the bar's client rectangle) into view,
+    // kept between the first row and the last one that still fills the menu's height; the
+    // row unchanged for a row height of 0.
+    static int FirstRowShowing(int iFirstRow, const CRect& iItem, const CRect& iClient, int iRowHeight, int iCount,
+                               int iMenuHeight);
     // One animation tick; TRUE when the animation ended with it.
     BOOL StepAnimation();
     BOOL IsAnimationDone() const { return m_AnimationDone; }

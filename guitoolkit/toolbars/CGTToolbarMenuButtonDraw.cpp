@@ -32,8 +32,9 @@ int SystemCommandGlyph(UINT iCommandId)
     }
 }
 
-// The label cut, letter by letter, until it and "..." fit the width; an empty label ends it.
-CString FitLabel(CDC* iDc, const CString& iLabel, int iWidth)
+}  // namespace
+
+CString CGTToolbarMenuButton::FitMenuLabel(CDC* iDc, const CString& iLabel, int iWidth)
 {
     if (iDc->GetTextExtent(iLabel).cx <= iWidth)
         return iLabel;
@@ -42,7 +43,6 @@ CString FitLabel(CDC* iDc, const CString& iLabel, int iWidth)
         label = label.Left(label.GetLength() - 1);
     return label + L"...";
 }
-}  // namespace
 
 void CGTToolbarMenuButton::OnDraw(CDC* iDc, const CRect& iRect, CGTToolBarImages* iImages, BOOL iHorizontal,
                                   BOOL iCustomizeMode, BOOL iHighlight, BOOL iDrawBorder, BOOL iGrayDisabled)
@@ -205,7 +205,7 @@ void CGTToolbarMenuButton::DrawMenuItem(CDC* iDc, const CRect& iRect, BOOL iCust
     if (bar != nullptr && m_CommandId == bar->GetDefaultCommand() && m_CommandId != 0)
         previousFont = iDc->SelectObject(&theGuiToolkitGlobals.fontBold);
     const int shortcutWidth = shortcut.IsEmpty() ? 0 : iDc->GetTextExtent(shortcut).cx + 10;
-    label = FitLabel(iDc, label, text.Width() - shortcutWidth);
+    label = FitMenuLabel(iDc, label, text.Width() - shortcutWidth);
     iDc->SetBkMode(TRANSPARENT);
     const auto drawText = [&](CRect iAt, COLORREF iColor) {
         iDc->SetTextColor(iColor);

@@ -218,3 +218,24 @@ TEST(PopupEffects, TheShadowIsRefreshedOnlyForAMenuWithOneInsideItsFrame)
         popup->DestroyWindow();
     }
 }
+
+TEST(PopupEffects, KeysScrollTheHighlightedItemIntoView)
+{
+    const CRect client(0, 0, 100, 200);
+    const struct {
+        int first;
+        CRect item;
+        int rowHeight;
+        int expected;
+    } cases[] = {
+        {5, CRect(0, 20, 100, 40), 20, 5},     // in view
+        {5, CRect(0, -40, 100, -20), 20, 2},   // above: up to it and one row more
+        {5, CRect(0, 220, 100, 240), 20, 8},   // below: down to it and one row more
+        {1, CRect(0, -100, 100, -80), 20, 0},  // not before the first row
+        {5, CRect(0, 600, 100, 620), 20, 21},  // not past the last row that fills the menu
+        {5, CRect(0, 600, 100, 620), 0, 5},    // rows of no height scroll nothing
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.expected, CGTPopupMenu::FirstRowShowing(c.first, c.item, client, c.rowHeight, 30, 200))
+            << c.first << " " << c.item.top << " " << c.rowHeight;
+}

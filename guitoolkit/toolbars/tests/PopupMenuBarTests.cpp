@@ -157,15 +157,22 @@ TEST(PopupMenuBar, ExportGivesBackTheMenuItWasMadeFrom)
                            {L"&Print", 101, MF_GRAYED},
                            {L"", 0},
                            {L"Other", 102, MF_MENUBREAK},
-                           {L"&More", 0, 0, {{L"Daily", 201}, {L"Weekly", 202, MF_GRAYED}}}});
+                           {L"&More", 0, 0, {{L"Daily", 201}, {L"Weekly", 202, MF_GRAYED}}},
+                           {L"\x01"
+                            L"7\x01"
+                            L"Tools",
+                            0,
+                            MF_MENUBARBREAK,
+                            {{L"Options", 203}}}});
     ::SetMenuDefaultItem(menu, 102, FALSE);
     ASSERT_TRUE(bar.ImportFromMenu(menu, TRUE));
     HMENU exported = bar.ExportToMenu();
     ASSERT_NE(nullptr, exported);
     EXPECT_EQ(DescribeMenu(menu), DescribeMenu(exported));
     for (int index = 0; index < ::GetMenuItemCount(menu); ++index)
-        EXPECT_EQ(::GetMenuState(menu, index, MF_BYPOSITION) & (MF_GRAYED | MF_MENUBREAK),
-                  ::GetMenuState(exported, index, MF_BYPOSITION) & (MF_GRAYED | MF_MENUBREAK));
+        EXPECT_EQ(::GetMenuState(menu, index, MF_BYPOSITION) & (MF_GRAYED | MF_MENUBREAK | MF_MENUBARBREAK),
+                  ::GetMenuState(exported, index, MF_BYPOSITION) & (MF_GRAYED | MF_MENUBREAK | MF_MENUBARBREAK))
+            << index;
     EXPECT_EQ(102u, ::GetMenuDefaultItem(exported, FALSE, 0));
     ::DestroyMenu(exported);
     ::DestroyMenu(menu);

@@ -1,4 +1,6 @@
 #include <guitoolkit/core/CGTKeyboardManager.h>
+#include <guitoolkit/core/CGTMenuGlyphs.h>
+#include <guitoolkit/core/CGTVisualManager.h>
 #include <guitoolkit/core/CMenuHash.h>
 #include <guitoolkit/core/tests/FakeSeams.h>
 #include <guitoolkit/toolbars/MenuTearOffIdTable.h>
@@ -241,4 +243,52 @@ TEST(ToolbarMenuButton, MenuItemsShowTheirCommandsShortcut)
     popup->DestroyWindow();
     ::DestroyAcceleratorTable(frame.m_hAccelTable);
     frame.m_hAccelTable = nullptr;
+}
+
+TEST(ToolbarMenuButton, LabelsTooLongForTheRowEndWithDots)
+{
+    CClientDC dc(nullptr);
+    const CString label = L"Monthly summary";
+    const int width = dc.GetTextExtent(label).cx;
+    EXPECT_EQ(label, CGTToolbarMenuButton::FitMenuLabel(&dc, label, width));
+    const CString cut = CGTToolbarMenuButton::FitMenuLabel(&dc, label, width / 2);
+    EXPECT_EQ(L"...", cut.Right(3));
+    EXPECT_EQ(0, label.Find(cut.Left(cut.GetLength() - 3)));
+    EXPECT_LE(dc.GetTextExtent(cut).cx, width / 2);
+    EXPECT_EQ(CString(L"..."), CGTToolbarMenuButton::FitMenuLabel(&dc, label, 0));
+    EXPECT_EQ(CString(L"..."), CGTToolbarMenuButton::FitMenuLabel(&dc, L"", -5));
+}
+
+TEST(ToolbarMenuButton, SystemItemsWithoutAnImageShowTheirGlyph)
+{
+    const struct {
+        UINT command;
+        int glyph;
+    } items[] = {{SC_MINIMIZE, CGTMenuGlyphs::Minimize},
+                 {SC_MAXIMIZE, CGTMenuGlyphs::Maximize},
+                 {SC_CLOSE, CGTMenuGlyphs::Close},
+                 {SC_RESTORE, CGTMenuGlyphs::Restore}};
+    const CRect row(0, 0, 120, 20);
+    const int margin = CGTVisualManager::GetCurrent()->GetMenuImageMargin();
+    CRect glyphRect(row.left + 2 * margin, row.top, row.left + margin + CGTToolBar::GetMenuImageSize().cx, row.bottom);
+    for (const auto& item : items) {
+        CGTToolbarMenuButton button(item.command, nullptr, -1, L"");
+        CGTDibSection drawn, expected;
+        ASSERT_TRUE(drawn.Create(row.Width(), row.Height()) && expected.Create(row.Width(), row.Height()));
+        CDC dc;
+        dc.CreateCompatibleDC(nullptr);
+        HGDIOBJ previous = ::SelectObject(dc.GetSafeHdc(), drawn.Handle());
+        dc.FillSolidRect(&row, RGB(255, 255, 255));
+        button.DrawMenuItem(&dc, row, FALSE, FALSE, TRUE);
+        ::SelectObject(dc.GetSafeHdc(), expected.Handle());
+        dc.FillSolidRect(&row, RGB(255, 255, 255));
+        CGTMenuGlyphs::DrawCentered(&dc, item.glyph, glyphRect);
+        ::SelectObject(dc.GetSafeHdc(), previous);
+        ::GdiFlush();
+        int differences = 0;
+        for (int y = 0; y < row.Height(); ++y)
+            for (int x = glyphRect.left; x < glyphRect.right; ++x)
+                differences += *drawn.PixelAt(x, y) != *expected.PixelAt(x, y);
+        EXPECT_EQ(0, differences) << item.command;
+    }
 }
