@@ -48,14 +48,16 @@ void CGTGridRow::AddSubRow(CGTGridRow* iRow)
 
 BOOL CGTGridRow::ReplaceItem(int iIndex, CGTGridItem* iItem, BOOL iRedraw)
 {
-    if (iIndex < 0 || iIndex >= m_Items.GetSize())
+    if (iIndex < 0 || iIndex >= m_Items.GetSize() || iItem == nullptr)
         return FALSE;
     CGTGridItem* old = m_Items[iIndex];
     iItem->SetOwnerRow(this);
     iItem->SetColumn(iIndex);
     iItem->SetRect(old->GetRect());
     m_Items[iIndex] = iItem;
-    delete old;
+    // A cell put in its own place stays.
+    if (old != iItem)
+        delete old;
     if (m_Grid != nullptr)
         m_Grid->SetLastChangedRow(m_Id);
     RecalcButtons();

@@ -20,7 +20,7 @@ public:
     CGTGridRow& operator=(const CGTGridRow&) = delete;
 
     virtual CGTGridItem* CreateItem(int iRow, int iColumn);
-    // FALSE for an index out of range (nothing is freed then).
+    // FALSE for an index out of range or no cell (nothing is freed then).
     virtual BOOL ReplaceItem(int iIndex, CGTGridItem* iItem, BOOL iRedraw = FALSE);
     virtual void OnItemChanged(CGTGridItem* iItem, int iRow, int iColumn);
     virtual void OnDrawName(CDC* iDc, CRect iRect);

@@ -79,6 +79,9 @@ void CGTGridRow::OnDrawExpandBox(CDC* iDc, CRect iRect)
 
 void CGTGridRow::OnDrawRowMarker(CDC* iDc, CRect iRect)
 {
+    // A printed page shows no current row.
+    if (iDc->IsPrinting())
+        return;
     const int half = std::min(iRect.Width(), 9) / 2;
     const CPoint centre = iRect.CenterPoint();
     CGTMenuGlyphs::Draw(iDc, CGTMenuGlyphs::TriangleRight, CPoint(centre.x - half, centre.y - half),

@@ -250,8 +250,8 @@ void CGTVisualManager2003::DrawSeparator(CDC* dc, IGTLookBar* bar, CRect rect, B
         CGTVisualManagerXPThemed::DrawSeparator(dc, bar, rect, horizontal);
         return;
     }
-    ShortenForButtons(rect, bar, !horizontal);
-    if (!horizontal) {
+    ShortenForButtons(rect, bar, horizontal);
+    if (horizontal) {
         const int x = rect.left + rect.Width() / 2 - 1;
         Line(dc, &penSeparator, CPoint(x, rect.top), CPoint(x, rect.bottom - 1));
         Line(dc, &BarHilitePen, CPoint(x + 1, rect.top + 1), CPoint(x + 1, rect.bottom));

@@ -115,13 +115,14 @@ void CGTVisualManager::DrawGripper(CDC* dc, CRect rect, BOOL horizontal, IGTLook
 
 void CGTVisualManager::DrawSeparator(CDC* dc, IGTLookBar* bar, CRect rect, BOOL horizontal)
 {
+    // The separator runs across the bar: a vertical strip on a horizontal bar.
     CRect strip = rect;
     if (horizontal) {
-        strip.top = rect.CenterPoint().y - 1;
-        strip.bottom = strip.top + 2;
-    } else {
         strip.left = rect.CenterPoint().x - 1;
         strip.right = strip.left + 2;
+    } else {
+        strip.top = rect.CenterPoint().y - 1;
+        strip.bottom = strip.top + 2;
     }
     dc->Draw3dRect(&strip, ShadowColor(bar), LightColor(bar));
 }

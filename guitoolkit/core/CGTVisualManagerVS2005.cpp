@@ -111,7 +111,7 @@ void CGTVisualManagerVS2005::UpdateVSColors()
 
 void CGTVisualManagerVS2005::DrawSeparator(CDC* dc, IGTLookBar* bar, CRect rect, BOOL horizontal)
 {
-    ShortenForButtons(rect, bar, !horizontal);
+    ShortenForButtons(rect, bar, horizontal);
     CGTVisualManagerXP::DrawSeparator(dc, bar, rect, horizontal);
 }
 

@@ -202,6 +202,7 @@ public:
     BOOL CanBeRestored() const { return m_ResourceId != 0; }
     BOOL IsLocked() const { return m_Locked; }
     void RestoreFocus();
+    GTLookBarKind GetLookKind() const override { return GTLookBarKind::Toolbar; }
     CSize GetButtonSize() const override;
     CSize GetImageSize() const override;
     IGTLookCustomizeButton* GetLookCustomizeButton() const override;

@@ -46,15 +46,16 @@ protected:
 TEST_F(ClassicLook, SeparatorIsATwoPixelEtchedStripThroughTheMiddle)
 {
     FakeBar bar;
-    look.DrawSeparator(&canvas.dc(), &bar, CRect(0, 0, 10, 20), FALSE);
-    // A vertical strip at x 4..5: shadow on its left, highlight on its right.
+    // Across a horizontal bar: a vertical strip at x 4..5, shadow on its left, highlight on
+    // its right.
+    look.DrawSeparator(&canvas.dc(), &bar, CRect(0, 0, 10, 20), TRUE);
     EXPECT_EQ(canvas.Pixel(3, 10), background);
     EXPECT_EQ(canvas.Pixel(4, 10), barShadow);
     EXPECT_EQ(canvas.Pixel(5, 10), barHighlight);
     EXPECT_EQ(canvas.Pixel(6, 10), background);
 
     bar.dialog = TRUE;
-    look.DrawSeparator(&canvas.dc(), &bar, CRect(20, 0, 40, 10), TRUE);
+    look.DrawSeparator(&canvas.dc(), &bar, CRect(20, 0, 40, 10), FALSE);
     EXPECT_EQ(canvas.Pixel(30, 4), btnShadow);
     EXPECT_EQ(canvas.Pixel(30, 5), btnHighlight);
     EXPECT_EQ(canvas.Pixel(30, 6), background);

@@ -156,7 +156,7 @@ TEST_F(Office2003Look, FewColoursDrawAsTheOfficeXPLook)
         [&](CGTVisualManager& l, CDC* dc) { l.DrawBarBackground(dc, &toolbar, CRect(0, 0, 80, 30), CRect()); },
         [&](CGTVisualManager& l, CDC* dc) { l.DrawBarBackground(dc, &menuBar, CRect(0, 0, 80, 30), CRect()); },
         [&](CGTVisualManager& l, CDC* dc) { l.DrawGripper(dc, CRect(0, 0, 8, 30), TRUE, &toolbar); },
-        [&](CGTVisualManager& l, CDC* dc) { l.DrawSeparator(dc, &toolbar, CRect(0, 0, 8, 30), FALSE); },
+        [&](CGTVisualManager& l, CDC* dc) { l.DrawSeparator(dc, &toolbar, CRect(0, 0, 8, 30), TRUE); },
         [&](CGTVisualManager& l, CDC* dc) {
             l.FillButtonInterior(dc, &hot, CRect(0, 0, 23, 22), 2);
             l.DrawButtonBorder(dc, &hot, CRect(0, 0, 23, 22), 2);

@@ -1,6 +1,7 @@
-// What a user sees, on a real X display: a toolkit dialog with each kind of button, a link,
-// a masked date edit with a spin button and a row of typed grid cells. The screenshot is
-// checked and kept as controls-demo.bmp beside the test for people to look at.
+// What a user sees and does, on a real X display: a toolkit dialog with each kind of
+// button, a link, a masked date edit with a spin button and a row of typed grid cells. The
+// screenshot is checked and kept as controls-demo.bmp beside the test for people to look
+// at; a date is typed into the masked edit with the keyboard.
 #include <guitoolkit/controls/CGTButton.h>
 #include <guitoolkit/controls/CGTDialog.h>
 #include <guitoolkit/controls/CGTGridCtrl.h>
@@ -103,6 +104,8 @@ public:
         m_Buttons[1].SetStdGlyphImage(CGTMenuGlyphs::ArrowRight);
         m_Check.Create(L"Checked", WS_CHILD | WS_VISIBLE | BS_AUTOCHECKBOX, CRect(10, 46, 100, 72), this, 110);
         m_Check.SetCheck(BST_CHECKED);
+        m_Radio.Create(L"Radio", WS_CHILD | WS_VISIBLE | BS_AUTORADIOBUTTON, CRect(304, 46, 394, 72), this, 115);
+        m_Disabled.Create(L"Disabled", WS_CHILD | WS_VISIBLE | WS_DISABLED, CRect(150, 82, 240, 108), this, 116);
         m_Link.Create(L"www.example.org", WS_CHILD | WS_VISIBLE, CRect(120, 50, 280, 70), this, 111);
         m_Date.EnableMask(L"DD DD DDDD", L"__/__/____", L'_');
         m_Date.SetValue(L"24/12/2026");
@@ -116,6 +119,8 @@ public:
 
     CGTButton m_Buttons[4];
     CGTButton m_Check;
+    CGTButton m_Radio;
+    CGTButton m_Disabled;
     CGTURLLinkButton m_Link;
     CGTMaskEdit m_Date;
     CGTSpinButtonCtrl m_Spin;
@@ -137,9 +142,9 @@ BOOL SaveBitmap(const CGTDibSection& iShot, LPCWSTR iPath)
     return fclose(out) == 0;
 }
 
-void LetItDraw()
+void LetItDraw(int iRounds = 30)
 {
-    for (int round = 0; round < 30; ++round) {
+    for (int round = 0; round < iRounds; ++round) {
         MSG message;
         while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
             ::TranslateMessage(&message);
@@ -183,4 +188,51 @@ TEST(ControlsDemo, TheDialogShowsItsControls)
         for (int x = cells.left - window.left; x < cells.right - window.left; ++x)
             tinted += (*shot.PixelAt(x, y) & 0xFFFFFF) == rowTint;
     EXPECT_GT(tinted, 100) << "the row of cells";
+}
+
+namespace {
+
+void Press(WORD iKey)
+{
+    INPUT input[2] = {{INPUT_KEYBOARD}, {INPUT_KEYBOARD}};
+    input[0].ki.wVk = input[1].ki.wVk = iKey;
+    input[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    ::SendInput(2, input, sizeof(INPUT));
+    LetItDraw(4);
+}
+
+}  // namespace
+
+TEST(ControlsDemo, ADateIsTypedIntoTheMaskedEdit)
+{
+    DemoDialog dialog;
+    dialog.SetForegroundWindow();
+    dialog.m_Date.SetFocus();
+    LetItDraw(6);
+    ASSERT_EQ(&dialog.m_Date, CWnd::GetFocus());
+    int start, end;
+    dialog.m_Date.GetSel(start, end);
+    EXPECT_EQ(0, start) << "focus selects the first group";
+    EXPECT_EQ(2, end);
+    struct Step {
+        WORD key;
+        LPCWSTR shown;
+        int caret;
+    };
+    const Step steps[] = {
+        {'0', L"0_/12/2026", 1},                                     // over the selected group
+        {'X', L"0_/12/2026", 1},                                     // a letter in a digit place
+        {'1', L"01/12/2026", 3},                                     // the group's last place: over the "/"
+        {'0', L"01/02/2026", 4},     {VK_DELETE, L"01/0_/2026", 4},  // the rest of the run moves left
+        {VK_LEFT, L"01/0_/2026", 3}, {VK_BACK, L"01/0_/2026", 2},    // a group's start: to the previous group's end
+    };
+    for (const Step& step : steps) {
+        Press(step.key);
+        CString shown;
+        dialog.m_Date.GetWindowText(shown);
+        EXPECT_STREQ(step.shown, shown) << step.key;
+        EXPECT_STREQ(step.shown, dialog.m_Date.GetText()) << step.key;
+        dialog.m_Date.GetSel(start, end);
+        EXPECT_EQ(step.caret, start) << step.key;
+    }
 }
