@@ -6,6 +6,8 @@
 #pragma once
 #include <afxwin.h>
 #include <afxtempl.h>
+#include <utility>
+#include <vector>
 
 class CGTPopupMenu;
 
@@ -49,6 +51,8 @@ public:
 
 private:
     void DeleteOriginalItems();
+    // Each registered menu's id and its first sub-menu, which holds its items.
+    std::vector<std::pair<UINT, HMENU>> ItemMenus() const;
     // A popup menu bar for loading and storing a menu's items; the caller deletes it.
     static class CGTPopupMenuBar* CreateStateBar();
 

@@ -48,6 +48,18 @@ CGTPopupMenuBar* CGTContextMenuManager::CreateStateBar()
     return bar.release();
 }
 
+std::vector<std::pair<UINT, HMENU>> CGTContextMenuManager::ItemMenus() const
+{
+    std::vector<std::pair<UINT, HMENU>> menus;
+    UINT id = 0;
+    HMENU menu = nullptr;
+    for (POSITION position = m_MenusById.GetStartPosition(); position != nullptr;) {
+        m_MenusById.GetNextAssoc(position, id, menu);
+        menus.emplace_back(id, ::GetSubMenu(menu, 0));
+    }
+    return menus;
+}
+
 void CGTContextMenuManager::DeleteOriginalItems()
 {
     UINT id = 0;
@@ -62,12 +74,8 @@ void CGTContextMenuManager::DeleteOriginalItems()
 
 BOOL CGTContextMenuManager::SaveState(LPCWSTR iProfile)
 {
-    UINT id = 0;
-    HMENU menu = nullptr;
-    for (POSITION position = m_MenusById.GetStartPosition(); position != nullptr;) {
-        m_MenusById.GetNextAssoc(position, id, menu);
+    for (const auto& [id, items] : ItemMenus()) {
         StateBar bar(CreateStateBar());
-        HMENU items = ::GetSubMenu(menu, 0);
         // Every item is stored, the rarely used ones of a personalised menu too.
         if (bar == nullptr || !bar->ImportFromMenu(items, TRUE))
             return FALSE;
@@ -91,14 +99,10 @@ BOOL CGTContextMenuManager::SaveState(LPCWSTR iProfile)
 
 BOOL CGTContextMenuManager::LoadState(LPCWSTR iProfile)
 {
-    UINT id = 0;
-    HMENU menu = nullptr;
-    for (POSITION position = m_MenusById.GetStartPosition(); position != nullptr;) {
-        m_MenusById.GetNextAssoc(position, id, menu);
+    for (const auto& [id, items] : ItemMenus()) {
         StateBar bar(CreateStateBar());
         if (bar == nullptr)
             return FALSE;
-        HMENU items = ::GetSubMenu(menu, 0);
         CMenuHash::Instance().LoadMenuBar(items, bar.get());
         CObList* original = nullptr;
         if (m_OriginalItems.Lookup(id, original)) {
@@ -116,12 +120,8 @@ BOOL CGTContextMenuManager::LoadState(LPCWSTR iProfile)
 
 BOOL CGTContextMenuManager::ResetState()
 {
-    UINT id = 0;
-    HMENU menu = nullptr;
-    for (POSITION position = m_MenusById.GetStartPosition(); position != nullptr;) {
-        m_MenusById.GetNextAssoc(position, id, menu);
-        CMenuHash::Instance().RemoveMenu(::GetSubMenu(menu, 0));
-    }
+    for (const auto& [id, items] : ItemMenus())
+        CMenuHash::Instance().RemoveMenu(items);
     DeleteOriginalItems();
     return TRUE;
 }

@@ -104,8 +104,9 @@ protected:
     afx_msg LRESULT OnIdleUpdate(WPARAM iDisableIfNoHandler, LPARAM);
     DECLARE_MESSAGE_MAP()
 
-    // Hands a mouse message outside the bar to the bar of the chain under the point.
-    BOOL ForwardToChain(UINT iMessage, UINT iFlags, CPoint iPoint);
+    // A mouse message outside the client area goes to the bar of the chain under the point;
+    // TRUE when it lies outside.
+    BOOL ForwardOutside(UINT iMessage, UINT iFlags, CPoint iPoint);
     // The item's size in the bar's font; separators are s_SeparatorHeight high.
     CSize MeasureItem(CDC& ioDc, CGTToolbarButton& ioItem, CSize iRowSize);
     void DrawRarelyUsedRuns(CDC* iDc);

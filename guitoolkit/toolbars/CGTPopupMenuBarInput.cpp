@@ -181,15 +181,19 @@ void CGTPopupMenuBar::SetCommandRunning(BOOL iRunning)
 
 // --- Mouse ---
 
-BOOL CGTPopupMenuBar::ForwardToChain(UINT iMessage, UINT iFlags, CPoint iPoint)
+BOOL CGTPopupMenuBar::ForwardOutside(UINT iMessage, UINT iFlags, CPoint iPoint)
 {
+    CRect client;
+    GetClientRect(&client);
+    if (client.PtInRect(iPoint))
+        return FALSE;
     CPoint screen = iPoint;
     ClientToScreen(&screen);
     CGTToolBar* bar = FindMenuBarAtPoint(screen);
-    if (bar == nullptr || bar == this)
-        return FALSE;
-    bar->ScreenToClient(&screen);
-    bar->SendMessage(iMessage, iFlags, MAKELPARAM(screen.x, screen.y));
+    if (bar != nullptr && bar != this) {
+        bar->ScreenToClient(&screen);
+        bar->SendMessage(iMessage, iFlags, MAKELPARAM(screen.x, screen.y));
+    }
     return TRUE;
 }
 
@@ -203,12 +207,8 @@ void CGTPopupMenuBar::OnMouseMove(UINT iFlags, CPoint iPoint)
         CGTToolBar::OnMouseMove(iFlags, iPoint);
         return;
     }
-    CRect client;
-    GetClientRect(&client);
-    if (!client.PtInRect(iPoint)) {
-        ForwardToChain(WM_MOUSEMOVE, iFlags, iPoint);
+    if (ForwardOutside(WM_MOUSEMOVE, iFlags, iPoint))
         return;
-    }
     if (!m_Tracking) {
         TRACKMOUSEEVENT track = {sizeof(track), TME_LEAVE, m_hWnd, HOVER_DEFAULT};
         m_Tracking = ::TrackMouseEvent(&track);
@@ -228,12 +228,8 @@ void CGTPopupMenuBar::OnLButtonDown(UINT iFlags, CPoint iPoint)
         CGTToolBar::OnLButtonDown(iFlags, iPoint);
         return;
     }
-    CRect client;
-    GetClientRect(&client);
-    if (!client.PtInRect(iPoint)) {
-        ForwardToChain(WM_LBUTTONDOWN, iFlags, iPoint);
+    if (ForwardOutside(WM_LBUTTONDOWN, iFlags, iPoint))
         return;
-    }
     if (CGTToolbarMenuButton* subMenu = AsSubMenuItem(GetButton(HitTest(iPoint))))
         subMenu->OnClick(this, FALSE);
 }
@@ -244,16 +240,17 @@ void CGTPopupMenuBar::OnLButtonUp(UINT iFlags, CPoint iPoint)
         CGTToolBar::OnLButtonUp(iFlags, iPoint);
         return;
     }
-    CRect client;
-    GetClientRect(&client);
-    if (!client.PtInRect(iPoint)) {
-        if (!m_IgnoreRelease) {
-            ForwardToChain(WM_LBUTTONUP, iFlags, iPoint);
-            GetParent()->DestroyWindow();
-        }
+    if (m_IgnoreRelease) {
+        // The release of the press that opened the menu.
+        m_IgnoreRelease = FALSE;
+        CRect client;
+        GetClientRect(&client);
+        if (!client.PtInRect(iPoint))
+            return;
+    } else if (ForwardOutside(WM_LBUTTONUP, iFlags, iPoint)) {
+        GetParent()->DestroyWindow();
         return;
     }
-    m_IgnoreRelease = FALSE;
     const int index = HitTest(iPoint);
     if (index >= 0 && index == m_HotIndex)
         OnSendCommand(GetButton(index));

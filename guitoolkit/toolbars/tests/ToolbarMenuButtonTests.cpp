@@ -42,25 +42,6 @@ const CGTToolbarMenuButton& SubItem(const CGTToolbarMenuButton& iButton, int iIn
     const CObList& items = iButton.GetSubItems();
     return *static_cast<const CGTToolbarMenuButton*>(items.GetAt(items.FindIndex(iIndex)));
 }
-
-std::vector<BYTE> Stored(CGTToolbarMenuButton& iButton)
-{
-    CMemFile file;
-    CArchive archive(&file, CArchive::store);
-    iButton.Serialize(archive);
-    archive.Close();
-    std::vector<BYTE> bytes(static_cast<size_t>(file.GetLength()));
-    file.SeekToBegin();
-    file.Read(bytes.data(), static_cast<UINT>(bytes.size()));
-    return bytes;
-}
-
-void Load(CGTToolbarMenuButton& oButton, std::vector<BYTE> iBytes)
-{
-    CMemFile file(iBytes.data(), static_cast<UINT>(iBytes.size()));
-    CArchive archive(&file, CArchive::load);
-    oButton.Serialize(archive);
-}
 }  // namespace
 
 TEST(ToolbarMenuButton, AMenuBecomesItemsAndItemsBecomeTheSameMenu)
