@@ -47,26 +47,6 @@ public:
     void SetMruWidth(int iWidth) { m_MruWidth = iWidth; }
 };
 
-std::vector<BYTE> Stored(CGTToolBar& ioBar)
-{
-    CMemFile file;
-    {
-        CArchive archive(&file, CArchive::store);
-        ioBar.Serialize(archive);
-    }
-    std::vector<BYTE> bytes(static_cast<size_t>(file.GetLength()));
-    file.SeekToBegin();
-    file.Read(bytes.data(), static_cast<UINT>(bytes.size()));
-    return bytes;
-}
-
-void Load(CGTToolBar& oBar, std::vector<BYTE> iBytes)
-{
-    CMemFile file(iBytes.data(), static_cast<UINT>(iBytes.size()));
-    CArchive archive(&file, CArchive::load);
-    oBar.Serialize(archive);
-}
-
 // The excluded commands given back as they were.
 class ExcludedInPlace {
 public:

@@ -175,3 +175,7 @@ public:
         return client.Width();
     }
 };
+
+// An object's archive form, and an object read back from it.
+std::vector<BYTE> Stored(CObject& ioObject);
+void Load(CObject& oObject, std::vector<BYTE> iBytes);
