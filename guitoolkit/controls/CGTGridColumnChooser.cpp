@@ -11,6 +11,7 @@ namespace {
 
 const UINT ListId = 1;
 const int MostEntries = 10;
+const LPCWSTR EmptyText = L"(no fields available)";
 
 }  // namespace
 
@@ -45,12 +46,18 @@ int CGTGridColumnListBox::OnCreate(LPCREATESTRUCT iCreate)
         widest = std::max(widest, (int)dc.GetTextExtent(grid->GetColumnName(column)).cx);
     TEXTMETRIC metrics;
     dc.GetTextMetrics(&metrics);
+    // Never narrower than its title and its empty text.
+    dc.SelectObject(&theGuiToolkitGlobals.fontRegular);
+    CString title;
+    m_Chooser.GetWindowText(title);
+    const int least = std::max((int)dc.GetTextExtent(title).cx + 2 * ::GetSystemMetrics(SM_CXSMSIZE),
+                               (int)dc.GetTextExtent(EmptyText).cx + 10);
     dc.SelectObject(oldFont);
     const BOOL filled = FillHiddenColumns();
     m_Chooser.SetEmpty(!filled);
     // Room for the caption between the button frames, a scroll bar and ten entries.
-    CRect client(0, 0, widest + 2 * 7 + ::GetSystemMetrics(SM_CXVSCROLL),
-                 std::min(std::max(GetCount(), 1), MostEntries) * (metrics.tmHeight + 6));
+    CRect client(0, 0, std::max(least, widest + 2 * 7 + ::GetSystemMetrics(SM_CXVSCROLL)),
+                 std::min(std::max(GetCount(), 2), MostEntries) * (metrics.tmHeight + 6));
     ::AdjustWindowRectEx(client, m_Chooser.GetStyle() & ~0xFFFF, FALSE, m_Chooser.GetExStyle());
     m_Chooser.SetWindowPos(nullptr, 0, 0, client.Width(), client.Height(), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     return 0;
@@ -254,6 +261,6 @@ void CGTGridColumnChooser::OnPaint()
     const int line = dc.GetTextExtent(L"A").cy;
     CRect text = client;
     text.top = std::max(client.top, client.CenterPoint().y - line / 2);
-    dc.DrawText(L"(no fields available)", text, DT_CENTER | DT_SINGLELINE | DT_NOPREFIX);
+    dc.DrawText(EmptyText, text, DT_CENTER | DT_SINGLELINE | DT_NOPREFIX);
     dc.SelectObject(oldFont);
 }

@@ -1,5 +1,6 @@
 #include "GridTestSupport.h"
 #include <guitoolkit/core/CGTDrawManager.h>
+#include <guitoolkit/core/CGTVisualManager2003.h>
 #include <guitoolkit/core/tests/TestSupport.h>
 
 namespace {
@@ -117,4 +118,22 @@ TEST_F(GridPaint, ThePromptOfAnEmptyGroupingArea)
             right = x + 1;
     EXPECT_LT(right, 390) << "the box ends after the text";
     EXPECT_EQ(band, m_Surface.At(right + 2, 6));
+}
+
+TEST(GridLooks, TheLooksReadTheGridsMarkerItemColourAndLineShades)
+{
+    CGTGridCtrl grid;
+    PixelSurface surface(10, 10);
+    CGTVisualManager plain;
+    grid.SetMarker(RGB(10, 200, 30), 2);
+    plain.FillGridArea(&surface.Dc(), CRect(0, 0, 10, 10), &grid, TRUE);
+    EXPECT_EQ(RGB(10, 200, 30), surface.At(5, 5));
+
+    CGTVisualManager2003 office;
+    const COLORREF item = RGB(100, 160, 220);
+    grid.SetItemColor(item);
+    grid.SetLineShades(TRUE, TRUE);
+    EXPECT_EQ(CGTDrawManager::ScaleColor(item, 85), office.GetGridLineColor(&grid));
+    grid.SetLineShades(TRUE, FALSE);
+    EXPECT_EQ(CGTDrawManager::ScaleColor(item, 95), office.GetGridLineColor(&grid));
 }
