@@ -1,5 +1,6 @@
 #include <guitoolkit/controls/CGTGridColumnChooser.h>
 #include <guitoolkit/controls/CGTGridCtrl.h>
+#include <guitoolkit/core/CGTGlobalUtils.h>
 #include <guitoolkit/core/CGTLocalResource.h>
 #include <guitoolkit/core/GuiToolkitGlobals.h>
 #include <guitoolkit/core/GuiToolkitResources.h>
@@ -182,12 +183,7 @@ int CGTGridColumnChooser::OnCreate(LPCREATESTRUCT iCreate)
     // Kept inside the work area of its monitor.
     CRect window;
     GetWindowRect(window);
-    CRect work;
-    MONITORINFO monitor = {sizeof(MONITORINFO)};
-    if (::GetMonitorInfoW(::MonitorFromPoint(window.TopLeft(), MONITOR_DEFAULTTONULL), &monitor))
-        work = monitor.rcWork;
-    else
-        ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    const CRect work = CGTGlobalUtils::WorkAreaAt(window.TopLeft());
     if (window.left < work.left)
         window.OffsetRect(work.left - window.left, 0);
     else if (window.right > work.right)

@@ -385,6 +385,8 @@ protected:
     void SetScrollRanges();
     void OffsetRows(int iDeltaX, int iDeltaY);
     int ClampOffset(int iOffset, int iTotal, int iPage) const;
+    // Where a scroll-bar code takes an offset.
+    int ScrolledOffset(int iBar, UINT iCode, int iOffset, int iLine, int iPage, int iTotal);
     void ScrollVert(UINT iCode);
     void ScrollHorz(UINT iCode);
     void SetVertOffset(int iOffset);
@@ -397,6 +399,7 @@ protected:
 
     // --- Selection
     void SelectRange(const CGTGridRange& iRange, BOOL iSelect, BOOL iRedraw);
+    void NotifySelection(UINT iCode, const CGTGridRange& iRange, BOOL iSelect);
     void ClearRanges(BOOL iRedraw);
     CGTGridRange RangeOf(int iRow, int iColumn, DWORD iFlags) const;
     CGTGridRange RangeBetween(const CGTGridItemId& iFrom, const CGTGridItemId& iTo, DWORD iFlags) const;

@@ -203,43 +203,39 @@ void CGTGridCtrl::SetHorzOffset(int iOffset)
     MoveInPlaceControl();
 }
 
+int CGTGridCtrl::ScrolledOffset(int iBar, UINT iCode, int iOffset, int iLine, int iPage, int iTotal)
+{
+    // The codes of both bars have the same values (SB_LINEUP is SB_LINELEFT...).
+    switch (iCode) {
+    case SB_LINEUP:
+        return iOffset - iLine;
+    case SB_LINEDOWN:
+        return iOffset + iLine;
+    case SB_PAGEUP:
+        return iOffset - iPage;
+    case SB_PAGEDOWN:
+        return iOffset + iPage;
+    case SB_THUMBTRACK:
+    case SB_THUMBPOSITION: {
+        SCROLLINFO info;
+        GetScrollInfo(iBar, &info, SIF_ALL);
+        return info.nTrackPos;
+    }
+    case SB_TOP:
+        return 0;
+    case SB_BOTTOM:
+        return iTotal;
+    default:
+        return iOffset;
+    }
+}
+
 void CGTGridCtrl::ScrollVert(UINT iCode)
 {
     if (IsPointerBusy())
         return;
     EndEditItem(FALSE);
-    const int page = m_RowsArea.Height();
-    int offset = m_VertOffset;
-    switch (iCode) {
-    case SB_LINEUP:
-        offset -= GetRowHeight();
-        break;
-    case SB_LINEDOWN:
-        offset += GetRowHeight();
-        break;
-    case SB_PAGEUP:
-        offset -= page;
-        break;
-    case SB_PAGEDOWN:
-        offset += page;
-        break;
-    case SB_THUMBTRACK:
-    case SB_THUMBPOSITION: {
-        SCROLLINFO info;
-        GetScrollInfo(SB_VERT, &info, SIF_ALL);
-        offset = info.nTrackPos;
-        break;
-    }
-    case SB_TOP:
-        offset = 0;
-        break;
-    case SB_BOTTOM:
-        offset = m_VertTotal;
-        break;
-    default:
-        return;
-    }
-    SetVertOffset(offset);
+    SetVertOffset(ScrolledOffset(SB_VERT, iCode, m_VertOffset, GetRowHeight(), m_RowsArea.Height(), m_VertTotal));
 }
 
 void CGTGridCtrl::ScrollHorz(UINT iCode)
@@ -247,37 +243,7 @@ void CGTGridCtrl::ScrollHorz(UINT iCode)
     if (IsPointerBusy())
         return;
     EndEditItem(FALSE);
-    int offset = m_HorzOffset;
-    switch (iCode) {
-    case SB_LINELEFT:
-        offset -= std::max(1, GetRowHeight());
-        break;
-    case SB_LINERIGHT:
-        offset += std::max(1, GetRowHeight());
-        break;
-    case SB_PAGELEFT:
-        offset -= m_HorzPage;
-        break;
-    case SB_PAGERIGHT:
-        offset += m_HorzPage;
-        break;
-    case SB_THUMBTRACK:
-    case SB_THUMBPOSITION: {
-        SCROLLINFO info;
-        GetScrollInfo(SB_HORZ, &info, SIF_ALL);
-        offset = info.nTrackPos;
-        break;
-    }
-    case SB_LEFT:
-        offset = 0;
-        break;
-    case SB_RIGHT:
-        offset = m_HorzTotal;
-        break;
-    default:
-        return;
-    }
-    SetHorzOffset(offset);
+    SetHorzOffset(ScrolledOffset(SB_HORZ, iCode, m_HorzOffset, std::max(1, GetRowHeight()), m_HorzPage, m_HorzTotal));
 }
 
 void CGTGridCtrl::OnVScroll(UINT iCode, UINT, CScrollBar* iBar)

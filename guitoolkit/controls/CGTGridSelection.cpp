@@ -223,23 +223,25 @@ BOOL CGTGridCtrl::SetCurSel(int iRow, int iColumn, DWORD iFlags, BOOL iRedraw)
 
 void CGTGridCtrl::OnChangeSelection(CGTGridItem*, CGTGridItem*) {}
 
-void CGTGridCtrl::OnSelChanging(const CGTGridRange& iRange, BOOL iSelect)
+void CGTGridCtrl::NotifySelection(UINT iCode, const CGTGridRange& iRange, BOOL iSelect)
 {
     CWnd* target = GetSafeHwnd() != nullptr ? GetNotifyTarget() : nullptr;
     if (target == nullptr)
         return;
-    CGTGridSelectionNotify notify = {{m_hWnd, (UINT_PTR)GetDlgCtrlID(), GTGridSelChanging}, iRange, iSelect};
+    CGTGridSelectionNotify notify = {{m_hWnd, (UINT_PTR)GetDlgCtrlID(), iCode}, iRange, iSelect};
     target->SendMessage(WM_NOTIFY, GetDlgCtrlID(), (LPARAM)&notify);
+}
+
+void CGTGridCtrl::OnSelChanging(const CGTGridRange& iRange, BOOL iSelect)
+{
+    NotifySelection(GTGridSelChanging, iRange, iSelect);
 }
 
 void CGTGridCtrl::OnSelChanged(const CGTGridRange& iRange, BOOL iSelect)
 {
-    CWnd* target = GetSafeHwnd() != nullptr ? GetNotifyTarget() : nullptr;
-    if (target == nullptr)
-        return;
-    CGTGridSelectionNotify notify = {{m_hWnd, (UINT_PTR)GetDlgCtrlID(), GTGridSelChanged}, iRange, iSelect};
-    target->SendMessage(WM_NOTIFY, GetDlgCtrlID(), (LPARAM)&notify);
-    InvalidateRect(m_HeaderRect);
+    NotifySelection(GTGridSelChanged, iRange, iSelect);
+    if (GetSafeHwnd() != nullptr)
+        InvalidateRect(m_HeaderRect);
 }
 
 CRect CGTGridCtrl::GetSelectionRect()

@@ -1,5 +1,6 @@
 #include <guitoolkit/controls/CGTInplaceToolTipCtrl.h>
 #include <guitoolkit/core/CGTColorValues.h>
+#include <guitoolkit/core/CGTGlobalUtils.h>
 #include <windowsx.h>
 
 IMPLEMENT_DYNAMIC(CGTInplaceToolTipCtrl, CWnd)
@@ -46,12 +47,7 @@ void CGTInplaceToolTipCtrl::Track(const CRect& iRect, const CString& iText)
     else
         place.right = place.left + width;
 
-    CRect work;
-    MONITORINFO monitor = {sizeof(MONITORINFO)};
-    if (::GetMonitorInfoW(::MonitorFromPoint(iRect.TopLeft(), MONITOR_DEFAULTTONEAREST), &monitor))
-        work = monitor.rcWork;
-    else
-        ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    const CRect work = CGTGlobalUtils::WorkAreaAt(iRect.TopLeft());
     if (place.Width() > work.Width()) {
         place.left = work.left;
         place.right = work.right;

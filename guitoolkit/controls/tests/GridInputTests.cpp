@@ -65,18 +65,13 @@ public:
     GridParent& m_Parent;
 };
 
-class GridInput : public ::testing::Test {
+class GridInput : public GridWindowFixture<NoEditGrid> {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(m_Grid.Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 400, 300), &m_Parent, 1234));
-        m_Grid.InsertColumn(0, L"Name", 150);
-        m_Grid.InsertColumn(1, L"Count", 100);
-        for (int i = 0; i < 6; ++i)
-            m_Grid.AddRow(NewRow({L"row", i}), FALSE);
-        m_Grid.AdjustLayout();
+        GridWindowFixture::SetUp();
+        AddRows(6);
     }
-    CPoint At(int iRow, int iColumn) const { return m_Grid.GetRow(iRow)->GetItem(iColumn)->GetRect().CenterPoint(); }
     std::vector<CGTGridRange> Ranges() const
     {
         std::vector<CGTGridRange> ranges;
@@ -84,9 +79,6 @@ protected:
             ranges.push_back(m_Grid.GetSelection().GetNext(position));
         return ranges;
     }
-
-    GridParent m_Parent;
-    NoEditGrid m_Grid;
 };
 
 }  // namespace
@@ -112,7 +104,7 @@ TEST_F(GridInput, ClicksReplaceAddAndExtendTheSelection)
     for (const Step& step : steps) {
         SCOPED_TRACE(step.name);
         m_Parent.m_Notices.clear();
-        Click(m_Grid, At(step.cell.x, step.cell.y), step.keys);
+        Click(m_Grid, CellPoint(step.cell.x, step.cell.y), step.keys);
         EXPECT_EQ(step.notices, m_Parent.m_Notices);
     }
     EXPECT_EQ(4, m_Grid.GetAnchor().m_Row);
@@ -130,7 +122,7 @@ TEST_F(GridInput, WholeRowSingleSelectionIgnoresCtrlAndShift)
     for (WPARAM keys : {(WPARAM)0, (WPARAM)MK_CONTROL, (WPARAM)MK_SHIFT}) {
         SCOPED_TRACE(keys);
         const int row = 1 + (int)keys / 4;
-        Click(m_Grid, At(row, 1), keys);
+        Click(m_Grid, CellPoint(row, 1), keys);
         ASSERT_EQ(1u, Ranges().size());
         EXPECT_EQ(row, Ranges()[0].m_Top);
         EXPECT_EQ(row, Ranges()[0].m_Bottom);
@@ -163,9 +155,9 @@ TEST_F(GridInput, ADoubleClickNotifiesAfterTheRowHandledIt)
     row->AddItem(new CGTGridItem(CellValue(9).Get()));
     m_Grid.AddRow(row, FALSE);
     m_Grid.AdjustLayout();
-    Click(m_Grid, At(6, 0));
+    Click(m_Grid, CellPoint(6, 0));
     m_Parent.m_Notices.clear();
-    Post(m_Grid, WM_LBUTTONDBLCLK, MK_LBUTTON, At(6, 0));
+    Post(m_Grid, WM_LBUTTONDBLCLK, MK_LBUTTON, CellPoint(6, 0));
     Pump();
     EXPECT_EQ((Notices{{RowDoubleClick, {0, 0, 0, 0}, FALSE}, {DoubleClicked, {0, 0, 0, 0}, FALSE}}),
               m_Parent.m_Notices);

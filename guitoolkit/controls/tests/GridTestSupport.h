@@ -102,7 +102,8 @@ protected:
 };
 
 // A grid window of 400 x 300 in a recording parent, with columns "Name" and "Count".
-class GridWindowTest : public ::testing::Test {
+template <class Grid>
+class GridWindowFixture : public ::testing::Test {
 protected:
     void SetUp() override
     {
@@ -126,5 +127,7 @@ protected:
     }
 
     GridParent m_Parent;
-    CGTGridCtrl m_Grid;
+    Grid m_Grid;
 };
+
+using GridWindowTest = GridWindowFixture<CGTGridCtrl>;
