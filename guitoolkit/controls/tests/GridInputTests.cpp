@@ -200,3 +200,31 @@ TEST(GridClicks, APressHeldForTheTimerIsNoClick)
         grid.EndEditItem(FALSE);
     }
 }
+
+TEST_F(GridInput, KeysMoveTheCurrentRow)
+{
+    m_Grid.SetWholeRowSelection(TRUE);
+    struct Step {
+        UINT key;
+        BOOL shift;
+        int current;
+        int top;  // of the last range
+    };
+    const Step steps[] = {
+        {VK_NEXT, FALSE, 0, 0},                         // no current row yet: the first one
+        {VK_DOWN, FALSE, 1, 1}, {VK_DOWN, TRUE, 2, 1},  // Shift extends from the anchor
+        {VK_END, FALSE, 5, 5},  {VK_UP, FALSE, 4, 4},
+        {VK_HOME, TRUE, 0, 0},  {VK_NEXT, FALSE, 5, 5},  // a page is more than the rows that are left
+    };
+    FakeKeyState keys;
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.key);
+        if (step.shift)
+            keys.Press(VK_SHIFT);
+        m_Grid.SendMessage(WM_KEYDOWN, step.key);
+        keys.Release(VK_SHIFT);
+        EXPECT_EQ(step.current, m_Grid.GetCurrentCell().m_Row);
+        ASSERT_FALSE(m_Grid.GetSelection().IsEmpty());
+        EXPECT_EQ(step.top, m_Grid.GetSelection().GetTail().m_Top);
+    }
+}

@@ -201,3 +201,31 @@ TEST(GridSorting, TwoEmptyCellsCompareByTheirImages)
     EXPECT_EQ(-1, grid.CompareItems(&blank, &none));
     EXPECT_LT(grid.CompareItems(&none, &other), 0) << "an empty text before \"5\"";
 }
+
+namespace {
+
+class CountedRow : public CGTGridRow {
+public:
+    CountedRow() : CGTGridRow(1, 0) { AddItem(new CGTGridItem(CellValue(L"same").Get())); }
+    ~CountedRow() override { ++s_Deleted; }
+    static inline int s_Deleted = 0;
+};
+
+}  // namespace
+
+TEST(GridRowsWithoutWindow, AGridNeverCreatedDeletesItsRowsAndCaptionRows)
+{
+    CountedRow::s_Deleted = 0;
+    {
+        CGTGridCtrl grid;
+        grid.InsertColumn(0, L"Name", 50);
+        CountedRow* parent = new CountedRow;
+        parent->AddSubRow(new CountedRow);
+        grid.AddRow(parent, FALSE);
+        grid.AddRow(new CountedRow, FALSE);
+        grid.InsertGroupColumn(0, 0);
+        grid.PositionRows();
+        EXPECT_EQ(1, grid.GetGroupRowCount());
+    }
+    EXPECT_EQ(3, CountedRow::s_Deleted);
+}
