@@ -16,5 +16,10 @@
 #define IDC_GT_MOVE 16146
 /* The link buttons' hand. */
 #define IDC_GT_HAND 16919
+/* The grid: the cursor of a dragged column, the grouping area's prompt and the title of
+   the column chooser. */
+#define IDC_GT_COLUMN_DRAG 17063
+#define IDS_GT_GROUP_PROMPT 17064
+#define IDS_GT_FIELD_CHOOSER 17065
 
 #endif
