@@ -2,6 +2,8 @@
 
 #include <mmsystem.h>
 
+#include <cstring>
+
 BEGIN_MESSAGE_MAP(CWaitingTreeCtrl, CTreeCtrl)
     ON_WM_ERASEBKGND()
 END_MESSAGE_MAP()
@@ -78,7 +80,7 @@ BOOL CWaitingTreeCtrl::OnChildNotify(UINT iMessage, WPARAM iWParam, LPARAM iLPar
 
 void CWaitingTreeCtrl::PrepareLoading(HTREEITEM iItem)
 {
-    if (HTREEITEM child = GetChildItem(iItem)) {
+    if (GetChildItem(iItem)) {
         if (!ShouldReloadChildren(iItem)) {
             m_LoadingItem = nullptr;
             return;
@@ -177,8 +179,9 @@ COLORREF CWaitingTreeCtrl::GetBackgroundColor()
 CRect CWaitingTreeCtrl::GetItemIconRect(HTREEITEM iItem)
 {
     CRect cell(0, 0, 0, 0);
+    // TVM_GETITEMRECT takes the item in the rectangle's first bytes.
     RECT text = {};
-    *reinterpret_cast<HTREEITEM*>(&text) = iItem;
+    std::memcpy(&text, &iItem, sizeof iItem);
     if (!SendMessage(TVM_GETIMAGELIST, TVSIL_NORMAL) || !iItem ||
         !SendMessage(TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&text)))
         return cell;

@@ -86,21 +86,34 @@ void CZVViewerDoc::ConnectToServer()
         return;
     }
     CreateImageLists();
-    for (ViewerTree tree : {ViewerTree::Users, ViewerTree::Computers, ViewerTree::Applications})
-        trees->GetViewerTree(tree)->SendMessage(TVM_SETIMAGELIST, TVSIL_NORMAL,
-                                                reinterpret_cast<LPARAM>(m_SmallImages));
-    HRESULT result = S_OK;
+    GiveTreesImages(*trees, m_SmallImages);
     {
         CWaitCursor wait;
         IZorvane* server = nullptr;
-        result = ServerActivation().Activate(m_ServerName, &server);
-        if (SUCCEEDED(result))
-            m_Server.Attach(server);
+        const HRESULT result = ServerActivation().Activate(m_ServerName, &server);
+        if (FAILED(result)) {
+            ShowActivationFailure(result);
+            return;
+        }
+        if (!TakeServer(server)) {
+            ShowServerMessage(IDS_CANNOT_CONNECT, MB_ICONEXCLAMATION);
+            return;
+        }
     }
-    if (SUCCEEDED(result))
-        trees->ReloadTrees();
-    else
-        ShowActivationFailure(result);
+    trees->ReloadTrees();
+}
+
+// The object that activation handed over is asked for the interface once more: an object
+// that refuses it is no server of ours.
+bool CZVViewerDoc::TakeServer(IZorvane* iActivated)
+{
+    IZorvane* server = nullptr;
+    const HRESULT result = iActivated->QueryInterface(IID_IZorvane, reinterpret_cast<void**>(&server));
+    iActivated->Release();
+    if (FAILED(result) || !server)
+        return false;
+    m_Server.Attach(server);
+    return true;
 }
 
 void CZVViewerDoc::ShowActivationFailure(HRESULT iFailure)
@@ -124,14 +137,25 @@ void CZVViewerDoc::ShowServerMessage(UINT iText, UINT iType, LPCWSTR iDetail)
     AfxMessageBox(text, iType);
 }
 
+// The trees let go of the image lists before they are destroyed: they keep no handle to a
+// list that no longer exists.
 void CZVViewerDoc::ResetCaches()
 {
+    IViewerTrees* trees = GetViewerTrees();
+    if (trees) {
+        trees->ClearTrees();
+        GiveTreesImages(*trees, nullptr);
+    }
     DestroyImageLists();
     m_SmallIcons.clear();
     m_LargeIcons.clear();
     m_Processes.clear();
-    if (IViewerTrees* trees = GetViewerTrees())
-        trees->ClearTrees();
+}
+
+void CZVViewerDoc::GiveTreesImages(IViewerTrees& ioTrees, HIMAGELIST iImages)
+{
+    for (ViewerTree tree : {ViewerTree::Users, ViewerTree::Computers, ViewerTree::Applications})
+        ioTrees.GetViewerTree(tree)->SendMessage(TVM_SETIMAGELIST, TVSIL_NORMAL, reinterpret_cast<LPARAM>(iImages));
 }
 
 void CZVViewerDoc::CreateImageLists()

@@ -66,8 +66,10 @@ private:
     void ReadProcessIcons(const _variant_t& iIcon, ProcessInfoRecord& ioRecord);
     // A lost connection drops the server and says so; other errors leave it as it is.
     void OnServerError(HRESULT iError);
+    bool TakeServer(IZorvane* iActivated);
     void ShowActivationFailure(HRESULT iFailure);
     void ShowServerMessage(UINT iText, UINT iType, LPCWSTR iDetail = nullptr);
+    static void GiveTreesImages(IViewerTrees& ioTrees, HIMAGELIST iImages);
     void CreateImageLists();
     void DestroyImageLists();
 

@@ -1,9 +1,32 @@
 #include "TreeObject.h"
 
+#include "Report.h"
+
 IMPLEMENT_DYNAMIC(CTreeObject, CCmdTarget)
 
-CTreeObject::CTreeObject(ULONG iId, LPCWSTR iName, CTreeObject* iParent) : m_Id(iId), m_Name(iName), m_Parent(iParent)
+CTreeObject::CTreeObject(ULONG iId, LPCWSTR iName, CTreeObject* iParent)
+    : m_Id(iId), m_Name(iName), m_Report(nullptr), m_Parent(iParent)
 {
+}
+
+CTreeObject::~CTreeObject()
+{
+    delete m_Report;
+}
+
+void CTreeObject::DeleteReport()
+{
+    delete m_Report;
+    m_Report = nullptr;
+}
+
+void CTreeObject::ShowReport() {}
+
+void CTreeObject::SetReport(CReport* iReport)
+{
+    if (iReport != m_Report)
+        DeleteReport();
+    m_Report = iReport;
 }
 
 void CTreeObject::FillRequest(SummaryActivityRequest&) const {}

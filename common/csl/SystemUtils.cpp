@@ -1,5 +1,6 @@
 #include <csl/SystemUtils.h>
 #include <csl/ESystemException.h>
+#include <ModulePath.h>
 #include <windows.h>
 
 std::wstring GetLocalComputerName()
@@ -13,20 +14,18 @@ std::wstring GetLocalComputerName()
 
 std::wstring GetProgramPath()
 {
-    std::wstring path(32768, L'\0');
-    const DWORD length = GetModuleFileNameW(nullptr, &path[0], static_cast<DWORD>(path.size()));
-    if (length == 0)
+    const std::wstring path = ModuleFilePath();
+    if (path.empty())
         ThrowLastSystemError();
-    if (length >= path.size())
-        throw ESystemException(ERROR_INSUFFICIENT_BUFFER);
-    path.resize(length);
     return path;
 }
 
 std::wstring GetProgramDirectory()
 {
-    const std::wstring path = GetProgramPath();
-    return path.substr(0, path.rfind(L'\\') + 1);
+    const std::wstring folder = ProgramFolder();
+    if (folder.empty())
+        ThrowLastSystemError();
+    return folder;
 }
 
 bool IsWindowsXPOrLater()

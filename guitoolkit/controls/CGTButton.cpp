@@ -36,11 +36,12 @@ BOOL s_ThemeProbed = FALSE;
 CGTButton::CGTButton()
     : m_BorderStyle(Border3D), m_TextAlign(AlignCenter), m_ImageOnRight(FALSE), m_ImageOnTop(FALSE),
       m_Transparent(FALSE), m_DrawFocus(TRUE), m_HighlightChecked(TRUE), m_DisabledLook(TRUE),
-      m_RespondOnButtonDown(FALSE), m_NoTheme(FALSE), m_AutoToolTip(FALSE), m_DoubleClicked(FALSE), m_Pushed(FALSE),
-      m_PressedInside(FALSE), m_Highlighted(FALSE), m_Captured(FALSE), m_Hover(FALSE), m_Checked(FALSE),
-      m_CheckBox(FALSE), m_RadioButton(FALSE), m_AutoCheck(FALSE), m_ImageSize(0, 0), m_AutoToolTipDirty(FALSE),
-      m_Glyph(-1), m_DisabledGlyph(-1), m_GlyphStyle(0), m_Cursor(nullptr), m_PushOffset(2, 2),
-      m_TextColor((COLORREF)-1), m_HoverColor((COLORREF)-1), m_FaceColor((COLORREF)-1), m_Font(nullptr), m_AutoRepeat(0)
+      m_RespondOnButtonDown(FALSE), m_NoTheme(FALSE), m_AutoToolTip(FALSE), m_OnCaption(FALSE), m_CaptionClose(FALSE),
+      m_DoubleClicked(FALSE), m_Pushed(FALSE), m_PressedInside(FALSE), m_Highlighted(FALSE), m_Captured(FALSE),
+      m_Hover(FALSE), m_Checked(FALSE), m_CheckBox(FALSE), m_RadioButton(FALSE), m_AutoCheck(FALSE), m_ImageSize(0, 0),
+      m_AutoToolTipDirty(FALSE), m_Glyph(-1), m_DisabledGlyph(-1), m_GlyphStyle(0), m_Cursor(nullptr),
+      m_PushOffset(2, 2), m_TextColor((COLORREF)-1), m_HoverColor((COLORREF)-1), m_FaceColor((COLORREF)-1),
+      m_Font(nullptr), m_AutoRepeat(0)
 {
 }
 

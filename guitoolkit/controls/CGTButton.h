@@ -77,8 +77,8 @@ public:
     BOOL IsChecked() const override { return m_Checked; }
     BOOL IsEnabled() const override { return IsWindowEnabled(); }
     BOOL HasFocus() const override { return GetSafeHwnd() != nullptr && ::GetFocus() == m_hWnd; }
-    // Plain buttons never ask for the caption look; a caption's close button does.
-    BOOL HasCaptionLook() const override { return FALSE; }
+    // A caption's small close button asks for the caption look with both of its flags.
+    BOOL HasCaptionLook() const override { return m_OnCaption && m_CaptionClose; }
     CWnd* GetButtonWindow() const override { return const_cast<CGTButton*>(this); }
     BOOL IsCheckBox() const { return m_CheckBox; }
     BOOL IsRadioButton() const { return m_RadioButton; }
@@ -96,6 +96,10 @@ public:
     BOOL m_RespondOnButtonDown;
     BOOL m_NoTheme;
     BOOL m_AutoToolTip;
+    // The two caption-look flags: the button sits on a caption, and it is that caption's
+    // close box.
+    BOOL m_OnCaption;
+    BOOL m_CaptionClose;
 
 protected:
     BOOL PreCreateWindow(CREATESTRUCT& ioCreate) override;
@@ -149,6 +153,9 @@ protected:
 
 private:
     void ReadButtonStyle(DWORD& ioStyle);
+    // The normal (0) or checked (3) set is emptied (the image size goes with the normal
+    // one); images take the place of a glyph.
+    void ClearImageSet(int iFirst);
     void SetImageSet(int iFirst, HBITMAP iNormal, BOOL iAutoDestroy, HBITMAP iHot, BOOL iMapToLightGrey,
                      HBITMAP iDisabled);
     void SetIconSet(int iFirst, HICON iNormal, BOOL iAutoDestroy, HICON iHot, HICON iDisabled, BOOL iAlpha);

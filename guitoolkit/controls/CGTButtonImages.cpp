@@ -42,13 +42,19 @@ void CGTButton::ClearImages()
         images.Clear();
 }
 
+void CGTButton::ClearImageSet(int iFirst)
+{
+    m_Glyph = m_DisabledGlyph = -1;
+    if (iFirst == 0)
+        m_ImageSize = CSize(0, 0);
+    for (int i = 0; i < 3; ++i)
+        m_Images[iFirst + i].Clear();
+}
+
 void CGTButton::SetImageSet(int iFirst, HBITMAP iNormal, BOOL iAutoDestroy, HBITMAP iHot, BOOL iMapToLightGrey,
                             HBITMAP iDisabled)
 {
-    if (iFirst == 0)
-        ClearImages();
-    for (int i = 0; i < 3; ++i)
-        m_Images[iFirst + i].Clear();
+    ClearImageSet(iFirst);
     if (iNormal == nullptr)
         return;
     m_ImageSize = BitmapSize(iNormal);
@@ -80,10 +86,7 @@ void CGTButton::SetCheckedImage(HBITMAP iNormal, BOOL iAutoDestroy, HBITMAP iHot
 
 void CGTButton::SetIconSet(int iFirst, HICON iNormal, BOOL iAutoDestroy, HICON iHot, HICON iDisabled, BOOL iAlpha)
 {
-    if (iFirst == 0)
-        ClearImages();
-    for (int i = 0; i < 3; ++i)
-        m_Images[iFirst + i].Clear();
+    ClearImageSet(iFirst);
     if (iNormal == nullptr)
         return;
     m_ImageSize = IconSize(iNormal);

@@ -47,7 +47,9 @@ void CGTDialog::SetBackgroundColor(COLORREF iColor, BOOL iRedraw)
 
 void CGTDialog::SetBackgroundImage(HBITMAP iBitmap, int iLocation, BOOL iAutoDestroy, BOOL iRedraw)
 {
-    DeleteBitmap();
+    // The bitmap it shows already may come again, for another place.
+    if (iBitmap != m_Bitmap)
+        DeleteBitmap();
     m_Bitmap = iBitmap;
     m_OwnsBitmap = iAutoDestroy;
     m_Location = iLocation;

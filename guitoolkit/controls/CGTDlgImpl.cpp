@@ -1,6 +1,8 @@
 #include <guitoolkit/controls/CGTDlgImpl.h>
 #include <guitoolkit/controls/CGTActivePopupMenu.h>
+#include <guitoolkit/core/CGTUserToolsManager.h>
 #include <guitoolkit/core/GuiToolkitSeams.h>
+#include <guitoolkit/toolbars/CGTToolBar.h>
 #include <afxpriv.h>
 
 namespace {
@@ -73,8 +75,13 @@ BOOL CGTDlgImpl::ProcessMouseClick(CPoint iScreenPoint)
         return FALSE;
     CRect menuRect;
     menu->GetWindowRect(menuRect);
-    if (!menuRect.PtInRect(iScreenPoint))
-        menu->SendMessage(WM_CLOSE);
+    if (menuRect.PtInRect(iScreenPoint))
+        return FALSE;
+    menu->SendMessage(WM_CLOSE);
+    // A menu of a toolbar may have left the focus on the bar.
+    CWnd* focus = CWnd::GetFocus();
+    if (m_Dialog != nullptr && focus != nullptr && focus->IsKindOf(RUNTIME_CLASS(CGTToolBar)))
+        m_Dialog->SetFocus();
     return FALSE;
 }
 
@@ -134,11 +141,14 @@ BOOL CGTDlgImpl::ProcessAccelCommand(WPARAM iWParam, LPARAM)
 {
     if (HIWORD(iWParam) != 1)
         return FALSE;
-    CWnd* menu = ActiveMenuWindow();
-    if (menu == nullptr)
-        return FALSE;
-    menu->SendMessage(WM_KEYDOWN, VK_ESCAPE);
-    return TRUE;
+    const UINT command = LOWORD(iWParam);
+    CGTToolBar::AddCommandUsage(command);
+    if (CWnd* menu = ActiveMenuWindow()) {
+        menu->SendMessage(WM_KEYDOWN, VK_ESCAPE);
+        return TRUE;
+    }
+    CGTUserToolsManager* tools = CGTUserToolsManager::Current();
+    return tools != nullptr && tools->InvokeToolByCommand(command);
 }
 
 void CGTDlgImpl::OnActivate(UINT iState, CWnd* iOther)

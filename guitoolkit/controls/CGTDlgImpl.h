@@ -19,7 +19,8 @@ public:
     // A click at a screen point while a menu is open; TRUE when it was taken.
     BOOL ProcessMouseClick(CPoint iScreenPoint);
     BOOL IsClickOutsideActiveMenu(CPoint iScreenPoint) const;
-    // Accelerator commands; TRUE when handled.
+    // Accelerator commands are counted for the toolbars' usage statistics; one closes an open
+    // menu, else runs the user tool bound to it. TRUE when handled.
     BOOL ProcessAccelCommand(WPARAM iWParam, LPARAM iLParam);
     void OnActivate(UINT iState, CWnd* iOther);
     void OnNcActivate(BOOL& ioActive);

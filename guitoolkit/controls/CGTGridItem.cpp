@@ -72,10 +72,14 @@ void CGTGridItem::GetItemId(int& oRow, int& oColumn) const
 
 void CGTGridItem::SetValue(const VARIANT& iValue)
 {
-    ::VariantClear(&m_Value);
-    HRESULT result = ::VariantCopy(&m_Value, const_cast<VARIANT*>(&iValue));
+    // A value that cannot be copied leaves the old one in place.
+    VARIANT copy;
+    ::VariantInit(&copy);
+    HRESULT result = ::VariantCopy(&copy, const_cast<VARIANT*>(&iValue));
     if (FAILED(result))
         AfxThrowOleException(result);
+    ::VariantClear(&m_Value);
+    m_Value = copy;
 }
 
 void CGTGridItem::SetSpinRange(int iMinimum, int iMaximum)

@@ -87,7 +87,8 @@ public:
     CGTGridItem* HitTest(CPoint iPoint, int* oArea = nullptr) const;
 
     const VARIANT& GetValue() const { return m_Value; }
-    // Clears the value and stores a copy.
+    // Stores a copy in place of the value; a value that cannot be copied raises a COM
+    // error and keeps the old one.
     void SetValue(const VARIANT& iValue);
     DWORD_PTR GetData() const { return m_Data; }
     void SetData(DWORD_PTR iData) { m_Data = iData; }

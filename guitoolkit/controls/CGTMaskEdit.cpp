@@ -56,6 +56,11 @@ BOOL CGTMaskEdit::IsMaskChar(WCHAR iChar, WCHAR iMaskLetter) const
     }
 }
 
+WCHAR CGTMaskEdit::MaskLetter(int iPosition) const
+{
+    return iPosition >= 0 && iPosition < m_Mask.GetLength() ? m_Mask[iPosition] : 0;
+}
+
 BOOL CGTMaskEdit::IsValidInputChar(WCHAR iChar, int iPosition) const
 {
     const BOOL inSet = m_ValidChars.IsEmpty() || m_ValidChars.Find(iChar) >= 0;
@@ -63,7 +68,7 @@ BOOL CGTMaskEdit::IsValidInputChar(WCHAR iChar, int iPosition) const
         return inSet;
     if (iPosition < 0 || iPosition >= m_Template.GetLength() || m_Template[iPosition] != L'_')
         return FALSE;
-    return iPosition < m_Mask.GetLength() && IsMaskChar(iChar, m_Mask[iPosition]) && inSet;
+    return IsMaskChar(iChar, MaskLetter(iPosition)) && inSet;
 }
 
 BOOL CGTMaskEdit::SetValue(LPCWSTR iText, BOOL iWithSeparators)
@@ -92,7 +97,7 @@ BOOL CGTMaskEdit::SetValue(LPCWSTR iText, BOOL iWithSeparators)
     for (int place = 0, next = 0; place < m_Template.GetLength() && next < text.GetLength(); ++place) {
         if (m_Template[place] == L'_') {
             const WCHAR c = text[next++];
-            if (c != m_FillChar && !IsMaskChar(c, m_Mask[place]))
+            if (c != m_FillChar && !IsMaskChar(c, MaskLetter(place)))
                 return FALSE;
             result.SetAt(place, c);
         } else if (iWithSeparators && text[next++] != m_Template[place]) {
@@ -171,8 +176,8 @@ BOOL CGTMaskEdit::GetRunBounds(int iPosition, int& oStart, int& oEnd) const
 {
     if (iPosition < 0 || iPosition >= m_Template.GetLength() || m_Template[iPosition] != L'_')
         return FALSE;
-    const WCHAR letter = iPosition < m_Mask.GetLength() ? m_Mask[iPosition] : 0;
-    auto same = [&](int i) { return m_Template[i] == L'_' && (i < m_Mask.GetLength() ? m_Mask[i] : 0) == letter; };
+    const WCHAR letter = MaskLetter(iPosition);
+    auto same = [&](int i) { return m_Template[i] == L'_' && MaskLetter(i) == letter; };
     oStart = iPosition;
     while (oStart > 0 && same(oStart - 1))
         --oStart;
@@ -260,7 +265,7 @@ void CGTMaskEdit::InsertIntoSelection(WCHAR iChar, int iStart, int iEnd)
         return;
     if (iEnd > runEnd) {
         Beep();
-        SetSel(iStart, runEnd);
+        SetSel(runStart, runEnd);
         return;
     }
     CString run = CString(iChar) + m_Value.Mid(iEnd, runEnd - iEnd);
@@ -300,22 +305,23 @@ void CGTMaskEdit::InsertAtCaret(WCHAR iChar, int iPosition)
     ShowRange(iPosition, iPosition + 1, caret);
 }
 
-BOOL CGTMaskEdit::RemoveFromRun(int iStart, int iEnd)
+void CGTMaskEdit::RemoveFromRun(int iStart, int iEnd)
 {
     int runStart, runEnd;
-    if (!GetRunBounds(iStart, runStart, runEnd))
-        return FALSE;
+    if (!GetRunBounds(iStart, runStart, runEnd)) {
+        Beep();
+        return;
+    }
     if (iEnd > runEnd) {
         Beep();
         SetSel(runStart, runEnd);
-        return FALSE;
+        return;
     }
     CString run = m_Value.Mid(iEnd, runEnd - iEnd);
     while (run.GetLength() < runEnd - iStart)
         run += m_FillChar;
     m_Value = m_Value.Left(iStart) + run + m_Value.Mid(runEnd);
     ShowRange(iStart, runEnd, iStart);
-    return TRUE;
 }
 
 void CGTMaskEdit::OnBackspace(int iStart, int iEnd)
@@ -342,14 +348,7 @@ void CGTMaskEdit::OnBackspace(int iStart, int iEnd)
 
 void CGTMaskEdit::OnDelete(int iStart, int iEnd)
 {
-    if (iStart == iEnd)
-        ++iEnd;
-    int runStart, runEnd;
-    if (!GetRunBounds(iStart, runStart, runEnd)) {
-        Beep();
-        return;
-    }
-    RemoveFromRun(iStart, iEnd);
+    RemoveFromRun(iStart, iStart == iEnd ? iEnd + 1 : iEnd);
 }
 
 void CGTMaskEdit::MoveLeft(int iStart, int iEnd)

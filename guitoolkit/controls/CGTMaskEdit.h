@@ -43,6 +43,9 @@ protected:
 
 private:
     BOOL HasGroups() const;
+    // The mask letter of a place; 0 (which accepts nothing) where the mask is shorter than
+    // the template.
+    WCHAR MaskLetter(int iPosition) const;
     void InsertChar(WCHAR iChar);
     void InsertIntoSelection(WCHAR iChar, int iStart, int iEnd);
     void InsertAtCaret(WCHAR iChar, int iPosition);
@@ -51,8 +54,9 @@ private:
     // The run of input places with the position's mask letter.
     BOOL GetRunBounds(int iPosition, int& oStart, int& oEnd) const;
     // Removes [start, end) from its run: the run's later characters move left and fill
-    // characters close it. FALSE (with a beep and the run selected) when it spans runs.
-    BOOL RemoveFromRun(int iStart, int iEnd);
+    // characters close it. A beep when it starts outside every run, or spans runs (the run
+    // is selected then).
+    void RemoveFromRun(int iStart, int iEnd);
     // Writes the value's characters [start, end) into the control and the caret after.
     void ShowRange(int iStart, int iEnd, int iCaret);
     void OnBackspace(int iStart, int iEnd);

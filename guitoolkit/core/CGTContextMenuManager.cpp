@@ -15,6 +15,7 @@ CGTContextMenuManager::CGTContextMenuManager()
 
 CGTContextMenuManager::~CGTContextMenuManager()
 {
+    DeleteOriginalItems();
     UINT id = 0;
     HMENU menu = nullptr;
     for (POSITION position = m_MenusById.GetStartPosition(); position != nullptr;) {

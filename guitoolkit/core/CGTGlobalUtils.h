@@ -15,6 +15,9 @@ public:
     // bottom; none without iMargins).
     void AdjustRectToWorkArea(CRect& ioRect, const RECT* iMargins = nullptr) const;
 
+    // The work area of the monitor nearest the point, else the system's work area.
+    static RECT WorkAreaAt(POINT point);
+
     // Angle 180 swaps top and bottom; 90 and -90 turn the rectangle a quarter each way.
     // Other angles leave it as it is.
     static void RotateRect(CRect& ioRect, int iAngle);

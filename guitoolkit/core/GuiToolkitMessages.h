@@ -35,5 +35,10 @@ extern const CGTRegisteredMessage GTTOOLBAR_RESETCONTEXTMENU;
 extern const CGTRegisteredMessage GTTOOLBAR_RESETKEYBOARD;
 extern const CGTRegisteredMessage GTTOOLBAR_POPUPMENU;
 extern const CGTRegisteredMessage GTTOOLBAR_RESETTOOLBAR;
+// Popup menus: the accessibility object (never answered here), the item at a screen point
+// (lParam) and an item's style word (lParam the index).
+extern const CGTRegisteredMessage GTM_GETOBGECT;
+extern const CGTRegisteredMessage GTM_ACCHITTEST;
+extern const CGTRegisteredMessage GTM_ACCGETSTATE;
 // Posted to a toolbar: ask the user, then reset the bar's buttons.
 extern const CGTRegisteredMessage GTTOOLBAR_RESETPROMPT;

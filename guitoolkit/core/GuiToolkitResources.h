@@ -5,6 +5,8 @@
 
 #define IDS_GT_INTERNAL_ERROR 16008
 #define IDS_GT_CANNOT_COPY_IMAGE 16010
+#define IDS_GT_EXPAND_MENU 16025
+#define IDS_GT_TEAR_OFF_TIP 16028
 #define IDS_GT_UNTITLED 16104
 #define IDS_GT_RESET_TOOLBAR 16111
 #define IDI_GT_USER_TOOL 16931
@@ -19,5 +21,10 @@
 #define IDC_GT_MOVE 16146
 /* The link buttons' hand. */
 #define IDC_GT_HAND 16919
+/* The grid: the cursor of a dragged column, the grouping area's prompt and the title of
+   the column chooser. */
+#define IDC_GT_COLUMN_DRAG 17063
+#define IDS_GT_GROUP_PROMPT 17064
+#define IDS_GT_FIELD_CHOOSER 17065
 
 #endif

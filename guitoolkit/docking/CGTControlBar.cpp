@@ -9,6 +9,7 @@
 #include <guitoolkit/docking/CGTDockManager.h>
 #include <guitoolkit/docking/CGTDockingCBWrapper.h>
 #include <guitoolkit/docking/CGTMiniFrameWnd.h>
+#include <guitoolkit/docking/CGTReBar.h>
 #include <guitoolkit/toolbars/CGTToolBar.h>
 #include <guitoolkit/toolbars/IGTToolbarFrame.h>
 #include <algorithm>
@@ -298,6 +299,15 @@ BOOL CGTControlBar::CreateEx(DWORD iExStyle, LPCWSTR iClassName, DWORD iStyle, c
     return TRUE;
 }
 
+BOOL CGTControlBar::CreateWithBarStyle(LPCWSTR iClassName, DWORD iWindowStyle, CWnd* iParent, UINT iId, DWORD iBarStyle)
+{
+    if (!CreateEx(0, iClassName, iWindowStyle, CRect(0, 0, 0, 0), iParent, iId, 0))
+        return FALSE;
+    SetStyleWord(iBarStyle);
+    SetWindowPos(nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    return TRUE;
+}
+
 CSize CGTControlBar::CalcSizeForRect(CRect iRect)
 {
     return CSize(std::max<int>(iRect.Width(), m_StoredSize.cx), std::max<int>(iRect.Height(), m_StoredSize.cy));
@@ -305,10 +315,11 @@ CSize CGTControlBar::CalcSizeForRect(CRect iRect)
 
 void CGTControlBar::AdjustSize(BOOL iArrange)
 {
+    // A band of a rebar is sized by the rebar.
     const CSize wanted = GetStretchLimit(FALSE, IsHorizontal());
     CRect window;
     GetWindowRect(&window);
-    if (window.Size() != wanted)
+    if (window.Size() != wanted && !GetParent()->IsKindOf(RUNTIME_CLASS(CGTReBar)))
         SetWindowPos(nullptr, 0, 0, wanted.cx, wanted.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     if (m_ParentDockBar == nullptr)
         return;

@@ -160,10 +160,12 @@ protected:
     afx_msg LRESULT OnStyleChanged(WPARAM iType, LPARAM iStyles);
     DECLARE_MESSAGE_MAP()
 
+    // Creates a bar that hosts a control (a toolbar, a rebar) at no size and without a docking
+    // pane's behaviour; its style word is then the bar style alone, the window style's own bits
+    // being the control's.
+    BOOL CreateWithBarStyle(LPCWSTR iClassName, DWORD iWindowStyle, CWnd* iParent, UINT iId, DWORD iBarStyle);
     // The docking menu's items and their states, without showing it.
     void BuildDockingMenu(CMenu& oMenu);
-    // Shows the docking menu at a screen point; the chosen command, 0 for none.
-    UINT TrackDockingMenu(CMenu& ioMenu, CPoint iScreenPoint);
     void RunDockingMenuCommand(UINT iCommand);
     // The rectangle in the client coordinates of the parent dock bar, else of the owner frame.
     CRect RectInDockSite() const;

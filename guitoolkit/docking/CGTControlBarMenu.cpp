@@ -52,17 +52,12 @@ BOOL CGTControlBar::HandleOwnContextMenu(CPoint iScreenPoint)
         menu.DestroyMenu();
         return FALSE;
     }
-    const UINT command = TrackDockingMenu(menu, iScreenPoint);
+    const UINT command =
+        CGTContextMenuManager::Current()->TrackPopupMenu(menu.GetSafeHmenu(), iScreenPoint.x, iScreenPoint.y, this);
     if (command != 0 && OnDockingMenuCommand(command))
         RunDockingMenuCommand(command);
     menu.DestroyMenu();
     return TRUE;
-}
-
-UINT CGTControlBar::TrackDockingMenu(CMenu&, CPoint)
-{
-    // The toolkit's popup menus show it, through the context-menu manager, once they exist.
-    return 0;
 }
 
 void CGTControlBar::RunDockingMenuCommand(UINT iCommand)

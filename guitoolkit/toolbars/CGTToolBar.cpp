@@ -25,6 +25,7 @@ BOOL CGTToolBar::s_ShowTooltips = TRUE;
 BOOL CGTToolBar::s_ShowShortcutKeys = TRUE;
 COLORREF CGTToolBar::s_CustomTextColor = static_cast<COLORREF>(-1);
 CGTToolBar* CGTToolBar::s_CustomizeSelectionBar = nullptr;
+CRuntimeClass* CGTToolBar::s_CustomizeButtonClass = nullptr;
 HCURSOR CGTToolBar::s_DragCursors[2] = {};
 HHOOK CGTToolBar::s_MouseHook = nullptr;
 CGTToolBar* CGTToolBar::s_MouseHookBar = nullptr;
@@ -56,6 +57,7 @@ BOOL InstallHooks()
     GTLookClientHooks& hooks = CGTVisualManager::ClientHooks();
     hooks.redrawAllToolbars = &CGTToolBar::RedrawAll;
     hooks.reapplyToolbarLook = &CGTToolBar::ReapplyLook;
+    hooks.menuImageSize = &CGTToolBar::GetMenuImageSize;
     CGTKeyboardManager::SetExcludedCommandQuery(
         [](UINT iCommand) -> BOOL { return !CGTToolBar::IsCommandPermitted(iCommand); });
     return TRUE;
@@ -76,9 +78,10 @@ CGTToolBar::CGTToolBar()
       m_LockedCurrentButtonSize(23, 22), m_LockedCurrentImageSize(16, 15), m_PressedIndex(-1), m_HotIndex(-1),
       m_SelectedIndex(-1), m_ResourceId(0), m_Floating(FALSE), m_NoDropTarget(FALSE), m_InsertionIndex(-1),
       m_FirstImage(-1), m_MenuMode(FALSE), m_SavedFocus(nullptr), m_UpdateDialogControls(TRUE), m_DrawBorder(TRUE),
-      m_GrayDisabled(TRUE), m_NoTextUpdate(FALSE), m_CustomizeButton(nullptr), m_TextLabels(FALSE), m_MruWidth(32767),
-      m_LabelsTaller(FALSE), m_LabelHeight(0), m_MenuSelection(-1), m_LastPoint(-1, -1), m_Tracking(FALSE),
-      m_SavedCapture(nullptr), m_ResizedButton(nullptr)
+      m_GrayDisabled(TRUE), m_NoTextUpdate(FALSE), m_CustomizeButton(nullptr), m_QuickCustomize(FALSE),
+      m_TextLabels(FALSE), m_MruWidth(32767), m_LabelsTaller(FALSE), m_LabelHeight(0), m_MenuSelection(-1),
+      m_LastPoint(-1, -1), m_Tracking(FALSE), m_SavedCapture(nullptr), m_ResizedButton(nullptr), m_RememberFocus(TRUE),
+      m_DraggedButton(nullptr), m_CopyDrag(FALSE), m_DragStart(-1, -1), m_LastSize(0, 0)
 {
     (void)hooksInstalled;
 }
@@ -281,6 +284,51 @@ void CGTToolBar::ResetImagesToDefault()
         static_cast<CGTToolbarButton*>(m_Buttons.GetNext(position))->ResetImageToDefault();
     if (GetSafeHwnd() != nullptr && IsWindowVisible())
         AdjustLayout();
+}
+
+BOOL CGTToolBar::SetCustomizeButton(BOOL iEnable, UINT iCommandId, LPCWSTR iLabel, BOOL iQuickCustomize)
+{
+    m_QuickCustomize = iQuickCustomize;
+    if (!iEnable) {
+        if (m_CustomizeButton != nullptr) {
+            delete m_Buttons.RemoveTail();
+            m_CustomizeButton = nullptr;
+        }
+    } else if (m_CustomizeButton != nullptr) {
+        m_CustomizeButton->m_CommandId = iCommandId;
+        m_CustomizeButton->m_Text = iLabel != nullptr ? iLabel : L"";
+    } else {
+        CObject* made = s_CustomizeButtonClass != nullptr ? s_CustomizeButtonClass->CreateObject() : nullptr;
+        std::unique_ptr<CGTToolbarButton> button(DYNAMIC_DOWNCAST(CGTToolbarButton, made));
+        if (button == nullptr) {
+            delete made;
+            return FALSE;
+        }
+        button->m_CommandId = iCommandId;
+        button->m_Text = iLabel != nullptr ? iLabel : L"";
+        const int index = InsertButtonCopy(*button);
+        if (index < 0)
+            return FALSE;
+        m_CustomizeButton = GetButton(index);
+    }
+    AdjustLayout();
+    return TRUE;
+}
+
+void CGTToolBar::ResetAllImages()
+{
+    theGuiToolkitGlobals.UpdateSysColors();
+    CGTVisualManager::GetCurrent()->ResetAfterLookChange();
+    for (int kind = 0; kind < static_cast<int>(GTToolBarImageKind::Count); ++kind)
+        GetImages(static_cast<GTToolBarImageKind>(kind)).Reload();
+    for (POSITION position = s_AllToolbars.GetHeadPosition(); position != nullptr;) {
+        auto* bar = static_cast<CGTToolBar*>(s_AllToolbars.GetNext(position));
+        for (CGTToolBarImages& images : bar->m_OwnImages)
+            images.Reload();
+    }
+    if (s_UserImages != nullptr)
+        s_UserImages->Reload();
+    RedrawAll(RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 
 // --- Sizes and images ---

@@ -18,6 +18,8 @@
 #include <guitoolkit/toolbars/CGTToolbarButton.h>
 #include <guitoolkit/toolbars/CGTToolbarDropTarget.h>
 
+class CGTToolbarDropSource;
+
 class CCmdUsageCount;
 
 // The bar's eight image strips, in this order everywhere they are listed.
@@ -63,6 +65,9 @@ public:
     // The command's short name as the button's text; FALSE when there is none.
     virtual BOOL LoadButtonText(CGTToolbarButton& ioButton);
     virtual void ResetImagesToDefault();
+    // After a look change: the toolkit's colours, the look's own state and every strip of the
+    // bars loaded again, every bar redrawn.
+    static void ResetAllImages();
     virtual void OnCustomizeMode(BOOL iCustomize);
     // iIndex -1: the window's control id; iId -1: none in the key.
     BOOL SaveState(LPCWSTR iProfile = nullptr, int iIndex = -1, UINT iId = static_cast<UINT>(-1)) override;
@@ -97,6 +102,7 @@ public:
     virtual void GetInvalidateItemRect(int iIndex, LPRECT oRect) const;
     virtual CSize CalcSize(DWORD iMode, int iLength);
     virtual void RecalcButtonLayout();
+    // iHorizontal: the bar the separator stands in is horizontal.
     virtual void DrawSeparator(CDC* iDc, const CRect& iRect, BOOL iHorizontal);
     virtual CRect GetButtonDrawRect(const CGTToolbarButton& iButton, BOOL iHorizontal) const;
     virtual int CalcMaxButtonHeight();
@@ -118,12 +124,22 @@ public:
     // Registers each button's rectangle with the tooltip control.
     void UpdateTooltips();
     CGTToolbarButton* GetHotButton() const;
+    // Null clears the menu selection; FALSE for a button that is not on the bar.
+    BOOL SetHotButton(CGTToolbarButton* iButton);
     // 0 for a bad index.
     UINT GetButtonStyle(int iIndex) const;
     // Posts the command to the owner and counts it; FALSE for 0 and -1.
     BOOL SendButtonCommandById(UINT iCommandId);
     // A thread mouse hook that tracks the mouse over every bar while a popup has the capture.
     static void InstallMouseHook(BOOL iOn);
+    // Escape, the reset prompt, and the tooltip's share of the input.
+    BOOL PreTranslateMessage(MSG* ioMessage) override;
+    // Updates one button from the command handlers of the bar's frame.
+    void UpdateButtonCmdUI(int iIndex);
+    // FALSE keeps a button that was dragged off the bar.
+    virtual BOOL OnRemoveDraggedButton(CGTToolbarButton* iButton);
+    // The drop source of every button dragged off a bar.
+    static CGTToolbarDropSource& GetDropSource();
     static BOOL IsMouseHookInstalled() { return s_MouseHook != nullptr; }
     virtual void ResetHotButton();
     virtual void SetButtonStyle(int iIndex, UINT iStyle);
@@ -212,6 +228,12 @@ public:
     CGTToolBarImages* GetLockedMenuImages();
     void NotifyButtonsFontChanged();
     CGTToolbarButton* GetCustomizeButton() const { return m_CustomizeButton; }
+    // Puts a customize button (of s_CustomizeButtonClass) at the end of the bar, or updates
+    // the one there; iEnable FALSE takes it away. FALSE when none can be made.
+    BOOL SetCustomizeButton(BOOL iEnable, UINT iCommandId = 0, LPCWSTR iLabel = nullptr, BOOL iQuickCustomize = TRUE);
+    // The class of the buttons that offer what a docked bar has no room for; their module
+    // puts it in place.
+    static CRuntimeClass* s_CustomizeButtonClass;
     // Asks the user, then restores the buttons of the bar's resource.
     void ResetWithPrompt();
 
@@ -273,6 +295,8 @@ public:
     static void ReapplyLook();
     static void NotifyAllFontsChanged();
 
+    // Whether the user may drag buttons with Alt held outside customize mode.
+    static BOOL s_AltDragAllowed;
     static BOOL s_ShowTooltips;
     static BOOL s_ShowShortcutKeys;
     // -1: the toolkit's text colour.
@@ -286,7 +310,19 @@ protected:
     afx_msg LRESULT OnButtonCount(WPARAM, LPARAM);
     afx_msg LRESULT OnGetItemRect(WPARAM iIndex, LPARAM oRect);
     afx_msg LRESULT OnResetPrompt(WPARAM, LPARAM);
+    afx_msg void OnSize(UINT iType, int iWidth, int iHeight);
+    afx_msg void OnWindowPosChanging(WINDOWPOS* ioPosition);
+    afx_msg void OnWindowPosChanged(WINDOWPOS* iPosition);
     afx_msg void OnLButtonDown(UINT iFlags, CPoint iPoint);
+    afx_msg void OnLButtonDblClk(UINT iFlags, CPoint iPoint);
+    afx_msg void OnSetFocus(CWnd* iPrevious);
+    afx_msg void OnKillFocus(CWnd* iNext);
+    afx_msg void OnCancelMode();
+    afx_msg void OnShowWindow(BOOL iShow, UINT iStatus);
+    afx_msg HBRUSH OnCtlColor(CDC* iDc, CWnd* iWindow, UINT iCtlColor);
+    // The help id of the button under the point; off the buttons a beep and -1.
+    afx_msg LRESULT OnHelpHitTest(WPARAM iWParam, LPARAM iLParam);
+    afx_msg BOOL OnSetCursor(CWnd* iWindow, UINT iHitTest, UINT iMessage);
     afx_msg void OnLButtonUp(UINT iFlags, CPoint iPoint);
     afx_msg void OnMouseMove(UINT iFlags, CPoint iPoint);
     afx_msg LRESULT OnMouseLeave(WPARAM, LPARAM);
@@ -318,9 +354,24 @@ protected:
     CWnd* OwnerOrParent() const;
     // Gives the capture back to the window that had it before a press.
     void ReleaseMouse();
-    void BeginCustomizeResize(int iIndex, CPoint iPoint);
+    // The bar's band in a rebar parent takes the bar's size; FALSE without a rebar parent.
+    BOOL SizeRebarBand();
+    // This bar holds the customize selection from now on.
+    void TakeCustomizeSelection();
+    void SelectForCustomizing(int iIndex);
+    // A press in customize mode, or with Alt held: selects, drags or starts a width change.
+    void OnCustomizePress(int iIndex, UINT iFlags, CPoint iPoint);
+    // FALSE when the bar's window ended during the drag.
+    BOOL DragButton(int iIndex);
+    void BeginCustomizeResize(CGTToolbarButton* iButton);
     void TrackCustomizeResize(CPoint iPoint);
     void EndCustomizeResize(CPoint iPoint);
+    void CancelCustomizeResize();
+    // Over the right edge of the selected control button.
+    BOOL IsNearResizeEdge(CPoint iPoint) const;
+    // The strip a button is painted from (null for none), and whether it is a disabled strip.
+    CGTToolBarImages* PaintStrip(const CGTToolbarButton& iButton, BOOL iHot, BOOL& oFromDisabled);
+    void DrawCustomizeSelection(CDC* iDc);
     void PlaceCustomizeButton(const CRect& iClient, BOOL iHorizontal, CSize iSize);
     // The large strip of a kind when large icons are on and it has images.
     CGTToolBarImages& PaintImages(GTToolBarImageKind iKind, GTToolBarImageKind iLargeKind);
@@ -357,6 +408,7 @@ protected:
     BOOL m_GrayDisabled;
     BOOL m_NoTextUpdate;
     CGTToolbarButton* m_CustomizeButton;
+    BOOL m_QuickCustomize;
     BOOL m_TextLabels;
     int m_MruWidth;
     CMap<UINT, UINT, CGTToolbarButton*, CGTToolbarButton*> m_AccessKeys;
@@ -369,6 +421,12 @@ protected:
     HWND m_SavedCapture;
     CGTToolbarButton* m_ResizedButton;
     CRect m_ResizeRect;
+    // Keyboard users keep their hot button, and get the focus back where it was.
+    BOOL m_RememberFocus;
+    CGTToolbarButton* m_DraggedButton;
+    BOOL m_CopyDrag;
+    CPoint m_DragStart;
+    CSize m_LastSize;
 
 private:
     static CObList s_AllToolbars;
@@ -387,5 +445,7 @@ private:
     static CGTToolBar* s_MouseHookBar;
     // Lives for the rest of the program: the tooltip control reads it after the notification.
     static CString s_TooltipText;
+    // A button is being dragged with Alt held: customize mode lasts for the drag only.
+    static BOOL s_AltDrag;
     static LRESULT CALLBACK MouseHookProc(int iCode, WPARAM iWParam, LPARAM iLParam);
 };

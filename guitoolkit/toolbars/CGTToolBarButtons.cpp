@@ -132,8 +132,9 @@ BOOL CGTToolBar::LoadToolBarEx(UINT iResourceId, const GTToolBarImageIds& iImage
     GTToolBarImageIds ids = iImageIds;
     if (ids.images == 0)
         ids.images = iResourceId;
+    // Without its images the bar would show buttons it cannot draw.
     if (m_ResourceId == 0 && !LoadBitmapEx(ids, iLocked))
-        return TRUE;
+        return FALSE;
     const int count = static_cast<int>(resource.m_arrItems.GetSize());
     if (!iLocked) {
         int image = m_FirstImage;

@@ -38,7 +38,7 @@ void CGTToolBar::DrawButtonItem(CDC* iDc, CGTToolbarButton* iButton, CGTToolBarI
 {
     if (!iButton->IsVisible() || iButton->IsHiddenByLayout() || !iDc->RectVisible(&iButton->Rect()))
         return;
-    const BOOL customizeLook = s_CustomizeMode && !m_Locked;
+    const BOOL customizeLook = s_CustomizeMode && !s_AltDrag && !m_Locked;
     iButton->OnDraw(iDc, iButton->Rect(), iImages, IsHorizontal(), customizeLook, iHighlight, m_DrawBorder,
                     m_GrayDisabled && iGrayDisabled);
 }

@@ -1,10 +1,12 @@
 // The toolbar's answers to the mouse and the keyboard: hot tracking, pressed looks, commands
 // sent to the owner, status-bar prompts, access keys and tooltips.
+#include <guitoolkit/core/CGTKeyboardManager.h>
 #include <guitoolkit/core/CGTMenuSound.h>
 #include <guitoolkit/core/CGTUserToolsManager.h>
 #include <guitoolkit/core/GuiToolkitGlobals.h>
+#include <guitoolkit/core/GuiToolkitSeams.h>
 #include <guitoolkit/toolbars/CGTToolBar.h>
-#include <cstdlib>
+#include <guitoolkit/toolbars/GTCommandText.h>
 
 namespace {
 const UINT setMessageString = 0x0362;
@@ -53,12 +55,25 @@ CGTToolbarButton* CGTToolBar::GetHotButton() const
     return GetButton(m_HotIndex);
 }
 
+BOOL CGTToolBar::SetHotButton(CGTToolbarButton* iButton)
+{
+    if (iButton == nullptr) {
+        m_MenuSelection = -1;
+        return TRUE;
+    }
+    const int index = ButtonToIndex(iButton);
+    if (index < 0)
+        return FALSE;
+    if (index != m_MenuSelection)
+        SetHot(index);
+    return TRUE;
+}
+
 BOOL CGTToolBar::ProcessAccessKey(UINT iCharacter)
 {
-    const UINT mapped = ::MapVirtualKeyW(iCharacter, MAPVK_VK_TO_CHAR) & 0xFFFF;
-    if (mapped == 0)
+    if (!VirtualKeyProducesChar(iCharacter))
         return FALSE;
-    wchar_t key[2] = {static_cast<wchar_t>(mapped), 0};
+    wchar_t key[2] = {static_cast<wchar_t>(NormalizeAcceleratorKey(iCharacter)), 0};
     ::CharUpperW(key);
     CGTToolbarButton* button = nullptr;
     if (!m_AccessKeys.Lookup(key[0], button))
@@ -83,10 +98,13 @@ void CGTToolBar::SetHot(int iIndex)
     m_MenuSelection = iIndex;
     if (!s_CustomizeMode)
         return;
-    if (GetButton(iIndex) == nullptr) {
+    const CGTToolbarButton* button = GetButton(iIndex);
+    if (button == nullptr) {
         m_MenuSelection = -1;
         return;
     }
+    if (m_InsertionIndex < 0)
+        SelectForCustomizing(button->IsSeparator() ? -1 : iIndex);
     const int previous = m_HotIndex;
     m_HotIndex = iIndex;
     InvalidateButton(previous);
@@ -174,17 +192,25 @@ void CGTToolBar::RebuildAccessKeys()
 void CGTToolBar::OnLButtonDown(UINT iFlags, CPoint iPoint)
 {
     const int index = HitTest(iPoint);
+    if (s_CustomizeMode)
+        TakeCustomizeSelection();
     CGTToolbarButton* button = GetButton(index);
     if (button == nullptr) {
         m_PressedIndex = -1;
+        if (s_CustomizeMode && !m_Locked) {
+            SelectForCustomizing(-1);
+            SetHot(-1);
+        }
         CGTBaseToolBar::OnLButtonDown(iFlags, iPoint);
         return;
     }
-    if (s_CustomizeMode && !m_Locked) {
-        BeginCustomizeResize(index, iPoint);
+    s_AltDrag = s_AltDragAllowed && !s_CustomizeMode && CGTKeyState::Current().GetAsyncKeyState(VK_MENU) < 0;
+    if ((s_CustomizeMode || s_AltDrag) && !m_Locked) {
+        OnCustomizePress(index, iFlags, iPoint);
         return;
     }
     m_PressedIndex = index;
+    UpdateButtonCmdUI(index);
     if (button->m_Style & TBBS_DISABLED) {
         m_PressedIndex = -1;
         return;
@@ -204,6 +230,17 @@ void CGTToolBar::OnLButtonDown(UINT iFlags, CPoint iPoint)
     m_SavedCapture = ::SetCapture(m_hWnd);
 }
 
+void CGTToolBar::OnLButtonDblClk(UINT iFlags, CPoint iPoint)
+{
+    CGTToolbarButton* button = GetButton(HitTest(iPoint));
+    if (button == nullptr) {
+        CGTBaseToolBar::OnLButtonDblClk(iFlags, iPoint);
+        return;
+    }
+    button->OnDblClick(this);
+    OnLButtonDown(iFlags, iPoint);
+}
+
 void CGTToolBar::OnMouseMove(UINT iFlags, CPoint iPoint)
 {
     if (s_CustomizeMode && !m_Locked) {
@@ -214,6 +251,9 @@ void CGTToolBar::OnMouseMove(UINT iFlags, CPoint iPoint)
         return;
     m_LastPoint = iPoint;
     int hot = HitTest(iPoint);
+    // Keyboard users keep their button while the mouse passes between buttons.
+    if (m_RememberFocus && hot == -1 && ::GetFocus() == m_hWnd)
+        return;
     const CGTToolbarButton* hotButton = GetButton(hot);
     if (hotButton != nullptr && (hotButton->IsSeparator() || (hotButton->m_Style & TBBS_DISABLED)))
         hot = -1;
@@ -261,6 +301,8 @@ void CGTToolBar::OnLButtonUp(UINT iFlags, CPoint iPoint)
     }
     ReleaseMouse();
     const BOOL over = HitTest(iPoint) == index;
+    if (over)
+        UpdateButtonCmdUI(index);
     UINT style = button->m_Style & ~TBBS_PRESSED;
     UINT command = 0;
     if (over && !(button->m_Style & TBBS_DISABLED)) {
@@ -323,44 +365,6 @@ void CGTToolBar::ReleaseMouse()
     m_SavedCapture = nullptr;
 }
 
-// --- Resizing a control button in customize mode ---
-
-void CGTToolBar::BeginCustomizeResize(int iIndex, CPoint iPoint)
-{
-    CGTToolbarButton* button = GetButton(iIndex);
-    const int previous = m_SelectedIndex;
-    m_SelectedIndex = iIndex;
-    s_CustomizeSelectionBar = this;
-    InvalidateButton(previous);
-    InvalidateButton(iIndex);
-    if (!button->IsControlButton() || button->Rect().right - iPoint.x >= 7)
-        return;
-    m_ResizedButton = button;
-    m_ResizeRect = button->Rect();
-    m_SavedCapture = ::SetCapture(m_hWnd);
-}
-
-void CGTToolBar::TrackCustomizeResize(CPoint iPoint)
-{
-    if (m_ResizedButton != nullptr && iPoint.x - m_ResizedButton->Rect().left >= 5)
-        m_ResizeRect.right = iPoint.x;
-}
-
-void CGTToolBar::EndCustomizeResize(CPoint iPoint)
-{
-    if (m_ResizedButton == nullptr)
-        return;
-    const CRect old = m_ResizedButton->Rect();
-    const int width = iPoint.x - old.left;
-    if (width >= 5 && std::abs(iPoint.x - old.right) > 6) {
-        m_ResizedButton->OnSize(width);
-        AdjustLayout();
-    }
-    m_ResizedButton = nullptr;
-    ReleaseMouse();
-    Invalidate();
-}
-
 // --- Messages ---
 
 LRESULT CGTToolBar::OnNcHitTest(CPoint)
@@ -403,7 +407,7 @@ BOOL CGTToolBar::OnNeedToolText(NMHDR* iHeader)
         iHeader->hwndFrom != m_Tooltip.GetSafeHwnd())
         return FALSE;
     CPoint cursor;
-    ::GetCursorPos(&cursor);
+    CGTCursor::Current().GetPosition(cursor);
     ScreenToClient(&cursor);
     TOOLINFO info = {};
     info.cbSize = sizeof(info);
@@ -432,7 +436,7 @@ void CGTToolBar::UpdateTooltips()
         CGTToolbarButton* button = GetButton(index);
         if (button->m_Style == TBBS_SEPARATOR)
             continue;
-        CString text;
+        CString text = GetCommandText(button->m_CommandId);
         if (!button->OnUpdateToolTip(this, index, m_Tooltip, text))
             m_Tooltip.AddTool(this, LPSTR_TEXTCALLBACK, button->Rect(), index + 1);
     }

@@ -41,7 +41,8 @@ CSize CGTToolBar::CalcLengthLayout(int iLength, BOOL iVertical)
     SizeToLength(iLength, iVertical);
     const BOOL horizontal = IsHorizontal();
     const CSize size = CalcLayoutSize(!horizontal);
-    m_MruWidth = horizontal ? size.cx : size.cy;
+    if (m_ParentDockBar == nullptr)
+        m_MruWidth = horizontal ? size.cx : size.cy;
     return size;
 }
 
@@ -54,7 +55,8 @@ void CGTToolBar::AdjustLayout()
         auto* button = static_cast<CGTToolbarButton*>(m_Buttons.GetNext(position));
         button->m_TextBelow = !button->IsSeparator() && m_TextLabels && horizontal;
     }
-    AdjustSize();
+    if (!SizeRebarBand())
+        AdjustSize();
     RecalcButtonLayout();
     RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_FRAME);
 }

@@ -11,6 +11,7 @@ int GTMenuOptions::s_Animation = 0;
 BOOL GTMenuOptions::s_RecentlyUsed = TRUE;
 BOOL GTMenuOptions::s_Shadows = TRUE;
 BOOL GTMenuOptions::s_ShowAllAfterDelay = TRUE;
+BOOL GTMenuOptions::s_ShowAllCommands = FALSE;
 CList<UINT, UINT> CGTToolBar::s_ExcludedCommands(10);
 
 namespace {

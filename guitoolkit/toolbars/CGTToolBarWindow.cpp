@@ -1,6 +1,7 @@
 // The toolbar as a window: creation and destruction, the messages of its data model,
 // command-UI updates, commands of embedded controls, tooltips and the reset prompt.
 #include <guitoolkit/toolbars/CGTToolBar.h>
+#include <afxpriv.h>
 #include <guitoolkit/core/CGTKeyboardManager.h>
 #include <guitoolkit/core/CGTUserToolsManager.h>
 #include <guitoolkit/core/GuiToolkitGlobals.h>
@@ -18,7 +19,18 @@ BEGIN_MESSAGE_MAP(CGTToolBar, CGTBaseToolBar)
     ON_MESSAGE(TB_BUTTONCOUNT, &CGTToolBar::OnButtonCount)
     ON_MESSAGE(TB_GETITEMRECT, &CGTToolBar::OnGetItemRect)
     ON_REGISTERED_MESSAGE(GTTOOLBAR_RESETPROMPT, &CGTToolBar::OnResetPrompt)
+    ON_WM_SIZE()
+    ON_WM_WINDOWPOSCHANGING()
+    ON_WM_WINDOWPOSCHANGED()
     ON_WM_LBUTTONDOWN()
+    ON_WM_LBUTTONDBLCLK()
+    ON_WM_SETFOCUS()
+    ON_WM_KILLFOCUS()
+    ON_WM_CANCELMODE()
+    ON_WM_SHOWWINDOW()
+    ON_WM_CTLCOLOR()
+    ON_WM_SETCURSOR()
+    ON_MESSAGE(WM_HELPHITTEST, &CGTToolBar::OnHelpHitTest)
     ON_WM_LBUTTONUP()
     ON_WM_MOUSEMOVE()
     ON_WM_NCHITTEST()
@@ -40,7 +52,11 @@ BOOL IsSystemMenuCommand(UINT id)
 // Updates one button from the command handlers of the frame.
 class CGTToolBarCmdUI : public CCmdUI {
 public:
-    CGTToolBarCmdUI(CGTToolBar& iBar, BOOL iNoTextUpdate) : m_Bar(iBar), m_NoTextUpdate(iNoTextUpdate) {}
+    CGTToolBarCmdUI(CGTToolBar& iBar, BOOL iNoTextUpdate) : m_Bar(iBar), m_NoTextUpdate(iNoTextUpdate)
+    {
+        m_pOther = &iBar;
+        m_nIndexMax = static_cast<UINT>(iBar.GetButtonCount());
+    }
 
     void Enable(BOOL iOn) override
     {
@@ -87,6 +103,20 @@ public:
         m_Bar.AdjustLayout();
     }
 
+    // System-menu commands and separators are not updated; a user tool's command is never
+    // disabled for want of a handler.
+    void Update(int iIndex, CFrameWnd* iTarget, BOOL iDisableIfNoHandler)
+    {
+        const CGTToolbarButton* button = m_Bar.GetButton(iIndex);
+        if (button->IsSeparator() || IsSystemMenuCommand(button->m_CommandId))
+            return;
+        m_nIndex = static_cast<UINT>(iIndex);
+        m_nID = button->m_CommandId;
+        const CGTUserToolsManager* tools = CGTUserToolsManager::Current();
+        const BOOL isTool = tools != nullptr && tools->FindToolByCommand(button->m_CommandId) != nullptr;
+        DoUpdate(iTarget, isTool ? FALSE : iDisableIfNoHandler);
+    }
+
 private:
     CGTToolbarButton* Button() const { return m_Bar.GetButton(m_nIndex); }
 
@@ -107,13 +137,7 @@ BOOL CGTToolBar::CreateEx(CWnd* iParent, DWORD iToolbarStyle, DWORD iStyle, CRec
         barStyle |= CBRS_HIDE_INPLACE;
     const DWORD windowStyle =
         ((iStyle & ~barStyleMask) | iToolbarStyle | CCS_NORESIZE | CCS_NOPARENTALIGN | CCS_NODIVIDER) & ~0x2;
-    if (!CGTControlBar::CreateEx(0, RegisterLibraryWindowClass(L"VADEToolBar"), windowStyle, CRect(0, 0, 0, 0), iParent,
-                                 iId, 0))
-        return FALSE;
-    // The style word is the bar style alone: the window style's own bits are the toolbar's.
-    SetStyleWord(barStyle);
-    SetWindowPos(nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
-    return TRUE;
+    return CreateWithBarStyle(RegisterLibraryWindowClass(L"VADEToolBar"), windowStyle, iParent, iId, barStyle);
 }
 
 int CGTToolBar::OnCreate(LPCREATESTRUCT iCreate)
@@ -182,18 +206,17 @@ CSize CGTToolBar::GetStretchLimit(BOOL iStretch, BOOL iHorizontal)
 void CGTToolBar::OnUpdateCmdUI(CFrameWnd* iTarget, BOOL iDisableIfNoHandler)
 {
     CGTToolBarCmdUI state(*this, m_NoTextUpdate);
-    state.m_pOther = this;
-    state.m_nIndexMax = static_cast<UINT>(GetButtonCount());
-    const CGTUserToolsManager* tools = CGTUserToolsManager::Current();
-    for (state.m_nIndex = 0; state.m_nIndex < state.m_nIndexMax; ++state.m_nIndex) {
-        const CGTToolbarButton* button = GetButton(state.m_nIndex);
-        if (button->IsSeparator() || IsSystemMenuCommand(button->m_CommandId))
-            continue;
-        state.m_nID = button->m_CommandId;
-        const BOOL isTool = tools != nullptr && tools->FindToolByCommand(button->m_CommandId) != nullptr;
-        state.DoUpdate(iTarget, isTool ? FALSE : iDisableIfNoHandler);
-    }
+    for (int index = 0; index < GetButtonCount(); ++index)
+        state.Update(index, iTarget, iDisableIfNoHandler);
     UpdateDialogControls(iTarget, m_UpdateDialogControls ? iDisableIfNoHandler : FALSE);
+}
+
+void CGTToolBar::UpdateButtonCmdUI(int iIndex)
+{
+    CWnd* owner = GetOwner();
+    CFrameWnd* target = owner != nullptr && owner->IsFrameWnd() ? static_cast<CFrameWnd*>(owner) : GetParentFrame();
+    if (target != nullptr && GetButton(iIndex) != nullptr)
+        CGTToolBarCmdUI(*this, m_NoTextUpdate).Update(iIndex, target, target->m_bAutoMenuEnable);
 }
 
 BOOL CGTToolBar::OnCommand(WPARAM iWParam, LPARAM iLParam)

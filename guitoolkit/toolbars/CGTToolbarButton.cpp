@@ -306,7 +306,8 @@ void CGTToolbarButton::DrawImage(CDC* iDc, const CRect& iRect, CGTToolBarImages*
         iImages->DrawImage(iDc, iAt.x, iAt.y, GetImage(), FALSE, FALSE, FALSE, TRUE);
         iAt.Offset(-1, -1);
     }
-    iImages->DrawImage(iDc, iAt.x, iAt.y, GetImage(), iHighlight, disabled && iGrayDisabled,
+    // The strip's own highlight is a pattern in place of the image: a hot button shows its image.
+    iImages->DrawImage(iDc, iAt.x, iAt.y, GetImage(), FALSE, disabled && iGrayDisabled,
                        (m_Style & TBBS_INDETERMINATE) != 0);
 }
 

@@ -10,4 +10,6 @@ struct GTMenuOptions {
     static BOOL s_RecentlyUsed;
     static BOOL s_Shadows;
     static BOOL s_ShowAllAfterDelay;
+    // The menu bar shows every command for now (the user expanded a menu); not stored.
+    static BOOL s_ShowAllCommands;
 };

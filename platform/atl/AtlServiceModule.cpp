@@ -356,7 +356,11 @@ void CAtlServiceModule::RevokeClassObjects()
 {
     for (const ClassObject& object : m_ClassObjects) {
         CoRevokeClassObject(object.Cookie);
-        // The last reference: a singleton class object takes its object with it.
+        // A client killed in the middle of an activation never gives its reference to the class
+        // object back (Wine keeps it for good). Cut the clients off, so that ours is the last
+        // reference and a singleton class object ends its object here, before a service reports
+        // itself stopped, and not at the process's exit, which may come first.
+        CoDisconnectObject(object.Factory, 0);
         object.Factory->Release();
     }
     m_ClassObjects.clear();

@@ -1,3 +1,4 @@
+#include <Report.h>
 #include <TreeObjectKinds.h>
 
 #include <gtest/gtest.h>
@@ -7,6 +8,22 @@
 namespace {
 
 const unsigned long kUntouched = 99;
+
+class CCountedReport : public CReport {
+public:
+    static int s_Live;
+    explicit CCountedReport(CTreeObject* iOwner) : CReport(nullptr, iOwner) { ++s_Live; }
+    ~CCountedReport() override { --s_Live; }
+    void Build(int) override {}
+};
+int CCountedReport::s_Live = 0;
+
+class CReportingObject : public CTreeObject {
+public:
+    using CTreeObject::CTreeObject;
+    BOOL LoadChildren(HTREEITEM) override { return TRUE; }
+    void ShowReport() override { SetReport(new CCountedReport(this)); }
+};
 
 TEST(TreeObjectTest, FillsTheFieldsItsReportDependsOn)
 {
@@ -57,6 +74,23 @@ TEST(TreeObjectTest, LeavesLoadNothingAndKindsWithChildrenNeedADocument)
     EXPECT_TRUE(application.LoadChildren(nullptr));
     EXPECT_FALSE(user.LoadChildren(nullptr));
     EXPECT_FALSE(computer.LoadChildren(nullptr));
+}
+
+TEST(TreeObjectTest, OwnsItsReportUntilReleasedOrDeleted)
+{
+    {
+        CReportingObject object(1, L"alice", nullptr);
+        object.DeleteReport();
+        EXPECT_EQ(nullptr, object.GetReport());
+        object.ShowReport();
+        object.ShowReport();
+        EXPECT_EQ(1, CCountedReport::s_Live);
+        object.DeleteReport();
+        EXPECT_EQ(0, CCountedReport::s_Live);
+        EXPECT_EQ(nullptr, object.GetReport());
+        object.ShowReport();
+    }
+    EXPECT_EQ(0, CCountedReport::s_Live);
 }
 
 }  // namespace

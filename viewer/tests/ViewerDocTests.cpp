@@ -161,6 +161,18 @@ TEST_F(ViewerDocTest, ActivationFailuresSayWhy)
     EXPECT_TRUE(m_Server.script.calls.empty());
 }
 
+TEST_F(ViewerDocTest, AnActivatedObjectWithoutTheInterfaceIsDropped)
+{
+    m_Server.refuseInterface = true;
+    m_Document->ConnectToServer();
+    ASSERT_EQ(1u, m_App.boxes.size());
+    EXPECT_EQ(L"Cannot connect to - 'reports01'", m_App.boxes[0].text);
+    EXPECT_EQ(static_cast<UINT>(MB_ICONEXCLAMATION), m_App.boxes[0].type);
+    EXPECT_EQ(nullptr, m_Document->GetServer());
+    EXPECT_EQ(1, m_Server.references.load());
+    EXPECT_TRUE(m_Server.script.calls.empty());
+}
+
 TEST_F(ViewerDocTest, ConnectingFillsTheRootsOfTheThreeTrees)
 {
     Script(Objects(L"Computers", {{2, L"bob"}, {1, L"alice"}}));
@@ -218,8 +230,12 @@ TEST_F(ViewerDocTest, ResetForgetsProgramsIconsAndTrees)
     m_Document->ConnectToServer();
     ASSERT_EQ(1u, m_Server.script.objectRequests.size());
 
+    EXPECT_EQ(reinterpret_cast<LRESULT>(m_Document->GetSmallImageList()),
+              Tree(ViewerTree::Users).SendMessage(TVM_GETIMAGELIST, TVSIL_NORMAL));
     m_Document->ResetCaches();
     EXPECT_EQ(nullptr, m_Document->GetSmallImageList());
+    for (ViewerTree tree : {ViewerTree::Users, ViewerTree::Computers, ViewerTree::Applications})
+        EXPECT_EQ(0, Tree(tree).SendMessage(TVM_GETIMAGELIST, TVSIL_NORMAL));
     EXPECT_TRUE(ItemTexts(Tree(ViewerTree::Users)).empty());
     EXPECT_TRUE(ItemTexts(Tree(ViewerTree::Applications)).empty());
 
@@ -300,6 +316,17 @@ TEST_F(ViewerDocTest, LostConnectionIsDroppedOnceOtherErrorsKeepIt)
     EXPECT_EQ(1u, m_App.boxes.size());
     EXPECT_EQ(2u, m_Server.script.activityRequests.size());
     EXPECT_EQ(nullptr, Tree(ViewerTree::Users).GetChildItem(item));
+}
+
+TEST_F(ViewerDocTest, ARowThatCannotBeReadFailsTheLoadAndKeepsTheServer)
+{
+    Connect();
+    const HTREEITEM item = AddObject(ViewerTree::Users, new CUserObject(3, L"alice", nullptr));
+    Script(MakeRecordset({{L"ID", adInteger, 4}, {L"Name", adVarWChar, 64}, {L"Processes", adVarWChar, 8}},
+                         {_variant_t(8L), _variant_t(L"ws-8"), _variant_t(L"many")}));
+    EXPECT_FALSE(m_Document->LoadUserComputers(item));
+    EXPECT_NE(nullptr, m_Document->GetServer());
+    EXPECT_TRUE(m_App.boxes.empty());
 }
 
 TEST_F(ViewerDocTest, ANewServerNameDropsTheOldServer)

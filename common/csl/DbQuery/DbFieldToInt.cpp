@@ -70,7 +70,8 @@ uint32_t FieldBits(Field* iField, VARTYPE iOtherType)
         e.SetProperty("Value", TextOf(value));
         e.SetProperty("ConvertFromType", static_cast<int>(value.vt));
         e.SetProperty("ConvertToType", static_cast<int>(VT_UI4));
-        throw EGeneric(e);
+        // The exception itself, not a copy: a COM error stays one for callers that catch those.
+        throw;
     }
 }
 

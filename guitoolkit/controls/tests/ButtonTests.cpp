@@ -186,6 +186,12 @@ TEST_F(Buttons, ImagesFallBackFromDisabledToHotToNormal)
     button.m_HighlightChecked = FALSE;
     Paint(button);
     EXPECT_EQ(green, m_Surface.At(centre.x, centre.y));
+    button.SetImage(SolidBitmap(blue));
+    Paint(button);
+    EXPECT_EQ(green, m_Surface.At(centre.x, centre.y)) << "new normal images keep the checked set";
+    button.SetChecked(FALSE);
+    Paint(button);
+    EXPECT_EQ(blue, m_Surface.At(centre.x, centre.y));
 }
 
 TEST_F(Buttons, ThemedDrawingGoesThroughTheLookFirst)
@@ -207,6 +213,16 @@ TEST_F(Buttons, ThemedDrawingGoesThroughTheLookFirst)
     button.m_NoTheme = TRUE;
     Paint(button);
     EXPECT_EQ(2, RecordingLook::s_ThemedCalls);
+}
+
+TEST(ButtonLook, OnlyBothCaptionFlagsAskForTheCaptionLook)
+{
+    for (int flags = 0; flags < 4; ++flags) {
+        CGTButton button;
+        button.m_OnCaption = (flags & 1) != 0;
+        button.m_CaptionClose = (flags & 2) != 0;
+        EXPECT_EQ(flags == 3, button.HasCaptionLook()) << flags;
+    }
 }
 
 TEST_F(Buttons, HoverAndPushTable)

@@ -165,6 +165,11 @@ TEST(GridRowPainting, MarkerAndExpandBox)
     cell.m_Row.OnDrawRowMarker(&cell.m_Surface.Dc(), CRect(0, 0, 20, 20));
     EXPECT_GT(marked(cell.m_Surface, CRect(6, 6, 14, 14)), 0) << "a glyph of at most 9 pixels, centred";
     EXPECT_EQ(0, marked(cell.m_Surface, CRect(0, 0, 20, 5)));
+    cell.m_Surface.Fill(Untouched);
+    cell.m_Surface.Dc().m_bPrinting = TRUE;
+    cell.m_Row.OnDrawRowMarker(&cell.m_Surface.Dc(), CRect(0, 0, 20, 20));
+    cell.m_Surface.Dc().m_bPrinting = FALSE;
+    EXPECT_EQ(0, marked(cell.m_Surface, CRect(0, 0, 20, 20))) << "a printed page shows no marker";
 
     PixelSurface box(20, 20, Untouched);
     cell.m_Row.OnDrawExpandBox(&box.Dc(), CRect(0, 0, 20, 20));

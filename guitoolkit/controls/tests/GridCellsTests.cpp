@@ -2,6 +2,7 @@
 #include <guitoolkit/controls/CGTGridCtrl.h>
 #include <guitoolkit/controls/CGTGridItem.h>
 #include <guitoolkit/controls/CGTGridRow.h>
+#include <afxexcept.h>
 #include <gtest/gtest.h>
 #include <memory>
 #include <string>
@@ -90,6 +91,28 @@ TEST(GridCells, TextToValueAndBackOverEveryType)
     }
 }
 
+TEST(GridCells, AValueThatCannotBeCopiedIsRefusedAndTheOldOneKept)
+{
+    VARIANT bad;
+    ::VariantInit(&bad);
+    bad.vt = 0x0FFF;
+    auto refused = [](auto iAttempt) {
+        try {
+            iAttempt();
+        } catch (COleException* error) {
+            const SCODE code = error->m_sc;
+            error->Delete();
+            return code;
+        }
+        return S_OK;
+    };
+    EXPECT_EQ(DISP_E_BADVARTYPE, refused([&] { CGTGridItem made(bad); }));
+    CGTGridItem item(Long(42));
+    EXPECT_EQ(DISP_E_BADVARTYPE, refused([&] { item.SetValue(bad); }));
+    EXPECT_EQ(VT_I4, item.GetValue().vt);
+    EXPECT_EQ(42, item.GetValue().lVal);
+}
+
 TEST(GridCells, ABooleanCellShowsTheGridsTextsAndOpensNoEditor)
 {
     CGTGridCtrl grid;
@@ -161,7 +184,11 @@ TEST(GridRows, ReplaceItemOutOfRangeFreesNothing)
     std::unique_ptr<TestItem> stray(new TestItem(Long(2)));
     EXPECT_FALSE(row.ReplaceItem(1, stray.get()));
     EXPECT_FALSE(row.ReplaceItem(-1, stray.get()));
+    EXPECT_FALSE(row.ReplaceItem(0, nullptr));
+    EXPECT_TRUE(row.ReplaceItem(0, row.GetItem(0))) << "a cell in its own place";
     EXPECT_EQ(0, TestItem::s_Deleted);
+    EXPECT_STREQ(L"1", row.GetItem(0)->FormatItem());
+    grid.SetLastChangedRow(-1);
     EXPECT_EQ(-1, grid.GetLastChangedRow());
 
     row.GetItem(0)->SetRect(CRect(5, 0, 50, 20));

@@ -4,8 +4,12 @@
 #include <guitoolkit/controls/CGTShellOpener.h>
 #include <guitoolkit/controls/CGTSpinButtonCtrl.h>
 #include <guitoolkit/controls/CGTURLLinkButton.h>
+#include <guitoolkit/core/CGTUserToolsManager.h>
 #include <guitoolkit/core/tests/FakeSeams.h>
+#include <guitoolkit/toolbars/CCmdUsageCount.h>
+#include <guitoolkit/toolbars/CGTToolBar.h>
 #include <guitoolkit/core/tests/TestSupport.h>
+#include <afxpriv.h>
 #include <gtest/gtest.h>
 #include <string>
 
@@ -73,6 +77,58 @@ TEST_F(Links, EnterOpensOnKeyUpAndSpaceNever)
     EXPECT_EQ(1u, m_Shell.m_Opened.size());
 }
 
+TEST_F(Links, WithoutAlwaysUnderlineOnlyTheHoveredTextIsUnderlined)
+{
+    const COLORREF ink = RGB(0, 0, 200);
+    m_Link.SetTextColor(ink);
+    m_Link.SetHoverTextColor(ink);
+    m_Link.SetAlwaysUnderlineText(FALSE);
+    auto inked = [&] {
+        PixelSurface surface(100, 20);
+        DRAWITEMSTRUCT item = {ODT_BUTTON,      5, 0, ODA_DRAWENTIRE, 0, m_Link.m_hWnd, surface.Dc().m_hDC,
+                               {0, 0, 100, 20}, 0};
+        m_Link.DrawItem(&item);
+        int count = 0;
+        for (int y = 0; y < 20; ++y)
+            for (int x = 0; x < 100; ++x)
+                count += surface.At(x, y) == ink;
+        return count;
+    };
+    const int plain = inked();
+    EXPECT_GT(plain, 0);
+    m_Link.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(10, 10));
+    const int hovered = inked();
+    EXPECT_GT(hovered, plain + 20) << "an underline as long as the text";
+    m_Link.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(300, 10));
+    EXPECT_EQ(plain, inked());
+    m_Link.SetAlwaysUnderlineText(TRUE);
+    EXPECT_EQ(hovered, inked());
+}
+
+TEST_F(Links, FitToTextTakesTheUnderlinedTextAndKeepsTheCentre)
+{
+    CSize text;
+    {
+        CClientDC dc(&m_Link);
+        CFont* old = dc.SelectObject(&theGuiToolkitGlobals.fontDefaultGuiUnderline);
+        text = dc.GetTextExtent(L"example.org");
+        dc.SelectObject(old);
+    }
+    m_Link.MoveWindow(10, 10, 200, 40);
+    const CSize size = m_Link.FitToText(TRUE, TRUE);
+    EXPECT_EQ(CSize(text.cx + 6, text.cy + 6), size);
+    CRect placed;
+    m_Link.GetWindowRect(placed);
+    m_Parent.ScreenToClient(placed);
+    EXPECT_EQ(CRect(CPoint(10 + (200 - size.cx) / 2, 10 + (40 - size.cy) / 2), size), placed);
+
+    m_Link.MoveWindow(10, 10, 200, 40);
+    m_Link.FitToText();
+    m_Link.GetWindowRect(placed);
+    m_Parent.ScreenToClient(placed);
+    EXPECT_EQ(CRect(CPoint(10, 10), size), placed) << "without centring the top-left stays";
+}
+
 namespace {
 
 // A borderless dialog made from a template in memory.
@@ -130,6 +186,13 @@ TEST(Dialogs, BackgroundBitmapAtItsLocation)
         for (CPoint point : test.background)
             EXPECT_EQ(back, surface.At(point.x, point.y)) << point.x << "," << point.y;
     }
+    TestDialog dialog;
+    const HBITMAP shown = bitmap();
+    dialog.SetBackgroundImage(shown, CGTDialog::BackgroundTopLeft, TRUE, FALSE);
+    dialog.SetBackgroundImage(shown, CGTDialog::BackgroundTile, TRUE, FALSE);
+    PixelSurface surface(100, 80);
+    dialog.SendMessage(WM_ERASEBKGND, (WPARAM)surface.Dc().m_hDC);
+    EXPECT_EQ(red, surface.At(55, 35)) << "the same bitmap moved to another place is kept";
 }
 
 TEST(Dialogs, TheMouseHookLivesExactlyWhileAPopupMenuIsActive)
@@ -155,6 +218,166 @@ TEST(Dialogs, TheMouseHookLivesExactlyWhileAPopupMenuIsActive)
     EXPECT_EQ(nullptr, CGTActivePopupMenu::Get());
     dialog.PreTranslateMessage(&key);
     EXPECT_EQ(1u, menu.Of(WM_KEYDOWN).size()) << "keys stay with the dialog";
+}
+
+namespace {
+
+// An open popup menu: it notes WM_CLOSE and stays.
+class OpenMenu : public ParentWindow {
+public:
+    explicit OpenMenu(const CRect& iRect) : ParentWindow(iRect) { m_Watched = {WM_CLOSE}; }
+    int Closes() const { return (int)Of(WM_CLOSE).size(); }
+
+protected:
+    LRESULT WindowProc(UINT iMessage, WPARAM iWParam, LPARAM iLParam) override
+    {
+        if (iMessage != WM_CLOSE)
+            return ParentWindow::WindowProc(iMessage, iWParam, iLParam);
+        m_Recorded.push_back({iMessage, iWParam, iLParam});
+        return 0;
+    }
+};
+
+}  // namespace
+
+TEST(Dialogs, ClicksOutsideTheOpenMenuCloseItAndMovesThereAreSwallowed)
+{
+    TestDialog dialog;
+    dialog.ShowWindow(SW_SHOWNA);
+    OpenMenu menu(CRect(200, 200, 300, 300));
+    // The dialog's client area starts at the screen's origin.
+    struct Case {
+        const char* name;
+        UINT message;
+        CPoint point;
+        BOOL consumed;
+        int closes;
+    };
+    const Case cases[] = {
+        {"a click beside the menu", WM_LBUTTONDOWN, {10, 10}, FALSE, 1},
+        {"a click in the menu", WM_RBUTTONDOWN, {250, 250}, FALSE, 0},
+        {"a click on the dialog's frame", WM_NCLBUTTONDOWN, {10, 10}, FALSE, 1},
+        {"a release is the dialog's", WM_LBUTTONUP, {10, 10}, FALSE, 0},
+        {"a move beside the menu", WM_MOUSEMOVE, {10, 10}, TRUE, 0},
+        {"a move over the menu", WM_MOUSEMOVE, {250, 250}, FALSE, 0},
+    };
+    CGTDlgImpl impl(dialog);
+    impl.SetActivePopupMenu(&menu);
+    for (const Case& test : cases) {
+        SCOPED_TRACE(test.name);
+        menu.m_Recorded.clear();
+        MSG message = {dialog.m_hWnd, test.message, 0, MAKELPARAM(test.point.x, test.point.y)};
+        EXPECT_EQ(test.consumed, impl.PreTranslateMessage(&message));
+        EXPECT_EQ(test.closes, menu.Closes());
+    }
+
+    CButton field;
+    ASSERT_TRUE(field.Create(L"Field", WS_CHILD | WS_VISIBLE | WS_TABSTOP, CRect(0, 40, 50, 60), &dialog, 7));
+    CGTToolBar bar;
+    ASSERT_TRUE(bar.CreateEx(&dialog));
+    bar.SetFocus();
+    ASSERT_EQ(&bar, CWnd::GetFocus());
+    MSG click = {dialog.m_hWnd, WM_LBUTTONDOWN, 0, MAKELPARAM(10, 10)};
+    impl.PreTranslateMessage(&click);
+    EXPECT_EQ(&field, CWnd::GetFocus()) << "the dialog takes the focus back from a toolbar";
+
+    impl.SetActivePopupMenu(nullptr);
+    menu.m_Recorded.clear();
+    EXPECT_FALSE(impl.PreTranslateMessage(&click));
+    EXPECT_EQ(0, menu.Closes()) << "no menu, no routing";
+}
+
+namespace {
+
+// Answers WM_FLOATSTATUS as one of the dialog's own floating windows does, or as a stranger.
+class FloatingWindow : public ParentWindow {
+public:
+    explicit FloatingWindow(BOOL iOwn) : m_Own(iOwn) {}
+
+protected:
+    LRESULT WindowProc(UINT iMessage, WPARAM iWParam, LPARAM iLParam) override
+    {
+        if (iMessage == WM_FLOATSTATUS && (iWParam & FS_SYNCACTIVE))
+            return m_Own;
+        return ParentWindow::WindowProc(iMessage, iWParam, iLParam);
+    }
+    BOOL m_Own;
+};
+
+// Keeps the activation state its caption is finally drawn with.
+class CaptionDialog : public TestDialog {
+public:
+    LRESULT DefWindowProc(UINT iMessage, WPARAM iWParam, LPARAM iLParam) override
+    {
+        if (iMessage == WM_NCACTIVATE)
+            m_Captions.push_back(iWParam != FALSE);
+        return TestDialog::DefWindowProc(iMessage, iWParam, iLParam);
+    }
+    std::vector<bool> m_Captions;
+};
+
+}  // namespace
+
+TEST(Dialogs, TheCaptionStaysActiveWhileItsOwnFloatingWindowIsActive)
+{
+    FloatingWindow own(TRUE), stranger(FALSE);
+    CaptionDialog dialog;
+    struct Case {
+        const char* name;
+        CWnd* gaining;  // null: no window
+        BOOL disabled;
+        std::vector<bool> captions;  // after WM_ACTIVATE, then after WM_NCACTIVATE(FALSE)
+    };
+    const Case cases[] = {
+        {"its own floating window", &own, FALSE, {true}},
+        {"another window", &stranger, FALSE, {false}},
+        {"its own floating window while disabled", &own, TRUE, {false}},
+        {"no window at all", nullptr, FALSE, {true, false}},
+    };
+    for (const Case& test : cases) {
+        SCOPED_TRACE(test.name);
+        dialog.EnableWindow(!test.disabled);
+        dialog.m_Captions.clear();
+        dialog.SendMessage(WM_ACTIVATE, WA_INACTIVE, (LPARAM)test.gaining->GetSafeHwnd());
+        dialog.SendMessage(WM_NCACTIVATE, FALSE);
+        EXPECT_EQ(test.captions, dialog.m_Captions);
+    }
+}
+
+TEST(Dialogs, AcceleratorCommandsAreCountedAndCloseAMenuOrRunAUserTool)
+{
+    TestDialog dialog;
+    CGTDlgImpl impl(dialog);
+    CGTUserToolsManager tools(32768, 32770);
+    CGTUserTool* tool = tools.CreateNewTool();
+    tool->SetCommand(L"cmd.exe");
+    tool->m_Arguments = L"/c exit";
+    ParentWindow menu;
+    menu.m_Watched = {WM_KEYDOWN};
+    struct Case {
+        const char* name;
+        WPARAM command;
+        CWnd* activeMenu;
+        BOOL handled;
+        UINT counted;
+    };
+    const Case cases[] = {
+        {"a menu command is left alone", MAKEWPARAM(32768, 0), nullptr, FALSE, 0},
+        {"an accelerator runs the user tool", MAKEWPARAM(32768, 1), nullptr, TRUE, 1},
+        {"an accelerator without a tool", MAKEWPARAM(32769, 1), nullptr, FALSE, 1},
+        {"an accelerator closes the open menu", MAKEWPARAM(32769, 1), &menu, TRUE, 1},
+    };
+    for (const Case& test : cases) {
+        SCOPED_TRACE(test.name);
+        const UINT before = CGTToolBar::GetCommandUsage().GetCount(LOWORD(test.command));
+        menu.m_Recorded.clear();
+        CGTActivePopupMenu::Set(test.activeMenu);
+        EXPECT_EQ(test.handled, impl.ProcessAccelCommand(test.command, 0));
+        CGTActivePopupMenu::Set(nullptr);
+        EXPECT_EQ(before + test.counted, CGTToolBar::GetCommandUsage().GetCount(LOWORD(test.command)));
+        const std::vector<RecordedMessage> keys = menu.Of(WM_KEYDOWN);
+        EXPECT_EQ(test.activeMenu != nullptr, keys.size() == 1 && keys[0].m_WParam == VK_ESCAPE);
+    }
 }
 
 TEST(SpinButtons, DraggingFromTheUpperHalfDownPressesTheLowerHalf)

@@ -79,6 +79,13 @@ TEST(MaskEdit, ValidInputCharacters)
     };
     for (const Case& test : cases)
         EXPECT_EQ(test.valid, edit.IsValidInputChar(test.c, test.position)) << test.position << " " << (char)test.c;
+
+    CGTMaskEdit shortMask;
+    shortMask.EnableMask(L"D", L"___", L'_');
+    EXPECT_FALSE(shortMask.IsValidInputChar(L'3', 2)) << "a place the mask does not reach takes nothing";
+    EXPECT_FALSE(shortMask.SetValue(L"1_3", FALSE));
+    EXPECT_TRUE(shortMask.SetValue(L"1__", FALSE));
+    EXPECT_STREQ(L"1__", shortMask.GetText());
 }
 
 TEST(MaskEdit, GroupBounds)
@@ -108,9 +115,9 @@ namespace {
 // A masked edit window that the test types into with window messages.
 class TypedMaskEdit : public ::testing::Test {
 protected:
-    void Open(DWORD iStyle = 0)
+    void Open(DWORD iStyle = 0, LPCWSTR iMask = L"DD DD CC", LPCWSTR iTemplate = L"__/__/__")
     {
-        m_Edit.EnableMask(L"DD DD CC", L"__/__/__", L'_');
+        m_Edit.EnableMask(iMask, iTemplate, L'_');
         ASSERT_TRUE(m_Edit.Create(WS_CHILD | WS_VISIBLE | iStyle, CRect(0, 0, 200, 24), &m_Parent, 1));
     }
     void TearDown() override { m_Edit.DestroyWindow(); }
@@ -181,6 +188,62 @@ TEST_F(TypedMaskEdit, DeleteShiftsTheRunAndLeavesTheFillCharacter)
     Caret(6, 8);
     Key(VK_DELETE);
     EXPECT_STREQ(L"2_/4_/__", Shown());
+    EXPECT_TRUE(m_Beeper.m_Beeps.empty());
+}
+
+TEST_F(TypedMaskEdit, EditsThatLeaveTheirRunBeepAndChangeNothing)
+{
+    Open();
+    ASSERT_TRUE(m_Edit.SetValue(L"12/34/AB"));
+    m_Edit.SetWindowText(m_Edit.GetText());
+    struct Case {
+        const char* name;
+        int start, end;
+        UINT key;  // 0: type '9'
+        int selectedStart, selectedEnd;
+    };
+    const Case cases[] = {
+        {"delete on a separator", 2, 2, VK_DELETE, 2, 2},
+        {"delete across a separator selects the run", 1, 4, VK_DELETE, 0, 2},
+        {"backspace across a separator", 3, 7, VK_BACK, 3, 5},
+        {"backspace from a separator", 2, 4, VK_BACK, 2, 4},
+        {"typing over a selection across a separator", 0, 4, 0, 0, 2},
+    };
+    for (const Case& test : cases) {
+        SCOPED_TRACE(test.name);
+        m_Beeper.m_Beeps.clear();
+        Caret(test.start, test.end);
+        if (test.key != 0)
+            Key(test.key);
+        else
+            Type(L'9');
+        EXPECT_STREQ(L"12/34/AB", Shown());
+        EXPECT_STREQ(L"12/34/AB", m_Edit.GetText());
+        EXPECT_EQ(1u, m_Beeper.m_Beeps.size());
+        int start, end;
+        m_Edit.GetSel(start, end);
+        EXPECT_EQ(test.selectedStart, start);
+        EXPECT_EQ(test.selectedEnd, end);
+    }
+}
+
+TEST_F(TypedMaskEdit, TypingOverMoreThanOneRunSelectsTheRun)
+{
+    Open(0, L"DDCC", L"____");
+    ASSERT_TRUE(m_Edit.SetValue(L"12AB"));
+    m_Edit.SetWindowText(m_Edit.GetText());
+    Caret(1, 3);
+    Type(L'9');
+    EXPECT_STREQ(L"12AB", Shown());
+    EXPECT_EQ(1u, m_Beeper.m_Beeps.size());
+    int start, end;
+    m_Edit.GetSel(start, end);
+    EXPECT_EQ(0, start);
+    EXPECT_EQ(2, end);
+    Caret(0, 1);
+    Type(L'9');
+    EXPECT_STREQ(L"92AB", Shown());
+    EXPECT_EQ(1, Start());
 }
 
 TEST_F(TypedMaskEdit, UpperCaseStyleStoresUpperCase)

@@ -2,6 +2,7 @@
 #include <guitoolkit/core/CGTVisualManager.h>
 #include <guitoolkit/core/tests/ScratchRegistryKey.h>
 #include <guitoolkit/core/tests/TestSupport.h>
+#include <guitoolkit/docking/CGTReBar.h>
 #include <gtest/gtest.h>
 #include <string>
 #include "DockingTestSupport.h"
@@ -36,6 +37,37 @@ public:
     BOOL IsAutoHideMode() const override { return m_AutoHidden; }
     std::string m_States;
     BOOL m_AutoHidden = FALSE;
+};
+
+// A context-menu manager that answers a chosen command instead of showing the menu.
+class ChoosingMenus : public CGTContextMenuManager {
+public:
+    UINT TrackPopupMenu(HMENU iMenu, int iX, int iY, CWnd* iOwner, BOOL) override
+    {
+        m_Point = CPoint(iX, iY);
+        m_Owner = iOwner;
+        m_Items = ::GetMenuItemCount(iMenu);
+        return m_Choice;
+    }
+    UINT m_Choice = 0;
+    CPoint m_Point;
+    CWnd* m_Owner = nullptr;
+    int m_Items = 0;
+};
+
+// A bar that records the hide command and the commands offered to it.
+class ChoosingBar : public FixedBar {
+public:
+    explicit ChoosingBar(CWnd& iParent) : FixedBar(iParent, CSize(50, 20)) {}
+    void OnHideCommand() override { ++m_Hides; }
+    BOOL OnDockingMenuCommand(UINT iCommand) override
+    {
+        m_Offered = iCommand;
+        return m_Accepts;
+    }
+    int m_Hides = 0;
+    UINT m_Offered = 0;
+    BOOL m_Accepts = TRUE;
 };
 }  // namespace
 
@@ -210,6 +242,51 @@ TEST(ControlBar, NoDockingMenuWithoutAContextMenuManagerOrAWayToMove)
     bar.EnableDocking(0);
     EXPECT_FALSE(bar.HandleOwnContextMenu(CPoint(10, 10)));
     EXPECT_EQ("", bar.m_States);
+}
+
+TEST(ControlBar, TheDockingMenuShowsAtThePointAndRunsTheChosenCommandUnlessRefused)
+{
+    TestDockingFrame frame;
+    ChoosingMenus menus;
+    ChoosingBar bar(frame);
+    menus.m_Choice = GTDockingMenuHide;
+    EXPECT_TRUE(bar.HandleOwnContextMenu(CPoint(30, 40)));
+    EXPECT_EQ(CPoint(30, 40), menus.m_Point);
+    EXPECT_EQ(&bar, menus.m_Owner);
+    EXPECT_EQ(4, menus.m_Items);
+    EXPECT_EQ(GTDockingMenuHide, bar.m_Offered);
+    EXPECT_EQ(1, bar.m_Hides);
+
+    bar.m_Accepts = FALSE;
+    EXPECT_TRUE(bar.HandleOwnContextMenu(CPoint(30, 40)));
+    EXPECT_EQ(1, bar.m_Hides);
+
+    // Dismissed: no command is offered.
+    menus.m_Choice = 0;
+    bar.m_Offered = 0;
+    EXPECT_TRUE(bar.HandleOwnContextMenu(CPoint(30, 40)));
+    EXPECT_EQ(0u, bar.m_Offered);
+}
+
+TEST(ControlBar, TakesTheSizeItAsksForUnlessARebarHoldsIt)
+{
+    TestDockingFrame frame;
+    FixedBar loose(frame, CSize(50, 20));
+    loose.SetAlignment(GTSideTop);
+    loose.MoveWindow(0, 0, 10, 10);
+    loose.AdjustSize(FALSE);
+    CRect rect;
+    loose.GetWindowRect(&rect);
+    EXPECT_EQ(CSize(50, 20), rect.Size());
+
+    CGTReBar rebar;
+    ASSERT_TRUE(rebar.Create(&frame));
+    FixedBar band(rebar, CSize(50, 20));
+    band.SetAlignment(GTSideTop);
+    band.MoveWindow(0, 0, 10, 10);
+    band.AdjustSize(FALSE);
+    band.GetWindowRect(&rect);
+    EXPECT_EQ(CSize(10, 10), rect.Size());
 }
 
 TEST(ControlBar, ARefusedDockLeavesTheBarWhereItWas)

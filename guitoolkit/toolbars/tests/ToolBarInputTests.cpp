@@ -1,3 +1,4 @@
+#include <guitoolkit/core/GuiToolkitSeams.h>
 #include <guitoolkit/toolbars/CCmdUsageCount.h>
 #include <guitoolkit/toolbars/CGTToolBar.h>
 #include <gtest/gtest.h>
@@ -92,6 +93,14 @@ TEST(ToolBarInput, SettingTheSameHotButtonTwiceClearsIt)
     bar.SetHot(1);
     EXPECT_EQ(1, bar.MenuSelection());
     bar.SetHot(1);
+    EXPECT_EQ(-1, bar.MenuSelection());
+    EXPECT_TRUE(bar.SetHotButton(bar.GetButton(0)));
+    EXPECT_EQ(0, bar.MenuSelection());
+    EXPECT_TRUE(bar.SetHotButton(bar.GetButton(0)));
+    EXPECT_EQ(0, bar.MenuSelection());
+    CGTToolbarButton stranger;
+    EXPECT_FALSE(bar.SetHotButton(&stranger));
+    EXPECT_TRUE(bar.SetHotButton(nullptr));
     EXPECT_EQ(-1, bar.MenuSelection());
 }
 
@@ -189,4 +198,34 @@ TEST(ToolBarInput, APressNearAControlsRightEdgeResizesItInCustomizeMode)
     }
     CGTToolBar::SetCustomizeMode(FALSE);
     EXPECT_TRUE(parent.m_Commands.empty());
+}
+
+namespace {
+// Holds the Alt key down.
+class AltHeld : public CGTKeyState {
+public:
+    AltHeld() : m_Previous(CGTKeyState::Select(this)) {}
+    ~AltHeld() override { CGTKeyState::Select(m_Previous); }
+    SHORT GetKeyState(int iVirtualKey) const override { return iVirtualKey == VK_MENU ? SHORT(0x8000) : 0; }
+    SHORT GetAsyncKeyState(int iVirtualKey) const override { return GetKeyState(iVirtualKey); }
+
+private:
+    CGTKeyState* m_Previous;
+};
+}  // namespace
+
+TEST(ToolBarInput, WithAltHeldAPressDragsWhereTheApplicationAllowsIt)
+{
+    CommandRecordingParent parent;
+    LayoutBar bar(parent, 300, {20});
+    bar.RecalcButtonLayout();
+    AltHeld alt;
+    for (BOOL allowed : {FALSE, TRUE}) {
+        parent.m_Commands.clear();
+        CGTToolBar::s_AltDragAllowed = allowed;
+        Click(bar, 5, 5);
+        EXPECT_EQ(allowed ? std::vector<UINT>{} : std::vector<UINT>{100}, parent.m_Commands) << allowed;
+        EXPECT_FALSE(CGTToolBar::IsCustomizeMode());
+    }
+    CGTToolBar::s_AltDragAllowed = FALSE;
 }

@@ -97,15 +97,35 @@ TEST(ToolBarLayout, ModesPickTheLengthTheBarIsMeasuredFor)
 {
     TestParent parent;
     LayoutBar bar(parent, 300, {20, 20, 20});
-    const CSize row = bar.CalcSize(LM_HORZ | LM_HORZDOCK, -1);
-    const CSize column = bar.CalcSize(LM_VERTDOCK, -1);
-    const CSize stretched = bar.CalcSize(LM_HORZ | LM_STRETCH, -1);
+    const int row = bar.GetRowHeight();
+    const int column = bar.GetColumnWidth();
     CRect borders(0, 0, 0, 0);
     bar.AdjustClientRectByBorders(borders, TRUE);
-    EXPECT_EQ(61 - borders.Width(), row.cx);
-    EXPECT_EQ(bar.GetRowHeight() - borders.Height(), row.cy);
-    EXPECT_GT(column.cy, row.cy);
-    EXPECT_EQ(32767, stretched.cx);
+    const struct {
+        DWORD mode;
+        int length;  // the bar's length, borders included; -1 for none
+        BOOL floating;
+        CSize inside;  // the buttons' extent, without the borders
+        int mruWidth;  // afterwards
+    } cases[] = {
+        {LM_HORZ | LM_HORZDOCK, -1, FALSE, CSize(61, row), 41},
+        {LM_VERTDOCK, -1, FALSE, CSize(column, 61), 41},
+        {LM_HORZ | LM_MRUWIDTH, -1, FALSE, CSize(41, 2 * row + 5), 41},  // two buttons a row
+        {LM_HORZ, 41 - borders.Width(), FALSE, CSize(41, 2 * row + 5), 41},
+        // One button a row, no narrower than a column.
+        {LM_HORZ | LM_COMMIT, 21 - borders.Width(), TRUE, CSize(column, 3 * row + 10), column},
+        {LM_HORZ, -1, TRUE, CSize(column, 3 * row + 10), column},  // floating: the last length
+        {LM_HORZ | LM_STRETCH, -1, FALSE, CSize(32767 + borders.Width(), row), column},
+    };
+    bar.SetMruWidth(41);
+    for (const auto& c : cases) {
+        bar.SetFloating(c.floating, FALSE);
+        CRect caseBorders(0, 0, 0, 0);
+        bar.AdjustClientRectByBorders(caseBorders, (c.mode & LM_HORZ) != 0);
+        const CSize expected(c.inside.cx - caseBorders.Width(), c.inside.cy - caseBorders.Height());
+        EXPECT_EQ(expected, bar.CalcSize(c.mode, c.length)) << c.mode << " " << c.length;
+        EXPECT_EQ(c.mruWidth, bar.MruWidth()) << c.mode << " " << c.length;
+    }
 }
 
 TEST(ToolBarLayout, LargeIconsDoubleTheSizes)

@@ -47,26 +47,6 @@ public:
     void SetMruWidth(int iWidth) { m_MruWidth = iWidth; }
 };
 
-std::vector<BYTE> Stored(CGTToolBar& ioBar)
-{
-    CMemFile file;
-    {
-        CArchive archive(&file, CArchive::store);
-        ioBar.Serialize(archive);
-    }
-    std::vector<BYTE> bytes(static_cast<size_t>(file.GetLength()));
-    file.SeekToBegin();
-    file.Read(bytes.data(), static_cast<UINT>(bytes.size()));
-    return bytes;
-}
-
-void Load(CGTToolBar& oBar, std::vector<BYTE> iBytes)
-{
-    CMemFile file(iBytes.data(), static_cast<UINT>(iBytes.size()));
-    CArchive archive(&file, CArchive::load);
-    oBar.Serialize(archive);
-}
-
 // The excluded commands given back as they were.
 class ExcludedInPlace {
 public:
@@ -102,6 +82,11 @@ TEST(ToolBarLoading, AToolbarResourceGivesButtonsSizesAndDefaultImages)
     EXPECT_FALSE(bar.LoadToolBar(0x7FFF));
     EXPECT_EQ(IDR_GT_TEST_BAR, bar.GetResourceId());
     EXPECT_EQ(4, bar.GetButtonCount());
+    // Without its images a resource makes no buttons, and says so.
+    CGTToolBar imageless;
+    EXPECT_FALSE(imageless.LoadToolBar(IDR_GT_TEST_NO_IMAGES));
+    EXPECT_EQ(0, imageless.GetButtonCount());
+    EXPECT_FALSE(imageless.CanBeRestored());
     bar.DestroyWindow();
     CGTToolBar::SetSizes(CSize(23, 22), CSize(16, 15));
 }

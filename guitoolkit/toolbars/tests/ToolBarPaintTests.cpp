@@ -1,4 +1,5 @@
 #include <guitoolkit/core/CGTVisualManager.h>
+#include <guitoolkit/core/GuiToolkitGlobals.h>
 #include <guitoolkit/toolbars/CGTToolBar.h>
 #include <gtest/gtest.h>
 #include <string>
@@ -16,7 +17,11 @@ std::vector<std::string>& PaintLog()
 class BackgroundLook : public CGTVisualManager {
     DECLARE_DYNCREATE(BackgroundLook)
 public:
-    void DrawBarBackground(CDC*, IGTLookBar*, CRect, CRect) override { PaintLog().push_back("background"); }
+    void DrawBarBackground(CDC* iDc, IGTLookBar* iBar, CRect iClient, CRect iClip) override
+    {
+        PaintLog().push_back("background");
+        CGTVisualManager::DrawBarBackground(iDc, iBar, iClient, iClip);
+    }
 };
 IMPLEMENT_DYNCREATE(BackgroundLook, CGTVisualManager)
 
@@ -26,16 +31,46 @@ public:
     explicit StripRecordingBar(CWnd& iParent) : LayoutBar(iParent, 300, {}) {}
     void DrawButtonItem(CDC*, CGTToolbarButton* iButton, CGTToolBarImages* iImages, BOOL, BOOL iGrayDisabled) override
     {
-        std::string strip = "none";
-        if (iImages == &ImagesOf(GTToolBarImageKind::ColdImages))
-            strip = "cold";
-        else if (iImages == &ImagesOf(GTToolBarImageKind::DisabledImages))
-            strip = "disabled";
-        else if (iImages == &ImagesOf(GTToolBarImageKind::Images))
-            strip = "normal";
+        const struct {
+            GTToolBarImageKind kind;
+            const char* name;
+        } strips[] = {{GTToolBarImageKind::ColdImages, "cold"},
+                      {GTToolBarImageKind::DisabledImages, "disabled"},
+                      {GTToolBarImageKind::Images, "normal"},
+                      {GTToolBarImageKind::MenuImages, "menu"},
+                      {GTToolBarImageKind::DisabledMenuImages, "disabledMenu"}};
+        std::string strip = iImages == nullptr ? "none" : iImages == GetUserImages() ? "user" : "?";
+        for (const auto& candidate : strips) {
+            if (iImages == &ImagesOf(candidate.kind))
+                strip = candidate.name;
+        }
         PaintLog().push_back(std::to_string(iButton->m_CommandId - ID_GT_TEST_FIRST) + strip +
                              (iGrayDisabled ? "-gray" : ""));
     }
+    void SetMenuMode() { m_MenuMode = TRUE; }
+};
+
+// Paints the bar into a memory bitmap with the background look; the log tells what was drawn.
+class PaintedBitmap {
+public:
+    explicit PaintedBitmap(CGTToolBar& ioBar)
+    {
+        CGTVisualManager::SelectManagerClass(RUNTIME_CLASS(BackgroundLook));
+        CClientDC screen(&ioBar);
+        m_Memory.CreateCompatibleDC(&screen);
+        m_Bitmap.CreateCompatibleBitmap(&screen, 300, 40);
+        CBitmap* previous = m_Memory.SelectObject(&m_Bitmap);
+        PaintLog().clear();
+        ioBar.DrawBackground(&m_Memory);
+        m_Memory.SelectObject(previous);
+        CGTVisualManager::SelectManagerClass(nullptr);
+        m_Memory.SelectObject(&m_Bitmap);
+    }
+    COLORREF Pixel(int iX, int iY) { return m_Memory.GetPixel(iX, iY); }
+
+private:
+    CBitmap m_Bitmap;
+    CDC m_Memory;
 };
 }  // namespace
 
@@ -47,17 +82,51 @@ TEST(ToolBarPaint, TheBackgroundComesFirstThenEachButtonFromItsStrip)
     bar.RecalcButtonLayout();
     bar.GetButton(2)->m_Style |= TBBS_DISABLED;
     bar.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(bar.GetButton(3)->Rect().left + 2, 5));
-    CGTVisualManager::SelectManagerClass(RUNTIME_CLASS(BackgroundLook));
-    CClientDC screen(&bar);
-    CDC memory;
-    memory.CreateCompatibleDC(&screen);
-    CBitmap bitmap;
-    bitmap.CreateCompatibleBitmap(&screen, 300, 40);
-    CBitmap* previous = memory.SelectObject(&bitmap);
-    PaintLog().clear();
-    bar.DrawBackground(&memory);
-    memory.SelectObject(previous);
-    CGTVisualManager::SelectManagerClass(nullptr);
+    PaintedBitmap painted(bar);
     // The first button is cold, the second disabled, the third hot.
     EXPECT_EQ((std::vector<std::string>{"background", "0cold", "1disabled-gray", "2normal"}), PaintLog());
+    // The separator stands upright across the bar.
+    const CRect separator = bar.GetButton(1)->Rect();
+    const COLORREF shadow = theGuiToolkitGlobals.colorBarShadow;
+    EXPECT_EQ(shadow, painted.Pixel(separator.CenterPoint().x - 1, separator.top + 2));
+    EXPECT_NE(shadow, painted.Pixel(separator.left, separator.CenterPoint().y - 1));
+}
+
+TEST(ToolBarPaint, MenusAndUserImagesHaveStripsOfTheirOwn)
+{
+    TestParent parent;
+    StripRecordingBar bar(parent);
+    ASSERT_TRUE(bar.LoadToolBar(IDR_GT_TEST_BAR, 0, IDR_GT_TEST_BAR, TRUE, 0, IDR_GT_TEST_BAR));
+    bar.SetMenuMode();
+    bar.GetButton(2)->m_Style |= TBBS_DISABLED;
+    CGTToolBarImages userImages;
+    CGTToolBar::SetUserImages(&userImages);
+    bar.InsertButton(new CGTToolbarButton(ID_GT_TEST_FIRST + 5, 0, nullptr, TRUE, TRUE));
+    bar.InsertButton(new CGTToolbarButton(ID_GT_TEST_FIRST + 6, -1, L"No image", TRUE, TRUE));
+    bar.RecalcButtonLayout();
+    PaintedBitmap painted(bar);
+    CGTToolBar::SetUserImages(nullptr);
+    EXPECT_EQ((std::vector<std::string>{"background", "0menu", "1disabledMenu-gray", "2menu", "5user", "6none"}),
+              PaintLog());
+}
+
+TEST(ToolBarPaint, TheButtonChosenForCustomizingIsFramedInTheTextColour)
+{
+    TestParent parent;
+    StripRecordingBar bar(parent);
+    ASSERT_TRUE(bar.LoadToolBar(IDR_GT_TEST_BAR));
+    bar.RecalcButtonLayout();
+    CGTToolBar::SetCustomizeMode(TRUE);
+    const CRect selected = bar.GetButton(2)->Rect();
+    bar.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(selected.left + 2, 5));
+    PaintedBitmap painted(bar);
+    CGTToolBar::SetCustomizeMode(FALSE);
+    const COLORREF text = theGuiToolkitGlobals.colorBtnText;
+    EXPECT_EQ(text, painted.Pixel(selected.left, selected.top));
+    EXPECT_EQ(text, painted.Pixel(selected.left + 1, selected.top + 1));
+    EXPECT_EQ(text, painted.Pixel(selected.right - 2, selected.bottom - 2));
+    EXPECT_NE(text, painted.Pixel(selected.left + 2, selected.top + 2));
+    const CRect other = bar.GetButton(0)->Rect();
+    EXPECT_NE(text, painted.Pixel(other.left, other.top));
+    CGTToolBar::SetSizes(CSize(23, 22), CSize(16, 15));
 }

@@ -194,6 +194,7 @@ TEST(ToolBar, TheCoreAndTheLooksReachTheLiveBars)
     EXPECT_EQ(1, button->m_FontChanges);
     EXPECT_EQ(&CGTToolBar::RedrawAll, CGTVisualManager::ClientHooks().redrawAllToolbars);
     EXPECT_EQ(&CGTToolBar::ReapplyLook, CGTVisualManager::ClientHooks().reapplyToolbarLook);
+    EXPECT_EQ(&CGTToolBar::GetMenuImageSize, CGTVisualManager::ClientHooks().menuImageSize);
     bar.DestroyWindow();
     RunGuiToolkitHook(GTModuleHook::FontsChanged);
     EXPECT_EQ(1, button->m_FontChanges);
@@ -371,4 +372,67 @@ TEST(ToolBar, ResetAsksYesOrNoWithTheQuestionIcon)
         EXPECT_EQ(c.calls, bar.m_Calls);
         bar.DestroyWindow();
     }
+}
+
+namespace {
+// A customize button of the tests, made by class.
+class TestCustomizeButton : public CGTToolbarButton {
+    DECLARE_DYNCREATE(TestCustomizeButton)
+};
+IMPLEMENT_DYNCREATE(TestCustomizeButton, CGTToolbarButton)
+
+// Counts the look changes the bars tell it of.
+class LookChangeCountingLook : public CGTVisualManager {
+    DECLARE_DYNCREATE(LookChangeCountingLook)
+public:
+    void ResetAfterLookChange() override { ++s_Resets; }
+    static int s_Resets;
+};
+IMPLEMENT_DYNCREATE(LookChangeCountingLook, CGTVisualManager)
+int LookChangeCountingLook::s_Resets = 0;
+}  // namespace
+
+TEST(ToolBar, TheCustomizeButtonComesAndGoesAtTheEnd)
+{
+    TestParent parent;
+    CGTToolBar bar;
+    ASSERT_TRUE(bar.CreateEx(&parent));
+    AddButtons(bar, {10, 20});
+    EXPECT_FALSE(bar.SetCustomizeButton(TRUE, 90, L"More"));
+    EXPECT_EQ(nullptr, bar.GetCustomizeButton());
+
+    CGTToolBar::s_CustomizeButtonClass = RUNTIME_CLASS(TestCustomizeButton);
+    EXPECT_TRUE(bar.SetCustomizeButton(TRUE, 90, L"More"));
+    CGTToolbarButton* customize = bar.GetCustomizeButton();
+    ASSERT_NE(nullptr, customize);
+    EXPECT_EQ(RUNTIME_CLASS(TestCustomizeButton), customize->GetRuntimeClass());
+    EXPECT_EQ(customize, bar.GetButton(2));
+    EXPECT_TRUE(bar.SetCustomizeButton(TRUE, 91, L"Other"));
+    EXPECT_EQ(customize, bar.GetCustomizeButton());
+    EXPECT_EQ(91u, customize->m_CommandId);
+    EXPECT_EQ(CString(L"Other"), customize->m_Text);
+    AddButtons(bar, {30});
+    EXPECT_EQ((std::vector<UINT>{10, 20, 30, 91}), Commands(bar));
+
+    EXPECT_TRUE(bar.SetCustomizeButton(FALSE));
+    EXPECT_EQ(nullptr, bar.GetCustomizeButton());
+    EXPECT_EQ((std::vector<UINT>{10, 20, 30}), Commands(bar));
+    CGTToolBar::s_CustomizeButtonClass = nullptr;
+    bar.DestroyWindow();
+}
+
+TEST(ToolBar, ALookChangeLoadsEveryStripAgain)
+{
+    TestParent parent;
+    CGTToolBar bar;
+    ASSERT_TRUE(bar.CreateEx(&parent));
+    ASSERT_TRUE(bar.LoadToolBar(IDR_GT_TEST_BAR, 0, 0, TRUE));
+    CGTVisualManager::SelectManagerClass(RUNTIME_CLASS(LookChangeCountingLook));
+    const int resets = LookChangeCountingLook::s_Resets;
+    CGTToolBar::ResetAllImages();
+    EXPECT_EQ(resets + 1, LookChangeCountingLook::s_Resets);
+    EXPECT_EQ(3, bar.GetLockedMenuImages()->count);
+    CGTVisualManager::SelectManagerClass(nullptr);
+    bar.DestroyWindow();
+    CGTToolBar::SetSizes(CSize(23, 22), CSize(16, 15));
 }

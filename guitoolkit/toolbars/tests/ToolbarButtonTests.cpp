@@ -9,12 +9,13 @@
 #include "GtToolbarsTestIds.h"
 #include "ToolbarTestSupport.h"
 
-namespace {
 // A button kind whose class data may name but which cannot be made by class.
 class UncreatableButton : public CGTToolbarButton {
     DECLARE_DYNAMIC(UncreatableButton)
 };
 IMPLEMENT_RUNTIMECLASS(UncreatableButton, CGTToolbarButton, VERSIONABLE_SCHEMA | 1, nullptr)
+
+namespace {
 const AFX_CLASSINIT uncreatableInit(RUNTIME_CLASS(UncreatableButton));
 
 // A button stored with every field set apart from its defaults.
@@ -336,4 +337,26 @@ TEST(ToolbarButton, DrawsThroughTheLookInOrder)
         button.OnDraw(&dc, CRect(0, 0, 60, 22), nullptr, TRUE, c.customize, c.highlight, TRUE, TRUE);
         EXPECT_EQ(c.calls, look->m_Calls) << c.style << " " << c.highlight;
     }
+}
+
+TEST(ToolbarButton, ShowsItsImageWhenHot)
+{
+    CGTToolBarImages images;
+    images.sizeImage = CSize(16, 15);
+    ASSERT_TRUE(images.LoadFromResource(IDR_GT_TEST_BAR, AfxGetResourceHandle()));
+    MeasuringDC dc;
+    CBitmap bitmap;
+    bitmap.CreateBitmap(24, 23, 1, 32, nullptr);
+    CBitmap* previous = dc.SelectObject(&bitmap);
+    for (BOOL hot : {FALSE, TRUE}) {
+        dc.FillSolidRect(0, 0, 24, 23, theGuiToolkitGlobals.colorBtnFace);
+        CGTToolbarButton button(ID_GT_TEST_SECOND, 1, nullptr, FALSE, TRUE);
+        CGTImageDrawPass pass;
+        ASSERT_TRUE(images.BeginDrawing(pass));
+        button.OnDraw(&dc, CRect(0, 0, 24, 23), &images, TRUE, FALSE, hot, TRUE, TRUE);
+        images.FinishDrawing(pass);
+        // The second image is a green square.
+        EXPECT_EQ(RGB(0, 255, 0), dc.GetPixel(12, 11)) << hot;
+    }
+    dc.SelectObject(previous);
 }

@@ -124,9 +124,11 @@ public:
     }
     BOOL IsControlButton() const override { return m_Control; }
     void OnSize(int iWidth) override { m_Sizes.push_back(iWidth); }
+    void OnDblClick(CWnd*) override { ++m_DoubleClicks; }
     int m_Width;
     BOOL m_Control = FALSE;
     std::vector<int> m_Sizes;
+    int m_DoubleClicks = 0;
 };
 
 // A bar that lays out in a window of a given client size and shows its layout state.
@@ -153,6 +155,8 @@ public:
         InsertButton(button);
         m_CustomizeButton = button;
     }
+    int MruWidth() const { return m_MruWidth; }
+    void SetMruWidth(int iWidth) { m_MruWidth = iWidth; }
     void SetFloating(BOOL iFloating, BOOL iLabels)
     {
         m_Floating = iFloating;
@@ -161,6 +165,7 @@ public:
     FixedButton* Button(int iIndex) const { return static_cast<FixedButton*>(GetButton(iIndex)); }
     int MenuSelection() const { return m_MenuSelection; }
     int Pressed() const { return m_PressedIndex; }
+    int Selected() const { return m_SelectedIndex; }
     HWND Tooltip() const { return m_Tooltip.GetSafeHwnd(); }
     using CGTToolBar::ImagesOf;
     int ClientWidth() const
@@ -170,3 +175,7 @@ public:
         return client.Width();
     }
 };
+
+// An object's archive form, and an object read back from it.
+std::vector<BYTE> Stored(CObject& ioObject);
+void Load(CObject& oObject, std::vector<BYTE> iBytes);

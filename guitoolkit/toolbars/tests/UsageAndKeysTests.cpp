@@ -3,32 +3,13 @@
 #include <guitoolkit/toolbars/CGTToolBar.h>
 #include <gtest/gtest.h>
 #include <vector>
+#include "ToolbarTestSupport.h"
 
 namespace {
 void Use(CCmdUsageCount& ioCounter, UINT iCommand, int iTimes)
 {
     for (int i = 0; i < iTimes; ++i)
         ioCounter.AddCommand(iCommand);
-}
-
-std::vector<BYTE> Stored(CCmdUsageCount& ioCounter)
-{
-    CMemFile file;
-    {
-        CArchive archive(&file, CArchive::store);
-        ioCounter.Serialize(archive);
-    }
-    std::vector<BYTE> bytes(static_cast<size_t>(file.GetLength()));
-    file.SeekToBegin();
-    file.Read(bytes.data(), static_cast<UINT>(bytes.size()));
-    return bytes;
-}
-
-void Load(CCmdUsageCount& oCounter, std::vector<BYTE> iBytes)
-{
-    CMemFile file(iBytes.data(), static_cast<UINT>(iBytes.size()));
-    CArchive archive(&file, CArchive::load);
-    oCounter.Serialize(archive);
 }
 
 // What the system calls a key by its scan code, with only its first letter in capitals.

@@ -211,6 +211,10 @@ TEST_F(ModuleTest, RegServerWritesTheEntriesAndUnregServerRemovesThem)
         {appIdKey, nullptr, L"AtlTestServer"},
         {appIdKey, L"LocalService", L"(missing)"},
         {L"AppID\\atl_test_server.exe", L"AppID", kAppId},
+        // Wine's marshaller looks for the library only under the neutral locale, of the
+        // program's own kind.
+        {std::wstring(L"TypeLib\\") + kLibId + (sizeof(void*) == 8 ? L"\\1.0\\0\\win64" : L"\\1.0\\0\\win32"), nullptr,
+         ServerPath()},
     };
     for (const Entry& entry : entries) {
         EXPECT_TRUE(KeyExists(entry.path)) << entry.path;

@@ -104,14 +104,21 @@ void DrawBar(const ChartCanvas& iCanvas, const BarPlace& iPlace, COLORREF iColou
     FillPolygon(dc, top, 4, Lighter(iColour), Lighter(iColour));
 }
 
-// Beyond the bar's end, as wide as two slots so that a mark a little wider than its bar stays whole.
-void DrawMark(const ChartCanvas& iCanvas, const BarPlace& iPlace, bool iBelow, const std::wstring& iMark)
+// Beyond the bar's end, centred over it and at most two slots wide, so that a mark a little
+// wider than its bar stays whole; moved sideways where it would cross the value axis or leave
+// the plot for the margin or the legend.
+void DrawMark(const ChartCanvas& iCanvas, const RECT& iPlot, const BarPlace& iPlace, bool iBelow,
+              const std::wstring& iMark)
 {
-    const LONG half = (iPlace.Slot.right - iPlace.Slot.left) / 2;
+    const LONG slot = iPlace.Slot.right - iPlace.Slot.left;
+    const LONG room = iPlot.right - iPlot.left - 1;
+    const LONG width = std::min<LONG>({TextWidth(iCanvas.Dc(), iCanvas.TextFont(), iMark) + 1, 2 * slot, room});
+    const LONG centred = (iPlace.Slot.left + iPlace.Slot.right) / 2 - width / 2;
+    const LONG left = std::max<LONG>(iPlot.left + 1, std::min<LONG>(centred, iPlot.right - width));
     const LONG height = iCanvas.TextHeight();
     const LONG top = iBelow ? iPlace.Bar.bottom : iPlace.Bar.top - iPlace.Depth - height;
-    DrawLine(iCanvas.Dc(), iCanvas.TextFont(), ChartColours::kText, iMark,
-             {iPlace.Slot.left - half, top, iPlace.Slot.right + half, top + height}, DT_CENTER);
+    DrawLine(iCanvas.Dc(), iCanvas.TextFont(), ChartColours::kText, iMark, {left, top, left + width, top + height},
+             DT_CENTER);
 }
 
 double TotalSize(const ChartSeries& iSeries)
@@ -141,7 +148,7 @@ void DrawBars(const ChartCanvas& iCanvas, const ChartSeries& iSeries, const Valu
         DrawBar(iCanvas, place, PointColour(point, i));
         const std::wstring mark = MarkText(iSeries.Marks, point, total);
         if (!mark.empty())
-            DrawMark(iCanvas, place, point.Value < 0, mark);
+            DrawMark(iCanvas, plot, place, point.Value < 0, mark);
         if (settings.LabelsShown)
             DrawLine(iCanvas.Dc(), iCanvas.LabelFont(), ChartColours::kText, point.Label,
                      {place.Slot.left, iCell.bottom - iCanvas.LabelHeight(), place.Slot.right, iCell.bottom},

@@ -244,6 +244,28 @@ TEST(ChartRender, ShadedBarsShowADarkerSideAndMarksShowAboveTheBar)
     }
 }
 
+TEST(ChartRender, MarksWiderThanTheirBarsStayInsideThePlot)
+{
+    // Twelve narrow bars; the first and the last carry the widest marks.
+    ComPtr<IDispatch> chart = NewChart();
+    Put(Get(chart.Get(), 3).Get(), 206, Bool(false));
+    Put(Get(chart.Get(), 15).Get(), 1, I4(0));
+    Put(Get(chart.Get(), 15).Get(), 14, I4(0));
+    Method(chart.Get(), 28, {I4(5)});
+    ComPtr<IDispatch> series = SeriesAt(chart.Get(), 0);
+    for (int i = 0; i < 12; ++i)
+        Method(series.Get(), 46, {R8(i == 0 ? 100 : i == 11 ? 200 : 1), Text(L"point"), UI4(RGB(0, 0, 200))});
+    Put(Get(series.Get(), 30).Get(), 2, I4(1));
+    Bitmap bitmap(240, 300, kOutside);
+    ASSERT_EQ(S_OK, bitmap.Draw(chart.Get(), {0, 0, 240, 300}));
+
+    const Plot plot = FindPlot(bitmap);
+    const RECT above = InkBox(bitmap, 2, plot.Baseline);
+    ASSERT_LT(above.top, above.bottom);
+    EXPECT_GE(above.left, plot.Left);
+    EXPECT_LE(above.right, plot.Right);
+}
+
 TEST(ChartRender, PieShowsEachColourAtItsSliceMiddleAndSkipsValuesNotAboveZero)
 {
     ComPtr<IDispatch> chart = NewChart();

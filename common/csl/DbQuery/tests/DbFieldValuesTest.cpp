@@ -90,6 +90,19 @@ TEST(DbFieldValuesTest, NullPointersAndUnknownNamesRaise)
     EXPECT_TRUE(FAILED(CodeOf([&] { DbGetField(rows, L"Missing"); })));
 }
 
+TEST(DbFieldValuesTest, AFailedConversionStaysACOMErrorAndNamesTheField)
+{
+    const _RecordsetPtr rows = Rows({{L"Count", adVarWChar, 20}}, {_variant_t(L"many")});
+    try {
+        DbFieldAsULong(DbGetField(rows, L"Count"));
+        ADD_FAILURE() << "no exception";
+    } catch (const EComException& e) {
+        EXPECT_EQ(DISP_E_TYPEMISMATCH, e.GetHResult());
+        EXPECT_EQ("Count", PropertyText(e, "ValueName"));
+        EXPECT_EQ("many", PropertyText(e, "Value"));
+    }
+}
+
 TEST(DbFieldValuesTest, ResultWithoutConnectionLogsEachRowItVisits)
 {
     TDbLogCapture log;

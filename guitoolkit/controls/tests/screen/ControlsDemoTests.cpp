@@ -1,6 +1,7 @@
-// What a user sees, on a real X display: a toolkit dialog with each kind of button, a link,
-// a masked date edit with a spin button and a row of typed grid cells. The screenshot is
-// checked and kept as controls-demo.bmp beside the test for people to look at.
+// What a user sees and does, on a real X display: a toolkit dialog with each kind of
+// button, a link, a masked date edit with a spin button and a row of typed grid cells. The
+// screenshot is checked and kept as controls-demo.bmp beside the test for people to look
+// at; a date is typed into the masked edit with the keyboard.
 #include <guitoolkit/controls/CGTButton.h>
 #include <guitoolkit/controls/CGTDialog.h>
 #include <guitoolkit/controls/CGTGridCtrl.h>
@@ -13,6 +14,7 @@
 #include <guitoolkit/core/CGTMenuGlyphs.h>
 #include <guitoolkit/core/GuiToolkitGlobals.h>
 #include <gtest/gtest.h>
+#include "ScreenSupport.h"
 #include <memory>
 #include <cstdio>
 #include <set>
@@ -103,6 +105,8 @@ public:
         m_Buttons[1].SetStdGlyphImage(CGTMenuGlyphs::ArrowRight);
         m_Check.Create(L"Checked", WS_CHILD | WS_VISIBLE | BS_AUTOCHECKBOX, CRect(10, 46, 100, 72), this, 110);
         m_Check.SetCheck(BST_CHECKED);
+        m_Radio.Create(L"Radio", WS_CHILD | WS_VISIBLE | BS_AUTORADIOBUTTON, CRect(304, 46, 394, 72), this, 115);
+        m_Disabled.Create(L"Disabled", WS_CHILD | WS_VISIBLE | WS_DISABLED, CRect(150, 82, 240, 108), this, 116);
         m_Link.Create(L"www.example.org", WS_CHILD | WS_VISIBLE, CRect(120, 50, 280, 70), this, 111);
         m_Date.EnableMask(L"DD DD DDDD", L"__/__/____", L'_');
         m_Date.SetValue(L"24/12/2026");
@@ -116,38 +120,13 @@ public:
 
     CGTButton m_Buttons[4];
     CGTButton m_Check;
+    CGTButton m_Radio;
+    CGTButton m_Disabled;
     CGTURLLinkButton m_Link;
     CGTMaskEdit m_Date;
     CGTSpinButtonCtrl m_Spin;
     OneRowGrid m_Grid;
 };
-
-BOOL SaveBitmap(const CGTDibSection& iShot, LPCWSTR iPath)
-{
-    const BITMAPINFOHEADER header = CGTDibSection::Header(iShot.Width(), iShot.Height());
-    const DWORD bits = header.biSizeImage;
-    const BITMAPFILEHEADER file = {0x4D42, (DWORD)(sizeof(file) + sizeof(header) + bits), 0, 0,
-                                   (DWORD)(sizeof(file) + sizeof(header))};
-    FILE* out = _wfopen(iPath, L"wb");
-    if (out == nullptr)
-        return FALSE;
-    fwrite(&file, sizeof(file), 1, out);
-    fwrite(&header, sizeof(header), 1, out);
-    fwrite(iShot.Bits(), bits, 1, out);
-    return fclose(out) == 0;
-}
-
-void LetItDraw()
-{
-    for (int round = 0; round < 30; ++round) {
-        MSG message;
-        while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-            ::TranslateMessage(&message);
-            ::DispatchMessageW(&message);
-        }
-        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
-    }
-}
 
 }  // namespace
 
@@ -159,22 +138,9 @@ TEST(ControlsDemo, TheDialogShowsItsControls)
     CRect window;
     dialog.GetWindowRect(window);
     CGTDibSection shot;
-    ASSERT_TRUE(shot.Create(window.Width(), window.Height()));
-    HDC memory = ::CreateCompatibleDC(nullptr);
-    HGDIOBJ old = ::SelectObject(memory, shot.Handle());
-    HDC screen = ::GetDC(nullptr);
-    ::BitBlt(memory, 0, 0, window.Width(), window.Height(), screen, window.left, window.top, SRCCOPY);
-    ::ReleaseDC(nullptr, screen);
-    ::GdiFlush();
-    ::SelectObject(memory, old);
-    ::DeleteDC(memory);
+    ASSERT_TRUE(TakeScreenshot(dialog, shot));
     ASSERT_TRUE(SaveBitmap(shot, L"controls-demo.bmp"));
-
-    std::set<DWORD> colors;
-    for (int y = 0; y < window.Height(); ++y)
-        for (int x = 0; x < window.Width(); ++x)
-            colors.insert(*shot.PixelAt(x, y) & 0xFFFFFF);
-    EXPECT_GT(colors.size(), 8u) << "not blank";
+    EXPECT_GT(CountColors(shot), 8u) << "not blank";
     CRect cells;
     dialog.m_Grid.GetWindowRect(cells);
     const DWORD rowTint = CGTDibSection::Swap(RGB(230, 240, 255));
@@ -183,4 +149,51 @@ TEST(ControlsDemo, TheDialogShowsItsControls)
         for (int x = cells.left - window.left; x < cells.right - window.left; ++x)
             tinted += (*shot.PixelAt(x, y) & 0xFFFFFF) == rowTint;
     EXPECT_GT(tinted, 100) << "the row of cells";
+}
+
+namespace {
+
+void Press(WORD iKey)
+{
+    INPUT input[2] = {{INPUT_KEYBOARD}, {INPUT_KEYBOARD}};
+    input[0].ki.wVk = input[1].ki.wVk = iKey;
+    input[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    ::SendInput(2, input, sizeof(INPUT));
+    LetItDraw(4);
+}
+
+}  // namespace
+
+TEST(ControlsDemo, ADateIsTypedIntoTheMaskedEdit)
+{
+    DemoDialog dialog;
+    dialog.SetForegroundWindow();
+    dialog.m_Date.SetFocus();
+    LetItDraw(6);
+    ASSERT_EQ(&dialog.m_Date, CWnd::GetFocus());
+    int start, end;
+    dialog.m_Date.GetSel(start, end);
+    EXPECT_EQ(0, start) << "focus selects the first group";
+    EXPECT_EQ(2, end);
+    struct Step {
+        WORD key;
+        LPCWSTR shown;
+        int caret;
+    };
+    const Step steps[] = {
+        {'0', L"0_/12/2026", 1},                                     // over the selected group
+        {'X', L"0_/12/2026", 1},                                     // a letter in a digit place
+        {'1', L"01/12/2026", 3},                                     // the group's last place: over the "/"
+        {'0', L"01/02/2026", 4},     {VK_DELETE, L"01/0_/2026", 4},  // the rest of the run moves left
+        {VK_LEFT, L"01/0_/2026", 3}, {VK_BACK, L"01/0_/2026", 2},    // a group's start: to the previous group's end
+    };
+    for (const Step& step : steps) {
+        Press(step.key);
+        CString shown;
+        dialog.m_Date.GetWindowText(shown);
+        EXPECT_STREQ(step.shown, shown) << step.key;
+        EXPECT_STREQ(step.shown, dialog.m_Date.GetText()) << step.key;
+        dialog.m_Date.GetSel(start, end);
+        EXPECT_EQ(step.caret, start) << step.key;
+    }
 }

@@ -7,3 +7,5 @@
 #define ID_GT_TEST_FIRST 0x7F20
 #define ID_GT_TEST_SECOND 0x7F21
 #define ID_GT_TEST_THIRD 0x7F22
+/* A toolbar resource whose images are missing. */
+#define IDR_GT_TEST_NO_IMAGES 0x7F12

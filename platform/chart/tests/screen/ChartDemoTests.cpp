@@ -1,6 +1,6 @@
 // What a user sees, on a real X display: the chart control in a form view, filled as a report
-// fills it with a dozen named values. The window's pixels on the screen are the picture the
-// control draws into memory, where the render tests find its bars, legend and title. The
+// fills it (through the form's wrapper and dispatch drivers) with a dozen named values. The window's pixels on the
+// screen are the picture the control draws into memory, where the render tests find its bars, legend and title. The
 // screenshot is kept as chart-demo.bmp beside the test for people to look at.
 #include <afxole.h>
 #include <afxext.h>
@@ -8,7 +8,7 @@
 
 #include <set>
 
-#include "ChartTestSupport.h"
+#include "LibraryCalls.h"
 #include "ScreenTestSupport.h"
 #include "chart_demo_resource.h"
 
@@ -45,10 +45,10 @@ TEST(ChartDemo, TheFormShowsOnScreenWhatTheChartDrawsInMemory)
     ComPtr<IDispatch> chart;
     ASSERT_NE(pForm->m_wndChart.GetControlUnknown(), nullptr);
     ASSERT_EQ(S_OK, pForm->m_wndChart.GetControlUnknown()->QueryInterface(IID_PPV_ARGS(&chart)));
-    ShowView(chart.Get());
-    SetupChart(chart.Get());
-    OutputChart(chart.Get(), kWeek);
-    SetChartTitle(chart.Get());
+    ShowView(pForm->m_wndChart);
+    SetupChart(pForm->m_wndChart);
+    OutputChart(pForm->m_wndChart, kWeek);
+    SetChartTitle(pForm->m_wndChart);
     LetItDraw(app);
 
     CRect rectChart;

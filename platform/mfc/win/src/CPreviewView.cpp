@@ -305,7 +305,10 @@ void CPreviewView::OnUpdateNumPageChange(CCmdUI* pCmdUI)
     CString strText;
     strText.LoadString(m_nZoomOutPages == 1 ? AFX_IDS_TWOPAGE : AFX_IDS_ONEPAGE);
     pCmdUI->SetText(strText);
-    pCmdUI->Enable(m_nZoomState == ZOOM_OUT);
+    // Two pages side by side only where there is a second page; back to one always.
+    pCmdUI->Enable(
+        m_nZoomState == ZOOM_OUT &&
+        (m_nZoomOutPages == 2 || (m_pPreviewInfo != nullptr && PageExists(m_pPreviewInfo->GetMinPage() + 1))));
 }
 
 void CPreviewView::OnUpdateZoomIn(CCmdUI* pCmdUI)

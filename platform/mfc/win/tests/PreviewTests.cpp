@@ -18,11 +18,12 @@ public:
     }
 };
 
-// Three pages, each with a black block an inch from the top left, three inches wide and two
-// high.
+// Three pages (or as many as m_nPages says), each with a black block an inch from the top left, three inches wide and
+// two high.
 class CPagesView : public CView {
     DECLARE_DYNCREATE(CPagesView)
 public:
+    UINT m_nPages = 3;
     int m_nBeginPrinting = 0;
     int m_nEndPrinting = 0;
     BOOL m_bPreviewDC = FALSE;  // OnBeginPrinting got the preview's DC
@@ -30,7 +31,7 @@ public:
     void OnDraw(CDC*) override {}
     BOOL OnPreparePrinting(CPrintInfo* pInfo) override
     {
-        pInfo->SetMaxPage(3);
+        pInfo->SetMaxPage(m_nPages);
         return DoPreparePrinting(pInfo);
     }
     void OnBeginPrinting(CDC* pDC, CPrintInfo*) override
@@ -174,6 +175,22 @@ TEST_F(PreviewFixture, APreviewTakesTheFrameShowsPageNumbersAndGivesEverythingBa
     EXPECT_EQ(pFrame->GetDlgItem(AFX_IDW_PREVIEW_BAR), nullptr);
     EXPECT_EQ(pView->m_nEndPrinting, 1);
     EXPECT_EQ(::GetObjectType(printer.m_hLastDC), 0u);
+}
+
+TEST_F(PreviewFixture, TheBarOffersTwoPagesOnlyWhereThereIsASecondOne)
+{
+    for (UINT nPages : {1u, 2u}) {
+        SCOPED_TRACE(nPages);
+        pView->m_nPages = nPages;
+        pFrame->SendMessage(WM_COMMAND, ID_FILE_PRINT_PREVIEW);
+        ASSERT_NE(Preview(), nullptr);
+        CWnd* pPreviewBar = pFrame->GetDlgItem(AFX_IDW_PREVIEW_BAR);
+        ASSERT_NE(pPreviewBar, nullptr);
+        pPreviewBar->SendMessage(WM_IDLEUPDATECMDUI, TRUE);
+        EXPECT_EQ(pPreviewBar->GetDlgItem(AFX_ID_PREVIEW_NUMPAGE)->IsWindowEnabled(), nPages > 1);
+        EXPECT_EQ(pPreviewBar->GetDlgItem(AFX_ID_PREVIEW_NEXT)->IsWindowEnabled(), nPages > 1);
+        pFrame->SendMessage(WM_COMMAND, AFX_ID_PREVIEW_CLOSE);
+    }
 }
 
 TEST_F(PreviewFixture, ThePageIsDrawnScaledOnAWhiteSheet)

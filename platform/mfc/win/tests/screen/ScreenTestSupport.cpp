@@ -1,17 +1,28 @@
 #include "ScreenTestSupport.h"
 
-void LetItDraw(CWinApp& app)
+void LetItDraw(CWinApp& app, DWORD dwMilliseconds)
 {
-    DWORD dwEnd = ::GetTickCount() + 1500;
+    DWORD dwEnd = ::GetTickCount() + dwMilliseconds;
     while ((LONG)(dwEnd - ::GetTickCount()) > 0) {
         MSG msg;
         while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            if (app.PreTranslateMessage(&msg))
+                continue;
             ::TranslateMessage(&msg);
             ::DispatchMessageW(&msg);
         }
         app.OnIdle(0);
         ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
     }
+}
+
+void SendMouse(DWORD dwFlags, POINT ptScreen)
+{
+    INPUT input = {INPUT_MOUSE};
+    input.mi.dx = ::MulDiv(ptScreen.x, 65535, ::GetSystemMetrics(SM_CXSCREEN) - 1);
+    input.mi.dy = ::MulDiv(ptScreen.y, 65535, ::GetSystemMetrics(SM_CYSCREEN) - 1);
+    input.mi.dwFlags = dwFlags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    ::SendInput(1, &input, sizeof(input));
 }
 
 Screenshot::Screenshot(const CRect& rectScreen) : rect(rectScreen), pixels((size_t)rect.Width() * rect.Height())

@@ -5,8 +5,13 @@
 
 #include <vector>
 
-// Lets the program and the X server draw: the messages of a while, and the idle updates.
-void LetItDraw(CWinApp& app);
+// Lets the program and the X server draw: the messages of a while, each offered to the
+// program's windows first as its message loop does, and the idle updates.
+void LetItDraw(CWinApp& app, DWORD dwMilliseconds = 1500);
+
+// Mouse input as a user gives it: the pointer moved to a point of the screen, with the
+// MOUSEEVENTF_ button flags given.
+void SendMouse(DWORD dwFlags, POINT ptScreen);
 
 // The screen as the user sees it, in a DIB: Pixel answers 0x00RRGGBB.
 struct Screenshot {

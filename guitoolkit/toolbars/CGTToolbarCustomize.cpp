@@ -1,0 +1,3 @@
+#include <guitoolkit/toolbars/CGTToolbarCustomize.h>
+
+CGTToolbarCustomize* theActiveCustomizeSheet = nullptr;
