@@ -1,6 +1,16 @@
 #include "ViewerTestSupport.h"
 
+#include <ViewerResources.h>
+
 #include <gtest/gtest.h>
+
+void CViewerTestApp::HoldDocument(CDocument* iDocument)
+{
+    CDocTemplate* docTemplate =
+        new CSingleDocTemplate(IDR_MAINFRAME, RUNTIME_CLASS(CZVViewerDoc), RUNTIME_CLASS(CFrameWnd), nullptr);
+    AddDocTemplate(docTemplate);
+    docTemplate->AddDocument(iDocument);
+}
 
 CTreesFrame::CTreesFrame()
 {
@@ -42,6 +52,20 @@ _Recordset* MakeRecordset(const std::vector<ado::ColumnDefinition>& iColumns, co
     _Recordset* rows = nullptr;
     EXPECT_EQ(S_OK, ado::CreateRecordset(iColumns.data(), iColumns.size(), iValues.data(), iValues.size(), &rows));
     return rows;
+}
+
+_variant_t Null()
+{
+    _variant_t value;
+    value.vt = VT_NULL;
+    return value;
+}
+
+_Recordset* Program(const wchar_t* iDescription, const wchar_t* iProcess, const _variant_t& iIcon)
+{
+    return MakeRecordset(
+        {{L"Description", adVarWChar, 64}, {L"ProcessName", adVarWChar, 64}, {L"Icon", adLongVarBinary, 0}},
+        {_variant_t(iDescription), _variant_t(iProcess), iIcon});
 }
 
 std::vector<std::wstring> ItemTexts(CTreeCtrl& iTree, HTREEITEM iParent)
