@@ -8,6 +8,8 @@
 
 #include <guitoolkit/controls/CGTGridRow.h>
 
+#include <algorithm>
+
 IMPLEMENT_DYNCREATE(CRightView, CFormView)
 
 int CRightView::s_nLastFoundRow = -1;
@@ -68,7 +70,8 @@ BEGIN_MESSAGE_MAP(CRightView, CFormView)
     ON_COMMAND(ID_EXPORT_REPORT, &CRightView::OnExportReport)
 END_MESSAGE_MAP()
 
-CRightView::CRightView() : CFormView(IDD_REPORT_VIEW), m_pFindDialog(nullptr), m_nPeriod(ReportPeriod::ThisYear)
+CRightView::CRightView()
+    : CFormView(IDD_REPORT_VIEW), m_pFindDialog(nullptr), m_nPeriod(ReportPeriod::ThisYear), m_FormSize(0, 0)
 {
     m_timeFrom = m_dateFrom = m_timeTo = m_dateTo = COleDateTime::GetCurrentTime();
 }
@@ -122,6 +125,7 @@ BOOL CRightView::OnEraseBkgnd(CDC*)
 void CRightView::OnInitialUpdate()
 {
     CFormView::OnInitialUpdate();
+    m_FormSize = GetTotalSize();
     CRect chart;
     m_wndChart.GetWindowRect(chart);
     ScreenToClient(chart);
@@ -173,7 +177,7 @@ void CRightView::LayoutControls()
     if (grid.Height() < kMinimumHeight)
         grid.bottom = grid.top + kMinimumHeight;
     m_wndGrid.MoveWindow(grid, TRUE);
-    SetScrollSizes(MM_TEXT, CSize(chart.right - view.left, grid.bottom - view.top));
+    SetScrollSizes(MM_TEXT, CSize(std::max<int>(chart.right - view.left, m_FormSize.cx), grid.bottom - view.top));
 }
 
 void CRightView::UpdatePeriodControls()

@@ -30,7 +30,8 @@ public:
 
     void OnInitialUpdate() override;
     // Chart and grid fill the width beside the form's left margin, the chart two thirds of
-    // the height; the view scrolls when that leaves either smaller than 400 x 150.
+    // the height; the view scrolls when that leaves either smaller than 400 x 150, or the
+    // form's controls outside.
     void LayoutControls();
     // The pickers take part only in a custom period.
     void UpdatePeriodControls();
@@ -74,6 +75,10 @@ protected:
 
 private:
     void FindNext(const CString& iText, BOOL iMatchCase, BOOL iDown);
+
+    // The form's own extent, which the view scrolls over at least: no control of the period
+    // selector is out of reach in a narrow window.
+    CSize m_FormSize;
 };
 
 // The shown text of a cell as find and export see it: a text as it is, a 32-bit integer in
