@@ -8,36 +8,44 @@ namespace {
 
 const wchar_t kPeriodKey[] = L"SOFTWARE\\ZorvaneTests\\ReportPeriod";
 
-// The chart control, from its DLL beside the tests, registered while the tests run.
+// The chart control registered while the tests run.
 class ChartControlEnvironment : public ::testing::Environment {
 public:
     void SetUp() override
     {
-        ASSERT_EQ(S_OK, CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
-        AfxEnableControlContainer();
-        m_Dll = LoadLibraryW(L"" CHART_DLL);
-        ASSERT_NE(nullptr, m_Dll);
-        ASSERT_EQ(S_OK, Call("DllRegisterServer"));
+        m_Chart.reset(new TChartControl);
+        ASSERT_TRUE(m_Chart->IsRegistered());
     }
-    void TearDown() override
-    {
-        EXPECT_EQ(S_OK, Call("DllUnregisterServer"));
-        CoUninitialize();
-    }
+    void TearDown() override { m_Chart.reset(); }
 
 private:
-    HRESULT Call(const char* iEntry) const
-    {
-        auto entry = reinterpret_cast<HRESULT(WINAPI*)()>(GetProcAddress(m_Dll, iEntry));
-        return entry ? entry() : HRESULT_FROM_WIN32(GetLastError());
-    }
-
-    HMODULE m_Dll = nullptr;
+    std::unique_ptr<TChartControl> m_Chart;
 };
 
 const auto* const g_ChartControl = ::testing::AddGlobalTestEnvironment(new ChartControlEnvironment);
 
 }  // namespace
+
+TChartControl::TChartControl() : m_Dll(nullptr), m_Registered(false)
+{
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    AfxEnableControlContainer();
+    m_Dll = LoadLibraryW(L"" CHART_DLL);
+    m_Registered = m_Dll && Call("DllRegisterServer") == S_OK;
+}
+
+TChartControl::~TChartControl()
+{
+    if (m_Registered)
+        Call("DllUnregisterServer");
+    CoUninitialize();
+}
+
+HRESULT TChartControl::Call(const char* iEntry) const
+{
+    auto entry = reinterpret_cast<HRESULT(WINAPI*)()>(GetProcAddress(m_Dll, iEntry));
+    return entry ? entry() : HRESULT_FROM_WIN32(GetLastError());
+}
 
 CReportTestApp::CReportTestApp() : clock(new TFixedClock), period(clock, kPeriodKey)
 {
@@ -150,4 +158,14 @@ _Recordset* Summary(const std::vector<SummaryRow>& iRows)
                           {L"KeyboardEvents", adDouble, 8},
                           {L"MouseEvents", adDouble, 8}},
                          values);
+}
+
+_Recordset* LargeSummary(int iCount)
+{
+    std::vector<SummaryRow> rows;
+    for (long id = 1; id <= iCount; ++id)
+        rows.push_back({_variant_t(id), _variant_t((L"user " + std::to_wstring(id)).c_str()),
+                        _variant_t(60000.0 * ((id * 7919) % 100003)), _variant_t(double(id % 977)),
+                        _variant_t(double(id % 331))});
+    return Summary(rows);
 }

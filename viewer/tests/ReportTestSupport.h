@@ -11,6 +11,24 @@
 
 #include <memory>
 
+// The chart control, from its DLL beside the program, registered while this lives; COM and
+// control hosting are on from then.
+class TChartControl {
+public:
+    TChartControl();
+    ~TChartControl();
+    TChartControl(const TChartControl&) = delete;
+    TChartControl& operator=(const TChartControl&) = delete;
+
+    bool IsRegistered() const { return m_Registered; }
+
+private:
+    HRESULT Call(const char* iEntry) const;
+
+    HMODULE m_Dll;
+    bool m_Registered;
+};
+
 // The application the reports see: message boxes recorded, the period in a scratch key.
 class CReportTestApp : public CViewerTestApp, public IReportPeriodHost {
 public:
@@ -69,3 +87,5 @@ struct SummaryRow {
     _variant_t Id, Name, Time, Keys, Mice;
 };
 _Recordset* Summary(const std::vector<SummaryRow>& iRows);
+// A large report's summary: users 1 to iCount, "user N", with times in no order and counts.
+_Recordset* LargeSummary(int iCount);

@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <fstream>
 #include <functional>
 #include <string>
 #include <vector>
@@ -351,6 +352,66 @@ TEST_F(ReportTest, TheExportHoldsTheCaptionsAndTheShownCellsAndAFailureIsReporte
     EXPECT_EQ(L"The report could not be written to '" + std::wstring(missing) + L"': " +
                   std::wstring(SystemMessage(HRESULT_FROM_WIN32(ERROR_PATH_NOT_FOUND))),
               m_Window.app.boxes[0].text);
+}
+
+TEST_F(ReportTest, TenThousandRowsBuildSortByACaptionClickAndExportCompletely)
+{
+    const int count = 10000;
+    CProgramObject* program = new CProgramObject(5, L"Word", nullptr);
+    m_Window.Script(Program(L"Word", L"winword.exe"));
+    m_Window.Script(LargeSummary(count));
+    Select(program);
+    ASSERT_EQ(count, Grid().GetRowCount());
+    EXPECT_EQ(static_cast<size_t>(count), program->GetReport()->GetChartPoints().size());
+
+    Grid().SortByHeaderClick(1);
+    Grid().SortByHeaderClick(1);
+    double previous = -1;
+    for (int i = 0; i < count; ++i) {
+        const VARIANT* key = reinterpret_cast<const VARIANT*>(Grid().GetRow(i)->GetItem(1)->GetData());
+        ASSERT_LE(previous, key->dblVal) << i;
+        previous = key->dblVal;
+    }
+
+    wchar_t folder[MAX_PATH];
+    GetTempPathW(MAX_PATH, folder);
+    const CString path = CString(folder) + L"zv-large-report.htm";
+    m_Window.view->ExportReport(path);
+    std::ifstream file(static_cast<LPCWSTR>(path), std::ios::binary);
+    std::string line;
+    int rows = 0;
+    std::string last;
+    while (std::getline(file, line)) {
+        rows += line == "<tr>\r";
+        if (line.find("<td><font size=\"2\">user ") == 0)
+            last = line;
+    }
+    file.close();
+    DeleteFileW(path);
+    EXPECT_EQ(count, rows);
+    const std::wstring lastName = static_cast<LPCWSTR>(Grid().GetRow(count - 1)->GetItem(0)->FormatItem());
+    EXPECT_EQ("<td><font size=\"2\">" + std::string(lastName.begin(), lastName.end()) + "</font></td>\r", last);
+    EXPECT_TRUE(m_Window.app.boxes.empty());
+}
+
+TEST_F(ReportTest, NothingIsBuiltWhileTheServerIsBusyWithAnotherCall)
+{
+    CUserObject* user = new CUserObject(3, L"alice", nullptr);
+    CUserObject* other = new CUserObject(4, L"bob", nullptr);
+    Select(user);
+    const HTREEITEM otherItem = m_Window.AddObject(ViewerTree::Applications, other);
+    CTreeReports& reports = m_Window.frame->Reports(ViewerTree::Applications);
+    m_Window.server.script.activityRequests.clear();
+    m_Window.server.script.duringSummary = [&] {
+        reports.RefreshCurrentReport();
+        m_Window.Tree(ViewerTree::Applications).SelectItem(otherItem);
+    };
+    m_Window.Script(TwoRows());
+    reports.RefreshCurrentReport();
+    m_Window.server.script.duringSummary = nullptr;
+    EXPECT_EQ(1u, m_Window.server.script.activityRequests.size());
+    EXPECT_EQ(user, reports.GetCurrentObject());
+    EXPECT_EQ(2, Grid().GetRowCount());
 }
 
 }  // namespace
