@@ -2,6 +2,7 @@
 #include "ReportTestSupport.h"
 
 #include <CIconGridItem.h>
+#include <ReportChart.h>
 #include <ReportErrors.h>
 #include <ReportKinds.h>
 #include <TreeObjectKinds.h>
@@ -352,6 +353,21 @@ TEST_F(ReportTest, TheExportHoldsTheCaptionsAndTheShownCellsAndAFailureIsReporte
     EXPECT_EQ(L"The report could not be written to '" + std::wstring(missing) + L"': " +
                   std::wstring(SystemMessage(HRESULT_FROM_WIN32(ERROR_PATH_NOT_FOUND))),
               m_Window.app.boxes[0].text);
+}
+
+TEST_F(ReportTest, TheChartWrapperCreatesTheControlByItsClass)
+{
+    CTChart* chart = DYNAMIC_DOWNCAST(CTChart, RUNTIME_CLASS(CTChart)->CreateObject());
+    ASSERT_NE(nullptr, chart);
+    ASSERT_TRUE(chart->Create(L"ignored", L"chart", WS_CHILD | WS_VISIBLE, CRect(0, 0, 300, 200), m_Window.view, 999));
+    COleDispatchDriver dispatch = chart->GetDispatch();
+    EXPECT_NE(nullptr, dispatch.m_lpDispatch);
+    SetupReportChart(dispatch);
+    dispatch.ReleaseDispatch();
+    chart->DestroyWindow();
+    delete chart;
+    CTChart unhosted;
+    EXPECT_EQ(nullptr, unhosted.GetDispatch().m_lpDispatch);
 }
 
 TEST_F(ReportTest, TenThousandRowsBuildSortByACaptionClickAndExportCompletely)
