@@ -231,29 +231,3 @@ void CRightView::OnGridDblClk(NMHDR*, LRESULT* oResult)
     if (row && reports)
         reports->SelectChildById(static_cast<ULONG>(row->GetData()));
 }
-
-HRESULT CRightView::get_accChildCount(long* oCount)
-{
-    *oCount = GetAccessibleChildCount();
-    return S_OK;
-}
-
-HRESULT CRightView::get_accChild(VARIANT iChild, IDispatch** oChild)
-{
-    return GetAccessibleChild(iChild, oChild);
-}
-
-HRESULT CRightView::get_accName(VARIANT iChild, BSTR* oName)
-{
-    return GetAccessibleName(iChild, oName);
-}
-
-HRESULT CRightView::accLocation(long* oLeft, long* oTop, long* oWidth, long* oHeight, VARIANT iChild)
-{
-    return GetAccessibilityLocation(iChild, oLeft, oTop, oWidth, oHeight);
-}
-
-HRESULT CRightView::accHitTest(long iLeft, long iTop, VARIANT* oChild)
-{
-    return GetAccessibilityHitTest(iLeft, iTop, oChild);
-}

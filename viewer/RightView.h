@@ -49,12 +49,6 @@ public:
     // Writes the grid as an HTML page; a file that cannot be written is reported.
     void ExportReport(const CString& iPath);
 
-    HRESULT get_accChildCount(long* oCount) override;
-    HRESULT get_accChild(VARIANT iChild, IDispatch** oChild) override;
-    HRESULT get_accName(VARIANT iChild, BSTR* oName) override;
-    HRESULT accLocation(long* oLeft, long* oTop, long* oWidth, long* oHeight, VARIANT iChild) override;
-    HRESULT accHitTest(long iLeft, long iTop, VARIANT* oChild) override;
-
 protected:
     void DoDataExchange(CDataExchange* iExchange) override;
 

@@ -25,18 +25,10 @@ using Texts = std::vector<std::wstring>;
 // 1 January 2026 at midnight to the fixed clock's now, 20 May 2026 15:30.
 const COleDateTime kStart(2026, 1, 1, 0, 0, 0), kEnd(2026, 5, 20, 15, 30, 0);
 
-SummaryActivityRequest Request(ZorvaneObjectType iType, unsigned long iComputer, unsigned long iUser,
-                               unsigned long iProcess)
+SummaryActivityRequest PeriodRequest(ZorvaneObjectType iType, unsigned long iComputer, unsigned long iUser,
+                                     unsigned long iProcess)
 {
-    SummaryActivityRequest request;
-    std::memset(&request, 0, sizeof request);
-    request.ObjectType = iType;
-    request.ComputerId = iComputer;
-    request.UserId = iUser;
-    request.ProcessId = iProcess;
-    request.TimeStart = kStart;
-    request.TimeEnd = kEnd;
-    return request;
+    return Request(iType, iComputer, iUser, iProcess, kStart, kEnd);
 }
 
 std::wstring Bytes(const SummaryActivityRequest& iRequest)
@@ -118,27 +110,27 @@ TEST_F(ReportTest, EachKindShowsItsColumnsCaptionAndRowsForItsRequest)
         std::wstring Caption;
         SummaryActivityRequest Request;
     } cases[] = {
-        {"user", user, false, {L"Computer"}, L"alice", Request(ZorvaneComputer, 0, 3, 0)},
-        {"workstation", workstation, false, {L"User Name"}, L"ws-4", Request(ZorvaneUser, 4, 0, 0)},
-        {"program", program, true, {L"User Name"}, L"Word (winword.exe)", Request(ZorvaneUser, 0, 0, 5)},
+        {"user", user, false, {L"Computer"}, L"alice", PeriodRequest(ZorvaneComputer, 0, 3, 0)},
+        {"workstation", workstation, false, {L"User Name"}, L"ws-4", PeriodRequest(ZorvaneUser, 4, 0, 0)},
+        {"program", program, true, {L"User Name"}, L"Word (winword.exe)", PeriodRequest(ZorvaneUser, 0, 0, 5)},
         {"program under computer and user",
          new CApplicationObject(5, L"Word", computer),
          true,
          {L"Window Title"},
          L"Word (alice on ws-4)",
-         Request(ZorvaneDocument, 4, 3, 5)},
+         PeriodRequest(ZorvaneDocument, 4, 3, 5)},
         {"program under user and computer",
          new CWsUsApplicationObject(5, L"Word", compUser),
          true,
          {L"Window Title"},
          L"Word (ws-4 on alice)",
-         Request(ZorvaneDocument, 4, 3, 5)},
+         PeriodRequest(ZorvaneDocument, 4, 3, 5)},
         {"user under a program",
          new CAppUserObject(3, L"alice", program),
          true,
          {L"Window Title"},
          L"Word (by alice)",
-         Request(ZorvaneDocument, 0, 3, 5)},
+         PeriodRequest(ZorvaneDocument, 0, 3, 5)},
     };
     bool programAsked = false;
     for (const auto& c : cases) {

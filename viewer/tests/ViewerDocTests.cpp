@@ -37,18 +37,6 @@ _Recordset* Objects(const wchar_t* iCount, const std::vector<std::pair<long, con
     return MakeRecordset({{L"ID", adInteger, 4}, {L"Name", adVarWChar, 64}, {iCount, adInteger, 4}}, values);
 }
 
-SummaryActivityRequest Request(ZorvaneObjectType iType, unsigned long iComputer = 0, unsigned long iUser = 0,
-                               unsigned long iProcess = 0)
-{
-    SummaryActivityRequest request;
-    std::memset(&request, 0, sizeof request);
-    request.ObjectType = iType;
-    request.ComputerId = iComputer;
-    request.UserId = iUser;
-    request.ProcessId = iProcess;
-    return request;
-}
-
 bool SameBytes(const SummaryActivityRequest& iExpected, const SummaryActivityRequest& iActual)
 {
     return std::memcmp(&iExpected, &iActual, sizeof iExpected) == 0;

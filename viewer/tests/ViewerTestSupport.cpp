@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 void CViewerTestApp::HoldDocument(CDocument* iDocument)
 {
     CDocTemplate* docTemplate =
@@ -52,6 +54,20 @@ _Recordset* MakeRecordset(const std::vector<ado::ColumnDefinition>& iColumns, co
     _Recordset* rows = nullptr;
     EXPECT_EQ(S_OK, ado::CreateRecordset(iColumns.data(), iColumns.size(), iValues.data(), iValues.size(), &rows));
     return rows;
+}
+
+SummaryActivityRequest Request(ZorvaneObjectType iType, unsigned long iComputer, unsigned long iUser,
+                               unsigned long iProcess, DATE iStart, DATE iEnd)
+{
+    SummaryActivityRequest request;
+    std::memset(&request, 0, sizeof request);
+    request.ObjectType = iType;
+    request.ComputerId = iComputer;
+    request.UserId = iUser;
+    request.ProcessId = iProcess;
+    request.TimeStart = iStart;
+    request.TimeEnd = iEnd;
+    return request;
 }
 
 _variant_t Null()

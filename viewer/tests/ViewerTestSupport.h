@@ -62,6 +62,10 @@ private:
 // An open recordset of the columns with the values row after row; its one reference is the caller's.
 _Recordset* MakeRecordset(const std::vector<ado::ColumnDefinition>& iColumns, const std::vector<_variant_t>& iValues);
 
+// A summary request as the viewer makes it: all zero but for what is given.
+SummaryActivityRequest Request(ZorvaneObjectType iType, unsigned long iComputer = 0, unsigned long iUser = 0,
+                               unsigned long iProcess = 0, DATE iStart = 0, DATE iEnd = 0);
+
 _variant_t Null();
 // A program's record as the server answers it.
 _Recordset* Program(const wchar_t* iDescription, const wchar_t* iProcess, const _variant_t& iIcon = Null());
