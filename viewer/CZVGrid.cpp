@@ -2,6 +2,7 @@
 
 #include <guitoolkit/controls/CGTGridItem.h>
 
+#include <cmath>
 #include <cwchar>
 
 IMPLEMENT_DYNAMIC(CZVGrid, CGTGridCtrl)
@@ -13,11 +14,21 @@ namespace {
 
 const int kUndecided = 2;
 
-// Unordered floating-point values (NaN) come after.
 template <class Value>
 int Order(Value iFirst, Value iSecond)
 {
-    return iFirst < iSecond ? -1 : (iFirst == iSecond ? 0 : 1);
+    return iFirst < iSecond ? -1 : (iSecond < iFirst ? 1 : 0);
+}
+
+// A value that is not a number comes after every number, and two of them are equal: the sort
+// needs one consistent order, which "unordered is after" in both directions is not.
+template <class Value>
+int OrderOfReals(Value iFirst, Value iSecond)
+{
+    const bool firstNaN = std::isnan(iFirst), secondNaN = std::isnan(iSecond);
+    if (firstNaN || secondNaN)
+        return Order(firstNaN, secondNaN);
+    return Order(iFirst, iSecond);
 }
 
 // Two keys of one type; kUndecided for the types the keys do not order.
@@ -39,10 +50,10 @@ int OrderOfKeys(const VARIANT& iFirst, const VARIANT& iSecond)
     case VT_BOOL:
         return Order(iFirst.boolVal != VARIANT_FALSE, iSecond.boolVal != VARIANT_FALSE);
     case VT_R4:
-        return Order(iFirst.fltVal, iSecond.fltVal);
+        return OrderOfReals(iFirst.fltVal, iSecond.fltVal);
     case VT_R8:
     case VT_DATE:
-        return Order(iFirst.dblVal, iSecond.dblVal);
+        return OrderOfReals(iFirst.dblVal, iSecond.dblVal);
     case VT_BSTR:
         return Order(std::wcscmp(iFirst.bstrVal ? iFirst.bstrVal : L"", iSecond.bstrVal ? iSecond.bstrVal : L""), 0);
     default:

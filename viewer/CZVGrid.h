@@ -9,8 +9,9 @@ public:
     CZVGrid() = default;
     ~CZVGrid() override = default;
 
-    // Keys of one type from VT_I2 to VT_UINT compare by value (unsigned types unsigned,
-    // unordered floating-point values after); any other pair as the base grid compares.
+    // Keys of one type from VT_I2 to VT_UINT compare by value (unsigned types unsigned, a
+    // floating-point value that is not a number after all numbers); any other pair as the
+    // base grid compares.
     int CompareItems(CGTGridItem* iItem1, CGTGridItem* iItem2) override;
 
 protected:

@@ -108,6 +108,8 @@ TEST(ReportGridTest, OrdersByTheKeysWhereTheyDecide)
         {"types differ: the shown texts, reversed", L"a", &i4, L"b", &r3600, -1},
         {"one key missing: the shown texts", L"a", &r3600, L"b", nullptr, -1},
         {"not a number after", L"", &nan, L"", &r3600, 1},
+        {"a number before not a number", L"", &r3600, L"", &nan, -1},
+        {"not a number and not a number", L"a", &nan, L"b", &nan, 0},
         {"unsigned 32 bits above 2^31", L"", &big, L"", &one, 1},
         {"unsigned int", L"", &bigInt, L"", &smallInt, 1},
         {"unsigned 16 bits", L"", &bigShort, L"", &smallShort, 1},
