@@ -71,7 +71,8 @@ BEGIN_MESSAGE_MAP(CRightView, CFormView)
 END_MESSAGE_MAP()
 
 CRightView::CRightView()
-    : CFormView(IDD_REPORT_VIEW), m_pFindDialog(nullptr), m_nPeriod(ReportPeriod::ThisYear), m_FormSize(0, 0)
+    : CFormView(IDD_REPORT_VIEW), m_pFindDialog(nullptr), m_nPeriod(ReportPeriod::ThisYear), m_FormSize(0, 0),
+      m_hTitleIcon(nullptr)
 {
     m_timeFrom = m_dateFrom = m_timeTo = m_dateTo = COleDateTime::GetCurrentTime();
 }
@@ -219,8 +220,10 @@ void CRightView::OnRefresh()
 
 void CRightView::SetTitleIcon(HICON iIcon)
 {
-    if (HICON replaced = m_wndIcon.SetIcon(iIcon))
+    const HICON replaced = m_wndIcon.SetIcon(iIcon);
+    if (replaced && replaced == m_hTitleIcon)
         DestroyIcon(replaced);
+    m_hTitleIcon = iIcon;
 }
 
 void CRightView::OnGridDblClk(NMHDR*, LRESULT* oResult)

@@ -40,7 +40,8 @@ public:
     // The controls' period: each end the date of its date picker at the time of its time
     // picker.
     ReportPeriod ReadPeriod();
-    // Takes the title icon and destroys the one it replaces.
+    // Takes the title icon and destroys the one it replaces (not the form's own, which the
+    // system shares).
     void SetTitleIcon(HICON iIcon);
     // A new report: the next search starts from the current row again.
     static void ForgetFoundRow() { s_nLastFoundRow = -1; }
@@ -73,6 +74,8 @@ private:
     // The form's own extent, which the view scrolls over at least: no control of the period
     // selector is out of reach in a narrow window.
     CSize m_FormSize;
+    // The title icon a report gave, which the view owns.
+    HICON m_hTitleIcon;
 };
 
 // The shown text of a cell as find and export see it: a text as it is, a 32-bit integer in

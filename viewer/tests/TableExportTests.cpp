@@ -82,6 +82,7 @@ TEST_F(TableExportTest, FlagsNestInTheirOrderAndALongTextIsWrittenWhole)
         CHTMLTableExp page(m_Path.c_str(), L"T");
         page.WriteCell(L"all", TableCellHeader | TableCellBold | TableCellUnderlined | TableCellItalic, 3);
         page.WriteCell(longText.c_str(), TableCellItalic, 1);
+        page.WriteImage(L"chart & grid.png", 10, 20);
     }
     const std::string written = Written();
     EXPECT_NE(std::string::npos,
@@ -90,6 +91,9 @@ TEST_F(TableExportTest, FlagsNestInTheirOrderAndALongTextIsWrittenWhole)
     for (int i = 0; i < 3000; ++i)
         encoded += "\xc3\xa9";
     EXPECT_NE(std::string::npos, written.find("<td><font size=\"1\"><em>" + encoded + "</em></font></td>\r\n"));
+    EXPECT_NE(std::string::npos,
+              written.find("</td>\r\n\r\n<br><br>\r\n<img src=\"chart &amp; grid.png\" width=20 height=10 border=0>\r\n"
+                           "</table>\r\n"));
 }
 
 TEST_F(TableExportTest, ClosingTwiceWritesTheEndOnceAndNoCellsNoTable)
