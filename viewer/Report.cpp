@@ -25,6 +25,7 @@ const CReport::Column CReport::kMice = {IDS_MOUSE_EVENTS, 100};
 
 namespace {
 
+// A name that is NULL is an empty text, never a null string.
 _variant_t Text(const _bstr_t& iText)
 {
     return _variant_t(iText.length() ? iText : _bstr_t(L""));
@@ -53,7 +54,6 @@ void PutItem(CGTGridRow& ioRow, int iColumn, CGTGridItem* iItem)
 
 // The record's columns, looked up once per build; they follow the recordset's current row.
 struct CReport::Fields {
-    _Recordset* Recordset;
     FieldPtr Id, Name, Time, Keys, Mice;
 };
 
@@ -164,11 +164,8 @@ void CReport::ReadRecords(CZVViewerDoc& ioDocument, const SummaryActivityRequest
     TDbRecordset rows((_RecordsetPtr(answer, false)));
     rows.SetSort(L"TimeSpent Desc");
     _Recordset* recordset = AdoRequired(rows.GetRecordset().GetInterfacePtr());
-    const Fields fields = {recordset,
-                           DbGetField(recordset, L"Id"),
-                           DbGetField(recordset, L"Name"),
-                           DbGetField(recordset, L"TimeSpent"),
-                           DbGetField(recordset, L"KeyboardEvents"),
+    const Fields fields = {DbGetField(recordset, L"Id"), DbGetField(recordset, L"Name"),
+                           DbGetField(recordset, L"TimeSpent"), DbGetField(recordset, L"KeyboardEvents"),
                            DbGetField(recordset, L"MouseEvents")};
     for (; !rows.IsEOF(); rows.MoveNext())
         AddRecord(fields, iPrograms, ioDocument);

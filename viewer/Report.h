@@ -7,6 +7,7 @@
 #include <initializer_list>
 #include <vector>
 
+class CGTGridItem;
 class CRightView;
 class CTreeObject;
 class CZVViewerDoc;
@@ -61,7 +62,7 @@ private:
     void ClearTimeValues();
     void AddRecord(const Fields& iFields, BOOL iPrograms, CZVViewerDoc& ioDocument);
     // The time column's cell, which points to a time value of this report.
-    class CGTGridItem* NewTimeItem(double iMilliseconds);
+    CGTGridItem* NewTimeItem(double iMilliseconds);
 
     CRightView* m_View;
     CTreeObject* m_Owner;

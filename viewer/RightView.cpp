@@ -59,7 +59,6 @@ COleDateTime DateAtTime(const COleDateTime& iDate, const COleDateTime& iTime)
 
 BEGIN_MESSAGE_MAP(CRightView, CFormView)
     ON_WM_SIZE()
-    ON_WM_ERASEBKGND()
     ON_WM_CREATE()
     ON_WM_DESTROY()
     ON_BN_CLICKED(IDC_REFRESH, &CRightView::OnRefresh)
@@ -116,11 +115,6 @@ void CRightView::OnDestroy()
     if (m_wndIcon.GetSafeHwnd())
         SetTitleIcon(nullptr);
     CFormView::OnDestroy();
-}
-
-BOOL CRightView::OnEraseBkgnd(CDC*)
-{
-    return (BOOL)Default();
 }
 
 void CRightView::OnInitialUpdate()

@@ -54,7 +54,6 @@ protected:
     void DoDataExchange(CDataExchange* iExchange) override;
 
     afx_msg void OnSize(UINT iType, int iWidth, int iHeight);
-    afx_msg BOOL OnEraseBkgnd(CDC* iDc);
     afx_msg int OnCreate(LPCREATESTRUCT iCreate);
     afx_msg void OnDestroy();
     afx_msg void OnRefresh();
