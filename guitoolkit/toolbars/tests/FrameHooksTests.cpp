@@ -20,6 +20,8 @@ public:
     LRESULT OnToolbarNotify(WPARAM, LPARAM) override { return 0; }
     BOOL GetCommandDescription(UINT, CString&) override { return FALSE; }
     BOOL IsUserDefinedToolbar(const CGTToolBar*) override { return FALSE; }
+    void SetMenuBar(CGTMenuBar*) override {}
+    void AddDockedBar(CControlBar*) override {}
     std::vector<CGTToolbarButton*> m_Asked;
 };
 
