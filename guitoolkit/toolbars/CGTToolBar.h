@@ -329,9 +329,16 @@ protected:
     afx_msg LRESULT OnGetButton(WPARAM iIndex, LPARAM oButton);
     // A null buffer asks the length only.
     afx_msg LRESULT OnGetButtonText(WPARAM iCommandId, LPARAM oText);
-    // The bar answers its own tooltip control; every other notification goes to the owner.
+    // The bar answers its own tooltip control and its buttons' controls; every other
+    // notification goes to the owner.
     LRESULT WindowProc(UINT iMessage, WPARAM iWParam, LPARAM iLParam) override;
     BOOL OnNeedToolText(NMHDR* iHeader);
+    // The button whose control (one of its windows, or a child of one) sent a notification;
+    // null for none.
+    CGTToolbarButton* ButtonOfControl(HWND iSender) const;
+    // A command from a child window: the control reflects it, or its button takes it; TRUE
+    // when it is not to go on to the owner.
+    BOOL RouteControlCommand(WPARAM iWParam, LPARAM iLParam);
     DECLARE_MESSAGE_MAP()
 
     // The strip of a kind this bar draws with: its own when locked, else the shared one.

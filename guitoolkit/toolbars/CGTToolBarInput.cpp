@@ -398,6 +398,8 @@ LRESULT CGTToolBar::WindowProc(UINT iMessage, WPARAM iWParam, LPARAM iLParam)
 {
     if (iMessage == WM_NOTIFY && OnNeedToolText(reinterpret_cast<NMHDR*>(iLParam)))
         return 0;
+    if (iMessage == WM_COMMAND && RouteControlCommand(iWParam, iLParam))
+        return 0;
     return CGTBaseToolBar::WindowProc(iMessage, iWParam, iLParam);
 }
 
