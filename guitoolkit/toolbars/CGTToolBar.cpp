@@ -81,7 +81,7 @@ CGTToolBar::CGTToolBar()
       m_GrayDisabled(TRUE), m_NoTextUpdate(FALSE), m_CustomizeButton(nullptr), m_QuickCustomize(FALSE),
       m_TextLabels(FALSE), m_MruWidth(32767), m_LabelsTaller(FALSE), m_LabelHeight(0), m_MenuSelection(-1),
       m_LastPoint(-1, -1), m_Tracking(FALSE), m_SavedCapture(nullptr), m_ResizedButton(nullptr), m_RememberFocus(TRUE),
-      m_DraggedButton(nullptr), m_CopyDrag(FALSE), m_DragStart(-1, -1), m_LastSize(0, 0)
+      m_DraggedButton(nullptr), m_CopyDrag(FALSE), m_DragStart(-1, -1), m_LastSize(0, 0), m_ResourceChanged(FALSE)
 {
     (void)hooksInstalled;
 }

@@ -21,6 +21,7 @@
 class CGTToolbarDropSource;
 
 class CCmdUsageCount;
+class CGTToolbarMenuButton;
 
 // The bar's eight image strips, in this order everywhere they are listed.
 enum class GTToolBarImageKind {
@@ -133,6 +134,10 @@ public:
     static void InstallMouseHook(BOOL iOn);
     // Escape, the reset prompt, and the tooltip's share of the input.
     BOOL PreTranslateMessage(MSG* ioMessage) override;
+    // The first menu button whose popup is open, and its index; null and -1 for none.
+    CGTToolbarMenuButton* GetDroppedDownMenuButton(int* oIndex = nullptr) const;
+    // Opens a menu button's popup with its first item selected; FALSE for another button.
+    BOOL DropDownMenu(CGTToolbarButton* iButton);
     // Updates one button from the command handlers of the bar's frame.
     void UpdateButtonCmdUI(int iIndex);
     // FALSE keeps a button that was dragged off the bar.
@@ -151,6 +156,8 @@ public:
     virtual BOOL PostButtonCommand(CGTToolbarButton* iButton, BOOL iFromKeyboard, UINT iNotifyCode, WPARAM iWParam,
                                    LPARAM iLParam);
     virtual void ShowCommandMessageString(UINT iCommandId);
+    // TRUE when the bar runs the released button's command itself (none is sent then).
+    virtual BOOL TakesButtonCommand(CGTToolbarButton* iButton);
     // The bar's own tooltip for a button; FALSE leaves it to the command's texts.
     virtual BOOL OnUserToolTip(CGTToolbarButton* iButton, CString& oText) const;
     BOOL OnCommand(WPARAM iWParam, LPARAM iLParam) override;
@@ -341,6 +348,8 @@ protected:
     BOOL RouteControlCommand(WPARAM iWParam, LPARAM iLParam);
     DECLARE_MESSAGE_MAP()
 
+    // The registry section of the bar's stored state.
+    virtual LPCWSTR StateSection() const { return L"RIRToolBars"; }
     // The strip of a kind this bar draws with: its own when locked, else the shared one.
     CGTToolBarImages& ImagesOf(GTToolBarImageKind iKind);
     // Whether a window still stands behind the bar object.
@@ -383,6 +392,9 @@ protected:
     CGTToolBarImages& PaintImages(GTToolBarImageKind iKind, GTToolBarImageKind iLargeKind);
     // The character after each shown caption's "&", upper-cased, names its button.
     void RebuildAccessKeys();
+    // Along the bar from the open popup's button (iStep -1 or 1) to the next enabled menu
+    // button, which opens its popup.
+    BOOL DropDownNeighbourMenu(int iStep);
 
     CGTToolBarImages m_OwnImages[static_cast<int>(GTToolBarImageKind::Count)];
     BOOL m_Locked;
@@ -433,6 +445,8 @@ protected:
     BOOL m_CopyDrag;
     CPoint m_DragStart;
     CSize m_LastSize;
+    // The last LoadState found the bar's resource changed since its state was stored.
+    BOOL m_ResourceChanged;
 
 private:
     static CObList s_AllToolbars;
