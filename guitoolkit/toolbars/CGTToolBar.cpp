@@ -4,6 +4,7 @@
 #include <guitoolkit/core/GuiToolkitGlobals.h>
 #include <guitoolkit/core/GuiToolkitHooks.h>
 #include <guitoolkit/toolbars/CCmdUsageCount.h>
+#include <guitoolkit/toolbars/CCustomizeButton.h>
 #include <guitoolkit/toolbars/GTCommandText.h>
 #include <algorithm>
 #include <memory>
@@ -25,7 +26,7 @@ BOOL CGTToolBar::s_ShowTooltips = TRUE;
 BOOL CGTToolBar::s_ShowShortcutKeys = TRUE;
 COLORREF CGTToolBar::s_CustomTextColor = static_cast<COLORREF>(-1);
 CGTToolBar* CGTToolBar::s_CustomizeSelectionBar = nullptr;
-CRuntimeClass* CGTToolBar::s_CustomizeButtonClass = nullptr;
+CRuntimeClass* CGTToolBar::s_CustomizeButtonClass = RUNTIME_CLASS(CCustomizeButton);
 HCURSOR CGTToolBar::s_DragCursors[2] = {};
 HHOOK CGTToolBar::s_MouseHook = nullptr;
 CGTToolBar* CGTToolBar::s_MouseHookBar = nullptr;

@@ -219,6 +219,10 @@ public:
     BOOL RemoveResetStateButton(UINT iCommandId);
     const CObList& GetResetStateButtons() const { return m_ResetState; }
     BOOL IsButtonHot(int iIndex) const;
+    // The buttons as the bar's resource defines them.
+    const CObList& GetOriginalButtons() const { return m_OriginalButtons; }
+    // The bar shows the buttons a reset would give it: the same commands, all visible.
+    BOOL IsOriginalState() const;
     BOOL IsMenuMode() const { return m_MenuMode; }
     UINT GetResourceId() const { return m_ResourceId; }
     BOOL IsFloating() const { return m_Floating; }
@@ -234,6 +238,8 @@ public:
     CGTToolBarImages* GetLockedMenuImages();
     void NotifyButtonsFontChanged();
     CGTToolbarButton* GetCustomizeButton() const { return m_CustomizeButton; }
+    // The customize button offers "Add or Remove Buttons" rather than the command alone.
+    BOOL IsQuickCustomize() const { return m_QuickCustomize; }
     // Puts a customize button (of s_CustomizeButtonClass) at the end of the bar, or updates
     // the one there; iEnable FALSE takes it away. FALSE when none can be made.
     BOOL SetCustomizeButton(BOOL iEnable, UINT iCommandId = 0, LPCWSTR iLabel = nullptr, BOOL iQuickCustomize = TRUE);
@@ -255,6 +261,8 @@ public:
     // FALSE when the mode does not change; no bar is told then.
     static BOOL SetCustomizeMode(BOOL iCustomize);
     static BOOL IsCustomizeMode() { return s_CustomizeMode; }
+    // A button is being dragged with Alt held.
+    static BOOL IsAltDragging() { return s_AltDrag; }
     static void AddCommandUsage(UINT iCommandId);
     static CCmdUsageCount& GetCommandUsage();
     // "LargeIcons" of the toolbar parameters; FALSE when they were never stored.
