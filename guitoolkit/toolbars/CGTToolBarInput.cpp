@@ -5,6 +5,7 @@
 #include <guitoolkit/core/CGTUserToolsManager.h>
 #include <guitoolkit/core/GuiToolkitGlobals.h>
 #include <guitoolkit/core/GuiToolkitSeams.h>
+#include <guitoolkit/toolbars/CGTDropDownToolbarButton.h>
 #include <guitoolkit/toolbars/CGTPopupMenu.h>
 #include <guitoolkit/toolbars/CGTToolBar.h>
 #include <guitoolkit/toolbars/CGTToolbarSystemMenuButton.h>
@@ -294,7 +295,8 @@ void CGTToolBar::OnLButtonDown(UINT iFlags, CPoint iPoint)
     }
     m_PressedIndex = index;
     UpdateButtonCmdUI(index);
-    if (button->m_Style & TBBS_DISABLED) {
+    // A drop-down button still opens its group when its current command is disabled.
+    if ((button->m_Style & TBBS_DISABLED) && !button->IsKindOf(RUNTIME_CLASS(CGTDropDownToolbarButton))) {
         m_PressedIndex = -1;
         return;
     }
