@@ -305,6 +305,8 @@ void CGTToolBar::OnLButtonDown(UINT iFlags, CPoint iPoint)
     UpdateWindow();
     ShowCommandMessageString(button->m_CommandId);
     if (button->OnClick(this, FALSE)) {
+        if (m_Tooltip.GetSafeHwnd() != nullptr)
+            m_Tooltip.Pop();
         if (ButtonToIndex(button) >= 0)
             button->m_Style &= ~TBBS_PRESSED;
         m_PressedIndex = m_HotIndex = -1;
@@ -499,6 +501,11 @@ BOOL CGTToolBar::OnNeedToolText(NMHDR* iHeader)
     if (iHeader->code != TTN_NEEDTEXTW || m_Tooltip.GetSafeHwnd() == nullptr ||
         iHeader->hwndFrom != m_Tooltip.GetSafeHwnd())
         return FALSE;
+    // No tip stands over a menu open from the bar.
+    if (GetDroppedDownMenuButton() != nullptr) {
+        reinterpret_cast<NMTTDISPINFOW*>(iHeader)->lpszText = const_cast<LPWSTR>(L"");
+        return TRUE;
+    }
     CPoint cursor;
     CGTCursor::Current().GetPosition(cursor);
     ScreenToClient(&cursor);
