@@ -134,6 +134,13 @@ BOOL CGTGridColumnsInfo::SetColumnWidth(int iColumn, int iWidth)
     if (column == nullptr)
         return FALSE;
     column->m_Width = iWidth;
+    if (!m_StretchMode)
+        return TRUE;
+    for (INT_PTR i = 0; i < m_Items.GetSize(); ++i)
+        if (!m_Items[i]->m_FixedWidth)
+            m_Items[i]->m_StretchedWidth = m_Items[i]->m_Width;
+    if (column->m_Visible)
+        RecalcWidths(m_TotalWidth);
     return TRUE;
 }
 
@@ -215,6 +222,45 @@ BOOL CGTGridColumnsInfo::RemoveGroupColumn(int iColumn)
     if (position == nullptr)
         return FALSE;
     m_Groups.RemoveAt(position);
+    return TRUE;
+}
+
+int CGTGridColumnsInfo::InsertGroupColumn(int iPosition, int iColumn)
+{
+    if (iPosition == m_Groups.GetCount()) {
+        m_Groups.AddTail(iColumn);
+    } else {
+        POSITION before = iPosition >= 0 ? m_Groups.FindIndex(iPosition) : nullptr;
+        if (before == nullptr)
+            return -1;
+        m_Groups.InsertBefore(before, iColumn);
+    }
+    int index = 0;
+    for (POSITION position = m_Groups.GetHeadPosition(); position != nullptr; ++index) {
+        POSITION here = position;
+        if (m_Groups.GetNext(position) == iColumn && index != iPosition) {
+            m_Groups.RemoveAt(here);
+            return index < iPosition ? iPosition - 1 : iPosition;
+        }
+    }
+    return iPosition;
+}
+
+BOOL CGTGridColumnsInfo::GetSortKeyColumns(CArray<int, int>& oKeys, int iCount) const
+{
+    if (iCount == -1)
+        iCount = GetGroupColumnCount() + GetSortColumnCount();
+    oKeys.RemoveAll();
+    for (POSITION position = m_Groups.GetHeadPosition(); position != nullptr && oKeys.GetSize() < iCount;)
+        oKeys.Add(m_Groups.GetNext(position));
+    const INT_PTR end = m_Order.IsEmpty() ? m_Items.GetSize() : m_Order.GetSize();
+    for (INT_PTR i = 0; i < end && oKeys.GetSize() < iCount; ++i) {
+        const int column = m_Order.IsEmpty() ? (int)i : m_Order[i];
+        if (Column(column) == nullptr)
+            AfxThrowInvalidArgException();
+        if (GetColumnSortDirection(column) != 0)
+            oKeys.Add(column);
+    }
     return TRUE;
 }
 

@@ -69,6 +69,12 @@ public:
     BOOL IsGroupColumn(int iColumn) const { return GetGroupColumnPos(iColumn) >= 0; }
     void AddGroupColumn(int iColumn) { m_Groups.AddTail(iColumn); }
     BOOL RemoveGroupColumn(int iColumn);
+    // Appends at the group count, else inserts before the entry at the position (-1 when
+    // there is none); a column stands in the list at most once.
+    int InsertGroupColumn(int iPosition, int iColumn);
+    // The keys of sorting: the group columns in group order, then the sorted columns in
+    // display order (index order without one). Fills the count when it is -1.
+    BOOL GetSortKeyColumns(CArray<int, int>& oKeys, int iCount = -1) const;
 
     BOOL GetColumnOrderArray(CArray<int, int>& oOrder, int iCount = -1) const;
     BOOL SetColumnVisible(int iColumn, BOOL iVisible);
@@ -85,6 +91,10 @@ public:
     // stands there.
     int InsertColumn(int iPosition, const CString& iCaption, int iWidth, int iImage = -1);
     void DeleteAllColumns();
+    // Display widths for the width available to the columns: their own widths, or
+    // stretched to fill it exactly in stretch mode; columns at or left of the fixed one
+    // keep theirs. Sets the total width, the indent of the first column included.
+    void RecalcWidths(int iAvailable, int iFixedColumn = -1);
 
     BOOL m_StretchMode;
     int m_TotalWidth;
@@ -93,7 +103,9 @@ public:
 
 private:
     CGTGridColumnsItem* Column(int iColumn) const;
-    void DrawBorder(CDC* iDc, const CRect& iRect, BOOL iPrinting, BOOL iGroupBox);
+    // Its own width, or its caption's when it has none.
+    int NaturalWidth(int iColumn) const;
+    void DrawBorder(CDC* iDc, int iColumn, const CRect& iRect, BOOL iPrinting, BOOL iGroupBox);
     int DrawImage(CDC* iDc, int iColumn, const CRect& iRect, BOOL iGroupBox);
     CRect DrawArrow(CDC* iDc, int iColumn, const CRect& iRect, int iArrowMargin);
 

@@ -8,7 +8,7 @@ void CGTGridColumnsInfo::DrawColumn(CDC* iDc, int iColumn, CRect iRect, int iTex
                                     BOOL iPrinting, BOOL iNoSortArrow, BOOL iGroupBox)
 {
     const CRect itemRect = iRect;
-    DrawBorder(iDc, iRect, iPrinting, iGroupBox);
+    DrawBorder(iDc, iColumn, iRect, iPrinting, iGroupBox);
     CGTGridColumnsItem* column = Column(iColumn);
     if (column == nullptr || m_Owner == nullptr)
         return;
@@ -30,7 +30,7 @@ void CGTGridColumnsInfo::DrawColumn(CDC* iDc, int iColumn, CRect iRect, int iTex
         iDc->InvertRect(itemRect);
 }
 
-void CGTGridColumnsInfo::DrawBorder(CDC* iDc, const CRect& iRect, BOOL iPrinting, BOOL iGroupBox)
+void CGTGridColumnsInfo::DrawBorder(CDC* iDc, int iColumn, const CRect& iRect, BOOL iPrinting, BOOL iGroupBox)
 {
     const GuiToolkitGlobals& globals = theGuiToolkitGlobals;
     if (iPrinting) {
@@ -42,7 +42,7 @@ void CGTGridColumnsInfo::DrawBorder(CDC* iDc, const CRect& iRect, BOOL iPrinting
         inner.bottom--;
         iDc->Draw3dRect(inner, globals.colorWindow, globals.colorBtnShadow);
     } else if (m_Owner != nullptr) {
-        m_Owner->DrawHeaderItemBorder(iDc, iRect, FALSE);
+        m_Owner->FillHeaderItem(iDc, iRect, iColumn);
     }
 }
 

@@ -1,12 +1,13 @@
 #include <guitoolkit/controls/CGTGridCtrl.h>
+#include <guitoolkit/controls/CGTGridColumnChooser.h>
+#include <guitoolkit/controls/CGTHeaderItemDragWnd.h>
 #include <guitoolkit/controls/CGTGridItem.h>
 #include <guitoolkit/controls/CGTGridRow.h>
 #include <guitoolkit/core/CGTDrawManager.h>
 #include <guitoolkit/core/CGTVisualManager.h>
 #include <guitoolkit/core/GuiToolkitGlobals.h>
+#include <guitoolkit/core/GuiToolkitLibrary.h>
 #include <guitoolkit/core/GuiToolkitMessages.h>
-
-IMPLEMENT_DYNAMIC(CGTGridCtrl, CWnd)
 
 namespace {
 
@@ -28,17 +29,41 @@ CGTGridColorTheme::CGTGridColorTheme()
 
 CGTGridCtrl::CGTGridCtrl()
     : m_SortedBackground(NoColor), m_TrueText(L"True"), m_FalseText(L"False"), m_ListSeparator(L','), m_Font(nullptr),
-      m_Images(nullptr), m_HeaderImages(nullptr), m_RowHeight(0), m_EditMargin(0), m_ReadOnly(FALSE),
-      m_WholeRowSelection(FALSE), m_SingleSelection(FALSE), m_SelectionFrame(TRUE), m_EditOnFirstClick(TRUE),
-      m_SortedColumnHighlight(FALSE), m_AlternativeLook(FALSE), m_RedrawHeld(FALSE), m_Dragging(FALSE),
-      m_PressedColumn(-1), m_LastChangedRow(-1), m_CurrentRow(nullptr), m_CurrentItem(nullptr),
+      m_Images(nullptr), m_HeaderImages(nullptr), m_HeaderShown(TRUE), m_HeaderFlags((DWORD)-1),
+      m_GroupAreaShown(FALSE), m_ReadOnly(FALSE), m_WholeRowSelection(FALSE), m_SingleSelection(FALSE),
+      m_SelectionFrame(TRUE), m_EditOnFirstClick(TRUE), m_LiveResize(TRUE), m_CellTooltips(TRUE), m_FocusRect(FALSE),
+      m_SortedColumnHighlight(FALSE), m_AlternativeLook(FALSE), m_RedrawHeld(FALSE), m_RowsChanged(TRUE),
+      m_InLayout(FALSE), m_Initialized(FALSE), m_Creating(FALSE), m_Focused(FALSE), m_InDialog(FALSE), m_RowHeight(0),
+      m_GroupRowHeight(0), m_EditMargin(0), m_GroupAreaHeight(0), m_HeaderRect(0, 0, 0, 0), m_RowsArea(0, 0, 0, 0),
+      m_VertOffset(0), m_VertTotal(0), m_VertPage(0), m_HorzOffset(0), m_HorzTotal(0), m_HorzPage(0),
+      m_FirstVisible(-1), m_InvalidBand(0, 0, 0, 0), m_PaintLineColor(NoColor), m_Anchor{-1, -1}, m_Current{-1, -1},
+      m_CurrentRow(nullptr), m_CurrentItem(nullptr), m_SelectionRect(0, 0, 0, 0), m_Dragging(FALSE),
+      m_PressedColumn(-1), m_DragColumn(-1), m_DragFromGroupArea(FALSE), m_DragFromChooser(FALSE),
+      m_DragRect(0, 0, 0, 0), m_ResizeColumn(-1), m_ResizeLeft(0), m_ResizeWidth(0), m_TrackX(-1),
+      m_PressPending(FALSE), m_PressIsClick(FALSE), m_DragSelecting(FALSE), m_DragWnd(nullptr), m_DropWnd(nullptr),
+      m_Chooser(nullptr), m_ChooserRect(0, 0, 0, 0), m_ChooserShown(FALSE), m_MarkerColor(NoColor), m_MarkerMode(2),
+      m_ItemColor(NoColor), m_KeepLineColor(FALSE), m_DarkLines(FALSE), m_LastChangedRow(-1),
       m_DefaultItemClass(nullptr)
 {
     m_Columns.SetOwnerGrid(this);
     UpdateColors();
 }
 
-CGTGridCtrl::~CGTGridCtrl() = default;
+CGTGridCtrl::~CGTGridCtrl()
+{
+    if (m_Chooser != nullptr && m_Chooser->GetSafeHwnd() != nullptr)
+        m_Chooser->DestroyWindow();
+    delete m_Chooser;
+    if (m_DragWnd != nullptr)
+        m_DragWnd->DestroyWindow();
+    if (m_DropWnd != nullptr)
+        m_DropWnd->DestroyWindow();
+    delete m_DropWnd;
+    // A grid never created, or destroyed without WM_DESTROY, still holds its rows.
+    FreeGroupRows(2);
+    for (INT_PTR i = 0; i < m_Rows.GetSize(); ++i)
+        delete m_Rows[i];
+}
 
 CGTGridColumnsInfo& CGTGridCtrl::GetColumnsInfo()
 {
@@ -52,9 +77,7 @@ BOOL CGTGridCtrl::IsSortingActive() const
 
 void CGTGridCtrl::OnItemChanged(CGTGridItem* iItem, int iRow, int iColumn)
 {
-    CWnd* owner = GetOwner();
-    if (owner == nullptr)
-        owner = GetParent();
+    CWnd* owner = GetNotifyTarget();
     if (owner == nullptr)
         return;
     CGTGridItemChange change = {iItem, iRow, iColumn};
@@ -109,49 +132,6 @@ CGTGridItem* CGTGridCtrl::CreateItem(int iRow, int iColumn)
     return item;
 }
 
-void CGTGridCtrl::FillBackground(CDC* iDc, const CRect& iRect)
-{
-    CBrush* brush = GetBackgroundBrush();
-    iDc->FillRect(iRect, brush != nullptr ? brush : &theGuiToolkitGlobals.brushWindow);
-}
-
-COLORREF CGTGridCtrl::FillSelectedCell(CDC* iDc, const CRect& iRect, CGTGridItem*)
-{
-    const BOOL focused = GetSafeHwnd() != nullptr && CWnd::GetFocus() == this;
-    const COLORREF text = focused ? theGuiToolkitGlobals.colorHighlightText : theGuiToolkitGlobals.colorBtnText;
-    if (PaintLook(iDc, iRect, m_Theme.m_SelectedCells))
-        return m_Theme.m_SelectedCells.m_Text != NoColor ? m_Theme.m_SelectedCells.m_Text : text;
-    iDc->FillRect(iRect, focused ? &theGuiToolkitGlobals.brushHighlight : &theGuiToolkitGlobals.brushBtnFace);
-    return text;
-}
-
-void CGTGridCtrl::DrawSortMark(CDC* iDc, const CRect& iRect, BOOL iAscending)
-{
-    CPen light(PS_SOLID, 1, theGuiToolkitGlobals.colorBtnHighlight);
-    CPen dark(PS_SOLID, 1, theGuiToolkitGlobals.colorBtnDarkShadow);
-    CPen* old = iDc->SelectObject(&light);
-    const int middle = iRect.CenterPoint().x;
-    if (iAscending) {
-        iDc->MoveTo(iRect.left, iRect.bottom - 1);
-        iDc->LineTo(iRect.right - 1, iRect.bottom - 1);
-        iDc->LineTo(middle, iRect.top);
-        iDc->SelectObject(&dark);
-        iDc->LineTo(iRect.left, iRect.bottom - 1);
-    } else {
-        iDc->MoveTo(iRect.right - 1, iRect.top);
-        iDc->LineTo(middle, iRect.bottom - 1);
-        iDc->SelectObject(&dark);
-        iDc->LineTo(iRect.left, iRect.top);
-        iDc->LineTo(iRect.right - 1, iRect.top);
-    }
-    iDc->SelectObject(old);
-}
-
-void CGTGridCtrl::DrawHeaderItemBorder(CDC* iDc, const CRect& iRect, BOOL iPressed)
-{
-    CGTVisualManager::GetCurrent()->DrawGridHeaderItemBorder(iDc, iRect, nullptr, iPressed);
-}
-
 BOOL CGTGridCtrl::IsEditOnFirstClick() const
 {
     return m_EditOnFirstClick;
@@ -177,14 +157,6 @@ int CGTGridCtrl::GetGroupIndent() const
     return m_Columns.GetGroupColumnCount() * GetRowHeight();
 }
 
-void CGTGridCtrl::OnRowExpanded(CGTGridRow* iRow)
-{
-    CRect area;
-    GetClientRect(area);
-    area.top = iRow->GetRect().top;
-    RedrawWindow(area, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
-}
-
 void CGTGridCtrl::UpdateColors()
 {
     const COLORREF background =
@@ -203,6 +175,13 @@ void CGTGridCtrl::UpdateColors()
         m_GroupBrush.CreateSolidBrush(m_Theme.m_GroupRows.m_Fill);
     if (m_Theme.m_SelectedCells.m_Fill != NoColor)
         m_SelectedBrush.CreateSolidBrush(m_Theme.m_SelectedCells.m_Fill);
+    m_LinePen.DeleteObject();
+    m_GroupLinePen.DeleteObject();
+    m_LinePen.CreatePen(PS_SOLID, 1,
+                        m_Theme.m_LineColor != NoColor ? m_Theme.m_LineColor : theGuiToolkitGlobals.colorBtnLight);
+    m_GroupLinePen.CreatePen(PS_SOLID, 1,
+                             m_Theme.m_GroupLineColor != NoColor ? m_Theme.m_GroupLineColor
+                                                                 : theGuiToolkitGlobals.colorBtnLight);
 }
 
 void CGTGridCtrl::SetColorTheme(const CGTGridColorTheme& iTheme, BOOL iRedraw)
@@ -251,31 +230,84 @@ CFont* CGTGridCtrl::GetCellFont() const
     return m_Font != nullptr ? CFont::FromHandle(m_Font) : const_cast<CFont*>(&theGuiToolkitGlobals.fontRegular);
 }
 
-void CGTGridCtrl::SetCurrentItem(CGTGridRow* iRow, CGTGridItem* iItem)
-{
-    m_CurrentRow = iRow;
-    m_CurrentItem = iItem;
-}
-
-BOOL CGTGridCtrl::IsItemSelected(const CGTGridItem& iItem) const
-{
-    int row, column;
-    iItem.GetItemId(row, column);
-    for (POSITION position = m_Selection.GetHeadPosition(); position != nullptr;) {
-        const CGTGridRange& range = m_Selection.GetNext(position);
-        const BOOL rowIn = row >= range.m_Top && row <= range.m_Bottom;
-        if (rowIn && (m_WholeRowSelection || (column >= range.m_Left && column <= range.m_Right)))
-            return TRUE;
-    }
-    return FALSE;
-}
-
-void CGTGridCtrl::AddSelectionRange(const CGTGridRange& iRange)
-{
-    m_Selection.AddTail(iRange);
-}
-
 COLORREF CGTGridCtrl::GetTextColor() const
 {
     return m_Theme.m_Text != NoColor ? m_Theme.m_Text : theGuiToolkitGlobals.colorWindowText;
+}
+
+void CGTGridCtrl::SetMarker(COLORREF iColor, int iMode)
+{
+    m_MarkerColor = iColor;
+    m_MarkerMode = iMode;
+}
+
+void CGTGridCtrl::SetLineShades(BOOL iKeepColor, BOOL iDark)
+{
+    m_KeepLineColor = iKeepColor;
+    m_DarkLines = iDark;
+}
+
+BOOL CGTGridCtrl::Create(DWORD iStyle, const RECT& iRect, CWnd* iParent, UINT iId)
+{
+    return CWnd::Create(RegisterLibraryWindowClass(L"VADEGridCtrl"), L"", iStyle, iRect, iParent, iId);
+}
+
+void CGTGridCtrl::EnableHeader(BOOL iShow, DWORD iFlags)
+{
+    if (m_CurrentRow != nullptr)
+        m_CurrentRow->OnEndEdit();
+    m_HeaderShown = iShow;
+    m_HeaderFlags = iFlags;
+    AdjustLayout();
+    RedrawAll();
+}
+
+void CGTGridCtrl::ShowGroupArea(BOOL iShow)
+{
+    if (m_CurrentRow != nullptr)
+        m_CurrentRow->OnEndEdit();
+    m_GroupAreaShown = iShow;
+    AdjustLayout();
+    RedrawAll();
+}
+
+void CGTGridCtrl::RedrawAll()
+{
+    if (GetSafeHwnd() != nullptr)
+        RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+}
+
+BOOL CGTGridCtrl::IsGroupDropEnabled() const
+{
+    return (m_HeaderFlags & GTGridHeaderGroupDrop) != 0;
+}
+
+int CGTGridCtrl::InsertColumn(int iPosition, const CString& iCaption, int iWidth, int iImage)
+{
+    MarkRowsChanged();
+    return m_Columns.InsertColumn(iPosition, iCaption, iWidth, iImage);
+}
+
+void CGTGridCtrl::DeleteAllColumns()
+{
+    MarkRowsChanged();
+    m_Columns.DeleteAllColumns();
+}
+
+CString CGTGridCtrl::GetColumnName(int iColumn) const
+{
+    LPCWSTR name = m_Columns.GetColumnName(iColumn);
+    return name != nullptr ? CString(name) : CString();
+}
+
+CWnd* CGTGridCtrl::GetNotifyTarget() const
+{
+    CWnd* owner = GetOwner();
+    return owner != nullptr ? owner : GetParent();
+}
+
+void CGTGridCtrl::OnHideColumnChooser()
+{
+    if (CWnd* target = GetNotifyTarget())
+        target->SendMessage(GTM_GRID_ON_HIDE_COLUMNCHOOSER, 0, 0);
 }

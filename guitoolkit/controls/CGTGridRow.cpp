@@ -15,7 +15,7 @@ CGTGridRow::CGTGridRow(const CString&, DWORD_PTR iData) : CGTGridRow(0, iData)
 
 CGTGridRow::CGTGridRow(int, DWORD_PTR iData)
     : m_Grid(nullptr), m_Data(iData), m_Rect(0, 0, 0, 0), m_InEdit(FALSE), m_Group(FALSE), m_Expanded(TRUE), m_Flags(0),
-      m_Parent(nullptr), m_SubRows(10), m_Id(-1)
+      m_Parent(nullptr), m_GroupRow(nullptr), m_SubRows(10), m_Id(-1)
 {
 }
 
@@ -77,6 +77,8 @@ int CGTGridRow::GetHierarchyLevel() const
     int level = 0;
     for (const CGTGridRow* parent = m_Parent; parent != nullptr; parent = parent->m_Parent)
         ++level;
+    for (const CGTGridRow* group = m_GroupRow; group != nullptr; group = group->m_GroupRow)
+        ++level;
     return level;
 }
 
@@ -104,12 +106,16 @@ BOOL CGTGridRow::IsParentExpanded() const
     for (const CGTGridRow* parent = m_Parent; parent != nullptr; parent = parent->m_Parent)
         if (!parent->m_Expanded)
             return FALSE;
+    for (const CGTGridRow* group = m_GroupRow; group != nullptr; group = group->m_GroupRow)
+        if (!group->m_Expanded)
+            return FALSE;
     return TRUE;
 }
 
 void CGTGridRow::Expand(BOOL iExpand)
 {
-    if (m_Expanded == iExpand || m_SubRows.IsEmpty())
+    // A caption row of grouping hides the rows of its group, which are no sub-rows.
+    if (m_Expanded == iExpand || (m_SubRows.IsEmpty() && !IsGroupCaption()))
         return;
     m_Expanded = iExpand;
     if (m_Grid == nullptr || m_Grid->GetSafeHwnd() == nullptr)

@@ -52,6 +52,10 @@ public:
     void AddSubRow(CGTGridRow* iRow);
     const CList<CGTGridRow*, CGTGridRow*>& GetSubRows() const { return m_SubRows; }
     CGTGridRow* GetParent() const { return m_Parent; }
+    // The caption row grouping put this row under (for a caption row: the one a level up).
+    CGTGridRow* GetGroupRow() const { return m_GroupRow; }
+    void SetGroupRow(CGTGridRow* iRow) { m_GroupRow = iRow; }
+    BOOL IsGroupCaption() const { return m_Group && (m_Flags & 0x100) != 0; }
     void Expand(BOOL iExpand = TRUE);
     BOOL IsExpanded() const { return m_Expanded; }
     BOOL IsGroup() const { return m_Group; }
@@ -92,6 +96,7 @@ protected:
     BOOL m_Expanded;
     DWORD m_Flags;
     CGTGridRow* m_Parent;
+    CGTGridRow* m_GroupRow;
     CList<CGTGridRow*, CGTGridRow*> m_SubRows;
     int m_Id;
 };

@@ -42,10 +42,15 @@ void CGTGridRow::OnDrawItems(CDC* iDc, CRect iClip)
         CRect cell = item->GetRect();
         cell.NormalizeRect();
         CRect visible;
-        visible.IntersectRect(cell, iClip);
-        item->OnDrawValue(iDc, visible);
+        if (!visible.IntersectRect(cell, iClip))
+            continue;
+        // Clipped, not shrunk: a cell partly shown keeps its text where the whole cell has it.
+        const int saved = iDc->SaveDC();
+        iDc->IntersectClipRect(visible);
+        item->OnDrawValue(iDc, cell);
         if (!item->GetButtonRect().IsRectEmpty())
             item->OnDrawButton(iDc, item->GetButtonRect());
+        iDc->RestoreDC(saved);
     }
 }
 
@@ -66,7 +71,7 @@ void CGTGridRow::OnDrawName(CDC* iDc, CRect iRect)
 
 void CGTGridRow::OnDrawExpandBox(CDC* iDc, CRect iRect)
 {
-    const BOOL open = m_Expanded && !m_SubRows.IsEmpty();
+    const BOOL open = m_Expanded && (!m_SubRows.IsEmpty() || IsGroupCaption());
     const int side = std::min(iRect.Width(), 9);
     const CPoint centre = iRect.CenterPoint();
     const CRect box(centre.x - side / 2, centre.y - side / 2, centre.x - side / 2 + side, centre.y - side / 2 + side);

@@ -4,8 +4,7 @@
 
 CGTGlobalUtils theGlobalUtils;
 
-namespace {
-RECT WorkAreaAt(POINT point)
+RECT CGTGlobalUtils::WorkAreaAt(POINT point)
 {
     MONITORINFO monitor = {sizeof(monitor)};
     if (::GetMonitorInfoW(::MonitorFromPoint(point, MONITOR_DEFAULTTONEAREST), &monitor))
@@ -15,6 +14,7 @@ RECT WorkAreaAt(POINT point)
     return work;
 }
 
+namespace {
 // The variant conversion of source to the type; the source is cleared.
 BOOL Convert(VARIANT& source, VARIANT& target, VARTYPE type)
 {

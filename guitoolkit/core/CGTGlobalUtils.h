@@ -15,6 +15,9 @@ public:
     // bottom; none without iMargins).
     void AdjustRectToWorkArea(CRect& ioRect, const RECT* iMargins = nullptr) const;
 
+    // The work area of the monitor nearest the point, else the system's work area.
+    static RECT WorkAreaAt(POINT point);
+
     // Angle 180 swaps top and bottom; 90 and -90 turn the rectangle a quarter each way.
     // Other angles leave it as it is.
     static void RotateRect(CRect& ioRect, int iAngle);
@@ -35,6 +38,8 @@ public:
     static BOOL StringToCurrency(CY& oValue, LPCWSTR iText);
     static BOOL StringToDecimal(DECIMAL& oValue, LPCWSTR iText);
 
+    // Set when looking for the dock manager of a frame meets a dialog or property sheet.
+    BOOL m_DialogsAreOwners = FALSE;
     BOOL m_UseCursorPosition = FALSE;
 };
 

@@ -14,11 +14,21 @@
 #define IDS_GT_TOOLBAR_OPTIONS 17017
 #define IDS_GT_ADD_REMOVE_BUTTONS 17018
 #define IDI_GT_USER_TOOL 16931
+/* The items of a bar's docking menu. */
+#define IDS_GT_DOCKING_FLOATING 17039
+#define IDS_GT_DOCKING_DOCKING 17040
+#define IDS_GT_DOCKING_AUTOHIDE 17041
+#define IDS_GT_DOCKING_HIDE 17042
 /* Cursors of a dragged toolbar button. */
 #define IDC_GT_COPY 16004
 #define IDC_GT_NODROP 16133
 #define IDC_GT_MOVE 16146
 /* The link buttons' hand. */
 #define IDC_GT_HAND 16919
+/* The grid: the cursor of a dragged column, the grouping area's prompt and the title of
+   the column chooser. */
+#define IDC_GT_COLUMN_DRAG 17063
+#define IDS_GT_GROUP_PROMPT 17064
+#define IDS_GT_FIELD_CHOOSER 17065
 
 #endif

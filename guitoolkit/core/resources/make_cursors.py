@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Writes the toolkit's cursors: the drag cursors of toolbar buttons, the arrow with a small
 button below it (move.cur), the same with a plus sign (copy.cur) and a barred circle
-(nodrop.cur), and the link buttons' hand with a raised index finger (hand.cur). Each is
+(nodrop.cur), the link buttons' hand with a raised index finger (hand.cur), and the arrow
+with a wide flat header item below it for a dragged grid column (column.cur). Each is
 32 x 32, monochrome, with its hot spot at the arrow's tip (the circle's centre, the finger tip).
 Run it in this folder: python3 make_cursors.py
 """
@@ -132,6 +133,11 @@ write('copy.cur', copy)
 nodrop = blank()
 draw_nodrop(nodrop)
 write('nodrop.cur', nodrop, (15, 15))
+
+column = blank()
+draw_shape(column, ARROW)
+draw_box(column, 6, 19, 22, 7)
+write('column.cur', column)
 
 hand = blank()
 draw_shape(hand, HAND)

@@ -14,6 +14,7 @@
 #include <guitoolkit/core/CGTMenuGlyphs.h>
 #include <guitoolkit/core/GuiToolkitGlobals.h>
 #include <gtest/gtest.h>
+#include "ScreenSupport.h"
 #include <memory>
 #include <cstdio>
 #include <set>
@@ -127,33 +128,6 @@ public:
     OneRowGrid m_Grid;
 };
 
-BOOL SaveBitmap(const CGTDibSection& iShot, LPCWSTR iPath)
-{
-    const BITMAPINFOHEADER header = CGTDibSection::Header(iShot.Width(), iShot.Height());
-    const DWORD bits = header.biSizeImage;
-    const BITMAPFILEHEADER file = {0x4D42, (DWORD)(sizeof(file) + sizeof(header) + bits), 0, 0,
-                                   (DWORD)(sizeof(file) + sizeof(header))};
-    FILE* out = _wfopen(iPath, L"wb");
-    if (out == nullptr)
-        return FALSE;
-    fwrite(&file, sizeof(file), 1, out);
-    fwrite(&header, sizeof(header), 1, out);
-    fwrite(iShot.Bits(), bits, 1, out);
-    return fclose(out) == 0;
-}
-
-void LetItDraw(int iRounds = 30)
-{
-    for (int round = 0; round < iRounds; ++round) {
-        MSG message;
-        while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-            ::TranslateMessage(&message);
-            ::DispatchMessageW(&message);
-        }
-        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
-    }
-}
-
 }  // namespace
 
 TEST(ControlsDemo, TheDialogShowsItsControls)
@@ -164,22 +138,9 @@ TEST(ControlsDemo, TheDialogShowsItsControls)
     CRect window;
     dialog.GetWindowRect(window);
     CGTDibSection shot;
-    ASSERT_TRUE(shot.Create(window.Width(), window.Height()));
-    HDC memory = ::CreateCompatibleDC(nullptr);
-    HGDIOBJ old = ::SelectObject(memory, shot.Handle());
-    HDC screen = ::GetDC(nullptr);
-    ::BitBlt(memory, 0, 0, window.Width(), window.Height(), screen, window.left, window.top, SRCCOPY);
-    ::ReleaseDC(nullptr, screen);
-    ::GdiFlush();
-    ::SelectObject(memory, old);
-    ::DeleteDC(memory);
+    ASSERT_TRUE(TakeScreenshot(dialog, shot));
     ASSERT_TRUE(SaveBitmap(shot, L"controls-demo.bmp"));
-
-    std::set<DWORD> colors;
-    for (int y = 0; y < window.Height(); ++y)
-        for (int x = 0; x < window.Width(); ++x)
-            colors.insert(*shot.PixelAt(x, y) & 0xFFFFFF);
-    EXPECT_GT(colors.size(), 8u) << "not blank";
+    EXPECT_GT(CountColors(shot), 8u) << "not blank";
     CRect cells;
     dialog.m_Grid.GetWindowRect(cells);
     const DWORD rowTint = CGTDibSection::Swap(RGB(230, 240, 255));

@@ -42,6 +42,26 @@ BOOL ToolBarDemoFrame::CreateDemo(const CRect& iRect)
     return TRUE;
 }
 
+void ToolBarDemoFrame::RecalcLayout(BOOL iNotify)
+{
+    CFrameWnd::RecalcLayout(iNotify);
+    CRect client;
+    GetClientRect(&client);
+    int top = client.top;
+    for (CGTToolBar* bar : {static_cast<CGTToolBar*>(&m_MenuBar), static_cast<CGTToolBar*>(&m_ToolBar)}) {
+        if (bar->GetSafeHwnd() == nullptr)
+            continue;
+        const int height = bar->CalcFixedLayout(FALSE, TRUE).cy;
+        bar->SetWindowPos(nullptr, 0, top, client.Width(), height, SWP_NOZORDER | SWP_NOACTIVATE);
+        top += height;
+    }
+    if (m_StatusBar.GetSafeHwnd() != nullptr) {
+        const int height = m_StatusBar.CalcFixedLayout(TRUE, TRUE).cy;
+        m_StatusBar.SetWindowPos(nullptr, 0, client.bottom - height, client.Width(), height,
+                                 SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+}
+
 int ToolBarDemoFrame::CommandCount(UINT iCommandId) const
 {
     const auto found = m_Commands.find(iCommandId);

@@ -1,7 +1,9 @@
 // The toolbars' demo: a frame with a menu bar made from the test resources' menu, a toolbar
 // loaded from their toolbar whose first button drops down a menu of reports (with a
-// sub-menu of more), and a status bar with a message pane and two indicators. Like the
-// toolkit's frames it hands keys to the open popup menu; it counts the commands it gets.
+// sub-menu of more), and a status bar with a message pane and two indicators. The toolkit's
+// frame window lays its bars out through the dock manager; this plain frame stacks them
+// itself, by the heights they ask for. Like the toolkit's frames it hands keys to the open
+// popup menu; it counts the commands it gets.
 #pragma once
 #include <guitoolkit/toolbars/CGTMenuBar.h>
 #include <guitoolkit/toolbars/CGTStatusBar.h>
@@ -21,6 +23,8 @@ public:
     BOOL CreateDemo(const CRect& iRect);
     int CommandCount(UINT iCommandId) const;
     CGTToolbarMenuButton& ReportsButton() const { return *static_cast<CGTToolbarMenuButton*>(m_ToolBar.GetButton(0)); }
+    // The menu bar and the toolbar along the top, the status bar along the bottom.
+    void RecalcLayout(BOOL iNotify = TRUE) override;
 
     CGTMenuBar m_MenuBar;
     DemoToolBar m_ToolBar;

@@ -1,0 +1,89 @@
+// What the screen tests share: letting windows draw, a screenshot of a window saved as a
+// bitmap file, and the user's mouse and keys through SendInput.
+#pragma once
+#include <guitoolkit/core/CGTDibSection.h>
+#include <afxwin.h>
+#include <cstdio>
+#include <set>
+
+inline void LetItDraw(int iRounds = 30)
+{
+    for (int round = 0; round < iRounds; ++round) {
+        MSG message;
+        while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            ::TranslateMessage(&message);
+            ::DispatchMessageW(&message);
+        }
+        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
+    }
+}
+
+inline BOOL SaveBitmap(const CGTDibSection& iShot, LPCWSTR iPath)
+{
+    const BITMAPINFOHEADER header = CGTDibSection::Header(iShot.Width(), iShot.Height());
+    const DWORD bits = header.biSizeImage;
+    const BITMAPFILEHEADER file = {0x4D42, (DWORD)(sizeof(file) + sizeof(header) + bits), 0, 0,
+                                   (DWORD)(sizeof(file) + sizeof(header))};
+    FILE* out = _wfopen(iPath, L"wb");
+    if (out == nullptr)
+        return FALSE;
+    fwrite(&file, sizeof(file), 1, out);
+    fwrite(&header, sizeof(header), 1, out);
+    fwrite(iShot.Bits(), bits, 1, out);
+    return fclose(out) == 0;
+}
+
+// The screen under a window's rectangle.
+inline BOOL TakeScreenshot(CWnd& iWindow, CGTDibSection& oShot)
+{
+    CRect window;
+    iWindow.GetWindowRect(window);
+    if (!oShot.Create(window.Width(), window.Height()))
+        return FALSE;
+    HDC memory = ::CreateCompatibleDC(nullptr);
+    HGDIOBJ old = ::SelectObject(memory, oShot.Handle());
+    HDC screen = ::GetDC(nullptr);
+    ::BitBlt(memory, 0, 0, window.Width(), window.Height(), screen, window.left, window.top, SRCCOPY);
+    ::ReleaseDC(nullptr, screen);
+    ::GdiFlush();
+    ::SelectObject(memory, old);
+    ::DeleteDC(memory);
+    return TRUE;
+}
+
+inline size_t CountColors(const CGTDibSection& iShot)
+{
+    std::set<DWORD> colors;
+    for (int y = 0; y < iShot.Height(); ++y)
+        for (int x = 0; x < iShot.Width(); ++x)
+            colors.insert(*iShot.PixelAt(x, y) & 0xFFFFFF);
+    return colors.size();
+}
+
+// The mouse at a screen point, with button flags (MOUSEEVENTF_LEFTDOWN...) or none.
+inline void SendMouse(DWORD iFlags, POINT iPoint)
+{
+    INPUT input = {INPUT_MOUSE};
+    input.mi.dx = ::MulDiv(iPoint.x, 65535, ::GetSystemMetrics(SM_CXSCREEN) - 1);
+    input.mi.dy = ::MulDiv(iPoint.y, 65535, ::GetSystemMetrics(SM_CYSCREEN) - 1);
+    input.mi.dwFlags = iFlags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    ::SendInput(1, &input, sizeof(input));
+    LetItDraw(2);
+}
+
+inline void ClickAt(POINT iPoint)
+{
+    SendMouse(0, iPoint);
+    SendMouse(MOUSEEVENTF_LEFTDOWN, iPoint);
+    SendMouse(MOUSEEVENTF_LEFTUP, iPoint);
+}
+
+// Presses at one point, moves in steps and releases at the other.
+inline void DragFromTo(POINT iFrom, POINT iTo)
+{
+    SendMouse(0, iFrom);
+    SendMouse(MOUSEEVENTF_LEFTDOWN, iFrom);
+    for (int step = 1; step <= 8; ++step)
+        SendMouse(0, {iFrom.x + (iTo.x - iFrom.x) * step / 8, iFrom.y + (iTo.y - iFrom.y) * step / 8});
+    SendMouse(MOUSEEVENTF_LEFTUP, iTo);
+}
