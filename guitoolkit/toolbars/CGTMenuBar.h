@@ -68,7 +68,7 @@ public:
     BOOL LoadButtonText(CGTToolbarButton& ioButton) override;
     INT_PTR OnToolHitTest(CPoint iPoint, TOOLINFO* oInfo) const override;
     BOOL PreTranslateMessage(MSG* ioMessage) override;
-    CSize CalcFixedLayout(BOOL iStretch, BOOL iHorizontal) override;
+    CSize GetStretchLimit(BOOL iStretch, BOOL iHorizontal) override;
     CSize CalcSize(DWORD iMode, int iLength) override;
     void RecalcButtonLayout() override;
     int GetRowHeight() const override;

@@ -74,7 +74,7 @@ int CGTMenuBar::GetColumnWidth() const
     return m_ItemsHaveImages ? GetButtonSize().cx : GetMenuButtonSize().cx - 2;
 }
 
-CSize CGTMenuBar::CalcFixedLayout(BOOL iStretch, BOOL iHorizontal)
+CSize CGTMenuBar::GetStretchLimit(BOOL iStretch, BOOL iHorizontal)
 {
     if (GetButtonCount() == 0)
         return GetButtonSize();

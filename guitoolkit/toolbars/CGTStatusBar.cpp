@@ -1,7 +1,6 @@
 #include <guitoolkit/toolbars/CGTStatusBar.h>
 #include <guitoolkit/core/GuiToolkitGlobals.h>
 #include <guitoolkit/core/GuiToolkitLibrary.h>
-#include <guitoolkit/toolbars/IGTToolbarFrame.h>
 
 IMPLEMENT_DYNAMIC(CGTStatusBar, CGTControlBar)
 
@@ -46,22 +45,17 @@ BOOL CGTStatusBar::Create(CWnd* iParent, DWORD iStyle, UINT iId)
 
 BOOL CGTStatusBar::CreateEx(CWnd* iParent, DWORD, DWORD iStyle, UINT iId)
 {
+    DWORD barStyle = iStyle & barStyleMask;
+    // Along the bottom the bar needs no border line of its own.
+    if ((barStyle & (CBRS_ALIGN_ANY | CBRS_BORDER_ANY)) == (CBRS_ALIGN_BOTTOM | CBRS_BORDER_TOP))
+        barStyle &= ~(CBRS_BORDER_ANY | CBRS_BORDER_3D);
     DWORD windowStyle = (iStyle & ~barStyleMask) | WS_CLIPSIBLINGS;
     if (iParent != nullptr && (iParent->GetStyle() & WS_THICKFRAME))
         windowStyle |= GTStatusSizeGrip;
-    if (!CGTControlBar::Create(RegisterLibraryWindowClass(L"VADEStatusBar"), windowStyle, CRect(0, 0, 0, 0), iParent,
-                               iId, iStyle & barStyleMask))
+    if (!CreateWithBarStyle(RegisterLibraryWindowClass(L"VADEStatusBar"), windowStyle, iParent, iId, barStyle))
         return FALSE;
-    if (IGTToolbarFrame* frame = AsToolbarFrame(iParent))
-        frame->AddDockedBar(this);
+    AddBarToOwnerFrame();
     return TRUE;
-}
-
-BOOL CGTStatusBar::PreCreateWindow(CREATESTRUCT& ioCreate)
-{
-    if ((m_dwStyle & (CBRS_ALIGN_ANY | CBRS_BORDER_ANY)) == (CBRS_ALIGN_BOTTOM | CBRS_BORDER_TOP))
-        m_dwStyle &= ~(CBRS_BORDER_ANY | CBRS_BORDER_3D);
-    return CGTControlBar::PreCreateWindow(ioCreate);
 }
 
 // --- Panes ---

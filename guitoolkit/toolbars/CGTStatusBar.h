@@ -55,7 +55,7 @@ public:
     // borderless when it comes first); every other pane is as wide as its id's string. FALSE
     // when a string is missing (the panes before it stay set up). Null ids: only the layout.
     BOOL SetIndicators(const UINT* iIds, int iCount);
-    int GetCount() const override { return static_cast<int>(m_Panes.size()); }
+    int GetCount() const { return static_cast<int>(m_Panes.size()); }
     // Null for an index out of range.
     GTStatusPane* GetPane(int iIndex);
     const GTStatusPane* GetPane(int iIndex) const;
@@ -83,15 +83,14 @@ public:
 
     void OnUpdateCmdUI(CFrameWnd* iTarget, BOOL iDisableIfNoHandler) override;
     INT_PTR OnToolHitTest(CPoint iPoint, TOOLINFO* oInfo) const override;
-    CSize CalcFixedLayout(BOOL iStretch, BOOL iHorizontal) override;
-    void DoPaint(CDC* iDc) override;
+    CSize GetStretchLimit(BOOL iStretch, BOOL iHorizontal) override;
+    void DrawBackground(CDC* iDc) override;
     GTLookBarKind GetLookKind() const override { return GTLookBarKind::StatusBar; }
 
     // A pane's timer id is its index past this.
     static const UINT_PTR s_TimerBase = 0x5B00;
 
 protected:
-    BOOL PreCreateWindow(CREATESTRUCT& ioCreate) override;
     afx_msg int OnCreate(LPCREATESTRUCT iCreate);
     afx_msg LRESULT OnNcHitTest(CPoint iPoint);
     afx_msg void OnSysCommand(UINT iCommand, LPARAM iLParam);

@@ -88,7 +88,7 @@ void CGTStatusBar::RecalcLayout()
     }
 }
 
-CSize CGTStatusBar::CalcFixedLayout(BOOL, BOOL)
+CSize CGTStatusBar::GetStretchLimit(BOOL, BOOL)
 {
     int height = TextHeight(GetCurrentFont());
     for (const GTStatusPane& pane : m_Panes)
@@ -98,7 +98,7 @@ CSize CGTStatusBar::CalcFixedLayout(BOOL, BOOL)
 
 // --- Painting ---
 
-void CGTStatusBar::DoPaint(CDC* iPaintDc)
+void CGTStatusBar::DrawBackground(CDC* iPaintDc)
 {
     CRect client;
     GetClientRect(&client);
@@ -288,7 +288,7 @@ void CGTStatusBar::OnDestroy()
 
 void CGTStatusBar::OnStyleChanged(int iType, LPSTYLESTRUCT iStyles)
 {
-    CGTControlBar::OnStyleChanged(iType, iStyles);
+    CGTControlBar::OnStyleChanged(static_cast<WPARAM>(iType), reinterpret_cast<LPARAM>(iStyles));
     if (iType == GWL_STYLE && !(iStyles->styleOld & GTStatusSizeGrip) && (iStyles->styleNew & GTStatusSizeGrip))
         RecalcLayout();
 }

@@ -5,7 +5,6 @@
 #include <afxwin.h>
 #include <commctrl.h>
 
-class CControlBar;
 class CGTMenuBar;
 class CGTPopupMenu;
 class CGTToolBar;
@@ -27,8 +26,6 @@ public:
     // The menu bar the frame shows its menus in: it takes the frame's menu, and the window's
     // own menu goes.
     virtual void SetMenuBar(CGTMenuBar* iBar) = 0;
-    // A bar the frame lays out with its docked bars (the status bar).
-    virtual void AddDockedBar(CControlBar* iBar) = 0;
 
 protected:
     ~IGTToolbarFrame() = default;

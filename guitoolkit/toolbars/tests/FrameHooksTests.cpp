@@ -1,5 +1,4 @@
 #include <guitoolkit/toolbars/CGTMenuBar.h>
-#include <guitoolkit/toolbars/CGTStatusBar.h>
 #include <guitoolkit/toolbars/CGTToolBar.h>
 #include <guitoolkit/toolbars/IGTToolbarFrame.h>
 #include <gtest/gtest.h>
@@ -8,7 +7,7 @@
 
 namespace {
 // A frame with the toolbar hooks: it answers every tooltip with 42, refuses popups and keeps
-// the bars that join it.
+// the menu bars that join it.
 class HookedFrame : public StackFrame, public IGTToolbarFrame {
 public:
     BOOL OnShowPopupMenu(CGTPopupMenu*) override { return FALSE; }
@@ -24,7 +23,6 @@ public:
     BOOL GetCommandDescription(UINT, CString&) override { return FALSE; }
     BOOL IsUserDefinedToolbar(const CGTToolBar*) override { return FALSE; }
     void SetMenuBar(CGTMenuBar* iBar) override { m_Bars.push_back(iBar); }
-    void AddDockedBar(CControlBar* iBar) override { m_Bars.push_back(iBar); }
     std::vector<CGTToolbarButton*> m_Asked;
     std::vector<CWnd*> m_Bars;
 };
@@ -90,19 +88,16 @@ TEST(ToolBar, LoadersHandOnTheirImagesInTheBlockOrder)
     EXPECT_EQ((std::vector<UINT>{10, 2, 6, 4, 0, 0, 0, 3, 5, FALSE}), bar.m_Block);
 }
 
-TEST(ToolbarFrame, TheMenuBarAndTheStatusBarJoinTheFrameThatHasTheHooks)
+TEST(ToolbarFrame, TheMenuBarJoinsTheFrameThatHasTheHooks)
 {
     HookedFrame frame;
     ASSERT_TRUE(frame.Create(nullptr, L"Hooked", WS_OVERLAPPEDWINDOW));
     CGTMenuBar menuBar;
-    CGTStatusBar statusBar;
     ASSERT_TRUE(menuBar.CreateEx(&frame));
-    ASSERT_TRUE(statusBar.Create(&frame));
-    EXPECT_EQ((std::vector<CWnd*>{&menuBar, &statusBar}), frame.m_Bars);
+    EXPECT_EQ(std::vector<CWnd*>{&menuBar}, frame.m_Bars);
     CString name;
     menuBar.GetWindowText(name);
     EXPECT_EQ(CString(L"Menu Bar"), name);
     menuBar.DestroyWindow();
-    statusBar.DestroyWindow();
     frame.DestroyWindow();
 }

@@ -191,7 +191,6 @@ public:
     BOOL GetCommandDescription(UINT, CString&) override { return FALSE; }
     BOOL IsUserDefinedToolbar(const CGTToolBar*) override { return FALSE; }
     void SetMenuBar(CGTMenuBar*) override {}
-    void AddDockedBar(CControlBar*) override {}
     std::vector<UINT> m_Asked;
     CGTToolBar* m_TornOff = nullptr;
 };

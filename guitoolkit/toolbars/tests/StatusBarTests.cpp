@@ -3,13 +3,21 @@
 #include <afxpriv.h>
 #include <gtest/gtest.h>
 #include <vector>
+#include "FrameBarPlacement.h"
 #include "GtToolbarsTestIds.h"
 #include "ToolbarTestSupport.h"
 
 namespace {
 const UINT indicators[] = {0, ID_GT_TEST_CAPS, ID_GT_TEST_NUM};
 
-// A sizable frame with a status bar along its bottom; it keeps the sizing requests it gets.
+// A status bar that shows the gap it keeps between panes.
+class GapStatusBar : public CGTStatusBar {
+public:
+    int Gap() const { return m_cxDefaultGap; }
+};
+
+// A sizable frame that places its status bar along its bottom; it keeps the sizing requests
+// it gets.
 class StatusFrame : public StackFrame {
 public:
     explicit StatusFrame(DWORD iExStyle = 0)
@@ -21,6 +29,11 @@ public:
         ShowWindow(SW_SHOWNORMAL);
     }
     ~StatusFrame() override { DestroyWindow(); }
+    void RecalcLayout(BOOL iNotify = TRUE) override
+    {
+        StackFrame::RecalcLayout(iNotify);
+        PlaceBarAtBottom(*this, m_Bar);
+    }
     LRESULT WindowProc(UINT iMessage, WPARAM iWParam, LPARAM iLParam) override
     {
         if (iMessage == WM_SYSCOMMAND) {
@@ -30,7 +43,7 @@ public:
         return StackFrame::WindowProc(iMessage, iWParam, iLParam);
     }
 
-    CGTStatusBar m_Bar;
+    GapStatusBar m_Bar;
     std::vector<UINT> m_SysCommands;
 };
 
@@ -86,7 +99,7 @@ TEST(StatusBar, PanesFillTheBarUpToTheGrip)
         CRect client;
         bar.GetClientRect(&client);
         const int grip = maximized ? 0 : std::min(::GetSystemMetrics(SM_CYHSCROLL) + 1, client.Height());
-        const int gap = bar.m_cxDefaultGap;
+        const int gap = frame.m_Bar.Gap();
         const CRect stretched = bar.GetPane(0)->rect;
         const CRect caps = bar.GetPane(1)->rect;
         const CRect num = bar.GetPane(2)->rect;

@@ -1,5 +1,6 @@
 #include "ToolBarDemoFrame.h"
 #include <guitoolkit/toolbars/CGTPopupMenu.h>
+#include <guitoolkit/toolbars/tests/FrameBarPlacement.h>
 
 BEGIN_MESSAGE_MAP(ToolBarDemoFrame, CFrameWnd)
     ON_WM_DESTROY()
@@ -45,21 +46,8 @@ BOOL ToolBarDemoFrame::CreateDemo(const CRect& iRect)
 void ToolBarDemoFrame::RecalcLayout(BOOL iNotify)
 {
     CFrameWnd::RecalcLayout(iNotify);
-    CRect client;
-    GetClientRect(&client);
-    int top = client.top;
-    for (CGTToolBar* bar : {static_cast<CGTToolBar*>(&m_MenuBar), static_cast<CGTToolBar*>(&m_ToolBar)}) {
-        if (bar->GetSafeHwnd() == nullptr)
-            continue;
-        const int height = bar->CalcFixedLayout(FALSE, TRUE).cy;
-        bar->SetWindowPos(nullptr, 0, top, client.Width(), height, SWP_NOZORDER | SWP_NOACTIVATE);
-        top += height;
-    }
-    if (m_StatusBar.GetSafeHwnd() != nullptr) {
-        const int height = m_StatusBar.CalcFixedLayout(TRUE, TRUE).cy;
-        m_StatusBar.SetWindowPos(nullptr, 0, client.bottom - height, client.Width(), height,
-                                 SWP_NOZORDER | SWP_NOACTIVATE);
-    }
+    PlaceBarAtTop(*this, m_ToolBar, PlaceBarAtTop(*this, m_MenuBar, 0));
+    PlaceBarAtBottom(*this, m_StatusBar);
 }
 
 int ToolBarDemoFrame::CommandCount(UINT iCommandId) const
