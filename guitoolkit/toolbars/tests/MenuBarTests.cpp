@@ -3,12 +3,15 @@
 #include <guitoolkit/core/GuiToolkitSeams.h>
 #include <guitoolkit/core/tests/ScratchRegistryKey.h>
 #include <guitoolkit/toolbars/CCmdUsageCount.h>
+#include <guitoolkit/toolbars/CGTComboEdit.h>
 #include <guitoolkit/toolbars/CGTMenuBar.h>
 #include <guitoolkit/toolbars/CGTToolbarSystemMenuButton.h>
+#include <guitoolkit/toolbars/CHelpComboBoxButton.h>
 #include <afxmdi.h>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
+#include "FrameBarPlacement.h"
 #include "GtToolbarsTestIds.h"
 #include "PopupTestSupport.h"
 
@@ -64,8 +67,8 @@ public:
     std::vector<std::string> m_Messages;
 };
 
-// An MDI frame with a menu bar and a child of the given styles, maximized; the child keeps
-// the system commands it gets.
+// An MDI frame with a menu bar along its top and a child of the given styles, maximized;
+// the child keeps the system commands it gets.
 class RecordingChild : public CMDIChildWnd {
 public:
     LRESULT WindowProc(UINT iMessage, WPARAM iWParam, LPARAM iLParam) override
@@ -99,6 +102,11 @@ public:
         ::DestroyMenu(m_Menu);
     }
     void PostNcDestroy() override {}
+    void RecalcLayout(BOOL iNotify = TRUE) override
+    {
+        CMDIFrameWnd::RecalcLayout(iNotify);
+        PlaceBarAtTop(*this, m_Bar, 0);
+    }
 
     CGTMenuBar m_Bar;
     HMENU m_Menu;
@@ -186,6 +194,7 @@ TEST(MenuBar, AMaximizedChildShowsItsSystemMenuAndCaptionButtons)
         // The caption buttons stand at the bar's right end; a click on one goes to the child.
         CRect client;
         frame.m_Bar.GetClientRect(&client);
+        ASSERT_LT(400, client.Width());
         const CGTToolbarButton* last = frame.m_Bar.GetButton(frame.m_Bar.GetButtonCount() - 1);
         EXPECT_EQ(client.right, last->Rect().right);
         const CPoint at = frame.m_Bar.GetButton(frame.m_Bar.GetButtonCount() - 2)->Rect().CenterPoint();
@@ -198,6 +207,49 @@ TEST(MenuBar, AMaximizedChildShowsItsSystemMenuAndCaptionButtons)
         EXPECT_EQ(3, frame.m_Bar.GetButtonCount());
         EXPECT_EQ(0, frame.m_Bar.GetCaptionButtonCount());
     }
+}
+
+TEST(MenuBar, TheHelpBoxStandsAtTheRightEndBeforeTheCaptionButtons)
+{
+    PlainMenuOptions options;
+    MdiMenuFrame frame(WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX);
+    CGTMenuBar& bar = frame.m_Bar;
+    bar.EnableHelpCombobox(700, L"Type a question", 120);
+    bar.CreateFromMenu(frame.m_Menu, TRUE, TRUE);
+    HMENU plots = MakeMenu(plotsMenu);
+    bar.CreateFromMenu(plots);
+    bar.CreateFromMenu(frame.m_Menu);
+    ASSERT_EQ(4, bar.GetButtonCount());
+    auto* help = DYNAMIC_DOWNCAST(CHelpComboBoxButton, bar.GetButton(3));
+    ASSERT_NE(nullptr, help);
+    EXPECT_EQ(CString(L"Type a question"), help->GetPrompt());
+    EXPECT_FALSE(help->IsCustomizable());
+    CRect client;
+    bar.GetClientRect(&client);
+    EXPECT_EQ(CRect(client.right - 120, client.top, client.right, client.bottom), help->Rect());
+    ASSERT_NE(nullptr, help->GetEditCtrl());
+    EXPECT_TRUE(help->GetEditCtrl()->IsWindowVisible());
+
+    bar.SetMaximizeMode(TRUE, frame.m_Child);
+    EXPECT_EQ(bar.GetButton(5)->Rect().left, help->Rect().right);
+    EXPECT_EQ(120, help->Rect().Width());
+    bar.SetFocus();
+    std::vector<int> hot;
+    for (const UINT key : {VK_LEFT, VK_LEFT, VK_RIGHT})
+        hot.push_back((PreTranslate(bar, key), bar.ButtonToIndex(bar.GetHotButton())));
+    EXPECT_EQ((std::vector<int>{0, 3, 0}), hot);
+
+    // The box goes to the stored state with its prompt.
+    bar.SetMaximizeMode(FALSE);
+    CGTMenuBar read;
+    Load(read, Stored(bar));
+    ASSERT_EQ(4, read.GetButtonCount());
+    const auto* readHelp = DYNAMIC_DOWNCAST(CHelpComboBoxButton, read.GetButton(3));
+    ASSERT_NE(nullptr, readHelp);
+    EXPECT_EQ(CString(L"Type a question"), readHelp->GetPrompt());
+    CMenuHash::Instance().RemoveMenu(plots);
+    CMenuHash::Instance().RemoveMenu(frame.m_Menu);
+    ::DestroyMenu(plots);
 }
 
 TEST(MenuBar, TheKeyboardWalksTheMenusButNeverTheCaptionButtons)
