@@ -3,6 +3,7 @@
 #include <guitoolkit/core/CGTUserToolsManager.h>
 #include <guitoolkit/core/CGTVisualManager.h>
 #include <guitoolkit/core/GuiToolkitResources.h>
+#include <guitoolkit/docking/CGTDockBarRow.h>
 #include <guitoolkit/toolbars/CGTPopupMenu.h>
 #include <guitoolkit/toolbars/CGTToolbarComboBoxButton.h>
 #include <guitoolkit/toolbars/CGTPopupMenuBar.h>
@@ -23,6 +24,32 @@ HMENU BarButtonsMenu(const CGTToolBar& iBar)
     id.Format(L"%d", iBar.GetDlgCtrlID());
     ::AppendMenuW(menu, MF_STRING, barButtonsPlaceholder, id);
     return menu;
+}
+
+// The bars "Add or Remove Buttons" offers: the visible toolbars with a customize button in
+// the bar's dock row, or the bar alone when it is not docked in a row.
+std::vector<CGTToolBar*> RowToolbars(CGTToolBar& iBar)
+{
+    const CGTDockBarRow* row = iBar.GetDockRow();
+    if (row == nullptr)
+        return {&iBar};
+    std::vector<CGTToolBar*> bars;
+    for (POSITION at = row->GetBars().GetHeadPosition(); at != nullptr;) {
+        auto* bar = DYNAMIC_DOWNCAST(CGTToolBar, row->GetBars().GetNext(at));
+        if (bar != nullptr && bar->IsVisible() && bar->GetCustomizeButton() != nullptr)
+            bars.push_back(bar);
+    }
+    return bars;
+}
+
+CString BarName(const CGTToolBar& iBar)
+{
+    CString name;
+    iBar.GetWindowText(name);
+    name.Trim();
+    if (name.IsEmpty())
+        name.LoadString(IDS_GT_UNTITLED);
+    return name;
 }
 }  // namespace
 
@@ -183,14 +210,9 @@ void CCustomizeButton::AddCustomizeItems(CGTPopupMenu& ioPopup) const
         ioPopup.InsertItem(item);
         return;
     }
-    // One entry per bar: the bar itself, its row being the docking layer's.
     HMENU bars = ::CreatePopupMenu();
-    CString name;
-    m_Toolbar->GetWindowText(name);
-    name.Trim();
-    if (name.IsEmpty())
-        name.LoadString(IDS_GT_UNTITLED);
-    ::AppendMenuW(bars, MF_POPUP, reinterpret_cast<UINT_PTR>(BarButtonsMenu(*m_Toolbar)), name);
+    for (CGTToolBar* bar : RowToolbars(*m_Toolbar))
+        ::AppendMenuW(bars, MF_POPUP, reinterpret_cast<UINT_PTR>(BarButtonsMenu(*bar)), BarName(*bar));
     ::AppendMenuW(bars, MF_STRING, m_CommandId, m_Text);
     CString label;
     label.LoadString(IDS_GT_ADD_REMOVE_BUTTONS);

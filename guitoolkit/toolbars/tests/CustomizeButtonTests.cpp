@@ -1,6 +1,7 @@
 #include <guitoolkit/core/CGTMenuGlyphs.h>
 #include <guitoolkit/core/CGTVisualManager.h>
 #include <guitoolkit/core/GuiToolkitMessages.h>
+#include <guitoolkit/docking/CGTDockBar.h>
 #include <guitoolkit/toolbars/CCustomizeButton.h>
 #include <guitoolkit/toolbars/CGTCustomizeMenuButton.h>
 #include <guitoolkit/toolbars/CGTToolbarComboBoxButton.h>
@@ -121,6 +122,53 @@ TEST(CustomizeButton, WithoutQuickCustomizeItOffersTheCommandAlone)
     ASSERT_TRUE(chevron->OpenPopupForParent(&bar));
     EXPECT_FALSE(chevron->ShowsHiddenButtonsMark());
     EXPECT_EQ("&Customize... ", Items(*chevron->GetPopupMenu()->GetMenuBar()));
+    chevron->OnCancelMode();
+}
+
+TEST(CustomizeButton, AddOrRemoveButtonsOffersTheShownBarsOfTheRowThatHaveTheButton)
+{
+    PlainMenuOptions options;
+    StackFrame frame;
+    ASSERT_TRUE(frame.Create(nullptr, L"Row", WS_OVERLAPPEDWINDOW, CRect(0, 0, 640, 300)));
+    auto* dockBar = new CGTDockBar;
+    ASSERT_TRUE(dockBar->Create(GTSideTop, CRect(), &frame));
+    dockBar->MoveToRect(CRect(0, 0, 640, 0));
+    const struct {
+        LPCWSTR name;
+        BOOL customize;
+        BOOL shown;
+    } kinds[] = {{L"Periods", TRUE, TRUE}, {L"  ", TRUE, TRUE}, {L"Plain", FALSE, TRUE}, {L"Hidden", TRUE, FALSE}};
+    CGTToolBar bars[4];
+    for (int index = 0; index < 4; ++index) {
+        CGTToolBar& bar = bars[index];
+        ASSERT_TRUE(
+            bar.CreateEx(&frame, TBSTYLE_FLAT, WS_CHILD | WS_VISIBLE | CBRS_ALIGN_TOP, CRect(1, 1, 1, 1), 200 + index));
+        bar.InsertButton(new CGTToolbarButton(101, -1, L"Week"));
+        bar.SetWindowText(kinds[index].name);
+        if (kinds[index].customize)
+            bar.SetCustomizeButton(TRUE, ID_GT_TEST_OPEN, L"&Customize...");
+        bar.EnableDocking(GTSideAny);
+        const CRect target(index * 150, 0, index * 150 + 100, 24);
+        ASSERT_TRUE(bar.DockToTarget(dockBar, &target, GTDockByRect));
+        if (!kinds[index].shown)
+            bar.ShowWindow(SW_HIDE);
+    }
+    ASSERT_EQ(1, dockBar->GetRows().GetCount());
+
+    auto* chevron = static_cast<CCustomizeButton*>(bars[0].GetCustomizeButton());
+    ASSERT_TRUE(chevron->OpenPopupForParent(&bars[0]));
+    CGTPopupMenu* popup = chevron->GetPopupMenu();
+    ASSERT_EQ("&Add or Remove Buttons> ", Items(*popup->GetMenuBar()));
+    const auto* addRemove = static_cast<CGTToolbarMenuButton*>(popup->GetMenuItem(0));
+    std::vector<std::string> entries;
+    for (POSITION at = addRemove->GetSubItems().GetHeadPosition(); at != nullptr;) {
+        const auto* entry = static_cast<CGTToolbarMenuButton*>(addRemove->GetSubItems().GetNext(at));
+        std::string text = Narrow(entry->m_Text);
+        if (!entry->GetSubItems().IsEmpty())
+            text += " " + Narrow(static_cast<CGTToolbarButton*>(entry->GetSubItems().GetHead())->m_Text);
+        entries.push_back(text);
+    }
+    EXPECT_EQ((std::vector<std::string>{"Periods 200", "<Untitled> 201", "&Customize..."}), entries);
     chevron->OnCancelMode();
 }
 
