@@ -5,9 +5,7 @@
 #include <guitoolkit/core/GuiToolkitResources.h>
 #include <guitoolkit/docking/CGTDockBarRow.h>
 #include <guitoolkit/toolbars/CGTPopupMenu.h>
-#include <guitoolkit/toolbars/CGTToolbarComboBoxButton.h>
 #include <guitoolkit/toolbars/CGTPopupMenuBar.h>
-#include <guitoolkit/toolbars/GTCommandText.h>
 
 IMPLEMENT_SERIAL(CCustomizeButton, CGTToolbarMenuButton, VERSIONABLE_SCHEMA | 1)
 
@@ -183,16 +181,17 @@ CGTPopupMenu* CCustomizeButton::CreatePopupMenu()
 void CCustomizeButton::AddHiddenButtons(CGTPopupMenu& ioPopup) const
 {
     const BOOL images = m_Toolbar != nullptr && !m_Toolbar->IsLocked();
-    for (const CGTToolbarButton* button : HiddenItems()) {
+    for (CGTToolbarButton* button : HiddenItems()) {
         if (button->IsKindOf(RUNTIME_CLASS(CGTToolbarMenuButton))) {
             ioPopup.InsertItem(*button);
         } else if (button->m_CommandId == 0) {
             ioPopup.InsertSeparator();
         } else {
+            // The button says what stands for it in a menu (its command's text, or a sub-menu);
+            // one that cannot say still takes its place, so that items and buttons keep in step.
             CGTToolbarMenuButton item(button->m_CommandId, nullptr, images ? button->GetImage() : -1, button->m_Text,
                                       button->m_UserImage);
-            if (item.m_Text.IsEmpty() || button->IsKindOf(RUNTIME_CLASS(CGTToolbarComboBoxButton)))
-                item.m_Text = GetCommandText(button->m_CommandId);
+            button->ExportTo(item);
             item.m_ShowText = TRUE;
             ioPopup.InsertItem(item);
         }

@@ -1,3 +1,4 @@
+#include <guitoolkit/toolbars/CCustomizeButton.h>
 #include <guitoolkit/toolbars/CGTDropDownFrame.h>
 #include <guitoolkit/toolbars/CGTDropDownToolbarButton.h>
 #include <gtest/gtest.h>
@@ -146,4 +147,26 @@ TEST(DropDownToolbar, AStoredButtonFindsItsGroupAgain)
     EXPECT_EQ(CString(L"Periods"), read.GetName());
     EXPECT_EQ(UINT(ID_GT_TEST_THIRD), read.m_CommandId);
     EXPECT_EQ(2, read.GetImageIndex());
+}
+
+TEST(DropDownToolbar, BehindTheChevronTheButtonOpensItsGroupAsASubMenu)
+{
+    PlainMenuOptions options;
+    DropDownBars bars;
+    bars.bar.InsertButton(new FixedButton(ID_GT_TEST_OPEN, 280), 0);
+    ASSERT_TRUE(bars.bar.SetCustomizeButton(TRUE, ID_GT_TEST_OPEN, L"&Customize..."));
+    bars.bar.SetWindowPos(nullptr, 0, 0, 300, 30, SWP_NOZORDER | SWP_NOACTIVATE);
+    bars.bar.RecalcButtonLayout();
+    ASSERT_EQ(1, bars.bar.GetOverflowButtons().GetCount());
+    auto* chevron = static_cast<CCustomizeButton*>(bars.bar.GetCustomizeButton());
+    ASSERT_TRUE(chevron->OpenPopupForParent(&bars.bar));
+
+    const auto* item = static_cast<CGTToolbarMenuButton*>(chevron->GetPopupMenu()->GetMenuItem(0));
+    EXPECT_EQ(CString(L"Periods"), item->m_Text);
+    EXPECT_EQ(0u, item->m_CommandId);
+    std::vector<UINT> commands;
+    for (POSITION at = item->GetSubItems().GetHeadPosition(); at != nullptr;)
+        commands.push_back(static_cast<CGTToolbarButton*>(item->GetSubItems().GetNext(at))->m_CommandId);
+    EXPECT_EQ((std::vector<UINT>{ID_GT_TEST_FIRST, ID_GT_TEST_SECOND, ID_GT_TEST_THIRD}), commands);
+    chevron->OnCancelMode();
 }
