@@ -4,30 +4,8 @@
 #include <guitoolkit/controls/CGTGridRow.h>
 #include <guitoolkit/core/CGTVisualManager.h>
 #include <guitoolkit/core/GuiToolkitGlobals.h>
+#include <guitoolkit/toolbars/CGTToolbarComboBoxButton.h>
 #include <afximagelist.h>
-
-namespace {
-
-// What the look asks of the in-place button it draws: a plain button, never a toolbar's.
-class CellButtonLook : public IGTLookButton {
-public:
-    UINT GetStyle() const override { return 0; }
-    BOOL IsOutlookButton() const override { return FALSE; }
-    BOOL IsShowAllButton() const override { return FALSE; }
-    BOOL IsMenuButton() const override { return FALSE; }
-    BOOL IsMenuItem() const override { return FALSE; }
-    BOOL DrawOwnBorder(CDC*, const CRect&, int) override { return FALSE; }
-    BOOL IsUsableInCustomizeMode() const override { return FALSE; }
-    BOOL IsCustomizeMode() const override { return FALSE; }
-    COLORREF GetHotTextColor() const override { return (COLORREF)-1; }
-    BOOL IsBeingCustomized() const override { return FALSE; }
-    IGTLookBar* GetParentBar() const override { return nullptr; }
-    IGTLookPopupMenu* GetOpenMenu() const override { return nullptr; }
-    CRect GetScreenRect() const override { return CRect(); }
-    IGTLookCustomizeButton* AsCustomizeButton() override { return nullptr; }
-};
-
-}  // namespace
 
 void CGTGridItem::OnDrawValue(CDC* iDc, CRect iRect)
 {
@@ -106,12 +84,13 @@ void CGTGridItem::OnDrawButton(CDC* iDc, CRect iRect)
     CGTGridCtrl* grid = GetOwnerGrid();
     const BOOL alternative = grid != nullptr && grid->IsAlternativeLook();
     iDc->FillRect(iRect, alternative ? &theGuiToolkitGlobals.brushBarFace : &theGuiToolkitGlobals.brushBtnFace);
-    CellButtonLook look;
+    // The look draws the cell's button as a toolbar combo box's.
+    CGTToolbarComboBoxButton button;
     CGTVisualManager* manager = CGTVisualManager::GetCurrent();
     if (m_EditFlags & GTGridEditList) {
-        manager->DrawComboDropButton(iDc, iRect, !m_Enabled, m_ButtonPressed, m_ButtonPressed, &look);
+        manager->DrawComboDropButton(iDc, iRect, !m_Enabled, m_ButtonPressed, m_ButtonPressed, &button);
         return;
     }
     iDc->DrawText(L"...", iRect, DT_SINGLELINE | DT_VCENTER | DT_CENTER);
-    manager->DrawButtonBorder(iDc, &look, iRect, m_ButtonPressed ? 1 : 0);
+    manager->DrawButtonBorder(iDc, &button, iRect, m_ButtonPressed ? 1 : 0);
 }

@@ -1,5 +1,6 @@
 // The classic look of bars, menus and toolbar buttons.
 #include <guitoolkit/core/CGTVisualManager.h>
+#include <algorithm>
 #include <guitoolkit/core/CGTDrawManager.h>
 #include <guitoolkit/core/CGTMenuGlyphs.h>
 #include <guitoolkit/core/GuiToolkitGlobals.h>
@@ -236,6 +237,16 @@ void CGTVisualManager::DrawStatusProgress(CDC* dc, IGTLookBar*, CRect rect, int 
 void CGTVisualManager::DrawStatusSizeGrip(CDC* dc, IGTLookBar*, CRect rect)
 {
     CFont* oldFont = dc->SelectObject(&theGuiToolkitGlobals.fontMarlett);
+    CString face;
+    dc->GetTextFace(face);
+    if (face.CompareNoCase(L"Marlett") != 0) {
+        // Without the symbol font its "o" would be a plain letter: the system draws the grip.
+        dc->SelectObject(oldFont);
+        const int side = std::min(rect.Width(), rect.Height());
+        CRect grip(rect.right - side, rect.bottom - side, rect.right, rect.bottom);
+        dc->DrawFrameControl(&grip, DFC_SCROLL, DFCS_SCROLLSIZEGRIP);
+        return;
+    }
     const UINT oldAlign = dc->SetTextAlign(TA_RIGHT | TA_BOTTOM);
     const COLORREF oldText = dc->SetTextColor(theGuiToolkitGlobals.colorBarShadow);
     const int oldMode = dc->SetBkMode(TRANSPARENT);

@@ -3,12 +3,16 @@
 #ifndef GUITOOLKIT_CORE_GUITOOLKITRESOURCES_H
 #define GUITOOLKIT_CORE_GUITOOLKITRESOURCES_H
 
+#define IDS_GT_MENU_BAR 16006
 #define IDS_GT_INTERNAL_ERROR 16008
 #define IDS_GT_CANNOT_COPY_IMAGE 16010
 #define IDS_GT_EXPAND_MENU 16025
 #define IDS_GT_TEAR_OFF_TIP 16028
 #define IDS_GT_UNTITLED 16104
 #define IDS_GT_RESET_TOOLBAR 16111
+/* The customize button's popup: its name and the item that lists the bars' buttons. */
+#define IDS_GT_TOOLBAR_OPTIONS 17017
+#define IDS_GT_ADD_REMOVE_BUTTONS 17018
 #define IDI_GT_USER_TOOL 16931
 /* The items of a bar's docking menu. */
 #define IDS_GT_DOCKING_FLOATING 17039

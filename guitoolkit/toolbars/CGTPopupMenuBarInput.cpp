@@ -366,9 +366,12 @@ BOOL CGTPopupMenuBar::OnKeyDown(UINT iKey)
 
 void CGTPopupMenuBar::OnSendCommand(CGTToolbarButton* iItem)
 {
-    if (iItem == nullptr || (iItem->m_Style & TBBS_DISABLED) || iItem->m_CommandId == GTSubMenuCommand)
+    if (iItem == nullptr || iItem->IsDroppedDown())
         return;
-    if (iItem->IsDroppedDown())
+    // Items that act in the menu itself take the click, disabled or not.
+    if (auto* menuItem = dynamic_cast<CGTToolbarMenuButton*>(iItem); menuItem != nullptr && menuItem->OnClickMenuItem())
+        return;
+    if ((iItem->m_Style & TBBS_DISABLED) || iItem->m_CommandId == GTSubMenuCommand)
         return;
     if (iItem->IsShowAllButton()) {
         iItem->OnClick(this, FALSE);
@@ -394,7 +397,8 @@ void CGTPopupMenuBar::InvokeItem(UINT iCommandId, CGTToolbarButton* iItem)
         if (m_TrackMode) {
             if (CGTContextMenuManager* manager = CGTContextMenuManager::Current())
                 manager->SetLastCommand(iCommandId);
-        } else {
+        } else if (popup == nullptr || popup->m_ParentButton == nullptr ||
+                   !popup->m_ParentButton->OnClickHiddenButton(this, iItem)) {
             AddCommandUsage(iCommandId);
             CGTUserToolsManager* tools = CGTUserToolsManager::Current();
             if (target != nullptr)

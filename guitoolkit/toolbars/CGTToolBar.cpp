@@ -4,6 +4,7 @@
 #include <guitoolkit/core/GuiToolkitGlobals.h>
 #include <guitoolkit/core/GuiToolkitHooks.h>
 #include <guitoolkit/toolbars/CCmdUsageCount.h>
+#include <guitoolkit/toolbars/CCustomizeButton.h>
 #include <guitoolkit/toolbars/GTCommandText.h>
 #include <algorithm>
 #include <memory>
@@ -25,7 +26,7 @@ BOOL CGTToolBar::s_ShowTooltips = TRUE;
 BOOL CGTToolBar::s_ShowShortcutKeys = TRUE;
 COLORREF CGTToolBar::s_CustomTextColor = static_cast<COLORREF>(-1);
 CGTToolBar* CGTToolBar::s_CustomizeSelectionBar = nullptr;
-CRuntimeClass* CGTToolBar::s_CustomizeButtonClass = nullptr;
+CRuntimeClass* CGTToolBar::s_CustomizeButtonClass = RUNTIME_CLASS(CCustomizeButton);
 HCURSOR CGTToolBar::s_DragCursors[2] = {};
 HHOOK CGTToolBar::s_MouseHook = nullptr;
 CGTToolBar* CGTToolBar::s_MouseHookBar = nullptr;
@@ -81,7 +82,7 @@ CGTToolBar::CGTToolBar()
       m_GrayDisabled(TRUE), m_NoTextUpdate(FALSE), m_CustomizeButton(nullptr), m_QuickCustomize(FALSE),
       m_TextLabels(FALSE), m_MruWidth(32767), m_LabelsTaller(FALSE), m_LabelHeight(0), m_MenuSelection(-1),
       m_LastPoint(-1, -1), m_Tracking(FALSE), m_SavedCapture(nullptr), m_ResizedButton(nullptr), m_RememberFocus(TRUE),
-      m_DraggedButton(nullptr), m_CopyDrag(FALSE), m_DragStart(-1, -1), m_LastSize(0, 0)
+      m_DraggedButton(nullptr), m_CopyDrag(FALSE), m_DragStart(-1, -1), m_LastSize(0, 0), m_ResourceChanged(FALSE)
 {
     (void)hooksInstalled;
 }

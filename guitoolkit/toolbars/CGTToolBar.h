@@ -21,6 +21,7 @@
 class CGTToolbarDropSource;
 
 class CCmdUsageCount;
+class CGTToolbarMenuButton;
 
 // The bar's eight image strips, in this order everywhere they are listed.
 enum class GTToolBarImageKind {
@@ -134,6 +135,10 @@ public:
     static void InstallMouseHook(BOOL iOn);
     // Escape, the reset prompt, and the tooltip's share of the input.
     BOOL PreTranslateMessage(MSG* ioMessage) override;
+    // The first menu button whose popup is open, and its index; null and -1 for none.
+    CGTToolbarMenuButton* GetDroppedDownMenuButton(int* oIndex = nullptr) const;
+    // Opens a menu button's popup with its first item selected; FALSE for another button.
+    BOOL DropDownMenu(CGTToolbarButton* iButton);
     // Updates one button from the command handlers of the bar's frame.
     void UpdateButtonCmdUI(int iIndex);
     // FALSE keeps a button that was dragged off the bar.
@@ -152,6 +157,8 @@ public:
     virtual BOOL PostButtonCommand(CGTToolbarButton* iButton, BOOL iFromKeyboard, UINT iNotifyCode, WPARAM iWParam,
                                    LPARAM iLParam);
     virtual void ShowCommandMessageString(UINT iCommandId);
+    // TRUE when the bar runs the released button's command itself (none is sent then).
+    virtual BOOL TakesButtonCommand(CGTToolbarButton* iButton);
     // The bar's own tooltip for a button; FALSE leaves it to the command's texts.
     virtual BOOL OnUserToolTip(CGTToolbarButton* iButton, CString& oText) const;
     BOOL OnCommand(WPARAM iWParam, LPARAM iLParam) override;
@@ -213,6 +220,10 @@ public:
     BOOL RemoveResetStateButton(UINT iCommandId);
     const CObList& GetResetStateButtons() const { return m_ResetState; }
     BOOL IsButtonHot(int iIndex) const;
+    // The buttons as the bar's resource defines them.
+    const CObList& GetOriginalButtons() const { return m_OriginalButtons; }
+    // The bar shows the buttons a reset would give it: the same commands, all visible.
+    BOOL IsOriginalState() const;
     BOOL IsMenuMode() const { return m_MenuMode; }
     UINT GetResourceId() const { return m_ResourceId; }
     BOOL IsFloating() const { return m_Floating; }
@@ -228,6 +239,8 @@ public:
     CGTToolBarImages* GetLockedMenuImages();
     void NotifyButtonsFontChanged();
     CGTToolbarButton* GetCustomizeButton() const { return m_CustomizeButton; }
+    // The customize button offers "Add or Remove Buttons" rather than the command alone.
+    BOOL IsQuickCustomize() const { return m_QuickCustomize; }
     // Puts a customize button (of s_CustomizeButtonClass) at the end of the bar, or updates
     // the one there; iEnable FALSE takes it away. FALSE when none can be made.
     BOOL SetCustomizeButton(BOOL iEnable, UINT iCommandId = 0, LPCWSTR iLabel = nullptr, BOOL iQuickCustomize = TRUE);
@@ -249,6 +262,8 @@ public:
     // FALSE when the mode does not change; no bar is told then.
     static BOOL SetCustomizeMode(BOOL iCustomize);
     static BOOL IsCustomizeMode() { return s_CustomizeMode; }
+    // A button is being dragged with Alt held.
+    static BOOL IsAltDragging() { return s_AltDrag; }
     static void AddCommandUsage(UINT iCommandId);
     static CCmdUsageCount& GetCommandUsage();
     // "LargeIcons" of the toolbar parameters; FALSE when they were never stored.
@@ -330,11 +345,20 @@ protected:
     afx_msg LRESULT OnGetButton(WPARAM iIndex, LPARAM oButton);
     // A null buffer asks the length only.
     afx_msg LRESULT OnGetButtonText(WPARAM iCommandId, LPARAM oText);
-    // The bar answers its own tooltip control; every other notification goes to the owner.
+    // The bar answers its own tooltip control and its buttons' controls; every other
+    // notification goes to the owner.
     LRESULT WindowProc(UINT iMessage, WPARAM iWParam, LPARAM iLParam) override;
     BOOL OnNeedToolText(NMHDR* iHeader);
+    // The button whose control (one of its windows, or a child of one) sent a notification;
+    // null for none.
+    CGTToolbarButton* ButtonOfControl(HWND iSender) const;
+    // A command from a child window: the control reflects it, or its button takes it; TRUE
+    // when it is not to go on to the owner.
+    BOOL RouteControlCommand(WPARAM iWParam, LPARAM iLParam);
     DECLARE_MESSAGE_MAP()
 
+    // The registry section of the bar's stored state.
+    virtual LPCWSTR StateSection() const { return L"RIRToolBars"; }
     // The strip of a kind this bar draws with: its own when locked, else the shared one.
     CGTToolBarImages& ImagesOf(GTToolBarImageKind iKind);
     // Whether a window still stands behind the bar object.
@@ -377,6 +401,9 @@ protected:
     CGTToolBarImages& PaintImages(GTToolBarImageKind iKind, GTToolBarImageKind iLargeKind);
     // The character after each shown caption's "&", upper-cased, names its button.
     void RebuildAccessKeys();
+    // Along the bar from the open popup's button (iStep -1 or 1) to the next enabled menu
+    // button, which opens its popup.
+    BOOL DropDownNeighbourMenu(int iStep);
 
     CGTToolBarImages m_OwnImages[static_cast<int>(GTToolBarImageKind::Count)];
     BOOL m_Locked;
@@ -427,6 +454,8 @@ protected:
     BOOL m_CopyDrag;
     CPoint m_DragStart;
     CSize m_LastSize;
+    // The last LoadState found the bar's resource changed since its state was stored.
+    BOOL m_ResourceChanged;
 
 private:
     static CObList s_AllToolbars;

@@ -300,3 +300,18 @@ void CGTToolBar::SetButtonTextOptions(int iIndex, LPCWSTR iText, BOOL iShowText,
     button->m_ShowText = iShowText;
     button->m_ShowImage = iShowImage;
 }
+
+BOOL CGTToolBar::IsOriginalState() const
+{
+    const CObList& reset = m_ResetState.IsEmpty() ? m_OriginalButtons : m_ResetState;
+    POSITION original = reset.GetHeadPosition();
+    for (POSITION position = m_Buttons.GetHeadPosition(); position != nullptr;) {
+        const auto* button = static_cast<const CGTToolbarButton*>(m_Buttons.GetNext(position));
+        if (!button->CanBeStored())
+            continue;
+        if (original == nullptr || !button->IsVisible() ||
+            !button->IsSameCommand(*static_cast<const CGTToolbarButton*>(reset.GetNext(original))))
+            return FALSE;
+    }
+    return original == nullptr;
+}

@@ -5,8 +5,12 @@
 #include <guitoolkit/core/CGTUserToolsManager.h>
 #include <guitoolkit/core/GuiToolkitGlobals.h>
 #include <guitoolkit/core/GuiToolkitSeams.h>
+#include <guitoolkit/toolbars/CGTDropDownToolbarButton.h>
+#include <guitoolkit/toolbars/CGTPopupMenu.h>
 #include <guitoolkit/toolbars/CGTToolBar.h>
+#include <guitoolkit/toolbars/CGTToolbarSystemMenuButton.h>
 #include <guitoolkit/toolbars/GTCommandText.h>
+#include <guitoolkit/toolbars/GTMenuOptions.h>
 
 namespace {
 const UINT setMessageString = 0x0362;
@@ -78,17 +82,72 @@ BOOL CGTToolBar::ProcessAccessKey(UINT iCharacter)
     CGTToolbarButton* button = nullptr;
     if (!m_AccessKeys.Lookup(key[0], button))
         return FALSE;
-    return SendButtonCommandById(button->m_CommandId);
+    const int animation = GTMenuOptions::s_Animation;
+    GTMenuOptions::s_Animation = 0;
+    const BOOL dropped = DropDownMenu(button);
+    GTMenuOptions::s_Animation = animation;
+    return dropped || SendButtonCommandById(button->m_CommandId);
+}
+
+CGTToolbarMenuButton* CGTToolBar::GetDroppedDownMenuButton(int* oIndex) const
+{
+    for (int index = 0; index < GetButtonCount(); ++index) {
+        auto* button = dynamic_cast<CGTToolbarMenuButton*>(GetButton(index));
+        if (button != nullptr && button->IsDroppedDown()) {
+            if (oIndex != nullptr)
+                *oIndex = index;
+            return button;
+        }
+    }
+    if (oIndex != nullptr)
+        *oIndex = -1;
+    return nullptr;
+}
+
+BOOL CGTToolBar::DropDownMenu(CGTToolbarButton* iButton)
+{
+    auto* button = dynamic_cast<CGTToolbarMenuButton*>(iButton);
+    if (button == nullptr || !button->OnClick(this, TRUE))
+        return FALSE;
+    if (CGTPopupMenu* popup = button->GetPopupMenu(); popup != nullptr && popup->GetSafeHwnd() != nullptr)
+        popup->SendMessage(WM_KEYDOWN, VK_HOME);
+    SetHotButton(button);
+    return TRUE;
 }
 
 BOOL CGTToolBar::DropDownPrevMenu()
 {
-    return FALSE;
+    return DropDownNeighbourMenu(-1);
 }
 
 BOOL CGTToolBar::DropDownNextMenu()
 {
-    return FALSE;
+    return DropDownNeighbourMenu(1);
+}
+
+BOOL CGTToolBar::DropDownNeighbourMenu(int iStep)
+{
+    int start = -1;
+    if (GetDroppedDownMenuButton(&start) == nullptr)
+        return FALSE;
+    const int count = GetButtonCount();
+    int index = start;
+    do {
+        index = (index + iStep + count) % count;
+        const auto* button = dynamic_cast<const CGTToolbarMenuButton*>(GetButton(index));
+        if (button != nullptr && !(button->m_Style & TBBS_DISABLED))
+            break;
+    } while (index != start);
+    if (index == start)
+        return TRUE;
+    const int animation = GTMenuOptions::s_Animation;
+    GTMenuOptions::s_Animation = 0;
+    SetHot(index);
+    GTMenuOptions::s_Animation = animation;
+    auto* button = static_cast<CGTToolbarMenuButton*>(GetButton(index));
+    if (CGTPopupMenu* popup = button->GetPopupMenu(); popup != nullptr && popup->GetSafeHwnd() != nullptr)
+        popup->SendMessage(WM_KEYDOWN, VK_HOME);
+    return TRUE;
 }
 
 void CGTToolBar::SetHot(int iIndex)
@@ -96,14 +155,34 @@ void CGTToolBar::SetHot(int iIndex)
     if (iIndex == m_MenuSelection)
         iIndex = -1;
     m_MenuSelection = iIndex;
-    if (!s_CustomizeMode)
+    CGTToolbarMenuButton* dropped = GetDroppedDownMenuButton();
+    if (dropped == nullptr && !s_CustomizeMode)
         return;
-    const CGTToolbarButton* button = GetButton(iIndex);
+    CGTToolbarButton* button = GetButton(iIndex);
     if (button == nullptr) {
         m_MenuSelection = -1;
+        if (s_CustomizeMode && !s_AltDrag && dropped != nullptr)
+            dropped->OnCancelMode();
         return;
     }
-    if (m_InsertionIndex < 0)
+    if (button == dropped) {
+        if (s_CustomizeMode)
+            dropped->OnCancelMode();
+    } else {
+        if (dropped != nullptr) {
+            // The closing popup must not give its button the hot look back.
+            const int hot = m_HotIndex;
+            if (!s_CustomizeMode)
+                m_HotIndex = -1;
+            dropped->OnCancelMode();
+            m_HotIndex = hot;
+        }
+        auto* menuButton = dynamic_cast<CGTToolbarMenuButton*>(button);
+        const BOOL systemMenu = DYNAMIC_DOWNCAST(CGTToolbarSystemMenuButton, button) != nullptr;
+        if (menuButton != nullptr && !(systemMenu && s_CustomizeMode))
+            menuButton->OnClick(this, TRUE);
+    }
+    if (s_CustomizeMode && m_InsertionIndex < 0)
         SelectForCustomizing(button->IsSeparator() ? -1 : iIndex);
     const int previous = m_HotIndex;
     m_HotIndex = iIndex;
@@ -147,6 +226,11 @@ CWnd* CGTToolBar::OwnerOrParent() const
 {
     CWnd* owner = GetOwner();
     return owner != nullptr ? owner : GetParent();
+}
+
+BOOL CGTToolBar::TakesButtonCommand(CGTToolbarButton*)
+{
+    return FALSE;
 }
 
 void CGTToolBar::ShowCommandMessageString(UINT iCommandId)
@@ -211,7 +295,8 @@ void CGTToolBar::OnLButtonDown(UINT iFlags, CPoint iPoint)
     }
     m_PressedIndex = index;
     UpdateButtonCmdUI(index);
-    if (button->m_Style & TBBS_DISABLED) {
+    // A drop-down button still opens its group when its current command is disabled.
+    if ((button->m_Style & TBBS_DISABLED) && !button->IsKindOf(RUNTIME_CLASS(CGTDropDownToolbarButton))) {
         m_PressedIndex = -1;
         return;
     }
@@ -220,6 +305,8 @@ void CGTToolBar::OnLButtonDown(UINT iFlags, CPoint iPoint)
     UpdateWindow();
     ShowCommandMessageString(button->m_CommandId);
     if (button->OnClick(this, FALSE)) {
+        if (m_Tooltip.GetSafeHwnd() != nullptr)
+            m_Tooltip.Pop();
         if (ButtonToIndex(button) >= 0)
             button->m_Style &= ~TBBS_PRESSED;
         m_PressedIndex = m_HotIndex = -1;
@@ -238,6 +325,9 @@ void CGTToolBar::OnLButtonDblClk(UINT iFlags, CPoint iPoint)
         return;
     }
     button->OnDblClick(this);
+    // The system menu's double click closed the child, or was refused.
+    if (DYNAMIC_DOWNCAST(CGTToolbarSystemMenuButton, button) != nullptr)
+        return;
     OnLButtonDown(iFlags, iPoint);
 }
 
@@ -278,6 +368,8 @@ void CGTToolBar::OnMouseMove(UINT iFlags, CPoint iPoint)
             InvalidateButton(previous);
         if (m_PressedIndex == -1)
             InvalidateButton(hot);
+        // An open menu follows the mouse to the next menu button.
+        SetHot(hot);
         UpdateWindow();
     }
     CGTBaseToolBar::OnMouseMove(iFlags, iPoint);
@@ -318,7 +410,8 @@ void CGTToolBar::OnLButtonUp(UINT iFlags, CPoint iPoint)
     m_PressedIndex = m_HotIndex = -1;
     RestoreFocus();
     const HWND window = m_hWnd;
-    if (command != 0 && command != static_cast<UINT>(-1)) {
+    const BOOL taken = over && !(button->m_Style & TBBS_DISABLED) && TakesButtonCommand(button);
+    if (!taken && command != 0 && command != static_cast<UINT>(-1)) {
         InvalidateButton(index);
         UpdateWindow();
         AddCommandUsage(command);
@@ -337,7 +430,7 @@ void CGTToolBar::OnLButtonUp(UINT iFlags, CPoint iPoint)
 
 LRESULT CGTToolBar::OnMouseLeave(WPARAM, LPARAM)
 {
-    if (IsMouseHookInstalled())
+    if (IsMouseHookInstalled() || (!s_CustomizeMode && GetDroppedDownMenuButton() != nullptr))
         return 0;
     m_Tracking = FALSE;
     m_LastPoint = noPoint;
@@ -398,6 +491,8 @@ LRESULT CGTToolBar::WindowProc(UINT iMessage, WPARAM iWParam, LPARAM iLParam)
 {
     if (iMessage == WM_NOTIFY && OnNeedToolText(reinterpret_cast<NMHDR*>(iLParam)))
         return 0;
+    if (iMessage == WM_COMMAND && RouteControlCommand(iWParam, iLParam))
+        return 0;
     return CGTBaseToolBar::WindowProc(iMessage, iWParam, iLParam);
 }
 
@@ -406,6 +501,11 @@ BOOL CGTToolBar::OnNeedToolText(NMHDR* iHeader)
     if (iHeader->code != TTN_NEEDTEXTW || m_Tooltip.GetSafeHwnd() == nullptr ||
         iHeader->hwndFrom != m_Tooltip.GetSafeHwnd())
         return FALSE;
+    // No tip stands over a menu open from the bar.
+    if (GetDroppedDownMenuButton() != nullptr) {
+        reinterpret_cast<NMTTDISPINFOW*>(iHeader)->lpszText = const_cast<LPWSTR>(L"");
+        return TRUE;
+    }
     CPoint cursor;
     CGTCursor::Current().GetPosition(cursor);
     ScreenToClient(&cursor);

@@ -42,7 +42,8 @@ BOOL IsInToolBar(HWND iWindow)
 
 BOOL CGTToolBar::PreTranslateMessage(MSG* ioMessage)
 {
-    if (ioMessage->message == WM_KEYDOWN && ioMessage->wParam == VK_ESCAPE) {
+    if (ioMessage->message == WM_KEYDOWN && ioMessage->wParam == VK_ESCAPE &&
+        (m_ResizedButton != nullptr || GetDroppedDownMenuButton() == nullptr)) {
         if (m_ResizedButton != nullptr) {
             CancelCustomizeResize();
         } else {

@@ -7,7 +7,6 @@
 namespace {
 // The data version from which a bar stores the length it had when it last floated.
 const int mruWidthVersion = 0x60200;
-const wchar_t toolbarSection[] = L"RIRToolBars";
 
 BOOL StoresMruWidth()
 {
@@ -126,7 +125,7 @@ BOOL CGTToolBar::ReadButtons(CArchive& ioArchive)
 
 BOOL CGTToolBar::SaveState(LPCWSTR iProfile, int iIndex, UINT iId)
 {
-    const CString key = StateKeyName(BuildRegistrySectionPath(toolbarSection, iProfile), KeyIndex(iIndex), iId);
+    const CString key = StateKeyName(BuildRegistrySectionPath(StateSection(), iProfile), KeyIndex(iIndex), iId);
     CGTRegistryHolder holder;
     CGTRegistry& registry = holder.Create(FALSE, FALSE);
     if (registry.CreateKey(key)) {
@@ -156,7 +155,7 @@ BOOL CGTToolBar::LoadResetState(CGTRegistry& ioRegistry)
 
 BOOL CGTToolBar::LoadState(LPCWSTR iProfile, int iIndex, UINT iId)
 {
-    const CString key = StateKeyName(BuildRegistrySectionPath(toolbarSection, iProfile), KeyIndex(iIndex), iId);
+    const CString key = StateKeyName(BuildRegistrySectionPath(StateSection(), iProfile), KeyIndex(iIndex), iId);
     CGTRegistryHolder holder;
     CGTRegistry& registry = holder.Create(FALSE, TRUE);
     if (!registry.Open(key) || !registry.VerifyValue(L"Buttons"))
@@ -167,10 +166,11 @@ BOOL CGTToolBar::LoadState(LPCWSTR iProfile, int iIndex, UINT iId)
         RestoreOriginalState();
     }
     LoadResetState(registry);
+    m_ResourceChanged = FALSE;
     if (loaded && KeepsOriginalState()) {
         ButtonListReader original;
         if (registry.ReadSerializable(L"OriginalItems", original))
-            MergeOriginalButtons(original.m_Buttons);
+            m_ResourceChanged = MergeOriginalButtons(original.m_Buttons);
     }
     const BOOL result = CGTBaseToolBar::LoadState(iProfile, iIndex, iId);
     if (GetSafeHwnd() != nullptr)
@@ -180,7 +180,7 @@ BOOL CGTToolBar::LoadState(LPCWSTR iProfile, int iIndex, UINT iId)
 
 BOOL CGTToolBar::RemoveStateFromRegistry(LPCWSTR iProfile, int iIndex, UINT iId)
 {
-    const CString key = StateKeyName(BuildRegistrySectionPath(toolbarSection, iProfile), KeyIndex(iIndex), iId);
+    const CString key = StateKeyName(BuildRegistrySectionPath(StateSection(), iProfile), KeyIndex(iIndex), iId);
     CGTRegistryHolder holder;
     return holder.Create(FALSE, FALSE).DeleteKey(key, FALSE);
 }
@@ -189,7 +189,7 @@ BOOL CGTToolBar::LoadLargeIconsState(LPCWSTR iProfile)
 {
     CGTRegistryHolder holder;
     CGTRegistry& registry = holder.Create(FALSE, TRUE);
-    if (!registry.Open(BuildRegistrySectionPath(toolbarSection, iProfile) + L"RIRToolbarParameters"))
+    if (!registry.Open(BuildRegistrySectionPath(L"RIRToolBars", iProfile) + L"RIRToolbarParameters"))
         return FALSE;
     int largeIcons = s_LargeIcons;
     if (registry.ReadInt(L"LargeIcons", largeIcons))

@@ -240,13 +240,30 @@ BOOL CGTToolBar::OnCommand(WPARAM iWParam, LPARAM iLParam)
             return FALSE;
         }
     }
+    CGTToolbarButton* button = ButtonOfControl(sender);
+    return button != nullptr && PostButtonCommand(button, fromKeyboard, notifyCode, iWParam, iLParam);
+}
+
+CGTToolbarButton* CGTToolBar::ButtonOfControl(HWND iSender) const
+{
+    if (iSender == nullptr)
+        return nullptr;
     for (POSITION position = m_Buttons.GetHeadPosition(); position != nullptr;) {
         auto* button = static_cast<CGTToolbarButton*>(m_Buttons.GetNext(position));
-        HWND control = button->GetHwnd();
-        if (control != nullptr && (control == sender || control == ::GetParent(sender)))
-            return PostButtonCommand(button, fromKeyboard, notifyCode, iWParam, iLParam);
+        if (button->IsControlOrChild(iSender))
+            return button;
     }
-    return FALSE;
+    return nullptr;
+}
+
+BOOL CGTToolBar::RouteControlCommand(WPARAM iWParam, LPARAM iLParam)
+{
+    const HWND sender = reinterpret_cast<HWND>(iLParam);
+    LRESULT result = 0;
+    if (sender != nullptr && ReflectLastMsg(sender, &result))
+        return TRUE;
+    // A notification of a button's control goes to the owner only as the button lets it.
+    return OnCommand(iWParam, iLParam) || ButtonOfControl(sender) != nullptr;
 }
 
 INT_PTR CGTToolBar::OnToolHitTest(CPoint iPoint, TOOLINFO* oInfo) const

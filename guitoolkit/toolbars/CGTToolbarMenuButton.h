@@ -13,6 +13,7 @@
 #include <guitoolkit/toolbars/CGTToolbarButton.h>
 
 class CGTPopupMenu;
+class CGTPopupMenuBar;
 
 // Style bit of an item that starts a new menu column.
 const UINT GTMenuColumnBreak = 0x20000000;
@@ -58,6 +59,10 @@ public:
     virtual void SetTearOff(UINT iTearOffId);
     // Repaints the item's image column.
     virtual void OnDrawDroppedDown();
+    // A click on the item in a popup menu that the item handles itself; TRUE when it did.
+    virtual BOOL OnClickMenuItem() { return FALSE; }
+    // A command chosen in this button's popup that the button runs itself; TRUE when it did.
+    virtual BOOL OnClickHiddenButton(CGTPopupMenuBar*, CGTToolbarButton*) { return FALSE; }
 
     // One popup-menu row: image column, label, shortcut and sub-menu arrow.
     void DrawMenuItem(CDC* iDc, const CRect& iRect, BOOL iCustomizeMode, BOOL iHighlight, BOOL iGrayDisabled);

@@ -36,10 +36,11 @@ int SystemCommandGlyph(UINT iCommandId)
 
 CString CGTToolbarMenuButton::FitMenuLabel(CDC* iDc, const CString& iLabel, int iWidth)
 {
-    if (iDc->GetTextExtent(iLabel).cx <= iWidth)
+    // Measured as drawn: the "&" of an access key takes no room.
+    if (iDc->GetTextExtent(VisibleText(iLabel)).cx <= iWidth)
         return iLabel;
     CString label = iLabel;
-    while (!label.IsEmpty() && iDc->GetTextExtent(label + L"...").cx > iWidth)
+    while (!label.IsEmpty() && iDc->GetTextExtent(VisibleText(label + L"...")).cx > iWidth)
         label = label.Left(label.GetLength() - 1);
     return label + L"...";
 }

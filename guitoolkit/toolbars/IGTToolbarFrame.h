@@ -5,6 +5,7 @@
 #include <afxwin.h>
 #include <commctrl.h>
 
+class CGTMenuBar;
 class CGTPopupMenu;
 class CGTToolBar;
 class CGTToolbarButton;
@@ -22,6 +23,9 @@ public:
     // FALSE leaves the text alone.
     virtual BOOL GetCommandDescription(UINT iCommandId, CString& oText) = 0;
     virtual BOOL IsUserDefinedToolbar(const CGTToolBar* iBar) = 0;
+    // The menu bar the frame shows its menus in: it takes the frame's menu, and the window's
+    // own menu goes.
+    virtual void SetMenuBar(CGTMenuBar* iBar) = 0;
 
 protected:
     ~IGTToolbarFrame() = default;

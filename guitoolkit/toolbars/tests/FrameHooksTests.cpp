@@ -1,3 +1,4 @@
+#include <guitoolkit/toolbars/CGTMenuBar.h>
 #include <guitoolkit/toolbars/CGTToolBar.h>
 #include <guitoolkit/toolbars/IGTToolbarFrame.h>
 #include <gtest/gtest.h>
@@ -5,7 +6,8 @@
 #include "ToolbarTestSupport.h"
 
 namespace {
-// A frame with the toolbar hooks: it answers every tooltip with 42 and refuses popups.
+// A frame with the toolbar hooks: it answers every tooltip with 42, refuses popups and keeps
+// the menu bars that join it.
 class HookedFrame : public StackFrame, public IGTToolbarFrame {
 public:
     BOOL OnShowPopupMenu(CGTPopupMenu*) override { return FALSE; }
@@ -20,7 +22,9 @@ public:
     LRESULT OnToolbarNotify(WPARAM, LPARAM) override { return 0; }
     BOOL GetCommandDescription(UINT, CString&) override { return FALSE; }
     BOOL IsUserDefinedToolbar(const CGTToolBar*) override { return FALSE; }
+    void SetMenuBar(CGTMenuBar* iBar) override { m_Bars.push_back(iBar); }
     std::vector<CGTToolbarButton*> m_Asked;
+    std::vector<CWnd*> m_Bars;
 };
 
 // Records the image block the loaders hand on.
@@ -82,4 +86,18 @@ TEST(ToolBar, LoadersHandOnTheirImagesInTheBlockOrder)
     EXPECT_EQ((std::vector<UINT>{0, 2, 1, 4, 0, 0, 0, 3, 5, TRUE}), bar.m_Block);
     EXPECT_TRUE(bar.LoadToolBar(10, 2, 3, FALSE, 4, 5, 6));
     EXPECT_EQ((std::vector<UINT>{10, 2, 6, 4, 0, 0, 0, 3, 5, FALSE}), bar.m_Block);
+}
+
+TEST(ToolbarFrame, TheMenuBarJoinsTheFrameThatHasTheHooks)
+{
+    HookedFrame frame;
+    ASSERT_TRUE(frame.Create(nullptr, L"Hooked", WS_OVERLAPPEDWINDOW));
+    CGTMenuBar menuBar;
+    ASSERT_TRUE(menuBar.CreateEx(&frame));
+    EXPECT_EQ(std::vector<CWnd*>{&menuBar}, frame.m_Bars);
+    CString name;
+    menuBar.GetWindowText(name);
+    EXPECT_EQ(CString(L"Menu Bar"), name);
+    menuBar.DestroyWindow();
+    frame.DestroyWindow();
 }

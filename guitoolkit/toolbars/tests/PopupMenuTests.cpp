@@ -190,6 +190,7 @@ public:
     LRESULT OnToolbarNotify(WPARAM, LPARAM) override { return 0; }
     BOOL GetCommandDescription(UINT, CString&) override { return FALSE; }
     BOOL IsUserDefinedToolbar(const CGTToolBar*) override { return FALSE; }
+    void SetMenuBar(CGTMenuBar*) override {}
     std::vector<UINT> m_Asked;
     CGTToolBar* m_TornOff = nullptr;
 };

@@ -398,6 +398,8 @@ TEST(ToolBar, TheCustomizeButtonComesAndGoesAtTheEnd)
     CGTToolBar bar;
     ASSERT_TRUE(bar.CreateEx(&parent));
     AddButtons(bar, {10, 20});
+    CRuntimeClass* const standard = CGTToolBar::s_CustomizeButtonClass;
+    CGTToolBar::s_CustomizeButtonClass = nullptr;
     EXPECT_FALSE(bar.SetCustomizeButton(TRUE, 90, L"More"));
     EXPECT_EQ(nullptr, bar.GetCustomizeButton());
 
@@ -417,7 +419,7 @@ TEST(ToolBar, TheCustomizeButtonComesAndGoesAtTheEnd)
     EXPECT_TRUE(bar.SetCustomizeButton(FALSE));
     EXPECT_EQ(nullptr, bar.GetCustomizeButton());
     EXPECT_EQ((std::vector<UINT>{10, 20, 30}), Commands(bar));
-    CGTToolBar::s_CustomizeButtonClass = nullptr;
+    CGTToolBar::s_CustomizeButtonClass = standard;
     bar.DestroyWindow();
 }
 

@@ -238,6 +238,8 @@ TEST(ToolbarMenuButton, LabelsTooLongForTheRowEndWithDots)
     EXPECT_LE(dc.GetTextExtent(cut).cx, width / 2);
     EXPECT_EQ(CString(L"..."), CGTToolbarMenuButton::FitMenuLabel(&dc, label, 0));
     EXPECT_EQ(CString(L"..."), CGTToolbarMenuButton::FitMenuLabel(&dc, L"", -5));
+    // The "&" of an access key is not drawn, and takes no room.
+    EXPECT_EQ(CString(L"&Monthly summary"), CGTToolbarMenuButton::FitMenuLabel(&dc, L"&Monthly summary", width));
 }
 
 TEST(ToolbarMenuButton, SystemItemsWithoutAnImageShowTheirGlyph)

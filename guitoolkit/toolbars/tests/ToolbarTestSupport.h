@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-// Records the toolbar-button drawing calls, each as a name and its state.
+// Records the toolbar-button and status-pane drawing calls, each as a name and its state.
 class RecordingLook : public CGTVisualManager {
     DECLARE_DYNCREATE(RecordingLook)
 public:
@@ -17,6 +17,10 @@ public:
     {
         const_cast<RecordingLook*>(this)->Record("text", iState);
         return CGTVisualManager::GetToolbarButtonTextColor(iButton, iState);
+    }
+    void DrawStatusPaneBorder(CDC*, IGTLookBar*, CRect, UINT iPaneId, UINT) override
+    {
+        Record("pane", static_cast<int>(iPaneId));
     }
     void Record(const char* iName, int iState) { m_Calls.push_back(iName + std::to_string(iState)); }
 

@@ -9,3 +9,10 @@
 #define ID_GT_TEST_THIRD 0x7F22
 /* A toolbar resource whose images are missing. */
 #define IDR_GT_TEST_NO_IMAGES 0x7F12
+/* Status bar indicators with their texts, and one without. */
+#define ID_GT_TEST_CAPS 0x7F30
+#define ID_GT_TEST_NUM 0x7F31
+#define ID_GT_TEST_NO_TEXT 0x7F3F
+/* The menus of a frame and of a kind of document. */
+#define IDR_GT_TEST_MENU 0x7F40
+#define IDR_GT_TEST_DOC_MENU 0x7F41

@@ -25,6 +25,21 @@ void SendMouse(DWORD dwFlags, POINT ptScreen)
     ::SendInput(1, &input, sizeof(input));
 }
 
+void SendClick(POINT ptScreen)
+{
+    for (DWORD dwFlags : {0UL, (DWORD)MOUSEEVENTF_LEFTDOWN, (DWORD)MOUSEEVENTF_LEFTUP})
+        SendMouse(dwFlags, ptScreen);
+}
+
+void SendKey(WORD wVirtualKey)
+{
+    INPUT input = {INPUT_KEYBOARD};
+    input.ki.wVk = wVirtualKey;
+    ::SendInput(1, &input, sizeof(input));
+    input.ki.dwFlags = KEYEVENTF_KEYUP;
+    ::SendInput(1, &input, sizeof(input));
+}
+
 Screenshot::Screenshot(const CRect& rectScreen) : rect(rectScreen), pixels((size_t)rect.Width() * rect.Height())
 {
     BITMAPINFO bmi = {};

@@ -12,6 +12,10 @@ void LetItDraw(CWinApp& app, DWORD dwMilliseconds = 1500);
 // Mouse input as a user gives it: the pointer moved to a point of the screen, with the
 // MOUSEEVENTF_ button flags given.
 void SendMouse(DWORD dwFlags, POINT ptScreen);
+// A left click there: the move, the press and the release.
+void SendClick(POINT ptScreen);
+// A key pressed and released as a user types it.
+void SendKey(WORD wVirtualKey);
 
 // The screen as the user sees it, in a DIB: Pixel answers 0x00RRGGBB.
 struct Screenshot {
