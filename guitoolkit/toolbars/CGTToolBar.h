@@ -134,7 +134,10 @@ public:
     // Escape, the reset prompt, and the tooltip's share of the input.
     BOOL PreTranslateMessage(MSG* ioMessage) override;
     // Updates one button from the command handlers of the bar's frame.
-    void UpdateButtonCmdUI(int iIndex);
+    virtual void UpdateButtonCmdUI(int iIndex);
+    // Updates the button (-1: every button and the bar's controls) from the command handlers of
+    // a target (a frame, or the dialog the bar sits in).
+    void UpdateCmdUIFrom(CCmdTarget* iTarget, BOOL iDisableIfNoHandler, int iIndex = -1);
     // FALSE keeps a button that was dragged off the bar.
     virtual BOOL OnRemoveDraggedButton(CGTToolbarButton* iButton);
     // The drop source of every button dragged off a bar.
