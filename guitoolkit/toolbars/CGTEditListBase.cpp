@@ -225,7 +225,7 @@ void CGTEditListBase::OnPaint()
     CFont* oldFont = dc.SelectObject(TextFont());
     dc.SetBkMode(TRANSPARENT);
     dc.SetTextColor(IsWindowEnabled() ? globals.colorBtnText : globals.colorGrayText);
-    dc.DrawText(caption, textRect, DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_END_ELLIPSIS | DT_NOPREFIX);
+    dc.DrawText(caption, textRect, DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_END_ELLIPSIS);
     dc.SelectObject(oldFont);
 }
 

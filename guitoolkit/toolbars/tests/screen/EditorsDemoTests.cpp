@@ -1,12 +1,19 @@
 // What a user sees, on a real X display: the button image editor used with real mouse input
 // (a tool and a colour chosen, a rectangle dragged, the image copied, cleared and pasted
-// back). Its screenshot is checked and kept as image-editor.bmp beside the test.
+// back), the button appearance dialog choosing one of the user's images, and the editable
+// list. Their screenshots are checked and kept beside the test as image-editor.bmp,
+// button-appearance.bmp and edit-list.bmp.
 #include <guitoolkit/core/CGTSelectedBitmap.h>
 #include <guitoolkit/core/GuiToolkitGlobals.h>
+#include <guitoolkit/controls/CGTButton.h>
+#include <guitoolkit/toolbars/CButtonAppearanceDlg.h>
+#include <guitoolkit/toolbars/CGTEditListBox.h>
 #include <guitoolkit/toolbars/CGTImageEditDlg.h>
 #include <guitoolkit/toolbars/GTEditorResources.h>
 #include <afxpriv.h>
 #include <gtest/gtest.h>
+#include "EditorTestSupport.h"
+#include "GtToolbarsTestIds.h"
 #include "ScreenTestSupport.h"
 
 namespace {
@@ -138,4 +145,76 @@ TEST(EditorsDemo, TheImageEditorDrawsWithTheMouseAndGoesThroughTheClipboard)
 
     dialog.DestroyWindow();
     main.DestroyWindow();
+}
+
+TEST(EditorsDemo, TheAppearanceDialogShowsTheDefaultImageAndPicksAUserImage)
+{
+    CWinApp app(L"EditorsDemo");
+    MainWindow main;
+    main.Create(nullptr, L"Editors", WS_OVERLAPPEDWINDOW, CRect(0, 0, 200, 100));
+    app.m_pMainWnd = &main;
+    CGTToolBar bar;
+    ASSERT_TRUE(bar.CreateEx(&main));
+    ASSERT_TRUE(bar.LoadToolBar(IDR_GT_TEST_BAR));
+    CGTToolBarImages userImages;
+    ASSERT_TRUE(userImages.LoadFromResource(IDR_GT_EDITOR_TOOLS));
+    CGTToolbarButton button(ID_GT_TEST_SECOND, -1, L"&Week");
+    button.m_ShowText = TRUE;
+
+    CButtonAppearanceDlg dialog(&button, &userImages, &main);
+    ASSERT_TRUE(dialog.Create(IDD_GT_BUTTON_APPEARANCE, &main));
+    dialog.SetWindowPos(nullptr, 60, 60, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    dialog.ShowWindow(SW_SHOW);
+    LetItDraw(app, 500);
+    CWnd& userRadio = *dialog.GetDlgItem(IDC_GT_APPEARANCE_USER_IMAGE);
+    Click(app, ScreenPoint(userRadio, CPoint(6, 6)));
+    CButtonsList& list = dialog.GetImagesList();
+    ASSERT_TRUE(list.IsWindowEnabled());
+    const CRect ellipse = list.GetButton(4)->Rect();
+    Click(app, ScreenPoint(list, ellipse.CenterPoint()));
+    EXPECT_EQ(4, dialog.GetModel().GetImage());
+    EXPECT_TRUE(dialog.GetDlgItem(IDC_GT_APPEARANCE_EDIT)->IsWindowEnabled());
+    SendMouse(0, ScreenPoint(dialog, CPoint(5, 5)));
+    LetItDraw(app, 500);
+
+    CRect shown;
+    dialog.GetWindowRect(&shown);
+    Screenshot shot(shown);
+    shot.Save(L"button-appearance.bmp");
+    // The preview shows the command's own image: the test bar's second image is green.
+    const CPoint preview = ScreenPoint(dialog, dialog.GetPreviewRect().CenterPoint());
+    EXPECT_EQ(ToPixel(RGB(0, 255, 0)), shot.Pixel(preview.x, preview.y));
+    // The chosen image is pressed in: its frame's top-left edge in the shadow colour.
+    const CPoint pressed = ScreenPoint(list, CPoint(ellipse.left, ellipse.CenterPoint().y));
+    EXPECT_EQ(ToPixel(theGuiToolkitGlobals.colorBtnShadow), shot.Pixel(pressed.x, pressed.y));
+
+    dialog.DestroyWindow();
+    bar.DestroyWindow();
+    main.DestroyWindow();
+}
+
+TEST(EditorsDemo, TheEditableListShowsItsCaptionAndButtons)
+{
+    CWinApp app(L"EditorsDemo");
+    HostDialog host(CRect(60, 60, 320, 260));
+    CGTEditListBox list;
+    ASSERT_TRUE(list.Create(L"&Menu contents:", WS_CHILD | WS_VISIBLE, CRect(10, 10, 250, 190), &host, 20));
+    list.SetFont(CFont::FromHandle(static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT))));
+    list.AddStandardButtons();
+    for (LPCWSTR name : {L"Notepad", L"Calculator", L"Paint"})
+        list.AddItem(name);
+    list.SelectItem(1);
+    LetItDraw(app, 500);
+
+    CRect shown;
+    host.GetWindowRect(&shown);
+    Screenshot shot(shown);
+    shot.Save(L"edit-list.bmp");
+    // The Delete button shows its red cross.
+    CRect cross;
+    list.GetButton(1)->GetWindowRect(&cross);
+    EXPECT_GT(shot.Count(ToPixel(RGB(255, 0, 0)), cross), 10);
+    CRect caption = list.GetCaptionRect();
+    list.ClientToScreen(&caption);
+    EXPECT_EQ(ToPixel(theGuiToolkitGlobals.colorBtnShadow), shot.Pixel(caption.left, caption.top + 2));
 }
