@@ -1,6 +1,7 @@
 #include "CZVViewerDoc.h"
 
 #include "IconResource.h"
+#include "ReportErrors.h"
 #include "ServerActivation.h"
 #include "ViewerResources.h"
 #include "ViewerSettings.h"
@@ -33,17 +34,6 @@ bool IsTransportFailure(HRESULT iError)
     }
 }
 
-CString SystemMessage(HRESULT iError)
-{
-    LPWSTR text = nullptr;
-    FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
-                   static_cast<DWORD>(iError), 0, reinterpret_cast<LPWSTR>(&text), 0, nullptr);
-    CString message(text ? text : L"");
-    LocalFree(text);
-    message.TrimRight();
-    return message;
-}
-
 struct TIconResourceHolder {
     IconResource* resource;
     ~TIconResourceHolder() { FreeIconResource(resource); }
@@ -53,8 +43,11 @@ struct TIconResourceHolder {
 
 CZVViewerDoc* GetViewerDocument()
 {
-    CFrameWnd* frame = DYNAMIC_DOWNCAST(CFrameWnd, AfxGetMainWnd());
-    return frame ? DYNAMIC_DOWNCAST(CZVViewerDoc, frame->GetActiveDocument()) : nullptr;
+    CWinApp* app = AfxGetApp();
+    POSITION position = app ? app->GetFirstDocTemplatePosition() : nullptr;
+    CDocTemplate* docTemplate = position ? app->GetNextDocTemplate(position) : nullptr;
+    position = docTemplate ? docTemplate->GetFirstDocPosition() : nullptr;
+    return position ? DYNAMIC_DOWNCAST(CZVViewerDoc, docTemplate->GetNextDoc(position)) : nullptr;
 }
 
 CZVViewerDoc::CZVViewerDoc() : m_SmallImages(nullptr), m_LargeImages(nullptr), m_ServerBusy(false) {}

@@ -54,6 +54,17 @@ public:
     // True while a server call waits; COM's modal loop may bring input meanwhile, which must
     // not start another call.
     bool IsServerBusy() const { return m_ServerBusy; }
+    // Marks the server busy while it lives.
+    class ServerCallScope {
+    public:
+        explicit ServerCallScope(CZVViewerDoc& ioDocument) : m_Busy(ioDocument.m_ServerBusy) { m_Busy = true; }
+        ~ServerCallScope() { m_Busy = false; }
+        ServerCallScope(const ServerCallScope&) = delete;
+        ServerCallScope& operator=(const ServerCallScope&) = delete;
+
+    private:
+        bool& m_Busy;
+    };
     HIMAGELIST GetSmallImageList() const { return m_SmallImages; }
     HIMAGELIST GetLargeImageList() const { return m_LargeImages; }
 
@@ -83,5 +94,5 @@ private:
     bool m_ServerBusy;
 };
 
-// The main frame's document, or null when there is none.
+// The document of the application's first template, or null when there is none.
 CZVViewerDoc* GetViewerDocument();

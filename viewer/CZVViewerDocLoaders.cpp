@@ -66,15 +66,6 @@ const CZVViewerDoc::Loader kPrograms = {
 const CZVViewerDoc::Loader kProgramUsers = {ViewerTree::Applications, ZorvaneUser, AsItsReport,
                                             Make<CAppUserObject>,     IDI_USER,    nullptr};
 
-class TBusyScope {
-public:
-    explicit TBusyScope(bool& ioBusy) : m_Busy(ioBusy) { m_Busy = true; }
-    ~TBusyScope() { m_Busy = false; }
-
-private:
-    bool& m_Busy;
-};
-
 }  // namespace
 
 void CZVViewerDoc::LoadUsers()
@@ -126,7 +117,7 @@ BOOL CZVViewerDoc::Load(const Loader& iLoader, HTREEITEM iParent)
     CTreeObject* parent = iParent == TVI_ROOT ? nullptr : reinterpret_cast<CTreeObject*>(tree.GetItemData(iParent));
     if (iParent != TVI_ROOT && !parent)
         return FALSE;
-    const TBusyScope busy(m_ServerBusy);
+    const ServerCallScope call(*this);
     try {
         LoadRows(iLoader, tree, iParent, parent);
     } catch (const EComException& e) {

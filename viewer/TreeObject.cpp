@@ -1,6 +1,7 @@
 #include "TreeObject.h"
 
 #include "Report.h"
+#include "RightView.h"
 
 IMPLEMENT_DYNAMIC(CTreeObject, CCmdTarget)
 
@@ -27,6 +28,15 @@ void CTreeObject::SetReport(CReport* iReport)
     if (iReport != m_Report)
         DeleteReport();
     m_Report = iReport;
+}
+
+void CTreeObject::ShowNewReport(CReport* (*iMake)(CRightView* iView, CTreeObject* iOwner))
+{
+    CRightView* view = GetReportView();
+    if (!view)
+        return;
+    SetReport(iMake(view, this));
+    m_Report->Build(0);
 }
 
 void CTreeObject::FillRequest(SummaryActivityRequest&) const {}

@@ -3,6 +3,7 @@
 #include <zorvane.h>
 
 class CReport;
+class CRightView;
 
 // The user, computer or program that a navigation tree item stands for; the item's data.
 class CTreeObject : public CCmdTarget {
@@ -16,7 +17,8 @@ public:
     // Loads the item's children through the document; leaves have none and answer TRUE.
     virtual BOOL LoadChildren(HTREEITEM iItem) = 0;
     virtual void DeleteReport();
-    // Creates and builds the object's report in the main frame's view; the base has none.
+    // Creates and builds the object's report in the report view; the base has none. What
+    // the build raises is passed on, and the report keeps what it built.
     virtual void ShowReport();
     // Writes the fields of a report's request that depend on the object; others stay.
     virtual void FillRequest(SummaryActivityRequest& ioRequest) const;
@@ -29,6 +31,8 @@ public:
 protected:
     // Takes the report, deleting the one held before.
     void SetReport(CReport* iReport);
+    // The report of the kind that iMake makes, for the report view, kept and built.
+    void ShowNewReport(CReport* (*iMake)(CRightView* iView, CTreeObject* iOwner));
     // The id of the ancestor iLevels up (1: the parent) written into ioField, when there is one.
     void FillFromAncestor(int iLevels, unsigned long& ioField) const;
 

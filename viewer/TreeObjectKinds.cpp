@@ -1,6 +1,7 @@
 #include "TreeObjectKinds.h"
 
 #include "CZVViewerDoc.h"
+#include "ReportKinds.h"
 
 IMPLEMENT_DYNAMIC(CUserObject, CTreeObject)
 IMPLEMENT_DYNAMIC(CComputerObject, CTreeObject)
@@ -19,7 +20,48 @@ BOOL LoadWith(BOOL (CZVViewerDoc::*iLoader)(HTREEITEM), HTREEITEM iItem)
     return document ? (document->*iLoader)(iItem) : FALSE;
 }
 
+template <class Report>
+CReport* MakeReport(CRightView* iView, CTreeObject* iOwner)
+{
+    return new Report(iView, iOwner);
+}
+
 }  // namespace
+
+void CUserObject::ShowReport()
+{
+    ShowNewReport(MakeReport<CUserReport>);
+}
+
+void CComputerObject::ShowReport()
+{
+    ShowNewReport(MakeReport<CComputerReport>);
+}
+
+void CApplicationObject::ShowReport()
+{
+    ShowNewReport(MakeReport<CApplicationReport>);
+}
+
+void CWorkstationObject::ShowReport()
+{
+    ShowNewReport(MakeReport<CWorkstationReport>);
+}
+
+void CCompUserObject::ShowReport()
+{
+    ShowNewReport(MakeReport<CComputerReport>);
+}
+
+void CProgramObject::ShowReport()
+{
+    ShowNewReport(MakeReport<CProgramReport>);
+}
+
+void CAppUserObject::ShowReport()
+{
+    ShowNewReport(MakeReport<CAppUserReport>);
+}
 
 BOOL CUserObject::LoadChildren(HTREEITEM iItem)
 {

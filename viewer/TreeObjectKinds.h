@@ -9,6 +9,7 @@ class CUserObject : public CTreeObject {
 public:
     CUserObject(ULONG iId, LPCWSTR iName, CTreeObject*) : CTreeObject(iId, iName, nullptr) {}
     BOOL LoadChildren(HTREEITEM iItem) override;
+    void ShowReport() override;
 };
 
 // Users tree, a computer under a user: that user's programs on it.
@@ -17,6 +18,7 @@ class CComputerObject : public CTreeObject {
 public:
     using CTreeObject::CTreeObject;
     BOOL LoadChildren(HTREEITEM iItem) override;
+    void ShowReport() override;
     void FillRequest(SummaryActivityRequest& ioRequest) const override;
 };
 
@@ -26,6 +28,7 @@ class CApplicationObject : public CTreeObject {
 public:
     using CTreeObject::CTreeObject;
     BOOL LoadChildren(HTREEITEM) override { return TRUE; }
+    void ShowReport() override;
     void FillRequest(SummaryActivityRequest& ioRequest) const override;
 };
 
@@ -35,6 +38,7 @@ class CWorkstationObject : public CTreeObject {
 public:
     CWorkstationObject(ULONG iId, LPCWSTR iName, CTreeObject*) : CTreeObject(iId, iName, nullptr) {}
     BOOL LoadChildren(HTREEITEM iItem) override;
+    void ShowReport() override;
 };
 
 // Computers tree, a user under a computer: that user's programs on it.
@@ -43,6 +47,7 @@ class CCompUserObject : public CTreeObject {
 public:
     using CTreeObject::CTreeObject;
     BOOL LoadChildren(HTREEITEM iItem) override;
+    void ShowReport() override;
     void FillRequest(SummaryActivityRequest& ioRequest) const override;
 };
 
@@ -60,6 +65,7 @@ class CProgramObject : public CTreeObject {
 public:
     CProgramObject(ULONG iId, LPCWSTR iName, CTreeObject*) : CTreeObject(iId, iName, nullptr) {}
     BOOL LoadChildren(HTREEITEM iItem) override;
+    void ShowReport() override;
     void FillRequest(SummaryActivityRequest& ioRequest) const override;
 };
 
@@ -69,5 +75,6 @@ class CAppUserObject : public CTreeObject {
 public:
     using CTreeObject::CTreeObject;
     BOOL LoadChildren(HTREEITEM) override { return TRUE; }
+    void ShowReport() override;
     void FillRequest(SummaryActivityRequest& ioRequest) const override;
 };

@@ -1,11 +1,17 @@
 #pragma once
 // Resource ids of the viewer's library: its strings, icons and menus.
 #define IDS_OLE_INIT_FAILED 100
+// The report view's form.
+#define IDD_REPORT_VIEW 101
+#define IDS_PROCESS 102
 #define IDS_SERVER_NAME_NOT_SET 103
 #define IDS_CANNOT_CONNECT 109
 #define IDS_ACCESS_DENIED 110
 #define IDS_SERVICE_NOT_INSTALLED 111
 #define IDS_SERVER_NOT_AVAILABLE 112
+// The head of an exported page and the product's address, which exported pages link to.
+#define IDS_PAGE_HEAD 104
+#define IDS_PRODUCT_ADDRESS 105
 #define IDS_CONNECT_FAILED 113
 // The document template's string: the names of the program and its document type.
 #define IDR_MAINFRAME 128
@@ -13,6 +19,19 @@
 #define IDS_USERS_BAR 129
 #define IDS_COMPUTERS_BAR 130
 #define IDS_APPLICATIONS_BAR 131
+// Column captions and captions of the reports, and the chart's point for the rest.
+#define IDS_COMPUTER 132
+#define IDS_TIME_SPENT 133
+#define IDS_KEYBOARD_EVENTS 134
+#define IDS_MOUSE_EVENTS 135
+#define IDS_OTHERS 136
+#define IDS_PROGRAM_NAME 137
+#define IDS_PROGRAM_ON_COMPUTER 138
+#define IDS_WINDOW_TITLE 139
+#define IDS_USER_NAME 140
+#define IDS_TITLES_OF_PROGRAM 141
+#define IDS_TITLES_BY_USER 142
+#define IDS_EXPORT_FAILED 143
 // The context menu registered as "My menu": cut, copy, paste.
 #define IDR_MY_MENU 130
 #define IDI_USER 154
@@ -24,5 +43,23 @@
 #define IDI_COMPUTERS_BAR 163
 // The ten frames of the tree's loading animation, an animated cursor.
 #define IDC_LOADING 160
+// The program's icon, which the report view shows until a report sets its own.
+#define IDI_MAINFRAME 128
+// Controls of the report view.
+#define IDC_TITLE_ICON 1042
+#define IDC_TITLE 1043
+#define IDC_TIME_FROM 1044
+#define IDC_TIME_TO 1045
+#define IDC_DATE_FROM 1046
+#define IDC_DATE_TO 1047
+#define IDC_REFRESH 1048
+#define IDC_CHART 1049
+#define IDC_TODAY 1050
+#define IDC_THIS_WEEK 1051
+#define IDC_THIS_MONTH 1052
+#define IDC_THIS_YEAR 1053
+#define IDC_CUSTOM_PERIOD 1054
+#define IDC_REPORT_GRID 1234
 // The Options command, which the frame carries.
 #define ID_VIEW_OPTIONS 32850
+#define ID_EXPORT_REPORT 32849

@@ -38,6 +38,8 @@ public:
     static BOOL StringToCurrency(CY& oValue, LPCWSTR iText);
     static BOOL StringToDecimal(DECIMAL& oValue, LPCWSTR iText);
 
+    // Set when looking for the dock manager of a frame meets a dialog or property sheet.
+    BOOL m_DialogsAreOwners = FALSE;
     BOOL m_UseCursorPosition = FALSE;
 };
 

@@ -236,6 +236,10 @@ public:
     virtual void ResetAfterLookChange();
     virtual void DrawTabButtonBorder(CDC* dc, CRect rect, IGTLookPushButton* button, UINT flags, IGTLookTabWnd* tabWnd);
     virtual void DrawMenuImageColumn(CDC* dc, CRect rect, IGTLookButton* button);
+    // Rows of auto-hide toolbars pull their bars back by half a length and redraw them at once.
+    virtual BOOL GetAutoHideLayoutFlag() const;
+    // The border of MDI tab windows; -1: the tab window's own.
+    virtual int GetMDITabBorderSize() const;
 
 protected:
     // The one-pixel edges of a bar's CBRS_BORDER_ sides, light on the left and top, dark on the

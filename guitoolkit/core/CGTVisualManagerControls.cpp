@@ -465,3 +465,13 @@ int CGTVisualManager::GetPopupMenuBorderSize() const
 void CGTVisualManager::ResetAfterLookChange() {}
 
 void CGTVisualManager::DrawMenuImageColumn(CDC*, CRect, IGTLookButton*) {}
+
+BOOL CGTVisualManager::GetAutoHideLayoutFlag() const
+{
+    return FALSE;
+}
+
+int CGTVisualManager::GetMDITabBorderSize() const
+{
+    return -1;
+}

@@ -300,3 +300,8 @@ void CGTVisualManagerVS2005::FillHighlight(CDC* dc, CRect rect, CBrush* brush, I
     }
     CGTVisualManager2003::FillHighlight(dc, rect, brush, button);
 }
+
+int CGTVisualManagerVS2005::GetMDITabBorderSize() const
+{
+    return 1;
+}

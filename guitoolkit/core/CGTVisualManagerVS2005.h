@@ -37,6 +37,7 @@ public:
     void FillAutoHideButton(CDC* dc, CRect rect, IGTLookAutoHideButton* button) override;
     void DrawAutoHideButtonBorder(CDC* dc, CRect rect, CRect widths, IGTLookAutoHideButton* button) override;
     void FillHighlight(CDC* dc, CRect rect, CBrush* brush, IGTLookButton* button) override;
+    int GetMDITabBorderSize() const override;
 
     // The tab-shaped outline of an auto-hide button, its open side towards the edge it
     // sits on (a CBRS_ALIGN_ bit).

@@ -21,6 +21,10 @@ extern const CGTRegisteredMessage GTM_ON_GET_TAB_TOOLTIP;
 // Docking bars to their frames, and to mini frames.
 extern const CGTRegisteredMessage GTM_ON_PRESS_CLOSE_BUTTON;
 extern const CGTRegisteredMessage GTMSG_CHECKEMPTYMINIFRAME;
+// The MDI client area to the main frame: a document moved to another tab group.
+extern const CGTRegisteredMessage GTM_ON_MOVETOTABGROUP;
+// The shell to an application bar.
+extern const CGTRegisteredMessage GTM_APPBAR_CALLBACK;
 // Toolbars and the customization sheet to their frame.
 extern const CGTRegisteredMessage GTTOOLBAR_CUSTOMIZE;
 extern const CGTRegisteredMessage GTTOOLBAR_CUSTOMIZEHELP;

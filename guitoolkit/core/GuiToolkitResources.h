@@ -10,6 +10,11 @@
 #define IDS_GT_UNTITLED 16104
 #define IDS_GT_RESET_TOOLBAR 16111
 #define IDI_GT_USER_TOOL 16931
+/* The items of a bar's docking menu. */
+#define IDS_GT_DOCKING_FLOATING 17039
+#define IDS_GT_DOCKING_DOCKING 17040
+#define IDS_GT_DOCKING_AUTOHIDE 17041
+#define IDS_GT_DOCKING_HIDE 17042
 /* Cursors of a dragged toolbar button. */
 #define IDC_GT_COPY 16004
 #define IDC_GT_NODROP 16133

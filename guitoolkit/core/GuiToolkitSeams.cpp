@@ -25,6 +25,16 @@ DWORD CGTClock::Milliseconds() const
     return ::GetTickCount();
 }
 
+void CGTScreenDrawing::DrawDragRect(LPCRECT iRect, SIZE iSize, LPCRECT iLast, SIZE iLastSize) const
+{
+    CWnd* desktop = CWnd::GetDesktopWindow();
+    CDC* dc = desktop->GetDCEx(nullptr, DCX_WINDOW | DCX_CACHE | DCX_LOCKWINDOWUPDATE);
+    if (dc == nullptr)
+        return;
+    dc->DrawDragRect(iRect, iSize, iLast, iLastSize);
+    desktop->ReleaseDC(dc);
+}
+
 void CGTBeeper::Beep(UINT iType) const
 {
     ::MessageBeep(iType);

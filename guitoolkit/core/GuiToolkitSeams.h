@@ -54,6 +54,14 @@ public:
     virtual DWORD Milliseconds() const;
 };
 
+// Drag rectangles drawn over the whole screen (outlines of dragged bars, sliders and tab
+// groups); XOR drawing on the desktop cannot be read back, so tests record it instead.
+class CGTScreenDrawing : public CGTSeam<CGTScreenDrawing> {
+public:
+    // Erases the last rectangle (none for null) and draws the new one, with their thicknesses.
+    virtual void DrawDragRect(LPCRECT iRect, SIZE iSize, LPCRECT iLast, SIZE iLastSize) const;
+};
+
 class CGTBeeper : public CGTSeam<CGTBeeper> {
 public:
     // A MessageBeep type (MB_OK, MB_ICONHAND, ..., or 0xFFFFFFFF for the speaker).

@@ -3,55 +3,80 @@
 #include <guitoolkit/core/GuiToolkitGlobals.h>
 #include <guitoolkit/docking/CGTControlBar.h>
 
+namespace {
+// The window rectangle with its origin at the window's top-left corner.
+CRect WindowRectAtOrigin(const CWnd& iWindow)
+{
+    CRect window;
+    iWindow.GetWindowRect(&window);
+    window.OffsetRect(-window.TopLeft());
+    return window;
+}
+}  // namespace
+
 void CGTControlBarImpl::CalcNcSize(CRect& ioRect) const
 {
     m_Bar.AdjustClientRectByBorders(ioRect, m_Bar.IsHorizontal());
-    if (!(m_Bar.GetBarStyle() & CBRS_GRIPPER))
-        return;
-    if (m_Bar.IsHorizontal())
-        ioRect.left += gripperSize;
-    else
-        ioRect.top += gripperSize;
 }
 
 void CGTControlBarImpl::GetGripperRect(CRect& oRect, BOOL iClientCoordinates) const
 {
     oRect.SetRectEmpty();
-    if (!(m_Bar.GetBarStyle() & CBRS_GRIPPER) || m_Bar.GetSafeHwnd() == nullptr)
+    const DWORD style = m_Bar.GetStyleWord();
+    if (!(style & GTStyleGripper) || (style & GTStyleFloating) || m_Bar.GetSafeHwnd() == nullptr)
         return;
-    CRect window;
-    m_Bar.GetWindowRect(&window);
-    window.OffsetRect(-window.TopLeft());
-    CRect inside = window;
-    m_Bar.AdjustClientRectByBorders(inside, m_Bar.IsHorizontal());
-    oRect = inside;
-    if (m_Bar.IsHorizontal())
-        oRect.right = oRect.left + gripperSize;
-    else
-        oRect.bottom = oRect.top + gripperSize;
-    if (iClientCoordinates) {
-        CRect client = window;
-        CalcNcSize(client);
-        oRect.OffsetRect(-client.TopLeft());
+    CRect client = WindowRectAtOrigin(m_Bar);
+    CalcNcSize(client);
+    oRect = client;
+    if (!m_Bar.IsHorizontal()) {
+        oRect.bottom = client.top;
+        oRect.top = client.top - gripperSize;
+    } else if (m_Bar.GetExStyle() & WS_EX_LAYOUTRTL) {
+        oRect.left = client.right;
+        oRect.right = client.right + gripperSize;
+    } else {
+        oRect.right = client.left;
+        oRect.left = client.left - gripperSize;
     }
+    if (iClientCoordinates)
+        oRect.OffsetRect(-client.TopLeft());
 }
 
-void CGTControlBarImpl::DrawNcArea()
+void CGTControlBarImpl::DrawNcArea(HRGN iRegion)
 {
     CWindowDC dc(&m_Bar);
-    CRect window;
-    m_Bar.GetWindowRect(&window);
-    window.OffsetRect(-window.TopLeft());
-    CRect client = window;
+    CRect client = WindowRectAtOrigin(m_Bar);
     CalcNcSize(client);
     dc.ExcludeClipRect(&client);
+    if (iRegion != nullptr && iRegion != reinterpret_cast<HRGN>(1)) {
+        CRect window;
+        m_Bar.GetWindowRect(&window);
+        CRgn update;
+        if (m_Bar.GetExStyle() & WS_EX_LAYOUTRTL) {
+            CRect box;
+            ::GetRgnBox(iRegion, &box);
+            update.CreateRectRgn(window.right - box.right, box.top - window.top, window.right - box.left,
+                                 box.bottom - window.top);
+        } else {
+            update.CreateRectRgn(0, 0, 0, 0);
+            update.CopyRgn(CRgn::FromHandle(iRegion));
+            update.OffsetRgn(-window.TopLeft());
+        }
+        dc.SelectClipRgn(&update, RGN_AND);
+    }
+    DrawNonClient(&dc);
+}
+
+void CGTControlBarImpl::DrawNonClient(CDC* iDc)
+{
     CGTVisualManager* look = CGTVisualManager::GetCurrent();
-    CRect border = window;
-    look->DrawBarBorder(&dc, &m_Bar, border);
+    CRect rect = WindowRectAtOrigin(m_Bar);
+    look->DrawBarBorder(iDc, &m_Bar, rect);
+    look->DrawBarBackground(iDc, &m_Bar, rect, rect);
     CRect gripper;
     GetGripperRect(gripper, FALSE);
     if (!gripper.IsRectEmpty())
-        look->DrawGripper(&dc, gripper, (m_Bar.GetCurrentAlignment() & CBRS_ORIENT_HORZ) != 0, &m_Bar);
+        look->DrawGripper(iDc, gripper, m_Bar.IsHorizontal(), &m_Bar);
 }
 
 void CGTControlBarImpl::DrawParentBackground(CDC* iDc)

@@ -10,6 +10,5 @@ BOOL CGTReBar::Create(CWnd* iParent, DWORD iControlStyle, DWORD iStyle, UINT iId
 {
     const INITCOMMONCONTROLSEX classes = {sizeof(classes), ICC_COOL_CLASSES};
     ::InitCommonControlsEx(&classes);
-    return CGTControlBar::Create(REBARCLASSNAMEW, (iStyle & ~CBRS_ALL) | iControlStyle, CRect(0, 0, 0, 0), iParent, iId,
-                                 iStyle & CBRS_ALL);
+    return CreateWithBarStyle(REBARCLASSNAMEW, (iStyle & ~CBRS_ALL) | iControlStyle, iParent, iId, iStyle & CBRS_ALL);
 }

@@ -10,6 +10,7 @@
 #include <guitoolkit/core/GTOwnerFrame.h>
 #include <guitoolkit/core/GuiToolkitGlobals.h>
 #include <guitoolkit/core/GuiToolkitMessages.h>
+#include <guitoolkit/docking/IGTDockingFrame.h>
 #include <guitoolkit/core/GuiToolkitResources.h>
 #include <guitoolkit/core/GuiToolkitSeams.h>
 #include <guitoolkit/toolbars/CCmdUsageCount.h>
@@ -641,7 +642,10 @@ void CGTPopupMenu::TearOff(CPoint iPoint)
     CGTToolBar* bar = hooks->FindTearOffBar(tearOffId);
     if (bar == nullptr || bar->GetSafeHwnd() == nullptr)
         return;
-    frame->ShowControlBar(bar, TRUE, FALSE);
+    if (IGTDockingFrame* docking = AsDockingFrame(frame))
+        docking->ShowBar(bar, TRUE, FALSE, FALSE);
+    else
+        bar->ShowBar(TRUE, FALSE, FALSE);
     frame->RecalcLayout();
     CGTPopupMenu* top = this;
     while (top->GetParentPopup() != nullptr)
@@ -654,7 +658,6 @@ CGTToolBar* CGTPopupMenu::CreateTearOffBar(CWnd* iParent, UINT iId, LPCWSTR iNam
     auto bar = std::make_unique<CGTToolBar>();
     if (!bar->Create(iParent, 0x50402808, iId))
         return nullptr;
-    bar->m_bAutoDelete = TRUE;
     bar->SetWindowText(iName);
     const BOOL keepsTearOffIds = CGTWorkspace::Current() != nullptr && CGTWorkspace::Current()->GetTearOffTable();
     const int count = m_MenuBar.GetButtonCount();

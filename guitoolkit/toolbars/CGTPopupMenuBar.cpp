@@ -317,10 +317,10 @@ CSize CGTPopupMenuBar::MeasureItem(CDC& ioDc, CGTToolbarButton& ioItem, CSize iR
     return size;
 }
 
-CSize CGTPopupMenuBar::CalcFixedLayout(BOOL iStretch, BOOL iHorizontal)
+CSize CGTPopupMenuBar::GetStretchLimit(BOOL iStretch, BOOL iHorizontal)
 {
     if (m_Palette)
-        return CGTToolBar::CalcFixedLayout(iStretch, iHorizontal);
+        return CGTToolBar::GetStretchLimit(iStretch, iHorizontal);
     RebuildAccessKeys();
     m_ColumnWidths.RemoveAll();
     if (m_Buttons.IsEmpty())
@@ -406,10 +406,10 @@ void CGTPopupMenuBar::AdjustLayout()
 
 // --- Painting ---
 
-void CGTPopupMenuBar::DoPaint(CDC* iDc)
+void CGTPopupMenuBar::DrawBackground(CDC* iDc)
 {
     if (m_Palette) {
-        CGTToolBar::DoPaint(iDc);
+        CGTToolBar::DrawBackground(iDc);
         return;
     }
     CRect clip;

@@ -70,7 +70,7 @@ public:
     // CGTToolBar.
     // The delayed sub-menus go with the items.
     void RemoveAllButtons() override;
-    CSize CalcFixedLayout(BOOL iStretch, BOOL iHorizontal) override;
+    CSize GetStretchLimit(BOOL iStretch, BOOL iHorizontal) override;
     void RecalcButtonLayout() override;
     void AdjustLayout() override;
     int GetRowHeight() const override;
@@ -78,7 +78,7 @@ public:
     void SetButtonStyle(int iIndex, UINT iStyle) override;
     CWnd* GetCommandTarget() const override;
     CSize GetImageSize() const override;
-    void DoPaint(CDC* iDc) override;
+    void DrawBackground(CDC* iDc) override;
     // The items over the look's background, straight onto the DC.
     void DrawContent(CDC* iDc, const CRect& iClip);
     INT_PTR OnToolHitTest(CPoint iPoint, TOOLINFO* oInfo) const override;

@@ -75,7 +75,7 @@ public:
     BOOL LoadState(LPCWSTR iProfile = nullptr, int iIndex = -1, UINT iId = static_cast<UINT>(-1)) override;
     virtual BOOL RemoveStateFromRegistry(LPCWSTR iProfile = nullptr, int iIndex = -1, UINT iId = static_cast<UINT>(-1));
     void OnUpdateCmdUI(CFrameWnd* iTarget, BOOL iDisableIfNoHandler) override;
-    CSize CalcFixedLayout(BOOL iStretch, BOOL iHorizontal) override;
+    CSize GetStretchLimit(BOOL iStretch, BOOL iHorizontal) override;
 
     // --- Editing in customize mode ---
 
@@ -92,8 +92,9 @@ public:
     // --- Layout and drawing ---
 
     virtual CSize CalcLengthLayout(int iLength, BOOL iVertical);
-    virtual void AdjustLayout();
-    void DoPaint(CDC* iDc) override;
+    void AdjustLayout() override;
+    // Paints the client area: the background, then the buttons.
+    void DrawBackground(CDC* iDc) override;
     virtual CSize CalcLayoutSize(BOOL iVertical);
     virtual int GetRowHeight() const;
     virtual int GetColumnWidth() const;

@@ -181,7 +181,7 @@ BOOL CGTToolBar::SetButtons(const UINT* iIds, int iCount, BOOL iRemapImages)
     if (customize != nullptr && InsertButton(customize.get()) >= 0)
         m_CustomizeButton = customize.release();
     if (GetSafeHwnd() != nullptr) {
-        CWnd* frame = GetDockingFrame();
+        CWnd* frame = GetParentFrame() != nullptr ? GetParentFrame() : FindOwnerFrame();
         CWnd* target = frame != nullptr ? frame : GetParent();
         if (target != nullptr)
             target->SendMessage(GTTOOLBAR_RESETTOOLBAR, m_ResourceId, 0);

@@ -41,7 +41,7 @@ CSize CGTToolBar::CalcLengthLayout(int iLength, BOOL iVertical)
     SizeToLength(iLength, iVertical);
     const BOOL horizontal = IsHorizontal();
     const CSize size = CalcLayoutSize(!horizontal);
-    if (m_pDockBar == nullptr)
+    if (m_ParentDockBar == nullptr)
         m_MruWidth = horizontal ? size.cx : size.cy;
     return size;
 }

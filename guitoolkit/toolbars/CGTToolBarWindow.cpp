@@ -137,8 +137,7 @@ BOOL CGTToolBar::CreateEx(CWnd* iParent, DWORD iToolbarStyle, DWORD iStyle, CRec
         barStyle |= CBRS_HIDE_INPLACE;
     const DWORD windowStyle =
         ((iStyle & ~barStyleMask) | iToolbarStyle | CCS_NORESIZE | CCS_NOPARENTALIGN | CCS_NODIVIDER) & ~0x2;
-    return CGTControlBar::Create(RegisterLibraryWindowClass(L"VADEToolBar"), windowStyle, CRect(0, 0, 0, 0), iParent,
-                                 iId, barStyle);
+    return CreateWithBarStyle(RegisterLibraryWindowClass(L"VADEToolBar"), windowStyle, iParent, iId, barStyle);
 }
 
 int CGTToolBar::OnCreate(LPCREATESTRUCT iCreate)
@@ -199,7 +198,7 @@ LRESULT CGTToolBar::OnGetItemRect(WPARAM iIndex, LPARAM oRect)
     return TRUE;
 }
 
-CSize CGTToolBar::CalcFixedLayout(BOOL iStretch, BOOL iHorizontal)
+CSize CGTToolBar::GetStretchLimit(BOOL iStretch, BOOL iHorizontal)
 {
     return CalcSize((iStretch ? LM_STRETCH : 0) | (iHorizontal ? LM_HORZ : 0), -1);
 }

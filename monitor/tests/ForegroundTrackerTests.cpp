@@ -188,7 +188,8 @@ TEST_F(ForegroundTrackerTest, AnotherProgramInTheForegroundGetsItsOwnEntry)
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION helper = {};
-    ASSERT_TRUE(CreateProcessA(path.c_str(), nullptr, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &helper));
+    ASSERT_TRUE(CreateProcessA(path.c_str(), nullptr, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &helper))
+        << path << ": error " << GetLastError();
     TSystemForeground system;
     HWND window = nullptr;
     DWORD owner = 0;

@@ -14,13 +14,6 @@ namespace {
 const HRESULT kUnavailable = HRESULT_FROM_WIN32(RPC_S_SERVER_UNAVAILABLE),
               kCallFailed = HRESULT_FROM_WIN32(RPC_S_CALL_FAILED);
 
-_variant_t Null()
-{
-    _variant_t value;
-    value.vt = VT_NULL;
-    return value;
-}
-
 _variant_t Bytes(const std::vector<BYTE>& iBytes)
 {
     SAFEARRAY* array = SafeArrayCreateVector(VT_UI1, 0, static_cast<ULONG>(iBytes.size()));
@@ -44,25 +37,6 @@ _Recordset* Objects(const wchar_t* iCount, const std::vector<std::pair<long, con
     return MakeRecordset({{L"ID", adInteger, 4}, {L"Name", adVarWChar, 64}, {iCount, adInteger, 4}}, values);
 }
 
-_Recordset* Program(const wchar_t* iDescription, const wchar_t* iProcess, const _variant_t& iIcon)
-{
-    return MakeRecordset(
-        {{L"Description", adVarWChar, 64}, {L"ProcessName", adVarWChar, 64}, {L"Icon", adLongVarBinary, 0}},
-        {_variant_t(iDescription), _variant_t(iProcess), iIcon});
-}
-
-SummaryActivityRequest Request(ZorvaneObjectType iType, unsigned long iComputer = 0, unsigned long iUser = 0,
-                               unsigned long iProcess = 0)
-{
-    SummaryActivityRequest request;
-    std::memset(&request, 0, sizeof request);
-    request.ObjectType = iType;
-    request.ComputerId = iComputer;
-    request.UserId = iUser;
-    request.ProcessId = iProcess;
-    return request;
-}
-
 bool SameBytes(const SummaryActivityRequest& iExpected, const SummaryActivityRequest& iActual)
 {
     return std::memcmp(&iExpected, &iActual, sizeof iExpected) == 0;
@@ -79,6 +53,7 @@ protected:
         m_App.m_pMainWnd = m_Frame;
         m_Document = new CZVViewerDoc;
         m_Frame->document = m_Document;
+        m_App.HoldDocument(m_Document);
     }
     void TearDown() override
     {

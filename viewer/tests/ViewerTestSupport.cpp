@@ -1,6 +1,18 @@
 #include "ViewerTestSupport.h"
 
+#include <ViewerResources.h>
+
 #include <gtest/gtest.h>
+
+#include <cstring>
+
+void CViewerTestApp::HoldDocument(CDocument* iDocument)
+{
+    CDocTemplate* docTemplate =
+        new CSingleDocTemplate(IDR_MAINFRAME, RUNTIME_CLASS(CZVViewerDoc), RUNTIME_CLASS(CFrameWnd), nullptr);
+    AddDocTemplate(docTemplate);
+    docTemplate->AddDocument(iDocument);
+}
 
 CTreesFrame::CTreesFrame()
 {
@@ -42,6 +54,34 @@ _Recordset* MakeRecordset(const std::vector<ado::ColumnDefinition>& iColumns, co
     _Recordset* rows = nullptr;
     EXPECT_EQ(S_OK, ado::CreateRecordset(iColumns.data(), iColumns.size(), iValues.data(), iValues.size(), &rows));
     return rows;
+}
+
+SummaryActivityRequest Request(ZorvaneObjectType iType, unsigned long iComputer, unsigned long iUser,
+                               unsigned long iProcess, DATE iStart, DATE iEnd)
+{
+    SummaryActivityRequest request;
+    std::memset(&request, 0, sizeof request);
+    request.ObjectType = iType;
+    request.ComputerId = iComputer;
+    request.UserId = iUser;
+    request.ProcessId = iProcess;
+    request.TimeStart = iStart;
+    request.TimeEnd = iEnd;
+    return request;
+}
+
+_variant_t Null()
+{
+    _variant_t value;
+    value.vt = VT_NULL;
+    return value;
+}
+
+_Recordset* Program(const wchar_t* iDescription, const wchar_t* iProcess, const _variant_t& iIcon)
+{
+    return MakeRecordset(
+        {{L"Description", adVarWChar, 64}, {L"ProcessName", adVarWChar, 64}, {L"Icon", adLongVarBinary, 0}},
+        {_variant_t(iDescription), _variant_t(iProcess), iIcon});
 }
 
 std::vector<std::wstring> ItemTexts(CTreeCtrl& iTree, HTREEITEM iParent)

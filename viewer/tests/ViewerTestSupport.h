@@ -27,6 +27,9 @@ public:
         boxes.push_back({iPrompt, iType});
         return IDOK;
     }
+
+    // Makes the document the one of the application's template, as the program has it.
+    void HoldDocument(CDocument* iDocument);
 };
 
 // The main window: three trees whose roots the document loads; it deletes its tree objects.
@@ -38,7 +41,6 @@ public:
     CTreeCtrl* GetViewerTree(ViewerTree iTree) override { return &m_Trees[static_cast<int>(iTree)]; }
     void ReloadTrees() override;
     void ClearTrees() override;
-    CDocument* GetActiveDocument() override { return document; }
 
 private:
     CTreeCtrl m_Trees[3];
@@ -59,6 +61,14 @@ private:
 
 // An open recordset of the columns with the values row after row; its one reference is the caller's.
 _Recordset* MakeRecordset(const std::vector<ado::ColumnDefinition>& iColumns, const std::vector<_variant_t>& iValues);
+
+// A summary request as the viewer makes it: all zero but for what is given.
+SummaryActivityRequest Request(ZorvaneObjectType iType, unsigned long iComputer = 0, unsigned long iUser = 0,
+                               unsigned long iProcess = 0, DATE iStart = 0, DATE iEnd = 0);
+
+_variant_t Null();
+// A program's record as the server answers it.
+_Recordset* Program(const wchar_t* iDescription, const wchar_t* iProcess, const _variant_t& iIcon = Null());
 
 // The texts of the items below iParent (TVI_ROOT: the root level).
 std::vector<std::wstring> ItemTexts(CTreeCtrl& iTree, HTREEITEM iParent = TVI_ROOT);

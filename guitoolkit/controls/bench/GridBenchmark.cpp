@@ -8,29 +8,14 @@
 #include <guitoolkit/controls/CGTGridItem.h>
 #include <guitoolkit/controls/CGTGridRow.h>
 #include <guitoolkit/core/CGTDibSection.h>
+#include "BenchTiming.h"
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
 #include <vector>
 
 namespace {
-
-using Clock = std::chrono::steady_clock;
-
-double Milliseconds(const std::function<void()>& iWork)
-{
-    const Clock::time_point start = Clock::now();
-    iWork();
-    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
-
-double Median(std::vector<double> iValues)
-{
-    std::sort(iValues.begin(), iValues.end());
-    return iValues[iValues.size() / 2];
-}
 
 // Cells whose data points at a sort key compare by their keys, as the report grid's do.
 class KeyedGrid : public CGTGridCtrl {

@@ -3,6 +3,7 @@
 #pragma once
 #include <guitoolkit/core/GuiToolkitSeams.h>
 #include <set>
+#include <utility>
 #include <vector>
 
 template <class Seam>
@@ -46,6 +47,17 @@ public:
     DWORD Milliseconds() const override { return m_Now; }
     void Advance(DWORD iMilliseconds) { m_Now += iMilliseconds; }
     DWORD m_Now = 1000;
+};
+
+// Records the drag rectangles instead of drawing them: each call as (new, last), an empty
+// rectangle standing for none.
+class FakeScreenDrawing : public ScopedFake<CGTScreenDrawing> {
+public:
+    void DrawDragRect(LPCRECT iRect, SIZE, LPCRECT iLast, SIZE) const override
+    {
+        m_Calls.push_back({iRect != nullptr ? CRect(iRect) : CRect(), iLast != nullptr ? CRect(iLast) : CRect()});
+    }
+    mutable std::vector<std::pair<CRect, CRect>> m_Calls;
 };
 
 class FakeBeeper : public ScopedFake<CGTBeeper> {

@@ -13,8 +13,8 @@ TEST(StartupValues, EachRegisteredMessageIsRegisteredUnderItsName)
           std::cref(GTM_GETDRAGBOUNDS), std::cref(GTM_ON_DRAGCOMPLETE), std::cref(GTM_ON_TABGROUPMOUSEMOVE),
           std::cref(GTM_ON_CANCELTABMOVE), std::cref(GTM_ON_MOVETABCOMPLETE), std::cref(GTM_ON_RENAME_TAB),
           std::cref(GTM_ONCHANGE_ACTIVE_TAB), std::cref(GTM_ON_MOVE_TAB), std::cref(GTM_ON_CHANGING_ACTIVE_TAB),
-          std::cref(GTM_ON_GET_TAB_TOOLTIP), std::cref(GTM_ON_PRESS_CLOSE_BUTTON),
-          std::cref(GTMSG_CHECKEMPTYMINIFRAME)}) {
+          std::cref(GTM_ON_GET_TAB_TOOLTIP), std::cref(GTM_ON_PRESS_CLOSE_BUTTON), std::cref(GTMSG_CHECKEMPTYMINIFRAME),
+          std::cref(GTM_ON_MOVETOTABGROUP), std::cref(GTM_APPBAR_CALLBACK)}) {
         const UINT expected = ::RegisterWindowMessageW(message.Name());
         EXPECT_GE(expected, 0xC000u) << message.Name();
         EXPECT_EQ(expected, static_cast<UINT>(message)) << message.Name();

@@ -42,6 +42,9 @@ TEST(ReBar, EveryRebarOfTheFrameKeepsItsBands)
         OneBandRebar first(frame, 0xE804);
         OneBandRebar second(frame, 0xE805);
         ASSERT_EQ(1, first.GetReBarControl().SendMessage(RB_GETBANDCOUNT));
+        // The bar style keeps the side; the rebar never behaves as a docking pane.
+        EXPECT_EQ(static_cast<DWORD>(CBRS_TOP), first.GetBarStyle());
+        EXPECT_EQ(0u, first.GetBehaviourStyle());
 
         EXPECT_TRUE(SaveRebarState(scratch.Path(), &frame));
         EXPECT_TRUE(scratch.HasKey(L"RIRRebar-59396"));

@@ -226,8 +226,9 @@ TEST(PopupMenu, ATearOffBarHoldsTheMenusItems)
     EXPECT_EQ(101u, tornOff->GetButton(4)->m_CommandId);
     const DWORD wanted = CBRS_TOOLTIPS | CBRS_FLYBY | CBRS_SIZE_DYNAMIC;
     EXPECT_EQ(wanted, tornOff->GetBarStyle() & wanted);
-    EXPECT_EQ(static_cast<DWORD>(CBRS_ALIGN_ANY), tornOff->m_dwDockStyle);
+    EXPECT_EQ(static_cast<DWORD>(CBRS_ALIGN_ANY), tornOff->GetEnabledAlignment());
     tornOff->DestroyWindow();
+    delete tornOff;
     popup->DestroyWindow();
 }
 

@@ -61,7 +61,7 @@ public:
         m_Bitmap.CreateCompatibleBitmap(&screen, 300, 40);
         CBitmap* previous = m_Memory.SelectObject(&m_Bitmap);
         PaintLog().clear();
-        ioBar.DoPaint(&m_Memory);
+        ioBar.DrawBackground(&m_Memory);
         m_Memory.SelectObject(previous);
         CGTVisualManager::SelectManagerClass(nullptr);
         m_Memory.SelectObject(&m_Bitmap);

@@ -51,6 +51,7 @@ TEST_F(ViewerServerTest, TheTreesShowWhatTheServerStored)
     app.m_pMainWnd = frame;
     CZVViewerDoc* document = new CZVViewerDoc;
     frame->document = document;
+    app.HoldDocument(document);
     WriteServerName(L"localhost");
     document->ConnectToServer();
     for (const auto& box : app.boxes)

@@ -8,7 +8,7 @@
 #include <guitoolkit/core/CGTVisualManagerXP.h>
 #include <guitoolkit/core/CGTWinXPVisualManager.h>
 #include <guitoolkit/core/GuiToolkitGlobals.h>
-#include <guitoolkit/toolbars/CGTToolBar.h>
+#include <guitoolkit/toolbars/tests/TopToolBarFrame.h>
 #include <gtest/gtest.h>
 #include "LookTestSupport.h"
 #include "LooksDemoIds.h"
@@ -22,18 +22,16 @@ CRuntimeClass* const looks[] = {
 };
 
 // The frame lives on the test's stack: its window's end does not delete it.
-class LooksFrame : public CFrameWnd {
+class LooksFrame : public TopToolBarFrame<> {
 public:
     LooksFrame()
     {
         Create(nullptr, L"Looks", WS_OVERLAPPEDWINDOW, CRect(0, 0, 420, 160), nullptr, MAKEINTRESOURCE(IDR_LOOKS_DEMO));
-        m_Bar.CreateEx(this);
-        m_Bar.LoadToolBar(IDR_LOOKS_DEMO_BAR);
+        m_ToolBar.CreateEx(this);
+        m_ToolBar.LoadToolBar(IDR_LOOKS_DEMO_BAR);
         RecalcLayout();
     }
     ~LooksFrame() override { DestroyWindow(); }
-
-    CGTToolBar m_Bar;
 
 protected:
     void PostNcDestroy() override {}
@@ -66,19 +64,19 @@ TEST(LooksDemo, TheLookMenuRedrawsTheToolbarInEachLook)
 
         CRect window, bar;
         frame.GetWindowRect(&window);
-        frame.m_Bar.GetWindowRect(&bar);
+        frame.m_ToolBar.GetWindowRect(&bar);
         Screenshot shot(window);
         shot.Save(CString(L"looks-") + names[look] + L".bmp");
 
         // Right of the buttons, near the bar's top and bottom rows.
         CRect client;
-        frame.m_Bar.GetClientRect(&client);
+        frame.m_ToolBar.GetClientRect(&client);
         TestCanvas drawn(client.Width(), client.Height());
-        current->DrawBarBackground(&drawn.dc(), &frame.m_Bar, client, CRect());
+        current->DrawBarBackground(&drawn.dc(), &frame.m_ToolBar, client, CRect());
         const CPoint top(client.right - 12, 2), bottom(client.right - 12, client.bottom - 3);
         CPoint topOnScreen = top, bottomOnScreen = bottom;
-        frame.m_Bar.ClientToScreen(&topOnScreen);
-        frame.m_Bar.ClientToScreen(&bottomOnScreen);
+        frame.m_ToolBar.ClientToScreen(&topOnScreen);
+        frame.m_ToolBar.ClientToScreen(&bottomOnScreen);
         const DWORD shownTop = shot.Pixel(topOnScreen.x, topOnScreen.y);
         const DWORD shownBottom = shot.Pixel(bottomOnScreen.x, bottomOnScreen.y);
         EXPECT_EQ(shownTop, ToPixel(drawn.Pixel(top.x, top.y))) << names[look];
@@ -90,8 +88,8 @@ TEST(LooksDemo, TheLookMenuRedrawsTheToolbarInEachLook)
             EXPECT_EQ(shownTop, ToPixel(g.colorBarFace));
             // The separator runs across the bar: an etched vertical line.
             CRect separator;
-            frame.m_Bar.GetItemRect(1, &separator);
-            frame.m_Bar.ClientToScreen(&separator);
+            frame.m_ToolBar.GetItemRect(1, &separator);
+            frame.m_ToolBar.ClientToScreen(&separator);
             const CPoint middle = separator.CenterPoint();
             for (int y : {middle.y - 4, middle.y, middle.y + 4})
                 EXPECT_EQ(shot.Pixel(middle.x - 1, y), ToPixel(g.colorBarShadow)) << y - middle.y;
@@ -102,8 +100,8 @@ TEST(LooksDemo, TheLookMenuRedrawsTheToolbarInEachLook)
             EXPECT_EQ(shownTop, ToPixel(office->colorBarBackground));
             // The checked button's fill, inside its frame and beside its image.
             CRect checked;
-            frame.m_Bar.GetItemRect(frame.m_Bar.CommandToIndex(ID_DEMO_SECOND), &checked);
-            frame.m_Bar.ClientToScreen(&checked);
+            frame.m_ToolBar.GetItemRect(frame.m_ToolBar.CommandToIndex(ID_DEMO_SECOND), &checked);
+            frame.m_ToolBar.ClientToScreen(&checked);
             EXPECT_EQ(shot.Pixel(checked.left + 2, checked.top + 2), ToPixel(office->colorCheckedFill));
             break;
         }

@@ -2,19 +2,17 @@
 // reports (with a sub-menu of more), over the toolbar buttons of the test resources. Like
 // the toolkit's frames it hands keys to the open popup menu; it counts the commands it gets.
 #pragma once
-#include <guitoolkit/toolbars/CGTToolBar.h>
+#include <guitoolkit/toolbars/tests/TopToolBarFrame.h>
 #include <guitoolkit/toolbars/CGTToolbarMenuButton.h>
 #include <map>
 #include "GtToolbarsTestIds.h"
 
-class PopupDemoFrame : public CFrameWnd {
+class PopupDemoFrame : public TopToolBarFrame<> {
 public:
     // The window and its bar, shown at the given place of the screen.
     BOOL CreateDemo(const CRect& iRect);
     int CommandCount(UINT iCommandId) const;
     CGTToolbarMenuButton& ReportsButton() const { return *static_cast<CGTToolbarMenuButton*>(m_ToolBar.GetButton(0)); }
-
-    CGTToolBar m_ToolBar;
 
 protected:
     LRESULT WindowProc(UINT iMessage, WPARAM iWParam, LPARAM iLParam) override;

@@ -2,7 +2,7 @@
 // toolbar and its images. The frame places the bar by the bar's fixed layout and counts the
 // commands it gets.
 #pragma once
-#include <guitoolkit/toolbars/CGTToolBar.h>
+#include <guitoolkit/toolbars/tests/TopToolBarFrame.h>
 #include <map>
 #include "GtToolbarsTestIds.h"
 
@@ -12,13 +12,11 @@ public:
     HWND TooltipWindow() const { return m_Tooltip.GetSafeHwnd(); }
 };
 
-class ToolBarDemoFrame : public CFrameWnd {
+class ToolBarDemoFrame : public TopToolBarFrame<DemoToolBar> {
 public:
     // The window and its bar, shown at the given place of the screen.
     BOOL CreateDemo(const CRect& iRect);
     int CommandCount(UINT iCommandId) const;
-
-    DemoToolBar m_ToolBar;
 
 protected:
     afx_msg void OnDay() { Count(ID_GT_TEST_FIRST); }

@@ -115,6 +115,12 @@ class CCommonDialog : public CDialog {
     DECLARE_DYNAMIC(CCommonDialog)
 public:
     explicit CCommonDialog(CWnd* pParentWnd) : CDialog((UINT)0, pParentWnd) {}
+
+protected:
+    // OK and Cancel go on to the dialog's own procedure: a common dialog ends itself, and a
+    // modeless one (find and replace) tells its owner first.
+    void OnOK() override;
+    void OnCancel() override;
 };
 
 class CFileDialog : public CCommonDialog {

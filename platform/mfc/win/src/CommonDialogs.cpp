@@ -7,6 +7,17 @@ IMPLEMENT_DYNAMIC(CColorDialog, CCommonDialog)
 IMPLEMENT_DYNAMIC(CPrintDialog, CCommonDialog)
 IMPLEMENT_DYNAMIC(CFindReplaceDialog, CCommonDialog)
 
+void CCommonDialog::OnOK()
+{
+    if (UpdateData(TRUE))
+        Default();
+}
+
+void CCommonDialog::OnCancel()
+{
+    Default();
+}
+
 // --- Files ---------------------------------------------------------------------------------
 
 CFileDialog::CFileDialog(BOOL bOpenFileDialog, LPCWSTR lpszDefExt, LPCWSTR lpszFileName, DWORD dwFlags,

@@ -1,6 +1,8 @@
 // Modal dialogs from a template: data exchange in both directions, the end result, and
-// input that does not parse.
+// input that does not parse; the modeless find dialog's notices to its owner.
 #include <afxwin.h>
+#include <afxdlgs.h>
+#include <dlgs.h>
 #include <gtest/gtest.h>
 #include <functional>
 #include <vector>
@@ -140,4 +142,51 @@ TEST(Dialog, ATemplateThatHostsAControlFailsWithoutControlHostingAndSaysWhy)
     EXPECT_NE(text.find(L"1049"), std::wstring::npos) << text;
     EXPECT_NE(text.find(L"{FAB9B41C-87D6-474D-AB7E-F07D78F2422E}"), std::wstring::npos) << text;
     EXPECT_NE(text.find(L"0x80004001"), std::wstring::npos) << text;
+}
+
+namespace {
+
+// Records what the find dialog tells its owner.
+class CFindOwner : public CWnd {
+public:
+    CFindOwner() { CreateEx(0, AfxRegisterWndClass(0), L"owner", WS_POPUP, CRect(0, 0, 100, 100), nullptr, 0); }
+    ~CFindOwner() override { DestroyWindow(); }
+
+    struct Notice {
+        DWORD dwFlags;
+        CString strFind;
+    };
+    std::vector<Notice> m_notices;
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        static const UINT s_nFindMessage = ::RegisterWindowMessageW(FINDMSGSTRING);
+        if (message == s_nFindMessage) {
+            CFindReplaceDialog* pDialog = CFindReplaceDialog::GetNotifier(lParam);
+            m_notices.push_back({pDialog->m_fr.Flags, pDialog->GetFindString()});
+            return 0;
+        }
+        return CWnd::WindowProc(message, wParam, lParam);
+    }
+};
+
+}  // namespace
+
+TEST(Dialog, TheFindDialogTellsItsOwnerOfFindNextAndOfItsEnd)
+{
+    CFindOwner owner;
+    CFindReplaceDialog* pDialog = new CFindReplaceDialog;  // deletes itself with its window
+    ASSERT_TRUE(pDialog->Create(TRUE, L"", nullptr, FR_DOWN, &owner));
+    pDialog->SetDlgItemText(edt1, L"needle");
+    pDialog->SendMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED));
+    ASSERT_EQ(1u, owner.m_notices.size());
+    EXPECT_TRUE(owner.m_notices[0].dwFlags & FR_FINDNEXT);
+    EXPECT_TRUE(owner.m_notices[0].dwFlags & FR_DOWN);
+    EXPECT_EQ(CString(L"needle"), owner.m_notices[0].strFind);
+    HWND hWnd = pDialog->m_hWnd;
+    pDialog->SendMessage(WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED));
+    ASSERT_EQ(2u, owner.m_notices.size());
+    EXPECT_TRUE(owner.m_notices[1].dwFlags & FR_DIALOGTERM);
+    EXPECT_FALSE(::IsWindow(hWnd));
 }

@@ -1,8 +1,12 @@
-#include <guitoolkit/core/CGTSmartDockingMarker.h>
+#include <guitoolkit/docking/CGTSmartDockingMarker.h>
 #include <guitoolkit/core/CGTDibSection.h>
 #include <guitoolkit/core/CGTDrawManager.h>
 #include <algorithm>
 #include <vector>
+
+IMPLEMENT_DYNAMIC(CGTMarkerBmpWnd, CWnd)
+IMPLEMENT_DYNCREATE(CGTSmartDockingMarker, CObject)
+IMPLEMENT_DYNCREATE(CGTSDCentralGroupMarker, CGTSmartDockingMarker)
 
 namespace {
 double ClampUnit(double value)
@@ -26,6 +30,54 @@ std::vector<DWORD> ReadPixelsTopDown(HBITMAP bitmap, int width, int height)
 }
 }  // namespace
 
+CGTMarkerBmpWnd::CGTMarkerBmpWnd()
+    : m_Bitmap(nullptr), m_HotBitmap(nullptr), m_Highlighted(FALSE), m_BuiltInImages(FALSE),
+      m_BaseColor(static_cast<COLORREF>(-1)), m_Vertical(FALSE)
+{
+}
+
+CGTSmartDockingMarker::CGTSmartDockingMarker()
+    : m_Id(-1), m_ImageIndex(-1), m_Flag(FALSE), m_Loaded(TRUE), m_Width(0), m_Height(0), m_Highlighted(FALSE),
+      m_Layered(FALSE), m_BuiltInImages(FALSE)
+{
+}
+
+CGTSmartDockingMarker::~CGTSmartDockingMarker() = default;
+
+// The smart-docking issue fills in the markers' windows; what stands here are the defaults.
+BOOL CGTSmartDockingMarker::Create(int iId, CWnd*)
+{
+    m_Id = iId;
+    return FALSE;
+}
+
+void CGTSmartDockingMarker::Destroy() {}
+
+void CGTSmartDockingMarker::Show(BOOL) {}
+
+void CGTSmartDockingMarker::AdjustPos(const CRect&) {}
+
+void CGTSmartDockingMarker::Highlight(BOOL iOn)
+{
+    m_Highlighted = iOn;
+}
+
+BOOL CGTSmartDockingMarker::IsPtIn(CPoint) const
+{
+    return FALSE;
+}
+
+void CGTSmartDockingMarker::InitImages(const CGTSmartDockingParams&) {}
+
+CGTSDCentralGroupMarker::CGTSDCentralGroupMarker()
+    : m_Group(nullptr), m_BaseColor(static_cast<COLORREF>(-1)), m_PositionInGroup(0, 0), m_Visible(TRUE)
+{
+}
+
+void CGTSDCentralGroupMarker::Draw(CDC*) {}
+
+void CGTSDCentralGroupMarker::DestroyRegion() {}
+
 void CGTSmartDockingMarker::BuildShadowedImage(COLORREF baseColor, COLORREF toneColor)
 {
     double baseHue, baseSaturation, baseLightness;
@@ -36,7 +88,7 @@ void CGTSmartDockingMarker::BuildShadowedImage(COLORREF baseColor, COLORREF tone
     const double saturationShift = toneSaturation - baseSaturation;
     const double lightnessShift = toneLightness - baseLightness;
     const bool shiftLightness = toneHue <= 0.5;
-    images.RecolorImages([=](COLORREF color) {
+    m_Images.RecolorImages([=](COLORREF color) {
         double hue, saturation, lightness;
         CGTDrawManager::RgbToHls(color, hue, saturation, lightness);
         return CGTDrawManager::HlsToRgb(ClampUnit(hue + hueShift),

@@ -1,5 +1,5 @@
-#include "TestSupport.h"
-#include <guitoolkit/core/CGTSmartDockingMarker.h>
+#include <guitoolkit/core/tests/TestSupport.h>
+#include <guitoolkit/docking/CGTSmartDockingMarker.h>
 #include <gtest/gtest.h>
 #include <initializer_list>
 
@@ -50,13 +50,13 @@ struct Marker {
     {
         BITMAP info = {};
         ::GetObjectW(bitmap, sizeof(info), &info);
-        marker.images.sizeImage = {info.bmWidth, info.bmHeight};
-        marker.images.colorTransparent = magenta;
-        marker.images.AddImage(bitmap, FALSE);
-        marker.images.bitsPerPixel = bitsPerPixel;
+        marker.m_Images.sizeImage = {info.bmWidth, info.bmHeight};
+        marker.m_Images.colorTransparent = magenta;
+        marker.m_Images.AddImage(bitmap, FALSE);
+        marker.m_Images.bitsPerPixel = bitsPerPixel;
         ::DeleteObject(bitmap);
     }
-    COLORREF At(int x, int y) const { return ColorAt(marker.images.bitmap, x, y); }
+    COLORREF At(int x, int y) const { return ColorAt(marker.m_Images.bitmap, x, y); }
     CGTSmartDockingMarker marker;
 };
 }  // namespace
@@ -83,27 +83,27 @@ TEST(SmartDockingMarker, RecolouringAStripWithAlphaSkipsClearPixelsAndKeepsThemP
 {
     // Magenta is an ordinary colour here; alpha 0 marks what stays.
     Marker marker(MakeBitmap(3, 1, {{0, 0, 0xFFFF0000}, {1, 0, 0x80800000}, {2, 0, 0x00FF00FF}}), 32);
-    HBITMAP before = marker.marker.images.bitmap;
+    HBITMAP before = marker.marker.m_Images.bitmap;
     marker.marker.BuildShadowedImage(red, white);
-    EXPECT_EQ(before, marker.marker.images.bitmap);
-    EXPECT_EQ(0xFFFFFFFFu, RawPixel(marker.marker.images.bitmap, 0, 0));
-    EXPECT_EQ(0x80808080u, RawPixel(marker.marker.images.bitmap, 1, 0));
-    EXPECT_EQ(0x00FF00FFu, RawPixel(marker.marker.images.bitmap, 2, 0));
+    EXPECT_EQ(before, marker.marker.m_Images.bitmap);
+    EXPECT_EQ(0xFFFFFFFFu, RawPixel(marker.marker.m_Images.bitmap, 0, 0));
+    EXPECT_EQ(0x80808080u, RawPixel(marker.marker.m_Images.bitmap, 1, 0));
+    EXPECT_EQ(0x00FF00FFu, RawPixel(marker.marker.m_Images.bitmap, 2, 0));
 }
 
 TEST(SmartDockingMarker, RecolouringAResourceStripReplacesItAndDropsTheFadedCopy)
 {
     CGTSmartDockingMarker marker;
-    marker.images.mapTo3dColors = FALSE;
-    ASSERT_TRUE(marker.images.LoadFromResource(101));
-    marker.images.colorTransparent = RGB(192, 192, 192);
-    marker.images.alwaysLight = TRUE;
-    ASSERT_TRUE(marker.images.BuildFadedImage());
-    ASSERT_NE(nullptr, marker.images.fadedBitmap);
+    marker.m_Images.mapTo3dColors = FALSE;
+    ASSERT_TRUE(marker.m_Images.LoadFromResource(101));
+    marker.m_Images.colorTransparent = RGB(192, 192, 192);
+    marker.m_Images.alwaysLight = TRUE;
+    ASSERT_TRUE(marker.m_Images.BuildFadedImage());
+    ASSERT_NE(nullptr, marker.m_Images.fadedBitmap);
     marker.BuildShadowedImage(red, RGB(0, 0, 128));
-    EXPECT_EQ(nullptr, marker.images.fadedBitmap);
-    EXPECT_EQ(blue, ColorAt(marker.images.bitmap, 16 + 4, 4));
-    EXPECT_EQ(RGB(192, 192, 192), ColorAt(marker.images.bitmap, 16, 0));
+    EXPECT_EQ(nullptr, marker.m_Images.fadedBitmap);
+    EXPECT_EQ(blue, ColorAt(marker.m_Images.bitmap, 16 + 4, 4));
+    EXPECT_EQ(RGB(192, 192, 192), ColorAt(marker.m_Images.bitmap, 16, 0));
 }
 
 TEST(SmartDockingMarker, TheRegionOfABitmapLeavesItsTransparentPixelsOut)

@@ -1,0 +1,9 @@
+#include "ReportPeriodHost.h"
+
+#include <afxwin.h>
+
+CPeriodSettings* GetAppReportPeriod()
+{
+    IReportPeriodHost* host = dynamic_cast<IReportPeriodHost*>(AfxGetApp());
+    return host ? &host->GetReportPeriod() : nullptr;
+}
