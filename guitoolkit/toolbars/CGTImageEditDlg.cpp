@@ -111,7 +111,8 @@ void CGTImageEditDlg::CreateToolBar(const CRect& iFrame)
     m_ToolBar.SetOwner(this);
     // As many rows as the frame's width asks for.
     const CSize size = m_ToolBar.CalcSize(LM_HORZ | LM_COMMIT, iFrame.Width());
-    m_ToolBar.SetWindowPos(nullptr, iFrame.left, iFrame.top, iFrame.Width(), size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+    // Above the group box around it: a bar clips its siblings, and would vanish under the box.
+    m_ToolBar.SetWindowPos(&wndTop, iFrame.left, iFrame.top, iFrame.Width(), size.cy, SWP_NOACTIVATE);
     m_ToolBar.RecalcButtonLayout();
 }
 
