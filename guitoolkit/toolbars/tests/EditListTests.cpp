@@ -214,3 +214,39 @@ TEST_F(EditList, TheEditorsBrowseButtonAsksTheListBox)
     EXPECT_EQ((std::vector<std::string>{"browse0"}), m_List.m_Told);
     EXPECT_EQ(editor.m_hWnd, ::GetFocus());
 }
+
+TEST_F(EditList, TheButtonsTipsNameTheirKeys)
+{
+    m_List.AddStandardButtons();
+    const LPCWSTR tips[] = {L"New (Insert)", L"Delete (Delete)", L"Move Item Up (Alt+Up)",
+                            L"Move Item Down (Alt+Down)"};
+    for (int index = 0; index < 4; ++index) {
+        CGTButton& button = *m_List.GetButton(index);
+        CString tip;
+        button.GetToolTip().GetText(tip, &button);
+        EXPECT_STREQ(tips[index], tip) << index;
+    }
+}
+
+TEST_F(EditList, TheMouseNamesANewItemOrRenamesTheSelectedOne)
+{
+    m_List.AddStandardButtons(CGTEditListBase::ButtonNew);
+    const HWND list = ListWindow();
+    m_List.GetListWnd()->SetFocus();
+    ::PostMessageW(list, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(40, 60));
+    PumpPreTranslated();
+    ASSERT_NE(nullptr, m_List.GetEditor()) << "a double click on no item starts a new one";
+    FinishRenaming(L"Notepad");
+    EXPECT_EQ((std::vector<std::wstring>{L"Notepad=0"}), Items());
+
+    m_List.SelectItem(0);
+    m_List.GetListWnd()->SetFocus();
+    CRect label;
+    static_cast<CListCtrl*>(m_List.GetListWnd())->GetItemRect(0, &label, LVIR_LABEL);
+    PostClick(list, label.CenterPoint());
+    PumpPreTranslated();
+    ASSERT_NE(nullptr, m_List.GetEditor()) << "a second click on the selected item renames it";
+    FinishRenaming(L"Paint");
+    EXPECT_EQ((std::vector<std::wstring>{L"Paint=0"}), Items());
+    EXPECT_EQ((std::vector<std::string>{"added0", "renamed0"}), m_List.m_Told);
+}
