@@ -173,18 +173,6 @@ COLORREF StripPixel(CGTToolBarImages& iStrip, int iImage)
     return ::GetPixel(source.Dc(), 16 * iImage + 5, 5);
 }
 
-// An application whose message boxes are recorded, not shown.
-class PromptRecordingApp : public CWinApp {
-public:
-    PromptRecordingApp() : CWinApp(L"Appearance") {}
-    int DoMessageBox(LPCWSTR iPrompt, UINT, UINT) override
-    {
-        m_Prompts.push_back(iPrompt);
-        return IDOK;
-    }
-    std::vector<std::wstring> m_Prompts;
-};
-
 // The image editor's part played by the test: every image it gets turns red.
 class PaintingAppearanceDlg : public CButtonAppearanceDlg {
 public:

@@ -4,6 +4,8 @@
 #include <afxwin.h>
 #include <afxdialog.h>
 #include <initializer_list>
+#include <string>
+#include <vector>
 
 // A key's press or release as the system posts it: repeat count 1, the previous-state and
 // transition bits of a release, the context bit for a system key.
@@ -20,4 +22,16 @@ class HostDialog : public CDialog {
 public:
     explicit HostDialog(const CRect& iRect = CRect(0, 0, 300, 200));
     ~HostDialog() override;
+};
+
+// An application whose message boxes are recorded, not shown.
+class PromptRecordingApp : public CWinApp {
+public:
+    PromptRecordingApp() : CWinApp(L"Editors") {}
+    int DoMessageBox(LPCWSTR iPrompt, UINT, UINT) override
+    {
+        m_Prompts.push_back(iPrompt);
+        return IDOK;
+    }
+    std::vector<std::wstring> m_Prompts;
 };

@@ -288,3 +288,51 @@ TEST_F(ImageEditor, ThePreviewShowsTheImageInTheMiddleOfItsFrame)
     EXPECT_EQ(frameRect.top + (frameRect.Height() - 15) / 2, preview.top);
     EXPECT_FALSE(frame->IsWindowVisible());
 }
+
+namespace {
+// Puts a bitmap on the clipboard; null promises one that the owner never renders.
+void SetClipboardBitmap(CWnd& iOwner, HBITMAP iBitmap)
+{
+    ASSERT_TRUE(::OpenClipboard(iOwner.m_hWnd));
+    ::EmptyClipboard();
+    ::SetClipboardData(CF_BITMAP, iBitmap);
+    ::CloseClipboard();
+}
+}  // namespace
+
+TEST_F(ImageEditor, PasteCentresASmallerBitmapWithItsLightGreyLeftOut)
+{
+    TestImage pasted;
+    pasted.Fill(red);
+    pasted.Set(0, 0, RGB(192, 192, 192));
+    CBitmap small;
+    {
+        HDC screen = ::GetDC(nullptr);
+        small.Attach(::CreateCompatibleBitmap(screen, 4, 3));
+        ::ReleaseDC(nullptr, screen);
+        CGTSelectedBitmap source(static_cast<HBITMAP>(pasted.m_Bitmap.GetSafeHandle()));
+        CGTSelectedBitmap target(static_cast<HBITMAP>(small.GetSafeHandle()));
+        ::BitBlt(target.Dc(), 0, 0, 4, 3, source.Dc(), 0, 0, SRCCOPY);
+    }
+    Open();
+    SetClipboardBitmap(m_Host, static_cast<HBITMAP>(small.Detach()));
+    Command(ID_GT_PASTE_IMAGE);
+    Cells block;
+    for (int x = 6; x < 10; ++x)
+        for (int y = 6; y < 9; ++y)
+            if (x != 6 || y != 6)
+                block.insert({x, y});
+    EXPECT_EQ(block, m_Image.Of(red));
+    EXPECT_EQ(240u - block.size(), m_Image.Of(theGuiToolkitGlobals.colorBtnFace).size());
+}
+
+TEST_F(ImageEditor, ABitmapPromisedButNeverGivenIsReportedAndKeepsTheImage)
+{
+    PromptRecordingApp app;
+    m_Image.Set(1, 1, red);
+    Open();
+    SetClipboardBitmap(m_Host, nullptr);
+    Command(ID_GT_PASTE_IMAGE);
+    EXPECT_EQ(std::vector<std::wstring>{L"Can't paste bitmap image from the clipboard!"}, app.m_Prompts);
+    EXPECT_EQ((Cells{{1, 1}}), m_Image.Of(red));
+}
