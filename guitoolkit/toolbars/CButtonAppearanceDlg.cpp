@@ -228,12 +228,12 @@ BOOL CButtonAppearanceDlg::EditSelectedImage()
     return TRUE;
 }
 
-void CButtonAppearanceDlg::OnNewImage()
+void CButtonAppearanceDlg::RunImageWork(BOOL (CButtonAppearanceDlg::*iWork)(), UINT iFailure)
 {
     CGTLocalResource toolkitResources;
     try {
-        if (m_UserImages != nullptr && !CreateNewImage())
-            AfxMessageBox(IDS_GT_CANNOT_CREATE_IMAGE);
+        if (m_UserImages != nullptr && !(this->*iWork)())
+            AfxMessageBox(iFailure);
     } catch (CException* error) {
         error->Delete();
         AfxMessageBox(IDS_GT_INTERNAL_ERROR);
@@ -241,17 +241,14 @@ void CButtonAppearanceDlg::OnNewImage()
     UpdateControls();
 }
 
+void CButtonAppearanceDlg::OnNewImage()
+{
+    RunImageWork(&CButtonAppearanceDlg::CreateNewImage, IDS_GT_CANNOT_CREATE_IMAGE);
+}
+
 void CButtonAppearanceDlg::OnEditImage()
 {
-    CGTLocalResource toolkitResources;
-    try {
-        if (m_UserImages != nullptr && !EditSelectedImage())
-            AfxMessageBox(IDS_GT_INTERNAL_ERROR);
-    } catch (CException* error) {
-        error->Delete();
-        AfxMessageBox(IDS_GT_INTERNAL_ERROR);
-    }
-    UpdateControls();
+    RunImageWork(&CButtonAppearanceDlg::EditSelectedImage, IDS_GT_INTERNAL_ERROR);
 }
 
 void CButtonAppearanceDlg::OnPaint()

@@ -50,6 +50,9 @@ private:
     // The image editor's work on a new image or a copy of one; FALSE when it cannot start.
     BOOL CreateNewImage();
     BOOL EditSelectedImage();
+    // Runs one of the two with the user's images; a failure shows iFailure, an exception the
+    // internal error.
+    void RunImageWork(BOOL (CButtonAppearanceDlg::*iWork)(), UINT iFailure);
 
     CGTToolbarButton* m_Button;
     CGTToolBarImages* m_UserImages;

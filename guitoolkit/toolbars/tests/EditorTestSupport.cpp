@@ -1,13 +1,5 @@
 #include "EditorTestSupport.h"
-
-namespace {
-struct DialogTemplate {
-    DLGTEMPLATE m_Header;
-    WORD m_Menu = 0;
-    WORD m_Class = 0;
-    WORD m_Title = 0;
-};
-}  // namespace
+#include <guitoolkit/core/tests/TestSupport.h>
 
 void PostKey(HWND iWindow, UINT iKey, BOOL iDown, BOOL iSystem)
 {
@@ -47,7 +39,7 @@ void PumpPreTranslated()
 
 HostDialog::HostDialog(const CRect& iRect)
 {
-    alignas(4) static DialogTemplate s_Template = {{WS_POPUP | WS_VISIBLE | DS_SETFOREGROUND, 0, 0, 0, 0, 50, 40}};
+    alignas(4) static EmptyDialogTemplate s_Template = {{WS_POPUP | WS_VISIBLE | DS_SETFOREGROUND, 0, 0, 0, 0, 50, 40}};
     CreateIndirect(&s_Template.m_Header);
     MoveWindow(iRect);
     SetActiveWindow();

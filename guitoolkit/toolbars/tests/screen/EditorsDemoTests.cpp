@@ -68,6 +68,16 @@ BOOL IsEnabled(CGTToolBar& iBar, UINT iCommand)
     return (iBar.GetButtonStyle(iBar.CommandToIndex(iCommand)) & TBBS_DISABLED) == 0;
 }
 
+// The window as the screen shows it, kept in a file for people to look at.
+Screenshot ShotOf(CWnd& iWindow, LPCWSTR iFile)
+{
+    CRect shown;
+    iWindow.GetWindowRect(&shown);
+    Screenshot shot(shown);
+    shot.Save(iFile);
+    return shot;
+}
+
 class MainWindow : public CFrameWnd {
 protected:
     void PostNcDestroy() override {}
@@ -129,10 +139,7 @@ TEST(EditorsDemo, TheImageEditorDrawsWithTheMouseAndGoesThroughTheClipboard)
     SendMouse(0, ScreenPoint(dialog, CPoint(5, 5)));
     LetItDraw(app, 500);
 
-    CRect shown;
-    dialog.GetWindowRect(&shown);
-    Screenshot shot(shown);
-    shot.Save(L"image-editor.bmp");
+    const Screenshot shot = ShotOf(dialog, L"image-editor.bmp");
     // The cells show the image: the rectangle's corner in red, the blue square.
     const CPoint corner = CellCentre(area, 2, 2);
     EXPECT_EQ(ToPixel(red), shot.Pixel(corner.x, corner.y));
@@ -181,10 +188,7 @@ TEST(EditorsDemo, TheAppearanceDialogShowsTheDefaultImageAndPicksAUserImage)
     SendMouse(0, ScreenPoint(dialog, CPoint(5, 5)));
     LetItDraw(app, 500);
 
-    CRect shown;
-    dialog.GetWindowRect(&shown);
-    Screenshot shot(shown);
-    shot.Save(L"button-appearance.bmp");
+    const Screenshot shot = ShotOf(dialog, L"button-appearance.bmp");
     // The preview shows the command's own image: the test bar's second image is green.
     const CPoint preview = ScreenPoint(dialog, dialog.GetPreviewRect().CenterPoint());
     EXPECT_EQ(ToPixel(RGB(0, 255, 0)), shot.Pixel(preview.x, preview.y));
@@ -210,10 +214,7 @@ TEST(EditorsDemo, TheEditableListShowsItsCaptionAndButtons)
     list.SelectItem(1);
     LetItDraw(app, 500);
 
-    CRect shown;
-    host.GetWindowRect(&shown);
-    Screenshot shot(shown);
-    shot.Save(L"edit-list.bmp");
+    const Screenshot shot = ShotOf(host, L"edit-list.bmp");
     // The Delete button shows its red cross.
     CRect cross;
     list.GetButton(1)->GetWindowRect(&cross);
