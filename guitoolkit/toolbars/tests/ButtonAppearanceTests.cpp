@@ -184,10 +184,12 @@ public:
         const RECT all = {0, 0, 16, 15};
         ::FillRect(target.Dc(), &all, brush);
         ::DeleteObject(brush);
-        ++m_Edits;
+        m_FadingWhileEditing.push_back(m_Strip->fadeInactive);
         return TRUE;
     }
-    int m_Edits = 0;
+    CGTToolBarImages* m_Strip = nullptr;
+    // Per edit, whether the strip was faded meanwhile.
+    std::vector<BOOL> m_FadingWhileEditing;
 };
 }  // namespace
 
@@ -198,7 +200,9 @@ TEST_F(ButtonAppearance, TheDialogRefusesOkUntilTheChoiceIsCompleteAndDrawsNewIm
     CGTToolBarImages strip;
     FillStrip(strip, 3);
     CGTToolbarButton button(withDefault, 3, L"&Open\tCtrl+O");
+    strip.fadeInactive = TRUE;
     PaintingAppearanceDlg dialog(&button, &strip, &host, 1);
+    dialog.m_Strip = &strip;
     ASSERT_TRUE(dialog.Create(IDD_GT_BUTTON_APPEARANCE, &host));
     auto click = [&](UINT iId) {
         dialog.SendMessage(WM_COMMAND, MAKEWPARAM(iId, BN_CLICKED),
@@ -241,7 +245,8 @@ TEST_F(ButtonAppearance, TheDialogRefusesOkUntilTheChoiceIsCompleteAndDrawsNewIm
     click(IDC_GT_APPEARANCE_EDIT);
     EXPECT_EQ(RGB(255, 0, 0), StripPixel(strip, 1));
     EXPECT_EQ(RGB(255, 255, 255), StripPixel(strip, 2));
-    EXPECT_EQ(2, dialog.m_Edits);
+    EXPECT_EQ((std::vector<BOOL>{TRUE, FALSE}), dialog.m_FadingWhileEditing) << "an edited image is seen unfaded";
+    EXPECT_TRUE(strip.fadeInactive);
 
     dialog.SetDlgItemText(IDC_GT_APPEARANCE_TEXT, L"&Report");
     dialog.SendMessage(WM_COMMAND, IDOK);
