@@ -178,9 +178,11 @@ TEST_F(EditList, DeleteAsksTheOwnerAndPassesTheSelectionOn)
     EXPECT_EQ((std::vector<std::string>{"remove?2", "remove?2", "remove?0"}), m_List.m_Told);
 }
 
-TEST_F(EditList, DisablingTheControlDisablesItsButtonsAndList)
+TEST_F(EditList, TheControlPassesItsFocusAndEnablingToTheListAndButtons)
 {
     m_List.AddStandardButtons(CGTEditListBase::ButtonNew);
+    m_List.SetFocus();
+    EXPECT_EQ(ListWindow(), ::GetFocus());
     m_List.EnableWindow(FALSE);
     EXPECT_FALSE(m_List.GetButton(0)->IsWindowEnabled());
     EXPECT_FALSE(m_List.GetListWnd()->IsWindowEnabled());
@@ -249,4 +251,15 @@ TEST_F(EditList, TheMouseNamesANewItemOrRenamesTheSelectedOne)
     FinishRenaming(L"Paint");
     EXPECT_EQ((std::vector<std::wstring>{L"Paint=0"}), Items());
     EXPECT_EQ((std::vector<std::string>{"added0", "renamed0"}), m_List.m_Told);
+}
+
+TEST_F(EditList, AnItemPutFirstIsSelected)
+{
+    Fill({L"Notepad", L"Paint"});
+    m_List.SelectItem(1);
+    EXPECT_EQ(0, m_List.AddItem(L"Calculator", 7, 0));
+    EXPECT_EQ(0, m_List.GetSelItem());
+    EXPECT_EQ(3, m_List.AddItem(L"Clock", 8));
+    EXPECT_EQ(0, m_List.GetSelItem());
+    EXPECT_EQ((std::vector<std::wstring>{L"Calculator=7", L"Notepad=1", L"Paint=2", L"Clock=8"}), Items());
 }
