@@ -56,6 +56,10 @@ public:
     // One image on the button face, put on the main window's clipboard; failures are told to
     // the user.
     BOOL CopyImageToClipboard(int index);
+    // A new bitmap (the caller's) holding one image; null for a bad index or a failure.
+    HBITMAP ExtractImage(int index) const;
+    // Draws the bitmap over one image of the strip; FALSE for a bad index or a failure.
+    BOOL ReplaceImage(int index, HBITMAP image);
 
     BOOL BeginDrawing(CGTImageDrawPass& pass, int destinationWidth = 0, int destinationHeight = 0, BOOL fade = FALSE);
     BOOL DrawImage(CDC* dc, int x, int y, int index, BOOL highlight = FALSE, BOOL disabled = FALSE,

@@ -140,7 +140,10 @@ public:
     // Opens a menu button's popup with its first item selected; FALSE for another button.
     BOOL DropDownMenu(CGTToolbarButton* iButton);
     // Updates one button from the command handlers of the bar's frame.
-    void UpdateButtonCmdUI(int iIndex);
+    virtual void UpdateButtonCmdUI(int iIndex);
+    // Updates the button (-1: every button and the bar's controls) from the command handlers of
+    // a target (a frame, or the dialog the bar sits in).
+    void UpdateCmdUIFrom(CCmdTarget* iTarget, BOOL iDisableIfNoHandler, int iIndex = -1);
     // FALSE keeps a button that was dragged off the bar.
     virtual BOOL OnRemoveDraggedButton(CGTToolbarButton* iButton);
     // The drop source of every button dragged off a bar.

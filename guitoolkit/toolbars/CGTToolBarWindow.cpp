@@ -105,7 +105,7 @@ public:
 
     // System-menu commands and separators are not updated; a user tool's command is never
     // disabled for want of a handler.
-    void Update(int iIndex, CFrameWnd* iTarget, BOOL iDisableIfNoHandler)
+    void Update(int iIndex, CCmdTarget* iTarget, BOOL iDisableIfNoHandler)
     {
         const CGTToolbarButton* button = m_Bar.GetButton(iIndex);
         if (button->IsSeparator() || IsSystemMenuCommand(button->m_CommandId))
@@ -205,7 +205,17 @@ CSize CGTToolBar::GetStretchLimit(BOOL iStretch, BOOL iHorizontal)
 
 void CGTToolBar::OnUpdateCmdUI(CFrameWnd* iTarget, BOOL iDisableIfNoHandler)
 {
+    UpdateCmdUIFrom(iTarget, iDisableIfNoHandler);
+}
+
+void CGTToolBar::UpdateCmdUIFrom(CCmdTarget* iTarget, BOOL iDisableIfNoHandler, int iIndex)
+{
     CGTToolBarCmdUI state(*this, m_NoTextUpdate);
+    if (iIndex >= 0) {
+        if (GetButton(iIndex) != nullptr)
+            state.Update(iIndex, iTarget, iDisableIfNoHandler);
+        return;
+    }
     for (int index = 0; index < GetButtonCount(); ++index)
         state.Update(index, iTarget, iDisableIfNoHandler);
     UpdateDialogControls(iTarget, m_UpdateDialogControls ? iDisableIfNoHandler : FALSE);
@@ -215,8 +225,8 @@ void CGTToolBar::UpdateButtonCmdUI(int iIndex)
 {
     CWnd* owner = GetOwner();
     CFrameWnd* target = owner != nullptr && owner->IsFrameWnd() ? static_cast<CFrameWnd*>(owner) : GetParentFrame();
-    if (target != nullptr && GetButton(iIndex) != nullptr)
-        CGTToolBarCmdUI(*this, m_NoTextUpdate).Update(iIndex, target, target->m_bAutoMenuEnable);
+    if (target != nullptr)
+        UpdateCmdUIFrom(target, target->m_bAutoMenuEnable, iIndex);
 }
 
 BOOL CGTToolBar::OnCommand(WPARAM iWParam, LPARAM iLParam)

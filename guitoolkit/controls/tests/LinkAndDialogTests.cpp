@@ -132,18 +132,11 @@ TEST_F(Links, FitToTextTakesTheUnderlinedTextAndKeepsTheCentre)
 namespace {
 
 // A borderless dialog made from a template in memory.
-struct DialogTemplate {
-    DLGTEMPLATE m_Header;
-    WORD m_Menu = 0;
-    WORD m_Class = 0;
-    WORD m_Title = 0;
-};
-
 class TestDialog : public CGTDialog {
 public:
     TestDialog()
     {
-        alignas(4) static DialogTemplate s_Template = {{WS_POPUP, 0, 0, 0, 0, 50, 40}};
+        alignas(4) static EmptyDialogTemplate s_Template = {{WS_POPUP, 0, 0, 0, 0, 50, 40}};
         CreateIndirect(&s_Template.m_Header);
         MoveWindow(0, 0, 100, 80);
     }

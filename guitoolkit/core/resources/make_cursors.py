@@ -4,7 +4,7 @@ button below it (move.cur), the same with a plus sign (copy.cur) and a barred ci
 (nodrop.cur), the link buttons' hand with a raised index finger (hand.cur), and the arrow
 with a wide flat header item below it for a dragged grid column (column.cur). Each is
 32 x 32, monochrome, with its hot spot at the arrow's tip (the circle's centre, the finger tip).
-Run it in this folder: python3 make_cursors.py
+Run it in this folder: python3 make_cursors.py (other scripts import its cursor writer).
 """
 import struct
 
@@ -119,26 +119,31 @@ def write(name, grid, hotspot=(0, 0)):
         f.write(cursor(grid, hotspot))
 
 
-move = blank()
-draw_shape(move, ARROW)
-draw_box(move, 10, 19, 12, 9)
-write('move.cur', move)
+def main():
+    move = blank()
+    draw_shape(move, ARROW)
+    draw_box(move, 10, 19, 12, 9)
+    write('move.cur', move)
 
-copy = blank()
-draw_shape(copy, ARROW)
-draw_box(copy, 10, 19, 12, 9)
-draw_plus(copy, 22, 22)
-write('copy.cur', copy)
+    copy = blank()
+    draw_shape(copy, ARROW)
+    draw_box(copy, 10, 19, 12, 9)
+    draw_plus(copy, 22, 22)
+    write('copy.cur', copy)
 
-nodrop = blank()
-draw_nodrop(nodrop)
-write('nodrop.cur', nodrop, (15, 15))
+    nodrop = blank()
+    draw_nodrop(nodrop)
+    write('nodrop.cur', nodrop, (15, 15))
 
-column = blank()
-draw_shape(column, ARROW)
-draw_box(column, 6, 19, 22, 7)
-write('column.cur', column)
+    column = blank()
+    draw_shape(column, ARROW)
+    draw_box(column, 6, 19, 22, 7)
+    write('column.cur', column)
 
-hand = blank()
-draw_shape(hand, HAND)
-write('hand.cur', hand, (5, 0))
+    hand = blank()
+    draw_shape(hand, HAND)
+    write('hand.cur', hand, (5, 0))
+
+
+if __name__ == '__main__':
+    main()

@@ -1,4 +1,4 @@
-// Drawing surfaces and a stand-in screen for the toolkit core tests.
+// Drawing surfaces, a stand-in screen and an empty dialog template for the toolkit tests.
 #pragma once
 #include <guitoolkit/core/CGTDibSection.h>
 #include <guitoolkit/core/CGTScreenInfo.h>
@@ -82,3 +82,12 @@ inline bool IsGrey(COLORREF color)
 {
     return GetRValue(color) == GetGValue(color) && GetGValue(color) == GetBValue(color);
 }
+
+// A dialog template in memory without menu, class, title or controls; the tests add the
+// controls to the dialog made from it.
+struct EmptyDialogTemplate {
+    DLGTEMPLATE m_Header;
+    WORD m_Menu = 0;
+    WORD m_Class = 0;
+    WORD m_Title = 0;
+};

@@ -1,0 +1,63 @@
+/* Identifiers of the resources of the toolbars' editors: the editable list's buttons, the
+   button appearance dialog and the button image editor. GuiToolkitResources.rc builds them
+   in with the toolkit's other resources. */
+#ifndef GUITOOLKIT_TOOLBARS_GTEDITORRESOURCES_H
+#define GUITOOLKIT_TOOLBARS_GTEDITORRESOURCES_H
+
+#define IDS_GT_SELECT_IMAGE 16001
+#define IDS_GT_ENTER_TEXT 16002
+#define IDS_GT_CANNOT_CREATE_IMAGE 16003
+#define IDS_GT_CANNOT_PASTE_IMAGE 16004
+
+/* The editable list's buttons: tooltips and images (16 colours, then high colour). */
+#define IDS_GT_LIST_NEW 16017
+#define IDS_GT_LIST_DELETE 16020
+#define IDS_GT_LIST_MOVE_UP 16021
+#define IDS_GT_LIST_MOVE_DOWN 16022
+#define IDB_GT_LIST_NEW 16929
+#define IDB_GT_LIST_DELETE 16930
+#define IDB_GT_LIST_UP 16931
+#define IDB_GT_LIST_DOWN 16932
+#define IDB_GT_LIST_NEW_24 17053
+#define IDB_GT_LIST_DELETE_24 17054
+#define IDB_GT_LIST_UP_24 17055
+#define IDB_GT_LIST_DOWN_24 17057
+
+/* The button appearance dialog and its controls. */
+#define IDD_GT_BUTTON_APPEARANCE 16132
+#define IDC_GT_APPEARANCE_TEXT 16500
+#define IDC_GT_APPEARANCE_IMAGE_ONLY 16505
+#define IDC_GT_APPEARANCE_TEXT_ONLY 16506
+#define IDC_GT_APPEARANCE_IMAGE_TEXT 16507
+#define IDC_GT_APPEARANCE_IMAGES 16508
+#define IDC_GT_APPEARANCE_NEW 16509
+#define IDC_GT_APPEARANCE_EDIT 16510
+#define IDC_GT_APPEARANCE_USER_IMAGE 16529
+#define IDC_GT_APPEARANCE_DEFAULT_IMAGE 16530
+#define IDC_GT_APPEARANCE_PREVIEW 16531
+#define IDC_GT_APPEARANCE_DESCRIPTION 16603
+
+/* The button image editor: its dialog, controls, tools bar, tool cursors and commands. */
+#define IDD_GT_IMAGE_EDITOR 16133
+#define IDC_GT_EDITOR_PAINT_AREA 16513
+#define IDC_GT_EDITOR_COLORS 16516
+#define IDC_GT_EDITOR_PREVIEW 16519
+#define IDC_GT_EDITOR_TOOLS 16533
+#define IDR_GT_EDITOR_TOOLS 16138
+#define IDC_GT_RECTANGLE_CURSOR 16140
+#define IDC_GT_ELLIPSE_CURSOR 16141
+#define IDC_GT_FILL_CURSOR 16142
+#define IDC_GT_LINE_CURSOR 16143
+#define IDC_GT_PENCIL_CURSOR 16144
+#define IDC_GT_PICK_COLOR_CURSOR 16145
+#define ID_GT_FILL_TOOL 16901
+#define ID_GT_PENCIL_TOOL 16902
+#define ID_GT_PICK_COLOR_TOOL 16903
+#define ID_GT_LINE_TOOL 16904
+#define ID_GT_RECTANGLE_TOOL 16905
+#define ID_GT_ELLIPSE_TOOL 16906
+#define ID_GT_COPY_IMAGE 16907
+#define ID_GT_PASTE_IMAGE 16908
+#define ID_GT_CLEAR_IMAGE 16909
+
+#endif

@@ -1,0 +1,37 @@
+// Stand-ins for the tests of the editors: keys and clicks posted and pumped through the windows'
+// PreTranslateMessage as the message loop would, and a dialog that hosts the controls.
+#pragma once
+#include <afxwin.h>
+#include <afxdialog.h>
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+// A key's press or release as the system posts it: repeat count 1, the previous-state and
+// transition bits of a release, the context bit for a system key.
+void PostKey(HWND iWindow, UINT iKey, BOOL iDown, BOOL iSystem = FALSE);
+// Presses each key in turn, then releases them in the opposite order.
+void PostChord(HWND iWindow, std::initializer_list<UINT> iKeys);
+// A left button press and release at a client point.
+void PostClick(HWND iWindow, CPoint iPoint);
+// The waiting messages, each offered to the windows' PreTranslateMessage before it is dispatched.
+void PumpPreTranslated();
+
+// A dialog made from an empty template in memory, shown and active; the tests add its controls.
+class HostDialog : public CDialog {
+public:
+    explicit HostDialog(const CRect& iRect = CRect(0, 0, 300, 200));
+    ~HostDialog() override;
+};
+
+// An application whose message boxes are recorded, not shown.
+class PromptRecordingApp : public CWinApp {
+public:
+    PromptRecordingApp() : CWinApp(L"Editors") {}
+    int DoMessageBox(LPCWSTR iPrompt, UINT, UINT) override
+    {
+        m_Prompts.push_back(iPrompt);
+        return IDOK;
+    }
+    std::vector<std::wstring> m_Prompts;
+};
