@@ -1,3 +1,4 @@
+#include <guitoolkit/docking/CGTReBar.h>
 #include <guitoolkit/docking/GTWindowUpdateLock.h>
 #include <guitoolkit/toolbars/CGTToolBar.h>
 #include <afxpriv.h>
@@ -147,4 +148,25 @@ TEST(DockManagerGroups, ANestedLockKeepsTheFramesFreeze)
     bars.manager.FreezeUpdates(FALSE);
     EXPECT_EQ(nullptr, GTWindowUpdateLock::LockedWindow());
     EXPECT_FALSE(GTWindowUpdateLock::Release());
+}
+
+TEST(DockManagerGroups, TheBandsOfARebarJoinTheBarsMenuAndAreFoundById)
+{
+    BarsFrame bars;
+    CGTReBar rebar;
+    rebar.Create(&bars.frame, RBS_BANDBORDERS, WS_CHILD | WS_VISIBLE | CBRS_TOP, 0xE804);
+    FixedBar band(rebar, CSize(60, 20), 803);
+    band.SetWindowText(L"Address");
+    REBARBANDINFOW info = {};
+    info.cbSize = sizeof(info);
+    info.fMask = RBBIM_CHILD | RBBIM_CHILDSIZE;
+    info.hwndChild = band.GetSafeHwnd();
+    info.cxMinChild = 60;
+    info.cyMinChild = 20;
+    rebar.SendMessage(RB_INSERTBANDW, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&info));
+    bars.manager.AddBar(&rebar);
+    EXPECT_EQ(L"Standard|-|Output|Status|Address", bars.Menu(FALSE));
+    EXPECT_EQ(&band, bars.manager.FindBarById(803));
+    band.DestroyWindow();
+    rebar.DestroyWindow();
 }
