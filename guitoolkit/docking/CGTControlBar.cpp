@@ -383,7 +383,10 @@ void CGTControlBar::OnAfterStretch(int) {}
 void CGTControlBar::ChangeParent(CWnd* iNewParent, int iMethod)
 {
     CWnd* oldParent = GetParent();
-    if (CGTMiniFrameWnd* frame = GetParentMiniFrame()) {
+    CGTMiniFrameWnd* frame = GetParentMiniFrame();
+    // Out of the frame first: a frame that goes when its last bar leaves takes its children along.
+    SetParent(iNewParent);
+    if (frame != nullptr) {
         if (iMethod == GTDockByMouse) {
             // The frame's own drag ends, but the frame lives on until the bar's drag does.
             frame->ReleaseBar(this, FALSE, TRUE);
@@ -393,7 +396,6 @@ void CGTControlBar::ChangeParent(CWnd* iNewParent, int iMethod)
             frame->ReleaseBar(this, TRUE, FALSE);
         }
     }
-    SetParent(iNewParent);
     LeaveDockSite(oldParent);
 }
 
