@@ -40,7 +40,7 @@ struct BarsFrame {
         menu.CreatePopupMenu();
         manager.BuildBarsMenu(menu, iToolbarsOnly);
         std::wstring items;
-        for (int i = 0; i < menu.GetMenuItemCount(); ++i) {
+        for (int i = 0; i < static_cast<int>(menu.GetMenuItemCount()); ++i) {
             CString text;
             menu.GetMenuString(i, text, MF_BYPOSITION);
             items += (i > 0 ? L"|" : L"") + std::wstring(menu.GetMenuItemID(i) == 0 ? L"-" : text.GetString());
