@@ -202,36 +202,33 @@ BOOL CGTDockManager::CreateDockBarOn(CRuntimeClass* iClass, DWORD iSide)
     return TRUE;
 }
 
-BOOL CGTDockManager::CreateDockBars(DWORD iSides)
+BOOL CGTDockManager::CreateSideBars(CRuntimeClass* iClass, DWORD iSides, DWORD& ioCreated)
 {
     if (m_pOwnerFrame == nullptr)
         return FALSE;
+    const BOOL autoHide = &ioCreated == &m_dwAutoHideSides;
     for (DWORD side : creationOrder) {
-        if (!(iSides & side) || (m_dwDockBarSides & side))
+        if (!(iSides & side) || (ioCreated & side))
             continue;
-        if (!CreateDockBarOn(RUNTIME_CLASS(CGTDockBar), side))
+        // An auto-hide dock bar follows the ordinary one of its side in the list.
+        if (autoHide && !(m_dwDockBarSides & side) && !CreateDockBars(side))
             return FALSE;
-        m_dwDockBarSides |= side;
+        if (!CreateDockBarOn(iClass, side))
+            return FALSE;
+        ioCreated |= side;
     }
     RecalcLayout();
     return TRUE;
 }
 
+BOOL CGTDockManager::CreateDockBars(DWORD iSides)
+{
+    return CreateSideBars(RUNTIME_CLASS(CGTDockBar), iSides, m_dwDockBarSides);
+}
+
 BOOL CGTDockManager::CreateAutoHideDockBars(DWORD iSides)
 {
-    if (m_pOwnerFrame == nullptr)
-        return FALSE;
-    for (DWORD side : creationOrder) {
-        if (!(iSides & side) || (m_dwAutoHideSides & side))
-            continue;
-        if (!(m_dwDockBarSides & side) && !CreateDockBars(side))
-            return FALSE;
-        if (!CreateDockBarOn(RUNTIME_CLASS(CGTAutoHideDockBar), side))
-            return FALSE;
-        m_dwAutoHideSides |= side;
-    }
-    RecalcLayout();
-    return TRUE;
+    return CreateSideBars(RUNTIME_CLASS(CGTAutoHideDockBar), iSides, m_dwAutoHideSides);
 }
 
 void CGTDockManager::DockBar(CGTBaseControlBar* iBar, UINT iDockBarId, LPCRECT iRect)

@@ -77,6 +77,13 @@ CRect CGTDockManager::ToScreen(CRect iRect) const
     return iRect;
 }
 
+DWORD CGTDockManager::InLayoutDirection(DWORD iSide) const
+{
+    if (m_pOwnerFrame == nullptr || !(m_pOwnerFrame->GetExStyle() & WS_EX_LAYOUTRTL))
+        return iSide;
+    return iSide == GTSideLeft ? GTSideRight : iSide == GTSideRight ? GTSideLeft : iSide;
+}
+
 BOOL CGTDockManager::IsSmartDockingRunning() const
 {
     return m_pSmartDocking != nullptr && m_pSmartDocking->IsStarted() && m_pSmartDocking->IsShown();
@@ -201,38 +208,23 @@ void CGTDockManager::SetAutoHideStartOffsets()
 
 BOOL CGTDockManager::CutDockStripFromRect(CRect& ioRect, DWORD iAlignment)
 {
-    DWORD side = iAlignment & GTSideAny;
-    if (m_pOwnerFrame != nullptr && (m_pOwnerFrame->GetExStyle() & WS_EX_LAYOUTRTL)) {
-        if (side == GTSideLeft)
-            side = GTSideRight;
-        else if (side == GTSideRight)
-            side = GTSideLeft;
-    }
-    const int percent = theGuiToolkitGlobals.maxDockedCoverPercent;
-    const int across = IsHorizontalSide(side) ? m_rectFreeArea.Height() : m_rectFreeArea.Width();
-    const int thickness = across * percent / 100;
-    switch (side) {
-    case GTSideTop:
-    case GTSideBottom:
-        if (ioRect.Height() < thickness)
-            return FALSE;
-        if (side == GTSideTop)
-            ioRect.bottom = ioRect.top + thickness;
-        else
-            ioRect.top = ioRect.bottom - thickness;
-        return TRUE;
-    case GTSideLeft:
-    case GTSideRight:
-        if (ioRect.Width() < thickness)
-            return FALSE;
-        if (side == GTSideLeft)
-            ioRect.right = ioRect.left + thickness;
-        else
-            ioRect.left = ioRect.right - thickness;
-        return TRUE;
-    default:
+    const DWORD side = InLayoutDirection(iAlignment & GTSideAny);
+    if (side != GTSideTop && side != GTSideBottom && side != GTSideLeft && side != GTSideRight)
         return FALSE;
-    }
+    const BOOL horizontal = IsHorizontalSide(side);
+    const int across = horizontal ? m_rectFreeArea.Height() : m_rectFreeArea.Width();
+    const int thickness = across * theGuiToolkitGlobals.maxDockedCoverPercent / 100;
+    if ((horizontal ? ioRect.Height() : ioRect.Width()) < thickness)
+        return FALSE;
+    if (side == GTSideTop)
+        ioRect.bottom = ioRect.top + thickness;
+    else if (side == GTSideBottom)
+        ioRect.top = ioRect.bottom - thickness;
+    else if (side == GTSideLeft)
+        ioRect.right = ioRect.left + thickness;
+    else
+        ioRect.left = ioRect.right - thickness;
+    return TRUE;
 }
 
 BOOL CGTDockManager::IsPointNearDockArea(CPoint iPoint, DWORD& oAlignment, BOOL& oOuterEdge)
@@ -360,10 +352,7 @@ void CGTDockManager::CalcExpectedDockedRect(CWnd* iDragged, CPoint iPoint, CRect
     CRect rect = outer ? m_rectOuterEdge : m_rectFreeArea;
     CRect dragged;
     iDragged->GetWindowRect(&dragged);
-    DWORD narrowed = side;
-    if ((m_pOwnerFrame->GetExStyle() & WS_EX_LAYOUTRTL) && !IsHorizontalSide(side))
-        narrowed = side == GTSideLeft ? GTSideRight : GTSideLeft;
-    switch (narrowed) {
+    switch (InLayoutDirection(side)) {
     case GTSideLeft:
         rect.right = rect.left + dragged.Width();
         break;

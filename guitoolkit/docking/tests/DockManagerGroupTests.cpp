@@ -55,11 +55,6 @@ struct BarsFrame {
     StatusBarStandIn status;
 };
 
-BOOL Shown(const CWnd* iWindow)
-{
-    return (iWindow->GetStyle() & WS_VISIBLE) != 0;
-}
-
 class CheckRecorder : public CCmdUI {
 public:
     void SetCheck(int iCheck) override { m_Check = iCheck; }
@@ -72,10 +67,10 @@ TEST(DockManagerGroups, HidingAllBarsTwiceOrShowingWithoutAHideFails)
     BarsFrame bars;
     EXPECT_FALSE(bars.manager.ShowAllBars(TRUE));
     EXPECT_TRUE(bars.manager.ShowAllBars(FALSE));
-    EXPECT_FALSE(Shown(bars.bar.GetParentDockBar()));
+    EXPECT_FALSE(Shown(*bars.bar.GetParentDockBar()));
     EXPECT_FALSE(bars.manager.ShowAllBars(FALSE));
     EXPECT_TRUE(bars.manager.ShowAllBars(TRUE));
-    EXPECT_TRUE(Shown(bars.bar.GetParentDockBar()));
+    EXPECT_TRUE(Shown(*bars.bar.GetParentDockBar()));
     EXPECT_FALSE(bars.manager.ShowAllBars(TRUE));
 }
 
@@ -85,13 +80,13 @@ TEST(DockManagerGroups, PrintPreviewHidesAllButTheStatusBarAndShowsExactlyThoseA
     CGTDockBar* left = bars.manager.FindDockBarByAlignment(GTSideLeft, TRUE);
     left->ShowWindow(SW_HIDE);
     bars.manager.SetPrintPreviewMode(TRUE);
-    EXPECT_FALSE(Shown(bars.bar.GetParentDockBar()));
-    EXPECT_FALSE(Shown(bars.manager.FindDockBarByAlignment(GTSideRight, TRUE)));
-    EXPECT_TRUE(Shown(&bars.status));
+    EXPECT_FALSE(Shown(*bars.bar.GetParentDockBar()));
+    EXPECT_FALSE(Shown(*bars.manager.FindDockBarByAlignment(GTSideRight, TRUE)));
+    EXPECT_TRUE(Shown(bars.status));
     bars.manager.SetPrintPreviewMode(FALSE);
-    EXPECT_TRUE(Shown(bars.bar.GetParentDockBar()));
-    EXPECT_TRUE(Shown(bars.manager.FindDockBarByAlignment(GTSideRight, TRUE)));
-    EXPECT_FALSE(Shown(left));
+    EXPECT_TRUE(Shown(*bars.bar.GetParentDockBar()));
+    EXPECT_TRUE(Shown(*bars.manager.FindDockBarByAlignment(GTSideRight, TRUE)));
+    EXPECT_FALSE(Shown(*left));
 }
 
 TEST(DockManagerGroups, TheBarsMenuListsToolbarsFirstAndSeparatesOnlyTwoGroups)
@@ -131,7 +126,7 @@ TEST(DockManagerGroups, ABarsMenuCommandTogglesItsBarAndItsUpdateChecksTheItem)
     EXPECT_FALSE(manager.RouteBarCommand(999, 0, nullptr, nullptr));
 
     EXPECT_TRUE(manager.RouteBarCommand(801, 0, nullptr, nullptr));
-    EXPECT_FALSE(Shown(&bars.bar));
+    EXPECT_FALSE(Shown(bars.bar));
     // The command used up the menu's map.
     EXPECT_FALSE(manager.RouteBarCommand(801, 0, nullptr, nullptr));
 }
@@ -157,13 +152,7 @@ TEST(DockManagerGroups, TheBandsOfARebarJoinTheBarsMenuAndAreFoundById)
     rebar.Create(&bars.frame, RBS_BANDBORDERS, WS_CHILD | WS_VISIBLE | CBRS_TOP, 0xE804);
     FixedBar band(rebar, CSize(60, 20), 803);
     band.SetWindowText(L"Address");
-    REBARBANDINFOW info = {};
-    info.cbSize = sizeof(info);
-    info.fMask = RBBIM_CHILD | RBBIM_CHILDSIZE;
-    info.hwndChild = band.GetSafeHwnd();
-    info.cxMinChild = 60;
-    info.cyMinChild = 20;
-    rebar.SendMessage(RB_INSERTBANDW, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&info));
+    AddBand(rebar, band, CSize(60, 20));
     bars.manager.AddBar(&rebar);
     EXPECT_EQ(L"Standard|-|Output|Status|Address", bars.Menu(FALSE));
     EXPECT_EQ(&band, bars.manager.FindBarById(803));

@@ -27,13 +27,6 @@ std::vector<DWORD> SidesOf(const std::vector<CObject*>& iBars)
     return sides;
 }
 
-CRect WindowRect(const CWnd& iWindow)
-{
-    CRect rect;
-    iWindow.GetWindowRect(&rect);
-    return rect;
-}
-
 // A bar that docks at a frame edge by itself, as docking panes do; it records where.
 class EdgeBar : public FixedBar {
 public:

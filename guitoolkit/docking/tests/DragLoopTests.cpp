@@ -7,13 +7,6 @@
 #include "DockingTestSupport.h"
 
 namespace {
-CRect WindowRect(const CWnd& iWindow)
-{
-    CRect rect;
-    iWindow.GetWindowRect(&rect);
-    return rect;
-}
-
 // A bar that no dock target claims: an outline dropped anywhere floats it.
 class LooseBar : public FixedBar {
 public:
@@ -38,6 +31,14 @@ struct DraggedBar {
         dockBar = bar.GetParentDockBar();
     }
     ~DraggedBar() { CGTDockManager::s_nDockingMode = mode; }
+    // Presses at the bar's centre and moves the mouse by a distance; the press point.
+    CPoint PressAndMove(CSize iMove)
+    {
+        const CPoint press = WindowRect(bar).CenterPoint();
+        Post(WM_LBUTTONDOWN, press);
+        Post(WM_MOUSEMOVE, press + iMove);
+        return press;
+    }
     // Puts the cursor at a screen point and posts the mouse message there to the bar.
     void Post(UINT iMessage, CPoint iScreen, WPARAM iFlags = MK_LBUTTON)
     {
@@ -61,10 +62,8 @@ TEST(DragLoop, AReleaseBeforeTheOutlineMovedDocksAndFloatsNothing)
 {
     DraggedBar drag;
     const CRect before = WindowRect(drag.bar);
-    const CPoint press = before.CenterPoint();
-    drag.Post(WM_LBUTTONDOWN, press);
+    const CPoint press = drag.PressAndMove(CSize(1, 1));
     EXPECT_TRUE(drag.bar.IsBeingDragged());
-    drag.Post(WM_MOUSEMOVE, press + CSize(1, 1));
     drag.Post(WM_LBUTTONUP, press + CSize(1, 1), 0);
     EXPECT_FALSE(drag.bar.IsBeingDragged());
     EXPECT_EQ(nullptr, ::GetCapture());
@@ -77,9 +76,7 @@ TEST(DragLoop, TheOutlineFollowsTheMouseAndTheDropFloatsTheBarThere)
 {
     DraggedBar drag;
     const CRect before = WindowRect(drag.bar);
-    const CPoint press = before.CenterPoint();
-    drag.Post(WM_LBUTTONDOWN, press);
-    drag.Post(WM_MOUSEMOVE, press + CSize(40, 100));
+    const CPoint press = drag.PressAndMove(CSize(40, 100));
     drag.Post(WM_MOUSEMOVE, press + CSize(50, 120));
     CRect first = before + CPoint(40, 100);
     CRect second = before + CPoint(50, 120);
@@ -95,16 +92,14 @@ TEST(DragLoop, TheOutlineFollowsTheMouseAndTheDropFloatsTheBarThere)
     EXPECT_EQ(second, WindowRect(*mini));
     EXPECT_EQ(nullptr, drag.bar.GetParentDockBar());
     EXPECT_EQ(&drag.bar, drag.manager.FindBarById(500, TRUE));
-    EXPECT_EQ(mini, drag.manager.FindMiniFrameAtPoint(second.CenterPoint() + CSize(0, 0)) == nullptr ? nullptr : mini);
+    EXPECT_EQ(mini, drag.manager.FindMiniFrameAtPoint(second.CenterPoint()));
 }
 
 TEST(DragLoop, EscapeEndsTheDragWithTheBarUnmoved)
 {
     DraggedBar drag;
     const CRect before = WindowRect(drag.bar);
-    const CPoint press = before.CenterPoint();
-    drag.Post(WM_LBUTTONDOWN, press);
-    drag.Post(WM_MOUSEMOVE, press + CSize(40, 100));
+    const CPoint press = drag.PressAndMove(CSize(40, 100));
     drag.bar.PostMessage(WM_CHAR, VK_ESCAPE, 1);
     PumpMessages();
     EXPECT_FALSE(drag.bar.IsBeingDragged());

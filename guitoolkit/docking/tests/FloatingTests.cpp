@@ -4,18 +4,6 @@
 #include "DockingTestSupport.h"
 
 namespace {
-CRect WindowRect(const CWnd& iWindow)
-{
-    CRect rect;
-    iWindow.GetWindowRect(&rect);
-    return rect;
-}
-
-BOOL Shown(const CWnd& iWindow)
-{
-    return (iWindow.GetStyle() & WS_VISIBLE) != 0;
-}
-
 struct DockingFrame {
     DockingFrame() : manager(frame.m_DockManager) { manager.CreateDockBars(GTSideAny); }
     TestDockingFrame frame;
