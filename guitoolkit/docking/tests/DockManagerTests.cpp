@@ -239,13 +239,9 @@ TEST(DockManager, TheEdgeTestTakesOuterStripsBeforeInnerOnes)
 
 namespace {
 // A pane with a caption and a tab strip at its bottom.
-class CaptionedPane : public CGTDockingControlBar {
+class CaptionedPane : public PlainPane {
 public:
-    CaptionedPane(CWnd& iParent, const CRect& iRect)
-    {
-        CGTControlBar::CreateEx(0, nullptr, WS_CHILD | WS_VISIBLE, iRect, &iParent, 700);
-    }
-    ~CaptionedPane() override { DestroyWindow(); }
+    CaptionedPane(CWnd& iParent, const CRect& iRect) : PlainPane(iParent, iRect, 700) {}
     int GetCaptionHeight() const override { return 18; }
     void GetTabAreaRects(CRect& oTop, CRect& oBottom) const override
     {

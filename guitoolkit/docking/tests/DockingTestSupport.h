@@ -9,6 +9,7 @@
 #include <guitoolkit/docking/CGTControlBar.h>
 #include <guitoolkit/docking/CGTDockBar.h>
 #include <guitoolkit/docking/CGTDockManager.h>
+#include <guitoolkit/docking/CGTDockingControlBar.h>
 #include <guitoolkit/docking/CGTMiniFrameWnd.h>
 #include <guitoolkit/docking/CGTSlider.h>
 #include <guitoolkit/docking/IGTDockingFrame.h>
@@ -149,6 +150,16 @@ public:
     using CGTControlBar::BuildDockingMenu;
 
     CSize m_Size;
+};
+
+// A docking pane's window at a place of its parent, without the pane's own creation.
+class PlainPane : public CGTDockingControlBar {
+public:
+    PlainPane(CWnd& iParent, const CRect& iRect, UINT iId)
+    {
+        CGTControlBar::CreateEx(0, nullptr, WS_CHILD | WS_VISIBLE, iRect, &iParent, iId);
+    }
+    ~PlainPane() override { DestroyWindow(); }
 };
 
 // A mini frame that says how many bars it holds and counts the empty-frame checks it gets.

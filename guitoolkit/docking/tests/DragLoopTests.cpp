@@ -227,22 +227,11 @@ TEST(DragFrame, MovesWithinTheDragDistanceDrawNoOutline)
     }
 }
 
-namespace {
-class PlainPane : public CGTDockingControlBar {
-public:
-    PlainPane(CWnd& iParent, const CRect& iRect)
-    {
-        CGTControlBar::CreateEx(0, nullptr, WS_CHILD | WS_VISIBLE, iRect, &iParent, 701);
-    }
-    ~PlainPane() override { DestroyWindow(); }
-};
-}  // namespace
-
 TEST(DragFrame, TheTabOutlineSitsUnderThePaneAndFitsANarrowOne)
 {
     DraggedBar drag;
     for (int width : {40, 50, 51, 200}) {
-        PlainPane pane(drag.frame, CRect(100, 100, 100 + width, 300));
+        PlainPane pane(drag.frame, CRect(100, 100, 100 + width, 300), 701);
         CGTDragFrameImpl outline;
         outline.Init(&drag.bar);
         drag.drawing.m_Calls.clear();
