@@ -364,3 +364,50 @@ TEST(DockManager, AutoHideDockBarsStartClearOfTheCornersOfTheOthers)
         EXPECT_EQ(c.right, offset(GTSideRight)) << c.firstSides;
     }
 }
+
+namespace {
+// A pane that answers a fixed hit code for a dock target.
+class TargetPane : public PlainPane {
+public:
+    TargetPane(CWnd& iParent, const CRect& iRect, UINT iId) : PlainPane(iParent, iRect, iId) {}
+    int HitTestDockTarget(CPoint, int) override { return 3; }
+};
+}  // namespace
+
+TEST(DockManager, ADragFindsThePaneUnderItOrTheFrameEdge)
+{
+    TestDockingFrame frame;
+    CGTDockManager& manager = frame.m_DockManager;
+    ASSERT_TRUE(manager.CreateDockBars(GTSideTop | GTSideLeft));
+    manager.RecalcLayout();
+    // Listed after the layout: a pane is sized by its slider, which it has not here.
+    TargetPane pane(frame, CRect(200, 150, 400, 300), 710);
+    pane.SetAlignment(GTSideLeft);
+    manager.AddBar(&pane);
+    FixedBar dragged(frame, CSize(60, 20), 711);
+    CRect free;
+    manager.GetClientAreaBounds(free);
+    frame.ClientToScreen(&free);
+    const CPoint onPane = WindowRect(pane).CenterPoint();
+    const struct {
+        CPoint point;
+        DWORD allowed;
+        int code;
+        BOOL paneTarget;
+    } cases[] = {
+        {onPane, GTSideAny, 3, TRUE},
+        {onPane, GTSideRight, 0, TRUE},
+        {CPoint(free.left + 5, free.bottom - 5), GTSideAny, 2, FALSE},
+        {CPoint(free.left + 5, free.bottom - 5), GTSideTop, 0, FALSE},
+        {CPoint(free.right - 5, free.bottom - 5), GTSideAny, 0, FALSE},
+    };
+    for (const auto& c : cases) {
+        CGTBaseControlBar* target = &dragged;
+        EXPECT_EQ(c.code, manager.FindDockTarget(c.point, 0, c.allowed, target, &dragged))
+            << c.point.x << "," << c.point.y << " " << c.allowed;
+        if (c.paneTarget)
+            EXPECT_EQ(&pane, target);
+        else
+            EXPECT_EQ(nullptr, target);
+    }
+}
