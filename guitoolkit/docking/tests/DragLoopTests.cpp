@@ -244,3 +244,20 @@ TEST(DragFrame, TheTabOutlineSitsUnderThePaneAndFitsANarrowOne)
         EXPECT_EQ(tab, drag.drawing.m_Calls[1].first) << width;
     }
 }
+
+TEST(DragLoop, InTheImmediateModeABarDraggedOffItsDockBarFloatsUnderTheCursor)
+{
+    DraggedBar drag;
+    CGTDockManager::s_nDockingMode = GTDockingImmediate;
+    const CRect before = WindowRect(drag.bar);
+    const CPoint press = drag.PressAndMove(CSize(0, 10));
+    EXPECT_EQ(drag.dockBar, drag.bar.GetParentDockBar());
+    drag.Post(WM_MOUSEMOVE, press + CSize(0, 150));
+    CGTMiniFrameWnd* mini = drag.bar.GetParentMiniFrame();
+    ASSERT_NE(nullptr, mini);
+    EXPECT_FALSE(drag.bar.IsBeingDragged());
+    // The press point lies above the new frame: the middle of its caption comes under the cursor.
+    const CRect floating = WindowRect(*mini);
+    EXPECT_EQ(before.left, floating.left);
+    EXPECT_EQ(press.y + 150 - mini->GetCaptionHeight() / 2, floating.top);
+}
