@@ -581,6 +581,8 @@ void CGTControlBar::OnContextMenu(CWnd*, CPoint iPoint)
 
 void CGTControlBar::OnDestroy()
 {
+    // The frame's layout must not reach a bar that is gone.
+    RemoveBarFromOwnerFrame(FALSE, FALSE, FALSE);
     CGTBaseTabWnd* tabs = GetHoldingTabWnd();
     if (auto* tabbed = tabs != nullptr ? DYNAMIC_DOWNCAST(CGTBaseTabbedBar, tabs->GetParent()) : nullptr)
         tabbed->RemoveBarTab(this);

@@ -62,6 +62,10 @@ TEST(DockManager, ABarIsListedOnceAndOuterEdgeBarsStayBehindDockBarsAndFixedBars
     EXPECT_TRUE(manager.InsertBarNextTo(&outer, &fixed, FALSE));
     EXPECT_FALSE(manager.InsertBarNextTo(&outer, &first, TRUE));
     EXPECT_EQ((std::vector<CObject*>{&outer, &fixed, &first}), Listed(manager));
+
+    // A bar whose window goes leaves the list.
+    first.DestroyWindow();
+    EXPECT_EQ((std::vector<CObject*>{&outer, &fixed}), Listed(manager));
 }
 
 TEST(DockManager, DockBarsComeTopBottomLeftRightOnceAndAutoHideOnesFollowTheirSide)
