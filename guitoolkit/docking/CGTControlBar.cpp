@@ -23,6 +23,12 @@ BEGIN_MESSAGE_MAP(CGTControlBar, CGTBaseControlBar)
     ON_WM_CONTEXTMENU()
     ON_WM_DESTROY()
     ON_MESSAGE(WM_STYLECHANGED, &CGTControlBar::OnStyleChanged)
+    ON_WM_LBUTTONDOWN()
+    ON_WM_MOUSEMOVE()
+    ON_WM_LBUTTONUP()
+    ON_WM_LBUTTONDBLCLK()
+    ON_WM_CANCELMODE()
+    ON_WM_CHAR()
 END_MESSAGE_MAP()
 
 CGTControlBar::CGTControlBar()
@@ -377,7 +383,10 @@ void CGTControlBar::OnAfterStretch(int) {}
 void CGTControlBar::ChangeParent(CWnd* iNewParent, int iMethod)
 {
     CWnd* oldParent = GetParent();
-    if (CGTMiniFrameWnd* frame = GetParentMiniFrame()) {
+    CGTMiniFrameWnd* frame = GetParentMiniFrame();
+    // Out of the frame first: a frame that goes when its last bar leaves takes its children along.
+    SetParent(iNewParent);
+    if (frame != nullptr) {
         if (iMethod == GTDockByMouse) {
             // The frame's own drag ends, but the frame lives on until the bar's drag does.
             frame->ReleaseBar(this, FALSE, TRUE);
@@ -387,7 +396,6 @@ void CGTControlBar::ChangeParent(CWnd* iNewParent, int iMethod)
             frame->ReleaseBar(this, TRUE, FALSE);
         }
     }
-    SetParent(iNewParent);
     LeaveDockSite(oldParent);
 }
 
@@ -573,6 +581,8 @@ void CGTControlBar::OnContextMenu(CWnd*, CPoint iPoint)
 
 void CGTControlBar::OnDestroy()
 {
+    // The frame's layout must not reach a bar that is gone.
+    RemoveBarFromOwnerFrame(FALSE, FALSE, FALSE);
     CGTBaseTabWnd* tabs = GetHoldingTabWnd();
     if (auto* tabbed = tabs != nullptr ? DYNAMIC_DOWNCAST(CGTBaseTabbedBar, tabs->GetParent()) : nullptr)
         tabbed->RemoveBarTab(this);

@@ -158,7 +158,22 @@ protected:
     afx_msg void OnContextMenu(CWnd* iWindow, CPoint iPoint);
     afx_msg void OnDestroy();
     afx_msg LRESULT OnStyleChanged(WPARAM iType, LPARAM iStyles);
+    afx_msg void OnLButtonDown(UINT iFlags, CPoint iPoint);
+    afx_msg void OnMouseMove(UINT iFlags, CPoint iPoint);
+    afx_msg void OnLButtonUp(UINT iFlags, CPoint iPoint);
+    afx_msg void OnLButtonDblClk(UINT iFlags, CPoint iPoint);
+    afx_msg void OnCancelMode();
+    afx_msg void OnChar(UINT iChar, UINT iRepeat, UINT iFlags);
     DECLARE_MESSAGE_MAP()
+
+    // Ends a drag: the capture and the drag flags go, and the mini frame the bar left with them
+    // unless the bar's own float asked to keep it.
+    void EndDrag(BOOL iKeepTempWindow);
+    // The release of an outline drag: floats the bar at the outline unless a target took it.
+    void DropOutline();
+    void CancelDrag();
+    void KeepHotPointUnderCursor(CGTMiniFrameWnd& ioFrame, CPoint iHotPoint, CPoint iCursor);
+    void ShowFloatingFrame(CGTMiniFrameWnd& ioFrame);
 
     // Creates a bar that hosts a control (a toolbar, a rebar) at no size and without a docking
     // pane's behaviour; its style word is then the bar style alone, the window style's own bits

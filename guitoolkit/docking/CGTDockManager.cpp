@@ -1,6 +1,12 @@
-// The dock-manager issues fill in these bodies; what stands here are the Part's defaults.
 #include <guitoolkit/docking/CGTDockManager.h>
+#include <guitoolkit/docking/CGTAutoHideDockBar.h>
+#include <guitoolkit/docking/CGTBarContainerManager.h>
+#include <guitoolkit/docking/CGTBaseTabbedBar.h>
+#include <guitoolkit/docking/CGTControlBar.h>
 #include <guitoolkit/docking/CGTDockBar.h>
+#include <guitoolkit/docking/CGTMiniFrameWnd.h>
+#include <guitoolkit/docking/CGTReBar.h>
+#include <guitoolkit/docking/CGTSlider.h>
 #include <guitoolkit/docking/CGTSmartDockingManager.h>
 #include <guitoolkit/docking/GTDockingConstants.h>
 #include <guitoolkit/docking/GTDockingModule.h>
@@ -20,6 +26,44 @@ CGTSmartDockingParams CGTDockManager::s_smartDockingParams;
 namespace {
 const COLORREF noColor = static_cast<COLORREF>(-1);
 const BOOL moduleRegistered = RegisterDockingModule();
+
+// The sides of the frame's dock bars in the order they are made: top and bottom first, so
+// that they span the whole width.
+const DWORD creationOrder[] = {GTSideTop, GTSideBottom, GTSideLeft, GTSideRight};
+
+// Which side a resizable bar docked by dock-bar id takes: the first row whose id matches and
+// whose side value shares a bit with the sides the bar allows.
+const struct {
+    UINT dockBarId;
+    DWORD sideValue;
+} sidesById[] = {
+    {GTDockBarTopId, 0x2800},
+    {GTDockBarBottomId, 0x8200},
+    {GTDockBarLeftId, 0x1400},
+    {GTDockBarRightId, 0x4100},
+};
+
+CGTBaseControlBar* BarWithId(const CObList& iBars, UINT iId)
+{
+    for (POSITION position = iBars.GetHeadPosition(); position != nullptr;) {
+        auto* bar = static_cast<CGTBaseControlBar*>(iBars.GetNext(position));
+        if (bar->GetSafeHwnd() != nullptr && static_cast<UINT>(bar->GetDlgCtrlID()) == iId)
+            return bar;
+    }
+    return nullptr;
+}
+
+// A bar inside a listed entry: a tab of a tabbed pane, a bar in a dock bar's rows, a band of a rebar.
+CGTBaseControlBar* BarInside(CGTBaseControlBar* iEntry, UINT iId)
+{
+    if (auto* tabbed = DYNAMIC_DOWNCAST(CGTBaseTabbedBar, iEntry))
+        return DYNAMIC_DOWNCAST(CGTBaseControlBar, tabbed->FindTabBarById(iId));
+    if (auto* dockBar = DYNAMIC_DOWNCAST(CGTDockBar, iEntry))
+        return BarWithId(dockBar->GetBars(), iId);
+    if (iEntry->IsKindOf(RUNTIME_CLASS(CGTReBar)))
+        return DYNAMIC_DOWNCAST(CGTBaseControlBar, iEntry->GetDlgItem(static_cast<int>(iId)));
+    return nullptr;
+}
 }  // namespace
 
 CGTSmartDockingParams::CGTSmartDockingParams()
@@ -87,75 +131,196 @@ void CGTDockManager::SetDockingMode(int iMode)
     s_nDockingMode = iMode == GTDockingSmart ? GTDockingSmart | GTDockingImmediate : iMode;
 }
 
-BOOL CGTDockManager::AddBar(CGTBaseControlBar*, BOOL, BOOL, BOOL)
+CGTBaseControlBar* CGTDockManager::HeldBarOf(CObject* iEntry)
 {
-    return FALSE;
+    if (auto* slider = DYNAMIC_DOWNCAST(CGTSlider, iEntry)) {
+        if (CGTBarContainerManager* manager = slider->GetContainerManager())
+            return manager->GetFirstControlBar();
+    }
+    return static_cast<CGTBaseControlBar*>(iEntry);
 }
 
-BOOL CGTDockManager::InsertBarNextTo(CGTBaseControlBar*, CGTBaseControlBar*, BOOL)
+BOOL CGTDockManager::AddBar(CGTBaseControlBar* iBar, BOOL iTail, BOOL iAutoHide, BOOL iInsertForOuterEdge)
 {
-    return FALSE;
+    CObList& list = iAutoHide ? m_lstAutoHideSliders : m_lstBars;
+    if (iBar == nullptr || list.Find(iBar) != nullptr)
+        return FALSE;
+    POSITION before = nullptr;
+    if (!iTail && iInsertForOuterEdge) {
+        for (POSITION position = list.GetHeadPosition(); position != nullptr && before == nullptr;) {
+            POSITION current = position;
+            if (static_cast<CGTBaseControlBar*>(list.GetNext(position))->AllowsInsertBefore())
+                before = current;
+        }
+    }
+    if (before != nullptr)
+        list.InsertBefore(before, iBar);
+    else if (!iTail && !iInsertForOuterEdge)
+        list.AddHead(iBar);
+    else
+        list.AddTail(iBar);
+    iBar->SetOwnerFrame(m_pOwnerFrame);
+    return TRUE;
 }
 
-void CGTDockManager::RemoveBar(CGTBaseControlBar*, BOOL, BOOL, BOOL) {}
-
-BOOL CGTDockManager::CreateDockBars(DWORD)
+BOOL CGTDockManager::InsertBarNextTo(CGTBaseControlBar* iBar, CGTBaseControlBar* iNeighbour, BOOL iAfter)
 {
-    return FALSE;
+    POSITION neighbour = m_lstBars.Find(iNeighbour);
+    if (m_lstBars.Find(iBar) != nullptr || neighbour == nullptr)
+        return FALSE;
+    if (iAfter)
+        m_lstBars.InsertAfter(neighbour, iBar);
+    else
+        m_lstBars.InsertBefore(neighbour, iBar);
+    return TRUE;
 }
 
-BOOL CGTDockManager::CreateAutoHideDockBars(DWORD)
+void CGTDockManager::RemoveBar(CGTBaseControlBar* iBar, BOOL iDestroy, BOOL iRecalcLayout, BOOL iAutoHide)
 {
-    return FALSE;
+    CObList& list = iAutoHide ? m_lstAutoHideSliders : m_lstBars;
+    POSITION position = list.Find(iBar);
+    if (position == nullptr)
+        return;
+    list.RemoveAt(position);
+    if (iDestroy)
+        iBar->DestroyWindow();
+    if (iRecalcLayout)
+        RecalcLayout();
 }
 
-void CGTDockManager::DockBar(CGTBaseControlBar*, UINT, LPCRECT) {}
+BOOL CGTDockManager::CreateDockBarOn(CRuntimeClass* iClass, DWORD iSide)
+{
+    auto* dockBar = static_cast<CGTDockBar*>(iClass->CreateObject());
+    if (!dockBar->Create(iSide, CRect(0, 0, 0, 0), m_pOwnerFrame)) {
+        // A window that never came to be does not delete its object.
+        if (dockBar->GetSafeHwnd() == nullptr)
+            delete dockBar;
+        return FALSE;
+    }
+    m_lstBars.AddTail(dockBar);
+    dockBar->SetOwnerFrame(m_pOwnerFrame);
+    return TRUE;
+}
+
+BOOL CGTDockManager::CreateSideBars(CRuntimeClass* iClass, DWORD iSides, DWORD& ioCreated)
+{
+    if (m_pOwnerFrame == nullptr)
+        return FALSE;
+    const BOOL autoHide = &ioCreated == &m_dwAutoHideSides;
+    for (DWORD side : creationOrder) {
+        if (!(iSides & side) || (ioCreated & side))
+            continue;
+        // An auto-hide dock bar follows the ordinary one of its side in the list.
+        if (autoHide && !(m_dwDockBarSides & side) && !CreateDockBars(side))
+            return FALSE;
+        if (!CreateDockBarOn(iClass, side))
+            return FALSE;
+        ioCreated |= side;
+    }
+    RecalcLayout();
+    return TRUE;
+}
+
+BOOL CGTDockManager::CreateDockBars(DWORD iSides)
+{
+    return CreateSideBars(RUNTIME_CLASS(CGTDockBar), iSides, m_dwDockBarSides);
+}
+
+BOOL CGTDockManager::CreateAutoHideDockBars(DWORD iSides)
+{
+    return CreateSideBars(RUNTIME_CLASS(CGTAutoHideDockBar), iSides, m_dwAutoHideSides);
+}
+
+void CGTDockManager::DockBar(CGTBaseControlBar* iBar, UINT iDockBarId, LPCRECT iRect)
+{
+    if (m_lstBars.IsEmpty() || iBar == nullptr)
+        return;
+    iBar->UnDockControlBar(TRUE);
+    if (!(iBar->GetBehaviourStyle() & (GTBehaviourCanFloat | GTBehaviourDockWithoutFloating))) {
+        AddBar(iBar);
+        return;
+    }
+    if (iBar->IsResizable()) {
+        for (const auto& row : sidesById) {
+            if (row.dockBarId == iDockBarId && (row.sideValue & iBar->GetEnabledAlignment())) {
+                iBar->DockToFrameWindow(row.sideValue, iRect, GTDockByRect, nullptr, -1, FALSE);
+                return;
+            }
+        }
+        return;
+    }
+    for (POSITION position = m_lstBars.GetHeadPosition(); position != nullptr;) {
+        auto* dockBar = DYNAMIC_DOWNCAST(CGTDockBar, m_lstBars.GetNext(position));
+        if (dockBar == nullptr || (iDockBarId != 0 && dockBar->GetDockBarId() != iDockBarId))
+            continue;
+        if (iBar->CanDockToBar(dockBar) && dockBar->CanAcceptBar(iBar) &&
+            iBar->DockToTarget(dockBar, iRect, GTDockByRect)) {
+            iBar->Invalidate(TRUE);
+            return;
+        }
+    }
+}
 
 CGTAutoHideToolBar* CGTDockManager::AddAutoHideBar(CGTDockingControlBar*, CGTAutoHideToolBar*)
 {
     return nullptr;
 }
 
-void CGTDockManager::RaiseBars(DWORD, BOOL) {}
-
-void CGTDockManager::CollectBars(CObList&, BOOL, CRuntimeClass*) {}
-
-void CGTDockManager::ReorderFloatFrames() {}
-
-BOOL CGTDockManager::SendMessageToMiniFrames(UINT, WPARAM, LPARAM)
+void CGTDockManager::RaiseBars(DWORD iAlignment, BOOL iWithoutBars)
 {
+    BOOL passingBars = iWithoutBars;
+    for (POSITION position = m_lstBars.GetTailPosition(); position != nullptr;) {
+        auto* entry = static_cast<CGTBaseControlBar*>(m_lstBars.GetPrev(position));
+        if (passingBars && (entry->IsKindOf(RUNTIME_CLASS(CGTControlBar)) || entry->IsKindOf(RUNTIME_CLASS(CGTSlider))))
+            continue;
+        passingBars = FALSE;
+        if (iAlignment == 0 || entry->GetCurrentAlignment() == iAlignment)
+            entry->SetWindowPos(&CWnd::wndTop, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    }
+}
+
+void CGTDockManager::CollectBars(CObList& oBars, BOOL iIncludeAutoHide, CRuntimeClass* iClass)
+{
+    const auto take = [&](CObject* iBar) {
+        if (iBar != nullptr && (iClass == nullptr || iBar->IsKindOf(iClass)))
+            oBars.AddTail(iBar);
+    };
+    for (POSITION position = m_lstBars.GetHeadPosition(); position != nullptr;) {
+        CObject* entry = m_lstBars.GetNext(position);
+        take(entry);
+        if (auto* dockBar = DYNAMIC_DOWNCAST(CGTDockBar, entry)) {
+            for (POSITION inner = dockBar->GetBars().GetHeadPosition(); inner != nullptr;)
+                take(dockBar->GetBars().GetNext(inner));
+        }
+    }
+    if (iIncludeAutoHide) {
+        for (POSITION position = m_lstAutoHideSliders.GetHeadPosition(); position != nullptr;)
+            take(HeldBarOf(m_lstAutoHideSliders.GetNext(position)));
+    }
+    CGTMiniFrameWnd::CollectFloatingBars(oBars, iClass);
+}
+
+void CGTDockManager::ReorderFloatFrames()
+{
+    if (m_lstFloatFrames.IsEmpty())
+        return;
+    CObList ordered;
+    auto* first = static_cast<CWnd*>(m_lstFloatFrames.GetHead());
+    for (HWND window = ::GetWindow(first->GetSafeHwnd(), GW_HWNDFIRST); window != nullptr;
+         window = ::GetWindow(window, GW_HWNDNEXT)) {
+        CObject* frame = CWnd::FromHandlePermanent(window);
+        if (frame != nullptr && m_lstFloatFrames.Find(frame) != nullptr)
+            ordered.AddTail(frame);
+    }
+    m_lstFloatFrames.RemoveAll();
+    m_lstFloatFrames.AddTail(&ordered);
+}
+
+BOOL CGTDockManager::SendMessageToMiniFrames(UINT iMessage, WPARAM iWParam, LPARAM iLParam)
+{
+    for (POSITION position = m_lstFloatFrames.GetHeadPosition(); position != nullptr;)
+        static_cast<CWnd*>(m_lstFloatFrames.GetNext(position))->SendMessage(iMessage, iWParam, iLParam);
     return TRUE;
-}
-
-void CGTDockManager::FreezeUpdates(BOOL) {}
-
-BOOL CGTDockManager::IsPointNearDockArea(CPoint, DWORD& oAlignment, BOOL& oOuterEdge)
-{
-    oAlignment = 0;
-    oOuterEdge = FALSE;
-    return FALSE;
-}
-
-void CGTDockManager::CalcExpectedDockedRect(CWnd*, CPoint, CRect& oRect, BOOL& oDrawTab, CGTDockingControlBar*& oTarget)
-{
-    oRect.SetRectEmpty();
-    oDrawTab = FALSE;
-    oTarget = nullptr;
-}
-
-void CGTDockManager::AlignAutoHideBar(CGTSlider*, BOOL) {}
-
-void CGTDockManager::SlideInAutoHideBars(CGTDockingControlBar*, BOOL) {}
-
-void CGTDockManager::SetPrintPreviewMode(BOOL) {}
-
-void CGTDockManager::BuildBarsMenu(CMenu&, BOOL) {}
-
-void CGTDockManager::ShowBarsContextMenu(CPoint) {}
-
-BOOL CGTDockManager::RouteBarCommand(UINT, int, void*, AFX_CMDHANDLERINFO*)
-{
-    return FALSE;
 }
 
 CGTSmartDockingManager* CGTDockManager::GetSmartDockingManager()
@@ -163,66 +328,109 @@ CGTSmartDockingManager* CGTDockManager::GetSmartDockingManager()
     return m_pSmartDocking;
 }
 
-CGTBaseControlBar* CGTDockManager::FindBarForDockingAtPoint(CPoint, int, CRuntimeClass*, DWORD& oAlignment,
-                                                            CGTBaseControlBar*)
+BOOL CGTDockManager::AddMiniFrame(CGTMiniFrameWnd* iFrame)
 {
-    oAlignment = 0;
-    return nullptr;
-}
-
-CGTBaseControlBar* CGTDockManager::FindBarAtPoint(CPoint, int, BOOL, CRuntimeClass*, BOOL, const CGTBaseControlBar*)
-{
-    return nullptr;
-}
-
-CGTMiniFrameWnd* CGTDockManager::FindMiniFrameAtPoint(CPoint, CGTMiniFrameWnd*, BOOL)
-{
-    return nullptr;
-}
-
-int CGTDockManager::FindDockTarget(CPoint, int, DWORD, CGTBaseControlBar*& oTarget, CGTBaseControlBar*)
-{
-    oTarget = nullptr;
-    return 0;
-}
-
-BOOL CGTDockManager::AddMiniFrame(CGTMiniFrameWnd*)
-{
-    return FALSE;
-}
-
-BOOL CGTDockManager::RemoveMiniFrame(CGTMiniFrameWnd*)
-{
-    return FALSE;
-}
-
-CGTBaseControlBar* CGTDockManager::FindBarById(UINT, BOOL)
-{
-    return nullptr;
-}
-
-CGTDockBar* CGTDockManager::FindDockBarByAlignment(DWORD, BOOL)
-{
-    return nullptr;
-}
-
-CGTDockBar* CGTDockManager::FindDockBarOfRow(CGTBaseControlBar*)
-{
-    return nullptr;
-}
-
-void CGTDockManager::RearrangeDockBars() {}
-
-void CGTDockManager::AdjustAllBars() {}
-
-void CGTDockManager::RecalcLayout(HDWP) {}
-
-BOOL CGTDockManager::ProcessFloatingFrameMove(CGTMiniFrameWnd*)
-{
+    if (iFrame == nullptr || m_lstFloatFrames.Find(iFrame) != nullptr)
+        return FALSE;
+    m_lstFloatFrames.AddTail(iFrame);
     return TRUE;
 }
 
-void CGTDockManager::RefreshAllBarFrames() {}
+BOOL CGTDockManager::RemoveMiniFrame(CGTMiniFrameWnd* iFrame)
+{
+    POSITION position = m_lstFloatFrames.Find(iFrame);
+    if (position == nullptr)
+        return FALSE;
+    m_lstFloatFrames.RemoveAt(position);
+    return TRUE;
+}
+
+CGTBaseControlBar* CGTDockManager::FindBarById(UINT iId, BOOL iSearchMiniFrames)
+{
+    for (POSITION position = m_lstAutoHideSliders.GetHeadPosition(); position != nullptr;) {
+        CGTBaseControlBar* pane = HeldBarOf(m_lstAutoHideSliders.GetNext(position));
+        if (pane != nullptr && pane->GetSafeHwnd() != nullptr && static_cast<UINT>(pane->GetDlgCtrlID()) == iId)
+            return pane;
+    }
+    for (POSITION position = m_lstBars.GetHeadPosition(); position != nullptr;) {
+        auto* entry = static_cast<CGTBaseControlBar*>(m_lstBars.GetNext(position));
+        if (entry->GetSafeHwnd() != nullptr && static_cast<UINT>(entry->GetDlgCtrlID()) == iId)
+            return entry;
+        if (CGTBaseControlBar* inside = BarInside(entry, iId))
+            return inside;
+    }
+    if (!iSearchMiniFrames)
+        return nullptr;
+    for (POSITION position = m_lstFloatFrames.GetHeadPosition(); position != nullptr;) {
+        auto* bar = DYNAMIC_DOWNCAST(CGTBaseControlBar,
+                                     static_cast<CGTMiniFrameWnd*>(m_lstFloatFrames.GetNext(position))->GetBar());
+        if (bar != nullptr && static_cast<UINT>(bar->GetDlgCtrlID()) == iId)
+            return bar;
+    }
+    return CGTMiniFrameWnd::LookupFloatingBar(iId);
+}
+
+CGTDockBar* CGTDockManager::FindDockBarByAlignment(DWORD iAlignment, BOOL iFromHead)
+{
+    const DWORD side = iAlignment & GTSideAny;
+    POSITION position = iFromHead ? m_lstBars.GetHeadPosition() : m_lstBars.GetTailPosition();
+    while (position != nullptr) {
+        CObject* entry = iFromHead ? m_lstBars.GetNext(position) : m_lstBars.GetPrev(position);
+        auto* dockBar = DYNAMIC_DOWNCAST(CGTDockBar, entry);
+        if (dockBar != nullptr && dockBar->GetCurrentAlignment() == side)
+            return dockBar;
+    }
+    return nullptr;
+}
+
+CGTDockBar* CGTDockManager::FindDockBarOfRow(CGTBaseControlBar* iBar)
+{
+    if (iBar == nullptr || iBar->GetSafeHwnd() == nullptr)
+        return nullptr;
+    for (POSITION position = m_lstBars.GetHeadPosition(); position != nullptr;) {
+        auto* dockBar = DYNAMIC_DOWNCAST(CGTDockBar, m_lstBars.GetNext(position));
+        if (dockBar != nullptr && BarWithId(dockBar->GetBars(), iBar->GetDlgCtrlID()) == iBar)
+            return dockBar;
+    }
+    return nullptr;
+}
+
+void CGTDockManager::RearrangeDockBars()
+{
+    for (POSITION position = m_lstBars.GetHeadPosition(); position != nullptr;) {
+        if (auto* dockBar = DYNAMIC_DOWNCAST(CGTDockBar, m_lstBars.GetNext(position)))
+            dockBar->RepositionRows();
+    }
+    RecalcLayout();
+}
+
+void CGTDockManager::AdjustAllBars()
+{
+    if (s_bLayoutSuspended || m_bInAdjust || m_bAdjustSuspended || !m_bLayoutEnabled)
+        return;
+    m_bInAdjust = TRUE;
+    for (POSITION position = m_lstBars.GetHeadPosition(); position != nullptr;) {
+        auto* entry = static_cast<CGTBaseControlBar*>(m_lstBars.GetNext(position));
+        if (!m_bAllBarsHidden || (entry->GetStyle() & WS_VISIBLE))
+            entry->AdjustLayout();
+    }
+    for (POSITION position = m_lstFloatFrames.GetHeadPosition(); position != nullptr;)
+        static_cast<CGTMiniFrameWnd*>(m_lstFloatFrames.GetNext(position))->AdjustLayout();
+    m_bInAdjust = FALSE;
+    RecalcLayout();
+}
+
+void CGTDockManager::RefreshAllBarFrames()
+{
+    const UINT flags = SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED;
+    for (POSITION position = m_lstBars.GetHeadPosition(); position != nullptr;)
+        static_cast<CGTBaseControlBar*>(m_lstBars.GetNext(position))->MoveBarWindow(nullptr, 0, 0, 0, 0, flags);
+    for (POSITION position = m_lstFloatFrames.GetHeadPosition(); position != nullptr;) {
+        auto* frame = static_cast<CGTMiniFrameWnd*>(m_lstFloatFrames.GetNext(position));
+        frame->SetWindowPos(nullptr, 0, 0, 0, 0, flags);
+        frame->RedrawWindow(nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE);
+    }
+}
 
 BOOL CGTDockManager::SaveState(LPCWSTR, UINT)
 {
@@ -235,15 +443,3 @@ BOOL CGTDockManager::LoadState(LPCWSTR, UINT)
 }
 
 void CGTDockManager::ApplyLoadedState() {}
-
-BOOL CGTDockManager::ShowAllBars(BOOL)
-{
-    return FALSE;
-}
-
-void CGTDockManager::ShowFloatingWindows(BOOL) {}
-
-BOOL CGTDockManager::CutDockStripFromRect(CRect&, DWORD)
-{
-    return FALSE;
-}

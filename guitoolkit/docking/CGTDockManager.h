@@ -122,6 +122,8 @@ public:
     void SetPrintPreviewMode(BOOL iPreview);
     void BuildBarsMenu(CMenu& ioMenu, BOOL iToolbarsOnly);
     void ShowBarsContextMenu(CPoint iPoint);
+    // The frame offers the bars menu; with iExtraCmd non-zero a last item runs that command.
+    void EnableBarsMenu(BOOL iEnable, BOOL iToolbarsOnly = FALSE, UINT iExtraCmd = 0, LPCWSTR iExtraText = nullptr);
     BOOL RouteBarCommand(UINT iId, int iCode, void* iExtra, AFX_CMDHANDLERINFO* iHandlerInfo);
     // Made on first use; null when smart docking cannot start.
     CGTSmartDockingManager* GetSmartDockingManager();
@@ -176,4 +178,23 @@ protected:
     BOOL m_bBarsMenuToolbarsOnly;
     UINT m_nMenuExtraCmd;
     CString m_strMenuExtraText;
+
+private:
+    // A dock bar of the run-time class on a side of the owner frame, appended to the bar list.
+    BOOL CreateDockBarOn(CRuntimeClass* iClass, DWORD iSide);
+    // The dock bars of the run-time class for the sides not yet in ioCreated, top, bottom, left, right.
+    BOOL CreateSideBars(CRuntimeClass* iClass, DWORD iSides, DWORD& ioCreated);
+    // The pane held by an auto-hide slider, else the entry itself.
+    static CGTBaseControlBar* HeldBarOf(CObject* iEntry);
+    // Hides the visible entries of a list that a group hide takes, remembering them.
+    void HideBarGroup(const CObList& iBars);
+    void ShowHiddenBars(int iShowCommand);
+    BOOL IsSmartDockingRunning() const;
+    // Left and right exchanged for a frame laid out right to left.
+    DWORD InLayoutDirection(DWORD iSide) const;
+    // The edge test: the side of iRect whose strip holds the point, or 0.
+    DWORD HitTestEdge(CPoint iPoint, const CRect& iRect, BOOL iOuter, DWORD iAllowed, int iCaption = 0,
+                      int iTabArea = 0) const;
+    void SetAutoHideStartOffsets();
+    CRect ToScreen(CRect iRect) const;
 };

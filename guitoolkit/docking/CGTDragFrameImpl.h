@@ -41,4 +41,7 @@ public:
     CGTDockingControlBar* m_pCurrentTarget;
     BOOL m_bTabOutlineErased;
     CGTDummyDockingControlBar* m_pDummyBar;
+
+private:
+    void CreatePlaceholder();
 };

@@ -1,9 +1,22 @@
-// The mini-frame issues fill in what is left here as the Part's defaults.
+// Moving, painting, caption buttons and the saved record are the mini-frame issues'; what
+// floating a bar needs is here.
 #include <guitoolkit/docking/CGTMiniFrameWnd.h>
 #include <guitoolkit/docking/CGTBaseControlBar.h>
 #include <guitoolkit/docking/CGTDockManager.h>
+#include <guitoolkit/core/CGTDockingValues.h>
+#include <guitoolkit/core/GuiToolkitLibrary.h>
+#include <guitoolkit/core/GuiToolkitMessages.h>
+#include <guitoolkit/docking/CGTBaseTabbedBar.h>
+#include <guitoolkit/docking/IGTDockingFrame.h>
+#include <guitoolkit/toolbars/CGTToolBar.h>
 
 IMPLEMENT_SERIAL(CGTMiniFrameWnd, CWnd, VERSIONABLE_SCHEMA | 2)
+
+BEGIN_MESSAGE_MAP(CGTMiniFrameWnd, CWnd)
+    ON_WM_CREATE()
+    ON_WM_DESTROY()
+    ON_REGISTERED_MESSAGE(GTMSG_CHECKEMPTYMINIFRAME, &CGTMiniFrameWnd::OnCheckEmpty)
+END_MESSAGE_MAP()
 
 CWnd* CGTMiniFrameWnd::s_LoadingFrame = nullptr;
 int CGTMiniFrameWnd::s_ButtonOffset = 0;
@@ -46,18 +59,55 @@ BOOL CGTMiniFrameWnd::ForwardBarQuery2() const
     return FALSE;
 }
 
-void CGTMiniFrameWnd::AttachBar(CGTBaseControlBar*) {}
+void CGTMiniFrameWnd::AttachBar(CGTBaseControlBar* iBar)
+{
+    m_ToolbarBorders = iBar->IsKindOf(RUNTIME_CLASS(CGTToolBar));
+    if (iBar->GetSafeHwnd() == m_HeldBar)
+        return;
+    m_HeldBar = iBar->GetSafeHwnd();
+    CString caption;
+    iBar->GetWindowText(caption);
+    SetWindowText(caption);
+    SendMessage(WM_SETICON, ICON_SMALL, iBar->SendMessage(WM_GETICON, ICON_SMALL, 0));
+    SendMessage(WM_SETICON, ICON_BIG, iBar->SendMessage(WM_GETICON, ICON_BIG, 0));
+    RegisterFloatingBarId(iBar, TRUE);
+    ApplyCaptionButtonFlags(iBar->CanHide() ? 0x02 : 0);
+    AfterBarAttached();
+}
 
-void CGTMiniFrameWnd::ReleaseBar(CGTBaseControlBar*, BOOL, BOOL) {}
+void CGTMiniFrameWnd::ReleaseBar(CGTBaseControlBar* iBar, BOOL iDestroyIfEmpty, BOOL iKeepWhenEmpty)
+{
+    m_KeepWhenEmpty = iKeepWhenEmpty;
+    RegisterFloatingBarId(iBar, FALSE);
+    if (iBar->GetSafeHwnd() == m_HeldBar)
+        m_HeldBar = nullptr;
+    AfterBarReleased();
+    if (GetBarCount() > 0)
+        return;
+    if (iDestroyIfEmpty)
+        DestroyWindow();
+    else
+        PostMessage(GTMSG_CHECKEMPTYMINIFRAME);
+}
 
-void CGTMiniFrameWnd::SwapBar(CGTBaseControlBar*, CGTBaseControlBar*) {}
+void CGTMiniFrameWnd::SwapBar(CGTBaseControlBar* iOld, CGTBaseControlBar* iNew)
+{
+    RegisterFloatingBarId(iOld, FALSE);
+    if (iOld->GetSafeHwnd() == m_HeldBar)
+        m_HeldBar = iNew->GetSafeHwnd();
+    RegisterFloatingBarId(iNew, TRUE);
+    AfterBarAttached();
+}
 
 CGTBaseControlBar* CGTMiniFrameWnd::ResolveDropAtMoveEnd(BOOL&)
 {
     return nullptr;
 }
 
-void CGTMiniFrameWnd::ApplyCaptionButtonFlags(DWORD) {}
+void CGTMiniFrameWnd::ApplyCaptionButtonFlags(DWORD iFlags)
+{
+    m_CaptionButtonFlags = iFlags;
+}
 
 BOOL CGTMiniFrameWnd::DockWithoutDrag(int, CGTBaseControlBar*, int)
 {
@@ -121,9 +171,14 @@ BOOL CGTMiniFrameWnd::TabAreaOfFrame(CPoint, CRect& oRect, CGTBaseControlBar*& o
     return FALSE;
 }
 
-CGTBaseControlBar* CGTMiniFrameWnd::BarUnderPoint(CPoint, int, BOOL)
+CGTBaseControlBar* CGTMiniFrameWnd::BarUnderPoint(CPoint iScreenPoint, int, BOOL iIncludeHidden)
 {
-    return nullptr;
+    auto* bar = DYNAMIC_DOWNCAST(CGTBaseControlBar, GetBar());
+    if (bar == nullptr || (!iIncludeHidden && !IsBarVisible()))
+        return nullptr;
+    CRect window;
+    bar->GetWindowRect(&window);
+    return window.PtInRect(iScreenPoint) ? bar : nullptr;
 }
 
 void CGTMiniFrameWnd::CaptionRectangle(CRect& oRect) const
@@ -133,7 +188,15 @@ void CGTMiniFrameWnd::CaptionRectangle(CRect& oRect) const
 
 void CGTMiniFrameWnd::AdjustBarToClient() {}
 
-void CGTMiniFrameWnd::AdjustLayout() {}
+void CGTMiniFrameWnd::AdjustLayout()
+{
+    CWnd* bar = GetBar();
+    if (bar == nullptr)
+        return;
+    CRect client;
+    GetClientRect(&client);
+    bar->SetWindowPos(nullptr, 0, 0, client.Width(), client.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
+}
 
 BOOL CGTMiniFrameWnd::SaveHeldBarState(LPCWSTR, int)
 {
@@ -164,9 +227,21 @@ BOOL CGTMiniFrameWnd::Create(LPCWSTR iWindowName, DWORD iStyle, const RECT& iRec
     return CreateEx(0, iWindowName, iStyle, iRect, iParent, iContext);
 }
 
-BOOL CGTMiniFrameWnd::CreateEx(DWORD, LPCWSTR, DWORD, const RECT&, CWnd*, CCreateContext*)
+BOOL CGTMiniFrameWnd::CreateEx(DWORD iExStyle, LPCWSTR iWindowName, DWORD iStyle, const RECT& iRect, CWnd* iParent,
+                               CCreateContext* iContext)
 {
-    return FALSE;
+    CGTDockManager* manager = iParent != nullptr && iParent->IsFrameWnd() ? GetDockManagerOfFrame(iParent) : nullptr;
+    if (manager == nullptr)
+        return FALSE;
+    if (iParent->GetExStyle() & WS_EX_LAYOUTRTL)
+        iExStyle |= WS_EX_LAYOUTRTL;
+    m_OwnerFrame = iParent->GetSafeHwnd();
+    if (!CWnd::CreateEx(iExStyle, RegisterLibraryWindowClass(L"VADEMiniFrame"), iWindowName, iStyle | WS_POPUP, iRect,
+                        iParent, 0, iContext))
+        return FALSE;
+    manager->AddMiniFrame(this);
+    m_DragFrame.Init(this);
+    return TRUE;
 }
 
 void CGTMiniFrameWnd::NotifyMoveState(BOOL) {}
@@ -224,14 +299,75 @@ void CGTMiniFrameWnd::Serialize(CArchive&) {}
 
 void CGTMiniFrameWnd::RedrawAllMiniFrames() {}
 
-CGTBaseControlBar* CGTMiniFrameWnd::LookupFloatingBar(UINT)
+CGTBaseControlBar* CGTMiniFrameWnd::LookupFloatingBar(UINT iId)
 {
-    return nullptr;
+    HWND bar = nullptr;
+    if (!CGTDockingValues::MiniFrameBarsById().Lookup(iId, bar))
+        return nullptr;
+    return DYNAMIC_DOWNCAST(CGTBaseControlBar, CWnd::FromHandlePermanent(bar));
 }
 
-void CGTMiniFrameWnd::CollectFloatingBars(CObList&, CRuntimeClass*) {}
+void CGTMiniFrameWnd::CollectFloatingBars(CObList& oBars, CRuntimeClass* iClass)
+{
+    const CList<HWND, HWND>& frames = CGTDockingValues::MiniFrameWindows();
+    for (POSITION position = frames.GetHeadPosition(); position != nullptr;) {
+        auto* frame = DYNAMIC_DOWNCAST(CGTMiniFrameWnd, CWnd::FromHandlePermanent(frames.GetNext(position)));
+        CWnd* bar = frame != nullptr ? frame->GetBar() : nullptr;
+        if (bar != nullptr && (iClass == nullptr || bar->IsKindOf(iClass)))
+            oBars.AddTail(bar);
+    }
+}
 
-void CGTMiniFrameWnd::RegisterFloatingBarId(CGTBaseControlBar*, BOOL) {}
+void CGTMiniFrameWnd::RegisterFloatingBarId(CGTBaseControlBar* iBar, BOOL iAdd)
+{
+    CMap<UINT, UINT, HWND, HWND>& map = CGTDockingValues::MiniFrameBarsById();
+    const auto enter = [&](CWnd* iWindow) {
+        const UINT id = static_cast<UINT>(iWindow->GetDlgCtrlID());
+        if (id == static_cast<UINT>(-1))
+            return;
+        if (iAdd)
+            map.SetAt(id, iWindow->GetSafeHwnd());
+        else
+            map.RemoveKey(id);
+    };
+    if (auto* tabbed = DYNAMIC_DOWNCAST(CGTBaseTabbedBar, iBar)) {
+        for (int tab = 0; tab < tabbed->CountTabs(); ++tab) {
+            if (CWnd* bar = tabbed->GetBarOfTab(tab, TRUE))
+                enter(bar);
+        }
+        return;
+    }
+    enter(iBar);
+}
+
+int CGTMiniFrameWnd::OnCreate(LPCREATESTRUCT iCreate)
+{
+    if (CWnd::OnCreate(iCreate) == -1)
+        return -1;
+    CGTDockingValues::MiniFrameWindows().AddTail(m_hWnd);
+    return 0;
+}
+
+void CGTMiniFrameWnd::OnDestroy()
+{
+    if (CGTDockManager* manager = GetDockManagerOfFrame(CWnd::FromHandlePermanent(m_OwnerFrame)))
+        manager->RemoveMiniFrame(this);
+    CList<HWND, HWND>& frames = CGTDockingValues::MiniFrameWindows();
+    if (POSITION position = frames.Find(m_hWnd))
+        frames.RemoveAt(position);
+    CWnd::OnDestroy();
+}
+
+LRESULT CGTMiniFrameWnd::OnCheckEmpty(WPARAM, LPARAM)
+{
+    if (GetBarCount() > 0)
+        return 0;
+    if (m_KeepWhenEmpty)
+        ShowWindow(SW_HIDE);
+    else
+        DestroyWindow();
+    return 0;
+}
 
 void CGTMiniFrameWnd::PostNcDestroy()
 {

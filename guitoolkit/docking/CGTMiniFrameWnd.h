@@ -101,6 +101,10 @@ public:
 
 protected:
     void PostNcDestroy() override;
+    afx_msg int OnCreate(LPCREATESTRUCT iCreate);
+    afx_msg void OnDestroy();
+    afx_msg LRESULT OnCheckEmpty(WPARAM, LPARAM);
+    DECLARE_MESSAGE_MAP()
 
     HWND m_HeldBar;
     HWND m_OwnerFrame;

@@ -9,9 +9,11 @@
 #include <guitoolkit/docking/CGTControlBar.h>
 #include <guitoolkit/docking/CGTDockBar.h>
 #include <guitoolkit/docking/CGTDockManager.h>
+#include <guitoolkit/docking/CGTDockingControlBar.h>
 #include <guitoolkit/docking/CGTMiniFrameWnd.h>
 #include <guitoolkit/docking/CGTSlider.h>
 #include <guitoolkit/docking/IGTDockingFrame.h>
+#include <commctrl.h>
 #include <memory>
 #include <vector>
 
@@ -23,6 +25,31 @@ inline void PumpMessages()
         ::TranslateMessage(&message);
         ::DispatchMessageW(&message);
     }
+}
+
+inline CRect WindowRect(const CWnd& iWindow)
+{
+    CRect rect;
+    iWindow.GetWindowRect(&rect);
+    return rect;
+}
+
+// Whether the window has the visible style (its frame may be hidden).
+inline BOOL Shown(const CWnd& iWindow)
+{
+    return (iWindow.GetStyle() & WS_VISIBLE) != 0;
+}
+
+// Puts a child window in a new band at the end of a rebar, at its size.
+inline void AddBand(CWnd& ioRebar, CWnd& iChild, CSize iSize)
+{
+    REBARBANDINFOW band = {};
+    band.cbSize = sizeof(band);
+    band.fMask = RBBIM_CHILD | RBBIM_CHILDSIZE;
+    band.hwndChild = iChild.GetSafeHwnd();
+    band.cxMinChild = iSize.cx;
+    band.cyMinChild = iSize.cy;
+    ioRebar.SendMessage(RB_INSERTBANDW, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&band));
 }
 
 // The global record as the tests expect the screen: a local session of 32 bits per pixel.
@@ -123,6 +150,16 @@ public:
     using CGTControlBar::BuildDockingMenu;
 
     CSize m_Size;
+};
+
+// A docking pane's window at a place of its parent, without the pane's own creation.
+class PlainPane : public CGTDockingControlBar {
+public:
+    PlainPane(CWnd& iParent, const CRect& iRect, UINT iId)
+    {
+        CGTControlBar::CreateEx(0, nullptr, WS_CHILD | WS_VISIBLE, iRect, &iParent, iId);
+    }
+    ~PlainPane() override { DestroyWindow(); }
 };
 
 // A mini frame that says how many bars it holds and counts the empty-frame checks it gets.

@@ -2,6 +2,7 @@
 #include <guitoolkit/core/tests/ScratchRegistryKey.h>
 #include <guitoolkit/docking/CGTReBar.h>
 #include <gtest/gtest.h>
+#include "DockingTestSupport.h"
 #include <memory>
 #include <vector>
 
@@ -19,13 +20,7 @@ public:
     {
         Create(&iFrame, RBS_BANDBORDERS, WS_CHILD | WS_VISIBLE | CBRS_TOP, iId);
         m_Child.CreateEx(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE, CRect(0, 0, 40, 20), this, iId + 100);
-        REBARBANDINFOW band = {};
-        band.cbSize = sizeof(band);
-        band.fMask = RBBIM_CHILD | RBBIM_CHILDSIZE;
-        band.hwndChild = m_Child.GetSafeHwnd();
-        band.cxMinChild = 40;
-        band.cyMinChild = 20;
-        SendMessage(RB_INSERTBANDW, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&band));
+        AddBand(*this, m_Child, CSize(40, 20));
     }
     CWnd m_Child;
 };
