@@ -1,0 +1,196 @@
+#include <gtest/gtest.h>
+#include "PaneTestSupport.h"
+
+namespace {
+struct ShareCase {
+    const char* name;
+    CRect left;
+    CRect right;
+    int rightShare;
+    int newWidth;
+    int leftWidth;
+    int rightWidth;
+};
+
+void Layout(CGTBarContainer& ioNode, CRect iRect)
+{
+    HDWP defer = ::BeginDeferWindowPos(4);
+    ioNode.ResizeContainer(iRect, defer, TRUE);
+    ::EndDeferWindowPos(defer);
+}
+}  // namespace
+
+// Growth goes mostly to the smaller side, shrinkage comes mostly from the larger one; a
+// broken split is re-derived from the remembered share, 0 and 100 % counting as 50.
+TEST(BarContainerLayout, SharesSpaceByTheShareRule)
+{
+    const ShareCase cases[] = {
+        {"70/30 grown by 100", CRect(0, 0, 140, 100), CRect(144, 0, 200, 100), 50, 300, 170, 126},
+        {"70/30 shrunk by 100", CRect(0, 0, 140, 100), CRect(144, 0, 200, 100), 50, 100, 70, 26},
+        {"no extent yet", CRect(0, 0, 0, 100), CRect(0, 0, 0, 100), 100, 200, 100, 96},
+        {"overlapping, right share 30", CRect(0, 0, 200, 100), CRect(0, 0, 200, 100), 30, 200, 140, 56},
+        {"overlapping, right share 100", CRect(0, 0, 200, 100), CRect(0, 0, 200, 100), 100, 200, 100, 96},
+        {"overlapping, right share 0", CRect(0, 0, 200, 100), CRect(0, 0, 200, 100), 0, 200, 100, 96},
+    };
+    for (const ShareCase& each : cases) {
+        PaneGroup group;
+        TestPane& left = group.NewPane(each.left);
+        TestPane& right = group.NewPane(each.right);
+        right.SetContainerShare(each.rightShare);
+        CGTBarContainer& node = group.Node(left, right);
+        Layout(node, CRect(0, 0, each.newWidth, 100));
+        EXPECT_EQ(each.leftWidth, left.Place().Width()) << each.name;
+        EXPECT_EQ(each.rightWidth, right.Place().Width()) << each.name;
+        EXPECT_EQ(left.Place().right + 4, right.Place().left) << each.name;
+        EXPECT_EQ(each.newWidth, right.Place().right) << each.name;
+    }
+}
+
+TEST(BarContainerLayout, MinimumSizesHoldAndTheLeftSideWins)
+{
+    struct {
+        CSize leftMinimum, rightMinimum;
+        int leftWidth, rightWidth;
+    } const cases[] = {
+        {CSize(0, 0), CSize(100, 0), 96, 100},
+        {CSize(150, 0), CSize(0, 0), 150, 46},
+        {CSize(150, 0), CSize(100, 0), 150, 46},
+    };
+    for (const auto& each : cases) {
+        PaneGroup group;
+        TestPane& left = group.NewPane(CRect(0, 0, 140, 100), each.leftMinimum);
+        TestPane& right = group.NewPane(CRect(144, 0, 200, 100), each.rightMinimum);
+        Layout(group.Node(left, right), CRect(0, 0, 200, 100));
+        EXPECT_EQ(each.leftWidth, left.Place().Width());
+        EXPECT_EQ(each.rightWidth, right.Place().Width());
+    }
+}
+
+TEST(BarContainerLayout, HiddenSideGivesAllToTheOtherAndHidesTheSlider)
+{
+    PaneGroup group;
+    TestPane& left = group.NewPane(CRect(0, 0, 140, 100));
+    TestPane& right = group.NewPane(CRect(144, 0, 200, 100));
+    CGTBarContainer& node = group.Node(left, right);
+    left.ShowWindow(SW_HIDE);
+    Layout(node, CRect(0, 0, 300, 100));
+    node.CheckSliderVisibility();
+    EXPECT_EQ(CRect(0, 0, 300, 100), right.Place());
+    EXPECT_FALSE(node.m_Slider->GetStyle() & WS_VISIBLE);
+    left.ShowWindow(SW_SHOW);
+    node.CheckSliderVisibility();
+    EXPECT_TRUE(node.m_Slider->GetStyle() & WS_VISIBLE);
+}
+
+TEST(BarContainerLayout, ZeroSizeBarCountsAsItsMinimum)
+{
+    PaneGroup group;
+    TestPane& pane = group.NewPane(CRect(10, 10, 10, 10), CSize(30, 40));
+    CGTBarContainer node(&group.manager, &pane);
+    CRect rect;
+    node.GetContainerRect(rect);
+    EXPECT_EQ(CSize(30, 40), rect.Size());
+}
+
+// A root with A on the left and, on the right, a node of B beside a node of C and D.
+struct ThreeLevels {
+    ThreeLevels()
+        : a(group.NewPane(CRect(0, 0, 100, 100))), b(group.NewPane(CRect(104, 0, 200, 100))),
+          c(group.NewPane(CRect(204, 0, 300, 100))), d(group.NewPane(CRect(304, 0, 400, 100)))
+    {
+        CGTBarContainerManager& manager = group.manager;
+        manager.AddControlBar(&a);
+        manager.InsertControlBar(&b, &a, GTSideRight);
+        manager.InsertControlBar(&c, &b, GTSideRight);
+        manager.InsertControlBar(&d, &c, GTSideRight);
+    }
+    CGTBarContainer& NodeOf(TestPane& iPane)
+    {
+        BOOL left = FALSE;
+        return *group.manager.FindContainerByBar(&iPane, left);
+    }
+
+    PaneGroup group;
+    TestPane &a, &b, &c, &d;
+};
+
+TEST(BarContainerTree, ReferencedNodeIsNotCollapsed)
+{
+    ThreeLevels tree;
+    CGTBarContainer& deepest = tree.NodeOf(tree.d);
+    CGTBarContainer* above = deepest.m_Parent;
+    ASSERT_NE(nullptr, above);
+    ASSERT_NE(nullptr, above->m_Parent);
+    deepest.AddRef();
+    ASSERT_TRUE(tree.group.manager.RemoveControlBarFromContainer(&tree.d));
+    deepest.CollapseNode();
+    EXPECT_FALSE(deepest.m_QueuedForDeletion);
+    EXPECT_EQ(&deepest, above->m_RightContainer);
+    EXPECT_EQ(0, deepest.Release());
+    EXPECT_TRUE(deepest.m_QueuedForDeletion);
+    EXPECT_EQ(&tree.c, above->m_RightBar);
+    EXPECT_EQ(nullptr, above->m_RightContainer);
+}
+
+TEST(BarContainerTree, CopyTreeTakesTheVisibleBarsAndTheSlider)
+{
+    PaneGroup group;
+    TestPane& shown = group.NewPane(CRect(0, 0, 100, 100));
+    TestPane& hidden = group.NewPane(CRect(104, 0, 200, 100));
+    CGTBarContainer& node = group.Node(shown, hidden);
+    hidden.ShowWindow(SW_HIDE);
+    CGTSlider* slider = node.m_Slider;
+    std::unique_ptr<CGTBarContainer> copy(node.CopyTree(nullptr));
+    EXPECT_EQ(&shown, copy->m_LeftBar);
+    EXPECT_EQ(nullptr, copy->m_RightBar);
+    EXPECT_EQ(nullptr, node.m_LeftBar);
+    EXPECT_EQ(&hidden, node.m_RightBar);
+    EXPECT_EQ(slider, copy->m_Slider);
+    EXPECT_EQ(nullptr, node.m_Slider);
+    EXPECT_EQ(static_cast<int>(CGTSlider::verticalStyle), node.m_SavedSliderStyle & 3);
+    EXPECT_EQ(CRect(100, 0, 104, 100), node.m_SavedSliderRect);
+}
+
+// Removing the last bar of a node gives its space, and the slider's beside it, to what the
+// nearest non-empty ancestor still holds: the panes tile the area without gap or overlap.
+TEST(BarContainerTree, RemovedPaneSpaceGoesToTheNearestAncestor)
+{
+    ThreeLevels tree;
+    CRect before;
+    tree.group.manager.GetWindowRect(before);
+    tree.group.manager.RemoveControlBarFromContainer(&tree.d);
+    tree.group.manager.RemoveControlBarFromContainer(&tree.c);
+    CRect after;
+    tree.group.manager.GetWindowRect(after);
+    EXPECT_EQ(before, after);
+    EXPECT_EQ(tree.a.Place().right + 4, tree.b.Place().left);
+    EXPECT_EQ(before.Width(), tree.a.Place().Width() + 4 + tree.b.Place().Width());
+}
+
+TEST(BarContainerTree, ThreeLevelTreeRoundTrips)
+{
+    ThreeLevels tree;
+    CMemFile file;
+    {
+        CArchive store(&file, CArchive::store);
+        tree.group.manager.GetRoot()->Serialize(store);
+    }
+    file.SeekToBegin();
+    CGTBarContainerManager loaded;
+    loaded.Create(&tree.group.frame, nullptr);
+    {
+        CArchive load(&file, CArchive::load);
+        loaded.GetRoot()->Serialize(load);
+    }
+    EXPECT_EQ(tree.group.manager.GetNodeCount(), loaded.GetNodeCount());
+    for (TestPane* pane : {&tree.a, &tree.b, &tree.c, &tree.d})
+        EXPECT_TRUE(loaded.GetRoot()->SetUpByID(pane->GetDlgCtrlID(), pane));
+    BOOL left = FALSE;
+    CGTBarContainer* node = loaded.FindContainerByBar(&tree.d, left);
+    ASSERT_NE(nullptr, node);
+    EXPECT_FALSE(left);
+    EXPECT_EQ(&tree.c, node->m_LeftBar);
+    ASSERT_NE(nullptr, node->m_Slider);
+    EXPECT_EQ(tree.NodeOf(tree.d).m_Slider->GetDlgCtrlID(), node->m_Slider->GetDlgCtrlID());
+    EXPECT_EQ(3, loaded.GetSliders().GetCount());
+}
