@@ -46,8 +46,9 @@ CGTBarContainer::CGTBarContainer(CGTBarContainerManager* iManager, CGTDockingCon
       m_SavedSliderStyle(0), m_SavedSliderRect(0, 0, 0, 0), m_SavedLeftBarId(-1), m_SavedRightBarId(-1),
       m_SavedSliderId(-1), m_LeftTabIds(10), m_RightTabIds(10), m_QueuedForDeletion(FALSE)
 {
-    CollapsedNodes();
+    // The live set is made first so that it outlives the collapsed nodes deleted at exit.
     LiveContainers().insert(this);
+    CollapsedNodes();
 }
 
 CGTBarContainer::~CGTBarContainer()
