@@ -110,14 +110,14 @@ CRect CGTDockingControlBar::GetCaptionRect() const
 
 void CGTDockingControlBar::OnNcCalcSize(BOOL iCalcValidRects, NCCALCSIZE_PARAMS* ioParams)
 {
-    CGTControlBar::OnNcCalcSize(iCalcValidRects, ioParams);
+    // The window rectangle, in the coordinates the client rectangle comes in.
+    const CRect window(ioParams->rgrc[0]);
+    CWnd::OnNcCalcSize(iCalcValidRects, ioParams);
     CRect client(ioParams->rgrc[0]);
     const BOOL floating = GetParentMiniFrame() != nullptr;
     for (INT_PTR i = 0; i < m_CaptionButtons.GetSize(); ++i)
         m_CaptionButtons[i]->m_Hidden = floating || m_CaptionHeight < 1;
     if (!floating && m_CaptionHeight >= 1) {
-        CRect window;
-        GetWindowRect(&window);
         client.top += m_CaptionHeight;
         const CSize size = CGTCaptionButton::GetDefaultSize();
         const int top = client.top - m_CaptionHeight + (m_CaptionHeight - size.cy) / 2 - m_ButtonVerticalAdjust;
