@@ -103,7 +103,15 @@ CGTDockingControlBar* CGTBarContainer::LoadTabbedBar(CArchive& ioArchive, CList<
         ioArchive >> id;
         oTabIds.AddTail(id);
     }
-    auto* tabbed = static_cast<CGTBaseTabbedBar*>(ioArchive.ReadObject(RUNTIME_CLASS(CGTBaseTabbedBar)));
+    // The tabbed-pane classes are not all serializable themselves, so the archive cannot be
+    // asked for their base: the object read is checked here.
+    CObject* object = ioArchive.ReadObject(nullptr);
+    auto* tabbed = DYNAMIC_DOWNCAST(CGTBaseTabbedBar, object);
+    if (object != nullptr && tabbed == nullptr) {
+        delete object;
+        oTabIds.RemoveAll();
+        AfxThrowArchiveException(CArchiveException::badClass);
+    }
     DWORD style = 0;
     ioArchive >> style;
     if (tabbed == nullptr)

@@ -1,3 +1,4 @@
+#include <guitoolkit/docking/CGTBaseTabbedBar.h>
 #include <gtest/gtest.h>
 #include "PaneTestSupport.h"
 
@@ -193,4 +194,71 @@ TEST(BarContainerTree, ThreeLevelTreeRoundTrips)
     ASSERT_NE(nullptr, node->m_Slider);
     EXPECT_EQ(tree.NodeOf(tree.d).m_Slider->GetDlgCtrlID(), node->m_Slider->GetDlgCtrlID());
     EXPECT_EQ(3, loaded.GetSliders().GetCount());
+}
+
+namespace {
+// A serializable object that is no tabbed pane.
+class NotATabbedPane : public CObject {
+    DECLARE_SERIAL(NotATabbedPane)
+public:
+    void Serialize(CArchive&) override {}
+};
+IMPLEMENT_SERIAL(NotATabbedPane, CObject, 1)
+}  // namespace
+
+// A tabbed pane without tabs is written as no bar, and the group counts only the entries it
+// writes; an object of another class where a tabbed pane must stand is refused unmade.
+TEST(BarContainerRecord, TabbedPanesAreWrittenOnlyWithTabsAndReadOnlyAsTabbedPanes)
+{
+    PaneGroup group;
+    TestPane& pane = group.NewPane(CRect(0, 0, 100, 100));
+    auto* tabbed = new CGTTabbedControlBar;
+    ASSERT_TRUE(
+        tabbed->Create(L"", &group.frame, CRect(104, 0, 200, 100), TRUE, static_cast<UINT>(-1), WS_CHILD | WS_VISIBLE));
+    ASSERT_EQ(0, tabbed->CountTabs());
+    group.manager.AddControlBar(&pane);
+    group.manager.AddToBarList(tabbed);
+    group.manager.GetRoot()->SetBar(tabbed, FALSE);
+    CMemFile file;
+    {
+        CArchive store(&file, CArchive::store);
+        group.manager.Serialize(store);
+    }
+    file.SeekToBegin();
+    {
+        CArchive load(&file, CArchive::load);
+        int left = 0, right = -2, slider = -1, leftChild = -1, rightChild = -1, count = 0, id = 0;
+        load >> left >> right >> slider >> leftChild >> rightChild >> count >> id;
+        EXPECT_EQ(pane.GetDlgCtrlID(), left);
+        EXPECT_EQ(0, right);
+        EXPECT_EQ(0, slider);
+        EXPECT_EQ(1, count);
+        EXPECT_EQ(pane.GetDlgCtrlID(), id);
+        EXPECT_THROW(load >> id, CArchiveException*);
+    }
+    tabbed->DestroyWindow();
+
+    CMemFile wrong;
+    {
+        CArchive store(&wrong, CArchive::store);
+        NotATabbedPane other;
+        store << -1 << 0;
+        store.WriteObject(&other);
+        store << DWORD(WS_CHILD);
+    }
+    wrong.SeekToBegin();
+    CWnd* before = group.frame.GetWindow(GW_CHILD);
+    CArchive load(&wrong, CArchive::load);
+    CGTBarContainer node(&group.manager);
+    try {
+        node.Serialize(load);
+        ADD_FAILURE() << "read";
+    } catch (CException* any) {
+        CArchiveException* error = dynamic_cast<CArchiveException*>(any);
+        ASSERT_NE(nullptr, error);
+        EXPECT_EQ(CArchiveException::badClass, error->m_cause);
+        error->Delete();
+    }
+    EXPECT_EQ(before, group.frame.GetWindow(GW_CHILD));
+    EXPECT_EQ(nullptr, node.m_LeftBar);
 }

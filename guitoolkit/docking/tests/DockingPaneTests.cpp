@@ -1,4 +1,6 @@
 #include <guitoolkit/core/tests/TestSupport.h>
+#include <guitoolkit/core/CGTVisualManagerVS2005.h>
+#include <guitoolkit/docking/CGTAutoHideToolBar.h>
 #include <guitoolkit/docking/CGTCaptionButton.h>
 #include <gtest/gtest.h>
 #include <algorithm>
@@ -229,4 +231,30 @@ TEST(DockingPaneCaption, CaptionBandAndTitle)
     }
     EXPECT_LT(textRight, buttonsLeft - 4);
     EXPECT_GT(textRight, buttonsLeft - 30);
+}
+
+// Making a look resets the docking switches: caption buttons are rebuilt, the window-position
+// button is off unless the look turns it on, auto-hide buttons get borders and the
+// smart-docking markers are remade.
+TEST(DockingPaneCaption, NewLookResetsTheDockingSwitches)
+{
+    CaptionSwitches switches;
+    const BOOL borders = CGTAutoHideButton::s_DrawBorder;
+    CGTVisualManager::GetCurrent();
+    CGTDockingControlBar::s_RebuildCaptionButtons = FALSE;
+    CGTDockingControlBar::s_ShowWindowPositionButton = TRUE;
+    CGTAutoHideButton::s_DrawBorder = FALSE;
+    theToolkitAppearanceChanged = FALSE;
+    {
+        CGTVisualManager look;
+        EXPECT_TRUE(CGTDockingControlBar::s_RebuildCaptionButtons);
+        EXPECT_FALSE(CGTDockingControlBar::s_ShowWindowPositionButton);
+        EXPECT_TRUE(CGTAutoHideButton::s_DrawBorder);
+        EXPECT_TRUE(theToolkitAppearanceChanged);
+    }
+    {
+        CGTVisualManagerVS2005 look;
+        EXPECT_TRUE(CGTDockingControlBar::s_ShowWindowPositionButton);
+    }
+    CGTAutoHideButton::s_DrawBorder = borders;
 }
