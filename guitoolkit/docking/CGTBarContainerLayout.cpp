@@ -349,7 +349,9 @@ int CGTBarContainer::StretchContainer(int iOffset, BOOL iHorizontal, BOOL iLeftB
     CWnd* frame = site != nullptr ? site->GetTopLevelParent() : nullptr;
     if (iHorizontal && frame != nullptr && (frame->GetExStyle() & WS_EX_LAYOUTRTL))
         iOffset = -iOffset;
-    const CSize available = CalcAvailableSpace(iHorizontal ? CSize(iOffset, 0) : CSize(0, iOffset), iLeftBar);
+    // The change as the node's moving edge sees it: the near edge moves against the offset.
+    const int change = iLeftBar ? iOffset : -iOffset;
+    const CSize available = CalcAvailableSpace(iHorizontal ? CSize(change, 0) : CSize(0, change), iLeftBar);
     const int bound = std::abs(iHorizontal ? available.cx : available.cy);
     const int offset = Sign(iOffset) * std::min(std::abs(iOffset), bound);
     if (offset == 0)

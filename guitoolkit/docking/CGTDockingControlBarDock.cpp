@@ -1,7 +1,6 @@
 // Where a docking pane docks: at a frame edge with a default slider of its own, beside
 // another pane in that pane's group, back at its recent place, and how it leaves them.
 #include <guitoolkit/docking/CGTDockingControlBar.h>
-#include <guitoolkit/core/CGTGlobalUtils.h>
 #include <guitoolkit/docking/CGTBarContainer.h>
 #include <guitoolkit/docking/CGTBarContainerManager.h>
 #include <guitoolkit/docking/CGTBaseTabbedBar.h>
@@ -12,6 +11,7 @@
 #include <guitoolkit/core/GuiToolkitSeams.h>
 #include <algorithm>
 #include <guitoolkit/docking/CGTSlider.h>
+#include <guitoolkit/docking/GTDockingTargets.h>
 
 namespace {
 // Window updates locked for a scope.
@@ -177,13 +177,8 @@ int CGTDockingControlBar::DockAtTarget(CGTBaseControlBar* iTarget, LPCRECT iRect
                 return FALSE;
             return DockToFrameWindow(side, nullptr, GTDockByMouse, nullptr, -1, outer);
         }
-        CRect window;
-        target->GetWindowRect(&window);
-        CRect top, bottom;
-        target->GetTabAreaRects(top, bottom);
         DWORD side = 0;
-        if (!CGTGlobalUtils::HitTestDockingTarget(cursor, window, CGTDockManager::s_nDockMargin, FALSE, side, GTSideAny,
-                                                  target->GetCaptionHeight(), bottom.Height()))
+        if (!HitTestBarDockingTarget(cursor, target, CGTDockManager::s_nDockMargin, nullptr, FALSE, side, GTSideAny))
             return FALSE;
         return DockBesidePane(target, side, nullptr);
     }

@@ -262,3 +262,78 @@ TEST(BarContainerRecord, TabbedPanesAreWrittenOnlyWithTabsAndReadOnlyAsTabbedPan
     EXPECT_EQ(before, group.frame.GetWindow(GW_CHILD));
     EXPECT_EQ(nullptr, node.m_LeftBar);
 }
+
+// A positive offset grows a node at the edge that moves, on both axes; a slider across the
+// stretch leaves it all to the side at that edge.
+TEST(BarContainerLayout, StretchGrowsAtTheMovingEdgeOnBothAxes)
+{
+    struct {
+        BOOL horizontal, farEdge;
+        CRect single, left, right;
+    } const cases[] = {
+        {TRUE, TRUE, CRect(0, 0, 130, 100), CRect(0, 0, 100, 100), CRect(104, 0, 230, 100)},
+        {TRUE, FALSE, CRect(-30, 0, 100, 100), CRect(-30, 0, 100, 100), CRect(104, 0, 200, 100)},
+        {FALSE, TRUE, CRect(0, 0, 100, 130), CRect(0, 0, 100, 130), CRect(104, 0, 200, 130)},
+        {FALSE, FALSE, CRect(0, -30, 100, 100), CRect(0, -30, 100, 100), CRect(104, -30, 200, 100)},
+    };
+    for (const auto& each : cases) {
+        PaneGroup group;
+        TestPane& single = group.NewPane(CRect(0, 0, 100, 100));
+        CGTBarContainer alone(&group.manager, &single);
+        HDWP none = nullptr;
+        EXPECT_EQ(30, alone.StretchContainer(30, each.horizontal, each.farEdge, TRUE, none));
+        EXPECT_EQ(each.single, single.Place());
+
+        TestPane& left = group.NewPane(CRect(0, 0, 100, 100));
+        TestPane& right = group.NewPane(CRect(104, 0, 200, 100));
+        CGTBarContainer& node = group.Node(left, right);
+        node.StretchContainer(30, each.horizontal, each.farEdge, TRUE, none);
+        EXPECT_EQ(each.left, left.Place()) << each.horizontal << each.farEdge;
+        EXPECT_EQ(each.right, right.Place()) << each.horizontal << each.farEdge;
+    }
+}
+
+TEST(BarContainerManager, StretchIsHorizontalForDirectionsOneAndTwoOnly)
+{
+    for (const auto& [direction, expected] :
+         {std::pair{1, CRect(0, 0, 120, 100)}, std::pair{2, CRect(0, 0, 120, 100)}, std::pair{3, CRect(0, 0, 100, 120)},
+          std::pair{0, CRect(0, 0, 100, 120)}}) {
+        PaneGroup group;
+        TestPane& pane = group.NewPane(CRect(0, 0, 100, 100));
+        group.manager.AddControlBar(&pane);
+        HDWP none = nullptr;
+        group.manager.StretchBarContainers(direction, TRUE, 20, none);
+        EXPECT_EQ(expected, pane.Place()) << direction;
+    }
+}
+
+// Taken to another parent, panes stay where they are on the screen; sliders only change parent.
+TEST(BarContainerManager, ReparentedPanesKeepTheirPlaceOnTheScreen)
+{
+    PaneGroup group;
+    TestDockingFrame other(CRect(200, 150, 700, 500));
+    TestPane& shown = group.NewPane(CRect(10, 20, 110, 120));
+    TestPane& hidden = group.NewPane(CRect(120, 20, 220, 120));
+    hidden.ShowWindow(SW_HIDE);
+    CGTSlider* slider = group.manager.CreateSlider(CRect(110, 20, 114, 120), CGTSlider::verticalStyle);
+    CObList windows;
+    windows.AddTail(&shown);
+    windows.AddTail(&hidden);
+    windows.AddTail(slider);
+    CRect before;
+    shown.GetWindowRect(&before);
+    CGTBarContainerManager::ReparentBars(windows, &other, TRUE);
+    CRect after;
+    shown.GetWindowRect(&after);
+    EXPECT_EQ(&other, shown.GetParent());
+    EXPECT_EQ(before, after);
+    EXPECT_TRUE(shown.GetStyle() & WS_VISIBLE);
+    EXPECT_EQ(&group.frame, hidden.GetParent());
+    EXPECT_EQ(&other, slider->GetParent());
+    CRect sliderPlace;
+    slider->GetWindowRect(&sliderPlace);
+    other.ScreenToClient(&sliderPlace);
+    EXPECT_EQ(CRect(110, 20, 114, 120), sliderPlace);
+    shown.SetParent(&group.frame);
+    slider->SetParent(&group.frame);
+}

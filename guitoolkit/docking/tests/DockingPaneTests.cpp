@@ -2,6 +2,7 @@
 #include <guitoolkit/core/CGTVisualManagerVS2005.h>
 #include <guitoolkit/docking/CGTAutoHideToolBar.h>
 #include <guitoolkit/docking/CGTCaptionButton.h>
+#include <guitoolkit/docking/GTDockingTargets.h>
 #include <gtest/gtest.h>
 #include <algorithm>
 #include <vector>
@@ -257,4 +258,22 @@ TEST(DockingPaneCaption, NewLookResetsTheDockingSwitches)
         EXPECT_TRUE(CGTDockingControlBar::s_ShowWindowPositionButton);
     }
     CGTAutoHideButton::s_DrawBorder = borders;
+}
+
+// The inner top strip of a pane reaches below its caption.
+TEST(DockingPaneCaption, DockingStripsMakeRoomForTheCaption)
+{
+    DockedPane docked;
+    CRect window;
+    docked.pane.GetWindowRect(&window);
+    const int caption = docked.pane.GetCaptionHeight();
+    const int s = 15;
+    const CPoint inside(window.left + 50, window.top + caption + s - 1);
+    const CPoint below(window.left + 50, window.top + caption + s + 1);
+    DWORD side = 0;
+    EXPECT_TRUE(HitTestBarDockingTarget(inside, &docked.pane, s, nullptr, FALSE, side, GTSideAny));
+    EXPECT_EQ(static_cast<DWORD>(GTSideTop), side);
+    EXPECT_FALSE(HitTestBarDockingTarget(below, &docked.pane, s, nullptr, FALSE, side, GTSideAny));
+    EXPECT_FALSE(HitTestBarDockingTarget(inside, nullptr, s, nullptr, FALSE, side, GTSideAny, &window));
+    EXPECT_FALSE(HitTestBarDockingTarget(inside, nullptr, s, nullptr, FALSE, side, GTSideAny));
 }
