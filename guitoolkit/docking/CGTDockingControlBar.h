@@ -92,6 +92,7 @@ public:
     CGTSlider* GetDefaultSliderObject() const;
     void SetKeepOpen(BOOL iKeepOpen) { m_KeepOpen = iKeepOpen; }
     BOOL IsActive() const { return m_Active; }
+    HWND CaptionToolTip() const { return m_CaptionToolTip.GetSafeHwnd(); }
     void SetDefaultSlider(HWND iSlider) { m_DefaultSlider = iSlider; }
     int GetContainerShare() const { return m_ContainerShare; }
     void SetContainerShare(int iShare) { m_ContainerShare = iShare; }
@@ -123,6 +124,9 @@ protected:
     afx_msg void OnClose();
     afx_msg void OnSettingChange(UINT iFlags, LPCWSTR iSection);
     afx_msg BOOL OnNeedToolTipText(UINT iId, NMHDR* iHeader, LRESULT* oResult);
+    afx_msg void OnRButtonDown(UINT iFlags, CPoint iPoint);
+    afx_msg void OnContextMenu(CWnd* iWindow, CPoint iPoint);
+    afx_msg LRESULT OnSetText(WPARAM iWParam, LPARAM iLParam);
     DECLARE_MESSAGE_MAP()
 
     // The click of a caption button that was pressed and released over itself.

@@ -4,12 +4,21 @@
 #include <guitoolkit/controls/CGTActivePopupMenu.h>
 #include <guitoolkit/core/CGTVisualManager.h>
 #include <guitoolkit/core/GuiToolkitGlobals.h>
+#include <guitoolkit/core/GuiToolkitResources.h>
 #include <guitoolkit/core/GuiToolkitSeams.h>
 #include <guitoolkit/docking/CGTCaptionButton.h>
+#include <guitoolkit/toolbars/CGTPopupMenu.h>
 #include <guitoolkit/docking/CGTDockManager.h>
 #include <guitoolkit/docking/CGTMiniFrameWnd.h>
+#include <guitoolkit/docking/CGTSmartDockingManager.h>
+#include <guitoolkit/docking/GTDockingTargets.h>
 #include <guitoolkit/docking/IGTDockingFrame.h>
 #include <algorithm>
+
+namespace {
+// The smart-docking marker that makes a tab.
+const int centreMarker = 8;
+}  // namespace
 
 BEGIN_MESSAGE_MAP(CGTDockingControlBar, CGTControlBar)
     ON_WM_CREATE()
@@ -25,14 +34,10 @@ BEGIN_MESSAGE_MAP(CGTDockingControlBar, CGTControlBar)
     ON_WM_CLOSE()
     ON_WM_SETTINGCHANGE()
     ON_NOTIFY_EX(TTN_NEEDTEXTW, 0, &CGTDockingControlBar::OnNeedToolTipText)
+    ON_WM_RBUTTONDOWN()
+    ON_WM_CONTEXTMENU()
+    ON_MESSAGE(WM_SETTEXT, &CGTDockingControlBar::OnSetText)
 END_MESSAGE_MAP()
-
-namespace {
-const UINT closeText = 16032;
-const UINT autoHideText = 16033;
-const UINT autoHideAllText = 16036;
-const UINT windowPositionText = 17038;
-}  // namespace
 
 int CGTDockingControlBar::OnCreate(LPCREATESTRUCT iCreate)
 {
@@ -404,14 +409,14 @@ BOOL CGTDockingControlBar::OnNeedToolTipText(UINT, NMHDR* iHeader, LRESULT* oRes
     static CString text;
     switch (iHeader->idFrom) {
     case 1:
-        text.LoadString(closeText);
+        text.LoadString(IDS_GT_CAPTION_CLOSE);
         break;
     case 2:
-        text.LoadString(CGTKeyState::Current().IsDown(VK_CONTROL) && m_AutoHideAllAllowed ? autoHideAllText
-                                                                                          : autoHideText);
+        text.LoadString(CGTKeyState::Current().IsDown(VK_CONTROL) && m_AutoHideAllAllowed ? IDS_GT_CAPTION_AUTOHIDE_ALL
+                                                                                          : IDS_GT_CAPTION_AUTOHIDE);
         break;
     case 3:
-        text.LoadString(windowPositionText);
+        text.LoadString(IDS_GT_CAPTION_WINDOW_POSITION);
         break;
     default:
         return FALSE;
@@ -419,4 +424,53 @@ BOOL CGTDockingControlBar::OnNeedToolTipText(UINT, NMHDR* iHeader, LRESULT* oRes
     reinterpret_cast<NMTTDISPINFOW*>(iHeader)->lpszText = const_cast<LPWSTR>(static_cast<LPCWSTR>(text));
     *oResult = 0;
     return TRUE;
+}
+
+void CGTDockingControlBar::OnRButtonDown(UINT iFlags, CPoint iPoint)
+{
+    SetFocus();
+    CGTPopupMenu::UpdateAllShadows(nullptr);
+    CGTControlBar::OnRButtonDown(iFlags, iPoint);
+}
+
+void CGTDockingControlBar::OnContextMenu(CWnd* iWindow, CPoint iPoint)
+{
+    if (m_PendingFloat)
+        return;
+    if (m_PressedButton != 0)
+        StopCaptionButtonsTracking();
+    CGTControlBar::OnContextMenu(iWindow, iPoint);
+}
+
+LRESULT CGTDockingControlBar::OnSetText(WPARAM, LPARAM)
+{
+    const LRESULT result = Default();
+    // The caption shows the new title: the frame that draws it is recomputed.
+    constexpr UINT frameOnly = SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED;
+    if (CGTMiniFrameWnd* frame = GetParentMiniFrame())
+        frame->SetWindowPos(nullptr, 0, 0, 0, 0, frameOnly);
+    else if (!IsTabbed() && !m_AutoHideMode)
+        SetWindowPos(nullptr, 0, 0, 0, 0, frameOnly);
+    return result;
+}
+
+int CGTDockingControlBar::HitTestDockTarget(CPoint iScreenPoint, int iSensitivity)
+{
+    CRect top, bottom;
+    GetTabAreaRects(top, bottom);
+    const CGTSmartDockingManager* smart = GetRunningSmartDocking(this);
+    if (HitTestCaption(iScreenPoint, TRUE) == HTCAPTION || top.PtInRect(iScreenPoint) ||
+        bottom.PtInRect(iScreenPoint) || (smart != nullptr && smart->GetHoveredMarker() == centreMarker))
+        return 3;
+    CRect body;
+    GetWindowRect(&body);
+    body.top += GetCaptionHeight() + top.Height();
+    body.bottom -= bottom.Height();
+    if (!body.PtInRect(iScreenPoint))
+        return 0;
+    if (iSensitivity == -1)
+        return 2;
+    CRect inner = body;
+    inner.DeflateRect(iSensitivity, iSensitivity);
+    return iSensitivity > 0 && !inner.PtInRect(iScreenPoint) ? 2 : 0;
 }

@@ -235,11 +235,6 @@ void CGTDockingControlBar::StoreRecentDockInfo()
     GetRecentDockInfo().StoreDockInfo(nullptr);
 }
 
-int CGTDockingControlBar::HitTestDockTarget(CPoint, int)
-{
-    return 0;
-}
-
 CGTDockingControlBar* CGTDockingControlBar::AttachToTabWnd(CGTDockingControlBar*, int, BOOL,
                                                            CGTBaseTabbedBar** oTabbedBar)
 {

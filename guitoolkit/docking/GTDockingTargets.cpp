@@ -14,7 +14,9 @@ DWORD MarkerSide(int iMarker, BOOL iOuter)
     return iMarker >= first && iMarker < first + 4 ? sides[iMarker - first] : 0;
 }
 
-CGTSmartDockingManager* RunningSmartDocking(CGTBaseControlBar* iBar, CGTDockManager* iDockManager)
+}  // namespace
+
+CGTSmartDockingManager* GetRunningSmartDocking(CGTBaseControlBar* iBar, CGTDockManager* iDockManager)
 {
     if (!(CGTDockManager::s_nDockingMode & GTDockingSmart))
         return nullptr;
@@ -24,7 +26,6 @@ CGTSmartDockingManager* RunningSmartDocking(CGTBaseControlBar* iBar, CGTDockMana
     CGTSmartDockingManager* smart = manager != nullptr ? manager->GetSmartDockingManager() : nullptr;
     return smart != nullptr && smart->IsStarted() ? smart : nullptr;
 }
-}  // namespace
 
 BOOL HitTestBarDockingTarget(CPoint iScreenPoint, CGTBaseControlBar* iBar, int iSensitivity,
                              CGTDockManager* iDockManager, BOOL iOuter, DWORD& oSide, DWORD iAllowedSides,
@@ -33,7 +34,7 @@ BOOL HitTestBarDockingTarget(CPoint iScreenPoint, CGTBaseControlBar* iBar, int i
     oSide = 0;
     if (iBar == nullptr && iRect == nullptr)
         return FALSE;
-    if (CGTSmartDockingManager* smart = RunningSmartDocking(iBar, iDockManager)) {
+    if (CGTSmartDockingManager* smart = GetRunningSmartDocking(iBar, iDockManager)) {
         oSide = MarkerSide(smart->GetHoveredMarker(), iOuter);
         return oSide != 0;
     }

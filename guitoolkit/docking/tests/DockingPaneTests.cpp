@@ -277,3 +277,51 @@ TEST(DockingPaneCaption, DockingStripsMakeRoomForTheCaption)
     EXPECT_FALSE(HitTestBarDockingTarget(inside, nullptr, s, nullptr, FALSE, side, GTSideAny, &window));
     EXPECT_FALSE(HitTestBarDockingTarget(inside, nullptr, s, nullptr, FALSE, side, GTSideAny));
 }
+
+TEST(DockingPaneCaption, TooltipsNameTheButtons)
+{
+    DockedPane docked;
+    FakeKeyState keys;
+    ASSERT_NE(nullptr, docked.pane.CaptionToolTip());
+    struct {
+        UINT_PTR tool;
+        BOOL control;
+        const wchar_t* text;
+    } const cases[] = {
+        {1, FALSE, L"Close"},
+        {2, FALSE, L"Auto Hide"},
+        {2, TRUE, L"Auto Hide All"},
+        {3, FALSE, L"Window Position"},
+    };
+    for (const auto& each : cases) {
+        each.control ? keys.Press(VK_CONTROL) : keys.Release(VK_CONTROL);
+        NMTTDISPINFOW info = {};
+        info.hdr.hwndFrom = docked.pane.CaptionToolTip();
+        info.hdr.idFrom = each.tool;
+        info.hdr.code = TTN_NEEDTEXTW;
+        docked.pane.SendMessage(WM_NOTIFY, each.tool, reinterpret_cast<LPARAM>(&info));
+        ASSERT_NE(nullptr, info.lpszText);
+        EXPECT_STREQ(each.text, info.lpszText);
+    }
+}
+
+TEST(DockingPaneCaption, DockTargetCodes)
+{
+    DockedPane docked;
+    CRect window;
+    docked.pane.GetWindowRect(&window);
+    const int caption = docked.pane.GetCaptionHeight();
+    struct {
+        CPoint point;
+        int sensitivity;
+        int code;
+    } const cases[] = {
+        {CPoint(window.left + 20, window.top + 3), 15, 3},
+        {CPoint(window.left + 5, window.top + caption + 50), 15, 2},
+        {window.CenterPoint(), 15, 0},
+        {window.CenterPoint(), -1, 2},
+        {CPoint(window.right + 5, window.top + 50), 15, 0},
+    };
+    for (const auto& each : cases)
+        EXPECT_EQ(each.code, docked.pane.HitTestDockTarget(each.point, each.sensitivity));
+}
