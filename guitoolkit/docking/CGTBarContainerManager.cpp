@@ -4,6 +4,7 @@
 #include <guitoolkit/docking/CGTDockingControlBar.h>
 #include <guitoolkit/docking/CGTSlider.h>
 #include <guitoolkit/docking/CGTMiniFrameWnd.h>
+#include <guitoolkit/docking/CGTMultiMiniFrameWnd.h>
 #include <guitoolkit/docking/IGTDockingFrame.h>
 #include <algorithm>
 
@@ -516,10 +517,22 @@ CGTDockingControlBar* CGTBarContainerManager::ControlBarFromPoint(CPoint iScreen
     return nullptr;
 }
 
-BOOL CGTBarContainerManager::DoesPointHitCaption(CPoint, CGTDockingControlBar*& oBar)
+BOOL CGTBarContainerManager::DoesPointHitCaption(CPoint iPoint, CGTDockingControlBar*& oBar)
 {
     oBar = nullptr;
-    return FALSE;
+    auto* frame = DYNAMIC_DOWNCAST(CGTMultiMiniFrameWnd, m_DockSite);
+    if (frame == nullptr || GetVisibleBarCount() > 1)
+        return FALSE;
+    CRect borders;
+    frame->GetBorderSize(borders);
+    CRect caption;
+    frame->CaptionRectangle(caption);
+    // From the frame's client coordinates to its window's.
+    const CPoint point = iPoint + CSize(borders.left, borders.top + frame->GetCaptionHeight());
+    if (!caption.PtInRect(point))
+        return FALSE;
+    oBar = GetFirstVisibleBar();
+    return oBar != nullptr;
 }
 
 CGTDockingControlBar* CGTBarContainerManager::GetFirstControlBar() const

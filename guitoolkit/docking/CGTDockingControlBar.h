@@ -32,6 +32,7 @@ public:
     BOOL DockToFrameWindow(DWORD iAlignment, LPCRECT iRect, int iMethod, CGTBaseControlBar* iTarget, int iSliderId,
                            BOOL iOuterEdge) override;
     void OnBeforeChangeParent(CWnd* iNewParent, BOOL iDelay = FALSE) override;
+    void LeaveDockSite(CWnd* iOldParent) override;
     void ShowBar(BOOL iShow, BOOL iDelay, BOOL iActivate) override;
     void UnDockControlBar(BOOL iDelay = FALSE) override;
     void OnUpdateCmdUI(CFrameWnd* iTarget, BOOL iDisableIfNoHandler) override;

@@ -206,6 +206,13 @@ void CGTDockingControlBar::OnBeforeChangeParent(CWnd* iNewParent, BOOL iDelay)
         UnDockControlBar(iDelay);
 }
 
+void CGTDockingControlBar::LeaveDockSite(CWnd* iOldParent)
+{
+    CGTControlBar::LeaveDockSite(iOldParent);
+    if (GetParentMiniFrame() != nullptr)
+        CGTMiniFrameWnd::RegisterFloatingBarId(this, TRUE);
+}
+
 void CGTDockingControlBar::MoveToContainerRect()
 {
     CGTSlider* slider = GetDefaultSliderObject();

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include <set>
+#include <vector>
 #include "PaneTestSupport.h"
 
 TEST(BarContainerManager, PaneDockedBesideTakesHalfTheTargetAtMost)
@@ -88,5 +89,65 @@ TEST(BarContainerManager, PointsFindThePaneByItsEdgeBand)
         EXPECT_EQ(each.found ? &pane : nullptr, found) << each.point.x << "," << each.point.y << " " << each.exact;
         EXPECT_FALSE(tab);
         EXPECT_FALSE(caption);
+    }
+}
+
+// A group's record brings back its tree and its panes, found by id through the frame's dock
+// manager, in their order.
+TEST(BarContainerManager, RecordRoundTripsThroughTheDockManager)
+{
+    PaneGroup group;
+    CGTSlider* source = CGTSlider::CreateDefaultSlider(GTSideLeft, &group.frame);
+    CGTSlider* target = CGTSlider::CreateDefaultSlider(GTSideLeft, &group.frame);
+    CGTBarContainerManager& saved = *source->GetContainerManager();
+    TestPane& a = group.NewPane(CRect(0, 0, 300, 200));
+    TestPane& b = group.NewPane(CRect(0, 0, 300, 200));
+    TestPane& c = group.NewPane(CRect(0, 0, 300, 200));
+    saved.AddControlBar(&a);
+    saved.InsertControlBar(&b, &a, GTSideRight);
+    saved.InsertControlBar(&c, &b, GTSideBottom);
+    CMemFile file;
+    {
+        CArchive store(&file, CArchive::store);
+        saved.Serialize(store);
+    }
+    file.SeekToBegin();
+    CGTBarContainerManager& loaded = *target->GetContainerManager();
+    {
+        CArchive load(&file, CArchive::load);
+        loaded.Serialize(load);
+    }
+    std::vector<CObject*> order;
+    for (POSITION at = loaded.GetBars().GetHeadPosition(); at != nullptr;)
+        order.push_back(loaded.GetBars().GetNext(at));
+    EXPECT_EQ((std::vector<CObject*>{&a, &b, &c}), order);
+    EXPECT_EQ(saved.GetNodeCount(), loaded.GetNodeCount());
+    BOOL left = TRUE;
+    CGTBarContainer* node = loaded.FindContainerByBar(&c, left);
+    ASSERT_NE(nullptr, node);
+    EXPECT_FALSE(left);
+    EXPECT_EQ(&b, node->m_LeftBar);
+    ASSERT_NE(nullptr, node->m_Slider);
+    EXPECT_TRUE(node->m_Slider->IsHorizontal());
+}
+
+TEST(BarContainerManager, RecordNeedsAFrameWithADockManager)
+{
+    PaneGroup group;
+    CMemFile file;
+    {
+        CArchive store(&file, CArchive::store);
+        group.manager.Serialize(store);
+    }
+    file.SeekToBegin();
+    CGTBarContainerManager loaded;
+    loaded.Create(&group.frame, nullptr);
+    CArchive load(&file, CArchive::load);
+    try {
+        loaded.Serialize(load);
+        ADD_FAILURE() << "loaded";
+    } catch (CArchiveException* error) {
+        EXPECT_EQ(CArchiveException::genericException, error->m_cause);
+        error->Delete();
     }
 }

@@ -100,3 +100,17 @@ TEST(DockingPaneDock, RecordHoldsBothRecentRectanglesAndTheFloatingFlag)
     CArchive load(&shortFile, CArchive::load);
     EXPECT_THROW(loaded.Serialize(load), CArchiveException*);
 }
+
+TEST(DockingPaneDock, CopyStateTakesTheShareAndRestoredRectangle)
+{
+    PaneFrame frame;
+    TestPane source(frame, CRect(5, 6, 105, 206), 300);
+    source.SetContainerShare(37);
+    source.GetRecentDockInfo().m_rectRecentFloat = CRect(1, 2, 3, 4);
+    TestPane copy(frame, CRect(), 301);
+    copy.CopyState(source);
+    EXPECT_EQ(37, copy.GetContainerShare());
+    EXPECT_EQ(CRect(1, 2, 3, 4), copy.GetRecentDockInfo().m_rectRecentFloat);
+    EXPECT_EQ(source.GetSlideMode(), copy.GetSlideMode());
+    EXPECT_EQ(source.CanAutoHideAll(), copy.CanAutoHideAll());
+}
