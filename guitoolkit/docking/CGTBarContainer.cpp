@@ -3,6 +3,7 @@
 #include <guitoolkit/docking/CGTDockingControlBar.h>
 #include <guitoolkit/docking/CGTMiniFrameWnd.h>
 #include <guitoolkit/docking/CGTSlider.h>
+#include <guitoolkit/docking/GTDockingGeometry.h>
 #include <set>
 
 IMPLEMENT_DYNCREATE(CGTBarContainer, CObject)
@@ -31,11 +32,6 @@ DeletionList& CollapsedNodes()
 {
     static DeletionList list;
     return list;
-}
-
-BOOL IsWindowShown(const CWnd* iWindow)
-{
-    return iWindow != nullptr && (iWindow->GetStyle() & WS_VISIBLE) != 0;
 }
 }  // namespace
 
@@ -117,14 +113,14 @@ BOOL CGTBarContainer::IsContainerEmpty() const
 
 BOOL CGTBarContainer::IsContainerVisible() const
 {
-    return IsWindowShown(m_LeftBar) || IsWindowShown(m_RightBar) ||
+    return GTGeometry::IsShown(m_LeftBar) || GTGeometry::IsShown(m_RightBar) ||
         (m_LeftContainer != nullptr && m_LeftContainer->IsContainerVisible()) ||
         (m_RightContainer != nullptr && m_RightContainer->IsContainerVisible());
 }
 
 BOOL CGTBarContainer::IsLeftPartEmpty(BOOL iCheckVisibility) const
 {
-    const BOOL noBar = m_LeftBar == nullptr || (iCheckVisibility && !IsWindowShown(m_LeftBar));
+    const BOOL noBar = m_LeftBar == nullptr || (iCheckVisibility && !GTGeometry::IsShown(m_LeftBar));
     return noBar &&
         (m_LeftContainer == nullptr || m_LeftContainer->IsContainerEmpty() ||
          (iCheckVisibility && !m_LeftContainer->IsContainerVisible()));
@@ -132,7 +128,7 @@ BOOL CGTBarContainer::IsLeftPartEmpty(BOOL iCheckVisibility) const
 
 BOOL CGTBarContainer::IsRightPartEmpty(BOOL iCheckVisibility) const
 {
-    const BOOL noBar = m_RightBar == nullptr || (iCheckVisibility && !IsWindowShown(m_RightBar));
+    const BOOL noBar = m_RightBar == nullptr || (iCheckVisibility && !GTGeometry::IsShown(m_RightBar));
     return noBar &&
         (m_RightContainer == nullptr || m_RightContainer->IsContainerEmpty() ||
          (iCheckVisibility && !m_RightContainer->IsContainerVisible()));
@@ -151,9 +147,10 @@ void CGTBarContainer::CheckSliderVisibility()
     }
     if (m_Slider == nullptr || m_Slider->GetSafeHwnd() == nullptr)
         return;
-    const BOOL left = IsWindowShown(m_LeftBar) || (m_LeftContainer != nullptr && m_LeftContainer->IsContainerVisible());
+    const BOOL left =
+        GTGeometry::IsShown(m_LeftBar) || (m_LeftContainer != nullptr && m_LeftContainer->IsContainerVisible());
     const BOOL right =
-        IsWindowShown(m_RightBar) || (m_RightContainer != nullptr && m_RightContainer->IsContainerVisible());
+        GTGeometry::IsShown(m_RightBar) || (m_RightContainer != nullptr && m_RightContainer->IsContainerVisible());
     m_Slider->ShowWindow(left && right ? SW_SHOW : SW_HIDE);
 }
 
@@ -299,14 +296,14 @@ CGTBarContainer* CGTBarContainer::CopyTree(CGTBarContainer* iParent)
     copy->m_Percent = m_Percent;
     for (BOOL left : {TRUE, FALSE}) {
         CGTDockingControlBar*& bar = left ? m_LeftBar : m_RightBar;
-        if (IsWindowShown(bar)) {
+        if (GTGeometry::IsShown(bar)) {
             copy->SetBar(bar, left);
             bar = nullptr;
         }
         if (CGTBarContainer* child = left ? m_LeftContainer : m_RightContainer)
             copy->SetContainer(child->CopyTree(copy), left);
     }
-    if (IsWindowShown(m_Slider)) {
+    if (GTGeometry::IsShown(m_Slider)) {
         m_SavedSliderStyle = static_cast<int>(m_Slider->GetSliderStyle());
         m_SavedSliderHorizontal = m_Slider->IsHorizontal();
         m_Slider->GetWindowRect(&m_SavedSliderRect);
@@ -345,7 +342,7 @@ BOOL CGTBarContainer::IsAutoHideGroup() const
 
 BOOL CGTBarContainer::Counts(const CGTDockingControlBar* iBar) const
 {
-    return iBar != nullptr && (IsWindowShown(iBar) || IsAutoHideGroup());
+    return iBar != nullptr && (GTGeometry::IsShown(iBar) || IsAutoHideGroup());
 }
 
 BOOL CGTBarContainer::Counts(const CGTBarContainer* iContainer) const

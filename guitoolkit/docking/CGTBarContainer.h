@@ -101,6 +101,19 @@ private:
         CSize m_MinSize;
     };
     Side GetSide(BOOL iLeft) const;
+    // The current split: both sides, the node's extent and the left one's (repaired), and
+    // the share the repair took (-1 for none).
+    struct Split {
+        Side m_Left;
+        Side m_Right;
+        int m_Extent;
+        int m_LeftExtent;
+        int m_Recent;
+    };
+    Split MeasureSplit() const;
+    // Moves a side's edge at the slider by an offset, held at its minimum size; the rectangle
+    // ends in the dock site's client coordinates.
+    void MoveInnerEdge(Side& ioSide, BOOL iLeft, int iOffset, BOOL iVertical) const;
     // The panes of an auto-hidden group are laid out although hidden.
     BOOL IsAutoHideGroup() const;
     BOOL Counts(const CGTDockingControlBar* iBar) const;

@@ -5,31 +5,13 @@
 #include <guitoolkit/docking/CGTDockingControlBar.h>
 #include <guitoolkit/docking/CGTMiniFrameWnd.h>
 #include <guitoolkit/docking/CGTSlider.h>
+#include <guitoolkit/docking/GTDockingGeometry.h>
 #include <algorithm>
 #include <cstdlib>
 
+using namespace GTGeometry;
+
 namespace {
-// The axis along which a slider moves: y for a horizontal slider, x for a vertical one.
-LONG& Near(CRect& ioRect, BOOL iVertical)
-{
-    return iVertical ? ioRect.top : ioRect.left;
-}
-
-LONG& Far(CRect& ioRect, BOOL iVertical)
-{
-    return iVertical ? ioRect.bottom : ioRect.right;
-}
-
-int Extent(const CRect& iRect, BOOL iVertical)
-{
-    return iVertical ? iRect.Height() : iRect.Width();
-}
-
-int Along(CSize iSize, BOOL iVertical)
-{
-    return iVertical ? iSize.cy : iSize.cx;
-}
-
 CSize Larger(CSize iFirst, CSize iSecond)
 {
     return CSize(std::max(iFirst.cx, iSecond.cx), std::max(iFirst.cy, iSecond.cy));
@@ -38,18 +20,6 @@ CSize Larger(CSize iFirst, CSize iSecond)
 int Sign(int iValue)
 {
     return iValue < 0 ? -1 : 1;
-}
-
-BOOL IsShown(const CWnd* iWindow)
-{
-    return iWindow != nullptr && (iWindow->GetStyle() & WS_VISIBLE) != 0;
-}
-
-CRect WindowRect(const CWnd* iWindow)
-{
-    CRect rect;
-    iWindow->GetWindowRect(&rect);
-    return rect;
 }
 }  // namespace
 
@@ -153,6 +123,19 @@ int CGTBarContainer::RememberedShare(BOOL iLeft) const
     return share == 0 || share == 100 ? 50 : share;
 }
 
+CGTBarContainer::Split CGTBarContainer::MeasureSplit() const
+{
+    const BOOL vertical = IsSliderHorz();
+    Split split{GetSide(TRUE), GetSide(FALSE), 0, 0, -1};
+    CRect node;
+    GetContainerRect(node, FALSE);
+    split.m_Extent = Extent(node, vertical);
+    split.m_LeftExtent = Extent(split.m_Left.m_Rect, vertical);
+    split.m_Recent = RepairSplit(split.m_Extent, split.m_LeftExtent, Extent(split.m_Right.m_Rect, vertical),
+                                 split.m_Left.m_Rect.IsRectEmpty() || split.m_Right.m_Rect.IsRectEmpty());
+    return split;
+}
+
 int CGTBarContainer::RepairSplit(int iExtent, int& ioLeft, int iRight, BOOL iBroken) const
 {
     if (ioLeft + iRight <= iExtent && !iBroken)
@@ -195,14 +178,12 @@ void CGTBarContainer::ResizeContainer(CRect iRect, HDWP& ioDefer, BOOL iRepaint)
         return;
     }
     const BOOL vertical = IsSliderHorz();
-    CRect node;
-    GetContainerRect(node, FALSE);
-    const Side left = GetSide(TRUE);
-    const Side right = GetSide(FALSE);
-    const int extent = Extent(node, vertical);
-    int leftExtent = Extent(left.m_Rect, vertical);
-    const int recent = RepairSplit(extent, leftExtent, Extent(right.m_Rect, vertical),
-                                   left.m_Rect.IsRectEmpty() || right.m_Rect.IsRectEmpty());
+    const Split current = MeasureSplit();
+    const Side& left = current.m_Left;
+    const Side& right = current.m_Right;
+    const int extent = current.m_Extent;
+    const int leftExtent = current.m_LeftExtent;
+    const int recent = current.m_Recent;
     // An extent of 0 (hidden or auto-hidden content) has no share to keep.
     double share = extent == 0 ? 50.0 : leftExtent * 100.0 / extent;
     if (share == 0.0 || share == 100.0)
@@ -248,16 +229,8 @@ void CGTBarContainer::StoreRecentPercents()
         return;
     int leftShare = 100;
     if (!leftEmpty && !rightEmpty) {
-        const BOOL vertical = IsSliderHorz();
-        CRect node;
-        GetContainerRect(node, FALSE);
-        const Side left = GetSide(TRUE);
-        const Side right = GetSide(FALSE);
-        const int extent = Extent(node, vertical);
-        int leftExtent = Extent(left.m_Rect, vertical);
-        RepairSplit(extent, leftExtent, Extent(right.m_Rect, vertical),
-                    left.m_Rect.IsRectEmpty() || right.m_Rect.IsRectEmpty());
-        leftShare = extent == 0 ? 50 : static_cast<int>(leftExtent * 100.0 / extent);
+        const Split current = MeasureSplit();
+        leftShare = current.m_Extent == 0 ? 50 : static_cast<int>(current.m_LeftExtent * 100.0 / current.m_Extent);
     } else if (leftEmpty) {
         leftShare = 0;
     }
@@ -272,21 +245,27 @@ void CGTBarContainer::StoreRecentPercents()
     }
 }
 
+void CGTBarContainer::MoveInnerEdge(Side& ioSide, BOOL iLeft, int iOffset, BOOL iVertical) const
+{
+    ioSide.m_Rect = ToDockSite(ioSide.m_Rect);
+    const int minimum = Along(ioSide.m_MinSize, iVertical);
+    if (iLeft)
+        Far(ioSide.m_Rect, iVertical) =
+            std::max<int>(Far(ioSide.m_Rect, iVertical) + iOffset, Near(ioSide.m_Rect, iVertical) + minimum);
+    else
+        Near(ioSide.m_Rect, iVertical) =
+            std::min<int>(Near(ioSide.m_Rect, iVertical) + iOffset, Far(ioSide.m_Rect, iVertical) - minimum);
+}
+
 int CGTBarContainer::MoveSlider(int iOffset, HDWP& ioDefer)
 {
     const BOOL vertical = IsSliderHorz();
     Side left = GetSide(TRUE);
     Side right = GetSide(FALSE);
-    if (!left.m_Rect.IsRectEmpty()) {
-        left.m_Rect = ToDockSite(left.m_Rect);
-        Far(left.m_Rect, vertical) = std::max<int>(Far(left.m_Rect, vertical) + iOffset,
-                                                   Near(left.m_Rect, vertical) + Along(left.m_MinSize, vertical));
-    }
-    if (!right.m_Rect.IsRectEmpty()) {
-        right.m_Rect = ToDockSite(right.m_Rect);
-        Near(right.m_Rect, vertical) = std::min<int>(Near(right.m_Rect, vertical) + iOffset,
-                                                     Far(right.m_Rect, vertical) - Along(right.m_MinSize, vertical));
-    }
+    if (!left.m_Rect.IsRectEmpty())
+        MoveInnerEdge(left, TRUE, iOffset, vertical);
+    if (!right.m_Rect.IsRectEmpty())
+        MoveInnerEdge(right, FALSE, iOffset, vertical);
     PlaceSide(TRUE, left.m_Rect, ioDefer, TRUE, -1);
     PlaceSide(FALSE, right.m_Rect, ioDefer, TRUE, -1);
     return iOffset;
@@ -381,13 +360,8 @@ void CGTBarContainer::ResizeSide(int iOffset, BOOL iLeft, HDWP& ioDefer)
         return;
     const BOOL vertical = IsSliderHorz();
     Side side = GetSide(iLeft);
-    if (iLeft)
-        Far(side.m_Rect, vertical) = std::max<int>(Far(side.m_Rect, vertical) + iOffset,
-                                                   Near(side.m_Rect, vertical) + Along(side.m_MinSize, vertical));
-    else
-        Near(side.m_Rect, vertical) = std::min<int>(Near(side.m_Rect, vertical) + iOffset,
-                                                    Far(side.m_Rect, vertical) - Along(side.m_MinSize, vertical));
-    PlaceSide(iLeft, ToDockSite(side.m_Rect), ioDefer, TRUE, -1);
+    MoveInnerEdge(side, iLeft, iOffset, vertical);
+    PlaceSide(iLeft, side.m_Rect, ioDefer, TRUE, -1);
 }
 
 void CGTBarContainer::DeleteControlBar(CGTDockingControlBar* iBar, int iSide)

@@ -3,6 +3,7 @@
 #include <guitoolkit/docking/CGTDockManager.h>
 #include <guitoolkit/docking/CGTDockingControlBar.h>
 #include <guitoolkit/docking/CGTSlider.h>
+#include <guitoolkit/docking/GTDockingGeometry.h>
 #include <guitoolkit/docking/CGTMiniFrameWnd.h>
 #include <guitoolkit/docking/CGTMultiMiniFrameWnd.h>
 #include <guitoolkit/docking/IGTDockingFrame.h>
@@ -12,22 +13,12 @@ IMPLEMENT_DYNCREATE(CGTBarContainerManager, CObject)
 
 int CGTBarContainerManager::s_NextSliderId = 1;
 
+using namespace GTGeometry;
+
 namespace {
 CGTDockingControlBar* BarAt(POSITION iPosition, const CObList& iList)
 {
     return static_cast<CGTDockingControlBar*>(iList.GetAt(iPosition));
-}
-
-BOOL IsShown(const CWnd* iWindow)
-{
-    return iWindow != nullptr && (iWindow->GetStyle() & WS_VISIBLE) != 0;
-}
-
-CRect WindowRect(const CWnd* iWindow)
-{
-    CRect rect;
-    iWindow->GetWindowRect(&rect);
-    return rect;
 }
 }  // namespace
 
@@ -109,43 +100,22 @@ void CGTBarContainerManager::SplitRectForDocking(CRect& ioContainer, CRect& ioNe
     const int thickness = CGTSlider::s_DefaultThickness;
     ioNew.right = std::max<LONG>(ioNew.right, ioNew.left + iMinWidth);
     ioNew.bottom = std::max<LONG>(ioNew.bottom, ioNew.top + iMinHeight);
-    oSlider = ioNew;
-    if (IsHorizontalSide(iAlignment)) {
-        const int size = std::min(ioNew.Height(), ioContainer.Height() / 2);
-        ioNew.left = oSlider.left = ioContainer.left;
-        ioNew.right = oSlider.right = ioContainer.right;
-        oSliderStyle = CGTSlider::horizontalStyle;
-        if (iAlignment & GTSideBottom) {
-            ioNew.bottom = ioContainer.bottom;
-            ioNew.top = ioNew.bottom - size;
-            ioContainer.bottom = ioNew.top - thickness;
-            oSlider.top = ioContainer.bottom;
-            oSlider.bottom = ioNew.top;
-        } else {
-            ioNew.top = ioContainer.top;
-            ioNew.bottom = ioNew.top + size;
-            ioContainer.top = ioNew.bottom + thickness;
-            oSlider.top = ioNew.bottom;
-            oSlider.bottom = ioContainer.top;
-        }
-        return;
-    }
-    const int size = std::min(ioNew.Width(), ioContainer.Width() / 2);
-    ioNew.top = oSlider.top = ioContainer.top;
-    ioNew.bottom = oSlider.bottom = ioContainer.bottom;
-    oSliderStyle = CGTSlider::verticalStyle;
-    if (iAlignment & GTSideRight) {
-        ioNew.right = ioContainer.right;
-        ioNew.left = ioNew.right - size;
-        ioContainer.right = ioNew.left - thickness;
-        oSlider.left = ioContainer.right;
-        oSlider.right = ioNew.left;
+    // Along the slider's axis: y for a top or bottom side, x for a left or right one.
+    const BOOL vertical = IsHorizontalSide(iAlignment);
+    oSliderStyle = vertical ? CGTSlider::horizontalStyle : CGTSlider::verticalStyle;
+    const int size = std::min(Extent(ioNew, vertical), Extent(ioContainer, vertical) / 2);
+    ioNew = ioContainer;
+    oSlider = ioContainer;
+    if (iAlignment & (GTSideRight | GTSideBottom)) {
+        Near(ioNew, vertical) = Far(ioNew, vertical) - size;
+        Far(ioContainer, vertical) = Near(ioNew, vertical) - thickness;
+        Near(oSlider, vertical) = Far(ioContainer, vertical);
+        Far(oSlider, vertical) = Near(ioNew, vertical);
     } else {
-        ioNew.left = ioContainer.left;
-        ioNew.right = ioNew.left + size;
-        ioContainer.left = ioNew.right + thickness;
-        oSlider.left = ioNew.right;
-        oSlider.right = ioContainer.left;
+        Far(ioNew, vertical) = Near(ioNew, vertical) + size;
+        Near(ioContainer, vertical) = Far(ioNew, vertical) + thickness;
+        Near(oSlider, vertical) = Far(ioNew, vertical);
+        Far(oSlider, vertical) = Near(ioContainer, vertical);
     }
 }
 

@@ -7,6 +7,7 @@
 #include <guitoolkit/docking/CGTBarContainerManager.h>
 #include <guitoolkit/docking/CGTDockManager.h>
 #include <guitoolkit/docking/CGTDockingControlBar.h>
+#include <guitoolkit/docking/GTDockingGeometry.h>
 #include <afxres.h>
 
 IMPLEMENT_DYNCREATE(CGTSlider, CGTBaseControlBar)
@@ -39,13 +40,6 @@ HCURSOR SplitCursor(BOOL iHorizontal)
             cursor = ::LoadCursorW(nullptr, iHorizontal ? IDC_SIZENS : IDC_SIZEWE);
     }
     return cursor;
-}
-
-CRect WindowRect(const CWnd& iWindow)
-{
-    CRect rect;
-    iWindow.GetWindowRect(&rect);
-    return rect;
 }
 }  // namespace
 
@@ -134,13 +128,13 @@ void CGTSlider::OnLButtonDown(UINT, CPoint)
         return;
     m_Tracking = TRUE;
     SetCapture();
-    m_TrackRect = m_LimitRect = WindowRect(*this);
+    m_TrackRect = m_LimitRect = GTGeometry::WindowRect(this);
     const CSize frame(m_Thickness / 2, m_Thickness / 2);
     CGTScreenDrawing::Current().DrawDragRect(&m_TrackRect, frame, nullptr, frame);
     if (m_ContainerManager == nullptr)
         return;
     m_ContainerManager->GetMinMaxOffset(this, m_MinOffset, m_MaxOffset, m_Step);
-    const CRect window = WindowRect(*this);
+    const CRect window = GTGeometry::WindowRect(this);
     if (IsHorizontal()) {
         m_LimitRect.top = window.top + m_MinOffset;
         m_LimitRect.bottom = window.bottom + m_MaxOffset;
@@ -192,7 +186,7 @@ void CGTSlider::StopTracking(BOOL iMove)
 {
     if (!m_Tracking)
         return;
-    const CRect window = WindowRect(*this);
+    const CRect window = GTGeometry::WindowRect(this);
     const CPoint offset = m_TrackRect.TopLeft() - window.TopLeft();
     const CRect none(0, 0, 0, 0);
     const CSize frame(m_Thickness / 2, m_Thickness / 2);
@@ -209,7 +203,7 @@ void CGTSlider::StopTracking(BOOL iMove)
 
 void CGTSlider::Move(int iOffset)
 {
-    CRect rect = WindowRect(*this);
+    CRect rect = GTGeometry::WindowRect(this);
     CWnd* parent = GetParent();
     parent->ScreenToClient(&rect);
     int delta = iOffset;
@@ -417,7 +411,7 @@ void CGTSlider::Serialize(CArchive& ioArchive)
 {
     CGTBaseControlBar::Serialize(ioArchive);
     if (ioArchive.IsStoring()) {
-        CRect rect = WindowRect(*this);
+        CRect rect = GTGeometry::WindowRect(this);
         GetParent()->ScreenToClient(&rect);
         ioArchive << static_cast<int>(m_SliderId) << m_Step << rect << static_cast<BOOL>(IsWindowVisible() ? 1 : 0)
                   << m_SliderStyle << m_Thickness << static_cast<BOOL>(m_DefaultSlider) << m_MinOffset << m_MaxOffset;

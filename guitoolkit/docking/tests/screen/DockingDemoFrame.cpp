@@ -2,10 +2,9 @@
 #include <guitoolkit/docking/CGTBarContainerManager.h>
 #include <guitoolkit/docking/CGTSlider.h>
 
-BOOL DockingDemoFrame::CreateDemo(const CRect& iRect)
+BOOL DockingDemoFrame::CreateDemo()
 {
-    m_DockManager.SetOwnerFrame(this);
-    if (!Create(nullptr, L"Docking demo", WS_OVERLAPPEDWINDOW, iRect))
+    if (m_hWnd == nullptr)
         return FALSE;
     const CString clientClass =
         AfxRegisterWndClass(0, ::LoadCursorW(nullptr, IDC_ARROW), static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));

@@ -30,8 +30,9 @@ int CaptionPercent(const Screenshot& iShot, const CRect& iRect)
 TEST(DockingDemo, DraggingTheSliderResizesBothPanesAndTheyStillTileTheEdge)
 {
     CWinApp app(L"DockingDemo");
-    auto* frame = new DockingDemoFrame;
-    ASSERT_TRUE(frame->CreateDemo(CRect(40, 40, 640, 440)));
+    DockingDemoFrame demo(CRect(40, 40, 640, 440));
+    DockingDemoFrame* frame = &demo;
+    ASSERT_TRUE(frame->CreateDemo());
     app.m_pMainWnd = frame;
     LetItDraw(app);
 
@@ -84,5 +85,5 @@ TEST(DockingDemo, DraggingTheSliderResizesBothPanesAndTheyStillTileTheEdge)
         const CRect body(pane.left + 4, pane.top + caption + 10, pane.right - 4, pane.bottom - 10);
         EXPECT_LT(CaptionPercent(shot, body), 5) << body.left;
     }
-    frame->DestroyWindow();
+    app.m_pMainWnd = nullptr;
 }
