@@ -43,6 +43,7 @@ public:
     BOOL EnterDragMode(BOOL iChangeHotPoint) override;
     void StoreRecentDockInfo() override;
     void Serialize(CArchive& ioArchive) override;
+    BOOL PreTranslateMessage(MSG* ioMessage) override;
 
     virtual BOOL Create(LPCWSTR iCaption, CWnd* iParent, CSize iSize, BOOL iHasGripper, UINT iId, DWORD iStyle,
                         DWORD iTabbedStyle = 0x20, DWORD iBehaviourStyle = GTBehaviourAll);

@@ -426,6 +426,21 @@ BOOL CGTDockingControlBar::OnNeedToolTipText(UINT, NMHDR* iHeader, LRESULT* oRes
     return TRUE;
 }
 
+BOOL CGTDockingControlBar::PreTranslateMessage(MSG* ioMessage)
+{
+    const UINT message = ioMessage->message;
+    const BOOL mouse = (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) ||
+        (message >= WM_NCMOUSEMOVE && message <= WM_NCXBUTTONDBLCLK);
+    if (m_CaptionToolTip.GetSafeHwnd() != nullptr && (mouse || message == WM_KEYDOWN || message == WM_SYSKEYDOWN))
+        m_CaptionToolTip.RelayEvent(ioMessage);
+    if (message == WM_KEYDOWN && ioMessage->wParam == VK_ESCAPE && m_PendingFloat &&
+        (GetDockingMode() & GTDockingStandard)) {
+        PostMessage(WM_CANCELMODE);
+        return TRUE;
+    }
+    return CGTControlBar::PreTranslateMessage(ioMessage);
+}
+
 void CGTDockingControlBar::OnRButtonDown(UINT iFlags, CPoint iPoint)
 {
     SetFocus();

@@ -325,3 +325,15 @@ TEST(DockingPaneCaption, DockTargetCodes)
     for (const auto& each : cases)
         EXPECT_EQ(each.code, docked.pane.HitTestDockTarget(each.point, each.sensitivity));
 }
+
+// Escape during a pending caption drag of the standard mode cancels it.
+TEST(DockingPaneCaption, EscapeCancelsAPendingFloat)
+{
+    DockedPane docked;
+    docked.pane.SetDockingMode(GTDockingStandard);
+    docked.pane.m_PendingFloat = TRUE;
+    MSG escape{docked.pane.GetSafeHwnd(), WM_KEYDOWN, VK_ESCAPE, 0};
+    EXPECT_TRUE(docked.pane.PreTranslateMessage(&escape));
+    PumpMessages();
+    EXPECT_FALSE(docked.pane.m_PendingFloat);
+}
