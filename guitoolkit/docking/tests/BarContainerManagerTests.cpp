@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <memory>
 #include <set>
 #include <vector>
 #include "PaneTestSupport.h"
@@ -150,4 +151,62 @@ TEST(BarContainerManager, RecordNeedsAFrameWithADockManager)
         EXPECT_EQ(CArchiveException::genericException, error->m_cause);
         error->Delete();
     }
+}
+
+namespace {
+// Two panes side by side in a group of their own, in a second frame.
+struct FloatingGroup {
+    FloatingGroup() : site(CRect(300, 200, 700, 500))
+    {
+        manager.Create(&site, nullptr);
+        panes.push_back(std::make_unique<TestPane>(site, CRect(0, 0, 200, 150), 400));
+        panes.push_back(std::make_unique<TestPane>(site, CRect(0, 0, 200, 150), 401));
+        manager.AddControlBar(panes[0].get());
+        manager.InsertControlBar(panes[1].get(), panes[0].get(), GTSideRight);
+    }
+    TestDockingFrame site;
+    CGTBarContainerManager manager;
+    std::vector<std::unique_ptr<TestPane>> panes;
+};
+}  // namespace
+
+// A floating group docked beside a pane: its visible panes and sliders move over with a copy
+// of its tree, beside the pane, after it in the list.
+TEST(BarContainerManager, GroupDocksBesideAPane)
+{
+    PaneGroup group;
+    TestPane& target = group.NewPane(CRect(0, 0, 300, 300));
+    group.manager.AddControlBar(&target);
+    FloatingGroup floating;
+    ASSERT_TRUE(group.manager.AddContainerManager(&target, GTSideRight, &floating.manager, TRUE));
+    std::vector<CObject*> order;
+    for (POSITION at = group.manager.GetBars().GetHeadPosition(); at != nullptr;)
+        order.push_back(group.manager.GetBars().GetNext(at));
+    EXPECT_EQ((std::vector<CObject*>{&target, floating.panes[0].get(), floating.panes[1].get()}), order);
+    EXPECT_TRUE(floating.manager.IsEmpty());
+    for (auto& pane : floating.panes)
+        EXPECT_EQ(&group.frame, pane->GetParent());
+    EXPECT_EQ(2, group.manager.GetSliders().GetCount());
+    EXPECT_EQ(target.Place().right + 4, floating.panes[0]->Place().left);
+    EXPECT_EQ(floating.panes[0]->Place().right + 4, floating.panes[1]->Place().left);
+    EXPECT_EQ(300, floating.panes[1]->Place().right);
+}
+
+TEST(BarContainerManager, EmptyGroupTakesAnotherGroupOver)
+{
+    PaneGroup group;
+    CGTSlider* slider = CGTSlider::CreateDefaultSlider(GTSideLeft, &group.frame);
+    CGTBarContainerManager& manager = *slider->GetContainerManager();
+    FloatingGroup floating;
+    CRect before;
+    floating.panes[1]->GetWindowRect(&before);
+    ASSERT_TRUE(manager.AddContainerManager(&floating.manager, TRUE));
+    EXPECT_EQ(2, manager.GetBars().GetCount());
+    EXPECT_EQ(1, manager.GetSliders().GetCount());
+    EXPECT_TRUE(floating.manager.IsEmpty());
+    CRect after;
+    floating.panes[1]->GetWindowRect(&after);
+    EXPECT_EQ(before, after);
+    EXPECT_EQ(slider->GetSafeHwnd(), floating.panes[0]->GetDefaultSlider());
+    EXPECT_FALSE(manager.AddContainerManager(&floating.manager, TRUE));
 }
