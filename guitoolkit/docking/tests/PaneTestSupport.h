@@ -24,14 +24,7 @@ public:
             DestroyWindow();
     }
     BOOL CanAutoHide() const override { return m_CanAutoHide; }
-    // Its window rectangle in its parent's client coordinates.
-    CRect Place() const
-    {
-        CRect rect;
-        GetWindowRect(&rect);
-        GetParent()->ScreenToClient(&rect);
-        return rect;
-    }
+    CRect Place() const { return PlaceInParent(*this); }
     using CGTDockingControlBar::GetCaptionRect;
     using CGTDockingControlBar::m_PendingFloat;
 

@@ -13,13 +13,7 @@ struct SplitPanes {
         BOOL onLeft = FALSE;
         slider = group.manager.FindContainerByBar(&right, onLeft)->m_Slider;
     }
-    CRect SliderPlace() const
-    {
-        CRect rect;
-        slider->GetWindowRect(&rect);
-        slider->GetParent()->ScreenToClient(&rect);
-        return rect;
-    }
+    CRect SliderPlace() const { return PlaceInParent(*slider); }
     // Presses the slider and moves the cursor by dx (slider client coordinates).
     void Drag(int iDx)
     {
