@@ -210,3 +210,22 @@ TEST(BarContainerManager, EmptyGroupTakesAnotherGroupOver)
     EXPECT_EQ(slider->GetSafeHwnd(), floating.panes[0]->GetDefaultSlider());
     EXPECT_FALSE(manager.AddContainerManager(&floating.manager, TRUE));
 }
+
+// A pane docked at a frame edge takes a whole floating group beside it into its own group.
+TEST(BarContainerManager, PaneTakesAFloatingGroupBesideIt)
+{
+    PaneFrame frame;
+    TestPane pane(frame, CRect(0, 0, 200, 400), 300);
+    ASSERT_TRUE(pane.DockToFrameWindow(GTSideLeft, nullptr, GTDockByMouse, nullptr, -1, FALSE));
+    FloatingGroup floating;
+    ASSERT_TRUE(pane.DockContainerBesidePane(&floating.manager, GTSideBottom));
+    CGTBarContainerManager& group = *pane.GetDefaultSliderObject()->GetContainerManager();
+    EXPECT_EQ(3, group.GetBars().GetCount());
+    for (auto& floated : floating.panes) {
+        EXPECT_EQ(pane.GetDefaultSlider(), floated->GetDefaultSlider());
+        EXPECT_EQ(static_cast<DWORD>(GTSideLeft), floated->GetCurrentAlignment());
+        EXPECT_GE(floated->Place().top, pane.Place().bottom + 4);
+    }
+    CGTDockingControlBar undocked;
+    EXPECT_FALSE(undocked.DockContainerBesidePane(&floating.manager, GTSideBottom));
+}
