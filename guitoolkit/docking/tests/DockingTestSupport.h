@@ -25,15 +25,6 @@ inline void PumpMessages()
     }
 }
 
-// A window's rectangle in its parent's client coordinates.
-inline CRect PlaceInParent(const CWnd& iWindow)
-{
-    CRect rect;
-    iWindow.GetWindowRect(&rect);
-    iWindow.GetParent()->ScreenToClient(&rect);
-    return rect;
-}
-
 // The global record as the tests expect the screen: a local session of 32 bits per pixel.
 class FixedScreenFacts {
 public:
@@ -106,6 +97,15 @@ public:
 protected:
     void PostNcDestroy() override {}
 };
+
+// A window's rectangle in its parent's client coordinates.
+inline CRect PlaceInParent(const CWnd& iWindow)
+{
+    CRect rect;
+    iWindow.GetWindowRect(&rect);
+    iWindow.GetParent()->ScreenToClient(&rect);
+    return rect;
+}
 
 // A bar that asks its row for a fixed size; it may dock on every side and float.
 class FixedBar : public CGTControlBar {

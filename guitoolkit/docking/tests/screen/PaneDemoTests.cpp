@@ -1,13 +1,13 @@
 // What a user sees, on a real X display: two captioned panes at the left edge of a frame,
 // the slider between them dragged with real mouse input. The panes change width by the drag
-// and still tile the edge; the screenshot (kept as docking-demo.bmp beside the test for
+// and still tile the edge; the screenshot (kept as pane-demo.bmp beside the test for
 // people to look at) shows both caption bands.
 #include <guitoolkit/core/GuiToolkitGlobals.h>
 #include <guitoolkit/docking/CGTBarContainer.h>
 #include <guitoolkit/docking/CGTBarContainerManager.h>
 #include <guitoolkit/docking/CGTSlider.h>
 #include <gtest/gtest.h>
-#include "DockingDemoFrame.h"
+#include "PaneDemoFrame.h"
 #include "ScreenTestSupport.h"
 
 namespace {
@@ -27,11 +27,11 @@ int CaptionPercent(const Screenshot& iShot, const CRect& iRect)
 }
 }  // namespace
 
-TEST(DockingDemo, DraggingTheSliderResizesBothPanesAndTheyStillTileTheEdge)
+TEST(PaneDemo, DraggingTheSliderResizesBothPanesAndTheyStillTileTheEdge)
 {
-    CWinApp app(L"DockingDemo");
-    DockingDemoFrame demo(CRect(40, 40, 640, 440));
-    DockingDemoFrame* frame = &demo;
+    CWinApp app(L"PaneDemo");
+    PaneDemoFrame demo(CRect(40, 40, 640, 440));
+    PaneDemoFrame* frame = &demo;
     ASSERT_TRUE(frame->CreateDemo());
     app.m_pMainWnd = frame;
     LetItDraw(app);
@@ -76,7 +76,7 @@ TEST(DockingDemo, DraggingTheSliderResizesBothPanesAndTheyStillTileTheEdge)
     CRect shown;
     frame->GetWindowRect(&shown);
     Screenshot shot(shown);
-    shot.Save(L"docking-demo.bmp");
+    shot.Save(L"pane-demo.bmp");
     const int caption = first.GetCaptionHeight();
     ASSERT_GT(caption, 0);
     for (const CRect& pane : {firstAfter, secondAfter}) {

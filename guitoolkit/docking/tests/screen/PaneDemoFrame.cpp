@@ -1,8 +1,8 @@
-#include "DockingDemoFrame.h"
+#include "PaneDemoFrame.h"
 #include <guitoolkit/docking/CGTBarContainerManager.h>
 #include <guitoolkit/docking/CGTSlider.h>
 
-BOOL DockingDemoFrame::CreateDemo()
+BOOL PaneDemoFrame::CreateDemo()
 {
     if (m_hWnd == nullptr)
         return FALSE;
@@ -27,7 +27,7 @@ BOOL DockingDemoFrame::CreateDemo()
     return TRUE;
 }
 
-void DockingDemoFrame::AdjustDockingLayout(HDWP)
+void PaneDemoFrame::AdjustDockingLayout(HDWP)
 {
     auto* slider = m_First.GetDefaultSliderObject();
     if (slider == nullptr || m_Client.GetSafeHwnd() == nullptr)
