@@ -57,6 +57,11 @@ BOOL CGTSlider::IsHorizontal() const
     return (m_SliderStyle & horizontalStyle) != 0;
 }
 
+BOOL CGTSlider::AllowsInsertBefore() const
+{
+    return m_ContainerManager == nullptr || m_ContainerManager->IsAnyBarQueryTrue();
+}
+
 void CGTSlider::Init(BOOL iDefaultSlider, CWnd* iOwner)
 {
     m_DefaultSlider = iDefaultSlider;

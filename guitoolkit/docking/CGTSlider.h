@@ -20,6 +20,8 @@ public:
     ~CGTSlider() override;
 
     BOOL IsHorizontal() const override;
+    // A pane of the group allows it; TRUE without a group.
+    BOOL AllowsInsertBefore() const override;
 
     virtual void Move(int iOffset);
     virtual void AddControlBar(CGTDockingControlBar* iPane);

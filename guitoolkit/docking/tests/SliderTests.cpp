@@ -127,3 +127,15 @@ TEST(Slider, RecordRoundTripsWithItsVisibility)
         loaded->DestroyWindow();
     }
 }
+
+TEST(Slider, AllowsInsertBeforeWhenAPaneOfItsGroupMayFloat)
+{
+    PaneFrame frame;
+    CGTSlider plain;
+    EXPECT_TRUE(plain.AllowsInsertBefore());
+    for (DWORD behaviour : {DWORD(GTBehaviourAll), DWORD(GTBehaviourAll & ~GTBehaviourCanFloat)}) {
+        TestPane pane(frame, CRect(0, 0, 100, 200), 300, CSize(), behaviour);
+        ASSERT_TRUE(pane.DockToFrameWindow(GTSideLeft, nullptr, GTDockByMouse, nullptr, -1, FALSE));
+        EXPECT_EQ((behaviour & GTBehaviourCanFloat) != 0, pane.GetDefaultSliderObject()->AllowsInsertBefore());
+    }
+}
