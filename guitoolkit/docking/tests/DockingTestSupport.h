@@ -125,6 +125,15 @@ protected:
     void PostNcDestroy() override {}
 };
 
+// A window's rectangle in its parent's client coordinates.
+inline CRect PlaceInParent(const CWnd& iWindow)
+{
+    CRect rect;
+    iWindow.GetWindowRect(&rect);
+    iWindow.GetParent()->ScreenToClient(&rect);
+    return rect;
+}
+
 // A bar that asks its row for a fixed size; it may dock on every side and float.
 class FixedBar : public CGTControlBar {
 public:
@@ -139,14 +148,7 @@ public:
     {
         return iHorizontal ? m_Size : CSize(m_Size.cy, m_Size.cx);
     }
-    // Its window rectangle in its parent's client coordinates.
-    CRect Place() const
-    {
-        CRect rect;
-        GetWindowRect(&rect);
-        GetParent()->ScreenToClient(&rect);
-        return rect;
-    }
+    CRect Place() const { return PlaceInParent(*this); }
     using CGTControlBar::BuildDockingMenu;
 
     CSize m_Size;
