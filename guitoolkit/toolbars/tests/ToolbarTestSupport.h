@@ -3,6 +3,7 @@
 #pragma once
 #include <guitoolkit/core/CGTVisualManager.h>
 #include <guitoolkit/core/CGTWorkspace.h>
+#include <guitoolkit/core/GuiToolkitSeams.h>
 #include <guitoolkit/toolbars/CGTToolBar.h>
 #include <string>
 #include <vector>
@@ -178,6 +179,25 @@ public:
         GetClientRect(&client);
         return client.Width();
     }
+};
+
+// Counts the beeps instead of sounding them.
+class CountingBeeper : public CGTBeeper {
+public:
+    CountingBeeper() : m_Previous(CGTBeeper::Select(this)) {}
+    ~CountingBeeper() override { CGTBeeper::Select(m_Previous); }
+    void Beep(UINT iType) const override { m_Beeps.push_back(iType); }
+    mutable std::vector<UINT> m_Beeps;
+
+private:
+    CGTBeeper* m_Previous;
+};
+
+// The toolbars are being customized while the object lives.
+class CustomizeModeScope {
+public:
+    explicit CustomizeModeScope(BOOL iOn = TRUE) { CGTToolBar::SetCustomizeMode(iOn); }
+    ~CustomizeModeScope() { CGTToolBar::SetCustomizeMode(FALSE); }
 };
 
 // An object's archive form, and an object read back from it.
