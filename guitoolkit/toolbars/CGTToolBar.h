@@ -227,6 +227,9 @@ public:
     // The bar shows the buttons a reset would give it: the same commands, all visible.
     BOOL IsOriginalState() const;
     BOOL IsMenuMode() const { return m_MenuMode; }
+    BOOL AreTextLabels() const { return m_TextLabels; }
+    // Captions under the images; a bar in menu mode keeps its own.
+    void EnableTextLabels(BOOL iOn);
     UINT GetResourceId() const { return m_ResourceId; }
     BOOL IsFloating() const { return m_Floating; }
     BOOL CanBeRestored() const { return m_ResourceId != 0; }
@@ -282,6 +285,8 @@ public:
     // The image of a command among the images the toolbars loaded from their resources.
     static BOOL GetDefaultImage(UINT iCommandId, int& oImage);
     static void SetDefaultImage(UINT iCommandId, int iImage);
+    // The command manager takes every command's image as the toolbars loaded it again.
+    static void RestoreDefaultImages();
     // The registry key of a bar's stored state.
     static CString StateKeyName(LPCWSTR iSectionPath, int iIndex, UINT iId);
     // Releases the strips, images map and counter the toolbars share, and the strips' shared

@@ -193,6 +193,21 @@ private:
     CGTBeeper* m_Previous;
 };
 
+// An application whose message boxes are recorded and answered, not shown.
+class AnsweringApp : public CWinApp {
+public:
+    explicit AnsweringApp(int iAnswer) : CWinApp(L"Toolbars"), m_Answer(iAnswer) {}
+    int DoMessageBox(LPCWSTR iPrompt, UINT iType, UINT) override
+    {
+        m_Prompts.push_back(iPrompt);
+        m_Types.push_back(iType);
+        return m_Answer;
+    }
+    int m_Answer;
+    std::vector<CString> m_Prompts;
+    std::vector<UINT> m_Types;
+};
+
 // The toolbars are being customized while the object lives.
 class CustomizeModeScope {
 public:
