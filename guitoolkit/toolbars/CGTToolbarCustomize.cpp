@@ -20,6 +20,7 @@
 #include <guitoolkit/toolbars/CGTToolbarsPage.h>
 #include <guitoolkit/toolbars/CGTToolsPage.h>
 #include <guitoolkit/toolbars/IGTToolbarFrame.h>
+#include <algorithm>
 
 CGTToolbarCustomize* theActiveCustomizeSheet = nullptr;
 
@@ -220,10 +221,13 @@ void CGTToolbarCustomize::PlaceCloseAndHelpButtons()
     CRect closeRect;
     close->GetWindowRect(&closeRect);
     ScreenToClient(&closeRect);
+    // Room below the pages for the Close button; a sheet that kept its button row has it.
+    const int missing = closeRect.bottom + 4 + 8 - client.bottom;
     CRect window;
     GetWindowRect(&window);
-    SetWindowPos(nullptr, 0, 0, window.Width(), window.Height() + closeRect.Height() + 16,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    if (missing > 0)
+        SetWindowPos(nullptr, 0, 0, window.Width(), window.Height() + std::min(missing, closeRect.Height() + 16),
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     close->SetWindowPos(nullptr, client.right - closeRect.Width() - 8, closeRect.top + 4, 0, 0,
                         SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     CWnd* help = GetDlgItem(IDHELP);
