@@ -14,6 +14,13 @@ namespace {
 const UINT indicators[] = {0, ID_GT_TEST_CAPS, ID_GT_TEST_NUM};
 }  // namespace
 
+CRect OnScreen(CGTToolBar& iBar, int iIndex)
+{
+    CRect rect = iBar.GetButton(iIndex)->Rect();
+    iBar.ClientToScreen(&rect);
+    return rect;
+}
+
 BOOL ToolBarDemoFrame::CreateDemo(const CRect& iRect)
 {
     if (!Create(nullptr, L"Toolbar demo", WS_OVERLAPPEDWINDOW, iRect))
@@ -48,6 +55,18 @@ void ToolBarDemoFrame::RecalcLayout(BOOL iNotify)
     CFrameWnd::RecalcLayout(iNotify);
     PlaceBarAtTop(*this, m_ToolBar, PlaceBarAtTop(*this, m_MenuBar, 0));
     PlaceBarAtBottom(*this, m_StatusBar);
+}
+
+CGTToolbarCustomize* ToolBarDemoFrame::OpenCustomizeSheet()
+{
+    auto* sheet = new CGTToolbarCustomize(this, TRUE, 0x2F);
+    // A plain frame keeps its menu for the menu bar only: the sheet is given it.
+    sheet->AddMenuTree(CMenu::FromHandle(m_Menu), FALSE);
+    sheet->EnableToolbarsPageOption(TRUE);
+    if (sheet->OpenModeless())
+        return sheet;
+    delete sheet;
+    return nullptr;
 }
 
 int ToolBarDemoFrame::CommandCount(UINT iCommandId) const

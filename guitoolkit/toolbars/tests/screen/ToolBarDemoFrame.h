@@ -7,6 +7,7 @@
 #pragma once
 #include <guitoolkit/toolbars/CGTMenuBar.h>
 #include <guitoolkit/toolbars/CGTStatusBar.h>
+#include <guitoolkit/toolbars/CGTToolbarCustomize.h>
 #include <guitoolkit/toolbars/CGTToolbarMenuButton.h>
 #include <map>
 #include "GtToolbarsTestIds.h"
@@ -17,12 +18,17 @@ public:
     HWND TooltipWindow() const { return m_Tooltip.GetSafeHwnd(); }
 };
 
+// Where a button of a bar stands on the screen.
+CRect OnScreen(CGTToolBar& iBar, int iIndex);
+
 class ToolBarDemoFrame : public CFrameWnd {
 public:
     // The window and its bars, shown at the given place of the screen.
     BOOL CreateDemo(const CRect& iRect);
     int CommandCount(UINT iCommandId) const;
     CGTToolbarMenuButton& ReportsButton() const { return *static_cast<CGTToolbarMenuButton*>(m_ToolBar.GetButton(0)); }
+    // The customization sheet beside the frame, as the viewer opens it; null when it failed.
+    CGTToolbarCustomize* OpenCustomizeSheet();
     // The menu bar and the toolbar along the top, the status bar along the bottom.
     void RecalcLayout(BOOL iNotify = TRUE) override;
 
