@@ -71,6 +71,16 @@ int CGTCommandManager::GetMenuUserImage(UINT iCommand) const
     return m_MenuUserImages.Lookup(iCommand, image) ? image : -1;
 }
 
+void CGTCommandManager::ClearUserImage(UINT iCommand)
+{
+    m_UserImages.RemoveKey(iCommand);
+}
+
+void CGTCommandManager::ClearUserImages()
+{
+    m_UserImages.RemoveAll();
+}
+
 void CGTCommandManager::ClearAll()
 {
     m_StandardImages.RemoveAll();

@@ -26,6 +26,10 @@ public:
     // The image the menu shows for the command; -1: its own.
     int GetMenuUserImage(UINT iCommand) const;
     void ClearAll();
+    // The user's image of one command, or of every command, is forgotten; standard images
+    // can then be recorded for them again.
+    void ClearUserImage(UINT iCommand);
+    void ClearUserImages();
 
     // Under iProfile (a registry path ending in a backslash; none: the application's
     // "RIRToolBars" section), key "RIRCommandManager". A load leaves what it cannot read

@@ -29,12 +29,13 @@ public:
     BOOL InvokeToolByCommand(UINT iCommandId);
 
     const CObList& GetTools() const { return m_Tools; }
+    // Whether the command is one of the range the tools take their commands from.
+    BOOL IsInRange(UINT iCommandId) const { return iCommandId >= m_FirstCommandId && iCommandId <= m_LastCommandId; }
 
 private:
     void DeleteTools();
     // One place before its predecessor or after its successor.
     BOOL MoveTool(CGTUserTool* iTool, BOOL iUp);
-    BOOL IsInRange(UINT iCommandId) const { return iCommandId >= m_FirstCommandId && iCommandId <= m_LastCommandId; }
 
     CObList m_Tools;
     UINT m_FirstCommandId;

@@ -10,6 +10,49 @@
 #define IDS_GT_TEAR_OFF_TIP 16028
 #define IDS_GT_UNTITLED 16104
 #define IDS_GT_RESET_TOOLBAR 16111
+/* The customization sheet: its title, its Close button, the catalogue's names and the
+   toolbars page's prompts. */
+#define IDS_GT_NEW_MENU 16014
+#define IDS_GT_CUSTOMIZE 16103
+#define IDS_GT_CLOSE 16105
+#define IDS_GT_DELETE_TOOLBAR 16109
+#define IDS_GT_ALL_COMMANDS 16110
+#define IDS_GT_RESET_ALL_TOOLBARS 16112
+#define IDS_GT_TOO_MANY_TOOLBARS 16243
+/* The customization sheet's pages, the toolbar name dialog and their controls. */
+#define IDD_GT_COMMANDS_PAGE 16104
+#define IDC_GT_CATEGORIES 16601
+#define IDC_GT_COMMANDS 16602
+#define IDC_GT_DESCRIPTION 16603
+#define IDD_GT_TOOLBARS_PAGE 16105
+#define IDC_GT_TOOLBARS 16611
+#define IDC_GT_TEXT_LABELS 16612
+#define IDC_GT_RESET_TOOLBAR 16613
+#define IDC_GT_RESET_ALL 16614
+#define IDC_GT_NEW_TOOLBAR 16615
+#define IDC_GT_RENAME_TOOLBAR 16616
+#define IDC_GT_DELETE_TOOLBAR 16617
+#define IDD_GT_TOOLBAR_NAME 16130
+#define IDC_GT_TOOLBAR_NAME 16516
+#define IDD_GT_MENU_PAGE 16134
+#define IDD_GT_MOUSE_PAGE 16135
+#define IDD_GT_KEYBOARD_PAGE 16136
+#define IDD_GT_OPTIONS_PAGE 16137
+#define IDD_GT_TOOLS_PAGE 16928
+/* The sheet's help button, in 16 and in high colour. */
+#define IDB_GT_HELP 16131
+#define IDB_GT_HELP_HIGH_COLOR 17067
+/* A button's menu in customize mode, and its commands. */
+#define IDR_GT_CUSTOMIZE_MENU 16102
+#define ID_GT_CUSTOMIZE_RESET 16910
+#define ID_GT_CUSTOMIZE_COPY_IMAGE 16911
+#define ID_GT_CUSTOMIZE_DELETE 16912
+#define ID_GT_CUSTOMIZE_APPEARANCE 16913
+#define ID_GT_CUSTOMIZE_IMAGE 16914
+#define ID_GT_CUSTOMIZE_TEXT 16915
+#define ID_GT_CUSTOMIZE_IMAGE_AND_TEXT 16916
+#define ID_GT_CUSTOMIZE_START_GROUP 16917
+#define ID_GT_CUSTOMIZE_NEW_MENU 16918
 /* The customize button's popup: its name and the item that lists the bars' buttons. */
 #define IDS_GT_TOOLBAR_OPTIONS 17017
 #define IDS_GT_ADD_REMOVE_BUTTONS 17018

@@ -5,6 +5,8 @@
 #include <guitoolkit/toolbars/CGTKeyHelper.h>
 #include <guitoolkit/toolbars/CGTToolbarButton.h>
 #include <guitoolkit/toolbars/GTDocumentTemplateChoices.h>
+#include <guitoolkit/toolbars/GTOwningCustomizeSheet.h>
+#include <guitoolkit/core/GuiToolkitResources.h>
 #include <guitoolkit/toolbars/GTPageResources.h>
 #include <map>
 
@@ -61,6 +63,8 @@ void CGTKeyboardPage::DoDataExchange(CDataExchange* ioExchange)
 BOOL CGTKeyboardPage::OnInitDialog()
 {
     CPropertyPage::OnInitDialog();
+    if (CGTToolbarCustomize* sheet = OwningCustomizeSheet(*this))
+        sheet->ListCategoriesInComboBox(m_Categories, FALSE);
     if (m_Categories.GetCount() > 0) {
         m_Categories.SetCurSel(0);
         OnCategoryChanged();
@@ -197,9 +201,11 @@ void CGTKeyboardPage::OnNewKeyChanged()
     SetDlgItemText(IDC_GT_KEYS_ASSIGNED_TO, m_AssignedTo);
 }
 
-CString CGTKeyboardPage::CommandName(UINT) const
+CString CGTKeyboardPage::CommandName(UINT iCommandId) const
 {
-    return CString();
+    CGTToolbarCustomize* sheet = OwningCustomizeSheet(*this);
+    LPCWSTR name = sheet != nullptr ? sheet->GetCommandName(iCommandId) : nullptr;
+    return name != nullptr ? CString(name) : CString();
 }
 
 void CGTKeyboardPage::InstallWorkingCopy()
@@ -217,6 +223,9 @@ void CGTKeyboardPage::OnAssign()
         return;
     ACCEL record = m_NewKey.GetCapturedKey();
     record.cmd = static_cast<WORD>(m_Command->m_CommandId);
+    if (CGTToolbarCustomize* sheet = OwningCustomizeSheet(*this);
+        sheet != nullptr && !sheet->ConfirmKeyAssignment(record))
+        return;
     m_Entries.push_back(record);
     InstallWorkingCopy();
     ShowCommandKeys();

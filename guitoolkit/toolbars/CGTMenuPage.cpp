@@ -8,6 +8,7 @@
 #include <guitoolkit/toolbars/CGTPopupMenu.h>
 #include <guitoolkit/toolbars/GTDocumentTemplateChoices.h>
 #include <guitoolkit/toolbars/GTMenuOptions.h>
+#include <guitoolkit/core/GuiToolkitResources.h>
 #include <guitoolkit/toolbars/GTPageResources.h>
 
 namespace {

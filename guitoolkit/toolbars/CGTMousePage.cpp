@@ -1,6 +1,8 @@
 #include <guitoolkit/toolbars/CGTMousePage.h>
 #include <guitoolkit/core/CGTMouseManager.h>
 #include <guitoolkit/core/GuiToolkitSeams.h>
+#include <guitoolkit/core/GuiToolkitResources.h>
+#include <guitoolkit/toolbars/GTOwningCustomizeSheet.h>
 #include <guitoolkit/toolbars/GTPageResources.h>
 
 IMPLEMENT_DYNCREATE(CGTMousePage, CPropertyPage)
@@ -25,6 +27,8 @@ void CGTMousePage::DoDataExchange(CDataExchange* ioExchange)
 BOOL CGTMousePage::OnInitDialog()
 {
     CPropertyPage::OnInitDialog();
+    if (CGTToolbarCustomize* sheet = OwningCustomizeSheet(*this))
+        sheet->ListAllCommands(m_Commands);
     m_ViewIcons.Create(::GetSystemMetrics(SM_CXSMICON), ::GetSystemMetrics(SM_CYSMICON), ILC_COLOR32 | ILC_MASK, 0, 1);
     m_Views.SetImageList(&m_ViewIcons, LVSIL_SMALL);
     CRect client;

@@ -5,6 +5,7 @@
 #include <guitoolkit/toolbars/CGTMenuBar.h>
 #include <guitoolkit/toolbars/CGTToolBar.h>
 #include <guitoolkit/toolbars/GTMenuOptions.h>
+#include <guitoolkit/core/GuiToolkitResources.h>
 #include <guitoolkit/toolbars/GTPageResources.h>
 
 namespace {

@@ -1,4 +1,5 @@
 #include <guitoolkit/toolbars/CGTToolBar.h>
+#include <guitoolkit/core/CGTCommandManager.h>
 #include <guitoolkit/core/CGTKeyboardManager.h>
 #include <guitoolkit/core/CGTVisualManager.h>
 #include <guitoolkit/core/GuiToolkitGlobals.h>
@@ -459,6 +460,17 @@ BOOL CGTToolBar::GetDefaultImage(UINT iCommandId, int& oImage)
 void CGTToolBar::SetDefaultImage(UINT iCommandId, int iImage)
 {
     DefaultImages()[iCommandId] = iImage;
+}
+
+void CGTToolBar::RestoreDefaultImages()
+{
+    CMap<UINT, UINT, int, int>& images = DefaultImages();
+    for (POSITION position = images.GetStartPosition(); position != nullptr;) {
+        UINT command = 0;
+        int image = -1;
+        images.GetNextAssoc(position, command, image);
+        GetCommandManager().SetCommandImage(command, image, FALSE);
+    }
 }
 
 COLORREF CGTToolBar::GetTextColor()

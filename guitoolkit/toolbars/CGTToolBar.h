@@ -89,6 +89,8 @@ public:
     virtual int CalcInsertionMarkRect(CPoint iPoint, CRect& oMark);
     virtual void DrawButtonItem(CDC* iDc, CGTToolbarButton* iButton, CGTToolBarImages* iImages, BOOL iHighlight,
                                 BOOL iGrayDisabled);
+    // A line across the bar at the insertion mark, with short serifs at its ends.
+    void DrawInsertionMark(CDC* iDc);
 
     // --- Layout and drawing ---
 
@@ -228,6 +230,9 @@ public:
     // The bar shows the buttons a reset would give it: the same commands, all visible.
     BOOL IsOriginalState() const;
     BOOL IsMenuMode() const { return m_MenuMode; }
+    BOOL AreTextLabels() const { return m_TextLabels; }
+    // Captions under the images; a bar in menu mode keeps its own.
+    void EnableTextLabels(BOOL iOn);
     UINT GetResourceId() const { return m_ResourceId; }
     BOOL IsFloating() const { return m_Floating; }
     BOOL CanBeRestored() const { return m_ResourceId != 0; }
@@ -283,6 +288,8 @@ public:
     // The image of a command among the images the toolbars loaded from their resources.
     static BOOL GetDefaultImage(UINT iCommandId, int& oImage);
     static void SetDefaultImage(UINT iCommandId, int iImage);
+    // The command manager takes every command's image as the toolbars loaded it again.
+    static void RestoreDefaultImages();
     // The registry key of a bar's stored state.
     static CString StateKeyName(LPCWSTR iSectionPath, int iIndex, UINT iId);
     // Releases the strips, images map and counter the toolbars share, and the strips' shared
@@ -338,6 +345,16 @@ protected:
     afx_msg void OnSetFocus(CWnd* iPrevious);
     afx_msg void OnKillFocus(CWnd* iNext);
     afx_msg void OnCancelMode();
+    afx_msg void OnContextMenu(CWnd* iWindow, CPoint iPoint);
+    afx_msg void OnDeleteButton();
+    afx_msg void OnButtonAppearance();
+    afx_msg void OnResetButton();
+    afx_msg void OnCopyButtonImage();
+    afx_msg void OnSetImageOnly();
+    afx_msg void OnSetTextOnly();
+    afx_msg void OnSetImageAndText();
+    afx_msg void OnStartGroup();
+    afx_msg void OnNewMenu();
     afx_msg void OnShowWindow(BOOL iShow, UINT iStatus);
     afx_msg HBRUSH OnCtlColor(CDC* iDc, CWnd* iWindow, UINT iCtlColor);
     // The help id of the button under the point; off the buttons a beep and -1.
@@ -385,6 +402,19 @@ protected:
     void ReleaseMouse();
     // The bar's band in a rebar parent takes the bar's size; FALSE without a rebar parent.
     BOOL SizeRebarBand();
+    // Tracks a button's customize menu at the screen point; its command comes to the bar.
+    virtual void TrackCustomizeMenu(CMenu& iPopup, CPoint iScreenPoint);
+    // The appearance dialog on a button of this bar; TRUE on OK.
+    BOOL EditButtonAppearance(CGTToolbarButton& ioButton);
+    // The button the customize menu acts on; null for none.
+    CGTToolbarButton* CustomizeSelection() const;
+    // After a change of how the selected button shows: the bar and its frame lay out again.
+    void AdjustLayoutWithFrame();
+    // A caption for a button that is to show its text: loaded from the command when empty;
+    // with none to show, a beep and the image only.
+    void EnsureCaption(CGTToolbarButton& ioButton);
+    // The area the insertion mark covers, with its serifs.
+    void InvalidateInsertionMark();
     // This bar holds the customize selection from now on.
     void TakeCustomizeSelection();
     void SelectForCustomizing(int iIndex);

@@ -98,7 +98,9 @@ BOOL CGTToolBar::DragButton(int iIndex)
     POINT cursor;
     CGTCursor::Current().GetPosition(cursor);
     ScreenToClient(&cursor);
-    const BOOL moved = effect != DROPEFFECT_COPY && !source.WasEscapePressed() && !start.PtInRect(cursor);
+    // A drop on this bar itself took the dragged button already.
+    const BOOL moved =
+        effect != DROPEFFECT_COPY && !source.WasEscapePressed() && !start.PtInRect(cursor) && m_DraggedButton == button;
     if (moved && OnRemoveDraggedButton(button) && GetButton(iIndex) == button) {
         RemoveButton(iIndex);
         if (!s_AltDrag)

@@ -61,6 +61,14 @@ void CGTToolBar::AdjustLayout()
     RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_FRAME);
 }
 
+void CGTToolBar::EnableTextLabels(BOOL iOn)
+{
+    if (m_MenuMode)
+        return;
+    m_TextLabels = iOn;
+    AdjustLayout();
+}
+
 void CGTToolBar::AdjustSize()
 {
     CFrameWnd* frame = GetParentFrame();

@@ -3,6 +3,7 @@
 #include <guitoolkit/core/GuiToolkitGlobals.h>
 #include <guitoolkit/core/GuiToolkitSeams.h>
 #include <guitoolkit/toolbars/CGTToolBar.h>
+#include <guitoolkit/toolbars/CGTToolbarCustomize.h>
 #include <afxpriv.h>
 
 namespace {
@@ -34,6 +35,8 @@ void CGTToolBar::OnCancelMode()
 void CGTToolBar::OnShowWindow(BOOL iShow, UINT iStatus)
 {
     CGTBaseToolBar::OnShowWindow(iShow, iStatus);
+    if (s_CustomizeMode && theActiveCustomizeSheet != nullptr && !m_Locked)
+        theActiveCustomizeSheet->ReflectToolbarVisibility(this, iShow);
     if (!iShow && s_CustomizeSelectionBar == this)
         m_SelectedIndex = -1;
 }

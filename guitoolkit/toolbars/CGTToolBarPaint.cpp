@@ -98,6 +98,7 @@ void CGTToolBar::DrawBackground(CDC* iPaintDc)
             DrawButtonItem(dc, button, normal.bitmap != nullptr ? current : nullptr, hot, fromDisabled);
         }
         DrawCustomizeSelection(dc);
+        DrawInsertionMark(dc);
         dc->SelectObject(previousFont);
         if (current != nullptr)
             current->FinishDrawing(pass);

@@ -1,6 +1,8 @@
 #include <guitoolkit/toolbars/CGTToolsPage.h>
 #include <guitoolkit/core/CGTLocalResource.h>
 #include <guitoolkit/core/CGTUserToolsManager.h>
+#include <guitoolkit/core/GuiToolkitResources.h>
+#include <guitoolkit/toolbars/GTOwningCustomizeSheet.h>
 #include <guitoolkit/toolbars/GTPageResources.h>
 
 IMPLEMENT_DYNCREATE(CGTToolsPage, CPropertyPage)
@@ -31,6 +33,8 @@ BOOL CGTToolsPage::OnInitDialog()
     CPropertyPage::OnInitDialog();
     m_ToolsList.SubclassDlgItem(IDC_GT_TOOLS_LIST, this);
     m_ToolsList.AddStandardButtons();
+    if (CGTToolbarCustomize* sheet = OwningCustomizeSheet(*this))
+        sheet->NotifyToolsPageOpened();
     if (CGTUserToolsManager* tools = CGTUserToolsManager::Current()) {
         const CObList& list = tools->GetTools();
         for (POSITION position = list.GetHeadPosition(); position != nullptr;) {
@@ -45,7 +49,9 @@ BOOL CGTToolsPage::OnInitDialog()
 
 void CGTToolsPage::OnToolSelected(CGTUserTool* iTool)
 {
-    m_SelectedTool = iTool;
+    CGTToolbarCustomize* sheet = OwningCustomizeSheet(*this);
+    if (sheet != nullptr)
+        sheet->NotifyToolLeaving(m_SelectedTool);
     m_Command = iTool != nullptr ? iTool->GetCommand() : CString();
     m_Arguments = iTool != nullptr ? iTool->m_Arguments : CString();
     m_InitialDirectory = iTool != nullptr ? iTool->m_InitialDirectory : CString();
@@ -55,6 +61,8 @@ void CGTToolsPage::OnToolSelected(CGTUserTool* iTool)
     UpdateData(FALSE);
     m_SelectedTool = iTool;
     EnableToolControls();
+    if (sheet != nullptr)
+        sheet->NotifyToolEntered(iTool);
 }
 
 void CGTToolsPage::EnableToolControls()
@@ -85,6 +93,15 @@ void CGTToolsPage::OnBrowseCommand()
     CFileDialog dialog(TRUE, L"exe", nullptr, OFN_HIDEREADONLY | OFN_FILEMUSTEXIST, filter, this);
     if (dialog.DoModal() == IDOK)
         m_CommandEdit.SetWindowText(dialog.GetPathName());
+}
+
+BOOL CGTToolsPage::OnKillActive()
+{
+    CGTToolbarCustomize* sheet = OwningCustomizeSheet(*this);
+    CGTUserToolsManager* tools = CGTUserToolsManager::Current();
+    if (sheet != nullptr && tools != nullptr && !sheet->ConfirmToolsBeforeClose(tools->GetTools()))
+        return FALSE;
+    return CPropertyPage::OnKillActive();
 }
 
 void CGTToolsPage::OnOK()

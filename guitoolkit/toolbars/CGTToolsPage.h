@@ -19,6 +19,8 @@ public:
 protected:
     BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange* ioExchange) override;
+    // The sheet may keep the page while the tools are not right.
+    BOOL OnKillActive() override;
     void OnOK() override;
     afx_msg void OnToolEdited();
     afx_msg void OnBrowseCommand();

@@ -1,5 +1,6 @@
-/* Identifiers of the resources of the customization sheet's keyboard, options, tools, mouse
-   and menu pages. GuiToolkitResources.rc builds them in with the toolkit's other resources. */
+/* Identifiers of the strings and controls of the customization sheet's keyboard, options,
+   tools, mouse and menu pages (GuiToolkitResources.h names their templates).
+   GuiToolkitResources.rc builds them in with the toolkit's other resources. */
 #ifndef GUITOOLKIT_TOOLBARS_GTPAGERESOURCES_H
 #define GUITOOLKIT_TOOLBARS_GTPAGERESOURCES_H
 #define IDS_GT_CANNOT_CUSTOMIZE_MENUS 16007
@@ -14,7 +15,6 @@
 #define IDS_GT_RESET_KEYBOARD 16115
 #define IDS_GT_RESET_USAGE_DATA 16244
 /* The menu page. */
-#define IDD_GT_MENU_PAGE 16134
 #define IDC_GT_MENU_DESCRIPTION 16506
 #define IDC_GT_MENU_ICON 16507
 #define IDC_GT_CONTEXT_MENU_LABEL 16508
@@ -28,14 +28,12 @@
 #define IDC_GT_MENU_ANIMATION 16625
 #define IDC_GT_MENU_SHADOWS 16626
 /* The mouse page. */
-#define IDD_GT_MOUSE_PAGE 16135
 #define IDC_GT_MOUSE_VIEWS 16631
 #define IDC_GT_MOUSE_NO_COMMAND 16632
 #define IDC_GT_MOUSE_COMMAND 16633
 #define IDC_GT_MOUSE_COMMANDS 16634
 #define IDC_GT_MOUSE_DESCRIPTION 16514
 /* The keyboard page. */
-#define IDD_GT_KEYBOARD_PAGE 16136
 #define IDC_GT_KEYS_CATEGORY 16601
 #define IDC_GT_KEYS_COMMANDS 16641
 #define IDC_GT_KEYS_TABLE 16642
@@ -49,7 +47,6 @@
 #define IDC_GT_KEYS_ASSIGNED_TO 16527
 #define IDC_GT_KEYS_ASSIGNED_LABEL 16528
 /* The options page. */
-#define IDD_GT_OPTIONS_PAGE 16137
 #define IDC_GT_OPTIONS_PERSONALIZED 16538
 #define IDC_GT_OPTIONS_PERSONALIZED_LINE 16539
 #define IDC_GT_OPTIONS_TOOLTIPS 16651
@@ -61,7 +58,6 @@
 #define IDC_GT_OPTIONS_RESET_USAGE 16657
 #define IDC_GT_OPTIONS_VISUALIZATIONS 17001
 /* The tools page. */
-#define IDD_GT_TOOLS_PAGE 16928
 #define IDC_GT_TOOLS_LIST 16921
 #define IDC_GT_TOOLS_COMMAND 16922
 #define IDC_GT_TOOLS_BROWSE 16923

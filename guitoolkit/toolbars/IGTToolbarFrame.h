@@ -26,6 +26,14 @@ public:
     // The menu bar the frame shows its menus in: it takes the frame's menu, and the window's
     // own menu goes.
     virtual void SetMenuBar(CGTMenuBar* iBar) = 0;
+    // The menu bar the frame shows; null for none.
+    virtual CGTMenuBar* GetMenuBar() const { return nullptr; }
+    // While the toolbars are customized the floating windows of bars that are not toolbars
+    // take no input (iEnable FALSE), and afterwards they do again.
+    virtual void EnableMiniFramesForCustomizing(BOOL) {}
+    // The command that opens the frame's windows dialog and its text; FALSE when the frame
+    // offers none.
+    virtual BOOL GetWindowsDialogCommand(UINT&, CString&) const { return FALSE; }
 
 protected:
     ~IGTToolbarFrame() = default;

@@ -11,12 +11,6 @@ void Offer(COleDataSource& ioSource, CLIPFORMAT iFormat)
     HGLOBAL block = ::GlobalAlloc(GMEM_MOVEABLE, 4);
     ioSource.CacheGlobalData(iFormat, block);
 }
-
-class CustomizeModeScope {
-public:
-    explicit CustomizeModeScope(BOOL iOn) { CGTToolBar::SetCustomizeMode(iOn); }
-    ~CustomizeModeScope() { CGTToolBar::SetCustomizeMode(FALSE); }
-};
 }  // namespace
 
 TEST(ToolbarDropTarget, PassesOnlyToolbarButtonsInCustomizeModeToTheBar)

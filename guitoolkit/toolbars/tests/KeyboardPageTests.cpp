@@ -1,6 +1,10 @@
+#include <guitoolkit/core/CGTKeyboardManager.h>
+#include <guitoolkit/core/CGTMouseManager.h>
 #include <guitoolkit/core/GuiToolkitMessages.h>
 #include <guitoolkit/toolbars/CGTKeyboardPage.h>
+#include <guitoolkit/toolbars/CGTMousePage.h>
 #include <guitoolkit/toolbars/CGTToolbarButton.h>
+#include <guitoolkit/toolbars/CGTToolbarCustomize.h>
 #include <guitoolkit/toolbars/GTPageResources.h>
 #include <gtest/gtest.h>
 #include <string>
@@ -72,7 +76,7 @@ protected:
         categories->SetItemData(categories->AddString(L"All Commands"), reinterpret_cast<DWORD_PTR>(&m_Catalogue));
         Choose(ioPage, IDC_GT_KEYS_CATEGORY, 0);
     }
-    static void Choose(CGTKeyboardPage& ioPage, UINT iId, int iIndex)
+    static void Choose(CPropertyPage& ioPage, UINT iId, int iIndex)
     {
         CWnd* control = ioPage.GetDlgItem(iId);
         const BOOL combo = iId == IDC_GT_KEYS_CATEGORY || iId == IDC_GT_KEYS_TABLE;
@@ -80,7 +84,7 @@ protected:
         ioPage.SendMessage(WM_COMMAND, MAKEWPARAM(iId, combo ? CBN_SELCHANGE : LBN_SELCHANGE),
                            reinterpret_cast<LPARAM>(control->m_hWnd));
     }
-    static void PressNewKey(CGTKeyboardPage& ioPage, std::initializer_list<UINT> iKeys)
+    static void PressNewKey(CPropertyPage& ioPage, std::initializer_list<UINT> iKeys)
     {
         HWND box = ioPage.GetDlgItem(IDC_GT_KEYS_NEW)->m_hWnd;
         PostClick(box, CPoint(2, 2));
@@ -205,4 +209,43 @@ TEST_F(KeyboardPage, DefaultIsListedOnlyWithTheFramesTable)
     ShowCatalogue(page);
     Choose(page, IDC_GT_KEYS_COMMANDS, 0);
     EXPECT_TRUE(Texts(page, IDC_GT_KEYS_CURRENT).empty());
+}
+
+TEST_F(KeyboardPage, InTheSheetTheCategoriesAndTheOwnersNamesComeFromItsCatalogue)
+{
+    CGTKeyboardManager keyboard;
+    CGTMouseManager mouse;
+    mouse.AddView(7, L"Reports");
+    m_Frame.m_hMenuDefault = ::LoadMenuW(AfxGetResourceHandle(), MAKEINTRESOURCEW(IDR_GT_TEST_MENU));
+    auto* sheet = new CGTToolbarCustomize(&m_Frame, TRUE, 0x2F);
+    ASSERT_TRUE(sheet->OpenModeless());
+    const auto pageOf = [sheet](CRuntimeClass* iClass) {
+        for (int index = 0; index < sheet->GetPageCount(); ++index)
+            if (sheet->GetPage(index)->IsKindOf(iClass))
+                return sheet->GetPage(index);
+        return static_cast<CPropertyPage*>(nullptr);
+    };
+    CPropertyPage* mousePage = pageOf(RUNTIME_CLASS(CGTMousePage));
+    ASSERT_NE(nullptr, mousePage);
+    sheet->SetActivePage(mousePage);
+    EXPECT_EQ(4, static_cast<CListBox*>(mousePage->GetDlgItem(IDC_GT_MOUSE_COMMANDS))->GetCount());
+
+    auto* page = static_cast<CGTKeyboardPage*>(pageOf(RUNTIME_CLASS(CGTKeyboardPage)));
+    ASSERT_NE(nullptr, page);
+    sheet->SetActivePage(page);
+    std::vector<std::wstring> categories;
+    auto* combo = static_cast<CComboBox*>(page->GetDlgItem(IDC_GT_KEYS_CATEGORY));
+    for (int index = 0; index < combo->GetCount(); ++index) {
+        CString text;
+        combo->GetLBText(index, text);
+        categories.push_back(std::wstring(text));
+    }
+    EXPECT_EQ((std::vector<std::wstring>{L"Reports", L"Help", L"All Commands"}), categories);
+    EXPECT_EQ((std::vector<std::wstring>{L"Daily", L"Weekly"}), Texts(*page, IDC_GT_KEYS_COMMANDS));
+    Choose(*page, IDC_GT_KEYS_COMMANDS, 1);
+    PressNewKey(*page, {VK_CONTROL, 'D'});
+    EXPECT_EQ(CString(L"Daily"), ItemText(*page, IDC_GT_KEYS_ASSIGNED_TO));
+    sheet->DestroyWindow();
+    ::DestroyMenu(m_Frame.m_hMenuDefault);
+    m_Frame.m_hMenuDefault = nullptr;
 }

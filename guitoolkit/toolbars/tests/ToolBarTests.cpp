@@ -40,21 +40,6 @@ void AddButtons(CGTToolBar& ioBar, const std::vector<UINT>& iCommands)
         ioBar.InsertButton(button);
     }
 }
-
-// An application whose message boxes are recorded and answered, not shown.
-class AnsweringApp : public CWinApp {
-public:
-    explicit AnsweringApp(int iAnswer) : CWinApp(L"Toolbars"), m_Answer(iAnswer) {}
-    int DoMessageBox(LPCWSTR iPrompt, UINT iType, UINT) override
-    {
-        m_Prompts.push_back(iPrompt);
-        m_Types.push_back(iType);
-        return m_Answer;
-    }
-    int m_Answer;
-    std::vector<CString> m_Prompts;
-    std::vector<UINT> m_Types;
-};
 }  // namespace
 
 TEST(ToolBar, SystemCommandsAreTheFrameworkRanges)

@@ -19,23 +19,6 @@ BOOL PreTranslate(CWnd& iBar, UINT iMessage, WPARAM iWParam)
     return iBar.PreTranslateMessage(&message);
 }
 
-// Counts the beeps instead of sounding them.
-class CountingBeeper : public CGTBeeper {
-public:
-    CountingBeeper() : m_Previous(CGTBeeper::Select(this)) {}
-    ~CountingBeeper() override { CGTBeeper::Select(m_Previous); }
-    void Beep(UINT iType) const override { m_Beeps.push_back(iType); }
-    mutable std::vector<UINT> m_Beeps;
-
-private:
-    CGTBeeper* m_Previous;
-};
-
-class CustomizeModeScope {
-public:
-    CustomizeModeScope() { CGTToolBar::SetCustomizeMode(TRUE); }
-    ~CustomizeModeScope() { CGTToolBar::SetCustomizeMode(FALSE); }
-};
 }  // namespace
 
 TEST(ToolBarWindow, EscapeAndTheFocusGiveTheHotButtonUp)

@@ -3,6 +3,7 @@
 #pragma once
 #include <guitoolkit/core/CGTVisualManager.h>
 #include <guitoolkit/core/CGTWorkspace.h>
+#include <guitoolkit/core/GuiToolkitSeams.h>
 #include <guitoolkit/toolbars/CGTToolBar.h>
 #include <string>
 #include <vector>
@@ -178,6 +179,40 @@ public:
         GetClientRect(&client);
         return client.Width();
     }
+};
+
+// Counts the beeps instead of sounding them.
+class CountingBeeper : public CGTBeeper {
+public:
+    CountingBeeper() : m_Previous(CGTBeeper::Select(this)) {}
+    ~CountingBeeper() override { CGTBeeper::Select(m_Previous); }
+    void Beep(UINT iType) const override { m_Beeps.push_back(iType); }
+    mutable std::vector<UINT> m_Beeps;
+
+private:
+    CGTBeeper* m_Previous;
+};
+
+// An application whose message boxes are recorded and answered, not shown.
+class AnsweringApp : public CWinApp {
+public:
+    explicit AnsweringApp(int iAnswer) : CWinApp(L"Toolbars"), m_Answer(iAnswer) {}
+    int DoMessageBox(LPCWSTR iPrompt, UINT iType, UINT) override
+    {
+        m_Prompts.push_back(iPrompt);
+        m_Types.push_back(iType);
+        return m_Answer;
+    }
+    int m_Answer;
+    std::vector<CString> m_Prompts;
+    std::vector<UINT> m_Types;
+};
+
+// The toolbars are being customized while the object lives.
+class CustomizeModeScope {
+public:
+    explicit CustomizeModeScope(BOOL iOn = TRUE) { CGTToolBar::SetCustomizeMode(iOn); }
+    ~CustomizeModeScope() { CGTToolBar::SetCustomizeMode(FALSE); }
 };
 
 // An object's archive form, and an object read back from it.

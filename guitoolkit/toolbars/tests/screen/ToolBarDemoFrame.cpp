@@ -50,6 +50,18 @@ void ToolBarDemoFrame::RecalcLayout(BOOL iNotify)
     PlaceBarAtBottom(*this, m_StatusBar);
 }
 
+CGTToolbarCustomize* ToolBarDemoFrame::OpenCustomizeSheet()
+{
+    auto* sheet = new CGTToolbarCustomize(this, TRUE, 0x2F);
+    // A plain frame keeps its menu for the menu bar only: the sheet is given it.
+    sheet->AddMenuTree(CMenu::FromHandle(m_Menu), FALSE);
+    sheet->EnableToolbarsPageOption(TRUE);
+    if (sheet->OpenModeless())
+        return sheet;
+    delete sheet;
+    return nullptr;
+}
+
 int ToolBarDemoFrame::CommandCount(UINT iCommandId) const
 {
     const auto found = m_Commands.find(iCommandId);

@@ -7,6 +7,7 @@
 #pragma once
 #include <guitoolkit/toolbars/CGTMenuBar.h>
 #include <guitoolkit/toolbars/CGTStatusBar.h>
+#include <guitoolkit/toolbars/CGTToolbarCustomize.h>
 #include <guitoolkit/toolbars/CGTToolbarMenuButton.h>
 #include <map>
 #include "GtToolbarsTestIds.h"
@@ -23,6 +24,8 @@ public:
     BOOL CreateDemo(const CRect& iRect);
     int CommandCount(UINT iCommandId) const;
     CGTToolbarMenuButton& ReportsButton() const { return *static_cast<CGTToolbarMenuButton*>(m_ToolBar.GetButton(0)); }
+    // The customization sheet beside the frame, as the viewer opens it; null when it failed.
+    CGTToolbarCustomize* OpenCustomizeSheet();
     // The menu bar and the toolbar along the top, the status bar along the bottom.
     void RecalcLayout(BOOL iNotify = TRUE) override;
 

@@ -176,6 +176,9 @@ public:
 };
 
 // A list box whose items carry a check box (owner-drawn; item data stays the caller's).
+// The notification a check list sends its parent when an item's check changed.
+#define CLBN_CHKCHANGE 40
+
 class CCheckListBox : public CListBox {
     DECLARE_DYNAMIC(CCheckListBox)
 public:

@@ -114,7 +114,7 @@
 #define ON_WM_SYSKEYUP() AFX_KEY(WM_SYSKEYUP, OnSysKeyUp)
 #define ON_WM_SYSCHAR() AFX_KEY(WM_SYSCHAR, OnSysChar)
 #define ON_WM_GETDLGCODE() AFX_MSG_ENTRY(WM_GETDLGCODE, c.result = p->OnGetDlgCode())
-#define ON_WM_HELPINFO() AFX_MSG_ENTRY(WM_HELPINFO, c.result = p->OnHelpInfo((HELPINFO*)c.lParam))
+#define ON_WM_HELPINFO() AFX_MSG_ENTRY(WM_HELP, c.result = p->OnHelpInfo((HELPINFO*)c.lParam))
 
 // Timers, scrolling, commands of the system menu
 #define ON_WM_TIMER() AFX_MSG_ENTRY(WM_TIMER, p->OnTimer((UINT_PTR)c.wParam))

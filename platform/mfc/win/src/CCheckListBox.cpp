@@ -87,7 +87,7 @@ void CCheckListBox::ToggleCheck(int nIndex)
     // The parent hears of the change as CLBN_CHKCHANGE.
     CWnd* pParent = GetParent();
     if (pParent != nullptr)
-        pParent->SendMessage(WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(), 40), (LPARAM)m_hWnd);
+        pParent->SendMessage(WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(), CLBN_CHKCHANGE), (LPARAM)m_hWnd);
 }
 
 void CCheckListBox::SetCheck(int nIndex, int nCheck)

@@ -1,0 +1,124 @@
+// Customizing the toolbars' demo on a real X display: the sheet opens beside the frame, a click
+// on a toolbar button selects it for editing, a button is dragged with the mouse from the
+// toolbar to the menu bar, and Close ends customizing. The screenshot customize-demo.bmp shows
+// the sheet on its Commands page over the frame in customize mode.
+#include <guitoolkit/core/GuiToolkitGlobals.h>
+#include <guitoolkit/toolbars/GTMenuOptions.h>
+#include <gtest/gtest.h>
+#include <atomic>
+#include <functional>
+#include <thread>
+#include <vector>
+#include "ScreenTestSupport.h"
+#include "ToolBarDemoFrame.h"
+
+namespace {
+CRect OnScreen(CGTToolBar& iBar, int iIndex)
+{
+    CRect rect = iBar.GetButton(iIndex)->Rect();
+    iBar.ClientToScreen(&rect);
+    return rect;
+}
+
+// The demo with the customization sheet open below its bars.
+struct CustomizingDemo {
+    CWinApp app{L"CustomizeDemo"};
+    ToolBarDemoFrame* frame = nullptr;
+    CGTToolbarCustomize* sheet = nullptr;
+
+    CustomizingDemo()
+    {
+        AfxOleInit();
+        frame = new ToolBarDemoFrame;
+        frame->CreateDemo(CRect(40, 40, 520, 340));
+        app.m_pMainWnd = frame;
+        sheet = frame->OpenCustomizeSheet();
+        if (sheet != nullptr)
+            sheet->SetWindowPos(nullptr, 120, 150, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+        LetItDraw(app, 800);
+    }
+    ~CustomizingDemo()
+    {
+        if (theActiveCustomizeSheet != nullptr)
+            theActiveCustomizeSheet->DestroyWindow();
+        frame->DestroyWindow();
+    }
+    // Runs the mouse steps from a helper thread while this thread handles the messages (and
+    // the drag the bar runs).
+    void Input(const std::vector<std::function<void()>>& iSteps)
+    {
+        std::atomic<bool> done{false};
+        std::thread input([&] {
+            for (const auto& step : iSteps) {
+                step();
+                ::Sleep(120);
+            }
+            done = true;
+        });
+        for (int round = 0; round < 100 && !done; ++round)
+            LetItDraw(app, 50);
+        input.join();
+        LetItDraw(app, 300);
+    }
+};
+}  // namespace
+
+TEST(CustomizeDemo, TheSheetOpensAClickSelectsAButtonAndCloseEndsCustomizing)
+{
+    CustomizingDemo demo;
+    ASSERT_NE(nullptr, demo.sheet);
+    ToolBarDemoFrame* frame = demo.frame;
+    DemoToolBar& bar = frame->m_ToolBar;
+    EXPECT_TRUE(CGTToolBar::IsCustomizeMode());
+    EXPECT_EQ(0, demo.sheet->GetActiveIndex());
+
+    const CRect button = OnScreen(bar, bar.CommandToIndex(ID_GT_TEST_SECOND));
+    demo.Input({[&] { SendMouse(0, button.CenterPoint()); },
+                [&] { SendMouse(MOUSEEVENTF_LEFTDOWN, button.CenterPoint()); },
+                [&] { SendMouse(MOUSEEVENTF_LEFTUP, button.CenterPoint()); }});
+    EXPECT_EQ(0, frame->CommandCount(ID_GT_TEST_SECOND));
+
+    CRect shown;
+    frame->GetWindowRect(&shown);
+    CRect sheetRect;
+    demo.sheet->GetWindowRect(&sheetRect);
+    shown.UnionRect(&shown, &sheetRect);
+    Screenshot shot(shown);
+    shot.Save(L"customize-demo.bmp");
+    // The selected button is framed two pixels wide in the text colour.
+    const DWORD frameColor = ToPixel(theGuiToolkitGlobals.colorBtnText);
+    const int middle = button.CenterPoint().y;
+    for (const int x : {button.left, button.left + 1, button.right - 1, button.right - 2})
+        EXPECT_EQ(frameColor, shot.Pixel(x, middle)) << x;
+    const CRect other = OnScreen(bar, bar.CommandToIndex(ID_GT_TEST_THIRD));
+    EXPECT_NE(frameColor, shot.Pixel(other.left, other.CenterPoint().y));
+
+    CRect close;
+    demo.sheet->GetDlgItem(IDCANCEL)->GetWindowRect(&close);
+    demo.Input({[&] { SendClick(close.CenterPoint()); }});
+    EXPECT_EQ(nullptr, theActiveCustomizeSheet);
+    EXPECT_FALSE(CGTToolBar::IsCustomizeMode());
+}
+
+TEST(CustomizeDemo, AButtonDraggedToTheMenuBarMovesThere)
+{
+    CustomizingDemo demo;
+    ASSERT_NE(nullptr, demo.sheet);
+    DemoToolBar& bar = demo.frame->m_ToolBar;
+    CGTMenuBar& menuBar = demo.frame->m_MenuBar;
+    const CPoint from = OnScreen(bar, bar.CommandToIndex(ID_GT_TEST_SECOND)).CenterPoint();
+    const CRect last = OnScreen(menuBar, menuBar.GetButtonCount() - 1);
+    const CPoint to(last.right + 20, last.CenterPoint().y);
+    std::vector<std::function<void()>> steps = {[=] { SendMouse(0, from); },
+                                                [=] { SendMouse(MOUSEEVENTF_LEFTDOWN, from); }};
+    for (int step = 1; step <= 8; ++step)
+        steps.push_back(
+            [=] { SendMouse(0, CPoint(from.x + (to.x - from.x) * step / 8, from.y + (to.y - from.y) * step / 8)); });
+    steps.push_back([=] { SendMouse(0, to + CPoint(2, 0)); });
+    steps.push_back([=] { SendMouse(0, to); });
+    steps.push_back([=] { SendMouse(MOUSEEVENTF_LEFTUP, to); });
+    demo.Input(steps);
+
+    EXPECT_LT(bar.CommandToIndex(ID_GT_TEST_SECOND), 0);
+    EXPECT_GE(menuBar.CommandToIndex(ID_GT_TEST_SECOND), 0);
+}
