@@ -28,7 +28,12 @@ HICON DocumentTemplateIcon(const CMultiDocTemplate& iTemplate)
 
 HICON WindowClassIcon(const CWnd& iWindow)
 {
-    if (auto icon = reinterpret_cast<HICON>(::GetClassLongPtrW(iWindow.GetSafeHwnd(), GCLP_HICON)))
+    ICONINFO info = {};
+    if (auto icon = reinterpret_cast<HICON>(::GetClassLongPtrW(iWindow.GetSafeHwnd(), GCLP_HICON));
+        icon != nullptr && ::GetIconInfo(icon, &info)) {
+        ::DeleteObject(info.hbmMask);
+        ::DeleteObject(info.hbmColor);
         return icon;
+    }
     return ::LoadIconW(nullptr, IDI_APPLICATION);
 }
