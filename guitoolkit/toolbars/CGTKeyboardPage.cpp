@@ -13,14 +13,6 @@
 namespace {
 // The flags that make two shortcuts the same key.
 const BYTE keyFlagsMask = FVIRTKEY | FSHIFT | FCONTROL | FALT;
-
-CString LoadToolkitString(UINT iId)
-{
-    CGTLocalResource toolkitResources;
-    CString text;
-    text.LoadString(iId);
-    return text;
-}
 }  // namespace
 
 IMPLEMENT_DYNCREATE(CGTKeyboardPage, CPropertyPage)

@@ -19,14 +19,6 @@ const int docDescriptionIndex = 6;
 // Where the last editing popup closed, for the next one to open there.
 CPoint s_ContextMenuPosition(-1, -1);
 
-CString LoadToolkitString(UINT iId)
-{
-    CGTLocalResource toolkitResources;
-    CString text;
-    text.LoadString(iId);
-    return text;
-}
-
 CGTMenuBar* FirstLiveMenuBar()
 {
     const CObList& bars = CGTToolBar::GetAllToolbars();

@@ -122,11 +122,6 @@ void CGTOptionsPage::OnShowAllAfterDelay()
 
 void CGTOptionsPage::OnResetUsageData()
 {
-    CString prompt;
-    {
-        CGTLocalResource toolkitResources;
-        prompt.LoadString(IDS_GT_RESET_USAGE_DATA);
-    }
-    if (AfxMessageBox(prompt, MB_YESNO | MB_ICONQUESTION) == IDYES)
+    if (AfxMessageBox(LoadToolkitString(IDS_GT_RESET_USAGE_DATA), MB_YESNO | MB_ICONQUESTION) == IDYES)
         CGTToolBar::GetCommandUsage().Reset();
 }

@@ -85,12 +85,8 @@ void CGTToolsPage::OnToolEdited()
 
 void CGTToolsPage::OnBrowseCommand()
 {
-    CString filter;
-    {
-        CGTLocalResource toolkitResources;
-        filter.LoadString(IDS_GT_TOOLS_FILTER);
-    }
-    CFileDialog dialog(TRUE, L"exe", nullptr, OFN_HIDEREADONLY | OFN_FILEMUSTEXIST, filter, this);
+    CFileDialog dialog(TRUE, L"exe", nullptr, OFN_HIDEREADONLY | OFN_FILEMUSTEXIST,
+                       LoadToolkitString(IDS_GT_TOOLS_FILTER), this);
     if (dialog.DoModal() == IDOK)
         m_CommandEdit.SetWindowText(dialog.GetPathName());
 }

@@ -32,13 +32,9 @@ void CToolsList::OnAfterAddItem(int iIndex)
     CGTUserToolsManager* tools = CGTUserToolsManager::Current();
     CGTUserTool* tool = tools != nullptr ? tools->CreateNewTool() : nullptr;
     if (tool == nullptr) {
-        CString prompt;
-        {
-            CGTLocalResource toolkitResources;
-            prompt.LoadString(IDS_GT_TOO_MANY_TOOLS);
-        }
         CString text;
-        text.Format(prompt, tools != nullptr ? static_cast<int>(tools->GetTools().GetCount()) : 0);
+        text.Format(LoadToolkitString(IDS_GT_TOO_MANY_TOOLS),
+                    tools != nullptr ? static_cast<int>(tools->GetTools().GetCount()) : 0);
         AfxMessageBox(text);
         RemoveItem(iIndex);
         return;
