@@ -402,6 +402,8 @@ protected:
     void ReleaseMouse();
     // The bar's band in a rebar parent takes the bar's size; FALSE without a rebar parent.
     BOOL SizeRebarBand();
+    // No button looks hot any more.
+    void ClearHotButton();
     // Tracks a button's customize menu at the screen point; its command comes to the bar.
     virtual void TrackCustomizeMenu(CMenu& iPopup, CPoint iScreenPoint);
     // The appearance dialog on a button of this bar; TRUE on OK.

@@ -12,13 +12,13 @@ void CGTToolBar::OnContextMenu(CWnd* iWindow, CPoint iPoint)
         return;
     }
     if (!s_CustomizeMode) {
-        SetHot(-1);
+        ClearHotButton();
         CGTBaseToolBar::OnContextMenu(iWindow, iPoint);
         return;
     }
     if (HandleOwnContextMenu(iPoint))
         return;
-    SetHot(-1);
+    ClearHotButton();
     SetFocus();
     CPoint client = iPoint;
     const BOOL fromKeyboard = iPoint == CPoint(-1, -1);
@@ -55,6 +55,13 @@ void CGTToolBar::OnContextMenu(CWnd* iWindow, CPoint iPoint)
     if (before != nullptr && !before->IsVisible())
         popup->EnableMenuItem(ID_GT_CUSTOMIZE_START_GROUP, MF_BYCOMMAND | MF_GRAYED);
     TrackCustomizeMenu(*popup, iPoint);
+}
+
+void CGTToolBar::ClearHotButton()
+{
+    const int hot = m_HotIndex;
+    m_HotIndex = -1;
+    InvalidateButton(hot);
 }
 
 void CGTToolBar::TrackCustomizeMenu(CMenu& iPopup, CPoint iScreenPoint)

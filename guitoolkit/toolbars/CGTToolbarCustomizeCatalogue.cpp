@@ -119,7 +119,8 @@ void CGTToolbarCustomize::AddToCategory(const CString& iCategory, const CGTToolb
 void CGTToolbarCustomize::AddMenuTree(CMenu* iMenu, BOOL iPopups, LPCWSTR iCategory, LPCWSTR iPath)
 {
     BOOL windowMenu = FALSE;
-    for (int position = 0; position < iMenu->GetMenuItemCount(); ++position) {
+    const int count = static_cast<int>(iMenu->GetMenuItemCount());
+    for (int position = 0; position < count; ++position) {
         CString text;
         iMenu->GetMenuString(position, text, MF_BYPOSITION);
         if (!m_KeepAmpersands)

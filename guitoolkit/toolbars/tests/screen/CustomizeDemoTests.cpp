@@ -1,8 +1,11 @@
 // Customizing the toolbars' demo on a real X display: the sheet opens beside the frame, a click
-// on a toolbar button selects it for editing, a button is dragged with the mouse from the
-// toolbar to the menu bar, and Close ends customizing. The screenshot customize-demo.bmp shows
-// the sheet on its Commands page over the frame in customize mode.
+// on a toolbar button selects it for editing, the mouse drags a button from the toolbar to the
+// menu bar and a command from the sheet to the toolbar, and Close ends customizing. The
+// screenshot customize-demo.bmp shows the sheet on its Commands page over the frame in
+// customize mode.
 #include <guitoolkit/core/GuiToolkitGlobals.h>
+#include <guitoolkit/core/GuiToolkitResources.h>
+#include <guitoolkit/toolbars/CGTCustomizePage.h>
 #include <guitoolkit/toolbars/GTMenuOptions.h>
 #include <gtest/gtest.h>
 #include <atomic>
@@ -13,11 +16,19 @@
 #include "ToolBarDemoFrame.h"
 
 namespace {
-CRect OnScreen(CGTToolBar& iBar, int iIndex)
+// The mouse pressed at one point, carried to another in steps and released there.
+std::vector<std::function<void()>> DragSteps(CPoint iFrom, CPoint iTo)
 {
-    CRect rect = iBar.GetButton(iIndex)->Rect();
-    iBar.ClientToScreen(&rect);
-    return rect;
+    std::vector<std::function<void()>> steps = {[=] { SendMouse(0, iFrom); },
+                                                [=] { SendMouse(MOUSEEVENTF_LEFTDOWN, iFrom); }};
+    for (int step = 1; step <= 8; ++step)
+        steps.push_back([=] {
+            SendMouse(0, CPoint(iFrom.x + (iTo.x - iFrom.x) * step / 8, iFrom.y + (iTo.y - iFrom.y) * step / 8));
+        });
+    steps.push_back([=] { SendMouse(0, iTo + CPoint(1, 0)); });
+    steps.push_back([=] { SendMouse(0, iTo); });
+    steps.push_back([=] { SendMouse(MOUSEEVENTF_LEFTUP, iTo); });
+    return steps;
 }
 
 // The demo with the customization sheet open below its bars.
@@ -108,17 +119,37 @@ TEST(CustomizeDemo, AButtonDraggedToTheMenuBarMovesThere)
     CGTMenuBar& menuBar = demo.frame->m_MenuBar;
     const CPoint from = OnScreen(bar, bar.CommandToIndex(ID_GT_TEST_SECOND)).CenterPoint();
     const CRect last = OnScreen(menuBar, menuBar.GetButtonCount() - 1);
-    const CPoint to(last.right + 20, last.CenterPoint().y);
-    std::vector<std::function<void()>> steps = {[=] { SendMouse(0, from); },
-                                                [=] { SendMouse(MOUSEEVENTF_LEFTDOWN, from); }};
-    for (int step = 1; step <= 8; ++step)
-        steps.push_back(
-            [=] { SendMouse(0, CPoint(from.x + (to.x - from.x) * step / 8, from.y + (to.y - from.y) * step / 8)); });
-    steps.push_back([=] { SendMouse(0, to + CPoint(2, 0)); });
-    steps.push_back([=] { SendMouse(0, to); });
-    steps.push_back([=] { SendMouse(MOUSEEVENTF_LEFTUP, to); });
-    demo.Input(steps);
+    demo.Input(DragSteps(from, CPoint(last.right + 20, last.CenterPoint().y)));
 
     EXPECT_LT(bar.CommandToIndex(ID_GT_TEST_SECOND), 0);
     EXPECT_GE(menuBar.CommandToIndex(ID_GT_TEST_SECOND), 0);
+}
+
+TEST(CustomizeDemo, ACommandDraggedFromTheSheetLandsOnTheToolbarWithItsName)
+{
+    CustomizingDemo demo;
+    ASSERT_NE(nullptr, demo.sheet);
+    DemoToolBar& bar = demo.frame->m_ToolBar;
+    CGTCustomizePage* page = demo.sheet->GetCommandsPage();
+    CListBox& categories = page->GetCategoriesList();
+    categories.SetCurSel(categories.FindStringExact(-1, L"Help"));
+    page->SendMessage(WM_COMMAND, MAKEWPARAM(IDC_GT_CATEGORIES, LBN_SELCHANGE),
+                      reinterpret_cast<LPARAM>(categories.m_hWnd));
+    LetItDraw(demo.app, 300);
+    CButtonsTextList& commands = page->GetCommandsList();
+    ASSERT_EQ(1, commands.GetCount());
+    CRect item;
+    commands.GetItemRect(0, &item);
+    commands.ClientToScreen(&item);
+    const CPoint from = item.CenterPoint();
+    const CRect last = OnScreen(bar, bar.GetButtonCount() - 1);
+    demo.Input(DragSteps(from, CPoint(last.right + 3, last.CenterPoint().y)));
+
+    const CGTToolbarButton* dropped = bar.GetButton(bar.CommandToIndex(ID_GT_TEST_OPEN));
+    ASSERT_NE(nullptr, dropped);
+    EXPECT_EQ(CString(L"Open"), dropped->m_Text);
+    EXPECT_TRUE(dropped->m_ShowText);
+    EXPECT_FALSE(dropped->m_FromCommandList);
+    // The catalogue keeps its command.
+    EXPECT_EQ(1, commands.GetCount());
 }

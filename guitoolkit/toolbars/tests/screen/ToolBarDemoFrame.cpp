@@ -14,6 +14,13 @@ namespace {
 const UINT indicators[] = {0, ID_GT_TEST_CAPS, ID_GT_TEST_NUM};
 }  // namespace
 
+CRect OnScreen(CGTToolBar& iBar, int iIndex)
+{
+    CRect rect = iBar.GetButton(iIndex)->Rect();
+    iBar.ClientToScreen(&rect);
+    return rect;
+}
+
 BOOL ToolBarDemoFrame::CreateDemo(const CRect& iRect)
 {
     if (!Create(nullptr, L"Toolbar demo", WS_OVERLAPPEDWINDOW, iRect))

@@ -18,6 +18,9 @@ public:
     HWND TooltipWindow() const { return m_Tooltip.GetSafeHwnd(); }
 };
 
+// Where a button of a bar stands on the screen.
+CRect OnScreen(CGTToolBar& iBar, int iIndex);
+
 class ToolBarDemoFrame : public CFrameWnd {
 public:
     // The window and its bars, shown at the given place of the screen.

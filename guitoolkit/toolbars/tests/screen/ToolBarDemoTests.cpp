@@ -20,13 +20,6 @@ struct Edges {
     }
 };
 
-CRect OnScreen(CGTToolBar& iBar, int iIndex)
-{
-    CRect rect = iBar.GetButton(iIndex)->Rect();
-    iBar.ClientToScreen(&rect);
-    return rect;
-}
-
 // The demo on the screen, without menu animation, until the test ends.
 struct Demo {
     CWinApp app{L"ToolBarDemo"};
