@@ -189,8 +189,13 @@ BOOL CGTKeyboardManager::SetAcceleratorTable(CMultiDocTemplate* iTemplate, HACCE
 BOOL CGTKeyboardManager::ReplaceAcceleratorTable(CMultiDocTemplate* iTemplate, const ACCEL* iRecords, int iCount,
                                                  CFrameWnd* iFrame)
 {
-    if (iCount <= 0 || (iTemplate == nullptr && FrameOrMainFrame(iFrame) == nullptr))
+    if (iCount < 0 || (iTemplate == nullptr && FrameOrMainFrame(iFrame) == nullptr))
         return FALSE;
+    // The system makes no table of no records: the target keeps none, as the records say.
+    if (iCount == 0) {
+        SetAcceleratorTable(iTemplate, nullptr, iFrame);
+        return TRUE;
+    }
     HACCEL table = ::CreateAcceleratorTableW(const_cast<ACCEL*>(iRecords), iCount);
     if (table == nullptr)
         return FALSE;

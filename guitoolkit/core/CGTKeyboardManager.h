@@ -33,8 +33,9 @@ public:
     // template's table, or in the frame (none: the main frame); the table it replaces is
     // destroyed. FALSE when there was none to replace (iTable stays installed) or no frame.
     static BOOL SetAcceleratorTable(CMultiDocTemplate* iTemplate, HACCEL iTable, CFrameWnd* iFrame = nullptr);
-    // Installs a new table of the records, as SetAcceleratorTable does. FALSE without
-    // records, without a place to install it, or when the table cannot be made.
+    // Installs a new table of the records, as SetAcceleratorTable does; no records leave the
+    // target without a table. FALSE without a place to install it, or when the table cannot
+    // be made.
     static BOOL ReplaceAcceleratorTable(CMultiDocTemplate* iTemplate, const ACCEL* iRecords, int iCount,
                                         CFrameWnd* iFrame = nullptr);
     // The templates get the tables of their resources again.

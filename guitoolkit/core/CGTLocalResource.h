@@ -2,6 +2,7 @@
 // the application's own resources here, so the scope changes nothing, and a scope that is
 // declared and never named is no mistake.
 #pragma once
+#include <afxwin.h>
 
 class [[maybe_unused]] CGTLocalResource {
 public:
@@ -9,3 +10,12 @@ public:
     CGTLocalResource(const CGTLocalResource&) = delete;
     CGTLocalResource& operator=(const CGTLocalResource&) = delete;
 };
+
+// A string of the toolkit's own resources.
+inline CString LoadToolkitString(UINT iId)
+{
+    CGTLocalResource toolkitResources;
+    CString text;
+    text.LoadString(iId);
+    return text;
+}

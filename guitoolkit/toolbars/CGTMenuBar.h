@@ -30,6 +30,7 @@ public:
 
     // The resource of the frame's own menu.
     void SetFrameMenu(UINT iResourceId) { m_FrameMenuId = iResourceId; }
+    UINT GetFrameMenu() const { return m_FrameMenuId; }
     // Shows the menu's items: the user's version from the menu hash when it holds one
     // (unless iForce), else buttons made from the menu. iDefault: the frame's own menu.
     virtual void CreateFromMenu(HMENU iMenu, BOOL iDefault = FALSE, BOOL iForce = FALSE);

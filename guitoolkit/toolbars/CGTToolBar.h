@@ -309,6 +309,8 @@ public:
     static BOOL IsCommandRarelyUsed(UINT iCommandId);
     static BOOL IsCommandPermitted(UINT iCommandId);
     static BOOL IsBasicCommand(UINT iCommandId);
+    // FALSE while personalised menus are unused.
+    static BOOL HasBasicCommands();
     static void AddCoreCommand(UINT iCommandId);
     static void SetCoreCommands(const CList<UINT, UINT>& iCommands);
 

@@ -114,6 +114,11 @@ BOOL CGTToolBar::IsCommandPermitted(UINT iCommandId)
     return s_ExcludedCommands.Find(iCommandId) == nullptr;
 }
 
+BOOL CGTToolBar::HasBasicCommands()
+{
+    return !CoreCommands().IsEmpty();
+}
+
 BOOL CGTToolBar::IsBasicCommand(UINT iCommandId)
 {
     return CoreCommands().Find(iCommandId) != nullptr;

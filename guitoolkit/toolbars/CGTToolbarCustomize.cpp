@@ -1,6 +1,7 @@
 #include <guitoolkit/toolbars/CGTToolbarCustomize.h>
 #include <guitoolkit/core/CGTContextMenuManager.h>
 #include <guitoolkit/core/CGTKeyboardManager.h>
+#include <guitoolkit/core/CGTMouseManager.h>
 #include <guitoolkit/core/CGTUserToolsManager.h>
 #include <guitoolkit/core/CGTVisualManager.h>
 #include <guitoolkit/core/CGTWorkspace.h>
@@ -85,7 +86,7 @@ CGTToolbarCustomize::CGTToolbarCustomize(CFrameWnd* iParentFrame, BOOL iAutoSetF
     m_CommandsPage = new CGTCustomizePage;
     m_ToolbarsPage = new CGTToolbarsPage(iParentFrame);
     m_KeyboardPage = new CGTKeyboardPage(iParentFrame, iAutoSetFromMenus);
-    m_MenuPage = new CGTMenuPage(iParentFrame, iAutoSetFromMenus);
+    m_MenuPage = new CGTMenuPage(iParentFrame, iAutoSetFromMenus, m_Flags);
     m_MousePage = new CGTMousePage;
     AddPage(m_CommandsPage);
     AddPage(m_ToolbarsPage);
@@ -99,9 +100,11 @@ CGTToolbarCustomize::CGTToolbarCustomize(CFrameWnd* iParentFrame, BOOL iAutoSetF
     const BOOL menuBar = HasMenuBar(iParentFrame);
     if (CGTContextMenuManager::Current() != nullptr || menuBar)
         AddPage(m_MenuPage);
+    if (CGTMouseManager::Current() != nullptr)
+        AddPage(m_MousePage);
     for (POSITION position = m_ExtraPages.GetHeadPosition(); position != nullptr;)
         AddPage(m_ExtraPages.GetNext(position));
-    m_OptionsPage = new CGTOptionsPage(menuBar);
+    m_OptionsPage = new CGTOptionsPage(menuBar, m_Flags);
     AddPage(m_OptionsPage);
 
     CString title;

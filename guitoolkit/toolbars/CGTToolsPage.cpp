@@ -1,6 +1,107 @@
 #include <guitoolkit/toolbars/CGTToolsPage.h>
+#include <guitoolkit/core/CGTLocalResource.h>
+#include <guitoolkit/core/CGTUserToolsManager.h>
 #include <guitoolkit/core/GuiToolkitResources.h>
+#include <guitoolkit/toolbars/GTOwningCustomizeSheet.h>
+#include <guitoolkit/toolbars/GTPageResources.h>
 
-IMPLEMENT_DYNAMIC(CGTToolsPage, CPropertyPage)
+IMPLEMENT_DYNCREATE(CGTToolsPage, CPropertyPage)
 
-CGTToolsPage::CGTToolsPage() : CPropertyPage(IDD_GT_TOOLS_PAGE) {}
+BEGIN_MESSAGE_MAP(CGTToolsPage, CPropertyPage)
+    ON_EN_UPDATE(IDC_GT_TOOLS_COMMAND, &CGTToolsPage::OnToolEdited)
+    ON_EN_UPDATE(IDC_GT_TOOLS_ARGUMENTS, &CGTToolsPage::OnToolEdited)
+    ON_EN_UPDATE(IDC_GT_TOOLS_DIRECTORY, &CGTToolsPage::OnToolEdited)
+    ON_BN_CLICKED(IDC_GT_TOOLS_BROWSE, &CGTToolsPage::OnBrowseCommand)
+END_MESSAGE_MAP()
+
+CGTToolsPage::CGTToolsPage() : CPropertyPage(IDD_GT_TOOLS_PAGE), m_ToolsList(*this), m_SelectedTool(nullptr) {}
+
+void CGTToolsPage::DoDataExchange(CDataExchange* ioExchange)
+{
+    CPropertyPage::DoDataExchange(ioExchange);
+    DDX_Control(ioExchange, IDC_GT_TOOLS_COMMAND, m_CommandEdit);
+    DDX_Control(ioExchange, IDC_GT_TOOLS_ARGUMENTS, m_ArgumentsEdit);
+    DDX_Control(ioExchange, IDC_GT_TOOLS_DIRECTORY, m_DirectoryEdit);
+    DDX_Control(ioExchange, IDC_GT_TOOLS_BROWSE, m_BrowseButton);
+    DDX_Text(ioExchange, IDC_GT_TOOLS_COMMAND, m_Command);
+    DDX_Text(ioExchange, IDC_GT_TOOLS_ARGUMENTS, m_Arguments);
+    DDX_Text(ioExchange, IDC_GT_TOOLS_DIRECTORY, m_InitialDirectory);
+}
+
+BOOL CGTToolsPage::OnInitDialog()
+{
+    CPropertyPage::OnInitDialog();
+    m_ToolsList.SubclassDlgItem(IDC_GT_TOOLS_LIST, this);
+    m_ToolsList.AddStandardButtons();
+    if (CGTToolbarCustomize* sheet = OwningCustomizeSheet(*this))
+        sheet->NotifyToolsPageOpened();
+    if (CGTUserToolsManager* tools = CGTUserToolsManager::Current()) {
+        const CObList& list = tools->GetTools();
+        for (POSITION position = list.GetHeadPosition(); position != nullptr;) {
+            auto* tool = static_cast<CGTUserTool*>(list.GetNext(position));
+            m_ToolsList.AddItem(tool->m_Label, reinterpret_cast<DWORD_PTR>(tool));
+        }
+    }
+    // The first item took the selection as it came.
+    m_ToolsList.OnSelectionChanged();
+    return TRUE;
+}
+
+void CGTToolsPage::OnToolSelected(CGTUserTool* iTool)
+{
+    CGTToolbarCustomize* sheet = OwningCustomizeSheet(*this);
+    if (sheet != nullptr)
+        sheet->NotifyToolLeaving(m_SelectedTool);
+    m_Command = iTool != nullptr ? iTool->GetCommand() : CString();
+    m_Arguments = iTool != nullptr ? iTool->m_Arguments : CString();
+    m_InitialDirectory = iTool != nullptr ? iTool->m_InitialDirectory : CString();
+    // Each edit reports its new text as an edit: none may reach a tool before all three show
+    // the same one.
+    m_SelectedTool = nullptr;
+    UpdateData(FALSE);
+    m_SelectedTool = iTool;
+    EnableToolControls();
+    if (sheet != nullptr)
+        sheet->NotifyToolEntered(iTool);
+}
+
+void CGTToolsPage::EnableToolControls()
+{
+    const BOOL enable = m_SelectedTool != nullptr;
+    for (CWnd* control :
+         std::initializer_list<CWnd*>{&m_CommandEdit, &m_ArgumentsEdit, &m_DirectoryEdit, &m_BrowseButton})
+        control->EnableWindow(enable);
+}
+
+void CGTToolsPage::OnToolEdited()
+{
+    if (m_SelectedTool == nullptr)
+        return;
+    UpdateData();
+    m_SelectedTool->SetCommand(m_Command);
+    m_SelectedTool->m_Arguments = m_Arguments;
+    m_SelectedTool->m_InitialDirectory = m_InitialDirectory;
+}
+
+void CGTToolsPage::OnBrowseCommand()
+{
+    CFileDialog dialog(TRUE, L"exe", nullptr, OFN_HIDEREADONLY | OFN_FILEMUSTEXIST,
+                       LoadToolkitString(IDS_GT_TOOLS_FILTER), this);
+    if (dialog.DoModal() == IDOK)
+        m_CommandEdit.SetWindowText(dialog.GetPathName());
+}
+
+BOOL CGTToolsPage::OnKillActive()
+{
+    CGTToolbarCustomize* sheet = OwningCustomizeSheet(*this);
+    CGTUserToolsManager* tools = CGTUserToolsManager::Current();
+    if (sheet != nullptr && tools != nullptr && !sheet->ConfirmToolsBeforeClose(tools->GetTools()))
+        return FALSE;
+    return CPropertyPage::OnKillActive();
+}
+
+void CGTToolsPage::OnOK()
+{
+    OnToolEdited();
+    CPropertyPage::OnOK();
+}

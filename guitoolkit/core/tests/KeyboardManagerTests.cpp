@@ -141,7 +141,7 @@ TEST(KeyboardManager, AReplacementTableStaysWhereItIsInstalled)
 {
     const ACCEL records[] = {{ctrl, 'S', 100}, {FVIRTKEY, VK_F2, 101}};
     CFrameWnd frame;
-    EXPECT_FALSE(CGTKeyboardManager::ReplaceAcceleratorTable(nullptr, records, 0, &frame));
+    EXPECT_TRUE(CGTKeyboardManager::ReplaceAcceleratorTable(nullptr, records, 0, &frame));
     EXPECT_EQ(nullptr, frame.m_hAccelTable);
     EXPECT_TRUE(CGTKeyboardManager::ReplaceAcceleratorTable(nullptr, records, 2, &frame));
     HACCEL first = frame.m_hAccelTable;
@@ -150,7 +150,10 @@ TEST(KeyboardManager, AReplacementTableStaysWhereItIsInstalled)
     EXPECT_EQ(1u, Records(frame.m_hAccelTable).size());
     EXPECT_EQ(0, ::CopyAcceleratorTableW(first, nullptr, 0));  // the replaced table is gone
     EXPECT_FALSE(CGTKeyboardManager::ReplaceAcceleratorTable(nullptr, records, 2, nullptr));
-    ::DestroyAcceleratorTable(frame.m_hAccelTable);
+    HACCEL last = frame.m_hAccelTable;
+    EXPECT_TRUE(CGTKeyboardManager::ReplaceAcceleratorTable(nullptr, records, 0, &frame));
+    EXPECT_EQ(nullptr, frame.m_hAccelTable) << "no records leave no table";
+    EXPECT_EQ(0, ::CopyAcceleratorTableW(last, nullptr, 0));
 }
 
 TEST(KeyboardManager, StateCoversTheTemplatesAndTheMainFrame)

@@ -49,3 +49,20 @@ HostDialog::~HostDialog()
 {
     DestroyWindow();
 }
+
+PageHost::PageHost(CPropertyPage& ioPage) : m_Sheet(L"Customize"), m_Page(ioPage)
+{
+    m_Sheet.AddPage(&ioPage);
+    m_Sheet.Create(nullptr, WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_VISIBLE);
+}
+
+PageHost::~PageHost()
+{
+    m_Sheet.DestroyWindow();
+}
+
+void PageHost::Click(UINT iControlId)
+{
+    m_Page.GetDlgItem(iControlId)->SendMessage(BM_CLICK);
+    PumpPreTranslated();
+}

@@ -3,6 +3,7 @@
 #pragma once
 #include <afxwin.h>
 #include <afxdialog.h>
+#include <afxdlgs.h>
 #include <initializer_list>
 #include <string>
 #include <vector>
@@ -24,14 +25,30 @@ public:
     ~HostDialog() override;
 };
 
-// An application whose message boxes are recorded, not shown.
+// An application whose message boxes are recorded, not shown, and answered.
 class PromptRecordingApp : public CWinApp {
 public:
-    PromptRecordingApp() : CWinApp(L"Editors") {}
-    int DoMessageBox(LPCWSTR iPrompt, UINT, UINT) override
+    explicit PromptRecordingApp(int iAnswer = IDOK) : CWinApp(L"Editors"), m_Answer(iAnswer) {}
+    int DoMessageBox(LPCWSTR iPrompt, UINT iType, UINT) override
     {
         m_Prompts.push_back(iPrompt);
-        return IDOK;
+        m_Types.push_back(iType);
+        return m_Answer;
     }
+    int m_Answer;
     std::vector<std::wstring> m_Prompts;
+    std::vector<UINT> m_Types;
+};
+
+// A modeless sheet that shows one page.
+class PageHost {
+public:
+    explicit PageHost(CPropertyPage& ioPage);
+    ~PageHost();
+    PageHost(const PageHost&) = delete;
+    PageHost& operator=(const PageHost&) = delete;
+    // A click on a button of the page, as the user's would arrive.
+    void Click(UINT iControlId);
+    CPropertySheet m_Sheet;
+    CPropertyPage& m_Page;
 };

@@ -13,6 +13,6 @@
 #define ID_GT_TEST_CAPS 0x7F30
 #define ID_GT_TEST_NUM 0x7F31
 #define ID_GT_TEST_NO_TEXT 0x7F3F
-/* The menus of a frame and of a kind of document. */
+/* The menus and shortcuts of a frame and of a kind of document, and the document's name. */
 #define IDR_GT_TEST_MENU 0x7F40
 #define IDR_GT_TEST_DOC_MENU 0x7F41
