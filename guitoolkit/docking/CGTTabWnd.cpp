@@ -542,7 +542,8 @@ void CGTTabWnd::AdjustTabsScroll()
         UpdateButtons();
         return;
     }
-    m_MaxScrollOffset = std::max(0, m_TotalTabsWidth - m_TabsArea.Width());
+    // The row's width counts a one-pixel gap after the last tab, which never needs to show.
+    m_MaxScrollOffset = std::max(0, m_TotalTabsWidth - 1 - m_TabsArea.Width());
     const int old = m_ScrollOffset;
     if (m_Look4 || m_Look5 || m_Look6Or7 || m_ScrollOffset > m_MaxScrollOffset)
         m_ScrollOffset = std::min(m_ScrollOffset, m_MaxScrollOffset);
