@@ -112,8 +112,9 @@ void CGTTabWnd::UpdateButtonImages()
         m_ScrollLeft.SetStdGlyphImage(17, 0, 0);
         m_ScrollRight.SetStdGlyphImage(14, 0, 0);
     } else {
-        m_ScrollLeft.SetStdGlyphImage(21, style, 23);
-        m_ScrollRight.SetStdGlyphImage(20, style, 22);
+        // The strip's glyph 20 points left and 21 right.
+        m_ScrollLeft.SetStdGlyphImage(20, style, 22);
+        m_ScrollRight.SetStdGlyphImage(21, style, 23);
     }
     if (m_TabListMode)
         m_ScrollRight.SetStdGlyphImage(m_TabsHidden ? 33 : 13, style, 13);
