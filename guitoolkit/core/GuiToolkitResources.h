@@ -19,6 +19,11 @@
 #define IDS_GT_DOCKING_DOCKING 17040
 #define IDS_GT_DOCKING_AUTOHIDE 17041
 #define IDS_GT_DOCKING_HIDE 17042
+/* The tooltips of a docking pane's caption buttons. */
+#define IDS_GT_CAPTION_CLOSE 16032
+#define IDS_GT_CAPTION_AUTOHIDE 16033
+#define IDS_GT_CAPTION_AUTOHIDE_ALL 16036
+#define IDS_GT_CAPTION_WINDOW_POSITION 17038
 /* Cursors of a dragged toolbar button. */
 #define IDC_GT_COPY 16004
 #define IDC_GT_NODROP 16133

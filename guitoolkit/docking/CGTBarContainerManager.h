@@ -7,6 +7,7 @@
 
 class CGTBarContainer;
 class CGTBaseControlBar;
+class CGTDockManager;
 class CGTDockingControlBar;
 class CGTSlider;
 
@@ -58,10 +59,43 @@ public:
 
     BOOL IsEmpty() const { return m_Bars.IsEmpty(); }
     const CObList& GetBars() const { return m_Bars; }
+    const CObList& GetSliders() const { return m_Sliders; }
+    CGTBarContainer* GetRoot() const { return m_Root; }
+    CGTSlider* GetDefaultSlider() const { return m_DefaultSlider; }
+    CRuntimeClass* GetContainerClass() const { return m_ContainerClass; }
+    CGTDockingControlBar* FindTabbedBarByTabID(int iId) const;
+    int GetNodeCount() const;
+    int GetTotalReferenceCount() const;
+    void AddToBarList(CGTDockingControlBar* iBar);
+    void AddSlider(CGTSlider* iSlider);
+    // The default slider removes the group when it is empty and unreferenced.
+    void CheckDefaultSlider();
+    void RemoveNonValidBars();
+    BOOL IsValidBar(const CGTDockingControlBar* iBar) const;
+    // Appends the listed panes and sliders that are shown.
+    void CollectVisible(CObList& oBars, CObList& oSliders) const;
+    void RemoveVisibleFromLists();
+    // Null when the window cannot be made; iId -1 takes the next free id.
+    CGTSlider* CreateSlider(CRect iRect, DWORD iStyle, int iId = -1);
+    BOOL AddControlBarAndSlider(CGTDockingControlBar* iTarget, CGTDockingControlBar* iNew, DWORD iAlignment);
+    BOOL AddContainerToBar(CGTDockingControlBar* iBar, CGTBarContainer* iContainer, DWORD iAlignment);
+    // Gives the new part of a rectangle its side (at least the minimum size, at most half of
+    // the container), the slider the band beside it, and the container the rest.
+    // Moves windows to a new parent; all but sliders keep their place on the screen.
+    static void ReparentBars(const CObList& iWindows, CWnd* iParent, BOOL iVisibleOnly);
+    static void SplitRectForDocking(CRect& ioContainer, CRect& ioNew, CRect& oSlider, DWORD& oSliderStyle,
+                                    DWORD iAlignment, int iMinWidth, int iMinHeight);
 
     static int s_NextSliderId;
+    // Kept free round the group's default slider when it is dragged.
+    static const int s_DefaultSliderMargin = 4;
 
 protected:
+    BOOL IsInBarList(const CGTDockingControlBar* iBar) const;
+    CGTBarContainer* CreateNode(CGTDockingControlBar* iLeft, CGTDockingControlBar* iRight, CGTSlider* iSlider) const;
+    BOOL IsRightToLeft() const;
+    CGTDockManager* GetDockManager() const;
+
     CObList m_Bars;
     CObList m_Sliders;
     CGTBarContainer* m_Root;

@@ -118,6 +118,8 @@ public:
     void AlignAutoHideBar(CGTSlider* iSlider, BOOL iShowing);
     void SlideInAutoHideBars(CGTDockingControlBar* iExcept = nullptr, BOOL iImmediate = FALSE);
     void GetClientAreaBounds(CRect& oRect) const { oRect = m_rectFreeArea; }
+    DWORD GetAutoHideSides() const { return m_dwAutoHideSides; }
+    BOOL AreUpdatesLocked() const { return m_bUpdateLocked; }
     void OnClosePopupMenu() { m_bMenuOpen = FALSE; }
     void SetPrintPreviewMode(BOOL iPreview);
     void BuildBarsMenu(CMenu& ioMenu, BOOL iToolbarsOnly);

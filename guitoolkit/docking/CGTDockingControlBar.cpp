@@ -1,7 +1,17 @@
-// The docking-pane issues fill in these bodies; what stands here are the Part's defaults.
 #include <guitoolkit/docking/CGTDockingControlBar.h>
-#include <guitoolkit/docking/CGTCaptionButton.h>
+#include <guitoolkit/core/GuiToolkitGlobals.h>
+#include <guitoolkit/core/GuiToolkitMessages.h>
+#include <guitoolkit/docking/CGTAutoHideToolBar.h>
+#include <guitoolkit/docking/CGTBarContainerManager.h>
+#include <guitoolkit/docking/CGTBaseTabWnd.h>
 #include <guitoolkit/docking/CGTBaseTabbedBar.h>
+#include <guitoolkit/docking/CGTCaptionButton.h>
+#include <guitoolkit/docking/CGTDockManager.h>
+#include <guitoolkit/docking/CGTMiniFrameWnd.h>
+#include <guitoolkit/docking/CGTMultiMiniFrameWnd.h>
+#include <guitoolkit/docking/CGTOutlookBar.h>
+#include <guitoolkit/docking/CGTSlider.h>
+#include <guitoolkit/docking/IGTDockingFrame.h>
 
 IMPLEMENT_SERIAL(CGTDockingControlBar, CGTControlBar, VERSIONABLE_SCHEMA | 2)
 
@@ -16,6 +26,12 @@ int CGTDockingControlBar::s_DefaultSlideMode = 1;
 BOOL CGTDockingControlBar::s_HideAutoHiddenPanes = FALSE;
 BOOL CGTDockingControlBar::s_RebuildCaptionButtons = TRUE;
 BOOL CGTDockingControlBar::s_ShowWindowPositionButton = FALSE;
+
+namespace {
+const DWORD captionStyles = WS_CAPTION;
+// Window-style bit: the pane floats with others in a multi-pane mini frame.
+const DWORD multiPaneStyle = 0x40;
+}  // namespace
 
 CGTDockingControlBar::CGTDockingControlBar()
     : m_PendingFloat(FALSE), m_LeftWindow(FALSE), m_CaptionHeight(0), m_HasCaption(FALSE), m_ButtonVerticalAdjust(0),
@@ -57,10 +73,34 @@ BOOL CGTDockingControlBar::Create(LPCWSTR iCaption, CWnd* iParent, const RECT& i
     return CreateEx(0, iCaption, iParent, iRect, iHasGripper, iId, iStyle, iTabbedStyle, iBehaviourStyle, iContext);
 }
 
-BOOL CGTDockingControlBar::CreateEx(DWORD, LPCWSTR, CWnd*, const RECT&, BOOL, UINT, DWORD, DWORD, DWORD,
-                                    CCreateContext*)
+BOOL CGTDockingControlBar::CreateEx(DWORD iExStyle, LPCWSTR iCaption, CWnd* iParent, const RECT& iRect,
+                                    BOOL iHasGripper, UINT iId, DWORD iStyle, DWORD iTabbedStyle, DWORD iBehaviourStyle,
+                                    CCreateContext* iContext)
 {
-    return FALSE;
+    if (iStyle & multiPaneStyle)
+        SetFloatingFrameClass(RUNTIME_CLASS(CGTMultiMiniFrameWnd));
+    if (iTabbedStyle & 0x40)
+        m_TabbedPaneClass = RUNTIME_CLASS(CGTOutlookBar);
+    else if (iTabbedStyle & 0x20)
+        m_TabbedPaneClass = RUNTIME_CLASS(CGTTabbedControlBar);
+    DWORD style = iStyle;
+    if ((style & captionStyles) != 0 || iHasGripper) {
+        m_HasCaption = TRUE;
+        style &= ~captionStyles;
+    }
+    if (!CGTControlBar::CreateEx(iExStyle, nullptr, style, iRect, iParent, iId, iBehaviourStyle, iContext))
+        return FALSE;
+    m_RestoredRect = iRect;
+    const CSize minimum = GetStoredSize();
+    if (minimum != CSize(0, 0)) {
+        m_RestoredRect.right = m_RestoredRect.left + minimum.cx;
+        m_RestoredRect.bottom = m_RestoredRect.top + minimum.cy;
+    }
+    SetAlignment(style & GTSideAny);
+    EnableGripper(m_HasCaption);
+    if (iCaption != nullptr)
+        SetWindowText(iCaption);
+    return TRUE;
 }
 
 void CGTDockingControlBar::GetTabAreaRects(CRect& oTop, CRect& oBottom) const
@@ -69,49 +109,166 @@ void CGTDockingControlBar::GetTabAreaRects(CRect& oTop, CRect& oBottom) const
     oBottom.SetRectEmpty();
 }
 
-int CGTDockingControlBar::HitTestCaption(CPoint, BOOL)
-{
-    return HTNOWHERE;
-}
-
 BOOL CGTDockingControlBar::CanAutoHideAll() const
 {
     return m_AutoHideAllAllowed;
 }
 
-int CGTDockingControlBar::HitTestDockTarget(CPoint, int)
+BOOL CGTDockingControlBar::IsAutoHideMode() const
 {
-    return 0;
+    return m_AutoHideMode;
 }
 
-CGTDockingControlBar* CGTDockingControlBar::AttachToTabWnd(CGTDockingControlBar*, int, BOOL,
-                                                           CGTBaseTabbedBar** oTabbedBar)
+BOOL CGTDockingControlBar::IsInFloatingMultiPaneFrameWnd() const
 {
-    if (oTabbedBar != nullptr)
-        *oTabbedBar = nullptr;
-    return nullptr;
+    return DYNAMIC_DOWNCAST(CGTMultiMiniFrameWnd, GetParentMiniFrame()) != nullptr;
 }
 
-CGTBaseTabbedBar* CGTDockingControlBar::CreateTabbedBar()
+BOOL CGTDockingControlBar::CanAcceptBar(const CGTBaseControlBar* iBar) const
 {
-    return nullptr;
+    return DYNAMIC_DOWNCAST(CGTDockingControlBar, const_cast<CGTBaseControlBar*>(iBar)) != nullptr &&
+        (IsNotOnlyBarInMiniFrame() || IsInFloatingMultiPaneFrameWnd());
 }
 
-BOOL CGTDockingControlBar::DockBesidePane(CGTDockingControlBar*, DWORD, LPCRECT)
+int CGTDockingControlBar::GetCaptionHeight() const
 {
-    return FALSE;
+    return IsOnlyBarInMiniFrame() ? 0 : m_CaptionHeight;
 }
 
-BOOL CGTDockingControlBar::DockContainerBesidePane(CGTBarContainerManager*, DWORD, int)
+void CGTDockingControlBar::EnableGripper(BOOL iEnable)
 {
-    return FALSE;
+    m_CaptionHeight = iEnable && m_HasCaption ? theGuiToolkitGlobals.textHeightRegular + 2 * s_CaptionMargin + 1 : 0;
+    if (m_hWnd != nullptr)
+        SetWindowPos(nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
 }
 
-void CGTDockingControlBar::NotifyDocked() {}
-
-CGTAutoHideToolBar* CGTDockingControlBar::SetAutoHideMode(BOOL, DWORD, CGTAutoHideToolBar*, BOOL)
+CGTSlider* CGTDockingControlBar::GetDefaultSliderObject() const
 {
-    return nullptr;
+    return DYNAMIC_DOWNCAST(CGTSlider, CWnd::FromHandlePermanent(m_DefaultSlider));
+}
+
+BOOL CGTDockingControlBar::CanAutoHide() const
+{
+    CGTSlider* slider = GetDefaultSliderObject();
+    CGTDockManager* manager = GetOwnerDockManager();
+    return (GetBehaviourStyle() & GTBehaviourCanAutoHide) != 0 && slider != nullptr && manager != nullptr &&
+        GetParentMiniFrame() == nullptr && (manager->GetAutoHideSides() & slider->GetCurrentAlignment()) != 0;
+}
+
+BOOL CGTDockingControlBar::IsVisible() const
+{
+    if (!m_AutoHideMode)
+        return CGTControlBar::IsVisible();
+    return CanHideAutoHiddenPane() && m_AutoHideToolBar != nullptr && m_AutoHideToolBar->IsVisible();
+}
+
+void CGTDockingControlBar::ShowBar(BOOL iShow, BOOL iDelay, BOOL iActivate)
+{
+    if (m_AutoHideMode) {
+        // Sliding an auto-hidden pane in and out is the auto-hide code's.
+        return;
+    }
+    if (IsOnlyBarInMiniFrame() || IsTabbed()) {
+        CGTControlBar::ShowBar(iShow, iDelay, iActivate);
+    } else {
+        CGTSlider* slider = GetDefaultSliderObject();
+        if (iShow && slider != nullptr)
+            MoveToContainerRect();
+        ShowWindow(iShow ? SW_SHOW : SW_HIDE);
+        if (GetParentMiniFrame() == nullptr && slider != nullptr) {
+            if (iShow)
+                m_ContainerShare = m_ContainerShare >= 50 ? 50 : m_ContainerShare + 1;
+            slider->ShowControlBar(this, iShow);
+            if (!iDelay)
+                AdjustOwnerLayout(FALSE);
+        }
+    }
+    if (IsTabbed() && iShow && iActivate) {
+        if (CGTBaseTabWnd* tabs = DYNAMIC_DOWNCAST(CGTBaseTabWnd, GetParent()))
+            tabs->SetActiveTab(tabs->GetTabFromHwnd(m_hWnd));
+    }
+}
+
+void CGTDockingControlBar::CopyState(const CGTDockingControlBar& iOther)
+{
+    CopyControlBarState(iOther);
+    m_RestoredRect = iOther.m_RestoredRect;
+    m_SlideMode = iOther.m_SlideMode;
+    m_ContainerShare = iOther.m_ContainerShare;
+    m_AutoHideAllAllowed = iOther.m_AutoHideAllAllowed;
+}
+
+void CGTDockingControlBar::Serialize(CArchive& ioArchive)
+{
+    CGTControlBar::Serialize(ioArchive);
+    CGTRecentDockInfo& recent = GetRecentDockInfo();
+    if (ioArchive.IsStoring()) {
+        if (IsOnlyBarInMiniFrame())
+            GetParentMiniFrame()->GetWindowRect(&recent.m_rectRecentFloat);
+        else
+            recent.m_docked.m_rectPane = RectInDockSite();
+        ioArchive << recent.m_rectRecentFloat << recent.m_docked.m_rectPane
+                  << static_cast<BOOL>(GetParentMiniFrame() != nullptr);
+        return;
+    }
+    ioArchive >> recent.m_rectRecentFloat >> m_LoadedDockedRect >> m_LoadedFloating;
+    recent.m_docked.m_rectPane = m_LoadedDockedRect;
+}
+
+void CGTDockingControlBar::ClosePane()
+{
+    CWnd* frame = GetParentFrame();
+    if (frame != nullptr && frame->SendMessage(GTM_ON_PRESS_CLOSE_BUTTON, 0, reinterpret_cast<LPARAM>(this)) != 0)
+        return;
+    if (m_AutoHideMode)
+        SetAutoHideMode(FALSE, GetCurrentAlignment());
+    ShowBar(FALSE, FALSE, FALSE);
+    AdjustOwnerLayout(FALSE);
+}
+
+void CGTDockingControlBar::OnHideCommand()
+{
+    ClosePane();
+}
+
+void CGTDockingControlBar::OnAutoHideCommand()
+{
+    if (CanAutoHide() && m_DefaultSlider != nullptr)
+        SetAutoHideMode(!m_AutoHideMode, GetDefaultSliderObject()->GetCurrentAlignment(), nullptr, TRUE);
+}
+
+void CGTDockingControlBar::OnUpdateCmdUI(CFrameWnd* iTarget, BOOL iDisableIfNoHandler)
+{
+    CGTControlBar::OnUpdateCmdUI(iTarget, iDisableIfNoHandler);
+    const HWND focus = ::GetFocus();
+    const BOOL active = focus != nullptr && (focus == m_hWnd || ::IsChild(m_hWnd, focus));
+    if (active != m_Active) {
+        m_Active = active;
+        SendMessage(WM_NCPAINT);
+    }
+}
+
+void CGTDockingControlBar::OnAfterDock(CGTBaseControlBar*, LPCRECT, int)
+{
+    if (!CGTDockManager::s_bApplyingState)
+        SetFocus();
+    if (GetDockingMode() == GTDockingImmediate) {
+        CPoint cursor;
+        ::GetCursorPos(&cursor);
+        ScreenToClient(&cursor);
+        SetHotPoint(cursor);
+    }
+}
+
+BOOL CGTDockingControlBar::EnterDragMode(BOOL iChangeHotPoint)
+{
+    m_PendingFloat = TRUE;
+    return CGTControlBar::EnterDragMode(iChangeHotPoint);
+}
+
+void CGTDockingControlBar::NotifyDocked()
+{
+    OnAfterDock(this, nullptr, GTDockUnknown);
 }
 
 BOOL CGTDockingControlBar::CanHideAutoHiddenPane() const
@@ -128,26 +285,3 @@ int CGTDockingControlBar::GetSlideMode() const
 {
     return m_SlideMode;
 }
-
-void CGTDockingControlBar::CopyState(const CGTDockingControlBar&) {}
-
-void CGTDockingControlBar::StoreRecentTabRelatedInfo() {}
-
-void CGTDockingControlBar::DrawCaption(CDC*, CRect) {}
-
-void CGTDockingControlBar::MoveToContainerRect() {}
-
-void CGTDockingControlBar::OnTrackCaptionButtons(CPoint) {}
-
-void CGTDockingControlBar::StopCaptionButtonsTracking() {}
-
-void CGTDockingControlBar::CreateCaptionButtons() {}
-
-void CGTDockingControlBar::CheckAutoHideCondition() {}
-
-BOOL CGTDockingControlBar::IsSlideComplete() const
-{
-    return TRUE;
-}
-
-void CGTDockingControlBar::SlideStep() {}

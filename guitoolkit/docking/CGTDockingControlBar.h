@@ -12,6 +12,7 @@ class CGTAutoHideToolBar;
 class CGTBarContainerManager;
 class CGTBaseTabbedBar;
 class CGTCaptionButton;
+class CGTSlider;
 
 class CGTDockingControlBar : public CGTControlBar {
     DECLARE_SERIAL(CGTDockingControlBar)
@@ -21,6 +22,28 @@ public:
 
     BOOL IsResizable() const override;
     BOOL CanBeTabbed() const override;
+    BOOL IsVisible() const override;
+    BOOL CanAcceptBar(const CGTBaseControlBar* iBar) const override;
+    int GetCaptionHeight() const override;
+    BOOL IsInFloatingMultiPaneFrameWnd() const override;
+    BOOL CanAutoHide() const override;
+    BOOL IsAutoHideMode() const override;
+    void EnableGripper(BOOL iEnable) override;
+    BOOL DockToFrameWindow(DWORD iAlignment, LPCRECT iRect, int iMethod, CGTBaseControlBar* iTarget, int iSliderId,
+                           BOOL iOuterEdge) override;
+    void OnBeforeChangeParent(CWnd* iNewParent, BOOL iDelay = FALSE) override;
+    void LeaveDockSite(CWnd* iOldParent) override;
+    void ShowBar(BOOL iShow, BOOL iDelay, BOOL iActivate) override;
+    void UnDockControlBar(BOOL iDelay = FALSE) override;
+    void OnUpdateCmdUI(CFrameWnd* iTarget, BOOL iDisableIfNoHandler) override;
+    void OnAutoHideCommand() override;
+    void OnHideCommand() override;
+    void OnAfterDock(CGTBaseControlBar* iTarget, LPCRECT iRect, int iMethod) override;
+    int DockAtTarget(CGTBaseControlBar* iTarget, LPCRECT iRect, int iMethod) override;
+    BOOL EnterDragMode(BOOL iChangeHotPoint) override;
+    void StoreRecentDockInfo() override;
+    void Serialize(CArchive& ioArchive) override;
+    BOOL PreTranslateMessage(MSG* ioMessage) override;
 
     virtual BOOL Create(LPCWSTR iCaption, CWnd* iParent, CSize iSize, BOOL iHasGripper, UINT iId, DWORD iStyle,
                         DWORD iTabbedStyle = 0x20, DWORD iBehaviourStyle = GTBehaviourAll);
@@ -59,7 +82,19 @@ public:
     virtual BOOL IsSlideComplete() const;
     virtual void SlideStep();
 
+    // Caption buttons by position (null out of range) and by hit code.
+    CGTCaptionButton* GetCaptionButton(int iIndex) const;
+    CGTCaptionButton* FindCaptionButton(UINT iHitCode) const;
+    int GetCaptionButtonCount() const { return static_cast<int>(m_CaptionButtons.GetSize()); }
+    // The hit code of the visible button at a screen point; 0 for none.
+    UINT CaptionButtonAt(CPoint iScreenPoint) const;
+    // The pane's close: the frame's window may keep it (GTM_ON_PRESS_CLOSE_BUTTON non-zero).
+    void ClosePane();
     HWND GetDefaultSlider() const { return m_DefaultSlider; }
+    CGTSlider* GetDefaultSliderObject() const;
+    void SetKeepOpen(BOOL iKeepOpen) { m_KeepOpen = iKeepOpen; }
+    BOOL IsActive() const { return m_Active; }
+    HWND CaptionToolTip() const { return m_CaptionToolTip.GetSafeHwnd(); }
     void SetDefaultSlider(HWND iSlider) { m_DefaultSlider = iSlider; }
     int GetContainerShare() const { return m_ContainerShare; }
     void SetContainerShare(int iShare) { m_ContainerShare = iShare; }
@@ -78,6 +113,30 @@ public:
     static BOOL s_ShowWindowPositionButton;
 
 protected:
+    afx_msg int OnCreate(LPCREATESTRUCT iCreate);
+    afx_msg void OnDestroy();
+    afx_msg void OnNcCalcSize(BOOL iCalcValidRects, NCCALCSIZE_PARAMS* ioParams);
+    afx_msg void OnNcPaint();
+    afx_msg LRESULT OnNcHitTest(CPoint iPoint);
+    afx_msg void OnLButtonDown(UINT iFlags, CPoint iPoint);
+    afx_msg void OnLButtonUp(UINT iFlags, CPoint iPoint);
+    afx_msg void OnMouseMove(UINT iFlags, CPoint iPoint);
+    afx_msg void OnNcMouseMove(UINT iHitTest, CPoint iPoint);
+    afx_msg void OnCancelMode();
+    afx_msg void OnClose();
+    afx_msg void OnSettingChange(UINT iFlags, LPCWSTR iSection);
+    afx_msg BOOL OnNeedToolTipText(UINT iId, NMHDR* iHeader, LRESULT* oResult);
+    afx_msg void OnRButtonDown(UINT iFlags, CPoint iPoint);
+    afx_msg void OnContextMenu(CWnd* iWindow, CPoint iPoint);
+    afx_msg LRESULT OnSetText(WPARAM iWParam, LPARAM iLParam);
+    DECLARE_MESSAGE_MAP()
+
+    // The click of a caption button that was pressed and released over itself.
+    virtual void OnPressButtons(UINT iHitCode);
+    void RedrawButton(const CGTCaptionButton* iButton);
+    // The caption band of a docked pane, in window coordinates.
+    CRect GetCaptionRect() const;
+
     BOOL m_PendingFloat;
     BOOL m_LeftWindow;
     int m_CaptionHeight;

@@ -18,7 +18,7 @@ class CGTRecentContainerInfo : public CObject {
 public:
     CGTRecentContainerInfo();
     ~CGTRecentContainerInfo() override;
-    // All fields and the list; no reference counting.
+    // All fields and the list; the containers copied are held once more.
     CGTRecentContainerInfo& operator=(const CGTRecentContainerInfo& iOther);
 
     // Records the pane's place in a container (in a tabbed pane's place with iTabbedPane).

@@ -45,8 +45,14 @@ public:
                           CCreateContext* iContext = nullptr);
     virtual void StopTracking(BOOL iMove);
 
+    void Serialize(CArchive& ioArchive) override;
+
     void Init(BOOL iDefaultSlider, CWnd* iOwner = nullptr);
     CGTBarContainerManager* GetContainerManager() const { return m_ContainerManager; }
+    void SetContainerManager(CGTBarContainerManager* iManager) { m_ContainerManager = iManager; }
+    DWORD GetSliderStyle() const { return m_SliderStyle; }
+    void SetAutoHideSlider(BOOL iAutoHide) { m_AutoHideSlider = iAutoHide; }
+    BOOL IsTracking() const { return m_Tracking; }
     BOOL IsDefaultSlider() const { return m_DefaultSlider; }
     BOOL IsAutoHideSlider() const { return m_AutoHideSlider; }
     int GetThickness() const { return m_Thickness; }
@@ -59,6 +65,17 @@ public:
     static CRuntimeClass* s_SliderClass;
 
 protected:
+    afx_msg int OnCreate(LPCREATESTRUCT iCreate);
+    afx_msg BOOL OnSetCursor(CWnd* iWindow, UINT iHitTest, UINT iMessage);
+    afx_msg void OnLButtonDown(UINT iFlags, CPoint iPoint);
+    afx_msg void OnLButtonUp(UINT iFlags, CPoint iPoint);
+    afx_msg void OnMouseMove(UINT iFlags, CPoint iPoint);
+    afx_msg void OnPaint();
+    afx_msg BOOL OnEraseBkgnd(CDC* iDc);
+    afx_msg void OnCancelMode();
+    afx_msg void OnNcDestroy();
+    DECLARE_MESSAGE_MAP()
+
     UINT m_SliderId;
     DWORD m_SliderStyle;
     int m_Thickness;

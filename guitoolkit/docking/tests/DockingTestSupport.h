@@ -25,6 +25,15 @@ inline void PumpMessages()
     }
 }
 
+// A window's rectangle in its parent's client coordinates.
+inline CRect PlaceInParent(const CWnd& iWindow)
+{
+    CRect rect;
+    iWindow.GetWindowRect(&rect);
+    iWindow.GetParent()->ScreenToClient(&rect);
+    return rect;
+}
+
 // The global record as the tests expect the screen: a local session of 32 bits per pixel.
 class FixedScreenFacts {
 public:
@@ -112,14 +121,7 @@ public:
     {
         return iHorizontal ? m_Size : CSize(m_Size.cy, m_Size.cx);
     }
-    // Its window rectangle in its parent's client coordinates.
-    CRect Place() const
-    {
-        CRect rect;
-        GetWindowRect(&rect);
-        GetParent()->ScreenToClient(&rect);
-        return rect;
-    }
+    CRect Place() const { return PlaceInParent(*this); }
     using CGTControlBar::BuildDockingMenu;
 
     CSize m_Size;

@@ -1,0 +1,47 @@
+#include "DockingDemoFrame.h"
+#include <guitoolkit/docking/CGTBarContainerManager.h>
+#include <guitoolkit/docking/CGTSlider.h>
+
+BOOL DockingDemoFrame::CreateDemo()
+{
+    if (m_hWnd == nullptr)
+        return FALSE;
+    const CString clientClass =
+        AfxRegisterWndClass(0, ::LoadCursorW(nullptr, IDC_ARROW), static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
+    if (!m_Client.CreateEx(WS_EX_CLIENTEDGE, clientClass, L"", WS_CHILD | WS_VISIBLE, CRect(0, 0, 10, 10), this,
+                           AFX_IDW_PANE_FIRST))
+        return FALSE;
+    const DWORD style = WS_CHILD | WS_VISIBLE | GTSideLeft;
+    if (!m_First.Create(L"Users", this, CRect(0, 0, 300, 300), TRUE, 101, style) ||
+        !m_Second.Create(L"Computers", this, CRect(0, 0, 300, 300), TRUE, 102, style))
+        return FALSE;
+    for (CGTDockingControlBar* pane : {&m_First, &m_Second}) {
+        pane->EnableDocking(GTSideAny);
+        pane->SetStoredSize(CSize(40, 40));
+    }
+    if (!m_First.DockToFrameWindow(GTSideLeft, nullptr, GTDockByMouse, nullptr, -1, FALSE) ||
+        !m_Second.DockBesidePane(&m_First, GTSideRight, nullptr))
+        return FALSE;
+    ShowWindow(SW_SHOW);
+    AdjustDockingLayout();
+    return TRUE;
+}
+
+void DockingDemoFrame::AdjustDockingLayout(HDWP)
+{
+    auto* slider = m_First.GetDefaultSliderObject();
+    if (slider == nullptr || m_Client.GetSafeHwnd() == nullptr)
+        return;
+    CRect client;
+    GetClientRect(&client);
+    CRect group;
+    slider->GetContainerManager()->GetWindowRect(group);
+    CRect edge = client;
+    edge.right = edge.left + group.Width() + slider->GetThickness();
+    ClientToScreen(&edge);
+    HDWP defer = ::BeginDeferWindowPos(8);
+    slider->RepositionInRect(edge, defer);
+    ::EndDeferWindowPos(defer);
+    ScreenToClient(&edge);
+    m_Client.MoveWindow(edge.right, client.top, client.right - edge.right, client.Height());
+}

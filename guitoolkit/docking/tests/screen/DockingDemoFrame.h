@@ -1,0 +1,23 @@
+// The docking demo: a frame whose left edge holds two captioned panes side by side, split by
+// a slider, with the group's own slider between them and the frame's client window. The frame
+// lays the edge group out itself: the group keeps its width, the client window takes the rest.
+#pragma once
+#include "../DockingTestSupport.h"
+#include <guitoolkit/docking/CGTDockingControlBar.h>
+
+class DockingDemoFrame : public TestDockingFrame {
+public:
+    explicit DockingDemoFrame(const CRect& iRect) : TestDockingFrame(iRect) {}
+    // The client window and the panes, then the frame shown.
+    BOOL CreateDemo();
+    CGTDockingControlBar& First() { return m_First; }
+    CGTDockingControlBar& Second() { return m_Second; }
+    CWnd& ClientWindow() { return m_Client; }
+
+    void AdjustDockingLayout(HDWP iDefer = nullptr) override;
+
+private:
+    CWnd m_Client;
+    CGTDockingControlBar m_First;
+    CGTDockingControlBar m_Second;
+};
