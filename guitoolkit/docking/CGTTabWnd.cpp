@@ -471,8 +471,6 @@ BOOL CGTTabWnd::SetActiveTab(int iIndex)
         m_Close.EnableWindow(state == static_cast<UINT>(-1) || (state & (MF_DISABLED | MF_GRAYED)) == 0);
     }
     FireChangeActiveTab(iIndex);
-    if (tabbedBar != nullptr)
-        tabbedBar->OnTabActivated(iIndex);
     return TRUE;
 }
 
