@@ -29,7 +29,7 @@ BOOL DockingDemoFrame::CreateDemo()
 
 void DockingDemoFrame::AdjustDockingLayout(HDWP)
 {
-    auto* slider = m_First.GetDefaultSliderObject();
+    CGTSlider* slider = EdgeSlider();
     if (slider == nullptr || m_Client.GetSafeHwnd() == nullptr)
         return;
     CRect client;
