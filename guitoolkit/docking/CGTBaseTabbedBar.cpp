@@ -127,8 +127,13 @@ BOOL CGTBaseTabbedBar::FloatBarFromTab(CGTBaseControlBar* iBar, int iIndex, int 
     if (iMethod == GTDockToRecentPlace && (docked.m_pContainer != nullptr || docked.m_pTabbedContainer != nullptr) &&
         bar->DockToTarget(bar, nullptr, GTDockToRecentPlace))
         return TRUE;
-    bar->FloatAtRect(bar->GetRecentDockInfo().m_rectRecentFloat, iMethod, !iHide);
-    return TRUE;
+    if (bar->FloatAtRect(bar->GetRecentDockInfo().m_rectRecentFloat, iMethod, !iHide))
+        return TRUE;
+    // A pane that cannot float goes back to its tab rather than be lost in the tab window.
+    bar->EnableGripper(FALSE);
+    if (AddBarAsTab(bar, TRUE, TRUE, TRUE))
+        m_TabWnd->MoveTab(m_TabWnd->GetTabCount() - 1, iIndex);
+    return FALSE;
 }
 
 BOOL CGTBaseTabbedBar::DetachBarTab(CGTBaseControlBar* iBar, BOOL iHide)

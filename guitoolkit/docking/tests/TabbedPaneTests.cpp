@@ -4,6 +4,7 @@
 #include <guitoolkit/docking/CGTTabWnd.h>
 #include <gtest/gtest.h>
 #include "PaneTestSupport.h"
+#include <guitoolkit/core/tests/FakeSeams.h>
 
 namespace {
 CString TextOf(const CWnd& iWindow)
@@ -26,6 +27,13 @@ struct DockedPane : TestPane {
         SetWindowText(iCaption);
         DockToFrameWindow(GTSideLeft, nullptr, GTDockByMouse, nullptr, -1, FALSE);
     }
+    // Floating is the drag loop's; here it is only counted.
+    BOOL FloatAtRect(CRect, int, BOOL) override
+    {
+        ++m_Floats;
+        return TRUE;
+    }
+    int m_Floats = 0;
 };
 
 // Two panes of a frame as the tabs of one tabbed pane, the second dropped on the first.
@@ -194,4 +202,30 @@ TEST(TabbedPane, ItsTabAreaTakesDroppedPanesAsTabs)
     // The 15 pixels along the body's edge dock beside it, the 16th is inside.
     EXPECT_EQ(2, tabs.tabbed->HitTestDockTarget(CPoint(window.left + 14, window.CenterPoint().y), 15));
     EXPECT_EQ(0, tabs.tabbed->HitTestDockTarget(CPoint(window.left + 15, window.CenterPoint().y), 15));
+}
+
+TEST(TabbedPane, ATabIsTornOffOnlyOnceDraggedOutByTheDragDistance)
+{
+    TwoTabs tabs;
+    FakeCursor cursor;
+    auto& tabWnd = static_cast<CGTTabWnd&>(tabs.Tabs());
+    CRect rect;
+    ASSERT_TRUE(tabWnd.GetTabRect(0, rect));
+    // Pressed on the tab's edge towards the pane, moved one pixel out of the tab row.
+    const CPoint press(rect.CenterPoint().x, rect.top);
+    tabWnd.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(press.x, press.y));
+    const CPoint outside(press.x, tabWnd.GetTabsAreaRect().top - 1);
+    ASSERT_LT(press.y - outside.y, CGTDockingValues::DragThreshold().cy);
+    cursor.m_Position = outside;
+    tabWnd.ClientToScreen(&cursor.m_Position);
+    tabWnd.SendMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(outside.x, outside.y));
+
+    EXPECT_EQ(2, tabs.tabbed->CountTabs());
+    EXPECT_EQ(0, tabs.first.m_Floats);
+
+    cursor.m_Position.y -= CGTDockingValues::DragThreshold().cy;
+    tabWnd.SendMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(outside.x, outside.y - 10));
+    EXPECT_EQ(1, tabs.tabbed->CountTabs());
+    EXPECT_EQ(1, tabs.first.m_Floats);
+    EXPECT_EQ(nullptr, CWnd::GetCapture());
 }
