@@ -6,6 +6,7 @@
 #include <guitoolkit/core/GuiToolkitGlobals.h>
 #include <guitoolkit/core/GuiToolkitMessages.h>
 #include <guitoolkit/core/GuiToolkitSeams.h>
+#include <guitoolkit/toolbars/CGTTabbedToolbar.h>
 #include <guitoolkit/toolbars/CGTToolbarButton.h>
 #include <algorithm>
 #include <vector>
@@ -32,16 +33,6 @@ namespace {
 const int scrollStep = 20;
 const int splitterWidth = 5;
 const int tabListFirstCommand = -100;
-
-// The tabbed toolbar lives with the toolbars; it is known here by its class name alone.
-BOOL IsTabbedToolbar(const CWnd* iWindow)
-{
-    for (const CRuntimeClass* type = iWindow->GetRuntimeClass(); type != nullptr; type = type->m_pBaseClass) {
-        if (strcmp(type->m_lpszClassName, "CGTTabbedToolbar") == 0)
-            return TRUE;
-    }
-    return FALSE;
-}
 
 // The label as a menu shows it without an access key: each single "&" doubled, "&&" kept.
 CString MenuLabel(const CString& iLabel)
@@ -544,7 +535,8 @@ DROPEFFECT CGTTabWnd::OnDragEnterHook(COleDataObject* iData, DWORD iKeyState, CP
 
 DROPEFFECT CGTTabWnd::OnDragOverHook(COleDataObject* iData, DWORD iKeyState, CPoint iPoint)
 {
-    if (!IsTabbedToolbar(GetParent()) || !iData->IsDataAvailable(CGTToolbarButton::GetClipboardFormat()))
+    if (!GetParent()->IsKindOf(RUNTIME_CLASS(CGTTabbedToolbar)) ||
+        !iData->IsDataAvailable(CGTToolbarButton::GetClipboardFormat()))
         return DROPEFFECT_NONE;
     const int tab = GetTabFromPoint(iPoint);
     if (tab >= 0)
