@@ -180,6 +180,8 @@ protected:
     void SyncScrollBar();
     void PaintTabs(CDC& iDc);
     void DrawActiveFlatEdge(CDC& iDc, const CGTTabInfo& iTab);
+    // A click on no tab goes to the window behind the tab row, in its own coordinates.
+    void PassClick(CWnd& ioTarget, UINT iMessage, UINT iFlags, CPoint iPoint);
     // The index of the nearest visible tab from iIndex in steps of iStep, going round the ends.
     int NextVisibleTab(int iIndex, int iStep) const;
 

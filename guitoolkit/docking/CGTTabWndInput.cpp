@@ -396,25 +396,25 @@ void CGTTabWnd::OnLButtonDown(UINT iFlags, CPoint iPoint)
         return;
     }
     CWnd* target = GetTabFromPoint(iPoint) < 0 ? FindTargetWnd(iPoint) : nullptr;
-    if (target != nullptr) {
-        CPoint point = iPoint;
-        MapWindowPoints(target, &point, 1);
-        target->SendMessage(WM_LBUTTONDOWN, iFlags, MAKELPARAM(point.x, point.y));
-        return;
-    }
-    CGTBaseTabWnd::OnLButtonDown(iFlags, iPoint);
+    if (target != nullptr)
+        PassClick(*target, WM_LBUTTONDOWN, iFlags, iPoint);
+    else
+        CGTBaseTabWnd::OnLButtonDown(iFlags, iPoint);
 }
 
 void CGTTabWnd::OnLButtonDblClk(UINT iFlags, CPoint iPoint)
 {
     CWnd* target = FindTargetWnd(iPoint);
-    if (target != nullptr && ::ChildWindowFromPoint(m_hWnd, iPoint) == m_hWnd) {
-        CPoint point = iPoint;
-        MapWindowPoints(target, &point, 1);
-        target->SendMessage(WM_LBUTTONDBLCLK, iFlags, MAKELPARAM(point.x, point.y));
-        return;
-    }
-    CGTBaseTabWnd::OnLButtonDblClk(iFlags, iPoint);
+    if (target != nullptr && ::ChildWindowFromPoint(m_hWnd, iPoint) == m_hWnd)
+        PassClick(*target, WM_LBUTTONDBLCLK, iFlags, iPoint);
+    else
+        CGTBaseTabWnd::OnLButtonDblClk(iFlags, iPoint);
+}
+
+void CGTTabWnd::PassClick(CWnd& ioTarget, UINT iMessage, UINT iFlags, CPoint iPoint)
+{
+    MapWindowPoints(&ioTarget, &iPoint, 1);
+    ioTarget.SendMessage(iMessage, iFlags, MAKELPARAM(iPoint.x, iPoint.y));
 }
 
 void CGTTabWnd::OnLButtonUp(UINT iFlags, CPoint iPoint)

@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 #include <memory>
 #include <vector>
-#include "ScreenTestSupport.h"
+#include "TabScreenSupport.h"
 
 namespace {
 class DemoFrame : public CFrameWnd {
@@ -58,11 +58,7 @@ TEST(TabWndDemo, AClickOnTheThirdTabShowsItsWindowInEveryLook)
     LetItDraw(app, 500);
 
     for (CGTTabWnd& tabs : frame.m_Tabs) {
-        CRect third;
-        ASSERT_TRUE(tabs.GetTabRect(2, third));
-        tabs.ClientToScreen(&third);
-        SendClick(third.CenterPoint());
-        LetItDraw(app, 300);
+        ASSERT_TRUE(ClickTab(app, tabs, 2));
         EXPECT_EQ(2, tabs.GetActiveTab());
         EXPECT_TRUE(tabs.GetTabWnd(2)->IsWindowVisible());
         EXPECT_FALSE(tabs.GetTabWnd(0)->IsWindowVisible());

@@ -7,7 +7,7 @@
 #include <guitoolkit/docking/CGTBaseTabbedBar.h>
 #include <gtest/gtest.h>
 #include "DockingDemoFrame.h"
-#include "ScreenTestSupport.h"
+#include "TabScreenSupport.h"
 
 namespace {
 // The demo's two panes and a third, all tabs of one tabbed pane in the first one's place.
@@ -52,11 +52,7 @@ TEST(TabbedPaneDemo, ARealClickOnTheThirdTabBringsItsPaneUpAndTheCaptionFollows)
     frame.m_Tabbed->GetWindowText(caption);
     EXPECT_EQ(CString(L"Users"), caption);
 
-    CRect third;
-    ASSERT_TRUE(tabs.GetTabRect(2, third));
-    tabs.ClientToScreen(&third);
-    SendClick(third.CenterPoint());
-    LetItDraw(app, 500);
+    ASSERT_TRUE(ClickTab(app, tabs, 2));
 
     EXPECT_EQ(2, tabs.GetActiveTab());
     EXPECT_EQ(&frame.m_Third, tabs.GetActiveWnd());
