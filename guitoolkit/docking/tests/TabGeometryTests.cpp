@@ -65,8 +65,9 @@ TEST(TabGeometry, EachStyleLaysItsTabsOutInARow)
             EXPECT_FALSE(rect.IsRectEmpty()) << test.style;
             EXPECT_EQ(area.top, rect.top) << test.style;
             EXPECT_EQ(area.bottom - 2, rect.bottom) << test.style;
-            if (i > 0)
+            if (i > 0) {
                 EXPECT_EQ(TabRect(host.m_Tabs, i - 1).right + 1 - overlap, rect.left) << test.style << " tab " << i;
+            }
         }
         CRect window;
         host.m_Tabs.GetWndArea(window);
