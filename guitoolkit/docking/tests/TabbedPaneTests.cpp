@@ -168,6 +168,8 @@ TEST(TabbedPane, TheTabLookIsAppliedToEveryLivePane)
     EXPECT_TRUE(tabWnd->IsLook6Or7());
     EXPECT_EQ(CGTVisualManager::GetCurrent()->UsesTabAutoColors(), tabWnd->IsAutoColor());
     EXPECT_EQ(CGTVisualManager::GetCurrent()->UsesTabAutoColors(), CGTTabbedControlBar::s_UseAutoColors);
+    const int lookBorder = CGTVisualManager::GetCurrent()->GetTabBorderSize();
+    EXPECT_EQ(lookBorder == -1 ? 2 : lookBorder, tabWnd->GetTabBorderSize());
 
     CGTDockingValues::TabbedBarStyle() = style;
     CGTTabbedControlBar::ApplyTabStyleToAll();
