@@ -29,7 +29,7 @@ BOOL PaneDemoFrame::CreateDemo()
 
 void PaneDemoFrame::AdjustDockingLayout(HDWP)
 {
-    auto* slider = m_First.GetDefaultSliderObject();
+    CGTSlider* slider = EdgeSlider();
     if (slider == nullptr || m_Client.GetSafeHwnd() == nullptr)
         return;
     CRect client;

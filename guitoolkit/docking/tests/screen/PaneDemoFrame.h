@@ -4,6 +4,7 @@
 #pragma once
 #include "../DockingTestSupport.h"
 #include <guitoolkit/docking/CGTDockingControlBar.h>
+#include <guitoolkit/docking/CGTSlider.h>
 
 class PaneDemoFrame : public TestDockingFrame {
 public:
@@ -15,6 +16,10 @@ public:
     CWnd& ClientWindow() { return m_Client; }
 
     void AdjustDockingLayout(HDWP iDefer = nullptr) override;
+
+protected:
+    // The slider of the edge group the layout places.
+    virtual CGTSlider* EdgeSlider() { return m_First.GetDefaultSliderObject(); }
 
 private:
     CWnd m_Client;
