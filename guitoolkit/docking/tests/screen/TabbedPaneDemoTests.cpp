@@ -33,9 +33,6 @@ public:
 
     CGTBaseTabbedBar* m_Tabbed = nullptr;
     CGTDockingControlBar m_Third;
-
-protected:
-    CGTSlider* EdgeSlider() override { return m_Tabbed != nullptr ? m_Tabbed->GetDefaultSliderObject() : nullptr; }
 };
 }  // namespace
 
