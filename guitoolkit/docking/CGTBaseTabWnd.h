@@ -54,7 +54,23 @@ class CGTTabDropTarget : public COleDropTarget {
 public:
     CGTTabDropTarget();
 
+    DROPEFFECT OnDragEnter(CWnd* iWindow, COleDataObject* iData, DWORD iKeyState, CPoint iPoint) override;
+    DROPEFFECT OnDragOver(CWnd* iWindow, COleDataObject* iData, DWORD iKeyState, CPoint iPoint) override;
+    void OnDragLeave(CWnd* iWindow) override;
+    BOOL OnDrop(CWnd* iWindow, COleDataObject* iData, DROPEFFECT iEffect, CPoint iPoint) override;
+
     CGTBaseTabWnd* m_TabWnd;
+
+private:
+    // Toolbar customization is on and the data carries a toolbar button: the hooks decide.
+    static BOOL ServesButtonDrag(COleDataObject* iData);
+};
+
+// What GTM_ON_GET_TAB_TOOLTIP hands the owner; one record serves the process.
+struct GTTabToolTipInfo {
+    CString m_Text;
+    CGTBaseTabWnd* m_TabWnd;
+    int m_Tab;
 };
 
 class CGTBaseTabWnd : public CWnd {
@@ -158,8 +174,61 @@ public:
     virtual BOOL IsActivateOnButtonUp() const;
 
     void Serialize(CArchive& ioArchive) override;
+    BOOL PreTranslateMessage(MSG* iMsg) override;
+
+    void EnableAutoColor(BOOL iEnable = TRUE);
+    void SetAutoColors(const CArray<COLORREF, COLORREF>& iColors);
+    void EnableCustomToolTips(BOOL iEnable = TRUE);
+    // One entry per tab, each the index of the tab that is to stand there.
+    BOOL SetTabsOrder(const CArray<int, int>& iOrder);
+    void EnableActivateLastVisible(BOOL iEnable = TRUE) { m_ActivateLastVisible = iEnable; }
+    void EnableActivatePrevious(BOOL iEnable = TRUE) { m_ActivatePrevious = iEnable; }
+    void EnableActivateOnButtonUp(BOOL iEnable = TRUE) { m_ActivateOnButtonUp = iEnable; }
+    void EnableActivateOnRightClick(BOOL iEnable = TRUE) { m_ActivateOnRightClick = iEnable; }
+    void EnableTabSwap(BOOL iEnable = TRUE) { m_TabSwap = iEnable; }
+    void EnableHotTracking(BOOL iEnable = TRUE) { m_HotTracking = iEnable; }
+    void SetAutoDestroyWindows(BOOL iAutoDestroy) { m_AutoDestroyWindows = iAutoDestroy; }
+    void SetHideInactiveWindows(BOOL iHide) { m_HideInactiveWindows = iHide; }
+    BOOL IsAutoColor() const { return m_AutoColors; }
+    int GetLocation() const { return m_Location; }
+    int GetHotTab() const { return m_HotTab; }
+    BOOL IsRenaming() const { return m_RenameEdit != nullptr; }
+
+    static GTTabToolTipInfo& ToolTipInfo();
 
 protected:
+    // The tab window's frame: the active in-place one when set, else its top-level frame; null
+    // when that is the parent.
+    CWnd* GetNotifiedFrame() const;
+    void SetToolForTab(int iIndex, BOOL iAdd);
+    // The nearest visible tab to take over from one removed or hidden at iIndex.
+    int ChooseNextActive(int iIndex, int iOldActive) const;
+    // Activates a tab (none for -1) and makes sure the owner hears of it once.
+    void ActivateAndNotify(int iIndex);
+    // FALSE when the owner refused the activation.
+    BOOL ActivateByMouse(int iIndex, BOOL iByUserInput);
+    void EndRename();
+    void EndTabMove();
+    // During a tab move: swaps the dragged tab along the row, or tears it off outside it.
+    void MoveTabWithMouse(CPoint iPoint);
+    // The keyboard and mouse while a tab's label is edited in place; TRUE: handled.
+    BOOL PreTranslateRename(MSG* iMsg);
+    void RedrawTab(int iIndex);
+    void ReleaseOwnImages();
+    int FindTabOfControl(int iControlId) const;
+
+    afx_msg int OnCreate(LPCREATESTRUCT iCreate);
+    afx_msg void OnDestroy();
+    afx_msg void OnLButtonDown(UINT iFlags, CPoint iPoint);
+    afx_msg void OnLButtonUp(UINT iFlags, CPoint iPoint);
+    afx_msg void OnLButtonDblClk(UINT iFlags, CPoint iPoint);
+    afx_msg void OnRButtonDown(UINT iFlags, CPoint iPoint);
+    afx_msg void OnMouseMove(UINT iFlags, CPoint iPoint);
+    afx_msg void OnCancelMode();
+    afx_msg void OnSysColorChange();
+    afx_msg BOOL OnNeedToolTipText(UINT iId, NMHDR* iNotify, LRESULT* oResult);
+    DECLARE_MESSAGE_MAP()
+
     CArray<CGTTabInfo*, CGTTabInfo*> m_Tabs;
     int m_ActiveTab;
     int m_DragStartTab;

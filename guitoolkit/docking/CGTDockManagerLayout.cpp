@@ -211,8 +211,13 @@ BOOL CGTDockManager::CutDockStripFromRect(CRect& ioRect, DWORD iAlignment)
     const DWORD side = InLayoutDirection(iAlignment & GTSideAny);
     if (side != GTSideTop && side != GTSideBottom && side != GTSideLeft && side != GTSideRight)
         return FALSE;
+    // Before the frame's first layout nothing is docked yet and the whole client area is free;
+    // measured against the still empty free area a pane docked then would shrink to nothing.
+    CRect free = m_rectFreeArea;
+    if (free.IsRectEmpty() && m_pOwnerFrame != nullptr)
+        m_pOwnerFrame->GetClientRect(&free);
     const BOOL horizontal = IsHorizontalSide(side);
-    const int across = horizontal ? m_rectFreeArea.Height() : m_rectFreeArea.Width();
+    const int across = horizontal ? free.Height() : free.Width();
     const int thickness = across * theGuiToolkitGlobals.maxDockedCoverPercent / 100;
     if ((horizontal ? ioRect.Height() : ioRect.Width()) < thickness)
         return FALSE;

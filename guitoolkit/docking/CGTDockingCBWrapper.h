@@ -11,7 +11,13 @@ public:
     virtual BOOL SetWrappedWnd(CWnd* iWindow);
     virtual CWnd* GetWrappedWnd() const;
 
+    BOOL LoadState(LPCWSTR iProfile = nullptr, int iIndex = -1, UINT iSubId = static_cast<UINT>(-1)) override;
+    BOOL SaveState(LPCWSTR iProfile = nullptr, int iIndex = -1, UINT iSubId = static_cast<UINT>(-1)) override;
+
 protected:
+    afx_msg void OnSize(UINT iType, int iWidth, int iHeight);
+    DECLARE_MESSAGE_MAP()
+
     CRect m_DefaultRect;
     DWORD m_DefaultAlignment;
     CWnd* m_WrappedWnd;

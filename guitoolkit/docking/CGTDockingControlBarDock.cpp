@@ -242,25 +242,10 @@ void CGTDockingControlBar::StoreRecentDockInfo()
     GetRecentDockInfo().StoreDockInfo(nullptr);
 }
 
-CGTDockingControlBar* CGTDockingControlBar::AttachToTabWnd(CGTDockingControlBar*, int, BOOL,
-                                                           CGTBaseTabbedBar** oTabbedBar)
-{
-    if (oTabbedBar != nullptr)
-        *oTabbedBar = nullptr;
-    return nullptr;
-}
-
-CGTBaseTabbedBar* CGTDockingControlBar::CreateTabbedBar()
-{
-    return nullptr;
-}
-
 CGTAutoHideToolBar* CGTDockingControlBar::SetAutoHideMode(BOOL, DWORD, CGTAutoHideToolBar*, BOOL)
 {
     return nullptr;
 }
-
-void CGTDockingControlBar::StoreRecentTabRelatedInfo() {}
 
 void CGTDockingControlBar::CheckAutoHideCondition() {}
 

@@ -62,6 +62,16 @@ BOOL CGTSlider::AllowsInsertBefore() const
     return m_ContainerManager == nullptr || m_ContainerManager->IsAnyBarQueryTrue();
 }
 
+CSize CGTSlider::GetStretchLimit(BOOL, BOOL)
+{
+    CRect window;
+    GetWindowRect(&window);
+    CRect group(0, 0, 0, 0);
+    if (m_ContainerManager != nullptr)
+        m_ContainerManager->GetWindowRect(group);
+    return window.Size() + group.Size();
+}
+
 void CGTSlider::Init(BOOL iDefaultSlider, CWnd* iOwner)
 {
     m_DefaultSlider = iDefaultSlider;

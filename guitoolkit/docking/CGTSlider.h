@@ -22,6 +22,9 @@ public:
     BOOL IsHorizontal() const override;
     // A pane of the group allows it; TRUE without a group.
     BOOL AllowsInsertBefore() const override;
+    // The slider's own window with its group beside it: what the frame's layout gives a default
+    // slider is the room of the whole group.
+    CSize GetStretchLimit(BOOL iStretch, BOOL iHorizontal) override;
 
     virtual void Move(int iOffset);
     virtual void AddControlBar(CGTDockingControlBar* iPane);

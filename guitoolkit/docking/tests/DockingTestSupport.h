@@ -72,7 +72,8 @@ private:
 };
 
 // A top-level frame on the test's stack that owns a dock manager: its layout and its bars'
-// requests go through that manager, and Escape takes the mouse from a slider that drags.
+// requests go through the manager it names (its own unless a derived frame names another),
+// and Escape takes the mouse from a slider that drags.
 class TestDockingFrame : public CFrameWnd, public IGTDockingFrame {
 public:
     explicit TestDockingFrame(CRect iRect = CRect(0, 0, 600, 400))
@@ -86,10 +87,10 @@ public:
     void AdjustDockingLayout(HDWP iDefer = nullptr) override
     {
         ++m_Layouts;
-        m_DockManager.RecalcLayout(iDefer);
+        GetDockManager()->RecalcLayout(iDefer);
     }
     BOOL OnCloseDockingPane(CGTDockingControlBar*) override { return TRUE; }
-    void OnMoveMiniFrame(CGTMiniFrameWnd* iFrame) override { m_DockManager.ProcessFloatingFrameMove(iFrame); }
+    void OnMoveMiniFrame(CGTMiniFrameWnd* iFrame) override { GetDockManager()->ProcessFloatingFrameMove(iFrame); }
     BOOL MayMoveMiniFrame(CGTMiniFrameWnd*) override { return TRUE; }
     BOOL MayCloseMiniFrame(CGTMiniFrameWnd*) override { return TRUE; }
     void ShowBar(CGTBaseControlBar* iBar, BOOL iShow, BOOL iDelay, BOOL iActivate) override

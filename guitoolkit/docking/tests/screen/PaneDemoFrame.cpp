@@ -1,6 +1,4 @@
 #include "PaneDemoFrame.h"
-#include <guitoolkit/docking/CGTBarContainerManager.h>
-#include <guitoolkit/docking/CGTSlider.h>
 
 BOOL PaneDemoFrame::CreateDemo()
 {
@@ -27,21 +25,11 @@ BOOL PaneDemoFrame::CreateDemo()
     return TRUE;
 }
 
-void PaneDemoFrame::AdjustDockingLayout(HDWP)
+void PaneDemoFrame::AdjustDockingLayout(HDWP iDefer)
 {
-    auto* slider = m_First.GetDefaultSliderObject();
-    if (slider == nullptr || m_Client.GetSafeHwnd() == nullptr)
-        return;
-    CRect client;
-    GetClientRect(&client);
-    CRect group;
-    slider->GetContainerManager()->GetWindowRect(group);
-    CRect edge = client;
-    edge.right = edge.left + group.Width() + slider->GetThickness();
-    ClientToScreen(&edge);
-    HDWP defer = ::BeginDeferWindowPos(8);
-    slider->RepositionInRect(edge, defer);
-    ::EndDeferWindowPos(defer);
-    ScreenToClient(&edge);
-    m_Client.MoveWindow(edge.right, client.top, client.right - edge.right, client.Height());
+    TestDockingFrame::AdjustDockingLayout(iDefer);
+    CRect free;
+    m_DockManager.GetClientAreaBounds(free);
+    if (m_Client.GetSafeHwnd() != nullptr)
+        m_Client.MoveWindow(&free);
 }

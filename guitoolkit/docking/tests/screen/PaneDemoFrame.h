@@ -1,6 +1,6 @@
 // The pane demo: a frame whose left edge holds two captioned panes side by side, split by
-// a slider, with the group's own slider between them and the frame's client window. The frame
-// lays the edge group out itself: the group keeps its width, the client window takes the rest.
+// a slider, with the group's own slider between them and the frame's client window. The dock
+// manager lays the edge group out; the client window takes what it leaves free.
 #pragma once
 #include "../DockingTestSupport.h"
 #include <guitoolkit/docking/CGTDockingControlBar.h>
