@@ -34,7 +34,7 @@ _Recordset* ProgramUsers(int iCount)
 
 void DoubleClickAt(POINT iPoint)
 {
-    SendMouse(0, iPoint);
+    MoveMouse(0, iPoint);
     INPUT clicks[4] = {};
     for (int i = 0; i < 4; ++i) {
         clicks[i].type = INPUT_MOUSE;

@@ -1,6 +1,7 @@
-// What the screen tests share: letting windows draw, a screenshot of a window saved as a
-// bitmap file, and the user's mouse and keys through SendInput.
+// What the toolkit's screen tests share beside the class library's: letting windows draw, a
+// screenshot of a window saved as a bitmap file, and the user's mouse, each move drawn.
 #pragma once
+#include <ScreenTestSupport.h>
 #include <guitoolkit/core/CGTDibSection.h>
 #include <afxwin.h>
 #include <cstdio>
@@ -60,30 +61,27 @@ inline size_t CountColors(const CGTDibSection& iShot)
     return colors.size();
 }
 
-// The mouse at a screen point, with button flags (MOUSEEVENTF_LEFTDOWN...) or none.
-inline void SendMouse(DWORD iFlags, POINT iPoint)
+// The mouse at a screen point, with button flags (MOUSEEVENTF_LEFTDOWN...) or none, and what it
+// makes the windows draw.
+inline void MoveMouse(DWORD iFlags, POINT iPoint)
 {
-    INPUT input = {INPUT_MOUSE};
-    input.mi.dx = ::MulDiv(iPoint.x, 65535, ::GetSystemMetrics(SM_CXSCREEN) - 1);
-    input.mi.dy = ::MulDiv(iPoint.y, 65535, ::GetSystemMetrics(SM_CYSCREEN) - 1);
-    input.mi.dwFlags = iFlags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    ::SendInput(1, &input, sizeof(input));
+    SendMouse(iFlags, iPoint);
     LetItDraw(2);
 }
 
 inline void ClickAt(POINT iPoint)
 {
-    SendMouse(0, iPoint);
-    SendMouse(MOUSEEVENTF_LEFTDOWN, iPoint);
-    SendMouse(MOUSEEVENTF_LEFTUP, iPoint);
+    MoveMouse(0, iPoint);
+    MoveMouse(MOUSEEVENTF_LEFTDOWN, iPoint);
+    MoveMouse(MOUSEEVENTF_LEFTUP, iPoint);
 }
 
 // Presses at one point, moves in steps and releases at the other.
 inline void DragFromTo(POINT iFrom, POINT iTo)
 {
-    SendMouse(0, iFrom);
-    SendMouse(MOUSEEVENTF_LEFTDOWN, iFrom);
+    MoveMouse(0, iFrom);
+    MoveMouse(MOUSEEVENTF_LEFTDOWN, iFrom);
     for (int step = 1; step <= 8; ++step)
-        SendMouse(0, {iFrom.x + (iTo.x - iFrom.x) * step / 8, iFrom.y + (iTo.y - iFrom.y) * step / 8});
-    SendMouse(MOUSEEVENTF_LEFTUP, iTo);
+        MoveMouse(0, {iFrom.x + (iTo.x - iFrom.x) * step / 8, iFrom.y + (iTo.y - iFrom.y) * step / 8});
+    MoveMouse(MOUSEEVENTF_LEFTUP, iTo);
 }
