@@ -28,9 +28,11 @@ CGTPropertySheet::CGTPropertySheet(UINT iCaptionId, CWnd* iParent, UINT iSelectP
 
 CGTPropertySheet::~CGTPropertySheet()
 {
-    // The window goes first, so that the categories take their pages out of the lists only.
     if (m_hWnd != nullptr)
         DestroyWindow();
+    // Pages embedded in a derived sheet are gone by now: the categories must not reach them.
+    for (POSITION position = m_Categories.GetHeadPosition(); position != nullptr;)
+        ForgetPages(*static_cast<CGTPropSheetCategory*>(m_Categories.GetNext(position)));
     while (!m_Categories.IsEmpty())
         delete m_Categories.GetHead();
 }

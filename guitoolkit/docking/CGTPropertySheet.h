@@ -154,6 +154,7 @@ private:
     // its first leaf category.
     CPropertyPage* PageUnder(const CGTPropSheetCategory& iCategory) const;
     void RememberPath(HTREEITEM iPageItem, CGTPropSheetCategory* iCategory);
+    static void ForgetPages(CGTPropSheetCategory& ioCategory);
     void ExpandCategoryPath(CGTPropSheetCategory* iCategory, UINT iCode);
     void RedrawTreeItem(HTREEITEM iItem);
     void OnTreeSelected(HTREEITEM iItem);

@@ -53,6 +53,13 @@ void CGTPropertySheet::OnRemoveTreePage(CPropertyPage* iPage)
     page->m_Category = nullptr;
 }
 
+void CGTPropertySheet::ForgetPages(CGTPropSheetCategory& ioCategory)
+{
+    ioCategory.m_Pages.RemoveAll();
+    for (POSITION position = ioCategory.m_SubCategories.GetHeadPosition(); position != nullptr;)
+        ForgetPages(*static_cast<CGTPropSheetCategory*>(ioCategory.m_SubCategories.GetNext(position)));
+}
+
 void CGTPropertySheet::ForgetCategory(CGTPropSheetCategory& iCategory)
 {
     while (!iCategory.m_Pages.IsEmpty()) {

@@ -299,3 +299,38 @@ TEST(SheetPages, APageIsThePopupMenuHostOfItsDialog)
     EXPECT_EQ(CGTDlgImpl::GetMouseHook(), nullptr);
     menu.DestroyWindow();
 }
+
+namespace {
+// Closes its sheet with OK as soon as it is shown.
+class OkPage : public SheetPage {
+public:
+    using SheetPage::SheetPage;
+    BOOL OnSetActive() override
+    {
+        m_TreeShown =
+            DYNAMIC_DOWNCAST(CGTPropertySheet, GetParentSheet())->GetNavigationTree().GetSafeHwnd() != nullptr;
+        GetParent()->PostMessage(PSM_PRESSBUTTON, PSBTN_OK);
+        return SheetPage::OnSetActive();
+    }
+    BOOL m_TreeShown = FALSE;
+};
+}  // namespace
+
+TEST(SheetPages, AModalTreeSheetRunsAsTheOptionsDialogDoes)
+{
+    OkPage page(L"Server");
+    CGTPropertySheet sheet;
+    sheet.SetTitle(L"Options");
+    sheet.SetNavigationStyle(CGTPropertySheet::tree, 170);
+    ASSERT_TRUE(sheet.LoadNavigationIcons(101, 16));
+    EXPECT_EQ(sheet.GetIconsList().GetImageCount(), 3);
+    // A bitmap that is not there keeps the icons there are.
+    EXPECT_FALSE(sheet.LoadNavigationIcons(4999, 16));
+    EXPECT_EQ(sheet.GetIconsList().GetImageCount(), 3);
+    sheet.AddPageToCategory(sheet.AddTreeCategory(L"General", 0, 1), &page, -1, 2);
+
+    EXPECT_EQ(sheet.DoModal(), IDOK);
+    EXPECT_TRUE(page.m_TreeShown);
+    // The page record is the platform's own, whatever its size on this target.
+    EXPECT_EQ(page.m_psp.dwSize, sizeof(PROPSHEETPAGEW));
+}
