@@ -1,6 +1,7 @@
 // What a user sees, on a real X display: an options sheet with a tree of categories and pages
-// on the left, 170 pixels wide, used with real clicks. The screenshot, sheet-demo.bmp, is
-// kept beside the test for people to look at.
+// on the left, 170 pixels wide, and sheets with page buttons and with a tab window, used with
+// real clicks. The screenshots, sheet-demo.bmp, sheet-outlook-demo.bmp and
+// sheet-tabs-demo.bmp, are kept beside the test for people to look at.
 #include <guitoolkit/docking/CGTPropertySheet.h>
 #include <gtest/gtest.h>
 #include "ScreenTestSupport.h"
@@ -85,4 +86,52 @@ TEST(SheetDemo, ClicksInTheTreeChooseThePages)
     EXPECT_TRUE(sheet.m_Server.IsWindowVisible());
     EXPECT_GT(shot.Count(ToPixel(::GetSysColor(COLOR_WINDOW)), treeRect), treeRect.Width() * treeRect.Height() / 2);
     sheet.DestroyWindow();
+}
+
+namespace {
+class LookSheet : public CGTPropertySheet {
+public:
+    explicit LookSheet(int iStyle)
+    {
+        SetTitle(L"Options");
+        SetNavigationStyle(iStyle, 100);
+        LoadNavigationIcons(iconStrip, 16);
+        AddPage(&m_Server);
+        AddPage(&m_Look);
+    }
+
+    DemoPage m_Server{L"Server"};
+    DemoPage m_Look{L"Look"};
+};
+}  // namespace
+
+TEST(SheetDemo, PageButtonsAndTabsChooseThePages)
+{
+    CWinApp app(L"SheetDemo");
+    for (int style : {CGTPropertySheet::outlookBar, CGTPropertySheet::tabWindow}) {
+        LookSheet sheet(style);
+        ASSERT_TRUE(sheet.Create());
+        app.m_pMainWnd = &sheet;
+        sheet.SetWindowPos(nullptr, 40, 40, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+        LetItDraw(app, 500);
+        CRect target;
+        if (style == CGTPropertySheet::outlookBar) {
+            target = sheet.GetPageButtons()->GetButton(1)->Rect();
+            sheet.GetPageButtons()->ClientToScreen(target);
+        } else {
+            sheet.GetNavigationTab().GetTabRect(1, target);
+            sheet.GetNavigationTab().ClientToScreen(target);
+        }
+        SendClick(target.CenterPoint());
+        SendMouse(0, CPoint(700, 700));
+        LetItDraw(app, 500);
+        EXPECT_EQ(sheet.GetActivePage(), &sheet.m_Look) << style;
+        sheet.m_Look.GetDlgItem(3531)->SetFocus();
+        LetItDraw(app, 500);
+        CRect window;
+        sheet.GetWindowRect(window);
+        Screenshot(window).Save(style == CGTPropertySheet::outlookBar ? L"sheet-outlook-demo.bmp"
+                                                                      : L"sheet-tabs-demo.bmp");
+        sheet.DestroyWindow();
+    }
 }
