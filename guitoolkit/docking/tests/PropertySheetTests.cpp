@@ -225,14 +225,28 @@ TEST(SheetLayout, TheNavigationStripSitsLeftOfThePagesAndTheButtonsRight)
     EXPECT_EQ(WindowRect(reference).Size(), plainWindow.Size());
 }
 
+namespace {
+// A sheet of two plain pages, open.
+struct TwoPageSheet {
+    explicit TwoPageSheet(int iStyle) : sheet(iStyle)
+    {
+        sheet.AddPage(&first);
+        sheet.AddPage(&second);
+        sheet.Open();
+    }
+
+    SheetPage first{L"First"};
+    SheetPage second{L"Second"};
+    Sheet sheet;
+};
+}  // namespace
+
 TEST(SheetTabWindow, TheTabWindowReplacesThePlatformTabs)
 {
-    SheetPage first(L"First");
-    SheetPage second(L"Second");
-    Sheet sheet(CGTPropertySheet::tabWindow);
-    sheet.AddPage(&first);
-    sheet.AddPage(&second);
-    ASSERT_TRUE(sheet.Open());
+    TwoPageSheet pages(CGTPropertySheet::tabWindow);
+    Sheet& sheet = pages.sheet;
+    SheetPage& first = pages.first;
+    SheetPage& second = pages.second;
     CGTPropSheetTab& tabs = sheet.GetNavigationTab();
     ASSERT_NE(tabs.GetSafeHwnd(), nullptr);
     EXPECT_FALSE(Shown(*sheet.GetTabControl()));
@@ -261,12 +275,10 @@ TEST(SheetTabWindow, TheTabWindowReplacesThePlatformTabs)
 
 TEST(SheetOutlook, PageButtonsFollowThePages)
 {
-    SheetPage first(L"First");
-    SheetPage second(L"Second");
-    Sheet sheet(CGTPropertySheet::outlookBar);
-    sheet.AddPage(&first);
-    sheet.AddPage(&second);
-    ASSERT_TRUE(sheet.Open());
+    TwoPageSheet pages(CGTPropertySheet::outlookBar);
+    Sheet& sheet = pages.sheet;
+    SheetPage& first = pages.first;
+    SheetPage& second = pages.second;
     CGTPropSheetPane* buttons = sheet.GetPageButtons();
     ASSERT_NE(buttons, nullptr);
     ASSERT_EQ(buttons->GetButtonCount(), 2);
