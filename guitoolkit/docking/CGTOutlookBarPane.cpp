@@ -45,6 +45,11 @@ BOOL CGTOutlookBarPane::CreatePane(CWnd* iParent, DWORD iStyle, UINT iId, DWORD 
 {
     if (!Create(iParent, iStyle, iId))
         return FALSE;
+    // The toolbar takes its style word only once its window exists: a pane has no borders and
+    // no gripper.
+    SetBarStyle(GetBarStyle() & ~(borderBits | gripperBit));
+    SetBorders(0, 0, 0, 0);
+    MoveBarWindow(nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_FRAMECHANGED);
     m_BehaviourStyle = iBehaviourStyle;
     return TRUE;
 }
@@ -53,9 +58,6 @@ int CGTOutlookBarPane::OnCreate(LPCREATESTRUCT iCreate)
 {
     if (CGTToolBar::OnCreate(iCreate) == -1)
         return -1;
-    SetBarStyle(GetBarStyle() & ~(borderBits | gripperBit));
-    SetBorders(0, 0, 0, 0);
-    MoveBarWindow(nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
     const CRect size(CPoint(0, 0), ScrollButtonSize());
     for (auto [button, glyph] : {std::pair<CGTButton*, int>{&m_ScrollUp, upGlyph}, {&m_ScrollDown, downGlyph}}) {
         if (!button->Create(L"", WS_CHILD, size, this, static_cast<UINT>(-1)))

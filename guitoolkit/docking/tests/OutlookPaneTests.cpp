@@ -79,6 +79,9 @@ protected:
 
 TEST_F(OutlookPane, ButtonsStandInOneCentredColumn)
 {
+    // A pane has neither borders nor a gripper: its buttons start at its window's edge.
+    EXPECT_EQ(m_Pane.GetBarStyle() & 0x400F00u, 0u);
+    EXPECT_EQ(WindowRect(m_Pane).Size(), m_Pane.Client().Size());
     AddButtons(2);
     const CRect first = m_Pane.GetButton(0)->Rect();
     const CRect second = m_Pane.GetButton(1)->Rect();
