@@ -180,6 +180,30 @@ void CGTOutlookBarPane::RemoveAllButtons()
     Relayout();
 }
 
+BOOL CGTOutlookBarPane::RestoreOriginalState()
+{
+    if (m_OriginalButtons.IsEmpty())
+        return FALSE;
+    RemoveAllButtons();
+    for (POSITION position = m_OriginalButtons.GetHeadPosition(); position != nullptr;)
+        InsertButtonCopy(*static_cast<const CGTToolbarButton*>(m_OriginalButtons.GetNext(position)));
+    AdjustLayout();
+    if (GetSafeHwnd() != nullptr)
+        RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE);
+    return TRUE;
+}
+
+BOOL CGTOutlookBarPane::MergeOriginalButtons(const CObList& iStored)
+{
+    BOOL same = iStored.GetCount() == m_OriginalButtons.GetCount();
+    for (POSITION stored = iStored.GetHeadPosition(), original = m_OriginalButtons.GetHeadPosition();
+         same && stored != nullptr && original != nullptr;) {
+        const auto* storedButton = static_cast<const CGTToolbarButton*>(iStored.GetNext(stored));
+        same = storedButton->IsSameCommand(*static_cast<const CGTToolbarButton*>(m_OriginalButtons.GetNext(original)));
+    }
+    return !same && RestoreOriginalState();
+}
+
 void CGTOutlookBarPane::RecalcButtonLayout()
 {
     if (GetSafeHwnd() == nullptr)

@@ -45,6 +45,11 @@ public:
 
     void RecalcButtonLayout() override;
     void RemoveAllButtons() override;
+    // The recorded original buttons come back in place of the current ones.
+    BOOL RestoreOriginalState() override;
+    // After a change of the resources: the original buttons come back unless the stored list
+    // holds the same commands in the same order. TRUE when they came back.
+    BOOL MergeOriginalButtons(const CObList& iStored) override;
     CGTToolbarButton* CreateDroppedButton(COleDataObject* iData) override;
     DROPEFFECT OnDragOver(COleDataObject* iData, DWORD iKeyState, CPoint iPoint) override;
     BOOL UpdateMenuItemState(CGTToolbarButton* iButton, CMenu* iPopup) override;

@@ -220,3 +220,30 @@ TEST_F(OutlookPane, InCustomizeModeOnlyDeleteStaysInTheButtonMenu)
     for (UINT id = ID_GT_CUSTOMIZE_RESET; id <= ID_GT_CUSTOMIZE_START_GROUP; ++id)
         EXPECT_EQ((popup->GetMenuState(id, MF_BYCOMMAND) & MF_GRAYED) == 0, id == ID_GT_CUSTOMIZE_DELETE) << id;
 }
+
+TEST_F(OutlookPane, AChangedResourceBringsTheOriginalButtonsBack)
+{
+    AddButtons(3);
+    CObList originals;
+    for (UINT id : {200u, 201u}) {
+        auto* button = new CGTOutlookButton;
+        button->m_CommandId = id;
+        originals.AddTail(button);
+    }
+    m_Pane.ReplaceOriginalState(originals);
+    CObList same;
+    CGTOutlookButton first;
+    first.m_CommandId = 200;
+    CGTOutlookButton second;
+    second.m_CommandId = 201;
+    same.AddTail(&first);
+    same.AddTail(&second);
+    // The stored list names the original commands: the user's buttons stay.
+    EXPECT_FALSE(m_Pane.MergeOriginalButtons(same));
+    EXPECT_EQ(m_Pane.GetButtonCount(), 3);
+    same.RemoveTail();
+    EXPECT_TRUE(m_Pane.MergeOriginalButtons(same));
+    ASSERT_EQ(m_Pane.GetButtonCount(), 2);
+    EXPECT_EQ(m_Pane.GetItemID(1), 201u);
+    EXPECT_TRUE(m_Pane.GetButton(1)->IsKindOf(RUNTIME_CLASS(CGTOutlookButton)));
+}
