@@ -247,3 +247,25 @@ TEST_F(OutlookPane, AChangedResourceBringsTheOriginalButtonsBack)
     EXPECT_EQ(m_Pane.GetItemID(1), 201u);
     EXPECT_TRUE(m_Pane.GetButton(1)->IsKindOf(RUNTIME_CLASS(CGTOutlookButton)));
 }
+
+TEST_F(OutlookPane, OnlyOutlookButtonsAreDropped)
+{
+    auto dropped = [&](CGTToolbarButton& ioButton) {
+        ioButton.m_CommandId = 300;
+        COleDataSource source;
+        ioButton.PrepareDrag(source);
+        COleDataObject data;
+        data.Attach(static_cast<LPDATAOBJECT>(source.GetInterface(&IID_IDataObject)), FALSE);
+        return std::unique_ptr<CGTToolbarButton>(m_Pane.CreateDroppedButton(&data));
+    };
+    CGTToolbarButton plain;
+    EXPECT_EQ(dropped(plain), nullptr);
+    CGTOutlookButton outlook;
+    auto kept = dropped(outlook);
+    ASSERT_NE(kept, nullptr);
+    EXPECT_TRUE(kept->IsKindOf(RUNTIME_CLASS(CGTOutlookButton)));
+    // A page button goes onto no other kind of bar.
+    CGTToolBar bar;
+    EXPECT_FALSE(outlook.CanBeDropped(&bar));
+    EXPECT_TRUE(outlook.CanBeDropped(&m_Pane));
+}
