@@ -258,6 +258,7 @@ void CGTDockManager::ApplyLoadedState()
     ForEach(m_lstLoadedTabbedPanes,
             [](CObject* iTabbed) { static_cast<CGTBaseTabbedBar*>(iTabbed)->ApplyRestoredTabs(FALSE); });
     TidyBarList(m_lstBars);
+
     AdjustAllBars();
     m_lstLoadedDockedBars.RemoveAll();
     m_lstLoadedTabbedPanes.RemoveAll();

@@ -78,6 +78,21 @@ BOOL IsEmptyFloatableTabbedPane(CObject* iEntry)
     return tabbed != nullptr && tabbed->CountTabs() == 0 && tabbed->CanFloat();
 }
 
+// A pane docked at a frame edge keeps its docked rectangle only when it last moved by a drag;
+// one docked by the application would be saved with a stale one, and its group brought back
+// at that size.
+void RecordDockedPlace(CGTBaseControlBar& ioBar, CWnd* iFrame)
+{
+    auto* pane = DYNAMIC_DOWNCAST(CGTDockingControlBar, &ioBar);
+    if (pane == nullptr || iFrame == nullptr || pane->GetDefaultSliderObject() == nullptr || pane->IsTabbed() ||
+        pane->GetParentMiniFrame() != nullptr)
+        return;
+    CRect rect;
+    pane->GetWindowRect(&rect);
+    iFrame->ScreenToClient(&rect);
+    pane->GetRecentDockInfo().m_docked.m_rectPane = rect;
+}
+
 VADE_AUTOHIDEBAR_SAVE_INFO RecordOf(const CGTDockingControlBar& iPane)
 {
     VADE_AUTOHIDEBAR_SAVE_INFO record;
@@ -375,7 +390,10 @@ BOOL CGTDockManager::SaveState(LPCWSTR iProfile, UINT iId)
     s_bStoringState = TRUE;
     ForEachStateKeeper(
         m_lstBars, m_lstAutoHideSliders, m_lstFloatFrames,
-        [iProfile](CGTBaseControlBar& ioBar) { ioBar.SaveState(iProfile); },
+        [this, iProfile](CGTBaseControlBar& ioBar) {
+            RecordDockedPlace(ioBar, m_pOwnerFrame);
+            ioBar.SaveState(iProfile);
+        },
         [iProfile](CGTMiniFrameWnd& ioFrame) { ioFrame.SaveHeldBarState(iProfile, -1); });
     BOOL saved = FALSE;
     {

@@ -1,0 +1,113 @@
+#include <guitoolkit/core/tests/ScratchRegistryKey.h>
+#include <guitoolkit/docking/CGTBaseTabWnd.h>
+#include <guitoolkit/docking/CGTBaseTabbedBar.h>
+#include <gtest/gtest.h>
+#include "LayoutTestSupport.h"
+
+namespace {
+// Six captioned panes of a frame, ids 201 to 206.
+struct SixPanes {
+    SixPanes()
+    {
+        for (UINT id = 201; id <= 206; ++id)
+            panes.push_back(std::make_unique<TestPane>(frame, CRect(0, 0, 150, 200), id));
+    }
+    TestPane& operator[](size_t iIndex) { return *panes[iIndex]; }
+
+    LayoutFrame frame;
+    std::vector<std::unique_ptr<TestPane>> panes;
+};
+
+// What a user sees of the arrangement: where each pane is and whether it shows, the group on
+// the left, the tabs on the right in order, and the floating pane's frame.
+struct Arrangement {
+    std::vector<CRect> places;
+    std::vector<bool> shown;
+    std::vector<DWORD> sides;
+    bool grouped;
+    std::vector<int> tabIds;
+    CRect floatingFrame;
+    int sliders;
+};
+
+bool operator==(const Arrangement& iLeft, const Arrangement& iRight)
+{
+    return iLeft.places == iRight.places && iLeft.shown == iRight.shown && iLeft.sides == iRight.sides &&
+        iLeft.grouped == iRight.grouped && iLeft.tabIds == iRight.tabIds &&
+        iLeft.floatingFrame == iRight.floatingFrame && iLeft.sliders == iRight.sliders;
+}
+
+std::ostream& operator<<(std::ostream& ioStream, const Arrangement& iArrangement)
+{
+    for (size_t i = 0; i < iArrangement.places.size(); ++i) {
+        const CRect& place = iArrangement.places[i];
+        ioStream << "[" << place.left << "," << place.top << "," << place.right << "," << place.bottom << " "
+                 << iArrangement.shown[i] << " " << std::hex << iArrangement.sides[i] << std::dec << "] ";
+    }
+    ioStream << "grouped " << iArrangement.grouped << " tabs";
+    for (int id : iArrangement.tabIds)
+        ioStream << " " << id;
+    const CRect& frame = iArrangement.floatingFrame;
+    return ioStream << " floating " << frame.left << "," << frame.top << "," << frame.right << "," << frame.bottom
+                    << " sliders " << iArrangement.sliders;
+}
+
+CGTBaseTabbedBar* TabbedPaneOf(const CGTBaseControlBar& iPane)
+{
+    CGTBaseTabWnd* tabs = iPane.GetHoldingTabWnd();
+    return tabs != nullptr ? DYNAMIC_DOWNCAST(CGTBaseTabbedBar, tabs->GetParent()) : nullptr;
+}
+
+Arrangement Look(SixPanes& ioPanes)
+{
+    ioPanes.frame.AdjustDockingLayout();
+    Arrangement arrangement;
+    // The tabs' own windows stack inside the tab window: their tabbed pane stands for them.
+    CGTBaseTabbedBar* tabbed = TabbedPaneOf(ioPanes[2]);
+    std::vector<CWnd*> seen = {&ioPanes[0], &ioPanes[1], tabbed, &ioPanes[5]};
+    for (CWnd* window : seen) {
+        arrangement.places.push_back(window != nullptr ? WindowRect(*window) : CRect());
+        arrangement.shown.push_back(window != nullptr && Shown(*window));
+        auto* bar = DYNAMIC_DOWNCAST(CGTBaseControlBar, window);
+        arrangement.sides.push_back(bar != nullptr && bar->GetParentMiniFrame() == nullptr ? bar->GetCurrentAlignment()
+                                                                                           : 0);
+    }
+    arrangement.grouped =
+        ioPanes[0].GetDefaultSlider() != nullptr && ioPanes[0].GetDefaultSlider() == ioPanes[1].GetDefaultSlider();
+    for (int i = 0; tabbed != nullptr && i < tabbed->CountTabs(); ++i)
+        arrangement.tabIds.push_back(tabbed->GetBarOfTab(i, TRUE)->GetDlgCtrlID());
+    CGTMiniFrameWnd* floating = ioPanes[5].GetParentMiniFrame();
+    arrangement.floatingFrame = floating != nullptr ? WindowRect(*floating) : CRect();
+    arrangement.sliders = SliderCount(ioPanes.frame);
+    return arrangement;
+}
+}  // namespace
+
+TEST(DockLayoutRoundTrip, AGroupATabbedPaneAndAFloatingPaneComeBackInARebuiltFrame)
+{
+    ScratchRegistryKey scratch(L"GtDockLayoutRoundTrip");
+    Arrangement saved;
+    {
+        SixPanes before;
+        before[0].DockToFrameWindow(GTSideLeft, nullptr, GTDockByMouse, nullptr, -1, FALSE);
+        ASSERT_TRUE(before[1].DockBesidePane(&before[0], GTSideBottom, nullptr));
+        before[2].DockToFrameWindow(GTSideRight, nullptr, GTDockByMouse, nullptr, -1, FALSE);
+        CGTBaseTabbedBar* tabbed = nullptr;
+        ASSERT_NE(nullptr, before[3].AttachToTabWnd(&before[2], GTDockByMouse, TRUE, &tabbed));
+        ASSERT_NE(nullptr, before[4].AttachToTabWnd(tabbed, GTDockByMouse, TRUE));
+        ASSERT_TRUE(before[5].FloatAtRect(CRect(300, 200, 450, 350), GTDockByRect, TRUE));
+        saved = Look(before);
+        ASSERT_TRUE(before.frame.m_State.SaveState(scratch.Path(), 1));
+        // The floating pane's own values, which its mini frame saves for it.
+        ASSERT_TRUE(before[5].SaveState(scratch.Path()));
+    }
+    ASSERT_EQ((std::vector<int>{203, 204, 205}), saved.tabIds);
+    ASSERT_TRUE(saved.grouped);
+
+    SixPanes after;
+    for (size_t i = 0; i < after.panes.size(); ++i)
+        after[i].DockToFrameWindow(GTSideLeft, nullptr, GTDockByMouse, nullptr, -1, FALSE);
+    ASSERT_TRUE(after.frame.m_State.LoadState(scratch.Path(), 1));
+    after.frame.m_State.ApplyLoadedState();
+    EXPECT_EQ(saved, Look(after));
+}
