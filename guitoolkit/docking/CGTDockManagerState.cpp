@@ -420,8 +420,14 @@ BOOL CGTDockManager::LoadState(LPCWSTR iProfile, UINT iId)
             return FALSE;
     }
     std::unique_ptr<BYTE[]> owned(bytes);
-    const LoadedLayout loaded{m_lstLoadedTabbedPanes, m_lstLoadedDockedBars, m_lstLoadedFloatFrames,
-                              m_lstLoadedAutoHideInfo};
+    // Applying after a failed read would float every pane whose own values loaded: nothing
+    // is applied until a load succeeds.
+    const auto fail = [this]() {
+        DiscardLoadedLayout(
+            {m_lstLoadedTabbedPanes, m_lstLoadedDockedBars, m_lstLoadedFloatFrames, m_lstLoadedAutoHideInfo});
+        m_bSkipApply = TRUE;
+        return FALSE;
+    };
     try {
         CMemFile file(bytes, size);
         CArchive archive(&file, CArchive::load, 4096);
@@ -429,11 +435,9 @@ BOOL CGTDockManager::LoadState(LPCWSTR iProfile, UINT iId)
         archive.Close();
     } catch (CException* e) {
         e->Delete();
-        DiscardLoadedLayout(loaded);
-        return FALSE;
+        return fail();
     } catch (const std::bad_alloc&) {
-        DiscardLoadedLayout(loaded);
-        return FALSE;
+        return fail();
     }
     m_bSkipApply = FALSE;
     return TRUE;

@@ -1,4 +1,5 @@
 #include <guitoolkit/core/tests/ScratchRegistryKey.h>
+#include <guitoolkit/docking/CGTBaseTabbedBar.h>
 #include <guitoolkit/docking/CGTTabWnd.h>
 #include <gtest/gtest.h>
 #include "LayoutTestSupport.h"
@@ -111,14 +112,19 @@ TEST(DockManagerState, AVanishedTabbedPaneIsSkippedInStepAndAMissingKeyLeavesWha
 {
     ScratchRegistryKey scratch(L"GtDockLayoutLoad");
     LayoutFrame frame;
+    CGTTabbedControlBar tabbed;
+    tabbed.Create(L"Tabs", &frame, CRect(0, 0, 100, 100), TRUE, 400, WS_CHILD | WS_VISIBLE | GTSideLeft, 0x20, 0);
+    frame.m_State.AddBar(&tabbed);
     CGTTabWnd noTabs;
     VADE_AUTOHIDEBAR_SAVE_INFO record;
     record.m_nPaneId = 300;
     scratch.StoreBinary(L"VADEDockManager-1", layoutValue,
-                        Words({1, 77}) + Stored(noTabs) + Words({0, 0, 1}) + Stored(record));
+                        Words({2, 77}) + Stored(noTabs) + Words({400}) + Stored(noTabs) + Words({0, 0, 1}) +
+                            Stored(record));
 
     ASSERT_TRUE(frame.m_State.LoadState(scratch.Path(), 1));
-    EXPECT_TRUE(frame.m_State.m_lstLoadedTabbedPanes.IsEmpty());
+    ASSERT_EQ(1, frame.m_State.m_lstLoadedTabbedPanes.GetCount());
+    EXPECT_EQ(&tabbed, frame.m_State.m_lstLoadedTabbedPanes.GetHead());
     ASSERT_EQ(1, frame.m_State.m_lstLoadedAutoHideInfo.GetCount());
     EXPECT_EQ(300, frame.m_State.m_lstLoadedAutoHideInfo.GetHead().m_nPaneId);
 
@@ -147,6 +153,9 @@ TEST(DockManagerState, ALoadThatFailsLeavesNoSliderOrMovedPaneAndNothingRead)
         EXPECT_EQ(place, saved.pane.Place());
         EXPECT_TRUE(saved.frame.m_State.m_lstLoadedDockedBars.IsEmpty());
         EXPECT_TRUE(saved.frame.m_State.m_lstLoadedFloatFrames.IsEmpty());
+        saved.frame.m_State.ApplyLoadedState();
+        EXPECT_EQ(&saved.frame, saved.pane.GetParent());
+        EXPECT_EQ(place, saved.pane.Place());
     }
     // The same bytes whole load: the slider they make waits to be applied.
     ASSERT_TRUE(saved.LoadFrom(saved.bytes));
