@@ -15,6 +15,7 @@
 #include <guitoolkit/docking/CGTTabWnd.h>
 #include <guitoolkit/docking/GTPaneStateAccess.h>
 #include <guitoolkit/toolbars/CGTToolBar.h>
+#include <algorithm>
 #include <memory>
 #include <new>
 #include <vector>
@@ -331,6 +332,28 @@ void ReadLayout(CArchive& ioArchive, CGTDockManager& ioManager, const LoadedLayo
     ReadAutoHideRecords(ioArchive, oLayout.autoHideRecords);
 }
 
+std::vector<CGTBaseTabbedBar*> TabbedPanesOn(const CWnd* iFrame)
+{
+    std::vector<CGTBaseTabbedBar*> panes;
+    for (HWND child = ::GetWindow(iFrame->GetSafeHwnd(), GW_CHILD); child != nullptr;
+         child = ::GetWindow(child, GW_HWNDNEXT)) {
+        if (auto* tabbed = DYNAMIC_DOWNCAST(CGTBaseTabbedBar, CWnd::FromHandlePermanent(child)))
+            panes.push_back(tabbed);
+    }
+    return panes;
+}
+
+// The tabbed panes a group's record makes are new objects that no one owns yet.
+void DiscardTabbedPanesMadeSince(const CWnd* iFrame, const std::vector<CGTBaseTabbedBar*>& iBefore)
+{
+    for (CGTBaseTabbedBar* tabbed : TabbedPanesOn(iFrame)) {
+        if (std::find(iBefore.begin(), iBefore.end(), tabbed) != iBefore.end())
+            continue;
+        tabbed->SetAutoDestroy(TRUE);
+        tabbed->DestroyWindow();
+    }
+}
+
 // After a failed load: the sliders and mini frames it made go, and nothing read is kept.
 void DiscardLoadedLayout(const LoadedLayout& ioLayout)
 {
@@ -422,9 +445,13 @@ BOOL CGTDockManager::LoadState(LPCWSTR iProfile, UINT iId)
     std::unique_ptr<BYTE[]> owned(bytes);
     // Applying after a failed read would float every pane whose own values loaded: nothing
     // is applied until a load succeeds.
-    const auto fail = [this]() {
+    const std::vector<CGTBaseTabbedBar*> tabbedBefore =
+        m_pOwnerFrame != nullptr ? TabbedPanesOn(m_pOwnerFrame) : std::vector<CGTBaseTabbedBar*>();
+    const auto fail = [&]() {
         DiscardLoadedLayout(
             {m_lstLoadedTabbedPanes, m_lstLoadedDockedBars, m_lstLoadedFloatFrames, m_lstLoadedAutoHideInfo});
+        if (m_pOwnerFrame != nullptr)
+            DiscardTabbedPanesMadeSince(m_pOwnerFrame, tabbedBefore);
         m_bSkipApply = TRUE;
         return FALSE;
     };

@@ -81,33 +81,61 @@ Arrangement Look(SixPanes& ioPanes)
     arrangement.sliders = SliderCount(ioPanes.frame);
     return arrangement;
 }
+
+// A left group of two, a tabbed pane of three on the right and a floating pane, saved under
+// id 1.
+Arrangement SaveSixPanes(const ScratchRegistryKey& iScratch)
+{
+    SixPanes before;
+    before[0].DockToFrameWindow(GTSideLeft, nullptr, GTDockByMouse, nullptr, -1, FALSE);
+    EXPECT_TRUE(before[1].DockBesidePane(&before[0], GTSideBottom, nullptr));
+    before[2].DockToFrameWindow(GTSideRight, nullptr, GTDockByMouse, nullptr, -1, FALSE);
+    CGTBaseTabbedBar* tabbed = nullptr;
+    EXPECT_NE(nullptr, before[3].AttachToTabWnd(&before[2], GTDockByMouse, TRUE, &tabbed));
+    EXPECT_NE(nullptr, before[4].AttachToTabWnd(tabbed, GTDockByMouse, TRUE));
+    EXPECT_TRUE(before[5].FloatAtRect(CRect(300, 200, 450, 350), GTDockByRect, TRUE));
+    const Arrangement saved = Look(before);
+    EXPECT_TRUE(before.frame.m_State.SaveState(iScratch.Path(), 1));
+    // The floating pane's own values, which its mini frame saves for it.
+    EXPECT_TRUE(before[5].SaveState(iScratch.Path()));
+    return saved;
+}
+
+// The same panes, each docked at the left edge.
+struct RebuiltFrame : SixPanes {
+    RebuiltFrame()
+    {
+        for (size_t i = 0; i < panes.size(); ++i)
+            (*this)[i].DockToFrameWindow(GTSideLeft, nullptr, GTDockByMouse, nullptr, -1, FALSE);
+    }
+};
 }  // namespace
 
 TEST(DockLayoutRoundTrip, AGroupATabbedPaneAndAFloatingPaneComeBackInARebuiltFrame)
 {
     ScratchRegistryKey scratch(L"GtDockLayoutRoundTrip");
-    Arrangement saved;
-    {
-        SixPanes before;
-        before[0].DockToFrameWindow(GTSideLeft, nullptr, GTDockByMouse, nullptr, -1, FALSE);
-        ASSERT_TRUE(before[1].DockBesidePane(&before[0], GTSideBottom, nullptr));
-        before[2].DockToFrameWindow(GTSideRight, nullptr, GTDockByMouse, nullptr, -1, FALSE);
-        CGTBaseTabbedBar* tabbed = nullptr;
-        ASSERT_NE(nullptr, before[3].AttachToTabWnd(&before[2], GTDockByMouse, TRUE, &tabbed));
-        ASSERT_NE(nullptr, before[4].AttachToTabWnd(tabbed, GTDockByMouse, TRUE));
-        ASSERT_TRUE(before[5].FloatAtRect(CRect(300, 200, 450, 350), GTDockByRect, TRUE));
-        saved = Look(before);
-        ASSERT_TRUE(before.frame.m_State.SaveState(scratch.Path(), 1));
-        // The floating pane's own values, which its mini frame saves for it.
-        ASSERT_TRUE(before[5].SaveState(scratch.Path()));
-    }
+    const Arrangement saved = SaveSixPanes(scratch);
     ASSERT_EQ((std::vector<int>{203, 204, 205}), saved.tabIds);
     ASSERT_TRUE(saved.grouped);
 
-    SixPanes after;
-    for (size_t i = 0; i < after.panes.size(); ++i)
-        after[i].DockToFrameWindow(GTSideLeft, nullptr, GTDockByMouse, nullptr, -1, FALSE);
+    RebuiltFrame after;
     ASSERT_TRUE(after.frame.m_State.LoadState(scratch.Path(), 1));
     after.frame.m_State.ApplyLoadedState();
     EXPECT_EQ(saved, Look(after));
+}
+
+TEST(DockLayoutRoundTrip, ACutShortLayoutLeavesTheRebuiltFrameAsItWas)
+{
+    ScratchRegistryKey scratch(L"GtDockLayoutCutShort");
+    SaveSixPanes(scratch);
+    std::vector<BYTE> bytes = scratch.Bytes(L"VADEDockManager-1", L"DockingCBAndSliders");
+    bytes.resize(bytes.size() - 2);
+    scratch.StoreBinary(L"VADEDockManager-1", L"DockingCBAndSliders", bytes);
+
+    RebuiltFrame after;
+    const Arrangement rebuilt = Look(after);
+    EXPECT_FALSE(after.frame.m_State.LoadState(scratch.Path(), 1));
+    after.frame.m_State.ApplyLoadedState();
+    EXPECT_EQ(rebuilt, Look(after));
+    EXPECT_EQ(0, ChildCount<CGTBaseTabbedBar>(after.frame));
 }

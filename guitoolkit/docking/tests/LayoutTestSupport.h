@@ -51,12 +51,18 @@ std::vector<BYTE> ArchiveBytes(Writer iWrite)
     return result;
 }
 
-// The slider windows among the frame's children.
-inline int SliderCount(const CWnd& iFrame)
+// The windows of a class among the frame's children.
+template <class Window>
+int ChildCount(const CWnd& iFrame)
 {
     int count = 0;
     for (HWND child = ::GetWindow(iFrame.GetSafeHwnd(), GW_CHILD); child != nullptr;
          child = ::GetWindow(child, GW_HWNDNEXT))
-        count += DYNAMIC_DOWNCAST(CGTSlider, CWnd::FromHandlePermanent(child)) != nullptr ? 1 : 0;
+        count += dynamic_cast<Window*>(CWnd::FromHandlePermanent(child)) != nullptr ? 1 : 0;
     return count;
+}
+
+inline int SliderCount(const CWnd& iFrame)
+{
+    return ChildCount<CGTSlider>(iFrame);
 }
