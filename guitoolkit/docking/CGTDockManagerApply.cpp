@@ -10,26 +10,17 @@
 #include <guitoolkit/docking/CGTDockBar.h>
 #include <guitoolkit/docking/CGTMiniFrameWnd.h>
 #include <guitoolkit/docking/CGTSlider.h>
+#include <guitoolkit/docking/GTDockLayout.h>
 #include <guitoolkit/docking/GTPaneStateAccess.h>
 #include <guitoolkit/toolbars/CGTBaseToolBar.h>
 
 namespace {
+using GTDockLayout::AutoHiddenPaneOf;
+using GTDockLayout::ForEach;
+
 // Move and show flags of a bar taking its loaded place: no z-order change, no activation,
 // frame changed.
 const UINT placeFlags = SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED;
-
-template <class Each>
-void ForEach(const CObList& iList, Each iEach)
-{
-    for (POSITION position = iList.GetHeadPosition(); position != nullptr;)
-        iEach(iList.GetNext(position));
-}
-
-CGTDockingControlBar* AutoHiddenPaneOf(CObject* iSlider)
-{
-    CGTBarContainerManager* manager = static_cast<CGTSlider*>(iSlider)->GetContainerManager();
-    return manager != nullptr ? manager->GetFirstControlBar() : nullptr;
-}
 
 void MoveToLoadedRect(CGTControlBar& ioBar)
 {
