@@ -9,8 +9,6 @@
 #include <guitoolkit/docking/CGTMiniFrameWnd.h>
 #include <guitoolkit/docking/GTDockLayout.h>
 #include <guitoolkit/toolbars/CGTToolBar.h>
-#include <memory>
-#include <new>
 #include <vector>
 
 namespace {
@@ -138,36 +136,20 @@ BOOL CGTDockManager::LoadState(LPCWSTR iProfile, UINT iId)
         m_lstBars, m_lstAutoHideSliders, m_lstFloatFrames,
         [iProfile](CGTBaseControlBar& ioBar) { ioBar.LoadState(iProfile); },
         [iProfile](CGTMiniFrameWnd& ioFrame) { ioFrame.LoadHeldBarState(iProfile, -1); });
-    BYTE* bytes = nullptr;
-    UINT size = 0;
-    {
-        CGTRegistryHolder holder;
-        CGTRegistry& registry = holder.Create(FALSE, TRUE);
-        if (!registry.Open(LayoutKey(iProfile, iId)) || !registry.ReadBinary(layoutValue, bytes, size))
-            return FALSE;
-    }
-    std::unique_ptr<BYTE[]> owned(bytes);
-    // Applying after a failed read would float every pane whose own values loaded: nothing
-    // is applied until a load succeeds.
+    CGTRegistryHolder holder;
+    CGTRegistry& registry = holder.Create(FALSE, TRUE);
+    if (!registry.Open(LayoutKey(iProfile, iId)) || !registry.VerifyValue(layoutValue))
+        return FALSE;
     const std::vector<CGTBaseTabbedBar*> tabbedBefore =
         m_pOwnerFrame != nullptr ? GTDockLayout::TabbedPanesOn(m_pOwnerFrame) : std::vector<CGTBaseTabbedBar*>();
-    const auto fail = [&]() {
+    if (!registry.ReadSerializable(layoutValue, *this)) {
         GTDockLayout::Discard(
             {m_lstLoadedTabbedPanes, m_lstLoadedDockedBars, m_lstLoadedFloatFrames, m_lstLoadedAutoHideInfo},
             m_pOwnerFrame, tabbedBefore);
+        // Applying after a failed read would float every pane whose own values loaded: nothing
+        // is applied until a load succeeds.
         m_bSkipApply = TRUE;
         return FALSE;
-    };
-    try {
-        CMemFile file(bytes, size);
-        CArchive archive(&file, CArchive::load, 4096);
-        Serialize(archive);
-        archive.Close();
-    } catch (CException* e) {
-        e->Delete();
-        return fail();
-    } catch (const std::bad_alloc&) {
-        return fail();
     }
     m_bSkipApply = FALSE;
     return TRUE;
