@@ -78,7 +78,7 @@ void GatherBarsToFloat(const CObList& iBars, const CObList& iFloatFrames, const 
 {
     ForEach(iBars, [&](CObject* iEntry) {
         if (auto* dockBar = DYNAMIC_DOWNCAST(CGTDockBar, iEntry)) {
-            oBars.AddTail(const_cast<CObList*>(&dockBar->GetBars()));
+            ForEach(dockBar->GetBars(), [&](CObject* iBar) { oBars.AddTail(iBar); });
             return;
         }
         auto* bar = DYNAMIC_DOWNCAST(CGTControlBar, iEntry);
@@ -186,6 +186,44 @@ void RestoreAutoHidden(VADE_AUTOHIDEBAR_SAVE_INFO& ioRecord, CGTDockManager& ioM
     GTPaneStateAccess::SetRememberedVisibility(*toolBar, ioRecord.m_bShown);
 }
 
+// Auto-hidden panes whose toolbar leads its group come back docked first: the loaded layout
+// says where they go.
+void LeaveLeadingAutoHide(const CObList& iAutoHideSliders)
+{
+    ForEach(iAutoHideSliders, [](CObject* iSlider) {
+        CGTDockingControlBar* pane = AutoHiddenPaneOf(iSlider);
+        const CGTAutoHideToolBar* toolBar = pane != nullptr ? GTPaneStateAccess::AutoHideToolBarOf(*pane) : nullptr;
+        if (toolBar != nullptr && toolBar->IsGroupFirst())
+            pane->SetAutoHideMode(FALSE, GTSideAny, nullptr, FALSE);
+    });
+}
+
+void ReattachLoadedFrames(const CObList& iFrames, CGTDockManager& ioManager)
+{
+    ForEach(iFrames, [&](CObject* iFrame) {
+        auto* frame = static_cast<CGTMiniFrameWnd*>(iFrame);
+        // A record that built no window brings back nothing.
+        if (frame->GetSafeHwnd() == nullptr) {
+            delete frame;
+            return;
+        }
+        frame->SetWindowPos(nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | placeFlags);
+        frame->ReattachLoadedBar(ioManager);
+    });
+}
+
+void RestoreAutoHiddenPanes(CList<VADE_AUTOHIDEBAR_SAVE_INFO, VADE_AUTOHIDEBAR_SAVE_INFO&>& ioRecords,
+                            CGTDockManager& ioManager)
+{
+    for (POSITION position = ioRecords.GetHeadPosition(); position != nullptr;)
+        RestoreAutoHidden(ioRecords.GetNext(position), ioManager);
+    for (POSITION position = ioRecords.GetHeadPosition(); position != nullptr;) {
+        const VADE_AUTOHIDEBAR_SAVE_INFO& record = ioRecords.GetNext(position);
+        if (record.m_pSavedPane != nullptr && record.m_pSavedPane->CanHideAutoHiddenPane())
+            record.m_pSavedPane->ShowBar(record.m_bShown, FALSE, FALSE);
+    }
+}
+
 // Sliders show by their panes; tabbed panes left without tabs go.
 void TidyBarList(const CObList& iBars)
 {
@@ -214,23 +252,9 @@ void CGTDockManager::ApplyLoadedState()
         return;
     s_bApplyingState = TRUE;
     s_bLayoutSuspended = TRUE;
-    ForEach(m_lstAutoHideSliders, [](CObject* iSlider) {
-        CGTDockingControlBar* pane = AutoHiddenPaneOf(iSlider);
-        const CGTAutoHideToolBar* toolBar = pane != nullptr ? GTPaneStateAccess::AutoHideToolBarOf(*pane) : nullptr;
-        if (toolBar != nullptr && toolBar->IsGroupFirst())
-            pane->SetAutoHideMode(FALSE, GTSideAny, nullptr, FALSE);
-    });
+    LeaveLeadingAutoHide(m_lstAutoHideSliders);
     JoinLoadedSliders(m_lstLoadedDockedBars);
-    ForEach(m_lstLoadedFloatFrames, [this](CObject* iFrame) {
-        auto* frame = static_cast<CGTMiniFrameWnd*>(iFrame);
-        // A record that built no window brings back nothing.
-        if (frame->GetSafeHwnd() == nullptr) {
-            delete frame;
-            return;
-        }
-        frame->SetWindowPos(nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | placeFlags);
-        frame->ReattachLoadedBar(*this);
-    });
+    ReattachLoadedFrames(m_lstLoadedFloatFrames, *this);
     CObList toFloat;
     GatherBarsToFloat(m_lstBars, m_lstFloatFrames, m_lstLoadedDockedBars, toFloat);
     FloatAndPlace(toFloat, *this);
@@ -239,17 +263,10 @@ void CGTDockManager::ApplyLoadedState()
     m_lstBars.AddTail(&m_lstLoadedDockedBars);
     s_bLayoutSuspended = FALSE;
     RecalcLayout();
-    for (POSITION position = m_lstLoadedAutoHideInfo.GetHeadPosition(); position != nullptr;)
-        RestoreAutoHidden(m_lstLoadedAutoHideInfo.GetNext(position), *this);
-    for (POSITION position = m_lstLoadedAutoHideInfo.GetHeadPosition(); position != nullptr;) {
-        const VADE_AUTOHIDEBAR_SAVE_INFO& record = m_lstLoadedAutoHideInfo.GetNext(position);
-        if (record.m_pSavedPane != nullptr && record.m_pSavedPane->CanHideAutoHiddenPane())
-            record.m_pSavedPane->ShowBar(record.m_bShown, FALSE, FALSE);
-    }
+    RestoreAutoHiddenPanes(m_lstLoadedAutoHideInfo, *this);
     ForEach(m_lstLoadedTabbedPanes,
             [](CObject* iTabbed) { static_cast<CGTBaseTabbedBar*>(iTabbed)->ApplyRestoredTabs(FALSE); });
     TidyBarList(m_lstBars);
-
     AdjustAllBars();
     m_lstLoadedDockedBars.RemoveAll();
     m_lstLoadedTabbedPanes.RemoveAll();
