@@ -1,4 +1,5 @@
 #include <guitoolkit/core/tests/ScratchRegistryKey.h>
+#include <guitoolkit/docking/CGTBaseTabWnd.h>
 #include <guitoolkit/docking/CGTBaseTabbedBar.h>
 #include <guitoolkit/docking/CGTTabWnd.h>
 #include <gtest/gtest.h>
@@ -125,6 +126,11 @@ TEST(DockManagerState, AVanishedTabbedPaneIsSkippedInStepAndAMissingKeyLeavesWha
     ASSERT_TRUE(frame.m_State.LoadState(scratch.Path(), 1));
     ASSERT_EQ(1, frame.m_State.m_lstLoadedTabbedPanes.GetCount());
     EXPECT_EQ(&tabbed, frame.m_State.m_lstLoadedTabbedPanes.GetHead());
+
+    // A tabbed pane that cannot float is saved with its tab window's record.
+    ASSERT_TRUE(frame.m_State.SaveState(scratch.Path(), 3));
+    EXPECT_EQ(Words({1, 400}) + Stored(*tabbed.GetTabWindow()) + Words({0, 0, 0}),
+              scratch.Bytes(L"VADEDockManager-3", layoutValue));
     ASSERT_EQ(1, frame.m_State.m_lstLoadedAutoHideInfo.GetCount());
     EXPECT_EQ(300, frame.m_State.m_lstLoadedAutoHideInfo.GetHead().m_nPaneId);
 
@@ -161,4 +167,21 @@ TEST(DockManagerState, ALoadThatFailsLeavesNoSliderOrMovedPaneAndNothingRead)
     ASSERT_TRUE(saved.LoadFrom(saved.bytes));
     EXPECT_EQ(2, SliderCount(saved.frame));
     EXPECT_EQ(2, saved.frame.m_State.m_lstLoadedDockedBars.GetCount());
+}
+
+TEST(DockManagerState, PaneEntriesBeforeTheirSliderWaitForItAndUnknownOnesAreDropped)
+{
+    SavedDockedPane saved;
+    // No tabbed panes, two docked entries (the slider with its record, then the pane), no mini
+    // frames, no auto-hidden panes.
+    const std::vector<BYTE>& bytes = saved.bytes;
+    ASSERT_EQ(Words({0, 2, 0}), std::vector<BYTE>(bytes.begin(), bytes.begin() + 12));
+    ASSERT_EQ(Words({1, 200, 0, 0}), std::vector<BYTE>(bytes.end() - 16, bytes.end()));
+    const std::vector<BYTE> sliderRecord(bytes.begin() + 12, bytes.end() - 16);
+
+    ASSERT_TRUE(saved.LoadFrom(Words({0, 3, 1, 999, 1, 200, 0}) + sliderRecord + Words({0, 0})));
+    const CObList& loaded = saved.frame.m_State.m_lstLoadedDockedBars;
+    ASSERT_EQ(2, loaded.GetCount());
+    EXPECT_TRUE(loaded.GetHead()->IsKindOf(RUNTIME_CLASS(CGTSlider)));
+    EXPECT_EQ(&saved.pane, loaded.GetTail());
 }
