@@ -34,18 +34,27 @@ MINMAXINFO Limits(CGTFullScreenImpl& ioFullScreen)
 }
 }  // namespace
 
-TEST(FullScreen, LeavingPutsTheFrameBackAndDropsTheToolbarOnceOnly)
+TEST(FullScreen, LeavingPutsTheFrameBackAndDropsTheToolbarWithItsMiniFrameOnceOnly)
 {
-    FullScreenFrame full;
-    full.fullScreen.RestoreFrameState(&full.frame);
-    EXPECT_FALSE(::IsWindow(full.toolbarWindow));
-    EXPECT_EQ(nullptr, full.fullScreen.m_pFullScreenBar);
-    EXPECT_FALSE(full.fullScreen.IsFullScreen());
-    EXPECT_EQ(CRect(40, 30, 440, 330), WindowRect(full.frame));
+    for (BOOL floating : {FALSE, TRUE}) {
+        FullScreenFrame full;
+        CGTToolBar& toolbar = *full.fullScreen.m_pFullScreenBar;
+        toolbar.SetBehaviourStyle(GTBehaviourAll);
+        if (floating) {
+            ASSERT_TRUE(toolbar.FloatAtRect(CRect(100, 100, 200, 130), GTDockByRect, TRUE));
+        }
+        const HWND miniFrame = floating ? toolbar.GetParentMiniFrame()->GetSafeHwnd() : nullptr;
+        full.fullScreen.RestoreFrameState(&full.frame);
+        EXPECT_FALSE(::IsWindow(full.toolbarWindow)) << floating;
+        EXPECT_FALSE(floating && ::IsWindow(miniFrame));
+        EXPECT_EQ(nullptr, full.fullScreen.m_pFullScreenBar);
+        EXPECT_FALSE(full.fullScreen.IsFullScreen());
+        EXPECT_EQ(CRect(40, 30, 440, 330), WindowRect(full.frame));
 
-    full.frame.MoveWindow(CRect(10, 10, 210, 110));
-    full.fullScreen.RestoreFrameState(&full.frame);
-    EXPECT_EQ(CRect(10, 10, 210, 110), WindowRect(full.frame));
+        full.frame.MoveWindow(CRect(10, 10, 210, 110));
+        full.fullScreen.RestoreFrameState(&full.frame);
+        EXPECT_EQ(CRect(10, 10, 210, 110), WindowRect(full.frame));
+    }
 }
 
 TEST(FullScreen, AHelperThatNeverEnteredDoesNothing)
