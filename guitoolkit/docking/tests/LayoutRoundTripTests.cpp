@@ -2,13 +2,16 @@
 #include <guitoolkit/docking/CGTBaseTabWnd.h>
 #include <guitoolkit/docking/CGTBaseTabbedBar.h>
 #include <gtest/gtest.h>
+#include <algorithm>
 #include "LayoutTestSupport.h"
 
 namespace {
-// Six captioned panes of a frame, ids 201 to 206.
+// Six captioned panes of a shown frame, ids 201 to 206.
 struct SixPanes {
     SixPanes()
     {
+        // Sliders save whether they are seen.
+        frame.ShowWindow(SW_SHOWNOACTIVATE);
         for (UINT id = 201; id <= 206; ++id)
             panes.push_back(std::make_unique<TestPane>(frame, CRect(0, 0, 150, 200), id));
     }
@@ -27,14 +30,14 @@ struct Arrangement {
     bool grouped;
     std::vector<int> tabIds;
     CRect floatingFrame;
-    int sliders;
+    int shownSliders;
 };
 
 bool operator==(const Arrangement& iLeft, const Arrangement& iRight)
 {
     return iLeft.places == iRight.places && iLeft.shown == iRight.shown && iLeft.sides == iRight.sides &&
         iLeft.grouped == iRight.grouped && iLeft.tabIds == iRight.tabIds &&
-        iLeft.floatingFrame == iRight.floatingFrame && iLeft.sliders == iRight.sliders;
+        iLeft.floatingFrame == iRight.floatingFrame && iLeft.shownSliders == iRight.shownSliders;
 }
 
 std::ostream& operator<<(std::ostream& ioStream, const Arrangement& iArrangement)
@@ -49,7 +52,7 @@ std::ostream& operator<<(std::ostream& ioStream, const Arrangement& iArrangement
         ioStream << " " << id;
     const CRect& frame = iArrangement.floatingFrame;
     return ioStream << " floating " << frame.left << "," << frame.top << "," << frame.right << "," << frame.bottom
-                    << " sliders " << iArrangement.sliders;
+                    << " shown sliders " << iArrangement.shownSliders;
 }
 
 CGTBaseTabbedBar* TabbedPaneOf(const CGTBaseControlBar& iPane)
@@ -78,7 +81,7 @@ Arrangement Look(SixPanes& ioPanes)
         arrangement.tabIds.push_back(tabbed->GetBarOfTab(i, TRUE)->GetDlgCtrlID());
     CGTMiniFrameWnd* floating = ioPanes[5].GetParentMiniFrame();
     arrangement.floatingFrame = floating != nullptr ? WindowRect(*floating) : CRect();
-    arrangement.sliders = SliderCount(ioPanes.frame);
+    arrangement.shownSliders = ChildCount<CGTSlider>(ioPanes.frame, TRUE);
     return arrangement;
 }
 
@@ -101,12 +104,16 @@ Arrangement SaveSixPanes(const ScratchRegistryKey& iScratch)
     return saved;
 }
 
-// The same panes, each docked at the left edge.
+// The same panes, each docked at the left edge but those told to float.
 struct RebuiltFrame : SixPanes {
-    RebuiltFrame()
+    explicit RebuiltFrame(std::vector<size_t> iFloating = {})
     {
-        for (size_t i = 0; i < panes.size(); ++i)
-            (*this)[i].DockToFrameWindow(GTSideLeft, nullptr, GTDockByMouse, nullptr, -1, FALSE);
+        for (size_t i = 0; i < panes.size(); ++i) {
+            TestPane& pane = (*this)[i];
+            pane.DockToFrameWindow(GTSideLeft, nullptr, GTDockByMouse, nullptr, -1, FALSE);
+            if (std::find(iFloating.begin(), iFloating.end(), i) != iFloating.end())
+                pane.FloatAtRect(CRect(CPoint(100 + 20 * int(i), 100), CSize(150, 200)), GTDockByRect, TRUE);
+        }
     }
 };
 }  // namespace
@@ -118,10 +125,16 @@ TEST(DockLayoutRoundTrip, AGroupATabbedPaneAndAFloatingPaneComeBackInARebuiltFra
     ASSERT_EQ((std::vector<int>{203, 204, 205}), saved.tabIds);
     ASSERT_TRUE(saved.grouped);
 
-    RebuiltFrame after;
-    ASSERT_TRUE(after.frame.m_State.LoadState(scratch.Path(), 1));
-    after.frame.m_State.ApplyLoadedState();
-    EXPECT_EQ(saved, Look(after));
+    // Rebuilt with every pane docked, and with a grouped pane and a tab floating.
+    for (const std::vector<size_t>& floating : {std::vector<size_t>{}, std::vector<size_t>{0, 3}}) {
+        RebuiltFrame after(floating);
+        // The floating panes' own values, which their mini frames load for them.
+        for (size_t i : floating)
+            after[i].LoadState(scratch.Path());
+        ASSERT_TRUE(after.frame.m_State.LoadState(scratch.Path(), 1));
+        after.frame.m_State.ApplyLoadedState();
+        EXPECT_EQ(saved, Look(after)) << floating.size();
+    }
 }
 
 TEST(DockLayoutRoundTrip, ACutShortLayoutLeavesTheRebuiltFrameAsItWas)

@@ -51,14 +51,17 @@ std::vector<BYTE> ArchiveBytes(Writer iWrite)
     return result;
 }
 
-// The windows of a class among the frame's children.
+// The windows of a class among the frame's children; with iShownOnly those with the visible
+// style.
 template <class Window>
-int ChildCount(const CWnd& iFrame)
+int ChildCount(const CWnd& iFrame, BOOL iShownOnly = FALSE)
 {
     int count = 0;
     for (HWND child = ::GetWindow(iFrame.GetSafeHwnd(), GW_CHILD); child != nullptr;
-         child = ::GetWindow(child, GW_HWNDNEXT))
-        count += dynamic_cast<Window*>(CWnd::FromHandlePermanent(child)) != nullptr ? 1 : 0;
+         child = ::GetWindow(child, GW_HWNDNEXT)) {
+        const BOOL counted = !iShownOnly || (::GetWindowLongW(child, GWL_STYLE) & WS_VISIBLE) != 0;
+        count += counted && dynamic_cast<Window*>(CWnd::FromHandlePermanent(child)) != nullptr ? 1 : 0;
+    }
     return count;
 }
 
