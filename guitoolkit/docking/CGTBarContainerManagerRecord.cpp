@@ -6,28 +6,12 @@
 #include <guitoolkit/docking/CGTDockManager.h>
 #include <guitoolkit/docking/CGTMiniFrameWnd.h>
 #include <guitoolkit/docking/CGTSlider.h>
+#include <guitoolkit/docking/GTDockLayout.h>
 #include <guitoolkit/docking/IGTDockingFrame.h>
 #include <vector>
 
 namespace {
 const int tabbedBarId = -1;
-
-// The entries a pane writes: its id, or -1 and its first tab's id; none for a tabbed pane
-// without tabs.
-void AppendEntries(CGTDockingControlBar& iBar, std::vector<int>& ioEntries)
-{
-    const int id = iBar.GetDlgCtrlID();
-    if (id != tabbedBarId) {
-        ioEntries.push_back(id);
-        return;
-    }
-    auto* tabbed = DYNAMIC_DOWNCAST(CGTBaseTabbedBar, &iBar);
-    CWnd* first = tabbed != nullptr && tabbed->CountTabs() > 0 ? tabbed->GetBarOfTab(0, TRUE) : nullptr;
-    if (first == nullptr)
-        return;
-    ioEntries.push_back(tabbedBarId);
-    ioEntries.push_back(first->GetDlgCtrlID());
-}
 }  // namespace
 
 void CGTBarContainerManager::Serialize(CArchive& ioArchive)
@@ -41,7 +25,7 @@ void CGTBarContainerManager::Serialize(CArchive& ioArchive)
         int count = 0;
         for (POSITION at = m_Bars.GetHeadPosition(); at != nullptr;) {
             const size_t before = entries.size();
-            AppendEntries(*static_cast<CGTDockingControlBar*>(m_Bars.GetNext(at)), entries);
+            GTDockLayout::AppendPaneIds(*static_cast<CGTDockingControlBar*>(m_Bars.GetNext(at)), entries);
             count += entries.size() != before ? 1 : 0;
         }
         ioArchive << count;

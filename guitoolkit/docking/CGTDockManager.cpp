@@ -100,8 +100,6 @@ VADE_AUTOHIDEBAR_SAVE_INFO& VADE_AUTOHIDEBAR_SAVE_INFO::operator=(const VADE_AUT
     return *this;
 }
 
-void VADE_AUTOHIDEBAR_SAVE_INFO::Serialize(CArchive&) {}
-
 CGTDockManager::CGTDockManager()
     : m_bLayoutEnabled(TRUE), m_bUpdateLocked(FALSE), m_bAdjustSuspended(FALSE), m_pOwnerFrame(nullptr),
       m_rectFreeArea(0, 0, 0, 0), m_rectOuterEdge(0, 0, 0, 0), m_dwDockBarSides(0), m_dwAutoHideSides(0),
@@ -117,8 +115,6 @@ CGTDockManager::~CGTDockManager()
 {
     delete m_pSmartDocking;
 }
-
-void CGTDockManager::Serialize(CArchive&) {}
 
 BOOL CGTDockManager::SetOwnerFrame(CWnd* iFrame)
 {
@@ -431,15 +427,3 @@ void CGTDockManager::RefreshAllBarFrames()
         frame->RedrawWindow(nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE);
     }
 }
-
-BOOL CGTDockManager::SaveState(LPCWSTR, UINT)
-{
-    return FALSE;
-}
-
-BOOL CGTDockManager::LoadState(LPCWSTR, UINT)
-{
-    return FALSE;
-}
-
-void CGTDockManager::ApplyLoadedState() {}

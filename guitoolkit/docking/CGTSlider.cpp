@@ -284,10 +284,11 @@ BOOL CGTSlider::OnEraseBkgnd(CDC*)
 
 void CGTSlider::OnNcDestroy()
 {
-    if (m_ContainerManager != nullptr) {
-        m_ContainerManager->RemoveSlider(this);
+    // The manager forgets the slider by clearing the slider's pointer to it.
+    if (CGTBarContainerManager* manager = m_ContainerManager) {
+        manager->RemoveSlider(this);
         if (m_DefaultSlider)
-            delete m_ContainerManager;
+            delete manager;
         m_ContainerManager = nullptr;
     }
     CGTBaseControlBar::OnNcDestroy();
