@@ -14,6 +14,8 @@ const UINT_PTR displayTimerId = 1;
 
 BEGIN_MESSAGE_MAP(CGTAutoHideToolBar, CGTControlBar)
     ON_WM_CREATE()
+    ON_WM_NCCALCSIZE()
+    ON_WM_NCPAINT()
     ON_WM_MOUSEMOVE()
     ON_WM_NCDESTROY()
     ON_WM_TIMER()
@@ -49,6 +51,10 @@ int CGTAutoHideToolBar::OnCreate(LPCREATESTRUCT iCreate)
 {
     return CGTControlBar::OnCreate(iCreate) == -1 ? -1 : 0;
 }
+
+void CGTAutoHideToolBar::OnNcCalcSize(BOOL, NCCALCSIZE_PARAMS*) {}
+
+void CGTAutoHideToolBar::OnNcPaint() {}
 
 void CGTAutoHideToolBar::OnNcDestroy()
 {

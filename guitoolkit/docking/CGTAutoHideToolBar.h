@@ -38,6 +38,9 @@ public:
 
 protected:
     afx_msg int OnCreate(LPCREATESTRUCT iCreate);
+    // The buttons draw their own edges: the whole window is client area.
+    afx_msg void OnNcCalcSize(BOOL iCalcValidRects, NCCALCSIZE_PARAMS* ioParams);
+    afx_msg void OnNcPaint();
     afx_msg void OnMouseMove(UINT iFlags, CPoint iPoint);
     afx_msg void OnNcDestroy();
     afx_msg void OnTimer(UINT_PTR iId);

@@ -150,6 +150,9 @@ protected:
     // The click of a caption button that was pressed and released over itself.
     virtual void OnPressButtons(UINT iHitCode);
     void RedrawButton(const CGTCaptionButton* iButton);
+    // The pin with Ctrl: every pane of the group pinned away, or every auto-hidden pane of
+    // the edge back.
+    void ToggleAutoHideAll();
     // ShowBar of a pane in auto-hide mode.
     void ShowAutoHiddenBar(BOOL iShow, BOOL iDelay, BOOL iActivate);
     void KillAutoHideTimers();

@@ -7,6 +7,7 @@
 #include <guitoolkit/core/GuiToolkitSeams.h>
 #include <guitoolkit/docking/CGTAutoHideDockBar.h>
 #include <guitoolkit/docking/CGTAutoHideToolBar.h>
+#include <guitoolkit/docking/CGTBarContainerManager.h>
 #include <guitoolkit/docking/CGTDockManager.h>
 #include <guitoolkit/docking/CGTSlider.h>
 #include <guitoolkit/docking/GTDockingGeometry.h>
@@ -89,6 +90,33 @@ CGTAutoHideToolBar* CGTDockingControlBar::SetAutoHideMode(BOOL iMode, DWORD iAli
     }
     SetWindowPos(nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOREDRAW | SWP_FRAMECHANGED);
     return toolBar;
+}
+
+void CGTDockingControlBar::ToggleAutoHideAll()
+{
+    CWnd* frame = FindOwnerFrame();
+    if (frame == nullptr)
+        return;
+    frame->SetRedraw(FALSE);
+    if (m_AutoHideMode) {
+        auto* strip = m_AutoHideToolBar != nullptr
+            ? DYNAMIC_DOWNCAST(CGTAutoHideDockBar, m_AutoHideToolBar->GetParentDockBar())
+            : nullptr;
+        if (strip != nullptr)
+            strip->RestoreAutoHideGroup(nullptr);
+    } else if (CGTSlider* slider = GetDefaultSliderObject(); slider != nullptr && slider->GetContainerManager()) {
+        // The group is taken first: the slider goes with its last pane.
+        const DWORD side = slider->GetCurrentAlignment();
+        CObList group;
+        group.AddTail(const_cast<CObList*>(&slider->GetContainerManager()->GetBars()));
+        for (POSITION position = group.GetHeadPosition(); position != nullptr;) {
+            auto* pane = DYNAMIC_DOWNCAST(CGTDockingControlBar, group.GetNext(position));
+            if (pane != nullptr && pane->CanAutoHideAll())
+                pane->SetAutoHideMode(TRUE, side, nullptr, TRUE);
+        }
+    }
+    frame->SetRedraw(TRUE);
+    frame->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
 }
 
 void CGTDockingControlBar::AbandonAutoHideMode()

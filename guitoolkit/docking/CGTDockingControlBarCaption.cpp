@@ -359,7 +359,10 @@ void CGTDockingControlBar::OnPressButtons(UINT iHitCode)
         break;
     }
     case GTHitPin:
-        OnAutoHideCommand();
+        if (CGTKeyState::Current().IsDown(VK_CONTROL) && m_AutoHideAllAllowed)
+            ToggleAutoHideAll();
+        else
+            OnAutoHideCommand();
         break;
     case GTHitWindowPosition:
         if (s_ShowWindowPositionButton) {

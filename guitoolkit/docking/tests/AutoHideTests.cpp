@@ -1,3 +1,4 @@
+#include <guitoolkit/core/CGTVisualManager.h>
 #include <guitoolkit/core/GuiToolkitGlobals.h>
 #include <guitoolkit/docking/CGTAutoHideDockBar.h>
 #include <guitoolkit/docking/CGTAutoHideToolBar.h>
@@ -17,6 +18,23 @@ public:
     HICON m_Icon = nullptr;
 };
 
+// A pane whose caption buttons the test presses.
+class PinPane : public IconPane {
+public:
+    using IconPane::IconPane;
+    using IconPane::OnPressButtons;
+};
+
+// A look that pulls auto-hide toolbars back and counts the buttons it fills.
+class HalfBackLook : public CGTVisualManager {
+    DECLARE_DYNCREATE(HalfBackLook)
+public:
+    BOOL GetAutoHideLayoutFlag() const override { return TRUE; }
+    void FillAutoHideButton(CDC*, CRect, IGTLookAutoHideButton*) override { ++m_Fills; }
+    int m_Fills = 0;
+};
+IMPLEMENT_DYNCREATE(HalfBackLook, CGTVisualManager)
+
 // A frame with dock bars and auto-hide strips on every side, and panes docked at its edges.
 struct AutoHideFrame {
     AutoHideFrame()
@@ -24,10 +42,10 @@ struct AutoHideFrame {
         frame.m_Ids.CreateDockBars(GTSideAny);
         frame.m_Ids.CreateAutoHideDockBars(GTSideAny);
     }
-    IconPane& Dock(DWORD iSide, CRect iRect = CRect(0, 0, 120, 120))
+    PinPane& Dock(DWORD iSide, CRect iRect = CRect(0, 0, 120, 120))
     {
-        panes.push_back(std::make_unique<IconPane>(frame, iRect, 300 + UINT(panes.size())));
-        IconPane& pane = *panes.back();
+        panes.push_back(std::make_unique<PinPane>(frame, iRect, 300 + UINT(panes.size())));
+        PinPane& pane = *panes.back();
         pane.SetWindowText(L"");
         pane.DockToFrameWindow(iSide, nullptr, GTDockByMouse, nullptr, -1, FALSE);
         return pane;
@@ -58,7 +76,7 @@ struct AutoHideFrame {
     FixedScreenFacts screen;
     FakeCursor cursor;
     PaneFrame frame;
-    std::vector<std::unique_ptr<IconPane>> panes;
+    std::vector<std::unique_ptr<PinPane>> panes;
 };
 
 int Across(const CRect& iRect, DWORD iSide)
@@ -309,4 +327,78 @@ TEST(AutoHide, AGroupOfThreeToolbarsGivenBackMakesTheLaterPanesTabsOfTheFirst)
     EXPECT_EQ(first.GetParent(), third.GetParent());
     EXPECT_EQ(3, static_cast<CGTBaseTabWnd*>(first.GetParent())->GetTabCount());
     EXPECT_EQ(0, fixture.Strip(GTSideLeft)->GetBars().GetCount());
+}
+
+TEST(AutoHide, CtrlWithThePinTakesTheWholeGroupAwayAndBringsEveryGroupBack)
+{
+    AutoHideFrame fixture;
+    FakeKeyState keys;
+    PinPane& first = fixture.Dock(GTSideLeft);
+    PinPane& second = fixture.Dock(GTSideLeft);
+    second.UnDockControlBar(FALSE);
+    ASSERT_TRUE(second.DockBesidePane(&first, GTSideBottom, nullptr));
+    PinPane& other = fixture.Dock(GTSideRight);
+    other.SetAutoHideMode(TRUE, GTSideRight, nullptr, FALSE);
+
+    keys.Press(VK_CONTROL);
+    first.OnPressButtons(GTHitPin);
+    EXPECT_TRUE(first.IsAutoHideMode());
+    EXPECT_TRUE(second.IsAutoHideMode());
+    EXPECT_EQ(2, fixture.Strip(GTSideLeft)->GetBars().GetCount());
+
+    second.OnPressButtons(GTHitPin);
+    EXPECT_FALSE(first.IsAutoHideMode());
+    EXPECT_FALSE(second.IsAutoHideMode());
+    EXPECT_EQ(0, fixture.Strip(GTSideLeft)->GetBars().GetCount());
+    // Another edge keeps its pane.
+    EXPECT_TRUE(other.IsAutoHideMode());
+}
+
+TEST(AutoHide, PinningATabbedPaneGivesOneAutoHidePanePerDetachableTab)
+{
+    AutoHideFrame fixture;
+    PinPane& first = fixture.Dock(GTSideLeft);
+    PinPane& second = fixture.Dock(GTSideLeft);
+    PinPane& third = fixture.Dock(GTSideLeft);
+    CGTBaseTabbedBar* tabbed = nullptr;
+    second.UnDockControlBar(FALSE);
+    ASSERT_EQ(&second, second.AttachToTabWnd(&first, GTDockByMouse, TRUE, &tabbed));
+    third.UnDockControlBar(FALSE);
+    ASSERT_EQ(&third, third.AttachToTabWnd(&first, GTDockByMouse, TRUE));
+    tabbed->GetTabWindow()->EnableTabDetach(2, FALSE);
+
+    CGTAutoHideToolBar* active = tabbed->SetAutoHideMode(TRUE, GTSideLeft, nullptr, FALSE);
+    ASSERT_NE(nullptr, active);
+    EXPECT_TRUE(first.IsAutoHideMode());
+    EXPECT_TRUE(second.IsAutoHideMode());
+    // A tab that may not leave stays, and with it the tabbed pane.
+    EXPECT_FALSE(third.IsAutoHideMode());
+    EXPECT_TRUE(third.IsTabbed());
+    EXPECT_TRUE(Shown(*tabbed));
+    EXPECT_EQ(2, fixture.Strip(GTSideLeft)->GetBars().GetCount());
+    EXPECT_TRUE(first.GetAutoHideToolBar()->IsGroupFirst());
+    EXPECT_FALSE(first.GetAutoHideToolBar()->IsGroupLast());
+    EXPECT_TRUE(second.GetAutoHideToolBar()->IsGroupLast());
+    // The last tab was the active one.
+    EXPECT_EQ(second.GetAutoHideToolBar(), active);
+    EXPECT_TRUE(active->IsRowActive());
+    EXPECT_FALSE(first.GetAutoHideToolBar()->IsRowActive());
+}
+
+TEST(AutoHide, WithAPullingBackLookTheStripRedrawsItsToolbarsAtOnce)
+{
+    CGTVisualManager::SelectManagerClass(RUNTIME_CLASS(HalfBackLook));
+    {
+        AutoHideFrame fixture;
+        PinPane& pane = fixture.Dock(GTSideTop);
+        pane.SetAutoHideMode(TRUE, GTSideTop, nullptr, FALSE);
+        fixture.frame.ShowWindow(SW_SHOWNA);
+        fixture.frame.UpdateWindow();
+        auto* look = static_cast<HalfBackLook*>(CGTVisualManager::GetCurrent());
+        look->m_Fills = 0;
+        fixture.Strip(GTSideTop)->OnDockBarResized(CRect(0, 0, 0, 0));
+        // Painted before any message is dispatched.
+        EXPECT_GT(look->m_Fills, 0);
+    }
+    CGTVisualManager::SelectManagerClass(nullptr);
 }
