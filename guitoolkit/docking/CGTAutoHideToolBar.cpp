@@ -35,8 +35,13 @@ CGTAutoHideToolBar::~CGTAutoHideToolBar()
 
 void CGTAutoHideToolBar::DeleteAllButtons()
 {
-    while (!m_Buttons.IsEmpty())
-        delete m_Buttons.RemoveHead();
+    // Panes outlive their buttons only here; they forget them.
+    while (!m_Buttons.IsEmpty()) {
+        auto* button = static_cast<CGTAutoHideButton*>(m_Buttons.RemoveHead());
+        if (button->GetPane() != nullptr && button->GetPane()->GetAutoHideButton() == button)
+            button->GetPane()->SetAutoHideButton(nullptr, nullptr);
+        delete button;
+    }
     m_LastActiveButton = nullptr;
 }
 
@@ -233,7 +238,7 @@ void CGTAutoHideToolBar::RelayoutDockBar()
 
 void CGTAutoHideToolBar::OnMouseMove(UINT iFlags, CPoint iPoint)
 {
-    CGTControlBar::OnMouseMove(iFlags, iPoint);
+    CWnd::OnMouseMove(iFlags, iPoint);
     CGTAutoHideButton* button = ButtonAtPoint(iPoint);
     if (button == nullptr || m_HoverArmed || button->GetPane()->IsSlidOut())
         return;
@@ -266,5 +271,6 @@ void CGTAutoHideToolBar::OnLButtonDown(UINT iFlags, CPoint iPoint)
 {
     if (CGTAutoHideButton* button = ButtonAtPoint(iPoint))
         button->GetPane()->SetFocus();
-    CGTControlBar::OnLButtonDown(iFlags, iPoint);
+    // Not the control bar's own press: a strip piece is never dragged.
+    CWnd::OnLButtonDown(iFlags, iPoint);
 }

@@ -153,6 +153,8 @@ protected:
     // The pin with Ctrl: every pane of the group pinned away, or every auto-hidden pane of
     // the edge back.
     void ToggleAutoHideAll();
+    // A pane that goes while pinned away takes its button and slider along.
+    void DropAutoHide();
     // ShowBar of a pane in auto-hide mode.
     void ShowAutoHiddenBar(BOOL iShow, BOOL iDelay, BOOL iActivate);
     void KillAutoHideTimers();

@@ -121,8 +121,7 @@ void CGTDockingControlBar::ToggleAutoHideAll()
 
 void CGTDockingControlBar::AbandonAutoHideMode()
 {
-    LeaveAutoHideSlider();
-    m_AutoHideMode = FALSE;
+    DropAutoHide();
     DockToTarget(this, nullptr, GTDockToRecentPlace);
 }
 
@@ -140,18 +139,11 @@ void CGTDockingControlBar::LeaveAutoHideSlider()
 
 void CGTDockingControlBar::LeaveAutoHideMode(CGTDockingControlBar* iTarget)
 {
-    m_AutoHideMode = FALSE;
-    KillAutoHideTimers();
+    const BOOL activate = m_AutoHideToolBar != nullptr && m_AutoHideToolBar->IsRowActive();
     m_Sliding = FALSE;
     m_SlidePosition = 0;
-    CGTAutoHideToolBar* toolBar = m_AutoHideToolBar;
-    const BOOL activate = toolBar != nullptr && toolBar->IsRowActive();
-    m_AutoHideToolBar = nullptr;
-    m_AutoHideButton = nullptr;
-    if (toolBar != nullptr)
-        toolBar->RemovePaneButton(this);
     ShowWindow(SW_HIDE);
-    LeaveAutoHideSlider();
+    DropAutoHide();
     if (iTarget == nullptr) {
         if (!DockToTarget(this, nullptr, GTDockToRecentPlace))
             return;
@@ -160,6 +152,19 @@ void CGTDockingControlBar::LeaveAutoHideMode(CGTDockingControlBar* iTarget)
     }
     ShowBar(TRUE, FALSE, activate);
     AdjustOwnerLayout(FALSE);
+}
+
+void CGTDockingControlBar::DropAutoHide()
+{
+    if (!m_AutoHideMode)
+        return;
+    m_AutoHideMode = FALSE;
+    KillAutoHideTimers();
+    CGTAutoHideToolBar* toolBar = m_AutoHideToolBar;
+    SetAutoHideButton(nullptr, nullptr);
+    if (toolBar != nullptr)
+        toolBar->RemovePaneButton(this);
+    LeaveAutoHideSlider();
 }
 
 void CGTDockingControlBar::ShowAutoHiddenBar(BOOL iShow, BOOL iDelay, BOOL iActivate)

@@ -60,6 +60,7 @@ void CGTDockingControlBar::OnDestroy()
     for (INT_PTR i = 0; i < m_CaptionButtons.GetSize(); ++i)
         delete m_CaptionButtons[i];
     m_CaptionButtons.RemoveAll();
+    DropAutoHide();
     if (CGTMiniFrameWnd* frame = GetParentMiniFrame())
         frame->ReleaseBar(this, FALSE, FALSE);
     else

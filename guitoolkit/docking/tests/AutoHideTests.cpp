@@ -402,3 +402,16 @@ TEST(AutoHide, WithAPullingBackLookTheStripRedrawsItsToolbarsAtOnce)
     }
     CGTVisualManager::SelectManagerClass(nullptr);
 }
+
+TEST(AutoHide, APaneDestroyedWhilePinnedTakesItsButtonAndSliderAlong)
+{
+    AutoHideFrame fixture;
+    PinPane& pane = fixture.Dock(GTSideBottom);
+    const HWND toolBar = pane.SetAutoHideMode(TRUE, GTSideBottom, nullptr, FALSE)->GetSafeHwnd();
+    const HWND slider = pane.GetDefaultSlider();
+    pane.DestroyWindow();
+    EXPECT_FALSE(::IsWindow(toolBar));
+    EXPECT_FALSE(::IsWindow(slider));
+    EXPECT_EQ(0, fixture.frame.m_Ids.GetAutoHideBars().GetCount());
+    EXPECT_EQ(0, fixture.Strip(GTSideBottom)->GetBars().GetCount());
+}
