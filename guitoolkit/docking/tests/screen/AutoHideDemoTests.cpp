@@ -10,22 +10,6 @@
 #include "PaneDemoFrame.h"
 #include "ScreenTestSupport.h"
 
-namespace {
-CRect ScreenRect(const CWnd& iWindow)
-{
-    CRect rect;
-    iWindow.GetWindowRect(&rect);
-    return rect;
-}
-
-int CaptionPercent(const Screenshot& iShot, const CRect& iRect)
-{
-    const int count = iShot.Count(ToPixel(theGuiToolkitGlobals.colorActiveCaption), iRect) +
-        iShot.Count(ToPixel(theGuiToolkitGlobals.colorInactiveCaption), iRect);
-    return count * 100 / (iRect.Width() * iRect.Height());
-}
-}  // namespace
-
 TEST(AutoHideDemo, RestingOnTheButtonSlidesThePaneOutAndLeavingSlidesItIn)
 {
     CWinApp app(L"AutoHideDemo");
@@ -45,9 +29,9 @@ TEST(AutoHideDemo, RestingOnTheButtonSlidesThePaneOutAndLeavingSlidesItIn)
     CRect client;
     demo.GetClientRect(&client);
     demo.ClientToScreen(&client);
-    const CRect strip = ScreenRect(*toolBar->GetParentDockBar());
+    const CRect strip = WindowRect(*toolBar->GetParentDockBar());
     EXPECT_EQ(client.left, strip.left);
-    EXPECT_EQ(strip.right, ScreenRect(demo.Second()).left);
+    EXPECT_EQ(strip.right, WindowRect(demo.Second()).left);
 
     CRect button = pane.GetAutoHideButton()->GetRect();
     toolBar->ClientToScreen(&button);
@@ -56,11 +40,11 @@ TEST(AutoHideDemo, RestingOnTheButtonSlidesThePaneOutAndLeavingSlidesItIn)
     SendMouse(0, button.CenterPoint());
     LetItDraw(app, 1200);
     ASSERT_TRUE(pane.IsSlidOut());
-    const CRect out = ScreenRect(pane);
+    const CRect out = WindowRect(pane);
     EXPECT_EQ(strip.right, out.left);
     EXPECT_GT(out.Width(), 100);
     // The pane lies over the other pane and the client window.
-    EXPECT_GT(out.right, ScreenRect(demo.Second()).left);
+    EXPECT_GT(out.right, WindowRect(demo.Second()).left);
 
     CRect shown;
     demo.GetWindowRect(&shown);
@@ -72,7 +56,7 @@ TEST(AutoHideDemo, RestingOnTheButtonSlidesThePaneOutAndLeavingSlidesItIn)
     EXPECT_GT(CaptionPercent(shot, band), 60);
 
     // Away over the client window: the check slides the pane back in.
-    SendMouse(0, ScreenRect(demo.ClientWindow()).BottomRight() - CSize(20, 20));
+    SendMouse(0, WindowRect(demo.ClientWindow()).BottomRight() - CSize(20, 20));
     LetItDraw(app, 2000);
     EXPECT_FALSE(pane.IsWindowVisible());
     EXPECT_TRUE(pane.IsAutoHideMode());
