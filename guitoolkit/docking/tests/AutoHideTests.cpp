@@ -415,3 +415,44 @@ TEST(AutoHide, APaneDestroyedWhilePinnedTakesItsButtonAndSliderAlong)
     EXPECT_EQ(0, fixture.frame.m_Ids.GetAutoHideBars().GetCount());
     EXPECT_EQ(0, fixture.Strip(GTSideBottom)->GetBars().GetCount());
 }
+
+TEST(AutoHide, AnAutoHideSliderLiesAgainstTheOuterEdgeOfTheDockedBars)
+{
+    for (DWORD side : {GTSideLeft, GTSideBottom}) {
+        AutoHideFrame fixture;
+        PinPane& pane = fixture.Dock(side, CRect(0, 0, 90, 70));
+        pane.SetAutoHideMode(TRUE, side, nullptr, FALSE);
+        CGTSlider* slider = pane.GetDefaultSliderObject();
+        const CRect strip = WindowRect(*fixture.Strip(side));
+        CGTDockManager& manager = fixture.frame.m_Ids;
+        for (BOOL showing : {FALSE, TRUE}) {
+            manager.AlignAutoHideBar(slider, showing);
+            const CRect rect = WindowRect(pane), band = WindowRect(*slider);
+            if (side == GTSideLeft) {
+                EXPECT_EQ(strip.right, rect.left) << showing;
+                EXPECT_EQ(rect.right, band.left) << showing;
+                EXPECT_EQ(90, rect.Width()) << showing;
+            } else {
+                EXPECT_EQ(strip.top, rect.bottom) << showing;
+                EXPECT_EQ(rect.top, band.bottom) << showing;
+                EXPECT_EQ(70, rect.Height()) << showing;
+            }
+        }
+    }
+}
+
+TEST(AutoHide, SlidingInEveryPaneSparesTheOneExcepted)
+{
+    AutoHideFrame fixture;
+    CGTDockingControlBar::s_AnimationDisabled = TRUE;
+    PinPane& left = fixture.Dock(GTSideLeft);
+    PinPane& right = fixture.Dock(GTSideRight);
+    left.SetAutoHideMode(TRUE, GTSideLeft, nullptr, FALSE);
+    right.SetAutoHideMode(TRUE, GTSideRight, nullptr, FALSE);
+    left.ShowBar(TRUE, FALSE, FALSE);
+    right.ShowBar(TRUE, FALSE, FALSE);
+    fixture.frame.m_Ids.SlideInAutoHideBars(&right, TRUE);
+    EXPECT_FALSE(left.IsSlidOut());
+    EXPECT_TRUE(right.IsSlidOut());
+    CGTDockingControlBar::s_AnimationDisabled = FALSE;
+}
