@@ -12,6 +12,12 @@ public:
 
     // Only auto-hide toolbars.
     BOOL CanAcceptBar(const CGTBaseControlBar* iBar) const override;
+    // After the last toolbar of the one row (made by the first toolbar); method and rectangle
+    // are not used.
+    BOOL DockControlBar(CGTControlBar* iBar, int iMethod, LPCRECT iRect) override;
+    // The row lays its toolbars out again; the rectangle is not used.
+    void OnDockBarResized(const CRect& iNewRect) override;
+    GTLookBarKind GetLookKind() const override { return GTLookBarKind::AutoHideDockBar; }
 
     // Gives the panes of the toolbar's group back (null: of every group).
     void RestoreAutoHideGroup(CGTAutoHideToolBar* iToolBar);
@@ -27,5 +33,12 @@ public:
     static int s_PullBack;
 
 protected:
+    afx_msg void OnPaint();
+    DECLARE_MESSAGE_MAP()
+
+    // The toolbars of the toolbar's group in row order; the toolbar alone when it is in no
+    // row or its group comes out empty.
+    void CollectGroup(CGTAutoHideToolBar* iToolBar, CObList& oGroup) const;
+
     int m_StartOffset;
 };

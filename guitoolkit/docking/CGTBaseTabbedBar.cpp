@@ -1,6 +1,8 @@
 // The tabbed pane: a docking pane whose client area is a tab window, each tab holding another
 // docking pane; it takes panes in as tabs, lets them go again and carries them along.
 #include <guitoolkit/docking/CGTBaseTabbedBar.h>
+#include <guitoolkit/docking/CGTAutoHideToolBar.h>
+#include <guitoolkit/docking/CGTDockBar.h>
 #include <guitoolkit/core/GuiToolkitMessages.h>
 #include <guitoolkit/docking/CGTDockingCBWrapper.h>
 #include <guitoolkit/docking/CGTMiniFrameWnd.h>
@@ -355,6 +357,47 @@ int CGTBaseTabbedBar::DockAtTarget(CGTBaseControlBar* iTarget, LPCRECT iRect, in
     if (!ShowAfterRelease(stayed))
         return TRUE;
     return CGTDockingControlBar::DockAtTarget(iTarget, iRect, GTDockToRecentPlace);
+}
+
+CGTAutoHideToolBar* CGTBaseTabbedBar::SetAutoHideMode(BOOL iMode, DWORD iAlignment, CGTAutoHideToolBar* iToolBar,
+                                                      BOOL iAnimate)
+{
+    if (!iMode)
+        return CGTDockingControlBar::SetAutoHideMode(iMode, iAlignment, iToolBar, iAnimate);
+    CWnd* active = m_TabWnd->GetActiveWnd();
+    CWnd* frame = FindOwnerFrame();
+    ShowBar(FALSE, TRUE, FALSE);
+    std::vector<CGTDockingControlBar*> released;
+    const int stayed = ReleaseDetachableTabs([&](CGTDockingControlBar& ioPane) {
+        ioPane.SetParent(frame);
+        ioPane.SetOwner(frame);
+        released.insert(released.begin(), &ioPane);
+    });
+    std::vector<CGTAutoHideToolBar*> toolBars;
+    CGTAutoHideToolBar* activeToolBar = nullptr;
+    for (CGTDockingControlBar* pane : released) {
+        CGTAutoHideToolBar* toolBar =
+            pane->SetAutoHideMode(TRUE, GetCurrentAlignment(), nullptr, iAnimate && pane == active);
+        if (toolBar == nullptr)
+            continue;
+        toolBars.push_back(toolBar);
+        if (pane == active)
+            activeToolBar = toolBar;
+    }
+    if (activeToolBar == nullptr && !toolBars.empty())
+        activeToolBar = toolBars.back();
+    for (size_t i = 0; i < toolBars.size(); ++i)
+        toolBars[i]->SetGroupFlags(i == 0, i + 1 == toolBars.size());
+    if (activeToolBar != nullptr) {
+        activeToolBar->SetRowActive(TRUE);
+        if (CGTDockBar* strip = activeToolBar->GetParentDockBar())
+            strip->OnDockBarResized(CRect(0, 0, 0, 0));
+    }
+    if (stayed > 0)
+        ShowAfterRelease(stayed);
+    if (activeToolBar != nullptr)
+        activeToolBar->SyncStripVisibility();
+    return activeToolBar;
 }
 
 void CGTBaseTabbedBar::OnSize(UINT iType, int iWidth, int iHeight)

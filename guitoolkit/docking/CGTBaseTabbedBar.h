@@ -44,6 +44,9 @@ public:
     BOOL SaveState(LPCWSTR iProfile = nullptr, int iIndex = -1, UINT iSubId = static_cast<UINT>(-1)) override;
     int DockAtTarget(CGTBaseControlBar* iTarget, LPCRECT iRect, int iMethod) override;
     void StoreRecentDockInfo() override;
+    // Pinning the tabbed pane pins each detachable tab as a pane of its own, as one group.
+    CGTAutoHideToolBar* SetAutoHideMode(BOOL iMode, DWORD iAlignment, CGTAutoHideToolBar* iToolBar = nullptr,
+                                        BOOL iAnimate = TRUE) override;
 
 protected:
     afx_msg void OnSize(UINT iType, int iWidth, int iHeight);

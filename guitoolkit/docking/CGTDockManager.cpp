@@ -257,11 +257,6 @@ void CGTDockManager::DockBar(CGTBaseControlBar* iBar, UINT iDockBarId, LPCRECT i
     }
 }
 
-CGTAutoHideToolBar* CGTDockManager::AddAutoHideBar(CGTDockingControlBar*, CGTAutoHideToolBar*)
-{
-    return nullptr;
-}
-
 void CGTDockManager::RaiseBars(DWORD iAlignment, BOOL iWithoutBars)
 {
     BOOL passingBars = iWithoutBars;

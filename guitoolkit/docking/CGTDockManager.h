@@ -117,6 +117,9 @@ public:
                                 CGTDockingControlBar*& oTarget);
     void AlignAutoHideBar(CGTSlider* iSlider, BOOL iShowing);
     void SlideInAutoHideBars(CGTDockingControlBar* iExcept = nullptr, BOOL iImmediate = FALSE);
+    // The auto-hide slider moves to the head of the auto-hide list.
+    void BringAutoHideBarToFront(CGTSlider* iSlider);
+    const CObList& GetAutoHideBars() const { return m_lstAutoHideSliders; }
     void GetClientAreaBounds(CRect& oRect) const { oRect = m_rectFreeArea; }
     DWORD GetAutoHideSides() const { return m_dwAutoHideSides; }
     BOOL AreUpdatesLocked() const { return m_bUpdateLocked; }

@@ -12,28 +12,12 @@
 #include <guitoolkit/docking/CGTMultiMiniFrameWnd.h>
 #include <guitoolkit/docking/CGTSlider.h>
 #include <guitoolkit/docking/CGTSmartDockingManager.h>
+#include <guitoolkit/docking/GTDockingGeometry.h>
 #include <algorithm>
 
 namespace {
 // The side each smart-docking marker stands for: the outer markers 0 to 3, the central ones 4 to 7.
 const DWORD markerSides[] = {GTSideLeft, GTSideRight, GTSideTop, GTSideBottom};
-
-// A bar's size across its side, placed against the side of the working rectangle.
-CRect PlaceAgainst(const CRect& iWork, DWORD iSide, int iThickness, BOOL iClip)
-{
-    const int room = IsHorizontalSide(iSide) ? iWork.Height() : iWork.Width();
-    const int thickness = iClip ? std::min(iThickness, room) : iThickness;
-    switch (iSide) {
-    case GTSideBottom:
-        return CRect(iWork.left, iWork.bottom - thickness, iWork.right, iWork.bottom);
-    case GTSideLeft:
-        return CRect(iWork.left, iWork.top, iWork.left + thickness, iWork.bottom);
-    case GTSideRight:
-        return CRect(iWork.right - thickness, iWork.top, iWork.right, iWork.bottom);
-    default:
-        return CRect(iWork.left, iWork.top, iWork.right, iWork.top + thickness);
-    }
-}
 
 void CutFrom(CRect& ioWork, DWORD iSide, const CRect& iPlaced)
 {
@@ -137,7 +121,8 @@ void CGTDockManager::RecalcLayout(HDWP iDefer)
         if (!passOver && side != 0) {
             const BOOL horizontal = IsHorizontalSide(side);
             const CSize size = entry->CalcFixedLayout(FALSE, horizontal);
-            const CRect placed = PlaceAgainst(work, side, horizontal ? size.cy : size.cx, entry->IsResizable());
+            const CRect placed =
+                GTGeometry::PlaceAgainst(work, side, horizontal ? size.cy : size.cx, entry->IsResizable());
             if (isDockBar && (horizontal ? placed.Width() : placed.Height()) > 0) {
                 CRect rows = placed;
                 entry->ScreenToClient(&rows);
@@ -379,7 +364,3 @@ BOOL CGTDockManager::ProcessFloatingFrameMove(CGTMiniFrameWnd*)
 {
     return TRUE;
 }
-
-void CGTDockManager::AlignAutoHideBar(CGTSlider*, BOOL) {}
-
-void CGTDockManager::SlideInAutoHideBars(CGTDockingControlBar*, BOOL) {}

@@ -165,7 +165,7 @@ BOOL CGTDockingControlBar::IsVisible() const
 void CGTDockingControlBar::ShowBar(BOOL iShow, BOOL iDelay, BOOL iActivate)
 {
     if (m_AutoHideMode) {
-        // Sliding an auto-hidden pane in and out is the auto-hide code's.
+        ShowAutoHiddenBar(iShow, iDelay, iActivate);
         return;
     }
     if (IsOnlyBarInMiniFrame() || IsTabbed()) {

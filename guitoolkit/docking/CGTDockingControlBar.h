@@ -81,6 +81,10 @@ public:
     virtual void CheckAutoHideCondition();
     virtual BOOL IsSlideComplete() const;
     virtual void SlideStep();
+    // Back from auto-hide mode: to the recent place, or as a tab beside the target.
+    virtual void LeaveAutoHideMode(CGTDockingControlBar* iTarget);
+    // In auto-hide mode only: out over the client area or back in, animated with iUseTimer.
+    virtual void Slide(BOOL iSlideOut, BOOL iUseTimer);
 
     // Caption buttons by position (null out of range) and by hit code.
     CGTCaptionButton* GetCaptionButton(int iIndex) const;
@@ -97,6 +101,17 @@ public:
     HWND CaptionToolTip() const { return m_CaptionToolTip.GetSafeHwnd(); }
     void SetDefaultSlider(HWND iSlider) { m_DefaultSlider = iSlider; }
     int GetContainerShare() const { return m_ContainerShare; }
+    // An auto-hidden pane that is out (shown and not sliding in).
+    BOOL IsSlidOut() const;
+    CGTAutoHideToolBar* GetAutoHideToolBar() const { return m_AutoHideToolBar; }
+    CGTAutoHideButton* GetAutoHideButton() const { return m_AutoHideButton; }
+    void SetAutoHideButton(CGTAutoHideButton* iButton, CGTAutoHideToolBar* iToolBar)
+    {
+        m_AutoHideButton = iButton;
+        m_AutoHideToolBar = iToolBar;
+    }
+    // The rectangle of the slid-out pane (parent client coordinates).
+    CRect GetRestoredRect() const { return m_RestoredRect; }
     void SetContainerShare(int iShare) { m_ContainerShare = iShare; }
 
     static int s_CaptionMargin;
@@ -129,11 +144,28 @@ protected:
     afx_msg void OnRButtonDown(UINT iFlags, CPoint iPoint);
     afx_msg void OnContextMenu(CWnd* iWindow, CPoint iPoint);
     afx_msg LRESULT OnSetText(WPARAM iWParam, LPARAM iLParam);
+    afx_msg void OnTimer(UINT_PTR iId);
     DECLARE_MESSAGE_MAP()
 
     // The click of a caption button that was pressed and released over itself.
     virtual void OnPressButtons(UINT iHitCode);
     void RedrawButton(const CGTCaptionButton* iButton);
+    // The pin with Ctrl: every pane of the group pinned away, or every auto-hidden pane of
+    // the edge back.
+    void ToggleAutoHideAll();
+    // A pane that goes while pinned away takes its button and slider along.
+    void DropAutoHide();
+    // ShowBar of a pane in auto-hide mode.
+    void ShowAutoHiddenBar(BOOL iShow, BOOL iDelay, BOOL iActivate);
+    void KillAutoHideTimers();
+    // Back to the place it had before auto-hide mode, after a failed start.
+    void AbandonAutoHideMode();
+    // Out of the slider that travels with the pane in auto-hide mode, which goes.
+    void LeaveAutoHideSlider();
+    // The pane (and its slider beside it) against the outer edge, showing iVisible pixels.
+    void PlaceSlid(int iVisible);
+    int SlideExtent() const;
+    int VisibleExtent() const;
     // The caption band of a docked pane, in window coordinates.
     CRect GetCaptionRect() const;
 

@@ -32,6 +32,7 @@ BEGIN_MESSAGE_MAP(CGTDockingControlBar, CGTControlBar)
     ON_WM_NCMOUSEMOVE()
     ON_WM_CANCELMODE()
     ON_WM_CLOSE()
+    ON_WM_TIMER()
     ON_WM_SETTINGCHANGE()
     ON_NOTIFY_EX(TTN_NEEDTEXTW, 0, &CGTDockingControlBar::OnNeedToolTipText)
     ON_WM_RBUTTONDOWN()
@@ -59,6 +60,7 @@ void CGTDockingControlBar::OnDestroy()
     for (INT_PTR i = 0; i < m_CaptionButtons.GetSize(); ++i)
         delete m_CaptionButtons[i];
     m_CaptionButtons.RemoveAll();
+    DropAutoHide();
     if (CGTMiniFrameWnd* frame = GetParentMiniFrame())
         frame->ReleaseBar(this, FALSE, FALSE);
     else
@@ -358,7 +360,10 @@ void CGTDockingControlBar::OnPressButtons(UINT iHitCode)
         break;
     }
     case GTHitPin:
-        OnAutoHideCommand();
+        if (CGTKeyState::Current().IsDown(VK_CONTROL) && m_AutoHideAllAllowed)
+            ToggleAutoHideAll();
+        else
+            OnAutoHideCommand();
         break;
     case GTHitWindowPosition:
         if (s_ShowWindowPositionButton) {

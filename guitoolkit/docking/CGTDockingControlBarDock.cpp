@@ -241,17 +241,3 @@ void CGTDockingControlBar::StoreRecentDockInfo()
     }
     GetRecentDockInfo().StoreDockInfo(nullptr);
 }
-
-CGTAutoHideToolBar* CGTDockingControlBar::SetAutoHideMode(BOOL, DWORD, CGTAutoHideToolBar*, BOOL)
-{
-    return nullptr;
-}
-
-void CGTDockingControlBar::CheckAutoHideCondition() {}
-
-BOOL CGTDockingControlBar::IsSlideComplete() const
-{
-    return TRUE;
-}
-
-void CGTDockingControlBar::SlideStep() {}

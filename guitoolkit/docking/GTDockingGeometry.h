@@ -2,6 +2,7 @@
 // one), shared by the container tree and its manager.
 #pragma once
 #include <afxwin.h>
+#include <guitoolkit/docking/GTDockingConstants.h>
 
 namespace GTGeometry {
 inline LONG& Near(CRect& ioRect, BOOL iVertical)
@@ -27,6 +28,24 @@ inline int Along(CSize iSize, BOOL iVertical)
 inline BOOL IsShown(const CWnd* iWindow)
 {
     return iWindow != nullptr && (iWindow->GetStyle() & WS_VISIBLE) != 0;
+}
+
+// A band of a thickness across a side, placed against that
+// side of the working rectangle; with iClip no thicker than the rectangle.
+inline CRect PlaceAgainst(const CRect& iWork, DWORD iSide, int iThickness, BOOL iClip)
+{
+    const int room = IsHorizontalSide(iSide) ? iWork.Height() : iWork.Width();
+    const int thickness = iClip && iThickness > room ? room : iThickness;
+    switch (iSide) {
+    case GTSideBottom:
+        return CRect(iWork.left, iWork.bottom - thickness, iWork.right, iWork.bottom);
+    case GTSideLeft:
+        return CRect(iWork.left, iWork.top, iWork.left + thickness, iWork.bottom);
+    case GTSideRight:
+        return CRect(iWork.right - thickness, iWork.top, iWork.right, iWork.bottom);
+    default:
+        return CRect(iWork.left, iWork.top, iWork.right, iWork.top + thickness);
+    }
 }
 
 inline CRect WindowRect(const CWnd* iWindow)

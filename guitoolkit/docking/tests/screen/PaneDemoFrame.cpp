@@ -1,4 +1,5 @@
 #include "PaneDemoFrame.h"
+#include <guitoolkit/core/GuiToolkitGlobals.h>
 
 BOOL PaneDemoFrame::CreateDemo()
 {
@@ -32,4 +33,11 @@ void PaneDemoFrame::AdjustDockingLayout(HDWP iDefer)
     m_DockManager.GetClientAreaBounds(free);
     if (m_Client.GetSafeHwnd() != nullptr)
         m_Client.MoveWindow(&free);
+}
+
+int CaptionPercent(const Screenshot& iShot, const CRect& iRect)
+{
+    const int count = iShot.Count(ToPixel(theGuiToolkitGlobals.colorActiveCaption), iRect) +
+        iShot.Count(ToPixel(theGuiToolkitGlobals.colorInactiveCaption), iRect);
+    return count * 100 / (iRect.Width() * iRect.Height());
 }

@@ -4,6 +4,7 @@
 #pragma once
 #include "../DockingTestSupport.h"
 #include <guitoolkit/docking/CGTDockingControlBar.h>
+#include "ScreenTestSupport.h"
 
 class PaneDemoFrame : public TestDockingFrame {
 public:
@@ -21,3 +22,6 @@ private:
     CGTDockingControlBar m_First;
     CGTDockingControlBar m_Second;
 };
+
+// The share, in percent, of a rectangle's pixels in either caption colour.
+int CaptionPercent(const Screenshot& iShot, const CRect& iRect);

@@ -10,23 +10,6 @@
 #include "PaneDemoFrame.h"
 #include "ScreenTestSupport.h"
 
-namespace {
-CRect ScreenRect(const CWnd& iWindow)
-{
-    CRect rect;
-    iWindow.GetWindowRect(&rect);
-    return rect;
-}
-
-// The share of a rectangle's pixels in either caption colour.
-int CaptionPercent(const Screenshot& iShot, const CRect& iRect)
-{
-    const int count = iShot.Count(ToPixel(theGuiToolkitGlobals.colorActiveCaption), iRect) +
-        iShot.Count(ToPixel(theGuiToolkitGlobals.colorInactiveCaption), iRect);
-    return count * 100 / (iRect.Width() * iRect.Height());
-}
-}  // namespace
-
 TEST(PaneDemo, DraggingTheSliderResizesBothPanesAndTheyStillTileTheEdge)
 {
     CWinApp app(L"PaneDemo");
@@ -42,9 +25,9 @@ TEST(PaneDemo, DraggingTheSliderResizesBothPanesAndTheyStillTileTheEdge)
     CGTBarContainer* node = first.GetDefaultSliderObject()->GetContainerManager()->FindContainerByBar(&second, left);
     ASSERT_NE(nullptr, node);
     ASSERT_NE(nullptr, node->m_Slider);
-    const CRect firstBefore = ScreenRect(first);
-    const CRect secondBefore = ScreenRect(second);
-    const CPoint grip = ScreenRect(*node->m_Slider).CenterPoint();
+    const CRect firstBefore = WindowRect(first);
+    const CRect secondBefore = WindowRect(second);
+    const CPoint grip = WindowRect(*node->m_Slider).CenterPoint();
     SendMouse(0, grip);
     LetItDraw(app, 300);
     SendMouse(MOUSEEVENTF_LEFTDOWN, grip);
@@ -56,18 +39,18 @@ TEST(PaneDemo, DraggingTheSliderResizesBothPanesAndTheyStillTileTheEdge)
     SendMouse(MOUSEEVENTF_LEFTUP, grip + CSize(40, 0));
     LetItDraw(app);
 
-    const CRect firstAfter = ScreenRect(first);
-    const CRect secondAfter = ScreenRect(second);
+    const CRect firstAfter = WindowRect(first);
+    const CRect secondAfter = WindowRect(second);
     EXPECT_EQ(firstBefore.Width() + 40, firstAfter.Width());
     EXPECT_EQ(secondBefore.Width() - 40, secondAfter.Width());
     CRect client;
     frame->GetClientRect(&client);
     frame->ClientToScreen(&client);
     EXPECT_EQ(client.left, firstAfter.left);
-    EXPECT_EQ(firstAfter.right, ScreenRect(*node->m_Slider).left);
-    EXPECT_EQ(ScreenRect(*node->m_Slider).right, secondAfter.left);
-    EXPECT_EQ(secondAfter.right, ScreenRect(*first.GetDefaultSliderObject()).left);
-    EXPECT_EQ(ScreenRect(*first.GetDefaultSliderObject()).right, ScreenRect(frame->ClientWindow()).left);
+    EXPECT_EQ(firstAfter.right, WindowRect(*node->m_Slider).left);
+    EXPECT_EQ(WindowRect(*node->m_Slider).right, secondAfter.left);
+    EXPECT_EQ(secondAfter.right, WindowRect(*first.GetDefaultSliderObject()).left);
+    EXPECT_EQ(WindowRect(*first.GetDefaultSliderObject()).right, WindowRect(frame->ClientWindow()).left);
     for (const CRect& pane : {firstAfter, secondAfter}) {
         EXPECT_EQ(client.top, pane.top);
         EXPECT_EQ(client.bottom, pane.bottom);
