@@ -53,6 +53,8 @@ public:
     virtual BOOL IsAutoHideMode() const;
     virtual BOOL IsInFloatingMultiPaneFrameWnd() const;
     virtual BOOL GetRememberedVisibility() const;
+    // A loaded layout sets the visibility a bar takes when its place comes back.
+    void SetRememberedVisibility(BOOL iVisible) { m_RememberedVisibility = iVisible; }
     virtual BOOL IsStateLoaded() const;
     virtual void SetStateLoaded(BOOL iLoaded);
     // The bar's own docking mode, or the process's when the bar has none.

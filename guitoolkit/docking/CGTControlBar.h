@@ -151,6 +151,9 @@ public:
     void SetStoredSize(CSize iSize) { m_StoredSize = iSize; }
     CGTControlBarImpl& GetImpl() { return m_Impl; }
 
+    // The docked rectangle read with the bar's stored state.
+    CRect GetLoadedDockedRect() const { return m_LoadedDockedRect; }
+
 protected:
     afx_msg void OnNcCalcSize(BOOL iCalcValidRects, NCCALCSIZE_PARAMS* ioParams);
     afx_msg void OnNcPaint();

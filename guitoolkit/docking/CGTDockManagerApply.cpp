@@ -11,7 +11,6 @@
 #include <guitoolkit/docking/CGTMiniFrameWnd.h>
 #include <guitoolkit/docking/CGTSlider.h>
 #include <guitoolkit/docking/GTDockLayout.h>
-#include <guitoolkit/docking/GTPaneStateAccess.h>
 #include <guitoolkit/toolbars/CGTBaseToolBar.h>
 
 namespace {
@@ -24,7 +23,7 @@ const UINT placeFlags = SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED;
 
 void MoveToLoadedRect(CGTControlBar& ioBar)
 {
-    const CRect rect = GTPaneStateAccess::LoadedDockedRectOf(ioBar);
+    const CRect rect = ioBar.GetLoadedDockedRect();
     ioBar.MoveBarWindow(nullptr, rect.left, rect.top, rect.Width(), rect.Height(), placeFlags);
 }
 
@@ -183,7 +182,7 @@ void RestoreAutoHidden(VADE_AUTOHIDEBAR_SAVE_INFO& ioRecord, CGTDockManager& ioM
     toolBar->SetGroupFlags(ioRecord.m_bFirstInGroup, ioRecord.m_bLastInGroup);
     toolBar->SetRowActive(ioRecord.m_bActiveInGroup);
     ioRecord.m_pSavedPane = pane;
-    GTPaneStateAccess::SetRememberedVisibility(*toolBar, ioRecord.m_bShown);
+    toolBar->SetRememberedVisibility(ioRecord.m_bShown);
 }
 
 // Auto-hidden panes whose toolbar leads its group come back docked first: the loaded layout
@@ -192,7 +191,7 @@ void LeaveLeadingAutoHide(const CObList& iAutoHideSliders)
 {
     ForEach(iAutoHideSliders, [](CObject* iSlider) {
         CGTDockingControlBar* pane = AutoHiddenPaneOf(iSlider);
-        const CGTAutoHideToolBar* toolBar = pane != nullptr ? GTPaneStateAccess::AutoHideToolBarOf(*pane) : nullptr;
+        const CGTAutoHideToolBar* toolBar = pane != nullptr ? pane->GetAutoHideToolBar() : nullptr;
         if (toolBar != nullptr && toolBar->IsGroupFirst())
             pane->SetAutoHideMode(FALSE, GTSideAny, nullptr, FALSE);
     });

@@ -6,7 +6,6 @@
 #include <guitoolkit/docking/CGTSlider.h>
 #include <guitoolkit/docking/CGTTabWnd.h>
 #include <guitoolkit/docking/GTDockingConstants.h>
-#include <guitoolkit/docking/GTPaneStateAccess.h>
 
 namespace GTDockLayout {
 namespace {
@@ -18,8 +17,8 @@ VADE_AUTOHIDEBAR_SAVE_INFO RecordOf(const CGTDockingControlBar& iPane)
     record.m_bShown = !iPane.CanHideAutoHiddenPane() || iPane.IsVisible();
     iPane.GetWindowRect(&record.m_rectPane);
     if (record.m_rectPane.IsRectEmpty())
-        record.m_rectPane = GTPaneStateAccess::RestoredRectOf(iPane);
-    if (const CGTAutoHideToolBar* toolBar = GTPaneStateAccess::AutoHideToolBarOf(iPane)) {
+        record.m_rectPane = iPane.GetRestoredRect();
+    if (const CGTAutoHideToolBar* toolBar = iPane.GetAutoHideToolBar()) {
         record.m_bFirstInGroup = toolBar->IsGroupFirst();
         record.m_bLastInGroup = toolBar->IsGroupLast();
         record.m_bActiveInGroup = toolBar->IsRowActive();
