@@ -5,6 +5,7 @@
 #include <guitoolkit/core/CGTMouseManager.h>
 #include <guitoolkit/core/CGTRegistryHolder.h>
 #include <guitoolkit/core/CGTUserToolsManager.h>
+#include <guitoolkit/core/GuiToolkitSeams.h>
 #include <guitoolkit/core/RegistrySectionPath.h>
 #include <guitoolkit/toolbars/IGTToolbarFrame.h>
 #include <guitoolkit/toolbars/MenuTearOffIdTable.h>
@@ -164,7 +165,7 @@ BOOL CGTWorkspace::OnViewDoubleClick(CWnd* iWindow, int iViewId)
         return FALSE;
     const UINT command = mouse->GetViewDblClickCommand(iViewId);
     if (command == 0 || command == static_cast<UINT>(-1)) {
-        ::MessageBeep(static_cast<UINT>(-1));
+        CGTBeeper::Current().Beep(0xFFFFFFFF);
         return FALSE;
     }
     CGTUserToolsManager* tools = CGTUserToolsManager::Current();
