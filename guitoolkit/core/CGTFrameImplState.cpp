@@ -84,12 +84,11 @@ void CGTFrameImpl::SaveTearOffBars(BOOL iThisFrameOnly)
         return;
     const CString key = TearOffKey();
     const CString path = CGTWorkspace::Current()->GetRegSectionPath();
-    CGTRegistryHolder holder;
-    CGTRegistry& registry = holder.Create(FALSE, FALSE);
     CString barKey;
     for (int index = 0;; ++index) {
         barKey.Format(L"%s-%d", static_cast<LPCWSTR>(key), index);
-        if (!registry.DeleteKey(barKey, FALSE))
+        CGTRegistryHolder holder;
+        if (!holder.Create(FALSE, FALSE).DeleteKey(barKey, FALSE))
             break;
     }
     // The keys count the bars saved, so that a load, which stops at the first missing key,
@@ -103,6 +102,8 @@ void CGTFrameImpl::SaveTearOffBars(BOOL iThisFrameOnly)
         barKey.Format(L"%s-%d", static_cast<LPCWSTR>(key), saved);
         CString name;
         bar->GetWindowText(name);
+        CGTRegistryHolder holder;
+        CGTRegistry& registry = holder.Create(FALSE, FALSE);
         if (!registry.CreateKey(barKey) || !registry.WriteDword(L"ID", bar->GetDlgCtrlID()) ||
             !registry.WriteString(L"Name", name) || !registry.WriteObject(L"State", bar))
             continue;
