@@ -50,7 +50,7 @@ BOOL CGTFrameWnd::OnCmdMsg(UINT iId, int iCode, void* iExtra, AFX_CMDHANDLERINFO
 
 void CGTFrameWnd::AdjustDockingLayout(HDWP iDefer)
 {
-    if (m_DockManager.AreUpdatesLocked())
+    if (m_DockManager.AreUpdatesLocked() || m_Minimized)
         return;
     m_DockManager.RecalcLayout(iDefer);
     AdjustClientArea();

@@ -219,14 +219,14 @@ void CGTFrameWnd::OnSize(UINT iType, int iWidth, int iHeight)
     m_Minimized = iType == SIZE_MINIMIZED;
     if (!m_Minimized)
         m_DockManager.ShowFloatingWindows(TRUE);
-    if (!m_Minimized && iType != SIZE_MAXIMIZED && !m_WasMaximized) {
-        CFrameWnd::OnSize(iType, iWidth, iHeight);
-        AdjustDockingLayout();
+    // The window's own size handling: each size change lays the frame out once, here.
+    CWnd::OnSize(iType, iWidth, iHeight);
+    if (m_Minimized)
         return;
-    }
-    CFrameWnd::OnSize(iType, iWidth, iHeight);
-    if (iType == SIZE_MAXIMIZED || (iType == SIZE_RESTORED && m_WasMaximized))
+    if (iType == SIZE_MAXIMIZED || m_WasMaximized)
         RecalcLayout();
+    else
+        AdjustDockingLayout();
     m_WasMaximized = iType == SIZE_MAXIMIZED;
 }
 
