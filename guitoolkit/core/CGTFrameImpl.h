@@ -99,9 +99,6 @@ public:
     // Fills a bar's "Add or Remove Buttons" popup and hands it to the owner frame's hook.
     void ShowToolbarCustomization(CGTPopupMenu* iPopup, CGTToolBar* iBar);
 
-    // The text of the popup that lists a bar's buttons.
-    static const wchar_t* const s_AddRemoveTitle;
-
 private:
     // The lowest id of the range no user toolbar has; -1 when none is free.
     UINT FreeUserToolbarId() const;

@@ -15,7 +15,6 @@ namespace {
 // The item a bar's customize button leaves in the menu of its buttons; its text is the bar's id.
 const UINT barButtonsPlaceholder = 1;
 const UINT resetToolbarCommand = static_cast<UINT>(-20);
-const UINT resetToolbarText = 16300;
 
 BOOL IsKeyDown(int iKey)
 {
@@ -66,8 +65,6 @@ BOOL IsInPopupMenu(HWND iWindow)
     return FALSE;
 }
 }  // namespace
-
-const wchar_t* const CGTFrameImpl::s_AddRemoveTitle = L"&Add or Remove Buttons";
 
 void CGTFrameImpl::SetMenuBar(CGTMenuBar* iBar)
 {
@@ -162,9 +159,7 @@ void CGTFrameImpl::ShowToolbarCustomization(CGTPopupMenu* iPopup, CGTToolBar* iB
     }
     iPopup->InsertSeparator();
     CString reset;
-    reset.LoadString(resetToolbarText);
-    if (reset.IsEmpty())
-        reset = L"&Reset Toolbar";
+    reset.LoadString(IDS_GT_RESET_TOOLBAR_ITEM);
     CGTCustomizeMenuButton resetItem(resetToolbarCommand, nullptr, -1, reset);
     resetItem.SetItem(CGTCustomizeMenuButton::s_ResetItem, TRUE, FALSE);
     iPopup->InsertItem(resetItem);

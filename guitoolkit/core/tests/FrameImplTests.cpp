@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
+#include <guitoolkit/toolbars/CGTCustomizeMenuButton.h>
+#include <guitoolkit/toolbars/CGTPopupMenu.h>
 #include "FrameTestSupport.h"
+#include "resources/GtCoreTestIds.h"
 
 namespace {
 const UINT firstUserId = 0xE8C0;
@@ -192,4 +195,34 @@ TEST(FrameImpl, TheStoredShowCommandIsMaximisedOrNormal)
         ASSERT_TRUE(workspace.LoadWindowPlacement(rect, flags, showCmd));
         EXPECT_EQ(c.stored, showCmd) << c.show;
     }
+}
+
+TEST(FrameImpl, ABarsButtonsPopupListsItsButtonsWithTheirCommandNamesAndTheReset)
+{
+    StackToolkitFrame frame;
+    CGTToolBar bar;
+    ASSERT_TRUE(bar.Create(&frame, WS_CHILD | WS_VISIBLE | CBRS_ALIGN_TOP, 0xE8F3));
+    bar.InsertButton(new CGTToolbarButton(ID_GT_TEST_NEW, -1, nullptr, FALSE, TRUE));
+    bar.InsertSeparator();
+    bar.InsertButton(new CGTToolbarButton(ID_GT_TEST_OPEN, -1, L"Open", FALSE, TRUE));
+    bar.SetCustomizeButton(TRUE, 0x8200, L"Customize");
+    auto* popup = new CGTPopupMenu;
+    CString id;
+    id.Format(L"%d", bar.GetDlgCtrlID());
+    popup->InsertItem(CGTToolbarButton(1, -1, id, FALSE, TRUE));
+
+    EXPECT_TRUE(frame.OnShowPopupMenu(popup));
+    std::vector<std::wstring> items;
+    for (int i = 0; i < popup->GetMenuItemCount(); ++i) {
+        const CGTToolbarButton* item = popup->GetMenuItem(i);
+        items.push_back(item->IsSeparator() ? L"-"
+                                            : std::wstring(item->m_Text) + L"=" + std::to_wstring(item->m_CommandId));
+    }
+    EXPECT_EQ((std::vector<std::wstring>{L"New report=57600", L"Open=57601", L"-", L"&Reset Toolbar=4294967276"}),
+              items);
+    EXPECT_EQ(&bar, CGTCustomizeMenuButton::GetCustomizedToolbar());
+    frame.OnPopupMenuClosed(popup);
+    CGTCustomizeMenuButton::SetCustomizedToolbar(nullptr);
+    delete popup;
+    bar.DestroyWindow();
 }
