@@ -1,6 +1,7 @@
 #include <guitoolkit/docking/CGTSlider.h>
 #include <guitoolkit/toolbars/CCmdUsageCount.h>
 #include <guitoolkit/toolbars/CGTMenuBar.h>
+#include <guitoolkit/toolbars/CGTPopupMenu.h>
 #include <afxpriv.h>
 #include <gtest/gtest.h>
 #include "FrameTestSupport.h"
@@ -144,4 +145,28 @@ TEST(FrameWnd, AltAndF10MoveTheFocusToTheMenuBarAndBack)
         EXPECT_EQ(step.focus, ::GetFocus()) << step.key;
     }
     menuBar.DestroyWindow();
+}
+
+TEST(FrameWnd, AClickOutsideAnOpenPopupClosesIt)
+{
+    CountingFrame frame;
+    frame.ShowWindow(SW_SHOW);
+    HMENU menu = ::CreatePopupMenu();
+    ::AppendMenuW(menu, MF_STRING, 0x8300, L"&Daily");
+    auto* popup = new CGTPopupMenu;
+    ASSERT_TRUE(popup->Create(&frame, 300, 200, menu, FALSE, TRUE));
+    ASSERT_EQ(popup, CGTPopupMenu::GetActiveMenu());
+    HWND popupWindow = popup->GetSafeHwnd();
+
+    CRect inside;
+    popup->GetWindowRect(&inside);
+    CPoint point = inside.CenterPoint();
+    ::ScreenToClient(popupWindow, &point);
+    EXPECT_FALSE(Translate(frame, popupWindow, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(point.x, point.y)));
+    EXPECT_TRUE(::IsWindow(popupWindow)) << "a click on the popup is the popup's";
+
+    EXPECT_FALSE(Translate(frame, frame.GetSafeHwnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5)));
+    EXPECT_FALSE(::IsWindow(popupWindow));
+    EXPECT_EQ(nullptr, CGTPopupMenu::GetActiveMenu());
+    ::DestroyMenu(menu);
 }
