@@ -14,13 +14,6 @@ int NormalisedShowCmd(int iShowCmd)
     return iShowCmd == SW_SHOWMAXIMIZED ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL;
 }
 
-CRect SystemWorkArea()
-{
-    CRect area;
-    ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
-    return area;
-}
-
 // The work area of the monitor that shows the rectangle; the system's without one.
 CRect WorkAreaOf(const CRect& iRect)
 {
@@ -28,7 +21,7 @@ CRect WorkAreaOf(const CRect& iRect)
     info.cbSize = sizeof(info);
     HMONITOR monitor = ::MonitorFromRect(&iRect, MONITOR_DEFAULTTONULL);
     if (monitor == nullptr || !::GetMonitorInfoW(monitor, &info))
-        return SystemWorkArea();
+        return CGTWorkspace::GetWorkArea();
     return info.rcWork;
 }
 
@@ -175,7 +168,7 @@ void CGTFrameImpl::StoreWindowPlacement()
     placement.length = sizeof(placement);
     if (workspace == nullptr || m_Owner->GetSafeHwnd() == nullptr || !m_Owner->GetWindowPlacement(&placement))
         return;
-    const CRect area = SystemWorkArea();
+    const CRect area = CGTWorkspace::GetWorkArea();
     CRect rect = placement.rcNormalPosition;
     rect.OffsetRect(area.left, area.top);
     workspace->StoreWindowPlacement(rect, placement.flags, NormalisedShowCmd(placement.showCmd));

@@ -51,6 +51,8 @@ public:
     // The saved placement applied to the frame; FALSE when there is none to apply or the
     // program runs embedded or as an automation server.
     virtual BOOL ReloadWindowPlacement(CFrameWnd* iFrame);
+    // The desktop's work area: stored rectangles are shifted by its top-left corner.
+    static CRect GetWorkArea();
 
     BOOL LoadMDIFrameState(LPCWSTR iSection, CFrameWnd* iFrame);
     BOOL LoadSDIFrameState(LPCWSTR iSection, CFrameWnd* iFrame);

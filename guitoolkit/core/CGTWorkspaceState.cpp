@@ -40,14 +40,14 @@ void ForEachLiveToolbar(Visit iVisit)
             iVisit(*bar);
     }
 }
+}  // namespace
 
-CRect WorkArea()
+CRect CGTWorkspace::GetWorkArea()
 {
     CRect area;
     ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
     return area;
 }
-}  // namespace
 
 BOOL CGTWorkspace::IsLoadingState()
 {
@@ -237,7 +237,7 @@ BOOL CGTWorkspace::ReloadWindowPlacement(CFrameWnd* iFrame)
     placement.length = sizeof(placement);
     if (iFrame == nullptr || !LoadWindowPlacement(rect, flags, showCmd) || !iFrame->GetWindowPlacement(&placement))
         return FALSE;
-    const CRect area = WorkArea();
+    const CRect area = GetWorkArea();
     rect.OffsetRect(-area.left, -area.top);
     placement.rcNormalPosition = rect;
     placement.showCmd = showCmd;

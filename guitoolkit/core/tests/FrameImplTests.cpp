@@ -24,13 +24,6 @@ CGTToolBar* MakeTearOffBar(CGTFrameImpl& ioImpl, UINT iId, LPCWSTR iName, UINT i
     return bar;
 }
 
-CRect WorkArea()
-{
-    CRect area;
-    ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
-    return area;
-}
-
 CREATESTRUCT Record(const CRect& iRect)
 {
     CREATESTRUCT create = {};
@@ -145,7 +138,7 @@ TEST(FrameImpl, ASavedPlacementOutsideTheWorkAreaIsIgnoredAndAMaximisedOneFillsI
 {
     ScratchApp app;
     RecordingWorkspace workspace;
-    const CRect area = WorkArea();
+    const CRect area = CGTWorkspace::GetWorkArea();
     const CRect own(10, 20, 310, 220);
     const struct {
         CRect saved;
