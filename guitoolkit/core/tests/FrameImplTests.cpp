@@ -1,3 +1,4 @@
+#include <guitoolkit/core/GuiToolkitMessages.h>
 #include <gtest/gtest.h>
 #include <guitoolkit/toolbars/CGTCustomizeMenuButton.h>
 #include <guitoolkit/toolbars/CGTPopupMenu.h>
@@ -70,6 +71,14 @@ TEST(FrameImpl, UserToolbarsTakeTheFreeIdsOfTheRangeAndAFullRangeTellsTheLimit)
     CGTToolBar* again = impl.CreateNewUserToolbar(L"Again");
     ASSERT_NE(nullptr, again);
     EXPECT_EQ(static_cast<int>(firstUserId), again->GetDlgCtrlID());
+
+    // The customization sheet deletes and creates them through the frame's messages.
+    EXPECT_EQ(1, frame.SendMessage(GTTOOLBAR_DELETE, 0, reinterpret_cast<LPARAM>(again)));
+    auto* named =
+        reinterpret_cast<CGTToolBar*>(frame.SendMessage(GTTOOLBAR_CREATE, 0, reinterpret_cast<LPARAM>(L"Named")));
+    ASSERT_NE(nullptr, named);
+    EXPECT_STREQ(L"Named", Text(*named));
+    EXPECT_EQ(0, frame.SendMessage(GTTOOLBAR_DELETE, 0, reinterpret_cast<LPARAM>(&other)));
     other.DestroyWindow();
 }
 
