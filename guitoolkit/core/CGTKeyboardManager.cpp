@@ -1,4 +1,5 @@
 #include <guitoolkit/core/CGTKeyboardManager.h>
+#include <guitoolkit/core/CGTFrameWnd.h>
 #include <guitoolkit/core/CGTRegistryHolder.h>
 #include <guitoolkit/core/GuiToolkitHooks.h>
 #include <guitoolkit/core/RegistrySectionPath.h>
@@ -56,6 +57,13 @@ CString KeyOf(LPCWSTR sectionPath, UINT id)
     CString key;
     key.Format(L"%sRIRKeyboard-%d", sectionPath, id);
     return key;
+}
+
+// The accelerators of the resource that holds the menu of that id; null when there are none.
+HACCEL LoadResourceAccelerators(UINT iResourceId)
+{
+    LPCWSTR name = MAKEINTRESOURCEW(iResourceId);
+    return ::LoadAcceleratorsW(AfxFindResourceHandle(name, RT_MENU), name);
 }
 
 // Calls visit for each multiple-document template of the application that has a table.
@@ -207,10 +215,17 @@ BOOL CGTKeyboardManager::ReplaceAcceleratorTable(CMultiDocTemplate* iTemplate, c
 void CGTKeyboardManager::LoadDefaultAccelerators()
 {
     ForEachTemplateWithTable([](CMultiDocTemplate& docTemplate) {
-        LPCWSTR name = MAKEINTRESOURCEW(docTemplate.m_nIDResource);
-        if (HACCEL table = ::LoadAcceleratorsW(AfxFindResourceHandle(name, RT_MENU), name))
+        if (HACCEL table = LoadResourceAccelerators(docTemplate.m_nIDResource))
             SetAcceleratorTable(&docTemplate, table);
     });
+    // The main frame's table comes from the resource the toolkit's frame was loaded with.
+    auto* frame = DYNAMIC_DOWNCAST(CGTFrameWnd, AfxGetMainWnd());
+    const UINT resourceId =
+        frame != nullptr && frame->m_hAccelTable != nullptr ? frame->GetFrameImpl().GetResourceId() : 0;
+    if (resourceId == 0)
+        return;
+    if (HACCEL table = LoadResourceAccelerators(resourceId))
+        SetAcceleratorTable(nullptr, table);
 }
 
 BOOL CGTKeyboardManager::FindCommandShortcut(UINT iCommand, ACCEL& oShortcut, CFrameWnd* iFrame,

@@ -56,6 +56,8 @@
 /* The customize button's popup: its name and the item that lists the bars' buttons. */
 #define IDS_GT_TOOLBAR_OPTIONS 17017
 #define IDS_GT_ADD_REMOVE_BUTTONS 17018
+/* The last item of the popup that lists a bar's buttons. */
+#define IDS_GT_RESET_TOOLBAR_ITEM 16300
 #define IDI_GT_USER_TOOL 16931
 /* The items of a bar's docking menu. */
 #define IDS_GT_DOCKING_FLOATING 17039

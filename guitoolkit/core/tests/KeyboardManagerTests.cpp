@@ -1,3 +1,4 @@
+#include <guitoolkit/core/CGTFrameWnd.h>
 #include <guitoolkit/core/CGTKeyboardManager.h>
 #include <afxview.h>
 #include <gtest/gtest.h>
@@ -236,4 +237,20 @@ TEST(KeyboardManager, MnemonicCharactersOfKeys)
     }
     EXPECT_TRUE(VirtualKeyProducesChar('A'));
     EXPECT_FALSE(VirtualKeyProducesChar(VK_F1));
+}
+
+TEST(KeyboardManager, TheToolkitMainFrameGetsTheTableOfItsResourceBack)
+{
+    ReportApp app;
+    CGTFrameWnd* frame = new CGTFrameWnd;
+    ASSERT_TRUE(frame->LoadFrame(IDR_GT_TEST_DOCUMENT, WS_OVERLAPPEDWINDOW));
+    app.m_pMainWnd = frame;
+    const ACCEL replacement = {FVIRTKEY, VK_F5, 1};
+    ASSERT_TRUE(CGTKeyboardManager::ReplaceAcceleratorTable(nullptr, &replacement, 1));
+    EXPECT_EQ((std::vector<std::vector<UINT>>{{FVIRTKEY, VK_F5, 1}}), Fields(frame->m_hAccelTable));
+
+    CGTKeyboardManager::LoadDefaultAccelerators();
+    EXPECT_EQ(resourceFields, Fields(frame->m_hAccelTable));
+    app.m_pMainWnd = nullptr;
+    frame->DestroyWindow();
 }
