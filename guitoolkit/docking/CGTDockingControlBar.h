@@ -113,6 +113,10 @@ public:
     static BOOL s_ShowWindowPositionButton;
 
 protected:
+    // The mini frame that holds the pane while it is dragged with the smart-docking markers
+    // up (it holds the mouse); null otherwise.
+    CGTMiniFrameWnd* SmartDragFrame() const;
+
     afx_msg int OnCreate(LPCREATESTRUCT iCreate);
     afx_msg void OnDestroy();
     afx_msg void OnNcCalcSize(BOOL iCalcValidRects, NCCALCSIZE_PARAMS* ioParams);

@@ -433,10 +433,15 @@ BOOL CGTDockingControlBar::PreTranslateMessage(MSG* ioMessage)
         (message >= WM_NCMOUSEMOVE && message <= WM_NCXBUTTONDBLCLK);
     if (m_CaptionToolTip.GetSafeHwnd() != nullptr && (mouse || message == WM_KEYDOWN || message == WM_SYSKEYDOWN))
         m_CaptionToolTip.RelayEvent(ioMessage);
-    if (message == WM_KEYDOWN && ioMessage->wParam == VK_ESCAPE && m_PendingFloat &&
-        (GetDockingMode() & GTDockingStandard)) {
-        PostMessage(WM_CANCELMODE);
-        return TRUE;
+    if (message == WM_KEYDOWN && ioMessage->wParam == VK_ESCAPE) {
+        if (m_PendingFloat && (GetDockingMode() & GTDockingStandard)) {
+            PostMessage(WM_CANCELMODE);
+            return TRUE;
+        }
+        if (CGTMiniFrameWnd* frame = SmartDragFrame()) {
+            frame->PostMessage(WM_CANCELMODE);
+            return TRUE;
+        }
     }
     return CGTControlBar::PreTranslateMessage(ioMessage);
 }
