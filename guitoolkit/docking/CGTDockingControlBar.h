@@ -116,6 +116,10 @@ protected:
     // The mini frame that holds the pane while it is dragged with the smart-docking markers
     // up (it holds the mouse); null otherwise.
     CGTMiniFrameWnd* SmartDragFrame() const;
+    // A caption drag in the immediate (and smart) mode: once the cursor has gone past the
+    // system drag distance from the press, without leaving the pane first, the pane floats
+    // (a tab leaves its tab window) and its mini frame follows the mouse.
+    void FloatPastDragDistance(UINT iFlags, CPoint iPoint);
 
     afx_msg int OnCreate(LPCREATESTRUCT iCreate);
     afx_msg void OnDestroy();

@@ -317,6 +317,10 @@ void CGTDockingControlBar::OnLButtonDown(UINT iFlags, CPoint iPoint)
 
 void CGTDockingControlBar::OnMouseMove(UINT iFlags, CPoint iPoint)
 {
+    if (m_PendingFloat && (GetDockingMode() & GTDockingImmediate)) {
+        FloatPastDragDistance(iFlags, iPoint);
+        return;
+    }
     if (m_PendingFloat) {
         CGTControlBar::OnMouseMove(iFlags, iPoint);
         return;

@@ -285,3 +285,37 @@ TEST(SmartDocking, ANewLookRemakesTheMarkersOutsideADrag)
     EXPECT_FALSE(remade->IsStarted());
     EXPECT_NE(nullptr, remade->GetMarker(0));
 }
+
+// In the immediate and smart modes a caption press floats the pane once the cursor has gone
+// past the drag distance; a move with the button up drops the pending float.
+TEST(SmartDocking, ACaptionDragPastTheDragDistanceFloatsThePane)
+{
+    for (BOOL buttonDown : {TRUE, FALSE}) {
+        TestDockingFrame frame;
+        TestPane pane(frame, CRect(0, 0, 150, 300), 300);
+        pane.DockToFrameWindow(GTSideLeft, nullptr, GTDockByMouse, nullptr, -1, FALSE);
+        pane.SetDockingMode(GTDockingSmart | GTDockingImmediate);
+        FakeCursor cursor;
+        const CRect window = WindowRect(pane);
+        auto mouse = [&](UINT iMessage, CSize iFromPress, UINT iFlags) {
+            cursor.m_Position = window.TopLeft() + CSize(40, 30) + iFromPress;
+            CPoint client = cursor.m_Position;
+            pane.ScreenToClient(&client);
+            pane.SendMessage(iMessage, iFlags, MAKELPARAM(client.x, client.y));
+        };
+        mouse(WM_LBUTTONDOWN, CSize(0, 0), MK_LBUTTON);
+        ASSERT_TRUE(pane.m_PendingFloat);
+        mouse(WM_MOUSEMOVE, CSize(1, 1), MK_LBUTTON);
+        EXPECT_TRUE(pane.m_PendingFloat);
+        EXPECT_EQ(nullptr, pane.GetParentMiniFrame());
+
+        mouse(WM_MOUSEMOVE, CSize(20, 0), buttonDown ? MK_LBUTTON : 0);
+        EXPECT_FALSE(pane.m_PendingFloat);
+        EXPECT_EQ(buttonDown, pane.GetParentMiniFrame() != nullptr) << buttonDown;
+        if (CGTMiniFrameWnd* miniFrame = pane.GetParentMiniFrame()) {
+            pane.DockToFrameWindow(GTSideLeft, nullptr, GTDockByMouse, nullptr, -1, FALSE);
+            miniFrame->DestroyWindow();
+        }
+        ::ReleaseCapture();
+    }
+}
