@@ -40,6 +40,9 @@ public:
     void OnHideCommand() override;
     void OnAfterDock(CGTBaseControlBar* iTarget, LPCRECT iRect, int iMethod) override;
     int DockAtTarget(CGTBaseControlBar* iTarget, LPCRECT iRect, int iMethod) override;
+    // Where the dragged pane lands under the cursor: beside the pane there (hit code 2) or as
+    // its tab (3); in the smart mode the markers decide. Holding Ctrl docks nothing.
+    CGTBaseControlBar* FindDockTarget(int iSensitivity, int& oHitCode, BOOL& oHandled) override;
     BOOL EnterDragMode(BOOL iChangeHotPoint) override;
     void StoreRecentDockInfo() override;
     void Serialize(CArchive& ioArchive) override;

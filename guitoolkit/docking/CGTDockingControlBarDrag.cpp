@@ -1,5 +1,7 @@
 #include <guitoolkit/docking/CGTDockingControlBar.h>
+#include <guitoolkit/core/GuiToolkitSeams.h>
 #include <guitoolkit/docking/CGTBaseTabWnd.h>
+#include <guitoolkit/docking/CGTDockManager.h>
 #include <cstdlib>
 #include <guitoolkit/docking/CGTMiniFrameWnd.h>
 #include <guitoolkit/docking/GTDockingConstants.h>
@@ -40,4 +42,31 @@ void CGTDockingControlBar::FloatPastDragDistance(UINT iFlags, CPoint iPoint)
     }
     m_PendingFloat = FALSE;
     m_LeftWindow = FALSE;
+}
+
+CGTBaseControlBar* CGTDockingControlBar::FindDockTarget(int, int& oHitCode, BOOL& oHandled)
+{
+    oHitCode = 0;
+    oHandled = FALSE;
+    CGTDockManager* manager = GetOwnerDockManager();
+    if (manager == nullptr || CGTKeyState::Current().IsDown(VK_CONTROL))
+        return nullptr;
+    const int sensitivity = (GetDockingMode() & GTDockingSmart) ? -1 : CGTDockManager::s_nDockMargin;
+    CPoint cursor;
+    CGTCursor::Current().GetPosition(cursor);
+    CGTBaseControlBar* target = nullptr;
+    const int code = manager->FindDockTarget(cursor, sensitivity, GetEnabledAlignment(), target, this);
+    if (target == this)
+        return nullptr;
+    oHitCode = code;
+    auto* pane = DYNAMIC_DOWNCAST(CGTDockingControlBar, target);
+    if (pane == nullptr)
+        return target;
+    if (code == 2 && !pane->IsInFloatingMultiPaneFrameWnd()) {
+        oHandled = DockToTarget(pane, nullptr, GTDockAtOutlineDrop);
+    } else if (code == 3 && pane->CanAcceptBar(this) && CanBeTabbed()) {
+        UnDockControlBar(FALSE);
+        oHandled = AttachToTabWnd(pane, GTDockAtOutlineDrop, TRUE) != nullptr;
+    }
+    return target;
 }

@@ -319,3 +319,29 @@ TEST(SmartDocking, ACaptionDragPastTheDragDistanceFloatsThePane)
         ::ReleaseCapture();
     }
 }
+
+// Dropped with the markers up, the pane becomes a tab of the pane under the centre marker and
+// docks beside it under a central side marker.
+TEST(SmartDocking, ADroppedPaneDocksAsTheHoveredMarkerSays)
+{
+    for (int marker : {8, 5}) {
+        SmartDrag drag;
+        drag.dragged.SetDockingMode(GTDockingSmart | GTDockingImmediate);
+        drag.smart->Start(&drag.miniFrame);
+        drag.smart->OnMouseMove(WindowRect(drag.target).CenterPoint());
+        FakeCursor cursor;
+        cursor.m_Position = drag.CentralMarkerPoint(marker);
+        drag.smart->OnMouseMove(cursor.m_Position);
+        ASSERT_EQ(marker, drag.smart->GetHoveredMarker());
+        drag.dragged.ShowWindow(SW_SHOW);
+        int code = 0;
+        BOOL handled = FALSE;
+        EXPECT_EQ(&drag.target, drag.dragged.FindDockTarget(15, code, handled)) << marker;
+        EXPECT_EQ(marker == 8 ? 3 : 2, code);
+        EXPECT_TRUE(handled) << marker;
+        EXPECT_EQ(marker == 8, drag.dragged.IsTabbed()) << marker;
+        if (marker == 5)
+            EXPECT_EQ(drag.target.GetDefaultSlider(), drag.dragged.GetDefaultSlider());
+        drag.smart->Stop();
+    }
+}
