@@ -2,11 +2,11 @@
 #include <guitoolkit/core/GuiToolkitSeams.h>
 #include <guitoolkit/docking/CGTBaseTabWnd.h>
 #include <guitoolkit/docking/CGTDockManager.h>
-#include <cstdlib>
 #include <guitoolkit/docking/CGTMiniFrameWnd.h>
 #include <guitoolkit/docking/GTDockingConstants.h>
 #include <guitoolkit/docking/GTDockingTargets.h>
 #include <guitoolkit/docking/IGTDockingFrame.h>
+#include <cstdlib>
 
 CGTMiniFrameWnd* CGTDockingControlBar::SmartDragFrame() const
 {

@@ -30,15 +30,7 @@ std::vector<DWORD> ReadPixelsTopDown(HBITMAP bitmap, int width, int height)
         pixels.clear();
     return pixels;
 }
-}  // namespace
 
-CGTSmartDockingMarker::CGTSmartDockingMarker()
-    : m_Id(-1), m_ImageIndex(-1), m_Flag(FALSE), m_Loaded(TRUE), m_Width(0), m_Height(0), m_Highlighted(FALSE),
-      m_Layered(FALSE), m_BuiltInImages(FALSE)
-{
-}
-
-namespace {
 // Image index by marker id: left, right, top, bottom (side and central), centre.
 int ImageIndexOf(int iId)
 {
@@ -54,6 +46,12 @@ HBITMAP LoadMarkerBitmap(UINT iId)
     return static_cast<HBITMAP>(::LoadImageW(module, MAKEINTRESOURCEW(iId), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
 }
 }  // namespace
+
+CGTSmartDockingMarker::CGTSmartDockingMarker()
+    : m_Id(-1), m_ImageIndex(-1), m_Flag(FALSE), m_Loaded(TRUE), m_Width(0), m_Height(0), m_Highlighted(FALSE),
+      m_Layered(FALSE), m_BuiltInImages(FALSE)
+{
+}
 
 const COLORREF CGTSmartDockingMarker::s_HighlightColor = RGB(65, 112, 202);
 
@@ -105,7 +103,7 @@ void CGTSmartDockingMarker::Show(BOOL iShow)
 
 void CGTSmartDockingMarker::AdjustPos(const CRect& iDockSite)
 {
-    if (m_BitmapWnd.GetSafeHwnd() == nullptr)
+    if (m_BitmapWnd.GetSafeHwnd() == nullptr || m_Id < 0 || m_Id > 3)
         return;
     const int margin = 16;
     const int middleX = (iDockSite.left + iDockSite.right) / 2 - m_Width / 2;
@@ -114,8 +112,6 @@ void CGTSmartDockingMarker::AdjustPos(const CRect& iDockSite)
                              {iDockSite.right - m_Width - margin, middleY},
                              {middleX, iDockSite.top + margin},
                              {middleX, iDockSite.bottom - m_Height - margin}};
-    if (m_Id < 0 || m_Id > 3)
-        return;
     m_BitmapWnd.SetWindowPos(&CWnd::wndTopMost, places[m_Id].x, places[m_Id].y, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
