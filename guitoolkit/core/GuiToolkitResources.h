@@ -42,6 +42,12 @@
 /* The sheet's help button, in 16 and in high colour. */
 #define IDB_GT_HELP 16131
 #define IDB_GT_HELP_HIGH_COLOR 17067
+/* The built-in smart-docking markers. */
+#define IDB_GT_MARKER_TOP 17033
+#define IDB_GT_MARKER_BOTTOM 17034
+#define IDB_GT_MARKER_LEFT 17035
+#define IDB_GT_MARKER_CENTRE 17036
+#define IDB_GT_MARKER_RIGHT 17037
 /* A button's menu in customize mode, and its commands. */
 #define IDR_GT_CUSTOMIZE_MENU 16102
 #define ID_GT_CUSTOMIZE_RESET 16910

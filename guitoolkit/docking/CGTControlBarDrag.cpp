@@ -91,7 +91,7 @@ void CGTControlBar::OnLButtonUp(UINT iFlags, CPoint iPoint)
     if (wasDragging) {
         EndDrag(iFlags == 0xFFFF);
         CGTDockManager* manager = GetDockManagerOfFrame(GetParent());
-        if (CGTSmartDockingManager* smart = manager != nullptr ? manager->GetSmartDockingManager() : nullptr)
+        if (CGTSmartDockingManager* smart = manager != nullptr ? manager->GetExistingSmartDockingManager() : nullptr)
             smart->Show(FALSE);
         if (GetDockingMode() & GTDockingStandard) {
             DropOutline();

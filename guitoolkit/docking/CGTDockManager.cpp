@@ -314,11 +314,6 @@ BOOL CGTDockManager::SendMessageToMiniFrames(UINT iMessage, WPARAM iWParam, LPAR
     return TRUE;
 }
 
-CGTSmartDockingManager* CGTDockManager::GetSmartDockingManager()
-{
-    return m_pSmartDocking;
-}
-
 BOOL CGTDockManager::AddMiniFrame(CGTMiniFrameWnd* iFrame)
 {
     if (iFrame == nullptr || m_lstFloatFrames.Find(iFrame) != nullptr)

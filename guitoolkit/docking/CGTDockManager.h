@@ -130,8 +130,11 @@ public:
     // The frame offers the bars menu; with iExtraCmd non-zero a last item runs that command.
     void EnableBarsMenu(BOOL iEnable, BOOL iToolbarsOnly = FALSE, UINT iExtraCmd = 0, LPCWSTR iExtraText = nullptr);
     BOOL RouteBarCommand(UINT iId, int iCode, void* iExtra, AFX_CMDHANDLERINFO* iHandlerInfo);
-    // Made on first use; null when smart docking cannot start.
+    // Made on first use; null when smart docking cannot start. A new look or new system colours
+    // have the markers made again at the next use outside a drag.
     CGTSmartDockingManager* GetSmartDockingManager();
+    // The one that exists, without making one.
+    CGTSmartDockingManager* GetExistingSmartDockingManager() const { return m_pSmartDocking; }
 
     // 0x80 (smart) is stored as 0x81.
     static void SetDockingMode(int iMode);

@@ -148,6 +148,8 @@ void CGTDockManager::RecalcLayout(HDWP iDefer)
     m_pOwnerFrame->ScreenToClient(&m_rectOuterEdge);
     if (m_rectOuterEdge != oldOuterEdge)
         SlideInAutoHideBars(nullptr, TRUE);
+    if (m_pSmartDocking != nullptr)
+        m_pSmartDocking->OnPosChange(m_rectOuterEdge);
     SetAutoHideStartOffsets();
     if (ownBatch && defer != nullptr)
         ::EndDeferWindowPos(defer);

@@ -40,6 +40,9 @@ public:
     void OnHideCommand() override;
     void OnAfterDock(CGTBaseControlBar* iTarget, LPCRECT iRect, int iMethod) override;
     int DockAtTarget(CGTBaseControlBar* iTarget, LPCRECT iRect, int iMethod) override;
+    // Where the dragged pane lands under the cursor: beside the pane there (hit code 2) or as
+    // its tab (3); in the smart mode the markers decide. Holding Ctrl docks nothing.
+    CGTBaseControlBar* FindDockTarget(int iSensitivity, int& oHitCode, BOOL& oHandled) override;
     BOOL EnterDragMode(BOOL iChangeHotPoint) override;
     void StoreRecentDockInfo() override;
     void Serialize(CArchive& ioArchive) override;
@@ -128,6 +131,14 @@ public:
     static BOOL s_ShowWindowPositionButton;
 
 protected:
+    // The mini frame that holds the pane while it is dragged with the smart-docking markers
+    // up (it holds the mouse); null otherwise.
+    CGTMiniFrameWnd* SmartDragFrame() const;
+    // A caption drag in the immediate (and smart) mode: once the cursor has gone past the
+    // system drag distance from the press, without leaving the pane first, the pane floats
+    // (a tab leaves its tab window) and its mini frame follows the mouse.
+    void FloatPastDragDistance(UINT iFlags, CPoint iPoint);
+
     afx_msg int OnCreate(LPCREATESTRUCT iCreate);
     afx_msg void OnDestroy();
     afx_msg void OnNcCalcSize(BOOL iCalcValidRects, NCCALCSIZE_PARAMS* ioParams);

@@ -319,6 +319,10 @@ void CGTDockingControlBar::OnLButtonDown(UINT iFlags, CPoint iPoint)
 
 void CGTDockingControlBar::OnMouseMove(UINT iFlags, CPoint iPoint)
 {
+    if (m_PendingFloat && (GetDockingMode() & GTDockingImmediate)) {
+        FloatPastDragDistance(iFlags, iPoint);
+        return;
+    }
     if (m_PendingFloat) {
         CGTControlBar::OnMouseMove(iFlags, iPoint);
         return;
@@ -438,10 +442,15 @@ BOOL CGTDockingControlBar::PreTranslateMessage(MSG* ioMessage)
         (message >= WM_NCMOUSEMOVE && message <= WM_NCXBUTTONDBLCLK);
     if (m_CaptionToolTip.GetSafeHwnd() != nullptr && (mouse || message == WM_KEYDOWN || message == WM_SYSKEYDOWN))
         m_CaptionToolTip.RelayEvent(ioMessage);
-    if (message == WM_KEYDOWN && ioMessage->wParam == VK_ESCAPE && m_PendingFloat &&
-        (GetDockingMode() & GTDockingStandard)) {
-        PostMessage(WM_CANCELMODE);
-        return TRUE;
+    if (message == WM_KEYDOWN && ioMessage->wParam == VK_ESCAPE) {
+        if (m_PendingFloat && (GetDockingMode() & GTDockingStandard)) {
+            PostMessage(WM_CANCELMODE);
+            return TRUE;
+        }
+        if (CGTMiniFrameWnd* frame = SmartDragFrame()) {
+            frame->PostMessage(WM_CANCELMODE);
+            return TRUE;
+        }
     }
     return CGTControlBar::PreTranslateMessage(ioMessage);
 }

@@ -16,7 +16,7 @@
 namespace {
 CGTSmartDockingManager* RunningSmartDocking(CGTDockManager* iManager)
 {
-    CGTSmartDockingManager* smart = iManager != nullptr ? iManager->GetSmartDockingManager() : nullptr;
+    CGTSmartDockingManager* smart = iManager != nullptr ? iManager->GetExistingSmartDockingManager() : nullptr;
     return smart != nullptr && smart->IsStarted() && smart->IsShown() ? smart : nullptr;
 }
 

@@ -13,6 +13,12 @@ public:
     CGTSDCentralGroup* m_Group;
     CBrush m_BackBrush;
     CBrush m_BorderBrush;
+
+protected:
+    afx_msg void OnPaint();
+    afx_msg void OnClose();
+    afx_msg BOOL OnEraseBkgnd(CDC* iDc);
+    DECLARE_MESSAGE_MAP()
 };
 
 class CGTSDCentralGroup : public CObject {
@@ -28,7 +34,15 @@ public:
     virtual BOOL MoveTo(const CRect& iRect, int iCentreMarker = -1);
     // Ids 4 to 8; null otherwise.
     virtual CGTSDCentralGroupMarker* GetMarker(int iId);
+    // The diamond and the visible markers, in the group window's client coordinates.
+    void Paint(CDC* iDc);
 
+private:
+    // The diamond between the markers' bounding box (deflated by the offset) and the window
+    // shape, both in group coordinates; FALSE when a marker has no shape.
+    BOOL BuildShapes(CRgn& oWindowShape, CRect& oBounds);
+
+public:
     CGTCentralGroupWnd m_Wnd;
     CGTSDCentralGroupMarker m_Markers[5];
     CRgn m_Diamond;
@@ -58,4 +72,16 @@ public:
 
     // The tab of the tabbed preview above the pane instead of below.
     static BOOL s_TabsOnTop;
+
+protected:
+    afx_msg void OnPaint();
+    afx_msg void OnClose();
+    afx_msg BOOL OnEraseBkgnd(CDC* iDc);
+    DECLARE_MESSAGE_MAP()
+
+private:
+    void MoveAndShow(int iX, int iY, int iWidth, int iHeight);
+
+    // Without layering the preview inverts what the screen showed there before it appeared.
+    CBitmap m_Underneath;
 };

@@ -19,6 +19,8 @@ public:
     void OnPosChange(const CRect& iRect);
     void ShowCentralGroup(BOOL iShow, DWORD iAlignments = 0xF000);
     void MoveCentralGroup(const CRect& iRect, int iCentreMarker, DWORD iAlignments);
+    // Also centres the central group over the docking pane under the point, or over the frame's
+    // free area, before it finds the hovered marker.
     void OnMouseMove(CPoint iScreenPoint);
     void ShowPlace(const CRect& iRect);
     void ShowTabbedPlace(const CRect& iRect, int iTabOffset, int iTabWidth, int iTabHeight);
@@ -28,8 +30,17 @@ public:
     BOOL IsShown() const { return m_Shown; }
     // -1: none.
     int GetHoveredMarker() const { return m_HoveredMarker; }
+    // Ids 0 to 8; null before Create.
+    CGTSmartDockingMarker* GetMarker(int iId) const { return iId >= 0 && iId <= 8 ? m_Markers[iId] : nullptr; }
+    CGTSDCentralGroup* GetCentralGroup() const { return m_CentralGroup; }
+    const CGTSDPlaceMarkerWnd& GetPlaceMarker() const { return m_PlaceMarker; }
 
 protected:
+    // The side markers that the dragged pane may use follow iShow; the others hide.
+    void ShowSideMarkers(BOOL iShow);
+    void EnableCentralMarkers(DWORD iAlignments);
+    void TrackCentralGroup(CPoint iScreenPoint);
+
     BOOL m_Started;
     BOOL m_Created;
     BOOL m_Shown;

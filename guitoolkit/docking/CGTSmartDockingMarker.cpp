@@ -1,12 +1,14 @@
 #include <guitoolkit/docking/CGTSmartDockingMarker.h>
 #include <guitoolkit/core/CGTDibSection.h>
 #include <guitoolkit/core/CGTDrawManager.h>
+#include <guitoolkit/core/GuiToolkitGlobals.h>
+#include <guitoolkit/core/GuiToolkitResources.h>
+#include <guitoolkit/docking/CGTDockManager.h>
+#include <guitoolkit/docking/GTSmartDockingColors.h>
 #include <algorithm>
 #include <vector>
 
-IMPLEMENT_DYNAMIC(CGTMarkerBmpWnd, CWnd)
 IMPLEMENT_DYNCREATE(CGTSmartDockingMarker, CObject)
-IMPLEMENT_DYNCREATE(CGTSDCentralGroupMarker, CGTSmartDockingMarker)
 
 namespace {
 double ClampUnit(double value)
@@ -28,13 +30,22 @@ std::vector<DWORD> ReadPixelsTopDown(HBITMAP bitmap, int width, int height)
         pixels.clear();
     return pixels;
 }
-}  // namespace
 
-CGTMarkerBmpWnd::CGTMarkerBmpWnd()
-    : m_Bitmap(nullptr), m_HotBitmap(nullptr), m_Highlighted(FALSE), m_BuiltInImages(FALSE),
-      m_BaseColor(static_cast<COLORREF>(-1)), m_Vertical(FALSE)
+// Image index by marker id: left, right, top, bottom (side and central), centre.
+int ImageIndexOf(int iId)
 {
+    return iId == 8 ? 4 : iId % 4;
 }
+
+const UINT builtInImages[] = {IDB_GT_MARKER_LEFT, IDB_GT_MARKER_RIGHT, IDB_GT_MARKER_TOP, IDB_GT_MARKER_BOTTOM,
+                              IDB_GT_MARKER_CENTRE};
+
+HBITMAP LoadMarkerBitmap(UINT iId)
+{
+    HINSTANCE module = AfxFindResourceHandle(MAKEINTRESOURCEW(iId), RT_BITMAP);
+    return static_cast<HBITMAP>(::LoadImageW(module, MAKEINTRESOURCEW(iId), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+}
+}  // namespace
 
 CGTSmartDockingMarker::CGTSmartDockingMarker()
     : m_Id(-1), m_ImageIndex(-1), m_Flag(FALSE), m_Loaded(TRUE), m_Width(0), m_Height(0), m_Highlighted(FALSE),
@@ -42,41 +53,134 @@ CGTSmartDockingMarker::CGTSmartDockingMarker()
 {
 }
 
-CGTSmartDockingMarker::~CGTSmartDockingMarker() = default;
+const COLORREF CGTSmartDockingMarker::s_HighlightColor = RGB(65, 112, 202);
 
-// The smart-docking issue fills in the markers' windows; what stands here are the defaults.
-BOOL CGTSmartDockingMarker::Create(int iId, CWnd*)
+CGTSmartDockingMarker::~CGTSmartDockingMarker()
 {
-    m_Id = iId;
-    return FALSE;
+    Destroy();
+    if (m_BitmapWnd.m_HotBitmap != nullptr)
+        ::DeleteObject(m_BitmapWnd.m_HotBitmap);
 }
 
-void CGTSmartDockingMarker::Destroy() {}
+BOOL CGTSmartDockingMarker::Create(int iId, CWnd* iHost)
+{
+    Destroy();
+    m_Id = iId;
+    const CGTSmartDockingParams& params = CGTDockManager::s_smartDockingParams;
+    InitImages(params);
+    if (!BuildShape(params.m_TransparentColor))
+        return FALSE;
+    m_Layered = theGuiToolkitGlobals.pfnSetLayeredWindowAttributes != nullptr;
+    m_BitmapWnd.m_Vertical = iId == 2 || iId == 3;
+    m_BitmapWnd.m_BaseColor = CurrentSmartDockingColors().outline;
+    const DWORD exStyle = m_Layered ? WS_EX_LAYERED : 0;
+    if (!m_BitmapWnd.CreateEx(exStyle, CGTMarkerBmpWnd::MarkerWindowClass(), L"", WS_POPUP,
+                              CRect(0, 0, m_Width, m_Height), iHost, 0))
+        return FALSE;
+    if (m_Layered) {
+        theGuiToolkitGlobals.SetLayeredWindowAttributes(m_BitmapWnd.m_hWnd, params.m_TransparentColor, 0, LWA_COLORKEY);
+    } else {
+        CRgn window;
+        window.CreateRectRgn(0, 0, 0, 0);
+        window.CopyRgn(&m_Shape);
+        m_BitmapWnd.SetWindowRgn(static_cast<HRGN>(window.Detach()), FALSE);
+    }
+    m_BitmapWnd.SetWindowPos(&CWnd::wndTopMost, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    return TRUE;
+}
 
-void CGTSmartDockingMarker::Show(BOOL) {}
+void CGTSmartDockingMarker::Destroy()
+{
+    if (m_BitmapWnd.GetSafeHwnd() != nullptr)
+        m_BitmapWnd.DestroyWindow();
+}
 
-void CGTSmartDockingMarker::AdjustPos(const CRect&) {}
+void CGTSmartDockingMarker::Show(BOOL iShow)
+{
+    if (m_BitmapWnd.GetSafeHwnd() != nullptr)
+        m_BitmapWnd.ShowWindow(iShow ? SW_SHOWNOACTIVATE : SW_HIDE);
+}
+
+void CGTSmartDockingMarker::AdjustPos(const CRect& iDockSite)
+{
+    if (m_BitmapWnd.GetSafeHwnd() == nullptr || m_Id < 0 || m_Id > 3)
+        return;
+    const int margin = 16;
+    const int middleX = (iDockSite.left + iDockSite.right) / 2 - m_Width / 2;
+    const int middleY = (iDockSite.top + iDockSite.bottom) / 2 - m_Height / 2;
+    const CPoint places[] = {{iDockSite.left + margin, middleY},
+                             {iDockSite.right - m_Width - margin, middleY},
+                             {middleX, iDockSite.top + margin},
+                             {middleX, iDockSite.bottom - m_Height - margin}};
+    m_BitmapWnd.SetWindowPos(&CWnd::wndTopMost, places[m_Id].x, places[m_Id].y, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
+}
 
 void CGTSmartDockingMarker::Highlight(BOOL iOn)
 {
+    if (m_Highlighted == iOn)
+        return;
     m_Highlighted = iOn;
+    if (m_BitmapWnd.GetSafeHwnd() != nullptr)
+        m_BitmapWnd.Highlight(iOn);
 }
 
-BOOL CGTSmartDockingMarker::IsPtIn(CPoint) const
+BOOL CGTSmartDockingMarker::IsPtIn(CPoint iScreenPoint) const
 {
-    return FALSE;
+    if (m_BitmapWnd.GetSafeHwnd() == nullptr || !m_BitmapWnd.IsWindowVisible())
+        return FALSE;
+    m_BitmapWnd.ScreenToClient(&iScreenPoint);
+    if (m_Layered)
+        return m_Shape.PtInRegion(iScreenPoint);
+    CRgn window;
+    window.CreateRectRgn(0, 0, 0, 0);
+    return m_BitmapWnd.GetWindowRgn(window) != ERROR && window.PtInRegion(iScreenPoint);
 }
 
-void CGTSmartDockingMarker::InitImages(const CGTSmartDockingParams&) {}
-
-CGTSDCentralGroupMarker::CGTSDCentralGroupMarker()
-    : m_Group(nullptr), m_BaseColor(static_cast<COLORREF>(-1)), m_PositionInGroup(0, 0), m_Visible(TRUE)
+void CGTSmartDockingMarker::InitImages(const CGTSmartDockingParams& iParams)
 {
+    m_ImageIndex = ImageIndexOf(m_Id);
+    if (!LoadImages(iParams))
+        return;
+    if (!m_BuiltInImages && iParams.m_ToneSource != static_cast<COLORREF>(-1) &&
+        iParams.m_ToneTarget != static_cast<COLORREF>(-1))
+        BuildShadowedImage(iParams.m_ToneSource, iParams.m_ToneTarget);
+    m_BitmapWnd.SetBitmaps(m_Images.bitmap, m_BitmapWnd.m_HotBitmap, m_BuiltInImages);
+    if (m_BitmapWnd.GetSafeHwnd() != nullptr && m_Layered)
+        theGuiToolkitGlobals.SetLayeredWindowAttributes(m_BitmapWnd.m_hWnd, iParams.m_TransparentColor, 0,
+                                                        LWA_COLORKEY);
 }
 
-void CGTSDCentralGroupMarker::Draw(CDC*) {}
+BOOL CGTSmartDockingMarker::LoadImages(const CGTSmartDockingParams& iParams)
+{
+    const UINT custom = iParams.m_MarkerBitmaps[m_ImageIndex];
+    m_BuiltInImages = custom == 0;
+    m_Images.Clear();
+    m_Images.mapTo3dColors = FALSE;
+    m_Images.colorTransparent = iParams.m_TransparentColor;
+    if (!m_Images.LoadFromResource(m_BuiltInImages ? builtInImages[m_ImageIndex] : custom))
+        return FALSE;
+    m_Images.UpdateSizeFromBitmap();
+    if (m_BitmapWnd.m_HotBitmap != nullptr)
+        ::DeleteObject(m_BitmapWnd.m_HotBitmap);
+    const UINT hot = m_BuiltInImages ? 0 : iParams.m_MarkerHotBitmaps[m_ImageIndex];
+    m_BitmapWnd.m_HotBitmap = hot != 0 ? LoadMarkerBitmap(hot) : nullptr;
+    return TRUE;
+}
 
-void CGTSDCentralGroupMarker::DestroyRegion() {}
+BOOL CGTSmartDockingMarker::BuildShape(COLORREF iTransparent)
+{
+    if (m_Shape.GetSafeHandle() != nullptr)
+        m_Shape.DeleteObject();
+    HRGN shape = CreateRegionFromBitmap(m_Images.bitmap, iTransparent);
+    if (shape == nullptr)
+        return FALSE;
+    m_Shape.Attach(shape);
+    CRect box;
+    m_Shape.GetRgnBox(&box);
+    m_Width = box.Width();
+    m_Height = box.Height();
+    return TRUE;
+}
 
 void CGTSmartDockingMarker::BuildShadowedImage(COLORREF baseColor, COLORREF toneColor)
 {

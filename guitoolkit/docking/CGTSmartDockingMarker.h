@@ -15,14 +15,31 @@ class CGTMarkerBmpWnd : public CWnd {
 public:
     CGTMarkerBmpWnd();
 
+    // The popup class of the marker windows and the central group's, registered once.
+    static CString MarkerWindowClass();
+    void SetBitmaps(HBITMAP iBitmap, HBITMAP iHotBitmap, BOOL iBuiltIn);
+    void Highlight(BOOL iOn);
+
     HBITMAP m_Bitmap;
+    // The second image of custom images, shown while highlighted (the marker's); null otherwise.
     HBITMAP m_HotBitmap;
     BOOL m_Highlighted;
     BOOL m_BuiltInImages;
     COLORREF m_BaseColor;
     // Top and bottom markers.
     BOOL m_Vertical;
+
+protected:
+    afx_msg void OnPaint();
+    afx_msg void OnClose();
+    afx_msg BOOL OnEraseBkgnd(CDC* iDc);
+    DECLARE_MESSAGE_MAP()
 };
+
+// The frame of a built-in marker image in the base or the highlight colour, and its two
+// shading lines inside: top and bottom rows of a horizontal marker, left and right columns of
+// a vertical one. iOpenSide (a side bit, or 0) is left unframed for its last 7 pixels.
+void DrawBuiltInMarkerFrame(CDC* iDc, const CRect& iRect, COLORREF iFrameColor, BOOL iVertical, DWORD iOpenSide = 0);
 
 class CGTSmartDockingMarker : public CObject {
     DECLARE_DYNCREATE(CGTSmartDockingMarker)
@@ -45,7 +62,19 @@ public:
     // The bitmap's area without its pixels of transparentColor; null without a bitmap.
     static HRGN CreateRegionFromBitmap(HBITMAP bitmap, COLORREF transparentColor);
     int GetId() const { return m_Id; }
+    BOOL IsHighlighted() const { return m_Highlighted; }
 
+    // Frame colours of built-in images.
+    static const COLORREF s_HighlightColor;
+
+protected:
+    // The image of the marker's index (the parameters' own, else the built-in one); FALSE when
+    // it cannot be loaded.
+    BOOL LoadImages(const CGTSmartDockingParams& iParams);
+    // The shape from the loaded image, and its size.
+    BOOL BuildShape(COLORREF iTransparent);
+
+public:
     int m_Id;
     CGTMarkerBmpWnd m_BitmapWnd;
     CGTToolBarImages m_Images;
@@ -66,8 +95,20 @@ class CGTSDCentralGroupMarker : public CGTSmartDockingMarker {
 public:
     CGTSDCentralGroupMarker();
 
+    // Places the marker inside the group; it has no window of its own.
+    BOOL Create(int iId, CGTSDCentralGroup* iGroup);
+    BOOL Create(int iId, CWnd* iHost) override;
+    void Destroy() override;
+    void Show(BOOL iShow) override;
+    void AdjustPos(const CRect& iDockSite) override;
+    void Highlight(BOOL iOn) override;
+    BOOL IsPtIn(CPoint iScreenPoint) const override;
     virtual void Draw(CDC* iDc);
     virtual void DestroyRegion();
+    // The group's size and the diamond's inset: the parameters' own, or those that fit the
+    // built-in images (88 x 88, 9), which leave the parameters as they are.
+    CSize GroupSize() const;
+    int GroupOffset() const;
 
     CGTSDCentralGroup* m_Group;
     CPen m_BasePen;

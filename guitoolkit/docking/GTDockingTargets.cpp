@@ -18,12 +18,10 @@ DWORD MarkerSide(int iMarker, BOOL iOuter)
 
 CGTSmartDockingManager* GetRunningSmartDocking(CGTBaseControlBar* iBar, CGTDockManager* iDockManager)
 {
-    if (!(CGTDockManager::s_nDockingMode & GTDockingSmart))
-        return nullptr;
     CGTDockManager* manager = iDockManager;
     if (manager == nullptr && iBar != nullptr)
         manager = GetDockManagerOfFrame(iBar->GetParentFrame());
-    CGTSmartDockingManager* smart = manager != nullptr ? manager->GetSmartDockingManager() : nullptr;
+    CGTSmartDockingManager* smart = manager != nullptr ? manager->GetExistingSmartDockingManager() : nullptr;
     return smart != nullptr && smart->IsStarted() ? smart : nullptr;
 }
 

@@ -1,9 +1,9 @@
 #include "PaneDemoFrame.h"
 #include <guitoolkit/core/GuiToolkitGlobals.h>
 
-BOOL PaneDemoFrame::CreateDemo()
+BOOL PaneDemoFrame::CreateDemo(BOOL iDockBars)
 {
-    if (m_hWnd == nullptr)
+    if (m_hWnd == nullptr || (iDockBars && !m_DockManager.CreateDockBars(GTSideAny)))
         return FALSE;
     const CString clientClass =
         AfxRegisterWndClass(0, ::LoadCursorW(nullptr, IDC_ARROW), static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));

@@ -9,8 +9,9 @@
 class PaneDemoFrame : public TestDockingFrame {
 public:
     explicit PaneDemoFrame(const CRect& iRect) : TestDockingFrame(iRect) {}
-    // The client window and the panes, then the frame shown.
-    BOOL CreateDemo();
+    // The client window and the panes, then the frame shown; with iDockBars the frame's edges
+    // get their dock bars first, as an application enables docking before it docks panes.
+    BOOL CreateDemo(BOOL iDockBars = FALSE);
     CGTDockingControlBar& First() { return m_First; }
     CGTDockingControlBar& Second() { return m_Second; }
     CWnd& ClientWindow() { return m_Client; }
