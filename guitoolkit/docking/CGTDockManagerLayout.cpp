@@ -375,11 +375,6 @@ void CGTDockManager::CalcExpectedDockedRect(CWnd* iDragged, CPoint iPoint, CRect
     oRect = ToScreen(rect);
 }
 
-BOOL CGTDockManager::ProcessFloatingFrameMove(CGTMiniFrameWnd*)
-{
-    return TRUE;
-}
-
 void CGTDockManager::AlignAutoHideBar(CGTSlider*, BOOL) {}
 
 void CGTDockManager::SlideInAutoHideBars(CGTDockingControlBar*, BOOL) {}
