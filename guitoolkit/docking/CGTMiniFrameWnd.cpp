@@ -192,8 +192,6 @@ BOOL CGTMiniFrameWnd::LoadHeldBarState(LPCWSTR, int)
     return TRUE;
 }
 
-void CGTMiniFrameWnd::ReattachLoadedBar(CGTDockManager&) {}
-
 void CGTMiniFrameWnd::ForgetDeadBar()
 {
     CWnd* bar = GetBar();
@@ -234,8 +232,6 @@ BOOL CGTMiniFrameWnd::CreateEx(DWORD iExStyle, LPCWSTR iWindowName, DWORD iStyle
 }
 
 void CGTMiniFrameWnd::RunCaptionButtonAction(UINT) {}
-
-void CGTMiniFrameWnd::Serialize(CArchive&) {}
 
 void CGTMiniFrameWnd::RedrawAllMiniFrames()
 {
