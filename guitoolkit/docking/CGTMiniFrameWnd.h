@@ -85,6 +85,8 @@ public:
     // 1 when the user released the mouse, 0 when the tear-off was cancelled.
     int TrackTearOff(CWnd* iSource);
     BOOL IsInMoveMode() const { return m_InMoveMode; }
+    // The cursor left its press point during the current or last move.
+    BOOL HasMoved() const { return m_Moved; }
     BOOL IsPinned() const { return m_Pinned; }
     void SetPinned(BOOL iPinned) { m_Pinned = iPinned; }
     HWND GetOwnerFrameHandle() const { return m_OwnerFrame; }
