@@ -125,6 +125,7 @@ protected:
     afx_msg void OnMouseMove(UINT iFlags, CPoint iPoint);
     afx_msg void OnLButtonDown(UINT iFlags, CPoint iPoint);
     afx_msg void OnLButtonUp(UINT iFlags, CPoint iPoint);
+    afx_msg int OnMouseActivate(CWnd* iTopLevel, UINT iHitTest, UINT iMessage);
     afx_msg void OnLButtonDblClk(UINT iFlags, CPoint iPoint);
     afx_msg void OnCancelMode();
     afx_msg void OnChar(UINT iChar, UINT iRepeat, UINT iFlags);

@@ -84,6 +84,17 @@ void CGTMiniFrameWnd::OnLButtonDown(UINT iFlags, CPoint iPoint)
     CWnd::OnLButtonDown(iFlags, iPoint);
 }
 
+// A press on the caption or the border leaves the activation where it is: activating the frame
+// there moves the X focus, and the focus leaving a window cancels the move just begun.
+int CGTMiniFrameWnd::OnMouseActivate(CWnd* iTopLevel, UINT iHitTest, UINT iMessage)
+{
+    if (HitTestFrame(CursorPosition(), TRUE) != HTCLIENT) {
+        SetWindowPos(&CWnd::wndTop, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        return MA_NOACTIVATE;
+    }
+    return CWnd::OnMouseActivate(iTopLevel, iHitTest, iMessage);
+}
+
 void CGTMiniFrameWnd::OnLButtonUp(UINT iFlags, CPoint iPoint)
 {
     HandlerScope scope(*this);
