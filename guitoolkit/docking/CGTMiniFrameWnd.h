@@ -82,7 +82,9 @@ public:
     CGTCaptionButton* FindCaptionButton(UINT iHitCode) const;
     // Timer 4 has the owner frame run its docking check on this frame; 0 stops it.
     void StartDockCheckTimer(UINT iInterval);
-    // 1 when the user released the mouse, 0 when the tear-off was cancelled.
+    // 1 when the user released the mouse, 0 when the tear-off was cancelled; a cancelled
+    // tear-off (another window holding the capture included) shows the source again and
+    // destroys and deletes the new bar, which must live on the heap.
     int TrackTearOff(CWnd* iSource);
     BOOL IsInMoveMode() const { return m_InMoveMode; }
     // The cursor left its press point during the current or last move.

@@ -101,3 +101,74 @@ TEST(MiniFrameMove, APinnedFrameNeverRollsUpAndOnePinnedWhileRolledUpStillRollsD
     EXPECT_EQ(full, tickWithCursorAt(inside));
     EXPECT_EQ(full, tickWithCursorAt(outside));
 }
+
+namespace {
+// A frame that counts the torn-off bars it is told to forget.
+class TearOffFrame : public TestDockingFrame {
+public:
+    void RemoveTearOffBar(CGTBaseControlBar*) override { ++m_Removed; }
+    int m_Removed = 0;
+};
+
+// A bar on the heap that counts its destructions in a counter that outlives it.
+class CountedBar : public FixedBar {
+public:
+    CountedBar(CWnd& iParent, int& ioDestroyed) : FixedBar(iParent, CSize(120, 24), 650), m_Destroyed(ioDestroyed) {}
+    ~CountedBar() override { ++m_Destroyed; }
+
+private:
+    int& m_Destroyed;
+};
+}  // namespace
+
+TEST(MiniFrameTearOff, ACancelledTearOffShowsThePopupAgainAndDestroysTheBarOnce)
+{
+    const struct {
+        UINT message;
+        WPARAM wParam;
+        BOOL captureTaken;
+    } cases[] = {{WM_KEYDOWN, VK_ESCAPE, FALSE}, {WM_RBUTTONDOWN, 0, FALSE}, {0, 0, TRUE}};
+    for (const auto& c : cases) {
+        TearOffFrame frame;
+        frame.m_DockManager.CreateDockBars(GTSideAny);
+        int destroyed = 0;
+        auto* bar = new CountedBar(frame, destroyed);
+        frame.m_DockManager.DockBar(bar, GTDockBarTopId);
+        ASSERT_TRUE(bar->FloatAtRect(CRect(300, 200, 420, 240), GTDockByRect, TRUE));
+        const HWND barWindow = bar->GetSafeHwnd();
+        CWnd popup;
+        popup.CreateEx(0, AfxRegisterWndClass(0), L"", WS_POPUP | WS_VISIBLE, CRect(300, 100, 400, 200), &frame, 0);
+        CWnd holder;
+        holder.CreateEx(0, AfxRegisterWndClass(0), L"", WS_POPUP, CRect(0, 0, 10, 10), &frame, 0);
+        if (c.captureTaken)
+            holder.SetCapture();
+        else
+            bar->PostMessage(c.message, c.wParam);
+        EXPECT_EQ(0, bar->GetParentMiniFrame()->TrackTearOff(&popup)) << c.message;
+        ::ReleaseCapture();
+        PumpMessages();
+        EXPECT_TRUE(Shown(popup)) << c.message;
+        EXPECT_FALSE(::IsWindow(barWindow)) << c.message;
+        EXPECT_EQ(1, destroyed) << c.message;
+        EXPECT_EQ(1, frame.m_Removed) << c.message;
+        holder.DestroyWindow();
+        popup.DestroyWindow();
+    }
+}
+
+TEST(MiniFrameTearOff, AReleaseKeepsTheBarAndClosesThePopup)
+{
+    TearOffFrame frame;
+    frame.m_DockManager.CreateDockBars(GTSideAny);
+    FixedBar bar(frame, CSize(120, 24), 651);
+    frame.m_DockManager.DockBar(&bar, GTDockBarTopId);
+    ASSERT_TRUE(bar.FloatAtRect(CRect(300, 200, 420, 240), GTDockByRect, TRUE));
+    CWnd popup;
+    popup.CreateEx(0, AfxRegisterWndClass(0), L"", WS_POPUP | WS_VISIBLE, CRect(300, 100, 400, 200), &frame, 0);
+    const HWND popupWindow = popup.GetSafeHwnd();
+    bar.PostMessage(WM_LBUTTONUP);
+    EXPECT_EQ(1, bar.GetParentMiniFrame()->TrackTearOff(&popup));
+    EXPECT_FALSE(::IsWindow(popupWindow));
+    EXPECT_TRUE(::IsWindow(bar.GetSafeHwnd()));
+    EXPECT_EQ(0, frame.m_Removed);
+}
