@@ -1,7 +1,9 @@
 // The mini frame's own non-client area: borders, caption, caption buttons with their
 // tooltips, the hit test that lets a press on the caption reach the frame, painting, and close.
 #include <guitoolkit/docking/CGTMiniFrameWnd.h>
+#include <guitoolkit/core/CGTMemDC.h>
 #include <guitoolkit/core/CGTVisualManager.h>
+#include <guitoolkit/core/GTTooltipInput.h>
 #include <guitoolkit/core/GuiToolkitGlobals.h>
 #include <guitoolkit/core/GuiToolkitResources.h>
 #include <guitoolkit/docking/CGTBaseControlBar.h>
@@ -287,29 +289,8 @@ BOOL CGTMiniFrameWnd::OnToolTipText(UINT, NMHDR* iHeader, LRESULT* oResult)
 
 BOOL CGTMiniFrameWnd::PreTranslateMessage(MSG* ioMessage)
 {
-    switch (ioMessage->message) {
-    case WM_MOUSEMOVE:
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONUP:
-    case WM_RBUTTONDOWN:
-    case WM_RBUTTONUP:
-    case WM_MBUTTONDOWN:
-    case WM_MBUTTONUP:
-    case WM_NCMOUSEMOVE:
-    case WM_NCLBUTTONDOWN:
-    case WM_NCLBUTTONUP:
-    case WM_NCRBUTTONDOWN:
-    case WM_NCRBUTTONUP:
-    case WM_NCMBUTTONDOWN:
-    case WM_NCMBUTTONUP:
-    case WM_KEYDOWN:
-    case WM_SYSKEYDOWN:
-        if (m_ToolTip.GetSafeHwnd() != nullptr)
-            m_ToolTip.RelayEvent(ioMessage);
-        break;
-    default:
-        break;
-    }
+    if (m_ToolTip.GetSafeHwnd() != nullptr && IsTooltipInput(ioMessage->message))
+        m_ToolTip.RelayEvent(ioMessage);
     return CWnd::PreTranslateMessage(ioMessage);
 }
 
@@ -379,20 +360,16 @@ void CGTMiniFrameWnd::OnNcPaint()
     CGTDockManager* manager = GetDockManagerOfFrame(CWnd::FromHandlePermanent(m_OwnerFrame));
     if (manager != nullptr && manager->AreUpdatesLocked())
         return;
-    CWindowDC windowDc(this);
     CRect window, client;
     GetWindowRect(&window);
     GetClientRect(&client);
     ClientToScreen(&client);
     client.OffsetRect(-window.TopLeft());
     window.OffsetRect(-window.TopLeft());
-    CDC memory;
-    CBitmap bitmap;
-    if (!memory.CreateCompatibleDC(&windowDc) ||
-        !bitmap.CreateCompatibleBitmap(&windowDc, window.Width(), window.Height()))
-        return;
-    CBitmap* oldBitmap = memory.SelectObject(&bitmap);
+    CWindowDC windowDc(this);
     windowDc.ExcludeClipRect(&client);
+    CGTMemDC buffer(windowDc, window);
+    CDC& memory = buffer.GetDC();
     memory.ExcludeClipRect(&client);
     PaintFrameBorder(&memory);
     CRect caption;
@@ -415,8 +392,6 @@ void CGTMiniFrameWnd::OnNcPaint()
     memory.SetTextColor(oldColor);
     memory.SetBkMode(oldMode);
     PaintCaptionButtons(&memory);
-    windowDc.BitBlt(0, 0, window.Width(), window.Height(), &memory, 0, 0, SRCCOPY);
-    memory.SelectObject(oldBitmap);
 }
 
 void CGTMiniFrameWnd::PaintFrameBorder(CDC* iDc)

@@ -52,8 +52,12 @@ struct FloatingDemo {
         LetItDraw(app, 300);
         SendMouse(MOUSEEVENTF_LEFTDOWN, press);
         LetItDraw(app, 300);
-        for (int step = 1; step <= 8; ++step) {
-            SendMouse(0, press + CSize((iTo.x - press.x) * step / 8, (iTo.y - press.y) * step / 8));
+        MoveInSteps(press, iTo, 8);
+    }
+    void MoveInSteps(CPoint iFrom, CPoint iTo, int iSteps)
+    {
+        for (int step = 1; step <= iSteps; ++step) {
+            SendMouse(0, iFrom + CSize((iTo.x - iFrom.x) * step / iSteps, (iTo.y - iFrom.y) * step / iSteps));
             LetItDraw(app, 100);
         }
     }
@@ -109,10 +113,7 @@ TEST(MiniFrameDemo, InImmediateModeTheFrameFollowsTheMouseAndDocksAfterRestingOv
     EXPECT_EQ(floating + CPoint(0, 40), ScreenRect(*mini));
 
     const CPoint edge = demo.RightEdge();
-    for (int step = 1; step <= 4; ++step) {
-        SendMouse(0, halfway + CSize((edge.x - halfway.x) * step / 4, (edge.y - halfway.y) * step / 4));
-        LetItDraw(demo.app, 100);
-    }
+    demo.MoveInSteps(halfway, edge, 4);
     LetItDraw(demo.app, 800);
     EXPECT_EQ(nullptr, pane.GetParentMiniFrame());
     EXPECT_EQ(DWORD(GTSideRight), pane.GetCurrentAlignment());
