@@ -30,6 +30,14 @@ struct FloatingDemo {
         app.m_pMainWnd = nullptr;
         CGTDockManager::s_nDockingMode = mode;
     }
+    // The floating pane's frame once everything is drawn; null when the demo was not made.
+    CGTMiniFrameWnd* ShowFloating()
+    {
+        if (!created)
+            return nullptr;
+        LetItDraw(app);
+        return frame.Second().GetParentMiniFrame();
+    }
     CPoint CaptionPoint(const CGTMiniFrameWnd& iMini) const
     {
         CRect caption;
@@ -72,11 +80,9 @@ struct FloatingDemo {
 TEST(MiniFrameDemo, TheFrameDraggedByItsCaptionOntoTheRightEdgeDocksAtTheReleaseInStandardMode)
 {
     FloatingDemo demo(GTDockingStandard);
-    ASSERT_TRUE(demo.created);
-    LetItDraw(demo.app);
-    CGTDockingControlBar& pane = demo.frame.Second();
-    CGTMiniFrameWnd* mini = pane.GetParentMiniFrame();
+    CGTMiniFrameWnd* mini = demo.ShowFloating();
     ASSERT_NE(nullptr, mini);
+    CGTDockingControlBar& pane = demo.frame.Second();
     const CRect floating = ScreenRect(*mini);
     CRect shown = ScreenRect(demo.frame);
     shown.UnionRect(shown, floating);
@@ -101,11 +107,9 @@ TEST(MiniFrameDemo, TheFrameDraggedByItsCaptionOntoTheRightEdgeDocksAtTheRelease
 TEST(MiniFrameDemo, InImmediateModeTheFrameFollowsTheMouseAndDocksAfterRestingOverTheRightEdge)
 {
     FloatingDemo demo(GTDockingImmediate);
-    ASSERT_TRUE(demo.created);
-    LetItDraw(demo.app);
-    CGTDockingControlBar& pane = demo.frame.Second();
-    CGTMiniFrameWnd* mini = pane.GetParentMiniFrame();
+    CGTMiniFrameWnd* mini = demo.ShowFloating();
     ASSERT_NE(nullptr, mini);
+    CGTDockingControlBar& pane = demo.frame.Second();
     const CRect floating = ScreenRect(*mini);
     const CPoint press = demo.CaptionPoint(*mini);
     const CPoint halfway = press + CSize(0, 40);
