@@ -7,10 +7,10 @@
 #pragma once
 #include <afxwin.h>
 #include <afxtempl.h>
-#include <ctime>
 
 class CGTAutoHideToolBar;
 class CGTBaseControlBar;
+class CGTControlBar;
 class CGTDockBar;
 class CGTDockingControlBar;
 class CGTMiniFrameWnd;
@@ -90,6 +90,10 @@ public:
     virtual void RecalcLayout(HDWP iDefer = nullptr);
     // TRUE: the frame keeps floating; FALSE: its bar docked.
     virtual BOOL ProcessFloatingFrameMove(CGTMiniFrameWnd* iFrame);
+    // Where a floating bar dragged to the cursor would dock: oCode 1 into the dock bar answered,
+    // 2 beside the pane answered or at the frame edge (null), 3 as a tab or into a multi-pane
+    // frame; 0 and null for nowhere.
+    CGTBaseControlBar* FindDragTarget(CGTControlBar& iBar, int& oCode);
     virtual void RefreshAllBarFrames();
     virtual BOOL SaveState(LPCWSTR iProfile, UINT iId);
     virtual BOOL LoadState(LPCWSTR iProfile, UINT iId);
@@ -168,7 +172,8 @@ protected:
     DWORD m_dwAutoHideSides;
     CGTBaseControlBar* m_pHoverTarget;
     CGTMiniFrameWnd* m_pHoverFrame;
-    clock_t m_clkHoverStart;
+    // Milliseconds of the toolkit's clock.
+    DWORD m_HoverStart;
     int m_nHoverHit;
     BOOL m_bPreviewMode;
     CObList m_lstHiddenBars;

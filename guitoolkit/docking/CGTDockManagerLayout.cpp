@@ -361,8 +361,3 @@ void CGTDockManager::CalcExpectedDockedRect(CWnd* iDragged, CPoint iPoint, CRect
     CutDockStripFromRect(rect, side);
     oRect = ToScreen(rect);
 }
-
-BOOL CGTDockManager::ProcessFloatingFrameMove(CGTMiniFrameWnd*)
-{
-    return TRUE;
-}

@@ -4,10 +4,12 @@
 #include <guitoolkit/docking/CGTBaseControlBar.h>
 #include <guitoolkit/docking/CGTDockManager.h>
 #include <guitoolkit/core/CGTDockingValues.h>
+#include <guitoolkit/core/GuiToolkitGlobals.h>
 #include <guitoolkit/core/GuiToolkitLibrary.h>
 #include <guitoolkit/core/GuiToolkitMessages.h>
 #include <guitoolkit/docking/CGTBaseTabbedBar.h>
 #include <guitoolkit/docking/IGTDockingFrame.h>
+#include <guitoolkit/toolbars/CGTMenuBar.h>
 #include <guitoolkit/toolbars/CGTToolBar.h>
 
 IMPLEMENT_SERIAL(CGTMiniFrameWnd, CWnd, VERSIONABLE_SCHEMA | 2)
@@ -16,6 +18,27 @@ BEGIN_MESSAGE_MAP(CGTMiniFrameWnd, CWnd)
     ON_WM_CREATE()
     ON_WM_DESTROY()
     ON_REGISTERED_MESSAGE(GTMSG_CHECKEMPTYMINIFRAME, &CGTMiniFrameWnd::OnCheckEmpty)
+    ON_WM_NCCALCSIZE()
+    ON_WM_NCHITTEST()
+    ON_WM_SETCURSOR()
+    ON_WM_NCPAINT()
+    ON_WM_ERASEBKGND()
+    ON_WM_NCMOUSEMOVE()
+    ON_WM_MOUSEMOVE()
+    ON_WM_LBUTTONDOWN()
+    ON_WM_LBUTTONUP()
+    ON_WM_MOUSEACTIVATE()
+    ON_WM_LBUTTONDBLCLK()
+    ON_WM_CANCELMODE()
+    ON_WM_CHAR()
+    ON_WM_CLOSE()
+    ON_WM_TIMER()
+    ON_WM_WINDOWPOSCHANGING()
+    ON_WM_SIZE()
+    ON_WM_GETMINMAXINFO()
+    ON_WM_SIZING()
+    ON_WM_SETTINGCHANGE()
+    ON_NOTIFY_EX_RANGE(TTN_GETDISPINFOW, 0, 0xFFFF, &CGTMiniFrameWnd::OnToolTipText)
 END_MESSAGE_MAP()
 
 CWnd* CGTMiniFrameWnd::s_LoadingFrame = nullptr;
@@ -28,23 +51,16 @@ CGTMiniFrameWnd::CGTMiniFrameWnd()
       m_MoveLast(-1, -1), m_PressedButton(0), m_HotButton(0), m_ButtonRedrawRect(0, 0, 0, 0), m_DockTimer(0),
       m_RollUpTimer(0), m_RolledUp(FALSE), m_HeightBeforeRollUp(0), m_Pinned(FALSE), m_PendingDockMethod(0),
       m_PendingTarget(nullptr), m_TransientWnd(nullptr), m_FocusWnd(nullptr), m_KeepWhenEmpty(FALSE),
-      m_ToolbarBorders(TRUE), m_LoadedBarId(0), m_RecentWindowRect(0, 0, 100, 100)
+      m_ToolbarBorders(TRUE), m_LoadedBarId(0), m_RecentWindowRect(0, 0, 100, 100), m_HandlerDepth(0)
 {
 }
 
-CGTMiniFrameWnd::~CGTMiniFrameWnd() = default;
+CGTMiniFrameWnd::~CGTMiniFrameWnd()
+{
+    DeleteCaptionButtons();
+}
 
 BOOL CGTMiniFrameWnd::ForwardBarQuery(CGTBaseControlBar*) const
-{
-    return FALSE;
-}
-
-BOOL CGTMiniFrameWnd::IsCursorInside() const
-{
-    return FALSE;
-}
-
-BOOL CGTMiniFrameWnd::IsCursorOutsideUnpinned() const
 {
     return FALSE;
 }
@@ -71,7 +87,14 @@ void CGTMiniFrameWnd::AttachBar(CGTBaseControlBar* iBar)
     SendMessage(WM_SETICON, ICON_SMALL, iBar->SendMessage(WM_GETICON, ICON_SMALL, 0));
     SendMessage(WM_SETICON, ICON_BIG, iBar->SendMessage(WM_GETICON, ICON_BIG, 0));
     RegisterFloatingBarId(iBar, TRUE);
-    ApplyCaptionButtonFlags(iBar->CanHide() ? 0x02 : 0);
+    auto* toolbar = DYNAMIC_DOWNCAST(CGTToolBar, iBar);
+    const BOOL optionsMenu = toolbar != nullptr && toolbar->GetCustomizeButton() != nullptr;
+    DWORD flags = iBar->CanHide() ? 0x02 : 0;
+    if (optionsMenu && toolbar->IsKindOf(RUNTIME_CLASS(CGTMenuBar)))
+        flags = 0x10;
+    else if (optionsMenu && flags != 0)
+        flags |= 0x10;
+    ApplyCaptionButtonFlags(flags);
     AfterBarAttached();
 }
 
@@ -84,7 +107,7 @@ void CGTMiniFrameWnd::ReleaseBar(CGTBaseControlBar* iBar, BOOL iDestroyIfEmpty, 
     AfterBarReleased();
     if (GetBarCount() > 0)
         return;
-    if (iDestroyIfEmpty)
+    if (iDestroyIfEmpty && m_HandlerDepth == 0)
         DestroyWindow();
     else
         PostMessage(GTMSG_CHECKEMPTYMINIFRAME);
@@ -97,30 +120,6 @@ void CGTMiniFrameWnd::SwapBar(CGTBaseControlBar* iOld, CGTBaseControlBar* iNew)
         m_HeldBar = iNew->GetSafeHwnd();
     RegisterFloatingBarId(iNew, TRUE);
     AfterBarAttached();
-}
-
-CGTBaseControlBar* CGTMiniFrameWnd::ResolveDropAtMoveEnd(BOOL&)
-{
-    return nullptr;
-}
-
-void CGTMiniFrameWnd::ApplyCaptionButtonFlags(DWORD iFlags)
-{
-    m_CaptionButtonFlags = iFlags;
-}
-
-BOOL CGTMiniFrameWnd::DockWithoutDrag(int, CGTBaseControlBar*, int)
-{
-    return TRUE;
-}
-
-void CGTMiniFrameWnd::MoveFrameBy(int, int) {}
-
-void CGTMiniFrameWnd::ReturnBarToDock() {}
-
-BOOL CGTMiniFrameWnd::IsDockingAllowed() const
-{
-    return FALSE;
 }
 
 int CGTMiniFrameWnd::GetBarCount() const
@@ -149,19 +148,12 @@ int CGTMiniFrameWnd::EffectiveDockingMode() const
     return bar != nullptr ? bar->GetDockingMode() : CGTDockManager::s_nDockingMode;
 }
 
-void CGTMiniFrameWnd::FitToBarSize() {}
-
 CString CGTMiniFrameWnd::GetCaptionText() const
 {
     CString text;
     if (CWnd* bar = GetBar())
         bar->GetWindowText(text);
     return text;
-}
-
-void CGTMiniFrameWnd::GetBorderSize(CRect& oBorders) const
-{
-    oBorders.SetRectEmpty();
 }
 
 BOOL CGTMiniFrameWnd::TabAreaOfFrame(CPoint, CRect& oRect, CGTBaseControlBar*& oBar)
@@ -180,13 +172,6 @@ CGTBaseControlBar* CGTMiniFrameWnd::BarUnderPoint(CPoint iScreenPoint, int, BOOL
     bar->GetWindowRect(&window);
     return window.PtInRect(iScreenPoint) ? bar : nullptr;
 }
-
-void CGTMiniFrameWnd::CaptionRectangle(CRect& oRect) const
-{
-    oRect.SetRectEmpty();
-}
-
-void CGTMiniFrameWnd::AdjustBarToClient() {}
 
 void CGTMiniFrameWnd::AdjustLayout()
 {
@@ -208,18 +193,21 @@ BOOL CGTMiniFrameWnd::LoadHeldBarState(LPCWSTR, int)
     return TRUE;
 }
 
-void CGTMiniFrameWnd::ReattachLoadedBar(CGTDockManager&) {}
-
-LRESULT CGTMiniFrameWnd::HitTestFrame(CPoint, BOOL)
+void CGTMiniFrameWnd::ForgetDeadBar()
 {
-    return HTNOWHERE;
+    CWnd* bar = GetBar();
+    if (bar == nullptr || !::IsWindow(m_HeldBar)) {
+        m_HeldBar = nullptr;
+        return;
+    }
+    if (auto* tabbed = DYNAMIC_DOWNCAST(CGTBaseTabbedBar, bar)) {
+        if (tabbed->CountTabs() == 0)
+            m_HeldBar = nullptr;
+        return;
+    }
+    if (bar->GetDlgCtrlID() == 0)
+        m_HeldBar = nullptr;
 }
-
-void CGTMiniFrameWnd::ForgetDeadBar() {}
-
-void CGTMiniFrameWnd::AfterBarAttached() {}
-
-void CGTMiniFrameWnd::AfterBarReleased() {}
 
 BOOL CGTMiniFrameWnd::Create(LPCWSTR iWindowName, DWORD iStyle, const RECT& iRect, CWnd* iParent,
                              CCreateContext* iContext)
@@ -244,60 +232,17 @@ BOOL CGTMiniFrameWnd::CreateEx(DWORD iExStyle, LPCWSTR iWindowName, DWORD iStyle
     return TRUE;
 }
 
-void CGTMiniFrameWnd::NotifyMoveState(BOOL) {}
-
-void CGTMiniFrameWnd::EnterMoveMode(CWnd*) {}
-
-void CGTMiniFrameWnd::PaintFrameBorder(CDC*) {}
-
-void CGTMiniFrameWnd::PaintCaptionButtons(CDC*) {}
-
-void CGTMiniFrameWnd::RecordMoveStartRect() {}
-
-BOOL CGTMiniFrameWnd::OwnerAllowsClose()
-{
-    return TRUE;
-}
-
-void CGTMiniFrameWnd::HideFrameAndBar() {}
-
 void CGTMiniFrameWnd::RunCaptionButtonAction(UINT) {}
 
-CGTBaseControlBar* CGTMiniFrameWnd::DockHeldBarAtCursor(BOOL&)
+void CGTMiniFrameWnd::RedrawAllMiniFrames()
 {
-    return nullptr;
+    const CList<HWND, HWND>& frames = CGTDockingValues::MiniFrameWindows();
+    for (POSITION position = frames.GetHeadPosition(); position != nullptr;) {
+        const HWND frame = frames.GetNext(position);
+        ::RedrawWindow(frame, nullptr, nullptr,
+                       RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    }
 }
-
-CGTCaptionButton* CGTMiniFrameWnd::CreateCaptionButton(UINT)
-{
-    return nullptr;
-}
-
-void CGTMiniFrameWnd::HoverCaptionButtons(CPoint) {}
-
-void CGTMiniFrameWnd::EndCaptionButtonTracking() {}
-
-void CGTMiniFrameWnd::ComputeMinTrackSize(CSize, MINMAXINFO*) {}
-
-void CGTMiniFrameWnd::UpdateRollState() {}
-
-void CGTMiniFrameWnd::RefreshCaptionMetrics() {}
-
-CGTCaptionButton* CGTMiniFrameWnd::FindCaptionButton(UINT) const
-{
-    return nullptr;
-}
-
-void CGTMiniFrameWnd::StartDockCheckTimer(UINT) {}
-
-int CGTMiniFrameWnd::TrackTearOff(CWnd*)
-{
-    return 0;
-}
-
-void CGTMiniFrameWnd::Serialize(CArchive&) {}
-
-void CGTMiniFrameWnd::RedrawAllMiniFrames() {}
 
 CGTBaseControlBar* CGTMiniFrameWnd::LookupFloatingBar(UINT iId)
 {
@@ -345,11 +290,24 @@ int CGTMiniFrameWnd::OnCreate(LPCREATESTRUCT iCreate)
     if (CWnd::OnCreate(iCreate) == -1)
         return -1;
     CGTDockingValues::MiniFrameWindows().AddTail(m_hWnd);
+    if (m_ToolTip.Create(this, TTS_ALWAYSTIP)) {
+        m_ToolTip.Activate(TRUE);
+        if (theGuiToolkitGlobals.maxTooltipWidth != -1)
+            m_ToolTip.SetMaxTipWidth(theGuiToolkitGlobals.maxTooltipWidth);
+    }
     return 0;
 }
 
 void CGTMiniFrameWnd::OnDestroy()
 {
+    if (m_InMoveMode)
+        LeaveMoveMode();
+    if (m_DockTimer != 0)
+        KillTimer(m_DockTimer);
+    if (m_RollUpTimer != 0)
+        KillTimer(m_RollUpTimer);
+    m_DockTimer = 0;
+    m_RollUpTimer = 0;
     if (CGTDockManager* manager = GetDockManagerOfFrame(CWnd::FromHandlePermanent(m_OwnerFrame)))
         manager->RemoveMiniFrame(this);
     CList<HWND, HWND>& frames = CGTDockingValues::MiniFrameWindows();

@@ -6,13 +6,15 @@
 #pragma once
 #include <afxwin.h>
 #include <afxcmn.h>
+#include <guitoolkit/core/GTLookTargets.h>
 #include <guitoolkit/docking/CGTDragFrameImpl.h>
 
 class CGTBaseControlBar;
 class CGTCaptionButton;
 class CGTDockManager;
+class CGTSmartDockingManager;
 
-class CGTMiniFrameWnd : public CWnd {
+class CGTMiniFrameWnd : public CWnd, public IGTLookMiniFrame {
     DECLARE_SERIAL(CGTMiniFrameWnd)
 public:
     CGTMiniFrameWnd();
@@ -78,14 +80,22 @@ public:
     virtual void RefreshCaptionMetrics();
 
     CGTCaptionButton* FindCaptionButton(UINT iHitCode) const;
+    // Timer 4 has the owner frame run its docking check on this frame; 0 stops it.
     void StartDockCheckTimer(UINT iInterval);
-    // 1 when the user released the mouse, 0 when the tear-off was cancelled.
+    // 1 when the user released the mouse, 0 when the tear-off was cancelled; a cancelled
+    // tear-off (another window holding the capture included) shows the source again and
+    // destroys and deletes the new bar, which must live on the heap.
     int TrackTearOff(CWnd* iSource);
     BOOL IsInMoveMode() const { return m_InMoveMode; }
+    // The cursor left its press point during the current or last move.
+    BOOL HasMoved() const { return m_Moved; }
     BOOL IsPinned() const { return m_Pinned; }
     void SetPinned(BOOL iPinned) { m_Pinned = iPinned; }
     HWND GetOwnerFrameHandle() const { return m_OwnerFrame; }
     void Serialize(CArchive& ioArchive) override;
+    BOOL PreTranslateMessage(MSG* ioMessage) override;
+    // IGTLookMiniFrame: the plain frame.
+    int GetLookState() const override { return 0; }
 
     static void RedrawAllMiniFrames();
     // The bar registered under a control id, or null.
@@ -95,6 +105,10 @@ public:
 
     // Set by the dock manager while it reads mini frames from a saved layout.
     static CWnd* s_LoadingFrame;
+    // While a mini frame handles a mouse move of its own move, and while its bar docks at the
+    // end of a standard or smart move.
+    static BOOL s_Moving;
+    static BOOL s_DockingInProgress;
     static const UINT s_RollUpInterval = 250;
     static const int s_ButtonGap = 4;
     static int s_ButtonOffset;
@@ -104,7 +118,56 @@ protected:
     afx_msg int OnCreate(LPCREATESTRUCT iCreate);
     afx_msg void OnDestroy();
     afx_msg LRESULT OnCheckEmpty(WPARAM, LPARAM);
+    afx_msg void OnNcCalcSize(BOOL iCalcValidRects, NCCALCSIZE_PARAMS* ioParams);
+    afx_msg LRESULT OnNcHitTest(CPoint iPoint);
+    afx_msg BOOL OnSetCursor(CWnd* iWindow, UINT iHitTest, UINT iMessage);
+    afx_msg void OnNcPaint();
+    afx_msg BOOL OnEraseBkgnd(CDC* iDc);
+    afx_msg void OnNcMouseMove(UINT iHitTest, CPoint iPoint);
+    afx_msg void OnMouseMove(UINT iFlags, CPoint iPoint);
+    afx_msg void OnLButtonDown(UINT iFlags, CPoint iPoint);
+    afx_msg void OnLButtonUp(UINT iFlags, CPoint iPoint);
+    afx_msg int OnMouseActivate(CWnd* iTopLevel, UINT iHitTest, UINT iMessage);
+    afx_msg void OnLButtonDblClk(UINT iFlags, CPoint iPoint);
+    afx_msg void OnCancelMode();
+    afx_msg void OnChar(UINT iChar, UINT iRepeat, UINT iFlags);
+    afx_msg void OnClose();
+    afx_msg void OnTimer(UINT_PTR iTimer);
+    afx_msg void OnWindowPosChanging(WINDOWPOS* ioPosition);
+    afx_msg void OnSize(UINT iType, int iWidth, int iHeight);
+    afx_msg void OnGetMinMaxInfo(MINMAXINFO* ioInfo);
+    afx_msg void OnSizing(UINT iEdge, LPRECT ioRect);
+    afx_msg void OnSettingChange(UINT iFlags, LPCWSTR iSection);
+    afx_msg BOOL OnToolTipText(UINT iId, NMHDR* iHeader, LRESULT* oResult);
     DECLARE_MESSAGE_MAP()
+
+    // The caption buttons placed along the caption, and their tooltip tools.
+    void LayoutCaptionButtons();
+    void RebuildToolTips();
+    // The caption button at a screen point, or null.
+    CGTCaptionButton* CaptionButtonAt(CPoint iScreenPoint) const;
+    void RedrawCaptionButton(UINT iHitCode);
+    void DeleteCaptionButtons();
+    BOOL HoldsToolbar() const;
+    // Ends a move without a drop: the capture goes and the bar is told.
+    void LeaveMoveMode();
+    void CancelMove();
+    // The owner's smart-docking manager when the docking mode asks for one.
+    CGTSmartDockingManager* OwnerSmartDocking() const;
+    void HideSmartMarkers();
+
+    // Counts the frame's handlers on the stack: a frame emptied inside one of them goes through
+    // the posted check instead of being deleted under its own feet.
+    class HandlerScope {
+    public:
+        explicit HandlerScope(CGTMiniFrameWnd& ioFrame);
+        ~HandlerScope();
+        HandlerScope(const HandlerScope&) = delete;
+        HandlerScope& operator=(const HandlerScope&) = delete;
+
+    private:
+        CGTMiniFrameWnd& m_Frame;
+    };
 
     HWND m_HeldBar;
     HWND m_OwnerFrame;
@@ -136,4 +199,5 @@ protected:
     int m_LoadedBarId;
     CRect m_RecentWindowRect;
     CGTDragFrameImpl m_DragFrame;
+    int m_HandlerDepth;
 };

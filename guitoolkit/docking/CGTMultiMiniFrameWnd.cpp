@@ -1,11 +1,155 @@
-// The multi-pane mini-frame issue fills in these bodies; what stands here are the Part's defaults.
+// The floating frame of several panes: its bars live in its container manager's tree, which
+// it lays out in its client area; it shows the title of a lone visible pane, and it goes when
+// its tree is empty and no hidden pane's recent place still names a node of it.
 #include <guitoolkit/docking/CGTMultiMiniFrameWnd.h>
+#include <guitoolkit/core/GuiToolkitMessages.h>
+#include <guitoolkit/docking/CGTBarContainer.h>
+#include <guitoolkit/docking/CGTDockingControlBar.h>
 
 IMPLEMENT_SERIAL(CGTMultiMiniFrameWnd, CGTMiniFrameWnd, VERSIONABLE_SCHEMA | 2)
+
+BEGIN_MESSAGE_MAP(CGTMultiMiniFrameWnd, CGTMiniFrameWnd)
+    ON_WM_CREATE()
+    ON_WM_SIZE()
+    ON_REGISTERED_MESSAGE(GTMSG_CHECKEMPTYMINIFRAME, &CGTMultiMiniFrameWnd::OnCheckEmptyTree)
+END_MESSAGE_MAP()
 
 CGTMultiMiniFrameWnd::CGTMultiMiniFrameWnd() : m_LastFocusedBar(nullptr) {}
 
 CGTMultiMiniFrameWnd::~CGTMultiMiniFrameWnd() = default;
+
+int CGTMultiMiniFrameWnd::OnCreate(LPCREATESTRUCT iCreate)
+{
+    if (CGTMiniFrameWnd::OnCreate(iCreate) == -1)
+        return -1;
+    m_ContainerManager.Create(this, nullptr);
+    return 0;
+}
+
+void CGTMultiMiniFrameWnd::OnSize(UINT iType, int iWidth, int iHeight)
+{
+    CGTMiniFrameWnd::OnSize(iType, iWidth, iHeight);
+    AdjustBarToClient();
+}
+
+void CGTMultiMiniFrameWnd::AttachBar(CGTBaseControlBar* iBar)
+{
+    if (m_ContainerManager.IsEmpty()) {
+        if (auto* pane = DYNAMIC_DOWNCAST(CGTDockingControlBar, iBar))
+            m_ContainerManager.AddControlBar(pane);
+        CGTMiniFrameWnd::AttachBar(iBar);
+    }
+    AfterBarAttached();
+    CheckGrippers();
+}
+
+void CGTMultiMiniFrameWnd::ReleaseBar(CGTBaseControlBar* iBar, BOOL iDestroyIfEmpty, BOOL iKeepWhenEmpty)
+{
+    if (auto* pane = DYNAMIC_DOWNCAST(CGTDockingControlBar, iBar))
+        m_ContainerManager.RemoveControlBarFromContainer(pane);
+    if (m_ContainerManager.IsEmpty()) {
+        CGTMiniFrameWnd::ReleaseBar(iBar, FALSE, iKeepWhenEmpty);
+        if (iDestroyIfEmpty)
+            PostMessage(GTMSG_CHECKEMPTYMINIFRAME);
+        AfterBarReleased();
+        return;
+    }
+    CGTMiniFrameWnd::SwapBar(iBar, m_ContainerManager.GetFirstControlBar());
+    CheckGrippers();
+    AdjustBarToClient();
+    SendMessage(WM_NCPAINT);
+    AfterBarReleased();
+}
+
+LRESULT CGTMultiMiniFrameWnd::OnCheckEmptyTree(WPARAM, LPARAM)
+{
+    CGTBarContainer* root = m_ContainerManager.GetRoot();
+    if (root != nullptr)
+        root->CollapseAll();
+    const int nodes = m_ContainerManager.GetNodeCount();
+    const BOOL unused =
+        nodes == 0 || (nodes == 1 && root->IsContainerEmpty() && m_ContainerManager.GetTotalReferenceCount() == 0);
+    if (unused || m_ContainerManager.GetVisibleBarCount() == 0) {
+        if (IsInMoveMode())
+            LeaveMoveMode();
+        if (unused)
+            DestroyWindow();
+        else
+            ShowWindow(SW_HIDE);
+    }
+    return 0;
+}
+
+void CGTMultiMiniFrameWnd::CheckGrippers()
+{
+    if (!IsWindowVisible())
+        return;
+    if (m_ContainerManager.GetVisibleBarCount() == 1) {
+        if (CGTDockingControlBar* only = m_ContainerManager.GetFirstVisibleBar())
+            only->EnableGripper(FALSE);
+        return;
+    }
+    m_ContainerManager.EnableGrippers(TRUE);
+}
+
+int CGTMultiMiniFrameWnd::GetBarCount() const
+{
+    return static_cast<int>(m_ContainerManager.GetBars().GetCount());
+}
+
+BOOL CGTMultiMiniFrameWnd::IsBarVisible() const
+{
+    return m_ContainerManager.GetVisibleBarCount() > 0;
+}
+
+CWnd* CGTMultiMiniFrameWnd::GetBar() const
+{
+    return m_ContainerManager.GetFirstControlBar();
+}
+
+CWnd* CGTMultiMiniFrameWnd::VisibleBarOrNull() const
+{
+    return m_ContainerManager.GetFirstVisibleBar();
+}
+
+CString CGTMultiMiniFrameWnd::GetCaptionText() const
+{
+    CString text;
+    if (m_ContainerManager.GetVisibleBarCount() == 1)
+        m_ContainerManager.GetFirstVisibleBar()->GetWindowText(text);
+    return text;
+}
+
+CGTBaseControlBar* CGTMultiMiniFrameWnd::BarUnderPoint(CPoint iScreenPoint, int iSensitivity, BOOL iIncludeHidden)
+{
+    if (!iIncludeHidden && !IsWindowVisible())
+        return nullptr;
+    BOOL tabArea = FALSE;
+    BOOL caption = FALSE;
+    return m_ContainerManager.ControlBarFromPoint(iScreenPoint, iSensitivity, TRUE, tabArea, caption);
+}
+
+void CGTMultiMiniFrameWnd::AdjustBarToClient()
+{
+    if (GetSafeHwnd() == nullptr)
+        return;
+    CRect client;
+    GetClientRect(&client);
+    HDWP defer = ::BeginDeferWindowPos(20);
+    m_ContainerManager.ResizeBarContainers(client, defer);
+    if (defer != nullptr)
+        ::EndDeferWindowPos(defer);
+}
+
+void CGTMultiMiniFrameWnd::AdjustLayout()
+{
+    AdjustBarToClient();
+}
+
+void CGTMultiMiniFrameWnd::ForgetDeadBar()
+{
+    m_ContainerManager.RemoveNonValidBars();
+}
 
 BOOL CGTMultiMiniFrameWnd::DockFrame(CGTMiniFrameWnd*, int)
 {
@@ -22,9 +166,13 @@ BOOL CGTMultiMiniFrameWnd::AddRecentControlBar(CGTDockingControlBar*)
     return FALSE;
 }
 
-void CGTMultiMiniFrameWnd::OnBarLeaving(CGTDockingControlBar*) {}
-
-BOOL CGTMultiMiniFrameWnd::OnBarEntering(CGTDockingControlBar*)
+void CGTMultiMiniFrameWnd::OnBarLeaving(CGTDockingControlBar* iPane)
 {
+    RegisterFloatingBarId(iPane, FALSE);
+}
+
+BOOL CGTMultiMiniFrameWnd::OnBarEntering(CGTDockingControlBar* iPane)
+{
+    RegisterFloatingBarId(iPane, TRUE);
     return TRUE;
 }

@@ -20,9 +20,30 @@ public:
     virtual void OnBarLeaving(CGTDockingControlBar* iPane);
     virtual BOOL OnBarEntering(CGTDockingControlBar* iPane);
 
+    void AttachBar(CGTBaseControlBar* iBar) override;
+    void ReleaseBar(CGTBaseControlBar* iBar, BOOL iDestroyIfEmpty, BOOL iKeepWhenEmpty) override;
+    int GetBarCount() const override;
+    BOOL IsBarVisible() const override;
+    CWnd* GetBar() const override;
+    CWnd* VisibleBarOrNull() const override;
+    CString GetCaptionText() const override;
+    CGTBaseControlBar* BarUnderPoint(CPoint iScreenPoint, int iSensitivity, BOOL iIncludeHidden) override;
+    void AdjustBarToClient() override;
+    void AdjustLayout() override;
+    void ForgetDeadBar() override;
+
     CGTBarContainerManager& GetContainerManager() { return m_ContainerManager; }
 
 protected:
+    afx_msg int OnCreate(LPCREATESTRUCT iCreate);
+    afx_msg void OnSize(UINT iType, int iWidth, int iHeight);
+    // Destroys an unused empty frame, hides one whose bars are all hidden.
+    afx_msg LRESULT OnCheckEmptyTree(WPARAM, LPARAM);
+    DECLARE_MESSAGE_MAP()
+
+    // A lone visible pane leaves its caption to the frame's; several show their own.
+    void CheckGrippers();
+
     CGTBarContainerManager m_ContainerManager;
     HWND m_LastFocusedBar;
 };

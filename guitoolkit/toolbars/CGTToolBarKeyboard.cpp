@@ -1,34 +1,10 @@
 // The toolbar and the keyboard: Escape, the reset prompt, the tooltip's share of the input,
 // and the window that had the focus before the bar took it.
+#include <guitoolkit/core/GTTooltipInput.h>
 #include <guitoolkit/core/GuiToolkitMessages.h>
 #include <guitoolkit/toolbars/CGTToolBar.h>
 
 namespace {
-// The input the tooltip control needs to know when to show and hide its tips.
-BOOL IsTooltipInput(UINT iMessage)
-{
-    switch (iMessage) {
-    case WM_NCLBUTTONDOWN:
-    case WM_NCLBUTTONUP:
-    case WM_NCRBUTTONDOWN:
-    case WM_NCRBUTTONUP:
-    case WM_NCMBUTTONDOWN:
-    case WM_NCMBUTTONUP:
-    case WM_KEYDOWN:
-    case WM_SYSKEYDOWN:
-    case WM_MOUSEMOVE:
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONUP:
-    case WM_RBUTTONDOWN:
-    case WM_RBUTTONUP:
-    case WM_MBUTTONDOWN:
-    case WM_MBUTTONUP:
-        return TRUE;
-    default:
-        return FALSE;
-    }
-}
-
 BOOL IsInToolBar(HWND iWindow)
 {
     for (HWND window = iWindow; window != nullptr; window = ::GetParent(window)) {
