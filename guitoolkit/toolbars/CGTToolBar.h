@@ -229,6 +229,8 @@ public:
     const CObList& GetOriginalButtons() const { return m_OriginalButtons; }
     // The bar shows the buttons a reset would give it: the same commands, all visible.
     BOOL IsOriginalState() const;
+    // The last LoadState found the bar's resource changed since its state was stored.
+    BOOL IsResourceChanged() const { return m_ResourceChanged; }
     BOOL IsMenuMode() const { return m_MenuMode; }
     BOOL AreTextLabels() const { return m_TextLabels; }
     // Captions under the images; a bar in menu mode keeps its own.
