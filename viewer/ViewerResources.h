@@ -60,6 +60,35 @@
 #define IDC_THIS_YEAR 1053
 #define IDC_CUSTOM_PERIOD 1054
 #define IDC_REPORT_GRID 1234
-// The Options command, which the frame carries.
+// The frame's commands.
+#define ID_VIEW_CUSTOMIZE 32770
+#define ID_VIEW_TOOLBARS 32771
+#define ID_VIEW_COMPUTERS_TREE 32792
+#define ID_VIEW_USER_TOOLBAR1 32793
+#define ID_VIEW_USER_TOOLBAR10 32802
+#define ID_VIEW_USERS_TREE 32803
+#define ID_VIEW_APPLOOK_WIN_2000 32826
+#define ID_VIEW_APPLOOK_OFF_XP 32827
+#define ID_VIEW_APPLOOK_OFF_2003 32828
+#define ID_VIEW_APPLOOK_WIN_XP 32829
+#define ID_VIEW_APPLOOK_VS_2005 32830
+#define ID_VIEW_REFRESH 32844
+#define ID_VIEW_APPLICATIONS_TREE 32845
 #define ID_VIEW_OPTIONS 32850
 #define ID_EXPORT_REPORT 32849
+// The main menu, the toolbar's context menu, and the toolbar's images: normal, hot, cold.
+#define IDR_TOOLBAR_MENU 131
+#define IDB_TOOLBAR_HOT 151
+#define IDB_TOOLBAR_COLD 152
+// The options sheet: its caption, its one category, its icons, and the server page.
+#define IDS_TOOLBAR_STANDARD 101
+#define IDS_OPTIONS 106
+#define IDS_GENERAL 107
+#define IDS_FIELD_EMPTY 108
+#define IDB_OPTIONS_ICONS 164
+#define IDD_SERVER_PAGE 106
+#define IDC_SERVER_NAME 1055
+// The about box: the vendor's link and the version text.
+#define IDD_ABOUTBOX 100
+#define IDC_VENDOR_LINK 1041
+#define IDC_VERSION 1056

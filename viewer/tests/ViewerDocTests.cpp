@@ -1,6 +1,8 @@
 #include "IconFiles.h"
 #include "ViewerTestSupport.h"
 
+#include <CPPageServer.h>
+
 #include <TreeObjectKinds.h>
 #include <ViewerResources.h>
 #include <ViewerSettings.h>
@@ -330,6 +332,38 @@ TEST_F(ViewerDocTest, NoSecondCallWhileOneWaits)
     EXPECT_EQ(std::vector<BOOL>{FALSE}, nested);
     EXPECT_EQ(1u, m_Server.script.activityRequests.size());
     EXPECT_EQ((std::vector<std::wstring>{L"ws-8"}), ItemTexts(Tree(ViewerTree::Users), item));
+}
+
+// The options page: an empty name is refused and changes nothing; any other name, the same
+// one too, empties the trees and connects again.
+TEST_F(ViewerDocTest, TheServerPageRefusesAnEmptyNameAndReconnectsOnAnyOther)
+{
+    Connect();
+    m_Activation->computers.clear();
+    AddObject(ViewerTree::Users, new CUserObject(1, L"alice", nullptr));
+    CPPageServer page;
+    ASSERT_TRUE(page.Create(IDD_SERVER_PAGE, m_Frame));
+    CString shown;
+    page.GetDlgItemText(IDC_SERVER_NAME, shown);
+    EXPECT_EQ(L"reports01", std::wstring(shown));
+
+    page.SetDlgItemText(IDC_SERVER_NAME, L"");
+    EXPECT_FALSE(page.OnApply());
+    ASSERT_EQ(1u, m_App.boxes.size());
+    EXPECT_EQ(L"This field cannot be empty.", m_App.boxes[0].text);
+    EXPECT_EQ(static_cast<UINT>(MB_ICONEXCLAMATION), m_App.boxes[0].type);
+    EXPECT_EQ(L"reports01", std::wstring(ReadServerName()));
+    EXPECT_TRUE(m_Activation->computers.empty());
+    EXPECT_EQ(1u, Tree(ViewerTree::Users).GetCount());
+
+    page.SetDlgItemText(IDC_SERVER_NAME, L"reports01");
+    for (int i = 0; i < 3; ++i)
+        Script(Objects(L"Count", {}));
+    EXPECT_TRUE(page.OnApply());
+    EXPECT_EQ(std::vector<std::wstring>{L"reports01"}, m_Activation->computers);
+    EXPECT_EQ(0u, Tree(ViewerTree::Users).GetCount());
+    EXPECT_EQ(1u, m_App.boxes.size());
+    page.DestroyWindow();
 }
 
 }  // namespace

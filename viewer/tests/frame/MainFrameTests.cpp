@@ -1,0 +1,177 @@
+// The viewer's main window as the program makes it, through the document template, against
+// the fake server on a real X display: the three trees as tabs, the tab switch, Refresh, the
+// looks. The screenshot is kept as main-frame.bmp beside the test.
+#include "../ReportTestSupport.h"
+
+#include <ApplicationLook.h>
+#include <MainFrame.h>
+#include <TreeObject.h>
+#include <ViewerResources.h>
+
+#include <guitoolkit/controls/tests/screen/ScreenSupport.h>
+#include <guitoolkit/core/CGTVisualManagerXP.h>
+#include <guitoolkit/core/CGTWorkspace.h>
+#include <guitoolkit/docking/CGTBaseTabWnd.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace {
+
+// The application keeps its layout and look in a scratch profile.
+class CFrameTestApp : public CReportTestApp, public CGTWorkspace {
+public:
+    CFrameTestApp()
+    {
+        RegDeleteTreeW(HKEY_CURRENT_USER, kProfile);
+        SetRegistryKey(L"ZorvaneTests");
+        SetRegistryBase(L"Settings");
+        m_SaveEnabled = FALSE;
+    }
+    ~CFrameTestApp() override { RegDeleteTreeW(HKEY_CURRENT_USER, kProfile); }
+
+    static constexpr const wchar_t* kProfile = L"SOFTWARE\\ZorvaneTests";
+};
+
+// Rows of (id, name, children) under the count column's name.
+_Recordset* Objects(const wchar_t* iCount, const std::vector<std::pair<long, const wchar_t*>>& iRows)
+{
+    std::vector<_variant_t> values;
+    for (const auto& row : iRows) {
+        values.push_back(_variant_t(row.first));
+        values.push_back(_variant_t(row.second));
+        values.push_back(_variant_t(1L));
+    }
+    return MakeRecordset({{L"ID", adInteger, 4}, {L"Name", adVarWChar, 64}, {iCount, adInteger, 4}}, values);
+}
+
+_Recordset* OneRow(long iId, const wchar_t* iName)
+{
+    return Summary({{_variant_t(iId), _variant_t(iName), _variant_t(3600000.0), _variant_t(10.0), _variant_t(5.0)}});
+}
+
+size_t Requests(const TFakeZorvane& iServer, ZorvaneObjectType iType)
+{
+    const auto& requests = iServer.script.activityRequests;
+    return static_cast<size_t>(std::count_if(requests.begin(), requests.end(), [iType](const auto& iRequest) {
+        return iRequest.ObjectType == iType && iRequest.UserId == 0 && iRequest.ComputerId == 0 &&
+            iRequest.ProcessId == 0;
+    }));
+}
+
+class MainFrameTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        WriteServerName(L"reports01");
+        m_Activation = new TFakeActivation(m_Server);
+        SetServerActivation(m_Activation);
+        // The root levels in the order the trees load them, the program's information, then
+        // the report of the first program, which the view selects when it first shows.
+        Script(Objects(L"Computers", {{1, L"alice"}, {2, L"bob"}}));
+        Script(Objects(L"Users", {{3, L"ws-1"}}));
+        Script(Objects(L"Users", {{5, L"winword.exe"}}));
+        Script(Program(L"Word", L"winword.exe"));
+        Script(OneRow(1, L"alice"));
+        m_App.AddDocTemplate(new CSingleDocTemplate(IDR_MAINFRAME, RUNTIME_CLASS(CZVViewerDoc),
+                                                    RUNTIME_CLASS(CMainFrame), RUNTIME_CLASS(CRightView)));
+        m_App.OnFileNew();
+        m_Frame = dynamic_cast<CMainFrame*>(m_App.m_pMainWnd);
+        ASSERT_NE(nullptr, m_Frame);
+        m_Frame->MoveWindow(0, 0, 1000, 700);
+        m_Frame->ShowWindow(SW_SHOW);
+        LetItDraw(20);
+    }
+    void TearDown() override
+    {
+        if (m_Frame)
+            m_Frame->SendMessage(WM_CLOSE);
+        LetItDraw(5);
+        SetServerActivation(new TComServerActivation);
+    }
+
+    void Script(_Recordset* iAnswer) { m_Server.script.recordsets.push_back(iAnswer); }
+    CTreeObject* Current(UINT iBar) { return m_Frame->FindWorkSpaceBar(iBar)->GetReports().GetCurrentObject(); }
+
+    CFrameTestApp m_App;
+    TFakeZorvane m_Server;
+    SmartPtr<TFakeActivation> m_Activation;
+    CMainFrame* m_Frame = nullptr;
+};
+
+TEST_F(MainFrameTest, ShowsTheThreeTreesAsTabsAndTheFirstProgramsReport)
+{
+    for (const auto& box : m_App.boxes)
+        ADD_FAILURE() << std::string(box.text.begin(), box.text.end());
+    EXPECT_EQ(static_cast<UINT>(CMainFrame::kApplicationsBarId), m_Frame->GetActiveBarId());
+    EXPECT_EQ(2u, m_Frame->GetViewerTree(ViewerTree::Users)->GetCount());
+    EXPECT_EQ(1u, m_Frame->GetViewerTree(ViewerTree::Computers)->GetCount());
+    EXPECT_EQ(1u, m_Frame->GetViewerTree(ViewerTree::Applications)->GetCount());
+    CTreeObject* program = Current(CMainFrame::kApplicationsBarId);
+    ASSERT_NE(nullptr, program);
+    EXPECT_NE(nullptr, program->GetReport());
+    CString title;
+    m_Frame->GetWindowText(title);
+    EXPECT_EQ(L"ZVViewer", std::wstring(title));
+    CWnd* users = m_Frame->FindWorkSpaceBar(CMainFrame::kUsersBarId);
+    EXPECT_EQ(users->GetParent(), m_Frame->FindWorkSpaceBar(CMainFrame::kApplicationsBarId)->GetParent());
+    for (UINT bar : {static_cast<UINT>(AFX_IDW_TOOLBAR), static_cast<UINT>(AFX_IDW_STATUS_BAR)})
+        EXPECT_TRUE(m_Frame->GetDlgItem(bar) && m_Frame->GetDlgItem(bar)->IsWindowVisible()) << bar;
+
+    CRect window;
+    m_Frame->GetWindowRect(window);
+    const Screenshot shot(window);
+    shot.Save(L"main-frame.bmp");
+    EXPECT_GT(shot.Count(ToPixel(RGB(255, 255, 255)), window), window.Width() * 10);
+}
+
+TEST_F(MainFrameTest, ATabSwitchReleasesTheOldReportAndBuildsTheNew)
+{
+    CTreeObject* program = Current(CMainFrame::kApplicationsBarId);
+    ASSERT_NE(nullptr, program);
+    CGTBaseTabWnd* tabs = dynamic_cast<CGTBaseTabWnd*>(m_Frame->FindWorkSpaceBar(CMainFrame::kUsersBarId)->GetParent());
+    ASSERT_NE(nullptr, tabs);
+    // The users tree selects its first user, whose report asks the server once.
+    Script(OneRow(3, L"ws-1"));
+    tabs->SetActiveTab(0);
+    LetItDraw(10);
+    EXPECT_EQ(static_cast<UINT>(CMainFrame::kUsersBarId), m_Frame->GetActiveBarId());
+    EXPECT_EQ(nullptr, program->GetReport());
+    CTreeObject* user = Current(CMainFrame::kUsersBarId);
+    ASSERT_NE(nullptr, user);
+    EXPECT_EQ(L"alice", std::wstring(user->GetName()));
+    EXPECT_NE(nullptr, user->GetReport());
+}
+
+TEST_F(MainFrameTest, RefreshReloadsOnlyTheActiveTree)
+{
+    const size_t users = Requests(m_Server, ZorvaneUser), computers = Requests(m_Server, ZorvaneComputer),
+                 programs = Requests(m_Server, ZorvaneProcess);
+    Script(Objects(L"Users", {{5, L"winword.exe"}, {6, L"calc.exe"}}));
+    Script(Program(L"Calculator", L"calc.exe"));
+    Script(OneRow(1, L"alice"));
+    m_Frame->SendMessage(WM_COMMAND, ID_VIEW_REFRESH);
+    LetItDraw(10);
+    EXPECT_EQ(users, Requests(m_Server, ZorvaneUser));
+    EXPECT_EQ(computers, Requests(m_Server, ZorvaneComputer));
+    EXPECT_EQ(programs + 1, Requests(m_Server, ZorvaneProcess));
+    EXPECT_EQ(2u, m_Frame->GetViewerTree(ViewerTree::Applications)->GetCount());
+    EXPECT_NE(nullptr, Current(CMainFrame::kApplicationsBarId));
+}
+
+TEST_F(MainFrameTest, ALookCommandIsStoredAtOnce)
+{
+    EXPECT_EQ(static_cast<int>(kDefaultLook), m_Frame->GetLook());
+    m_Frame->SendMessage(WM_COMMAND, 32827);
+    EXPECT_EQ(32827, m_Frame->GetLook());
+    EXPECT_EQ(RUNTIME_CLASS(CGTVisualManagerXP), CGTVisualManager::GetManagerClass());
+    DWORD stored = 0, size = sizeof stored;
+    EXPECT_EQ(ERROR_SUCCESS,
+              RegGetValueW(HKEY_CURRENT_USER, m_App.GetRegSectionPath(), L"ApplicationLook", RRF_RT_REG_DWORD, nullptr,
+                           &stored, &size));
+    EXPECT_EQ(32827u, stored);
+    EXPECT_EQ(32827u, ReadApplicationLook());
+}
+
+}  // namespace
