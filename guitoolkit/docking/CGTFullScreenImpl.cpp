@@ -1,4 +1,5 @@
 #include <guitoolkit/docking/CGTFullScreenImpl.h>
+#include <guitoolkit/core/CGTWorkspace.h>
 #include <guitoolkit/docking/CGTDockManager.h>
 #include <guitoolkit/docking/CGTMiniFrameWnd.h>
 #include <guitoolkit/docking/IGTDockingFrame.h>
@@ -53,9 +54,11 @@ void CGTFullScreenImpl::RestoreFrameState(CFrameWnd* iFrame)
     m_bFullScreen = FALSE;
     iFrame->SetWindowPos(nullptr, m_rectFramePrev.left, m_rectFramePrev.top, m_rectFramePrev.Width(),
                          m_rectFramePrev.Height(), SWP_NOZORDER);
-    // The frame's normal bar layout is reloaded from m_strRegSection by the workspace between
-    // these two, once the frame implementation offers that reload.
+    // The frame's normal bar layout comes back from the registry, drawn once it is all there.
     iFrame->SetRedraw(FALSE);
+    if (CGTWorkspace* workspace = CGTWorkspace::Current())
+        workspace->LoadSDIFrameState(m_strRegSection.IsEmpty() ? nullptr : static_cast<LPCWSTR>(m_strRegSection),
+                                     iFrame);
     iFrame->SetRedraw(TRUE);
     iFrame->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_FRAME);
     if (!m_bSkipMenuRestore)

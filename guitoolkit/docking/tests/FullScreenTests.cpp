@@ -1,3 +1,4 @@
+#include <guitoolkit/core/CGTWorkspace.h>
 #include <guitoolkit/docking/CGTFullScreenImpl.h>
 #include <guitoolkit/toolbars/CGTMenuBar.h>
 #include <gtest/gtest.h>
@@ -92,4 +93,23 @@ TEST(FullScreen, LeavingShowsTheHiddenMenuBarUnlessToldToSkipIt)
         EXPECT_EQ(!skip, Shown(menuBar)) << skip;
         menuBar.DestroyWindow();
     }
+}
+
+TEST(FullScreen, LeavingReloadsTheFrameLayoutFromTheWorkspaceSection)
+{
+    struct RecordingWorkspace : CGTWorkspace {
+        BOOL LoadState(LPCWSTR iSection, CGTFrameImpl*) override
+        {
+            sections.push_back(iSection != nullptr ? iSection : L"(base)");
+            return TRUE;
+        }
+        std::vector<CString> sections;
+    } workspace;
+    for (LPCWSTR section : {L"", L"FullScreenLayout"}) {
+        FullScreenFrame full;
+        full.fullScreen.m_strRegSection = section;
+        full.fullScreen.RestoreFrameState(&full.frame);
+        full.fullScreen.RestoreFrameState(&full.frame);
+    }
+    EXPECT_EQ((std::vector<CString>{L"(base)", L"FullScreenLayout"}), workspace.sections);
 }
