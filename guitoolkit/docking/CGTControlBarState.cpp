@@ -48,9 +48,11 @@ BOOL CGTControlBar::SaveState(LPCWSTR iProfile, int iIndex, UINT iSubId)
                 GetParentMiniFrame()->GetWindowRect(&m_RecentDockInfo.m_rectRecentFloat);
             } else {
                 StoreCurrentRect();
+                // The docked rectangle is saved too: a bar docked by the application and never
+                // dragged would otherwise come back at its creation rectangle, on the first row.
                 if (m_ParentDockBar != nullptr) {
                     m_RecentDockInfo.m_dwRecentSide = m_ParentDockBar->GetCurrentAlignment();
-                    m_RecentDockInfo.m_nRecentRowIndex = m_ParentDockBar->GetRowIndex(m_DockRow);
+                    CGTControlBar::StoreRecentDockInfo();
                 }
             }
             saved = WritePlacement(registry, floating);

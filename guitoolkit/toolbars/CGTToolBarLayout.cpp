@@ -76,7 +76,7 @@ void CGTToolBar::AdjustSize()
     if (frame == nullptr || parent == nullptr)
         return;
     const BOOL horizontal = IsHorizontal();
-    CSize size = CalcFixedLayout(TRUE, horizontal);
+    CSize size = CalcFixedLayout(FALSE, horizontal);
     CRect client;
     parent->GetClientRect(&client);
     if (size.cx == noLimit)
@@ -85,10 +85,11 @@ void CGTToolBar::AdjustSize()
         size.cy = client.Height();
     CRect window;
     GetWindowRect(&window);
-    const BOOL acrossChanged = horizontal ? window.Height() != size.cy : window.Width() != size.cx;
-    if (acrossChanged) {
-        SetWindowPos(nullptr, 0, 0, std::max(static_cast<int>(size.cx), window.Width()), size.cy,
-                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    // A button taken off shortens the bar as well: kept at its old length, the bar would show
+    // an empty end and be saved with it.
+    if (window.Size() != size) {
+        SetWindowPos(nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        StoreCurrentRect();
         frame->RecalcLayout();
     }
 }

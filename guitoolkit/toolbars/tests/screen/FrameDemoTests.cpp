@@ -13,6 +13,11 @@
 #include "GtToolbarsTestIds.h"
 #include "ScreenTestSupport.h"
 
+void PrintTo(const CRect& iRect, std::ostream* ioStream)
+{
+    *ioStream << '(' << iRect.left << ',' << iRect.top << ")-(" << iRect.right << ',' << iRect.bottom << ')';
+}
+
 namespace {
 const UINT paneId = 0xE8E0;
 const UINT indicators[] = {0, ID_GT_TEST_CAPS, ID_GT_TEST_NUM};
