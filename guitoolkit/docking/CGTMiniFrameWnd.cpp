@@ -183,14 +183,17 @@ void CGTMiniFrameWnd::AdjustLayout()
     bar->SetWindowPos(nullptr, 0, 0, client.Width(), client.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-BOOL CGTMiniFrameWnd::SaveHeldBarState(LPCWSTR, int)
+// A floating bar is on no list of the dock manager: its frame saves and loads its values.
+BOOL CGTMiniFrameWnd::SaveHeldBarState(LPCWSTR iProfile, int)
 {
-    return TRUE;
+    auto* bar = DYNAMIC_DOWNCAST(CGTBaseControlBar, GetBar());
+    return bar != nullptr ? bar->SaveState(iProfile, -1) : TRUE;
 }
 
-BOOL CGTMiniFrameWnd::LoadHeldBarState(LPCWSTR, int)
+BOOL CGTMiniFrameWnd::LoadHeldBarState(LPCWSTR iProfile, int)
 {
-    return TRUE;
+    auto* bar = DYNAMIC_DOWNCAST(CGTBaseControlBar, GetBar());
+    return bar != nullptr ? bar->LoadState(iProfile, -1) : TRUE;
 }
 
 void CGTMiniFrameWnd::ForgetDeadBar()

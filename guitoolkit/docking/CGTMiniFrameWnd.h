@@ -10,6 +10,7 @@
 #include <guitoolkit/docking/CGTDragFrameImpl.h>
 
 class CGTBaseControlBar;
+class CGTControlBar;
 class CGTCaptionButton;
 class CGTDockManager;
 class CGTSmartDockingManager;
@@ -155,6 +156,8 @@ protected:
     // The owner's smart-docking manager when the docking mode asks for one.
     CGTSmartDockingManager* OwnerSmartDocking() const;
     void HideSmartMarkers();
+    // Sizes a bar taken back from a saved layout, and the frame with it.
+    void PlaceLoadedBar(CGTControlBar& ioBar);
 
     // Counts the frame's handlers on the stack: a frame emptied inside one of them goes through
     // the posted check instead of being deleted under its own feet.

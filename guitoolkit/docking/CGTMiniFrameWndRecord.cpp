@@ -52,6 +52,21 @@ void CGTMiniFrameWnd::Serialize(CArchive& ioArchive)
         AfxThrowArchiveException(CArchiveException::none);
 }
 
+// A bar with a size of its own (a toolbar) keeps it and the frame fits around it. A pane has
+// none: sized by its fixed layout it would shrink to nothing and take the frame with it, so it
+// fills the loaded frame, whose rectangle is the one the user left.
+void CGTMiniFrameWnd::PlaceLoadedBar(CGTControlBar& ioBar)
+{
+    const CSize size = ioBar.CalcFixedLayout(FALSE, TRUE);
+    if (size.cx > 0 && size.cy > 0) {
+        ioBar.SetWindowPos(nullptr, 0, 0, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+        FitToBarSize();
+    } else {
+        AdjustLayout();
+    }
+    ioBar.StoreCurrentRect();
+}
+
 void CGTMiniFrameWnd::ReattachLoadedBar(CGTDockManager& ioManager)
 {
     auto* bar =
@@ -86,10 +101,7 @@ void CGTMiniFrameWnd::ReattachLoadedBar(CGTDockManager& ioManager)
         bar->SetParent(this);
         AttachBar(bar);
     }
-    const CSize size = bar->CalcFixedLayout(FALSE, TRUE);
-    bar->SetWindowPos(nullptr, 0, 0, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
-    bar->StoreCurrentRect();
-    FitToBarSize();
+    PlaceLoadedBar(*bar);
     SetWindowPos(nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
     bar->ShowWindow(visible ? SW_SHOWNA : SW_HIDE);
     ApplyCaptionButtonFlags(flags);

@@ -99,8 +99,6 @@ Arrangement SaveSixPanes(const ScratchRegistryKey& iScratch)
     EXPECT_TRUE(before[5].FloatAtRect(CRect(300, 200, 450, 350), GTDockByRect, TRUE));
     const Arrangement saved = Look(before);
     EXPECT_TRUE(before.frame.m_State.SaveState(iScratch.Path(), 1));
-    // The floating pane's own values, which its mini frame saves for it.
-    EXPECT_TRUE(before[5].SaveState(iScratch.Path()));
     return saved;
 }
 
@@ -128,9 +126,6 @@ TEST(DockLayoutRoundTrip, AGroupATabbedPaneAndAFloatingPaneComeBackInARebuiltFra
     // Rebuilt with every pane docked, and with a grouped pane and a tab floating.
     for (const std::vector<size_t>& floating : {std::vector<size_t>{}, std::vector<size_t>{0, 3}}) {
         RebuiltFrame after(floating);
-        // The floating panes' own values, which their mini frames load for them.
-        for (size_t i : floating)
-            after[i].LoadState(scratch.Path());
         ASSERT_TRUE(after.frame.m_State.LoadState(scratch.Path(), 1));
         after.frame.m_State.ApplyLoadedState();
         EXPECT_EQ(saved, Look(after)) << floating.size();
