@@ -255,6 +255,12 @@ void CGTDockBar::OnDockBarResized(const CRect& iNewRect)
     }
     const BOOL widthChanged = client.Width() != iNewRect.Width();
     const int change = widthChanged ? iNewRect.Width() - client.Width() : iNewRect.Height() - client.Height();
+    // The rows measure themselves against the dock bar's client area, so it takes its new size
+    // before they arrange; the frame's layout moves it into place afterwards.
+    CRect window;
+    GetWindowRect(&window);
+    SetWindowPos(nullptr, 0, 0, window.Width() + iNewRect.Width() - client.Width(),
+                 window.Height() + iNewRect.Height() - client.Height(), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     for (POSITION position = m_Rows.GetHeadPosition(); position != nullptr;)
         static_cast<CGTDockBarRow*>(m_Rows.GetNext(position))
             ->OnDockBarResized(iNewRect, widthChanged ? 2 : 6, change > 0, std::abs(change));

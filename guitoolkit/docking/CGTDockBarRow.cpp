@@ -411,6 +411,8 @@ void CGTDockBarRow::OnDockBarResized(const CRect& iNewRect, int iSide, BOOL iStr
         }
     }
     ArrangeBars(nullptr);
+    if (iStretch && sideAlong)
+        StretchBarsIntoFreeLength();
 }
 
 BOOL CGTDockBarRow::IsEmpty() const

@@ -70,6 +70,8 @@ public:
     INT_PTR OnToolHitTest(CPoint iPoint, TOOLINFO* oInfo) const override;
     BOOL PreTranslateMessage(MSG* ioMessage) override;
     CSize GetStretchLimit(BOOL iStretch, BOOL iHorizontal) override;
+    // A stretched menu bar wants the whole length of its dock bar.
+    int GetShrinkDeficit() const override;
     CSize CalcSize(DWORD iMode, int iLength) override;
     void RecalcButtonLayout() override;
     int GetRowHeight() const override;

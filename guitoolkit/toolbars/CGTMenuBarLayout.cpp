@@ -81,6 +81,18 @@ CSize CGTMenuBar::GetStretchLimit(BOOL iStretch, BOOL iHorizontal)
     return CalcSize((iStretch ? LM_STRETCH : 0) | (iHorizontal ? LM_HORZ : 0), -1);
 }
 
+int CGTMenuBar::GetShrinkDeficit() const
+{
+    CWnd* dockBar = GetParent();
+    if (m_Floating || !m_Stretched || dockBar == nullptr)
+        return CGTToolBar::GetShrinkDeficit();
+    CRect available, window;
+    dockBar->GetClientRect(&available);
+    GetWindowRect(&window);
+    const int deficit = IsHorizontal() ? available.Width() - window.Width() : available.Height() - window.Height();
+    return std::max(deficit, 0);
+}
+
 CSize CGTMenuBar::CalcSize(DWORD iMode, int iLength)
 {
     m_HotIndex = -1;

@@ -99,9 +99,7 @@ CRect ScreenRect(const CWnd& iWindow)
     return rect;
 }
 
-// Where the frame's bars stand, relative to the frame's window. The stretched menu bar
-// takes its dock bar's width one layout pass late after a resize, so of it only the place
-// and height count here.
+// Where the frame's bars stand, relative to the frame's window.
 struct BarPlaces {
     explicit BarPlaces(FrameDemo& iFrame)
     {
@@ -112,7 +110,6 @@ struct BarPlaces {
             rect.OffsetRect(-origin);
             places.push_back(rect);
         }
-        places[0].right = places[0].left + 1;
     }
     std::vector<CRect> places;
 };
@@ -149,6 +146,10 @@ TEST(FrameDemo, TheCustomisedLayoutComesBackWhenTheFrameOpensAgain)
     LetItDraw(app, 800);
     const CRect placed = ScreenRect(*frame);
     const BarPlaces before(*frame);
+    // The stretched menu bar follows its frame's new width.
+    CRect dockBar;
+    frame->m_MenuBar.GetParent()->GetClientRect(&dockBar);
+    EXPECT_EQ(dockBar.Width(), ScreenRect(frame->m_MenuBar).Width());
     Screenshot(placed).Save(L"frame-demo-before.bmp");
     frame->SendMessage(WM_CLOSE);
     LetItDraw(app, 300);
