@@ -2,6 +2,8 @@
 // foreground in turn and types into them, until the time is up or the named event is set.
 //   zvdriver.exe SECONDS [STOP-EVENT-NAME]
 // Prints one line at the end: the programs driven, the foreground switches and the keys sent.
+#include "ProcessWindows.h"
+
 #include <windows.h>
 
 #include <cstdio>
@@ -17,34 +19,6 @@ struct TProgram {
     HWND window;
 };
 
-struct TWindowSearch {
-    DWORD processId;
-    HWND found;
-};
-
-BOOL CALLBACK FindMainWindow(HWND iWindow, LPARAM iSearch)
-{
-    TWindowSearch* search = reinterpret_cast<TWindowSearch*>(iSearch);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(iWindow, &owner);
-    if (owner != search->processId || !IsWindowVisible(iWindow) || GetWindow(iWindow, GW_OWNER))
-        return TRUE;
-    search->found = iWindow;
-    return FALSE;
-}
-
-HWND WaitForMainWindow(DWORD iProcessId)
-{
-    for (int i = 0; i < 300; ++i) {
-        TWindowSearch search{iProcessId, nullptr};
-        EnumWindows(FindMainWindow, reinterpret_cast<LPARAM>(&search));
-        if (search.found)
-            return search.found;
-        Sleep(100);
-    }
-    return nullptr;
-}
-
 bool Start(TProgram& ioProgram, HANDLE iJob)
 {
     std::wstring commandLine = ioProgram.name;
@@ -58,7 +32,7 @@ bool Start(TProgram& ioProgram, HANDLE iJob)
     }
     AssignProcessToJobObject(iJob, ioProgram.process.hProcess);
     ResumeThread(ioProgram.process.hThread);
-    ioProgram.window = WaitForMainWindow(ioProgram.process.dwProcessId);
+    ioProgram.window = WaitForProcessWindow(ioProgram.process.dwProcessId, nullptr, TRUE, 30);
     if (!ioProgram.window)
         std::fwprintf(stderr, L"zvdriver: %ls shows no window\n", ioProgram.name);
     return ioProgram.window != nullptr;

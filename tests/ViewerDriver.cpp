@@ -5,6 +5,7 @@
 //   zvviewdriver.exe VIEWER OUTPUT-FOLDER [--stay]
 // Prints the path of every file it kept. --stay leaves the viewer open until the user closes it.
 #include <ScreenTestSupport.h>
+#include "ProcessWindows.h"
 
 #include <cstdio>
 #include <string>
@@ -15,37 +16,10 @@ namespace {
 const UINT kApplicationsBarId = 126;
 const UINT kExportCommand = 32849;
 
-struct TSearch {
-    DWORD processId;
-    LPCWSTR className;
-    HWND found;
-};
-
-BOOL CALLBACK FindTopWindow(HWND iWindow, LPARAM iSearch)
-{
-    TSearch* search = reinterpret_cast<TSearch*>(iSearch);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(iWindow, &owner);
-    wchar_t name[64] = {};
-    GetClassNameW(iWindow, name, 64);
-    if (owner != search->processId || !IsWindowVisible(iWindow) ||
-        (search->className && wcscmp(name, search->className) != 0))
-        return TRUE;
-    search->found = iWindow;
-    return FALSE;
-}
-
-// A visible top-level window of the process (of the class, when given), waited for.
+// A visible top-level window of the viewer (of the class, when given), waited for.
 HWND WaitForWindow(DWORD iProcessId, LPCWSTR iClassName, int iSeconds = 30)
 {
-    for (int i = 0; i < iSeconds * 10; ++i) {
-        TSearch search{iProcessId, iClassName, nullptr};
-        EnumWindows(FindTopWindow, reinterpret_cast<LPARAM>(&search));
-        if (search.found)
-            return search.found;
-        Sleep(100);
-    }
-    return nullptr;
+    return WaitForProcessWindow(iProcessId, iClassName, FALSE, iSeconds);
 }
 
 BOOL CALLBACK FindApplicationsTree(HWND iWindow, LPARAM iFound)
