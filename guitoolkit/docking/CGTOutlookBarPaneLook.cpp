@@ -13,7 +13,7 @@ const LPCWSTR disabledCustomizeItems[] = {
 
 void DisableItemsByText(CMenu& ioMenu)
 {
-    for (int item = 0; item < ioMenu.GetMenuItemCount(); ++item) {
+    for (UINT item = 0; item < ioMenu.GetMenuItemCount(); ++item) {
         CString text;
         ioMenu.GetMenuString(item, text, MF_BYPOSITION);
         for (LPCWSTR disabled : disabledCustomizeItems)

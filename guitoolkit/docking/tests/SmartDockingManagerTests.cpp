@@ -340,8 +340,9 @@ TEST(SmartDocking, ADroppedPaneDocksAsTheHoveredMarkerSays)
         EXPECT_EQ(marker == 8 ? 3 : 2, code);
         EXPECT_TRUE(handled) << marker;
         EXPECT_EQ(marker == 8, drag.dragged.IsTabbed()) << marker;
-        if (marker == 5)
+        if (marker == 5) {
             EXPECT_EQ(drag.target.GetDefaultSlider(), drag.dragged.GetDefaultSlider());
+        }
         drag.smart->Stop();
     }
 }

@@ -108,7 +108,11 @@ LONG CALLBACK CatchUntranslated(EXCEPTION_POINTERS* iPointers)
     if (GetCurrentThreadId() != gUnguardedThread ||
         iPointers->ExceptionRecord->ExceptionCode != EXCEPTION_ACCESS_VIOLATION)
         return EXCEPTION_CONTINUE_SEARCH;
-    InstructionPointer(*iPointers->ContextRecord) = reinterpret_cast<DWORD_PTR>(&EndThreadUntranslated);
+    // The thread enters the function as a call would enter it: below the faulting frame and its
+    // home space, on an aligned stack less the return address's slot.
+    CONTEXT& context = *iPointers->ContextRecord;
+    StackPointer(context) = ((StackPointer(context) - 64) & ~DWORD_PTR(15)) - sizeof(DWORD_PTR);
+    InstructionPointer(context) = reinterpret_cast<DWORD_PTR>(&EndThreadUntranslated);
     return EXCEPTION_CONTINUE_EXECUTION;
 }
 
