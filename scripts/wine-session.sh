@@ -22,6 +22,25 @@ zv_set_graphics() {  # null | x11; takes effect with the next wine server
   wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /t REG_SZ /d "$1" /f </dev/null >/dev/null 2>&1
   zv_wine_stop
 }
+# What a run of ours may leave in the prefix when it is stopped half-way, put back: the display
+# driver to null, the services that the programs and tests install stopped and removed (left
+# registered to start automatically, wineboot would start them with the next wine server), and
+# the computer's configuration that they write deleted. Ends with the wine server stopped.
+zv_services=("Zorvane User Service" "Zorvane Server" "Scaffolding Test Service")
+zv_config_key='HKLM\SOFTWARE\Halvorn Software\Zorvane'
+zv_reset_prefix() {
+  local service view
+  zv_wine_start
+  for service in "${zv_services[@]}"; do
+    wine sc query "$service" </dev/null >/dev/null 2>&1 || continue
+    wine net stop "$service" </dev/null >/dev/null 2>&1 || true
+    wine sc delete "$service" </dev/null >/dev/null 2>&1 || true
+  done
+  for view in 64 32; do
+    wine reg delete "$zv_config_key" /f "/reg:$view" </dev/null >/dev/null 2>&1 || true
+  done
+  zv_set_graphics null
+}
 zv_xvfb_start() {
   local n
   for n in $(seq 90 130); do
