@@ -313,8 +313,10 @@ TEST(SmartDocking, ACaptionDragPastTheDragDistanceFloatsThePane)
         EXPECT_FALSE(pane.m_PendingFloat);
         EXPECT_EQ(buttonDown, pane.GetParentMiniFrame() != nullptr) << buttonDown;
         if (CGTMiniFrameWnd* miniFrame = pane.GetParentMiniFrame()) {
+            // Docked back, the pane leaves the mini frame empty, and the frame deletes itself.
+            const HWND floating = miniFrame->GetSafeHwnd();
             pane.DockToFrameWindow(GTSideLeft, nullptr, GTDockByMouse, nullptr, -1, FALSE);
-            miniFrame->DestroyWindow();
+            EXPECT_FALSE(::IsWindow(floating));
         }
         ::ReleaseCapture();
     }
