@@ -86,6 +86,39 @@ double HueToChannel(double m1, double m2, double h)
     return m1;
 }
 
+// A colour's channels as fractions of 255, its brightest and darkest, and its hue in sixths of the
+// circle from red (-1 to 5, 0 for a grey). The brightest channel is picked on the bytes: on x87
+// one fraction can stay at extended precision in a register while its copy in std::max's result
+// is rounded to a double, and the two then compare unequal, which puts the hue in the wrong sixth.
+struct ColorFractions {
+    explicit ColorFractions(COLORREF color)
+    {
+        const int r = GetRValue(color);
+        const int g = GetGValue(color);
+        const int b = GetBValue(color);
+        const int top = std::max({r, g, b});
+        const int bottom = std::min({r, g, b});
+        red = r / 255.0;
+        green = g / 255.0;
+        blue = b / 255.0;
+        max = top / 255.0;
+        min = bottom / 255.0;
+        grey = top == bottom;
+        const double delta = max - min;
+        if (grey)
+            hueSixths = 0;
+        else if (r == top)
+            hueSixths = (green - blue) / delta;
+        else if (g == top)
+            hueSixths = 2.0 + (blue - red) / delta;
+        else
+            hueSixths = 4.0 + (red - green) / delta;
+    }
+
+    double red, green, blue, max, min, hueSixths;
+    bool grey;
+};
+
 float HueDegreesToChannel(float m1, float m2, float h)
 {
     if (h > 360)
@@ -146,26 +179,16 @@ void CGTDrawManager::SetDibPixel(LPBYTE bits, int width, int height, int x, int 
 
 void CGTDrawManager::RgbToHls(COLORREF color, double& hue, double& saturation, double& lightness)
 {
-    const double r = GetRValue(color) / 255.0;
-    const double g = GetGValue(color) / 255.0;
-    const double b = GetBValue(color) / 255.0;
-    const double max = std::max({r, g, b});
-    const double min = std::min({r, g, b});
-    lightness = (max + min) * 0.5;
-    if (max == min) {
+    const ColorFractions c(color);
+    lightness = (c.max + c.min) * 0.5;
+    if (c.grey) {
         saturation = 0;
         hue = 0;
         return;
     }
-    const double delta = max - min;
-    saturation = lightness <= 0.5 ? delta / (max + min) : delta / (2.0 - max - min);
-    if (r == max)
-        hue = (g - b) / delta;
-    else if (g == max)
-        hue = 2.0 + (b - r) / delta;
-    else
-        hue = 4.0 + (r - g) / delta;
-    hue /= 6.0;
+    const double delta = c.max - c.min;
+    saturation = lightness <= 0.5 ? delta / (c.max + c.min) : delta / (2.0 - c.max - c.min);
+    hue = c.hueSixths / 6.0;
     if (hue < 0)
         hue += 1.0;
 }
@@ -204,27 +227,15 @@ COLORREF CGTDrawManager::HlsDegreesToRgb(double hue, double lightness, double sa
 
 void CGTDrawManager::RgbToHsv(COLORREF color, double& hue, double& saturation, double& value)
 {
-    const double r = GetRValue(color) / 255.0;
-    const double g = GetGValue(color) / 255.0;
-    const double b = GetBValue(color) / 255.0;
-    const double max = std::max({r, g, b});
-    const double min = std::min({r, g, b});
-    const double delta = max - min;
-    value = max;
-    if (max == 0) {
+    const ColorFractions c(color);
+    value = c.max;
+    if (c.max == 0) {
         saturation = 0;
         hue = -1;
         return;
     }
-    saturation = delta / max;
-    if (delta == 0)
-        hue = 1;
-    else if (r == max)
-        hue = (g - b) / delta;
-    else if (g == max)
-        hue = 2 + (b - r) / delta;
-    else
-        hue = 4 + (r - g) / delta;
+    saturation = (c.max - c.min) / c.max;
+    hue = c.grey ? 1 : c.hueSixths;
     hue *= 60;
     if (hue < 0)
         hue += 360;

@@ -17,17 +17,28 @@ TEST(DrawManagerColours, ChannelAndColourArithmetic)
 
 TEST(DrawManagerColours, HueConversions)
 {
+    // Beside the pure colours, one colour with each channel the brightest, none of them 0 or 255:
+    // the brightest channel then has a fraction that a double cannot hold exactly.
     struct Case {
         COLORREF color;
-        double hue, saturation, lightness;
+        double hue, saturation, lightness, hsvDegrees;
     };
-    for (const Case& c : {Case{RGB(255, 0, 0), 0.0, 1.0, 0.5}, Case{RGB(0, 255, 0), 1.0 / 3, 1.0, 0.5},
-                          Case{RGB(0, 0, 255), 2.0 / 3, 1.0, 0.5}, Case{RGB(128, 128, 128), 0.0, 0.0, 128 / 255.0}}) {
+    const Case cases[] = {{RGB(255, 0, 0), 0.0, 1.0, 0.5, 0},
+                          {RGB(0, 255, 0), 1.0 / 3, 1.0, 0.5, 120},
+                          {RGB(0, 0, 255), 2.0 / 3, 1.0, 0.5, 240},
+                          {RGB(128, 128, 128), 0.0, 0.0, 128 / 255.0, 60},
+                          {RGB(212, 208, 200), 1.0 / 9, 6.0 / 49, 412 / 510.0, 40},
+                          {RGB(100, 200, 150), 5.0 / 12, 10.0 / 21, 300 / 510.0, 150},
+                          {RGB(40, 90, 170), 47.0 / 78, 13.0 / 21, 210 / 510.0, 47.0 / 78 * 360}};
+    for (const Case& c : cases) {
         double hue, saturation, lightness;
         CGTDrawManager::RgbToHls(c.color, hue, saturation, lightness);
         EXPECT_NEAR(c.hue, hue, 1e-9);
         EXPECT_NEAR(c.saturation, saturation, 1e-9);
         EXPECT_NEAR(c.lightness, lightness, 1e-9);
+        double value;
+        CGTDrawManager::RgbToHsv(c.color, hue, saturation, value);
+        EXPECT_NEAR(c.hsvDegrees, hue, 1e-9);
     }
     EXPECT_EQ(RGB(255, 0, 0), CGTDrawManager::HlsToRgb(0, 0.5, 1));
     EXPECT_EQ(RGB(0, 0, 255), CGTDrawManager::HlsToRgb(2.0 / 3, 0.5, 1));
@@ -42,8 +53,6 @@ TEST(DrawManagerColours, HueConversions)
     EXPECT_EQ(0, saturation);
     CGTDrawManager::RgbToHsv(RGB(90, 90, 90), hue, saturation, value);
     EXPECT_EQ(60, hue);
-    CGTDrawManager::RgbToHsv(RGB(0, 0, 255), hue, saturation, value);
-    EXPECT_NEAR(240, hue, 1e-9);
     EXPECT_EQ(RGB(255, 0, 0), CGTDrawManager::HsvToRgb(0, 1, 1));
     EXPECT_EQ(RGB(0, 128, 128), CGTDrawManager::HsvToRgb(180, 1, 0.5));
     EXPECT_EQ(RGB(51, 51, 51), CGTDrawManager::HsvToRgb(10, 0, 0.2));

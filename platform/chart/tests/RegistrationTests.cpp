@@ -18,6 +18,18 @@ constexpr REGSAM kOwnView = KEY_WOW64_32KEY;
 constexpr REGSAM kOtherView = KEY_WOW64_64KEY;
 #endif
 
+// A 64-bit process always has the other view; a 32-bit one only on 64-bit Windows, where it
+// runs under WOW64. On 32-bit Windows there is one view, which either flag opens.
+bool HasOtherView()
+{
+#ifdef _WIN64
+    return true;
+#else
+    BOOL wow64 = FALSE;
+    return IsWow64Process(GetCurrentProcess(), &wow64) && wow64;
+#endif
+}
+
 std::wstring ClassKey(const wchar_t* iSubkey = L"")
 {
     wchar_t text[40];
@@ -50,7 +62,9 @@ TEST(ChartRegistration, RegistersInItsOwnViewAndUnregistersThroughItsOwnEntries)
     EXPECT_EQ(Normalised(L"" CHART_DLL), Normalised(Value(kOwnView, ClassKey(L"\\InprocServer32"))));
     EXPECT_EQ(L"Apartment", Value(kOwnView, ClassKey(L"\\InprocServer32"), L"ThreadingModel"));
     EXPECT_EQ(kChartProgId, Value(kOwnView, ClassKey(L"\\ProgID")));
-    EXPECT_EQ(L"(missing)", Value(kOtherView, ClassKey()));
+    if (HasOtherView()) {
+        EXPECT_EQ(L"(missing)", Value(kOtherView, ClassKey()));
+    }
     for (const wchar_t* progId : {kChartProgId, kChartIndependentProgId}) {
         CLSID classId{};
         EXPECT_EQ(S_OK, CLSIDFromProgID(progId, &classId));
