@@ -1,9 +1,9 @@
 #include <guitoolkit/core/CGTRegistry.h>
+#include <guitoolkit/core/CGTOwnedObList.h>
 #include <algorithm>
 #include <cstdlib>
 #include <memory>
 #include <new>
-#include <set>
 
 IMPLEMENT_DYNCREATE(CGTRegistry, CObject)
 
@@ -366,27 +366,16 @@ BOOL CGTRegistry::ReadCollection(LPCWSTR name, CObject& collection, UINT minElem
         name, [&collection](CArchive& ar) { collection.Serialize(ar); }, minElementSize);
 }
 
-// Deletes each object of the list once (a list may hold an object twice).
-static void DeleteObjects(CObList& list)
-{
-    std::set<CObject*> objects;
-    while (!list.IsEmpty())
-        objects.insert(list.RemoveHead());
-    for (CObject* object : objects)
-        delete object;
-}
-
 BOOL CGTRegistry::ReadObList(LPCWSTR name, CObList& list)
 {
     // Read aside: a value that does not load leaves the caller's list as it was.
-    CObList loaded;
+    CGTOwnedObList loaded;
     // Each element takes at least its two-byte tag.
-    if (!ReadCollection(name, loaded, 2)) {
-        DeleteObjects(loaded);
+    if (!ReadCollection(name, loaded, 2))
         return FALSE;
-    }
-    DeleteObjects(list);
-    list.AddTail(&loaded);
+    while (!list.IsEmpty())
+        delete list.RemoveHead();
+    loaded.MoveTo(list);
     return TRUE;
 }
 

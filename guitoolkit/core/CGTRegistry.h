@@ -47,7 +47,8 @@ public:
     // from it; object is then null.
     virtual BOOL ReadObject(LPCWSTR name, CObject*& object, CRuntimeClass* expectedClass);
     virtual BOOL ReadSerializable(LPCWSTR name, CObject& object);
-    // Deletes the list's objects first.
+    // Deletes the list's objects first. A list naming an object twice, or holding null, is
+    // refused.
     virtual BOOL ReadObList(LPCWSTR name, CObList& list);
     // bytes: allocated with new[], the caller deletes it; null when nothing was read.
     virtual BOOL ReadBinary(LPCWSTR name, BYTE*& bytes, UINT& size);

@@ -1,4 +1,5 @@
 #include <guitoolkit/core/CGTUserToolsManager.h>
+#include <guitoolkit/core/CGTOwnedObList.h>
 #include <guitoolkit/core/CGTRegistryHolder.h>
 #include <guitoolkit/core/RegistrySectionPath.h>
 #include <guitoolkit/toolbars/CGTToolBar.h>
@@ -23,16 +24,6 @@ void RemoveCommandButtons(UINT commandId)
         if (removed)
             bar->AdjustLayout();
     }
-}
-
-BOOL AllAreTools(const CObList& list)
-{
-    for (POSITION position = list.GetHeadPosition(); position != nullptr;) {
-        CObject* object = list.GetNext(position);
-        if (object == nullptr || !object->IsKindOf(RUNTIME_CLASS(CGTUserTool)))
-            return FALSE;
-    }
-    return TRUE;
 }
 }  // namespace
 
@@ -69,15 +60,15 @@ BOOL CGTUserToolsManager::SaveState(LPCWSTR iProfile)
 
 BOOL CGTUserToolsManager::LoadState(LPCWSTR iProfile)
 {
-    DeleteTools();
+    // Read aside: stored tools that do not load leave the manager's as they are.
+    CGTOwnedObList loaded(RUNTIME_CLASS(CGTUserTool));
     CGTRegistryHolder holder;
     CGTRegistry& registry = holder.Create(FALSE, TRUE);
-    if (!registry.Open(SectionPath(iProfile)) || !registry.ReadObList(L"Tools", m_Tools))
+    if (!registry.Open(SectionPath(iProfile)) || !registry.ReadSerializable(L"Tools", loaded))
         return FALSE;
-    if (AllAreTools(m_Tools))
-        return TRUE;
     DeleteTools();
-    return FALSE;
+    loaded.MoveTo(m_Tools);
+    return TRUE;
 }
 
 CGTUserTool* CGTUserToolsManager::CreateNewTool()

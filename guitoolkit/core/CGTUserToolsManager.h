@@ -17,7 +17,7 @@ public:
     static CGTUserToolsManager* Current();
 
     BOOL SaveState(LPCWSTR iProfile = nullptr);
-    // The tools go first; what cannot be loaded leaves none.
+    // A stored list that cannot be loaded leaves the tools as they were.
     BOOL LoadState(LPCWSTR iProfile = nullptr);
 
     // A tool with the lowest free id of the range, appended; null when every id is taken.

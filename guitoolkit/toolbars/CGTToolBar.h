@@ -392,8 +392,8 @@ protected:
     // The tip of a button without its shortcut: the bar's own, else the caption or the
     // command's short name.
     CString ButtonTooltip(CGTToolbarButton& iButton) const;
-    // FALSE at a null entry or an object of another class.
-    BOOL ReadButtons(CArchive& ioArchive);
+    // Takes the buttons of ioRead in place of the bar's; the customize button stays last.
+    void ReplaceButtons(CObList& ioRead);
     BOOL LoadResetState(class CGTRegistry& ioRegistry);
     std::unique_ptr<CGTToolbarButton> CopyOfCustomizeButton() const;
     // -1 when refused; the separator is then deleted.

@@ -1,5 +1,6 @@
 // The toolbar's stored state: its archive form and its registry key.
 #include <guitoolkit/toolbars/CGTToolBar.h>
+#include <guitoolkit/core/CGTOwnedObList.h>
 #include <guitoolkit/core/CGTRegistryHolder.h>
 #include <guitoolkit/core/CGTWorkspace.h>
 #include <guitoolkit/core/RegistrySectionPath.h>
@@ -20,25 +21,11 @@ BOOL KeepsOriginalState()
     return workspace != nullptr && workspace->m_KeepOriginalState;
 }
 
-// Reads a stored list of buttons. Each object is read as a button: the data of any other
-// class is refused before anything of it is made, and the list with it.
-class ButtonListReader : public CObject {
+// A stored list of buttons: each object is read as a button, so the data of any other class
+// is refused before anything of it is made, and the list with it.
+class ButtonListReader : public CGTOwnedObList {
 public:
-    ~ButtonListReader() override
-    {
-        while (!m_Buttons.IsEmpty())
-            delete m_Buttons.RemoveHead();
-    }
-
-    void Serialize(CArchive& ioArchive) override
-    {
-        for (DWORD_PTR count = ioArchive.ReadCount(); count > 0; --count) {
-            if (CObject* button = ioArchive.ReadObject(RUNTIME_CLASS(CGTToolbarButton)))
-                m_Buttons.AddTail(button);
-        }
-    }
-
-    CObList m_Buttons;
+    ButtonListReader() : CGTOwnedObList(RUNTIME_CLASS(CGTToolbarButton)) {}
 };
 }  // namespace
 
@@ -78,49 +65,41 @@ void CGTToolBar::Serialize(CArchive& ioArchive)
             ioArchive << m_MruWidth;
         return;
     }
-    std::unique_ptr<CGTToolbarButton> customize = CopyOfCustomizeButton();
-    RemoveAllButtons();
-    if (!ReadButtons(ioArchive)) {
-        RemoveAllButtons();
-        RestoreOriginalState();
-        RecalcButtonLayout();
-        return;
-    }
-    ioArchive >> m_TextLabels;
-    if (customize != nullptr && InsertButton(customize.get()) >= 0)
-        m_CustomizeButton = customize.release();
-    RecalcButtonLayout();
+    // Read whole before anything changes: a list refused on the way leaves the bar as it was.
+    ButtonListReader read;
+    read.Serialize(ioArchive);
+    BOOL textLabels = FALSE;
     CString name;
-    ioArchive >> name;
+    ioArchive >> textLabels >> name;
+    int mruWidth = m_MruWidth;
+    if (StoresMruWidth())
+        ioArchive >> mruWidth;
+    CObList buttons;
+    read.MoveTo(buttons);
+    ReplaceButtons(buttons);
+    m_TextLabels = textLabels;
+    m_MruWidth = mruWidth;
+    RecalcButtonLayout();
     if (GetSafeHwnd() != nullptr)
         SetWindowText(name);
     for (int index = GetButtonCount() - 1; index >= 0; --index) {
         if (!IsCommandPermitted(GetButton(index)->m_CommandId))
             RemoveButton(index);
     }
-    if (StoresMruWidth())
-        ioArchive >> m_MruWidth;
 }
 
-BOOL CGTToolBar::ReadButtons(CArchive& ioArchive)
+void CGTToolBar::ReplaceButtons(CObList& ioRead)
 {
-    for (DWORD_PTR count = ioArchive.ReadCount(); count > 0; --count) {
-        CGTToolbarButton* button = nullptr;
-        try {
-            button = static_cast<CGTToolbarButton*>(ioArchive.ReadObject(RUNTIME_CLASS(CGTToolbarButton)));
-        } catch (CArchiveException* error) {
-            // An object of another class stands where a button should: the list is unusable.
-            if (error->m_cause != CArchiveException::badClass)
-                throw;
-            error->Delete();
-        }
-        if (button == nullptr)
-            return FALSE;
+    std::unique_ptr<CGTToolbarButton> customize = CopyOfCustomizeButton();
+    RemoveAllButtons();
+    while (!ioRead.IsEmpty()) {
+        auto* button = static_cast<CGTToolbarButton*>(ioRead.RemoveHead());
         button->m_Style &= ~(TBBS_CHECKED | TBBS_PRESSED);
         m_Buttons.AddTail(button);
         button->OnChangeParent(this);
     }
-    return TRUE;
+    if (customize != nullptr && InsertButton(customize.get()) >= 0)
+        m_CustomizeButton = customize.release();
 }
 
 BOOL CGTToolBar::SaveState(LPCWSTR iProfile, int iIndex, UINT iId)
@@ -145,11 +124,10 @@ BOOL CGTToolBar::SaveState(LPCWSTR iProfile, int iIndex, UINT iId)
 BOOL CGTToolBar::LoadResetState(CGTRegistry& ioRegistry)
 {
     ButtonListReader reader;
-    if (!ioRegistry.ReadSerializable(L"OrigResetItems", reader) || reader.m_Buttons.IsEmpty())
+    if (!ioRegistry.ReadSerializable(L"OrigResetItems", reader) || reader.Objects().IsEmpty())
         return FALSE;
     DeleteButtons(m_ResetState);
-    m_ResetState.AddTail(&reader.m_Buttons);
-    reader.m_Buttons.RemoveAll();
+    reader.MoveTo(m_ResetState);
     return TRUE;
 }
 
@@ -161,21 +139,19 @@ BOOL CGTToolBar::LoadState(LPCWSTR iProfile, int iIndex, UINT iId)
     if (!registry.Open(key) || !registry.VerifyValue(L"Buttons"))
         return FALSE;
     const BOOL loaded = registry.ReadSerializable(L"Buttons", *this);
-    if (!loaded) {
-        RemoveAllButtons();
+    if (!loaded)
         RestoreOriginalState();
-    }
     LoadResetState(registry);
     m_ResourceChanged = FALSE;
     if (loaded && KeepsOriginalState()) {
         ButtonListReader original;
         if (registry.ReadSerializable(L"OriginalItems", original))
-            m_ResourceChanged = MergeOriginalButtons(original.m_Buttons);
+            m_ResourceChanged = MergeOriginalButtons(original.Objects());
     }
     const BOOL result = CGTBaseToolBar::LoadState(iProfile, iIndex, iId);
     if (GetSafeHwnd() != nullptr)
         AdjustLayout();
-    return result;
+    return loaded && result;
 }
 
 BOOL CGTToolBar::RemoveStateFromRegistry(LPCWSTR iProfile, int iIndex, UINT iId)

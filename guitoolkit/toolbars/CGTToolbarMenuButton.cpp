@@ -1,6 +1,7 @@
 #include <guitoolkit/toolbars/CGTToolbarMenuButton.h>
 #include <guitoolkit/core/CGTKeyboardManager.h>
 #include <guitoolkit/core/CGTMenuGlyphs.h>
+#include <guitoolkit/core/CGTOwnedObList.h>
 #include <guitoolkit/core/CGTVisualManager.h>
 #include <guitoolkit/core/CGTWorkspace.h>
 #include <guitoolkit/core/CMenuHash.h>
@@ -91,15 +92,7 @@ void CGTToolbarMenuButton::Serialize(CArchive& ioArchive)
     SetTearOff(tearOffId);
     if (StoresPaletteFields())
         ioArchive >> m_PaletteMode >> m_PaletteRows;
-    for (DWORD_PTR count = ioArchive.ReadCount(); count > 0; --count) {
-        BOOL created = FALSE;
-        CObject* item = ioArchive.ReadObject(RUNTIME_CLASS(CGTToolbarButton), created);
-        // An item that refers back to one read before would be owned twice.
-        if (item != nullptr && !created)
-            AfxThrowArchiveException(CArchiveException::badIndex);
-        if (item != nullptr)
-            m_SubItems.AddTail(item);
-    }
+    CGTOwnedObList::Read(ioArchive, RUNTIME_CLASS(CGTToolbarButton), m_SubItems);
 }
 
 void CGTToolbarMenuButton::CopyFrom(const CGTToolbarButton& iSource)

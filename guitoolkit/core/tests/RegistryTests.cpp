@@ -225,6 +225,13 @@ TEST_F(RegistryTest, AnObjectListThatDoesNotLoadLeavesTheListAsItWas)
     EXPECT_FALSE(Reader()->ReadObList(L"Cut", list));
     ASSERT_EQ(1, list.GetCount());
     EXPECT_EQ(&kept, list.GetHead());
+
+    // A list naming an object twice would give it two owners.
+    objects.AddTail(&first);
+    ASSERT_TRUE(writer.WriteObList(L"Twice", objects));
+    EXPECT_FALSE(Reader()->ReadObList(L"Twice", list));
+    ASSERT_EQ(1, list.GetCount());
+    EXPECT_EQ(&kept, list.GetHead());
 }
 
 TEST_F(RegistryTest, ArrayReadsRefuseACountThatDoesNotMatchTheValue)

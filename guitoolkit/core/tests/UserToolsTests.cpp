@@ -128,17 +128,28 @@ TEST(UserTools, StoredToolsLoadInTheirOrderWithTheirIcons)
     EXPECT_NE(nullptr, tools[1]->GetIcon());
     EXPECT_NE(theGuiToolkitGlobals.iconUserToolDefault, tools[1]->GetIcon());
 
-    EXPECT_FALSE(loaded.LoadState(scratch.Path() + L"Elsewhere\\"));
-    EXPECT_TRUE(loaded.GetTools().IsEmpty());
-
-    CObList strangers;
-    strangers.AddTail(new NotATool);
+    // Stored tools that do not load leave the manager's: none stored, a stranger, a tool
+    // listed twice (two owners), a null entry.
+    CGTUserTool tool;
+    NotATool stranger;
+    const struct {
+        LPCWSTR key;
+        std::vector<CObject*> stored;
+    } refused[] = {{L"Strangers", {&stranger}}, {L"Twice", {&tool, &tool}}, {L"Null", {&tool, nullptr}}};
     CGTRegistry writer(FALSE, FALSE);
-    ASSERT_TRUE(writer.CreateKey(scratch.Path() + L"Strangers"));
-    ASSERT_TRUE(writer.WriteObList(L"Tools", strangers));
-    delete strangers.RemoveHead();
-    EXPECT_FALSE(loaded.LoadState(scratch.Path() + L"Strangers\\"));
-    EXPECT_TRUE(loaded.GetTools().IsEmpty());
+    for (const auto& c : refused) {
+        CObList stored;
+        for (CObject* object : c.stored)
+            stored.AddTail(object);
+        ASSERT_TRUE(writer.CreateKey(scratch.Path() + c.key));
+        ASSERT_TRUE(writer.WriteObList(L"Tools", stored));
+    }
+    const std::vector<CGTUserTool*> before = Tools(loaded);
+    EXPECT_FALSE(loaded.LoadState(scratch.Path() + L"Elsewhere\\"));
+    for (const auto& c : refused) {
+        EXPECT_FALSE(loaded.LoadState(scratch.Path() + c.key + L"\\")) << c.key;
+        EXPECT_EQ(before, Tools(loaded)) << c.key;
+    }
 }
 
 TEST(UserTools, ToolsRunThroughTheShell)

@@ -1,6 +1,7 @@
 #include <guitoolkit/core/CGTRegistryHolder.h>
 #include <guitoolkit/core/GuiToolkitMessages.h>
 #include <guitoolkit/core/tests/ScratchRegistryKey.h>
+#include <guitoolkit/toolbars/CCustomizeButton.h>
 #include <guitoolkit/toolbars/CGTToolBar.h>
 #include <gtest/gtest.h>
 #include <memory>
@@ -46,6 +47,36 @@ public:
     int MruWidth() const { return m_MruWidth; }
     void SetMruWidth(int iWidth) { m_MruWidth = iWidth; }
 };
+
+// A button that counts the living objects of its class: a list that frees one twice shows.
+class CountedButton : public CGTToolbarButton {
+    DECLARE_SERIAL(CountedButton)
+public:
+    CountedButton() : CGTToolbarButton(first, -1, nullptr, FALSE, TRUE) { ++s_Alive; }
+    ~CountedButton() override { --s_Alive; }
+    static int s_Alive;
+};
+IMPLEMENT_SERIAL(CountedButton, CGTToolbarButton, 1)
+int CountedButton::s_Alive = 0;
+
+// A bar's stored form with the given objects for its buttons.
+std::vector<BYTE> StoredButtons(CGTToolBar& iBar, std::initializer_list<CObject*> iObjects)
+{
+    CObList list;
+    for (CObject* object : iObjects)
+        list.AddTail(object);
+    CMemFile file;
+    {
+        CArchive archive(&file, CArchive::store);
+        iBar.CGTBaseToolBar::Serialize(archive);
+        list.Serialize(archive);
+        archive << BOOL(FALSE) << CString(L"Bar");
+    }
+    std::vector<BYTE> bytes(static_cast<size_t>(file.GetLength()));
+    file.SeekToBegin();
+    file.Read(bytes.data(), static_cast<UINT>(bytes.size()));
+    return bytes;
+}
 
 // The excluded commands given back as they were.
 class ExcludedInPlace {
@@ -141,30 +172,74 @@ TEST(ToolBarLoading, TheLastFloatingLengthIsStoredFromVersion60200)
     }
 }
 
-TEST(ToolBarLoading, AStoredListWithAForeignObjectGivesTheResourceState)
+TEST(ToolBarLoading, AStoredListThatWouldOwnAButtonTwiceIsRefusedAndTheChevronKept)
 {
+    ScratchRegistryKey scratch(L"GtToolBarRefused");
     TestParent parent;
     CGTToolBar bar;
-    ASSERT_TRUE(bar.CreateEx(&parent));
+    ASSERT_TRUE(bar.CreateEx(&parent, TBSTYLE_FLAT, WS_CHILD | CBRS_ALIGN_TOP, CRect(1, 1, 1, 1), 0xE801));
+    ASSERT_TRUE(bar.LoadToolBar(IDR_GT_TEST_BAR));
+    ASSERT_TRUE(bar.SetCustomizeButton(TRUE, ID_GT_TEST_OPEN, L"&Customize..."));
+    ASSERT_TRUE(bar.SaveState(scratch.Path()));
+    const std::vector<BYTE> saved = scratch.Bytes(L"RIRToolBar-59393", L"Buttons");
+
+    CountedButton button;
+    ForeignThing foreign;
+    std::vector<BYTE> cut = saved;
+    cut.resize(cut.size() - 3);
+    const struct {
+        const char* name;
+        std::vector<BYTE> bytes;
+    } cases[] = {
+        {"named twice", StoredButtons(bar, {&button, &button})},
+        {"null", StoredButtons(bar, {&button, nullptr})},
+        {"foreign", StoredButtons(bar, {&foreign})},
+        {"cut", cut},
+    };
+    const int alive = CountedButton::s_Alive;
+    for (const auto& c : cases) {
+        bar.RemoveButton(0);
+        scratch.StoreBinary(L"RIRToolBar-59393", L"Buttons", c.bytes);
+        EXPECT_FALSE(bar.LoadState(scratch.Path())) << c.name;
+        EXPECT_EQ(alive, CountedButton::s_Alive) << c.name;
+        EXPECT_EQ((std::vector<UINT>{first, 0, second, third, ID_GT_TEST_OPEN}), Commands(bar.GetAllButtons()))
+            << c.name;
+        ASSERT_NE(nullptr, dynamic_cast<CCustomizeButton*>(bar.GetCustomizeButton())) << c.name;
+        EXPECT_EQ(bar.GetButton(4), bar.GetCustomizeButton()) << c.name;
+        // The chevron still gathers what does not fit.
+        bar.SetWindowPos(nullptr, 0, 0, 40, 30, SWP_NOZORDER | SWP_NOACTIVATE);
+        bar.RecalcButtonLayout();
+        EXPECT_LT(0, bar.GetOverflowButtons().GetCount()) << c.name;
+    }
+    bar.DestroyWindow();
+}
+
+TEST(ToolBarLoading, StoredItemListsThatWouldOwnAButtonTwiceAreRefused)
+{
+    ScratchRegistryKey scratch(L"GtToolBarRefusedItems");
+    VersionedWorkspace workspace(6, 2);
+    workspace.m_KeepOriginalState = TRUE;
+    TestParent parent;
+    CustomizableBar bar;
+    ASSERT_TRUE(bar.CreateEx(&parent, TBSTYLE_FLAT, WS_CHILD | CBRS_ALIGN_TOP, CRect(1, 1, 1, 1), 0xE801));
     ASSERT_TRUE(bar.LoadToolBar(IDR_GT_TEST_BAR));
     bar.RemoveButton(0);
-    CObList stored;
-    ForeignThing foreign;
-    stored.AddTail(&foreign);
-    CMemFile file;
-    {
-        CArchive archive(&file, CArchive::store);
-        bar.CGTBaseToolBar::Serialize(archive);
-        stored.Serialize(archive);
+    ASSERT_TRUE(bar.SaveState(scratch.Path()));
+
+    CountedButton button;
+    CObList twice;
+    twice.AddTail(&button);
+    twice.AddTail(&button);
+    const int alive = CountedButton::s_Alive;
+    for (const char* list : {"OriginalItems", "OrigResetItems"}) {
+        scratch.StoreBinary(L"RIRToolBar-59393", CString(list), Stored(twice));
+        EXPECT_TRUE(bar.LoadState(scratch.Path())) << list;
+        EXPECT_EQ(alive, CountedButton::s_Alive) << list;
+        EXPECT_EQ((std::vector<UINT>{0, second, third}), Commands(bar.GetAllButtons())) << list;
+        EXPECT_EQ((std::vector<UINT>{first, 0, second, third}), Commands(bar.Originals())) << list;
+        EXPECT_EQ((std::vector<UINT>{first, 0, second, third}), Commands(bar.GetResetStateButtons())) << list;
+        EXPECT_FALSE(bar.IsResourceChanged()) << list;
     }
-    file.SeekToBegin();
-    const int made = ForeignThing::s_Made;
-    {
-        CArchive archive(&file, CArchive::load);
-        bar.Serialize(archive);
-    }
-    EXPECT_EQ(made, ForeignThing::s_Made);
-    EXPECT_EQ((std::vector<UINT>{first, 0, second, third}), Commands(bar.GetAllButtons()));
     bar.DestroyWindow();
 }
 
