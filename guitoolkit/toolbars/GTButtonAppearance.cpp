@@ -1,7 +1,9 @@
 #include <guitoolkit/toolbars/GTButtonAppearance.h>
+#include <guitoolkit/toolbars/CButtonAppearanceDlg.h>
 
-// The dialog comes with the appearance module; until then every edit is cancelled.
-BOOL CGTButtonAppearance::Edit(CGTToolbarButton&, CGTToolBarImages*, CWnd*, BOOL) const
+BOOL CGTButtonAppearance::Edit(CGTToolbarButton& ioButton, CGTToolBarImages* iUserImages, CWnd* iParent,
+                               BOOL iMenuMode) const
 {
-    return FALSE;
+    CButtonAppearanceDlg dialog(&ioButton, iUserImages, iParent, 0, iMenuMode);
+    return dialog.DoModal() == IDOK;
 }

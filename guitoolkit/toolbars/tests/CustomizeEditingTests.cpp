@@ -1,6 +1,8 @@
 #include <guitoolkit/core/CGTCommandManager.h>
 #include <guitoolkit/core/GuiToolkitResources.h>
+#include <guitoolkit/toolbars/CGTToolbarMenuButton.h>
 #include <guitoolkit/toolbars/GTButtonAppearance.h>
+#include <guitoolkit/toolbars/GTEditorResources.h>
 #include <gtest/gtest.h>
 #include <memory>
 #include "ToolbarTestSupport.h"
@@ -130,6 +132,23 @@ TEST_F(CustomizeEditing, ACommandListButtonWithoutImageOrTextDropsOnlyWhenItsApp
     EXPECT_TRUE(dropped->m_ShowText);
     EXPECT_FALSE(dropped->m_ShowImage);
     EXPECT_FALSE(dropped->m_FromCommandList);
+}
+
+TEST_F(CustomizeEditing, NewMenuInsertsTheMenuTheAppearanceDialogNamesOnOk)
+{
+    const auto typeName = [](HWND iDialog) { ::SetDlgItemTextW(iDialog, IDC_GT_APPEARANCE_TEXT, L"&Reports"); };
+    for (const UINT answer : {IDCANCEL, IDOK}) {
+        DialogAnswerer dialog(IDC_GT_APPEARANCE_TEXT, answer, typeName);
+        m_Bar->Select(1);
+        m_Bar->Command(ID_GT_CUSTOMIZE_NEW_MENU);
+        EXPECT_EQ(1, dialog.m_Answered);
+        EXPECT_EQ(answer == IDOK ? 5 : 4, m_Bar->GetButtonCount());
+    }
+    auto* menu = dynamic_cast<CGTToolbarMenuButton*>(m_Bar->GetButton(1));
+    ASSERT_NE(nullptr, menu);
+    EXPECT_EQ(CString(L"&Reports"), menu->m_Text);
+    EXPECT_TRUE(menu->m_ShowText);
+    menu->OnCancelMode();
 }
 
 TEST_F(CustomizeEditing, DataWithoutAButtonOrALockedBarTakesNoDrop)

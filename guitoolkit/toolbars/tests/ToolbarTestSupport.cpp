@@ -25,3 +25,34 @@ void Load(CObject& oObject, std::vector<BYTE> iBytes)
     CArchive archive(&file, CArchive::load);
     oObject.Serialize(archive);
 }
+
+DialogAnswerer* DialogAnswerer::s_Current = nullptr;
+
+DialogAnswerer::DialogAnswerer(UINT iMarkControl, UINT iAnswer, std::function<void(HWND)> iFill)
+    : m_MarkControl(iMarkControl), m_Answer(iAnswer), m_Fill(std::move(iFill)),
+      m_Hook(::SetWindowsHookExW(WH_CBT, &Hook, nullptr, ::GetCurrentThreadId())), m_Previous(s_Current)
+{
+    s_Current = this;
+}
+
+DialogAnswerer::~DialogAnswerer()
+{
+    ::UnhookWindowsHookEx(m_Hook);
+    s_Current = m_Previous;
+}
+
+LRESULT CALLBACK DialogAnswerer::Hook(int iCode, WPARAM iWParam, LPARAM iLParam)
+{
+    const HWND window = reinterpret_cast<HWND>(iWParam);
+    for (DialogAnswerer* answerer = s_Current; iCode == HCBT_ACTIVATE && answerer != nullptr;
+         answerer = answerer->m_Previous) {
+        if (::GetDlgItem(window, answerer->m_MarkControl) == nullptr)
+            continue;
+        if (answerer->m_Fill)
+            answerer->m_Fill(window);
+        ++answerer->m_Answered;
+        ::PostMessageW(window, WM_COMMAND, answerer->m_Answer, 0);
+        break;
+    }
+    return ::CallNextHookEx(nullptr, iCode, iWParam, iLParam);
+}

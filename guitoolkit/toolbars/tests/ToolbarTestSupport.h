@@ -5,6 +5,7 @@
 #include <guitoolkit/core/CGTWorkspace.h>
 #include <guitoolkit/core/GuiToolkitSeams.h>
 #include <guitoolkit/toolbars/CGTToolBar.h>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -213,6 +214,27 @@ class CustomizeModeScope {
 public:
     explicit CustomizeModeScope(BOOL iOn = TRUE) { CGTToolBar::SetCustomizeMode(iOn); }
     ~CustomizeModeScope() { CGTToolBar::SetCustomizeMode(FALSE); }
+};
+
+// Plays the user of the dialogs that hold a given control while the object lives: each is
+// filled in as told, then answered with a button's command.
+class DialogAnswerer {
+public:
+    DialogAnswerer(UINT iMarkControl, UINT iAnswer, std::function<void(HWND)> iFill = {});
+    ~DialogAnswerer();
+    DialogAnswerer(const DialogAnswerer&) = delete;
+    DialogAnswerer& operator=(const DialogAnswerer&) = delete;
+    int m_Answered = 0;
+
+private:
+    static LRESULT CALLBACK Hook(int iCode, WPARAM iWParam, LPARAM iLParam);
+
+    UINT m_MarkControl;
+    UINT m_Answer;
+    std::function<void(HWND)> m_Fill;
+    HHOOK m_Hook;
+    DialogAnswerer* m_Previous;
+    static DialogAnswerer* s_Current;
 };
 
 // An object's archive form, and an object read back from it.
