@@ -80,9 +80,12 @@ BOOL CGTToolBar::OnDrop(COleDataObject* iData, DROPEFFECT iEffect, CPoint iPoint
             AdjustGroupSeparator(dragged, m_DragStart, iPoint);
             return TRUE;
         }
+        // Removing can merge the separators around the dragged button as well, so a place to
+        // its right is counted from the end: the buttons from the mark on stay as they are.
+        const int fromEnd = GetButtonCount() - index;
         RemoveButton(draggedIndex);
         if (index > draggedIndex)
-            --index;
+            index = GetButtonCount() - fromEnd;
         index = std::min(index, GetButtonCount());
     }
     CGTToolbarButton* inserted = button.get();

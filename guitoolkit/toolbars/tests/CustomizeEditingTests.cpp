@@ -114,6 +114,30 @@ TEST_F(CustomizeEditing, AButtonMovedRightLandsBeforeTheButtonUnderTheMarkAndCtr
     EXPECT_EQ((std::vector<UINT>{101, 102, 100, 101, 103}), m_Bar->Commands());
 }
 
+TEST_F(CustomizeEditing, AButtonMovedAcrossSeparatorsLandsWhereTheMarkStood)
+{
+    // {100, sep, 101, sep, 102, 103}; the mark before a button, or -1 past the last.
+    const struct {
+        int dragged;
+        int markBefore;
+        std::vector<UINT> after;
+    } cases[] = {
+        {2, 5, {100, 0, 102, 101, 103}},     // right, its separators merging
+        {2, 0, {101, 100, 0, 102, 103}},     // left, its separators merging
+        {4, 0, {102, 100, 0, 101, 0, 103}},  // left over two separators
+        {2, -1, {100, 0, 102, 103, 101}},    // to the end
+        {2, 3, {100, 0, 101, 0, 102, 103}},  // onto its own place
+    };
+    for (const auto& c : cases) {
+        m_Bar = std::make_unique<EditingBar>(m_Parent, 300, std::vector<int>{20, 0, 20, 0, 20, 20});
+        m_Bar->RecalcButtonLayout();
+        const CRect last = m_Bar->GetButton(5)->Rect();
+        const CPoint mark = c.markBefore >= 0 ? m_Bar->LeftHalf(c.markBefore) : CPoint(last.right + 2, last.top + 2);
+        DragOwnButton(c.dragged, mark, 0, m_Bar->LeftHalf(c.dragged));
+        EXPECT_EQ(c.after, m_Bar->Commands()) << c.dragged << " before " << c.markBefore;
+    }
+}
+
 TEST_F(CustomizeEditing, ACommandListButtonWithoutImageOrTextDropsOnlyWhenItsAppearanceIsChosen)
 {
     CGTToolbarButton listed(200, -1, L"");
