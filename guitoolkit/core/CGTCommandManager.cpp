@@ -109,15 +109,15 @@ BOOL CGTCommandManager::LoadState(LPCWSTR iProfile)
     CGTRegistry& registry = holder.Create(FALSE, TRUE);
     if (!registry.Open(KeyPath(iProfile)))
         return FALSE;
-    // Read into copies: a value that breaks off half-way changes nothing.
+    // Both are read into copies before either is applied: a value that breaks off half-way
+    // changes nothing.
     CList<UINT, UINT> withoutImages(blockSize);
-    if (!registry.ReadSerializable(L"CommandsWithoutImages", withoutImages))
+    CMap<UINT, UINT, int, int> menuImages(blockSize);
+    if (!registry.ReadSerializable(L"CommandsWithoutImages", withoutImages) ||
+        !registry.ReadSerializable(L"MenuUserImages", menuImages))
         return FALSE;
     m_CommandsWithoutImages.RemoveAll();
     m_CommandsWithoutImages.AddTail(&withoutImages);
-    CMap<UINT, UINT, int, int> menuImages(blockSize);
-    if (!registry.ReadSerializable(L"MenuUserImages", menuImages))
-        return FALSE;
     UINT command = 0;
     int image = 0;
     for (POSITION position = menuImages.GetStartPosition(); position != nullptr;) {

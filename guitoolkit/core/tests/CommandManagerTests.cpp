@@ -117,6 +117,14 @@ TEST(CommandManager, ALoadThatFindsNothingChangesNothing)
     EXPECT_TRUE(manager.IsMenuItemWithoutImage(7));
     EXPECT_FALSE(manager.IsMenuItemWithoutImage(9));
     EXPECT_EQ(3, manager.GetMenuUserImage(5));
+
+    // A sound first value with a cut second one applies neither.
+    scratch.StoreBinary(L"RIRCommandManager", L"CommandsWithoutImages", {1, 0, 9, 0, 0, 0});
+    scratch.StoreBinary(L"RIRCommandManager", L"MenuUserImages", {1, 0, 5, 0});
+    EXPECT_FALSE(manager.LoadState(scratch.Path()));
+    EXPECT_TRUE(manager.IsMenuItemWithoutImage(7));
+    EXPECT_FALSE(manager.IsMenuItemWithoutImage(9));
+    EXPECT_EQ(3, manager.GetMenuUserImage(5));
 }
 
 TEST(CommandManager, TheToolkitCleanUpEmptiesTheProcessManager)
