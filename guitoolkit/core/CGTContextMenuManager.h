@@ -41,7 +41,8 @@ public:
     // Each registered menu's items under the profile (the toolbar format, keyed by the
     // menu's id) and in the menu hash. FALSE when a menu cannot be read or stored.
     virtual BOOL SaveState(LPCWSTR iProfile = nullptr);
-    // The stored items come back through the menu hash, where popups find them.
+    // The stored items come back through the menu hash, where popups find them. FALSE when
+    // a menu had none stored; it keeps its items and the others load.
     virtual BOOL LoadState(LPCWSTR iProfile = nullptr);
     // Forgets the user's changes: the menus show their resources' items again.
     virtual BOOL ResetState();

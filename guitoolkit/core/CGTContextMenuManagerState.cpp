@@ -99,6 +99,7 @@ BOOL CGTContextMenuManager::SaveState(LPCWSTR iProfile)
 
 BOOL CGTContextMenuManager::LoadState(LPCWSTR iProfile)
 {
+    BOOL allLoaded = TRUE;
     for (const auto& [id, items] : ItemMenus()) {
         StateBar bar(CreateStateBar());
         if (bar == nullptr)
@@ -110,12 +111,15 @@ BOOL CGTContextMenuManager::LoadState(LPCWSTR iProfile)
             CopyButtons(*original, copies);
             bar->ReplaceOriginalState(copies);
         }
-        if (!bar->LoadState(iProfile, static_cast<int>(id)))
-            return FALSE;
+        // A menu without stored items (one added since the last save) keeps its own.
+        if (!bar->LoadState(iProfile, static_cast<int>(id))) {
+            allLoaded = FALSE;
+            continue;
+        }
         // Popups of the menu take the loaded items from the hash.
         CMenuHash::Instance().SaveMenuBar(items, bar.get());
     }
-    return TRUE;
+    return allLoaded;
 }
 
 BOOL CGTContextMenuManager::ResetState()

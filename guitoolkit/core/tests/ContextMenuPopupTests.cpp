@@ -146,3 +146,43 @@ TEST(ContextMenuPopups, TheUsersMenusSurviveThroughTheRegistryAndTheMenuHash)
     EXPECT_EQ(1, popup->GetMenuItemCount());
     popup->DestroyWindow();
 }
+
+TEST(ContextMenuPopups, AMenuWithoutStoredItemsKeepsItsOwnAndTheOthersLoad)
+{
+    PlainMenus plain;
+    KeyRoutingFrame frame;
+    // Either menu may come first in the manager's order, which follows ids and additions:
+    // each is stored alone in turn, with an item its resource does not have, and added first
+    // or last.
+    for (const int run : {0, 1, 2, 3}) {
+        const UINT stored = run < 2 ? IDR_GT_TEST_CONTEXT : IDR_GT_TEST_CONTEXT_OTHER;
+        ScratchRegistryKey scratch(L"GtContextMenusPartly");
+        const UINT other = stored == IDR_GT_TEST_CONTEXT ? IDR_GT_TEST_CONTEXT_OTHER : IDR_GT_TEST_CONTEXT;
+        {
+            CGTContextMenuManager saver;
+            ASSERT_TRUE(saver.AddMenu(L"Stored", stored));
+            ::AppendMenuW(::GetSubMenu(saver.LookupMenuByName(L"Stored"), 0), MF_STRING, ID_GT_TEST_NEW, L"&New");
+            ASSERT_TRUE(saver.SaveState(scratch.Path()));
+            // As in a new run: the items come from the registry, not the menu hash.
+            saver.ResetState();
+        }
+        CGTContextMenuManager manager;
+        if (run % 2 == 0)
+            ASSERT_TRUE(manager.AddMenu(L"Stored", stored));
+        ASSERT_TRUE(manager.AddMenu(L"Other", other));
+        if (run % 2 == 1)
+            ASSERT_TRUE(manager.AddMenu(L"Stored", stored));
+        EXPECT_FALSE(manager.LoadState(scratch.Path()));
+        for (const UINT menu : {stored, other}) {
+            ASSERT_TRUE(manager.ShowPopupMenu(menu, 150, 150, &frame));
+            CGTPopupMenu* popup = CGTPopupMenu::GetActiveMenu();
+            ASSERT_NE(nullptr, popup);
+            BOOL hasNew = FALSE;
+            for (int index = 0; index < popup->GetMenuItemCount(); ++index)
+                hasNew = hasNew || popup->GetMenuItem(index)->m_CommandId == static_cast<UINT>(ID_GT_TEST_NEW);
+            popup->DestroyWindow();
+            EXPECT_EQ(menu == stored, hasNew) << run << " " << menu;
+        }
+        manager.ResetState();
+    }
+}
