@@ -79,8 +79,9 @@ public:
     CGTToolBar* GetParentToolBar() const { return m_ParentBar; }
     // Drawing a sub-menu arrow, and the arrow part of a drop-down button.
     BOOL DrawsArrow() const { return m_DrawArrow; }
-    // The label as it fits the width: cut letter by letter and ended with "..." when it does
-    // not fit; "..." alone when no letter fits.
+    // The label as it fits the width: cut by whole drawn characters (an access key's "&" goes
+    // with its letter, "&&" stays whole) and ended with "..." when it does not fit; "..."
+    // alone when no letter fits.
     static CString FitMenuLabel(CDC* iDc, const CString& iLabel, int iWidth);
     // The text before the first tab, and the shortcut after it.
     static void SplitMenuText(const CString& iText, CString& oLabel, CString& oShortcut);

@@ -8,6 +8,7 @@
 #include <guitoolkit/core/CGTVisualManager.h>
 #include <guitoolkit/core/GuiToolkitGlobals.h>
 #include <guitoolkit/toolbars/CGTPopupMenuBar.h>
+#include <vector>
 
 namespace {
 const UINT rightToLeftLayout = 0x00400000;
@@ -32,6 +33,19 @@ int SystemCommandGlyph(UINT iCommandId)
     }
 }
 
+// Where each drawn character of a label begins: an access key's "&" belongs to the letter
+// after it, and "&&" is one drawn "&". A label is cut only at these places, so that no "&"
+// is left to underline the dots or turn a drawn "&" into a prefix.
+std::vector<int> VisibleCharacterStarts(const CString& iLabel)
+{
+    std::vector<int> starts;
+    const int length = iLabel.GetLength();
+    for (int index = 0; index < length;) {
+        starts.push_back(index);
+        index += iLabel[index] == L'&' && index + 1 < length ? 2 : 1;
+    }
+    return starts;
+}
 }  // namespace
 
 CString CGTToolbarMenuButton::FitMenuLabel(CDC* iDc, const CString& iLabel, int iWidth)
@@ -39,10 +53,13 @@ CString CGTToolbarMenuButton::FitMenuLabel(CDC* iDc, const CString& iLabel, int 
     // Measured as drawn: the "&" of an access key takes no room.
     if (iDc->GetTextExtent(VisibleText(iLabel)).cx <= iWidth)
         return iLabel;
-    CString label = iLabel;
-    while (!label.IsEmpty() && iDc->GetTextExtent(VisibleText(label + L"...")).cx > iWidth)
-        label = label.Left(label.GetLength() - 1);
-    return label + L"...";
+    const std::vector<int> starts = VisibleCharacterStarts(iLabel);
+    for (auto start = starts.rbegin(); start != starts.rend(); ++start) {
+        const CString cut = iLabel.Left(*start) + L"...";
+        if (iDc->GetTextExtent(VisibleText(cut)).cx <= iWidth)
+            return cut;
+    }
+    return L"...";
 }
 
 void CGTToolbarMenuButton::OnDraw(CDC* iDc, const CRect& iRect, CGTToolBarImages* iImages, BOOL iHorizontal,

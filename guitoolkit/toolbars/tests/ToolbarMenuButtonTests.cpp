@@ -242,6 +242,27 @@ TEST(ToolbarMenuButton, LabelsTooLongForTheRowEndWithDots)
     EXPECT_EQ(CString(L"&Monthly summary"), CGTToolbarMenuButton::FitMenuLabel(&dc, L"&Monthly summary", width));
 }
 
+TEST(ToolbarMenuButton, LabelsAreCutByWholeDrawnCharacters)
+{
+    CClientDC dc(nullptr);
+    // Each label cut to the width its expected cut takes as drawn.
+    const struct {
+        LPCWSTR label;
+        LPCWSTR drawn;
+        LPCWSTR cut;
+    } cases[] = {
+        {L"Save &As copy", L"Save A...", L"Save &A..."},
+        {L"Save &As copy", L"Save ...", L"Save ..."},  // not "Save &...", an underlined dot
+        {L"R&&D plans", L"R&...", L"R&&..."},          // not "R&...", whose "&" would be a prefix
+        {L"R&&D plans", L"R...", L"R..."},
+        {L"&Monthly", L"M...", L"&M..."},
+    };
+    for (const auto& c : cases) {
+        const int width = dc.GetTextExtent(c.drawn).cx;
+        EXPECT_EQ(CString(c.cut), CGTToolbarMenuButton::FitMenuLabel(&dc, c.label, width)) << c.drawn;
+    }
+}
+
 TEST(ToolbarMenuButton, SystemItemsWithoutAnImageShowTheirGlyph)
 {
     const struct {
