@@ -2,6 +2,7 @@
 #include <guitoolkit/core/CGTKeyboardManager.h>
 #include <guitoolkit/core/CGTLocalResource.h>
 #include <guitoolkit/core/GuiToolkitMessages.h>
+#include <guitoolkit/core/GuiToolkitSeams.h>
 #include <guitoolkit/toolbars/CGTKeyHelper.h>
 #include <guitoolkit/toolbars/CGTToolbarButton.h>
 #include <guitoolkit/toolbars/GTDocumentTemplateChoices.h>
@@ -88,7 +89,6 @@ CGTToolbarButton* CGTKeyboardPage::SelectedCommand() const
 
 void CGTKeyboardPage::OnTableChanged()
 {
-    m_Entries.clear();
     m_Table = nullptr;
     m_Template = SelectedTemplate();
     HICON icon = nullptr;
@@ -102,10 +102,7 @@ void CGTKeyboardPage::OnTableChanged()
         }
     }
     m_Icon.SetIcon(icon);
-    if (const int count = m_Table != nullptr ? ::CopyAcceleratorTableW(m_Table, nullptr, 0) : 0; count > 0) {
-        m_Entries.resize(count);
-        ::CopyAcceleratorTableW(m_Table, m_Entries.data(), count);
-    }
+    ReadInstalledTable();
     OnCommandChanged();
 }
 
@@ -202,11 +199,25 @@ CString CGTKeyboardPage::CommandName(UINT iCommandId) const
 
 void CGTKeyboardPage::InstallWorkingCopy()
 {
-    CGTKeyboardManager::ReplaceAcceleratorTable(m_Template, m_Entries.data(), static_cast<int>(m_Entries.size()),
-                                                m_ParentFrame);
+    if (!CGTKeyboardManager::ReplaceAcceleratorTable(m_Template, m_Entries.data(), static_cast<int>(m_Entries.size()),
+                                                     m_ParentFrame)) {
+        // The list shows the keys that work: the target took no new table, so its old one stays.
+        CGTBeeper::Current().Beep(MB_ICONEXCLAMATION);
+        ReadInstalledTable();
+        return;
+    }
     m_Table = m_Template != nullptr ? m_Template->m_hAccelTable
         : m_ParentFrame != nullptr  ? m_ParentFrame->m_hAccelTable
                                     : nullptr;
+}
+
+void CGTKeyboardPage::ReadInstalledTable()
+{
+    m_Entries.clear();
+    if (const int count = m_Table != nullptr ? ::CopyAcceleratorTableW(m_Table, nullptr, 0) : 0; count > 0) {
+        m_Entries.resize(count);
+        ::CopyAcceleratorTableW(m_Table, m_Entries.data(), count);
+    }
 }
 
 void CGTKeyboardPage::OnAssign()

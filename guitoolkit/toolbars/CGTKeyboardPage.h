@@ -36,8 +36,10 @@ private:
     CGTToolbarButton* SelectedCommand() const;
     // The command's keys in the working copy, Remove disabled until one is chosen.
     void ShowCommandKeys();
-    // The chosen table goes to its frame or template.
+    // The chosen table goes to its frame or template; refused, the working copy is the
+    // installed table again.
     void InstallWorkingCopy();
+    void ReadInstalledTable();
     // The name of a command in the sheet's catalogue; empty when it has none.
     CString CommandName(UINT iCommandId) const;
 

@@ -11,6 +11,7 @@
 #include <vector>
 #include "EditorTestSupport.h"
 #include "GtToolbarsTestIds.h"
+#include "ToolbarTestSupport.h"
 
 namespace {
 // A frame with the test shortcuts that counts the keyboard resets it is told of.
@@ -197,6 +198,27 @@ TEST_F(KeyboardPage, ResetAllRestoresTheTablesOfTheResources)
     EXPECT_EQ(1u, page.GetWorkingCopy().size());
     EXPECT_NE(std::wstring::npos, m_App.m_Prompts.back().find(L"reset the keyboard assignments"));
     ::DestroyMenu(documents->m_hMenuShared);
+}
+
+TEST_F(KeyboardPage, AKeyTheTargetCannotTakeIsNotListedAndBeeps)
+{
+    ASSERT_EQ(nullptr, AfxGetMainWnd());
+    CGTKeyboardPage page;
+    PageHost host(page);
+    // The frame's entry, with no frame to take a table.
+    auto* tables = static_cast<CComboBox*>(page.GetDlgItem(IDC_GT_KEYS_TABLE));
+    tables->SetItemData(tables->AddString(L"Default"), 0);
+    Choose(page, IDC_GT_KEYS_TABLE, 0);
+    ShowCatalogue(page);
+    Choose(page, IDC_GT_KEYS_COMMANDS, 0);
+
+    CountingBeeper beeper;
+    PressNewKey(page, {VK_CONTROL, 'W'});
+    ASSERT_TRUE(Enabled(page, IDC_GT_KEYS_ASSIGN));
+    host.Click(IDC_GT_KEYS_ASSIGN);
+    EXPECT_EQ(1u, beeper.m_Beeps.size());
+    EXPECT_TRUE(page.GetWorkingCopy().empty());
+    EXPECT_TRUE(Texts(page, IDC_GT_KEYS_CURRENT).empty());
 }
 
 TEST_F(KeyboardPage, DefaultIsListedOnlyWithTheFramesTable)
