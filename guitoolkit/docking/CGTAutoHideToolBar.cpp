@@ -196,11 +196,11 @@ CSize CGTAutoHideToolBar::GetStretchLimit(BOOL, BOOL)
     return size;
 }
 
-void CGTAutoHideToolBar::DrawBackground(CDC* iDc)
+void CGTAutoHideToolBar::DoPaint(CDC* iDc)
 {
     CGTMemDC memory(*iDc, this);
     CDC& dc = memory.GetDC();
-    CGTControlBar::DrawBackground(&dc);
+    CGTControlBar::DoPaint(&dc);
     CGTAutoHideButton* front = nullptr;
     for (POSITION position = m_Buttons.GetHeadPosition(); position != nullptr;) {
         auto* button = static_cast<CGTAutoHideButton*>(m_Buttons.GetNext(position));

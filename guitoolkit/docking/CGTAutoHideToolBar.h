@@ -14,7 +14,7 @@ public:
 
     // The size of its (last) button; the window takes it.
     CSize GetStretchLimit(BOOL iStretch, BOOL iHorizontal) override;
-    void DrawBackground(CDC* iDc) override;
+    void DoPaint(CDC* iDc) override;
     // An active toolbar makes the others of its row inactive.
     void SetRowActive(BOOL iActive) override;
 

@@ -454,7 +454,7 @@ CSize CGTBaseControlBar::GetStretchLimit(BOOL iStretch, BOOL iHorizontal)
     return iHorizontal ? CSize(32767, 0) : CSize(0, 32767);
 }
 
-void CGTBaseControlBar::DrawBackground(CDC* iDc)
+void CGTBaseControlBar::DoPaint(CDC* iDc)
 {
     CRect client, clip;
     GetClientRect(&client);
@@ -606,7 +606,7 @@ void CGTBaseControlBar::OnPaint()
     {
         CPaintDC dc(this);
         if (GetStyle() & WS_VISIBLE)
-            DrawBackground(&dc);
+            DoPaint(&dc);
     }
     if (s_UsePaintLock)
         s_PaintLock.Unlock();

@@ -115,7 +115,7 @@ public:
                                  CCreateContext* iContext = nullptr);
     // The size the bar asks its row for.
     virtual CSize GetStretchLimit(BOOL iStretch, BOOL iHorizontal);
-    virtual void DrawBackground(CDC* iDc);
+    virtual void DoPaint(CDC* iDc);
     virtual void AdjustOwnerLayout(BOOL iDelay);
 
     // --- Forwarded to the dock manager of the owner frame ---

@@ -54,7 +54,7 @@ public:
     DROPEFFECT OnDragOver(COleDataObject* iData, DWORD iKeyState, CPoint iPoint) override;
     BOOL UpdateMenuItemState(CGTToolbarButton* iButton, CMenu* iPopup) override;
     CSize GetStretchLimit(BOOL iStretch, BOOL iHorizontal) override;
-    void DrawBackground(CDC* iDc) override;
+    void DoPaint(CDC* iDc) override;
     BOOL PreTranslateMessage(MSG* iMsg) override;
 
 protected:

@@ -120,7 +120,7 @@ BOOL CGTOutlookBarPane::IsButtonHighlighted(int iIndex) const
     return (iIndex == m_HotIndex || iIndex == m_PressedIndex) && (m_PressedIndex == -1 || iIndex == m_PressedIndex);
 }
 
-void CGTOutlookBarPane::DrawBackground(CDC* iPaintDc)
+void CGTOutlookBarPane::DoPaint(CDC* iPaintDc)
 {
     CRect clip;
     iPaintDc->GetClipBox(&clip);

@@ -106,7 +106,7 @@ void CGTCustomizeMenuButton::OnDraw(CDC* iDc, const CRect& iRect, CGTToolBarImag
         m_Style |= TBBS_DISABLED;
     if (m_Index == s_ResetItem)
         m_Image = -1;
-    DrawMenuItem(iDc, iRect, FALSE, iHighlight && m_Enabled, iGrayDisabled);
+    DrawMenuItem(iDc, iRect, FALSE, iHighlight && m_Enabled);
     m_Style = style;
     m_Image = image;
 }

@@ -1,4 +1,5 @@
 #include <guitoolkit/toolbars/CGTDropDownToolBar.h>
+#include <afxpriv.h>
 #include <guitoolkit/toolbars/CGTDropDownFrame.h>
 #include <guitoolkit/toolbars/CGTDropDownToolbarButton.h>
 #include <guitoolkit/toolbars/CGTPopupMenu.h>
@@ -9,11 +10,6 @@ BEGIN_MESSAGE_MAP(CGTDropDownToolBar, CGTToolBar)
     ON_WM_MOUSEMOVE()
     ON_WM_LBUTTONUP()
 END_MESSAGE_MAP()
-
-namespace {
-const UINT setMessageString = 0x0362;
-const UINT idleMessage = 0xE001;
-}  // namespace
 
 CGTDropDownToolBar::CGTDropDownToolBar() : m_Frame(nullptr), m_Lender(nullptr), m_Borrower(nullptr)
 {
@@ -133,7 +129,7 @@ void CGTDropDownToolBar::OnMouseMove(UINT iFlags, CPoint iPoint)
     if (const CGTToolbarButton* button = GetButton(hot))
         ShowCommandMessageString(button->m_CommandId);
     else if (CGTPopupMenu::GetActiveMenu() == nullptr && GetOwner() != nullptr)
-        GetOwner()->SendMessage(setMessageString, idleMessage);
+        GetOwner()->SendMessage(WM_SETMESSAGESTRING, AFX_IDS_IDLEMESSAGE);
     CGTToolBar::SetHot(hot);
     m_HotIndex = hot;
 }

@@ -1,4 +1,5 @@
 #include <guitoolkit/toolbars/CGTMenuBar.h>
+#include <afxpriv.h>
 #include <guitoolkit/core/CGTWorkspace.h>
 #include <guitoolkit/toolbars/CCmdUsageCount.h>
 #include <guitoolkit/core/CMenuHash.h>
@@ -28,8 +29,6 @@ BEGIN_MESSAGE_MAP(CGTMenuBar, CGTToolBar)
 END_MESSAGE_MAP()
 
 namespace {
-const UINT setMessageString = 0x0362;
-const UINT idleMessage = 0xE001;
 const int menuTextLimit = 1024;
 
 MenuTearOffIdTable* TearOffTable()
@@ -359,7 +358,7 @@ void CGTMenuBar::OnSetFocus(CWnd* iPrevious)
     if (GetDroppedDownMenuButton() != nullptr)
         return;
     if (CWnd* frame = Frame())
-        frame->SendMessage(setMessageString, idleMessage);
+        frame->SendMessage(WM_SETMESSAGESTRING, AFX_IDS_IDLEMESSAGE);
     if (GetHotButton() == nullptr) {
         const int first = GetSystemMenuButton() != nullptr ? 1 : 0;
         if (first <= LastItemIndex()) {

@@ -406,10 +406,10 @@ void CGTPopupMenuBar::AdjustLayout()
 
 // --- Painting ---
 
-void CGTPopupMenuBar::DrawBackground(CDC* iDc)
+void CGTPopupMenuBar::DoPaint(CDC* iDc)
 {
     if (m_Palette) {
-        CGTToolBar::DrawBackground(iDc);
+        CGTToolBar::DoPaint(iDc);
         return;
     }
     CRect clip;

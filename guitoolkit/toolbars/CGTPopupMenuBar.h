@@ -78,7 +78,7 @@ public:
     void SetButtonStyle(int iIndex, UINT iStyle) override;
     CWnd* GetCommandTarget() const override;
     CSize GetImageSize() const override;
-    void DrawBackground(CDC* iDc) override;
+    void DoPaint(CDC* iDc) override;
     // The items over the look's background, straight onto the DC.
     void DrawContent(CDC* iDc, const CRect& iClip);
     INT_PTR OnToolHitTest(CPoint iPoint, TOOLINFO* oInfo) const override;

@@ -1,6 +1,7 @@
 // The popup menu bar's answers to the mouse and the keyboard: the highlighted item, the
 // delayed opening and closing of sub-menus, and running the chosen command.
 #include <guitoolkit/toolbars/CGTPopupMenuBar.h>
+#include <afxpriv.h>
 #include <guitoolkit/core/CGTContextMenuManager.h>
 #include <guitoolkit/core/CGTKeyboardManager.h>
 #include <guitoolkit/core/CGTMenuSound.h>
@@ -11,8 +12,6 @@
 #include <guitoolkit/toolbars/GTMenuOptions.h>
 
 namespace {
-const UINT setMessageString = 0x0362;
-const UINT idleMessage = 0xE001;
 const UINT_PTR openTimer = 1;
 const UINT_PTR closeTimer = 2;
 
@@ -339,7 +338,7 @@ BOOL CGTPopupMenuBar::OnKeyDown(UINT iKey)
         if (item == nullptr || OpenSubMenuByKey(item))
             return TRUE;
         if (CWnd* target = OwnerOrParent())
-            target->SendMessage(setMessageString, idleMessage);
+            target->SendMessage(WM_SETMESSAGESTRING, AFX_IDS_IDLEMESSAGE);
         OnSendCommand(item);
         return TRUE;
     }
@@ -385,7 +384,7 @@ void CGTPopupMenuBar::InvokeItem(UINT iCommandId, CGTToolbarButton* iItem)
     CGTPopupMenu* popup = GetParentPopup();
     CWnd* target = popup != nullptr ? popup->m_MessageTarget : nullptr;
     if (CWnd* prompt = target != nullptr ? target : OwnerOrParent())
-        prompt->SendMessage(setMessageString, idleMessage);
+        prompt->SendMessage(WM_SETMESSAGESTRING, AFX_IDS_IDLEMESSAGE);
     CGTPopupMenu* top = popup;
     while (top != nullptr && top->GetParentPopup() != nullptr)
         top = top->GetParentPopup();

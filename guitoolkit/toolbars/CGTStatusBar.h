@@ -84,7 +84,7 @@ public:
     void OnUpdateCmdUI(CFrameWnd* iTarget, BOOL iDisableIfNoHandler) override;
     INT_PTR OnToolHitTest(CPoint iPoint, TOOLINFO* oInfo) const override;
     CSize GetStretchLimit(BOOL iStretch, BOOL iHorizontal) override;
-    void DrawBackground(CDC* iDc) override;
+    void DoPaint(CDC* iDc) override;
     GTLookBarKind GetLookKind() const override { return GTLookBarKind::StatusBar; }
 
     // A pane's timer id is its index past this.

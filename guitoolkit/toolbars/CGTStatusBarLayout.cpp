@@ -98,7 +98,7 @@ CSize CGTStatusBar::GetStretchLimit(BOOL, BOOL)
 
 // --- Painting ---
 
-void CGTStatusBar::DrawBackground(CDC* iPaintDc)
+void CGTStatusBar::DoPaint(CDC* iPaintDc)
 {
     CRect client;
     GetClientRect(&client);

@@ -495,7 +495,7 @@ BOOL CGTToolBar::IsSystemCommand(UINT iCommandId)
 {
     // Recent files, the system menu, the MDI window list, and the framework's own range (a
     // signed comparison: ids with the top bit set are ordinary commands).
-    return (iCommandId >= 0xE110 && iCommandId <= 0xE11F) || (iCommandId >= 0xF000 && iCommandId <= 0xF1EF) ||
+    return (iCommandId >= 0xE110 && iCommandId <= 0xE11F) || IsSystemMenuCommand(iCommandId) ||
         (iCommandId >= 0xE210 && iCommandId <= 0xE21F) || static_cast<int>(iCommandId) >= 0xFF00;
 }
 

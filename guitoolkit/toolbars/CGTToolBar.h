@@ -97,7 +97,7 @@ public:
     virtual CSize CalcLengthLayout(int iLength, BOOL iVertical);
     void AdjustLayout() override;
     // Paints the client area: the background, then the buttons.
-    void DrawBackground(CDC* iDc) override;
+    void DoPaint(CDC* iDc) override;
     virtual CSize CalcLayoutSize(BOOL iVertical);
     virtual int GetRowHeight() const;
     virtual int GetColumnWidth() const;
@@ -264,6 +264,8 @@ public:
 
     static const CObList& GetAllToolbars();
     static BOOL IsSystemCommand(UINT iCommandId);
+    // The commands of a window's system menu (move, size, close and the like).
+    static BOOL IsSystemMenuCommand(UINT iCommandId) { return iCommandId >= 0xF000 && iCommandId <= 0xF1EF; }
     // Every button of the command on every toolbar whose window exists; the count.
     static int GetCommandButtons(UINT iCommandId, CObList& oButtons);
     static void SetSizes(CSize iButton, CSize iImage);

@@ -1,6 +1,7 @@
 // The toolbar's answers to the mouse and the keyboard: hot tracking, pressed looks, commands
 // sent to the owner, status-bar prompts, access keys and tooltips.
 #include <guitoolkit/core/CGTKeyboardManager.h>
+#include <afxpriv.h>
 #include <guitoolkit/core/CGTMenuSound.h>
 #include <guitoolkit/core/CGTUserToolsManager.h>
 #include <guitoolkit/core/GuiToolkitGlobals.h>
@@ -13,14 +14,7 @@
 #include <guitoolkit/toolbars/GTMenuOptions.h>
 
 namespace {
-const UINT setMessageString = 0x0362;
-const UINT idleMessage = 0xE001;
 const CPoint noPoint(-1, -1);
-
-BOOL IsSystemMenuRange(UINT iCommandId)
-{
-    return iCommandId >= 0xF000 && iCommandId <= 0xF1EF;
-}
 }  // namespace
 
 void CGTToolBar::ResetHotButton()
@@ -242,12 +236,12 @@ void CGTToolBar::ShowCommandMessageString(UINT iCommandId)
         return;
     UINT prompt = iCommandId;
     if (iCommandId == static_cast<UINT>(-1) || iCommandId == static_cast<UINT>(-20))
-        prompt = idleMessage;
-    else if (IsSystemMenuRange(iCommandId))
+        prompt = AFX_IDS_IDLEMESSAGE;
+    else if (IsSystemMenuCommand(iCommandId))
         prompt = 0xEF00 + (iCommandId - 0xF000) / 16;
     else if (static_cast<int>(iCommandId) < 0 || iCommandId > 0xFEFF)
         prompt = 0xEF1F;
-    target->SendMessage(setMessageString, prompt);
+    target->SendMessage(WM_SETMESSAGESTRING, prompt);
 }
 
 BOOL CGTToolBar::OnUserToolTip(CGTToolbarButton*, CString&) const

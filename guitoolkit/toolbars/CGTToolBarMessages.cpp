@@ -9,11 +9,6 @@
 namespace {
 // The help ids of the system menu's commands.
 const LRESULT systemHelpBase = 0x1EF00;
-
-BOOL IsSystemMenuRange(UINT iCommandId)
-{
-    return iCommandId >= 0xF000 && iCommandId <= 0xF1EF;
-}
 }  // namespace
 
 void CGTToolBar::OnCancelMode()
@@ -66,8 +61,8 @@ LRESULT CGTToolBar::OnHelpHitTest(WPARAM iWParam, LPARAM iLParam)
     }
     if (button->OnClickUp(this))
         return 0;
-    const LRESULT help = IsSystemMenuRange(button->m_CommandId) ? systemHelpBase + (button->m_CommandId - 0xF000) / 16
-                                                                : CGTBaseToolBar::OnHelpHitTest(iWParam, iLParam);
+    const LRESULT help = IsSystemMenuCommand(button->m_CommandId) ? systemHelpBase + (button->m_CommandId - 0xF000) / 16
+                                                                  : CGTBaseToolBar::OnHelpHitTest(iWParam, iLParam);
     if (help > 0)
         InstallMouseHook(FALSE);
     return help;

@@ -39,7 +39,7 @@ CGTToolBarImages* CGTToolBar::PaintStrip(const CGTToolbarButton& iButton, BOOL i
     return &normal;
 }
 
-void CGTToolBar::DrawBackground(CDC* iPaintDc)
+void CGTToolBar::DoPaint(CDC* iPaintDc)
 {
     CRect clip;
     iPaintDc->GetClipBox(&clip);

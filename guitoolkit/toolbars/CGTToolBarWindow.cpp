@@ -54,15 +54,10 @@ namespace {
 const DWORD barStyleMask = 0x40FFFF;
 const UINT dragCursorIds[] = {30980, 30981};
 
-BOOL IsSystemMenuCommand(UINT id)
-{
-    return (id >= 0xF000 && id <= 0xF1EF) || id >= 0xFF00;
-}
-
 // Updates one button from the command handlers of the frame.
-class CGTToolBarCmdUI : public CCmdUI {
+class COldToolCmdUI : public CCmdUI {
 public:
-    CGTToolBarCmdUI(CGTToolBar& iBar, BOOL iNoTextUpdate) : m_Bar(iBar), m_NoTextUpdate(iNoTextUpdate)
+    COldToolCmdUI(CGTToolBar& iBar, BOOL iNoTextUpdate) : m_Bar(iBar), m_NoTextUpdate(iNoTextUpdate)
     {
         m_pOther = &iBar;
         m_nIndexMax = static_cast<UINT>(iBar.GetButtonCount());
@@ -118,7 +113,10 @@ public:
     void Update(int iIndex, CCmdTarget* iTarget, BOOL iDisableIfNoHandler)
     {
         const CGTToolbarButton* button = m_Bar.GetButton(iIndex);
-        if (button->IsSeparator() || IsSystemMenuCommand(button->m_CommandId))
+        // The system menu's commands, and the framework's own from 0xFF00, have no handlers
+        // to ask.
+        const UINT id = button->m_CommandId;
+        if (button->IsSeparator() || CGTToolBar::IsSystemMenuCommand(id) || id >= 0xFF00)
             return;
         m_nIndex = static_cast<UINT>(iIndex);
         m_nID = button->m_CommandId;
@@ -220,7 +218,7 @@ void CGTToolBar::OnUpdateCmdUI(CFrameWnd* iTarget, BOOL iDisableIfNoHandler)
 
 void CGTToolBar::UpdateCmdUIFrom(CCmdTarget* iTarget, BOOL iDisableIfNoHandler, int iIndex)
 {
-    CGTToolBarCmdUI state(*this, m_NoTextUpdate);
+    COldToolCmdUI state(*this, m_NoTextUpdate);
     if (iIndex >= 0) {
         if (GetButton(iIndex) != nullptr)
             state.Update(iIndex, iTarget, iDisableIfNoHandler);

@@ -23,14 +23,6 @@ const int separatorDefaultWidth = 8;
 // The data version from which buttons store their visible flag.
 const int visibleFlagVersion = 0x60410;
 
-BOOL StoresVisibleFlag()
-{
-    if (CMenuHash::Instance().IsBusy())
-        return TRUE;
-    const CGTWorkspace* workspace = CGTWorkspace::Current();
-    return workspace != nullptr && workspace->GetDataVersion() >= visibleFlagVersion;
-}
-
 // The class is checked before anything is made: any process may offer the format.
 CGTToolbarButton* ReadButton(CFile& ioFile)
 {
@@ -98,14 +90,14 @@ void CGTToolbarButton::Serialize(CArchive& ioArchive)
     if (ioArchive.IsStoring()) {
         ioArchive << m_CommandId << m_Style << GetImage() << m_Text << m_UserImage << m_FromCommandList << m_ShowText
                   << m_ShowImage;
-        if (StoresVisibleFlag())
+        if (StoresFieldFrom(visibleFlagVersion))
             ioArchive << m_Visible;
         return;
     }
     int image = -1;
     ioArchive >> m_CommandId >> m_Style >> image >> m_Text >> m_UserImage >> m_FromCommandList >> m_ShowText >>
         m_ShowImage;
-    if (StoresVisibleFlag())
+    if (StoresFieldFrom(visibleFlagVersion))
         ioArchive >> m_Visible;
     SetImage(image);
 }
@@ -228,6 +220,17 @@ void CGTToolbarButton::ResetImageToDefault()
     m_ShowText = TRUE;
     if (m_Text.IsEmpty())
         m_Text = GetCommandText(m_CommandId);
+}
+
+BOOL CGTToolbarButton::StoresFieldFrom(int iVersion, int iSkippedVersion)
+{
+    if (CMenuHash::Instance().IsBusy())
+        return TRUE;
+    const CGTWorkspace* workspace = CGTWorkspace::Current();
+    if (workspace == nullptr)
+        return FALSE;
+    const int version = workspace->GetDataVersion();
+    return version >= iVersion && version != iSkippedVersion;
 }
 
 CString CGTToolbarButton::VisibleText(const CString& iText)

@@ -152,6 +152,10 @@ public:
 protected:
     // The caption as measured and drawn: every "&" that marks an access key left out.
     static CString VisibleText(const CString& iText);
+    // Whether a field that came with data version iVersion is stored: always while the menu
+    // hash copies buttons, else when the workspace's data is of that version or later (but
+    // not iSkippedVersion, which stores none of the later fields).
+    static BOOL StoresFieldFrom(int iVersion, int iSkippedVersion = 0);
     // Whether OnDraw and CalcSize put an image on the button.
     BOOL DrawsImage() const { return m_ShowImage && GetImage() >= 0; }
     void StoreImage(int iImage);

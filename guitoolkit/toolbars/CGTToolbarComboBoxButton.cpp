@@ -13,14 +13,6 @@ const DWORD defaultStyle = windowStyles | CBS_NOINTEGRALHEIGHT | CBS_DROPDOWNLIS
 const int defaultWidth = 150;
 // The data version from which the context menu id is stored.
 const int contextMenuVersion = 0x60410;
-
-BOOL StoresContextMenu()
-{
-    if (CMenuHash::Instance().IsBusy())
-        return TRUE;
-    const CGTWorkspace* workspace = CGTWorkspace::Current();
-    return workspace != nullptr && workspace->GetDataVersion() >= contextMenuVersion;
-}
 }  // namespace
 
 CGTToolbarComboBoxButton::CGTToolbarComboBoxButton()
@@ -88,7 +80,7 @@ void CGTToolbarComboBoxButton::Serialize(CArchive& ioArchive)
         if (m_Combo != nullptr)
             TakeItemsFromWindow();
         ioArchive << m_Width << m_ComboStyle << m_SelectedIndex << m_EditText << m_DropDownHeight;
-        if (StoresContextMenu())
+        if (StoresFieldFrom(contextMenuVersion))
             ioArchive << m_ContextMenuId;
         m_Texts.Serialize(ioArchive);
         // The format keeps 32 bits of each item's data.
@@ -101,7 +93,7 @@ void CGTToolbarComboBoxButton::Serialize(CArchive& ioArchive)
     int selected = -1;
     ioArchive >> m_Width >> m_ComboStyle >> selected >> m_EditText >> m_DropDownHeight;
     m_Rect.right = m_Rect.left + m_Width;
-    if (StoresContextMenu())
+    if (StoresFieldFrom(contextMenuVersion))
         ioArchive >> m_ContextMenuId;
     m_Texts.Serialize(ioArchive);
     for (int index = 0; index < GetCount(); ++index) {

@@ -17,17 +17,6 @@ const int defaultWidth = 150;
 const int contextMenuVersion = 0x60410;
 const int calculatorVersion = 0x60720;
 const int versionWithout = 0x70000;
-
-BOOL StoresFieldFrom(int iVersion)
-{
-    if (CMenuHash::Instance().IsBusy())
-        return TRUE;
-    const CGTWorkspace* workspace = CGTWorkspace::Current();
-    if (workspace == nullptr)
-        return FALSE;
-    const int version = workspace->GetDataVersion();
-    return version >= iVersion && version != versionWithout;
-}
 }  // namespace
 
 CGTToolbarEditBoxButton::CGTToolbarEditBoxButton() : m_EditStyle(windowStyles | ES_AUTOHSCROLL), m_Width(defaultWidth)
@@ -67,17 +56,17 @@ void CGTToolbarEditBoxButton::Serialize(CArchive& ioArchive)
         if (m_Edit != nullptr && m_Edit->GetSafeHwnd() != nullptr)
             m_Edit->GetWindowText(text);
         ioArchive << m_Width << m_EditStyle << text;
-        if (StoresFieldFrom(contextMenuVersion))
+        if (StoresFieldFrom(contextMenuVersion, versionWithout))
             ioArchive << m_ContextMenuId;
-        if (StoresFieldFrom(calculatorVersion))
+        if (StoresFieldFrom(calculatorVersion, versionWithout))
             ioArchive << m_CalculatorMode;
         return;
     }
     ioArchive >> m_Width >> m_EditStyle >> m_Contents;
     m_Rect.right = m_Rect.left + m_Width;
-    if (StoresFieldFrom(contextMenuVersion))
+    if (StoresFieldFrom(contextMenuVersion, versionWithout))
         ioArchive >> m_ContextMenuId;
-    if (StoresFieldFrom(calculatorVersion))
+    if (StoresFieldFrom(calculatorVersion, versionWithout))
         ioArchive >> m_CalculatorMode;
 }
 

@@ -21,17 +21,6 @@ const int paletteFieldsGap = 0x70000;
 const UINT rightToLeftLayout = 0x00400000;
 const int menuTextLimit = 1024;
 
-BOOL StoresPaletteFields()
-{
-    if (CMenuHash::Instance().IsBusy())
-        return TRUE;
-    const CGTWorkspace* workspace = CGTWorkspace::Current();
-    if (workspace == nullptr)
-        return FALSE;
-    const int version = workspace->GetDataVersion();
-    return version >= paletteFieldsVersion && version != paletteFieldsGap;
-}
-
 MenuTearOffIdTable* TearOffTable()
 {
     const CGTWorkspace* workspace = CGTWorkspace::Current();
@@ -81,7 +70,7 @@ void CGTToolbarMenuButton::Serialize(CArchive& ioArchive)
     CGTToolbarButton::Serialize(ioArchive);
     if (ioArchive.IsStoring()) {
         ioArchive << m_TearOffId;
-        if (StoresPaletteFields())
+        if (StoresFieldFrom(paletteFieldsVersion, paletteFieldsGap))
             ioArchive << m_PaletteMode << m_PaletteRows;
         m_SubItems.Serialize(ioArchive);
         return;
@@ -90,7 +79,7 @@ void CGTToolbarMenuButton::Serialize(CArchive& ioArchive)
     UINT tearOffId = 0;
     ioArchive >> tearOffId;
     SetTearOff(tearOffId);
-    if (StoresPaletteFields())
+    if (StoresFieldFrom(paletteFieldsVersion, paletteFieldsGap))
         ioArchive >> m_PaletteMode >> m_PaletteRows;
     CGTOwnedObList::Read(ioArchive, RUNTIME_CLASS(CGTToolbarButton), m_SubItems);
 }

@@ -65,7 +65,7 @@ public:
     virtual BOOL OnClickHiddenButton(CGTPopupMenuBar*, CGTToolbarButton*) { return FALSE; }
 
     // One popup-menu row: image column, label, shortcut and sub-menu arrow.
-    void DrawMenuItem(CDC* iDc, const CRect& iRect, BOOL iCustomizeMode, BOOL iHighlight, BOOL iGrayDisabled);
+    void DrawMenuItem(CDC* iDc, const CRect& iRect, BOOL iCustomizeMode, BOOL iHighlight);
 
     const CObList& GetSubItems() const { return m_SubItems; }
     // The popup open now; null for none.

@@ -66,7 +66,7 @@ void CGTToolbarMenuButton::OnDraw(CDC* iDc, const CRect& iRect, CGTToolBarImages
                                   BOOL iCustomizeMode, BOOL iHighlight, BOOL iDrawBorder, BOOL iGrayDisabled)
 {
     if (m_MenuMode) {
-        DrawMenuItem(iDc, iRect, iCustomizeMode, iHighlight, iGrayDisabled);
+        DrawMenuItem(iDc, iRect, iCustomizeMode, iHighlight);
         return;
     }
     CGTVisualManager* look = CGTVisualManager::GetCurrent();
@@ -195,10 +195,8 @@ void CGTToolbarMenuButton::DrawMenuImage(CDC* iDc, const CRect& iColumn, BOOL iH
         look->DrawButtonBorder(iDc, this, iColumn, 2);
 }
 
-void CGTToolbarMenuButton::DrawMenuItem(CDC* iDc, const CRect& iRect, BOOL iCustomizeMode, BOOL iHighlight,
-                                        BOOL iGrayDisabled)
+void CGTToolbarMenuButton::DrawMenuItem(CDC* iDc, const CRect& iRect, BOOL iCustomizeMode, BOOL iHighlight)
 {
-    (void)iGrayDisabled;
     CGTVisualManager* look = CGTVisualManager::GetCurrent();
     const BOOL disabled = iCustomizeMode ? !IsCustomizable() : (m_Style & TBBS_DISABLED) != 0;
     auto* bar = DYNAMIC_DOWNCAST(CGTPopupMenuBar, m_ParentBar);

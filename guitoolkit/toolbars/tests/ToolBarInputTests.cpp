@@ -1,4 +1,5 @@
 #include <guitoolkit/core/GuiToolkitSeams.h>
+#include <afxpriv.h>
 #include <guitoolkit/toolbars/CCmdUsageCount.h>
 #include <guitoolkit/toolbars/CGTToolBar.h>
 #include <gtest/gtest.h>
@@ -6,7 +7,6 @@
 #include "ToolbarTestSupport.h"
 
 namespace {
-const UINT setMessageString = 0x0362;
 
 // A parent that records the commands and prompts its bar sends.
 class CommandRecordingParent : public TestParent {
@@ -15,7 +15,7 @@ public:
     {
         if (iMessage == WM_COMMAND)
             m_Commands.push_back(static_cast<UINT>(iWParam));
-        if (iMessage == setMessageString)
+        if (iMessage == WM_SETMESSAGESTRING)
             m_Prompts.push_back(static_cast<UINT>(iWParam));
         return TestParent::WindowProc(iMessage, iWParam, iLParam);
     }

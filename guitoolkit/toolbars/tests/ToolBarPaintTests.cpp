@@ -61,7 +61,7 @@ public:
         m_Bitmap.CreateCompatibleBitmap(&screen, 300, 40);
         CBitmap* previous = m_Memory.SelectObject(&m_Bitmap);
         PaintLog().clear();
-        ioBar.DrawBackground(&m_Memory);
+        ioBar.DoPaint(&m_Memory);
         m_Memory.SelectObject(previous);
         CGTVisualManager::SelectManagerClass(nullptr);
         m_Memory.SelectObject(&m_Bitmap);

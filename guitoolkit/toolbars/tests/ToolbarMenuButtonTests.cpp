@@ -283,7 +283,7 @@ TEST(ToolbarMenuButton, SystemItemsWithoutAnImageShowTheirGlyph)
         dc.CreateCompatibleDC(nullptr);
         HGDIOBJ previous = ::SelectObject(dc.GetSafeHdc(), drawn.Handle());
         dc.FillSolidRect(&row, RGB(255, 255, 255));
-        button.DrawMenuItem(&dc, row, FALSE, FALSE, TRUE);
+        button.DrawMenuItem(&dc, row, FALSE, FALSE);
         ::SelectObject(dc.GetSafeHdc(), expected.Handle());
         dc.FillSolidRect(&row, RGB(255, 255, 255));
         CGTMenuGlyphs::DrawCentered(&dc, item.glyph, glyphRect);

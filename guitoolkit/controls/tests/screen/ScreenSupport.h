@@ -4,7 +4,6 @@
 #include <ScreenTestSupport.h>
 #include <guitoolkit/core/CGTDibSection.h>
 #include <afxwin.h>
-#include <cstdio>
 #include <set>
 
 inline void LetItDraw(int iRounds = 30)
@@ -21,17 +20,7 @@ inline void LetItDraw(int iRounds = 30)
 
 inline BOOL SaveBitmap(const CGTDibSection& iShot, LPCWSTR iPath)
 {
-    const BITMAPINFOHEADER header = CGTDibSection::Header(iShot.Width(), iShot.Height());
-    const DWORD bits = header.biSizeImage;
-    const BITMAPFILEHEADER file = {0x4D42, (DWORD)(sizeof(file) + sizeof(header) + bits), 0, 0,
-                                   (DWORD)(sizeof(file) + sizeof(header))};
-    FILE* out = _wfopen(iPath, L"wb");
-    if (out == nullptr)
-        return FALSE;
-    fwrite(&file, sizeof(file), 1, out);
-    fwrite(&header, sizeof(header), 1, out);
-    fwrite(iShot.Bits(), bits, 1, out);
-    return fclose(out) == 0;
+    return SaveBitmapFile(iPath, CGTDibSection::Header(iShot.Width(), iShot.Height()), iShot.Bits());
 }
 
 // The screen under a window's rectangle.

@@ -15,7 +15,7 @@ public:
     {
         SetWindowText(iName);
     }
-    void DrawBackground(CDC* iDc) override
+    void DoPaint(CDC* iDc) override
     {
         CRect client;
         GetClientRect(&client);

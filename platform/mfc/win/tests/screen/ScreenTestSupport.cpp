@@ -1,4 +1,5 @@
 #include "ScreenTestSupport.h"
+#include <cstdlib>
 
 void LetItDraw(CWinApp& app, DWORD dwMilliseconds)
 {
@@ -67,13 +68,24 @@ int Screenshot::Count(DWORD dwColor, const CRect& rectWithin) const
     return nCount;
 }
 
-void Screenshot::Save(LPCWSTR lpszPath) const
+BOOL SaveBitmapFile(LPCWSTR lpszPath, const BITMAPINFOHEADER& header, const void* pBits)
+{
+    // Rows of 32-bit pixels need no padding.
+    const DWORD nBits = (DWORD)(header.biWidth * std::abs(header.biHeight) * (header.biBitCount / 8));
+    BITMAPFILEHEADER bf = {0x4D42, (DWORD)(sizeof(bf) + sizeof(header) + nBits), 0, 0,
+                           (DWORD)(sizeof(bf) + sizeof(header))};
+    CFile file;
+    if (!file.Open(lpszPath, CFile::modeCreate | CFile::modeWrite))
+        return FALSE;
+    file.Write(&bf, sizeof(bf));
+    file.Write(&header, sizeof(header));
+    file.Write(pBits, nBits);
+    file.Close();
+    return TRUE;
+}
+
+BOOL Screenshot::Save(LPCWSTR lpszPath) const
 {
     BITMAPINFOHEADER bi = {sizeof(bi), rect.Width(), -rect.Height(), 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    DWORD nBits = (DWORD)(pixels.size() * sizeof(DWORD));
-    BITMAPFILEHEADER bf = {0x4D42, (DWORD)(sizeof(bf) + sizeof(bi) + nBits), 0, 0, (DWORD)(sizeof(bf) + sizeof(bi))};
-    CFile file(lpszPath, CFile::modeCreate | CFile::modeWrite);
-    file.Write(&bf, sizeof(bf));
-    file.Write(&bi, sizeof(bi));
-    file.Write(pixels.data(), nBits);
+    return SaveBitmapFile(lpszPath, bi, pixels.data());
 }

@@ -17,6 +17,10 @@ void SendClick(POINT ptScreen);
 // A key pressed and released as a user types it.
 void SendKey(WORD wVirtualKey);
 
+// Keeps a picture, its header and its pixels as they follow it, as a bitmap file; FALSE when
+// the file cannot be written.
+BOOL SaveBitmapFile(LPCWSTR lpszPath, const BITMAPINFOHEADER& header, const void* pBits);
+
 // The screen as the user sees it, in a DIB: Pixel answers 0x00RRGGBB.
 struct Screenshot {
     CRect rect;  // on the screen
@@ -29,7 +33,7 @@ struct Screenshot {
     }
     int Count(DWORD dwColor, const CRect& rectWithin) const;
     // Keeps the picture as a bitmap file for people to look at.
-    void Save(LPCWSTR lpszPath) const;
+    BOOL Save(LPCWSTR lpszPath) const;
 };
 
 // A colour as Screenshot::Pixel answers it.
