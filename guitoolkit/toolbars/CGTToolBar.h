@@ -342,6 +342,7 @@ protected:
     afx_msg LRESULT OnGetItemRect(WPARAM iIndex, LPARAM oRect);
     afx_msg LRESULT OnResetPrompt(WPARAM, LPARAM);
     afx_msg void OnSize(UINT iType, int iWidth, int iHeight);
+    void TrimFloatingSystemMenu(CWnd& ioMiniFrame) const;
     afx_msg void OnWindowPosChanging(WINDOWPOS* ioPosition);
     afx_msg void OnWindowPosChanged(WINDOWPOS* iPosition);
     afx_msg void OnLButtonDown(UINT iFlags, CPoint iPoint);

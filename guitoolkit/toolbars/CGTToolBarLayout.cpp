@@ -2,6 +2,8 @@
 // separators that vanish where they would start a row or follow another, and buttons that do
 // not fit a docked bar offered by its customize button instead.
 #include <guitoolkit/core/CGTMemDC.h>
+#include <guitoolkit/docking/CGTDockBarRow.h>
+#include <guitoolkit/docking/CGTMiniFrameWnd.h>
 #include <guitoolkit/core/CGTVisualManager.h>
 #include <guitoolkit/core/GuiToolkitGlobals.h>
 #include <guitoolkit/toolbars/CGTToolBar.h>
@@ -72,8 +74,9 @@ void CGTToolBar::EnableTextLabels(BOOL iOn)
 void CGTToolBar::AdjustSize()
 {
     CFrameWnd* frame = GetParentFrame();
+    CGTMiniFrameWnd* miniFrame = GetParentMiniFrame();
     CWnd* parent = GetParent();
-    if (frame == nullptr || parent == nullptr)
+    if ((frame == nullptr && miniFrame == nullptr) || parent == nullptr)
         return;
     const BOOL horizontal = IsHorizontal();
     CSize size = CalcFixedLayout(FALSE, horizontal);
@@ -85,13 +88,23 @@ void CGTToolBar::AdjustSize()
         size.cy = client.Height();
     CRect window;
     GetWindowRect(&window);
-    // A button taken off shortens the bar as well: kept at its old length, the bar would show
-    // an empty end and be saved with it.
-    if (window.Size() != size) {
-        SetWindowPos(nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-        StoreCurrentRect();
-        frame->RecalcLayout();
+    if (window.Size() == size)
+        return;
+    SetWindowPos(nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    // A floating bar's frame follows it: a button dropped on the bar grows the frame.
+    if (miniFrame != nullptr) {
+        miniFrame->FitToBarSize();
+        miniFrame->AdjustLayout();
+        miniFrame->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME);
+        return;
     }
+    // A button taken off shortens a docked bar as well: kept at its old length, the bar would
+    // show an empty end and be saved with it. The bars of its row make room or close up.
+    StoreCurrentRect();
+    if (m_DockRow != nullptr)
+        m_DockRow->ArrangeBars(this);
+    if (frame != nullptr)
+        frame->RecalcLayout();
 }
 
 int CGTToolBar::GetRowHeight() const

@@ -1,5 +1,6 @@
 // The toolbar as its window changes size: buttons placed anew, and a bar in a rebar band
 // giving the band its size.
+#include <guitoolkit/docking/CGTMiniFrameWnd.h>
 #include <guitoolkit/docking/CGTReBar.h>
 #include <guitoolkit/toolbars/CGTToolBar.h>
 #include <algorithm>
@@ -51,6 +52,20 @@ void CGTToolBar::OnSize(UINT iType, int iWidth, int iHeight)
     if (s_CustomizeMode && !m_Locked)
         CancelCustomizeResize();
     RecalcButtonLayout();
+    if (CGTMiniFrameWnd* miniFrame = GetParentMiniFrame())
+        TrimFloatingSystemMenu(*miniFrame);
+}
+
+// A floating bar's frame is never minimised or maximised, and closes only when the bar may.
+void CGTToolBar::TrimFloatingSystemMenu(CWnd& ioMiniFrame) const
+{
+    CMenu* menu = ioMiniFrame.GetSystemMenu(FALSE);
+    if (menu == nullptr)
+        return;
+    for (UINT command : {SC_RESTORE, SC_MINIMIZE, SC_MAXIMIZE})
+        menu->RemoveMenu(command, MF_BYCOMMAND);
+    if (!CanHide())
+        menu->EnableMenuItem(SC_CLOSE, MF_BYCOMMAND | MF_GRAYED);
 }
 
 void CGTToolBar::OnWindowPosChanging(WINDOWPOS* ioPosition)

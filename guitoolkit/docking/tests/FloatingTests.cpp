@@ -60,6 +60,48 @@ TEST(Floating, ADeactivatedFrameHidesTheFloatingToolbarsAndShowsThemAgain)
     toolbar.DestroyWindow();
 }
 
+TEST(Floating, AFloatingToolbarsFrameFitsItsButtonsAndOffersNoSizeCommands)
+{
+    for (const DWORD behaviour : {static_cast<DWORD>(GTBehaviourAll), static_cast<DWORD>(GTBehaviourCanFloat)}) {
+        DockingFrame docking;
+        CGTToolBar toolbar;
+        toolbar.Create(&docking.frame, WS_CHILD | WS_VISIBLE | CBRS_ALIGN_TOP, 614);
+        toolbar.SetBehaviourStyle(behaviour);
+        const auto addButton = [&toolbar](UINT iId, LPCWSTR iText) {
+            auto* button = new CGTToolbarButton(iId, -1, iText, FALSE, TRUE);
+            button->m_ShowText = TRUE;
+            toolbar.InsertButton(button);
+        };
+        addButton(100, L"Day");
+        addButton(101, L"Week");
+        ASSERT_TRUE(toolbar.FloatAtRect(CRect(300, 200, 400, 230), GTDockByRect, TRUE));
+        CGTMiniFrameWnd* mini = toolbar.GetParentMiniFrame();
+        ASSERT_NE(nullptr, mini);
+        // A frame with a system menu, as an application's may have.
+        mini->ModifyStyle(0, WS_SYSMENU);
+        toolbar.AdjustLayout();
+        const CRect before = WindowRect(*mini);
+
+        // A button more: the frame grows by it and the bar fills the frame.
+        addButton(102, L"Month");
+        toolbar.AdjustLayout();
+        const CRect after = WindowRect(*mini);
+        EXPECT_GT(after.Width(), before.Width()) << behaviour;
+        EXPECT_EQ(before.TopLeft(), after.TopLeft()) << behaviour;
+        CRect client;
+        mini->GetClientRect(&client);
+        EXPECT_EQ(client.Size(), WindowRect(toolbar).Size()) << behaviour;
+
+        CMenu* menu = mini->GetSystemMenu(FALSE);
+        ASSERT_NE(nullptr, menu) << behaviour;
+        for (const UINT command : {SC_RESTORE, SC_MINIMIZE, SC_MAXIMIZE})
+            EXPECT_EQ(static_cast<UINT>(-1), menu->GetMenuState(command, MF_BYCOMMAND)) << command;
+        const BOOL greyed = (menu->GetMenuState(SC_CLOSE, MF_BYCOMMAND) & MF_GRAYED) != 0;
+        EXPECT_EQ(!toolbar.CanHide(), greyed) << behaviour;
+        toolbar.DestroyWindow();
+    }
+}
+
 TEST(Floating, NearADockAreaTheOutlineShowsTheDockedPlaceUnlessCtrlIsHeld)
 {
     DockingFrame docking;
