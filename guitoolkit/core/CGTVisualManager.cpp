@@ -20,8 +20,8 @@ const UINT redrawAllFlags = RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_U
 }  // namespace
 
 CGTVisualManager::CGTVisualManager(BOOL isTemporary)
-    : IsLook2000(FALSE), MenuShadowDepth(6), FlatOpenMenuButtons(FALSE), RaiseHotImages(FALSE), EmbossDisabled(TRUE),
-      FadeImages(FALSE), FillCheckedButtons(TRUE),
+    : IsLook2000(FALSE), MenuShadowDepth(6), JoinedPopups(FALSE), FlatOpenMenuButtons(FALSE), RaiseHotImages(FALSE),
+      EmbossDisabled(TRUE), FadeImages(FALSE), FillCheckedButtons(TRUE),
       IsTemporary(isTemporary), TasksPaneMetrics{12, 12, 15, 25, 13, 7, 12, 5, 4}, LookSwitchA(TRUE),
       MenuStyleFlag(FALSE), MenuScrollPadding(2), LookSwitchB(FALSE), LookSwitchC(TRUE), LookColorA(RGB(255, 255, 0)),
       LookColorB(RGB(128, 128, 128)), AutoDelete(FALSE), DefaultItemColor(static_cast<COLORREF>(-1))

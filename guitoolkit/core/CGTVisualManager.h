@@ -53,6 +53,8 @@ public:
 
     BOOL IsLook2000;
     int MenuShadowDepth;
+    // A sub-menu is drawn joined to the item that opened it.
+    BOOL JoinedPopups;
     BOOL FlatOpenMenuButtons;
     BOOL RaiseHotImages;
     BOOL EmbossDisabled;

@@ -192,6 +192,9 @@ protected:
     CRect MenuRect() const;
     // Repaints the parent button where the shadow falls over it.
     void RepaintButtonUnderShadow();
+    // In a look whose sub-menus join the item that opened them: the parent popup repainted,
+    // and a sub-menu of a fully shown parent moved onto its edge.
+    void JoinParentPopup();
     GTPopupPlacementInput PlacementInput() const;
 
     CGTPopupMenuBar m_MenuBar;

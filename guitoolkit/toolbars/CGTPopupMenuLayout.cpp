@@ -84,6 +84,7 @@ void CGTPopupMenu::RecalcLayout(BOOL)
     m_RevealLeft = placed.revealFromLeft;
     m_RevealTop = placed.revealFromTop;
     m_FinalSize = CSize(size.cx, placed.height);
+    JoinParentPopup();
     const int shadow = CGTToolBar::IsCustomizeMode() ? 0 : m_ShadowSize;
     const CSize window(m_FinalSize.cx + shadow, m_FinalSize.cy + shadow);
     const int x = IsRightToLeft() ? m_Location.x - window.cx : m_Location.x;
@@ -91,6 +92,18 @@ void CGTPopupMenu::RecalcLayout(BOOL)
     RecalcScrollLayout(TRUE);
     if (shadow > 0)
         RepaintButtonUnderShadow();
+}
+
+void CGTPopupMenu::JoinParentPopup()
+{
+    CGTPopupMenu* parent = GetParentPopup();
+    if (!CGTVisualManager::GetCurrent()->JoinedPopups || parent == nullptr || !m_ParentButton->m_RightArrow)
+        return;
+    parent->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    if (parent->m_ShowFull && !m_ShowFull) {
+        m_Location.x += m_Direction == GTPopupLeft ? 4 : -4;
+        m_Location.y += 1;
+    }
 }
 
 void CGTPopupMenu::RepaintButtonUnderShadow()

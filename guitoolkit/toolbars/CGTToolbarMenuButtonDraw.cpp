@@ -8,6 +8,7 @@
 #include <guitoolkit/core/CGTVisualManager.h>
 #include <guitoolkit/core/GuiToolkitGlobals.h>
 #include <guitoolkit/toolbars/CGTPopupMenuBar.h>
+#include <guitoolkit/toolbars/IGTToolbarFrame.h>
 #include <vector>
 
 namespace {
@@ -178,6 +179,9 @@ void CGTToolbarMenuButton::DrawMenuImage(CDC* iDc, const CRect& iColumn, BOOL iH
             images->FinishDrawing(pass);
         }
     }
+    if (IGTToolbarFrame* frame = AsToolbarFrame(GetActiveTopLevelFrame(m_ParentBar));
+        frame != nullptr && (!drawn || IGTToolbarFrame::s_AlwaysDrawMenuImages))
+        drawn = frame->OnDrawMenuImage(iDc, this, image) || drawn;
     if (m_Style & TBBS_CHECKED) {
         if (drawn)
             look->DrawButtonBorder(iDc, this, iColumn, 1);

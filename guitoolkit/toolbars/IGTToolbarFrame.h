@@ -34,6 +34,12 @@ public:
     // The command that opens the frame's windows dialog and its text; FALSE when the frame
     // offers none.
     virtual BOOL GetWindowsDialogCommand(UINT&, CString&) const { return FALSE; }
+    // May draw a menu item's image in its image column; TRUE when it drew one. Asked for
+    // every item while s_AlwaysDrawMenuImages is on, else only for items without an image.
+    virtual BOOL OnDrawMenuImage(CDC*, const CGTToolbarButton*, const CRect&) { return FALSE; }
+
+    // Process-wide: the frame's menu-image hook is asked for every item.
+    static inline BOOL s_AlwaysDrawMenuImages = FALSE;
 
 protected:
     ~IGTToolbarFrame() = default;

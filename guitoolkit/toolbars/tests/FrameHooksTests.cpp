@@ -1,4 +1,6 @@
+#include <guitoolkit/core/CGTDockingValues.h>
 #include <guitoolkit/toolbars/CGTMenuBar.h>
+#include <guitoolkit/toolbars/CGTToolbarMenuButton.h>
 #include <guitoolkit/toolbars/CGTToolBar.h>
 #include <guitoolkit/toolbars/IGTToolbarFrame.h>
 #include <gtest/gtest.h>
@@ -23,7 +25,13 @@ public:
     BOOL GetCommandDescription(UINT, CString&) override { return FALSE; }
     BOOL IsUserDefinedToolbar(const CGTToolBar*) override { return FALSE; }
     void SetMenuBar(CGTMenuBar* iBar) override { m_Bars.push_back(iBar); }
+    BOOL OnDrawMenuImage(CDC*, const CGTToolbarButton*, const CRect&) override
+    {
+        ++m_ImagesAsked;
+        return TRUE;
+    }
     std::vector<CGTToolbarButton*> m_Asked;
+    int m_ImagesAsked = 0;
     std::vector<CWnd*> m_Bars;
 };
 
@@ -77,6 +85,38 @@ TEST(ToolbarFrame, ButtonsAskTheFrameThatHasTheHooks)
     plainBar.DestroyWindow();
     hooked.DestroyWindow();
     plain.DestroyWindow();
+}
+
+TEST(ToolbarFrame, TheFrameDrawsMenuImagesWhereNoneIsOrAlwaysWhenSwitchedOn)
+{
+    HookedFrame hooked;
+    ASSERT_TRUE(hooked.Create(nullptr, L"Hooked", WS_OVERLAPPEDWINDOW));
+    CGTToolBar bar;
+    ASSERT_TRUE(bar.CreateEx(&hooked));
+    auto* item = new CGTToolbarMenuButton(0x7301, nullptr, -1, L"Report");
+    bar.InsertButton(item);
+    CClientDC screen(nullptr);
+    CDC dc;
+    dc.CreateCompatibleDC(&screen);
+    CBitmap surface;
+    surface.CreateCompatibleBitmap(&screen, 120, 24);
+    CBitmap* previous = dc.SelectObject(&surface);
+    const auto imagesAsked = [&](BOOL iAlways) {
+        IGTToolbarFrame::s_AlwaysDrawMenuImages = iAlways;
+        hooked.m_ImagesAsked = 0;
+        item->DrawMenuItem(&dc, CRect(0, 0, 120, 24), FALSE, FALSE);
+        IGTToolbarFrame::s_AlwaysDrawMenuImages = FALSE;
+        return hooked.m_ImagesAsked;
+    };
+    // Without an image of its own the item asks the frame; with one, only when switched on.
+    EXPECT_EQ(1, imagesAsked(FALSE));
+    CGTDockingValues::TabCommandIcons().SetAt(0x7301, ::LoadIconW(nullptr, IDI_APPLICATION));
+    EXPECT_EQ(0, imagesAsked(FALSE));
+    EXPECT_EQ(1, imagesAsked(TRUE));
+    CGTDockingValues::TabCommandIcons().RemoveKey(0x7301);
+    dc.SelectObject(previous);
+    bar.DestroyWindow();
+    hooked.DestroyWindow();
 }
 
 TEST(ToolBar, LoadersHandOnTheirImagesInTheBlockOrder)

@@ -59,6 +59,33 @@ TEST(PopupMenu, EscapeClosesOneLevelAndTheParentKeepsItsHighlight)
     EXPECT_FALSE(chain.bar.MenuButton().IsDroppedDown());
 }
 
+TEST(PopupMenu, InALookWithJoinedPopupsASubMenuOfAFullMenuMovesOntoItsEdge)
+{
+    // The sub-menu's place as a look without joined popups puts it, then as one with them.
+    std::vector<CRect> places;
+    for (const BOOL joined : {FALSE, TRUE}) {
+        CGTVisualManager::GetCurrent()->JoinedPopups = joined;
+        PlainMenuOptions options;
+        MenuFrame frame;
+        MenuToolBar bar(frame, fileMenu);
+        CGTPopupMenu* popup = bar.Open();
+        ASSERT_NE(nullptr, popup);
+        popup->ResetDisplayOptions();
+        static_cast<CGTToolbarMenuButton*>(popup->GetMenuItem(1))->m_RightArrow = TRUE;
+        Key(popup, VK_DOWN);
+        Key(popup, VK_DOWN);
+        Key(popup, VK_RIGHT);
+        CGTPopupMenu* subMenu = CGTPopupMenu::GetActiveMenu();
+        ASSERT_NE(popup, subMenu);
+        places.push_back(subMenu->GetScreenRect());
+        Key(subMenu, VK_ESCAPE);
+        Key(popup, VK_ESCAPE);
+        PumpMessages();
+    }
+    CGTVisualManager::GetCurrent()->JoinedPopups = FALSE;
+    EXPECT_EQ(places[0].TopLeft() + CSize(-4, 1), places[1].TopLeft());
+}
+
 TEST(PopupMenu, LeftAndRightWithoutASubMenuMoveAlongTheBar)
 {
     OpenChain chain;
