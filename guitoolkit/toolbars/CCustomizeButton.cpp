@@ -1,6 +1,6 @@
 #include <guitoolkit/toolbars/CCustomizeButton.h>
 #include <guitoolkit/core/CGTMenuGlyphs.h>
-#include <guitoolkit/core/CGTUserToolsManager.h>
+#include <guitoolkit/toolbars/CGTUserToolsManager.h>
 #include <guitoolkit/core/CGTVisualManager.h>
 #include <guitoolkit/core/GuiToolkitResources.h>
 #include <guitoolkit/docking/CGTDockBarRow.h>

@@ -1,8 +1,8 @@
-#include <guitoolkit/core/CGTFrameImpl.h>
-#include <guitoolkit/core/CGTWorkspace.h>
+#include <guitoolkit/frame/CGTFrameImpl.h>
+#include <guitoolkit/frame/CGTWorkspace.h>
 #include <guitoolkit/core/GuiToolkitResources.h>
 #include <guitoolkit/docking/CGTDockManager.h>
-#include <guitoolkit/docking/CGTFullScreenImpl.h>
+#include <guitoolkit/frame/CGTFullScreenImpl.h>
 #include <guitoolkit/docking/GTDockingConstants.h>
 #include <guitoolkit/toolbars/CGTToolBar.h>
 

@@ -1,4 +1,4 @@
-#include <guitoolkit/core/CMenuHash.h>
+#include <guitoolkit/toolbars/CMenuHash.h>
 #include <guitoolkit/core/GuiToolkitHooks.h>
 #include <guitoolkit/toolbars/CGTToolBar.h>
 

@@ -1,7 +1,7 @@
 // Showing the registered context menus as toolkit popup menus, modelessly or modally.
-#include <guitoolkit/core/CGTContextMenuManager.h>
+#include <guitoolkit/toolbars/CGTContextMenuManager.h>
 #include <guitoolkit/controls/CGTActivePopupMenu.h>
-#include <guitoolkit/core/CGTWorkspace.h>
+#include <guitoolkit/core/CGTWorkspaceSettings.h>
 #include <guitoolkit/core/GuiToolkitGlobals.h>
 #include <guitoolkit/toolbars/CGTPopupMenu.h>
 #include <guitoolkit/toolbars/MenuTearOffIdTable.h>
@@ -26,7 +26,7 @@ CGTPopupMenu* CGTContextMenuManager::ShowPopupMenu(HMENU iMenu, int iX, int iY, 
 {
     if (HostOf(iOwner) != nullptr && !iOwnMessage)
         return nullptr;
-    const CGTWorkspace* workspace = CGTWorkspace::Current();
+    const CGTWorkspaceSettings* workspace = CGTWorkspaceSettings::Current();
     if (workspace != nullptr && workspace->GetTearOffTable() != nullptr)
         RewriteSubMenuItems(*workspace->GetTearOffTable(), iMenu);
     if (m_TrackMode)

@@ -4,8 +4,8 @@
 // window moved and resized) come back from the registry, and the bars stand where they stood.
 // The screenshots before closing and after reopening are kept beside the test as
 // frame-demo-before.bmp and frame-demo-after.bmp.
-#include <guitoolkit/core/CGTFrameWnd.h>
-#include <guitoolkit/core/CGTWorkspace.h>
+#include <guitoolkit/frame/CGTFrameWnd.h>
+#include <guitoolkit/frame/CGTWorkspace.h>
 #include <guitoolkit/docking/CGTDockingControlBar.h>
 #include <guitoolkit/toolbars/CGTMenuBar.h>
 #include <guitoolkit/toolbars/CGTStatusBar.h>

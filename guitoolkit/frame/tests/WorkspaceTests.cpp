@@ -1,8 +1,8 @@
-#include <guitoolkit/core/CGTContextMenuManager.h>
-#include <guitoolkit/core/CGTWorkspace.h>
+#include <guitoolkit/toolbars/CGTContextMenuManager.h>
+#include <guitoolkit/frame/CGTWorkspace.h>
 #include <guitoolkit/toolbars/MenuTearOffIdTable.h>
 #include <gtest/gtest.h>
-#include "resources/GtCoreTestIds.h"
+#include "GtToolbarsTestIds.h"
 
 namespace {
 // A workspace whose data version and tear-off menus the test sets.

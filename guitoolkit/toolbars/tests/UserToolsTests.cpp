@@ -1,11 +1,11 @@
 #include <guitoolkit/core/CGTRegistry.h>
-#include <guitoolkit/core/CGTUserToolsManager.h>
+#include <guitoolkit/toolbars/CGTUserToolsManager.h>
 #include <guitoolkit/core/GTClipboardImage.h>
 #include <guitoolkit/core/GuiToolkitGlobals.h>
 #include <gtest/gtest.h>
 #include <vector>
-#include "ScratchRegistryKey.h"
-#include "TestSupport.h"
+#include <guitoolkit/core/tests/ScratchRegistryKey.h>
+#include <guitoolkit/core/tests/TestSupport.h>
 
 namespace {
 class NotATool : public CObject {

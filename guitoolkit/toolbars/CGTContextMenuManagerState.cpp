@@ -1,6 +1,6 @@
 // Storing the user's changes to the context menus and the items their resources define.
-#include <guitoolkit/core/CGTContextMenuManager.h>
-#include <guitoolkit/core/CMenuHash.h>
+#include <guitoolkit/toolbars/CGTContextMenuManager.h>
+#include <guitoolkit/toolbars/CMenuHash.h>
 #include <guitoolkit/toolbars/CGTPopupMenuBar.h>
 #include <memory>
 

@@ -2,12 +2,12 @@
 // in a scratch key and whose message boxes are noted instead of shown, and a workspace that
 // records its hooks and the data version its parts see.
 #pragma once
-#include <guitoolkit/core/CGTFrameWnd.h>
-#include <guitoolkit/core/CGTWorkspace.h>
+#include <guitoolkit/frame/CGTFrameWnd.h>
+#include <guitoolkit/frame/CGTWorkspace.h>
 #include <guitoolkit/toolbars/CGTToolBar.h>
 #include <string>
 #include <vector>
-#include "ScratchRegistryKey.h"
+#include <guitoolkit/core/tests/ScratchRegistryKey.h>
 
 // Its workspace path is scratch.Path() + "Profile\Settings\".
 class ScratchApp : public CWinApp {

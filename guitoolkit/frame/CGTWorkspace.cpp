@@ -1,18 +1,15 @@
-#include <guitoolkit/core/CGTWorkspace.h>
-#include <guitoolkit/core/CGTContextMenuManager.h>
-#include <guitoolkit/core/CGTFrameWnd.h>
+#include <guitoolkit/frame/CGTWorkspace.h>
+#include <guitoolkit/toolbars/CGTContextMenuManager.h>
+#include <guitoolkit/frame/CGTFrameWnd.h>
 #include <guitoolkit/core/CGTKeyboardManager.h>
 #include <guitoolkit/core/CGTMouseManager.h>
 #include <guitoolkit/core/CGTRegistryHolder.h>
-#include <guitoolkit/core/CGTUserToolsManager.h>
+#include <guitoolkit/toolbars/CGTUserToolsManager.h>
 #include <guitoolkit/core/GuiToolkitSeams.h>
-#include <guitoolkit/core/RegistrySectionPath.h>
 #include <guitoolkit/toolbars/IGTToolbarFrame.h>
 #include <guitoolkit/toolbars/MenuTearOffIdTable.h>
 
 namespace {
-CGTWorkspace* currentWorkspace = nullptr;
-
 // Makes the manager when there is none and notes that it was made here.
 template <class Manager>
 BOOL MakeManager(BOOL& oMadeHere)
@@ -33,18 +30,14 @@ void DeleteManagerMadeHere(BOOL iMadeHere)
 }  // namespace
 
 CGTWorkspace::CGTWorkspace(BOOL iResetUI)
-    : m_KeepOriginalState(FALSE), m_MenusCanBeCustomized(TRUE), m_LoadUserToolbars(TRUE), m_ThisFrameOnly(FALSE),
-      m_SaveEnabled(TRUE), m_ResetUI(iResetUI), m_AlwaysResetToolbars(FALSE), m_ReloadPlacement(TRUE),
-      m_DataVersionMajor(-1), m_DataVersionMinor(-1), m_RegistryBase(L"RIRWorkspace"), m_MadeKeyboardManager(FALSE),
+    : m_LoadUserToolbars(TRUE), m_ThisFrameOnly(FALSE), m_SaveEnabled(TRUE), m_ResetUI(iResetUI),
+      m_AlwaysResetToolbars(FALSE), m_ReloadPlacement(TRUE), m_MadeKeyboardManager(FALSE),
       m_MadeContextMenuManager(FALSE), m_MadeMouseManager(FALSE)
 {
-    currentWorkspace = this;
 }
 
 CGTWorkspace::~CGTWorkspace()
 {
-    if (currentWorkspace == this)
-        currentWorkspace = nullptr;
     DeleteManagerMadeHere<CGTKeyboardManager>(m_MadeKeyboardManager);
     DeleteManagerMadeHere<CGTContextMenuManager>(m_MadeContextMenuManager);
     DeleteManagerMadeHere<CGTMouseManager>(m_MadeMouseManager);
@@ -52,32 +45,7 @@ CGTWorkspace::~CGTWorkspace()
 
 CGTWorkspace* CGTWorkspace::Current()
 {
-    return currentWorkspace;
-}
-
-int CGTWorkspace::GetDataVersion() const
-{
-    if (m_DataVersionMajor == -1 || m_DataVersionMinor == -1)
-        return -1;
-    const int minor = m_DataVersionMinor < 10 ? m_DataVersionMinor << 8
-                                              : ((m_DataVersionMinor / 10) << 8) + ((m_DataVersionMinor % 10) << 4);
-    return (m_DataVersionMajor << 16) + minor;
-}
-
-LPCWSTR CGTWorkspace::SetRegistryBase(LPCWSTR iBase)
-{
-    m_RegistryBase = iBase != nullptr ? iBase : L"";
-    return m_RegistryBase;
-}
-
-CString CGTWorkspace::GetRegSectionPath(LPCWSTR iSuffix) const
-{
-    CString path = BuildRegistrySectionPath(m_RegistryBase);
-    if (iSuffix != nullptr && iSuffix[0] != L'\0') {
-        path += iSuffix;
-        path += L"\\";
-    }
-    return path;
+    return dynamic_cast<CGTWorkspace*>(CGTWorkspaceSettings::Current());
 }
 
 BOOL CGTWorkspace::InitContextMenuManager()

@@ -1,7 +1,7 @@
 // The frame's routing of keys and mouse clicks to the toolkit's menus, its menu bar link,
 // and the popup that adds or removes a bar's buttons.
 #include <guitoolkit/controls/CGTActivePopupMenu.h>
-#include <guitoolkit/core/CGTFrameImpl.h>
+#include <guitoolkit/frame/CGTFrameImpl.h>
 #include <guitoolkit/core/GuiToolkitResources.h>
 #include <guitoolkit/docking/CGTDockManager.h>
 #include <guitoolkit/toolbars/CGTCustomizeMenuButton.h>

@@ -1,8 +1,8 @@
-#include <guitoolkit/core/CGTWorkspace.h>
-#include <guitoolkit/docking/CGTFullScreenImpl.h>
+#include <guitoolkit/frame/CGTWorkspace.h>
+#include <guitoolkit/frame/CGTFullScreenImpl.h>
 #include <guitoolkit/toolbars/CGTMenuBar.h>
 #include <gtest/gtest.h>
-#include "DockingTestSupport.h"
+#include <guitoolkit/docking/tests/DockingTestSupport.h>
 
 namespace {
 // A frame in full-screen mode: its full-screen toolbar shown, its place before remembered.

@@ -1,5 +1,5 @@
-#include <guitoolkit/core/CGTContextMenuManager.h>
-#include <guitoolkit/core/CGTWorkspace.h>
+#include <guitoolkit/toolbars/CGTContextMenuManager.h>
+#include <guitoolkit/core/CGTWorkspaceSettings.h>
 #include <guitoolkit/toolbars/MenuTearOffIdTable.h>
 
 IMPLEMENT_DYNAMIC(CGTContextMenuManager, CObject)
@@ -40,7 +40,7 @@ BOOL CGTContextMenuManager::AddMenu(LPCWSTR iName, UINT iResourceId)
     HMENU menu = ::LoadMenuW(AfxFindResourceHandle(resource, RT_MENU), resource);
     if (menu == nullptr)
         return FALSE;
-    CGTWorkspace* workspace = CGTWorkspace::Current();
+    CGTWorkspaceSettings* workspace = CGTWorkspaceSettings::Current();
     if (workspace != nullptr && workspace->GetTearOffTable() != nullptr)
         RewriteSubMenuItems(*workspace->GetTearOffTable(), menu);
     m_MenusById.SetAt(iResourceId, menu);

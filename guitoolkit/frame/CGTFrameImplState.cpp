@@ -1,10 +1,10 @@
 // The frame's side of loading and saving: tear-off bars, the child windows, the main
 // window's placement.
-#include <guitoolkit/core/CGTFrameImpl.h>
+#include <guitoolkit/frame/CGTFrameImpl.h>
 #include <guitoolkit/core/CGTRegistryHolder.h>
-#include <guitoolkit/core/CGTWorkspace.h>
+#include <guitoolkit/frame/CGTWorkspace.h>
 #include <guitoolkit/docking/CGTDockManager.h>
-#include <guitoolkit/docking/CGTFullScreenImpl.h>
+#include <guitoolkit/frame/CGTFullScreenImpl.h>
 #include <guitoolkit/toolbars/CGTToolBar.h>
 
 namespace {

@@ -3,7 +3,7 @@
 #include <guitoolkit/toolbars/CGTCustomizeMenuButton.h>
 #include <guitoolkit/toolbars/CGTPopupMenu.h>
 #include "FrameTestSupport.h"
-#include "resources/GtCoreTestIds.h"
+#include "GtToolbarsTestIds.h"
 
 namespace {
 const UINT firstUserId = 0xE8C0;
@@ -204,7 +204,7 @@ TEST(FrameImpl, ABarsButtonsPopupListsItsButtonsWithTheirCommandNamesAndTheReset
     StackToolkitFrame frame;
     CGTToolBar bar;
     ASSERT_TRUE(bar.Create(&frame, WS_CHILD | WS_VISIBLE | CBRS_ALIGN_TOP, 0xE8F3));
-    bar.InsertButton(new CGTToolbarButton(ID_GT_TEST_NEW, -1, nullptr, FALSE, TRUE));
+    bar.InsertButton(new CGTToolbarButton(ID_GT_TEST_FIRST, -1, nullptr, FALSE, TRUE));
     bar.InsertSeparator();
     bar.InsertButton(new CGTToolbarButton(ID_GT_TEST_OPEN, -1, L"Open", FALSE, TRUE));
     bar.SetCustomizeButton(TRUE, 0x8200, L"Customize");
@@ -220,8 +220,10 @@ TEST(FrameImpl, ABarsButtonsPopupListsItsButtonsWithTheirCommandNamesAndTheReset
         items.push_back(item->IsSeparator() ? L"-"
                                             : std::wstring(item->m_Text) + L"=" + std::to_wstring(item->m_CommandId));
     }
-    EXPECT_EQ((std::vector<std::wstring>{L"New report=57600", L"Open=57601", L"-", L"&Reset Toolbar=4294967276"}),
-              items);
+    EXPECT_EQ(
+        (std::vector<std::wstring>{L"Day=" + std::to_wstring(ID_GT_TEST_FIRST),
+                                   L"Open=" + std::to_wstring(ID_GT_TEST_OPEN), L"-", L"&Reset Toolbar=4294967276"}),
+        items);
     EXPECT_EQ(&bar, CGTCustomizeMenuButton::GetCustomizedToolbar());
     frame.OnPopupMenuClosed(popup);
     CGTCustomizeMenuButton::SetCustomizedToolbar(nullptr);

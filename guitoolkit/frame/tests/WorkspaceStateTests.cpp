@@ -1,8 +1,8 @@
 #include <guitoolkit/core/CGTMouseManager.h>
 #include <guitoolkit/core/CGTKeyboardManager.h>
-#include <guitoolkit/core/CGTContextMenuManager.h>
+#include <guitoolkit/toolbars/CGTContextMenuManager.h>
 #include <gtest/gtest.h>
-#include "FakeSeams.h"
+#include <guitoolkit/core/tests/FakeSeams.h>
 #include "FrameTestSupport.h"
 
 namespace {

@@ -10,20 +10,18 @@
 // platform frame's own dock state goes to the application-profile section base +
 // "\ControlBars".
 #pragma once
-#include <afxwin.h>
+#include <guitoolkit/core/CGTWorkspaceSettings.h>
 #include <memory>
 
 class CGTContextMenuManager;
 class CGTFrameImpl;
 class MenuTearOffIdTable;
 
-class CGTWorkspace {
+class CGTWorkspace : public CGTWorkspaceSettings {
 public:
     // iResetUI: a load that finds toolbars changed since their state was stored resets them.
     explicit CGTWorkspace(BOOL iResetUI = FALSE);
-    virtual ~CGTWorkspace();
-    CGTWorkspace(const CGTWorkspace&) = delete;
-    CGTWorkspace& operator=(const CGTWorkspace&) = delete;
+    ~CGTWorkspace() override;
 
     static CGTWorkspace* Current();
 
@@ -57,11 +55,6 @@ public:
     BOOL LoadMDIFrameState(LPCWSTR iSection, CFrameWnd* iFrame);
     BOOL LoadSDIFrameState(LPCWSTR iSection, CFrameWnd* iFrame);
 
-    LPCWSTR SetRegistryBase(LPCWSTR iBase);
-    LPCWSTR GetRegistryBase() const { return m_RegistryBase; }
-    // The workspace path, ending in a backslash; a suffix adds a key and its backslash.
-    CString GetRegSectionPath(LPCWSTR iSuffix = L"") const;
-
     // Each makes the process's manager when there is none (TRUE), which the workspace then
     // deletes when it goes; FALSE when one exists.
     BOOL InitContextMenuManager();
@@ -76,19 +69,10 @@ public:
     int ReadSectionInt(LPCWSTR iSuffix, LPCWSTR iName, int iDefault = 0) const;
     BOOL WriteSectionInt(LPCWSTR iSuffix, LPCWSTR iName, int iValue);
 
-    // The version of the layout data being loaded, (major << 16) + the minor packed as one
-    // digit (8.5 and 8.50 give 0x80500) or two (6.41 gives 0x60410); -1 when none was read.
-    // After a load it is the version this toolkit writes.
-    int GetDataVersion() const;
-    // The identifiers of torn-off sub-menus; null unless the application keeps tear-off menus.
-    MenuTearOffIdTable* GetTearOffTable() const { return m_TearOffTable.get(); }
+    MenuTearOffIdTable* GetTearOffTable() const override { return m_TearOffTable.get(); }
     // TRUE while a LoadState runs.
     static BOOL IsLoadingState();
 
-    // Toolbars keep the items they were created with beside their current ones.
-    BOOL m_KeepOriginalState;
-    // Menu bars build their item lists from the menu resources.
-    BOOL m_MenusCanBeCustomized;
     // LoadState loads the frame's user-defined toolbars and tear-off bars.
     BOOL m_LoadUserToolbars;
     // Loading and saving touch only the toolbars of the frame being loaded or saved.
@@ -105,10 +89,7 @@ public:
     static const int s_VersionMinor = 50;
 
 protected:
-    int m_DataVersionMajor;
-    int m_DataVersionMinor;
     std::unique_ptr<MenuTearOffIdTable> m_TearOffTable;
-    CString m_RegistryBase;
     BOOL m_MadeKeyboardManager;
     BOOL m_MadeContextMenuManager;
     BOOL m_MadeMouseManager;

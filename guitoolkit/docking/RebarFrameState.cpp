@@ -1,4 +1,4 @@
-// The band layouts of all the rebars a frame holds.
+#include <guitoolkit/docking/RebarFrameState.h>
 #include <guitoolkit/core/RebarState.h>
 #include <guitoolkit/docking/CGTReBar.h>
 

@@ -1,4 +1,4 @@
-#include <guitoolkit/core/CGTUserToolsManager.h>
+#include <guitoolkit/toolbars/CGTUserToolsManager.h>
 #include <guitoolkit/core/CGTRegistryHolder.h>
 #include <guitoolkit/core/RegistrySectionPath.h>
 #include <guitoolkit/toolbars/CGTToolBar.h>

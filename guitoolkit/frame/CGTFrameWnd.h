@@ -3,7 +3,7 @@
 // saved through the workspace, and keys and mouse clicks go to the toolkit's menus and
 // popups first. The frame routes; its frame implementation and dock manager do the work.
 #pragma once
-#include <guitoolkit/core/CGTFrameImpl.h>
+#include <guitoolkit/frame/CGTFrameImpl.h>
 #include <guitoolkit/docking/CGTDockManager.h>
 #include <guitoolkit/docking/IGTDockingFrame.h>
 #include <guitoolkit/toolbars/IGTToolbarFrame.h>

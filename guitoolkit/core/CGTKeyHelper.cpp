@@ -1,4 +1,4 @@
-#include <guitoolkit/toolbars/CGTKeyHelper.h>
+#include <guitoolkit/core/CGTKeyHelper.h>
 
 namespace {
 const int maxKeyName = 50;

@@ -1,10 +1,10 @@
 #include <guitoolkit/controls/CGTActivePopupMenu.h>
-#include <guitoolkit/core/CGTContextMenuManager.h>
+#include <guitoolkit/toolbars/CGTContextMenuManager.h>
 #include <guitoolkit/toolbars/CGTPopupMenu.h>
 #include <guitoolkit/toolbars/GTMenuOptions.h>
 #include <gtest/gtest.h>
-#include "GtCoreTestIds.h"
-#include "ScratchRegistryKey.h"
+#include "GtToolbarsTestIds.h"
+#include <guitoolkit/core/tests/ScratchRegistryKey.h>
 
 namespace {
 // A frame on the screen that hands keys to the open popup, as the toolkit's frames do.

@@ -1,5 +1,5 @@
-#include <guitoolkit/docking/CGTFullScreenImpl.h>
-#include <guitoolkit/core/CGTWorkspace.h>
+#include <guitoolkit/frame/CGTFullScreenImpl.h>
+#include <guitoolkit/frame/CGTWorkspace.h>
 #include <guitoolkit/docking/CGTDockManager.h>
 #include <guitoolkit/docking/CGTMiniFrameWnd.h>
 #include <guitoolkit/docking/IGTDockingFrame.h>

@@ -1,10 +1,10 @@
 // The frame's messages and its share of the input: keys and clicks go to the toolkit's
 // menus and popups first.
-#include <guitoolkit/core/CGTFrameWnd.h>
-#include <guitoolkit/core/CGTUserToolsManager.h>
+#include <guitoolkit/frame/CGTFrameWnd.h>
+#include <guitoolkit/toolbars/CGTUserToolsManager.h>
 #include <guitoolkit/core/GuiToolkitMessages.h>
 #include <guitoolkit/docking/CGTBaseControlBar.h>
-#include <guitoolkit/docking/CGTFullScreenImpl.h>
+#include <guitoolkit/frame/CGTFullScreenImpl.h>
 #include <guitoolkit/docking/CGTSlider.h>
 #include <guitoolkit/toolbars/CGTMenuBar.h>
 #include <guitoolkit/toolbars/CGTPopupMenu.h>

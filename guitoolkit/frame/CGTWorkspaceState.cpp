@@ -1,12 +1,12 @@
 // Loading and saving the whole layout, and the main window's placement.
-#include <guitoolkit/core/CGTWorkspace.h>
+#include <guitoolkit/frame/CGTWorkspace.h>
 #include <guitoolkit/core/CGTCommandManager.h>
-#include <guitoolkit/core/CGTContextMenuManager.h>
-#include <guitoolkit/core/CGTFrameImpl.h>
+#include <guitoolkit/toolbars/CGTContextMenuManager.h>
+#include <guitoolkit/frame/CGTFrameImpl.h>
 #include <guitoolkit/core/CGTKeyboardManager.h>
 #include <guitoolkit/core/CGTMouseManager.h>
 #include <guitoolkit/core/CGTRegistryHolder.h>
-#include <guitoolkit/core/CGTUserToolsManager.h>
+#include <guitoolkit/toolbars/CGTUserToolsManager.h>
 #include <guitoolkit/docking/CGTDockManager.h>
 #include <guitoolkit/toolbars/CGTToolBar.h>
 #include <afxbar.h>

@@ -1,10 +1,10 @@
-#include <guitoolkit/core/CGTFrameWnd.h>
+#include <guitoolkit/frame/CGTFrameWnd.h>
 #include <guitoolkit/controls/CGTActivePopupMenu.h>
-#include <guitoolkit/core/CGTWorkspace.h>
+#include <guitoolkit/frame/CGTWorkspace.h>
 #include <guitoolkit/core/GuiToolkitGlobals.h>
 #include <guitoolkit/core/GuiToolkitMessages.h>
 #include <guitoolkit/docking/CGTBaseControlBar.h>
-#include <guitoolkit/docking/CGTFullScreenImpl.h>
+#include <guitoolkit/frame/CGTFullScreenImpl.h>
 #include <guitoolkit/docking/CGTMiniFrameWnd.h>
 #include <guitoolkit/toolbars/CGTMenuBar.h>
 #include <guitoolkit/toolbars/CGTPopupMenu.h>
