@@ -129,6 +129,7 @@ public:
     BOOL AreUpdatesLocked() const { return m_bUpdateLocked; }
     void OnClosePopupMenu() { m_bMenuOpen = FALSE; }
     void SetPrintPreviewMode(BOOL iPreview);
+    BOOL IsPrintPreviewMode() const { return m_bPreviewMode; }
     void BuildBarsMenu(CMenu& ioMenu, BOOL iToolbarsOnly);
     void ShowBarsContextMenu(CPoint iPoint);
     // The frame offers the bars menu; with iExtraCmd non-zero a last item runs that command.

@@ -1,5 +1,3 @@
-// Moving, painting, caption buttons and the saved record are the mini-frame issues'; what
-// floating a bar needs is here.
 #include <guitoolkit/docking/CGTMiniFrameWnd.h>
 #include <guitoolkit/docking/CGTBaseControlBar.h>
 #include <guitoolkit/docking/CGTDockManager.h>

@@ -7,8 +7,6 @@
 #include <guitoolkit/toolbars/CGTToolBar.h>
 
 namespace {
-// Visible, gripper, dynamic size, hidden in place: user and tear-off bars.
-const DWORD barWindowStyle = 0x50402808;
 // Tooltips, fly-by prompts and the top border.
 const DWORD barStyleExtra = 0x34;
 }  // namespace
@@ -23,9 +21,14 @@ CGTFrameImpl::CGTFrameImpl(CFrameWnd* iOwner)
 
 CGTFrameImpl::~CGTFrameImpl()
 {
+    DeleteUserToolbars();
+    DeleteTearOffBars();
+}
+
+void CGTFrameImpl::DeleteUserToolbars()
+{
     while (!m_UserToolbars.IsEmpty())
         DestroyBar(static_cast<CGTToolBar*>(m_UserToolbars.RemoveHead()));
-    DeleteTearOffBars();
 }
 
 BOOL CGTFrameImpl::IsFullScreen() const
@@ -56,12 +59,6 @@ void CGTFrameImpl::SetUserToolbarRange(UINT iFirstId, UINT iLastId)
     m_LastUserToolbarId = iLastId;
 }
 
-BOOL CGTFrameImpl::IsUserToolbarId(const CWnd& iBar) const
-{
-    const UINT id = iBar.GetDlgCtrlID();
-    return id >= m_FirstUserToolbarId && id <= m_LastUserToolbarId;
-}
-
 CGTToolBar* CGTFrameImpl::GetUserToolbarAt(int iIndex) const
 {
     POSITION at = iIndex >= 0 ? m_UserToolbars.FindIndex(iIndex) : nullptr;
@@ -89,7 +86,7 @@ CGTToolBar* CGTFrameImpl::MakeUserToolbarWindow(UINT iId) const
     auto* bar = DYNAMIC_DOWNCAST(CGTToolBar, m_UserToolbarClass->CreateObject());
     if (bar == nullptr)
         return nullptr;
-    if (!bar->Create(m_Owner, barWindowStyle, iId)) {
+    if (!bar->Create(m_Owner, s_BarWindowStyle, iId)) {
         delete bar;
         return nullptr;
     }
@@ -149,6 +146,9 @@ void CGTFrameImpl::LoadUserToolbars()
     if (m_FirstUserToolbarId == static_cast<UINT>(-1) || m_LastUserToolbarId == static_cast<UINT>(-1) ||
         m_FirstUserToolbarId > m_LastUserToolbarId || CGTWorkspace::Current() == nullptr)
         return;
+    // The loaded bars replace those of an earlier load, which would otherwise stay beside
+    // them under the same ids.
+    DeleteUserToolbars();
     const CString path = CGTWorkspace::Current()->GetRegSectionPath();
     for (UINT id = m_FirstUserToolbarId; id <= m_LastUserToolbarId; ++id) {
         CGTToolBar* bar = MakeUserToolbarWindow(id);

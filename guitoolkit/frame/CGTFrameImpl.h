@@ -38,7 +38,6 @@ public:
 
     // Both -1: no user toolbars.
     void SetUserToolbarRange(UINT iFirstId, UINT iLastId);
-    BOOL IsUserToolbarId(const CWnd& iBar) const;
     // Null past the end of the list.
     CGTToolBar* GetUserToolbarAt(int iIndex) const;
     const CObList& GetUserToolbars() const { return m_UserToolbars; }
@@ -47,6 +46,7 @@ public:
     CGTToolBar* CreateNewUserToolbar(LPCWSTR iName);
     // FALSE for a toolbar that is not one of the frame's user toolbars.
     BOOL DeleteUserToolbar(CGTToolBar* iBar);
+    // Replaces the frame's user toolbars by those saved under the workspace path.
     void LoadUserToolbars();
     void SaveUserToolbars(BOOL iThisFrameOnly);
     // Menu items of the range name the user toolbars by position; those without one go.
@@ -100,6 +100,8 @@ public:
     void ShowToolbarCustomization(CGTPopupMenu* iPopup, CGTToolBar* iBar);
 
 private:
+    // Visible, gripper, dynamic size, hidden in place: user and tear-off bars.
+    static const DWORD s_BarWindowStyle = 0x50402808;
     // The lowest id of the range no user toolbar has; -1 when none is free.
     UINT FreeUserToolbarId() const;
     // A toolbar of the user class as a child of the frame with that id; null when it fails.
@@ -107,6 +109,7 @@ private:
     // Bar style, docking sides: what user and tear-off bars share.
     void PrepareLoadedBar(CGTToolBar& ioBar) const;
     void DestroyBar(CGTToolBar* iBar);
+    void DeleteUserToolbars();
     void DeleteTearOffBars();
     CString TearOffKey() const;
     void RecalcOwnerLayout();

@@ -124,7 +124,7 @@ void CGTFrameImpl::LoadTearOffBars()
             !registry.ReadObject(L"State", object, RUNTIME_CLASS(CGTToolBar)))
             return;
         auto* bar = static_cast<CGTToolBar*>(object);
-        if (!bar->Create(m_Owner, 0x50402808, id)) {
+        if (!bar->Create(m_Owner, s_BarWindowStyle, id)) {
             delete bar;
             return;
         }

@@ -16,7 +16,7 @@ IMPLEMENT_DYNCREATE(CGTFrameWnd, CFrameWnd)
 
 CGTFrameWnd::CGTFrameWnd()
     : m_Impl(this), m_InContextHelp(FALSE), m_WasMaximized(FALSE), m_Minimized(FALSE), m_PrintPreviewFrame(nullptr),
-      m_InRecalcLayout(FALSE), m_InPrintPreview(FALSE)
+      m_InRecalcLayout(FALSE)
 {
 }
 
@@ -74,7 +74,7 @@ void CGTFrameWnd::RecalcLayout(BOOL iNotify)
     if (m_InRecalcLayout || m_Minimized)
         return;
     m_InRecalcLayout = TRUE;
-    if (!m_InPrintPreview && !CGTDockManager::s_bLayoutSuspended) {
+    if (!m_DockManager.IsPrintPreviewMode() && !CGTDockManager::s_bLayoutSuspended) {
         m_DockManager.RecalcLayout();
         AdjustClientArea();
     } else {
@@ -88,7 +88,6 @@ void CGTFrameWnd::OnSetPreviewMode(BOOL iPreview, CPrintPreviewState* ioState)
 {
     if (auto* top = DYNAMIC_DOWNCAST(CGTFrameWnd, GetTopLevelFrame()))
         top->m_PrintPreviewFrame = iPreview ? this : nullptr;
-    m_InPrintPreview = iPreview;
     m_DockManager.SetPrintPreviewMode(iPreview);
     const DWORD bars = ioState->dwStates;
     CFrameWnd::OnSetPreviewMode(iPreview, ioState);

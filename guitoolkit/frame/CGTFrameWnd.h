@@ -99,8 +99,9 @@ protected:
     afx_msg void OnUpdateControlBarMenu(CCmdUI* ioCmdUI);
     DECLARE_MESSAGE_MAP()
 
-    CGTFrameImpl m_Impl;
+    // Declared first so that it outlives the frame implementation, whose bars it holds.
     CGTDockManager m_DockManager;
+    CGTFrameImpl m_Impl;
     BOOL m_InContextHelp;
     BOOL m_WasMaximized;
     BOOL m_Minimized;
@@ -115,5 +116,4 @@ private:
     // The show/hide commands of the toolbar, status bar and rebar: the bar with that id.
     CGTBaseControlBar* CommandBar(UINT iId);
     BOOL m_InRecalcLayout;
-    BOOL m_InPrintPreview;
 };

@@ -55,10 +55,15 @@ void CGTFullScreenImpl::RestoreFrameState(CFrameWnd* iFrame)
     iFrame->SetWindowPos(nullptr, m_rectFramePrev.left, m_rectFramePrev.top, m_rectFramePrev.Width(),
                          m_rectFramePrev.Height(), SWP_NOZORDER);
     // The frame's normal bar layout comes back from the registry, drawn once it is all there.
+    // The user toolbars and tear-off bars stayed while full screen; the reload only places them.
     iFrame->SetRedraw(FALSE);
-    if (CGTWorkspace* workspace = CGTWorkspace::Current())
+    if (CGTWorkspace* workspace = CGTWorkspace::Current()) {
+        const BOOL loadUserToolbars = workspace->m_LoadUserToolbars;
+        workspace->m_LoadUserToolbars = FALSE;
         workspace->LoadSDIFrameState(m_strRegSection.IsEmpty() ? nullptr : static_cast<LPCWSTR>(m_strRegSection),
                                      iFrame);
+        workspace->m_LoadUserToolbars = loadUserToolbars;
+    }
     iFrame->SetRedraw(TRUE);
     iFrame->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_FRAME);
     if (!m_bSkipMenuRestore)
