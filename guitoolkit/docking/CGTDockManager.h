@@ -186,7 +186,8 @@ protected:
     BOOL m_bApplyBlocked;
     CList<HWND, HWND> m_lstHiddenFloatFrames;
     CGTSmartDockingManager* m_pSmartDocking;
-    CMap<UINT, UINT, CGTBaseControlBar*, CGTBaseControlBar*> m_mapMenuBars;
+    // The ids the bars menu lists; the bars are looked up when a command comes.
+    CMap<UINT, UINT, BOOL, BOOL> m_MenuBarIds;
     BOOL m_bMenuOpen;
     BOOL m_bBarsMenuEnabled;
     BOOL m_bBarsMenuToolbarsOnly;
