@@ -3,7 +3,7 @@
 #include <guitoolkit/core/CGTKeyboardManager.h>
 #include <afxpriv.h>
 #include <guitoolkit/core/CGTMenuSound.h>
-#include <guitoolkit/core/CGTUserToolsManager.h>
+#include <guitoolkit/toolbars/CGTUserToolsManager.h>
 #include <guitoolkit/core/GuiToolkitGlobals.h>
 #include <guitoolkit/core/GuiToolkitSeams.h>
 #include <guitoolkit/toolbars/CGTDropDownToolbarButton.h>

@@ -2,7 +2,7 @@
 #include <guitoolkit/toolbars/CGTToolBar.h>
 #include <guitoolkit/core/CGTOwnedObList.h>
 #include <guitoolkit/core/CGTRegistryHolder.h>
-#include <guitoolkit/core/CGTWorkspace.h>
+#include <guitoolkit/core/CGTWorkspaceSettings.h>
 #include <guitoolkit/core/RegistrySectionPath.h>
 
 namespace {
@@ -11,13 +11,13 @@ const int mruWidthVersion = 0x60200;
 
 BOOL StoresMruWidth()
 {
-    const CGTWorkspace* workspace = CGTWorkspace::Current();
+    const CGTWorkspaceSettings* workspace = CGTWorkspaceSettings::Current();
     return workspace != nullptr && workspace->GetDataVersion() >= mruWidthVersion;
 }
 
 BOOL KeepsOriginalState()
 {
-    const CGTWorkspace* workspace = CGTWorkspace::Current();
+    const CGTWorkspaceSettings* workspace = CGTWorkspaceSettings::Current();
     return workspace != nullptr && workspace->m_KeepOriginalState;
 }
 

@@ -1,6 +1,6 @@
 #include <guitoolkit/toolbars/CGTToolbarComboBoxButton.h>
-#include <guitoolkit/core/CGTWorkspace.h>
-#include <guitoolkit/core/CMenuHash.h>
+#include <guitoolkit/core/CGTWorkspaceSettings.h>
+#include <guitoolkit/toolbars/CMenuHash.h>
 #include <guitoolkit/toolbars/CGTComboEdit.h>
 #include <guitoolkit/toolbars/GTControlButtonSupport.h>
 #include <memory>
