@@ -238,6 +238,8 @@ public:
     UINT GetResourceId() const { return m_ResourceId; }
     BOOL IsFloating() const { return m_Floating; }
     BOOL CanBeRestored() const { return m_ResourceId != 0; }
+    // Whether the customization sheet's Toolbars page lists the bar.
+    virtual BOOL CanBeListed() const { return TRUE; }
     BOOL IsLocked() const { return m_Locked; }
     void RestoreFocus();
     GTLookBarKind GetLookKind() const override { return GTLookBarKind::Toolbar; }

@@ -55,7 +55,7 @@ BOOL CGTToolbarsPage::OnInitDialog()
     for (POSITION position = bars.GetHeadPosition(); position != nullptr;) {
         auto* bar = static_cast<CGTToolBar*>(bars.GetNext(position));
         if (::IsWindow(bar->GetSafeHwnd()) && !bar->IsKindOf(RUNTIME_CLASS(CGTDropDownToolBar)) &&
-            bar->GetTopLevelFrame() == frame)
+            bar->GetTopLevelFrame() == frame && bar->CanBeListed())
             AddToolbar(bar);
     }
     const auto* sheet = DYNAMIC_DOWNCAST(CGTToolbarCustomize, GetParent());

@@ -292,6 +292,13 @@ public:
     ~NamedBar() override { DestroyWindow(); }
 };
 
+// A bar that keeps off the Toolbars page.
+class UnlistedBar : public NamedBar {
+public:
+    using NamedBar::NamedBar;
+    BOOL CanBeListed() const override { return FALSE; }
+};
+
 void Click(CWnd& iPage, UINT iButton)
 {
     iPage.SendMessage(WM_COMMAND, MAKEWPARAM(iButton, BN_CLICKED),
@@ -308,6 +315,7 @@ TEST(CustomizeSheet, TheToolbarsPageListsChecksCreatesRenamesAndDeletesBars)
     NamedBar untitled(frame, L"", FALSE, TRUE);
     NamedBar fixed(frame, L"Zed", TRUE, FALSE);
     NamedBar created(frame, L"Beta", TRUE, TRUE);
+    UnlistedBar unlisted(frame, L"Unlisted", TRUE, TRUE);
     auto* sheet = new CGTToolbarCustomize(&frame, TRUE, 0x2F);
     sheet->EnableToolbarsPageOption(TRUE);
     ASSERT_TRUE(sheet->OpenModeless());
