@@ -1,4 +1,5 @@
 #include <guitoolkit/toolbars/CButtonAppearanceDlg.h>
+#include <guitoolkit/toolbars/CGTToolbarCustomize.h>
 #include <guitoolkit/core/CGTLocalResource.h>
 #include <guitoolkit/core/CGTSelectedBitmap.h>
 #include <guitoolkit/core/CGTToolBarImages.h>
@@ -179,8 +180,11 @@ void CButtonAppearanceDlg::OnOK()
 
 BOOL CButtonAppearanceDlg::EditImage(CBitmap& ioBitmap)
 {
-    CGTImageEditDlg editor(&ioBitmap, this);
-    return editor.DoModal() == IDOK;
+    // The open sheet's editor, which an application's sheet may replace; the bitmap keeps its
+    // own depth.
+    if (theActiveCustomizeSheet != nullptr)
+        return theActiveCustomizeSheet->EditButtonImage(this, ioBitmap, -1);
+    return CGTImageEditDlg::Edit(ioBitmap, this, -1);
 }
 
 BOOL CButtonAppearanceDlg::CreateNewImage()

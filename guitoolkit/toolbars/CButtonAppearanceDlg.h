@@ -24,8 +24,9 @@ public:
     const CRect& GetPreviewRect() const { return m_PreviewRect; }
 
 protected:
-    // Lets the user draw the bitmap; TRUE when the drawing is to be kept. The button image
-    // editor unless a derived dialog has another.
+    // Lets the user draw the bitmap; TRUE when the drawing is to be kept. The open
+    // customization sheet's editor, else the button image editor, unless a derived dialog
+    // has another.
     virtual BOOL EditImage(CBitmap& ioBitmap);
 
     BOOL OnInitDialog() override;

@@ -75,6 +75,12 @@ CGTImageEditDlg::CGTImageEditDlg(CBitmap* iBitmap, CWnd* iParent, int iBitsPerPi
     }
 }
 
+BOOL CGTImageEditDlg::Edit(CBitmap& ioBitmap, CWnd* iParent, int iBitsPerPixel)
+{
+    CGTImageEditDlg editor(&ioBitmap, iParent, iBitsPerPixel);
+    return editor.DoModal() == IDOK;
+}
+
 CRect CGTImageEditDlg::TakeFrame(CStatic& ioFrame, UINT iId)
 {
     CRect rect(0, 0, 0, 0);

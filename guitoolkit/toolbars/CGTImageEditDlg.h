@@ -13,6 +13,8 @@ public:
     // iBitsPerPixel -1: the bitmap's own depth; 8 or less gives a palette of the 16 standard
     // colours.
     CGTImageEditDlg(CBitmap* iBitmap, CWnd* iParent = nullptr, int iBitsPerPixel = -1);
+    // Runs the editor modally on the bitmap; TRUE when the user chose OK.
+    static BOOL Edit(CBitmap& ioBitmap, CWnd* iParent, int iBitsPerPixel);
 
     // The colour picked from the image becomes the drawing colour; the pencil comes back.
     void SetColorFromPicker(COLORREF iColor);

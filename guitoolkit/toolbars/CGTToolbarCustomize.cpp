@@ -1,4 +1,5 @@
 #include <guitoolkit/toolbars/CGTToolbarCustomize.h>
+#include <guitoolkit/toolbars/CGTImageEditDlg.h>
 #include <guitoolkit/toolbars/CGTContextMenuManager.h>
 #include <guitoolkit/core/CGTKeyboardManager.h>
 #include <guitoolkit/core/CGTMouseManager.h>
@@ -152,10 +153,9 @@ BOOL CGTToolbarCustomize::OpenModeless()
     return TRUE;
 }
 
-BOOL CGTToolbarCustomize::EditButtonImage(CWnd*, CBitmap&, int)
+BOOL CGTToolbarCustomize::EditButtonImage(CWnd* iParent, CBitmap& ioBitmap, int iBitsPerPixel)
 {
-    // The image editor comes with the appearance module.
-    return FALSE;
+    return CGTImageEditDlg::Edit(ioBitmap, iParent, iBitsPerPixel);
 }
 
 void CGTToolbarCustomize::EnableToolbarsPageOption(BOOL iEnable)

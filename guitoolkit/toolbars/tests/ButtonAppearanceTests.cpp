@@ -3,6 +3,7 @@
 #include <guitoolkit/toolbars/CGTUserToolsManager.h>
 #include <guitoolkit/toolbars/CButtonAppearanceDlg.h>
 #include <guitoolkit/toolbars/CGTToolBar.h>
+#include <guitoolkit/toolbars/CGTToolbarCustomize.h>
 #include <guitoolkit/toolbars/GTEditorResources.h>
 #include <gtest/gtest.h>
 #include <functional>
@@ -10,6 +11,7 @@
 #include <string>
 #include <vector>
 #include "EditorTestSupport.h"
+#include "ToolbarTestSupport.h"
 
 namespace {
 const UINT withDefault = 30100;
@@ -256,6 +258,86 @@ TEST_F(ButtonAppearance, TheDialogRefusesOkUntilTheChoiceIsCompleteAndDrawsNewIm
     EXPECT_EQ(1, button.GetImage());
     EXPECT_TRUE(button.m_ShowText && button.m_ShowImage);
     dialog.DestroyWindow();
+}
+
+namespace {
+// An application's sheet with an image editor of its own: it paints the bitmap green.
+class GreenEditorSheet : public CGTToolbarCustomize {
+public:
+    explicit GreenEditorSheet(CFrameWnd* iFrame) : CGTToolbarCustomize(iFrame, FALSE, 0) {}
+    BOOL EditButtonImage(CWnd*, CBitmap& ioBitmap, int) override
+    {
+        CGTSelectedBitmap target(static_cast<HBITMAP>(ioBitmap.GetSafeHandle()));
+        HBRUSH brush = ::CreateSolidBrush(RGB(0, 255, 0));
+        const RECT all = {0, 0, 16, 15};
+        ::FillRect(target.Dc(), &all, brush);
+        ::DeleteObject(brush);
+        ++m_Edits;
+        return TRUE;
+    }
+    int m_Edits = 0;
+};
+
+// The sheet is the open one while the object lives.
+class OpenSheetScope {
+public:
+    explicit OpenSheetScope(CGTToolbarCustomize* iSheet) { theActiveCustomizeSheet = iSheet; }
+    ~OpenSheetScope() { theActiveCustomizeSheet = nullptr; }
+};
+}  // namespace
+
+TEST_F(ButtonAppearance, NewImagesAreDrawnInTheOpenSheetsEditorElseInTheImageEditor)
+{
+    PromptRecordingApp app;
+    HostDialog host;
+    StackFrame frame;
+    ASSERT_TRUE(frame.Create(nullptr, L"Frame"));
+    const auto newImage = [&](CGTToolBarImages& ioStrip) {
+        CGTToolbarButton button(withDefault, 3, L"&Open");
+        CButtonAppearanceDlg dialog(&button, &ioStrip, &host);
+        EXPECT_TRUE(dialog.Create(IDD_GT_BUTTON_APPEARANCE, &host));
+        dialog.CheckRadioButton(IDC_GT_APPEARANCE_DEFAULT_IMAGE, IDC_GT_APPEARANCE_USER_IMAGE,
+                                IDC_GT_APPEARANCE_USER_IMAGE);
+        dialog.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_GT_APPEARANCE_USER_IMAGE, BN_CLICKED),
+                           reinterpret_cast<LPARAM>(dialog.GetDlgItem(IDC_GT_APPEARANCE_USER_IMAGE)->GetSafeHwnd()));
+        dialog.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_GT_APPEARANCE_NEW, BN_CLICKED),
+                           reinterpret_cast<LPARAM>(dialog.GetDlgItem(IDC_GT_APPEARANCE_NEW)->GetSafeHwnd()));
+        dialog.DestroyWindow();
+    };
+
+    // No sheet open: the image editor, answered with Cancel, then with OK.
+    for (const UINT answer : {IDCANCEL, IDOK}) {
+        CGTToolBarImages strip;
+        FillStrip(strip, 2);
+        DialogAnswerer editor(IDC_GT_EDITOR_PAINT_AREA, answer);
+        newImage(strip);
+        EXPECT_EQ(1, editor.m_Answered);
+        EXPECT_EQ(answer == IDOK ? 3 : 2, strip.count);
+    }
+
+    // A derived sheet open: its editor, and no other.
+    GreenEditorSheet sheet(&frame);
+    OpenSheetScope open(&sheet);
+    CGTToolBarImages strip;
+    FillStrip(strip, 2);
+    DialogAnswerer editor(IDC_GT_EDITOR_PAINT_AREA, IDCANCEL);
+    newImage(strip);
+    EXPECT_EQ(1, sheet.m_Edits);
+    EXPECT_EQ(0, editor.m_Answered);
+    ASSERT_EQ(3, strip.count);
+    EXPECT_EQ(RGB(0, 255, 0), StripPixel(strip, 2));
+
+    // The sheet's own editor runs the image editor and answers its OK.
+    CGTToolbarCustomize plain(&frame, FALSE, 0);
+    CBitmap bitmap;
+    CClientDC screen(nullptr);
+    bitmap.CreateCompatibleBitmap(&screen, 16, 15);
+    for (const UINT answer : {IDCANCEL, IDOK}) {
+        DialogAnswerer answering(IDC_GT_EDITOR_PAINT_AREA, answer);
+        EXPECT_EQ(answer == IDOK, plain.EditButtonImage(&host, bitmap, -1));
+        EXPECT_EQ(1, answering.m_Answered);
+    }
+    frame.DestroyWindow();
 }
 
 namespace {

@@ -48,6 +48,10 @@ LRESULT CALLBACK DialogAnswerer::Hook(int iCode, WPARAM iWParam, LPARAM iLParam)
          answerer = answerer->m_Previous) {
         if (::GetDlgItem(window, answerer->m_MarkControl) == nullptr)
             continue;
+        // A dialog activated again (after a message box, say) is answered already.
+        if (window == answerer->m_LastAnswered)
+            break;
+        answerer->m_LastAnswered = window;
         if (answerer->m_Fill)
             answerer->m_Fill(window);
         ++answerer->m_Answered;

@@ -217,7 +217,7 @@ public:
 };
 
 // Plays the user of the dialogs that hold a given control while the object lives: each is
-// filled in as told, then answered with a button's command.
+// filled in as told, then answered once with a button's command.
 class DialogAnswerer {
 public:
     DialogAnswerer(UINT iMarkControl, UINT iAnswer, std::function<void(HWND)> iFill = {});
@@ -233,6 +233,7 @@ private:
     UINT m_Answer;
     std::function<void(HWND)> m_Fill;
     HHOOK m_Hook;
+    HWND m_LastAnswered = nullptr;
     DialogAnswerer* m_Previous;
     static DialogAnswerer* s_Current;
 };
