@@ -40,10 +40,10 @@ MenuTearOffIdTable* TearOffTable()
 
 CGTMenuBar::CGTMenuBar()
     : m_KeepDocumentMenus(TRUE), m_MenuButtonClass(RUNTIME_CLASS(CGTToolbarMenuButton)), m_Frame(nullptr),
-      m_Maximized(FALSE), m_CurrentMenu(nullptr), m_DefaultMenu(nullptr), m_OwnDefaultMenu(nullptr),
-      m_ChildSystemMenu(nullptr), m_ChildIcon(nullptr), m_FrameMenuId(0), m_CaptionButtonCount(0),
-      m_SavedCaptionButtonCount(0), m_ItemsHaveImages(FALSE), m_SystemButtonSize(0, 0), m_HelpComboId(0),
-      m_HelpComboWidth(0), m_Stretched(TRUE), m_Loading(FALSE)
+      m_Maximized(FALSE), m_CurrentMenu(nullptr), m_MenuPage(nullptr), m_DefaultMenu(nullptr),
+      m_OwnDefaultMenu(nullptr), m_ChildSystemMenu(nullptr), m_ChildIcon(nullptr), m_FrameMenuId(0),
+      m_CaptionButtonCount(0), m_SavedCaptionButtonCount(0), m_ItemsHaveImages(FALSE), m_SystemButtonSize(0, 0),
+      m_HelpComboId(0), m_HelpComboWidth(0), m_Stretched(TRUE), m_Loading(FALSE)
 {
 }
 
@@ -140,6 +140,8 @@ void CGTMenuBar::CreateFromMenu(HMENU iMenu, BOOL iDefault, BOOL iForce)
         if (CFrameWnd* frame = GetParentFrame())
             frame->SetFocus();
     }
+    if (m_MenuPage != nullptr && IsCustomizeMode() && iMenu != m_CurrentMenu && ShowInMenuPage(iMenu))
+        return;
     if (iMenu == m_CurrentMenu && !IsCustomizeMode() && !iForce) {
         if (m_Maximized) {
             SetMaximizeMode(FALSE, nullptr, FALSE);

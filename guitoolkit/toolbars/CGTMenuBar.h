@@ -14,6 +14,7 @@
 #pragma once
 #include <guitoolkit/toolbars/CGTToolBar.h>
 
+class CGTMenuPage;
 class CGTToolbarSystemMenuButton;
 class CHelpComboBoxButton;
 
@@ -45,6 +46,10 @@ public:
     // A help search box at the bar's right end (command 0: none).
     void EnableHelpCombobox(UINT iCommandId, LPCWSTR iPrompt = nullptr, int iWidth = 150);
     HMENU GetCurrentMenu() const { return m_CurrentMenu; }
+    // The customization sheet's menu page while it edits the bar's menus: a menu the frame
+    // switches to while customizing is shown through it, and a reset tells it the new menus.
+    void SetMenuPage(CGTMenuPage* iPage) { m_MenuPage = iPage; }
+    CGTMenuPage* GetMenuPage() const { return m_MenuPage; }
     HMENU GetDefaultMenu() const { return m_DefaultMenu; }
     BOOL IsMaximized() const { return m_Maximized; }
     int GetCaptionButtonCount() const { return m_CaptionButtonCount; }
@@ -123,10 +128,14 @@ protected:
     CHelpComboBoxButton* GetHelpCombobox() const;
     CFrameWnd* Frame() const;
     void AfterMenuChange(BOOL iWasMaximized);
+    // The menu page shows the menu of its document type (or the default menu); FALSE when
+    // the page does not list it.
+    BOOL ShowInMenuPage(HMENU iMenu);
 
     CWnd* m_Frame;
     BOOL m_Maximized;
     HMENU m_CurrentMenu;
+    CGTMenuPage* m_MenuPage;
     HMENU m_DefaultMenu;
     // A default menu the bar loaded without a frame to take it.
     HMENU m_OwnDefaultMenu;

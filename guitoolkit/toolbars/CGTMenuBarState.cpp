@@ -1,12 +1,15 @@
 // The menu bar's stored state and its resets: each stored menu in turn passes through the
 // bar, which loads, saves or resets it, while the menu shown is kept aside in the menu hash.
 #include <guitoolkit/core/CGTWorkspaceSettings.h>
+#include <guitoolkit/toolbars/CGTMenuPage.h>
 #include <guitoolkit/toolbars/CMenuHash.h>
 #include <guitoolkit/core/GuiToolkitMessages.h>
 #include <guitoolkit/toolbars/CGTMenuBar.h>
 #include <guitoolkit/toolbars/MenuTearOffIdTable.h>
 #include <afxmdi.h>
+#include <algorithm>
 #include <memory>
+#include <utility>
 
 namespace {
 // A menu of the program's resources; null when it has none.
@@ -137,6 +140,8 @@ BOOL CGTMenuBar::RestoreOriginalState()
     HMENU current = m_CurrentMenu;
     if (current != nullptr)
         hash.SaveMenuBar(current, this);
+    // The bar builds the fresh menus as they are; the page is told of each replacement.
+    CGTMenuPage* page = std::exchange(m_MenuPage, nullptr);
     std::unique_ptr<CGTToolbarButton> customize = CopyOfCustomizeButton();
     const CGTWorkspaceSettings* workspace = CGTWorkspaceSettings::Current();
     if (MenuTearOffIdTable* table = workspace != nullptr ? workspace->GetTearOffTable() : nullptr)
@@ -150,6 +155,8 @@ BOOL CGTMenuBar::RestoreOriginalState()
         hash.RemoveMenu(iOld);
         if (iOld == current)
             current = iNew;
+        if (page != nullptr)
+            page->OnMenuReplaced(iOld, iNew);
         ::DestroyMenu(iOld);
     };
     for (CMultiDocTemplate* menuTemplate : MenuTemplates()) {
@@ -178,12 +185,28 @@ BOOL CGTMenuBar::RestoreOriginalState()
     m_CurrentMenu = nullptr;
     if (current != nullptr)
         CreateFromMenu(current, current == m_DefaultMenu, FALSE);
+    m_MenuPage = page;
     if (wasMaximized)
         RestoreMaximizeMode(FALSE);
     if (customize != nullptr && InsertButton(customize.get()) >= 0)
         m_CustomizeButton = customize.release();
     AdjustLayout();
     return TRUE;
+}
+
+BOOL CGTMenuBar::ShowInMenuPage(HMENU iMenu)
+{
+    CDocTemplate* owner = nullptr;
+    if (iMenu != m_DefaultMenu) {
+        const std::vector<CMultiDocTemplate*> templates = MenuTemplates();
+        const auto found = std::find_if(templates.begin(), templates.end(), [iMenu](CMultiDocTemplate* iTemplate) {
+            return iTemplate->m_hMenuShared == iMenu;
+        });
+        if (found == templates.end())
+            return FALSE;
+        owner = *found;
+    }
+    return m_MenuPage->SelectMenuOf(owner);
 }
 
 void CGTMenuBar::ResetImagesToDefault()

@@ -132,6 +132,7 @@ void CGTMenuPage::InitFrameMenus()
         SetDlgItemText(IDC_GT_MENU_DESCRIPTION, LoadToolkitString(IDS_GT_CANNOT_CUSTOMIZE_MENUS));
         return;
     }
+    m_MenuBar->SetMenuPage(this);
     m_OriginalMenu = m_MenuBar->GetCurrentMenu();
     m_MenuBar->SetHot(-1);
     CMenuHash::Instance().SaveMenuBar(m_OriginalMenu, m_MenuBar);
@@ -186,6 +187,21 @@ void CGTMenuPage::StoreEditedMenu()
     CMenuHash::Instance().SaveMenuBar(m_EditedMenu, m_MenuBar);
 }
 
+void CGTMenuPage::ShowInMenuBar(HMENU iMenu, BOOL iDefault, BOOL iForce)
+{
+    m_MenuBar->SetMenuPage(nullptr);
+    m_MenuBar->CreateFromMenu(iMenu, iDefault, iForce);
+    m_MenuBar->SetMenuPage(this);
+}
+
+void CGTMenuPage::OnMenuReplaced(HMENU iOld, HMENU iNew)
+{
+    if (m_OriginalMenu == iOld)
+        m_OriginalMenu = iNew;
+    if (m_EditedMenu == iOld)
+        m_EditedMenu = iNew;
+}
+
 void CGTMenuPage::OnFrameMenuChanged()
 {
     if (m_MenuBar == nullptr)
@@ -208,7 +224,7 @@ void CGTMenuPage::OnFrameMenuChanged()
             icon = main != nullptr ? WindowClassIcon(*main) : nullptr;
             menu = m_MenuBar->GetDefaultMenu();
         }
-        m_MenuBar->CreateFromMenu(menu, FALSE, FALSE);
+        ShowInMenuBar(menu, FALSE, FALSE);
     }
     m_Icon.SetIcon(icon);
     SetDlgItemText(IDC_GT_MENU_DESCRIPTION, m_Description);
@@ -242,7 +258,7 @@ void CGTMenuPage::OnResetFrameMenu()
     if (fresh == nullptr)
         return;
     HMENU old = m_EditedMenu;
-    m_MenuBar->CreateFromMenu(fresh, docTemplate == nullptr, TRUE);
+    ShowInMenuBar(fresh, docTemplate == nullptr, TRUE);
     if (m_ParentFrame != nullptr && m_ParentFrame->SendMessage(GTTOOLBAR_RESETMENU, resourceId) != 0)
         m_MenuBar->AdjustLayout();
     CMenuHash::Instance().SaveMenuBar(fresh, m_MenuBar);
@@ -344,6 +360,8 @@ void CGTMenuPage::OnDestroy()
     UpdateData();
     GTMenuOptions::s_Animation = m_Animations.GetCurSel() == CB_ERR ? 0 : m_Animations.GetCurSel();
     GTMenuOptions::s_Shadows = m_Shadows;
+    if (m_MenuBar != nullptr)
+        m_MenuBar->SetMenuPage(nullptr);
     if (m_MenuBar != nullptr && m_MenuBar->GetSafeHwnd() != nullptr) {
         StoreEditedMenu();
         m_MenuBar->CreateFromMenu(m_OriginalMenu, m_OriginalMenu == m_MenuBar->GetDefaultMenu());

@@ -18,6 +18,8 @@ public:
     ~CGTMenuPage() override;
     // Shows the template's menu (null: the default menu); FALSE when it is not listed.
     BOOL SelectMenuOf(CDocTemplate* iTemplate, BOOL iKeepEditedMenu = FALSE);
+    // The menu bar's reset put a fresh copy in the place of a menu the page remembers.
+    void OnMenuReplaced(HMENU iOld, HMENU iNew);
     // The editing popup closes: its place is kept for the next one.
     void OnContextMenuClosed();
     CGTPopupMenu* GetContextMenuPopup() const { return m_ContextMenuPopup; }
@@ -44,6 +46,8 @@ private:
     BOOL OpenContextMenu(const CString& iName);
     // The menu bar's menu now goes to the menu hash.
     void StoreEditedMenu();
+    // The menu bar builds the menu for the page: it does not hand it back to the page.
+    void ShowInMenuBar(HMENU iMenu, BOOL iDefault, BOOL iForce);
     CMultiDocTemplate* ChosenTemplate() const;
 
     CComboBox m_FrameMenus;

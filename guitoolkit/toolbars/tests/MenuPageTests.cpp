@@ -134,6 +134,38 @@ TEST_F(MenuPage, TheChosenMenuIsShownForEditingAndTheBarGetsItsOwnBack)
     ::DestroyMenu(documents->m_hMenuShared);
 }
 
+TEST_F(MenuPage, TheMenuPageFollowsADocumentTypeSwitchAndAResetOfTheBar)
+{
+    auto* documents = new CMultiDocTemplate(IDR_GT_TEST_DOC_MENU, nullptr, nullptr, nullptr);
+    documents->m_hMenuShared = LoadTestMenu(IDR_GT_TEST_DOC_MENU);
+    m_App.AddDocTemplate(documents);
+    MenuPageFrame frame;
+    frame.m_hMenuDefault = frame.m_Menu;
+    {
+        CustomizeModeScope customizing;
+        CGTMenuPage page(&frame, TRUE, 0);
+        PageHost host(page);
+        EXPECT_EQ(&page, frame.m_Bar.GetMenuPage());
+        // The frame switches to the document type's menu while the sheet is open.
+        frame.m_Bar.CreateFromMenu(documents->m_hMenuShared, FALSE);
+        EXPECT_EQ((std::vector<std::wstring>{L"*Monthly report", L"Default Menu"}), Choices(page, IDC_GT_FRAME_MENUS));
+        EXPECT_EQ(documents->m_hMenuShared, frame.m_Bar.GetCurrentMenu());
+        EXPECT_EQ(3, frame.Items());
+
+        // A reset of the bar gives fresh menus; the page goes on with them.
+        const HMENU before = documents->m_hMenuShared;
+        frame.m_Bar.RestoreOriginalState();
+        EXPECT_FALSE(::IsMenu(before));
+        EXPECT_EQ(documents->m_hMenuShared, frame.m_Bar.GetCurrentMenu());
+    }
+    EXPECT_EQ(nullptr, frame.m_Bar.GetMenuPage());
+    // The bar gets back the menu it had when the page opened, as the reset made it anew.
+    EXPECT_TRUE(::IsMenu(frame.m_Bar.GetCurrentMenu()));
+    EXPECT_EQ(frame.m_Bar.GetDefaultMenu(), frame.m_Bar.GetCurrentMenu());
+    EXPECT_EQ(2, frame.Items());
+    ::DestroyMenu(documents->m_hMenuShared);
+}
+
 TEST_F(MenuPage, WithoutAMenuBarOnlyTheOptionsAreLeft)
 {
     CGTMenuPage page(nullptr, TRUE, 0);
