@@ -62,6 +62,9 @@
 /* The customize button's popup: its name and the item that lists the bars' buttons. */
 #define IDS_GT_TOOLBAR_OPTIONS 17017
 #define IDS_GT_ADD_REMOVE_BUTTONS 17018
+/* The chevron's item that puts a bar and its sibling on one row or two. */
+#define IDS_GT_ONE_ROW 17027
+#define IDS_GT_TWO_ROWS 17028
 /* The last item of the popup that lists a bar's buttons. */
 #define IDS_GT_RESET_TOOLBAR_ITEM 16300
 #define IDI_GT_USER_TOOL 16931

@@ -1,4 +1,5 @@
 #include <guitoolkit/toolbars/CCustomizeButton.h>
+#include <guitoolkit/toolbars/CGTCustomizeMenuButton.h>
 #include <guitoolkit/core/CGTMenuGlyphs.h>
 #include <guitoolkit/toolbars/CGTUserToolsManager.h>
 #include <guitoolkit/core/CGTVisualManager.h>
@@ -210,6 +211,20 @@ void CCustomizeButton::AddCustomizeItems(CGTPopupMenu& ioPopup) const
         return;
     }
     InsertAddRemoveButtons(ioPopup, RowToolbars(*m_Toolbar));
+    if (m_Toolbar->CanArrangeWithSibling())
+        InsertRowItem(ioPopup);
+}
+
+void CCustomizeButton::InsertRowItem(CGTPopupMenu& ioPopup) const
+{
+    CGTCustomizeMenuButton::SetCustomizedToolbar(m_Toolbar);
+    const UINT label = m_Toolbar->IsOneRowWithSibling() ? IDS_GT_TWO_ROWS : IDS_GT_ONE_ROW;
+    CString text;
+    text.LoadString(label);
+    // The item acts itself when clicked; its command, the label's id, runs nothing.
+    CGTCustomizeMenuButton item(label, nullptr, -1, text);
+    item.m_RowItem = TRUE;
+    ioPopup.InsertItem(item);
 }
 
 void CCustomizeButton::InsertAddRemoveButtons(CGTPopupMenu& ioPopup, const std::vector<CGTToolBar*>& iBars) const

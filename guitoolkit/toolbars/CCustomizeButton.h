@@ -53,6 +53,8 @@ protected:
     std::vector<CGTToolbarButton*> HiddenItems() const;
     void AddHiddenButtons(CGTPopupMenu& ioPopup) const;
     void AddCustomizeItems(CGTPopupMenu& ioPopup) const;
+    // "Show Buttons on One Row" or "on Two Rows", for the bar and its sibling.
+    void InsertRowItem(CGTPopupMenu& ioPopup) const;
 
     CGTToolBar* m_Toolbar;
     CSize m_StretchedSize;

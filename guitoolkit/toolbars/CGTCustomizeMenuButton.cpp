@@ -122,7 +122,12 @@ BOOL CGTCustomizeMenuButton::OnClickMenuItem()
         bar->Invalidate();
     }
     if (m_RowItem) {
+        CGTToolBar* bar = s_Toolbar;
         OnCloseParentPopups();
+        if (bar->IsOneRowWithSibling())
+            bar->SetTwoRowsWithSibling();
+        else
+            bar->SetOneRowWithSibling();
         return TRUE;
     }
     if (m_Index == s_ResetItem) {

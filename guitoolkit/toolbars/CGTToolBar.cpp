@@ -80,10 +80,11 @@ CGTToolBar::CGTToolBar()
       m_LockedCurrentButtonSize(23, 22), m_LockedCurrentImageSize(16, 15), m_PressedIndex(-1), m_HotIndex(-1),
       m_SelectedIndex(-1), m_ResourceId(0), m_Floating(FALSE), m_NoDropTarget(FALSE), m_InsertionIndex(-1),
       m_FirstImage(-1), m_MenuMode(FALSE), m_SavedFocus(nullptr), m_UpdateDialogControls(TRUE), m_DrawBorder(TRUE),
-      m_GrayDisabled(TRUE), m_NoTextUpdate(FALSE), m_CustomizeButton(nullptr), m_QuickCustomize(FALSE),
-      m_TextLabels(FALSE), m_MruWidth(32767), m_LabelsTaller(FALSE), m_LabelHeight(0), m_MenuSelection(-1),
-      m_LastPoint(-1, -1), m_Tracking(FALSE), m_SavedCapture(nullptr), m_ResizedButton(nullptr), m_RememberFocus(TRUE),
-      m_DraggedButton(nullptr), m_CopyDrag(FALSE), m_DragStart(-1, -1), m_LastSize(0, 0), m_ResourceChanged(FALSE)
+      m_GrayDisabled(TRUE), m_NoTextUpdate(FALSE), m_CustomizeButton(nullptr), m_SiblingToolBar(nullptr),
+      m_QuickCustomize(FALSE), m_TextLabels(FALSE), m_MruWidth(32767), m_LabelsTaller(FALSE), m_LabelHeight(0),
+      m_MenuSelection(-1), m_LastPoint(-1, -1), m_Tracking(FALSE), m_SavedCapture(nullptr), m_ResizedButton(nullptr),
+      m_RememberFocus(TRUE), m_DraggedButton(nullptr), m_CopyDrag(FALSE), m_DragStart(-1, -1), m_LastSize(0, 0),
+      m_ResourceChanged(FALSE)
 {
     (void)hooksInstalled;
 }
@@ -93,6 +94,7 @@ CGTToolBar::~CGTToolBar()
     // A bar whose window outlives it is no longer one of the process's toolbars.
     if (POSITION position = s_AllToolbars.Find(this))
         s_AllToolbars.RemoveAt(position);
+    SetSiblingToolBar(nullptr);
     RemoveAllButtons();
     DeleteButtons(m_OriginalButtons);
     DeleteButtons(m_ResetState);

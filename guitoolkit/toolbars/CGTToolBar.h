@@ -251,6 +251,20 @@ public:
     CGTToolBarImages* GetLockedMenuImages();
     void NotifyButtonsFontChanged();
     CGTToolbarButton* GetCustomizeButton() const { return m_CustomizeButton; }
+
+    // --- The sibling bar ---
+
+    // Pairs the bar with another both ways (null: none); a bar that goes leaves its sibling
+    // without one.
+    void SetSiblingToolBar(CGTToolBar* iSibling);
+    CGTToolBar* GetSiblingToolBar() const { return m_SiblingToolBar; }
+    // The bar and its sibling dock on one dock bar: they can share a row or take two.
+    BOOL CanArrangeWithSibling() const;
+    BOOL IsOneRowWithSibling() const;
+    // The sibling comes right after the bar in its row.
+    void SetOneRowWithSibling();
+    // The sibling takes a new row after the bar's.
+    void SetTwoRowsWithSibling();
     // The customize button offers "Add or Remove Buttons" rather than the command alone.
     BOOL IsQuickCustomize() const { return m_QuickCustomize; }
     // Puts a customize button (of s_CustomizeButtonClass) at the end of the bar, or updates
@@ -479,6 +493,7 @@ protected:
     BOOL m_GrayDisabled;
     BOOL m_NoTextUpdate;
     CGTToolbarButton* m_CustomizeButton;
+    CGTToolBar* m_SiblingToolBar;
     BOOL m_QuickCustomize;
     BOOL m_TextLabels;
     int m_MruWidth;

@@ -172,6 +172,65 @@ TEST(CustomizeButton, AddOrRemoveButtonsOffersTheShownBarsOfTheRowThatHaveTheBut
     chevron->OnCancelMode();
 }
 
+TEST(CustomizeButton, SiblingBarsTakeOneRowOrTwoFromTheChevron)
+{
+    PlainMenuOptions options;
+    StackFrame frame;
+    ASSERT_TRUE(frame.Create(nullptr, L"Rows", WS_OVERLAPPEDWINDOW, CRect(0, 0, 640, 300)));
+    auto* dockBar = new CGTDockBar;
+    ASSERT_TRUE(dockBar->Create(GTSideTop, CRect(), &frame));
+    dockBar->MoveToRect(CRect(0, 0, 640, 0));
+    CGTToolBar bars[2];
+    for (int index = 0; index < 2; ++index) {
+        CGTToolBar& bar = bars[index];
+        ASSERT_TRUE(
+            bar.CreateEx(&frame, TBSTYLE_FLAT, WS_CHILD | WS_VISIBLE | CBRS_ALIGN_TOP, CRect(1, 1, 1, 1), 300 + index));
+        bar.InsertButton(new CGTToolbarButton(101 + index, -1, L"Week"));
+        bar.SetCustomizeButton(TRUE, ID_GT_TEST_OPEN, L"&Customize...");
+        bar.EnableDocking(GTSideAny);
+        const CRect target(index * 200, 0, index * 200 + 100, 24);
+        ASSERT_TRUE(bar.DockToTarget(dockBar, &target, GTDockByRect));
+    }
+    ASSERT_EQ(1, dockBar->GetRows().GetCount());
+    auto* chevron = static_cast<CCustomizeButton*>(bars[0].GetCustomizeButton());
+    const auto rowItem = [&]() -> CGTCustomizeMenuButton* {
+        if (!chevron->OpenPopupForParent(&bars[0]))
+            return nullptr;
+        CGTPopupMenu* popup = chevron->GetPopupMenu();
+        return popup != nullptr
+            ? dynamic_cast<CGTCustomizeMenuButton*>(popup->GetMenuItem(popup->GetMenuItemCount() - 1))
+            : nullptr;
+    };
+
+    // Without a sibling there is no row item.
+    EXPECT_EQ(nullptr, rowItem());
+    chevron->OnCancelMode();
+
+    bars[0].SetSiblingToolBar(&bars[1]);
+    EXPECT_EQ(&bars[0], bars[1].GetSiblingToolBar());
+    for (const int rows : {2, 1}) {
+        CGTCustomizeMenuButton* item = rowItem();
+        ASSERT_NE(nullptr, item);
+        EXPECT_EQ(CString(rows == 2 ? L"S&how Buttons on Two Rows" : L"S&how Buttons on One Row"), item->m_Text);
+        item->OnClickMenuItem();
+        PumpMessages();
+        EXPECT_EQ(rows, dockBar->GetRows().GetCount());
+        EXPECT_EQ(rows == 1, bars[0].IsOneRowWithSibling());
+        if (rows == 2) {
+            EXPECT_EQ(1, dockBar->GetRowIndex(bars[1].GetDockRow()));
+        } else {
+            CRect first, second;
+            bars[0].GetWindowRect(&first);
+            bars[1].GetWindowRect(&second);
+            EXPECT_LE(first.right, second.left);
+        }
+    }
+
+    // The pairing goes with either bar.
+    bars[1].SetSiblingToolBar(nullptr);
+    EXPECT_EQ(nullptr, bars[0].GetSiblingToolBar());
+}
+
 TEST(CustomizeMenuButton, TogglesShowAndHideButtonsWithTheSeparatorAfterThem)
 {
     TestParent parent;
