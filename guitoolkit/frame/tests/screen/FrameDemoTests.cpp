@@ -3,13 +3,22 @@
 // and opened again. The user's changes (a button taken off the toolbar, the pane hidden, the
 // window moved and resized) come back from the registry, and the bars stand where they stood.
 // The screenshots before closing and after reopening are kept beside the test as
-// frame-demo-before.bmp and frame-demo-after.bmp.
+// frame-demo-before.bmp and frame-demo-after.bmp. In customize mode the user drags a button
+// across a separator and gives it one of the user's images through Button Appearance; the
+// order and the image come back too (frame-demo-customized-before.bmp and -after.bmp).
 #include <guitoolkit/frame/CGTFrameWnd.h>
 #include <guitoolkit/frame/CGTWorkspace.h>
 #include <guitoolkit/docking/CGTDockingControlBar.h>
+#include <guitoolkit/core/CGTToolBarImages.h>
+#include <guitoolkit/core/GuiToolkitResources.h>
 #include <guitoolkit/toolbars/CGTMenuBar.h>
 #include <guitoolkit/toolbars/CGTStatusBar.h>
+#include <guitoolkit/toolbars/CGTToolbarCustomize.h>
+#include <guitoolkit/toolbars/GTEditorResources.h>
 #include <gtest/gtest.h>
+#include <atomic>
+#include <functional>
+#include <thread>
 #include "GtToolbarsTestIds.h"
 #include "ScreenTestSupport.h"
 
@@ -168,4 +177,161 @@ TEST(FrameDemo, TheCustomisedLayoutComesBackWhenTheFrameOpensAgain)
     Screenshot(ScreenRect(*frame)).Save(L"frame-demo-after.bmp");
     frame->DestroyWindow();
     app.m_pMainWnd = nullptr;
+}
+
+namespace {
+// The user's image strip, kept in a scratch folder: three images of one colour each.
+const COLORREF userColors[] = {RGB(0, 96, 224), RGB(224, 128, 0), RGB(0, 160, 64)};
+
+CString MakeUserImagesFile()
+{
+    wchar_t folder[MAX_PATH];
+    ::GetTempPathW(MAX_PATH, folder);
+    const CString path = CString(folder) + L"zv-frame-demo-user-images.bmp";
+    CGTToolBarImages strip;
+    strip.isUserImages = TRUE;
+    CClientDC screen(nullptr);
+    for (COLORREF color : userColors) {
+        CBitmap image;
+        image.CreateCompatibleBitmap(&screen, 16, 15);
+        CDC dc;
+        dc.CreateCompatibleDC(&screen);
+        CBitmap* previous = dc.SelectObject(&image);
+        dc.FillSolidRect(0, 0, 16, 15, color);
+        dc.SelectObject(previous);
+        strip.AddImage(static_cast<HBITMAP>(image.GetSafeHandle()));
+    }
+    return strip.Save(path) ? path : CString();
+}
+
+// Runs the user's steps from a helper thread while this thread handles the messages (the drag,
+// the context menu and the dialog each run a loop of their own).
+void Input(CWinApp& ioApp, const std::vector<std::function<void()>>& iSteps)
+{
+    std::atomic<bool> done{false};
+    std::thread input([&] {
+        for (const auto& step : iSteps) {
+            step();
+            ::Sleep(150);
+        }
+        done = true;
+    });
+    for (int round = 0; round < 200 && !done; ++round)
+        LetItDraw(ioApp, 50);
+    input.join();
+    LetItDraw(ioApp, 300);
+}
+
+std::vector<std::function<void()>> DragSteps(CPoint iFrom, CPoint iTo)
+{
+    std::vector<std::function<void()>> steps = {[=] { SendMouse(0, iFrom); },
+                                                [=] { SendMouse(MOUSEEVENTF_LEFTDOWN, iFrom); }};
+    for (int step = 1; step <= 8; ++step)
+        steps.push_back([=] {
+            SendMouse(0, CPoint(iFrom.x + (iTo.x - iFrom.x) * step / 8, iFrom.y + (iTo.y - iFrom.y) * step / 8));
+        });
+    steps.push_back([=] { SendMouse(0, iTo); });
+    steps.push_back([=] { SendMouse(MOUSEEVENTF_LEFTUP, iTo); });
+    return steps;
+}
+
+CRect ButtonOnScreen(const CGTToolBar& iBar, int iIndex)
+{
+    CRect rect = iBar.GetButton(iIndex)->Rect();
+    iBar.ClientToScreen(&rect);
+    return rect;
+}
+
+// Waits for the appearance dialog, chooses the user's first image with clicks and OK.
+void PickFirstUserImage()
+{
+    HWND dialog = nullptr;
+    for (int wait = 0; wait < 40 && dialog == nullptr; ++wait) {
+        dialog = ::FindWindowW(nullptr, L"Button Appearance");
+        ::Sleep(100);
+    }
+    if (dialog == nullptr)
+        return;
+    const auto centre = [dialog](UINT iControl) {
+        RECT rect = {};
+        ::GetWindowRect(::GetDlgItem(dialog, iControl), &rect);
+        return CRect(rect).CenterPoint();
+    };
+    SendClick(centre(IDC_GT_APPEARANCE_USER_IMAGE));
+    ::Sleep(300);
+    RECT list = {};
+    ::GetWindowRect(::GetDlgItem(dialog, IDC_GT_APPEARANCE_IMAGES), &list);
+    // The first button of the list: 22 x 22 past the list's inset.
+    SendClick(CPoint(list.left + 4 + 11, list.top + 5 + 11));
+    ::Sleep(300);
+    SendClick(centre(IDOK));
+}
+
+// The colour the screen shows in the middle of a button.
+DWORD PixelOf(const CGTToolBar& iBar, int iIndex)
+{
+    const CRect button = ButtonOnScreen(iBar, iIndex);
+    return Screenshot(button).Pixel(button.CenterPoint().x, button.CenterPoint().y);
+}
+}  // namespace
+
+TEST(FrameDemo, AButtonMovedAndGivenAUserImageComesBackWithTheFrame)
+{
+    AfxOleInit();
+    DemoApp app;
+    CGTWorkspace workspace(TRUE);
+    workspace.SetRegistryBase(L"Settings");
+    const CString imagesFile = MakeUserImagesFile();
+    ASSERT_FALSE(imagesFile.IsEmpty());
+    CGTToolBarImages userImages;
+    ASSERT_TRUE(userImages.LoadFromFile(imagesFile));
+    ASSERT_EQ(3, userImages.count);
+    CGTToolBar::SetUserImages(&userImages);
+
+    auto* frame = new FrameDemo;
+    ASSERT_TRUE(frame->CreateDemo(CRect(40, 40, 560, 400)));
+    app.m_pMainWnd = frame;
+    auto* sheet = new CGTToolbarCustomize(frame, TRUE, 0x2F);
+    ASSERT_TRUE(sheet->OpenModeless());
+    sheet->SetWindowPos(nullptr, 100, 200, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    LetItDraw(app, 800);
+    CGTToolBar& bar = frame->m_ToolBar;
+    ASSERT_EQ((std::vector<UINT>{ID_GT_TEST_FIRST, 0, ID_GT_TEST_SECOND, ID_GT_TEST_THIRD}), Commands(bar));
+
+    // The last button dragged across the separator to the front.
+    const CRect third = ButtonOnScreen(bar, 3);
+    const CRect first = ButtonOnScreen(bar, 0);
+    Input(app, DragSteps(third.CenterPoint(), CPoint(first.left + 3, first.CenterPoint().y)));
+    EXPECT_EQ((std::vector<UINT>{ID_GT_TEST_THIRD, ID_GT_TEST_FIRST, 0, ID_GT_TEST_SECOND}), Commands(bar));
+
+    // Its context menu, Button Appearance..., the user's first image, OK.
+    const CPoint moved = ButtonOnScreen(bar, 0).CenterPoint();
+    Input(app,
+          {[=] { SendMouse(0, moved); }, [=] { SendMouse(MOUSEEVENTF_RIGHTDOWN, moved); },
+           [=] { SendMouse(MOUSEEVENTF_RIGHTUP, moved); }, [] { SendKey('B'); }, [] { PickFirstUserImage(); }});
+    const CGTToolbarButton* given = bar.GetButton(0);
+    EXPECT_TRUE(given->m_UserImage);
+    EXPECT_EQ(0, given->GetImage());
+    sheet->SendMessage(WM_COMMAND, IDCANCEL);
+    LetItDraw(app, 500);
+    EXPECT_EQ(ToPixel(userColors[0]), PixelOf(bar, 0));
+    Screenshot(ScreenRect(*frame)).Save(L"frame-demo-customized-before.bmp");
+    frame->SendMessage(WM_CLOSE);
+    LetItDraw(app, 300);
+    ASSERT_EQ(nullptr, app.m_pMainWnd);
+
+    frame = new FrameDemo;
+    ASSERT_TRUE(frame->CreateDemo(CRect(40, 40, 560, 400)));
+    app.m_pMainWnd = frame;
+    LetItDraw(app, 800);
+    EXPECT_EQ((std::vector<UINT>{ID_GT_TEST_THIRD, ID_GT_TEST_FIRST, 0, ID_GT_TEST_SECOND}),
+              Commands(frame->m_ToolBar));
+    EXPECT_TRUE(frame->m_ToolBar.GetButton(0)->m_UserImage);
+    EXPECT_EQ(0, frame->m_ToolBar.GetButton(0)->GetImage());
+    EXPECT_EQ(ToPixel(userColors[0]), PixelOf(frame->m_ToolBar, 0));
+    Screenshot(ScreenRect(*frame)).Save(L"frame-demo-customized-after.bmp");
+    frame->DestroyWindow();
+    app.m_pMainWnd = nullptr;
+    CGTToolBar::SetUserImages(nullptr);
+    ::DeleteFileW(imagesFile);
 }
