@@ -16,9 +16,7 @@
 #include <guitoolkit/toolbars/CGTToolbarCustomize.h>
 #include <guitoolkit/toolbars/GTEditorResources.h>
 #include <gtest/gtest.h>
-#include <atomic>
 #include <functional>
-#include <thread>
 #include "GtToolbarsTestIds.h"
 #include "ScreenTestSupport.h"
 
@@ -123,6 +121,22 @@ struct BarPlaces {
     std::vector<CRect> places;
 };
 
+// The demo opened as the application's main window and drawn; null when it did not open.
+FrameDemo* OpenDemo(CWinApp& ioApp)
+{
+    auto* frame = new FrameDemo;
+    if (!frame->CreateDemo(CRect(40, 40, 560, 400))) {
+        if (frame->GetSafeHwnd() != nullptr)
+            frame->DestroyWindow();
+        else
+            delete frame;
+        return nullptr;
+    }
+    ioApp.m_pMainWnd = frame;
+    LetItDraw(ioApp, 800);
+    return frame;
+}
+
 std::vector<UINT> Commands(const CGTToolBar& iBar)
 {
     std::vector<UINT> commands;
@@ -138,10 +152,8 @@ TEST(FrameDemo, TheCustomisedLayoutComesBackWhenTheFrameOpensAgain)
     CGTWorkspace workspace(TRUE);
     workspace.SetRegistryBase(L"Settings");
 
-    auto* frame = new FrameDemo;
-    ASSERT_TRUE(frame->CreateDemo(CRect(40, 40, 560, 400)));
-    app.m_pMainWnd = frame;
-    LetItDraw(app, 800);
+    FrameDemo* frame = OpenDemo(app);
+    ASSERT_NE(nullptr, frame);
     EXPECT_EQ((std::vector<UINT>{ID_GT_TEST_FIRST, 0, ID_GT_TEST_SECOND, ID_GT_TEST_THIRD}),
               Commands(frame->m_ToolBar));
     EXPECT_TRUE(frame->m_Pane.IsVisible());
@@ -164,10 +176,8 @@ TEST(FrameDemo, TheCustomisedLayoutComesBackWhenTheFrameOpensAgain)
     LetItDraw(app, 300);
     ASSERT_EQ(nullptr, app.m_pMainWnd);
 
-    frame = new FrameDemo;
-    ASSERT_TRUE(frame->CreateDemo(CRect(40, 40, 560, 400)));
-    app.m_pMainWnd = frame;
-    LetItDraw(app, 800);
+    frame = OpenDemo(app);
+    ASSERT_NE(nullptr, frame);
     EXPECT_EQ((std::vector<UINT>{ID_GT_TEST_FIRST, 0, ID_GT_TEST_THIRD}), Commands(frame->m_ToolBar));
     EXPECT_EQ(placed, ScreenRect(*frame));
     EXPECT_TRUE(frame->m_Pane.IsStateLoaded());
@@ -202,37 +212,6 @@ CString MakeUserImagesFile()
         strip.AddImage(static_cast<HBITMAP>(image.GetSafeHandle()));
     }
     return strip.Save(path) ? path : CString();
-}
-
-// Runs the user's steps from a helper thread while this thread handles the messages (the drag,
-// the context menu and the dialog each run a loop of their own).
-void Input(CWinApp& ioApp, const std::vector<std::function<void()>>& iSteps)
-{
-    std::atomic<bool> done{false};
-    std::thread input([&] {
-        for (const auto& step : iSteps) {
-            step();
-            ::Sleep(150);
-        }
-        done = true;
-    });
-    for (int round = 0; round < 200 && !done; ++round)
-        LetItDraw(ioApp, 50);
-    input.join();
-    LetItDraw(ioApp, 300);
-}
-
-std::vector<std::function<void()>> DragSteps(CPoint iFrom, CPoint iTo)
-{
-    std::vector<std::function<void()>> steps = {[=] { SendMouse(0, iFrom); },
-                                                [=] { SendMouse(MOUSEEVENTF_LEFTDOWN, iFrom); }};
-    for (int step = 1; step <= 8; ++step)
-        steps.push_back([=] {
-            SendMouse(0, CPoint(iFrom.x + (iTo.x - iFrom.x) * step / 8, iFrom.y + (iTo.y - iFrom.y) * step / 8));
-        });
-    steps.push_back([=] { SendMouse(0, iTo); });
-    steps.push_back([=] { SendMouse(MOUSEEVENTF_LEFTUP, iTo); });
-    return steps;
 }
 
 CRect ButtonOnScreen(const CGTToolBar& iBar, int iIndex)
@@ -288,9 +267,8 @@ TEST(FrameDemo, AButtonMovedAndGivenAUserImageComesBackWithTheFrame)
     ASSERT_EQ(3, userImages.count);
     CGTToolBar::SetUserImages(&userImages);
 
-    auto* frame = new FrameDemo;
-    ASSERT_TRUE(frame->CreateDemo(CRect(40, 40, 560, 400)));
-    app.m_pMainWnd = frame;
+    FrameDemo* frame = OpenDemo(app);
+    ASSERT_NE(nullptr, frame);
     auto* sheet = new CGTToolbarCustomize(frame, TRUE, 0x2F);
     ASSERT_TRUE(sheet->OpenModeless());
     sheet->SetWindowPos(nullptr, 100, 200, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
@@ -301,14 +279,15 @@ TEST(FrameDemo, AButtonMovedAndGivenAUserImageComesBackWithTheFrame)
     // The last button dragged across the separator to the front.
     const CRect third = ButtonOnScreen(bar, 3);
     const CRect first = ButtonOnScreen(bar, 0);
-    Input(app, DragSteps(third.CenterPoint(), CPoint(first.left + 3, first.CenterPoint().y)));
+    PlayInput(app, DragSteps(third.CenterPoint(), CPoint(first.left + 3, first.CenterPoint().y)));
     EXPECT_EQ((std::vector<UINT>{ID_GT_TEST_THIRD, ID_GT_TEST_FIRST, 0, ID_GT_TEST_SECOND}), Commands(bar));
 
     // Its context menu, Button Appearance..., the user's first image, OK.
     const CPoint moved = ButtonOnScreen(bar, 0).CenterPoint();
-    Input(app,
-          {[=] { SendMouse(0, moved); }, [=] { SendMouse(MOUSEEVENTF_RIGHTDOWN, moved); },
-           [=] { SendMouse(MOUSEEVENTF_RIGHTUP, moved); }, [] { SendKey('B'); }, [] { PickFirstUserImage(); }});
+    PlayInput(app,
+              {[=] { SendMouse(0, moved); }, [=] { SendMouse(MOUSEEVENTF_RIGHTDOWN, moved); },
+               [=] { SendMouse(MOUSEEVENTF_RIGHTUP, moved); }, [] { SendKey('B'); }, [] { PickFirstUserImage(); }},
+              150);
     const CGTToolbarButton* given = bar.GetButton(0);
     EXPECT_TRUE(given->m_UserImage);
     EXPECT_EQ(0, given->GetImage());
@@ -320,10 +299,8 @@ TEST(FrameDemo, AButtonMovedAndGivenAUserImageComesBackWithTheFrame)
     LetItDraw(app, 300);
     ASSERT_EQ(nullptr, app.m_pMainWnd);
 
-    frame = new FrameDemo;
-    ASSERT_TRUE(frame->CreateDemo(CRect(40, 40, 560, 400)));
-    app.m_pMainWnd = frame;
-    LetItDraw(app, 800);
+    frame = OpenDemo(app);
+    ASSERT_NE(nullptr, frame);
     EXPECT_EQ((std::vector<UINT>{ID_GT_TEST_THIRD, ID_GT_TEST_FIRST, 0, ID_GT_TEST_SECOND}),
               Commands(frame->m_ToolBar));
     EXPECT_TRUE(frame->m_ToolBar.GetButton(0)->m_UserImage);

@@ -8,29 +8,12 @@
 #include <guitoolkit/toolbars/CGTCustomizePage.h>
 #include <guitoolkit/toolbars/GTMenuOptions.h>
 #include <gtest/gtest.h>
-#include <atomic>
 #include <functional>
-#include <thread>
 #include <vector>
 #include "ScreenTestSupport.h"
 #include "ToolBarDemoFrame.h"
 
 namespace {
-// The mouse pressed at one point, carried to another in steps and released there.
-std::vector<std::function<void()>> DragSteps(CPoint iFrom, CPoint iTo)
-{
-    std::vector<std::function<void()>> steps = {[=] { SendMouse(0, iFrom); },
-                                                [=] { SendMouse(MOUSEEVENTF_LEFTDOWN, iFrom); }};
-    for (int step = 1; step <= 8; ++step)
-        steps.push_back([=] {
-            SendMouse(0, CPoint(iFrom.x + (iTo.x - iFrom.x) * step / 8, iFrom.y + (iTo.y - iFrom.y) * step / 8));
-        });
-    steps.push_back([=] { SendMouse(0, iTo + CPoint(1, 0)); });
-    steps.push_back([=] { SendMouse(0, iTo); });
-    steps.push_back([=] { SendMouse(MOUSEEVENTF_LEFTUP, iTo); });
-    return steps;
-}
-
 // The demo with the customization sheet open below its bars.
 struct CustomizingDemo {
     CWinApp app{L"CustomizeDemo"};
@@ -54,23 +37,7 @@ struct CustomizingDemo {
             theActiveCustomizeSheet->DestroyWindow();
         frame->DestroyWindow();
     }
-    // Runs the mouse steps from a helper thread while this thread handles the messages (and
-    // the drag the bar runs).
-    void Input(const std::vector<std::function<void()>>& iSteps)
-    {
-        std::atomic<bool> done{false};
-        std::thread input([&] {
-            for (const auto& step : iSteps) {
-                step();
-                ::Sleep(120);
-            }
-            done = true;
-        });
-        for (int round = 0; round < 100 && !done; ++round)
-            LetItDraw(app, 50);
-        input.join();
-        LetItDraw(app, 300);
-    }
+    void Input(const std::vector<std::function<void()>>& iSteps) { PlayInput(app, iSteps); }
 };
 }  // namespace
 

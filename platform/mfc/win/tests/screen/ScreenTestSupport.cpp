@@ -1,5 +1,7 @@
 #include "ScreenTestSupport.h"
+#include <atomic>
 #include <cstdlib>
+#include <thread>
 
 void LetItDraw(CWinApp& app, DWORD dwMilliseconds)
 {
@@ -39,6 +41,36 @@ void SendKey(WORD wVirtualKey)
     ::SendInput(1, &input, sizeof(input));
     input.ki.dwFlags = KEYEVENTF_KEYUP;
     ::SendInput(1, &input, sizeof(input));
+}
+
+std::vector<std::function<void()>> DragSteps(POINT ptFrom, POINT ptTo)
+{
+    const CPoint from(ptFrom), to(ptTo);
+    std::vector<std::function<void()>> steps = {[=] { SendMouse(0, from); },
+                                                [=] { SendMouse(MOUSEEVENTF_LEFTDOWN, from); }};
+    for (int step = 1; step <= 8; ++step)
+        steps.push_back(
+            [=] { SendMouse(0, CPoint(from.x + (to.x - from.x) * step / 8, from.y + (to.y - from.y) * step / 8)); });
+    steps.push_back([=] { SendMouse(0, to + CPoint(1, 0)); });
+    steps.push_back([=] { SendMouse(0, to); });
+    steps.push_back([=] { SendMouse(MOUSEEVENTF_LEFTUP, to); });
+    return steps;
+}
+
+void PlayInput(CWinApp& app, const std::vector<std::function<void()>>& steps, DWORD dwPause)
+{
+    std::atomic<bool> done{false};
+    std::thread input([&] {
+        for (const auto& step : steps) {
+            step();
+            ::Sleep(dwPause);
+        }
+        done = true;
+    });
+    while (!done)
+        LetItDraw(app, 50);
+    input.join();
+    LetItDraw(app, 300);
 }
 
 Screenshot::Screenshot(const CRect& rectScreen) : rect(rectScreen), pixels((size_t)rect.Width() * rect.Height())

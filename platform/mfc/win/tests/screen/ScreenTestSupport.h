@@ -3,6 +3,7 @@
 #pragma once
 #include <afxwin.h>
 
+#include <functional>
 #include <vector>
 
 // Lets the program and the X server draw: the messages of a while, each offered to the
@@ -16,6 +17,11 @@ void SendMouse(DWORD dwFlags, POINT ptScreen);
 void SendClick(POINT ptScreen);
 // A key pressed and released as a user types it.
 void SendKey(WORD wVirtualKey);
+// The mouse pressed at one point, carried to another in steps and released there.
+std::vector<std::function<void()>> DragSteps(POINT ptFrom, POINT ptTo);
+// Plays the user's steps from a helper thread, a pause after each, while this thread handles
+// the messages (a drag, a menu or a dialog may each run a loop of their own meanwhile).
+void PlayInput(CWinApp& app, const std::vector<std::function<void()>>& steps, DWORD dwPause = 120);
 
 // Keeps a picture, its header and its pixels as they follow it, as a bitmap file; FALSE when
 // the file cannot be written.
