@@ -103,20 +103,36 @@ protected:
     CToolTipCtrl m_ToolTip;
 };
 
+// The tool box's bar: its scroll buttons move the active page by rows.
 class CGTToolBoxBar : public CGTOutlookBar {
     DECLARE_DYNCREATE(CGTToolBoxBar)
+public:
+    void OnScroll(BOOL iDown) override;
 };
 
 class CGTToolBox : public CGTDockingControlBar {
     DECLARE_DYNCREATE(CGTToolBox)
 public:
+    // A page of tools with the images of a bitmap strip; the page's index, -1 when it could
+    // not be made.
+    int AddToolsPage(const CString& iLabel, UINT iBitmapId, CSize iImageSize, const CStringArray& iTools,
+                     int iMode = CGTToolBoxPage::listMode);
+    CGTToolBoxPage* GetPage(int iIndex) const;
+    CGTToolBoxBar& GetBar() { return m_Bar; }
+
     virtual void OnClickTool(int iPage, int iTool);
     // Moves the current page one row up or down.
     virtual void OnScrollPage(BOOL iUp);
     // The page's index among the bar's pages, -1 for none.
     int GetPageIndex(const CGTToolBoxPage* iPage) const;
+    // The bar's scroll buttons follow the rows of the active page that lie out of sight.
+    void UpdateScrollButtons();
 
 protected:
+    afx_msg int OnCreate(LPCREATESTRUCT iCreate);
+    afx_msg void OnSize(UINT iType, int iWidth, int iHeight);
+    DECLARE_MESSAGE_MAP()
+
     CGTToolBoxBar m_Bar;
 };
 

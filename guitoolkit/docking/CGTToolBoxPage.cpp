@@ -140,6 +140,8 @@ void CGTToolBoxPage::AdjustLayout()
         x += cell.cx;
     }
     RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    if (m_ToolBox != nullptr)
+        m_ToolBox->UpdateScrollButtons();
 }
 
 int CGTToolBoxPage::GetPageHeight() const
