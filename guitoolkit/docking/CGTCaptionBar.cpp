@@ -193,5 +193,6 @@ void CGTCaptionBar::RemoveOverlaps(const CRect& iClient)
     if (m_ClippedTextRect.right < m_ClippedTextRect.left)
         m_ClippedTextRect.SetRectEmpty();
     m_ImageRect = FitInto(m_ImageRect, inner, !m_StretchImage);
-    m_ButtonRect = FitInto(m_ButtonRect, inner, FALSE);
+    // The button may reach the client's edge: cutting it by the margin would cut its label.
+    m_ButtonRect = FitInto(m_ButtonRect, iClient, FALSE);
 }

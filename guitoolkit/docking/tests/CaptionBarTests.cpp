@@ -80,7 +80,7 @@ TEST_F(CaptionBar, LaysOutImageTextAndButton)
     m_Bar.SetButton(L"Options", 300);
     const CRect image = m_Bar.GetImageRect(), button = m_Bar.GetButtonRect(), text = m_Bar.GetTextRect();
     EXPECT_EQ(CRect(4, (client.Height() - 16) / 2, 20, (client.Height() - 16) / 2 + 16), image);
-    EXPECT_EQ(client.right - 4, button.right);
+    EXPECT_EQ(client.right, button.right);
     EXPECT_EQ(image.right + 4, text.left);
     EXPECT_LT(text.right, button.left);
 
