@@ -1,6 +1,7 @@
 #include <guitoolkit/docking/CGTAppBarWnd.h>
 #include <guitoolkit/core/GuiToolkitGlobals.h>
 #include <guitoolkit/core/GuiToolkitSeams.h>
+#include <guitoolkit/docking/GTDockingGeometry.h>
 #include <algorithm>
 
 IMPLEMENT_DYNAMIC(CGTAppBarWnd, CWnd)
@@ -80,23 +81,16 @@ void CGTAppBarWnd::GetScreenRect(CRect& oRect) const
 
 CRect CGTAppBarWnd::Strip(int iSide, int iThickness) const
 {
-    CRect rect;
-    GetScreenRect(rect);
-    switch (iSide) {
-    case ABE_LEFT:
-        rect.right = rect.left + iThickness;
-        break;
-    case ABE_TOP:
-        rect.bottom = rect.top + iThickness;
-        break;
-    case ABE_RIGHT:
-        rect.left = rect.right - iThickness;
-        break;
-    default:
-        rect.top = rect.bottom - iThickness;
-        break;
-    }
-    return rect;
+    CRect screen;
+    GetScreenRect(screen);
+    return AgainstSide(screen, iSide, iThickness);
+}
+
+CRect CGTAppBarWnd::AgainstSide(const CRect& iRect, int iSide, int iThickness)
+{
+    static const DWORD sides[4] = {GTSideLeft, GTSideTop, GTSideRight, GTSideBottom};
+    return GTGeometry::PlaceAgainst(iRect, sides[iSide >= ABE_LEFT && iSide <= ABE_BOTTOM ? iSide : ABE_BOTTOM],
+                                    iThickness, FALSE);
 }
 
 int CGTAppBarWnd::ThicknessOf(const CRect& iRect, int iSide)
@@ -185,21 +179,7 @@ void CGTAppBarWnd::AdjustDockRect(CRect& ioRect) const
     APPBARDATA data = Data(m_Side);
     data.rc = ioRect;
     Shell(ABM_QUERYPOS, data);
-    ioRect = data.rc;
-    switch (m_Side) {
-    case ABE_LEFT:
-        ioRect.right = ioRect.left + thickness;
-        break;
-    case ABE_TOP:
-        ioRect.bottom = ioRect.top + thickness;
-        break;
-    case ABE_RIGHT:
-        ioRect.left = ioRect.right - thickness;
-        break;
-    default:
-        ioRect.top = ioRect.bottom - thickness;
-        break;
-    }
+    ioRect = AgainstSide(data.rc, m_Side, thickness);
 }
 
 void CGTAppBarWnd::SetSide(int iSide, CRect iRect, BOOL iMove, BOOL iNoSetPos)
@@ -288,21 +268,7 @@ void CGTAppBarWnd::SlideTo(const CRect& iTarget)
 
 void CGTAppBarWnd::SlideOut()
 {
-    CRect target = m_DockedRect;
-    switch (m_Side) {
-    case ABE_LEFT:
-        target.right = target.left + slidOutThickness;
-        break;
-    case ABE_TOP:
-        target.bottom = target.top + slidOutThickness;
-        break;
-    case ABE_RIGHT:
-        target.left = target.right - slidOutThickness;
-        break;
-    default:
-        target.top = target.bottom - slidOutThickness;
-        break;
-    }
+    const CRect target = AgainstSide(m_DockedRect, m_Side, slidOutThickness);
     m_SlidOut = TRUE;
     SlideTo(target);
 }

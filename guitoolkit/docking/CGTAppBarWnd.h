@@ -99,6 +99,8 @@ protected:
     void Unregister();
     // A strip of the screen of that thickness along the side.
     CRect Strip(int iSide, int iThickness) const;
+    // The band of the rectangle of that thickness along the side.
+    static CRect AgainstSide(const CRect& iRect, int iSide, int iThickness);
     // The thickness of a rectangle across the side.
     static int ThicknessOf(const CRect& iRect, int iSide);
     void DockToSide(int iSide, BOOL iMove, BOOL iNoSetPos);

@@ -2,6 +2,7 @@
 #include <guitoolkit/core/CGTRegistry.h>
 #include <guitoolkit/core/CGTRegistryHolder.h>
 #include <guitoolkit/core/RegistrySectionPath.h>
+#include <guitoolkit/docking/GTDockingGeometry.h>
 #include <algorithm>
 
 namespace {
@@ -19,15 +20,6 @@ CString DockValue(int iSide)
     return name;
 }
 
-// Moves a rectangle into the area, cutting what still does not fit.
-CRect MovedInto(CRect iRect, const CRect& iArea)
-{
-    iRect.OffsetRect(std::max(0L, iArea.left - iRect.left), std::max(0L, iArea.top - iRect.top));
-    iRect.OffsetRect(std::min(0L, iArea.right - iRect.right), std::min(0L, iArea.bottom - iRect.bottom));
-    CRect fitted;
-    fitted.IntersectRect(&iRect, &iArea);
-    return fitted;
-}
 }  // namespace
 
 BOOL CGTAppBarWnd::SaveState(LPCWSTR iProfile, int iIndex)
@@ -69,7 +61,7 @@ BOOL CGTAppBarWnd::LoadState(LPCWSTR iProfile, int iIndex)
         CRect work;
         ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
         floatRect.NormalizeRect();
-        m_FloatRect = MovedInto(floatRect, work);
+        m_FloatRect = GTGeometry::FitInto(floatRect, work, TRUE);
     }
     if (m_hWnd != nullptr) {
         if (m_Side == floatingSide)

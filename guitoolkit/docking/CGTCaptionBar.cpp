@@ -1,24 +1,10 @@
 #include <guitoolkit/docking/CGTCaptionBar.h>
 #include <guitoolkit/core/CGTVisualManager.h>
 #include <guitoolkit/core/GuiToolkitGlobals.h>
+#include <guitoolkit/docking/GTDockingGeometry.h>
 #include <algorithm>
 
 IMPLEMENT_DYNCREATE(CGTCaptionBar, CGTControlBar)
-
-namespace {
-// Cuts a rectangle that does not fit into the area and, unless asked to keep it whole, moves
-// it inside first.
-CRect FitInto(CRect iRect, const CRect& iArea, BOOL iMoveInside)
-{
-    if (iMoveInside) {
-        iRect.OffsetRect(std::max(0L, iArea.left - iRect.left), std::max(0L, iArea.top - iRect.top));
-        iRect.OffsetRect(std::min(0L, iArea.right - iRect.right), std::min(0L, iArea.bottom - iRect.bottom));
-    }
-    CRect fitted;
-    fitted.IntersectRect(&iRect, &iArea);
-    return fitted;
-}
-}  // namespace
 
 CGTCaptionBar::CGTCaptionBar()
     : m_BackColor(noColor), m_TextColor(noColor), m_BorderColor(noColor), m_Icon(nullptr), m_StretchImage(FALSE),
@@ -192,7 +178,7 @@ void CGTCaptionBar::RemoveOverlaps(const CRect& iClient)
     }
     if (m_ClippedTextRect.right < m_ClippedTextRect.left)
         m_ClippedTextRect.SetRectEmpty();
-    m_ImageRect = FitInto(m_ImageRect, inner, !m_StretchImage);
+    m_ImageRect = GTGeometry::FitInto(m_ImageRect, inner, !m_StretchImage);
     // The button may reach the client's edge: cutting it by the margin would cut its label.
-    m_ButtonRect = FitInto(m_ButtonRect, iClient, FALSE);
+    m_ButtonRect = GTGeometry::FitInto(m_ButtonRect, iClient, FALSE);
 }

@@ -8,8 +8,6 @@ void CGTToolBoxPage::NotifyHost(int iTool)
 {
     if (m_ToolBox != nullptr)
         m_ToolBox->OnClickTool(m_ToolBox->GetPageIndex(this), iTool);
-    else if (m_ToolBoxEx != nullptr)
-        m_ToolBoxEx->OnClickTool(m_ToolBoxEx->GetGroupIndex(this), iTool);
 }
 
 BEGIN_MESSAGE_MAP(CGTToolBox, CGTDockingControlBar)
@@ -60,7 +58,7 @@ int CGTToolBox::AddToolsPage(const CString& iLabel, UINT iBitmapId, CSize iImage
         delete page;
         return -1;
     }
-    page->SetHosts(this, nullptr);
+    page->SetToolBox(this);
     page->LoadImages(iBitmapId, iImageSize);
     for (INT_PTR tool = 0; tool < iTools.GetSize(); ++tool)
         page->AddTool(iTools[tool], static_cast<int>(tool));
@@ -102,11 +100,6 @@ void CGTToolBox::UpdateScrollButtons()
     CGTToolBoxPage* page = outlook != nullptr ? GetPage(outlook->GetActiveTab()) : nullptr;
     if (page != nullptr)
         outlook->EnableScrollButtons(page->GetScrollRows() > 0, page->GetHiddenRows() > 0);
-}
-
-int CGTToolBoxEx::GetGroupIndex(const CGTToolBoxPage*) const
-{
-    return -1;
 }
 
 void CGTToolBoxEx::OnClickTool(int, int) {}

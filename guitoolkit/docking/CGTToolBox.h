@@ -43,7 +43,7 @@ public:
     BOOL LoadImages(UINT iResourceId, CSize iImageSize);
     // The new tool's index.
     int AddTool(const CString& iLabel, int iImage);
-    void SetHosts(CGTToolBox* iToolBox, CGTToolBoxEx* iToolBoxEx);
+    void SetToolBox(CGTToolBox* iToolBox) { m_ToolBox = iToolBox; }
 
     // The tool under a client point, -1 for none.
     virtual int HitTest(CPoint iPoint);
@@ -86,7 +86,7 @@ protected:
     CSize CellSize(int iClientWidth) const;
     int ListRowHeight() const;
     void RedrawTool(int iIndex);
-    // Tells the tool box or extended tool box that a tool was clicked.
+    // Tells the tool box that a tool was clicked.
     void NotifyHost(int iTool);
 
     CArray<CGTToolBoxButton*, CGTToolBoxButton*> m_Buttons;
@@ -142,6 +142,4 @@ public:
     virtual void OnClickTool(int iGroup, int iTool);
     int GetPageCount() const;
     CGTToolBoxPage* GetPage(int iGroup) const;
-    // The index of the group that holds the page, -1 for none.
-    int GetGroupIndex(const CGTToolBoxPage* iPage) const;
 };

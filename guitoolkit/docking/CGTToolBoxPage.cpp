@@ -95,12 +95,6 @@ int CGTToolBoxPage::AddTool(const CString& iLabel, int iImage)
     return index;
 }
 
-void CGTToolBoxPage::SetHosts(CGTToolBox* iToolBox, CGTToolBoxEx* iToolBoxEx)
-{
-    m_ToolBox = iToolBox;
-    m_ToolBoxEx = iToolBoxEx;
-}
-
 int CGTToolBoxPage::ListRowHeight() const
 {
     return std::max<int>(m_ImageSize.cy, theGuiToolkitGlobals.textHeightRegular) + listPadding;

@@ -2,6 +2,7 @@
 #include <guitoolkit/core/CGTMemDC.h>
 #include <guitoolkit/core/CGTVisualManager.h>
 #include <guitoolkit/core/GuiToolkitGlobals.h>
+#include <guitoolkit/core/GTTooltipInput.h>
 
 int CGTToolBoxPage::OnCreate(LPCREATESTRUCT iCreate)
 {
@@ -15,28 +16,8 @@ int CGTToolBoxPage::OnCreate(LPCREATESTRUCT iCreate)
 
 BOOL CGTToolBoxPage::PreTranslateMessage(MSG* iMessage)
 {
-    switch (iMessage->message) {
-    case WM_MOUSEMOVE:
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONUP:
-    case WM_RBUTTONDOWN:
-    case WM_RBUTTONUP:
-    case WM_MBUTTONDOWN:
-    case WM_MBUTTONUP:
-    case WM_NCLBUTTONDOWN:
-    case WM_NCLBUTTONUP:
-    case WM_NCRBUTTONDOWN:
-    case WM_NCRBUTTONUP:
-    case WM_NCMBUTTONDOWN:
-    case WM_NCMBUTTONUP:
-    case WM_KEYDOWN:
-    case WM_SYSKEYDOWN:
-        if (m_ToolTip.GetSafeHwnd() != nullptr)
-            m_ToolTip.RelayEvent(iMessage);
-        break;
-    default:
-        break;
-    }
+    if (IsTooltipInput(iMessage->message) && m_ToolTip.GetSafeHwnd() != nullptr)
+        m_ToolTip.RelayEvent(iMessage);
     return CGTControlBar::PreTranslateMessage(iMessage);
 }
 

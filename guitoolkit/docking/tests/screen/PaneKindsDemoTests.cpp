@@ -80,15 +80,15 @@ TEST(PaneKindsDemo, PagesToolsCaptionButtonAndADesktopBarAnswerRealInput)
     const struct {
         LPCWSTR name;
         COLORREF colour;
-    } pageSpecs[] = {{L"Reports", RGB(90, 140, 220)}, {L"Users", RGB(100, 190, 110)}, {L"Programs", RGB(220, 150, 70)}};
+    } pageKinds[] = {{L"Reports", RGB(90, 140, 220)}, {L"Users", RGB(100, 190, 110)}, {L"Programs", RGB(220, 150, 70)}};
     UINT command = firstPageCommand;
-    for (const auto& spec : pageSpecs) {
+    for (const auto& kind : pageKinds) {
         pages.push_back(std::make_unique<CGTOutlookBarPane>());
         CGTOutlookBarPane& page = *pages.back();
         ASSERT_TRUE(page.CreatePane(&outlook, WS_CHILD | WS_VISIBLE, 0xE850 + UINT(pages.size())));
-        page.SetWindowText(spec.name);
+        page.SetWindowText(kind.name);
         for (LPCWSTR label : {L"Today", L"This week"}) {
-            const HBITMAP image = MakeImage(spec.colour);
+            const HBITMAP image = MakeImage(kind.colour);
             page.InsertBitmapButton(image, label, command++);
             ::DeleteObject(image);
         }
