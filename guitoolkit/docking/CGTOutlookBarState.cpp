@@ -2,7 +2,7 @@
 #include <guitoolkit/core/CGTDockingValues.h>
 #include <guitoolkit/core/CGTRegistry.h>
 #include <guitoolkit/core/CGTRegistryHolder.h>
-#include <guitoolkit/core/CGTWorkspace.h>
+#include <guitoolkit/core/CGTWorkspaceSettings.h>
 #include <memory>
 
 namespace {
@@ -14,7 +14,7 @@ enum : UINT {
 // Stored state written before this version has no count of shown page buttons.
 BOOL HasShownCount()
 {
-    const CGTWorkspace* workspace = CGTWorkspace::Current();
+    const CGTWorkspaceSettings* workspace = CGTWorkspaceSettings::Current();
     if (workspace == nullptr)
         return FALSE;
     const int version = workspace->GetDataVersion();

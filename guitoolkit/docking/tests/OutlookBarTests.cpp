@@ -1,6 +1,6 @@
 // Outlook bars: the page buttons stacked around the active page, detaching and dropping
 // pages, and the custom pages kept in the registry.
-#include <guitoolkit/core/CGTWorkspace.h>
+#include <guitoolkit/core/CGTWorkspaceSettings.h>
 #include <guitoolkit/core/tests/ScratchRegistryKey.h>
 #include <guitoolkit/docking/CGTOutlookBar.h>
 #include <gtest/gtest.h>
@@ -14,7 +14,7 @@ const UINT barId = 0xE810;
 const UINT firstCustom = CGTOutlookBar::firstCustomPageId;
 
 // A workspace whose stored data carries the given version.
-struct VersionedWorkspace : CGTWorkspace {
+struct VersionedWorkspace : CGTWorkspaceSettings {
     VersionedWorkspace(int iMajor, int iMinor)
     {
         m_DataVersionMajor = iMajor;
