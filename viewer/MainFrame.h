@@ -45,11 +45,13 @@ public:
 
 protected:
     afx_msg int OnCreate(LPCREATESTRUCT iCreate);
+    afx_msg void OnClose();
     afx_msg void OnDestroy();
     afx_msg void OnCustomizeCommand();
     afx_msg LRESULT OnResetToolbar(WPARAM iWParam, LPARAM iLParam);
     afx_msg LRESULT OnToolbarMenuRequest(WPARAM iWParam, LPARAM iLParam);
     afx_msg LRESULT OnCustomizeHelp(WPARAM iWParam, LPARAM iLParam);
+    afx_msg LRESULT OnChangingActiveTab(WPARAM iWParam, LPARAM iLParam);
     afx_msg LRESULT OnChangeActiveTab(WPARAM iWParam, LPARAM iLParam);
     afx_msg BOOL OnToggleUserToolbar(UINT iId);
     afx_msg void OnUpdateUserToolbar(CCmdUI* ioCmdUI);
