@@ -159,6 +159,8 @@ void CReport::ReadRecords(CZVViewerDoc& ioDocument, const SummaryActivityRequest
     SummaryActivityRequest request = iRequest;
     _Recordset* answer = nullptr;
     const HRESULT result = server->GetSummaryActivityData(&request, &answer);
+    if (FAILED(result) && ioDocument.OnServerError(result))
+        return;
     if (FAILED(result))
         _com_issue_errorex(result, server, IID_IZorvane);
     TDbRecordset rows((_RecordsetPtr(answer, false)));
@@ -167,8 +169,14 @@ void CReport::ReadRecords(CZVViewerDoc& ioDocument, const SummaryActivityRequest
     const Fields fields = {DbGetField(recordset, L"Id"), DbGetField(recordset, L"Name"),
                            DbGetField(recordset, L"TimeSpent"), DbGetField(recordset, L"KeyboardEvents"),
                            DbGetField(recordset, L"MouseEvents")};
-    for (; !rows.IsEOF(); rows.MoveNext())
-        AddRecord(fields, iPrograms, ioDocument);
+    // The rows read before a failure are shown, which takes a layout.
+    try {
+        for (; !rows.IsEOF(); rows.MoveNext())
+            AddRecord(fields, iPrograms, ioDocument);
+    } catch (...) {
+        m_View->m_wndGrid.AdjustLayout();
+        throw;
+    }
     if (iPrograms) {
         OutputChart();
         SetChartTitle();

@@ -6,6 +6,7 @@
 #include <ReportErrors.h>
 #include <ReportKinds.h>
 #include <TreeObjectKinds.h>
+#include <ViewerSettings.h>
 
 #include <guitoolkit/controls/CGTGridItem.h>
 #include <guitoolkit/controls/CGTGridRow.h>
@@ -298,6 +299,7 @@ TEST_F(ReportTest, AFailureShowsOneMessageAndKeepsWhatWasRead)
     ASSERT_EQ(1u, m_Window.app.boxes.size());
     EXPECT_FALSE(m_Window.app.boxes[0].text.empty());
     EXPECT_EQ((Texts{L"read|00 minutes|1|1"}), Rows());
+    EXPECT_EQ(1, Grid().GetShownCount()) << "the rows read are laid out and shown";
     EXPECT_EQ(user, m_Window.frame->Reports(ViewerTree::Applications).GetCurrentObject());
 
     m_Window.server.script.errorDescription = L"The summary was refused.";
@@ -312,6 +314,21 @@ TEST_F(ReportTest, AFailureShowsOneMessageAndKeepsWhatWasRead)
     m_Window.frame->Reports(ViewerTree::Applications).RefreshCurrentReport();
     ASSERT_EQ(3u, m_Window.app.boxes.size());
     EXPECT_EQ(static_cast<LPCWSTR>(SystemMessage(E_ACCESSDENIED)), m_Window.app.boxes[2].text);
+}
+
+// A lost server is dropped at once: one message, and no later build asks it again.
+TEST_F(ReportTest, ALostServerIsDroppedByTheFirstBuildThatMeetsIt)
+{
+    CUserObject* user = new CUserObject(3, L"alice", nullptr);
+    m_Window.server.script.results[L"GetSummaryActivityData"] = {HRESULT_FROM_WIN32(RPC_S_SERVER_UNAVAILABLE)};
+    Select(user);
+    ASSERT_EQ(1u, m_Window.app.boxes.size());
+    EXPECT_EQ(L"`" + std::wstring(ReadServerName()) + L"` is not available.", m_Window.app.boxes[0].text);
+    EXPECT_EQ(nullptr, m_Window.document->GetServer());
+    const size_t requests = m_Window.server.script.activityRequests.size();
+    m_Window.frame->Reports(ViewerTree::Applications).RefreshCurrentReport();
+    EXPECT_EQ(requests, m_Window.server.script.activityRequests.size());
+    EXPECT_EQ(1u, m_Window.app.boxes.size());
 }
 
 TEST_F(ReportTest, TheExportHoldsTheCaptionsAndTheShownCellsAndAFailureIsReported)
