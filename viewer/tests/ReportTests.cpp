@@ -156,6 +156,8 @@ TEST_F(ReportTest, EachKindShowsItsColumnsCaptionAndRowsForItsRequest)
     }
     EXPECT_EQ(1u, m_Window.server.script.objectRequests.size()) << "the program is asked for once";
     EXPECT_TRUE(m_Window.app.boxes.empty());
+    // Names are data: an '&' in a description is shown, not taken for a mnemonic.
+    EXPECT_TRUE(m_Window.view->m_wndCaption.GetStyle() & SS_NOPREFIX);
 }
 
 TEST_F(ReportTest, TheComputerReportShowsProgramsByDescriptionAndIcon)
