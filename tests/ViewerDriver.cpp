@@ -78,23 +78,42 @@ public:
         HWND tree = m_Frame ? WaitForPrograms(m_Frame) : nullptr;
         if (!tree)
             return Fail(L"the viewer shows no programs");
-        SetForegroundWindow(m_Frame);
-        RECT area;
-        GetWindowRect(tree, &area);
-        SendClick({area.right - 8, area.bottom - 8});
-        Sleep(500);
+        if (!FocusTree(tree))
+            return false;
         Press(VK_END);
         Press(VK_HOME);
-        if (!Keep(L"program"))
+        if (Selected(tree) != TreeView_GetRoot(tree))
+            return Fail(L"the first program was not selected");
+        if (!Keep(L"program") || !FocusTree(tree))
             return false;
-        SetForegroundWindow(m_Frame);
-        SendClick({area.right - 8, area.bottom - 8});
+        const HTREEITEM program = Selected(tree);
         Press(VK_ADD);
         Press(VK_DOWN);
+        if (Selected(tree) == program)
+            return Fail(L"the selection did not move from the program to its first user");
         return Keep(L"user");
     }
 
 private:
+    static HTREEITEM Selected(HWND iTree) { return TreeView_GetSelection(iTree); }
+
+    // A click on the first item's label: a click elsewhere may land on a scroll bar, and the
+    // keys then go nowhere.
+    bool FocusTree(HWND iTree)
+    {
+        SetForegroundWindow(m_Frame);
+        const int indent = static_cast<int>(SendMessageW(iTree, TVM_GETINDENT, 0, 0));
+        const int height = static_cast<int>(SendMessageW(iTree, TVM_GETITEMHEIGHT, 0, 0));
+        POINT label = {indent + GetSystemMetrics(SM_CXSMICON) + 6, height / 2};
+        ClientToScreen(iTree, &label);
+        SendClick(label);
+        Sleep(500);
+        GUITHREADINFO focus{sizeof focus};
+        if (!GetGUIThreadInfo(m_Viewer.dwThreadId, &focus) || focus.hwndFocus != iTree)
+            return Fail(L"the Applications tree did not take the focus");
+        return true;
+    }
+
     bool Fail(const std::wstring& iWhat)
     {
         std::fwprintf(stderr, L"zvviewdriver: %ls\n", iWhat.c_str());
