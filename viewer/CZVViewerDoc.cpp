@@ -3,6 +3,7 @@
 #include "IconResource.h"
 #include "ReportErrors.h"
 #include "ServerActivation.h"
+#include "TreeReports.h"
 #include "ViewerResources.h"
 #include "ViewerSettings.h"
 
@@ -62,6 +63,10 @@ BOOL CZVViewerDoc::OnNewDocument()
 {
     if (!CDocument::OnNewDocument() || !AfxGetMainWnd())
         return FALSE;
+    if (IReportFrame* frame = dynamic_cast<IReportFrame*>(AfxGetMainWnd())) {
+        POSITION first = GetFirstViewPosition();
+        frame->SetReportView(first ? GetNextView(first) : nullptr);
+    }
     ConnectToServer();
     return TRUE;
 }

@@ -66,7 +66,10 @@ bool g_ChangingTab = false;
 
 }  // namespace
 
-CMainFrame::CMainFrame() : m_PreviousBarId(static_cast<UINT>(-1)), m_ActiveBarId(0), m_Look(ReadApplicationLook()) {}
+CMainFrame::CMainFrame()
+    : m_ReportView(nullptr), m_PreviousBarId(static_cast<UINT>(-1)), m_ActiveBarId(0), m_Look(ReadApplicationLook())
+{
+}
 
 CMainFrame::~CMainFrame() = default;
 

@@ -35,6 +35,8 @@ public:
     void ReloadTrees() override;
     void ClearTrees() override;
     CTreeReports* GetActiveTreeReports() override;
+    void SetReportView(CView* iView) override { m_ReportView = iView; }
+    CView* GetReportView() const override { return m_ReportView; }
 
     void SelectFirstItem();
     void SelectChildById(ULONG iId);
@@ -78,6 +80,7 @@ private:
     CWorkSpaceBarUsers m_UsersBar;
     CWorkSpaceBarComputers m_ComputersBar;
     CWorkSpaceBarApplications m_ApplicationsBar;
+    CView* m_ReportView;
     std::map<UINT, CWorkSpaceBar*> m_Bars;
     UINT m_PreviousBarId;
     UINT m_ActiveBarId;

@@ -42,6 +42,9 @@ class IReportFrame {
 public:
     // Null when no tree is active.
     virtual CTreeReports* GetActiveTreeReports() = 0;
+    // The view the reports fill: the document's first, handed over when the document starts.
+    virtual void SetReportView(CView* iView) = 0;
+    virtual CView* GetReportView() const = 0;
 
 protected:
     ~IReportFrame() = default;

@@ -143,6 +143,7 @@ TEST_F(MainFrameTest, ShowsTheThreeTreesAsTabsAndTheFirstProgramsReport)
     EXPECT_EQ(2u, m_Frame->GetViewerTree(ViewerTree::Users)->GetCount());
     EXPECT_EQ(1u, m_Frame->GetViewerTree(ViewerTree::Computers)->GetCount());
     EXPECT_EQ(1u, m_Frame->GetViewerTree(ViewerTree::Applications)->GetCount());
+    EXPECT_EQ(m_Frame->GetActiveView(), m_Frame->GetReportView()) << "the document handed its view over";
     CTreeObject* program = Current(CMainFrame::kApplicationsBarId);
     ASSERT_NE(nullptr, program);
     EXPECT_NE(nullptr, program->GetReport());
