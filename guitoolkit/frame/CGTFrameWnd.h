@@ -95,6 +95,7 @@ protected:
     afx_msg LRESULT OnToolbarCreateNew(WPARAM iWParam, LPARAM iLParam);
     afx_msg LRESULT OnToolbarDelete(WPARAM iWParam, LPARAM iLParam);
     afx_msg LRESULT OnToolbarContextMenu(WPARAM iWParam, LPARAM iLParam);
+    afx_msg LRESULT OnLeaveFullScreen(WPARAM iWParam, LPARAM iLParam);
     afx_msg BOOL OnBarCheck(UINT iId);
     afx_msg void OnUpdateControlBarMenu(CCmdUI* ioCmdUI);
     DECLARE_MESSAGE_MAP()
