@@ -239,6 +239,11 @@ CGTToolBar* CGTFrameWnd::FindTearOffBar(UINT iTearOffId)
     return m_Impl.FindTearOffBar(iTearOffId);
 }
 
+void CGTFrameWnd::AddTearOffBar(CGTToolBar* iBar)
+{
+    m_Impl.AddTearOffBar(iBar);
+}
+
 BOOL CGTFrameWnd::IsUserDefinedToolbar(const CGTToolBar* iBar)
 {
     return iBar != nullptr && m_Impl.GetUserToolbars().Find(const_cast<CGTToolBar*>(iBar)) != nullptr;

@@ -67,6 +67,7 @@ public:
     void OnPopupMenuClosed(CGTPopupMenu* iPopup) override;
     void OnDrawMenuLogo(CDC*, CGTPopupMenu*, const CRect&) override {}
     CGTToolBar* FindTearOffBar(UINT iTearOffId) override;
+    void AddTearOffBar(CGTToolBar* iBar) override;
     int OnButtonTooltip(CGTToolbarButton*, TOOLINFO*) override { return 0; }
     LRESULT OnToolbarNotify(WPARAM, LPARAM) override { return 0; }
     BOOL GetCommandDescription(UINT, CString&) override { return FALSE; }
