@@ -223,6 +223,23 @@ BOOL CGTMultiMiniFrameWnd::DockBar(CGTDockingControlBar* iPane)
     return TRUE;
 }
 
+void CGTMultiMiniFrameWnd::ReturnBarToDock()
+{
+    std::vector<CGTDockingControlBar*> panes;
+    for (POSITION at = m_ContainerManager.GetBars().GetHeadPosition(); at != nullptr;) {
+        auto* pane = static_cast<CGTDockingControlBar*>(m_ContainerManager.GetBars().GetNext(at));
+        if (pane->IsWindowVisible())
+            panes.push_back(pane);
+    }
+    for (CGTDockingControlBar* pane : panes)
+        pane->StoreRecentDockInfo();
+    for (CGTDockingControlBar* pane : panes) {
+        OnBarLeaving(pane);
+        pane->DockToTarget(nullptr, nullptr, GTDockToRecentPlace);
+    }
+    PostMessage(GTMSG_CHECKEMPTYMINIFRAME);
+}
+
 BOOL CGTMultiMiniFrameWnd::AddRecentControlBar(CGTDockingControlBar*)
 {
     return FALSE;

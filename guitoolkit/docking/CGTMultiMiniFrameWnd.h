@@ -32,6 +32,8 @@ public:
     void AdjustBarToClient() override;
     void AdjustLayout() override;
     void ForgetDeadBar() override;
+    // A double click: every visible pane goes back to its recent docked place.
+    void ReturnBarToDock() override;
     void Serialize(CArchive& ioArchive) override;
     BOOL SaveHeldBarState(LPCWSTR iProfile, int iIndex) override;
     BOOL LoadHeldBarState(LPCWSTR iProfile, int iIndex) override;

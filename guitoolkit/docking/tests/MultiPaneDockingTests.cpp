@@ -104,3 +104,40 @@ TEST(MultiPaneDocking, AMultiPaneFrameSavesItsWholeTreeAndGathersItsPanesBack)
     EXPECT_LT(left.right, right.left);
     EXPECT_NE(loaded, after.panes[2]->GetParentMiniFrame());
 }
+
+TEST(MultiPaneDocking, ADoubleClickDocksTwoPanesOfOneGroupBackUnderOneSlider)
+{
+    FloatingPanes panes;
+    TestPane& top = *panes.panes[0];
+    TestPane& bottom = *panes.panes[1];
+    top.DockToFrameWindow(GTSideLeft, nullptr, GTDockByMouse, nullptr, -1, FALSE);
+    ASSERT_TRUE(bottom.DockBesidePane(&top, GTSideBottom, nullptr));
+    panes.frame.AdjustDockingLayout();
+    const std::vector<CRect> docked = {WindowRect(top), WindowRect(bottom)};
+    const HWND slider = top.GetDefaultSlider();
+    ASSERT_NE(nullptr, slider);
+
+    top.FloatAtRect(CRect(200, 150, 350, 350), GTDockByRect, TRUE);
+    bottom.FloatAtRect(CRect(400, 150, 550, 350), GTDockByRect, TRUE);
+    CGTMultiMiniFrameWnd* multi = panes.MultiOf(0);
+    ASSERT_NE(nullptr, multi);
+    panes.MultiOf(1)->ReleaseBar(&bottom, FALSE, FALSE);
+    panes.CursorAtRightOf(0);
+    ASSERT_TRUE(multi->DockBar(&bottom));
+    PumpMessages();
+
+    const HWND window = multi->GetSafeHwnd();
+    multi->SendMessage(WM_LBUTTONDBLCLK, 0, MAKELPARAM(20, 20));
+    PumpMessages();
+    // The frame stays, hidden, while the panes' floating places still name its nodes.
+    EXPECT_FALSE(::IsWindowVisible(window));
+    EXPECT_EQ(nullptr, top.GetParentMiniFrame());
+    EXPECT_EQ(nullptr, bottom.GetParentMiniFrame());
+    EXPECT_NE(nullptr, top.GetDefaultSlider());
+    EXPECT_EQ(top.GetDefaultSlider(), bottom.GetDefaultSlider());
+    panes.frame.AdjustDockingLayout();
+    // The group fills the place it had, the first pane above the second.
+    EXPECT_EQ(docked[0].TopLeft(), WindowRect(top).TopLeft());
+    EXPECT_EQ(docked[1].BottomRight(), WindowRect(bottom).BottomRight());
+    EXPECT_LT(WindowRect(top).bottom, WindowRect(bottom).top);
+}
