@@ -202,7 +202,8 @@ BOOL CGTMultiMiniFrameWnd::DockFrame(CGTMiniFrameWnd* iOther, int iMethod)
         if (::IsWindow(pane->GetSafeHwnd()))
             OnBarEntering(pane);
     }
-    other->SendMessage(GTMSG_CHECKEMPTYMINIFRAME);
+    // Posted: the other frame may be the one whose move brought it here.
+    other->PostMessage(GTMSG_CHECKEMPTYMINIFRAME);
     AfterTreeChanged();
     return FALSE;
 }

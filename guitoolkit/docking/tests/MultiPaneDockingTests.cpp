@@ -1,5 +1,6 @@
 #include <guitoolkit/core/tests/ScratchRegistryKey.h>
 #include <guitoolkit/core/tests/FakeSeams.h>
+#include <guitoolkit/docking/CGTDockManager.h>
 #include <guitoolkit/docking/CGTBarContainer.h>
 #include <guitoolkit/docking/CGTMultiMiniFrameWnd.h>
 #include <gtest/gtest.h>
@@ -140,4 +141,28 @@ TEST(MultiPaneDocking, ADoubleClickDocksTwoPanesOfOneGroupBackUnderOneSlider)
     EXPECT_EQ(docked[0].TopLeft(), WindowRect(top).TopLeft());
     EXPECT_EQ(docked[1].BottomRight(), WindowRect(bottom).BottomRight());
     EXPECT_LT(WindowRect(top).bottom, WindowRect(bottom).top);
+}
+
+TEST(MultiPaneDocking, AFrameHeldOverAnotherJoinsItsTreeOnlyAfterTheDelay)
+{
+    FloatingPanes panes;
+    FakeClock clock;
+    CGTMultiMiniFrameWnd* held = panes.MultiOf(1);
+    CGTMultiMiniFrameWnd* under = panes.MultiOf(0);
+    ASSERT_NE(nullptr, held);
+    ASSERT_NE(nullptr, under);
+    for (auto& pane : panes.panes)
+        pane->SetStyleWord(pane->GetStyleWord() | 0x40);
+    panes.CursorAtRightOf(0);
+    EXPECT_TRUE(panes.frame.m_State.ProcessFloatingFrameMove(held));
+    clock.Advance(CGTDockManager::s_nPaneDockDelay - 1);
+    EXPECT_TRUE(panes.frame.m_State.ProcessFloatingFrameMove(held));
+    EXPECT_EQ(held, panes.panes[1]->GetParentMiniFrame());
+    clock.Advance(1);
+    const HWND heldWindow = held->GetSafeHwnd();
+    EXPECT_FALSE(panes.frame.m_State.ProcessFloatingFrameMove(held));
+    EXPECT_EQ(under, panes.panes[1]->GetParentMiniFrame());
+    PumpMessages();
+    EXPECT_FALSE(::IsWindow(heldWindow));
+    EXPECT_EQ((std::vector<int>{301, 302}), PaneIds(*under));
 }
