@@ -39,14 +39,18 @@ BOOL CGTFrameImpl::IsFullScreen() const
     return m_FullScreen->IsFullScreen();
 }
 
-BOOL CGTFrameImpl::RouteFullScreenCommand(UINT iId, int iCode, void* iExtra)
+BOOL CGTFrameImpl::RouteFullScreenCommand(UINT iId, int iCode, void* iExtra, AFX_CMDHANDLERINFO* iHandlerInfo)
 {
     if (m_FullScreenCommand == 0 || iId != m_FullScreenCommand)
         return FALSE;
     if (static_cast<UINT>(iCode) == CN_UPDATE_COMMAND_UI) {
+        static_cast<CCmdUI*>(iExtra)->Enable(TRUE);
         static_cast<CCmdUI*>(iExtra)->SetCheck(IsFullScreen() ? 1 : 0);
         return TRUE;
     }
+    // A question whether the command has a handler is answered, not run.
+    if (iCode == CN_COMMAND && iHandlerInfo != nullptr)
+        return TRUE;
     if (iCode != CN_COMMAND || iExtra != nullptr)
         return FALSE;
     if (IsFullScreen())

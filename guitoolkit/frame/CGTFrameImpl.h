@@ -45,7 +45,7 @@ public:
     // The full-screen command: its item is checked while on; it enters, or has the frame
     // leave (GTMSG_LEAVEFULLSCREEN posted, as the command may come from the bar that leaving
     // destroys). FALSE for any other command.
-    BOOL RouteFullScreenCommand(UINT iId, int iCode, void* iExtra);
+    BOOL RouteFullScreenCommand(UINT iId, int iCode, void* iExtra, AFX_CMDHANDLERINFO* iHandlerInfo);
     // Reloads the layout of before; nothing when not full screen.
     void LeaveFullScreen();
 

@@ -42,7 +42,8 @@ BOOL CGTFrameWnd::LoadFrame(UINT iResourceId, DWORD iStyle, CWnd* iParent, CCrea
 
 BOOL CGTFrameWnd::OnCmdMsg(UINT iId, int iCode, void* iExtra, AFX_CMDHANDLERINFO* iHandlerInfo)
 {
-    return m_Impl.RouteFullScreenCommand(iId, iCode, iExtra) || CFrameWnd::OnCmdMsg(iId, iCode, iExtra, iHandlerInfo) ||
+    return m_Impl.RouteFullScreenCommand(iId, iCode, iExtra, iHandlerInfo) ||
+        CFrameWnd::OnCmdMsg(iId, iCode, iExtra, iHandlerInfo) ||
         m_DockManager.RouteBarCommand(iId, iCode, iExtra, iHandlerInfo);
 }
 

@@ -25,7 +25,13 @@ CRect ClientOnScreen(const CWnd& iWindow)
 
 class CheckRecorder : public CCmdUI {
 public:
+    void Enable(BOOL iOn) override
+    {
+        m_Enabled = iOn;
+        m_bEnableChanged = TRUE;
+    }
     void SetCheck(int iCheck) override { m_Check = iCheck; }
+    BOOL m_Enabled = FALSE;
     int m_Check = -1;
 };
 
@@ -51,7 +57,7 @@ struct BarsFrame {
         CheckRecorder update;
         update.m_nID = fullScreenCommand;
         frame.OnCmdMsg(fullScreenCommand, CN_UPDATE_COMMAND_UI, &update, nullptr);
-        return update.m_Check;
+        return update.m_Enabled ? update.m_Check : -1;
     }
     void Pump()
     {
@@ -85,6 +91,10 @@ TEST(FullScreenMode, TheCommandCoversTheMonitorWithTheBarsHiddenAndTheCloseButto
         ASSERT_NE(nullptr, user);
         EXPECT_FALSE(bars.Command(0x8301));
         EXPECT_EQ(0, bars.Check());
+        // Asked whether it has a handler, the command answers without running.
+        AFX_CMDHANDLERINFO handler = {nullptr, nullptr};
+        EXPECT_TRUE(bars.frame.OnCmdMsg(fullScreenCommand, CN_COMMAND, nullptr, &handler));
+        EXPECT_FALSE(bars.frame.GetFrameImpl().IsFullScreen());
 
         ASSERT_TRUE(bars.Command(fullScreenCommand));
         CGTFullScreenImpl& fullScreen = bars.frame.GetFrameImpl().GetFullScreen();
