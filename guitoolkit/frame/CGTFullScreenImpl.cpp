@@ -107,8 +107,14 @@ void CGTFullScreenImpl::FloatCloseButton(CFrameWnd& ioFrame, UINT iCommandId, co
     button->m_ShowImage = FALSE;
     bar->InsertButton(button);
     bar->SetBehaviourStyle(GTBehaviourCanFloat);
+    bar->FloatAtRect(CRect(iMonitor.TopLeft() + CSize(40, 40), CSize(100, 30)), GTDockByRect, TRUE);
+    // Floating, the bar measures its button; its frame then fits around it.
+    CGTMiniFrameWnd* frame = bar->GetParentMiniFrame();
     const CSize size = bar->CalcFixedLayout(FALSE, TRUE);
-    bar->FloatAtRect(CRect(iMonitor.TopLeft() + CSize(40, 40), size), GTDockByRect, TRUE);
+    if (frame == nullptr || size.cx <= 0 || size.cy <= 0)
+        return;
+    bar->SetWindowPos(nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    frame->FitToBarSize();
 }
 
 void CGTFullScreenImpl::RestoreFrameState(CFrameWnd* iFrame)

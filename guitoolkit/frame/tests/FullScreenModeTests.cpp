@@ -109,6 +109,13 @@ TEST(FullScreenMode, TheCommandCoversTheMonitorWithTheBarsHiddenAndTheCloseButto
         ASSERT_EQ(1, close->GetButtonCount());
         EXPECT_STREQ(L"Close Full Screen", close->GetButton(0)->m_Text);
         EXPECT_EQ(fullScreenCommand, close->GetButton(0)->m_CommandId);
+        // The button shows whole inside its floating frame.
+        CRect button = close->GetButton(0)->Rect();
+        close->ClientToScreen(&button);
+        CRect shown;
+        close->GetParentMiniFrame()->GetWindowRect(&shown);
+        EXPECT_GT(button.Width(), 40);
+        EXPECT_EQ(shown, shown | button);
 
         if (byEscape) {
             MSG escape = {bars.frame.GetSafeHwnd(), WM_KEYDOWN, VK_ESCAPE, 0};

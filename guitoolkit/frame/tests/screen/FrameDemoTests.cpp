@@ -3,9 +3,17 @@
 // and opened again. The user's changes (a button taken off the toolbar, the pane hidden, the
 // window moved and resized) come back from the registry, and the bars stand where they stood.
 // The screenshots before closing and after reopening are kept beside the test as
-// frame-demo-before.bmp and frame-demo-after.bmp.
+// frame-demo-before.bmp and frame-demo-after.bmp. The same frame enters full screen by its menu
+// item and leaves it by the floating "Close Full Screen" button (full-screen-demo.bmp,
+// full-screen-demo-after.bmp), and its toolbar, floating, loses a button unchecked in its
+// caption's menu (caption-menu-demo.bmp, caption-menu-demo-after.bmp).
 #include <guitoolkit/frame/CGTFrameWnd.h>
+#include <guitoolkit/frame/CGTFullScreenImpl.h>
 #include <guitoolkit/frame/CGTWorkspace.h>
+#include <guitoolkit/docking/CGTCaptionButton.h>
+#include <guitoolkit/docking/CGTMiniFrameWnd.h>
+#include <guitoolkit/docking/GTDockingConstants.h>
+#include <guitoolkit/toolbars/CGTPopupMenu.h>
 #include <guitoolkit/docking/CGTDockingControlBar.h>
 #include <guitoolkit/toolbars/CGTMenuBar.h>
 #include <guitoolkit/toolbars/CGTStatusBar.h>
@@ -20,6 +28,7 @@ void PrintTo(const CRect& iRect, std::ostream* ioStream)
 
 namespace {
 const UINT paneId = 0xE8E0;
+const UINT fullScreenCommand = 0x7F60;
 const UINT indicators[] = {0, ID_GT_TEST_CAPS, ID_GT_TEST_NUM};
 
 class FrameDemo : public CGTFrameWnd {
@@ -31,6 +40,10 @@ public:
         const CString clientClass = AfxRegisterWndClass(0, ::LoadCursorW(nullptr, IDC_ARROW),
                                                         static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
         m_Menu = ::LoadMenuW(AfxGetResourceHandle(), MAKEINTRESOURCEW(IDR_GT_TEST_MENU));
+        HMENU view = ::CreatePopupMenu();
+        ::AppendMenuW(view, MF_STRING, fullScreenCommand, L"&Full Screen");
+        ::AppendMenuW(m_Menu, MF_POPUP, reinterpret_cast<UINT_PTR>(view), L"&View");
+        GetFrameImpl().EnableFullScreenMode(fullScreenCommand);
         if (!m_Client.CreateEx(WS_EX_CLIENTEDGE, clientClass, L"", WS_CHILD | WS_VISIBLE, CRect(0, 0, 10, 10), this,
                                AFX_IDW_PANE_FIRST) ||
             m_Menu == nullptr || !m_MenuBar.CreateEx(this) || !m_ToolBar.CreateEx(this) ||
@@ -114,6 +127,60 @@ struct BarPlaces {
     std::vector<CRect> places;
 };
 
+// The middle of a bar's button on the screen.
+CPoint ButtonCentre(CGTToolBar& iBar, int iIndex)
+{
+    CRect rect = iBar.GetButton(iIndex)->Rect();
+    iBar.ClientToScreen(&rect);
+    return rect.CenterPoint();
+}
+
+BOOL CALLBACK KeepDeepestPopup(HWND iWindow, LPARAM ioDeepest)
+{
+    auto* popup = DYNAMIC_DOWNCAST(CGTPopupMenu, CWnd::FromHandlePermanent(iWindow));
+    auto& deepest = *reinterpret_cast<std::pair<CGTPopupMenu*, int>*>(ioDeepest);
+    if (popup == nullptr || !popup->IsWindowVisible())
+        return TRUE;
+    int depth = 0;
+    for (CGTPopupMenu* parent = popup->GetParentPopup(); parent != nullptr; parent = parent->GetParentPopup())
+        ++depth;
+    if (deepest.first == nullptr || depth > deepest.second)
+        deepest = {popup, depth};
+    return TRUE;
+}
+
+// The middle of an item of the innermost menu open at the moment; (0, 0) when none is open.
+CPoint OpenMenuItemCentre(int iIndex)
+{
+    std::pair<CGTPopupMenu*, int> deepest(nullptr, 0);
+    ::EnumThreadWindows(::GetCurrentThreadId(), &KeepDeepestPopup, reinterpret_cast<LPARAM>(&deepest));
+    CGTPopupMenu* popup = deepest.first;
+    return popup != nullptr && iIndex < popup->GetMenuItemCount() ? ButtonCentre(*popup->GetMenuBar(), iIndex)
+                                                                  : CPoint(0, 0);
+}
+
+// The pointer comes to rest on an item of the innermost open menu, as a hand moves it: a menu
+// just opened ignores the first move.
+CPoint RestOnOpenMenuItem(CWinApp& ioApp, int iIndex)
+{
+    const CPoint item = OpenMenuItemCentre(iIndex);
+    SendMouse(0, item - CSize(2, 0));
+    LetItDraw(ioApp, 300);
+    SendMouse(0, item);
+    LetItDraw(ioApp, 500);
+    return item;
+}
+
+// The middle of a mini frame's caption button on the screen.
+class CaptionButtons : public CGTMiniFrameWnd {
+public:
+    static CPoint Centre(CGTMiniFrameWnd& iFrame, UINT iHitCode)
+    {
+        CGTCaptionButton* button = static_cast<CaptionButtons&>(iFrame).FindCaptionButton(iHitCode);
+        return button != nullptr ? button->GetRect().CenterPoint() + ScreenRect(iFrame).TopLeft() : CPoint(0, 0);
+    }
+};
+
 std::vector<UINT> Commands(const CGTToolBar& iBar)
 {
     std::vector<UINT> commands;
@@ -166,6 +233,73 @@ TEST(FrameDemo, TheCustomisedLayoutComesBackWhenTheFrameOpensAgain)
     const BarPlaces after(*frame);
     EXPECT_EQ(before.places, after.places);
     Screenshot(ScreenRect(*frame)).Save(L"frame-demo-after.bmp");
+    frame->DestroyWindow();
+    app.m_pMainWnd = nullptr;
+}
+
+TEST(FrameDemo, FullScreenByItsMenuItemAndCloseFullScreenGiveBackTheSameBars)
+{
+    DemoApp app;
+    CGTWorkspace workspace(TRUE);
+    workspace.SetRegistryBase(L"Settings");
+    auto* frame = new FrameDemo;
+    ASSERT_TRUE(frame->CreateDemo(CRect(40, 40, 560, 400)));
+    app.m_pMainWnd = frame;
+    LetItDraw(app, 800);
+    const CRect placed = ScreenRect(*frame);
+    const BarPlaces before(*frame);
+
+    SendClick(ButtonCentre(frame->m_MenuBar, 2));
+    LetItDraw(app, 500);
+    SendClick(RestOnOpenMenuItem(app, 0));
+    LetItDraw(app, 800);
+    CGTFullScreenImpl& fullScreen = frame->GetFrameImpl().GetFullScreen();
+    ASSERT_TRUE(fullScreen.IsFullScreen());
+    EXPECT_FALSE(frame->m_ToolBar.IsWindowVisible());
+    ASSERT_NE(nullptr, fullScreen.m_pFullScreenBar);
+    Screenshot(CRect(0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)))
+        .Save(L"full-screen-demo.bmp");
+
+    SendClick(ButtonCentre(*fullScreen.m_pFullScreenBar, 0));
+    LetItDraw(app, 800);
+    EXPECT_FALSE(fullScreen.IsFullScreen());
+    EXPECT_EQ(placed, ScreenRect(*frame));
+    EXPECT_TRUE(frame->m_ToolBar.IsWindowVisible());
+    EXPECT_EQ(before.places, BarPlaces(*frame).places);
+    Screenshot(ScreenRect(*frame)).Save(L"full-screen-demo-after.bmp");
+    frame->DestroyWindow();
+    app.m_pMainWnd = nullptr;
+}
+
+TEST(FrameDemo, AFloatingToolbarsCaptionMenuUnchecksAButtonWhichLeavesTheBar)
+{
+    DemoApp app;
+    CGTWorkspace workspace(TRUE);
+    workspace.SetRegistryBase(L"Settings");
+    auto* frame = new FrameDemo;
+    ASSERT_TRUE(frame->CreateDemo(CRect(40, 40, 560, 400)));
+    app.m_pMainWnd = frame;
+    frame->m_ToolBar.SetCustomizeButton(TRUE, 0x7F61, L"Customize...");
+    frame->m_ToolBar.FloatAtRect(CRect(300, 250, 420, 290), GTDockByRect, TRUE);
+    LetItDraw(app, 800);
+    CGTMiniFrameWnd* floating = frame->m_ToolBar.GetParentMiniFrame();
+    ASSERT_NE(nullptr, floating);
+
+    SendClick(CaptionButtons::Centre(*floating, GTHitMenu));
+    LetItDraw(app, 500);
+    ASSERT_NE(CPoint(0, 0), OpenMenuItemCentre(0)) << "the caption's menu button opened the options";
+    RestOnOpenMenuItem(app, 0);
+    RestOnOpenMenuItem(app, 0);
+    const CPoint second = RestOnOpenMenuItem(app, 1);
+    ASSERT_NE(CPoint(0, 0), second);
+    Screenshot(ScreenRect(*frame) | CRect(second - CSize(300, 200), second + CSize(200, 100)))
+        .Save(L"caption-menu-demo.bmp");
+    SendClick(second);
+    LetItDraw(app, 800);
+    ASSERT_EQ(ID_GT_TEST_SECOND, frame->m_ToolBar.GetButton(2)->m_CommandId);
+    EXPECT_FALSE(frame->m_ToolBar.GetButton(2)->IsVisible());
+    EXPECT_TRUE(frame->m_ToolBar.GetButton(0)->IsVisible());
+    Screenshot(ScreenRect(*floating)).Save(L"caption-menu-demo-after.bmp");
     frame->DestroyWindow();
     app.m_pMainWnd = nullptr;
 }
