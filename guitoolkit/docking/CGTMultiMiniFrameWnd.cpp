@@ -176,7 +176,11 @@ void CGTMultiMiniFrameWnd::AfterTreeChanged()
 {
     CheckGrippers();
     AdjustBarToClient();
-    SendMessage(WM_NCPAINT);
+    // The panes' captions are their frames': each is drawn anew with the frame.
+    RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME);
+    for (POSITION at = m_ContainerManager.GetBars().GetHeadPosition(); at != nullptr;)
+        static_cast<CWnd*>(m_ContainerManager.GetBars().GetNext(at))
+            ->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME);
     AfterBarAttached();
 }
 
@@ -239,6 +243,9 @@ void CGTMultiMiniFrameWnd::ReturnBarToDock()
         pane->DockToTarget(nullptr, nullptr, GTDockToRecentPlace);
     }
     PostMessage(GTMSG_CHECKEMPTYMINIFRAME);
+    // The panes left their places in the owner's client area, which shows them newly laid out.
+    if (CWnd* owner = CWnd::FromHandlePermanent(GetOwnerFrameHandle()))
+        owner->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 
 BOOL CGTMultiMiniFrameWnd::AddRecentControlBar(CGTDockingControlBar*)
