@@ -188,6 +188,27 @@ std::vector<UINT> Commands(const CGTToolBar& iBar)
         commands.push_back(iBar.GetButton(i)->m_CommandId);
     return commands;
 }
+// The demo frame open, with its workspace, as the main window of an application of its own.
+class OpenDemo : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        m_Workspace.SetRegistryBase(L"Settings");
+        m_Frame = new FrameDemo;
+        ASSERT_TRUE(m_Frame->CreateDemo(CRect(40, 40, 560, 400)));
+        m_App.m_pMainWnd = m_Frame;
+    }
+    void TearDown() override
+    {
+        if (m_Frame->GetSafeHwnd() != nullptr)
+            m_Frame->DestroyWindow();
+        m_App.m_pMainWnd = nullptr;
+    }
+
+    DemoApp m_App;
+    CGTWorkspace m_Workspace{TRUE};
+    FrameDemo* m_Frame = nullptr;
+};
 }  // namespace
 
 TEST(FrameDemo, TheCustomisedLayoutComesBackWhenTheFrameOpensAgain)
@@ -237,14 +258,10 @@ TEST(FrameDemo, TheCustomisedLayoutComesBackWhenTheFrameOpensAgain)
     app.m_pMainWnd = nullptr;
 }
 
-TEST(FrameDemo, FullScreenByItsMenuItemAndCloseFullScreenGiveBackTheSameBars)
+TEST_F(OpenDemo, FullScreenByItsMenuItemAndCloseFullScreenGiveBackTheSameBars)
 {
-    DemoApp app;
-    CGTWorkspace workspace(TRUE);
-    workspace.SetRegistryBase(L"Settings");
-    auto* frame = new FrameDemo;
-    ASSERT_TRUE(frame->CreateDemo(CRect(40, 40, 560, 400)));
-    app.m_pMainWnd = frame;
+    FrameDemo* frame = m_Frame;
+    CWinApp& app = m_App;
     LetItDraw(app, 800);
     const CRect placed = ScreenRect(*frame);
     const BarPlaces before(*frame);
@@ -267,18 +284,12 @@ TEST(FrameDemo, FullScreenByItsMenuItemAndCloseFullScreenGiveBackTheSameBars)
     EXPECT_TRUE(frame->m_ToolBar.IsWindowVisible());
     EXPECT_EQ(before.places, BarPlaces(*frame).places);
     Screenshot(ScreenRect(*frame)).Save(L"full-screen-demo-after.bmp");
-    frame->DestroyWindow();
-    app.m_pMainWnd = nullptr;
 }
 
-TEST(FrameDemo, AFloatingToolbarsCaptionMenuUnchecksAButtonWhichLeavesTheBar)
+TEST_F(OpenDemo, AFloatingToolbarsCaptionMenuUnchecksAButtonWhichLeavesTheBar)
 {
-    DemoApp app;
-    CGTWorkspace workspace(TRUE);
-    workspace.SetRegistryBase(L"Settings");
-    auto* frame = new FrameDemo;
-    ASSERT_TRUE(frame->CreateDemo(CRect(40, 40, 560, 400)));
-    app.m_pMainWnd = frame;
+    FrameDemo* frame = m_Frame;
+    CWinApp& app = m_App;
     frame->m_ToolBar.SetCustomizeButton(TRUE, 0x7F61, L"Customize...");
     frame->m_ToolBar.FloatAtRect(CRect(300, 250, 420, 290), GTDockByRect, TRUE);
     LetItDraw(app, 800);
@@ -300,6 +311,4 @@ TEST(FrameDemo, AFloatingToolbarsCaptionMenuUnchecksAButtonWhichLeavesTheBar)
     EXPECT_FALSE(frame->m_ToolBar.GetButton(2)->IsVisible());
     EXPECT_TRUE(frame->m_ToolBar.GetButton(0)->IsVisible());
     Screenshot(ScreenRect(*floating)).Save(L"caption-menu-demo-after.bmp");
-    frame->DestroyWindow();
-    app.m_pMainWnd = nullptr;
 }
