@@ -4,6 +4,7 @@
 #include <guitoolkit/frame/CGTFrameImpl.h>
 #include <guitoolkit/core/GuiToolkitResources.h>
 #include <guitoolkit/docking/CGTDockManager.h>
+#include <guitoolkit/docking/CGTMiniFrameWnd.h>
 #include <guitoolkit/toolbars/CGTCustomizeMenuButton.h>
 #include <guitoolkit/toolbars/CGTMenuBar.h>
 #include <guitoolkit/toolbars/CGTPopupMenu.h>
@@ -130,6 +131,10 @@ BOOL CGTFrameImpl::ProcessShortcutKey(const MSG& iMessage)
 
 BOOL CGTFrameImpl::OnShowPopupMenu(CGTPopupMenu* iPopup)
 {
+    // A popup opened by a message that a moving or docking bar lets through would take the
+    // mouse from the move.
+    if (iPopup != nullptr && (CGTMiniFrameWnd::s_Moving || CGTMiniFrameWnd::s_DockingInProgress))
+        return FALSE;
     if (iPopup != nullptr && CGTToolBar::IsCustomizeMode()) {
         const CGTToolBar* parent = iPopup->GetParentToolBar();
         if (parent != nullptr && !parent->IsKindOf(RUNTIME_CLASS(CGTMenuBar)) &&

@@ -42,7 +42,8 @@ BOOL CGTFrameWnd::LoadFrame(UINT iResourceId, DWORD iStyle, CWnd* iParent, CCrea
 
 BOOL CGTFrameWnd::OnCmdMsg(UINT iId, int iCode, void* iExtra, AFX_CMDHANDLERINFO* iHandlerInfo)
 {
-    return CFrameWnd::OnCmdMsg(iId, iCode, iExtra, iHandlerInfo) ||
+    return m_Impl.RouteFullScreenCommand(iId, iCode, iExtra, iHandlerInfo) ||
+        CFrameWnd::OnCmdMsg(iId, iCode, iExtra, iHandlerInfo) ||
         m_DockManager.RouteBarCommand(iId, iCode, iExtra, iHandlerInfo);
 }
 
@@ -237,6 +238,11 @@ void CGTFrameWnd::OnPopupMenuClosed(CGTPopupMenu* iPopup)
 CGTToolBar* CGTFrameWnd::FindTearOffBar(UINT iTearOffId)
 {
     return m_Impl.FindTearOffBar(iTearOffId);
+}
+
+void CGTFrameWnd::AddTearOffBar(CGTToolBar* iBar)
+{
+    m_Impl.AddTearOffBar(iBar);
 }
 
 BOOL CGTFrameWnd::IsUserDefinedToolbar(const CGTToolBar* iBar)
