@@ -364,7 +364,39 @@ int CGTGridColumnsInfo::InsertColumn(int iPosition, const CString& iCaption, int
     if (iPosition < 0 || iPosition > m_Items.GetSize())
         return -1;
     m_Items.InsertAt(iPosition, new CGTGridColumnsItem(iCaption, iWidth, iImage));
+    ShiftIndexesFrom(iPosition);
     return iPosition;
+}
+
+void CGTGridColumnsInfo::ShiftIndexesFrom(int iColumn)
+{
+    auto shifted = [iColumn](int iIndex) { return iIndex >= iColumn ? iIndex + 1 : iIndex; };
+    CMap<int, int, int, int> sort;
+    for (POSITION position = m_Sort.GetStartPosition(); position != nullptr;) {
+        int column, direction;
+        m_Sort.GetNextAssoc(position, column, direction);
+        sort.SetAt(shifted(column), direction);
+    }
+    m_Sort.RemoveAll();
+    for (POSITION position = sort.GetStartPosition(); position != nullptr;) {
+        int column, direction;
+        sort.GetNextAssoc(position, column, direction);
+        m_Sort.SetAt(column, direction);
+    }
+    for (POSITION position = m_Groups.GetHeadPosition(); position != nullptr;) {
+        int& column = m_Groups.GetNext(position);
+        column = shifted(column);
+    }
+    if (m_Order.IsEmpty())
+        return;
+    // The new column is shown where it was inserted: before the column it pushed aside.
+    INT_PTR place = m_Order.GetSize();
+    for (INT_PTR i = 0; i < m_Order.GetSize(); ++i) {
+        if (m_Order[i] == iColumn)
+            place = i;
+        m_Order[i] = shifted(m_Order[i]);
+    }
+    m_Order.InsertAt(place, iColumn);
 }
 
 void CGTGridColumnsInfo::DeleteAllColumns()

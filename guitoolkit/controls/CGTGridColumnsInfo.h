@@ -103,6 +103,8 @@ public:
 
 private:
     CGTGridColumnsItem* Column(int iColumn) const;
+    // Order, sort map and group list after a column was inserted at the index.
+    void ShiftIndexesFrom(int iColumn);
     // Its own width, or its caption's when it has none.
     int NaturalWidth(int iColumn) const;
     void DrawBorder(CDC* iDc, int iColumn, const CRect& iRect, BOOL iPrinting, BOOL iGroupBox);

@@ -60,7 +60,7 @@ CGTGridCtrl::~CGTGridCtrl()
         m_DropWnd->DestroyWindow();
     delete m_DropWnd;
     // A grid never created, or destroyed without WM_DESTROY, still holds its rows.
-    FreeGroupRows(2);
+    FreeGroupRows(0);
     for (INT_PTR i = 0; i < m_Rows.GetSize(); ++i)
         delete m_Rows[i];
 }

@@ -398,11 +398,10 @@ void CGTGridCtrl::ShowColumnChooser(BOOL iShow)
             GetWindowRect(window);
             m_ChooserRect = CRect(window.right - 100, window.top + 50, window.right, window.top + 150);
         }
+        // A failed creation deletes the chooser, which clears m_Chooser on its way out.
         m_Chooser = new CGTGridColumnChooser;
-        if (!m_Chooser->Create(this, m_ChooserRect, this)) {
-            delete m_Chooser;
+        if (!m_Chooser->Create(this, m_ChooserRect, this))
             return;
-        }
     }
     m_Chooser->ShowWindow(SW_SHOWNOACTIVATE);
     m_ChooserShown = TRUE;

@@ -119,6 +119,9 @@ BOOL CGTGridRow::OnEdit(LPPOINT iPoint)
     }
     if (item == nullptr)
         item = CurrentItemOfThisRow();
+    // The cell already in edit keeps its editor and the row stays in edit.
+    if (item != nullptr && item->IsInEdit())
+        return FALSE;
     m_InEdit = item != nullptr && item->OnEdit(iPoint);
     return m_InEdit;
 }
