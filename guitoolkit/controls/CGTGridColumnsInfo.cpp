@@ -2,6 +2,7 @@
 #include <guitoolkit/controls/CGTGridCtrl.h>
 #include <guitoolkit/core/GuiToolkitGlobals.h>
 #include <afximagelist.h>
+#include <vector>
 
 IMPLEMENT_DYNAMIC(CGTGridColumnsItem, CObject)
 IMPLEMENT_DYNAMIC(CGTGridColumnsInfo, CObject)
@@ -272,6 +273,37 @@ BOOL CGTGridColumnsInfo::GetColumnOrderArray(CArray<int, int>& oOrder, int iCoun
          column = GetNextColumn(position))
         oOrder.Add(column);
     return TRUE;
+}
+
+void CGTGridColumnsInfo::SetColumnOrderArray(const CArray<int, int>& iOrder)
+{
+    std::vector<bool> named(m_Items.GetSize());
+    m_Order.RemoveAll();
+    auto add = [&](int iColumn) {
+        if (Column(iColumn) == nullptr || !m_Items[iColumn]->m_Visible || named[iColumn])
+            return;
+        named[iColumn] = true;
+        m_Order.Add(iColumn);
+    };
+    for (INT_PTR i = 0; i < iOrder.GetSize(); ++i)
+        add(iOrder[i]);
+    for (int column = 0; column < m_Items.GetSize(); ++column)
+        add(column);
+}
+
+void CGTGridColumnsInfo::SetGroupColumns(const CList<int, int>& iGroups)
+{
+    std::vector<bool> named(m_Items.GetSize());
+    m_Groups.RemoveAll();
+    for (POSITION position = iGroups.GetHeadPosition(); position != nullptr;) {
+        const int column = iGroups.GetNext(position);
+        if (column == -1) {
+            m_Groups.AddTail(column);
+        } else if (Column(column) != nullptr && !named[column]) {
+            named[column] = true;
+            m_Groups.AddTail(column);
+        }
+    }
 }
 
 BOOL CGTGridColumnsInfo::SetColumnVisible(int iColumn, BOOL iVisible)

@@ -145,6 +145,10 @@ public:
     virtual BOOL DrawRow(CDC* iDc, CGTGridRow* iRow);
     virtual void AdjustLayout();
     virtual BOOL IsGroupDropEnabled() const;
+    // The column layout stored by SaveState; FALSE, changing nothing, when there is none or
+    // it was saved for another number of columns.
+    virtual BOOL LoadState(LPCWSTR iProfile, int iIndex);
+    virtual BOOL SaveState(LPCWSTR iProfile, int iIndex);
     virtual void OnCreateInit();
     virtual void UpdateColors();
     virtual void CalcRowHeights();
@@ -284,6 +288,7 @@ public:
     int GetSelectionRangeCount() const { return (int)m_Selection.GetCount(); }
     void ClearSelection() { m_Selection.RemoveAll(); }
     BOOL IsGrouping() const { return m_Columns.GetGroupColumnCount() > 0; }
+    BOOL IsVirtualMode() const { return m_VirtualMode; }
 
     // --- The column chooser
     void ShowColumnChooser(BOOL iShow = TRUE);
@@ -470,6 +475,7 @@ protected:
     void PreSubclassWindow() override;
     CScrollBar* GetScrollBarCtrl(int iBar) const override;
 
+    BOOL m_VirtualMode;
     CGTGridColumnsInfo m_Columns;
     CGTGridColorTheme m_Theme;
     CBrush m_BackgroundBrush;
