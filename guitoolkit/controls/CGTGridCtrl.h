@@ -7,6 +7,7 @@
 #include <afxwin.h>
 #include <afxtempl.h>
 #include <afxctrls.h>
+#include <guitoolkit/controls/CGTGridCache.h>
 #include <guitoolkit/controls/CGTGridColumnsInfo.h>
 #include <guitoolkit/controls/CGTInplaceToolTipCtrl.h>
 #include <guitoolkit/core/GTLookTargets.h>
@@ -87,6 +88,24 @@ struct CGTGridSelectionNotify {
     BOOL m_Select;
 };
 
+// What a virtual grid asks for a row (column -1) or a cell, and the answer: the value, the
+// row's user data and colours. It goes to the data callback, else to the owner as WM_NOTIFY
+// GTGridGetVirtualData.
+struct CGTGridVirtualRequest {
+    NMHDR m_Header;
+    int m_Row;
+    int m_Column;
+    VARIANT m_Value;
+    int m_Number;
+    DWORD_PTR m_UserData;
+    COLORREF m_Background;
+    COLORREF m_Text;
+    BYTE m_Answer[92];
+};
+
+// Answers a virtual grid's request; FALSE refuses the row or the cell.
+typedef BOOL(CALLBACK* GTGridVirtualDataCallback)(CGTGridVirtualRequest* ioRequest, DWORD_PTR iUserValue);
+
 // Header flags.
 enum : DWORD {
     GTGridHeaderDrag = 1,       // a caption can be dragged
@@ -114,6 +133,7 @@ const DWORD GTGridGroupCaptionFlag = 0x100;
 // WM_NOTIFY codes.
 const UINT GTGridSelChanging = (UINT)-100;
 const UINT GTGridSelChanged = (UINT)-101;
+const UINT GTGridGetVirtualData = (UINT)-177;
 
 class CGTGridCtrl : public CWnd, public IGTLookGrid {
     DECLARE_DYNAMIC(CGTGridCtrl)
@@ -193,6 +213,12 @@ public:
     virtual void TrackDragColumn(CPoint iPoint);
     // Ends a column drag with a drop at the point; (-1, -1) lies over no target.
     virtual void StopDragColumn(CPoint iPoint);
+    // FALSE when the row or cell is refused, or nobody answers.
+    virtual BOOL GetVirtualRowInfo(CGTGridVirtualRequest* ioRequest);
+    // Builds the row of an id from the answers, cell by cell up to the first refused one.
+    virtual CGTGridRow* GetVirtualRow(int iId);
+    virtual CGTGridRow* CreateVirtualRow(CGTGridVirtualRequest* iRequest);
+    virtual CGTGridItem* CreateVirtualItem(CGTGridRow* iRow, CGTGridVirtualRequest* iRequest);
     // A row opened or closed its sub-rows or its group.
     virtual void OnRowExpanded(CGTGridRow* iRow);
 
@@ -289,6 +315,11 @@ public:
     void ClearSelection() { m_Selection.RemoveAll(); }
     BOOL IsGrouping() const { return m_Columns.GetGroupColumnCount() > 0; }
     BOOL IsVirtualMode() const { return m_VirtualMode; }
+    // Rows on demand: the grid asks for the rows it shows and keeps a few pages of them.
+    // Refuses a count whose total height would not fit an int.
+    BOOL SetVirtualMode(BOOL iOn, int iRows);
+    void SetVirtualDataCallback(GTGridVirtualDataCallback iCallback, DWORD_PTR iUserValue);
+    const CGTGridCache& GetCache() const { return m_Cache; }
 
     // --- The column chooser
     void ShowColumnChooser(BOOL iShow = TRUE);
@@ -390,6 +421,8 @@ protected:
     void SetScrollRanges();
     void OffsetRows(int iDeltaX, int iDeltaY);
     int ClampOffset(int iOffset, int iTotal, int iPage) const;
+    // A virtual grid scrolls by whole rows: an offset inside a row rounds up to the next.
+    int WholeRowOffset(int iOffset) const;
     // Where a scroll-bar code takes an offset.
     int ScrolledOffset(int iBar, UINT iCode, int iOffset, int iLine, int iPage, int iTotal);
     void ScrollVert(UINT iCode);
@@ -475,7 +508,21 @@ protected:
     void PreSubclassWindow() override;
     CScrollBar* GetScrollBarCtrl(int iBar) const override;
 
+    // --- Virtual mode
+    // The row of a shown position: a shown-list entry, or a virtual row.
+    CGTGridRow* ShownRowAt(int iIndex) const;
+    int ShownRowCount() const;
+    // The row of an id in the cache, built and cached when missing.
+    CGTGridRow* CachedVirtualRow(int iId);
+    // The virtual row and column under a point, (-1, -1) for none.
+    int HitTestVirtual(CPoint iPoint, int& oColumn, int& oArea) const;
+
     BOOL m_VirtualMode;
+    int m_VirtualRows;
+    GTGridVirtualDataCallback m_VirtualCallback;
+    DWORD_PTR m_VirtualUserValue;
+    CGTGridVirtualRequest m_Request;
+    CGTGridCache m_Cache;
     CGTGridColumnsInfo m_Columns;
     CGTGridColorTheme m_Theme;
     CBrush m_BackgroundBrush;

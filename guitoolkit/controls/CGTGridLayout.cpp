@@ -5,6 +5,8 @@
 #include <guitoolkit/controls/CGTGridRow.h>
 #include <guitoolkit/controls/CGTActivePopupMenu.h>
 #include <afxcmn.h>
+#include <algorithm>
+#include <climits>
 
 void CGTGridCtrl::CalcRowHeights()
 {
@@ -107,7 +109,10 @@ void CGTGridCtrl::SetScrollRanges()
 {
     int vertPage = 0;
     int vertTotal = 0;
-    if (m_RowHeight != 0) {
+    if (m_RowHeight != 0 && m_VirtualMode) {
+        vertPage = m_RowsArea.Height();
+        vertTotal = (int)std::min<LONGLONG>((LONGLONG)m_RowHeight * m_VirtualRows, INT_MAX);
+    } else if (m_RowHeight != 0) {
         vertPage = m_RowsArea.Height();
         int groups = 0;
         const BOOL everyEntry = IsSortingActive() && !IsGrouping();
@@ -132,7 +137,7 @@ void CGTGridCtrl::SetScrollRanges()
     if (m_VertScroll.GetSafeHwnd() != nullptr) {
         if (vertTotal <= vertPage)
             vertTotal = vertPage = 0;
-        m_VertOffset = m_RowHeight == 0 ? 0 : ClampOffset(m_VertOffset, vertTotal, vertPage);
+        m_VertOffset = m_RowHeight == 0 ? 0 : WholeRowOffset(ClampOffset(m_VertOffset, vertTotal, vertPage));
         apply(m_VertScroll, vertTotal, vertPage, m_VertOffset);
     }
     if (m_HorzScroll.GetSafeHwnd() != nullptr) {
@@ -151,27 +156,41 @@ void CGTGridCtrl::OffsetRows(int iDeltaX, int iDeltaY)
 {
     m_ToolTip.Hide();
     m_FirstVisible = -1;
-    for (INT_PTR i = 0; i < m_Shown.GetSize(); ++i) {
-        CGTGridRow* row = m_Shown[i];
-        CRect rect = row->GetRect();
+    auto offset = [iDeltaX, iDeltaY](CGTGridRow* iRow) {
+        CRect rect = iRow->GetRect();
         if (rect.IsRectEmpty())
-            continue;
+            return FALSE;
         rect.OffsetRect(iDeltaX, iDeltaY);
-        row->SetRect(rect);
-        for (int cell = 0; cell < row->GetItemCount(); ++cell) {
-            CRect area = row->GetItem(cell)->GetRect();
+        iRow->SetRect(rect);
+        for (int cell = 0; cell < iRow->GetItemCount(); ++cell) {
+            CRect area = iRow->GetItem(cell)->GetRect();
             if (!area.IsRectEmpty())
                 area.OffsetRect(iDeltaX, iDeltaY);
-            row->GetItem(cell)->SetRect(area);
+            iRow->GetItem(cell)->SetRect(area);
         }
-        if (m_FirstVisible < 0 && rect.bottom >= m_RowsArea.top)
-            m_FirstVisible = (int)i;
+        return TRUE;
+    };
+    if (m_VirtualMode) {
+        m_Cache.ForEachRow([&](int, CGTGridRow* iRow) { offset(iRow); });
+        m_FirstVisible = GetRowHeight() > 0 ? m_VertOffset / GetRowHeight() : 0;
+        return;
     }
+    for (INT_PTR i = 0; i < m_Shown.GetSize(); ++i)
+        if (offset(m_Shown[i]) && m_FirstVisible < 0 && m_Shown[i]->GetRect().bottom >= m_RowsArea.top)
+            m_FirstVisible = (int)i;
+}
+
+int CGTGridCtrl::WholeRowOffset(int iOffset) const
+{
+    const int height = GetRowHeight();
+    if (!m_VirtualMode || height <= 0 || iOffset % height == 0)
+        return iOffset;
+    return (iOffset / height + 1) * height;
 }
 
 void CGTGridCtrl::SetVertOffset(int iOffset)
 {
-    iOffset = ClampOffset(iOffset, m_VertTotal, m_VertPage);
+    iOffset = WholeRowOffset(ClampOffset(iOffset, m_VertTotal, m_VertPage));
     if (iOffset == m_VertOffset)
         return;
     const int delta = m_VertOffset - iOffset;
@@ -235,7 +254,10 @@ void CGTGridCtrl::ScrollVert(UINT iCode)
     if (IsPointerBusy())
         return;
     EndEditItem(FALSE);
-    SetVertOffset(ScrolledOffset(SB_VERT, iCode, m_VertOffset, GetRowHeight(), m_RowsArea.Height(), m_VertTotal));
+    int page = m_RowsArea.Height();
+    if (m_VirtualMode && GetRowHeight() > 0)
+        page = std::max(1, page / GetRowHeight()) * GetRowHeight();
+    SetVertOffset(ScrolledOffset(SB_VERT, iCode, m_VertOffset, GetRowHeight(), page, m_VertTotal));
 }
 
 void CGTGridCtrl::ScrollHorz(UINT iCode)

@@ -103,9 +103,13 @@ void CGTGridCtrl::DrawGridLinesAndRows(CDC* iDc)
         iDc->LineTo(x - 1, m_RowsArea.bottom);
     }
     iDc->SelectObject(&m_LinePen);
-    for (INT_PTR i = std::max(m_FirstVisible, 0); i < m_Shown.GetSize(); ++i)
-        if (!DrawRow(iDc, m_Shown[i]))
+    // A refused virtual row leaves its band empty.
+    const int height = std::max(GetRowHeight(), 1);
+    for (int i = std::max(m_FirstVisible, 0); i < ShownRowCount(); ++i) {
+        CGTGridRow* row = ShownRowAt(i);
+        if (row != nullptr ? !DrawRow(iDc, row) : height * i - m_VertOffset + m_RowsArea.top > m_RowsArea.bottom)
             break;
+    }
     iDc->SelectObject(oldPen);
 }
 
