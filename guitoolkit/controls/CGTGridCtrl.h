@@ -106,6 +106,36 @@ struct CGTGridVirtualRequest {
 // Answers a virtual grid's request; FALSE refuses the row or the cell.
 typedef BOOL(CALLBACK* GTGridVirtualDataCallback)(CGTGridVirtualRequest* ioRequest, DWORD_PTR iUserValue);
 
+// One printed page: its first shown row and how many data, group and all rows it holds.
+struct CGTGridPrintPage {
+    int m_First;
+    int m_Rows;
+    int m_Groups;
+    int m_Total;
+};
+
+// The state of one print job, kept by the printing view in the print info's user data.
+struct CGTGridPrintRecord {
+    int m_FirstRow;
+    int m_LastRow;
+    int m_RowsBefore;    // data rows on the pages before the current one
+    int m_GroupsBefore;  // group rows on them
+};
+
+// The uses of the print colours, in their order.
+enum GTGridPrintColor {
+    GTGridPrintFrame,         // frames of printed header items
+    GTGridPrintHeaderFrame,   // the header band's frame and the grouping connectors
+    GTGridPrintHeaderFill,    // the header and the grouping band
+    GTGridPrintGroupCaption,  // text of group captions
+    GTGridPrintRowFill,       // data rows
+    GTGridPrintGroupFill,     // group rows
+    GTGridPrintGroupBoxFill,  // group boxes of the grouping band
+    GTGridPrintLine,          // grid lines
+    GTGridPrintText,          // text of printed pages
+    GTGridPrintColorCount
+};
+
 // Header flags.
 enum : DWORD {
     GTGridHeaderDrag = 1,       // a caption can be dragged
@@ -164,6 +194,15 @@ public:
     // FALSE once the row lies below the band being painted.
     virtual BOOL DrawRow(CDC* iDc, CGTGridRow* iRow);
     virtual void AdjustLayout();
+    // Print fonts scaled to the printer from the grid's font; none for the system font.
+    virtual void CreatePrintFonts(CDC* iPrinter);
+    // Deletes only the print fonts the grid made.
+    virtual void DeletePrintFonts();
+    // Prints the print info's current page; clears its continue flag after the last one.
+    virtual void PrintPage(CDC* iDc, CPrintInfo* iInfo);
+    // Scale, row heights and bands for the page's drawing rectangle, then the pages.
+    virtual void PreparePrintPage(CDC* iDc, CPrintInfo* iInfo);
+    virtual const CArray<CGTGridPrintPage, const CGTGridPrintPage&>& Paginate(CDC* iDc, CPrintInfo* iInfo);
     virtual BOOL IsGroupDropEnabled() const;
     // The column layout stored by SaveState; FALSE, changing nothing, when there is none or
     // it was saved for another number of columns.
@@ -188,6 +227,9 @@ public:
     virtual CRect GetSelectionRect();
     virtual void GetGroupAreaRect(CRect& oRect, CDC* iDc, const CRect& iClient);
     virtual void GetHeaderRect(CRect& oRect, CDC* iDc, const CRect& iClient);
+    virtual void SetPrintColors();
+    virtual void PrintHeader(CDC* iDc);
+    virtual void PrintRows(CDC* iDc, const CGTGridPrintPage& iPage);
     virtual BOOL OnEditClipboardKey(UINT iKey);
     virtual int CompareItems(CGTGridItem* iItem1, CGTGridItem* iItem2);
     virtual int CompareRows(CGTGridRow* iRow1, CGTGridRow* iRow2, int iColumn);
@@ -337,6 +379,18 @@ public:
     void ShowDropMarker(int iX, int iY);
     int GetHeaderHeight() const { return m_HeaderRect.Height(); }
 
+    // --- Printing
+    BOOL IsPrinting() const { return m_Printing; }
+    // The printer DC of a print job; null ends printing.
+    void SetPrinting(CDC* iPrinter);
+    // A screen length on the printer: MulDiv by the printer's over the screen's resolution.
+    int PrintScaleX(int iLength) const;
+    int PrintScaleY(int iLength) const;
+    // A print colour, or the screen colour of that use when the grid set none.
+    COLORREF GetPrintColor(GTGridPrintColor iUse, COLORREF iScreen) const;
+    const CArray<CGTGridPrintPage, const CGTGridPrintPage&>& GetPrintPages() const { return m_PrintPages; }
+    HFONT GetPrintFont() const { return m_PrintFont; }
+
     // --- Fonts and paint
     // The font cells paint with: the one WM_SETFONT gave, else the toolkit's regular font.
     CFont* GetCellFont() const;
@@ -468,7 +522,6 @@ protected:
     void OnHomeEndKey(BOOL iEnd, BOOL iExtend);
     void OnLeftRightKey(BOOL iRight, BOOL iExtend, BOOL iCtrl);
     void TrackToolTip(CPoint iPoint);
-    int FirstColumnLeft() const;
 
     afx_msg int OnCreate(LPCREATESTRUCT iCreate);
     afx_msg void OnSize(UINT iType, int iWidth, int iHeight);
@@ -516,6 +569,24 @@ protected:
     CGTGridRow* CachedVirtualRow(int iId);
     // The virtual row and column under a point, (-1, -1) for none.
     int HitTestVirtual(CPoint iPoint, int& oColumn, int& oArea) const;
+
+    // --- Printing
+    // The width a column spans on the device painted: scaled on paper.
+    int ColumnSpan(int iColumn, BOOL iFirst) const;
+    int TotalColumnSpan() const;
+    // The vertical lines between the shown columns, down to the bottom.
+    void DrawColumnLines(CDC* iDc, int iBottom);
+
+    BOOL m_Printing;
+    CDC* m_PrintDc;
+    COLORREF m_PrintColors[GTGridPrintColorCount];
+    HFONT m_PrintFont;
+    HFONT m_PrintBoldFont;
+    HFONT m_MadePrintFont;
+    HFONT m_MadePrintBoldFont;
+    CSize m_PrinterDpi;
+    CSize m_ScreenDpi;
+    CArray<CGTGridPrintPage, const CGTGridPrintPage&> m_PrintPages;
 
     BOOL m_VirtualMode;
     int m_VirtualRows;

@@ -10,11 +10,18 @@
 
 void CGTGridCtrl::CalcRowHeights()
 {
+    TEXTMETRIC metrics;
+    if (m_Printing) {
+        CFont* oldFont = SelectPaintFont(m_PrintDc);
+        m_PrintDc->GetTextMetrics(&metrics);
+        m_PrintDc->SelectObject(oldFont);
+        m_RowHeight = m_GroupRowHeight = metrics.tmHeight + PrintScaleY(4);
+        return;
+    }
     if (GetSafeHwnd() == nullptr)
         return;
     CClientDC dc(this);
     CFont* oldFont = SelectPaintFont(&dc);
-    TEXTMETRIC metrics;
     dc.GetTextMetrics(&metrics);
     dc.SelectObject(oldFont);
     m_RowHeight = m_GroupRowHeight = metrics.tmHeight + 4;
@@ -28,7 +35,12 @@ void CGTGridCtrl::GetGroupAreaRect(CRect& oRect, CDC*, const CRect& iClient)
     }
     const int groups = m_Columns.GetGroupColumnCount();
     oRect = iClient;
-    oRect.bottom = oRect.top + GetRowHeight() + (groups <= 1 ? 16 : 3 + 10 * (groups - 1) + 2 * 7);
+    if (m_Printing)
+        oRect.bottom = groups == 0
+            ? oRect.top
+            : oRect.top + GetRowHeight() + PrintScaleY(3) + PrintScaleY(10) * (groups - 1) + 2 * PrintScaleY(7);
+    else
+        oRect.bottom = oRect.top + GetRowHeight() + (groups <= 1 ? 16 : 3 + 10 * (groups - 1) + 2 * 7);
 }
 
 void CGTGridCtrl::GetHeaderRect(CRect& oRect, CDC*, const CRect& iClient)
@@ -38,7 +50,7 @@ void CGTGridCtrl::GetHeaderRect(CRect& oRect, CDC*, const CRect& iClient)
         return;
     }
     oRect = iClient;
-    oRect.bottom = oRect.top + GetRowHeight() + 4;
+    oRect.bottom = oRect.top + GetRowHeight() + PrintScaleY(4);
 }
 
 void CGTGridCtrl::AdjustLayout()

@@ -151,9 +151,10 @@ void CGTGridCtrl::PositionRows()
 void CGTGridCtrl::PositionRow(CGTGridRow* iRow, int iY, int iIndex)
 {
     iRow->SetRowId(iIndex);
-    const int left = m_RowsArea.left - m_HorzOffset;
+    const int left = m_RowsArea.left - (m_Printing ? 0 : m_HorzOffset);
     const int height = iRow->IsGroup() ? GetGroupRowHeight() : GetRowHeight();
-    iRow->SetRect(CRect(left, iY, left + m_Columns.m_TotalWidth, iY + height));
+    const int right = m_Printing ? std::min(left + TotalColumnSpan(), (int)m_RowsArea.right) : left + TotalColumnSpan();
+    iRow->SetRect(CRect(left, iY, right, iY + height));
     SetCellRects(iRow);
 }
 
@@ -171,7 +172,7 @@ void CGTGridCtrl::SetCellRects(CGTGridRow* iRow) const
         int position = 0;
         for (int column = m_Columns.GetNextColumn(position), first = TRUE; column >= 0;
              column = m_Columns.GetNextColumn(position), first = FALSE) {
-            const int span = m_Columns.GetColumnWidth(column) + (first ? indent : 0);
+            const int span = ColumnSpan(column, first);
             CRect cell(x, row.top, x + span, row.bottom);
             if (first)
                 cell.left = std::min((int)cell.right, x + indent + level * GetRowHeight());
