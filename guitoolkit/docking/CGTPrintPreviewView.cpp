@@ -81,7 +81,10 @@ int CGTPrintPreviewView::OnCreate(LPCREATESTRUCT iCreate)
     if (m_pToolBar == nullptr || !m_ToolBar.Create(m_pToolBar, ToolBarStyle, AFX_IDW_TOOLBAR) ||
         !m_ToolBar.LoadToolBar(IDR_GT_PRINT_PREVIEW, 0, 0, TRUE, 0, 0, hot ? IDB_GT_PRINT_PREVIEW_HOT : 0))
         return -1;
-    // The bar's commands go to this view.
+    // The toolbar stands in for the preview bar's own buttons, and sends its commands here.
+    for (CWnd* child = m_pToolBar->GetWindow(GW_CHILD); child != nullptr; child = child->GetWindow(GW_HWNDNEXT))
+        if (child != &m_ToolBar)
+            child->ShowWindow(SW_HIDE);
     m_ToolBar.SetOwner(this);
     m_PageCountIndex = m_ToolBar.CommandToIndex(AFX_ID_PREVIEW_NUMPAGE);
     if (CGTToolbarButton* button = m_ToolBar.GetButton(m_PageCountIndex))
