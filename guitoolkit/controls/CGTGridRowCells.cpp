@@ -76,7 +76,8 @@ void CGTGridRow::OnDrawName(CDC* iDc, CRect iRect)
 
 void CGTGridRow::OnPrintName(CDC* iDc, CRect iRect)
 {
-    if (HasValueField() || m_Grid == nullptr)
+    // Caption rows of grouping have a value field (their caption cell) and print it too.
+    if ((HasValueField() && !IsGroupCaption()) || m_Grid == nullptr)
         return;
     const COLORREF oldColor = iDc->SetTextColor(m_Grid->GetPrintColor(GTGridPrintGroupCaption, iDc->GetTextColor()));
     const int oldMode = iDc->SetBkMode(TRANSPARENT);

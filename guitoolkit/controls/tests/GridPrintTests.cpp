@@ -1,6 +1,8 @@
 #include "GridTestSupport.h"
 #include <guitoolkit/controls/CGTGridView.h>
+#include <guitoolkit/core/CGTDibSection.h>
 #include <platform/mfc/win/tests/MemoryPrinter.h>
+#include <memory>
 
 namespace {
 
@@ -112,6 +114,25 @@ TEST_F(GridPrinting, GroupRowsAreCountedOnTheirPage)
     const int row = m_Grid.GetRowHeight();
     const int top = m_Grid.GetHeaderHeight() + m_Grid.GetGroupAreaHeight();
     EXPECT_EQ((std::vector<std::vector<int>>{{0, 1, 1, 2}, {2, 1, 1, 2}, {4, 1, 0, 1}}), Pages(top + 2 * row));
+}
+
+TEST_F(GridPrinting, AGroupCaptionPrintsItsText)
+{
+    std::unique_ptr<CGTGridRow> caption(m_Grid.CreateCaptionRow(L"Europe"));
+    caption->SetFlags(caption->GetFlags() | GTGridGroupCaptionFlag);
+    caption->SetOwnerList(&m_Grid);
+    CGTDibSection paper;
+    ASSERT_TRUE(paper.Create(600, 100));
+    CBitmap* old = m_Printer.SelectObject(CBitmap::FromHandle(paper.Handle()));
+    m_Printer.FillSolidRect(0, 0, 600, 100, RGB(255, 255, 255));
+    caption->OnPrintName(&m_Printer, CRect(0, 0, 600, 100));
+    ::GdiFlush();
+    m_Printer.SelectObject(old);
+    int inked = 0;
+    for (int y = 0; y < 100; ++y)
+        for (int x = 0; x < 600; ++x)
+            inked += (*paper.PixelAt(x, y) & 0xFFFFFF) != 0xFFFFFF;
+    EXPECT_GT(inked, 20);
 }
 
 TEST(GridViewPrinting, AJobPrintsEveryPageAndLeavesTheScreenLayoutAsItWas)
