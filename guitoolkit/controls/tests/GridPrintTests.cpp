@@ -78,6 +78,17 @@ TEST_F(GridPrinting, HeaderAndRowsScaleToThePrinter)
     EXPECT_EQ(0x000000u, m_Grid.GetPrintColor(GTGridPrintText, 0x123456));
 }
 
+TEST_F(GridPrinting, TheSystemFontMakesNoPrintFontsAndLeavesTheScreenColours)
+{
+    m_Grid.DeletePrintFonts();
+    m_Grid.SetPrinting(nullptr);
+    m_Grid.SendMessage(WM_SETFONT, (WPARAM)::GetStockObject(SYSTEM_FONT), FALSE);
+    m_Grid.SetPrinting(&m_Printer);
+    m_Grid.CreatePrintFonts(&m_Printer);
+    EXPECT_EQ(nullptr, m_Grid.GetPrintFont());
+    EXPECT_EQ(0x123456u, m_Grid.GetPrintColor(GTGridPrintText, 0x123456));
+}
+
 TEST_F(GridPrinting, PaginatesIntoWholeRows)
 {
     AddRows(10);
