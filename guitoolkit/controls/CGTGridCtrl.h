@@ -475,6 +475,8 @@ protected:
     void SetScrollRanges();
     void OffsetRows(int iDeltaX, int iDeltaY);
     int ClampOffset(int iOffset, int iTotal, int iPage) const;
+    // The grouping band and the header from the top of the area, the rows below them.
+    void PlaceBands(const CRect& iArea, CDC* iDc);
     // A virtual grid scrolls by whole rows: an offset inside a row rounds up to the next.
     int WholeRowOffset(int iOffset) const;
     // Where a scroll-bar code takes an offset.

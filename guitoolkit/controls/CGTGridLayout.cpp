@@ -53,6 +53,17 @@ void CGTGridCtrl::GetHeaderRect(CRect& oRect, CDC*, const CRect& iClient)
     oRect.bottom = oRect.top + GetRowHeight() + PrintScaleY(4);
 }
 
+void CGTGridCtrl::PlaceBands(const CRect& iArea, CDC* iDc)
+{
+    CRect group;
+    GetGroupAreaRect(group, iDc, iArea);
+    m_GroupAreaHeight = group.Height();
+    GetHeaderRect(m_HeaderRect, iDc, iArea);
+    m_HeaderRect.OffsetRect(0, m_GroupAreaHeight);
+    m_RowsArea = iArea;
+    m_RowsArea.top += m_GroupAreaHeight + m_HeaderRect.Height();
+}
+
 void CGTGridCtrl::AdjustLayout()
 {
     if (GetSafeHwnd() == nullptr || m_InLayout)
@@ -63,13 +74,7 @@ void CGTGridCtrl::AdjustLayout()
     CalcRowHeights();
     CRect client;
     GetClientRect(client);
-    CRect group;
-    GetGroupAreaRect(group, nullptr, client);
-    m_GroupAreaHeight = group.Height();
-    GetHeaderRect(m_HeaderRect, nullptr, client);
-    m_HeaderRect.OffsetRect(0, m_GroupAreaHeight);
-    m_RowsArea = client;
-    m_RowsArea.top += m_GroupAreaHeight + m_HeaderRect.Height();
+    PlaceBands(client, nullptr);
     if (m_HeaderRect.IsRectEmpty())
         m_HeaderRect = CRect(client.left, m_RowsArea.top, client.right, m_RowsArea.top);
     m_Columns.RecalcWidths(m_RowsArea.Width());

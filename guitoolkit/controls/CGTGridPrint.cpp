@@ -113,14 +113,7 @@ void CGTGridCtrl::PreparePrintPage(CDC* iDc, CPrintInfo* iInfo)
     m_PrinterDpi = CSize(iDc->GetDeviceCaps(LOGPIXELSX), iDc->GetDeviceCaps(LOGPIXELSY));
     m_ScreenDpi = ScreenDpi();
     CalcRowHeights();
-    const CRect draw = iInfo->m_rectDraw;
-    CRect group;
-    GetGroupAreaRect(group, iDc, draw);
-    m_GroupAreaHeight = group.Height();
-    GetHeaderRect(m_HeaderRect, iDc, draw);
-    m_HeaderRect.OffsetRect(0, m_GroupAreaHeight);
-    m_RowsArea = draw;
-    m_RowsArea.top += m_GroupAreaHeight + m_HeaderRect.Height();
+    PlaceBands(iInfo->m_rectDraw, iDc);
     m_HorzOffset = 0;
     Paginate(iDc, iInfo);
     CGTGridPrintRecord* record = (CGTGridPrintRecord*)iInfo->m_lpUserData;
