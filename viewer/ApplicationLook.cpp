@@ -5,7 +5,7 @@
 #include <guitoolkit/core/CGTVisualManagerVS2005.h>
 #include <guitoolkit/core/CGTVisualManagerXP.h>
 #include <guitoolkit/core/CGTWinXPVisualManager.h>
-#include <guitoolkit/core/CGTWorkspace.h>
+#include <guitoolkit/frame/CGTWorkspace.h>
 #include <guitoolkit/docking/CGTBaseTabbedBar.h>
 #include <guitoolkit/docking/CGTDockManager.h>
 #include <guitoolkit/docking/GTDockingConstants.h>

@@ -9,7 +9,7 @@
 
 #include <afxole.h>
 #include <commctrl.h>
-#include <guitoolkit/core/CGTContextMenuManager.h>
+#include <guitoolkit/toolbars/CGTContextMenuManager.h>
 #include <guitoolkit/core/GuiToolkitLibrary.h>
 
 // The GDI+ declarations need min and max in the global namespace.

@@ -2,7 +2,7 @@
 #include "ReportPeriodHost.h"
 
 #include <afxwin.h>
-#include <guitoolkit/core/CGTWorkspace.h>
+#include <guitoolkit/frame/CGTWorkspace.h>
 
 // The viewer's application: starts the platform's services, keeps the report period from
 // start to exit, and leaves the GUI layout and the look to the toolkit's workspace.

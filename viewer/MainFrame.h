@@ -3,7 +3,7 @@
 #include "TreeReports.h"
 #include "ViewerTrees.h"
 
-#include <guitoolkit/core/CGTFrameWnd.h>
+#include <guitoolkit/frame/CGTFrameWnd.h>
 #include <guitoolkit/toolbars/CGTMenuBar.h>
 #include <guitoolkit/toolbars/CGTStatusBar.h>
 #include <guitoolkit/toolbars/CGTToolBar.h>

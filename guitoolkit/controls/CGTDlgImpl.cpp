@@ -1,6 +1,6 @@
 #include <guitoolkit/controls/CGTDlgImpl.h>
 #include <guitoolkit/controls/CGTActivePopupMenu.h>
-#include <guitoolkit/core/CGTUserToolsManager.h>
+#include <guitoolkit/toolbars/CGTUserToolsManager.h>
 #include <guitoolkit/core/GuiToolkitSeams.h>
 #include <guitoolkit/toolbars/CGTToolBar.h>
 #include <afxpriv.h>

@@ -1,9 +1,8 @@
 #include <guitoolkit/core/CGTKeyboardManager.h>
-#include <guitoolkit/core/CGTFrameWnd.h>
 #include <guitoolkit/core/CGTRegistryHolder.h>
 #include <guitoolkit/core/GuiToolkitHooks.h>
 #include <guitoolkit/core/RegistrySectionPath.h>
-#include <guitoolkit/toolbars/CGTKeyHelper.h>
+#include <guitoolkit/core/CGTKeyHelper.h>
 #include <afxdoc.h>
 #include <afxview.h>
 #include <vector>
@@ -218,10 +217,15 @@ void CGTKeyboardManager::LoadDefaultAccelerators()
         if (HACCEL table = LoadResourceAccelerators(docTemplate.m_nIDResource))
             SetAcceleratorTable(&docTemplate, table);
     });
-    // The main frame's table comes from the resource the toolkit's frame was loaded with.
-    auto* frame = DYNAMIC_DOWNCAST(CGTFrameWnd, AfxGetMainWnd());
+    // The main frame's table comes from the resource the frame was loaded with, unless it is a
+    // template's, which the templates' pass has just put back.
+    auto* frame = DYNAMIC_DOWNCAST(CFrameWnd, AfxGetMainWnd());
+    BOOL sharesTemplateTable = FALSE;
+    ForEachTemplateWithTable([frame, &sharesTemplateTable](CMultiDocTemplate& docTemplate) {
+        sharesTemplateTable |= frame != nullptr && frame->m_hAccelTable == docTemplate.m_hAccelTable;
+    });
     const UINT resourceId =
-        frame != nullptr && frame->m_hAccelTable != nullptr ? frame->GetFrameImpl().GetResourceId() : 0;
+        frame != nullptr && frame->m_hAccelTable != nullptr && !sharesTemplateTable ? frame->m_nIDHelp : 0;
     if (resourceId == 0)
         return;
     if (HACCEL table = LoadResourceAccelerators(resourceId))

@@ -14,8 +14,3 @@ BOOL SaveRebarWindowState(LPCWSTR iSection, HWND iRebar);
 // their stored sizes and styles; a stored state that does not fit the rebar's bands
 // changes nothing.
 BOOL LoadRebarWindowState(LPCWSTR iSection, HWND iRebar);
-
-// The same for every rebar bar (CGTReBar) among the frame's child windows. The walk stops
-// at the first rebar whose key cannot be opened (load) or created (save), with FALSE.
-BOOL SaveRebarState(LPCWSTR iSection, CWnd* iFrame);
-BOOL LoadRebarState(LPCWSTR iSection, CWnd* iFrame);

@@ -5,6 +5,7 @@
 #include <guitoolkit/docking/CGTBarContainerManager.h>
 #include <guitoolkit/docking/CGTBaseTabbedBar.h>
 #include <guitoolkit/docking/CGTSlider.h>
+#include <memory>
 
 namespace {
 const int tabbedBarId = -1;
@@ -12,6 +13,28 @@ const int tabbedBarId = -1;
 CGTBaseTabbedBar* AsTabbedBar(CGTDockingControlBar* iBar)
 {
     return DYNAMIC_DOWNCAST(CGTBaseTabbedBar, iBar);
+}
+
+// The tabbed-pane classes are not all serializable themselves, so the archive cannot be asked
+// for their base: the class read is checked here, before any object is made, as another
+// class's object (a mini frame's) would make a window while it reads. A tabbed pane is written
+// once: a reference back to an earlier object is refused too. Null for a null record.
+CGTBaseTabbedBar* ReadTabbedBarObject(CArchive& ioArchive)
+{
+    UINT schema = 0;
+    DWORD tag = 0;
+    CRuntimeClass* type = ioArchive.ReadClass(nullptr, &schema, &tag);
+    if (type == nullptr && tag == 0)
+        return nullptr;
+    if (type == nullptr || !type->IsDerivedFrom(RUNTIME_CLASS(CGTBaseTabbedBar)))
+        AfxThrowArchiveException(CArchiveException::badClass);
+    std::unique_ptr<CGTBaseTabbedBar> tabbed(static_cast<CGTBaseTabbedBar*>(type->CreateObject()));
+    if (tabbed == nullptr)
+        AfxThrowArchiveException(CArchiveException::badClass);
+    ioArchive.MapObject(tabbed.get());
+    ioArchive.SetObjectSchema(schema);
+    tabbed->Serialize(ioArchive);
+    return tabbed.release();
 }
 }  // namespace
 
@@ -103,15 +126,7 @@ CGTDockingControlBar* CGTBarContainer::LoadTabbedBar(CArchive& ioArchive, CList<
         ioArchive >> id;
         oTabIds.AddTail(id);
     }
-    // The tabbed-pane classes are not all serializable themselves, so the archive cannot be
-    // asked for their base: the object read is checked here.
-    CObject* object = ioArchive.ReadObject(nullptr);
-    auto* tabbed = DYNAMIC_DOWNCAST(CGTBaseTabbedBar, object);
-    if (object != nullptr && tabbed == nullptr) {
-        delete object;
-        oTabIds.RemoveAll();
-        AfxThrowArchiveException(CArchiveException::badClass);
-    }
+    CGTBaseTabbedBar* tabbed = ReadTabbedBarObject(ioArchive);
     DWORD style = 0;
     ioArchive >> style;
     if (tabbed == nullptr)

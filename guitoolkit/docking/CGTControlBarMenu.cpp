@@ -1,5 +1,5 @@
 #include <guitoolkit/docking/CGTControlBar.h>
-#include <guitoolkit/core/CGTContextMenuManager.h>
+#include <guitoolkit/toolbars/CGTContextMenuManager.h>
 #include <guitoolkit/core/GuiToolkitResources.h>
 #include <guitoolkit/docking/CGTBaseTabWnd.h>
 #include <guitoolkit/docking/CGTBaseTabbedBar.h>

@@ -106,9 +106,11 @@ BOOL CGTDockBar::DockControlBar(CGTControlBar* iBar, int iMethod, LPCRECT iRect)
         const CGTRecentDockInfo& recent = iBar->GetRecentDockInfo();
         row = OwnRow(recent.m_pRecentRow);
         if (row == nullptr) {
-            while (CGTDockManager::s_bApplyingState && recent.m_nRecentRowIndex >= m_Rows.GetCount())
+            // A stored index past the rows opens one new row at the end, not as many as it says.
+            const int index = static_cast<int>(std::min<INT_PTR>(recent.m_nRecentRowIndex, m_Rows.GetCount()));
+            if (CGTDockManager::s_bApplyingState && index == m_Rows.GetCount())
                 InsertRow(nullptr, NeededThickness(*iBar));
-            row = RowAtIndex(recent.m_nRecentRowIndex);
+            row = RowAtIndex(index);
         }
     } else if (iMethod == GTDockByRect && iRect != nullptr) {
         CPoint corner(iRect->left, iRect->top);

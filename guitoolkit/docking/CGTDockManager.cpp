@@ -105,7 +105,7 @@ CGTDockManager::CGTDockManager()
       m_rectFreeArea(0, 0, 0, 0), m_rectOuterEdge(0, 0, 0, 0), m_dwDockBarSides(0), m_dwAutoHideSides(0),
       m_pHoverTarget(nullptr), m_pHoverFrame(nullptr), m_HoverStart(0), m_nHoverHit(0), m_bPreviewMode(FALSE),
       m_bAllBarsHidden(FALSE), m_bBottomStrip(FALSE), m_bInLayout(FALSE), m_bInAdjust(FALSE), m_bSkipApply(FALSE),
-      m_bApplyBlocked(FALSE), m_pSmartDocking(nullptr), m_mapMenuBars(17), m_bMenuOpen(FALSE),
+      m_bApplyBlocked(FALSE), m_pSmartDocking(nullptr), m_MenuBarIds(17), m_bMenuOpen(FALSE),
       m_bBarsMenuEnabled(FALSE), m_bBarsMenuToolbarsOnly(FALSE), m_nMenuExtraCmd(0)
 {
     (void)moduleRegistered;

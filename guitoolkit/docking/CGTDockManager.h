@@ -129,6 +129,7 @@ public:
     BOOL AreUpdatesLocked() const { return m_bUpdateLocked; }
     void OnClosePopupMenu() { m_bMenuOpen = FALSE; }
     void SetPrintPreviewMode(BOOL iPreview);
+    BOOL IsPrintPreviewMode() const { return m_bPreviewMode; }
     void BuildBarsMenu(CMenu& ioMenu, BOOL iToolbarsOnly);
     void ShowBarsContextMenu(CPoint iPoint);
     // The frame offers the bars menu; with iExtraCmd non-zero a last item runs that command.
@@ -185,7 +186,8 @@ protected:
     BOOL m_bApplyBlocked;
     CList<HWND, HWND> m_lstHiddenFloatFrames;
     CGTSmartDockingManager* m_pSmartDocking;
-    CMap<UINT, UINT, CGTBaseControlBar*, CGTBaseControlBar*> m_mapMenuBars;
+    // The ids the bars menu lists; the bars are looked up when a command comes.
+    CMap<UINT, UINT, BOOL, BOOL> m_MenuBarIds;
     BOOL m_bMenuOpen;
     BOOL m_bBarsMenuEnabled;
     BOOL m_bBarsMenuToolbarsOnly;

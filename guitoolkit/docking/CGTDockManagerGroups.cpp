@@ -168,7 +168,7 @@ void CGTDockManager::FreezeUpdates(BOOL iFreeze)
 
 void CGTDockManager::BuildBarsMenu(CMenu& ioMenu, BOOL iToolbarsOnly)
 {
-    m_mapMenuBars.RemoveAll();
+    m_MenuBarIds.RemoveAll();
     CObList listed;
     CollectBars(listed, TRUE);
     CArray<CWnd*, CWnd*> candidates;
@@ -178,16 +178,16 @@ void CGTDockManager::BuildBarsMenu(CMenu& ioMenu, BOOL iToolbarsOnly)
         BOOL separatorDue = pass == 1 && ioMenu.GetMenuItemCount() > 0;
         for (INT_PTR i = 0; i < candidates.GetSize(); ++i) {
             auto* bar = DYNAMIC_DOWNCAST(CGTControlBar, candidates[i]);
-            CGTBaseControlBar* known = nullptr;
+            BOOL known = FALSE;
             if (bar == nullptr || bar->GetSafeHwnd() == nullptr || !bar->IsShownInBarsMenu() ||
                 bar->IsKindOf(RUNTIME_CLASS(CGTToolBar)) != (pass == 0) ||
-                m_mapMenuBars.Lookup(bar->GetDlgCtrlID(), known))
+                m_MenuBarIds.Lookup(bar->GetDlgCtrlID(), known))
                 continue;
             if (separatorDue)
                 ioMenu.AppendMenu(MF_SEPARATOR);
             separatorDue = FALSE;
             ioMenu.AppendMenu(MF_STRING, bar->GetDlgCtrlID(), bar->GetBarCaption());
-            m_mapMenuBars.SetAt(bar->GetDlgCtrlID(), bar);
+            m_MenuBarIds.SetAt(bar->GetDlgCtrlID(), TRUE);
         }
     }
     if (m_nMenuExtraCmd == 0)
@@ -223,11 +223,15 @@ void CGTDockManager::ShowBarsContextMenu(CPoint iPoint)
 
 BOOL CGTDockManager::RouteBarCommand(UINT iId, int iCode, void* iExtra, AFX_CMDHANDLERINFO*)
 {
-    if (!m_bBarsMenuEnabled || m_mapMenuBars.IsEmpty())
+    if (!m_bBarsMenuEnabled || m_MenuBarIds.IsEmpty())
         return FALSE;
     const BOOL update = static_cast<UINT>(iCode) == CN_UPDATE_COMMAND_UI;
-    CGTBaseControlBar* bar = nullptr;
-    if ((update && !m_bMenuOpen) || !m_mapMenuBars.Lookup(iId, bar))
+    BOOL listed = FALSE;
+    if ((update && !m_bMenuOpen) || !m_MenuBarIds.Lookup(iId, listed))
+        return FALSE;
+    // The command may come after its popup closed: a bar that went meanwhile is not found.
+    CGTBaseControlBar* bar = FindBarById(iId, TRUE);
+    if (bar == nullptr || bar->GetSafeHwnd() == nullptr)
         return FALSE;
     const BOOL visible = (bar->GetStyle() & WS_VISIBLE) != 0;
     if (update) {
@@ -242,6 +246,6 @@ BOOL CGTDockManager::RouteBarCommand(UINT iId, int iCode, void* iExtra, AFX_CMDH
         static_cast<CFrameWnd*>(frame)->RecalcLayout();
     else
         AdjustAllBars();
-    m_mapMenuBars.RemoveAll();
+    m_MenuBarIds.RemoveAll();
     return TRUE;
 }

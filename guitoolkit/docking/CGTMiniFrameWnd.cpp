@@ -1,5 +1,3 @@
-// Moving, painting, caption buttons and the saved record are the mini-frame issues'; what
-// floating a bar needs is here.
 #include <guitoolkit/docking/CGTMiniFrameWnd.h>
 #include <guitoolkit/docking/CGTBaseControlBar.h>
 #include <guitoolkit/docking/CGTDockManager.h>
@@ -9,7 +7,10 @@
 #include <guitoolkit/core/GuiToolkitMessages.h>
 #include <guitoolkit/docking/CGTBaseTabbedBar.h>
 #include <guitoolkit/docking/IGTDockingFrame.h>
+#include <guitoolkit/docking/CGTCaptionButton.h>
+#include <guitoolkit/toolbars/CCustomizeButton.h>
 #include <guitoolkit/toolbars/CGTMenuBar.h>
+#include <guitoolkit/toolbars/CGTPopupMenu.h>
 #include <guitoolkit/toolbars/CGTToolBar.h>
 
 IMPLEMENT_SERIAL(CGTMiniFrameWnd, CWnd, VERSIONABLE_SCHEMA | 2)
@@ -235,7 +236,27 @@ BOOL CGTMiniFrameWnd::CreateEx(DWORD iExStyle, LPCWSTR iWindowName, DWORD iStyle
     return TRUE;
 }
 
-void CGTMiniFrameWnd::RunCaptionButtonAction(UINT) {}
+void CGTMiniFrameWnd::RunCaptionButtonAction(UINT iHitCode)
+{
+    auto* bar = DYNAMIC_DOWNCAST(CGTToolBar, GetBar());
+    auto* customize = bar != nullptr ? DYNAMIC_DOWNCAST(CCustomizeButton, bar->GetCustomizeButton()) : nullptr;
+    CGTCaptionButton* button = FindCaptionButton(iHitCode);
+    if (iHitCode != GTHitMenu || button == nullptr || customize == nullptr || !customize->ShowsCustomizeMark() ||
+        CGTToolBar::IsCustomizeMode())
+        return;
+    auto* popup = new CGTPopupMenu;
+    customize->InsertAddRemoveButtons(*popup, {bar});
+    popup->m_MessageTarget = bar->GetOwner() != nullptr ? bar->GetOwner() : GetParent();
+    CRect window;
+    GetWindowRect(&window);
+    const CRect place = button->GetRect() + window.TopLeft();
+    button->m_Pushed = TRUE;
+    RedrawCaptionButton(iHitCode);
+    if (!popup->Create(this, place.left, place.bottom, nullptr, FALSE, FALSE))
+        delete popup;
+    button->m_Pushed = FALSE;
+    RedrawCaptionButton(iHitCode);
+}
 
 void CGTMiniFrameWnd::RedrawAllMiniFrames()
 {

@@ -1,4 +1,5 @@
 #include <guitoolkit/docking/CGTSlider.h>
+#include <algorithm>
 #include <guitoolkit/core/CGTMemDC.h>
 #include <guitoolkit/core/CGTVisualManager.h>
 #include <guitoolkit/core/GuiToolkitLibrary.h>
@@ -442,7 +443,13 @@ void CGTSlider::Serialize(CArchive& ioArchive)
     ioArchive >> id >> m_Step >> rect >> visible >> m_SliderStyle >> m_Thickness >> defaultSlider >> m_MinOffset >>
         m_MaxOffset;
     m_DefaultSlider = defaultSlider;
-    m_SliderStyle = visible ? (m_SliderStyle | WS_VISIBLE) : (m_SliderStyle & ~WS_VISIBLE);
+    // A stored record may carry any bits and any size: only the orientation and visibility are
+    // taken, and the thickness stays within what a slider is.
+    m_SliderStyle = (m_SliderStyle & (horizontalStyle | verticalStyle)) | (visible ? WS_VISIBLE : 0);
+    if (m_SliderStyle & verticalStyle)
+        rect.right = rect.left + std::clamp(rect.Width(), 1, s_MaxThickness);
+    else
+        rect.bottom = rect.top + std::clamp(rect.Height(), 1, s_MaxThickness);
     if (!CreateEx(0, m_SliderStyle, rect, m_OwnerWindow, static_cast<UINT>(id)))
         AfxThrowArchiveException(CArchiveException::genericException);
     if (m_DefaultSlider && m_ContainerManager != nullptr)

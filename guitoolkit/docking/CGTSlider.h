@@ -65,6 +65,8 @@ public:
     static CGTSlider* CreateDefaultSlider(DWORD iAlignment, CWnd* iParent, CRuntimeClass* iClass = nullptr);
 
     static const int s_DefaultThickness = 4;
+    // The thickest a loaded slider may be.
+    static constexpr int s_MaxThickness = 32;
     // What sliders and their managers are made of; an application may put derived classes here.
     static CRuntimeClass* s_ContainerManagerClass;
     static CRuntimeClass* s_SliderClass;

@@ -1,6 +1,6 @@
 // The tab window's buttons, keyboard, tab list, shared scroll bar and the strips the user drags.
 #include <guitoolkit/docking/CGTTabWnd.h>
-#include <guitoolkit/core/CGTContextMenuManager.h>
+#include <guitoolkit/toolbars/CGTContextMenuManager.h>
 #include <guitoolkit/core/CGTDockingValues.h>
 #include <guitoolkit/core/CGTLocalResource.h>
 #include <guitoolkit/core/GuiToolkitGlobals.h>

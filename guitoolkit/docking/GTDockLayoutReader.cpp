@@ -108,13 +108,28 @@ void ReadDockedPanes(CArchive& ioArchive, CGTDockManager& ioManager, CObList& oL
     }
 }
 
+// The frame that the mini frames being read are made for, only while they are read.
+class LoadingFrameScope {
+public:
+    explicit LoadingFrameScope(CWnd* iFrame) { CGTMiniFrameWnd::s_LoadingFrame = iFrame; }
+    ~LoadingFrameScope() { CGTMiniFrameWnd::s_LoadingFrame = nullptr; }
+    LoadingFrameScope(const LoadingFrameScope&) = delete;
+    LoadingFrameScope& operator=(const LoadingFrameScope&) = delete;
+};
+
+// Every record makes a frame of its own: a null one, or one that refers back to a frame read
+// before (which would take its bar back twice), fails the load.
 void ReadMiniFrames(CArchive& ioArchive, CGTDockManager& ioManager, CObList& oLoaded)
 {
     int count = 0;
     ioArchive >> count;
+    LoadingFrameScope loading(ioManager.GetOwnerFrame());
     for (int i = 0; i < count; ++i) {
-        CGTMiniFrameWnd::s_LoadingFrame = ioManager.GetOwnerFrame();
-        oLoaded.AddTail(ioArchive.ReadObject(RUNTIME_CLASS(CGTMiniFrameWnd)));
+        BOOL made = FALSE;
+        CObject* frame = ioArchive.ReadObject(RUNTIME_CLASS(CGTMiniFrameWnd), made);
+        if (frame == nullptr || !made)
+            AfxThrowArchiveException(CArchiveException::badIndex);
+        oLoaded.AddTail(frame);
     }
 }
 

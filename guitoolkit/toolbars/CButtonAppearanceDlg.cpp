@@ -2,7 +2,7 @@
 #include <guitoolkit/core/CGTLocalResource.h>
 #include <guitoolkit/core/CGTSelectedBitmap.h>
 #include <guitoolkit/core/CGTToolBarImages.h>
-#include <guitoolkit/core/CGTUserToolsManager.h>
+#include <guitoolkit/toolbars/CGTUserToolsManager.h>
 #include <guitoolkit/core/GuiToolkitGlobals.h>
 #include <guitoolkit/core/GuiToolkitResources.h>
 #include <guitoolkit/toolbars/CGTImageEditDlg.h>

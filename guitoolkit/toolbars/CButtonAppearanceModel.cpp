@@ -1,6 +1,6 @@
 #include <guitoolkit/toolbars/CButtonAppearanceModel.h>
 #include <guitoolkit/core/CGTCommandManager.h>
-#include <guitoolkit/core/CGTUserToolsManager.h>
+#include <guitoolkit/toolbars/CGTUserToolsManager.h>
 #include <guitoolkit/toolbars/CGTToolBar.h>
 
 namespace {

@@ -1,6 +1,6 @@
 #include <guitoolkit/toolbars/CCustomizeButton.h>
 #include <guitoolkit/core/CGTMenuGlyphs.h>
-#include <guitoolkit/core/CGTUserToolsManager.h>
+#include <guitoolkit/toolbars/CGTUserToolsManager.h>
 #include <guitoolkit/core/CGTVisualManager.h>
 #include <guitoolkit/core/GuiToolkitResources.h>
 #include <guitoolkit/docking/CGTDockBarRow.h>
@@ -209,8 +209,13 @@ void CCustomizeButton::AddCustomizeItems(CGTPopupMenu& ioPopup) const
         ioPopup.InsertItem(item);
         return;
     }
+    InsertAddRemoveButtons(ioPopup, RowToolbars(*m_Toolbar));
+}
+
+void CCustomizeButton::InsertAddRemoveButtons(CGTPopupMenu& ioPopup, const std::vector<CGTToolBar*>& iBars) const
+{
     HMENU bars = ::CreatePopupMenu();
-    for (CGTToolBar* bar : RowToolbars(*m_Toolbar))
+    for (CGTToolBar* bar : iBars)
         ::AppendMenuW(bars, MF_POPUP, reinterpret_cast<UINT_PTR>(BarButtonsMenu(*bar)), BarName(*bar));
     ::AppendMenuW(bars, MF_STRING, m_CommandId, m_Text);
     CString label;

@@ -39,6 +39,11 @@ public:
     CSize GetStretchedSize() const override { return m_StretchedSize; }
     void SetStretchedSize(CSize iSize) override { m_StretchedSize = iSize; }
 
+    // "Add or Remove Buttons": a sub-menu per bar, named after it, whose placeholder (the bar's
+    // id) the frame fills with the bar's buttons when it opens, then this button's command.
+    // The popup offers it for the bars of its row, a floating bar's caption menu for its bar.
+    void InsertAddRemoveButtons(CGTPopupMenu& ioPopup, const std::vector<CGTToolBar*>& iBars) const;
+
     // The popup stands right-aligned under the button (not on right-to-left bars).
     BOOL m_RightAlignedMenu;
 

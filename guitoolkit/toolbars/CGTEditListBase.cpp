@@ -2,7 +2,7 @@
 #include <guitoolkit/controls/CGTButton.h>
 #include <guitoolkit/core/CGTLocalResource.h>
 #include <guitoolkit/core/GuiToolkitGlobals.h>
-#include <guitoolkit/toolbars/CGTKeyHelper.h>
+#include <guitoolkit/core/CGTKeyHelper.h>
 #include <guitoolkit/toolbars/GTEditorResources.h>
 #include <algorithm>
 

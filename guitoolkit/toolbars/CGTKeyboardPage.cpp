@@ -2,7 +2,7 @@
 #include <guitoolkit/core/CGTKeyboardManager.h>
 #include <guitoolkit/core/CGTLocalResource.h>
 #include <guitoolkit/core/GuiToolkitMessages.h>
-#include <guitoolkit/toolbars/CGTKeyHelper.h>
+#include <guitoolkit/core/CGTKeyHelper.h>
 #include <guitoolkit/toolbars/CGTToolbarButton.h>
 #include <guitoolkit/toolbars/GTDocumentTemplateChoices.h>
 #include <guitoolkit/toolbars/GTOwningCustomizeSheet.h>

@@ -1,7 +1,7 @@
 #include <guitoolkit/toolbars/CGTMenuBar.h>
-#include <guitoolkit/core/CGTWorkspace.h>
+#include <guitoolkit/core/CGTWorkspaceSettings.h>
 #include <guitoolkit/toolbars/CCmdUsageCount.h>
-#include <guitoolkit/core/CMenuHash.h>
+#include <guitoolkit/toolbars/CMenuHash.h>
 #include <guitoolkit/core/GuiToolkitGlobals.h>
 #include <guitoolkit/core/GuiToolkitMessages.h>
 #include <guitoolkit/core/GuiToolkitResources.h>
@@ -34,7 +34,7 @@ const int menuTextLimit = 1024;
 
 MenuTearOffIdTable* TearOffTable()
 {
-    const CGTWorkspace* workspace = CGTWorkspace::Current();
+    const CGTWorkspaceSettings* workspace = CGTWorkspaceSettings::Current();
     return workspace != nullptr ? workspace->GetTearOffTable() : nullptr;
 }
 }  // namespace

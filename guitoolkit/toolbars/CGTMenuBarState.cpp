@@ -1,7 +1,7 @@
 // The menu bar's stored state and its resets: each stored menu in turn passes through the
 // bar, which loads, saves or resets it, while the menu shown is kept aside in the menu hash.
-#include <guitoolkit/core/CGTWorkspace.h>
-#include <guitoolkit/core/CMenuHash.h>
+#include <guitoolkit/core/CGTWorkspaceSettings.h>
+#include <guitoolkit/toolbars/CMenuHash.h>
 #include <guitoolkit/core/GuiToolkitMessages.h>
 #include <guitoolkit/toolbars/CGTMenuBar.h>
 #include <guitoolkit/toolbars/MenuTearOffIdTable.h>
@@ -49,7 +49,7 @@ BOOL CGTMenuBar::BuildOriginalItems(UINT iResourceId)
 {
     CObList none;
     ReplaceOriginalState(none);
-    const CGTWorkspace* workspace = CGTWorkspace::Current();
+    const CGTWorkspaceSettings* workspace = CGTWorkspaceSettings::Current();
     if (workspace == nullptr || !workspace->m_MenusCanBeCustomized)
         return FALSE;
     HMENU menu = LoadMenuResource(iResourceId);
@@ -138,7 +138,7 @@ BOOL CGTMenuBar::RestoreOriginalState()
     if (current != nullptr)
         hash.SaveMenuBar(current, this);
     std::unique_ptr<CGTToolbarButton> customize = CopyOfCustomizeButton();
-    const CGTWorkspace* workspace = CGTWorkspace::Current();
+    const CGTWorkspaceSettings* workspace = CGTWorkspaceSettings::Current();
     if (MenuTearOffIdTable* table = workspace != nullptr ? workspace->GetTearOffTable() : nullptr)
         table->ResetIds();
     const BOOL wasMaximized = m_Maximized;

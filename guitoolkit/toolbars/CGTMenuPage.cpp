@@ -1,7 +1,7 @@
 #include <guitoolkit/toolbars/CGTMenuPage.h>
-#include <guitoolkit/core/CGTContextMenuManager.h>
+#include <guitoolkit/toolbars/CGTContextMenuManager.h>
 #include <guitoolkit/core/CGTLocalResource.h>
-#include <guitoolkit/core/CMenuHash.h>
+#include <guitoolkit/toolbars/CMenuHash.h>
 #include <guitoolkit/core/GuiToolkitMessages.h>
 #include <guitoolkit/core/GuiToolkitSeams.h>
 #include <guitoolkit/toolbars/CGTMenuBar.h>

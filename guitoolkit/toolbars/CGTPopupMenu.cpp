@@ -5,8 +5,8 @@
 #include <guitoolkit/core/CGTMenuGlyphs.h>
 #include <guitoolkit/core/CGTMenuSound.h>
 #include <guitoolkit/core/CGTVisualManager.h>
-#include <guitoolkit/core/CGTWorkspace.h>
-#include <guitoolkit/core/CMenuHash.h>
+#include <guitoolkit/core/CGTWorkspaceSettings.h>
+#include <guitoolkit/toolbars/CMenuHash.h>
 #include <guitoolkit/core/GTOwnerFrame.h>
 #include <guitoolkit/core/GuiToolkitGlobals.h>
 #include <guitoolkit/core/GuiToolkitMessages.h>
@@ -659,7 +659,8 @@ CGTToolBar* CGTPopupMenu::CreateTearOffBar(CWnd* iParent, UINT iId, LPCWSTR iNam
     if (!bar->Create(iParent, 0x50402808, iId))
         return nullptr;
     bar->SetWindowText(iName);
-    const BOOL keepsTearOffIds = CGTWorkspace::Current() != nullptr && CGTWorkspace::Current()->GetTearOffTable();
+    const BOOL keepsTearOffIds =
+        CGTWorkspaceSettings::Current() != nullptr && CGTWorkspaceSettings::Current()->GetTearOffTable();
     const int count = m_MenuBar.GetButtonCount();
     for (int index = 0; index < count; ++index) {
         const CGTToolbarButton* item = m_MenuBar.GetButton(index);

@@ -4,9 +4,9 @@
 #include <guitoolkit/core/CGTMemDC.h>
 #include <guitoolkit/core/CGTMenuGlyphs.h>
 #include <guitoolkit/core/CGTRegistryHolder.h>
-#include <guitoolkit/core/CGTUserToolsManager.h>
+#include <guitoolkit/toolbars/CGTUserToolsManager.h>
 #include <guitoolkit/core/CGTVisualManager.h>
-#include <guitoolkit/core/CGTWorkspace.h>
+#include <guitoolkit/core/CGTWorkspaceSettings.h>
 #include <guitoolkit/core/GTOwnerFrame.h>
 #include <guitoolkit/core/GuiToolkitGlobals.h>
 #include <guitoolkit/toolbars/CCmdUsageCount.h>
@@ -247,7 +247,7 @@ HMENU CGTPopupMenuBar::ExportToMenu() const
 
 BOOL CGTPopupMenuBar::LoadFromResource(UINT iMenuId)
 {
-    const CGTWorkspace* workspace = CGTWorkspace::Current();
+    const CGTWorkspaceSettings* workspace = CGTWorkspaceSettings::Current();
     if (workspace == nullptr || !workspace->m_MenusCanBeCustomized)
         return FALSE;
     LPCWSTR name = MAKEINTRESOURCEW(iMenuId);

@@ -1,10 +1,10 @@
 // The popup menu bar's answers to the mouse and the keyboard: the highlighted item, the
 // delayed opening and closing of sub-menus, and running the chosen command.
 #include <guitoolkit/toolbars/CGTPopupMenuBar.h>
-#include <guitoolkit/core/CGTContextMenuManager.h>
+#include <guitoolkit/toolbars/CGTContextMenuManager.h>
 #include <guitoolkit/core/CGTKeyboardManager.h>
 #include <guitoolkit/core/CGTMenuSound.h>
-#include <guitoolkit/core/CGTUserToolsManager.h>
+#include <guitoolkit/toolbars/CGTUserToolsManager.h>
 #include <guitoolkit/core/GuiToolkitSeams.h>
 #include <guitoolkit/toolbars/CGTPopupMenu.h>
 #include <guitoolkit/toolbars/CGTToolbarMenuButton.h>

@@ -2,7 +2,7 @@
 #include <guitoolkit/core/CGTLocalResource.h>
 #include <guitoolkit/core/CGTVisualManager.h>
 #include <guitoolkit/core/GuiToolkitResources.h>
-#include <guitoolkit/toolbars/CGTKeyHelper.h>
+#include <guitoolkit/core/CGTKeyHelper.h>
 #include <guitoolkit/toolbars/CGTPopupMenu.h>
 #include <guitoolkit/toolbars/GTMenuOptions.h>
 #include <cstdlib>

@@ -2,7 +2,7 @@
 // image, a copy of its image, a group separator before it and a new menu; the enabling of the
 // menu's items, and the separator a short sideways drag adds or takes away.
 #include <guitoolkit/core/CGTCommandManager.h>
-#include <guitoolkit/core/CGTUserToolsManager.h>
+#include <guitoolkit/toolbars/CGTUserToolsManager.h>
 #include <guitoolkit/core/GuiToolkitResources.h>
 #include <guitoolkit/core/GuiToolkitSeams.h>
 #include <guitoolkit/toolbars/CGTToolBar.h>

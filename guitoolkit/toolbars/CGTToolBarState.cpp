@@ -1,7 +1,7 @@
 // The toolbar's stored state: its archive form and its registry key.
 #include <guitoolkit/toolbars/CGTToolBar.h>
 #include <guitoolkit/core/CGTRegistryHolder.h>
-#include <guitoolkit/core/CGTWorkspace.h>
+#include <guitoolkit/core/CGTWorkspaceSettings.h>
 #include <guitoolkit/core/RegistrySectionPath.h>
 
 namespace {
@@ -10,13 +10,13 @@ const int mruWidthVersion = 0x60200;
 
 BOOL StoresMruWidth()
 {
-    const CGTWorkspace* workspace = CGTWorkspace::Current();
+    const CGTWorkspaceSettings* workspace = CGTWorkspaceSettings::Current();
     return workspace != nullptr && workspace->GetDataVersion() >= mruWidthVersion;
 }
 
 BOOL KeepsOriginalState()
 {
-    const CGTWorkspace* workspace = CGTWorkspace::Current();
+    const CGTWorkspaceSettings* workspace = CGTWorkspaceSettings::Current();
     return workspace != nullptr && workspace->m_KeepOriginalState;
 }
 

@@ -3,7 +3,7 @@
 #include <guitoolkit/toolbars/CGTToolBar.h>
 #include <afxpriv.h>
 #include <guitoolkit/core/CGTKeyboardManager.h>
-#include <guitoolkit/core/CGTUserToolsManager.h>
+#include <guitoolkit/toolbars/CGTUserToolsManager.h>
 #include <guitoolkit/core/GuiToolkitGlobals.h>
 #include <guitoolkit/core/GuiToolkitLibrary.h>
 #include <guitoolkit/core/GuiToolkitMessages.h>

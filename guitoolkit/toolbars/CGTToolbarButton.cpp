@@ -1,10 +1,10 @@
 #include <guitoolkit/toolbars/CGTToolbarButton.h>
 #include <guitoolkit/core/CGTCommandManager.h>
 #include <guitoolkit/core/CGTToolBarImages.h>
-#include <guitoolkit/core/CGTUserToolsManager.h>
+#include <guitoolkit/toolbars/CGTUserToolsManager.h>
 #include <guitoolkit/core/CGTVisualManager.h>
-#include <guitoolkit/core/CGTWorkspace.h>
-#include <guitoolkit/core/CMenuHash.h>
+#include <guitoolkit/core/CGTWorkspaceSettings.h>
+#include <guitoolkit/toolbars/CMenuHash.h>
 #include <guitoolkit/core/GuiToolkitGlobals.h>
 #include <guitoolkit/toolbars/CGTToolBar.h>
 #include <guitoolkit/toolbars/GTCommandText.h>
@@ -27,7 +27,7 @@ BOOL StoresVisibleFlag()
 {
     if (CMenuHash::Instance().IsBusy())
         return TRUE;
-    const CGTWorkspace* workspace = CGTWorkspace::Current();
+    const CGTWorkspaceSettings* workspace = CGTWorkspaceSettings::Current();
     return workspace != nullptr && workspace->GetDataVersion() >= visibleFlagVersion;
 }
 

@@ -1,6 +1,6 @@
 #include <guitoolkit/toolbars/CGTToolbarComboBoxButton.h>
-#include <guitoolkit/core/CGTWorkspace.h>
-#include <guitoolkit/core/CMenuHash.h>
+#include <guitoolkit/core/CGTWorkspaceSettings.h>
+#include <guitoolkit/toolbars/CMenuHash.h>
 #include <guitoolkit/toolbars/CGTComboEdit.h>
 #include <guitoolkit/toolbars/GTControlButtonSupport.h>
 #include <memory>
@@ -18,7 +18,7 @@ BOOL StoresContextMenu()
 {
     if (CMenuHash::Instance().IsBusy())
         return TRUE;
-    const CGTWorkspace* workspace = CGTWorkspace::Current();
+    const CGTWorkspaceSettings* workspace = CGTWorkspaceSettings::Current();
     return workspace != nullptr && workspace->GetDataVersion() >= contextMenuVersion;
 }
 }  // namespace

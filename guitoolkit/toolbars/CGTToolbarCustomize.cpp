@@ -1,10 +1,10 @@
 #include <guitoolkit/toolbars/CGTToolbarCustomize.h>
-#include <guitoolkit/core/CGTContextMenuManager.h>
+#include <guitoolkit/toolbars/CGTContextMenuManager.h>
 #include <guitoolkit/core/CGTKeyboardManager.h>
 #include <guitoolkit/core/CGTMouseManager.h>
-#include <guitoolkit/core/CGTUserToolsManager.h>
+#include <guitoolkit/toolbars/CGTUserToolsManager.h>
 #include <guitoolkit/core/CGTVisualManager.h>
-#include <guitoolkit/core/CGTWorkspace.h>
+#include <guitoolkit/core/CGTWorkspaceSettings.h>
 #include <guitoolkit/core/GuiToolkitGlobals.h>
 #include <guitoolkit/core/GuiToolkitMessages.h>
 #include <guitoolkit/core/GuiToolkitResources.h>
@@ -293,7 +293,7 @@ BOOL CGTToolbarCustomize::OnHelpInfo(HELPINFO* iInfo)
 
 void CGTToolbarCustomize::OnContextMenu(CWnd* iWindow, CPoint)
 {
-    if (CGTWorkspace::Current() != nullptr && (m_Flags & GTCustomizeContextHelp) && iWindow != nullptr)
+    if (CGTWorkspaceSettings::Current() != nullptr && (m_Flags & GTCustomizeContextHelp) && iWindow != nullptr)
         ::WinHelpW(iWindow->m_hWnd, AfxGetApp()->m_pszHelpFilePath, HELP_CONTEXTMENU,
                    reinterpret_cast<ULONG_PTR>(HelpIds()));
 }

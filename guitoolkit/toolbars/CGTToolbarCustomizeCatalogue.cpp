@@ -1,6 +1,6 @@
 // The sheet's catalogue of the commands the user may place: built from the application's
 // menus and its user tools, and listed by category.
-#include <guitoolkit/core/CGTUserToolsManager.h>
+#include <guitoolkit/toolbars/CGTUserToolsManager.h>
 #include <guitoolkit/toolbars/CGTMenuBar.h>
 #include <guitoolkit/toolbars/CGTToolBar.h>
 #include <guitoolkit/toolbars/CGTToolbarCustomize.h>

@@ -1,8 +1,8 @@
 #include <guitoolkit/toolbars/CGTToolbarEditBoxButton.h>
 #include <guitoolkit/controls/CGTToolbarEditCtrl.h>
 #include <guitoolkit/core/CGTVisualManager.h>
-#include <guitoolkit/core/CGTWorkspace.h>
-#include <guitoolkit/core/CMenuHash.h>
+#include <guitoolkit/core/CGTWorkspaceSettings.h>
+#include <guitoolkit/toolbars/CMenuHash.h>
 #include <guitoolkit/core/GuiToolkitGlobals.h>
 #include <guitoolkit/toolbars/GTControlButtonSupport.h>
 #include <algorithm>
@@ -22,7 +22,7 @@ BOOL StoresFieldFrom(int iVersion)
 {
     if (CMenuHash::Instance().IsBusy())
         return TRUE;
-    const CGTWorkspace* workspace = CGTWorkspace::Current();
+    const CGTWorkspaceSettings* workspace = CGTWorkspaceSettings::Current();
     if (workspace == nullptr)
         return FALSE;
     const int version = workspace->GetDataVersion();

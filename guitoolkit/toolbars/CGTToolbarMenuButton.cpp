@@ -2,8 +2,8 @@
 #include <guitoolkit/core/CGTKeyboardManager.h>
 #include <guitoolkit/core/CGTMenuGlyphs.h>
 #include <guitoolkit/core/CGTVisualManager.h>
-#include <guitoolkit/core/CGTWorkspace.h>
-#include <guitoolkit/core/CMenuHash.h>
+#include <guitoolkit/core/CGTWorkspaceSettings.h>
+#include <guitoolkit/toolbars/CMenuHash.h>
 #include <guitoolkit/core/GuiToolkitSeams.h>
 #include <guitoolkit/toolbars/CGTPopupMenu.h>
 #include <guitoolkit/toolbars/CGTPopupMenuBar.h>
@@ -24,7 +24,7 @@ BOOL StoresPaletteFields()
 {
     if (CMenuHash::Instance().IsBusy())
         return TRUE;
-    const CGTWorkspace* workspace = CGTWorkspace::Current();
+    const CGTWorkspaceSettings* workspace = CGTWorkspaceSettings::Current();
     if (workspace == nullptr)
         return FALSE;
     const int version = workspace->GetDataVersion();
@@ -33,7 +33,7 @@ BOOL StoresPaletteFields()
 
 MenuTearOffIdTable* TearOffTable()
 {
-    const CGTWorkspace* workspace = CGTWorkspace::Current();
+    const CGTWorkspaceSettings* workspace = CGTWorkspaceSettings::Current();
     return workspace != nullptr ? workspace->GetTearOffTable() : nullptr;
 }
 

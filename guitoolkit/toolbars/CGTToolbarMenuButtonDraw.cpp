@@ -4,7 +4,7 @@
 #include <guitoolkit/core/CGTCommandManager.h>
 #include <guitoolkit/core/CGTDockingValues.h>
 #include <guitoolkit/core/CGTMenuGlyphs.h>
-#include <guitoolkit/core/CGTUserToolsManager.h>
+#include <guitoolkit/toolbars/CGTUserToolsManager.h>
 #include <guitoolkit/core/CGTVisualManager.h>
 #include <guitoolkit/core/GuiToolkitGlobals.h>
 #include <guitoolkit/toolbars/CGTPopupMenuBar.h>

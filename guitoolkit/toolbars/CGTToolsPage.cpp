@@ -1,6 +1,6 @@
 #include <guitoolkit/toolbars/CGTToolsPage.h>
 #include <guitoolkit/core/CGTLocalResource.h>
-#include <guitoolkit/core/CGTUserToolsManager.h>
+#include <guitoolkit/toolbars/CGTUserToolsManager.h>
 #include <guitoolkit/core/GuiToolkitResources.h>
 #include <guitoolkit/toolbars/GTOwningCustomizeSheet.h>
 #include <guitoolkit/toolbars/GTPageResources.h>

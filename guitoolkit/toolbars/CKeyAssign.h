@@ -3,7 +3,7 @@
 // focus and Escape empties the box.
 #pragma once
 #include <afxwin.h>
-#include <guitoolkit/toolbars/CGTKeyHelper.h>
+#include <guitoolkit/core/CGTKeyHelper.h>
 
 class CKeyAssign : public CEdit {
 public:

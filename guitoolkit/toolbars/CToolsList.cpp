@@ -1,6 +1,6 @@
 #include <guitoolkit/toolbars/CToolsList.h>
 #include <guitoolkit/core/CGTLocalResource.h>
-#include <guitoolkit/core/CGTUserToolsManager.h>
+#include <guitoolkit/toolbars/CGTUserToolsManager.h>
 #include <guitoolkit/toolbars/CGTToolsPage.h>
 #include <guitoolkit/toolbars/GTPageResources.h>
 

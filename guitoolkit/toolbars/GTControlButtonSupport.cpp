@@ -1,5 +1,5 @@
 #include <guitoolkit/toolbars/GTControlButtonSupport.h>
-#include <guitoolkit/core/CGTContextMenuManager.h>
+#include <guitoolkit/toolbars/CGTContextMenuManager.h>
 #include <guitoolkit/core/GuiToolkitGlobals.h>
 #include <guitoolkit/toolbars/GTMenuOptions.h>
 

@@ -4,7 +4,7 @@
 #include <guitoolkit/controls/CGTShellOpener.h>
 #include <guitoolkit/controls/CGTSpinButtonCtrl.h>
 #include <guitoolkit/controls/CGTURLLinkButton.h>
-#include <guitoolkit/core/CGTUserToolsManager.h>
+#include <guitoolkit/toolbars/CGTUserToolsManager.h>
 #include <guitoolkit/core/tests/FakeSeams.h>
 #include <guitoolkit/toolbars/CCmdUsageCount.h>
 #include <guitoolkit/toolbars/CGTToolBar.h>

@@ -1,4 +1,3 @@
-#include <guitoolkit/core/CGTFrameWnd.h>
 #include <guitoolkit/core/CGTKeyboardManager.h>
 #include <afxview.h>
 #include <gtest/gtest.h>
@@ -239,10 +238,10 @@ TEST(KeyboardManager, MnemonicCharactersOfKeys)
     EXPECT_FALSE(VirtualKeyProducesChar(VK_F1));
 }
 
-TEST(KeyboardManager, TheToolkitMainFrameGetsTheTableOfItsResourceBack)
+TEST(KeyboardManager, TheMainFrameGetsTheTableOfItsResourceBack)
 {
     ReportApp app;
-    CGTFrameWnd* frame = new CGTFrameWnd;
+    CFrameWnd* frame = new CFrameWnd;
     ASSERT_TRUE(frame->LoadFrame(IDR_GT_TEST_DOCUMENT, WS_OVERLAPPEDWINDOW));
     app.m_pMainWnd = frame;
     const ACCEL replacement = {FVIRTKEY, VK_F5, 1};

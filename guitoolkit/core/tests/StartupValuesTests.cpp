@@ -1,6 +1,5 @@
 #include <guitoolkit/core/CGTColorValues.h>
 #include <guitoolkit/core/CGTDockingValues.h>
-#include <guitoolkit/core/CGTFrameValues.h>
 #include <guitoolkit/core/CGTGridValues.h>
 #include <guitoolkit/core/GuiToolkitMessages.h>
 #include <gtest/gtest.h>
@@ -69,9 +68,6 @@ TEST(StartupValues, SectionsFormatsAndNamesHaveTheirStartValues)
     EXPECT_STREQ(L"%f", CGTGridValues::FormatFloat());
     EXPECT_STREQ(L"%lf", CGTGridValues::FormatDouble());
     EXPECT_TRUE(CGTGridValues::HeaderDragWindowClass().IsEmpty());
-    EXPECT_STREQ(L"ControlBars-TearOff", CGTFrameValues::TearOffSection());
-    EXPECT_STREQ(L"\\ControlBars", CGTFrameValues::ControlBarsSuffix());
-    EXPECT_STREQ(L"RIRControlBarVersion", CGTFrameValues::VersionKey());
     EXPECT_STREQ(L"VADEDockManagers", CGTDockingValues::DockManagerSection());
     EXPECT_STREQ(L"RIRControlBars", CGTDockingValues::ControlBarSection());
     EXPECT_STREQ(L"VADEOutlookCustomPages", CGTDockingValues::OutlookCustomPagesValue());

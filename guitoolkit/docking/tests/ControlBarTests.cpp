@@ -1,4 +1,4 @@
-#include <guitoolkit/core/CGTContextMenuManager.h>
+#include <guitoolkit/toolbars/CGTContextMenuManager.h>
 #include <guitoolkit/core/CGTVisualManager.h>
 #include <guitoolkit/core/tests/ScratchRegistryKey.h>
 #include <guitoolkit/core/tests/TestSupport.h>

@@ -28,17 +28,27 @@ TEST(DockBar, ARectangleBelowTheRowsOpensARowThere)
     EXPECT_EQ(CRect(0, 20, 100, 40), second.Place());
 }
 
-TEST(DockBar, DockingToTheRecentPlaceWhileRestoringMakesTheMissingRows)
+TEST(DockBar, DockingToARecentRowPastTheRowsWhileRestoringOpensOneRowAtTheEnd)
 {
-    TopDockBar top;
-    FixedBar& bar = top.NewBar();
-    bar.GetRecentDockInfo().m_pRecentDockBar = &top.dockBar;
-    bar.GetRecentDockInfo().m_nRecentRowIndex = 2;
-    CGTDockManager::s_bApplyingState = TRUE;
-    EXPECT_NE(0, bar.DockToTarget(nullptr, nullptr, GTDockToRecentPlace));
-    CGTDockManager::s_bApplyingState = FALSE;
-    EXPECT_EQ(3, top.dockBar.GetRows().GetCount());
-    EXPECT_EQ(2, top.RowOf(bar));
+    struct Case {
+        int docked;
+        int recentRow;
+        int rows;
+        int row;
+    };
+    for (const Case& c : {Case{0, 0, 1, 0}, Case{0, 2, 1, 0}, Case{1, 1, 2, 1}, Case{1, 1000, 2, 1}}) {
+        TopDockBar top;
+        for (int i = 0; i < c.docked; ++i)
+            top.Dock(0, 20 * i);
+        FixedBar& bar = top.NewBar();
+        bar.GetRecentDockInfo().m_pRecentDockBar = &top.dockBar;
+        bar.GetRecentDockInfo().m_nRecentRowIndex = c.recentRow;
+        CGTDockManager::s_bApplyingState = TRUE;
+        EXPECT_NE(0, bar.DockToTarget(nullptr, nullptr, GTDockToRecentPlace));
+        CGTDockManager::s_bApplyingState = FALSE;
+        EXPECT_EQ(c.rows, top.dockBar.GetRows().GetCount()) << c.recentRow;
+        EXPECT_EQ(c.row, top.RowOf(bar)) << c.recentRow;
+    }
 }
 
 TEST(DockBar, ARowNotHereHasNoIndexAndRecentIndexMinusOneOpensARowAtTheEnd)

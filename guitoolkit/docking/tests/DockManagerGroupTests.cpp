@@ -131,6 +131,24 @@ TEST(DockManagerGroups, ABarsMenuCommandTogglesItsBarAndItsUpdateChecksTheItem)
     EXPECT_FALSE(manager.RouteBarCommand(801, 0, nullptr, nullptr));
 }
 
+TEST(DockManagerGroups, ABarGoneAfterItsMenuClosedTakesNoCommandWhileALiveOneStillToggles)
+{
+    BarsFrame bars;
+    bars.manager.EnableBarsMenu(TRUE);
+    auto* gone = new FixedBar(bars.frame, CSize(80, 24), 804);
+    gone->SetWindowText(L"Gone");
+    bars.manager.DockBar(gone, GTDockBarTopId);
+    EXPECT_EQ(L"Standard|-|Output|Gone|Status", bars.Menu(FALSE));
+    bars.manager.OnClosePopupMenu();
+    gone->UnDockControlBar(FALSE);
+    gone->DestroyWindow();
+    delete gone;
+
+    EXPECT_FALSE(bars.manager.RouteBarCommand(804, 0, nullptr, nullptr));
+    EXPECT_TRUE(bars.manager.RouteBarCommand(801, 0, nullptr, nullptr));
+    EXPECT_FALSE(Shown(bars.bar));
+}
+
 TEST(DockManagerGroups, ANestedLockKeepsTheFramesFreeze)
 {
     BarsFrame bars;

@@ -11,6 +11,7 @@ class StateDockManager : public CGTDockManager {
 public:
     using CGTDockManager::m_lstAutoHideSliders;
     using CGTDockManager::m_lstBars;
+    using CGTDockManager::m_lstFloatFrames;
     using CGTDockManager::m_lstLoadedAutoHideInfo;
     using CGTDockManager::m_lstLoadedDockedBars;
     using CGTDockManager::m_lstLoadedFloatFrames;

@@ -1,4 +1,4 @@
-#include <guitoolkit/core/RebarState.h>
+#include <guitoolkit/docking/RebarFrameState.h>
 #include <guitoolkit/core/tests/ScratchRegistryKey.h>
 #include <guitoolkit/docking/CGTReBar.h>
 #include <gtest/gtest.h>

@@ -128,6 +128,30 @@ TEST(Slider, RecordRoundTripsWithItsVisibility)
     }
 }
 
+TEST(Slider, ALoadedRecordKeepsOnlyItsOrientationAndVisibilityAndABoundedThickness)
+{
+    SplitPanes panes;
+    CMemFile file;
+    {
+        CArchive store(&file, CArchive::store);
+        panes.slider->CGTBaseControlBar::Serialize(store);
+        store << 7 << 1 << CRect(10, 20, 5010, 320) << TRUE << DWORD(WS_POPUP | WS_CAPTION | CGTSlider::verticalStyle)
+              << 5000 << FALSE << 0 << 0;
+    }
+    file.SeekToBegin();
+    auto* loaded = new CGTSlider;
+    loaded->Init(FALSE, &panes.group.frame);
+    {
+        CArchive load(&file, CArchive::load);
+        loaded->Serialize(load);
+    }
+    EXPECT_EQ(DWORD(CGTSlider::verticalStyle | WS_VISIBLE), loaded->GetSliderStyle());
+    EXPECT_EQ(DWORD(WS_CHILD), loaded->GetStyle() & (WS_CHILD | WS_POPUP | WS_CAPTION));
+    EXPECT_EQ(CGTSlider::s_MaxThickness, loaded->GetThickness());
+    EXPECT_EQ(300, PlaceInParent(*loaded).Height());
+    loaded->DestroyWindow();
+}
+
 TEST(Slider, AllowsInsertBeforeWhenAPaneOfItsGroupMayFloat)
 {
     PaneFrame frame;

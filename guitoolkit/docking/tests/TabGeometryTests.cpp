@@ -1,4 +1,4 @@
-#include <guitoolkit/core/CGTContextMenuManager.h>
+#include <guitoolkit/toolbars/CGTContextMenuManager.h>
 #include <guitoolkit/core/CGTDockingValues.h>
 #include <guitoolkit/core/tests/FakeSeams.h>
 #include <gtest/gtest.h>

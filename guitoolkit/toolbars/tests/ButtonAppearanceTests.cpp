@@ -1,6 +1,6 @@
 #include <guitoolkit/core/CGTCommandManager.h>
 #include <guitoolkit/core/CGTSelectedBitmap.h>
-#include <guitoolkit/core/CGTUserToolsManager.h>
+#include <guitoolkit/toolbars/CGTUserToolsManager.h>
 #include <guitoolkit/toolbars/CButtonAppearanceDlg.h>
 #include <guitoolkit/toolbars/CGTToolBar.h>
 #include <guitoolkit/toolbars/GTEditorResources.h>

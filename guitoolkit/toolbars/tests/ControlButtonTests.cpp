@@ -1,5 +1,5 @@
 #include <guitoolkit/controls/CGTToolbarEditCtrl.h>
-#include <guitoolkit/core/CMenuHash.h>
+#include <guitoolkit/toolbars/CMenuHash.h>
 #include <guitoolkit/toolbars/CGTComboEdit.h>
 #include <guitoolkit/toolbars/CGTToolbarComboBoxButton.h>
 #include <guitoolkit/toolbars/CGTToolbarEditBoxButton.h>

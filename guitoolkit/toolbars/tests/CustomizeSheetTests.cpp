@@ -1,4 +1,4 @@
-#include <guitoolkit/core/CGTContextMenuManager.h>
+#include <guitoolkit/toolbars/CGTContextMenuManager.h>
 #include <guitoolkit/core/CGTKeyboardManager.h>
 #include <guitoolkit/core/CGTVisualManager2003.h>
 #include <guitoolkit/core/CGTVisualManagerXP.h>

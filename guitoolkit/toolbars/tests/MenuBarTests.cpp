@@ -1,4 +1,4 @@
-#include <guitoolkit/core/CMenuHash.h>
+#include <guitoolkit/toolbars/CMenuHash.h>
 #include <guitoolkit/core/GuiToolkitMessages.h>
 #include <guitoolkit/core/GuiToolkitSeams.h>
 #include <guitoolkit/core/tests/ScratchRegistryKey.h>

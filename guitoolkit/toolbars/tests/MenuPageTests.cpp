@@ -1,5 +1,5 @@
-#include <guitoolkit/core/CGTContextMenuManager.h>
-#include <guitoolkit/core/CMenuHash.h>
+#include <guitoolkit/toolbars/CGTContextMenuManager.h>
+#include <guitoolkit/toolbars/CMenuHash.h>
 #include <guitoolkit/core/GuiToolkitMessages.h>
 #include <guitoolkit/toolbars/CGTMenuBar.h>
 #include <guitoolkit/toolbars/CGTMenuPage.h>

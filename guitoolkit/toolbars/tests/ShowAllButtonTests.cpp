@@ -1,7 +1,7 @@
 #include <guitoolkit/core/CGTVisualManager.h>
 #include <guitoolkit/core/GuiToolkitGlobals.h>
 #include <guitoolkit/toolbars/CCmdUsageCount.h>
-#include <guitoolkit/toolbars/CGTKeyHelper.h>
+#include <guitoolkit/core/CGTKeyHelper.h>
 #include <guitoolkit/toolbars/CGTShowAllButton.h>
 #include <gtest/gtest.h>
 #include <cstdlib>

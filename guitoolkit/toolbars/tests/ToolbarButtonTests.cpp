@@ -1,6 +1,6 @@
 #include <guitoolkit/core/CGTCommandManager.h>
-#include <guitoolkit/core/CGTUserToolsManager.h>
-#include <guitoolkit/core/CMenuHash.h>
+#include <guitoolkit/toolbars/CGTUserToolsManager.h>
+#include <guitoolkit/toolbars/CMenuHash.h>
 #include <guitoolkit/core/GuiToolkitGlobals.h>
 #include <guitoolkit/toolbars/CGTToolbarButton.h>
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 #include <guitoolkit/core/CGTKeyboardManager.h>
 #include <guitoolkit/core/CGTMenuGlyphs.h>
 #include <guitoolkit/core/CGTVisualManager.h>
-#include <guitoolkit/core/CMenuHash.h>
+#include <guitoolkit/toolbars/CMenuHash.h>
 #include <guitoolkit/core/tests/FakeSeams.h>
 #include <guitoolkit/toolbars/MenuTearOffIdTable.h>
 #include <gtest/gtest.h>

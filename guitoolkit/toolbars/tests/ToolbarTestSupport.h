@@ -2,7 +2,7 @@
 // bars that record what they are told, and a foreign class that data may name.
 #pragma once
 #include <guitoolkit/core/CGTVisualManager.h>
-#include <guitoolkit/core/CGTWorkspace.h>
+#include <guitoolkit/frame/CGTWorkspace.h>
 #include <guitoolkit/core/GuiToolkitSeams.h>
 #include <guitoolkit/toolbars/CGTToolBar.h>
 #include <string>

@@ -1,4 +1,4 @@
-#include <guitoolkit/core/CGTUserToolsManager.h>
+#include <guitoolkit/toolbars/CGTUserToolsManager.h>
 #include <guitoolkit/toolbars/CGTToolsPage.h>
 #include <guitoolkit/toolbars/GTPageResources.h>
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
 #include <guitoolkit/toolbars/CCmdUsageCount.h>
-#include <guitoolkit/toolbars/CGTKeyHelper.h>
+#include <guitoolkit/core/CGTKeyHelper.h>
 #include <guitoolkit/toolbars/CGTToolBar.h>
 #include <gtest/gtest.h>
 #include <vector>

@@ -10,7 +10,7 @@
 
 #include <guitoolkit/controls/tests/screen/ScreenSupport.h>
 #include <guitoolkit/core/CGTVisualManagerXP.h>
-#include <guitoolkit/core/CGTWorkspace.h>
+#include <guitoolkit/frame/CGTWorkspace.h>
 #include <guitoolkit/docking/CGTBaseTabWnd.h>
 
 #include <gtest/gtest.h>

@@ -16,3 +16,8 @@
 /* The menus and shortcuts of a frame and of a kind of document, and the document's name. */
 #define IDR_GT_TEST_MENU 0x7F40
 #define IDR_GT_TEST_DOC_MENU 0x7F41
+/* Context menus. */
+#define IDR_GT_TEST_CONTEXT 310
+#define IDR_GT_TEST_CONTEXT_OTHER 311
+#define ID_GT_TEST_CUT 0xE123
+#define ID_GT_TEST_COPY 0xE122

@@ -2,7 +2,7 @@
 // real X display: the user clicks the key box, presses the keys and Assign; after Close the
 // keys run the command in the frame. The screenshot options-page.bmp shows the Options page.
 #include <guitoolkit/core/CGTKeyboardManager.h>
-#include <guitoolkit/toolbars/CGTKeyHelper.h>
+#include <guitoolkit/core/CGTKeyHelper.h>
 #include <guitoolkit/toolbars/CGTKeyboardPage.h>
 #include <guitoolkit/toolbars/CGTOptionsPage.h>
 #include <guitoolkit/toolbars/CGTToolbarButton.h>

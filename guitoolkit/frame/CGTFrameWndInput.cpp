@@ -1,0 +1,292 @@
+// The frame's messages and its share of the input: keys and clicks go to the toolkit's
+// menus and popups first.
+#include <guitoolkit/frame/CGTFrameWnd.h>
+#include <guitoolkit/toolbars/CGTUserToolsManager.h>
+#include <guitoolkit/core/GuiToolkitMessages.h>
+#include <guitoolkit/docking/CGTBaseControlBar.h>
+#include <guitoolkit/frame/CGTFullScreenImpl.h>
+#include <guitoolkit/docking/CGTSlider.h>
+#include <guitoolkit/toolbars/CGTMenuBar.h>
+#include <guitoolkit/toolbars/CGTPopupMenu.h>
+#include <afxpriv.h>
+#include <windowsx.h>
+#include <vector>
+
+BEGIN_MESSAGE_MAP(CGTFrameWnd, CFrameWnd)
+    ON_WM_MENUCHAR()
+    ON_WM_ACTIVATE()
+    ON_WM_CLOSE()
+    ON_WM_DESTROY()
+    ON_WM_SIZING()
+    ON_WM_SIZE()
+    ON_WM_GETMINMAXINFO()
+    ON_WM_ACTIVATEAPP()
+    ON_MESSAGE(WM_IDLEUPDATECMDUI, &CGTFrameWnd::OnIdleUpdateCmdUI)
+    ON_REGISTERED_MESSAGE(GTTOOLBAR_CREATE, &CGTFrameWnd::OnToolbarCreateNew)
+    ON_REGISTERED_MESSAGE(GTTOOLBAR_DELETE, &CGTFrameWnd::OnToolbarDelete)
+    ON_REGISTERED_MESSAGE(GTTOOLBAR_POPUPMENU, &CGTFrameWnd::OnToolbarContextMenu)
+    ON_COMMAND_EX(ID_VIEW_TOOLBAR, &CGTFrameWnd::OnBarCheck)
+    ON_COMMAND_EX(ID_VIEW_STATUS_BAR, &CGTFrameWnd::OnBarCheck)
+    ON_COMMAND_EX(ID_VIEW_REBAR, &CGTFrameWnd::OnBarCheck)
+    ON_UPDATE_COMMAND_UI(ID_VIEW_TOOLBAR, &CGTFrameWnd::OnUpdateControlBarMenu)
+    ON_UPDATE_COMMAND_UI(ID_VIEW_STATUS_BAR, &CGTFrameWnd::OnUpdateControlBarMenu)
+    ON_UPDATE_COMMAND_UI(ID_VIEW_REBAR, &CGTFrameWnd::OnUpdateControlBarMenu)
+END_MESSAGE_MAP()
+
+namespace {
+BOOL IsMouseButtonMessage(UINT iMessage)
+{
+    switch (iMessage) {
+    case WM_NCLBUTTONDOWN:
+    case WM_NCLBUTTONUP:
+    case WM_NCRBUTTONDOWN:
+    case WM_NCRBUTTONUP:
+    case WM_NCMBUTTONDOWN:
+    case WM_NCMBUTTONUP:
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONUP:
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONUP:
+        return TRUE;
+    default:
+        return FALSE;
+    }
+}
+
+BOOL IsKeyDown(int iKey)
+{
+    return (::GetKeyState(iKey) & 0x8000) != 0;
+}
+
+// A message's point on the screen: non-client messages carry it so, the others in the
+// window's client coordinates.
+CPoint ScreenPoint(const MSG& iMessage)
+{
+    CPoint point(GET_X_LPARAM(iMessage.lParam), GET_Y_LPARAM(iMessage.lParam));
+    if (iMessage.message < WM_NCLBUTTONDOWN || iMessage.message > WM_NCMBUTTONDBLCLK)
+        ::ClientToScreen(iMessage.hwnd, &point);
+    return point;
+}
+}  // namespace
+
+BOOL CGTFrameWnd::PreTranslateMessage(MSG* ioMessage)
+{
+    const UINT message = ioMessage->message;
+    if (IsMouseButtonMessage(message)) {
+        if (m_Impl.HandlePopupMouseDown(message, ScreenPoint(*ioMessage), CWnd::FromHandle(ioMessage->hwnd)))
+            return TRUE;
+    } else if (message == WM_KEYDOWN) {
+        if (!CGTFrameImpl::IsPlainF1KeyDown(*ioMessage) && m_Impl.ProcessShortcutKey(*ioMessage))
+            return TRUE;
+        if (ioMessage->wParam == VK_ESCAPE) {
+            if (m_Impl.IsFullScreen()) {
+                m_Impl.GetFullScreen().RestoreFrameState(this);
+                return TRUE;
+            }
+            // Sliders rely on the cancel to end their drag.
+            if (auto* slider = DYNAMIC_DOWNCAST(CGTSlider, GetCapture())) {
+                slider->SendMessage(WM_CANCELMODE);
+                return TRUE;
+            }
+        }
+    } else if (message == WM_SYSKEYDOWN) {
+        CGTPopupMenu* popup = CGTPopupMenu::GetActiveMenu();
+        if (ioMessage->wParam == VK_MENU && popup != nullptr) {
+            popup->SendMessage(WM_CLOSE);
+            return TRUE;
+        }
+        if (m_Impl.ProcessShortcutKey(*ioMessage))
+            return TRUE;
+    } else if (message == WM_SYSKEYUP) {
+        CGTMenuBar* menuBar = m_Impl.GetMenuBar();
+        if (menuBar != nullptr && menuBar->GetSafeHwnd() != nullptr) {
+            const BOOL f10 = ioMessage->wParam == VK_F10 && !IsKeyDown(VK_CONTROL) && !IsKeyDown(VK_SHIFT);
+            if (ioMessage->wParam == VK_MENU || f10) {
+                if ((ioMessage->lParam & 0x20000000) == 0 || f10) {
+                    if (::GetFocus() == menuBar->GetSafeHwnd())
+                        SetFocus();
+                    else
+                        menuBar->SetFocus();
+                }
+                return TRUE;
+            }
+            if (CGTPopupMenu::GetActiveMenu() != nullptr)
+                return TRUE;
+        }
+    }
+    return CFrameWnd::PreTranslateMessage(ioMessage);
+}
+
+BOOL CGTFrameWnd::OnCommand(WPARAM iWParam, LPARAM iLParam)
+{
+    const UINT command = LOWORD(iWParam);
+    if (HIWORD(iWParam) == 1) {
+        CGTToolBar::AddCommandUsage(command);
+        MSG escape = {GetSafeHwnd(), WM_KEYDOWN, VK_ESCAPE, 0};
+        if (CGTPopupMenu::GetActiveMenu() != nullptr && m_Impl.ProcessShortcutKey(escape))
+            return TRUE;
+        CGTUserToolsManager* tools = CGTUserToolsManager::Current();
+        if (tools != nullptr && tools->InvokeToolByCommand(command))
+            return TRUE;
+    }
+    if (CGTToolBar::IsCustomizeMode())
+        return FALSE;
+    return CFrameWnd::OnCommand(iWParam, iLParam);
+}
+
+void CGTFrameWnd::WinHelp(DWORD_PTR iData, UINT iCommand)
+{
+    if (iData == 0 && m_InContextHelp)
+        RunContextHelp();
+    else
+        CFrameWnd::WinHelp(iData, iCommand);
+}
+
+void CGTFrameWnd::HtmlHelp(DWORD_PTR iData, UINT iCommand)
+{
+    if (iData == 0 && m_InContextHelp)
+        RunContextHelp();
+    else
+        CFrameWnd::HtmlHelp(iData, iCommand);
+}
+
+void CGTFrameWnd::RunContextHelp()
+{
+    m_InContextHelp = TRUE;
+    const BOOL hook = m_bHelpMode == HELP_INACTIVE && CanEnterHelpMode();
+    if (hook)
+        CGTToolBar::InstallMouseHook(TRUE);
+    OnContextHelp();
+    if (hook && m_bHelpMode == HELP_INACTIVE)
+        CGTToolBar::InstallMouseHook(FALSE);
+    m_InContextHelp = FALSE;
+}
+
+LRESULT CGTFrameWnd::OnMenuChar(UINT iChar, UINT iFlags, CMenu* iMenu)
+{
+    if (m_Impl.ProcessMenuBarKey(iChar))
+        return 0xFFFF0002;
+    return CFrameWnd::DefWindowProc(WM_MENUCHAR, MAKEWPARAM(iChar, iFlags),
+                                    reinterpret_cast<LPARAM>(iMenu != nullptr ? iMenu->GetSafeHmenu() : nullptr));
+}
+
+void CGTFrameWnd::OnActivate(UINT iState, CWnd* iOther, BOOL iMinimized)
+{
+    CFrameWnd::OnActivate(iState, iOther, iMinimized);
+    if (iState == WA_INACTIVE && !CGTToolBar::IsCustomizeMode())
+        m_Impl.UpdateMenuBarState();
+    if (iState == WA_CLICKACTIVE)
+        UpdateWindow();
+}
+
+void CGTFrameWnd::OnClose()
+{
+    if (m_PrintPreviewFrame != nullptr) {
+        CFrameWnd* preview = m_PrintPreviewFrame;
+        m_PrintPreviewFrame = nullptr;
+        preview->SendMessage(WM_COMMAND, AFX_ID_PREVIEW_CLOSE);
+        return;
+    }
+    m_Impl.OnFrameClosing();
+    CFrameWnd::OnClose();
+}
+
+void CGTFrameWnd::OnDestroy()
+{
+    if (m_hAccelTable != nullptr) {
+        ::DestroyAcceleratorTable(m_hAccelTable);
+        m_hAccelTable = nullptr;
+    }
+    std::vector<HWND> children;
+    for (HWND child = ::GetWindow(GetSafeHwnd(), GW_CHILD); child != nullptr; child = ::GetWindow(child, GW_HWNDNEXT))
+        children.push_back(child);
+    for (HWND child : children) {
+        if (::IsWindow(child) && ::GetParent(child) == GetSafeHwnd())
+            ::DestroyWindow(child);
+    }
+    CFrameWnd::OnDestroy();
+}
+
+void CGTFrameWnd::OnSizing(UINT, LPRECT)
+{
+    Default();
+    AdjustDockingLayout();
+}
+
+void CGTFrameWnd::OnSize(UINT iType, int iWidth, int iHeight)
+{
+    m_Minimized = iType == SIZE_MINIMIZED;
+    if (!m_Minimized)
+        m_DockManager.ShowFloatingWindows(TRUE);
+    // The window's own size handling: each size change lays the frame out once, here.
+    CWnd::OnSize(iType, iWidth, iHeight);
+    if (m_Minimized)
+        return;
+    if (iType == SIZE_MAXIMIZED || m_WasMaximized)
+        RecalcLayout();
+    else
+        AdjustDockingLayout();
+    m_WasMaximized = iType == SIZE_MAXIMIZED;
+}
+
+void CGTFrameWnd::OnGetMinMaxInfo(MINMAXINFO* ioInfo)
+{
+    if (m_Impl.IsFullScreen())
+        m_Impl.GetFullScreen().OnGetMinMaxInfo(ioInfo);
+    else
+        CFrameWnd::OnGetMinMaxInfo(ioInfo);
+}
+
+void CGTFrameWnd::OnActivateApp(BOOL iActive, DWORD)
+{
+    m_DockManager.ShowFloatingWindows(iActive);
+}
+
+LRESULT CGTFrameWnd::OnIdleUpdateCmdUI(WPARAM iWParam, LPARAM iLParam)
+{
+    m_DockManager.SendMessageToMiniFrames(WM_IDLEUPDATECMDUI, iWParam, iLParam);
+    CFrameWnd::OnIdleUpdateCmdUI();
+    return 0;
+}
+
+LRESULT CGTFrameWnd::OnToolbarCreateNew(WPARAM, LPARAM iLParam)
+{
+    return reinterpret_cast<LRESULT>(m_Impl.CreateNewUserToolbar(reinterpret_cast<LPCWSTR>(iLParam)));
+}
+
+LRESULT CGTFrameWnd::OnToolbarDelete(WPARAM, LPARAM iLParam)
+{
+    return m_Impl.DeleteUserToolbar(reinterpret_cast<CGTToolBar*>(iLParam));
+}
+
+LRESULT CGTFrameWnd::OnToolbarContextMenu(WPARAM, LPARAM iLParam)
+{
+    m_DockManager.ShowBarsContextMenu(CPoint(GET_X_LPARAM(iLParam), GET_Y_LPARAM(iLParam)));
+    return 0;
+}
+
+CGTBaseControlBar* CGTFrameWnd::CommandBar(UINT iId)
+{
+    return m_DockManager.FindBarById(iId, TRUE);
+}
+
+BOOL CGTFrameWnd::OnBarCheck(UINT iId)
+{
+    CGTBaseControlBar* bar = CommandBar(iId);
+    if (bar == nullptr)
+        return FALSE;
+    ShowBar(bar, !bar->IsVisible(), FALSE, FALSE);
+    AdjustDockingLayout();
+    return TRUE;
+}
+
+void CGTFrameWnd::OnUpdateControlBarMenu(CCmdUI* ioCmdUI)
+{
+    CGTBaseControlBar* bar = CommandBar(ioCmdUI->m_nID);
+    if (bar == nullptr) {
+        ioCmdUI->Enable(FALSE);
+        return;
+    }
+    ioCmdUI->SetCheck(bar->IsVisible());
+}
