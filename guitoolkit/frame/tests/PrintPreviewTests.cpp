@@ -125,3 +125,13 @@ TEST_F(PrintPreview, AResizeToTheSameSizeLaysNothingOut)
     m_Frame->SetWindowPos(nullptr, 0, 0, 700, 500, SWP_NOMOVE | SWP_NOZORDER);
     EXPECT_GT(m_Frame->m_Layouts, layouts) << "a wider frame: the bar follows";
 }
+
+TEST_F(PrintPreview, TheViewTakesTheAreaBelowThePreviewToolBar)
+{
+    Open(FALSE);
+    m_Frame->RecalcLayout();
+    CRect bar, view;
+    m_Preview->GetToolBar().GetWindowRect(bar);
+    m_Preview->GetWindowRect(view);
+    EXPECT_EQ(bar.bottom, view.top);
+}
