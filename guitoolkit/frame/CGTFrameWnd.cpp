@@ -5,6 +5,7 @@
 #include <guitoolkit/core/GuiToolkitMessages.h>
 #include <guitoolkit/docking/CGTBaseControlBar.h>
 #include <guitoolkit/frame/CGTFullScreenImpl.h>
+#include <guitoolkit/frame/CGTPrintPreviewView.h>
 #include <guitoolkit/docking/CGTMiniFrameWnd.h>
 #include <guitoolkit/toolbars/CGTMenuBar.h>
 #include <guitoolkit/toolbars/CGTPopupMenu.h>
@@ -79,10 +80,24 @@ void CGTFrameWnd::RecalcLayout(BOOL iNotify)
         m_DockManager.RecalcLayout();
         AdjustClientArea();
     } else {
-        CFrameWnd::RecalcLayout(iNotify);
-        AdjustClientArea();
+        RecalcSuspendedLayout(iNotify);
     }
     m_InRecalcLayout = FALSE;
+}
+
+void CGTFrameWnd::RecalcSuspendedLayout(BOOL iNotify)
+{
+    auto* preview = DYNAMIC_DOWNCAST(CGTPrintPreviewView, GetActiveView());
+    if (preview == nullptr) {
+        CFrameWnd::RecalcLayout(iNotify);
+        AdjustClientArea();
+        return;
+    }
+    // The preview's toolbar is one of the dock manager's bars: the view takes what it leaves.
+    m_DockManager.RecalcLayout();
+    CRect area;
+    m_DockManager.GetClientAreaBounds(area);
+    preview->SetWindowPos(nullptr, area.left, area.top, area.Width(), area.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void CGTFrameWnd::OnSetPreviewMode(BOOL iPreview, CPrintPreviewState* ioState)
