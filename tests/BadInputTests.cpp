@@ -150,10 +150,43 @@ TEST_P(BadInputTest, ExtremeValuesAreStoredAsTheyCame)
     // The document named by the long title is cut to its column as well.
     EXPECT_EQ(std::to_wstring(kTitleWidth),
               database->Scalar(L"SELECT MAX(length(DocumentName)) FROM DocumentInfo WHERE DocumentName LIKE 'xxx%'"));
-    // Sums beyond 32 bits still come out of the summaries.
-    std::vector<TRow> rows;
-    EXPECT_EQ(S_OK, Summary(client.Get(), ZorvaneProcess, rows));
     EXPECT_TRUE(Stored(Name(L"after extremes")));
+}
+
+TEST_P(BadInputTest, SumsBeyond32BitsComeOutWhole)
+{
+    const std::wstring program = Name(L"all year");
+    TText computer(L"VM"), user(L"VM\\someone"), process(program), title(L"Ledger - Books");
+    for (int i = 0; i < 3; ++i)
+        ASSERT_EQ(S_OK, Report(kNoon2024, computer, user, process, INT_MAX, INT_MAX, INT_MAX, title));
+    const long programId =
+        static_cast<long>(database->Number(L"SELECT ID FROM ProcessInfo WHERE ProcessName='" + program + L"'"));
+    const std::wstring threeTimesMax = L"6442450941";
+
+    std::vector<TRow> rows;
+    ASSERT_EQ(S_OK, Summary(client.Get(), ZorvaneProcess, rows));
+    const auto row = std::find_if(rows.begin(), rows.end(), [&](const TRow& r) { return r.at(L"Name") == program; });
+    ASSERT_NE(rows.end(), row);
+    for (const wchar_t* sum : {L"TimeSpent", L"KeyboardEvents", L"MouseEvents"})
+        EXPECT_EQ(threeTimesMax, row->at(sum)) << sum;
+
+    SummaryActivityRequest hours{};
+    hours.ObjectType = ZorvaneHoursDistribution;
+    hours.ProcessId = programId;
+    ComPtr<_Recordset> hourRows;
+    ASSERT_EQ(S_OK, client->GetSummaryActivityData(&hours, hourRows.GetAddressOf()));
+    rows = RecordsetRows(hourRows.Get());
+    ASSERT_EQ(24u, rows.size());
+    EXPECT_EQ(threeTimesMax, rows[12].at(L"TimeSpent"));
+
+    SummaryObjectRequest object{};
+    object.ObjectType = ZorvaneProcess;
+    object.ObjectId = programId;
+    ComPtr<_Recordset> objectRows;
+    ASSERT_EQ(S_OK, client->GetSummaryObjectData(&object, objectRows.GetAddressOf()));
+    rows = RecordsetRows(objectRows.Get());
+    ASSERT_EQ(1u, rows.size());
+    EXPECT_EQ(threeTimesMax, rows[0].at(L"TimeSpent"));
 }
 
 TEST_P(BadInputTest, IconsOfAnySizeAreStoredWholeOrRefused)
