@@ -80,8 +80,14 @@ CZorvaneServer::CZorvaneServer()
     }
 }
 
+// A start-up job that FinalRelease stopped waiting for still uses the stop event, the pool and
+// both connections: none of them goes before the job has ended.
 CZorvaneServer::~CZorvaneServer()
 {
+    if (WaitForSingleObject(m_StartupIdle.GetHandle(), 0) != WAIT_OBJECT_0) {
+        DebugLog() << "CZorvaneServer: waiting for the start-up job to end\n";
+        WaitForSingleObject(m_StartupIdle.GetHandle(), INFINITE);
+    }
     DebugLog() << "---------------- ZorvaneServer stopped ----------------\n";
     SetDbConnectionHost(nullptr);
 }
@@ -99,9 +105,9 @@ HRESULT CZorvaneServer::FinalConstruct()
 
 // The start-up job ends at its next step once the stop event is set, so waiting for it is
 // usually short; then no pool thread holds a connection when the pool stops its workers. A job
-// held up inside a statement (a database that does not answer) is not waited for without end:
-// the server stops without it, leaving it its connections and its pool, whose shutdown would
-// end its thread by force; the process ends it soon after.
+// held up inside a statement (a database that does not answer) is not waited for here without
+// end: FinalRelease leaves it its connections and its pool, whose shutdown would end its thread
+// by force, and the destructor waits for it.
 void CZorvaneServer::FinalRelease()
 {
     TSeTranslatorGuard guard;
