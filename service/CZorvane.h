@@ -70,6 +70,12 @@ public:
     // The hidden window that receives the session changes; null while there is none.
     HWND NotificationWindow() const { return m_NotificationWindow; }
 
+    // The one object of the process, or none.
+    static CZorvane* Instance() { return s_Instance; }
+    // Asks every watched monitor to end, and waits a bounded time until each has ended, by
+    // itself or by force; none is started again.
+    void EndMonitors();
+
 private:
     IZorvanePtr Server();
     void SetServer(const IZorvanePtr& iServer);
@@ -82,8 +88,10 @@ private:
     void LaunchInActiveSessions();
     void RunMessageLoop();
     // True when the monitor is to be started again.
-    bool WaitForMonitor(HANDLE iProcess, DWORD iSession);
-    void TerminateMonitor(HANDLE iProcess, DWORD iSession);
+    bool WaitForMonitor(HANDLE iProcess, DWORD iSession, DWORD iThreadId);
+    void EndMonitor(HANDLE iProcess, DWORD iSession, DWORD iThreadId);
+    // Until every watch job has ended its monitor, or the wait is over.
+    void WaitForWatchers(DWORD iMilliseconds);
     // Waits the time unless the service stops first; true when it stops.
     bool WaitForStop(DWORD iMilliseconds);
 
@@ -100,4 +108,9 @@ private:
     // One reconnection at a time.
     TCriticalSection m_ConnectLock;
     TEvent m_StopEvent;
+    // The watch jobs under way, and the event set while there are none.
+    std::atomic<long> m_Watching{0};
+    TEvent m_NoneWatching{true, true};
+
+    friend class TWatchScope;
 };
