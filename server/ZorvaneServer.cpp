@@ -2,6 +2,7 @@
 
 #include "ComMethodResult.h"
 
+#include <csl/CallerAccount.h>
 #include <csl/DailyLog.h>
 #include <csl/EComException.h>
 #include <csl/TDebugStream.h>
@@ -33,16 +34,6 @@ void TakeInstanceMutex()
         DebugLog() << "(!) ERROR: Another instance of ZorvaneServer is running on this computer\n";
         _com_issue_error(E_FAIL);
     }
-}
-
-PSID AllocateAdministratorsSid()
-{
-    SID_IDENTIFIER_AUTHORITY ntAuthority = SECURITY_NT_AUTHORITY;
-    PSID sid = nullptr;
-    if (!AllocateAndInitializeSid(&ntAuthority, 2, SECURITY_BUILTIN_DOMAIN_RID, DOMAIN_ALIAS_RID_ADMINS, 0, 0, 0, 0, 0,
-                                  0, &sid))
-        ThrowLastSystemError();
-    return sid;
 }
 
 }  // namespace

@@ -173,6 +173,18 @@ HRESULT CZorvane::Forward(const char* iMethod, Call iCall)
     }
 }
 
+bool CZorvane::CallerSeesEverything(const char* iMethod)
+{
+    try {
+        if (RestrictedCallerAccount(*m_CallerToken, m_AdministratorsSid.get()).empty())
+            return true;
+        DebugLog() << "(!) CZorvane::" << iMethod << ": summaries go to administrators only\n";
+    } catch (const std::exception& failure) {
+        DebugLog() << "(!) CZorvane::" << iMethod << ": exception " << failure << "\n";
+    }
+    return false;
+}
+
 // A broken way to the server gets a new server object at once; a call that never ran goes to
 // it, one that may have run does not.
 template <class Call>
@@ -252,6 +264,8 @@ STDMETHODIMP CZorvane::GetSummaryActivityData(SummaryActivityRequest* ioActivity
         return E_POINTER;
     *oData = nullptr;
     DebugLog() << "CZorvane::GetSummaryActivityData()\n";
+    if (!CallerSeesEverything("GetSummaryActivityData"))
+        return E_ACCESSDENIED;
     return Forward("GetSummaryActivityData",
                    [&](IZorvane* iServer) { return iServer->GetSummaryActivityData(ioActivityRequest, oData); });
 }
@@ -262,6 +276,8 @@ STDMETHODIMP CZorvane::GetSummaryObjectData(SummaryObjectRequest* ioObjectReques
         return E_POINTER;
     *oData = nullptr;
     DebugLog() << "CZorvane::GetSummaryObjectData()\n";
+    if (!CallerSeesEverything("GetSummaryObjectData"))
+        return E_ACCESSDENIED;
     return Forward("GetSummaryObjectData",
                    [&](IZorvane* iServer) { return iServer->GetSummaryObjectData(ioObjectRequest, oData); });
 }

@@ -10,10 +10,13 @@
 #include <ZorvanePtr.h>
 
 #include <csl/CRegistryConfig.h>
+#include <csl/CallerAccount.h>
+#include <csl/TComCallerToken.h>
 #include <csl/TCriticalSection.h>
 #include <csl/TEvent.h>
 
 #include <atomic>
+#include <memory>
 #include <string>
 
 // The user service's one object. The monitors of the computer's sessions call it as their
@@ -70,6 +73,10 @@ public:
     // The hidden window that receives the session changes; null while there is none.
     HWND NotificationWindow() const { return m_NotificationWindow; }
 
+    // Where the relay's caller check gets the caller's token: the client's of the current COM
+    // call, unless a test puts in its own.
+    void SetCallerToken(std::unique_ptr<ICallerToken> iTokens) { m_CallerToken = std::move(iTokens); }
+
     // The one object of the process, or none.
     static CZorvane* Instance() { return s_Instance; }
     // Asks every watched monitor to end, and waits a bounded time until each has ended, by
@@ -83,6 +90,9 @@ private:
     IZorvanePtr TryConnect(const char* iMethod);
     template <class Call>
     HRESULT Forward(const char* iMethod, Call iCall);
+    // The server checks the caller of its own call, which is this service, whom it lets see
+    // everything: summaries are relayed to administrators only.
+    bool CallerSeesEverything(const char* iMethod);
     template <class Call>
     HRESULT Mend(const char* iMethod, HRESULT iResult, Call iCall);
     void LaunchInActiveSessions();
@@ -108,6 +118,8 @@ private:
     // One reconnection at a time.
     TCriticalSection m_ConnectLock;
     TEvent m_StopEvent;
+    std::unique_ptr<ICallerToken> m_CallerToken{new TComCallerToken};
+    std::unique_ptr<void, PVOID(WINAPI*)(PSID)> m_AdministratorsSid{AllocateAdministratorsSid(), &FreeSid};
     // The watch jobs under way, and the event set while there are none.
     std::atomic<long> m_Watching{0};
     TEvent m_NoneWatching{true, true};

@@ -1,7 +1,7 @@
 // Both summaries over a small database filled through ReportActivity.
 #include "ActivityTestSupport.h"
 
-#include <TComCallerToken.h>
+#include <csl/TComCallerToken.h>
 #include <TLocaleDateNames.h>
 
 #include <csl/DbQuery/AdoPtr.h>
