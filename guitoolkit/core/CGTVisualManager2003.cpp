@@ -2,8 +2,13 @@
 #include <guitoolkit/core/CGTVisualManager2003.h>
 #include <guitoolkit/core/CGTDrawManager.h>
 #include <guitoolkit/core/GuiToolkitGlobals.h>
+#include <guitoolkit/core/VisualManagerColors.h>
+#include <guitoolkit/core/VisualManagerDrawing.h>
 #include <algorithm>
 #include <vssym32.h>
+
+using namespace VisualManagerColors;
+using namespace VisualManagerDrawing;
 
 IMPLEMENT_DYNCREATE(CGTVisualManager2003, CGTVisualManagerXPThemed)
 
@@ -12,8 +17,6 @@ BOOL CGTVisualManager2003::StatusBarUsesTheme = TRUE;
 BOOL CGTVisualManager2003::UseLunaColors = TRUE;
 
 namespace {
-const COLORREF noColor = static_cast<COLORREF>(-1);
-
 COLORREF Scale(COLORREF color, int percent)
 {
     return CGTDrawManager::ScaleColor(color, percent);
@@ -24,17 +27,6 @@ COLORREF Mix(COLORREF color1, COLORREF color2, double lightness, int weight1, in
     return CGTDrawManager::BlendColorsHsv(color1, color2, lightness, weight1, weight2);
 }
 
-void RecreatePen(CPen& pen, COLORREF color)
-{
-    pen.DeleteObject();
-    pen.CreatePen(PS_SOLID, 1, color);
-}
-
-void RecreateBrush(CBrush& brush, COLORREF color)
-{
-    brush.DeleteObject();
-    brush.CreateSolidBrush(color);
-}
 }  // namespace
 
 CGTVisualManager2003::CGTVisualManager2003(BOOL isTemporary)

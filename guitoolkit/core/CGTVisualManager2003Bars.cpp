@@ -3,16 +3,14 @@
 #include <guitoolkit/core/CGTDrawManager.h>
 #include <guitoolkit/core/CGTMenuGlyphs.h>
 #include <guitoolkit/core/GuiToolkitGlobals.h>
+#include <guitoolkit/core/VisualManagerColors.h>
+#include <guitoolkit/core/VisualManagerDrawing.h>
 #include <algorithm>
 
+using namespace VisualManagerColors;
+using namespace VisualManagerDrawing;
+
 namespace {
-const COLORREF noColor = static_cast<COLORREF>(-1);
-
-void Frame(CDC* dc, const CRect& rect, COLORREF color)
-{
-    dc->Draw3dRect(&rect, color, color);
-}
-
 void Line(CDC* dc, CPen* pen, CPoint from, CPoint to)
 {
     CPen* old = dc->SelectObject(pen);

@@ -4,19 +4,15 @@
 #include <guitoolkit/core/GuiToolkitGlobals.h>
 #include <guitoolkit/core/VisualManagerColors.h>
 #include <guitoolkit/core/XPLookColors.h>
+#include <guitoolkit/core/VisualManagerDrawing.h>
 #include <algorithm>
 
 using namespace VisualManagerColors;
+using namespace VisualManagerDrawing;
 
 IMPLEMENT_DYNCREATE(CGTVisualManagerXP, CGTVisualManager)
 
 namespace {
-void RecreateBrush(CBrush& brush, COLORREF color)
-{
-    brush.DeleteObject();
-    brush.CreateSolidBrush(color);
-}
-
 // An 8 x 8 monochrome pattern; each row of 8 pixels is padded to 16 bits.
 void CreateRowPattern(CBrush& brush, const WORD (&rows)[8])
 {
