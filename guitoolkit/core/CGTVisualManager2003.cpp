@@ -47,7 +47,6 @@ CGTVisualManager2003::CGTVisualManager2003(BOOL isTemporary)
     FadeImages = FALSE;
     const int metrics[9] = {8, 8, 8, 18, 3, 3, 8, 5, 4};
     std::copy(metrics, metrics + 9, TasksPaneMetrics);
-    LookSwitchA = TRUE;
     CGTVisualManager2003::UpdateColors();
 }
 
@@ -225,7 +224,6 @@ void CGTVisualManager2003::UpdateSchemeColors()
     RecreateBrush(brushBarBackground, ToolbarGradientLight);
     penSeparator.DeleteObject();
     penSeparator.CreatePen(PS_SOLID, 1, separator);
-    colorButtonFace = g.colorBarFace;
     ImageShadowColor = Mix(ToolbarGradientDark, ToolbarGradientLight, 0.92, 1, 1);
 }
 

@@ -61,7 +61,7 @@ void CGTVisualManager2003::FillTab(CDC* dc, CRect rect, CBrush* brush, int tab, 
     const COLORREF own = tabWnd->GetTabBackgroundColor(tab);
     const COLORREF color = own != noColor ? own : Scale(BarGradientDark, 105);
     if (own == noColor) {
-        const BOOL whiteActive = LookSwitchB || ThirdSpecial(*tabWnd) || tabWnd->HasRoundedEnds();
+        const BOOL whiteActive = ActiveTabsOnWindowColor || ThirdSpecial(*tabWnd) || tabWnd->HasRoundedEnds();
         if (whiteActive && active) {
             dc->FillRect(&rect, &theGuiToolkitGlobals.brushWindow);
             return;

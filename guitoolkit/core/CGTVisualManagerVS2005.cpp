@@ -39,9 +39,7 @@ BOOL IsPlainTabs(const IGTLookTabWnd& tabWnd)
 CGTVisualManagerVS2005::CGTVisualManagerVS2005(BOOL isTemporary)
     : CGTVisualManager2003(isTemporary), VSColorScheme(-1), TabBorderColor(noColor)
 {
-    LookSwitchB = TRUE;
-    LookSwitchC = FALSE;
-    LookSwitchD = FALSE;
+    ActiveTabsOnWindowColor = TRUE;
     if (!IsTemporary) {
         GTLookClientHooks& hooks = ClientHooks();
         if (hooks.setDockingLookSwitches != nullptr)

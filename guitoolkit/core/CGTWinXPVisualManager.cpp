@@ -34,7 +34,6 @@ CGTWinXPVisualManager::CGTWinXPVisualManager(BOOL isTemporary)
     : CGTVisualManagerXPThemed(isTemporary), OfficeXPMenus(FALSE), ExplorerBarFillColor(noColor),
       ExplorerBarTextColor(noColor)
 {
-    LookSwitchA = TRUE;
     RaiseHotImages = FALSE;
     const int metrics[9] = {12, 12, 15, 25, 13, 7, 12, 5, 4};
     std::copy(metrics, metrics + 9, TasksPaneMetrics);
