@@ -42,3 +42,6 @@ extern const CGTRegisteredMessage GTM_ACCHITTEST;
 extern const CGTRegisteredMessage GTM_ACCGETSTATE;
 // Posted to a toolbar: ask the user, then reset the bar's buttons.
 extern const CGTRegisteredMessage GTTOOLBAR_RESETPROMPT;
+// A colour menu button asks its frame for the document's colours (wParam the command id,
+// lParam a CList<COLORREF, COLORREF>* to fill).
+extern const CGTRegisteredMessage GTTOOLBAR_GETDOCUMENTCOLORS;

@@ -66,7 +66,7 @@ CGTPopupMenu::CGTPopupMenu()
       m_DestroyMenu(TRUE), m_TrackMode(FALSE), m_RightAlign(FALSE), m_MaxWidth(-1), m_LogoSize(0), m_LogoSide(0),
       m_Menu(nullptr), m_ContentHeight(0), m_Painted(FALSE), m_Closing(FALSE), m_Creating(FALSE), m_RevealLeft(TRUE),
       m_RevealTop(TRUE), m_Scrollable(FALSE), m_ScrollDirection(0), m_FadePercent(0), m_TearOffTracking(FALSE),
-      m_TearOffHighlighted(FALSE), m_ExportedMenu(nullptr), m_ShowFull(FALSE)
+      m_TearOffHighlighted(FALSE), m_ExportedMenu(nullptr), m_ShowFull(FALSE), m_Bar(&m_MenuBar)
 {
     GuiToolkitGlobals& globals = theGuiToolkitGlobals;
     if (globals.isRemoteSession)
@@ -134,9 +134,9 @@ BOOL CGTPopupMenu::Create(CWnd* iOwner, int iX, int iY, HMENU iMenu, BOOL, BOOL 
         const CSize full(m_FinalSize.cx + m_ShadowSize, m_FinalSize.cy + m_ShadowSize);
         m_AnimatedSize = full;
         if (m_Animation == 1)
-            m_AnimatedSize = CSize(m_MenuBar.GetColumnWidth(), m_MenuBar.GetRowHeight());
+            m_AnimatedSize = CSize(m_Bar->GetColumnWidth(), m_Bar->GetRowHeight());
         else if (m_Animation == 2)
-            m_AnimatedSize.cy = m_MenuBar.GetRowHeight();
+            m_AnimatedSize.cy = m_Bar->GetRowHeight();
         SetTimer(1, static_cast<UINT>(s_AnimationPeriod), nullptr);
         s_LastAnimationTick = CGTClock::Current().Milliseconds();
     }
@@ -147,7 +147,7 @@ BOOL CGTPopupMenu::Create(CWnd* iOwner, int iX, int iY, HMENU iMenu, BOOL, BOOL 
         m_AnimatedSize = m_FinalSize;
     SetWindowPos(&wndTop, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_SHOWWINDOW | SWP_NOACTIVATE);
     if (CGTToolBar::IsCustomizeMode())
-        m_MenuBar.RedrawWindow();
+        m_Bar->RedrawWindow();
     return TRUE;
 }
 
@@ -155,39 +155,39 @@ int CGTPopupMenu::OnCreate(LPCREATESTRUCT iCreate)
 {
     if (CMiniFrameWnd::OnCreate(iCreate) == -1)
         return -1;
-    m_MenuBar.SetTrackMode(m_TrackMode);
+    m_Bar->SetTrackMode(m_TrackMode);
     if (m_ParentButton != nullptr && m_ParentButton->m_PaletteMode)
-        m_MenuBar.SetPalette(m_ParentButton->m_PaletteRows);
+        m_Bar->SetPalette(m_ParentButton->m_PaletteRows);
     CGTToolBar* parentBar = m_ParentButton != nullptr ? m_ParentButton->GetParentToolBar() : nullptr;
     if (auto* parentMenu = DYNAMIC_DOWNCAST(CGTPopupMenuBar, parentBar))
         parentBar = parentMenu->GetParentToolBar();
-    m_MenuBar.SetParentToolBar(parentBar);
+    m_Bar->SetParentToolBar(parentBar);
     const DWORD style = m_AnimationDone ? barStyle | WS_VISIBLE : barStyle;
-    if (!m_MenuBar.Create(this, style, barId))
+    if (!m_Bar->Create(this, style, barId))
         return -1;
     if (CGTPopupMenu* parent = GetParentPopup())
         m_MaxWidth = parent->m_MaxWidth;
-    m_MenuBar.SetMaxWidth(m_MaxWidth);
-    m_MenuBar.SetOwner(GetParent());
+    m_Bar->SetMaxWidth(m_MaxWidth);
+    m_Bar->SetOwner(GetParent());
     return InitMenuBar() ? 0 : -1;
 }
 
 BOOL CGTPopupMenu::InitMenuBar()
 {
     if (m_Menu != nullptr) {
-        const BOOL fromHash = m_ParentButton == nullptr && CMenuHash::Instance().LoadMenuBar(m_Menu, &m_MenuBar);
+        const BOOL fromHash = m_ParentButton == nullptr && CMenuHash::Instance().LoadMenuBar(m_Menu, m_Bar);
         const BOOL recentlyUsed = !GTMenuOptions::s_ShowAllCommands && GTMenuOptions::s_RecentlyUsed &&
             CGTToolBar::GetCommandUsage().HasEnoughInformation() && m_ParentButton != nullptr;
-        if (!fromHash && !m_MenuBar.ImportFromMenu(m_Menu, !recentlyUsed))
+        if (!fromHash && !m_Bar->ImportFromMenu(m_Menu, !recentlyUsed))
             return FALSE;
     }
     if (!CGTToolBar::IsCustomizeMode())
         FillRecentFiles();
-    CFrameWnd* target = DYNAMIC_DOWNCAST(CFrameWnd, m_MenuBar.GetCommandTarget());
+    CFrameWnd* target = DYNAMIC_DOWNCAST(CFrameWnd, m_Bar->GetCommandTarget());
     if (target == nullptr)
         target = GetToolkitPopupFrame(GetParent());
     if (target != nullptr)
-        m_MenuBar.OnUpdateCmdUI(target, FALSE);
+        m_Bar->OnUpdateCmdUI(target, FALSE);
     if (!ActivatePopupMenu(HostFrame(), this))
         return FALSE;
     RecalcLayout();
@@ -201,14 +201,14 @@ void CGTPopupMenu::FillRecentFiles()
     if (files == nullptr)
         return;
     int placeholder = -1;
-    for (int index = 0; index < m_MenuBar.GetButtonCount() && placeholder < 0; ++index) {
-        const CGTToolbarButton* item = m_MenuBar.GetButton(index);
+    for (int index = 0; index < m_Bar->GetButtonCount() && placeholder < 0; ++index) {
+        const CGTToolbarButton* item = m_Bar->GetButton(index);
         if (item->m_CommandId == recentFileCommand && item->m_Text == L"Recent File")
             placeholder = index;
     }
     if (placeholder < 0)
         return;
-    m_MenuBar.RemoveButton(placeholder);
+    m_Bar->RemoveButton(placeholder);
     wchar_t folder[MAX_PATH] = {};
     ::GetCurrentDirectoryW(MAX_PATH, folder);
     CString current = folder;
@@ -222,16 +222,16 @@ void CGTPopupMenu::FillRecentFiles()
         CString text;
         text.Format(L"&%d %s", inserted + 1, static_cast<LPCWSTR>(name));
         auto* item = new CGTToolbarMenuButton(recentFileCommand + entry, nullptr, -1, text);
-        if (m_MenuBar.InsertButton(item, placeholder + inserted) < 0)
+        if (m_Bar->InsertButton(item, placeholder + inserted) < 0)
             delete item;
         else
             ++inserted;
     }
     // Without files the separator after the list would follow another one.
-    const CGTToolbarButton* before = m_MenuBar.GetButton(placeholder - 1);
-    const CGTToolbarButton* after = m_MenuBar.GetButton(placeholder);
+    const CGTToolbarButton* before = m_Bar->GetButton(placeholder - 1);
+    const CGTToolbarButton* after = m_Bar->GetButton(placeholder);
     if (inserted == 0 && after != nullptr && after->IsSeparator() && (before == nullptr || before->IsSeparator()))
-        m_MenuBar.RemoveButton(placeholder);
+        m_Bar->RemoveButton(placeholder);
 }
 
 // --- The chain and the frame ---
@@ -263,7 +263,7 @@ BOOL CGTPopupMenu::ActivatePopupMenu(CFrameWnd* iFrame, CGTPopupMenu* iPopup)
     }
     if (iPopup == nullptr)
         return TRUE;
-    CGTPopupMenuBar& bar = iPopup->m_MenuBar;
+    CGTPopupMenuBar& bar = *iPopup->m_Bar;
     const int count = bar.GetButtonCount();
     const CGTToolbarButton* last = bar.GetButton(count - 1);
     if (iPopup->m_ParentButton != nullptr && !bar.AreAllCommandsShown() &&
@@ -288,13 +288,13 @@ CGTToolBar* CGTPopupMenu::GetParentToolBar() const
 
 CGTToolbarMenuButton* CGTPopupMenu::GetSelItem()
 {
-    return dynamic_cast<CGTToolbarMenuButton*>(m_MenuBar.GetHotButton());
+    return dynamic_cast<CGTToolbarMenuButton*>(m_Bar->GetHotButton());
 }
 
 void CGTPopupMenu::CloseSubMenus()
 {
-    for (int index = 0; index < m_MenuBar.GetButtonCount(); ++index)
-        m_MenuBar.GetButton(index)->OnCancelMode();
+    for (int index = 0; index < m_Bar->GetButtonCount(); ++index)
+        m_Bar->GetButton(index)->OnCancelMode();
 }
 
 void CGTPopupMenu::CloseMenu(BOOL iSetFocusToBar)
@@ -319,7 +319,7 @@ void CGTPopupMenu::CloseMenu(BOOL iSetFocusToBar)
 
 BOOL CGTPopupMenu::IsCommandRunning() const
 {
-    return m_MenuBar.GetSafeHwnd() != nullptr && m_MenuBar.IsCommandRunning();
+    return m_Bar->GetSafeHwnd() != nullptr && m_Bar->IsCommandRunning();
 }
 
 BOOL CGTPopupMenu::IsIdle() const
@@ -369,28 +369,28 @@ void CGTPopupMenu::PostNcDestroy()
 
 int CGTPopupMenu::InsertItem(const CGTToolbarButton& iButton, int iIndex)
 {
-    return m_MenuBar.InsertButtonCopy(iButton, iIndex);
+    return m_Bar->InsertButtonCopy(iButton, iIndex);
 }
 
 int CGTPopupMenu::InsertSeparator(int iIndex)
 {
-    return m_MenuBar.InsertSeparator(iIndex);
+    return m_Bar->InsertSeparator(iIndex);
 }
 
 BOOL CGTPopupMenu::RemoveItem(int iIndex)
 {
-    return m_MenuBar.RemoveButton(iIndex);
+    return m_Bar->RemoveButton(iIndex);
 }
 
 void CGTPopupMenu::RemoveAllItems()
 {
-    m_MenuBar.RemoveAllButtons();
+    m_Bar->RemoveAllButtons();
 }
 
 HMENU CGTPopupMenu::ExportToMenu()
 {
     DestroyExportedMenu();
-    m_ExportedMenu = m_MenuBar.ExportToMenu();
+    m_ExportedMenu = m_Bar->ExportToMenu();
     return m_ExportedMenu;
 }
 
@@ -407,7 +407,7 @@ void CGTPopupMenu::ShowAllCommands()
 {
     if (m_ParentButton == nullptr)
         return;
-    m_MenuBar.ClearHotItem();
+    m_Bar->ClearHotItem();
     GTMenuOptions::s_ShowAllCommands = TRUE;
     PlayMenuSound(CGTMenuSound::MenuPopup);
     ShowWindow(SW_HIDE);
@@ -455,7 +455,7 @@ void CGTPopupMenu::OnKeyDown(UINT iChar, UINT iRepeat, UINT iFlags)
         ShowAllCommands();
         return;
     }
-    if (!m_MenuBar.OnKeyDown(iChar)) {
+    if (!m_Bar->OnKeyDown(iChar)) {
         CMiniFrameWnd::OnKeyDown(iChar, iRepeat, iFlags);
         return;
     }
@@ -485,7 +485,7 @@ void CGTPopupMenu::OnRightKey()
     CGTToolbarMenuButton* item = GetSelItem();
     const BOOL opensSubMenu = item != nullptr && !(item->m_Style & TBBS_DISABLED) &&
         (item->m_CommandId == GTSubMenuCommand || item->IsEmptyMenuAllowed());
-    if (opensSubMenu && !item->IsDroppedDown() && item->OpenPopupForParent(&m_MenuBar)) {
+    if (opensSubMenu && !item->IsDroppedDown() && item->OpenPopupForParent(m_Bar)) {
         if (GetSelItem() == item && item->GetPopupMenu() != nullptr)
             item->GetPopupMenu()->SendMessage(WM_KEYDOWN, VK_HOME);
     } else if (CGTPopupMenu* parent = GetParentPopup()) {
@@ -512,16 +512,16 @@ int CGTPopupMenu::FirstRowShowing(int iFirstRow, const CRect& iItem, const CRect
 
 void CGTPopupMenu::ScrollToHotItem()
 {
-    const CGTToolbarButton* item = m_MenuBar.GetHotButton();
+    const CGTToolbarButton* item = m_Bar->GetHotButton();
     if (item == nullptr)
         return;
     CRect client;
-    m_MenuBar.GetClientRect(&client);
-    const int first = FirstRowShowing(m_MenuBar.GetFirstVisibleRow(), item->Rect(), client, m_MenuBar.GetRowHeight(),
-                                      m_MenuBar.GetButtonCount(), m_FinalSize.cy);
-    if (first == m_MenuBar.GetFirstVisibleRow())
+    m_Bar->GetClientRect(&client);
+    const int first = FirstRowShowing(m_Bar->GetFirstVisibleRow(), item->Rect(), client, m_Bar->GetRowHeight(),
+                                      m_Bar->GetButtonCount(), m_FinalSize.cy);
+    if (first == m_Bar->GetFirstVisibleRow())
         return;
-    m_MenuBar.SetFirstVisibleRow(first);
+    m_Bar->SetFirstVisibleRow(first);
     RecalcScrollLayout();
 }
 
@@ -571,13 +571,13 @@ BOOL CGTPopupMenu::OnSetCursor(CWnd* iWnd, UINT iHitTest, UINT iMessage)
 LRESULT CGTPopupMenu::OnAccHitTest(WPARAM, LPARAM iScreenPoint)
 {
     CPoint point(static_cast<short>(LOWORD(iScreenPoint)), static_cast<short>(HIWORD(iScreenPoint)));
-    m_MenuBar.ScreenToClient(&point);
-    return m_MenuBar.HitTest(point);
+    m_Bar->ScreenToClient(&point);
+    return m_Bar->HitTest(point);
 }
 
 LRESULT CGTPopupMenu::OnAccGetState(WPARAM, LPARAM iIndex)
 {
-    const CGTToolbarButton* item = m_MenuBar.GetButton(static_cast<int>(iIndex));
+    const CGTToolbarButton* item = m_Bar->GetButton(static_cast<int>(iIndex));
     return item != nullptr ? static_cast<LRESULT>(item->m_Style) : -1;
 }
 
@@ -677,9 +677,9 @@ CGTToolBar* CGTPopupMenu::CreateTearOffBar(CWnd* iParent, UINT iId, LPCWSTR iNam
     bar->SetWindowText(iName);
     const BOOL keepsTearOffIds =
         CGTWorkspaceSettings::Current() != nullptr && CGTWorkspaceSettings::Current()->GetTearOffTable();
-    const int count = m_MenuBar.GetButtonCount();
+    const int count = m_Bar->GetButtonCount();
     for (int index = 0; index < count; ++index) {
-        const CGTToolbarButton* item = m_MenuBar.GetButton(index);
+        const CGTToolbarButton* item = m_Bar->GetButton(index);
         if (item->IsShowAllButton())
             continue;
         if (item->IsSeparator()) {

@@ -32,7 +32,7 @@ public:
     // Fills the bar from the menu (or the menu hash), the recent files and user tools, and
     // offers the popup to the frame; FALSE when the import fails or the frame refuses it.
     virtual BOOL InitMenuBar();
-    virtual CGTPopupMenuBar* GetMenuBar() { return &m_MenuBar; }
+    CGTPopupMenuBar* GetMenuBar() const { return m_Bar; }
     virtual BOOL IsCommandRunning() const;
     // The animation is done and nothing scrolls.
     virtual BOOL IsIdle() const;
@@ -231,6 +231,8 @@ protected:
     BOOL m_ShowFull;
     // The animation type this popup runs (the process's, or none).
     int m_Animation;
+    // The bar the popup shows: its own menu bar, or one a derived popup puts in its place.
+    CGTPopupMenuBar* m_Bar;
 
     static DWORD s_LastAnimationTick;
     static BOOL s_SavedRecentlyUsed;

@@ -164,10 +164,10 @@ BOOL CGTPopupMenu::MakeAnimationImage(CDC* iDc)
     HGDIOBJ previous = ::SelectObject(memory.GetSafeHdc(), m_AnimationImage.Handle());
     DrawImage(&memory);
     CRect bar;
-    m_MenuBar.GetWindowRect(&bar);
+    m_Bar->GetWindowRect(&bar);
     ScreenToClient(&bar);
     const CPoint origin = memory.SetViewportOrg(bar.TopLeft());
-    m_MenuBar.DrawContent(&memory, CRect(0, 0, bar.Width(), bar.Height()));
+    m_Bar->DrawContent(&memory, CRect(0, 0, bar.Width(), bar.Height()));
     memory.SetViewportOrg(origin);
     ::GdiFlush();
     ::SelectObject(memory.GetSafeHdc(), previous);
@@ -197,9 +197,9 @@ BOOL CGTPopupMenu::StepAnimation()
     const DWORD now = CGTClock::Current().Milliseconds();
     const int steps = AnimationSteps(now - s_LastAnimationTick, s_AnimationPeriod);
     if (m_Animation == unfoldAnimation)
-        m_AnimatedSize.cx += m_MenuBar.GetColumnWidth() * steps;
+        m_AnimatedSize.cx += m_Bar->GetColumnWidth() * steps;
     if (m_Animation != fadeAnimation)
-        m_AnimatedSize.cy += m_MenuBar.GetRowHeight() * steps;
+        m_AnimatedSize.cy += m_Bar->GetRowHeight() * steps;
     else
         m_FadePercent += fadeStep;
     const BOOL ended = (m_Animation != fadeAnimation && m_AnimatedSize.cy - m_ShadowSize >= m_FinalSize.cy) ||
@@ -210,7 +210,7 @@ BOOL CGTPopupMenu::StepAnimation()
         KillTimer(animationTimer);
         m_AnimationDone = TRUE;
         // The last frame showed the items as the menu's own picture; the bar paints them now.
-        m_MenuBar.SetWindowPos(nullptr, 0, 0, 0, 0,
+        m_Bar->SetWindowPos(nullptr, 0, 0, 0, 0,
                                SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW);
     }
     Invalidate();

@@ -48,7 +48,7 @@ GTPopupPlacementInput CGTPopupMenu::PlacementInput() const
     if (CGTPopupMenu* parent = GetParentPopup()) {
         input.hasParentPopup = TRUE;
         input.parentPopupRect = parent->GetScreenRect();
-        input.subMenuRowOffset = parent->m_MenuBar.GetRowHeight() + 2 * BorderSize();
+        input.subMenuRowOffset = parent->m_Bar->GetRowHeight() + 2 * BorderSize();
     } else if (bar != nullptr && bar->GetSafeHwnd() != nullptr) {
         input.fromToolbarButton = TRUE;
         input.parentBarHorizontal = bar->IsHorizontal();
@@ -59,10 +59,10 @@ GTPopupPlacementInput CGTPopupMenu::PlacementInput() const
 
 void CGTPopupMenu::RecalcLayout(BOOL)
 {
-    if (GetSafeHwnd() == nullptr || m_MenuBar.GetSafeHwnd() == nullptr)
+    if (GetSafeHwnd() == nullptr || m_Bar->GetSafeHwnd() == nullptr)
         return;
     const int border = BorderSize();
-    CSize size = m_MenuBar.CalcFixedLayout(FALSE, TRUE) + CSize(2 * border, 2 * border);
+    CSize size = m_Bar->CalcFixedLayout(FALSE, TRUE) + CSize(2 * border, 2 * border);
     if (m_LogoSize > 0)
         (m_LogoSide < 2 ? size.cx : size.cy) += m_LogoSize;
     m_TearOffRect.SetRectEmpty();
@@ -187,18 +187,18 @@ int CGTPopupMenu::HitTestArea(CPoint iScreenPoint) const
 
 BOOL CGTPopupMenu::CanScrollUp() const
 {
-    return m_MenuBar.GetFirstVisibleRow() > 0;
+    return m_Bar->GetFirstVisibleRow() > 0;
 }
 
 BOOL CGTPopupMenu::CanScrollDown() const
 {
-    const int count = m_MenuBar.GetButtonCount();
-    return count > 0 && m_MenuBar.GetButton(count - 1)->Rect().bottom > m_ContentHeight;
+    const int count = m_Bar->GetButtonCount();
+    return count > 0 && m_Bar->GetButton(count - 1)->Rect().bottom > m_ContentHeight;
 }
 
 BOOL CGTPopupMenu::RecalcScrollLayout(BOOL iForce)
 {
-    if (GetSafeHwnd() == nullptr || m_MenuBar.GetSafeHwnd() == nullptr)
+    if (GetSafeHwnd() == nullptr || m_Bar->GetSafeHwnd() == nullptr)
         return FALSE;
     CRect content = MenuRect();
     const int border = BorderSize();
@@ -221,7 +221,7 @@ BOOL CGTPopupMenu::RecalcScrollLayout(BOOL iForce)
     }
     content.top += m_TearOffRect.Height();
     // The arrows follow where the items are for the first visible row now.
-    m_MenuBar.RecalcButtonLayout();
+    m_Bar->RecalcButtonLayout();
     const CRect oldUp = m_ScrollUpRect;
     const CRect oldDown = m_ScrollDownRect;
     m_ScrollUpRect.SetRectEmpty();
@@ -243,16 +243,16 @@ BOOL CGTPopupMenu::RecalcScrollLayout(BOOL iForce)
     const BOOL changed = oldUp != m_ScrollUpRect || oldDown != m_ScrollDownRect;
     if (changed || iForce) {
         const UINT redraw = !m_Scrollable && !m_AnimationDone ? SWP_NOREDRAW : 0;
-        m_MenuBar.SetWindowPos(nullptr, content.left, content.top, content.Width(), content.Height(),
+        m_Bar->SetWindowPos(nullptr, content.left, content.top, content.Width(), content.Height(),
                                SWP_NOZORDER | SWP_NOACTIVATE | redraw);
         m_ContentHeight = content.Height();
     }
-    m_MenuBar.RecalcButtonLayout();
+    m_Bar->RecalcButtonLayout();
     if (changed) {
         for (const CRect* rect : {&oldUp, &oldDown, static_cast<const CRect*>(&m_ScrollUpRect),
                                   static_cast<const CRect*>(&m_ScrollDownRect)})
             InvalidateRect(rect);
-        m_MenuBar.Invalidate();
+        m_Bar->Invalidate();
     }
     UpdateWindow();
     return changed;
@@ -261,7 +261,7 @@ BOOL CGTPopupMenu::RecalcScrollLayout(BOOL iForce)
 void CGTPopupMenu::OnSize(UINT iType, int iCx, int iCy)
 {
     CWnd::OnSize(iType, iCx, iCy);
-    if (m_MenuBar.GetSafeHwnd() != nullptr)
+    if (m_Bar->GetSafeHwnd() != nullptr)
         RecalcScrollLayout(TRUE);
     if (m_LogoSize > 0) {
         CRect logo = LogoRect();
@@ -301,17 +301,17 @@ void CGTPopupMenu::OnScrollTimer()
     CPoint cursor;
     CGTCursor::Current().GetPosition(cursor);
     ScreenToClient(&cursor);
-    const int first = m_MenuBar.GetFirstVisibleRow();
+    const int first = m_Bar->GetFirstVisibleRow();
     if (m_ScrollDirection < 0 && m_ScrollUpRect.PtInRect(cursor) && CanScrollUp()) {
-        m_MenuBar.SetFirstVisibleRow(first - 1);
+        m_Bar->SetFirstVisibleRow(first - 1);
         RecalcScrollLayout();
-        m_MenuBar.Invalidate();
+        m_Bar->Invalidate();
         return;
     }
     if (m_ScrollDirection > 0 && m_ScrollDownRect.PtInRect(cursor) && CanScrollDown()) {
-        m_MenuBar.SetFirstVisibleRow(first + 1);
+        m_Bar->SetFirstVisibleRow(first + 1);
         RecalcScrollLayout();
-        m_MenuBar.Invalidate();
+        m_Bar->Invalidate();
         return;
     }
     KillTimer(scrollTimer);

@@ -174,7 +174,7 @@ TEST(ToolBarPaint, ADockedToolbarOfTheOffice2003LookHasCutCornersAFloatingOneSqu
 
     bar.SetBarStyle(bar.GetBarStyle() | GTStyleFloating);
     EXPECT_FALSE(bar.IsRounded());
-    Painted floating(bar, [&](CDC* iDc) { bar.DrawBackground(iDc); });
+    Painted floating(bar, [&](CDC* iDc) { bar.DoPaint(iDc); });
     ASSERT_NE(under.Pixel(30, 10), floating.Pixel(0, 0));
     // Square: the corners carry the bar's face like their neighbours along the bar.
     for (const CPoint& corner : corners)
@@ -183,7 +183,7 @@ TEST(ToolBarPaint, ADockedToolbarOfTheOffice2003LookHasCutCornersAFloatingOneSqu
 
     bar.SetBarStyle(bar.GetBarStyle() & ~GTStyleFloating);
     EXPECT_TRUE(bar.IsRounded());
-    Painted docked(bar, [&](CDC* iDc) { bar.DrawBackground(iDc); });
+    Painted docked(bar, [&](CDC* iDc) { bar.DoPaint(iDc); });
     for (const CPoint& corner : corners) {
         // The dock bar shows through each corner; the bar's own face begins inside.
         EXPECT_EQ(under.Pixel(30 + corner.x, 10 + corner.y), docked.Pixel(corner.x, corner.y))
