@@ -1,6 +1,7 @@
 #pragma once
 #include "ISessionHost.h"
 #include "IThreadTask.h"
+#include "TMonitorWatches.h"
 #include "TTerminalSessions.h"
 
 #include <ComCoClass.h>
@@ -65,7 +66,6 @@ public:
     void RunNotificationWindow();
     void OnSessionChange(DWORD iEvent, DWORD iSession);
     void OnSessionConnected(DWORD iSession, DWORD iDelay);
-    void WatchProcess(HANDLE iProcess, HANDLE iThread, DWORD iSession, DWORD iProcessId, DWORD iThreadId);
     // The monitor's command line: the server's class and name follow when the service has no
     // server, so that the monitor reports to the server itself.
     std::wstring MonitorCommandLine();
@@ -97,11 +97,7 @@ private:
     HRESULT Mend(const char* iMethod, HRESULT iResult, Call iCall);
     void LaunchInActiveSessions();
     void RunMessageLoop();
-    // True when the monitor is to be started again.
-    bool WaitForMonitor(HANDLE iProcess, DWORD iSession, DWORD iThreadId);
-    void EndMonitor(HANDLE iProcess, DWORD iSession, DWORD iThreadId);
-    // Until every watch job has ended its monitor, or the wait is over.
-    void WaitForWatchers(DWORD iMilliseconds);
+    void OnMonitorEnded(DWORD iSession, HANDLE iProcess);
     // Waits the time unless the service stops first; true when it stops.
     bool WaitForStop(DWORD iMilliseconds);
 
@@ -120,9 +116,6 @@ private:
     TEvent m_StopEvent;
     std::unique_ptr<ICallerToken> m_CallerToken{new TComCallerToken};
     std::unique_ptr<void, PVOID(WINAPI*)(PSID)> m_AdministratorsSid{AllocateAdministratorsSid(), &FreeSid};
-    // The watch jobs under way, and the event set while there are none.
-    std::atomic<long> m_Watching{0};
-    TEvent m_NoneWatching{true, true};
-
-    friend class TWatchScope;
+    // Last, so that its waits are undone before anything they use goes.
+    TMonitorWatches m_Monitors{[this](DWORD iSession, HANDLE iProcess) { OnMonitorEnded(iSession, iProcess); }};
 };
