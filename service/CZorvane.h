@@ -35,6 +35,8 @@ public:
     static constexpr const wchar_t* MonitorProgram = L"zvuser.exe";
     // The monitor ended by itself and is not started again.
     static constexpr DWORD MonitorEndedByItself = 11;
+    // How long monitors asked to end have to report what they hold before they are ended by force.
+    static constexpr DWORD MonitorEndWait = 10000;
 
     DECLARE_REGISTRY_CLASS(L"ZorvaneService.Zorvane.1", L"ZorvaneService.Zorvane", L"Zorvane Class")
 
@@ -117,5 +119,6 @@ private:
     std::unique_ptr<ICallerToken> m_CallerToken{new TComCallerToken};
     std::unique_ptr<void, PVOID(WINAPI*)(PSID)> m_AdministratorsSid{AllocateAdministratorsSid(), &FreeSid};
     // Last, so that its waits are undone before anything they use goes.
-    TMonitorWatches m_Monitors{[this](DWORD iSession, HANDLE iProcess) { OnMonitorEnded(iSession, iProcess); }};
+    TMonitorWatches m_Monitors{[this](DWORD iSession, HANDLE iProcess) { OnMonitorEnded(iSession, iProcess); },
+                               MonitorEndWait};
 };

@@ -17,8 +17,6 @@ namespace {
 
 // A session's first monitor starts at once.
 const DWORD kFirstStartDelay = 0;
-// How long a monitor asked to end has to report what it holds before it is ended by force.
-const DWORD kMonitorEndWait = 10000;
 
 // The names logged for the session changes, by event code.
 const char* const kSessionEventNames[] = {
@@ -185,7 +183,7 @@ void CZorvane::OnSessionConnected(DWORD iSession, DWORD iDelay)
         DebugLog().Printf("CreateProcessAsUser FAILED! (%lu)\n", GetLastError());
         return;
     }
-    m_Monitors.Watch(process, iSession, kMonitorEndWait);
+    m_Monitors.Watch(process, iSession);
 }
 
 // A monitor that ended with a failure is started again, after a delay that the service's stop
@@ -209,5 +207,5 @@ void CZorvane::OnMonitorEnded(DWORD iSession, HANDLE iProcess)
 void CZorvane::EndMonitors()
 {
     m_StopEvent.Set();
-    m_Monitors.EndAll(kMonitorEndWait);
+    m_Monitors.EndAll();
 }

@@ -37,7 +37,7 @@ bool WaitServing(HANDLE iObject, DWORD iMilliseconds)
 
 }  // namespace
 
-TMonitorWatches::TMonitorWatches(TEnded iEnded) : m_Ended(std::move(iEnded)) {}
+TMonitorWatches::TMonitorWatches(TEnded iEnded, DWORD iPatience) : m_Ended(std::move(iEnded)), m_Patience(iPatience) {}
 
 // A wait left registered would call into a freed object; the monitors themselves are left.
 TMonitorWatches::~TMonitorWatches()
@@ -45,7 +45,7 @@ TMonitorWatches::~TMonitorWatches()
     TakeAll();
 }
 
-void TMonitorWatches::Watch(const PROCESS_INFORMATION& iProcess, DWORD iSession, DWORD iPatience)
+void TMonitorWatches::Watch(const PROCESS_INFORMATION& iProcess, DWORD iSession)
 {
     std::unique_ptr<TWatch> watch(new TWatch(*this, iProcess, iSession));
     TLockScope lock(m_Lock);
@@ -53,7 +53,7 @@ void TMonitorWatches::Watch(const PROCESS_INFORMATION& iProcess, DWORD iSession,
         lock.Unlock();
         TWatchList late;
         late.push_back(std::move(watch));
-        End(late, iPatience);
+        End(late);
         return;
     }
     if (!RegisterWaitForSingleObject(&watch->wait, watch->process.GetHandle(), OnProcessEnded, watch.get(), INFINITE,
@@ -105,15 +105,15 @@ TMonitorWatches::TWatchList TMonitorWatches::TakeAll()
     return watches;
 }
 
-void TMonitorWatches::EndAll(DWORD iPatience)
+void TMonitorWatches::EndAll()
 {
-    End(TakeAll(), iPatience);
+    End(TakeAll());
 }
 
 // Asked as a session's end asks it, a monitor reports the quantum under way and its backlog and
 // ends. The message goes to its one thread, not to its window: a window on another desktop is
 // not found from here.
-void TMonitorWatches::End(const TWatchList& iWatches, DWORD iPatience)
+void TMonitorWatches::End(const TWatchList& iWatches)
 {
     for (const std::unique_ptr<TWatch>& watch : iWatches) {
         DebugLog() << "Asking the process for session " << watch->session << " to end...\n";
@@ -122,7 +122,7 @@ void TMonitorWatches::End(const TWatchList& iWatches, DWORD iPatience)
     const DWORD start = GetTickCount();
     for (const std::unique_ptr<TWatch>& watch : iWatches) {
         const DWORD spent = GetTickCount() - start;
-        if (WaitServing(watch->process.GetHandle(), spent < iPatience ? iPatience - spent : 0))
+        if (WaitServing(watch->process.GetHandle(), spent < m_Patience ? m_Patience - spent : 0))
             continue;
         DebugLog() << "Terminating process for session " << watch->session << "...\n";
         TerminateProcess(watch->process.GetHandle(), 0);

@@ -16,17 +16,18 @@ public:
     // thread of the system's pool and under the watches' lock; never once EndAll has begun.
     using TEnded = std::function<void(DWORD iSession, HANDLE iProcess)>;
 
-    explicit TMonitorWatches(TEnded iEnded);
+    // A monitor asked to end has iPatience ms to report what it holds.
+    TMonitorWatches(TEnded iEnded, DWORD iPatience);
     ~TMonitorWatches();
     TMonitorWatches(const TMonitorWatches&) = delete;
     TMonitorWatches& operator=(const TMonitorWatches&) = delete;
 
     // Takes the started process's handles. A monitor started once EndAll has begun is ended
     // at once, the same way.
-    void Watch(const PROCESS_INFORMATION& iProcess, DWORD iSession, DWORD iPatience);
+    void Watch(const PROCESS_INFORMATION& iProcess, DWORD iSession);
     // Asks every watched monitor to end, gives them all together the time to report what they
     // hold, and only then ends the rest by force; the monitors' calls are served meanwhile.
-    void EndAll(DWORD iPatience);
+    void EndAll();
 
 private:
     struct TWatch;
@@ -37,9 +38,10 @@ private:
     std::unique_ptr<TWatch> TakeEnded(TWatch* iWatch);
     // Every watch, its wait undone; from then on none is reported.
     TWatchList TakeAll();
-    static void End(const TWatchList& iWatches, DWORD iPatience);
+    void End(const TWatchList& iWatches);
 
     TEnded m_Ended;
+    DWORD m_Patience;
     TCriticalSection m_Lock;
     TWatchList m_Watches;
     bool m_Ending = false;
