@@ -22,8 +22,6 @@ TMutex sSingleInstance("GlobalZorvaneServiceMutex");
 
 const DWORD kServerContext = CLSCTX_INPROC_SERVER | CLSCTX_INPROC_HANDLER | CLSCTX_LOCAL_SERVER | CLSCTX_REMOTE_SERVER;
 const DWORD kWindowTaskPatience = 1000;
-// Beyond the time each watch job gives its monitor to end by itself.
-const DWORD kMonitorsPatience = 15000;
 
 std::wstring Text(BSTR iText)
 {
@@ -87,20 +85,14 @@ void CZorvane::FinalRelease()
             PostMessageW(window, WM_QUIT, 0, 0);
         if (m_WindowTask && !m_WindowTask->WaitFinished(kWindowTaskPatience))
             m_WindowTask->Abort();
+        // The monitors report what they hold through this object on their way out: the
+        // server connection stays until they have ended.
         EndMonitors();
         SetServer(nullptr);
         ShutdownProcessThreadPool();
     } catch (const std::exception& failure) {
         DebugLog() << "(!) CZorvane::FinalRelease: exception " << failure << "\n";
     }
-}
-
-// The monitors report what they hold through this object on their way out: the server
-// connection stays until they have ended.
-void CZorvane::EndMonitors()
-{
-    m_StopEvent.Set();
-    WaitForWatchers(kMonitorsPatience);
 }
 
 IZorvanePtr CZorvane::Server()

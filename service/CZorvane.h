@@ -1,6 +1,7 @@
 #pragma once
 #include "ISessionHost.h"
 #include "IThreadTask.h"
+#include "TMonitorWatches.h"
 #include "TTerminalSessions.h"
 
 #include <ComCoClass.h>
@@ -34,6 +35,8 @@ public:
     static constexpr const wchar_t* MonitorProgram = L"zvuser.exe";
     // The monitor ended by itself and is not started again.
     static constexpr DWORD MonitorEndedByItself = 11;
+    // How long monitors asked to end have to report what they hold before they are ended by force.
+    static constexpr DWORD MonitorEndWait = 10000;
 
     DECLARE_REGISTRY_CLASS(L"ZorvaneService.Zorvane.1", L"ZorvaneService.Zorvane", L"Zorvane Class")
 
@@ -65,7 +68,6 @@ public:
     void RunNotificationWindow();
     void OnSessionChange(DWORD iEvent, DWORD iSession);
     void OnSessionConnected(DWORD iSession, DWORD iDelay);
-    void WatchProcess(HANDLE iProcess, HANDLE iThread, DWORD iSession, DWORD iProcessId, DWORD iThreadId);
     // The monitor's command line: the server's class and name follow when the service has no
     // server, so that the monitor reports to the server itself.
     std::wstring MonitorCommandLine();
@@ -97,11 +99,7 @@ private:
     HRESULT Mend(const char* iMethod, HRESULT iResult, Call iCall);
     void LaunchInActiveSessions();
     void RunMessageLoop();
-    // True when the monitor is to be started again.
-    bool WaitForMonitor(HANDLE iProcess, DWORD iSession, DWORD iThreadId);
-    void EndMonitor(HANDLE iProcess, DWORD iSession, DWORD iThreadId);
-    // Until every watch job has ended its monitor, or the wait is over.
-    void WaitForWatchers(DWORD iMilliseconds);
+    void OnMonitorEnded(DWORD iSession, HANDLE iProcess);
     // Waits the time unless the service stops first; true when it stops.
     bool WaitForStop(DWORD iMilliseconds);
 
@@ -120,9 +118,7 @@ private:
     TEvent m_StopEvent;
     std::unique_ptr<ICallerToken> m_CallerToken{new TComCallerToken};
     std::unique_ptr<void, PVOID(WINAPI*)(PSID)> m_AdministratorsSid{AllocateAdministratorsSid(), &FreeSid};
-    // The watch jobs under way, and the event set while there are none.
-    std::atomic<long> m_Watching{0};
-    TEvent m_NoneWatching{true, true};
-
-    friend class TWatchScope;
+    // Last, so that its waits are undone before anything they use goes.
+    TMonitorWatches m_Monitors{[this](DWORD iSession, HANDLE iProcess) { OnMonitorEnded(iSession, iProcess); },
+                               MonitorEndWait};
 };

@@ -1,5 +1,5 @@
-// Session watching: the notification window, the launch of a monitor in a session and the
-// job that watches it.
+// Session watching: the notification window, the launch of a monitor in a session and what
+// follows its end.
 #include "CZorvane.h"
 
 #include "ServiceThreadPool.h"
@@ -8,7 +8,6 @@
 #include <csl/ESystemException.h>
 #include <csl/TDebugStream.h>
 #include <csl/THandle.h>
-#include <csl/ThreadInterrupt.h>
 
 #include <wtsapi32.h>
 
@@ -18,8 +17,6 @@ namespace {
 
 // A session's first monitor starts at once.
 const DWORD kFirstStartDelay = 0;
-// How long a monitor asked to end has to report what it holds before it is ended by force.
-const DWORD kMonitorEndWait = 10000;
 
 // The names logged for the session changes, by event code.
 const char* const kSessionEventNames[] = {
@@ -60,26 +57,6 @@ private:
 };
 
 }  // namespace
-
-// Counts a watch job while it runs, so that the service's stop can wait for its monitor's end.
-class TWatchScope {
-public:
-    explicit TWatchScope(CZorvane& iService) : m_Service(iService)
-    {
-        if (++m_Service.m_Watching == 1)
-            m_Service.m_NoneWatching.Reset();
-    }
-    ~TWatchScope()
-    {
-        if (--m_Service.m_Watching == 0)
-            m_Service.m_NoneWatching.Set();
-    }
-    TWatchScope(const TWatchScope&) = delete;
-    TWatchScope& operator=(const TWatchScope&) = delete;
-
-private:
-    CZorvane& m_Service;
-};
 
 LRESULT CALLBACK CZorvane::NotificationWindowProc(HWND iWindow, UINT iMessage, WPARAM iWParam, LPARAM iLParam)
 {
@@ -206,86 +183,29 @@ void CZorvane::OnSessionConnected(DWORD iSession, DWORD iDelay)
         DebugLog().Printf("CreateProcessAsUser FAILED! (%lu)\n", GetLastError());
         return;
     }
-    try {
-        IThreadPool::AddMemberCallJob5(GetThreadPool(), this, &CZorvane::WatchProcess, process.hProcess,
-                                       process.hThread, iSession, process.dwProcessId, process.dwThreadId);
-    } catch (...) {
-        CloseHandle(process.hThread);
-        CloseHandle(process.hProcess);
-        throw;
-    }
+    m_Monitors.Watch(process, iSession);
 }
 
-void CZorvane::WatchProcess(HANDLE iProcess, HANDLE iThread, DWORD iSession, DWORD, DWORD iThreadId)
+// A monitor that ended with a failure is started again, after a delay that the service's stop
+// cuts short.
+void CZorvane::OnMonitorEnded(DWORD iSession, HANDLE iProcess)
 {
-    TWatchScope watching(*this);
-    bool restart;
-    {
-        THandle process(iProcess);
-        THandle thread(iThread);
-        restart = WaitForMonitor(iProcess, iSession, iThreadId);
-    }
-    if (restart)
-        OnSessionConnected(iSession, m_Sessions.GetRestartDelay());
-}
-
-// The monitors' last calls come into this object's apartment while it waits: they are served.
-void CZorvane::WaitForWatchers(DWORD iMilliseconds)
-{
-    HANDLE noneWatching = m_NoneWatching.GetHandle();
-    DWORD index = 0;
-    CoWaitForMultipleHandles(0, iMilliseconds, 1, &noneWatching, &index);
-}
-
-bool CZorvane::WaitForMonitor(HANDLE iProcess, DWORD iSession, DWORD iThreadId)
-{
-    const HANDLE objects[] = {m_StopEvent.GetHandle(), iProcess};
-    for (;;) {
-        switch (WaitForMultipleObjectsEx(2, objects, FALSE, INFINITE, TRUE)) {
-        case WAIT_FAILED:
-            ThrowLastSystemError();
-        case WAIT_OBJECT_0:
-            EndMonitor(iProcess, iSession, iThreadId);
-            return false;
-        case WAIT_OBJECT_0 + 1:
-            break;
-        case WAIT_IO_COMPLETION:
-            // The pool's shut-down follows the stop closely: its interrupt must not spare
-            // the monitor.
-            if (WaitForSingleObject(m_StopEvent.GetHandle(), 0) == WAIT_OBJECT_0) {
-                EndMonitor(iProcess, iSession, iThreadId);
-                ThrowIfInterrupted();
-                return false;
-            }
-            ThrowIfInterrupted();
-            continue;
-        default:
-            return false;
-        }
-        DWORD exitCode = 0;
-        if (!GetExitCodeProcess(iProcess, &exitCode)) {
-            DebugLog() << "Failed to get exit code from process for session " << iSession << "...\n";
-            return false;
-        }
-        if (exitCode == MonitorEndedByItself) {
-            DebugLog() << "Process for session " << iSession << " gracefully exited...\n";
-            return false;
-        }
-        DebugLog() << "Restarting process for session " << iSession << "...\n";
-        return true;
-    }
-}
-
-// Asked as a session's end asks it, the monitor reports the quantum under way and its backlog
-// and ends; only one that has not ended within the wait is ended by force.
-void CZorvane::EndMonitor(HANDLE iProcess, DWORD iSession, DWORD iThreadId)
-{
-    DebugLog() << "Asking the process for session " << iSession << " to end...\n";
-    // To the monitor's one thread, not to its window: a window on another desktop is not found
-    // from here.
-    PostThreadMessageW(iThreadId, WM_CLOSE, 0, 0);
-    if (WaitForSingleObject(iProcess, kMonitorEndWait) == WAIT_OBJECT_0)
+    DWORD exitCode = 0;
+    if (!GetExitCodeProcess(iProcess, &exitCode)) {
+        DebugLog() << "Failed to get exit code from process for session " << iSession << "...\n";
         return;
-    DebugLog() << "Terminating process for session " << iSession << "...\n";
-    TerminateProcess(iProcess, 0);
+    }
+    if (exitCode == MonitorEndedByItself) {
+        DebugLog() << "Process for session " << iSession << " gracefully exited...\n";
+        return;
+    }
+    DebugLog() << "Restarting process for session " << iSession << "...\n";
+    IThreadPool::AddMemberCallJob2(GetThreadPool(), this, &CZorvane::OnSessionConnected, iSession,
+                                   m_Sessions.GetRestartDelay());
+}
+
+void CZorvane::EndMonitors()
+{
+    m_StopEvent.Set();
+    m_Monitors.EndAll();
 }

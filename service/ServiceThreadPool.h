@@ -1,8 +1,8 @@
 #pragma once
 #include <csl/IThreadPool.h>
 
-// The service's pool: at most 50 threads, at least 1 idle one kept. Each watched monitor
-// holds a thread for its whole life, and the notification window one more.
+// The service's pool: at most 50 threads, at least 1 idle one kept. The notification window
+// holds one for its whole life; a monitor's start and restart hold one only while they run.
 enum {
     kServicePoolThreads = 50,
     kServicePoolIdleThreads = 1

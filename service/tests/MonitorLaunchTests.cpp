@@ -2,6 +2,8 @@
 // test program.
 #include "ServiceObjectFixture.h"
 
+#include <ServiceThreadPool.h>
+
 #include <wtsapi32.h>
 
 namespace {
@@ -133,6 +135,42 @@ TEST_F(MonitorLaunchTest, StoppingAsksTheMonitorsToEndBeforeAnyForce)
     EXPECT_TRUE(log->Contains("Asking the process for session 3 to end...\n")) << log->Text();
     EXPECT_FALSE(log->Contains("Terminating process")) << log->Text();
     EXPECT_FALSE(log->Contains("Restarting process"));
+}
+
+// A terminal server's sessions outnumber the service's threads: every one gets a monitor, a
+// killed one comes back, and the stop asks each of them to end.
+TEST_F(MonitorLaunchTest, MoreSessionsThanPoolThreadsAreAllWatched)
+{
+    const DWORD sessionCount = 200;
+    ScriptStandIn("c");
+    for (DWORD session = 1; session <= sessionCount; ++session)
+        sessions.active.push_back(session);
+    Create();
+    ASSERT_TRUE(WaitUntil([&] { return LaunchCount() == sessionCount; })) << LaunchCount();
+    const DWORD killed = StandInLaunches()[kServicePoolThreads + 20].processId;
+    HANDLE victim = OpenProcess(PROCESS_TERMINATE, FALSE, killed);
+    ASSERT_NE(nullptr, victim);
+    TerminateProcess(victim, 3);
+    CloseHandle(victim);
+    ASSERT_TRUE(Logged("Restarting process for session ")) << log->Text();
+    ASSERT_TRUE(WaitUntil([&] { return LaunchCount() == sessionCount + 1; }));
+    std::vector<HANDLE> monitors;
+    for (const TLaunch& launch : StandInLaunches()) {
+        if (launch.processId == killed)
+            continue;
+        monitors.push_back(OpenProcess(SYNCHRONIZE, FALSE, launch.processId));
+        ASSERT_NE(nullptr, monitors.back());
+    }
+    Destroy();
+    for (HANDLE monitor : monitors) {
+        EXPECT_EQ(WAIT_OBJECT_0, WaitForSingleObject(monitor, 60000));
+        CloseHandle(monitor);
+    }
+    for (DWORD session = 1; session <= sessionCount; ++session) {
+        const std::string asked = "Asking the process for session " + std::to_string(session) + " to end...\n";
+        EXPECT_TRUE(log->Contains(asked)) << asked;
+    }
+    EXPECT_EQ(sessionCount + 1, LaunchCount());
 }
 
 }  // namespace
