@@ -2,7 +2,7 @@
 // the Applications tree with the keys, exports its report through the viewer's Export command
 // and save dialog, then opens and closes the program and double-clicks the report's first row,
 // which selects that user, and does the same for the user's report. Beside each
-// page it keeps a screenshot of the report window (chart and grid).
+// page it keeps a screenshot of the report window (chart and grid), and one of the chart alone.
 //   zvviewdriver.exe VIEWER OUTPUT-FOLDER [--stay]
 // Prints the path of every file it kept. --stay leaves the viewer open until the user closes it.
 #include <ScreenTestSupport.h>
@@ -17,6 +17,7 @@ namespace {
 const UINT kApplicationsBarId = 126;
 const UINT kExportCommand = 32849;
 const UINT kReportGridId = 1234;
+const UINT kChartId = 1049;
 
 // A visible top-level window of the viewer (of the class, when given), waited for.
 HWND WaitForWindow(DWORD iProcessId, LPCWSTR iClassName, int iSeconds = 30)
@@ -165,12 +166,21 @@ private:
         if (GetFileAttributesW(page.c_str()) == INVALID_FILE_ATTRIBUTES)
             return Fail(L"the report was not exported to " + page);
         Sleep(1000);
-        RECT view;
-        GetWindowRect(GetDlgItem(m_Frame, AFX_IDW_PANE_FIRST), &view);
+        const HWND view = GetDlgItem(m_Frame, AFX_IDW_PANE_FIRST);
         const std::wstring picture = m_Folder + L"\\" + iName + L".bmp";
-        Screenshot(CRect(view)).Save(picture.c_str());
-        std::wprintf(L"zvviewdriver: %ls\nzvviewdriver: %ls\n", page.c_str(), picture.c_str());
+        const std::wstring chart = m_Folder + L"\\" + iName + L"-chart.bmp";
+        KeepWindow(view, picture);
+        KeepWindow(GetDlgItem(view, kChartId), chart);
+        std::wprintf(L"zvviewdriver: %ls\nzvviewdriver: %ls\nzvviewdriver: %ls\n", page.c_str(), picture.c_str(),
+                     chart.c_str());
         return true;
+    }
+
+    static void KeepWindow(HWND iWindow, const std::wstring& iPath)
+    {
+        RECT rect;
+        GetWindowRect(iWindow, &rect);
+        Screenshot(CRect(rect)).Save(iPath.c_str());
     }
 
     PROCESS_INFORMATION m_Viewer;

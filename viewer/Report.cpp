@@ -20,7 +20,8 @@
 
 IMPLEMENT_DYNAMIC(CReport, CCmdTarget)
 
-const CReport::Column CReport::kTime = {IDS_TIME_SPENT, 100};
+// Wide enough for a total of weeks ("27 days 19:42 hours") without an ellipsis.
+const CReport::Column CReport::kTime = {IDS_TIME_SPENT, 140};
 const CReport::Column CReport::kKeys = {IDS_KEYBOARD_EVENTS, 100};
 const CReport::Column CReport::kMice = {IDS_MOUSE_EVENTS, 100};
 

@@ -50,6 +50,14 @@ public:
     // Writes the grid as an HTML page; a file that cannot be written is reported.
     void ExportReport(const CString& iPath);
 
+    // Accessibility: the view's own object, through the window's functions for windowless
+    // controls, so that a report view class can add its own children there.
+    HRESULT get_accChildCount(long* oCount) override;
+    HRESULT get_accChild(VARIANT iChild, IDispatch** oDispatch) override;
+    HRESULT get_accName(VARIANT iChild, BSTR* oName) override;
+    HRESULT accLocation(long* oLeft, long* oTop, long* oWidth, long* oHeight, VARIANT iChild) override;
+    HRESULT accHitTest(long iX, long iY, VARIANT* oChild) override;
+
 protected:
     void DoDataExchange(CDataExchange* iExchange) override;
 

@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <dlgs.h>
+#include <oleacc.h>
 
 #include <string>
 #include <vector>
@@ -169,6 +170,29 @@ TEST_F(ReportViewTest, ADoubleClickOnARowBuildsTheReportOfThatChild)
     View().m_wndCaption.GetWindowText(caption);
     EXPECT_EQ(CString(L"Word (by bob)"), caption);
     EXPECT_EQ(nullptr, m_Program->GetReport()) << "the program's report was released";
+}
+
+TEST_F(ReportViewTest, AccessibilityAnswersForTheViewNotForTheFrameAroundIt)
+{
+    CWnd& view = View();
+    CRect window, frame;
+    view.GetWindowRect(window);
+    m_Window.frame->GetWindowRect(frame);
+    ASSERT_NE(frame, window);
+    VARIANT self;
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    long left = 0, top = 0, width = 0, height = 0;
+    ASSERT_EQ(S_OK, view.accLocation(&left, &top, &width, &height, self));
+    EXPECT_EQ(window, CRect(CPoint(left, top), CSize(width, height)));
+    VARIANT hit;
+    EXPECT_EQ(S_OK, view.accHitTest(window.CenterPoint().x, window.CenterPoint().y, &hit));
+    EXPECT_EQ(VT_I4, hit.vt);
+    EXPECT_EQ(S_FALSE, view.accHitTest(frame.left + 2, frame.bottom - 2, &hit)) << "the frame's corner is not the view";
+    long children = -1;
+    EXPECT_EQ(S_OK, view.get_accChildCount(&children));
+    EXPECT_EQ(0, children);
+    EXPECT_EQ(E_POINTER, view.get_accChildCount(nullptr));
 }
 
 class FindTest : public ReportViewTest {
