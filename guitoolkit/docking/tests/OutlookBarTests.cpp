@@ -13,15 +13,6 @@ namespace {
 const UINT barId = 0xE810;
 const UINT firstCustom = CGTOutlookBar::firstCustomPageId;
 
-// A workspace whose stored data carries the given version.
-struct VersionedWorkspace : CGTWorkspaceSettings {
-    VersionedWorkspace(int iMajor, int iMinor)
-    {
-        m_DataVersionMajor = iMajor;
-        m_DataVersionMinor = iMinor;
-    }
-};
-
 // An outlook bar in a plain window with pages made by the test.
 struct OutlookHost {
     OutlookHost()
@@ -73,21 +64,6 @@ struct OutlookHost {
     CGTOutlookBar bar;
     std::vector<std::unique_ptr<CGTOutlookBarPane>> pages;
 };
-
-// The bytes an archive writes.
-std::vector<BYTE> Archived(const std::function<void(CArchive&)>& iWrite)
-{
-    CMemFile file;
-    {
-        CArchive archive(&file, CArchive::store);
-        iWrite(archive);
-    }
-    const UINT size = static_cast<UINT>(file.GetLength());
-    BYTE* data = file.Detach();
-    std::vector<BYTE> bytes(data, data + size);
-    free(data);
-    return bytes;
-}
 
 // Stored custom pages: ids with their labels, then the shown count.
 std::vector<BYTE> StoredPages(const std::vector<std::pair<int, LPCWSTR>>& iPages, int iShown = -1)
