@@ -70,6 +70,8 @@
 #define IDS_GT_TASKS_CLOSE 17023
 #define IDS_GT_TASKS_OTHER_PANES 17024
 #define IDB_GT_TASKS_NAVIGATE 17019
+// A floating tasks pane's pages button.
+#define IDS_GT_TASKS_OTHER_PANE 17025
 #define IDB_GT_TASKS_NAVIGATE_LARGE 17052
 /* The chevron's item that puts a bar and its sibling on one row or two. */
 #define IDS_GT_ONE_ROW 17027

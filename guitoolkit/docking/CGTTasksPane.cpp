@@ -67,7 +67,8 @@ CGTTasksPane::CGTTasksPane()
       m_Font(nullptr), m_ImageSize(0, 0), m_HotTask(nullptr), m_PressedTask(nullptr), m_HotCaption(nullptr),
       m_PressedCaption(nullptr), m_Animate(!s_AnimationDisabled), m_AnimatedGroup(nullptr), m_AnimatedGroupSize(0, 0),
       m_AnimationOffset(0), m_AnimationTick(0), m_ScrollUpRect(0, 0, 0, 0), m_ScrollDownRect(0, 0, 0, 0),
-      m_HoverScroll(0), m_HoverScrollAreas(TRUE), m_Metrics{-1, -1, -1, -1, -1, -1, -1, -1, -1}
+      m_HoverScroll(0), m_HoverScrollAreas(TRUE),
+      m_NavigationAlways(FALSE), m_Metrics{-1, -1, -1, -1, -1, -1, -1, -1, -1}
 {
     m_History.Add(0);
 }
@@ -372,8 +373,11 @@ void CGTTasksPane::ShowPagesMenu(CGTCaptionMenuButton* iButton)
 {
     if (iButton == nullptr)
         return;
+    // The button sits in the pane's caption or in its floating frame's.
+    CWnd* holder = FindCaptionButton(GTHitMenu) == iButton || GetParentMiniFrame() == nullptr ? static_cast<CWnd*>(this)
+                                                                                              : GetParentMiniFrame();
     CRect window;
-    GetWindowRect(&window);
+    holder->GetWindowRect(&window);
     CRect rect = iButton->GetRect();
     rect.OffsetRect(window.TopLeft());
     // Every item of the pages menu carries the same command: the copy tracked here numbers

@@ -165,6 +165,9 @@ public:
     void SetMetric(int iMetric, int iValue);
     const CString& GetPaneCaption() const { return m_Caption; }
     void SetHoverScrollAreas(BOOL iOn) { m_HoverScrollAreas = iOn; }
+    // A floating frame shows the navigation buttons even for one page.
+    void ShowNavigationAlways(BOOL iOn) { m_NavigationAlways = iOn; }
+    BOOL ShowsNavigationAlways() const { return m_NavigationAlways; }
     void SetAnimation(BOOL iOn) { m_Animate = iOn; }
     int GetScrollPosition() const { return m_ScrollPosition; }
     int GetScrollMaximum() const { return m_ScrollMaximum; }
@@ -285,6 +288,7 @@ protected:
     // -1 up, +1 down, 0 none.
     int m_HoverScroll;
     BOOL m_HoverScrollAreas;
+    BOOL m_NavigationAlways;
     // The nine layout metrics; -1: the look's.
     int m_Metrics[metricCount];
 };
