@@ -1,5 +1,6 @@
 #include <guitoolkit/docking/CGTTasksPane.h>
 #include <guitoolkit/core/CGTMenuGlyphs.h>
+#include <guitoolkit/core/GuiToolkitGlobals.h>
 #include <algorithm>
 
 namespace {
@@ -11,7 +12,7 @@ const int iconTaskHeight = 10;
 void CGTTasksPane::CreateFonts()
 {
     LOGFONT font{};
-    ::GetObject(m_Font != nullptr ? m_Font : ::GetStockObject(DEFAULT_GUI_FONT), sizeof(font), &font);
+    TaskFont()->GetLogFont(&font);
     for (CFont* made : {&m_BoldFont, &m_BoldUnderlinedFont, &m_UnderlinedFont})
         made->DeleteObject();
     font.lfWeight = FW_BOLD;
@@ -24,7 +25,8 @@ void CGTTasksPane::CreateFonts()
 
 CFont* CGTTasksPane::TaskFont() const
 {
-    return CFont::FromHandle(m_Font != nullptr ? m_Font : static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT)));
+    // Without a font of the owner's, tasks are measured in the font the look draws them in.
+    return m_Font != nullptr ? CFont::FromHandle(m_Font) : &theGuiToolkitGlobals.fontRegular;
 }
 
 LRESULT CGTTasksPane::OnSetFont(WPARAM iFont, LPARAM iRedraw)
@@ -184,7 +186,8 @@ int CGTTasksPane::PlaceTasks(CGTTasksGroup& iGroup, CDC& iDc, const CRect& iArea
             if (old != nullptr)
                 iDc.SelectObject(old);
             int height = std::max<int>(text.cy, m_ImageSize.cy);
-            const int icon = task->m_HasIcon ? m_ImageSize.cx + GetMetric(iconTextGap) : 0;
+            // The look draws the text past the icon's place and the gap, an icon or not.
+            const int icon = (task->m_HasIcon ? m_ImageSize.cx : 0) + GetMetric(iconTextGap);
             if (task->m_HasIcon)
                 height = std::max(height, iconTaskHeight);
             const int left = iArea.left + indent;
