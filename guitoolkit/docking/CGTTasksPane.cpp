@@ -10,7 +10,6 @@
 IMPLEMENT_DYNAMIC(CGTTasksPanePage, CObject)
 IMPLEMENT_DYNAMIC(CGTTask, CObject)
 IMPLEMENT_DYNAMIC(CGTTasksGroup, CObject)
-IMPLEMENT_DYNAMIC(CTasksPaneToolBar, CGTToolBar)
 IMPLEMENT_DYNCREATE(CGTTasksPane, CGTDockingControlBar)
 
 namespace {
@@ -20,6 +19,13 @@ enum : UINT {
     commandHome = 17022,
     commandClose = 17023,
     commandPage = 17024
+};
+
+// The caption tooltip's tools of the navigation buttons.
+enum : UINT {
+    backTool = 4,
+    forwardTool = 5,
+    menuTool = 6
 };
 
 // A pane with this style floats with other panes in one frame.
@@ -98,10 +104,12 @@ BEGIN_MESSAGE_MAP(CGTTasksPane, CGTDockingControlBar)
     ON_MESSAGE(WM_SETFONT, &CGTTasksPane::OnSetFont)
     ON_MESSAGE(WM_GETFONT, &CGTTasksPane::OnGetFont)
     ON_MESSAGE(WM_SETTEXT, &CGTTasksPane::OnSetText)
+    ON_NOTIFY_EX(TTN_NEEDTEXTW, 0, &CGTTasksPane::OnNeedToolTipText)
     ON_COMMAND(commandBack, &CGTTasksPane::OnBack)
     ON_COMMAND(commandForward, &CGTTasksPane::OnForward)
     ON_COMMAND(commandHome, &CGTTasksPane::OnHome)
     ON_COMMAND(commandClose, &CGTTasksPane::OnClose)
+    ON_UPDATE_COMMAND_UI(commandClose, &CGTTasksPane::OnUpdateClose)
     ON_COMMAND(IDOK, &CGTTasksPane::OnOk)
     ON_COMMAND(IDCANCEL, &CGTTasksPane::OnCancel)
     ON_UPDATE_COMMAND_UI(commandBack, &CGTTasksPane::OnUpdateBack)
@@ -118,8 +126,14 @@ int CGTTasksPane::OnCreate(LPCREATESTRUCT iCreate)
     if (m_Caption.IsEmpty())
         m_Caption.LoadString(IDS_GT_TASKS_PANE);
     AddPage(m_Caption);
+    // The caption's tooltip tools follow its buttons: back, forward and the pages menu.
+    if (m_CaptionToolTip.GetSafeHwnd() != nullptr) {
+        for (UINT tool = backTool; tool <= menuTool; ++tool)
+            m_CaptionToolTip.AddTool(this, LPSTR_TEXTCALLBACK, CRect(0, 0, 0, 0), tool);
+    }
     CreateFonts();
-    if (!m_ScrollBar.Create(WS_CHILD | WS_VISIBLE | SBS_VERT, CRect(0, 0, 0, 0), this, 1))
+    if (!m_ToolBar.CreateFor(*this) ||
+        !m_ScrollBar.Create(WS_CHILD | WS_VISIBLE | SBS_VERT, CRect(0, 0, 0, 0), this, 1))
         return -1;
     ApplyCaption();
     return 0;
@@ -333,6 +347,13 @@ void CGTTasksPane::OnActivatePage(int)
         RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE);
 }
 
+BOOL CGTTasksPane::NeedsToolBar() const
+{
+    const CGTMiniFrameWnd* frame = GetParentMiniFrame();
+    return GetPageCount() > 1 &&
+        (IsTabbed() || (frame != nullptr && !frame->IsKindOf(RUNTIME_CLASS(CGTTaskPaneMiniFrameWnd))));
+}
+
 void CGTTasksPane::ApplyCaption()
 {
     if (m_hWnd == nullptr)
@@ -341,6 +362,8 @@ void CGTTasksPane::ApplyCaption()
     const BOOL paneCaption = IsTabbed() || GetPageCount() >= 2 ||
         (frame != nullptr && !frame->IsKindOf(RUNTIME_CLASS(CGTTaskPaneMiniFrameWnd)));
     const CString text = paneCaption ? m_Caption : GetPageName(GetActivePage());
+    if (m_ToolBar.GetSafeHwnd() != nullptr)
+        m_ToolBar.SetPageName(GetPageName(GetActivePage()));
     // Straight to the window: the pane caption stays what the owner set.
     DefWindowProc(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(static_cast<LPCWSTR>(text)));
     CWnd* framed = frame != nullptr ? static_cast<CWnd*>(frame) : this;
@@ -354,6 +377,19 @@ LRESULT CGTTasksPane::OnSetText(WPARAM iWParam, LPARAM iLParam)
     const LRESULT result = CGTDockingControlBar::OnSetText(iWParam, iLParam);
     ApplyCaption();
     return result;
+}
+
+BOOL CGTTasksPane::OnNeedToolTipText(UINT iId, NMHDR* iHeader, LRESULT* oResult)
+{
+    static const UINT texts[] = {IDS_GT_TASKS_BACK, IDS_GT_TASKS_FORWARD, IDS_GT_TASKS_OTHER_PANES};
+    const UINT_PTR tool = iHeader->idFrom;
+    if (tool < backTool || tool > menuTool)
+        return CGTDockingControlBar::OnNeedToolTipText(iId, iHeader, oResult);
+    static CString s_Text;
+    s_Text.LoadString(texts[tool - backTool]);
+    reinterpret_cast<NMTTDISPINFOW*>(iHeader)->lpszText = const_cast<LPWSTR>(s_Text.GetString());
+    *oResult = 0;
+    return TRUE;
 }
 
 void CGTTasksPane::RebuildPagesMenu()
@@ -378,8 +414,16 @@ void CGTTasksPane::ShowPagesMenu(CGTCaptionMenuButton* iButton)
                                                                                               : GetParentMiniFrame();
     CRect window;
     holder->GetWindowRect(&window);
-    CRect rect = iButton->GetRect();
-    rect.OffsetRect(window.TopLeft());
+    const CRect rect = iButton->GetRect() + window.TopLeft();
+    iButton->m_Dropped = TRUE;
+    const HWND self = m_hWnd;
+    TrackPagesMenu(CPoint(rect.left, rect.bottom));
+    if (::IsWindow(self))
+        iButton->m_Dropped = FALSE;
+}
+
+void CGTTasksPane::TrackPagesMenu(CPoint iScreenPoint)
+{
     // Every item of the pages menu carries the same command: the copy tracked here numbers
     // them by position so that the choice names its page.
     CMenu tracked;
@@ -387,13 +431,9 @@ void CGTTasksPane::ShowPagesMenu(CGTCaptionMenuButton* iButton)
     for (int page = 0; page < GetPageCount(); ++page)
         tracked.AppendMenu(MF_STRING | (page == GetActivePage() ? MF_CHECKED : 0), static_cast<UINT>(page + 1),
                            GetPageName(page));
-    iButton->m_Dropped = TRUE;
     const HWND self = m_hWnd;
     const UINT chosen =
-        tracked.TrackPopupMenu(TPM_RETURNCMD | TPM_LEFTALIGN | TPM_TOPALIGN, rect.left, rect.bottom, this);
-    if (!::IsWindow(self))
-        return;
-    iButton->m_Dropped = FALSE;
-    if (chosen != 0)
+        tracked.TrackPopupMenu(TPM_RETURNCMD | TPM_LEFTALIGN | TPM_TOPALIGN, iScreenPoint.x, iScreenPoint.y, this);
+    if (::IsWindow(self) && chosen != 0)
         SetActivePage(static_cast<int>(chosen) - 1);
 }

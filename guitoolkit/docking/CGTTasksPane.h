@@ -6,6 +6,7 @@
 #include <guitoolkit/core/GTLookTargets.h>
 #include <guitoolkit/docking/CGTDockingControlBar.h>
 #include <guitoolkit/toolbars/CGTToolBar.h>
+#include <guitoolkit/toolbars/CGTToolbarMenuButton.h>
 
 class CGTCaptionMenuButton;
 class CGTTasksGroup;
@@ -85,9 +86,41 @@ public:
     CSize m_CaptionIconSize;
 };
 
-// The pane's own navigation toolbar.
+// Back, forward, home and close on the pane's navigation toolbar; the tooltip is the text.
+class CTasksPaneNavigateButton : public CGTToolbarButton {
+    DECLARE_SERIAL(CTasksPaneNavigateButton)
+public:
+    CTasksPaneNavigateButton() = default;
+    CTasksPaneNavigateButton(UINT iCommand, int iImage, LPCWSTR iText);
+
+    BOOL OnUpdateToolTip(CWnd* iOwner, int iIndex, CToolTipCtrl& ioTooltip, CString& ioText) override;
+};
+
+// The toolbar's button that names the page shown and drops the pages menu.
+class CTasksPaneMenuButton : public CGTToolbarMenuButton {
+    DECLARE_SERIAL(CTasksPaneMenuButton)
+public:
+    CTasksPaneMenuButton();
+    explicit CTasksPaneMenuButton(CGTTasksPane* iPane);
+
+    BOOL OnClick(CWnd* iOwner, BOOL iDelay) override;
+    BOOL OnUpdateToolTip(CWnd* iOwner, int iIndex, CToolTipCtrl& ioTooltip, CString& ioText) override;
+
+private:
+    CGTTasksPane* m_Pane;
+};
+
+// The pane's own navigation toolbar, shown where the caption has no navigation buttons.
 class CTasksPaneToolBar : public CGTToolBar {
     DECLARE_DYNAMIC(CTasksPaneToolBar)
+public:
+    BOOL CreateFor(CGTTasksPane& iPane);
+    // The menu button names the page shown.
+    void SetPageName(const CString& iName);
+    void RecalcButtonLayout() override;
+
+private:
+    CTasksPaneMenuButton* MenuButton() const;
 };
 
 // Updates the tasks of one group that carry a command: enabled state and text.
@@ -126,6 +159,8 @@ public:
     virtual void GoForward();
     virtual void GoHome();
     virtual void ShowPagesMenu(CGTCaptionMenuButton* iButton);
+    // Drops the pages menu with its top-left corner at a screen point; a chosen page is shown.
+    void TrackPagesMenu(CPoint iScreenPoint);
     virtual void OnClickTask(int iGroup, int iTask, UINT iCommand, DWORD_PTR iUserValue);
     virtual void ForwardCommandToFocusedChild();
     virtual void ForwardCommandAndReturnFocus();
@@ -172,6 +207,7 @@ public:
     int GetScrollPosition() const { return m_ScrollPosition; }
     int GetScrollMaximum() const { return m_ScrollMaximum; }
     CScrollBar& GetScrollBar() { return m_ScrollBar; }
+    CTasksPaneToolBar& GetToolBar() { return m_ToolBar; }
     // Lays out the toolbar, the scroll bar or hover areas and the tasks, and redraws.
     void AdjustLayout() override;
 
@@ -219,6 +255,7 @@ protected:
     afx_msg LRESULT OnSetFont(WPARAM iFont, LPARAM iRedraw);
     afx_msg LRESULT OnGetFont(WPARAM, LPARAM);
     afx_msg LRESULT OnSetText(WPARAM iWParam, LPARAM iLParam);
+    afx_msg BOOL OnNeedToolTipText(UINT iId, NMHDR* iHeader, LRESULT* oResult);
     afx_msg void OnBack();
     afx_msg void OnForward();
     afx_msg void OnHome();
@@ -227,6 +264,7 @@ protected:
     afx_msg void OnCancel();
     afx_msg void OnUpdateBack(CCmdUI* iCmdUI);
     afx_msg void OnUpdateForward(CCmdUI* iCmdUI);
+    afx_msg void OnUpdateClose(CCmdUI* iCmdUI);
     DECLARE_MESSAGE_MAP()
 
     BOOL IsCaptionButtonHidden(UINT iHitCode) const override;
@@ -236,6 +274,10 @@ protected:
     void SwitchPage(int iFromPosition, int iToPosition);
     // The window text: the pane caption or the active page's name.
     void ApplyCaption();
+    // Where the navigation toolbar stands: in a tabbed bar or a frame of another kind.
+    BOOL NeedsToolBar() const;
+    // The client area below the toolbar, less the scroll bar.
+    CRect TaskArea() const;
     void UpdateCaptionButtons();
     void RebuildPagesMenu();
     void CreateFonts();
@@ -274,6 +316,7 @@ protected:
     CImageList m_Images;
     CSize m_ImageSize;
     CMenu m_PagesMenu;
+    CTasksPaneToolBar m_ToolBar;
     CGTTask* m_HotTask;
     CGTTask* m_PressedTask;
     CGTTasksGroup* m_HotCaption;

@@ -333,6 +333,11 @@ void CGTTasksPane::OnUpdateForward(CCmdUI* iCmdUI)
     iCmdUI->Enable(m_HistoryPosition < GetHistoryCount() - 1);
 }
 
+void CGTTasksPane::OnUpdateClose(CCmdUI* iCmdUI)
+{
+    iCmdUI->Enable(TRUE);
+}
+
 BOOL CGTTasksPane::PreTranslateMessage(MSG* ioMessage)
 {
     if (ioMessage->message == WM_LBUTTONDBLCLK || ioMessage->message == WM_RBUTTONDBLCLK ||

@@ -5,6 +5,17 @@
 
 namespace {
 const int wheelStep = 120;
+
+// A child window's rectangle in its parent's client coordinates; empty while it is hidden.
+CRect PlaceInParentOf(const CWnd& iChild)
+{
+    if (iChild.GetSafeHwnd() == nullptr || (iChild.GetStyle() & WS_VISIBLE) == 0)
+        return CRect(0, 0, 0, 0);
+    CRect rect;
+    iChild.GetWindowRect(&rect);
+    iChild.GetParent()->ScreenToClient(&rect);
+    return rect;
+}
 // An icon task is never lower than this.
 const int iconTaskHeight = 10;
 }  // namespace
@@ -65,11 +76,19 @@ void CGTTasksPane::AdjustLayout()
 {
     if (m_hWnd == nullptr || m_ScrollBar.GetSafeHwnd() == nullptr)
         return;
-    CRect area;
-    GetClientRect(area);
+    CRect client;
+    GetClientRect(client);
+    const CRect oldToolBar = PlaceInParentOf(m_ToolBar);
+    if (NeedsToolBar()) {
+        const int height = m_ToolBar.CalcLayoutSize(FALSE).cy;
+        m_ToolBar.SetWindowPos(nullptr, client.left, client.top, client.Width(), height,
+                               SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    } else
+        m_ToolBar.ShowWindow(SW_HIDE);
     const int line = std::max(LineHeight(), 1);
     // Laid out at full width first: whether the content overflows decides the scroll bar.
     m_ScrollBar.ShowWindow(SW_HIDE);
+    const CRect area = TaskArea();
     const int content = RepositionTasks(TRUE);
     m_ScrollPage = area.Height() / line;
     m_ScrollMaximum = content > area.Height() ? (content + line - 1) / line : 0;
@@ -92,19 +111,27 @@ void CGTTasksPane::AdjustLayout()
             m_ScrollDownRect = CRect(area.left, area.bottom - height, area.right, area.bottom);
     }
     RepositionTasks(FALSE);
-    for (const CRect& rect : {oldUp, oldDown, m_ScrollUpRect, m_ScrollDownRect})
+    for (const CRect& rect : {oldToolBar, PlaceInParentOf(m_ToolBar), oldUp, oldDown, m_ScrollUpRect, m_ScrollDownRect})
         InvalidateRect(&rect);
     UpdateWindow();
+}
+
+CRect CGTTasksPane::TaskArea() const
+{
+    CRect area;
+    GetClientRect(area);
+    if (m_ToolBar.GetSafeHwnd() != nullptr && (m_ToolBar.GetStyle() & WS_VISIBLE) != 0)
+        area.top = PlaceInParentOf(m_ToolBar).bottom;
+    if (m_ScrollBar.GetSafeHwnd() != nullptr && (m_ScrollBar.GetStyle() & WS_VISIBLE) != 0)
+        area.right -= ::GetSystemMetrics(SM_CXVSCROLL);
+    return area;
 }
 
 int CGTTasksPane::RepositionTasks(BOOL iMeasureOnly)
 {
     if (m_hWnd == nullptr)
         return 0;
-    CRect area;
-    GetClientRect(area);
-    if (m_ScrollBar.GetSafeHwnd() != nullptr && m_ScrollBar.IsWindowVisible())
-        area.right -= ::GetSystemMetrics(SM_CXVSCROLL);
+    CRect area = TaskArea();
     area.DeflateRect(GetMetric(horizontalMargin), GetMetric(verticalMargin));
     CClientDC dc(this);
     CFont* old = dc.SelectObject(&m_BoldFont);

@@ -89,3 +89,30 @@ TEST(TaskPaneFrame, NoButtonTurnsHotWhileThePagesMenuIsOpen)
     EXPECT_TRUE(close->m_Focused);
     frame->EndCaptionButtonTracking();
 }
+
+TEST(TaskPaneFrame, InAFrameOfAnotherKindThePaneShowsItsOwnNavigationBar)
+{
+    FloatingTasks floating(0x40);
+    CTasksPaneToolBar& bar = floating.pane.GetToolBar();
+    EXPECT_FALSE(bar.GetStyle() & WS_VISIBLE);
+    floating.pane.AddPage(L"Search");
+    floating.pane.SetActivePage(1);
+    ASSERT_TRUE(bar.GetStyle() & WS_VISIBLE);
+    CRect client;
+    floating.pane.GetClientRect(client);
+    EXPECT_EQ(client.Width(), PlaceInParent(bar).Width());
+    EXPECT_EQ(client.top, PlaceInParent(bar).top);
+
+    // Back, forward, home, a separator, the page's name and close; the name takes the room left.
+    ASSERT_EQ(6, bar.GetButtonCount());
+    const CGTToolbarButton& name = *bar.GetButton(4);
+    EXPECT_STREQ(L"Search", static_cast<LPCWSTR>(name.m_Text));
+    CRect barClient;
+    bar.GetClientRect(barClient);
+    EXPECT_EQ(barClient.right - 1, bar.GetButton(5)->Rect().right);
+    EXPECT_GE(name.Rect().Width(), 3 * name.Rect().Height());
+
+    // Its commands reach the pane.
+    bar.GetOwner()->SendMessage(WM_COMMAND, 17020);
+    EXPECT_EQ(0, floating.pane.GetActivePage());
+}
