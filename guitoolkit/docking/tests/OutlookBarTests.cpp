@@ -210,3 +210,27 @@ TEST(OutlookBar, BadStoredPagesChangeNothing)
     OutlookHost missing;
     EXPECT_FALSE(missing.bar.LoadState(L"Software\\ZorvaneTests\\GtOutlookNone\\"));
 }
+
+TEST(OutlookBar, APageDraggedOutNotesTheBarItLeftAndReturnsThereOnRequest)
+{
+    OutlookHost first;
+    first.AddPage(L"Mail", 501);
+    CGTOutlookBarPane& calendar = first.AddPage(L"Calendar", 502);
+    FakeCursor cursor;
+    CRect rect(300, 300, 400, 400);
+    // Over its own bar the page stays.
+    cursor.m_Position = WindowRect(first.Outlook()).CenterPoint();
+    EXPECT_FALSE(calendar.OnBeforeFloat(rect, GTDockByMouse));
+    EXPECT_EQ(nullptr, calendar.GetTearOffTarget());
+
+    cursor.m_Position = CPoint(WindowRect(first.bar).right + 50, 300);
+    EXPECT_TRUE(calendar.OnBeforeFloat(rect, GTDockByMouse));
+    EXPECT_EQ(first.bar.m_hWnd, calendar.GetTearOffTarget());
+    first.bar.RemoveBarTab(&calendar);
+    ASSERT_EQ(std::vector<CString>{L"Mail"}, first.Labels());
+
+    EXPECT_FALSE(calendar.DockToTarget(nullptr, nullptr, 3));
+    EXPECT_TRUE(calendar.DockToTarget(nullptr, nullptr, GTDockToRecentPlace));
+    EXPECT_EQ((std::vector<CString>{L"Mail", L"Calendar"}), first.Labels());
+    EXPECT_EQ(1, first.Outlook().GetActiveTab());
+}
