@@ -211,10 +211,10 @@ int CGTTasksPane::AddPage(LPCWSTR iName)
 
 CGTTasksGroup* CGTTasksPane::AddGroup(int iPage, LPCWSTR iCaption, BOOL iKeptAtBottom)
 {
-    const POSITION position = m_Pages.FindIndex(iPage);
-    if (position == nullptr)
+    CGTTasksPanePage* page = GetPageRecord(iPage);
+    if (page == nullptr)
         AfxThrowInvalidArgException();
-    auto* group = new CGTTasksGroup(static_cast<CGTTasksPanePage*>(m_Pages.GetAt(position)), iCaption);
+    auto* group = new CGTTasksGroup(page, iCaption);
     group->m_KeptAtBottom = iKeptAtBottom;
     m_Groups.AddTail(group);
     AdjustLayout();
@@ -238,10 +238,16 @@ CGTTask* CGTTasksPane::AddWindowTask(CGTTasksGroup* iGroup, HWND iWindow, int iH
     return task;
 }
 
-CString CGTTasksPane::GetPageName(int iPage) const
+CGTTasksPanePage* CGTTasksPane::GetPageRecord(int iPage) const
 {
     const POSITION position = m_Pages.FindIndex(iPage);
-    return position != nullptr ? static_cast<CGTTasksPanePage*>(m_Pages.GetAt(position))->m_Name : CString();
+    return position != nullptr ? static_cast<CGTTasksPanePage*>(m_Pages.GetAt(position)) : nullptr;
+}
+
+CString CGTTasksPane::GetPageName(int iPage) const
+{
+    const CGTTasksPanePage* page = GetPageRecord(iPage);
+    return page != nullptr ? page->m_Name : CString();
 }
 
 CGTTasksGroup* CGTTasksPane::GetGroup(int iIndex) const
@@ -328,7 +334,7 @@ void CGTTasksPane::SwitchPage(int iFromPosition, int iToPosition)
         return;
     for (POSITION position = m_Groups.GetHeadPosition(); position != nullptr;) {
         auto* group = static_cast<CGTTasksGroup*>(m_Groups.GetNext(position));
-        if (group->m_Page != m_Pages.GetAt(m_Pages.FindIndex(from)))
+        if (group->m_Page != GetPageRecord(from))
             continue;
         for (POSITION task = group->m_Tasks.GetHeadPosition(); task != nullptr;) {
             if (const HWND child = static_cast<CGTTask*>(group->m_Tasks.GetNext(task))->m_ChildWindow)

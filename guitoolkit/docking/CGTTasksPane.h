@@ -184,6 +184,8 @@ public:
     CGTTask* AddWindowTask(CGTTasksGroup* iGroup, HWND iWindow, int iHeight);
 
     int GetPageCount() const { return static_cast<int>(m_Pages.GetCount()); }
+    // Null for none.
+    CGTTasksPanePage* GetPageRecord(int iPage) const;
     CString GetPageName(int iPage) const;
     int GetGroupCount() const { return static_cast<int>(m_Groups.GetCount()); }
     CGTTasksGroup* GetGroup(int iIndex) const;

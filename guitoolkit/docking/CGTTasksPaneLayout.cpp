@@ -140,9 +140,7 @@ int CGTTasksPane::RepositionTasks(BOOL iMeasureOnly)
     const int line = std::max(LineHeight(), 1);
     const int start = area.top - m_ScrollPosition * line;
     int y = start;
-    const int activePage = GetActivePage();
-    const POSITION pagePosition = m_Pages.FindIndex(activePage);
-    const CObject* page = pagePosition != nullptr ? m_Pages.GetAt(pagePosition) : nullptr;
+    const CGTTasksPanePage* page = GetPageRecord(GetActivePage());
     CGTTasksGroup* bottomGroup = nullptr;
     BOOL anyGroup = FALSE;
     for (POSITION position = m_Groups.GetHeadPosition(); position != nullptr;) {
@@ -299,8 +297,7 @@ CGTTasksGroup* CGTTasksPane::GroupCaptionHitTest(CPoint iPoint) const
     GetClientRect(client);
     if (!client.PtInRect(iPoint))
         return nullptr;
-    const POSITION pagePosition = m_Pages.FindIndex(GetActivePage());
-    const CObject* page = pagePosition != nullptr ? m_Pages.GetAt(pagePosition) : nullptr;
+    const CGTTasksPanePage* page = GetPageRecord(GetActivePage());
     for (POSITION position = m_Groups.GetHeadPosition(); position != nullptr;) {
         auto* group = static_cast<CGTTasksGroup*>(m_Groups.GetNext(position));
         if (group->m_Page == page && group->m_CaptionRect.PtInRect(iPoint))
@@ -311,8 +308,7 @@ CGTTasksGroup* CGTTasksPane::GroupCaptionHitTest(CPoint iPoint) const
 
 CGTTask* CGTTasksPane::TaskAt(CPoint iPoint) const
 {
-    const POSITION pagePosition = m_Pages.FindIndex(GetActivePage());
-    const CObject* page = pagePosition != nullptr ? m_Pages.GetAt(pagePosition) : nullptr;
+    const CGTTasksPanePage* page = GetPageRecord(GetActivePage());
     for (POSITION position = m_Groups.GetHeadPosition(); position != nullptr;) {
         auto* group = static_cast<CGTTasksGroup*>(m_Groups.GetNext(position));
         if (group->m_Page != page || (group->m_Collapsed && group != m_AnimatedGroup))

@@ -33,8 +33,7 @@ void CGTTasksPane::OnFillBackground(CDC* iDc, CRect iRect)
 void CGTTasksPane::OnDrawGroups(CDC* iDc)
 {
     CGTVisualManager* look = CGTVisualManager::GetCurrent();
-    const POSITION pagePosition = m_Pages.FindIndex(GetActivePage());
-    const CObject* page = pagePosition != nullptr ? m_Pages.GetAt(pagePosition) : nullptr;
+    const CGTTasksPanePage* page = GetPageRecord(GetActivePage());
     const CSize border = GetGroupBorderSize();
     CImageList* images = m_Images.GetSafeHandle() != nullptr ? &m_Images : nullptr;
     for (POSITION position = m_Groups.GetHeadPosition(); position != nullptr;) {
