@@ -157,10 +157,7 @@ void CGTTasksPane::CreateCaptionButtons()
     CGTDockingControlBar::CreateCaptionButtons();
     m_CaptionButtons.Add(new CGTCaptionButton(GTHitBack, FALSE));
     m_CaptionButtons.Add(new CGTCaptionButton(GTHitForward, FALSE));
-    auto* menu = new CGTCaptionMenuButton(GTHitMenu, FALSE);
-    // The toolkit's own menu shows the pages where there is one.
-    menu->m_UseSystemMenu = FALSE;
-    m_CaptionButtons.Add(menu);
+    m_CaptionButtons.Add(new CGTCaptionMenuButton(GTHitMenu, FALSE));
     UpdateCaptionButtons();
 }
 

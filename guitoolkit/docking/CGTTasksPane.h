@@ -297,6 +297,8 @@ protected:
     void RedrawRect(const CRect& iRect);
     void RedrawTask(const CGTTask* iTask);
     void RedrawCaption(const CGTTasksGroup* iGroup);
+    // The task and caption under the mouse, both redrawn with the ones they replace.
+    void SetHot(CGTTask* iTask, CGTTasksGroup* iCaption);
     // Sends the owner the prompt of a command; 0xE001 is the idle prompt.
     void SendPrompt(UINT iPrompt);
     void ForwardCurrentCommand();

@@ -29,6 +29,18 @@ void CGTTasksPane::RedrawCaption(const CGTTasksGroup* iGroup)
         RedrawRect(iGroup->m_CaptionRect);
 }
 
+void CGTTasksPane::SetHot(CGTTask* iTask, CGTTasksGroup* iCaption)
+{
+    CGTTask* oldTask = m_HotTask;
+    CGTTasksGroup* oldCaption = m_HotCaption;
+    m_HotTask = iTask;
+    m_HotCaption = iCaption;
+    RedrawTask(oldTask);
+    RedrawCaption(oldCaption);
+    RedrawTask(m_HotTask);
+    RedrawCaption(m_HotCaption);
+}
+
 void CGTTasksPane::SendPrompt(UINT iPrompt)
 {
     if (CWnd* owner = GetOwner())
@@ -85,12 +97,7 @@ void CGTTasksPane::OnMouseMove(UINT iFlags, CPoint iPoint)
     if (caption == m_HotCaption && task == m_HotTask)
         return;
     if (caption == nullptr && task == nullptr) {
-        CGTTask* oldTask = m_HotTask;
-        CGTTasksGroup* oldCaption = m_HotCaption;
-        m_HotTask = nullptr;
-        m_HotCaption = nullptr;
-        RedrawTask(oldTask);
-        RedrawCaption(oldCaption);
+        SetHot(nullptr, nullptr);
         if (m_PressedTask == nullptr && m_PressedCaption == nullptr && GetCapture() == this)
             ReleaseCapture();
         SendPrompt(idlePrompt);
@@ -103,14 +110,7 @@ void CGTTasksPane::OnMouseMove(UINT iFlags, CPoint iPoint)
     if (CWnd* capture = GetCapture(); capture != nullptr && capture != this)
         return;
     SetCapture();
-    CGTTask* oldTask = m_HotTask;
-    CGTTasksGroup* oldCaption = m_HotCaption;
-    m_HotTask = task;
-    m_HotCaption = caption;
-    RedrawTask(oldTask);
-    RedrawCaption(oldCaption);
-    RedrawTask(m_HotTask);
-    RedrawCaption(m_HotCaption);
+    SetHot(task, caption);
     if (task != nullptr && task->m_Command != 0)
         GetTaskPrompt(task->m_Command);
 }

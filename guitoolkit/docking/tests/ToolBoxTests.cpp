@@ -8,17 +8,6 @@
 namespace {
 const UINT toolBoxId = 0xE820;
 
-// A frame that notes the commands it is sent.
-class CommandFrame : public PaneFrame {
-public:
-    BOOL OnCommand(WPARAM iWParam, LPARAM iLParam) override
-    {
-        m_Commands.push_back({LOWORD(iWParam), iLParam});
-        return TRUE;
-    }
-    std::vector<std::pair<UINT, LPARAM>> m_Commands;
-};
-
 struct ToolBoxHost {
     explicit ToolBoxHost(CSize iSize)
     {
