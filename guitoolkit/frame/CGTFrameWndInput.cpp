@@ -25,6 +25,7 @@ BEGIN_MESSAGE_MAP(CGTFrameWnd, CFrameWnd)
     ON_REGISTERED_MESSAGE(GTTOOLBAR_CREATE, &CGTFrameWnd::OnToolbarCreateNew)
     ON_REGISTERED_MESSAGE(GTTOOLBAR_DELETE, &CGTFrameWnd::OnToolbarDelete)
     ON_REGISTERED_MESSAGE(GTTOOLBAR_POPUPMENU, &CGTFrameWnd::OnToolbarContextMenu)
+    ON_REGISTERED_MESSAGE(GTMSG_LEAVEFULLSCREEN, &CGTFrameWnd::OnLeaveFullScreen)
     ON_COMMAND_EX(ID_VIEW_TOOLBAR, &CGTFrameWnd::OnBarCheck)
     ON_COMMAND_EX(ID_VIEW_STATUS_BAR, &CGTFrameWnd::OnBarCheck)
     ON_COMMAND_EX(ID_VIEW_REBAR, &CGTFrameWnd::OnBarCheck)
@@ -81,7 +82,7 @@ BOOL CGTFrameWnd::PreTranslateMessage(MSG* ioMessage)
             return TRUE;
         if (ioMessage->wParam == VK_ESCAPE) {
             if (m_Impl.IsFullScreen()) {
-                m_Impl.GetFullScreen().RestoreFrameState(this);
+                m_Impl.LeaveFullScreen();
                 return TRUE;
             }
             // Sliders rely on the cancel to end their drag.
@@ -289,4 +290,10 @@ void CGTFrameWnd::OnUpdateControlBarMenu(CCmdUI* ioCmdUI)
         return;
     }
     ioCmdUI->SetCheck(bar->IsVisible());
+}
+
+LRESULT CGTFrameWnd::OnLeaveFullScreen(WPARAM, LPARAM)
+{
+    m_Impl.LeaveFullScreen();
+    return 0;
 }
