@@ -5,7 +5,8 @@
 #include <guitoolkit/docking/CGTTaskPaneMiniFrameWnd.h>
 #include <guitoolkit/docking/CGTTasksPane.h>
 #include <gtest/gtest.h>
-#include "PaneTestSupport.h"
+#include <guitoolkit/core/tests/ScratchRegistryKey.h>
+#include "LayoutTestSupport.h"
 
 namespace {
 // A task-pane frame whose pages menu the test holds open.
@@ -115,4 +116,44 @@ TEST(TaskPaneFrame, InAFrameOfAnotherKindThePaneShowsItsOwnNavigationBar)
     // Its commands reach the pane.
     bar.GetOwner()->SendMessage(WM_COMMAND, 17020);
     EXPECT_EQ(0, floating.pane.GetActivePage());
+}
+
+namespace {
+// A frame shown with a tasks pane of two pages docked on its left.
+struct LayoutWithTasks {
+    LayoutWithTasks()
+    {
+        frame.ShowWindow(SW_SHOWNOACTIVATE);
+        pane.Create(L"Tasks", &frame, CRect(0, 0, 160, 300), TRUE, 0xE850, WS_CHILD | WS_VISIBLE | GTSideLeft, 0x20,
+                    GTBehaviourAll);
+        pane.EnableDocking(GTSideAny);
+        pane.AddPage(L"Search");
+        pane.DockToFrameWindow(GTSideLeft, nullptr, GTDockByMouse, nullptr, -1, FALSE);
+    }
+    ~LayoutWithTasks() { pane.DestroyWindow(); }
+
+    LayoutFrame frame;
+    CGTTasksPane pane;
+};
+}  // namespace
+
+TEST(TaskPaneFrame, ASavedLayoutBringsTheFloatingPaneBackInItsFrame)
+{
+    ScratchRegistryKey scratch(L"GtTaskPaneLayout");
+    CRect floatingRect;
+    {
+        LayoutWithTasks before;
+        ASSERT_TRUE(before.pane.FloatAtRect(CRect(300, 200, 460, 500), GTDockByRect, TRUE));
+        ASSERT_NE(nullptr, DYNAMIC_DOWNCAST(CGTTaskPaneMiniFrameWnd, before.pane.GetParentMiniFrame()));
+        floatingRect = WindowRect(*before.pane.GetParentMiniFrame());
+        ASSERT_TRUE(before.frame.m_State.SaveState(scratch.Path(), 1));
+    }
+    LayoutWithTasks after;
+    ASSERT_TRUE(after.frame.m_State.LoadState(scratch.Path(), 1));
+    after.frame.m_State.ApplyLoadedState();
+    auto* frame = DYNAMIC_DOWNCAST(CGTTaskPaneMiniFrameWnd, after.pane.GetParentMiniFrame());
+    ASSERT_NE(nullptr, frame);
+    EXPECT_EQ(floatingRect, WindowRect(*frame));
+    frame->SendMessage(WM_NCPAINT);
+    EXPECT_FALSE(frame->FindCaptionButton(GTHitMenu)->m_Hidden);
 }
