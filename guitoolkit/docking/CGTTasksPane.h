@@ -244,6 +244,7 @@ protected:
     afx_msg int OnCreate(LPCREATESTRUCT iCreate);
     afx_msg void OnDestroy();
     afx_msg void OnSize(UINT iType, int iWidth, int iHeight);
+    afx_msg void OnSettingChange(UINT iFlags, LPCWSTR iSection);
     afx_msg BOOL OnSetCursor(CWnd* iWindow, UINT iHitTest, UINT iMessage);
     afx_msg void OnMouseMove(UINT iFlags, CPoint iPoint);
     afx_msg void OnLButtonDown(UINT iFlags, CPoint iPoint);

@@ -1,6 +1,7 @@
 #include <guitoolkit/docking/CGTTasksPane.h>
 #include <guitoolkit/core/CGTMenuGlyphs.h>
 #include <guitoolkit/core/GuiToolkitGlobals.h>
+#include <guitoolkit/toolbars/CGTPopupMenu.h>
 #include <algorithm>
 
 namespace {
@@ -70,6 +71,12 @@ void CGTTasksPane::OnSize(UINT iType, int iWidth, int iHeight)
     CGTDockingControlBar::OnSize(iType, iWidth, iHeight);
     AdjustLayout();
     RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
+void CGTTasksPane::OnSettingChange(UINT iFlags, LPCWSTR iSection)
+{
+    CGTDockingControlBar::OnSettingChange(iFlags, iSection);
+    AdjustLayout();
 }
 
 void CGTTasksPane::AdjustLayout()
@@ -284,6 +291,8 @@ void CGTTasksPane::OnVScroll(UINT iCode, UINT iPosition, CScrollBar*)
 
 BOOL CGTTasksPane::OnMouseWheel(UINT iFlags, short iDelta, CPoint iPoint)
 {
+    if (CGTPopupMenu::GetActiveMenu() != nullptr)
+        return TRUE;
     if (m_ScrollMaximum <= 0)
         return CGTDockingControlBar::OnMouseWheel(iFlags, iDelta, iPoint);
     const int lines = std::max(1, std::abs(iDelta) / wheelStep);
