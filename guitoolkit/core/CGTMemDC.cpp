@@ -22,6 +22,9 @@ void CGTMemDC::Create()
     if (!Bitmap.CreateCompatibleBitmap(&Target, Rect.Width(), Rect.Height()))
         return;
     OldBitmap = MemDC.SelectObject(&Bitmap);
+    // The bitmap's first pixel stands for the rectangle's top left: callers draw, and the
+    // copy reads, at the target's coordinates.
+    MemDC.SetViewportOrg(-Rect.left, -Rect.top);
     IsMemDC = TRUE;
 }
 
@@ -33,6 +36,8 @@ CGTMemDC::~CGTMemDC()
         case NULLREGION:
             break;
         case SIMPLEREGION:
+            // Only what the bitmap holds: the clip box may reach past it.
+            clip &= Rect;
             Target.BitBlt(clip.left, clip.top, clip.Width(), clip.Height(), &MemDC, clip.left, clip.top, SRCCOPY);
             break;
         default:

@@ -22,9 +22,9 @@ const UINT redrawAllFlags = RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_U
 CGTVisualManager::CGTVisualManager(BOOL isTemporary)
     : IsLook2000(FALSE), MenuShadowDepth(6), JoinedPopups(FALSE), FlatOpenMenuButtons(FALSE), RaiseHotImages(FALSE),
       EmbossDisabled(TRUE), FadeImages(FALSE), FillCheckedButtons(TRUE),
-      IsTemporary(isTemporary), TasksPaneMetrics{12, 12, 15, 25, 13, 7, 12, 5, 4}, LookSwitchA(TRUE),
-      MenuStyleFlag(FALSE), MenuScrollPadding(2), LookSwitchB(FALSE), LookSwitchC(TRUE), LookColorA(RGB(255, 255, 0)),
-      LookColorB(RGB(128, 128, 128)), AutoDelete(FALSE), DefaultItemColor(static_cast<COLORREF>(-1))
+      IsTemporary(isTemporary), TasksPaneMetrics{12, 12, 15, 25, 13, 7, 12, 5, 4}, MenuStyleFlag(FALSE),
+      MenuScrollPadding(2), ActiveTabsOnWindowColor(FALSE), GridMarkerColor(RGB(255, 255, 0)),
+      GridLineColor(RGB(128, 128, 128)), AutoDelete(FALSE), DefaultItemColor(static_cast<COLORREF>(-1))
 {
     (void)cleanUpInstalled;
     if (!IsTemporary) {
@@ -155,6 +155,6 @@ BOOL CGTVisualManager::IsThemed() const
 
 void CGTVisualManager::UpdateColors()
 {
-    LookColorA = RGB(255, 255, 0);
-    LookColorB = RGB(128, 128, 128);
+    GridMarkerColor = RGB(255, 255, 0);
+    GridLineColor = RGB(128, 128, 128);
 }

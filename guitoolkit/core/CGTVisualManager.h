@@ -62,13 +62,13 @@ public:
     BOOL FillCheckedButtons;
     BOOL IsTemporary;
     int TasksPaneMetrics[9];
-    BOOL LookSwitchA;
     BOOL MenuStyleFlag;
     int MenuScrollPadding;
-    BOOL LookSwitchB;
-    BOOL LookSwitchC;
-    COLORREF LookColorA;
-    COLORREF LookColorB;
+    // Active tabs without a colour of their own take the window colour (2003 look's tabs).
+    BOOL ActiveTabsOnWindowColor;
+    // The grid's marker where the grid names none, and the colour of grid lines.
+    COLORREF GridMarkerColor;
+    COLORREF GridLineColor;
     CBrush DitherBrush;
     BOOL AutoDelete;
     // The fill of grid items without a colour of their own; -1 for none.

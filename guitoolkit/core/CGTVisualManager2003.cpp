@@ -2,8 +2,13 @@
 #include <guitoolkit/core/CGTVisualManager2003.h>
 #include <guitoolkit/core/CGTDrawManager.h>
 #include <guitoolkit/core/GuiToolkitGlobals.h>
+#include <guitoolkit/core/VisualManagerColors.h>
+#include <guitoolkit/core/VisualManagerDrawing.h>
 #include <algorithm>
 #include <vssym32.h>
+
+using namespace VisualManagerColors;
+using namespace VisualManagerDrawing;
 
 IMPLEMENT_DYNCREATE(CGTVisualManager2003, CGTVisualManagerXPThemed)
 
@@ -12,8 +17,6 @@ BOOL CGTVisualManager2003::StatusBarUsesTheme = TRUE;
 BOOL CGTVisualManager2003::UseLunaColors = TRUE;
 
 namespace {
-const COLORREF noColor = static_cast<COLORREF>(-1);
-
 COLORREF Scale(COLORREF color, int percent)
 {
     return CGTDrawManager::ScaleColor(color, percent);
@@ -24,17 +27,6 @@ COLORREF Mix(COLORREF color1, COLORREF color2, double lightness, int weight1, in
     return CGTDrawManager::BlendColorsHsv(color1, color2, lightness, weight1, weight2);
 }
 
-void RecreatePen(CPen& pen, COLORREF color)
-{
-    pen.DeleteObject();
-    pen.CreatePen(PS_SOLID, 1, color);
-}
-
-void RecreateBrush(CBrush& brush, COLORREF color)
-{
-    brush.DeleteObject();
-    brush.CreateSolidBrush(color);
-}
 }  // namespace
 
 CGTVisualManager2003::CGTVisualManager2003(BOOL isTemporary)
@@ -55,7 +47,6 @@ CGTVisualManager2003::CGTVisualManager2003(BOOL isTemporary)
     FadeImages = FALSE;
     const int metrics[9] = {8, 8, 8, 18, 3, 3, 8, 5, 4};
     std::copy(metrics, metrics + 9, TasksPaneMetrics);
-    LookSwitchA = TRUE;
     CGTVisualManager2003::UpdateColors();
 }
 
@@ -233,7 +224,6 @@ void CGTVisualManager2003::UpdateSchemeColors()
     RecreateBrush(brushBarBackground, ToolbarGradientLight);
     penSeparator.DeleteObject();
     penSeparator.CreatePen(PS_SOLID, 1, separator);
-    colorButtonFace = g.colorBarFace;
     ImageShadowColor = Mix(ToolbarGradientDark, ToolbarGradientLight, 0.92, 1, 1);
 }
 

@@ -155,6 +155,7 @@ private:
     void UpdateTasksPaneColors();
     void UpdatePens();
     void DrawRoundedToolbar(CDC* dc, IGTLookBar* bar, const CRect& rect, BOOL horizontal);
+    void PaintUnderToolbar(CDC* dc, IGTLookBar* bar, const CRect& rect);
     void DrawChevron(CDC* dc, IGTLookBar* bar, const CRect& rectClient, BOOL horizontal);
     void DrawHeaderCell(CDC* dc, CRect rect);
 };

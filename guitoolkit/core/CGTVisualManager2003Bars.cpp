@@ -3,16 +3,14 @@
 #include <guitoolkit/core/CGTDrawManager.h>
 #include <guitoolkit/core/CGTMenuGlyphs.h>
 #include <guitoolkit/core/GuiToolkitGlobals.h>
+#include <guitoolkit/core/VisualManagerColors.h>
+#include <guitoolkit/core/VisualManagerDrawing.h>
 #include <algorithm>
 
+using namespace VisualManagerColors;
+using namespace VisualManagerDrawing;
+
 namespace {
-const COLORREF noColor = static_cast<COLORREF>(-1);
-
-void Frame(CDC* dc, const CRect& rect, COLORREF color)
-{
-    dc->Draw3dRect(&rect, color, color);
-}
-
 void Line(CDC* dc, CPen* pen, CPoint from, CPoint to)
 {
     CPen* old = dc->SelectObject(pen);
@@ -103,10 +101,30 @@ void CGTVisualManager2003::DrawBarBackground(CDC* dc, IGTLookBar* bar, CRect rec
     dc->RestoreDC(saved);
 }
 
+// What shows through the cut corners: the bar the toolbar sits on, its background painted
+// from its own edges so that it runs on unbroken, or else the window under the toolbar.
+void CGTVisualManager2003::PaintUnderToolbar(CDC* dc, IGTLookBar* bar, const CRect& rect)
+{
+    CWnd* window = bar->GetControlWindow();
+    const BOOL hasWindow = window != nullptr && window->GetSafeHwnd() != nullptr;
+    IGTLookBar* parent = bar->GetParentBar();
+    if (parent == nullptr) {
+        if (hasWindow)
+            theGuiToolkitGlobals.DrawParentBackground(window, dc, &rect);
+        return;
+    }
+    CRect area = rect;
+    CWnd* parentWindow = parent->GetControlWindow();
+    if (hasWindow && parentWindow != nullptr && parentWindow->GetSafeHwnd() != nullptr) {
+        parentWindow->GetClientRect(&area);
+        parentWindow->MapWindowPoints(window, &area);
+    }
+    DrawBarBackground(dc, parent, area, rect);
+}
+
 void CGTVisualManager2003::DrawRoundedToolbar(CDC* dc, IGTLookBar* bar, const CRect& rect, BOOL horizontal)
 {
-    if (IGTLookBar* parent = bar->GetParentBar())
-        DrawBarBackground(dc, parent, rect, rect);
+    PaintUnderToolbar(dc, bar, rect);
     // The fill leaves the end pixels of the long sides: cut corners.
     const int saved = dc->SaveDC();
     const CPoint corners[4] = {rect.TopLeft(), CPoint(rect.right - 1, rect.top), CPoint(rect.left, rect.bottom - 1),

@@ -3,15 +3,13 @@
 #include <guitoolkit/core/CGTVisualManager2003.h>
 #include <guitoolkit/core/CGTDrawManager.h>
 #include <guitoolkit/core/GuiToolkitGlobals.h>
+#include <guitoolkit/core/VisualManagerColors.h>
+#include <guitoolkit/core/VisualManagerDrawing.h>
+
+using namespace VisualManagerColors;
+using namespace VisualManagerDrawing;
 
 namespace {
-const COLORREF noColor = static_cast<COLORREF>(-1);
-
-void Frame(CDC* dc, const CRect& rect, COLORREF color)
-{
-    dc->Draw3dRect(&rect, color, color);
-}
-
 BOOL AlongTopOrBottom(IGTLookAutoHideButton* button)
 {
     return button != nullptr && (button->GetAlignment() & (CBRS_ALIGN_TOP | CBRS_ALIGN_BOTTOM)) != 0;

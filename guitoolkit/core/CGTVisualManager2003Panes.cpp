@@ -3,9 +3,11 @@
 #include <guitoolkit/core/CGTDrawManager.h>
 #include <guitoolkit/core/CGTMenuGlyphs.h>
 #include <guitoolkit/core/GuiToolkitGlobals.h>
+#include <guitoolkit/core/VisualManagerColors.h>
+
+using namespace VisualManagerColors;
 
 namespace {
-const COLORREF noColor = static_cast<COLORREF>(-1);
 const COLORREF white = RGB(255, 255, 255);
 
 COLORREF Scale(COLORREF color, int percent)
@@ -59,7 +61,7 @@ void CGTVisualManager2003::FillTab(CDC* dc, CRect rect, CBrush* brush, int tab, 
     const COLORREF own = tabWnd->GetTabBackgroundColor(tab);
     const COLORREF color = own != noColor ? own : Scale(BarGradientDark, 105);
     if (own == noColor) {
-        const BOOL whiteActive = LookSwitchB || ThirdSpecial(*tabWnd) || tabWnd->HasRoundedEnds();
+        const BOOL whiteActive = ActiveTabsOnWindowColor || ThirdSpecial(*tabWnd) || tabWnd->HasRoundedEnds();
         if (whiteActive && active) {
             dc->FillRect(&rect, &theGuiToolkitGlobals.brushWindow);
             return;
@@ -95,8 +97,9 @@ void CGTVisualManager2003::DrawTab(CDC* dc, CRect rect, int tab, BOOL active, IG
     const int slope = rect.Height() - 2;
     const int edge = onTop ? rect.bottom - 1 : rect.top;
     const int farEdge = onTop ? rect.top : rect.bottom - 1;
-    const CPoint outline[5] = {CPoint(rect.left - slope, edge), CPoint(rect.left + 2, farEdge), CPoint(rect.right - 2, farEdge),
-                               CPoint(rect.right, farEdge + (onTop ? 2 : -2)), CPoint(rect.right, edge)};
+    const CPoint outline[5] = {CPoint(rect.left - slope, edge), CPoint(rect.left + 2, farEdge),
+                               CPoint(rect.right - 2, farEdge), CPoint(rect.right, farEdge + (onTop ? 2 : -2)),
+                               CPoint(rect.right, edge)};
     CRgn region;
     region.CreatePolygonRgn(const_cast<CPoint*>(outline), 5, WINDING);
     const int saved = dc->SaveDC();

@@ -360,7 +360,7 @@ void CGTVisualManager::FillGridArea(CDC* dc, CRect rect, IGTLookGrid* grid, BOOL
     const COLORREF marker = theGuiToolkitGlobals.isBlackHighContrast ? noColor : grid->GetMarkerColor();
     const int mode = grid->GetMarkerMode();
     if (mode == 0 || mode == 1) {
-        const COLORREF oldText = dc->SetTextColor(marker == noColor ? LookColorA : marker);
+        const COLORREF oldText = dc->SetTextColor(marker == noColor ? GridMarkerColor : marker);
         const COLORREF oldBack = dc->SetBkColor(active ? RGB(255, 255, 255) : RGB(128, 128, 128));
         dc->FillRect(&rect, &dither);
         dc->SetBkColor(oldBack);
@@ -377,7 +377,7 @@ void CGTVisualManager::FillGridArea(CDC* dc, CRect rect, IGTLookGrid* grid, BOOL
 
 COLORREF CGTVisualManager::GetGridLineColor(IGTLookGrid*) const
 {
-    return LookColorB;
+    return GridLineColor;
 }
 
 void CGTVisualManager::DrawGridHeaderBar(CDC* dc, CRect rect, IGTLookGrid*)

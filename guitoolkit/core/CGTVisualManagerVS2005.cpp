@@ -3,14 +3,18 @@
 #include <guitoolkit/core/CGTDrawManager.h>
 #include <guitoolkit/core/CGTMenuGlyphs.h>
 #include <guitoolkit/core/GuiToolkitGlobals.h>
+#include <guitoolkit/core/VisualManagerColors.h>
+#include <guitoolkit/core/VisualManagerDrawing.h>
 #include <vssym32.h>
+
+using namespace VisualManagerColors;
+using namespace VisualManagerDrawing;
 
 IMPLEMENT_DYNCREATE(CGTVisualManagerVS2005, CGTVisualManager2003)
 
 BOOL CGTVisualManagerVS2005::RoundedAutoHideButtons = FALSE;
 
 namespace {
-const COLORREF noColor = static_cast<COLORREF>(-1);
 // The docking mode with docking markers.
 const int smartDocking = 0x80;
 // The tabbed bars' style that this look's tab operations know.
@@ -19,12 +23,6 @@ const int vs2005TabStyle = 6;
 COLORREF Scale(COLORREF color, int percent)
 {
     return CGTDrawManager::ScaleColor(color, percent);
-}
-
-void RecreateBrush(CBrush& brush, COLORREF color)
-{
-    brush.DeleteObject();
-    brush.CreateSolidBrush(color);
 }
 
 BOOL IsToolbarKind(GTLookBarKind kind)
@@ -41,9 +39,7 @@ BOOL IsPlainTabs(const IGTLookTabWnd& tabWnd)
 CGTVisualManagerVS2005::CGTVisualManagerVS2005(BOOL isTemporary)
     : CGTVisualManager2003(isTemporary), VSColorScheme(-1), TabBorderColor(noColor)
 {
-    LookSwitchB = TRUE;
-    LookSwitchC = FALSE;
-    LookSwitchD = FALSE;
+    ActiveTabsOnWindowColor = TRUE;
     if (!IsTemporary) {
         GTLookClientHooks& hooks = ClientHooks();
         if (hooks.setDockingLookSwitches != nullptr)

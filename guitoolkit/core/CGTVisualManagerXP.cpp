@@ -4,19 +4,15 @@
 #include <guitoolkit/core/GuiToolkitGlobals.h>
 #include <guitoolkit/core/VisualManagerColors.h>
 #include <guitoolkit/core/XPLookColors.h>
+#include <guitoolkit/core/VisualManagerDrawing.h>
 #include <algorithm>
 
 using namespace VisualManagerColors;
+using namespace VisualManagerDrawing;
 
 IMPLEMENT_DYNCREATE(CGTVisualManagerXP, CGTVisualManager)
 
 namespace {
-void RecreateBrush(CBrush& brush, COLORREF color)
-{
-    brush.DeleteObject();
-    brush.CreateSolidBrush(color);
-}
-
 // An 8 x 8 monochrome pattern; each row of 8 pixels is padded to 16 bits.
 void CreateRowPattern(CBrush& brush, const WORD (&rows)[8])
 {
@@ -35,7 +31,7 @@ CGTVisualManagerXP::CGTVisualManagerXP(BOOL isTemporary)
     : CGTVisualManager(isTemporary), colorBarBackground(0), colorBarBackgroundDark(0), colorMenuBackground(0),
       colorBarFaceDeep(0), colorHotFill(0), colorPressedFill(0), colorCheckedFill(0), colorSeparatorDark(0),
       colorPaneBorder(0), colorMenuBorder(0), colorHotBorder(0), JoinsMenuToButton(TRUE), colorMenuShadowBase(noColor),
-      ShadowsOpenMenuButton(TRUE), LookSwitchD(TRUE), colorButtonFace(noColor), MenuItemMargin(3)
+      ShadowsOpenMenuButton(TRUE), MenuItemMargin(3)
 {
     IsLook2000 = TRUE;
     MenuShadowDepth = 4;
@@ -46,7 +42,6 @@ CGTVisualManagerXP::CGTVisualManagerXP(BOOL isTemporary)
     FadeImages = TRUE;
     const int metrics[9] = {4, 4, 4, 0, 0, 0, 12, 5, 4};
     std::copy(metrics, metrics + 9, TasksPaneMetrics);
-    LookSwitchA = FALSE;
     MenuStyleFlag = TRUE;
     MenuScrollPadding = 1;
     if (!IsTemporary)

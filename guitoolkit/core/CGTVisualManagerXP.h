@@ -39,9 +39,6 @@ public:
     COLORREF colorMenuShadowBase;
     // An open menu button casts a shadow like its menu.
     BOOL ShadowsOpenMenuButton;
-    BOOL LookSwitchD;
-    // The face of buttons where a derived look sets one; -1 for none.
-    COLORREF colorButtonFace;
     // Space on each side of a menu item's image.
     int MenuItemMargin;
 

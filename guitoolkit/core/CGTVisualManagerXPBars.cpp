@@ -4,16 +4,13 @@
 #include <guitoolkit/core/CGTMenuGlyphs.h>
 #include <guitoolkit/core/GuiToolkitGlobals.h>
 #include <guitoolkit/core/VisualManagerColors.h>
+#include <guitoolkit/core/VisualManagerDrawing.h>
 #include <algorithm>
 
 using namespace VisualManagerColors;
+using namespace VisualManagerDrawing;
 
 namespace {
-void Frame(CDC* dc, const CRect& rect, COLORREF color)
-{
-    dc->Draw3dRect(&rect, color, color);
-}
-
 // Paints the stretch where a button and its menu meet, given on the screen, in the
 // coordinates of one of them (whose screen rectangle is at rect).
 void OpenJoint(CDC* dc, CRect stretch, const CRect& screenRect, const CRect& rect, COLORREF color)

@@ -4,15 +4,12 @@
 #include <guitoolkit/core/CGTMenuGlyphs.h>
 #include <guitoolkit/core/GuiToolkitGlobals.h>
 #include <guitoolkit/core/VisualManagerColors.h>
+#include <guitoolkit/core/VisualManagerDrawing.h>
 
 using namespace VisualManagerColors;
+using namespace VisualManagerDrawing;
 
 namespace {
-void Frame(CDC* dc, const CRect& rect, COLORREF color)
-{
-    dc->Draw3dRect(&rect, color, color);
-}
-
 // The band between two rectangles painted with a brush.
 void PaintBand(CDC* dc, const CRect& outer, const CRect& inner, CBrush& brush)
 {

@@ -3,17 +3,14 @@
 #include <guitoolkit/core/CGTMenuGlyphs.h>
 #include <guitoolkit/core/GuiToolkitGlobals.h>
 #include <guitoolkit/core/VisualManagerColors.h>
+#include <guitoolkit/core/VisualManagerDrawing.h>
 #include <afxcmn.h>
 #include <algorithm>
 
 using namespace VisualManagerColors;
+using namespace VisualManagerDrawing;
 
 namespace {
-void Frame(CDC* dc, const CRect& rect, COLORREF color)
-{
-    dc->Draw3dRect(&rect, color, color);
-}
-
 COLORREF Either(COLORREF color, COLORREF fallback)
 {
     return color == noColor ? fallback : color;

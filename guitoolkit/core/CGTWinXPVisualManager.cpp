@@ -3,20 +3,18 @@
 #include <guitoolkit/core/CGTDrawManager.h>
 #include <guitoolkit/core/CGTMenuGlyphs.h>
 #include <guitoolkit/core/GuiToolkitGlobals.h>
+#include <guitoolkit/core/VisualManagerColors.h>
+#include <guitoolkit/core/VisualManagerDrawing.h>
 #include <algorithm>
 #include <vsstyle.h>
 #include <vssym32.h>
 
+using namespace VisualManagerColors;
+using namespace VisualManagerDrawing;
+
 IMPLEMENT_DYNCREATE(CGTWinXPVisualManager, CGTVisualManagerXPThemed)
 
 namespace {
-const COLORREF noColor = static_cast<COLORREF>(-1);
-
-void Frame(CDC* dc, const CRect& rect, COLORREF color)
-{
-    dc->Draw3dRect(&rect, color, color);
-}
-
 // The rectangle of the monitor that holds the window, in the window's client coordinates.
 CRect MonitorRect(CWnd* window)
 {
@@ -36,7 +34,6 @@ CGTWinXPVisualManager::CGTWinXPVisualManager(BOOL isTemporary)
     : CGTVisualManagerXPThemed(isTemporary), OfficeXPMenus(FALSE), ExplorerBarFillColor(noColor),
       ExplorerBarTextColor(noColor)
 {
-    LookSwitchA = TRUE;
     RaiseHotImages = FALSE;
     const int metrics[9] = {12, 12, 15, 25, 13, 7, 12, 5, 4};
     std::copy(metrics, metrics + 9, TasksPaneMetrics);

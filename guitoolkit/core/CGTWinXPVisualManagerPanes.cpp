@@ -3,13 +3,14 @@
 #include <guitoolkit/core/CGTDockingValues.h>
 #include <guitoolkit/core/CGTDrawManager.h>
 #include <guitoolkit/core/GuiToolkitGlobals.h>
+#include <guitoolkit/core/VisualManagerColors.h>
 #include <algorithm>
 #include <vsstyle.h>
 #include <vssym32.h>
 
-namespace {
-const COLORREF noColor = static_cast<COLORREF>(-1);
+using namespace VisualManagerColors;
 
+namespace {
 COLORREF Either(COLORREF color, COLORREF fallback)
 {
     return color == noColor ? fallback : color;

@@ -1,6 +1,7 @@
 #include <guitoolkit/core/GuiToolkitGlobals.h>
 #include <guitoolkit/core/CGTScreenInfo.h>
 #include <guitoolkit/core/GuiToolkitHooks.h>
+#include <guitoolkit/core/VisualManagerDrawing.h>
 #include <algorithm>
 #include <cstddef>
 #include <cstdlib>
@@ -11,19 +12,9 @@ const wchar_t* const theFaceMsSansSerif = L"MS Sans Serif";
 const wchar_t* const theFaceArial = L"Arial";
 const wchar_t* const theFaceMarlett = L"Marlett";
 
+using namespace VisualManagerDrawing;
+
 namespace {
-void RecreateBrush(CBrush& brush, COLORREF color)
-{
-    brush.DeleteObject();
-    brush.CreateSolidBrush(color);
-}
-
-void RecreatePen(CPen& pen, COLORREF color)
-{
-    pen.DeleteObject();
-    pen.CreatePen(PS_SOLID, 1, color);
-}
-
 // The metrics structure as the oldest supported systems know it (without the padded
 // border field).
 BOOL ReadNonClientMetrics(NONCLIENTMETRICSW& metrics)

@@ -346,6 +346,11 @@ CSize CGTToolBar::GetButtonSize() const
     return size;
 }
 
+BOOL CGTToolBar::IsRounded() const
+{
+    return !UsesDialogColors() && (GetBarStyle() & CBRS_FLOATING) == 0 && GetParentMiniFrame() == nullptr;
+}
+
 IGTLookCustomizeButton* CGTToolBar::GetLookCustomizeButton() const
 {
     return m_CustomizeButton != nullptr ? m_CustomizeButton->AsCustomizeButton() : nullptr;

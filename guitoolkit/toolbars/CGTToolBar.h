@@ -245,6 +245,8 @@ public:
     GTLookBarKind GetLookKind() const override { return GTLookBarKind::Toolbar; }
     CSize GetButtonSize() const override;
     CSize GetImageSize() const override;
+    // Docked: cut corners; a floating bar and a dialog control keep square ones.
+    BOOL IsRounded() const override;
     IGTLookCustomizeButton* GetLookCustomizeButton() const override;
     void SetLockedSizes(CSize iButton, CSize iImage);
     // A locked bar's own menu images (or its images); null for other bars.

@@ -29,6 +29,21 @@ TEST(MemDC, CopiesOnlyTheClipBoxOfTheTarget)
     EXPECT_EQ(canvas.Count(CRect(0, 0, 20, 20), painted), 25);
 }
 
+TEST(MemDC, ARectangleAwayFromTheOriginKeepsEveryPixelAndOnlyThose)
+{
+    TestCanvas canvas(40, 40, before);
+    const CRect rect(10, 10, 30, 30);
+    {
+        CGTMemDC memDC(canvas.dc(), rect);
+        ASSERT_TRUE(memDC.IsMemDCInUse());
+        memDC.GetDC().FillSolidRect(0, 0, 40, 40, painted);
+        memDC.GetDC().SetPixel(10, 10, before);
+    }
+    EXPECT_EQ(canvas.Count(rect, painted), 399);
+    EXPECT_EQ(canvas.Pixel(10, 10), before);
+    EXPECT_EQ(canvas.Count(CRect(0, 0, 40, 40), painted), 399);
+}
+
 TEST(MemDC, CopiesNothingForAnEmptyClipRegion)
 {
     TestCanvas canvas(20, 20, before);

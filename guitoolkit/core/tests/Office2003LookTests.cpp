@@ -237,32 +237,31 @@ TEST_F(Office2003Look, BarsOneAboveTheOtherContinueOneGradient)
     EXPECT_EQ(canvas.Pixel(300, 5), background);
 }
 
-TEST(LookSettings, EachLookSetsTheBaseSettingsByName)
+TEST(LookSettings, EachLookIndentsTaskGroupNamesByItsOwnMetrics)
 {
     FakeThemeApi api;
     CGTVisualManagerXP office(TRUE);
     CGTVisualManager2003 look(TRUE);
-    struct Case {
-        const CGTVisualManager* look;
-        BOOL look2000;
-        int shadowDepth;
-        BOOL raiseHotImages, fadeImages, switchA;
-        int metrics[9];
-    } cases[] = {
-        {&office, TRUE, 4, TRUE, TRUE, FALSE, {4, 4, 4, 0, 0, 0, 12, 5, 4}},
-        {&look, TRUE, 3, FALSE, FALSE, TRUE, {8, 8, 8, 18, 3, 3, 8, 5, 4}},
+    FakeTasksPane pane;
+    FakeTasksGroup group;
+    group.pane = &pane;
+    group.name = L"I";
+    group.text = theGuiToolkitGlobals.colorBarText;
+    group.caption = CRect(0, 0, 80, 20);
+    // Where the name's first column of text colour is, with the pane's own offset or the look's.
+    const auto nameStart = [&](CGTVisualManager& l, int offset) {
+        pane.captionOffsetX = offset;
+        TestCanvas canvas(80, 20, RGB(1, 2, 3));
+        l.DrawTasksGroupCaption(&canvas.dc(), &group, FALSE, FALSE, FALSE);
+        for (int x = 0; x < 80; ++x)
+            if (canvas.Count(CRect(x, 0, x + 1, 20), group.text) > 0)
+                return x;
+        return -1;
     };
-    for (const Case& c : cases) {
-        EXPECT_EQ(c.look->IsLook2000, c.look2000);
-        EXPECT_EQ(c.look->MenuShadowDepth, c.shadowDepth);
-        EXPECT_EQ(c.look->RaiseHotImages, c.raiseHotImages);
-        EXPECT_EQ(c.look->FadeImages, c.fadeImages);
-        EXPECT_EQ(c.look->LookSwitchA, c.switchA);
-        EXPECT_FALSE(c.look->EmbossDisabled);
-        EXPECT_TRUE(c.look->MenuStyleFlag);
-        EXPECT_EQ(c.look->MenuScrollPadding, 1);
-        for (int i = 0; i < 9; ++i)
-            EXPECT_EQ(c.look->TasksPaneMetrics[i], c.metrics[i]) << i;
-    }
+    const int officeStart = nameStart(office, -1);
+    ASSERT_GE(officeStart, 0);
+    EXPECT_EQ(nameStart(office, 7), officeStart + 7);
+    // The Office 2003 look sets its name three pixels further in than the Office XP look.
+    EXPECT_EQ(nameStart(look, -1), officeStart + 3);
     theGuiToolkitGlobals.UpdateSysColors();
 }

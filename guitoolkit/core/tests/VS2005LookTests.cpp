@@ -130,8 +130,7 @@ TEST(VS2005Selection, ChoosingTheLookTurnsOnSmartDockingAndItsDockingSwitches)
     CGTVisualManager* look = CGTVisualManager::GetCurrent();
     EXPECT_EQ(look->GetRuntimeClass(), RUNTIME_CLASS(CGTVisualManagerVS2005));
     EXPECT_EQ(lookCalls, "switches101 switches110 docking128 ");
-    EXPECT_TRUE(look->LookSwitchB);
-    EXPECT_FALSE(look->LookSwitchC);
+    EXPECT_TRUE(look->ActiveTabsOnWindowColor);
     hooks = GTLookClientHooks{};
     CGTVisualManager::SelectManagerClass(nullptr);
     theGuiToolkitGlobals.UpdateSysColors();

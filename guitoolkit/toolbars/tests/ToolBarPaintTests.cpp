@@ -1,4 +1,7 @@
 #include <guitoolkit/core/CGTVisualManager.h>
+#include <guitoolkit/core/CGTVisualManager2003.h>
+#include <guitoolkit/docking/CGTDockBar.h>
+#include <guitoolkit/docking/GTDockingConstants.h>
 #include <guitoolkit/core/GuiToolkitGlobals.h>
 #include <guitoolkit/toolbars/CGTToolBar.h>
 #include <gtest/gtest.h>
@@ -129,4 +132,64 @@ TEST(ToolBarPaint, TheButtonChosenForCustomizingIsFramedInTheTextColour)
     const CRect other = bar.GetButton(0)->Rect();
     EXPECT_NE(text, painted.Pixel(other.left, other.top));
     CGTToolBar::SetSizes(CSize(23, 22), CSize(16, 15));
+}
+
+namespace {
+// What a call paints into a bitmap of 300 x 60 (at the given window's colour depth).
+class Painted {
+public:
+    template <class Paint>
+    Painted(CWnd& iWindow, Paint iPaint)
+    {
+        CClientDC screen(&iWindow);
+        m_Memory.CreateCompatibleDC(&screen);
+        m_Bitmap.CreateCompatibleBitmap(&screen, 300, 60);
+        m_Memory.SelectObject(&m_Bitmap);
+        m_Memory.FillSolidRect(0, 0, 300, 60, RGB(1, 2, 3));
+        iPaint(&m_Memory);
+    }
+    COLORREF Pixel(int iX, int iY) { return m_Memory.GetPixel(iX, iY); }
+
+private:
+    CBitmap m_Bitmap;
+    CDC m_Memory;
+};
+}  // namespace
+
+TEST(ToolBarPaint, ADockedToolbarOfTheOffice2003LookHasCutCornersAFloatingOneSquareOnes)
+{
+    CGTVisualManager::SelectManagerClass(RUNTIME_CLASS(CGTVisualManager2003));
+    TestParent parent;
+    CGTDockBar dockBar;
+    ASSERT_TRUE(dockBar.Create(WS_CHILD | WS_VISIBLE | GTSideTop, CRect(0, 0, 400, 60), &parent));
+    dockBar.MoveWindow(0, 0, 400, 60);
+    LayoutBar bar(dockBar, 200, {20, 20});
+    bar.MoveWindow(30, 10, 200, 30);
+    CRect client;
+    bar.GetClientRect(&client);
+    CGTVisualManager* look = CGTVisualManager::GetCurrent();
+    Painted under(dockBar, [&](CDC* iDc) { look->DrawBarBackground(iDc, &dockBar, CRect(0, 0, 400, 60), CRect()); });
+    const CPoint corners[] = {
+        {0, 0}, {client.right - 1, 0}, {0, client.bottom - 1}, {client.right - 1, client.bottom - 1}};
+
+    bar.SetBarStyle(bar.GetBarStyle() | GTStyleFloating);
+    EXPECT_FALSE(bar.IsRounded());
+    Painted floating(bar, [&](CDC* iDc) { bar.DrawBackground(iDc); });
+    ASSERT_NE(under.Pixel(30, 10), floating.Pixel(0, 0));
+    // Square: the corners carry the bar's face like their neighbours along the bar.
+    for (const CPoint& corner : corners)
+        EXPECT_EQ(floating.Pixel(corner.x == 0 ? 2 : corner.x - 2, corner.y), floating.Pixel(corner.x, corner.y))
+            << corner.x << "," << corner.y;
+
+    bar.SetBarStyle(bar.GetBarStyle() & ~GTStyleFloating);
+    EXPECT_TRUE(bar.IsRounded());
+    Painted docked(bar, [&](CDC* iDc) { bar.DrawBackground(iDc); });
+    for (const CPoint& corner : corners) {
+        // The dock bar shows through each corner; the bar's own face begins inside.
+        EXPECT_EQ(under.Pixel(30 + corner.x, 10 + corner.y), docked.Pixel(corner.x, corner.y))
+            << corner.x << "," << corner.y;
+        const CPoint in(corner.x == 0 ? 2 : corner.x - 2, corner.y == 0 ? 2 : corner.y - 2);
+        EXPECT_EQ(floating.Pixel(in.x, in.y), docked.Pixel(in.x, in.y)) << in.x << "," << in.y;
+    }
+    CGTVisualManager::SelectManagerClass(nullptr);
 }

@@ -106,10 +106,15 @@ TEST(LooksDemo, TheLookMenuRedrawsTheToolbarInEachLook)
             break;
         }
         case 3:
-        case 4:
+        case 4: {
             // A gradient from the top row to the bottom one.
             EXPECT_NE(shownTop, shownBottom) << names[look];
+            // Cut corners: the bottom corner is not the bar's edge line, which starts a pixel on.
+            CPoint corner(0, client.bottom - 1);
+            frame.m_ToolBar.ClientToScreen(&corner);
+            EXPECT_NE(shot.Pixel(corner.x, corner.y), shot.Pixel(corner.x + 2, corner.y)) << names[look];
             break;
+        }
         }
     }
     CGTVisualManager::SelectManagerClass(nullptr);

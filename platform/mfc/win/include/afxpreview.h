@@ -30,6 +30,10 @@ public:
     void PrinterDPtoScreenDP(LPPOINT lpPoint) const;
 
     int GetDeviceCaps(int nIndex) const override;
+    // The output is saved beside the printer and restored with it: the view's own save
+    // and restore never reach the output's states from before the preview's mapping.
+    int SaveDC() override;
+    BOOL RestoreDC(int nSavedDC) override;
     int SetMapMode(int nMapMode) override;
     CPoint SetViewportOrg(int x, int y) override;
     CPoint OffsetViewportOrg(int nWidth, int nHeight) override;
@@ -60,6 +64,10 @@ protected:
     CSize m_sizeTopLeft;
     CRect m_rectPage;                  // in output pixels; empty: no page clip
     std::vector<HFONT> m_outputFonts;  // made for the output, freed when it is released
+    struct SavedLevels {
+        int nPrinter, nOutput;
+    };
+    std::vector<SavedLevels> m_saved;  // the output's save beside each of the printer's
 
     // The output's mapping: the printer's, scaled and moved to the page.
     void MirrorMappingMode();

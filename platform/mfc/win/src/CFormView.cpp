@@ -90,11 +90,18 @@ BOOL CFormView::PreTranslateMessage(MSG* pMsg)
     CFrameWnd* pFrameWnd = GetTopLevelFrame();
     if (pFrameWnd != nullptr && pFrameWnd->m_bHelpMode)
         return FALSE;
-    // Dialog keys would take the frames' accelerators: the frames translate first.
+    // Without controls there are no dialog keys: the pump's walk takes the message on to
+    // the frames.
+    if (::GetWindow(m_hWnd, GW_CHILD) == nullptr)
+        return FALSE;
+    // The dialog keys take all input, which the frames' accelerators and tooltips would not
+    // see then: the frames have it first, here, since the walk does not reach them after.
+    bool bInput = (pMsg->message >= WM_KEYFIRST && pMsg->message <= WM_KEYLAST) ||
+        (pMsg->message >= WM_MOUSEFIRST && pMsg->message <= WM_MOUSELAST);
+    if (!bInput)
+        return FALSE;
     for (pFrameWnd = GetParentFrame(); pFrameWnd != nullptr; pFrameWnd = pFrameWnd->GetParentFrame())
         if (pFrameWnd->PreTranslateMessage(pMsg))
             return TRUE;
-    if (::GetWindow(m_hWnd, GW_CHILD) == nullptr)
-        return FALSE;
     return PreTranslateInput(pMsg);
 }

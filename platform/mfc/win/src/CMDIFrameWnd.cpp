@@ -113,8 +113,10 @@ BOOL CMDIFrameWnd::PreTranslateMessage(MSG* pMsg)
     if (pMsg->message < WM_KEYFIRST || pMsg->message > WM_KEYLAST)
         return FALSE;
     // The active child's accelerators first, then the frame's, then the system's MDI keys.
+    // A key inside the child has been through the child on the pump's walk already.
     CMDIChildWnd* pChild = MDIGetActive();
-    if (pChild != nullptr && pChild->PreTranslateMessage(pMsg))
+    BOOL bInChild = pChild != nullptr && (pMsg->hwnd == pChild->m_hWnd || ::IsChild(pChild->m_hWnd, pMsg->hwnd));
+    if (pChild != nullptr && !bInChild && pChild->PreTranslateMessage(pMsg))
         return TRUE;
     HACCEL hAccel = GetDefaultAccelerator();
     if (hAccel != nullptr && ::TranslateAcceleratorW(m_hWnd, hAccel, pMsg))

@@ -1,5 +1,6 @@
 // Drawing a printer's page onto the screen at a scale.
 #include "afxstate.h"
+#include <algorithm>
 #include <numeric>
 
 IMPLEMENT_DYNAMIC(CPreviewDC, CDC)
@@ -39,6 +40,7 @@ void CPreviewDC::ReleaseAttribDC()
 void CPreviewDC::SetOutputDC(HDC hDC)
 {
     m_hDC = hDC;
+    m_saved.clear();
     if (m_hDC == nullptr || m_hAttribDC == nullptr)
         return;
     // The output starts from what the printer's DC holds.
@@ -57,6 +59,7 @@ void CPreviewDC::ReleaseOutputDC()
     for (HFONT hFont : m_outputFonts)
         ::DeleteObject(hFont);
     m_outputFonts.clear();
+    m_saved.clear();
     m_hDC = nullptr;
     m_rectPage.SetRectEmpty();
 }
@@ -90,6 +93,31 @@ void CPreviewDC::PrinterDPtoScreenDP(LPPOINT lpPoint) const
 int CPreviewDC::GetDeviceCaps(int nIndex) const
 {
     return m_pPrinterDC != nullptr ? m_pPrinterDC->GetDeviceCaps(nIndex) : CDC::GetDeviceCaps(nIndex);
+}
+
+int CPreviewDC::SaveDC()
+{
+    int nPrinter = ::SaveDC(m_hAttribDC);
+    if (nPrinter != 0 && m_hDC != nullptr)
+        m_saved.push_back({nPrinter, ::SaveDC(m_hDC)});
+    return nPrinter;
+}
+
+BOOL CPreviewDC::RestoreDC(int nSavedDC)
+{
+    // A negative number counts back from the latest save.
+    int nIndex = nSavedDC < 0 ? (int)m_saved.size() + nSavedDC : -1;
+    int nPrinter = nIndex >= 0 ? m_saved[nIndex].nPrinter : nSavedDC;
+    if (!::RestoreDC(m_hAttribDC, nPrinter))
+        return FALSE;
+    auto it =
+        std::find_if(m_saved.begin(), m_saved.end(), [=](const SavedLevels& s) { return s.nPrinter >= nPrinter; });
+    if (it != m_saved.end() && m_hDC != nullptr)
+        ::RestoreDC(m_hDC, it->nOutput);
+    m_saved.erase(it, m_saved.end());
+    MirrorMappingMode();
+    MirrorFont();
+    return TRUE;
 }
 
 // --- Mapping -------------------------------------------------------------------------------------

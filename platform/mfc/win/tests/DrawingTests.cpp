@@ -376,6 +376,37 @@ TEST(Drawing, APreviewDCAtOneToTwoDrawsAtHalfSize)
     EXPECT_EQ(printer.GetViewportExt(), CSize(1, 1));
 }
 
+TEST(Drawing, APreviewDCKeepsThePageAcrossTheViewsSaveAndRestore)
+{
+    for (BOOL bRelative : {FALSE, TRUE}) {
+        MemoryCanvas canvas;
+        canvas.dc.FillSolidRect(0, 0, 16, 16, RGB(255, 255, 255));
+        CDC printer;
+        ASSERT_TRUE(printer.CreateCompatibleDC(nullptr));
+        // The preview view saves its DC once before it hands it to the preview.
+        int nOutside = canvas.dc.SaveDC();
+        CPreviewDC preview;
+        preview.SetAttribDC(printer.m_hDC);
+        preview.SetOutputDC(canvas.dc.m_hDC);
+        preview.SetScaleRatio(1, 2);
+        preview.SetTopLeftOffset(CSize(4, 4));
+        CRect page(4, 4, 12, 12);
+        preview.ClipToPage(&page);
+
+        int nSaved = preview.SaveDC();
+        preview.SetMapMode(MM_LOMETRIC);
+        EXPECT_TRUE(preview.RestoreDC(bRelative ? -1 : nSaved));
+        preview.FillSolidRect(0, 0, 100, 100, RGB(0, 0, 255));
+        preview.ReleaseOutputDC();
+        canvas.dc.RestoreDC(nOutside);
+        EXPECT_EQ(canvas.Pixel(3, 3), 0xFFFFFFu) << bRelative;
+        EXPECT_EQ(canvas.Pixel(4, 4), 0x0000FFu) << bRelative;
+        EXPECT_EQ(canvas.Pixel(11, 11), 0x0000FFu) << bRelative;
+        EXPECT_EQ(canvas.Pixel(12, 12), 0xFFFFFFu) << bRelative;
+        EXPECT_EQ(printer.GetMapMode(), MM_TEXT) << bRelative;
+    }
+}
+
 TEST(Drawing, APreviewDCPlacesThePageAndClipsToItAndToScaledRegions)
 {
     MemoryCanvas canvas;

@@ -3,6 +3,7 @@
 #include <afxwin.h>
 #include <afxext.h>
 #include <gtest/gtest.h>
+#include <algorithm>
 #include <string>
 #include <vector>
 #include "MemoryPrinter.h"
@@ -12,6 +13,8 @@ namespace {
 const UINT ID_TRACED = 0x8402;  // every target traces it and passes it on
 
 std::vector<std::string> g_trace;
+// How often each frame was asked to translate a message (and so to look up its accelerators).
+std::vector<std::string> g_pretranslated;
 
 class CMdiApp : public CWinApp {
 public:
@@ -92,6 +95,13 @@ END_MESSAGE_MAP()
 
 class CTracingChild : public CMDIChildWnd {
     DECLARE_DYNCREATE(CTracingChild)
+public:
+    BOOL PreTranslateMessage(MSG* pMsg) override
+    {
+        g_pretranslated.push_back("child frame");
+        return CMDIChildWnd::PreTranslateMessage(pMsg);
+    }
+
 protected:
     afx_msg BOOL OnTraced(UINT)
     {
@@ -107,6 +117,13 @@ BEGIN_MESSAGE_MAP(CTracingChild, CMDIChildWnd)
 END_MESSAGE_MAP()
 
 class CTracingMain : public CMDIFrameWnd {
+public:
+    BOOL PreTranslateMessage(MSG* pMsg) override
+    {
+        g_pretranslated.push_back("main frame");
+        return CMDIFrameWnd::PreTranslateMessage(pMsg);
+    }
+
 protected:
     afx_msg BOOL OnTraced(UINT)
     {
@@ -129,6 +146,7 @@ struct MdiFixture : public ::testing::Test {
     void SetUp() override
     {
         g_trace.clear();
+        g_pretranslated.clear();
         CMdiDoc::s_nDeleted = 0;
         pReports = new CMultiDocTemplate(IDR_MDI_REPORT, RUNTIME_CLASS(CMdiDoc), RUNTIME_CLASS(CTracingChild),
                                          RUNTIME_CLASS(CReportView));
@@ -154,10 +172,10 @@ struct MdiFixture : public ::testing::Test {
         POSITION pos = pDoc->GetFirstViewPosition();
         return static_cast<CMDIChildWnd*>(pDoc->GetNextView(pos)->GetParentFrame());
     }
-    // A key as the message pump hands it over, on the main frame.
-    BOOL PressKey(UINT nVirtKey)
+    // A key as the message pump hands it over, on the main frame or another window.
+    BOOL PressKey(UINT nVirtKey, HWND hWnd = nullptr)
     {
-        MSG msg = {pMain->m_hWnd, WM_KEYDOWN, nVirtKey, 1, 0, {0, 0}};
+        MSG msg = {hWnd != nullptr ? hWnd : pMain->m_hWnd, WM_KEYDOWN, nVirtKey, 1, 0, {0, 0}};
         return app.PreTranslateMessage(&msg);
     }
     // The children as the Window menu lists them.
@@ -207,6 +225,36 @@ TEST_F(MdiFixture, ActivationSwitchesViewSharedMenuAndAccelerators)
     EXPECT_TRUE(PressKey(VK_F5));
     EXPECT_FALSE(PressKey(VK_F6));
     EXPECT_EQ(g_trace, (std::vector<std::string>{"plot refresh", "report refresh"}));
+}
+
+TEST_F(MdiFixture, EachFrameTranslatesAKeyOnceWhereverItIsPressed)
+{
+    CDocument* pReport = pReports->OpenDocumentFile(nullptr);
+    CDocument* pPlot = pPlots->OpenDocumentFile(nullptr);
+    POSITION pos = pReport->GetFirstViewPosition();
+    CView* pForm = pReport->GetNextView(pos);
+    pos = pPlot->GetFirstViewPosition();
+    CView* pPlotView = pPlot->GetNextView(pos);
+    const struct {
+        const char* where;
+        CMDIChildWnd* pActive;
+        HWND hWnd;
+    } cases[] = {
+        {"a form's control", FrameOf(pReport), pForm->GetDlgItem(IDC_FORM_NAME)->m_hWnd},
+        {"a form", FrameOf(pReport), pForm->m_hWnd},
+        {"a view", FrameOf(pPlot), pPlotView->m_hWnd},
+        {"the main frame", FrameOf(pPlot), pMain->m_hWnd},
+    };
+    for (const auto& c : cases) {
+        pMain->MDIActivate(c.pActive);
+        g_pretranslated.clear();
+        PressKey(VK_F6, c.hWnd);
+        std::sort(g_pretranslated.begin(), g_pretranslated.end());
+        EXPECT_EQ(g_pretranslated, (std::vector<std::string>{"child frame", "main frame"})) << c.where;
+    }
+    // The key still reaches the active child's accelerators from outside it.
+    EXPECT_TRUE(PressKey(VK_F5));
+    EXPECT_EQ(g_trace, (std::vector<std::string>{"plot refresh"}));
 }
 
 TEST_F(MdiFixture, ACommandReachesTheActiveChildFirstThenTheMainFrame)
