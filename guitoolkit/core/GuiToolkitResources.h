@@ -62,6 +62,17 @@
 /* The customize button's popup: its name and the item that lists the bars' buttons. */
 #define IDS_GT_TOOLBAR_OPTIONS 17017
 #define IDS_GT_ADD_REMOVE_BUTTONS 17018
+// The tasks pane: its default caption, its navigation commands and their bitmaps.
+#define IDS_GT_TASKS_PANE 17019
+#define IDS_GT_TASKS_BACK 17020
+#define IDS_GT_TASKS_FORWARD 17021
+#define IDS_GT_TASKS_HOME 17022
+#define IDS_GT_TASKS_CLOSE 17023
+#define IDS_GT_TASKS_OTHER_PANES 17024
+#define IDB_GT_TASKS_NAVIGATE 17019
+// A floating tasks pane's pages button.
+#define IDS_GT_TASKS_OTHER_PANE 17025
+#define IDB_GT_TASKS_NAVIGATE_LARGE 17052
 /* The chevron's item that puts a bar and its sibling on one row or two. */
 #define IDS_GT_ONE_ROW 17027
 #define IDS_GT_TWO_ROWS 17028

@@ -160,6 +160,8 @@ protected:
 
     // The click of a caption button that was pressed and released over itself.
     virtual void OnPressButtons(UINT iHitCode);
+    // Buttons of a derived pane's own that its state hides; the caption's layout asks.
+    virtual BOOL IsCaptionButtonHidden(UINT iHitCode) const;
     void RedrawButton(const CGTCaptionButton* iButton);
     // The pin with Ctrl: every pane of the group pinned away, or every auto-hidden pane of
     // the edge back.

@@ -70,6 +70,11 @@ void CGTDockingControlBar::OnDestroy()
     CGTControlBar::OnDestroy();
 }
 
+BOOL CGTDockingControlBar::IsCaptionButtonHidden(UINT) const
+{
+    return FALSE;
+}
+
 void CGTDockingControlBar::CreateCaptionButtons()
 {
     for (INT_PTR i = 0; i < m_CaptionButtons.GetSize(); ++i)
@@ -139,6 +144,8 @@ void CGTDockingControlBar::OnNcCalcSize(BOOL iCalcValidRects, NCCALCSIZE_PARAMS*
                 button->m_Hidden = s_HideUnusableButtons && !canClose;
             else if (button->m_HitCode == GTHitWindowPosition)
                 button->m_Hidden = !s_ShowWindowPositionButton;
+            else
+                button->m_Hidden = IsCaptionButtonHidden(button->m_HitCode);
             if (button->m_Hidden)
                 continue;
             int& next = button->m_LeftAligned ? left : right;

@@ -59,6 +59,10 @@ public:
     // A pane dropped on an outlook bar becomes its page; it finds its target under the cursor.
     int DockToTarget(CGTBaseControlBar* iTarget, LPCRECT iRect, int iMethod) override;
     CGTBaseControlBar* FindDockTarget(int iSensitivity, int& oHitCode, BOOL& oHandled) override;
+    // Dragged by the mouse, the pane stays while the cursor is over its bar; leaving, it notes
+    // the bar it left, where docking back to its recent place returns it.
+    BOOL OnBeforeFloat(CRect& ioRect, int iMethod) override;
+    HWND GetTearOffTarget() const { return m_TearOffTarget; }
 
 protected:
     afx_msg int OnCreate(LPCREATESTRUCT iCreate);

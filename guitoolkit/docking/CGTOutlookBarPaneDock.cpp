@@ -2,9 +2,29 @@
 #include <guitoolkit/core/GuiToolkitSeams.h>
 #include <guitoolkit/docking/CGTMiniFrameWnd.h>
 
+BOOL CGTOutlookBarPane::OnBeforeFloat(CRect&, int iMethod)
+{
+    if (iMethod != GTDockByMouse)
+        return TRUE;
+    POINT cursor;
+    CRect parent;
+    GetParent()->GetWindowRect(&parent);
+    if (CGTCursor::Current().GetPosition(cursor) && parent.PtInRect(cursor))
+        return FALSE;
+    // A double click on the floating page takes it back to the bar it leaves.
+    CWnd* holder = GetParent();
+    if (!holder->IsKindOf(RUNTIME_CLASS(CGTOutlookBar)))
+        holder = holder->GetParent();
+    m_TearOffTarget = holder != nullptr && holder->IsKindOf(RUNTIME_CLASS(CGTOutlookBar)) ? holder->m_hWnd : nullptr;
+    return TRUE;
+}
+
 int CGTOutlookBarPane::DockToTarget(CGTBaseControlBar* iTarget, LPCRECT, int iMethod)
 {
-    auto* bar = iMethod == 1 ? DYNAMIC_DOWNCAST(CGTOutlookBar, iTarget) : nullptr;
+    CWnd* target = iMethod == GTDockByMouse                             ? iTarget
+        : iMethod == GTDockToRecentPlace && ::IsWindow(m_TearOffTarget) ? CWnd::FromHandlePermanent(m_TearOffTarget)
+                                                                        : nullptr;
+    auto* bar = DYNAMIC_DOWNCAST(CGTOutlookBar, target);
     if (bar == nullptr || bar->GetTabWindow() == nullptr)
         return FALSE;
     if (CGTMiniFrameWnd* frame = GetParentMiniFrame())

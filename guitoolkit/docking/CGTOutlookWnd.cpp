@@ -1,4 +1,5 @@
 #include <guitoolkit/docking/CGTOutlookBar.h>
+#include <guitoolkit/docking/GTHandCursor.h>
 #include <guitoolkit/core/CGTMemDC.h>
 #include <guitoolkit/core/CGTMenuGlyphs.h>
 #include <guitoolkit/core/CGTVisualManager.h>
@@ -27,12 +28,6 @@ enum : int {
     imageLeft = 4
 };
 
-HCURSOR HandCursor()
-{
-    static HCURSOR s_Cursor = ::LoadCursorW(AfxFindResourceHandle(MAKEINTRESOURCEW(IDC_GT_HAND), RT_GROUP_CURSOR),
-                                            MAKEINTRESOURCEW(IDC_GT_HAND));
-    return s_Cursor;
-}
 }  // namespace
 
 void CGTOutlookSrcrollButton::FillFace(CDC* iDc, const CRect& iRect)
@@ -257,8 +252,8 @@ BOOL CGTOutlookWnd::OnSetCursor(CWnd* iWindow, UINT iHitTest, UINT iMessage)
     CPoint point;
     ::GetCursorPos(&point);
     ScreenToClient(&point);
-    if (iHitTest == HTCLIENT && GetTabFromPoint(point) >= 0 && HandCursor() != nullptr) {
-        ::SetCursor(HandCursor());
+    if (iHitTest == HTCLIENT && GetTabFromPoint(point) >= 0 && GTHandCursor() != nullptr) {
+        ::SetCursor(GTHandCursor());
         return TRUE;
     }
     return CGTBaseTabWnd::OnSetCursor(iWindow, iHitTest, iMessage);

@@ -2,12 +2,13 @@
 
 IMPLEMENT_DYNCREATE(CGTToolBoxBar, CGTOutlookBar)
 IMPLEMENT_DYNCREATE(CGTToolBox, CGTDockingControlBar)
-IMPLEMENT_DYNCREATE(CGTToolBoxEx, CGTTasksPane)
 
 void CGTToolBoxPage::NotifyHost(int iTool)
 {
     if (m_ToolBox != nullptr)
         m_ToolBox->OnClickTool(m_ToolBox->GetPageIndex(this), iTool);
+    else if (m_ToolBoxEx != nullptr)
+        m_ToolBoxEx->OnClickTool(m_ToolBoxEx->GetPageGroup(this), iTool);
 }
 
 BEGIN_MESSAGE_MAP(CGTToolBox, CGTDockingControlBar)
@@ -80,10 +81,15 @@ int CGTToolBox::GetPageIndex(const CGTToolBoxPage* iPage) const
     return outlook != nullptr && iPage != nullptr ? outlook->GetTabFromHwnd(iPage->GetSafeHwnd()) : -1;
 }
 
+void CGTToolBox::PostToolCommand(CWnd& iBox)
+{
+    if (CWnd* owner = iBox.GetOwner())
+        owner->PostMessage(WM_COMMAND, LOWORD(iBox.GetDlgCtrlID()), reinterpret_cast<LPARAM>(iBox.m_hWnd));
+}
+
 void CGTToolBox::OnClickTool(int, int)
 {
-    if (CWnd* owner = GetOwner())
-        owner->PostMessage(WM_COMMAND, LOWORD(GetDlgCtrlID()), reinterpret_cast<LPARAM>(m_hWnd));
+    PostToolCommand(*this);
 }
 
 void CGTToolBox::OnScrollPage(BOOL iUp)
@@ -100,16 +106,4 @@ void CGTToolBox::UpdateScrollButtons()
     CGTToolBoxPage* page = outlook != nullptr ? GetPage(outlook->GetActiveTab()) : nullptr;
     if (page != nullptr)
         outlook->EnableScrollButtons(page->GetScrollRows() > 0, page->GetHiddenRows() > 0);
-}
-
-void CGTToolBoxEx::OnClickTool(int, int) {}
-
-int CGTToolBoxEx::GetPageCount() const
-{
-    return 0;
-}
-
-CGTToolBoxPage* CGTToolBoxEx::GetPage(int) const
-{
-    return nullptr;
 }

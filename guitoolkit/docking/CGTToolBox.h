@@ -44,6 +44,7 @@ public:
     // The new tool's index.
     int AddTool(const CString& iLabel, int iImage);
     void SetToolBox(CGTToolBox* iToolBox) { m_ToolBox = iToolBox; }
+    void SetToolBoxEx(CGTToolBoxEx* iToolBox) { m_ToolBoxEx = iToolBox; }
 
     // The tool under a client point, -1 for none.
     virtual int HitTest(CPoint iPoint);
@@ -121,6 +122,8 @@ public:
     CGTToolBoxBar& GetBar() { return m_Bar; }
 
     virtual void OnClickTool(int iPage, int iTool);
+    // A picked tool reaches the owner as the box's command, with the box's window.
+    static void PostToolCommand(CWnd& iBox);
     // Moves the current page one row up or down.
     virtual void OnScrollPage(BOOL iUp);
     // The page's index among the bar's pages, -1 for none.
@@ -136,10 +139,23 @@ protected:
     CGTToolBoxBar m_Bar;
 };
 
+// A tool box whose groups each hold one page of tools; picking a tool in one group clears
+// the choice in the others.
 class CGTToolBoxEx : public CGTTasksPane {
     DECLARE_DYNCREATE(CGTToolBoxEx)
 public:
+    CGTToolBoxEx();
+
+    // A group holding a page of tools with the images of a bitmap strip; the group's index,
+    // -1 when the page could not be made.
+    int AddToolsPage(const CString& iLabel, UINT iBitmapId, CSize iImageSize, const CStringArray& iTools,
+                     int iMode = CGTToolBoxPage::listMode);
     virtual void OnClickTool(int iGroup, int iTool);
     int GetPageCount() const;
     CGTToolBoxPage* GetPage(int iGroup) const;
+    // The group that holds the page, -1 for none.
+    int GetPageGroup(const CGTToolBoxPage* iPage) const;
+
+    BOOL IsCompactMode() const override { return TRUE; }
+    void AdjustLayout() override;
 };

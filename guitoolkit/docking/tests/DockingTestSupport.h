@@ -3,6 +3,7 @@
 // it holds, and the global record's screen facts held still. The seams of the core (cursor,
 // keys, clock, drag rectangles on the screen) are in <guitoolkit/core/tests/FakeSeams.h>.
 #pragma once
+#include <guitoolkit/core/CGTWorkspaceSettings.h>
 #include <guitoolkit/core/GuiToolkitGlobals.h>
 #include <guitoolkit/core/tests/FakeSeams.h>
 #include <guitoolkit/core/GuiToolkitMessages.h>
@@ -14,8 +15,33 @@
 #include <guitoolkit/docking/CGTSlider.h>
 #include <guitoolkit/docking/IGTDockingFrame.h>
 #include <commctrl.h>
+#include <functional>
 #include <memory>
 #include <vector>
+
+// A workspace whose stored data carries the given version.
+struct VersionedWorkspace : CGTWorkspaceSettings {
+    VersionedWorkspace(int iMajor, int iMinor)
+    {
+        m_DataVersionMajor = iMajor;
+        m_DataVersionMinor = iMinor;
+    }
+};
+
+// The bytes an archive writes.
+inline std::vector<BYTE> Archived(const std::function<void(CArchive&)>& iWrite)
+{
+    CMemFile file;
+    {
+        CArchive archive(&file, CArchive::store);
+        iWrite(archive);
+    }
+    const UINT size = static_cast<UINT>(file.GetLength());
+    BYTE* data = file.Detach();
+    std::vector<BYTE> bytes(data, data + size);
+    free(data);
+    return bytes;
+}
 
 // Dispatches every message posted to the thread so far.
 inline void PumpMessages()

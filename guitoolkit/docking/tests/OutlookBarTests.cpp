@@ -13,15 +13,6 @@ namespace {
 const UINT barId = 0xE810;
 const UINT firstCustom = CGTOutlookBar::firstCustomPageId;
 
-// A workspace whose stored data carries the given version.
-struct VersionedWorkspace : CGTWorkspaceSettings {
-    VersionedWorkspace(int iMajor, int iMinor)
-    {
-        m_DataVersionMajor = iMajor;
-        m_DataVersionMinor = iMinor;
-    }
-};
-
 // An outlook bar in a plain window with pages made by the test.
 struct OutlookHost {
     OutlookHost()
@@ -73,21 +64,6 @@ struct OutlookHost {
     CGTOutlookBar bar;
     std::vector<std::unique_ptr<CGTOutlookBarPane>> pages;
 };
-
-// The bytes an archive writes.
-std::vector<BYTE> Archived(const std::function<void(CArchive&)>& iWrite)
-{
-    CMemFile file;
-    {
-        CArchive archive(&file, CArchive::store);
-        iWrite(archive);
-    }
-    const UINT size = static_cast<UINT>(file.GetLength());
-    BYTE* data = file.Detach();
-    std::vector<BYTE> bytes(data, data + size);
-    free(data);
-    return bytes;
-}
 
 // Stored custom pages: ids with their labels, then the shown count.
 std::vector<BYTE> StoredPages(const std::vector<std::pair<int, LPCWSTR>>& iPages, int iShown = -1)
@@ -233,4 +209,28 @@ TEST(OutlookBar, BadStoredPagesChangeNothing)
     }
     OutlookHost missing;
     EXPECT_FALSE(missing.bar.LoadState(L"Software\\ZorvaneTests\\GtOutlookNone\\"));
+}
+
+TEST(OutlookBar, APageDraggedOutNotesTheBarItLeftAndReturnsThereOnRequest)
+{
+    OutlookHost first;
+    first.AddPage(L"Mail", 501);
+    CGTOutlookBarPane& calendar = first.AddPage(L"Calendar", 502);
+    FakeCursor cursor;
+    CRect rect(300, 300, 400, 400);
+    // Over its own bar the page stays.
+    cursor.m_Position = WindowRect(first.Outlook()).CenterPoint();
+    EXPECT_FALSE(calendar.OnBeforeFloat(rect, GTDockByMouse));
+    EXPECT_EQ(nullptr, calendar.GetTearOffTarget());
+
+    cursor.m_Position = CPoint(WindowRect(first.bar).right + 50, 300);
+    EXPECT_TRUE(calendar.OnBeforeFloat(rect, GTDockByMouse));
+    EXPECT_EQ(first.bar.m_hWnd, calendar.GetTearOffTarget());
+    first.bar.RemoveBarTab(&calendar);
+    ASSERT_EQ(std::vector<CString>{L"Mail"}, first.Labels());
+
+    EXPECT_FALSE(calendar.DockToTarget(nullptr, nullptr, 3));
+    EXPECT_TRUE(calendar.DockToTarget(nullptr, nullptr, GTDockToRecentPlace));
+    EXPECT_EQ((std::vector<CString>{L"Mail", L"Calendar"}), first.Labels());
+    EXPECT_EQ(1, first.Outlook().GetActiveTab());
 }

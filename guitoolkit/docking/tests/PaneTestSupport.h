@@ -61,6 +61,17 @@ public:
     int m_CloseRequests = 0;
 };
 
+// A pane frame that notes the commands it is sent: the command and the control's handle.
+class CommandFrame : public PaneFrame {
+public:
+    BOOL OnCommand(WPARAM iWParam, LPARAM iLParam) override
+    {
+        m_Commands.push_back({LOWORD(iWParam), iLParam});
+        return TRUE;
+    }
+    std::vector<std::pair<UINT, LPARAM>> m_Commands;
+};
+
 // Panes in a frame, grouped by a container manager whose dock site is the frame.
 struct PaneGroup {
     PaneGroup() { manager.Create(&frame, nullptr); }

@@ -8,17 +8,6 @@
 namespace {
 const UINT toolBoxId = 0xE820;
 
-// A frame that notes the commands it is sent.
-class CommandFrame : public PaneFrame {
-public:
-    BOOL OnCommand(WPARAM iWParam, LPARAM iLParam) override
-    {
-        m_Commands.push_back({LOWORD(iWParam), iLParam});
-        return TRUE;
-    }
-    std::vector<std::pair<UINT, LPARAM>> m_Commands;
-};
-
 struct ToolBoxHost {
     explicit ToolBoxHost(CSize iSize)
     {
@@ -74,4 +63,36 @@ TEST(ToolBox, ScrollButtonsFollowTheRowsOutOfSight)
     EXPECT_EQ(0, host.Page().GetScrollRows());
     EXPECT_FALSE(up.IsWindowEnabled());
     EXPECT_TRUE(down.IsWindowEnabled());
+}
+
+TEST(ToolBoxEx, APickedToolClearsTheOtherGroupsChoice)
+{
+    CommandFrame frame;
+    CGTToolBoxEx box;
+    box.SetAnimation(FALSE);
+    box.Create(L"Tools", &frame, CRect(0, 0, 140, 400), TRUE, toolBoxId, WS_CHILD | WS_VISIBLE | GTSideLeft, 0x20, 0);
+    CStringArray tools;
+    for (LPCWSTR tool : {L"Pointer", L"Button", L"Label", L"Edit"})
+        tools.Add(tool);
+    ASSERT_EQ(0, box.AddToolsPage(L"Controls", 101, CSize(16, 15), tools, CGTToolBoxPage::gridMode));
+    ASSERT_EQ(1, box.AddToolsPage(L"Shapes", 101, CSize(16, 15), tools, CGTToolBoxPage::listMode));
+    ASSERT_EQ(2, box.GetPageCount());
+    FakeCursor cursor;
+    // Each group's page is as high as its tools need at the width it was given.
+    for (int group = 0; group < 2; ++group) {
+        CGTToolBoxPage& page = *box.GetPage(group);
+        EXPECT_EQ(page.GetPageHeight(), PlaceInParent(page).Height()) << group;
+        cursor.m_WindowUnder = page.m_hWnd;
+        const CPoint tool = page.GetTool(1 + group).m_Rect.CenterPoint();
+        page.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(tool.x, tool.y));
+        page.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(tool.x, tool.y));
+    }
+    PumpMessages();
+    EXPECT_EQ(-1, box.GetPage(0)->GetSelected());
+    EXPECT_FALSE(box.GetPage(0)->GetTool(1).m_Selected);
+    EXPECT_EQ(2, box.GetPage(1)->GetSelected());
+    ASSERT_EQ(2u, frame.m_Commands.size());
+    EXPECT_EQ(toolBoxId, frame.m_Commands[1].first);
+    EXPECT_EQ(reinterpret_cast<LPARAM>(box.m_hWnd), frame.m_Commands[1].second);
+    box.DestroyWindow();
 }

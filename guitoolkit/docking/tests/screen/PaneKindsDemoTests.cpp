@@ -1,10 +1,12 @@
 // What a user sees, on a real X display: a frame with a caption bar on top, an outlook bar of
-// three pages on the left, a tool box on the right, and a desktop application bar. Real input
-// picks the third page, a tool and the caption bar's button, and drags the application bar to
-// the top of the screen. The screenshot is kept as pane-kinds-demo.bmp beside the test.
+// three pages on the left, a tool box and a tasks pane of two pages on the right, and a desktop
+// application bar. Real input picks the third page, collapses a group of tasks, picks a tool and
+// the caption bar's button, and drags the application bar to the top of the screen. The screenshot is kept as
+// pane-kinds-demo.bmp beside the test.
 #include <guitoolkit/docking/CGTAppBarWnd.h>
 #include <guitoolkit/docking/CGTCaptionBar.h>
 #include <guitoolkit/docking/CGTOutlookBar.h>
+#include <guitoolkit/docking/CGTTasksPane.h>
 #include <guitoolkit/docking/CGTToolBox.h>
 #include <guitoolkit/docking/tests/DockingTestSupport.h>
 #include <gtest/gtest.h>
@@ -15,6 +17,8 @@
 namespace {
 const UINT captionCommand = 0x8101;
 const UINT toolBoxId = 0xE830;
+const UINT tasksPaneId = 0xE831;
+const UINT firstTaskCommand = 0x8300;
 const UINT firstPageCommand = 0x8200;
 
 // The demo frame: it notes the commands it gets; the view fills what the bars leave free.
@@ -26,10 +30,12 @@ public:
         m_Commands.push_back({LOWORD(iWParam), iLParam});
         return TRUE;
     }
-    // The page buttons' commands are live, as an application's would be.
+    // The page buttons' and the tasks' commands are live, as an application's would be.
     BOOL OnCmdMsg(UINT iId, int iCode, void* iExtra, AFX_CMDHANDLERINFO* iHandlerInfo) override
     {
-        if (iCode == CN_UPDATE_COMMAND_UI && iId >= firstPageCommand && iId < firstPageCommand + 16) {
+        const BOOL live = (iId >= firstPageCommand && iId < firstPageCommand + 16) ||
+            (iId >= firstTaskCommand && iId < firstTaskCommand + 16);
+        if (iCode == CN_UPDATE_COMMAND_UI && live) {
             static_cast<CCmdUI*>(iExtra)->Enable(TRUE);
             return TRUE;
         }
@@ -64,7 +70,7 @@ CPoint Centre(const CWnd& iWindow, CRect iClientRect)
 TEST(PaneKindsDemo, PagesToolsCaptionButtonAndADesktopBarAnswerRealInput)
 {
     CWinApp app(L"PaneKindsDemo");
-    DemoFrame frame(CRect(120, 150, 760, 600));
+    DemoFrame frame(CRect(60, 150, 900, 600));
     ASSERT_TRUE(frame.m_DockManager.CreateDockBars(GTSideAny));
 
     CGTCaptionBar caption;
@@ -103,12 +109,31 @@ TEST(PaneKindsDemo, PagesToolsCaptionButtonAndADesktopBarAnswerRealInput)
         tools.Add(tool);
     ASSERT_EQ(0, toolBox.AddToolsPage(L"Report items", 101, CSize(16, 15), tools));
 
+    CGTTasksPane tasks;
+    ASSERT_TRUE(tasks.Create(L"Assistant", &frame, CRect(0, 0, 190, 300), TRUE, tasksPaneId,
+                             WS_CHILD | WS_VISIBLE | GTSideRight, 0x20, 0));
+    tasks.AddPage(L"Exports");
+    const struct {
+        int page;
+        LPCWSTR caption;
+        std::vector<LPCWSTR> tasks;
+    } groups[] = {{0, L"Report tasks", {L"Refresh the report", L"Print the report", L"Send by mail"}},
+                  {0, L"Filters", {L"Today only", L"This week", L"Working hours"}},
+                  {1, L"Export", {L"As HTML page", L"As picture"}}};
+    UINT taskCommand = firstTaskCommand;
+    for (const auto& group : groups) {
+        CGTTasksGroup* added = tasks.AddGroup(group.page, group.caption);
+        for (LPCWSTR task : group.tasks)
+            tasks.AddTask(added, task, taskCommand++);
+    }
+
     frame.ShowWindow(SW_SHOW);
     frame.RecalcLayout(TRUE);
     CRect free;
     frame.m_DockManager.GetClientAreaBounds(free);
     outlook.MoveWindow(free.left, free.top, 170, free.Height());
-    toolBox.MoveWindow(free.right - 150, free.top, 150, free.Height());
+    tasks.MoveWindow(free.right - 190, free.top, 190, free.Height());
+    toolBox.MoveWindow(free.right - 340, free.top, 150, free.Height());
 
     CGTAppBarWnd desktopBar;
     ASSERT_TRUE(desktopBar.Create(L"Zorvane", CRect(300, 360, 560, 440)));
@@ -131,6 +156,19 @@ TEST(PaneKindsDemo, PagesToolsCaptionButtonAndADesktopBarAnswerRealInput)
     EXPECT_TRUE(pages[2]->IsWindowVisible());
     EXPECT_FALSE(pages[0]->IsWindowVisible());
 
+    // A group's caption: the group folds away and the tasks below it move up.
+    CGTTasksGroup& reportTasks = *tasks.GetGroup(0);
+    CGTTask& firstFilter = *tasks.GetGroup(1)->GetTask(0);
+    const CRect filterBefore = firstFilter.m_Rect;
+    const int foldedHeight = reportTasks.m_TasksRect.Height();
+    ASSERT_GT(foldedHeight, 0);
+    SendClick(Centre(tasks, reportTasks.m_CaptionRect));
+    LetItDraw(app, 800);
+    EXPECT_TRUE(reportTasks.m_Collapsed);
+    EXPECT_TRUE(reportTasks.m_TasksRect.IsRectEmpty());
+    EXPECT_EQ(filterBefore.top - foldedHeight, firstFilter.m_Rect.top);
+    EXPECT_EQ(reportTasks.m_CaptionRect.bottom + 15, tasks.GetGroup(1)->m_CaptionRect.top);
+
     // A tool: selected, and the tool box's command reaches the frame.
     CGTToolBoxPage& toolPage = *toolBox.GetPage(0);
     SendClick(Centre(toolPage, toolPage.GetTool(1).m_Rect));
@@ -138,6 +176,10 @@ TEST(PaneKindsDemo, PagesToolsCaptionButtonAndADesktopBarAnswerRealInput)
     EXPECT_EQ(1, toolPage.GetSelected());
 
     // The caption bar's button sends its command to the frame.
+    // The pointer comes over it first, as a hand's would: the tool box page under the pointer
+    // holds the mouse until the pointer leaves it.
+    SendMouse(0, Centre(caption, caption.GetButtonRect()));
+    LetItDraw(app, 200);
     SendClick(Centre(caption, caption.GetButtonRect()));
     LetItDraw(app, 400);
     const std::vector<std::pair<UINT, LPARAM>> expected = {{toolBoxId, reinterpret_cast<LPARAM>(toolBox.m_hWnd)},
