@@ -114,7 +114,9 @@ void CGTMainClientAreaWnd::ApplyTabSettings(CGTTabWnd& ioTabs)
     ioTabs.SetTabStyle(m_settings.style);
     ioTabs.SetLocation(m_settings.location);
     ioTabs.EnableTabDocumentsMenu(m_settings.documentMenu);
-    ioTabs.EnableAutoColor(m_settings.autoColor);
+    // Switching it off clears every tab's colour: only a change may do that.
+    if (ioTabs.IsAutoColor() != m_settings.autoColor)
+        ioTabs.EnableAutoColor(m_settings.autoColor);
     ioTabs.EnableTabSwap(m_settings.tabSwap);
     ioTabs.SetTabBorderSize(m_settings.borderSize, TRUE);
     ioTabs.EnableCustomToolTips(m_settings.customTooltips);

@@ -5,6 +5,11 @@
 #include <afxtempl.h>
 #include <guitoolkit/docking/CGTTabWnd.h>
 
+namespace GTMDITabsRecord {
+struct Document;
+struct Group;
+struct Record;
+}  // namespace GTMDITabsRecord
 class IGTMDITabChild;
 class IGTMDITabFrame;
 
@@ -102,8 +107,15 @@ protected:
     void NotifyGroupMove(HWND iFrom, HWND iTo) const;
     void SetActiveGroup(CGTTabWnd* iGroup);
     void RecalcFrameLayout();
-    void SerializeGroup(CArchive& ioArchive, CGTTabWnd& ioGroup, BOOL iBind);
-    void SerializeChildList(CArchive& ioArchive);
+    void WriteGroup(CArchive& ioArchive, CGTTabWnd& ioGroup);
+    void WriteChildList(CArchive& ioArchive);
+    // Closes every child, then opens what the record names; FALSE when a child stayed open.
+    BOOL ApplyRecord(GTMDITabsRecord::Record& ioRecord);
+    void RestoreGroups(GTMDITabsRecord::Record& ioRecord);
+    void RestoreGroup(GTMDITabsRecord::Group& ioSaved, CGTTabWnd& ioGroup, BOOL iBind);
+    void RestoreChildren(GTMDITabsRecord::Record& ioRecord);
+    CWnd* OpenSavedDocument(GTMDITabsRecord::Document& ioDocument);
+    BOOL HasChildren() const;
 
     CGTTabWnd m_wndSingleTabs;
     CImageList m_imlSingleTabIcons;

@@ -69,7 +69,7 @@ public:
     {
         auto* child = new TestMdiChild;
         child->Create(nullptr, iTitle, WS_CHILD | WS_VISIBLE | WS_OVERLAPPEDWINDOW, rectDefault, this);
-        m_Client.SyncTabGroups(FALSE);
+        m_Client.SyncSingleTabs(FALSE);
         return child;
     }
     void RecalcLayout(BOOL = TRUE) override
