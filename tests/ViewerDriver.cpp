@@ -1,6 +1,7 @@
 // zvviewdriver: plays a user of the viewer. Starts the viewer, selects the first program of
 // the Applications tree with the keys, exports its report through the viewer's Export command
-// and save dialog, then opens the program and does the same for its first user. Beside each
+// and save dialog, then opens and closes the program and double-clicks the report's first row,
+// which selects that user, and does the same for the user's report. Beside each
 // page it keeps a screenshot of the report window (chart and grid).
 //   zvviewdriver.exe VIEWER OUTPUT-FOLDER [--stay]
 // Prints the path of every file it kept. --stay leaves the viewer open until the user closes it.
@@ -15,6 +16,7 @@ namespace {
 
 const UINT kApplicationsBarId = 126;
 const UINT kExportCommand = 32849;
+const UINT kReportGridId = 1234;
 
 // A visible top-level window of the viewer (of the class, when given), waited for.
 HWND WaitForWindow(DWORD iProcessId, LPCWSTR iClassName, int iSeconds = 30)
@@ -78,23 +80,58 @@ public:
         HWND tree = m_Frame ? WaitForPrograms(m_Frame) : nullptr;
         if (!tree)
             return Fail(L"the viewer shows no programs");
-        SetForegroundWindow(m_Frame);
-        RECT area;
-        GetWindowRect(tree, &area);
-        SendClick({area.right - 8, area.bottom - 8});
-        Sleep(500);
+        if (!FocusTree(tree))
+            return false;
         Press(VK_END);
         Press(VK_HOME);
-        if (!Keep(L"program"))
+        if (Selected(tree) != TreeView_GetRoot(tree))
+            return Fail(L"the first program was not selected");
+        if (!Keep(L"program") || !FocusTree(tree))
             return false;
-        SetForegroundWindow(m_Frame);
-        SendClick({area.right - 8, area.bottom - 8});
+        // Opened and closed again, the program's users are gone; the report's first row
+        // brings its user back.
+        const HTREEITEM program = Selected(tree);
         Press(VK_ADD);
-        Press(VK_DOWN);
+        Press(VK_SUBTRACT);
+        if (TreeView_GetChild(tree, program))
+            return Fail(L"the program did not close");
+        DoubleClickFirstRow();
+        if (Selected(tree) == program)
+            return Fail(L"a double-click on the report's first row selected nothing");
         return Keep(L"user");
     }
 
 private:
+    static HTREEITEM Selected(HWND iTree) { return TreeView_GetSelection(iTree); }
+
+    // A click on the first item's label: a click elsewhere may land on a scroll bar, and the
+    // keys then go nowhere.
+    bool FocusTree(HWND iTree)
+    {
+        SetForegroundWindow(m_Frame);
+        const int indent = static_cast<int>(SendMessageW(iTree, TVM_GETINDENT, 0, 0));
+        const int height = static_cast<int>(SendMessageW(iTree, TVM_GETITEMHEIGHT, 0, 0));
+        POINT label = {indent + GetSystemMetrics(SM_CXSMICON) + 6, height / 2};
+        ClientToScreen(iTree, &label);
+        SendClick(label);
+        Sleep(500);
+        GUITHREADINFO focus{sizeof focus};
+        if (!GetGUIThreadInfo(m_Viewer.dwThreadId, &focus) || focus.hwndFocus != iTree)
+            return Fail(L"the Applications tree did not take the focus");
+        return true;
+    }
+
+    // Below the grid's header, in its first column.
+    void DoubleClickFirstRow()
+    {
+        RECT grid;
+        GetWindowRect(GetDlgItem(GetDlgItem(m_Frame, AFX_IDW_PANE_FIRST), kReportGridId), &grid);
+        SetForegroundWindow(m_Frame);
+        SendClick({grid.left + 60, grid.top + 31});
+        SendClick({grid.left + 60, grid.top + 31});
+        Sleep(1500);
+    }
+
     bool Fail(const std::wstring& iWhat)
     {
         std::fwprintf(stderr, L"zvviewdriver: %ls\n", iWhat.c_str());

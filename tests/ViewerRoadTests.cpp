@@ -1,7 +1,8 @@
 // The viewer's road as a user meets it: a fresh database filled through the server with known
 // users, programs, window titles, times and an icon; the viewer on this computer's server
-// under the X display; the viewer driver selects the program and then its first user with the
-// keys and exports both reports through the viewer's own save dialog. The exported rows are
+// under the X display; the viewer driver selects the program with the keys, opens and closes
+// it, drills down to its first user from the report's first row, and exports both reports
+// through the viewer's own save dialog. The exported rows are
 // what the database gives, and the report window was drawn.
 #include "E2eSupport.h"
 
@@ -112,13 +113,13 @@ TEST_F(ViewerRoadTest, TheExportedReportsHoldWhatTheDatabaseGives)
         DATE anHourAgo = 0;
         SystemTimeToVariantTime(&now, &anHourAgo);
         anHourAgo -= 1.0 / 24;
-        Report(server.Get(), anHourAgo, L"VM\\ann", 125000, 40, L"Plan - Alpha");
+        Report(server.Get(), anHourAgo, L"VM\\ann", 125000, 40, L"Plan \u2013 \u00c5lpha \u65e5\u672c");
         Report(server.Get(), anHourAgo, L"VM\\ann", 3600000, 10, L"Budget <2027> & more - Alpha");
         Report(server.Get(), anHourAgo, L"VM\\ben", 61000, 7, L"Plan - Alpha");
         const std::vector<BYTE> file = IconFile({Image(16, 8, RGB(0, 128, 255))});
         SAFEARRAY* icon = SafeArrayCreateVector(VT_UI1, 0, static_cast<ULONG>(file.size()));
         std::memcpy(icon->pvData, file.data(), file.size());
-        EXPECT_EQ(S_OK, server->SendProcessInformation(e2e::TText(L"alpha.exe"), e2e::TText(L"Alpha"), icon));
+        EXPECT_EQ(S_OK, server->SendProcessInformation(e2e::TText(L"alpha.exe"), e2e::TText(L"Notes & <Pro>"), icon));
         SafeArrayDestroy(icon);
     }
     ASSERT_EQ(S_OK, Register("DllRegisterServer"));
@@ -136,7 +137,7 @@ TEST_F(ViewerRoadTest, TheExportedReportsHoldWhatTheDatabaseGives)
     e2e::TDatabase database(system.Database());
     std::string title;
     auto rows = PageRows(ReadFile(out + L"\\program.htm"), title);
-    EXPECT_EQ("Alpha (alpha.exe)", title);
+    EXPECT_EQ("Notes & <Pro> (alpha.exe)", title);
     ASSERT_FALSE(rows.empty());
     EXPECT_EQ((std::vector<std::string>{"User Name", "Time Spent", "Keyboard Events", "Mouse Events"}), rows[0]);
     rows.erase(rows.begin());
@@ -148,7 +149,7 @@ TEST_F(ViewerRoadTest, TheExportedReportsHoldWhatTheDatabaseGives)
 
     const std::string userPage = ReadFile(out + L"\\user.htm");
     rows = PageRows(userPage, title);
-    EXPECT_EQ("Alpha (by VM\\ann)", title);
+    EXPECT_EQ("Notes & <Pro> (by VM\\ann)", title);
     ASSERT_FALSE(rows.empty());
     rows.erase(rows.begin());
     EXPECT_EQ(Expected(database,

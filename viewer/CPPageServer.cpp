@@ -1,6 +1,7 @@
 #include "CPPageServer.h"
 
 #include "CZVViewerDoc.h"
+#include "ServerBusyGuard.h"
 #include "ViewerResources.h"
 #include "ViewerSettings.h"
 
@@ -8,7 +9,7 @@ BEGIN_MESSAGE_MAP(CPPageServer, CGTPropertyPage)
     ON_EN_CHANGE(IDC_SERVER_NAME, &CPPageServer::OnServerNameChanged)
 END_MESSAGE_MAP()
 
-CPPageServer::CPPageServer() : CGTPropertyPage(IDD_SERVER_PAGE), m_Modified(0) {}
+CPPageServer::CPPageServer() : CGTPropertyPage(IDD_SERVER_PAGE) {}
 
 void CPPageServer::DoDataExchange(CDataExchange* iExchange)
 {
@@ -27,12 +28,13 @@ BOOL CPPageServer::OnInitDialog()
 
 void CPPageServer::OnServerNameChanged()
 {
-    m_Modified = 1;
     SetModified(TRUE);
 }
 
 BOOL CPPageServer::OnApply()
 {
+    if (RefuseWhileServerBusy())
+        return FALSE;
     GetDlgItemText(IDC_SERVER_NAME, m_ServerName);
     if (m_ServerName.IsEmpty()) {
         AfxMessageBox(IDS_FIELD_EMPTY, MB_ICONEXCLAMATION);
@@ -44,7 +46,6 @@ BOOL CPPageServer::OnApply()
         document->ResetCaches();
         document->ConnectToServer();
     }
-    m_Modified = 0;
     SetModified(FALSE);
     return TRUE;
 }

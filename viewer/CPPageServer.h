@@ -17,6 +17,5 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
-    int m_Modified;
     CString m_ServerName;
 };

@@ -95,7 +95,8 @@ void CWaitingTreeCtrl::PrepareLoading(HTREEITEM iItem)
     m_State[1] = 1;
 }
 
-// The item keeps its button, so that it can be expanded again.
+// The item keeps its button, so that it can be expanded again, and forgets that it was
+// expanded: an expansion by the program (TVM_EXPAND) then asks for its children again too.
 void CWaitingTreeCtrl::DeleteChildren(HTREEITEM iItem)
 {
     for (HTREEITEM child = GetChildItem(iItem); child;) {
@@ -104,8 +105,9 @@ void CWaitingTreeCtrl::DeleteChildren(HTREEITEM iItem)
         child = next;
     }
     if (iItem != TVI_ROOT) {
-        TVITEMW item = {TVIF_HANDLE | TVIF_CHILDREN, iItem};
+        TVITEMW item = {TVIF_HANDLE | TVIF_CHILDREN | TVIF_STATE, iItem};
         item.cChildren = 1;
+        item.stateMask = TVIS_EXPANDEDONCE;
         SetItem(&item);
     }
 }

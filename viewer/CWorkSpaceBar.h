@@ -20,6 +20,7 @@ public:
     void LoadRootList() override {}
     // The item's object loads its children; FALSE for an item without one.
     BOOL ExpandItem(HTREEITEM iItem) override;
+    void ForgetObject(CTreeObject* iObject) override { m_Reports.ForgetObject(iObject); }
     virtual void ShowSelectedReport();
     virtual void ReleaseCurrentReport();
     // Loads the root level again behind its placeholder.

@@ -9,9 +9,8 @@ public:
     CZVGrid() = default;
     ~CZVGrid() override = default;
 
-    // Keys of one type from VT_I2 to VT_UINT compare by value (unsigned types unsigned, a
-    // floating-point value that is not a number after all numbers); any other pair as the
-    // base grid compares.
+    // Two sort keys in the order the toolkit gives values of their type; any other pair as
+    // the base grid compares.
     int CompareItems(CGTGridItem* iItem1, CGTGridItem* iItem2) override;
 
 protected:

@@ -3,6 +3,7 @@
 #include "IconResource.h"
 #include "ReportErrors.h"
 #include "ServerActivation.h"
+#include "TreeReports.h"
 #include "ViewerResources.h"
 #include "ViewerSettings.h"
 
@@ -50,7 +51,7 @@ CZVViewerDoc* GetViewerDocument()
     return position ? DYNAMIC_DOWNCAST(CZVViewerDoc, docTemplate->GetNextDoc(position)) : nullptr;
 }
 
-CZVViewerDoc::CZVViewerDoc() : m_SmallImages(nullptr), m_LargeImages(nullptr), m_ServerBusy(false) {}
+CZVViewerDoc::CZVViewerDoc() : m_SmallImages(nullptr), m_LargeImages(nullptr), m_ServerCalls(0) {}
 
 CZVViewerDoc::~CZVViewerDoc()
 {
@@ -62,6 +63,10 @@ BOOL CZVViewerDoc::OnNewDocument()
 {
     if (!CDocument::OnNewDocument() || !AfxGetMainWnd())
         return FALSE;
+    if (IReportFrame* frame = dynamic_cast<IReportFrame*>(AfxGetMainWnd())) {
+        POSITION first = GetFirstViewPosition();
+        frame->SetReportView(first ? GetNextView(first) : nullptr);
+    }
     ConnectToServer();
     return TRUE;
 }
@@ -200,10 +205,11 @@ BOOL CZVViewerDoc::GetProcessInfo(ProcessInfoRecord& ioRecord)
         ioRecord = known->second;
         return TRUE;
     }
+    const ServerCallScope call(*this);
     try {
         SummaryObjectRequest request = {ZorvaneProcess, ioRecord.Id, 0, 0};
         _Recordset* answer = nullptr;
-        IZorvane* server = AdoRequired(GetServer());
+        const IZorvanePtr server(AdoRequired(GetServer()));
         const HRESULT result = server->GetSummaryObjectData(&request, &answer);
         if (FAILED(result))
             _com_issue_errorex(result, server, IID_IZorvane);
@@ -256,12 +262,13 @@ void CZVViewerDoc::ReadProcessIcons(const _variant_t& iIcon, ProcessInfoRecord& 
     }
 }
 
-void CZVViewerDoc::OnServerError(HRESULT iError)
+bool CZVViewerDoc::OnServerError(HRESULT iError)
 {
     if (!IsTransportFailure(iError))
-        return;
+        return false;
     m_Server = nullptr;
     ShowServerMessage(IDS_SERVER_NOT_AVAILABLE, MB_ICONSTOP);
+    return true;
 }
 
 void CZVViewerDoc::DeleteTreeItems(CTreeCtrl& ioTree, HTREEITEM iFirst)

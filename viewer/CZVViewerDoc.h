@@ -50,21 +50,25 @@ public:
     // Deletes the objects of the item, its following siblings and all their children.
     static void DeleteTreeItems(CTreeCtrl& ioTree, HTREEITEM iFirst);
 
+    // Callers hold a reference of their own across a call: a reconnect may drop this one.
     IZorvane* GetServer() const { return m_Server; }
     // True while a server call waits; COM's modal loop may bring input meanwhile, which must
     // not start another call.
-    bool IsServerBusy() const { return m_ServerBusy; }
-    // Marks the server busy while it lives.
+    bool IsServerBusy() const { return m_ServerCalls > 0; }
+    // Marks the server busy while it lives; scopes nest.
     class ServerCallScope {
     public:
-        explicit ServerCallScope(CZVViewerDoc& ioDocument) : m_Busy(ioDocument.m_ServerBusy) { m_Busy = true; }
-        ~ServerCallScope() { m_Busy = false; }
+        explicit ServerCallScope(CZVViewerDoc& ioDocument) : m_Calls(ioDocument.m_ServerCalls) { ++m_Calls; }
+        ~ServerCallScope() { --m_Calls; }
         ServerCallScope(const ServerCallScope&) = delete;
         ServerCallScope& operator=(const ServerCallScope&) = delete;
 
     private:
-        bool& m_Busy;
+        int& m_Calls;
     };
+    // A lost connection drops the server and says so once; other errors leave it as it is.
+    // True when it was dropped.
+    bool OnServerError(HRESULT iError);
     HIMAGELIST GetSmallImageList() const { return m_SmallImages; }
     HIMAGELIST GetLargeImageList() const { return m_LargeImages; }
 
@@ -75,8 +79,6 @@ private:
     void LoadRows(const Loader& iLoader, CTreeCtrl& ioTree, HTREEITEM iParent, CTreeObject* iParentObject);
     int IconIndex(HIMAGELIST iList, std::map<UINT, int>& ioIndexes, UINT iIcon, int iSize);
     void ReadProcessIcons(const _variant_t& iIcon, ProcessInfoRecord& ioRecord);
-    // A lost connection drops the server and says so; other errors leave it as it is.
-    void OnServerError(HRESULT iError);
     bool TakeServer(IZorvane* iActivated);
     void ShowActivationFailure(HRESULT iFailure);
     void ShowServerMessage(UINT iText, UINT iType, LPCWSTR iDetail = nullptr);
@@ -91,7 +93,7 @@ private:
     std::map<UINT, int> m_SmallIcons;
     std::map<UINT, int> m_LargeIcons;
     std::map<ULONG, ProcessInfoRecord> m_Processes;
-    bool m_ServerBusy;
+    int m_ServerCalls;
 };
 
 // The document of the application's first template, or null when there is none.

@@ -111,7 +111,7 @@ BOOL CZVViewerDoc::LoadProgramUsers(HTREEITEM iItem)
 BOOL CZVViewerDoc::Load(const Loader& iLoader, HTREEITEM iParent)
 {
     IViewerTrees* trees = GetViewerTrees();
-    if (!trees || m_ServerBusy)
+    if (!trees || IsServerBusy())
         return FALSE;
     CTreeCtrl& tree = *trees->GetViewerTree(iLoader.Tree);
     CTreeObject* parent = iParent == TVI_ROOT ? nullptr : reinterpret_cast<CTreeObject*>(tree.GetItemData(iParent));
@@ -133,7 +133,7 @@ void CZVViewerDoc::LoadRows(const Loader& iLoader, CTreeCtrl& ioTree, HTREEITEM 
     request.ObjectType = iLoader.Type;
     if (iParentObject)
         iLoader.Fill(*iParentObject, request);
-    IZorvane* server = AdoRequired(GetServer());
+    const IZorvanePtr server(AdoRequired(GetServer()));
     _Recordset* answer = nullptr;
     const HRESULT result = server->GetSummaryActivityData(&request, &answer);
     if (FAILED(result))

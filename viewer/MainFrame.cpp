@@ -2,6 +2,7 @@
 
 #include "ApplicationLook.h"
 #include "CZVViewerDoc.h"
+#include "ServerBusyGuard.h"
 #include "ViewerResources.h"
 
 #include <guitoolkit/core/GuiToolkitMessages.h>
@@ -12,11 +13,13 @@ IMPLEMENT_DYNCREATE(CMainFrame, CGTFrameWnd)
 
 BEGIN_MESSAGE_MAP(CMainFrame, CGTFrameWnd)
     ON_WM_CREATE()
+    ON_WM_CLOSE()
     ON_WM_DESTROY()
     ON_COMMAND(ID_VIEW_CUSTOMIZE, &CMainFrame::OnCustomizeCommand)
     ON_REGISTERED_MESSAGE(GTTOOLBAR_RESETTOOLBAR, &CMainFrame::OnResetToolbar)
     ON_REGISTERED_MESSAGE(GTTOOLBAR_POPUPMENU, &CMainFrame::OnToolbarMenuRequest)
     ON_REGISTERED_MESSAGE(GTTOOLBAR_CUSTOMIZEHELP, &CMainFrame::OnCustomizeHelp)
+    ON_REGISTERED_MESSAGE(GTM_ON_CHANGING_ACTIVE_TAB, &CMainFrame::OnChangingActiveTab)
     ON_REGISTERED_MESSAGE(GTM_ONCHANGE_ACTIVE_TAB, &CMainFrame::OnChangeActiveTab)
     ON_COMMAND_EX_RANGE(ID_VIEW_USER_TOOLBAR1, ID_VIEW_USER_TOOLBAR10, &CMainFrame::OnToggleUserToolbar)
     ON_UPDATE_COMMAND_UI_RANGE(ID_VIEW_USER_TOOLBAR1, ID_VIEW_USER_TOOLBAR10, &CMainFrame::OnUpdateUserToolbar)
@@ -63,7 +66,10 @@ bool g_ChangingTab = false;
 
 }  // namespace
 
-CMainFrame::CMainFrame() : m_PreviousBarId(static_cast<UINT>(-1)), m_ActiveBarId(0), m_Look(ReadApplicationLook()) {}
+CMainFrame::CMainFrame()
+    : m_ReportView(nullptr), m_PreviousBarId(static_cast<UINT>(-1)), m_ActiveBarId(0), m_Look(ReadApplicationLook())
+{
+}
 
 CMainFrame::~CMainFrame() = default;
 
@@ -147,6 +153,12 @@ void CMainFrame::DockBars()
         m_ApplicationsBar.AttachToTabWnd(tabbed, GTDockAsTab);
 }
 
+void CMainFrame::OnClose()
+{
+    if (!RefuseWhileServerBusy())
+        CGTFrameWnd::OnClose();
+}
+
 void CMainFrame::OnDestroy()
 {
     ClearTrees();
@@ -213,6 +225,12 @@ void CMainFrame::RefreshCurrentReport()
         reports->RefreshCurrentReport();
 }
 
+// Another tab releases the current report, which may be the one a server call is building.
+LRESULT CMainFrame::OnChangingActiveTab(WPARAM, LPARAM)
+{
+    return RefuseWhileServerBusy() ? 1 : 0;
+}
+
 LRESULT CMainFrame::OnChangeActiveTab(WPARAM, LPARAM iLParam)
 {
     CGTBaseTabWnd* tabs = reinterpret_cast<CGTBaseTabWnd*>(iLParam);
@@ -236,6 +254,8 @@ LRESULT CMainFrame::OnChangeActiveTab(WPARAM, LPARAM iLParam)
 
 void CMainFrame::OnRefresh()
 {
+    if (RefuseWhileServerBusy())
+        return;
     if (CWorkSpaceBar* bar = GetActiveWorkSpaceBar())
         bar->ResetTree();
 }

@@ -35,6 +35,8 @@ public:
     void ReloadTrees() override;
     void ClearTrees() override;
     CTreeReports* GetActiveTreeReports() override;
+    void SetReportView(CView* iView) override { m_ReportView = iView; }
+    CView* GetReportView() const override { return m_ReportView; }
 
     void SelectFirstItem();
     void SelectChildById(ULONG iId);
@@ -45,11 +47,13 @@ public:
 
 protected:
     afx_msg int OnCreate(LPCREATESTRUCT iCreate);
+    afx_msg void OnClose();
     afx_msg void OnDestroy();
     afx_msg void OnCustomizeCommand();
     afx_msg LRESULT OnResetToolbar(WPARAM iWParam, LPARAM iLParam);
     afx_msg LRESULT OnToolbarMenuRequest(WPARAM iWParam, LPARAM iLParam);
     afx_msg LRESULT OnCustomizeHelp(WPARAM iWParam, LPARAM iLParam);
+    afx_msg LRESULT OnChangingActiveTab(WPARAM iWParam, LPARAM iLParam);
     afx_msg LRESULT OnChangeActiveTab(WPARAM iWParam, LPARAM iLParam);
     afx_msg BOOL OnToggleUserToolbar(UINT iId);
     afx_msg void OnUpdateUserToolbar(CCmdUI* ioCmdUI);
@@ -76,6 +80,7 @@ private:
     CWorkSpaceBarUsers m_UsersBar;
     CWorkSpaceBarComputers m_ComputersBar;
     CWorkSpaceBarApplications m_ApplicationsBar;
+    CView* m_ReportView;
     std::map<UINT, CWorkSpaceBar*> m_Bars;
     UINT m_PreviousBarId;
     UINT m_ActiveBarId;

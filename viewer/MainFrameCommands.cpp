@@ -4,6 +4,7 @@
 
 #include "ApplicationLook.h"
 #include "CSheetOptions.h"
+#include "ServerBusyGuard.h"
 #include "ViewerResources.h"
 
 #include <guitoolkit/toolbars/CGTPopupMenu.h>
@@ -131,6 +132,8 @@ void CMainFrame::OnUpdateApplicationLook(CCmdUI* ioCmdUI)
 
 void CMainFrame::OnOptions()
 {
+    if (RefuseWhileServerBusy())
+        return;
     CSheetOptions sheet(CSheetOptions::kTreeLook, IDB_OPTIONS_ICONS, 16);
     sheet.DoModal();
 }

@@ -1,5 +1,6 @@
 #include "Report.h"
 
+#include "CCountGridItem.h"
 #include "CIconGridItem.h"
 #include "CZVViewerDoc.h"
 #include "FormatDuration.h"
@@ -31,14 +32,19 @@ _variant_t Text(const _bstr_t& iText)
     return _variant_t(iText.length() ? iText : _bstr_t(L""));
 }
 
-// A count as the server sends it, a double, to the nearest integer (halves to even).
-_variant_t Count(Field* iField)
+// A count as the server sends it, a 32- or 64-bit integer or a double, as a 64-bit integer:
+// a double to the nearest (halves to even), NULL as 0. A sum past 2^31 stays whole.
+LONGLONG Count(Field* iField)
 {
-    _variant_t count(DbFieldAsDouble(iField));
-    const HRESULT result = VariantChangeType(&count, &count, 0, VT_I4);
+    Field* field = AdoRequired(iField);
+    _variant_t count;
+    AdoCheck(field, field->get_Value(count.GetAddress()));
+    if (count.vt == VT_EMPTY || count.vt == VT_NULL)
+        return 0;
+    const HRESULT result = VariantChangeType(&count, &count, 0, VT_I8);
     if (FAILED(result))
         _com_issue_error(result);
-    return count;
+    return count.llVal;
 }
 
 // The row takes the cell without drawing it: the row is not in the grid yet, which is laid
@@ -159,6 +165,8 @@ void CReport::ReadRecords(CZVViewerDoc& ioDocument, const SummaryActivityRequest
     SummaryActivityRequest request = iRequest;
     _Recordset* answer = nullptr;
     const HRESULT result = server->GetSummaryActivityData(&request, &answer);
+    if (FAILED(result) && ioDocument.OnServerError(result))
+        return;
     if (FAILED(result))
         _com_issue_errorex(result, server, IID_IZorvane);
     TDbRecordset rows((_RecordsetPtr(answer, false)));
@@ -167,8 +175,14 @@ void CReport::ReadRecords(CZVViewerDoc& ioDocument, const SummaryActivityRequest
     const Fields fields = {DbGetField(recordset, L"Id"), DbGetField(recordset, L"Name"),
                            DbGetField(recordset, L"TimeSpent"), DbGetField(recordset, L"KeyboardEvents"),
                            DbGetField(recordset, L"MouseEvents")};
-    for (; !rows.IsEOF(); rows.MoveNext())
-        AddRecord(fields, iPrograms, ioDocument);
+    // The rows read before a failure are shown, which takes a layout.
+    try {
+        for (; !rows.IsEOF(); rows.MoveNext())
+            AddRecord(fields, iPrograms, ioDocument);
+    } catch (...) {
+        m_View->m_wndGrid.AdjustLayout();
+        throw;
+    }
     if (iPrograms) {
         OutputChart();
         SetChartTitle();
@@ -187,8 +201,8 @@ void CReport::AddRecord(const Fields& iFields, BOOL iPrograms, CZVViewerDoc& ioD
     const _variant_t name = Text(DbFieldAsText(iFields.Name));
     const ULONG id = DbFieldAsULong(iFields.Id);
     const double time = DbFieldAsDouble(iFields.Time);
-    const _variant_t keys = Count(iFields.Keys);
-    const _variant_t mice = Count(iFields.Mice);
+    const LONGLONG keys = Count(iFields.Keys);
+    const LONGLONG mice = Count(iFields.Mice);
     CString label = name.bstrVal;
     int column = 0;
     if (iPrograms) {
@@ -203,8 +217,8 @@ void CReport::AddRecord(const Fields& iFields, BOOL iPrograms, CZVViewerDoc& ioD
     }
     PutItem(*row, column++, new CGTGridItem(name));
     PutItem(*row, column++, NewTimeItem(time));
-    PutItem(*row, column++, new CGTGridItem(keys));
-    PutItem(*row, column++, new CGTGridItem(mice));
+    PutItem(*row, column++, new CCountGridItem(keys));
+    PutItem(*row, column++, new CCountGridItem(mice));
     row->SetData(id);
     if (grid.AddRow(row.get(), FALSE) < 0)
         return;

@@ -80,12 +80,8 @@ CRightView::~CRightView() = default;
 
 CRightView* GetReportView()
 {
-    CZVViewerDoc* document = GetViewerDocument();
-    POSITION position = document ? document->GetFirstViewPosition() : nullptr;
-    while (position)
-        if (CRightView* view = DYNAMIC_DOWNCAST(CRightView, document->GetNextView(position)))
-            return view;
-    return nullptr;
+    const IReportFrame* frame = dynamic_cast<IReportFrame*>(AfxGetMainWnd());
+    return frame ? DYNAMIC_DOWNCAST(CRightView, frame->GetReportView()) : nullptr;
 }
 
 void CRightView::DoDataExchange(CDataExchange* iExchange)

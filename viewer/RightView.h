@@ -78,7 +78,7 @@ private:
 };
 
 // The shown text of a cell as find and export see it: a text as it is, a 32-bit integer in
-// decimal, anything else nothing.
+// decimal, a 64-bit count as its cell shows it, anything else nothing.
 CString CellText(const VARIANT& iValue);
 
 // The viewer document's report view, or null.

@@ -1,6 +1,8 @@
 // The report view's search through the grid's rows with the find dialog.
 #include "RightView.h"
 
+#include "CCountGridItem.h"
+
 #include <guitoolkit/controls/CGTGridItem.h>
 #include <guitoolkit/controls/CGTGridRow.h>
 
@@ -15,6 +17,8 @@ CString CellText(const VARIANT& iValue)
         text.Format(L"%d", iValue.lVal);
     else if (iValue.vt == VT_UI4)
         text.Format(L"%lu", iValue.ulVal);
+    else if (iValue.vt == VT_I8)
+        text = CCountGridItem::Text(iValue.llVal);
     return text;
 }
 

@@ -1,19 +1,9 @@
 #include "TreeReports.h"
 
-#include "CZVViewerDoc.h"
 #include "Report.h"
 #include "ReportErrors.h"
+#include "ServerBusyGuard.h"
 #include "TreeObject.h"
-
-namespace {
-
-bool IsServerBusy()
-{
-    const CZVViewerDoc* document = GetViewerDocument();
-    return document && document->IsServerBusy();
-}
-
-}  // namespace
 
 CTreeReports* GetActiveTreeReports()
 {
@@ -28,7 +18,7 @@ CTreeObject* CTreeReports::ObjectOf(const CTreeCtrl& iTree, HTREEITEM iItem)
 
 void CTreeReports::ShowSelectedReport()
 {
-    if (IsServerBusy())
+    if (RefuseWhileServerBusy())
         return;
     CWaitCursor wait;
     CTreeObject* object = GetSelectedObject();
@@ -46,11 +36,17 @@ void CTreeReports::ReleaseCurrentReport()
     m_Current = nullptr;
 }
 
+void CTreeReports::ForgetObject(const CTreeObject* iObject)
+{
+    if (iObject && iObject == m_Current)
+        ReleaseCurrentReport();
+}
+
 void CTreeReports::RefreshCurrentReport()
 {
     CTreeObject* object = ObjectOf(m_Tree, m_Tree.GetSelectedItem());
     CReport* report = object ? object->GetReport() : nullptr;
-    if (!report || IsServerBusy())
+    if (!report || RefuseWhileServerBusy())
         return;
     CWaitCursor wait;
     RunReportStep([report] { report->Build(0); });
@@ -59,7 +55,7 @@ void CTreeReports::RefreshCurrentReport()
 void CTreeReports::SelectChildById(ULONG iId)
 {
     const HTREEITEM selected = m_Tree.GetSelectedItem();
-    if (!selected)
+    if (!selected || RefuseWhileServerBusy())
         return;
     m_Tree.Expand(selected, TVE_EXPAND);
     for (HTREEITEM child = m_Tree.GetChildItem(selected); child; child = m_Tree.GetNextSiblingItem(child)) {

@@ -6,7 +6,7 @@ class CTreeObject;
 // The reports of one navigation tree: the object whose report the view shows, and what the
 // tree's bar, the main frame and the report view ask of it. Each build it starts shows its
 // own failure and keeps what it built. While the server is busy with another call nothing
-// is built.
+// is built or selected.
 class CTreeReports {
 public:
     explicit CTreeReports(CTreeCtrl& ioTree) : m_Tree(ioTree), m_Current(nullptr) {}
@@ -15,6 +15,9 @@ public:
     void ShowSelectedReport();
     // Deletes the current object's report; no object is current then.
     void ReleaseCurrentReport();
+    // The object is about to be deleted with its tree item: when it is the current one, its
+    // report goes first.
+    void ForgetObject(const CTreeObject* iObject);
     // Builds the selected object's report again.
     void RefreshCurrentReport();
     // Opens the selected item and selects its first child of that id, which shows its report.
@@ -39,6 +42,9 @@ class IReportFrame {
 public:
     // Null when no tree is active.
     virtual CTreeReports* GetActiveTreeReports() = 0;
+    // The view the reports fill: the document's first, handed over when the document starts.
+    virtual void SetReportView(CView* iView) = 0;
+    virtual CView* GetReportView() const = 0;
 
 protected:
     ~IReportFrame() = default;

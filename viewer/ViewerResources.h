@@ -32,6 +32,7 @@
 #define IDS_TITLES_OF_PROGRAM 141
 #define IDS_TITLES_BY_USER 142
 #define IDS_EXPORT_FAILED 143
+#define IDS_SERVER_BUSY 144
 // The context menu registered as "My menu": cut, copy, paste.
 #define IDR_MY_MENU 130
 #define IDI_USER 154

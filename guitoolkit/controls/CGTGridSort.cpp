@@ -3,7 +3,10 @@
 #include <guitoolkit/controls/CGTGridCtrl.h>
 #include <guitoolkit/controls/CGTGridItem.h>
 #include <guitoolkit/controls/CGTGridRow.h>
+#include <guitoolkit/controls/GTGridValueOrder.h>
 #include <algorithm>
+#include <cmath>
+#include <cwchar>
 
 namespace {
 
@@ -13,38 +16,70 @@ int Order(Value iFirst, Value iSecond)
     return iFirst < iSecond ? -1 : (iSecond < iFirst ? 1 : 0);
 }
 
+// A value that is not a number comes after every number, and two of them are equal: the sort
+// needs one consistent order, which "unordered is after" in both directions is not.
+template <class Value>
+int OrderOfReals(Value iFirst, Value iSecond)
+{
+    const bool firstNaN = std::isnan(iFirst), secondNaN = std::isnan(iSecond);
+    if (firstNaN || secondNaN)
+        return Order(firstNaN, secondNaN);
+    return Order(iFirst, iSecond);
+}
+
 }  // namespace
+
+BOOL GTGridValueOrder(const VARIANT& iFirst, const VARIANT& iSecond, int& oOrder)
+{
+    if (iFirst.vt != iSecond.vt)
+        return FALSE;
+    switch (iFirst.vt) {
+    case VT_I2:
+        oOrder = Order(iFirst.iVal, iSecond.iVal);
+        return TRUE;
+    case VT_UI2:
+        oOrder = Order(iFirst.uiVal, iSecond.uiVal);
+        return TRUE;
+    case VT_I4:
+    case VT_INT:
+        oOrder = Order(iFirst.lVal, iSecond.lVal);
+        return TRUE;
+    case VT_UI4:
+    case VT_UINT:
+        oOrder = Order(iFirst.ulVal, iSecond.ulVal);
+        return TRUE;
+    case VT_I8:
+        oOrder = Order(iFirst.llVal, iSecond.llVal);
+        return TRUE;
+    case VT_UI8:
+        oOrder = Order(iFirst.ullVal, iSecond.ullVal);
+        return TRUE;
+    case VT_UI1:
+        oOrder = Order(iFirst.bVal, iSecond.bVal);
+        return TRUE;
+    case VT_BOOL:
+        oOrder = Order(iFirst.boolVal != VARIANT_FALSE, iSecond.boolVal != VARIANT_FALSE);
+        return TRUE;
+    case VT_R4:
+        oOrder = OrderOfReals(iFirst.fltVal, iSecond.fltVal);
+        return TRUE;
+    case VT_R8:
+    case VT_DATE:
+        oOrder = OrderOfReals(iFirst.dblVal, iSecond.dblVal);
+        return TRUE;
+    case VT_BSTR:
+        oOrder = Order(std::wcscmp(iFirst.bstrVal ? iFirst.bstrVal : L"", iSecond.bstrVal ? iSecond.bstrVal : L""), 0);
+        return TRUE;
+    default:
+        return FALSE;
+    }
+}
 
 int CGTGridCtrl::CompareItems(CGTGridItem* iItem1, CGTGridItem* iItem2)
 {
-    const VARIANT& first = iItem1->GetValue();
-    const VARIANT& second = iItem2->GetValue();
-    if (first.vt == second.vt) {
-        switch (first.vt) {
-        case VT_I2:
-            return Order(first.iVal, second.iVal);
-        case VT_UI2:
-            return Order(first.uiVal, second.uiVal);
-        case VT_I4:
-        case VT_INT:
-            return Order(first.lVal, second.lVal);
-        case VT_UI4:
-        case VT_UINT:
-            return Order(first.ulVal, second.ulVal);
-        case VT_R4:
-            return Order(first.fltVal, second.fltVal);
-        case VT_R8:
-        case VT_DATE:
-            return Order(first.dblVal, second.dblVal);
-        case VT_BOOL:
-        case VT_UI1:
-            return Order(first.bVal, second.bVal);
-        case VT_BSTR:
-            return CString(first.bstrVal).Compare(second.bstrVal != nullptr ? second.bstrVal : L"");
-        default:
-            break;
-        }
-    }
+    int order = 0;
+    if (GTGridValueOrder(iItem1->GetValue(), iItem2->GetValue(), order))
+        return order;
     const CString text1 = iItem1->FormatItem();
     const CString text2 = iItem2->FormatItem();
     if (!text1.IsEmpty() || !text2.IsEmpty())

@@ -242,6 +242,12 @@ public:
     virtual BOOL GetAutoHideLayoutFlag() const;
     // The border of MDI tab windows; -1: the tab window's own.
     virtual int GetMDITabBorderSize() const;
+    // An outlook bar's page button: the border, answering the label colour, and the face.
+    virtual COLORREF DrawOutlookPageButtonBorder(CDC* dc, CRect& rect, BOOL highlighted, BOOL pressed);
+    virtual void FillOutlookPageButton(CDC* dc, CRect rect);
+    // A desktop application bar's frame (sunken while pressed) and its caption with the text.
+    virtual void DrawAppBarBorder(CDC* dc, CWnd* bar, CRect rectWindow, CRect rectCaption, BOOL pressed);
+    virtual void DrawAppBarCaption(CDC* dc, CWnd* bar, CRect rectWindow, CRect rectCaption, const CString& text);
 
 protected:
     // The one-pixel edges of a bar's CBRS_BORDER_ sides, light on the left and top, dark on the

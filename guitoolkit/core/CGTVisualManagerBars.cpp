@@ -435,3 +435,40 @@ COLORREF CGTVisualManager::FillOutlookBarCaption(CDC* dc, CRect rect)
     dc->FillSolidRect(&rect, theGuiToolkitGlobals.colorBarShadow);
     return theGuiToolkitGlobals.colorBarHighlight;
 }
+
+COLORREF CGTVisualManager::DrawOutlookPageButtonBorder(CDC* dc, CRect& rect, BOOL highlighted, BOOL pressed)
+{
+    const GuiToolkitGlobals& g = theGuiToolkitGlobals;
+    if (highlighted && pressed)
+        dc->Draw3dRect(&rect, g.colorBarShadow, g.colorBarHighlight);
+    else
+        dc->Draw3dRect(&rect, g.colorBarHighlight, g.colorBarShadow);
+    rect.DeflateRect(1, 1);
+    return g.colorBarText;
+}
+
+void CGTVisualManager::FillOutlookPageButton(CDC* dc, CRect rect)
+{
+    dc->FillRect(&rect, &theGuiToolkitGlobals.brushBarFace);
+}
+
+void CGTVisualManager::DrawAppBarBorder(CDC* dc, CWnd*, CRect rectWindow, CRect, BOOL pressed)
+{
+    const GuiToolkitGlobals& g = theGuiToolkitGlobals;
+    dc->FillRect(&rectWindow, &theGuiToolkitGlobals.brushBarFace);
+    if (pressed)
+        dc->Draw3dRect(&rectWindow, g.colorBarShadow, g.colorBarHighlight);
+    else
+        dc->Draw3dRect(&rectWindow, g.colorBarHighlight, g.colorBarShadow);
+}
+
+void CGTVisualManager::DrawAppBarCaption(CDC* dc, CWnd*, CRect, CRect rectCaption, const CString& text)
+{
+    const COLORREF textColor = FillMiniFrameCaption(dc, rectCaption, TRUE, nullptr);
+    CFont* oldFont = dc->SelectObject(&theGuiToolkitGlobals.fontBold);
+    dc->SetBkMode(TRANSPARENT);
+    dc->SetTextColor(textColor);
+    rectCaption.DeflateRect(4, 0);
+    dc->DrawText(text, &rectCaption, DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS | DT_NOPREFIX);
+    dc->SelectObject(oldFont);
+}

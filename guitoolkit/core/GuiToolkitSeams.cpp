@@ -39,3 +39,8 @@ void CGTBeeper::Beep(UINT iType) const
 {
     ::MessageBeep(iType);
 }
+
+UINT_PTR CGTShellAppBars::Send(DWORD iMessage, APPBARDATA& ioData) const
+{
+    return ::SHAppBarMessage(iMessage, &ioData);
+}

@@ -4,6 +4,7 @@
 // user and the clock.
 #pragma once
 #include <afxwin.h>
+#include <shellapi.h>
 
 template <class Seam>
 class CGTSeam {
@@ -66,4 +67,10 @@ class CGTBeeper : public CGTSeam<CGTBeeper> {
 public:
     // A MessageBeep type (MB_OK, MB_ICONHAND, ..., or 0xFFFFFFFF for the speaker).
     virtual void Beep(UINT iType) const;
+};
+
+// The shell's desktop application bars (SHAppBarMessage); tests play a shell of their own.
+class CGTShellAppBars : public CGTSeam<CGTShellAppBars> {
+public:
+    virtual UINT_PTR Send(DWORD iMessage, APPBARDATA& ioData) const;
 };

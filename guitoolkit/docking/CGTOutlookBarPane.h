@@ -56,6 +56,9 @@ public:
     CSize GetStretchLimit(BOOL iStretch, BOOL iHorizontal) override;
     void DoPaint(CDC* iDc) override;
     BOOL PreTranslateMessage(MSG* iMsg) override;
+    // A pane dropped on an outlook bar becomes its page; it finds its target under the cursor.
+    int DockToTarget(CGTBaseControlBar* iTarget, LPCRECT iRect, int iMethod) override;
+    CGTBaseControlBar* FindDockTarget(int iSensitivity, int& oHitCode, BOOL& oHandled) override;
 
 protected:
     afx_msg int OnCreate(LPCREATESTRUCT iCreate);

@@ -48,6 +48,21 @@ inline CRect PlaceAgainst(const CRect& iWork, DWORD iSide, int iThickness, BOOL 
     }
 }
 
+// The part of a rectangle inside the area; with iMoveInside moved in first, so that only
+// what is larger than the area is cut.
+inline CRect FitInto(CRect iRect, const CRect& iArea, BOOL iMoveInside)
+{
+    if (iMoveInside) {
+        iRect.OffsetRect(iArea.left > iRect.left ? iArea.left - iRect.left : 0,
+                         iArea.top > iRect.top ? iArea.top - iRect.top : 0);
+        iRect.OffsetRect(iArea.right < iRect.right ? iArea.right - iRect.right : 0,
+                         iArea.bottom < iRect.bottom ? iArea.bottom - iRect.bottom : 0);
+    }
+    CRect fitted;
+    fitted.IntersectRect(&iRect, &iArea);
+    return fitted;
+}
+
 inline CRect WindowRect(const CWnd* iWindow)
 {
     CRect rect;

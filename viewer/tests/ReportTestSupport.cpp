@@ -84,6 +84,7 @@ CRightView* CReportFrame::OpenView(CZVViewerDoc* iDocument)
     if (!view)
         return nullptr;
     SetActiveView(view);
+    SetReportView(view);
     CRect client;
     GetClientRect(client);
     OnSize(SIZE_RESTORED, client.Width(), client.Height());

@@ -47,6 +47,8 @@ public:
     ViewerTree active = ViewerTree::Applications;
 
     CTreeReports* GetActiveTreeReports() override { return &Reports(active); }
+    void SetReportView(CView* iView) override { m_ReportView = iView; }
+    CView* GetReportView() const override { return m_ReportView; }
     CTreeReports& Reports(ViewerTree iTree) { return *m_Reports[static_cast<int>(iTree)]; }
     void ClearTrees() override;
     // The report view of the document, laid out and shown for the first time.
@@ -59,6 +61,7 @@ protected:
 
 private:
     std::unique_ptr<CTreeReports> m_Reports[3];
+    CView* m_ReportView = nullptr;
 };
 
 // Everything at once: the application, the fake server, the connected document (its trees

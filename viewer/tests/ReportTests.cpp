@@ -2,10 +2,12 @@
 #include "ReportTestSupport.h"
 
 #include <CIconGridItem.h>
+#include <FormatDuration.h>
 #include <ReportChart.h>
 #include <ReportErrors.h>
 #include <ReportKinds.h>
 #include <TreeObjectKinds.h>
+#include <ViewerSettings.h>
 
 #include <guitoolkit/controls/CGTGridItem.h>
 #include <guitoolkit/controls/CGTGridRow.h>
@@ -155,6 +157,8 @@ TEST_F(ReportTest, EachKindShowsItsColumnsCaptionAndRowsForItsRequest)
     }
     EXPECT_EQ(1u, m_Window.server.script.objectRequests.size()) << "the program is asked for once";
     EXPECT_TRUE(m_Window.app.boxes.empty());
+    // Names are data: an '&' in a description is shown, not taken for a mnemonic.
+    EXPECT_TRUE(m_Window.view->m_wndCaption.GetStyle() & SS_NOPREFIX);
 }
 
 TEST_F(ReportTest, TheComputerReportShowsProgramsByDescriptionAndIcon)
@@ -199,6 +203,55 @@ TEST_F(ReportTest, NullsAndCountsAndTheOrderOfTime)
     Grid().SortByHeaderClick(1);
     Grid().SortByHeaderClick(1);
     EXPECT_EQ((std::vector<ULONG>{0, 8, 7}), RowIds());
+}
+
+_variant_t Int64(LONGLONG iValue)
+{
+    _variant_t value;
+    value.vt = VT_I8;
+    value.llVal = iValue;
+    return value;
+}
+
+// A server's sums come as 32- or 64-bit integers or as doubles; past 2^31 they are shown
+// whole, sort by value and are exported and charted as shown.
+TEST_F(ReportTest, CountsAndTimesOfEachNumericTypeShowWhole)
+{
+    const struct {
+        const char* Name;
+        DataTypeEnum Type;
+        int Size;
+        _variant_t Big, Small;
+        double BigTime;
+        const wchar_t* BigText;
+    } cases[] = {
+        {"32-bit", adInteger, 4, _variant_t(2147483647L), _variant_t(9L), 2147483647.0, L"2147483647"},
+        {"64-bit", adBigInt, 8, Int64(5000000000LL), Int64(9), 5000000000.0, L"5000000000"},
+        {"double", adDouble, 8, _variant_t(5000000000.5), _variant_t(9.0), 5000000000.5, L"5000000000"},
+    };
+    for (const auto& c : cases) {
+        CUserObject* user = new CUserObject(3, L"alice", nullptr);
+        m_Window.AddObject(ViewerTree::Users, user);
+        m_Window.Script(MakeRecordset({{L"ID", adInteger, 4},
+                                       {L"Name", adVarWChar, 64},
+                                       {L"TimeSpent", c.Type, c.Size},
+                                       {L"KeyboardEvents", c.Type, c.Size},
+                                       {L"MouseEvents", c.Type, c.Size}},
+                                      {_variant_t(8L), _variant_t(L"small"), c.Small, c.Small, c.Small, _variant_t(9L),
+                                       _variant_t(L"big"), c.Big, c.Big, c.Big}));
+        user->ShowReport();
+        const std::wstring time = static_cast<LPCWSTR>(FormatDuration(c.BigTime));
+        EXPECT_EQ((Texts{L"big|" + time + L"|" + c.BigText + L"|" + c.BigText, L"small|00 minutes|9|9"}), Rows())
+            << c.Name;
+        EXPECT_TRUE(m_Window.app.boxes.empty()) << c.Name;
+        Grid().SortByHeaderClick(2);
+        Grid().SortByHeaderClick(2);
+        EXPECT_EQ((std::vector<ULONG>{8, 9}), RowIds()) << c.Name << ": up by value, not by text";
+        EXPECT_EQ(std::wstring(c.BigText), std::wstring(CellText(Grid().GetRow(1)->GetItem(3)->GetValue()))) << c.Name;
+        ASSERT_EQ(2u, user->GetReport()->GetChartPoints().size()) << c.Name;
+        EXPECT_EQ(c.BigTime, user->GetReport()->GetChartPoints()[0].Value) << c.Name;
+        user->DeleteReport();
+    }
 }
 
 TEST_F(ReportTest, ABuildAgainShowsTheRowsOnceAndFreesTheIconItReplaces)
@@ -298,6 +351,7 @@ TEST_F(ReportTest, AFailureShowsOneMessageAndKeepsWhatWasRead)
     ASSERT_EQ(1u, m_Window.app.boxes.size());
     EXPECT_FALSE(m_Window.app.boxes[0].text.empty());
     EXPECT_EQ((Texts{L"read|00 minutes|1|1"}), Rows());
+    EXPECT_EQ(1, Grid().GetShownCount()) << "the rows read are laid out and shown";
     EXPECT_EQ(user, m_Window.frame->Reports(ViewerTree::Applications).GetCurrentObject());
 
     m_Window.server.script.errorDescription = L"The summary was refused.";
@@ -312,6 +366,21 @@ TEST_F(ReportTest, AFailureShowsOneMessageAndKeepsWhatWasRead)
     m_Window.frame->Reports(ViewerTree::Applications).RefreshCurrentReport();
     ASSERT_EQ(3u, m_Window.app.boxes.size());
     EXPECT_EQ(static_cast<LPCWSTR>(SystemMessage(E_ACCESSDENIED)), m_Window.app.boxes[2].text);
+}
+
+// A lost server is dropped at once: one message, and no later build asks it again.
+TEST_F(ReportTest, ALostServerIsDroppedByTheFirstBuildThatMeetsIt)
+{
+    CUserObject* user = new CUserObject(3, L"alice", nullptr);
+    m_Window.server.script.results[L"GetSummaryActivityData"] = {HRESULT_FROM_WIN32(RPC_S_SERVER_UNAVAILABLE)};
+    Select(user);
+    ASSERT_EQ(1u, m_Window.app.boxes.size());
+    EXPECT_EQ(L"`" + std::wstring(ReadServerName()) + L"` is not available.", m_Window.app.boxes[0].text);
+    EXPECT_EQ(nullptr, m_Window.document->GetServer());
+    const size_t requests = m_Window.server.script.activityRequests.size();
+    m_Window.frame->Reports(ViewerTree::Applications).RefreshCurrentReport();
+    EXPECT_EQ(requests, m_Window.server.script.activityRequests.size());
+    EXPECT_EQ(1u, m_Window.app.boxes.size());
 }
 
 TEST_F(ReportTest, TheExportHoldsTheCaptionsAndTheShownCellsAndAFailureIsReported)

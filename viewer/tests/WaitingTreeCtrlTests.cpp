@@ -226,6 +226,7 @@ public:
         tree.SetItemData(item, reinterpret_cast<DWORD_PTR>(new CCountedObject(2)));
         return TRUE;
     }
+    void ForgetObject(CTreeObject*) override {}
 };
 
 TEST(HourglassTreeTest, AnimatesWhileTheBarLoadsAnItem)

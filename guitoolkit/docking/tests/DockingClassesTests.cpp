@@ -86,7 +86,7 @@ const ClassRecord dockingClasses[] = {
     {RUNTIME_CLASS(CGTMainClientAreaWnd), RUNTIME_CLASS(CWnd), false, noSchema},
     {RUNTIME_CLASS(CGTOutlookButton), RUNTIME_CLASS(CGTToolbarButton), true, 1},
     {RUNTIME_CLASS(CGTOutlookBarPane), RUNTIME_CLASS(CGTToolBar), true, 1},
-    {RUNTIME_CLASS(CGTOutlookScrollButton), RUNTIME_CLASS(CGTButton), true, noSchema},
+    {RUNTIME_CLASS(CGTOutlookSrcrollButton), RUNTIME_CLASS(CGTButton), true, noSchema},
     {RUNTIME_CLASS(CGTOutlookWnd), RUNTIME_CLASS(CGTBaseTabWnd), true, noSchema},
     {RUNTIME_CLASS(CGTOutlookBar), RUNTIME_CLASS(CGTBaseTabbedBar), true, 1},
     {RUNTIME_CLASS(CGTOutlookBarDockingPane), RUNTIME_CLASS(CGTDockingCBWrapper), true, noSchema},

@@ -5,6 +5,7 @@
 
 #include <ApplicationLook.h>
 #include <MainFrame.h>
+#include <Report.h>
 #include <TreeObject.h>
 #include <ViewerResources.h>
 
@@ -93,6 +94,40 @@ protected:
 
     void Script(_Recordset* iAnswer) { m_Server.script.recordsets.push_back(iAnswer); }
     CTreeObject* Current(UINT iBar) { return m_Frame->FindWorkSpaceBar(iBar)->GetReports().GetCurrentObject(); }
+    CGTBaseTabWnd* Tabs()
+    {
+        return dynamic_cast<CGTBaseTabWnd*>(m_Frame->FindWorkSpaceBar(CMainFrame::kUsersBarId)->GetParent());
+    }
+    // The users tree's tab, its first user selected and his report built.
+    CTreeCtrl& ShowUsers()
+    {
+        Script(OneRow(3, L"ws-1"));
+        Tabs()->SetActiveTab(0);
+        LetItDraw(10);
+        return *m_Frame->GetViewerTree(ViewerTree::Users);
+    }
+    // A click on the item's expand button, as a user collapses or expands it.
+    static void ClickButton(CTreeCtrl& ioTree, HTREEITEM iItem)
+    {
+        CRect row;
+        ioTree.GetItemRect(iItem, row, TRUE);
+        for (CPoint point(0, row.CenterPoint().y); point.x < row.left; ++point.x) {
+            UINT flags = 0;
+            if (ioTree.HitTest(point, &flags) == iItem && (flags & TVHT_ONITEMBUTTON)) {
+                ioTree.ClientToScreen(&point);
+                ClickAt(point);
+                LetItDraw(5);
+                return;
+            }
+        }
+        ADD_FAILURE() << "no expand button";
+    }
+    std::wstring StatusText()
+    {
+        CString text;
+        m_Frame->GetDlgItem(AFX_IDW_STATUS_BAR)->GetWindowText(text);
+        return static_cast<LPCWSTR>(text);
+    }
 
     CFrameTestApp m_App;
     TFakeZorvane m_Server;
@@ -108,6 +143,7 @@ TEST_F(MainFrameTest, ShowsTheThreeTreesAsTabsAndTheFirstProgramsReport)
     EXPECT_EQ(2u, m_Frame->GetViewerTree(ViewerTree::Users)->GetCount());
     EXPECT_EQ(1u, m_Frame->GetViewerTree(ViewerTree::Computers)->GetCount());
     EXPECT_EQ(1u, m_Frame->GetViewerTree(ViewerTree::Applications)->GetCount());
+    EXPECT_EQ(m_Frame->GetActiveView(), m_Frame->GetReportView()) << "the document handed its view over";
     CTreeObject* program = Current(CMainFrame::kApplicationsBarId);
     ASSERT_NE(nullptr, program);
     EXPECT_NE(nullptr, program->GetReport());
@@ -130,12 +166,9 @@ TEST_F(MainFrameTest, ATabSwitchReleasesTheOldReportAndBuildsTheNew)
 {
     CTreeObject* program = Current(CMainFrame::kApplicationsBarId);
     ASSERT_NE(nullptr, program);
-    CGTBaseTabWnd* tabs = dynamic_cast<CGTBaseTabWnd*>(m_Frame->FindWorkSpaceBar(CMainFrame::kUsersBarId)->GetParent());
-    ASSERT_NE(nullptr, tabs);
+    ASSERT_NE(nullptr, Tabs());
     // The users tree selects its first user, whose report asks the server once.
-    Script(OneRow(3, L"ws-1"));
-    tabs->SetActiveTab(0);
-    LetItDraw(10);
+    ShowUsers();
     EXPECT_EQ(static_cast<UINT>(CMainFrame::kUsersBarId), m_Frame->GetActiveBarId());
     EXPECT_EQ(nullptr, program->GetReport());
     CTreeObject* user = Current(CMainFrame::kUsersBarId);
@@ -158,6 +191,86 @@ TEST_F(MainFrameTest, RefreshReloadsOnlyTheActiveTree)
     EXPECT_EQ(programs + 1, Requests(m_Server, ZorvaneProcess));
     EXPECT_EQ(2u, m_Frame->GetViewerTree(ViewerTree::Applications)->GetCount());
     EXPECT_NE(nullptr, Current(CMainFrame::kApplicationsBarId));
+}
+
+// A collapse deletes the items below, and with them the object whose report is shown.
+TEST_F(MainFrameTest, CollapsingTheCurrentItemsParentForgetsItsObject)
+{
+    CTreeCtrl& users = ShowUsers();
+    const HTREEITEM alice = users.GetRootItem();
+    Script(Objects(L"Processes", {{3, L"ws-1"}}));
+    users.Expand(alice, TVE_EXPAND);
+    const HTREEITEM computer = users.GetChildItem(alice);
+    ASSERT_NE(nullptr, computer);
+    Script(OneRow(5, L"winword.exe"));
+    users.SelectItem(computer);
+    LetItDraw(5);
+    ASSERT_EQ(L"ws-1", std::wstring(Current(CMainFrame::kUsersBarId)->GetName()));
+    Script(OneRow(3, L"ws-1"));
+    ClickButton(users, alice);
+    EXPECT_EQ(nullptr, users.GetChildItem(alice));
+    Script(OneRow(3, L"ws-1"));
+    users.SelectItem(users.GetNextSiblingItem(alice));
+    LetItDraw(5);
+    ASSERT_NE(nullptr, Current(CMainFrame::kUsersBarId));
+    EXPECT_EQ(L"bob", std::wstring(Current(CMainFrame::kUsersBarId)->GetName()));
+}
+
+// A double-click on a report row selects that row's object below the selected item, also
+// when the item was expanded and collapsed before.
+TEST_F(MainFrameTest, DrillDownWorksAfterTheItemWasCollapsed)
+{
+    CTreeCtrl& programs = *m_Frame->GetViewerTree(ViewerTree::Applications);
+    const HTREEITEM word = programs.GetRootItem();
+    Script(Objects(L"Count", {{1, L"alice"}}));
+    ClickButton(programs, word);
+    ASSERT_NE(nullptr, programs.GetChildItem(word));
+    ClickButton(programs, word);
+    ASSERT_EQ(nullptr, programs.GetChildItem(word));
+    programs.SelectItem(word);
+    Script(Objects(L"Count", {{1, L"alice"}}));
+    Script(OneRow(9, L"Notes"));
+    m_Frame->SelectChildById(1);
+    LetItDraw(5);
+    CTreeObject* current = Current(CMainFrame::kApplicationsBarId);
+    ASSERT_NE(nullptr, current);
+    EXPECT_EQ(L"alice", std::wstring(current->GetName()));
+    EXPECT_NE(nullptr, current->GetReport());
+}
+
+// COM's modal loop lets commands in while the server is asked: those that would delete what
+// the call builds, or start another, wait for its answer.
+TEST_F(MainFrameTest, CommandsDuringAServerCallAreRefusedAndSaySo)
+{
+    CTreeObject* program = Current(CMainFrame::kApplicationsBarId);
+    ASSERT_NE(nullptr, program);
+    const size_t requests = m_Server.script.activityRequests.size();
+    std::wstring status;
+    m_Server.script.duringSummary = [&] {
+        m_Server.script.duringSummary = nullptr;
+        m_Frame->SendMessage(WM_COMMAND, ID_VIEW_REFRESH);
+        Tabs()->SetActiveTab(0);
+        m_Frame->SendMessage(WM_COMMAND, ID_VIEW_OPTIONS);
+        m_Frame->SelectChildById(1);
+        status = StatusText();
+    };
+    Script(OneRow(1, L"alice"));
+    m_Frame->RefreshCurrentReport();
+    LetItDraw(5);
+    EXPECT_EQ(requests + 1, m_Server.script.activityRequests.size());
+    EXPECT_EQ(std::wstring(CString(MAKEINTRESOURCEW(IDS_SERVER_BUSY))), status);
+    EXPECT_EQ(static_cast<UINT>(CMainFrame::kApplicationsBarId), m_Frame->GetActiveBarId());
+    EXPECT_EQ(2, Tabs()->GetActiveTab());
+    EXPECT_EQ(program, Current(CMainFrame::kApplicationsBarId));
+    ASSERT_NE(nullptr, program->GetReport());
+    EXPECT_EQ(1u, program->GetReport()->GetChartPoints().size());
+    EXPECT_TRUE(m_App.boxes.empty());
+
+    Script(Objects(L"Users", {{5, L"winword.exe"}}));
+    Script(OneRow(1, L"alice"));
+    m_Frame->SendMessage(WM_COMMAND, ID_VIEW_REFRESH);
+    LetItDraw(5);
+    EXPECT_EQ(requests + 3, m_Server.script.activityRequests.size());
 }
 
 TEST_F(MainFrameTest, ALookCommandIsStoredAtOnce)
