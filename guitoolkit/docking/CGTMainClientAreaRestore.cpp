@@ -88,8 +88,11 @@ void CGTMainClientAreaWnd::RestoreGroups(Record& ioRecord)
     m_bLoading = FALSE;
     SwitchTabGroups(TRUE, m_settings);
     SyncTabGroups(TRUE);
-    for (POSITION p = m_lstGroups.GetHeadPosition(); p != nullptr;)
-        static_cast<CGTTabWnd*>(m_lstGroups.GetNext(p))->RecalcLayout();
+    for (POSITION p = m_lstGroups.GetHeadPosition(); p != nullptr;) {
+        auto* group = static_cast<CGTTabWnd*>(m_lstGroups.GetNext(p));
+        group->RecalcLayout();
+        AdjustGroupChildren(*group);
+    }
     if (active != nullptr && active->GetActiveWnd() != nullptr)
         PostMessage(WM_MDIACTIVATE, reinterpret_cast<WPARAM>(active->GetActiveWnd()->GetSafeHwnd()));
 }

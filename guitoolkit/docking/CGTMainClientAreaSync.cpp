@@ -299,6 +299,8 @@ void CGTMainClientAreaWnd::ActivateChildTab(HWND iChild)
             return;
         SetActiveGroup(group);
         group->SetActiveTab(tab);
+        // The bold active label may change the tabs' height.
+        AdjustGroupChildren(*group);
         group->RedrawWindow();
     } else if (m_bSingleTabsMode) {
         const int tab = m_wndSingleTabs.GetTabFromHwnd(iChild);

@@ -202,8 +202,11 @@ void CGTMainClientAreaWnd::SwitchTabGroups(BOOL iEnable, const MDITabSettings& i
         ApplyTabSettings(*group);
     }
     SyncTabGroups(TRUE);
-    for (POSITION p = m_lstGroups.GetHeadPosition(); p != nullptr;)
-        static_cast<CGTTabWnd*>(m_lstGroups.GetNext(p))->RecalcLayout();
+    for (POSITION p = m_lstGroups.GetHeadPosition(); p != nullptr;) {
+        auto* group = static_cast<CGTTabWnd*>(m_lstGroups.GetNext(p));
+        group->RecalcLayout();
+        AdjustGroupChildren(*group);
+    }
     if (active != nullptr)
         ActivateChildTab(active);
 }

@@ -101,6 +101,10 @@ public:
     // An accelerator's command counted, offered to the open popup (as Escape) and to the user
     // tools; TRUE when taken.
     BOOL HandleAcceleratorCommand(UINT iCommand);
+    // The show/hide commands of the toolbar, status bar and rebar act on the bar with that id;
+    // FALSE without one.
+    BOOL ToggleCommandBar(UINT iId);
+    BOOL UpdateCommandBar(CCmdUI& ioCmdUI);
     // Fills a bar's "Add or Remove Buttons" popup and hands it to the owner frame's hook.
     void ShowToolbarCustomization(CGTPopupMenu* iPopup, CGTToolBar* iBar);
 

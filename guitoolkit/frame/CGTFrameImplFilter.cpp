@@ -1,8 +1,12 @@
-// The filter every toolkit frame puts before its base's: keys and clicks go to the toolkit's
-// menus and popups first, Escape ends full screen and a slider's drag, Alt and F10 move the
-// focus between the menu bar and the frame.
+// What every toolkit frame does alike with input and commands: its filter before its base's
+// (keys and clicks go to the toolkit's menus and popups first, Escape ends full screen and a
+// slider's drag, Alt and F10 move the focus between the menu bar and the frame), accelerators,
+// and the commands that show and hide its bars.
 #include <guitoolkit/frame/CGTFrameImpl.h>
+#include <guitoolkit/docking/CGTBaseControlBar.h>
+#include <guitoolkit/docking/CGTDockManager.h>
 #include <guitoolkit/docking/CGTSlider.h>
+#include <guitoolkit/docking/IGTDockingFrame.h>
 #include <guitoolkit/frame/CGTFullScreenImpl.h>
 #include <guitoolkit/toolbars/CGTMenuBar.h>
 #include <guitoolkit/toolbars/CGTPopupMenu.h>
@@ -104,4 +108,24 @@ BOOL CGTFrameImpl::HandleAcceleratorCommand(UINT iCommand)
         return TRUE;
     CGTUserToolsManager* tools = CGTUserToolsManager::Current();
     return tools != nullptr && tools->InvokeToolByCommand(iCommand);
+}
+
+BOOL CGTFrameImpl::ToggleCommandBar(UINT iId)
+{
+    CGTBaseControlBar* bar = m_DockManager != nullptr ? m_DockManager->FindBarById(iId, TRUE) : nullptr;
+    IGTDockingFrame* frame = AsDockingFrame(m_Owner);
+    if (bar == nullptr || frame == nullptr)
+        return FALSE;
+    frame->ShowBar(bar, !bar->IsVisible(), FALSE, FALSE);
+    frame->AdjustDockingLayout();
+    return TRUE;
+}
+
+BOOL CGTFrameImpl::UpdateCommandBar(CCmdUI& ioCmdUI)
+{
+    CGTBaseControlBar* bar = m_DockManager != nullptr ? m_DockManager->FindBarById(ioCmdUI.m_nID, TRUE) : nullptr;
+    if (bar == nullptr)
+        return FALSE;
+    ioCmdUI.SetCheck(bar->IsVisible());
+    return TRUE;
 }

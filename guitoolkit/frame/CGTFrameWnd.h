@@ -113,7 +113,5 @@ private:
     void RunContextHelp();
     // The bars' layout while the dock manager suspends it (print preview).
     void RecalcSuspendedLayout();
-    // The show/hide commands of the toolbar, status bar and rebar: the bar with that id.
-    CGTBaseControlBar* CommandBar(UINT iId);
     BOOL m_InRecalcLayout;
 };

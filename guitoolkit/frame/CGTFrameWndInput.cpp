@@ -176,27 +176,13 @@ LRESULT CGTFrameWnd::OnToolbarContextMenu(WPARAM, LPARAM iLParam)
     return 0;
 }
 
-CGTBaseControlBar* CGTFrameWnd::CommandBar(UINT iId)
-{
-    return m_DockManager.FindBarById(iId, TRUE);
-}
-
 BOOL CGTFrameWnd::OnBarCheck(UINT iId)
 {
-    CGTBaseControlBar* bar = CommandBar(iId);
-    if (bar == nullptr)
-        return FALSE;
-    ShowBar(bar, !bar->IsVisible(), FALSE, FALSE);
-    AdjustDockingLayout();
-    return TRUE;
+    return m_Impl.ToggleCommandBar(iId);
 }
 
 void CGTFrameWnd::OnUpdateControlBarMenu(CCmdUI* ioCmdUI)
 {
-    CGTBaseControlBar* bar = CommandBar(ioCmdUI->m_nID);
-    if (bar == nullptr) {
+    if (!m_Impl.UpdateCommandBar(*ioCmdUI))
         ioCmdUI->Enable(FALSE);
-        return;
-    }
-    ioCmdUI->SetCheck(bar->IsVisible());
 }
