@@ -180,6 +180,8 @@ void CGTMainClientAreaWnd::CalcWindowRect(LPRECT ioRect, UINT iAdjustType)
     if (m_bGroupsMode) {
         SetWindowPos(&wndBottom, ioRect->left, ioRect->top, ioRect->right - ioRect->left, ioRect->bottom - ioRect->top,
                      SWP_NOACTIVATE);
+        // The groups fill the area: scroll bars would only take room from them.
+        ShowScrollBar(SB_BOTH, FALSE);
         CRect client;
         GetClientRect(client);
         LayoutGroups(client);

@@ -219,6 +219,9 @@ void CGTMDIChildWnd::RecalcLayout(BOOL)
         return;
     CRect area;
     m_DockManager.GetClientAreaBounds(area);
+    // A dock manager without bars leaves the whole client.
+    if (area.IsRectEmpty())
+        GetClientRect(area);
     view->SetWindowPos(&wndBottom, area.left, area.top, area.Width(), area.Height(), SWP_NOACTIVATE);
 }
 
