@@ -73,13 +73,16 @@ void TActivityReporter::DropOldestQuanta(size_t iMaxQuanta)
 bool TActivityReporter::Deliver(IZorvane& iServer, const std::wstring& iComputer, bool iUpdateAll,
                                 const std::function<bool()>& iGoOn)
 {
+    const std::map<std::wstring, std::wstring> owed = m_InformationOwed;
+    for (const auto& program : owed)
+        SendInformation(iServer, program.first, program.second);
     while (!m_Pending.empty() && (!iGoOn || iGoOn())) {
         const TActivityRecord& record = m_Pending.front();
         LONG needMore = 0;
         const HRESULT result = Report(iServer, iComputer, record, needMore);
         if (SUCCEEDED(result)) {
             if (needMore != 0 || iUpdateAll)
-                SendProcessInformation(iServer, record.Name, record.Path);
+                SendInformation(iServer, record.Name, record.Path);
             m_Pending.pop_front();
             continue;
         }
@@ -94,6 +97,18 @@ bool TActivityReporter::Deliver(IZorvane& iServer, const std::wstring& iComputer
             return false;
     }
     return true;
+}
+
+// The server asks for a program's information only once, when it first stores the program: a
+// call that did not reach it, or may not have, is made again later (storing it twice does no
+// harm). One the server refused would be refused again.
+void TActivityReporter::SendInformation(IZorvane& iServer, const std::wstring& iName, const std::wstring& iPath)
+{
+    const HRESULT result = SendProcessInformation(iServer, iName, iPath);
+    if (SUCCEEDED(result) || ClassifyCallFailure(result).Fate == TCallFate::Refused)
+        m_InformationOwed.erase(iName);
+    else
+        m_InformationOwed[iName] = iPath;
 }
 
 // The failure's text goes to the log; its HRESULT is the answer. An exception that is no COM

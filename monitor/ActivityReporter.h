@@ -6,6 +6,7 @@
 
 #include <deque>
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -18,8 +19,9 @@ public:
     // past that the oldest period's records are dropped, with a log line.
     void Add(std::vector<TActivityRecord> iRecords, size_t iMaxQuanta);
 
-    // Reports the waiting records in order while iGoOn (when given) allows, each followed by the
-    // program's description when the server asks for it or iUpdateAll is set. A failed call is
+    // Sends the information still owed, then reports the waiting records in order while iGoOn
+    // (when given) allows, each followed by the program's description when the server asks for
+    // it or iUpdateAll is set. A failed call is
     // read by the shared classification: a record that was not delivered waits, and stops the
     // delivery; one that may have been stored, or that the server refused, is logged and
     // dropped. False when the proxy is of no more use (the rest wait).
@@ -27,11 +29,16 @@ public:
                  const std::function<bool()>& iGoOn = nullptr);
 
     const std::deque<TActivityRecord>& Pending() const { return m_Pending; }
+    // The programs (by name, with their file paths) whose information the server asked for and
+    // has not taken yet: each is sent again at every delivery until it is taken or refused.
+    const std::map<std::wstring, std::wstring>& InformationOwed() const { return m_InformationOwed; }
 
 private:
     bool Merge(const TActivityRecord& iRecord);
     void DropOldestQuanta(size_t iMaxQuanta);
+    void SendInformation(IZorvane& iServer, const std::wstring& iName, const std::wstring& iPath);
     HRESULT Report(IZorvane& iServer, const std::wstring& iComputer, const TActivityRecord& iRecord, LONG& oNeedMore);
 
     std::deque<TActivityRecord> m_Pending;
+    std::map<std::wstring, std::wstring> m_InformationOwed;
 };

@@ -66,10 +66,6 @@ void TProcessCacheEntry::FillOwner(HANDLE iProcess)
     if (!GetTokenInformation(token.get(), TokenUser, buffer, sizeof buffer, &size))
         return;
     PSID sid = reinterpret_cast<TOKEN_USER*>(buffer)->User.Sid;
-    if (OwnerSid.empty()) {
-        const BYTE* bytes = static_cast<const BYTE*>(sid);
-        OwnerSid.assign(bytes, bytes + GetLengthSid(sid));
-    }
     wchar_t account[MAX_PATH], domain[MAX_PATH];
     DWORD accountLength = MAX_PATH, domainLength = MAX_PATH;
     SID_NAME_USE use;

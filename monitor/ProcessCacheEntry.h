@@ -5,7 +5,6 @@
 #include <windows.h>
 
 #include <string>
-#include <vector>
 
 // What the monitor knows about one program that had the foreground in the current quantum:
 // who runs it, its last window title, and the time and input credited to it.
@@ -22,7 +21,6 @@ public:
     std::wstring Owner;  // domain\user
     std::wstring Title;
     std::wstring Path;
-    std::vector<BYTE> OwnerSid;
     DWORD ProcessId = 0;
     HWND Window = nullptr;
     LONG KeyEvents = 0;

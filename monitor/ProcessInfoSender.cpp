@@ -35,7 +35,7 @@ const char* const functionName = "TZorvaneApplication::SendProcessInformation";
 
 }  // namespace
 
-void SendProcessInformation(IZorvane& iServer, const std::wstring& iName, const std::wstring& iPath)
+HRESULT SendProcessInformation(IZorvane& iServer, const std::wstring& iName, const std::wstring& iPath)
 {
     try {
         if (LogOn())
@@ -51,8 +51,11 @@ void SendProcessInformation(IZorvane& iServer, const std::wstring& iName, const 
                        << static_cast<unsigned long>(icon.size()) << " bytes )\n";
         CheckComResult(
             iServer.SendProcessInformation(_bstr_t(iName.c_str()), _bstr_t(description.c_str()), array.get()));
+        return S_OK;
     } catch (const std::exception& failure) {
         if (LogOn())
             DebugLog() << "(!) " << functionName << ": " << failure << "\n";
+        auto com = dynamic_cast<const EComException*>(&failure);
+        return com ? com->GetHResult() : E_FAIL;
     }
 }

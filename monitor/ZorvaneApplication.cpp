@@ -130,8 +130,13 @@ void TZorvaneApplication::TakeServerArguments(const std::string& iCommandLine)
 void TZorvaneApplication::RunMessageLoop()
 {
     MSG message;
-    while (GetMessageW(&message, nullptr, 0, 0) > 0)
-        DispatchMessageW(&message);
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        // The user service asks the thread itself to end, as it cannot reach the window.
+        if (!message.hwnd && message.message == WM_CLOSE)
+            ReportBeforeEnd();
+        else
+            DispatchMessageW(&message);
+    }
 }
 
 void TZorvaneApplication::Stop()
@@ -248,33 +253,46 @@ void TZorvaneApplication::Report()
         ArmQuantumTimer(GetTimerInterval());
         return;
     }
+    TakeAndDeliver(runningPeriod, [this] { return GetPeriodStart() == m_PeriodStart; });
+    ArmQuantumTimer(GetPeriodStart() == m_PeriodStart ? GetTimerInterval() : USER_TIMER_MINIMUM);
+}
+
+// Asked to end: what the running quantum holds so far, and what waits, goes to the server
+// first, as far as it takes it, so that no stop loses the time of the last minutes.
+void TZorvaneApplication::ReportBeforeEnd()
+{
+    if (!m_Reporting)
+        TakeAndDeliver(GetPeriodStart(), nullptr);
+    Quit();
+}
+
+void TZorvaneApplication::TakeAndDeliver(long long iRunningPeriod, const std::function<bool()>& iGoOn)
+{
     struct TReporting {
         bool& Flag;
         explicit TReporting(bool& ioFlag) : Flag(ioFlag) { Flag = true; }
         ~TReporting() { Flag = false; }
     } reporting(m_Reporting);
-    m_Reporter.Add(TakeQuantumRecords(m_Tracker, m_Quantum, m_PeriodStart, runningPeriod),
+    m_Reporter.Add(TakeQuantumRecords(m_Tracker, m_Quantum, m_PeriodStart, iRunningPeriod),
                    std::max(1ul, GetULong(L"BacklogQuanta", m_Quantum.PerDay())));
-    m_PeriodStart = runningPeriod;
+    m_PeriodStart = iRunningPeriod;
     if (!m_Connection.Server())
         Connect();
-    auto sameQuantum = [this] { return GetPeriodStart() == m_PeriodStart; };
     if (IZorvane* server = m_Connection.Server())
-        if (!m_Reporter.Deliver(*server, m_ComputerName, m_UpdateAllProcesses, sameQuantum))
+        if (!m_Reporter.Deliver(*server, m_ComputerName, m_UpdateAllProcesses, iGoOn))
             m_Connection.Drop();
-    ArmQuantumTimer(sameQuantum() ? GetTimerInterval() : USER_TIMER_MINIMUM);
 }
 
 LRESULT TZorvaneApplication::OnMessage(UINT iMessage, WPARAM iWParam, LPARAM iLParam)
 {
     switch (iMessage) {
     case WM_CLOSE:
-        Quit();
+        ReportBeforeEnd();
         return 0;
     // A logoff can still be cancelled after WM_QUERYENDSESSION: only this says that it happens.
     case WM_ENDSESSION:
         if (iWParam)
-            Quit();
+            ReportBeforeEnd();
         break;
     case WM_TIMER:
         OnTimer(iWParam);

@@ -13,6 +13,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
 // What the monitor runs on: the hook library, the clocks, the way to the server and the
@@ -75,6 +76,10 @@ private:
     bool CreateMonitorWindow();
     void ArmQuantumTimer(UINT iElapse);
     void Report();
+    void ReportBeforeEnd();
+    // The records of the quanta up to the one running from iRunningPeriod join those that
+    // wait, and all go to the server while iGoOn (when given) allows.
+    void TakeAndDeliver(long long iRunningPeriod, const std::function<bool()>& iGoOn);
     LRESULT OnMessage(UINT iMessage, WPARAM iWParam, LPARAM iLParam);
 
     static LRESULT CALLBACK WindowProc(HWND iWindow, UINT iMessage, WPARAM iWParam, LPARAM iLParam);

@@ -13,7 +13,27 @@
 
 #include <comdef.h>
 
+#include <string>
+
 namespace {
+
+// Larger than any icon file image of a program; a bigger one is not an icon.
+const long kMaxIconBytes = 1L << 20;
+
+// Refuses the call with E_INVALIDARG: the reason goes to the log, nothing is stored.
+[[noreturn]] void Refuse(const std::string& iReason)
+{
+    DebugLog() << "(!) Refused: " << iReason << "\n";
+    _com_issue_error(E_INVALIDARG);
+}
+
+// A negative duration or count would lower every sum it joins.
+void RequireNoNegatives(const TActivityRecord& iRecord)
+{
+    if (iRecord.TimeSpent < 0 || iRecord.KeyboardEvents < 0 || iRecord.MouseEvents < 0)
+        Refuse("negative time or input count (Time:" + std::to_string(iRecord.TimeSpent) + " Keyboard:" +
+               std::to_string(iRecord.KeyboardEvents) + " Mouse:" + std::to_string(iRecord.MouseEvents) + ")");
+}
 
 _variant_t Null()
 {
@@ -40,8 +60,11 @@ _variant_t DocumentId(const _bstr_t& iTitle)
 // The icon bytes as a value to bind: a copy of the array, or NULL when it holds nothing.
 _variant_t IconValue(SAFEARRAY* iIcon)
 {
-    if (SafeArrayElementCount(iIcon) == 0)
+    const long bytes = SafeArrayElementCount(iIcon);
+    if (bytes == 0)
         return Null();
+    if (bytes > kMaxIconBytes)
+        Refuse("an icon of " + std::to_string(bytes) + " bytes, above the limit of " + std::to_string(kMaxIconBytes));
     VARTYPE type = VT_EMPTY;
     if (SafeArrayGetDim(iIcon) != 1 || FAILED(SafeArrayGetVartype(iIcon, &type)) || type != VT_UI1)
         _com_issue_error(E_INVALIDARG);
@@ -57,6 +80,7 @@ _variant_t IconValue(SAFEARRAY* iIcon)
 bool StoreActivity(DbConnection& iConnection, const TActivityRecord& iRecord)
 {
     LogActivity(iRecord);
+    RequireNoNegatives(iRecord);
     TDbTransaction transaction(iConnection);
     bool newProcess = false;
     const long processId = GetProcessId(iRecord.Process, &newProcess);
@@ -84,8 +108,8 @@ void StoreProcessInformation(DbConnection& iConnection, const _bstr_t& iProcess,
 {
     DebugLog() << "SendProcessInformation( " << iProcess << ", " << iDescription << ", " << SafeArrayElementCount(iIcon)
                << " )\n";
-    TDbTransaction transaction(iConnection);
     const _variant_t icon = IconValue(iIcon);
+    TDbTransaction transaction(iConnection);
     DebugLog() << "Updating process info...\n";
     const long processId = GetProcessId(iProcess);
     TDbCommand(_bstr_t("UPDATE ProcessInfo SET Description=?, Icon=? WHERE ID=?"),

@@ -1,58 +1,16 @@
 #include "CallerCheck.h"
 
-#include "ICallerToken.h"
 #include "NameTables.h"
 
-#include <csl/ESystemException.h>
-#include <csl/TDebugStream.h>
-#include <csl/THandle.h>
+#include <csl/CallerAccount.h>
 
 #include <comdef.h>
 
-#include <string>
-#include <vector>
-
-namespace {
-
-bool IsMember(HANDLE iToken, PSID iGroup)
-{
-    BOOL member = FALSE;
-    if (!CheckTokenMembership(iToken, iGroup, &member))
-        ThrowLastSystemError();
-    return member != FALSE;
-}
-
-// "domain\name" of the token's user.
-std::wstring AccountName(HANDLE iToken)
-{
-    DWORD size = 0;
-    GetTokenInformation(iToken, TokenUser, nullptr, 0, &size);
-    std::vector<BYTE> buffer(size ? size : 1);
-    if (!GetTokenInformation(iToken, TokenUser, buffer.data(), size, &size))
-        ThrowLastSystemError();
-    const PSID user = reinterpret_cast<TOKEN_USER*>(buffer.data())->User.Sid;
-    wchar_t name[256], domain[256];
-    DWORD nameLength = 256, domainLength = 256;
-    SID_NAME_USE use;
-    if (!LookupAccountSidW(nullptr, user, name, &nameLength, domain, &domainLength, &use))
-        ThrowLastSystemError();
-    return std::wstring(domain) + L"\\" + name;
-}
-
-}  // namespace
-
 bool TCallerCheck::CheckCaller(unsigned long& oUserId)
 {
-    std::wstring account;
-    try {
-        THandle token(m_Tokens.OpenCallerToken());
-        if (IsMember(token.GetHandle(), m_Administrators))
-            return false;
-        account = AccountName(token.GetHandle());
-    } catch (const std::exception& e) {
-        DebugLog() << "(!) The caller cannot be identified: " << e << "\n";
-        _com_issue_error(E_ACCESSDENIED);
-    }
+    const std::wstring account = RestrictedCallerAccount(m_Tokens, m_Administrators);
+    if (account.empty())
+        return false;
     oUserId = static_cast<unsigned long>(GetUserId(_bstr_t(account.c_str())));
     return true;
 }

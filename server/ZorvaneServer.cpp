@@ -2,6 +2,7 @@
 
 #include "ComMethodResult.h"
 
+#include <csl/CallerAccount.h>
 #include <csl/DailyLog.h>
 #include <csl/EComException.h>
 #include <csl/TDebugStream.h>
@@ -33,16 +34,6 @@ void TakeInstanceMutex()
         DebugLog() << "(!) ERROR: Another instance of ZorvaneServer is running on this computer\n";
         _com_issue_error(E_FAIL);
     }
-}
-
-PSID AllocateAdministratorsSid()
-{
-    SID_IDENTIFIER_AUTHORITY ntAuthority = SECURITY_NT_AUTHORITY;
-    PSID sid = nullptr;
-    if (!AllocateAndInitializeSid(&ntAuthority, 2, SECURITY_BUILTIN_DOMAIN_RID, DOMAIN_ALIAS_RID_ADMINS, 0, 0, 0, 0, 0,
-                                  0, &sid))
-        ThrowLastSystemError();
-    return sid;
 }
 
 }  // namespace
@@ -80,8 +71,14 @@ CZorvaneServer::CZorvaneServer()
     }
 }
 
+// A start-up job that FinalRelease stopped waiting for still uses the stop event, the pool and
+// both connections: none of them goes before the job has ended.
 CZorvaneServer::~CZorvaneServer()
 {
+    if (WaitForSingleObject(m_StartupIdle.GetHandle(), 0) != WAIT_OBJECT_0) {
+        DebugLog() << "CZorvaneServer: waiting for the start-up job to end\n";
+        WaitForSingleObject(m_StartupIdle.GetHandle(), INFINITE);
+    }
     DebugLog() << "---------------- ZorvaneServer stopped ----------------\n";
     SetDbConnectionHost(nullptr);
 }
@@ -99,9 +96,9 @@ HRESULT CZorvaneServer::FinalConstruct()
 
 // The start-up job ends at its next step once the stop event is set, so waiting for it is
 // usually short; then no pool thread holds a connection when the pool stops its workers. A job
-// held up inside a statement (a database that does not answer) is not waited for without end:
-// the server stops without it, leaving it its connections and its pool, whose shutdown would
-// end its thread by force; the process ends it soon after.
+// held up inside a statement (a database that does not answer) is not waited for here without
+// end: FinalRelease leaves it its connections and its pool, whose shutdown would end its thread
+// by force, and the destructor waits for it.
 void CZorvaneServer::FinalRelease()
 {
     TSeTranslatorGuard guard;

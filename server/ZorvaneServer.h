@@ -9,9 +9,9 @@
 #include <csl/DbQuery/DbConnectionHost.h>
 #include <csl/SmartPtr.h>
 #include <csl/TEvent.h>
+#include <csl/TComCallerToken.h>
 #include <csl/TThreadPool.h>
 
-#include "TComCallerToken.h"
 #include "TTlsSlot.h"
 
 #include <atomic>

@@ -4,21 +4,18 @@
 #include "ComMethodResult.h"
 
 #include <csl/CallFailure.h>
+#include <csl/DbQuery/DbUnavailable.h>
 #include <csl/TSeTranslatorGuard.h>
 
 namespace {
 
-// The answer to a failure while storing. A database that the server could not reach (its
-// connection is closed after the failure) stored nothing: the reporter is told so, and keeps
-// the record for a later call instead of taking the failure for a refusal of the record.
-HRESULT StoringResult(const char* iMethod, DbConnection& iConnection)
+// The answer to a failure while storing. A database that was not reached or stayed locked
+// stored nothing: the reporter is told so, and keeps the record for a later call instead of
+// taking the failure for a refusal of the record.
+HRESULT StoringResult(const char* iMethod)
 {
     const HRESULT result = ComMethodResult(iMethod);
-    try {
-        return iConnection.IsOpen() ? result : ZV_E_DATABASE_UNAVAILABLE;
-    } catch (...) {
-        return result;
-    }
+    return DatabaseUnavailableFailure() ? ZV_E_DATABASE_UNAVAILABLE : result;
 }
 
 }  // namespace
@@ -37,7 +34,7 @@ STDMETHODIMP CZorvaneServer::ReportActivity(DATE iStartTime, BSTR iComputer, BST
         *oNeedMoreInformation = StoreActivity(m_ReportConnection, record) ? 1 : 0;
         return S_OK;
     } catch (...) {
-        return StoringResult("ReportActivity", m_ReportConnection);
+        return StoringResult("ReportActivity");
     }
 }
 
@@ -48,6 +45,6 @@ STDMETHODIMP CZorvaneServer::SendProcessInformation(BSTR iProcess, BSTR iDescrip
         StoreProcessInformation(m_ReportConnection, _bstr_t(iProcess), _bstr_t(iDescription), iIcon);
         return S_OK;
     } catch (...) {
-        return StoringResult("SendProcessInformation", m_ReportConnection);
+        return StoringResult("SendProcessInformation");
     }
 }

@@ -13,6 +13,41 @@ namespace {
 
 const wchar_t kDefaultConnectionString[] = L"Provider=SQLite;Data Source=zorvane.db";
 const DWORD kRetryDelay = 10000;
+// How long a statement waits for another writer's lock before the call that runs it answers
+// that nothing was stored: a few seconds, short beside the quantum, so that a locked database
+// holds up no reporter for long.
+const unsigned long kDefaultBusyTimeout = 3000;
+
+std::wstring Trimmed(const std::wstring& iText)
+{
+    const size_t first = iText.find_first_not_of(L" \t");
+    const size_t last = iText.find_last_not_of(L" \t");
+    return first == std::wstring::npos ? std::wstring() : iText.substr(first, last - first + 1);
+}
+
+bool NamesItem(const std::wstring& iConnectionString, const wchar_t* iName)
+{
+    size_t start = 0;
+    while (start <= iConnectionString.size()) {
+        size_t end = iConnectionString.find(L';', start);
+        if (end == std::wstring::npos)
+            end = iConnectionString.size();
+        const std::wstring item = iConnectionString.substr(start, end - start);
+        if (_wcsicmp(Trimmed(item.substr(0, item.find(L'='))).c_str(), iName) == 0)
+            return true;
+        start = end + 1;
+    }
+    return false;
+}
+
+// SQLite's driver waits 100 s for a lock unless the connection string says otherwise.
+std::wstring WithBusyTimeout(const std::wstring& iConnectionString, unsigned long iTimeout)
+{
+    if (DetectDbType(iConnectionString) != dbSqlite || NamesItem(iConnectionString, L"Timeout"))
+        return iConnectionString;
+    const bool separated = !iConnectionString.empty() && iConnectionString.back() == L';';
+    return iConnectionString + (separated ? L"" : L";") + L"Timeout=" + std::to_wstring(iTimeout);
+}
 
 // The statements that differ between kinds of database take the kind from the provider: a
 // string without one (an ODBC Driver string) would connect and then store nothing.
@@ -125,7 +160,7 @@ void CZorvaneServer::ConnectToDatabase()
     DebugLog() << "Connecting to DB...\n";
     const std::wstring text = GetString("ConnectionString", kDefaultConnectionString);
     RequireKnownKind(text);
-    const _bstr_t connectionString(text.c_str());
+    const _bstr_t connectionString(WithBusyTimeout(text, GetULong("BusyTimeout", kDefaultBusyTimeout)).c_str());
     m_ReportConnection.SetConnectionString(connectionString);
     m_QueryConnection.SetConnectionString(connectionString);
     m_ReportConnection.Open();

@@ -22,6 +22,8 @@ TMutex sSingleInstance("GlobalZorvaneServiceMutex");
 
 const DWORD kServerContext = CLSCTX_INPROC_SERVER | CLSCTX_INPROC_HANDLER | CLSCTX_LOCAL_SERVER | CLSCTX_REMOTE_SERVER;
 const DWORD kWindowTaskPatience = 1000;
+// Beyond the time each watch job gives its monitor to end by itself.
+const DWORD kMonitorsPatience = 15000;
 
 std::wstring Text(BSTR iText)
 {
@@ -81,16 +83,24 @@ void CZorvane::FinalRelease()
     TSeTranslatorGuard guard;
     try {
         DebugLog() << "Releasing...\n";
-        SetServer(nullptr);
         if (HWND window = m_NotificationWindow)
             PostMessageW(window, WM_QUIT, 0, 0);
         if (m_WindowTask && !m_WindowTask->WaitFinished(kWindowTaskPatience))
             m_WindowTask->Abort();
-        m_StopEvent.Set();
+        EndMonitors();
+        SetServer(nullptr);
         ShutdownProcessThreadPool();
     } catch (const std::exception& failure) {
         DebugLog() << "(!) CZorvane::FinalRelease: exception " << failure << "\n";
     }
+}
+
+// The monitors report what they hold through this object on their way out: the server
+// connection stays until they have ended.
+void CZorvane::EndMonitors()
+{
+    m_StopEvent.Set();
+    WaitForWatchers(kMonitorsPatience);
 }
 
 IZorvanePtr CZorvane::Server()
@@ -161,6 +171,18 @@ HRESULT CZorvane::Forward(const char* iMethod, Call iCall)
         DebugLog() << "(!) CZorvane::" << iMethod << ": unknown exception\n";
         return E_FAIL;
     }
+}
+
+bool CZorvane::CallerSeesEverything(const char* iMethod)
+{
+    try {
+        if (RestrictedCallerAccount(*m_CallerToken, m_AdministratorsSid.get()).empty())
+            return true;
+        DebugLog() << "(!) CZorvane::" << iMethod << ": summaries go to administrators only\n";
+    } catch (const std::exception& failure) {
+        DebugLog() << "(!) CZorvane::" << iMethod << ": exception " << failure << "\n";
+    }
+    return false;
 }
 
 // A broken way to the server gets a new server object at once; a call that never ran goes to
@@ -242,6 +264,8 @@ STDMETHODIMP CZorvane::GetSummaryActivityData(SummaryActivityRequest* ioActivity
         return E_POINTER;
     *oData = nullptr;
     DebugLog() << "CZorvane::GetSummaryActivityData()\n";
+    if (!CallerSeesEverything("GetSummaryActivityData"))
+        return E_ACCESSDENIED;
     return Forward("GetSummaryActivityData",
                    [&](IZorvane* iServer) { return iServer->GetSummaryActivityData(ioActivityRequest, oData); });
 }
@@ -252,6 +276,8 @@ STDMETHODIMP CZorvane::GetSummaryObjectData(SummaryObjectRequest* ioObjectReques
         return E_POINTER;
     *oData = nullptr;
     DebugLog() << "CZorvane::GetSummaryObjectData()\n";
+    if (!CallerSeesEverything("GetSummaryObjectData"))
+        return E_ACCESSDENIED;
     return Forward("GetSummaryObjectData",
                    [&](IZorvane* iServer) { return iServer->GetSummaryObjectData(ioObjectRequest, oData); });
 }

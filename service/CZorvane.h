@@ -10,10 +10,13 @@
 #include <ZorvanePtr.h>
 
 #include <csl/CRegistryConfig.h>
+#include <csl/CallerAccount.h>
+#include <csl/TComCallerToken.h>
 #include <csl/TCriticalSection.h>
 #include <csl/TEvent.h>
 
 #include <atomic>
+#include <memory>
 #include <string>
 
 // The user service's one object. The monitors of the computer's sessions call it as their
@@ -70,6 +73,16 @@ public:
     // The hidden window that receives the session changes; null while there is none.
     HWND NotificationWindow() const { return m_NotificationWindow; }
 
+    // Where the relay's caller check gets the caller's token: the client's of the current COM
+    // call, unless a test puts in its own.
+    void SetCallerToken(std::unique_ptr<ICallerToken> iTokens) { m_CallerToken = std::move(iTokens); }
+
+    // The one object of the process, or none.
+    static CZorvane* Instance() { return s_Instance; }
+    // Asks every watched monitor to end, and waits a bounded time until each has ended, by
+    // itself or by force; none is started again.
+    void EndMonitors();
+
 private:
     IZorvanePtr Server();
     void SetServer(const IZorvanePtr& iServer);
@@ -77,13 +90,18 @@ private:
     IZorvanePtr TryConnect(const char* iMethod);
     template <class Call>
     HRESULT Forward(const char* iMethod, Call iCall);
+    // The server checks the caller of its own call, which is this service, whom it lets see
+    // everything: summaries are relayed to administrators only.
+    bool CallerSeesEverything(const char* iMethod);
     template <class Call>
     HRESULT Mend(const char* iMethod, HRESULT iResult, Call iCall);
     void LaunchInActiveSessions();
     void RunMessageLoop();
     // True when the monitor is to be started again.
-    bool WaitForMonitor(HANDLE iProcess, DWORD iSession);
-    void TerminateMonitor(HANDLE iProcess, DWORD iSession);
+    bool WaitForMonitor(HANDLE iProcess, DWORD iSession, DWORD iThreadId);
+    void EndMonitor(HANDLE iProcess, DWORD iSession, DWORD iThreadId);
+    // Until every watch job has ended its monitor, or the wait is over.
+    void WaitForWatchers(DWORD iMilliseconds);
     // Waits the time unless the service stops first; true when it stops.
     bool WaitForStop(DWORD iMilliseconds);
 
@@ -100,4 +118,11 @@ private:
     // One reconnection at a time.
     TCriticalSection m_ConnectLock;
     TEvent m_StopEvent;
+    std::unique_ptr<ICallerToken> m_CallerToken{new TComCallerToken};
+    std::unique_ptr<void, PVOID(WINAPI*)(PSID)> m_AdministratorsSid{AllocateAdministratorsSid(), &FreeSid};
+    // The watch jobs under way, and the event set while there are none.
+    std::atomic<long> m_Watching{0};
+    TEvent m_NoneWatching{true, true};
+
+    friend class TWatchScope;
 };

@@ -39,3 +39,10 @@ void CZorvaneServiceModule::LogMessage(const wchar_t* iLine)
 {
     DebugLog() << std::wstring(iLine);
 }
+
+// The monitors report what they hold through the service on their way out.
+void CZorvaneServiceModule::BeforeClassObjectsGo()
+{
+    if (CZorvane* service = CZorvane::Instance())
+        service->EndMonitors();
+}

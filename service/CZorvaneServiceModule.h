@@ -18,4 +18,5 @@ protected:
     const wchar_t* GetServiceAccount() const override { return nullptr; }
     void LogMessage(const wchar_t* iLine) override;
     HRESULT RegisterDependencies() override;
+    void BeforeClassObjectsGo() override;
 };

@@ -18,6 +18,8 @@ namespace {
 
 // A session's first monitor starts at once.
 const DWORD kFirstStartDelay = 0;
+// How long a monitor asked to end has to report what it holds before it is ended by force.
+const DWORD kMonitorEndWait = 10000;
 
 // The names logged for the session changes, by event code.
 const char* const kSessionEventNames[] = {
@@ -58,6 +60,26 @@ private:
 };
 
 }  // namespace
+
+// Counts a watch job while it runs, so that the service's stop can wait for its monitor's end.
+class TWatchScope {
+public:
+    explicit TWatchScope(CZorvane& iService) : m_Service(iService)
+    {
+        if (++m_Service.m_Watching == 1)
+            m_Service.m_NoneWatching.Reset();
+    }
+    ~TWatchScope()
+    {
+        if (--m_Service.m_Watching == 0)
+            m_Service.m_NoneWatching.Set();
+    }
+    TWatchScope(const TWatchScope&) = delete;
+    TWatchScope& operator=(const TWatchScope&) = delete;
+
+private:
+    CZorvane& m_Service;
+};
 
 LRESULT CALLBACK CZorvane::NotificationWindowProc(HWND iWindow, UINT iMessage, WPARAM iWParam, LPARAM iLParam)
 {
@@ -194,19 +216,28 @@ void CZorvane::OnSessionConnected(DWORD iSession, DWORD iDelay)
     }
 }
 
-void CZorvane::WatchProcess(HANDLE iProcess, HANDLE iThread, DWORD iSession, DWORD, DWORD)
+void CZorvane::WatchProcess(HANDLE iProcess, HANDLE iThread, DWORD iSession, DWORD, DWORD iThreadId)
 {
+    TWatchScope watching(*this);
     bool restart;
     {
         THandle process(iProcess);
         THandle thread(iThread);
-        restart = WaitForMonitor(iProcess, iSession);
+        restart = WaitForMonitor(iProcess, iSession, iThreadId);
     }
     if (restart)
         OnSessionConnected(iSession, m_Sessions.GetRestartDelay());
 }
 
-bool CZorvane::WaitForMonitor(HANDLE iProcess, DWORD iSession)
+// The monitors' last calls come into this object's apartment while it waits: they are served.
+void CZorvane::WaitForWatchers(DWORD iMilliseconds)
+{
+    HANDLE noneWatching = m_NoneWatching.GetHandle();
+    DWORD index = 0;
+    CoWaitForMultipleHandles(0, iMilliseconds, 1, &noneWatching, &index);
+}
+
+bool CZorvane::WaitForMonitor(HANDLE iProcess, DWORD iSession, DWORD iThreadId)
 {
     const HANDLE objects[] = {m_StopEvent.GetHandle(), iProcess};
     for (;;) {
@@ -214,7 +245,7 @@ bool CZorvane::WaitForMonitor(HANDLE iProcess, DWORD iSession)
         case WAIT_FAILED:
             ThrowLastSystemError();
         case WAIT_OBJECT_0:
-            TerminateMonitor(iProcess, iSession);
+            EndMonitor(iProcess, iSession, iThreadId);
             return false;
         case WAIT_OBJECT_0 + 1:
             break;
@@ -222,7 +253,7 @@ bool CZorvane::WaitForMonitor(HANDLE iProcess, DWORD iSession)
             // The pool's shut-down follows the stop closely: its interrupt must not spare
             // the monitor.
             if (WaitForSingleObject(m_StopEvent.GetHandle(), 0) == WAIT_OBJECT_0) {
-                TerminateMonitor(iProcess, iSession);
+                EndMonitor(iProcess, iSession, iThreadId);
                 ThrowIfInterrupted();
                 return false;
             }
@@ -245,8 +276,16 @@ bool CZorvane::WaitForMonitor(HANDLE iProcess, DWORD iSession)
     }
 }
 
-void CZorvane::TerminateMonitor(HANDLE iProcess, DWORD iSession)
+// Asked as a session's end asks it, the monitor reports the quantum under way and its backlog
+// and ends; only one that has not ended within the wait is ended by force.
+void CZorvane::EndMonitor(HANDLE iProcess, DWORD iSession, DWORD iThreadId)
 {
+    DebugLog() << "Asking the process for session " << iSession << " to end...\n";
+    // To the monitor's one thread, not to its window: a window on another desktop is not found
+    // from here.
+    PostThreadMessageW(iThreadId, WM_CLOSE, 0, 0);
+    if (WaitForSingleObject(iProcess, kMonitorEndWait) == WAIT_OBJECT_0)
+        return;
     DebugLog() << "Terminating process for session " << iSession << "...\n";
     TerminateProcess(iProcess, 0);
 }

@@ -1,6 +1,7 @@
 // Bad input through COM, straight to the server and through the user service: each call is
-// refused with a failure or stored as it came (texts cut to their columns), nothing crashes and
-// nothing else is lost. The service answers each call as the server does.
+// refused with a failure (negative times and counts, oversized icons, missing names) or stored
+// as it came (texts cut to their columns), nothing crashes and nothing else is lost. The service answers each call as
+// the server does.
 #include "E2eSupport.h"
 
 #include <csl/CallFailure.h>
@@ -119,7 +120,6 @@ TEST_P(BadInputTest, ExtremeValuesAreStoredAsTheyCame)
         std::wstring title;
         bool nullTitle;
     } cases[] = {
-        {L"negative", kNoon2024, -1, -5, INT_MIN, L"Negative", false},
         {L"huge", kNoon2024, INT_MAX, INT_MAX, INT_MAX, L"Huge", false},
         {L"date zero", 0, 10, 0, 0, L"Date zero", false},
         {L"year 9999", kYear9999, 10, 0, 0, L"Year 9999", false},
@@ -150,18 +150,70 @@ TEST_P(BadInputTest, ExtremeValuesAreStoredAsTheyCame)
     // The document named by the long title is cut to its column as well.
     EXPECT_EQ(std::to_wstring(kTitleWidth),
               database->Scalar(L"SELECT MAX(length(DocumentName)) FROM DocumentInfo WHERE DocumentName LIKE 'xxx%'"));
-    // Sums beyond 32 bits still come out of the summaries.
-    std::vector<TRow> rows;
-    EXPECT_EQ(S_OK, Summary(client.Get(), ZorvaneProcess, rows));
     EXPECT_TRUE(Stored(Name(L"after extremes")));
 }
 
-TEST_P(BadInputTest, IconsOfAnySizeAreStoredWholeOrRefused)
+TEST_P(BadInputTest, NegativeTimesAndCountsAreRefusedAndStoreNothing)
+{
+    ASSERT_TRUE(Stored(Name(L"before negatives")));
+    const std::wstring before = Counts();
+    const struct {
+        long time, keys, mouse;
+    } cases[] = {{-1, 0, 0}, {1000, -5, 0}, {1000, 0, INT_MIN}};
+    TText computer(L"VM"), user(L"VM\\someone"), process(Name(L"negative")), title(L"Negative - Program");
+    for (const auto& call : cases) {
+        const HRESULT result = Report(kNoon2024, computer, user, process, call.time, call.keys, call.mouse, title);
+        EXPECT_EQ(E_INVALIDARG, result) << call.time << " " << call.keys << " " << call.mouse;
+        EXPECT_EQ(TCallFate::Refused, ClassifyCallFailure(result).Fate);
+        EXPECT_EQ(before, Counts());
+    }
+    EXPECT_TRUE(Stored(Name(L"after negatives")));
+}
+
+TEST_P(BadInputTest, SumsBeyond32BitsComeOutWhole)
+{
+    const std::wstring program = Name(L"all year");
+    TText computer(L"VM"), user(L"VM\\someone"), process(program), title(L"Ledger - Books");
+    for (int i = 0; i < 3; ++i)
+        ASSERT_EQ(S_OK, Report(kNoon2024, computer, user, process, INT_MAX, INT_MAX, INT_MAX, title));
+    const long programId =
+        static_cast<long>(database->Number(L"SELECT ID FROM ProcessInfo WHERE ProcessName='" + program + L"'"));
+    const std::wstring threeTimesMax = L"6442450941";
+
+    std::vector<TRow> rows;
+    ASSERT_EQ(S_OK, Summary(client.Get(), ZorvaneProcess, rows));
+    const auto row = std::find_if(rows.begin(), rows.end(), [&](const TRow& r) { return r.at(L"Name") == program; });
+    ASSERT_NE(rows.end(), row);
+    for (const wchar_t* sum : {L"TimeSpent", L"KeyboardEvents", L"MouseEvents"})
+        EXPECT_EQ(threeTimesMax, row->at(sum)) << sum;
+
+    SummaryActivityRequest hours{};
+    hours.ObjectType = ZorvaneHoursDistribution;
+    hours.ProcessId = programId;
+    ComPtr<_Recordset> hourRows;
+    ASSERT_EQ(S_OK, client->GetSummaryActivityData(&hours, hourRows.GetAddressOf()));
+    rows = RecordsetRows(hourRows.Get());
+    ASSERT_EQ(24u, rows.size());
+    EXPECT_EQ(threeTimesMax, rows[12].at(L"TimeSpent"));
+
+    SummaryObjectRequest object{};
+    object.ObjectType = ZorvaneProcess;
+    object.ObjectId = programId;
+    ComPtr<_Recordset> objectRows;
+    ASSERT_EQ(S_OK, client->GetSummaryObjectData(&object, objectRows.GetAddressOf()));
+    rows = RecordsetRows(objectRows.Get());
+    ASSERT_EQ(1u, rows.size());
+    EXPECT_EQ(threeTimesMax, rows[0].at(L"TimeSpent"));
+}
+
+TEST_P(BadInputTest, IconsAreStoredWholeUpToTheLimitAndRefusedAboveIt)
 {
     const struct {
         const wchar_t* what;
         size_t bytes;
-    } cases[] = {{L"three bytes", 3}, {L"ten megabytes", 10u << 20}};
+        HRESULT answer;
+    } cases[] = {
+        {L"three bytes", 3, S_OK}, {L"one megabyte", 1u << 20, S_OK}, {L"ten megabytes", 10u << 20, E_INVALIDARG}};
     TText description(L"Some program");
     for (const auto& call : cases) {
         const std::wstring program = Name(call.what);
@@ -171,8 +223,8 @@ TEST_P(BadInputTest, IconsOfAnySizeAreStoredWholeOrRefused)
         SafeArrayDestroy(icon);
         const std::wstring stored =
             database->Scalar(L"SELECT length(Icon) FROM ProcessInfo WHERE ProcessName='" + program + L"'");
-        EXPECT_EQ(S_OK, result) << call.what;
-        EXPECT_EQ(std::to_wstring(call.bytes), stored) << call.what;
+        EXPECT_EQ(call.answer, result) << call.what;
+        EXPECT_EQ(call.answer == S_OK ? std::to_wstring(call.bytes) : L"NULL", stored) << call.what;
     }
     const std::wstring before = Counts();
     SAFEARRAY* icon = ByteArray(3);

@@ -110,12 +110,17 @@ TEST_F(FaultTest, AKilledMonitorIsStartedAgainAndReportsAndStoppingTheServiceEnd
 
     HANDLE monitor = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, ProcessIds(L"zvuser.exe").at(0));
     ASSERT_NE(nullptr, monitor);
+    // Mid-quantum: the quantum under way has records of its own only once it is over.
+    const long long stopQuantum = LocalNow() / kQuantumSeconds * kQuantumSeconds;
     ASSERT_TRUE(system->Stop(kUserService));
     EXPECT_EQ(WAIT_OBJECT_0, WaitForSingleObject(monitor, 30000));
     DWORD code = ~0u;
     GetExitCodeProcess(monitor, &code);
-    EXPECT_EQ(0u, code) << "the service ends its monitor";
+    EXPECT_EQ(11u, code) << "asked by the service, the monitor ends by itself";
     CloseHandle(monitor);
+    // The monitor reported the part of the quantum it held before it ended.
+    EXPECT_TRUE(Stored(database, {stopQuantum}));
+    EXPECT_EQ(0, Doubles(database));
 }
 
 // The monitor waits for the server while the database is locked; the quanta that go by keep

@@ -15,6 +15,8 @@ const TKnownFailure kKnownFailures[] = {
     {RPC_E_SERVER_DIED_DNE, {TCallFate::NotDelivered, true}},
     {CO_E_OBJNOTCONNECTED, {TCallFate::NotDelivered, true}},
     {CO_E_SERVER_STOPPING, {TCallFate::NotDelivered, true}},
+    // The object behind the proxy is no longer served (its server is stopping).
+    {HRESULT_FROM_WIN32(RPC_S_UNKNOWN_IF), {TCallFate::NotDelivered, true}},
     // Nothing ran; the server is there but would not take the call now.
     {HRESULT_FROM_WIN32(RPC_S_SERVER_TOO_BUSY), {TCallFate::NotDelivered, false}},
     {RPC_E_CALL_REJECTED, {TCallFate::NotDelivered, false}},

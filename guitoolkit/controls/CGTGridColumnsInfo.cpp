@@ -2,6 +2,7 @@
 #include <guitoolkit/controls/CGTGridCtrl.h>
 #include <guitoolkit/core/GuiToolkitGlobals.h>
 #include <afximagelist.h>
+#include <vector>
 
 IMPLEMENT_DYNAMIC(CGTGridColumnsItem, CObject)
 IMPLEMENT_DYNAMIC(CGTGridColumnsInfo, CObject)
@@ -274,6 +275,37 @@ BOOL CGTGridColumnsInfo::GetColumnOrderArray(CArray<int, int>& oOrder, int iCoun
     return TRUE;
 }
 
+void CGTGridColumnsInfo::SetColumnOrderArray(const CArray<int, int>& iOrder)
+{
+    std::vector<bool> named(m_Items.GetSize());
+    m_Order.RemoveAll();
+    auto add = [&](int iColumn) {
+        if (Column(iColumn) == nullptr || !m_Items[iColumn]->m_Visible || named[iColumn])
+            return;
+        named[iColumn] = true;
+        m_Order.Add(iColumn);
+    };
+    for (INT_PTR i = 0; i < iOrder.GetSize(); ++i)
+        add(iOrder[i]);
+    for (int column = 0; column < m_Items.GetSize(); ++column)
+        add(column);
+}
+
+void CGTGridColumnsInfo::SetGroupColumns(const CList<int, int>& iGroups)
+{
+    std::vector<bool> named(m_Items.GetSize());
+    m_Groups.RemoveAll();
+    for (POSITION position = iGroups.GetHeadPosition(); position != nullptr;) {
+        const int column = iGroups.GetNext(position);
+        if (column == -1) {
+            m_Groups.AddTail(column);
+        } else if (Column(column) != nullptr && !named[column]) {
+            named[column] = true;
+            m_Groups.AddTail(column);
+        }
+    }
+}
+
 BOOL CGTGridColumnsInfo::SetColumnVisible(int iColumn, BOOL iVisible)
 {
     CGTGridColumnsItem* column = Column(iColumn);
@@ -364,7 +396,39 @@ int CGTGridColumnsInfo::InsertColumn(int iPosition, const CString& iCaption, int
     if (iPosition < 0 || iPosition > m_Items.GetSize())
         return -1;
     m_Items.InsertAt(iPosition, new CGTGridColumnsItem(iCaption, iWidth, iImage));
+    ShiftIndexesFrom(iPosition);
     return iPosition;
+}
+
+void CGTGridColumnsInfo::ShiftIndexesFrom(int iColumn)
+{
+    auto shifted = [iColumn](int iIndex) { return iIndex >= iColumn ? iIndex + 1 : iIndex; };
+    CMap<int, int, int, int> sort;
+    for (POSITION position = m_Sort.GetStartPosition(); position != nullptr;) {
+        int column, direction;
+        m_Sort.GetNextAssoc(position, column, direction);
+        sort.SetAt(shifted(column), direction);
+    }
+    m_Sort.RemoveAll();
+    for (POSITION position = sort.GetStartPosition(); position != nullptr;) {
+        int column, direction;
+        sort.GetNextAssoc(position, column, direction);
+        m_Sort.SetAt(column, direction);
+    }
+    for (POSITION position = m_Groups.GetHeadPosition(); position != nullptr;) {
+        int& column = m_Groups.GetNext(position);
+        column = shifted(column);
+    }
+    if (m_Order.IsEmpty())
+        return;
+    // The new column is shown where it was inserted: before the column it pushed aside.
+    INT_PTR place = m_Order.GetSize();
+    for (INT_PTR i = 0; i < m_Order.GetSize(); ++i) {
+        if (m_Order[i] == iColumn)
+            place = i;
+        m_Order[i] = shifted(m_Order[i]);
+    }
+    m_Order.InsertAt(place, iColumn);
 }
 
 void CGTGridColumnsInfo::DeleteAllColumns()

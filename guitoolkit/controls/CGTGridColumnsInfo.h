@@ -77,6 +77,12 @@ public:
     BOOL GetSortKeyColumns(CArray<int, int>& oKeys, int iCount = -1) const;
 
     BOOL GetColumnOrderArray(CArray<int, int>& oOrder, int iCount = -1) const;
+    // A stored display order: entries naming no visible column, or one named before, are
+    // dropped; visible columns it lacks follow in index order.
+    void SetColumnOrderArray(const CArray<int, int>& iOrder);
+    // A stored group list: entries naming no column, or one named before, are dropped; -1
+    // stays, as a gap in the grouping area.
+    void SetGroupColumns(const CList<int, int>& iGroups);
     BOOL SetColumnVisible(int iColumn, BOOL iVisible);
     BOOL ChangeColumnOrder(int iPosition, int iColumn);
     // Visible columns in display order: start at 0; -1 at the end.
@@ -103,6 +109,8 @@ public:
 
 private:
     CGTGridColumnsItem* Column(int iColumn) const;
+    // Order, sort map and group list after a column was inserted at the index.
+    void ShiftIndexesFrom(int iColumn);
     // Its own width, or its caption's when it has none.
     int NaturalWidth(int iColumn) const;
     void DrawBorder(CDC* iDc, int iColumn, const CRect& iRect, BOOL iPrinting, BOOL iGroupBox);

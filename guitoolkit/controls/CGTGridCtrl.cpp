@@ -28,23 +28,29 @@ CGTGridColorTheme::CGTGridColorTheme()
 }
 
 CGTGridCtrl::CGTGridCtrl()
-    : m_SortedBackground(NoColor), m_TrueText(L"True"), m_FalseText(L"False"), m_ListSeparator(L','), m_Font(nullptr),
-      m_Images(nullptr), m_HeaderImages(nullptr), m_HeaderShown(TRUE), m_HeaderFlags((DWORD)-1),
-      m_GroupAreaShown(FALSE), m_ReadOnly(FALSE), m_WholeRowSelection(FALSE), m_SingleSelection(FALSE),
-      m_SelectionFrame(TRUE), m_EditOnFirstClick(TRUE), m_LiveResize(TRUE), m_CellTooltips(TRUE), m_FocusRect(FALSE),
-      m_SortedColumnHighlight(FALSE), m_AlternativeLook(FALSE), m_RedrawHeld(FALSE), m_RowsChanged(TRUE),
-      m_InLayout(FALSE), m_Initialized(FALSE), m_Creating(FALSE), m_Focused(FALSE), m_InDialog(FALSE), m_RowHeight(0),
-      m_GroupRowHeight(0), m_EditMargin(0), m_GroupAreaHeight(0), m_HeaderRect(0, 0, 0, 0), m_RowsArea(0, 0, 0, 0),
-      m_VertOffset(0), m_VertTotal(0), m_VertPage(0), m_HorzOffset(0), m_HorzTotal(0), m_HorzPage(0),
-      m_FirstVisible(-1), m_InvalidBand(0, 0, 0, 0), m_PaintLineColor(NoColor), m_Anchor{-1, -1}, m_Current{-1, -1},
-      m_CurrentRow(nullptr), m_CurrentItem(nullptr), m_SelectionRect(0, 0, 0, 0), m_Dragging(FALSE),
-      m_PressedColumn(-1), m_DragColumn(-1), m_DragFromGroupArea(FALSE), m_DragFromChooser(FALSE),
-      m_DragRect(0, 0, 0, 0), m_ResizeColumn(-1), m_ResizeLeft(0), m_ResizeWidth(0), m_TrackX(-1),
-      m_PressPending(FALSE), m_PressIsClick(FALSE), m_DragSelecting(FALSE), m_DragWnd(nullptr), m_DropWnd(nullptr),
-      m_Chooser(nullptr), m_ChooserRect(0, 0, 0, 0), m_ChooserShown(FALSE), m_MarkerColor(NoColor), m_MarkerMode(2),
-      m_ItemColor(NoColor), m_KeepLineColor(FALSE), m_DarkLines(FALSE), m_LastChangedRow(-1),
+    : m_Printing(FALSE), m_PrintDc(nullptr), m_PrintFont(nullptr), m_PrintBoldFont(nullptr), m_MadePrintFont(nullptr),
+      m_MadePrintBoldFont(nullptr), m_PrinterDpi(96, 96), m_ScreenDpi(96, 96), m_VirtualMode(FALSE), m_VirtualRows(0),
+      m_VirtualCallback(nullptr), m_VirtualUserValue(0), m_SortedBackground(NoColor), m_TrueText(L"True"),
+      m_FalseText(L"False"), m_ListSeparator(L','), m_Font(nullptr), m_Images(nullptr), m_HeaderImages(nullptr),
+      m_HeaderShown(TRUE), m_HeaderFlags((DWORD)-1), m_GroupAreaShown(FALSE), m_ReadOnly(FALSE),
+      m_WholeRowSelection(FALSE), m_SingleSelection(FALSE), m_SelectionFrame(TRUE), m_EditOnFirstClick(TRUE),
+      m_LiveResize(TRUE), m_CellTooltips(TRUE), m_FocusRect(FALSE), m_SortedColumnHighlight(FALSE),
+      m_AlternativeLook(FALSE), m_RedrawHeld(FALSE), m_RowsChanged(TRUE), m_InLayout(FALSE), m_Initialized(FALSE),
+      m_Creating(FALSE), m_Focused(FALSE), m_InDialog(FALSE), m_RowHeight(0), m_GroupRowHeight(0), m_EditMargin(0),
+      m_GroupAreaHeight(0), m_HeaderRect(0, 0, 0, 0), m_RowsArea(0, 0, 0, 0), m_VertOffset(0), m_VertTotal(0),
+      m_VertPage(0), m_HorzOffset(0), m_HorzTotal(0), m_HorzPage(0), m_FirstVisible(-1), m_InvalidBand(0, 0, 0, 0),
+      m_PaintLineColor(NoColor), m_Anchor{-1, -1}, m_Current{-1, -1}, m_CurrentRow(nullptr), m_CurrentItem(nullptr),
+      m_SelectionRect(0, 0, 0, 0), m_Dragging(FALSE), m_PressedColumn(-1), m_DragColumn(-1), m_DragFromGroupArea(FALSE),
+      m_DragFromChooser(FALSE), m_DragRect(0, 0, 0, 0), m_ResizeColumn(-1), m_ResizeLeft(0), m_ResizeWidth(0),
+      m_TrackX(-1), m_PressPending(FALSE), m_PressIsClick(FALSE), m_DragSelecting(FALSE), m_DragWnd(nullptr),
+      m_DropWnd(nullptr), m_Chooser(nullptr), m_ChooserRect(0, 0, 0, 0), m_ChooserShown(FALSE), m_MarkerColor(NoColor),
+      m_MarkerMode(2), m_ItemColor(NoColor), m_KeepLineColor(FALSE), m_DarkLines(FALSE), m_LastChangedRow(-1),
       m_DefaultItemClass(nullptr)
 {
+    for (COLORREF& color : m_PrintColors)
+        color = NoColor;
+    memset(&m_Request, 0, sizeof(m_Request));
+    ::VariantInit(&m_Request.m_Value);
     m_Columns.SetOwnerGrid(this);
     UpdateColors();
 }
@@ -60,9 +66,12 @@ CGTGridCtrl::~CGTGridCtrl()
         m_DropWnd->DestroyWindow();
     delete m_DropWnd;
     // A grid never created, or destroyed without WM_DESTROY, still holds its rows.
-    FreeGroupRows(2);
+    FreeGroupRows(0);
     for (INT_PTR i = 0; i < m_Rows.GetSize(); ++i)
         delete m_Rows[i];
+    m_Cache.CleanUp();
+    ::VariantClear(&m_Request.m_Value);
+    DeletePrintFonts();
 }
 
 CGTGridColumnsInfo& CGTGridCtrl::GetColumnsInfo()
@@ -279,7 +288,7 @@ void CGTGridCtrl::RedrawAll()
 
 BOOL CGTGridCtrl::IsGroupDropEnabled() const
 {
-    return (m_HeaderFlags & GTGridHeaderGroupDrop) != 0;
+    return (m_HeaderFlags & GTGridHeaderGroupDrop) != 0 && !m_VirtualMode;
 }
 
 int CGTGridCtrl::InsertColumn(int iPosition, const CString& iCaption, int iWidth, int iImage)

@@ -7,6 +7,7 @@
 #include <afxwin.h>
 #include <afxtempl.h>
 #include <afxctrls.h>
+#include <guitoolkit/controls/CGTGridCache.h>
 #include <guitoolkit/controls/CGTGridColumnsInfo.h>
 #include <guitoolkit/controls/CGTInplaceToolTipCtrl.h>
 #include <guitoolkit/core/GTLookTargets.h>
@@ -87,6 +88,54 @@ struct CGTGridSelectionNotify {
     BOOL m_Select;
 };
 
+// What a virtual grid asks for a row (column -1) or a cell, and the answer: the value, the
+// row's user data and colours. It goes to the data callback, else to the owner as WM_NOTIFY
+// GTGridGetVirtualData.
+struct CGTGridVirtualRequest {
+    NMHDR m_Header;
+    int m_Row;
+    int m_Column;
+    VARIANT m_Value;
+    int m_Number;
+    DWORD_PTR m_UserData;
+    COLORREF m_Background;
+    COLORREF m_Text;
+    BYTE m_Answer[92];
+};
+
+// Answers a virtual grid's request; FALSE refuses the row or the cell.
+typedef BOOL(CALLBACK* GTGridVirtualDataCallback)(CGTGridVirtualRequest* ioRequest, DWORD_PTR iUserValue);
+
+// One printed page: its first shown row and how many data, group and all rows it holds.
+struct CGTGridPrintPage {
+    int m_First;
+    int m_Rows;
+    int m_Groups;
+    int m_Total;
+};
+
+// The state of one print job, kept by the printing view in the print info's user data.
+struct CGTGridPrintRecord {
+    int m_FirstRow;
+    int m_LastRow;
+    int m_RowsBefore;    // data rows on the pages before the current one
+    int m_GroupsBefore;  // group rows on them
+};
+
+// The uses of the print colours, in their order.
+enum GTGridPrintColor {
+    GTGridPrintFrame,         // frames of printed header items
+    GTGridPrintHeaderFrame,   // the header band's frame and the grouping connectors
+    GTGridPrintHeaderFill,    // the header and the grouping band
+    GTGridPrintGroupCaption,  // text of group captions
+    GTGridPrintRowFill,       // data rows
+    GTGridPrintGroupFill,     // group rows
+    GTGridPrintGroupBoxFill,  // group boxes of the grouping band
+    GTGridPrintLine,          // grid lines
+    GTGridPrintText,          // text of printed pages
+    GTGridPrintColorCount
+};
+
 // Header flags.
 enum : DWORD {
     GTGridHeaderDrag = 1,       // a caption can be dragged
@@ -114,6 +163,7 @@ const DWORD GTGridGroupCaptionFlag = 0x100;
 // WM_NOTIFY codes.
 const UINT GTGridSelChanging = (UINT)-100;
 const UINT GTGridSelChanged = (UINT)-101;
+const UINT GTGridGetVirtualData = (UINT)-177;
 
 class CGTGridCtrl : public CWnd, public IGTLookGrid {
     DECLARE_DYNAMIC(CGTGridCtrl)
@@ -144,7 +194,20 @@ public:
     // FALSE once the row lies below the band being painted.
     virtual BOOL DrawRow(CDC* iDc, CGTGridRow* iRow);
     virtual void AdjustLayout();
+    // Print fonts scaled to the printer from the grid's font; none for the system font.
+    virtual void CreatePrintFonts(CDC* iPrinter);
+    // Deletes only the print fonts the grid made.
+    virtual void DeletePrintFonts();
+    // Prints the print info's current page; clears its continue flag after the last one.
+    virtual void PrintPage(CDC* iDc, CPrintInfo* iInfo);
+    // Scale, row heights and bands for the page's drawing rectangle, then the pages.
+    virtual void PreparePrintPage(CDC* iDc, CPrintInfo* iInfo);
+    virtual const CArray<CGTGridPrintPage, const CGTGridPrintPage&>& Paginate(CDC* iDc, CPrintInfo* iInfo);
     virtual BOOL IsGroupDropEnabled() const;
+    // The column layout stored by SaveState; FALSE, changing nothing, when there is none or
+    // it was saved for another number of columns.
+    virtual BOOL LoadState(LPCWSTR iProfile, int iIndex);
+    virtual BOOL SaveState(LPCWSTR iProfile, int iIndex);
     virtual void OnCreateInit();
     virtual void UpdateColors();
     virtual void CalcRowHeights();
@@ -164,6 +227,9 @@ public:
     virtual CRect GetSelectionRect();
     virtual void GetGroupAreaRect(CRect& oRect, CDC* iDc, const CRect& iClient);
     virtual void GetHeaderRect(CRect& oRect, CDC* iDc, const CRect& iClient);
+    virtual void SetPrintColors();
+    virtual void PrintHeader(CDC* iDc);
+    virtual void PrintRows(CDC* iDc, const CGTGridPrintPage& iPage);
     virtual BOOL OnEditClipboardKey(UINT iKey);
     virtual int CompareItems(CGTGridItem* iItem1, CGTGridItem* iItem2);
     virtual int CompareRows(CGTGridRow* iRow1, CGTGridRow* iRow2, int iColumn);
@@ -189,6 +255,12 @@ public:
     virtual void TrackDragColumn(CPoint iPoint);
     // Ends a column drag with a drop at the point; (-1, -1) lies over no target.
     virtual void StopDragColumn(CPoint iPoint);
+    // FALSE when the row or cell is refused, or nobody answers.
+    virtual BOOL GetVirtualRowInfo(CGTGridVirtualRequest* ioRequest);
+    // Builds the row of an id from the answers, cell by cell up to the first refused one.
+    virtual CGTGridRow* GetVirtualRow(int iId);
+    virtual CGTGridRow* CreateVirtualRow(CGTGridVirtualRequest* iRequest);
+    virtual CGTGridItem* CreateVirtualItem(CGTGridRow* iRow, CGTGridVirtualRequest* iRequest);
     // A row opened or closed its sub-rows or its group.
     virtual void OnRowExpanded(CGTGridRow* iRow);
 
@@ -284,6 +356,12 @@ public:
     int GetSelectionRangeCount() const { return (int)m_Selection.GetCount(); }
     void ClearSelection() { m_Selection.RemoveAll(); }
     BOOL IsGrouping() const { return m_Columns.GetGroupColumnCount() > 0; }
+    BOOL IsVirtualMode() const { return m_VirtualMode; }
+    // Rows on demand: the grid asks for the rows it shows and keeps a few pages of them.
+    // Refuses a count whose total height would not fit an int.
+    BOOL SetVirtualMode(BOOL iOn, int iRows);
+    void SetVirtualDataCallback(GTGridVirtualDataCallback iCallback, DWORD_PTR iUserValue);
+    const CGTGridCache& GetCache() const { return m_Cache; }
 
     // --- The column chooser
     void ShowColumnChooser(BOOL iShow = TRUE);
@@ -300,6 +378,18 @@ public:
     BOOL IsDraggedFromChooser() const { return m_DragFromChooser; }
     void ShowDropMarker(int iX, int iY);
     int GetHeaderHeight() const { return m_HeaderRect.Height(); }
+
+    // --- Printing
+    BOOL IsPrinting() const { return m_Printing; }
+    // The printer DC of a print job; null ends printing.
+    void SetPrinting(CDC* iPrinter);
+    // A screen length on the printer: MulDiv by the printer's over the screen's resolution.
+    int PrintScaleX(int iLength) const;
+    int PrintScaleY(int iLength) const;
+    // A print colour, or the screen colour of that use when the grid set none.
+    COLORREF GetPrintColor(GTGridPrintColor iUse, COLORREF iScreen) const;
+    const CArray<CGTGridPrintPage, const CGTGridPrintPage&>& GetPrintPages() const { return m_PrintPages; }
+    HFONT GetPrintFont() const { return m_PrintFont; }
 
     // --- Fonts and paint
     // The font cells paint with: the one WM_SETFONT gave, else the toolkit's regular font.
@@ -385,6 +475,10 @@ protected:
     void SetScrollRanges();
     void OffsetRows(int iDeltaX, int iDeltaY);
     int ClampOffset(int iOffset, int iTotal, int iPage) const;
+    // The grouping band and the header from the top of the area, the rows below them.
+    void PlaceBands(const CRect& iArea, CDC* iDc);
+    // A virtual grid scrolls by whole rows: an offset inside a row rounds up to the next.
+    int WholeRowOffset(int iOffset) const;
     // Where a scroll-bar code takes an offset.
     int ScrolledOffset(int iBar, UINT iCode, int iOffset, int iLine, int iPage, int iTotal);
     void ScrollVert(UINT iCode);
@@ -430,7 +524,6 @@ protected:
     void OnHomeEndKey(BOOL iEnd, BOOL iExtend);
     void OnLeftRightKey(BOOL iRight, BOOL iExtend, BOOL iCtrl);
     void TrackToolTip(CPoint iPoint);
-    int FirstColumnLeft() const;
 
     afx_msg int OnCreate(LPCREATESTRUCT iCreate);
     afx_msg void OnSize(UINT iType, int iWidth, int iHeight);
@@ -470,6 +563,39 @@ protected:
     void PreSubclassWindow() override;
     CScrollBar* GetScrollBarCtrl(int iBar) const override;
 
+    // --- Virtual mode
+    // The row of a shown position: a shown-list entry, or a virtual row.
+    CGTGridRow* ShownRowAt(int iIndex) const;
+    int ShownRowCount() const;
+    // The row of an id in the cache, built and cached when missing.
+    CGTGridRow* CachedVirtualRow(int iId);
+    // The virtual row and column under a point, (-1, -1) for none.
+    int HitTestVirtual(CPoint iPoint, int& oColumn, int& oArea) const;
+
+    // --- Printing
+    // The width a column spans on the device painted: scaled on paper.
+    int ColumnSpan(int iColumn, BOOL iFirst) const;
+    int TotalColumnSpan() const;
+    // The vertical lines between the shown columns, down to the bottom.
+    void DrawColumnLines(CDC* iDc, int iBottom);
+
+    BOOL m_Printing;
+    CDC* m_PrintDc;
+    COLORREF m_PrintColors[GTGridPrintColorCount];
+    HFONT m_PrintFont;
+    HFONT m_PrintBoldFont;
+    HFONT m_MadePrintFont;
+    HFONT m_MadePrintBoldFont;
+    CSize m_PrinterDpi;
+    CSize m_ScreenDpi;
+    CArray<CGTGridPrintPage, const CGTGridPrintPage&> m_PrintPages;
+
+    BOOL m_VirtualMode;
+    int m_VirtualRows;
+    GTGridVirtualDataCallback m_VirtualCallback;
+    DWORD_PTR m_VirtualUserValue;
+    CGTGridVirtualRequest m_Request;
+    CGTGridCache m_Cache;
     CGTGridColumnsInfo m_Columns;
     CGTGridColorTheme m_Theme;
     CBrush m_BackgroundBrush;

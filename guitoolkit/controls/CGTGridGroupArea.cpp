@@ -109,8 +109,11 @@ void CGTGridCtrl::DrawGroupArea(CDC* iDc, CRect iRect)
 {
     if (!m_GroupAreaShown)
         return;
-    iDc->FillSolidRect(iRect, BandColor());
+    iDc->FillSolidRect(iRect, GetPrintColor(GTGridPrintHeaderFill, BandColor()));
     const int levels = m_Columns.GetGroupColumnCount();
+    // The prompt is a hint for the mouse: paper shows none.
+    if (levels == 0 && m_Printing)
+        return;
     if (levels == 0) {
         CString prompt;
         {
@@ -127,28 +130,31 @@ void CGTGridCtrl::DrawGroupArea(CDC* iDc, CRect iRect)
         iDc->SetTextColor(oldColor);
         return;
     }
-    CPen pen(PS_SOLID, 1, theGuiToolkitGlobals.colorBtnDarkShadow);
+    CPen pen(PS_SOLID, 1, GetPrintColor(GTGridPrintHeaderFrame, theGuiToolkitGlobals.colorBtnDarkShadow));
     CPen* oldPen = iDc->SelectObject(&pen);
-    int x = iRect.left + MarginLeft;
-    int y = iRect.top + MarginTop;
-    for (int level = 0; level < levels; ++level, y += LevelStep) {
+    int x = iRect.left + PrintScaleX(MarginLeft);
+    int y = iRect.top + PrintScaleY(MarginTop);
+    for (int level = 0; level < levels; ++level, y += PrintScaleY(LevelStep)) {
         const int column = m_Columns.GetGroupColumn(level);
         if (column == -1) {
-            x += BoxGap;
+            x += PrintScaleX(BoxGap);
             continue;
         }
-        const int width = iDc->GetTextExtent(GetColumnName(column)).cx + BoxExtra;
+        const int width = iDc->GetTextExtent(GetColumnName(column)).cx + PrintScaleX(BoxExtra);
         const CRect box(x, y, std::min(x + width, (int)iRect.right),
-                        std::min(y + GetRowHeight() + 3, (int)iRect.bottom));
-        iDc->FillRect(box, &theGuiToolkitGlobals.brushBtnFace);
-        iDc->SetTextColor(theGuiToolkitGlobals.colorBtnText);
-        m_Columns.DrawColumn(iDc, column, box, 5, 5, FALSE, FALSE, TRUE);
+                        std::min(y + GetRowHeight() + PrintScaleY(3), (int)iRect.bottom));
+        if (m_Printing)
+            iDc->FillSolidRect(box, GetPrintColor(GTGridPrintGroupBoxFill, theGuiToolkitGlobals.colorBtnFace));
+        else
+            iDc->FillRect(box, &theGuiToolkitGlobals.brushBtnFace);
+        iDc->SetTextColor(GetPrintColor(GTGridPrintText, theGuiToolkitGlobals.colorBtnText));
+        m_Columns.DrawColumn(iDc, column, box, PrintScaleX(5), PrintScaleX(5), m_Printing, FALSE, TRUE);
         if (level < levels - 1) {
-            iDc->MoveTo(box.right - 5, box.bottom);
-            iDc->LineTo(box.right - 5, box.bottom + 4);
-            iDc->LineTo(box.right + 5, box.bottom + 4);
+            iDc->MoveTo(box.right - PrintScaleX(5), box.bottom);
+            iDc->LineTo(box.right - PrintScaleX(5), box.bottom + PrintScaleY(4));
+            iDc->LineTo(box.right + PrintScaleX(5), box.bottom + PrintScaleY(4));
         }
-        x += width + BoxGap;
+        x += width + PrintScaleX(BoxGap);
     }
     iDc->SelectObject(oldPen);
 }

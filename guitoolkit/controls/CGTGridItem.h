@@ -39,6 +39,8 @@ public:
     CGTGridItem& operator=(const CGTGridItem&) = delete;
 
     virtual void OnDrawValue(CDC* iDc, CRect iRect);
+    // The value on paper, in the grid's print text colour.
+    virtual void OnPrintValue(CDC* iDc, CRect iRect);
     // Moves the rectangle's left edge past the icon.
     virtual void OnDrawIcon(CDC* iDc, CRect& ioRect);
     // Returns the text colour to use, -1 to keep the DC's.

@@ -24,6 +24,18 @@ void CGTGridItem::OnDrawValue(CDC* iDc, CRect iRect)
         iDc->SetTextColor(oldColor);
 }
 
+void CGTGridItem::OnPrintValue(CDC* iDc, CRect iRect)
+{
+    CGTGridCtrl* grid = GetOwnerGrid();
+    const int padding = grid != nullptr ? grid->PrintScaleX(3) : 3;
+    const COLORREF color =
+        grid != nullptr ? grid->GetPrintColor(GTGridPrintText, iDc->GetTextColor()) : iDc->GetTextColor();
+    const COLORREF oldColor = iDc->SetTextColor(color);
+    iRect.DeflateRect(padding, 0);
+    iDc->DrawText(FormatItem(), iRect, GridAlignFlags(0));
+    iDc->SetTextColor(oldColor);
+}
+
 void CGTGridItem::OnDrawIcon(CDC* iDc, CRect& ioRect)
 {
     CGTGridCtrl* grid = GetOwnerGrid();

@@ -29,7 +29,8 @@ void DestroyOwned(Window*& ioWindow)
 BOOL CGTGridItem::OnEdit(LPPOINT)
 {
     CGTGridCtrl* grid = GetOwnerGrid();
-    if (!m_AllowEdit || grid == nullptr || grid->GetSafeHwnd() == nullptr)
+    // A second editor would orphan the first and list a boolean's texts twice.
+    if (m_InEdit || !m_AllowEdit || grid == nullptr || grid->GetSafeHwnd() == nullptr)
         return FALSE;
     CRect editRect, spinRect;
     AdjustInPlaceEditRect(editRect, spinRect);

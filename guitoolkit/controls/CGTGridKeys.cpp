@@ -110,9 +110,11 @@ BOOL CGTGridCtrl::ToggleGroupRow(CGTGridRow* iRow, int iExpand)
 CGTGridRow* CGTGridCtrl::RowNextTo(CGTGridRow* iRow, BOOL iBelow) const
 {
     const int step = iBelow ? 1 : -1;
-    for (int id = iRow->GetRowId() + step; id >= 0 && id < m_Shown.GetSize(); id += step)
-        if (!m_Shown[id]->GetRect().IsRectEmpty())
-            return m_Shown[id];
+    for (int id = iRow->GetRowId() + step; id >= 0 && id < ShownRowCount(); id += step) {
+        CGTGridRow* row = ShownRowAt(id);
+        if (row != nullptr && !row->GetRect().IsRectEmpty())
+            return row;
+    }
     return nullptr;
 }
 
@@ -145,16 +147,16 @@ void CGTGridCtrl::OnPageKey(BOOL iDown, BOOL iExtend)
 
 void CGTGridCtrl::OnHomeEndKey(BOOL iEnd, BOOL iExtend)
 {
+    // Scrolled first, so that a virtual grid builds the rows of that end only.
+    SetVertOffset(iEnd ? m_VertTotal : 0);
     CGTGridRow* target = nullptr;
-    for (INT_PTR i = 0; i < m_Shown.GetSize(); ++i) {
-        CGTGridRow* row = m_Shown[iEnd ? m_Shown.GetSize() - 1 - i : i];
-        if (!row->GetRect().IsRectEmpty()) {
+    const int count = ShownRowCount();
+    for (int i = 0; i < count && target == nullptr; ++i) {
+        CGTGridRow* row = ShownRowAt(iEnd ? count - 1 - i : i);
+        if (row != nullptr && !row->GetRect().IsRectEmpty())
             target = row;
-            break;
-        }
     }
     MoveCurrentTo(target, m_Current.m_Column, iExtend);
-    SetVertOffset(iEnd ? m_VertTotal : 0);
 }
 
 void CGTGridCtrl::OnLeftRightKey(BOOL iRight, BOOL iExtend, BOOL iCtrl)
@@ -184,7 +186,7 @@ void CGTGridCtrl::OnKeyDown(UINT iChar, UINT iRepeat, UINT iFlags)
         CancelPointerStates();
     if (IsPointerBusy())
         return;
-    if (m_Rows.IsEmpty()) {
+    if (ShownRowCount() == 0 && m_Rows.IsEmpty()) {
         CWnd::OnKeyDown(iChar, iRepeat, iFlags);
         return;
     }
@@ -398,11 +400,10 @@ void CGTGridCtrl::ShowColumnChooser(BOOL iShow)
             GetWindowRect(window);
             m_ChooserRect = CRect(window.right - 100, window.top + 50, window.right, window.top + 150);
         }
+        // A failed creation deletes the chooser, which clears m_Chooser on its way out.
         m_Chooser = new CGTGridColumnChooser;
-        if (!m_Chooser->Create(this, m_ChooserRect, this)) {
-            delete m_Chooser;
+        if (!m_Chooser->Create(this, m_ChooserRect, this))
             return;
-        }
     }
     m_Chooser->ShowWindow(SW_SHOWNOACTIVATE);
     m_ChooserShown = TRUE;

@@ -5,14 +5,23 @@
 #include <guitoolkit/controls/CGTGridRow.h>
 #include <guitoolkit/controls/CGTActivePopupMenu.h>
 #include <afxcmn.h>
+#include <algorithm>
+#include <climits>
 
 void CGTGridCtrl::CalcRowHeights()
 {
+    TEXTMETRIC metrics;
+    if (m_Printing) {
+        CFont* oldFont = SelectPaintFont(m_PrintDc);
+        m_PrintDc->GetTextMetrics(&metrics);
+        m_PrintDc->SelectObject(oldFont);
+        m_RowHeight = m_GroupRowHeight = metrics.tmHeight + PrintScaleY(4);
+        return;
+    }
     if (GetSafeHwnd() == nullptr)
         return;
     CClientDC dc(this);
     CFont* oldFont = SelectPaintFont(&dc);
-    TEXTMETRIC metrics;
     dc.GetTextMetrics(&metrics);
     dc.SelectObject(oldFont);
     m_RowHeight = m_GroupRowHeight = metrics.tmHeight + 4;
@@ -26,7 +35,12 @@ void CGTGridCtrl::GetGroupAreaRect(CRect& oRect, CDC*, const CRect& iClient)
     }
     const int groups = m_Columns.GetGroupColumnCount();
     oRect = iClient;
-    oRect.bottom = oRect.top + GetRowHeight() + (groups <= 1 ? 16 : 3 + 10 * (groups - 1) + 2 * 7);
+    if (m_Printing)
+        oRect.bottom = groups == 0
+            ? oRect.top
+            : oRect.top + GetRowHeight() + PrintScaleY(3) + PrintScaleY(10) * (groups - 1) + 2 * PrintScaleY(7);
+    else
+        oRect.bottom = oRect.top + GetRowHeight() + (groups <= 1 ? 16 : 3 + 10 * (groups - 1) + 2 * 7);
 }
 
 void CGTGridCtrl::GetHeaderRect(CRect& oRect, CDC*, const CRect& iClient)
@@ -36,7 +50,18 @@ void CGTGridCtrl::GetHeaderRect(CRect& oRect, CDC*, const CRect& iClient)
         return;
     }
     oRect = iClient;
-    oRect.bottom = oRect.top + GetRowHeight() + 4;
+    oRect.bottom = oRect.top + GetRowHeight() + PrintScaleY(4);
+}
+
+void CGTGridCtrl::PlaceBands(const CRect& iArea, CDC* iDc)
+{
+    CRect group;
+    GetGroupAreaRect(group, iDc, iArea);
+    m_GroupAreaHeight = group.Height();
+    GetHeaderRect(m_HeaderRect, iDc, iArea);
+    m_HeaderRect.OffsetRect(0, m_GroupAreaHeight);
+    m_RowsArea = iArea;
+    m_RowsArea.top += m_GroupAreaHeight + m_HeaderRect.Height();
 }
 
 void CGTGridCtrl::AdjustLayout()
@@ -49,13 +74,7 @@ void CGTGridCtrl::AdjustLayout()
     CalcRowHeights();
     CRect client;
     GetClientRect(client);
-    CRect group;
-    GetGroupAreaRect(group, nullptr, client);
-    m_GroupAreaHeight = group.Height();
-    GetHeaderRect(m_HeaderRect, nullptr, client);
-    m_HeaderRect.OffsetRect(0, m_GroupAreaHeight);
-    m_RowsArea = client;
-    m_RowsArea.top += m_GroupAreaHeight + m_HeaderRect.Height();
+    PlaceBands(client, nullptr);
     if (m_HeaderRect.IsRectEmpty())
         m_HeaderRect = CRect(client.left, m_RowsArea.top, client.right, m_RowsArea.top);
     m_Columns.RecalcWidths(m_RowsArea.Width());
@@ -107,7 +126,10 @@ void CGTGridCtrl::SetScrollRanges()
 {
     int vertPage = 0;
     int vertTotal = 0;
-    if (m_RowHeight != 0) {
+    if (m_RowHeight != 0 && m_VirtualMode) {
+        vertPage = m_RowsArea.Height();
+        vertTotal = (int)std::min<LONGLONG>((LONGLONG)m_RowHeight * m_VirtualRows, INT_MAX);
+    } else if (m_RowHeight != 0) {
         vertPage = m_RowsArea.Height();
         int groups = 0;
         const BOOL everyEntry = IsSortingActive() && !IsGrouping();
@@ -132,7 +154,7 @@ void CGTGridCtrl::SetScrollRanges()
     if (m_VertScroll.GetSafeHwnd() != nullptr) {
         if (vertTotal <= vertPage)
             vertTotal = vertPage = 0;
-        m_VertOffset = m_RowHeight == 0 ? 0 : ClampOffset(m_VertOffset, vertTotal, vertPage);
+        m_VertOffset = m_RowHeight == 0 ? 0 : WholeRowOffset(ClampOffset(m_VertOffset, vertTotal, vertPage));
         apply(m_VertScroll, vertTotal, vertPage, m_VertOffset);
     }
     if (m_HorzScroll.GetSafeHwnd() != nullptr) {
@@ -151,27 +173,41 @@ void CGTGridCtrl::OffsetRows(int iDeltaX, int iDeltaY)
 {
     m_ToolTip.Hide();
     m_FirstVisible = -1;
-    for (INT_PTR i = 0; i < m_Shown.GetSize(); ++i) {
-        CGTGridRow* row = m_Shown[i];
-        CRect rect = row->GetRect();
+    auto offset = [iDeltaX, iDeltaY](CGTGridRow* iRow) {
+        CRect rect = iRow->GetRect();
         if (rect.IsRectEmpty())
-            continue;
+            return FALSE;
         rect.OffsetRect(iDeltaX, iDeltaY);
-        row->SetRect(rect);
-        for (int cell = 0; cell < row->GetItemCount(); ++cell) {
-            CRect area = row->GetItem(cell)->GetRect();
+        iRow->SetRect(rect);
+        for (int cell = 0; cell < iRow->GetItemCount(); ++cell) {
+            CRect area = iRow->GetItem(cell)->GetRect();
             if (!area.IsRectEmpty())
                 area.OffsetRect(iDeltaX, iDeltaY);
-            row->GetItem(cell)->SetRect(area);
+            iRow->GetItem(cell)->SetRect(area);
         }
-        if (m_FirstVisible < 0 && rect.bottom >= m_RowsArea.top)
-            m_FirstVisible = (int)i;
+        return TRUE;
+    };
+    if (m_VirtualMode) {
+        m_Cache.ForEachRow([&](int, CGTGridRow* iRow) { offset(iRow); });
+        m_FirstVisible = GetRowHeight() > 0 ? m_VertOffset / GetRowHeight() : 0;
+        return;
     }
+    for (INT_PTR i = 0; i < m_Shown.GetSize(); ++i)
+        if (offset(m_Shown[i]) && m_FirstVisible < 0 && m_Shown[i]->GetRect().bottom >= m_RowsArea.top)
+            m_FirstVisible = (int)i;
+}
+
+int CGTGridCtrl::WholeRowOffset(int iOffset) const
+{
+    const int height = GetRowHeight();
+    if (!m_VirtualMode || height <= 0 || iOffset % height == 0)
+        return iOffset;
+    return (iOffset / height + 1) * height;
 }
 
 void CGTGridCtrl::SetVertOffset(int iOffset)
 {
-    iOffset = ClampOffset(iOffset, m_VertTotal, m_VertPage);
+    iOffset = WholeRowOffset(ClampOffset(iOffset, m_VertTotal, m_VertPage));
     if (iOffset == m_VertOffset)
         return;
     const int delta = m_VertOffset - iOffset;
@@ -235,7 +271,10 @@ void CGTGridCtrl::ScrollVert(UINT iCode)
     if (IsPointerBusy())
         return;
     EndEditItem(FALSE);
-    SetVertOffset(ScrolledOffset(SB_VERT, iCode, m_VertOffset, GetRowHeight(), m_RowsArea.Height(), m_VertTotal));
+    int page = m_RowsArea.Height();
+    if (m_VirtualMode && GetRowHeight() > 0)
+        page = std::max(1, page / GetRowHeight()) * GetRowHeight();
+    SetVertOffset(ScrolledOffset(SB_VERT, iCode, m_VertOffset, GetRowHeight(), page, m_VertTotal));
 }
 
 void CGTGridCtrl::ScrollHorz(UINT iCode)

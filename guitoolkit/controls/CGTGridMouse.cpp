@@ -349,8 +349,8 @@ void CGTGridCtrl::TrackDragColumn(CPoint iPoint)
             image.bottom = image.top + text.cy + 10;
         }
         m_DragWnd = new CGTHeaderItemDragWnd;
+        // A failed creation has already deleted the window object.
         if (!m_DragWnd->Create(this, m_DragColumn, image)) {
-            delete m_DragWnd;
             m_DragWnd = nullptr;
             return;
         }

@@ -33,6 +33,8 @@ COLORREF CGTGridCtrl::GetLineColor() const
 
 CFont* CGTGridCtrl::SelectPaintFont(CDC* iDc) const
 {
+    if (iDc->IsPrinting() && m_PrintFont != nullptr)
+        return iDc->SelectObject(CFont::FromHandle(m_PrintFont));
     HFONT font = m_Font != nullptr ? m_Font : (HFONT)::GetStockObject(DEFAULT_GUI_FONT);
     return iDc->SelectObject(CFont::FromHandle(font));
 }
@@ -85,28 +87,31 @@ void CGTGridCtrl::FillBackground(CDC* iDc, const CRect& iRect)
     iDc->FillRect(iRect, brush != nullptr ? brush : &theGuiToolkitGlobals.brushWindow);
 }
 
-int CGTGridCtrl::FirstColumnLeft() const
-{
-    return m_RowsArea.left - m_HorzOffset;
-}
-
 void CGTGridCtrl::DrawGridLinesAndRows(CDC* iDc)
 {
     CPen* oldPen = iDc->SelectObject(&m_GroupLinePen);
-    int x = FirstColumnLeft();
+    DrawColumnLines(iDc, m_RowsArea.bottom);
+    iDc->SelectObject(&m_LinePen);
+    // A refused virtual row leaves its band empty.
+    const int height = std::max(GetRowHeight(), 1);
+    for (int i = std::max(m_FirstVisible, 0); i < ShownRowCount(); ++i) {
+        CGTGridRow* row = ShownRowAt(i);
+        if (row != nullptr ? !DrawRow(iDc, row) : height * i - m_VertOffset + m_RowsArea.top > m_RowsArea.bottom)
+            break;
+    }
+    iDc->SelectObject(oldPen);
+}
+
+void CGTGridCtrl::DrawColumnLines(CDC* iDc, int iBottom)
+{
+    int x = m_RowsArea.left - (m_Printing ? 0 : m_HorzOffset);
     int position = 0;
-    const int indent = GetGroupIndent() + GetRowHeight();
     for (int column = m_Columns.GetNextColumn(position), first = TRUE; column >= 0;
          column = m_Columns.GetNextColumn(position), first = FALSE) {
-        x += m_Columns.GetColumnWidth(column) + (first ? indent : 0);
+        x += ColumnSpan(column, first);
         iDc->MoveTo(x - 1, m_RowsArea.top - 1);
-        iDc->LineTo(x - 1, m_RowsArea.bottom);
+        iDc->LineTo(x - 1, iBottom);
     }
-    iDc->SelectObject(&m_LinePen);
-    for (INT_PTR i = std::max(m_FirstVisible, 0); i < m_Shown.GetSize(); ++i)
-        if (!DrawRow(iDc, m_Shown[i]))
-            break;
-    iDc->SelectObject(oldPen);
 }
 
 BOOL CGTGridCtrl::DrawRow(CDC* iDc, CGTGridRow* iRow)
@@ -122,23 +127,35 @@ BOOL CGTGridCtrl::DrawRow(CDC* iDc, CGTGridRow* iRow)
     const int indent = IsSortingActive() && !IsGrouping() ? 0 : iRow->GetHierarchyLevel() * height;
     const BOOL caption = iRow->IsGroupCaption() || !iRow->HasValueField();
 
+    // Paper shows no row margin.
     CRect margin(std::max(rect.left, m_RowsArea.left), rect.top + 1, rect.left + indent + height, rect.bottom);
-    if (margin.left < margin.right)
+    if (margin.left < margin.right && !m_Printing)
         FillRowMargin(iDc, margin, iRow, !caption);
 
     if (caption) {
         CRect fill(rect.left + indent, rect.top + 1, rect.right, rect.bottom);
-        if (!PaintLook(iDc, fill, m_Theme.m_GroupRows)) {
+        if (m_Printing) {
+            iDc->FillSolidRect(fill, GetPrintColor(GTGridPrintGroupFill, ::GetSysColor(COLOR_3DLIGHT)));
+        } else if (!PaintLook(iDc, fill, m_Theme.m_GroupRows)) {
             CBrush* brush = GetGroupBrush() != nullptr ? GetGroupBrush() : GetBackgroundBrush();
             iDc->FillRect(fill, brush != nullptr ? brush : &theGuiToolkitGlobals.brushLight);
         }
         if (iRow->IsGroup()) {
-            CFont* oldFont = iDc->SelectObject(&m_BoldFont);
+            CFont* bold = m_Printing && m_PrintBoldFont != nullptr ? CFont::FromHandle(m_PrintBoldFont) : &m_BoldFont;
+            CFont* oldFont = iDc->SelectObject(bold);
             const CRect box(rect.left + indent, rect.top, rect.left + indent + height, rect.top + height);
             iRow->OnDrawExpandBox(iDc, box);
-            iRow->OnDrawName(iDc, CRect(box.right, rect.top + 1, rect.right, rect.bottom));
+            const CRect name(box.right, rect.top + 1, rect.right, rect.bottom);
+            if (m_Printing)
+                iRow->OnPrintName(iDc, name);
+            else
+                iRow->OnDrawName(iDc, name);
             iDc->SelectObject(oldFont);
         }
+    } else if (m_Printing) {
+        iRow->OnPrintItems(iDc, m_RowsArea);
+        iDc->MoveTo(rect.left + indent, rect.bottom);
+        iDc->LineTo(rect.right, rect.bottom);
     } else {
         iRow->OnDrawItems(iDc, m_RowsArea);
         iDc->MoveTo(rect.left + indent, rect.bottom);
@@ -196,12 +213,11 @@ CRect CGTGridCtrl::GetColumnRect(int iColumn) const
     const int count = GetColumnCount();
     if (iColumn < 0 || iColumn > count || (iColumn < count && !m_Columns.IsColumnVisible(iColumn)))
         return CRect(0, 0, 0, 0);
-    int left = m_HeaderRect.left - m_HorzOffset;
-    const int indent = GetGroupIndent() + GetRowHeight();
+    int left = m_HeaderRect.left - (m_Printing ? 0 : m_HorzOffset);
     int position = 0;
     for (int column = m_Columns.GetNextColumn(position), first = TRUE; column >= 0;
          column = m_Columns.GetNextColumn(position), first = FALSE) {
-        const int span = m_Columns.GetColumnWidth(column) + (first ? indent : 0);
+        const int span = ColumnSpan(column, first);
         if (column == iColumn)
             return CRect(left, m_HeaderRect.top, left + span, m_HeaderRect.bottom);
         left += span;

@@ -27,6 +27,10 @@ public:
     virtual void OnDrawExpandBox(CDC* iDc, CRect iRect);
     virtual void OnDrawRowMarker(CDC* iDc, CRect iRect);
     virtual void OnDrawItems(CDC* iDc, CRect iClip);
+    // A group row's caption on paper.
+    virtual void OnPrintName(CDC* iDc, CRect iRect);
+    // Every cell that meets the clip rectangle, on paper.
+    virtual void OnPrintItems(CDC* iDc, CRect iClip);
     virtual int GetHierarchyLevel() const;
     virtual CString GetName();
     virtual BOOL OnUpdateValue();
@@ -86,6 +90,10 @@ protected:
     // The expand box of a group row: a square of the row height after the indentation.
     CRect GetExpandBoxRect() const;
     CGTGridItem* CurrentItemOfThisRow() const;
+    // The caption a group row shows: its cell's text, else "Group".
+    CString CaptionText() const;
+    // A square scaled to the printer, in the print text colour, with its bars.
+    void PrintExpandBox(CDC* iDc, const CRect& iRect, BOOL iOpen) const;
 
     CArray<CGTGridItem*, CGTGridItem*> m_Items;
     CGTGridCtrl* m_Grid;

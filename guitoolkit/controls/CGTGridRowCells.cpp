@@ -54,32 +54,86 @@ void CGTGridRow::OnDrawItems(CDC* iDc, CRect iClip)
     }
 }
 
+CString CGTGridRow::CaptionText() const
+{
+    const CString caption = !m_Items.IsEmpty() ? m_Items[0]->FormatItem() : CString();
+    return caption.IsEmpty() ? CString(L"Group") : caption;
+}
+
 void CGTGridRow::OnDrawName(CDC* iDc, CRect iRect)
 {
     const CGTGridLook* look = m_Grid != nullptr ? &m_Grid->GetColorTheme().m_GroupCaptions : nullptr;
     if (look == nullptr || !m_Grid->PaintLook(iDc, iRect, *look))
         iDc->FillRect(iRect, &theGuiToolkitGlobals.brushBtnFace);
-    const CString caption = !m_Items.IsEmpty() ? m_Items[0]->FormatItem() : CString(L"Group");
     const COLORREF oldColor = iDc->SetTextColor(
         look != nullptr && look->m_Text != (COLORREF)-1 ? look->m_Text : theGuiToolkitGlobals.colorBtnText);
     const int oldMode = iDc->SetBkMode(TRANSPARENT);
     iRect.DeflateRect(3, 0);
-    iDc->DrawText(caption.IsEmpty() ? CString(L"Group") : caption, iRect, GridAlignFlags(0));
+    iDc->DrawText(CaptionText(), iRect, GridAlignFlags(0));
     iDc->SetBkMode(oldMode);
     iDc->SetTextColor(oldColor);
+}
+
+void CGTGridRow::OnPrintName(CDC* iDc, CRect iRect)
+{
+    // Caption rows of grouping have a value field (their caption cell) and print it too.
+    if ((HasValueField() && !IsGroupCaption()) || m_Grid == nullptr)
+        return;
+    const COLORREF oldColor = iDc->SetTextColor(m_Grid->GetPrintColor(GTGridPrintGroupCaption, iDc->GetTextColor()));
+    const int oldMode = iDc->SetBkMode(TRANSPARENT);
+    iRect.DeflateRect(m_Grid->PrintScaleX(3), 0);
+    iDc->DrawText(CaptionText(), iRect, GridAlignFlags(0));
+    iDc->SetBkMode(oldMode);
+    iDc->SetTextColor(oldColor);
+}
+
+void CGTGridRow::OnPrintItems(CDC* iDc, CRect iClip)
+{
+    for (INT_PTR i = 0; i < m_Items.GetSize(); ++i) {
+        CRect cell = m_Items[i]->GetRect();
+        cell.NormalizeRect();
+        CRect visible;
+        if (visible.IntersectRect(cell, iClip))
+            m_Items[i]->OnPrintValue(iDc, cell);
+    }
 }
 
 void CGTGridRow::OnDrawExpandBox(CDC* iDc, CRect iRect)
 {
     const BOOL open = m_Expanded && (!m_SubRows.IsEmpty() || IsGroupCaption());
-    const int side = std::min(iRect.Width(), 9);
     const CPoint centre = iRect.CenterPoint();
+    if (iDc->IsPrinting() && m_Grid != nullptr) {
+        PrintExpandBox(iDc, iRect, open);
+        return;
+    }
+    const int side = std::min(iRect.Width(), 9);
     const CRect box(centre.x - side / 2, centre.y - side / 2, centre.x - side / 2 + side, centre.y - side / 2 + side);
     CGTVisualManager* manager = CGTVisualManager::GetCurrent();
     if (m_Grid != nullptr && m_Grid->IsAlternativeLook())
         manager->DrawGridExpandBox(iDc, box, open, theGuiToolkitGlobals.colorBtnText);
     else
         manager->DrawExpandBox(iDc, box, open, theGuiToolkitGlobals.colorBtnText);
+}
+
+void CGTGridRow::PrintExpandBox(CDC* iDc, const CRect& iRect, BOOL iOpen) const
+{
+    const CSize side(std::min(iRect.Width(), m_Grid->PrintScaleX(9)), std::min(iRect.Height(), m_Grid->PrintScaleY(9)));
+    const CPoint centre = iRect.CenterPoint();
+    const CRect box(centre.x - side.cx / 2, centre.y - side.cy / 2, centre.x - side.cx / 2 + side.cx,
+                    centre.y - side.cy / 2 + side.cy);
+    CPen pen(PS_SOLID, 1, m_Grid->GetPrintColor(GTGridPrintText, iDc->GetTextColor()));
+    CPen* oldPen = iDc->SelectObject(&pen);
+    CBrush* oldBrush = (CBrush*)iDc->SelectStockObject(NULL_BRUSH);
+    iDc->Rectangle(box);
+    const int inset = std::max(2, (int)side.cx / 4);
+    iDc->MoveTo(box.left + inset, centre.y);
+    iDc->LineTo(box.right - inset, centre.y);
+    if (!iOpen) {
+        iDc->MoveTo(centre.x, box.top + inset);
+        iDc->LineTo(centre.x, box.bottom - inset);
+    }
+    iDc->SelectObject(oldBrush);
+    iDc->SelectObject(oldPen);
 }
 
 void CGTGridRow::OnDrawRowMarker(CDC* iDc, CRect iRect)
@@ -119,6 +173,9 @@ BOOL CGTGridRow::OnEdit(LPPOINT iPoint)
     }
     if (item == nullptr)
         item = CurrentItemOfThisRow();
+    // The cell already in edit keeps its editor and the row stays in edit.
+    if (item != nullptr && item->IsInEdit())
+        return FALSE;
     m_InEdit = item != nullptr && item->OnEdit(iPoint);
     return m_InEdit;
 }

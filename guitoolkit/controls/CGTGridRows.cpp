@@ -48,12 +48,15 @@ void CGTGridCtrl::RemoveAll()
     m_CurrentRow = nullptr;
     m_CurrentItem = nullptr;
     MarkRowsChanged();
+    m_Cache.CleanUp();
 }
 
 CGTGridRow* CGTGridCtrl::GetRow(int iId) const
 {
     if (iId < 0)
         return nullptr;
+    if (m_VirtualMode)
+        return ShownRowAt(iId);
     // After a layout an id is a shown position; before it, the id the row was added with.
     if (!m_RowsChanged && iId < m_Shown.GetSize())
         return m_Shown[iId]->GetRowId() == iId ? m_Shown[iId] : nullptr;
@@ -72,6 +75,8 @@ CGTGridRow* CGTGridCtrl::GetRow(int iId) const
 
 int CGTGridCtrl::GetRowCount(BOOL iShownOnly) const
 {
+    if (m_VirtualMode)
+        return m_VirtualRows;
     if (!iShownOnly)
         return (int)(IsRowListShown() ? m_Rows.GetSize() : m_Shown.GetSize());
     if (IsSortingActive() && !IsGrouping())
@@ -84,6 +89,8 @@ int CGTGridCtrl::GetRowCount(BOOL iShownOnly) const
 
 CGTGridRow* CGTGridCtrl::GetCurSelRow() const
 {
+    if (m_VirtualMode)
+        return GetRow(m_Anchor.m_Row);
     if (m_CurrentRow != nullptr)
         return m_CurrentRow;
     return m_CurrentItem != nullptr ? m_CurrentItem->GetParentRow() : nullptr;
@@ -111,6 +118,16 @@ void CGTGridCtrl::CollectRows(CGTGridRow* iRow, CArray<CGTGridRow*, CGTGridRow*>
 void CGTGridCtrl::PositionRows()
 {
     m_FirstVisible = -1;
+    if (m_VirtualMode) {
+        m_ToolTip.Hide();
+        m_RowsChanged = FALSE;
+        const int height = GetRowHeight();
+        m_FirstVisible = height > 0 ? m_VertOffset / height : 0;
+        m_Cache.ForEachRow([&](int iIndex, CGTGridRow* iRow) {
+            PositionRow(iRow, height * iIndex - m_VertOffset + m_RowsArea.top - 1, iIndex);
+        });
+        return;
+    }
     if (m_RowsChanged)
         RebuildShownList();
     m_ToolTip.Hide();
@@ -134,9 +151,10 @@ void CGTGridCtrl::PositionRows()
 void CGTGridCtrl::PositionRow(CGTGridRow* iRow, int iY, int iIndex)
 {
     iRow->SetRowId(iIndex);
-    const int left = m_RowsArea.left - m_HorzOffset;
+    const int left = m_RowsArea.left - (m_Printing ? 0 : m_HorzOffset);
     const int height = iRow->IsGroup() ? GetGroupRowHeight() : GetRowHeight();
-    iRow->SetRect(CRect(left, iY, left + m_Columns.m_TotalWidth, iY + height));
+    const int right = m_Printing ? std::min(left + TotalColumnSpan(), (int)m_RowsArea.right) : left + TotalColumnSpan();
+    iRow->SetRect(CRect(left, iY, right, iY + height));
     SetCellRects(iRow);
 }
 
@@ -154,7 +172,7 @@ void CGTGridCtrl::SetCellRects(CGTGridRow* iRow) const
         int position = 0;
         for (int column = m_Columns.GetNextColumn(position), first = TRUE; column >= 0;
              column = m_Columns.GetNextColumn(position), first = FALSE) {
-            const int span = m_Columns.GetColumnWidth(column) + (first ? indent : 0);
+            const int span = ColumnSpan(column, first);
             CRect cell(x, row.top, x + span, row.bottom);
             if (first)
                 cell.left = std::min((int)cell.right, x + indent + level * GetRowHeight());
@@ -174,6 +192,13 @@ CGTGridRow* CGTGridCtrl::HitTestRow(CPoint iPoint, int& oColumn, CGTGridItem*& o
     oArea = -1;
     if (!m_RowsArea.PtInRect(iPoint))
         return nullptr;
+    if (m_VirtualMode) {
+        CGTGridRow* row = ShownRowAt(HitTestVirtual(iPoint, oColumn, oArea));
+        oItem = row != nullptr && oColumn >= 0 && oColumn < row->GetItemCount() ? row->GetItem(oColumn) : nullptr;
+        if (row == nullptr)
+            oColumn = oArea = -1;
+        return row;
+    }
     for (int i = std::max(m_FirstVisible, 0); i < m_Shown.GetSize(); ++i) {
         const CRect& rect = m_Shown[i]->GetRect();
         if (rect.IsRectEmpty())

@@ -80,7 +80,7 @@ CGTGridRange CGTGridCtrl::RangeOf(int iRow, int iColumn, DWORD iFlags) const
     }
     if ((iFlags & GTGridSelectColumn) || iRow == -1) {
         range.m_Top = 0;
-        range.m_Bottom = (int)m_Shown.GetSize() - 1;
+        range.m_Bottom = ShownRowCount() - 1;
     }
     return range;
 }
@@ -114,8 +114,11 @@ void CGTGridCtrl::InvalidateRowsOf(const CGTGridRange& iRange)
     if (GetSafeHwnd() == nullptr)
         return;
     const int first = std::max(iRange.m_Top, std::max(m_FirstVisible, 0));
-    for (int id = first; id <= iRange.m_Bottom && id < m_Shown.GetSize(); ++id) {
-        CRect rect = m_Shown[id]->GetRect();
+    for (int id = first; id <= iRange.m_Bottom && id < ShownRowCount(); ++id) {
+        CGTGridRow* row = ShownRowAt(id);
+        if (row == nullptr)
+            continue;
+        CRect rect = row->GetRect();
         if (rect.top > m_RowsArea.bottom)
             break;
         rect.InflateRect(1, 1);
@@ -133,6 +136,12 @@ void CGTGridCtrl::ClearRanges(BOOL iRedraw)
 
 void CGTGridCtrl::LookUpCurrent()
 {
+    // A virtual row may leave the cache: nothing keeps a pointer to one.
+    if (m_VirtualMode) {
+        m_CurrentRow = nullptr;
+        m_CurrentItem = nullptr;
+        return;
+    }
     m_CurrentRow = GetRow(m_Anchor.m_Row);
     m_CurrentItem = ItemAt(m_Anchor);
 }
@@ -147,7 +156,7 @@ BOOL CGTGridCtrl::SetCurSel(int iRow, int iColumn, DWORD iFlags, BOOL iRedraw)
         return FALSE;
     if (m_CurrentItem != nullptr && m_CurrentItem->GetInPlaceWnd() != nullptr)
         EndEditItem(FALSE);
-    if (GetColumnCount() == 0 || m_Shown.IsEmpty())
+    if (GetColumnCount() == 0 || ShownRowCount() == 0)
         iFlags = 0;
     const CRect oldRect = m_SelectionRect;
     CGTGridItem* oldItem = m_CurrentItem;
@@ -158,8 +167,8 @@ BOOL CGTGridCtrl::SetCurSel(int iRow, int iColumn, DWORD iFlags, BOOL iRedraw)
             m_Anchor = cell;
         m_Current = cell;
         ClearRanges(iRedraw);
-        m_Selection.AddTail(CGTGridRange{m_Columns.GetFirstVisibleColumn(), 0, m_Columns.GetLastVisibleColumn(),
-                                         (int)m_Shown.GetSize() - 1});
+        m_Selection.AddTail(
+            CGTGridRange{m_Columns.GetFirstVisibleColumn(), 0, m_Columns.GetLastVisibleColumn(), ShownRowCount() - 1});
     } else if ((iRow < 0 && iColumn < 0) || iFlags == 0) {
         m_Anchor = m_Current = CGTGridItemId{-1, -1};
         ClearRanges(iRedraw);
@@ -247,9 +256,16 @@ void CGTGridCtrl::OnSelChanged(const CGTGridRange& iRange, BOOL iSelect)
 CRect CGTGridCtrl::GetSelectionRect()
 {
     CRect bounds(0, 0, 0, 0);
+    // A virtual grid builds only the rows on screen, not every row of a large range.
+    int first = 0;
+    int last = ShownRowCount() - 1;
+    if (m_VirtualMode && GetRowHeight() > 0) {
+        first = m_VertOffset / GetRowHeight();
+        last = std::min(last, (m_VertOffset + m_RowsArea.Height()) / GetRowHeight() + 1);
+    }
     for (POSITION position = m_Selection.GetHeadPosition(); position != nullptr;) {
         const CGTGridRange& range = m_Selection.GetNext(position);
-        for (int id = std::max(range.m_Top, 0); id <= range.m_Bottom && id < m_Shown.GetSize(); ++id) {
+        for (int id = std::max(range.m_Top, first); id <= std::min(range.m_Bottom, last); ++id) {
             CGTGridRow* row = GetRow(id);
             if (row == nullptr)
                 continue;

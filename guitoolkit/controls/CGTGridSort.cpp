@@ -253,6 +253,9 @@ void CGTGridCtrl::Sort(int iColumn, BOOL iAscending, BOOL iAdd)
     CWaitCursor wait;
     SetSortColumn(iColumn, iAscending, iAdd);
     SelectRow(nullptr, TRUE);
+    // The owner sorts a virtual grid's rows: the ones built in the old order go.
+    if (m_VirtualMode)
+        m_Cache.CleanUp();
     if (GetSafeHwnd() == nullptr)
         return;
     MarkRowsChanged();
@@ -276,7 +279,7 @@ void CGTGridCtrl::SortByHeaderClick(int iColumn)
 
 int CGTGridCtrl::InsertGroupColumn(int iPosition, int iColumn)
 {
-    if (iColumn < 0 || iColumn >= GetColumnCount())
+    if (m_VirtualMode || iColumn < 0 || iColumn >= GetColumnCount())
         return -1;
     const int position = m_Columns.InsertGroupColumn(iPosition, iColumn);
     if (position >= 0) {

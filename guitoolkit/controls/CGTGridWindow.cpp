@@ -257,6 +257,7 @@ void CGTGridCtrl::OnDestroy()
     m_Rows.RemoveAll();
     m_RowSet.clear();
     m_Shown.RemoveAll();
+    m_Cache.CleanUp();
     m_CurrentRow = nullptr;
     m_CurrentItem = nullptr;
     m_SelectionRect.SetRectEmpty();

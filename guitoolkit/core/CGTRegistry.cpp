@@ -247,6 +247,16 @@ BOOL CGTRegistry::WriteDWordArray(LPCWSTR name, CDWordArray& array)
     return WriteSerializable(name, array);
 }
 
+BOOL CGTRegistry::WriteIntArray(LPCWSTR name, CArray<int, int>& array)
+{
+    return WriteSerializable(name, array);
+}
+
+BOOL CGTRegistry::WriteIntList(LPCWSTR name, CList<int, int>& list)
+{
+    return WriteSerializable(name, list);
+}
+
 BOOL CGTRegistry::WriteStringArray(LPCWSTR name, CStringArray& array)
 {
     return WriteSerializable(name, array);
@@ -459,6 +469,18 @@ BOOL CGTRegistry::ReadDWordArray(LPCWSTR name, CDWordArray& array)
 {
     array.RemoveAll();
     return ReadCollection(name, array, sizeof(DWORD));
+}
+
+BOOL CGTRegistry::ReadIntArray(LPCWSTR name, CArray<int, int>& array)
+{
+    array.RemoveAll();
+    return ReadCollection(name, array, sizeof(int));
+}
+
+BOOL CGTRegistry::ReadIntList(LPCWSTR name, CList<int, int>& list)
+{
+    list.RemoveAll();
+    return ReadCollection(name, list, sizeof(int));
 }
 
 BOOL CGTRegistry::ReadStringArray(LPCWSTR name, CStringArray& array)

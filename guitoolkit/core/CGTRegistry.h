@@ -5,6 +5,7 @@
 // code of the last call stays in lastError.
 #pragma once
 #include <afx.h>
+#include <afxtempl.h>
 #include <functional>
 
 class CGTRegistry : public CObject {
@@ -38,6 +39,9 @@ public:
     virtual BOOL WriteWordArray(LPCWSTR name, CWordArray& array);
     virtual BOOL WriteByteArray(LPCWSTR name, CByteArray& array);
     virtual BOOL WriteDWordArray(LPCWSTR name, CDWordArray& array);
+    // A count, then each element as 32 bits.
+    virtual BOOL WriteIntArray(LPCWSTR name, CArray<int, int>& array);
+    virtual BOOL WriteIntList(LPCWSTR name, CList<int, int>& list);
     virtual BOOL WriteStringArray(LPCWSTR name, CStringArray& array);
     virtual BOOL WriteObList(LPCWSTR name, CObList& list);
     virtual BOOL WriteString(LPCWSTR name, LPCWSTR text);
@@ -57,6 +61,8 @@ public:
     virtual BOOL ReadByteArray(LPCWSTR name, CByteArray& array);
     virtual BOOL ReadWordArray(LPCWSTR name, CWordArray& array);
     virtual BOOL ReadDWordArray(LPCWSTR name, CDWordArray& array);
+    virtual BOOL ReadIntArray(LPCWSTR name, CArray<int, int>& array);
+    virtual BOOL ReadIntList(LPCWSTR name, CList<int, int>& list);
     virtual BOOL ReadStringArray(LPCWSTR name, CStringArray& array);
     virtual BOOL ReadStringList(LPCWSTR name, CStringList& list);
     virtual BOOL ReadString(LPCWSTR name, CString& text);

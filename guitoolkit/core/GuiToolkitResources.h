@@ -92,5 +92,10 @@
 #define IDC_GT_COLUMN_DRAG 17063
 #define IDS_GT_GROUP_PROMPT 17064
 #define IDS_GT_FIELD_CHOOSER 17065
+/* The print preview's toolbar, the brighter images of its hot buttons, and the command
+   whose image the page-count button shows while one page is displayed. */
+#define IDR_GT_PRINT_PREVIEW 16960
+#define IDB_GT_PRINT_PREVIEW_HOT 16957
+#define ID_GT_PREVIEW_ONE_PAGE 16959
 
 #endif

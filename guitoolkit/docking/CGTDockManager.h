@@ -119,6 +119,10 @@ public:
     BOOL IsPointNearDockArea(CPoint iPoint, DWORD& oAlignment, BOOL& oOuterEdge);
     void CalcExpectedDockedRect(CWnd* iDragged, CPoint iPoint, CRect& oRect, BOOL& oDrawTab,
                                 CGTDockingControlBar*& oTarget);
+    // The outline of a pane's drop on a pane of a multi-pane frame or of a docked group under
+    // the point; FALSE when there is none there.
+    BOOL PaneDropOutline(CGTDockingControlBar& iDragged, CGTMiniFrameWnd* iDraggedFrame, CPoint iPoint, CRect& oRect,
+                         BOOL& oDrawTab, CGTDockingControlBar*& oTarget);
     void AlignAutoHideBar(CGTSlider* iSlider, BOOL iShowing);
     void SlideInAutoHideBars(CGTDockingControlBar* iExcept = nullptr, BOOL iImmediate = FALSE);
     // The auto-hide slider moves to the head of the auto-hide list.

@@ -177,6 +177,9 @@ int CGTDockingControlBar::DockAtTarget(CGTBaseControlBar* iTarget, LPCRECT iRect
                 return FALSE;
             return DockToFrameWindow(side, nullptr, GTDockByMouse, nullptr, -1, outer);
         }
+        // A pane of a multi-pane frame takes the dropped one into its tree.
+        if (auto* multi = DYNAMIC_DOWNCAST(CGTMultiMiniFrameWnd, target->GetParentMiniFrame()))
+            return multi->DockBar(this);
         DWORD side = 0;
         if (!HitTestBarDockingTarget(cursor, target, CGTDockManager::s_nDockMargin, nullptr, FALSE, side, GTSideAny))
             return FALSE;

@@ -87,6 +87,9 @@ public:
     // tear-off (another window holding the capture included) shows the source again and
     // destroys and deletes the new bar, which must live on the heap.
     int TrackTearOff(CWnd* iSource);
+    // The same for a bar just floated from a popup menu; one that did not float is taken away
+    // at once (0).
+    static int TrackNewTearOff(CGTBaseControlBar& ioBar, CWnd* iSource);
     BOOL IsInMoveMode() const { return m_InMoveMode; }
     // The cursor left its press point during the current or last move.
     BOOL HasMoved() const { return m_Moved; }
@@ -149,6 +152,8 @@ protected:
     CGTCaptionButton* CaptionButtonAt(CPoint iScreenPoint) const;
     void RedrawCaptionButton(UINT iHitCode);
     void DeleteCaptionButtons();
+    // Out of the owner's tear-off bars, destroyed and deleted.
+    static void DiscardTearOffBar(CGTBaseControlBar& ioBar, CWnd* iOwner);
     BOOL HoldsToolbar() const;
     // Ends a move without a drop: the capture goes and the bar is told.
     void LeaveMoveMode();

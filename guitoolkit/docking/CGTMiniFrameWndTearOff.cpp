@@ -67,11 +67,23 @@ int CGTMiniFrameWnd::TrackTearOff(CWnd* iSource)
     }
     if (::IsWindow(iSource->GetSafeHwnd()))
         iSource->ShowWindow(SW_SHOWNOACTIVATE);
-    if (bar == nullptr)
-        return 0;
-    if (IGTDockingFrame* docking = AsDockingFrame(owner))
-        docking->RemoveTearOffBar(bar);
-    bar->DestroyWindow();
-    delete bar;
+    if (bar != nullptr)
+        DiscardTearOffBar(*bar, owner);
     return 0;
+}
+
+int CGTMiniFrameWnd::TrackNewTearOff(CGTBaseControlBar& ioBar, CWnd* iSource)
+{
+    if (CGTMiniFrameWnd* frame = ioBar.GetParentMiniFrame())
+        return frame->TrackTearOff(iSource);
+    DiscardTearOffBar(ioBar, ioBar.GetOwner());
+    return 0;
+}
+
+void CGTMiniFrameWnd::DiscardTearOffBar(CGTBaseControlBar& ioBar, CWnd* iOwner)
+{
+    if (IGTDockingFrame* docking = AsDockingFrame(iOwner))
+        docking->RemoveTearOffBar(&ioBar);
+    ioBar.DestroyWindow();
+    delete &ioBar;
 }

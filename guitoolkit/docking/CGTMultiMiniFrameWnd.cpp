@@ -4,9 +4,14 @@
 #include <guitoolkit/docking/CGTMultiMiniFrameWnd.h>
 #include <guitoolkit/core/GuiToolkitMessages.h>
 #include <guitoolkit/docking/CGTBarContainer.h>
+#include <guitoolkit/docking/CGTDockManager.h>
 #include <guitoolkit/docking/CGTDockingControlBar.h>
+#include <guitoolkit/docking/GTDockingConstants.h>
+#include <guitoolkit/docking/GTDockingTargets.h>
+#include <guitoolkit/core/GuiToolkitSeams.h>
+#include <vector>
 
-IMPLEMENT_SERIAL(CGTMultiMiniFrameWnd, CGTMiniFrameWnd, VERSIONABLE_SCHEMA | 2)
+IMPLEMENT_SERIAL(CGTMultiMiniFrameWnd, CGTMiniFrameWnd, VERSIONABLE_SCHEMA | 3)
 
 BEGIN_MESSAGE_MAP(CGTMultiMiniFrameWnd, CGTMiniFrameWnd)
     ON_WM_CREATE()
@@ -14,7 +19,7 @@ BEGIN_MESSAGE_MAP(CGTMultiMiniFrameWnd, CGTMiniFrameWnd)
     ON_REGISTERED_MESSAGE(GTMSG_CHECKEMPTYMINIFRAME, &CGTMultiMiniFrameWnd::OnCheckEmptyTree)
 END_MESSAGE_MAP()
 
-CGTMultiMiniFrameWnd::CGTMultiMiniFrameWnd() : m_LastFocusedBar(nullptr) {}
+CGTMultiMiniFrameWnd::CGTMultiMiniFrameWnd() : m_LastFocusedBar(nullptr), m_LoadedTree(FALSE) {}
 
 CGTMultiMiniFrameWnd::~CGTMultiMiniFrameWnd() = default;
 
@@ -151,14 +156,96 @@ void CGTMultiMiniFrameWnd::ForgetDeadBar()
     m_ContainerManager.RemoveNonValidBars();
 }
 
-BOOL CGTMultiMiniFrameWnd::DockFrame(CGTMiniFrameWnd*, int)
+CGTDockingControlBar* CGTMultiMiniFrameWnd::TargetAtCursor(DWORD& oSide, BOOL& oAsTab)
 {
+    CPoint cursor;
+    CGTCursor::Current().GetPosition(cursor);
+    BOOL tabArea = FALSE;
+    BOOL caption = FALSE;
+    CGTDockingControlBar* target =
+        m_ContainerManager.ControlBarFromPoint(cursor, CGTDockManager::s_nDockMargin, TRUE, tabArea, caption);
+    oSide = GTSideLeft;
+    if (target != nullptr &&
+        !HitTestBarDockingTarget(cursor, target, CGTDockManager::s_nDockMargin, nullptr, FALSE, oSide, GTSideAny))
+        oSide = GTSideLeft;
+    oAsTab = tabArea || caption;
+    return target;
+}
+
+void CGTMultiMiniFrameWnd::AfterTreeChanged()
+{
+    CheckGrippers();
+    AdjustBarToClient();
+    // The panes' captions are their frames': each is drawn anew with the frame.
+    RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME);
+    for (POSITION at = m_ContainerManager.GetBars().GetHeadPosition(); at != nullptr;)
+        static_cast<CWnd*>(m_ContainerManager.GetBars().GetNext(at))
+            ->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME);
+    AfterBarAttached();
+}
+
+BOOL CGTMultiMiniFrameWnd::DockFrame(CGTMiniFrameWnd* iOther, int iMethod)
+{
+    auto* other = DYNAMIC_DOWNCAST(CGTMultiMiniFrameWnd, iOther);
+    if (other == nullptr || other == this || other->m_ContainerManager.IsEmpty() ||
+        (iMethod != GTDockByMouse && iMethod != 5))
+        return TRUE;
+    DWORD side = GTSideLeft;
+    BOOL asTab = FALSE;
+    CGTDockingControlBar* target = TargetAtCursor(side, asTab);
+    if (target == nullptr)
+        return TRUE;
+    std::vector<CGTDockingControlBar*> moved;
+    for (POSITION at = other->m_ContainerManager.GetBars().GetHeadPosition(); at != nullptr;)
+        moved.push_back(static_cast<CGTDockingControlBar*>(other->m_ContainerManager.GetBars().GetNext(at)));
+    const BOOL docked = asTab ? m_ContainerManager.AddContainerManagerToTabWnd(target, &other->m_ContainerManager)
+                              : m_ContainerManager.AddContainerManager(target, side, &other->m_ContainerManager, TRUE);
+    if (!docked)
+        return TRUE;
+    for (CGTDockingControlBar* pane : moved) {
+        if (::IsWindow(pane->GetSafeHwnd()))
+            OnBarEntering(pane);
+    }
+    // Posted: the other frame may be the one whose move brought it here.
+    other->PostMessage(GTMSG_CHECKEMPTYMINIFRAME);
+    AfterTreeChanged();
+    return FALSE;
+}
+
+BOOL CGTMultiMiniFrameWnd::DockBar(CGTDockingControlBar* iPane)
+{
+    DWORD side = GTSideLeft;
+    BOOL asTab = FALSE;
+    CGTDockingControlBar* target = iPane != nullptr ? TargetAtCursor(side, asTab) : nullptr;
+    if (target == nullptr || target == iPane)
+        return FALSE;
+    iPane->UnDockControlBar(TRUE);
+    iPane->SetParent(this);
+    if (!m_ContainerManager.InsertControlBar(iPane, target, side))
+        return FALSE;
+    OnBarEntering(iPane);
+    AfterTreeChanged();
     return TRUE;
 }
 
-BOOL CGTMultiMiniFrameWnd::DockBar(CGTDockingControlBar*)
+void CGTMultiMiniFrameWnd::ReturnBarToDock()
 {
-    return FALSE;
+    std::vector<CGTDockingControlBar*> panes;
+    for (POSITION at = m_ContainerManager.GetBars().GetHeadPosition(); at != nullptr;) {
+        auto* pane = static_cast<CGTDockingControlBar*>(m_ContainerManager.GetBars().GetNext(at));
+        if (pane->IsWindowVisible())
+            panes.push_back(pane);
+    }
+    for (CGTDockingControlBar* pane : panes)
+        pane->StoreRecentDockInfo();
+    for (CGTDockingControlBar* pane : panes) {
+        OnBarLeaving(pane);
+        pane->DockToTarget(nullptr, nullptr, GTDockToRecentPlace);
+    }
+    PostMessage(GTMSG_CHECKEMPTYMINIFRAME);
+    // The panes left their places in the owner's client area, which shows them newly laid out.
+    if (CWnd* owner = CWnd::FromHandlePermanent(GetOwnerFrameHandle()))
+        owner->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 
 BOOL CGTMultiMiniFrameWnd::AddRecentControlBar(CGTDockingControlBar*)

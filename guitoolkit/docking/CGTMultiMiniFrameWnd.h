@@ -5,6 +5,7 @@
 #include <guitoolkit/docking/CGTBarContainerManager.h>
 #include <guitoolkit/docking/CGTMiniFrameWnd.h>
 
+class CGTBaseTabbedBar;
 class CGTDockingControlBar;
 
 class CGTMultiMiniFrameWnd : public CGTMiniFrameWnd {
@@ -31,6 +32,12 @@ public:
     void AdjustBarToClient() override;
     void AdjustLayout() override;
     void ForgetDeadBar() override;
+    // A double click: every visible pane goes back to its recent docked place.
+    void ReturnBarToDock() override;
+    void Serialize(CArchive& ioArchive) override;
+    BOOL SaveHeldBarState(LPCWSTR iProfile, int iIndex) override;
+    BOOL LoadHeldBarState(LPCWSTR iProfile, int iIndex) override;
+    void ReattachLoadedBar(CGTDockManager& ioManager) override;
 
     CGTBarContainerManager& GetContainerManager() { return m_ContainerManager; }
 
@@ -44,6 +51,17 @@ protected:
     // A lone visible pane leaves its caption to the frame's; several show their own.
     void CheckGrippers();
 
+    // The pane under the cursor and the side of it the cursor is on, or whether it is over
+    // the pane's caption or tabs; null when no pane is there.
+    CGTDockingControlBar* TargetAtCursor(DWORD& oSide, BOOL& oAsTab);
+    void AfterTreeChanged();
+    // The loaded tree's tabbed pane takes the panes of its tab ids as tabs.
+    void GatherTabs(CGTDockManager& ioManager, CGTBaseTabbedBar& ioTabbed);
+    // A pane the loaded tree names comes here, at its loaded place.
+    void GatherPane(CGTDockingControlBar& ioPane);
+
     CGTBarContainerManager m_ContainerManager;
     HWND m_LastFocusedBar;
+    // The record read named the whole tree, not one pane.
+    BOOL m_LoadedTree;
 };

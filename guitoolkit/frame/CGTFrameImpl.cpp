@@ -15,7 +15,8 @@ CGTFrameImpl::CGTFrameImpl(CFrameWnd* iOwner)
     : m_UserToolbarClass(RUNTIME_CLASS(CGTToolBar)), m_AllowDockStateLoad(TRUE),
       m_FirstUserToolbarId(static_cast<UINT>(-1)), m_LastUserToolbarId(static_cast<UINT>(-1)), m_UserToolbars(10),
       m_TearOffBars(10), m_TearOffRegName(L"ControlBars-TearOff"), m_MenuBar(nullptr), m_FrameMenu(nullptr),
-      m_Owner(iOwner), m_DockManager(nullptr), m_ResourceId(0), m_FullScreen(new CGTFullScreenImpl(this))
+      m_Owner(iOwner), m_DockManager(nullptr), m_ResourceId(0), m_FullScreenCommand(0),
+      m_FullScreen(new CGTFullScreenImpl(this))
 {
 }
 
@@ -31,9 +32,37 @@ void CGTFrameImpl::DeleteUserToolbars()
         DestroyBar(static_cast<CGTToolBar*>(m_UserToolbars.RemoveHead()));
 }
 
+const CGTRegisteredMessage GTMSG_LEAVEFULLSCREEN(L"GTMSG_LEAVEFULLSCREEN");
+
 BOOL CGTFrameImpl::IsFullScreen() const
 {
     return m_FullScreen->IsFullScreen();
+}
+
+BOOL CGTFrameImpl::RouteFullScreenCommand(UINT iId, int iCode, void* iExtra, AFX_CMDHANDLERINFO* iHandlerInfo)
+{
+    if (m_FullScreenCommand == 0 || iId != m_FullScreenCommand)
+        return FALSE;
+    if (static_cast<UINT>(iCode) == CN_UPDATE_COMMAND_UI) {
+        static_cast<CCmdUI*>(iExtra)->Enable(TRUE);
+        static_cast<CCmdUI*>(iExtra)->SetCheck(IsFullScreen() ? 1 : 0);
+        return TRUE;
+    }
+    // A question whether the command has a handler is answered, not run.
+    if (iCode == CN_COMMAND && iHandlerInfo != nullptr)
+        return TRUE;
+    if (iCode != CN_COMMAND || iExtra != nullptr)
+        return FALSE;
+    if (IsFullScreen())
+        m_Owner->PostMessage(GTMSG_LEAVEFULLSCREEN);
+    else
+        m_FullScreen->ShowFullScreen(m_Owner, m_FullScreenCommand);
+    return TRUE;
+}
+
+void CGTFrameImpl::LeaveFullScreen()
+{
+    m_FullScreen->RestoreFrameState(m_Owner);
 }
 
 void CGTFrameImpl::RecalcOwnerLayout()

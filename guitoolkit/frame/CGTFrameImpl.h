@@ -8,6 +8,7 @@
 // workspace path + "ControlBars-TearOff-<n>" ("ID", "Name", "State": the archived bar), n
 // counting the bars saved, 0 upward without gaps.
 #pragma once
+#include <guitoolkit/core/CGTRegisteredMessage.h>
 #include <afxwin.h>
 #include <afxtempl.h>
 #include <memory>
@@ -18,6 +19,9 @@ class CGTMenuBar;
 class CGTPopupMenu;
 class CGTToolBar;
 class CGTToolbarMenuButton;
+
+// Posted to a frame to leave full screen.
+extern const CGTRegisteredMessage GTMSG_LEAVEFULLSCREEN;
 
 class CGTFrameImpl {
 public:
@@ -33,6 +37,17 @@ public:
     void SetResourceId(UINT iId) { m_ResourceId = iId; }
     CGTFullScreenImpl& GetFullScreen() { return *m_FullScreen; }
     BOOL IsFullScreen() const;
+
+    // --- Full screen ---
+
+    // The application's command that enters and leaves full screen; 0: none.
+    void EnableFullScreenMode(UINT iCommandId) { m_FullScreenCommand = iCommandId; }
+    // The full-screen command: its item is checked while on; it enters, or has the frame
+    // leave (GTMSG_LEAVEFULLSCREEN posted, as the command may come from the bar that leaving
+    // destroys). FALSE for any other command.
+    BOOL RouteFullScreenCommand(UINT iId, int iCode, void* iExtra, AFX_CMDHANDLERINFO* iHandlerInfo);
+    // Reloads the layout of before; nothing when not full screen.
+    void LeaveFullScreen();
 
     // --- User-defined toolbars ---
 
@@ -133,5 +148,6 @@ private:
     CFrameWnd* m_Owner;
     CGTDockManager* m_DockManager;
     UINT m_ResourceId;
+    UINT m_FullScreenCommand;
     std::unique_ptr<CGTFullScreenImpl> m_FullScreen;
 };

@@ -63,7 +63,7 @@ BOOL CGTFrameImpl::FilterFrameMessage(MSG& ioMessage)
             return TRUE;
         if (ioMessage.wParam == VK_ESCAPE) {
             if (IsFullScreen()) {
-                GetFullScreen().RestoreFrameState(frame);
+                LeaveFullScreen();
                 return TRUE;
             }
             // Sliders rely on the cancel to end their drag.

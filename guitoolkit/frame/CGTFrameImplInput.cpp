@@ -1,9 +1,11 @@
 // The frame's routing of keys and mouse clicks to the toolkit's menus, its menu bar link,
 // and the popup that adds or removes a bar's buttons.
-#include <guitoolkit/controls/CGTActivePopupMenu.h>
 #include <guitoolkit/frame/CGTFrameImpl.h>
+#include <guitoolkit/controls/CGTActivePopupMenu.h>
+#include <guitoolkit/frame/CGTPrintPreviewView.h>
 #include <guitoolkit/core/GuiToolkitResources.h>
 #include <guitoolkit/docking/CGTDockManager.h>
+#include <guitoolkit/docking/CGTMiniFrameWnd.h>
 #include <guitoolkit/toolbars/CGTCustomizeMenuButton.h>
 #include <guitoolkit/toolbars/CGTMenuBar.h>
 #include <guitoolkit/toolbars/CGTPopupMenu.h>
@@ -95,14 +97,15 @@ BOOL CGTFrameImpl::IsPlainF1KeyDown(const MSG& iMessage)
 
 BOOL CGTFrameImpl::ProcessMenuBarKey(UINT iChar)
 {
-    // Print preview hides the menu bar with the other bars.
-    if (m_MenuBar != nullptr && m_MenuBar->IsVisible() && m_MenuBar->ProcessAccessKey(iChar))
+    // In print preview only the preview's toolbar takes keys.
+    const BOOL preview = m_DockManager != nullptr && m_DockManager->IsPrintPreviewMode();
+    if (!preview && m_MenuBar != nullptr && m_MenuBar->IsVisible() && m_MenuBar->ProcessAccessKey(iChar))
         return TRUE;
     const CObList& bars = CGTToolBar::GetAllToolbars();
     for (POSITION at = bars.GetHeadPosition(); at != nullptr;) {
         auto* bar = static_cast<CGTToolBar*>(bars.GetNext(at));
         if (bar == m_MenuBar || bar->GetSafeHwnd() == nullptr || !bar->IsVisible() ||
-            bar->GetTopLevelFrame() != m_Owner)
+            bar->GetTopLevelFrame() != m_Owner || (preview && !bar->IsKindOf(RUNTIME_CLASS(CGTPrintPreviewToolBar))))
             continue;
         if (bar->ProcessAccessKey(iChar))
             return TRUE;
@@ -130,6 +133,10 @@ BOOL CGTFrameImpl::ProcessShortcutKey(const MSG& iMessage)
 
 BOOL CGTFrameImpl::OnShowPopupMenu(CGTPopupMenu* iPopup)
 {
+    // A popup opened by a message that a moving or docking bar lets through would take the
+    // mouse from the move.
+    if (iPopup != nullptr && (CGTMiniFrameWnd::s_Moving || CGTMiniFrameWnd::s_DockingInProgress))
+        return FALSE;
     if (iPopup != nullptr && CGTToolBar::IsCustomizeMode()) {
         const CGTToolBar* parent = iPopup->GetParentToolBar();
         if (parent != nullptr && !parent->IsKindOf(RUNTIME_CLASS(CGTMenuBar)) &&

@@ -5,6 +5,7 @@
 #include <guitoolkit/core/GuiToolkitMessages.h>
 #include <guitoolkit/docking/CGTBaseControlBar.h>
 #include <guitoolkit/frame/CGTFullScreenImpl.h>
+#include <guitoolkit/frame/CGTPrintPreviewView.h>
 #include <guitoolkit/docking/CGTMiniFrameWnd.h>
 #include <guitoolkit/toolbars/CGTMenuBar.h>
 #include <guitoolkit/toolbars/CGTPopupMenu.h>
@@ -42,7 +43,8 @@ BOOL CGTFrameWnd::LoadFrame(UINT iResourceId, DWORD iStyle, CWnd* iParent, CCrea
 
 BOOL CGTFrameWnd::OnCmdMsg(UINT iId, int iCode, void* iExtra, AFX_CMDHANDLERINFO* iHandlerInfo)
 {
-    return CFrameWnd::OnCmdMsg(iId, iCode, iExtra, iHandlerInfo) ||
+    return m_Impl.RouteFullScreenCommand(iId, iCode, iExtra, iHandlerInfo) ||
+        CFrameWnd::OnCmdMsg(iId, iCode, iExtra, iHandlerInfo) ||
         m_DockManager.RouteBarCommand(iId, iCode, iExtra, iHandlerInfo);
 }
 
@@ -78,10 +80,24 @@ void CGTFrameWnd::RecalcLayout(BOOL iNotify)
         m_DockManager.RecalcLayout();
         AdjustClientArea();
     } else {
-        CFrameWnd::RecalcLayout(iNotify);
-        AdjustClientArea();
+        RecalcSuspendedLayout(iNotify);
     }
     m_InRecalcLayout = FALSE;
+}
+
+void CGTFrameWnd::RecalcSuspendedLayout(BOOL iNotify)
+{
+    auto* preview = DYNAMIC_DOWNCAST(CGTPrintPreviewView, GetActiveView());
+    if (preview == nullptr) {
+        CFrameWnd::RecalcLayout(iNotify);
+        AdjustClientArea();
+        return;
+    }
+    // The preview's toolbar is one of the dock manager's bars: the view takes what it leaves.
+    m_DockManager.RecalcLayout();
+    CRect area;
+    m_DockManager.GetClientAreaBounds(area);
+    preview->SetWindowPos(nullptr, area.left, area.top, area.Width(), area.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void CGTFrameWnd::OnSetPreviewMode(BOOL iPreview, CPrintPreviewState* ioState)
@@ -237,6 +253,11 @@ void CGTFrameWnd::OnPopupMenuClosed(CGTPopupMenu* iPopup)
 CGTToolBar* CGTFrameWnd::FindTearOffBar(UINT iTearOffId)
 {
     return m_Impl.FindTearOffBar(iTearOffId);
+}
+
+void CGTFrameWnd::AddTearOffBar(CGTToolBar* iBar)
+{
+    m_Impl.AddTearOffBar(iBar);
 }
 
 BOOL CGTFrameWnd::IsUserDefinedToolbar(const CGTToolBar* iBar)

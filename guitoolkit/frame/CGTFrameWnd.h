@@ -67,6 +67,7 @@ public:
     void OnPopupMenuClosed(CGTPopupMenu* iPopup) override;
     void OnDrawMenuLogo(CDC*, CGTPopupMenu*, const CRect&) override {}
     CGTToolBar* FindTearOffBar(UINT iTearOffId) override;
+    void AddTearOffBar(CGTToolBar* iBar) override;
     int OnButtonTooltip(CGTToolbarButton*, TOOLINFO*) override { return 0; }
     LRESULT OnToolbarNotify(WPARAM, LPARAM) override { return 0; }
     BOOL GetCommandDescription(UINT, CString&) override { return FALSE; }
@@ -95,6 +96,7 @@ protected:
     afx_msg LRESULT OnToolbarCreateNew(WPARAM iWParam, LPARAM iLParam);
     afx_msg LRESULT OnToolbarDelete(WPARAM iWParam, LPARAM iLParam);
     afx_msg LRESULT OnToolbarContextMenu(WPARAM iWParam, LPARAM iLParam);
+    afx_msg LRESULT OnLeaveFullScreen(WPARAM iWParam, LPARAM iLParam);
     afx_msg BOOL OnBarCheck(UINT iId);
     afx_msg void OnUpdateControlBarMenu(CCmdUI* ioCmdUI);
     DECLARE_MESSAGE_MAP()
@@ -111,7 +113,8 @@ protected:
 private:
     // The toolkit's context help: the toolbars' mouse hook while help mode runs.
     void RunContextHelp();
-    // The bars' layout while the dock manager suspends it (print preview).
-    void RecalcSuspendedLayout();
+    // The layout while the dock manager suspends it: a toolkit print preview takes the dock
+    // manager's free area, any other view the platform's layout.
+    void RecalcSuspendedLayout(BOOL iNotify);
     BOOL m_InRecalcLayout;
 };

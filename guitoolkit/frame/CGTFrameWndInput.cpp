@@ -23,6 +23,7 @@ BEGIN_MESSAGE_MAP(CGTFrameWnd, CFrameWnd)
     ON_REGISTERED_MESSAGE(GTTOOLBAR_CREATE, &CGTFrameWnd::OnToolbarCreateNew)
     ON_REGISTERED_MESSAGE(GTTOOLBAR_DELETE, &CGTFrameWnd::OnToolbarDelete)
     ON_REGISTERED_MESSAGE(GTTOOLBAR_POPUPMENU, &CGTFrameWnd::OnToolbarContextMenu)
+    ON_REGISTERED_MESSAGE(GTMSG_LEAVEFULLSCREEN, &CGTFrameWnd::OnLeaveFullScreen)
     ON_COMMAND_EX(ID_VIEW_TOOLBAR, &CGTFrameWnd::OnBarCheck)
     ON_COMMAND_EX(ID_VIEW_STATUS_BAR, &CGTFrameWnd::OnBarCheck)
     ON_COMMAND_EX(ID_VIEW_REBAR, &CGTFrameWnd::OnBarCheck)
@@ -185,4 +186,10 @@ void CGTFrameWnd::OnUpdateControlBarMenu(CCmdUI* ioCmdUI)
 {
     if (!m_Impl.UpdateCommandBar(*ioCmdUI))
         ioCmdUI->Enable(FALSE);
+}
+
+LRESULT CGTFrameWnd::OnLeaveFullScreen(WPARAM, LPARAM)
+{
+    m_Impl.LeaveFullScreen();
+    return 0;
 }

@@ -33,7 +33,7 @@ void DeleteManagerMadeHere(BOOL iMadeHere)
 CGTWorkspace::CGTWorkspace(BOOL iResetUI)
     : m_LoadUserToolbars(TRUE), m_ThisFrameOnly(FALSE), m_SaveEnabled(TRUE), m_ResetUI(iResetUI),
       m_AlwaysResetToolbars(FALSE), m_ReloadPlacement(TRUE), m_MadeKeyboardManager(FALSE),
-      m_MadeContextMenuManager(FALSE), m_MadeMouseManager(FALSE)
+      m_MadeContextMenuManager(FALSE), m_MadeMouseManager(FALSE), m_MadeUserToolsManager(FALSE)
 {
 }
 
@@ -42,6 +42,7 @@ CGTWorkspace::~CGTWorkspace()
     DeleteManagerMadeHere<CGTKeyboardManager>(m_MadeKeyboardManager);
     DeleteManagerMadeHere<CGTContextMenuManager>(m_MadeContextMenuManager);
     DeleteManagerMadeHere<CGTMouseManager>(m_MadeMouseManager);
+    DeleteManagerMadeHere<CGTUserToolsManager>(m_MadeUserToolsManager);
 }
 
 CGTWorkspace* CGTWorkspace::Current()
@@ -62,6 +63,23 @@ BOOL CGTWorkspace::InitKeyboardManager()
 BOOL CGTWorkspace::InitMouseManager()
 {
     return MakeManager<CGTMouseManager>(m_MadeMouseManager);
+}
+
+BOOL CGTWorkspace::InitUserToolsManager(UINT iFirstCommandId, UINT iLastCommandId, CRuntimeClass* iToolClass)
+{
+    if (CGTUserToolsManager::Current() != nullptr)
+        return FALSE;
+    new CGTUserToolsManager(iFirstCommandId, iLastCommandId, iToolClass);
+    m_MadeUserToolsManager = TRUE;
+    return TRUE;
+}
+
+BOOL CGTWorkspace::EnableTearOffMenus(UINT iFirstId, UINT iLastId)
+{
+    if (m_TearOffTable != nullptr)
+        return FALSE;
+    m_TearOffTable = std::make_unique<MenuTearOffIdTable>(iFirstId, iLastId);
+    return TRUE;
 }
 
 CGTContextMenuManager* CGTWorkspace::GetContextMenuManager()

@@ -10,6 +10,7 @@
 // platform frame's own dock state goes to the application-profile section base +
 // "\ControlBars".
 #pragma once
+#include <guitoolkit/core/CGTUserTool.h>
 #include <guitoolkit/core/CGTWorkspaceSettings.h>
 #include <memory>
 
@@ -60,6 +61,12 @@ public:
     BOOL InitContextMenuManager();
     BOOL InitKeyboardManager();
     BOOL InitMouseManager();
+    // The user tools take their commands from the range and are made of iToolClass.
+    BOOL InitUserToolsManager(UINT iFirstCommandId, UINT iLastCommandId,
+                              CRuntimeClass* iToolClass = RUNTIME_CLASS(CGTUserTool));
+    // Sub-menus marked for tearing off take their identifiers from the range; FALSE when the
+    // workspace keeps tear-off menus already.
+    BOOL EnableTearOffMenus(UINT iFirstId, UINT iLastId);
     // The process's context-menu manager, made here first when there is none.
     CGTContextMenuManager* GetContextMenuManager();
 
@@ -93,6 +100,7 @@ protected:
     BOOL m_MadeKeyboardManager;
     BOOL m_MadeContextMenuManager;
     BOOL m_MadeMouseManager;
+    BOOL m_MadeUserToolsManager;
 
 private:
     // The frame's share of a load and of a save.

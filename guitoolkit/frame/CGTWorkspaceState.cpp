@@ -8,6 +8,7 @@
 #include <guitoolkit/core/CGTRegistryHolder.h>
 #include <guitoolkit/toolbars/CGTUserToolsManager.h>
 #include <guitoolkit/docking/CGTDockManager.h>
+#include <guitoolkit/docking/RebarFrameState.h>
 #include <guitoolkit/toolbars/CGTToolBar.h>
 #include <afxbar.h>
 #include <afxcmdline.h>
@@ -27,6 +28,39 @@ public:
 
 private:
     BOOL m_Was;
+};
+
+// A section given to one load or save: the workspace's base meanwhile, its own base again
+// afterwards, so that a layout kept aside (full screen's) does not take the later saves.
+class SectionScope {
+public:
+    SectionScope(CGTWorkspace& ioWorkspace, LPCWSTR iSection)
+        : m_Workspace(ioWorkspace), m_Base(ioWorkspace.GetRegistryBase())
+    {
+        if (iSection != nullptr)
+            m_Workspace.SetRegistryBase(iSection);
+    }
+    ~SectionScope() { m_Workspace.SetRegistryBase(m_Base); }
+    SectionScope(const SectionScope&) = delete;
+    SectionScope& operator=(const SectionScope&) = delete;
+
+private:
+    CGTWorkspace& m_Workspace;
+    CString m_Base;
+};
+
+// While a load that may reset the toolbars runs, buttons keep their images; on every way out
+// they follow their commands' images again.
+class ImageUpdateScope {
+public:
+    explicit ImageUpdateScope(BOOL iHold)
+    {
+        if (iHold)
+            CGTToolbarButton::s_UpdateImages = FALSE;
+    }
+    ~ImageUpdateScope() { CGTToolbarButton::s_UpdateImages = TRUE; }
+    ImageUpdateScope(const ImageUpdateScope&) = delete;
+    ImageUpdateScope& operator=(const ImageUpdateScope&) = delete;
 };
 
 // Every toolkit toolbar of the process whose window exists.
@@ -61,8 +95,8 @@ BOOL CGTWorkspace::TakesToolbar(const CWnd& iBar, const CGTFrameImpl& iFrameImpl
 
 BOOL CGTWorkspace::LoadState(LPCWSTR iSection, CGTFrameImpl* iFrameImpl)
 {
-    if (iSection != nullptr)
-        SetRegistryBase(iSection);
+    SectionScope section(*this, iSection);
+    ImageUpdateScope images(m_ResetUI);
     const CString path = GetRegSectionPath();
     PreLoadState();
     {
@@ -97,6 +131,7 @@ BOOL CGTWorkspace::LoadState(LPCWSTR iSection, CGTFrameImpl* iFrameImpl)
 BOOL CGTWorkspace::LoadFrameState(const CString& iPath, CGTFrameImpl& ioFrameImpl)
 {
     ioFrameImpl.LoadChildWindowsState(iPath);
+    LoadRebarState(iPath, ioFrameImpl.GetOwner());
     BOOL toolbarsChanged = FALSE;
     {
         LoadingScope loading;
@@ -138,8 +173,7 @@ BOOL CGTWorkspace::SaveState(LPCWSTR iSection, CGTFrameImpl* iFrameImpl)
 {
     if (!m_SaveEnabled)
         return FALSE;
-    if (iSection != nullptr)
-        SetRegistryBase(iSection);
+    SectionScope section(*this, iSection);
     const CString path = GetRegSectionPath();
     PreSaveState();
     // Every part writes the format of the version announced below.
@@ -181,6 +215,7 @@ void CGTWorkspace::SaveFrameState(const CString& iPath, CGTFrameImpl& ioFrameImp
     ioFrameImpl.SaveUserToolbars(m_ThisFrameOnly);
     ioFrameImpl.SaveTearOffBars(m_ThisFrameOnly);
     ioFrameImpl.SaveChildWindowsState(iPath);
+    SaveRebarState(iPath, ioFrameImpl.GetOwner());
     ioFrameImpl.StoreWindowPlacement();
 }
 

@@ -1,6 +1,7 @@
 // The popup menu's life: creation and filling, its frame, the keys along the chain of
 // open menus, closing, and tearing a menu off into a bar.
 #include <guitoolkit/toolbars/CGTPopupMenu.h>
+#include <guitoolkit/docking/CGTMiniFrameWnd.h>
 #include <guitoolkit/controls/CGTActivePopupMenu.h>
 #include <guitoolkit/core/CGTMenuGlyphs.h>
 #include <guitoolkit/core/CGTMenuSound.h>
@@ -638,19 +639,34 @@ void CGTPopupMenu::TearOff(CPoint iPoint)
     if (tearOffId == 0 || hooks == nullptr)
         return;
     ClientToScreen(&iPoint);
-    // A new bar floats by the mini frame's tear-off drag, which the docking layer brings.
-    CGTToolBar* bar = hooks->FindTearOffBar(tearOffId);
-    if (bar == nullptr || bar->GetSafeHwnd() == nullptr)
-        return;
-    if (IGTDockingFrame* docking = AsDockingFrame(frame))
-        docking->ShowBar(bar, TRUE, FALSE, FALSE);
-    else
-        bar->ShowBar(TRUE, FALSE, FALSE);
-    frame->RecalcLayout();
     CGTPopupMenu* top = this;
     while (top->GetParentPopup() != nullptr)
         top = top->GetParentPopup();
-    top->SendMessage(WM_CLOSE);
+    const HWND topWindow = top->GetSafeHwnd();
+    CGTToolBar* bar = hooks->FindTearOffBar(tearOffId);
+    if (bar != nullptr && bar->GetSafeHwnd() != nullptr) {
+        if (IGTDockingFrame* docking = AsDockingFrame(frame))
+            docking->ShowBar(bar, TRUE, FALSE, FALSE);
+        else
+            bar->ShowBar(TRUE, FALSE, FALSE);
+        frame->RecalcLayout();
+        ::SendMessageW(topWindow, WM_CLOSE, 0, 0);
+        return;
+    }
+    CString label;
+    CString shortcut;
+    CGTToolbarMenuButton::SplitMenuText(m_ParentButton->m_Text, label, shortcut);
+    bar = CreateTearOffBar(frame, tearOffId, label);
+    if (bar == nullptr)
+        return;
+    hooks->AddTearOffBar(bar);
+    bar->SetBehaviourStyle(bar->GetBehaviourStyle() | GTBehaviourCanFloat | GTBehaviourCanHide);
+    const CSize size = bar->CalcFixedLayout(FALSE, TRUE);
+    bar->FloatAtRect(CRect(iPoint - CSize(size.cx / 2, 5), size), GTDockByRect, TRUE);
+    // The tear-off follows the mouse from here; a cancel shows this popup again and takes the
+    // bar away, a release closes the menus.
+    if (CGTMiniFrameWnd::TrackNewTearOff(*bar, this) == 1 && ::IsWindow(topWindow))
+        ::SendMessageW(topWindow, WM_CLOSE, 0, 0);
 }
 
 CGTToolBar* CGTPopupMenu::CreateTearOffBar(CWnd* iParent, UINT iId, LPCWSTR iName)

@@ -18,6 +18,9 @@ public:
     virtual void OnDrawMenuLogo(CDC* iDc, CGTPopupMenu* iPopup, const CRect& iRect) = 0;
     // The torn-off bar with this identifier; null when there is none.
     virtual CGTToolBar* FindTearOffBar(UINT iTearOffId) = 0;
+    // A bar just torn off a popup menu joins the frame's tear-off bars, which it then saves
+    // and loads; a frame without them leaves it alone.
+    virtual void AddTearOffBar(CGTToolBar*) {}
     virtual int OnButtonTooltip(CGTToolbarButton* iButton, TOOLINFO* ioInfo) = 0;
     virtual LRESULT OnToolbarNotify(WPARAM iWParam, LPARAM iLParam) = 0;
     // FALSE leaves the text alone.

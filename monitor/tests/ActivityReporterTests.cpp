@@ -89,6 +89,35 @@ TEST_F(ActivityReporterTest, FailedInformationDoesNotStopTheReport)
     EXPECT_TRUE(log.Contains("(!) TZorvaneApplication::SendProcessInformation: "));
 }
 
+// The server asks only once, when it first stores the program: information it did not take is
+// sent again at the next delivery, records or none, until it is taken; one it refused is not.
+TEST_F(ActivityReporterTest, InformationTheServerDidNotTakeIsSentAgainUntilTaken)
+{
+    server.script.askFor = {L"kept.exe", L"refused.exe"};
+    server.script.results[L"SendProcessInformation"] = {ZV_E_DATABASE_UNAVAILABLE, E_INVALIDARG,
+                                                        ZV_E_SERVER_NOT_REACHED};
+    reporter.Add({Record(L"kept.exe", 100), Record(L"refused.exe", 100)}, aDay);
+    ASSERT_TRUE(reporter.Deliver(server, L"DESK-07", false));
+    EXPECT_EQ(2u, server.script.reports.size());
+    ASSERT_EQ(1u, reporter.InformationOwed().size());
+    EXPECT_EQ(L"kept.exe", reporter.InformationOwed().begin()->first);
+
+    ASSERT_TRUE(reporter.Deliver(server, L"DESK-07", false));
+    EXPECT_EQ(1u, reporter.InformationOwed().size()) << "still not reached";
+    ASSERT_TRUE(reporter.Deliver(server, L"DESK-07", false));
+    EXPECT_TRUE(reporter.InformationOwed().empty());
+    ASSERT_TRUE(reporter.Deliver(server, L"DESK-07", false));
+    std::vector<std::wstring> sent;
+    for (const std::wstring& call : server.script.calls)
+        if (call.rfind(L"SendProcessInformation ", 0) == 0)
+            sent.push_back(call.substr(0, call.find(L' ', 23)));
+    const std::vector<std::wstring> expected = {L"SendProcessInformation kept.exe",
+                                                L"SendProcessInformation refused.exe",
+                                                L"SendProcessInformation kept.exe", L"SendProcessInformation kept.exe"};
+    EXPECT_EQ(expected, sent);
+    EXPECT_EQ(2u, server.script.reports.size());
+}
+
 // The second of three records fails: what becomes of it, of the rest and of the proxy.
 TEST_F(ActivityReporterTest, AFailedRecordFaresByTheSharedClassification)
 {

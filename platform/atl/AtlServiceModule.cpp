@@ -328,6 +328,7 @@ void CAtlServiceModule::RunMessageLoop()
 void CAtlServiceModule::PostMessageLoop()
 {
     StopMonitor();
+    BeforeClassObjectsGo();
     RevokeClassObjects();
     if (!m_RunsAsService && m_DelayShutdown)
         Sleep(m_Pause);

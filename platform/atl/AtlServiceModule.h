@@ -59,6 +59,9 @@ protected:
     // Registers the in-process servers the program's interfaces need to cross processes (they
     // may be shared with other programs, so removing the program leaves them registered).
     virtual HRESULT RegisterDependencies() { return S_OK; }
+    // After the message loop, while the objects still serve their clients' calls: the program's
+    // last work with its clients.
+    virtual void BeforeClassObjectsGo() {}
 
     // Delayed shutdown of a local server: how long the module waits for a new client after the
     // last one left, and how long it pauses after revoking its class objects.

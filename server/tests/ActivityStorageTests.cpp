@@ -5,6 +5,7 @@
 
 #include <NameTables.h>
 
+#include <climits>
 #include <string>
 #include <thread>
 
@@ -45,13 +46,13 @@ TEST_F(ActivityStorageTest, OnlyTheFirstReportOfAProgramAsksForItsInformation)
 
 TEST_F(ActivityStorageTest, ARowKeepsWhatWasReported)
 {
-    Report(kStart, L"PC1", L"DOM\\alice", L"notepad.exe", 61000, 7, -3, L"a.txt - Notepad");
+    Report(kStart, L"PC1", L"DOM\\alice", L"notepad.exe", 61000, 7, 3, L"a.txt - Notepad");
     EXPECT_EQ(L"2007-03-09 10:00:00", ScalarText("SELECT substr(StartTime,1,19) FROM Activity"));
     EXPECT_EQ(1,
               ScalarLong("SELECT COUNT(*) FROM Activity JOIN UserInfo ON UserID=UserInfo.ID JOIN ComputerInfo ON "
                          "ComputerID=ComputerInfo.ID JOIN ProcessInfo ON ProcessID=ProcessInfo.ID WHERE "
                          "UserName='DOM\\alice' AND ComputerName='PC1' AND ProcessName='notepad.exe' AND "
-                         "TimeSpent=61000 AND KeyboardEvents=7 AND MouseEvents=-3"));
+                         "TimeSpent=61000 AND KeyboardEvents=7 AND MouseEvents=3"));
 }
 
 TEST_F(ActivityStorageTest, TheTitlePartBeforeTheFirstDashNamesTheDocument)
@@ -97,12 +98,13 @@ TEST_F(ActivityStorageTest, LongValuesAreStoredCutToTheirColumns)
 
 TEST_F(ActivityStorageTest, AFailedReportLeavesNothingBehind)
 {
-    Execute("CREATE TRIGGER Refuse BEFORE INSERT ON Activity WHEN NEW.TimeSpent<0 BEGIN SELECT RAISE(ABORT,'refused'); "
-            "END");
+    Execute(
+        "CREATE TRIGGER Refuse BEFORE INSERT ON Activity WHEN NEW.TimeSpent=4242 BEGIN SELECT RAISE(ABORT,'refused'); "
+        "END");
     const struct {
         const wchar_t* User;
         long Time;
-    } cases[] = {{L"DOM\\alice", -1}, {L"", 1000}};
+    } cases[] = {{L"DOM\\alice", 4242}, {L"", 1000}};
     for (const auto& c : cases) {
         long needMore = -1;
         EXPECT_EQ(E_FAIL,
@@ -161,6 +163,104 @@ TEST_F(ActivityStorageTest, ReportingGoesOnAfterTheDatabaseFileWasReplaced)
     (*server)->GetQueryConnection().Close();
     EXPECT_EQ(3, ScalarLong("SELECT COUNT(*) FROM Activity"));
     EXPECT_EQ(1, ScalarLong("SELECT COUNT(*) FROM ComputerInfo WHERE ComputerName='PC2'"));
+}
+
+// Every monitor reports at the same quantum boundary: when the database file was replaced, the
+// call that meets the lost connection says that it stored nothing, whichever call reopened the
+// connection meanwhile, and the record sent again is stored once.
+TEST_F(ActivityStorageTest, TwoCallersThatMeetALostConnectionEachStoreOrSayNotStored)
+{
+    const int kRounds = 12;
+    Report(kStart, L"PC2", L"DOM\\alice", L"notepad.exe", 1000, 1, 2, L"");
+    for (int round = 0; round < kRounds; ++round) {
+        (*server)->GetQueryConnection().Close();
+        const std::wstring copy = database + L".copy";
+        ASSERT_TRUE(CopyFileW(database.c_str(), copy.c_str(), FALSE));
+        ASSERT_TRUE(MoveFileExW(copy.c_str(), database.c_str(), MOVEFILE_REPLACE_EXISTING));
+        HRESULT answers[2] = {E_UNEXPECTED, E_UNEXPECTED};
+        auto reportUntilStored = [&](int iCaller) {
+            CoInitializeEx(nullptr, COINIT_MULTITHREADED);
+            const _bstr_t computer(("PC" + std::to_string(iCaller)).c_str());
+            for (int attempt = 0; attempt < 3; ++attempt) {
+                long needMore = 0;
+                const HRESULT answer =
+                    (*server)->ReportActivity(kStart + round, computer, _bstr_t(L"DOM\\alice"), _bstr_t(L"notepad.exe"),
+                                              1000, 1, 2, _bstr_t(L""), &needMore);
+                answers[iCaller] = answer;
+                if (answer != ZV_E_DATABASE_UNAVAILABLE)
+                    break;
+            }
+            CoUninitialize();
+        };
+        std::thread first(reportUntilStored, 0);
+        std::thread second(reportUntilStored, 1);
+        first.join();
+        second.join();
+        EXPECT_EQ(S_OK, answers[0]) << "round " << round << " " << log->Text();
+        EXPECT_EQ(S_OK, answers[1]) << "round " << round << " " << log->Text();
+    }
+    (*server)->GetQueryConnection().Close();
+    EXPECT_EQ(1 + 2 * kRounds, ScalarLong("SELECT COUNT(*) FROM Activity"));
+    EXPECT_EQ(0,
+              ScalarLong("SELECT COUNT(*) FROM (SELECT COUNT(*) AS Copies FROM Activity GROUP BY StartTime, "
+                         "ComputerID) WHERE Copies > 1"));
+}
+
+// Another writer holds the database longer than the server waits for its lock: the call says
+// that nothing was stored, and the record sent again after the lock went is stored once.
+TEST_F(ActivityStorageTest, ADatabaseLockedLongerThanTheBusyTimeoutStoresNothingAndSaysSo)
+{
+    server.reset();
+    ServerConfig::Set(L"BusyTimeout", 200);
+    server = StartServer();
+    DbConnection locker(_bstr_t(SqliteConnectionString(database).c_str()));
+    locker.Open();
+    locker.Execute(_bstr_t("BEGIN EXCLUSIVE TRANSACTION"));
+    long needMore = -1;
+    const HRESULT locked = (*server)->ReportActivity(kStart, _bstr_t(L"PC1"), _bstr_t(L"DOM\\alice"),
+                                                     _bstr_t(L"notepad.exe"), 1000, 1, 2, _bstr_t(L""), &needMore);
+    EXPECT_EQ(ZV_E_DATABASE_UNAVAILABLE, locked) << log->Text();
+    EXPECT_EQ(TCallFate::NotDelivered, ClassifyCallFailure(locked).Fate);
+    SAFEARRAY* icon = Bytes({0, 0, 1, 0});
+    EXPECT_EQ(ZV_E_DATABASE_UNAVAILABLE,
+              (*server)->SendProcessInformation(_bstr_t(L"notepad.exe"), _bstr_t(L"Editor"), icon));
+    locker.Execute(_bstr_t("ROLLBACK"));
+    locker.Close();
+    EXPECT_EQ(1, Report(kStart, L"PC1", L"DOM\\alice", L"notepad.exe", 1000, 1, 2, L""));
+    EXPECT_EQ(S_OK, (*server)->SendProcessInformation(_bstr_t(L"notepad.exe"), _bstr_t(L"Editor"), icon));
+    SafeArrayDestroy(icon);
+    EXPECT_EQ(1, ScalarLong("SELECT COUNT(*) FROM Activity"));
+    EXPECT_EQ(L"Editor", ScalarText("SELECT Description FROM ProcessInfo"));
+}
+
+// A negative time or count would lower every sum; an icon beyond the limit is no icon.
+TEST_F(ActivityStorageTest, NegativeValuesAndOversizedIconsAreRefusedAndStoreNothing)
+{
+    const struct {
+        long time, keys, mouse;
+    } negatives[] = {{-1, 0, 0}, {1000, -5, 0}, {1000, 0, INT_MIN}};
+    for (const auto& c : negatives) {
+        long needMore = -1;
+        EXPECT_EQ(E_INVALIDARG,
+                  (*server)->ReportActivity(kStart, _bstr_t(L"PC1"), _bstr_t(L"DOM\\alice"), _bstr_t(L"notepad.exe"),
+                                            c.time, c.keys, c.mouse, _bstr_t(L"a.txt - Notepad"), &needMore))
+            << c.time << " " << c.keys << " " << c.mouse;
+    }
+    EXPECT_EQ(3, log->Count("(!) Refused: negative time or input count")) << log->Text();
+    EXPECT_EQ(0, NameRows());
+    EXPECT_EQ(0, ScalarLong("SELECT COUNT(*) FROM Activity"));
+
+    Report(kStart, L"PC1", L"DOM\\alice", L"big.exe", 1000, 0, 0, L"");
+    for (ULONG bytes : {(1ul << 20) + 1, 10ul << 20}) {
+        SAFEARRAY* icon = SafeArrayCreateVector(VT_UI1, 0, bytes);
+        EXPECT_EQ(E_INVALIDARG, (*server)->SendProcessInformation(_bstr_t(L"big.exe"), _bstr_t(L"Big"), icon));
+        SafeArrayDestroy(icon);
+    }
+    EXPECT_EQ(L"nullnull", ScalarText("SELECT typeof(Description)||typeof(Icon) FROM ProcessInfo"));
+    SAFEARRAY* icon = SafeArrayCreateVector(VT_UI1, 0, 1ul << 20);
+    EXPECT_EQ(S_OK, (*server)->SendProcessInformation(_bstr_t(L"big.exe"), _bstr_t(L"Big"), icon));
+    SafeArrayDestroy(icon);
+    EXPECT_EQ(1L << 20, ScalarLong("SELECT length(Icon) FROM ProcessInfo"));
 }
 
 TEST_F(ActivityStorageTest, ProcessInformationIsStoredWithItsIconOrNull)

@@ -68,30 +68,6 @@ std::vector<std::string> Rows(_Recordset* iData, std::initializer_list<const wch
     return rows;
 }
 
-HANDLE TTestCallerToken::OpenCallerToken()
-{
-    if (m_Kind == Unreadable)
-        throw ESystemException(ERROR_NO_TOKEN);
-    HANDLE process = nullptr, restricted = nullptr, token = nullptr;
-    EXPECT_TRUE(OpenProcessToken(GetCurrentProcess(), TOKEN_ALL_ACCESS, &process));
-    HANDLE source = process;
-    if (m_Kind == PlainUser) {
-        SID_IDENTIFIER_AUTHORITY nt = SECURITY_NT_AUTHORITY;
-        PSID administrators = nullptr;
-        AllocateAndInitializeSid(&nt, 2, SECURITY_BUILTIN_DOMAIN_RID, DOMAIN_ALIAS_RID_ADMINS, 0, 0, 0, 0, 0, 0,
-                                 &administrators);
-        SID_AND_ATTRIBUTES disabled = {administrators, 0};
-        EXPECT_TRUE(CreateRestrictedToken(process, 0, 1, &disabled, 0, nullptr, 0, nullptr, &restricted));
-        FreeSid(administrators);
-        source = restricted;
-    }
-    EXPECT_TRUE(DuplicateToken(source, SecurityIdentification, &token));
-    CloseHandle(process);
-    if (restricted)
-        CloseHandle(restricted);
-    return token;
-}
-
 void ActivityTest::SetUp()
 {
     ServerTest::SetUp();

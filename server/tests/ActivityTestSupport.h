@@ -1,7 +1,7 @@
 #pragma once
 #include "ServerTestSupport.h"
 
-#include <ICallerToken.h>
+#include <csl/tests/TestCallerToken.h>
 
 #include <gtest/gtest.h>
 
@@ -18,22 +18,6 @@ SummaryActivityRequest Request(ZorvaneObjectType iType, DATE iStart = 0, DATE iE
 // The rows of a result, one text per row: the named columns' values joined by "|", NULL as
 // "NULL" and whole numbers without decimals.
 std::vector<std::string> Rows(_Recordset* iData, std::initializer_list<const wchar_t*> iColumns);
-
-// A caller token for the caller check: the test process's own, with Administrators made
-// deny-only when the caller is to be a plain user; or none at all.
-class TTestCallerToken : public ICallerToken {
-public:
-    enum TKind {
-        Administrator,
-        PlainUser,
-        Unreadable
-    };
-    explicit TTestCallerToken(TKind iKind) : m_Kind(iKind) {}
-    HANDLE OpenCallerToken() override;
-
-private:
-    TKind m_Kind;
-};
 
 // A server connected to a fresh database, with the log captured.
 class ActivityTest : public ServerTest {

@@ -184,16 +184,28 @@ TEST_F(ServerObjectTest, StoppingGivesUpWaitingForAStartUpJobHeldUpByTheDatabase
     DbConnection locker(_bstr_t(connectionString.c_str()));
     locker.Open();
     locker.Execute(_bstr_t("BEGIN EXCLUSIVE TRANSACTION"));
-    TServerInstance server;
-    ASSERT_TRUE(log->WaitFor("Checking DB version...\n")) << log->Text();
-    server->SetStartupJobWait(200);
-    server->FinalRelease();
-    EXPECT_EQ(1, log->Count("(!) CZorvaneServer::FinalRelease: the start-up job has not ended within 200 ms"))
-        << log->Text();
-    EXPECT_EQ(0, log->Count("Disconnecting from DB...")) << log->Text();
-    // The job goes on once the database answers; the object waits for its end before it goes.
-    locker.Execute(_bstr_t("COMMIT"));
-    server->SetStartupJobWait(INFINITE);
+    std::thread unlock;
+    {
+        TServerInstance server;
+        ASSERT_TRUE(log->WaitFor("Checking DB version...\n")) << log->Text();
+        server->SetStartupJobWait(200);
+        server->FinalRelease();
+        EXPECT_EQ(1, log->Count("(!) CZorvaneServer::FinalRelease: the start-up job has not ended within 200 ms"))
+            << log->Text();
+        EXPECT_EQ(0, log->Count("Disconnecting from DB...")) << log->Text();
+        // The job goes on once the database answers, while the object is going away.
+        unlock = std::thread([&] {
+            Sleep(500);
+            locker.Execute(_bstr_t("COMMIT"));
+        });
+    }
+    unlock.join();
+    const std::string text = log->Text();
+    const size_t connected = text.find("Successfully connected\n");
+    ASSERT_NE(std::string::npos, connected) << text;
+    EXPECT_NE(std::string::npos, text.find("---------------- ZorvaneServer stopped ----------------\n", connected))
+        << "the object outlives its start-up job\n"
+        << text;
 }
 
 TEST_F(ServerObjectTest, LockedDatabaseIsNotTakenForAMissingSchema)

@@ -1,7 +1,7 @@
 // Both summaries over a small database filled through ReportActivity.
 #include "ActivityTestSupport.h"
 
-#include <TComCallerToken.h>
+#include <csl/TComCallerToken.h>
 #include <TLocaleDateNames.h>
 
 #include <csl/DbQuery/AdoPtr.h>
@@ -223,6 +223,33 @@ TEST_F(SummaryQueryTest, ARestrictedCallerSeesOnlyHisOwnActivity)
     SummaryObjectRequest object = {ZorvaneUser, alice, 0, 0};
     EXPECT_EQ(E_ACCESSDENIED, ActivityTest::Totals(object, &data));
     EXPECT_EQ(nullptr, data);
+}
+
+// Another user's activity in the same hours, days, months and years is not in a restricted
+// caller's distributions: each equals the same distribution over his rows alone.
+TEST_F(SummaryQueryTest, ARestrictedCallersDistributionsAreHisOwnSums)
+{
+    Fill();
+    SetCaller(TTestCallerToken::PlainUser);
+    SummaryActivityRequest users = Request(ZorvaneUser);
+    Summary(users, {L"Name"});
+    const unsigned long self = users.UserId;
+    const std::wstring account = ScalarText(("SELECT UserName FROM UserInfo WHERE ID=" + std::to_string(self)).c_str());
+    Report(Date(2007, 3, 5, 9, 15), L"PC3", account.c_str(), L"notepad.exe", 700, 7, 1, L"c.txt - Notepad");
+    Report(Date(2008, 1, 2, 8, 0), L"PC3", account.c_str(), L"notepad.exe", 300, 3, 2, L"c.txt - Notepad");
+    const std::initializer_list<const wchar_t*> columns = {L"Name", L"TimeSpent", L"KeyboardEvents", L"MouseEvents"};
+    for (ZorvaneObjectType type : {ZorvaneHoursDistribution, ZorvaneWeekDaysDistribution, ZorvaneMonthDaysDistribution,
+                                   ZorvaneMonthsDistribution, ZorvaneYearsDistribution}) {
+        SetCaller(TTestCallerToken::PlainUser);
+        SummaryActivityRequest restricted = Request(type);
+        const std::vector<std::string> seen = Summary(restricted, columns);
+        SetCaller(TTestCallerToken::Administrator);
+        SummaryActivityRequest own = Request(type);
+        own.UserId = self;
+        SummaryActivityRequest everyone = Request(type);
+        EXPECT_EQ(Summary(own, columns), seen) << type;
+        EXPECT_NE(Summary(everyone, columns), seen) << type;
+    }
 }
 
 // Objects kept without activity would be everyone's; the totals of one object are his alone.

@@ -102,10 +102,37 @@ TEST_F(MonitorLaunchTest, StoppingTerminatesTheMonitorsAndRestartsNone)
         EXPECT_EQ(0u, code);
         CloseHandle(monitor);
     }
+    // Monitors that do not end when asked are ended by force.
+    EXPECT_TRUE(log->Contains("Asking the process for session 2 to end...\n")) << log->Text();
     EXPECT_TRUE(log->Contains("Terminating process for session 2...\n")) << log->Text();
     EXPECT_TRUE(log->Contains("Terminating process for session 3...\n"));
     EXPECT_FALSE(log->Contains("Restarting process"));
     EXPECT_EQ(2u, LaunchCount());
+}
+
+// A stop asks each monitor to end, as a session's end does, so that it can report what it holds.
+TEST_F(MonitorLaunchTest, StoppingAsksTheMonitorsToEndBeforeAnyForce)
+{
+    ScriptStandIn("c");
+    sessions.active = {2, 3};
+    Create();
+    ASSERT_TRUE(WaitUntil([&] { return LaunchCount() == 2; }));
+    std::vector<HANDLE> monitors;
+    for (const TLaunch& launch : StandInLaunches()) {
+        monitors.push_back(OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, launch.processId));
+        ASSERT_NE(nullptr, monitors.back());
+    }
+    Destroy();
+    for (HANDLE monitor : monitors) {
+        EXPECT_EQ(WAIT_OBJECT_0, WaitForSingleObject(monitor, 60000));
+        DWORD code = ~0u;
+        GetExitCodeProcess(monitor, &code);
+        EXPECT_EQ(11u, code) << "it ended by itself";
+        CloseHandle(monitor);
+    }
+    EXPECT_TRUE(log->Contains("Asking the process for session 3 to end...\n")) << log->Text();
+    EXPECT_FALSE(log->Contains("Terminating process")) << log->Text();
+    EXPECT_FALSE(log->Contains("Restarting process"));
 }
 
 }  // namespace

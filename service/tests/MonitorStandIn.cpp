@@ -48,6 +48,30 @@ size_t AppendLaunch(const std::wstring& iPath)
     return launches;
 }
 
+// The monitor's way: a window on the main thread, and WM_CLOSE to it or to the thread ends the
+// run.
+int RunUntilClosed()
+{
+    WNDCLASSW windowClass = {};
+    windowClass.lpfnWndProc = [](HWND iWindow, UINT iMessage, WPARAM iWParam, LPARAM iLParam) -> LRESULT {
+        if (iMessage == WM_CLOSE)
+            PostQuitMessage(11);
+        return iMessage == WM_CLOSE ? 0 : DefWindowProcW(iWindow, iMessage, iWParam, iLParam);
+    };
+    windowClass.hInstance = GetModuleHandleW(nullptr);
+    windowClass.lpszClassName = L"ZorvaneStandInWndClass";
+    RegisterClassW(&windowClass);
+    CreateWindowExW(0, windowClass.lpszClassName, L"", WS_OVERLAPPEDWINDOW, 0, 0, 10, 10, nullptr, nullptr,
+                    windowClass.hInstance, nullptr);
+    MSG message;
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        if (!message.hwnd && message.message == WM_CLOSE)
+            PostQuitMessage(11);
+        DispatchMessageW(&message);
+    }
+    return static_cast<int>(message.wParam);
+}
+
 }  // namespace
 
 int main()
@@ -60,5 +84,7 @@ int main()
     const std::string item = items.empty() ? "0" : items[launch < items.size() ? launch : items.size() - 1];
     if (item == "w")
         Sleep(INFINITE);
+    if (item == "c")
+        return RunUntilClosed();
     return std::stoi(item);
 }

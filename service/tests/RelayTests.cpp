@@ -6,6 +6,7 @@
 #include <csl/CallFailure.h>
 
 #include <csl/TDebugStream.h>
+#include <csl/tests/TestCallerToken.h>
 
 #include <thread>
 
@@ -100,6 +101,46 @@ TEST_F(RelayTest, ForwardsEveryCallWithItsArgumentsAndResults)
     SafeArrayDestroy(icon);
     for (BSTR text : {computer, user, process, title})
         SysFreeString(text);
+}
+
+// The server sees the service as the caller of every relayed call, and lets it see everything:
+// the relay itself lets only administrators through, and denies a caller it cannot identify.
+TEST_F(RelayTest, SummariesGoToAdministratorsOnly)
+{
+    RegisterServer();
+    Create();
+    const struct {
+        TTestCallerToken::TKind caller;
+        HRESULT answer;
+    } cases[] = {
+        {TTestCallerToken::PlainUser, E_ACCESSDENIED},
+        {TTestCallerToken::Unreadable, E_ACCESSDENIED},
+        {TTestCallerToken::Administrator, S_OK},
+    };
+    for (const auto& c : cases) {
+        Object().SetCallerToken(std::unique_ptr<ICallerToken>(new TTestCallerToken(c.caller)));
+        const size_t before = Calls().size();
+        for (int type = ZorvaneUser; type <= ZorvaneYearsDistribution; ++type) {
+            for (long empty : {0, 1}) {
+                SummaryActivityRequest activity = {};
+                activity.ObjectType = static_cast<ZorvaneObjectType>(type);
+                activity.ReturnEmptyObjects = empty;
+                _Recordset* rows = nullptr;
+                EXPECT_EQ(c.answer, relay->GetSummaryActivityData(&activity, &rows)) << c.caller << " " << type;
+                EXPECT_EQ(nullptr, rows);
+            }
+        }
+        for (int type = ZorvaneUser; type <= ZorvaneDocument; ++type) {
+            SummaryObjectRequest object = {};
+            object.ObjectType = static_cast<ZorvaneObjectType>(type);
+            object.ObjectId = 1;
+            _Recordset* rows = nullptr;
+            EXPECT_EQ(c.answer, relay->GetSummaryObjectData(&object, &rows)) << c.caller << " " << type;
+            EXPECT_EQ(nullptr, rows);
+        }
+        EXPECT_EQ(c.answer == S_OK ? 9u * 2 + 4 : 0u, Calls().size() - before) << c.caller;
+    }
+    EXPECT_TRUE(log->Contains("(!) CZorvane::GetSummaryObjectData: summaries go to administrators only\n"));
 }
 
 // The relay mends a broken way to the server itself: a record that never arrived goes to a new

@@ -101,6 +101,20 @@ TEST_F(GridColumns, InsertsAtTheCountButNotBeyondIt)
     EXPECT_EQ(6, m_Columns.GetColumnCount());
 }
 
+TEST_F(GridColumns, AColumnInsertedBeforeOthersShiftsOrderSortAndGroups)
+{
+    m_Columns.ChangeColumnOrder(0, 3);
+    m_Columns.SetSortDirection(2, -1);
+    m_Columns.AddGroupColumn(1);
+    m_Columns.AddGroupColumn(0);
+    ASSERT_EQ(1, m_Columns.InsertColumn(1, L"N", 5));
+    EXPECT_EQ((std::vector<int>{4, 0, 1, 2, 3}), Iterate(m_Columns));
+    EXPECT_EQ(-1, m_Columns.GetColumnSortDirection(3));
+    EXPECT_EQ(0, m_Columns.GetColumnSortDirection(2));
+    EXPECT_EQ(2, m_Columns.GetGroupColumn(0));
+    EXPECT_EQ(0, m_Columns.GetGroupColumn(1));
+}
+
 TEST_F(GridColumns, SortAndGroupColumns)
 {
     m_Columns.SetSortDirection(2, -1);

@@ -136,6 +136,20 @@ TEST_F(GridEditing, AListCellGetsAComboOfFourHundredPixels)
     EXPECT_EQ(nullptr, item->GetComboWnd());
 }
 
+TEST_F(GridEditing, ACellInEditRefusesASecondEdit)
+{
+    VARIANT flag = Typed(VT_BOOL);
+    ListItem* item = static_cast<ListItem*>(Add(new ListItem(flag)));
+    item->AllowEdit(TRUE);
+    ASSERT_TRUE(m_Row.OnEdit(nullptr));
+    CWnd* editor = item->GetInPlaceWnd();
+    EXPECT_FALSE(m_Row.OnEdit(nullptr));
+    EXPECT_FALSE(item->OnEdit(nullptr));
+    EXPECT_TRUE(m_Row.IsInEdit());
+    EXPECT_EQ(editor, item->GetInPlaceWnd());
+    EXPECT_EQ(2, item->GetComboWnd()->GetCount());
+}
+
 TEST_F(GridEditing, ASpinCellGetsASpinWithTheEditAsBuddy)
 {
     VARIANT number = Typed(VT_I4);

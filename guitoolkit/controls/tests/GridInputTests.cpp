@@ -228,3 +228,53 @@ TEST_F(GridInput, KeysMoveTheCurrentRow)
         EXPECT_EQ(step.top, m_Grid.GetSelection().GetTail().m_Top);
     }
 }
+
+namespace {
+
+// Every window the thread creates while it lives fails its WM_CREATE, as a window whose
+// creation fails half-way does: it gets WM_NCDESTROY.
+class WindowRefusal {
+public:
+    WindowRefusal() : m_Hook(::SetWindowsHookExW(WH_CBT, &Hook, nullptr, ::GetCurrentThreadId())) {}
+    ~WindowRefusal() { ::UnhookWindowsHookEx(m_Hook); }
+
+private:
+    static LRESULT CALLBACK Hook(int iCode, WPARAM iWParam, LPARAM iLParam)
+    {
+        if (iCode == HCBT_CREATEWND) {
+            const HWND window = (HWND)iWParam;
+            ::SetPropW(window, L"Refused", (HANDLE)::GetWindowLongPtrW(window, GWLP_WNDPROC));
+            ::SetWindowLongPtrW(window, GWLP_WNDPROC, (LONG_PTR)&Refuse);
+        }
+        return ::CallNextHookEx(nullptr, iCode, iWParam, iLParam);
+    }
+    static LRESULT CALLBACK Refuse(HWND iWindow, UINT iMessage, WPARAM iWParam, LPARAM iLParam)
+    {
+        if (iMessage == WM_CREATE)
+            return -1;
+        return ::CallWindowProcW((WNDPROC)::GetPropW(iWindow, L"Refused"), iWindow, iMessage, iWParam, iLParam);
+    }
+    HHOOK m_Hook;
+};
+
+}  // namespace
+
+TEST_F(GridWindowTest, PopupsThatFailToOpenAreFreedOnceAndLeaveNothingBehind)
+{
+    FakeKeyState keys;
+    keys.Press(VK_LBUTTON);
+    const CRect caption = m_Grid.GetColumnRect(0);
+    m_Grid.SetDragPoint(caption.CenterPoint());
+    ASSERT_TRUE(m_Grid.StartDragColumn(0, caption, FALSE, FALSE));
+    {
+        WindowRefusal refusal;
+        m_Grid.TrackDragColumn(caption.CenterPoint() + CPoint(20, 0));
+        m_Grid.ShowColumnChooser(TRUE);
+    }
+    EXPECT_EQ(nullptr, m_Grid.GetColumnChooser());
+    EXPECT_FALSE(m_Grid.IsColumnChooserShown());
+    m_Grid.TrackDragColumn(caption.CenterPoint() + CPoint(30, 0));
+    m_Grid.StopDragColumn(CPoint(-1, -1));
+    m_Grid.ShowColumnChooser(TRUE);
+    EXPECT_NE(nullptr, m_Grid.GetColumnChooser());
+}

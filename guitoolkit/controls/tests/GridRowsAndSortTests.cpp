@@ -211,13 +211,18 @@ public:
     static inline int s_Deleted = 0;
 };
 
+class CountedCaptionGrid : public CGTGridCtrl {
+public:
+    CGTGridRow* CreateCaptionRow(const CString&) override { return new CountedRow; }
+};
+
 }  // namespace
 
 TEST(GridRowsWithoutWindow, AGridNeverCreatedDeletesItsRowsAndCaptionRows)
 {
     CountedRow::s_Deleted = 0;
     {
-        CGTGridCtrl grid;
+        CountedCaptionGrid grid;
         grid.InsertColumn(0, L"Name", 50);
         CountedRow* parent = new CountedRow;
         parent->AddSubRow(new CountedRow);
@@ -227,5 +232,5 @@ TEST(GridRowsWithoutWindow, AGridNeverCreatedDeletesItsRowsAndCaptionRows)
         grid.PositionRows();
         EXPECT_EQ(1, grid.GetGroupRowCount());
     }
-    EXPECT_EQ(3, CountedRow::s_Deleted);
+    EXPECT_EQ(4, CountedRow::s_Deleted);
 }

@@ -208,6 +208,37 @@ TEST_F(RegistryTest, CollectionsRoundTrip)
     delete readObjects.RemoveHead();
 }
 
+TEST_F(RegistryTest, IntArraysAndListsAreCountedThirtyTwoBitValues)
+{
+    CArray<int, int> array;
+    array.Add(-1);
+    array.Add(2);
+    CList<int, int> list;
+    list.AddTail(3);
+    ASSERT_TRUE(writer.WriteIntArray(L"Ints", array));
+    ASSERT_TRUE(writer.WriteIntList(L"IntList", list));
+    EXPECT_EQ((std::vector<BYTE>{2, 0, 0xFF, 0xFF, 0xFF, 0xFF, 2, 0, 0, 0}), Stored(L"Ints"));
+    EXPECT_EQ((std::vector<BYTE>{1, 0, 3, 0, 0, 0}), Stored(L"IntList"));
+    StoreRaw(L"Spare", REG_BINARY, {1, 0, 3, 0, 0, 0, 9});
+    StoreRaw(L"Short", REG_BINARY, {2, 0, 3, 0, 0, 0});
+
+    auto reader = Reader();
+    CArray<int, int> readArray;
+    readArray.Add(7);
+    EXPECT_TRUE(reader->ReadIntArray(L"Ints", readArray));
+    ASSERT_EQ(2, readArray.GetSize());
+    EXPECT_EQ(-1, readArray[0]);
+    EXPECT_EQ(2, readArray[1]);
+    CList<int, int> readList;
+    EXPECT_TRUE(reader->ReadIntList(L"IntList", readList));
+    ASSERT_EQ(1, readList.GetCount());
+    EXPECT_EQ(3, readList.GetHead());
+    for (LPCWSTR bad : {L"Spare", L"Short"}) {
+        EXPECT_FALSE(reader->ReadIntArray(bad, readArray)) << bad;
+        EXPECT_FALSE(reader->ReadIntList(bad, readList)) << bad;
+    }
+}
+
 TEST_F(RegistryTest, AnObjectListThatDoesNotLoadLeavesTheListAsItWas)
 {
     StoredShape first(1), second(2);

@@ -64,7 +64,7 @@ const ClassRecord dockingClasses[] = {
     {RUNTIME_CLASS(CGTCaptionBar), RUNTIME_CLASS(CGTControlBar), true, noSchema},
     {RUNTIME_CLASS(CGTBarContainer), RUNTIME_CLASS(CObject), true, noSchema},
     {RUNTIME_CLASS(CGTBarContainerManager), RUNTIME_CLASS(CObject), true, noSchema},
-    {RUNTIME_CLASS(CGTMultiMiniFrameWnd), RUNTIME_CLASS(CGTMiniFrameWnd), true, versionable2},
+    {RUNTIME_CLASS(CGTMultiMiniFrameWnd), RUNTIME_CLASS(CGTMiniFrameWnd), true, VERSIONABLE_SCHEMA | 3},
     {RUNTIME_CLASS(CGTTaskPaneMiniFrameWnd), RUNTIME_CLASS(CGTMiniFrameWnd), true, versionable2},
     {RUNTIME_CLASS(CGTAppBarWnd), RUNTIME_CLASS(CWnd), false, noSchema},
     {RUNTIME_CLASS(CGTMiniFrameWnd), RUNTIME_CLASS(CWnd), true, versionable2},

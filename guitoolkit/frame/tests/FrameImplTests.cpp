@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 #include <guitoolkit/toolbars/CGTCustomizeMenuButton.h>
 #include <guitoolkit/toolbars/CGTPopupMenu.h>
+#include <guitoolkit/docking/CGTMiniFrameWnd.h>
 #include "FrameTestSupport.h"
 #include "GtToolbarsTestIds.h"
 
@@ -213,6 +214,11 @@ TEST(FrameImpl, ABarsButtonsPopupListsItsButtonsWithTheirCommandNamesAndTheReset
     id.Format(L"%d", bar.GetDlgCtrlID());
     popup->InsertItem(CGTToolbarButton(1, -1, id, FALSE, TRUE));
 
+    for (BOOL* busy : {&CGTMiniFrameWnd::s_Moving, &CGTMiniFrameWnd::s_DockingInProgress}) {
+        *busy = TRUE;
+        EXPECT_FALSE(frame.OnShowPopupMenu(popup));
+        *busy = FALSE;
+    }
     EXPECT_TRUE(frame.OnShowPopupMenu(popup));
     std::vector<std::wstring> items;
     for (int i = 0; i < popup->GetMenuItemCount(); ++i) {

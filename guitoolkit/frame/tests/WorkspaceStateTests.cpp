@@ -1,6 +1,8 @@
 #include <guitoolkit/core/CGTMouseManager.h>
 #include <guitoolkit/core/CGTKeyboardManager.h>
 #include <guitoolkit/toolbars/CGTContextMenuManager.h>
+#include <guitoolkit/toolbars/CGTUserToolsManager.h>
+#include <guitoolkit/toolbars/MenuTearOffIdTable.h>
 #include <gtest/gtest.h>
 #include <guitoolkit/core/tests/FakeSeams.h>
 #include "FrameTestSupport.h"
@@ -116,6 +118,26 @@ TEST(WorkspaceState, TheSavedPlacementComesBackAndADamagedOneChangesNothing)
     EXPECT_EQ(before, WindowRect(frame));
 }
 
+TEST(WorkspaceState, ASectionServesOneLoadOrSaveAndAResettingLoadHoldsTheButtonImagesOnlyWhileItRuns)
+{
+    ScratchApp app;
+    struct ImageWatch : RecordingWorkspace {
+        void LoadCustomState() override { m_UpdatingImages.push_back(CGTToolbarButton::s_UpdateImages); }
+        std::vector<BOOL> m_UpdatingImages;
+    } workspace;
+    StackToolkitFrame frame;
+    EXPECT_TRUE(workspace.SaveState(L"FullScreen", &frame.GetFrameImpl()));
+    EXPECT_TRUE(app.m_Scratch.HasKey(L"Profile\\FullScreen\\RIRControlBarVersion"));
+    EXPECT_STREQ(L"Settings", workspace.GetRegistryBase());
+    EXPECT_TRUE(workspace.LoadState(L"FullScreen", &frame.GetFrameImpl()));
+    EXPECT_STREQ(L"Settings", workspace.GetRegistryBase());
+
+    workspace.m_ResetUI = FALSE;
+    EXPECT_TRUE(workspace.LoadState(nullptr, &frame.GetFrameImpl()));
+    EXPECT_EQ((std::vector<BOOL>{FALSE, TRUE}), workspace.m_UpdatingImages);
+    EXPECT_TRUE(CGTToolbarButton::s_UpdateImages);
+}
+
 TEST(WorkspaceState, ManagersMadeHereGoWithTheWorkspace)
 {
     {
@@ -125,10 +147,20 @@ TEST(WorkspaceState, ManagersMadeHereGoWithTheWorkspace)
         EXPECT_TRUE(workspace.InitKeyboardManager());
         EXPECT_NE(nullptr, workspace.GetContextMenuManager());
         EXPECT_FALSE(workspace.InitContextMenuManager());
+        EXPECT_TRUE(workspace.InitUserToolsManager(0x9000, 0x9009));
+        EXPECT_FALSE(workspace.InitUserToolsManager(0x9000, 0x9009));
+        ASSERT_NE(nullptr, CGTUserToolsManager::Current());
+        EXPECT_TRUE(CGTUserToolsManager::Current()->IsInRange(0x9009));
+        EXPECT_TRUE(workspace.EnableTearOffMenus(200, 210));
+        EXPECT_FALSE(workspace.EnableTearOffMenus(300, 310));
+        ASSERT_NE(nullptr, workspace.GetTearOffTable());
+        EXPECT_TRUE(workspace.GetTearOffTable()->IsInRange(210));
+        EXPECT_EQ(workspace.GetTearOffTable(), CGTWorkspaceSettings::Current()->GetTearOffTable());
     }
     EXPECT_EQ(nullptr, CGTMouseManager::Current());
     EXPECT_EQ(nullptr, CGTKeyboardManager::Current());
     EXPECT_EQ(nullptr, CGTContextMenuManager::Current());
+    EXPECT_EQ(nullptr, CGTUserToolsManager::Current());
 
     CGTMouseManager own;
     {

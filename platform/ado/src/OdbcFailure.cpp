@@ -15,6 +15,9 @@ constexpr long kSqliteIoError = 10;
 constexpr long kSqliteCannotOpen = 14;
 constexpr long kSqliteNotADatabase = 26;
 constexpr long kSqliteConstraint = 19;
+// Another connection holds the lock, and held it longer than the driver's busy time-out.
+constexpr long kSqliteBusy = 5;
+constexpr long kSqliteLocked = 6;
 
 std::vector<ErrorRecord> ReadRecords(SQLSMALLINT iHandleType, SQLHANDLE iHandle, bool iSqlite)
 {
@@ -50,6 +53,8 @@ HRESULT ErrorNumberFor(const std::wstring& iSqlState, long iNativeError, bool iS
          iNativeError == kSqliteNotADatabase)) {
         return E_FAIL;
     }
+    if (iSqlState == L"HYT00" || (iSqlite && (iNativeError == kSqliteBusy || iNativeError == kSqliteLocked)))
+        return adErrResourceLocked;
     if (iSqlState == L"IM002")
         return adErrProviderNotFound;
     if (iSqlState.compare(0, 2, L"23") == 0 || (iSqlite && iNativeError == kSqliteConstraint)) {

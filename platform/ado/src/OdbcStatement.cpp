@@ -4,6 +4,8 @@
 #include "OdbcFailure.h"
 #include "ParameterBuffers.h"
 
+#include <climits>
+
 namespace ado {
 namespace {
 
@@ -51,6 +53,11 @@ ColumnKind KindOf(SQLSMALLINT iSqlType)
     default:
         return {adVarWChar, 0};
     }
+}
+
+bool FitsLong(SQLBIGINT iValue)
+{
+    return iValue >= LONG_MIN && iValue <= LONG_MAX;
 }
 
 }  // namespace
@@ -132,10 +139,13 @@ Variant OdbcStatement::ReadValue(SQLUSMALLINT iColumn, DataTypeEnum iType)
     switch (iType) {
     case adInteger:
     case adBoolean: {
-        SQLINTEGER value = 0;
-        if (!ReadFixed(iColumn, SQL_C_SLONG, &value, sizeof value))
+        // SQLite calls every integer, SUM() over a column too, a 32-bit one, whatever its size.
+        SQLBIGINT value = 0;
+        if (!ReadFixed(iColumn, SQL_C_SBIGINT, &value, sizeof value))
             return Variant::Null();
-        return iType == adBoolean ? Variant::Bool(value != 0) : Variant::Int(value);
+        if (iType == adBoolean)
+            return Variant::Bool(value != 0);
+        return FitsLong(value) ? Variant::Int(static_cast<long>(value)) : Variant::Int64(value);
     }
     case adBigInt: {
         SQLBIGINT value = 0;

@@ -86,6 +86,30 @@ TEST_F(CommandTest, BindsEveryParameterTypeAndReadsItBack)
     }
 }
 
+TEST_F(CommandTest, IntegerSumsKeepTheirTypeWhileTheyFitAndComeOutWholeBeyond32Bits)
+{
+    const struct {
+        const wchar_t* rows;
+        VARTYPE type;
+        LONGLONG sum;
+    } cases[] = {
+        {L"(2147483646), (1)", VT_I4, 2147483647LL},
+        {L"(-2147483647), (-1)", VT_I4, -2147483648LL},
+        {L"(2147483647), (1)", VT_I8, 2147483648LL},
+        {L"(2147483647), (2147483647), (2147483647)", VT_I8, 6442450941LL},
+        {L"(-2147483648), (-1)", VT_I8, -2147483649LL},
+    };
+    for (const auto& c : cases) {
+        Execute(L"DELETE FROM T");
+        Execute(std::wstring(L"INSERT INTO T(I) VALUES ") + c.rows);
+        auto rows = Query(L"SELECT SUM(I) AS Total FROM T");
+        ASSERT_TRUE(rows);
+        Variant sum = FieldValue(rows.Get(), L"Total");
+        ASSERT_EQ(c.type, sum.Type()) << c.rows;
+        EXPECT_EQ(c.sum, c.type == VT_I8 ? sum.Get().llVal : sum.Get().lVal) << c.rows;
+    }
+}
+
 TEST_F(CommandTest, ParametersArePositionalAndSelectWithWhere)
 {
     Execute(L"INSERT INTO T(I, S) VALUES (1, 'a'), (2, 'b'), (3, 'c')");

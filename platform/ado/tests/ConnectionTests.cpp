@@ -167,6 +167,34 @@ TEST_F(ConnectionTest, LostDatabaseReportsEFail)
     EXPECT_EQ(E_FAIL, number);
 }
 
+TEST_F(ConnectionTest, ADatabaseLockedLongerThanTheTimeoutReportsItLocked)
+{
+    Execute(L"CREATE TABLE T(A INT)");
+    ComPtr<_Connection> holder = Create<_Connection>(CLSID_Connection);
+    ComPtr<_Connection> waiter = Create<_Connection>(CLSID_Connection);
+    for (_Connection* connection : {holder.Get(), waiter.Get()}) {
+        ASSERT_EQ(S_OK,
+                  connection->Open(Text(ConnectionString() + L";Timeout=200"), nullptr, nullptr, adConnectUnspecified))
+            << LastErrorText();
+    }
+    long level = 0;
+    ASSERT_EQ(S_OK, holder->BeginTrans(&level));
+    Execute(L"INSERT INTO T VALUES (1)", holder.Get());
+    ComPtr<_Recordset> rows;
+    // Whether the write or the transaction meets the lock, the answer is the same.
+    EXPECT_EQ(adErrResourceLocked,
+              waiter->Execute(Text(L"INSERT INTO T VALUES (2)"), nullptr, adCmdText | adExecuteNoRecords, &rows));
+    auto errors = ErrorsOf(waiter.Get());
+    ASSERT_FALSE(errors.empty());
+    long number = 0;
+    errors[0]->get_Number(&number);
+    EXPECT_EQ(adErrResourceLocked, number);
+    EXPECT_EQ(adErrResourceLocked, waiter->BeginTrans(&level));
+    ASSERT_EQ(S_OK, holder->CommitTrans());
+    Execute(L"INSERT INTO T VALUES (2)", waiter.Get());
+    EXPECT_EQ(2, Count(L"T"));
+}
+
 TEST_F(ConnectionTest, NestedTransactionsCommitAndRollBackAtTheirLevel)
 {
     Execute(L"CREATE TABLE T(A TEXT)");

@@ -14,6 +14,7 @@ const TCase kCases[] = {
     {static_cast<HRESULT>(0x800706BA), TCallFate::NotDelivered, true},  // RPC server unavailable
     {static_cast<HRESULT>(0x800706BF), TCallFate::NotDelivered, true},  // call failed, did not execute
     {RPC_E_DISCONNECTED, TCallFate::NotDelivered, true},
+    {static_cast<HRESULT>(0x800706B5), TCallFate::NotDelivered, true},  // interface no longer served
     {CO_E_OBJNOTCONNECTED, TCallFate::NotDelivered, true},
     {RPC_E_SERVER_DIED_DNE, TCallFate::NotDelivered, true},
     {RPC_E_CALL_REJECTED, TCallFate::NotDelivered, false},

@@ -5,9 +5,18 @@
 // The screenshots before closing and after reopening are kept beside the test as
 // frame-demo-before.bmp and frame-demo-after.bmp. In customize mode the user drags a button
 // across a separator and gives it one of the user's images through Button Appearance; the
-// order and the image come back too (frame-demo-customized-before.bmp and -after.bmp).
+// order and the image come back too (frame-demo-customized-before.bmp and -after.bmp). The
+// same frame enters full screen by its menu item and leaves it by the floating "Close Full
+// Screen" button (full-screen-demo.bmp, full-screen-demo-after.bmp), and its toolbar,
+// floating, loses a button unchecked in its caption's menu (caption-menu-demo.bmp,
+// caption-menu-demo-after.bmp).
 #include <guitoolkit/frame/CGTFrameWnd.h>
+#include <guitoolkit/frame/CGTFullScreenImpl.h>
 #include <guitoolkit/frame/CGTWorkspace.h>
+#include <guitoolkit/docking/CGTCaptionButton.h>
+#include <guitoolkit/docking/CGTMiniFrameWnd.h>
+#include <guitoolkit/docking/GTDockingConstants.h>
+#include <guitoolkit/toolbars/CGTPopupMenu.h>
 #include <guitoolkit/docking/CGTDockingControlBar.h>
 #include <guitoolkit/core/CGTToolBarImages.h>
 #include <guitoolkit/core/GuiToolkitResources.h>
@@ -27,6 +36,7 @@ void PrintTo(const CRect& iRect, std::ostream* ioStream)
 
 namespace {
 const UINT paneId = 0xE8E0;
+const UINT fullScreenCommand = 0x7F60;
 const UINT indicators[] = {0, ID_GT_TEST_CAPS, ID_GT_TEST_NUM};
 
 class FrameDemo : public CGTFrameWnd {
@@ -38,6 +48,10 @@ public:
         const CString clientClass = AfxRegisterWndClass(0, ::LoadCursorW(nullptr, IDC_ARROW),
                                                         static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
         m_Menu = ::LoadMenuW(AfxGetResourceHandle(), MAKEINTRESOURCEW(IDR_GT_TEST_MENU));
+        HMENU view = ::CreatePopupMenu();
+        ::AppendMenuW(view, MF_STRING, fullScreenCommand, L"&Full Screen");
+        ::AppendMenuW(m_Menu, MF_POPUP, reinterpret_cast<UINT_PTR>(view), L"&View");
+        GetFrameImpl().EnableFullScreenMode(fullScreenCommand);
         if (!m_Client.CreateEx(WS_EX_CLIENTEDGE, clientClass, L"", WS_CHILD | WS_VISIBLE, CRect(0, 0, 10, 10), this,
                                AFX_IDW_PANE_FIRST) ||
             m_Menu == nullptr || !m_MenuBar.CreateEx(this) || !m_ToolBar.CreateEx(this) ||
@@ -122,7 +136,7 @@ struct BarPlaces {
 };
 
 // The demo opened as the application's main window and drawn; null when it did not open.
-FrameDemo* OpenDemo(CWinApp& ioApp)
+FrameDemo* OpenDemoFrame(CWinApp& ioApp)
 {
     auto* frame = new FrameDemo;
     if (!frame->CreateDemo(CRect(40, 40, 560, 400))) {
@@ -137,6 +151,61 @@ FrameDemo* OpenDemo(CWinApp& ioApp)
     return frame;
 }
 
+// A bar's button on the screen.
+CRect ButtonOnScreen(const CGTToolBar& iBar, int iIndex)
+{
+    CRect rect = iBar.GetButton(iIndex)->Rect();
+    iBar.ClientToScreen(&rect);
+    return rect;
+}
+
+BOOL CALLBACK KeepDeepestPopup(HWND iWindow, LPARAM ioDeepest)
+{
+    auto* popup = DYNAMIC_DOWNCAST(CGTPopupMenu, CWnd::FromHandlePermanent(iWindow));
+    auto& deepest = *reinterpret_cast<std::pair<CGTPopupMenu*, int>*>(ioDeepest);
+    if (popup == nullptr || !popup->IsWindowVisible())
+        return TRUE;
+    int depth = 0;
+    for (CGTPopupMenu* parent = popup->GetParentPopup(); parent != nullptr; parent = parent->GetParentPopup())
+        ++depth;
+    if (deepest.first == nullptr || depth > deepest.second)
+        deepest = {popup, depth};
+    return TRUE;
+}
+
+// The middle of an item of the innermost menu open at the moment; (0, 0) when none is open.
+CPoint OpenMenuItemCentre(int iIndex)
+{
+    std::pair<CGTPopupMenu*, int> deepest(nullptr, 0);
+    ::EnumThreadWindows(::GetCurrentThreadId(), &KeepDeepestPopup, reinterpret_cast<LPARAM>(&deepest));
+    CGTPopupMenu* popup = deepest.first;
+    return popup != nullptr && iIndex < popup->GetMenuItemCount()
+        ? ButtonOnScreen(*popup->GetMenuBar(), iIndex).CenterPoint()
+        : CPoint(0, 0);
+}
+
+// The pointer comes to rest on an item of the innermost open menu, as a hand moves it: a menu
+// just opened ignores the first move.
+CPoint RestOnOpenMenuItem(CWinApp& ioApp, int iIndex)
+{
+    const CPoint item = OpenMenuItemCentre(iIndex);
+    SendMouse(0, item - CSize(2, 0));
+    LetItDraw(ioApp, 300);
+    SendMouse(0, item);
+    LetItDraw(ioApp, 500);
+    return item;
+}
+
+// The middle of a mini frame's caption button on the screen.
+class CaptionButtons : public CGTMiniFrameWnd {
+public:
+    static CPoint Centre(CGTMiniFrameWnd& iFrame, UINT iHitCode)
+    {
+        CGTCaptionButton* button = static_cast<CaptionButtons&>(iFrame).FindCaptionButton(iHitCode);
+        return button != nullptr ? button->GetRect().CenterPoint() + ScreenRect(iFrame).TopLeft() : CPoint(0, 0);
+    }
+};
+
 std::vector<UINT> Commands(const CGTToolBar& iBar)
 {
     std::vector<UINT> commands;
@@ -144,6 +213,26 @@ std::vector<UINT> Commands(const CGTToolBar& iBar)
         commands.push_back(iBar.GetButton(i)->m_CommandId);
     return commands;
 }
+// The demo frame open, with its workspace, as the main window of an application of its own.
+class OpenDemo : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        m_Workspace.SetRegistryBase(L"Settings");
+        m_Frame = OpenDemoFrame(m_App);
+        ASSERT_NE(nullptr, m_Frame);
+    }
+    void TearDown() override
+    {
+        if (m_Frame != nullptr && m_Frame->GetSafeHwnd() != nullptr)
+            m_Frame->DestroyWindow();
+        m_App.m_pMainWnd = nullptr;
+    }
+
+    DemoApp m_App;
+    CGTWorkspace m_Workspace{TRUE};
+    FrameDemo* m_Frame = nullptr;
+};
 }  // namespace
 
 TEST(FrameDemo, TheCustomisedLayoutComesBackWhenTheFrameOpensAgain)
@@ -152,7 +241,7 @@ TEST(FrameDemo, TheCustomisedLayoutComesBackWhenTheFrameOpensAgain)
     CGTWorkspace workspace(TRUE);
     workspace.SetRegistryBase(L"Settings");
 
-    FrameDemo* frame = OpenDemo(app);
+    FrameDemo* frame = OpenDemoFrame(app);
     ASSERT_NE(nullptr, frame);
     EXPECT_EQ((std::vector<UINT>{ID_GT_TEST_FIRST, 0, ID_GT_TEST_SECOND, ID_GT_TEST_THIRD}),
               Commands(frame->m_ToolBar));
@@ -176,7 +265,7 @@ TEST(FrameDemo, TheCustomisedLayoutComesBackWhenTheFrameOpensAgain)
     LetItDraw(app, 300);
     ASSERT_EQ(nullptr, app.m_pMainWnd);
 
-    frame = OpenDemo(app);
+    frame = OpenDemoFrame(app);
     ASSERT_NE(nullptr, frame);
     EXPECT_EQ((std::vector<UINT>{ID_GT_TEST_FIRST, 0, ID_GT_TEST_THIRD}), Commands(frame->m_ToolBar));
     EXPECT_EQ(placed, ScreenRect(*frame));
@@ -212,13 +301,6 @@ CString MakeUserImagesFile()
         strip.AddImage(static_cast<HBITMAP>(image.GetSafeHandle()));
     }
     return strip.Save(path) ? path : CString();
-}
-
-CRect ButtonOnScreen(const CGTToolBar& iBar, int iIndex)
-{
-    CRect rect = iBar.GetButton(iIndex)->Rect();
-    iBar.ClientToScreen(&rect);
-    return rect;
 }
 
 // Waits for the appearance dialog, chooses the user's first image with clicks and OK.
@@ -267,7 +349,7 @@ TEST(FrameDemo, AButtonMovedAndGivenAUserImageComesBackWithTheFrame)
     ASSERT_EQ(3, userImages.count);
     CGTToolBar::SetUserImages(&userImages);
 
-    FrameDemo* frame = OpenDemo(app);
+    FrameDemo* frame = OpenDemoFrame(app);
     ASSERT_NE(nullptr, frame);
     auto* sheet = new CGTToolbarCustomize(frame, TRUE, 0x2F);
     ASSERT_TRUE(sheet->OpenModeless());
@@ -299,7 +381,7 @@ TEST(FrameDemo, AButtonMovedAndGivenAUserImageComesBackWithTheFrame)
     LetItDraw(app, 300);
     ASSERT_EQ(nullptr, app.m_pMainWnd);
 
-    frame = OpenDemo(app);
+    frame = OpenDemoFrame(app);
     ASSERT_NE(nullptr, frame);
     EXPECT_EQ((std::vector<UINT>{ID_GT_TEST_THIRD, ID_GT_TEST_FIRST, 0, ID_GT_TEST_SECOND}),
               Commands(frame->m_ToolBar));
@@ -311,4 +393,59 @@ TEST(FrameDemo, AButtonMovedAndGivenAUserImageComesBackWithTheFrame)
     app.m_pMainWnd = nullptr;
     CGTToolBar::SetUserImages(nullptr);
     ::DeleteFileW(imagesFile);
+}
+
+TEST_F(OpenDemo, FullScreenByItsMenuItemAndCloseFullScreenGiveBackTheSameBars)
+{
+    FrameDemo* frame = m_Frame;
+    CWinApp& app = m_App;
+    LetItDraw(app, 800);
+    const CRect placed = ScreenRect(*frame);
+    const BarPlaces before(*frame);
+
+    SendClick(ButtonOnScreen(frame->m_MenuBar, 2).CenterPoint());
+    LetItDraw(app, 500);
+    SendClick(RestOnOpenMenuItem(app, 0));
+    LetItDraw(app, 800);
+    CGTFullScreenImpl& fullScreen = frame->GetFrameImpl().GetFullScreen();
+    ASSERT_TRUE(fullScreen.IsFullScreen());
+    EXPECT_FALSE(frame->m_ToolBar.IsWindowVisible());
+    ASSERT_NE(nullptr, fullScreen.m_pFullScreenBar);
+    Screenshot(CRect(0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)))
+        .Save(L"full-screen-demo.bmp");
+
+    SendClick(ButtonOnScreen(*fullScreen.m_pFullScreenBar, 0).CenterPoint());
+    LetItDraw(app, 800);
+    EXPECT_FALSE(fullScreen.IsFullScreen());
+    EXPECT_EQ(placed, ScreenRect(*frame));
+    EXPECT_TRUE(frame->m_ToolBar.IsWindowVisible());
+    EXPECT_EQ(before.places, BarPlaces(*frame).places);
+    Screenshot(ScreenRect(*frame)).Save(L"full-screen-demo-after.bmp");
+}
+
+TEST_F(OpenDemo, AFloatingToolbarsCaptionMenuUnchecksAButtonWhichLeavesTheBar)
+{
+    FrameDemo* frame = m_Frame;
+    CWinApp& app = m_App;
+    frame->m_ToolBar.SetCustomizeButton(TRUE, 0x7F61, L"Customize...");
+    frame->m_ToolBar.FloatAtRect(CRect(300, 250, 420, 290), GTDockByRect, TRUE);
+    LetItDraw(app, 800);
+    CGTMiniFrameWnd* floating = frame->m_ToolBar.GetParentMiniFrame();
+    ASSERT_NE(nullptr, floating);
+
+    SendClick(CaptionButtons::Centre(*floating, GTHitMenu));
+    LetItDraw(app, 500);
+    ASSERT_NE(CPoint(0, 0), OpenMenuItemCentre(0)) << "the caption's menu button opened the options";
+    RestOnOpenMenuItem(app, 0);
+    RestOnOpenMenuItem(app, 0);
+    const CPoint second = RestOnOpenMenuItem(app, 1);
+    ASSERT_NE(CPoint(0, 0), second);
+    Screenshot(ScreenRect(*frame) | CRect(second - CSize(300, 200), second + CSize(200, 100)))
+        .Save(L"caption-menu-demo.bmp");
+    SendClick(second);
+    LetItDraw(app, 800);
+    ASSERT_EQ(ID_GT_TEST_SECOND, frame->m_ToolBar.GetButton(2)->m_CommandId);
+    EXPECT_FALSE(frame->m_ToolBar.GetButton(2)->IsVisible());
+    EXPECT_TRUE(frame->m_ToolBar.GetButton(0)->IsVisible());
+    Screenshot(ScreenRect(*floating)).Save(L"caption-menu-demo-after.bmp");
 }

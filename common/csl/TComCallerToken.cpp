@@ -1,4 +1,4 @@
-#include "TComCallerToken.h"
+#include <csl/TComCallerToken.h>
 
 #include <csl/ESystemException.h>
 

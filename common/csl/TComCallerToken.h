@@ -1,5 +1,5 @@
 #pragma once
-#include "ICallerToken.h"
+#include <csl/ICallerToken.h>
 
 // The token of the client of the current COM call, through impersonation. Under Wine a call
 // has no client context and every process of a prefix runs as one account, so there the
