@@ -116,6 +116,8 @@ public:
     // An accelerator's command counted, offered to the open popup (as Escape) and to the user
     // tools; TRUE when taken.
     BOOL HandleAcceleratorCommand(UINT iCommand);
+    // Every child window of a frame but iKeep, listed first and destroyed while it still is one.
+    static void DestroyChildWindows(HWND iParent, HWND iKeep = nullptr);
     // The show/hide commands of the toolbar, status bar and rebar act on the bar with that id;
     // FALSE without one.
     BOOL ToggleCommandBar(UINT iId);

@@ -1,7 +1,7 @@
 // What every toolkit frame does alike with input and commands: its filter before its base's
 // (keys and clicks go to the toolkit's menus and popups first, Escape ends full screen and a
 // slider's drag, Alt and F10 move the focus between the menu bar and the frame), accelerators,
-// and the commands that show and hide its bars.
+// the commands that show and hide its bars, and the end of its child windows.
 #include <guitoolkit/frame/CGTFrameImpl.h>
 #include <guitoolkit/docking/CGTBaseControlBar.h>
 #include <guitoolkit/docking/CGTDockManager.h>
@@ -13,6 +13,7 @@
 #include <guitoolkit/toolbars/CGTToolBar.h>
 #include <guitoolkit/toolbars/CGTUserToolsManager.h>
 #include <windowsx.h>
+#include <vector>
 
 namespace {
 BOOL IsMouseButtonMessage(UINT iMessage)
@@ -128,4 +129,17 @@ BOOL CGTFrameImpl::UpdateCommandBar(CCmdUI& ioCmdUI)
         return FALSE;
     ioCmdUI.SetCheck(bar->IsVisible());
     return TRUE;
+}
+
+void CGTFrameImpl::DestroyChildWindows(HWND iParent, HWND iKeep)
+{
+    std::vector<HWND> children;
+    for (HWND child = ::GetWindow(iParent, GW_CHILD); child != nullptr; child = ::GetWindow(child, GW_HWNDNEXT)) {
+        if (child != iKeep)
+            children.push_back(child);
+    }
+    for (HWND child : children) {
+        if (::IsWindow(child) && ::GetParent(child) == iParent)
+            ::DestroyWindow(child);
+    }
 }

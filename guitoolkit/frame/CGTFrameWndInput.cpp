@@ -8,7 +8,6 @@
 #include <guitoolkit/toolbars/CGTPopupMenu.h>
 #include <afxpriv.h>
 #include <windowsx.h>
-#include <vector>
 
 BEGIN_MESSAGE_MAP(CGTFrameWnd, CFrameWnd)
     ON_WM_MENUCHAR()
@@ -109,13 +108,7 @@ void CGTFrameWnd::OnDestroy()
         ::DestroyAcceleratorTable(m_hAccelTable);
         m_hAccelTable = nullptr;
     }
-    std::vector<HWND> children;
-    for (HWND child = ::GetWindow(GetSafeHwnd(), GW_CHILD); child != nullptr; child = ::GetWindow(child, GW_HWNDNEXT))
-        children.push_back(child);
-    for (HWND child : children) {
-        if (::IsWindow(child) && ::GetParent(child) == GetSafeHwnd())
-            ::DestroyWindow(child);
-    }
+    CGTFrameImpl::DestroyChildWindows(m_hWnd);
     CFrameWnd::OnDestroy();
 }
 

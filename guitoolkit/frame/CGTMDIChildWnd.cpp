@@ -1,11 +1,11 @@
 #include <guitoolkit/frame/CGTMDIChildWnd.h>
 #include <guitoolkit/docking/CGTBaseControlBar.h>
 #include <guitoolkit/docking/CGTMainClientAreaWnd.h>
+#include <guitoolkit/frame/CGTFrameImpl.h>
 #include <guitoolkit/frame/CGTFullScreenImpl.h>
 #include <guitoolkit/frame/CGTMDIFrameWnd.h>
 #include <guitoolkit/toolbars/CGTPopupMenu.h>
 #include <afxpriv.h>
-#include <vector>
 
 IMPLEMENT_DYNCREATE(CGTMDIChildWnd, CMDIChildWnd)
 
@@ -109,13 +109,7 @@ void CGTMDIChildWnd::OnSizing(UINT iSide, LPRECT ioRect)
 
 void CGTMDIChildWnd::OnDestroy()
 {
-    std::vector<HWND> children;
-    for (HWND child = ::GetWindow(m_hWnd, GW_CHILD); child != nullptr; child = ::GetWindow(child, GW_HWNDNEXT))
-        children.push_back(child);
-    for (HWND child : children) {
-        if (::IsWindow(child) && ::GetParent(child) == m_hWnd)
-            ::DestroyWindow(child);
-    }
+    CGTFrameImpl::DestroyChildWindows(m_hWnd);
     m_TabGroup = nullptr;
     CMDIChildWnd::OnDestroy();
 }

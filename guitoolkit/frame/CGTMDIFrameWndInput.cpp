@@ -5,7 +5,6 @@
 #include <guitoolkit/toolbars/CGTMenuBar.h>
 #include <guitoolkit/toolbars/CGTToolBar.h>
 #include <afxpriv.h>
-#include <vector>
 
 BEGIN_MESSAGE_MAP(CGTMDIFrameWnd, CMDIFrameWnd)
     ON_WM_MENUCHAR()
@@ -75,15 +74,7 @@ void CGTMDIFrameWnd::OnDestroy()
         ::DestroyAcceleratorTable(m_hAccelTable);
         m_hAccelTable = nullptr;
     }
-    std::vector<HWND> children;
-    for (HWND child = ::GetWindow(m_hWnd, GW_CHILD); child != nullptr; child = ::GetWindow(child, GW_HWNDNEXT)) {
-        if (child != m_hWndMDIClient)
-            children.push_back(child);
-    }
-    for (HWND child : children) {
-        if (::IsWindow(child) && ::GetParent(child) == m_hWnd)
-            ::DestroyWindow(child);
-    }
+    CGTFrameImpl::DestroyChildWindows(m_hWnd, m_hWndMDIClient);
     CMDIFrameWnd::OnDestroy();
 }
 
