@@ -95,6 +95,9 @@
 #define IDC_GT_MOVE 16146
 /* The link buttons' hand. */
 #define IDC_GT_HAND 16919
+/* A document tab dragged inside the MDI client area, and outside it. */
+#define IDC_GT_MDI_TAB_INSIDE 17047
+#define IDC_GT_MDI_TAB_OUTSIDE 17048
 /* The grid: the cursor of a dragged column, the grouping area's prompt and the title of
    the column chooser. */
 #define IDC_GT_COLUMN_DRAG 17063

@@ -31,7 +31,9 @@ void CGTScreenDrawing::DrawDragRect(LPCRECT iRect, SIZE iSize, LPCRECT iLast, SI
     CDC* dc = desktop->GetDCEx(nullptr, DCX_WINDOW | DCX_CACHE | DCX_LOCKWINDOWUPDATE);
     if (dc == nullptr)
         return;
-    dc->DrawDragRect(iRect, iSize, iLast, iLastSize);
+    // No new rectangle only erases the last one.
+    const CRect none(0, 0, 0, 0);
+    dc->DrawDragRect(iRect != nullptr ? iRect : &none, iSize, iLast, iLastSize);
     desktop->ReleaseDC(dc);
 }
 

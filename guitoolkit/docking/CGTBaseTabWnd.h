@@ -178,6 +178,7 @@ public:
 
     void EnableAutoColor(BOOL iEnable = TRUE);
     void SetAutoColors(const CArray<COLORREF, COLORREF>& iColors);
+    const CArray<COLORREF, COLORREF>& GetAutoColors() const { return m_AutoColorPalette; }
     void EnableCustomToolTips(BOOL iEnable = TRUE);
     // One entry per tab, each the index of the tab that is to stand there.
     BOOL SetTabsOrder(const CArray<int, int>& iOrder);

@@ -263,8 +263,9 @@ BOOL CGTBaseTabWnd::DetachTab(int iMethod, int iIndex, BOOL iHide)
 
 CWnd* CGTBaseTabWnd::CreateWrapper(CWnd* iWindow, LPCWSTR iLabel, BOOL iDetachable)
 {
-    if (iWindow->IsKindOf(RUNTIME_CLASS(CGTDockingControlBar)) || !iDetachable ||
-        GetDockManagerOfFrame(m_DockFrame) == nullptr)
+    // An MDI child stays the client window's child: its tab is never a docking pane.
+    if (iWindow->IsKindOf(RUNTIME_CLASS(CGTDockingControlBar)) || iWindow->IsKindOf(RUNTIME_CLASS(CMDIChildWnd)) ||
+        !iDetachable || GetDockManagerOfFrame(m_DockFrame) == nullptr)
         return iWindow;
     CRuntimeClass* type = m_WrapperClass != nullptr ? m_WrapperClass : RUNTIME_CLASS(CGTDockingCBWrapper);
     auto* wrapper = DYNAMIC_DOWNCAST(CGTDockingCBWrapper, type->CreateObject());

@@ -39,8 +39,8 @@ CGTTabWnd::CGTTabWnd()
       m_FirstVisibleOffset(0), m_TotalTabsWidth(0), m_AutoSizeWindows(TRUE), m_DrawFrame(TRUE),
       m_TransparentBackground(FALSE), m_HideWhenEmpty(FALSE), m_BoldActiveTab(FALSE), m_TabListMode(FALSE),
       m_TabsHidden(FALSE), m_MaxTabWidth(0), m_ResizeMode(0), m_ResizeStrip(0, 0, 0, 0), m_ResizeDragRect(0, 0, 0, 0),
-      m_ResizeBounds(0, 0, 0, 0), m_ResizeDrag(FALSE), m_ScrollOffset(0), m_MaxScrollOffset(0), m_FirstShownTab(0),
-      m_ButtonWindows(10), m_Look(*this)
+      m_ResizeBounds(0, 0, 0, 0), m_ResizeDrag(FALSE), m_ActiveInGroup(FALSE), m_GroupTabMove(FALSE), m_ScrollOffset(0),
+      m_MaxScrollOffset(0), m_FirstShownTab(0), m_ButtonWindows(10), m_Look(*this)
 {
     m_AutoDestroyWindows = TRUE;
     m_HideInactiveWindows = TRUE;
@@ -587,6 +587,26 @@ void CGTTabWnd::HideWhenEmpty(BOOL iHide)
     m_HideWhenEmpty = iHide;
     RecalcLayout();
     SyncScrollBar();
+}
+
+void CGTTabWnd::EnableTabDocumentsMenu(BOOL iEnable)
+{
+    m_TabListMode = iEnable;
+    if (m_hWnd == nullptr)
+        return;
+    UpdateButtonImages();
+    RecalcLayout();
+}
+
+void CGTTabWnd::SetDrawFrame(BOOL iDraw)
+{
+    if (m_DrawFrame == iDraw)
+        return;
+    m_DrawFrame = iDraw;
+    if (m_hWnd == nullptr)
+        return;
+    Invalidate();
+    UpdateWindow();
 }
 
 BOOL CGTTabWnd::IsMDITabGroup() const

@@ -102,6 +102,15 @@ public:
     void SetTabStyle(int iStyle);
     void EnableActiveTabBold(BOOL iEnable = TRUE);
     void SetResizeMode(int iMode);
+    int GetResizeMode() const { return m_ResizeMode; }
+    // The one tab group of an MDI client area whose document is the active one.
+    void SetActiveInGroup(BOOL iActive) { m_ActiveInGroup = iActive; }
+    BOOL IsActiveInGroup() const { return m_ActiveInGroup; }
+    // The tab-list mode with its document-list button.
+    void EnableTabDocumentsMenu(BOOL iEnable = TRUE);
+    BOOL IsTabDocumentsMenu() const { return m_TabListMode; }
+    void SetDrawFrame(BOOL iDraw);
+    void SetAutoSizeWindows(BOOL iAutoSize) { m_AutoSizeWindows = iAutoSize; }
     void HideWhenEmpty(BOOL iHide = TRUE);
     void SetMaxTabWidth(int iWidth) { m_MaxTabWidth = iWidth; }
     void SetTransparentBackground(BOOL iTransparent) { m_TransparentBackground = iTransparent; }
@@ -152,6 +161,10 @@ protected:
     CRect m_ResizeDragRect;
     CRect m_ResizeBounds;
     BOOL m_ResizeDrag;
+    BOOL m_ActiveInGroup;
+    // A tab of an MDI tab group held past the drag distance: moves and the release go to the
+    // client area, which may take the document to another group.
+    BOOL m_GroupTabMove;
     int m_ScrollOffset;
     int m_MaxScrollOffset;
     int m_FirstShownTab;
@@ -184,6 +197,10 @@ protected:
     void PassClick(CWnd& ioTarget, UINT iMessage, UINT iFlags, CPoint iPoint);
     // The index of the nearest visible tab from iIndex in steps of iStep, going round the ends.
     int NextVisibleTab(int iIndex, int iStep) const;
+    // The MDI tab-group rules of a press, a move and a release; TRUE when they took it.
+    BOOL GroupMouseDown(CPoint iPoint);
+    BOOL GroupMouseMove(UINT iFlags, CPoint iPoint);
+    BOOL GroupMouseUp(CPoint iPoint);
 
     afx_msg int OnCreate(LPCREATESTRUCT iCreate);
     afx_msg void OnDestroy();
@@ -200,6 +217,7 @@ protected:
     afx_msg void OnSysColorChange();
     afx_msg void OnSettingChange(UINT iFlags, LPCWSTR iSection);
     afx_msg void OnSetFocus(CWnd* iOldWindow);
+    afx_msg void OnWindowPosChanging(WINDOWPOS* ioPos);
     BOOL OnCommand(WPARAM iWParam, LPARAM iLParam) override;
     DECLARE_MESSAGE_MAP()
 };

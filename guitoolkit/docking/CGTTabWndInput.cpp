@@ -27,6 +27,7 @@ BEGIN_MESSAGE_MAP(CGTTabWnd, CGTBaseTabWnd)
     ON_WM_SYSCOLORCHANGE()
     ON_WM_SETTINGCHANGE()
     ON_WM_SETFOCUS()
+    ON_WM_WINDOWPOSCHANGING()
 END_MESSAGE_MAP()
 
 namespace {
@@ -396,10 +397,12 @@ void CGTTabWnd::OnLButtonDown(UINT iFlags, CPoint iPoint)
         return;
     }
     CWnd* target = GetTabFromPoint(iPoint) < 0 ? FindTargetWnd(iPoint) : nullptr;
-    if (target != nullptr)
+    if (target != nullptr) {
         PassClick(*target, WM_LBUTTONDOWN, iFlags, iPoint);
-    else
-        CGTBaseTabWnd::OnLButtonDown(iFlags, iPoint);
+        return;
+    }
+    CGTBaseTabWnd::OnLButtonDown(iFlags, iPoint);
+    GroupMouseDown(iPoint);
 }
 
 void CGTTabWnd::OnLButtonDblClk(UINT iFlags, CPoint iPoint)
@@ -437,7 +440,8 @@ void CGTTabWnd::OnLButtonUp(UINT iFlags, CPoint iPoint)
                                  reinterpret_cast<LPARAM>(&window));
         return;
     }
-    CGTBaseTabWnd::OnLButtonUp(iFlags, iPoint);
+    if (!GroupMouseUp(iPoint))
+        CGTBaseTabWnd::OnLButtonUp(iFlags, iPoint);
 }
 
 void CGTTabWnd::OnMouseMove(UINT iFlags, CPoint iPoint)
@@ -466,7 +470,8 @@ void CGTTabWnd::OnMouseMove(UINT iFlags, CPoint iPoint)
         m_ResizeDragRect = rect;
         return;
     }
-    CGTBaseTabWnd::OnMouseMove(iFlags, iPoint);
+    if (!GroupMouseMove(iFlags, iPoint))
+        CGTBaseTabWnd::OnMouseMove(iFlags, iPoint);
 }
 
 void CGTTabWnd::DrawResizeFrame(LPCRECT iNew, LPCRECT iOld)
@@ -485,6 +490,10 @@ void CGTTabWnd::OnCancelMode()
         m_ResizeDragRect.SetRectEmpty();
     }
     m_SplitterDrag = FALSE;
+    if (m_GroupTabMove) {
+        m_GroupTabMove = FALSE;
+        GetParent()->SendMessage(GTM_ON_CANCELTABMOVE);
+    }
     CGTBaseTabWnd::OnCancelMode();
 }
 

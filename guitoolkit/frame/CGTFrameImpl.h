@@ -111,6 +111,17 @@ public:
     BOOL OnShowPopupMenu(CGTPopupMenu* iPopup);
     // TRUE when a mouse message was taken for the open popup or customisation.
     BOOL HandlePopupMouseDown(UINT iMessage, CPoint iScreenPoint, CWnd* iWindow);
+    // The frame's message filter before its base's; TRUE: the message is eaten.
+    BOOL FilterFrameMessage(MSG& ioMessage);
+    // An accelerator's command counted, offered to the open popup (as Escape) and to the user
+    // tools; TRUE when taken.
+    BOOL HandleAcceleratorCommand(UINT iCommand);
+    // Every child window of a frame but iKeep, listed first and destroyed while it still is one.
+    static void DestroyChildWindows(HWND iParent, HWND iKeep = nullptr);
+    // The show/hide commands of the toolbar, status bar and rebar act on the bar with that id;
+    // FALSE without one.
+    BOOL ToggleCommandBar(UINT iId);
+    BOOL UpdateCommandBar(CCmdUI& ioCmdUI);
     // Fills a bar's "Add or Remove Buttons" popup and hands it to the owner frame's hook.
     void ShowToolbarCustomization(CGTPopupMenu* iPopup, CGTToolBar* iBar);
 

@@ -116,7 +116,5 @@ private:
     // The layout while the dock manager suspends it: a toolkit print preview takes the dock
     // manager's free area, any other view the platform's layout.
     void RecalcSuspendedLayout(BOOL iNotify);
-    // The show/hide commands of the toolbar, status bar and rebar: the bar with that id.
-    CGTBaseControlBar* CommandBar(UINT iId);
     BOOL m_InRecalcLayout;
 };

@@ -1,16 +1,13 @@
 // The frame's messages and its share of the input: keys and clicks go to the toolkit's
 // menus and popups first.
 #include <guitoolkit/frame/CGTFrameWnd.h>
-#include <guitoolkit/toolbars/CGTUserToolsManager.h>
 #include <guitoolkit/core/GuiToolkitMessages.h>
 #include <guitoolkit/docking/CGTBaseControlBar.h>
 #include <guitoolkit/frame/CGTFullScreenImpl.h>
-#include <guitoolkit/docking/CGTSlider.h>
 #include <guitoolkit/toolbars/CGTMenuBar.h>
 #include <guitoolkit/toolbars/CGTPopupMenu.h>
 #include <afxpriv.h>
 #include <windowsx.h>
-#include <vector>
 
 BEGIN_MESSAGE_MAP(CGTFrameWnd, CFrameWnd)
     ON_WM_MENUCHAR()
@@ -34,103 +31,15 @@ BEGIN_MESSAGE_MAP(CGTFrameWnd, CFrameWnd)
     ON_UPDATE_COMMAND_UI(ID_VIEW_REBAR, &CGTFrameWnd::OnUpdateControlBarMenu)
 END_MESSAGE_MAP()
 
-namespace {
-BOOL IsMouseButtonMessage(UINT iMessage)
-{
-    switch (iMessage) {
-    case WM_NCLBUTTONDOWN:
-    case WM_NCLBUTTONUP:
-    case WM_NCRBUTTONDOWN:
-    case WM_NCRBUTTONUP:
-    case WM_NCMBUTTONDOWN:
-    case WM_NCMBUTTONUP:
-    case WM_LBUTTONDOWN:
-    case WM_RBUTTONDOWN:
-    case WM_RBUTTONUP:
-    case WM_MBUTTONDOWN:
-    case WM_MBUTTONUP:
-        return TRUE;
-    default:
-        return FALSE;
-    }
-}
-
-BOOL IsKeyDown(int iKey)
-{
-    return (::GetKeyState(iKey) & 0x8000) != 0;
-}
-
-// A message's point on the screen: non-client messages carry it so, the others in the
-// window's client coordinates.
-CPoint ScreenPoint(const MSG& iMessage)
-{
-    CPoint point(GET_X_LPARAM(iMessage.lParam), GET_Y_LPARAM(iMessage.lParam));
-    if (iMessage.message < WM_NCLBUTTONDOWN || iMessage.message > WM_NCMBUTTONDBLCLK)
-        ::ClientToScreen(iMessage.hwnd, &point);
-    return point;
-}
-}  // namespace
-
 BOOL CGTFrameWnd::PreTranslateMessage(MSG* ioMessage)
 {
-    const UINT message = ioMessage->message;
-    if (IsMouseButtonMessage(message)) {
-        if (m_Impl.HandlePopupMouseDown(message, ScreenPoint(*ioMessage), CWnd::FromHandle(ioMessage->hwnd)))
-            return TRUE;
-    } else if (message == WM_KEYDOWN) {
-        if (!CGTFrameImpl::IsPlainF1KeyDown(*ioMessage) && m_Impl.ProcessShortcutKey(*ioMessage))
-            return TRUE;
-        if (ioMessage->wParam == VK_ESCAPE) {
-            if (m_Impl.IsFullScreen()) {
-                m_Impl.LeaveFullScreen();
-                return TRUE;
-            }
-            // Sliders rely on the cancel to end their drag.
-            if (auto* slider = DYNAMIC_DOWNCAST(CGTSlider, GetCapture())) {
-                slider->SendMessage(WM_CANCELMODE);
-                return TRUE;
-            }
-        }
-    } else if (message == WM_SYSKEYDOWN) {
-        CGTPopupMenu* popup = CGTPopupMenu::GetActiveMenu();
-        if (ioMessage->wParam == VK_MENU && popup != nullptr) {
-            popup->SendMessage(WM_CLOSE);
-            return TRUE;
-        }
-        if (m_Impl.ProcessShortcutKey(*ioMessage))
-            return TRUE;
-    } else if (message == WM_SYSKEYUP) {
-        CGTMenuBar* menuBar = m_Impl.GetMenuBar();
-        if (menuBar != nullptr && menuBar->GetSafeHwnd() != nullptr) {
-            const BOOL f10 = ioMessage->wParam == VK_F10 && !IsKeyDown(VK_CONTROL) && !IsKeyDown(VK_SHIFT);
-            if (ioMessage->wParam == VK_MENU || f10) {
-                if ((ioMessage->lParam & 0x20000000) == 0 || f10) {
-                    if (::GetFocus() == menuBar->GetSafeHwnd())
-                        SetFocus();
-                    else
-                        menuBar->SetFocus();
-                }
-                return TRUE;
-            }
-            if (CGTPopupMenu::GetActiveMenu() != nullptr)
-                return TRUE;
-        }
-    }
-    return CFrameWnd::PreTranslateMessage(ioMessage);
+    return m_Impl.FilterFrameMessage(*ioMessage) || CFrameWnd::PreTranslateMessage(ioMessage);
 }
 
 BOOL CGTFrameWnd::OnCommand(WPARAM iWParam, LPARAM iLParam)
 {
-    const UINT command = LOWORD(iWParam);
-    if (HIWORD(iWParam) == 1) {
-        CGTToolBar::AddCommandUsage(command);
-        MSG escape = {GetSafeHwnd(), WM_KEYDOWN, VK_ESCAPE, 0};
-        if (CGTPopupMenu::GetActiveMenu() != nullptr && m_Impl.ProcessShortcutKey(escape))
-            return TRUE;
-        CGTUserToolsManager* tools = CGTUserToolsManager::Current();
-        if (tools != nullptr && tools->InvokeToolByCommand(command))
-            return TRUE;
-    }
+    if (HIWORD(iWParam) == 1 && m_Impl.HandleAcceleratorCommand(LOWORD(iWParam)))
+        return TRUE;
     if (CGTToolBar::IsCustomizeMode())
         return FALSE;
     return CFrameWnd::OnCommand(iWParam, iLParam);
@@ -199,13 +108,7 @@ void CGTFrameWnd::OnDestroy()
         ::DestroyAcceleratorTable(m_hAccelTable);
         m_hAccelTable = nullptr;
     }
-    std::vector<HWND> children;
-    for (HWND child = ::GetWindow(GetSafeHwnd(), GW_CHILD); child != nullptr; child = ::GetWindow(child, GW_HWNDNEXT))
-        children.push_back(child);
-    for (HWND child : children) {
-        if (::IsWindow(child) && ::GetParent(child) == GetSafeHwnd())
-            ::DestroyWindow(child);
-    }
+    CGTFrameImpl::DestroyChildWindows(m_hWnd);
     CFrameWnd::OnDestroy();
 }
 
@@ -267,29 +170,15 @@ LRESULT CGTFrameWnd::OnToolbarContextMenu(WPARAM, LPARAM iLParam)
     return 0;
 }
 
-CGTBaseControlBar* CGTFrameWnd::CommandBar(UINT iId)
-{
-    return m_DockManager.FindBarById(iId, TRUE);
-}
-
 BOOL CGTFrameWnd::OnBarCheck(UINT iId)
 {
-    CGTBaseControlBar* bar = CommandBar(iId);
-    if (bar == nullptr)
-        return FALSE;
-    ShowBar(bar, !bar->IsVisible(), FALSE, FALSE);
-    AdjustDockingLayout();
-    return TRUE;
+    return m_Impl.ToggleCommandBar(iId);
 }
 
 void CGTFrameWnd::OnUpdateControlBarMenu(CCmdUI* ioCmdUI)
 {
-    CGTBaseControlBar* bar = CommandBar(ioCmdUI->m_nID);
-    if (bar == nullptr) {
+    if (!m_Impl.UpdateCommandBar(*ioCmdUI))
         ioCmdUI->Enable(FALSE);
-        return;
-    }
-    ioCmdUI->SetCheck(bar->IsVisible());
 }
 
 LRESULT CGTFrameWnd::OnLeaveFullScreen(WPARAM, LPARAM)

@@ -1,6 +1,7 @@
 #include <guitoolkit/frame/CGTWorkspace.h>
 #include <guitoolkit/toolbars/CGTContextMenuManager.h>
 #include <guitoolkit/frame/CGTFrameWnd.h>
+#include <guitoolkit/frame/CGTMDIFrameWnd.h>
 #include <guitoolkit/core/CGTKeyboardManager.h>
 #include <guitoolkit/core/CGTMouseManager.h>
 #include <guitoolkit/core/CGTRegistryHolder.h>
@@ -129,8 +130,12 @@ BOOL CGTWorkspace::LoadMDIFrameState(LPCWSTR iSection, CFrameWnd* iFrame)
 
 BOOL CGTWorkspace::LoadSDIFrameState(LPCWSTR iSection, CFrameWnd* iFrame)
 {
-    auto* frame = DYNAMIC_DOWNCAST(CGTFrameWnd, iFrame);
-    return LoadState(iSection, frame != nullptr ? &frame->GetFrameImpl() : nullptr);
+    CGTFrameImpl* impl = nullptr;
+    if (auto* frame = DYNAMIC_DOWNCAST(CGTFrameWnd, iFrame))
+        impl = &frame->GetFrameImpl();
+    else if (auto* mdiFrame = DYNAMIC_DOWNCAST(CGTMDIFrameWnd, iFrame))
+        impl = &mdiFrame->GetFrameImpl();
+    return LoadState(iSection, impl);
 }
 
 void CGTWorkspace::OnClosingMainFrame(CGTFrameImpl* iFrameImpl)

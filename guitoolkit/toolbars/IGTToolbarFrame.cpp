@@ -20,6 +20,11 @@ void SetActiveInPlaceFrame(CFrameWnd* iFrame)
     activeInPlaceFrame = iFrame;
 }
 
+CFrameWnd* GetActiveInPlaceFrame()
+{
+    return activeInPlaceFrame;
+}
+
 CFrameWnd* GetActiveTopLevelFrame(CWnd* iWindow)
 {
     if (activeInPlaceFrame != nullptr)

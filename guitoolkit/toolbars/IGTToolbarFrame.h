@@ -55,5 +55,6 @@ BOOL FrameAcceptsPopupMenu(CWnd* iFrame, CGTPopupMenu* iPopup);
 
 // The in-place frame that is active in the process, or null; in-place frames set it.
 void SetActiveInPlaceFrame(CFrameWnd* iFrame);
+CFrameWnd* GetActiveInPlaceFrame();
 // The active in-place frame when there is one, else the window's top-level frame.
 CFrameWnd* GetActiveTopLevelFrame(CWnd* iWindow);

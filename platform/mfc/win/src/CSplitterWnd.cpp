@@ -1,0 +1,3 @@
+#include "afxsplitter.h"
+
+IMPLEMENT_DYNAMIC(CSplitterWnd, CWnd)
