@@ -5,6 +5,8 @@
 #pragma once
 #include <afxwin.h>
 
+class CGTCalculator;
+
 class CGTEdit : public CEdit {
     DECLARE_DYNAMIC(CGTEdit)
 public:
@@ -23,6 +25,11 @@ public:
     CRect GetButtonRect() const;
 
     BOOL PreTranslateMessage(MSG* ioMessage) override;
+
+    // The calculator's "=": the result becomes the text, as if typed.
+    void TakeCalculatorResult(const CString& iText);
+    // An extra calculator key (its command from 100 on) was pressed; nothing by default.
+    virtual void OnCalculatorUserCommand(CGTCalculator* iCalculator, UINT iCommand);
 
 protected:
     // What the button does; the edit takes the focus (a derived edit supplies the action).

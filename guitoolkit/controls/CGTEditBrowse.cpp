@@ -185,3 +185,11 @@ void CGTEdit::OnCancelMode()
         ReleaseCapture();
     EndPress();
 }
+
+void CGTEdit::TakeCalculatorResult(const CString& iText)
+{
+    SetWindowText(iText);
+    NotifyTextChanged();
+}
+
+void CGTEdit::OnCalculatorUserCommand(CGTCalculator*, UINT) {}
