@@ -15,27 +15,6 @@ void DeliverPosted()
     }
 }
 
-// Answers the file dialog and the folder picker for the user.
-class FakeDialogs : public ScopedFake<CGTModalDialogs> {
-public:
-    BOOL OpenFile(LPCWSTR iDefaultExtension, LPCWSTR iFileName, LPCWSTR iFilter, CString& oPath) const override
-    {
-        m_Asked = std::wstring(L"file ") + iDefaultExtension + L" " + iFileName + L" " + iFilter;
-        oPath = m_Answer;
-        return !m_Answer.IsEmpty();
-    }
-    BOOL BrowseForFolder(LPCWSTR iInitialFolder, CString& oFolder) const override
-    {
-        m_Asked = std::wstring(L"folder ") + iInitialFolder;
-        oFolder = m_Answer;
-        return !m_Answer.IsEmpty();
-    }
-    UINT TrackPopupMenu(HMENU, UINT, int, int, HWND) const override { return 0; }
-
-    CString m_Answer;
-    mutable std::wstring m_Asked;
-};
-
 class EditModes : public ::testing::Test {
 protected:
     EditModes()
@@ -137,7 +116,7 @@ TEST_F(EditModes, ModesPlaceTheButtonOrNone)
 
 TEST_F(EditModes, AConfirmedDialogWritesTheTextAndNotifiesACancelledOneNothing)
 {
-    FakeDialogs dialogs;
+    FakeModalDialogs dialogs;
     m_Edit.SetWindowText(L"C:\\old.txt");
     m_Edit.EnableFileBrowseMode(L"txt", L"Text|*.txt||");
     DeliverPosted();
@@ -163,7 +142,7 @@ TEST_F(EditModes, AConfirmedDialogWritesTheTextAndNotifiesACancelledOneNothing)
 
 TEST_F(EditModes, APressReleasedOutsideTheButtonRunsNothing)
 {
-    FakeDialogs dialogs;
+    FakeModalDialogs dialogs;
     m_Edit.EnableFolderBrowseMode();
     const CRect button = m_Edit.GetButtonRect();
     m_Edit.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(button.CenterPoint().x, button.CenterPoint().y));

@@ -5,24 +5,6 @@
 
 namespace {
 
-// Plays the user in front of the menu: picks m_Choice (0: dismisses it).
-class FakeMenus : public ScopedFake<CGTModalDialogs> {
-public:
-    BOOL OpenFile(LPCWSTR, LPCWSTR, LPCWSTR, CString&) const override { return FALSE; }
-    BOOL BrowseForFolder(LPCWSTR, CString&) const override { return FALSE; }
-    UINT TrackPopupMenu(HMENU iMenu, UINT, int iX, int iY, HWND) const override
-    {
-        ++m_Tracked;
-        m_At = CPoint(iX, iY);
-        m_Menu = iMenu;
-        return m_Choice;
-    }
-    UINT m_Choice = 0;
-    mutable int m_Tracked = 0;
-    mutable CPoint m_At;
-    mutable HMENU m_Menu = nullptr;
-};
-
 class MenuButtons : public ::testing::Test {
 protected:
     MenuButtons() : m_Parent(CRect(100, 100, 400, 300), WS_POPUP | WS_VISIBLE)
@@ -39,7 +21,7 @@ protected:
         m_Button.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(iX, 12));
     }
 
-    FakeMenus m_Menus;
+    FakeModalDialogs m_Menus;
     ParentWindow m_Parent;
     CGTMenuButton m_Button;
     CMenu m_Menu;
@@ -49,9 +31,9 @@ TEST_F(MenuButtons, AChoiceIsKeptAndTheParentHearsAClickADismissalNeither)
 {
     m_Menus.m_Choice = 302;
     ClickAt(50);
-    EXPECT_EQ(m_Menus.m_Tracked, 1);
+    EXPECT_EQ(m_Menus.m_MenusTracked, 1);
     EXPECT_EQ(m_Menus.m_Menu, m_Menu.GetSafeHmenu());
-    EXPECT_EQ(m_Menus.m_At, CPoint(110, 134)) << "the button's bottom-left corner on the screen";
+    EXPECT_EQ(m_Menus.m_MenuAt, CPoint(110, 134)) << "the button's bottom-left corner on the screen";
     EXPECT_EQ(m_Button.m_ChosenCommand, 302u);
     EXPECT_EQ(m_Parent.Commands(), (std::vector<WPARAM>{MAKEWPARAM(55, BN_CLICKED)}));
     EXPECT_FALSE(m_Button.IsPushed());
@@ -61,8 +43,8 @@ TEST_F(MenuButtons, AChoiceIsKeptAndTheParentHearsAClickADismissalNeither)
     m_Button.m_RightArrow = TRUE;
     m_Button.m_StayPressed = TRUE;
     m_Button.SendMessage(WM_KEYDOWN, VK_DOWN, 0);
-    EXPECT_EQ(m_Menus.m_Tracked, 2);
-    EXPECT_EQ(m_Menus.m_At, CPoint(210, 110)) << "the top-right corner with the right arrow";
+    EXPECT_EQ(m_Menus.m_MenusTracked, 2);
+    EXPECT_EQ(m_Menus.m_MenuAt, CPoint(210, 110)) << "the top-right corner with the right arrow";
     EXPECT_EQ(m_Button.m_ChosenCommand, 0u);
     EXPECT_TRUE(m_Parent.Commands().empty());
     EXPECT_FALSE(m_Button.IsPushed());
@@ -73,13 +55,13 @@ TEST_F(MenuButtons, InSplitModeOnlyTheArrowPartOpensTheMenu)
     m_Button.m_SplitMode = TRUE;
     m_Menus.m_Choice = 301;
     ClickAt(20);
-    EXPECT_EQ(m_Menus.m_Tracked, 0);
+    EXPECT_EQ(m_Menus.m_MenusTracked, 0);
     EXPECT_EQ(m_Button.m_ChosenCommand, 0u);
     EXPECT_EQ(m_Parent.Commands(), (std::vector<WPARAM>{MAKEWPARAM(55, BN_CLICKED)}));
 
     m_Parent.m_Recorded.clear();
     ClickAt(95);
-    EXPECT_EQ(m_Menus.m_Tracked, 1);
+    EXPECT_EQ(m_Menus.m_MenusTracked, 1);
     EXPECT_EQ(m_Button.m_ChosenCommand, 301u);
     EXPECT_EQ(m_Parent.Commands().size(), 1u) << "the release after the menu adds no click";
 }
@@ -88,7 +70,7 @@ TEST_F(MenuButtons, WithoutAMenuNothingOpens)
 {
     m_Button.m_Menu = nullptr;
     m_Button.SendMessage(WM_KEYDOWN, VK_SPACE, 0);
-    EXPECT_EQ(m_Menus.m_Tracked, 0);
+    EXPECT_EQ(m_Menus.m_MenusTracked, 0);
     EXPECT_EQ(m_Button.SendMessage(WM_GETDLGCODE), DLGC_WANTARROWS);
 }
 
