@@ -9,37 +9,44 @@
 
 namespace {
 
+CCalculatorButton* Key(CGTCalculator& ioCalculator, const CString& iLabel)
+{
+    for (int index = 0; index < ioCalculator.GetButtonCount(); ++index) {
+        auto* key = dynamic_cast<CCalculatorButton*>(ioCalculator.GetButton(index));
+        if (key != nullptr && key->m_Text == iLabel)
+            return key;
+    }
+    ADD_FAILURE() << "no key " << std::wstring(iLabel);
+    return nullptr;
+}
+
+std::wstring Shown(const CGTCalculator& iCalculator)
+{
+    return std::wstring(iCalculator.GetDisplayedText());
+}
+
+// Presses the keys of a space-separated list of labels; returns what the display shows
+// after each "=" and after the last key.
+std::vector<std::wstring> PressKeys(CGTCalculator& ioCalculator, const wchar_t* iLabels)
+{
+    std::vector<std::wstring> shown;
+    std::wistringstream labels(iLabels);
+    std::wstring label;
+    while (labels >> label) {
+        ioCalculator.ProcessCommand(Key(ioCalculator, label.c_str()));
+        if (label == L"=")
+            shown.push_back(Shown(ioCalculator));
+    }
+    if (label != L"=")
+        shown.push_back(Shown(ioCalculator));
+    return shown;
+}
+
 class Calculator : public ::testing::Test {
 protected:
     Calculator() { m_Calculator.CreateKeys(); }
-
-    CCalculatorButton* Key(const CString& iLabel)
-    {
-        for (int index = 0; index < m_Calculator.GetButtonCount(); ++index) {
-            auto* key = dynamic_cast<CCalculatorButton*>(m_Calculator.GetButton(index));
-            if (key != nullptr && key->m_Text == iLabel)
-                return key;
-        }
-        ADD_FAILURE() << "no key " << std::wstring(iLabel);
-        return nullptr;
-    }
-    // Presses the keys of a space-separated list of labels; returns what the display shows
-    // after each "=" and after the last key.
-    std::vector<std::wstring> Press(const wchar_t* iLabels)
-    {
-        std::vector<std::wstring> shown;
-        std::wistringstream labels(iLabels);
-        std::wstring label;
-        while (labels >> label) {
-            m_Calculator.ProcessCommand(Key(label.c_str()));
-            if (label == L"=")
-                shown.push_back(Displayed());
-        }
-        if (label != L"=")
-            shown.push_back(Displayed());
-        return shown;
-    }
-    std::wstring Displayed() const { return std::wstring(m_Calculator.GetDisplayedText()); }
+    std::vector<std::wstring> Press(const wchar_t* iLabels) { return PressKeys(m_Calculator, iLabels); }
+    std::wstring Displayed() const { return Shown(m_Calculator); }
 
     CGTCalculator m_Calculator;
 };
@@ -74,7 +81,7 @@ TEST_F(Calculator, KeySequencesShowTheirResults)
         {L"3 * 4 C 2 =", {L"2"}},
     };
     for (const auto& sequence : cases) {
-        m_Calculator.ProcessCommand(Key(L"C"));
+        m_Calculator.ProcessCommand(Key(m_Calculator, L"C"));
         EXPECT_EQ(Press(sequence.m_Keys), sequence.m_Shown) << std::wstring(sequence.m_Keys);
     }
 }
@@ -87,15 +94,9 @@ TEST_F(Calculator, LargeValuesShowInExponentFormAndOverflowErrs)
 
     CGTCalculator huge(1e308, 0, nullptr);
     huge.CreateKeys();
-    for (const wchar_t* label : {L"*", L"1", L"0", L"="}) {
-        for (int index = 0; index < huge.GetButtonCount(); ++index) {
-            auto* key = dynamic_cast<CCalculatorButton*>(huge.GetButton(index));
-            if (key != nullptr && key->m_Text == label)
-                huge.ProcessCommand(key);
-        }
-    }
+    PressKeys(huge, L"* 1 0 =");
     EXPECT_TRUE(huge.IsError());
-    EXPECT_EQ(std::wstring(huge.GetDisplayedText()), L"Error");
+    EXPECT_EQ(Shown(huge), L"Error");
 }
 
 TEST_F(Calculator, TypedKeysFindTheirButtons)
