@@ -1,31 +1,57 @@
-// The toolkit's edit control. What it offers so far: the key and mouse handling that edits
-// derived from it pass what they do not use on to, its calculator mode switch, and the
-// browse mode: a small button at the right edge, in the non-client area, whose press runs
-// the edit's action.
+// The toolkit's edit control: a small button at the right edge, in the non-client area,
+// whose press runs the edit's action: the caller's, a calculator drop-down (whose mode also
+// keeps the text a decimal number), a file dialog or a folder picker.
 #pragma once
 #include <afxwin.h>
+
+class CGTCalculator;
 
 class CGTEdit : public CEdit {
     DECLARE_DYNAMIC(CGTEdit)
 public:
+    enum Mode {
+        NoButton = 0,
+        CallerAction = 1,
+        CalculatorMode = 2,
+        FileMode = 3,
+        FolderMode = 4
+    };
+
     CGTEdit();
 
     // iExtraCommands: further calculator commands, null for none.
     void EnableCalculatorMode(const CStringList* iExtraCommands = nullptr);
-    BOOL IsCalculatorMode() const { return m_CalculatorMode; }
+    BOOL IsCalculatorMode() const { return m_Mode == CalculatorMode; }
     const CStringList& GetCalculatorCommands() const { return m_CalculatorCommands; }
 
     // The button shows the label; its press runs RunButtonAction. FALSE takes the button away.
     void EnableBrowseMode(BOOL iEnable = TRUE, LPCWSTR iLabel = L"...");
-    BOOL IsBrowseMode() const { return m_BrowseMode; }
+    // The button opens a file dialog for the text, with the default extension and the
+    // dialog's filter ("Text files (*.txt)|*.txt||").
+    void EnableFileBrowseMode(LPCWSTR iDefaultExtension = nullptr, LPCWSTR iFilter = nullptr);
+    // The button opens a folder picker for the text.
+    void EnableFolderBrowseMode();
+    BOOL IsBrowseMode() const { return m_Mode != NoButton; }
+    int GetMode() const { return m_Mode; }
+
+    // Whether a character typed in calculator mode keeps the text a decimal number.
+    virtual BOOL AcceptCalculatorChar(UINT iCharacter);
+    // Where the calculator starts: the text, with "," as well as "." for the decimal point.
+    double GetCalculatorStartValue() const;
     // In client coordinates (right of the client area, at the window's right edge); empty
     // without the button.
     CRect GetButtonRect() const;
 
     BOOL PreTranslateMessage(MSG* ioMessage) override;
 
+    // The calculator's "=": the result becomes the text, as if typed.
+    void TakeCalculatorResult(const CString& iText);
+    // An extra calculator key (its command from 100 on) was pressed; nothing by default.
+    virtual void OnCalculatorUserCommand(CGTCalculator* iCalculator, UINT iCommand);
+
 protected:
-    // What the button does; the edit takes the focus (a derived edit supplies the action).
+    // What the button does: the mode's dialog, then the edit takes the focus (with a caller's
+    // action a derived edit supplies it).
     virtual void RunButtonAction();
     virtual void DrawButton(CDC* iDc, const CRect& iRect, BOOL iPressed, BOOL iHot);
     virtual void UpdateButtonLayout();
@@ -43,10 +69,10 @@ protected:
     afx_msg void OnNcLButtonDblClk(UINT iHitTest, CPoint iPoint);
     DECLARE_MESSAGE_MAP()
 
-    BOOL m_CalculatorMode;
+    int m_Mode;
     CStringList m_CalculatorCommands;
-
-    BOOL m_BrowseMode;
+    CString m_DefaultExtension;
+    CString m_Filter;
     BOOL m_PressedLook;
     BOOL m_Hot;
     BOOL m_TrackingPress;
@@ -57,4 +83,7 @@ private:
     BOOL IsOnButton(CPoint iClientPoint) const;
     void RedrawFrame();
     void EndPress();
+    void SetMode(int iMode);
+    // The file dialog or folder picker of modes 3 and 4 for the text.
+    void Browse();
 };

@@ -3,6 +3,7 @@
 #include <guitoolkit/controls/CGTEdit.h>
 #include <guitoolkit/core/CGTVisualManager.h>
 #include <guitoolkit/core/GuiToolkitGlobals.h>
+#include <guitoolkit/core/GuiToolkitSeams.h>
 
 namespace {
 const int minimumButtonWidth = 20;
@@ -10,8 +11,25 @@ const int minimumButtonWidth = 20;
 
 void CGTEdit::EnableBrowseMode(BOOL iEnable, LPCWSTR iLabel)
 {
-    m_BrowseMode = iEnable;
     m_ButtonLabel = iLabel != nullptr ? iLabel : L"";
+    SetMode(iEnable ? CallerAction : NoButton);
+}
+
+void CGTEdit::EnableFileBrowseMode(LPCWSTR iDefaultExtension, LPCWSTR iFilter)
+{
+    m_DefaultExtension = iDefaultExtension != nullptr ? iDefaultExtension : L"";
+    m_Filter = iFilter != nullptr ? iFilter : L"";
+    SetMode(FileMode);
+}
+
+void CGTEdit::EnableFolderBrowseMode()
+{
+    SetMode(FolderMode);
+}
+
+void CGTEdit::SetMode(int iMode)
+{
+    m_Mode = iMode;
     UpdateButtonLayout();
 }
 
@@ -26,7 +44,7 @@ void CGTEdit::UpdateButtonLayout()
 CRect CGTEdit::GetButtonRect() const
 {
     CRect button(0, 0, 0, 0);
-    if (!m_BrowseMode || GetSafeHwnd() == nullptr)
+    if (m_Mode == NoButton || GetSafeHwnd() == nullptr)
         return button;
     // Taken from the window as it is now: the window may have been resized since the last paint.
     CRect client;
@@ -39,7 +57,26 @@ CRect CGTEdit::GetButtonRect() const
 
 void CGTEdit::RunButtonAction()
 {
+    if (m_Mode == FileMode || m_Mode == FolderMode)
+        Browse();
     SetFocus();
+}
+
+void CGTEdit::Browse()
+{
+    CString text;
+    GetWindowText(text);
+    CString chosen;
+    const CGTModalDialogs& dialogs = CGTModalDialogs::Current();
+    const BOOL confirmed = m_Mode == FileMode ? dialogs.OpenFile(m_DefaultExtension, text, m_Filter, chosen)
+                                              : dialogs.BrowseForFolder(text, chosen);
+    if (confirmed) {
+        SetWindowText(chosen);
+        NotifyTextChanged();
+    }
+    // The dialog may have covered the frame; the parent repaints what it hid.
+    if (m_Mode == FileMode && GetParent() != nullptr)
+        GetParent()->RedrawWindow(nullptr, nullptr, RDW_FRAME | RDW_ALLCHILDREN | RDW_INVALIDATE);
 }
 
 void CGTEdit::NotifyTextChanged()
@@ -84,14 +121,14 @@ void CGTEdit::RedrawFrame()
 void CGTEdit::OnNcCalcSize(BOOL iCalcValidRects, NCCALCSIZE_PARAMS* ioParams)
 {
     CEdit::OnNcCalcSize(iCalcValidRects, ioParams);
-    if (m_BrowseMode)
+    if (m_Mode != NoButton)
         ioParams->rgrc[0].right -= m_ButtonWidth;
 }
 
 void CGTEdit::OnNcPaint()
 {
     CEdit::OnNcPaint();
-    if (!m_BrowseMode)
+    if (m_Mode == NoButton)
         return;
     CRect button = GetButtonRect();
     ClientToScreen(&button);
@@ -185,3 +222,11 @@ void CGTEdit::OnCancelMode()
         ReleaseCapture();
     EndPress();
 }
+
+void CGTEdit::TakeCalculatorResult(const CString& iText)
+{
+    SetWindowText(iText);
+    NotifyTextChanged();
+}
+
+void CGTEdit::OnCalculatorUserCommand(CGTCalculator*, UINT) {}

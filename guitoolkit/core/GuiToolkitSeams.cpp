@@ -1,4 +1,7 @@
 #include <guitoolkit/core/GuiToolkitSeams.h>
+#include <guitoolkit/core/BrowseForFolderDialog.h>
+#include <afxdlgs.h>
+#include <shlobj.h>
 
 SHORT CGTKeyState::GetKeyState(int iVirtualKey) const
 {
@@ -45,4 +48,23 @@ void CGTBeeper::Beep(UINT iType) const
 UINT_PTR CGTShellAppBars::Send(DWORD iMessage, APPBARDATA& ioData) const
 {
     return ::SHAppBarMessage(iMessage, &ioData);
+}
+
+BOOL CGTModalDialogs::OpenFile(LPCWSTR iDefaultExtension, LPCWSTR iFileName, LPCWSTR iFilter, CString& oPath) const
+{
+    CFileDialog dialog(TRUE, iDefaultExtension, iFileName, 0, iFilter, nullptr);
+    if (dialog.DoModal() != IDOK)
+        return FALSE;
+    oPath = dialog.GetPathName();
+    return TRUE;
+}
+
+BOOL CGTModalDialogs::BrowseForFolder(LPCWSTR iInitialFolder, CString& oFolder) const
+{
+    return BrowseForFolderDialog(oFolder, nullptr, iInitialFolder, nullptr, BIF_RETURNONLYFSDIRS);
+}
+
+UINT CGTModalDialogs::TrackPopupMenu(HMENU iMenu, UINT iFlags, int iX, int iY, HWND iOwner) const
+{
+    return static_cast<UINT>(::TrackPopupMenu(iMenu, iFlags | TPM_RETURNCMD, iX, iY, 0, iOwner, nullptr));
 }

@@ -74,3 +74,14 @@ class CGTShellAppBars : public CGTSeam<CGTShellAppBars> {
 public:
     virtual UINT_PTR Send(DWORD iMessage, APPBARDATA& ioData) const;
 };
+
+// The modal dialogs and menus the controls open; tests answer for the user.
+class CGTModalDialogs : public CGTSeam<CGTModalDialogs> {
+public:
+    // An open-file dialog starting at iFileName; FALSE when cancelled.
+    virtual BOOL OpenFile(LPCWSTR iDefaultExtension, LPCWSTR iFileName, LPCWSTR iFilter, CString& oPath) const;
+    // The folder picker starting at iInitialFolder (file-system folders only); FALSE when cancelled.
+    virtual BOOL BrowseForFolder(LPCWSTR iInitialFolder, CString& oFolder) const;
+    // As ::TrackPopupMenu with TPM_RETURNCMD: the chosen command, 0 when dismissed.
+    virtual UINT TrackPopupMenu(HMENU iMenu, UINT iFlags, int iX, int iY, HWND iOwner) const;
+};

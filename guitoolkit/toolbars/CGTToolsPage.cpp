@@ -12,6 +12,8 @@ BEGIN_MESSAGE_MAP(CGTToolsPage, CPropertyPage)
     ON_EN_UPDATE(IDC_GT_TOOLS_ARGUMENTS, &CGTToolsPage::OnToolEdited)
     ON_EN_UPDATE(IDC_GT_TOOLS_DIRECTORY, &CGTToolsPage::OnToolEdited)
     ON_BN_CLICKED(IDC_GT_TOOLS_BROWSE, &CGTToolsPage::OnBrowseCommand)
+    ON_BN_CLICKED(IDC_GT_TOOLS_ARGUMENTS_MENU, &CGTToolsPage::OnArgumentsPicked)
+    ON_BN_CLICKED(IDC_GT_TOOLS_DIRECTORY_MENU, &CGTToolsPage::OnInitialDirectoryPicked)
 END_MESSAGE_MAP()
 
 CGTToolsPage::CGTToolsPage() : CPropertyPage(IDD_GT_TOOLS_PAGE), m_ToolsList(*this), m_SelectedTool(nullptr) {}
@@ -41,6 +43,9 @@ BOOL CGTToolsPage::OnInitDialog()
             auto* tool = static_cast<CGTUserTool*>(list.GetNext(position));
             m_ToolsList.AddItem(tool->m_Label, reinterpret_cast<DWORD_PTR>(tool));
         }
+        AttachPickList(m_DirectoryButton, m_DirectoryMenu, IDC_GT_TOOLS_DIRECTORY_MENU,
+                       tools->GetInitialDirectoryMenuId());
+        AttachPickList(m_ArgumentsButton, m_ArgumentsMenu, IDC_GT_TOOLS_ARGUMENTS_MENU, tools->GetArgumentsMenuId());
     }
     // The first item took the selection as it came.
     m_ToolsList.OnSelectionChanged();
@@ -71,6 +76,9 @@ void CGTToolsPage::EnableToolControls()
     for (CWnd* control :
          std::initializer_list<CWnd*>{&m_CommandEdit, &m_ArgumentsEdit, &m_DirectoryEdit, &m_BrowseButton})
         control->EnableWindow(enable);
+    for (CGTMenuButton* button : {&m_ArgumentsButton, &m_DirectoryButton})
+        if (button->GetSafeHwnd() != nullptr)
+            button->EnableWindow(enable);
 }
 
 void CGTToolsPage::OnToolEdited()
@@ -104,4 +112,32 @@ void CGTToolsPage::OnOK()
 {
     OnToolEdited();
     CPropertyPage::OnOK();
+}
+
+void CGTToolsPage::AttachPickList(CGTMenuButton& ioButton, CMenu& ioMenu, UINT iButtonId, UINT iMenuId)
+{
+    if (iMenuId == 0 || !ioMenu.LoadMenu(iMenuId))
+        return;
+    ioButton.SubclassDlgItem(iButtonId, this);
+    ioButton.m_Menu = ::GetSubMenu(ioMenu.GetSafeHmenu(), 0);
+    ioButton.ShowWindow(SW_SHOW);
+}
+
+void CGTToolsPage::OnArgumentsPicked()
+{
+    TypePicked(m_ArgumentsButton, m_ArgumentsEdit);
+}
+
+void CGTToolsPage::OnInitialDirectoryPicked()
+{
+    TypePicked(m_DirectoryButton, m_DirectoryEdit);
+}
+
+void CGTToolsPage::TypePicked(const CGTMenuButton& iButton, CEdit& ioEdit)
+{
+    CString text;
+    if (iButton.m_ChosenCommand == 0 || !text.LoadString(iButton.m_ChosenCommand))
+        return;
+    for (int index = 0; index < text.GetLength(); ++index)
+        ioEdit.SendMessage(WM_CHAR, text[index], 0);
 }

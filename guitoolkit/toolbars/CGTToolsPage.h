@@ -3,6 +3,7 @@
 // user tools manager's tools at once.
 #pragma once
 #include <afxdlgs.h>
+#include <guitoolkit/controls/CGTMenuButton.h>
 #include <guitoolkit/toolbars/CToolsList.h>
 
 class CGTUserTool;
@@ -24,15 +25,25 @@ protected:
     void OnOK() override;
     afx_msg void OnToolEdited();
     afx_msg void OnBrowseCommand();
+    afx_msg void OnArgumentsPicked();
+    afx_msg void OnInitialDirectoryPicked();
     DECLARE_MESSAGE_MAP()
 
 private:
     void EnableToolControls();
+    // Shows the button with the first sub-menu of the menu resource (0: the button stays hidden).
+    void AttachPickList(CGTMenuButton& ioButton, CMenu& ioMenu, UINT iButtonId, UINT iMenuId);
+    // Types the string resource of the button's chosen command into the edit, at the caret.
+    void TypePicked(const CGTMenuButton& iButton, CEdit& ioEdit);
 
     CEdit m_CommandEdit;
     CEdit m_ArgumentsEdit;
     CEdit m_DirectoryEdit;
     CButton m_BrowseButton;
+    CGTMenuButton m_ArgumentsButton;
+    CGTMenuButton m_DirectoryButton;
+    CMenu m_ArgumentsMenu;
+    CMenu m_DirectoryMenu;
     CToolsList m_ToolsList;
     CString m_Command;
     CString m_Arguments;

@@ -27,8 +27,10 @@ void RemoveCommandButtons(UINT commandId)
 }
 }  // namespace
 
-CGTUserToolsManager::CGTUserToolsManager(UINT iFirstCommandId, UINT iLastCommandId, CRuntimeClass* iToolClass)
-    : m_FirstCommandId(iFirstCommandId), m_LastCommandId(iLastCommandId), m_ToolClass(iToolClass)
+CGTUserToolsManager::CGTUserToolsManager(UINT iFirstCommandId, UINT iLastCommandId, CRuntimeClass* iToolClass,
+                                         UINT iArgumentsMenuId, UINT iInitialDirectoryMenuId)
+    : m_FirstCommandId(iFirstCommandId), m_LastCommandId(iLastCommandId), m_ToolClass(iToolClass),
+      m_ArgumentsMenuId(iArgumentsMenuId), m_InitialDirectoryMenuId(iInitialDirectoryMenuId)
 {
     currentManager = this;
 }

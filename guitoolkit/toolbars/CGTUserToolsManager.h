@@ -8,8 +8,11 @@
 class CGTUserToolsManager {
 public:
     // New tools are made of iToolClass (CGTUserTool or a class derived from it).
+    // iArgumentsMenuId, iInitialDirectoryMenuId: menu resources whose first sub-menu lists
+    // what the tools page offers to type into those edits (0: none).
     CGTUserToolsManager(UINT iFirstCommandId, UINT iLastCommandId,
-                        CRuntimeClass* iToolClass = RUNTIME_CLASS(CGTUserTool));
+                        CRuntimeClass* iToolClass = RUNTIME_CLASS(CGTUserTool), UINT iArgumentsMenuId = 0,
+                        UINT iInitialDirectoryMenuId = 0);
     virtual ~CGTUserToolsManager();
     CGTUserToolsManager(const CGTUserToolsManager&) = delete;
     CGTUserToolsManager& operator=(const CGTUserToolsManager&) = delete;
@@ -29,6 +32,8 @@ public:
     BOOL InvokeToolByCommand(UINT iCommandId);
 
     const CObList& GetTools() const { return m_Tools; }
+    UINT GetArgumentsMenuId() const { return m_ArgumentsMenuId; }
+    UINT GetInitialDirectoryMenuId() const { return m_InitialDirectoryMenuId; }
     // Whether the command is one of the range the tools take their commands from.
     BOOL IsInRange(UINT iCommandId) const { return iCommandId >= m_FirstCommandId && iCommandId <= m_LastCommandId; }
 
@@ -41,4 +46,6 @@ private:
     UINT m_FirstCommandId;
     UINT m_LastCommandId;
     CRuntimeClass* m_ToolClass;
+    UINT m_ArgumentsMenuId;
+    UINT m_InitialDirectoryMenuId;
 };

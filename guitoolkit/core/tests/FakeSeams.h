@@ -3,6 +3,7 @@
 #pragma once
 #include <guitoolkit/core/GuiToolkitSeams.h>
 #include <set>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -64,4 +65,37 @@ class FakeBeeper : public ScopedFake<CGTBeeper> {
 public:
     void Beep(UINT iType) const override { m_Beeps.push_back(iType); }
     mutable std::vector<UINT> m_Beeps;
+};
+
+// Answers the modal dialogs and menus for the user: a dialog is confirmed with m_Answer
+// (cancelled when it is empty), a menu picks m_Choice (0 dismisses it). m_Asked tells what
+// was opened last.
+class FakeModalDialogs : public ScopedFake<CGTModalDialogs> {
+public:
+    BOOL OpenFile(LPCWSTR iDefaultExtension, LPCWSTR iFileName, LPCWSTR iFilter, CString& oPath) const override
+    {
+        m_Asked = std::wstring(L"file ") + iDefaultExtension + L" " + iFileName + L" " + iFilter;
+        oPath = m_Answer;
+        return !m_Answer.IsEmpty();
+    }
+    BOOL BrowseForFolder(LPCWSTR iInitialFolder, CString& oFolder) const override
+    {
+        m_Asked = std::wstring(L"folder ") + iInitialFolder;
+        oFolder = m_Answer;
+        return !m_Answer.IsEmpty();
+    }
+    UINT TrackPopupMenu(HMENU iMenu, UINT, int iX, int iY, HWND) const override
+    {
+        ++m_MenusTracked;
+        m_MenuAt = CPoint(iX, iY);
+        m_Menu = iMenu;
+        return m_Choice;
+    }
+
+    CString m_Answer;
+    UINT m_Choice = 0;
+    mutable std::wstring m_Asked;
+    mutable int m_MenusTracked = 0;
+    mutable CPoint m_MenuAt;
+    mutable HMENU m_Menu = nullptr;
 };

@@ -3,6 +3,8 @@
 #include <guitoolkit/toolbars/GTPageResources.h>
 #include <gtest/gtest.h>
 #include "EditorTestSupport.h"
+#include "GtToolbarsTestIds.h"
+#include <guitoolkit/core/tests/FakeSeams.h>
 
 namespace {
 std::vector<std::wstring> Labels(const CGTUserToolsManager& iTools)
@@ -78,4 +80,30 @@ TEST(ToolsPage, TheListAndTheEditsChangeTheManagersToolsUpToItsLimit)
     EXPECT_EQ(std::vector<std::wstring>{L"Notes"}, Labels(tools));
     EXPECT_EQ(CString(L"Notes"), list.GetItemText(0));
     EXPECT_EQ(reinterpret_cast<DWORD_PTR>(notes), list.GetItemData(0));
+}
+
+TEST(ToolsPage, APickListChoiceIsTypedIntoItsEdit)
+{
+    FakeModalDialogs menus;
+    CGTUserToolsManager tools(0x8100, 0x8101, RUNTIME_CLASS(CGTUserTool), IDR_GT_TEST_PICK_LIST, 0);
+    CGTUserTool* notes = tools.CreateNewTool();
+    notes->m_Arguments = L"-o ";
+    CGTToolsPage page;
+    PageHost host(page);
+    CWnd* arguments = page.GetDlgItem(IDC_GT_TOOLS_ARGUMENTS_MENU);
+    EXPECT_TRUE(arguments->IsWindowVisible());
+    EXPECT_FALSE(page.GetDlgItem(IDC_GT_TOOLS_DIRECTORY_MENU)->IsWindowVisible()) << "no menu named for it";
+
+    auto* edit = static_cast<CEdit*>(page.GetDlgItem(IDC_GT_TOOLS_ARGUMENTS));
+    edit->SetSel(3, 3);
+    menus.m_Choice = ID_GT_TEST_PICK_FILE;
+    arguments->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    arguments->SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    EXPECT_EQ(menus.m_MenusTracked, 1);
+    EXPECT_EQ(::GetMenuItemID(menus.m_Menu, 1), UINT(ID_GT_TEST_PICK_FOLDER)) << "the menu's first sub-menu";
+    EXPECT_EQ(CString(L"-o $(File)"), notes->m_Arguments);
+
+    menus.m_Choice = 0;
+    arguments->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    EXPECT_EQ(CString(L"-o $(File)"), notes->m_Arguments);
 }

@@ -21,3 +21,8 @@
 #define IDR_GT_TEST_CONTEXT_OTHER 311
 #define ID_GT_TEST_CUT 0xE123
 #define ID_GT_TEST_COPY 0xE122
+
+/* A pick-list menu of the tools page and the strings its commands type. */
+#define IDR_GT_TEST_PICK_LIST 0x7F60
+#define ID_GT_TEST_PICK_FILE 0x7F61
+#define ID_GT_TEST_PICK_FOLDER 0x7F62
