@@ -50,14 +50,17 @@ size_t AppendLaunch(const std::wstring& iPath)
 
 // The monitor's way: a window on the main thread, and WM_CLOSE to it or to the thread ends the
 // run.
+LRESULT CALLBACK StandInWindowProc(HWND iWindow, UINT iMessage, WPARAM iWParam, LPARAM iLParam)
+{
+    if (iMessage == WM_CLOSE)
+        PostQuitMessage(11);
+    return iMessage == WM_CLOSE ? 0 : DefWindowProcW(iWindow, iMessage, iWParam, iLParam);
+}
+
 int RunUntilClosed()
 {
     WNDCLASSW windowClass = {};
-    windowClass.lpfnWndProc = [](HWND iWindow, UINT iMessage, WPARAM iWParam, LPARAM iLParam) -> LRESULT {
-        if (iMessage == WM_CLOSE)
-            PostQuitMessage(11);
-        return iMessage == WM_CLOSE ? 0 : DefWindowProcW(iWindow, iMessage, iWParam, iLParam);
-    };
+    windowClass.lpfnWndProc = &StandInWindowProc;
     windowClass.hInstance = GetModuleHandleW(nullptr);
     windowClass.lpszClassName = L"ZorvaneStandInWndClass";
     RegisterClassW(&windowClass);
