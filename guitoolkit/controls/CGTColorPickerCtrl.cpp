@@ -196,12 +196,7 @@ void CGTColorPickerCtrl::PickAt(CPoint iPoint)
     default:
         return;
     }
-    CRect after = m_Kind == LuminanceBar || m_Kind == HueSaturation ? GetMarkerRect() : client;
-    before.InflateRect(1, 1);
-    after.InflateRect(1, 1);
-    InvalidateRect(before, FALSE);
-    InvalidateRect(after, FALSE);
-    Notify(0);
+    RepaintChange(before, m_Kind == LuminanceBar || m_Kind == HueSaturation ? GetMarkerRect() : client);
 }
 
 void CGTColorPickerCtrl::OnLButtonDown(UINT iFlags, CPoint iPoint)
@@ -245,11 +240,15 @@ void CGTColorPickerCtrl::OnKeyDown(UINT iChar, UINT iRepeat, UINT iFlags)
     CRect before = GetMarkerRect();
     *value = changed;
     UpdateColor();
-    CRect after = GetMarkerRect();
-    before.InflateRect(1, 1);
-    after.InflateRect(1, 1);
-    InvalidateRect(before, FALSE);
-    InvalidateRect(after, FALSE);
+    RepaintChange(before, GetMarkerRect());
+}
+
+void CGTColorPickerCtrl::RepaintChange(CRect iBefore, CRect iAfter)
+{
+    iBefore.InflateRect(1, 1);
+    iAfter.InflateRect(1, 1);
+    InvalidateRect(iBefore, FALSE);
+    InvalidateRect(iAfter, FALSE);
     Notify(0);
 }
 

@@ -59,6 +59,8 @@ private:
     void UpdateColor();
     void Notify(UINT iCode);
     void PickAt(CPoint iPoint);
+    // Repaints the old and new marker areas and tells the parent.
+    void RepaintChange(CRect iBefore, CRect iAfter);
     CRect GetLuminanceArea() const;
     CRect GetMarkerRect() const;
     void DropPicture();
@@ -68,7 +70,7 @@ private:
     void AddCell(CPoint iCentre, int iSize, COLORREF iColor, int iTolerance);
 
     void DrawSwatch(CDC* iDc, const CRect& iClient) const;
-    void DrawLuminanceBar(CDC* iDc, const CRect& iClient) const;
+    void DrawLuminanceBar(CDC* iDc) const;
     void DrawPlane(CDC* iDc, const CRect& iClient);
     void DrawCells(CDC* iDc);
     void DrawLuminanceMarker(CDC* iDc) const;

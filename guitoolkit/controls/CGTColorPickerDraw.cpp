@@ -98,7 +98,7 @@ void CGTColorPickerCtrl::DrawItem(LPDRAWITEMSTRUCT iDrawItem)
         DrawSwatch(&memory, client);
         break;
     case LuminanceBar:
-        DrawLuminanceBar(&memory, client);
+        DrawLuminanceBar(&memory);
         DrawLuminanceMarker(&memory);
         break;
     case HueSaturation:
@@ -130,10 +130,9 @@ void CGTColorPickerCtrl::DrawSwatch(CDC* iDc, const CRect& iClient) const
     iDc->Draw3dRect(iClient, frame, frame);
 }
 
-void CGTColorPickerCtrl::DrawLuminanceBar(CDC* iDc, const CRect& iClient) const
+void CGTColorPickerCtrl::DrawLuminanceBar(CDC* iDc) const
 {
-    CRect area = iClient;
-    area.DeflateRect(0, 5);
+    const CRect area = GetLuminanceArea();
     for (int y = area.top; y < area.bottom; ++y) {
         const double luminance = 1.0 - static_cast<double>(y - area.top) / std::max(1, area.Height() - 1);
         iDc->FillSolidRect(area.left, y, m_LuminanceBarWidth, 1,
