@@ -13,6 +13,7 @@
 #include <afxtempl.h>
 #include <memory>
 
+class CGTBaseControlBar;
 class CGTDockManager;
 class CGTFullScreenImpl;
 class CGTMenuBar;
@@ -124,6 +125,23 @@ public:
     BOOL UpdateCommandBar(CCmdUI& ioCmdUI);
     // Fills a bar's "Add or Remove Buttons" popup and hands it to the owner frame's hook.
     void ShowToolbarCustomization(CGTPopupMenu* iPopup, CGTToolBar* iBar);
+
+    // --- What the main frames' overrides share ---
+
+    // The dock manager's free area is the border space the frame hands out.
+    BOOL NegotiateBorderSpace(UINT iBorderCmd, LPRECT ioRect);
+    // TRUE when full screen set the limits; FALSE leaves them to the frame's base.
+    BOOL GetFullScreenMinMaxInfo(MINMAXINFO* ioInfo);
+    // After the base's activation: the menu bar's state, and a clicked frame drawn at once.
+    void OnFrameActivate(UINT iState);
+    // The frame's accelerators and its child windows but iKeep, before the frame goes.
+    void DestroyFrameWindows(HWND iKeep = nullptr);
+    // The accessibility reports of a popup opening and closing.
+    static void NotifyPopupMenuShown(CGTPopupMenu* iPopup);
+    void OnPopupMenuClosed(CGTPopupMenu* iPopup);
+    BOOL IsUserToolbar(const CGTToolBar* iBar) const;
+    // Bars other than toolbars are never torn off.
+    void RemoveTearOffControlBar(CGTBaseControlBar* iBar);
 
 private:
     // Visible, gripper, dynamic size, hidden in place: user and tear-off bars.

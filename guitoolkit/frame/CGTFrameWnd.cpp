@@ -1,7 +1,5 @@
 #include <guitoolkit/frame/CGTFrameWnd.h>
-#include <guitoolkit/controls/CGTActivePopupMenu.h>
 #include <guitoolkit/frame/CGTWorkspace.h>
-#include <guitoolkit/core/GuiToolkitGlobals.h>
 #include <guitoolkit/core/GuiToolkitMessages.h>
 #include <guitoolkit/docking/CGTBaseControlBar.h>
 #include <guitoolkit/frame/CGTFullScreenImpl.h>
@@ -114,19 +112,7 @@ void CGTFrameWnd::OnSetPreviewMode(BOOL iPreview, CPrintPreviewState* ioState)
 
 BOOL CGTFrameWnd::NegotiateBorderSpace(UINT iBorderCmd, LPRECT ioRect)
 {
-    switch (iBorderCmd) {
-    case borderGet: {
-        CFrameWnd::NegotiateBorderSpace(iBorderCmd, ioRect);
-        CRect area;
-        m_DockManager.GetClientAreaBounds(area);
-        *ioRect = area;
-        return TRUE;
-    }
-    case borderSet:
-        return CFrameWnd::NegotiateBorderSpace(iBorderCmd, ioRect);
-    default:
-        return TRUE;
-    }
+    return m_Impl.NegotiateBorderSpace(iBorderCmd, ioRect);
 }
 
 void CGTFrameWnd::OnUpdateFrameMenu(HMENU iMenuAlt)
@@ -221,8 +207,7 @@ void CGTFrameWnd::OnMoveMiniFrame(CGTMiniFrameWnd* iFrame)
 
 void CGTFrameWnd::RemoveTearOffBar(CGTBaseControlBar* iBar)
 {
-    if (auto* bar = DYNAMIC_DOWNCAST(CGTToolBar, iBar))
-        m_Impl.RemoveTearOffBar(bar);
+    m_Impl.RemoveTearOffControlBar(iBar);
 }
 
 // --- The toolbars' hooks ---
@@ -236,18 +221,13 @@ BOOL CGTFrameWnd::OnShowPopupMenu(CGTPopupMenu* iPopup)
 
 BOOL CGTFrameWnd::NotifyPopupMenuShown(CGTPopupMenu* iPopup)
 {
-    theGuiToolkitGlobals.NotifyWinEventOptional(EVENT_SYSTEM_MENUPOPUPSTART, iPopup->GetSafeHwnd(), OBJID_CLIENT,
-                                                CHILDID_SELF);
+    CGTFrameImpl::NotifyPopupMenuShown(iPopup);
     return TRUE;
 }
 
 void CGTFrameWnd::OnPopupMenuClosed(CGTPopupMenu* iPopup)
 {
-    theGuiToolkitGlobals.NotifyWinEventOptional(EVENT_SYSTEM_MENUEND, iPopup->GetSafeHwnd(), OBJID_WINDOW,
-                                                CHILDID_SELF);
-    if (CGTActivePopupMenu::Get() == iPopup)
-        CGTActivePopupMenu::Set(nullptr);
-    m_DockManager.OnClosePopupMenu();
+    m_Impl.OnPopupMenuClosed(iPopup);
 }
 
 CGTToolBar* CGTFrameWnd::FindTearOffBar(UINT iTearOffId)
@@ -262,7 +242,7 @@ void CGTFrameWnd::AddTearOffBar(CGTToolBar* iBar)
 
 BOOL CGTFrameWnd::IsUserDefinedToolbar(const CGTToolBar* iBar)
 {
-    return iBar != nullptr && m_Impl.GetUserToolbars().Find(const_cast<CGTToolBar*>(iBar)) != nullptr;
+    return m_Impl.IsUserToolbar(iBar);
 }
 
 void CGTFrameWnd::SetMenuBar(CGTMenuBar* iBar)

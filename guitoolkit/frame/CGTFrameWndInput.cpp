@@ -84,10 +84,7 @@ LRESULT CGTFrameWnd::OnMenuChar(UINT iChar, UINT iFlags, CMenu* iMenu)
 void CGTFrameWnd::OnActivate(UINT iState, CWnd* iOther, BOOL iMinimized)
 {
     CFrameWnd::OnActivate(iState, iOther, iMinimized);
-    if (iState == WA_INACTIVE && !CGTToolBar::IsCustomizeMode())
-        m_Impl.UpdateMenuBarState();
-    if (iState == WA_CLICKACTIVE)
-        UpdateWindow();
+    m_Impl.OnFrameActivate(iState);
 }
 
 void CGTFrameWnd::OnClose()
@@ -104,11 +101,7 @@ void CGTFrameWnd::OnClose()
 
 void CGTFrameWnd::OnDestroy()
 {
-    if (m_hAccelTable != nullptr) {
-        ::DestroyAcceleratorTable(m_hAccelTable);
-        m_hAccelTable = nullptr;
-    }
-    CGTFrameImpl::DestroyChildWindows(m_hWnd);
+    m_Impl.DestroyFrameWindows();
     CFrameWnd::OnDestroy();
 }
 
@@ -136,9 +129,7 @@ void CGTFrameWnd::OnSize(UINT iType, int iWidth, int iHeight)
 
 void CGTFrameWnd::OnGetMinMaxInfo(MINMAXINFO* ioInfo)
 {
-    if (m_Impl.IsFullScreen())
-        m_Impl.GetFullScreen().OnGetMinMaxInfo(ioInfo);
-    else
+    if (!m_Impl.GetFullScreenMinMaxInfo(ioInfo))
         CFrameWnd::OnGetMinMaxInfo(ioInfo);
 }
 

@@ -1,6 +1,4 @@
 #include <guitoolkit/frame/CGTMDIFrameWnd.h>
-#include <guitoolkit/controls/CGTActivePopupMenu.h>
-#include <guitoolkit/core/GuiToolkitGlobals.h>
 #include <guitoolkit/docking/CGTBaseControlBar.h>
 #include <guitoolkit/frame/CGTMDIChildWnd.h>
 #include <guitoolkit/toolbars/CGTMenuBar.h>
@@ -109,19 +107,7 @@ void CGTMDIFrameWnd::RecalcLayout(BOOL iNotify)
 
 BOOL CGTMDIFrameWnd::NegotiateBorderSpace(UINT iBorderCmd, LPRECT ioRect)
 {
-    switch (iBorderCmd) {
-    case borderGet: {
-        CMDIFrameWnd::NegotiateBorderSpace(iBorderCmd, ioRect);
-        CRect area;
-        m_DockManager.GetClientAreaBounds(area);
-        *ioRect = area;
-        return TRUE;
-    }
-    case borderSet:
-        return CMDIFrameWnd::NegotiateBorderSpace(iBorderCmd, ioRect);
-    default:
-        return TRUE;
-    }
+    return m_Impl.NegotiateBorderSpace(iBorderCmd, ioRect);
 }
 
 void CGTMDIFrameWnd::OnSetPreviewMode(BOOL iPreview, CPrintPreviewState* ioState)
@@ -208,8 +194,7 @@ void CGTMDIFrameWnd::ShowBar(CGTBaseControlBar* iBar, BOOL iShow, BOOL iDelay, B
 
 void CGTMDIFrameWnd::RemoveTearOffBar(CGTBaseControlBar* iBar)
 {
-    if (auto* bar = DYNAMIC_DOWNCAST(CGTToolBar, iBar))
-        m_Impl.RemoveTearOffBar(bar);
+    m_Impl.RemoveTearOffControlBar(iBar);
 }
 
 void CGTMDIFrameWnd::ShowAllBars(BOOL iShow)
@@ -248,8 +233,7 @@ BOOL CGTMDIFrameWnd::OnShowPopupMenu(CGTPopupMenu* iPopup)
         return TRUE;
     if (!CGTToolBar::IsCustomizeMode() && m_WindowMenuPopup != nullptr)
         AddWindowList(*iPopup);
-    theGuiToolkitGlobals.NotifyWinEventOptional(EVENT_SYSTEM_MENUPOPUPSTART, iPopup->GetSafeHwnd(), OBJID_CLIENT,
-                                                CHILDID_SELF);
+    CGTFrameImpl::NotifyPopupMenuShown(iPopup);
     return TRUE;
 }
 
@@ -284,11 +268,7 @@ void CGTMDIFrameWnd::AddWindowList(CGTPopupMenu& ioPopup)
 
 void CGTMDIFrameWnd::OnPopupMenuClosed(CGTPopupMenu* iPopup)
 {
-    theGuiToolkitGlobals.NotifyWinEventOptional(EVENT_SYSTEM_MENUEND, iPopup->GetSafeHwnd(), OBJID_WINDOW,
-                                                CHILDID_SELF);
-    if (CGTActivePopupMenu::Get() == iPopup)
-        CGTActivePopupMenu::Set(nullptr);
-    m_DockManager.OnClosePopupMenu();
+    m_Impl.OnPopupMenuClosed(iPopup);
 }
 
 CGTToolBar* CGTMDIFrameWnd::FindTearOffBar(UINT iTearOffId)
@@ -298,7 +278,7 @@ CGTToolBar* CGTMDIFrameWnd::FindTearOffBar(UINT iTearOffId)
 
 BOOL CGTMDIFrameWnd::IsUserDefinedToolbar(const CGTToolBar* iBar)
 {
-    return iBar != nullptr && m_Impl.GetUserToolbars().Find(const_cast<CGTToolBar*>(iBar)) != nullptr;
+    return m_Impl.IsUserToolbar(iBar);
 }
 
 void CGTMDIFrameWnd::SetMenuBar(CGTMenuBar* iBar)

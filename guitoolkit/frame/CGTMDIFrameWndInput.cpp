@@ -51,10 +51,7 @@ void CGTMDIFrameWnd::OnWindowPosChanged(WINDOWPOS* iPos)
 void CGTMDIFrameWnd::OnActivate(UINT iState, CWnd* iOther, BOOL iMinimized)
 {
     CMDIFrameWnd::OnActivate(iState, iOther, iMinimized);
-    if (iState == WA_INACTIVE && !CGTToolBar::IsCustomizeMode())
-        m_Impl.UpdateMenuBarState();
-    if (iState == WA_CLICKACTIVE)
-        UpdateWindow();
+    m_Impl.OnFrameActivate(iState);
 }
 
 void CGTMDIFrameWnd::OnClose()
@@ -70,11 +67,7 @@ void CGTMDIFrameWnd::OnClose()
 
 void CGTMDIFrameWnd::OnDestroy()
 {
-    if (m_hAccelTable != nullptr) {
-        ::DestroyAcceleratorTable(m_hAccelTable);
-        m_hAccelTable = nullptr;
-    }
-    CGTFrameImpl::DestroyChildWindows(m_hWnd, m_hWndMDIClient);
+    m_Impl.DestroyFrameWindows(m_hWndMDIClient);
     CMDIFrameWnd::OnDestroy();
 }
 
@@ -106,9 +99,7 @@ void CGTMDIFrameWnd::OnSize(UINT iType, int iWidth, int iHeight)
 
 void CGTMDIFrameWnd::OnGetMinMaxInfo(MINMAXINFO* ioInfo)
 {
-    if (m_Impl.IsFullScreen())
-        m_Impl.GetFullScreen().OnGetMinMaxInfo(ioInfo);
-    else
+    if (!m_Impl.GetFullScreenMinMaxInfo(ioInfo))
         CMDIFrameWnd::OnGetMinMaxInfo(ioInfo);
 }
 
