@@ -45,3 +45,5 @@ extern const CGTRegisteredMessage GTTOOLBAR_RESETPROMPT;
 // A colour menu button asks its frame for the document's colours (wParam the command id,
 // lParam a CList<COLORREF, COLORREF>* to fill).
 extern const CGTRegisteredMessage GTTOOLBAR_GETDOCUMENTCOLORS;
+// A calendar's selection changed (wParam 0, lParam the calendar's window); sent to its owner.
+extern const CGTRegisteredMessage GTM_CALENDAR_ON_SELCHANGED;
